@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Kartogram and all its tests into build/ and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+scripts/build.sh
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" "$@"
