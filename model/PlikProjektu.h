@@ -1,0 +1,85 @@
+#pragma once
+// The project file "*.rup": the line reader and writer that every section
+// uses, and the two operations that save and open a whole project.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Typy.h"
+
+// A malformed line or an I/O error: the message names the file and the line.
+struct BladPliku : std::runtime_error {
+    int linia = 0;
+    BladPliku(const std::string& komunikat, int nrLinii) : std::runtime_error(komunikat), linia(nrLinii) {}
+};
+
+// Reads the project file line by line (Windows-1250 bytes, CR LF or LF).
+// Past the end of the file it yields empty lines. Every conversion that
+// fails throws BladPliku naming the line.
+class CzytnikProjektu {
+public:
+    CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku);
+
+    std::string Linia();            // the next line, "" past the end
+    bool Koniec() const;            // no line left
+    int NumerLinii() const;         // 1-based number of the line read last
+    const std::string& NazwaPliku() const { return nazwaPliku_; }
+
+    int32_t Calkowita();            // decimal integer, else BladPliku
+    double Rzeczywista();           // through PoprawSeparator, else BladPliku
+    float RzeczywistaS();
+    double RzeczywistaLubDomyslna(double domyslna);  // TekstNaLiczbe rule
+    bool Logiczna();                // the line is exactly "True"
+    bool LogicznaMala();            // the line is exactly "true" (counts section)
+    bool LogicznaTN();              // the line is exactly "T"
+    char Znak();                    // one character; an empty line is an error
+    TKolor Kolor();                 // a colour name, decimal or "$" hexadecimal
+    template <int N>
+    void Tekst(KrotkiTekst<N>& pole) { pole = Linia(); }
+
+    [[noreturn]] void Blad(const std::string& coNieTak) const;  // throws BladPliku
+
+private:
+    std::vector<std::string> linie_;
+    std::size_t nastepna_ = 0;
+    std::string nazwaPliku_;
+};
+
+// Collects the lines of the project file; the file is written whole at the end.
+class PisarzProjektu {
+public:
+    void Linia(std::string_view tekst);
+    void Calkowita(int64_t x);
+    void Rzeczywista(double x, std::string_view maska);   // FormatFloat mask
+    void Logiczna(bool x);          // "True" / "False"
+    void LogicznaMala(bool x);      // "true" / "false"
+    void LogicznaTN(bool x);        // "T" / "N"
+    void Znak(char z);
+    void Kolor(TKolor k);           // name or "$" and 8 hexadecimal digits
+    template <int N>
+    void Tekst(const KrotkiTekst<N>& pole) { Linia(pole.str()); }
+
+    const std::vector<std::string>& Linie() const { return linie_; }
+
+private:
+    std::vector<std::string> linie_;
+};
+
+// A tag line: 42 "-" followed by the tag.
+std::string LiniaZnacznika(std::string_view znacznik);
+
+// The text form of colours, shared by the reader and the writer.
+std::string KolorNaTekst(TKolor k);
+bool TekstNaKolor(std::string_view tekst, TKolor& k);
+
+// Saves the whole model. The file is written beside the old one and renamed
+// over it only when every line was written. On failure the message is shown
+// through the main window's interface and false is returned.
+bool ZapiszProjekt(const std::string& nazwaPliku);
+
+// Reads a file into the model that NowyProjekt has just emptied. A file that
+// fails to load leaves a new empty project and the message; false is returned.
+bool OtworzProjekt(const std::string& nazwaPliku);

@@ -1,0 +1,59 @@
+#pragma once
+// The section readers and writers of the project file. A reader is called
+// after its tag or key line has been read and reads exactly its own lines,
+// the title line first; a writer writes its tag line and everything after it.
+
+#include "model/PlikProjektu.h"
+
+// Nodes "wv1".."wv3" with the key-line blocks that follow them.
+void ZapiszSekcjeWezlow(PisarzProjektu& p);
+void CzytajSekcjeWezlow(CzytnikProjektu& c, int wersja);
+void CzytajRysuj0NatezeniaLok(CzytnikProjektu& c);
+
+// Variants "vv1".
+void ZapiszSekcjeWariantow(PisarzProjektu& p);
+void CzytajSekcjeWariantow(CzytnikProjektu& c);
+
+// Settings "nv1".."nv3" with the key lines "wg.Rysuj0Natezenia" and "wg.Struktura".
+void ZapiszSekcjeNastaw(PisarzProjektu& p);
+void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja);
+void CzytajRysuj0Natezenia(CzytnikProjektu& c);
+void CzytajStrukture(CzytnikProjektu& c);
+
+// Counts "pm1", forecasts "pr1", coefficient sets "wp1".
+void ZapiszSekcjePomiarow(PisarzProjektu& p);
+void CzytajSekcjePomiarow(CzytnikProjektu& c);
+void ZapiszSekcjePrognoz(PisarzProjektu& p);
+void CzytajSekcjePrognoz(CzytnikProjektu& c);
+void ZapiszSekcjeWspolczynnikow(PisarzProjektu& p);
+void CzytajSekcjeWspolczynnikow(CzytnikProjektu& c);
+
+// One junction diagram "kv1".."kv3", its structure block and the vehicle-type table.
+void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks);
+void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja);
+void CzytajStruktureRuchoplanu(CzytnikProjektu& c);
+void CzytajSkladStruktury(CzytnikProjektu& c);
+
+// One roundabout "rv1".."rv3" and its structure block.
+void ZapiszSekcjeRonda(PisarzProjektu& p, int indeks);
+void CzytajSekcjeRonda(CzytnikProjektu& c, int wersja);
+void CzytajStruktureRonda(CzytnikProjektu& c);
+
+// Clipboard settings "sv1", the pedestrians block, blocks "bv1", descriptions "ov1".
+void ZapiszSekcjeSchowka(PisarzProjektu& p);
+void CzytajSekcjeSchowka(CzytnikProjektu& c);
+void ZapiszBlokPieszych(PisarzProjektu& p);
+void CzytajBlokPieszych(CzytnikProjektu& c);
+void ZapiszSekcjeBlokow(PisarzProjektu& p);
+void CzytajSekcjeBlokow(CzytnikProjektu& c);
+void ZapiszSekcjeOpisow(PisarzProjektu& p);
+void CzytajSekcjeOpisow(CzytnikProjektu& c);
+
+// A whole file of version "1.0.0." after its banner.
+void CzytajProjektWersji1(CzytnikProjektu& c);
+
+// Checks after every load. Each returns "" when the part of the model it
+// checks is sound (repairing what has a safe default) or a Polish message
+// naming what is wrong, which refuses the load.
+std::string SprawdzWezlyIWarianty();     // nodes, variants, descriptions, blocks, settings
+std::string SprawdzDiagramy();           // junction diagrams, roundabouts, counts, forecasts
