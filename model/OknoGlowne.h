@@ -1,0 +1,47 @@
+#pragma once
+// What the model asks of the main window. The default implementation does
+// nothing, so the model and its tests run without any window; the main window
+// installs its own with UstawOkno.
+
+#include <string>
+
+class OknoGlowne {
+public:
+    virtual ~OknoGlowne() = default;
+
+    virtual void ZerujTryby() {}
+    virtual void UstawPolecenia() {}
+
+    // The variant combo box: emptied, then one entry "n. name" per variant,
+    // then the selected text.
+    virtual void WyczyscWarianty() {}
+    virtual void DodajWariantDoListy(const std::string& /*pozycja*/) {}
+    virtual void UstawTekstWariantu(const std::string& /*tekst*/) {}
+
+    // The caption: the project's path, "..." for a project without a file.
+    virtual void UstawTytul(const std::string& /*sciezka*/) {}
+
+    // Size of the drawing area in pixels.
+    virtual void RozmiarPodgladu(int& szerokosc, int& wysokosc)
+    {
+        szerokosc = 1005;
+        wysokosc = 505;
+    }
+
+    virtual void DodajOstatniProjekt(const std::string& /*sciezka*/) {}
+
+    // The grid switch and the grid step text after a load.
+    virtual void UstawSiatke(bool /*widoczna*/, const std::string& /*krok*/) {}
+
+    // An error message for the user (text in Windows-1250).
+    virtual void PokazBlad(const std::string& /*komunikat*/) {}
+
+    // The printer's page in centimetres and its resolution; false when no
+    // printer is installed or it cannot be queried.
+    virtual bool RozmiarStronyDrukarki(double& /*cmB*/, double& /*cmH*/, int& /*dpiX*/, int& /*dpiY*/) { return false; }
+};
+
+// The window the model talks to; a do-nothing one until the main window sets its own.
+OknoGlowne& Okno();
+// nullptr restores the do-nothing window.
+void UstawOkno(OknoGlowne* okno);

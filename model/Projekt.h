@@ -1,0 +1,99 @@
+#pragma once
+// The project in memory: every collection, the vehicle-type table and the
+// current state of the program, as process-wide variables.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Blok.h"
+#include "model/Opis.h"
+#include "model/Pomiar.h"
+#include "model/Rondo.h"
+#include "model/Ruchoplan.h"
+#include "model/Schowek.h"
+#include "model/Typy.h"
+#include "model/Ustawienia.h"
+#include "model/Wariant.h"
+#include "model/Wezel.h"
+
+// Counts of the collections.
+inline int LiczbaWezlow() { return static_cast<int>(Wezly.size()); }
+inline int LiczbaWariantow() { return static_cast<int>(Warianty.size()); }
+inline int LiczbaRuchoplanow() { return static_cast<int>(Ruchoplany.size()); }
+inline int LiczbaRond() { return static_cast<int>(Ronda.size()); }
+inline int LiczbaPomiarow() { return static_cast<int>(Pomiary.size()); }
+inline int LiczbaPrognoz() { return static_cast<int>(Prognozy.size()); }
+inline int LiczbaWspolczynnikow() { return static_cast<int>(Wspolczynniki.size()); }
+inline int LiczbaOpisow() { return static_cast<int>(Opisy.size()); }
+inline int LiczbaBlokow() { return static_cast<int>(Bloki.size()); }
+inline int LiczbaDefinicjiBlokow() { return static_cast<int>(DefinicjeBlokow.size()); }
+inline int LiczbaLiniiBlokow() { return static_cast<int>(LinieBlokow.size()); }
+
+// One vehicle type of the traffic-structure figures.
+struct DaneSklad {
+    uint8_t Aktywny = 0;
+    KrotkiTekst<2> Oznaczenie;
+    KrotkiTekst<50> Nazwa;
+    float Wspolczynnik = 1.0f;
+
+    friend bool operator==(const DaneSklad&, const DaneSklad&) = default;
+};
+
+// Rows 1..LiczbaSkladow are in use; row 0 stays empty.
+constexpr int RozmiarSkladu = 11;
+extern std::array<DaneSklad, RozmiarSkladu> Sklad;
+extern int32_t LiczbaSkladow;
+void UstawDomyslnySklad();
+
+// Current state.
+extern int32_t BiezacyWariant;             // -1: none
+extern int32_t LiczbaWezlowRuchoplanow;    // nodes of type "J"
+extern int32_t LiczbaWezlowRond;           // nodes of type "R"
+extern bool ProjektZmieniony;
+
+// The view: centimetres per 1000 screen pixels and the sheet point at the centre.
+extern double Skala;
+extern double SrodekX;
+extern double SrodekY;
+struct TZakresWidoku {
+    double XMax = 0.0;
+    double XMin = 0.0;
+    double YMax = 0.0;
+    double YMin = 0.0;
+};
+extern TZakresWidoku ZakresWidoku;
+
+// Output targets and the TrueType switch.
+extern bool WyjscieEkran;
+extern bool WyjscieDrukarka;
+extern bool WyjscieDxf;
+extern bool WyjscieSchowek;
+extern bool TekstTT;
+
+// Sizes of the description being placed.
+extern float NowyOpisSx;
+extern float NowyOpisSy;
+
+// Folders, set at program start.
+extern std::string KatalogProjektow;
+extern std::string KatalogPomiarow;
+extern std::string KatalogPrognoz;
+extern std::string KatalogUstawien;
+
+// The printer's pixels per inch across and down, kept from the last query.
+extern int32_t DpiDrukarkiX;
+extern int32_t DpiDrukarkiY;
+
+void PoliczWezlyRuchoplanow();
+void PoliczWezlyRond();
+
+// Makes the model a new empty project.
+void NowyProjekt();
+
+// Every "." and "," replaced by the system's decimal separator (same length).
+std::string PoprawSeparator(std::string_view s);
+// Every blank removed.
+std::string UsunSpacje(std::string_view s);

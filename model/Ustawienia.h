@@ -1,0 +1,170 @@
+#pragma once
+// The drawing settings of the project: the record wg and its two size tables.
+//
+// Arrays that the settings index by crossing category (1 to 4) are 1-based:
+// element 0 is unused and stays 0, so the code reads like the settings window.
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "model/Typy.h"
+
+// Sizes of the flow labels. Fourteen four-byte entries read by number in the
+// drawing code; entry 10 is a colour and entry 11 an integer, both kept here
+// as exact float values (a 24-bit colour and a small integer fit a float).
+struct TRozmiaryLegendy {
+    static constexpr int Liczba = 14;
+    std::array<float, Liczba> W{0.3f, 0.4f, 0.22f, 0.22f, 0.5f, 0.6f, 0.2f, 0.35f, 0.18f, 0.0f, 1315860.0f /*0x141414*/, 1.0f, 1.0f, 0.0f};
+
+    float& operator[](int i) { return W[static_cast<std::size_t>(i)]; }
+    float operator[](int i) const { return W[static_cast<std::size_t>(i)]; }
+
+    float& SzerNat() { return W[0]; }
+    float& WysNat() { return W[1]; }
+    float& SzerProc() { return W[2]; }
+    float& SzerZawrotki() { return W[3]; }
+    float& SzerNatCalk() { return W[4]; }
+    float& WysNatCalk() { return W[5]; }
+    float& GrNat() { return W[6]; }
+    float& GrNatCalk() { return W[7]; }
+    float& GrProc() { return W[8]; }
+    float& Zapas() { return W[9]; }
+    float& OpisyDx() { return W[12]; }
+    float& OpisyDy() { return W[13]; }
+    float SzerNat() const { return W[0]; }
+    float WysNat() const { return W[1]; }
+    float SzerProc() const { return W[2]; }
+    float SzerZawrotki() const { return W[3]; }
+    float SzerNatCalk() const { return W[4]; }
+    float WysNatCalk() const { return W[5]; }
+    float GrNat() const { return W[6]; }
+    float GrNatCalk() const { return W[7]; }
+    float GrProc() const { return W[8]; }
+    float Zapas() const { return W[9]; }
+    float OpisyDx() const { return W[12]; }
+    float OpisyDy() const { return W[13]; }
+
+    TKolor Kolor() const { return static_cast<TKolor>(W[10]); }
+    void UstawKolor(TKolor k) { W[10] = static_cast<float>(k & 0xFFFFFF); }
+    int32_t DokladnoscProc() const { return static_cast<int32_t>(std::lround(W[11])); }
+    void UstawDokladnoscProc(int32_t d) { W[11] = static_cast<float>(d); }
+
+    friend bool operator==(const TRozmiaryLegendy&, const TRozmiaryLegendy&) = default;
+};
+
+// Sizes of designations and inlet/outlet labels: ten entries; entry 7 is a colour.
+struct TRozmiaryOpisow {
+    static constexpr int Liczba = 10;
+    std::array<float, Liczba> W{0.3f, 0.4f, 0.5f, 0.6f, 0.2f, 0.35f, 0.0f, 1315860.0f /*0x141414*/, 1.0f, 4.0f};
+
+    float& operator[](int i) { return W[static_cast<std::size_t>(i)]; }
+    float operator[](int i) const { return W[static_cast<std::size_t>(i)]; }
+
+    float& SzerWloty() { return W[0]; }
+    float& WysWloty() { return W[1]; }
+    float& SzerOznaczenia() { return W[2]; }
+    float& WysOznaczenia() { return W[3]; }
+    float& GrWloty() { return W[4]; }
+    float& GrOznaczenia() { return W[5]; }
+    float& Zapas() { return W[6]; }
+    float& RozmiarStrzalki() { return W[8]; }
+    float& OdlegloscOpisow() { return W[9]; }
+    float SzerWloty() const { return W[0]; }
+    float WysWloty() const { return W[1]; }
+    float SzerOznaczenia() const { return W[2]; }
+    float WysOznaczenia() const { return W[3]; }
+    float GrWloty() const { return W[4]; }
+    float GrOznaczenia() const { return W[5]; }
+    float Zapas() const { return W[6]; }
+    float RozmiarStrzalki() const { return W[8]; }
+    float OdlegloscOpisow() const { return W[9]; }
+
+    TKolor Kolor() const { return static_cast<TKolor>(W[7]); }
+    void UstawKolor(TKolor k) { W[7] = static_cast<float>(k & 0xFFFFFF); }
+
+    friend bool operator==(const TRozmiaryOpisow&, const TRozmiaryOpisow&) = default;
+};
+
+// The settings record. Default member values are those of a program that has
+// just started (the "kept" fields are zero); UstawNastawyNowegoProjektu gives
+// the new-project values.
+struct TUstawieniaGlobalne {
+    uint8_t Siatka = 0;
+    uint8_t RysujProcenty = 0;
+    uint8_t RysujOznaczenie = 0;
+    uint8_t Rysuj0Zawrotki = 0;
+    uint8_t Rysuj0Natezenia = 0;
+    uint8_t TabelkaWW = 0;
+    uint8_t PiszSume = 0;
+    uint8_t PiszStruk = 0;
+    uint8_t PiszZeraStruk = 0;
+    uint8_t TylkoSuma = 0;
+    float SkalaPaskow = 0.0f;
+    float GrLinie = 0.0f;
+    uint8_t SkalaPaskowAuto = 0;
+    uint8_t SkalaPaskowMax = 0;
+    uint8_t SkalaPaskow100 = 0;
+    TKolor KolorWypelnien = 0;
+    TKolor KolorOpisow = 0;
+    TKolor KolorLinii = 0;
+    TKolor KolorTytulow = 0;
+    uint8_t ArkuszAuto = 0;
+    uint8_t ArkuszA4 = 0;
+    uint8_t ArkuszA3 = 0;
+    uint8_t ArkuszA2 = 0;
+    float ArkuszB = 0.0f;
+    float ArkuszH = 0.0f;
+    float OdstepArkuszyB = 0.0f;
+    float OdstepArkuszyH = 0.0f;
+    float KrokSiatki = 0.0f;
+    float ArkuszBUser = 0.0f;
+    float ArkuszHUser = 0.0f;
+    float MinOdlegloscWezlow = 0.0f;
+    int32_t MinPojazd = 0;
+    int32_t MaxNatezenie = 0;
+    float MaxSzer = 0.0f;
+    float Pojazd100 = 0.0f;
+    KrotkiTekst<255> NazwaCzcionki;
+    int32_t MaxPrzejscie = 0;
+    float PrzejMaxSzer = 0.0f;
+    float Przej100 = 0.0f;
+    uint8_t SkalaPrzejscAuto = 0;
+    uint8_t SkalaPrzejscMax = 0;
+    uint8_t SkalaPrzejsc100 = 0;
+    float SkalaPrzejsc = 0.0f;
+    std::array<KrotkiTekst<50>, 5> NazwyPrzejsc;    // [1..4]
+    std::array<uint8_t, 5> RysujPrzejscia{};        // [1..4]
+    std::array<uint8_t, 5> SumujPrzejscia{};        // [1..4]
+    std::array<TKolor, 5> KoloryPrzejsc{};          // [1..4]
+    float OdlegloscPrzejsc = 0.0f;
+    uint8_t LegendaPrzejsc = 0;
+    uint8_t Struktura = 0;
+    float LegendaPrzejscX = 0.0f;
+    float LegendaPrzejscY = 0.0f;
+    float LegendaStrukturyX = 0.0f;
+    float LegendaStrukturyY = 0.0f;
+
+    friend bool operator==(const TUstawieniaGlobalne&, const TUstawieniaGlobalne&) = default;
+};
+
+extern TUstawieniaGlobalne wg;
+extern TRozmiaryLegendy RozmiaryLegendy;
+extern TRozmiaryOpisow RozmiaryOpisow;
+
+// Colours every part of the program names.
+constexpr TKolor KolorCzarny = KolorRGB(0, 0, 0);
+constexpr TKolor KolorBialy = KolorRGB(255, 255, 255);
+constexpr TKolor KolorCzerwony = KolorRGB(255, 0, 0);
+constexpr TKolor KolorGranatowy = KolorRGB(0, 0, 128);
+constexpr TKolor KolorSrebrny = KolorRGB(192, 192, 192);
+constexpr TKolor KolorSzary = KolorRGB(128, 128, 128);
+
+// The names of the four crossing categories of a new project (Windows-1250).
+extern const char* const DomyslneNazwyPrzejsc[5];   // [1..4]
+
+// The new-project values of wg and both size tables; the fields a new
+// project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2, MaxNatezenie,
+// MaxPrzejscie, SkalaPrzejsc) are left as they are. The sheet size is set by
+// NowyProjekt from the printer.
+void UstawNastawyNowegoProjektu();

@@ -1,0 +1,70 @@
+#pragma once
+// A node of the road network: a junction node "J" or a roundabout node "R",
+// with its own copy of the display settings (used while Globalne is 0).
+//
+// Arrays indexed by crossing category (1 to 4) or crossing element (1 to 5)
+// are 1-based: element 0 is unused and stays 0.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "model/Typy.h"
+#include "model/Ustawienia.h"
+
+struct DaneWezel {
+    double X = 0.0;
+    double Y = 0.0;
+    char Typ = 0;
+    KrotkiTekst<255> Nazwa;
+    KrotkiTekst<250> Tytul1;
+    KrotkiTekst<250> Tytul2;
+    KrotkiTekst<250> Tytul3;
+    float TytulDx = 0.0f;
+    float TytulDy = 0.0f;
+    float TytulH = 0.0f;
+    char TytulWyrownanie = 0;
+    float GrLinie = 0.0f;
+    TRozmiaryLegendy RozmiaryLegendy;
+    TRozmiaryOpisow RozmiaryOpisow;
+    uint8_t RysujProcenty = 0;
+    uint8_t RysujOznaczenie = 0;
+    uint8_t TylkoSuma = 0;
+    uint8_t TabelkaWW = 0;
+    uint8_t Rysuj0Zawrotki = 0;
+    uint8_t Rysuj0Natezenia = 0;
+    uint8_t PiszSume = 0;
+    uint8_t PiszStruk = 0;
+    uint8_t PiszZeraStruk = 0;
+    uint8_t Globalne = 0;
+    TKolor KolorLinii = 0;
+    TKolor KolorWypelnien = 0;
+    TKolor KolorOpisow = 0;
+    TKolor KolorTytulow = 0;
+    std::array<uint8_t, 5> RysujPrzejscia{};        // [1..4]
+    std::array<uint8_t, 5> SumujPrzejscia{};        // [1..4]
+    std::array<KrotkiTekst<50>, 5> NazwyPrzejsc;    // [1..4]
+    std::array<TKolor, 5> KoloryPrzejsc{};          // [1..4]
+    std::array<float, 6> OdlegloscPrzejscia{};      // [1..5]
+    uint8_t LegendaPrzejsc = 0;
+    uint8_t Struktura = 0;
+    float LegendaPrzejscX = 0.0f;
+    float LegendaPrzejscY = 0.0f;
+    float LegendaStrukturyX = 0.0f;
+    float LegendaStrukturyY = 0.0f;
+
+    friend bool operator==(const DaneWezel&, const DaneWezel&) = default;
+};
+
+extern std::vector<DaneWezel> Wezly;
+
+// A node as node insertion makes it: position, name and type from the caller,
+// the display settings copied from wg and the global size tables.
+DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ);
+
+// The crossing settings of a new node (names, colours, distances, legends).
+void UstawPrzejsciaNowegoWezla(DaneWezel& w);
+
+// The node takes the global size tables and label switches of wg.
+void KopiujUstawieniaGlobalne(DaneWezel& w);
