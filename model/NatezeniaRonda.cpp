@@ -1,0 +1,4 @@
+#include "model/NatezeniaRonda.h"
+
+void ObliczNatezeniaRonda(int32_t) {}
+void PoWczytaniuRond() {}
