@@ -1,0 +1,62 @@
+#include "model/Ustawienia.h"
+
+TUstawieniaGlobalne wg;
+TRozmiaryLegendy RozmiaryLegendy;
+TRozmiaryOpisow RozmiaryOpisow;
+
+// "PIESI", "ROWERZYŚCI", "...", "..." in Windows-1250.
+const char* const DomyslneNazwyPrzejsc[5] = {"", "PIESI", "ROWERZY\x8C" "CI", "...", "..."};
+
+void UstawNastawyNowegoProjektu()
+{
+    TUstawieniaGlobalne& u = wg;
+    u.Siatka = 0;
+    u.RysujProcenty = 1;
+    u.RysujOznaczenie = 1;
+    u.Rysuj0Zawrotki = 0;
+    u.Rysuj0Natezenia = 1;
+    u.TabelkaWW = 0;
+    u.PiszSume = 1;
+    u.PiszStruk = 1;
+    u.PiszZeraStruk = 1;
+    u.SkalaPaskow = 0.01f;
+    u.SkalaPaskowAuto = 1;
+    u.SkalaPaskowMax = 0;
+    u.SkalaPaskow100 = 0;
+    u.KolorWypelnien = KolorRGB(200, 200, 200);
+    u.KolorOpisow = KolorCzarny;
+    u.KolorLinii = KolorRGB(150, 150, 150);
+    u.KolorTytulow = KolorCzarny;
+    u.ArkuszAuto = 1;
+    u.OdstepArkuszyB = 5.0f;
+    u.OdstepArkuszyH = 5.0f;
+    u.KrokSiatki = 1.0f;
+    u.ArkuszBUser = 20.5f;
+    u.ArkuszHUser = 28.5f;
+    u.MinOdlegloscWezlow = 2.0f;
+    u.MinPojazd = 50;
+    u.MaxSzer = 3.0f;
+    u.Pojazd100 = 1.0f;
+    u.NazwaCzcionki = "Roman";
+    u.PrzejMaxSzer = 0.5f;
+    u.Przej100 = 1.0f;
+    u.SkalaPrzejscAuto = 1;
+    u.SkalaPrzejscMax = 0;
+    u.SkalaPrzejsc100 = 0;
+    for (int k = 1; k <= 4; ++k) {
+        u.NazwyPrzejsc[k] = DomyslneNazwyPrzejsc[k];
+        u.RysujPrzejscia[k] = 0;
+        u.SumujPrzejscia[k] = 0;
+    }
+    u.KoloryPrzejsc = {0, KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
+    u.OdlegloscPrzejsc = 4.0f;
+    u.LegendaPrzejsc = 0;
+    u.Struktura = 0;
+    u.LegendaPrzejscX = 0.0f;
+    u.LegendaPrzejscY = 0.0f;
+    u.LegendaStrukturyX = 0.0f;
+    u.LegendaStrukturyY = 0.0f;
+
+    RozmiaryLegendy = TRozmiaryLegendy{};
+    RozmiaryOpisow = TRozmiaryOpisow{};
+}
