@@ -5,7 +5,7 @@ TRozmiaryLegendy RozmiaryLegendy;
 TRozmiaryOpisow RozmiaryOpisow;
 
 // "PIESI", "ROWERZYŚCI", "...", "..." in Windows-1250.
-const char* const DomyslneNazwyPrzejsc[5] = {"", "PIESI", "ROWERZY\x8C" "CI", "...", "..."};
+const char* const DomyslneNazwyPrzejsc[4] = {"PIESI", "ROWERZY\x8C" "CI", "...", "..."};
 
 void UstawNastawyNowegoProjektu()
 {
@@ -43,12 +43,12 @@ void UstawNastawyNowegoProjektu()
     u.SkalaPrzejscAuto = 1;
     u.SkalaPrzejscMax = 0;
     u.SkalaPrzejsc100 = 0;
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = 0; k < 4; ++k) {
         u.NazwyPrzejsc[k] = DomyslneNazwyPrzejsc[k];
         u.RysujPrzejscia[k] = 0;
         u.SumujPrzejscia[k] = 0;
     }
-    u.KoloryPrzejsc = {0, KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
+    u.KoloryPrzejsc = {KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
     u.OdlegloscPrzejsc = 4.0f;
     u.LegendaPrzejsc = 0;
     u.Struktura = 0;

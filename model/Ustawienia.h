@@ -1,8 +1,8 @@
 #pragma once
 // The drawing settings of the project: the record wg and its two size tables.
 //
-// Arrays that the settings index by crossing category (1 to 4) are 1-based:
-// element 0 is unused and stays 0, so the code reads like the settings window.
+// Arrays over the crossing categories 1 to 4 are indexed category - 1, as
+// every array over arms or categories in the model.
 
 #include <array>
 #include <cmath>
@@ -133,10 +133,10 @@ struct TUstawieniaGlobalne {
     uint8_t SkalaPrzejscMax = 0;
     uint8_t SkalaPrzejsc100 = 0;
     float SkalaPrzejsc = 0.0f;
-    std::array<KrotkiTekst<50>, 5> NazwyPrzejsc;    // [1..4]
-    std::array<uint8_t, 5> RysujPrzejscia{};        // [1..4]
-    std::array<uint8_t, 5> SumujPrzejscia{};        // [1..4]
-    std::array<TKolor, 5> KoloryPrzejsc{};          // [1..4]
+    std::array<KrotkiTekst<50>, 4> NazwyPrzejsc;
+    std::array<uint8_t, 4> RysujPrzejscia{};
+    std::array<uint8_t, 4> SumujPrzejscia{};
+    std::array<TKolor, 4> KoloryPrzejsc{};
     float OdlegloscPrzejsc = 0.0f;
     uint8_t LegendaPrzejsc = 0;
     uint8_t Struktura = 0;
@@ -161,7 +161,7 @@ constexpr TKolor KolorSrebrny = KolorRGB(192, 192, 192);
 constexpr TKolor KolorSzary = KolorRGB(128, 128, 128);
 
 // The names of the four crossing categories of a new project (Windows-1250).
-extern const char* const DomyslneNazwyPrzejsc[5];   // [1..4]
+extern const char* const DomyslneNazwyPrzejsc[4];
 
 // The new-project values of wg and both size tables; the fields a new
 // project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2, MaxNatezenie,

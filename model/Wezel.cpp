@@ -4,13 +4,12 @@ std::vector<DaneWezel> Wezly;
 
 void UstawPrzejsciaNowegoWezla(DaneWezel& w)
 {
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = 0; k < 4; ++k) {
         w.RysujPrzejscia[k] = 0;
         w.NazwyPrzejsc[k] = DomyslneNazwyPrzejsc[k];
     }
-    w.KoloryPrzejsc = {0, KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
-    for (int k = 1; k <= 5; ++k)
-        w.OdlegloscPrzejscia[k] = 4.0f;
+    w.KoloryPrzejsc = {KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
+    w.OdlegloscPrzejscia.fill(4.0f);
     w.LegendaPrzejsc = 0;
     w.Struktura = 0;
     w.LegendaPrzejscX = -5.0f;
@@ -48,8 +47,7 @@ DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ)
     w.Globalne = 1;
     w.KolorLinii = w.KolorWypelnien = w.KolorOpisow = w.KolorTytulow = KolorCzarny;
     UstawPrzejsciaNowegoWezla(w);
-    for (int k = 1; k <= 4; ++k)
-        w.SumujPrzejscia[k] = 0;
+    w.SumujPrzejscia.fill(0);
     w.LegendaStrukturyX = -5.0f;
     w.LegendaStrukturyY = 5.0f;
     return w;

@@ -2,8 +2,8 @@
 // A node of the road network: a junction node "J" or a roundabout node "R",
 // with its own copy of the display settings (used while Globalne is 0).
 //
-// Arrays indexed by crossing category (1 to 4) or crossing element (1 to 5)
-// are 1-based: element 0 is unused and stays 0.
+// Arrays over crossing categories (1 to 4) or crossing elements (1 to 5) are
+// indexed number - 1.
 
 #include <array>
 #include <cstdint>
@@ -42,11 +42,11 @@ struct DaneWezel {
     TKolor KolorWypelnien = 0;
     TKolor KolorOpisow = 0;
     TKolor KolorTytulow = 0;
-    std::array<uint8_t, 5> RysujPrzejscia{};        // [1..4]
-    std::array<uint8_t, 5> SumujPrzejscia{};        // [1..4]
-    std::array<KrotkiTekst<50>, 5> NazwyPrzejsc;    // [1..4]
-    std::array<TKolor, 5> KoloryPrzejsc{};          // [1..4]
-    std::array<float, 6> OdlegloscPrzejscia{};      // [1..5]
+    std::array<uint8_t, 4> RysujPrzejscia{};
+    std::array<uint8_t, 4> SumujPrzejscia{};
+    std::array<KrotkiTekst<50>, 4> NazwyPrzejsc;
+    std::array<TKolor, 4> KoloryPrzejsc{};
+    std::array<float, 5> OdlegloscPrzejscia{};
     uint8_t LegendaPrzejsc = 0;
     uint8_t Struktura = 0;
     float LegendaPrzejscX = 0.0f;
