@@ -6,8 +6,10 @@
 // the locale's by default) and read back with "." and "," both accepted.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "model/Typy.h"
 
@@ -39,7 +41,7 @@ bool SprobujTekstNaLiczbe(std::string_view tekst, double& wynik);
 bool SprobujTekstNaCalkowita(std::string_view tekst, int64_t& wynik);
 
 // Dates "YYYY-MM-DD" and times "HH:MM:SS". The readers throw BladKonwersji on
-// a malformed or impossible date or time.
+// a malformed or impossible date or time; its text is Windows-1250.
 struct BladKonwersji : std::exception {
     std::string komunikat;
     explicit BladKonwersji(std::string k) : komunikat(std::move(k)) {}

@@ -1,0 +1,10 @@
+#pragma once
+// Code page 1250 (the project files and the model) <-> UTF-8 (Qt, sources).
+// Invalid bytes never throw: an undecodable byte or an unmappable character
+// becomes "?".
+
+#include <string>
+#include <string_view>
+
+std::string Cp1250NaUtf8(std::string_view cp1250);
+std::string Utf8NaCp1250(std::string_view utf8);

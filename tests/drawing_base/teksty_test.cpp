@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "drawing/Teksty.h"
+#include "model/Typy.h"
+#include "platform/Kodowanie.h"
+
+namespace {
+
+// Every test states its separator; the previous one is restored afterwards.
+class Separator : public ::testing::Test {
+protected:
+    void SetUp() override { UstawSeparatorDziesietny('.'); }
+};
+
+} // namespace
+
+TEST(KrotkiTekst, CutsByBytes)
+{
+    KrotkiTekst<3> t = "abcdef";
+    EXPECT_EQ(t.str(), "abc");
+    t = std::string("xy");
+    EXPECT_EQ(t, std::string_view("xy"));
+    EXPECT_EQ(KolorR(KolorRGB(1, 2, 3)), 1);
+    EXPECT_EQ(KolorG(KolorRGB(1, 2, 3)), 2);
+    EXPECT_EQ(KolorB(KolorRGB(1, 2, 3)), 3);
+}
+
+TEST(Zaokraglanie, RoundIsHalfToEvenTruncIsTowardZero)
+{
+    EXPECT_EQ(Zaokraglij(0.5), 0);
+    EXPECT_EQ(Zaokraglij(1.5), 2);
+    EXPECT_EQ(Zaokraglij(2.5), 2);
+    EXPECT_EQ(Zaokraglij(-2.5), -2);
+    EXPECT_EQ(Zaokraglij(-3.5), -4);
+    EXPECT_EQ(Zaokraglij(2.4999), 2);
+    EXPECT_EQ(Obetnij(2.9), 2);
+    EXPECT_EQ(Obetnij(-2.9), -2); // not floor
+    EXPECT_EQ(Obetnij(-0.1), 0);
+    EXPECT_EQ(Obetnij(NAN), 0);
+    EXPECT_EQ(Obetnij(1e300), INT64_MAX);
+}
+
+TEST_F(Separator, FormatFloatMasks)
+{
+    EXPECT_EQ(FormatFloat("####0.0##", 1.5), "1.5");
+    EXPECT_EQ(FormatFloat("####0.0##", 2.0), "2.0");
+    EXPECT_EQ(FormatFloat("####0.0##", 0.12345), "0.123");
+    EXPECT_EQ(FormatFloat("#0.00", 7.0), "7.00");
+    EXPECT_EQ(FormatFloat("######0.00", -5.0), "-5.00");
+    EXPECT_EQ(FormatFloat("0000", 5.0), "0005");
+    EXPECT_EQ(FormatFloat("0000", 2024.0), "2024");
+    EXPECT_EQ(FormatFloat("00", 123.0), "123");
+    EXPECT_EQ(FormatFloat("##0.##", 12.0), "12");   // no separator without decimals
+    EXPECT_EQ(FormatFloat("##0.##", 0.0), "0");
+    EXPECT_EQ(FormatFloat("###.##", 0.5), ".5");    // no integer "0" placeholder
+    EXPECT_EQ(FormatFloat("###.##", 0.0), "");
+    EXPECT_EQ(FormatFloat("####0.", 7.6), "8");
+    EXPECT_EQ(FormatFloat("###0", 1234567.0), "1234567");
+    EXPECT_EQ(FormatFloat("######0.00######", 1.5707963705062866), "1.57079637");
+    EXPECT_EQ(FormatFloat("#0.00", 1e20), "100000000000000000000.00");
+    EXPECT_EQ(FormatFloat("0.00", NAN), "NAN");
+}
+
+TEST_F(Separator, FormatFloatRoundsHalfAwayOnTheDecimalValue)
+{
+    EXPECT_EQ(FormatFloat("0.00", 0.125), "0.13");   // exact tie: away from zero
+    EXPECT_EQ(FormatFloat("0.00", -0.125), "-0.13");
+    EXPECT_EQ(FormatFloat("0.00", 2.675), "2.67");   // 2.67499999... as a double
+    EXPECT_EQ(FormatFloat("0", 0.5), "1");
+    EXPECT_EQ(FormatFloat("0", 2.5), "3");           // not half to even
+    EXPECT_EQ(FormatFloat("0", -2.5), "-3");
+    EXPECT_EQ(FormatFloat("#0.00", 9.995), "9.99");  // 9.99499999... as a double
+    EXPECT_EQ(FormatFloat("#0.00", 9.9951), "10.00"); // carry into a new digit
+    EXPECT_EQ(FormatFloat("#0.00", 99.999), "100.00");
+    EXPECT_EQ(FormatFloat("#0.00", -9.9951), "-10.00");
+    EXPECT_EQ(FormatFloat("0.00", -0.001), "0.00");  // no "-0.00"
+    EXPECT_EQ(FormatFloat("#0.##", 1.005), "1");     // 1.00499999...
+    EXPECT_EQ(FormatFloat("#0.##", 0.0049), "0");
+    EXPECT_EQ(FormatFloat("#0.######", 1e-7), "0");
+    EXPECT_EQ(FormatFloat("#0.######", 6e-7), "0.000001");
+    EXPECT_EQ(FormatFloat("#0.######", 5e-7), "0"); // 4.99999...e-7 as a double
+}
+
+TEST_F(Separator, FormatFloatWritesTheSystemSeparator)
+{
+    UstawSeparatorDziesietny(',');
+    EXPECT_EQ(FormatFloat("#0.00", 3.25), "3,25");
+    EXPECT_EQ(LiczbaNaTekst(-1234.5), "-1234,50");
+    UstawSeparatorDziesietny('.');
+    EXPECT_EQ(LiczbaNaTekst(1234.5), "1234.50");
+    EXPECT_EQ(LiczbaNaTekst(0.001), "0.00");
+    EXPECT_EQ(LiczbaNaTekst(123456789012.0), "123456789012.00");
+}
+
+TEST_F(Separator, NumbersAreReadWithEitherSeparator)
+{
+    for (char sep : {',', '.'}) {
+        UstawSeparatorDziesietny(sep);
+        EXPECT_DOUBLE_EQ(TekstNaLiczbe("3,5", 0), 3.5);
+        EXPECT_DOUBLE_EQ(TekstNaLiczbe("3.5", 0), 3.5);
+        EXPECT_DOUBLE_EQ(TekstNaLiczbe("-0,25", 0), -0.25);
+        EXPECT_DOUBLE_EQ(TekstNaLiczbe("+2", 0), 2.0);
+        EXPECT_DOUBLE_EQ(TekstNaLiczbe(" 12 ", 0), 12.0);
+        EXPECT_DOUBLE_EQ(TekstNaLiczbe("1e3", 0), 1000.0);
+        EXPECT_FLOAT_EQ(TekstNaLiczbeS("0,1", 0), 0.1f);
+        std::string w;
+        ZamienSeparator("1.5;2,5", w);
+        EXPECT_EQ(w, std::string("1") + sep + "5;2" + sep + "5");
+    }
+}
+
+TEST_F(Separator, BadNumberTextsGiveTheDefault)
+{
+    EXPECT_EQ(TekstNaLiczbe("abc", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("  ", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("1.2.3", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("1,5x", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("12 3", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("inf", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("nan", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("0x10", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("1e999", 7), 7);
+    EXPECT_EQ(TekstNaLiczbe("+-1", 7), 7);
+    EXPECT_EQ(TekstNaLiczbeS("1e300", 2.5), 2.5f);
+    double w = 99;
+    EXPECT_FALSE(SprobujTekstNaLiczbe("x", w));
+    EXPECT_EQ(w, 99);
+}
+
+TEST(TekstNaCalkowita, ClampsMinThenMax)
+{
+    EXPECT_EQ(TekstNaCalkowita("12", 0, 1, 10), 10);
+    EXPECT_EQ(TekstNaCalkowita("x", 5, 1, 10), 5);
+    EXPECT_EQ(TekstNaCalkowita("-3", 0, 1, 10), 1);
+    EXPECT_EQ(TekstNaCalkowita("5", 0, 8, 3), 3);     // Min above Max: Max wins
+    EXPECT_EQ(TekstNaCalkowita("2,5", 4, 0, 10), 4);  // no separator handling
+    EXPECT_EQ(TekstNaCalkowita("99999999999", 4, 0, 2147483647), 4);
+    EXPECT_EQ(TekstNaCalkowita("", 4, 0, 10), 4);
+    int64_t v = 0;
+    EXPECT_TRUE(SprobujTekstNaCalkowita("-42", v));
+    EXPECT_EQ(v, -42);
+    EXPECT_FALSE(SprobujTekstNaCalkowita("4 2", v));
+}
+
+TEST(DatyICzasy, DatesRoundTrip)
+{
+    TDataCzas d = KodujDate(2024, 3, 5);
+    EXPECT_EQ(DataNaTekst(d), "2024-03-05");
+    EXPECT_EQ(TekstNaDate("2024-03-05"), d);
+    EXPECT_EQ(KodujDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(KodujDate(1900, 1, 1), 2.0);
+    EXPECT_EQ(KodujDate(2000, 1, 1), 36526.0);
+    EXPECT_EQ(DataNaTekst(-1.5), "1899-12-29");
+    EXPECT_EQ(DataNaTekst(KodujDate(2024, 2, 29) + 0.75), "2024-02-29");
+    int r, m, dz;
+    DekodujDate(KodujDate(1, 1, 1), r, m, dz);
+    EXPECT_EQ(r * 10000 + m * 100 + dz, 10101);
+}
+
+TEST(DatyICzasy, BadDatesThrow)
+{
+    EXPECT_THROW(TekstNaDate("2023-02-29"), BladKonwersji);
+    EXPECT_THROW(TekstNaDate("2024-13-01"), BladKonwersji);
+    EXPECT_THROW(TekstNaDate("2024-3-5"), BladKonwersji);
+    EXPECT_THROW(TekstNaDate(""), BladKonwersji);
+    EXPECT_THROW(TekstNaDate("abcd-01-01"), BladKonwersji);
+    EXPECT_THROW(KodujDate(0, 1, 1), BladKonwersji);
+    try {
+        TekstNaDate("2024-00-01");
+    } catch (const BladKonwersji& b) {
+        EXPECT_EQ(Cp1250NaUtf8(b.komunikat), "'2024-00-01' nie jest prawidłową datą");
+    }
+}
+
+TEST(DatyICzasy, Times)
+{
+    EXPECT_EQ(CzasNaTekst(TekstNaCzas("07:05")), "07:05:00");
+    EXPECT_EQ(CzasNaTekst(TekstNaCzas("14:00:00")), "14:00:00"); // no 13:59:59
+    EXPECT_EQ(CzasKrotkiNaTekst(TekstNaCzas("23:59:59")), "23:59");
+    EXPECT_EQ(TekstNaCzas("14:30:xx"), KodujCzas(14, 30, 0));
+    EXPECT_EQ(CzasNaTekst(KodujCzas(1, 2, 3, 999)), "01:02:03"); // ms dropped
+    EXPECT_EQ(CzasNaTekst(KodujDate(2024, 3, 5) + KodujCzas(8, 15, 0)), "08:15:00");
+    EXPECT_THROW(TekstNaCzas("24:00:00"), BladKonwersji);
+    EXPECT_THROW(TekstNaCzas("12:60"), BladKonwersji);
+    EXPECT_THROW(TekstNaCzas("ab:00:00"), BladKonwersji);
+    EXPECT_THROW(TekstNaCzas("12"), BladKonwersji);
+    int g, m, s, ms;
+    DekodujCzas(0.5, g, m, s, ms);
+    EXPECT_EQ(g, 12);
+    EXPECT_EQ(m + s + ms, 0);
+}
