@@ -1,4 +1,147 @@
+// Entry and exit totals and circulating flows of a roundabout.
 #include "model/NatezeniaRonda.h"
 
-void ObliczNatezeniaRonda(int32_t) {}
-void PoWczytaniuRond() {}
+#include <algorithm>
+#include <array>
+
+#include "model/Pomiar.h"
+#include "model/Rondo.h"
+
+namespace {
+
+using Macierz5 = std::array<std::array<int32_t, 5>, 5>;
+using Wektor5 = std::array<int32_t, 5>;
+
+// 32-bit arithmetic that wraps as the stored values do, instead of overflowing.
+int32_t Dodaj(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
+int32_t Odejmij(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b)); }
+
+// Relation (i, j) passes arm k when, counting arms upwards from i and
+// wrapping, k comes before j; a U-turn goes once around the ring.
+bool PrzejezdzaPrzedRamieniem(int i, int j, int k)
+{
+    if (i == k)
+        return false;
+    const int doRamienia = (k - i + 5) % 5;
+    const int doWylotu = (j == i) ? 5 : (j - i + 5) % 5;
+    return doRamienia < doWylotu;
+}
+
+Wektor5 SumyWierszy(const Macierz5& q)
+{
+    Wektor5 w{};
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
+            w[i] = Dodaj(w[i], q[i][j]);
+    return w;
+}
+
+Wektor5 SumyKolumn(const Macierz5& q)
+{
+    Wektor5 y{};
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
+            y[j] = Dodaj(y[j], q[i][j]);
+    return y;
+}
+
+// Circulating flows C and ring flows R = C + W of all five arms.
+void PrzeplywyZKomorek(DaneRondo& r, const Macierz5& q, const Wektor5& w)
+{
+    for (int k = 0; k < 5; ++k) {
+        int32_t c = 0;
+        for (int i = 0; i < 5; ++i)
+            for (int j = 0; j < 5; ++j)
+                if (PrzejezdzaPrzedRamieniem(i, j, k))
+                    c = Dodaj(c, q[i][j]);
+        r.NaPierscieniu1[k] = c;
+        r.NaPierscieniu2[k] = Dodaj(c, w[k]);
+    }
+}
+
+void ZPomiaru(DaneRondo& r, const DanePomiar& p)
+{
+    r.LiczbaRamion = p.MaxJest;
+    r.Ramie[2] = p.MaxJest > 2;
+    r.Ramie[3] = p.MaxJest > 3;
+    r.Ramie[4] = p.MaxJest > 4;
+    // Arm angles must increase; a lower one is put 10 degrees past the previous.
+    for (int k = 0; k < 4; ++k)
+        if (r.Kat[k + 1] < r.Kat[k])
+            r.Kat[k + 1] = static_cast<float>(static_cast<double>(r.Kat[k]) + 0.174532925);
+    const Macierz5& q = p.NatezeniaNaRelacjach;
+    r.SumaWlotu = SumyWierszy(q);
+    r.SumaWylotu = SumyKolumn(q);
+    PrzeplywyZKomorek(r, q, r.SumaWlotu);
+}
+
+void ZMacierzy(DaneRondo& r)
+{
+    r.SumaWlotu = r.SumaWlotuRel;
+    r.SumaWylotu = r.SumaWylotuRel;
+    PrzeplywyZKomorek(r, r.Macierz, r.SumaWlotu);
+}
+
+void ZeStruktury(DaneRondo& r)
+{
+    Macierz5 q{};
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
+            q[i][j] = r.StrukturaRelacji[i][j][0];
+    r.SumaWlotu = SumyWierszy(q);
+    r.SumaWylotu = SumyKolumn(q);
+    PrzeplywyZKomorek(r, q, r.SumaWlotu);
+}
+
+// Only the totals are known: a running balance round the ring, shifted so
+// that the smallest circulating flow is 0.
+void ZSumWpisanych(DaneRondo& r)
+{
+    const Wektor5& w = r.WlotWpisany;
+    const Wektor5& y = r.WylotWpisany;
+    r.SumaWlotu = w;
+    r.SumaWylotu = y;
+    const int n = std::clamp<int32_t>(r.LiczbaRamion, 1, 5);
+    Wektor5& c = r.NaPierscieniu1;
+    Wektor5& rr = r.NaPierscieniu2;
+    rr[0] = w[0];
+    for (int k = 1; k < n; ++k)
+        rr[k] = Dodaj(Odejmij(rr[k - 1], y[k]), w[k]);
+    for (int k = 1; k < n; ++k)
+        c[k] = Odejmij(rr[k - 1], y[k]);
+    c[0] = Odejmij(rr[n - 1], y[0]);
+    int32_t m = 0;
+    for (int k = 0; k < n; ++k)
+        m = std::min(m, c[k]);
+    for (int k = 0; k < n; ++k) {
+        c[k] = Odejmij(c[k], m);
+        rr[k] = Odejmij(rr[k], m);
+    }
+}
+
+}  // namespace
+
+void ObliczNatezeniaRonda(int32_t indeks)
+{
+    if (indeks < 0 || indeks >= static_cast<int32_t>(Ronda.size()))
+        return;
+    DaneRondo& r = Ronda[indeks];
+    // A count index that names no count is taken as no count at all.
+    const bool zPomiaru = r.ZPomiaru && r.NrPomiaru >= 0 && r.NrPomiaru < static_cast<int32_t>(Pomiary.size());
+    if (zPomiaru)
+        ZPomiaru(r, Pomiary[r.NrPomiaru]);
+    else if (!r.ZeStruktury && !r.DaneRelacje)
+        ZSumWpisanych(r);
+    else if (!r.ZeStruktury)
+        ZMacierzy(r);
+    else
+        ZeStruktury(r);
+}
+
+void PoWczytaniuRond()
+{
+    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+        Ronda[i].Obliczony = 0;
+        ObliczNatezeniaRonda(i);
+    }
+}

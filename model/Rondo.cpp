@@ -1,6 +1,110 @@
+// New values of the roundabout records.
 #include "model/Rondo.h"
+
+#include "model/Ustawienia.h"
 
 std::vector<DaneRondo> Ronda;
 
-void UstawDomyslneRondo(int32_t, int32_t, int32_t) {}
-DaneRondo RondoZerowe() { return DaneRondo{}; }
+namespace {
+
+void WypelnijDomyslneRondo(DaneRondo& r)
+{
+    r.Obliczony = 0;
+    r.GeometriaWprowadzona = 0;
+    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
+    r.ZPomiaru = 0;
+    r.ZeStruktury = 0;
+    r.WlaczPrognoze = 0;
+    r.AutoAktualizacja = 1;
+    r.NrWezla = 0;
+    r.NrWariantu = 0;
+    r.Oznaczenie = {"A", "B", "C", "D", "E"};
+    r.PromienR = 3.0f;
+    r.PromienWewn = 3.0f;
+    r.Promien.fill(1.0f);
+    r.Kat = DaneRondo{}.Kat;
+    r.Ramie = {1, 1, 1, 0, 0};
+    r.Przejscie.fill(1);
+    r.LiczbaRamion = 3;
+    r.Dlugosc.fill(7.0f);
+    r.DlugoscPom.fill(6.0f);
+    r.Odsuniecie.fill(0.5f);
+    r.RysujStrzalki.fill(1);
+    for (auto& wiersz : r.Macierz)
+        wiersz.fill(0);
+    for (auto& wiersz : r.StrukturaRelacji)
+        for (auto& blok : wiersz)
+            blok.fill(0);
+    r.DaneRelacje = 1;
+    r.SumaWylotuRel.fill(0);
+    r.SumaWlotuRel.fill(0);
+    r.NatezeniaPrzejsc = {};
+    r.SumaWylotu.fill(0);
+    r.SumaWlotu.fill(0);
+    r.Tytul.fill("");
+    r.TytulDx = -5.0f;
+    r.TytulDy = 12.0f;
+    r.TytulH = 0.75f;
+    r.TytulWyrownanie = 'C';
+    r.KolorLinii = wg.KolorLinii;
+    r.KolorOpisow = wg.KolorOpisow;
+    r.KolorTytulow = wg.KolorTytulow;
+    r.KolorWypelnien = wg.KolorWypelnien;
+    r.KolorWlotu.fill(wg.KolorWypelnien);
+    r.KolorWylotu.fill(wg.KolorWypelnien);
+}
+
+}  // namespace
+
+void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel)
+{
+    if (indeks < 0 || indeks >= static_cast<int32_t>(Ronda.size()))
+        return;
+    WypelnijDomyslneRondo(Ronda[indeks]);
+
+    // The lowest-indexed other roundabout of the node lends its geometry.
+    int32_t wzor = -1;
+    for (int32_t i = static_cast<int32_t>(Ronda.size()) - 2; i >= 0; --i)
+        if (i != indeks && Ronda[i].NrWezla == wezel)
+            wzor = i;
+    if (wzor < 0)
+        return;
+
+    DaneRondo& r = Ronda[indeks];
+    r = Ronda[wzor];
+    r.NrWariantu = wariant;
+    r.NrWezla = wezel;
+    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
+    r.ZPomiaru = 0;
+    for (auto& wiersz : r.Macierz)
+        wiersz.fill(0);
+    r.NatezeniaPrzejsc = {};
+    r.SumaWylotu.fill(0);
+    r.SumaWlotu.fill(0);
+    r.SumaWylotuRel.fill(0);
+    r.SumaWlotuRel.fill(0);
+    r.Obliczony = 0;
+}
+
+DaneRondo RondoZerowe()
+{
+    DaneRondo r;
+    r.GeometriaPoprawna = 0;
+    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
+    r.AutoAktualizacja = 0;
+    r.Oznaczenie.fill("");
+    r.PromienR = r.PromienWewn = 0.0f;
+    r.Promien.fill(0.0f);
+    r.Kat.fill(0.0f);
+    r.Ramie.fill(0);
+    r.Przejscie.fill(0);
+    r.LiczbaRamion = 0;
+    r.Dlugosc.fill(0.0f);
+    r.DlugoscPom.fill(0.0f);
+    r.Odsuniecie.fill(0.0f);
+    r.RysujStrzalki.fill(0);
+    r.DaneRelacje = 0;
+    r.TytulDx = r.TytulDy = r.TytulH = 0.0f;
+    r.TytulWyrownanie = 0;
+    return r;
+}

@@ -1,9 +1,134 @@
+// Defaults and totals of the junction diagram records.
 #include "model/Ruchoplan.h"
+
+#include "model/Ustawienia.h"
 
 std::vector<DaneRuchoplan> Ruchoplany;
 
-void UstawDomyslnyRuchoplan(int32_t, int32_t, int32_t) {}
-void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r) { r = DaneRuchoplan{}; }
-DaneRuchoplan RuchoplanZerowy() { return DaneRuchoplan{}; }
-void PoliczSumyRuchoplanu(DaneRuchoplan&) {}
-void PoliczSumyZeStruktury(DaneRuchoplan&) {}
+void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
+{
+    r.GeometriaWprowadzona = 0;
+    r.Obliczony = 0;
+    r.NrWezla = 0;
+    r.NrWariantu = 0;
+    r.X = 0.0f;
+    r.Y = 0.0f;
+    r.Odsuniecie.fill(0.5f);
+    r.Ramie.fill(1);
+    r.Przejscie.fill(1);
+    r.Strzalka.fill(1);
+    r.Dlugosc.fill(7.0f);
+    r.DlugoscPom.fill(5.5f);
+    r.Zawrotka.fill(3.5f);
+    r.Kat.fill(0.0f);
+    r.Natezenia.fill(0);
+    for (auto& blok : r.NatezeniaStruktura)
+        blok.fill(0);
+    r.OpisRamienia.fill(" ");
+    r.GlobOdsuniecie = 0.5f;
+    r.GlobDlugosc = 7.0f;
+    r.GlobDlugoscPom = 6.0f;
+    r.GlobZawrotka = 3.5f;
+    r.GlobPromienLewoskretu = 4.0f;
+    r.GlobPromienPrawoskretu = 2.0f;
+    r.PoprawkaLewoskretow = 0.0f;
+    r.PoprawkaPrawoskretow = 0.0f;
+    r.PromienLewoskretu.fill(4.0f);
+    r.PromienPrawoskretu.fill(2.0f);
+    r.Oznaczenie = {"D", "A", "B", "C"};
+    r.Globalne = 1;
+    r.Tytul.fill("");
+    r.TytulDx = -5.0f;
+    r.TytulDy = 12.0f;
+    r.TytulWyrownanie = 'C';
+    r.KoloryRelacji.fill(wg.KolorWypelnien);
+    r.KoloryPodstawowe = {wg.KolorLinii, wg.KolorOpisow, wg.KolorTytulow, wg.KolorWypelnien};
+    r.Przejscia.fill(DanePrzejscia{});
+    r.NrPomiaru = -1;
+    r.NrPrognozy = -1;
+    r.NrWspolczynnikow = -1;
+    r.ZPomiaru = 0;
+    r.ZeStruktury = 0;
+    r.WlaczPrognoze = 0;
+    r.AutoAktualizacja = 1;
+}
+
+void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel)
+{
+    if (indeks < 0 || indeks >= static_cast<int32_t>(Ruchoplany.size()))
+        return;
+    WypelnijDomyslnyRuchoplan(Ruchoplany[indeks]);
+
+    // The lowest-indexed other diagram of the node lends its node-wide values.
+    int32_t wzor = -1;
+    for (int32_t i = static_cast<int32_t>(Ruchoplany.size()) - 2; i >= 0; --i)
+        if (i != indeks && Ruchoplany[i].NrWezla == wezel)
+            wzor = i;
+    if (wzor < 0)
+        return;
+
+    DaneRuchoplan& r = Ruchoplany[indeks];
+    r = Ruchoplany[wzor];
+    r.NrWariantu = wariant;
+    r.NrWezla = wezel;
+    r.NrPrognozy = -1;
+    r.NrPomiaru = -1;
+    r.NrWspolczynnikow = -1;
+    r.ZPomiaru = 0;
+    r.ZeStruktury = 0;
+    r.Natezenia.fill(0);
+    for (auto& blok : r.NatezeniaStruktura)
+        blok.fill(0);
+    r.Przejscia.fill(DanePrzejscia{});
+    r.Obliczony = 0;
+    // The volumes are gone, so are their totals.
+    PoliczSumyRuchoplanu(r);
+}
+
+DaneRuchoplan RuchoplanZerowy()
+{
+    DaneRuchoplan r;
+    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
+    r.AutoAktualizacja = 0;
+    r.Oznaczenie.fill("");
+    r.Ramie.fill(0);
+    r.Przejscie.fill(0);
+    r.Odsuniecie.fill(0.0f);
+    r.Dlugosc.fill(0.0f);
+    r.DlugoscPom.fill(0.0f);
+    r.Zawrotka.fill(0.0f);
+    r.GlobPromienLewoskretu = r.GlobPromienPrawoskretu = 0.0f;
+    r.GlobDlugosc = r.GlobDlugoscPom = r.GlobOdsuniecie = r.GlobZawrotka = 0.0f;
+    r.PromienLewoskretu.fill(0.0f);
+    r.PromienPrawoskretu.fill(0.0f);
+    r.Globalne = 0;
+    r.TytulDx = r.TytulDy = 0.0f;
+    r.TytulWyrownanie = 0;
+    r.OpisRamienia.fill("");
+    r.Strzalka.fill(0);
+    return r;
+}
+
+void PoliczSumyRuchoplanu(DaneRuchoplan& r)
+{
+    r.SumaWlotu.fill(0);
+    r.SumaWylotu.fill(0);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) {
+            // Wrapping adds: a file may hold any int32 values.
+            r.SumaWlotu[i] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWlotu[i]) + static_cast<uint32_t>(r.Natezenia[4 * i + j]));
+            r.SumaWylotu[j] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWylotu[j]) + static_cast<uint32_t>(r.Natezenia[4 * i + j]));
+        }
+}
+
+void PoliczSumyZeStruktury(DaneRuchoplan& r)
+{
+    r.SumaWlotu.fill(0);
+    r.SumaWylotu.fill(0);
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) {
+            const int32_t q = r.NatezeniaStruktura[4 * i + j][0];
+            r.SumaWlotu[i] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWlotu[i]) + static_cast<uint32_t>(q));
+            r.SumaWylotu[j] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWylotu[j]) + static_cast<uint32_t>(q));
+        }
+}
