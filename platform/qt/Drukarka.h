@@ -1,0 +1,50 @@
+#pragma once
+// The printer over QPrinter: the set-up dialog, a document of pages, the
+// page size in device pixels and the resolution. Tests print into a PDF file.
+
+#include <memory>
+#include <string>
+
+class QPrinter;
+class QWidget;
+class PlotnoQt;
+
+class Drukarka {
+public:
+    Drukarka();
+    ~Drukarka();
+    Drukarka(const Drukarka&) = delete;
+    Drukarka& operator=(const Drukarka&) = delete;
+
+    // Whether the system has a printer at all; without one the sheet falls
+    // back to its default size.
+    static bool DrukarkaZainstalowana();
+
+    // Prints into a PDF file instead of the system printer (tests, export).
+    void UstawPlikPdf(const std::string& sciezkaUtf8);
+    // The printer set-up dialog; false when the user cancels.
+    bool Ustawienia(QWidget* rodzic);
+
+    // Opens the document: the canvas then paints on its first page.
+    // False with `Blad()` set when the printer cannot start.
+    bool RozpocznijDokument(const std::string& tytulUtf8);
+    bool NowaStrona();
+    bool ZakonczDokument();
+    bool Drukuje() const;
+    const std::string& Blad() const { return blad_; }
+
+    // The printable area of the page in device pixels, and pixels per inch.
+    int SzerokoscStrony() const;
+    int WysokoscStrony() const;
+    int DpiX() const;
+    int DpiY() const;
+
+    // The canvas of the open document (it paints nothing outside a document).
+    PlotnoQt& PlotnoDrukarki();
+    QPrinter& Urzadzenie();
+
+private:
+    std::unique_ptr<QPrinter> drukarka_;
+    std::unique_ptr<PlotnoQt> plotno_;
+    std::string blad_;
+};

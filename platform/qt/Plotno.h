@@ -1,0 +1,98 @@
+#pragma once
+// The drawing canvas: pen, brush, font and the handful of operations the
+// drawing primitives need, in integer device pixels. `Plotno` is the
+// interface (the drawing code and the recording canvas of the tests use it);
+// `PlotnoQt` paints through QPainter on a QImage or a printer.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/Typy.h"
+
+class QPaintDevice;
+class QPainter;
+
+// Pen styles as the project's numbers give them (0 solid).
+enum StylPiora : int {
+    PioroCiagle = 0,
+    PioroKreskowane = 1,
+    PioroKropkowane = 2,
+    PioroKreskaKropka = 3,
+    PioroKreskaKropkaKropka = 4,
+    PioroBrak = 5,
+};
+
+enum class StylPedzla { Pelny, Pusty };
+
+class Plotno {
+public:
+    virtual ~Plotno() = default;
+
+    virtual void UstawKolorPiora(TKolor kolor) = 0;
+    // 0 draws the thinnest line the device has.
+    virtual void UstawGruboscPiora(int piksele) = 0;
+    virtual void UstawStylPiora(int styl) = 0;
+    virtual void UstawKolorPedzla(TKolor kolor) = 0;
+    virtual void UstawStylPedzla(StylPedzla styl) = 0;
+
+    virtual void PrzesunDo(int x, int y) = 0;
+    // A line from the current position; the end point itself is not painted.
+    virtual void LiniaDo(int x, int y) = 0;
+    // A closed polygon outlined with the pen and filled with the brush.
+    virtual void Wielokat(const std::vector<PunktInt>& punkty) = 0;
+    virtual void Prostokat(int x1, int y1, int x2, int y2) = 0;
+    // The ellipse inscribed in the box (x1, y1)-(x2, y2).
+    virtual void Elipsa(int x1, int y1, int x2, int y2) = 0;
+
+    // Texts are Windows-1250 bytes; (x, y) is the top-left corner of the text.
+    // With a solid brush the text's cell is filled with the brush colour first.
+    virtual void WypiszTekst(int x, int y, std::string_view tekst) = 0;
+    virtual int SzerokoscTekstu(std::string_view tekst) = 0;
+    virtual void UstawKrojCzcionki(const std::string& kroj) = 0;
+    // The font's cell height (ascent plus descent) in pixels.
+    virtual void UstawWysokoscCzcionki(int piksele) = 0;
+    virtual void UstawKolorCzcionki(TKolor kolor) = 0;
+};
+
+// The canvas over QPainter. The painter is opened on the device when first
+// needed and closed by `Zakoncz` (also by the destructor), so the owner of a
+// QImage may copy, resize or show it between drawings.
+class PlotnoQt : public Plotno {
+public:
+    explicit PlotnoQt(QPaintDevice* urzadzenie);
+    ~PlotnoQt() override;
+    PlotnoQt(const PlotnoQt&) = delete;
+    PlotnoQt& operator=(const PlotnoQt&) = delete;
+
+    // Opens the painter now: a printer starts its document here.
+    bool Rozpocznij();
+    void Zakoncz();
+    bool Aktywne() const;
+    QPainter* Malarz();  // the open painter (opening it when needed), or nullptr
+
+    void UstawKolorPiora(TKolor kolor) override;
+    void UstawGruboscPiora(int piksele) override;
+    void UstawStylPiora(int styl) override;
+    void UstawKolorPedzla(TKolor kolor) override;
+    void UstawStylPedzla(StylPedzla styl) override;
+    void PrzesunDo(int x, int y) override;
+    void LiniaDo(int x, int y) override;
+    void Wielokat(const std::vector<PunktInt>& punkty) override;
+    void Prostokat(int x1, int y1, int x2, int y2) override;
+    void Elipsa(int x1, int y1, int x2, int y2) override;
+    void WypiszTekst(int x, int y, std::string_view tekst) override;
+    int SzerokoscTekstu(std::string_view tekst) override;
+    void UstawKrojCzcionki(const std::string& kroj) override;
+    void UstawWysokoscCzcionki(int piksele) override;
+    void UstawKolorCzcionki(TKolor kolor) override;
+
+    // Copies the rectangle zrodlo (x, y, width, height) of an image onto this
+    // canvas at (x, y) with the same size.
+    void KopiujProstokat(int x, int y, const class QImage& zrodlo, int zx, int zy, int szer, int wys);
+
+private:
+    struct Stan;
+    std::unique_ptr<Stan> s_;
+};
