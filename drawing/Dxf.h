@@ -1,0 +1,75 @@
+#pragma once
+// The DXF writer: one ENTITIES section of LINE, TEXT and ARC entities, one
+// value per line, lines ending in CR LF, texts as the model holds them
+// (Windows-1250 bytes). One drawing unit is one centimetre of the sheet.
+//
+// The entity writers send their entity to the current receiver: the file
+// opened by `DxfPoczatek`, or a receiver a test installs (drawing/Nagrywanie.h).
+// Write errors throw `BladDxf`; the file is then left as far as it was written.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "drawing/Wyjscie.h"
+#include "model/Typy.h"
+
+// A failed DXF write; the message (UTF-8) names the file.
+struct BladDxf : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// What the entity writers produce, as values.
+class OdbiorcaDxf {
+public:
+    virtual ~OdbiorcaDxf() = default;
+    virtual void Linia(const std::string& warstwa, int32_t indeksKoloru, double x1, double y1, double x2, double y2) = 0;
+    virtual void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
+                       double wspSzerokosci, double wysokosc, int32_t indeksKoloru) = 0;
+    virtual void Luk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r,
+                     double katPoczatku, double katKonca) = 0;
+};
+
+// Creates (or empties) the file and writes the section start. A file still
+// open from an earlier export is closed first.
+void DxfPoczatek(const std::string& nazwaPliku);
+// Writes the section end and the end-of-file marker and closes the file.
+void DxfKoniec();
+// Closes the file without its end, after an export that failed half way.
+void DxfPrzerwij();
+bool DxfOtwarty();
+
+void DxfLinia(const std::string& warstwa, int32_t indeksKoloru, double x1, double y1, double x2, double y2);
+void DxfTekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
+              double wspSzerokosci, double wysokosc, int32_t indeksKoloru);
+void DxfLuk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r, double katPoczatku,
+            double katKonca);
+
+// The DXF colour index (1..254) nearest to a canvas colour; 7 stands for
+// both white and black.
+int32_t KolorNaIndeksDxf(TKolor kolor);
+
+// A real as the DXF file holds it: 23 characters, "-" or a blank, one digit,
+// ".", 14 digits, "E", the exponent's sign and four digits.
+std::string LiczbaDxf(double x);
+
+// Sends the entities to another receiver (nullptr: back to the file).
+void UstawOdbiorceDxf(OdbiorcaDxf* odbiorca);
+OdbiorcaDxf* OdbiorcaDxfBiezacy();
+
+// One DXF export: opens the file and sets `WyjscieDxf` (the other flags as
+// they are); when the scope ends the file is closed (with its end after
+// `Zakoncz`, without it when an exception left the export) and the three
+// output flags are given back.
+class EksportDxf {
+public:
+    explicit EksportDxf(const std::string& nazwaPliku);
+    ~EksportDxf();
+    EksportDxf(const EksportDxf&) = delete;
+    EksportDxf& operator=(const EksportDxf&) = delete;
+    void Zakoncz();
+
+private:
+    ZachowajWyjscia wyjscia_;
+    bool zakonczony_ = false;
+};

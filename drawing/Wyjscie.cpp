@@ -1,0 +1,95 @@
+#include "drawing/Wyjscie.h"
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+#include <QImage>
+
+#include "platform/qt/Drukarka.h"
+#include "platform/qt/Plotno.h"
+
+double PolSzerEkranu = 0.0;
+double PolWysEkranu = 0.0;
+double PiksNaCmX = 0.0;
+double PiksNaCmY = 0.0;
+
+namespace {
+Plotno* plotnoEkranu = nullptr;
+Plotno* plotnoDrukarki = nullptr;
+std::unique_ptr<PlotnoQt> plotnoBitmapy;  // the canvas made for BitmapaRysunku
+}  // namespace
+
+int32_t NaPiksele(double wartosc)
+{
+    constexpr double granica = 1073741824.0;  // far off any device, safe to add to
+    if (std::isnan(wartosc)) return 0;
+    if (wartosc >= granica) return static_cast<int32_t>(granica);
+    if (wartosc <= -granica) return -static_cast<int32_t>(granica);
+    return static_cast<int32_t>(std::trunc(wartosc));
+}
+
+int32_t CmNaEkranX(double x) { return NaPiksele((x - SrodekX) * 1000.0 / Skala + PolSzerEkranu); }
+int32_t CmNaEkranY(double y) { return NaPiksele(PolWysEkranu - (y - SrodekY) * 1000.0 / Skala); }
+double EkranNaCmX(int32_t px) { return (px - PolSzerEkranu) * Skala / 1000.0 + SrodekX; }
+double EkranNaCmY(int32_t py) { return (PolWysEkranu - py) * Skala / 1000.0 + SrodekY; }
+
+int32_t CmNaDrukX(float x) { return NaPiksele(x * PiksNaCmX); }
+int32_t CmNaDrukY(float y) { return NaPiksele((static_cast<double>(wg.ArkuszH) - y) * PiksNaCmY); }
+
+int32_t GruboscEkran(float mm) { return NaPiksele(1000.0 / Skala * (0.1 * mm)); }
+int32_t GruboscDruk(float mm) { return NaPiksele(DpiDrukarkiX * mm * 0.1 / 2.54); }
+
+double DxfY(double y)
+{
+    return y - (static_cast<double>(wg.ArkuszH) + wg.OdstepArkuszyH) * BiezacyWariant;
+}
+
+Plotno* PlotnoEkranu() { return plotnoEkranu; }
+Plotno* PlotnoDrukarki() { return plotnoDrukarki; }
+void UstawPlotnoEkranu(Plotno* plotno) { plotnoEkranu = plotno; }
+void UstawPlotnoDrukarki(Plotno* plotno) { plotnoDrukarki = plotno; }
+
+void UstawBitmapeRysunku(QImage* bitmapa)
+{
+    if (plotnoEkranu == plotnoBitmapy.get()) plotnoEkranu = nullptr;
+    plotnoBitmapy.reset();
+    if (bitmapa) {
+        plotnoBitmapy = std::make_unique<PlotnoQt>(bitmapa);
+        plotnoEkranu = plotnoBitmapy.get();
+    }
+}
+
+void ZakonczRysowanieEkranu()
+{
+    if (plotnoBitmapy) plotnoBitmapy->Zakoncz();
+}
+
+void UstawDrukarke(Drukarka* drukarka)
+{
+    if (!drukarka) {
+        plotnoDrukarki = nullptr;
+        return;
+    }
+    plotnoDrukarki = &drukarka->PlotnoDrukarki();
+    DpiDrukarkiX = drukarka->DpiX();
+    DpiDrukarkiY = drukarka->DpiY();
+    PiksNaCmX = DpiDrukarkiX / 2.54;
+    PiksNaCmY = DpiDrukarkiY / 2.54;
+}
+
+ZachowajWyjscia::ZachowajWyjscia() : ekran_(WyjscieEkran), drukarka_(WyjscieDrukarka), dxf_(WyjscieDxf) {}
+
+ZachowajWyjscia::ZachowajWyjscia(bool ekran, bool drukarka, bool dxf) : ZachowajWyjscia()
+{
+    WyjscieEkran = ekran;
+    WyjscieDrukarka = drukarka;
+    WyjscieDxf = dxf;
+}
+
+ZachowajWyjscia::~ZachowajWyjscia()
+{
+    WyjscieEkran = ekran_;
+    WyjscieDrukarka = drukarka_;
+    WyjscieDxf = dxf_;
+}
