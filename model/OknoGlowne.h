@@ -20,6 +20,8 @@ public:
 
     // The caption: the project's path, "..." for a project without a file.
     virtual void UstawTytul(const std::string& /*sciezka*/) {}
+    // The caption as it stands, in Windows-1250 (the DXF stamp quotes it).
+    virtual std::string Tytul() const { return "..."; }
 
     // Size of the drawing area in pixels.
     virtual void RozmiarPodgladu(int& szerokosc, int& wysokosc)
