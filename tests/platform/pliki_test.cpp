@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "platform/KatalogProgramu.h"
+#include "platform/Kodowanie.h"
+#include "platform/PlikTekstowy.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class PlikiTekstowe : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        katalog = fs::temp_directory_path() /
+                  ("kg_pliki_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(katalog);
+        fs::create_directories(katalog);
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::permissions(katalog, fs::perms::owner_all, ec);
+        fs::remove_all(katalog, ec);
+    }
+    std::string Sciezka(const std::string& nazwa) const { return (katalog / nazwa).string(); }
+    void Zapisz(const std::string& nazwa, const std::string& tresc) const
+    {
+        std::ofstream(Sciezka(nazwa), std::ios::binary) << tresc;
+    }
+    std::string Tresc(const std::string& nazwa) const
+    {
+        std::ifstream f(Sciezka(nazwa), std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    std::size_t LiczbaPlikow() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(katalog), fs::directory_iterator()));
+    }
+    fs::path katalog;
+};
+
+} // namespace
+
+TEST_F(PlikiTekstowe, ReadsCrLfLfAndAFinalLineWithoutEnd)
+{
+    std::vector<std::string> linie;
+    std::string blad;
+    Zapisz("a.txt", "jeden\r\ndwa\n\r\ncztery");
+    ASSERT_TRUE(CzytajLinie(Sciezka("a.txt"), linie, blad)) << blad;
+    EXPECT_EQ(linie, (std::vector<std::string>{"jeden", "dwa", "", "cztery"}));
+
+    Zapisz("b.txt", "x\r\n\r\n");
+    ASSERT_TRUE(CzytajLinie(Sciezka("b.txt"), linie, blad));
+    EXPECT_EQ(linie, (std::vector<std::string>{"x", ""}));
+
+    Zapisz("c.txt", "");
+    ASSERT_TRUE(CzytajLinie(Sciezka("c.txt"), linie, blad));
+    EXPECT_TRUE(linie.empty());
+
+    Zapisz("d.txt", std::string("\xB3\xF3\x64\xBC\r\n", 6)); // bytes kept as they are
+    ASSERT_TRUE(CzytajLinie(Sciezka("d.txt"), linie, blad));
+    EXPECT_EQ(linie.at(0), "\xB3\xF3\x64\xBC");
+}
+
+TEST_F(PlikiTekstowe, ReadErrorsAreReportedInPolish)
+{
+    std::vector<std::string> linie{"stare"};
+    std::string blad;
+    EXPECT_FALSE(CzytajLinie(Sciezka("brak.txt"), linie, blad));
+    EXPECT_TRUE(linie.empty());
+    EXPECT_NE(Cp1250NaUtf8(blad).find("Nie można otworzyć pliku"), std::string::npos) << blad;
+    EXPECT_FALSE(CzytajLinie(katalog.string(), linie, blad));
+    EXPECT_FALSE(blad.empty());
+}
+
+TEST_F(PlikiTekstowe, PathsAreWindows1250)
+{
+    const std::string nazwaUtf8 = "Skrzyżowanie.txt";
+    Zapisz(nazwaUtf8, "ok\r\n");
+    std::vector<std::string> linie;
+    std::string blad;
+    const std::string sciezka = Utf8NaCp1250(Sciezka(nazwaUtf8));
+    ASSERT_TRUE(CzytajLinie(sciezka, linie, blad)) << blad;
+    EXPECT_TRUE(PlikIstnieje(sciezka));
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(sciezka, {"nowe"}, blad)) << blad;
+    EXPECT_EQ(Tresc(nazwaUtf8), "nowe\r\n");
+}
+
+TEST_F(PlikiTekstowe, SafeSaveWritesCrLfAndReplacesTheFile)
+{
+    std::string blad;
+    Zapisz("p.rup", "stara zawartosc\n");
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"a", "", "\xB3"}, blad)) << blad;
+    EXPECT_EQ(Tresc("p.rup"), "a\r\n\r\n\xB3\r\n");
+    EXPECT_EQ(LiczbaPlikow(), 1u); // no temporary file left
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("nowy.rup"), {}, blad));
+    EXPECT_EQ(Tresc("nowy.rup"), "");
+    std::vector<std::string> linie;
+    ASSERT_TRUE(CzytajLinie(Sciezka("p.rup"), linie, blad));
+    EXPECT_EQ(linie, (std::vector<std::string>{"a", "", "\xB3"}));
+}
+
+TEST_F(PlikiTekstowe, FailedSaveKeepsTheOldFile)
+{
+    std::string blad;
+    Zapisz("p.rup", "stare\r\n");
+
+    // The folder cannot be written (root may write anyway, so only then).
+    fs::permissions(katalog, fs::perms::owner_read | fs::perms::owner_exec);
+    if (::geteuid() != 0) {
+        EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad));
+        EXPECT_NE(Cp1250NaUtf8(blad).find("Nie można zapisać pliku"), std::string::npos) << blad;
+        EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
+    }
+    fs::permissions(katalog, fs::perms::owner_all);
+
+    // Writing stops half-way (the file size limit hits): nothing replaced,
+    // nothing left behind.
+    auto stary = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit poprzedni{};
+    ::getrlimit(RLIMIT_FSIZE, &poprzedni);
+    rlimit maly = poprzedni;
+    maly.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &maly), 0);
+    bool wynik = ZapiszLinieBezpiecznie(Sciezka("p.rup"), std::vector<std::string>(2000, "0123456789"), blad);
+    ::setrlimit(RLIMIT_FSIZE, &poprzedni);
+    std::signal(SIGXFSZ, stary);
+    EXPECT_FALSE(wynik);
+    EXPECT_FALSE(blad.empty());
+    EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+
+    // The target is a folder: the rename fails and the folder stays.
+    fs::create_directory(katalog / "folder");
+    Zapisz("folder/x", "x");
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("folder"), {"a"}, blad));
+    EXPECT_TRUE(fs::is_directory(katalog / "folder"));
+    EXPECT_EQ(LiczbaPlikow(), 2u);
+
+    // A missing folder.
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("brak/p.rup"), {"a"}, blad));
+    EXPECT_FALSE(blad.empty());
+}
+
+TEST(KatalogProgramu, TheExecutablesFolderAndPaths)
+{
+    const std::string domyslny = KatalogProgramu();
+    EXPECT_TRUE(KatalogIstnieje(domyslny));
+    EXPECT_EQ(fs::canonical(domyslny), fs::canonical(KG_BUILD_DIR));
+    UstawKatalogProgramu("/opt/kartogram/");
+    EXPECT_EQ(KatalogProgramu(), "/opt/kartogram");
+    EXPECT_EQ(KatalogDane(), "/opt/kartogram/Dane");
+    EXPECT_EQ(KatalogPomiary(), "/opt/kartogram/Pomiary");
+    EXPECT_EQ(KatalogInstrukcja(), "/opt/kartogram/Instrukcja");
+    UstawKatalogProgramu("");
+    EXPECT_EQ(KatalogProgramu(), domyslny);
+
+    EXPECT_EQ(PolaczSciezke("a/", "/b"), "a/b");
+    EXPECT_EQ(PolaczSciezke("a", "b\\c"), "a/b\\c");
+    EXPECT_EQ(PolaczSciezke("", "b"), "b");
+    EXPECT_EQ(PolaczSciezke("/", "b"), "/b");
+    EXPECT_EQ(SciezkaSystemowa("Dane\\Roman100.Lzs"), "Dane/Roman100.Lzs");
+    EXPECT_EQ(SciezkaSystemowa("\xA3\xF3\x64\x9F"), "Łódź");
+    EXPECT_FALSE(PlikIstnieje(domyslny));
+}
