@@ -1,0 +1,32 @@
+#pragma once
+// Pedestrian, cyclist and other crossings on the arms of a junction diagram,
+// and the node's own crossing legend.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/Typy.h"
+#include "model/Ustawienia.h"
+
+// Four values per crossing category 1..4 (element 0 unused).
+using FlagiPrzejsc = std::array<uint8_t, 5>;
+using KoloryPrzejsc = std::array<TKolor, 5>;
+// Crossing distances in the count's inlet numbering 1..4 (element 0 unused).
+using OdlegloscPrzejsc = std::array<float, 5>;
+
+// Crossings from the diagram's own computed crossing values.
+void RysujPrzejsciaWezla(int32_t indeks, const TRozmiaryOpisow& rozmiary, bool zeroMode, const std::string& warstwa,
+                         const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj, TKolor kolorWypelnienia,
+                         const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci);
+
+// Crossings from the count the diagram reads; nothing when it reads none.
+void RysujPrzejsciaZPomiaru(int32_t indeks, const TRozmiaryOpisow& rozmiary, bool zeroMode,
+                            const std::string& warstwa, const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj,
+                            TKolor kolorWypelnienia, const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci);
+
+// The node's framed crossing legend with its top left corner at (x, y).
+void RysujLegendePrzejscWezla(int32_t indeks, const TRozmiaryOpisow& rozmiary, const std::string& warstwa,
+                              const std::array<std::string, 5>& nazwy, const FlagiPrzejsc& sumuj,
+                              const FlagiPrzejsc& rysuj, const KoloryPrzejsc& kolory, TKolor kolorTekstu, float x,
+                              float y);

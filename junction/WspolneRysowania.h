@@ -1,0 +1,43 @@
+#pragma once
+// Small helpers shared by the routines that draw a junction diagram: layer
+// names, the quarter turns as the diagrams write them, and the finiteness
+// test that keeps a broken computation out of the drawing and the DXF file.
+
+#include <cmath>
+#include <initializer_list>
+
+#include "model/Ruchoplan.h"
+#include "model/Typy.h"
+
+inline constexpr const char* WarstwaLinie = "Rupl_linie";
+inline constexpr const char* WarstwaOpisy = "Rupl_opisy";
+inline constexpr const char* WarstwaTytul = "Rupl_tytul";
+inline constexpr const char* WarstwaLegPrzejscia = "Rupl_LegPrzejscia";
+inline constexpr const char* WarstwaLegStruktura = "Rupl_LegStruktura";
+inline constexpr const char* WarstwaPrzejscia = "Rupl_Przejscia";
+inline constexpr const char* WarstwaArkusz = "Rupl_Arkusz";
+
+inline constexpr double Cwierc = 1.570796327;
+inline constexpr double Pol = 3.141592654;
+inline constexpr double TrzyCwierci = 4.712388981;
+inline constexpr double PelnyKat = 6.283185307;
+
+inline constexpr TKolor KolorSzaryPrzejsc = KolorRGB(128, 128, 128);
+
+// Radians to the degrees of the text primitives.
+inline double NaStopnie(double radiany) { return radiany * 180.0 / 3.141592654; }
+
+// True when every value is a finite number: an element with anything else
+// is left out of the drawing.
+inline bool Skonczone(std::initializer_list<double> wartosci)
+{
+    for (double w : wartosci)
+        if (!std::isfinite(w))
+            return false;
+    return true;
+}
+
+inline bool RamieJest(const DaneRuchoplan& r, int ramie)
+{
+    return r.Ramie[static_cast<std::size_t>(ramie - 1)] != 0;
+}
