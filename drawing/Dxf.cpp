@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/KatalogProgramu.h"
+#include "platform/Kodowanie.h"
+
 namespace {
 
 // The file of the export in progress.
@@ -15,8 +18,8 @@ public:
     {
         Zamknij();
         nazwa_ = nazwa;
-        plik_.open(nazwa, std::ios::binary | std::ios::trunc);
-        if (!plik_) throw BladDxf("Nie można utworzyć pliku " + nazwa + ".");
+        plik_.open(SciezkaSystemowa(nazwa), std::ios::binary | std::ios::trunc);
+        if (!plik_) throw BladDxf(Utf8NaCp1250("Nie można utworzyć pliku ") + nazwa + ".");
         Pisz("0");
         Pisz("SECTION");
         Pisz("2");
@@ -31,7 +34,7 @@ public:
         Pisz("0");
         Pisz("EOF");
         plik_.close();
-        if (plik_.fail()) throw BladDxf("Błąd zapisu pliku " + nazwa_ + ".");
+        if (plik_.fail()) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
     }
 
     void Zamknij()
@@ -82,7 +85,7 @@ private:
     void Pisz(const std::string& linia)
     {
         plik_ << linia << "\r\n";
-        if (!plik_) throw BladDxf("Błąd zapisu pliku " + nazwa_ + ".");
+        if (!plik_) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
     }
 
     void Para(const char* kod, double x)

@@ -14,7 +14,8 @@
 #include "drawing/Wyjscie.h"
 #include "model/Typy.h"
 
-// A failed DXF write; the message (UTF-8) names the file.
+// A failed DXF write; the message (Windows-1250, as the program's texts)
+// names the file.
 struct BladDxf : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -30,7 +31,7 @@ public:
                      double katPoczatku, double katKonca) = 0;
 };
 
-// Creates (or empties) the file and writes the section start. A file still
+// Creates (or empties) the file (a path in Windows-1250) and writes the section start. A file still
 // open from an earlier export is closed first.
 void DxfPoczatek(const std::string& nazwaPliku);
 // Writes the section end and the end-of-file marker and closes the file.

@@ -1,0 +1,128 @@
+#include "drawing/Nagrywanie.h"
+
+#include "drawing/Wyjscie.h"
+
+void NagrywaniePlotna::Wyczysc()
+{
+    linie.clear();
+    wielokaty.clear();
+    figury.clear();
+    napisy.clear();
+}
+
+bool NagrywaniePlotna::Pusty() const { return linie.empty() && wielokaty.empty() && figury.empty() && napisy.empty(); }
+
+void NagrywaniePlotna::LiniaDo(int x, int y)
+{
+    linie.push_back({pozycja_, {x, y}, pioro});
+    pozycja_ = {x, y};
+}
+
+void NagrywaniePlotna::Wielokat(const std::vector<PunktInt>& punkty) { wielokaty.push_back({punkty, pioro, pedzel}); }
+
+void NagrywaniePlotna::Prostokat(int x1, int y1, int x2, int y2)
+{
+    figury.push_back({false, x1, y1, x2, y2, pioro, pedzel});
+}
+
+void NagrywaniePlotna::Elipsa(int x1, int y1, int x2, int y2)
+{
+    figury.push_back({true, x1, y1, x2, y2, pioro, pedzel});
+}
+
+void NagrywaniePlotna::WypiszTekst(int x, int y, std::string_view tekst)
+{
+    napisy.push_back({x, y, std::string(tekst), kroj, wysokoscCzcionki, kolorCzcionki, pedzel});
+}
+
+int NagrywaniePlotna::SzerokoscTekstu(std::string_view tekst)
+{
+    return static_cast<int>(tekst.size() * wysokoscCzcionki * szerokoscZnakuNaPiksel);
+}
+
+void NagrywanieDxf::Linia(const std::string& warstwa, int32_t indeksKoloru, double x1, double y1, double x2,
+                          double y2)
+{
+    EncjaDxf e;
+    e.typ = EncjaDxf::Typ::Linia;
+    e.warstwa = warstwa;
+    e.kolor = indeksKoloru;
+    e.x1 = x1;
+    e.y1 = y1;
+    e.x2 = x2;
+    e.y2 = y2;
+    encje.push_back(e);
+}
+
+void NagrywanieDxf::Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
+                          double wspSzerokosci, double wysokosc, int32_t indeksKoloru)
+{
+    EncjaDxf e;
+    e.typ = EncjaDxf::Typ::Tekst;
+    e.warstwa = warstwa;
+    e.kolor = indeksKoloru;
+    e.x1 = x;
+    e.y1 = y;
+    e.tekst = tekst;
+    e.obrot = obrot;
+    e.wspSzerokosci = wspSzerokosci;
+    e.wysokosc = wysokosc;
+    encje.push_back(e);
+}
+
+void NagrywanieDxf::Luk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r,
+                        double katPoczatku, double katKonca)
+{
+    EncjaDxf e;
+    e.typ = EncjaDxf::Typ::Luk;
+    e.warstwa = warstwa;
+    e.kolor = indeksKoloru;
+    e.x1 = cx;
+    e.y1 = cy;
+    e.r = r;
+    e.katPoczatku = katPoczatku;
+    e.katKonca = katKonca;
+    encje.push_back(e);
+}
+
+Nagrywanie::Nagrywanie()
+    : poprzedniEkran_(PlotnoEkranu()),
+      poprzedniaDrukarka_(PlotnoDrukarki()),
+      poprzedniDxf_(OdbiorcaDxfBiezacy()),
+      skala_(Skala),
+      srodekX_(SrodekX),
+      srodekY_(SrodekY),
+      polSzer_(PolSzerEkranu),
+      polWys_(PolWysEkranu),
+      piksX_(PiksNaCmX),
+      piksY_(PiksNaCmY),
+      dpiX_(DpiDrukarkiX),
+      dpiY_(DpiDrukarkiY)
+{
+    UstawPlotnoEkranu(&ekran);
+    UstawPlotnoDrukarki(&drukarka);
+    UstawOdbiorceDxf(&dxf);
+}
+
+Nagrywanie::~Nagrywanie()
+{
+    UstawPlotnoEkranu(poprzedniEkran_);
+    UstawPlotnoDrukarki(poprzedniaDrukarka_);
+    UstawOdbiorceDxf(poprzedniDxf_);
+    Skala = skala_;
+    SrodekX = srodekX_;
+    SrodekY = srodekY_;
+    PolSzerEkranu = polSzer_;
+    PolWysEkranu = polWys_;
+    PiksNaCmX = piksX_;
+    PiksNaCmY = piksY_;
+    DpiDrukarkiX = dpiX_;
+    DpiDrukarkiY = dpiY_;
+}
+
+void Nagrywanie::Wyczysc()
+{
+    ekran.Wyczysc();
+    drukarka.Wyczysc();
+    dxf.encje.clear();
+}

@@ -1,0 +1,154 @@
+#include "drawing/Rysowanie.h"
+
+#include <vector>
+
+#include "drawing/Dxf.h"
+#include "drawing/Tekst.h"
+#include "drawing/Wyjscie.h"
+#include "model/Wezel.h"
+#include "platform/qt/Plotno.h"
+
+namespace {
+
+void LiniaNaPlotnie(Plotno& p, TKolor kolor, int grubosc, PunktInt a, PunktInt b)
+{
+    p.UstawKolorPiora(kolor);
+    p.UstawGruboscPiora(grubosc);
+    p.PrzesunDo(a.X, a.Y);
+    p.LiniaDo(b.X, b.Y);
+}
+
+PunktInt NaDruk(double x, double y) { return {CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y))}; }
+PunktInt NaEkran(double x, double y) { return {CmNaEkranX(x), CmNaEkranY(y)}; }
+
+template <typename Przelicz>
+std::vector<PunktInt> Piksele(std::span<const PunktXY> punkty, Przelicz przelicz)
+{
+    std::vector<PunktInt> wynik;
+    wynik.reserve(punkty.size());
+    for (const PunktXY& p : punkty) wynik.push_back(przelicz(p.X, p.Y));
+    return wynik;
+}
+
+void WielokatNaPlotnie(Plotno& p, const std::vector<PunktInt>& piksele, TKolor kolorPiora, TKolor kolorWypelnienia,
+                       bool wypelniony, int grubosc)
+{
+    p.UstawKolorPedzla(kolorWypelnienia);
+    p.UstawStylPedzla(wypelniony ? StylPedzla::Pelny : StylPedzla::Pusty);
+    p.UstawKolorPiora(kolorPiora);
+    p.UstawGruboscPiora(grubosc);
+    p.Wielokat(piksele);
+}
+
+// Both canvases; the bitmap also takes the pen style when one is given.
+void WielokatNaPlotnach(std::span<const PunktXY> punkty, const int* stylPiora, TKolor kolorPiora,
+                        TKolor kolorWypelnienia, bool wypelniony, double grubosc)
+{
+    if (punkty.empty()) return;
+    if (Plotno* p = PlotnoDrukarki(); WyjscieDrukarka && p) {
+        WielokatNaPlotnie(*p, Piksele(punkty, NaDruk), kolorPiora, kolorWypelnienia, wypelniony,
+                          GruboscDruk(static_cast<float>(grubosc)));
+        p->UstawStylPedzla(StylPedzla::Pusty);
+    }
+    if (Plotno* p = PlotnoEkranu(); WyjscieEkran && p) {
+        if (stylPiora) p->UstawStylPiora(*stylPiora);
+        WielokatNaPlotnie(*p, Piksele(punkty, NaEkran), kolorPiora, kolorWypelnienia, wypelniony,
+                          GruboscEkran(static_cast<float>(grubosc)));
+        if (stylPiora) p->UstawStylPiora(PioroCiagle);
+    }
+}
+
+}  // namespace
+
+void RysujLinie(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2, double grubosc)
+{
+    if (WyjscieDxf) DxfLinia(warstwa, KolorNaIndeksDxf(kolor), x1, DxfY(y1), x2, DxfY(y2));
+    if (Plotno* p = PlotnoDrukarki(); WyjscieDrukarka && p)
+        LiniaNaPlotnie(*p, kolor, GruboscDruk(static_cast<float>(grubosc)), NaDruk(x1, y1), NaDruk(x2, y2));
+    if (Plotno* p = PlotnoEkranu(); WyjscieEkran && p)
+        LiniaNaPlotnie(*p, kolor, GruboscEkran(static_cast<float>(grubosc)), NaEkran(x1, y1), NaEkran(x2, y2));
+}
+
+void RysujLiniePunkty(PunktXY p1, PunktXY p2, double grubosc, TKolor kolor, const std::string& warstwa)
+{
+    RysujLinie(kolor, warstwa, p1.X, p1.Y, p2.X, p2.Y, grubosc);
+}
+
+void RysujWielokat(std::span<const PunktXY> punkty, TKolor kolorPiora, TKolor kolorWypelnienia, bool wypelniony,
+                   double grubosc)
+{
+    WielokatNaPlotnach(punkty, nullptr, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
+}
+
+void RysujObrys(std::span<const PunktXY> punkty, int stylPiora, TKolor kolorPiora, TKolor kolorWypelnienia,
+                bool wypelniony, double grubosc, const std::string& warstwa)
+{
+    WielokatNaPlotnach(punkty, &stylPiora, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
+    if (!WyjscieDxf || punkty.empty()) return;
+    const int32_t indeks = KolorNaIndeksDxf(kolorPiora);
+    const std::size_t n = punkty.size();
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        DxfLinia(warstwa, indeks, punkty[k].X, DxfY(punkty[k].Y), punkty[k + 1].X, DxfY(punkty[k + 1].Y));
+    DxfLinia(warstwa, indeks, punkty[0].X, DxfY(punkty[0].Y), punkty[n - 1].X, DxfY(punkty[n - 1].Y));
+}
+
+void RysujSiatke(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2, double odstep,
+                 double grubosc)
+{
+    if (!(odstep > 0.0)) return;
+    for (double y = y1 + odstep; y < y2; y += odstep) RysujLinie(kolor, warstwa, x1 + 0.05, y, x2 - 0.05, y, grubosc);
+    for (double x = x1 + odstep; x < x2; x += odstep) RysujLinie(kolor, warstwa, x, y1 + 0.05, x, y2 - 0.05, grubosc);
+}
+
+void RysujOkragEkran(int32_t grubosc, TKolor kolor, double x, double y, double r)
+{
+    Plotno* p = PlotnoEkranu();
+    if (!p) return;
+    p->UstawStylPedzla(StylPedzla::Pusty);
+    p->UstawKolorPiora(kolor);
+    p->UstawGruboscPiora(grubosc);
+    p->Elipsa(CmNaEkranX(x - r), CmNaEkranY(y - r), CmNaEkranX(x + r), CmNaEkranY(y + r));
+}
+
+namespace {
+void NazwaWezla(const std::string& nazwa, TKolor kolor, double x, double y, const std::string& warstwa)
+{
+    RysujTekst(nazwa, kolor, x - 1.0, y + 2.3, 0.6, 0.4, 0.2, 0.0, warstwa);
+}
+}  // namespace
+
+void RysujWezelRuchoplanu(const std::string& nazwa, TKolor kolor, float xs, float ys, double grubosc,
+                          const std::string& warstwa)
+{
+    const double x = xs, y = ys;
+    RysujLinie(kolor, warstwa, x - 2.2, y + 0.4, x + 2.2, y + 0.4, grubosc);
+    RysujLinie(kolor, warstwa, x - 2.2, y - 0.4, x + 2.2, y - 0.4, grubosc);
+    RysujLinie(kolor, warstwa, x + 0.4, y - 2.2, x + 0.7, y + 2.2, grubosc);
+    RysujLinie(kolor, warstwa, x - 0.4, y - 2.2, x - 0.1, y + 2.2, grubosc);
+    NazwaWezla(nazwa, kolor, x, y, warstwa);
+}
+
+void RysujWezelRonda(const std::string& nazwa, TKolor kolor, float xs, float ys, double grubosc,
+                     const std::string& warstwa)
+{
+    const double x = xs, y = ys;
+    RysujOkragEkran(1, kolor, x, y, 1.2);
+    RysujOkragEkran(1, kolor, x, y, 1.5);
+    for (double s : {1.0, -1.0}) {
+        RysujLinie(kolor, warstwa, x + s * 1.47, y + 0.25, x + s * 2.2, y + 0.25, grubosc);
+        RysujLinie(kolor, warstwa, x + s * 1.47, y - 0.25, x + s * 2.2, y - 0.25, grubosc);
+        RysujLinie(kolor, warstwa, x + 0.25, y + s * 1.47, x + 0.25, y + s * 2.2, grubosc);
+        RysujLinie(kolor, warstwa, x - 0.25, y + s * 1.47, x - 0.25, y + s * 2.2, grubosc);
+    }
+    NazwaWezla(nazwa, kolor, x, y, warstwa);
+}
+
+void RysujWezlyBezWariantu()
+{
+    for (const DaneWezel& w : Wezly) {
+        if (w.Typ == 'J')
+            RysujWezelRuchoplanu(w.Nazwa, 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "null");
+        else if (w.Typ == 'R')
+            RysujWezelRonda(w.Nazwa, 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "null");
+    }
+}

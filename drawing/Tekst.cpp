@@ -1,0 +1,237 @@
+#include "drawing/Tekst.h"
+
+#include <QImage>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "drawing/Dxf.h"
+#include "drawing/Geometria.h"
+#include "drawing/Wyjscie.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/Kodowanie.h"
+#include "platform/qt/Plotno.h"
+
+TablicaZnakow Czcionka;
+TablicaZnakow CzcionkaGrecka;
+
+namespace {
+
+const std::string KrojTT = "Tahoma";
+
+int32_t Int32LE(const unsigned char* b)
+{
+    return static_cast<int32_t>(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+}
+
+float SingleLE(const unsigned char* b)
+{
+    uint32_t bity = static_cast<uint32_t>(Int32LE(b));
+    float f;
+    std::memcpy(&f, &bity, sizeof f);
+    return f;
+}
+
+const DaneZnak& Znak(char c) { return Czcionka[static_cast<unsigned char>(c)]; }
+
+// Strokes of a text on one canvas. (px, py) is the anchor in pixels, (cx, cy)
+// the first glyph's origin, ux and uy pixels per glyph unit.
+void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx, double cy, double ux, double uy,
+            double kat)
+{
+    const double theta = (kat + 90.0) * 0.0174532 - KatPiPol;
+    const double c = std::cos(theta), s = std::sin(theta);
+    auto punkt = [&](double gx, double gy) {
+        const double ox = cx + gx * ux - px;
+        const double oy = cy + gy * uy - py;
+        return PunktInt{NaPiksele(px + (ox * c - oy * s)), NaPiksele(py - (ox * s + oy * c))};
+    };
+    for (char znak : tekst) {
+        const DaneZnak& z = Znak(znak);
+        const int n = std::clamp<int32_t>(z.LiczbaKresek, 0, MaksKresek);
+        for (int k = 0; k < n; ++k) {
+            PunktInt a = punkt(z.KreskaX1[k], z.KreskaY1[k]);
+            PunktInt b = punkt(z.KreskaX2[k], z.KreskaY2[k]);
+            p.PrzesunDo(a.X, a.Y);
+            p.LiniaDo(b.X, b.Y);
+        }
+        cx += z.Szerokosc * ux;
+    }
+}
+
+// The canvas that measures TrueType texts when no bitmap is attached.
+Plotno& PlotnoPomiaru()
+{
+    if (Plotno* p = PlotnoEkranu()) return *p;
+    static QImage obraz(1, 1, QImage::Format_RGB32);
+    static PlotnoQt plotno(&obraz);
+    return plotno;
+}
+
+int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skala); }
+
+void TekstTTDrukarka(const std::string& tekst, double x, double y, double wysokosc)
+{
+    Plotno* p = PlotnoDrukarki();
+    if (!WyjscieDrukarka || !p) return;
+    const int hp = NaPiksele(wysokosc * 1.25 * DpiDrukarkiY / 2.54);
+    p->UstawKrojCzcionki(KrojTT);
+    p->UstawWysokoscCzcionki(hp);
+    p->WypiszTekst(CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y)) - hp, tekst);
+}
+
+}  // namespace
+
+std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
+{
+    std::ifstream plik(SciezkaSystemowa(sciezka), std::ios::binary);
+    if (!plik) return Utf8NaCp1250("Nie można otworzyć pliku czcionki ") + sciezka + ".";
+    constexpr std::size_t rozmiar = 256 * RozmiarRekorduZnaku;
+    std::vector<unsigned char> dane(rozmiar);
+    plik.read(reinterpret_cast<char*>(dane.data()), static_cast<std::streamsize>(rozmiar));
+    if (static_cast<std::size_t>(plik.gcount()) < rozmiar)
+        return Utf8NaCp1250("Plik czcionki ") + sciezka + Utf8NaCp1250(" jest za krótki.");
+
+    auto nowa = std::make_unique<TablicaZnakow>();
+    for (int k = 0; k < 256; ++k) {
+        const unsigned char* r = dane.data() + k * RozmiarRekorduZnaku;
+        DaneZnak& z = (*nowa)[k];
+        z.LiczbaKresek = Int32LE(r);
+        if (z.LiczbaKresek < 0 || z.LiczbaKresek > MaksKresek)
+            return Utf8NaCp1250("Plik czcionki ") + sciezka + Utf8NaCp1250(" jest uszkodzony (znak ") +
+                   std::to_string(k) + Utf8NaCp1250(": liczba kresek ") + std::to_string(z.LiczbaKresek) + ").";
+        z.Szerokosc = SingleLE(r + 4);
+        std::memcpy(z.KreskaX1.data(), r + 8, MaksKresek);
+        std::memcpy(z.KreskaY1.data(), r + 158, MaksKresek);
+        std::memcpy(z.KreskaX2.data(), r + 308, MaksKresek);
+        std::memcpy(z.KreskaY2.data(), r + 458, MaksKresek);
+    }
+    tablica = *nowa;
+    return {};
+}
+
+std::string SciezkaCzcionki(const std::string& nazwa)
+{
+    return PolaczSciezke(KatalogDane(), nazwa + "100.Lzs");
+}
+
+void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,
+                         float kat)
+{
+    Plotno* p = PlotnoEkranu();
+    if (!p) return;
+    const double ux = 12.0 / Skala * szerokoscZnaku;
+    const double uy = 12.0 / Skala * wysokosc;
+    Kreski(*p, tekst, px, py, std::trunc(px), std::trunc(py), ux, uy, kat);
+}
+
+void RysujTekstWektDruk(const std::string& tekst, double w, double h, double px, double py, double kat)
+{
+    Plotno* p = PlotnoDrukarki();
+    if (!p) return;
+    const double ux = 2.54 * w / 300.0 * 1.4;
+    const double uy = 2.54 * h / 300.0 * 1.4;
+    Kreski(*p, tekst, px, py, std::trunc(px) + 2, std::trunc(py) + 1, ux, uy, kat);
+}
+
+void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc, double szerokoscZnaku,
+                double gruboscPiora, double kat, const std::string& warstwa)
+{
+    if (WyjscieDxf) {
+        const double a = kat * KatPi / 180.0;
+        x -= 0.2 * wysokosc * std::sin(a);
+        y += 0.2 * wysokosc * std::cos(a);
+        DxfTekst(tekst, warstwa, x, DxfY(y), kat, 0.8 * szerokoscZnaku / wysokosc, 0.7 * wysokosc,
+                 KolorNaIndeksDxf(kolor));
+    }
+    if (Plotno* p = PlotnoDrukarki(); WyjscieDrukarka && p) {
+        p->UstawGruboscPiora(GruboscDruk(static_cast<float>(gruboscPiora)));
+        p->UstawKolorPiora(kolor);
+        const double h = NaPiksele(DpiDrukarkiX * wysokosc / 2.54);
+        const double w = NaPiksele(DpiDrukarkiY * szerokoscZnaku / 2.54);
+        p->UstawStylPedzla(StylPedzla::Pusty);
+        RysujTekstWektDruk(tekst, w, h, CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y)), kat);
+        p->UstawGruboscPiora(1);
+    }
+    if (Plotno* p = PlotnoEkranu(); WyjscieEkran && p) {
+        p->UstawKolorPiora(kolor);
+        p->UstawGruboscPiora(GruboscEkran(static_cast<float>(gruboscPiora)));
+        RysujTekstWektEkran(tekst, static_cast<float>(szerokoscZnaku), static_cast<float>(wysokosc),
+                            static_cast<float>(CmNaEkranX(x)), static_cast<float>(CmNaEkranY(y)),
+                            static_cast<float>(kat));
+        p->UstawGruboscPiora(1);
+    }
+}
+
+void RysujTekstTT(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
+                  const std::string& warstwa)
+{
+    if (WyjscieDxf) {
+        y += 0.2 * wysokosc;
+        DxfTekst(tekst, warstwa, x, DxfY(y), 0.0, 0.8 * wysokosc, 0.7 * wysokosc, KolorNaIndeksDxf(kolor));
+    }
+    TekstTTDrukarka(tekst, x, y, wysokosc);
+    Plotno* p = PlotnoEkranu();
+    if (!WyjscieEkran || !p) return;
+    const int hb = WysokoscTTEkran(wysokosc);
+    p->UstawKrojCzcionki(KrojTT);
+    if (hb >= 9) {
+        p->UstawKolorCzcionki(kolor);
+        p->UstawWysokoscCzcionki(hb);
+        p->UstawStylPedzla(StylPedzla::Pusty);
+        p->WypiszTekst(CmNaEkranX(x), CmNaEkranY(y) - hb, tekst);
+    } else {
+        // Too small to read: a grey box of the text's size stands in for it.
+        constexpr TKolor szary = KolorRGB(128, 128, 128);
+        p->UstawWysokoscCzcionki(8);
+        p->UstawKolorPedzla(szary);
+        p->UstawStylPedzla(StylPedzla::Pelny);
+        p->UstawKolorPiora(szary);
+        const double w = SzerTekstuTT(tekst, hb * Skala / 1200.0);
+        p->Prostokat(CmNaEkranX(x), CmNaEkranY(y) - hb, CmNaEkranX(x + w), CmNaEkranY(y));
+    }
+}
+
+void RysujTekstTTProsty(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
+                        double szerokoscZnaku, double gruboscPiora, double kat, const std::string& warstwa)
+{
+    TekstTTDrukarka(tekst, x, y, wysokosc);
+    Plotno* p = PlotnoEkranu();
+    if (!WyjscieEkran || !p) return;
+    p->UstawKolorCzcionki(kolor);
+    const int hb = WysokoscTTEkran(wysokosc);
+    if (hb >= 9) {
+        const double r = kat * 0.017453;
+        x -= 1.2 * wysokosc * std::sin(r);
+        y += 1.2 * wysokosc * std::cos(r);
+        p->UstawKrojCzcionki(KrojTT);
+        p->UstawWysokoscCzcionki(hb);
+        p->UstawStylPedzla(StylPedzla::Pusty);
+        p->WypiszTekst(CmNaEkranX(x), CmNaEkranY(y), tekst);
+    } else {
+        RysujTekst(tekst, kolor, x, y, wysokosc, szerokoscZnaku, gruboscPiora, kat, warstwa);
+    }
+}
+
+float SzerTekstuWekt(const std::string& tekst, float rozmiar)
+{
+    float suma = 0.0f;
+    for (char c : tekst) suma += static_cast<float>(rozmiar * Znak(c).Szerokosc * 0.012);
+    return suma;
+}
+
+float SzerTekstuWekt(const std::string& tekst, float /*wysokosc*/, float szerokoscZnaku)
+{
+    return SzerTekstuWekt(tekst, szerokoscZnaku);
+}
+
+float SzerTekstuTT(const std::string& tekst, double wysokosc)
+{
+    Plotno& p = PlotnoPomiaru();
+    p.UstawKrojCzcionki(KrojTT);
+    p.UstawWysokoscCzcionki(WysokoscTTEkran(wysokosc));
+    return static_cast<float>(p.SzerokoscTekstu(tekst) * Skala / 1000.0);
+}

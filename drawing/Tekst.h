@@ -1,0 +1,62 @@
+#pragma once
+// Texts of the drawings: the stroke font (scalable, turnable, the same on
+// every output; a DXF TEXT entity) and TrueType text ("Tahoma", horizontal).
+// Texts are Windows-1250 bytes; each byte selects the glyph of that code.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "model/Typy.h"
+
+// One glyph: up to 150 straight strokes in glyph units (1/0.012 of the text
+// size), x along the baseline, y upwards from it.
+constexpr int MaksKresek = 150;
+struct DaneZnak {
+    int32_t LiczbaKresek = 0;
+    float Szerokosc = 0.0f;
+    std::array<uint8_t, MaksKresek> KreskaX1{};
+    std::array<uint8_t, MaksKresek> KreskaY1{};
+    std::array<uint8_t, MaksKresek> KreskaX2{};
+    std::array<uint8_t, MaksKresek> KreskaY2{};
+};
+
+using TablicaZnakow = std::array<DaneZnak, 256>;
+// The current stroke font (every stroke text is drawn from it) and the Greek one.
+extern TablicaZnakow Czcionka;
+extern TablicaZnakow CzcionkaGrecka;
+
+// A font file: 256 records of 608 bytes, record k the glyph of code k.
+constexpr int RozmiarRekorduZnaku = 608;
+
+// Reads a font file (a path in Windows-1250, as the program holds paths) into
+// the table. Returns "" on success, else a message naming the file; a missing, short or damaged file (a stroke count
+// outside 0..150) leaves the table as it was.
+std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica);
+// The file of a stroke font by its name: "Dane/" + name + "100.Lzs" in the
+// program's folder.
+std::string SciezkaCzcionki(const std::string& nazwa);
+
+// Stroke text with the anchor (x, y) at the left end of its baseline.
+void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc, double szerokoscZnaku,
+                double gruboscPiora, double kat, const std::string& warstwa);
+// Horizontal TrueType text standing on (x, y).
+void RysujTekstTT(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
+                  const std::string& warstwa);
+// TrueType text on the printer and the bitmap, never DXF; on the bitmap a
+// text too small to read falls back to `RysujTekst`.
+void RysujTekstTTProsty(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
+                        double szerokoscZnaku, double gruboscPiora, double kat, const std::string& warstwa);
+
+// The width in cm of a stroke text drawn with character width `rozmiar`.
+float SzerTekstuWekt(const std::string& tekst, float rozmiar);
+// The same taking the height too, which does not enter.
+float SzerTekstuWekt(const std::string& tekst, float wysokosc, float szerokoscZnaku);
+// The width in cm of a TrueType text at the height and the view's scale;
+// it leaves the bitmap's font at that height.
+float SzerTekstuTT(const std::string& tekst, double wysokosc);
+
+// The stroke drawing itself, in pixels of the bitmap and of the printer.
+void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,
+                         float kat);
+void RysujTekstWektDruk(const std::string& tekst, double w, double h, double px, double py, double kat);
