@@ -26,12 +26,17 @@ public:
     std::string Linia();            // the next line, "" past the end
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
+    std::size_t PozostaloLinii() const;
     const std::string& NazwaPliku() const { return nazwaPliku_; }
 
     int32_t Calkowita();            // decimal integer, else BladPliku
+    // A count of records of at least `liniiNaRekord` lines each: refused when
+    // negative or when the rest of the file cannot hold that many records.
+    int32_t LiczbaRekordow(int liniiNaRekord);
     double Rzeczywista();           // through PoprawSeparator, else BladPliku
     float RzeczywistaS();
     double RzeczywistaLubDomyslna(double domyslna);  // TekstNaLiczbe rule
+    float RzeczywistaLubDomyslnaS(double domyslna);  // also the default outside float's range
     bool Logiczna();                // the line is exactly "True"
     bool LogicznaMala();            // the line is exactly "true" (counts section)
     bool LogicznaTN();              // the line is exactly "T"
@@ -39,6 +44,8 @@ public:
     TKolor Kolor();                 // a colour name, decimal or "$" hexadecimal
     template <int N>
     void Tekst(KrotkiTekst<N>& pole) { pole = Linia(); }
+    // The line without its fixed-width prefix; "" when it is not longer.
+    std::string ZaPrefiksem(std::size_t dlugoscPrefiksu);
 
     [[noreturn]] void Blad(const std::string& coNieTak) const;  // throws BladPliku
 
@@ -74,6 +81,12 @@ std::string LiniaZnacznika(std::string_view znacznik);
 // The text form of colours, shared by the reader and the writer.
 std::string KolorNaTekst(TKolor k);
 bool TekstNaKolor(std::string_view tekst, TKolor& k);
+
+// The lines of the whole model as ZapiszProjekt writes them.
+std::vector<std::string> LinieProjektu();
+
+// The line that starts the block of crossing flags of every diagram and roundabout.
+extern const std::string LiniaPieszych;
 
 // Saves the whole model. The file is written beside the old one and renamed
 // over it only when every line was written. On failure the message is shown

@@ -9,6 +9,8 @@
 void ZapiszSekcjeWezlow(PisarzProjektu& p);
 void CzytajSekcjeWezlow(CzytnikProjektu& c, int wersja);
 void CzytajRysuj0NatezeniaLok(CzytnikProjektu& c);
+// Key block "wg.Struktura_lok": the node settings that "wv3" does not hold.
+void CzytajStruktureWezlow(CzytnikProjektu& c);
 
 // Variants "vv1".
 void ZapiszSekcjeWariantow(PisarzProjektu& p);
@@ -19,6 +21,8 @@ void ZapiszSekcjeNastaw(PisarzProjektu& p);
 void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja);
 void CzytajRysuj0Natezenia(CzytnikProjektu& c);
 void CzytajStrukture(CzytnikProjektu& c);
+// Key block "wg.SkalaPrzejsc": the crossing-width rule and its two widths.
+void CzytajSkalePrzejsc(CzytnikProjektu& c);
 
 // Counts "pm1", forecasts "pr1", coefficient sets "wp1".
 void ZapiszSekcjePomiarow(PisarzProjektu& p);

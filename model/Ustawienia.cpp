@@ -60,3 +60,4 @@ void UstawNastawyNowegoProjektu()
     RozmiaryLegendy = TRozmiaryLegendy{};
     RozmiaryOpisow = TRozmiaryOpisow{};
 }
+TWczytajCzcionke WczytajCzcionkeRysunku = nullptr;

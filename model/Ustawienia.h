@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "model/Typy.h"
 
@@ -162,6 +163,13 @@ constexpr TKolor KolorSzary = KolorRGB(128, 128, 128);
 
 // The names of the four crossing categories of a new project (Windows-1250).
 extern const char* const DomyslneNazwyPrzejsc[4];
+
+// Loads a stroke-font file into the drawing's glyph table; installed by the
+// drawing layer; the path is Windows-1250 like every path of the program.
+// False on an I/O error. While none is installed, reading a
+// project only takes the font's name.
+using TWczytajCzcionke = bool (*)(const std::string& sciezka);
+extern TWczytajCzcionke WczytajCzcionkeRysunku;
 
 // The new-project values of wg and both size tables; the fields a new
 // project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2, MaxNatezenie,

@@ -1,0 +1,456 @@
+#include "model/PlikProjektu.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "drawing/Teksty.h"
+#include "model/NatezeniaRonda.h"
+#include "model/OknoGlowne.h"
+#include "model/Projekt.h"
+#include "model/Sekcje.h"
+#include "platform/PlikTekstowy.h"
+
+// ---------------------------------------------------------------- reader
+
+CzytnikProjektu::CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku)
+    : linie_(std::move(linie)), nazwaPliku_(std::move(nazwaPliku))
+{
+}
+
+std::string CzytnikProjektu::Linia()
+{
+    // Past the end the count still advances, so an error names a line after the last.
+    const std::size_t i = nastepna_++;
+    return i < linie_.size() ? linie_[i] : std::string();
+}
+
+bool CzytnikProjektu::Koniec() const { return nastepna_ >= linie_.size(); }
+
+int CzytnikProjektu::NumerLinii() const
+{
+    return static_cast<int>(std::min<std::size_t>(nastepna_, std::numeric_limits<int>::max()));
+}
+
+std::size_t CzytnikProjektu::PozostaloLinii() const
+{
+    return nastepna_ < linie_.size() ? linie_.size() - nastepna_ : 0;
+}
+
+namespace {
+
+// A line quoted in a message, cut so that a malformed file cannot flood it.
+std::string Cytat(const std::string& linia)
+{
+    constexpr std::size_t maks = 40;
+    return "\"" + (linia.size() > maks ? linia.substr(0, maks) + "..." : linia) + "\"";
+}
+
+}  // namespace
+
+void CzytnikProjektu::Blad(const std::string& coNieTak) const
+{
+    // "Błąd w pliku ..., linia n: ..." in Windows-1250.
+    throw BladPliku("B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(NumerLinii()) + ": " + coNieTak,
+                    NumerLinii());
+}
+
+int32_t CzytnikProjektu::Calkowita()
+{
+    const std::string linia = Linia();
+    int64_t x = 0;
+    if (!SprobujTekstNaCalkowita(linia, x) || x < std::numeric_limits<int32_t>::min() ||
+        x > std::numeric_limits<int32_t>::max())
+        Blad(Cytat(linia) + " nie jest liczb\xB9 ca\xB3kowit\xB9.");
+    return static_cast<int32_t>(x);
+}
+
+int32_t CzytnikProjektu::LiczbaRekordow(int liniiNaRekord)
+{
+    const int32_t n = Calkowita();
+    if (n < 0)
+        Blad("ujemna liczba rekord\xF3w (" + std::to_string(n) + ").");
+    // Every record takes at least one line, so a larger count cannot be true:
+    // refusing it keeps a malformed file from allocating without bound.
+    if (static_cast<uint64_t>(n) * static_cast<uint64_t>(std::max(liniiNaRekord, 1)) > PozostaloLinii())
+        Blad("liczba rekord\xF3w " + std::to_string(n) + " przekracza d\xB3ugo\x9C\xE6 pliku.");
+    return n;
+}
+
+double CzytnikProjektu::Rzeczywista()
+{
+    const std::string linia = Linia();
+    double x = 0.0;
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(linia), x))
+        Blad(Cytat(linia) + " nie jest liczb\xB9.");
+    return x;
+}
+
+float CzytnikProjektu::RzeczywistaS()
+{
+    const double x = Rzeczywista();
+    if (std::isfinite(x) && std::fabs(x) > std::numeric_limits<float>::max())
+        Blad("liczba poza zakresem.");
+    return static_cast<float>(x);
+}
+
+double CzytnikProjektu::RzeczywistaLubDomyslna(double domyslna)
+{
+    return TekstNaLiczbe(PoprawSeparator(Linia()), domyslna);
+}
+
+float CzytnikProjektu::RzeczywistaLubDomyslnaS(double domyslna)
+{
+    const double x = RzeczywistaLubDomyslna(domyslna);
+    return std::isfinite(x) && std::fabs(x) > std::numeric_limits<float>::max() ? static_cast<float>(domyslna)
+                                                                                   : static_cast<float>(x);
+}
+
+bool CzytnikProjektu::Logiczna() { return Linia() == "True"; }
+bool CzytnikProjektu::LogicznaMala() { return Linia() == "true"; }
+bool CzytnikProjektu::LogicznaTN() { return Linia() == "T"; }
+
+char CzytnikProjektu::Znak()
+{
+    const std::string linia = Linia();
+    if (linia.empty())
+        Blad("pusta linia zamiast znaku.");
+    return linia[0];
+}
+
+TKolor CzytnikProjektu::Kolor()
+{
+    const std::string linia = Linia();
+    TKolor k = 0;
+    if (!TekstNaKolor(linia, k))
+        Blad(Cytat(linia) + " nie jest kolorem.");
+    return k;
+}
+
+std::string CzytnikProjektu::ZaPrefiksem(std::size_t dlugoscPrefiksu)
+{
+    const std::string linia = Linia();
+    return linia.size() > dlugoscPrefiksu ? linia.substr(dlugoscPrefiksu) : std::string();
+}
+
+// ---------------------------------------------------------------- writer
+
+void PisarzProjektu::Linia(std::string_view tekst) { linie_.emplace_back(tekst); }
+void PisarzProjektu::Calkowita(int64_t x) { linie_.push_back(std::to_string(x)); }
+void PisarzProjektu::Rzeczywista(double x, std::string_view maska) { linie_.push_back(FormatFloat(maska, x)); }
+void PisarzProjektu::Logiczna(bool x) { linie_.emplace_back(x ? "True" : "False"); }
+void PisarzProjektu::LogicznaMala(bool x) { linie_.emplace_back(x ? "true" : "false"); }
+void PisarzProjektu::LogicznaTN(bool x) { linie_.emplace_back(x ? "T" : "N"); }
+void PisarzProjektu::Znak(char z) { linie_.emplace_back(1, z); }
+void PisarzProjektu::Kolor(TKolor k) { linie_.push_back(KolorNaTekst(k)); }
+
+std::string LiniaZnacznika(std::string_view znacznik) { return std::string(42, '-') + std::string(znacznik); }
+
+// ---------------------------------------------------------------- colours
+
+namespace {
+
+struct NazwanyKolor {
+    const char* nazwa;
+    TKolor wartosc;
+};
+
+constexpr TKolor KolorSystemowy(uint32_t indeks) { return 0xFF000000u | indeks; }
+
+constexpr NazwanyKolor NazwaneKolory[] = {
+    {"clBlack", KolorRGB(0, 0, 0)},
+    {"clMaroon", KolorRGB(128, 0, 0)},
+    {"clGreen", KolorRGB(0, 128, 0)},
+    {"clOlive", KolorRGB(128, 128, 0)},
+    {"clNavy", KolorRGB(0, 0, 128)},
+    {"clPurple", KolorRGB(128, 0, 128)},
+    {"clTeal", KolorRGB(0, 128, 128)},
+    {"clGray", KolorRGB(128, 128, 128)},
+    {"clSilver", KolorRGB(192, 192, 192)},
+    {"clRed", KolorRGB(255, 0, 0)},
+    {"clLime", KolorRGB(0, 255, 0)},
+    {"clYellow", KolorRGB(255, 255, 0)},
+    {"clBlue", KolorRGB(0, 0, 255)},
+    {"clFuchsia", KolorRGB(255, 0, 255)},
+    {"clAqua", KolorRGB(0, 255, 255)},
+    {"clWhite", KolorRGB(255, 255, 255)},
+    {"clMoneyGreen", KolorRGB(192, 220, 192)},
+    {"clSkyBlue", KolorRGB(166, 202, 240)},
+    {"clCream", KolorRGB(255, 251, 240)},
+    {"clMedGray", KolorRGB(160, 160, 164)},
+    {"clNone", (1u << 29) - 1},
+    {"clDefault", 1u << 29},
+    {"clScrollBar", KolorSystemowy(0)},
+    {"clBackground", KolorSystemowy(1)},
+    {"clActiveCaption", KolorSystemowy(2)},
+    {"clInactiveCaption", KolorSystemowy(3)},
+    {"clMenu", KolorSystemowy(4)},
+    {"clWindow", KolorSystemowy(5)},
+    {"clWindowFrame", KolorSystemowy(6)},
+    {"clMenuText", KolorSystemowy(7)},
+    {"clCaptionText", KolorSystemowy(9)},
+    {"clActiveBorder", KolorSystemowy(10)},
+    {"clInactiveBorder", KolorSystemowy(11)},
+    {"clAppWorkSpace", KolorSystemowy(12)},
+    {"clHighlight", KolorSystemowy(13)},
+    {"clHighlightText", KolorSystemowy(14)},
+    {"clBtnFace", KolorSystemowy(15)},
+    {"clBtnShadow", KolorSystemowy(16)},
+    {"clGrayText", KolorSystemowy(17)},
+    {"clBtnText", KolorSystemowy(18)},
+    {"clInactiveCaptionText", KolorSystemowy(19)},
+    {"clBtnHighlight", KolorSystemowy(20)},
+    {"cl3DDkShadow", KolorSystemowy(21)},
+    {"cl3DLight", KolorSystemowy(22)},
+    {"clInfoText", KolorSystemowy(23)},
+    {"clInfoBk", KolorSystemowy(24)},
+    {"clHotLight", KolorSystemowy(26)},
+    {"clGradientActiveCaption", KolorSystemowy(27)},
+    {"clGradientInactiveCaption", KolorSystemowy(28)},
+    {"clMenuHighlight", KolorSystemowy(29)},
+    {"clMenuBar", KolorSystemowy(30)},
+};
+
+bool RowneBezWielkosci(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+std::string KolorNaTekst(TKolor k)
+{
+    for (const auto& n : NazwaneKolory)
+        if (n.wartosc == k)
+            return n.nazwa;
+    char bufor[16];
+    std::snprintf(bufor, sizeof bufor, "$%08X", static_cast<unsigned>(k));
+    return bufor;
+}
+
+bool TekstNaKolor(std::string_view tekst, TKolor& k)
+{
+    for (const auto& n : NazwaneKolory)
+        if (RowneBezWielkosci(tekst, n.nazwa)) {
+            k = n.wartosc;
+            return true;
+        }
+    if (!tekst.empty() && tekst[0] == '$') {
+        const std::string_view cyfry = tekst.substr(1);
+        if (cyfry.empty() || cyfry.size() > 8)
+            return false;
+        uint32_t wartosc = 0;
+        for (char z : cyfry) {
+            if (!std::isxdigit(static_cast<unsigned char>(z)))
+                return false;
+            wartosc = wartosc * 16 + static_cast<uint32_t>(std::isdigit(static_cast<unsigned char>(z))
+                                                              ? z - '0'
+                                                              : std::tolower(static_cast<unsigned char>(z)) - 'a' + 10);
+        }
+        k = wartosc;
+        return true;
+    }
+    int64_t x = 0;
+    if (!SprobujTekstNaCalkowita(tekst, x) || x < std::numeric_limits<int32_t>::min() ||
+        x > std::numeric_limits<uint32_t>::max())
+        return false;
+    k = static_cast<TKolor>(x);
+    return true;
+}
+
+// ---------------------------------------------------------------- whole file
+
+namespace {
+
+const std::string Gwiazdki(69, '*');
+
+std::vector<std::string> Naglowek()
+{
+    return {Gwiazdki, "*" + std::string(16, ' ') + "KARTOGRAM  2.0.0." + std::string(35, ' '),
+            "*" + std::string(67, ' ') + "*", Gwiazdki, ""};
+}
+
+
+}  // namespace
+
+std::vector<std::string> LinieProjektu()
+{
+    PisarzProjektu p;
+    for (const std::string& linia : Naglowek())
+        p.Linia(linia);
+    ZapiszSekcjeWezlow(p);
+    ZapiszSekcjeWariantow(p);
+    ZapiszSekcjeNastaw(p);
+    if (LiczbaPrognoz() > 0)
+        ZapiszSekcjePrognoz(p);
+    if (LiczbaPomiarow() > 0)
+        ZapiszSekcjePomiarow(p);
+    if (LiczbaWspolczynnikow() > 0)
+        ZapiszSekcjeWspolczynnikow(p);
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+        ZapiszSekcjeRuchoplanu(p, i);
+    for (int i = 0; i < LiczbaRond(); ++i)
+        ZapiszSekcjeRonda(p, i);
+    ZapiszSekcjeSchowka(p);
+    ZapiszBlokPieszych(p);
+    ZapiszSekcjeBlokow(p);
+    ZapiszSekcjeOpisow(p);
+    return p.Linie();
+}
+
+bool ZapiszProjekt(const std::string& nazwaPliku)
+{
+    std::string blad;
+    if (!ZapiszLinieBezpiecznie(nazwaPliku, LinieProjektu(), blad)) {
+        Okno().PokazBlad(blad);  // names the file and the cause
+        return false;
+    }
+    ProjektZmieniony = false;
+    Okno().UstawTytul(nazwaPliku);
+    Okno().DodajOstatniProjekt(nazwaPliku);
+    return true;
+}
+
+namespace {
+
+using AkcjaSekcji = void (*)(CzytnikProjektu&);
+
+struct Wpis {
+    std::string linia;
+    AkcjaSekcji akcja;
+};
+
+// Every line the section loop acts on, in the order it compares them.
+const std::vector<Wpis>& TablicaSekcji()
+{
+    static const std::vector<Wpis> tablica = {
+        {LiniaZnacznika("wv1"), [](CzytnikProjektu& c) { CzytajSekcjeWezlow(c, 1); }},
+        {LiniaZnacznika("wv2"), [](CzytnikProjektu& c) { CzytajSekcjeWezlow(c, 2); }},
+        {LiniaZnacznika("wv3"), [](CzytnikProjektu& c) { CzytajSekcjeWezlow(c, 3); }},
+        {LiniaZnacznika("vv1"), CzytajSekcjeWariantow},
+        {LiniaZnacznika("kv1"), [](CzytnikProjektu& c) { CzytajSekcjeRuchoplanu(c, 1); }},
+        {LiniaZnacznika("kv2"), [](CzytnikProjektu& c) { CzytajSekcjeRuchoplanu(c, 2); }},
+        {LiniaZnacznika("kv3"), [](CzytnikProjektu& c) { CzytajSekcjeRuchoplanu(c, 3); }},
+        {"-----------------------------STRUKTURA----kv3", CzytajStruktureRuchoplanu},
+        {LiniaZnacznika("rv1"), [](CzytnikProjektu& c) { CzytajSekcjeRonda(c, 1); }},
+        {LiniaZnacznika("rv2"), [](CzytnikProjektu& c) { CzytajSekcjeRonda(c, 2); }},
+        {LiniaZnacznika("rv3"), [](CzytnikProjektu& c) { CzytajSekcjeRonda(c, 3); }},
+        {"-----------------------------STRUKTURA----rv3", CzytajStruktureRonda},
+        {LiniaZnacznika("pm1"), CzytajSekcjePomiarow},
+        {LiniaZnacznika("pr1"), CzytajSekcjePrognoz},
+        {LiniaZnacznika("wp1"), CzytajSekcjeWspolczynnikow},
+        {LiniaZnacznika("bv1"), CzytajSekcjeBlokow},
+        {LiniaZnacznika("ov1"), CzytajSekcjeOpisow},
+        {LiniaZnacznika("sv1"), CzytajSekcjeSchowka},
+        {LiniaZnacznika("nv1"), [](CzytnikProjektu& c) { CzytajSekcjeNastaw(c, 1); }},
+        {LiniaZnacznika("nv2"), [](CzytnikProjektu& c) { CzytajSekcjeNastaw(c, 2); }},
+        {LiniaZnacznika("nv3"), [](CzytnikProjektu& c) { CzytajSekcjeNastaw(c, 3); }},
+        {LiniaZnacznika("wg.Rysuj0Natezenia"), CzytajRysuj0Natezenia},
+        {LiniaZnacznika("wg.Rysuj0Natezenia_lok"), CzytajRysuj0NatezeniaLok},
+        {LiniaZnacznika("wg.Struktura"), CzytajStrukture},
+        {"--------------------SKLAD-STRUKTURA----kv3", CzytajSkladStruktury},
+        {LiniaPieszych, CzytajBlokPieszych},
+        {LiniaZnacznika("wg.Struktura_lok"), CzytajStruktureWezlow},
+        {LiniaZnacznika("wg.SkalaPrzejsc"), CzytajSkalePrzejsc},
+    };
+    return tablica;
+}
+
+void CzytajSekcje(CzytnikProjektu& c)
+{
+    const auto& tablica = TablicaSekcji();
+    while (!c.Koniec()) {
+        const std::string linia = c.Linia();
+        for (const Wpis& w : tablica)
+            if (linia == w.linia) {
+                w.akcja(c);
+                break;
+            }
+    }
+}
+
+// What follows the last section of a version-2 file.
+void PoSekcjach()
+{
+    ProjektZmieniony = false;
+    for (DaneRuchoplan& r : Ruchoplany)
+        if (r.ZeStruktury == 1)
+            PoliczSumyZeStruktury(r);
+    PoWczytaniuRond();
+}
+
+int WersjaPliku(const std::string& linia2)
+{
+    if (linia2.find("KARTOGRAM  2.0.0.") != std::string::npos)
+        return 2;
+    if (linia2.find("KARTOGRAM  1.0.0.") != std::string::npos)
+        return 1;
+    return 0;
+}
+
+// A load that fails leaves a new empty project and the message.
+bool Odrzuc(const std::string& komunikat)
+{
+    NowyProjekt();
+    Okno().PokazBlad(komunikat);
+    return false;
+}
+
+}  // namespace
+
+const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09";
+
+bool OtworzProjekt(const std::string& nazwaPliku)
+{
+    const std::string& nazwa = nazwaPliku;
+    std::vector<std::string> linie;
+    std::string blad;
+    if (!CzytajLinie(nazwaPliku, linie, blad))
+        return Odrzuc(blad);  // names the file and the cause
+
+    CzytnikProjektu c(std::move(linie), nazwa);
+    c.Linia();
+    const int wersja = WersjaPliku(c.Linia());
+    if (wersja == 0)
+        return Odrzuc("Plik nie jest plikiem projektu.\n" + nazwa);
+    c.Linia();
+    c.Linia();
+    c.Linia();
+
+    try {
+        if (wersja == 1) {
+            CzytajProjektWersji1(c);
+        } else {
+            CzytajSekcje(c);
+            PoSekcjach();
+        }
+    } catch (const BladPliku& e) {
+        return Odrzuc(e.what());
+    } catch (const std::bad_alloc&) {
+        return Odrzuc("Brak pami\xEA" "ci przy odczycie pliku " + nazwa + ", linia " + std::to_string(c.NumerLinii()) + ".");
+    } catch (const std::exception& e) {
+        return Odrzuc("B\xB3\xB9" "d w pliku " + nazwa + ", linia " + std::to_string(c.NumerLinii()) + ": " + e.what());
+    }
+
+    std::string uwaga = SprawdzWezlyIWarianty();
+    if (uwaga.empty())
+        uwaga = SprawdzDiagramy();
+    if (!uwaga.empty())
+        return Odrzuc("B\xB3\xB9" "d w pliku " + nazwa + ": " + uwaga);
+
+    ProjektZmieniony = false;
+    PoliczWezlyRond();
+    PoliczWezlyRuchoplanow();
+    Okno().UstawTytul(nazwaPliku);
+    Okno().DodajOstatniProjekt(nazwaPliku);
+    Okno().UstawSiatke(wg.Siatka == 1, FormatFloat("####0.##", wg.KrokSiatki));
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.Obliczony = 0;
+    Okno().UstawPolecenia();
+    return true;
+}

@@ -1,0 +1,125 @@
+// The blocks section " Bloki" (bv1): definitions, command lines, placed blocks.
+#include <cmath>
+#include <cstdint>
+
+#include "drawing/Teksty.h"
+#include "model/Projekt.h"
+#include "model/Sekcje.h"
+
+namespace {
+
+constexpr std::size_t Prefiks = 15;
+constexpr int LiniiDefinicji = 7;
+constexpr int LiniiWstawienia = 7;
+const std::string Kreski(42, '-');
+
+// A date or time of the file; a malformed one ends the load naming the line.
+template <typename Konwersja>
+TDataCzas CzytajCzas(CzytnikProjektu& c, Konwersja konwersja)
+{
+    const std::string tekst = c.ZaPrefiksem(Prefiks);
+    try {
+        return konwersja(tekst);
+    } catch (const BladKonwersji& e) {
+        c.Blad(e.komunikat);
+    }
+}
+
+int32_t CzytajCalkowitaZaPrefiksem(CzytnikProjektu& c)
+{
+    const std::string tekst = c.ZaPrefiksem(Prefiks);
+    int64_t x = 0;
+    if (!SprobujTekstNaCalkowita(tekst, x) || x < INT32_MIN || x > INT32_MAX)
+        c.Blad("\"" + tekst.substr(0, 40) + "\" nie jest liczb\xB9 ca\xB3kowit\xB9.");
+    return static_cast<int32_t>(x);
+}
+
+float CzytajLiczbeZaPrefiksem(CzytnikProjektu& c)
+{
+    const std::string tekst = c.ZaPrefiksem(Prefiks);
+    double x = 0.0;
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(tekst), x) || (std::isfinite(x) && std::fabs(x) > 3.0e38))
+        c.Blad("\"" + tekst.substr(0, 40) + "\" nie jest liczb\xB9.");
+    return static_cast<float>(x);
+}
+
+}  // namespace
+
+void ZapiszSekcjeBlokow(PisarzProjektu& p)
+{
+    p.Linia(LiniaZnacznika("bv1"));
+    p.Linia(" Bloki");
+    p.Calkowita(LiczbaDefinicjiBlokow());
+    p.Linia(Kreski);
+    for (const DaneBlokWpis& d : DefinicjeBlokow) {
+        p.Linia("Nazwa bloku  : " + d.Nazwa);
+        p.Linia("Data         : " + DataNaTekst(d.Data));
+        p.Linia("Time         : " + CzasNaTekst(d.Czas));
+        p.Linia("Grupa        : " + d.Grupa.str());
+        p.Linia("Jedn         : " + d.Jednostka.str());
+        p.Linia("start        : " + std::to_string(d.Start));
+        p.Linia("koniec       : " + std::to_string(d.Koniec));
+    }
+    p.Linia("");
+    p.Linia(Kreski);
+    p.Linia(" Definicje blokow");
+    p.Calkowita(LiczbaLiniiBlokow());
+    p.Linia(Kreski);
+    for (const auto& linia : LinieBlokow)
+        p.Tekst(linia);
+    p.Linia("");
+    p.Linia(Kreski);
+    p.Linia(" Wstawienia blokow");
+    p.Calkowita(LiczbaBlokow());
+    p.Linia(Kreski);
+    for (const DaneBlok& b : Bloki) {
+        p.Linia("Nazwa bloku  : " + b.Nazwa);
+        p.Linia("nrArk        : " + std::to_string(b.Wariant));
+        p.Linia("X =          : " + FormatFloat("#######0.0#", b.X));
+        p.Linia("Y =          : " + FormatFloat("#######0.0#", b.Y));
+        p.Linia("sx=          : " + FormatFloat("#######0.0##", b.Sx));
+        p.Linia("sy=          : " + FormatFloat("#######0.0##", b.Sy));
+        p.Linia(b.Nad == 1 ? "NAD" : "POD");
+    }
+    p.Linia("");
+}
+
+void CzytajSekcjeBlokow(CzytnikProjektu& c)
+{
+    c.Linia();  // title
+    const int32_t definicji = c.LiczbaRekordow(LiniiDefinicji);
+    DefinicjeBlokow.assign(static_cast<std::size_t>(definicji), DaneBlokWpis{});
+    c.Linia();  // separator
+    for (DaneBlokWpis& d : DefinicjeBlokow) {
+        d.Nazwa = c.ZaPrefiksem(Prefiks);
+        d.Data = CzytajCzas(c, [](const std::string& t) { return TekstNaDate(t); });
+        d.Czas = CzytajCzas(c, [](const std::string& t) { return TekstNaCzas(t); });
+        d.Grupa = c.ZaPrefiksem(Prefiks);
+        d.Jednostka = c.ZaPrefiksem(Prefiks);
+        d.Start = CzytajCalkowitaZaPrefiksem(c);
+        d.Koniec = CzytajCalkowitaZaPrefiksem(c);
+    }
+
+    for (int i = 0; i < 3; ++i)
+        c.Linia();  // empty line, separator, list title
+    const int32_t linii = c.LiczbaRekordow(1);
+    LinieBlokow.assign(static_cast<std::size_t>(linii), KrotkiTekst<255>{});
+    c.Linia();  // separator
+    for (auto& linia : LinieBlokow)
+        c.Tekst(linia);
+
+    for (int i = 0; i < 3; ++i)
+        c.Linia();
+    const int32_t wstawien = c.LiczbaRekordow(LiniiWstawienia);
+    Bloki.assign(static_cast<std::size_t>(wstawien), DaneBlok{});
+    c.Linia();  // separator
+    for (DaneBlok& b : Bloki) {
+        b.Nazwa = c.ZaPrefiksem(Prefiks);
+        b.Wariant = CzytajCalkowitaZaPrefiksem(c);
+        b.X = CzytajLiczbeZaPrefiksem(c);
+        b.Y = CzytajLiczbeZaPrefiksem(c);
+        b.Sx = CzytajLiczbeZaPrefiksem(c);
+        b.Sy = CzytajLiczbeZaPrefiksem(c);
+        b.Nad = c.Linia() == "POD" ? 0 : 1;
+    }
+}

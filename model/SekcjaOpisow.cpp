@@ -1,0 +1,43 @@
+// The descriptions section "Opisy" (ov1).
+#include "model/Projekt.h"
+#include "model/Sekcje.h"
+
+namespace {
+constexpr int LiniiOpisu = 12;
+constexpr const char* Liczba = "######0.00";
+}  // namespace
+
+void ZapiszSekcjeOpisow(PisarzProjektu& p)
+{
+    p.Linia(LiniaZnacznika("ov1"));
+    p.Linia("Opisy");
+    p.Calkowita(LiczbaOpisow());
+    p.Linia(std::string(42, '-'));
+    for (const DaneOpis& o : Opisy) {
+        p.Tekst(o.Tekst);
+        for (float x : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Zapas, o.Grubosc})
+            p.Rzeczywista(x, Liczba);
+        p.Calkowita(o.Rodzaj);
+        p.Calkowita(o.Wariant);
+        p.Tekst(o.Styl);
+        p.Kolor(o.Kolor);
+    }
+    p.Linia("");
+}
+
+void CzytajSekcjeOpisow(CzytnikProjektu& c)
+{
+    c.Linia();  // title
+    const int32_t liczba = c.LiczbaRekordow(LiniiOpisu);
+    Opisy.assign(static_cast<std::size_t>(liczba), DaneOpis{});
+    c.Linia();  // separator
+    for (DaneOpis& o : Opisy) {
+        c.Tekst(o.Tekst);
+        for (float* x : {&o.X, &o.Y, &o.Sx, &o.Sy, &o.Kat, &o.Zapas, &o.Grubosc})
+            *x = c.RzeczywistaS();
+        o.Rodzaj = c.Calkowita();
+        o.Wariant = c.Calkowita();
+        c.Tekst(o.Styl);
+        o.Kolor = c.Kolor();
+    }
+}

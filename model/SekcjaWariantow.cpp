@@ -1,0 +1,56 @@
+// The variants section "Warianty" (vv1).
+#include "model/OknoGlowne.h"
+#include "model/Projekt.h"
+#include "model/Sekcje.h"
+
+namespace {
+constexpr int LiniiWariantu = 7;
+constexpr const char* Polozenie = "######0.00";
+
+std::string PozycjaListy(int indeks, const DaneWariant& w) { return std::to_string(indeks + 1) + ". " + w.Nazwa.str(); }
+}  // namespace
+
+void ZapiszSekcjeWariantow(PisarzProjektu& p)
+{
+    p.Linia(LiniaZnacznika("vv1"));
+    p.Linia("Warianty");
+    p.Calkowita(LiczbaWariantow());
+    p.Linia(std::string(42, '-'));
+    for (const DaneWariant& w : Warianty) {
+        p.Tekst(w.Nazwa);
+        p.Tekst(w.Tytul1);
+        p.Tekst(w.Tytul2);
+        p.Tekst(w.Tytul3);
+        p.Rzeczywista(w.TytulDx, Polozenie);
+        p.Rzeczywista(w.TytulDy, Polozenie);
+        p.Znak(w.TytulWyrownanie);
+    }
+    p.Linia("");
+}
+
+void CzytajSekcjeWariantow(CzytnikProjektu& c)
+{
+    c.Linia();  // title
+    const int32_t liczba = c.LiczbaRekordow(LiniiWariantu);
+    Warianty.assign(static_cast<std::size_t>(liczba), DaneWariant{});
+    c.Linia();  // separator
+    // A second section replaces the first, so the list starts afresh.
+    Okno().WyczyscWarianty();
+    for (int i = 0; i < liczba; ++i) {
+        DaneWariant& w = Warianty[static_cast<std::size_t>(i)];
+        c.Tekst(w.Nazwa);
+        c.Tekst(w.Tytul1);
+        c.Tekst(w.Tytul2);
+        c.Tekst(w.Tytul3);
+        w.TytulDx = c.RzeczywistaS();
+        w.TytulDy = c.RzeczywistaS();
+        w.TytulWyrownanie = c.Znak();
+        Okno().DodajWariantDoListy(PozycjaListy(i, w));
+    }
+    if (liczba > 0) {
+        BiezacyWariant = 0;
+        Okno().UstawTekstWariantu(PozycjaListy(0, Warianty[0]));
+    } else {
+        BiezacyWariant = -1;
+    }
+}
