@@ -95,6 +95,19 @@ TEST_F(GeneratorCzcionek, ReadsRecordsWrappedOverSeveralLines) {
     EXPECT_EQ(Czytaj(katalog / "Roman100.Lzs"), Czytaj(SciezkaCzcionki("Roman")));
 }
 
+TEST_F(GeneratorCzcionek, CutsAGlyphAtTheStrokeLimitAndSaysSo) {
+    std::string zygzak = "  501161I[";  // 'A' as a zigzag of 160 points
+    for (int i = 0; i < 80; ++i)
+        zygzak += "JFZ[";
+    ASSERT_EQ(Uruchom(ZmienionyRowmans(34, zygzak).string(), kGreeks, katalog), 0) << komunikat;
+    EXPECT_NE(komunikat.find("Roman100 0x41: obcięty do 150 kresek, pominięto 9"), std::string::npos)
+        << komunikat;
+    const auto plik = CzytajBajty((katalog / "Roman100.Lzs").string());
+    ASSERT_EQ(plik.size(), kRozmiarPliku);
+    EXPECT_EQ(ZnakZ(plik, 'A').liczba, 150);
+    EXPECT_EQ(ZnakZ(plik, 'B').kreski, ZnakZ(CzytajBajty(SciezkaCzcionki("Roman")), 'B').kreski);
+}
+
 TEST_F(GeneratorCzcionek, RefusesBadInputAndWritesNothing) {
     struct Przypadek {
         const char* opis;
