@@ -7,6 +7,7 @@
 
 #include "drawing/Teksty.h"
 #include "model/Projekt.h"
+#include "platform/Kodowanie.h"
 
 std::vector<DanePomiar> Pomiary;
 std::vector<DaneWspolczynniki> Wspolczynniki;
@@ -65,7 +66,8 @@ std::string CzytajUstawieniaPomiaru(std::istream& f, DanePomiar& p)
                 CzytajLinieUstawien(f, linia);
                 double w = 0.0;
                 if (!SprobujTekstNaLiczbe(PoprawSeparator(linia), w))
-                    return "Współczynnik pojazdu nr " + std::to_string(c + 1) + " nie jest liczbą: \"" + linia + "\".";
+                    return Utf8NaCp1250("Współczynnik pojazdu nr ") + std::to_string(c + 1) + Utf8NaCp1250(" nie jest liczbą: \"") +
+                       linia.substr(0, 40) + "\".";
                 p.WspPojazdu[c] = static_cast<float>(w);
             }
         }

@@ -1,6 +1,200 @@
 // The roundabout sections "rv1".."rv3" with their structure blocks.
+#include <string>
+
+#include "model/CzytanieRekordow.h"
+#include "model/Projekt.h"
 #include "model/Sekcje.h"
 
-void ZapiszSekcjeRonda(PisarzProjektu&, int) {}
-void CzytajSekcjeRonda(CzytnikProjektu&, int) {}
-void CzytajStruktureRonda(CzytnikProjektu&) {}
+namespace {
+
+const char* const MaskaC = "######0.00";
+const char* const MaskaD = "######0.00######";
+const char* const ZnacznikStruktury = "-----------------------------STRUKTURA----rv3";
+const std::string Kreski(42, '-');
+
+void ZapiszRamie(PisarzProjektu& p, const DaneRondo& r, int k)
+{
+    p.Linia("###### R" + std::to_string(k + 1));
+    p.Tekst(r.Oznaczenie[k]);
+    p.Tekst(r.OpisyRamion[k][0]);
+    p.Tekst(r.OpisyRamion[k][1]);
+    p.Logiczna(r.Ramie[k]);
+    p.Logiczna(r.RysujStrzalki[k]);
+    p.Rzeczywista(r.Kat[k], MaskaD);
+    p.Rzeczywista(r.Odsuniecie[k], MaskaC);
+    p.Rzeczywista(r.Dlugosc[k], MaskaC);
+    p.Rzeczywista(r.DlugoscPom[k], MaskaC);
+    p.Rzeczywista(r.Promien[k], MaskaC);
+    for (int j = 0; j < 5; ++j)
+        p.Calkowita(r.Macierz[k][j]);
+    for (int strona = 0; strona < 2; ++strona)
+        for (int kat = 0; kat < 4; ++kat)
+            p.Calkowita(r.NatezeniaPrzejsc[k][kat][strona]);
+    p.Calkowita(r.SumaWlotuRel[k]);
+    p.Calkowita(r.SumaWylotuRel[k]);
+    p.Calkowita(r.WlotWpisany[k]);
+    p.Calkowita(r.WylotWpisany[k]);
+    p.Kolor(r.KolorWlotu[k]);
+    p.Kolor(r.KolorWylotu[k]);
+}
+
+void ZapiszStrukture(PisarzProjektu& p, const DaneRondo& r, int indeks)
+{
+    p.Linia(ZnacznikStruktury);
+    p.Linia("Rondo");
+    p.Calkowita(indeks);
+    p.Linia(Kreski);
+    p.Logiczna(r.ZeStruktury);
+    for (int k = 0; k < 5; ++k) {
+        p.Linia("###### W" + std::to_string(k + 1));
+        for (int s = 0; s < 11; ++s)
+            for (int j = 0; j < 5; ++j)
+                p.Calkowita(r.StrukturaRelacji[k][j][s]);
+    }
+}
+
+// rv1 arms have no crossing volumes.
+void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
+{
+    c.Pomin();
+    c.Tekst(r.Oznaczenie[k]);
+    c.Tekst(r.OpisyRamion[k][0]);
+    c.Tekst(r.OpisyRamion[k][1]);
+    r.Ramie[k] = c.Logiczna();
+    r.RysujStrzalki[k] = c.Logiczna();
+    r.Kat[k] = c.RzeczywistaS();
+    r.Odsuniecie[k] = c.RzeczywistaS();
+    r.Dlugosc[k] = c.RzeczywistaS();
+    r.DlugoscPom[k] = c.RzeczywistaS();
+    r.Promien[k] = c.RzeczywistaS();
+    for (int j = 0; j < 5; ++j)
+        r.Macierz[k][j] = c.Calkowita();
+    if (zPrzejsciami)
+        for (int strona = 0; strona < 2; ++strona)
+            for (int kat = 0; kat < 4; ++kat)
+                r.NatezeniaPrzejsc[k][kat][strona] = c.Calkowita();
+    r.SumaWlotuRel[k] = c.Calkowita();
+    r.SumaWylotuRel[k] = c.Calkowita();
+    r.WlotWpisany[k] = c.Calkowita();
+    r.WylotWpisany[k] = c.Calkowita();
+    r.KolorWlotu[k] = c.Kolor();
+    r.KolorWylotu[k] = c.Kolor();
+}
+
+void CzytajRondo(CzytnikScisly& c, int wersja)
+{
+    c.Pomin();
+    const int32_t i = c.Calkowita();
+    // Sections come in index order; an index past the next free one is a
+    // malformed file (and would let it allocate without bound).
+    if (i < 0 || i > static_cast<int32_t>(Ronda.size()))
+        c.Blad("nieprawidłowy numer ronda: " + std::to_string(i));
+    Ronda.resize(static_cast<std::size_t>(i) + 1, RondoZerowe());
+    DaneRondo& r = Ronda[i];
+    r.Przejscie.fill(1);
+    c.Pomin();
+    r.Obliczony = 0;
+    r.GeometriaWprowadzona = 1;
+
+    r.NrWezla = c.Calkowita();
+    r.NrWariantu = c.Calkowita();
+    for (auto& t : r.Tytul)
+        c.Tekst(t);
+    r.TytulDx = c.RzeczywistaS();
+    r.TytulDy = c.RzeczywistaS();
+    r.TytulWyrownanie = c.Znak();
+    if (wersja >= 3) {
+        r.TytulH = c.RzeczywistaS();
+        r.NrPomiaru = c.Calkowita();
+        r.NrPrognozy = c.Calkowita();
+        r.NrWspolczynnikow = c.Calkowita();
+        r.ZPomiaru = c.Logiczna();
+        r.AutoAktualizacja = c.Logiczna();
+        r.WlaczPrognoze = c.Logiczna();
+    }
+    r.X = c.RzeczywistaS();
+    r.Y = c.RzeczywistaS();
+    r.PromienR = c.RzeczywistaS();
+    r.PromienWewn = c.RzeczywistaS();
+    r.GeometriaWprowadzona = c.Logiczna();
+    r.DaneRelacje = c.Logiczna();
+    r.LiczbaRamion = c.Calkowita();
+    r.KolorLinii = c.Kolor();
+    r.KolorWypelnien = c.Kolor();
+    r.KolorOpisow = c.Kolor();
+    r.KolorTytulow = c.Kolor();
+    for (int k = 0; k < 5; ++k)
+        CzytajRamie(c, r, k, wersja >= 2);
+    if (wersja < 3) {
+        r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
+        r.ZPomiaru = 0;
+        if (wersja == 2)
+            r.WlaczPrognoze = 0;
+    }
+    // The totals and ring flows are computed once the whole file is read,
+    // when the structure blocks and counts are in.
+}
+
+}  // namespace
+
+void ZapiszSekcjeRonda(PisarzProjektu& p, int indeks)
+{
+    const DaneRondo& r = Ronda.at(static_cast<std::size_t>(indeks));
+    p.Linia(LiniaZnacznika("rv3"));
+    p.Linia("Rondo");
+    p.Calkowita(indeks);
+    p.Linia(Kreski);
+    p.Calkowita(r.NrWezla);
+    p.Calkowita(r.NrWariantu);
+    for (const auto& t : r.Tytul)
+        p.Tekst(t);
+    p.Rzeczywista(r.TytulDx, MaskaC);
+    p.Rzeczywista(r.TytulDy, MaskaC);
+    p.Znak(r.TytulWyrownanie);
+    p.Rzeczywista(r.TytulH, MaskaC);
+    p.Calkowita(r.NrPomiaru);
+    p.Calkowita(r.NrPrognozy);
+    p.Calkowita(r.NrWspolczynnikow);
+    p.Logiczna(r.ZPomiaru);
+    p.Logiczna(r.AutoAktualizacja);
+    p.Logiczna(r.WlaczPrognoze);
+    p.Rzeczywista(r.X, MaskaC);
+    p.Rzeczywista(r.Y, MaskaC);
+    p.Rzeczywista(r.PromienR, MaskaC);
+    p.Rzeczywista(r.PromienWewn, MaskaC);
+    p.Logiczna(r.GeometriaWprowadzona);
+    p.Logiczna(r.DaneRelacje);
+    p.Calkowita(r.LiczbaRamion);
+    p.Kolor(r.KolorLinii);
+    p.Kolor(r.KolorWypelnien);
+    p.Kolor(r.KolorOpisow);
+    p.Kolor(r.KolorTytulow);
+    for (int k = 0; k < 5; ++k)
+        ZapiszRamie(p, r, k);
+    p.Linia("");
+    ZapiszStrukture(p, r, indeks);
+}
+
+void CzytajSekcjeRonda(CzytnikProjektu& c, int wersja)
+{
+    CzytnikScisly s(c);
+    CzytajRondo(s, wersja);
+}
+
+void CzytajStruktureRonda(CzytnikProjektu& c)
+{
+    CzytnikScisly s(c);
+    s.Pomin();
+    const int32_t i = s.Calkowita();
+    if (i < 0 || i >= static_cast<int32_t>(Ronda.size()))
+        s.Blad("blok struktury wskazuje nieistniejące rondo nr " + std::to_string(i));
+    s.Pomin();
+    DaneRondo& r = Ronda[i];
+    r.ZeStruktury = s.Logiczna();
+    for (int k = 0; k < 5; ++k) {
+        s.Pomin();
+        for (int sk = 0; sk < 11; ++sk)
+            for (int j = 0; j < 5; ++j)
+                r.StrukturaRelacji[k][j][sk] = s.Calkowita();
+    }
+}

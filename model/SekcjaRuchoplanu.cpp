@@ -1,6 +1,265 @@
 // The junction diagram sections "kv1".."kv3" with their structure blocks.
+#include <string>
+
+#include "model/CzytanieRekordow.h"
+#include "model/Projekt.h"
 #include "model/Sekcje.h"
 
-void ZapiszSekcjeRuchoplanu(PisarzProjektu&, int) {}
-void CzytajSekcjeRuchoplanu(CzytnikProjektu&, int) {}
-void CzytajStruktureRuchoplanu(CzytnikProjektu&) {}
+namespace {
+
+const char* const MaskaF2 = "######0.00";
+const char* const MaskaF7 = "######0.00#####";
+const char* const ZnacznikSkladu = "--------------------SKLAD-STRUKTURA----kv3";
+const char* const ZnacznikStruktury = "-----------------------------STRUKTURA----kv3";
+const std::string Kreski(42, '-');
+
+std::string ZnacznikRamienia(int k) { return "###### W" + std::to_string(k + 1); }
+
+void ZapiszRamie(PisarzProjektu& p, const DaneRuchoplan& r, int k)
+{
+    p.Linia(ZnacznikRamienia(k));
+    p.Tekst(r.Oznaczenie[k]);
+    p.Tekst(r.OpisRamienia[2 * k]);
+    p.Tekst(r.OpisRamienia[2 * k + 1]);
+    p.Logiczna(r.Ramie[k]);
+    p.Logiczna(r.Strzalka[k]);
+    p.Rzeczywista(r.Kat[k], MaskaF7);
+    p.Rzeczywista(r.Odsuniecie[k], MaskaF2);
+    p.Rzeczywista(r.Dlugosc[k], MaskaF2);
+    p.Rzeczywista(r.DlugoscPom[k], MaskaF2);
+    p.Rzeczywista(r.Zawrotka[k], MaskaF2);
+    p.Rzeczywista(r.PromienLewoskretu[k], MaskaF2);
+    p.Rzeczywista(r.PromienPrawoskretu[k], MaskaF2);
+    for (int j = 0; j < 4; ++j)
+        p.Calkowita(r.Natezenia[4 * k + j]);
+    for (int kat = 0; kat < 4; ++kat)
+        p.Calkowita(r.Przejscia[k].L[kat]);
+    for (int kat = 0; kat < 4; ++kat)
+        p.Calkowita(r.Przejscia[k].P[kat]);
+    for (int j = 0; j < 4; ++j)
+        p.Kolor(r.KoloryRelacji[4 * k + j]);
+}
+
+void ZapiszSklad(PisarzProjektu& p)
+{
+    p.Linia(ZnacznikSkladu);
+    p.Calkowita(LiczbaSkladow);
+    for (const DaneSklad& s : Sklad) {
+        p.LogicznaTN(s.Aktywny);
+        p.Tekst(s.Oznaczenie);
+        p.Tekst(s.Nazwa);
+        p.Rzeczywista(s.Wspolczynnik, "########0.00");
+    }
+    p.Linia(Kreski);
+}
+
+void ZapiszStrukture(PisarzProjektu& p, const DaneRuchoplan& r, int indeks)
+{
+    p.Linia(ZnacznikStruktury);
+    p.Linia("Ruchoplan");
+    p.Calkowita(indeks);
+    p.Linia(Kreski);
+    p.Logiczna(r.ZeStruktury);
+    for (int k = 0; k < 4; ++k) {
+        p.Linia(ZnacznikRamienia(k));
+        for (int e = 0; e < ElementowStruktury; ++e)
+            for (int j = 0; j < 4; ++j)
+                p.Calkowita(r.NatezeniaStruktura[4 * k + j][e]);
+    }
+}
+
+// An arm block; kv1 blocks have no crossing volumes.
+void CzytajRamie(CzytnikScisly& c, DaneRuchoplan& r, int k, bool zPrzejsciami)
+{
+    c.Pomin();
+    c.Tekst(r.Oznaczenie[k]);
+    c.Tekst(r.OpisRamienia[2 * k]);
+    c.Tekst(r.OpisRamienia[2 * k + 1]);
+    r.Ramie[k] = c.Logiczna();
+    r.Strzalka[k] = c.Logiczna();
+    r.Kat[k] = c.RzeczywistaS();
+    r.Odsuniecie[k] = c.RzeczywistaS();
+    r.Dlugosc[k] = c.RzeczywistaS();
+    r.DlugoscPom[k] = c.RzeczywistaS();
+    r.Zawrotka[k] = c.RzeczywistaS();
+    r.PromienLewoskretu[k] = c.RzeczywistaS();
+    r.PromienPrawoskretu[k] = c.RzeczywistaS();
+    for (int j = 0; j < 4; ++j)
+        r.Natezenia[4 * k + j] = c.Calkowita();
+    if (zPrzejsciami) {
+        for (int kat = 0; kat < 4; ++kat)
+            r.Przejscia[k].L[kat] = c.Calkowita();
+        for (int kat = 0; kat < 4; ++kat)
+            r.Przejscia[k].P[kat] = c.Calkowita();
+    }
+    for (int j = 0; j < 4; ++j)
+        r.KoloryRelacji[4 * k + j] = c.Kolor();
+}
+
+void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
+{
+    c.Pomin();  // "###### GLOBALNE"
+    r.Globalne = c.Logiczna();
+    r.GlobOdsuniecie = c.RzeczywistaS();
+    r.GlobDlugosc = c.RzeczywistaS();
+    r.GlobDlugoscPom = c.RzeczywistaS();
+    r.GlobZawrotka = c.RzeczywistaS();
+    r.GlobPromienLewoskretu = c.RzeczywistaS();
+    r.GlobPromienPrawoskretu = c.RzeczywistaS();
+    r.PoprawkaLewoskretow = c.RzeczywistaS();
+    r.PoprawkaPrawoskretow = c.RzeczywistaS();
+    r.KoloryPodstawowe[0] = c.Kolor();
+    r.KoloryPodstawowe[3] = c.Kolor();
+    r.KoloryPodstawowe[1] = c.Kolor();
+    r.KoloryPodstawowe[2] = c.Kolor();
+}
+
+// The title and the index of a section; the collection takes the index as its
+// last record. Sections come in index order, so an index past the next free
+// one is a malformed file (it would also let a file allocate without bound).
+int32_t CzytajIndeks(CzytnikScisly& c)
+{
+    c.Pomin();
+    const int32_t n = c.Calkowita();
+    if (n < 0 || n > static_cast<int32_t>(Ruchoplany.size()))
+        c.Blad("nieprawidłowy numer ruchoplanu: " + std::to_string(n));
+    Ruchoplany.resize(static_cast<std::size_t>(n) + 1);
+    return n;
+}
+
+void CzytajKv3(CzytnikScisly& c)
+{
+    const int32_t n = CzytajIndeks(c);
+    DaneRuchoplan r;
+    WypelnijDomyslnyRuchoplan(r);
+    r.Przejscie.fill(1);
+    c.Pomin();
+    r.Obliczony = 0;
+    r.NrWezla = c.Calkowita();
+    r.NrWariantu = c.Calkowita();
+    for (auto& t : r.Tytul)
+        c.Tekst(t);
+    r.TytulDx = c.RzeczywistaS();
+    r.TytulDy = c.RzeczywistaS();
+    r.TytulWyrownanie = c.Znak();
+    r.TytulWysokosc = c.RzeczywistaS();
+    r.NrPomiaru = c.Calkowita();
+    r.NrPrognozy = c.Calkowita();
+    r.NrWspolczynnikow = c.Calkowita();
+    r.ZPomiaru = c.Logiczna();
+    r.AutoAktualizacja = c.Logiczna();
+    r.WlaczPrognoze = c.Logiczna();
+    r.X = c.RzeczywistaS();
+    r.Y = c.RzeczywistaS();
+    r.GeometriaWprowadzona = c.Logiczna();
+    CzytajGlobalneIKolory(c, r);
+    for (int k = 0; k < 4; ++k)
+        CzytajRamie(c, r, k, true);
+    r.Obliczony = 0;
+    PoliczSumyRuchoplanu(r);
+    Ruchoplany[n] = r;
+}
+
+// kv2 and kv1: no caption height, links or data-mode flags, no structure.
+void CzytajStarszy(CzytnikScisly& c, bool zPrzejsciami)
+{
+    const int32_t n = CzytajIndeks(c);
+    DaneRuchoplan r = RuchoplanZerowy();
+    r.Przejscie.fill(1);
+    r.TytulWysokosc = 0.7f;
+    r.Obliczony = 0;
+    c.Pomin();
+    r.NrWezla = c.Calkowita();
+    r.NrWariantu = c.Calkowita();
+    for (auto& t : r.Tytul)
+        c.Tekst(t);
+    r.TytulDx = c.RzeczywistaS();
+    r.TytulDy = c.RzeczywistaS();
+    r.TytulWyrownanie = c.Znak();
+    r.X = c.RzeczywistaS();
+    r.Y = c.RzeczywistaS();
+    r.GeometriaWprowadzona = c.Logiczna();
+    CzytajGlobalneIKolory(c, r);
+    for (int k = 0; k < 4; ++k)
+        CzytajRamie(c, r, k, zPrzejsciami);
+    PoliczSumyRuchoplanu(r);
+    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
+    r.ZPomiaru = 0;
+    if (zPrzejsciami)
+        r.WlaczPrognoze = 1;
+    Ruchoplany[n] = r;
+}
+
+}  // namespace
+
+void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks)
+{
+    const DaneRuchoplan& r = Ruchoplany.at(static_cast<std::size_t>(indeks));
+    p.Linia(LiniaZnacznika("kv3"));
+    p.Linia("Ruchoplan");
+    p.Calkowita(indeks);
+    p.Linia(Kreski);
+    p.Calkowita(r.NrWezla);
+    p.Calkowita(r.NrWariantu);
+    for (const auto& t : r.Tytul)
+        p.Tekst(t);
+    p.Rzeczywista(r.TytulDx, MaskaF2);
+    p.Rzeczywista(r.TytulDy, MaskaF2);
+    p.Znak(r.TytulWyrownanie);
+    p.Rzeczywista(r.TytulWysokosc, MaskaF2);
+    p.Calkowita(r.NrPomiaru);
+    p.Calkowita(r.NrPrognozy);
+    p.Calkowita(r.NrWspolczynnikow);
+    p.Logiczna(r.ZPomiaru);
+    p.Logiczna(r.AutoAktualizacja);
+    p.Logiczna(r.WlaczPrognoze);
+    p.Rzeczywista(r.X, MaskaF2);
+    p.Rzeczywista(r.Y, MaskaF2);
+    p.Logiczna(r.GeometriaWprowadzona);
+    p.Linia("###### GLOBALNE");
+    p.Logiczna(r.Globalne);
+    p.Rzeczywista(r.GlobOdsuniecie, MaskaF2);
+    p.Rzeczywista(r.GlobDlugosc, MaskaF2);
+    p.Rzeczywista(r.GlobDlugoscPom, MaskaF2);
+    p.Rzeczywista(r.GlobZawrotka, MaskaF2);
+    p.Rzeczywista(r.GlobPromienLewoskretu, MaskaF2);
+    p.Rzeczywista(r.GlobPromienPrawoskretu, MaskaF2);
+    p.Rzeczywista(r.PoprawkaLewoskretow, MaskaF2);
+    p.Rzeczywista(r.PoprawkaPrawoskretow, MaskaF2);
+    p.Kolor(r.KoloryPodstawowe[0]);
+    p.Kolor(r.KoloryPodstawowe[3]);
+    p.Kolor(r.KoloryPodstawowe[1]);
+    p.Kolor(r.KoloryPodstawowe[2]);
+    for (int k = 0; k < 4; ++k)
+        ZapiszRamie(p, r, k);
+    p.Linia("");
+    ZapiszSklad(p);
+    ZapiszStrukture(p, r, indeks);
+}
+
+void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja)
+{
+    CzytnikScisly s(c);
+    if (wersja >= 3)
+        CzytajKv3(s);
+    else
+        CzytajStarszy(s, wersja == 2);
+}
+
+void CzytajStruktureRuchoplanu(CzytnikProjektu& c)
+{
+    CzytnikScisly s(c);
+    s.Pomin();
+    const int32_t n = s.Calkowita();
+    if (n < 0 || n >= static_cast<int32_t>(Ruchoplany.size()))
+        s.Blad("blok struktury wskazuje nieistniejący ruchoplan nr " + std::to_string(n));
+    s.Pomin();
+    DaneRuchoplan& r = Ruchoplany[n];
+    r.ZeStruktury = s.Logiczna();
+    for (int k = 0; k < 4; ++k) {
+        s.Pomin();
+        for (int e = 0; e < ElementowStruktury; ++e)
+            for (int j = 0; j < 4; ++j)
+                r.NatezeniaStruktura[4 * k + j][e] = s.Calkowita();
+    }
+}

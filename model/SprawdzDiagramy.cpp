@@ -1,4 +1,128 @@
-// Checks of the junction diagrams, roundabouts, counts and forecasts after a load.
+// Checks of the junction diagrams, roundabouts, counts and forecasts after a
+// load: an index that names no record, or a volume no count can have, refuses
+// the file; a count flag without its count is cleared.
+#include <string>
+#include <type_traits>
+
+#include "model/CzytanieRekordow.h"
+#include "model/Projekt.h"
 #include "model/Sekcje.h"
 
-std::string SprawdzDiagramy() { return ""; }
+namespace {
+
+// Larger volumes are no traffic; they would also overflow the 32-bit sums.
+constexpr int32_t MaksNatezenie = 10000000;
+
+struct Blad {
+    std::string komunikat;
+};
+
+[[noreturn]] void Odrzuc(const std::string& utf8) { throw Blad{KomunikatRekordow(utf8)}; }
+
+bool Indeks(int32_t i, std::size_t rozmiar) { return i >= 0 && static_cast<std::size_t>(i) < rozmiar; }
+
+void SprawdzLacze(int32_t i, std::size_t rozmiar, const std::string& kto, const char* czego)
+{
+    if (i != -1 && !Indeks(i, rozmiar))
+        Odrzuc(kto + " wskazuje nieistniejący " + czego + " nr " + std::to_string(i) + ".");
+}
+
+// Computed tables (a forecast may lower a volume below zero) are only
+// bounded; entered volumes cannot be negative.
+void SprawdzNatezenie(int32_t q, const std::string& kto, bool obliczone = false)
+{
+    if (q < (obliczone ? -MaksNatezenie : 0) || q > MaksNatezenie)
+        Odrzuc(kto + " ma nieprawidłowe natężenie " + std::to_string(q) + ".");
+}
+
+template <class Tablica>
+void SprawdzNatezenia(const Tablica& t, const std::string& kto, bool obliczone = false)
+{
+    for (const auto& x : t) {
+        if constexpr (std::is_integral_v<std::decay_t<decltype(x)>>)
+            SprawdzNatezenie(x, kto, obliczone);
+        else
+            SprawdzNatezenia(x, kto, obliczone);
+    }
+}
+
+// Links shared by diagrams and roundabouts; a count flag without a count is
+// taken as no count.
+template <class Rekord>
+void SprawdzLacza(Rekord& r, const std::string& kto)
+{
+    if (!Indeks(r.NrWezla, Wezly.size()))
+        Odrzuc(kto + " wskazuje nieistniejący węzeł nr " + std::to_string(r.NrWezla) + ".");
+    if (!Indeks(r.NrWariantu, Warianty.size()))
+        Odrzuc(kto + " wskazuje nieistniejący wariant nr " + std::to_string(r.NrWariantu) + ".");
+    SprawdzLacze(r.NrPomiaru, Pomiary.size(), kto, "pomiar");
+    SprawdzLacze(r.NrPrognozy, Prognozy.size(), kto, "prognozę");
+    SprawdzLacze(r.NrWspolczynnikow, Wspolczynniki.size(), kto, "zestaw współczynników");
+    if (r.NrPomiaru == -1)
+        r.ZPomiaru = 0;
+}
+
+void SprawdzRuchoplany()
+{
+    for (std::size_t i = 0; i < Ruchoplany.size(); ++i) {
+        DaneRuchoplan& r = Ruchoplany[i];
+        const std::string kto = "Ruchoplan nr " + std::to_string(i);
+        SprawdzLacza(r, kto);
+        SprawdzNatezenia(r.Natezenia, kto);
+        SprawdzNatezenia(r.NatezeniaStruktura, kto);
+        for (const DanePrzejscia& p : r.Przejscia) {
+            SprawdzNatezenia(p.L, kto);
+            SprawdzNatezenia(p.P, kto);
+        }
+    }
+}
+
+void SprawdzRonda()
+{
+    for (std::size_t i = 0; i < Ronda.size(); ++i) {
+        DaneRondo& r = Ronda[i];
+        const std::string kto = "Rondo nr " + std::to_string(i);
+        SprawdzLacza(r, kto);
+        if (r.LiczbaRamion < 2 || r.LiczbaRamion > LiczbaRamionRonda)
+            Odrzuc(kto + " ma nieprawidłową liczbę ramion " + std::to_string(r.LiczbaRamion) + ".");
+        SprawdzNatezenia(r.Macierz, kto);
+        SprawdzNatezenia(r.StrukturaRelacji, kto);
+        SprawdzNatezenia(r.NatezeniaPrzejsc, kto);
+        SprawdzNatezenia(r.SumaWlotuRel, kto);
+        SprawdzNatezenia(r.SumaWylotuRel, kto);
+        SprawdzNatezenia(r.WlotWpisany, kto);
+        SprawdzNatezenia(r.WylotWpisany, kto);
+    }
+}
+
+void SprawdzPomiary()
+{
+    for (std::size_t i = 0; i < Pomiary.size(); ++i) {
+        const DanePomiar& m = Pomiary[i];
+        const std::string kto = "Pomiar nr " + std::to_string(i);
+        if (m.MaxJest < 2 || m.MaxJest > WlotowPomiaru)
+            Odrzuc(kto + " ma nieprawidłową liczbę wlotów " + std::to_string(m.MaxJest) + ".");
+        if (m.CzasPomiaru < 0)
+            Odrzuc(kto + " ma ujemny czas pomiaru.");
+        SprawdzNatezenia(m.NatezeniaPojazdow, kto);
+        SprawdzNatezenia(m.NatezeniaPojazdowSumy, kto);
+        SprawdzNatezenia(m.NatezeniaPrzejsc, kto);
+        SprawdzNatezenia(m.NatezeniaPrzejscSumy, kto);
+        SprawdzNatezenia(m.NatezeniaNaRelacjach, kto, true);
+        SprawdzNatezenia(m.NatezeniaPrzejscObliczone, kto, true);
+    }
+}
+
+}  // namespace
+
+std::string SprawdzDiagramy()
+{
+    try {
+        SprawdzPomiary();
+        SprawdzRuchoplany();
+        SprawdzRonda();
+    } catch (const Blad& b) {
+        return b.komunikat;
+    }
+    return "";
+}

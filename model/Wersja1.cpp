@@ -1,4 +1,198 @@
-// Project files of version "1.0.0.": one junction in up to fifteen variants.
+// Project files of version "1.0.0.": one junction in up to fifteen variants,
+// in one fixed sequence of lines after the banner.
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "drawing/Teksty.h"
+#include "model/CzytanieRekordow.h"
+#include "model/OknoGlowne.h"
+#include "model/Operacje.h"
+#include "model/Projekt.h"
 #include "model/Sekcje.h"
 
-void CzytajProjektWersji1(CzytnikProjektu&) {}
+namespace {
+
+constexpr int Slotow = 15;
+
+// Slot volumes without the U-turns, from-arm major.
+constexpr std::array<int, 12> KolejnoscNatezen{1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14};
+
+bool FlagaV1(const std::string& linia) { return linia == "TRUE"; }
+
+bool FlagaSlotu(const std::string& linia)
+{
+    std::string s = linia;
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char z) { return static_cast<char>(std::toupper(z)); });
+    return s == "TRUE";
+}
+
+// Volumes are numbers rounded half to even.
+int32_t Natezenie(CzytnikProjektu& c)
+{
+    const double x = c.Rzeczywista();
+    if (!(x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max()))
+        c.Blad(KomunikatRekordow("natężenie poza zakresem."));
+    return static_cast<int32_t>(Zaokraglij(x));
+}
+
+void DodajOpisV1(const std::string& tekst, int32_t wariant, float x, float y, float sx, float sy)
+{
+    if (tekst.empty())
+        return;
+    DaneOpis o;
+    o.Tekst = tekst;
+    o.X = x;
+    o.Y = y;
+    o.Sx = sx;
+    o.Sy = sy;
+    o.Kat = 0.0f;
+    o.Grubosc = 0.23f;
+    o.Kolor = KolorCzarny;
+    o.Styl = "Opis";
+    o.Wariant = wariant;
+    Opisy.push_back(o);
+}
+
+// One used slot: its variant, diagram, captions, volumes and two free texts.
+// Returns the index of its diagram.
+int32_t CzytajSlot(CzytnikProjektu& c, int s)
+{
+    DodajWariant("Wariant nr " + std::to_string(s + 1), "", "", "", -5.0f, 12.0f, 'L');
+    const int32_t v = LiczbaWariantow() - 1;
+    const int32_t i = LiczbaRuchoplanow() - 1;
+    DaneRuchoplan& r = Ruchoplany[i];
+    r.GeometriaWprowadzona = 1;
+    r.Obliczony = 0;
+    r.Globalne = 1;
+    r.NrWezla = 0;
+    r.NrWariantu = v;
+    for (auto& t : r.Tytul)
+        c.Tekst(t);
+    r.TytulWyrownanie = 'P';
+    r.TytulDx = 8.0f;
+    r.TytulDy = 11.0f;
+    r.TytulWysokosc = 0.7f;
+    for (int k : KolejnoscNatezen)
+        r.Natezenia[k] = Natezenie(c);
+    DodajOpisV1(c.Linia(), v, 3.0f, 3.0f, 0.35f, 0.5f);
+    DodajOpisV1(c.Linia(), v, 3.0f, 2.3f, 0.35f, 0.5f);
+    return i;
+}
+
+void Pomin(CzytnikProjektu& c, int ile)
+{
+    for (int i = 0; i < ile; ++i)
+        c.Linia();
+}
+
+}  // namespace
+
+void CzytajProjektWersji1(CzytnikProjektu& c)
+{
+    DodajWezel(10.0, 14.0, "Wezel 1", 'J');
+
+    // The diagram of each slot, -1 for an unused slot. A used slot after an
+    // unused one still gets its own variant and diagram.
+    std::array<int32_t, Slotow> diagram{};
+    diagram.fill(-1);
+    for (int s = 0; s < Slotow; ++s) {
+        c.Linia();
+        if (FlagaSlotu(c.Linia()))
+            diagram[s] = CzytajSlot(c, s);
+        else
+            Pomin(c, 17);
+    }
+    // Values of the junction go into its first diagram and are copied later.
+    DaneRuchoplan brak;
+    DaneRuchoplan& pierwszy = Ruchoplany.empty() ? brak : Ruchoplany[0];
+
+    Pomin(c, 6);
+    wg.SkalaPaskowAuto = FlagaV1(c.Linia());
+    wg.SkalaPaskowMax = FlagaV1(c.Linia());
+    wg.MaxSzer = c.RzeczywistaS();
+    wg.SkalaPaskow100 = FlagaV1(c.Linia());
+    wg.Pojazd100 = c.RzeczywistaS();
+    Pomin(c, 10);
+    for (int k = 0; k < 4; ++k) {
+        pierwszy.Ramie[k] = FlagaV1(c.Linia()) ? 0 : 1;
+        pierwszy.Kat[k] = static_cast<float>(c.Rzeczywista() * 3.141592654 / 180.0);
+        c.Tekst(pierwszy.OpisRamienia[2 * k]);
+        pierwszy.Strzalka[k] = FlagaV1(c.Linia());
+    }
+
+    // The later blocks were added in later releases; each is read only when
+    // the file goes on.
+    if (!c.Koniec()) {
+        Pomin(c, 2);
+        pierwszy.PoprawkaPrawoskretow = c.RzeczywistaS();
+        pierwszy.PoprawkaLewoskretow = c.RzeczywistaS();
+    }
+    if (!c.Koniec()) {
+        Pomin(c, 2);
+        for (int s = 0; s < Slotow; ++s) {
+            const std::string t1 = c.Linia();
+            const std::string t2 = c.Linia();
+            if (diagram[s] >= 0) {
+                const int32_t v = Ruchoplany[diagram[s]].NrWariantu;
+                DodajOpisV1(KrotkiTekst<255>(t1), v, 2.0f, 1.0f, 0.3f, 0.45f);
+                DodajOpisV1(KrotkiTekst<255>(t2), v, 2.0f, 0.4f, 0.3f, 0.45f);
+            }
+        }
+        Pomin(c, 1);
+    }
+    if (!c.Koniec()) {
+        Pomin(c, 1);
+        for (int k = 0; k < 4; ++k)
+            c.Tekst(pierwszy.OpisRamienia[2 * k + 1]);
+    }
+    if (!c.Koniec()) {
+        Pomin(c, 2);
+        for (int s = 0; s < Slotow; ++s) {
+            Pomin(c, 1);
+            std::array<int32_t, 4> zawrotki{};
+            for (int32_t& z : zawrotki)
+                z = Natezenie(c);
+            if (diagram[s] >= 0)
+                for (int k = 0; k < 4; ++k)
+                    Ruchoplany[diagram[s]].Natezenia[5 * k] = zawrotki[k];
+        }
+    }
+    if (!c.Koniec()) {
+        Pomin(c, 2);
+        pierwszy.GlobOdsuniecie = c.RzeczywistaS();
+        pierwszy.GlobDlugosc = c.RzeczywistaS();
+        pierwszy.GlobPromienPrawoskretu = c.RzeczywistaS();
+        pierwszy.GlobPromienLewoskretu = c.RzeczywistaS();
+        pierwszy.GlobZawrotka = c.RzeczywistaS();
+    }
+
+    for (std::size_t i = 1; i < Ruchoplany.size(); ++i) {
+        DaneRuchoplan& r = Ruchoplany[i];
+        r.Ramie = pierwszy.Ramie;
+        r.GlobOdsuniecie = pierwszy.GlobOdsuniecie;
+        r.GlobDlugosc = pierwszy.GlobDlugosc;
+        r.GlobPromienPrawoskretu = pierwszy.GlobPromienPrawoskretu;
+        r.GlobPromienLewoskretu = pierwszy.GlobPromienLewoskretu;
+        r.GlobZawrotka = pierwszy.GlobZawrotka;
+        r.PoprawkaLewoskretow = pierwszy.PoprawkaLewoskretow;
+        r.PoprawkaPrawoskretow = pierwszy.PoprawkaPrawoskretow;
+        r.Kat = pierwszy.Kat;
+        r.OpisRamienia = pierwszy.OpisRamienia;
+        r.Strzalka = pierwszy.Strzalka;
+    }
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.Obliczony = 0;
+        PoliczSumyRuchoplanu(r);
+    }
+
+    RozmiaryLegendy.OpisyDx() = 0.0f;
+    RozmiaryLegendy.OpisyDy() = 0.0f;
+    RozmiaryOpisow.OdlegloscOpisow() = 4.0f;
+    if (!Warianty.empty()) {
+        Okno().UstawTekstWariantu("1. " + Warianty[0].Nazwa.str());
+        BiezacyWariant = 0;
+    }
+}

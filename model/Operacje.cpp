@@ -1,0 +1,191 @@
+// Inserting and deleting nodes and variants with their record cascades.
+#include "model/Operacje.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "drawing/Teksty.h"
+#include "model/OknoGlowne.h"
+#include "model/Projekt.h"
+#include "platform/Kodowanie.h"
+
+namespace {
+
+void DodajRuchoplan(int32_t wariant, int32_t wezel)
+{
+    Ruchoplany.emplace_back();
+    const int32_t i = LiczbaRuchoplanow() - 1;
+    UstawDomyslnyRuchoplan(i, wariant, wezel);
+    Ruchoplany[i].NrWariantu = wariant;
+    Ruchoplany[i].NrWezla = wezel;
+}
+
+void DodajRondo(int32_t wariant, int32_t wezel)
+{
+    Ronda.emplace_back();
+    const int32_t i = LiczbaRond() - 1;
+    UstawDomyslneRondo(i, wariant, wezel);
+    Ronda[i].NrWariantu = wariant;
+    Ronda[i].NrWezla = wezel;
+}
+
+// The records of the variant just appended, one per node in node order.
+void DodajRekordyWariantu()
+{
+    const int32_t v = LiczbaWariantow() - 1;
+    for (int32_t n = 0; n < LiczbaWezlow(); ++n)
+        if (Wezly[n].Typ == 'J')
+            DodajRuchoplan(v, n);
+    for (int32_t n = 0; n < LiczbaWezlow(); ++n)
+        if (Wezly[n].Typ == 'R')
+            DodajRondo(v, n);
+}
+
+template <class T, class Warunek>
+void UsunJesli(std::vector<T>& v, Warunek w)
+{
+    v.erase(std::remove_if(v.begin(), v.end(), w), v.end());
+}
+
+int64_t SumaRelacji(const DaneRuchoplan& r)
+{
+    int64_t s = 0;
+    for (int32_t q : r.Natezenia)
+        s += q;
+    return s;
+}
+
+int64_t SumaRonda(const DaneRondo& r)
+{
+    int64_t s = 0;
+    for (int k = 0; k < 5; ++k)
+        s += static_cast<int64_t>(r.SumaWylotu[k]) + r.SumaWlotu[k] + r.SumaWylotuRel[k] + r.SumaWlotuRel[k];
+    return s;
+}
+
+}  // namespace
+
+std::string DodajWezel(double x, double y, std::string_view nazwa, char typ)
+{
+    double d = std::numeric_limits<double>::infinity();
+    for (const DaneWezel& w : Wezly)
+        d = std::min(d, std::hypot(x - w.X, y - w.Y));
+    if (static_cast<float>(d) < wg.MinOdlegloscWezlow)
+        return Utf8NaCp1250("Nowe węzły sieci należy wstawiać w odległości min. ") +
+               FormatFloat("####0.##", wg.MinOdlegloscWezlow) + "cm";
+
+    Wezly.push_back(NowyWezel(x, y, nazwa, typ));
+    const int32_t wezel = LiczbaWezlow() - 1;
+    for (int32_t v = 0; v < LiczbaWariantow(); ++v) {
+        if (typ == 'J')
+            DodajRuchoplan(v, wezel);
+        else if (typ == 'R')
+            DodajRondo(v, wezel);
+    }
+    PoliczWezlyRuchoplanow();
+    PoliczWezlyRond();
+    ProjektZmieniony = true;
+    Okno().UstawPolecenia();
+    return "";
+}
+
+std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
+                         std::string_view tytul3, float dx, float dy, char wyrownanie)
+{
+    const KrotkiTekst<100> nowa(nazwa);
+    for (const DaneWariant& w : Warianty)
+        if (w.Nazwa == nowa)
+            return Utf8NaCp1250("Wariant o nazwie ") + std::string(nazwa) + Utf8NaCp1250(" już istnieje!");
+
+    DaneWariant w;
+    w.Nazwa = nowa;
+    w.Tytul1 = tytul1;
+    w.Tytul2 = tytul2;
+    w.Tytul3 = tytul3;
+    w.TytulDx = dx;
+    w.TytulDy = dy;
+    w.TytulWyrownanie = wyrownanie;
+    Warianty.push_back(w);
+    Okno().DodajWariantDoListy(std::to_string(LiczbaWariantow()) + ". " + w.Nazwa.str());
+    PoliczWezlyRond();
+    PoliczWezlyRuchoplanow();
+    DodajRekordyWariantu();
+    ProjektZmieniony = true;
+    return "";
+}
+
+bool WariantMaDane(int32_t v)
+{
+    for (const DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWariantu == v && SumaRelacji(r) > 1)
+            return true;
+    for (const DaneRondo& r : Ronda)
+        if (r.NrWariantu == v && SumaRonda(r) > 1)
+            return true;
+    return false;
+}
+
+void UsunWariant(int32_t v)
+{
+    if (v < 0 || v >= LiczbaWariantow())
+        return;
+    PoliczWezlyRond();
+    PoliczWezlyRuchoplanow();
+    UsunJesli(Ruchoplany, [v](const DaneRuchoplan& r) { return r.NrWariantu == v; });
+    for (DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWariantu > v)
+            --r.NrWariantu;
+    UsunJesli(Ronda, [v](const DaneRondo& r) { return r.NrWariantu == v; });
+    for (DaneRondo& r : Ronda)
+        if (r.NrWariantu > v)
+            --r.NrWariantu;
+    // Descriptions and blocks of the deleted sheet go with it; those of every
+    // sheet (-1) stay.
+    UsunJesli(Opisy, [v](const DaneOpis& o) { return o.Wariant == v; });
+    for (DaneOpis& o : Opisy)
+        if (o.Wariant > v)
+            --o.Wariant;
+    UsunJesli(Bloki, [v](const DaneBlok& b) { return b.Wariant == v; });
+    for (DaneBlok& b : Bloki)
+        if (b.Wariant > v)
+            --b.Wariant;
+    Warianty.erase(Warianty.begin() + v);
+    OdswiezListeWariantow();
+    ProjektZmieniony = true;
+}
+
+void UsunWezel(int32_t n)
+{
+    if (n < 0 || n >= LiczbaWezlow())
+        return;
+    UsunJesli(Ruchoplany, [n](const DaneRuchoplan& r) { return r.NrWezla == n; });
+    UsunJesli(Ronda, [n](const DaneRondo& r) { return r.NrWezla == n; });
+    for (DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWezla > n)
+            --r.NrWezla;
+    for (DaneRondo& r : Ronda)
+        if (r.NrWezla > n)
+            --r.NrWezla;
+    Wezly.erase(Wezly.begin() + n);
+    PoliczWezlyRond();
+    PoliczWezlyRuchoplanow();
+    for (DaneRondo& r : Ronda)
+        r.Obliczony = 0;
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.Obliczony = 0;
+        // A diagram fed by its structure blocks keeps the totals of those.
+        if (r.ZeStruktury)
+            PoliczSumyZeStruktury(r);
+        else
+            PoliczSumyRuchoplanu(r);
+    }
+    ProjektZmieniony = true;
+}
+
+void OdswiezListeWariantow()
+{
+    Okno().WyczyscWarianty();
+    for (int32_t i = 0; i < LiczbaWariantow(); ++i)
+        Okno().DodajWariantDoListy(std::to_string(i + 1) + ". " + Warianty[i].Nazwa.str());
+}

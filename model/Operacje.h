@@ -1,0 +1,32 @@
+#pragma once
+// The model's half of inserting and deleting nodes and variants: every "J"
+// node has one junction diagram and every "R" node one roundabout per
+// variant. The windows show the messages, ask the questions and redraw.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Appends a node of type 'J' or 'R' at (x, y) with its diagram or roundabout
+// for every variant. Returns "" or the Polish refusal (too near another node;
+// nothing is appended).
+std::string DodajWezel(double x, double y, std::string_view nazwa, char typ);
+
+// Appends a variant with the diagram of every junction node and the
+// roundabout of every roundabout node, in node order. Returns "" or the
+// refusal of a name that a variant already has (nothing is appended).
+std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
+                         std::string_view tytul3, float dx, float dy, char wyrownanie);
+
+// Whether deleting variant v loses entered volumes (the window then asks).
+bool WariantMaDane(int32_t v);
+
+// Deletes variant v with its diagrams, roundabouts, descriptions and placed
+// blocks; the indices of the later variants move down by one.
+void UsunWariant(int32_t v);
+
+// Deletes node n with its diagrams or roundabouts; the later nodes move down.
+void UsunWezel(int32_t n);
+
+// The variant box of the main window: "n. " + name per variant.
+void OdswiezListeWariantow();
