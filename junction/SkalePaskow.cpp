@@ -1,0 +1,206 @@
+#include "junction/SkalePaskow.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "junction/WlotyPomiaru.h"
+#include "model/Pomiar.h"
+#include "model/Rondo.h"
+#include "model/Ruchoplan.h"
+#include "model/Ustawienia.h"
+
+namespace {
+
+constexpr float SkalaDomyslna = 0.005f;
+
+// Sums are formed in 64 bits so that huge counts cannot overflow; a sum
+// beyond the int32 range counts as the largest int32.
+void Kandydat(int32_t& m, int64_t v)
+{
+    if (v > INT32_MAX)
+        v = INT32_MAX;
+    if (v > m)
+        m = static_cast<int32_t>(v);
+}
+
+const DanePomiar* PomiarRonda(const DaneRondo& r)
+{
+    if (r.ZPomiaru == 0 || Pomiary.empty() || r.NrPomiaru < 0 || r.NrPomiaru >= static_cast<int32_t>(Pomiary.size()))
+        return nullptr;
+    return &Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
+}
+
+bool ZPomiaruRonda(const DaneRondo& r)
+{
+    return r.ZPomiaru != 0 && !Pomiary.empty();
+}
+
+// Whether roundabout arm `ramie` (1..5) counts by the number of arms: arms 1
+// and 2 always, the others when the roundabout has that many.
+bool RamieRondaWLiczbie(const DaneRondo& r, int ramie)
+{
+    return ramie <= 2 || r.LiczbaRamion > ramie - 1;
+}
+
+void NatezeniaRuchoplanu(int32_t& m, const DaneRuchoplan& r)
+{
+    if (ZPomiaruRuchoplanu(r)) {
+        const DanePomiar* p = PomiarRuchoplanu(r);
+        if (!p)
+            return;
+        const auto& t = p->NatezeniaNaRelacjach;
+        for (int k = 1; k <= 4; ++k) {
+            if (!r.Ramie[static_cast<std::size_t>(k - 1)])
+                continue;
+            // The arm's own count inlet, as the junction computation reads it.
+            const auto w = static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1);
+            int64_t wiersz = 0, kolumna = 0;
+            for (std::size_t j = 0; j < 4; ++j) {
+                wiersz += t[w][j];
+                kolumna += t[j][w];
+            }
+            Kandydat(m, wiersz);
+            Kandydat(m, kolumna);
+        }
+        return;
+    }
+    for (std::size_t k = 0; k < 4; ++k)
+        if (r.Ramie[k]) {
+            Kandydat(m, r.SumaWlotu[k]);
+            Kandydat(m, r.SumaWylotu[k]);
+        }
+}
+
+void NatezeniaRonda(int32_t& m, const DaneRondo& r)
+{
+    if (ZPomiaruRonda(r)) {
+        if (const DanePomiar* p = PomiarRonda(r)) {
+            const auto& t = p->NatezeniaNaRelacjach;
+            for (std::size_t k = 0; k < 5; ++k) {
+                if (!r.Ramie[k])
+                    continue;
+                int64_t wiersz = 0, kolumna = 0;
+                for (std::size_t j = 0; j < 5; ++j) {
+                    wiersz += t[k][j];
+                    kolumna += t[j][k];
+                }
+                Kandydat(m, wiersz);
+                Kandydat(m, kolumna);
+            }
+        }
+    } else {
+        for (int k = 1; k <= 5; ++k) {
+            if (!RamieRondaWLiczbie(r, k))
+                continue;
+            const auto a = static_cast<std::size_t>(k - 1);
+            Kandydat(m, r.DaneRelacje ? r.SumaWylotuRel[a] : r.WylotWpisany[a]);
+            Kandydat(m, r.DaneRelacje ? r.SumaWlotuRel[a] : r.WlotWpisany[a]);
+        }
+    }
+    for (int k = 1; k <= 5; ++k) {
+        if (!RamieRondaWLiczbie(r, k))
+            continue;
+        const auto a = static_cast<std::size_t>(k - 1);
+        Kandydat(m, r.NaPierscieniu2[a]);
+        Kandydat(m, r.NaPierscieniu1[a]);
+    }
+}
+
+// Each crossing category of one arm, both directions together.
+void PrzejsciaWiersza(int32_t& m, const std::array<int32_t, 8>& w)
+{
+    for (std::size_t c = 0; c < 4; ++c)
+        Kandydat(m, static_cast<int64_t>(w[2 * c]) + w[2 * c + 1]);
+}
+
+// Divides `licznik` by the largest value, in extended precision; a result
+// that is no finite number keeps the default scale.
+float Iloraz(long double licznik, int32_t mianownik, float dotychczas)
+{
+    const long double q = licznik / static_cast<long double>(mianownik < 1 ? 1 : mianownik);
+    const auto f = static_cast<float>(q);
+    return std::isfinite(f) ? f : dotychczas;
+}
+
+} // namespace
+
+int32_t NajwiekszeNatezenie()
+{
+    int32_t m = wg.MinPojazd;
+    for (const DaneRuchoplan& r : Ruchoplany)
+        NatezeniaRuchoplanu(m, r);
+    for (const DaneRondo& r : Ronda)
+        NatezeniaRonda(m, r);
+    return m;
+}
+
+int32_t NajwiekszePrzejscie()
+{
+    int32_t m = 0;
+    for (const DaneRuchoplan& r : Ruchoplany) {
+        const bool zPomiaru = ZPomiaruRuchoplanu(r);
+        const DanePomiar* p = PomiarRuchoplanu(r);
+        for (int k = 1; k <= 4; ++k) {
+            const auto a = static_cast<std::size_t>(k - 1);
+            if (!r.Ramie[a])
+                continue;
+            if (zPomiaru) {
+                if (p)
+                    PrzejsciaWiersza(m, PrzejsciaPomiaru(*p, k));
+            } else {
+                for (std::size_t c = 0; c < 4; ++c)
+                    Kandydat(m, static_cast<int64_t>(r.Przejscia[a].L[c]) + r.Przejscia[a].P[c]);
+            }
+        }
+    }
+    for (const DaneRondo& r : Ronda) {
+        const bool zPomiaru = ZPomiaruRonda(r);
+        const DanePomiar* p = PomiarRonda(r);
+        for (std::size_t k = 0; k < 5; ++k) {
+            if (!r.Ramie[k])
+                continue;
+            if (zPomiaru) {
+                if (p)
+                    PrzejsciaWiersza(m, p->NatezeniaPrzejscObliczone[k]);
+            } else {
+                for (std::size_t c = 0; c < 4; ++c)
+                    Kandydat(m, static_cast<int64_t>(r.NatezeniaPrzejsc[k][c][0]) + r.NatezeniaPrzejsc[k][c][1]);
+            }
+        }
+    }
+    return m;
+}
+
+void UstawSkalePaskow()
+{
+    wg.SkalaPaskow = SkalaDomyslna;
+    wg.MaxNatezenie = NajwiekszeNatezenie();
+    // A floor below 1 (possible from a project file) must not make the
+    // rules divide by zero: the divisor is then 1.
+    if (wg.SkalaPaskowAuto)
+        wg.SkalaPaskow = Iloraz(1.5L, wg.MaxNatezenie, wg.SkalaPaskow);
+    if (wg.SkalaPaskowMax)
+        wg.SkalaPaskow = Iloraz(wg.MaxSzer, wg.MaxNatezenie, wg.SkalaPaskow);
+    if (wg.SkalaPaskow100) {
+        const auto f = static_cast<float>(0.01L * wg.Pojazd100);
+        if (std::isfinite(f))
+            wg.SkalaPaskow = f;
+    }
+}
+
+void UstawSkalePrzejsc()
+{
+    wg.SkalaPrzejsc = SkalaDomyslna;
+    wg.MaxPrzejscie = NajwiekszePrzejscie();
+    if (wg.MaxPrzejscie < 1)
+        wg.MaxPrzejscie = 1;
+    if (wg.SkalaPrzejscAuto)
+        wg.SkalaPrzejsc = Iloraz(0.5L, wg.MaxPrzejscie, wg.SkalaPrzejsc);
+    if (wg.SkalaPrzejscMax)
+        wg.SkalaPrzejsc = Iloraz(wg.PrzejMaxSzer, wg.MaxPrzejscie, wg.SkalaPrzejsc);
+    if (wg.SkalaPrzejsc100) {
+        const auto f = static_cast<float>(0.01L * wg.Przej100);
+        if (std::isfinite(f))
+            wg.SkalaPrzejsc = f;
+    }
+}
