@@ -1,0 +1,207 @@
+#include "platform/qt/Komunikaty.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+
+namespace {
+
+const QString TytulProgramu = QStringLiteral("Kartogram");
+
+QWidget* Rodzic() { return QApplication::activeWindow(); }
+
+class DialogiQt : public InterfejsDialogow {
+public:
+    void Informacja(const std::string& tekst) override
+    {
+        Pokaz(QMessageBox::Information, tekst);
+    }
+    void Ostrzezenie(const std::string& tekst) override
+    {
+        Pokaz(QMessageBox::Warning, tekst);
+    }
+    void Blad(const std::string& tekst) override
+    {
+        Pokaz(QMessageBox::Critical, tekst);
+    }
+
+    int PytanieTakNie(const std::string& tekst) override
+    {
+        QMessageBox okno(QMessageBox::Question, TytulProgramu, NaQString(tekst), QMessageBox::NoButton, Rodzic());
+        QPushButton* tak = okno.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+        QPushButton* nie = okno.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+        okno.setDefaultButton(tak);
+        okno.setEscapeButton(nie);
+        okno.exec();
+        return okno.clickedButton() == tak ? OdpowiedzTak : OdpowiedzNie;
+    }
+
+    std::string OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog) override
+    {
+        QString wynik = QFileDialog::getOpenFileName(Rodzic(), NaQString(tytul), SciezkaQt(katalog),
+                                                     FiltrQt(filtr));
+        return ZQString(wynik);
+    }
+
+    std::string ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
+                           const std::string& nazwa, const std::string& domyslneRozszerzenie) override
+    {
+        QString poczatek = SciezkaQt(nazwa.empty() ? katalog : PolaczSciezke(katalog, nazwa));
+        QString wynik = QFileDialog::getSaveFileName(Rodzic(), NaQString(tytul), poczatek, FiltrQt(filtr), nullptr,
+                                                     QFileDialog::DontConfirmOverwrite);
+        if (wynik.isEmpty())
+            return {};
+        return ZRozszerzeniem(ZQString(wynik), domyslneRozszerzenie);
+    }
+
+    bool WybierzKolor(TKolor& kolor) override
+    {
+        QColor wybrany = QColorDialog::getColor(QColor(KolorR(kolor), KolorG(kolor), KolorB(kolor)), Rodzic());
+        if (!wybrany.isValid())
+            return false;
+        kolor = KolorRGB(wybrany.red(), wybrany.green(), wybrany.blue());
+        return true;
+    }
+
+    bool OtworzDokument(const std::string& sciezka) override
+    {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(SciezkaQt(sciezka)));
+    }
+
+private:
+    static void Pokaz(QMessageBox::Icon ikona, const std::string& tekst)
+    {
+        QMessageBox okno(ikona, TytulProgramu, NaQString(tekst), QMessageBox::Ok, Rodzic());
+        okno.exec();
+    }
+
+    // A path of the program (code page 1250, maybe with "\") for Qt.
+    static QString SciezkaQt(const std::string& sciezka)
+    {
+        return QString::fromStdString(SciezkaSystemowa(sciezka));
+    }
+};
+
+DialogiQt dialogiQt;
+InterfejsDialogow* dialogiBiezace = nullptr;
+
+} // namespace
+
+InterfejsDialogow& Dialogi()
+{
+    return dialogiBiezace ? *dialogiBiezace : dialogiQt;
+}
+
+void UstawDialogi(InterfejsDialogow* dialogi)
+{
+    dialogiBiezace = dialogi;
+}
+
+QString FiltrQt(const std::string& filtr)
+{
+    const QStringList czesci = NaQString(filtr).split(QLatin1Char('|'));
+    QStringList pozycje;
+    for (qsizetype i = 0; i + 1 < czesci.size(); i += 2) {
+        QString wzorce = czesci[i + 1].trimmed();
+        wzorce.replace(QLatin1Char(';'), QLatin1Char(' '));
+        pozycje << czesci[i].trimmed() + QStringLiteral(" (") + wzorce + QLatin1Char(')');
+    }
+    return pozycje.join(QStringLiteral(";;"));
+}
+
+std::string ZRozszerzeniem(const std::string& sciezka, const std::string& rozszerzenie)
+{
+    if (rozszerzenie.empty() || sciezka.empty())
+        return sciezka;
+    const std::size_t ukosnik = sciezka.find_last_of("/\\");
+    const std::size_t kropka = sciezka.find_last_of('.');
+    if (kropka != std::string::npos && (ukosnik == std::string::npos || kropka > ukosnik))
+        return sciezka;
+    return sciezka + "." + rozszerzenie;
+}
+
+// ---------------------------------------------------------------------------
+// The scripted double
+
+std::vector<std::string> DialogiTestowe::Teksty() const
+{
+    std::vector<std::string> wynik;
+    for (const Wpis& w : Wpisy)
+        if (w.rodzaj == Rodzaj::Informacja || w.rodzaj == Rodzaj::Ostrzezenie || w.rodzaj == Rodzaj::Blad ||
+            w.rodzaj == Rodzaj::Pytanie)
+            wynik.push_back(w.tekst);
+    return wynik;
+}
+
+std::string DialogiTestowe::OstatniTekst() const
+{
+    const std::vector<std::string> t = Teksty();
+    return t.empty() ? std::string() : t.back();
+}
+
+void DialogiTestowe::Informacja(const std::string& tekst) { Wpisy.push_back({Rodzaj::Informacja, tekst, {}, {}}); }
+void DialogiTestowe::Ostrzezenie(const std::string& tekst) { Wpisy.push_back({Rodzaj::Ostrzezenie, tekst, {}, {}}); }
+void DialogiTestowe::Blad(const std::string& tekst) { Wpisy.push_back({Rodzaj::Blad, tekst, {}, {}}); }
+
+int DialogiTestowe::PytanieTakNie(const std::string& tekst)
+{
+    Wpisy.push_back({Rodzaj::Pytanie, tekst, {}, {}});
+    if (Odpowiedzi.empty()) {
+        ++BrakOdpowiedzi;
+        return OdpowiedzNie;
+    }
+    int odp = Odpowiedzi.front();
+    Odpowiedzi.pop_front();
+    return odp;
+}
+
+std::string DialogiTestowe::OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog)
+{
+    Wpisy.push_back({Rodzaj::OtworzPlik, tytul, filtr, katalog});
+    if (SciezkiOtworz.empty()) {
+        ++BrakOdpowiedzi;
+        return {};
+    }
+    std::string s = SciezkiOtworz.front();
+    SciezkiOtworz.pop_front();
+    return s;
+}
+
+std::string DialogiTestowe::ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
+                                       const std::string& /*nazwa*/, const std::string& domyslneRozszerzenie)
+{
+    Wpisy.push_back({Rodzaj::ZapiszPlik, tytul, filtr, katalog});
+    if (SciezkiZapisz.empty()) {
+        ++BrakOdpowiedzi;
+        return {};
+    }
+    std::string s = SciezkiZapisz.front();
+    SciezkiZapisz.pop_front();
+    return ZRozszerzeniem(s, domyslneRozszerzenie);
+}
+
+bool DialogiTestowe::WybierzKolor(TKolor& kolor)
+{
+    Wpisy.push_back({Rodzaj::Kolor, {}, {}, {}});
+    if (Kolory.empty()) {
+        ++BrakOdpowiedzi;
+        return false;
+    }
+    kolor = Kolory.front();
+    Kolory.pop_front();
+    return true;
+}
+
+bool DialogiTestowe::OtworzDokument(const std::string& sciezka)
+{
+    Wpisy.push_back({Rodzaj::Dokument, sciezka, {}, {}});
+    return DokumentySieOtwieraja;
+}

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include "platform/Kodowanie.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+
+TEST(KodowanieQt, PolishLettersCrossTheQtBoundary)
+{
+    const QString q = QStringLiteral("Zażółć gęślą jaźń ĄĆĘŁŃÓŚŹŻ");
+    const std::string cp = ZQString(q);
+    EXPECT_EQ(cp, Utf8NaCp1250("Zażółć gęślą jaźń ĄĆĘŁŃÓŚŹŻ"));
+    EXPECT_EQ(NaQString(cp), q);
+    EXPECT_EQ(ZQString(QStringLiteral("中")), "?");
+    EXPECT_TRUE(NaQString("").isEmpty());
+}
+
+TEST(Dialogi, TheDoubleAnswersAsScriptedAndRecordsTexts)
+{
+    DialogiTestowe d;
+    PodmianaDialogow podmiana(d);
+    ASSERT_EQ(&Dialogi(), &d);
+
+    d.Odpowiedzi = {OdpowiedzTak};
+    d.SciezkiOtworz = {"/tmp/a.rup"};
+    d.SciezkiZapisz = {"/tmp/nowy", ""};
+    d.Kolory = {KolorRGB(1, 2, 3)};
+
+    Dialogi().Blad(Utf8NaCp1250("Błąd"));
+    EXPECT_EQ(Dialogi().PytanieTakNie("Zapisac?"), OdpowiedzTak);
+    EXPECT_EQ(Dialogi().PytanieTakNie("Jeszcze raz?"), OdpowiedzNie); // nothing scripted
+    EXPECT_EQ(d.BrakOdpowiedzi, 1);
+    EXPECT_EQ(Dialogi().OtworzPlik("Otwórz", "Pliki|*.rup", "/tmp"), "/tmp/a.rup");
+    EXPECT_EQ(Dialogi().ZapiszPlik("Zapisz", "Pliki|*.rup", "/tmp", "", "rup"), "/tmp/nowy.rup");
+    EXPECT_EQ(Dialogi().ZapiszPlik("Zapisz", "Pliki|*.rup", "/tmp", "", "rup"), ""); // cancelled
+    TKolor k = 0;
+    EXPECT_TRUE(Dialogi().WybierzKolor(k));
+    EXPECT_EQ(k, KolorRGB(1, 2, 3));
+    EXPECT_FALSE(Dialogi().WybierzKolor(k));
+    EXPECT_EQ(k, KolorRGB(1, 2, 3));
+    d.DokumentySieOtwieraja = false;
+    EXPECT_FALSE(Dialogi().OtworzDokument("Instrukcja/Instrukcja.pdf"));
+    Dialogi().Informacja("koniec");
+
+    EXPECT_EQ(d.Teksty(), (std::vector<std::string>{Utf8NaCp1250("Błąd"), "Zapisac?", "Jeszcze raz?", "koniec"}));
+    EXPECT_EQ(d.OstatniTekst(), "koniec");
+    ASSERT_EQ(d.Wpisy.size(), 10u);
+    EXPECT_EQ(d.Wpisy[0].rodzaj, DialogiTestowe::Rodzaj::Blad);
+    EXPECT_EQ(d.Wpisy[3].filtr, "Pliki|*.rup");
+    EXPECT_EQ(d.Wpisy[3].katalog, "/tmp");
+    EXPECT_EQ(d.Wpisy[8].tekst, "Instrukcja/Instrukcja.pdf");
+}
+
+TEST(Dialogi, RemovingTheDoubleRestoresQtDialogs)
+{
+    DialogiTestowe d;
+    {
+        PodmianaDialogow podmiana(d);
+        EXPECT_EQ(&Dialogi(), &d);
+    }
+    EXPECT_NE(&Dialogi(), &d);
+}
+
+TEST(Dialogi, FiltersAndExtensions)
+{
+    EXPECT_EQ(FiltrQt(Utf8NaCp1250("Pliki ruchoplanów|*.rup|Wszystki pliki|*.*")),
+              QStringLiteral("Pliki ruchoplanów (*.rup);;Wszystki pliki (*.*)"));
+    EXPECT_EQ(FiltrQt("Plik Dxf  |*.dxf;*.DXF"), QStringLiteral("Plik Dxf (*.dxf *.DXF)"));
+    EXPECT_EQ(ZRozszerzeniem("/a/b", "dxf"), "/a/b.dxf");
+    EXPECT_EQ(ZRozszerzeniem("/a/b.txt", "dxf"), "/a/b.txt");
+    EXPECT_EQ(ZRozszerzeniem("/a.d/b", "dxf"), "/a.d/b.dxf");
+    EXPECT_EQ(ZRozszerzeniem("/a/b", ""), "/a/b");
+}
