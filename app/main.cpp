@@ -1,13 +1,15 @@
 // Kartogram: junction flow diagrams for traffic engineers.
 #include <QApplication>
-#include <QLabel>
+
+#include "shell/Okna.h"
+#include "shell/TForm1.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel okno(QString::fromUtf8("Kartogram"));
-    okno.setWindowTitle(QString::fromUtf8("Kartogram"));
-    okno.resize(640, 400);
-    okno.show();
-    return app.exec();
+    UtworzOkna();
+    Form1->show();
+    const int wynik = app.exec();
+    ZniszczOkna();
+    return wynik;
 }

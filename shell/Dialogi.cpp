@@ -1,0 +1,20 @@
+#include "shell/Dialogi.h"
+
+#include "platform/qt/Komunikaty.h"
+#include "platform/qt/Kodowanie_qt.h"
+
+void PokazKomunikat(const QString& tekst) { Dialogi().Informacja(ZQString(tekst)); }
+
+QString WybierzPlikDoOtwarcia(QWidget*, const QString& filtr, const QString& katalog, const QString&)
+{
+    return NaQString(Dialogi().OtworzPlik({}, ZQString(filtr), ZQString(katalog)));
+}
+
+QString WybierzPlikDoZapisu(QWidget*, const QString& filtr, const QString& katalog, const QString& rozszerzenie,
+                            const QString& proponowany)
+{
+    return NaQString(
+        Dialogi().ZapiszPlik({}, ZQString(filtr), ZQString(katalog), ZQString(proponowany), ZQString(rozszerzenie)));
+}
+
+void OtworzDokument(const QString& sciezkaLubAdres) { Dialogi().OtworzDokument(ZQString(sciezkaLubAdres)); }

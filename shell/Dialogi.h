@@ -1,0 +1,15 @@
+#pragma once
+// The shell's path to the platform's message boxes, file dialogs and document
+// opener (scripted by the tests through the platform's own double).
+
+#include <QString>
+
+class QWidget;
+
+void PokazKomunikat(const QString& tekst);
+// Empty when the user cancels. filtr: "description|pattern|...".
+QString WybierzPlikDoOtwarcia(QWidget* rodzic, const QString& filtr, const QString& katalog,
+                              const QString& rozszerzenie);
+QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& filtr, const QString& katalog,
+                            const QString& rozszerzenie, const QString& proponowany);
+void OtworzDokument(const QString& sciezkaLubAdres);

@@ -1,0 +1,98 @@
+#include "shell/InfoOProgramie.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/Dialogi.h"
+
+TInfoOProgramie* InfoOProgramie = nullptr;
+
+const char* TInfoOProgramie::AdresPoczty = "mailto:kartogram@example.org";
+const char* TInfoOProgramie::StronaWww = "https://example.org/kartogram";
+
+QString ProducentLinia1() { return QString::fromUtf8("Program do rysowania ruchoplanów skrzyżowań i rond"); }
+QString ProducentLinia2() { return QString::fromUtf8("Zespół Kartogram, kartogram@example.org"); }
+
+namespace {
+
+// A four-arm junction with bands of three widths: the program's emblem.
+QPixmap Emblemat()
+{
+    QPixmap obraz(120, 120);
+    obraz.fill(QColor(0xDC, 0xDC, 0xDC));
+    QPainter p(&obraz);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(50, 0, 20, 120);
+    p.drawRect(0, 50, 120, 20);
+    const QColor kolory[] = {QColor(200, 40, 40), QColor(40, 120, 200), QColor(40, 160, 60)};
+    const int szerokosci[] = {8, 5, 3};
+    for (int i = 0; i < 3; ++i) {
+        QPainterPath luk;
+        luk.moveTo(60 - 6 + 4 * i, 120);
+        luk.quadTo(60, 60, 120, 60 - 6 + 4 * i);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kolory[i], szerokosci[i], Qt::SolidLine, Qt::FlatCap));
+        p.drawPath(luk);
+    }
+    return obraz;
+}
+
+} // namespace
+
+TInfoOProgramie::TInfoOProgramie(QWidget* rodzic) : QDialog(rodzic)
+{
+    setObjectName("InfoOProgramie");
+    setWindowTitle(QString::fromUtf8("O programie"));
+    setModal(true);
+
+    NrWersja = new QLabel(QString::fromUtf8("KARTOGRAM 2.0.6"), this);
+    NrWersja->setObjectName("NrWersja");
+    QFont duza = NrWersja->font();
+    duza.setPointSize(duza.pointSize() + 6);
+    duza.setBold(true);
+    NrWersja->setFont(duza);
+
+    Obraz = new QLabel(this);
+    Obraz->setObjectName("Obraz");
+    Obraz->setPixmap(Emblemat());
+
+    L_Autor = new QLabel(ProducentLinia1() + "\n" + ProducentLinia2(), this);
+    L_Autor->setObjectName("L_Autor");
+
+    powrot = new QPushButton(QString::fromUtf8("Powrót"), this);
+    powrot->setObjectName("powrot");
+    BitBtn1 = new QPushButton(QString::fromUtf8("Napisz do nas"), this);
+    BitBtn1->setObjectName("BitBtn1");
+    Button1 = new QPushButton(QString::fromUtf8("Strona programu"), this);
+    Button1->setObjectName("Button1");
+    connect(powrot, &QPushButton::clicked, this, &TInfoOProgramie::powrotClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TInfoOProgramie::BitBtn1Click);
+    connect(Button1, &QPushButton::clicked, this, &TInfoOProgramie::Button1Click);
+
+    auto* gora = new QHBoxLayout;
+    gora->addWidget(Obraz);
+    auto* teksty = new QVBoxLayout;
+    teksty->addWidget(NrWersja);
+    teksty->addWidget(L_Autor);
+    teksty->addStretch();
+    gora->addLayout(teksty);
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(BitBtn1);
+    dol->addWidget(Button1);
+    dol->addStretch();
+    dol->addWidget(powrot);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(gora);
+    uklad->addLayout(dol);
+}
+
+void TInfoOProgramie::powrotClick() { accept(); }
+void TInfoOProgramie::BitBtn1Click() { OtworzDokument(AdresPoczty); }
+void TInfoOProgramie::Button1Click() { OtworzDokument(StronaWww); }

@@ -1,0 +1,146 @@
+// The main window's creation and destruction: the bitmap, the stroke fonts,
+// the folders, the recent-projects list and the folder list.
+#include <QAction>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include "drawing/Wyjscie.h"
+#include "model/Projekt.h"
+#include "drawing/Tekst.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/Kodowanie.h"
+#include "platform/PlikTekstowy.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "shell/SciezkiProgramu.h"
+#include "shell/TForm1.h"
+
+namespace {
+
+// The markers of the folder list, in Windows-1250 as the file holds them.
+const std::string ZnacznikProjektow = Utf8NaCp1250("__________________ kat. projektów");
+const std::string ZnacznikPomiarow = "__________________ kat. pomiarow";
+const std::string ZnacznikPrognoz = "__________________ kat. prognoz";
+const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
+
+// A missing list is no error: the program starts with an empty one.
+bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
+{
+    if (!PlikIstnieje(sciezka))
+        return false;
+    std::string blad;
+    return CzytajLinie(sciezka, linie, blad);
+}
+
+} // namespace
+
+std::string WczytajCzcionkiStartowe()
+{
+    std::string blad = WczytajCzcionke(SciezkaProgramu("Dane/Roman100.Lzs"), Czcionka);
+    const std::string bladGrecki = WczytajCzcionke(SciezkaProgramu("Dane/grecki100.Lzs"), CzcionkaGrecka);
+    if (blad.empty())
+        blad = bladGrecki;
+    return blad;
+}
+
+void TForm1::FormCreate()
+{
+    // The bitmap has the screen's size; the drawing area never grows beyond it.
+    QSize ekran(1024, 768);
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        ekran = s->size();
+    BitmapaRysunku = QImage(ekran, QImage::Format_RGB32);
+    BitmapaRysunku.fill(QColor(0xDC, 0xDC, 0xDC));
+    UstawBitmapeRysunku(&BitmapaRysunku);
+
+    const std::string bladCzcionki = WczytajCzcionkiStartowe();
+    if (!bladCzcionki.empty())
+        PokazBlad(bladCzcionki);
+    ZerujTryby();
+
+    std::vector<std::string> linie;
+    if (CzytajListe(SciezkaProgramu("Dane/Ruchoplany.Lpk"), linie))
+        for (const std::string& l : linie)
+            if (!l.empty())
+                DodajOstatniProjekt(l);
+
+    KatalogProjektow.clear();
+    KatalogPomiarow = SciezkaProgramu("Pomiary");
+    KatalogPrognoz = KatalogPomiarow + "/Prognozy";
+    KatalogUstawien = KatalogPomiarow + "/Ustawienia";
+
+    CzytajListeKatalogow();
+}
+
+void TForm1::CzytajListeKatalogow()
+{
+    std::vector<std::string> linie;
+    if (!CzytajListe(SciezkaProgramu("Dane/Katalogi.Lst"), linie))
+        return;
+    for (std::size_t i = 0; i < linie.size(); ++i) {
+        const std::string& l = linie[i];
+        if (l == ZnacznikProjektow) {
+            // The marker as the file's last line leaves the folder empty.
+            KatalogProjektow = i + 1 < linie.size() ? linie[i + 1] : std::string();
+            ++i;
+        } else if (l == ZnacznikPomiarow || l == ZnacznikPrognoz || l == ZnacznikUstawien) {
+            ++i;  // these folders always follow the program's folder
+        }
+    }
+}
+
+void TForm1::FormDestroy()
+{
+    ZakonczRysowanieEkranu();
+    UstawBitmapeRysunku(nullptr);
+    ZapiszListeOstatnich();
+    ZapiszListeKatalogow();
+}
+
+void TForm1::ZapiszListeOstatnich()
+{
+    std::vector<std::string> linie;
+    for (int i = 3; i >= 0; --i) {
+        const QString sciezka = OstatnieProjekty[i]->toolTip();
+        if (sciezka.size() >= 4)
+            linie.push_back(ZQString(sciezka));
+    }
+    std::string blad;
+    if (!ZapiszLinieBezpiecznie(SciezkaProgramu("Dane/Ruchoplany.Lpk"), linie, blad))
+        PokazBlad(blad);
+}
+
+void TForm1::ZapiszListeKatalogow()
+{
+    const std::vector<std::string> linie = {ZnacznikProjektow, KatalogProjektow, ZnacznikPomiarow, KatalogPomiarow,
+                                            ZnacznikPrognoz,   KatalogPrognoz,   ZnacznikUstawien, KatalogUstawien};
+    std::string blad;
+    if (!ZapiszLinieBezpiecznie(SciezkaProgramu("Dane/Katalogi.Lst"), linie, blad))
+        PokazBlad(blad);
+}
+
+void TForm1::DodajOstatniProjekt(const std::string& sciezkaCp1250)
+{
+    const QString sciezka = NaQString(sciezkaCp1250);
+    auto ustaw = [this](int i, const QString& pelna) {
+        OstatnieProjekty[i]->setToolTip(pelna);
+        OstatnieProjekty[i]->setStatusTip(pelna);
+        OstatnieProjekty[i]->setText(QString("%1. %2").arg(i + 1).arg(QFileInfo(pelna).fileName()));
+    };
+    if (OstatnieProjekty[0]->toolTip() == sciezka)
+        return;
+    int k = -1;
+    for (int i = 1; i < 4; ++i)
+        if (i < ostatnichWMenu_ && OstatnieProjekty[i]->toolTip() == sciezka)
+            k = i;
+    // Moved to the top from place k, or pushed in with the oldest dropping out.
+    int od = k >= 0 ? k : std::min(ostatnichWMenu_, 3);
+    if (k < 0 && ostatnichWMenu_ < 4) {
+        Pliki1->insertAction(separatorPrzedKoncem_, OstatnieProjekty[ostatnichWMenu_]);
+        ++ostatnichWMenu_;
+    }
+    for (int j = od; j >= 1; --j)
+        ustaw(j, OstatnieProjekty[j - 1]->toolTip());
+    ustaw(0, sciezka);
+}

@@ -1,0 +1,26 @@
+#include "shell/OknaZastepcze.h"
+
+TOknoZastepcze::TOknoZastepcze(const char* nazwa, const QString& tytul, QWidget* rodzic) : QDialog(rodzic)
+{
+    setObjectName(nazwa);
+    setWindowTitle(tytul);
+    setModal(true);
+}
+
+TDaneRonda* DaneRonda = nullptr;
+TGeometriaRondo* GeometriaRondo = nullptr;
+TNatezeniaRUPL* NatezeniaRUPL = nullptr;
+TGeometriaRuchoplan* GeometriaRuchoplan = nullptr;
+TUstawyGlobalne* UstawyGlobalne = nullptr;
+TWezlyOperacje* WezlyOperacje = nullptr;
+TWrnt* Wrnt = nullptr;
+TUstawSuwak* UstawSuwak = nullptr;
+TWstawBlok* WstawBlok = nullptr;
+TEdycjaOpisy* EdycjaOpisy = nullptr;
+TKopiujSchowek* KopiujSchowek = nullptr;
+TPomiaryRuchu* PomiaryRuchu = nullptr;
+TNatezeniaTabela* NatezeniaTabela = nullptr;
+TPojazdyTabela* PojazdyTabela = nullptr;
+TOpenPomiar* OpenPomiar = nullptr;
+TTabelaPrognoz* TabelaPrognoz = nullptr;
+TOpis* Opis = nullptr;

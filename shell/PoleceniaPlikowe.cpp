@@ -1,0 +1,160 @@
+// The project-file commands: new, open, open a recent project, save, save as,
+// and the unsaved-changes question that guards new, open and closing.
+//
+// Where the user answers "Tak" to saving but then cancels the save dialog or
+// refuses to overwrite, or the save fails, the command is cancelled: unsaved
+// changes are never discarded after the user asked to keep them.
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "model/PlikProjektu.h"
+#include "model/Projekt.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "shell/Dialogi.h"
+#include "shell/PytanieTakNieKasuj.h"
+#include "shell/TForm1.h"
+
+namespace {
+
+QString U(const char* t) { return QString::fromUtf8(t); }
+
+const char* const PytanieNiezapisane = "Dane niezapisane. ZAPISAĆ?";
+const char* const PytanieNadpisac = "Plik Istnieje. Nadpisać?";
+const char* const BrakDanych = "Projekt musi zawierać min. 1 węzeł i 1 wariant!";
+
+bool Istnieje(const QString& sciezka) { return QFileInfo(sciezka).isFile(); }
+
+std::string KatalogPliku(const QString& sciezka) { return ZQString(QFileInfo(sciezka).absolutePath()); }
+
+} // namespace
+
+bool TForm1::SprawdzWezlyIWarianty()
+{
+    if (LiczbaWezlow() >= 1 && LiczbaWariantow() >= 1)
+        return true;
+    PokazKomunikat(U(BrakDanych));
+    return false;
+}
+
+bool TForm1::ZapiszPrzedPorzuceniem(bool zamykanie)
+{
+    // A project with a file is written where it came from.
+    if (Sciezka().size() >= 4 && Sciezka() != "...")
+        return ZapiszProjekt(Sciezka());
+    // On closing the dialog keeps the folder it showed last.
+    if (!zamykanie)
+        SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    SaveDialog1.NazwaPliku.clear();
+    if (!SaveDialog1.Execute(this))
+        return false;
+    if (Istnieje(SaveDialog1.NazwaPliku) &&
+        PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), true) != TPytanieTakNieKasuj::mrTak)
+        return false;
+    KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
+    return ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
+}
+
+bool TForm1::PytanieONiezapisanych(bool zamykanie)
+{
+    if (!ProjektZmieniony)
+        return true;
+    switch (PytanieTakNieKasuj->Zapytaj(U(PytanieNiezapisane), true)) {
+    case TPytanieTakNieKasuj::mrTak:
+        return ZapiszPrzedPorzuceniem(zamykanie);
+    case TPytanieTakNieKasuj::mrNie:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::BNowyClick()
+{
+    if (!PytanieONiezapisanych(false))
+        return;
+    NowyProjekt();
+    Przerysuj();
+}
+
+// Opens a file into a new project. A file that does not load leaves the new
+// empty project, never a half-read one.
+bool TForm1::WczytajProjekt(const std::string& sciezka)
+{
+    NowyProjekt();
+    const bool wczytany = OtworzProjekt(sciezka);
+    if (!wczytany)
+        NowyProjekt();
+    Przerysuj();
+    return wczytany;
+}
+
+void TForm1::BOtworzClick()
+{
+    if (!PytanieONiezapisanych(false))
+        return;
+    OpenDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    if (!OpenDialog1.Execute(this))
+        return;
+    const std::string sciezka = ZQString(OpenDialog1.NazwaPliku);
+    if (WczytajProjekt(sciezka)) {
+        UstawTytul(sciezka);
+        ProjektZmieniony = false;
+    }
+    KatalogProjektow = KatalogPliku(OpenDialog1.NazwaPliku);
+}
+
+void TForm1::OtworzOstatniProjekt(const std::string& sciezka)
+{
+    if (!Istnieje(NaQString(sciezka))) {
+        PokazKomunikat(U(" Plik nie istnieje! "));
+        return;
+    }
+    if (ProjektZmieniony) {
+        if (sciezka == Sciezka()) {
+            if (PytanieTakNieKasuj->Zapytaj(U("Czy przywrócić POPRZEDNIĄ WERSJĘ projektu?"),
+                                            !PytanieTakNieKasuj->B_Kasuj->isHidden()) != TPytanieTakNieKasuj::mrTak)
+                return;
+        } else if (!PytanieONiezapisanych(false)) {
+            return;
+        }
+    }
+    WczytajProjekt(sciezka);
+}
+
+void TForm1::TB_ZapiszClick()
+{
+    if (!SprawdzWezlyIWarianty())
+        return;
+    if (Sciezka() != "...") {
+        ZapiszProjekt(Sciezka());
+        return;
+    }
+    SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    SaveDialog1.NazwaPliku.clear();
+    if (!SaveDialog1.Execute(this))
+        return;
+    // The dialog itself asks nothing; an existing file is still not
+    // overwritten without the user's word.
+    if (Istnieje(SaveDialog1.NazwaPliku) &&
+        PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), false) != TPytanieTakNieKasuj::mrTak)
+        return;
+    ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
+    KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
+}
+
+void TForm1::M_ZapiszjakoClick()
+{
+    if (!SprawdzWezlyIWarianty())
+        return;
+    SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    SaveDialog1.NazwaPliku.clear();
+    if (!SaveDialog1.Execute(this))
+        return;
+    if (Istnieje(SaveDialog1.NazwaPliku) &&
+        PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), false) != TPytanieTakNieKasuj::mrTak)
+        return;
+    ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
+    KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
+}
+
+bool TForm1::FormCloseQuery() { return PytanieONiezapisanych(true); }

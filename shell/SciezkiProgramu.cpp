@@ -1,0 +1,5 @@
+#include "shell/SciezkiProgramu.h"
+
+#include "platform/KatalogProgramu.h"
+
+std::string SciezkaProgramu(const std::string& wzgledna) { return PolaczSciezke(KatalogProgramu(), wzgledna); }

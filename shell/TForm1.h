@@ -1,0 +1,184 @@
+#pragma once
+// The main window: menus, tool bars, the drawing area with its off-screen
+// bitmap, the recent-projects menu, the file, print and DXF commands and the
+// full redraw. It is also the window the model talks to.
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "model/OknoGlowne.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class TPodglad;
+class Drukarka;
+
+// "1 stronę", "3 strony", "5 stron": the page count of the print message.
+QString TekstStronWydruku(int strony);
+
+// A file dialog's settings; Execute asks through the platform's dialogs.
+struct TDialogPliku {
+    QString Nazwa;               // the control's name
+    QString Filtr;               // "description|pattern|description|pattern"
+    QString DomyslneRozszerzenie;
+    QString KatalogPoczatkowy;
+    QString NazwaPliku;          // suggested, then chosen
+    bool Zapis = false;
+    bool Execute(QWidget* rodzic);
+};
+
+class TForm1 : public QMainWindow, public OknoGlowne {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* rodzic = nullptr);
+    ~TForm1() override;
+
+    // The off-screen bitmap every drawing goes into.
+    QImage BitmapaRysunku;
+
+    // Controls, named as the user's manual calls them.
+    TPodglad* Podglad;
+    QStatusBar* StatusBar1;
+    std::array<QLabel*, 3> PanelePaska{};
+    QToolBar* ToolBar1;
+    QToolBar* ToolBar2;
+    QAction *BNowy, *BOtworz, *TB_Zapisz, *TB_Drukuj, *TB_DoDxfa, *TB_DoSchowka;
+    QAction *TB_Geometria, *TB_Dane, *TB_UstawieniaLokalne, *TB_UstawGlowne, *ToolButton2;
+    QAction *TB_DodajRupl, *TB_DodajRond, *TB_UsunWezel, *TB_PrzesunWezel;
+    QLineEdit* E_Index;
+    QAction *TB_DodajWariant, *TB_EdycjaWariantow;
+    QPushButton* BB_Prev;
+    QComboBox* CB_Wariant;
+    QPushButton* BB_Next;
+    QAction *TB_WstawOpis, *TB_WstawBlok;
+    QWidget* PanelZEdit;
+    QLabel* L_Opis;
+    QLineEdit* E_Opis;
+    QWidget* PanelWsp;
+    QLineEdit* E_x;
+    QLineEdit* E_y;
+    QPushButton* B_Wstaw;
+    QCheckBox* CB_Siatka;
+    QComboBox* CB_SiatkaKrok;
+
+    TDialogPliku OpenDialog1, SaveDialog1, SaveDxf;
+
+    // Main menu.
+    QMenu *Pliki1, *Obiekty1, *Nastawy, *Pomoc1;
+    QAction *MNowy, *MOtworz, *M_Zapisz, *M_Zapiszjako, *Ustawieniadrukarki1, *M_Drukuj, *M_DoSchowka,
+        *M_DoDxfa, *Oprogramie1, *M_Skojarzenie, *Koniec1;
+    QAction *M_WstawBlok, *M_ZmienBlok, *M_UsunBlok, *M_DodajOpis, *M_ZmienOpis, *M_UsunOpis;
+    QAction *mUstawieniaGlobalne, *mUstawieniaLokalne, *mGeometria, *mDaneEdycja;
+    QAction* Instrukcjapdf1;
+    // Pop-up menu of the drawing area.
+    QMenu* MenuZoom;
+    QAction *Rezygnuj1, *Przesu1, *Okno1, *Wszystko1, *Powiksz1, *Pomniejsz1;
+    // The four recent projects: caption "n. file name", full path as hint.
+    std::array<QAction*, 4> OstatnieProjekty{};
+
+    // Window events.
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormDestroy();
+    void FormPaint();
+
+    // The full redraw of the current variant.
+    void Przerysuj();
+
+    // Commands.
+    void BNowyClick();
+    void BOtworzClick();
+    void TB_ZapiszClick();
+    void M_ZapiszjakoClick();
+    void TB_DrukujClick();
+    void TB_DoDxfaClick();
+    void Ustawieniadrukarki1Click();
+    void Oprogramie1Click();
+    void Instrukcjapdf1Click();
+    void Koniec1Click();
+    void OstatniProjektClick(int nr);
+    void BB_NextClick();
+    void BB_PrevClick();
+    void CB_WariantChange();
+    void CB_SiatkaClick();
+    void CB_SiatkaKrokChange();
+    void Rezygnuj1Click();
+
+    void OtworzOstatniProjekt(const std::string& sciezka);
+
+    // The project's path as the caption holds it ("..." for none).
+    std::string Sciezka() const;
+
+    // What the model asks of the window.
+    void ZerujTryby() override;
+    void UstawPolecenia() override;
+    void WyczyscWarianty() override;
+    void DodajWariantDoListy(const std::string& pozycja) override;
+    void UstawTekstWariantu(const std::string& tekst) override;
+    void UstawTytul(const std::string& sciezka) override;
+    std::string Tytul() const override;
+    void RozmiarPodgladu(int& szerokosc, int& wysokosc) override;
+    void DodajOstatniProjekt(const std::string& sciezka) override;
+    void UstawSiatke(bool widoczna, const std::string& krok) override;
+    void PokazBlad(const std::string& komunikat) override;
+    bool RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY) override;
+
+    // Commands whose windows or modes come later stay disabled whatever the
+    // project holds.
+    bool Dostepne(const QAction* polecenie) const;
+
+    // The printer the print command and the set-up dialog share; tests send
+    // its pages into a PDF file.
+    Drukarka& DrukarkaProgramu();
+    void UstawWydrukDoPdf(const std::string& sciezkaPdf);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void UtworzMenu();
+    void UtworzPaski();
+    void UtworzPanele();
+    void PolaczPolecenia();
+    void CzytajListeOstatnich();
+    void CzytajListeKatalogow();
+    void ZapiszListeOstatnich();
+    void ZapiszListeKatalogow();
+    void RysujObrazStartowy();
+    void RysujArkusz();
+    void PokazNaPodgladzie();
+
+    // The unsaved-changes question; false when the command is to be cancelled.
+    bool PytanieONiezapisanych(bool zamykanie);
+    // Saving for the question above; false when the user cancelled.
+    bool ZapiszPrzedPorzuceniem(bool zamykanie);
+    bool SprawdzWezlyIWarianty();
+    bool WczytajProjekt(const std::string& sciezka);
+    void RysujCalosc();
+    void PokazZebraneKomunikaty();
+    void WydrukujWarianty(class Drukarka& drukarka);
+    void EksportujWarianty(const std::string& plik);
+    // While printing or exporting, messages wait for the end of the command.
+    int eksportTrwa_ = 0;
+    std::unique_ptr<Drukarka> drukarka_;
+    bool wydrukDoPdf_ = false;
+
+    bool pokazane_ = false;
+    QAction* separatorPrzedKoncem_ = nullptr;
+    int ostatnichWMenu_ = 0;
+};
+
+extern TForm1* Form1;

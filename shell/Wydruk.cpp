@@ -1,0 +1,166 @@
+// Printing one page per variant and the DXF export of all variants. Both set
+// the output flags and walk the variants around the full redraw; the flags
+// and the current variant come back also when the printer or the file fails.
+#include <QFileInfo>
+
+#include "drawing/Dxf.h"
+#include "drawing/Wyjscie.h"
+#include "junction/ArkuszDxf.h"
+#include "model/Projekt.h"
+#include "platform/Kodowanie.h"
+#include "platform/qt/Drukarka.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "shell/Dialogi.h"
+#include "shell/PytanieTakNieKasuj.h"
+#include "shell/TForm1.h"
+
+namespace {
+
+QString U(const char* t) { return QString::fromUtf8(t); }
+
+// Keeps the current variant and gives it back when the scope ends.
+class ZachowajWariant {
+public:
+    ZachowajWariant() : wariant_(BiezacyWariant) {}
+    ~ZachowajWariant() { BiezacyWariant = wariant_; }
+    ZachowajWariant(const ZachowajWariant&) = delete;
+    ZachowajWariant& operator=(const ZachowajWariant&) = delete;
+
+private:
+    int32_t wariant_;
+};
+
+// Messages wait while a command redraws variant after variant.
+class LicznikEksportu {
+public:
+    explicit LicznikEksportu(int& licznik) : licznik_(licznik) { ++licznik_; }
+    ~LicznikEksportu() { --licznik_; }
+    LicznikEksportu(const LicznikEksportu&) = delete;
+    LicznikEksportu& operator=(const LicznikEksportu&) = delete;
+
+private:
+    int& licznik_;
+};
+
+// Detaches the printer's canvas when the scope ends.
+class PodlaczDrukarke {
+public:
+    explicit PodlaczDrukarke(Drukarka& d) { UstawDrukarke(&d); }
+    ~PodlaczDrukarke() { UstawDrukarke(nullptr); }
+    PodlaczDrukarke(const PodlaczDrukarke&) = delete;
+    PodlaczDrukarke& operator=(const PodlaczDrukarke&) = delete;
+};
+
+} // namespace
+
+QString TekstStronWydruku(int strony)
+{
+    if (strony == 1)
+        return U("1 stronę");
+    return QString::number(strony) + (strony >= 5 ? U(" stron") : U(" strony"));
+}
+
+Drukarka& TForm1::DrukarkaProgramu()
+{
+    if (!drukarka_)
+        drukarka_ = std::make_unique<Drukarka>();
+    return *drukarka_;
+}
+
+void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
+{
+    DrukarkaProgramu().UstawPlikPdf(sciezkaPdf);
+    wydrukDoPdf_ = !sciezkaPdf.empty();
+}
+
+void TForm1::Ustawieniadrukarki1Click()
+{
+    if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_) {
+        PokazKomunikat(U("Brak zainstalowanej drukarki."));
+        return;
+    }
+    DrukarkaProgramu().Ustawienia(this);
+}
+
+void TForm1::WydrukujWarianty(Drukarka& drukarka)
+{
+    const ZachowajWariant wariant;
+    const ZachowajWyjscia wyjscia(false, true, WyjscieDxf);
+    const PodlaczDrukarke podlaczona(drukarka);
+    for (int v = 0; v < LiczbaWariantow(); ++v) {
+        if (v > 0 && !drukarka.NowaStrona())
+            throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");
+        BiezacyWariant = v;
+        Przerysuj();
+    }
+}
+
+void TForm1::TB_DrukujClick()
+{
+    if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_) {
+        PokazKomunikat(U("Brak zainstalowanej drukarki."));
+        return;
+    }
+    Drukarka& drukarka = DrukarkaProgramu();
+    if (!drukarka.RozpocznijDokument(windowTitle().toStdString())) {
+        PokazKomunikat(QString::fromStdString(drukarka.Blad()));
+        return;
+    }
+    QString blad;
+    {
+        const LicznikEksportu licznik(eksportTrwa_);
+        try {
+            WydrukujWarianty(drukarka);
+        } catch (const std::exception& e) {
+            blad = QString::fromUtf8(e.what());
+        }
+        if (!drukarka.ZakonczDokument() && blad.isEmpty())
+            blad = U("Błąd drukarki: wydruk nie został zakończony.");
+    }
+    Przerysuj();
+    if (!blad.isEmpty()) {
+        PokazKomunikat(blad);
+        return;
+    }
+    PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" na aktualną drukarkę."));
+}
+
+void TForm1::EksportujWarianty(const std::string& plik)
+{
+    const ZachowajWariant wariant;
+    EksportDxf eksport(plik);
+    for (int v = 0; v < LiczbaWariantow(); ++v) {
+        BiezacyWariant = v;
+        RysujArkuszDxf();
+        Przerysuj();
+    }
+    eksport.Zakoncz();
+}
+
+void TForm1::TB_DoDxfaClick()
+{
+    if (!SprawdzWezlyIWarianty())
+        return;
+    const QString sciezka = windowTitle();
+    SaveDxf.NazwaPliku = sciezka.size() > 4 ? sciezka.left(sciezka.size() - 4) + ".dxf" : QString();
+    SaveDxf.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    if (!SaveDxf.Execute(this))
+        return;
+    if (QFileInfo(SaveDxf.NazwaPliku).exists() &&
+        PytanieTakNieKasuj->Zapytaj(U("Plik Istnieje. Nadpisać?"), false) != TPytanieTakNieKasuj::mrTak)
+        return;
+    std::string blad;
+    {
+        const LicznikEksportu licznik(eksportTrwa_);
+        try {
+            EksportujWarianty(ZQString(SaveDxf.NazwaPliku));
+        } catch (const BladDxf& e) {
+            blad = e.what();
+        } catch (const std::exception& e) {
+            blad = Utf8NaCp1250(e.what());
+        }
+    }
+    Przerysuj();
+    if (!blad.empty())
+        PokazBlad(blad);
+}
