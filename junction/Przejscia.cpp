@@ -1,0 +1,151 @@
+#include "junction/Przejscia.h"
+
+#include <algorithm>
+
+#include "drawing/Rysowanie.h"
+#include "drawing/Symbole.h"
+#include "drawing/Tekst.h"
+#include "junction/WlotyPomiaru.h"
+#include "junction/WspolneRysowania.h"
+#include "model/Projekt.h"
+
+namespace {
+
+// Eight values of one arm: L1, P1, L2, P2, ... per crossing category.
+using WartosciPrzejsc = std::array<int32_t, 8>;
+
+WartosciPrzejsc WartosciWezla(const DanePrzejscia& p)
+{
+    WartosciPrzejsc w{};
+    for (int c = 0; c < 4; ++c) {
+        w[static_cast<std::size_t>(2 * c)] = p.L[static_cast<std::size_t>(c)];
+        w[static_cast<std::size_t>(2 * c + 1)] = p.P[static_cast<std::size_t>(c)];
+    }
+    return w;
+}
+
+template <typename Zrodlo>
+void RysujPrzejscia(const DaneRuchoplan& r, Zrodlo wartosci, const TRozmiaryOpisow& rozmiary, bool zeroMode,
+                    const std::string& warstwa, const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj,
+                    TKolor kolorWypelnienia, const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci)
+{
+    const double szer = rozmiary[0];
+    const double wys = rozmiary[1];
+    const float grub = rozmiary[4];
+    for (int k = 1; k <= 4; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k - 1);
+        if (!r.Ramie[i] || !r.Przejscie[i])
+            continue;
+        static constexpr double Obrot[4] = {-Cwierc, 0.0, Cwierc, Pol};
+        const double kat = r.Kat[i] + Obrot[i];
+        double D = odleglosci[static_cast<std::size_t>(WlotPomiaruRamienia(k))];
+        const double dol = 0.2 + r.ZasiegiRamion[12 + i];   // edge 5 of the arm's outlet strip
+        const double gora = 0.2 + r.ZasiegiRamion[4 + i];   // edge 5 of its inlet strip
+        const WartosciPrzejsc v = wartosci(k);
+        // Other 2 lies farthest out, pedestrians nearest the centre.
+        for (int c = 4; c >= 1; --c) {
+            if (!rysuj[static_cast<std::size_t>(c)])
+                continue;
+            const int32_t L = v[static_cast<std::size_t>(2 * (c - 1))];
+            const int32_t P = v[static_cast<std::size_t>(2 * (c - 1) + 1)];
+            const TKolor kolor = kolory[static_cast<std::size_t>(c)];
+            if (Skonczone({r.X, r.Y, D, dol, gora, kat, szer, wys, grub})) {
+                if (sumuj[static_cast<std::size_t>(c)])
+                    RysujZnakPrzejsciaZLiczba(L + P, 2, r.X, r.Y, D, dol, gora, 0.15f, kat, szer, wys, kolor,
+                                              kolorWypelnienia, 0, grub, warstwa, zeroMode);
+                else
+                    RysujPrzejscieZLiczbami(L, P, r.X, r.Y, D, dol, gora, kat, szer, wys, 2, kolor,
+                                            kolorWypelnienia, 0, grub, warstwa, zeroMode);
+            }
+            if (c != 1)
+                D = D - wys - 0.1;
+        }
+    }
+}
+
+const DaneRuchoplan* Diagram(int32_t indeks)
+{
+    if (indeks < 0 || indeks >= static_cast<int32_t>(Ruchoplany.size()))
+        return nullptr;
+    return &Ruchoplany[static_cast<std::size_t>(indeks)];
+}
+
+} // namespace
+
+void RysujPrzejsciaWezla(int32_t indeks, const TRozmiaryOpisow& rozmiary, bool zeroMode, const std::string& warstwa,
+                         const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj, TKolor kolorWypelnienia,
+                         const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci)
+{
+    const DaneRuchoplan* r = Diagram(indeks);
+    if (!r)
+        return;
+    auto wartosci = [r](int k) { return WartosciWezla(r->PrzejsciaObl[static_cast<std::size_t>(k - 1)]); };
+    RysujPrzejscia(*r, wartosci, rozmiary, zeroMode, warstwa, sumuj, rysuj, kolorWypelnienia, kolory, odleglosci);
+}
+
+void RysujPrzejsciaZPomiaru(int32_t indeks, const TRozmiaryOpisow& rozmiary, bool zeroMode,
+                            const std::string& warstwa, const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj,
+                            TKolor kolorWypelnienia, const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci)
+{
+    const DaneRuchoplan* r = Diagram(indeks);
+    if (!r || Pomiary.empty())
+        return;
+    // A diagram pointing to no count of the project shows no crossings.
+    if (r->NrPomiaru < 0 || r->NrPomiaru >= static_cast<int32_t>(Pomiary.size()))
+        return;
+    const DanePomiar& p = Pomiary[static_cast<std::size_t>(r->NrPomiaru)];
+    auto wartosci = [&p](int k) { return PrzejsciaPomiaru(p, k); };
+    RysujPrzejscia(*r, wartosci, rozmiary, zeroMode, warstwa, sumuj, rysuj, kolorWypelnienia, kolory, odleglosci);
+}
+
+void RysujLegendePrzejscWezla(int32_t /*indeks*/, const TRozmiaryOpisow& rozmiary, const std::string& warstwa,
+                              const std::array<std::string, 5>& nazwy, const FlagiPrzejsc& sumuj,
+                              const FlagiPrzejsc& rysuj, const KoloryPrzejsc& kolory, TKolor kolorTekstu, float x,
+                              float y)
+{
+    const double h = 0.8 * rozmiary[1];
+    const double c = 0.8 * rozmiary[0];
+    const float w = rozmiary[4];
+    if (!Skonczone({x, y, h, c, w}))
+        return;
+    // Rows: the title, then one per category drawn.
+    int n = 1;
+    double M = 0.0;
+    for (int k = 1; k <= 4; ++k) {
+        if (!rysuj[static_cast<std::size_t>(k)])
+            continue;
+        ++n;
+        std::string tekst = nazwy[static_cast<std::size_t>(k)];
+        if (sumuj[static_cast<std::size_t>(k)])
+            tekst += " (suma)";
+        RysujTekst(tekst, kolorTekstu, x + 0.15, y - n * 1.2 * h, h, c, w, 0.0, warstwa);
+        M = std::max<double>(M, SzerTekstuWekt(tekst, static_cast<float>(c)));
+    }
+    M += 0.5;
+    n = 1;
+    const double X = x + M + 0.5;
+    for (int k = 1; k <= 4; ++k) {
+        if (!rysuj[static_cast<std::size_t>(k)])
+            continue;
+        ++n;
+        const TKolor kolor = kolory[static_cast<std::size_t>(k)];
+        if (sumuj[static_cast<std::size_t>(k)])
+            RysujZnakPrzejscia(2, kolor, X, y - n * 1.2 * h + 0.5 * h, 0.35f, 0.35f, 0.2 * h, 0.2 * h, Cwierc,
+                               KolorSzaryPrzejsc, 0, w, warstwa);
+        else
+            RysujPrzejscieStrzalki(2, kolor, X, y - n * 1.2 * h + 0.8 * h, 0.0f, 0.2f, 0.2f, Cwierc, h, h, 0.5 * h,
+                                   KolorSzaryPrzejsc, 0, w, warstwa);
+    }
+    // "LEGENDA PRZEJŚCIA" in Windows-1250.
+    const std::string tytul = "LEGENDA PRZEJ\x8C" "CIA";
+    RysujTekst(tytul, kolorTekstu, x + 0.1, y - 1.2 * h, h, c, w, 0.0, warstwa);
+    const double T = SzerTekstuWekt(tytul, static_cast<float>(c)) - 0.8;
+    const double F = M >= T ? M : T;
+    const double xp = x + F + 1.0;
+    const double dol = y - n * 1.2 * h;
+    RysujLinie(kolorTekstu, warstwa, x, y, xp, y, w);
+    RysujLinie(kolorTekstu, warstwa, x, y - 1.2 * h, xp, y - 1.2 * h, w);
+    RysujLinie(kolorTekstu, warstwa, x, dol, xp, dol, w);
+    RysujLinie(kolorTekstu, warstwa, x, y, x, dol, w);
+    RysujLinie(kolorTekstu, warstwa, xp, y, xp, dol, w);
+}
