@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
@@ -116,13 +117,30 @@ TEST_F(PlikiTekstowe, FailedSaveKeepsTheOldFile)
     std::string blad;
     Zapisz("p.rup", "stare\r\n");
 
-    // The folder cannot be written (root may write anyway, so only then).
-    fs::permissions(katalog, fs::perms::owner_read | fs::perms::owner_exec);
+    // The folder cannot be written. Root writes anyway, so as root the
+    // attempt runs in a child process that has dropped to "nobody".
+    fs::permissions(katalog, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
     if (::geteuid() != 0) {
         EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad));
         EXPECT_NE(Cp1250NaUtf8(blad).find("Nie można zapisać pliku"), std::string::npos) << blad;
-        EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
+    } else {
+        pid_t dziecko = ::fork();
+        ASSERT_GE(dziecko, 0);
+        if (dziecko == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(2);
+            bool zapisane = ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad);
+            bool komunikat = Cp1250NaUtf8(blad).find("Nie można zapisać pliku") != std::string::npos;
+            ::_exit(!zapisane && komunikat ? 0 : 1);
+        }
+        int status = 0;
+        ::waitpid(dziecko, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0);
     }
+    EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
+    EXPECT_EQ(LiczbaPlikow(), 1u);
     fs::permissions(katalog, fs::perms::owner_all);
 
     // Writing stops half-way (the file size limit hits): nothing replaced,
