@@ -1,0 +1,212 @@
+#pragma once
+// Helpers of the record tests: field-by-field comparison of the saved fields
+// of every record, a model filled with every kind of record, and reading one
+// section from lines.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/Operacje.h"
+#include "model/PlikProjektu.h"
+#include "model/Projekt.h"
+#include "model/Sekcje.h"
+#include "platform/Kodowanie.h"
+#include "projekt_pomoc.h"
+
+inline std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }
+
+#define POLE(f) EXPECT_EQ(a.f, b.f) << kto << " ." #f
+
+inline void PorownajRuchoplany(const DaneRuchoplan& a, const DaneRuchoplan& b, const std::string& kto)
+{
+    POLE(NrWezla); POLE(NrWariantu); POLE(NrPomiaru); POLE(NrPrognozy); POLE(NrWspolczynnikow);
+    POLE(ZPomiaru); POLE(ZeStruktury); POLE(WlaczPrognoze); POLE(AutoAktualizacja);
+    POLE(X); POLE(Y); POLE(Oznaczenie); POLE(Kat); POLE(Ramie); POLE(Przejscie); POLE(Odsuniecie);
+    POLE(Dlugosc); POLE(DlugoscPom); POLE(Zawrotka); POLE(PoprawkaLewoskretow); POLE(PoprawkaPrawoskretow);
+    POLE(GlobPromienLewoskretu); POLE(GlobPromienPrawoskretu); POLE(GlobDlugosc); POLE(GlobDlugoscPom);
+    POLE(GlobOdsuniecie); POLE(GlobZawrotka); POLE(PromienLewoskretu); POLE(PromienPrawoskretu);
+    POLE(Globalne); POLE(GeometriaWprowadzona); POLE(Tytul); POLE(TytulDx); POLE(TytulDy);
+    POLE(TytulWysokosc); POLE(TytulWyrownanie); POLE(OpisRamienia); POLE(Strzalka);
+    POLE(NatezeniaStruktura); POLE(Natezenia); POLE(Przejscia); POLE(SumaWlotu); POLE(SumaWylotu);
+    POLE(KoloryPodstawowe); POLE(KoloryRelacji);
+}
+
+inline void PorownajRonda(const DaneRondo& a, const DaneRondo& b, const std::string& kto)
+{
+    POLE(GeometriaWprowadzona); POLE(NrPomiaru); POLE(NrPrognozy); POLE(NrWspolczynnikow); POLE(ZPomiaru);
+    POLE(ZeStruktury); POLE(WlaczPrognoze); POLE(AutoAktualizacja); POLE(NrWezla); POLE(NrWariantu);
+    POLE(X); POLE(Y); POLE(OpisyRamion); POLE(Oznaczenie); POLE(PromienR); POLE(PromienWewn); POLE(Promien);
+    POLE(Kat); POLE(Ramie); POLE(Przejscie); POLE(LiczbaRamion); POLE(Dlugosc); POLE(DlugoscPom);
+    POLE(Odsuniecie); POLE(RysujStrzalki); POLE(Macierz); POLE(StrukturaRelacji); POLE(DaneRelacje);
+    POLE(SumaWylotuRel); POLE(SumaWlotuRel); POLE(NatezeniaPrzejsc); POLE(WylotWpisany); POLE(WlotWpisany);
+    POLE(Tytul); POLE(TytulDx); POLE(TytulDy); POLE(TytulH); POLE(TytulWyrownanie); POLE(KolorLinii);
+    POLE(KolorOpisow); POLE(KolorTytulow); POLE(KolorWypelnien); POLE(KolorWlotu); POLE(KolorWylotu);
+}
+
+inline void PorownajPomiary(const DanePomiar& a, const DanePomiar& b, const std::string& kto)
+{
+    POLE(NazwaPliku); POLE(Lokalizacja); POLE(Sekcja); POLE(Opis2Linie); POLE(GodzPomiaru); POLE(DataPomiaru);
+    POLE(GodzOstEdycja); POLE(DataOstEdycja); POLE(CzasPomiaru); POLE(WlotJest); POLE(MaxJest); POLE(TypWezla);
+    POLE(NazwaPojazdu); POLE(OznPojazdu); POLE(WspPojazdu); POLE(NazwaPrzejscia); POLE(OznPrzejscia);
+    POLE(NatezeniaPojazdow); POLE(NatezeniaPojazdowSumy); POLE(NatezeniaPrzejsc); POLE(NatezeniaPrzejscSumy);
+    POLE(RysujZawrotki); POLE(NatezeniaNaRelacjach); POLE(NatezeniaPrzejscObliczone);
+}
+
+inline void PorownajPrognozy(const DanePrognoza& a, const DanePrognoza& b, const std::string& kto)
+{
+    POLE(TrybPrognoza); POLE(PrognozaPojazdy); POLE(PrognozaPrzejscia);
+}
+
+#undef POLE
+
+// Every value is one that its mask writes exactly.
+inline void WypelnijModel()
+{
+    wg.Siatka = 1;
+    wg.KrokSiatki = 0.5f;
+    wg.KolorWypelnien = 0x00C0FFEE;
+    NastawySchowek.X1 = 1.5f;
+    NastawySchowek.X2 = 11.25f;
+
+    ASSERT_EQ(DodajWariant(PL("Wariant pierwszy"), PL("Tytuł jeden"), "", "linia 3", 1.5f, 2.5f, 'C'), "");
+    ASSERT_EQ(DodajWezel(5.0, 5.0, PL("Węzeł północny"), 'J'), "");
+    ASSERT_EQ(DodajWezel(20.0, 5.0, "Rondo 1", 'R'), "");
+    ASSERT_EQ(DodajWezel(5.0, 20.0, "W3", 'J'), "");
+    ASSERT_EQ(DodajWariant("Wariant B", "", "", "", -1.0f, 0.0f, 'P'), "");
+    ASSERT_EQ(Ruchoplany.size(), 4u);
+    ASSERT_EQ(Ronda.size(), 2u);
+
+    DanePomiar m;
+    ASSERT_EQ(UstawDomyslnyPomiar(m), "");
+    m.NazwaPliku = "skrzyzowanie.pom";
+    m.Lokalizacja = PL("Łódź, Piotrkowska");
+    m.Opis2Linie[1] = "opis 2";
+    m.NatezeniaPojazdow[0] = {1, 2, 3, 4, 5};
+    m.NatezeniaPojazdow[99] = {9, 8, 7, 6, 5};
+    m.NatezeniaPojazdowSumy = {10, 20, 30, 40, 50};
+    m.NatezeniaNaRelacjach[1] = {0, 100, 200, 300, 0};
+    m.NatezeniaNaRelacjach[2][3] = -4;
+    m.NatezeniaPrzejsc[4] = {1, 2, 3, 4, 5, 6, 7, 8};
+    m.NatezeniaPrzejscObliczone[0][7] = 77;
+    m.WspPojazdu[3] = 2.25f;
+    m.RysujZawrotki = 1;
+    m.WlotJest[2] = 0;
+    DodajPomiar(m);
+    m.TypWezla = "R01";
+    m.MaxJest = 4;
+    DodajPomiar(m);
+
+    DanePrognoza f;
+    f.TrybPrognoza = 0;
+    f.PrognozaPojazdy[0][0] = "10%";
+    f.PrognozaPojazdy[5][19] = "-25";
+    f.PrognozaPrzejscia[3][2] = "7,5%";
+    DodajPrognoze(f);
+    DaneWspolczynniki w;
+    w.Wspolczynnik[0] = 1.25f;
+    w.Wspolczynnik[19] = 0.5f;
+    DodajWspolczynniki(w);
+
+    DaneRuchoplan& r0 = Ruchoplany[0];
+    r0.Natezenia = {1, 120, 30, 45, 100, 2, 300, 12, 7, 250, 0, 80, 60, 33, 410, 5};
+    r0.Tytul = {PL("Skrzyżowanie"), "ul. Prosta", ""};
+    r0.TytulWysokosc = 0.75f;
+    r0.TytulWyrownanie = 'L';
+    r0.Kat = {0.0f, 1.5f, 3.25f, 4.75f};
+    r0.Przejscia[1].L = {1, 2, 3, 4};
+    r0.Przejscia[3].P = {5, 6, 7, 8};
+    r0.Przejscie[2] = 0;
+    r0.KoloryRelacji[5] = 0x00123456;
+    r0.KoloryPodstawowe = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
+    r0.Ramie[3] = 0;
+    r0.Strzalka[0] = 0;
+    r0.OpisRamienia[7] = PL("ul. Żwirki");
+    r0.Globalne = 0;
+    r0.PromienLewoskretu[2] = 4.5f;
+    r0.PoprawkaLewoskretow = 0.2f;
+    r0.GeometriaWprowadzona = 1;
+    r0.NrPomiaru = 0;
+    r0.ZPomiaru = 1;
+    r0.NrPrognozy = 0;
+    r0.NrWspolczynnikow = 0;
+    r0.WlaczPrognoze = 1;
+    r0.AutoAktualizacja = 0;
+    r0.X = 5.0f;
+    r0.Y = 5.0f;
+    PoliczSumyRuchoplanu(r0);
+
+    DaneRuchoplan& r3 = Ruchoplany[3];
+    r3.ZeStruktury = 1;
+    for (int rel = 0; rel < 16; ++rel)
+        for (int e = 0; e < ElementowStruktury; ++e)
+            r3.NatezeniaStruktura[rel][e] = rel * 11 + e;
+    PoliczSumyZeStruktury(r3);
+
+    DaneRondo& o0 = Ronda[0];
+    o0.Macierz[0] = {0, 10, 20, 30, 0};
+    o0.Macierz[4][4] = 5;
+    o0.SumaWlotuRel = {60, 0, 0, 0, 5};
+    o0.SumaWylotuRel = {0, 10, 20, 30, 5};
+    o0.WlotWpisany = {1, 2, 3, 4, 5};
+    o0.WylotWpisany = {5, 4, 3, 2, 1};
+    o0.NatezeniaPrzejsc[2][3] = {11, 12};
+    o0.StrukturaRelacji[1][2] = {100, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    o0.ZeStruktury = 1;
+    o0.Tytul = {PL("Rondo Wiatraczna"), "", "3"};
+    o0.TytulH = 0.8f;
+    o0.Przejscie[4] = 0;
+    o0.OpisyRamion[1] = {"Grochowska", PL("w stronę centrum")};
+    o0.KolorWlotu[2] = 0x00ABCDEF;
+    o0.GeometriaWprowadzona = 1;
+    o0.X = 20.0f;
+    o0.Y = 5.0f;
+
+    DaneRondo& o1 = Ronda[1];
+    o1.ZPomiaru = 1;
+    o1.NrPomiaru = 1;
+    o1.LiczbaRamion = 4;
+    o1.Ramie = {1, 1, 1, 1, 0};
+    o1.DaneRelacje = 0;
+    o1.PromienR = 3.5f;
+    o1.PromienWewn = 3.25f;
+
+    DaneOpis op;
+    op.Tekst = PL("Opis źródłowy");
+    op.X = 2.5f;
+    op.Y = 3.5f;
+    op.Wariant = 1;
+    op.Styl = "Opis";
+    Opisy.push_back(op);
+    op.Wariant = -1;
+    op.Tekst = "na wszystkich";
+    Opisy.push_back(op);
+
+    DaneBlokWpis d;
+    d.Nazwa = "strzalka";
+    d.Grupa = "znaki";
+    d.Jednostka = "cm";
+    d.Start = 0;
+    d.Koniec = 1;
+    DefinicjeBlokow.push_back(d);
+    LinieBlokow.push_back("L 0 0 1 1");
+    LinieBlokow.push_back("L 1 1 2 0");
+    DaneBlok b;
+    b.Nazwa = "strzalka";
+    b.X = 4.0f;
+    b.Y = 4.5f;
+    b.Wariant = 0;
+    Bloki.push_back(b);
+    b.Wariant = 1;
+    b.Nad = 0;
+    Bloki.push_back(b);
+}
+
+// A reader over the lines of one section, its tag line already read.
+inline CzytnikProjektu CzytnikSekcji(const std::vector<std::string>& linie)
+{
+    CzytnikProjektu c(linie, "sekcja.rup");
+    c.Linia();
+    return c;
+}
