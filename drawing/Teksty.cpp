@@ -109,6 +109,9 @@ Maska CzytajMaske(std::string_view maska)
         }
     }
     m.po.assign(maska.substr(i));
+    // Far beyond what a double holds; keeps the digit buffer bounded.
+    m.maxDziesietnych = std::min(m.maxDziesietnych, 30);
+    m.minDziesietnych = std::min(m.minDziesietnych, 30);
     return m;
 }
 

@@ -61,6 +61,8 @@ TEST_F(Separator, FormatFloatMasks)
     EXPECT_EQ(FormatFloat("######0.00######", 1.5707963705062866), "1.57079637");
     EXPECT_EQ(FormatFloat("#0.00", 1e20), "100000000000000000000.00");
     EXPECT_EQ(FormatFloat("0.00", NAN), "NAN");
+    EXPECT_EQ(FormatFloat("0." + std::string(200, '#'), 0.5), "0.5");
+    EXPECT_EQ(FormatFloat("0.0 cm", 2.25), "2.3 cm"); // literal text kept
 }
 
 TEST_F(Separator, FormatFloatRoundsHalfAwayOnTheDecimalValue)
