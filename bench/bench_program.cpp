@@ -1,0 +1,147 @@
+// Opening and saving a large project, the full redraw, the change-and-redraw
+// and the DXF export, measured through the program's own commands.
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "drawing/Wyjscie.h"
+#include "model/Operacje.h"
+#include "model/PlikProjektu.h"
+#include "model/Projekt.h"
+#include "platform/qt/Komunikaty.h"
+#include "shell/Okna.h"
+#include "shell/Podglad.h"
+#include "shell/PytanieTakNieKasuj.h"
+#include "shell/TForm1.h"
+
+namespace {
+
+// Nodes on a square grid `odstep` cm apart, every diagram entered.
+void ZbudujProjekt(int wezlow, int wariantow, double odstep)
+{
+    NowyProjekt();
+    const int wRzedzie = static_cast<int>(std::ceil(std::sqrt(wezlow)));
+    for (int w = 0; w < wezlow; ++w) {
+        std::string nazwa = "W";
+        nazwa += std::to_string(w + 1);
+        DodajWezel(odstep * (0.5 + w % wRzedzie), odstep * (0.5 + w / wRzedzie), nazwa, 'J');
+    }
+    for (int v = 0; v < wariantow; ++v) {
+        std::string nazwa = "Wariant ";
+        nazwa += std::to_string(v + 1);
+        DodajWariant(nazwa, "Tytul", "", "", 0.0f, 0.0f, 'L');
+    }
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.GeometriaWprowadzona = 1;
+        for (int k = 0; k < 16; ++k)
+            r.Natezenia[k] = (k % 5 == 0) ? 0 : 40 + 13 * k + 50 * r.NrWariantu + (r.NrWezla % 17);
+    }
+    wg.ArkuszB = static_cast<float>(odstep * wRzedzie);
+    wg.ArkuszH = static_cast<float>(odstep * wRzedzie);
+    BiezacyWariant = 0;
+}
+
+std::string PlikTymczasowy(const char* nazwa)
+{
+    return (std::filesystem::temp_directory_path() / nazwa).string();
+}
+
+// The main window, not shown, with a 1920 x 1080 drawing area and bitmap,
+// the view fitted to the sheet.
+struct Program {
+    DialogiTestowe dialogi;
+    Program()
+    {
+        UstawDialogi(&dialogi);
+        TPytanieTakNieKasuj::Skrypt = [](const QString&, bool) { return TPytanieTakNieKasuj::mrTak; };
+        UtworzOkna();
+        Form1->Podglad->setFixedSize(1920, 1080);
+        Form1->BitmapaRysunku = QImage(1920, 1080, QImage::Format_RGB32);
+        UstawBitmapeRysunku(&Form1->BitmapaRysunku);
+    }
+    ~Program()
+    {
+        ProjektZmieniony = false;
+        ZniszczOkna();
+        TPytanieTakNieKasuj::Skrypt = nullptr;
+        UstawDialogi(nullptr);
+    }
+    static void Dopasuj()
+    {
+        SrodekX = wg.ArkuszB / 2.0;
+        SrodekY = wg.ArkuszH / 2.0;
+        Skala = std::max(wg.ArkuszB / 1900.0, wg.ArkuszH / 1060.0) * 1000.0;
+    }
+};
+
+void BM_ZapisProjektu(benchmark::State& stan)
+{
+    ZbudujProjekt(500, 4, 3.0);
+    const std::string plik = PlikTymczasowy("kartogram_bench.rup");
+    for (auto _ : stan)
+        benchmark::DoNotOptimize(ZapiszProjekt(plik));
+    stan.SetBytesProcessed(stan.iterations() * static_cast<int64_t>(std::filesystem::file_size(plik)));
+}
+BENCHMARK(BM_ZapisProjektu)->Unit(benchmark::kMillisecond);
+
+void BM_OdczytProjektu(benchmark::State& stan)
+{
+    ZbudujProjekt(500, 4, 3.0);
+    const std::string plik = PlikTymczasowy("kartogram_bench.rup");
+    ZapiszProjekt(plik);
+    for (auto _ : stan) {
+        NowyProjekt();
+        benchmark::DoNotOptimize(OtworzProjekt(plik));
+    }
+    if (LiczbaWezlow() != 500 || LiczbaWariantow() != 4)
+        stan.SkipWithError("the project did not read back");
+    stan.SetBytesProcessed(stan.iterations() * static_cast<int64_t>(std::filesystem::file_size(plik)));
+}
+BENCHMARK(BM_OdczytProjektu)->Unit(benchmark::kMillisecond);
+
+void BM_PrzerysujStoDiagramow(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(100, 1, 20.0);
+    Program::Dopasuj();
+    Form1->Przerysuj();  // computes every diagram once
+    for (auto _ : stan)
+        Form1->Przerysuj();
+}
+BENCHMARK(BM_PrzerysujStoDiagramow)->Unit(benchmark::kMillisecond);
+
+void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(100, 1, 20.0);
+    Program::Dopasuj();
+    Form1->Przerysuj();
+    int i = 0;
+    for (auto _ : stan) {
+        // A data window's commit: new volumes, every diagram marked for
+        // recomputation (the band scale is project-wide), redraw.
+        Ruchoplany[42].Natezenia[1] = 100 + (++i % 50);
+        for (DaneRuchoplan& r : Ruchoplany)
+            r.Obliczony = 0;
+        Form1->Przerysuj();
+    }
+}
+BENCHMARK(BM_ZmianaIPrzerysowanie)->Unit(benchmark::kMillisecond);
+
+void BM_EksportDxf(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(100, 4, 20.0);
+    Program::Dopasuj();
+    const std::string plik = PlikTymczasowy("kartogram_bench.dxf");
+    for (auto _ : stan) {
+        program.dialogi.SciezkiZapisz.push_back(plik);
+        Form1->TB_DoDxfaClick();
+    }
+    stan.SetBytesProcessed(stan.iterations() * static_cast<int64_t>(std::filesystem::file_size(plik)));
+}
+BENCHMARK(BM_EksportDxf)->Unit(benchmark::kMillisecond);
+
+} // namespace
