@@ -94,22 +94,22 @@ void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X,
         return;
     int r = 1;
     double W = 0.0;
-    for (int k = 1; k <= 4; ++k) {
-        if (!wg.RysujPrzejscia[static_cast<std::size_t>(k)])
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (!wg.RysujPrzejscia[k])
             continue;
         ++r;
-        const std::string& nazwa = wg.NazwyPrzejsc[static_cast<std::size_t>(k)].str();
+        const std::string& nazwa = wg.NazwyPrzejsc[k].str();
         RysujTekst(nazwa, kolor, X + 0.15, Y - r * P, h, cw, grub, 0.0, warstwa);
         W = std::max<double>(W, SzerTekstuWekt(nazwa, static_cast<float>(cw)));
     }
     W += 0.5;
     // The signs stand in a column fixed by the longest name.
     r = 1;
-    for (int k = 1; k <= 4; ++k) {
-        if (!wg.RysujPrzejscia[static_cast<std::size_t>(k)])
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (!wg.RysujPrzejscia[k])
             continue;
         ++r;
-        RysujZnakPrzejscia(2, wg.KoloryPrzejsc[static_cast<std::size_t>(k)], X + W + 0.5, Y - r * P + 0.5 * h,
+        RysujZnakPrzejscia(2, wg.KoloryPrzejsc[k], X + W + 0.5, Y - r * P + 0.5 * h,
                            0.35f, 0.35f, 0.2 * h, 0.2 * h, 1.5707964f, KolorSzaryPrzejsc, 0, grub, warstwa);
     }
     // "LEGENDA PRZEJŚCIA" in Windows-1250.

@@ -38,19 +38,20 @@ void RysujPrzejscia(const DaneRuchoplan& r, Zrodlo wartosci, const TRozmiaryOpis
             continue;
         static constexpr double Obrot[4] = {-Cwierc, 0.0, Cwierc, Pol};
         const double kat = r.Kat[i] + Obrot[i];
-        double D = odleglosci[static_cast<std::size_t>(WlotPomiaruRamienia(k))];
+        double D = odleglosci[static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1)];
         const double dol = 0.2 + r.ZasiegiRamion[12 + i];   // edge 5 of the arm's outlet strip
         const double gora = 0.2 + r.ZasiegiRamion[4 + i];   // edge 5 of its inlet strip
         const WartosciPrzejsc v = wartosci(k);
         // Other 2 lies farthest out, pedestrians nearest the centre.
         for (int c = 4; c >= 1; --c) {
-            if (!rysuj[static_cast<std::size_t>(c)])
+            const std::size_t ic = static_cast<std::size_t>(c - 1);
+            if (!rysuj[ic])
                 continue;
             const int32_t L = v[static_cast<std::size_t>(2 * (c - 1))];
             const int32_t P = v[static_cast<std::size_t>(2 * (c - 1) + 1)];
-            const TKolor kolor = kolory[static_cast<std::size_t>(c)];
+            const TKolor kolor = kolory[ic];
             if (Skonczone({r.X, r.Y, D, dol, gora, kat, szer, wys, grub})) {
-                if (sumuj[static_cast<std::size_t>(c)])
+                if (sumuj[ic])
                     RysujZnakPrzejsciaZLiczba(L + P, 2, r.X, r.Y, D, dol, gora, 0.15f, kat, szer, wys, kolor,
                                               kolorWypelnienia, 0, grub, warstwa, zeroMode);
                 else
@@ -99,7 +100,7 @@ void RysujPrzejsciaZPomiaru(int32_t indeks, const TRozmiaryOpisow& rozmiary, boo
 }
 
 void RysujLegendePrzejscWezla(int32_t /*indeks*/, const TRozmiaryOpisow& rozmiary, const std::string& warstwa,
-                              const std::array<std::string, 5>& nazwy, const FlagiPrzejsc& sumuj,
+                              const std::array<std::string, 4>& nazwy, const FlagiPrzejsc& sumuj,
                               const FlagiPrzejsc& rysuj, const KoloryPrzejsc& kolory, TKolor kolorTekstu, float x,
                               float y)
 {
@@ -111,12 +112,12 @@ void RysujLegendePrzejscWezla(int32_t /*indeks*/, const TRozmiaryOpisow& rozmiar
     // Rows: the title, then one per category drawn.
     int n = 1;
     double M = 0.0;
-    for (int k = 1; k <= 4; ++k) {
-        if (!rysuj[static_cast<std::size_t>(k)])
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (!rysuj[k])
             continue;
         ++n;
-        std::string tekst = nazwy[static_cast<std::size_t>(k)];
-        if (sumuj[static_cast<std::size_t>(k)])
+        std::string tekst = nazwy[k];
+        if (sumuj[k])
             tekst += " (suma)";
         RysujTekst(tekst, kolorTekstu, x + 0.15, y - n * 1.2 * h, h, c, w, 0.0, warstwa);
         M = std::max<double>(M, SzerTekstuWekt(tekst, static_cast<float>(c)));
@@ -124,12 +125,12 @@ void RysujLegendePrzejscWezla(int32_t /*indeks*/, const TRozmiaryOpisow& rozmiar
     M += 0.5;
     n = 1;
     const double X = x + M + 0.5;
-    for (int k = 1; k <= 4; ++k) {
-        if (!rysuj[static_cast<std::size_t>(k)])
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (!rysuj[k])
             continue;
         ++n;
-        const TKolor kolor = kolory[static_cast<std::size_t>(k)];
-        if (sumuj[static_cast<std::size_t>(k)])
+        const TKolor kolor = kolory[k];
+        if (sumuj[k])
             RysujZnakPrzejscia(2, kolor, X, y - n * 1.2 * h + 0.5 * h, 0.35f, 0.35f, 0.2 * h, 0.2 * h, Cwierc,
                                KolorSzaryPrzejsc, 0, w, warstwa);
         else

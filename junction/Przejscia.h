@@ -9,11 +9,11 @@
 #include "model/Typy.h"
 #include "model/Ustawienia.h"
 
-// Four values per crossing category 1..4 (element 0 unused).
-using FlagiPrzejsc = std::array<uint8_t, 5>;
-using KoloryPrzejsc = std::array<TKolor, 5>;
-// Crossing distances in the count's inlet numbering 1..4 (element 0 unused).
-using OdlegloscPrzejsc = std::array<float, 5>;
+// One value per crossing category 1..4, at index category - 1.
+using FlagiPrzejsc = std::array<uint8_t, 4>;
+using KoloryPrzejsc = std::array<TKolor, 4>;
+// Crossing distances in the count's inlet numbering 1..4, at index inlet - 1.
+using OdlegloscPrzejsc = std::array<float, 4>;
 
 // Crossings from the diagram's own computed crossing values.
 void RysujPrzejsciaWezla(int32_t indeks, const TRozmiaryOpisow& rozmiary, bool zeroMode, const std::string& warstwa,
@@ -27,6 +27,6 @@ void RysujPrzejsciaZPomiaru(int32_t indeks, const TRozmiaryOpisow& rozmiary, boo
 
 // The node's framed crossing legend with its top left corner at (x, y).
 void RysujLegendePrzejscWezla(int32_t indeks, const TRozmiaryOpisow& rozmiary, const std::string& warstwa,
-                              const std::array<std::string, 5>& nazwy, const FlagiPrzejsc& sumuj,
+                              const std::array<std::string, 4>& nazwy, const FlagiPrzejsc& sumuj,
                               const FlagiPrzejsc& rysuj, const KoloryPrzejsc& kolory, TKolor kolorTekstu, float x,
                               float y);

@@ -23,7 +23,7 @@ UstawieniaRysunku Globalne()
     u.PiszZeraStruk = wg.PiszZeraStruk;
     u.RozmiaryLegendy = RozmiaryLegendy;
     u.RozmiaryOpisow = RozmiaryOpisow;
-    for (int k = 1; k <= 4; ++k) {
+    for (std::size_t k = 0; k < 4; ++k) {
         u.RysujPrzejscia[k] = wg.RysujPrzejscia[k];
         u.SumujPrzejscia[k] = wg.SumujPrzejscia[k];
         u.KoloryPrzejsc[k] = wg.KoloryPrzejsc[k];
@@ -56,7 +56,8 @@ UstawieniaRysunku Wlasne(const DaneWezel& w)
     u.PiszZeraStruk = w.PiszZeraStruk;
     u.RozmiaryLegendy = w.RozmiaryLegendy;
     u.RozmiaryOpisow = w.RozmiaryOpisow;
-    for (int k = 1; k <= 4; ++k) {
+    // The node keeps five distances; a junction uses those of inlets 1 to 4.
+    for (std::size_t k = 0; k < 4; ++k) {
         u.RysujPrzejscia[k] = w.RysujPrzejscia[k];
         u.SumujPrzejscia[k] = w.SumujPrzejscia[k];
         u.KoloryPrzejsc[k] = w.KoloryPrzejsc[k];

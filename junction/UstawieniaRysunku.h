@@ -26,14 +26,14 @@ struct UstawieniaRysunku {
     bool PiszZeraStruk = false;
     TRozmiaryLegendy RozmiaryLegendy;
     TRozmiaryOpisow RozmiaryOpisow;
-    // Crossing categories 1..4 (element 0 unused).
-    std::array<uint8_t, 5> RysujPrzejscia{};
-    std::array<uint8_t, 5> SumujPrzejscia{};
-    std::array<TKolor, 5> KoloryPrzejsc{};
-    std::array<std::string, 5> NazwyPrzejsc{};
+    // Crossing categories 1..4 at index category - 1.
+    std::array<uint8_t, 4> RysujPrzejscia{};
+    std::array<uint8_t, 4> SumujPrzejscia{};
+    std::array<TKolor, 4> KoloryPrzejsc{};
+    std::array<std::string, 4> NazwyPrzejsc{};
     // Crossing distances in the count's inlet numbering 1..4 (east, north,
-    // west, south); element 0 unused.
-    std::array<float, 5> OdlegloscPrzejscia{};
+    // west, south) at index inlet - 1.
+    std::array<float, 4> OdlegloscPrzejscia{};
     bool LegendaPrzejsc = false;
     bool Struktura = false;
     // The node's own settings are in use (the band corners take the
