@@ -1,0 +1,264 @@
+// Junction diagram records: defaults, the "kv3" lines, the older sections.
+#include "calosc_pomoc.h"
+
+namespace {
+
+class RuchoplanTest : public ModelTest {};
+
+const std::string Kreski(42, '-');
+
+TEST_F(RuchoplanTest, NowyWezelDostajeDokladnieWartosciDomyslne)
+{
+    wg.KolorWypelnien = 0x00445566;
+    wg.KolorLinii = 1;
+    wg.KolorOpisow = 2;
+    wg.KolorTytulow = 3;
+    ASSERT_EQ(DodajWariant("W", "", "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWezel(1, 1, "A", 'J'), "");
+    ASSERT_EQ(Ruchoplany.size(), 1u);
+    const DaneRuchoplan& r = Ruchoplany[0];
+    EXPECT_EQ(r.NrWezla, 0);
+    EXPECT_EQ(r.NrWariantu, 0);
+    EXPECT_EQ(r.Oznaczenie, (std::array<KrotkiTekst<3>, 4>{"D", "A", "B", "C"}));
+    EXPECT_EQ(r.Kat, (std::array<float, 4>{}));
+    EXPECT_EQ(r.Ramie, (std::array<uint8_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(r.Globalne, 1);
+    EXPECT_EQ(r.TytulWyrownanie, 'C');
+    EXPECT_EQ(r.TytulDx, -5.0f);
+    EXPECT_EQ(r.TytulDy, 12.0f);
+    EXPECT_EQ(r.TytulWysokosc, 0.0f);
+    EXPECT_EQ(r.NrPomiaru, -1);
+    EXPECT_EQ(r.NrPrognozy, -1);
+    EXPECT_EQ(r.NrWspolczynnikow, -1);
+    EXPECT_EQ(r.AutoAktualizacja, 1);
+    EXPECT_EQ(r.DlugoscPom[3], 5.5f);
+    EXPECT_EQ(r.GlobDlugoscPom, 6.0f);
+    EXPECT_EQ(r.OpisRamienia[5].str(), " ");
+    EXPECT_EQ(r.KoloryRelacji[15], 0x00445566u);
+    EXPECT_EQ(r.KoloryPodstawowe, (std::array<TKolor, 4>{1, 2, 3, 0x00445566}));
+}
+
+TEST_F(RuchoplanTest, NowyWariantKopiujeGeometrieNajnizszegoRuchoplanuWezlaBezNatezen)
+{
+    ASSERT_EQ(DodajWariant("W1", "", "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWezel(1, 1, "A", 'J'), "");
+    ASSERT_EQ(DodajWariant("W2", "", "", "", 0, 0, 'L'), "");
+    for (int i = 0; i < 2; ++i) {
+        DaneRuchoplan& r = Ruchoplany[i];
+        r.Kat[1] = 0.5f + static_cast<float>(i);
+        r.GeometriaWprowadzona = 1;
+        r.WlaczPrognoze = 1;
+        r.Natezenia[3] = 40;
+        r.NatezeniaStruktura[2][0] = 7;
+        r.Przejscia[0].L[0] = 9;
+        r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
+        r.ZPomiaru = r.ZeStruktury = 1;
+        r.Obliczony = 1;
+        PoliczSumyRuchoplanu(r);
+    }
+    ASSERT_EQ(DodajWariant("W3", "", "", "", 0, 0, 'L'), "");
+    const DaneRuchoplan& n = Ruchoplany[2];
+    EXPECT_EQ(n.NrWariantu, 2);
+    EXPECT_EQ(n.NrWezla, 0);
+    EXPECT_EQ(n.Kat[1], 0.5f) << "the lowest-indexed diagram of the node lends its geometry";
+    EXPECT_EQ(n.GeometriaWprowadzona, 1);
+    EXPECT_EQ(n.WlaczPrognoze, 1);
+    EXPECT_EQ(n.Natezenia, (std::array<int32_t, 16>{}));
+    EXPECT_EQ(n.NatezeniaStruktura[2][0], 0);
+    EXPECT_EQ(n.Przejscia[0].L[0], 0);
+    EXPECT_EQ(n.SumaWlotu, (std::array<int32_t, 4>{}));
+    EXPECT_EQ(n.NrPomiaru, -1);
+    EXPECT_EQ(n.NrPrognozy, -1);
+    EXPECT_EQ(n.NrWspolczynnikow, -1);
+    EXPECT_EQ(n.ZPomiaru, 0);
+    EXPECT_EQ(n.ZeStruktury, 0);
+    EXPECT_EQ(n.Obliczony, 0);
+}
+
+DaneRuchoplan PrzykladowyRuchoplan()
+{
+    DaneRuchoplan r;
+    WypelnijDomyslnyRuchoplan(r);
+    r.NrWezla = 2;
+    r.NrWariantu = 1;
+    r.Tytul = {"T1", "", "T3"};
+    r.TytulWysokosc = 0.7f;
+    r.NrPomiaru = 3;
+    r.ZPomiaru = 1;
+    r.X = 12.345f;
+    r.KoloryPodstawowe = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456};
+    r.Oznaczenie[0] = "Dx";
+    r.OpisRamienia[0] = "ul. A";
+    r.Kat[0] = 1.5707964f;
+    r.Natezenia = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    r.Przejscia[0].L = {21, 22, 23, 24};
+    r.Przejscia[0].P = {31, 32, 33, 34};
+    r.KoloryRelacji.fill(0);
+    r.KoloryRelacji[1] = 0x00ABCDEF;
+    r.ZeStruktury = 1;
+    r.NatezeniaStruktura[0][0] = 100;
+    r.NatezeniaStruktura[3][0] = 103;
+    r.NatezeniaStruktura[0][1] = 200;
+    r.NatezeniaStruktura[15][10] = 999;
+    return r;
+}
+
+TEST_F(RuchoplanTest, SekcjaKv3MaLinieWKolejnosciIFormatach)
+{
+    Ruchoplany = {DaneRuchoplan{}, PrzykladowyRuchoplan()};
+    LiczbaSkladow = 5;
+    PisarzProjektu p;
+    ZapiszSekcjeRuchoplanu(p, 1);
+    const auto& l = p.Linie();
+    ASSERT_EQ(l.size(), 385u);
+    const std::vector<std::string> poczatek = {
+        Kreski + "kv3", "Ruchoplan", "1", Kreski, "2", "1", "T1", "", "T3", "-5.00", "12.00", "C", "0.70",
+        "3", "-1", "-1", "True", "True", "False", "12.35", "0.00", "False", "###### GLOBALNE", "True", "0.50",
+        "7.00", "6.00", "3.50", "4.00", "2.00", "0.00", "0.00", "clRed", "$00123456", "clLime", "clBlue",
+        // arm 1
+        "###### W1", "Dx", "ul. A", " ", "True", "True", "1.5707964", "0.50", "7.00", "5.50", "3.50", "4.00",
+        "2.00", "1", "2", "3", "4", "21", "22", "23", "24", "31", "32", "33", "34", "clBlack", "$00ABCDEF",
+        "clBlack", "clBlack",
+        // arm 2 starts
+        "###### W2", "A"};
+    for (std::size_t i = 0; i < poczatek.size(); ++i)
+        EXPECT_EQ(l[i], poczatek[i]) << "line " << i + 1;
+    EXPECT_EQ(l[79 - 1], "5") << "volume (2, 1)";
+    EXPECT_EQ(l[152 - 1], "clBlack");
+    EXPECT_EQ(l[153 - 1], "");
+    EXPECT_EQ(l[154 - 1], "--------------------SKLAD-STRUKTURA----kv3");
+    EXPECT_EQ(l[155 - 1], "5");
+    EXPECT_EQ(l[200 - 1], Kreski);
+    EXPECT_EQ(l[201 - 1], "-----------------------------STRUKTURA----kv3");
+    EXPECT_EQ(l[202 - 1], "Ruchoplan");
+    EXPECT_EQ(l[203 - 1], "1");
+    EXPECT_EQ(l[205 - 1], "True");
+    EXPECT_EQ(l[206 - 1], "###### W1");
+    // Element 0 of the relations (1,1)..(1,4), then element 1 of them.
+    EXPECT_EQ(l[207 - 1], "100");
+    EXPECT_EQ(l[210 - 1], "103");
+    EXPECT_EQ(l[211 - 1], "200");
+    EXPECT_EQ(l[251 - 1], "###### W2");
+    EXPECT_EQ(l[385 - 1], "999");
+}
+
+TEST_F(RuchoplanTest, WierszSkladuToFlagaKodNazwaIWspolczynnik)
+{
+    Ruchoplany = {PrzykladowyRuchoplan()};
+    Sklad[1].Aktywny = 1;
+    Sklad[1].Oznaczenie = "Os";
+    Sklad[1].Nazwa = "Osobowe";
+    Sklad[1].Wspolczynnik = 1.5f;
+    Sklad[2].Aktywny = 0;
+    PisarzProjektu p;
+    ZapiszSekcjeRuchoplanu(p, 0);
+    const auto& l = p.Linie();
+    EXPECT_EQ(std::vector<std::string>(l.begin() + 159, l.begin() + 164),
+              (std::vector<std::string>{"T", "Os", "Osobowe", "1.50", "N"}));
+}
+
+TEST_F(RuchoplanTest, Kv3CzytaSieZPowrotemZSumamiIBezObliczen)
+{
+    const DaneRuchoplan wzor = PrzykladowyRuchoplan();
+    Ruchoplany = {wzor};
+    PisarzProjektu p;
+    ZapiszSekcjeRuchoplanu(p, 0);
+    Ruchoplany.clear();
+    CzytnikProjektu c = CzytnikSekcji(p.Linie());
+    CzytajSekcjeRuchoplanu(c, 3);
+    EXPECT_EQ(c.NumerLinii(), 152) << "the section reader goes on after the arm blocks";
+    ASSERT_EQ(Ruchoplany.size(), 1u);
+    const DaneRuchoplan& r = Ruchoplany[0];
+    EXPECT_EQ(r.ZeStruktury, 0) << "set only by the structure part";
+    EXPECT_EQ(r.X, 12.35f);
+    EXPECT_EQ(r.Kat[0], wzor.Kat[0]);
+    EXPECT_EQ(r.SumaWlotu, (std::array<int32_t, 4>{10, 26, 42, 58}));
+    EXPECT_EQ(r.SumaWylotu, (std::array<int32_t, 4>{28, 32, 36, 40}));
+    EXPECT_EQ(r.Przejscie, (std::array<uint8_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(r.Przejscia, wzor.Przejscia);
+
+    // The structure part, found by the section loop further on.
+    std::vector<std::string> reszta(p.Linie().begin() + 200, p.Linie().end());
+    CzytnikProjektu s = CzytnikSekcji(reszta);
+    CzytajStruktureRuchoplanu(s);
+    EXPECT_EQ(r.ZeStruktury, 1);
+    EXPECT_EQ(r.NatezeniaStruktura, wzor.NatezeniaStruktura);
+    PoliczSumyZeStruktury(Ruchoplany[0]);
+    EXPECT_EQ(r.SumaWlotu[0], 203) << "element 0 of the blocks, never elements 1 to 10";
+}
+
+TEST_F(RuchoplanTest, SekcjaPozaKolejnosciaIBlokStrukturyBezRuchoplanuOdmawiaja)
+{
+    Ruchoplany = {PrzykladowyRuchoplan()};
+    PisarzProjektu p;
+    ZapiszSekcjeRuchoplanu(p, 0);
+    std::vector<std::string> l = p.Linie();
+    l[2] = "5";  // index past the next free one
+    Ruchoplany.clear();
+    CzytnikProjektu c = CzytnikSekcji(l);
+    EXPECT_THROW(CzytajSekcjeRuchoplanu(c, 3), BladPliku);
+    EXPECT_TRUE(Ruchoplany.empty());
+
+    std::vector<std::string> s(p.Linie().begin() + 200, p.Linie().end());
+    CzytnikProjektu cs = CzytnikSekcji(s);
+    EXPECT_THROW(CzytajStruktureRuchoplanu(cs), BladPliku);
+}
+
+TEST_F(RuchoplanTest, KoniecPlikuWSekcjiToBladZNumeremLinii)
+{
+    Ruchoplany = {PrzykladowyRuchoplan()};
+    PisarzProjektu p;
+    ZapiszSekcjeRuchoplanu(p, 0);
+    std::vector<std::string> l(p.Linie().begin(), p.Linie().begin() + 100);
+    l[40] = "Tekst ramienia";  // texts too must be in the file
+    CzytnikProjektu c = CzytnikSekcji(l);
+    try {
+        CzytajSekcjeRuchoplanu(c, 3);
+        FAIL() << "an end of file inside a section must be refused";
+    } catch (const BladPliku& b) {
+        EXPECT_EQ(b.linia, 100) << "the last line of the file";
+    }
+}
+
+TEST_F(RuchoplanTest, StarszeWersjeKv2IKv1)
+{
+    ASSERT_TRUE(Otworz(std::string(KG_TEST_DATA) + "/starsze_kv2_rv1.rup"))
+        << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
+    ASSERT_EQ(Ruchoplany.size(), 1u);
+    const DaneRuchoplan& r = Ruchoplany[0];
+    EXPECT_EQ(r.Tytul[1].str(), "Tytul B");
+    EXPECT_EQ(r.TytulWyrownanie, 'P');
+    EXPECT_EQ(r.TytulWysokosc, 0.7f);
+    EXPECT_EQ(r.GeometriaWprowadzona, 1);
+    EXPECT_EQ(r.Globalne, 0);
+    EXPECT_EQ(r.PoprawkaPrawoskretow, 0.2f);
+    EXPECT_EQ(r.KoloryPodstawowe, (std::array<TKolor, 4>{0, KolorRGB(128, 128, 128), KolorRGB(128, 0, 0), KolorRGB(192, 192, 192)}));
+    EXPECT_EQ(r.Kat[3], 3.25f);
+    EXPECT_EQ(r.Oznaczenie[1].str(), "S2");
+    EXPECT_EQ(r.OpisRamienia[3].str(), "opis 2b");
+    EXPECT_EQ(r.Strzalka[2], 0);
+    EXPECT_EQ(r.Natezenia[4 * 3 + 3], 44);
+    EXPECT_EQ(r.SumaWlotu[0], 10 * 4 + 10);
+    EXPECT_EQ(r.Przejscia[1].L, (std::array<int32_t, 4>{1, 2, 3, 4}));
+    EXPECT_EQ(r.Przejscia[1].P, (std::array<int32_t, 4>{5, 6, 7, 8}));
+    EXPECT_EQ(r.KoloryRelacji[4 * 2 + 2], 0x00102030u);
+    EXPECT_EQ(r.NrPomiaru, -1);
+    EXPECT_EQ(r.NrPrognozy, -1);
+    EXPECT_EQ(r.NrWspolczynnikow, -1);
+    EXPECT_EQ(r.ZPomiaru, 0);
+    EXPECT_EQ(r.WlaczPrognoze, 1);
+    EXPECT_EQ(r.Przejscie, (std::array<uint8_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(r.Obliczony, 0);
+
+    ASSERT_TRUE(Otworz(std::string(KG_TEST_DATA) + "/starsze_kv1_rv2.rup"))
+        << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
+    ASSERT_EQ(Ruchoplany.size(), 1u);
+    const DaneRuchoplan& s = Ruchoplany[0];
+    EXPECT_EQ(s.Przejscia, (std::array<DanePrzejscia, 4>{}));
+    EXPECT_EQ(s.WlaczPrognoze, 0);
+    EXPECT_EQ(s.Natezenia[4 * 3 + 3], 44);
+    EXPECT_EQ(s.KoloryRelacji[4 * 2 + 2], 0x00102030u);
+    EXPECT_EQ(s.TytulWysokosc, 0.7f);
+}
+
+}  // namespace
