@@ -331,6 +331,31 @@ TEST_F(PlikProjektuTest, SaveReplacesTheOldFileWhole)
     EXPECT_EQ(plikow, 1);
 }
 
+TEST_F(PlikProjektuTest, EveryTruncationOrDamagedLineLoadsOrLeavesAnEmptyProject)
+{
+    WypelnijModel();
+    const std::vector<std::string> cale = LinieProjektu();
+    const std::vector<std::string> smieci = {"", "-1", "2147483647", "1e300", "nan", "T", "True", "$FFFFFFFFF",
+                                             std::string(42, '-') + "wv3", std::string(300, 'x')};
+    auto sprawdz = [&](const std::vector<std::string>& linie) {
+        if (!Otworz(ZapiszPlik("uszkodzony.rup", linie))) {
+            EXPECT_EQ(LiczbaWezlow(), 0);
+            EXPECT_EQ(LiczbaWariantow(), 0);
+            EXPECT_EQ(LiczbaOpisow(), 0);
+            EXPECT_EQ(okno.tytul, "...");
+        }
+        for (const DaneOpis& o : Opisy)
+            EXPECT_TRUE(o.Wariant >= -1 && o.Wariant < LiczbaWariantow());
+    };
+    for (std::size_t n = 5; n < cale.size(); ++n)
+        sprawdz(std::vector<std::string>(cale.begin(), cale.begin() + static_cast<std::ptrdiff_t>(n)));
+    for (std::size_t i = 5; i < cale.size(); i += 3) {
+        auto linie = cale;
+        linie[i] = smieci[i % smieci.size()];
+        sprawdz(linie);
+    }
+}
+
 TEST_F(PlikProjektuTest, PedestrianFlagsOfDiagramsAndRoundabouts)
 {
     Ruchoplany.resize(2);
