@@ -17,6 +17,10 @@ void ZapiszBlokPieszych(PisarzProjektu& p)
 
 void CzytajBlokPieszych(CzytnikProjektu& c)
 {
+    // A file cut inside the block would silently clear the remaining flags.
+    const std::size_t potrzeba = 4 * Ruchoplany.size() + 5 * Ronda.size();
+    if (c.PozostaloLinii() < potrzeba)
+        c.Blad("plik ko\xF1" "czy si\xEA wewn\xB9trz bloku przej\x9C\xE6.");
     for (DaneRuchoplan& r : Ruchoplany)
         for (uint8_t& x : r.Przejscie)
             x = c.LogicznaTN();
@@ -32,6 +36,8 @@ void CzytajSkladStruktury(CzytnikProjektu& c)
     if (liczba < 0 || liczba >= RozmiarSkladu)
         c.Blad("liczba typ\xF3w pojazd\xF3w " + std::to_string(liczba) + " poza zakresem 0.." +
                std::to_string(RozmiarSkladu - 1) + ".");
+    if (c.PozostaloLinii() < 4 * static_cast<std::size_t>(RozmiarSkladu))
+        c.Blad("plik ko\xF1" "czy si\xEA wewn\xB9trz tabeli typ\xF3w pojazd\xF3w.");
     LiczbaSkladow = liczba;
     for (DaneSklad& s : Sklad) {
         s.Aktywny = c.LogicznaTN();

@@ -379,6 +379,11 @@ TEST_F(PlikProjektuTest, PedestrianFlagsOfDiagramsAndRoundabouts)
     EXPECT_EQ(Ruchoplany[0].Przejscie, (std::array<uint8_t, 4>{1, 0, 0, 1}));
     EXPECT_EQ(Ruchoplany[1].Przejscie, (std::array<uint8_t, 4>{0, 1, 1, 0}));
     EXPECT_EQ(Ronda[0].Przejscie, (std::array<uint8_t, 5>{0, 1, 0, 1, 1}));
+
+    // A file that ends inside the block is refused rather than read as "N".
+    linie.pop_back();
+    CzytnikProjektu krotki(linie, "x");
+    EXPECT_THROW(CzytajBlokPieszych(krotki), BladPliku);
 }
 
 TEST_F(PlikProjektuTest, VehicleTypeTableBlock)
@@ -402,6 +407,9 @@ TEST_F(PlikProjektuTest, VehicleTypeTableBlock)
 
     CzytnikProjektu zly(std::vector<std::string>{"11"}, "x");
     EXPECT_THROW(CzytajSkladStruktury(zly), BladPliku);
+    linie.pop_back();
+    CzytnikProjektu krotki(linie, "x");
+    EXPECT_THROW(CzytajSkladStruktury(krotki), BladPliku);
 }
 
 }  // namespace
