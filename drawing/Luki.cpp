@@ -1,6 +1,7 @@
 #include "drawing/Luki.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "drawing/Dxf.h"
 #include "drawing/Geometria.h"
@@ -8,6 +9,8 @@
 #include "drawing/Wyjscie.h"
 
 namespace {
+
+constexpr double DwaPi = 2.0 * std::numbers::pi;
 
 using Punkt = PunktXY (*)(float cx, float cy, float r, double t);
 
@@ -25,7 +28,7 @@ void Cieciwy(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float p
     }
 }
 
-float Stopnie(double radiany) { return static_cast<float>(radiany * 180.0 / KatPi); }
+float Stopnie(double radiany) { return static_cast<float>(radiany * 180.0 / std::numbers::pi); }
 
 // The clockwise conventions: the DXF arc runs from the converted end to the
 // converted start.
@@ -46,12 +49,12 @@ void RysujLukAzymutP(TKolor kolor, int32_t odcinki, float cx, float cy, float r,
                      double grubosc, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        auto a = [](float t) { return Stopnie(KatDwaPi - t) + 90.0f; };
+        auto a = [](float t) { return Stopnie(DwaPi - t) + 90.0f; };
         LukDxfPrawy(kolor, cx, cy, r, a(poczatek), a(koniec), warstwa);
         return;
     }
     if (odcinki <= 0) return;
-    if (poczatek > koniec) koniec = static_cast<float>(koniec + KatDwaPi);
+    if (poczatek > koniec) koniec = static_cast<float>(koniec + DwaPi);
     const float krok = (koniec - poczatek) / odcinki;
     Cieciwy(kolor, odcinki, cx, cy, r, poczatek, krok, PunktAzymutuP, grubosc, warstwa);
 }
@@ -60,7 +63,7 @@ void RysujLukP(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float
                double grubosc, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        auto a = [](float t) { return Stopnie(KatDwaPi - t); };
+        auto a = [](float t) { return Stopnie(DwaPi - t); };
         LukDxfPrawy(kolor, cx, cy, r, a(poczatek), a(koniec), warstwa);
         return;
     }
@@ -78,7 +81,7 @@ void RysujLukL(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float
     }
     if (odcinki <= 0) return;
     float krok = (koniec - poczatek) / odcinki;
-    if (krok < 0) krok = static_cast<float>((KatDwaPi - poczatek + koniec) / odcinki);
+    if (krok < 0) krok = static_cast<float>((DwaPi - poczatek + koniec) / odcinki);
     Cieciwy(kolor, odcinki, cx, cy, r, poczatek, krok, PunktL, grubosc, warstwa);
 }
 
@@ -91,8 +94,8 @@ void RysujLukAzymutL(TKolor kolor, int32_t odcinki, float cx, float cy, float r,
     }
     if (odcinki <= 0) return;
     // The right-azimuth formula on the mirrored angles gives the left-azimuth points.
-    const float u = static_cast<float>(KatDwaPi - poczatek);
-    const float v = static_cast<float>(KatDwaPi - koniec);
+    const float u = static_cast<float>(DwaPi - poczatek);
+    const float v = static_cast<float>(DwaPi - koniec);
     const float krok = (v - u) / odcinki;
     Cieciwy(kolor, odcinki, cx, cy, r, u, krok, PunktAzymutuP, grubosc, warstwa);
 }
@@ -100,9 +103,9 @@ void RysujLukAzymutL(TKolor kolor, int32_t odcinki, float cx, float cy, float r,
 void RysujLukOdcinkami(TKolor kolor, const std::string& warstwa, float cx, float cy, float r, float poczatek,
                        float koniec, double grubosc)
 {
-    const float u = static_cast<float>(KatDwaPi - poczatek);
-    const float v = static_cast<float>(KatDwaPi - koniec);
-    const float krok = static_cast<float>(KatPi / 180.0);
+    const float u = static_cast<float>(DwaPi - poczatek);
+    const float v = static_cast<float>(DwaPi - koniec);
+    const float krok = static_cast<float>(std::numbers::pi / 180.0);
     // Ten full turns are more than any drawing needs; the bound also keeps a
     // wild angle from looping for ever once the step no longer changes t.
     constexpr int maksOdcinkow = 3600;

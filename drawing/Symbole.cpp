@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <span>
 #include <vector>
 
@@ -43,7 +44,7 @@ void Strzalka(std::span<const PunktXY> wzor, TKolor kolorPiora, TKolor kolorWype
 }
 
 // Text angle in degrees of the numbers: along local +y.
-double KatLiczby(double kat) { return (KatPiPol + kat) * 180.0 / KatPi; }
+double KatLiczby(double kat) { return (std::numbers::pi / 2.0 + kat) * 180.0 / std::numbers::pi; }
 
 
 // The bar and its two arrows; gives the bar's centre.
@@ -61,7 +62,7 @@ PunktXY PasPrzejscia(float x, float y, float odl, float dol, float gora, float k
 
     const double grot = 0.5 * wysokosc;
     PunktXY g = NaArkusz(c, 0, gora + grot + 0.1, a);
-    RysujStrzalke(kolorPiora, kolorPiora, g.X, g.Y, grot, grot, a + KatPi, 1, 0.01f, warstwa);
+    RysujStrzalke(kolorPiora, kolorPiora, g.X, g.Y, grot, grot, a + std::numbers::pi, 1, 0.01f, warstwa);
     if (zLiczbami) {
         PunktXY t = NaArkusz(c, grot, gora + grot + 0.2, a);
         RysujTekst(std::to_string(n1), kolorPiora, t.X, t.Y, wysokosc, szerokoscZnaku, grubosc, KatLiczby(a), warstwa);

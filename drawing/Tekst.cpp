@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cmath>
+#include <numbers>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -42,7 +43,7 @@ const DaneZnak& Znak(char c) { return Czcionka[static_cast<unsigned char>(c)]; }
 void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx, double cy, double ux, double uy,
             double kat)
 {
-    const double theta = (kat + 90.0) * 0.0174532 - KatPiPol;
+    const double theta = (kat + 90.0) * 0.0174532 - std::numbers::pi / 2.0;
     const double c = std::cos(theta), s = std::sin(theta);
     auto punkt = [&](double gx, double gy) {
         const double ox = cx + gx * ux - px;
@@ -141,7 +142,7 @@ void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, doub
                 double gruboscPiora, double kat, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        const double a = kat * KatPi / 180.0;
+        const double a = kat * std::numbers::pi / 180.0;
         x -= 0.2 * wysokosc * std::sin(a);
         y += 0.2 * wysokosc * std::cos(a);
         DxfTekst(tekst, warstwa, x, DxfY(y), kat, 0.8 * szerokoscZnaku / wysokosc, 0.7 * wysokosc,

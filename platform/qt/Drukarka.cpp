@@ -9,7 +9,7 @@
 
 Drukarka::Drukarka()
     : drukarka_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      plotno_(std::make_unique<PlotnoQt>(drukarka_.get()))
+      plotno_(std::make_unique<PlotnoQt>(drukarka_.get(), false))
 {
 }
 

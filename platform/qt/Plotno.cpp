@@ -42,6 +42,7 @@ QRect Pudelko(int x1, int y1, int x2, int y2)
 
 struct PlotnoQt::Stan {
     QPaintDevice* urzadzenie = nullptr;
+    bool otwieraSam = true;
     QPainter malarz;
     TKolor kolorPiora = 0;
     int grubosc = 1;
@@ -91,9 +92,10 @@ struct PlotnoQt::Stan {
     }
 };
 
-PlotnoQt::PlotnoQt(QPaintDevice* urzadzenie) : s_(std::make_unique<Stan>())
+PlotnoQt::PlotnoQt(QPaintDevice* urzadzenie, bool otwieraSam) : s_(std::make_unique<Stan>())
 {
     s_->urzadzenie = urzadzenie;
+    s_->otwieraSam = otwieraSam;
     s_->czcionka.setStyleStrategy(QFont::NoAntialias);
 }
 
@@ -116,7 +118,11 @@ void PlotnoQt::Zakoncz()
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }
 
-QPainter* PlotnoQt::Malarz() { return Rozpocznij() ? &s_->malarz : nullptr; }
+QPainter* PlotnoQt::Malarz()
+{
+    if (s_->malarz.isActive()) return &s_->malarz;
+    return s_->otwieraSam && Rozpocznij() ? &s_->malarz : nullptr;
+}
 
 void PlotnoQt::UstawKolorPiora(TKolor kolor) { s_->kolorPiora = kolor; }
 void PlotnoQt::UstawGruboscPiora(int piksele) { s_->grubosc = piksele; }

@@ -61,7 +61,10 @@ public:
 // QImage may copy, resize or show it between drawings.
 class PlotnoQt : public Plotno {
 public:
-    explicit PlotnoQt(QPaintDevice* urzadzenie);
+    // otwieraSam: the painter opens on first use (a bitmap); a printer's
+    // canvas opens only through `Rozpocznij`, so nothing starts a print job
+    // by drawing.
+    explicit PlotnoQt(QPaintDevice* urzadzenie, bool otwieraSam = true);
     ~PlotnoQt() override;
     PlotnoQt(const PlotnoQt&) = delete;
     PlotnoQt& operator=(const PlotnoQt&) = delete;
@@ -70,7 +73,7 @@ public:
     bool Rozpocznij();
     void Zakoncz();
     bool Aktywne() const;
-    QPainter* Malarz();  // the open painter (opening it when needed), or nullptr
+    QPainter* Malarz();  // the open painter (opened when it may be), or nullptr
 
     void UstawKolorPiora(TKolor kolor) override;
     void UstawGruboscPiora(int piksele) override;

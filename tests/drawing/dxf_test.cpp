@@ -1,0 +1,206 @@
+// The DXF writer's exact output, the colour-to-index rule, and the same file
+// read back by a real DXF reader (ezdxf under the system's Python).
+
+#include "pomoc.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <sstream>
+#include <vector>
+
+#include "drawing/Dxf.h"
+#include "drawing/Luki.h"
+#include "drawing/Rysowanie.h"
+#include "platform/Kodowanie.h"
+
+namespace {
+
+std::string Artefakt(const std::string& nazwa)
+{
+    std::filesystem::create_directories(KG_BUILD_DIR "/artefakty");
+    return KG_BUILD_DIR "/artefakty/" + nazwa;
+}
+
+std::string CzytajBajty(const std::string& sciezka)
+{
+    std::ifstream f(sciezka, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string ZCrLf(std::initializer_list<std::string> linie)
+{
+    std::string wynik;
+    for (const std::string& l : linie) wynik += l + "\r\n";
+    return wynik;
+}
+
+}  // namespace
+
+TEST(LiczbaDxf, Format23Znaki)
+{
+    EXPECT_EQ(LiczbaDxf(12.5), " 1.25000000000000E+0001");
+    EXPECT_EQ(LiczbaDxf(-0.5), "-5.00000000000000E-0001");
+    EXPECT_EQ(LiczbaDxf(0.0), " 0.00000000000000E+0000");
+    EXPECT_EQ(LiczbaDxf(-0.0), " 0.00000000000000E+0000");
+    EXPECT_EQ(LiczbaDxf(10.0), " 1.00000000000000E+0001");
+    EXPECT_EQ(LiczbaDxf(2.5), " 2.50000000000000E+0000");
+    EXPECT_EQ(LiczbaDxf(-47.0), "-4.70000000000000E+0001");
+    EXPECT_EQ(LiczbaDxf(1.0 / 3.0), " 3.33333333333333E-0001");
+    EXPECT_EQ(LiczbaDxf(123456789012345678.0), " 1.23456789012346E+0017");
+    EXPECT_EQ(LiczbaDxf(1e-300), " 1.00000000000000E-0300");
+    EXPECT_EQ(LiczbaDxf(0.9999999999999999), " 1.00000000000000E+0000");  // rounding carries into the exponent
+    for (double x : {0.0, -1e-5, 3.14159, -99999.5, 1e100}) EXPECT_EQ(LiczbaDxf(x).size(), 23u) << x;
+    // Values no CAD program reads are written as zero.
+    EXPECT_EQ(LiczbaDxf(std::nan("")), LiczbaDxf(0.0));
+}
+
+TEST(KolorDxf, IndeksNajblizszegoKoloru)
+{
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(255, 0, 0)), 1);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(0, 255, 0)), 3);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(0, 0, 255)), 5);  // not 170 of the same value
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(255, 255, 0)), 2);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(0, 255, 255)), 4);  // not 130
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(255, 0, 255)), 6);  // not 210
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(255, 255, 255)), 7);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(0, 0, 0)), 7);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(128, 128, 128)), 8);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(200, 200, 200)), 9);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(100, 100, 100)), 251);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(10, 10, 10)), 7);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(153, 95, 76)), 24);  // the table's own values
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(153, 95, 95)), 25);
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(63, 127, 110)), 127);
+    EXPECT_EQ(KolorNaIndeksDxf(0xFF000000u | KolorRGB(255, 0, 0)), 1);  // the high byte is ignored
+    EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(220, 230, 230)), 254);
+}
+
+TEST(PlikDxf, PustyEksport)
+{
+    const std::string sciezka = Artefakt("pusty.dxf");
+    DxfPoczatek(sciezka);
+    DxfKoniec();
+    EXPECT_EQ(CzytajBajty(sciezka), ZCrLf({"0", "SECTION", "2", "ENTITIES", "0", "ENDSEC", "0", "EOF"}));
+    EXPECT_FALSE(DxfOtwarty());
+}
+
+TEST(PlikDxf, EncjeDokladnie)
+{
+    const std::string sciezka = Artefakt("encje.dxf");
+    DxfPoczatek(sciezka);
+    DxfLinia("null", 7, 0, 0, 10, 2.5);
+    DxfTekst(Utf8NaCp1250("Łódź"), "Rupl_Napisy", 1.5, -2, 90, 0.4, 0.7, 1);
+    DxfLuk("luki", 3, 1, 2, 0.5, 720, 450);
+    DxfKoniec();
+    const std::string z = " 0.00000000000000E+0000";
+    const std::string oczekiwany =
+        ZCrLf({"0", "SECTION", "2", "ENTITIES"}) +
+        ZCrLf({"0", "LINE", "100", "AcDbEntity", "8", "null", "62", "7", "100", "AcDbLine", "10", z, "20", z, "11",
+               " 1.00000000000000E+0001", "21", " 2.50000000000000E+0000"}) +
+        ZCrLf({"0", "TEXT", "100", "AcDbEntity", "8", "Rupl_Napisy", "62", "1", "100", "AcDbText", "10",
+               " 1.50000000000000E+0000", "20", "-2.00000000000000E+0000", "40", " 7.00000000000000E-0001", "1",
+               "\xA3\xF3" "d\x9F", "50", " 9.00000000000000E+0001", "41", " 4.00000000000000E-0001"}) +
+        ZCrLf({"0", "ARC", "100", "AcDbEntity", "8", "luki", "62", "3", "100", "AcDbCircle", "10",
+               " 1.00000000000000E+0000", "20", " 2.00000000000000E+0000", "40", " 5.00000000000000E-0001", "50",
+               " 7.20000000000000E+0002", "51", " 4.50000000000000E+0002"}) +
+        ZCrLf({"0", "ENDSEC", "0", "EOF"});
+    EXPECT_EQ(CzytajBajty(sciezka), oczekiwany);
+}
+
+TEST(PlikDxf, ZnakKoncaLiniiWTekscieNieRozbijaPliku)
+{
+    const std::string sciezka = Artefakt("linie.dxf");
+    DxfPoczatek(sciezka);
+    DxfTekst("a\r\nb", "w\n", 0, 0, 0, 1, 1, 7);
+    DxfKoniec();
+    const std::string bajty = CzytajBajty(sciezka);
+    EXPECT_NE(bajty.find("\r\na  b\r\n"), std::string::npos);
+    EXPECT_NE(bajty.find("\r\nw \r\n"), std::string::npos);
+}
+
+TEST(PlikDxf, NieMoznaUtworzyc)
+{
+    EXPECT_THROW(DxfPoczatek("/nie/ma/takiego/katalogu/x.dxf"), BladDxf);
+    EXPECT_FALSE(DxfOtwarty());
+}
+
+// The export as the program runs it: the primitives with the DXF output on,
+// two variants one below the other, then the file read back by ezdxf.
+
+namespace {
+
+bool EzdxfDostepny()
+{
+    return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
+}
+
+const char* SkryptCzytnika = R"PY(
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1], encoding="cp1250")
+out = open(sys.argv[2], "w", encoding="utf-8")
+for e in doc.modelspace():
+    t = e.dxftype()
+    d = e.dxf
+    if t == "LINE":
+        out.write("LINE|%s|%d|%.6f|%.6f|%.6f|%.6f\n" % (d.layer, d.color, d.start.x, d.start.y, d.end.x, d.end.y))
+    elif t == "TEXT":
+        out.write("TEXT|%s|%d|%.6f|%.6f|%.6f|%.6f|%.6f|%s\n" % (d.layer, d.color, d.insert.x, d.insert.y,
+                  d.height, d.rotation, d.width, d.text))
+    elif t == "ARC":
+        out.write("ARC|%s|%d|%.6f|%.6f|%.6f|%.6f|%.6f\n" % (d.layer, d.color, d.center.x, d.center.y, d.radius,
+                  d.start_angle, d.end_angle))
+    else:
+        out.write("OTHER|%s\n" % t)
+)PY";
+
+std::vector<std::string> LinieUtf8(const std::string& sciezka)
+{
+    std::vector<std::string> wynik;
+    std::ifstream f(sciezka);
+    for (std::string l; std::getline(f, l);) wynik.push_back(l);
+    return wynik;
+}
+
+}  // namespace
+
+using EksportDxfTest = TestRysowania;
+
+TEST_F(EksportDxfTest, CzytnikDxfWidziKazdaEncje)
+{
+    if (!EzdxfDostepny()) GTEST_SKIP() << "/usr/bin/python3 has no ezdxf (Debian package python3-ezdxf)";
+    UstawOdbiorceDxf(nullptr);  // the real file, not the recorder
+    Czcionka[0xA3] = ZnakTestowy({{0, 0, 5, 5}}, 10);
+    const std::string sciezka = Artefakt("eksport.dxf");
+    {
+        EksportDxf eksport(sciezka);
+        for (int wariant = 0; wariant < 2; ++wariant) {
+            BiezacyWariant = wariant;
+            RysujLinie(KolorRGB(255, 0, 0), "Rupl_linie", 0, 0, 10, 2.5, 0.3);
+            RysujLukL(KolorRGB(0, 0, 255), 8, 5, 5, 2, 0, static_cast<float>(std::numbers::pi / 2), 0.3, "Rupl_luki");
+            RysujTekst(Utf8NaCp1250("Łódź żółć"), KolorRGB(100, 100, 100), 1, 1, 1, 0.5, 0.2, 0, "Rupl_Napisy");
+        }
+        eksport.Zakoncz();
+    }
+    EXPECT_FALSE(WyjscieDxf);
+
+    const std::string skrypt = Artefakt("czytaj_dxf.py");
+    std::ofstream(skrypt) << SkryptCzytnika;
+    const std::string wynik = Artefakt("eksport.txt");
+    const std::string polecenie = "/usr/bin/python3 " + skrypt + " " + sciezka + " " + wynik;
+    ASSERT_EQ(std::system(polecenie.c_str()), 0) << polecenie;
+
+    const std::vector<std::string> oczekiwane{
+        "LINE|Rupl_linie|1|0.000000|0.000000|10.000000|2.500000",
+        "ARC|Rupl_luki|5|5.000000|5.000000|2.000000|0.000000|90.000000",
+        "TEXT|Rupl_Napisy|251|1.000000|1.200000|0.700000|0.000000|0.400000|Łódź żółć",
+        "LINE|Rupl_linie|1|0.000000|-25.000000|10.000000|-22.500000",
+        "ARC|Rupl_luki|5|5.000000|-20.000000|2.000000|0.000000|90.000000",
+        "TEXT|Rupl_Napisy|251|1.000000|-23.800000|0.700000|0.000000|0.400000|Łódź żółć",
+    };
+    EXPECT_EQ(LinieUtf8(wynik), oczekiwane);
+}
