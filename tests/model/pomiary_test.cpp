@@ -1,0 +1,229 @@
+// Counts, forecasts and coefficient sets: defaults, the settings file, the
+// forecast rule and the three sections.
+#include <filesystem>
+
+#include "calosc_pomoc.h"
+#include "model/Prognoza.h"
+
+namespace {
+
+class PomiaryTest : public ModelTest {
+protected:
+    std::string katalogPrzed = KatalogPomiarow;
+    void TearDown() override
+    {
+        KatalogPomiarow = katalogPrzed;
+        ModelTest::TearDown();
+    }
+    void UstawKatalogZPlikiem(const std::vector<std::string>& linie)
+    {
+        KatalogPomiarow = Sciezka("Pomiary");
+        std::filesystem::create_directories(KatalogPomiarow + "/Ustawienia");
+        ZapiszPlik("Pomiary/Ustawienia/domyslne.upm", linie);
+    }
+};
+
+const std::string Kreski(42, '-');
+
+TEST_F(PomiaryTest, BezPlikuUstawienNowyPomiarMaWbudowaneKlasy)
+{
+    KatalogPomiarow = Sciezka("brak");
+    DanePomiar m;
+    m.NazwaPliku = "zostaje.pom";
+    m.NatezeniaPojazdow[5][1] = 3;
+    m.NatezeniaNaRelacjach[1][1] = 4;
+    m.PomiarZmieniony = 1;
+    ASSERT_EQ(UstawDomyslnyPomiar(m), "");
+    EXPECT_EQ(m.NazwaPojazdu[3].str(), PL("Ciężarowe z przyczepą"));
+    EXPECT_EQ(m.NazwaPojazdu[19].str(), PL("Zaprzęgowe"));
+    EXPECT_EQ(m.OznPojazdu[18].str(), "i10");
+    EXPECT_EQ(m.WspPojazdu, (DaneWspolczynniki{}.Wspolczynnik));
+    EXPECT_EQ(m.NazwaPrzejscia[1].str(), PL("Rowerzyści"));
+    EXPECT_EQ(m.OznPrzejscia[0].str(), "Pie");
+    EXPECT_EQ(m.NazwaPrzejscia[3].str(), "...");
+    EXPECT_EQ(m.TypWezla.str(), "J01");
+    EXPECT_EQ(m.MaxJest, 4);
+    EXPECT_EQ(m.WlotJest, (std::array<uint8_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(CzasNaTekst(m.GodzPomiaru), "14:00:00");
+    EXPECT_EQ(m.CzasPomiaru, 60);
+    EXPECT_EQ(m.DataPomiaru, m.DataOstEdycja);
+    EXPECT_GT(m.DataPomiaru, KodujDate(2020, 1, 1));
+    EXPECT_EQ(m.NatezeniaPojazdow[5][1], 0);
+    EXPECT_EQ(m.PomiarZmieniony, 0);
+    EXPECT_EQ(m.NazwaPliku.str(), "zostaje.pom") << "the file name and the computed tables stay";
+    EXPECT_EQ(m.NatezeniaNaRelacjach[1][1], 4);
+}
+
+TEST_F(PomiaryTest, PlikUstawienProgramuMa20KlasI4Kategorie)
+{
+    KatalogPomiarow = std::string(KG_BUILD_DIR) + "/Pomiary";
+    DanePomiar m;
+    ASSERT_EQ(UstawDomyslnyPomiar(m), "");
+    EXPECT_EQ(m.NazwaPojazdu[2].str(), PL("Ciężarowe"));
+    EXPECT_EQ(m.OznPojazdu[19].str(), "Zap");
+    EXPECT_EQ(m.NazwaPrzejscia[2].str(), "Hulajnogi");
+    EXPECT_EQ(m.OznPrzejscia[3].str(), "Inn");
+}
+
+TEST_F(PomiaryTest, PlikZSamymiKlasamiZostawiaKategoriePrzejsc)
+{
+    std::vector<std::string> linie = {std::string(69, '*'), "", "__________UstawOznWspPojazdow"};
+    for (int c = 1; c <= 20; ++c)
+        linie.insert(linie.end(), {"klasa " + std::to_string(c), "k" + std::to_string(c), c == 2 ? "2,5" : "1.25"});
+    UstawKatalogZPlikiem(linie);
+    DanePomiar m;
+    m.NazwaPrzejscia[0] = "moje";
+    ASSERT_EQ(UstawDomyslnyPomiar(m), "");
+    EXPECT_EQ(m.NazwaPojazdu[19].str(), "klasa 20");
+    EXPECT_EQ(m.WspPojazdu[1], 2.5f);
+    EXPECT_EQ(m.WspPojazdu[0], 1.25f);
+    EXPECT_EQ(m.NazwaPrzejscia[0].str(), "moje");
+}
+
+TEST_F(PomiaryTest, WspolczynnikNieLiczbaKonczyZKomunikatem)
+{
+    UstawKatalogZPlikiem({"__________UstawOznWspPojazdow", "Osobowe", "Oso", "1.0", "Dostawcze", "Dos", "x"});
+    DanePomiar m;
+    const std::string blad = UstawDomyslnyPomiar(m);
+    EXPECT_NE(blad.find("2"), std::string::npos) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(m.NazwaPojazdu[1].str(), "Dostawcze") << "what was read up to the line stays";
+}
+
+TEST(ZastosujPrognozeTest, KomorkaPodnosiNatezenie)
+{
+    UstawSeparatorDziesietny('.');
+    EXPECT_EQ(ZastosujPrognoze(100, ""), 100);
+    EXPECT_EQ(ZastosujPrognoze(100, "5"), 100) << "fewer than 2 characters";
+    EXPECT_EQ(ZastosujPrognoze(100, "15"), 115);
+    EXPECT_EQ(ZastosujPrognoze(100, "-20"), 80);
+    EXPECT_EQ(ZastosujPrognoze(100, "10%"), 110);
+    EXPECT_EQ(ZastosujPrognoze(100, "%10"), 110);
+    EXPECT_EQ(ZastosujPrognoze(10, "25%"), 12) << "12.5 rounds half to even";
+    EXPECT_EQ(ZastosujPrognoze(10, "35%"), 14) << "13.5 rounds half to even";
+    EXPECT_EQ(ZastosujPrognoze(100, "2,5%"), 102);
+    EXPECT_EQ(ZastosujPrognoze(100, "abc"), 100);
+    EXPECT_EQ(ZastosujPrognoze(100, "x%"), 100);
+    EXPECT_EQ(ZastosujPrognoze(2000000000, "99999999%"), 2147483647) << "saturates instead of overflowing";
+}
+
+TEST_F(PomiaryTest, ProjektBezPomiarowNieMaTrzechSekcji)
+{
+    PisarzProjektu p;
+    ZapiszSekcjePomiarow(p);
+    ZapiszSekcjePrognoz(p);
+    ZapiszSekcjeWspolczynnikow(p);
+    EXPECT_TRUE(p.Linie().empty());
+}
+
+TEST_F(PomiaryTest, SekcjaPm1LiniaPoLinii)
+{
+    DanePomiar m;
+    m.DataOstEdycja = KodujDate(2021, 2, 9);
+    m.GodzOstEdycja = KodujCzas(8, 5, 7);
+    m.DataPomiaru = KodujDate(2020, 12, 31);
+    m.GodzPomiaru = KodujCzas(14, 0, 0);
+    m.NazwaPliku = "a.pom";
+    m.Lokalizacja = "Lok";
+    m.TypWezla = "R01";
+    m.MaxJest = 5;
+    m.WlotJest = {1, 0, 1, 1};
+    m.NazwaPojazdu[0] = "Osobowe";
+    m.OznPojazdu[0] = "Oso";
+    m.WspPojazdu[0] = 1.0f;
+    m.WspPojazdu[1] = 1.125f;
+    m.NatezeniaPojazdow[0] = {1, 2, 3, 4, 5};
+    m.NatezeniaPojazdowSumy[4] = 15;
+    m.NatezeniaNaRelacjach[0][1] = 12;
+    m.NazwaPrzejscia[0] = "Piesi";
+    m.NatezeniaPrzejsc[0][0] = 8;
+    m.NatezeniaPrzejscObliczone[4][7] = 9;
+    Pomiary = {m, m};
+    PisarzProjektu p;
+    ZapiszSekcjePomiarow(p);
+    const auto& l = p.Linie();
+    ASSERT_EQ(l.size(), 4u + 2 * 704u);
+    const std::vector<std::string> poczatek = {Kreski + "pm1", "Pomiary", "2", Kreski, "2021-02-09", "08:05:07",
+                                               "2020-12-31", "14:00:00", "60", "a.pom", "Lok", "", "", "", "R01", "5",
+                                               "true", "false", "true", "true", "false", "Osobowe", "Oso", "1.0", "",
+                                               "", "1.13"};
+    for (std::size_t i = 0; i < poczatek.size(); ++i)
+        EXPECT_EQ(l[i], poczatek[i]) << "line " << i + 1;
+    EXPECT_EQ(l[4 + 77], "__________NatezeniaPojazdow");
+    EXPECT_EQ(l[4 + 78], "1");
+    EXPECT_EQ(l[4 + 82], "5");
+    EXPECT_EQ(l[4 + 578], "__________SumyPojazdow");
+    EXPECT_EQ(l[4 + 583], "15");
+    EXPECT_EQ(l[4 + 584], "__________NatezeniaNaRelacjach");
+    EXPECT_EQ(l[4 + 586], "12");
+    EXPECT_EQ(l[4 + 610], "Piesi");
+    EXPECT_EQ(l[4 + 618], "8");
+    EXPECT_EQ(l[4 + 702], "9");
+    EXPECT_EQ(l[4 + 703], "");
+
+    Pomiary.clear();
+    CzytnikProjektu c = CzytnikSekcji(l);
+    CzytajSekcjePomiarow(c);
+    ASSERT_EQ(Pomiary.size(), 2u);
+    m.WspPojazdu[1] = 1.13f;
+    PorownajPomiary(Pomiary[1], m, "pm1");
+}
+
+TEST_F(PomiaryTest, LiczbaPomiarowWiekszaNizPlikOdmawia)
+{
+    Pomiary = {DanePomiar{}};
+    PisarzProjektu p;
+    ZapiszSekcjePomiarow(p);
+    std::vector<std::string> l = p.Linie();
+    l[2] = "2";
+    CzytnikProjektu c = CzytnikSekcji(l);
+    EXPECT_THROW(CzytajSekcjePomiarow(c), BladPliku);
+    l[2] = "-1";
+    CzytnikProjektu d = CzytnikSekcji(l);
+    EXPECT_THROW(CzytajSekcjePomiarow(d), BladPliku);
+    l[2] = "1";
+    l[4] = "2021-02-30";
+    CzytnikProjektu e = CzytnikSekcji(l);
+    EXPECT_THROW(CzytajSekcjePomiarow(e), BladPliku);
+}
+
+TEST_F(PomiaryTest, SekcjePr1IWp1)
+{
+    DanePrognoza f;
+    f.TrybPrognoza = 1;
+    f.PrognozaPojazdy[0][0] = "10%";
+    f.PrognozaPojazdy[1][0] = "1234567890";
+    f.PrognozaPrzejscia[5][3] = "-3";
+    Prognozy = {f};
+    DaneWspolczynniki w;
+    w.Wspolczynnik[19] = 2.5f;
+    Wspolczynniki = {w, DaneWspolczynniki{}};
+    PisarzProjektu p;
+    ZapiszSekcjePrognoz(p);
+    ZapiszSekcjeWspolczynnikow(p);
+    std::vector<std::string> l = p.Linie();
+    ASSERT_EQ(l.size(), 4u + 146u + 4u + 2 * 21u);
+    l[4 + 1 + 20] = "12345678901234";
+    EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + 6),
+              (std::vector<std::string>{Kreski + "pr1", "Prognozy", "1", Kreski, "True", "10%"}));
+    EXPECT_EQ(l[4 + 144], "-3");
+    EXPECT_EQ(l[4 + 145], "");
+    EXPECT_EQ(std::vector<std::string>(l.begin() + 150, l.begin() + 156),
+              (std::vector<std::string>{Kreski + "wp1", "Wspolczynniki pomiaru", "2", Kreski, "1.00", "1.00"}));
+    EXPECT_EQ(l[150 + 4 + 19], "2.50");
+    EXPECT_EQ(l[150 + 4 + 20], "");
+
+    Prognozy.clear();
+    Wspolczynniki.clear();
+    CzytnikProjektu c = CzytnikSekcji(l);
+    CzytajSekcjePrognoz(c);
+    c.Linia();
+    CzytajSekcjeWspolczynnikow(c);
+    ASSERT_EQ(Prognozy.size(), 1u);
+    EXPECT_EQ(Prognozy[0].PrognozaPojazdy[1][0].str(), "1234567890");
+    EXPECT_EQ(Prognozy[0].PrognozaPrzejscia[5][3].str(), "-3");
+    EXPECT_EQ(Prognozy[0].TrybPrognoza, 1);
+    ASSERT_EQ(Wspolczynniki.size(), 2u);
+    EXPECT_EQ(Wspolczynniki[0].Wspolczynnik, w.Wspolczynnik);
+}
+
+}  // namespace
