@@ -1,0 +1,211 @@
+// File commands: open, browse, save, save as, reopen, and the questions that
+// guard unsaved changes.
+#include <QAction>
+#include <QComboBox>
+
+#include "model/PlikProjektu.h"
+#include "pomoc.h"
+
+namespace {
+
+constexpr int Tak = TPytanieTakNieKasuj::mrTak;
+constexpr int Nie = TPytanieTakNieKasuj::mrNie;
+constexpr int Kasuj = TPytanieTakNieKasuj::mrKasuj;
+
+class PlikiTest : public ProgramTest {
+protected:
+    // A saved project of three variants with junction diagrams.
+    std::string ZapisanyProjekt(const std::string& nazwa)
+    {
+        ZbudujProjekt(4, 3);
+        const std::string plik = Sciezka(nazwa);
+        EXPECT_TRUE(ZapiszProjekt(plik));
+        return plik;
+    }
+};
+
+TEST_F(PlikiTest, OtworzPrzegladajZapiszZapiszJakoIOtworzPonownie)
+{
+    Uruchom();
+    const std::string plik = ZapisanyProjekt("projekt.rup");
+    NowyProjekt();
+    ProjektZmieniony = false;
+
+    dialogi.SciezkiOtworz.push_back(plik);
+    Form1->BOtworzClick();
+    EXPECT_EQ(Form1->Sciezka(), plik);
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_EQ(LiczbaWariantow(), 3);
+    EXPECT_EQ(LiczbaRuchoplanow(), 12);
+    EXPECT_EQ(BiezacyWariant, 0);
+    EXPECT_EQ(Form1->CB_Wariant->count(), 3);
+    EXPECT_EQ(KatalogProjektow, ZQString(katalog.path()));
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), NaQString(plik));
+    for (const DaneRuchoplan& r : Ruchoplany)
+        EXPECT_EQ(r.Obliczony, r.NrWariantu == 0 ? 1 : 0);
+
+    Form1->BB_NextClick();
+    Form1->BB_NextClick();
+    EXPECT_EQ(BiezacyWariant, 2);
+
+    // Save writes to the caption's path at once, without any dialog.
+    Ruchoplany[5].Natezenia[1] = 777;
+    ProjektZmieniony = true;
+    Form1->TB_ZapiszClick();
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_TRUE(dialogi.Wpisy.size() == 1);  // the open dialog only
+
+    // Save as to a new file.
+    const std::string kopia = Sciezka("kopia.rup");
+    dialogi.SciezkiZapisz.push_back(kopia);
+    Form1->M_ZapiszjakoClick();
+    EXPECT_EQ(Form1->Sciezka(), kopia);
+    EXPECT_EQ(CzytajPlik(kopia), CzytajPlik(plik));
+    EXPECT_TRUE(pytania.empty());
+
+    // Reopened, the change is there.
+    dialogi.SciezkiOtworz.push_back(plik);
+    Form1->BOtworzClick();
+    EXPECT_EQ(Ruchoplany[5].Natezenia[1], 777);
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), NaQString(plik));
+    EXPECT_EQ(Form1->OstatnieProjekty[1]->toolTip(), NaQString(kopia));
+}
+
+TEST_F(PlikiTest, ZapisWymagaWezlaIWariantu)
+{
+    Uruchom();
+    ZbudujProjekt(2, 0);
+    dialogi.SciezkiZapisz.push_back(Sciezka("x.rup"));
+    Form1->TB_ZapiszClick();
+    Form1->M_ZapiszjakoClick();
+    EXPECT_EQ(Komunikaty(), (std::vector<std::string>(2, "Projekt musi zawierać min. 1 węzeł i 1 wariant!")));
+    EXPECT_FALSE(PlikIstnieje(Sciezka("x.rup")));
+}
+
+TEST_F(PlikiTest, ZapiszJakoNaIstniejacyPlikPytaONadpisanie)
+{
+    Uruchom();
+    const std::string plik = ZapisanyProjekt("projekt.rup");
+    const std::string przed = CzytajPlik(plik);
+    NowyProjekt();
+    ZbudujProjekt(1, 1);
+    dialogi.SciezkiZapisz.push_back(plik);
+    odpowiedzi = {Nie};
+    Form1->M_ZapiszjakoClick();
+    EXPECT_EQ(pytania, (std::vector<std::string>{"Plik Istnieje. Nadpisać?"}));
+    EXPECT_FALSE(zKasuj[0]);
+    EXPECT_EQ(CzytajPlik(plik), przed);
+    EXPECT_EQ(Form1->Sciezka(), "...");
+
+    dialogi.SciezkiZapisz.push_back(plik);
+    odpowiedzi = {Tak};
+    Form1->M_ZapiszjakoClick();
+    EXPECT_NE(CzytajPlik(plik), przed);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+}
+
+TEST_F(PlikiTest, NowyNaZmienionymProjekcieTakZapisujeINowy)
+{
+    Uruchom();
+    ZbudujProjekt(2, 2);
+    const std::string plik = Sciezka("zmieniony.rup");
+    odpowiedzi = {Tak};
+    dialogi.SciezkiZapisz.push_back(plik);
+    Form1->BNowyClick();
+    EXPECT_EQ(pytania, (std::vector<std::string>{"Dane niezapisane. ZAPISAĆ?"}));
+    EXPECT_TRUE(zKasuj[0]);
+    EXPECT_TRUE(PlikIstnieje(plik));
+    EXPECT_EQ(LiczbaWezlow(), 0);
+    EXPECT_EQ(Form1->Sciezka(), "...");
+}
+
+TEST_F(PlikiTest, TakAlePrzerwanyZapisNiczegoNieTraci)
+{
+    Uruchom();
+    // Cancelled save dialog: the new, open and exit commands are cancelled.
+    ZbudujProjekt(2, 2);
+    odpowiedzi = {Tak, Tak, Tak};
+    Form1->BNowyClick();
+    EXPECT_EQ(LiczbaWezlow(), 2);
+    Form1->BOtworzClick();
+    EXPECT_EQ(LiczbaWezlow(), 2);
+    EXPECT_FALSE(Form1->FormCloseQuery());
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // Refused overwrite ("Nie" and "Kasuj") likewise.
+    const std::string plik = Sciezka("jest.rup");
+    QFile f(NaQString(plik));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("cudzy plik");
+    f.close();
+    for (int odmowa : {Nie, Kasuj}) {
+        odpowiedzi = {Tak, odmowa};
+        dialogi.SciezkiZapisz.push_back(plik);
+        Form1->BNowyClick();
+        EXPECT_EQ(LiczbaWezlow(), 2);
+        EXPECT_EQ(CzytajPlik(plik), "cudzy plik");
+    }
+}
+
+TEST_F(PlikiTest, NieOdrzucaZmianyKasujPrzerywa)
+{
+    Uruchom();
+    ZbudujProjekt(2, 2);
+    odpowiedzi = {Kasuj};
+    Form1->BNowyClick();
+    EXPECT_EQ(LiczbaWezlow(), 2);
+    odpowiedzi = {Kasuj};
+    EXPECT_FALSE(Form1->FormCloseQuery());
+    odpowiedzi = {Nie};
+    Form1->BNowyClick();
+    EXPECT_EQ(LiczbaWezlow(), 0);
+    ProjektZmieniony = false;
+    EXPECT_TRUE(Form1->FormCloseQuery());
+    EXPECT_EQ(pytania.size(), 3u);
+}
+
+TEST_F(PlikiTest, ZlyPlikNieZostajeProjektem)
+{
+    Uruchom();
+    const std::string zly = Sciezka("zly.rup");
+    QFile f(NaQString(zly));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("to nie jest projekt\r\nani troche\r\n");
+    f.close();
+    dialogi.SciezkiOtworz.push_back(zly);
+    Form1->BOtworzClick();
+    EXPECT_EQ(Form1->Sciezka(), "...");
+    EXPECT_EQ(LiczbaWezlow(), 0);
+    EXPECT_TRUE(Form1->OstatnieProjekty[0]->toolTip().isEmpty());
+    EXPECT_FALSE(Komunikaty().empty());
+}
+
+TEST_F(PlikiTest, OtworzOstatniProjekt)
+{
+    Uruchom();
+    const std::string plik = ZapisanyProjekt("ostatni.rup");
+    NowyProjekt();
+    ProjektZmieniony = false;
+    Form1->DodajOstatniProjekt(plik);
+    Form1->OstatniProjektClick(0);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+    EXPECT_EQ(LiczbaWariantow(), 3);
+
+    // The current project changed: asked whether to go back to the saved one.
+    Ruchoplany[0].Natezenia[1] = 1;
+    ProjektZmieniony = true;
+    odpowiedzi = {Nie};
+    Form1->OtworzOstatniProjekt(plik);
+    EXPECT_EQ(pytania.back(), "Czy przywrócić POPRZEDNIĄ WERSJĘ projektu?");
+    EXPECT_EQ(Ruchoplany[0].Natezenia[1], 1);
+    odpowiedzi = {Tak};
+    Form1->OtworzOstatniProjekt(plik);
+    EXPECT_NE(Ruchoplany[0].Natezenia[1], 1);
+    EXPECT_FALSE(ProjektZmieniony);
+
+    // A path whose file has gone.
+    Form1->OtworzOstatniProjekt(Sciezka("brak.rup"));
+    EXPECT_EQ(Komunikaty().back(), " Plik nie istnieje! ");
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#include "pomoc.h"
+
+#include <fstream>
+#include <sstream>
+
+void ZbudujProjekt(int wezlow, int wariantow)
+{
+    NowyProjekt();
+    for (int w = 0; w < wezlow; ++w)
+        ASSERT_EQ(DodajWezel(3.0 + 6.0 * (w % 3), 5.0 + 8.0 * (w / 3), "Wezel " + std::to_string(w + 1), 'J'), "");
+    for (int v = 0; v < wariantow; ++v)
+        ASSERT_EQ(DodajWariant("Wariant " + std::to_string(v + 1), "Tytul", "", "", 0.0f, 0.0f, 'L'), "");
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.GeometriaWprowadzona = 1;
+        for (int k = 0; k < 16; ++k)
+            r.Natezenia[k] = (k % 5 == 0) ? 0 : 50 + 10 * k + 100 * r.NrWariantu + r.NrWezla;
+    }
+    BiezacyWariant = wariantow > 0 ? 0 : -1;
+    OdswiezListeWariantow();
+    if (wariantow > 0)
+        Form1->UstawTekstWariantu("1. Wariant 1");
+    ProjektZmieniony = true;
+}
+
+std::string CzytajPlik(const std::string& sciezka)
+{
+    std::ifstream plik(SciezkaSystemowa(sciezka), std::ios::binary);
+    std::stringstream s;
+    s << plik.rdbuf();
+    return s.str();
+}

@@ -1,0 +1,87 @@
+#pragma once
+// A program started for one test: its own program folder (with the stroke
+// fonts of the build), scripted dialogs and questions, and every window
+// created as at start.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <deque>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "model/Operacje.h"
+#include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/Kodowanie.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+#include "shell/Okna.h"
+#include "shell/PytanieTakNieKasuj.h"
+#include "shell/TForm1.h"
+
+class ProgramTest : public ::testing::Test {
+protected:
+    QTemporaryDir katalog;
+    DialogiTestowe dialogi;
+    // Answers of the question window (1 Tak, 7 Nie, 2 Kasuj) and what it was asked.
+    std::deque<int> odpowiedzi;
+    std::vector<std::string> pytania;       // UTF-8
+    std::vector<bool> zKasuj;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(katalog.isValid());
+        QDir().mkpath(katalog.path() + "/Dane");
+        QDir().mkpath(katalog.path() + "/Pomiary");
+        for (const char* plik : {"Roman100.Lzs", "grecki100.Lzs"})
+            QFile::copy(QString(KG_BUILD_DIR) + "/Dane/" + plik, katalog.path() + "/Dane/" + plik);
+        UstawKatalogProgramu(ZQString(katalog.path()));
+        UstawDialogi(&dialogi);
+        TPytanieTakNieKasuj::Skrypt = [this](const QString& pytanie, bool kasuj) {
+            pytania.push_back(pytanie.toStdString());
+            zKasuj.push_back(kasuj);
+            if (odpowiedzi.empty())
+                return kasuj ? TPytanieTakNieKasuj::mrKasuj : TPytanieTakNieKasuj::mrNie;
+            const int o = odpowiedzi.front();
+            odpowiedzi.pop_front();
+            return o;
+        };
+    }
+
+    void TearDown() override
+    {
+        ProjektZmieniony = false;
+        ZniszczOkna();
+        TPytanieTakNieKasuj::Skrypt = nullptr;
+        UstawDialogi(nullptr);
+        UstawKatalogProgramu("");
+    }
+
+    void Uruchom()
+    {
+        UtworzOkna();
+        Form1->show();
+        QCoreApplication::processEvents();
+    }
+
+    // A path in the test's folder, as the program holds paths.
+    std::string Sciezka(const std::string& nazwa) const { return ZQString(katalog.path()) + "/" + nazwa; }
+
+    // Messages shown through the platform's dialogs, as UTF-8.
+    std::vector<std::string> Komunikaty() const
+    {
+        std::vector<std::string> wynik;
+        for (const std::string& t : dialogi.Teksty())
+            wynik.push_back(Cp1250NaUtf8(t));
+        return wynik;
+    }
+};
+
+// A project of `wezlow` junction nodes in `wariantow` variants, every diagram
+// entered with volumes that differ per variant.
+void ZbudujProjekt(int wezlow, int wariantow);
+// The text of a file, as bytes.
+std::string CzytajPlik(const std::string& sciezka);

@@ -1,0 +1,174 @@
+// Program start: the windows, the main window's commands, the question window.
+#include <QAction>
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "drawing/Wyjscie.h"
+#include "junction/Komunikaty.h"
+#include "pomoc.h"
+#include "shell/OknaZastepcze.h"
+#include "shell/Podglad.h"
+
+namespace {
+
+QAction* Polecenie(const char* nazwa) { return Form1->findChild<QAction*>(nazwa); }
+
+TEST_F(ProgramTest, StartTworzyOknaIPustyProjekt)
+{
+    Uruchom();
+    ASSERT_NE(Form1, nullptr);
+    EXPECT_EQ(Form1->windowTitle(), "...");
+    EXPECT_EQ(LiczbaWezlow(), 0);
+    EXPECT_EQ(BiezacyWariant, -1);
+    EXPECT_EQ(Form1->BitmapaRysunku.size(), QGuiApplication::primaryScreen()->size());
+
+    // Every window exists, in the order of creation, as the main window's child.
+    const std::vector<QObject*> okna = {DaneRonda,       GeometriaRondo, NatezeniaRUPL, GeometriaRuchoplan,
+                                        UstawyGlobalne,  WezlyOperacje,  Wrnt,          UstawSuwak,
+                                        WstawBlok,       EdycjaOpisy,    KopiujSchowek, PytanieTakNieKasuj,
+                                        PomiaryRuchu,    NatezeniaTabela, PojazdyTabela, OpenPomiar,
+                                        TabelaPrognoz,   Opis};
+    for (QObject* o : okna) {
+        ASSERT_NE(o, nullptr);
+        EXPECT_EQ(o->parent(), Form1);
+    }
+    EXPECT_EQ(KatalogPomiarow, Sciezka("Pomiary"));
+    EXPECT_EQ(KatalogPrognoz, Sciezka("Pomiary") + "/Prognozy");
+    EXPECT_EQ(KatalogUstawien, Sciezka("Pomiary") + "/Ustawienia");
+    EXPECT_TRUE(KatalogProjektow.empty());
+    // The fonts of the build were found: nothing was reported.
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+}
+
+TEST_F(ProgramTest, PoleceniaWedlugStanuProjektu)
+{
+    Uruchom();
+    // File, print and DXF commands are always on; node and variant commands
+    // follow the project.
+    for (const char* nazwa : {"TB_Zapisz", "M_Zapisz", "M_Zapiszjako", "TB_Drukuj", "M_Drukuj", "TB_DoDxfa", "M_DoDxfa"})
+        EXPECT_TRUE(Polecenie(nazwa)->isEnabled()) << nazwa;
+    EXPECT_FALSE(Form1->BB_Next->isEnabled());
+    EXPECT_FALSE(Form1->CB_Wariant->isEnabled());
+    EXPECT_FALSE(Polecenie("M_Skojarzenie")->isEnabled());
+
+    ZbudujProjekt(2, 2);
+    Form1->UstawPolecenia();
+    EXPECT_TRUE(Form1->BB_Next->isEnabled());
+    EXPECT_TRUE(Form1->CB_Wariant->isEnabled());
+    // Commands whose windows come later stay off whatever the project holds.
+    EXPECT_FALSE(Polecenie("TB_Dane")->isEnabled());
+    EXPECT_FALSE(Polecenie("TB_DoSchowka")->isEnabled());
+}
+
+TEST_F(ProgramTest, PrzerysujPustegoProjektuPokazujeZachety)
+{
+    Uruchom();
+    Form1->Przerysuj();
+    // Background grey, sheet white with its black outline.
+    EXPECT_EQ(Form1->BitmapaRysunku.pixelColor(Form1->Podglad->width() - 2, Form1->Podglad->height() - 2),
+              QColor(0xDC, 0xDC, 0xDC));
+    const int x = CmNaEkranX(wg.ArkuszB / 2), y = CmNaEkranY(wg.ArkuszH / 2);
+    EXPECT_EQ(Form1->BitmapaRysunku.pixelColor(x, y), QColor(Qt::white));
+    EXPECT_EQ(PolSzerEkranu, Form1->Podglad->width() * 0.5);
+    // The prompt "Dodaj węzeł ..." darkens pixels near (10, 10).
+    int ciemne = 0;
+    for (int py = 10; py < 26; ++py)
+        for (int px = 10; px < 120; ++px)
+            ciemne += Form1->BitmapaRysunku.pixelColor(px, py).lightness() < 100;
+    EXPECT_GT(ciemne, 20);
+    EXPECT_TRUE(Form1->Podglad->Nakladka().empty());
+}
+
+TEST_F(ProgramTest, PrzegladanieWariantow)
+{
+    Uruchom();
+    ZbudujProjekt(3, 3);
+    ASSERT_EQ(Form1->CB_Wariant->count(), 3);
+    Form1->Przerysuj();
+    // Only the current variant's diagrams are computed by the redraw.
+    for (const DaneRuchoplan& r : Ruchoplany)
+        EXPECT_EQ(r.Obliczony, r.NrWariantu == 0 ? 1 : 0);
+    Form1->BB_NextClick();
+    EXPECT_EQ(BiezacyWariant, 1);
+    EXPECT_EQ(Form1->CB_Wariant->currentText(), "2. Wariant 2");
+    Form1->BB_NextClick();
+    Form1->BB_NextClick();  // the last one stays
+    EXPECT_EQ(BiezacyWariant, 2);
+    Form1->BB_PrevClick();
+    EXPECT_EQ(BiezacyWariant, 1);
+    Form1->CB_Wariant->setCurrentIndex(0);
+    Form1->CB_WariantChange();
+    EXPECT_EQ(BiezacyWariant, 0);
+    for (const DaneRuchoplan& r : Ruchoplany)
+        EXPECT_EQ(r.Obliczony, r.NrWariantu <= 2 ? 1 : 0);
+}
+
+TEST_F(ProgramTest, KomunikatyZPrzerysowaniaPokazywaneRazPoNim)
+{
+    Uruchom();
+    ZbierzKomunikat("Uwaga 1");
+    ZbierzKomunikat("Uwaga 1");
+    ZbierzKomunikat("Uwaga 2");
+    Form1->Przerysuj();
+    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Uwaga 1", "Uwaga 2"}));
+    Form1->Przerysuj();
+    EXPECT_EQ(Komunikaty().size(), 2u);
+}
+
+TEST_F(ProgramTest, SiatkaZPolKontrolnych)
+{
+    Uruchom();
+    Form1->CB_SiatkaKrok->setEditText("0,5");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    Form1->CB_SiatkaKrok->setEditText("0,005");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
+    Form1->CB_SiatkaKrok->setEditText("abc");  // kept while the user types
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
+    Form1->CB_Siatka->setChecked(true);
+    Form1->CB_SiatkaClick();
+    EXPECT_EQ(wg.Siatka, 1);
+}
+
+// The window itself, without a script: buttons and closing by Esc.
+class OknoPytaniaTest : public ::testing::Test {
+protected:
+    TPytanieTakNieKasuj okno;
+
+    int Odpowiedz(bool zKasuj, std::function<void()> akcja)
+    {
+        QTimer::singleShot(0, &okno, akcja);
+        return okno.Zapytaj("Pytanie?", zKasuj);
+    }
+    void Esc()
+    {
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&okno, &e);
+    }
+};
+
+TEST_F(OknoPytaniaTest, PrzyciskiDajaSwojeWyniki)
+{
+    EXPECT_EQ(Odpowiedz(true, [this] { okno.B_Tak->click(); }), 1);
+    EXPECT_EQ(Odpowiedz(true, [this] { okno.B_Nie->click(); }), 7);
+    EXPECT_EQ(Odpowiedz(true, [this] { okno.B_Kasuj->click(); }), 2);
+    EXPECT_EQ(okno.L_Pytanie->text(), "Pytanie?");
+    EXPECT_EQ(okno.B_Tak->text(), "Tak");
+    EXPECT_EQ(okno.B_Nie->text(), "Nie");
+    EXPECT_EQ(okno.B_Kasuj->text(), "Kasuj");
+}
+
+TEST_F(OknoPytaniaTest, ZamkniecieToKasujGdyPokazaneInaczejNie)
+{
+    EXPECT_EQ(Odpowiedz(true, [this] { Esc(); }), 2);
+    EXPECT_EQ(Odpowiedz(false, [this] { Esc(); }), 7);
+    EXPECT_EQ(Odpowiedz(true, [this] { okno.close(); }), 2);
+    EXPECT_EQ(Odpowiedz(false, [this] { okno.close(); }), 7);
+}
+
+} // namespace

@@ -1,0 +1,198 @@
+// Printing one page per variant into a PDF file and exporting every variant
+// into one DXF file, read back by a real DXF reader.
+#include <QProcess>
+#include <QStringList>
+#include <sstream>
+
+#include "drawing/Dxf.h"
+#include "model/PlikProjektu.h"
+#include "junction/Komunikaty.h"
+#include "pomoc.h"
+
+namespace {
+
+int StronyPdf(const std::string& pdf)
+{
+    const std::string t = CzytajPlik(pdf);
+    int strony = 0;
+    for (std::size_t i = t.find("/Type /Page"); i != std::string::npos; i = t.find("/Type /Page", i + 1))
+        strony += t.compare(i, 12, "/Type /Pages") != 0;
+    return strony;
+}
+
+struct Wpis {
+    std::string typ, warstwa;
+    int kolor = 0;
+    double a = 0, b = 0, c = 0, d = 0;
+    std::string tekst;
+};
+
+std::vector<Wpis> CzytajDxf(const std::string& plik)
+{
+    QProcess p;
+    p.start("/usr/bin/python3", {QString(KG_TEST_DATA) + "/../shell/czytaj_dxf.py", NaQString(plik)});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    std::vector<Wpis> wynik;
+    std::istringstream linie(p.readAllStandardOutput().toStdString());
+    std::string linia;
+    while (std::getline(linie, linia)) {
+        std::istringstream s(linia);
+        Wpis w;
+        s >> w.typ >> w.warstwa >> w.kolor;
+        if (w.typ == "LINE")
+            s >> w.a >> w.b >> w.c >> w.d;
+        else if (w.typ == "TEXT") {
+            s >> w.a >> w.b;
+            std::getline(s, w.tekst);
+            w.tekst = w.tekst.substr(1);
+        } else if (w.typ == "ARC")
+            s >> w.a >> w.b >> w.c;
+        wynik.push_back(w);
+    }
+    return wynik;
+}
+
+class WydrukTest : public ProgramTest {};
+
+TEST_F(WydrukTest, JednaStronaNaWariant)
+{
+    Uruchom();
+    ZbudujProjekt(3, 3);
+    Form1->BB_NextClick();
+    const std::string pdf = ZQString(katalog.path()) + "/wydruk.pdf";
+    Form1->UstawWydrukDoPdf(pdf);
+    Form1->TB_DrukujClick();
+    EXPECT_EQ(StronyPdf(pdf), 3);
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony na aktualną drukarkę.");
+    EXPECT_EQ(BiezacyWariant, 1);
+    EXPECT_TRUE(WyjscieEkran);
+    EXPECT_FALSE(WyjscieDrukarka);
+    // Every variant was computed on the way.
+    for (const DaneRuchoplan& r : Ruchoplany)
+        EXPECT_EQ(r.Obliczony, 1);
+}
+
+TEST_F(WydrukTest, LiczbaStronWKomunikacie)
+{
+    EXPECT_EQ(TekstStronWydruku(1), "1 stronę");
+    EXPECT_EQ(TekstStronWydruku(0), "0 strony");
+    EXPECT_EQ(TekstStronWydruku(4), "4 strony");
+    EXPECT_EQ(TekstStronWydruku(5), "5 stron");
+    EXPECT_EQ(TekstStronWydruku(12), "12 stron");
+}
+
+TEST_F(WydrukTest, BladDrukarkiPrzywracaStanIJestZgloszony)
+{
+    Uruchom();
+    ZbudujProjekt(2, 2);
+    Form1->UstawWydrukDoPdf(ZQString(katalog.path()) + "/brak/katalogu/wydruk.pdf");
+    Form1->TB_DrukujClick();
+    EXPECT_EQ(BiezacyWariant, 0);
+    EXPECT_TRUE(WyjscieEkran);
+    EXPECT_FALSE(WyjscieDrukarka);
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back().find("Wysłano"), std::string::npos);
+}
+
+TEST_F(WydrukTest, KomunikatyObliczenPoCalymWydruku)
+{
+    Uruchom();
+    ZbudujProjekt(1, 2);
+    Form1->UstawWydrukDoPdf(ZQString(katalog.path()) + "/w.pdf");
+    ZbierzKomunikat("Uwaga");
+    Form1->TB_DrukujClick();
+    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Uwaga", "Wysłano do wydrukowania 2 strony na aktualną drukarkę."}));
+}
+
+TEST_F(WydrukTest, DxfWszystkichWariantowJedenPodDrugim)
+{
+    Uruchom();
+    ZbudujProjekt(2, 2);
+    wg.Siatka = 1;
+    const std::string projekt = Sciezka("siec.rup");
+    ASSERT_TRUE(ZapiszProjekt(projekt));
+    Form1->BB_NextClick();
+    const std::string dxf = Sciezka("siec.dxf");
+    dialogi.SciezkiZapisz.push_back(dxf);
+    Form1->TB_DoDxfaClick();
+    // The dialog proposed the project's name with ".dxf".
+    ASSERT_FALSE(dialogi.Wpisy.empty());
+    EXPECT_EQ(BiezacyWariant, 1);
+    EXPECT_FALSE(WyjscieDxf);
+    EXPECT_TRUE(WyjscieEkran);
+
+    const std::vector<Wpis> dxfWpisy = CzytajDxf(dxf);
+    ASSERT_FALSE(dxfWpisy.empty());
+    const double przesuniecie = wg.ArkuszH + wg.OdstepArkuszyH;
+    // The sheet frame (colour 1) of each variant: variant 1 one sheet and one gap lower.
+    double minY[2] = {1e9, 1e9}, maxY[2] = {-1e9, -1e9};
+    std::vector<double> wymiary;  // y of the sheet size text of each variant
+    for (const Wpis& w : dxfWpisy) {
+        EXPECT_NE(w.warstwa, "none");  // never the grid
+        if (w.typ == "LINE" && w.warstwa == "Rupl_Arkusz" && w.kolor == 1) {
+            const int v = std::min(w.b, w.d) < -wg.OdstepArkuszyH / 2 ? 1 : 0;
+            minY[v] = std::min({minY[v], w.b, w.d});
+            maxY[v] = std::max({maxY[v], w.b, w.d});
+        }
+        if (w.typ == "TEXT" && w.tekst.rfind("Wymiary arkusza", 0) == 0)
+            wymiary.push_back(w.b);
+        if (w.typ == "TEXT" && w.tekst.rfind("Plik  : ", 0) == 0) {
+            EXPECT_EQ(w.tekst, "Plik  : " + projekt);
+        }
+    }
+    EXPECT_NEAR(minY[0], 0.0, 1e-6);
+    EXPECT_NEAR(maxY[0], wg.ArkuszH, 1e-6);
+    EXPECT_NEAR(minY[1], -przesuniecie, 1e-6);
+    EXPECT_NEAR(maxY[1], wg.ArkuszH - przesuniecie, 1e-6);
+    ASSERT_EQ(wymiary.size(), 2u);
+    EXPECT_NEAR(wymiary[0] - wymiary[1], przesuniecie, 1e-6);
+    EXPECT_NEAR(wymiary[0], -1.5, 0.2);
+    // The diagrams of both variants are there.
+    int linieDiagramow = 0;
+    for (const Wpis& w : dxfWpisy)
+        linieDiagramow += w.warstwa == "Rupl_linie";
+    EXPECT_GT(linieDiagramow, 0);
+}
+
+TEST_F(WydrukTest, DxfNaIstniejacyPlikTylkoPoTak)
+{
+    Uruchom();
+    ZbudujProjekt(1, 1);
+    const std::string dxf = Sciezka("jest.dxf");
+    QFile f(NaQString(dxf));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("stary");
+    f.close();
+    dialogi.SciezkiZapisz.push_back(dxf);
+    odpowiedzi = {TPytanieTakNieKasuj::mrNie};
+    Form1->TB_DoDxfaClick();
+    EXPECT_EQ(CzytajPlik(dxf), "stary");
+    EXPECT_EQ(pytania, (std::vector<std::string>{"Plik Istnieje. Nadpisać?"}));
+    EXPECT_FALSE(zKasuj[0]);
+    // Cancelled dialog: no file.
+    Form1->TB_DoDxfaClick();
+    EXPECT_FALSE(PlikIstnieje(Sciezka("nowy.dxf")));
+}
+
+TEST_F(WydrukTest, DxfDoNiezapisywalnegoPlikuZgloszonyStanPrzywrocony)
+{
+    Uruchom();
+    ZbudujProjekt(1, 2);
+    dialogi.SciezkiZapisz.push_back(Sciezka("brak/katalogu/x.dxf"));
+    Form1->TB_DoDxfaClick();
+    EXPECT_EQ(BiezacyWariant, 0);
+    EXPECT_FALSE(WyjscieDxf);
+    EXPECT_TRUE(WyjscieEkran);
+    EXPECT_FALSE(DxfOtwarty());
+    ASSERT_FALSE(Komunikaty().empty());
+}
+
+TEST_F(WydrukTest, DxfWymagaWezlaIWariantu)
+{
+    Uruchom();
+    Form1->TB_DoDxfaClick();
+    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Projekt musi zawierać min. 1 węzeł i 1 wariant!"}));
+}
+
+} // namespace
