@@ -5,7 +5,7 @@ TRozmiaryLegendy RozmiaryLegendy;
 TRozmiaryOpisow RozmiaryOpisow;
 
 // "PIESI", "ROWERZYŚCI", "...", "..." in Windows-1250.
-const char* const DomyslneNazwyPrzejsc[4] = {"PIESI", "ROWERZY\x8C" "CI", "...", "..."};
+const char* const DomyslneNazwyPrzejsc[4] = {"PIESI", ("ROWERZY\x8C" "CI"), "...", "..."};
 
 void UstawNastawyNowegoProjektu()
 {
