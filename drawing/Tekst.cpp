@@ -12,12 +12,23 @@
 #include "drawing/Dxf.h"
 #include "drawing/Geometria.h"
 #include "drawing/Wyjscie.h"
+#include "model/Ustawienia.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/Kodowanie.h"
 #include "platform/qt/Plotno.h"
 
 TablicaZnakow Czcionka;
 TablicaZnakow CzcionkaGrecka;
+
+namespace {
+// The project reader (model code, which draws nothing) loads the stroke font
+// that a project names through this hook; it is in place whenever the
+// drawing code is part of the program.
+[[maybe_unused]] const bool czcionkaDlaModelu = [] {
+    WczytajCzcionkeRysunku = [](const std::string& sciezka) { return WczytajCzcionke(sciezka, Czcionka).empty(); };
+    return true;
+}();
+}  // namespace
 
 namespace {
 

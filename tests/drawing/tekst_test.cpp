@@ -268,3 +268,12 @@ TEST(CzcionkiProgramu, RomanIGreckaWczytujaSie)
     ASSERT_EQ(WczytajCzcionke(grecka, *t), "");
     EXPECT_GT((*t)['a'].LiczbaKresek, 0);
 }
+
+TEST_F(Tekst, ModelWczytujeCzcionkeProjektuDoCzcionki)
+{
+    ASSERT_NE(WczytajCzcionkeRysunku, nullptr);
+    ASSERT_TRUE(WczytajCzcionkeRysunku(PlikTestowy("projektu.Lzs", PlikCzcionki())));
+    EXPECT_EQ(Czcionka['A'].LiczbaKresek, 2);
+    EXPECT_EQ(Czcionka['B'].LiczbaKresek, 0);
+    EXPECT_FALSE(WczytajCzcionkeRysunku(KG_BUILD_DIR "/artefakty/nie-ma.Lzs"));
+}
