@@ -236,14 +236,4 @@ TEST(KoloryTest, NamesAndHexadecimalForms)
         EXPECT_FALSE(TekstNaKolor(zly, k)) << zly;
 }
 
-TEST(KoloryTest, EveryNamedColourReadsBack)
-{
-    for (TKolor k : {KolorRGB(128, 0, 0), KolorRGB(192, 220, 192), KolorRGB(166, 202, 240), KolorRGB(255, 251, 240),
-                     0xFF000000u, 0xFF000013u, 0xFF00001Au, 0x12345678u}) {
-        TKolor wynik = 0;
-        ASSERT_TRUE(TekstNaKolor(KolorNaTekst(k), wynik)) << KolorNaTekst(k);
-        EXPECT_EQ(wynik, k);
-    }
-}
-
 }  // namespace

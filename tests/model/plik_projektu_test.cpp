@@ -163,19 +163,6 @@ TEST_F(PlikProjektuTest, NewProjectGivesExactlyTheBannerAndSections)
     EXPECT_EQ(okno.ostatnie[0], s);
 }
 
-TEST_F(PlikProjektuTest, NewProjectWithCommaSeparatorReadsUnderPoint)
-{
-    UstawSeparatorDziesietny(',');
-    NowyProjekt();
-    const auto m = Zrob();
-    const std::string s = Sciezka("przecinek.rup");
-    ASSERT_TRUE(ZapiszProjekt(s));
-    EXPECT_NE(CzytajBajty(s).find("20,50\r\n28,50"), std::string::npos);
-    UstawSeparatorDziesietny('.');
-    ASSERT_TRUE(Otworz(s));
-    PorownajZ(m);
-}
-
 TEST_F(PlikProjektuTest, FullModelReadsBackEqualAndSavesTheSameBytes)
 {
     WypelnijModel();

@@ -163,15 +163,6 @@ TEST(UsunSpacjeTest, RemovesEveryBlank)
     EXPECT_EQ(UsunSpacje("a\tb"), "a\tb");
 }
 
-TEST_F(NowyProjektTest, CountsNodesByType)
-{
-    Wezly = {NowyWezel(0, 0, "a", 'J'), NowyWezel(5, 0, "b", 'R'), NowyWezel(9, 0, "c", 'J')};
-    PoliczWezlyRuchoplanow();
-    PoliczWezlyRond();
-    EXPECT_EQ(LiczbaWezlowRuchoplanow, 2);
-    EXPECT_EQ(LiczbaWezlowRond, 1);
-}
-
 TEST_F(NowyProjektTest, NewNodeCopiesTheGlobalSettings)
 {
     wg.TabelkaWW = 1;
