@@ -12,6 +12,7 @@
 #include "drawing/Rysowanie.h"
 #include "drawing/Symbole.h"
 #include "platform/Kodowanie.h"
+#include "platform/qt/Plotno.h"
 
 namespace {
 
@@ -142,4 +143,59 @@ TEST_F(Arkusz, TrueTypeNaBitmapie)
     EXPECT_GT(PikseleWKolorze(obraz, QRect(CmNaEkranX(2), CmNaEkranY(7) - 48, 400, 50), Czerwony), 200);
     EXPECT_GT(PikseleWKolorze(obraz, QRect(CmNaEkranX(2), CmNaEkranY(3) - 4, 100, 5), KolorRGB(128, 128, 128)), 10);
     EXPECT_GT(SzerTekstuTT("Kartogram", 1.0), 3.0f);  // 9 letters of a 48-pixel face, over 120 pixels
+}
+
+TEST_F(Arkusz, ZnacznikiWezlowIObrysKreskowany)
+{
+    Czcionka['W'] = ZnakTestowy({{0, 0, 40, 60}}, 50);
+    RysujWezelRonda("W", Czarny, 5.0f, 7.5f, 0.2, "null");
+    RysujWezelRuchoplanu("W", Czarny, 15.0f, 7.5f, 0.2, "null");
+    const std::vector<PunktXY> prostokat{{2, 12}, {19, 12}, {19, 14}, {2, 14}};
+    RysujObrys(prostokat, PioroKreskowane, Czerwony, 0, false, 0.1, "o");
+    ZakonczRysowanieEkranu();
+    obraz.save(KG_BUILD_DIR "/artefakty/wezly.png");
+
+    // The roundabout's circles (1.2 and 1.5 cm) cross the +x axis, the centre stays empty.
+    EXPECT_TRUE(KolorObok(obraz, 5 + 1.2, 7.5, Czarny, 1));
+    EXPECT_TRUE(KolorObok(obraz, 5 - 1.5, 7.5, Czarny, 1));
+    EXPECT_TRUE(KolorObok(obraz, 5, 7.5 + 1.5, Czarny, 1));
+    EXPECT_FALSE(KolorObok(obraz, 5, 7.5, Czarny, 5));
+    // Its spokes from 1.47 to 2.2 off the centre.
+    EXPECT_TRUE(KolorObok(obraz, 5 + 2.0, 7.75, Czarny, 1));
+    // The junction marker's horizontal lines at +-0.4.
+    EXPECT_TRUE(KolorObok(obraz, 15 - 2.0, 7.9, Czarny, 1));
+    EXPECT_TRUE(KolorObok(obraz, 15 + 2.0, 7.1, Czarny, 1));
+    // The dashed outline has gaps along its long edge.
+    const int y = CmNaEkranY(12);
+    int czerwone = 0;
+    for (int x = CmNaEkranX(3); x < CmNaEkranX(18); ++x)
+        if ((obraz.pixel(x, y) & 0xFFFFFF) == 0xFF0000u) ++czerwone;
+    const int dlugosc = CmNaEkranX(18) - CmNaEkranX(3);
+    EXPECT_GT(czerwone, dlugosc / 3);
+    EXPECT_LT(czerwone, dlugosc - 20);
+}
+
+TEST(PlotnoQtTest, CienkaLiniaBezOstatniegoPiksela)
+{
+    QImage obraz(40, 20, QImage::Format_RGB32);
+    obraz.fill(Qt::white);
+    {
+        PlotnoQt p(&obraz);
+        p.UstawKolorPiora(Czarny);
+        p.UstawGruboscPiora(0);
+        p.PrzesunDo(10, 10);
+        p.LiniaDo(20, 10);
+        // A rectangle covers its box but not the right and bottom edges.
+        p.UstawKolorPedzla(Czerwony);
+        p.UstawStylPedzla(StylPedzla::Pelny);
+        p.UstawKolorPiora(Czerwony);
+        p.Prostokat(30, 2, 35, 6);
+    }
+    EXPECT_EQ(obraz.pixel(10, 10) & 0xFFFFFF, 0u);
+    EXPECT_EQ(obraz.pixel(19, 10) & 0xFFFFFF, 0u);
+    EXPECT_EQ(obraz.pixel(20, 10) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(obraz.pixel(30, 2) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(obraz.pixel(34, 5) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(obraz.pixel(35, 5) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(obraz.pixel(34, 6) & 0xFFFFFF, 0xFFFFFFu);
 }
