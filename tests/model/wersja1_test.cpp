@@ -1,0 +1,158 @@
+// Files of version "1.0.0.": one junction in fifteen variant slots.
+#include <cmath>
+#include <fstream>
+
+#include "calosc_pomoc.h"
+
+namespace {
+
+class Wersja1Test : public ModelTest {
+protected:
+    std::vector<std::string> Linie()
+    {
+        std::ifstream f(std::string(KG_TEST_DATA) + "/wersja1.rup", std::ios::binary);
+        std::vector<std::string> l;
+        for (std::string s; std::getline(f, s);) {
+            if (!s.empty() && s.back() == '\r')
+                s.pop_back();
+            l.push_back(s);
+        }
+        return l;
+    }
+    void OtworzOk(const std::string& sciezka)
+    {
+        ASSERT_TRUE(Otworz(sciezka)) << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
+    }
+};
+
+constexpr double Stopien = 3.141592654 / 180.0;
+
+TEST_F(Wersja1Test, DwaUzyteSlotyDajaDwaWariantyJednegoWezla)
+{
+    OtworzOk(std::string(KG_TEST_DATA) + "/wersja1.rup");
+    ASSERT_EQ(Wezly.size(), 1u);
+    EXPECT_EQ(Wezly[0].Nazwa.str(), "Wezel 1");
+    EXPECT_EQ(Wezly[0].Typ, 'J');
+    EXPECT_EQ(Wezly[0].X, 10.0);
+    EXPECT_EQ(Wezly[0].Y, 14.0);
+    ASSERT_EQ(Warianty.size(), 2u);
+    EXPECT_EQ(Warianty[0].Nazwa.str(), "Wariant nr 1");
+    EXPECT_EQ(Warianty[1].Nazwa.str(), "Wariant nr 2");
+    EXPECT_EQ(Warianty[1].TytulWyrownanie, 'L');
+    EXPECT_EQ(Warianty[1].TytulDx, -5.0f);
+    EXPECT_EQ(BiezacyWariant, 0);
+    EXPECT_EQ(okno.tekstWariantu, "1. Wariant nr 1");
+    EXPECT_FALSE(ProjektZmieniony);
+
+    ASSERT_EQ(Ruchoplany.size(), 2u);
+    const DaneRuchoplan& a = Ruchoplany[0];
+    const DaneRuchoplan& b = Ruchoplany[1];
+    EXPECT_EQ(a.NrWariantu, 0);
+    EXPECT_EQ(b.NrWariantu, 1);
+    EXPECT_EQ(b.NrWezla, 0);
+    EXPECT_EQ(a.Tytul[0].str(), PL("Skrzyżowanie Główne"));
+    EXPECT_EQ(b.Tytul[0].str(), PL("Popołudnie"));
+    EXPECT_EQ(a.TytulWyrownanie, 'P');
+    EXPECT_EQ(a.TytulDx, 8.0f);
+    EXPECT_EQ(a.TytulDy, 11.0f);
+    EXPECT_EQ(a.TytulWysokosc, 0.7f);
+    EXPECT_EQ(a.GeometriaWprowadzona, 1);
+    EXPECT_EQ(a.Globalne, 1);
+    // 12,6 reads as 13 and 12.5 as 12 (half to even); the U-turns come later.
+    EXPECT_EQ(a.Natezenia, (std::array<int32_t, 16>{1, 13, 12, 30, 40, 2, 50, 60, 70, 80, 3, 90, 100, 110, 120, 4}));
+    EXPECT_EQ(b.Natezenia, (std::array<int32_t, 16>{5, 1, 2, 3, 4, 6, 5, 6, 7, 8, 7, 9, 10, 11, 12, 8}));
+    EXPECT_EQ(a.SumaWlotu[0], 1 + 13 + 12 + 30);
+    EXPECT_EQ(b.SumaWylotu[3], 3 + 6 + 9 + 8);
+
+    // The junction's values are the same in every diagram.
+    for (const DaneRuchoplan* r : {&a, &b}) {
+        EXPECT_EQ(r->Ramie, (std::array<uint8_t, 4>{1, 0, 1, 1})) << "\"TRUE\" switches the arm off";
+        EXPECT_EQ(r->Strzalka, (std::array<uint8_t, 4>{1, 1, 0, 1}));
+        EXPECT_EQ(r->Kat[1], static_cast<float>(90 * Stopien));
+        EXPECT_EQ(r->Kat[3], static_cast<float>(270.5 * Stopien));
+        EXPECT_EQ(r->OpisRamienia[2].str(), "Ulica 2");
+        EXPECT_EQ(r->OpisRamienia[7].str(), "Linia 2 ramienia 4");
+        EXPECT_EQ(r->PoprawkaPrawoskretow, 0.3f);
+        EXPECT_EQ(r->PoprawkaLewoskretow, 0.1f);
+        EXPECT_EQ(r->GlobOdsuniecie, 0.6f);
+        EXPECT_EQ(r->GlobDlugosc, 8.0f);
+        EXPECT_EQ(r->GlobPromienPrawoskretu, 2.5f);
+        EXPECT_EQ(r->GlobPromienLewoskretu, 4.5f);
+        EXPECT_EQ(r->GlobZawrotka, 3.0f);
+        EXPECT_EQ(r->Dlugosc[0], 7.0f) << "what the file does not give keeps the defaults";
+        EXPECT_EQ(r->NrPomiaru, -1);
+        EXPECT_EQ(r->Obliczony, 0);
+    }
+
+    ASSERT_EQ(Opisy.size(), 4u);
+    EXPECT_EQ(Opisy[0].Tekst.str(), "Opis A");
+    EXPECT_EQ(Opisy[0].Wariant, 0);
+    EXPECT_EQ(Opisy[0].X, 3.0f);
+    EXPECT_EQ(Opisy[0].Y, 3.0f);
+    EXPECT_EQ(Opisy[0].Sx, 0.35f);
+    EXPECT_EQ(Opisy[0].Sy, 0.5f);
+    EXPECT_EQ(Opisy[0].Grubosc, 0.23f);
+    EXPECT_EQ(Opisy[0].Styl.str(), "Opis");
+    EXPECT_EQ(Opisy[1].Tekst.str(), "Tekst 2");
+    EXPECT_EQ(Opisy[1].Wariant, 1);
+    EXPECT_EQ(Opisy[1].Y, 2.3f);
+    EXPECT_EQ(Opisy[2].Tekst.str(), "Dodatkowy 1");
+    EXPECT_EQ(Opisy[2].X, 2.0f);
+    EXPECT_EQ(Opisy[2].Y, 1.0f);
+    EXPECT_EQ(Opisy[2].Sx, 0.3f);
+    EXPECT_EQ(Opisy[2].Sy, 0.45f);
+    EXPECT_EQ(Opisy[3].Tekst.str(), "Dodatkowy 2");
+    EXPECT_EQ(Opisy[3].Wariant, 1);
+    EXPECT_EQ(Opisy[3].Y, 0.4f);
+
+    EXPECT_EQ(wg.SkalaPaskowAuto, 1);
+    EXPECT_EQ(wg.SkalaPaskowMax, 0) << "only \"TRUE\" is true";
+    EXPECT_EQ(wg.MaxSzer, 2.5f);
+    EXPECT_EQ(wg.Pojazd100, 0.8f);
+    EXPECT_EQ(RozmiaryLegendy[12], 0.0f);
+    EXPECT_EQ(RozmiaryLegendy[13], 0.0f);
+    EXPECT_EQ(RozmiaryOpisow[9], 4.0f);
+}
+
+TEST_F(Wersja1Test, PlikKonczacySiePoLinii327CzytaSieZDomyslnymi)
+{
+    std::vector<std::string> l = Linie();
+    l.resize(327);
+    OtworzOk(ZapiszPlik("krotki.rup", l));
+    ASSERT_EQ(Ruchoplany.size(), 2u);
+    EXPECT_EQ(Ruchoplany[1].OpisRamienia[0].str(), "Ulica 1");
+    EXPECT_EQ(Ruchoplany[1].OpisRamienia[1].str(), " ");
+    EXPECT_EQ(Ruchoplany[0].Natezenia[0], 0);
+    EXPECT_EQ(Ruchoplany[0].GlobZawrotka, 3.5f);
+    EXPECT_EQ(Ruchoplany[1].PoprawkaLewoskretow, 0.0f);
+    EXPECT_EQ(Opisy.size(), 2u);
+}
+
+TEST_F(Wersja1Test, SlotPoNieuzywanymDostajeWlasnyWariantIRuchoplan)
+{
+    std::vector<std::string> l = Linie();
+    // Swap slot 0 (lines 6-24) with the unused slot 2 (lines 44-62).
+    std::swap_ranges(l.begin() + 5, l.begin() + 24, l.begin() + 43);
+    OtworzOk(ZapiszPlik("luka.rup", l));
+    ASSERT_EQ(Warianty.size(), 2u);
+    EXPECT_EQ(Warianty[0].Nazwa.str(), "Wariant nr 2");
+    EXPECT_EQ(Warianty[1].Nazwa.str(), "Wariant nr 3");
+    ASSERT_EQ(Ruchoplany.size(), 2u);
+    EXPECT_EQ(Ruchoplany[1].NrWariantu, 1);
+    EXPECT_EQ(Ruchoplany[1].Tytul[0].str(), PL("Skrzyżowanie Główne"));
+    // The per-slot blocks follow the slots: U-turns of slot 2 are zeros.
+    EXPECT_EQ(Ruchoplany[1].Natezenia[0], 0);
+    EXPECT_EQ(Ruchoplany[0].Natezenia[0], 5);
+}
+
+TEST_F(Wersja1Test, NatezenieNieLiczbaOdmawiaOtwarcia)
+{
+    std::vector<std::string> l = Linie();
+    l[10] = "dwanascie";
+    EXPECT_FALSE(Otworz(ZapiszPlik("zly.rup", l)));
+    ASSERT_FALSE(okno.bledy.empty());
+    EXPECT_NE(okno.bledy.back().find("linia 11"), std::string::npos) << Cp1250NaUtf8(okno.bledy.back());
+    EXPECT_TRUE(Wezly.empty()) << "a failed load leaves a new empty project";
+}
+
+}  // namespace
