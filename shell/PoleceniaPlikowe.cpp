@@ -92,7 +92,9 @@ void TForm1::BOtworzClick()
 {
     if (!PytanieONiezapisanych(false))
         return;
-    OpenDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    // Without a projects folder yet the dialog starts in the examples.
+    if (!KatalogProjektow.empty())
+        OpenDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
     if (!OpenDialog1.Execute(this))
         return;
     const std::string sciezka = ZQString(OpenDialog1.NazwaPliku);

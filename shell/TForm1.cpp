@@ -80,6 +80,7 @@ TForm1::TForm1(QWidget* rodzic) : QMainWindow(rodzic)
     if (QScreen* ekran = QGuiApplication::primaryScreen())
         resize(ekran->availableSize());
     FormCreate();
+    UstawPolecenia();
 }
 
 TForm1::~TForm1() = default;  // the printer is complete here

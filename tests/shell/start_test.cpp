@@ -83,6 +83,8 @@ TEST_F(ProgramTest, PrzerysujPustegoProjektuPokazujeZachety)
             ciemne += Form1->BitmapaRysunku.pixelColor(px, py).lightness() < 100;
     EXPECT_GT(ciemne, 20);
     EXPECT_TRUE(Form1->Podglad->Nakladka().empty());
+    // Kept for a person to look at.
+    Form1->grab().save(QString(KG_BUILD_DIR) + "/okno_puste.png");
 }
 
 TEST_F(ProgramTest, PrzegladanieWariantow)
@@ -107,6 +109,7 @@ TEST_F(ProgramTest, PrzegladanieWariantow)
     EXPECT_EQ(BiezacyWariant, 0);
     for (const DaneRuchoplan& r : Ruchoplany)
         EXPECT_EQ(r.Obliczony, r.NrWariantu <= 2 ? 1 : 0);
+    Form1->grab().save(QString(KG_BUILD_DIR) + "/okno_wariant.png");
 }
 
 TEST_F(ProgramTest, KomunikatyZPrzerysowaniaPokazywaneRazPoNim)
