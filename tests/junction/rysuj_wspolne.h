@@ -1,0 +1,185 @@
+#pragma once
+// What the drawing tests of junction diagrams share: a one-node project with
+// one diagram, a stroke font of known widths, and a DXF file read back by a
+// real DXF reader (ezdxf under Debian's own Python).
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "drawing/Tekst.h"
+#include "drawing/Wyjscie.h"
+#include "junction/ObliczRuchoplan.h"
+#include "model/Projekt.h"
+
+namespace rysuj_test {
+
+// Every glyph advances 50 units (a text is 0.6 x its character width per
+// character) and has one slanted stroke, so widths are easy to work by hand.
+inline void UstawCzcionkeTestowa()
+{
+    for (int c = 0; c < 256; ++c) {
+        DaneZnak z;
+        z.Szerokosc = 50.0f;
+        if (c > 32) {
+            z.LiczbaKresek = 2;
+            z.KreskaX1[0] = 5;
+            z.KreskaY1[0] = 0;
+            z.KreskaX2[0] = 40;
+            z.KreskaY2[0] = 80;
+            z.KreskaX1[1] = 5;
+            z.KreskaY1[1] = 40;
+            z.KreskaX2[1] = 40;
+            z.KreskaY2[1] = 40;
+        }
+        Czcionka[static_cast<std::size_t>(c)] = z;
+    }
+}
+
+// A new project with one junction node at (x, y), one variant and its
+// diagram, geometry entered and every arm straight (angles 0).
+class ProjektJednegoWezla : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        czcionka_ = Czcionka;
+        UstawCzcionkeTestowa();
+        NowyProjekt();
+        Wezly.push_back(NowyWezel(20.0, 30.0, "W1", 'J'));
+        DaneWariant w;
+        w.Nazwa = "Wariant 1";
+        Warianty.push_back(w);
+        Ruchoplany.emplace_back();
+        UstawDomyslnyRuchoplan(0, 0, 0);
+        Ruchoplany[0].NrWezla = 0;
+        Ruchoplany[0].NrWariantu = 0;
+        Ruchoplany[0].GeometriaWprowadzona = 1;
+        BiezacyWariant = 0;
+        // Bands of 0.01 cm per vehicle, whatever the volumes.
+        wg.SkalaPaskowAuto = 0;
+        wg.SkalaPaskowMax = 0;
+        wg.SkalaPaskow100 = 1;
+        wg.Pojazd100 = 1.0f;
+        wg.Rysuj0Natezenia = 0;
+        TekstTT = false;
+    }
+    void TearDown() override
+    {
+        NowyProjekt();
+        Czcionka = czcionka_;
+    }
+
+    DaneRuchoplan& R() { return Ruchoplany[0]; }
+    void Ustaw(int z, int do_, int32_t v) { R().Natezenia[static_cast<std::size_t>(4 * (z - 1) + (do_ - 1))] = v; }
+    void Oblicz()
+    {
+        R().Obliczony = 0;
+        ObliczRuchoplan(0);
+    }
+
+private:
+    TablicaZnakow czcionka_{};
+};
+
+// One entity as the DXF reader gives it back.
+struct Encja {
+    std::string typ;
+    std::string warstwa;
+    int kolor = 0;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;   // LINE ends; TEXT anchor, ARC centre in x1, y1
+    double wysokosc = 0, obrot = 0, wsp = 0; // TEXT
+    double r = 0, k0 = 0, k1 = 0;            // ARC
+    std::string tekst;                       // TEXT, UTF-8
+};
+
+inline const char* Python() { return "/usr/bin/python3"; }
+
+// Whether Debian's Python with ezdxf is there; the message says what is missing.
+inline bool CzytnikDxfDostepny(std::string& brak)
+{
+    if (!std::filesystem::exists(Python())) {
+        brak = "brak /usr/bin/python3";
+        return false;
+    }
+    const std::string polecenie = std::string(Python()) + " -c \"import ezdxf\" 2>/dev/null";
+    if (std::system(polecenie.c_str()) != 0) {
+        brak = "brak modułu ezdxf (python3-ezdxf)";
+        return false;
+    }
+    return true;
+}
+
+// Reads a DXF file with ezdxf and returns its entities; a file the reader
+// refuses fails the test.
+inline std::vector<Encja> CzytajDxf(const std::string& plik)
+{
+    const std::string skrypt = std::string(KG_BUILD_DIR) + "/artefakty/czytaj_dxf.py";
+    std::filesystem::create_directories(std::string(KG_BUILD_DIR) + "/artefakty");
+    {
+        std::ofstream s(skrypt);
+        s << "import sys, ezdxf\n"
+             "doc = ezdxf.readfile(sys.argv[1], encoding='cp1250')\n"
+             "for e in doc.modelspace():\n"
+             "    t = e.dxftype(); d = e.dxf\n"
+             "    if t == 'LINE':\n"
+             "        print('LINE', d.layer, d.color, repr(d.start.x), repr(d.start.y), repr(d.end.x), repr(d.end.y))\n"
+             "    elif t == 'TEXT':\n"
+             "        print('TEXT', d.layer, d.color, repr(d.insert.x), repr(d.insert.y), repr(d.height),"
+             " repr(d.rotation), repr(d.width), d.text.encode('utf-8').hex())\n"
+             "    elif t == 'ARC':\n"
+             "        print('ARC', d.layer, d.color, repr(d.center.x), repr(d.center.y), repr(d.radius),"
+             " repr(d.start_angle), repr(d.end_angle))\n"
+             "    else:\n"
+             "        print('OTHER', t)\n";
+    }
+    const std::string polecenie = std::string(Python()) + " " + skrypt + " '" + plik + "' 2>&1";
+    std::vector<Encja> wynik;
+    FILE* p = popen(polecenie.c_str(), "r");
+    if (!p) {
+        ADD_FAILURE() << "nie można uruchomić czytnika DXF";
+        return wynik;
+    }
+    std::string wyjscie;
+    char bufor[4096];
+    while (std::fgets(bufor, sizeof bufor, p))
+        wyjscie += bufor;
+    const int kod = pclose(p);
+    EXPECT_EQ(kod, 0) << wyjscie;
+    std::istringstream linie(wyjscie);
+    std::string linia;
+    while (std::getline(linie, linia)) {
+        std::istringstream l(linia);
+        Encja e;
+        l >> e.typ >> e.warstwa >> e.kolor;
+        if (e.typ == "LINE") {
+            l >> e.x1 >> e.y1 >> e.x2 >> e.y2;
+        } else if (e.typ == "TEXT") {
+            std::string hex;
+            l >> e.x1 >> e.y1 >> e.wysokosc >> e.obrot >> e.wsp >> hex;
+            for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+                e.tekst += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        } else if (e.typ == "ARC") {
+            l >> e.x1 >> e.y1 >> e.r >> e.k0 >> e.k1;
+        } else {
+            ADD_FAILURE() << "nieoczekiwana encja: " << linia;
+            continue;
+        }
+        wynik.push_back(e);
+    }
+    return wynik;
+}
+
+inline std::string Artefakt(const std::string& nazwa)
+{
+    const std::string katalog = std::string(KG_BUILD_DIR) + "/artefakty";
+    std::filesystem::create_directories(katalog);
+    return katalog + "/" + nazwa;
+}
+
+} // namespace rysuj_test
