@@ -138,7 +138,13 @@ std::string CzytnikProjektu::ZaPrefiksem(std::size_t dlugoscPrefiksu)
 
 // ---------------------------------------------------------------- writer
 
-void PisarzProjektu::Linia(std::string_view tekst) { linie_.emplace_back(tekst); }
+void PisarzProjektu::Linia(std::string_view tekst)
+{
+    // A line break inside a value would shift every later line of the file.
+    std::string linia(tekst);
+    std::replace_if(linia.begin(), linia.end(), [](char z) { return z == '\r' || z == '\n'; }, ' ');
+    linie_.push_back(std::move(linia));
+}
 void PisarzProjektu::Calkowita(int64_t x) { linie_.push_back(std::to_string(x)); }
 void PisarzProjektu::Rzeczywista(double x, std::string_view maska) { linie_.push_back(FormatFloat(maska, x)); }
 void PisarzProjektu::Logiczna(bool x) { linie_.emplace_back(x ? "True" : "False"); }

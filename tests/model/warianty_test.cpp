@@ -151,6 +151,18 @@ TEST_F(WariantyTest, ClipboardSettingsReadBack)
     EXPECT_EQ(NastawySchowek.KolorTla, KolorRGB(240, 251, 255));
 }
 
+TEST_F(WariantyTest, LineBreakInsideATextDoesNotShiftTheFile)
+{
+    DaneOpis o;
+    o.Tekst = "dwie\r\nlinie";
+    Opisy = {o};
+    const std::string s = Sciezka("p.rup");
+    ASSERT_TRUE(ZapiszProjekt(s));
+    ASSERT_TRUE(Otworz(s)) << Blad();
+    ASSERT_EQ(LiczbaOpisow(), 1);
+    EXPECT_EQ(Opisy[0].Tekst.str(), "dwie  linie");
+}
+
 TEST_F(WariantyTest, DescriptionsReadTwelveLinesEach)
 {
     auto l = SekcjaOpisu("-1");
