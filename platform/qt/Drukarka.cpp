@@ -1,6 +1,7 @@
 #include "platform/qt/Drukarka.h"
 
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -25,6 +26,8 @@ void Drukarka::UstawPlikPdf(const std::string& sciezkaUtf8)
 {
     drukarka_->setOutputFormat(QPrinter::PdfFormat);
     drukarka_->setOutputFileName(QString::fromStdString(sciezkaUtf8));
+    // A file has no printer's default paper; the program's sheets are A4.
+    drukarka_->setPageSize(QPageSize(QPageSize::A4));
 }
 
 bool Drukarka::Ustawienia(QWidget* rodzic)

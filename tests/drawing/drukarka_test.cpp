@@ -26,7 +26,10 @@ TEST_F(Drukowanie, DwieStronyDoPdf)
     EXPECT_GT(drukarka.DpiX(), 0);
     EXPECT_GT(drukarka.DpiY(), 0);
     EXPECT_GT(drukarka.SzerokoscStrony(), 0);
-    EXPECT_GT(drukarka.WysokoscStrony(), drukarka.SzerokoscStrony());  // portrait
+    // Portrait A4 less its margins.
+    EXPECT_GT(drukarka.WysokoscStrony(), drukarka.SzerokoscStrony());
+    EXPECT_LE(drukarka.SzerokoscStrony(), drukarka.DpiX() * 21.0 / 2.54);
+    EXPECT_GT(drukarka.SzerokoscStrony(), drukarka.DpiX() * 18.0 / 2.54);
 
     UstawDrukarke(&drukarka);
     EXPECT_EQ(DpiDrukarkiX, drukarka.DpiX());
