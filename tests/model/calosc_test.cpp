@@ -1,4 +1,6 @@
 // A model holding every kind of record travels through the project file.
+#include <functional>
+
 #include "calosc_pomoc.h"
 
 namespace {
@@ -87,6 +89,80 @@ TEST_F(CaloscTest, LiczbyZPrzecinkiemCzytaSieGdzieSeparatoremJestKropkaIOdwrotni
         ASSERT_TRUE(Otworz(a)) << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
         PorownajZMigawka(przed);
     }
+}
+
+}  // namespace
+
+namespace {
+
+class SprawdzenieTest : public ModelTest {
+protected:
+    // The saved model's lines, changed by `zmien`, opened again.
+    bool OtworzZmieniony(const std::function<void(std::vector<std::string>&)>& zmien)
+    {
+        WypelnijModel();
+        std::vector<std::string> l = LinieProjektu();
+        zmien(l);
+        return Otworz(ZapiszPlik("zmieniony.rup", l));
+    }
+    static std::size_t Znajdz(const std::vector<std::string>& l, const std::string& linia, std::size_t od = 0)
+    {
+        for (std::size_t i = od; i < l.size(); ++i)
+            if (l[i] == linia)
+                return i;
+        ADD_FAILURE() << "no line " << linia;
+        return 0;
+    }
+    std::string Blad() const { return okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()); }
+};
+
+TEST_F(SprawdzenieTest, IndeksBezRekorduOdmawiaOtwarcia)
+{
+    struct Przypadek {
+        std::string znacznik;
+        int przesuniecie;
+        std::string wartosc;
+        std::string slowo;
+    };
+    const std::vector<Przypadek> przypadki = {
+        {"kv3", 4, "7", "węzeł nr 7"},        {"kv3", 5, "2", "wariant nr 2"},
+        {"kv3", 13, "5", "pomiar nr 5"},      {"kv3", 14, "1", "prognozę nr 1"},
+        {"kv3", 15, "-2", "współczynników"},  {"rv3", 4, "3", "węzeł nr 3"},
+        {"rv3", 13, "2", "pomiar nr 2"},      {"kv3", 37 + 13, "-5", "natężenie -5"},
+        {"rv3", 30 + 11, "10000001", "natężenie"}, {"rv3", 25, "6", "liczbę ramion 6"},
+    };
+    for (const Przypadek& p : przypadki) {
+        NowyProjekt();
+        okno.bledy.clear();
+        EXPECT_FALSE(OtworzZmieniony([&](std::vector<std::string>& l) {
+            l[Znajdz(l, std::string(42, '-') + p.znacznik) + p.przesuniecie] = p.wartosc;
+        })) << p.znacznik << " +" << p.przesuniecie;
+        EXPECT_NE(Blad().find(p.slowo), std::string::npos) << Blad();
+        EXPECT_TRUE(Ruchoplany.empty()) << "a refused load leaves a new empty project";
+    }
+}
+
+TEST_F(SprawdzenieTest, FlagaPomiaruBezPomiaruJestZdejmowana)
+{
+    ASSERT_TRUE(OtworzZmieniony([&](std::vector<std::string>& l) {
+        const std::size_t i = Znajdz(l, std::string(42, '-') + "kv3");
+        ASSERT_EQ(l[i + 16], "True");
+        l[i + 13] = "-1";
+    })) << Blad();
+    EXPECT_EQ(Ruchoplany[0].NrPomiaru, -1);
+    EXPECT_EQ(Ruchoplany[0].ZPomiaru, 0);
+}
+
+TEST_F(SprawdzenieTest, KoniecPlikuWBlokuLiczonymToBladZNumeremLinii)
+{
+    EXPECT_FALSE(OtworzZmieniony([&](std::vector<std::string>& l) {
+        l.resize(Znajdz(l, std::string(42, '-') + "pm1") + 600);
+    }));
+    EXPECT_NE(Blad().find("linia"), std::string::npos) << Blad();
+    EXPECT_FALSE(OtworzZmieniony([&](std::vector<std::string>& l) {
+        l.resize(Znajdz(l, std::string(42, '-') + "rv3") + 100);
+    }));
+    EXPECT_NE(Blad().find("koniec pliku"), std::string::npos) << Blad();
 }
 
 }  // namespace
