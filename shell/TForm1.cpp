@@ -405,9 +405,10 @@ void TForm1::PokazBlad(const std::string& komunikat) { PokazKomunikat(NaQString(
 
 bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY)
 {
+    // The printer the user set up, so that its paper gives the sheet.
     if (!Drukarka::DrukarkaZainstalowana())
         return false;
-    Drukarka drukarka;
+    Drukarka& drukarka = DrukarkaProgramu();
     dpiX = drukarka.DpiX();
     dpiY = drukarka.DpiY();
     if (dpiX <= 0 || dpiY <= 0)

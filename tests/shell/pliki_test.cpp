@@ -209,3 +209,38 @@ TEST_F(PlikiTest, OtworzOstatniProjekt)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlikiTest, KoniecZeZmianamiPytaIKasujZostawiaProgram)
+{
+    Uruchom();
+    ZbudujProjekt(1, 1);
+    odpowiedzi = {Kasuj};
+    Form1->Koniec1Click();
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_EQ(pytania, (std::vector<std::string>{"Dane niezapisane. ZAPISAĆ?"}));
+
+    // "Tak" for a project without a file: saved through the dialog, then closed.
+    const std::string plik = Sciezka("przed_koncem.rup");
+    odpowiedzi = {Tak};
+    dialogi.SciezkiZapisz.push_back(plik);
+    Form1->Koniec1Click();
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_TRUE(PlikIstnieje(plik));
+}
+
+TEST_F(PlikiTest, ZapisZPlikiemNiczegoNiePyta)
+{
+    Uruchom();
+    const std::string plik = ZapisanyProjekt("z_plikiem.rup");
+    Ruchoplany[0].Natezenia[2] = 5;
+    ProjektZmieniony = true;
+    Form1->TB_ZapiszClick();
+    EXPECT_TRUE(pytania.empty());
+    EXPECT_TRUE(dialogi.Wpisy.empty());
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+}
+
+} // namespace
