@@ -56,15 +56,24 @@ std::array<Kawalek, 2> Wyloty(const DanaRelacja& p)
     return {Od(Poczatek(p.Krawedz1), Poczatek(p.Krawedz3)), Od(Koniec(p.Krawedz2), Koniec(p.Krawedz4))};
 }
 
+// Inside a quadrilateral. The shared test splits it along the diagonal 1-3
+// and counts that diagonal as outside; the second split along 2-4 keeps a
+// point lying on the first diagonal inside.
+bool WCzworokacie(const PunktXY& a, const PunktXY& b, const PunktXY& c, const PunktXY& d, double x, double y)
+{
+    return PunktWCzworokacie(a.X, a.Y, b.X, b.Y, c.X, c.Y, d.X, d.Y, x, y) ||
+           PunktWCzworokacie(b.X, b.Y, c.X, c.Y, d.X, d.Y, a.X, a.Y, x, y);
+}
+
 bool WPasmie(const DanaRelacja& p, double x, double y)
 {
     const PunktXY w1 = Poczatek(p.Krawedz1), w3 = Poczatek(p.Krawedz3);
     const PunktXY k2 = Koniec(p.Krawedz2), k4 = Koniec(p.Krawedz4);
     if (!MaLuki(p))
-        return PunktWCzworokacie(w1.X, w1.Y, w3.X, w3.Y, k4.X, k4.Y, k2.X, k2.Y, x, y);
+        return WCzworokacie(w1, w3, k4, k2, x, y);
     const DaneLuk &l1 = p.Luk1, &l2 = p.Luk2;
-    return PunktWCzworokacie(w1.X, w1.Y, w3.X, w3.Y, l2.A.X, l2.A.Y, l1.A.X, l1.A.Y, x, y) ||
-           PunktWCzworokacie(k2.X, k2.Y, k4.X, k4.Y, l2.B.X, l2.B.Y, l1.B.X, l1.B.Y, x, y) ||
+    return WCzworokacie(w1, w3, Punkt(l2.A), Punkt(l1.A), x, y) ||
+           WCzworokacie(k2, k4, Punkt(l2.B), Punkt(l1.B), x, y) ||
            PunktWWycinku(l1.Kierunek == 1, l1.C.X, l1.C.Y, l1.KatPoczatku, l1.KatKonca, l1.R, l2.R, x, y);
 }
 

@@ -1,0 +1,139 @@
+// Fillet geometry: lines, their intersection, feet of perpendiculars and the
+// arc of radius R inside a corner.
+
+#include "oblicz_wspolne.h"
+
+#include "junction/Zaokraglenia.h"
+
+using namespace oblicz_test;
+
+namespace {
+
+class Zaokraglenia : public ::testing::Test {
+protected:
+    void SetUp() override { PobierzKomunikaty(); }
+    void TearDown() override { PobierzKomunikaty(); }
+};
+
+TEST_F(Zaokraglenia, ProstaPrzezDwaPunkty)
+{
+    DanaProsta p;
+    ProstaPrzez(p, 0.0f, 0.0f, 0.01f, 5.0f);
+    EXPECT_EQ(p.Nachylenie, 1e11);
+    EXPECT_NEAR(p.Wyraz, 0.005, 1e-9);
+    ProstaPrzez(p, 0.0f, 0.0f, 0.011f, 5.0f);
+    EXPECT_NEAR(p.Nachylenie, 5.0 / 0.011, 0.01);
+    EXPECT_NEAR(p.Wyraz, 0.0, 1e-9);
+    ProstaPrzez(p, 1.0f, 3.0f, 3.0f, 7.0f);
+    EXPECT_DOUBLE_EQ(p.Nachylenie, 2.0);
+    EXPECT_DOUBLE_EQ(p.Wyraz, 1.0);
+}
+
+TEST_F(Zaokraglenia, PrzeciecieProstych)
+{
+    PunktXY p{-9, -9};
+    EXPECT_TRUE(PrzeciecieProstych(p, 1.0, 0.0, -1.0, 2.0));
+    EXPECT_DOUBLE_EQ(p.X, 1.0);
+    EXPECT_DOUBLE_EQ(p.Y, 1.0);
+    EXPECT_TRUE(PrzeciecieProstych(p, 1e11, 3.0, 2.0, 1.0));
+    EXPECT_DOUBLE_EQ(p.X, 3.0);
+    EXPECT_DOUBLE_EQ(p.Y, 7.0);
+    EXPECT_TRUE(PrzeciecieProstych(p, 2.0, 1.0, 1e11, 3.0));
+    EXPECT_DOUBLE_EQ(p.Y, 7.0);
+    EXPECT_TRUE(PobierzKomunikaty().empty());
+
+    // Equal slopes: no point, the message waits for the end of the redraw.
+    p = {-9, -9};
+    EXPECT_FALSE(PrzeciecieProstych(p, 2.0, 0.0, 2.0, 5.0));
+    EXPECT_EQ(p, (PunktXY{-9, -9}));
+    EXPECT_EQ(PobierzKomunikaty(), std::vector<std::string>{"Proste r\xF3wnoleg\xB3" "e"});
+}
+
+TEST_F(Zaokraglenia, RzutIPunktyLuku)
+{
+    PunktXY p;
+    RzutNaProsta(p, 0.0, 1.0, 3.0, 5.0);
+    EXPECT_DOUBLE_EQ(p.X, 3.0);
+    EXPECT_DOUBLE_EQ(p.Y, 1.0);
+    RzutNaProsta(p, 1.0, 0.0, 3.0, 5.0);
+    EXPECT_NEAR(p.X, 4.0, 1e-12);
+    EXPECT_NEAR(p.Y, 4.0, 1e-12);
+
+    PunktLukuP(p, 1.0, 1.0, 2.0, Pi / 2);
+    EXPECT_NEAR(p.X, 3.0, 1e-12);
+    EXPECT_NEAR(p.Y, 1.0, 1e-12);
+    PunktLukuL(p, 1.0, 1.0, 2.0, Pi / 2);
+    EXPECT_NEAR(p.X, -1.0, 1e-12);
+    EXPECT_NEAR(p.Y, 1.0, 1e-12);
+    EXPECT_FLOAT_EQ(OdlegloscPunktow(0, 0, 3, 4), 5.0f);
+}
+
+TEST_F(Zaokraglenia, SrodkiCzterechOkregow)
+{
+    std::array<double, 8> s{};
+    // y = 0 and y = x: line A up/down by 1, line B up/down by sqrt 2.
+    SrodkiZaokraglen(s, 1.0f, -5, 0, 0, 0, 0, 0, 5, 5);
+    const double k = 1.0 + std::sqrt(2.0);
+    const std::array<double, 8> e = {1 - std::sqrt(2.0), -1 + std::sqrt(2.0), -k, k, 1, -1, -1, 1};
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_NEAR(s[i], e[i], 1e-6) << i;
+    // Line A vertical at x = 0: centres 1 left and right of it on line B moved.
+    SrodkiZaokraglen(s, 1.0f, 0, -5, 0, 0, 0, 0, 5, 0);
+    const std::array<double, 8> v = {-1, 1, -1, 1, 1, -1, -1, 1};
+    for (std::size_t i = 0; i < 8; ++i)
+        EXPECT_NEAR(s[i], v[i], 1e-6) << i;
+}
+
+TEST_F(Zaokraglenia, LewyNaroznikPodKatemProstym)
+{
+    DaneLuk l;
+    l.R = 2.0f;  // the caller's; the fillet leaves R alone
+    ASSERT_TRUE(Zaokraglenie(l, -5, 0, -1, 0, 0, 1, 0, 5, 2.0f));
+    EXPECT_NEAR(l.C.X, -2.0, 1e-6);
+    EXPECT_NEAR(l.C.Y, 2.0, 1e-6);
+    EXPECT_NEAR(l.A.X, -2.0, 1e-6);
+    EXPECT_NEAR(l.A.Y, 0.0, 1e-6);
+    EXPECT_NEAR(l.B.X, 0.0, 1e-6);
+    EXPECT_NEAR(l.B.Y, 2.0, 1e-6);
+    EXPECT_EQ(l.Kierunek, 0);
+    EXPECT_NEAR(l.KatKonca - l.KatPoczatku, Pi / 2, 1e-6);
+    EXPECT_NEAR(l.M.X, -2.0 + 2.0 * std::sqrt(0.5), 1e-6);
+    EXPECT_NEAR(l.M.Y, 2.0 - 2.0 * std::sqrt(0.5), 1e-6);
+    SprawdzStyczny(l, {-5, 0}, {-1, 0}, {0, 1}, {0, 5});
+}
+
+TEST_F(Zaokraglenia, PrawyNaroznikUkosny)
+{
+    // North-east bound, then turning right to east-south-east.
+    DaneLuk l;
+    ASSERT_TRUE(Zaokraglenie(l, -4, -4, -1, -1, 1, 0.5f, 5, -1.5f, 1.5f));
+    l.R = 1.5f;
+    EXPECT_EQ(l.Kierunek, 1);
+    SprawdzStyczny(l, {-4, -4}, {-1, -1}, {1, 0.5}, {5, -1.5});
+    // The centre lies below both lines, inside the corner.
+    EXPECT_LT(l.C.Y, l.C.X);
+}
+
+TEST_F(Zaokraglenia, MalyPromienPodniesiony)
+{
+    DaneLuk l;
+    ASSERT_TRUE(Zaokraglenie(l, -5, 0, -1, 0, 0, 1, 0, 5, 0.05f));
+    EXPECT_NEAR(l.C.X, -0.1, 1e-6);
+    EXPECT_NEAR(l.C.Y, 0.1, 1e-6);
+}
+
+TEST_F(Zaokraglenia, NieDajaceSieLukiNieZmieniajaRekordu)
+{
+    DaneLuk l;
+    l.C = {7, 7};
+    // Parallel sides.
+    EXPECT_FALSE(Zaokraglenie(l, 0, 0, 1, 2, 3, 0, 4, 2, 1.0f));
+    // Two vertical sides.
+    EXPECT_FALSE(Zaokraglenie(l, 0, -5, 0, -1, 0.005f, 1, 0.005f, 5, 1.0f));
+    // A side of no length.
+    EXPECT_FALSE(Zaokraglenie(l, 1, 1, 1, 1, 0, 1, 0, 5, 1.0f));
+    EXPECT_EQ(l.C, (PunktXYS{7, 7}));
+    EXPECT_EQ(l.R, 0.0f);
+}
+
+} // namespace
