@@ -78,9 +78,10 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
 Plotno& PlotnoPomiaru()
 {
     if (Plotno* p = PlotnoEkranu()) return *p;
-    static QImage obraz(1, 1, QImage::Format_RGB32);
-    static PlotnoQt plotno(&obraz);
-    return plotno;
+    // Made once and never destroyed: a static destructor would run after
+    // the Qt application is gone.
+    static PlotnoQt* plotno = new PlotnoQt(new QImage(1, 1, QImage::Format_RGB32));
+    return *plotno;
 }
 
 int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skala); }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
 
 #include <QImage>
 
@@ -17,7 +16,9 @@ double PiksNaCmY = 0.0;
 namespace {
 Plotno* plotnoEkranu = nullptr;
 Plotno* plotnoDrukarki = nullptr;
-std::unique_ptr<PlotnoQt> plotnoBitmapy;  // the canvas made for BitmapaRysunku
+// The canvas made for BitmapaRysunku. Not destroyed at exit: its font must
+// not outlive the Qt application in a static destructor.
+PlotnoQt* plotnoBitmapy = nullptr;
 }  // namespace
 
 int32_t NaPiksele(double wartosc)
@@ -52,11 +53,12 @@ void UstawPlotnoDrukarki(Plotno* plotno) { plotnoDrukarki = plotno; }
 
 void UstawBitmapeRysunku(QImage* bitmapa)
 {
-    if (plotnoEkranu == plotnoBitmapy.get()) plotnoEkranu = nullptr;
-    plotnoBitmapy.reset();
+    if (plotnoEkranu == plotnoBitmapy) plotnoEkranu = nullptr;
+    delete plotnoBitmapy;
+    plotnoBitmapy = nullptr;
     if (bitmapa) {
-        plotnoBitmapy = std::make_unique<PlotnoQt>(bitmapa);
-        plotnoEkranu = plotnoBitmapy.get();
+        plotnoBitmapy = new PlotnoQt(bitmapa);
+        plotnoEkranu = plotnoBitmapy;
     }
 }
 

@@ -182,6 +182,9 @@ TEST_F(Tekst, SzerokoscTrueType)
     // The recorder measures half the font height per character: 4 x 12 px.
     EXPECT_NEAR(SzerTekstuTT("abcd", 0.5), 48 * 25.0 / 1000.0, 1e-6);
     EXPECT_EQ(n->ekran.wysokoscCzcionki, 24);
+    // Without a bitmap (a DXF export before the window exists) it still measures.
+    UstawPlotnoEkranu(nullptr);
+    EXPECT_GT(SzerTekstuTT("Kartogram", 1.0), 3.0f);
 }
 
 // Font files.
