@@ -156,6 +156,7 @@ for e in doc.modelspace():
                   d.start_angle, d.end_angle))
     else:
         out.write("OTHER|%s\n" % t)
+out.write("AUDIT|%d\n" % len(doc.audit().errors))
 )PY";
 
 std::vector<std::string> LinieUtf8(const std::string& sciezka)
@@ -201,6 +202,7 @@ TEST_F(EksportDxfTest, CzytnikDxfWidziKazdaEncje)
         "LINE|Rupl_linie|1|0.000000|-25.000000|10.000000|-22.500000",
         "ARC|Rupl_luki|5|5.000000|-20.000000|2.000000|0.000000|90.000000",
         "TEXT|Rupl_Napisy|251|1.000000|-23.800000|0.700000|0.000000|0.400000|Łódź żółć",
+        "AUDIT|0",
     };
     EXPECT_EQ(LinieUtf8(wynik), oczekiwane);
 }
