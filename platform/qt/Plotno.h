@@ -11,6 +11,7 @@
 
 #include "model/Typy.h"
 
+class QImage;
 class QPaintDevice;
 class QPainter;
 
@@ -93,7 +94,7 @@ public:
 
     // Copies the rectangle zrodlo (x, y, width, height) of an image onto this
     // canvas at (x, y) with the same size.
-    void KopiujProstokat(int x, int y, const class QImage& zrodlo, int zx, int zy, int szer, int wys);
+    void KopiujProstokat(int x, int y, const QImage& zrodlo, int zx, int zy, int szer, int wys);
 
 private:
     struct Stan;

@@ -190,7 +190,14 @@ TEST(PlotnoQtTest, CienkaLiniaBezOstatniegoPiksela)
         p.UstawStylPedzla(StylPedzla::Pelny);
         p.UstawKolorPiora(Czerwony);
         p.Prostokat(30, 2, 35, 6);
+        // A rectangle of another image copied in at the same size.
+        QImage zrodlo(10, 10, QImage::Format_RGB32);
+        zrodlo.fill(Qt::blue);
+        p.KopiujProstokat(2, 14, zrodlo, 5, 5, 3, 3);
     }
+    EXPECT_EQ(obraz.pixel(2, 14) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(obraz.pixel(4, 16) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(obraz.pixel(5, 16) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(obraz.pixel(10, 10) & 0xFFFFFF, 0u);
     EXPECT_EQ(obraz.pixel(19, 10) & 0xFFFFFF, 0u);
     EXPECT_EQ(obraz.pixel(20, 10) & 0xFFFFFF, 0xFFFFFFu);
