@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include "junction/Komunikaty.h"
 #include "junction/Relacje.h"
 #include "junction/SkalePaskow.h"
 #include "junction/WlotyPomiaru.h"
 #include "model/Ustawienia.h"
 #include "model/Wezel.h"
+#include "platform/Kodowanie.h"
 
 namespace {
 
@@ -80,6 +82,56 @@ void ZapiszPas(DaneRuchoplan& r, int pas, int ramie, const Krawedzie& k, double 
             }
         }
     }
+}
+
+bool Skonczona(double v)
+{
+    return std::isfinite(v);
+}
+
+bool LukSkonczony(const DaneLuk& l)
+{
+    for (float v : {l.A.X, l.A.Y, l.B.X, l.B.Y, l.M.X, l.M.Y, l.C.X, l.C.Y, l.R, l.KatPoczatku, l.KatKonca})
+        if (!Skonczona(v))
+            return false;
+    return true;
+}
+
+// Geometry read from a damaged file (an angle, offset or length that is no
+// number) would give points that are no numbers, which neither the screen
+// nor a DXF file can take. Such points are put on the node, the bands they
+// touch are left out, and the user is told to change the display values.
+void UsunNieliczby(DaneRuchoplan& r)
+{
+    bool byly = false;
+    const float x0 = Skonczona(r.X) ? r.X : 0.0f, y0 = Skonczona(r.Y) ? r.Y : 0.0f;
+    for (std::size_t i = 0; i < r.GeometriaRamion.size(); ++i)
+        if (!Skonczona(r.GeometriaRamion[i])) {
+            r.GeometriaRamion[i] = i % 2 == 0 ? x0 : y0;
+            byly = true;
+        }
+    for (float& z : r.ZasiegiRamion)
+        if (!Skonczona(z)) {
+            z = 0.0f;
+            byly = true;
+        }
+    for (DanaRelacja& rel : r.Relacje) {
+        bool boki = true;
+        for (const auto* k : {&rel.Krawedz1, &rel.Krawedz2, &rel.Krawedz3, &rel.Krawedz4})
+            for (double v : *k)
+                boki = boki && Skonczona(v);
+        const bool luki = LukSkonczony(rel.Luk1) && LukSkonczony(rel.Luk2);
+        if (boki && luki)
+            continue;
+        byly = true;
+        rel.Rysuj = 0;
+        for (auto* k : {&rel.Krawedz1, &rel.Krawedz2, &rel.Krawedz3, &rel.Krawedz4})
+            *k = {x0, x0, y0, y0};
+        rel.Luk1 = DaneLuk{};
+        rel.Luk2 = DaneLuk{};
+    }
+    if (byly)
+        ZbierzKomunikat(Utf8NaCp1250(KomunikatZlychParametrow));
 }
 
 } // namespace
@@ -244,4 +296,5 @@ void ObliczRuchoplan(int indeks)
     PrzesunPasy(indeks);
     UtworzRelacje(indeks);
     SortujRelacje(indeks);
+    UsunNieliczby(Rekord(indeks));
 }

@@ -287,3 +287,30 @@ TEST_F(Obliczenie, IndeksPozaKolekcjaNicNieRobi)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Obliczenie, GeometriaNieLiczbowaNieTrafiaDoRekordu)
+{
+    // An offset that is no number (a damaged file): the bands are left out
+    // rather than drawn from points that are no numbers.
+    const int i = UstawWzor(Wzor, 4.0, 5.0);
+    R(i).GlobOdsuniecie = std::numeric_limits<float>::quiet_NaN();
+    ObliczRuchoplan(i);
+    SprawdzSkonczone(R(i));
+    for (const DanaRelacja& rel : R(i).Relacje)
+        EXPECT_EQ(rel.Rysuj, 0) << rel.Nazwa.str();
+    EXPECT_EQ(PobierzKomunikaty().size(), 1u);
+
+    // An angle that is no number spoils only its own arm's bands.
+    const int j = UstawWzor(Wzor);
+    R(j).Kat[1] = std::numeric_limits<float>::infinity();
+    ObliczRuchoplan(j);
+    SprawdzSkonczone(R(j));
+    EXPECT_EQ(Relacja(R(j), "12")->Rysuj, 0);
+    EXPECT_EQ(Relacja(R(j), "24")->Rysuj, 0);
+    EXPECT_EQ(Relacja(R(j), "13")->Rysuj, 1);
+    EXPECT_EQ(Relacja(R(j), "34")->Rysuj, 1);
+}
+
+} // namespace
