@@ -77,7 +77,9 @@ bool WPasmie(const DanaRelacja& p, double x, double y)
            PunktWWycinku(l1.Kierunek == 1, l1.C.X, l1.C.Y, l1.KatPoczatku, l1.KatKonca, l1.R, l2.R, x, y);
 }
 
-// Steps 3 and 4 of a cut: the ends of the piece that lie inside the band.
+// The ends of the piece inside the band become hits: after an odd number
+// of crossings each end inside; after none or two, both ends only when both
+// lie inside (a piece wholly inside, or one leaving and re-entering).
 void DodajKonceWewnatrz(const DanaRelacja& p, const PunktXY& a, const PunktXY& b)
 {
     if (LiczbaPunktowPrzeciecia == 1 || LiczbaPunktowPrzeciecia == 3) {

@@ -278,14 +278,6 @@ TEST_F(Obliczenie, LukBezBokuZglaszaKomunikatRazBezNaN)
     EXPECT_TRUE(PobierzKomunikaty().empty());
 }
 
-TEST_F(Obliczenie, IndeksPozaKolekcjaNicNieRobi)
-{
-    UstawWzor(Wzor);
-    ObliczRuchoplan(5);
-    ObliczRuchoplan(-1);
-    EXPECT_EQ(R(0).Obliczony, 0);
-}
-
 } // namespace
 
 namespace {

@@ -213,14 +213,4 @@ TEST_F(Relacje, SkrzywionyPrzejazdDostajeLukiStyczne)
     EXPECT_TRUE(PobierzKomunikaty().empty());
 }
 
-TEST_F(Relacje, KolorZMacierzyKolorow)
-{
-    const int i = DodajRuchoplan();
-    R(i).Natezenia = Wzor;
-    R(i).KoloryRelacji[4 * 2 + 1] = KolorRGB(1, 2, 3);  // "32"
-    ObliczRuchoplan(i);
-    EXPECT_EQ(Relacja(R(i), "32")->Kolor, KolorRGB(1, 2, 3));
-    EXPECT_EQ(Relacja(R(i), "23")->Kolor, wg.KolorWypelnien);
-}
-
 } // namespace
