@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the project-reader fuzz target with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs it on our corpus.
+#   fuzz/build_and_run.sh [seconds=30] [build folder=build-fuzz]
+# A crash, hang or sanitizer report fails the script; the input is kept in
+# the build folder as crash-*, timeout-* or leak-*.
+set -euo pipefail
+ZRODLA="$(cd "$(dirname "$0")/.." && pwd)"
+SEKUNDY="${1:-30}"
+WYJSCIE="${2:-$ZRODLA/build-fuzz}"
+mkdir -p "$WYJSCIE/korpus"
+CXX="${CXX_FUZZ:-clang++}"
+PROGRAM="$WYJSCIE/fuzz_projekt"
+
+ZRODLA_CPP=("$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp "$ZRODLA/drawing/Teksty.cpp"
+            "$ZRODLA/drawing/Geometria.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
+# Rebuild only when a source is newer than the program.
+if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "$ZRODLA"/model/*.h "$ZRODLA"/drawing/*.h \
+      "$ZRODLA"/platform/*.h -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then
+  "$CXX" -std=c++20 -g -O1 -fno-omit-frame-pointer \
+    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+    -I"$ZRODLA" "${ZRODLA_CPP[@]}" -o "$PROGRAM"
+fi
+
+# The corpus grows in the build folder; the seeds in the repository stay as they are.
+cd "$WYJSCIE"
+UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 \
+  "$PROGRAM" -max_total_time="$SEKUNDY" -timeout=10 -rss_limit_mb=2048 -max_len=200000 \
+  -print_final_stats=1 korpus "$ZRODLA/fuzz/korpus"
