@@ -26,7 +26,7 @@ const char* const WbudowaneNazwyPojazdow[KlasPojazdow] = {
 const char* const WbudowaneOznPojazdow[KlasPojazdow] = {
     "Oso", "Dos", "Cwe", "CzP", "BUS", "Mot", "Tra", "TIR", "Row", "i1",
     "i2", "i3", "i4", "i5", "i6", "i7", "i8", "i9", "i10", "Zap"};
-const char* const WbudowaneNazwyPrzejsc[KategoriiPrzejsc] = {"Piesi", "Rowerzy\x9C" "ci", "...", "..."};
+const char* const WbudowaneNazwyPrzejsc[KategoriiPrzejsc] = {"Piesi", ("Rowerzy\x9C" "ci"), "...", "..."};
 const char* const WbudowaneOznPrzejsc[KategoriiPrzejsc] = {"Pie", "Row", "...", "..."};
 
 void UstawWbudowaneKlasy(DanePomiar& p)
