@@ -229,5 +229,9 @@ void TForm1::RysujObrazStartowy()
     p->WypiszTekst(20, 30, ZQString(ProducentLinia1()));
     p->WypiszTekst(20, 50, ZQString(ProducentLinia2()));
     p->WypiszTekst(20, 70, "6 lipiec 2021r");
+    // The empty project's prompts, under the start texts: the user sees at
+    // once what to do first.
+    p->WypiszTekst(20, 100, Utf8NaCp1250("Dodaj węzeł (ruchoplan lub rondo)."));
+    p->WypiszTekst(20, 120, Utf8NaCp1250("Dodaj wariant sieci."));
     RysujArkusz();
 }

@@ -42,6 +42,19 @@ TEST_F(ProgramTest, StartTworzyOknaIPustyProjekt)
     EXPECT_EQ(KatalogPrognoz, Sciezka("Pomiary") + "/Prognozy");
     EXPECT_EQ(KatalogUstawien, Sciezka("Pomiary") + "/Ustawienia");
     EXPECT_TRUE(KatalogProjektow.empty());
+    // The start picture: the sheet, the start texts and the prompts under them.
+    const QImage& b = Form1->BitmapaRysunku;
+    EXPECT_EQ(b.pixelColor(CmNaEkranX(wg.ArkuszB / 2), CmNaEkranY(wg.ArkuszH / 2)), QColor(Qt::white));
+    auto ciemne = [&b](int y0) {
+        int n = 0;
+        for (int y = y0; y < y0 + 16; ++y)
+            for (int x = 20; x < 120; ++x)
+                n += b.pixelColor(x, y).lightness() < 100;
+        return n;
+    };
+    EXPECT_GT(ciemne(10), 20);
+    EXPECT_GT(ciemne(100), 20);
+    EXPECT_EQ(ciemne(300), 0);
     // The fonts of the build were found: nothing was reported.
     EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
 }
