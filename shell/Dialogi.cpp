@@ -5,6 +5,8 @@
 
 void PokazKomunikat(const QString& tekst) { Dialogi().Informacja(ZQString(tekst)); }
 
+void PokazBladUzytkownikowi(const std::string& tekstCp1250) { Dialogi().Blad(tekstCp1250); }
+
 QString WybierzPlikDoOtwarcia(QWidget*, const QString& filtr, const QString& katalog, const QString&)
 {
     return NaQString(Dialogi().OtworzPlik({}, ZQString(filtr), ZQString(katalog)));

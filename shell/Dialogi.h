@@ -3,10 +3,12 @@
 // opener (scripted by the tests through the platform's own double).
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
 void PokazKomunikat(const QString& tekst);
+void PokazBladUzytkownikowi(const std::string& tekstCp1250);
 // Empty when the user cancels. filtr: "description|pattern|...".
 QString WybierzPlikDoOtwarcia(QWidget* rodzic, const QString& filtr, const QString& katalog,
                               const QString& rozszerzenie);

@@ -401,7 +401,7 @@ void TForm1::UstawSiatke(bool widoczna, const std::string& krok)
     CB_SiatkaKrok->setEditText(NaQString(krok));
 }
 
-void TForm1::PokazBlad(const std::string& komunikat) { PokazKomunikat(NaQString(komunikat)); }
+void TForm1::PokazBlad(const std::string& komunikat) { PokazBladUzytkownikowi(komunikat); }
 
 bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY)
 {

@@ -76,7 +76,7 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
 void TForm1::Ustawieniadrukarki1Click()
 {
     if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_) {
-        PokazKomunikat(U("Brak zainstalowanej drukarki."));
+        PokazBlad(Utf8NaCp1250("Brak zainstalowanej drukarki."));
         return;
     }
     DrukarkaProgramu().Ustawienia(this);
@@ -98,12 +98,12 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 void TForm1::TB_DrukujClick()
 {
     if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_) {
-        PokazKomunikat(U("Brak zainstalowanej drukarki."));
+        PokazBlad(Utf8NaCp1250("Brak zainstalowanej drukarki."));
         return;
     }
     Drukarka& drukarka = DrukarkaProgramu();
     if (!drukarka.RozpocznijDokument(windowTitle().toStdString())) {
-        PokazKomunikat(QString::fromStdString(drukarka.Blad()));
+        PokazBlad(Utf8NaCp1250(drukarka.Blad()));
         return;
     }
     QString blad;
@@ -119,7 +119,7 @@ void TForm1::TB_DrukujClick()
     }
     Przerysuj();
     if (!blad.isEmpty()) {
-        PokazKomunikat(blad);
+        PokazBlad(ZQString(blad));
         return;
     }
     PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" na aktualną drukarkę."));
