@@ -51,7 +51,7 @@ void RysujLegendePojazdow(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X
                           const std::string& warstwa)
 {
     const auto [cw, h, grub, P] = Rozmiary(rozmiary);
-    if (!Skonczone({X, Y, cw, h, grub}))
+    if (!TabelaSkonczona(rozmiary) || !Skonczone({X, Y, cw, h, grub}))
         return;
     const int n = std::clamp<int32_t>(LiczbaSkladow, 0, RozmiarSkladu - 1);
     const double x1 = X + 2.0 * cw;
@@ -90,7 +90,7 @@ void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X,
                          const std::string& warstwa)
 {
     const auto [cw, h, grub, P] = Rozmiary(rozmiary);
-    if (!Skonczone({X, Y, cw, h, grub}))
+    if (!TabelaSkonczona(rozmiary) || !Skonczone({X, Y, cw, h, grub}))
         return;
     int r = 1;
     double W = 0.0;

@@ -86,7 +86,7 @@ void RysujSume(bool zeroMode, const std::string& naroznik, float x, float y, flo
     if (!zeroMode && suma <= 0)
         return;
     const Naroznik n = CzytajNaroznik(naroznik);
-    if (!n.poprawny)
+    if (!n.poprawny || !TabelaSkonczona(RozmiaryLegendy))
         return;
     // The sizes are always the global ones; only the offsets follow the node.
     const double H = RozmiaryLegendy[5];
@@ -112,7 +112,7 @@ void RysujOpisRelacji(const TRozmiaryLegendy& rozmiary, const std::string& naroz
     if (!(S > 0.0f) && !zeroMode)
         return;
     const Naroznik n = CzytajNaroznik(naroznik);
-    if (!n.poprawny || !Skonczone({x, y, e12, e13, kat, S}))
+    if (!n.poprawny || !TabelaSkonczona(rozmiary) || !Skonczone({x, y, e12, e13, kat, S}))
         return;
 
     const double h = rozmiary[1];
@@ -370,7 +370,7 @@ void RysujTabelke(const TRozmiaryLegendy& rozmiary, int32_t vLewo, float x, floa
 {
     Tabelka t;
     t.v = {vLewo, vProsto, vPrawo, vZawrotka};
-    if (!RysowacTabelke(t.v, zeroMode) || !Skonczone({x, y, e12, e13, kat}))
+    if (!RysowacTabelke(t.v, zeroMode) || !TabelaSkonczona(rozmiary) || !Skonczone({x, y, e12, e13, kat}))
         return;
     t.rozmiary = &rozmiary;
     t.x0 = x;
@@ -401,7 +401,7 @@ void RysujTabelkeStruktury(const TRozmiaryLegendy& rozmiary, const BlokStruktury
     std::array<BlokStruktury, Kolumn> bloki = {vLewo, vProsto, vPrawo, vZawrotka};
     Tabelka t;
     t.v = {vLewo[0], vProsto[0], vPrawo[0], vZawrotka[0]};
-    if (!RysowacTabelke(t.v, zeroMode) || !Skonczone({x, y, e12, e13, kat}))
+    if (!RysowacTabelke(t.v, zeroMode) || !TabelaSkonczona(rozmiary) || !Skonczone({x, y, e12, e13, kat}))
         return;
     t.rozmiary = &rozmiary;
     t.x0 = x;

@@ -41,6 +41,8 @@ void RysujOpisyRamion(int32_t indeks, const TRozmiaryOpisow& rozmiary, const std
 {
     if (indeks < 0 || indeks >= static_cast<int32_t>(Ruchoplany.size()))
         return;
+    if (!TabelaSkonczona(rozmiary))
+        return;
     const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(indeks)];
     const double D = rozmiary[9];
     const double strzalka = rozmiary[8];

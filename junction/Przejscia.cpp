@@ -29,6 +29,8 @@ void RysujPrzejscia(const DaneRuchoplan& r, Zrodlo wartosci, const TRozmiaryOpis
                     const std::string& warstwa, const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj,
                     TKolor kolorWypelnienia, const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci)
 {
+    if (!TabelaSkonczona(rozmiary))
+        return;
     const double szer = rozmiary[0];
     const double wys = rozmiary[1];
     const float grub = rozmiary[4];
@@ -107,7 +109,7 @@ void RysujLegendePrzejscWezla(int32_t /*indeks*/, const TRozmiaryOpisow& rozmiar
     const double h = 0.8 * rozmiary[1];
     const double c = 0.8 * rozmiary[0];
     const float w = rozmiary[4];
-    if (!Skonczone({x, y, h, c, w}))
+    if (!TabelaSkonczona(rozmiary) || !Skonczone({x, y, h, c, w}))
         return;
     // Rows: the title, then one per category drawn.
     int n = 1;

@@ -37,6 +37,17 @@ inline bool Skonczone(std::initializer_list<double> wartosci)
     return true;
 }
 
+// Every entry of a size table is a finite number (a table read from a file
+// could hold anything).
+template <typename Tabela>
+bool TabelaSkonczona(const Tabela& t)
+{
+    for (float w : t.W)
+        if (!std::isfinite(w))
+            return false;
+    return true;
+}
+
 inline bool RamieJest(const DaneRuchoplan& r, int ramie)
 {
     return r.Ramie[static_cast<std::size_t>(ramie - 1)] != 0;

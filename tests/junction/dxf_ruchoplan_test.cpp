@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <algorithm>
 #include <set>
@@ -213,6 +214,27 @@ TEST_F(DxfRuchoplanu, WszystkieWarstwy)
     ASSERT_EQ(stempel.size(), 4u);
     EXPECT_EQ(stempel[0].tekst, "EKSPORT  :");
     EXPECT_EQ(stempel[1].tekst, "Plik  : ...");
+}
+
+TEST_F(DxfRuchoplanu, WartosciNieskonczoneNieTrafiajaDoPliku)
+{
+    Ustaw(1, 3, 200);
+    Ustaw(2, 4, 100);
+    Ustaw(1, 4, 50);
+    R().TytulWysokosc = 1.0f;
+    Oblicz();
+    // A broken computation: one strip point, one band side and one arc are no numbers.
+    R().GeometriaRamion[IndeksPunktuPasa(PasWlotu(1), 2, 5)] = std::nanf("");
+    R().Relacje[0].Krawedz2[1] = std::numeric_limits<double>::infinity();
+    R().Relacje[2].Luk1.C.X = std::nanf("");
+    RozmiaryLegendy[5] = std::nanf("");
+    Nagrywanie n;
+    WyjscieDxf = true;
+    RysujRuchoplan(0);
+    ASSERT_FALSE(n.dxf.encje.empty());
+    for (const auto& e : n.dxf.encje)
+        for (double v : {e.x1, e.y1, e.x2, e.y2, e.obrot, e.wspSzerokosci, e.wysokosc, e.r, e.katPoczatku, e.katKonca})
+            ASSERT_TRUE(std::isfinite(v)) << e.warstwa << " " << e.tekst;
 }
 
 TEST_F(DxfRuchoplanu, ArkuszKolejnegoWariantu)
