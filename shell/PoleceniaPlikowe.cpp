@@ -82,8 +82,11 @@ bool TForm1::WczytajProjekt(const std::string& sciezka)
 {
     NowyProjekt();
     const bool wczytany = OtworzProjekt(sciezka);
-    if (!wczytany)
+    if (!wczytany) {
+        // The empty project holds nothing to save.
         NowyProjekt();
+        ProjektZmieniony = false;
+    }
     Przerysuj();
     return wczytany;
 }

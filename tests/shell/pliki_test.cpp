@@ -172,9 +172,12 @@ TEST_F(PlikiTest, ZlyPlikNieZostajeProjektem)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("to nie jest projekt\r\nani troche\r\n");
     f.close();
+    ZbudujProjekt(2, 1);
+    odpowiedzi = {Nie};
     dialogi.SciezkiOtworz.push_back(zly);
     Form1->BOtworzClick();
     EXPECT_EQ(Form1->Sciezka(), "...");
+    EXPECT_FALSE(ProjektZmieniony);
     EXPECT_EQ(LiczbaWezlow(), 0);
     EXPECT_TRUE(Form1->OstatnieProjekty[0]->toolTip().isEmpty());
     EXPECT_FALSE(Komunikaty().empty());
