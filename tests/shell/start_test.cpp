@@ -12,6 +12,7 @@
 #include "drawing/Wyjscie.h"
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
+#include "shell/InfoOProgramie.h"
 #include "shell/OknaZastepcze.h"
 #include "shell/Podglad.h"
 
@@ -185,6 +186,25 @@ TEST_F(OknoPytaniaTest, ZamkniecieToKasujGdyPokazaneInaczejNie)
     EXPECT_EQ(Odpowiedz(false, [this] { Esc(); }), 7);
     EXPECT_EQ(Odpowiedz(true, [this] { okno.close(); }), 2);
     EXPECT_EQ(Odpowiedz(false, [this] { okno.close(); }), 7);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ProgramTest, InstrukcjaIOknoOProgramie)
+{
+    Uruchom();
+    Form1->Instrukcjapdf1Click();
+    ASSERT_FALSE(dialogi.Wpisy.empty());
+    EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::Dokument);
+    EXPECT_EQ(dialogi.Wpisy.back().tekst, Sciezka("Instrukcja/Instrukcja.pdf"));
+
+    EXPECT_EQ(InfoOProgramie->windowTitle(), "O programie");
+    EXPECT_EQ(InfoOProgramie->NrWersja->text(), "KARTOGRAM 2.0.6");
+    EXPECT_EQ(InfoOProgramie->powrot->text(), "Powrót");
+    InfoOProgramie->Button1Click();
+    EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::Dokument);
 }
 
 } // namespace
