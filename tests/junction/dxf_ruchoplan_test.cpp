@@ -237,6 +237,75 @@ TEST_F(DxfRuchoplanu, WartosciNieskonczoneNieTrafiajaDoPliku)
             ASSERT_TRUE(std::isfinite(v)) << e.warstwa << " " << e.tekst;
 }
 
+// Texts of one layer as the recording receiver got them.
+std::vector<std::string> TekstyWarstwy(const Nagrywanie& n, const std::string& warstwa)
+{
+    std::vector<std::string> w;
+    for (const auto& e : n.dxf.encje)
+        if (e.typ == EncjaDxf::Typ::Tekst && e.warstwa == warstwa)
+            w.push_back(e.tekst);
+    return w;
+}
+
+TEST_F(DxfRuchoplanu, StylSumWNaroznikach)
+{
+    Ustaw(1, 3, 200);
+    Ustaw(2, 4, 100);
+    wg.TylkoSuma = 1;
+    wg.RysujOznaczenie = 0;
+    R().OpisRamienia = {"", "", "", "", "", "", "", ""};
+    Oblicz();
+    Nagrywanie n;
+    WyjscieDxf = true;
+    RysujRuchoplan(0);
+    std::vector<std::string> liczby;
+    for (const auto& t : TekstyWarstwy(n, "Rupl_opisy"))
+        if (!t.empty())
+            liczby.push_back(t);
+    // Inlet then outlet total of each arm that has them: arm 1 in, 2 in, 3 out, 4 out.
+    EXPECT_EQ(liczby, (std::vector<std::string>{"200", "100", "200", "100"}));
+}
+
+TEST_F(DxfRuchoplanu, StylTabelek)
+{
+    Ustaw(1, 3, 200);
+    Ustaw(2, 4, 100);
+    wg.TabelkaWW = 1;
+    R().OpisRamienia = {"", "", "", "", "", "", "", ""};
+    Oblicz();
+    Nagrywanie n;
+    WyjscieDxf = true;
+    RysujRuchoplan(0);
+    const auto t = TekstyWarstwy(n, "Rupl_opisy");
+    // The south arm's table (own designation "D"): left to the west "C",
+    // straight to the north "B", right to the east "A"; then the east arm's.
+    const std::vector<std::string> poludnie = {"D  C", "D  B", "D  A", "0", "200", "0", "0.0%", "100.0%", "0.0%", "200"};
+    const std::vector<std::string> wschod = {"A  D", "A  C", "A  B", "0", "100", "0", "0.0%", "100.0%", "0.0%", "100"};
+    ASSERT_GE(t.size(), 20u);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 10), poludnie);
+    EXPECT_EQ(std::vector<std::string>(t.begin() + 10, t.begin() + 20), wschod);
+}
+
+TEST_F(DxfRuchoplanu, LegendyWezlaTylkoPrzyWlasnychUstawieniach)
+{
+    Ustaw(1, 3, 200);
+    Wezly[0].LegendaPrzejsc = 1;
+    Wezly[0].Struktura = 1;
+    Oblicz();
+    Nagrywanie n;
+    WyjscieDxf = true;
+    RysujRuchoplan(0);
+    EXPECT_TRUE(TekstyWarstwy(n, "Rupl_LegPrzejscia").empty());
+    EXPECT_TRUE(TekstyWarstwy(n, "Rupl_LegStruktura").empty());
+    Wezly[0].Globalne = 0;
+    n.Wyczysc();
+    RysujRuchoplan(0);
+    EXPECT_FALSE(TekstyWarstwy(n, "Rupl_LegPrzejscia").empty());
+    const auto pojazdy = TekstyWarstwy(n, "Rupl_LegStruktura");
+    ASSERT_FALSE(pojazdy.empty());
+    EXPECT_EQ(pojazdy.front(), "LEGENDA POJAZDY");
+}
+
 TEST_F(DxfRuchoplanu, ArkuszKolejnegoWariantu)
 {
     Nagrywanie n;

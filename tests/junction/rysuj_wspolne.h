@@ -67,11 +67,13 @@ protected:
         wg.SkalaPaskow100 = 1;
         wg.Pojazd100 = 1.0f;
         wg.Rysuj0Natezenia = 0;
+        wg.TylkoSuma = 0;   // a new project keeps it from the one before
         TekstTT = false;
     }
     void TearDown() override
     {
         NowyProjekt();
+        wg.TylkoSuma = 0;
         Czcionka = czcionka_;
     }
 
