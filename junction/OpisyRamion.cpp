@@ -22,16 +22,24 @@ struct UkladRamienia {
 UkladRamienia Uklad(const DaneRuchoplan& r, int k)
 {
     const double kat = r.Kat[static_cast<std::size_t>(k - 1)];
+    UkladRamienia u{};
     switch (k) {
     case 1:
-        return {kat - Cwierc, kat + Cwierc, true, kat - Cwierc + Cwierc};
+        u = {kat - KatPiPol, kat + KatPiPol, true, 0.0};
+        break;
     case 2:
-        return {kat, kat, false, kat - Cwierc};
+        u = {kat, kat, false, 0.0};
+        break;
     case 3:
-        return {kat + Cwierc, kat + Cwierc, false, kat + Cwierc - Cwierc};
+        u = {kat + KatPiPol, kat + KatPiPol, false, 0.0};
+        break;
     default:
-        return {kat + Pol, kat, true, kat + Pol + Cwierc};
+        u = {kat + KatPi, kat, true, 0.0};
+        break;
     }
+    // The second line stands on the side the text's upright points to.
+    u.s = u.odKonca ? u.a + KatPiPol : u.a - KatPiPol;
+    return u;
 }
 
 } // namespace
@@ -74,7 +82,7 @@ void RysujOpisyRamion(int32_t indeks, const TRozmiaryOpisow& rozmiary, const std
         const bool maStrzalke = r.Strzalka[static_cast<std::size_t>(k - 1)] != 0;
         if (maStrzalke)
             RysujStrzalke(kolorLinii, kolorWypelnien, r.X + (D + L + 0.5) * ca, r.Y + (D + L + 0.5) * sa, strzalka,
-                          strzalka, u.a - Cwierc, 0, 0.1f, warstwa);
+                          strzalka, u.a - KatPiPol, 0, 0.1f, warstwa);
         if (oznaczenia) {
             const std::string& oznaczenie = r.Oznaczenie[static_cast<std::size_t>(k - 1)].str();
             // On arms 1 and 4 the letter runs towards the node and ends where

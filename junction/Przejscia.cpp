@@ -38,7 +38,7 @@ void RysujPrzejscia(const DaneRuchoplan& r, Zrodlo wartosci, const TRozmiaryOpis
         const std::size_t i = static_cast<std::size_t>(k - 1);
         if (!r.Ramie[i] || !r.Przejscie[i])
             continue;
-        static constexpr double Obrot[4] = {-Cwierc, 0.0, Cwierc, Pol};
+        static constexpr double Obrot[4] = {-KatPiPol, 0.0, KatPiPol, KatPi};
         const double kat = r.Kat[i] + Obrot[i];
         double D = odleglosci[static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1)];
         const double dol = 0.2 + r.ZasiegiRamion[12 + i];   // edge 5 of the arm's outlet strip
@@ -133,10 +133,10 @@ void RysujLegendePrzejscWezla(int32_t /*indeks*/, const TRozmiaryOpisow& rozmiar
         ++n;
         const TKolor kolor = kolory[k];
         if (sumuj[k])
-            RysujZnakPrzejscia(2, kolor, X, y - n * 1.2 * h + 0.5 * h, 0.35f, 0.35f, 0.2 * h, 0.2 * h, Cwierc,
+            RysujZnakPrzejscia(2, kolor, X, y - n * 1.2 * h + 0.5 * h, 0.35f, 0.35f, 0.2 * h, 0.2 * h, KatPiPol,
                                KolorSzaryPrzejsc, 0, w, warstwa);
         else
-            RysujPrzejscieStrzalki(2, kolor, X, y - n * 1.2 * h + 0.8 * h, 0.0f, 0.2f, 0.2f, Cwierc, h, h, 0.5 * h,
+            RysujPrzejscieStrzalki(2, kolor, X, y - n * 1.2 * h + 0.8 * h, 0.0f, 0.2f, 0.2f, KatPiPol, h, h, 0.5 * h,
                                    KolorSzaryPrzejsc, 0, w, warstwa);
     }
     // "LEGENDA PRZEJŚCIA" in Windows-1250.

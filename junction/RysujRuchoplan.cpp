@@ -74,8 +74,8 @@ void KatyLuku(const DaneLuk& l, double& a0, double& krok)
     double a1 = l.KatKonca;
     a0 = l.KatPoczatku;
     if (l.Kierunek == 0) {
-        a0 = PelnyKat - a0;
-        a1 = PelnyKat - a1;
+        a0 = KatDwaPi - a0;
+        a1 = KatDwaPi - a1;
     }
     krok = (a1 - a0) / 10.0;
 }
@@ -251,7 +251,7 @@ void RysujStrzalkeWylotu(TKolor kolorLinii, TKolor kolorWypelnienia, float r11x,
     const PunktXY P1{r11x, r11y}, P5{r15x, r15y}, P6{r21x, r21y}, P10{r25x, r25y};
     const double kat = KatKierunku(P1.X, P1.Y, P6.X, P6.Y);
     const PunktXY d{std::cos(kat), std::sin(kat)};
-    const PunktXY n{std::cos(kat + Cwierc), std::sin(kat + Cwierc)};
+    const PunktXY n{std::cos(kat + KatPiPol), std::sin(kat + KatPiPol)};
     const double W = szerokosc;
     const double O = przesuniecie;
     std::vector<PunktXY> Q(7);
@@ -339,10 +339,10 @@ struct OpisRamienia {
 };
 
 constexpr OpisRamienia OpisyRamienia[4] = {
-    {{2, 3, 4}, Cwierc, "LG", "LD", 0.0, {4, 3, 2}},
-    {{1, 4, 3}, 0.0, "PD", "PG", Cwierc, {1, 4, 3}},
-    {{2, 1, 4}, Cwierc, "PD", "PG", Pol, {2, 1, 4}},
-    {{1, 2, 3}, 0.0, "LG", "LD", TrzyCwierci, {3, 2, 1}},
+    {{2, 3, 4}, KatPiPol, "LG", "LD", 0.0, {4, 3, 2}},
+    {{1, 4, 3}, 0.0, "PD", "PG", KatPiPol, {1, 4, 3}},
+    {{2, 1, 4}, KatPiPol, "PD", "PG", KatPi, {2, 1, 4}},
+    {{1, 2, 3}, 0.0, "LG", "LD", KatTrzyPiPol, {3, 2, 1}},
 };
 
 void RysujOpisyPotokow(const DaneRuchoplan& r, const UstawieniaRysunku& u, bool zeroMode)

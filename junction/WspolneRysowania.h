@@ -1,11 +1,12 @@
 #pragma once
 // Small helpers shared by the routines that draw a junction diagram: layer
-// names, the quarter turns as the diagrams write them, and the finiteness
-// test that keeps a broken computation out of the drawing and the DXF file.
+// names and the finiteness test that keeps a broken computation out of the
+// drawing and the DXF file. The quarter turns are those of drawing/Geometria.h.
 
 #include <cmath>
 #include <initializer_list>
 
+#include "drawing/Geometria.h"
 #include "model/Ruchoplan.h"
 #include "model/Typy.h"
 
@@ -16,11 +17,6 @@ inline constexpr const char* WarstwaLegPrzejscia = "Rupl_LegPrzejscia";
 inline constexpr const char* WarstwaLegStruktura = "Rupl_LegStruktura";
 inline constexpr const char* WarstwaPrzejscia = "Rupl_Przejscia";
 inline constexpr const char* WarstwaArkusz = "Rupl_Arkusz";
-
-inline constexpr double Cwierc = 1.570796327;
-inline constexpr double Pol = 3.141592654;
-inline constexpr double TrzyCwierci = 4.712388981;
-inline constexpr double PelnyKat = 6.283185307;
 
 inline constexpr TKolor KolorSzaryPrzejsc = KolorRGB(128, 128, 128);
 

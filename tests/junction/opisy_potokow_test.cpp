@@ -102,7 +102,7 @@ TEST_F(OpisyPotokow, SumaWNarozniku)
 
     // Turned by a quarter about the anchor: the offset (0.5, -1.72) becomes (1.72, 0.5).
     nagranie.Wyczysc();
-    RysujSume(false, "LG", 10.0f, 20.0f, 1.0f, 0.5f, static_cast<float>(Cwierc), 123, 0, "Rupl_opisy");
+    RysujSume(false, "LG", 10.0f, 20.0f, 1.0f, 0.5f, static_cast<float>(KatPiPol), 123, 0, "Rupl_opisy");
     const EncjaDxf* e = Tekst("123");
     ASSERT_NE(e, nullptr);
     EXPECT_NEAR(e->x1, 11.72 - 0.2 * 0.6, 1e-4);
@@ -238,7 +238,7 @@ TEST_F(OpisyPotokow, TabelkaObrocona)
 {
     TRozmiaryLegendy r;
     r[12] = 0.0f;
-    RysujTabelke(r, 0, 5.0f, 5.0f, 0.0f, 0.0f, static_cast<float>(Pol), 7, 0, 0, false, true, false, false, "C", "B",
+    RysujTabelke(r, 0, 5.0f, 5.0f, 0.0f, 0.0f, static_cast<float>(KatPi), 7, 0, 0, false, true, false, false, "C", "B",
                  "A", "D", false, false, false, 1, 0, "Rupl_opisy");
     // Without designations the volume row starts at the anchor; turned by a
     // half about it the text runs from the anchor to the left, upside down.
