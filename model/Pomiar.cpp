@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <ctime>
-#include <fstream>
 
 #include "drawing/Teksty.h"
 #include "model/Projekt.h"
 #include "platform/Kodowanie.h"
+#include "platform/PlikTekstowy.h"
 
 std::vector<DanePomiar> Pomiary;
 std::vector<DaneWspolczynniki> Wspolczynniki;
@@ -42,28 +42,34 @@ void UstawWbudowaneKlasy(DanePomiar& p)
     }
 }
 
-bool CzytajLinieUstawien(std::istream& f, std::string& linia)
-{
-    if (!std::getline(f, linia))
-        return false;
-    if (!linia.empty() && linia.back() == '\r')
-        linia.pop_back();
-    return true;
-}
+// The lines of the settings file one by one; "" past its end.
+class LinieUstawien {
+public:
+    explicit LinieUstawien(std::vector<std::string> linie) : linie_(std::move(linie)) {}
+    bool Nastepna(std::string& linia)
+    {
+        linia = i_ < linie_.size() ? linie_[i_] : std::string();
+        return i_++ < linie_.size();
+    }
+
+private:
+    std::vector<std::string> linie_;
+    std::size_t i_ = 0;
+};
 
 // Reads the two blocks of a count settings file; "" or the message of the
 // first factor that is no number (what was read before it stays).
-std::string CzytajUstawieniaPomiaru(std::istream& f, DanePomiar& p)
+std::string CzytajUstawieniaPomiaru(LinieUstawien& f, DanePomiar& p)
 {
     std::string linia;
-    while (CzytajLinieUstawien(f, linia)) {
+    while (f.Nastepna(linia)) {
         if (linia == KluczPojazdow) {
             for (int c = 0; c < KlasPojazdow; ++c) {
-                CzytajLinieUstawien(f, linia);
+                f.Nastepna(linia);
                 p.NazwaPojazdu[c] = linia;
-                CzytajLinieUstawien(f, linia);
+                f.Nastepna(linia);
                 p.OznPojazdu[c] = linia;
-                CzytajLinieUstawien(f, linia);
+                f.Nastepna(linia);
                 double w = 0.0;
                 if (!SprobujTekstNaLiczbe(PoprawSeparator(linia), w))
                     return Utf8NaCp1250("Współczynnik pojazdu nr ") + std::to_string(c + 1) + Utf8NaCp1250(" nie jest liczbą: \"") +
@@ -73,9 +79,9 @@ std::string CzytajUstawieniaPomiaru(std::istream& f, DanePomiar& p)
         }
         if (linia == KluczPrzejsc) {
             for (int k = 0; k < KategoriiPrzejsc; ++k) {
-                CzytajLinieUstawien(f, linia);
+                f.Nastepna(linia);
                 p.NazwaPrzejscia[k] = linia;
-                CzytajLinieUstawien(f, linia);
+                f.Nastepna(linia);
                 p.OznPrzejscia[k] = linia;
             }
         }
@@ -111,11 +117,14 @@ void UstawDomyslneWspolczynniki(DaneWspolczynniki& w)
 std::string UstawDomyslnyPomiar(DanePomiar& p)
 {
     std::string blad;
-    std::ifstream plik(KatalogPomiarow + "/Ustawienia/domyslne.upm", std::ios::binary);
-    if (plik)
+    std::vector<std::string> linie;
+    if (CzytajLinie(KatalogPomiarow + "/Ustawienia/domyslne.upm", linie, blad)) {
+        LinieUstawien plik(std::move(linie));
         blad = CzytajUstawieniaPomiaru(plik, p);
-    else
+    } else {
+        blad.clear();
         UstawWbudowaneKlasy(p);
+    }
     if (!blad.empty())
         return blad;
 
