@@ -3,9 +3,12 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "drawing/Bloki.h"
+#include "drawing/Opisy.h"
 #include "drawing/Rysowanie.h"
 #include "drawing/Tekst.h"
 #include "drawing/Teksty.h"
+#include "drawing/TytulWariantu.h"
 #include "drawing/Wyjscie.h"
 #include "junction/Komunikaty.h"
 #include "junction/Legendy.h"
@@ -31,23 +34,6 @@ constexpr TKolor KolorSiatki = 0xE6E6DC;
 constexpr TKolor KolorWymiarow = 0x646464;
 // Pixel height of the texts written straight on the bitmap.
 constexpr int WysokoscNapisow = 15;
-
-// Blocks of the current variant (or of all) with the given "over" byte.
-void RysujBloki(bool nad)
-{
-    if (!UslugiPozniejsze.RysujKomendeBloku)
-        return;
-    for (const DaneBlok& blok : Bloki) {
-        if ((blok.Nad != 0) != nad || (blok.Wariant != -1 && blok.Wariant != BiezacyWariant))
-            continue;
-        for (const DaneBlokWpis& def : DefinicjeBlokow) {
-            if (def.Nazwa != blok.Nazwa)
-                continue;
-            for (int l = std::max(def.Start, 0); l <= def.Koniec && l < LiczbaLiniiBlokow(); ++l)
-                UslugiPozniejsze.RysujKomendeBloku(LinieBlokow[l].str(), blok.X, blok.Y, blok.Sx, blok.Sy);
-        }
-    }
-}
 
 bool WezelIstnieje(int32_t nr) { return nr >= 0 && nr < LiczbaWezlow(); }
 
@@ -172,10 +158,9 @@ void TForm1::RysujCalosc()
 
     // 10.-12. Foreground blocks, descriptions, the variant's title.
     RysujBloki(true);
-    if (UslugiPozniejsze.RysujOpisy)
-        UslugiPozniejsze.RysujOpisy();
-    if (BiezacyWariant > -1 && UslugiPozniejsze.RysujTytulWariantu)
-        UslugiPozniejsze.RysujTytulWariantu(BiezacyWariant, 0, "Rupl_TytulWariant");
+    RysujOpisy();
+    if (BiezacyWariant > -1)
+        RysujTytulWariantu(BiezacyWariant, 0, "Rupl_TytulWariant");
 
     // 13. Prompts, straight on the bitmap.
     if (ekran) {

@@ -1,0 +1,29 @@
+#include "drawing/Opisy.h"
+
+#include <cmath>
+
+#include "drawing/Tekst.h"
+#include "model/Projekt.h"
+
+namespace {
+
+// A record read from a damaged file may hold a number that is none; such a
+// description is left out rather than sent to the outputs.
+bool DaSieNarysowac(const DaneOpis& o)
+{
+    for (float v : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Grubosc})
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+}  // namespace
+
+void RysujOpisy()
+{
+    for (const DaneOpis& o : Opisy) {
+        if ((o.Wariant != BiezacyWariant && o.Wariant != -1) || !DaSieNarysowac(o))
+            continue;
+        RysujTekst(o.Tekst, o.Kolor, o.X, o.Y, o.Sy, o.Sx, o.Grubosc, o.Kat, "Rupl_Napisy");
+    }
+}

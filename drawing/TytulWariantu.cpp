@@ -1,0 +1,32 @@
+#include "drawing/TytulWariantu.h"
+
+#include <cmath>
+
+#include "drawing/Tekst.h"
+#include "model/Projekt.h"
+
+void RysujTytulWariantu(int wariant, TKolor kolor, const std::string& warstwa)
+{
+    if (wariant < 0 || wariant >= LiczbaWariantow())
+        return;
+    const DaneWariant& w = Warianty[wariant];
+    const char wyrownanie = w.TytulWyrownanie;
+    if (wyrownanie != 'L' && wyrownanie != 'C' && wyrownanie != 'P')
+        return;
+    const double h = RozmiaryOpisow.WysOznaczenia();
+    if (!std::isfinite(w.TytulDx) || !std::isfinite(w.TytulDy) || !std::isfinite(h))
+        return;
+    const KrotkiTekst<250>* linie[] = {&w.Tytul1, &w.Tytul2, &w.Tytul3};
+    // Line k stands this many text heights below the anchor.
+    constexpr double odstepy[] = {1.2, 2.4, 3.6};
+    for (int k = 0; k < 3; ++k) {
+        const std::string& tekst = linie[k]->str();
+        double x = w.TytulDx;
+        if (wyrownanie != 'L') {
+            const double szer = SzerTekstuTT(tekst, h);
+            x -= wyrownanie == 'P' ? szer : szer / 2.0;
+        }
+        const double y = w.TytulDy + wg.ArkuszH - odstepy[k] * h;
+        RysujTekstTT(tekst, kolor, x, y, h, warstwa);
+    }
+}
