@@ -249,15 +249,15 @@ void RysujLinieKomendy(RodzajKomendy rodzaj, const std::string& linia, const Umi
 void RysujLukBloku(double x, double y, double r, double pocz, double kon, const KoncowkaKomendy& k,
                    const Umieszczenie& u)
 {
-    const double cx = u.X(x), cy = u.Y(y), rr = u.sx * r;
-    if (!Skonczone({cx, cy, rr, pocz, kon}))
+    // The arc primitive works in singles: a value beyond them draws nothing.
+    const float cx = static_cast<float>(u.X(x)), cy = static_cast<float>(u.Y(y)), rr = static_cast<float>(u.sx * r);
+    const float a = static_cast<float>(pocz), b = static_cast<float>(kon);
+    if (!Skonczone({cx, cy, rr, a, b}))
         return;
-    RysujLukOdcinkami(k.Kolor, WarstwaBlokow, static_cast<float>(cx), static_cast<float>(cy), static_cast<float>(rr),
-                      static_cast<float>(pocz), static_cast<float>(kon), k.Grubosc);
+    RysujLukOdcinkami(k.Kolor, WarstwaBlokow, cx, cy, rr, a, b, k.Grubosc);
 }
 
-// A parsed text with its placed anchor and sizes; false when any of them is
-// not a finite number.
+// A parsed text with its placed anchor and sizes.
 struct TekstUmieszczony {
     KomendaTekst k;
     double x = 0, y = 0, wysokosc = 0, szerokosc = 0;
@@ -270,7 +270,8 @@ bool UmiescTekst(const std::string& linia, const Umieszczenie& u, TekstUmieszczo
     t.y = u.Y(t.k.Y);
     t.wysokosc = u.sy * t.k.Wysokosc;
     t.szerokosc = u.sx * t.k.SzerZnaku;
-    return t.k.Poprawna && Skonczone({t.x, t.y, t.wysokosc, t.szerokosc});
+    // A text of no height shows nothing (and has no width factor in DXF).
+    return t.k.Poprawna && t.wysokosc != 0.0 && Skonczone({t.x, t.y, t.wysokosc, t.szerokosc, t.k.Kat});
 }
 
 }  // namespace

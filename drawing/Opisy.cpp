@@ -14,7 +14,8 @@ bool DaSieNarysowac(const DaneOpis& o)
     for (float v : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Grubosc})
         if (!std::isfinite(v))
             return false;
-    return true;
+    // A text of no height shows nothing (and has no width factor in DXF).
+    return o.Sy != 0.0f;
 }
 
 }  // namespace

@@ -167,7 +167,8 @@ TEST_F(Bloki_, ZlaGeometriaNicNieRysuje)
 {
     for (const char* linia :
          {"L(0,0", "L(0;0)-(1,1)", "P(1e400,0)-(1,1)", "O(nan,0,1)", "O(inf,0,1)", "O(1,1)", "O(0x10,0,1)",
-          "LUK(0,0,1,0)", "LUK(", "T(0,0,'abc", "T(0,0,'a',1,1e39,0)", "T(0,0,'a',1,1)", "L(", "O(,,)"}) {
+          "LUK(0,0,1,0)", "LUK(", "T(0,0,'abc", "T(0,0,'a',1,1e39,0)", "T(0,0,'a',1,1)", "L(", "O(,,)",
+          "LUK(0,0,1,1e300,0)", "O(1e300,0,1)", "T(0,0,'A',0,1,0)"}) {
         SCOPED_TRACE(linia);
         n->Wyczysc();
         RysujKomendeBloku(linia, 1, 1, 1, 1);
@@ -184,6 +185,20 @@ TEST_F(Bloki_, ZlaGeometriaNicNieRysuje)
     }
 }
 
+// A well-formed command with numbers from the edges of the ranges.
+std::string Wzor(std::mt19937& los)
+{
+    const char* liczby[] = {"0", "1", "-1", "0.5", "1e300", "-1e300", "1e-300", "1e39", "400", "-400", "2,5"};
+    auto l = [&] { return std::string(liczby[std::uniform_int_distribution<int>(0, 10)(los)]); };
+    switch (std::uniform_int_distribution<int>(0, 4)(los)) {
+    case 0: return "L(" + l() + "," + l() + ")-(" + l() + "," + l() + "),K(1,2,3),GR(" + l() + ")";
+    case 1: return "P(" + l() + "," + l() + ")-(" + l() + "," + l() + "),GR(" + l() + ")";
+    case 2: return "O(" + l() + "," + l() + "," + l() + ")";
+    case 3: return "LUK(" + l() + "," + l() + "," + l() + "," + l() + "," + l() + ")";
+    default: return "T(" + l() + "," + l() + ",'AB'," + l() + "," + l() + "," + l() + "),GR(" + l() + ")";
+    }
+}
+
 // Random lines over the language's characters: nothing non-finite reaches
 // DXF, nothing hangs, the preview and the extents survive them too.
 TEST_F(Bloki_, LosoweLinieSaBezpieczne)
@@ -195,8 +210,10 @@ TEST_F(Bloki_, LosoweLinieSaBezpieczne)
         std::string linia(std::uniform_int_distribution<int>(0, 40)(los), ' ');
         for (char& c : linia)
             c = znaki[std::uniform_int_distribution<std::size_t>(0, znaki.size() - 1)(los)];
-        if (i % 2)
+        if (i % 3 == 1 && linia.size() > 1)
             linia[0] = "LOPT"[i % 4], linia[1] = '(';
+        if (i % 3 == 2)
+            linia = Wzor(los);
         RysujKomendeBloku(linia, 0.5f, 0.5f, 2.0f, 0.5f);
         RysujBlokNaPodgladzie(podglad, linia, 0.5f, 0.5f, 2.0f, 0.5f);
         float a, b, c, d;

@@ -86,10 +86,12 @@ TEST_F(Opisy_, RozmiaryKatIKolor)
     EXPECT_EQ(n->ekran.linie[0].pioro.grubosc, GruboscEkran(0.3f));
 }
 
-TEST_F(Opisy_, LiczbaKtoraNieJestLiczbaPomijaOpis)
+TEST_F(Opisy_, LiczbaKtoraNieJestLiczbaIZerowaWysokoscPomijajaOpis)
 {
     Opisy[1].X = std::numeric_limits<float>::quiet_NaN();
     Opisy[2].Sy = std::numeric_limits<float>::infinity();
     EXPECT_TRUE(Narysowane(0).empty());
     EXPECT_EQ(Narysowane(2), std::vector<std::string>({"W2"}));
+    Opisy[0].Sy = 0.0f;  // no height: nothing to show
+    EXPECT_TRUE(Narysowane(2).empty());
 }
