@@ -119,10 +119,14 @@ void CzytajKoncowke(Czytnik& c, KoncowkaKomendy& k)
         if (c.Jest('K')) {
             c.Pomin(2);
             int32_t r = 0, g = 0, b = 0;
-            if (c.Calkowita(',', r) && c.Calkowita(',', g) && c.Calkowita(')', b))
+            if (c.Calkowita(',', r) && c.Calkowita(',', g) && c.Calkowita(')', b)) {
                 k.Kolor = KolorRGB(r, g, b);
-            else
+            } else {
+                // Black, and the width is still read after the bad colour.
                 k.Kolor = 0;
+                std::string reszta;
+                c.Do(")", reszta);
+            }
         }
     }
     if (c.Pozostalo() > 2) {

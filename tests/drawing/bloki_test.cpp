@@ -135,6 +135,7 @@ TEST_F(Bloki_, CzytanieGeometriiKoloruIGrubosci)
     CzytajKomendeO("O(1,1,2),K(9,x,0),GR(0.4)", o);  // a bad colour is black, the width still read
     EXPECT_EQ(o.Kolor, 0u);
     EXPECT_EQ(o.Poprawna, 1);
+    EXPECT_FLOAT_EQ(o.Grubosc, 0.4f);
     CzytajKomendeO("O(1,1,2,5)", o);  // the last argument may use a decimal comma
     EXPECT_DOUBLE_EQ(o.R, 2.5);
     CzytajKomendeO("O(1,1,2),k(1,2,3)", o);  // "K" in upper case only
