@@ -2,49 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "drawing/Nagrywanie.h"
 #include "junction/Legendy.h"
 #include "rysuj_wspolne.h"
 
 namespace {
 
-class Legendy : public rysuj_test::ProjektJednegoWezla {
+using namespace rysuj_test;
+
+class Legendy : public ProjektJednegoWezla {
 protected:
     void SetUp() override
     {
         ProjektJednegoWezla::SetUp();
-        WyjscieEkran = false;
-        WyjscieDrukarka = false;
-        WyjscieDxf = true;
+        TylkoDxf();
     }
+    std::vector<const EncjaDxf*> Teksty() const { return Encje(n, EncjaDxf::Typ::Tekst); }
+    std::size_t LiczbaLinii() const { return Encje(n, EncjaDxf::Typ::Linia).size(); }
 
-    std::vector<const EncjaDxf*> Encje(EncjaDxf::Typ typ) const
-    {
-        std::vector<const EncjaDxf*> w;
-        for (const auto& e : nagranie.dxf.encje)
-            if (e.typ == typ)
-                w.push_back(&e);
-        return w;
-    }
-    bool JestLinia(double x1, double y1, double x2, double y2) const
-    {
-        for (const auto* e : Encje(EncjaDxf::Typ::Linia))
-            if (std::abs(e->x1 - x1) < 1e-4 && std::abs(e->y1 - y1) < 1e-4 && std::abs(e->x2 - x2) < 1e-4 &&
-                std::abs(e->y2 - y2) < 1e-4)
-                return true;
-        return false;
-    }
-    const EncjaDxf* Tekst(const std::string& t) const
-    {
-        for (const auto* e : Encje(EncjaDxf::Typ::Tekst))
-            if (e->tekst == t)
-                return e;
-        return nullptr;
-    }
-
-    Nagrywanie nagranie;
+    Nagrywanie n;
 };
 
 // Legend sizes from the inlet labels' (0.3, 0.4, stroke 0.2): character
@@ -53,87 +28,77 @@ constexpr double cw = 0.24, h = 0.32, P = 0.384;
 
 TEST_F(Legendy, LegendaPojazdowPieciuTypow)
 {
-    ASSERT_EQ(LiczbaSkladow, 5);
     RysujLegendePojazdow(RozmiaryOpisow, 0, 10.0f, 20.0f, "Rupl_LegStruktura");
-    const auto teksty = Encje(EncjaDxf::Typ::Tekst);
-    const auto linie = Encje(EncjaDxf::Typ::Linia);
-    ASSERT_EQ(teksty.size(), 1u + 5u * 3u);   // title, then number, code and name per type
-    ASSERT_EQ(linie.size(), 2u + 5u + 4u);
-    for (const auto& e : nagranie.dxf.encje)
+    const auto t = Teksty();
+    ASSERT_EQ(t.size(), 1u + 5u * 3u);   // title, then number, code and name per type
+    ASSERT_EQ(LiczbaLinii(), 2u + 5u + 4u);
+    for (const auto& e : n.dxf.encje)
         EXPECT_EQ(e.warstwa, "Rupl_LegStruktura");
-    EXPECT_EQ(teksty[0]->tekst, "LEGENDA POJAZDY");
-    EXPECT_NEAR(teksty[0]->x1, 10.1, 1e-4);
-    EXPECT_NEAR(teksty[0]->y1, 20.0 - P + 0.2 * h, 1e-4);
-    EXPECT_NEAR(teksty[0]->wysokosc, 0.7 * h, 1e-5);
+    EXPECT_EQ(t[0]->tekst, "LEGENDA POJAZDY");
+    EXPECT_NEAR(t[0]->x1, 10.1, 1e-4);
+    EXPECT_NEAR(t[0]->y1, 20.0 - P + 0.2 * h, 1e-4);
+    EXPECT_NEAR(t[0]->wysokosc, 0.7 * h, 1e-5);
 
-    double W = 1.0;
-    for (int i = 1; i <= 5; ++i)
-        W = std::max(W, 0.6 * cw * static_cast<double>(Sklad[static_cast<std::size_t>(i)].Nazwa.size()) - 0.8);
-    const double x1 = 10.0 + 2 * cw, x2 = 10.0 + 4 * cw, xr = x2 + W + 1.0;
-    for (int i = 1; i <= 5; ++i) {
-        const double yi = 20.0 - (i + 1) * P;
-        const EncjaDxf* nr = teksty[static_cast<std::size_t>(1 + 3 * (i - 1))];
-        const EncjaDxf* kod = teksty[static_cast<std::size_t>(2 + 3 * (i - 1))];
-        const EncjaDxf* nazwa = teksty[static_cast<std::size_t>(3 + 3 * (i - 1))];
+    // The longest name, "ciężarowe z przyczepą", is 21 characters: 0.6 x 0.24 x 21 - 0.8.
+    const double x1 = 10.0 + 2 * cw, x2 = 10.0 + 4 * cw, xr = x2 + 2.224 + 1.0;
+    for (std::size_t i = 1; i <= 5; ++i) {
+        SCOPED_TRACE(i);
+        const double yi = 20.0 - static_cast<double>(i + 1) * P;
+        const EncjaDxf *nr = t[3 * i - 2], *kod = t[3 * i - 1], *nazwa = t[3 * i];
         EXPECT_EQ(nr->tekst, std::to_string(i) + ".");
-        EXPECT_EQ(kod->tekst, Sklad[static_cast<std::size_t>(i)].Oznaczenie.str());
-        EXPECT_EQ(nazwa->tekst, Sklad[static_cast<std::size_t>(i)].Nazwa.str());
+        EXPECT_EQ(kod->tekst, Sklad[i].Oznaczenie.str());
+        EXPECT_EQ(nazwa->tekst, Sklad[i].Nazwa.str());
         EXPECT_NEAR(kod->x1, x1 + 0.1, 1e-4);
         EXPECT_NEAR(nazwa->x1, x2 + 0.1, 1e-4);
         EXPECT_NEAR(nazwa->y1, yi + 0.2 * h, 1e-4);
-        EXPECT_TRUE(JestLinia(10.0, yi, xr, yi)) << i;
+        EXPECT_TRUE(JestLinia(n, 10.0, yi, xr, yi));
     }
     const double dol = 20.0 - 6 * P;
-    EXPECT_TRUE(JestLinia(10.0, 20.0, xr, 20.0));
-    EXPECT_TRUE(JestLinia(10.0, 20.0, 10.0, dol));
-    EXPECT_TRUE(JestLinia(xr, 20.0, xr, dol));
+    EXPECT_TRUE(JestLinia(n, 10.0, 20.0, xr, 20.0));
+    EXPECT_TRUE(JestLinia(n, 10.0, 20.0, 10.0, dol));
+    EXPECT_TRUE(JestLinia(n, xr, 20.0, xr, dol));
     // The code and name columns leave the title row undivided.
-    EXPECT_TRUE(JestLinia(x1, 20.0 - P, x1, dol));
-    EXPECT_TRUE(JestLinia(x2, 20.0 - P, x2, dol));
-}
+    EXPECT_TRUE(JestLinia(n, x1, 20.0 - P, x1, dol));
+    EXPECT_TRUE(JestLinia(n, x2, 20.0 - P, x2, dol));
 
-TEST_F(Legendy, LegendaPojazdowBezNazwMaSzerokoscNajmniejsza)
-{
+    // Without names the frame keeps its least width.
+    n.Wyczysc();
     LiczbaSkladow = 2;
     Sklad[1].Nazwa = "";
     Sklad[2].Nazwa = "";
     RysujLegendePojazdow(RozmiaryOpisow, 0, 0.0f, 0.0f, "Rupl_LegStruktura");
-    EXPECT_TRUE(JestLinia(0.0, 0.0, 4 * cw + 2.0, 0.0));
-    EXPECT_TRUE(JestLinia(0.0, -3 * P, 4 * cw + 2.0, -3 * P));
+    EXPECT_TRUE(JestLinia(n, 0.0, 0.0, 4 * cw + 2.0, 0.0));
+    EXPECT_TRUE(JestLinia(n, 0.0, -3 * P, 4 * cw + 2.0, -3 * P));
 }
 
-TEST_F(Legendy, LegendaPrzejscBezKategorii)
+TEST_F(Legendy, LegendaPrzejsc)
 {
+    // No category: the title alone in a frame one row high (17 characters wide).
     wg.RysujPrzejscia = {0, 0, 0, 0};
     RysujLegendePrzejsc(RozmiaryOpisow, 0, 0.0f, 0.0f, "Rupl_LegPrzejscia");
-    const auto teksty = Encje(EncjaDxf::Typ::Tekst);
-    ASSERT_EQ(teksty.size(), 1u);
-    EXPECT_EQ(teksty[0]->tekst, "LEGENDA PRZEJ\x8C" "CIA");
-    // The frame is one row high: its bottom lies on the line under the title.
-    const double xr = 0.0 + std::max(0.5, 17 * 0.6 * cw - 0.8) + 1.0;
-    ASSERT_EQ(Encje(EncjaDxf::Typ::Linia).size(), 5u);
-    EXPECT_TRUE(JestLinia(0.0, 0.0, xr, 0.0));
-    EXPECT_TRUE(JestLinia(0.0, -P, xr, -P));
-    EXPECT_TRUE(JestLinia(0.0, 0.0, 0.0, -P));
-}
+    ASSERT_EQ(Teksty().size(), 1u);
+    EXPECT_EQ(Teksty()[0]->tekst, "LEGENDA PRZEJ\x8C" "CIA");
+    const double xt = 17 * 0.6 * cw - 0.8 + 1.0;
+    EXPECT_EQ(LiczbaLinii(), 5u);
+    EXPECT_TRUE(JestLinia(n, 0.0, 0.0, xt, 0.0));
+    EXPECT_TRUE(JestLinia(n, 0.0, -P, xt, -P));
+    EXPECT_TRUE(JestLinia(n, 0.0, 0.0, 0.0, -P));
 
-TEST_F(Legendy, LegendaPrzejscDwochKategorii)
-{
+    n.Wyczysc();
     wg.RysujPrzejscia = {1, 1, 0, 0};
     RysujLegendePrzejsc(RozmiaryOpisow, 0, 5.0f, 5.0f, "Rupl_LegPrzejscia");
-    const auto teksty = Encje(EncjaDxf::Typ::Tekst);
-    ASSERT_EQ(teksty.size(), 3u);
-    EXPECT_EQ(teksty[0]->tekst, wg.NazwyPrzejsc[0].str());
-    EXPECT_EQ(teksty[1]->tekst, wg.NazwyPrzejsc[1].str());
-    EXPECT_NEAR(teksty[1]->x1, 5.15, 1e-4);
-    EXPECT_NEAR(teksty[1]->y1, 5.0 - 3 * P + 0.2 * h, 1e-4);
+    const auto t = Teksty();
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[0]->tekst, wg.NazwyPrzejsc[0].str());
+    EXPECT_EQ(t[1]->tekst, wg.NazwyPrzejsc[1].str());
+    EXPECT_NEAR(t[1]->x1, 5.15, 1e-4);
+    EXPECT_NEAR(t[1]->y1, 5.0 - 3 * P + 0.2 * h, 1e-4);
     // The signs stand right of the longest name; the title is narrower.
-    const double W = 0.6 * cw * static_cast<double>(wg.NazwyPrzejsc[1].size()) + 0.5;
-    const double xr = 5.0 + W + 1.0;
-    EXPECT_TRUE(JestLinia(5.0, 5.0 - 3 * P, xr, 5.0 - 3 * P));
-    EXPECT_TRUE(JestLinia(xr, 5.0, xr, 5.0 - 3 * P));
+    const double xr = 5.0 + 0.6 * cw * static_cast<double>(wg.NazwyPrzejsc[1].size()) + 0.5 + 1.0;
+    EXPECT_TRUE(JestLinia(n, 5.0, 5.0 - 3 * P, xr, 5.0 - 3 * P));
+    EXPECT_TRUE(JestLinia(n, xr, 5.0, xr, 5.0 - 3 * P));
     // Two ten-point signs and five frame lines, the signs in the category colours.
-    const auto linie = Encje(EncjaDxf::Typ::Linia);
+    const auto linie = Encje(n, EncjaDxf::Typ::Linia);
     ASSERT_EQ(linie.size(), 2u * 10u + 5u);
     EXPECT_EQ(linie[0]->kolor, KolorNaIndeksDxf(wg.KoloryPrzejsc[0]));
     EXPECT_EQ(linie[10]->kolor, KolorNaIndeksDxf(wg.KoloryPrzejsc[1]));
@@ -146,44 +111,33 @@ TEST_F(Legendy, TytulWyrownania)
     R().Y = 10.0f;
     R().TytulDx = -5.0f;
     R().TytulDy = 2.0f;
-    R().TytulWysokosc = 1.0f;
     R().Tytul = {"ABCD", "", "XY"};
-    R().TytulWyrownanie = 'L';
-    RysujTytul(0, 0, "Rupl_tytul");
-    auto teksty = Encje(EncjaDxf::Typ::Tekst);
-    // Three lines, the empty one too, 1.2 H apart, standing 0.2 H higher in DXF.
-    ASSERT_EQ(teksty.size(), 3u);
-    EXPECT_EQ(teksty[1]->tekst, "");
-    EXPECT_NEAR(teksty[0]->x1, 5.0, 1e-4);
-    EXPECT_NEAR(teksty[0]->y1, 12.2, 1e-4);
-    EXPECT_NEAR(teksty[2]->y1, 12.0 - 2.4 + 0.2, 1e-4);
-    EXPECT_EQ(teksty[0]->warstwa, "Rupl_tytul");
-
-    // Right-aligned: "ABCD" measures 4 x 0.5 x 120 pixels at this scale = 2.4 cm.
-    nagranie.Wyczysc();
-    R().TytulWyrownanie = 'P';
-    RysujTytul(0, 0, "Rupl_tytul");
-    teksty = Encje(EncjaDxf::Typ::Tekst);
-    ASSERT_EQ(teksty.size(), 3u);
-    EXPECT_NEAR(teksty[0]->x1, 5.0 - 2.4, 1e-3);
-    nagranie.Wyczysc();
-    R().TytulWyrownanie = 'C';
-    RysujTytul(0, 0, "Rupl_tytul");
-    teksty = Encje(EncjaDxf::Typ::Tekst);
-    ASSERT_EQ(teksty.size(), 3u);
-    EXPECT_NEAR(teksty[0]->x1, 5.0 - 1.2, 1e-3);
-}
-
-TEST_F(Legendy, TytulBezWyrownaniaLubWysokosciNieJestRysowany)
-{
-    R().TytulWysokosc = 1.0f;
-    R().TytulWyrownanie = 'X';
-    RysujTytul(0, 0, "Rupl_tytul");
-    EXPECT_TRUE(nagranie.dxf.encje.empty());
-    R().TytulWyrownanie = 'L';
-    R().TytulWysokosc = 0.0f;
-    RysujTytul(0, 0, "Rupl_tytul");
-    EXPECT_TRUE(nagranie.dxf.encje.empty());
+    // "ABCD" measures 4 x 0.5 x 120 pixels at this scale = 2.4 cm; no alignment
+    // or no height draws nothing.
+    const struct {
+        char wyrownanie;
+        float wysokosc;
+        double x;
+    } przypadki[] = {{'L', 1.0f, 5.0}, {'P', 1.0f, 5.0 - 2.4}, {'C', 1.0f, 5.0 - 1.2}, {'X', 1.0f, 0}, {'L', 0.0f, 0}};
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.wyrownanie);
+        n.Wyczysc();
+        R().TytulWyrownanie = p.wyrownanie;
+        R().TytulWysokosc = p.wysokosc;
+        RysujTytul(0, 0, "Rupl_tytul");
+        const auto t = Teksty();
+        if (p.wyrownanie == 'X' || p.wysokosc == 0.0f) {
+            EXPECT_TRUE(n.dxf.encje.empty());
+            continue;
+        }
+        // Three lines, the empty one too, 1.2 H apart, standing 0.2 H higher in DXF.
+        ASSERT_EQ(t.size(), 3u);
+        EXPECT_NEAR(t[0]->x1, p.x, 1e-3);
+        EXPECT_NEAR(t[0]->y1, 12.2, 1e-4);
+        EXPECT_EQ(t[1]->tekst, "");
+        EXPECT_NEAR(t[2]->y1, 12.0 - 2.4 + 0.2, 1e-4);
+        EXPECT_EQ(t[0]->warstwa, "Rupl_tytul");
+    }
 }
 
 } // namespace

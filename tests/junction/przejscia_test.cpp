@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "drawing/Nagrywanie.h"
 #include "junction/Przejscia.h"
 #include "junction/UstawieniaRysunku.h"
 #include "junction/WspolneRysowania.h"
@@ -11,7 +10,9 @@
 
 namespace {
 
-class Przejscia : public rysuj_test::ProjektJednegoWezla {
+using namespace rysuj_test;
+
+class Przejscia : public ProjektJednegoWezla {
 protected:
     void SetUp() override
     {
@@ -21,42 +22,34 @@ protected:
         R().Przejscie = {0, 1, 0, 0};   // only the east arm has a crossing
         wg.RysujPrzejscia = {1, 0, 0, 0};
         wg.SumujPrzejscia = {0, 0, 0, 0};
-        WyjscieEkran = false;
-        WyjscieDrukarka = false;
-        WyjscieDxf = true;
+        TylkoDxf();
     }
     void ObliczIRysuj(bool zPomiaru = false)
     {
         Oblicz();
         wg.SkalaPrzejsc = 0.01f;
         const UstawieniaRysunku u = ZbierzUstawieniaRysunku(0);
-        nagranie.Wyczysc();
-        if (zPomiaru)
-            RysujPrzejsciaZPomiaru(0, u.RozmiaryOpisow, false, "Rupl_Przejscia", u.SumujPrzejscia, u.RysujPrzejscia,
-                                   KolorSzaryPrzejsc, u.KoloryPrzejsc, u.OdlegloscPrzejscia);
-        else
-            RysujPrzejsciaWezla(0, u.RozmiaryOpisow, false, "Rupl_Przejscia", u.SumujPrzejscia, u.RysujPrzejscia,
-                                KolorSzaryPrzejsc, u.KoloryPrzejsc, u.OdlegloscPrzejscia);
+        n.Wyczysc();
+        (zPomiaru ? RysujPrzejsciaZPomiaru : RysujPrzejsciaWezla)(0, u.RozmiaryOpisow, false, "Rupl_Przejscia",
+                                                                  u.SumujPrzejscia, u.RysujPrzejscia,
+                                                                  KolorSzaryPrzejsc, u.KoloryPrzejsc,
+                                                                  u.OdlegloscPrzejscia);
     }
-    const EncjaDxf* Tekst(const std::string& t) const
-    {
-        for (const auto& e : nagranie.dxf.encje)
-            if (e.typ == EncjaDxf::Typ::Tekst && e.tekst == t)
-                return &e;
-        return nullptr;
-    }
+    const EncjaDxf* Tekst(const std::string& t) const { return ZnajdzTekst(n, t); }
     bool LiniaPozioma(double y) const
     {
-        for (const auto& e : nagranie.dxf.encje)
-            if (e.typ == EncjaDxf::Typ::Linia && std::abs(e.y1 - y) < 1e-4 && std::abs(e.y2 - y) < 1e-4 &&
-                std::abs(e.x1 - e.x2) > 0.1)
+        for (const auto* e : Encje(n, EncjaDxf::Typ::Linia))
+            if (std::abs(e->y1 - y) < 1e-4 && std::abs(e->y2 - y) < 1e-4 && std::abs(e->x1 - e->x2) > 0.1)
                 return true;
         return false;
     }
-    double Gora(int ramie) { return 0.2 + R().ZasiegiRamion[static_cast<std::size_t>(4 + ramie - 1)]; }
+    // Where the east arm's crossings start: 0.2 beyond the outlet's reach.
+    double Gora() { return 0.2 + R().ZasiegiRamion[5]; }
+    // The x of a count beside a bar of volume v whose outer side lies `odl` east of the node.
+    static double XLiczby(double odl, double v) { return 20.0 + odl - 0.5 * v * 0.5 * 0.01 + 0.3 * h; }
 
-    Nagrywanie nagranie;
-    const double h = 0.4;   // description height; characters 0.3 wide
+    Nagrywanie n;
+    static constexpr double h = 0.4;   // description height; characters 0.3 wide
 };
 
 TEST_F(Przejscia, PiesiNaPelnejOdleglosci)
@@ -64,17 +57,15 @@ TEST_F(Przejscia, PiesiNaPelnejOdleglosci)
     R().Przejscia[1].L[0] = 30;
     R().Przejscia[1].P[0] = 20;
     ObliczIRysuj();
-    // Bar 50 x 0.5 x 0.01 = 0.25 wide ending 4.0 east of the node; the first
-    // count beside the bar's inlet end, written upwards.
-    const double W = 0.25;
-    const double cx = 20.0 + 4.0 - 0.5 * W;
+    // Bar 50 x 0.5 x 0.01 wide ending 4.0 east of the node; the first count
+    // beside the bar's inlet end, written upwards.
     const EncjaDxf* l = Tekst("30");
     ASSERT_NE(l, nullptr);
     EXPECT_NE(Tekst("20"), nullptr);
     EXPECT_EQ(l->warstwa, "Rupl_Przejscia");
     EXPECT_NEAR(l->obrot, 90.0, 1e-3);
-    EXPECT_NEAR(l->x1, cx + 0.5 * h - 0.2 * h, 1e-3);
-    EXPECT_NEAR(l->y1, 30.0 + Gora(2) + 0.5 * h + 0.2, 1e-3);
+    EXPECT_NEAR(l->x1, XLiczby(4.0, 50), 1e-3);
+    EXPECT_NEAR(l->y1, 30.0 + Gora() + 0.5 * h + 0.2, 1e-3);
 }
 
 TEST_F(Przejscia, KategorieOdSrodkaKuZewnatrz)
@@ -89,20 +80,19 @@ TEST_F(Przejscia, KategorieOdSrodkaKuZewnatrz)
     ObliczIRysuj();
     // Other 2 (a sign with the sum) at the full 4.0, each next category
     // 0.4 + 0.1 nearer the centre.
-    const double odl[4] = {2.5, 3.0, 3.5, 4.0};
-    for (int c = 0; c < 3; ++c) {
+    const double odl[3] = {2.5, 3.0, 3.5};
+    for (std::size_t c = 0; c < 3; ++c) {
+        SCOPED_TRACE(c);
         const EncjaDxf* e = Tekst(std::to_string(L[c]));
-        ASSERT_NE(e, nullptr) << c;
-        const double W = (L[c] + P[c]) * 0.5 * 0.01;
-        EXPECT_NEAR(e->x1, 20.0 + odl[c] - 0.5 * W + 0.5 * h - 0.2 * h, 1e-3) << c;
-        EXPECT_NE(Tekst(std::to_string(P[c])), nullptr) << c;
+        ASSERT_NE(e, nullptr);
+        EXPECT_NEAR(e->x1, XLiczby(odl[c], L[c] + P[c]), 1e-3);
+        EXPECT_NE(Tekst(std::to_string(P[c])), nullptr);
     }
     const EncjaDxf* suma = Tekst("83");
     ASSERT_NE(suma, nullptr);
     EXPECT_EQ(Tekst("41"), nullptr);
-    const double hw = 83 * 0.5 * 0.01;
-    EXPECT_NEAR(suma->x1, 20.0 + 4.0 - 0.5 * hw + 0.7 * h - 0.2 * h, 1e-3);
-    EXPECT_NEAR(suma->y1, 30.0 + Gora(2) + 0.3, 1e-3);
+    EXPECT_NEAR(suma->x1, 20.0 + 4.0 - 0.5 * 83 * 0.5 * 0.01 + 0.5 * h, 1e-3);
+    EXPECT_NEAR(suma->y1, 30.0 + Gora() + 0.3, 1e-3);
 }
 
 TEST_F(Przejscia, ZeroweNatezeniaNicNieRysujaAleZajmujaMiejsce)
@@ -110,22 +100,15 @@ TEST_F(Przejscia, ZeroweNatezeniaNicNieRysujaAleZajmujaMiejsce)
     wg.RysujPrzejscia = {1, 1, 0, 0};
     R().Przejscia[1].L[0] = 7;   // pedestrians; cyclists have nothing
     ObliczIRysuj();
-    // Only the pedestrians' two counts: the cyclists draw nothing.
-    int teksty = 0;
-    for (const auto& e : nagranie.dxf.encje)
-        teksty += e.typ == EncjaDxf::Typ::Tekst;
-    EXPECT_EQ(teksty, 2);
+    EXPECT_EQ(Teksty(n).size(), 2u);
     const EncjaDxf* e = Tekst("7");
     ASSERT_NE(e, nullptr);
-    EXPECT_NEAR(e->x1, 20.0 + 3.5 - 0.5 * 0.035 + 0.5 * h - 0.2 * h, 1e-3);
-}
+    EXPECT_NEAR(e->x1, XLiczby(3.5, 7), 1e-3);
 
-TEST_F(Przejscia, RamieBezPrzejsciaLubNieobecne)
-{
-    R().Przejscia[1].L[0] = 7;
+    // An absent arm draws nothing.
     R().Ramie[1] = 0;
     ObliczIRysuj();
-    EXPECT_TRUE(nagranie.dxf.encje.empty());
+    EXPECT_TRUE(n.dxf.encje.empty());
 }
 
 TEST_F(Przejscia, OdlegloscWezlaWedlugWlotowPomiaru)
@@ -155,37 +138,31 @@ TEST_F(Przejscia, ZPomiaru)
     // A count index outside the project draws nothing.
     R().NrPomiaru = 3;
     ObliczIRysuj(true);
-    EXPECT_TRUE(nagranie.dxf.encje.empty());
+    EXPECT_TRUE(n.dxf.encje.empty());
 }
 
 TEST_F(Przejscia, LegendaWezla)
 {
     const std::array<std::string, 4> nazwy = {"PIESI", "ROWERY", "X", "Y"};
+    const double hh = 0.32, P = 1.2 * hh;
     RysujLegendePrzejscWezla(0, RozmiaryOpisow, "Rupl_LegPrzejscia", nazwy, {1, 0, 0, 0}, {1, 1, 0, 0},
                              {KolorRGB(255, 0, 0), 0, 0, 0}, 0, 0.0f, 0.0f);
     const EncjaDxf* piesi = Tekst("PIESI (suma)");
     ASSERT_NE(piesi, nullptr);
     EXPECT_NE(Tekst("ROWERY"), nullptr);
     EXPECT_NE(Tekst("LEGENDA PRZEJ\x8C" "CIA"), nullptr);
-    const double hh = 0.32, P = 1.2 * hh;
     EXPECT_NEAR(piesi->x1, 0.15, 1e-4);
     EXPECT_NEAR(piesi->y1, -2 * P + 0.2 * hh, 1e-4);
     EXPECT_TRUE(LiniaPozioma(-3 * P));
     EXPECT_EQ(piesi->warstwa, "Rupl_LegPrzejscia");
-}
 
-TEST_F(Przejscia, LegendaWezlaBezKategorii)
-{
-    const std::array<std::string, 4> nazwy = {"PIESI", "ROWERY", "X", "Y"};
+    // No category: the title alone, its frame's bottom on the line under it.
+    n.Wyczysc();
     RysujLegendePrzejscWezla(0, RozmiaryOpisow, "Rupl_LegPrzejscia", nazwy, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0},
                              0, 0.0f, 0.0f);
-    int linie = 0, teksty = 0;
-    for (const auto& e : nagranie.dxf.encje)
-        (e.typ == EncjaDxf::Typ::Linia ? linie : teksty)++;
-    EXPECT_EQ(teksty, 1);
-    EXPECT_EQ(linie, 5);
-    // Bottom and the line under the title coincide.
-    EXPECT_TRUE(LiniaPozioma(-1.2 * 0.32));
+    EXPECT_EQ(Teksty(n).size(), 1u);
+    EXPECT_EQ(Encje(n, EncjaDxf::Typ::Linia).size(), 5u);
+    EXPECT_TRUE(LiniaPozioma(-P));
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/Nagrywanie.h"
 #include "drawing/Tekst.h"
 #include "drawing/Wyjscie.h"
 #include "junction/ObliczRuchoplan.h"
@@ -22,7 +23,7 @@
 namespace rysuj_test {
 
 // Every glyph advances 50 units (a text is 0.6 x its character width per
-// character) and has one slanted stroke, so widths are easy to work by hand.
+// character) and has two strokes, so widths are easy to work by hand.
 inline void UstawCzcionkeTestowa()
 {
     for (int c = 0; c < 256; ++c) {
@@ -30,20 +31,57 @@ inline void UstawCzcionkeTestowa()
         z.Szerokosc = 50.0f;
         if (c > 32) {
             z.LiczbaKresek = 2;
-            z.KreskaX1[0] = 5;
-            z.KreskaY1[0] = 0;
-            z.KreskaX2[0] = 40;
-            z.KreskaY2[0] = 80;
-            z.KreskaX1[1] = 5;
-            z.KreskaY1[1] = 40;
-            z.KreskaX2[1] = 40;
-            z.KreskaY2[1] = 40;
+            z.KreskaX1 = {5, 5};
+            z.KreskaY1 = {0, 40};
+            z.KreskaX2 = {40, 40};
+            z.KreskaY2 = {80, 40};
         }
         Czcionka[static_cast<std::size_t>(c)] = z;
     }
 }
 
-// A new project with one junction node at (x, y), one variant and its
+inline void TylkoDxf()
+{
+    WyjscieEkran = false;
+    WyjscieDrukarka = false;
+    WyjscieDxf = true;
+}
+
+// What the recording DXF receiver got: entities of a type, texts (of a
+// layer), a text by its content, a line by its ends.
+inline std::vector<const EncjaDxf*> Encje(const Nagrywanie& n, EncjaDxf::Typ typ)
+{
+    std::vector<const EncjaDxf*> w;
+    for (const auto& e : n.dxf.encje)
+        if (e.typ == typ)
+            w.push_back(&e);
+    return w;
+}
+inline std::vector<std::string> Teksty(const Nagrywanie& n, const std::string& warstwa = "")
+{
+    std::vector<std::string> w;
+    for (const auto* e : Encje(n, EncjaDxf::Typ::Tekst))
+        if (warstwa.empty() || e->warstwa == warstwa)
+            w.push_back(e->tekst);
+    return w;
+}
+inline const EncjaDxf* ZnajdzTekst(const Nagrywanie& n, const std::string& t)
+{
+    for (const auto* e : Encje(n, EncjaDxf::Typ::Tekst))
+        if (e->tekst == t)
+            return e;
+    return nullptr;
+}
+inline bool JestLinia(const Nagrywanie& n, double x1, double y1, double x2, double y2)
+{
+    auto b = [](double a, double c) { return std::abs(a - c) < 1e-4; };
+    for (const auto* e : Encje(n, EncjaDxf::Typ::Linia))
+        if (b(e->x1, x1) && b(e->y1, y1) && b(e->x2, x2) && b(e->y2, y2))
+            return true;
+    return false;
+}
+
+// A new project with one junction node at (20, 30), one variant and its
 // diagram, geometry entered and every arm straight (angles 0).
 class ProjektJednegoWezla : public ::testing::Test {
 protected:
