@@ -1,18 +1,17 @@
 // Junction diagrams exported to a DXF file and read back by a real DXF
-// reader: band outlines cut where later bands cover them, arrows, labels,
-// caption, crossings, legends and the sheet frame on their layers. The
-// files stay in the build folder (artefakty/) for a person to open.
+// reader (band outlines cut where later bands cover them, arrows, layers),
+// and the label styles, node legends, arm descriptions and sheet frame as
+// the recording receiver gets them. Exported files stay in artefakty/.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
-#include <algorithm>
 #include <set>
 
 #include "drawing/Dxf.h"
-#include "drawing/Nagrywanie.h"
 #include "drawing/Teksty.h"
 #include "junction/ArkuszDxf.h"
 #include "junction/Legendy.h"
@@ -22,9 +21,9 @@
 
 namespace {
 
-using rysuj_test::Encja;
+using namespace rysuj_test;
 
-class DxfRuchoplanu : public rysuj_test::ProjektJednegoWezla {
+class DxfRuchoplanu : public ProjektJednegoWezla {
 protected:
     void SetUp() override
     {
@@ -34,14 +33,11 @@ protected:
         WyjscieDrukarka = false;
     }
 
-    // Exports the diagram (and whatever `dodatki` draws) and reads it back.
-    template <typename F>
-    std::vector<Encja> Eksportuj(const std::string& nazwa, F dodatki)
+    // Exports the sheet, the diagram and whatever `dodatki` draws, and reads it back.
+    template <typename F = void (*)()>
+    std::vector<Encja> Eksportuj(const std::string& nazwa, F dodatki = [] {})
     {
-        std::string brak;
-        if (!rysuj_test::CzytnikDxfDostepny(brak))
-            return {};
-        const std::string plik = rysuj_test::Artefakt(nazwa);
+        const std::string plik = Artefakt(nazwa);
         {
             EksportDxf eksport(plik);
             RysujArkuszDxf();
@@ -49,43 +45,41 @@ protected:
             dodatki();
             eksport.Zakoncz();
         }
-        return rysuj_test::CzytajDxf(plik);
+        return CzytajDxf(plik);
     }
-    std::vector<Encja> Eksportuj(const std::string& nazwa)
-    {
-        return Eksportuj(nazwa, [] {});
-    }
-
     static std::vector<Encja> Warstwa(const std::vector<Encja>& e, const std::string& w, const std::string& typ)
     {
         std::vector<Encja> wynik;
-        for (const auto& x : e)
-            if (x.warstwa == w && x.typ == typ)
-                wynik.push_back(x);
+        std::copy_if(e.begin(), e.end(), std::back_inserter(wynik),
+                     [&](const Encja& x) { return x.warstwa == w && x.typ == typ; });
         return wynik;
     }
-    static bool JestLinia(const std::vector<Encja>& e, double x1, double y1, double x2, double y2)
+    // A line between two points, in either direction.
+    static bool JestOdcinek(const std::vector<Encja>& e, double x1, double y1, double x2, double y2)
     {
-        auto blisko = [](double a, double b) { return std::abs(a - b) < 2e-3; };
+        auto b = [](double a, double c) { return std::abs(a - c) < 2e-3; };
         for (const auto& l : e)
-            if (l.typ == "LINE" && ((blisko(l.x1, x1) && blisko(l.y1, y1) && blisko(l.x2, x2) && blisko(l.y2, y2)) ||
-                                    (blisko(l.x1, x2) && blisko(l.y1, y2) && blisko(l.x2, x1) && blisko(l.y2, y1))))
+            if ((b(l.x1, x1) && b(l.y1, y1) && b(l.x2, x2) && b(l.y2, y2)) ||
+                (b(l.x1, x2) && b(l.y1, y2) && b(l.x2, x1) && b(l.y2, y1)))
                 return true;
         return false;
     }
-    static double Stopnie360(double a)
+    // South to north 200, east to west 100, drawn into the recording receiver.
+    void NagrajKrzyz(Nagrywanie& n)
     {
-        a = std::fmod(a, 360.0);
-        return a < -1e-6 ? a + 360.0 : a;
+        Ustaw(1, 3, 200);
+        Ustaw(2, 4, 100);
+        R().OpisRamienia = {"", "", "", "", "", "", "", ""};
+        Oblicz();
+        n.Wyczysc();
+        WyjscieDxf = true;
+        RysujRuchoplan(0);
     }
 };
 
 #define POMIN_BEZ_CZYTNIKA()                                                                                         \
-    do {                                                                                                             \
-        std::string brak;                                                                                            \
-        if (!rysuj_test::CzytnikDxfDostepny(brak))                                                                   \
-            GTEST_SKIP() << "czytnik DXF niedostępny: " << brak;                                                     \
-    } while (0)
+    if (std::string brak; !CzytnikDxfDostepny(brak))                                                                 \
+    GTEST_SKIP() << "czytnik DXF niedostępny: " << brak
 
 // South to north (200) crossed by east to west (100), 0.01 cm per vehicle,
 // node at (20, 30): the wide band lies between x = 20.5 and 22.5, the narrow
@@ -99,20 +93,20 @@ TEST_F(DxfRuchoplanu, ObrysPrzecietyPozniejszymPasmem)
     const auto e = Eksportuj("ruchoplan_przeciecie.dxf");
     const auto linie = Warstwa(e, "Rupl_linie", "LINE");
     // The wide band's sides stop where the narrow band drawn after it begins...
-    EXPECT_TRUE(JestLinia(linie, 20.5, 24.0, 20.5, 30.5));
-    EXPECT_TRUE(JestLinia(linie, 20.5, 31.5, 20.5, 36.0));
-    EXPECT_TRUE(JestLinia(linie, 22.5, 24.0, 22.5, 30.5));
-    EXPECT_TRUE(JestLinia(linie, 22.5, 31.5, 22.5, 36.0));
-    EXPECT_FALSE(JestLinia(linie, 20.5, 24.0, 20.5, 36.0));
+    for (double x : {20.5, 22.5}) {
+        EXPECT_TRUE(JestOdcinek(linie, x, 24.0, x, 30.5)) << x;
+        EXPECT_TRUE(JestOdcinek(linie, x, 31.5, x, 36.0)) << x;
+        EXPECT_FALSE(JestOdcinek(linie, x, 24.0, x, 36.0)) << x;
+    }
     // ... and the last band is whole.
-    EXPECT_TRUE(JestLinia(linie, 14.0, 30.5, 26.0, 30.5));
-    EXPECT_TRUE(JestLinia(linie, 14.0, 31.5, 26.0, 31.5));
+    EXPECT_TRUE(JestOdcinek(linie, 14.0, 30.5, 26.0, 30.5));
+    EXPECT_TRUE(JestOdcinek(linie, 14.0, 31.5, 26.0, 31.5));
     // Outlet arrow of the north arm: its head 0.25 beyond each side, the tip
     // 0.175 beyond the middle of the mouth.
-    EXPECT_TRUE(JestLinia(linie, 20.25, 37.0, 21.5, 37.175));
-    EXPECT_TRUE(JestLinia(linie, 21.5, 37.175, 22.75, 37.0));
+    EXPECT_TRUE(JestOdcinek(linie, 20.25, 37.0, 21.5, 37.175));
+    EXPECT_TRUE(JestOdcinek(linie, 21.5, 37.175, 22.75, 37.0));
     // Inlet mark across the south inlet's mouth.
-    EXPECT_TRUE(JestLinia(linie, 20.5, 23.0, 22.5, 23.0));
+    EXPECT_TRUE(JestOdcinek(linie, 20.5, 23.0, 22.5, 23.0));
     // Bands 4 + 2, two arrows of 8 lines, two marks of 3; nothing else.
     EXPECT_EQ(linie.size(), 6u + 16u + 6u);
     EXPECT_TRUE(Warstwa(e, "Rupl_linie", "ARC").empty());
@@ -128,30 +122,29 @@ TEST_F(DxfRuchoplanu, LukPrzecietyPozniejszymPasmem)
     Ustaw(1, 4, 200);
     Ustaw(4, 2, 100);
     Oblicz();
-    const auto e = Eksportuj("ruchoplan_luk.dxf");
-    const auto luki = Warstwa(e, "Rupl_linie", "ARC");
-    // Each arc of the turn is cut in two where the other band runs over it.
+    const auto luki = Warstwa(Eksportuj("ruchoplan_luk.dxf"), "Rupl_linie", "ARC");
+    // Each arc of the turn is cut in two where the other band runs over it:
+    // radius -> visible pieces in degrees from the inlet side (0) to the outlet side (90).
     ASSERT_EQ(luki.size(), 4u);
-    std::map<int, std::vector<std::pair<double, double>>> zakresy;   // radius -> visible pieces
+    std::map<long, std::vector<std::pair<double, double>>> zakresy;
     for (const auto& l : luki) {
         EXPECT_NEAR(l.x1, 17.5, 1e-3);
         EXPECT_NEAR(l.y1, 27.5, 1e-3);
-        zakresy[static_cast<int>(std::lround(l.r))].push_back({Stopnie360(l.k0), Stopnie360(l.k1)});
+        auto st = [](double a) { a = std::fmod(a, 360.0); return a < -1e-6 ? a + 360.0 : a; };
+        zakresy[std::lround(l.r)].push_back({st(l.k0), st(l.k1)});
     }
     ASSERT_EQ(zakresy.size(), 2u);
-    const double st = 180.0 / 3.141592653589793;
-    auto sprawdz = [&](int r, double koniecPierwszego, double poczatekDrugiego) {
+    for (long r : {3, 5}) {
+        SCOPED_TRACE(r);
         auto k = zakresy[r];
-        ASSERT_EQ(k.size(), 2u) << r;
+        ASSERT_EQ(k.size(), 2u);
         std::sort(k.begin(), k.end(), [](auto a, auto b) { return a.second < b.second; });
-        // From the inlet side (0 degrees) to the covering band, and from it to the outlet side (90).
-        EXPECT_NEAR(std::fmod(k[0].first, 360.0), 0.0, 0.05) << r;
-        EXPECT_NEAR(k[0].second, koniecPierwszego, 0.05) << r;
-        EXPECT_NEAR(k[1].first, poczatekDrugiego, 0.05) << r;
-        EXPECT_NEAR(k[1].second, 90.0, 0.05) << r;
-    };
-    sprawdz(3, std::asin(1.0 / 3.0) * st, std::asin(2.0 / 3.0) * st);
-    sprawdz(5, std::asin(1.0 / 5.0) * st, std::asin(2.0 / 5.0) * st);
+        const double st = 180.0 / 3.141592653589793;
+        EXPECT_NEAR(k[0].first, 0.0, 0.05);
+        EXPECT_NEAR(k[0].second, std::asin(1.0 / r) * st, 0.05);
+        EXPECT_NEAR(k[1].first, std::asin(2.0 / r) * st, 0.05);
+        EXPECT_NEAR(k[1].second, 90.0, 0.05);
+    }
 }
 
 TEST_F(DxfRuchoplanu, DiagramBezRuchuJakoLinieSrodkowe)
@@ -159,11 +152,10 @@ TEST_F(DxfRuchoplanu, DiagramBezRuchuJakoLinieSrodkowe)
     POMIN_BEZ_CZYTNIKA();
     Oblicz();
     const auto e = Eksportuj("ruchoplan_zera.dxf");
-    // Eight turns as their arcs, the through relations as straight lines, all uncut.
-    EXPECT_EQ(Warstwa(e, "Rupl_linie", "ARC").size(), 8u);
-    const auto linie = Warstwa(e, "Rupl_linie", "LINE");
+    // Eight turns as their arcs, the through relations as straight lines, all uncut:
     // 4 through lines, 8 turns x 2 joining lines, 4 arrows x 8, 4 marks x 3.
-    EXPECT_EQ(linie.size(), 4u + 16u + 32u + 12u);
+    EXPECT_EQ(Warstwa(e, "Rupl_linie", "ARC").size(), 8u);
+    EXPECT_EQ(Warstwa(e, "Rupl_linie", "LINE").size(), 4u + 16u + 32u + 12u);
 }
 
 TEST_F(DxfRuchoplanu, WszystkieWarstwy)
@@ -196,24 +188,10 @@ TEST_F(DxfRuchoplanu, WszystkieWarstwy)
     EXPECT_EQ(opisy.size(), 4u * 7u + 4u * 3u);
     // The south inlet's label (corner "LG", turned by a quarter) puts "100.0%"
     // of its straight row 2.08 east and 0.2 north of the strip's outer corner (22.5, 23).
-    bool procent = false;
-    for (const auto& t : opisy)
-        procent = procent || (t.tekst == "100.0%" && std::abs(t.x1 - (24.58 - 0.08)) < 1e-3 &&
-                              std::abs(t.y1 - 23.2) < 1e-3 && std::abs(t.obrot - 90.0) < 1e-3);
-    EXPECT_TRUE(procent);
-    // The pedestrians' counts on the east arm.
-    const auto przejscia = Warstwa(e, "Rupl_Przejscia", "TEXT");
-    ASSERT_EQ(przejscia.size(), 2u);
-    EXPECT_EQ(przejscia[0].tekst, "30");
-    EXPECT_EQ(przejscia[1].tekst, "20");
-    EXPECT_EQ(Warstwa(e, "Rupl_LegPrzejscia", "TEXT").size(), 2u);
-    EXPECT_EQ(Warstwa(e, "Rupl_LegStruktura", "TEXT").size(), 1u + 3u * static_cast<std::size_t>(LiczbaSkladow));
-    // The sheet frame of variant 0 with its stamp.
-    EXPECT_EQ(Warstwa(e, "Rupl_Arkusz", "LINE").size(), 8u);
-    const auto stempel = Warstwa(e, "Rupl_Arkusz", "TEXT");
-    ASSERT_EQ(stempel.size(), 4u);
-    EXPECT_EQ(stempel[0].tekst, "EKSPORT  :");
-    EXPECT_EQ(stempel[1].tekst, "Plik  : ...");
+    EXPECT_TRUE(std::any_of(opisy.begin(), opisy.end(), [](const Encja& t) {
+        return t.tekst == "100.0%" && std::abs(t.x1 - 24.5) < 1e-3 && std::abs(t.y1 - 23.2) < 1e-3 &&
+               std::abs(t.obrot - 90.0) < 1e-3;
+    }));
 }
 
 TEST_F(DxfRuchoplanu, WartosciNieskonczoneNieTrafiajaDoPliku)
@@ -237,71 +215,45 @@ TEST_F(DxfRuchoplanu, WartosciNieskonczoneNieTrafiajaDoPliku)
             ASSERT_TRUE(std::isfinite(v)) << e.warstwa << " " << e.tekst;
 }
 
-// Texts of one layer as the recording receiver got them.
-std::vector<std::string> TekstyWarstwy(const Nagrywanie& n, const std::string& warstwa)
+TEST_F(DxfRuchoplanu, StyleOpisow)
 {
-    std::vector<std::string> w;
-    for (const auto& e : n.dxf.encje)
-        if (e.typ == EncjaDxf::Typ::Tekst && e.warstwa == warstwa)
-            w.push_back(e.tekst);
-    return w;
-}
-
-TEST_F(DxfRuchoplanu, StylSumWNaroznikach)
-{
-    Ustaw(1, 3, 200);
-    Ustaw(2, 4, 100);
+    Nagrywanie n;
+    // Totals only: inlet then outlet total of each arm that has them: arm 1 in, 2 in, 3 out, 4 out.
+    const auto oznaczenie = wg.RysujOznaczenie;
     wg.TylkoSuma = 1;
     wg.RysujOznaczenie = 0;
-    R().OpisRamienia = {"", "", "", "", "", "", "", ""};
-    Oblicz();
-    Nagrywanie n;
-    WyjscieDxf = true;
-    RysujRuchoplan(0);
+    NagrajKrzyz(n);
     std::vector<std::string> liczby;
-    for (const auto& t : TekstyWarstwy(n, "Rupl_opisy"))
+    for (const auto& t : Teksty(n, "Rupl_opisy"))
         if (!t.empty())
             liczby.push_back(t);
-    // Inlet then outlet total of each arm that has them: arm 1 in, 2 in, 3 out, 4 out.
     EXPECT_EQ(liczby, (std::vector<std::string>{"200", "100", "200", "100"}));
-}
 
-TEST_F(DxfRuchoplanu, StylTabelek)
-{
-    Ustaw(1, 3, 200);
-    Ustaw(2, 4, 100);
-    wg.TabelkaWW = 1;
-    R().OpisRamienia = {"", "", "", "", "", "", "", ""};
-    Oblicz();
-    Nagrywanie n;
-    WyjscieDxf = true;
-    RysujRuchoplan(0);
-    const auto t = TekstyWarstwy(n, "Rupl_opisy");
-    // The south arm's table (own designation "D"): left to the west "C",
+    // Tables: the south arm's (own designation "D"): left to the west "C",
     // straight to the north "B", right to the east "A"; then the east arm's.
-    const std::vector<std::string> poludnie = {"D  C", "D  B", "D  A", "0", "200", "0", "0.0%", "100.0%", "0.0%", "200"};
-    const std::vector<std::string> wschod = {"A  D", "A  C", "A  B", "0", "100", "0", "0.0%", "100.0%", "0.0%", "100"};
+    wg.TylkoSuma = 0;
+    wg.RysujOznaczenie = oznaczenie;
+    wg.TabelkaWW = 1;
+    NagrajKrzyz(n);
+    const auto t = Teksty(n, "Rupl_opisy");
     ASSERT_GE(t.size(), 20u);
-    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 10), poludnie);
-    EXPECT_EQ(std::vector<std::string>(t.begin() + 10, t.begin() + 20), wschod);
+    EXPECT_EQ(std::vector<std::string>(t.begin(), t.begin() + 20),
+              (std::vector<std::string>{"D  C", "D  B", "D  A", "0", "200", "0", "0.0%", "100.0%", "0.0%", "200",
+                                        "A  D", "A  C", "A  B", "0", "100", "0", "0.0%", "100.0%", "0.0%", "100"}));
 }
 
 TEST_F(DxfRuchoplanu, LegendyWezlaTylkoPrzyWlasnychUstawieniach)
 {
-    Ustaw(1, 3, 200);
     Wezly[0].LegendaPrzejsc = 1;
     Wezly[0].Struktura = 1;
-    Oblicz();
     Nagrywanie n;
-    WyjscieDxf = true;
-    RysujRuchoplan(0);
-    EXPECT_TRUE(TekstyWarstwy(n, "Rupl_LegPrzejscia").empty());
-    EXPECT_TRUE(TekstyWarstwy(n, "Rupl_LegStruktura").empty());
+    NagrajKrzyz(n);
+    EXPECT_TRUE(Teksty(n, "Rupl_LegPrzejscia").empty());
+    EXPECT_TRUE(Teksty(n, "Rupl_LegStruktura").empty());
     Wezly[0].Globalne = 0;
-    n.Wyczysc();
-    RysujRuchoplan(0);
-    EXPECT_FALSE(TekstyWarstwy(n, "Rupl_LegPrzejscia").empty());
-    const auto pojazdy = TekstyWarstwy(n, "Rupl_LegStruktura");
+    NagrajKrzyz(n);
+    EXPECT_FALSE(Teksty(n, "Rupl_LegPrzejscia").empty());
+    const auto pojazdy = Teksty(n, "Rupl_LegStruktura");
     ASSERT_FALSE(pojazdy.empty());
     EXPECT_EQ(pojazdy.front(), "LEGENDA POJAZDY");
 }
@@ -327,10 +279,13 @@ TEST_F(DxfRuchoplanu, ArkuszKolejnegoWariantu)
     EXPECT_DOUBLE_EQ(zewnetrzny.x1, -0.5);
     EXPECT_DOUBLE_EQ(zewnetrzny.y1, y0 - 0.5);
 
+    // The first variant's sheet carries the stamp.
     n.Wyczysc();
     BiezacyWariant = 0;
     RysujArkuszDxf();
     ASSERT_EQ(n.dxf.encje.size(), 12u);
+    EXPECT_EQ(n.dxf.encje[8].tekst, "EKSPORT  :");
+    EXPECT_EQ(n.dxf.encje[9].tekst, "Plik  : ...");
     const auto& data = n.dxf.encje[10];
     EXPECT_EQ(data.tekst.substr(0, 8), "Data  : ");
     EXPECT_DOUBLE_EQ(data.x1, 1.5);
@@ -349,38 +304,24 @@ TEST_F(DxfRuchoplanu, OpisyRamion)
     R().Y = 0.0f;
     R().OpisRamienia = {" ", " ", "AB", "", " ", " ", "ABCD", "X"};
     R().Strzalka = {1, 1, 1, 0};
-    // East arm: lines from D = 4 outwards, the single line moved half a line
-    // towards the second's place; the arrow 0.5 beyond the longest line.
     RysujOpisyRamion(0, RozmiaryOpisow, "Rupl_opisy", 0, 0, 0, true);
-    auto tekst = [&](const std::string& t) -> const EncjaDxf* {
-        for (const auto& e : n.dxf.encje)
-            if (e.typ == EncjaDxf::Typ::Tekst && e.tekst == t)
-                return &e;
-        return nullptr;
-    };
-    const EncjaDxf* ab = tekst("AB");
-    ASSERT_NE(ab, nullptr);
+    const EncjaDxf *ab = ZnajdzTekst(n, "AB"), *a = ZnajdzTekst(n, "A"), *abcd = ZnajdzTekst(n, "ABCD"),
+                   *c = ZnajdzTekst(n, "C");
+    ASSERT_TRUE(ab && a && abcd && c);
+    // East arm: lines from D = 4 outwards, the single line moved half a line
+    // towards the second's place; the designation "A" at D + L + 1.0 + 0.8
+    // outwards, 0.36 to its side.
     EXPECT_NEAR(ab->x1, 4.0, 1e-4);
     EXPECT_NEAR(ab->y1, -0.2 + 0.08, 1e-4);
-    // Designation "A" of the east arm: at D + L + 1.0 + 0.8 outwards, 0.36 to its side.
-    const EncjaDxf* a = tekst("A");
-    ASSERT_NE(a, nullptr);
     EXPECT_NEAR(a->x1, 4.0 + 0.36 + 1.0 + 0.8, 1e-4);
     EXPECT_NEAR(a->y1, -0.36 + 0.2 * 0.6, 1e-4);
     // West arm without its arrow: the text runs towards the node from D + L
     // (L = 0.72), and the designation "C" (0.3 wide) moves in by the arrow size + 0.5.
-    const EncjaDxf* abcd = tekst("ABCD");
-    ASSERT_NE(abcd, nullptr);
     EXPECT_NEAR(abcd->x1, -(4.0 + 0.72), 1e-4);
     EXPECT_NEAR(abcd->obrot, 0.0, 1e-4);
-    const EncjaDxf* c = tekst("C");
-    ASSERT_NE(c, nullptr);
     EXPECT_NEAR(c->x1, -(4.0 + 0.72 + 1.0 + 0.8 + 0.3 - 1.5), 1e-3);
     // Three arrows of seven lines (the west arm has none).
-    int linie = 0;
-    for (const auto& e : n.dxf.encje)
-        linie += e.typ == EncjaDxf::Typ::Linia;
-    EXPECT_EQ(linie, 21);
+    EXPECT_EQ(Encje(n, EncjaDxf::Typ::Linia).size(), 21u);
 }
 
 } // namespace
