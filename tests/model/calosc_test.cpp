@@ -20,6 +20,10 @@ struct Migawka {
     std::vector<DaneBlokWpis> definicje = DefinicjeBlokow;
     std::vector<KrotkiTekst<255>> linie = LinieBlokow;
     TNastawySchowek schowek = NastawySchowek;
+    TUstawieniaGlobalne nastawy = wg;
+    TRozmiaryLegendy legenda = RozmiaryLegendy;
+    TRozmiaryOpisow rozmiaryOpisow = RozmiaryOpisow;
+    int32_t biezacy = BiezacyWariant;
 };
 
 void PorownajZMigawka(const Migawka& m)
@@ -51,77 +55,84 @@ void PorownajZMigawka(const Migawka& m)
     EXPECT_EQ(Bloki, m.bloki);
     EXPECT_EQ(DefinicjeBlokow, m.definicje);
     EXPECT_EQ(LinieBlokow, m.linie);
-    EXPECT_EQ(NastawySchowek.X1, m.schowek.X1);
-    EXPECT_EQ(NastawySchowek.X2, m.schowek.X2);
+    EXPECT_TRUE(NastawySchowek == m.schowek);
+    EXPECT_TRUE(wg == m.nastawy);
+    EXPECT_TRUE(RozmiaryLegendy == m.legenda);
+    EXPECT_TRUE(RozmiaryOpisow == m.rozmiaryOpisow);
+    EXPECT_EQ(BiezacyWariant, m.biezacy);
 }
-
 
 TEST_F(CaloscTest, KazdyRekordWracaPoleWPoleIPlikPowtarzaSieBajtWBajt)
 {
     WypelnijModel();
     const Migawka przed;
-    const TUstawieniaGlobalne wgPrzed = wg;
     const std::string a = Sciezka("a.rup");
     const std::string b = Sciezka("b.rup");
     ASSERT_TRUE(ZapiszProjekt(a));
-    ASSERT_TRUE(Otworz(a)) << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
+    ProjektZmieniony = true;
+    okno.ostatnie.clear();
+    ASSERT_TRUE(Otworz(a)) << Blad();
     PorownajZMigawka(przed);
-    EXPECT_EQ(wg.Siatka, wgPrzed.Siatka);
-    EXPECT_EQ(wg.KrokSiatki, wgPrzed.KrokSiatki);
-    EXPECT_EQ(wg.KolorWypelnien, wgPrzed.KolorWypelnien);
     // The roundabout totals are computed after the whole file: the structure
     // block of roundabout 0 comes after its section.
     EXPECT_EQ(Ronda[0].SumaWlotu[1], 100);
     EXPECT_EQ(Ronda[0].SumaWylotu[2], 100);
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_EQ(LiczbaWezlowRuchoplanow, 2);
+    EXPECT_EQ(LiczbaWezlowRond, 1);
+    EXPECT_EQ(okno.tytul, a);
+    EXPECT_EQ(okno.ostatnie, std::vector<std::string>{a});
+    EXPECT_TRUE(okno.siatka);
+    EXPECT_EQ(okno.krokSiatki, "0.5");
+    EXPECT_EQ(okno.listaWariantow, (std::vector<std::string>{"1. Wariant pierwszy", "2. Wariant B"}));
+    EXPECT_EQ(okno.tekstWariantu, "1. Wariant pierwszy");
     ASSERT_TRUE(ZapiszProjekt(b));
     EXPECT_EQ(CzytajBajty(a), CzytajBajty(b));
 }
 
-TEST_F(CaloscTest, LiczbyZPrzecinkiemCzytaSieGdzieSeparatoremJestKropkaIOdwrotnie)
+TEST_F(CaloscTest, LiczbyCzytaSiePrzyKazdymSeparatorzeZapisuIOdczytu)
 {
     WypelnijModel();
     const Migawka przed;
-    for (char zapis : {',', '.'}) {
-        const std::string a = Sciezka(std::string("sep") + zapis + ".rup");
-        UstawSeparatorDziesietny(zapis);
-        ASSERT_TRUE(ZapiszProjekt(a));
-        UstawSeparatorDziesietny(zapis == ',' ? '.' : ',');
-        ASSERT_TRUE(Otworz(a)) << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
-        PorownajZMigawka(przed);
-    }
+    for (char zapis : {',', '.'})
+        for (char odczyt : {',', '.'}) {
+            SCOPED_TRACE(std::string("zapis ") + zapis + " odczyt " + odczyt);
+            const std::string a = Sciezka(std::string("sep") + zapis + ".rup");
+            UstawSeparatorDziesietny(zapis);
+            ASSERT_TRUE(ZapiszProjekt(a));
+            UstawSeparatorDziesietny(odczyt);
+            ASSERT_TRUE(Otworz(a)) << Blad();
+            PorownajZMigawka(przed);
+        }
 }
-
-}  // namespace
-
-namespace {
 
 class SprawdzenieTest : public ModelTest {
 protected:
-    // The saved model's lines, changed by `zmien`, opened again.
-    bool OtworzZmieniony(const std::function<void(std::vector<std::string>&)>& zmien)
+    // The saved model's lines, changed by `zmien`, written to a file.
+    std::string PlikZmieniony(const std::function<void(std::vector<std::string>&)>& zmien)
     {
+        NowyProjekt();
         WypelnijModel();
         std::vector<std::string> l = LinieProjektu();
         zmien(l);
-        return Otworz(ZapiszPlik("zmieniony.rup", l));
+        return ZapiszPlik("zmieniony.rup", l);
     }
-    static std::size_t Znajdz(const std::vector<std::string>& l, const std::string& linia, std::size_t od = 0)
+    static std::size_t Znajdz(const std::vector<std::string>& l, const std::string& znacznik)
     {
-        for (std::size_t i = od; i < l.size(); ++i)
-            if (l[i] == linia)
+        for (std::size_t i = 0; i < l.size(); ++i)
+            if (l[i] == Znacznik(znacznik))
                 return i;
-        ADD_FAILURE() << "no line " << linia;
+        ADD_FAILURE() << "no section " << znacznik;
         return 0;
     }
-    std::string Blad() const { return okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()); }
 };
 
-TEST_F(SprawdzenieTest, IndeksBezRekorduOdmawiaOtwarcia)
+TEST_F(SprawdzenieTest, BlednyIndeksLiczbaLubKoniecPlikuOdmawiaOtwarcia)
 {
     struct Przypadek {
         std::string znacznik;
         int przesuniecie;
-        std::string wartosc;
+        std::string wartosc;  // "" cuts the file there
         std::string slowo;
     };
     const std::vector<Przypadek> przypadki = {
@@ -130,39 +141,30 @@ TEST_F(SprawdzenieTest, IndeksBezRekorduOdmawiaOtwarcia)
         {"kv3", 15, "-2", "współczynników"},  {"rv3", 4, "3", "węzeł nr 3"},
         {"rv3", 13, "2", "pomiar nr 2"},      {"kv3", 37 + 13, "-5", "natężenie -5"},
         {"rv3", 30 + 11, "10000001", "natężenie"}, {"rv3", 25, "6", "liczbę ramion 6"},
+        {"pm1", 600, "", "linia"},            {"rv3", 100, "", "koniec pliku"},
     };
     for (const Przypadek& p : przypadki) {
-        NowyProjekt();
-        okno.bledy.clear();
-        EXPECT_FALSE(OtworzZmieniony([&](std::vector<std::string>& l) {
-            l[Znajdz(l, std::string(42, '-') + p.znacznik) + p.przesuniecie] = p.wartosc;
-        })) << p.znacznik << " +" << p.przesuniecie;
-        EXPECT_NE(Blad().find(p.slowo), std::string::npos) << Blad();
-        EXPECT_TRUE(Ruchoplany.empty()) << "a refused load leaves a new empty project";
+        SCOPED_TRACE(p.znacznik + " +" + std::to_string(p.przesuniecie));
+        SprawdzOdmowe(PlikZmieniony([&](std::vector<std::string>& l) {
+                          const std::size_t i = Znajdz(l, p.znacznik) + static_cast<std::size_t>(p.przesuniecie);
+                          if (p.wartosc.empty())
+                              l.resize(i);
+                          else
+                              l[i] = p.wartosc;
+                      }),
+                      p.slowo);
     }
 }
 
 TEST_F(SprawdzenieTest, FlagaPomiaruBezPomiaruJestZdejmowana)
 {
-    ASSERT_TRUE(OtworzZmieniony([&](std::vector<std::string>& l) {
-        const std::size_t i = Znajdz(l, std::string(42, '-') + "kv3");
+    ASSERT_TRUE(Otworz(PlikZmieniony([&](std::vector<std::string>& l) {
+        const std::size_t i = Znajdz(l, "kv3");
         ASSERT_EQ(l[i + 16], "True");
         l[i + 13] = "-1";
-    })) << Blad();
+    }))) << Blad();
     EXPECT_EQ(Ruchoplany[0].NrPomiaru, -1);
     EXPECT_EQ(Ruchoplany[0].ZPomiaru, 0);
-}
-
-TEST_F(SprawdzenieTest, KoniecPlikuWBlokuLiczonymToBladZNumeremLinii)
-{
-    EXPECT_FALSE(OtworzZmieniony([&](std::vector<std::string>& l) {
-        l.resize(Znajdz(l, std::string(42, '-') + "pm1") + 600);
-    }));
-    EXPECT_NE(Blad().find("linia"), std::string::npos) << Blad();
-    EXPECT_FALSE(OtworzZmieniony([&](std::vector<std::string>& l) {
-        l.resize(Znajdz(l, std::string(42, '-') + "rv3") + 100);
-    }));
-    EXPECT_NE(Blad().find("koniec pliku"), std::string::npos) << Blad();
 }
 
 }  // namespace

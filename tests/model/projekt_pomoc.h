@@ -13,6 +13,7 @@
 #include "model/OknoGlowne.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
+#include "platform/Kodowanie.h"
 
 struct OknoTestowe : OknoGlowne {
     std::vector<std::string> bledy;
@@ -106,9 +107,32 @@ protected:
         return OtworzProjekt(sciezka);
     }
 
+    // The last message shown, in UTF-8.
+    std::string Blad() const { return okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()); }
+
+    // A refused file leaves a new empty project and one message naming the
+    // file and holding `fragment` (UTF-8).
+    void SprawdzOdmowe(const std::string& sciezka, const std::string& fragment)
+    {
+        okno.bledy.clear();
+        okno.ostatnie.clear();
+        EXPECT_FALSE(Otworz(sciezka)) << sciezka;
+        EXPECT_EQ(LiczbaWezlow() + LiczbaWariantow() + LiczbaOpisow() + LiczbaRuchoplanow() + LiczbaRond() +
+                      LiczbaDefinicjiBlokow() + LiczbaPomiarow(),
+                  0);
+        EXPECT_EQ(BiezacyWariant, -1);
+        EXPECT_EQ(okno.tytul, "...");
+        EXPECT_TRUE(okno.ostatnie.empty());
+        ASSERT_EQ(okno.bledy.size(), 1u);
+        EXPECT_NE(okno.bledy[0].find(sciezka), std::string::npos) << Blad();
+        EXPECT_NE(Blad().find(fragment), std::string::npos) << Blad();
+    }
+
 private:
     std::filesystem::path katalog_;
 };
+
+using Wiersze = std::vector<std::string>;
 
 inline std::vector<std::string> Naglowek2()
 {
