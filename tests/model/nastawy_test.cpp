@@ -123,32 +123,22 @@ TEST_F(NastawyTest, CrossingWidthRuleTravelsInItsOwnBlock)
     wg.SkalaPrzejscAuto = 0;
     wg.SkalaPrzejsc100 = 1;
     wg.Przej100 = 2.25f;
-    wg.PrzejMaxSzer = 0.8f;
     const std::string s = Sciezka("przejscia.rup");
     ASSERT_TRUE(ZapiszProjekt(s));
     ASSERT_TRUE(Otworz(s));
     EXPECT_EQ(wg.SkalaPrzejscAuto, 0);
     EXPECT_EQ(wg.SkalaPrzejsc100, 1);
     EXPECT_FLOAT_EQ(wg.Przej100, 2.25f);
-    EXPECT_FLOAT_EQ(wg.PrzejMaxSzer, 0.8f);
 
     // A file of an older writer lacks the block: the new-project rule stays.
-    wg.SkalaPrzejscAuto = 0;
-    const std::string stary = ZapiszPlik("stary.rup", Plik(Naglowek2(), Sekcja("nv1", WartosciNv1())));
-    ASSERT_TRUE(Otworz(stary));
+    ASSERT_TRUE(Otworz(ZapiszPlik("stary.rup", Plik(Naglowek2(), Sekcja("nv1", WartosciNv1())))));
     EXPECT_EQ(wg.SkalaPrzejscAuto, 1);
     EXPECT_FLOAT_EQ(wg.Przej100, 1.0f);
-}
 
-TEST_F(NastawyTest, MalformedNumberInTheSectionIsAnError)
-{
     auto w = WartosciNv1();
     w[4] = "0.01x";
-    const std::string s = ZapiszPlik("zly.rup", Plik(Naglowek2(), Sekcja("nv1", w)));
-    EXPECT_FALSE(Otworz(s));
+    SprawdzOdmowe(ZapiszPlik("zly.rup", Plik(Naglowek2(), Sekcja("nv1", w))), "linia 13");
     EXPECT_EQ(wg.Siatka, 0) << "a refused load leaves a new project";
-    ASSERT_EQ(okno.bledy.size(), 1u);
-    EXPECT_NE(okno.bledy[0].find("linia 13"), std::string::npos) << okno.bledy[0];
 }
 
 class CzcionkaTest : public NastawyTest {
@@ -184,24 +174,18 @@ protected:
     }
 };
 
-TEST_F(CzcionkaTest, ExistingFontIsLoadedAndNamed)
-{
-    ASSERT_TRUE(Otworz(PlikZCzcionka("Proba")));
-    EXPECT_EQ(wg.NazwaCzcionki.str(), "Proba");
-    ASSERT_EQ(wczytane.size(), 1u);
-    EXPECT_NE(wczytane[0].find("Dane/Proba100.Lzs"), std::string::npos);
-}
-
-TEST_F(CzcionkaTest, MissingOrSameFontChangesNothing)
+TEST_F(CzcionkaTest, ExistingFontIsLoadedMissingOrSameChangesNothingUnreadableEndsTheLoad)
 {
     ASSERT_TRUE(Otworz(PlikZCzcionka("Brak")));
     EXPECT_EQ(wg.NazwaCzcionki.str(), "Roman");
     ASSERT_TRUE(Otworz(PlikZCzcionka("Roman")));
     EXPECT_TRUE(wczytane.empty());
-}
 
-TEST_F(CzcionkaTest, UnreadableFontEndsTheLoad)
-{
+    ASSERT_TRUE(Otworz(PlikZCzcionka("Proba")));
+    EXPECT_EQ(wg.NazwaCzcionki.str(), "Proba");
+    ASSERT_EQ(wczytane.size(), 1u);
+    EXPECT_NE(wczytane[0].find("Dane/Proba100.Lzs"), std::string::npos);
+
     wynik = false;
     EXPECT_FALSE(Otworz(PlikZCzcionka("Proba")));
     EXPECT_EQ(wg.NazwaCzcionki.str(), "Roman");
@@ -210,28 +194,25 @@ TEST_F(CzcionkaTest, UnreadableFontEndsTheLoad)
 
 TEST(KoloryTest, NamesAndHexadecimalForms)
 {
-    EXPECT_EQ(KolorNaTekst(KolorRGB(0, 0, 0)), "clBlack");
-    EXPECT_EQ(KolorNaTekst(KolorRGB(255, 0, 0)), "clRed");
-    EXPECT_EQ(KolorNaTekst(KolorRGB(0, 0, 128)), "clNavy");
-    EXPECT_EQ(KolorNaTekst(KolorRGB(160, 160, 164)), "clMedGray");
-    EXPECT_EQ(KolorNaTekst(KolorRGB(1, 2, 3)), "$00030201");
-    EXPECT_EQ(KolorNaTekst(KolorRGB(200, 200, 200)), "$00C8C8C8");
-    EXPECT_EQ(KolorNaTekst(0x1FFFFFFFu), "clNone");
-    EXPECT_EQ(KolorNaTekst(0x20000000u), "clDefault");
-    EXPECT_EQ(KolorNaTekst(0xFF00000Fu), "clBtnFace");
-    EXPECT_EQ(KolorNaTekst(0xFF000008u), "$FF000008") << "index 8 has no name";
+    const std::pair<TKolor, const char*> teksty[] = {
+        {KolorRGB(0, 0, 0), "clBlack"},         {KolorRGB(255, 0, 0), "clRed"},
+        {KolorRGB(0, 0, 128), "clNavy"},        {KolorRGB(160, 160, 164), "clMedGray"},
+        {KolorRGB(1, 2, 3), "$00030201"},       {KolorRGB(200, 200, 200), "$00C8C8C8"},
+        {0x1FFFFFFFu, "clNone"},                {0x20000000u, "clDefault"},
+        {0xFF00000Fu, "clBtnFace"},             {0xFF000008u, "$FF000008"},  // index 8 has no name
+    };
+    for (const auto& [kolor, tekst] : teksty)
+        EXPECT_EQ(KolorNaTekst(kolor), tekst);
 
+    const std::pair<const char*, TKolor> kolory[] = {{"clMenuBar", 0xFF00001Eu}, {"$00030201", KolorRGB(1, 2, 3)},
+                                                     {"$ff", 255u},              {"16711680", KolorRGB(0, 0, 255)},
+                                                     {"-16777201", 0xFF00000Fu}};
+    for (const auto& [tekst, kolor] : kolory) {
+        TKolor k = 0;
+        EXPECT_TRUE(TekstNaKolor(tekst, k)) << tekst;
+        EXPECT_EQ(k, kolor) << tekst;
+    }
     TKolor k = 0;
-    EXPECT_TRUE(TekstNaKolor("clMenuBar", k));
-    EXPECT_EQ(k, 0xFF00001Eu);
-    EXPECT_TRUE(TekstNaKolor("$00030201", k));
-    EXPECT_EQ(k, KolorRGB(1, 2, 3));
-    EXPECT_TRUE(TekstNaKolor("$ff", k));
-    EXPECT_EQ(k, 255u);
-    EXPECT_TRUE(TekstNaKolor("16711680", k));
-    EXPECT_EQ(k, KolorRGB(0, 0, 255));
-    EXPECT_TRUE(TekstNaKolor("-16777201", k));
-    EXPECT_EQ(k, 0xFF00000Fu);
     for (const char* zly : {"", "$", "$123456789", "$12G", "clPink", "12x", "99999999999"})
         EXPECT_FALSE(TekstNaKolor(zly, k)) << zly;
 }
