@@ -81,25 +81,30 @@ inline PunktXY NaLuku(const DaneLuk& l, double t)
     return {l.C.X + l.R * sx, l.C.Y + l.R * std::cos(t)};
 }
 
+// Both coordinates of a point within tol.
+template <typename P>
+::testing::AssertionResult Blisko(const P& p, double x, double y, double tol = Tol)
+{
+    if (std::abs(p.X - x) <= tol && std::abs(p.Y - y) <= tol)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "(" << p.X << ", " << p.Y << ") zamiast (" << x << ", " << y << ")";
+}
+
 // The arc touches the line through p1, p2 at A and the line through p3, p4
 // at B, both at distance R from its centre; its angles lead from A to B
 // through a sweep below pi.
 inline void SprawdzStyczny(const DaneLuk& l, PunktXY p1, PunktXY p2, PunktXY p3, PunktXY p4)
 {
-    auto odlProstej = [](PunktXY a, PunktXY b, PunktXY p) {
+    auto odlProstej = [](PunktXY a, PunktXY b, PunktXYS p) {
         const double dx = b.X - a.X, dy = b.Y - a.Y;
         return std::fabs(dx * (p.Y - a.Y) - dy * (p.X - a.X)) / std::hypot(dx, dy);
     };
-    const PunktXY c{l.C.X, l.C.Y}, a{l.A.X, l.A.Y}, b{l.B.X, l.B.Y};
-    EXPECT_NEAR(odlProstej(p1, p2, a), 0.0, Tol);
-    EXPECT_NEAR(odlProstej(p3, p4, b), 0.0, Tol);
-    EXPECT_NEAR(odlProstej(p1, p2, c), l.R, Tol);
-    EXPECT_NEAR(odlProstej(p3, p4, c), l.R, Tol);
-    const PunktXY pa = NaLuku(l, l.KatPoczatku), pb = NaLuku(l, l.KatKonca);
-    EXPECT_NEAR(pa.X, a.X, Tol);
-    EXPECT_NEAR(pa.Y, a.Y, Tol);
-    EXPECT_NEAR(pb.X, b.X, Tol);
-    EXPECT_NEAR(pb.Y, b.Y, Tol);
+    EXPECT_NEAR(odlProstej(p1, p2, l.A), 0.0, Tol);
+    EXPECT_NEAR(odlProstej(p3, p4, l.B), 0.0, Tol);
+    EXPECT_NEAR(odlProstej(p1, p2, l.C), l.R, Tol);
+    EXPECT_NEAR(odlProstej(p3, p4, l.C), l.R, Tol);
+    EXPECT_TRUE(Blisko(NaLuku(l, l.KatPoczatku), l.A.X, l.A.Y));
+    EXPECT_TRUE(Blisko(NaLuku(l, l.KatKonca), l.B.X, l.B.Y));
     EXPECT_GT(l.KatKonca - l.KatPoczatku, 0.0);
     EXPECT_LT(l.KatKonca - l.KatPoczatku, Pi);
 }
