@@ -19,17 +19,13 @@ protected:
         }
         return l;
     }
-    void OtworzOk(const std::string& sciezka)
-    {
-        ASSERT_TRUE(Otworz(sciezka)) << (okno.bledy.empty() ? "" : Cp1250NaUtf8(okno.bledy.back()));
-    }
 };
 
 constexpr double Stopien = 3.141592654 / 180.0;
 
 TEST_F(Wersja1Test, DwaUzyteSlotyDajaDwaWariantyJednegoWezla)
 {
-    OtworzOk(std::string(KG_TEST_DATA) + "/wersja1.rup");
+    ASSERT_TRUE(Otworz(KG_TEST_DATA "/wersja1.rup")) << Blad();
     ASSERT_EQ(Wezly.size(), 1u);
     EXPECT_EQ(Wezly[0].Nazwa.str(), "Wezel 1");
     EXPECT_EQ(Wezly[0].Typ, 'J');
@@ -84,26 +80,27 @@ TEST_F(Wersja1Test, DwaUzyteSlotyDajaDwaWariantyJednegoWezla)
         EXPECT_EQ(r->Obliczony, 0);
     }
 
+    // Two descriptions per variant slot, then the extra ones.
+    const struct {
+        const char* tekst;
+        int32_t wariant;
+        float x, y, sx, sy;
+    } opisy[] = {{"Opis A", 0, 3.0f, 3.0f, 0.35f, 0.5f},
+                 {"Tekst 2", 1, 3.0f, 2.3f, 0.35f, 0.5f},
+                 {"Dodatkowy 1", 0, 2.0f, 1.0f, 0.3f, 0.45f},
+                 {"Dodatkowy 2", 1, 2.0f, 0.4f, 0.3f, 0.45f}};
     ASSERT_EQ(Opisy.size(), 4u);
-    EXPECT_EQ(Opisy[0].Tekst.str(), "Opis A");
-    EXPECT_EQ(Opisy[0].Wariant, 0);
-    EXPECT_EQ(Opisy[0].X, 3.0f);
-    EXPECT_EQ(Opisy[0].Y, 3.0f);
-    EXPECT_EQ(Opisy[0].Sx, 0.35f);
-    EXPECT_EQ(Opisy[0].Sy, 0.5f);
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(opisy[i].tekst);
+        EXPECT_EQ(Opisy[i].Tekst.str(), opisy[i].tekst);
+        EXPECT_EQ(Opisy[i].Wariant, opisy[i].wariant);
+        EXPECT_EQ(Opisy[i].X, opisy[i].x);
+        EXPECT_EQ(Opisy[i].Y, opisy[i].y);
+        EXPECT_EQ(Opisy[i].Sx, opisy[i].sx);
+        EXPECT_EQ(Opisy[i].Sy, opisy[i].sy);
+    }
     EXPECT_EQ(Opisy[0].Grubosc, 0.23f);
     EXPECT_EQ(Opisy[0].Styl.str(), "Opis");
-    EXPECT_EQ(Opisy[1].Tekst.str(), "Tekst 2");
-    EXPECT_EQ(Opisy[1].Wariant, 1);
-    EXPECT_EQ(Opisy[1].Y, 2.3f);
-    EXPECT_EQ(Opisy[2].Tekst.str(), "Dodatkowy 1");
-    EXPECT_EQ(Opisy[2].X, 2.0f);
-    EXPECT_EQ(Opisy[2].Y, 1.0f);
-    EXPECT_EQ(Opisy[2].Sx, 0.3f);
-    EXPECT_EQ(Opisy[2].Sy, 0.45f);
-    EXPECT_EQ(Opisy[3].Tekst.str(), "Dodatkowy 2");
-    EXPECT_EQ(Opisy[3].Wariant, 1);
-    EXPECT_EQ(Opisy[3].Y, 0.4f);
 
     EXPECT_EQ(wg.SkalaPaskowAuto, 1);
     EXPECT_EQ(wg.SkalaPaskowMax, 0) << "only \"TRUE\" is true";
@@ -118,7 +115,7 @@ TEST_F(Wersja1Test, PlikKonczacySiePoLinii327CzytaSieZDomyslnymi)
 {
     std::vector<std::string> l = Linie();
     l.resize(327);
-    OtworzOk(ZapiszPlik("krotki.rup", l));
+    ASSERT_TRUE(Otworz(ZapiszPlik("krotki.rup", l))) << Blad();
     ASSERT_EQ(Ruchoplany.size(), 2u);
     EXPECT_EQ(Ruchoplany[1].OpisRamienia[0].str(), "Ulica 1");
     EXPECT_EQ(Ruchoplany[1].OpisRamienia[1].str(), " ");
@@ -133,7 +130,7 @@ TEST_F(Wersja1Test, SlotPoNieuzywanymDostajeWlasnyWariantIRuchoplan)
     std::vector<std::string> l = Linie();
     // Swap slot 0 (lines 6-24) with the unused slot 2 (lines 44-62).
     std::swap_ranges(l.begin() + 5, l.begin() + 24, l.begin() + 43);
-    OtworzOk(ZapiszPlik("luka.rup", l));
+    ASSERT_TRUE(Otworz(ZapiszPlik("luka.rup", l))) << Blad();
     ASSERT_EQ(Warianty.size(), 2u);
     EXPECT_EQ(Warianty[0].Nazwa.str(), "Wariant nr 2");
     EXPECT_EQ(Warianty[1].Nazwa.str(), "Wariant nr 3");
@@ -149,10 +146,7 @@ TEST_F(Wersja1Test, NatezenieNieLiczbaOdmawiaOtwarcia)
 {
     std::vector<std::string> l = Linie();
     l[10] = "dwanascie";
-    EXPECT_FALSE(Otworz(ZapiszPlik("zly.rup", l)));
-    ASSERT_FALSE(okno.bledy.empty());
-    EXPECT_NE(okno.bledy.back().find("linia 11"), std::string::npos) << Cp1250NaUtf8(okno.bledy.back());
-    EXPECT_TRUE(Wezly.empty()) << "a failed load leaves a new empty project";
+    SprawdzOdmowe(ZapiszPlik("zly.rup", l), "linia 11");
 }
 
 }  // namespace
