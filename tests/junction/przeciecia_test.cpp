@@ -53,97 +53,35 @@ DanaRelacja Lewoskret()
     return p;
 }
 
-std::vector<OdcinekWidoczny> Tnij(double x1, double y1, double x2, double y2, const std::vector<DanaRelacja>& pasma)
+using Pasma = std::vector<DanaRelacja>;
+using Kawalki = std::vector<std::array<double, 4>>;
+
+Kawalki Tnij(double x1, double y1, double x2, double y2, const Pasma& pasma)
 {
     ZacznijListePunktow(x1, y1, x2, y2);
-    const float d1 = OdlegloscOdOdniesienia(x1, y1), d2 = OdlegloscOdOdniesienia(x2, y2);
-    if (d1 < d2) {
-        DodajPunkt('s', static_cast<float>(x1), static_cast<float>(y1), d1);
-        DodajPunkt('e', static_cast<float>(x2), static_cast<float>(y2), d2);
-    } else {
-        DodajPunkt('s', static_cast<float>(x2), static_cast<float>(y2), d2);
-        DodajPunkt('e', static_cast<float>(x1), static_cast<float>(y1), d1);
+    float d1 = OdlegloscOdOdniesienia(x1, y1), d2 = OdlegloscOdOdniesienia(x2, y2);
+    float ax = static_cast<float>(x1), ay = static_cast<float>(y1), bx = static_cast<float>(x2),
+          by = static_cast<float>(y2);
+    if (d1 > d2) {
+        std::swap(d1, d2);
+        std::swap(ax, bx);
+        std::swap(ay, by);
     }
+    DodajPunkt('s', ax, ay, d1);
+    DodajPunkt('e', bx, by, d2);
     for (const DanaRelacja& p : pasma)
         PrzytnijOdcinekPasmem(p, static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
                               static_cast<float>(y2));
-    return OdcinkiNieprzykryte();
-}
-
-void Sprawdz(const std::vector<OdcinekWidoczny>& w, const std::vector<std::array<double, 4>>& e)
-{
-    ASSERT_EQ(w.size(), e.size());
-    for (std::size_t i = 0; i < e.size(); ++i) {
-        EXPECT_NEAR(w[i].A.X, e[i][0], Tol) << i;
-        EXPECT_NEAR(w[i].A.Y, e[i][1], Tol) << i;
-        EXPECT_NEAR(w[i].B.X, e[i][2], Tol) << i;
-        EXPECT_NEAR(w[i].B.Y, e[i][3], Tol) << i;
-    }
-}
-
-TEST(PrzecieciaOdcinka, BezPasmaCaly)
-{
-    Sprawdz(Tnij(0, 0, 10, 0, {}), {{0, 0, 10, 0}});
-}
-
-TEST(PrzecieciaOdcinka, PrzechodzacyPrzezPasmoDwaKawalki)
-{
-    Sprawdz(Tnij(0, 0, 10, 0, {Prostokat(2, 4, -5, 5)}), {{0, 0, 2, 0}, {4, 0, 10, 0}});
-    // The same from the other end.
-    Sprawdz(Tnij(10, 0, 0, 0, {Prostokat(2, 4, -5, 5)}), {{0, 0, 2, 0}, {4, 0, 10, 0}});
-    // Slanted.
-    Sprawdz(Tnij(0, -1, 10, 4, {Prostokat(2, 4, -5, 5)}), {{0, -1, 2, 0}, {4, 1, 10, 4}});
-    // Vertical, through both mouths.
-    Sprawdz(Tnij(3, -10, 3, 10, {Prostokat(2, 4, -5, 5)}), {{3, -10, 3, -5}, {3, 5, 3, 10}});
-}
-
-TEST(PrzecieciaOdcinka, KoniecWPasmieDoWejscia)
-{
-    Sprawdz(Tnij(0, 0, 3.5, 0, {Prostokat(2, 4, -5, 5)}), {{0, 0, 2, 0}});
-    // An end on the diagonal from the inlet mouth's first corner to the
-    // outlet mouth's far corner is inside too.
-    Sprawdz(Tnij(0, -2.5, 2.5, -2.5, {Prostokat(2, 4, -5, 5)}), {{0, -2.5, 2, -2.5}});
-}
-
-TEST(PrzecieciaOdcinka, CalyWPasmieNiewidoczny)
-{
-    Sprawdz(Tnij(2.5, 0, 3.5, 0, {Prostokat(2, 4, -5, 5)}), {});
-}
-
-TEST(PrzecieciaOdcinka, NakladajacePasmaZakrywajaSume)
-{
-    Sprawdz(Tnij(0, 0, 10, 0, {Prostokat(2, 4, -5, 5), Prostokat(3, 6, -5, 5)}), {{0, 0, 2, 0}, {6, 0, 10, 0}});
-}
-
-TEST(PrzecieciaOdcinka, KrotkiKawalekPominiety)
-{
-    Sprawdz(Tnij(0, 0, 10, 0, {Prostokat(0.005, 4, -5, 5)}), {{4, 0, 10, 0}});
-}
-
-TEST(PrzecieciaOdcinka, PasmoZLukamiCzteryTrafienia)
-{
-    // x + y = -5.5 crosses both straight legs of the turn: it leaves the band
-    // and enters it again.
-    Sprawdz(Tnij(-8, 2.5, 2, -7.5, {Lewoskret()}), {{-8, 2.5, -6.6, 1.1}, {-6.1, 0.6, 0.5, -6}, {1, -6.5, 2, -7.5}});
-    // Straight through the inlet leg.
-    Sprawdz(Tnij(-1, -5, 3, -5, {Lewoskret()}), {{-1, -5, 0.5, -5}, {1, -5, 3, -5}});
-}
-
-TEST(PrzecieciaOdcinka, PrzezLukiPasma)
-{
-    const double u = std::sqrt(0.5), cx = -3.25, cy = -3.15;
-    Sprawdz(Tnij(cx + 3 * u, cy + 3 * u, cx + 5 * u, cy + 5 * u, {Lewoskret()}),
-            {{cx + 3 * u, cy + 3 * u, cx + 3.75 * u, cy + 3.75 * u}, {cx + 4.25 * u, cy + 4.25 * u, cx + 5 * u, cy + 5 * u}});
-    // A point of the ring between the arcs is inside: the segment ends there.
-    Sprawdz(Tnij(cx + 3 * u, cy + 3 * u, cx + 4 * u, cy + 4 * u, {Lewoskret()}),
-            {{cx + 3 * u, cy + 3 * u, cx + 3.75 * u, cy + 3.75 * u}});
+    Kawalki w;
+    for (const OdcinekWidoczny& o : OdcinkiNieprzykryte())
+        w.push_back({o.A.X, o.A.Y, o.B.X, o.B.Y});
+    return w;
 }
 
 // An arc about (0, 0) of radius 5, right azimuths from `od` to `do_`.
 DaneLuk Luk(double od, double do_)
 {
     DaneLuk l;
-    l.C = {0, 0};
     l.R = 5;
     l.Kierunek = 1;
     l.KatPoczatku = static_cast<float>(od);
@@ -153,7 +91,7 @@ DaneLuk Luk(double od, double do_)
     return l;
 }
 
-std::vector<std::array<double, 2>> TnijLuk(const DaneLuk& l, const std::vector<DanaRelacja>& pasma)
+std::vector<std::array<double, 2>> TnijLuk(const DaneLuk& l, const Pasma& pasma)
 {
     WyczyscListePunktow();
     DodajPunkt('s', l.A.X, l.A.Y, l.KatPoczatku);
@@ -163,47 +101,80 @@ std::vector<std::array<double, 2>> TnijLuk(const DaneLuk& l, const std::vector<D
     return LukiNieprzykryte(l);
 }
 
-void SprawdzKaty(const std::vector<std::array<double, 2>>& w, const std::vector<std::array<double, 2>>& e)
+template <std::size_t N>
+void Sprawdz(const std::vector<std::array<double, N>>& w, const std::vector<std::array<double, N>>& e)
 {
     ASSERT_EQ(w.size(), e.size());
-    for (std::size_t i = 0; i < e.size(); ++i) {
-        EXPECT_NEAR(w[i][0], e[i][0], Tol) << i;
-        EXPECT_NEAR(w[i][1], e[i][1], Tol) << i;
+    for (std::size_t i = 0; i < e.size(); ++i)
+        for (std::size_t k = 0; k < N; ++k)
+            EXPECT_NEAR(w[i][k], e[i][k], Tol) << "kawalek " << i << " wspolrzedna " << k;
+}
+
+TEST(Przeciecia, Odcinka)
+{
+    const Pasma pasmo = {Prostokat(2, 4, -5, 5)};
+    const double u = std::sqrt(0.5), cx = -3.25, cy = -3.15;
+    const struct {
+        const char* opis;
+        std::array<double, 4> odcinek;
+        Pasma pasma;
+        Kawalki widoczne;
+    } przypadki[] = {
+        {"bez pasma", {0, 0, 10, 0}, {}, {{0, 0, 10, 0}}},
+        {"przez pasmo", {0, 0, 10, 0}, pasmo, {{0, 0, 2, 0}, {4, 0, 10, 0}}},
+        {"od drugiego konca", {10, 0, 0, 0}, pasmo, {{0, 0, 2, 0}, {4, 0, 10, 0}}},
+        {"ukosny", {0, -1, 10, 4}, pasmo, {{0, -1, 2, 0}, {4, 1, 10, 4}}},
+        {"pionowy przez oba wyloty", {3, -10, 3, 10}, pasmo, {{3, -10, 3, -5}, {3, 5, 3, 10}}},
+        {"koniec w pasmie", {0, 0, 3.5, 0}, pasmo, {{0, 0, 2, 0}}},
+        // On the diagonal from the inlet mouth's first corner to the outlet
+        // mouth's far corner is inside too.
+        {"koniec na przekatnej", {0, -2.5, 2.5, -2.5}, pasmo, {{0, -2.5, 2, -2.5}}},
+        {"caly w pasmie", {2.5, 0, 3.5, 0}, pasmo, {}},
+        {"pasma nakladajace sie", {0, 0, 10, 0}, {Prostokat(2, 4, -5, 5), Prostokat(3, 6, -5, 5)},
+         {{0, 0, 2, 0}, {6, 0, 10, 0}}},
+        {"krotki kawalek pominiety", {0, 0, 10, 0}, {Prostokat(0.005, 4, -5, 5)}, {{4, 0, 10, 0}}},
+        // x + y = -5.5 crosses both straight legs of the turn: out and in again.
+        {"oba ramiona skretu", {-8, 2.5, 2, -7.5}, {Lewoskret()},
+         {{-8, 2.5, -6.6, 1.1}, {-6.1, 0.6, 0.5, -6}, {1, -6.5, 2, -7.5}}},
+        {"ramie wlotowe skretu", {-1, -5, 3, -5}, {Lewoskret()}, {{-1, -5, 0.5, -5}, {1, -5, 3, -5}}},
+        {"przez luki skretu", {cx + 3 * u, cy + 3 * u, cx + 5 * u, cy + 5 * u}, {Lewoskret()},
+         {{cx + 3 * u, cy + 3 * u, cx + 3.75 * u, cy + 3.75 * u}, {cx + 4.25 * u, cy + 4.25 * u, cx + 5 * u, cy + 5 * u}}},
+        // A point of the ring between the arcs is inside.
+        {"koniec miedzy lukami", {cx + 3 * u, cy + 3 * u, cx + 4 * u, cy + 4 * u}, {Lewoskret()},
+         {{cx + 3 * u, cy + 3 * u, cx + 3.75 * u, cy + 3.75 * u}}},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        const auto& o = p.odcinek;
+        Sprawdz(Tnij(o[0], o[1], o[2], o[3], p.pasma), p.widoczne);
     }
 }
 
-TEST(PrzecieciaLuku, BezPasmaCaly)
+TEST(Przeciecia, Luku)
 {
-    SprawdzKaty(TnijLuk(Luk(0, Pi / 2), {}), {{0, Pi / 2}});
+    const double a = std::asin(0.2);
+    const struct {
+        const char* opis;
+        double od, do_;
+        Pasma pasma;
+        std::vector<std::array<double, 2>> widoczne;
+    } przypadki[] = {
+        {"bez pasma", 0, Pi / 2, {}, {{0, Pi / 2}}},
+        {"srodek wyciety", 0, Pi / 2, {Prostokat(2, 3, -10, 10)}, {{0, std::asin(0.4)}, {std::asin(0.6), Pi / 2}}},
+        // Hit directions near 2 pi are shifted into the arc's range, below and above 2 pi.
+        {"przez zero", -0.5, 0.5, {Prostokat(-1, 1, 0, 10)}, {{-0.5, -a}, {a, 0.5}}},
+        {"przez 2 pi", 2 * Pi - 0.5, 2 * Pi + 0.5, {Prostokat(-1, 1, 0, 10)},
+         {{2 * Pi - 0.5, 2 * Pi - a}, {2 * Pi + a, 2 * Pi + 0.5}}},
+        {"koniec w pasmie", 0, Pi / 2, {Prostokat(4, 7, -10, 10)}, {{0, std::asin(0.8)}}},
+        {"caly w pasmie", 0, Pi / 2, {Prostokat(-1, 10, -10, 10)}, {}},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        Sprawdz(TnijLuk(Luk(p.od, p.do_), p.pasma), p.widoczne);
+    }
 }
 
-TEST(PrzecieciaLuku, PasmoWycinaSrodek)
-{
-    SprawdzKaty(TnijLuk(Luk(0, Pi / 2), {Prostokat(2, 3, -10, 10)}),
-                {{0, std::asin(0.4)}, {std::asin(0.6), Pi / 2}});
-}
-
-TEST(PrzecieciaLuku, ZakresPrzezZero)
-{
-    // Hit directions near 2 pi are shifted into the range -0.5 .. 0.5.
-    SprawdzKaty(TnijLuk(Luk(-0.5, 0.5), {Prostokat(-1, 1, 0, 10)}),
-                {{-0.5, -std::asin(0.2)}, {std::asin(0.2), 0.5}});
-    // And above 2 pi.
-    SprawdzKaty(TnijLuk(Luk(2 * Pi - 0.5, 2 * Pi + 0.5), {Prostokat(-1, 1, 0, 10)}),
-                {{2 * Pi - 0.5, 2 * Pi - std::asin(0.2)}, {2 * Pi + std::asin(0.2), 2 * Pi + 0.5}});
-}
-
-TEST(PrzecieciaLuku, KoniecWPasmie)
-{
-    SprawdzKaty(TnijLuk(Luk(0, Pi / 2), {Prostokat(4, 7, -10, 10)}), {{0, std::asin(0.8)}});
-}
-
-TEST(PrzecieciaLuku, CalyWPasmie)
-{
-    SprawdzKaty(TnijLuk(Luk(0, Pi / 2), {Prostokat(-1, 10, -10, 10)}), {});
-}
-
-TEST(PrzecieciaRysowanie, DoDxfTylkoWidoczneKawalki)
+TEST(Przeciecia, DoDxfTylkoWidoczneKawalki)
 {
     const int32_t wariant = BiezacyWariant;
     BiezacyWariant = 0;
