@@ -61,17 +61,20 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
         const double oy = cy + gy * uy - py;
         return PunktInt{NaPiksele(px + (ox * c - oy * s)), NaPiksele(py - (ox * s + oy * c))};
     };
+    // All strokes of the text go to the canvas in one call: a label has
+    // dozens of them and one call per stroke costs more than the stroke.
+    static std::vector<PunktInt> konce;
+    konce.clear();
     for (char znak : tekst) {
         const DaneZnak& z = Znak(znak);
         const int n = std::clamp<int32_t>(z.LiczbaKresek, 0, MaksKresek);
         for (int k = 0; k < n; ++k) {
-            PunktInt a = punkt(z.KreskaX1[k], z.KreskaY1[k]);
-            PunktInt b = punkt(z.KreskaX2[k], z.KreskaY2[k]);
-            p.PrzesunDo(a.X, a.Y);
-            p.LiniaDo(b.X, b.Y);
+            konce.push_back(punkt(z.KreskaX1[k], z.KreskaY1[k]));
+            konce.push_back(punkt(z.KreskaX2[k], z.KreskaY2[k]));
         }
         cx += z.Szerokosc * ux;
     }
+    p.Odcinki(konce);
 }
 
 // The canvas that measures TrueType texts when no bitmap is attached.

@@ -8,6 +8,7 @@
 #include <QPen>
 #include <QPolygon>
 #include <cmath>
+#include <vector>
 
 #include "platform/Kodowanie.h"
 
@@ -55,6 +56,25 @@ struct PlotnoQt::Stan {
     TKolor kolorCzcionki = 0;
     bool czcionkaGotowa = false;
 
+    // A redraw sets pen and brush thousands of times, mostly to what they
+    // already are: the Qt pen and brush are built only when they change and
+    // set on the painter only when the painter holds something else.
+    QPen pioro;
+    QBrush pedzel;
+    bool pioroGotowe = false;
+    bool pedzelGotowy = false;
+    bool pioroNaMalarzu = false;
+    bool pedzelNaMalarzu = false;
+    bool czcionkaNaMalarzu = false;
+    std::vector<QLine> linie, linieWstecz;  // reused by Odcinki
+    bool obraz = false;  // the device is a bitmap; its size:
+    int szerokosc = 0, wysokosc = 0;
+    std::vector<QPoint> punkty;   // reused by Wielokat
+
+    void ZmienionoPioro() { pioroGotowe = pioroNaMalarzu = false; }
+    void ZmienionoPedzel() { pedzelGotowy = pedzelNaMalarzu = false; }
+    void MalarzZmieniony() { pioroNaMalarzu = pedzelNaMalarzu = czcionkaNaMalarzu = false; }
+
     QPen Pioro() const
     {
         QPen p(NaQColor(kolorPiora));
@@ -76,12 +96,35 @@ struct PlotnoQt::Stan {
         return stylPedzla == StylPedzla::Pelny ? QBrush(NaQColor(kolorPedzla)) : QBrush(Qt::NoBrush);
     }
 
+    void UstawPioro(QPainter& m)
+    {
+        if (pioroNaMalarzu) return;
+        if (!pioroGotowe) {
+            pioro = Pioro();
+            pioroGotowe = true;
+        }
+        m.setPen(pioro);
+        pioroNaMalarzu = true;
+    }
+
+    void UstawPedzel(QPainter& m)
+    {
+        if (pedzelNaMalarzu) return;
+        if (!pedzelGotowy) {
+            pedzel = Pedzel();
+            pedzelGotowy = true;
+        }
+        m.setBrush(pedzel);
+        pedzelNaMalarzu = true;
+    }
+
     QFontMetrics Miary() const { return QFontMetrics(czcionka, urzadzenie); }
 
     // The pixel size that gives the wanted cell height with this face.
     void PrzygotujCzcionke()
     {
         if (czcionkaGotowa) return;
+        czcionkaNaMalarzu = false;
         int h = std::max(1, wysokoscCzcionki);
         czcionka.setPixelSize(h);
         int zmierzona = Miary().height();
@@ -106,6 +149,10 @@ bool PlotnoQt::Rozpocznij()
     if (s_->malarz.isActive()) return true;
     if (!s_->urzadzenie) return false;
     if (!s_->malarz.begin(s_->urzadzenie)) return false;
+    s_->MalarzZmieniony();
+    s_->obraz = s_->urzadzenie->devType() == QInternal::Image;
+    s_->szerokosc = s_->urzadzenie->width();
+    s_->wysokosc = s_->urzadzenie->height();
     s_->malarz.setRenderHint(QPainter::Antialiasing, false);
     s_->malarz.setRenderHint(QPainter::TextAntialiasing, false);
     return true;
@@ -118,71 +165,164 @@ void PlotnoQt::Zakoncz()
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }
 
-QPainter* PlotnoQt::Malarz()
+QPainter* PlotnoQt::MalarzWlasny()
 {
     if (s_->malarz.isActive()) return &s_->malarz;
     return s_->otwieraSam && Rozpocznij() ? &s_->malarz : nullptr;
 }
 
-void PlotnoQt::UstawKolorPiora(TKolor kolor) { s_->kolorPiora = kolor; }
-void PlotnoQt::UstawGruboscPiora(int piksele) { s_->grubosc = piksele; }
-void PlotnoQt::UstawStylPiora(int styl) { s_->styl = styl; }
-void PlotnoQt::UstawKolorPedzla(TKolor kolor) { s_->kolorPedzla = kolor; }
-void PlotnoQt::UstawStylPedzla(StylPedzla styl) { s_->stylPedzla = styl; }
+QPainter* PlotnoQt::Malarz()
+{
+    // Whoever takes the painter may change its pen, brush or font.
+    s_->MalarzZmieniony();
+    return MalarzWlasny();
+}
+
+void PlotnoQt::UstawKolorPiora(TKolor kolor)
+{
+    if (kolor != s_->kolorPiora) {
+        s_->kolorPiora = kolor;
+        s_->ZmienionoPioro();
+    }
+}
+
+void PlotnoQt::UstawGruboscPiora(int piksele)
+{
+    if (piksele != s_->grubosc) {
+        s_->grubosc = piksele;
+        s_->ZmienionoPioro();
+    }
+}
+
+void PlotnoQt::UstawStylPiora(int styl)
+{
+    if (styl != s_->styl) {
+        s_->styl = styl;
+        s_->ZmienionoPioro();
+    }
+}
+
+void PlotnoQt::UstawKolorPedzla(TKolor kolor)
+{
+    if (kolor != s_->kolorPedzla) {
+        s_->kolorPedzla = kolor;
+        s_->ZmienionoPedzel();
+    }
+}
+
+void PlotnoQt::UstawStylPedzla(StylPedzla styl)
+{
+    if (styl != s_->stylPedzla) {
+        s_->stylPedzla = styl;
+        s_->ZmienionoPedzel();
+    }
+}
 
 void PlotnoQt::PrzesunDo(int x, int y) { s_->pozycja = QPoint(x, y); }
 
 void PlotnoQt::LiniaDo(int x, int y)
 {
     QPoint cel(x, y);
-    if (QPainter* m = Malarz(); m && cel != s_->pozycja) {
-        m->setPen(s_->Pioro());
+    if (QPainter* m = MalarzWlasny(); m && cel != s_->pozycja) {
+        s_->UstawPioro(*m);
         m->drawLine(s_->pozycja, cel);
     }
     s_->pozycja = cel;
 }
 
+void Plotno::Odcinki(std::span<const PunktInt> konce)
+{
+    for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
+        PrzesunDo(konce[k].X, konce[k].Y);
+        LiniaDo(konce[k + 1].X, konce[k + 1].Y);
+    }
+}
+
+// Thin solid lines of one colour in two painter calls. The painter's line
+// stroker remembers the direction of the line it drew last and widens a line
+// drawn the opposite way after it by a pixel, so lines drawn one by one and
+// lines drawn in one call differ. Its lines are therefore split by direction:
+// those going mainly down or right, and those going up or left; within each
+// call no line follows one of the opposite direction. The order of lines of
+// one opaque colour does not change the pixels. Lines reaching past the
+// bitmap are clipped by the stroker first and are drawn one by one, and so
+// are all lines on a printer, whose document keeps their order.
+void PlotnoQt::Odcinki(std::span<const PunktInt> konce)
+{
+    if (konce.size() < 2) return;
+    const PunktInt ostatni = konce[(konce.size() & ~std::size_t{1}) - 1];
+    if (QPainter* m = MalarzWlasny()) {
+        s_->UstawPioro(*m);
+        const bool razem = s_->obraz && s_->grubosc <= 1 && s_->styl == PioroCiagle;
+        std::vector<QLine>& naprzod = s_->linie;
+        std::vector<QLine>& wstecz = s_->linieWstecz;
+        naprzod.clear();
+        wstecz.clear();
+        const int szer = s_->szerokosc, wys = s_->wysokosc;
+        auto wewnatrz = [&](PunktInt p) { return p.X >= 0 && p.Y >= 0 && p.X < szer && p.Y < wys; };
+        for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
+            const PunktInt a = konce[k], b = konce[k + 1];
+            if (a.X == b.X && a.Y == b.Y) continue;
+            const QLine l(a.X, a.Y, b.X, b.Y);
+            if (!razem || !wewnatrz(a) || !wewnatrz(b)) {
+                m->drawLine(l);
+                continue;
+            }
+            const bool pionowa = std::abs(b.X - a.X) < std::abs(b.Y - a.Y);
+            const bool doPrzodu = pionowa ? b.Y > a.Y : b.X > a.X;
+            (doPrzodu ? naprzod : wstecz).push_back(l);
+        }
+        if (!naprzod.empty()) m->drawLines(naprzod.data(), static_cast<int>(naprzod.size()));
+        if (!wstecz.empty()) m->drawLines(wstecz.data(), static_cast<int>(wstecz.size()));
+    }
+    s_->pozycja = QPoint(ostatni.X, ostatni.Y);
+}
+
 void PlotnoQt::Wielokat(const std::vector<PunktInt>& punkty)
 {
-    QPainter* m = Malarz();
+    QPainter* m = MalarzWlasny();
     if (!m || punkty.empty()) return;
-    QPolygon w;
-    w.reserve(static_cast<int>(punkty.size()));
-    for (const PunktInt& p : punkty) w << QPoint(p.X, p.Y);
-    m->setPen(s_->Pioro());
-    m->setBrush(s_->Pedzel());
-    m->drawPolygon(w);
+    std::vector<QPoint>& w = s_->punkty;
+    w.clear();
+    for (const PunktInt& p : punkty) w.emplace_back(p.X, p.Y);
+    s_->UstawPioro(*m);
+    s_->UstawPedzel(*m);
+    m->drawPolygon(w.data(), static_cast<int>(w.size()));
 }
 
 void PlotnoQt::Prostokat(int x1, int y1, int x2, int y2)
 {
-    if (QPainter* m = Malarz()) {
-        m->setPen(s_->Pioro());
-        m->setBrush(s_->Pedzel());
+    if (QPainter* m = MalarzWlasny()) {
+        s_->UstawPioro(*m);
+        s_->UstawPedzel(*m);
         m->drawRect(Pudelko(x1, y1, x2, y2));
     }
 }
 
 void PlotnoQt::Elipsa(int x1, int y1, int x2, int y2)
 {
-    if (QPainter* m = Malarz()) {
-        m->setPen(s_->Pioro());
-        m->setBrush(s_->Pedzel());
+    if (QPainter* m = MalarzWlasny()) {
+        s_->UstawPioro(*m);
+        s_->UstawPedzel(*m);
         m->drawEllipse(Pudelko(x1, y1, x2, y2));
     }
 }
 
 void PlotnoQt::WypiszTekst(int x, int y, std::string_view tekst)
 {
-    QPainter* m = Malarz();
+    QPainter* m = MalarzWlasny();
     if (!m) return;
     s_->PrzygotujCzcionke();
     QString t = NaQString(tekst);
     QFontMetrics miary = s_->Miary();
     if (s_->stylPedzla == StylPedzla::Pelny)
         m->fillRect(QRect(x, y, miary.horizontalAdvance(t), miary.height()), NaQColor(s_->kolorPedzla));
-    m->setFont(s_->czcionka);
+    if (!s_->czcionkaNaMalarzu) {
+        m->setFont(s_->czcionka);
+        s_->czcionkaNaMalarzu = true;
+    }
     m->setPen(QPen(NaQColor(s_->kolorCzcionki)));
+    s_->pioroNaMalarzu = false;
     m->drawText(QPoint(x, y + miary.ascent()), t);
 }
 
@@ -194,8 +334,11 @@ int PlotnoQt::SzerokoscTekstu(std::string_view tekst)
 
 void PlotnoQt::UstawKrojCzcionki(const std::string& kroj)
 {
-    s_->czcionka.setFamily(QString::fromStdString(kroj));
-    s_->czcionkaGotowa = false;
+    const QString nowy = QString::fromStdString(kroj);
+    if (nowy != s_->czcionka.family()) {
+        s_->czcionka.setFamily(nowy);
+        s_->czcionkaGotowa = false;
+    }
 }
 
 void PlotnoQt::UstawWysokoscCzcionki(int piksele)
@@ -210,5 +353,5 @@ void PlotnoQt::UstawKolorCzcionki(TKolor kolor) { s_->kolorCzcionki = kolor; }
 
 void PlotnoQt::KopiujProstokat(int x, int y, const QImage& zrodlo, int zx, int zy, int szer, int wys)
 {
-    if (QPainter* m = Malarz()) m->drawImage(QPoint(x, y), zrodlo, QRect(zx, zy, szer, wys));
+    if (QPainter* m = MalarzWlasny()) m->drawImage(QPoint(x, y), zrodlo, QRect(zx, zy, szer, wys));
 }

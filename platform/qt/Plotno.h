@@ -5,6 +5,7 @@
 // `PlotnoQt` paints through QPainter on a QImage or a printer.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,10 @@ public:
     virtual void PrzesunDo(int x, int y) = 0;
     // A line from the current position; the end point itself is not painted.
     virtual void LiniaDo(int x, int y) = 0;
+    // Separate lines with the current pen, given as pairs of points (start,
+    // end), each drawn as `PrzesunDo` + `LiniaDo` would draw it; the position
+    // ends at the last end point. A canvas may draw them in one call.
+    virtual void Odcinki(std::span<const PunktInt> konce);
     // A closed polygon outlined with the pen and filled with the brush.
     virtual void Wielokat(const std::vector<PunktInt>& punkty) = 0;
     virtual void Prostokat(int x1, int y1, int x2, int y2) = 0;
@@ -74,7 +79,9 @@ public:
     bool Rozpocznij();
     void Zakoncz();
     bool Aktywne() const;
-    QPainter* Malarz();  // the open painter (opened when it may be), or nullptr
+    // The open painter (opened when it may be), or nullptr. The canvas then
+    // sets its pen, brush and font on the painter again before it next draws.
+    QPainter* Malarz();
 
     void UstawKolorPiora(TKolor kolor) override;
     void UstawGruboscPiora(int piksele) override;
@@ -83,6 +90,7 @@ public:
     void UstawStylPedzla(StylPedzla styl) override;
     void PrzesunDo(int x, int y) override;
     void LiniaDo(int x, int y) override;
+    void Odcinki(std::span<const PunktInt> konce) override;
     void Wielokat(const std::vector<PunktInt>& punkty) override;
     void Prostokat(int x1, int y1, int x2, int y2) override;
     void Elipsa(int x1, int y1, int x2, int y2) override;
@@ -97,6 +105,9 @@ public:
     void KopiujProstokat(int x, int y, const QImage& zrodlo, int zx, int zy, int szer, int wys);
 
 private:
+    // The painter for the canvas's own drawing: what it last set on the
+    // painter is still there.
+    QPainter* MalarzWlasny();
     struct Stan;
     std::unique_ptr<Stan> s_;
 };
