@@ -31,47 +31,35 @@ TEST_F(OperacjeTest, WezelZaBliskoJestOdrzucanyARownoNaOdleglosciPrzyjety)
     EXPECT_EQ(DodajWezel(3.0, 0.0, "D", 'J'), PL("Nowe węzły sieci należy wstawiać w odległości min. 2.5cm"));
 }
 
-TEST_F(OperacjeTest, NowyWezelDostajeRekordWKazdymWariancie)
+TEST_F(OperacjeTest, WezelDostajeRekordWKazdymWariancieAWariantBlokWKolejnosciWezlow)
 {
-    Warianty(3);
-    ASSERT_EQ(DodajWezel(0, 0, "A", 'J'), "");
-    ASSERT_EQ(DodajWezel(5, 0, "R", 'R'), "");
-    ASSERT_EQ(Ruchoplany.size(), 3u);
-    ASSERT_EQ(Ronda.size(), 3u);
-    for (int v = 0; v < 3; ++v) {
-        EXPECT_EQ(Ruchoplany[v].NrWariantu, v);
-        EXPECT_EQ(Ruchoplany[v].NrWezla, 0);
+    ASSERT_EQ(DodajWezel(0, 0, "J1", 'J'), "");
+    EXPECT_TRUE(Ruchoplany.empty()) << "no variant, no records";
+    Warianty(2);
+    ASSERT_EQ(DodajWezel(5, 0, "R1", 'R'), "");
+    ASSERT_EQ(DodajWezel(10, 0, "J2", 'J'), "");
+    ASSERT_EQ(Ruchoplany.size(), 4u);
+    ASSERT_EQ(Ronda.size(), 2u);
+    for (int v = 0; v < 2; ++v) {
         EXPECT_EQ(Ronda[v].NrWariantu, v);
         EXPECT_EQ(Ronda[v].NrWezla, 1);
     }
-    EXPECT_EQ(LiczbaWezlowRuchoplanow, 1);
+    EXPECT_EQ(LiczbaWezlowRuchoplanow, 2);
     EXPECT_EQ(LiczbaWezlowRond, 1);
-}
 
-TEST_F(OperacjeTest, WezelBezWariantuNieMaRekordow)
-{
-    ASSERT_EQ(DodajWezel(0, 0, "A", 'J'), "");
-    EXPECT_TRUE(Ruchoplany.empty());
-}
-
-TEST_F(OperacjeTest, NowyWariantDajeBlokRekordowWKolejnosciWezlow)
-{
-    Warianty(1);
-    ASSERT_EQ(DodajWezel(0, 0, "J1", 'J'), "");
-    ASSERT_EQ(DodajWezel(5, 0, "R1", 'R'), "");
-    ASSERT_EQ(DodajWezel(10, 0, "J2", 'J'), "");
     okno.listaWariantow.clear();
     ASSERT_EQ(DodajWariant("Nowy", "a", "b", "c", 1.5f, 2.5f, 'P'), "");
-    ASSERT_EQ(Ruchoplany.size(), 4u);
-    ASSERT_EQ(Ronda.size(), 2u);
-    EXPECT_EQ(Ruchoplany[2].NrWariantu, 1);
-    EXPECT_EQ(Ruchoplany[2].NrWezla, 0);
-    EXPECT_EQ(Ruchoplany[3].NrWezla, 2);
-    EXPECT_EQ(Ronda[1].NrWariantu, 1);
-    EXPECT_EQ(Ronda[1].NrWezla, 1);
-    EXPECT_EQ(okno.listaWariantow, (std::vector<std::string>{"2. Nowy"}));
-    EXPECT_EQ(::Warianty[1].Tytul3.str(), "c");
-    EXPECT_EQ(::Warianty[1].TytulWyrownanie, 'P');
+    ASSERT_EQ(Ruchoplany.size(), 6u);
+    ASSERT_EQ(Ronda.size(), 3u);
+    std::vector<std::pair<int32_t, int32_t>> rekordy;
+    for (const DaneRuchoplan& r : Ruchoplany)
+        rekordy.emplace_back(r.NrWariantu, r.NrWezla);
+    EXPECT_EQ(rekordy, (std::vector<std::pair<int32_t, int32_t>>{{0, 0}, {1, 0}, {0, 2}, {1, 2}, {2, 0}, {2, 2}}));
+    EXPECT_EQ(Ronda[2].NrWariantu, 2);
+    EXPECT_EQ(Ronda[2].NrWezla, 1);
+    EXPECT_EQ(okno.listaWariantow, (std::vector<std::string>{"3. Nowy"}));
+    EXPECT_EQ(::Warianty[2].Tytul3.str(), "c");
+    EXPECT_EQ(::Warianty[2].TytulWyrownanie, 'P');
 }
 
 TEST_F(OperacjeTest, WariantOIstniejacejNazwieJestOdrzucany)

@@ -41,30 +41,27 @@ protected:
     {
         return Otworz(ZapiszPlik("p.rup", Plik(Naglowek2(), sekcje)));
     }
-    std::string Blad() const { return okno.bledy.empty() ? std::string() : okno.bledy.back(); }
 };
 
-TEST_F(WariantyTest, NoVariantsLeavesNoCurrentVariant)
-{
-    ASSERT_TRUE(OtworzLinie(SekcjaWariantow(0)));
-    EXPECT_EQ(BiezacyWariant, -1);
-    EXPECT_TRUE(okno.listaWariantow.empty());
-}
-
-TEST_F(WariantyTest, SecondVariantsSectionReplacesTheFirst)
+TEST_F(WariantyTest, SecondVariantsSectionReplacesTheFirstAndNoneLeavesNoCurrent)
 {
     ASSERT_TRUE(OtworzLinie(Plik(SekcjaWariantow(3), SekcjaWariantow(2))));
     EXPECT_EQ(LiczbaWariantow(), 2);
     EXPECT_EQ(okno.listaWariantow, (std::vector<std::string>{"1. V1", "2. V2"}));
     EXPECT_EQ(okno.tekstWariantu, "1. V1");
     EXPECT_EQ(BiezacyWariant, 0);
+
+    okno.listaWariantow.clear();
+    ASSERT_TRUE(OtworzLinie(SekcjaWariantow(0)));
+    EXPECT_EQ(BiezacyWariant, -1);
+    EXPECT_TRUE(okno.listaWariantow.empty());
 }
 
-TEST_F(WariantyTest, PlacedBlocksReadPodAsBelowAndAnythingElseAsAbove)
+TEST_F(WariantyTest, BlocksAndTheirLines)
 {
     ASSERT_TRUE(OtworzLinie(SekcjaBlokow("1", "2", 3, "-1", "POD"))) << Blad();
     ASSERT_EQ(LiczbaBlokow(), 1);
-    EXPECT_EQ(Bloki[0].Nad, 0);
+    EXPECT_EQ(Bloki[0].Nad, 0) << "POD is below";
     EXPECT_FLOAT_EQ(Bloki[0].X, 1.5f);
     EXPECT_FLOAT_EQ(Bloki[0].Sy, 0.5f);
     EXPECT_EQ(Bloki[0].Nazwa, "Znak");
@@ -76,24 +73,16 @@ TEST_F(WariantyTest, PlacedBlocksReadPodAsBelowAndAnythingElseAsAbove)
     EXPECT_EQ(LinieBlokow[2].str(), "L 2");
 
     ASSERT_TRUE(OtworzLinie(SekcjaBlokow("1", "2", 3, "-1", "pod")));
-    EXPECT_EQ(Bloki[0].Nad, 1);
-}
+    EXPECT_EQ(Bloki[0].Nad, 1) << "anything else is above";
 
-TEST_F(WariantyTest, BlockLinesShorterThanTheirPrefixGiveEmptyValues)
-{
     auto l = SekcjaBlokow("0", "-1", 0, "-1", "NAD");
-    l[4] = "Nazwa";
+    l[4] = "Nazwa";  // shorter than its prefix
     ASSERT_TRUE(OtworzLinie(l)) << Blad();
     EXPECT_EQ(DefinicjeBlokow[0].Nazwa, "");
-}
 
-TEST_F(WariantyTest, MalformedDateEndsTheLoadNamingTheLine)
-{
-    auto l = SekcjaBlokow("1", "2", 3, "-1", "NAD");
+    l = SekcjaBlokow("1", "2", 3, "-1", "NAD");
     l[5] = "Data         : 2020-02-30";
-    EXPECT_FALSE(OtworzLinie(l));
-    EXPECT_EQ(LiczbaDefinicjiBlokow(), 0);
-    EXPECT_NE(Blad().find("linia 11"), std::string::npos) << Blad();
+    SprawdzOdmowe(ZapiszPlik("p.rup", Plik(Naglowek2(), l)), "linia 11");
 }
 
 TEST_F(WariantyTest, IndicesThatPointNowhereRefuseTheLoad)
