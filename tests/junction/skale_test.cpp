@@ -34,14 +34,25 @@ protected:
     }
 };
 
-TEST_F(Skale, PustyProjekt)
+TEST_F(Skale, GraniceIDzielnik)
 {
+    // Nothing to show: the floors of 50 vehicles and 1 crossing.
     UstawSkalePaskow();
     UstawSkalePrzejsc();
     EXPECT_EQ(wg.MaxNatezenie, 50);
     EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.03f);
     EXPECT_EQ(wg.MaxPrzejscie, 1);
     EXPECT_FLOAT_EQ(wg.SkalaPrzejsc, 0.5f);
+
+    // A floor below 1 from a project file: the rules divide by 1, not 0.
+    wg.MinPojazd = 0;
+    UstawSkalePaskow();
+    EXPECT_EQ(wg.MaxNatezenie, 0);
+    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 1.5f);
+    ZasadaPaskow(0, 1, 0);
+    wg.MaxSzer = std::numeric_limits<float>::infinity();
+    UstawSkalePaskow();
+    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.005f);
 }
 
 TEST_F(Skale, NajwiekszaSumaRamieniaCalegoProjektu)
@@ -53,39 +64,24 @@ TEST_F(Skale, NajwiekszaSumaRamieniaCalegoProjektu)
     UstawSkalePaskow();
     EXPECT_EQ(wg.MaxNatezenie, 900);
     EXPECT_FLOAT_EQ(wg.SkalaPaskow, static_cast<float>(1.5 / 900));
-
-    // Below the floor of 50 nothing widens.
-    NowyProjekt();
-    ZasadaPaskow(1, 0, 0);
-    DodajZSumami({20, 0, 0, 0}, {0, 20, 0, 0});
-    UstawSkalePaskow();
-    EXPECT_EQ(wg.MaxNatezenie, 50);
-    EXPECT_NEAR(wg.SkalaPaskow * 20, 0.6, 1e-6);
 }
 
 TEST_F(Skale, ZasadyMaxSzerokosciI100)
 {
     DodajZSumami({600, 0, 0, 0}, {0, 0, 0, 0});
-    ZasadaPaskow(0, 1, 0);
     wg.MaxSzer = 3.0f;
-    UstawSkalePaskow();
-    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.005f);
-    EXPECT_NEAR(wg.SkalaPaskow * 600, 3.0, 1e-5);
-
-    ZasadaPaskow(0, 0, 1);
-    wg.Pojazd100 = 1.0f;
-    UstawSkalePaskow();
-    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.01f);
-    EXPECT_EQ(wg.MaxNatezenie, 600);
-
     // Several flags: the last rule wins; none: 0.005.
-    ZasadaPaskow(1, 1, 1);
-    wg.Pojazd100 = 2.0f;
-    UstawSkalePaskow();
-    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.02f);
-    ZasadaPaskow(0, 0, 0);
-    UstawSkalePaskow();
-    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.005f);
+    const struct {
+        int autom, max, na100;
+        float pojazd100, skala;
+    } zasady[] = {{0, 1, 0, 1, 3.0f / 600}, {0, 0, 1, 1, 0.01f}, {1, 1, 1, 2, 0.02f}, {0, 0, 0, 2, 0.005f}};
+    for (const auto& z : zasady) {
+        ZasadaPaskow(z.autom, z.max, z.na100);
+        wg.Pojazd100 = z.pojazd100;
+        UstawSkalePaskow();
+        EXPECT_FLOAT_EQ(wg.SkalaPaskow, z.skala) << z.autom << z.max << z.na100;
+        EXPECT_EQ(wg.MaxNatezenie, 600);
+    }
 }
 
 TEST_F(Skale, SzerokoscPaskaWObliczeniu)
@@ -98,20 +94,6 @@ TEST_F(Skale, SzerokoscPaskaWObliczeniu)
     ObliczRuchoplan(i);
     const DanaRelacja& p = *Relacja(R(i), "13");
     EXPECT_NEAR(p.Krawedz3[0] - p.Krawedz1[0], 2.0, 1e-5);
-}
-
-TEST_F(Skale, DzielnikNigdyZerowy)
-{
-    // A floor below 1 from a project file: the rules divide by 1, not 0.
-    wg.MinPojazd = 0;
-    UstawSkalePaskow();
-    EXPECT_EQ(wg.MaxNatezenie, 0);
-    EXPECT_TRUE(std::isfinite(wg.SkalaPaskow));
-    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 1.5f);
-    ZasadaPaskow(0, 1, 0);
-    wg.MaxSzer = std::numeric_limits<float>::infinity();
-    UstawSkalePaskow();
-    EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.005f);
 }
 
 // The count's rows are read for each diagram arm through the same inlet
