@@ -1,4 +1,5 @@
-// Junction diagram records: defaults, the "kv3" lines, the older sections.
+// Junction diagram records: new ones, the "kv3" lines, and the older diagram
+// and roundabout sections.
 #include "calosc_pomoc.h"
 
 namespace {
@@ -82,10 +83,14 @@ DaneRuchoplan PrzykladowyRuchoplan()
     return r;
 }
 
-TEST_F(RuchoplanTest, SekcjaKv3MaLinieWKolejnosciIFormatach)
+TEST_F(RuchoplanTest, SekcjaKv3LiniaPoLiniiIZPowrotem)
 {
     Ruchoplany = {DaneRuchoplan{}, PrzykladowyRuchoplan()};
     LiczbaSkladow = 5;
+    Sklad[1].Oznaczenie = "Os";
+    Sklad[1].Nazwa = "Osobowe";
+    Sklad[1].Wspolczynnik = 1.5f;
+    Sklad[2].Aktywny = 0;
     PisarzProjektu p;
     ZapiszSekcjeRuchoplanu(p, 1);
     const auto& l = p.Linie();
@@ -107,6 +112,8 @@ TEST_F(RuchoplanTest, SekcjaKv3MaLinieWKolejnosciIFormatach)
     EXPECT_EQ(l[153 - 1], "");
     EXPECT_EQ(l[154 - 1], "--------------------SKLAD-STRUKTURA----kv3");
     EXPECT_EQ(l[155 - 1], "5");
+    // A vehicle type row: flag, code, name, factor.
+    EXPECT_EQ(Wiersze(l.begin() + 159, l.begin() + 164), (Wiersze{"T", "Os", "Osobowe", "1.50", "N"}));
     EXPECT_EQ(l[200 - 1], Kreski);
     EXPECT_EQ(l[201 - 1], "-----------------------------STRUKTURA----kv3");
     EXPECT_EQ(l[202 - 1], "Ruchoplan");
@@ -119,35 +126,15 @@ TEST_F(RuchoplanTest, SekcjaKv3MaLinieWKolejnosciIFormatach)
     EXPECT_EQ(l[211 - 1], "200");
     EXPECT_EQ(l[251 - 1], "###### W2");
     EXPECT_EQ(l[385 - 1], "999");
-}
 
-TEST_F(RuchoplanTest, WierszSkladuToFlagaKodNazwaIWspolczynnik)
-{
-    Ruchoplany = {PrzykladowyRuchoplan()};
-    Sklad[1].Aktywny = 1;
-    Sklad[1].Oznaczenie = "Os";
-    Sklad[1].Nazwa = "Osobowe";
-    Sklad[1].Wspolczynnik = 1.5f;
-    Sklad[2].Aktywny = 0;
-    PisarzProjektu p;
-    ZapiszSekcjeRuchoplanu(p, 0);
-    const auto& l = p.Linie();
-    EXPECT_EQ(std::vector<std::string>(l.begin() + 159, l.begin() + 164),
-              (std::vector<std::string>{"T", "Os", "Osobowe", "1.50", "N"}));
-}
-
-TEST_F(RuchoplanTest, Kv3CzytaSieZPowrotemZSumamiIBezObliczen)
-{
-    const DaneRuchoplan wzor = PrzykladowyRuchoplan();
-    Ruchoplany = {wzor};
-    PisarzProjektu p;
-    ZapiszSekcjeRuchoplanu(p, 0);
-    Ruchoplany.clear();
-    CzytnikProjektu c = CzytnikSekcji(p.Linie());
+    // Read back after diagram 0: totals computed, nothing marked computed.
+    const DaneRuchoplan wzor = Ruchoplany[1];
+    Ruchoplany.resize(1);
+    CzytnikProjektu c = CzytnikSekcji(l);
     CzytajSekcjeRuchoplanu(c, 3);
     EXPECT_EQ(c.NumerLinii(), 152) << "the section reader goes on after the arm blocks";
-    ASSERT_EQ(Ruchoplany.size(), 1u);
-    const DaneRuchoplan& r = Ruchoplany[0];
+    ASSERT_EQ(Ruchoplany.size(), 2u);
+    const DaneRuchoplan& r = Ruchoplany[1];
     EXPECT_EQ(r.ZeStruktury, 0) << "set only by the structure part";
     EXPECT_EQ(r.X, 12.35f);
     EXPECT_EQ(r.Kat[0], wzor.Kat[0]);
@@ -155,14 +142,14 @@ TEST_F(RuchoplanTest, Kv3CzytaSieZPowrotemZSumamiIBezObliczen)
     EXPECT_EQ(r.SumaWylotu, (std::array<int32_t, 4>{28, 32, 36, 40}));
     EXPECT_EQ(r.Przejscie, (std::array<uint8_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(r.Przejscia, wzor.Przejscia);
+    EXPECT_EQ(r.Obliczony, 0);
 
     // The structure part, found by the section loop further on.
-    std::vector<std::string> reszta(p.Linie().begin() + 200, p.Linie().end());
-    CzytnikProjektu s = CzytnikSekcji(reszta);
+    CzytnikProjektu s = CzytnikSekcji(Wiersze(l.begin() + 200, l.end()));
     CzytajStruktureRuchoplanu(s);
     EXPECT_EQ(r.ZeStruktury, 1);
     EXPECT_EQ(r.NatezeniaStruktura, wzor.NatezeniaStruktura);
-    PoliczSumyZeStruktury(Ruchoplany[0]);
+    PoliczSumyZeStruktury(Ruchoplany[1]);
     EXPECT_EQ(r.SumaWlotu[0], 203) << "element 0 of the blocks, never elements 1 to 10";
 }
 
@@ -193,7 +180,7 @@ TEST_F(RuchoplanTest, SekcjaPozaKolejnosciaUcietaIBlokStrukturyBezRuchoplanuOdma
     }
 }
 
-TEST_F(RuchoplanTest, StarszeWersjeKv2IKv1)
+TEST_F(RuchoplanTest, StarszeWersjeRuchoplanowIRond)
 {
     ASSERT_TRUE(Otworz(KG_TEST_DATA "/starsze_kv2_rv1.rup")) << Blad();
     ASSERT_EQ(Ruchoplany.size(), 1u);
@@ -222,6 +209,32 @@ TEST_F(RuchoplanTest, StarszeWersjeKv2IKv1)
     EXPECT_EQ(r.Przejscie, (std::array<uint8_t, 4>{1, 1, 1, 1}));
     EXPECT_EQ(r.Obliczony, 0);
 
+    ASSERT_EQ(Ronda.size(), 1u);
+    const DaneRondo& o = Ronda[0];
+    EXPECT_EQ(o.NrWezla, 1);
+    EXPECT_EQ(o.Tytul[0].str(), "Rondo stare");
+    EXPECT_EQ(o.TytulDy, 12.0f);
+    EXPECT_EQ(o.TytulWyrownanie, 'L');
+    EXPECT_EQ(o.TytulH, 0.0f);
+    EXPECT_EQ(o.AutoAktualizacja, 0);
+    EXPECT_EQ(o.PromienWewn, 2.75f);
+    EXPECT_EQ(o.GeometriaWprowadzona, 1);
+    EXPECT_EQ(o.DaneRelacje, 0);
+    EXPECT_EQ(o.LiczbaRamion, 4);
+    EXPECT_EQ(o.KolorWypelnien, KolorRGB(192, 192, 192));
+    EXPECT_EQ(o.Kat[4], 4.5f);
+    EXPECT_EQ(o.Macierz[2][4], 35);
+    EXPECT_EQ(o.NatezeniaPrzejsc, (DaneRondo{}.NatezeniaPrzejsc));
+    EXPECT_EQ(o.SumaWlotuRel[4], 5000);
+    EXPECT_EQ(o.WylotWpisany[4], 5003);
+    EXPECT_EQ(o.KolorWylotu[0], KolorRGB(0, 0, 128));
+    EXPECT_EQ(o.NrPomiaru, -1);
+    EXPECT_EQ(o.NrPrognozy, -1);
+    EXPECT_EQ(o.NrWspolczynnikow, -1);
+    EXPECT_EQ(o.Przejscie, (std::array<uint8_t, 5>{1, 1, 1, 1, 1}));
+    // Computed after the load, from the typed totals of its four arms.
+    EXPECT_EQ(o.SumaWlotu[0], 1002);
+
     ASSERT_TRUE(Otworz(KG_TEST_DATA "/starsze_kv1_rv2.rup")) << Blad();
     ASSERT_EQ(Ruchoplany.size(), 1u);
     const DaneRuchoplan& s = Ruchoplany[0];
@@ -230,6 +243,13 @@ TEST_F(RuchoplanTest, StarszeWersjeKv2IKv1)
     EXPECT_EQ(s.Natezenia[4 * 3 + 3], 44);
     EXPECT_EQ(s.KoloryRelacji[4 * 2 + 2], 0x00102030u);
     EXPECT_EQ(s.TytulWysokosc, 0.7f);
+
+    ASSERT_EQ(Ronda.size(), 1u);
+    const DaneRondo& p = Ronda[0];
+    EXPECT_EQ(p.NatezeniaPrzejsc[1][2], (std::array<int32_t, 2>{203, 207}));
+    EXPECT_EQ(p.SumaWlotuRel[1], 2000);
+    EXPECT_EQ(p.WlaczPrognoze, 0);
+    EXPECT_EQ(p.TytulH, 0.0f);
 }
 
 }  // namespace
