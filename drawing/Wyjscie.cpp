@@ -21,17 +21,13 @@ Plotno* plotnoDrukarki = nullptr;
 PlotnoQt* plotnoBitmapy = nullptr;
 }  // namespace
 
-int32_t NaPiksele(double wartosc)
+int32_t NaPikseleSkrajne(double wartosc)
 {
-    constexpr double granica = 1073741824.0;  // far off any device, safe to add to
+    constexpr double granica = 1073741824.0;
     if (std::isnan(wartosc)) return 0;
-    if (wartosc >= granica) return static_cast<int32_t>(granica);
-    if (wartosc <= -granica) return -static_cast<int32_t>(granica);
-    return static_cast<int32_t>(std::trunc(wartosc));
+    return wartosc > 0.0 ? static_cast<int32_t>(granica) : -static_cast<int32_t>(granica);
 }
 
-int32_t CmNaEkranX(double x) { return NaPiksele((x - SrodekX) * 1000.0 / Skala + PolSzerEkranu); }
-int32_t CmNaEkranY(double y) { return NaPiksele(PolWysEkranu - (y - SrodekY) * 1000.0 / Skala); }
 double EkranNaCmX(int32_t px) { return (px - PolSzerEkranu) * Skala / 1000.0 + SrodekX; }
 double EkranNaCmY(int32_t py) { return (PolWysEkranu - py) * Skala / 1000.0 + SrodekY; }
 

@@ -7,6 +7,7 @@
 // bitmap's canvas (`WyjscieEkran`). The two canvases are attached here; a test
 // attaches recording canvases instead (drawing/Nagrywanie.h).
 
+#include <cmath>
 #include <cstdint>
 
 #include "model/Projekt.h"
@@ -24,12 +25,20 @@ extern double PiksNaCmY;
 
 // Every conversion of centimetres or millimetres to pixels ends here:
 // truncation toward zero (0.9 -> 0, -0.9 -> 0). Values beyond the int32 range
-// are clamped and NaN gives 0, so no input is undefined.
-int32_t NaPiksele(double wartosc);
+// are clamped and NaN gives 0, so no input is undefined. Inline: a redraw
+// converts about a million points.
+int32_t NaPikseleSkrajne(double wartosc);  // NaN and values beyond the bound
+inline int32_t NaPiksele(double wartosc)
+{
+    constexpr double granica = 1073741824.0;  // far off any device, safe to add to
+    // The conversion itself truncates toward zero.
+    if (std::fabs(wartosc) < granica) return static_cast<int32_t>(wartosc);
+    return NaPikseleSkrajne(wartosc);
+}
 
 // Sheet centimetres <-> pixels of the screen bitmap.
-int32_t CmNaEkranX(double x);
-int32_t CmNaEkranY(double y);
+inline int32_t CmNaEkranX(double x) { return NaPiksele((x - SrodekX) * 1000.0 / Skala + PolSzerEkranu); }
+inline int32_t CmNaEkranY(double y) { return NaPiksele(PolWysEkranu - (y - SrodekY) * 1000.0 / Skala); }
 double EkranNaCmX(int32_t px);
 double EkranNaCmY(int32_t py);
 // Sheet centimetres -> printer pixels (the top edge of the sheet is row 0).
