@@ -69,7 +69,10 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
         const DaneZnak& z = Znak(znak);
         const int n = std::clamp<int32_t>(z.LiczbaKresek, 0, MaksKresek);
         for (int k = 0; k < n; ++k) {
-            konce.push_back(punkt(z.KreskaX1[k], z.KreskaY1[k]));
+            // A glyph's strokes mostly run on from the end of the one before.
+            const bool ciag = k > 0 && z.KreskaX1[k] == z.KreskaX2[k - 1] && z.KreskaY1[k] == z.KreskaY2[k - 1];
+            const PunktInt a = ciag ? konce.back() : punkt(z.KreskaX1[k], z.KreskaY1[k]);
+            konce.push_back(a);
             konce.push_back(punkt(z.KreskaX2[k], z.KreskaY2[k]));
         }
         cx += z.Szerokosc * ux;
