@@ -134,84 +134,78 @@ struct Encja {
     std::string warstwa;
     int kolor = 0;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;   // LINE ends; TEXT anchor, ARC centre in x1, y1
-    double wysokosc = 0, obrot = 0, wsp = 0; // TEXT
+    double obrot = 0;                        // TEXT
     double r = 0, k0 = 0, k1 = 0;            // ARC
     std::string tekst;                       // TEXT, UTF-8
 };
 
-inline const char* Python() { return "/usr/bin/python3"; }
+inline constexpr const char* Python = "/usr/bin/python3";
 
-// Whether Debian's Python with ezdxf is there; the message says what is missing.
-inline bool CzytnikDxfDostepny(std::string& brak)
+// Whether Debian's Python with ezdxf (python3-ezdxf) is there.
+inline bool CzytnikDxfDostepny()
 {
-    if (!std::filesystem::exists(Python())) {
-        brak = "brak /usr/bin/python3";
-        return false;
-    }
-    const std::string polecenie = std::string(Python()) + " -c \"import ezdxf\" 2>/dev/null";
-    if (std::system(polecenie.c_str()) != 0) {
-        brak = "brak modułu ezdxf (python3-ezdxf)";
-        return false;
-    }
-    return true;
+    return std::filesystem::exists(Python) &&
+           std::system((std::string(Python) + " -c 'import ezdxf' 2>/dev/null").c_str()) == 0;
+}
+
+// A file kept in the build folder's artefakty/ for a person to open.
+inline std::string Artefakt(const std::string& nazwa)
+{
+    const std::string katalog = std::string(KG_BUILD_DIR) + "/artefakty";
+    std::filesystem::create_directories(katalog);
+    return katalog + "/" + nazwa;
 }
 
 // Reads a DXF file with ezdxf and returns its entities; a file the reader
-// refuses fails the test.
+// refuses or finds faults in fails the test.
 inline std::vector<Encja> CzytajDxf(const std::string& plik)
 {
-    const std::string skrypt = std::string(KG_BUILD_DIR) + "/artefakty/czytaj_dxf.py";
-    std::filesystem::create_directories(std::string(KG_BUILD_DIR) + "/artefakty");
-    {
-        std::ofstream s(skrypt);
-        s << "import sys, ezdxf\n"
-             "doc = ezdxf.readfile(sys.argv[1], encoding='cp1250')\n"
-             "for e in doc.modelspace():\n"
-             "    t = e.dxftype(); d = e.dxf\n"
-             "    if t == 'LINE':\n"
-             "        print('LINE', d.layer, d.color, repr(d.start.x), repr(d.start.y), repr(d.end.x), repr(d.end.y))\n"
-             "    elif t == 'TEXT':\n"
-             "        print('TEXT', d.layer, d.color, repr(d.insert.x), repr(d.insert.y), repr(d.height),"
-             " repr(d.rotation), repr(d.width), d.text.encode('utf-8').hex())\n"
-             "    elif t == 'ARC':\n"
-             "        print('ARC', d.layer, d.color, repr(d.center.x), repr(d.center.y), repr(d.radius),"
-             " repr(d.start_angle), repr(d.end_angle))\n"
-             "    else:\n"
-             "        print('OTHER', t)\n"
-             "print('AUDIT', len(doc.audit().errors))\n";
-    }
-    const std::string polecenie = std::string(Python()) + " " + skrypt + " '" + plik + "' 2>&1";
-    std::vector<Encja> wynik;
-    FILE* p = popen(polecenie.c_str(), "r");
+    const std::string skrypt = Artefakt("czytaj_dxf.py");
+    std::ofstream(skrypt) << "import sys, ezdxf\n"
+                             "doc = ezdxf.readfile(sys.argv[1], encoding='cp1250')\n"
+                             "for e in doc.modelspace():\n"
+                             "    t = e.dxftype(); d = e.dxf; s = ''\n"
+                             "    if t == 'LINE': v = [d.start.x, d.start.y, d.end.x, d.end.y]\n"
+                             "    elif t == 'TEXT': v = [d.insert.x, d.insert.y, d.rotation]; s = d.text.encode().hex()\n"
+                             "    elif t == 'ARC': v = [d.center.x, d.center.y, d.radius, d.start_angle, d.end_angle]\n"
+                             "    else: print('OTHER', t); continue\n"
+                             "    print(t, d.layer, d.color, 'x' + s, *map(repr, v))\n"
+                             "print('AUDIT', len(doc.audit().errors))\n";
+    FILE* p = popen((std::string(Python) + " " + skrypt + " '" + plik + "' 2>&1").c_str(), "r");
     if (!p) {
         ADD_FAILURE() << "nie można uruchomić czytnika DXF";
-        return wynik;
+        return {};
     }
     std::string wyjscie;
     char bufor[4096];
     while (std::fgets(bufor, sizeof bufor, p))
         wyjscie += bufor;
-    const int kod = pclose(p);
-    EXPECT_EQ(kod, 0) << wyjscie;
+    EXPECT_EQ(pclose(p), 0) << wyjscie;
+    std::vector<Encja> wynik;
     std::istringstream linie(wyjscie);
-    std::string linia;
-    while (std::getline(linie, linia)) {
+    for (std::string linia; std::getline(linie, linia);) {
         std::istringstream l(linia);
         Encja e;
-        l >> e.typ >> e.warstwa >> e.kolor;
-        if (e.typ == "LINE") {
-            l >> e.x1 >> e.y1 >> e.x2 >> e.y2;
-        } else if (e.typ == "TEXT") {
-            std::string hex;
-            l >> e.x1 >> e.y1 >> e.wysokosc >> e.obrot >> e.wsp >> hex;
-            for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-                e.tekst += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-        } else if (e.typ == "ARC") {
-            l >> e.x1 >> e.y1 >> e.r >> e.k0 >> e.k1;
-        } else if (e.typ == "AUDIT") {
-            // The reader's own check of the file finds nothing wrong.
+        std::string hex;
+        double v[5] = {};
+        l >> e.typ >> e.warstwa >> e.kolor >> hex >> v[0] >> v[1] >> v[2] >> v[3] >> v[4];
+        if (e.typ == "AUDIT") {
             EXPECT_EQ(e.warstwa, "0") << "błędy audytu pliku " << plik;
             continue;
+        }
+        for (std::size_t i = 1; i + 1 < hex.size(); i += 2)
+            e.tekst += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        e.x1 = v[0];
+        e.y1 = v[1];
+        if (e.typ == "LINE") {
+            e.x2 = v[2];
+            e.y2 = v[3];
+        } else if (e.typ == "TEXT") {
+            e.obrot = v[2];
+        } else if (e.typ == "ARC") {
+            e.r = v[2];
+            e.k0 = v[3];
+            e.k1 = v[4];
         } else {
             ADD_FAILURE() << "nieoczekiwana encja: " << linia;
             continue;
@@ -219,13 +213,6 @@ inline std::vector<Encja> CzytajDxf(const std::string& plik)
         wynik.push_back(e);
     }
     return wynik;
-}
-
-inline std::string Artefakt(const std::string& nazwa)
-{
-    const std::string katalog = std::string(KG_BUILD_DIR) + "/artefakty";
-    std::filesystem::create_directories(katalog);
-    return katalog + "/" + nazwa;
 }
 
 } // namespace rysuj_test
