@@ -52,22 +52,6 @@ protected:
     static constexpr double h = 0.4;   // description height; characters 0.3 wide
 };
 
-TEST_F(Przejscia, PiesiNaPelnejOdleglosci)
-{
-    R().Przejscia[1].L[0] = 30;
-    R().Przejscia[1].P[0] = 20;
-    ObliczIRysuj();
-    // Bar 50 x 0.5 x 0.01 wide ending 4.0 east of the node; the first count
-    // beside the bar's inlet end, written upwards.
-    const EncjaDxf* l = Tekst("30");
-    ASSERT_NE(l, nullptr);
-    EXPECT_NE(Tekst("20"), nullptr);
-    EXPECT_EQ(l->warstwa, "Rupl_Przejscia");
-    EXPECT_NEAR(l->obrot, 90.0, 1e-3);
-    EXPECT_NEAR(l->x1, XLiczby(4.0, 50), 1e-3);
-    EXPECT_NEAR(l->y1, 30.0 + Gora() + 0.5 * h + 0.2, 1e-3);
-}
-
 TEST_F(Przejscia, KategorieOdSrodkaKuZewnatrz)
 {
     wg.RysujPrzejscia = {1, 1, 1, 1};
@@ -79,7 +63,13 @@ TEST_F(Przejscia, KategorieOdSrodkaKuZewnatrz)
     }
     ObliczIRysuj();
     // Other 2 (a sign with the sum) at the full 4.0, each next category
-    // 0.4 + 0.1 nearer the centre.
+    // 0.4 + 0.1 nearer the centre; the first count beside the bar's inlet
+    // end, written upwards.
+    const EncjaDxf* piesi = Tekst("11");
+    ASSERT_NE(piesi, nullptr);
+    EXPECT_EQ(piesi->warstwa, "Rupl_Przejscia");
+    EXPECT_NEAR(piesi->obrot, 90.0, 1e-3);
+    EXPECT_NEAR(piesi->y1, 30.0 + Gora() + 0.5 * h + 0.2, 1e-3);
     const double odl[3] = {2.5, 3.0, 3.5};
     for (std::size_t c = 0; c < 3; ++c) {
         SCOPED_TRACE(c);
