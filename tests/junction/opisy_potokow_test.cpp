@@ -15,22 +15,13 @@ namespace {
 
 using namespace rysuj_test;
 
-class OpisyPotokow : public ::testing::Test {
+class OpisyPotokow : public ProjektJednegoWezla {
 protected:
     void SetUp() override
     {
-        czcionka_ = Czcionka;
-        UstawCzcionkeTestowa();
-        NowyProjekt();
-        BiezacyWariant = 0;   // no DXF shift
+        ProjektJednegoWezla::SetUp();
         UstawSeparatorDziesietny('.');
-        TekstTT = false;
         TylkoDxf();
-    }
-    void TearDown() override
-    {
-        Czcionka = czcionka_;
-        NowyProjekt();
     }
 
     // A horizontal text of height h, found once, with its baseline anchor at (x, y).
@@ -49,9 +40,6 @@ protected:
 
     Nagrywanie n;
     TRozmiaryLegendy r;   // h 0.4, H 0.6, offsets (1.0, 0.0), one decimal
-
-private:
-    TablicaZnakow czcionka_{};
 };
 
 TEST_F(OpisyPotokow, TekstyLiczb)
