@@ -14,7 +14,6 @@
 #include "drawing/Dxf.h"
 #include "drawing/Teksty.h"
 #include "junction/ArkuszDxf.h"
-#include "junction/Legendy.h"
 #include "junction/OpisyRamion.h"
 #include "junction/RysujRuchoplan.h"
 #include "rysuj_wspolne.h"
@@ -33,16 +32,14 @@ protected:
         WyjscieDrukarka = false;
     }
 
-    // Exports the sheet, the diagram and whatever `dodatki` draws, and reads it back.
-    template <typename F = void (*)()>
-    std::vector<Encja> Eksportuj(const std::string& nazwa, F dodatki = [] {})
+    // Exports the sheet and the diagram, and reads them back.
+    std::vector<Encja> Eksportuj(const std::string& nazwa)
     {
         const std::string plik = Artefakt(nazwa);
         {
             EksportDxf eksport(plik);
             RysujArkuszDxf();
             RysujRuchoplan(0);
-            dodatki();
             eksport.Zakoncz();
         }
         return CzytajDxf(plik);
@@ -169,15 +166,12 @@ TEST_F(DxfRuchoplanu, WszystkieWarstwy)
     R().Przejscia[1].L[0] = 30;
     R().Przejscia[1].P[0] = 20;
     Oblicz();
-    const auto e = Eksportuj("ruchoplan.dxf", [] {
-        RysujLegendePrzejsc(RozmiaryOpisow, 0, 1.0f, 27.0f, "Rupl_LegPrzejscia");
-        RysujLegendePojazdow(RozmiaryOpisow, 0, 1.0f, 20.0f, "Rupl_LegStruktura");
-    });
+    const auto e = Eksportuj("ruchoplan.dxf");
     std::set<std::string> warstwy;
     for (const auto& x : e)
         warstwy.insert(x.warstwa);
-    EXPECT_EQ(warstwy, (std::set<std::string>{"Rupl_Arkusz", "Rupl_linie", "Rupl_opisy", "Rupl_tytul",
-                                              "Rupl_Przejscia", "Rupl_LegPrzejscia", "Rupl_LegStruktura"}));
+    EXPECT_EQ(warstwy,
+              (std::set<std::string>{"Rupl_Arkusz", "Rupl_linie", "Rupl_opisy", "Rupl_tytul", "Rupl_Przejscia"}));
     // The caption in TrueType form, Polish letters intact.
     const auto tytul = Warstwa(e, "Rupl_tytul", "TEXT");
     ASSERT_EQ(tytul.size(), 3u);
