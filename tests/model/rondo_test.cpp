@@ -24,16 +24,9 @@ TEST_F(RondoTest, PierwszeRondoMaTrzyRamionaANowyWariantKopiujeJeBezNatezenIPowi
     ASSERT_EQ(DodajWariant("W2", "", "", "", 0, 0, 'L'), "");
     for (int i = 0; i < 2; ++i) {
         DaneRondo& r = Ronda[i];
-        r.PromienR = 4.0f + static_cast<float>(i);
-        r.Tytul[0] = "T";
-        r.Macierz[0][1] = 50;
-        r.NatezeniaPrzejsc[0][0][0] = 3;
-        r.SumaWlotuRel[0] = 50;
-        r.WlotWpisany[1] = 20;
-        r.StrukturaRelacji[0][1][0] = 8;
-        r.ZeStruktury = 1;
-        r.NrPomiaru = 0;
-        r.ZPomiaru = 1;
+        r.PromienR = 4.0f + static_cast<float>(i), r.Tytul[0] = "T";
+        r.Macierz[0][1] = 50, r.NatezeniaPrzejsc[0][0][0] = 3, r.SumaWlotuRel[0] = 50, r.WlotWpisany[1] = 20;
+        r.StrukturaRelacji[0][1][0] = 8, r.ZeStruktury = 1, r.NrPomiaru = 0, r.ZPomiaru = 1;
     }
     ASSERT_EQ(DodajWariant("W3", "", "", "", 0, 0, 'L'), "");
     const DaneRondo& n = Ronda[2];
@@ -54,25 +47,14 @@ TEST_F(RondoTest, PierwszeRondoMaTrzyRamionaANowyWariantKopiujeJeBezNatezenIPowi
 DaneRondo PrzykladoweRondo()
 {
     DaneRondo r;
-    r.NrWezla = 1;
-    r.NrWariantu = 0;
-    r.Tytul = {"Rondo", "", ""};
-    r.X = 7.0f;
-    r.Y = -2.5f;
-    r.KolorLinii = 0;
-    r.KolorWypelnien = 0x00C0C0C0;
-    r.KolorOpisow = 0x000000FF;
-    r.KolorTytulow = 0x00800000;
+    r.NrWezla = 1, r.NrWariantu = 0, r.Tytul = {"Rondo", "", ""}, r.X = 7.0f, r.Y = -2.5f;
+    r.KolorLinii = 0, r.KolorWypelnien = 0x00C0C0C0, r.KolorOpisow = 0x000000FF, r.KolorTytulow = 0x00800000;
     r.KolorWlotu.fill(0);
     r.KolorWylotu.fill(0x00FFFFFF);
-    r.Macierz[0] = {1, 2, 3, 4, 5};
-    r.NatezeniaPrzejsc[0][0] = {11, 15};
-    r.NatezeniaPrzejsc[0][3] = {14, 18};
-    r.SumaWlotuRel[0] = 15;
-    r.WylotWpisany[0] = 9;
+    r.Macierz[0] = {1, 2, 3, 4, 5}, r.SumaWlotuRel[0] = 15, r.WylotWpisany[0] = 9;
+    r.NatezeniaPrzejsc[0][0] = {11, 15}, r.NatezeniaPrzejsc[0][3] = {14, 18};
     r.StrukturaRelacji[0][0] = {100, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    r.StrukturaRelacji[0][4][10] = 55;
-    r.StrukturaRelacji[4][4][10] = 999;
+    r.StrukturaRelacji[0][4][10] = 55, r.StrukturaRelacji[4][4][10] = 999;
     return r;
 }
 

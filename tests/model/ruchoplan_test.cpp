@@ -11,10 +11,7 @@ const std::string Kreski(42, '-');
 // The other defaults show in the "kv3" lines below.
 TEST_F(RuchoplanTest, NowyWezelBierzeKoloryNastawANowyWariantKopiujeGeometrieBezNatezen)
 {
-    wg.KolorWypelnien = 0x00445566;
-    wg.KolorLinii = 1;
-    wg.KolorOpisow = 2;
-    wg.KolorTytulow = 3;
+    wg.KolorWypelnien = 0x00445566, wg.KolorLinii = 1, wg.KolorOpisow = 2, wg.KolorTytulow = 3;
     ASSERT_EQ(DodajWariant("W1", "", "", "", 0, 0, 'L'), "");
     ASSERT_EQ(DodajWezel(1, 1, "A", 'J'), "");
     ASSERT_EQ(Ruchoplany.size(), 1u);
@@ -25,12 +22,8 @@ TEST_F(RuchoplanTest, NowyWezelBierzeKoloryNastawANowyWariantKopiujeGeometrieBez
     ASSERT_EQ(DodajWariant("W2", "", "", "", 0, 0, 'L'), "");
     for (int i = 0; i < 2; ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
-        r.Kat[1] = 0.5f + static_cast<float>(i);
-        r.GeometriaWprowadzona = 1;
-        r.WlaczPrognoze = 1;
-        r.Natezenia[3] = 40;
-        r.NatezeniaStruktura[2][0] = 7;
-        r.Przejscia[0].L[0] = 9;
+        r.Kat[1] = 0.5f + static_cast<float>(i), r.GeometriaWprowadzona = 1, r.WlaczPrognoze = 1;
+        r.Natezenia[3] = 40, r.NatezeniaStruktura[2][0] = 7, r.Przejscia[0].L[0] = 9;
         r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
         r.ZPomiaru = r.ZeStruktury = 1;
         r.Obliczony = 1;
@@ -59,27 +52,16 @@ DaneRuchoplan PrzykladowyRuchoplan()
 {
     DaneRuchoplan r;
     WypelnijDomyslnyRuchoplan(r);
-    r.NrWezla = 2;
-    r.NrWariantu = 1;
-    r.Tytul = {"T1", "", "T3"};
-    r.TytulWysokosc = 0.7f;
-    r.NrPomiaru = 3;
-    r.ZPomiaru = 1;
-    r.X = 12.345f;
+    r.NrWezla = 2, r.NrWariantu = 1, r.Tytul = {"T1", "", "T3"}, r.TytulWysokosc = 0.7f;
+    r.NrPomiaru = 3, r.ZPomiaru = 1, r.X = 12.345f;
     r.KoloryPodstawowe = {0x0000FF, 0x00FF00, 0xFF0000, 0x123456};
-    r.Oznaczenie[0] = "Dx";
-    r.OpisRamienia[0] = "ul. A";
-    r.Kat[0] = 1.5707964f;
+    r.Oznaczenie[0] = "Dx", r.OpisRamienia[0] = "ul. A", r.Kat[0] = 1.5707964f;
     r.Natezenia = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
-    r.Przejscia[0].L = {21, 22, 23, 24};
-    r.Przejscia[0].P = {31, 32, 33, 34};
+    r.Przejscia[0].L = {21, 22, 23, 24}, r.Przejscia[0].P = {31, 32, 33, 34};
     r.KoloryRelacji.fill(0);
     r.KoloryRelacji[1] = 0x00ABCDEF;
-    r.ZeStruktury = 1;
-    r.NatezeniaStruktura[0][0] = 100;
-    r.NatezeniaStruktura[3][0] = 103;
-    r.NatezeniaStruktura[0][1] = 200;
-    r.NatezeniaStruktura[15][10] = 999;
+    r.ZeStruktury = 1, r.NatezeniaStruktura[0][0] = 100, r.NatezeniaStruktura[3][0] = 103;
+    r.NatezeniaStruktura[0][1] = 200, r.NatezeniaStruktura[15][10] = 999;
     return r;
 }
 
@@ -87,10 +69,7 @@ TEST_F(RuchoplanTest, SekcjaKv3LiniaPoLiniiIZPowrotem)
 {
     Ruchoplany = {DaneRuchoplan{}, PrzykladowyRuchoplan()};
     LiczbaSkladow = 5;
-    Sklad[1].Oznaczenie = "Os";
-    Sklad[1].Nazwa = "Osobowe";
-    Sklad[1].Wspolczynnik = 1.5f;
-    Sklad[2].Aktywny = 0;
+    Sklad[1].Oznaczenie = "Os", Sklad[1].Nazwa = "Osobowe", Sklad[1].Wspolczynnik = 1.5f, Sklad[2].Aktywny = 0;
     PisarzProjektu p;
     ZapiszSekcjeRuchoplanu(p, 1);
     const auto& l = p.Linie();
