@@ -120,9 +120,7 @@ TEST_F(NastawyTest, StructureBlockPositionsThatAreNoNumbersBecomeFive)
 
 TEST_F(NastawyTest, CrossingWidthRuleTravelsInItsOwnBlock)
 {
-    wg.SkalaPrzejscAuto = 0;
-    wg.SkalaPrzejsc100 = 1;
-    wg.Przej100 = 2.25f;
+    wg.SkalaPrzejscAuto = 0, wg.SkalaPrzejsc100 = 1, wg.Przej100 = 2.25f;
     const std::string s = Sciezka("przejscia.rup");
     ASSERT_TRUE(ZapiszProjekt(s));
     ASSERT_TRUE(Otworz(s));

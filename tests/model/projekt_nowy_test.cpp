@@ -12,21 +12,9 @@ class NowyProjektTest : public ModelTest {};
 TEST_F(NowyProjektTest, EmptiesEveryCollectionAndResetsState)
 {
     Wezly.push_back(NowyWezel(1, 2, "A", 'J'));
-    Warianty.resize(2);
-    Ruchoplany.resize(1);
-    Ronda.resize(1);
-    Pomiary.resize(1);
-    Prognozy.resize(1);
-    Wspolczynniki.resize(1);
-    Opisy.resize(1);
-    Bloki.resize(1);
-    DefinicjeBlokow.resize(1);
-    LinieBlokow.resize(3);
-    BiezacyWariant = 1;
-    LiczbaWezlowRuchoplanow = 4;
-    WyjscieDxf = true;
-    WyjscieEkran = false;
-    NowyOpisSx = 3.0f;
+    Warianty.resize(2), Ruchoplany.resize(1), Ronda.resize(1), Pomiary.resize(1), Prognozy.resize(1);
+    Wspolczynniki.resize(1), Opisy.resize(1), Bloki.resize(1), DefinicjeBlokow.resize(1), LinieBlokow.resize(3);
+    BiezacyWariant = 1, LiczbaWezlowRuchoplanow = 4, WyjscieDxf = true, WyjscieEkran = false, NowyOpisSx = 3.0f;
     ProjektZmieniony = true;
     okno.tytul = "stary.rup";
 
@@ -47,9 +35,7 @@ TEST_F(NowyProjektTest, EmptiesEveryCollectionAndResetsState)
 
 TEST_F(NowyProjektTest, VehicleTypeTableIsRebuilt)
 {
-    Sklad[7].Aktywny = 1;
-    Sklad[1].Nazwa = "x";
-    LiczbaSkladow = 9;
+    Sklad[7].Aktywny = 1, Sklad[1].Nazwa = "x", LiczbaSkladow = 9;
     NowyProjekt();
     EXPECT_EQ(LiczbaSkladow, 5);
     const char* kody[] = {"O", "D", "C", "Cp", "A"};
@@ -76,11 +62,7 @@ TEST_F(NowyProjektTest, ViewFitsThePage)
     EXPECT_DOUBLE_EQ(SrodekY, 14.25);
 
     // The printer's page and a tall view.
-    okno.drukarka = true;
-    okno.cmB = 19.0;
-    okno.cmH = 27.7;
-    okno.szerokosc = 405;
-    okno.wysokosc = 1205;
+    okno.drukarka = true, okno.cmB = 19.0, okno.cmH = 27.7, okno.szerokosc = 405, okno.wysokosc = 1205;
     NowyProjekt();
     EXPECT_FLOAT_EQ(wg.ArkuszB, 19.0f);
     EXPECT_FLOAT_EQ(wg.ArkuszH, 27.7f);
@@ -92,8 +74,7 @@ TEST_F(NowyProjektTest, ViewFitsThePage)
     EXPECT_NEAR(Skala, 52.5, 1e-5);
 
     // A tiny drawing area still gives a finite scale.
-    okno.szerokosc = 3;
-    okno.wysokosc = 0;
+    okno.szerokosc = 3, okno.wysokosc = 0;
     NowyProjekt();
     EXPECT_TRUE(std::isfinite(Skala));
     EXPECT_GT(Skala, 0.0);
@@ -101,13 +82,8 @@ TEST_F(NowyProjektTest, ViewFitsThePage)
 
 TEST_F(NowyProjektTest, SomeSettingsAreKeptOthersReset)
 {
-    wg.GrLinie = 0.7f;
-    wg.TylkoSuma = 1;
-    wg.ArkuszA3 = 1;
-    wg.MaxNatezenie = 321;
-    wg.Siatka = 1;
-    wg.KrokSiatki = 2.5f;
-    wg.NazwyPrzejsc[0] = "X";
+    wg.GrLinie = 0.7f, wg.TylkoSuma = 1, wg.ArkuszA3 = 1, wg.MaxNatezenie = 321;
+    wg.Siatka = 1, wg.KrokSiatki = 2.5f, wg.NazwyPrzejsc[0] = "X";
     RozmiaryLegendy.SzerNat() = 9.0f;
     NowyProjekt();
     EXPECT_FLOAT_EQ(wg.GrLinie, 0.7f);
@@ -122,8 +98,7 @@ TEST_F(NowyProjektTest, SomeSettingsAreKeptOthersReset)
 
 TEST_F(NowyProjektTest, NewNodeCopiesTheGlobalSettings)
 {
-    wg.TabelkaWW = 1;
-    wg.PiszStruk = 0;
+    wg.TabelkaWW = 1, wg.PiszStruk = 0;
     RozmiaryOpisow.RozmiarStrzalki() = 2.0f;
     const DaneWezel w = NowyWezel(3, 4, "W1", 'R');
     EXPECT_EQ(w.Typ, 'R');
