@@ -26,31 +26,35 @@ struct Migawka {
     int32_t biezacy = BiezacyWariant;
 };
 
+// Record by record, field by field; `porownaj` names the record it compares.
+template <typename T, typename F>
+void PorownajKazdy(const std::vector<T>& teraz, const std::vector<T>& przed, const std::string& co, F porownaj)
+{
+    ASSERT_EQ(teraz.size(), przed.size()) << co;
+    for (std::size_t i = 0; i < teraz.size(); ++i)
+        porownaj(teraz[i], przed[i], co + " " + std::to_string(i));
+}
+
 void PorownajZMigawka(const Migawka& m)
 {
     EXPECT_EQ(Wezly, m.wezly);
     EXPECT_EQ(Warianty, m.warianty);
-    ASSERT_EQ(Ruchoplany.size(), m.ruchoplany.size());
-    for (std::size_t i = 0; i < Ruchoplany.size(); ++i) {
-        PorownajRuchoplany(Ruchoplany[i], m.ruchoplany[i], "ruchoplan " + std::to_string(i));
-        EXPECT_EQ(Ruchoplany[i].Obliczony, 0);
-    }
-    ASSERT_EQ(Ronda.size(), m.ronda.size());
-    for (std::size_t i = 0; i < Ronda.size(); ++i) {
-        PorownajRonda(Ronda[i], m.ronda[i], "rondo " + std::to_string(i));
-        EXPECT_EQ(Ronda[i].Obliczony, 0);
-    }
-    ASSERT_EQ(Pomiary.size(), m.pomiary.size());
-    for (std::size_t i = 0; i < Pomiary.size(); ++i) {
-        PorownajPomiary(Pomiary[i], m.pomiary[i], "pomiar " + std::to_string(i));
-        EXPECT_EQ(Pomiary[i].PomiarZmieniony, 0);
-    }
-    ASSERT_EQ(Prognozy.size(), m.prognozy.size());
-    for (std::size_t i = 0; i < Prognozy.size(); ++i)
-        PorownajPrognozy(Prognozy[i], m.prognozy[i], "prognoza " + std::to_string(i));
-    ASSERT_EQ(Wspolczynniki.size(), m.wspolczynniki.size());
-    for (std::size_t i = 0; i < Wspolczynniki.size(); ++i)
-        EXPECT_EQ(Wspolczynniki[i].Wspolczynnik, m.wspolczynniki[i].Wspolczynnik);
+    PorownajKazdy(Ruchoplany, m.ruchoplany, "ruchoplan", [](const DaneRuchoplan& a, const auto& b, const auto& kto) {
+        PorownajRuchoplany(a, b, kto);
+        EXPECT_EQ(a.Obliczony, 0) << kto;
+    });
+    PorownajKazdy(Ronda, m.ronda, "rondo", [](const DaneRondo& a, const auto& b, const auto& kto) {
+        PorownajRonda(a, b, kto);
+        EXPECT_EQ(a.Obliczony, 0) << kto;
+    });
+    PorownajKazdy(Pomiary, m.pomiary, "pomiar", [](const DanePomiar& a, const auto& b, const auto& kto) {
+        PorownajPomiary(a, b, kto);
+        EXPECT_EQ(a.PomiarZmieniony, 0) << kto;
+    });
+    PorownajKazdy(Prognozy, m.prognozy, "prognoza", PorownajPrognozy);
+    PorownajKazdy(Wspolczynniki, m.wspolczynniki, "wspolczynniki", [](const auto& a, const auto& b, const auto& kto) {
+        EXPECT_EQ(a.Wspolczynnik, b.Wspolczynnik) << kto;
+    });
     EXPECT_EQ(Opisy, m.opisy);
     EXPECT_EQ(Bloki, m.bloki);
     EXPECT_EQ(DefinicjeBlokow, m.definicje);

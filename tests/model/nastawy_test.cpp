@@ -58,7 +58,7 @@ TEST_F(NastawyTest, Version1SectionLoadsAndLeavesTheRestNew)
 {
     wg.GrLinie = 0.9f;  // kept by a new project, not in nv1
     const std::string s = ZapiszPlik("nv1.rup", Plik(Naglowek2(), Sekcja("nv1", WartosciNv1())));
-    ASSERT_TRUE(Otworz(s)) << okno.bledy.back();
+    ASSERT_TRUE(Otworz(s)) << Blad();
     SprawdzWspolneNv1();
     EXPECT_EQ(wg.Rysuj0Zawrotki, 0);
     EXPECT_EQ(wg.ArkuszA4, 0);
@@ -76,7 +76,7 @@ TEST_F(NastawyTest, Version2SectionLoads)
     w.insert(w.end(), {"5.5", "0.45"});                            // label distance, line width
     ASSERT_EQ(w.size(), 51u);
     const std::string s = ZapiszPlik("nv2.rup", Plik(Naglowek2(), Sekcja("nv2", w)));
-    ASSERT_TRUE(Otworz(s)) << okno.bledy.back();
+    ASSERT_TRUE(Otworz(s)) << Blad();
     SprawdzWspolneNv1();
     EXPECT_EQ(wg.Rysuj0Zawrotki, 1);
     EXPECT_EQ(wg.TylkoSuma, 1);

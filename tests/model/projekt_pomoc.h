@@ -33,26 +33,15 @@ struct OknoTestowe : OknoGlowne {
     void DodajWariantDoListy(const std::string& p) override { listaWariantow.push_back(p); }
     void UstawTekstWariantu(const std::string& t) override { tekstWariantu = t; }
     void UstawTytul(const std::string& s) override { tytul = s; }
-    void RozmiarPodgladu(int& w, int& h) override
-    {
-        w = szerokosc;
-        h = wysokosc;
-    }
+    void RozmiarPodgladu(int& w, int& h) override { w = szerokosc, h = wysokosc; }
     void DodajOstatniProjekt(const std::string& s) override { ostatnie.push_back(s); }
-    void UstawSiatke(bool w, const std::string& k) override
-    {
-        siatka = w;
-        krokSiatki = k;
-    }
+    void UstawSiatke(bool w, const std::string& k) override { siatka = w, krokSiatki = k; }
     void PokazBlad(const std::string& k) override { bledy.push_back(k); }
     bool RozmiarStronyDrukarki(double& b, double& h, int& dx, int& dy) override
     {
         if (!drukarka)
             return false;
-        b = cmB;
-        h = cmH;
-        dx = 600;
-        dy = 600;
+        b = cmB, h = cmH, dx = 600, dy = 600;
         return true;
     }
 };
