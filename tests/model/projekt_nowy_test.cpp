@@ -94,6 +94,8 @@ TEST_F(NowyProjektTest, SomeSettingsAreKeptOthersReset)
     EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
     EXPECT_EQ(wg.NazwyPrzejsc[0].str(), "PIESI");
     EXPECT_FLOAT_EQ(RozmiaryLegendy.SzerNat(), 0.3f);
+    // Not in the file, so the golden file cannot show it.
+    EXPECT_EQ(RozmiaryOpisow.Kolor(), 0x141414u);
 }
 
 TEST_F(NowyProjektTest, NewNodeCopiesTheGlobalSettings)
