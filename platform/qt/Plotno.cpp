@@ -66,12 +66,61 @@ struct PlotnoQt::Stan {
     bool pioroNaMalarzu = false;
     bool pedzelNaMalarzu = false;
     bool czcionkaNaMalarzu = false;
-    std::vector<QLine> linie, linieWstecz;  // reused by Odcinki
+    std::vector<QPoint> punkty;   // reused by Wielokat
     bool obraz = false;  // the device is a bitmap; its size:
     int szerokosc = 0, wysokosc = 0;
-    std::vector<QPoint> punkty;   // reused by Wielokat
 
-    void ZmienionoPioro() { pioroGotowe = pioroNaMalarzu = false; }
+    // Thin solid lines on a bitmap wait here, all in the pen on the painter,
+    // and are drawn together when the pen changes or anything else is drawn.
+    // The painter's line stroker remembers the direction of the line it drew
+    // last and widens a line drawn the opposite way after it by a pixel, so
+    // lines drawn one by one and lines drawn in one call differ. The waiting
+    // lines are therefore kept apart by direction: those going mainly down or
+    // right, and those going up or left, one call each; within a call no line
+    // follows one of the opposite direction. The order of lines of one opaque
+    // colour does not change the pixels. Lines reaching past the bitmap are
+    // clipped by the stroker first and are drawn one by one.
+    std::vector<QLine> naprzod, wstecz, pojedyncze;
+
+    bool LinieRazem() const { return obraz && grubosc <= 1 && styl == PioroCiagle; }
+
+    void DodajLinie(QPainter& m, QPoint a, QPoint b)
+    {
+        const QLine l(a, b);
+        if (!LinieRazem()) {
+            // Wide pens would stroke the lines of one call as one path;
+            // printers keep every line as its own call in the document.
+            UstawPioro(m);
+            m.drawLine(l);
+            return;
+        }
+        auto wewnatrz = [&](QPoint p) { return p.x() >= 0 && p.y() >= 0 && p.x() < szerokosc && p.y() < wysokosc; };
+        if (!wewnatrz(a) || !wewnatrz(b)) {
+            pojedyncze.push_back(l);
+            return;
+        }
+        const int dx = b.x() - a.x(), dy = b.y() - a.y();
+        const bool doPrzodu = std::abs(dx) < std::abs(dy) ? dy > 0 : dx > 0;
+        (doPrzodu ? naprzod : wstecz).push_back(l);
+    }
+
+    void RysujOczekujace()
+    {
+        if (naprzod.empty() && wstecz.empty() && pojedyncze.empty()) return;
+        UstawPioro(malarz);
+        if (!naprzod.empty()) malarz.drawLines(naprzod.data(), static_cast<int>(naprzod.size()));
+        if (!wstecz.empty()) malarz.drawLines(wstecz.data(), static_cast<int>(wstecz.size()));
+        for (const QLine& l : pojedyncze) malarz.drawLine(l);
+        naprzod.clear();
+        wstecz.clear();
+        pojedyncze.clear();
+    }
+
+    void ZmienionoPioro()
+    {
+        RysujOczekujace();
+        pioroGotowe = pioroNaMalarzu = false;
+    }
     void ZmienionoPedzel() { pedzelGotowy = pedzelNaMalarzu = false; }
     void MalarzZmieniony() { pioroNaMalarzu = pedzelNaMalarzu = czcionkaNaMalarzu = false; }
 
@@ -160,7 +209,9 @@ bool PlotnoQt::Rozpocznij()
 
 void PlotnoQt::Zakoncz()
 {
-    if (s_->malarz.isActive()) s_->malarz.end();
+    if (!s_->malarz.isActive()) return;
+    s_->RysujOczekujace();
+    s_->malarz.end();
 }
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }
@@ -174,31 +225,33 @@ QPainter* PlotnoQt::MalarzWlasny()
 QPainter* PlotnoQt::Malarz()
 {
     // Whoever takes the painter may change its pen, brush or font.
+    QPainter* m = MalarzWlasny();
+    if (m) s_->RysujOczekujace();
     s_->MalarzZmieniony();
-    return MalarzWlasny();
+    return m;
 }
 
 void PlotnoQt::UstawKolorPiora(TKolor kolor)
 {
     if (kolor != s_->kolorPiora) {
-        s_->kolorPiora = kolor;
         s_->ZmienionoPioro();
+        s_->kolorPiora = kolor;
     }
 }
 
 void PlotnoQt::UstawGruboscPiora(int piksele)
 {
     if (piksele != s_->grubosc) {
-        s_->grubosc = piksele;
         s_->ZmienionoPioro();
+        s_->grubosc = piksele;
     }
 }
 
 void PlotnoQt::UstawStylPiora(int styl)
 {
     if (styl != s_->styl) {
-        s_->styl = styl;
         s_->ZmienionoPioro();
+        s_->styl = styl;
     }
 }
 
@@ -223,10 +276,7 @@ void PlotnoQt::PrzesunDo(int x, int y) { s_->pozycja = QPoint(x, y); }
 void PlotnoQt::LiniaDo(int x, int y)
 {
     QPoint cel(x, y);
-    if (QPainter* m = MalarzWlasny(); m && cel != s_->pozycja) {
-        s_->UstawPioro(*m);
-        m->drawLine(s_->pozycja, cel);
-    }
+    if (QPainter* m = MalarzWlasny(); m && cel != s_->pozycja) s_->DodajLinie(*m, s_->pozycja, cel);
     s_->pozycja = cel;
 }
 
@@ -238,42 +288,15 @@ void Plotno::Odcinki(std::span<const PunktInt> konce)
     }
 }
 
-// Thin solid lines of one colour in two painter calls. The painter's line
-// stroker remembers the direction of the line it drew last and widens a line
-// drawn the opposite way after it by a pixel, so lines drawn one by one and
-// lines drawn in one call differ. Its lines are therefore split by direction:
-// those going mainly down or right, and those going up or left; within each
-// call no line follows one of the opposite direction. The order of lines of
-// one opaque colour does not change the pixels. Lines reaching past the
-// bitmap are clipped by the stroker first and are drawn one by one, and so
-// are all lines on a printer, whose document keeps their order.
 void PlotnoQt::Odcinki(std::span<const PunktInt> konce)
 {
     if (konce.size() < 2) return;
     const PunktInt ostatni = konce[(konce.size() & ~std::size_t{1}) - 1];
     if (QPainter* m = MalarzWlasny()) {
-        s_->UstawPioro(*m);
-        const bool razem = s_->obraz && s_->grubosc <= 1 && s_->styl == PioroCiagle;
-        std::vector<QLine>& naprzod = s_->linie;
-        std::vector<QLine>& wstecz = s_->linieWstecz;
-        naprzod.clear();
-        wstecz.clear();
-        const int szer = s_->szerokosc, wys = s_->wysokosc;
-        auto wewnatrz = [&](PunktInt p) { return p.X >= 0 && p.Y >= 0 && p.X < szer && p.Y < wys; };
         for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
             const PunktInt a = konce[k], b = konce[k + 1];
-            if (a.X == b.X && a.Y == b.Y) continue;
-            const QLine l(a.X, a.Y, b.X, b.Y);
-            if (!razem || !wewnatrz(a) || !wewnatrz(b)) {
-                m->drawLine(l);
-                continue;
-            }
-            const bool pionowa = std::abs(b.X - a.X) < std::abs(b.Y - a.Y);
-            const bool doPrzodu = pionowa ? b.Y > a.Y : b.X > a.X;
-            (doPrzodu ? naprzod : wstecz).push_back(l);
+            if (a.X != b.X || a.Y != b.Y) s_->DodajLinie(*m, QPoint(a.X, a.Y), QPoint(b.X, b.Y));
         }
-        if (!naprzod.empty()) m->drawLines(naprzod.data(), static_cast<int>(naprzod.size()));
-        if (!wstecz.empty()) m->drawLines(wstecz.data(), static_cast<int>(wstecz.size()));
     }
     s_->pozycja = QPoint(ostatni.X, ostatni.Y);
 }
@@ -282,6 +305,7 @@ void PlotnoQt::Wielokat(const std::vector<PunktInt>& punkty)
 {
     QPainter* m = MalarzWlasny();
     if (!m || punkty.empty()) return;
+    s_->RysujOczekujace();
     std::vector<QPoint>& w = s_->punkty;
     w.clear();
     for (const PunktInt& p : punkty) w.emplace_back(p.X, p.Y);
@@ -293,6 +317,7 @@ void PlotnoQt::Wielokat(const std::vector<PunktInt>& punkty)
 void PlotnoQt::Prostokat(int x1, int y1, int x2, int y2)
 {
     if (QPainter* m = MalarzWlasny()) {
+        s_->RysujOczekujace();
         s_->UstawPioro(*m);
         s_->UstawPedzel(*m);
         m->drawRect(Pudelko(x1, y1, x2, y2));
@@ -302,6 +327,7 @@ void PlotnoQt::Prostokat(int x1, int y1, int x2, int y2)
 void PlotnoQt::Elipsa(int x1, int y1, int x2, int y2)
 {
     if (QPainter* m = MalarzWlasny()) {
+        s_->RysujOczekujace();
         s_->UstawPioro(*m);
         s_->UstawPedzel(*m);
         m->drawEllipse(Pudelko(x1, y1, x2, y2));
@@ -312,6 +338,7 @@ void PlotnoQt::WypiszTekst(int x, int y, std::string_view tekst)
 {
     QPainter* m = MalarzWlasny();
     if (!m) return;
+    s_->RysujOczekujace();
     s_->PrzygotujCzcionke();
     QString t = NaQString(tekst);
     QFontMetrics miary = s_->Miary();
@@ -353,5 +380,8 @@ void PlotnoQt::UstawKolorCzcionki(TKolor kolor) { s_->kolorCzcionki = kolor; }
 
 void PlotnoQt::KopiujProstokat(int x, int y, const QImage& zrodlo, int zx, int zy, int szer, int wys)
 {
-    if (QPainter* m = MalarzWlasny()) m->drawImage(QPoint(x, y), zrodlo, QRect(zx, zy, szer, wys));
+    if (QPainter* m = MalarzWlasny()) {
+        s_->RysujOczekujace();
+        m->drawImage(QPoint(x, y), zrodlo, QRect(zx, zy, szer, wys));
+    }
 }
