@@ -47,11 +47,11 @@ protected:
         w.X = x;
         w.Y = y;
         Wezly.push_back(w);
+        const int i = static_cast<int>(Ruchoplany.size());
         Ruchoplany.emplace_back();
-        const int i = static_cast<int>(Ruchoplany.size()) - 1;
-        UstawDomyslnyRuchoplan(i, 0, static_cast<int32_t>(Wezly.size()) - 1);
-        Ruchoplany[static_cast<std::size_t>(i)].NrWezla = static_cast<int32_t>(Wezly.size()) - 1;
-        Ruchoplany[static_cast<std::size_t>(i)].GeometriaWprowadzona = 1;
+        UstawDomyslnyRuchoplan(i, 0, LiczbaWezlow() - 1);
+        R(i).NrWezla = LiczbaWezlow() - 1;
+        R(i).GeometriaWprowadzona = 1;
         return i;
     }
 

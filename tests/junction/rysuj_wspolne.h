@@ -1,7 +1,8 @@
 #pragma once
 // What the drawing tests of junction diagrams share: a one-node project with
-// one diagram, a stroke font of known widths, and a DXF file read back by a
-// real DXF reader (ezdxf under Debian's own Python).
+// one diagram, a stroke font of known widths, look-ups in the recorded DXF
+// entities, and a DXF file read back by a real DXF reader (ezdxf under
+// Debian's own Python).
 
 #include <gtest/gtest.h>
 
