@@ -171,6 +171,16 @@ inline void WypelnijModel()
     Bloki.push_back(b);
 }
 
+// Written lines, each given by its number counted from 1.
+inline void SprawdzLinie(const std::vector<std::string>& l,
+                         std::initializer_list<std::pair<std::size_t, std::string>> oczekiwane)
+{
+    for (const auto& [nr, tekst] : oczekiwane) {
+        ASSERT_LE(nr, l.size());
+        EXPECT_EQ(l[nr - 1], tekst) << "line " << nr;
+    }
+}
+
 // A reader over the lines of one section, its tag line already read.
 inline CzytnikProjektu CzytnikSekcji(const std::vector<std::string>& linie)
 {

@@ -117,17 +117,10 @@ TEST_F(PomiaryTest, SekcjaPm1LiniaPoLinii)
                                                "", "1.13"};
     for (std::size_t i = 0; i < poczatek.size(); ++i)
         EXPECT_EQ(l[i], poczatek[i]) << "line " << i + 1;
-    EXPECT_EQ(l[4 + 77], "__________NatezeniaPojazdow");
-    EXPECT_EQ(l[4 + 78], "1");
-    EXPECT_EQ(l[4 + 82], "5");
-    EXPECT_EQ(l[4 + 578], "__________SumyPojazdow");
-    EXPECT_EQ(l[4 + 583], "15");
-    EXPECT_EQ(l[4 + 584], "__________NatezeniaNaRelacjach");
-    EXPECT_EQ(l[4 + 586], "12");
-    EXPECT_EQ(l[4 + 610], "Piesi");
-    EXPECT_EQ(l[4 + 618], "8");
-    EXPECT_EQ(l[4 + 702], "9");
-    EXPECT_EQ(l[4 + 703], "");
+    // Line k of the first count is line 4 + k.
+    SprawdzLinie(l, {{4 + 78, "__________NatezeniaPojazdow"}, {4 + 79, "1"}, {4 + 83, "5"},
+                     {4 + 579, "__________SumyPojazdow"}, {4 + 584, "15"}, {4 + 585, "__________NatezeniaNaRelacjach"},
+                     {4 + 587, "12"}, {4 + 611, "Piesi"}, {4 + 619, "8"}, {4 + 703, "9"}, {4 + 704, ""}});
 
     Pomiary.clear();
     CzytnikProjektu c = CzytnikSekcji(l);
@@ -166,12 +159,10 @@ TEST_F(PomiaryTest, SekcjePr1IWp1)
     l[4 + 1 + 20] = "12345678901234";  // cut to ten characters on reading
     EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + 6),
               (std::vector<std::string>{Kreski + "pr1", "Prognozy", "1", Kreski, "True", "10%"}));
-    EXPECT_EQ(l[4 + 144], "-3");
-    EXPECT_EQ(l[4 + 145], "");
+    SprawdzLinie(l, {{4 + 145, "-3"}, {4 + 146, ""}});
     EXPECT_EQ(std::vector<std::string>(l.begin() + 150, l.begin() + 156),
               (std::vector<std::string>{Kreski + "wp1", "Wspolczynniki pomiaru", "2", Kreski, "1.00", "1.00"}));
-    EXPECT_EQ(l[150 + 4 + 19], "2.50");
-    EXPECT_EQ(l[150 + 4 + 20], "");
+    SprawdzLinie(l, {{150 + 4 + 20, "2.50"}, {150 + 4 + 21, ""}});
 
     Prognozy.clear();
     Wspolczynniki.clear();

@@ -76,15 +76,13 @@ TEST_F(RondoTest, SekcjaRv3IBlokStrukturyLiniaPoLiniiIZPowrotem)
         "###### R2", "B", "", "", "True", "True", "1.57079637"};
     for (std::size_t i = 0; i < oczekiwane.size(); ++i)
         EXPECT_EQ(l[i], oczekiwane[i]) << "line " << i + 1;
-    EXPECT_EQ(l[151 - 1], "###### R5");
-    EXPECT_EQ(l[157 - 1], "5.497787");
-    EXPECT_EQ(l[181 - 1], "");
+    SprawdzLinie(l, {{151, "###### R5"}, {157, "5.497787"}, {181, ""}});
     const std::vector<std::string> struktura = {"-----------------------------STRUKTURA----rv3", "Rondo", "1", Kreski,
                                                 "False", "###### W1", "100", "0", "0", "0", "0", "1"};
     for (std::size_t i = 0; i < struktura.size(); ++i)
         EXPECT_EQ(l[181 + i], struktura[i]) << "structure line " << i + 1;
-    EXPECT_EQ(l[181 + 6 + 55 - 1], "55") << "row 11 of relation (1, 5)";
-    EXPECT_EQ(l[181 + 5 + 56], "###### W2");
+    // Row 11 of relation (1, 5), then arm 2.
+    SprawdzLinie(l, {{181 + 6 + 55, "55"}, {181 + 5 + 57, "###### W2"}});
     EXPECT_EQ(l.back(), "999");
 
     // The values travel in the full round trip; here the reader's stops: the

@@ -86,25 +86,15 @@ TEST_F(RuchoplanTest, SekcjaKv3LiniaPoLiniiIZPowrotem)
         "###### W2", "A"};
     for (std::size_t i = 0; i < poczatek.size(); ++i)
         EXPECT_EQ(l[i], poczatek[i]) << "line " << i + 1;
-    EXPECT_EQ(l[79 - 1], "5") << "volume (2, 1)";
-    EXPECT_EQ(l[152 - 1], "clBlack");
-    EXPECT_EQ(l[153 - 1], "");
-    EXPECT_EQ(l[154 - 1], "--------------------SKLAD-STRUKTURA----kv3");
-    EXPECT_EQ(l[155 - 1], "5");
+    // Volume (2, 1), the end of the arms, the vehicle types.
+    SprawdzLinie(l, {{79, "5"}, {152, "clBlack"}, {153, ""}, {154, "--------------------SKLAD-STRUKTURA----kv3"},
+                     {155, "5"}});
     // A vehicle type row: flag, code, name, factor.
     EXPECT_EQ(Wiersze(l.begin() + 159, l.begin() + 164), (Wiersze{"T", "Os", "Osobowe", "1.50", "N"}));
-    EXPECT_EQ(l[200 - 1], Kreski);
-    EXPECT_EQ(l[201 - 1], "-----------------------------STRUKTURA----kv3");
-    EXPECT_EQ(l[202 - 1], "Ruchoplan");
-    EXPECT_EQ(l[203 - 1], "1");
-    EXPECT_EQ(l[205 - 1], "True");
-    EXPECT_EQ(l[206 - 1], "###### W1");
-    // Element 0 of the relations (1,1)..(1,4), then element 1 of them.
-    EXPECT_EQ(l[207 - 1], "100");
-    EXPECT_EQ(l[210 - 1], "103");
-    EXPECT_EQ(l[211 - 1], "200");
-    EXPECT_EQ(l[251 - 1], "###### W2");
-    EXPECT_EQ(l[385 - 1], "999");
+    // The structure part: element 0 of the relations (1,1)..(1,4), then element 1 of them.
+    SprawdzLinie(l, {{200, Kreski}, {201, "-----------------------------STRUKTURA----kv3"}, {202, "Ruchoplan"},
+                     {203, "1"}, {205, "True"}, {206, "###### W1"}, {207, "100"}, {210, "103"}, {211, "200"},
+                     {251, "###### W2"}, {385, "999"}});
 
     // Read back after diagram 0: totals computed, nothing marked computed.
     const DaneRuchoplan wzor = Ruchoplany[1];
