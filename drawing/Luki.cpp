@@ -21,10 +21,12 @@ PunktXY PunktL(float cx, float cy, float r, double t) { return {cx + r * std::co
 void Cieciwy(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float poczatek, float krok, Punkt punkt,
              double grubosc, const std::string& warstwa)
 {
+    // Each chord starts where the one before ended: the same angle, so the same point.
+    PunktXY a = punkt(cx, cy, r, poczatek + 0 * krok);
     for (int32_t i = 0; i < odcinki; ++i) {
-        PunktXY a = punkt(cx, cy, r, poczatek + i * krok);
-        PunktXY b = punkt(cx, cy, r, poczatek + (i + 1) * krok);
+        const PunktXY b = punkt(cx, cy, r, poczatek + (i + 1) * krok);
         RysujLinie(kolor, warstwa, a.X, a.Y, b.X, b.Y, grubosc);
+        a = b;
     }
 }
 
