@@ -21,11 +21,12 @@ void LiniaNaPlotnie(Plotno& p, TKolor kolor, int grubosc, PunktInt a, PunktInt b
 PunktInt NaDruk(double x, double y) { return {CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y))}; }
 PunktInt NaEkran(double x, double y) { return {CmNaEkranX(x), CmNaEkranY(y)}; }
 
+// The pixels of a polygon, in one buffer reused by every polygon.
 template <typename Przelicz>
-std::vector<PunktInt> Piksele(std::span<const PunktXY> punkty, Przelicz przelicz)
+const std::vector<PunktInt>& Piksele(std::span<const PunktXY> punkty, Przelicz przelicz)
 {
-    std::vector<PunktInt> wynik;
-    wynik.reserve(punkty.size());
+    static std::vector<PunktInt> wynik;
+    wynik.clear();
     for (const PunktXY& p : punkty) wynik.push_back(przelicz(p.X, p.Y));
     return wynik;
 }

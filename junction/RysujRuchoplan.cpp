@@ -1,6 +1,9 @@
 #include "junction/RysujRuchoplan.h"
 
+#include <array>
 #include <cmath>
+#include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "drawing/Geometria.h"
@@ -80,12 +83,18 @@ void KatyLuku(const DaneLuk& l, double& a0, double& krok)
     krok = (a1 - a0) / 10.0;
 }
 
-void Wielokat(const std::vector<PunktXY>& punkty, TKolor kolor)
+void Wielokat(std::span<const PunktXY> punkty, TKolor kolor)
 {
     for (const PunktXY& p : punkty)
         if (!Skonczony(p))
             return;
     RysujWielokat(punkty, kolor, kolor, true, 0.01);
+}
+
+// The band's quadrilaterals without a vector each.
+void Wielokat(std::initializer_list<PunktXY> punkty, TKolor kolor)
+{
+    Wielokat(std::span<const PunktXY>(punkty.begin(), punkty.size()), kolor);
 }
 
 } // namespace
@@ -254,7 +263,7 @@ void RysujStrzalkeWylotu(TKolor kolorLinii, TKolor kolorWypelnienia, float r11x,
     const PunktXY n{std::cos(kat + KatPiPol), std::sin(kat + KatPiPol)};
     const double W = szerokosc;
     const double O = przesuniecie;
-    std::vector<PunktXY> Q(7);
+    std::array<PunktXY, 7> Q{};
     Q[0] = P6;
     Q[1] = {P6.X + O * d.X, P6.Y + O * d.Y};
     Q[2] = {Q[1].X + 0.5 * W * n.X, Q[1].Y + 0.5 * W * n.Y};
