@@ -81,6 +81,7 @@ struct PlotnoQt::Stan {
     // colour does not change the pixels. Lines reaching past the bitmap are
     // clipped by the stroker first and are drawn one by one.
     std::vector<QLine> naprzod, wstecz, pojedyncze;
+    std::vector<QPoint> piksele;
 
     bool LinieRazem() const { return obraz && grubosc <= 1 && styl == PioroCiagle; }
 
@@ -101,18 +102,28 @@ struct PlotnoQt::Stan {
         }
         const int dx = b.x() - a.x(), dy = b.y() - a.y();
         const bool doPrzodu = std::abs(dx) < std::abs(dy) ? dy > 0 : dx > 0;
+        if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
+            // A line to a neighbouring pixel paints one pixel: its start
+            // going down or right, its end going up or left (the stroker
+            // draws it from the top or left and leaves out its last pixel).
+            // Most strokes of small texts are such; a point costs far less.
+            piksele.push_back(doPrzodu ? a : b);
+            return;
+        }
         (doPrzodu ? naprzod : wstecz).push_back(l);
     }
 
     void RysujOczekujace()
     {
-        if (naprzod.empty() && wstecz.empty() && pojedyncze.empty()) return;
+        if (naprzod.empty() && wstecz.empty() && pojedyncze.empty() && piksele.empty()) return;
         UstawPioro(malarz);
         if (!naprzod.empty()) malarz.drawLines(naprzod.data(), static_cast<int>(naprzod.size()));
         if (!wstecz.empty()) malarz.drawLines(wstecz.data(), static_cast<int>(wstecz.size()));
+        if (!piksele.empty()) malarz.drawPoints(piksele.data(), static_cast<int>(piksele.size()));
         for (const QLine& l : pojedyncze) malarz.drawLine(l);
         naprzod.clear();
         wstecz.clear();
+        piksele.clear();
         pojedyncze.clear();
     }
 
