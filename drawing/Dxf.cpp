@@ -1,17 +1,43 @@
 #include "drawing/Dxf.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string_view>
 
 #include "platform/KatalogProgramu.h"
 #include "platform/Kodowanie.h"
 
 namespace {
 
-// The file of the export in progress.
+// A real as the DXF file holds it, appended to `wynik`. The digits come from
+// std::to_chars, which rounds exactly as printf's "%.14E" does and is many
+// times faster.
+void DopiszLiczbeDxf(std::string& wynik, double x)
+{
+    // A value no CAD program can read is written as zero.
+    if (!std::isfinite(x) || x == 0.0) x = 0.0;
+    char bufor[64];
+    const auto koniec = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(x), std::chars_format::scientific, 14).ptr;
+    // bufor: d.ddddddddddddddde+XX[X]
+    const char* e = std::find(bufor, koniec, 'e');
+    int wykladnik = 0;
+    std::from_chars(e + 1 + (e[1] == '+'), koniec, wykladnik);
+    wynik += x < 0 ? '-' : ' ';
+    wynik.append(bufor, static_cast<std::size_t>(e - bufor));
+    wynik += 'E';
+    wynik += wykladnik < 0 ? '-' : '+';
+    const int w = std::abs(wykladnik);
+    const char cyfry[4] = {char('0' + w / 1000 % 10), char('0' + w / 100 % 10), char('0' + w / 10 % 10),
+                           char('0' + w % 10)};
+    wynik.append(cyfry, 4);
+}
+
+// The file of the export in progress. Entities are gathered in a buffer and
+// written to the file in large pieces.
 class PlikDxf : public OdbiorcaDxf {
 public:
     void Otworz(const std::string& nazwa)
@@ -20,6 +46,7 @@ public:
         nazwa_ = nazwa;
         plik_.open(SciezkaSystemowa(nazwa), std::ios::binary | std::ios::trunc);
         if (!plik_) throw BladDxf(Utf8NaCp1250("Nie można utworzyć pliku ") + nazwa + ".");
+        bufor_.clear();
         Pisz("0");
         Pisz("SECTION");
         Pisz("2");
@@ -33,13 +60,19 @@ public:
         Pisz("ENDSEC");
         Pisz("0");
         Pisz("EOF");
+        Wyslij();
         plik_.close();
         if (plik_.fail()) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
     }
 
+    // What was written so far stays in the file.
     void Zamknij()
     {
-        if (plik_.is_open()) plik_.close();
+        if (plik_.is_open()) {
+            plik_.write(bufor_.data(), static_cast<std::streamsize>(bufor_.size()));
+            plik_.close();
+        }
+        bufor_.clear();
         plik_.clear();
     }
 
@@ -53,6 +86,7 @@ public:
         Para("20", y1);
         Para("11", x2);
         Para("21", y2);
+        Zapelniony();
     }
 
     void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot, double wsp,
@@ -64,9 +98,10 @@ public:
         Para("20", y);
         Para("40", wys);
         Pisz("1");
-        Pisz(JednaLinia(tekst));
+        PiszJednaLinia(tekst);
         Para("50", obrot);
         Para("41", wsp);
+        Zapelniony();
     }
 
     void Luk(const std::string& warstwa, int32_t indeks, double cx, double cy, double r, double a1,
@@ -79,19 +114,23 @@ public:
         Para("40", r);
         Para("50", a1);
         Para("51", a2);
+        Zapelniony();
     }
 
 private:
-    void Pisz(const std::string& linia)
+    static constexpr std::size_t RozmiarPorcji = 1 << 16;
+
+    void Pisz(std::string_view linia)
     {
-        plik_ << linia << "\r\n";
-        if (!plik_) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
+        bufor_ += linia;
+        bufor_ += "\r\n";
     }
 
     void Para(const char* kod, double x)
     {
         Pisz(kod);
-        Pisz(LiczbaDxf(x));
+        DopiszLiczbeDxf(bufor_, x);
+        bufor_ += "\r\n";
     }
 
     void Naglowek(const char* typ, const std::string& warstwa, int32_t indeks, const char* podklasa)
@@ -101,23 +140,38 @@ private:
         Pisz("100");
         Pisz("AcDbEntity");
         Pisz("8");
-        Pisz(JednaLinia(warstwa));
+        PiszJednaLinia(warstwa);
         Pisz("62");
-        Pisz(std::to_string(indeks));
+        char liczba[16];
+        Pisz(std::string_view(liczba, std::to_chars(liczba, liczba + sizeof liczba, indeks).ptr));
         Pisz("100");
         Pisz(podklasa);
     }
 
     // A line break inside a value would split the file's group pairs.
-    static std::string JednaLinia(std::string s)
+    void PiszJednaLinia(const std::string& s)
     {
-        for (char& c : s)
-            if (c == '\r' || c == '\n') c = ' ';
-        return s;
+        const std::size_t poczatek = bufor_.size();
+        Pisz(s);
+        for (std::size_t i = poczatek; i < poczatek + s.size(); ++i)
+            if (bufor_[i] == '\r' || bufor_[i] == '\n') bufor_[i] = ' ';
+    }
+
+    void Zapelniony()
+    {
+        if (bufor_.size() >= RozmiarPorcji) Wyslij();
+    }
+
+    void Wyslij()
+    {
+        plik_.write(bufor_.data(), static_cast<std::streamsize>(bufor_.size()));
+        bufor_.clear();
+        if (!plik_) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
     }
 
     std::ofstream plik_;
     std::string nazwa_;
+    std::string bufor_;
 };
 
 PlikDxf plikDxf;
@@ -212,17 +266,8 @@ int32_t KolorNaIndeksDxf(TKolor kolor)
 
 std::string LiczbaDxf(double x)
 {
-    // A value no CAD program can read is written as zero.
-    if (!std::isfinite(x) || x == 0.0) x = 0.0;
-    char bufor[64];
-    std::snprintf(bufor, sizeof bufor, "%.14E", std::fabs(x));
-    // bufor: d.ddddddddddddddE+XX[X]
-    std::string s(bufor);
-    std::size_t e = s.find('E');
-    int wykladnik = std::atoi(s.c_str() + e + 1);
-    char wynik[64];
-    std::snprintf(wynik, sizeof wynik, "%c%sE%c%04d", x < 0 ? '-' : ' ', s.substr(0, e).c_str(),
-                  wykladnik < 0 ? '-' : '+', std::abs(wykladnik));
+    std::string wynik;
+    DopiszLiczbeDxf(wynik, x);
     return wynik;
 }
 
