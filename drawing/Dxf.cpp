@@ -248,6 +248,10 @@ void DxfLuk(const std::string& warstwa, int32_t indeksKoloru, double cx, double 
 
 int32_t KolorNaIndeksDxf(TKolor kolor)
 {
+    // An export asks for the same few colours hundreds of thousands of times.
+    static TKolor ostatniKolor = 0;
+    static int32_t ostatniIndeks = -1;
+    if (ostatniIndeks >= 0 && kolor == ostatniKolor) return ostatniIndeks;
     const int r = KolorR(kolor), g = KolorG(kolor), b = KolorB(kolor);
     auto odleglosc = [&](int pr, int pg, int pb) { return std::abs(r - pr) + std::abs(g - pg) + std::abs(b - pb); };
     int najlepszy = Paleta[0].indeks;
@@ -261,6 +265,8 @@ int32_t KolorNaIndeksDxf(TKolor kolor)
     }
     // Black has no index of its own: 7 serves it as it serves white.
     if (odleglosc(0, 0, 0) < najmniejsza) najlepszy = 7;
+    ostatniKolor = kolor;
+    ostatniIndeks = najlepszy;
     return najlepszy;
 }
 
