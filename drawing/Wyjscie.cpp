@@ -34,7 +34,6 @@ double EkranNaCmY(int32_t py) { return (PolWysEkranu - py) * Skala / 1000.0 + Sr
 int32_t CmNaDrukX(float x) { return NaPiksele(x * PiksNaCmX); }
 int32_t CmNaDrukY(float y) { return NaPiksele((static_cast<double>(wg.ArkuszH) - y) * PiksNaCmY); }
 
-int32_t GruboscEkran(float mm) { return NaPiksele(1000.0 / Skala * (0.1 * mm)); }
 int32_t GruboscDruk(float mm) { return NaPiksele(DpiDrukarkiX * mm * 0.1 / 2.54); }
 
 double DxfY(double y)

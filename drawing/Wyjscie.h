@@ -45,7 +45,7 @@ double EkranNaCmY(int32_t py);
 int32_t CmNaDrukX(float x);
 int32_t CmNaDrukY(float y);
 // Line widths in millimetres -> pen widths in pixels.
-int32_t GruboscEkran(float mm);
+inline int32_t GruboscEkran(float mm) { return NaPiksele(1000.0 / Skala * (0.1 * mm)); }
 int32_t GruboscDruk(float mm);
 // A sheet y as written to the DXF file: each variant lies one sheet height
 // and one gap below the one before.
