@@ -60,8 +60,9 @@ void UstawPlotnoDrukarki(Plotno* plotno);
 
 // Attaches the main window's bitmap `BitmapaRysunku` as the screen canvas
 // (nullptr detaches it). The canvas keeps its painter open between
-// primitives: call `ZakonczRysowanieEkranu` before the bitmap is shown,
-// copied, resized or replaced.
+// primitives and may hold back thin lines until then: call
+// `ZakonczRysowanieEkranu` before the bitmap is shown, copied, resized or
+// replaced.
 void UstawBitmapeRysunku(QImage* bitmapa);
 void ZakonczRysowanieEkranu();
 

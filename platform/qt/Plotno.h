@@ -64,7 +64,9 @@ public:
 
 // The canvas over QPainter. The painter is opened on the device when first
 // needed and closed by `Zakoncz` (also by the destructor), so the owner of a
-// QImage may copy, resize or show it between drawings.
+// QImage may copy, resize or show it between drawings. On a bitmap, thin
+// lines wait in the canvas until the pen changes or another figure is drawn:
+// the image holds all that was drawn only after `Zakoncz` (or `Malarz`).
 class PlotnoQt : public Plotno {
 public:
     // otwieraSam: the painter opens on first use (a bitmap); a printer's
