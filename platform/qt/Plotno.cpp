@@ -215,6 +215,7 @@ bool PlotnoQt::Rozpocznij()
     s_->wysokosc = s_->urzadzenie->height();
     s_->malarz.setRenderHint(QPainter::Antialiasing, false);
     s_->malarz.setRenderHint(QPainter::TextAntialiasing, false);
+    if (s_->obraz) s_->malarz.setClipRect(QRect(0, 0, s_->szerokosc, s_->wysokosc));
     return true;
 }
 
