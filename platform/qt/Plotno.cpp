@@ -70,19 +70,27 @@ struct PlotnoQt::Stan {
     bool obraz = false;  // the device is a bitmap; its size:
     int szerokosc = 0, wysokosc = 0;
 
-    // Thin solid lines on a bitmap wait here, all in the pen on the painter,
-    // and are drawn together when the pen changes or anything else is drawn.
-    // The painter's line stroker remembers the direction of the line it drew
-    // last and widens a line drawn the opposite way after it by a pixel, so
-    // lines drawn one by one and lines drawn in one call differ. The waiting
-    // lines are therefore kept apart by direction: those going mainly down or
-    // right, and those going up or left, one call each; within a call no line
-    // follows one of the opposite direction. The order of lines of one opaque
-    // colour does not change the pixels. Lines reaching past the bitmap are
-    // clipped by the stroker first and are drawn one by one.
-    std::vector<QLine> naprzod, wstecz, pojedyncze;
-    std::vector<QPoint> piksele;
+    // Thin solid lines on a bitmap wait here, in the colour of the pen, and
+    // are drawn together when the colour or style changes or anything else is
+    // drawn. The painter's line stroker remembers the direction of the line
+    // it drew last and widens a line drawn the opposite way after it by a
+    // pixel, so lines drawn one by one and lines drawn in one call differ.
+    // The waiting lines are therefore kept apart by direction: those going
+    // mainly down or right, and those going up or left, one call each; within
+    // a call no line follows one of the opposite direction. The order of
+    // lines of one opaque colour does not change the pixels, so the two thin
+    // widths (0 and 1) wait side by side and a text switching between them
+    // does not draw what waits. Lines reaching past the bitmap are clipped by
+    // the stroker first and are drawn one by one.
+    struct Oczekujace {
+        std::vector<QLine> naprzod, wstecz, pojedyncze;
+        std::vector<QPoint> piksele;
+        bool Puste() const { return naprzod.empty() && wstecz.empty() && pojedyncze.empty() && piksele.empty(); }
+    };
+    Oczekujace oczekujace[2];  // by pen width
+    bool saOczekujace = false;
 
+    static int CienkaGrubosc(int g) { return g <= 0 ? 0 : 1; }
     bool LinieRazem() const { return obraz && grubosc <= 1 && styl == PioroCiagle; }
 
     void DodajLinie(QPainter& m, QPoint a, QPoint b)
@@ -95,9 +103,11 @@ struct PlotnoQt::Stan {
             m.drawLine(l);
             return;
         }
+        Oczekujace& o = oczekujace[CienkaGrubosc(grubosc)];
+        saOczekujace = true;
         auto wewnatrz = [&](QPoint p) { return p.x() >= 0 && p.y() >= 0 && p.x() < szerokosc && p.y() < wysokosc; };
         if (!wewnatrz(a) || !wewnatrz(b)) {
-            pojedyncze.push_back(l);
+            o.pojedyncze.push_back(l);
             return;
         }
         const int dx = b.x() - a.x(), dy = b.y() - a.y();
@@ -107,24 +117,36 @@ struct PlotnoQt::Stan {
             // going down or right, its end going up or left (the stroker
             // draws it from the top or left and leaves out its last pixel).
             // Most strokes of small texts are such; a point costs far less.
-            piksele.push_back(doPrzodu ? a : b);
+            o.piksele.push_back(doPrzodu ? a : b);
             return;
         }
-        (doPrzodu ? naprzod : wstecz).push_back(l);
+        (doPrzodu ? o.naprzod : o.wstecz).push_back(l);
     }
 
     void RysujOczekujace()
     {
-        if (naprzod.empty() && wstecz.empty() && pojedyncze.empty() && piksele.empty()) return;
-        UstawPioro(malarz);
-        if (!naprzod.empty()) malarz.drawLines(naprzod.data(), static_cast<int>(naprzod.size()));
-        if (!wstecz.empty()) malarz.drawLines(wstecz.data(), static_cast<int>(wstecz.size()));
-        if (!piksele.empty()) malarz.drawPoints(piksele.data(), static_cast<int>(piksele.size()));
-        for (const QLine& l : pojedyncze) malarz.drawLine(l);
-        naprzod.clear();
-        wstecz.clear();
-        piksele.clear();
-        pojedyncze.clear();
+        if (!saOczekujace) return;
+        saOczekujace = false;
+        for (int g = 0; g < 2; ++g) {
+            Oczekujace& o = oczekujace[g];
+            if (o.Puste()) continue;
+            if (g == CienkaGrubosc(grubosc)) {
+                UstawPioro(malarz);
+            } else {
+                QPen inne = Pioro();
+                inne.setWidth(g);
+                malarz.setPen(inne);
+                pioroNaMalarzu = false;
+            }
+            if (!o.naprzod.empty()) malarz.drawLines(o.naprzod.data(), static_cast<int>(o.naprzod.size()));
+            if (!o.wstecz.empty()) malarz.drawLines(o.wstecz.data(), static_cast<int>(o.wstecz.size()));
+            if (!o.piksele.empty()) malarz.drawPoints(o.piksele.data(), static_cast<int>(o.piksele.size()));
+            for (const QLine& l : o.pojedyncze) malarz.drawLine(l);
+            o.naprzod.clear();
+            o.wstecz.clear();
+            o.piksele.clear();
+            o.pojedyncze.clear();
+        }
     }
 
     void ZmienionoPioro()
@@ -254,7 +276,11 @@ void PlotnoQt::UstawKolorPiora(TKolor kolor)
 void PlotnoQt::UstawGruboscPiora(int piksele)
 {
     if (piksele != s_->grubosc) {
-        s_->ZmienionoPioro();
+        // Waiting thin lines keep waiting when only the thin width changes.
+        if (s_->grubosc <= 1 && piksele <= 1)
+            s_->pioroGotowe = s_->pioroNaMalarzu = false;
+        else
+            s_->ZmienionoPioro();
         s_->grubosc = piksele;
     }
 }
