@@ -1,6 +1,8 @@
 // Checks of the junction diagrams, roundabouts, counts and forecasts after a
-// load: an index that names no record, or a volume no count can have, refuses
-// the file; a count flag without its count is cleared.
+// load: a node or variant index that names no record, or a volume no count
+// can have, refuses the file. A link to a count, forecast or coefficient set
+// that does not exist has a safe default: it is dropped (-1), so the file
+// still opens; a count flag without its count is then cleared.
 #include <string>
 #include <type_traits>
 
@@ -21,10 +23,10 @@ struct Blad {
 
 bool Indeks(int32_t i, std::size_t rozmiar) { return i >= 0 && static_cast<std::size_t>(i) < rozmiar; }
 
-void SprawdzLacze(int32_t i, std::size_t rozmiar, const std::string& kto, const char* czego)
+void NaprawLacze(int32_t& i, std::size_t rozmiar)
 {
-    if (i != -1 && !Indeks(i, rozmiar))
-        Odrzuc(kto + " wskazuje nieistniejący " + czego + " nr " + std::to_string(i) + ".");
+    if (!Indeks(i, rozmiar))
+        i = -1;
 }
 
 // Computed tables (a forecast may lower a volume below zero) are only
@@ -55,9 +57,9 @@ void SprawdzLacza(Rekord& r, const std::string& kto)
         Odrzuc(kto + " wskazuje nieistniejący węzeł nr " + std::to_string(r.NrWezla) + ".");
     if (!Indeks(r.NrWariantu, Warianty.size()))
         Odrzuc(kto + " wskazuje nieistniejący wariant nr " + std::to_string(r.NrWariantu) + ".");
-    SprawdzLacze(r.NrPomiaru, Pomiary.size(), kto, "pomiar");
-    SprawdzLacze(r.NrPrognozy, Prognozy.size(), kto, "prognozę");
-    SprawdzLacze(r.NrWspolczynnikow, Wspolczynniki.size(), kto, "zestaw współczynników");
+    NaprawLacze(r.NrPomiaru, Pomiary.size());
+    NaprawLacze(r.NrPrognozy, Prognozy.size());
+    NaprawLacze(r.NrWspolczynnikow, Wspolczynniki.size());
     if (r.NrPomiaru == -1)
         r.ZPomiaru = 0;
 }

@@ -141,9 +141,7 @@ TEST_F(SprawdzenieTest, BlednyIndeksLiczbaLubKoniecPlikuOdmawiaOtwarcia)
     };
     const std::vector<Przypadek> przypadki = {
         {"kv3", 4, "7", "węzeł nr 7"},        {"kv3", 5, "2", "wariant nr 2"},
-        {"kv3", 13, "5", "pomiar nr 5"},      {"kv3", 14, "1", "prognozę nr 1"},
-        {"kv3", 15, "-2", "współczynników"},  {"rv3", 4, "3", "węzeł nr 3"},
-        {"rv3", 13, "2", "pomiar nr 2"},      {"kv3", 37 + 13, "-5", "natężenie -5"},
+        {"rv3", 4, "3", "węzeł nr 3"},        {"kv3", 37 + 13, "-5", "natężenie -5"},
         {"rv3", 30 + 11, "10000001", "natężenie"}, {"rv3", 25, "6", "liczbę ramion 6"},
         {"pm1", 600, "", "linia"},            {"rv3", 100, "", "koniec pliku"},
     };
@@ -160,15 +158,28 @@ TEST_F(SprawdzenieTest, BlednyIndeksLiczbaLubKoniecPlikuOdmawiaOtwarcia)
     }
 }
 
-TEST_F(SprawdzenieTest, FlagaPomiaruBezPomiaruJestZdejmowana)
+// A link to a count, forecast or coefficient set that does not exist is
+// dropped; a diagram that took its volumes from such a count no longer does.
+TEST_F(SprawdzenieTest, LaczeDoNieistniejacegoPomiaruJestZdejmowane)
 {
-    ASSERT_TRUE(Otworz(PlikZmieniony([&](std::vector<std::string>& l) {
-        const std::size_t i = Znajdz(l, "kv3");
-        ASSERT_EQ(l[i + 16], "True");
-        l[i + 13] = "-1";
-    }))) << Blad();
-    EXPECT_EQ(Ruchoplany[0].NrPomiaru, -1);
-    EXPECT_EQ(Ruchoplany[0].ZPomiaru, 0);
+    for (const char* pomiar : {"-1", "5", "-7"}) {
+        SCOPED_TRACE(pomiar);
+        ASSERT_TRUE(Otworz(PlikZmieniony([&](std::vector<std::string>& l) {
+            const std::size_t i = Znajdz(l, "kv3");
+            ASSERT_EQ(l[i + 16], "True");
+            l[i + 13] = pomiar;
+            l[i + 14] = "1";
+            l[i + 15] = "-2";
+            const std::size_t j = Znajdz(l, "rv3");
+            l[j + 13] = "2";
+        }))) << Blad();
+        EXPECT_EQ(Ruchoplany[0].NrPomiaru, -1);
+        EXPECT_EQ(Ruchoplany[0].ZPomiaru, 0);
+        EXPECT_EQ(Ruchoplany[0].NrPrognozy, -1);
+        EXPECT_EQ(Ruchoplany[0].NrWspolczynnikow, -1);
+        EXPECT_EQ(Ronda[0].NrPomiaru, -1);
+        EXPECT_EQ(Ronda[0].ZPomiaru, 0);
+    }
 }
 
 }  // namespace
