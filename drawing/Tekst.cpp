@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "drawing/Dxf.h"
@@ -64,20 +65,24 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
     // All strokes of the text go to the canvas in one call: a label has
     // dozens of them and one call per stroke costs more than the stroke.
     static std::vector<PunktInt> konce;
-    konce.clear();
+    std::size_t kresek = 0;
+    for (char znak : tekst) kresek += static_cast<std::size_t>(std::clamp<int32_t>(Znak(znak).LiczbaKresek, 0, MaksKresek));
+    if (konce.size() < 2 * kresek) konce.resize(2 * kresek);
+    PunktInt* w = konce.data();
     for (char znak : tekst) {
         const DaneZnak& z = Znak(znak);
         const int n = std::clamp<int32_t>(z.LiczbaKresek, 0, MaksKresek);
+        PunktInt koniec{};
         for (int k = 0; k < n; ++k) {
             // A glyph's strokes mostly run on from the end of the one before.
             const bool ciag = k > 0 && z.KreskaX1[k] == z.KreskaX2[k - 1] && z.KreskaY1[k] == z.KreskaY2[k - 1];
-            const PunktInt a = ciag ? konce.back() : punkt(z.KreskaX1[k], z.KreskaY1[k]);
-            konce.push_back(a);
-            konce.push_back(punkt(z.KreskaX2[k], z.KreskaY2[k]));
+            *w++ = ciag ? koniec : punkt(z.KreskaX1[k], z.KreskaY1[k]);
+            koniec = punkt(z.KreskaX2[k], z.KreskaY2[k]);
+            *w++ = koniec;
         }
         cx += z.Szerokosc * ux;
     }
-    p.Odcinki(konce);
+    p.Odcinki(std::span<const PunktInt>(konce.data(), 2 * kresek));
 }
 
 // The canvas that measures TrueType texts when no bitmap is attached.
