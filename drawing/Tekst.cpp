@@ -1,6 +1,7 @@
 #include "drawing/Tekst.h"
 
 #include <QImage>
+#include <bit>
 #include <cmath>
 #include <numbers>
 #include <cstring>
@@ -56,7 +57,15 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
             double kat)
 {
     const double theta = (kat + 90.0) * 0.0174532 - std::numbers::pi / 2.0;
-    const double c = std::cos(theta), s = std::sin(theta);
+    // The texts of a drawing share few angles: the last one's sine and
+    // cosine are kept.
+    static uint64_t ostatniKat = std::bit_cast<uint64_t>(0.0);
+    static double c = 1.0, s = 0.0;
+    if (std::bit_cast<uint64_t>(theta) != ostatniKat) {
+        ostatniKat = std::bit_cast<uint64_t>(theta);
+        c = std::cos(theta);
+        s = std::sin(theta);
+    }
     auto punkt = [&](double gx, double gy) {
         const double ox = cx + gx * ux - px;
         const double oy = cy + gy * uy - py;
