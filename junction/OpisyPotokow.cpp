@@ -1,7 +1,11 @@
 #include "junction/OpisyPotokow.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 
 #include "drawing/Geometria.h"
 #include "drawing/Rysowanie.h"
@@ -66,18 +70,48 @@ void RysujTekstEtykiety(const TekstEtykiety& t, double kat, TKolor kolor, const 
 
 } // namespace
 
+namespace {
+
+// Every redraw writes the same few numbers on every label again; looking a
+// text up costs far less than formatting it. The texts are kept by the
+// value's bits and the decimal separator, the formatter's only other input.
+struct PamiecTekstow {
+    char separator = 0;
+    std::unordered_map<uint64_t, std::string> teksty;
+};
+
+template <typename Formatuj>
+const std::string& Zapamietany(PamiecTekstow& pamiec, double v, Formatuj formatuj)
+{
+    const char separator = SeparatorDziesietny();
+    if (separator != pamiec.separator || pamiec.teksty.size() >= 4096) {
+        pamiec.teksty.clear();
+        pamiec.separator = separator;
+    }
+    auto [it, nowy] = pamiec.teksty.try_emplace(std::bit_cast<uint64_t>(v));
+    if (nowy)
+        it->second = formatuj();
+    return it->second;
+}
+
+} // namespace
+
 std::string TekstPotoku(double v)
 {
-    return FormatFloat("##0.##", v);
+    static PamiecTekstow pamiec;
+    return Zapamietany(pamiec, v, [v] { return FormatFloat("##0.##", v); });
 }
 
 std::string TekstProcentu(double v, int32_t dokladnosc)
 {
     const int d = std::clamp<int32_t>(dokladnosc, 0, 15);
-    std::string maska = "0";
-    if (d > 0)
-        maska += "." + std::string(static_cast<std::size_t>(d), '0');
-    return FormatFloat(maska, v) + "%";
+    static std::array<PamiecTekstow, 16> pamiec;
+    return Zapamietany(pamiec[static_cast<std::size_t>(d)], v, [v, d] {
+        std::string maska = "0";
+        if (d > 0)
+            maska += "." + std::string(static_cast<std::size_t>(d), '0');
+        return FormatFloat(maska, v) + "%";
+    });
 }
 
 void RysujSume(bool zeroMode, const std::string& naroznik, float x, float y, float e12, float e13, float kat,
