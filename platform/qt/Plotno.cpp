@@ -8,6 +8,8 @@
 #include <QPen>
 #include <QPolygon>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "platform/Kodowanie.h"
@@ -203,18 +205,40 @@ struct PlotnoQt::Stan {
     QFontMetrics Miary() const { return QFontMetrics(czcionka, urzadzenie); }
 
     // The pixel size that gives the wanted cell height with this face.
+    // Measuring a face is slow and a redraw asks for the same few heights,
+    // so the sizes found and the widths measured are kept.
     void PrzygotujCzcionke()
     {
         if (czcionkaGotowa) return;
         czcionkaNaMalarzu = false;
         int h = std::max(1, wysokoscCzcionki);
-        czcionka.setPixelSize(h);
-        int zmierzona = Miary().height();
-        if (zmierzona > 0 && zmierzona != h) {
-            czcionka.setPixelSize(std::max(1, static_cast<int>(std::lround(double(h) * h / zmierzona))));
+        const auto klucz = std::make_pair(czcionka.family(), h);
+        if (auto znany = rozmiaryCzcionek.find(klucz); znany != rozmiaryCzcionek.end()) {
+            czcionka.setPixelSize(znany->second);
+        } else {
+            czcionka.setPixelSize(h);
+            int zmierzona = Miary().height();
+            if (zmierzona > 0 && zmierzona != h) {
+                czcionka.setPixelSize(std::max(1, static_cast<int>(std::lround(double(h) * h / zmierzona))));
+            }
+            rozmiaryCzcionek.emplace(klucz, czcionka.pixelSize());
         }
         czcionkaGotowa = true;
     }
+
+    int Szerokosc(std::string_view tekst)
+    {
+        PrzygotujCzcionke();
+        if (szerokosci.size() >= 4096) szerokosci.clear();
+        auto klucz = std::make_tuple(czcionka.family(), czcionka.pixelSize(), std::string(tekst));
+        if (auto znana = szerokosci.find(klucz); znana != szerokosci.end()) return znana->second;
+        const int w = Miary().horizontalAdvance(NaQString(tekst));
+        szerokosci.emplace(std::move(klucz), w);
+        return w;
+    }
+
+    std::map<std::pair<QString, int>, int> rozmiaryCzcionek;
+    std::map<std::tuple<QString, int, std::string>, int> szerokosci;
 };
 
 PlotnoQt::PlotnoQt(QPaintDevice* urzadzenie, bool otwieraSam) : s_(std::make_unique<Stan>())
@@ -393,8 +417,7 @@ void PlotnoQt::WypiszTekst(int x, int y, std::string_view tekst)
 
 int PlotnoQt::SzerokoscTekstu(std::string_view tekst)
 {
-    s_->PrzygotujCzcionke();
-    return s_->Miary().horizontalAdvance(NaQString(tekst));
+    return s_->Szerokosc(tekst);
 }
 
 void PlotnoQt::UstawKrojCzcionki(const std::string& kroj)
