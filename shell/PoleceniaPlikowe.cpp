@@ -134,27 +134,24 @@ void TForm1::TB_ZapiszClick()
         ZapiszProjekt(Sciezka());
         return;
     }
-    SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
-    SaveDialog1.NazwaPliku.clear();
-    if (!SaveDialog1.Execute(this))
-        return;
-    // The dialog itself asks nothing; an existing file is still not
-    // overwritten without the user's word.
-    if (Istnieje(SaveDialog1.NazwaPliku) &&
-        PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), false) != TPytanieTakNieKasuj::mrTak)
-        return;
-    ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
-    KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
+    ZapiszPodWybranaNazwa();
 }
 
 void TForm1::M_ZapiszjakoClick()
 {
     if (!SprawdzWezlyIWarianty())
         return;
+    ZapiszPodWybranaNazwa();
+}
+
+void TForm1::ZapiszPodWybranaNazwa()
+{
     SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
     SaveDialog1.NazwaPliku.clear();
     if (!SaveDialog1.Execute(this))
         return;
+    // The dialog itself asks nothing; an existing file is still not
+    // overwritten without the user's word.
     if (Istnieje(SaveDialog1.NazwaPliku) &&
         PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), false) != TPytanieTakNieKasuj::mrTak)
         return;

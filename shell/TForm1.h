@@ -163,6 +163,8 @@ private:
 
     // The unsaved-changes question; false when the command is to be cancelled.
     bool PytanieONiezapisanych(bool zamykanie);
+    // Save as: the dialog, the overwrite question, then the save.
+    void ZapiszPodWybranaNazwa();
     // Saving for the question above; false when the user cancelled.
     bool ZapiszPrzedPorzuceniem(bool zamykanie);
     bool SprawdzWezlyIWarianty();
