@@ -42,11 +42,18 @@ void DodajRekordyWariantu()
             DodajRondo(v, n);
 }
 
-template <class T, class Warunek>
-void UsunJesli(std::vector<T>& v, Warunek w)
+// Drops the records linked to the deleted node or variant `i` and moves the
+// later links down by one.
+template <class T>
+void UsunIPrzenumeruj(std::vector<T>& v, int32_t T::*lacze, int32_t i)
 {
-    v.erase(std::remove_if(v.begin(), v.end(), w), v.end());
+    v.erase(std::remove_if(v.begin(), v.end(), [&](const T& r) { return r.*lacze == i; }), v.end());
+    for (T& r : v)
+        if (r.*lacze > i)
+            --(r.*lacze);
 }
+
+std::string PozycjaListyWariantow(int32_t i) { return std::to_string(i + 1) + ". " + Warianty[i].Nazwa.str(); }
 
 int64_t SumaRelacji(const DaneRuchoplan& r)
 {
@@ -107,7 +114,7 @@ std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
     w.TytulDy = dy;
     w.TytulWyrownanie = wyrownanie;
     Warianty.push_back(w);
-    Okno().DodajWariantDoListy(std::to_string(LiczbaWariantow()) + ". " + w.Nazwa.str());
+    Okno().DodajWariantDoListy(PozycjaListyWariantow(LiczbaWariantow() - 1));
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
     DodajRekordyWariantu();
@@ -132,24 +139,12 @@ void UsunWariant(int32_t v)
         return;
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
-    UsunJesli(Ruchoplany, [v](const DaneRuchoplan& r) { return r.NrWariantu == v; });
-    for (DaneRuchoplan& r : Ruchoplany)
-        if (r.NrWariantu > v)
-            --r.NrWariantu;
-    UsunJesli(Ronda, [v](const DaneRondo& r) { return r.NrWariantu == v; });
-    for (DaneRondo& r : Ronda)
-        if (r.NrWariantu > v)
-            --r.NrWariantu;
+    UsunIPrzenumeruj(Ruchoplany, &DaneRuchoplan::NrWariantu, v);
+    UsunIPrzenumeruj(Ronda, &DaneRondo::NrWariantu, v);
     // Descriptions and blocks of the deleted sheet go with it; those of every
     // sheet (-1) stay.
-    UsunJesli(Opisy, [v](const DaneOpis& o) { return o.Wariant == v; });
-    for (DaneOpis& o : Opisy)
-        if (o.Wariant > v)
-            --o.Wariant;
-    UsunJesli(Bloki, [v](const DaneBlok& b) { return b.Wariant == v; });
-    for (DaneBlok& b : Bloki)
-        if (b.Wariant > v)
-            --b.Wariant;
+    UsunIPrzenumeruj(Opisy, &DaneOpis::Wariant, v);
+    UsunIPrzenumeruj(Bloki, &DaneBlok::Wariant, v);
     Warianty.erase(Warianty.begin() + v);
     OdswiezListeWariantow();
     ProjektZmieniony = true;
@@ -159,14 +154,8 @@ void UsunWezel(int32_t n)
 {
     if (n < 0 || n >= LiczbaWezlow())
         return;
-    UsunJesli(Ruchoplany, [n](const DaneRuchoplan& r) { return r.NrWezla == n; });
-    UsunJesli(Ronda, [n](const DaneRondo& r) { return r.NrWezla == n; });
-    for (DaneRuchoplan& r : Ruchoplany)
-        if (r.NrWezla > n)
-            --r.NrWezla;
-    for (DaneRondo& r : Ronda)
-        if (r.NrWezla > n)
-            --r.NrWezla;
+    UsunIPrzenumeruj(Ruchoplany, &DaneRuchoplan::NrWezla, n);
+    UsunIPrzenumeruj(Ronda, &DaneRondo::NrWezla, n);
     Wezly.erase(Wezly.begin() + n);
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
@@ -187,5 +176,5 @@ void OdswiezListeWariantow()
 {
     Okno().WyczyscWarianty();
     for (int32_t i = 0; i < LiczbaWariantow(); ++i)
-        Okno().DodajWariantDoListy(std::to_string(i + 1) + ". " + Warianty[i].Nazwa.str());
+        Okno().DodajWariantDoListy(PozycjaListyWariantow(i));
 }
