@@ -6,6 +6,7 @@
 #include "junction/Relacje.h"
 #include "junction/SkalePaskow.h"
 #include "junction/WlotyPomiaru.h"
+#include "model/Projekt.h"
 #include "model/Ustawienia.h"
 #include "model/Wezel.h"
 #include "platform/Kodowanie.h"
@@ -18,11 +19,6 @@ using Krawedzie = std::array<double, 5>;   // lateral positions of edges 1..5
 DaneRuchoplan& Rekord(int indeks)
 {
     return Ruchoplany[static_cast<std::size_t>(indeks)];
-}
-
-bool IndeksPoprawny(int indeks)
-{
-    return indeks >= 0 && indeks < static_cast<int>(Ruchoplany.size());
 }
 
 bool JestRamie(const DaneRuchoplan& r, int ramie)
@@ -144,7 +140,7 @@ PunktXYS PunktPasa(const DaneRuchoplan& r, int pas, int rzad, int krawedz)
 
 void ZbierzNatezenia(int indeks)
 {
-    if (!IndeksPoprawny(indeks))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     DaneRuchoplan& r = Rekord(indeks);
     r.NatezeniaObl.fill(0);
@@ -179,7 +175,7 @@ void ZbierzNatezenia(int indeks)
 
 void UstawPasy(int indeks, float skala)
 {
-    if (!IndeksPoprawny(indeks))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     DaneRuchoplan& r = Rekord(indeks);
     const double s = skala;
@@ -247,7 +243,7 @@ void UstawPasy(int indeks, float skala)
 
 void ObrocPasy(int indeks, float kat1, float kat2, float kat3, float kat4)
 {
-    if (!IndeksPoprawny(indeks))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     DaneRuchoplan& r = Rekord(indeks);
     const std::array<float, 4> katy{kat1, kat2, kat3, kat4};
@@ -265,7 +261,7 @@ void ObrocPasy(int indeks, float kat1, float kat2, float kat3, float kat4)
 
 void PrzesunPasy(int indeks)
 {
-    if (!IndeksPoprawny(indeks))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     DaneRuchoplan& r = Rekord(indeks);
     for (std::size_t i = 0; i < r.GeometriaRamion.size(); i += 2) {
@@ -276,12 +272,12 @@ void PrzesunPasy(int indeks)
 
 void ObliczRuchoplan(int indeks)
 {
-    if (!IndeksPoprawny(indeks))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     {
         DaneRuchoplan& r = Rekord(indeks);
         r.Obliczony = 1;
-        if (r.NrWezla >= 0 && r.NrWezla < static_cast<int32_t>(Wezly.size())) {
+        if (JestIndeksem(r.NrWezla, Wezly)) {
             r.X = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].X);
             r.Y = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].Y);
         }

@@ -7,6 +7,7 @@
 #include "junction/Komunikaty.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction/Zaokraglenia.h"
+#include "model/Projekt.h"
 #include "model/Ustawienia.h"
 #include "platform/Kodowanie.h"
 
@@ -170,7 +171,7 @@ void UtworzRelacjeZawrotki(bool rysuj, const std::string& nazwa, double dl, doub
 
 void UtworzRelacje(int indeks)
 {
-    if (indeks < 0 || indeks >= static_cast<int>(Ruchoplany.size()))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(indeks)];
     const double s = wg.SkalaPaskow;
@@ -213,7 +214,7 @@ void UtworzRelacje(int indeks)
 
 void SortujRelacje(int indeks)
 {
-    if (indeks < 0 || indeks >= static_cast<int>(Ruchoplany.size()))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     auto& rel = Ruchoplany[static_cast<std::size_t>(indeks)].Relacje;
     bool zamiana = true;

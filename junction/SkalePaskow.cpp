@@ -23,16 +23,14 @@ void Kandydat(int32_t& m, int64_t v)
         m = static_cast<int32_t>(v);
 }
 
-const DanePomiar* PomiarRonda(const DaneRondo& r)
-{
-    if (r.ZPomiaru == 0 || Pomiary.empty() || r.NrPomiaru < 0 || r.NrPomiaru >= static_cast<int32_t>(Pomiary.size()))
-        return nullptr;
-    return &Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
-}
-
 bool ZPomiaruRonda(const DaneRondo& r)
 {
     return r.ZPomiaru != 0 && !Pomiary.empty();
+}
+
+const DanePomiar* PomiarRonda(const DaneRondo& r)
+{
+    return ZPomiaruRonda(r) ? PomiarNr(r.NrPomiaru) : nullptr;
 }
 
 // Whether roundabout arm `ramie` (1..5) counts by the number of arms: arms 1

@@ -7,9 +7,7 @@ bool ZPomiaruRuchoplanu(const DaneRuchoplan& r)
 
 const DanePomiar* PomiarRuchoplanu(const DaneRuchoplan& r)
 {
-    if (!ZPomiaruRuchoplanu(r) || r.NrPomiaru < 0 || r.NrPomiaru >= static_cast<int32_t>(Pomiary.size()))
-        return nullptr;
-    return &Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
+    return ZPomiaruRuchoplanu(r) ? PomiarNr(r.NrPomiaru) : nullptr;
 }
 
 int32_t NatezeniePomiaru(const DanePomiar& p, int z, int do_)

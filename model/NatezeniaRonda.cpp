@@ -5,6 +5,7 @@
 #include <array>
 
 #include "model/Pomiar.h"
+#include "model/Projekt.h"
 #include "model/Rondo.h"
 
 namespace {
@@ -123,13 +124,13 @@ void ZSumWpisanych(DaneRondo& r)
 
 void ObliczNatezeniaRonda(int32_t indeks)
 {
-    if (indeks < 0 || indeks >= static_cast<int32_t>(Ronda.size()))
+    if (!JestIndeksem(indeks, Ronda))
         return;
     DaneRondo& r = Ronda[indeks];
     // A count index that names no count is taken as no count at all.
-    const bool zPomiaru = r.ZPomiaru && r.NrPomiaru >= 0 && r.NrPomiaru < static_cast<int32_t>(Pomiary.size());
-    if (zPomiaru)
-        ZPomiaru(r, Pomiary[r.NrPomiaru]);
+    const DanePomiar* pomiar = r.ZPomiaru ? PomiarNr(r.NrPomiaru) : nullptr;
+    if (pomiar)
+        ZPomiaru(r, *pomiar);
     else if (!r.ZeStruktury && !r.DaneRelacje)
         ZSumWpisanych(r);
     else if (!r.ZeStruktury)

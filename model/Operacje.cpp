@@ -135,7 +135,7 @@ bool WariantMaDane(int32_t v)
 
 void UsunWariant(int32_t v)
 {
-    if (v < 0 || v >= LiczbaWariantow())
+    if (!JestIndeksem(v, Warianty))
         return;
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
@@ -152,7 +152,7 @@ void UsunWariant(int32_t v)
 
 void UsunWezel(int32_t n)
 {
-    if (n < 0 || n >= LiczbaWezlow())
+    if (!JestIndeksem(n, Wezly))
         return;
     UsunIPrzenumeruj(Ruchoplany, &DaneRuchoplan::NrWezla, n);
     UsunIPrzenumeruj(Ronda, &DaneRondo::NrWezla, n);

@@ -150,5 +150,7 @@ std::string UstawDomyslnyPomiar(DanePomiar& p)
 }
 
 void DodajPomiar(const DanePomiar& p) { Pomiary.push_back(p); }
+
+const DanePomiar* PomiarNr(int32_t nr) { return JestIndeksem(nr, Pomiary) ? &Pomiary[static_cast<std::size_t>(nr)] : nullptr; }
 void DodajPrognoze(const DanePrognoza& p) { Prognozy.push_back(p); }
 void DodajWspolczynniki(const DaneWspolczynniki& w) { Wspolczynniki.push_back(w); }

@@ -66,5 +66,7 @@ void UstawDomyslneWspolczynniki(DaneWspolczynniki& w);
 std::string UstawDomyslnyPomiar(DanePomiar& p);
 
 void DodajPomiar(const DanePomiar& p);
+// The count a diagram links to, or nullptr when the link names no count.
+const DanePomiar* PomiarNr(int32_t nr);
 void DodajPrognoze(const DanePrognoza& p);
 void DodajWspolczynniki(const DaneWspolczynniki& w);

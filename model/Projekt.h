@@ -32,6 +32,14 @@ inline int LiczbaBlokow() { return static_cast<int>(Bloki.size()); }
 inline int LiczbaDefinicjiBlokow() { return static_cast<int>(DefinicjeBlokow.size()); }
 inline int LiczbaLiniiBlokow() { return static_cast<int>(LinieBlokow.size()); }
 
+// Whether `i` names an element of `v`: links and indices read from a file
+// or passed by a command may point anywhere.
+template <class T>
+bool JestIndeksem(int64_t i, const std::vector<T>& v)
+{
+    return i >= 0 && static_cast<uint64_t>(i) < v.size();
+}
+
 // One vehicle type of the traffic-structure figures.
 struct DaneSklad {
     uint8_t Aktywny = 0;

@@ -1,6 +1,7 @@
 // New values of the roundabout records.
 #include "model/Rondo.h"
 
+#include "model/Projekt.h"
 #include "model/Ustawienia.h"
 
 std::vector<DaneRondo> Ronda;
@@ -58,7 +59,7 @@ void WypelnijDomyslneRondo(DaneRondo& r)
 
 void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel)
 {
-    if (indeks < 0 || indeks >= static_cast<int32_t>(Ronda.size()))
+    if (!JestIndeksem(indeks, Ronda))
         return;
     WypelnijDomyslneRondo(Ronda[indeks]);
 

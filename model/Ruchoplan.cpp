@@ -1,6 +1,7 @@
 // Defaults and totals of the junction diagram records.
 #include "model/Ruchoplan.h"
 
+#include "model/Projekt.h"
 #include "model/Ustawienia.h"
 
 std::vector<DaneRuchoplan> Ruchoplany;
@@ -55,7 +56,7 @@ void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
 
 void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel)
 {
-    if (indeks < 0 || indeks >= static_cast<int32_t>(Ruchoplany.size()))
+    if (!JestIndeksem(indeks, Ruchoplany))
         return;
     WypelnijDomyslnyRuchoplan(Ruchoplany[indeks]);
 

@@ -186,7 +186,7 @@ void CzytajStruktureRonda(CzytnikProjektu& c)
     CzytnikScisly s(c);
     s.Pomin();
     const int32_t i = s.Calkowita();
-    if (i < 0 || i >= static_cast<int32_t>(Ronda.size()))
+    if (!JestIndeksem(i, Ronda))
         s.Blad("blok struktury wskazuje nieistniejące rondo nr " + std::to_string(i));
     s.Pomin();
     DaneRondo& r = Ronda[i];

@@ -251,7 +251,7 @@ void CzytajStruktureRuchoplanu(CzytnikProjektu& c)
     CzytnikScisly s(c);
     s.Pomin();
     const int32_t n = s.Calkowita();
-    if (n < 0 || n >= static_cast<int32_t>(Ruchoplany.size()))
+    if (!JestIndeksem(n, Ruchoplany))
         s.Blad("blok struktury wskazuje nieistniejący ruchoplan nr " + std::to_string(n));
     s.Pomin();
     DaneRuchoplan& r = Ruchoplany[n];

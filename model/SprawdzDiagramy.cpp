@@ -21,11 +21,10 @@ struct Blad {
 
 [[noreturn]] void Odrzuc(const std::string& utf8) { throw Blad{KomunikatRekordow(utf8)}; }
 
-bool Indeks(int32_t i, std::size_t rozmiar) { return i >= 0 && static_cast<std::size_t>(i) < rozmiar; }
-
-void NaprawLacze(int32_t& i, std::size_t rozmiar)
+template <class T>
+void NaprawLacze(int32_t& i, const std::vector<T>& v)
 {
-    if (!Indeks(i, rozmiar))
+    if (!JestIndeksem(i, v))
         i = -1;
 }
 
@@ -53,13 +52,13 @@ void SprawdzNatezenia(const Tablica& t, const std::string& kto, bool obliczone =
 template <class Rekord>
 void SprawdzLacza(Rekord& r, const std::string& kto)
 {
-    if (!Indeks(r.NrWezla, Wezly.size()))
+    if (!JestIndeksem(r.NrWezla, Wezly))
         Odrzuc(kto + " wskazuje nieistniejący węzeł nr " + std::to_string(r.NrWezla) + ".");
-    if (!Indeks(r.NrWariantu, Warianty.size()))
+    if (!JestIndeksem(r.NrWariantu, Warianty))
         Odrzuc(kto + " wskazuje nieistniejący wariant nr " + std::to_string(r.NrWariantu) + ".");
-    NaprawLacze(r.NrPomiaru, Pomiary.size());
-    NaprawLacze(r.NrPrognozy, Prognozy.size());
-    NaprawLacze(r.NrWspolczynnikow, Wspolczynniki.size());
+    NaprawLacze(r.NrPomiaru, Pomiary);
+    NaprawLacze(r.NrPrognozy, Prognozy);
+    NaprawLacze(r.NrWspolczynnikow, Wspolczynniki);
     if (r.NrPomiaru == -1)
         r.ZPomiaru = 0;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool WariantIstnieje(int32_t w) { return w == -1 || (w >= 0 && w < LiczbaWariantow()); }
+bool WariantIstnieje(int32_t w) { return w == -1 || JestIndeksem(w, Warianty); }
 
 // Percentage decimals outside 0..3 would make label texts of any length.
 void PoprawDokladnosc(TRozmiaryLegendy& r)

@@ -35,8 +35,6 @@ constexpr TKolor KolorWymiarow = 0x646464;
 // Pixel height of the texts written straight on the bitmap.
 constexpr int WysokoscNapisow = 15;
 
-bool WezelIstnieje(int32_t nr) { return nr >= 0 && nr < LiczbaWezlow(); }
-
 void RysujRuchoplanyWariantu()
 {
     for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
@@ -47,7 +45,7 @@ void RysujRuchoplanyWariantu()
             if (r.Obliczony == 0)
                 ObliczRuchoplan(i);
             RysujRuchoplan(i);
-        } else if (WezelIstnieje(r.NrWezla)) {
+        } else if (JestIndeksem(r.NrWezla, Wezly)) {
             const DaneWezel& w = Wezly[r.NrWezla];
             RysujWezelRuchoplanu(w.Nazwa.str(), 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "Rupl_none");
         }
@@ -64,7 +62,7 @@ void RysujRondaWariantu()
             if (r.Obliczony == 0 && UslugiPozniejsze.ObliczGeometrieRonda)
                 UslugiPozniejsze.ObliczGeometrieRonda(i);
             UslugiPozniejsze.RysujRondo(i);
-        } else if (WezelIstnieje(r.NrWezla)) {
+        } else if (JestIndeksem(r.NrWezla, Wezly)) {
             const DaneWezel& w = Wezly[r.NrWezla];
             RysujWezelRonda(w.Nazwa.str(), 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "Rond_none");
         }
