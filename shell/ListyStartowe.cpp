@@ -13,7 +13,6 @@
 #include "platform/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 #include "platform/qt/Kodowanie_qt.h"
-#include "shell/SciezkiProgramu.h"
 #include "shell/TForm1.h"
 
 namespace {
@@ -24,6 +23,9 @@ const std::string ZnacznikPomiarow = "__________________ kat. pomiarow";
 const std::string ZnacznikPrognoz = "__________________ kat. prognoz";
 const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
 
+std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogDane(), "Ruchoplany.Lpk"); }
+std::string PlikKatalogow() { return PolaczSciezke(KatalogDane(), "Katalogi.Lst"); }
+
 // A missing list is no error: the program starts with an empty one.
 bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
 {
@@ -33,16 +35,18 @@ bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
     return CzytajLinie(sciezka, linie, blad);
 }
 
-} // namespace
-
+// Loads the stroke fonts into Czcionka and CzcionkaGrecka; returns the
+// message of a missing or damaged file, or "".
 std::string WczytajCzcionkiStartowe()
 {
-    std::string blad = WczytajCzcionke(SciezkaProgramu("Dane/Roman100.Lzs"), Czcionka);
-    const std::string bladGrecki = WczytajCzcionke(SciezkaProgramu("Dane/grecki100.Lzs"), CzcionkaGrecka);
+    std::string blad = WczytajCzcionke(SciezkaCzcionki("Roman"), Czcionka);
+    const std::string bladGrecki = WczytajCzcionke(SciezkaCzcionki("grecki"), CzcionkaGrecka);
     if (blad.empty())
         blad = bladGrecki;
     return blad;
 }
+
+} // namespace
 
 void TForm1::FormCreate()
 {
@@ -60,13 +64,13 @@ void TForm1::FormCreate()
     ZerujTryby();
 
     std::vector<std::string> linie;
-    if (CzytajListe(SciezkaProgramu("Dane/Ruchoplany.Lpk"), linie))
+    if (CzytajListe(PlikOstatnichProjektow(), linie))
         for (const std::string& l : linie)
             if (!l.empty())
                 DodajOstatniProjekt(l);
 
     KatalogProjektow.clear();
-    KatalogPomiarow = SciezkaProgramu("Pomiary");
+    KatalogPomiarow = KatalogPomiary();
     KatalogPrognoz = KatalogPomiarow + "/Prognozy";
     KatalogUstawien = KatalogPomiarow + "/Ustawienia";
 
@@ -76,7 +80,7 @@ void TForm1::FormCreate()
 void TForm1::CzytajListeKatalogow()
 {
     std::vector<std::string> linie;
-    if (!CzytajListe(SciezkaProgramu("Dane/Katalogi.Lst"), linie))
+    if (!CzytajListe(PlikKatalogow(), linie))
         return;
     for (std::size_t i = 0; i < linie.size(); ++i) {
         const std::string& l = linie[i];
@@ -107,7 +111,7 @@ void TForm1::ZapiszListeOstatnich()
             linie.push_back(ZQString(sciezka));
     }
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(SciezkaProgramu("Dane/Ruchoplany.Lpk"), linie, blad))
+    if (!ZapiszLinieBezpiecznie(PlikOstatnichProjektow(), linie, blad))
         PokazBlad(blad);
 }
 
@@ -116,7 +120,7 @@ void TForm1::ZapiszListeKatalogow()
     const std::vector<std::string> linie = {ZnacznikProjektow, KatalogProjektow, ZnacznikPomiarow, KatalogPomiarow,
                                             ZnacznikPrognoz,   KatalogPrognoz,   ZnacznikUstawien, KatalogUstawien};
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(SciezkaProgramu("Dane/Katalogi.Lst"), linie, blad))
+    if (!ZapiszLinieBezpiecznie(PlikKatalogow(), linie, blad))
         PokazBlad(blad);
 }
 

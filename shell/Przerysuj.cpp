@@ -15,13 +15,13 @@
 #include "junction/ObliczRuchoplan.h"
 #include "junction/RysujRuchoplan.h"
 #include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Plotno.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/Podglad.h"
-#include "shell/SciezkiProgramu.h"
 #include "shell/TForm1.h"
 #include "shell/UslugiPozniejsze.h"
 
@@ -193,7 +193,7 @@ void TForm1::FormShow()
 
     RysujObrazStartowy();
     PokazNaPodgladzie();
-    OpenDialog1.KatalogPoczatkowy = NaQString(SciezkaProgramu("Przyklady/"));
+    OpenDialog1.KatalogPoczatkowy = NaQString(PolaczSciezke(KatalogProgramu(), "Przyklady/"));
 }
 
 void TForm1::RysujObrazStartowy()

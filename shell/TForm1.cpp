@@ -20,12 +20,12 @@
 #include "drawing/Teksty.h"
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/Podglad.h"
-#include "shell/SciezkiProgramu.h"
 #include "shell/Tryby.h"
 
 TForm1* Form1 = nullptr;
@@ -470,7 +470,7 @@ void TForm1::Rezygnuj1Click()
 
 void TForm1::Oprogramie1Click() { InfoOProgramie->exec(); }
 
-void TForm1::Instrukcjapdf1Click() { OtworzDokument(NaQString(SciezkaProgramu("Instrukcja/Instrukcja.pdf"))); }
+void TForm1::Instrukcjapdf1Click() { OtworzDokument(NaQString(PolaczSciezke(KatalogInstrukcja(), "Instrukcja.pdf"))); }
 
 void TForm1::Koniec1Click() { close(); }
 
