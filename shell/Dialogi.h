@@ -7,6 +7,9 @@
 
 class QWidget;
 
+// The sources' UTF-8 literals as QString.
+inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
 void PokazKomunikat(const QString& tekst);
 void PokazBladUzytkownikowi(const std::string& tekstCp1250);
 // Empty when the user cancels. filtr: "description|pattern|...".

@@ -16,10 +16,7 @@
 
 namespace {
 
-QString U(const char* t) { return QString::fromUtf8(t); }
-
 const char* const PytanieNiezapisane = "Dane niezapisane. ZAPISAĆ?";
-const char* const PytanieNadpisac = "Plik Istnieje. Nadpisać?";
 const char* const BrakDanych = "Projekt musi zawierać min. 1 węzeł i 1 wariant!";
 
 bool Istnieje(const QString& sciezka) { return QFileInfo(sciezka).isFile(); }
@@ -36,6 +33,12 @@ bool TForm1::SprawdzWezlyIWarianty()
     return false;
 }
 
+bool TForm1::NadpisanieDozwolone(const QString& sciezka, bool zKasuj)
+{
+    return !Istnieje(sciezka) ||
+           PytanieTakNieKasuj->Zapytaj(U("Plik Istnieje. Nadpisać?"), zKasuj) == TPytanieTakNieKasuj::mrTak;
+}
+
 bool TForm1::ZapiszPrzedPorzuceniem(bool zamykanie)
 {
     // A project with a file is written where it came from.
@@ -47,8 +50,7 @@ bool TForm1::ZapiszPrzedPorzuceniem(bool zamykanie)
     SaveDialog1.NazwaPliku.clear();
     if (!SaveDialog1.Execute(this))
         return false;
-    if (Istnieje(SaveDialog1.NazwaPliku) &&
-        PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), true) != TPytanieTakNieKasuj::mrTak)
+    if (!NadpisanieDozwolone(SaveDialog1.NazwaPliku, true))
         return false;
     KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
     return ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
@@ -152,8 +154,7 @@ void TForm1::ZapiszPodWybranaNazwa()
         return;
     // The dialog itself asks nothing; an existing file is still not
     // overwritten without the user's word.
-    if (Istnieje(SaveDialog1.NazwaPliku) &&
-        PytanieTakNieKasuj->Zapytaj(U(PytanieNadpisac), false) != TPytanieTakNieKasuj::mrTak)
+    if (!NadpisanieDozwolone(SaveDialog1.NazwaPliku, false))
         return;
     ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
     KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);

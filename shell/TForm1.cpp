@@ -43,8 +43,6 @@ QAction* Polecenie(QObject* rodzic, const char* nazwa, const QString& tekst, con
     return a;
 }
 
-QString U(const char* tekst) { return QString::fromUtf8(tekst); }
-
 } // namespace
 
 TForm1::TForm1(QWidget* rodzic) : QMainWindow(rodzic)

@@ -167,6 +167,8 @@ private:
     void ZapiszPodWybranaNazwa();
     // Saving for the question above; false when the user cancelled.
     bool ZapiszPrzedPorzuceniem(bool zamykanie);
+    // True when nothing lies at the path or the user agrees to overwrite it.
+    bool NadpisanieDozwolone(const QString& sciezka, bool zKasuj);
     bool SprawdzWezlyIWarianty();
     bool WczytajProjekt(const std::string& sciezka);
     void RysujCalosc();

@@ -1,7 +1,6 @@
 // Printing one page per variant and the DXF export of all variants. Both set
 // the output flags and walk the variants around the full redraw; the flags
 // and the current variant come back also when the printer or the file fails.
-#include <QFileInfo>
 
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
@@ -15,8 +14,6 @@
 #include "shell/TForm1.h"
 
 namespace {
-
-QString U(const char* t) { return QString::fromUtf8(t); }
 
 // Keeps the current variant and gives it back when the scope ends.
 class ZachowajWariant {
@@ -51,6 +48,15 @@ public:
     PodlaczDrukarke& operator=(const PodlaczDrukarke&) = delete;
 };
 
+// Printing needs a printer unless it goes into a PDF file.
+bool DrukarkaDostepna(bool doPdf)
+{
+    if (Drukarka::DrukarkaZainstalowana() || doPdf)
+        return true;
+    PokazBladUzytkownikowi(Utf8NaCp1250("Brak zainstalowanej drukarki."));
+    return false;
+}
+
 } // namespace
 
 QString TekstStronWydruku(int strony)
@@ -75,10 +81,8 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
 
 void TForm1::Ustawieniadrukarki1Click()
 {
-    if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_) {
-        PokazBlad(Utf8NaCp1250("Brak zainstalowanej drukarki."));
+    if (!DrukarkaDostepna(wydrukDoPdf_))
         return;
-    }
     DrukarkaProgramu().Ustawienia(this);
 }
 
@@ -97,10 +101,8 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 
 void TForm1::TB_DrukujClick()
 {
-    if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_) {
-        PokazBlad(Utf8NaCp1250("Brak zainstalowanej drukarki."));
+    if (!DrukarkaDostepna(wydrukDoPdf_))
         return;
-    }
     Drukarka& drukarka = DrukarkaProgramu();
     if (!drukarka.RozpocznijDokument(windowTitle().toStdString())) {
         PokazBlad(Utf8NaCp1250(drukarka.Blad()));
@@ -146,8 +148,7 @@ void TForm1::TB_DoDxfaClick()
     SaveDxf.KatalogPoczatkowy = NaQString(KatalogProjektow);
     if (!SaveDxf.Execute(this))
         return;
-    if (QFileInfo(SaveDxf.NazwaPliku).exists() &&
-        PytanieTakNieKasuj->Zapytaj(U("Plik Istnieje. Nadpisać?"), false) != TPytanieTakNieKasuj::mrTak)
+    if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
         return;
     std::string blad;
     {
