@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "drawing/Nagrywanie.h"
 #include "drawing/Tekst.h"
 #include "drawing/Wyjscie.h"
@@ -161,8 +163,12 @@ inline std::string Artefakt(const std::string& nazwa)
 // refuses or finds faults in fails the test.
 inline std::vector<Encja> CzytajDxf(const std::string& plik)
 {
-    const std::string skrypt = Artefakt("czytaj_dxf.py");
-    std::ofstream(skrypt) << "import sys, ezdxf\n"
+    // Tests run side by side: each process writes the script under its own
+    // name and renames it into place, so none reads a half-written one (the
+    // drawing tests' reader, another script, has a name of its own).
+    const std::string skrypt = Artefakt("czytaj_dxf_ruchoplan.py");
+    const std::string pisany = skrypt + "." + std::to_string(getpid());
+    std::ofstream(pisany) << "import sys, ezdxf\n"
                              "doc = ezdxf.readfile(sys.argv[1], encoding='cp1250')\n"
                              "for e in doc.modelspace():\n"
                              "    t = e.dxftype(); d = e.dxf; s = ''\n"
@@ -172,6 +178,7 @@ inline std::vector<Encja> CzytajDxf(const std::string& plik)
                              "    else: print('OTHER', t); continue\n"
                              "    print(t, d.layer, d.color, 'x' + s, *map(repr, v))\n"
                              "print('AUDIT', len(doc.audit().errors))\n";
+    std::filesystem::rename(pisany, skrypt);
     FILE* p = popen((std::string(Python) + " " + skrypt + " '" + plik + "' 2>&1").c_str(), "r");
     if (!p) {
         ADD_FAILURE() << "nie można uruchomić czytnika DXF";
