@@ -51,12 +51,13 @@ std::string Cytat(const std::string& linia)
 
 }  // namespace
 
-void CzytnikProjektu::Blad(const std::string& coNieTak) const
+std::string CzytnikProjektu::KomunikatBledu(const std::string& coNieTak) const
 {
-    // "Błąd w pliku ..., linia n: ..." in Windows-1250.
-    throw BladPliku("B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(NumerLinii()) + ": " + coNieTak,
-                    NumerLinii());
+    // "Błąd w pliku" in Windows-1250.
+    return "B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(NumerLinii()) + ": " + coNieTak;
 }
+
+void CzytnikProjektu::Blad(const std::string& coNieTak) const { throw BladPliku(KomunikatBledu(coNieTak), NumerLinii()); }
 
 int32_t CzytnikProjektu::Calkowita()
 {
@@ -413,17 +414,16 @@ const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09
 
 bool OtworzProjekt(const std::string& nazwaPliku)
 {
-    const std::string& nazwa = nazwaPliku;
     std::vector<std::string> linie;
     std::string blad;
     if (!CzytajLinie(nazwaPliku, linie, blad))
         return Odrzuc(blad);  // names the file and the cause
 
-    CzytnikProjektu c(std::move(linie), nazwa);
+    CzytnikProjektu c(std::move(linie), nazwaPliku);
     c.Linia();
     const int wersja = WersjaPliku(c.Linia());
     if (wersja == 0)
-        return Odrzuc("Plik nie jest plikiem projektu.\n" + nazwa);
+        return Odrzuc("Plik nie jest plikiem projektu.\n" + nazwaPliku);
     c.Linia();
     c.Linia();
     c.Linia();
@@ -438,16 +438,16 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     } catch (const BladPliku& e) {
         return Odrzuc(e.what());
     } catch (const std::bad_alloc&) {
-        return Odrzuc("Brak pami\xEA" "ci przy odczycie pliku " + nazwa + ", linia " + std::to_string(c.NumerLinii()) + ".");
+        return Odrzuc("Brak pami\xEA" "ci przy odczycie pliku " + nazwaPliku + ", linia " + std::to_string(c.NumerLinii()) + ".");
     } catch (const std::exception& e) {
-        return Odrzuc("B\xB3\xB9" "d w pliku " + nazwa + ", linia " + std::to_string(c.NumerLinii()) + ": " + e.what());
+        return Odrzuc(c.KomunikatBledu(e.what()));
     }
 
     std::string uwaga = SprawdzWezlyIWarianty();
     if (uwaga.empty())
         uwaga = SprawdzDiagramy();
     if (!uwaga.empty())
-        return Odrzuc("B\xB3\xB9" "d w pliku " + nazwa + ": " + uwaga);
+        return Odrzuc("B\xB3\xB9" "d w pliku " + nazwaPliku + ": " + uwaga);
 
     ProjektZmieniony = false;
     PoliczWezlyRond();

@@ -47,6 +47,8 @@ public:
     // The line without its fixed-width prefix; "" when it is not longer.
     std::string ZaPrefiksem(std::size_t dlugoscPrefiksu);
 
+    // "Błąd w pliku <file>, linia <n>: <what>", naming the line read last.
+    std::string KomunikatBledu(const std::string& coNieTak) const;
     [[noreturn]] void Blad(const std::string& coNieTak) const;  // throws BladPliku
 
 private:
