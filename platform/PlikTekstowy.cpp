@@ -30,6 +30,17 @@ std::string Komunikat(const char* poczatekUtf8, const std::string& sciezka, int 
     return Utf8NaCp1250(poczatekUtf8) + sciezka + " (" + Przyczyna(nr) + ").";
 }
 
+std::string ZbytDuzy(const std::string& sciezka)
+{
+    return Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" jest zbyt duży.");
+}
+
+// Closes a file opened for reading whichever way the reading ends.
+struct ZamykanyPlik {
+    int fd;
+    ~ZamykanyPlik() { ::close(fd); }
+};
+
 // Splits on CR LF, LF or CR; a final line without an end counts.
 void PodzielNaLinie(const std::string& tresc, std::vector<std::string>& linie)
 {
@@ -84,11 +95,12 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
     linie.clear();
     blad.clear();
     const std::string systemowa = SciezkaSystemowa(sciezka);
-    int fd = ::open(systemowa.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(systemowa.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         blad = Komunikat("Nie można otworzyć pliku ", sciezka, errno);
         return false;
     }
+    const ZamykanyPlik plik{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         int nr = errno;
@@ -96,13 +108,11 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
             nr = EISDIR;
         else if (st.st_mode != 0)
             nr = EINVAL; // a device or a pipe, not a file
-        ::close(fd);
         blad = Komunikat("Nie można odczytać pliku ", sciezka, nr);
         return false;
     }
     if (static_cast<std::uintmax_t>(st.st_size) > MaksRozmiarPlikuTekstowego) {
-        ::close(fd);
-        blad = Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" jest zbyt duży.");
+        blad = ZbytDuzy(sciezka);
         return false;
     }
 
@@ -113,9 +123,7 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
         if (r < 0) {
             if (errno == EINTR)
                 continue;
-            int nr = errno;
-            ::close(fd);
-            blad = Komunikat("Błąd odczytu pliku ", sciezka, nr);
+            blad = Komunikat("Błąd odczytu pliku ", sciezka, errno);
             return false;
         }
         if (r == 0)
@@ -123,12 +131,10 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
         tresc.append(bufor, static_cast<std::size_t>(r));
         // The file may grow while it is read.
         if (tresc.size() > MaksRozmiarPlikuTekstowego) {
-            ::close(fd);
-            blad = Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" jest zbyt duży.");
+            blad = ZbytDuzy(sciezka);
             return false;
         }
     }
-    ::close(fd);
     PodzielNaLinie(tresc, linie);
     return true;
 }
