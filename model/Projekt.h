@@ -40,6 +40,18 @@ bool JestIndeksem(int64_t i, const std::vector<T>& v)
     return i >= 0 && static_cast<uint64_t>(i) < v.size();
 }
 
+// The record a new diagram or roundabout of node `wezel` copies its node-wide
+// values from: the lowest-indexed other record of the node, the collection's
+// last record left out; -1 when there is none.
+template <class T>
+int32_t WzorWezla(const std::vector<T>& v, int32_t indeks, int32_t wezel)
+{
+    for (int32_t i = 0; i + 1 < static_cast<int32_t>(v.size()); ++i)
+        if (i != indeks && v[static_cast<std::size_t>(i)].NrWezla == wezel)
+            return i;
+    return -1;
+}
+
 // One vehicle type of the traffic-structure figures.
 struct DaneSklad {
     uint8_t Aktywny = 0;

@@ -63,11 +63,8 @@ void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel)
         return;
     WypelnijDomyslneRondo(Ronda[indeks]);
 
-    // The lowest-indexed other roundabout of the node lends its geometry.
-    int32_t wzor = -1;
-    for (int32_t i = static_cast<int32_t>(Ronda.size()) - 2; i >= 0; --i)
-        if (i != indeks && Ronda[i].NrWezla == wezel)
-            wzor = i;
+    // Another roundabout of the node lends its geometry.
+    const int32_t wzor = WzorWezla(Ronda, indeks, wezel);
     if (wzor < 0)
         return;
 

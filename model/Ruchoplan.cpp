@@ -60,11 +60,7 @@ void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel)
         return;
     WypelnijDomyslnyRuchoplan(Ruchoplany[indeks]);
 
-    // The lowest-indexed other diagram of the node lends its node-wide values.
-    int32_t wzor = -1;
-    for (int32_t i = static_cast<int32_t>(Ruchoplany.size()) - 2; i >= 0; --i)
-        if (i != indeks && Ruchoplany[i].NrWezla == wezel)
-            wzor = i;
+    const int32_t wzor = WzorWezla(Ruchoplany, indeks, wezel);
     if (wzor < 0)
         return;
 
@@ -110,26 +106,31 @@ DaneRuchoplan RuchoplanZerowy()
     return r;
 }
 
-void PoliczSumyRuchoplanu(DaneRuchoplan& r)
+namespace {
+
+// Entry and exit totals of the relation volumes q(4 * i + j).
+template <class Natezenie>
+void PoliczSumy(DaneRuchoplan& r, Natezenie q)
 {
     r.SumaWlotu.fill(0);
     r.SumaWylotu.fill(0);
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
             // Wrapping adds: a file may hold any int32 values.
-            r.SumaWlotu[i] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWlotu[i]) + static_cast<uint32_t>(r.Natezenia[4 * i + j]));
-            r.SumaWylotu[j] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWylotu[j]) + static_cast<uint32_t>(r.Natezenia[4 * i + j]));
+            const auto x = static_cast<uint32_t>(q(4 * i + j));
+            r.SumaWlotu[i] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWlotu[i]) + x);
+            r.SumaWylotu[j] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWylotu[j]) + x);
         }
+}
+
+}  // namespace
+
+void PoliczSumyRuchoplanu(DaneRuchoplan& r)
+{
+    PoliczSumy(r, [&r](int k) { return r.Natezenia[k]; });
 }
 
 void PoliczSumyZeStruktury(DaneRuchoplan& r)
 {
-    r.SumaWlotu.fill(0);
-    r.SumaWylotu.fill(0);
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) {
-            const int32_t q = r.NatezeniaStruktura[4 * i + j][0];
-            r.SumaWlotu[i] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWlotu[i]) + static_cast<uint32_t>(q));
-            r.SumaWylotu[j] = static_cast<int32_t>(static_cast<uint32_t>(r.SumaWylotu[j]) + static_cast<uint32_t>(q));
-        }
+    PoliczSumy(r, [&r](int k) { return r.NatezeniaStruktura[k][0]; });
 }
