@@ -56,9 +56,9 @@ bool Skonczone(std::initializer_list<double> wartosci)
     return true;
 }
 
-// The scheme the three constructions share: the circle of radius r inside
-// the corner P between the inlet line (through the inlet's outer end and P)
-// and the outlet line (through P and the outlet's outer end).
+// The fillet as the circle of radius r inside the corner P between the inlet
+// line (through the inlet's outer end and P) and the outlet line (through P
+// and the outlet's outer end).
 bool ZbudujLuk(DaneLuk& luk, double x1, double y1, double px, double py, double x4, double y4, double r)
 {
     if (r < NajmniejszyPromien)
@@ -225,21 +225,6 @@ void PunktLukuL(PunktXY& punkt, double cx, double cy, double r, double kat)
     punkt = {cx - r * std::sin(kat), cy + r * std::cos(kat)};
 }
 
-bool ZaokraglenieWlotPionowy(DaneLuk& luk, float x1, float y1, float px, float py, float x4, float y4, float r)
-{
-    return ZbudujLuk(luk, x1, y1, px, py, x4, y4, r);
-}
-
-bool ZaokraglenieProstaPionowa(DaneLuk& luk, float x1, float y1, float px, float py, float x4, float y4, float r)
-{
-    return ZbudujLuk(luk, x1, y1, px, py, x4, y4, r);
-}
-
-bool ZaokraglenieOgolne(DaneLuk& luk, float x1, float y1, float px, float py, float x4, float y4, float r)
-{
-    return ZbudujLuk(luk, x1, y1, px, py, x4, y4, r);
-}
-
 bool Zaokraglenie(DaneLuk& luk, float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                   float r)
 {
@@ -260,9 +245,7 @@ bool Zaokraglenie(DaneLuk& luk, float x1, float y1, float x2, float y2, float x3
     const auto px = static_cast<float>(p.X), py = static_cast<float>(p.Y);
     if (!std::isfinite(px) || !std::isfinite(py))
         return false;
-    if (wlot.Nachylenie > 10000.0)
-        return ZaokraglenieWlotPionowy(luk, x1, y1, px, py, x4, y4, r);
-    if (wylot.Nachylenie > 10000.0)
-        return ZaokraglenieProstaPionowa(luk, x1, y1, px, py, x4, y4, r);
-    return ZaokraglenieOgolne(luk, x1, y1, px, py, x4, y4, r);
+    // One construction serves a vertical inlet line, a vertical outlet line
+    // and the general case alike.
+    return ZbudujLuk(luk, x1, y1, px, py, x4, y4, r);
 }

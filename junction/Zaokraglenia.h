@@ -42,10 +42,3 @@ void PunktLukuL(PunktXY& punkt, double cx, double cy, double r, double kat);
 // is then left as it was.
 bool Zaokraglenie(DaneLuk& luk, float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                   float r);
-
-// The constructions Zaokraglenie chooses from, by whether the inlet line,
-// the outlet line or neither is vertical: (x1, y1) the inlet side's outer
-// end, P the corner, (x4, y4) the outlet side's outer end.
-bool ZaokraglenieWlotPionowy(DaneLuk& luk, float x1, float y1, float px, float py, float x4, float y4, float r);
-bool ZaokraglenieProstaPionowa(DaneLuk& luk, float x1, float y1, float px, float py, float x4, float y4, float r);
-bool ZaokraglenieOgolne(DaneLuk& luk, float x1, float y1, float px, float py, float x4, float y4, float r);
