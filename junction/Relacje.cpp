@@ -1,5 +1,6 @@
 #include "junction/Relacje.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -217,13 +218,6 @@ void SortujRelacje(int indeks)
     if (!JestIndeksem(indeks, Ruchoplany))
         return;
     auto& rel = Ruchoplany[static_cast<std::size_t>(indeks)].Relacje;
-    bool zamiana = true;
-    while (zamiana) {
-        zamiana = false;
-        for (std::size_t k = 1; k < rel.size(); ++k)
-            if (rel[k - 1].Natezenie < rel[k].Natezenie) {
-                std::swap(rel[k - 1], rel[k]);
-                zamiana = true;
-            }
-    }
+    std::stable_sort(rel.begin(), rel.end(),
+                     [](const DanaRelacja& a, const DanaRelacja& b) { return a.Natezenie > b.Natezenie; });
 }
