@@ -34,26 +34,27 @@ Kawalek Od(const PunktXY& a, const PunktXY& b)
     return {a.X, a.Y, b.X, b.Y};
 }
 
-// The straight pieces of a band's boundary, in the order they are tested:
-// its sides (split at the arcs when it has them), then its two mouths.
-std::vector<Kawalek> ProsteBrzegu(const DanaRelacja& p)
+// Collects the hits of a piece on a band's boundary, in the order they are
+// tested: the band's sides (split at the arcs when it has them), its arcs,
+// then its two mouths. `prosta` and `luk` intersect the piece with a
+// straight part and with an arc of the boundary.
+template <class ZProsta, class ZLukiem>
+void SzukajTrafien(const DanaRelacja& p, ZProsta prosta, ZLukiem luk)
 {
-    std::vector<Kawalek> k;
+    LiczbaPunktowPrzeciecia = 0;
     if (MaLuki(p)) {
-        k.push_back(Od(Poczatek(p.Krawedz1), Punkt(p.Luk1.A)));
-        k.push_back(Od(Punkt(p.Luk1.B), Koniec(p.Krawedz2)));
-        k.push_back(Od(Poczatek(p.Krawedz3), Punkt(p.Luk2.A)));
-        k.push_back(Od(Punkt(p.Luk2.B), Koniec(p.Krawedz4)));
+        prosta(Od(Poczatek(p.Krawedz1), Punkt(p.Luk1.A)));
+        prosta(Od(Punkt(p.Luk1.B), Koniec(p.Krawedz2)));
+        prosta(Od(Poczatek(p.Krawedz3), Punkt(p.Luk2.A)));
+        prosta(Od(Punkt(p.Luk2.B), Koniec(p.Krawedz4)));
+        luk(p.Luk1);
+        luk(p.Luk2);
     } else {
-        k.push_back(Od(Poczatek(p.Krawedz1), Koniec(p.Krawedz2)));
-        k.push_back(Od(Poczatek(p.Krawedz3), Koniec(p.Krawedz4)));
+        prosta(Od(Poczatek(p.Krawedz1), Koniec(p.Krawedz2)));
+        prosta(Od(Poczatek(p.Krawedz3), Koniec(p.Krawedz4)));
     }
-    return k;
-}
-
-std::array<Kawalek, 2> Wyloty(const DanaRelacja& p)
-{
-    return {Od(Poczatek(p.Krawedz1), Poczatek(p.Krawedz3)), Od(Koniec(p.Krawedz2), Koniec(p.Krawedz4))};
+    prosta(Od(Poczatek(p.Krawedz1), Poczatek(p.Krawedz3)));
+    prosta(Od(Koniec(p.Krawedz2), Koniec(p.Krawedz4)));
 }
 
 // Inside a quadrilateral. The shared test splits it along the diagonal 1-3
@@ -275,20 +276,17 @@ void DodajTrafienie(double x, double y)
 
 void PrzytnijOdcinekPasmem(const DanaRelacja& pasmo, float x1, float y1, float x2, float y2)
 {
-    LiczbaPunktowPrzeciecia = 0;
-    auto prosta = [&](const Kawalek& k) {
-        const WynikPrzecieciaOdcinkow w = PrzeciecieOdcinkow(x1, y1, x2, y2, k.x1, k.y1, k.x2, k.y2);
-        if (w.Jest)
-            DodajTrafienie(w.X, w.Y);
-    };
-    for (const Kawalek& k : ProsteBrzegu(pasmo))
-        prosta(k);
-    if (MaLuki(pasmo))
-        for (const DaneLuk* l : {&pasmo.Luk1, &pasmo.Luk2})
-            DodajTrafienia(PrzeciecieOdcinekLuk(l->Kierunek == 1, x1, y1, x2, y2, l->C.X, l->C.Y, l->R, l->KatPoczatku,
-                                                l->KatKonca));
-    for (const Kawalek& k : Wyloty(pasmo))
-        prosta(k);
+    SzukajTrafien(
+        pasmo,
+        [&](const Kawalek& k) {
+            const WynikPrzecieciaOdcinkow w = PrzeciecieOdcinkow(x1, y1, x2, y2, k.x1, k.y1, k.x2, k.y2);
+            if (w.Jest)
+                DodajTrafienie(w.X, w.Y);
+        },
+        [&](const DaneLuk& l) {
+            DodajTrafienia(
+                PrzeciecieOdcinekLuk(l.Kierunek == 1, x1, y1, x2, y2, l.C.X, l.C.Y, l.R, l.KatPoczatku, l.KatKonca));
+        });
 
     DodajKonceWewnatrz(pasmo, {x1, y1}, {x2, y2});
     if (LiczbaPunktowPrzeciecia == 2)
@@ -299,20 +297,17 @@ void PrzytnijOdcinekPasmem(const DanaRelacja& pasmo, float x1, float y1, float x
 
 void PrzytnijLukPasmem(const DaneLuk& luk, const DanaRelacja& pasmo)
 {
-    LiczbaPunktowPrzeciecia = 0;
     const bool prawo = luk.Kierunek == 1;
-    auto prosta = [&](const Kawalek& k) {
-        DodajTrafienia(
-            PrzeciecieOdcinekLuk(prawo, k.x1, k.y1, k.x2, k.y2, luk.C.X, luk.C.Y, luk.R, luk.KatPoczatku, luk.KatKonca));
-    };
-    for (const Kawalek& k : ProsteBrzegu(pasmo))
-        prosta(k);
-    if (MaLuki(pasmo))
-        for (const DaneLuk* l : {&pasmo.Luk1, &pasmo.Luk2})
-            DodajTrafienia(PrzeciecieLukLuk(prawo, l->Kierunek == 1, luk.C.X, luk.C.Y, luk.R, luk.KatPoczatku,
-                                            luk.KatKonca, l->C.X, l->C.Y, l->R, l->KatPoczatku, l->KatKonca));
-    for (const Kawalek& k : Wyloty(pasmo))
-        prosta(k);
+    SzukajTrafien(
+        pasmo,
+        [&](const Kawalek& k) {
+            DodajTrafienia(PrzeciecieOdcinekLuk(prawo, k.x1, k.y1, k.x2, k.y2, luk.C.X, luk.C.Y, luk.R, luk.KatPoczatku,
+                                                luk.KatKonca));
+        },
+        [&](const DaneLuk& l) {
+            DodajTrafienia(PrzeciecieLukLuk(prawo, l.Kierunek == 1, luk.C.X, luk.C.Y, luk.R, luk.KatPoczatku,
+                                            luk.KatKonca, l.C.X, l.C.Y, l.R, l.KatPoczatku, l.KatKonca));
+        });
 
     DodajKonceWewnatrz(pasmo, Punkt(luk.A), Punkt(luk.B));
     const int n = std::min(LiczbaPunktowPrzeciecia, static_cast<int>(PunktyPrzeciecia.size()));
