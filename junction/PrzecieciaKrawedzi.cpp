@@ -1,7 +1,7 @@
 #include "junction/PrzecieciaKrawedzi.h"
 
+#include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "drawing/Geometria.h"
 #include "drawing/Luki.h"
@@ -116,18 +116,10 @@ float KatWZakresieLuku(float kat)
     return static_cast<float>(a);
 }
 
+// Equal T keep their order.
 void SortujPoT(DanePunkt* p, std::size_t n)
 {
-    // Bubble sort: a pair is swapped only when the first T is greater, so
-    // equal T keep their order.
-    for (bool zamiana = true; zamiana;) {
-        zamiana = false;
-        for (std::size_t i = 1; i < n; ++i)
-            if (p[i - 1].T > p[i].T) {
-                std::swap(p[i - 1], p[i]);
-                zamiana = true;
-            }
-    }
+    std::stable_sort(p, p + n, [](const DanePunkt& a, const DanePunkt& b) { return a.T < b.T; });
 }
 
 void DodajParyKP(std::array<DanePunkt, 4> p)
@@ -141,12 +133,12 @@ void DodajParyKP(std::array<DanePunkt, 4> p)
 // The walk over the sorted list: a point is visible while no later band
 // covers it; `rysuj` gets each visible stretch's two list entries.
 template <class F>
-void PrzejdzListe(std::size_t od, F rysuj)
+void PrzejdzListe(F rysuj)
 {
     int c = 0;
     bool zaczety = false;
     DanePunkt start;
-    for (std::size_t i = od; i < ListaPunktow.size(); ++i) {
+    for (std::size_t i = 0; i < ListaPunktow.size(); ++i) {
         const DanePunkt& p = ListaPunktow[i];
         switch (p.Rodzaj) {
         case 's':
@@ -332,7 +324,7 @@ std::vector<OdcinekWidoczny> OdcinkiNieprzykryte()
     if (ListaPunktow.size() < 3)
         return wynik;
     SortujPoT(ListaPunktow.data() + 1, ListaPunktow.size() - 1);
-    PrzejdzListe(0, [&wynik](const DanePunkt& a, const DanePunkt& b) {
+    PrzejdzListe([&wynik](const DanePunkt& a, const DanePunkt& b) {
         if (Odleglosc(a.X, a.Y, b.X, b.Y) > 0.01)
             wynik.push_back({{a.X, a.Y}, {b.X, b.Y}});
     });
@@ -349,7 +341,7 @@ std::vector<std::array<double, 2>> LukiNieprzykryte(const DaneLuk& luk)
     if (ListaPunktow.size() < 2)
         return wynik;
     SortujPoT(ListaPunktow.data(), ListaPunktow.size());
-    PrzejdzListe(0, [&wynik](const DanePunkt& a, const DanePunkt& b) {
+    PrzejdzListe([&wynik](const DanePunkt& a, const DanePunkt& b) {
         if (std::fabs(static_cast<double>(b.T) - a.T) > 0.0001)
             wynik.push_back({a.T, b.T});
     });

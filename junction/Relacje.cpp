@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 #include "drawing/Geometria.h"
 #include "junction/Komunikaty.h"
