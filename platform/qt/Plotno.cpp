@@ -68,7 +68,7 @@ struct PlotnoQt::Stan {
     bool pioroNaMalarzu = false;
     bool pedzelNaMalarzu = false;
     bool czcionkaNaMalarzu = false;
-    std::vector<QPoint> punkty;   // reused by Wielokat
+    std::vector<QPointF> punkty;  // reused by Wielokat
     bool obraz = false;  // the device is a bitmap; its size:
     int szerokosc = 0, wysokosc = 0;
 
@@ -368,7 +368,9 @@ void PlotnoQt::Wielokat(const std::vector<PunktInt>& punkty)
     QPainter* m = MalarzWlasny();
     if (!m || punkty.empty()) return;
     s_->RysujOczekujace();
-    std::vector<QPoint>& w = s_->punkty;
+    // Given as QPointF: the painter's integer polygon path converts the
+    // points for the outline anyway and is slower, with the same pixels.
+    std::vector<QPointF>& w = s_->punkty;
     w.clear();
     for (const PunktInt& p : punkty) w.emplace_back(p.X, p.Y);
     s_->UstawPioro(*m);
