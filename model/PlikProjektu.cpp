@@ -154,7 +154,7 @@ void PisarzProjektu::LogicznaTN(bool x) { linie_.emplace_back(x ? "T" : "N"); }
 void PisarzProjektu::Znak(char z) { linie_.emplace_back(1, z); }
 void PisarzProjektu::Kolor(TKolor k) { linie_.push_back(KolorNaTekst(k)); }
 
-std::string LiniaZnacznika(std::string_view znacznik) { return std::string(42, '-') + std::string(znacznik); }
+std::string LiniaZnacznika(std::string_view znacznik) { return Kreski + std::string(znacznik); }
 
 // ---------------------------------------------------------------- colours
 

@@ -77,7 +77,9 @@ private:
     std::vector<std::string> linie_;
 };
 
-// A tag line: 42 "-" followed by the tag.
+// The separator line of the sections, 42 "-".
+inline const std::string Kreski(42, '-');
+// A tag line: the separator followed by the tag.
 std::string LiniaZnacznika(std::string_view znacznik);
 
 // The text form of colours, shared by the reader and the writer.

@@ -11,7 +11,6 @@ namespace {
 constexpr std::size_t Prefiks = 15;
 constexpr int LiniiDefinicji = 7;
 constexpr int LiniiWstawienia = 7;
-const std::string Kreski(42, '-');
 
 // A date or time of the file; a malformed one ends the load naming the line.
 template <typename Konwersja>

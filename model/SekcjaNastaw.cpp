@@ -7,7 +7,6 @@ namespace {
 
 constexpr const char* LiczbaA = "######0.00##";
 constexpr const char* LiczbaB = "####0.0##";
-const std::string Kreski(42, '-');
 
 // The font named in the file replaces the loaded one only when its file exists.
 void ZmienCzcionke(CzytnikProjektu& c, const std::string& nazwa)

@@ -12,7 +12,7 @@ void ZapiszSekcjeOpisow(PisarzProjektu& p)
     p.Linia(LiniaZnacznika("ov1"));
     p.Linia("Opisy");
     p.Calkowita(LiczbaOpisow());
-    p.Linia(std::string(42, '-'));
+    p.Linia(Kreski);
     for (const DaneOpis& o : Opisy) {
         p.Tekst(o.Tekst);
         for (float x : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Zapas, o.Grubosc})

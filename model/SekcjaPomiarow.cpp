@@ -8,7 +8,6 @@
 
 namespace {
 
-const std::string Kreski(42, '-');
 constexpr int LiniiPomiaru = 704;
 constexpr int LiniiPrognozy = 146;
 constexpr int LiniiWspolczynnikow = 21;

@@ -10,7 +10,6 @@ namespace {
 const char* const MaskaC = "######0.00";
 const char* const MaskaD = "######0.00######";
 const char* const ZnacznikStruktury = "-----------------------------STRUKTURA----rv3";
-const std::string Kreski(42, '-');
 
 void ZapiszRamie(PisarzProjektu& p, const DaneRondo& r, int k)
 {

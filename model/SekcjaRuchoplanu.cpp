@@ -11,7 +11,6 @@ const char* const MaskaF2 = "######0.00";
 const char* const MaskaF7 = "######0.00#####";
 const char* const ZnacznikSkladu = "--------------------SKLAD-STRUKTURA----kv3";
 const char* const ZnacznikStruktury = "-----------------------------STRUKTURA----kv3";
-const std::string Kreski(42, '-');
 
 std::string ZnacznikRamienia(int k) { return "###### W" + std::to_string(k + 1); }
 

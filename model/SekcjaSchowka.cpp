@@ -8,7 +8,7 @@ void ZapiszSekcjeSchowka(PisarzProjektu& p)
     const TNastawySchowek& s = NastawySchowek;
     p.Linia(LiniaZnacznika("sv1"));
     p.Linia("Nastawy schowek");
-    p.Linia(std::string(42, '-'));
+    p.Linia(Kreski);
     for (float x : {s.X1, s.Y1, s.X2, s.Y2})
         p.Rzeczywista(x, Liczba);
     p.Calkowita(s.PunktowNaCm);

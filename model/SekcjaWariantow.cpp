@@ -15,7 +15,7 @@ void ZapiszSekcjeWariantow(PisarzProjektu& p)
     p.Linia(LiniaZnacznika("vv1"));
     p.Linia("Warianty");
     p.Calkowita(LiczbaWariantow());
-    p.Linia(std::string(42, '-'));
+    p.Linia(Kreski);
     for (const DaneWariant& w : Warianty) {
         p.Tekst(w.Nazwa);
         p.Tekst(w.Tytul1);

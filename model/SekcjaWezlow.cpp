@@ -129,7 +129,7 @@ void ZapiszSekcjeWezlow(PisarzProjektu& p)
     p.Linia(LiniaZnacznika("wv3"));
     p.Linia("W\xEAz\xB3y");
     p.Calkowita(LiczbaWezlow());
-    p.Linia(std::string(42, '-'));
+    p.Linia(Kreski);
     for (const DaneWezel& w : Wezly)
         ZapiszWezel(p, w);
     p.Linia("");
