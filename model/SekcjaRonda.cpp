@@ -9,7 +9,6 @@ namespace {
 
 const char* const MaskaC = "######0.00";
 const char* const MaskaD = "######0.00######";
-const char* const ZnacznikStruktury = "-----------------------------STRUKTURA----rv3";
 
 void ZapiszRamie(PisarzProjektu& p, const DaneRondo& r, int k)
 {
@@ -39,7 +38,7 @@ void ZapiszRamie(PisarzProjektu& p, const DaneRondo& r, int k)
 
 void ZapiszStrukture(PisarzProjektu& p, const DaneRondo& r, int indeks)
 {
-    p.Linia(ZnacznikStruktury);
+    p.Linia(ZnacznikStrukturyRonda);
     p.Linia("Rondo");
     p.Calkowita(indeks);
     p.Linia(Kreski);

@@ -9,8 +9,6 @@ namespace {
 
 const char* const MaskaF2 = "######0.00";
 const char* const MaskaF7 = "######0.00#####";
-const char* const ZnacznikSkladu = "--------------------SKLAD-STRUKTURA----kv3";
-const char* const ZnacznikStruktury = "-----------------------------STRUKTURA----kv3";
 
 std::string ZnacznikRamienia(int k) { return "###### W" + std::to_string(k + 1); }
 
@@ -41,7 +39,7 @@ void ZapiszRamie(PisarzProjektu& p, const DaneRuchoplan& r, int k)
 
 void ZapiszSklad(PisarzProjektu& p)
 {
-    p.Linia(ZnacznikSkladu);
+    p.Linia(ZnacznikSkladuStruktury);
     p.Calkowita(LiczbaSkladow);
     for (const DaneSklad& s : Sklad) {
         p.LogicznaTN(s.Aktywny);
@@ -54,7 +52,7 @@ void ZapiszSklad(PisarzProjektu& p)
 
 void ZapiszStrukture(PisarzProjektu& p, const DaneRuchoplan& r, int indeks)
 {
-    p.Linia(ZnacznikStruktury);
+    p.Linia(ZnacznikStrukturyRuchoplanu);
     p.Linia("Ruchoplan");
     p.Calkowita(indeks);
     p.Linia(Kreski);

@@ -5,6 +5,12 @@
 
 #include "model/PlikProjektu.h"
 
+// Tag lines of the structure blocks, written after their diagram or
+// roundabout and recognised by the section loop.
+inline const std::string ZnacznikStrukturyRuchoplanu = "-----------------------------STRUKTURA----kv3";
+inline const std::string ZnacznikStrukturyRonda = "-----------------------------STRUKTURA----rv3";
+inline const std::string ZnacznikSkladuStruktury = "--------------------SKLAD-STRUKTURA----kv3";
+
 // Nodes "wv1".."wv3" with the key-line blocks that follow them.
 void ZapiszSekcjeWezlow(PisarzProjektu& p);
 void CzytajSekcjeWezlow(CzytnikProjektu& c, int wersja);
