@@ -7,9 +7,7 @@
 #include <string_view>
 
 #include "model/PlikProjektu.h"
-
-// Messages of the record readers: UTF-8 in the sources, Windows-1250 in the model.
-std::string KomunikatRekordow(std::string_view utf8);
+#include "platform/Kodowanie.h"
 
 class CzytnikScisly {
 public:
@@ -31,8 +29,9 @@ public:
 
     // A count of records of at least `liniiNaRekord` lines each that the
     // rest of the file can hold.
-    int32_t Liczba(int liniiNaRekord);
-    [[noreturn]] void Blad(std::string_view utf8) const { c_.Blad(KomunikatRekordow(utf8)); }
+    int32_t Liczba(int liniiNaRekord) { Wymagaj(); return c_.LiczbaRekordow(liniiNaRekord); }
+    // The message is UTF-8 in the sources, Windows-1250 in the model.
+    [[noreturn]] void Blad(std::string_view utf8) const { c_.Blad(Utf8NaCp1250(utf8)); }
 
 private:
     void Wymagaj() { if (c_.Koniec()) Blad("nieoczekiwany koniec pliku"); }

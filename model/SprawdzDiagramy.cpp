@@ -6,9 +6,9 @@
 #include <string>
 #include <type_traits>
 
-#include "model/CzytanieRekordow.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
+#include "platform/Kodowanie.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ struct Blad {
     std::string komunikat;
 };
 
-[[noreturn]] void Odrzuc(const std::string& utf8) { throw Blad{KomunikatRekordow(utf8)}; }
+[[noreturn]] void Odrzuc(const std::string& utf8) { throw Blad{Utf8NaCp1250(utf8)}; }
 
 template <class T>
 void NaprawLacze(int32_t& i, const std::vector<T>& v)

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "drawing/Teksty.h"
-#include "model/CzytanieRekordow.h"
 #include "model/OknoGlowne.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
+#include "platform/Kodowanie.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int32_t Natezenie(CzytnikProjektu& c)
 {
     const double x = c.Rzeczywista();
     if (!(x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max()))
-        c.Blad(KomunikatRekordow("natężenie poza zakresem."));
+        c.Blad(Utf8NaCp1250("natężenie poza zakresem."));
     return static_cast<int32_t>(Zaokraglij(x));
 }
 
