@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <optional>
 
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -131,6 +132,23 @@ std::string ZRozszerzeniem(const std::string& sciezka, const std::string& rozsze
 // ---------------------------------------------------------------------------
 // The scripted double
 
+namespace {
+
+// The next scripted answer; with none left the dialog counts as unanswered.
+template <class T>
+std::optional<T> Nastepna(std::deque<T>& kolejka, int& brakOdpowiedzi)
+{
+    if (kolejka.empty()) {
+        ++brakOdpowiedzi;
+        return std::nullopt;
+    }
+    T x = std::move(kolejka.front());
+    kolejka.pop_front();
+    return x;
+}
+
+} // namespace
+
 std::vector<std::string> DialogiTestowe::Teksty() const
 {
     std::vector<std::string> wynik;
@@ -154,49 +172,29 @@ void DialogiTestowe::Blad(const std::string& tekst) { Wpisy.push_back({Rodzaj::B
 int DialogiTestowe::PytanieTakNie(const std::string& tekst)
 {
     Wpisy.push_back({Rodzaj::Pytanie, tekst, {}, {}});
-    if (Odpowiedzi.empty()) {
-        ++BrakOdpowiedzi;
-        return OdpowiedzNie;
-    }
-    int odp = Odpowiedzi.front();
-    Odpowiedzi.pop_front();
-    return odp;
+    return Nastepna(Odpowiedzi, BrakOdpowiedzi).value_or(OdpowiedzNie);
 }
 
 std::string DialogiTestowe::OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog)
 {
     Wpisy.push_back({Rodzaj::OtworzPlik, tytul, filtr, katalog});
-    if (SciezkiOtworz.empty()) {
-        ++BrakOdpowiedzi;
-        return {};
-    }
-    std::string s = SciezkiOtworz.front();
-    SciezkiOtworz.pop_front();
-    return s;
+    return Nastepna(SciezkiOtworz, BrakOdpowiedzi).value_or(std::string());
 }
 
 std::string DialogiTestowe::ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
                                        const std::string& /*nazwa*/, const std::string& domyslneRozszerzenie)
 {
     Wpisy.push_back({Rodzaj::ZapiszPlik, tytul, filtr, katalog});
-    if (SciezkiZapisz.empty()) {
-        ++BrakOdpowiedzi;
-        return {};
-    }
-    std::string s = SciezkiZapisz.front();
-    SciezkiZapisz.pop_front();
-    return ZRozszerzeniem(s, domyslneRozszerzenie);
+    return ZRozszerzeniem(Nastepna(SciezkiZapisz, BrakOdpowiedzi).value_or(std::string()), domyslneRozszerzenie);
 }
 
 bool DialogiTestowe::WybierzKolor(TKolor& kolor)
 {
     Wpisy.push_back({Rodzaj::Kolor, {}, {}, {}});
-    if (Kolory.empty()) {
-        ++BrakOdpowiedzi;
+    const std::optional<TKolor> wybrany = Nastepna(Kolory, BrakOdpowiedzi);
+    if (!wybrany)
         return false;
-    }
-    kolor = Kolory.front();
-    Kolory.pop_front();
+    kolor = *wybrany;
     return true;
 }
 
