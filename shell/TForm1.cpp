@@ -340,7 +340,7 @@ void TForm1::PokazNaPodgladzie()
     Podglad->KopiujBitmape();
 }
 
-std::string TForm1::Sciezka() const { return ZQString(windowTitle()); }
+std::string TForm1::Sciezka() const { return Tytul(); }
 
 void TForm1::ZerujTryby()
 {
@@ -374,11 +374,8 @@ void TForm1::DodajWariantDoListy(const std::string& pozycja) { CB_Wariant->addIt
 
 void TForm1::UstawTekstWariantu(const std::string& tekst)
 {
-    const int i = CB_Wariant->findText(NaQString(tekst));
-    if (i >= 0)
-        CB_Wariant->setCurrentIndex(i);
-    else
-        CB_Wariant->setCurrentIndex(-1);
+    // A text not in the list (findText gives -1) leaves no item chosen.
+    CB_Wariant->setCurrentIndex(CB_Wariant->findText(NaQString(tekst)));
 }
 
 // Paths are Windows-1250 in the program, as every other text.
@@ -417,33 +414,20 @@ bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpi
 }
 
 // Variant browsing: the combo's items are the variants in collection order.
-void TForm1::BB_NextClick()
+void TForm1::PokazWariant(int32_t wariant)
 {
     ZerujTryby();
-    if (BiezacyWariant < CB_Wariant->count() - 1)
-        ++BiezacyWariant;
-    CB_Wariant->setCurrentIndex(BiezacyWariant);
+    BiezacyWariant = wariant;
+    CB_Wariant->setCurrentIndex(wariant);
     Przerysuj();
     CB_Siatka->setFocus();
 }
 
-void TForm1::BB_PrevClick()
-{
-    ZerujTryby();
-    if (BiezacyWariant > 0)
-        --BiezacyWariant;
-    CB_Wariant->setCurrentIndex(BiezacyWariant);
-    Przerysuj();
-    CB_Siatka->setFocus();
-}
+void TForm1::BB_NextClick() { PokazWariant(BiezacyWariant < CB_Wariant->count() - 1 ? BiezacyWariant + 1 : BiezacyWariant); }
 
-void TForm1::CB_WariantChange()
-{
-    ZerujTryby();
-    BiezacyWariant = CB_Wariant->currentIndex();
-    Przerysuj();
-    CB_Siatka->setFocus();
-}
+void TForm1::BB_PrevClick() { PokazWariant(BiezacyWariant > 0 ? BiezacyWariant - 1 : BiezacyWariant); }
+
+void TForm1::CB_WariantChange() { PokazWariant(CB_Wariant->currentIndex()); }
 
 void TForm1::CB_SiatkaClick()
 {

@@ -170,6 +170,8 @@ private:
     // True when nothing lies at the path or the user agrees to overwrite it.
     bool NadpisanieDozwolone(const QString& sciezka, bool zKasuj);
     bool SprawdzWezlyIWarianty();
+    // Makes `wariant` current in the model and the list, then redraws.
+    void PokazWariant(int32_t wariant);
     bool WczytajProjekt(const std::string& sciezka);
     void RysujCalosc();
     void PokazZebraneKomunikaty();
