@@ -34,6 +34,9 @@ constexpr TKolor KolorSiatki = 0xE6E6DC;
 constexpr TKolor KolorWymiarow = 0x646464;
 // Pixel height of the texts written straight on the bitmap.
 constexpr int WysokoscNapisow = 15;
+// What an empty project asks for first.
+const char* const PodpowiedzWezla = "Dodaj węzeł (ruchoplan lub rondo).";
+const char* const PodpowiedzWariantu = "Dodaj wariant sieci.";
 
 void RysujRuchoplanyWariantu()
 {
@@ -166,9 +169,9 @@ void TForm1::RysujCalosc()
         ekran->UstawWysokoscCzcionki(WysokoscNapisow);
         ekran->UstawKolorCzcionki(0);
         if (LiczbaWezlow() == 0)
-            ekran->WypiszTekst(10, 10, Utf8NaCp1250("Dodaj węzeł (ruchoplan lub rondo)."));
+            ekran->WypiszTekst(10, 10, Utf8NaCp1250(PodpowiedzWezla));
         if (LiczbaWariantow() == 0)
-            ekran->WypiszTekst(10, 30, Utf8NaCp1250("Dodaj wariant sieci."));
+            ekran->WypiszTekst(10, 30, Utf8NaCp1250(PodpowiedzWariantu));
     }
 
     // 14. Show.
@@ -214,7 +217,7 @@ void TForm1::RysujObrazStartowy()
     p->WypiszTekst(20, 70, "6 lipiec 2021r");
     // The empty project's prompts, under the start texts: the user sees at
     // once what to do first.
-    p->WypiszTekst(20, 100, Utf8NaCp1250("Dodaj węzeł (ruchoplan lub rondo)."));
-    p->WypiszTekst(20, 120, Utf8NaCp1250("Dodaj wariant sieci."));
+    p->WypiszTekst(20, 100, Utf8NaCp1250(PodpowiedzWezla));
+    p->WypiszTekst(20, 120, Utf8NaCp1250(PodpowiedzWariantu));
     RysujArkusz();
 }
