@@ -60,6 +60,14 @@ void PrzeplywyZKomorek(DaneRondo& r, const Macierz5& q, const Wektor5& w)
     }
 }
 
+// Totals and ring flows from a relation matrix.
+void ZKomorek(DaneRondo& r, const Macierz5& q)
+{
+    r.SumaWlotu = SumyWierszy(q);
+    r.SumaWylotu = SumyKolumn(q);
+    PrzeplywyZKomorek(r, q, r.SumaWlotu);
+}
+
 void ZPomiaru(DaneRondo& r, const DanePomiar& p)
 {
     r.LiczbaRamion = p.MaxJest;
@@ -70,10 +78,7 @@ void ZPomiaru(DaneRondo& r, const DanePomiar& p)
     for (int k = 0; k < 4; ++k)
         if (r.Kat[k + 1] < r.Kat[k])
             r.Kat[k + 1] = static_cast<float>(static_cast<double>(r.Kat[k]) + 0.174532925);
-    const Macierz5& q = p.NatezeniaNaRelacjach;
-    r.SumaWlotu = SumyWierszy(q);
-    r.SumaWylotu = SumyKolumn(q);
-    PrzeplywyZKomorek(r, q, r.SumaWlotu);
+    ZKomorek(r, p.NatezeniaNaRelacjach);
 }
 
 void ZMacierzy(DaneRondo& r)
@@ -89,9 +94,7 @@ void ZeStruktury(DaneRondo& r)
     for (int i = 0; i < 5; ++i)
         for (int j = 0; j < 5; ++j)
             q[i][j] = r.StrukturaRelacji[i][j][0];
-    r.SumaWlotu = SumyWierszy(q);
-    r.SumaWylotu = SumyKolumn(q);
-    PrzeplywyZKomorek(r, q, r.SumaWlotu);
+    ZKomorek(r, q);
 }
 
 // Only the totals are known: a running balance round the ring, shifted so
