@@ -400,10 +400,11 @@ int WersjaPliku(const std::string& linia2)
     return 0;
 }
 
-// A load that fails leaves a new empty project and the message.
+// A load that fails leaves a new empty project, with nothing to save, and the message.
 bool Odrzuc(const std::string& komunikat)
 {
     NowyProjekt();
+    ProjektZmieniony = false;
     Okno().PokazBlad(komunikat);
     return false;
 }

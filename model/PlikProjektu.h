@@ -98,5 +98,6 @@ extern const std::string LiniaPieszych;
 bool ZapiszProjekt(const std::string& nazwaPliku);
 
 // Reads a file into the model that NowyProjekt has just emptied. A file that
-// fails to load leaves a new empty project and the message; false is returned.
+// fails to load leaves a new, unmodified empty project and the message; false
+// is returned.
 bool OtworzProjekt(const std::string& nazwaPliku);

@@ -84,11 +84,6 @@ bool TForm1::WczytajProjekt(const std::string& sciezka)
 {
     NowyProjekt();
     const bool wczytany = OtworzProjekt(sciezka);
-    if (!wczytany) {
-        // The empty project holds nothing to save.
-        NowyProjekt();
-        ProjektZmieniony = false;
-    }
     Przerysuj();
     return wczytany;
 }
