@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "drawing/Teksty.h"
+#include "model/PlikProjektu.h"
 #include "model/Projekt.h"
 #include "platform/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
@@ -42,34 +43,18 @@ void UstawWbudowaneKlasy(DanePomiar& p)
     }
 }
 
-// The lines of the settings file one by one; "" past its end.
-class LinieUstawien {
-public:
-    explicit LinieUstawien(std::vector<std::string> linie) : linie_(std::move(linie)) {}
-    bool Nastepna(std::string& linia)
-    {
-        linia = i_ < linie_.size() ? linie_[i_] : std::string();
-        return i_++ < linie_.size();
-    }
-
-private:
-    std::vector<std::string> linie_;
-    std::size_t i_ = 0;
-};
-
-// Reads the two blocks of a count settings file; "" or the message of the
-// first factor that is no number (what was read before it stays).
-std::string CzytajUstawieniaPomiaru(LinieUstawien& f, DanePomiar& p)
+// Reads the two blocks of a count settings file (lines past its end are "");
+// "" or the message of the first factor that is no number (what was read
+// before it stays).
+std::string CzytajUstawieniaPomiaru(CzytnikProjektu& f, DanePomiar& p)
 {
-    std::string linia;
-    while (f.Nastepna(linia)) {
+    while (!f.Koniec()) {
+        std::string linia = f.Linia();
         if (linia == KluczPojazdow) {
             for (int c = 0; c < KlasPojazdow; ++c) {
-                f.Nastepna(linia);
-                p.NazwaPojazdu[c] = linia;
-                f.Nastepna(linia);
-                p.OznPojazdu[c] = linia;
-                f.Nastepna(linia);
+                p.NazwaPojazdu[c] = f.Linia();
+                p.OznPojazdu[c] = f.Linia();
+                linia = f.Linia();
                 double w = 0.0;
                 if (!SprobujTekstNaLiczbe(PoprawSeparator(linia), w))
                     return Utf8NaCp1250("Współczynnik pojazdu nr ") + std::to_string(c + 1) + Utf8NaCp1250(" nie jest liczbą: \"") +
@@ -79,10 +64,8 @@ std::string CzytajUstawieniaPomiaru(LinieUstawien& f, DanePomiar& p)
         }
         if (linia == KluczPrzejsc) {
             for (int k = 0; k < KategoriiPrzejsc; ++k) {
-                f.Nastepna(linia);
-                p.NazwaPrzejscia[k] = linia;
-                f.Nastepna(linia);
-                p.OznPrzejscia[k] = linia;
+                p.NazwaPrzejscia[k] = f.Linia();
+                p.OznPrzejscia[k] = f.Linia();
             }
         }
     }
@@ -116,10 +99,11 @@ void UstawDomyslneWspolczynniki(DaneWspolczynniki& w)
 
 std::string UstawDomyslnyPomiar(DanePomiar& p)
 {
+    const std::string sciezka = KatalogPomiarow + "/Ustawienia/domyslne.upm";
     std::string blad;
     std::vector<std::string> linie;
-    if (CzytajLinie(KatalogPomiarow + "/Ustawienia/domyslne.upm", linie, blad)) {
-        LinieUstawien plik(std::move(linie));
+    if (CzytajLinie(sciezka, linie, blad)) {
+        CzytnikProjektu plik(std::move(linie), sciezka);
         blad = CzytajUstawieniaPomiaru(plik, p);
     } else {
         blad.clear();
