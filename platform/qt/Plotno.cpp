@@ -173,6 +173,28 @@ struct PlotnoQt::Stan {
             reinterpret_cast<uint32_t*>(bity + q.y() * wiersz)[q.x()] = kolor;
     }
 
+    // A rectangle with a thin solid pen and a solid brush, wholly on the
+    // bitmap, paints its outline's box in the pen colour and the inside in
+    // the brush colour: filled so, which is cheaper than outlining and
+    // filling (the background and the sheet are the size of the screen).
+    bool ProstokatWypelnieniem(QPainter& m, const QRect& r)
+    {
+        if (!obraz || obcyMalarz || grubosc > 1 || styl != PioroCiagle || stylPedzla != StylPedzla::Pelny)
+            return false;
+        if (r.width() < 1 || r.height() < 1 || r.x() < 0 || r.y() < 0 || r.x() + r.width() >= szerokosc ||
+            r.y() + r.height() >= wysokosc)
+            return false;
+        const QRect pudelko(r.x(), r.y(), r.width() + 1, r.height() + 1);
+        QImage* obrazek = static_cast<QImage*>(urzadzenie);
+        if (pudelko == QRect(0, 0, szerokosc, wysokosc) && obrazek->isDetached())
+            obrazek->fill(NaQColor(kolorPiora));
+        else
+            m.fillRect(pudelko, NaQColor(kolorPiora));
+        if (kolorPedzla != kolorPiora && r.width() >= 2 && r.height() >= 2)
+            m.fillRect(QRect(r.x() + 1, r.y() + 1, r.width() - 1, r.height() - 1), NaQColor(kolorPedzla));
+        return true;
+    }
+
     void ZmienionoPioro()
     {
         RysujOczekujace();
@@ -406,6 +428,7 @@ void PlotnoQt::Prostokat(int x1, int y1, int x2, int y2)
 {
     if (QPainter* m = MalarzWlasny()) {
         s_->RysujOczekujace();
+        if (s_->ProstokatWypelnieniem(*m, Pudelko(x1, y1, x2, y2))) return;
         s_->UstawPioro(*m);
         s_->UstawPedzel(*m);
         m->drawRect(Pudelko(x1, y1, x2, y2));
