@@ -48,7 +48,7 @@ void UstawNastawyNowegoProjektu()
         u.RysujPrzejscia[k] = 0;
         u.SumujPrzejscia[k] = 0;
     }
-    u.KoloryPrzejsc = {KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
+    u.KoloryPrzejsc = DomyslneKoloryPrzejsc;
     u.OdlegloscPrzejsc = 4.0f;
     u.LegendaPrzejsc = 0;
     u.Struktura = 0;

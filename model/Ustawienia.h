@@ -161,8 +161,10 @@ constexpr TKolor KolorGranatowy = KolorRGB(0, 0, 128);
 constexpr TKolor KolorSrebrny = KolorRGB(192, 192, 192);
 constexpr TKolor KolorSzary = KolorRGB(128, 128, 128);
 
-// The names of the four crossing categories of a new project (Windows-1250).
+// The names (Windows-1250) and colours of the four crossing categories of a
+// new project and a new node.
 extern const char* const DomyslneNazwyPrzejsc[4];
+constexpr std::array<TKolor, 4> DomyslneKoloryPrzejsc{KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
 
 // Loads a stroke-font file into the drawing's glyph table; installed by the
 // drawing layer; the path is Windows-1250 like every path of the program.

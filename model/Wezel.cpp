@@ -8,7 +8,7 @@ void UstawPrzejsciaNowegoWezla(DaneWezel& w)
         w.RysujPrzejscia[k] = 0;
         w.NazwyPrzejsc[k] = DomyslneNazwyPrzejsc[k];
     }
-    w.KoloryPrzejsc = {KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
+    w.KoloryPrzejsc = DomyslneKoloryPrzejsc;
     w.OdlegloscPrzejscia.fill(4.0f);
     w.LegendaPrzejsc = 0;
     w.Struktura = 0;
