@@ -293,12 +293,9 @@ std::vector<std::string> LinieProjektu()
     ZapiszSekcjeWezlow(p);
     ZapiszSekcjeWariantow(p);
     ZapiszSekcjeNastaw(p);
-    if (LiczbaPrognoz() > 0)
-        ZapiszSekcjePrognoz(p);
-    if (LiczbaPomiarow() > 0)
-        ZapiszSekcjePomiarow(p);
-    if (LiczbaWspolczynnikow() > 0)
-        ZapiszSekcjeWspolczynnikow(p);
+    ZapiszSekcjePrognoz(p);
+    ZapiszSekcjePomiarow(p);
+    ZapiszSekcjeWspolczynnikow(p);
     for (int i = 0; i < LiczbaRuchoplanow(); ++i)
         ZapiszSekcjeRuchoplanu(p, i);
     for (int i = 0; i < LiczbaRond(); ++i)

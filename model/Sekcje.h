@@ -30,7 +30,8 @@ void CzytajStrukture(CzytnikProjektu& c);
 // Key block "wg.SkalaPrzejsc": the crossing-width rule and its two widths.
 void CzytajSkalePrzejsc(CzytnikProjektu& c);
 
-// Counts "pm1", forecasts "pr1", coefficient sets "wp1".
+// Counts "pm1", forecasts "pr1", coefficient sets "wp1"; an empty
+// collection writes no section.
 void ZapiszSekcjePomiarow(PisarzProjektu& p);
 void CzytajSekcjePomiarow(CzytnikProjektu& c);
 void ZapiszSekcjePrognoz(PisarzProjektu& p);
