@@ -22,13 +22,19 @@ void ZmienCzcionke(CzytnikProjektu& c, const std::string& nazwa)
     wg.NazwaCzcionki = nazwa;
 }
 
-void ZapiszRozmiaryLegendy(PisarzProjektu& p, const TRozmiaryLegendy& r)
+}  // namespace
+
+void ZapiszRozmiary(PisarzProjektu& p, const TRozmiaryLegendy& legenda, const TRozmiaryOpisow& opisy)
 {
     for (int i = 0; i <= 8; ++i)
-        p.Rzeczywista(r[i], LiczbaB);
-    p.Rzeczywista(r.OpisyDx(), LiczbaB);
-    p.Rzeczywista(r.OpisyDy(), LiczbaB);
-    p.Calkowita(r.DokladnoscProc());
+        p.Rzeczywista(legenda[i], LiczbaB);
+    p.Rzeczywista(legenda.OpisyDx(), LiczbaB);
+    p.Rzeczywista(legenda.OpisyDy(), LiczbaB);
+    p.Calkowita(legenda.DokladnoscProc());
+    for (int i = 0; i <= 5; ++i)
+        p.Rzeczywista(opisy[i], LiczbaB);
+    p.Rzeczywista(opisy.RozmiarStrzalki(), LiczbaB);
+    p.Rzeczywista(opisy.OdlegloscOpisow(), LiczbaB);
 }
 
 void CzytajRozmiaryLegendy(CzytnikProjektu& c, TRozmiaryLegendy& r)
@@ -39,8 +45,6 @@ void CzytajRozmiaryLegendy(CzytnikProjektu& c, TRozmiaryLegendy& r)
     r.OpisyDy() = c.RzeczywistaS();
     r.UstawDokladnoscProc(c.Calkowita());
 }
-
-}  // namespace
 
 void ZapiszSekcjeNastaw(PisarzProjektu& p)
 {
@@ -73,11 +77,7 @@ void ZapiszSekcjeNastaw(PisarzProjektu& p)
     p.Kolor(wg.KolorWypelnien);
     p.Kolor(wg.KolorOpisow);
     p.Kolor(wg.KolorTytulow);
-    ZapiszRozmiaryLegendy(p, RozmiaryLegendy);
-    for (int i = 0; i <= 5; ++i)
-        p.Rzeczywista(RozmiaryOpisow[i], LiczbaB);
-    p.Rzeczywista(RozmiaryOpisow.RozmiarStrzalki(), LiczbaB);
-    p.Rzeczywista(RozmiaryOpisow.OdlegloscOpisow(), LiczbaB);
+    ZapiszRozmiary(p, RozmiaryLegendy, RozmiaryOpisow);
     p.Rzeczywista(wg.GrLinie, LiczbaB);
     for (uint8_t x : wg.RysujPrzejscia)
         p.Logiczna(x);

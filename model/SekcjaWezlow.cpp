@@ -29,17 +29,7 @@ void ZapiszWezel(PisarzProjektu& p, const DaneWezel& w)
         p.Logiczna(x);
     for (TKolor k : {w.KolorLinii, w.KolorWypelnien, w.KolorOpisow, w.KolorTytulow})
         p.Kolor(k);
-    const TRozmiaryLegendy& rl = w.RozmiaryLegendy;
-    for (int i = 0; i <= 8; ++i)
-        p.Rzeczywista(rl[i], Rozmiar);
-    p.Rzeczywista(rl.OpisyDx(), Rozmiar);
-    p.Rzeczywista(rl.OpisyDy(), Rozmiar);
-    p.Calkowita(rl.DokladnoscProc());
-    const TRozmiaryOpisow& ro = w.RozmiaryOpisow;
-    for (int i = 0; i <= 5; ++i)
-        p.Rzeczywista(ro[i], Rozmiar);
-    p.Rzeczywista(ro.RozmiarStrzalki(), Rozmiar);
-    p.Rzeczywista(ro.OdlegloscOpisow(), Rozmiar);
+    ZapiszRozmiary(p, w.RozmiaryLegendy, w.RozmiaryOpisow);
     for (uint8_t x : w.RysujPrzejscia)
         p.Logiczna(x);
     for (const auto& nazwa : w.NazwyPrzejsc)
@@ -80,12 +70,7 @@ void CzytajUstawieniaWezla(CzytnikProjektu& c, DaneWezel& w)
         *x = c.Logiczna();
     for (TKolor* k : {&w.KolorLinii, &w.KolorWypelnien, &w.KolorOpisow, &w.KolorTytulow})
         *k = c.Kolor();
-    TRozmiaryLegendy& rl = w.RozmiaryLegendy;
-    for (int i = 0; i <= 8; ++i)
-        rl[i] = c.RzeczywistaS();
-    rl.OpisyDx() = c.RzeczywistaS();
-    rl.OpisyDy() = c.RzeczywistaS();
-    rl.UstawDokladnoscProc(c.Calkowita());
+    CzytajRozmiaryLegendy(c, w.RozmiaryLegendy);
     TRozmiaryOpisow& ro = w.RozmiaryOpisow;
     for (int i = 0; i <= 5; ++i)
         ro[i] = c.RzeczywistaS();

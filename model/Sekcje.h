@@ -4,6 +4,7 @@
 // the title line first; a writer writes its tag line and everything after it.
 
 #include "model/PlikProjektu.h"
+#include "model/Ustawienia.h"
 
 // Tag lines of the structure blocks, written after their diagram or
 // roundabout and recognised by the section loop.
@@ -21,6 +22,12 @@ void CzytajStruktureWezlow(CzytnikProjektu& c);
 // Variants "vv1".
 void ZapiszSekcjeWariantow(PisarzProjektu& p);
 void CzytajSekcjeWariantow(CzytnikProjektu& c);
+
+// The size tables as the settings and every node hold them: the legend's,
+// then the labels' (RozmiaryOpisow is read in two parts by the settings,
+// whose older versions end between them).
+void ZapiszRozmiary(PisarzProjektu& p, const TRozmiaryLegendy& legenda, const TRozmiaryOpisow& opisy);
+void CzytajRozmiaryLegendy(CzytnikProjektu& c, TRozmiaryLegendy& r);
 
 // Settings "nv1".."nv3" with the key lines "wg.Rysuj0Natezenia" and "wg.Struktura".
 void ZapiszSekcjeNastaw(PisarzProjektu& p);
