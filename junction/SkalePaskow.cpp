@@ -120,6 +120,25 @@ float Iloraz(long double licznik, int32_t mianownik, float dotychczas)
     return std::isfinite(f) ? f : dotychczas;
 }
 
+// The default scale, replaced in turn by each rule that is on: the automatic
+// width for the largest value, the chosen maximum width for it, the width
+// per 100 units.
+float Skala(int32_t najwieksza, bool automatycznie, long double szerokoscAuto, bool doMax, float szerokoscMax,
+            bool na100, float szerokosc100)
+{
+    float s = SkalaDomyslna;
+    if (automatycznie)
+        s = Iloraz(szerokoscAuto, najwieksza, s);
+    if (doMax)
+        s = Iloraz(szerokoscMax, najwieksza, s);
+    if (na100) {
+        const auto f = static_cast<float>(0.01L * szerokosc100);
+        if (std::isfinite(f))
+            s = f;
+    }
+    return s;
+}
+
 } // namespace
 
 int32_t NajwiekszeNatezenie()
@@ -171,34 +190,18 @@ int32_t NajwiekszePrzejscie()
 
 void UstawSkalePaskow()
 {
-    wg.SkalaPaskow = SkalaDomyslna;
     wg.MaxNatezenie = NajwiekszeNatezenie();
     // A floor below 1 (possible from a project file) must not make the
     // rules divide by zero: the divisor is then 1.
-    if (wg.SkalaPaskowAuto)
-        wg.SkalaPaskow = Iloraz(1.5L, wg.MaxNatezenie, wg.SkalaPaskow);
-    if (wg.SkalaPaskowMax)
-        wg.SkalaPaskow = Iloraz(wg.MaxSzer, wg.MaxNatezenie, wg.SkalaPaskow);
-    if (wg.SkalaPaskow100) {
-        const auto f = static_cast<float>(0.01L * wg.Pojazd100);
-        if (std::isfinite(f))
-            wg.SkalaPaskow = f;
-    }
+    wg.SkalaPaskow = Skala(wg.MaxNatezenie, wg.SkalaPaskowAuto, 1.5L, wg.SkalaPaskowMax, wg.MaxSzer,
+                           wg.SkalaPaskow100, wg.Pojazd100);
 }
 
 void UstawSkalePrzejsc()
 {
-    wg.SkalaPrzejsc = SkalaDomyslna;
     wg.MaxPrzejscie = NajwiekszePrzejscie();
     if (wg.MaxPrzejscie < 1)
         wg.MaxPrzejscie = 1;
-    if (wg.SkalaPrzejscAuto)
-        wg.SkalaPrzejsc = Iloraz(0.5L, wg.MaxPrzejscie, wg.SkalaPrzejsc);
-    if (wg.SkalaPrzejscMax)
-        wg.SkalaPrzejsc = Iloraz(wg.PrzejMaxSzer, wg.MaxPrzejscie, wg.SkalaPrzejsc);
-    if (wg.SkalaPrzejsc100) {
-        const auto f = static_cast<float>(0.01L * wg.Przej100);
-        if (std::isfinite(f))
-            wg.SkalaPrzejsc = f;
-    }
+    wg.SkalaPrzejsc = Skala(wg.MaxPrzejscie, wg.SkalaPrzejscAuto, 0.5L, wg.SkalaPrzejscMax, wg.PrzejMaxSzer,
+                            wg.SkalaPrzejsc100, wg.Przej100);
 }
