@@ -40,26 +40,29 @@ bool RamieRondaWLiczbie(const DaneRondo& r, int ramie)
     return ramie <= 2 || r.LiczbaRamion > ramie - 1;
 }
 
+// The count's entry and exit totals of inlet `w`, over its first `n` inlets.
+void SumyWlotuPomiaru(int32_t& m, const DanePomiar& p, std::size_t w, std::size_t n)
+{
+    const auto& t = p.NatezeniaNaRelacjach;
+    int64_t wiersz = 0, kolumna = 0;
+    for (std::size_t j = 0; j < n; ++j) {
+        wiersz += t[w][j];
+        kolumna += t[j][w];
+    }
+    Kandydat(m, wiersz);
+    Kandydat(m, kolumna);
+}
+
 void NatezeniaRuchoplanu(int32_t& m, const DaneRuchoplan& r)
 {
     if (ZPomiaruRuchoplanu(r)) {
         const DanePomiar* p = PomiarRuchoplanu(r);
         if (!p)
             return;
-        const auto& t = p->NatezeniaNaRelacjach;
-        for (int k = 1; k <= 4; ++k) {
-            if (!r.Ramie[static_cast<std::size_t>(k - 1)])
-                continue;
-            // The arm's own count inlet, as the junction computation reads it.
-            const auto w = static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1);
-            int64_t wiersz = 0, kolumna = 0;
-            for (std::size_t j = 0; j < 4; ++j) {
-                wiersz += t[w][j];
-                kolumna += t[j][w];
-            }
-            Kandydat(m, wiersz);
-            Kandydat(m, kolumna);
-        }
+        for (int k = 1; k <= 4; ++k)
+            if (r.Ramie[static_cast<std::size_t>(k - 1)])
+                // The arm's own count inlet, as the junction computation reads it.
+                SumyWlotuPomiaru(m, *p, static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1), 4);
         return;
     }
     for (std::size_t k = 0; k < 4; ++k)
@@ -72,20 +75,10 @@ void NatezeniaRuchoplanu(int32_t& m, const DaneRuchoplan& r)
 void NatezeniaRonda(int32_t& m, const DaneRondo& r)
 {
     if (ZPomiaruRonda(r)) {
-        if (const DanePomiar* p = PomiarRonda(r)) {
-            const auto& t = p->NatezeniaNaRelacjach;
-            for (std::size_t k = 0; k < 5; ++k) {
-                if (!r.Ramie[k])
-                    continue;
-                int64_t wiersz = 0, kolumna = 0;
-                for (std::size_t j = 0; j < 5; ++j) {
-                    wiersz += t[k][j];
-                    kolumna += t[j][k];
-                }
-                Kandydat(m, wiersz);
-                Kandydat(m, kolumna);
-            }
-        }
+        if (const DanePomiar* p = PomiarRonda(r))
+            for (std::size_t k = 0; k < 5; ++k)
+                if (r.Ramie[k])
+                    SumyWlotuPomiaru(m, *p, k, 5);
     } else {
         for (int k = 1; k <= 5; ++k) {
             if (!RamieRondaWLiczbie(r, k))
