@@ -53,8 +53,6 @@ void UsunIPrzenumeruj(std::vector<T>& v, int32_t T::*lacze, int32_t i)
             --(r.*lacze);
 }
 
-std::string PozycjaListyWariantow(int32_t i) { return std::to_string(i + 1) + ". " + Warianty[i].Nazwa.str(); }
-
 int64_t SumaRelacji(const DaneRuchoplan& r)
 {
     int64_t s = 0;
@@ -171,6 +169,8 @@ void UsunWezel(int32_t n)
     }
     ProjektZmieniony = true;
 }
+
+std::string PozycjaListyWariantow(int32_t i) { return std::to_string(i + 1) + ". " + Warianty[i].Nazwa.str(); }
 
 void OdswiezListeWariantow()
 {

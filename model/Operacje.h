@@ -28,5 +28,7 @@ void UsunWariant(int32_t v);
 // Deletes node n with its diagrams or roundabouts; the later nodes move down.
 void UsunWezel(int32_t n);
 
-// The variant box of the main window: "n. " + name per variant.
+// The variant box of the main window, one entry per variant.
 void OdswiezListeWariantow();
+// The entry of variant i in that box: "n. " + name.
+std::string PozycjaListyWariantow(int32_t i);

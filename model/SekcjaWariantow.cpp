@@ -1,13 +1,12 @@
 // The variants section "Warianty" (vv1).
 #include "model/OknoGlowne.h"
+#include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 
 namespace {
 constexpr int LiniiWariantu = 7;
 constexpr const char* Polozenie = "######0.00";
-
-std::string PozycjaListy(int indeks, const DaneWariant& w) { return std::to_string(indeks + 1) + ". " + w.Nazwa.str(); }
 }  // namespace
 
 void ZapiszSekcjeWariantow(PisarzProjektu& p)
@@ -45,11 +44,11 @@ void CzytajSekcjeWariantow(CzytnikProjektu& c)
         w.TytulDx = c.RzeczywistaS();
         w.TytulDy = c.RzeczywistaS();
         w.TytulWyrownanie = c.Znak();
-        Okno().DodajWariantDoListy(PozycjaListy(i, w));
+        Okno().DodajWariantDoListy(PozycjaListyWariantow(i));
     }
     if (liczba > 0) {
         BiezacyWariant = 0;
-        Okno().UstawTekstWariantu(PozycjaListy(0, Warianty[0]));
+        Okno().UstawTekstWariantu(PozycjaListyWariantow(0));
     } else {
         BiezacyWariant = -1;
     }
