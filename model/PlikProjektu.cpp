@@ -422,9 +422,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     const int wersja = WersjaPliku(c.Linia());
     if (wersja == 0)
         return Odrzuc("Plik nie jest plikiem projektu.\n" + nazwaPliku);
-    c.Linia();
-    c.Linia();
-    c.Linia();
+    c.Pomin(3);
 
     try {
         if (wersja == 1) {

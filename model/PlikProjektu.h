@@ -2,6 +2,7 @@
 // The project file "*.rup": the line reader and writer that every section
 // uses, and the two operations that save and open a whole project.
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,7 @@ public:
     CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku);
 
     std::string Linia();            // the next line, "" past the end
+    void Pomin(int ile) { nastepna_ += static_cast<std::size_t>(std::max(ile, 0)); }  // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
     std::size_t PozostaloLinii() const;

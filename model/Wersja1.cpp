@@ -82,12 +82,6 @@ int32_t CzytajSlot(CzytnikProjektu& c, int s)
     return i;
 }
 
-void Pomin(CzytnikProjektu& c, int ile)
-{
-    for (int i = 0; i < ile; ++i)
-        c.Linia();
-}
-
 }  // namespace
 
 void CzytajProjektWersji1(CzytnikProjektu& c)
@@ -103,19 +97,19 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
         if (FlagaSlotu(c.Linia()))
             diagram[s] = CzytajSlot(c, s);
         else
-            Pomin(c, 17);
+            c.Pomin(17);
     }
     // Values of the junction go into its first diagram and are copied later.
     DaneRuchoplan brak;
     DaneRuchoplan& pierwszy = Ruchoplany.empty() ? brak : Ruchoplany[0];
 
-    Pomin(c, 6);
+    c.Pomin(6);
     wg.SkalaPaskowAuto = FlagaV1(c.Linia());
     wg.SkalaPaskowMax = FlagaV1(c.Linia());
     wg.MaxSzer = c.RzeczywistaS();
     wg.SkalaPaskow100 = FlagaV1(c.Linia());
     wg.Pojazd100 = c.RzeczywistaS();
-    Pomin(c, 10);
+    c.Pomin(10);
     for (int k = 0; k < 4; ++k) {
         pierwszy.Ramie[k] = FlagaV1(c.Linia()) ? 0 : 1;
         pierwszy.Kat[k] = static_cast<float>(c.Rzeczywista() * 3.141592654 / 180.0);
@@ -126,12 +120,12 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     // The later blocks were added in later releases; each is read only when
     // the file goes on.
     if (!c.Koniec()) {
-        Pomin(c, 2);
+        c.Pomin(2);
         pierwszy.PoprawkaPrawoskretow = c.RzeczywistaS();
         pierwszy.PoprawkaLewoskretow = c.RzeczywistaS();
     }
     if (!c.Koniec()) {
-        Pomin(c, 2);
+        c.Pomin(2);
         for (int s = 0; s < Slotow; ++s) {
             const std::string t1 = c.Linia();
             const std::string t2 = c.Linia();
@@ -141,17 +135,17 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
                 DodajOpisV1(KrotkiTekst<255>(t2), v, 2.0f, 0.4f, 0.3f, 0.45f);
             }
         }
-        Pomin(c, 1);
+        c.Pomin(1);
     }
     if (!c.Koniec()) {
-        Pomin(c, 1);
+        c.Pomin(1);
         for (int k = 0; k < 4; ++k)
             c.Tekst(pierwszy.OpisRamienia[2 * k + 1]);
     }
     if (!c.Koniec()) {
-        Pomin(c, 2);
+        c.Pomin(2);
         for (int s = 0; s < Slotow; ++s) {
-            Pomin(c, 1);
+            c.Pomin(1);
             std::array<int32_t, 4> zawrotki{};
             for (int32_t& z : zawrotki)
                 z = Natezenie(c);
@@ -161,7 +155,7 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
         }
     }
     if (!c.Koniec()) {
-        Pomin(c, 2);
+        c.Pomin(2);
         pierwszy.GlobOdsuniecie = c.RzeczywistaS();
         pierwszy.GlobDlugosc = c.RzeczywistaS();
         pierwszy.GlobPromienPrawoskretu = c.RzeczywistaS();
@@ -192,7 +186,7 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     RozmiaryLegendy.OpisyDy() = 0.0f;
     RozmiaryOpisow.OdlegloscOpisow() = 4.0f;
     if (!Warianty.empty()) {
-        Okno().UstawTekstWariantu("1. " + Warianty[0].Nazwa.str());
+        Okno().UstawTekstWariantu(PozycjaListyWariantow(0));
         BiezacyWariant = 0;
     }
 }
