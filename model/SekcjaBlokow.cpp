@@ -107,8 +107,7 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c)
     for (auto& linia : LinieBlokow)
         c.Tekst(linia);
 
-    for (int i = 0; i < 3; ++i)
-        c.Linia();
+    c.Pomin(3);
     const int32_t wstawien = c.LiczbaRekordow(LiniiWstawienia);
     Bloki.assign(static_cast<std::size_t>(wstawien), DaneBlok{});
     c.Linia();  // separator
