@@ -156,21 +156,63 @@ struct PlotnoQt::Stan {
     // colour written into the pixel: set straight in the image, which costs
     // far less than the painter's point drawing, when nobody else has
     // changed the painter's clipping, transform or composition.
+    bool PikseleWprost() const
+    {
+        if (!obraz || obcyMalarz) return false;
+        const QImage* obrazek = static_cast<const QImage*>(urzadzenie);
+        return obrazek->isDetached() && (obrazek->format() == QImage::Format_RGB32 ||
+                                         obrazek->format() == QImage::Format_ARGB32_Premultiplied);
+    }
+    uint32_t KolorPikseli() const
+    {
+        return 0xFF000000u | static_cast<uint32_t>(KolorR(kolorPiora) << 16 | KolorG(kolorPiora) << 8 | KolorB(kolorPiora));
+    }
     void RysujPiksele(const std::vector<QPoint>& piksele)
     {
-        QImage* obrazek = static_cast<QImage*>(urzadzenie);
-        const bool wprost = !obcyMalarz && obrazek->isDetached() &&
-                            (obrazek->format() == QImage::Format_RGB32 ||
-                             obrazek->format() == QImage::Format_ARGB32_Premultiplied);
-        if (!wprost) {
+        if (!PikseleWprost()) {
             malarz.drawPoints(piksele.data(), static_cast<int>(piksele.size()));
             return;
         }
-        const uint32_t kolor = 0xFF000000u | static_cast<uint32_t>(KolorR(kolorPiora) << 16 | KolorG(kolorPiora) << 8 | KolorB(kolorPiora));
+        QImage* obrazek = static_cast<QImage*>(urzadzenie);
+        const uint32_t kolor = KolorPikseli();
         uchar* bity = obrazek->bits();
         const qsizetype wiersz = obrazek->bytesPerLine();
         for (const QPoint& q : piksele)
             reinterpret_cast<uint32_t*>(bity + q.y() * wiersz)[q.x()] = kolor;
+    }
+
+    // The strokes of a text as `DodajLinie` would take them, the single
+    // pixels written at once: they have the colour of every line waiting,
+    // and nothing else is drawn before those.
+    void DodajOdcinkiWprost(std::span<const PunktInt> konce)
+    {
+        Oczekujace& o = oczekujace[CienkaGrubosc(grubosc)];
+        QImage* obrazek = static_cast<QImage*>(urzadzenie);
+        const uint32_t kolor = KolorPikseli();
+        uchar* bity = obrazek->bits();
+        const qsizetype wiersz = obrazek->bytesPerLine();
+        const unsigned szer = static_cast<unsigned>(szerokosc), wys = static_cast<unsigned>(wysokosc);
+        for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
+            const PunktInt a = konce[k], b = konce[k + 1];
+            if (a.X == b.X && a.Y == b.Y) continue;
+            const bool wewnatrz = static_cast<unsigned>(a.X) < szer && static_cast<unsigned>(a.Y) < wys &&
+                                  static_cast<unsigned>(b.X) < szer && static_cast<unsigned>(b.Y) < wys;
+            const QLine l(a.X, a.Y, b.X, b.Y);
+            if (!wewnatrz) {
+                o.pojedyncze.push_back(l);
+                saOczekujace = true;
+                continue;
+            }
+            const int dx = b.X - a.X, dy = b.Y - a.Y;
+            const bool doPrzodu = std::abs(dx) < std::abs(dy) ? dy > 0 : dx > 0;
+            if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
+                const PunktInt q = doPrzodu ? a : b;
+                reinterpret_cast<uint32_t*>(bity + q.Y * wiersz)[q.X] = kolor;
+                continue;
+            }
+            (doPrzodu ? o.naprzod : o.wstecz).push_back(l);
+            saOczekujace = true;
+        }
     }
 
     // A rectangle with a thin solid pen and a solid brush, wholly on the
@@ -401,6 +443,11 @@ void PlotnoQt::Odcinki(std::span<const PunktInt> konce)
     if (konce.size() < 2) return;
     const PunktInt ostatni = konce[(konce.size() & ~std::size_t{1}) - 1];
     if (QPainter* m = MalarzWlasny()) {
+        if (s_->LinieRazem() && s_->PikseleWprost()) {
+            s_->DodajOdcinkiWprost(konce);
+            s_->pozycja = QPoint(ostatni.X, ostatni.Y);
+            return;
+        }
         for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
             const PunktInt a = konce[k], b = konce[k + 1];
             if (a.X != b.X || a.Y != b.Y) s_->DodajLinie(*m, QPoint(a.X, a.Y), QPoint(b.X, b.Y));
