@@ -5,16 +5,39 @@
 
 namespace {
 
+// A conversion descriptor opened once per thread and direction: texts are
+// converted for every label drawn, and opening is the costly part.
+class Deskryptor {
+public:
+    Deskryptor(const char* do_kodu, const char* z_kodu) : cd_(iconv_open(do_kodu, z_kodu)) {}
+    ~Deskryptor()
+    {
+        if (Otwarty())
+            iconv_close(cd_);
+    }
+    Deskryptor(const Deskryptor&) = delete;
+    Deskryptor& operator=(const Deskryptor&) = delete;
+
+    bool Otwarty() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t cd() const { return cd_; }
+
+private:
+    iconv_t cd_;
+};
+
 // One conversion through iconv; a sequence iconv rejects is replaced by "?"
-// and skipped (one byte of input), so damaged text still converts.
-std::string Konwertuj(const char* do_kodu, const char* z_kodu, std::string_view tekst)
+// and skipped (one byte of input, a whole sequence when the input is UTF-8),
+// so damaged text still converts.
+std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst)
 {
     std::string wynik;
     if (tekst.empty())
         return wynik;
-    iconv_t cd = iconv_open(do_kodu, z_kodu);
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    if (!d.Otwarty())
         return std::string(tekst);
+    iconv_t cd = d.cd();
+    // A conversion left half done by an error starts from the initial state.
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
 
     wynik.reserve(tekst.size() * 2);
     char* wej = const_cast<char*>(tekst.data());
@@ -35,7 +58,7 @@ std::string Konwertuj(const char* do_kodu, const char* z_kodu, std::string_view 
             // Skip a whole UTF-8 sequence when the input is UTF-8.
             unsigned char c = static_cast<unsigned char>(*wej);
             size_t dl = 1;
-            if (std::string_view(z_kodu) == "UTF-8") {
+            if (zUtf8) {
                 if (c >= 0xF0 && c < 0xF8) dl = 4;
                 else if (c >= 0xE0) dl = 3;
                 else if (c >= 0xC0) dl = 2;
@@ -52,7 +75,6 @@ std::string Konwertuj(const char* do_kodu, const char* z_kodu, std::string_view 
         }
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv_close(cd);
     return wynik;
 }
 
@@ -60,10 +82,12 @@ std::string Konwertuj(const char* do_kodu, const char* z_kodu, std::string_view 
 
 std::string Cp1250NaUtf8(std::string_view cp1250)
 {
-    return Konwertuj("UTF-8", "CP1250", cp1250);
+    thread_local const Deskryptor d("UTF-8", "CP1250");
+    return Konwertuj(d, false, cp1250);
 }
 
 std::string Utf8NaCp1250(std::string_view utf8)
 {
-    return Konwertuj("CP1250", "UTF-8", utf8);
+    thread_local const Deskryptor d("CP1250", "UTF-8");
+    return Konwertuj(d, true, utf8);
 }
