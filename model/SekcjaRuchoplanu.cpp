@@ -124,46 +124,19 @@ int32_t CzytajIndeks(CzytnikScisly& c)
     return n;
 }
 
-void CzytajKv3(CzytnikScisly& c)
+// kv3, or the older kv2 and kv1: these have no caption height, links or
+// data-mode flags and no structure; kv1 has no crossing volumes either.
+void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 {
     const int32_t n = CzytajIndeks(c);
     DaneRuchoplan r;
-    WypelnijDomyslnyRuchoplan(r);
+    if (wersja >= 3) {
+        WypelnijDomyslnyRuchoplan(r);
+    } else {
+        r = RuchoplanZerowy();
+        r.TytulWysokosc = 0.7f;
+    }
     r.Przejscie.fill(1);
-    c.Pomin();
-    r.Obliczony = 0;
-    r.NrWezla = c.Calkowita();
-    r.NrWariantu = c.Calkowita();
-    for (auto& t : r.Tytul)
-        c.Tekst(t);
-    r.TytulDx = c.RzeczywistaS();
-    r.TytulDy = c.RzeczywistaS();
-    r.TytulWyrownanie = c.Znak();
-    r.TytulWysokosc = c.RzeczywistaS();
-    r.NrPomiaru = c.Calkowita();
-    r.NrPrognozy = c.Calkowita();
-    r.NrWspolczynnikow = c.Calkowita();
-    r.ZPomiaru = c.Logiczna();
-    r.AutoAktualizacja = c.Logiczna();
-    r.WlaczPrognoze = c.Logiczna();
-    r.X = c.RzeczywistaS();
-    r.Y = c.RzeczywistaS();
-    r.GeometriaWprowadzona = c.Logiczna();
-    CzytajGlobalneIKolory(c, r);
-    for (int k = 0; k < 4; ++k)
-        CzytajRamie(c, r, k, true);
-    r.Obliczony = 0;
-    PoliczSumyRuchoplanu(r);
-    Ruchoplany[n] = r;
-}
-
-// kv2 and kv1: no caption height, links or data-mode flags, no structure.
-void CzytajStarszy(CzytnikScisly& c, bool zPrzejsciami)
-{
-    const int32_t n = CzytajIndeks(c);
-    DaneRuchoplan r = RuchoplanZerowy();
-    r.Przejscie.fill(1);
-    r.TytulWysokosc = 0.7f;
     r.Obliczony = 0;
     c.Pomin();
     r.NrWezla = c.Calkowita();
@@ -173,17 +146,28 @@ void CzytajStarszy(CzytnikScisly& c, bool zPrzejsciami)
     r.TytulDx = c.RzeczywistaS();
     r.TytulDy = c.RzeczywistaS();
     r.TytulWyrownanie = c.Znak();
+    if (wersja >= 3) {
+        r.TytulWysokosc = c.RzeczywistaS();
+        r.NrPomiaru = c.Calkowita();
+        r.NrPrognozy = c.Calkowita();
+        r.NrWspolczynnikow = c.Calkowita();
+        r.ZPomiaru = c.Logiczna();
+        r.AutoAktualizacja = c.Logiczna();
+        r.WlaczPrognoze = c.Logiczna();
+    }
     r.X = c.RzeczywistaS();
     r.Y = c.RzeczywistaS();
     r.GeometriaWprowadzona = c.Logiczna();
     CzytajGlobalneIKolory(c, r);
     for (int k = 0; k < 4; ++k)
-        CzytajRamie(c, r, k, zPrzejsciami);
+        CzytajRamie(c, r, k, wersja >= 2);
     PoliczSumyRuchoplanu(r);
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
-    if (zPrzejsciami)
-        r.WlaczPrognoze = 1;
+    if (wersja < 3) {
+        r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
+        r.ZPomiaru = 0;
+        if (wersja == 2)
+            r.WlaczPrognoze = 1;
+    }
     Ruchoplany[n] = r;
 }
 
@@ -237,10 +221,7 @@ void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks)
 void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja)
 {
     CzytnikScisly s(c);
-    if (wersja >= 3)
-        CzytajKv3(s);
-    else
-        CzytajStarszy(s, wersja == 2);
+    CzytajRuchoplan(s, wersja);
 }
 
 void CzytajStruktureRuchoplanu(CzytnikProjektu& c)
