@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/PlikProjektu.h"
 #include "platform/Kodowanie.h"
@@ -32,6 +33,22 @@ public:
     int32_t Liczba(int liniiNaRekord) { Wymagaj(); return c_.LiczbaRekordow(liniiNaRekord); }
     // The message is UTF-8 in the sources, Windows-1250 in the model.
     [[noreturn]] void Blad(std::string_view utf8) const { c_.Blad(Utf8NaCp1250(utf8)); }
+
+    // The title and the index of a record section; the collection takes the
+    // index as its last record, a new one being `nowy`. Sections come in
+    // index order, so an index past the next free one is a malformed file
+    // (it would also let a file allocate without bound). `czego` names the
+    // record in the message.
+    template <class T>
+    int32_t NumerRekordu(std::vector<T>& v, std::string_view czego, const T& nowy = T{})
+    {
+        Pomin();
+        const int32_t n = Calkowita();
+        if (n < 0 || n > static_cast<int32_t>(v.size()))
+            Blad("nieprawidłowy numer " + std::string(czego) + ": " + std::to_string(n));
+        v.resize(static_cast<std::size_t>(n) + 1, nowy);
+        return n;
+    }
 
 private:
     void Wymagaj() { if (c_.Koniec()) Blad("nieoczekiwany koniec pliku"); }

@@ -81,13 +81,7 @@ void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
 
 void CzytajRondo(CzytnikScisly& c, int wersja)
 {
-    c.Pomin();
-    const int32_t i = c.Calkowita();
-    // Sections come in index order; an index past the next free one is a
-    // malformed file (and would let it allocate without bound).
-    if (i < 0 || i > static_cast<int32_t>(Ronda.size()))
-        c.Blad("nieprawidłowy numer ronda: " + std::to_string(i));
-    Ronda.resize(static_cast<std::size_t>(i) + 1, RondoZerowe());
+    const int32_t i = c.NumerRekordu(Ronda, "ronda", RondoZerowe());
     DaneRondo& r = Ronda[i];
     r.Przejscie.fill(1);
     c.Pomin();

@@ -111,24 +111,11 @@ void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
     r.KoloryPodstawowe[2] = c.Kolor();
 }
 
-// The title and the index of a section; the collection takes the index as its
-// last record. Sections come in index order, so an index past the next free
-// one is a malformed file (it would also let a file allocate without bound).
-int32_t CzytajIndeks(CzytnikScisly& c)
-{
-    c.Pomin();
-    const int32_t n = c.Calkowita();
-    if (n < 0 || n > static_cast<int32_t>(Ruchoplany.size()))
-        c.Blad("nieprawidłowy numer ruchoplanu: " + std::to_string(n));
-    Ruchoplany.resize(static_cast<std::size_t>(n) + 1);
-    return n;
-}
-
 // kv3, or the older kv2 and kv1: these have no caption height, links or
 // data-mode flags and no structure; kv1 has no crossing volumes either.
 void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 {
-    const int32_t n = CzytajIndeks(c);
+    const int32_t n = c.NumerRekordu(Ruchoplany, "ruchoplanu");
     DaneRuchoplan r;
     if (wersja >= 3) {
         WypelnijDomyslnyRuchoplan(r);
