@@ -50,6 +50,18 @@ public:
         return n;
     }
 
+    // The title and the index of a structure block, which must name a record
+    // already read; `brak` names a missing one in the message.
+    template <class T>
+    int32_t NumerStruktury(const std::vector<T>& v, std::string_view brak)
+    {
+        Pomin();
+        const int32_t n = Calkowita();
+        if (n < 0 || static_cast<std::size_t>(n) >= v.size())
+            Blad("blok struktury wskazuje " + std::string(brak) + " nr " + std::to_string(n));
+        return n;
+    }
+
 private:
     void Wymagaj() { if (c_.Koniec()) Blad("nieoczekiwany koniec pliku"); }
     CzytnikProjektu& c_;

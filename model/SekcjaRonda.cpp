@@ -176,10 +176,7 @@ void CzytajSekcjeRonda(CzytnikProjektu& c, int wersja)
 void CzytajStruktureRonda(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
-    s.Pomin();
-    const int32_t i = s.Calkowita();
-    if (!JestIndeksem(i, Ronda))
-        s.Blad("blok struktury wskazuje nieistniejące rondo nr " + std::to_string(i));
+    const int32_t i = s.NumerStruktury(Ronda, "nieistniejące rondo");
     s.Pomin();
     DaneRondo& r = Ronda[i];
     r.ZeStruktury = s.Logiczna();

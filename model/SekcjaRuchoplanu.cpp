@@ -214,10 +214,7 @@ void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja)
 void CzytajStruktureRuchoplanu(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
-    s.Pomin();
-    const int32_t n = s.Calkowita();
-    if (!JestIndeksem(n, Ruchoplany))
-        s.Blad("blok struktury wskazuje nieistniejący ruchoplan nr " + std::to_string(n));
+    const int32_t n = s.NumerStruktury(Ruchoplany, "nieistniejący ruchoplan");
     s.Pomin();
     DaneRuchoplan& r = Ruchoplany[n];
     r.ZeStruktury = s.Logiczna();
