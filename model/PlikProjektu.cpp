@@ -154,6 +154,14 @@ void PisarzProjektu::LogicznaTN(bool x) { linie_.emplace_back(x ? "T" : "N"); }
 void PisarzProjektu::Znak(char z) { linie_.emplace_back(1, z); }
 void PisarzProjektu::Kolor(TKolor k) { linie_.push_back(KolorNaTekst(k)); }
 
+void PisarzProjektu::Naglowek(std::string_view znacznik, std::string_view tytul, int64_t liczba)
+{
+    Linia(LiniaZnacznika(znacznik));
+    Linia(tytul);
+    Calkowita(liczba);
+    Linia(Kreski);
+}
+
 std::string LiniaZnacznika(std::string_view znacznik) { return Kreski + std::string(znacznik); }
 
 // ---------------------------------------------------------------- colours

@@ -70,6 +70,9 @@ public:
     void LogicznaTN(bool x);        // "T" / "N"
     void Znak(char z);
     void Kolor(TKolor k);           // name or "$" and 8 hexadecimal digits
+    // The head of a record section: tag line, title, record count or index,
+    // separator.
+    void Naglowek(std::string_view znacznik, std::string_view tytul, int64_t liczba);
     template <int N>
     void Tekst(const KrotkiTekst<N>& pole) { Linia(pole.str()); }
 

@@ -46,10 +46,7 @@ float CzytajLiczbeZaPrefiksem(CzytnikProjektu& c)
 
 void ZapiszSekcjeBlokow(PisarzProjektu& p)
 {
-    p.Linia(LiniaZnacznika("bv1"));
-    p.Linia(" Bloki");
-    p.Calkowita(LiczbaDefinicjiBlokow());
-    p.Linia(Kreski);
+    p.Naglowek("bv1", " Bloki", LiczbaDefinicjiBlokow());
     for (const DaneBlokWpis& d : DefinicjeBlokow) {
         p.Linia("Nazwa bloku  : " + d.Nazwa);
         p.Linia("Data         : " + DataNaTekst(d.Data));

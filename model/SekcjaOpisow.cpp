@@ -9,10 +9,7 @@ constexpr const char* Liczba = "######0.00";
 
 void ZapiszSekcjeOpisow(PisarzProjektu& p)
 {
-    p.Linia(LiniaZnacznika("ov1"));
-    p.Linia("Opisy");
-    p.Calkowita(LiczbaOpisow());
-    p.Linia(Kreski);
+    p.Naglowek("ov1", "Opisy", LiczbaOpisow());
     for (const DaneOpis& o : Opisy) {
         p.Tekst(o.Tekst);
         for (float x : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Zapas, o.Grubosc})

@@ -12,14 +12,6 @@ constexpr int LiniiPomiaru = 704;
 constexpr int LiniiPrognozy = 146;
 constexpr int LiniiWspolczynnikow = 21;
 
-void ZapiszNaglowek(PisarzProjektu& p, const char* znacznik, const char* tytul, int liczba)
-{
-    p.Linia(LiniaZnacznika(znacznik));
-    p.Linia(tytul);
-    p.Calkowita(liczba);
-    p.Linia(Kreski);
-}
-
 void ZapiszPomiar(PisarzProjektu& p, const DanePomiar& m)
 {
     p.Linia(DataNaTekst(m.DataOstEdycja));
@@ -142,7 +134,7 @@ void ZapiszSekcjePomiarow(PisarzProjektu& p)
 {
     if (Pomiary.empty())
         return;
-    ZapiszNaglowek(p, "pm1", "Pomiary", LiczbaPomiarow());
+    p.Naglowek("pm1", "Pomiary", LiczbaPomiarow());
     for (const DanePomiar& m : Pomiary)
         ZapiszPomiar(p, m);
 }
@@ -160,7 +152,7 @@ void ZapiszSekcjePrognoz(PisarzProjektu& p)
 {
     if (Prognozy.empty())
         return;
-    ZapiszNaglowek(p, "pr1", "Prognozy", LiczbaPrognoz());
+    p.Naglowek("pr1", "Prognozy", LiczbaPrognoz());
     for (const DanePrognoza& f : Prognozy) {
         p.Logiczna(f.TrybPrognoza);
         for (const auto& wiersz : f.PrognozaPojazdy)
@@ -194,7 +186,7 @@ void ZapiszSekcjeWspolczynnikow(PisarzProjektu& p)
 {
     if (Wspolczynniki.empty())
         return;
-    ZapiszNaglowek(p, "wp1", "Wspolczynniki pomiaru", LiczbaWspolczynnikow());
+    p.Naglowek("wp1", "Wspolczynniki pomiaru", LiczbaWspolczynnikow());
     for (const DaneWspolczynniki& w : Wspolczynniki) {
         for (float x : w.Wspolczynnik)
             p.Rzeczywista(x, "######0.00");

@@ -132,10 +132,7 @@ void CzytajRondo(CzytnikScisly& c, int wersja)
 void ZapiszSekcjeRonda(PisarzProjektu& p, int indeks)
 {
     const DaneRondo& r = Ronda.at(static_cast<std::size_t>(indeks));
-    p.Linia(LiniaZnacznika("rv3"));
-    p.Linia("Rondo");
-    p.Calkowita(indeks);
-    p.Linia(Kreski);
+    p.Naglowek("rv3", "Rondo", indeks);
     p.Calkowita(r.NrWezla);
     p.Calkowita(r.NrWariantu);
     for (const auto& t : r.Tytul)

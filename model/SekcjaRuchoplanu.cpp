@@ -163,10 +163,7 @@ void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks)
 {
     const DaneRuchoplan& r = Ruchoplany.at(static_cast<std::size_t>(indeks));
-    p.Linia(LiniaZnacznika("kv3"));
-    p.Linia("Ruchoplan");
-    p.Calkowita(indeks);
-    p.Linia(Kreski);
+    p.Naglowek("kv3", "Ruchoplan", indeks);
     p.Calkowita(r.NrWezla);
     p.Calkowita(r.NrWariantu);
     for (const auto& t : r.Tytul)

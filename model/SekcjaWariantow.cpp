@@ -11,10 +11,7 @@ constexpr const char* Polozenie = "######0.00";
 
 void ZapiszSekcjeWariantow(PisarzProjektu& p)
 {
-    p.Linia(LiniaZnacznika("vv1"));
-    p.Linia("Warianty");
-    p.Calkowita(LiczbaWariantow());
-    p.Linia(Kreski);
+    p.Naglowek("vv1", "Warianty", LiczbaWariantow());
     for (const DaneWariant& w : Warianty) {
         p.Tekst(w.Nazwa);
         p.Tekst(w.Tytul1);

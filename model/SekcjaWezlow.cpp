@@ -111,10 +111,7 @@ void UzupelnijWezelWersji1(DaneWezel& w)
 
 void ZapiszSekcjeWezlow(PisarzProjektu& p)
 {
-    p.Linia(LiniaZnacznika("wv3"));
-    p.Linia("W\xEAz\xB3y");
-    p.Calkowita(LiczbaWezlow());
-    p.Linia(Kreski);
+    p.Naglowek("wv3", "W\xEAz\xB3y", LiczbaWezlow());
     for (const DaneWezel& w : Wezly)
         ZapiszWezel(p, w);
     p.Linia("");
