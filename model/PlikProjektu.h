@@ -35,6 +35,17 @@ public:
     // A count of records of at least `liniiNaRekord` lines each: refused when
     // negative or when the rest of the file cannot hold that many records.
     int32_t LiczbaRekordow(int liniiNaRekord);
+    // The head of a record section after its tag line: the title, the
+    // record count (as LiczbaRekordow) and the separator; `v` gets that many
+    // new records.
+    template <class T>
+    void NaglowekRekordow(std::vector<T>& v, int liniiNaRekord)
+    {
+        Linia();
+        const int32_t n = LiczbaRekordow(liniiNaRekord);
+        v.assign(static_cast<std::size_t>(n), T{});
+        Linia();
+    }
     double Rzeczywista();           // through PoprawSeparator, else BladPliku
     float RzeczywistaS();
     double RzeczywistaLubDomyslna(double domyslna);  // TekstNaLiczbe rule

@@ -82,10 +82,7 @@ void ZapiszSekcjeBlokow(PisarzProjektu& p)
 
 void CzytajSekcjeBlokow(CzytnikProjektu& c)
 {
-    c.Linia();  // title
-    const int32_t definicji = c.LiczbaRekordow(LiniiDefinicji);
-    DefinicjeBlokow.assign(static_cast<std::size_t>(definicji), DaneBlokWpis{});
-    c.Linia();  // separator
+    c.NaglowekRekordow(DefinicjeBlokow, LiniiDefinicji);
     for (DaneBlokWpis& d : DefinicjeBlokow) {
         d.Nazwa = c.ZaPrefiksem(Prefiks);
         d.Data = CzytajCzas(c, [](const std::string& t) { return TekstNaDate(t); });
@@ -96,18 +93,13 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c)
         d.Koniec = CzytajCalkowitaZaPrefiksem(c);
     }
 
-    for (int i = 0; i < 3; ++i)
-        c.Linia();  // empty line, separator, list title
-    const int32_t linii = c.LiczbaRekordow(1);
-    LinieBlokow.assign(static_cast<std::size_t>(linii), KrotkiTekst<255>{});
-    c.Linia();  // separator
+    c.Pomin(2);  // empty line, separator
+    c.NaglowekRekordow(LinieBlokow, 1);
     for (auto& linia : LinieBlokow)
         c.Tekst(linia);
 
-    c.Pomin(3);
-    const int32_t wstawien = c.LiczbaRekordow(LiniiWstawienia);
-    Bloki.assign(static_cast<std::size_t>(wstawien), DaneBlok{});
-    c.Linia();  // separator
+    c.Pomin(2);
+    c.NaglowekRekordow(Bloki, LiniiWstawienia);
     for (DaneBlok& b : Bloki) {
         b.Nazwa = c.ZaPrefiksem(Prefiks);
         b.Wariant = CzytajCalkowitaZaPrefiksem(c);

@@ -24,10 +24,7 @@ void ZapiszSekcjeOpisow(PisarzProjektu& p)
 
 void CzytajSekcjeOpisow(CzytnikProjektu& c)
 {
-    c.Linia();  // title
-    const int32_t liczba = c.LiczbaRekordow(LiniiOpisu);
-    Opisy.assign(static_cast<std::size_t>(liczba), DaneOpis{});
-    c.Linia();  // separator
+    c.NaglowekRekordow(Opisy, LiniiOpisu);
     for (DaneOpis& o : Opisy) {
         c.Tekst(o.Tekst);
         for (float* x : {&o.X, &o.Y, &o.Sx, &o.Sy, &o.Kat, &o.Zapas, &o.Grubosc})

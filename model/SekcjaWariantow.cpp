@@ -26,10 +26,8 @@ void ZapiszSekcjeWariantow(PisarzProjektu& p)
 
 void CzytajSekcjeWariantow(CzytnikProjektu& c)
 {
-    c.Linia();  // title
-    const int32_t liczba = c.LiczbaRekordow(LiniiWariantu);
-    Warianty.assign(static_cast<std::size_t>(liczba), DaneWariant{});
-    c.Linia();  // separator
+    c.NaglowekRekordow(Warianty, LiniiWariantu);
+    const int32_t liczba = LiczbaWariantow();
     // A second section replaces the first, so the list starts afresh.
     Okno().WyczyscWarianty();
     for (int i = 0; i < liczba; ++i) {

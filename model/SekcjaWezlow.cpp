@@ -139,10 +139,7 @@ void ZapiszSekcjeWezlow(PisarzProjektu& p)
 void CzytajSekcjeWezlow(CzytnikProjektu& c, int wersja)
 {
     Wezly.clear();
-    c.Linia();  // title
-    const int32_t liczba = c.LiczbaRekordow(LiniiWezla[wersja]);
-    Wezly.assign(static_cast<std::size_t>(liczba), DaneWezel{});
-    c.Linia();  // separator
+    c.NaglowekRekordow(Wezly, LiniiWezla[wersja]);
     for (DaneWezel& w : Wezly) {
         CzytajPoczatekWezla(c, w);
         if (wersja == 1)
