@@ -2,14 +2,12 @@
 
 #include <cmath>
 
-#include "junction/Komunikaty.h"
 #include "junction/Relacje.h"
 #include "junction/SkalePaskow.h"
 #include "junction/WlotyPomiaru.h"
 #include "model/Projekt.h"
 #include "model/Ustawienia.h"
 #include "model/Wezel.h"
-#include "platform/Kodowanie.h"
 
 namespace {
 
@@ -127,7 +125,7 @@ void UsunNieliczby(DaneRuchoplan& r)
         rel.Luk2 = DaneLuk{};
     }
     if (byly)
-        ZbierzKomunikat(Utf8NaCp1250(KomunikatZlychParametrow));
+        ZglosZleParametry();
 }
 
 } // namespace

@@ -11,9 +11,6 @@
 #include "model/Ustawienia.h"
 #include "platform/Kodowanie.h"
 
-const char* const KomunikatZlychParametrow =
-    "Zmień parametry wyświetlania (ZMNIEJSZ SZEROKOŚĆ LUB ZWIĘKSZ DŁUGOŚĆ PASKÓW!";
-
 namespace {
 
 constexpr double PromienPrzejazdu = 10.0;
@@ -59,7 +56,7 @@ void ZgubLuk(DaneLuk& luk)
 
 void ZglosBladLuku(DaneLuk& luk)
 {
-    ZbierzKomunikat(Utf8NaCp1250(KomunikatZlychParametrow));
+    ZglosZleParametry();
     ZgubLuk(luk);
 }
 
@@ -143,6 +140,11 @@ std::string NazwaRelacji(int z, int do_)
 }
 
 } // namespace
+
+void ZglosZleParametry()
+{
+    ZbierzKomunikat(Utf8NaCp1250("Zmień parametry wyświetlania (ZMNIEJSZ SZEROKOŚĆ LUB ZWIĘKSZ DŁUGOŚĆ PASKÓW!"));
+}
 
 void UtworzRelacjeSkretu(bool rysuj, const std::string& nazwa, double r1, double r2, int32_t natezenie,
                          const KrawedzRelacji& k1, const KrawedzRelacji& k2, const KrawedzRelacji& k3,

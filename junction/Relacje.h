@@ -28,5 +28,6 @@ void UtworzRelacjeZawrotki(bool rysuj, const std::string& nazwa, double dl, doub
 // order. This is the painting order.
 void SortujRelacje(int indeks);
 
-// The message shown when an arc of a band cannot be built (UTF-8).
-extern const char* const KomunikatZlychParametrow;
+// Collects the message asking the user to change the display values, for a
+// band whose arc or points cannot be built.
+void ZglosZleParametry();
