@@ -3,6 +3,7 @@
 // zero-volume mode, and the whole diagram painted into a bitmap kept as a
 // test artefact (artefakty/ruchoplan.png in the build folder).
 
+#include "drawing/Tekst.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -127,13 +128,15 @@ TEST_F(RysujRuchoplanTest, BitmapaEkranu)
     Ustaw(1, 4, 80);
     Ustaw(3, 2, 60);
     R().Strzalka = {1, 1, 1, 1};
-    R().OpisRamienia = {"ul. Polna", "", "ul. Długa", "", " ", " ", " ", " "};
+    R().OpisRamienia = {"ul. Polna", "", "ul. D\xB3" "uga", "", " ", " ", " ", " "};
     R().Tytul = {"Skrzy\xBF" "owanie", "", ""};
     R().TytulWysokosc = 1.0f;
     wg.RysujPrzejscia = {1, 0, 0, 0};
     R().Przejscia[1].L[0] = 30;
     R().Przejscia[1].P[0] = 20;
     Oblicz();
+    // The picture kept for a person to look at shows the program's own font.
+    ASSERT_EQ(WczytajCzcionke(KG_BUILD_DIR "/Dane/Roman100.Lzs", Czcionka), "");
 
     QImage obraz(1000, 800, QImage::Format_RGB32);
     obraz.fill(Qt::white);
