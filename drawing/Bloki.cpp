@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 #include <numbers>
 
+#include "drawing/Geometria.h"
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
 #include "drawing/Tekst.h"
@@ -211,11 +211,6 @@ void CzytajKomende(std::string tekst, Komenda& k, Geometria geometria)
     if (!geometria(c, k))
         k.Poprawna = 0;
     CzytajKoncowke(c, k);
-}
-
-bool Skonczone(std::initializer_list<double> liczby)
-{
-    return std::all_of(liczby.begin(), liczby.end(), [](double x) { return std::isfinite(x); });
 }
 
 // Where a point of a block lands on the sheet.

@@ -9,7 +9,9 @@
 //   AzymutL     - counter-clockwise from +y (-x is pi/2).
 // An arc's angles are right azimuths when Prawo is set, left ones otherwise.
 
+#include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 #include "model/Typy.h"
 
@@ -53,6 +55,16 @@ struct ProstaAB {
     double A = 0.0;
     double B = 0.0;
 };
+
+// True when every value is a finite number: a shape computed from a broken
+// figure (or read from a damaged file) is left out of the drawing.
+inline bool Skonczone(std::initializer_list<double> wartosci)
+{
+    for (double w : wartosci)
+        if (!std::isfinite(w))
+            return false;
+    return true;
+}
 
 double Odleglosc(double X1, double Y1, double X2, double Y2);
 double MaxZ2(double a, double b);

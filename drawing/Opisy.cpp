@@ -1,7 +1,6 @@
 #include "drawing/Opisy.h"
 
-#include <cmath>
-
+#include "drawing/Geometria.h"
 #include "drawing/Tekst.h"
 #include "model/Projekt.h"
 
@@ -11,9 +10,8 @@ namespace {
 // description is left out rather than sent to the outputs.
 bool DaSieNarysowac(const DaneOpis& o)
 {
-    for (float v : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Grubosc})
-        if (!std::isfinite(v))
-            return false;
+    if (!Skonczone({o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Grubosc}))
+        return false;
     // A text of no height shows nothing (and has no width factor in DXF).
     return o.Sy != 0.0f;
 }

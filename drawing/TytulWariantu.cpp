@@ -1,7 +1,6 @@
 #include "drawing/TytulWariantu.h"
 
-#include <cmath>
-
+#include "drawing/Geometria.h"
 #include "drawing/Tekst.h"
 #include "model/Projekt.h"
 
@@ -14,7 +13,7 @@ void RysujTytulWariantu(int wariant, TKolor kolor, const std::string& warstwa)
     if (wyrownanie != 'L' && wyrownanie != 'C' && wyrownanie != 'P')
         return;
     const double h = RozmiaryOpisow.WysOznaczenia();
-    if (!std::isfinite(w.TytulDx) || !std::isfinite(w.TytulDy) || !std::isfinite(h))
+    if (!Skonczone({w.TytulDx, w.TytulDy, h}))
         return;
     const KrotkiTekst<250>* linie[] = {&w.Tytul1, &w.Tytul2, &w.Tytul3};
     // Line k stands this many text heights below the anchor.

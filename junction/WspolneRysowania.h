@@ -1,10 +1,9 @@
 #pragma once
 // Small helpers shared by the routines that draw a junction diagram: layer
-// names and the finiteness test that keeps a broken computation out of the
-// drawing and the DXF file. The quarter turns are those of drawing/Geometria.h.
+// names and the finiteness test of a size table. The quarter turns and the
+// finiteness test of single values are those of drawing/Geometria.h.
 
 #include <cmath>
-#include <initializer_list>
 
 #include "drawing/Geometria.h"
 #include "model/Ruchoplan.h"
@@ -22,16 +21,6 @@ inline constexpr TKolor KolorSzaryPrzejsc = KolorRGB(128, 128, 128);
 
 // Radians to the degrees of the text primitives.
 inline double NaStopnie(double radiany) { return radiany * 180.0 / 3.141592654; }
-
-// True when every value is a finite number: an element with anything else
-// is left out of the drawing.
-inline bool Skonczone(std::initializer_list<double> wartosci)
-{
-    for (double w : wartosci)
-        if (!std::isfinite(w))
-            return false;
-    return true;
-}
 
 // Every entry of a size table is a finite number (a table read from a file
 // could hold anything).

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "drawing/Geometria.h"
 #include "junction/Komunikaty.h"
 #include "platform/Kodowanie.h"
 
@@ -46,14 +47,6 @@ PunktXY Stopa(const DanaProsta& prosta, double px, double py)
     PunktXY p;
     RzutNaProsta(p, prosta.Nachylenie, prosta.Wyraz, px, py);
     return p;
-}
-
-bool Skonczone(std::initializer_list<double> wartosci)
-{
-    for (double v : wartosci)
-        if (!std::isfinite(v))
-            return false;
-    return true;
 }
 
 // The fillet as the circle of radius r inside the corner P between the inlet
