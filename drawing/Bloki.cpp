@@ -178,12 +178,12 @@ bool CzytajGeometrieLUK(Czytnik& c, KomendaLuk& k)
     double pocz = 0.0, kon = 0.0;
     if (!c.Liczba(',', k.X) || !c.Liczba(',', k.Y) || !c.Liczba(',', k.R) || !c.Liczba(',', pocz))
         return false;
-    k.KatPocz = pocz * std::numbers::pi / 180.0;
+    k.KatPocz = NaRadiany(pocz);
     if (k.KatPocz < -6.2832)
         k.KatPocz = -2.0 * std::numbers::pi;
     if (!c.Liczba(')', kon))
         return false;
-    k.KatKon = kon * std::numbers::pi / 180.0;
+    k.KatKon = NaRadiany(kon);
     if (k.KatKon > 6.2832)
         k.KatKon = 2.0 * std::numbers::pi;
     return true;
@@ -457,7 +457,7 @@ void ZakresKomendyBloku(const std::string& linia, float& xMin, float& xMax, floa
     case RodzajKomendy::Tekst: {
         KomendaTekst k;
         CzytajKomendeT(linia, k);
-        const double a = k.Kat * std::numbers::pi / 180.0;
+        const double a = NaRadiany(k.Kat);
         const double w = k.Poprawna ? SzerTekstuBloku(k.Tekst, k.SzerZnaku) : 0.0;
         const double x1 = k.X - 0.2 * k.Wysokosc * std::sin(a);
         const double y1 = k.Y + 0.2 * k.Wysokosc * std::cos(a);

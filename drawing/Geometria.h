@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <numbers>
 
 #include "model/Typy.h"
 
@@ -55,6 +56,10 @@ struct ProstaAB {
     double A = 0.0;
     double B = 0.0;
 };
+
+// Degrees of the text primitives, DXF and block files to radians and back.
+inline double NaRadiany(double stopnie) { return stopnie * std::numbers::pi / 180.0; }
+inline double Stopnie(double radiany) { return radiany * 180.0 / std::numbers::pi; }
 
 // True when every value is a finite number: a shape computed from a broken
 // figure (or read from a damaged file) is left out of the drawing.

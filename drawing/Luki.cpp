@@ -30,7 +30,7 @@ void Cieciwy(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float p
     }
 }
 
-float Stopnie(double radiany) { return static_cast<float>(radiany * 180.0 / std::numbers::pi); }
+float StopnieF(double radiany) { return static_cast<float>(Stopnie(radiany)); }
 
 // The clockwise conventions: the DXF arc runs from the converted end to the
 // converted start.
@@ -51,7 +51,7 @@ void RysujLukAzymutP(TKolor kolor, int32_t odcinki, float cx, float cy, float r,
                      double grubosc, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        auto a = [](float t) { return Stopnie(DwaPi - t) + 90.0f; };
+        auto a = [](float t) { return StopnieF(DwaPi - t) + 90.0f; };
         LukDxfPrawy(kolor, cx, cy, r, a(poczatek), a(koniec), warstwa);
         return;
     }
@@ -65,7 +65,7 @@ void RysujLukP(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float
                double grubosc, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        auto a = [](float t) { return Stopnie(DwaPi - t); };
+        auto a = [](float t) { return StopnieF(DwaPi - t); };
         LukDxfPrawy(kolor, cx, cy, r, a(poczatek), a(koniec), warstwa);
         return;
     }
@@ -78,7 +78,7 @@ void RysujLukL(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float
                double grubosc, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        LukDxfLewy(kolor, cx, cy, r, Stopnie(poczatek), Stopnie(koniec), warstwa);
+        LukDxfLewy(kolor, cx, cy, r, StopnieF(poczatek), StopnieF(koniec), warstwa);
         return;
     }
     if (odcinki <= 0) return;
@@ -91,7 +91,7 @@ void RysujLukAzymutL(TKolor kolor, int32_t odcinki, float cx, float cy, float r,
                      double grubosc, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        LukDxfLewy(kolor, cx, cy, r, Stopnie(poczatek) + 90.0f, Stopnie(koniec) + 90.0f, warstwa);
+        LukDxfLewy(kolor, cx, cy, r, StopnieF(poczatek) + 90.0f, StopnieF(koniec) + 90.0f, warstwa);
         return;
     }
     if (odcinki <= 0) return;

@@ -44,7 +44,7 @@ void Strzalka(std::span<const PunktXY> wzor, TKolor kolorPiora, TKolor kolorWype
 }
 
 // Text angle in degrees of the numbers: along local +y.
-double KatLiczby(double kat) { return (std::numbers::pi / 2.0 + kat) * 180.0 / std::numbers::pi; }
+double KatLiczby(double kat) { return Stopnie(std::numbers::pi / 2.0 + kat); }
 
 
 // The bar and its two arrows; gives the bar's centre.

@@ -174,7 +174,7 @@ void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, doub
                 double gruboscPiora, double kat, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        const double a = kat * std::numbers::pi / 180.0;
+        const double a = NaRadiany(kat);
         x -= 0.2 * wysokosc * std::sin(a);
         y += 0.2 * wysokosc * std::cos(a);
         DxfTekst(tekst, warstwa, x, DxfY(y), kat, 0.8 * szerokoscZnaku / wysokosc, 0.7 * wysokosc,

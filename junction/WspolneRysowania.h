@@ -19,8 +19,9 @@ inline constexpr const char* WarstwaArkusz = "Rupl_Arkusz";
 
 inline constexpr TKolor KolorSzaryPrzejsc = KolorRGB(128, 128, 128);
 
-// Radians to the degrees of the text primitives.
-inline double NaStopnie(double radiany) { return radiany * 180.0 / 3.141592654; }
+// Radians to the degrees of the text primitives, with the nine-decimal pi the
+// diagrams were always drawn with.
+inline double NaStopnie(double radiany) { return radiany * 180.0 / KatPi; }
 
 // Every entry of a size table is a finite number (a table read from a file
 // could hold anything).
