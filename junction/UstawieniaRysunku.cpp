@@ -4,32 +4,40 @@
 
 namespace {
 
-UstawieniaRysunku Globalne()
+// The fields the global settings and a node's own copies share by name.
+template <typename Zrodlo>
+UstawieniaRysunku WspolnePola(const Zrodlo& z)
 {
     UstawieniaRysunku u;
-    u.KolorLinii = wg.KolorLinii;
-    u.KolorWypelnien = wg.KolorWypelnien;
-    u.KolorTytulow = wg.KolorTytulow;
-    u.KolorOpisow = wg.KolorOpisow;
-    u.GrLinie = wg.GrLinie;
-    u.TylkoSuma = wg.TylkoSuma;
-    u.TabelkaWW = wg.TabelkaWW;
-    u.RysujProcenty = wg.RysujProcenty;
-    u.RysujOznaczenie = wg.RysujOznaczenie;
-    u.Rysuj0Zawrotki = wg.Rysuj0Zawrotki;
-    u.Rysuj0Natezenia = wg.Rysuj0Natezenia;
-    u.PiszSume = wg.PiszSume;
-    u.PiszStruk = wg.PiszStruk;
-    u.PiszZeraStruk = wg.PiszZeraStruk;
+    u.KolorLinii = z.KolorLinii;
+    u.KolorWypelnien = z.KolorWypelnien;
+    u.KolorTytulow = z.KolorTytulow;
+    u.KolorOpisow = z.KolorOpisow;
+    u.GrLinie = z.GrLinie;
+    u.TylkoSuma = z.TylkoSuma;
+    u.TabelkaWW = z.TabelkaWW;
+    u.RysujProcenty = z.RysujProcenty;
+    u.RysujOznaczenie = z.RysujOznaczenie;
+    u.Rysuj0Zawrotki = z.Rysuj0Zawrotki;
+    u.Rysuj0Natezenia = z.Rysuj0Natezenia;
+    u.PiszSume = z.PiszSume;
+    u.PiszStruk = z.PiszStruk;
+    u.PiszZeraStruk = z.PiszZeraStruk;
+    for (std::size_t k = 0; k < 4; ++k) {
+        u.RysujPrzejscia[k] = z.RysujPrzejscia[k];
+        u.SumujPrzejscia[k] = z.SumujPrzejscia[k];
+        u.KoloryPrzejsc[k] = z.KoloryPrzejsc[k];
+        u.NazwyPrzejsc[k] = z.NazwyPrzejsc[k].str();
+    }
+    return u;
+}
+
+UstawieniaRysunku Globalne()
+{
+    UstawieniaRysunku u = WspolnePola(wg);
     u.RozmiaryLegendy = RozmiaryLegendy;
     u.RozmiaryOpisow = RozmiaryOpisow;
-    for (std::size_t k = 0; k < 4; ++k) {
-        u.RysujPrzejscia[k] = wg.RysujPrzejscia[k];
-        u.SumujPrzejscia[k] = wg.SumujPrzejscia[k];
-        u.KoloryPrzejsc[k] = wg.KoloryPrzejsc[k];
-        u.NazwyPrzejsc[k] = wg.NazwyPrzejsc[k].str();
-        u.OdlegloscPrzejscia[k] = wg.OdlegloscPrzejsc;
-    }
+    u.OdlegloscPrzejscia.fill(wg.OdlegloscPrzejsc);
     // The node's legends are drawn only under its own settings.
     u.LegendaPrzejsc = false;
     u.Struktura = false;
@@ -39,31 +47,12 @@ UstawieniaRysunku Globalne()
 
 UstawieniaRysunku Wlasne(const DaneWezel& w)
 {
-    UstawieniaRysunku u;
-    u.KolorLinii = w.KolorLinii;
-    u.KolorWypelnien = w.KolorWypelnien;
-    u.KolorTytulow = w.KolorTytulow;
-    u.KolorOpisow = w.KolorOpisow;
-    u.GrLinie = w.GrLinie;
-    u.TylkoSuma = w.TylkoSuma;
-    u.TabelkaWW = w.TabelkaWW;
-    u.RysujProcenty = w.RysujProcenty;
-    u.RysujOznaczenie = w.RysujOznaczenie;
-    u.Rysuj0Zawrotki = w.Rysuj0Zawrotki;
-    u.Rysuj0Natezenia = w.Rysuj0Natezenia;
-    u.PiszSume = w.PiszSume;
-    u.PiszStruk = w.PiszStruk;
-    u.PiszZeraStruk = w.PiszZeraStruk;
+    UstawieniaRysunku u = WspolnePola(w);
     u.RozmiaryLegendy = w.RozmiaryLegendy;
     u.RozmiaryOpisow = w.RozmiaryOpisow;
     // The node keeps five distances; a junction uses those of inlets 1 to 4.
-    for (std::size_t k = 0; k < 4; ++k) {
-        u.RysujPrzejscia[k] = w.RysujPrzejscia[k];
-        u.SumujPrzejscia[k] = w.SumujPrzejscia[k];
-        u.KoloryPrzejsc[k] = w.KoloryPrzejsc[k];
-        u.NazwyPrzejsc[k] = w.NazwyPrzejsc[k].str();
+    for (std::size_t k = 0; k < 4; ++k)
         u.OdlegloscPrzejscia[k] = w.OdlegloscPrzejscia[k];
-    }
     u.LegendaPrzejsc = w.LegendaPrzejsc;
     u.Struktura = w.Struktura;
     u.Wlasne = true;
