@@ -216,8 +216,7 @@ struct Tabelka {
     double x0 = 0.0, y0 = 0.0, e12 = 0.0, e13 = 0.0, kat = 0.0;
     std::array<int32_t, Kolumn> v{};
     std::array<bool, Kolumn> obecna{};
-    std::array<std::string, Kolumn> nazwy{};  // the arm each column leads to
-    std::string nazwaWlasna;
+    std::array<std::string, Kolumn> nazwy{};  // the arm each column leads to; the U-turn's is the inlet's own
     bool oznaczenia = false;
     bool procenty = false;
     int32_t dokladnosc = 0;
@@ -276,7 +275,7 @@ UkladTabelki RysujTabelkeGlowna(const Tabelka& t)
         if (!t.obecna[c])
             continue;
         if (t.oznaczenia)
-            oznaczenie[c] = t.nazwaWlasna + separator + (c == Zawrotka ? t.nazwaWlasna : t.nazwy[c]);
+            oznaczenie[c] = t.nazwy[Zawrotka] + separator + t.nazwy[c];
         natezenie[c] = std::to_string(t.v[c]);
         if (t.procenty && u.suma > 0)
             procent[c] = TekstProcentu(static_cast<double>(t.v[c]) / static_cast<double>(u.suma) * 100.0,
@@ -328,7 +327,7 @@ UkladTabelki RysujTabelkeGlowna(const Tabelka& t)
     }
     // The small arrow right after the inlet's own designation.
     if (t.oznaczenia) {
-        const double wWlasna = SzerTekstuWekt(t.nazwaWlasna, static_cast<float>(e0));
+        const double wWlasna = SzerTekstuWekt(t.nazwy[Zawrotka], static_cast<float>(e0));
         for (int c = 0; c < Kolumn; ++c) {
             if (!t.obecna[c])
                 continue;
@@ -394,6 +393,32 @@ bool RysowacTabelke(const std::array<int32_t, Kolumn>& v, bool zeroMode)
     return suma > 0 || zeroMode;
 }
 
+// Fills what both tables take alike from their arguments; false when the
+// table is not drawn (no traffic and zero volumes not drawn, or a value that
+// is no number).
+bool UstawTabelke(Tabelka& t, const std::array<int32_t, Kolumn>& v, bool zeroMode,
+                  const TRozmiaryLegendy& rozmiary, float x, float y, float e12, float e13, float kat,
+                  const std::array<std::string, Kolumn>& nazwy, bool oznaczenia, bool procenty,
+                  int32_t dokladnosc, TKolor kolor, const std::string& warstwa)
+{
+    if (!RysowacTabelke(v, zeroMode) || !TabelaSkonczona(rozmiary) || !Skonczone({x, y, e12, e13, kat}))
+        return false;
+    t.v = v;
+    t.rozmiary = &rozmiary;
+    t.x0 = x;
+    t.y0 = y;
+    t.e12 = e12;
+    t.e13 = e13;
+    t.kat = kat;
+    t.nazwy = nazwy;
+    t.oznaczenia = oznaczenia;
+    t.procenty = procenty;
+    t.dokladnosc = dokladnosc;
+    t.kolor = kolor;
+    t.warstwa = warstwa;
+    return true;
+}
+
 } // namespace
 
 void RysujTabelke(const TRozmiaryLegendy& rozmiary, int32_t vLewo, float x, float y, float e12, float e13, float kat,
@@ -403,23 +428,11 @@ void RysujTabelke(const TRozmiaryLegendy& rozmiary, int32_t vLewo, float x, floa
                   bool zeroZawrotki, int32_t dokladnosc, TKolor kolor, const std::string& warstwa)
 {
     Tabelka t;
-    t.v = {vLewo, vProsto, vPrawo, vZawrotka};
-    if (!RysowacTabelke(t.v, zeroMode) || !TabelaSkonczona(rozmiary) || !Skonczone({x, y, e12, e13, kat}))
+    if (!UstawTabelke(t, {vLewo, vProsto, vPrawo, vZawrotka}, zeroMode, rozmiary, x, y, e12, e13, kat,
+                      {nazwaLewo, nazwaProsto, nazwaPrawo, nazwaWlasna}, oznaczenia, procenty, dokladnosc, kolor,
+                      warstwa))
         return;
-    t.rozmiary = &rozmiary;
-    t.x0 = x;
-    t.y0 = y;
-    t.e12 = e12;
-    t.e13 = e13;
-    t.kat = kat;
     t.obecna = {fLewo, fProsto, fPrawo, zeroZawrotki || vZawrotka > 0};
-    t.nazwy = {nazwaLewo, nazwaProsto, nazwaPrawo, nazwaWlasna};
-    t.nazwaWlasna = nazwaWlasna;
-    t.oznaczenia = oznaczenia;
-    t.procenty = procenty;
-    t.dokladnosc = dokladnosc;
-    t.kolor = kolor;
-    t.warstwa = warstwa;
     const UkladTabelki u = RysujTabelkeGlowna(t);
     RysujKomorkeSumy(t, u, y + e13 - (1 + u.m + u.p) * u.P);
 }
@@ -434,27 +447,15 @@ void RysujTabelkeStruktury(const TRozmiaryLegendy& rozmiary, const BlokStruktury
 {
     std::array<BlokStruktury, Kolumn> bloki = {vLewo, vProsto, vPrawo, vZawrotka};
     Tabelka t;
-    t.v = {vLewo[0], vProsto[0], vPrawo[0], vZawrotka[0]};
-    if (!RysowacTabelke(t.v, zeroMode) || !TabelaSkonczona(rozmiary) || !Skonczone({x, y, e12, e13, kat}))
+    if (!UstawTabelke(t, {vLewo[0], vProsto[0], vPrawo[0], vZawrotka[0]}, zeroMode, rozmiary, x, y, e12, e13, kat,
+                      {nazwaLewo, nazwaProsto, nazwaPrawo, nazwaWlasna}, oznaczenia, procenty, dokladnosc, kolor,
+                      warstwa))
         return;
-    t.rozmiary = &rozmiary;
-    t.x0 = x;
-    t.y0 = y;
-    t.e12 = e12;
-    t.e13 = e13;
-    t.kat = kat;
     // A turning column without traffic is left out unless zero volumes are drawn.
     const std::array<bool, 3> f = {fLewo, fProsto, fPrawo};
     for (int c = 0; c < 3; ++c)
         t.obecna[c] = f[c] && (zeroMode || t.v[c] != 0);
     t.obecna[Zawrotka] = zeroZawrotki || vZawrotka[0] > 0;
-    t.nazwy = {nazwaLewo, nazwaProsto, nazwaPrawo, nazwaWlasna};
-    t.nazwaWlasna = nazwaWlasna;
-    t.oznaczenia = oznaczenia;
-    t.procenty = procenty;
-    t.dokladnosc = dokladnosc;
-    t.kolor = kolor;
-    t.warstwa = warstwa;
     t.liniePunktami = true;
     const UkladTabelki u = RysujTabelkeGlowna(t);
 
