@@ -228,6 +228,16 @@ void RysujTekstTT(const std::string& tekst, TKolor kolor, double x, double y, do
     }
 }
 
+void RysujTekstTTWyrownany(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
+                           char wyrownanie, const std::string& warstwa)
+{
+    if (wyrownanie != 'L') {
+        const double szer = SzerTekstuTT(tekst, wysokosc);
+        x -= wyrownanie == 'P' ? szer : szer / 2.0;
+    }
+    RysujTekstTT(tekst, kolor, x, y, wysokosc, warstwa);
+}
+
 void RysujTekstTTProsty(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
                         double szerokoscZnaku, double gruboscPiora, double kat, const std::string& warstwa)
 {

@@ -43,6 +43,12 @@ void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, doub
 // Horizontal TrueType text standing on (x, y).
 void RysujTekstTT(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
                   const std::string& warstwa);
+// Whether c is a title alignment: 'L' left, 'C' centred, 'P' right.
+inline bool WyrownanieTytulu(char c) { return c == 'L' || c == 'C' || c == 'P'; }
+// `RysujTekstTT` with the line's left end, centre or right end at x as the
+// alignment says.
+void RysujTekstTTWyrownany(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
+                           char wyrownanie, const std::string& warstwa);
 // TrueType text on the printer and the bitmap, never DXF; on the bitmap a
 // text too small to read falls back to `RysujTekst`.
 void RysujTekstTTProsty(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,

@@ -10,7 +10,7 @@ void RysujTytulWariantu(int wariant, TKolor kolor, const std::string& warstwa)
         return;
     const DaneWariant& w = Warianty[wariant];
     const char wyrownanie = w.TytulWyrownanie;
-    if (wyrownanie != 'L' && wyrownanie != 'C' && wyrownanie != 'P')
+    if (!WyrownanieTytulu(wyrownanie))
         return;
     const double h = RozmiaryOpisow.WysOznaczenia();
     if (!Skonczone({w.TytulDx, w.TytulDy, h}))
@@ -19,13 +19,7 @@ void RysujTytulWariantu(int wariant, TKolor kolor, const std::string& warstwa)
     // Line k stands this many text heights below the anchor.
     constexpr double odstepy[] = {1.2, 2.4, 3.6};
     for (int k = 0; k < 3; ++k) {
-        const std::string& tekst = linie[k]->str();
-        double x = w.TytulDx;
-        if (wyrownanie != 'L') {
-            const double szer = SzerTekstuTT(tekst, h);
-            x -= wyrownanie == 'P' ? szer : szer / 2.0;
-        }
         const double y = w.TytulDy + wg.ArkuszH - odstepy[k] * h;
-        RysujTekstTT(tekst, kolor, x, y, h, warstwa);
+        RysujTekstTTWyrownany(linie[k]->str(), kolor, w.TytulDx, y, h, wyrownanie, warstwa);
     }
 }

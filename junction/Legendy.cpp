@@ -30,20 +30,15 @@ void RysujTytul(int32_t indeks, TKolor kolor, const std::string& warstwa)
     const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(indeks)];
     const double H = r.TytulWysokosc;
     const char wyrownanie = r.TytulWyrownanie;
-    if (wyrownanie != 'L' && wyrownanie != 'C' && wyrownanie != 'P')
+    if (!WyrownanieTytulu(wyrownanie))
         return;
     // A caption without a height would be an invisible (and in DXF a broken) text.
     if (!Skonczone({H, r.X, r.Y, r.TytulDx, r.TytulDy}) || H <= 0.0)
         return;
     const double x = r.X + r.TytulDx;
     for (int i = 0; i < 3; ++i) {
-        const std::string& linia = r.Tytul[static_cast<std::size_t>(i)].str();
         const double y = r.Y + r.TytulDy - i * 1.2 * H;
-        double w = 0.0;
-        if (wyrownanie != 'L')
-            w = SzerTekstuTT(linia, H);
-        const double xi = wyrownanie == 'L' ? x : wyrownanie == 'P' ? x - w : x - 0.5 * w;
-        RysujTekstTT(linia, kolor, xi, y, H, warstwa);
+        RysujTekstTTWyrownany(r.Tytul[static_cast<std::size_t>(i)].str(), kolor, x, y, H, wyrownanie, warstwa);
     }
 }
 
