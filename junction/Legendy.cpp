@@ -45,8 +45,7 @@ void RysujTytul(int32_t indeks, TKolor kolor, const std::string& warstwa)
 void RysujLegendePojazdow(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X, float Y,
                           const std::string& warstwa)
 {
-    const RozmiaryLegendyTabeli rl = Rozmiary(rozmiary);
-    const double cw = rl.cw, h = rl.h, grub = rl.grub, P = rl.P;
+    const auto [cw, h, grub, P] = Rozmiary(rozmiary);
     if (!TabelaSkonczona(rozmiary) || !Skonczone({X, Y, cw, h, grub}))
         return;
     const int n = std::clamp<int32_t>(LiczbaSkladow, 0, RozmiarSkladu - 1);
