@@ -157,11 +157,6 @@ void RysujPasmo(const DanaRelacja& rel, TKolor kolorLinii, TKolor kolorNaroznika
     }
 }
 
-DaneLuk KopiujLuk(const DaneLuk& luk)
-{
-    return luk;
-}
-
 void RysujOdcinekDxf(int32_t indeks, int pierwszySlot, float x1, float y1, float x2, float y2, float /*grubosc*/,
                      TKolor kolor, const std::string& warstwa)
 {
@@ -241,11 +236,11 @@ void RysujPasmaDxf(int32_t indeks, TKolor kolorLinii, float grubosc, bool zeroMo
             RysujOdcinekDxf(indeks, nastepny, k4p.X, k4p.Y, rel.Luk2.B.X, rel.Luk2.B.Y, grubosc, kolorLinii, warstwa);
         }
         if (luk1)
-            RysujLukDxf(KopiujLuk(rel.Luk1), indeks, nastepny, grubosc, kolorLinii, warstwa);
+            RysujLukDxf(rel.Luk1, indeks, nastepny, grubosc, kolorLinii, warstwa);
         else
             RysujOdcinekDxf(indeks, nastepny, k1k.X, k1k.Y, k2p.X, k2p.Y, grubosc, kolorLinii, warstwa);
         if (luk2)
-            RysujLukDxf(KopiujLuk(rel.Luk2), indeks, nastepny, grubosc, kolorLinii, warstwa);
+            RysujLukDxf(rel.Luk2, indeks, nastepny, grubosc, kolorLinii, warstwa);
         else
             RysujOdcinekDxf(indeks, nastepny, k3k.X, k3k.Y, k4p.X, k4p.Y, grubosc, kolorLinii, warstwa);
     }

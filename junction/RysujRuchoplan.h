@@ -25,7 +25,6 @@ void RysujOdcinekDxf(int32_t indeks, int pierwszySlot, float x1, float y1, float
                      TKolor kolor, const std::string& warstwa);
 void RysujLukDxf(const DaneLuk& luk, int32_t indeks, int pierwszySlot, float grubosc, TKolor kolor,
                  const std::string& warstwa);
-DaneLuk KopiujLuk(const DaneLuk& luk);
 
 // The outlet arrow of one arm, from the outlet strip's points R11, R21, R15, R25.
 void RysujStrzalkeWylotu(TKolor kolorLinii, TKolor kolorWypelnienia, float r11x, float r11y, float r21x, float r21y,
