@@ -141,20 +141,18 @@ void RysujPasmo(const DanaRelacja& rel, TKolor kolorLinii, TKolor kolorNaroznika
     naroznik.push_back(k3k);
     Wielokat(naroznik, kolorNaroznika);
 
-    if (luk1) {
-        RysujObrysLuku(l1, kolorLinii, grubosc, warstwa);
-        Linia(kolorLinii, warstwa, k1k, Punkt(l1.A), grubosc);
-        Linia(kolorLinii, warstwa, k2p, Punkt(l1.B), grubosc);
-    } else {
-        Linia(kolorLinii, warstwa, k1k, k2p, grubosc);
-    }
-    if (luk2) {
-        RysujObrysLuku(l2, kolorLinii, grubosc, warstwa);
-        Linia(kolorLinii, warstwa, k3k, Punkt(l2.A), grubosc);
-        Linia(kolorLinii, warstwa, k4p, Punkt(l2.B), grubosc);
-    } else {
-        Linia(kolorLinii, warstwa, k3k, k4p, grubosc);
-    }
+    // Each side of the corner: its arc with the joins to it, else a straight line.
+    auto bok = [&](bool luk, const DaneLuk& l, const PunktXY& koniec, const PunktXY& poczatek) {
+        if (luk) {
+            RysujObrysLuku(l, kolorLinii, grubosc, warstwa);
+            Linia(kolorLinii, warstwa, koniec, Punkt(l.A), grubosc);
+            Linia(kolorLinii, warstwa, poczatek, Punkt(l.B), grubosc);
+        } else {
+            Linia(kolorLinii, warstwa, koniec, poczatek, grubosc);
+        }
+    };
+    bok(luk1, l1, k1k, k2p);
+    bok(luk2, l2, k3k, k4p);
 }
 
 void RysujOdcinekDxf(int32_t indeks, int pierwszySlot, float x1, float y1, float x2, float y2, float /*grubosc*/,
