@@ -459,9 +459,9 @@ void ZakresKomendyBloku(const std::string& linia, float& xMin, float& xMax, floa
         CzytajKomendeT(linia, k);
         const double a = NaRadiany(k.Kat);
         const double w = k.Poprawna ? SzerTekstuBloku(k.Tekst, k.SzerZnaku) : 0.0;
-        const double x1 = k.X - 0.2 * k.Wysokosc * std::sin(a);
-        const double y1 = k.Y + 0.2 * k.Wysokosc * std::cos(a);
-        obejmij(x1, y1, x1 + w * std::cos(a), y1 + w * std::sin(a));
+        // The text's extent starts where its DXF entity is inserted.
+        const PunktXY p = WstawienieTekstuDxf(k.X, k.Y, k.Wysokosc, k.Kat);
+        obejmij(p.X, p.Y, p.X + w * std::cos(a), p.Y + w * std::sin(a));
         break;
     }
     case RodzajKomendy::Brak:

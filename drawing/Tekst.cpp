@@ -170,13 +170,19 @@ void RysujTekstWektDruk(const std::string& tekst, double w, double h, double px,
     Kreski(*p, tekst, px, py, std::trunc(px) + 2, std::trunc(py) + 1, ux, uy, kat);
 }
 
+PunktXY WstawienieTekstuDxf(double x, double y, double wysokosc, double kat)
+{
+    const double a = NaRadiany(kat);
+    return {x - 0.2 * wysokosc * std::sin(a), y + 0.2 * wysokosc * std::cos(a)};
+}
+
 void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc, double szerokoscZnaku,
                 double gruboscPiora, double kat, const std::string& warstwa)
 {
     if (WyjscieDxf) {
-        const double a = NaRadiany(kat);
-        x -= 0.2 * wysokosc * std::sin(a);
-        y += 0.2 * wysokosc * std::cos(a);
+        const PunktXY w = WstawienieTekstuDxf(x, y, wysokosc, kat);
+        x = w.X;
+        y = w.Y;
         DxfTekst(tekst, warstwa, x, DxfY(y), kat, 0.8 * szerokoscZnaku / wysokosc, 0.7 * wysokosc,
                  KolorNaIndeksDxf(kolor));
     }

@@ -37,6 +37,10 @@ std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica);
 // program's folder.
 std::string SciezkaCzcionki(const std::string& nazwa);
 
+// Where the DXF TEXT entity of a stroke text anchored at (x, y) and turned by
+// `kat` degrees is inserted: 0.2 of the height off the baseline, across it.
+PunktXY WstawienieTekstuDxf(double x, double y, double wysokosc, double kat);
+
 // Stroke text with the anchor (x, y) at the left end of its baseline.
 void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc, double szerokoscZnaku,
                 double gruboscPiora, double kat, const std::string& warstwa);
