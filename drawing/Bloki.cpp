@@ -6,11 +6,11 @@
 #include <limits>
 #include <numbers>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
 #include "drawing/Tekst.h"
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "platform/qt/Plotno.h"

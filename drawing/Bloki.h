@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 enum class RodzajKomendy { Brak, Linia, Prostokat, Okrag, Luk, Tekst };
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/KatalogProgramu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "drawing/Wyjscie.h"
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // A failed DXF write; the message (Windows-1250, as the program's texts)
 // names the file.

@@ -4,7 +4,7 @@
 #include <numbers>
 
 #include "drawing/Dxf.h"
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Rysowanie.h"
 #include "drawing/Wyjscie.h"
 

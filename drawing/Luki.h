@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // Clockwise from +y (an end below the start wraps through a full turn).
 void RysujLukAzymutP(TKolor kolor, int32_t odcinki, float cx, float cy, float r, float poczatek, float koniec,

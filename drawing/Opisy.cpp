@@ -1,6 +1,6 @@
 #include "drawing/Opisy.h"
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Tekst.h"
 #include "model/Projekt.h"
 

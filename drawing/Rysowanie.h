@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 void RysujLinie(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2,
                 double grubosc);

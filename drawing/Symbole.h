@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // The flag argument of the arrows is kept for the callers' sake and not read.
 void RysujStrzalke(TKolor kolorPiora, TKolor kolorWypelnienia, double x, double y, double rozmiarX, double rozmiarY,

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "drawing/Dxf.h"
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Wyjscie.h"
 #include "model/Ustawienia.h"
 #include "platform/KatalogProgramu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/qt/Plotno.h"
 
 TablicaZnakow Czcionka;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // One glyph: up to 150 straight strokes in glyph units (1/0.012 of the text
 // size), x along the baseline, y upwards from it.

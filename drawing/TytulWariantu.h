@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // Draws the title of variant `wariant` in TrueType text; nothing for an
 // index that names no variant or an alignment other than "L", "C", "P".

@@ -12,8 +12,8 @@ mkdir -p "$WYJSCIE/korpus"
 CXX="${CXX_FUZZ:-clang++}"
 PROGRAM="$WYJSCIE/fuzz_projekt"
 
-ZRODLA_CPP=("$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp "$ZRODLA/drawing/Teksty.cpp"
-            "$ZRODLA/drawing/Geometria.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
+ZRODLA_CPP=("$ZRODLA"/base/*.cpp "$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp
+            "$ZRODLA/fuzz/fuzz_projekt.cpp")
 # Rebuild only when a source is newer than the program.
 if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "$ZRODLA"/model/*.h "$ZRODLA"/drawing/*.h \
       "$ZRODLA"/platform/*.h -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then

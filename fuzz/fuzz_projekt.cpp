@@ -8,7 +8,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/OknoGlowne.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 #include "model/Ustawienia.h"
 
 // Up to three caption lines of diagram `indeks`, always in TrueType.

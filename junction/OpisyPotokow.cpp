@@ -7,11 +7,11 @@
 #include <string>
 #include <unordered_map>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Rysowanie.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "junction/WspolneRysowania.h"
 #include "model/Projekt.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/Ruchoplan.h"
-#include "model/Typy.h"
+#include "base/Typy.h"
 #include "model/Ustawienia.h"
 
 // One corner sum. Corner "LD", "LG", "PD" or "PG"; angle in radians.

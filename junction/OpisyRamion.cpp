@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
 #include "junction/WspolneRysowania.h"

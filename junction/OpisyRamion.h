@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 #include "model/Ustawienia.h"
 
 void RysujOpisyRamion(int32_t indeks, const TRozmiaryOpisow& rozmiary, const std::string& warstwa,

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
 #include "junction/Relacje.h"

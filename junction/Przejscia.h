@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 #include "model/Ustawienia.h"
 
 // One value per crossing category 1..4, at index category - 1.

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "junction/Komunikaty.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction/Zaokraglenia.h"
 #include "model/Projekt.h"
 #include "model/Ustawienia.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

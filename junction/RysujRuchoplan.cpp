@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
 #include "junction/Legendy.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/Ruchoplan.h"
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // Draws diagram `indeks` of Ruchoplany on every output that is on; the
 // diagram must have been computed.

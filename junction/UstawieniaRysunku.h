@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/Ustawienia.h"
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 struct UstawieniaRysunku {
     TKolor KolorLinii = 0;

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "model/Ruchoplan.h"
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 inline constexpr const char* WarstwaLinie = "Rupl_linie";
 inline constexpr const char* WarstwaOpisy = "Rupl_opisy";

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 #include "junction/Komunikaty.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // One block definition; its command lines are LinieBlokow[Start..Koniec].
 struct DaneBlokWpis {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/PlikProjektu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 class CzytnikScisly {
 public:

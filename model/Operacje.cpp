@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/OknoGlowne.h"
 #include "model/Projekt.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

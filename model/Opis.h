@@ -2,7 +2,7 @@
 // A description: a free text on the sheet, on one variant or on all.
 #include <cstdint>
 #include <vector>
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 struct DaneOpis {
     KrotkiTekst<255> Tekst;

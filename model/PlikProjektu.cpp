@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/NatezeniaRonda.h"
 #include "model/OknoGlowne.h"
 #include "model/Projekt.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // A malformed line or an I/O error: the message names the file and the line.
 struct BladPliku : std::runtime_error {

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <ctime>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 
 std::vector<DanePomiar> Pomiary;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 constexpr int KlasPojazdow = 20;
 constexpr int KategoriiPrzejsc = 4;

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/Projekt.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/OknoGlowne.h"
 
 std::vector<DaneWariant> Warianty;

@@ -14,7 +14,7 @@
 #include "model/Rondo.h"
 #include "model/Ruchoplan.h"
 #include "model/Schowek.h"
-#include "model/Typy.h"
+#include "base/Typy.h"
 #include "model/Ustawienia.h"
 #include "model/Wariant.h"
 #include "model/Wezel.h"

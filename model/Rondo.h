@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // One corner arc of a roundabout band; azimuths clockwise from +y.
 struct DaneLukPasa {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // A point of two singles (the arc records keep their points as singles).
 struct PunktXYS {

@@ -1,7 +1,7 @@
 #pragma once
 // The settings of the clipboard copy of the drawing.
 #include <cstdint>
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 struct TNastawySchowek {
     float X1 = 0.0f;

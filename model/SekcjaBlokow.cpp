@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 

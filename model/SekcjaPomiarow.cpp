@@ -1,7 +1,7 @@
 // Counts "pm1", forecasts "pr1" and coefficient sets "wp1".
 #include <string>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/CzytanieRekordow.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"

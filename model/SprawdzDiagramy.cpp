@@ -8,7 +8,7 @@
 
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

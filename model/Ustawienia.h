@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // Sizes of the flow labels. Fourteen four-byte entries read by number in the
 // drawing code; entry 10 is a colour and entry 11 an integer, both kept here

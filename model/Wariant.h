@@ -1,7 +1,7 @@
 #pragma once
 // A network variant: its name and the three lines of its sheet title.
 #include <vector>
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 struct DaneWariant {
     KrotkiTekst<100> Nazwa;

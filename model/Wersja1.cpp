@@ -6,12 +6,12 @@
 #include <limits>
 #include <string>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/OknoGlowne.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 #include "model/Ustawienia.h"
 
 struct DaneWezel {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

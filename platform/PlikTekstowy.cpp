@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "model/Projekt.h"
 #include "drawing/Tekst.h"
 #include "platform/KatalogProgramu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/TForm1.h"

@@ -17,7 +17,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"

@@ -6,7 +6,7 @@
 #include "drawing/Wyjscie.h"
 #include "junction/ArkuszDxf.h"
 #include "model/Projekt.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/Dialogi.h"

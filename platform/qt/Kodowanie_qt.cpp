@@ -1,6 +1,6 @@
 #include "platform/qt/Kodowanie_qt.h"
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 QString NaQString(std::string_view cp1250)
 {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // Answers of the yes/no question, as the system's message boxes give them.
 constexpr int OdpowiedzTak = 6;

@@ -12,7 +12,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
 #include "drawing/Symbole.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/qt/Plotno.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "drawing/Bloki.h"
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 
 namespace {
 

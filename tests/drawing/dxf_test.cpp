@@ -14,7 +14,7 @@
 #include "drawing/Dxf.h"
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

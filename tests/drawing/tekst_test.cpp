@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 class Tekst : public TestRysowania {
 protected:

@@ -12,7 +12,7 @@
 #include <set>
 
 #include "drawing/Dxf.h"
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "junction/ArkuszDxf.h"
 #include "junction/OpisyRamion.h"
 #include "junction/RysujRuchoplan.h"

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "junction/OpisyPotokow.h"
 #include "junction/WspolneRysowania.h"
 #include "rysuj_wspolne.h"

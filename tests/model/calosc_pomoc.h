@@ -12,7 +12,7 @@
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "projekt_pomoc.h"
 
 inline std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }

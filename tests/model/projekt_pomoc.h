@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 #include "model/OknoGlowne.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 struct OknoTestowe : OknoGlowne {
     std::vector<std::string> bledy;

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 
 namespace fs = std::filesystem;

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <unistd.h>
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/qt/ObrazJpeg.h"
 #include "platform/qt/Schowek.h"
 

@@ -15,7 +15,7 @@
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
 #include "shell/Okna.h"

@@ -14,7 +14,7 @@
 #include <initializer_list>
 #include <numbers>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // The angle constants, to nine decimals as the drawings were always made.
 constexpr double KatPiPol = 1.570796327;

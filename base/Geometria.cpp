@@ -1,4 +1,4 @@
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <utility>
 
-#include "model/Typy.h"
+#include "base/Typy.h"
 
 // The system's decimal separator: the locale's unless a test or the program
 // sets it explicitly.

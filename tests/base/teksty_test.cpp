@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "drawing/Teksty.h"
-#include "model/Typy.h"
-#include "platform/Kodowanie.h"
+#include "base/Teksty.h"
+#include "base/Typy.h"
+#include "base/Kodowanie.h"
 
 namespace {
 

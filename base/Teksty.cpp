@@ -1,4 +1,4 @@
-#include "drawing/Teksty.h"
+#include "base/Teksty.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 // ---------------------------------------------------------------------------
 // Decimal separator

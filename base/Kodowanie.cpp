@@ -1,4 +1,4 @@
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 #include <cerrno>
 #include <iconv.h>

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "drawing/Geometria.h"
+#include "base/Geometria.h"
 
 TEST(Kierunki, AzimuthsAndDirections)
 {

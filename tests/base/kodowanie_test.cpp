@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Kodowanie.h"
+#include "base/Kodowanie.h"
 
 TEST(Kodowanie, PolishLettersRoundTrip)
 {
