@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "base/Teksty.h"
+#include "base/Wersja.h"
 #include "model/NatezeniaRonda.h"
 #include "model/OknoGlowne.h"
 #include "model/Projekt.h"
@@ -286,7 +287,7 @@ const std::string Gwiazdki(69, '*');
 
 std::vector<std::string> Naglowek()
 {
-    return {Gwiazdki, "*" + std::string(16, ' ') + "KARTOGRAM  2.0.0." + std::string(35, ' '),
+    return {Gwiazdki, "*" + std::string(16, ' ') + "KARTOGRAM  " + std::string(WersjaProgramu) + "." + std::string(35, ' '),
             "*" + std::string(67, ' ') + "*", Gwiazdki, ""};
 }
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/Wersja.h"
 #include "shell/Dialogi.h"
 
 TInfoOProgramie* InfoOProgramie = nullptr;
@@ -52,7 +53,7 @@ TInfoOProgramie::TInfoOProgramie(QWidget* rodzic) : QDialog(rodzic)
     setWindowTitle(QString::fromUtf8("O programie"));
     setModal(true);
 
-    NrWersja = new QLabel(QString::fromUtf8("KARTOGRAM 2.0.6"), this);
+    NrWersja = new QLabel(QString::fromUtf8("KARTOGRAM ") + QString::fromUtf8(WersjaProgramu.data(), WersjaProgramu.size()), this);
     NrWersja->setObjectName("NrWersja");
     QFont duza = NrWersja->font();
     duza.setPointSize(duza.pointSize() + 6);

@@ -8,6 +8,7 @@
 #include "drawing/Rysowanie.h"
 #include "drawing/Tekst.h"
 #include "base/Teksty.h"
+#include "base/Wersja.h"
 #include "drawing/TytulWariantu.h"
 #include "drawing/Wyjscie.h"
 #include "junction/Komunikaty.h"
@@ -211,10 +212,10 @@ void TForm1::RysujObrazStartowy()
     p->UstawStylPedzla(StylPedzla::Pusty);
     p->UstawWysokoscCzcionki(WysokoscNapisow);
     p->UstawKolorCzcionki(0);
-    p->WypiszTekst(20, 10, "Kartogram 2.0.6");
+    p->WypiszTekst(20, 10, "Kartogram " + std::string(WersjaProgramu));
     p->WypiszTekst(20, 30, ZQString(ProducentLinia1()));
     p->WypiszTekst(20, 50, ZQString(ProducentLinia2()));
-    p->WypiszTekst(20, 70, "6 lipiec 2021r");
+    p->WypiszTekst(20, 70, Utf8NaCp1250(DataKompilacji()));
     // The empty project's prompts, under the start texts: the user sees at
     // once what to do first.
     p->WypiszTekst(20, 100, Utf8NaCp1250(PodpowiedzWezla));

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "base/Teksty.h"
+#include "base/Wersja.h"
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
@@ -48,7 +49,7 @@ QAction* Polecenie(QObject* rodzic, const char* nazwa, const QString& tekst, con
 TForm1::TForm1(QWidget* rodzic) : QMainWindow(rodzic)
 {
     setObjectName("Form1");
-    setWindowTitle(U("KARTOGRAM 2.0.5"));
+    setWindowTitle(U("KARTOGRAM ") + QString::fromUtf8(WersjaProgramu.data(), WersjaProgramu.size()));
 
     auto* srodek = new QWidget(this);
     srodek->setObjectName("PanelGlowny");

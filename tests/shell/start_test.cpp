@@ -20,6 +20,12 @@ namespace {
 
 QAction* Polecenie(const char* nazwa) { return Form1->findChild<QAction*>(nazwa); }
 
+TEST_F(ProgramTest, PierwszyTytulToWersjaProgramu)
+{
+    UtworzOkna();
+    EXPECT_EQ(Form1->windowTitle(), "KARTOGRAM 2.0.0");
+}
+
 TEST_F(ProgramTest, StartTworzyOknaIPustyProjekt)
 {
     Uruchom();
@@ -201,7 +207,7 @@ TEST_F(ProgramTest, InstrukcjaIOknoOProgramie)
     EXPECT_EQ(dialogi.Wpisy.back().tekst, Sciezka("Instrukcja/Instrukcja.pdf"));
 
     EXPECT_EQ(InfoOProgramie->windowTitle(), "O programie");
-    EXPECT_EQ(InfoOProgramie->NrWersja->text(), "KARTOGRAM 2.0.6");
+    EXPECT_EQ(InfoOProgramie->NrWersja->text(), "KARTOGRAM 2.0.0");
     EXPECT_EQ(InfoOProgramie->powrot->text(), "Powrót");
     InfoOProgramie->Button1Click();
     EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::Dokument);
