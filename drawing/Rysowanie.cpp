@@ -2,72 +2,15 @@
 
 #include <vector>
 
-#include "drawing/Dxf.h"
 #include "drawing/Tekst.h"
 #include "drawing/Wyjscie.h"
 #include "model/Wezel.h"
 #include "platform/qt/Plotno.h"
 
-namespace {
-
-void LiniaNaPlotnie(Plotno& p, TKolor kolor, int grubosc, PunktInt a, PunktInt b)
-{
-    p.UstawKolorPiora(kolor);
-    p.UstawGruboscPiora(grubosc);
-    p.PrzesunDo(a.X, a.Y);
-    p.LiniaDo(b.X, b.Y);
-}
-
-PunktInt NaDruk(double x, double y) { return {CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y))}; }
-PunktInt NaEkran(double x, double y) { return {CmNaEkranX(x), CmNaEkranY(y)}; }
-
-// The pixels of a polygon, in one buffer reused by every polygon.
-template <typename Przelicz>
-const std::vector<PunktInt>& Piksele(std::span<const PunktXY> punkty, Przelicz przelicz)
-{
-    static std::vector<PunktInt> wynik;
-    wynik.clear();
-    for (const PunktXY& p : punkty) wynik.push_back(przelicz(p.X, p.Y));
-    return wynik;
-}
-
-void WielokatNaPlotnie(Plotno& p, const std::vector<PunktInt>& piksele, TKolor kolorPiora, TKolor kolorWypelnienia,
-                       bool wypelniony, int grubosc)
-{
-    p.UstawKolorPedzla(kolorWypelnienia);
-    p.UstawStylPedzla(wypelniony ? StylPedzla::Pelny : StylPedzla::Pusty);
-    p.UstawKolorPiora(kolorPiora);
-    p.UstawGruboscPiora(grubosc);
-    p.Wielokat(piksele);
-}
-
-// Both canvases; the bitmap also takes the pen style when one is given.
-void WielokatNaPlotnach(std::span<const PunktXY> punkty, const int* stylPiora, TKolor kolorPiora,
-                        TKolor kolorWypelnienia, bool wypelniony, double grubosc)
-{
-    if (punkty.empty()) return;
-    if (Plotno* p = PlotnoDrukarki(); WyjscieDrukarka && p) {
-        WielokatNaPlotnie(*p, Piksele(punkty, NaDruk), kolorPiora, kolorWypelnienia, wypelniony,
-                          GruboscDruk(static_cast<float>(grubosc)));
-        p->UstawStylPedzla(StylPedzla::Pusty);
-    }
-    if (Plotno* p = PlotnoEkranu(); WyjscieEkran && p) {
-        if (stylPiora) p->UstawStylPiora(*stylPiora);
-        WielokatNaPlotnie(*p, Piksele(punkty, NaEkran), kolorPiora, kolorWypelnienia, wypelniony,
-                          GruboscEkran(static_cast<float>(grubosc)));
-        if (stylPiora) p->UstawStylPiora(PioroCiagle);
-    }
-}
-
-}  // namespace
-
 void RysujLinie(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2, double grubosc)
 {
-    if (WyjscieDxf) DxfLinia(warstwa, KolorNaIndeksDxf(kolor), x1, DxfY(y1), x2, DxfY(y2));
-    if (Plotno* p = PlotnoDrukarki(); WyjscieDrukarka && p)
-        LiniaNaPlotnie(*p, kolor, GruboscDruk(static_cast<float>(grubosc)), NaDruk(x1, y1), NaDruk(x2, y2));
-    if (Plotno* p = PlotnoEkranu(); WyjscieEkran && p)
-        LiniaNaPlotnie(*p, kolor, GruboscEkran(static_cast<float>(grubosc)), NaEkran(x1, y1), NaEkran(x2, y2));
+    for (Wyjscie* w : Aktywne())
+        w->Linia(kolor, warstwa, x1, y1, x2, y2, grubosc);
 }
 
 void RysujLiniePunkty(PunktXY p1, PunktXY p2, double grubosc, TKolor kolor, const std::string& warstwa)
@@ -78,19 +21,17 @@ void RysujLiniePunkty(PunktXY p1, PunktXY p2, double grubosc, TKolor kolor, cons
 void RysujWielokat(std::span<const PunktXY> punkty, TKolor kolorPiora, TKolor kolorWypelnienia, bool wypelniony,
                    double grubosc)
 {
-    WielokatNaPlotnach(punkty, nullptr, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
+    for (Wyjscie* w : Aktywne())
+        w->Wielokat(punkty, nullptr, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
 }
 
 void RysujObrys(std::span<const PunktXY> punkty, int stylPiora, TKolor kolorPiora, TKolor kolorWypelnienia,
                 bool wypelniony, double grubosc, const std::string& warstwa)
 {
-    WielokatNaPlotnach(punkty, &stylPiora, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
-    if (!WyjscieDxf || punkty.empty()) return;
-    const int32_t indeks = KolorNaIndeksDxf(kolorPiora);
-    const std::size_t n = punkty.size();
-    for (std::size_t k = 0; k + 1 < n; ++k)
-        DxfLinia(warstwa, indeks, punkty[k].X, DxfY(punkty[k].Y), punkty[k + 1].X, DxfY(punkty[k + 1].Y));
-    DxfLinia(warstwa, indeks, punkty[0].X, DxfY(punkty[0].Y), punkty[n - 1].X, DxfY(punkty[n - 1].Y));
+    for (Wyjscie* w : Aktywne()) {
+        w->Wielokat(punkty, &stylPiora, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
+        w->KrawedzieObrysu(punkty, kolorPiora, warstwa);
+    }
 }
 
 void RysujSiatke(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2, double odstep,

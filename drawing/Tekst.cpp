@@ -11,7 +11,6 @@
 #include <span>
 #include <vector>
 
-#include "drawing/Dxf.h"
 #include "base/Geometria.h"
 #include "drawing/Wyjscie.h"
 #include "model/Ustawienia.h"
@@ -33,8 +32,6 @@ namespace {
 }  // namespace
 
 namespace {
-
-const std::string KrojTT = "Tahoma";
 
 int32_t Int32LE(const unsigned char* b)
 {
@@ -104,19 +101,9 @@ Plotno& PlotnoPomiaru()
     return *plotno;
 }
 
-int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skala); }
-
-void TekstTTDrukarka(const std::string& tekst, double x, double y, double wysokosc)
-{
-    Plotno* p = PlotnoDrukarki();
-    if (!WyjscieDrukarka || !p) return;
-    const int hp = NaPiksele(wysokosc * 1.25 * DpiDrukarkiY / 2.54);
-    p->UstawKrojCzcionki(KrojTT);
-    p->UstawWysokoscCzcionki(hp);
-    p->WypiszTekst(CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y)) - hp, tekst);
-}
-
 }  // namespace
+
+int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skala); }
 
 std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
 {
@@ -179,59 +166,16 @@ PunktXY WstawienieTekstuDxf(double x, double y, double wysokosc, double kat)
 void RysujTekst(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc, double szerokoscZnaku,
                 double gruboscPiora, double kat, const std::string& warstwa)
 {
-    if (WyjscieDxf) {
-        const PunktXY w = WstawienieTekstuDxf(x, y, wysokosc, kat);
-        x = w.X;
-        y = w.Y;
-        DxfTekst(tekst, warstwa, x, DxfY(y), kat, 0.8 * szerokoscZnaku / wysokosc, 0.7 * wysokosc,
-                 KolorNaIndeksDxf(kolor));
-    }
-    if (Plotno* p = PlotnoDrukarki(); WyjscieDrukarka && p) {
-        p->UstawGruboscPiora(GruboscDruk(static_cast<float>(gruboscPiora)));
-        p->UstawKolorPiora(kolor);
-        const double h = NaPiksele(DpiDrukarkiX * wysokosc / 2.54);
-        const double w = NaPiksele(DpiDrukarkiY * szerokoscZnaku / 2.54);
-        p->UstawStylPedzla(StylPedzla::Pusty);
-        RysujTekstWektDruk(tekst, w, h, CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y)), kat);
-        p->UstawGruboscPiora(1);
-    }
-    if (Plotno* p = PlotnoEkranu(); WyjscieEkran && p) {
-        p->UstawKolorPiora(kolor);
-        p->UstawGruboscPiora(GruboscEkran(static_cast<float>(gruboscPiora)));
-        RysujTekstWektEkran(tekst, static_cast<float>(szerokoscZnaku), static_cast<float>(wysokosc),
-                            static_cast<float>(CmNaEkranX(x)), static_cast<float>(CmNaEkranY(y)),
-                            static_cast<float>(kat));
-        p->UstawGruboscPiora(1);
-    }
+    TekstRysunku t{tekst, kolor, x, y, wysokosc, szerokoscZnaku, gruboscPiora, kat};
+    for (Wyjscie* w : Aktywne())
+        w->Tekst(t, warstwa);
 }
 
 void RysujTekstTT(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
                   const std::string& warstwa)
 {
-    if (WyjscieDxf) {
-        y += 0.2 * wysokosc;
-        DxfTekst(tekst, warstwa, x, DxfY(y), 0.0, 0.8 * wysokosc, 0.7 * wysokosc, KolorNaIndeksDxf(kolor));
-    }
-    TekstTTDrukarka(tekst, x, y, wysokosc);
-    Plotno* p = PlotnoEkranu();
-    if (!WyjscieEkran || !p) return;
-    const int hb = WysokoscTTEkran(wysokosc);
-    p->UstawKrojCzcionki(KrojTT);
-    if (hb >= 9) {
-        p->UstawKolorCzcionki(kolor);
-        p->UstawWysokoscCzcionki(hb);
-        p->UstawStylPedzla(StylPedzla::Pusty);
-        p->WypiszTekst(CmNaEkranX(x), CmNaEkranY(y) - hb, tekst);
-    } else {
-        // Too small to read: a grey box of the text's size stands in for it.
-        constexpr TKolor szary = KolorRGB(128, 128, 128);
-        p->UstawWysokoscCzcionki(8);
-        p->UstawKolorPedzla(szary);
-        p->UstawStylPedzla(StylPedzla::Pelny);
-        p->UstawKolorPiora(szary);
-        const double w = SzerTekstuTT(tekst, hb * Skala / 1200.0);
-        p->Prostokat(CmNaEkranX(x), CmNaEkranY(y) - hb, CmNaEkranX(x + w), CmNaEkranY(y));
-    }
+    for (Wyjscie* w : Aktywne())
+        w->TekstTT(tekst, kolor, x, y, wysokosc, warstwa);
 }
 
 void RysujTekstTTWyrownany(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
@@ -247,22 +191,13 @@ void RysujTekstTTWyrownany(const std::string& tekst, TKolor kolor, double x, dou
 void RysujTekstTTProsty(const std::string& tekst, TKolor kolor, double x, double y, double wysokosc,
                         double szerokoscZnaku, double gruboscPiora, double kat, const std::string& warstwa)
 {
-    TekstTTDrukarka(tekst, x, y, wysokosc);
-    Plotno* p = PlotnoEkranu();
-    if (!WyjscieEkran || !p) return;
-    p->UstawKolorCzcionki(kolor);
-    const int hb = WysokoscTTEkran(wysokosc);
-    if (hb >= 9) {
-        const double r = kat * 0.017453;
-        x -= 1.2 * wysokosc * std::sin(r);
-        y += 1.2 * wysokosc * std::cos(r);
-        p->UstawKrojCzcionki(KrojTT);
-        p->UstawWysokoscCzcionki(hb);
-        p->UstawStylPedzla(StylPedzla::Pusty);
-        p->WypiszTekst(CmNaEkranX(x), CmNaEkranY(y), tekst);
-    } else {
+    const TekstRysunku t{tekst, kolor, x, y, wysokosc, szerokoscZnaku, gruboscPiora, kat};
+    bool kreskami = false;
+    for (Wyjscie* w : Aktywne())
+        kreskami = !w->TekstTTEtykiety(t) || kreskami;
+    // Too small to read on the screen: the stroke font, on every output.
+    if (kreskami)
         RysujTekst(tekst, kolor, x, y, wysokosc, szerokoscZnaku, gruboscPiora, kat, warstwa);
-    }
 }
 
 float SzerTekstuWekt(const std::string& tekst, float rozmiar)

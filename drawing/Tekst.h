@@ -66,6 +66,10 @@ float SzerTekstuWekt(const std::string& tekst, float wysokosc, float szerokoscZn
 // it leaves the bitmap's font at that height.
 float SzerTekstuTT(const std::string& tekst, double wysokosc);
 
+// The face of TrueType texts, and their height in pixels on the bitmap.
+inline const std::string KrojTT = "Tahoma";
+int WysokoscTTEkran(double wysokosc);
+
 // The stroke drawing itself, in pixels of the bitmap and of the printer.
 void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,
                          float kat);

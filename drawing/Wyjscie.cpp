@@ -1,10 +1,14 @@
 #include "drawing/Wyjscie.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include <QImage>
 
+#include "drawing/WyjsciaPlotna.h"
+#include "drawing/WyjscieDoDxf.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Plotno.h"
 
@@ -19,7 +23,54 @@ Plotno* plotnoDrukarki = nullptr;
 // The canvas made for BitmapaRysunku. Not destroyed at exit: its font must
 // not outlive the Qt application in a static destructor.
 PlotnoQt* plotnoBitmapy = nullptr;
+
+WyjscieDoDxf wyjscieDxf;
+WyjscieDrukarki wyjscieDrukarki;
+WyjscieEkranu wyjscieEkranu;
+std::array<Wyjscie*, 3> wyjscia = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
+
+constexpr int32_t BezZakresu = INT32_MIN;
+int32_t rysowanyWariant = BezZakresu;
 }  // namespace
+
+Wyjscie& WyjscieKanalu(Kanal kanal) { return *wyjscia[static_cast<std::size_t>(kanal)]; }
+
+void UstawWyjscie(Kanal kanal, Wyjscie* wyjscie)
+{
+    static const std::array<Wyjscie*, 3> wlasne = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
+    const auto k = static_cast<std::size_t>(kanal);
+    wyjscia[k] = wyjscie ? wyjscie : wlasne[k];
+}
+
+AktywneWyjscia Aktywne()
+{
+    AktywneWyjscia a;
+    auto dodaj = [&a](bool flaga, Kanal k) {
+        Wyjscie* w = wyjscia[static_cast<std::size_t>(k)];
+        if (flaga && w->Gotowe()) {
+            a.w[static_cast<std::size_t>(a.n)] = w;
+            a.kanal[static_cast<std::size_t>(a.n)] = k;
+            ++a.n;
+        }
+    };
+    dodaj(WyjscieDxf, Kanal::Dxf);
+    dodaj(WyjscieDrukarka, Kanal::Drukarka);
+    dodaj(WyjscieEkran, Kanal::Ekran);
+    return a;
+}
+
+int SpacjeEtykiety()
+{
+    int spacje = 3;
+    for (Wyjscie* w : Aktywne())
+        spacje = std::min(spacje, w->SpacjeEtykiety());
+    return spacje;
+}
+
+int32_t RysowanyWariant() { return rysowanyWariant == BezZakresu ? BiezacyWariant : rysowanyWariant; }
+
+ZakresWariantu::ZakresWariantu(int32_t wariant) : poprzedni_(rysowanyWariant) { rysowanyWariant = wariant; }
+ZakresWariantu::~ZakresWariantu() { rysowanyWariant = poprzedni_; }
 
 int32_t NaPikseleSkrajne(double wartosc)
 {
@@ -38,7 +89,7 @@ int32_t GruboscDruk(float mm) { return NaPiksele(DpiDrukarkiX * mm * 0.1 / 2.54)
 
 double DxfY(double y)
 {
-    return y - (static_cast<double>(wg.ArkuszH) + wg.OdstepArkuszyH) * BiezacyWariant;
+    return y - (static_cast<double>(wg.ArkuszH) + wg.OdstepArkuszyH) * RysowanyWariant();
 }
 
 Plotno* PlotnoEkranu() { return plotnoEkranu; }

@@ -11,6 +11,7 @@
 #include "drawing/Rysowanie.h"
 #include "drawing/Symbole.h"
 #include "drawing/Tekst.h"
+#include "drawing/Wyjscie.h"
 #include "base/Teksty.h"
 #include "junction/WspolneRysowania.h"
 #include "model/Projekt.h"
@@ -269,7 +270,7 @@ UkladTabelki RysujTabelkeGlowna(const Tabelka& t)
     for (int32_t v : t.v)
         u.suma += v;
 
-    const std::string separator = WyjscieDxf ? "  " : "   ";
+    const std::string separator(static_cast<std::size_t>(SpacjeEtykiety()), ' ');
     std::array<std::string, Kolumn> oznaczenie, natezenie, procent;
     for (int c = 0; c < Kolumn; ++c) {
         if (!t.obecna[c])

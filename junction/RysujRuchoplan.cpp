@@ -9,6 +9,7 @@
 #include "base/Geometria.h"
 #include "drawing/Luki.h"
 #include "drawing/Rysowanie.h"
+#include "drawing/Wyjscie.h"
 #include "junction/Legendy.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction/OpisyPotokow.h"
@@ -298,7 +299,7 @@ int64_t SumaWylotu(const DaneRuchoplan& r, int k)
     return s;
 }
 
-void RysujPasmaEkran(const DaneRuchoplan& r, const UstawieniaRysunku& u, bool zeroMode)
+void RysujPasmaWypelnione(const DaneRuchoplan& r, const UstawieniaRysunku& u, bool zeroMode)
 {
     for (const DanaRelacja& rel : r.Relacje) {
         if (!rel.Rysuj)
@@ -432,10 +433,14 @@ void RysujRuchoplan(int32_t indeks)
         wszystkie += q;
     const bool zeroMode = u.Rysuj0Natezenia || wszystkie == 0;
 
-    if (WyjscieDxf)
-        RysujPasmaDxf(indeks, u.KolorLinii, u.GrLinie, zeroMode, WarstwaLinie);
-    else
-        RysujPasmaEkran(r, u, zeroMode);
+    // Bands hide one another by their fills; where a device has none, the
+    // outlines are cut where later bands cross them.
+    NaKazdymWyjsciu([&](const Wyjscie& w) {
+        if (w.ZakrywaWypelnieniem())
+            RysujPasmaWypelnione(r, u, zeroMode);
+        else
+            RysujPasmaDxf(indeks, u.KolorLinii, u.GrLinie, zeroMode, WarstwaLinie);
+    });
     RysujStrzalkiIZnaki(r, u, zeroMode);
     RysujOpisyPotokow(r, u, zeroMode);
 

@@ -1,0 +1,200 @@
+#include "drawing/WyjsciaPlotna.h"
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "drawing/Tekst.h"
+
+namespace {
+
+constexpr double DwaPi = 2.0 * std::numbers::pi;
+
+void LiniaNaPlotnie(Plotno& p, TKolor kolor, int grubosc, PunktInt a, PunktInt b)
+{
+    p.UstawKolorPiora(kolor);
+    p.UstawGruboscPiora(grubosc);
+    p.PrzesunDo(a.X, a.Y);
+    p.LiniaDo(b.X, b.Y);
+}
+
+using PunktLuku = PunktXY (*)(float cx, float cy, float r, double t);
+
+PunktXY PunktAzymutuP(float cx, float cy, float r, double t) { return {cx + r * std::sin(t), cy + r * std::cos(t)}; }
+PunktXY PunktP(float cx, float cy, float r, double t) { return {cx + r * std::cos(t), cy - r * std::sin(t)}; }
+PunktXY PunktL(float cx, float cy, float r, double t) { return {cx + r * std::cos(t), cy + r * std::sin(t)}; }
+
+}  // namespace
+
+void WyjsciePlotna::Linia(TKolor kolor, const std::string& /*warstwa*/, double x1, double y1, double x2, double y2,
+                          double grubosc)
+{
+    LiniaNaPlotnie(*PlotnoWyjscia(), kolor, Grubosc(grubosc), Piksel(x1, y1), Piksel(x2, y2));
+}
+
+void WyjsciePlotna::Wielokat(std::span<const PunktXY> punkty, const int* stylPiora, TKolor kolorPiora,
+                             TKolor kolorWypelnienia, bool wypelniony, double grubosc)
+{
+    if (punkty.empty())
+        return;
+    // The pixels of a polygon, in one buffer reused by every polygon.
+    static std::vector<PunktInt> piksele;
+    piksele.clear();
+    for (const PunktXY& p : punkty)
+        piksele.push_back(Piksel(p.X, p.Y));
+    Plotno& p = *PlotnoWyjscia();
+    StylObrysu(p, stylPiora);
+    p.UstawKolorPedzla(kolorWypelnienia);
+    p.UstawStylPedzla(wypelniony ? StylPedzla::Pelny : StylPedzla::Pusty);
+    p.UstawKolorPiora(kolorPiora);
+    p.UstawGruboscPiora(Grubosc(grubosc));
+    p.Wielokat(piksele);
+    PoObrysie(p, stylPiora);
+}
+
+void WyjsciePlotna::Luk(const LukRysunku& l, TKolor kolor, double grubosc, const std::string& warstwa)
+{
+    if (l.odcinki <= 0)
+        return;
+    float poczatek = l.poczatek;
+    float koniec = l.koniec;
+    float krok = 0.0f;
+    PunktLuku punkt = PunktAzymutuP;
+    switch (l.konwencja) {
+    case KonwencjaLuku::AzymutPrawy:
+        if (poczatek > koniec)
+            koniec = static_cast<float>(koniec + DwaPi);
+        krok = (koniec - poczatek) / l.odcinki;
+        break;
+    case KonwencjaLuku::Prawy:
+        krok = (koniec - poczatek) / l.odcinki;
+        punkt = PunktP;
+        break;
+    case KonwencjaLuku::Lewy:
+        krok = (koniec - poczatek) / l.odcinki;
+        if (krok < 0)
+            krok = static_cast<float>((DwaPi - poczatek + koniec) / l.odcinki);
+        punkt = PunktL;
+        break;
+    case KonwencjaLuku::AzymutLewy: {
+        // The right-azimuth formula on the mirrored angles gives the left-azimuth points.
+        const float u = static_cast<float>(DwaPi - poczatek);
+        const float v = static_cast<float>(DwaPi - koniec);
+        poczatek = u;
+        krok = (v - u) / l.odcinki;
+        break;
+    }
+    }
+    // Each chord starts where the one before ended: the same angle, so the same point.
+    PunktXY a = punkt(l.cx, l.cy, l.r, poczatek + 0 * krok);
+    for (int32_t i = 0; i < l.odcinki; ++i) {
+        const PunktXY b = punkt(l.cx, l.cy, l.r, poczatek + (i + 1) * krok);
+        Linia(kolor, warstwa, a.X, a.Y, b.X, b.Y, grubosc);
+        a = b;
+    }
+}
+
+// ------------------------------------------------------------------ screen
+
+void WyjscieEkranu::StylObrysu(Plotno& p, const int* styl)
+{
+    if (styl)
+        p.UstawStylPiora(*styl);
+}
+
+void WyjscieEkranu::PoObrysie(Plotno& p, const int* styl)
+{
+    if (styl)
+        p.UstawStylPiora(PioroCiagle);
+}
+
+void WyjscieEkranu::Tekst(TekstRysunku& t, const std::string& /*warstwa*/)
+{
+    Plotno& p = *PlotnoEkranu();
+    p.UstawKolorPiora(t.kolor);
+    p.UstawGruboscPiora(GruboscEkran(static_cast<float>(t.gruboscPiora)));
+    RysujTekstWektEkran(t.tekst, static_cast<float>(t.szerokoscZnaku), static_cast<float>(t.wysokosc),
+                        static_cast<float>(CmNaEkranX(t.x)), static_cast<float>(CmNaEkranY(t.y)),
+                        static_cast<float>(t.kat));
+    p.UstawGruboscPiora(1);
+}
+
+void WyjscieEkranu::TekstTT(const std::string& tekst, TKolor kolor, double x, double& y, double wysokosc,
+                            const std::string& /*warstwa*/)
+{
+    Plotno& p = *PlotnoEkranu();
+    const int hb = WysokoscTTEkran(wysokosc);
+    p.UstawKrojCzcionki(KrojTT);
+    if (hb >= 9) {
+        p.UstawKolorCzcionki(kolor);
+        p.UstawWysokoscCzcionki(hb);
+        p.UstawStylPedzla(StylPedzla::Pusty);
+        p.WypiszTekst(CmNaEkranX(x), CmNaEkranY(y) - hb, tekst);
+    } else {
+        // Too small to read: a grey box of the text's size stands in for it.
+        constexpr TKolor szary = KolorRGB(128, 128, 128);
+        p.UstawWysokoscCzcionki(8);
+        p.UstawKolorPedzla(szary);
+        p.UstawStylPedzla(StylPedzla::Pelny);
+        p.UstawKolorPiora(szary);
+        const double w = SzerTekstuTT(tekst, hb * Skala / 1200.0);
+        p.Prostokat(CmNaEkranX(x), CmNaEkranY(y) - hb, CmNaEkranX(x + w), CmNaEkranY(y));
+    }
+}
+
+bool WyjscieEkranu::TekstTTEtykiety(const TekstRysunku& t)
+{
+    Plotno& p = *PlotnoEkranu();
+    p.UstawKolorCzcionki(t.kolor);
+    const int hb = WysokoscTTEkran(t.wysokosc);
+    if (hb < 9)
+        return false;
+    const double r = t.kat * 0.017453;
+    const double x = t.x - 1.2 * t.wysokosc * std::sin(r);
+    const double y = t.y + 1.2 * t.wysokosc * std::cos(r);
+    p.UstawKrojCzcionki(KrojTT);
+    p.UstawWysokoscCzcionki(hb);
+    p.UstawStylPedzla(StylPedzla::Pusty);
+    p.WypiszTekst(CmNaEkranX(x), CmNaEkranY(y), t.tekst);
+    return true;
+}
+
+// ----------------------------------------------------------------- printer
+
+void WyjscieDrukarki::Wielokat(std::span<const PunktXY> punkty, const int* stylPiora, TKolor kolorPiora,
+                               TKolor kolorWypelnienia, bool wypelniony, double grubosc)
+{
+    if (punkty.empty())
+        return;
+    WyjsciePlotna::Wielokat(punkty, stylPiora, kolorPiora, kolorWypelnienia, wypelniony, grubosc);
+    PlotnoDrukarki()->UstawStylPedzla(StylPedzla::Pusty);
+}
+
+void WyjscieDrukarki::Tekst(TekstRysunku& t, const std::string& /*warstwa*/)
+{
+    Plotno& p = *PlotnoDrukarki();
+    p.UstawGruboscPiora(GruboscDruk(static_cast<float>(t.gruboscPiora)));
+    p.UstawKolorPiora(t.kolor);
+    const double h = NaPiksele(DpiDrukarkiX * t.wysokosc / 2.54);
+    const double w = NaPiksele(DpiDrukarkiY * t.szerokoscZnaku / 2.54);
+    p.UstawStylPedzla(StylPedzla::Pusty);
+    RysujTekstWektDruk(t.tekst, w, h, CmNaDrukX(static_cast<float>(t.x)), CmNaDrukY(static_cast<float>(t.y)), t.kat);
+    p.UstawGruboscPiora(1);
+}
+
+void WyjscieDrukarki::TekstTT(const std::string& tekst, TKolor /*kolor*/, double x, double& y, double wysokosc,
+                              const std::string& /*warstwa*/)
+{
+    Plotno& p = *PlotnoDrukarki();
+    const int hp = NaPiksele(wysokosc * 1.25 * DpiDrukarkiY / 2.54);
+    p.UstawKrojCzcionki(KrojTT);
+    p.UstawWysokoscCzcionki(hp);
+    p.WypiszTekst(CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y)) - hp, tekst);
+}
+
+bool WyjscieDrukarki::TekstTTEtykiety(const TekstRysunku& t)
+{
+    double y = t.y;
+    TekstTT(t.tekst, t.kolor, t.x, y, t.wysokosc, "");
+    return true;
+}
