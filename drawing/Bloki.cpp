@@ -349,7 +349,7 @@ void RysujKomendeBloku(const std::string& linia, float x0, float y0, float skala
 void RysujBloki(bool nad)
 {
     for (const DaneBlok& blok : Bloki) {
-        if ((blok.Nad != 0) != nad || (blok.Wariant != -1 && blok.Wariant != BiezacyWariant))
+        if ((blok.Nad != 0) != nad || (blok.Wariant != -1 && blok.Wariant != RysowanyWariant()))
             continue;
         for (const DaneBlokWpis& def : DefinicjeBlokow) {
             if (def.Nazwa != blok.Nazwa)

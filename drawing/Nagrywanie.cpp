@@ -1,5 +1,7 @@
 #include "drawing/Nagrywanie.h"
 
+#include "drawing/WyjscieDoDxf.h"
+
 #include "drawing/Wyjscie.h"
 
 void NagrywaniePlotna::Wyczysc()
@@ -125,4 +127,50 @@ void Nagrywanie::Wyczysc()
     ekran.Wyczysc();
     drukarka.Wyczysc();
     dxf.encje.clear();
+}
+
+void WyjscieNagrywajace::Linia(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2,
+                               double /*grubosc*/)
+{
+    odcinki.push_back({warstwa, kolor, {x1, y1}, {x2, y2}});
+}
+
+void WyjscieNagrywajace::Wielokat(std::span<const PunktXY> punkty, const int*, TKolor kolorPiora,
+                                  TKolor kolorWypelnienia, bool wypelniony, double)
+{
+    if (jakPlotno_ && !punkty.empty())
+        figury.push_back({{punkty.begin(), punkty.end()}, kolorPiora, kolorWypelnienia, wypelniony});
+}
+
+void WyjscieNagrywajace::KrawedzieObrysu(std::span<const PunktXY> punkty, TKolor kolor, const std::string& warstwa)
+{
+    if (jakPlotno_ || punkty.empty())
+        return;
+    for (std::size_t k = 0; k + 1 < punkty.size(); ++k)
+        Linia(kolor, warstwa, punkty[k].X, punkty[k].Y, punkty[k + 1].X, punkty[k + 1].Y, 0.0);
+    Linia(kolor, warstwa, punkty.front().X, punkty.front().Y, punkty.back().X, punkty.back().Y, 0.0);
+}
+
+void WyjscieNagrywajace::Luk(const LukRysunku& luk, TKolor kolor, double /*grubosc*/, const std::string& warstwa)
+{
+    const KatyLukuDxf k = KatyDxf(luk);
+    luki.push_back({warstwa, kolor, {luk.cx, luk.cy}, luk.r, k.poczatek, k.koniec});
+}
+
+void WyjscieNagrywajace::Tekst(TekstRysunku& t, const std::string& warstwa)
+{
+    napisy.push_back({warstwa, t.tekst, t.kolor, {t.x, t.y}, t.wysokosc, t.kat, false});
+}
+
+void WyjscieNagrywajace::TekstTT(const std::string& tekst, TKolor kolor, double x, double& y, double wysokosc,
+                                 const std::string& warstwa)
+{
+    napisy.push_back({warstwa, tekst, kolor, {x, y}, wysokosc, 0.0, true});
+}
+
+bool WyjscieNagrywajace::TekstTTEtykiety(const TekstRysunku& t)
+{
+    if (jakPlotno_)
+        napisy.push_back({"", t.tekst, t.kolor, {t.x, t.y}, t.wysokosc, t.kat, true});
+    return true;
 }

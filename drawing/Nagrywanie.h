@@ -1,12 +1,14 @@
 #pragma once
 // Recording outputs for tests: a canvas that keeps every figure in integer
-// pixels with the pen and brush it was drawn with, and a DXF receiver that
-// keeps every entity as a value. `Nagrywanie` attaches both for a scope.
+// pixels with the pen and brush it was drawn with, a DXF receiver that
+// keeps every entity as a value (`Nagrywanie` attaches both for a scope),
+// and a back-end that keeps every drawing operation in sheet centimetres.
 
 #include <string>
 #include <vector>
 
 #include "drawing/Dxf.h"
+#include "drawing/Wyjscie.h"
 #include "platform/qt/Plotno.h"
 
 class NagrywaniePlotna : public Plotno {
@@ -126,4 +128,77 @@ private:
     ZachowajWyjscia wyjscia_;
     double skala_, srodekX_, srodekY_, polSzer_, polWys_, piksX_, piksY_;
     int32_t dpiX_, dpiY_;
+};
+
+// A back-end that keeps what it is given, in sheet centimetres: lines,
+// polygons (and the edges of outlines), arcs with their DXF angles and the
+// anchors of texts as the callers give them. Its traits are a file's (arcs
+// whole, no fills, no grid) unless `jakPlotno` makes them a canvas's.
+class WyjscieNagrywajace : public Wyjscie {
+public:
+    struct Odcinek {
+        std::string warstwa;
+        TKolor kolor = 0;
+        PunktXY a, b;
+    };
+    struct Figura {
+        std::vector<PunktXY> punkty;
+        TKolor kolorPiora = 0, kolorWypelnienia = 0;
+        bool wypelniony = false;
+    };
+    struct Luk {
+        std::string warstwa;
+        TKolor kolor = 0;
+        PunktXY srodek;
+        double r = 0.0, poczatek = 0.0, koniec = 0.0;  // counter-clockwise from +x, degrees
+    };
+    struct Napis {
+        std::string warstwa, tekst;
+        TKolor kolor = 0;
+        PunktXY kotwica;
+        double wysokosc = 0.0, kat = 0.0;
+        bool trueType = false;
+    };
+
+    explicit WyjscieNagrywajace(bool jakPlotno = false) : jakPlotno_(jakPlotno) {}
+
+    std::vector<Odcinek> odcinki;
+    std::vector<Figura> figury;
+    std::vector<Luk> luki;
+    std::vector<Napis> napisy;
+
+    void Linia(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2,
+               double grubosc) override;
+    void Wielokat(std::span<const PunktXY> punkty, const int* stylPiora, TKolor kolorPiora, TKolor kolorWypelnienia,
+                  bool wypelniony, double grubosc) override;
+    void KrawedzieObrysu(std::span<const PunktXY> punkty, TKolor kolor, const std::string& warstwa) override;
+    void Luk(const LukRysunku& luk, TKolor kolor, double grubosc, const std::string& warstwa) override;
+    void Tekst(TekstRysunku& t, const std::string& warstwa) override;
+    void TekstTT(const std::string& tekst, TKolor kolor, double x, double& y, double wysokosc,
+                 const std::string& warstwa) override;
+    bool TekstTTEtykiety(const TekstRysunku& t) override;
+
+    bool LukiWCalosci() const override { return !jakPlotno_; }
+    bool ZakrywaWypelnieniem() const override { return jakPlotno_; }
+    bool PokazujeSiatke() const override { return jakPlotno_; }
+    int SpacjeEtykiety() const override { return jakPlotno_ ? 3 : 2; }
+
+private:
+    bool jakPlotno_;
+};
+
+// For one scope the back-end of a place is the given one.
+class PodlaczWyjscie {
+public:
+    PodlaczWyjscie(Kanal kanal, Wyjscie& wyjscie) : kanal_(kanal), poprzednie_(&WyjscieKanalu(kanal))
+    {
+        UstawWyjscie(kanal, &wyjscie);
+    }
+    ~PodlaczWyjscie() { UstawWyjscie(kanal_, poprzednie_); }
+    PodlaczWyjscie(const PodlaczWyjscie&) = delete;
+    PodlaczWyjscie& operator=(const PodlaczWyjscie&) = delete;
+
+private:
+    Kanal kanal_;
+    Wyjscie* poprzednie_;
 };

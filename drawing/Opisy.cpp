@@ -1,4 +1,5 @@
 #include "drawing/Opisy.h"
+#include "drawing/Wyjscie.h"
 
 #include "base/Geometria.h"
 #include "drawing/Tekst.h"
@@ -21,7 +22,7 @@ bool DaSieNarysowac(const DaneOpis& o)
 void RysujOpisy()
 {
     for (const DaneOpis& o : Opisy) {
-        if ((o.Wariant != BiezacyWariant && o.Wariant != -1) || !DaSieNarysowac(o))
+        if ((o.Wariant != RysowanyWariant() && o.Wariant != -1) || !DaSieNarysowac(o))
             continue;
         RysujTekst(o.Tekst, o.Kolor, o.X, o.Y, o.Sy, o.Sx, o.Grubosc, o.Kat, "Rupl_Napisy");
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "drawing/Dxf.h"
+#include "drawing/Wyjscie.h"
 #include "junction/WspolneRysowania.h"
 #include "model/OknoGlowne.h"
 #include "model/Projekt.h"
@@ -32,7 +33,7 @@ void Prostokat(int32_t kolor, double x0, double y0, double x1, double y1)
 
 void RysujArkuszDxf()
 {
-    const int v = BiezacyWariant;
+    const int v = RysowanyWariant();
     const double B = wg.ArkuszB;
     const double H = wg.ArkuszH;
     const double y0 = -(H + wg.OdstepArkuszyH) * v;

@@ -3,75 +3,29 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "drawing/Bloki.h"
-#include "drawing/Opisy.h"
-#include "drawing/Rysowanie.h"
-#include "drawing/Tekst.h"
 #include "base/Teksty.h"
 #include "base/Wersja.h"
-#include "drawing/TytulWariantu.h"
 #include "drawing/Wyjscie.h"
 #include "junction/Komunikaty.h"
-#include "junction/Legendy.h"
-#include "junction/ObliczRuchoplan.h"
-#include "junction/RysujRuchoplan.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Plotno.h"
+#include "shell/Arkusz.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/Podglad.h"
 #include "shell/TForm1.h"
-#include "shell/UslugiPozniejsze.h"
-
-TUslugiPozniejsze UslugiPozniejsze;
 
 namespace {
 
 constexpr TKolor KolorTla = 0xDCDCDC;
-constexpr TKolor KolorSiatki = 0xE6E6DC;
-constexpr TKolor KolorWymiarow = 0x646464;
 // Pixel height of the texts written straight on the bitmap.
 constexpr int WysokoscNapisow = 15;
 // What an empty project asks for first.
 const char* const PodpowiedzWezla = "Dodaj węzeł (ruchoplan lub rondo).";
 const char* const PodpowiedzWariantu = "Dodaj wariant sieci.";
-
-void RysujRuchoplanyWariantu()
-{
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
-        DaneRuchoplan& r = Ruchoplany[i];
-        if (r.NrWariantu != BiezacyWariant)
-            continue;
-        if (r.GeometriaWprowadzona) {
-            if (r.Obliczony == 0)
-                ObliczRuchoplan(i);
-            RysujRuchoplan(i);
-        } else if (JestIndeksem(r.NrWezla, Wezly)) {
-            const DaneWezel& w = Wezly[r.NrWezla];
-            RysujWezelRuchoplanu(w.Nazwa.str(), 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "Rupl_none");
-        }
-    }
-}
-
-void RysujRondaWariantu()
-{
-    for (int i = 0; i < LiczbaRond(); ++i) {
-        DaneRondo& r = Ronda[i];
-        if (r.NrWariantu != BiezacyWariant)
-            continue;
-        if (r.GeometriaWprowadzona && UslugiPozniejsze.RysujRondo) {
-            if (r.Obliczony == 0 && UslugiPozniejsze.ObliczGeometrieRonda)
-                UslugiPozniejsze.ObliczGeometrieRonda(i);
-            UslugiPozniejsze.RysujRondo(i);
-        } else if (JestIndeksem(r.NrWezla, Wezly)) {
-            const DaneWezel& w = Wezly[r.NrWezla];
-            RysujWezelRonda(w.Nazwa.str(), 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "Rond_none");
-        }
-    }
-}
 
 } // namespace
 
@@ -94,8 +48,7 @@ void TForm1::RysujArkusz()
 void TForm1::Przerysuj()
 {
     RysujCalosc();
-    if (eksportTrwa_ == 0)
-        PokazZebraneKomunikaty();
+    PokazZebraneKomunikaty();
 }
 
 void TForm1::PokazZebraneKomunikaty()
@@ -133,36 +86,8 @@ void TForm1::RysujCalosc()
         RysujArkusz();
     }
 
-    // 3. Grid, never into DXF.
-    if (wg.Siatka && !WyjscieDxf && wg.KrokSiatki > 0.0f)
-        RysujSiatke(KolorSiatki, "none", 0.0, 0.0, wg.ArkuszB, wg.ArkuszH, wg.KrokSiatki, 0.01);
-
-    // 4. Sheet size.
-    RysujTekst("Wymiary arkusza X = " + FormatFloat("###.##", wg.ArkuszB) + " ; Y = " + FormatFloat("###.##", wg.ArkuszH),
-               KolorWymiarow, 0.0, -1.5, 0.4, 0.3, 0.01, 0.0, "Rupl_Arkusz");
-
-    // 5. Background blocks.
-    RysujBloki(false);
-
-    // 6. Without variants the nodes are shown as markers.
-    if (LiczbaWariantow() == 0)
-        RysujWezlyBezWariantu();
-
-    // 7., 8. Diagrams, computed on demand.
-    RysujRuchoplanyWariantu();
-    RysujRondaWariantu();
-
-    // 9. Legends.
-    if (wg.LegendaPrzejsc)
-        RysujLegendePrzejsc(RozmiaryOpisow, 0, wg.LegendaPrzejscX, wg.LegendaPrzejscY, "Rupl_LegPrzejscia");
-    if (wg.Struktura)
-        RysujLegendePojazdow(RozmiaryOpisow, 0, wg.LegendaStrukturyX, wg.LegendaStrukturyY, "Rupl_LegStruktura");
-
-    // 10.-12. Foreground blocks, descriptions, the variant's title.
-    RysujBloki(true);
-    RysujOpisy();
-    if (BiezacyWariant > -1)
-        RysujTytulWariantu(BiezacyWariant, 0, "Rupl_TytulWariant");
+    // 3.-12. The variant's sheet.
+    RysujArkuszWariantu(BiezacyWariant);
 
     // 13. Prompts, straight on the bitmap.
     if (ekran) {

@@ -177,8 +177,6 @@ private:
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     void EksportujWarianty(const std::string& plik);
-    // While printing or exporting, messages wait for the end of the command.
-    int eksportTrwa_ = 0;
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;
 

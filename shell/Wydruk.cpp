@@ -1,6 +1,7 @@
-// Printing one page per variant and the DXF export of all variants. Both set
-// the output flags and walk the variants around the full redraw; the flags
-// and the current variant come back also when the printer or the file fails.
+// Printing one page per variant and the DXF export of all variants. Each
+// draws every variant's sheet into its own output only; the output flags
+// come back also when the printer or the file fails, and the current
+// variant is never changed.
 
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
@@ -9,35 +10,12 @@
 #include "base/Kodowanie.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "shell/Arkusz.h"
 #include "shell/Dialogi.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
 
 namespace {
-
-// Keeps the current variant and gives it back when the scope ends.
-class ZachowajWariant {
-public:
-    ZachowajWariant() : wariant_(BiezacyWariant) {}
-    ~ZachowajWariant() { BiezacyWariant = wariant_; }
-    ZachowajWariant(const ZachowajWariant&) = delete;
-    ZachowajWariant& operator=(const ZachowajWariant&) = delete;
-
-private:
-    int32_t wariant_;
-};
-
-// Messages wait while a command redraws variant after variant.
-class LicznikEksportu {
-public:
-    explicit LicznikEksportu(int& licznik) : licznik_(licznik) { ++licznik_; }
-    ~LicznikEksportu() { --licznik_; }
-    LicznikEksportu(const LicznikEksportu&) = delete;
-    LicznikEksportu& operator=(const LicznikEksportu&) = delete;
-
-private:
-    int& licznik_;
-};
 
 // Detaches the printer's canvas when the scope ends.
 class PodlaczDrukarke {
@@ -88,14 +66,12 @@ void TForm1::Ustawieniadrukarki1Click()
 
 void TForm1::WydrukujWarianty(Drukarka& drukarka)
 {
-    const ZachowajWariant wariant;
-    const ZachowajWyjscia wyjscia(false, true, WyjscieDxf);
+    const ZachowajWyjscia tylkoDrukarka(false, true, false);
     const PodlaczDrukarke podlaczona(drukarka);
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
             throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");
-        BiezacyWariant = v;
-        Przerysuj();
+        RysujArkuszWariantu(v);
     }
 }
 
@@ -109,16 +85,13 @@ void TForm1::TB_DrukujClick()
         return;
     }
     QString blad;
-    {
-        const LicznikEksportu licznik(eksportTrwa_);
-        try {
-            WydrukujWarianty(drukarka);
-        } catch (const std::exception& e) {
-            blad = QString::fromUtf8(e.what());
-        }
-        if (!drukarka.ZakonczDokument() && blad.isEmpty())
-            blad = U("Błąd drukarki: wydruk nie został zakończony.");
+    try {
+        WydrukujWarianty(drukarka);
+    } catch (const std::exception& e) {
+        blad = QString::fromUtf8(e.what());
     }
+    if (!drukarka.ZakonczDokument() && blad.isEmpty())
+        blad = U("Błąd drukarki: wydruk nie został zakończony.");
     Przerysuj();
     if (!blad.isEmpty()) {
         PokazBlad(ZQString(blad));
@@ -129,12 +102,14 @@ void TForm1::TB_DrukujClick()
 
 void TForm1::EksportujWarianty(const std::string& plik)
 {
-    const ZachowajWariant wariant;
+    const ZachowajWyjscia tylkoDxf(false, false, true);
     EksportDxf eksport(plik);
     for (int v = 0; v < LiczbaWariantow(); ++v) {
-        BiezacyWariant = v;
-        RysujArkuszDxf();
-        Przerysuj();
+        {
+            const ZakresWariantu zakres(v);
+            RysujArkuszDxf();
+        }
+        RysujArkuszWariantu(v);
     }
     eksport.Zakoncz();
 }
@@ -151,15 +126,12 @@ void TForm1::TB_DoDxfaClick()
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
         return;
     std::string blad;
-    {
-        const LicznikEksportu licznik(eksportTrwa_);
-        try {
-            EksportujWarianty(ZQString(SaveDxf.NazwaPliku));
-        } catch (const BladDxf& e) {
-            blad = e.what();
-        } catch (const std::exception& e) {
-            blad = Utf8NaCp1250(e.what());
-        }
+    try {
+        EksportujWarianty(ZQString(SaveDxf.NazwaPliku));
+    } catch (const BladDxf& e) {
+        blad = e.what();
+    } catch (const std::exception& e) {
+        blad = Utf8NaCp1250(e.what());
     }
     Przerysuj();
     if (!blad.empty())
