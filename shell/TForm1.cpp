@@ -27,7 +27,6 @@
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/Podglad.h"
-#include "shell/Tryby.h"
 
 TForm1* Form1 = nullptr;
 
@@ -343,9 +342,9 @@ void TForm1::PokazNaPodgladzie()
 
 std::string TForm1::Sciezka() const { return Tytul(); }
 
+// No edit mode can be armed yet: only the panels of the modes are hidden.
 void TForm1::ZerujTryby()
 {
-    WyczyscTrybyEdycji();
     PanelZEdit->hide();
     PanelWsp->hide();
 }
