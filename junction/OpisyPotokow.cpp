@@ -110,7 +110,7 @@ std::string TekstProcentu(double v, int32_t dokladnosc)
     return Zapamietany(pamiec[static_cast<std::size_t>(d)], v, [v, d] {
         std::string maska = "0";
         if (d > 0)
-            maska += "." + std::string(static_cast<std::size_t>(d), '0');
+            maska.append(1, '.').append(static_cast<std::size_t>(d), '0');
         return FormatFloat(maska, v) + "%";
     });
 }
