@@ -21,6 +21,14 @@ std::string Przyczyna(int nr)
     case ENOSPC: return Utf8NaCp1250("brak miejsca na dysku");
     case EROFS: return Utf8NaCp1250("nośnik tylko do odczytu");
     case EISDIR: return Utf8NaCp1250("to jest folder");
+    case ELOOP: return Utf8NaCp1250("zapętlone dowiązanie symboliczne");
+    case ENAMETOOLONG: return Utf8NaCp1250("zbyt długa nazwa");
+    case ENOTDIR: return Utf8NaCp1250("część ścieżki nie jest folderem");
+    case EFBIG: return Utf8NaCp1250("plik zbyt duży");
+    case EIO: return Utf8NaCp1250("błąd wejścia-wyjścia");
+    case EINVAL: return Utf8NaCp1250("to nie jest zwykły plik");
+    case ETXTBSY:
+    case EBUSY: return Utf8NaCp1250("plik jest zajęty");
     default: return Utf8NaCp1250(std::strerror(nr));
     }
 }
@@ -40,24 +48,6 @@ struct ZamykanyPlik {
     int fd;
     ~ZamykanyPlik() { ::close(fd); }
 };
-
-// Splits on CR LF, LF or CR; a final line without an end counts.
-void PodzielNaLinie(const std::string& tresc, std::vector<std::string>& linie)
-{
-    std::size_t poczatek = 0;
-    const std::size_t n = tresc.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        char c = tresc[i];
-        if (c != '\n' && c != '\r')
-            continue;
-        linie.emplace_back(tresc, poczatek, i - poczatek);
-        if (c == '\r' && i + 1 < n && tresc[i + 1] == '\n')
-            ++i;
-        poczatek = i + 1;
-    }
-    if (poczatek < n)
-        linie.emplace_back(tresc, poczatek, n - poczatek);
-}
 
 // Writes everything or reports errno.
 bool ZapiszWszystko(int fd, const char* dane, std::size_t ile)
@@ -90,12 +80,32 @@ int UtworzPlikTymczasowy(const std::string& cel, std::string& nazwa)
 
 } // namespace
 
-bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad)
+std::vector<std::string_view> PodzielNaLinie(std::string_view tresc)
 {
-    linie.clear();
+    std::vector<std::string_view> linie;
+    std::size_t poczatek = 0;
+    const std::size_t n = tresc.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = tresc[i];
+        if (c != '\n' && c != '\r')
+            continue;
+        linie.push_back(tresc.substr(poczatek, i - poczatek));
+        if (c == '\r' && i + 1 < n && tresc[i + 1] == '\n')
+            ++i;
+        poczatek = i + 1;
+    }
+    if (poczatek < n)
+        linie.push_back(tresc.substr(poczatek));
+    return linie;
+}
+
+bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad)
+{
+    tresc.clear();
     blad.clear();
     const std::string systemowa = SciezkaSystemowa(sciezka);
-    const int fd = ::open(systemowa.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK opening a pipe would wait for a writer for ever.
+    const int fd = ::open(systemowa.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         blad = Komunikat("Nie można otworzyć pliku ", sciezka, errno);
         return false;
@@ -115,8 +125,8 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
         blad = ZbytDuzy(sciezka);
         return false;
     }
-
-    std::string tresc;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    tresc.reserve(static_cast<std::size_t>(st.st_size));
     char bufor[65536];
     for (;;) {
         ssize_t r = ::read(fd, bufor, sizeof bufor);
@@ -124,6 +134,7 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
             if (errno == EINTR)
                 continue;
             blad = Komunikat("Błąd odczytu pliku ", sciezka, errno);
+            tresc.clear();
             return false;
         }
         if (r == 0)
@@ -132,47 +143,147 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
         // The file may grow while it is read.
         if (tresc.size() > MaksRozmiarPlikuTekstowego) {
             blad = ZbytDuzy(sciezka);
+            tresc.clear();
             return false;
         }
     }
-    PodzielNaLinie(tresc, linie);
     return true;
 }
 
-bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad)
+bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad)
 {
+    linie.clear();
+    std::string tresc;
+    if (!CzytajPlik(sciezka, tresc, blad))
+        return false;
+    for (std::string_view l : PodzielNaLinie(tresc))
+        linie.emplace_back(l);
+    return true;
+}
+
+std::string KomunikatZapisu(const std::string& sciezka, int nrBledu)
+{
+    return Komunikat("Nie można zapisać pliku ", sciezka, nrBledu);
+}
+
+namespace {
+
+// A target that exists without its owner's write permission is not
+// replaced behind the user's back (even by root, who could).
+bool TylkoDoOdczytu(const std::string& cel)
+{
+    struct stat st {};
+    return ::stat(cel.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0;
+}
+
+std::string KomunikatTylkoDoOdczytu(const std::string& sciezka)
+{
+    return Utf8NaCp1250("Nie można zapisać pliku ") + sciezka + Utf8NaCp1250(" (plik jest tylko do odczytu).");
+}
+
+} // namespace
+
+ZapisBezpieczny::~ZapisBezpieczny() { Porzuc(); }
+
+bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad)
+{
+    Porzuc();
     blad.clear();
-    const std::string cel = SciezkaSystemowa(sciezka);
-    std::string tymczasowy;
-    int fd = UtworzPlikTymczasowy(cel, tymczasowy);
-    if (fd < 0) {
-        blad = Komunikat("Nie można zapisać pliku ", sciezka, errno);
+    sciezka_ = sciezka;
+    cel_ = SciezkaSystemowa(sciezka);
+    if (TylkoDoOdczytu(cel_)) {
+        blad = KomunikatTylkoDoOdczytu(sciezka);
+        return false;
+    }
+    fd_ = UtworzPlikTymczasowy(cel_, tymczasowy_);
+    if (fd_ < 0) {
+        blad = KomunikatZapisu(sciezka, errno);
         return false;
     }
     // An existing file keeps its permissions.
     struct stat st {};
-    if (::stat(cel.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::fchmod(fd, st.st_mode & 07777);
+    if (::stat(cel_.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        ::fchmod(fd_, st.st_mode & 07777);
+    return true;
+}
 
+bool ZapisBezpieczny::Pisz(std::string_view dane, std::string& blad)
+{
+    if (fd_ < 0)
+        return false;
+    if (ZapiszWszystko(fd_, dane.data(), dane.size()))
+        return true;
+    blad = KomunikatZapisu(sciezka_, errno);
+    Porzuc();
+    return false;
+}
+
+bool ZapisBezpieczny::Zakoncz(std::string& blad)
+{
+    if (fd_ < 0)
+        return false;
+    bool dobrze = ::fsync(fd_) == 0;
+    int nr = errno;
+    if (::close(fd_) != 0 && dobrze) {
+        dobrze = false;
+        nr = errno;
+    }
+    fd_ = -1;
+    if (dobrze && ::rename(tymczasowy_.c_str(), cel_.c_str()) != 0) {
+        dobrze = false;
+        nr = errno;
+    }
+    if (!dobrze) {
+        ::unlink(tymczasowy_.c_str());
+        blad = KomunikatZapisu(sciezka_, nr);
+    }
+    tymczasowy_.clear();
+    return dobrze;
+}
+
+void ZapisBezpieczny::Porzuc()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!tymczasowy_.empty())
+        ::unlink(tymczasowy_.c_str());
+    tymczasowy_.clear();
+}
+
+bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad)
+{
     std::string tresc;
     for (const std::string& l : linie) {
         tresc += l;
         tresc += "\r\n";
     }
-    bool dobrze = ZapiszWszystko(fd, tresc.data(), tresc.size()) && ::fsync(fd) == 0;
-    int nr = errno;
-    if (::close(fd) != 0 && dobrze) {
-        dobrze = false;
-        nr = errno;
+    ZapisBezpieczny zapis;
+    return zapis.Otworz(sciezka, blad) && zapis.Pisz(tresc, blad) && zapis.Zakoncz(blad);
+}
+
+std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
+{
+    const std::string cel = SciezkaSystemowa(sciezka);
+    if (TylkoDoOdczytu(cel)) {
+        blad = KomunikatTylkoDoOdczytu(sciezka);
+        return {};
     }
-    if (dobrze && ::rename(tymczasowy.c_str(), cel.c_str()) != 0) {
-        dobrze = false;
-        nr = errno;
+    std::string tymczasowy;
+    const int fd = UtworzPlikTymczasowy(cel, tymczasowy);
+    if (fd < 0) {
+        blad = KomunikatZapisu(sciezka, errno);
+        return {};
     }
-    if (!dobrze) {
-        ::unlink(tymczasowy.c_str());
-        blad = Komunikat("Nie można zapisać pliku ", sciezka, nr);
-        return false;
-    }
-    return true;
+    ::close(fd);
+    return tymczasowy;
+}
+
+bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad)
+{
+    if (::rename(gotowySystemowy.c_str(), SciezkaSystemowa(sciezka).c_str()) == 0)
+        return true;
+    blad = KomunikatZapisu(sciezka, errno);
+    ::unlink(gotowySystemowy.c_str());
+    return false;
 }

@@ -5,16 +5,56 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Larger files are refused: no file of the program comes near it.
 constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 
+// Reads the whole of a regular file (a folder, a pipe or a device is refused
+// at once, without waiting on it). On failure returns false with a Polish
+// message in `blad`; `tresc` is then empty.
+bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad);
+
+// The lines of a text, as views into it: CR LF, LF or CR end a line.
+std::vector<std::string_view> PodzielNaLinie(std::string_view tresc);
+
 // Reads every line of the file. On failure returns false with a Polish
 // message in `blad`; `linie` is then empty.
 bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad);
 
-// Writes the lines, each ending in CR LF, into a new file beside the target
-// and puts it in the target's place only when everything has been written
-// and flushed. On failure the old file is untouched and `blad` says why.
+// A file written beside its target and put in the target's place only when
+// all of it has been written and flushed: a failed write leaves the old file
+// as it was. A target that is read-only is refused with the reason. Dropped
+// before `Zakoncz`, the half-written file goes with it.
+class ZapisBezpieczny {
+public:
+    ZapisBezpieczny() = default;
+    ~ZapisBezpieczny();
+    ZapisBezpieczny(const ZapisBezpieczny&) = delete;
+    ZapisBezpieczny& operator=(const ZapisBezpieczny&) = delete;
+
+    bool Otworz(const std::string& sciezka, std::string& blad);
+    bool Pisz(std::string_view dane, std::string& blad);
+    bool Zakoncz(std::string& blad);
+    void Porzuc();
+    bool Otwarty() const { return fd_ >= 0; }
+
+private:
+    int fd_ = -1;
+    std::string sciezka_;     // as the program holds it
+    std::string cel_;         // the system's
+    std::string tymczasowy_;
+};
+
+// Writes the lines, each ending in CR LF, through `ZapisBezpieczny`.
 bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad);
+
+// Puts a complete file written by someone else (the printer's PDF) in the
+// target's place, as `ZapisBezpieczny` would, and removes it on failure.
+bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad);
+// A new empty file beside the target for such a writer ("" when none could be made).
+std::string PlikObokCelu(const std::string& sciezka, std::string& blad);
+
+// "Nie można zapisać pliku <path> (<cause>)." for a system error number.
+std::string KomunikatZapisu(const std::string& sciezka, int nrBledu);

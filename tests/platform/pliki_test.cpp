@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -191,4 +192,36 @@ TEST(KatalogProgramu, TheExecutablesFolderAndPaths)
     EXPECT_EQ(SciezkaSystemowa("Dane\\Roman100.Lzs"), "Dane/Roman100.Lzs");
     EXPECT_EQ(SciezkaSystemowa("\xA3\xF3\x64\x9F"), "Łódź");
     EXPECT_FALSE(PlikIstnieje(domyslny));
+}
+
+// What a hostile folder holds: a pipe (opening it once blocked for ever), a
+// symbolic-link loop (an English system text once), a read-only project
+// (once replaced silently by the safe save's rename).
+TEST_F(PlikiTekstowe, PipeLoopAndReadOnlyTargetAreRefusedWithTheReason)
+{
+    std::string tresc, blad;
+    ASSERT_EQ(::mkfifo(Sciezka("potok.rup").c_str(), 0600), 0);
+    EXPECT_FALSE(CzytajPlik(Sciezka("potok.rup"), tresc, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można odczytać pliku " + Sciezka("potok.rup") + " (to nie jest zwykły plik).");
+
+    fs::create_symlink(katalog / "b", katalog / "a");
+    fs::create_symlink(katalog / "a", katalog / "b");
+    EXPECT_FALSE(CzytajPlik(Sciezka("a"), tresc, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad),
+              "Nie można otworzyć pliku " + Sciezka("a") + " (zapętlone dowiązanie symboliczne).");
+
+    Zapisz("ro.rup", "stare\r\n");
+    fs::permissions(katalog / "ro.rup", fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("ro.rup"), {"nowe"}, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("ro.rup") + " (plik jest tylko do odczytu).");
+    EXPECT_EQ(Tresc("ro.rup"), "stare\r\n");
+    EXPECT_EQ(PlikObokCelu(Sciezka("ro.rup"), blad), "");
+}
+
+TEST_F(PlikiTekstowe, LinesAreViewsIntoTheText)
+{
+    const std::string t = "a\r\nbb\n\rccc\rd";
+    const std::vector<std::string_view> linie = PodzielNaLinie(t);
+    EXPECT_EQ(linie, (std::vector<std::string_view>{"a", "bb", "", "ccc", "d"}));
+    EXPECT_EQ(linie[1].data(), t.data() + 3);
 }
