@@ -5,10 +5,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <string_view>
 
 #include "platform/KatalogProgramu.h"
+#include "platform/PlikTekstowy.h"
 #include "base/Kodowanie.h"
 
 namespace {
@@ -40,12 +40,14 @@ void DopiszLiczbeDxf(std::string& wynik, double x)
 // written to the file in large pieces.
 class PlikDxf : public OdbiorcaDxf {
 public:
+    // The file is written beside the target and takes its place only when
+    // the export is complete: a failed export leaves the old file as it was.
     void Otworz(const std::string& nazwa)
     {
         Zamknij();
-        nazwa_ = nazwa;
-        plik_.open(SciezkaSystemowa(nazwa), std::ios::binary | std::ios::trunc);
-        if (!plik_) throw BladDxf(Utf8NaCp1250("Nie można utworzyć pliku ") + nazwa + ".");
+        std::string blad;
+        if (!zapis_.Otworz(nazwa, blad))
+            throw BladDxf(blad);
         bufor_.clear();
         Pisz("0");
         Pisz("SECTION");
@@ -55,28 +57,24 @@ public:
 
     void Zakoncz()
     {
-        if (!plik_.is_open()) return;
+        if (!Otwarty()) return;
         Pisz("0");
         Pisz("ENDSEC");
         Pisz("0");
         Pisz("EOF");
         Wyslij();
-        plik_.close();
-        if (plik_.fail()) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
+        std::string blad;
+        if (!zapis_.Zakoncz(blad)) throw BladDxf(blad);
     }
 
-    // What was written so far stays in the file.
+    // An export that stopped half way: the half-written file goes.
     void Zamknij()
     {
-        if (plik_.is_open()) {
-            plik_.write(bufor_.data(), static_cast<std::streamsize>(bufor_.size()));
-            plik_.close();
-        }
+        zapis_.Porzuc();
         bufor_.clear();
-        plik_.clear();
     }
 
-    bool Otwarty() const { return plik_.is_open(); }
+    bool Otwarty() const { return zapis_.Otwarty(); }
 
     void Linia(const std::string& warstwa, int32_t indeks, double x1, double y1, double x2, double y2) override
     {
@@ -164,13 +162,13 @@ private:
 
     void Wyslij()
     {
-        plik_.write(bufor_.data(), static_cast<std::streamsize>(bufor_.size()));
+        std::string blad;
+        const bool zapisany = zapis_.Pisz(bufor_, blad);
         bufor_.clear();
-        if (!plik_) throw BladDxf(Utf8NaCp1250("Błąd zapisu pliku ") + nazwa_ + ".");
+        if (!zapisany) throw BladDxf(blad);
     }
 
-    std::ofstream plik_;
-    std::string nazwa_;
+    ZapisBezpieczny zapis_;
     std::string bufor_;
 };
 

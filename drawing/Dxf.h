@@ -5,7 +5,8 @@
 //
 // The entity writers send their entity to the current receiver: the file
 // opened by `DxfPoczatek`, or a receiver a test installs (drawing/Nagrywanie.h).
-// Write errors throw `BladDxf`; the file is then left as far as it was written.
+// The file is written beside the target and takes its place only when
+// complete; write errors throw `BladDxf` and leave the old file as it was.
 
 #include <cstdint>
 #include <stdexcept>
@@ -31,12 +32,13 @@ public:
                      double katPoczatku, double katKonca) = 0;
 };
 
-// Creates (or empties) the file (a path in Windows-1250) and writes the section start. A file still
-// open from an earlier export is closed first.
+// Starts the file (a path in Windows-1250) with the section start. A file
+// still open from an earlier export is dropped first.
 void DxfPoczatek(const std::string& nazwaPliku);
 // Writes the section end and the end-of-file marker and closes the file.
 void DxfKoniec();
-// Closes the file without its end, after an export that failed half way.
+// Drops the file without its end, after an export that failed half way;
+// the old file at the path stays.
 void DxfPrzerwij();
 bool DxfOtwarty();
 

@@ -91,7 +91,7 @@ void TForm1::TB_DrukujClick()
         blad = QString::fromUtf8(e.what());
     }
     if (!drukarka.ZakonczDokument() && blad.isEmpty())
-        blad = U("Błąd drukarki: wydruk nie został zakończony.");
+        blad = QString::fromStdString(drukarka.Blad());
     Przerysuj();
     if (!blad.isEmpty()) {
         PokazBlad(ZQString(blad));

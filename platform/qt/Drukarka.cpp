@@ -1,12 +1,30 @@
 #include "platform/qt/Drukarka.h"
 
+#include <cerrno>
+#include <sys/statvfs.h>
+
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "base/Kodowanie.h"
+#include "platform/PlikTekstowy.h"
 #include "platform/qt/Plotno.h"
+
+namespace {
+
+// Whether the disk of a file has no room left: the likely cause of a PDF
+// that ended short.
+bool BrakMiejsca(const std::string& plik)
+{
+    struct statvfs s {};
+    return ::statvfs(plik.c_str(), &s) == 0 && s.f_bavail == 0;
+}
+
+} // namespace
 
 Drukarka::Drukarka()
     : drukarka_(std::make_unique<QPrinter>(QPrinter::HighResolution)),
@@ -24,6 +42,12 @@ bool Drukarka::DrukarkaZainstalowana() { return !QPrinterInfo::availablePrinters
 
 void Drukarka::UstawPlikPdf(const std::string& sciezkaUtf8)
 {
+    plikPdf_ = sciezkaUtf8;
+    if (plikPdf_.empty()) {
+        drukarka_->setOutputFileName(QString());
+        drukarka_->setOutputFormat(QPrinter::NativeFormat);
+        return;
+    }
     drukarka_->setOutputFormat(QPrinter::PdfFormat);
     drukarka_->setOutputFileName(QString::fromStdString(sciezkaUtf8));
     // A file has no printer's default paper; the program's sheets are A4.
@@ -41,11 +65,47 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
     blad_.clear();
     if (plotno_->Aktywne()) return true;
     drukarka_->setDocName(QString::fromStdString(tytulUtf8));
+    if (!plikPdf_.empty()) {
+        std::string blad;
+        plikTymczasowy_ = PlikObokCelu(Utf8NaCp1250(plikPdf_), blad);
+        if (plikTymczasowy_.empty()) {
+            blad_ = Cp1250NaUtf8(blad);
+            return false;
+        }
+        // Each file gets a printer of its own: one whose file failed once
+        // writes nothing more.
+        plotno_.reset();
+        drukarka_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        plotno_ = std::make_unique<PlotnoQt>(drukarka_.get(), false);
+        drukarka_->setOutputFormat(QPrinter::PdfFormat);
+        drukarka_->setPageSize(QPageSize(QPageSize::A4));
+        drukarka_->setDocName(QString::fromStdString(tytulUtf8));
+        drukarka_->setOutputFileName(QString::fromStdString(plikTymczasowy_));
+    }
     if (!plotno_->Rozpocznij()) {
         blad_ = "Nie można rozpocząć drukowania.";
+        UsunTymczasowy();
         return false;
     }
     return true;
+}
+
+void Drukarka::UsunTymczasowy()
+{
+    if (!plikTymczasowy_.empty())
+        QFile::remove(QString::fromStdString(plikTymczasowy_));
+    plikTymczasowy_.clear();
+}
+
+// A PDF written whole ends with its end-of-file marker; a write that failed
+// on the way (a full disk) leaves it short, which Qt does not report.
+bool Drukarka::PdfKompletny() const
+{
+    QFile plik(QString::fromStdString(plikTymczasowy_));
+    if (!plik.open(QIODevice::ReadOnly) || plik.size() < 6)
+        return false;
+    plik.seek(plik.size() - 6);
+    return plik.read(6).contains("%%EOF");
 }
 
 bool Drukarka::NowaStrona()
@@ -57,8 +117,24 @@ bool Drukarka::NowaStrona()
 bool Drukarka::ZakonczDokument()
 {
     if (!plotno_->Aktywne()) return false;
-    plotno_->Zakoncz();
-    return drukarka_->printerState() != QPrinter::Error;
+    const bool zakonczony = plotno_->Zakoncz() && drukarka_->printerState() != QPrinter::Error;
+    if (plikPdf_.empty()) {
+        if (!zakonczony)
+            blad_ = "Błąd drukarki: wydruk nie został zakończony.";
+        return zakonczony;
+    }
+    std::string blad;
+    if (!zakonczony || !PdfKompletny()) {
+        blad = KomunikatZapisu(Utf8NaCp1250(plikPdf_), BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO);
+        UsunTymczasowy();
+    } else if (!PrzeniesNaMiejsce(plikTymczasowy_, Utf8NaCp1250(plikPdf_), blad)) {
+        plikTymczasowy_.clear();
+    } else {
+        plikTymczasowy_.clear();
+        return true;
+    }
+    blad_ = Cp1250NaUtf8(blad);
+    return false;
 }
 
 bool Drukarka::Drukuje() const { return plotno_->Aktywne(); }

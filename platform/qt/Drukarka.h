@@ -21,6 +21,8 @@ public:
     static bool DrukarkaZainstalowana();
 
     // Prints into a PDF file instead of the system printer (tests, export).
+    // The pages go into a file beside it, which takes its place only when
+    // the document is complete: a failed print leaves the old file.
     void UstawPlikPdf(const std::string& sciezkaUtf8);
     // The printer set-up dialog; false when the user cancels.
     bool Ustawienia(QWidget* rodzic);
@@ -29,6 +31,8 @@ public:
     // False with `Blad()` set when the printer cannot start.
     bool RozpocznijDokument(const std::string& tytulUtf8);
     bool NowaStrona();
+    // False with `Blad()` set (naming the file and the cause for a PDF)
+    // when the document could not be finished.
     bool ZakonczDokument();
     bool Drukuje() const;
     const std::string& Blad() const { return blad_; }
@@ -44,7 +48,12 @@ public:
     QPrinter& Urzadzenie();
 
 private:
+    void UsunTymczasowy();
+    bool PdfKompletny() const;
+
     std::unique_ptr<QPrinter> drukarka_;
     std::unique_ptr<PlotnoQt> plotno_;
     std::string blad_;
+    std::string plikPdf_;          // the target, UTF-8; "" for the printer
+    std::string plikTymczasowy_;   // where the pages go meanwhile
 };

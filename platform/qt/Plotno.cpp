@@ -352,11 +352,11 @@ bool PlotnoQt::Rozpocznij()
     return true;
 }
 
-void PlotnoQt::Zakoncz()
+bool PlotnoQt::Zakoncz()
 {
-    if (!s_->malarz.isActive()) return;
+    if (!s_->malarz.isActive()) return true;
     s_->RysujOczekujace();
-    s_->malarz.end();
+    return s_->malarz.end();
 }
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }

@@ -79,7 +79,8 @@ public:
 
     // Opens the painter now: a printer starts its document here.
     bool Rozpocznij();
-    void Zakoncz();
+    // False when the device could not be finished (a printer's file).
+    bool Zakoncz();
     bool Aktywne() const;
     // The open painter (opened when it may be), or nullptr. The canvas then
     // sets its pen, brush and font on the painter again before it next draws.

@@ -1,6 +1,9 @@
 // Printing one page per variant into a PDF file and exporting every variant
 // into one DXF file, read back by a real DXF reader.
+#include <QDir>
 #include <QProcess>
+#include <csignal>
+#include <sys/resource.h>
 #include <QStringList>
 #include <sstream>
 
@@ -193,6 +196,80 @@ TEST_F(WydrukTest, DxfWymagaWezlaIWariantu)
     Uruchom();
     Form1->TB_DoDxfaClick();
     EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Projekt musi zawierać min. 1 węzeł i 1 wariant!"}));
+}
+
+} // namespace
+
+namespace {
+
+// Writes past `bajtow` bytes fail as on a full disk, for one scope.
+class PelnyDysk {
+public:
+    explicit PelnyDysk(rlim_t bajtow) : sygnal_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &poprzedni_);
+        rlimit maly = poprzedni_;
+        maly.rlim_cur = bajtow;
+        ::setrlimit(RLIMIT_FSIZE, &maly);
+    }
+    ~PelnyDysk()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &poprzedni_);
+        std::signal(SIGXFSZ, sygnal_);
+    }
+
+private:
+    rlimit poprzedni_{};
+    void (*sygnal_)(int);
+};
+
+class ZapisPrzerwany : public ProgramTest {
+protected:
+    int PlikiWKatalogu() const { return static_cast<int>(QDir(katalog.path()).entryList(QDir::Files).size()); }
+};
+
+// A DXF export and a PDF print that fail half way leave the old file whole,
+// say which file and why, and leave nothing beside it.
+TEST_F(ZapisPrzerwany, StaryPlikZostajeABladJestZgloszony)
+{
+    Uruchom();
+    ZbudujProjekt(9, 3);
+    for (const char* nazwa : {"stary.dxf", "stary.pdf"}) {
+        QFile f(NaQString(Sciezka(nazwa)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("stary");
+    }
+    const int plikow = PlikiWKatalogu();
+
+    dialogi.SciezkiZapisz.push_back(Sciezka("stary.dxf"));
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    {
+        const PelnyDysk dysk(20000);
+        Form1->TB_DoDxfaClick();
+    }
+    EXPECT_EQ(CzytajPlik(Sciezka("stary.dxf")), "stary");
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back(), "Nie można zapisać pliku " + Sciezka("stary.dxf") + " (plik zbyt duży).");
+    EXPECT_EQ(PlikiWKatalogu(), plikow);
+
+    Form1->UstawWydrukDoPdf(Sciezka("stary.pdf"));
+    {
+        const PelnyDysk dysk(20000);
+        Form1->TB_DrukujClick();
+    }
+    EXPECT_EQ(CzytajPlik(Sciezka("stary.pdf")), "stary");
+    EXPECT_EQ(Komunikaty().back().rfind("Nie można zapisać pliku " + Sciezka("stary.pdf") + " (", 0), 0u)
+        << Komunikaty().back();
+    EXPECT_EQ(PlikiWKatalogu(), plikow);
+
+    // With room enough both replace the old files.
+    dialogi.SciezkiZapisz.push_back(Sciezka("stary.dxf"));
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    Form1->TB_DoDxfaClick();
+    EXPECT_EQ(CzytajPlik(Sciezka("stary.dxf")).substr(0, 10), "0\r\nSECTION");
+    Form1->TB_DrukujClick();
+    EXPECT_EQ(CzytajPlik(Sciezka("stary.pdf")).substr(0, 5), "%PDF-") << Komunikaty().back();
+    EXPECT_EQ(PlikiWKatalogu(), plikow);
 }
 
 } // namespace
