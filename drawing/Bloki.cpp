@@ -5,6 +5,9 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "base/Geometria.h"
 #include "drawing/Luki.h"
@@ -348,15 +351,22 @@ void RysujKomendeBloku(const std::string& linia, float x0, float y0, float skala
 
 void RysujBloki(bool nad)
 {
+    // Placements find their definitions by name through an index made once
+    // per pass; every definition of the name draws, in the library's order.
+    std::unordered_map<std::string_view, std::vector<const DaneBlokWpis*>> definicje;
+    definicje.reserve(DefinicjeBlokow.size());
+    for (const DaneBlokWpis& def : DefinicjeBlokow)
+        definicje[def.Nazwa].push_back(&def);
     for (const DaneBlok& blok : Bloki) {
         if ((blok.Nad != 0) != nad || (blok.Wariant != -1 && blok.Wariant != RysowanyWariant()))
             continue;
-        for (const DaneBlokWpis& def : DefinicjeBlokow) {
-            if (def.Nazwa != blok.Nazwa)
-                continue;
+        const auto znalezione = definicje.find(blok.Nazwa);
+        if (znalezione == definicje.end())
+            continue;
+        for (const DaneBlokWpis* def : znalezione->second) {
             // A range reaching outside the line list draws what lies inside it.
-            const int koniec = std::min(def.Koniec, LiczbaLiniiBlokow() - 1);
-            for (int l = std::max(def.Start, 0); l <= koniec; ++l)
+            const int koniec = std::min(def->Koniec, LiczbaLiniiBlokow() - 1);
+            for (int l = std::max(def->Start, 0); l <= koniec; ++l)
                 RysujKomendeBloku(LinieBlokow[l].str(), blok.X, blok.Y, blok.Sx, blok.Sy);
         }
     }

@@ -37,7 +37,13 @@ void RysujObrys(std::span<const PunktXY> punkty, int stylPiora, TKolor kolorPior
 void RysujSiatke(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2, double odstep,
                  double grubosc)
 {
-    if (!(odstep > 0.0)) return;
+    if (!(odstep > 0.0))
+        return;
+    // A grid denser than this is a grey area anyway; a step too small to
+    // move the coordinate (or a sheet of astronomic size) would never end.
+    constexpr double maksLinii = 10000.0;
+    if (!((y2 - y1) / odstep <= maksLinii) || !((x2 - x1) / odstep <= maksLinii))
+        return;
     for (double y = y1 + odstep; y < y2; y += odstep) RysujLinie(kolor, warstwa, x1 + 0.05, y, x2 - 0.05, y, grubosc);
     for (double x = x1 + odstep; x < x2; x += odstep) RysujLinie(kolor, warstwa, x, y1 + 0.05, x, y2 - 0.05, grubosc);
 }

@@ -22,7 +22,8 @@ void RysujObrys(std::span<const PunktXY> punkty, int stylPiora, TKolor kolorPior
                 bool wypelniony, double grubosc, const std::string& warstwa);
 
 // Grid lines every `odstep` inside the rectangle, kept 0.05 cm off its
-// edges; a spacing of 0 or less draws nothing.
+// edges; a spacing of 0 or less, or one giving over 10,000 lines across,
+// draws nothing.
 void RysujSiatke(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2, double odstep,
                  double grubosc);
 
