@@ -469,8 +469,9 @@ bool TDialogPliku::Execute(QWidget* rodzic)
     if (wybrany.isEmpty())
         return false;
     NazwaPliku = wybrany;
-    // The default extension is added when the name has none.
-    if (!DomyslneRozszerzenie.isEmpty() && QFileInfo(NazwaPliku).suffix().isEmpty())
+    // A name to save under gets the default extension when it has none; a
+    // file chosen to open is opened as chosen.
+    if (Zapis && !DomyslneRozszerzenie.isEmpty() && QFileInfo(NazwaPliku).suffix().isEmpty())
         NazwaPliku += "." + DomyslneRozszerzenie;
     return true;
 }

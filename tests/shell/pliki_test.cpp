@@ -247,3 +247,28 @@ TEST_F(PlikiTest, ZapisZPlikiemNiczegoNiePyta)
 }
 
 } // namespace
+
+namespace {
+
+// A project kept without an extension opens as chosen: the dialog once added
+// ".rup" and opened another file (here one that holds nothing of the kind).
+TEST_F(PlikiTest, PlikBezRozszerzeniaOtwieranyJakWybrany)
+{
+    Uruchom();
+    const std::string plik = ZapisanyProjekt("projekt.rup");
+    ASSERT_TRUE(QFile::rename(NaQString(plik), NaQString(Sciezka("projekt"))));
+    QFile inny(NaQString(Sciezka("projekt.rup")));
+    ASSERT_TRUE(inny.open(QIODevice::WriteOnly));
+    inny.write("nie projekt\r\n");
+    inny.close();
+    NowyProjekt();
+    ProjektZmieniony = false;
+
+    dialogi.SciezkiOtworz.push_back(Sciezka("projekt"));
+    Form1->BOtworzClick();
+    EXPECT_EQ(Form1->Sciezka(), Sciezka("projekt"));
+    EXPECT_EQ(LiczbaWariantow(), 3);
+    EXPECT_TRUE(Komunikaty().empty());
+}
+
+} // namespace
