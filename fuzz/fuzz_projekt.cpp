@@ -1,6 +1,7 @@
 // libFuzzer target for the project reader: any bytes as a ".rup" file must
 // load or be refused with a message, never crash, hang or leak; a model that
-// loads must save and load again.
+// loads must draw every variant (into recording back-ends of a canvas and of
+// a file), save and load again.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -8,10 +9,14 @@
 #include <string>
 #include <unistd.h>
 
+#include <QGuiApplication>
+
 #include "base/Teksty.h"
+#include "drawing/Nagrywanie.h"
 #include "model/OknoGlowne.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
+#include "shell/Arkusz.h"
 
 namespace {
 
@@ -30,7 +35,30 @@ void Zapisz(const std::string& sciezka, const uint8_t* dane, std::size_t rozmiar
     f.write(reinterpret_cast<const char*>(dane), static_cast<std::streamsize>(rozmiar));
 }
 
+// Every variant of the loaded project, as the screen and a DXF file would
+// get it; the recordings are dropped.
+void Narysuj()
+{
+    WyjscieNagrywajace ekran(true);
+    WyjscieNagrywajace plik;
+    const PodlaczWyjscie naEkran(Kanal::Ekran, ekran);
+    const PodlaczWyjscie doPliku(Kanal::Dxf, plik);
+    const ZachowajWyjscia oba(true, false, true);
+    Skala = 50.0;
+    SrodekX = wg.ArkuszB / 2.0;
+    SrodekY = wg.ArkuszH / 2.0;
+    for (int v = 0; v < std::max(LiczbaWariantow(), 1); ++v)
+        RysujArkuszWariantu(LiczbaWariantow() ? v : -1);
+}
+
 }  // namespace
+
+// The stroke text measures TrueType widths through Qt, which wants its application.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QGuiApplication aplikacja(*argc, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
 {
@@ -40,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
     Zapisz(sciezka, dane, rozmiar);
     NowyProjekt();
     if (OtworzProjekt(sciezka)) {
+        Narysuj();
         const std::vector<std::string> linie = LinieProjektu();
         std::string obraz;
         for (const std::string& l : linie)

@@ -45,7 +45,9 @@ void RysujTytul(int32_t indeks, TKolor kolor, const std::string& warstwa)
 void RysujLegendePojazdow(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X, float Y,
                           const std::string& warstwa)
 {
-    const auto [cw, h, grub, P] = Rozmiary(rozmiary);
+    // Plain names, not a structured binding: the lambdas below capture them.
+    const RozmiaryLegendyTabeli m = Rozmiary(rozmiary);
+    const double cw = m.cw, h = m.h, grub = m.grub, P = m.P;
     if (!TabelaSkonczona(rozmiary) || !Skonczone({X, Y, cw, h, grub}))
         return;
     const int n = std::clamp<int32_t>(LiczbaSkladow, 0, RozmiarSkladu - 1);
@@ -84,7 +86,9 @@ void RysujLegendePojazdow(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X
 void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X, float Y,
                          const std::string& warstwa)
 {
-    const auto [cw, h, grub, P] = Rozmiary(rozmiary);
+    // Plain names, not a structured binding: the lambdas below capture them.
+    const RozmiaryLegendyTabeli m = Rozmiary(rozmiary);
+    const double cw = m.cw, h = m.h, grub = m.grub, P = m.P;
     if (!TabelaSkonczona(rozmiary) || !Skonczone({X, Y, cw, h, grub}))
         return;
     int r = 1;
