@@ -51,6 +51,7 @@ struct DaneBlok {
     }
 };
 
-extern std::vector<DaneBlokWpis> DefinicjeBlokow;
-extern std::vector<KrotkiTekst<255>> LinieBlokow;
-extern std::vector<DaneBlok> Bloki;
+// Of the current project.
+extern std::vector<DaneBlokWpis>& DefinicjeBlokow;
+extern std::vector<KrotkiTekst<255>>& LinieBlokow;
+extern std::vector<DaneBlok>& Bloki;

@@ -10,10 +10,6 @@
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 
-std::vector<DanePomiar> Pomiary;
-std::vector<DaneWspolczynniki> Wspolczynniki;
-std::vector<DanePrognoza> Prognozy;
-
 namespace {
 
 const char* const KluczPojazdow = "__________UstawOznWspPojazdow";

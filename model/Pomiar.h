@@ -54,9 +54,10 @@ struct DanePrognoza {
     std::array<std::array<KrotkiTekst<10>, KategoriiPrzejsc>, 6> PrognozaPrzejscia{};
 };
 
-extern std::vector<DanePomiar> Pomiary;
-extern std::vector<DaneWspolczynniki> Wspolczynniki;
-extern std::vector<DanePrognoza> Prognozy;
+// Of the current project.
+extern std::vector<DanePomiar>& Pomiary;
+extern std::vector<DaneWspolczynniki>& Wspolczynniki;
+extern std::vector<DanePrognoza>& Prognozy;
 
 void UstawDomyslnaPrognoze(DanePrognoza& p);
 void UstawDomyslneWspolczynniki(DaneWspolczynniki& w);

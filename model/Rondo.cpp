@@ -4,11 +4,9 @@
 #include "model/Projekt.h"
 #include "model/Ustawienia.h"
 
-std::vector<DaneRondo> Ronda;
-
 namespace {
 
-void WypelnijDomyslneRondo(DaneRondo& r)
+void WypelnijDomyslneRondo(DaneRondo& r, const TUstawieniaGlobalne& u)
 {
     r.Obliczony = 0;
     r.GeometriaWprowadzona = 0;
@@ -47,29 +45,30 @@ void WypelnijDomyslneRondo(DaneRondo& r)
     r.TytulDy = 12.0f;
     r.TytulH = 0.75f;
     r.TytulWyrownanie = 'C';
-    r.KolorLinii = wg.KolorLinii;
-    r.KolorOpisow = wg.KolorOpisow;
-    r.KolorTytulow = wg.KolorTytulow;
-    r.KolorWypelnien = wg.KolorWypelnien;
-    r.KolorWlotu.fill(wg.KolorWypelnien);
-    r.KolorWylotu.fill(wg.KolorWypelnien);
+    r.KolorLinii = u.KolorLinii;
+    r.KolorOpisow = u.KolorOpisow;
+    r.KolorTytulow = u.KolorTytulow;
+    r.KolorWypelnien = u.KolorWypelnien;
+    r.KolorWlotu.fill(u.KolorWypelnien);
+    r.KolorWylotu.fill(u.KolorWypelnien);
 }
 
 }  // namespace
 
-void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel)
+void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p)
 {
-    if (!JestIndeksem(indeks, Ronda))
+    std::vector<DaneRondo>& ronda = p.Ronda;
+    if (!JestIndeksem(indeks, ronda))
         return;
-    WypelnijDomyslneRondo(Ronda[indeks]);
+    WypelnijDomyslneRondo(ronda[indeks], p.wg);
 
     // Another roundabout of the node lends its geometry.
-    const int32_t wzor = WzorWezla(Ronda, indeks, wezel);
+    const int32_t wzor = WzorWezla(ronda, indeks, wezel);
     if (wzor < 0)
         return;
 
-    DaneRondo& r = Ronda[indeks];
-    r = Ronda[wzor];
+    DaneRondo& r = ronda[indeks];
+    r = ronda[wzor];
     r.NrWariantu = wariant;
     r.NrWezla = wezel;
     r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;

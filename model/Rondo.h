@@ -92,11 +92,14 @@ struct DaneRondo {
     std::array<TKolor, 5> KolorWylotu{};
 };
 
-extern std::vector<DaneRondo> Ronda;
+extern std::vector<DaneRondo>& Ronda;  // of the current project
 
-// Gives record `indeks` its new values; when the node already has a
-// roundabout, the lowest-indexed one lends it its geometry, title and colours.
-void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel);
+struct Projekt;
+extern Projekt BiezacyProjekt;
+
+// Gives record `indeks` of the project its new values; when the node already
+// has a roundabout, the lowest-indexed one lends it its geometry, title and colours.
+void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p = BiezacyProjekt);
 // A record with every field zero, as a record by which the collection grows
 // when a roundabout section is read.
 DaneRondo RondoZerowe();

@@ -4,9 +4,7 @@
 #include "model/Projekt.h"
 #include "model/Ustawienia.h"
 
-std::vector<DaneRuchoplan> Ruchoplany;
-
-void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
+void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r, const TUstawieniaGlobalne& u)
 {
     r.GeometriaWprowadzona = 0;
     r.Obliczony = 0;
@@ -42,8 +40,8 @@ void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
     r.TytulDx = -5.0f;
     r.TytulDy = 12.0f;
     r.TytulWyrownanie = 'C';
-    r.KoloryRelacji.fill(wg.KolorWypelnien);
-    r.KoloryPodstawowe = {wg.KolorLinii, wg.KolorOpisow, wg.KolorTytulow, wg.KolorWypelnien};
+    r.KoloryRelacji.fill(u.KolorWypelnien);
+    r.KoloryPodstawowe = {u.KolorLinii, u.KolorOpisow, u.KolorTytulow, u.KolorWypelnien};
     r.Przejscia.fill(DanePrzejscia{});
     r.NrPomiaru = -1;
     r.NrPrognozy = -1;
@@ -54,18 +52,19 @@ void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
     r.AutoAktualizacja = 1;
 }
 
-void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel)
+void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p)
 {
-    if (!JestIndeksem(indeks, Ruchoplany))
+    std::vector<DaneRuchoplan>& ruchoplany = p.Ruchoplany;
+    if (!JestIndeksem(indeks, ruchoplany))
         return;
-    WypelnijDomyslnyRuchoplan(Ruchoplany[indeks]);
+    WypelnijDomyslnyRuchoplan(ruchoplany[indeks], p.wg);
 
-    const int32_t wzor = WzorWezla(Ruchoplany, indeks, wezel);
+    const int32_t wzor = WzorWezla(ruchoplany, indeks, wezel);
     if (wzor < 0)
         return;
 
-    DaneRuchoplan& r = Ruchoplany[indeks];
-    r = Ruchoplany[wzor];
+    DaneRuchoplan& r = ruchoplany[indeks];
+    r = ruchoplany[wzor];
     r.NrWariantu = wariant;
     r.NrWezla = wezel;
     r.NrPrognozy = -1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Typy.h"
+#include "model/Ustawienia.h"
 
 // A point of two singles (the arc records keep their points as singles).
 struct PunktXYS {
@@ -115,13 +116,16 @@ struct DaneRuchoplan {
     // --- fields added by the junction computation (computed, not saved) ---
 };
 
-extern std::vector<DaneRuchoplan> Ruchoplany;
+extern std::vector<DaneRuchoplan>& Ruchoplany;  // of the current project
 
-// Gives record `indeks` its defaults; when the node already has a diagram,
-// the lowest-indexed one lends it its geometry, texts and colours.
-void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel);
-// The defaults alone, into a record the caller holds.
-void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r);
+struct Projekt;
+extern Projekt BiezacyProjekt;
+
+// Gives record `indeks` of the project its defaults; when the node already
+// has a diagram, the lowest-indexed one lends it its geometry, texts and colours.
+void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p = BiezacyProjekt);
+// The defaults alone, the colours from the settings `u`, into a record the caller holds.
+void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r, const TUstawieniaGlobalne& u = wg);
 // A record with every field zero, as a record by which the collection grows
 // in the older file versions.
 DaneRuchoplan RuchoplanZerowy();

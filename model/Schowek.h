@@ -18,4 +18,4 @@ struct TNastawySchowek {
     friend bool operator==(const TNastawySchowek&, const TNastawySchowek&) = default;
 };
 
-extern TNastawySchowek NastawySchowek;
+extern TNastawySchowek& NastawySchowek;  // of the current project

@@ -81,8 +81,9 @@ void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
 
 void CzytajRondo(CzytnikScisly& c, int wersja)
 {
-    const int32_t i = c.NumerRekordu(Ronda, "ronda", RondoZerowe());
-    DaneRondo& r = Ronda[i];
+    std::vector<DaneRondo>& ronda = c.Cel().Ronda;
+    const int32_t i = c.NumerRekordu(ronda, "ronda", RondoZerowe());
+    DaneRondo& r = ronda[i];
     r.Przejscie.fill(1);
     c.Pomin();
     r.Obliczony = 0;
@@ -131,7 +132,7 @@ void CzytajRondo(CzytnikScisly& c, int wersja)
 
 void ZapiszSekcjeRonda(PisarzProjektu& p, int indeks)
 {
-    const DaneRondo& r = Ronda.at(static_cast<std::size_t>(indeks));
+    const DaneRondo& r = p.Zrodlo().Ronda.at(static_cast<std::size_t>(indeks));
     p.Naglowek("rv3", "Rondo", indeks);
     p.Calkowita(r.NrWezla);
     p.Calkowita(r.NrWariantu);
@@ -173,9 +174,10 @@ void CzytajSekcjeRonda(CzytnikProjektu& c, int wersja)
 void CzytajStruktureRonda(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
-    const int32_t i = s.NumerStruktury(Ronda, "nieistniejące rondo");
+    std::vector<DaneRondo>& ronda = s.Cel().Ronda;
+    const int32_t i = s.NumerStruktury(ronda, "nieistniejące rondo");
     s.Pomin();
-    DaneRondo& r = Ronda[i];
+    DaneRondo& r = ronda[i];
     r.ZeStruktury = s.Logiczna();
     for (int k = 0; k < 5; ++k) {
         s.Pomin();

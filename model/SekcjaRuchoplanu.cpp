@@ -40,8 +40,8 @@ void ZapiszRamie(PisarzProjektu& p, const DaneRuchoplan& r, int k)
 void ZapiszSklad(PisarzProjektu& p)
 {
     p.Linia(ZnacznikSkladuStruktury);
-    p.Calkowita(LiczbaSkladow);
-    for (const DaneSklad& s : Sklad) {
+    p.Calkowita(p.Zrodlo().LiczbaSkladow);
+    for (const DaneSklad& s : p.Zrodlo().Sklad) {
         p.LogicznaTN(s.Aktywny);
         p.Tekst(s.Oznaczenie);
         p.Tekst(s.Nazwa);
@@ -115,10 +115,11 @@ void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
 // data-mode flags and no structure; kv1 has no crossing volumes either.
 void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 {
-    const int32_t n = c.NumerRekordu(Ruchoplany, "ruchoplanu");
+    std::vector<DaneRuchoplan>& ruchoplany = c.Cel().Ruchoplany;
+    const int32_t n = c.NumerRekordu(ruchoplany, "ruchoplanu");
     DaneRuchoplan r;
     if (wersja >= 3) {
-        WypelnijDomyslnyRuchoplan(r);
+        WypelnijDomyslnyRuchoplan(r, c.Cel().wg);
     } else {
         r = RuchoplanZerowy();
         r.TytulWysokosc = 0.7f;
@@ -155,14 +156,14 @@ void CzytajRuchoplan(CzytnikScisly& c, int wersja)
         if (wersja == 2)
             r.WlaczPrognoze = 1;
     }
-    Ruchoplany[n] = r;
+    ruchoplany[n] = r;
 }
 
 }  // namespace
 
 void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks)
 {
-    const DaneRuchoplan& r = Ruchoplany.at(static_cast<std::size_t>(indeks));
+    const DaneRuchoplan& r = p.Zrodlo().Ruchoplany.at(static_cast<std::size_t>(indeks));
     p.Naglowek("kv3", "Ruchoplan", indeks);
     p.Calkowita(r.NrWezla);
     p.Calkowita(r.NrWariantu);
@@ -211,9 +212,10 @@ void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja)
 void CzytajStruktureRuchoplanu(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
-    const int32_t n = s.NumerStruktury(Ruchoplany, "nieistniejący ruchoplan");
+    std::vector<DaneRuchoplan>& ruchoplany = s.Cel().Ruchoplany;
+    const int32_t n = s.NumerStruktury(ruchoplany, "nieistniejący ruchoplan");
     s.Pomin();
-    DaneRuchoplan& r = Ruchoplany[n];
+    DaneRuchoplan& r = ruchoplany[n];
     r.ZeStruktury = s.Logiczna();
     for (int k = 0; k < 4; ++k) {
         s.Pomin();

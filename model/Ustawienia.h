@@ -149,9 +149,10 @@ struct TUstawieniaGlobalne {
     friend bool operator==(const TUstawieniaGlobalne&, const TUstawieniaGlobalne&) = default;
 };
 
-extern TUstawieniaGlobalne wg;
-extern TRozmiaryLegendy RozmiaryLegendy;
-extern TRozmiaryOpisow RozmiaryOpisow;
+// Of the current project.
+extern TUstawieniaGlobalne& wg;
+extern TRozmiaryLegendy& RozmiaryLegendy;
+extern TRozmiaryOpisow& RozmiaryOpisow;
 
 // Colours every part of the program names.
 constexpr TKolor KolorCzarny = KolorRGB(0, 0, 0);
@@ -173,8 +174,10 @@ constexpr std::array<TKolor, 4> DomyslneKoloryPrzejsc{KolorCzerwony, KolorGranat
 using TWczytajCzcionke = bool (*)(const std::string& sciezka);
 extern TWczytajCzcionke WczytajCzcionkeRysunku;
 
-// The new-project values of wg and both size tables; the fields a new
-// project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2, MaxNatezenie,
-// MaxPrzejscie, SkalaPrzejsc) are left as they are. The sheet size is set by
-// NowyProjekt from the printer.
-void UstawNastawyNowegoProjektu();
+struct Projekt;
+
+// The new-project values of the project's wg and both size tables; the
+// fields a new project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2,
+// MaxNatezenie, MaxPrzejscie, SkalaPrzejsc, the sheet size that NowyProjekt
+// takes from the printer) are left as they are.
+void UstawNastawyNowegoProjektu(Projekt& p);
