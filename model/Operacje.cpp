@@ -44,9 +44,9 @@ void DodajRekordyWariantu(Projekt& p)
 }
 
 // Drops the records linked to the deleted node or variant `i` and moves the
-// later links down by one.
-template <class T>
-void UsunIPrzenumeruj(std::vector<T>& v, int32_t T::*lacze, int32_t i)
+// later links down by one; `lacze` points to the record's link field.
+template <class T, class Lacze>
+void UsunIPrzenumeruj(std::vector<T>& v, Lacze lacze, int32_t i)
 {
     v.erase(std::remove_if(v.begin(), v.end(), [&](const T& r) { return r.*lacze == i; }), v.end());
     for (T& r : v)

@@ -8,15 +8,7 @@ namespace {
 
 void WypelnijDomyslneRondo(DaneRondo& r, const TUstawieniaGlobalne& u)
 {
-    r.Obliczony = 0;
-    r.GeometriaWprowadzona = 0;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
-    r.ZeStruktury = 0;
-    r.WlaczPrognoze = 0;
-    r.AutoAktualizacja = 1;
-    r.NrWezla = 0;
-    r.NrWariantu = 0;
+    static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu{};
     r.Oznaczenie = {"A", "B", "C", "D", "E"};
     r.PromienR = 3.0f;
     r.PromienWewn = 3.0f;
@@ -41,10 +33,7 @@ void WypelnijDomyslneRondo(DaneRondo& r, const TUstawieniaGlobalne& u)
     r.SumaWylotu.fill(0);
     r.SumaWlotu.fill(0);
     r.Tytul.fill("");
-    r.TytulDx = -5.0f;
-    r.TytulDy = 12.0f;
     r.TytulH = 0.75f;
-    r.TytulWyrownanie = 'C';
     r.KolorLinii = u.KolorLinii;
     r.KolorOpisow = u.KolorOpisow;
     r.KolorTytulow = u.KolorTytulow;
@@ -69,10 +58,7 @@ void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel, Projekt&
 
     DaneRondo& r = ronda[indeks];
     r = ronda[wzor];
-    r.NrWariantu = wariant;
-    r.NrWezla = wezel;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
+    r.NowyWariantWezla(wariant, wezel);
     for (auto& wiersz : r.Macierz)
         wiersz.fill(0);
     r.NatezeniaPrzejsc = {};
@@ -80,15 +66,13 @@ void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel, Projekt&
     r.SumaWlotu.fill(0);
     r.SumaWylotuRel.fill(0);
     r.SumaWlotuRel.fill(0);
-    r.Obliczony = 0;
 }
 
 DaneRondo RondoZerowe()
 {
     DaneRondo r;
+    static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu::Zerowy();
     r.GeometriaPoprawna = 0;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
-    r.AutoAktualizacja = 0;
     r.Oznaczenie.fill("");
     r.PromienR = r.PromienWewn = 0.0f;
     r.Promien.fill(0.0f);
@@ -101,7 +85,6 @@ DaneRondo RondoZerowe()
     r.Odsuniecie.fill(0.0f);
     r.RysujStrzalki.fill(0);
     r.DaneRelacje = 0;
-    r.TytulDx = r.TytulDy = r.TytulH = 0.0f;
-    r.TytulWyrownanie = 0;
+    r.TytulH = 0.0f;
     return r;
 }

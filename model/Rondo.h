@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/Typy.h"
+#include "model/NaglowekDiagramu.h"
 
 // One corner arc of a roundabout band; azimuths clockwise from +y.
 struct DaneLukPasa {
@@ -31,22 +32,9 @@ struct DanePasRamienia {
 
 constexpr int LiczbaRamionRonda = 5;
 
-struct DaneRondo {
-    uint8_t Obliczony = 0;
-    uint8_t GeometriaWprowadzona = 0;
-    int32_t NrPomiaru = -1;
-    int32_t NrPrognozy = -1;
-    int32_t NrWspolczynnikow = -1;
-    uint8_t ZPomiaru = 0;
-    uint8_t ZeStruktury = 0;
-    uint8_t WlaczPrognoze = 0;
-    uint8_t AutoAktualizacja = 1;
-    int32_t NrWezla = 0;
-    int32_t NrWariantu = 0;
+struct DaneRondo : NaglowekDiagramu {
     uint8_t GeometriaPoprawna = 1;                  // computed
     KrotkiTekst<255> KomunikatGeometrii;            // computed
-    float X = 0.0f;
-    float Y = 0.0f;
     std::array<std::array<KrotkiTekst<255>, 2>, 5> OpisyRamion{};
     std::array<KrotkiTekst<3>, 5> Oznaczenie{"A", "B", "C", "D", "E"};
     float PromienR = 3.0f;
@@ -80,10 +68,7 @@ struct DaneRondo {
     std::array<int32_t, 5> NaPierscieniu1{};        // computed: circulating flow in front of each arm
     std::array<int32_t, 5> NaPierscieniu2{};        // computed: ring flow just after each arm's entry
     std::array<KrotkiTekst<70>, 3> Tytul{};
-    float TytulDx = -5.0f;
-    float TytulDy = 12.0f;
     float TytulH = 0.75f;
-    char TytulWyrownanie = 'C';
     TKolor KolorLinii = 0;
     TKolor KolorOpisow = 0;
     TKolor KolorTytulow = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/Typy.h"
+#include "model/NaglowekDiagramu.h"
 #include "model/Ustawienia.h"
 
 // A point of two singles (the arc records keep their points as singles).
@@ -58,19 +59,7 @@ struct DanePrzejscia {
 // the total in equivalent vehicles, 1..10 the vehicles of each type row.
 constexpr int ElementowStruktury = 11;
 
-struct DaneRuchoplan {
-    int32_t NrWezla = 0;
-    int32_t NrWariantu = 0;
-    int32_t NrPomiaru = -1;
-    int32_t NrPrognozy = -1;
-    int32_t NrWspolczynnikow = -1;
-    uint8_t ZPomiaru = 0;
-    uint8_t ZeStruktury = 0;
-    uint8_t WlaczPrognoze = 0;
-    uint8_t AutoAktualizacja = 1;
-    uint8_t Obliczony = 0;          // 0: the redraw computes the diagram first
-    float X = 0.0f;                 // the node's position, copied by the computation
-    float Y = 0.0f;
+struct DaneRuchoplan : NaglowekDiagramu {
     std::array<KrotkiTekst<3>, 4> Oznaczenie{"D", "A", "B", "C"};
     std::array<float, 4> Kat{};     // radians
     std::array<uint8_t, 4> Ramie{1, 1, 1, 1};
@@ -90,13 +79,9 @@ struct DaneRuchoplan {
     std::array<float, 4> PromienLewoskretu{4.0f, 4.0f, 4.0f, 4.0f};
     std::array<float, 4> PromienPrawoskretu{2.0f, 2.0f, 2.0f, 2.0f};
     uint8_t Globalne = 1;
-    uint8_t GeometriaWprowadzona = 0;
     std::array<DanaRelacja, 16> Relacje{};          // computed, not saved
     std::array<KrotkiTekst<255>, 3> Tytul{};
-    float TytulDx = -5.0f;
-    float TytulDy = 12.0f;
     float TytulWysokosc = 0.0f;
-    char TytulWyrownanie = 'C';
     // Two lines per arm: arm 1 line 1, arm 1 line 2, arm 2 line 1 ...
     std::array<KrotkiTekst<255>, 8> OpisRamienia{" ", " ", " ", " ", " ", " ", " ", " "};
     std::array<uint8_t, 4> Strzalka{1, 1, 1, 1};

@@ -49,8 +49,7 @@ void SprawdzNatezenia(const Tablica& t, const std::string& kto, bool obliczone =
 
 // Links shared by diagrams and roundabouts; a count flag without a count is
 // taken as no count.
-template <class Rekord>
-void SprawdzLacza(Rekord& r, const Projekt& p, const std::string& kto)
+void SprawdzLacza(NaglowekDiagramu& r, const Projekt& p, const std::string& kto)
 {
     if (!JestIndeksem(r.NrWezla, p.Wezly))
         Odrzuc(kto + " wskazuje nieistniejący węzeł nr " + std::to_string(r.NrWezla) + ".");
