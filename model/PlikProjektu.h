@@ -35,7 +35,6 @@ public:
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
     std::size_t PozostaloLinii() const;
-    const std::string& NazwaPliku() const { return nazwaPliku_; }
 
     int32_t Calkowita();            // decimal integer, else BladPliku
     // A count of records of at least `liniiNaRekord` lines each: refused when

@@ -79,20 +79,6 @@ void DzisIteraz(TDataCzas& dzis, TDataCzas& teraz)
 
 }  // namespace
 
-void UstawDomyslnaPrognoze(DanePrognoza& p)
-{
-    p.TrybPrognoza = 1;
-    for (auto& wiersz : p.PrognozaPojazdy)
-        wiersz.fill("");
-    for (auto& wiersz : p.PrognozaPrzejscia)
-        wiersz.fill("");
-}
-
-void UstawDomyslneWspolczynniki(DaneWspolczynniki& w)
-{
-    w.Wspolczynnik.fill(1.0f);
-}
-
 std::string UstawDomyslnyPomiar(DanePomiar& p)
 {
     const std::string sciezka = KatalogPomiarow + "/Ustawienia/domyslne.upm";

@@ -45,7 +45,6 @@ bool WyjscieSchowek = false;
 bool TekstTT = false;
 
 float NowyOpisSx = 1.0f;
-float NowyOpisSy = 1.0f;
 
 std::string KatalogProjektow;
 std::string KatalogPomiarow;
@@ -183,7 +182,6 @@ void NowyProjekt()
     Okno().WyczyscWarianty();
     Okno().UstawTekstWariantu("");
     NowyOpisSx = 1.0f;
-    NowyOpisSy = 1.0f;
     Okno().ZerujTryby();
 
     DopasujWidok();

@@ -125,9 +125,8 @@ extern bool WyjscieDxf;
 extern bool WyjscieSchowek;
 extern bool TekstTT;
 
-// Sizes of the description being placed.
+// Width of the description being placed.
 extern float NowyOpisSx;
-extern float NowyOpisSy;
 
 // Folders, set at program start.
 extern std::string KatalogProjektow;

@@ -72,7 +72,6 @@ DaneRondo RondoZerowe()
 {
     DaneRondo r;
     static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu::Zerowy();
-    r.GeometriaPoprawna = 0;
     r.Oznaczenie.fill("");
     r.PromienR = r.PromienWewn = 0.0f;
     r.Promien.fill(0.0f);
