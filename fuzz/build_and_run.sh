@@ -17,9 +17,11 @@ ZRODLA_CPP=("$ZRODLA"/base/*.cpp "$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp
 # Rebuild only when a source is newer than the program.
 if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "$ZRODLA"/model/*.h "$ZRODLA"/drawing/*.h \
       "$ZRODLA"/platform/*.h -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then
+  # The version CMake gives the base library, from the project's own line.
+  WERSJA="$(sed -n 's/^project(Kartogram VERSION \([0-9.]*\).*/\1/p' "$ZRODLA/CMakeLists.txt")"
   "$CXX" -std=c++20 -g -O1 -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$ZRODLA" "${ZRODLA_CPP[@]}" -o "$PROGRAM"
+    -DKG_WERSJA="\"$WERSJA\"" -I"$ZRODLA" "${ZRODLA_CPP[@]}" -o "$PROGRAM"
 fi
 
 # The corpus grows in the build folder; the seeds in the repository stay as they are.
