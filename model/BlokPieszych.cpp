@@ -7,24 +7,25 @@ void ZapiszBlokPieszych(PisarzProjektu& p)
 {
     p.Linia("");
     p.Linia(LiniaPieszych);
-    for (const DaneRuchoplan& r : Ruchoplany)
+    for (const DaneRuchoplan& r : p.Zrodlo().Ruchoplany)
         for (uint8_t x : r.Przejscie)
             p.LogicznaTN(x);
-    for (const DaneRondo& r : Ronda)
+    for (const DaneRondo& r : p.Zrodlo().Ronda)
         for (uint8_t x : r.Przejscie)
             p.LogicznaTN(x);
 }
 
 void CzytajBlokPieszych(CzytnikProjektu& c)
 {
+    Projekt& cel = c.Cel();
     // A file cut inside the block would silently clear the remaining flags.
-    const std::size_t potrzeba = 4 * Ruchoplany.size() + 5 * Ronda.size();
+    const std::size_t potrzeba = 4 * cel.Ruchoplany.size() + 5 * cel.Ronda.size();
     if (c.PozostaloLinii() < potrzeba)
         c.Blad("plik ko\xF1" "czy si\xEA wewn\xB9trz bloku przej\x9C\xE6.");
-    for (DaneRuchoplan& r : Ruchoplany)
+    for (DaneRuchoplan& r : cel.Ruchoplany)
         for (uint8_t& x : r.Przejscie)
             x = c.LogicznaTN();
-    for (DaneRondo& r : Ronda)
+    for (DaneRondo& r : cel.Ronda)
         for (uint8_t& x : r.Przejscie)
             x = c.LogicznaTN();
 }
@@ -38,8 +39,8 @@ void CzytajSkladStruktury(CzytnikProjektu& c)
                std::to_string(RozmiarSkladu - 1) + ".");
     if (c.PozostaloLinii() < 4 * static_cast<std::size_t>(RozmiarSkladu))
         c.Blad("plik ko\xF1" "czy si\xEA wewn\xB9trz tabeli typ\xF3w pojazd\xF3w.");
-    LiczbaSkladow = liczba;
-    for (DaneSklad& s : Sklad) {
+    c.Cel().LiczbaSkladow = liczba;
+    for (DaneSklad& s : c.Cel().Sklad) {
         s.Aktywny = c.LogicznaTN();
         c.Tekst(s.Oznaczenie);
         c.Tekst(s.Nazwa);

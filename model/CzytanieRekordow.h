@@ -14,7 +14,7 @@ class CzytnikScisly {
 public:
     explicit CzytnikScisly(CzytnikProjektu& c) : c_(c) {}
 
-    CzytnikProjektu& Czytnik() { return c_; }
+    Projekt& Cel() { return c_.Cel(); }
     std::string Linia() { Wymagaj(); return c_.Linia(); }
     int32_t Calkowita() { Wymagaj(); return c_.Calkowita(); }
     double Rzeczywista() { Wymagaj(); return c_.Rzeczywista(); }

@@ -125,13 +125,13 @@ void ZSumWpisanych(DaneRondo& r)
 
 }  // namespace
 
-void ObliczNatezeniaRonda(int32_t indeks)
+void ObliczNatezeniaRonda(int32_t indeks, Projekt& p)
 {
-    if (!JestIndeksem(indeks, Ronda))
+    if (!JestIndeksem(indeks, p.Ronda))
         return;
-    DaneRondo& r = Ronda[indeks];
+    DaneRondo& r = p.Ronda[indeks];
     // A count index that names no count is taken as no count at all.
-    const DanePomiar* pomiar = r.ZPomiaru ? PomiarNr(r.NrPomiaru) : nullptr;
+    const DanePomiar* pomiar = r.ZPomiaru && JestIndeksem(r.NrPomiaru, p.Pomiary) ? &p.Pomiary[r.NrPomiaru] : nullptr;
     if (pomiar)
         ZPomiaru(r, *pomiar);
     else if (!r.ZeStruktury && !r.DaneRelacje)
@@ -142,10 +142,10 @@ void ObliczNatezeniaRonda(int32_t indeks)
         ZeStruktury(r);
 }
 
-void PoWczytaniuRond()
+void PoWczytaniuRond(Projekt& p)
 {
-    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
-        Ronda[i].Obliczony = 0;
-        ObliczNatezeniaRonda(i);
+    for (int32_t i = 0; i < static_cast<int32_t>(p.Ronda.size()); ++i) {
+        p.Ronda[i].Obliczony = 0;
+        ObliczNatezeniaRonda(i, p);
     }
 }

@@ -12,40 +12,41 @@
 
 namespace {
 
-void DodajRuchoplan(int32_t wariant, int32_t wezel)
+void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel)
 {
-    Ruchoplany.emplace_back();
-    const int32_t i = LiczbaRuchoplanow() - 1;
-    UstawDomyslnyRuchoplan(i, wariant, wezel);
-    Ruchoplany[i].NrWariantu = wariant;
-    Ruchoplany[i].NrWezla = wezel;
+    p.Ruchoplany.emplace_back();
+    const auto i = static_cast<int32_t>(p.Ruchoplany.size()) - 1;
+    UstawDomyslnyRuchoplan(i, wariant, wezel, p);
+    p.Ruchoplany[i].NrWariantu = wariant;
+    p.Ruchoplany[i].NrWezla = wezel;
 }
 
-void DodajRondo(int32_t wariant, int32_t wezel)
+void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel)
 {
-    Ronda.emplace_back();
-    const int32_t i = LiczbaRond() - 1;
-    UstawDomyslneRondo(i, wariant, wezel);
-    Ronda[i].NrWariantu = wariant;
-    Ronda[i].NrWezla = wezel;
+    p.Ronda.emplace_back();
+    const auto i = static_cast<int32_t>(p.Ronda.size()) - 1;
+    UstawDomyslneRondo(i, wariant, wezel, p);
+    p.Ronda[i].NrWariantu = wariant;
+    p.Ronda[i].NrWezla = wezel;
 }
 
 // The records of the variant just appended, one per node in node order.
-void DodajRekordyWariantu()
+void DodajRekordyWariantu(Projekt& p)
 {
-    const int32_t v = LiczbaWariantow() - 1;
-    for (int32_t n = 0; n < LiczbaWezlow(); ++n)
-        if (Wezly[n].Typ == 'J')
-            DodajRuchoplan(v, n);
-    for (int32_t n = 0; n < LiczbaWezlow(); ++n)
-        if (Wezly[n].Typ == 'R')
-            DodajRondo(v, n);
+    const auto v = static_cast<int32_t>(p.Warianty.size()) - 1;
+    const auto wezlow = static_cast<int32_t>(p.Wezly.size());
+    for (int32_t n = 0; n < wezlow; ++n)
+        if (p.Wezly[n].Typ == 'J')
+            DodajRuchoplan(p, v, n);
+    for (int32_t n = 0; n < wezlow; ++n)
+        if (p.Wezly[n].Typ == 'R')
+            DodajRondo(p, v, n);
 }
 
 // Drops the records linked to the deleted node or variant `i` and moves the
-// later links down by one.
-template <class T>
-void UsunIPrzenumeruj(std::vector<T>& v, int32_t T::*lacze, int32_t i)
+// later links down by one; `lacze` points to the record's link field.
+template <class T, class Lacze>
+void UsunIPrzenumeruj(std::vector<T>& v, Lacze lacze, int32_t i)
 {
     v.erase(std::remove_if(v.begin(), v.end(), [&](const T& r) { return r.*lacze == i; }), v.end());
     for (T& r : v)
@@ -71,6 +72,24 @@ int64_t SumaRonda(const DaneRondo& r)
 
 }  // namespace
 
+void DodajWezelDoProjektu(Projekt& p, double x, double y, std::string_view nazwa, char typ)
+{
+    p.Wezly.push_back(NowyWezel(x, y, nazwa, typ, p));
+    const auto wezel = static_cast<int32_t>(p.Wezly.size()) - 1;
+    for (int32_t v = 0; v < static_cast<int32_t>(p.Warianty.size()); ++v) {
+        if (typ == 'J')
+            DodajRuchoplan(p, v, wezel);
+        else if (typ == 'R')
+            DodajRondo(p, v, wezel);
+    }
+}
+
+void DodajWariantDoProjektu(Projekt& p, const DaneWariant& w)
+{
+    p.Warianty.push_back(w);
+    DodajRekordyWariantu(p);
+}
+
 std::string DodajWezel(double x, double y, std::string_view nazwa, char typ)
 {
     double d = std::numeric_limits<double>::infinity();
@@ -80,14 +99,7 @@ std::string DodajWezel(double x, double y, std::string_view nazwa, char typ)
         return Utf8NaCp1250("Nowe węzły sieci należy wstawiać w odległości min. ") +
                FormatFloat("####0.##", wg.MinOdlegloscWezlow) + "cm";
 
-    Wezly.push_back(NowyWezel(x, y, nazwa, typ));
-    const int32_t wezel = LiczbaWezlow() - 1;
-    for (int32_t v = 0; v < LiczbaWariantow(); ++v) {
-        if (typ == 'J')
-            DodajRuchoplan(v, wezel);
-        else if (typ == 'R')
-            DodajRondo(v, wezel);
-    }
+    DodajWezelDoProjektu(BiezacyProjekt, x, y, nazwa, typ);
     PoliczWezlyRuchoplanow();
     PoliczWezlyRond();
     ProjektZmieniony = true;
@@ -111,11 +123,10 @@ std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
     w.TytulDx = dx;
     w.TytulDy = dy;
     w.TytulWyrownanie = wyrownanie;
-    Warianty.push_back(w);
+    DodajWariantDoProjektu(BiezacyProjekt, w);
     Okno().DodajWariantDoListy(PozycjaListyWariantow(LiczbaWariantow() - 1));
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
-    DodajRekordyWariantu();
     ProjektZmieniony = true;
     return "";
 }

@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+struct DaneWariant;
+struct Projekt;
+
 // Appends a node of type 'J' or 'R' at (x, y) with its diagram or roundabout
 // for every variant. Returns "" or the Polish refusal (too near another node;
 // nothing is appended).
@@ -17,6 +20,11 @@ std::string DodajWezel(double x, double y, std::string_view nazwa, char typ);
 // refusal of a name that a variant already has (nothing is appended).
 std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
                          std::string_view tytul3, float dx, float dy, char wyrownanie);
+
+// The model's half of the two above on any project, without the checks, the
+// window and the modified flag: the version-1 reader builds its project so.
+void DodajWezelDoProjektu(Projekt& p, double x, double y, std::string_view nazwa, char typ);
+void DodajWariantDoProjektu(Projekt& p, const DaneWariant& w);
 
 // Whether deleting variant v loses entered volumes (the window then asks).
 bool WariantMaDane(int32_t v);

@@ -21,4 +21,4 @@ struct DaneOpis {
     friend bool operator==(const DaneOpis&, const DaneOpis&) = default;
 };
 
-extern std::vector<DaneOpis> Opisy;
+extern std::vector<DaneOpis>& Opisy;  // of the current project

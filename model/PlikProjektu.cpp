@@ -11,14 +11,15 @@
 #include "base/Wersja.h"
 #include "model/NatezeniaRonda.h"
 #include "model/OknoGlowne.h"
+#include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 #include "platform/PlikTekstowy.h"
 
 // ---------------------------------------------------------------- reader
 
-CzytnikProjektu::CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku)
-    : linie_(std::move(linie)), nazwaPliku_(std::move(nazwaPliku))
+CzytnikProjektu::CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku, Projekt& cel)
+    : linie_(std::move(linie)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
 {
 }
 
@@ -294,9 +295,9 @@ std::vector<std::string> Naglowek()
 
 }  // namespace
 
-std::vector<std::string> LinieProjektu()
+std::vector<std::string> LinieProjektu(const Projekt& projekt)
 {
-    PisarzProjektu p;
+    PisarzProjektu p(projekt);
     for (const std::string& linia : Naglowek())
         p.Linia(linia);
     ZapiszSekcjeWezlow(p);
@@ -305,10 +306,10 @@ std::vector<std::string> LinieProjektu()
     ZapiszSekcjePrognoz(p);
     ZapiszSekcjePomiarow(p);
     ZapiszSekcjeWspolczynnikow(p);
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
-        ZapiszSekcjeRuchoplanu(p, i);
-    for (int i = 0; i < LiczbaRond(); ++i)
-        ZapiszSekcjeRonda(p, i);
+    for (std::size_t i = 0; i < projekt.Ruchoplany.size(); ++i)
+        ZapiszSekcjeRuchoplanu(p, static_cast<int>(i));
+    for (std::size_t i = 0; i < projekt.Ronda.size(); ++i)
+        ZapiszSekcjeRonda(p, static_cast<int>(i));
     ZapiszSekcjeSchowka(p);
     ZapiszBlokPieszych(p);
     ZapiszSekcjeBlokow(p);
@@ -388,13 +389,12 @@ void CzytajSekcje(CzytnikProjektu& c)
 }
 
 // What follows the last section of a version-2 file.
-void PoSekcjach()
+void PoSekcjach(Projekt& p)
 {
-    ProjektZmieniony = false;
-    for (DaneRuchoplan& r : Ruchoplany)
+    for (DaneRuchoplan& r : p.Ruchoplany)
         if (r.ZeStruktury == 1)
             PoliczSumyZeStruktury(r);
-    PoWczytaniuRond();
+    PoWczytaniuRond(p);
 }
 
 int WersjaPliku(const std::string& linia2)
@@ -419,18 +419,19 @@ bool Odrzuc(const std::string& komunikat)
 
 const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09";
 
-bool OtworzProjekt(const std::string& nazwaPliku)
+bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad)
 {
     std::vector<std::string> linie;
-    std::string blad;
     if (!CzytajLinie(nazwaPliku, linie, blad))
-        return Odrzuc(blad);  // names the file and the cause
+        return false;  // names the file and the cause
 
-    CzytnikProjektu c(std::move(linie), nazwaPliku);
+    CzytnikProjektu c(std::move(linie), nazwaPliku, cel);
     c.Linia();
     const int wersja = WersjaPliku(c.Linia());
-    if (wersja == 0)
-        return Odrzuc("Plik nie jest plikiem projektu.\n" + nazwaPliku);
+    if (wersja == 0) {
+        blad = "Plik nie jest plikiem projektu.\n" + nazwaPliku;
+        return false;
+    }
     c.Pomin(3);
 
     try {
@@ -438,30 +439,59 @@ bool OtworzProjekt(const std::string& nazwaPliku)
             CzytajProjektWersji1(c);
         } else {
             CzytajSekcje(c);
-            PoSekcjach();
+            PoSekcjach(cel);
         }
     } catch (const BladPliku& e) {
-        return Odrzuc(e.what());
+        blad = e.what();
+        return false;
     } catch (const std::bad_alloc&) {
-        return Odrzuc("Brak pami\xEA" "ci przy odczycie pliku " + nazwaPliku + ", linia " + std::to_string(c.NumerLinii()) + ".");
+        blad = "Brak pami\xEA" "ci przy odczycie pliku " + nazwaPliku + ", linia " + std::to_string(c.NumerLinii()) + ".";
+        return false;
     } catch (const std::exception& e) {
-        return Odrzuc(c.KomunikatBledu(e.what()));
+        blad = c.KomunikatBledu(e.what());
+        return false;
     }
 
-    std::string uwaga = SprawdzWezlyIWarianty();
+    std::string uwaga = SprawdzWezlyIWarianty(cel);
     if (uwaga.empty())
-        uwaga = SprawdzDiagramy();
-    if (!uwaga.empty())
-        return Odrzuc("B\xB3\xB9" "d w pliku " + nazwaPliku + ": " + uwaga);
+        uwaga = SprawdzDiagramy(cel);
+    if (!uwaga.empty()) {
+        blad = "B\xB3\xB9" "d w pliku " + nazwaPliku + ": " + uwaga;
+        return false;
+    }
 
+    PoliczWezlyRond(cel);
+    PoliczWezlyRuchoplanow(cel);
+    for (DaneRuchoplan& r : cel.Ruchoplany)
+        r.Obliczony = 0;
+    blad.clear();
+    return true;
+}
+
+bool OtworzProjekt(const std::string& nazwaPliku)
+{
+    Projekt nowy = NowyDokument();
+    std::string blad;
+    if (!CzytajProjekt(nazwaPliku, nowy, blad)) {
+        // The settings a new project keeps stay as far as the file had set
+        // them, as when it was read into the current project.
+        wg = nowy.wg;
+        NastawySchowek = nowy.NastawySchowek;
+        return Odrzuc(blad);
+    }
+
+    BiezacyProjekt = std::move(nowy);
     ProjektZmieniony = false;
-    PoliczWezlyRond();
-    PoliczWezlyRuchoplanow();
+    OdswiezListeWariantow();
+    if (LiczbaWariantow() > 0) {
+        BiezacyWariant = 0;
+        Okno().UstawTekstWariantu(PozycjaListyWariantow(0));
+    } else {
+        BiezacyWariant = -1;
+    }
     Okno().UstawTytul(nazwaPliku);
     Okno().DodajOstatniProjekt(nazwaPliku);
     Okno().UstawSiatke(wg.Siatka == 1, FormatFloat("####0.##", wg.KrokSiatki));
-    for (DaneRuchoplan& r : Ruchoplany)
-        r.Obliczony = 0;
     Okno().UstawPolecenia();
     return true;
 }

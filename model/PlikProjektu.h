@@ -11,6 +11,9 @@
 
 #include "base/Typy.h"
 
+struct Projekt;
+extern Projekt BiezacyProjekt;
+
 // A malformed line or an I/O error: the message names the file and the line.
 struct BladPliku : std::runtime_error {
     int linia = 0;
@@ -19,17 +22,19 @@ struct BladPliku : std::runtime_error {
 
 // Reads the project file line by line (Windows-1250 bytes, CR LF or LF).
 // Past the end of the file it yields empty lines. Every conversion that
-// fails throws BladPliku naming the line.
+// fails throws BladPliku naming the line. The section readers fill the
+// project `cel`.
 class CzytnikProjektu {
 public:
-    CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku);
+    CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku, Projekt& cel = BiezacyProjekt);
+
+    Projekt& Cel() const { return *cel_; }
 
     std::string Linia();            // the next line, "" past the end
     void Pomin(int ile) { nastepna_ += static_cast<std::size_t>(std::max(ile, 0)); }  // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
     std::size_t PozostaloLinii() const;
-    const std::string& NazwaPliku() const { return nazwaPliku_; }
 
     int32_t Calkowita();            // decimal integer, else BladPliku
     // A count of records of at least `liniiNaRekord` lines each: refused when
@@ -68,11 +73,16 @@ private:
     std::vector<std::string> linie_;
     std::size_t nastepna_ = 0;
     std::string nazwaPliku_;
+    Projekt* cel_;
 };
 
-// Collects the lines of the project file; the file is written whole at the end.
+// Collects the lines of the project file; the file is written whole at the
+// end. The section writers write the project `zrodlo`.
 class PisarzProjektu {
 public:
+    explicit PisarzProjektu(const Projekt& zrodlo = BiezacyProjekt) : zrodlo_(&zrodlo) {}
+
+    const Projekt& Zrodlo() const { return *zrodlo_; }
     void Linia(std::string_view tekst);
     void Calkowita(int64_t x);
     void Rzeczywista(double x, std::string_view maska);   // FormatFloat mask
@@ -90,6 +100,7 @@ public:
     const std::vector<std::string>& Linie() const { return linie_; }
 
 private:
+    const Projekt* zrodlo_;
     std::vector<std::string> linie_;
 };
 
@@ -102,8 +113,8 @@ std::string LiniaZnacznika(std::string_view znacznik);
 std::string KolorNaTekst(TKolor k);
 bool TekstNaKolor(std::string_view tekst, TKolor& k);
 
-// The lines of the whole model as ZapiszProjekt writes them.
-std::vector<std::string> LinieProjektu();
+// The lines of a whole project as ZapiszProjekt writes them.
+std::vector<std::string> LinieProjektu(const Projekt& projekt = BiezacyProjekt);
 
 // The line that starts the block of crossing flags of every diagram and roundabout.
 extern const std::string LiniaPieszych;
@@ -113,7 +124,14 @@ extern const std::string LiniaPieszych;
 // through the main window's interface and false is returned.
 bool ZapiszProjekt(const std::string& nazwaPliku);
 
-// Reads a file into the model that NowyProjekt has just emptied. A file that
-// fails to load leaves a new, unmodified empty project and the message; false
-// is returned.
+// Reads a file into `cel`, as a rule a new project (NowyDokument), and
+// checks it; on failure `blad` gets the message naming the file and false is
+// returned, `cel` then holding a part of the file. Only the stroke font the
+// file names is loaded into the drawing on the way.
+bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad);
+
+// Opens a file as the current project, the open command's part after
+// NowyProjekt: the file is read into a new project and adopted only when all
+// of it was read and checked. A file that fails to load leaves a new,
+// unmodified empty project and the message; false is returned.
 bool OtworzProjekt(const std::string& nazwaPliku);

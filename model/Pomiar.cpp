@@ -10,10 +10,6 @@
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 
-std::vector<DanePomiar> Pomiary;
-std::vector<DaneWspolczynniki> Wspolczynniki;
-std::vector<DanePrognoza> Prognozy;
-
 namespace {
 
 const char* const KluczPojazdow = "__________UstawOznWspPojazdow";
@@ -82,20 +78,6 @@ void DzisIteraz(TDataCzas& dzis, TDataCzas& teraz)
 }
 
 }  // namespace
-
-void UstawDomyslnaPrognoze(DanePrognoza& p)
-{
-    p.TrybPrognoza = 1;
-    for (auto& wiersz : p.PrognozaPojazdy)
-        wiersz.fill("");
-    for (auto& wiersz : p.PrognozaPrzejscia)
-        wiersz.fill("");
-}
-
-void UstawDomyslneWspolczynniki(DaneWspolczynniki& w)
-{
-    w.Wspolczynnik.fill(1.0f);
-}
 
 std::string UstawDomyslnyPomiar(DanePomiar& p)
 {

@@ -54,12 +54,11 @@ struct DanePrognoza {
     std::array<std::array<KrotkiTekst<10>, KategoriiPrzejsc>, 6> PrognozaPrzejscia{};
 };
 
-extern std::vector<DanePomiar> Pomiary;
-extern std::vector<DaneWspolczynniki> Wspolczynniki;
-extern std::vector<DanePrognoza> Prognozy;
+// Of the current project.
+extern std::vector<DanePomiar>& Pomiary;
+extern std::vector<DaneWspolczynniki>& Wspolczynniki;
+extern std::vector<DanePrognoza>& Prognozy;
 
-void UstawDomyslnaPrognoze(DanePrognoza& p);
-void UstawDomyslneWspolczynniki(DaneWspolczynniki& w);
 // Vehicle classes and crossing categories from the default count settings
 // file (the built-in table without it), then the header defaults and zeroed
 // tables. Returns "" or the Polish message of a factor that is no number.

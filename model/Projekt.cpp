@@ -6,19 +6,31 @@
 #include "base/Teksty.h"
 #include "model/OknoGlowne.h"
 
-std::vector<DaneWariant> Warianty;
-std::vector<DaneOpis> Opisy;
-std::vector<DaneBlokWpis> DefinicjeBlokow;
-std::vector<KrotkiTekst<255>> LinieBlokow;
-std::vector<DaneBlok> Bloki;
-TNastawySchowek NastawySchowek;
+Projekt BiezacyProjekt;
 
-std::array<DaneSklad, RozmiarSkladu> Sklad;
-int32_t LiczbaSkladow = 5;
+// Bound here, in the object's own translation unit, so that they are set
+// before any other file's static initialisation could use them.
+std::vector<DaneWezel>& Wezly = BiezacyProjekt.Wezly;
+std::vector<DaneWariant>& Warianty = BiezacyProjekt.Warianty;
+std::vector<DaneRuchoplan>& Ruchoplany = BiezacyProjekt.Ruchoplany;
+std::vector<DaneRondo>& Ronda = BiezacyProjekt.Ronda;
+std::vector<DaneOpis>& Opisy = BiezacyProjekt.Opisy;
+std::vector<DaneBlokWpis>& DefinicjeBlokow = BiezacyProjekt.DefinicjeBlokow;
+std::vector<KrotkiTekst<255>>& LinieBlokow = BiezacyProjekt.LinieBlokow;
+std::vector<DaneBlok>& Bloki = BiezacyProjekt.Bloki;
+std::vector<DanePomiar>& Pomiary = BiezacyProjekt.Pomiary;
+std::vector<DaneWspolczynniki>& Wspolczynniki = BiezacyProjekt.Wspolczynniki;
+std::vector<DanePrognoza>& Prognozy = BiezacyProjekt.Prognozy;
+TUstawieniaGlobalne& wg = BiezacyProjekt.wg;
+TRozmiaryLegendy& RozmiaryLegendy = BiezacyProjekt.RozmiaryLegendy;
+TRozmiaryOpisow& RozmiaryOpisow = BiezacyProjekt.RozmiaryOpisow;
+TNastawySchowek& NastawySchowek = BiezacyProjekt.NastawySchowek;
+std::array<DaneSklad, RozmiarSkladu>& Sklad = BiezacyProjekt.Sklad;
+int32_t& LiczbaSkladow = BiezacyProjekt.LiczbaSkladow;
+int32_t& LiczbaWezlowRuchoplanow = BiezacyProjekt.LiczbaWezlowRuchoplanow;
+int32_t& LiczbaWezlowRond = BiezacyProjekt.LiczbaWezlowRond;
 
 int32_t BiezacyWariant = -1;
-int32_t LiczbaWezlowRuchoplanow = 0;
-int32_t LiczbaWezlowRond = 0;
 bool ProjektZmieniony = false;
 
 double Skala = 1.0;
@@ -33,7 +45,6 @@ bool WyjscieSchowek = false;
 bool TekstTT = false;
 
 float NowyOpisSx = 1.0f;
-float NowyOpisSy = 1.0f;
 
 std::string KatalogProjektow;
 std::string KatalogPomiarow;
@@ -43,10 +54,11 @@ std::string KatalogUstawien;
 int32_t DpiDrukarkiX = 0;
 int32_t DpiDrukarkiY = 0;
 
-void UstawDomyslnySklad()
+void UstawDomyslnySklad(Projekt& p)
 {
+    auto& Sklad = p.Sklad;
     Sklad.fill(DaneSklad{});
-    LiczbaSkladow = 5;
+    p.LiczbaSkladow = 5;
     // "ciężarowe", "cieżarowe z przyczepą" in Windows-1250.
     const char* const oznaczenia[6] = {"", "O", "D", "C", "Cp", "A"};
     const char* const nazwy[6] = {"", "osobowe", "dostawcze", "ci\xEA\xBF" "arowe",
@@ -58,16 +70,16 @@ void UstawDomyslnySklad()
     }
 }
 
-void PoliczWezlyRuchoplanow()
+void PoliczWezlyRuchoplanow(Projekt& p)
 {
-    LiczbaWezlowRuchoplanow =
-        static_cast<int32_t>(std::count_if(Wezly.begin(), Wezly.end(), [](const DaneWezel& w) { return w.Typ == 'J'; }));
+    p.LiczbaWezlowRuchoplanow = static_cast<int32_t>(
+        std::count_if(p.Wezly.begin(), p.Wezly.end(), [](const DaneWezel& w) { return w.Typ == 'J'; }));
 }
 
-void PoliczWezlyRond()
+void PoliczWezlyRond(Projekt& p)
 {
-    LiczbaWezlowRond =
-        static_cast<int32_t>(std::count_if(Wezly.begin(), Wezly.end(), [](const DaneWezel& w) { return w.Typ == 'R'; }));
+    p.LiczbaWezlowRond = static_cast<int32_t>(
+        std::count_if(p.Wezly.begin(), p.Wezly.end(), [](const DaneWezel& w) { return w.Typ == 'R'; }));
 }
 
 namespace {
@@ -115,6 +127,46 @@ void DopasujWidok()
 
 }  // namespace
 
+void UstawNowyDokument(Projekt& p)
+{
+    UstawNastawyNowegoProjektu(p);
+
+    p.Wezly.clear();
+    p.Ruchoplany.clear();
+    p.Ronda.clear();
+    p.Warianty.clear();
+    p.LiczbaWezlowRuchoplanow = 0;
+    p.LiczbaWezlowRond = 0;
+
+    p.DefinicjeBlokow.clear();
+    p.LinieBlokow.clear();
+    p.Bloki.clear();
+    p.Opisy.clear();
+
+    TNastawySchowek& s = p.NastawySchowek;
+    s.X1 = 0.0f;
+    s.X2 = p.wg.ArkuszB;
+    s.Y1 = 0.0f;
+    s.Y2 = p.wg.ArkuszH;
+    s.PunktowNaCm = 50;
+    s.KolorTla = KolorBialy;
+
+    p.Pomiary.clear();
+    p.Prognozy.clear();
+    p.Wspolczynniki.clear();
+
+    UstawDomyslnySklad(p);
+}
+
+Projekt NowyDokument()
+{
+    Projekt p;
+    p.wg = wg;
+    p.NastawySchowek = NastawySchowek;
+    UstawNowyDokument(p);
+    return p;
+}
+
 void NowyProjekt()
 {
     WyjscieEkran = true;
@@ -123,45 +175,19 @@ void NowyProjekt()
     WyjscieSchowek = false;
     TekstTT = false;
 
-    UstawNastawyNowegoProjektu();
     UstawArkuszZDrukarki();
+    UstawNowyDokument(BiezacyProjekt);
 
-    Wezly.clear();
-    Ruchoplany.clear();
-    Ronda.clear();
-    Warianty.clear();
-    LiczbaWezlowRuchoplanow = 0;
-    LiczbaWezlowRond = 0;
     BiezacyWariant = -1;
     Okno().WyczyscWarianty();
     Okno().UstawTekstWariantu("");
-
-    DefinicjeBlokow.clear();
-    LinieBlokow.clear();
-    Bloki.clear();
     NowyOpisSx = 1.0f;
-    NowyOpisSy = 1.0f;
-    Opisy.clear();
-
     Okno().ZerujTryby();
-
-    NastawySchowek.X1 = 0.0f;
-    NastawySchowek.X2 = wg.ArkuszB;
-    NastawySchowek.Y1 = 0.0f;
-    NastawySchowek.Y2 = wg.ArkuszH;
-    NastawySchowek.PunktowNaCm = 50;
-    NastawySchowek.KolorTla = KolorBialy;
 
     DopasujWidok();
 
     Okno().UstawPolecenia();
     Okno().UstawTytul("...");
-
-    Pomiary.clear();
-    Prognozy.clear();
-    Wspolczynniki.clear();
-
-    UstawDomyslnySklad();
 }
 
 std::string PoprawSeparator(std::string_view s)

@@ -1,6 +1,8 @@
 #pragma once
-// The project in memory: every collection, the vehicle-type table and the
-// current state of the program, as process-wide variables.
+// The project in memory: one value holding every collection, the settings
+// and the vehicle-type table that the project file reads and writes, and the
+// one current project the program works on. The current state of the program
+// (view, variant shown, outputs, folders) stays outside it.
 
 #include <array>
 #include <cstdint>
@@ -18,6 +20,54 @@
 #include "model/Ustawienia.h"
 #include "model/Wariant.h"
 #include "model/Wezel.h"
+
+// One vehicle type of the traffic-structure figures.
+struct DaneSklad {
+    uint8_t Aktywny = 0;
+    KrotkiTekst<2> Oznaczenie;
+    KrotkiTekst<50> Nazwa;
+    float Wspolczynnik = 1.0f;
+
+    friend bool operator==(const DaneSklad&, const DaneSklad&) = default;
+};
+
+// Rows 1..LiczbaSkladow are in use; row 0 stays empty.
+constexpr int RozmiarSkladu = 11;
+
+struct Projekt {
+    std::vector<DaneWezel> Wezly;
+    std::vector<DaneWariant> Warianty;
+    std::vector<DaneRuchoplan> Ruchoplany;
+    std::vector<DaneRondo> Ronda;
+    std::vector<DaneOpis> Opisy;
+    std::vector<DaneBlokWpis> DefinicjeBlokow;
+    std::vector<KrotkiTekst<255>> LinieBlokow;
+    std::vector<DaneBlok> Bloki;
+    std::vector<DanePomiar> Pomiary;
+    std::vector<DaneWspolczynniki> Wspolczynniki;
+    std::vector<DanePrognoza> Prognozy;
+    TUstawieniaGlobalne wg;
+    TRozmiaryLegendy RozmiaryLegendy;
+    TRozmiaryOpisow RozmiaryOpisow;
+    TNastawySchowek NastawySchowek;
+    std::array<DaneSklad, RozmiarSkladu> Sklad;
+    int32_t LiczbaSkladow = 5;
+    // Derived from Wezly by PoliczWezlyRuchoplanow and PoliczWezlyRond.
+    int32_t LiczbaWezlowRuchoplanow = 0;    // nodes of type "J"
+    int32_t LiczbaWezlowRond = 0;           // nodes of type "R"
+};
+
+// The project the program works on. Adopting another one is a move into it,
+// so the references below stay valid.
+extern Projekt BiezacyProjekt;
+
+// Of the current project.
+extern std::array<DaneSklad, RozmiarSkladu>& Sklad;
+extern int32_t& LiczbaSkladow;
+extern int32_t& LiczbaWezlowRuchoplanow;
+extern int32_t& LiczbaWezlowRond;
+
+void UstawDomyslnySklad(Projekt& p);
 
 // Counts of the collections.
 inline int LiczbaWezlow() { return static_cast<int>(Wezly.size()); }
@@ -52,26 +102,8 @@ int32_t WzorWezla(const std::vector<T>& v, int32_t indeks, int32_t wezel)
     return -1;
 }
 
-// One vehicle type of the traffic-structure figures.
-struct DaneSklad {
-    uint8_t Aktywny = 0;
-    KrotkiTekst<2> Oznaczenie;
-    KrotkiTekst<50> Nazwa;
-    float Wspolczynnik = 1.0f;
-
-    friend bool operator==(const DaneSklad&, const DaneSklad&) = default;
-};
-
-// Rows 1..LiczbaSkladow are in use; row 0 stays empty.
-constexpr int RozmiarSkladu = 11;
-extern std::array<DaneSklad, RozmiarSkladu> Sklad;
-extern int32_t LiczbaSkladow;
-void UstawDomyslnySklad();
-
 // Current state.
 extern int32_t BiezacyWariant;             // -1: none
-extern int32_t LiczbaWezlowRuchoplanow;    // nodes of type "J"
-extern int32_t LiczbaWezlowRond;           // nodes of type "R"
 extern bool ProjektZmieniony;
 
 // The view: centimetres per 1000 screen pixels and the sheet point at the centre.
@@ -93,9 +125,8 @@ extern bool WyjscieDxf;
 extern bool WyjscieSchowek;
 extern bool TekstTT;
 
-// Sizes of the description being placed.
+// Width of the description being placed.
 extern float NowyOpisSx;
-extern float NowyOpisSy;
 
 // Folders, set at program start.
 extern std::string KatalogProjektow;
@@ -107,10 +138,18 @@ extern std::string KatalogUstawien;
 extern int32_t DpiDrukarkiX;
 extern int32_t DpiDrukarkiY;
 
-void PoliczWezlyRuchoplanow();
-void PoliczWezlyRond();
+void PoliczWezlyRuchoplanow(Projekt& p = BiezacyProjekt);
+void PoliczWezlyRond(Projekt& p = BiezacyProjekt);
 
-// Makes the model a new empty project.
+// Gives a project the values of a new empty one, leaving what NowyProjekt
+// keeps (the sheet size and the settings named at UstawNastawyNowegoProjektu,
+// the clipboard's pixel sizes).
+void UstawNowyDokument(Projekt& p);
+// A new empty project as NowyProjekt makes it, the kept values taken from the
+// current project: what a file is read into.
+Projekt NowyDokument();
+
+// Makes the current project a new empty one and resets the view and outputs.
 void NowyProjekt();
 
 // Every "." and "," replaced by the system's decimal separator (same length).

@@ -4,21 +4,11 @@
 #include "model/Projekt.h"
 #include "model/Ustawienia.h"
 
-std::vector<DaneRondo> Ronda;
-
 namespace {
 
-void WypelnijDomyslneRondo(DaneRondo& r)
+void WypelnijDomyslneRondo(DaneRondo& r, const TUstawieniaGlobalne& u)
 {
-    r.Obliczony = 0;
-    r.GeometriaWprowadzona = 0;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
-    r.ZeStruktury = 0;
-    r.WlaczPrognoze = 0;
-    r.AutoAktualizacja = 1;
-    r.NrWezla = 0;
-    r.NrWariantu = 0;
+    static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu{};
     r.Oznaczenie = {"A", "B", "C", "D", "E"};
     r.PromienR = 3.0f;
     r.PromienWewn = 3.0f;
@@ -43,37 +33,32 @@ void WypelnijDomyslneRondo(DaneRondo& r)
     r.SumaWylotu.fill(0);
     r.SumaWlotu.fill(0);
     r.Tytul.fill("");
-    r.TytulDx = -5.0f;
-    r.TytulDy = 12.0f;
     r.TytulH = 0.75f;
-    r.TytulWyrownanie = 'C';
-    r.KolorLinii = wg.KolorLinii;
-    r.KolorOpisow = wg.KolorOpisow;
-    r.KolorTytulow = wg.KolorTytulow;
-    r.KolorWypelnien = wg.KolorWypelnien;
-    r.KolorWlotu.fill(wg.KolorWypelnien);
-    r.KolorWylotu.fill(wg.KolorWypelnien);
+    r.KolorLinii = u.KolorLinii;
+    r.KolorOpisow = u.KolorOpisow;
+    r.KolorTytulow = u.KolorTytulow;
+    r.KolorWypelnien = u.KolorWypelnien;
+    r.KolorWlotu.fill(u.KolorWypelnien);
+    r.KolorWylotu.fill(u.KolorWypelnien);
 }
 
 }  // namespace
 
-void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel)
+void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p)
 {
-    if (!JestIndeksem(indeks, Ronda))
+    std::vector<DaneRondo>& ronda = p.Ronda;
+    if (!JestIndeksem(indeks, ronda))
         return;
-    WypelnijDomyslneRondo(Ronda[indeks]);
+    WypelnijDomyslneRondo(ronda[indeks], p.wg);
 
     // Another roundabout of the node lends its geometry.
-    const int32_t wzor = WzorWezla(Ronda, indeks, wezel);
+    const int32_t wzor = WzorWezla(ronda, indeks, wezel);
     if (wzor < 0)
         return;
 
-    DaneRondo& r = Ronda[indeks];
-    r = Ronda[wzor];
-    r.NrWariantu = wariant;
-    r.NrWezla = wezel;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
+    DaneRondo& r = ronda[indeks];
+    r = ronda[wzor];
+    r.NowyWariantWezla(wariant, wezel);
     for (auto& wiersz : r.Macierz)
         wiersz.fill(0);
     r.NatezeniaPrzejsc = {};
@@ -81,15 +66,12 @@ void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel)
     r.SumaWlotu.fill(0);
     r.SumaWylotuRel.fill(0);
     r.SumaWlotuRel.fill(0);
-    r.Obliczony = 0;
 }
 
 DaneRondo RondoZerowe()
 {
     DaneRondo r;
-    r.GeometriaPoprawna = 0;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
-    r.AutoAktualizacja = 0;
+    static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu::Zerowy();
     r.Oznaczenie.fill("");
     r.PromienR = r.PromienWewn = 0.0f;
     r.Promien.fill(0.0f);
@@ -102,7 +84,6 @@ DaneRondo RondoZerowe()
     r.Odsuniecie.fill(0.0f);
     r.RysujStrzalki.fill(0);
     r.DaneRelacje = 0;
-    r.TytulDx = r.TytulDy = r.TytulH = 0.0f;
-    r.TytulWyrownanie = 0;
+    r.TytulH = 0.0f;
     return r;
 }

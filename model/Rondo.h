@@ -8,45 +8,11 @@
 #include <vector>
 
 #include "base/Typy.h"
-
-// One corner arc of a roundabout band; azimuths clockwise from +y.
-struct DaneLukPasa {
-    float XPoczatku = 0.0f, YPoczatku = 0.0f;
-    float XKonca = 0.0f, YKonca = 0.0f;
-    float XSrodka = 0.0f, YSrodka = 0.0f;
-    float Promien = 0.0f;
-    float AzymutPoczatku = 0.0f;
-    float AzymutKonca = 0.0f;
-};
-
-// The geometry of one entry or exit band, computed for drawing. An edge is
-// X at d1, X at d2, Y at d1, Y at d2.
-struct DanePasRamienia {
-    std::array<double, 4> Krawedz1{};
-    std::array<double, 4> Krawedz2{};
-    DaneLukPasa LukZewnetrzny;
-    DaneLukPasa LukWewnetrzny;
-    int32_t Natezenie = 0;
-};
+#include "model/NaglowekDiagramu.h"
 
 constexpr int LiczbaRamionRonda = 5;
 
-struct DaneRondo {
-    uint8_t Obliczony = 0;
-    uint8_t GeometriaWprowadzona = 0;
-    int32_t NrPomiaru = -1;
-    int32_t NrPrognozy = -1;
-    int32_t NrWspolczynnikow = -1;
-    uint8_t ZPomiaru = 0;
-    uint8_t ZeStruktury = 0;
-    uint8_t WlaczPrognoze = 0;
-    uint8_t AutoAktualizacja = 1;
-    int32_t NrWezla = 0;
-    int32_t NrWariantu = 0;
-    uint8_t GeometriaPoprawna = 1;                  // computed
-    KrotkiTekst<255> KomunikatGeometrii;            // computed
-    float X = 0.0f;
-    float Y = 0.0f;
+struct DaneRondo : NaglowekDiagramu {
     std::array<std::array<KrotkiTekst<255>, 2>, 5> OpisyRamion{};
     std::array<KrotkiTekst<3>, 5> Oznaczenie{"A", "B", "C", "D", "E"};
     float PromienR = 3.0f;
@@ -54,8 +20,6 @@ struct DaneRondo {
     std::array<float, 5> Promien{1.0f, 1.0f, 1.0f, 1.0f, 1.0f};
     std::array<float, 5> Kat{0.0f, static_cast<float>(1.5707963267948966), static_cast<float>(3.141592653589793),
                              static_cast<float>(4.71238898038469), static_cast<float>(5.497787143782138)};
-    std::array<float, 5> KatKrawedzi1{};            // computed
-    std::array<float, 6> KatKrawedzi2{};            // computed; the sixth is the first unwrapped
     std::array<uint8_t, 5> Ramie{1, 1, 1, 0, 0};
     std::array<uint8_t, 5> Przejscie{1, 1, 1, 1, 1};
     int32_t LiczbaRamion = 3;
@@ -71,8 +35,6 @@ struct DaneRondo {
     std::array<int32_t, 5> SumaWlotuRel{};
     // [arm][crossing category][0 left, 1 right]
     std::array<std::array<std::array<int32_t, 2>, 4>, 5> NatezeniaPrzejsc{};
-    // [arm][0 entry, 1 exit]; computed.
-    std::array<std::array<DanePasRamienia, 2>, 5> GeometriaRamion{};
     std::array<int32_t, 5> SumaWylotu{};            // computed
     std::array<int32_t, 5> SumaWlotu{};             // computed
     std::array<int32_t, 5> WylotWpisany{};
@@ -80,10 +42,7 @@ struct DaneRondo {
     std::array<int32_t, 5> NaPierscieniu1{};        // computed: circulating flow in front of each arm
     std::array<int32_t, 5> NaPierscieniu2{};        // computed: ring flow just after each arm's entry
     std::array<KrotkiTekst<70>, 3> Tytul{};
-    float TytulDx = -5.0f;
-    float TytulDy = 12.0f;
     float TytulH = 0.75f;
-    char TytulWyrownanie = 'C';
     TKolor KolorLinii = 0;
     TKolor KolorOpisow = 0;
     TKolor KolorTytulow = 0;
@@ -92,11 +51,14 @@ struct DaneRondo {
     std::array<TKolor, 5> KolorWylotu{};
 };
 
-extern std::vector<DaneRondo> Ronda;
+extern std::vector<DaneRondo>& Ronda;  // of the current project
 
-// Gives record `indeks` its new values; when the node already has a
-// roundabout, the lowest-indexed one lends it its geometry, title and colours.
-void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel);
+struct Projekt;
+extern Projekt BiezacyProjekt;
+
+// Gives record `indeks` of the project its new values; when the node already
+// has a roundabout, the lowest-indexed one lends it its geometry, title and colours.
+void UstawDomyslneRondo(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p = BiezacyProjekt);
 // A record with every field zero, as a record by which the collection grows
 // when a roundabout section is read.
 DaneRondo RondoZerowe();

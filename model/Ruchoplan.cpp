@@ -4,16 +4,9 @@
 #include "model/Projekt.h"
 #include "model/Ustawienia.h"
 
-std::vector<DaneRuchoplan> Ruchoplany;
-
-void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
+void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r, const TUstawieniaGlobalne& u)
 {
-    r.GeometriaWprowadzona = 0;
-    r.Obliczony = 0;
-    r.NrWezla = 0;
-    r.NrWariantu = 0;
-    r.X = 0.0f;
-    r.Y = 0.0f;
+    static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu{};
     r.Odsuniecie.fill(0.5f);
     r.Ramie.fill(1);
     r.Przejscie.fill(1);
@@ -39,45 +32,30 @@ void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r)
     r.Oznaczenie = {"D", "A", "B", "C"};
     r.Globalne = 1;
     r.Tytul.fill("");
-    r.TytulDx = -5.0f;
-    r.TytulDy = 12.0f;
-    r.TytulWyrownanie = 'C';
-    r.KoloryRelacji.fill(wg.KolorWypelnien);
-    r.KoloryPodstawowe = {wg.KolorLinii, wg.KolorOpisow, wg.KolorTytulow, wg.KolorWypelnien};
+    r.KoloryRelacji.fill(u.KolorWypelnien);
+    r.KoloryPodstawowe = {u.KolorLinii, u.KolorOpisow, u.KolorTytulow, u.KolorWypelnien};
     r.Przejscia.fill(DanePrzejscia{});
-    r.NrPomiaru = -1;
-    r.NrPrognozy = -1;
-    r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
-    r.ZeStruktury = 0;
-    r.WlaczPrognoze = 0;
-    r.AutoAktualizacja = 1;
 }
 
-void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel)
+void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p)
 {
-    if (!JestIndeksem(indeks, Ruchoplany))
+    std::vector<DaneRuchoplan>& ruchoplany = p.Ruchoplany;
+    if (!JestIndeksem(indeks, ruchoplany))
         return;
-    WypelnijDomyslnyRuchoplan(Ruchoplany[indeks]);
+    WypelnijDomyslnyRuchoplan(ruchoplany[indeks], p.wg);
 
-    const int32_t wzor = WzorWezla(Ruchoplany, indeks, wezel);
+    const int32_t wzor = WzorWezla(ruchoplany, indeks, wezel);
     if (wzor < 0)
         return;
 
-    DaneRuchoplan& r = Ruchoplany[indeks];
-    r = Ruchoplany[wzor];
-    r.NrWariantu = wariant;
-    r.NrWezla = wezel;
-    r.NrPrognozy = -1;
-    r.NrPomiaru = -1;
-    r.NrWspolczynnikow = -1;
-    r.ZPomiaru = 0;
+    DaneRuchoplan& r = ruchoplany[indeks];
+    r = ruchoplany[wzor];
+    r.NowyWariantWezla(wariant, wezel);
     r.ZeStruktury = 0;
     r.Natezenia.fill(0);
     for (auto& blok : r.NatezeniaStruktura)
         blok.fill(0);
     r.Przejscia.fill(DanePrzejscia{});
-    r.Obliczony = 0;
     // The volumes are gone, so are their totals.
     PoliczSumyRuchoplanu(r);
 }
@@ -85,8 +63,7 @@ void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel)
 DaneRuchoplan RuchoplanZerowy()
 {
     DaneRuchoplan r;
-    r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = 0;
-    r.AutoAktualizacja = 0;
+    static_cast<NaglowekDiagramu&>(r) = NaglowekDiagramu::Zerowy();
     r.Oznaczenie.fill("");
     r.Ramie.fill(0);
     r.Przejscie.fill(0);
@@ -99,8 +76,6 @@ DaneRuchoplan RuchoplanZerowy()
     r.PromienLewoskretu.fill(0.0f);
     r.PromienPrawoskretu.fill(0.0f);
     r.Globalne = 0;
-    r.TytulDx = r.TytulDy = 0.0f;
-    r.TytulWyrownanie = 0;
     r.OpisRamienia.fill("");
     r.Strzalka.fill(0);
     return r;

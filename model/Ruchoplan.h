@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "base/Typy.h"
+#include "model/NaglowekDiagramu.h"
+#include "model/Ustawienia.h"
 
 // A point of two singles (the arc records keep their points as singles).
 struct PunktXYS {
@@ -57,19 +59,7 @@ struct DanePrzejscia {
 // the total in equivalent vehicles, 1..10 the vehicles of each type row.
 constexpr int ElementowStruktury = 11;
 
-struct DaneRuchoplan {
-    int32_t NrWezla = 0;
-    int32_t NrWariantu = 0;
-    int32_t NrPomiaru = -1;
-    int32_t NrPrognozy = -1;
-    int32_t NrWspolczynnikow = -1;
-    uint8_t ZPomiaru = 0;
-    uint8_t ZeStruktury = 0;
-    uint8_t WlaczPrognoze = 0;
-    uint8_t AutoAktualizacja = 1;
-    uint8_t Obliczony = 0;          // 0: the redraw computes the diagram first
-    float X = 0.0f;                 // the node's position, copied by the computation
-    float Y = 0.0f;
+struct DaneRuchoplan : NaglowekDiagramu {
     std::array<KrotkiTekst<3>, 4> Oznaczenie{"D", "A", "B", "C"};
     std::array<float, 4> Kat{};     // radians
     std::array<uint8_t, 4> Ramie{1, 1, 1, 1};
@@ -89,13 +79,9 @@ struct DaneRuchoplan {
     std::array<float, 4> PromienLewoskretu{4.0f, 4.0f, 4.0f, 4.0f};
     std::array<float, 4> PromienPrawoskretu{2.0f, 2.0f, 2.0f, 2.0f};
     uint8_t Globalne = 1;
-    uint8_t GeometriaWprowadzona = 0;
     std::array<DanaRelacja, 16> Relacje{};          // computed, not saved
     std::array<KrotkiTekst<255>, 3> Tytul{};
-    float TytulDx = -5.0f;
-    float TytulDy = 12.0f;
     float TytulWysokosc = 0.0f;
-    char TytulWyrownanie = 'C';
     // Two lines per arm: arm 1 line 1, arm 1 line 2, arm 2 line 1 ...
     std::array<KrotkiTekst<255>, 8> OpisRamienia{" ", " ", " ", " ", " ", " ", " ", " "};
     std::array<uint8_t, 4> Strzalka{1, 1, 1, 1};
@@ -115,13 +101,16 @@ struct DaneRuchoplan {
     // --- fields added by the junction computation (computed, not saved) ---
 };
 
-extern std::vector<DaneRuchoplan> Ruchoplany;
+extern std::vector<DaneRuchoplan>& Ruchoplany;  // of the current project
 
-// Gives record `indeks` its defaults; when the node already has a diagram,
-// the lowest-indexed one lends it its geometry, texts and colours.
-void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel);
-// The defaults alone, into a record the caller holds.
-void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r);
+struct Projekt;
+extern Projekt BiezacyProjekt;
+
+// Gives record `indeks` of the project its defaults; when the node already
+// has a diagram, the lowest-indexed one lends it its geometry, texts and colours.
+void UstawDomyslnyRuchoplan(int32_t indeks, int32_t wariant, int32_t wezel, Projekt& p = BiezacyProjekt);
+// The defaults alone, the colours from the settings `u`, into a record the caller holds.
+void WypelnijDomyslnyRuchoplan(DaneRuchoplan& r, const TUstawieniaGlobalne& u = wg);
 // A record with every field zero, as a record by which the collection grows
 // in the older file versions.
 DaneRuchoplan RuchoplanZerowy();

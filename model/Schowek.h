@@ -9,8 +9,6 @@ struct TNastawySchowek {
     float Y1 = 0.0f;
     float Y2 = 0.0f;
     int32_t PunktowNaCm = 50;
-    float Szerokosc = 0.0f;       // X2 - X1, computed by the clipboard window
-    float Wysokosc = 0.0f;        // Y2 - Y1, likewise
     int32_t SzerokoscPx = 0;
     int32_t WysokoscPx = 0;
     TKolor KolorTla = 0xFFFFFF;
@@ -18,4 +16,4 @@ struct TNastawySchowek {
     friend bool operator==(const TNastawySchowek&, const TNastawySchowek&) = default;
 };
 
-extern TNastawySchowek NastawySchowek;
+extern TNastawySchowek& NastawySchowek;  // of the current project

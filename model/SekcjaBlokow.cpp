@@ -46,8 +46,9 @@ float CzytajLiczbeZaPrefiksem(CzytnikProjektu& c)
 
 void ZapiszSekcjeBlokow(PisarzProjektu& p)
 {
-    p.Naglowek("bv1", " Bloki", LiczbaDefinicjiBlokow());
-    for (const DaneBlokWpis& d : DefinicjeBlokow) {
+    const Projekt& z = p.Zrodlo();
+    p.Naglowek("bv1", " Bloki", static_cast<int64_t>(z.DefinicjeBlokow.size()));
+    for (const DaneBlokWpis& d : z.DefinicjeBlokow) {
         p.Linia("Nazwa bloku  : " + d.Nazwa);
         p.Linia("Data         : " + DataNaTekst(d.Data));
         p.Linia("Time         : " + CzasNaTekst(d.Czas));
@@ -59,16 +60,16 @@ void ZapiszSekcjeBlokow(PisarzProjektu& p)
     p.Linia("");
     p.Linia(Kreski);
     p.Linia(" Definicje blokow");
-    p.Calkowita(LiczbaLiniiBlokow());
+    p.Calkowita(static_cast<int64_t>(z.LinieBlokow.size()));
     p.Linia(Kreski);
-    for (const auto& linia : LinieBlokow)
+    for (const auto& linia : z.LinieBlokow)
         p.Tekst(linia);
     p.Linia("");
     p.Linia(Kreski);
     p.Linia(" Wstawienia blokow");
-    p.Calkowita(LiczbaBlokow());
+    p.Calkowita(static_cast<int64_t>(z.Bloki.size()));
     p.Linia(Kreski);
-    for (const DaneBlok& b : Bloki) {
+    for (const DaneBlok& b : z.Bloki) {
         p.Linia("Nazwa bloku  : " + b.Nazwa);
         p.Linia("nrArk        : " + std::to_string(b.Wariant));
         p.Linia("X =          : " + FormatFloat("#######0.0#", b.X));
@@ -82,8 +83,9 @@ void ZapiszSekcjeBlokow(PisarzProjektu& p)
 
 void CzytajSekcjeBlokow(CzytnikProjektu& c)
 {
-    c.NaglowekRekordow(DefinicjeBlokow, LiniiDefinicji);
-    for (DaneBlokWpis& d : DefinicjeBlokow) {
+    Projekt& cel = c.Cel();
+    c.NaglowekRekordow(cel.DefinicjeBlokow, LiniiDefinicji);
+    for (DaneBlokWpis& d : cel.DefinicjeBlokow) {
         d.Nazwa = c.ZaPrefiksem(Prefiks);
         d.Data = CzytajCzas(c, [](const std::string& t) { return TekstNaDate(t); });
         d.Czas = CzytajCzas(c, [](const std::string& t) { return TekstNaCzas(t); });
@@ -94,13 +96,13 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c)
     }
 
     c.Pomin(2);  // empty line, separator
-    c.NaglowekRekordow(LinieBlokow, 1);
-    for (auto& linia : LinieBlokow)
+    c.NaglowekRekordow(cel.LinieBlokow, 1);
+    for (auto& linia : cel.LinieBlokow)
         c.Tekst(linia);
 
     c.Pomin(2);
-    c.NaglowekRekordow(Bloki, LiniiWstawienia);
-    for (DaneBlok& b : Bloki) {
+    c.NaglowekRekordow(cel.Bloki, LiniiWstawienia);
+    for (DaneBlok& b : cel.Bloki) {
         b.Nazwa = c.ZaPrefiksem(Prefiks);
         b.Wariant = CzytajCalkowitaZaPrefiksem(c);
         b.X = CzytajLiczbeZaPrefiksem(c);

@@ -11,7 +11,8 @@ constexpr const char* LiczbaB = "####0.0##";
 // The font named in the file replaces the loaded one only when its file exists.
 void ZmienCzcionke(CzytnikProjektu& c, const std::string& nazwa)
 {
-    if (nazwa == wg.NazwaCzcionki.str())
+    TUstawieniaGlobalne& u = c.Cel().wg;
+    if (nazwa == u.NazwaCzcionki.str())
         return;
     const std::string sciezka = PolaczSciezke(KatalogDane(), nazwa + "100.Lzs");
     if (!PlikIstnieje(sciezka))
@@ -19,7 +20,7 @@ void ZmienCzcionke(CzytnikProjektu& c, const std::string& nazwa)
     if (WczytajCzcionkeRysunku && !WczytajCzcionkeRysunku(sciezka))
         // "Błąd odczytu czcionki ..."
         c.Blad("b\xB3\xB9" "d odczytu czcionki " + nazwa + ".");
-    wg.NazwaCzcionki = nazwa;
+    u.NazwaCzcionki = nazwa;
 }
 
 }  // namespace
@@ -48,154 +49,160 @@ void CzytajRozmiaryLegendy(CzytnikProjektu& c, TRozmiaryLegendy& r)
 
 void ZapiszSekcjeNastaw(PisarzProjektu& p)
 {
+    const Projekt& z = p.Zrodlo();
+    const TUstawieniaGlobalne& u = z.wg;
     p.Linia(LiniaZnacznika("nv3"));
     p.Linia("Nastawy");
     p.Linia(Kreski);
-    p.Logiczna(wg.Siatka);
-    p.Logiczna(wg.RysujProcenty);
-    p.Logiczna(wg.RysujOznaczenie);
-    p.Logiczna(wg.TabelkaWW);
-    p.Logiczna(wg.Rysuj0Zawrotki);
-    p.Logiczna(wg.TylkoSuma);
-    p.Rzeczywista(wg.SkalaPaskow, LiczbaA);
-    p.Logiczna(wg.SkalaPaskowAuto);
-    p.Logiczna(wg.SkalaPaskowMax);
-    p.Logiczna(wg.SkalaPaskow100);
-    p.Calkowita(wg.MinPojazd);
-    p.Calkowita(wg.MaxNatezenie);
-    p.Rzeczywista(wg.MaxSzer, LiczbaA);
-    p.Rzeczywista(wg.Pojazd100, LiczbaA);
-    p.Logiczna(wg.ArkuszAuto);
-    p.Logiczna(wg.ArkuszA4);
-    p.Logiczna(wg.ArkuszA3);
-    p.Logiczna(wg.ArkuszA2);
-    for (float x : {wg.ArkuszB, wg.ArkuszH, wg.ArkuszBUser, wg.ArkuszHUser, wg.OdstepArkuszyB, wg.OdstepArkuszyH,
-                    wg.KrokSiatki})
+    p.Logiczna(u.Siatka);
+    p.Logiczna(u.RysujProcenty);
+    p.Logiczna(u.RysujOznaczenie);
+    p.Logiczna(u.TabelkaWW);
+    p.Logiczna(u.Rysuj0Zawrotki);
+    p.Logiczna(u.TylkoSuma);
+    p.Rzeczywista(u.SkalaPaskow, LiczbaA);
+    p.Logiczna(u.SkalaPaskowAuto);
+    p.Logiczna(u.SkalaPaskowMax);
+    p.Logiczna(u.SkalaPaskow100);
+    p.Calkowita(u.MinPojazd);
+    p.Calkowita(u.MaxNatezenie);
+    p.Rzeczywista(u.MaxSzer, LiczbaA);
+    p.Rzeczywista(u.Pojazd100, LiczbaA);
+    p.Logiczna(u.ArkuszAuto);
+    p.Logiczna(u.ArkuszA4);
+    p.Logiczna(u.ArkuszA3);
+    p.Logiczna(u.ArkuszA2);
+    for (float x : {u.ArkuszB, u.ArkuszH, u.ArkuszBUser, u.ArkuszHUser, u.OdstepArkuszyB, u.OdstepArkuszyH,
+                    u.KrokSiatki})
         p.Rzeczywista(x, LiczbaA);
-    p.Tekst(wg.NazwaCzcionki);
-    p.Kolor(wg.KolorLinii);
-    p.Kolor(wg.KolorWypelnien);
-    p.Kolor(wg.KolorOpisow);
-    p.Kolor(wg.KolorTytulow);
-    ZapiszRozmiary(p, RozmiaryLegendy, RozmiaryOpisow);
-    p.Rzeczywista(wg.GrLinie, LiczbaB);
-    for (uint8_t x : wg.RysujPrzejscia)
+    p.Tekst(u.NazwaCzcionki);
+    p.Kolor(u.KolorLinii);
+    p.Kolor(u.KolorWypelnien);
+    p.Kolor(u.KolorOpisow);
+    p.Kolor(u.KolorTytulow);
+    ZapiszRozmiary(p, z.RozmiaryLegendy, z.RozmiaryOpisow);
+    p.Rzeczywista(u.GrLinie, LiczbaB);
+    for (uint8_t x : u.RysujPrzejscia)
         p.Logiczna(x);
-    for (const auto& nazwa : wg.NazwyPrzejsc)
+    for (const auto& nazwa : u.NazwyPrzejsc)
         p.Tekst(nazwa);
-    for (TKolor k : wg.KoloryPrzejsc)
+    for (TKolor k : u.KoloryPrzejsc)
         p.Kolor(k);
-    p.Rzeczywista(wg.OdlegloscPrzejsc, LiczbaB);
-    p.Logiczna(wg.LegendaPrzejsc);
-    p.Rzeczywista(wg.LegendaPrzejscX, LiczbaB);
-    p.Rzeczywista(wg.LegendaPrzejscY, LiczbaB);
-    for (uint8_t x : wg.SumujPrzejscia)
+    p.Rzeczywista(u.OdlegloscPrzejsc, LiczbaB);
+    p.Logiczna(u.LegendaPrzejsc);
+    p.Rzeczywista(u.LegendaPrzejscX, LiczbaB);
+    p.Rzeczywista(u.LegendaPrzejscY, LiczbaB);
+    for (uint8_t x : u.SumujPrzejscia)
         p.Logiczna(x);
     p.Linia("");
 
     p.Linia(LiniaZnacznika("wg.Rysuj0Natezenia"));
-    p.Logiczna(wg.Rysuj0Natezenia);
+    p.Logiczna(u.Rysuj0Natezenia);
     p.Linia("");
 
     p.Linia(LiniaZnacznika("wg.Struktura"));
-    p.Logiczna(wg.Struktura);
-    p.Rzeczywista(wg.LegendaStrukturyX, LiczbaB);
-    p.Rzeczywista(wg.LegendaStrukturyY, LiczbaB);
-    p.Logiczna(wg.PiszSume);
-    p.Logiczna(wg.PiszStruk);
-    p.Logiczna(wg.PiszZeraStruk);
+    p.Logiczna(u.Struktura);
+    p.Rzeczywista(u.LegendaStrukturyX, LiczbaB);
+    p.Rzeczywista(u.LegendaStrukturyY, LiczbaB);
+    p.Logiczna(u.PiszSume);
+    p.Logiczna(u.PiszStruk);
+    p.Logiczna(u.PiszZeraStruk);
     p.Linia("");
 
     // Older readers skip this block as unknown lines; without it the
     // crossing-width rule would fall back to the new-project one on every load.
     p.Linia(LiniaZnacznika("wg.SkalaPrzejsc"));
-    p.Logiczna(wg.SkalaPrzejscAuto);
-    p.Logiczna(wg.SkalaPrzejscMax);
-    p.Logiczna(wg.SkalaPrzejsc100);
-    p.Rzeczywista(wg.PrzejMaxSzer, LiczbaA);
-    p.Rzeczywista(wg.Przej100, LiczbaA);
+    p.Logiczna(u.SkalaPrzejscAuto);
+    p.Logiczna(u.SkalaPrzejscMax);
+    p.Logiczna(u.SkalaPrzejsc100);
+    p.Rzeczywista(u.PrzejMaxSzer, LiczbaA);
+    p.Rzeczywista(u.Przej100, LiczbaA);
     p.Linia("");
 }
 
 void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja)
 {
+    Projekt& cel = c.Cel();
+    TUstawieniaGlobalne& u = cel.wg;
     c.Linia();  // title
     c.Linia();  // separator
-    wg.Siatka = c.Logiczna();
-    wg.RysujProcenty = c.Logiczna();
-    wg.RysujOznaczenie = c.Logiczna();
-    wg.TabelkaWW = c.Logiczna();
+    u.Siatka = c.Logiczna();
+    u.RysujProcenty = c.Logiczna();
+    u.RysujOznaczenie = c.Logiczna();
+    u.TabelkaWW = c.Logiczna();
     if (wersja >= 2) {
-        wg.Rysuj0Zawrotki = c.Logiczna();
-        wg.TylkoSuma = c.Logiczna();
+        u.Rysuj0Zawrotki = c.Logiczna();
+        u.TylkoSuma = c.Logiczna();
     }
-    wg.SkalaPaskow = c.RzeczywistaS();
-    wg.SkalaPaskowAuto = c.Logiczna();
-    wg.SkalaPaskowMax = c.Logiczna();
-    wg.SkalaPaskow100 = c.Logiczna();
-    wg.MinPojazd = c.Calkowita();
-    wg.MaxNatezenie = c.Calkowita();
-    wg.MaxSzer = c.RzeczywistaS();
-    wg.Pojazd100 = c.RzeczywistaS();
-    wg.ArkuszAuto = c.Logiczna();
+    u.SkalaPaskow = c.RzeczywistaS();
+    u.SkalaPaskowAuto = c.Logiczna();
+    u.SkalaPaskowMax = c.Logiczna();
+    u.SkalaPaskow100 = c.Logiczna();
+    u.MinPojazd = c.Calkowita();
+    u.MaxNatezenie = c.Calkowita();
+    u.MaxSzer = c.RzeczywistaS();
+    u.Pojazd100 = c.RzeczywistaS();
+    u.ArkuszAuto = c.Logiczna();
     if (wersja >= 2) {
-        wg.ArkuszA4 = c.Logiczna();
-        wg.ArkuszA3 = c.Logiczna();
-        wg.ArkuszA2 = c.Logiczna();
+        u.ArkuszA4 = c.Logiczna();
+        u.ArkuszA3 = c.Logiczna();
+        u.ArkuszA2 = c.Logiczna();
     }
-    wg.ArkuszB = c.RzeczywistaS();
-    wg.ArkuszH = c.RzeczywistaS();
-    wg.ArkuszBUser = c.RzeczywistaS();
-    wg.ArkuszHUser = c.RzeczywistaS();
-    wg.OdstepArkuszyB = c.RzeczywistaS();
-    wg.OdstepArkuszyH = c.RzeczywistaS();
-    wg.KrokSiatki = c.RzeczywistaS();
+    u.ArkuszB = c.RzeczywistaS();
+    u.ArkuszH = c.RzeczywistaS();
+    u.ArkuszBUser = c.RzeczywistaS();
+    u.ArkuszHUser = c.RzeczywistaS();
+    u.OdstepArkuszyB = c.RzeczywistaS();
+    u.OdstepArkuszyH = c.RzeczywistaS();
+    u.KrokSiatki = c.RzeczywistaS();
     ZmienCzcionke(c, KrotkiTekst<255>(c.Linia()).str());
-    wg.KolorLinii = c.Kolor();
-    wg.KolorWypelnien = c.Kolor();
-    wg.KolorOpisow = c.Kolor();
-    wg.KolorTytulow = c.Kolor();
-    CzytajRozmiaryLegendy(c, RozmiaryLegendy);
+    u.KolorLinii = c.Kolor();
+    u.KolorWypelnien = c.Kolor();
+    u.KolorOpisow = c.Kolor();
+    u.KolorTytulow = c.Kolor();
+    CzytajRozmiaryLegendy(c, cel.RozmiaryLegendy);
     for (int i = 0; i <= 5; ++i)
-        RozmiaryOpisow[i] = c.RzeczywistaS();
-    RozmiaryOpisow.RozmiarStrzalki() = c.RzeczywistaS();
+        cel.RozmiaryOpisow[i] = c.RzeczywistaS();
+    cel.RozmiaryOpisow.RozmiarStrzalki() = c.RzeczywistaS();
     if (wersja == 1)
         return;
-    RozmiaryOpisow.OdlegloscOpisow() = c.RzeczywistaS();
-    wg.GrLinie = c.RzeczywistaS();
+    cel.RozmiaryOpisow.OdlegloscOpisow() = c.RzeczywistaS();
+    u.GrLinie = c.RzeczywistaS();
     if (wersja == 2)
         return;
-    for (uint8_t& x : wg.RysujPrzejscia)
+    for (uint8_t& x : u.RysujPrzejscia)
         x = c.Logiczna();
-    for (auto& nazwa : wg.NazwyPrzejsc)
+    for (auto& nazwa : u.NazwyPrzejsc)
         c.Tekst(nazwa);
-    for (TKolor& k : wg.KoloryPrzejsc)
+    for (TKolor& k : u.KoloryPrzejsc)
         k = c.Kolor();
-    wg.OdlegloscPrzejsc = c.RzeczywistaS();
-    wg.LegendaPrzejsc = c.Logiczna();
-    wg.LegendaPrzejscX = c.RzeczywistaS();
-    wg.LegendaPrzejscY = c.RzeczywistaS();
-    for (uint8_t& x : wg.SumujPrzejscia)
+    u.OdlegloscPrzejsc = c.RzeczywistaS();
+    u.LegendaPrzejsc = c.Logiczna();
+    u.LegendaPrzejscX = c.RzeczywistaS();
+    u.LegendaPrzejscY = c.RzeczywistaS();
+    for (uint8_t& x : u.SumujPrzejscia)
         x = c.Logiczna();
 }
 
-void CzytajRysuj0Natezenia(CzytnikProjektu& c) { wg.Rysuj0Natezenia = c.Logiczna(); }
+void CzytajRysuj0Natezenia(CzytnikProjektu& c) { c.Cel().wg.Rysuj0Natezenia = c.Logiczna(); }
 
 void CzytajStrukture(CzytnikProjektu& c)
 {
-    wg.Struktura = c.Logiczna();
-    wg.LegendaStrukturyX = c.RzeczywistaLubDomyslnaS(5.0);
-    wg.LegendaStrukturyY = c.RzeczywistaLubDomyslnaS(5.0);
-    wg.PiszSume = c.Logiczna();
-    wg.PiszStruk = c.Logiczna();
-    wg.PiszZeraStruk = c.Logiczna();
+    TUstawieniaGlobalne& u = c.Cel().wg;
+    u.Struktura = c.Logiczna();
+    u.LegendaStrukturyX = c.RzeczywistaLubDomyslnaS(5.0);
+    u.LegendaStrukturyY = c.RzeczywistaLubDomyslnaS(5.0);
+    u.PiszSume = c.Logiczna();
+    u.PiszStruk = c.Logiczna();
+    u.PiszZeraStruk = c.Logiczna();
 }
 
 void CzytajSkalePrzejsc(CzytnikProjektu& c)
 {
-    wg.SkalaPrzejscAuto = c.Logiczna();
-    wg.SkalaPrzejscMax = c.Logiczna();
-    wg.SkalaPrzejsc100 = c.Logiczna();
-    wg.PrzejMaxSzer = c.RzeczywistaLubDomyslnaS(0.5);
-    wg.Przej100 = c.RzeczywistaLubDomyslnaS(1.0);
+    TUstawieniaGlobalne& u = c.Cel().wg;
+    u.SkalaPrzejscAuto = c.Logiczna();
+    u.SkalaPrzejscMax = c.Logiczna();
+    u.SkalaPrzejsc100 = c.Logiczna();
+    u.PrzejMaxSzer = c.RzeczywistaLubDomyslnaS(0.5);
+    u.Przej100 = c.RzeczywistaLubDomyslnaS(1.0);
 }

@@ -9,8 +9,9 @@ constexpr const char* Liczba = "######0.00";
 
 void ZapiszSekcjeOpisow(PisarzProjektu& p)
 {
-    p.Naglowek("ov1", "Opisy", LiczbaOpisow());
-    for (const DaneOpis& o : Opisy) {
+    const std::vector<DaneOpis>& opisy = p.Zrodlo().Opisy;
+    p.Naglowek("ov1", "Opisy", static_cast<int64_t>(opisy.size()));
+    for (const DaneOpis& o : opisy) {
         p.Tekst(o.Tekst);
         for (float x : {o.X, o.Y, o.Sx, o.Sy, o.Kat, o.Zapas, o.Grubosc})
             p.Rzeczywista(x, Liczba);
@@ -24,8 +25,9 @@ void ZapiszSekcjeOpisow(PisarzProjektu& p)
 
 void CzytajSekcjeOpisow(CzytnikProjektu& c)
 {
-    c.NaglowekRekordow(Opisy, LiniiOpisu);
-    for (DaneOpis& o : Opisy) {
+    std::vector<DaneOpis>& opisy = c.Cel().Opisy;
+    c.NaglowekRekordow(opisy, LiniiOpisu);
+    for (DaneOpis& o : opisy) {
         c.Tekst(o.Tekst);
         for (float* x : {&o.X, &o.Y, &o.Sx, &o.Sy, &o.Kat, &o.Zapas, &o.Grubosc})
             *x = c.RzeczywistaS();

@@ -132,10 +132,11 @@ int32_t CzytajLiczbe(CzytnikScisly& c, int liniiNaRekord)
 
 void ZapiszSekcjePomiarow(PisarzProjektu& p)
 {
-    if (Pomiary.empty())
+    const std::vector<DanePomiar>& pomiary = p.Zrodlo().Pomiary;
+    if (pomiary.empty())
         return;
-    p.Naglowek("pm1", "Pomiary", LiczbaPomiarow());
-    for (const DanePomiar& m : Pomiary)
+    p.Naglowek("pm1", "Pomiary", static_cast<int64_t>(pomiary.size()));
+    for (const DanePomiar& m : pomiary)
         ZapiszPomiar(p, m);
 }
 
@@ -143,17 +144,19 @@ void CzytajSekcjePomiarow(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
     const int32_t n = CzytajLiczbe(s, LiniiPomiaru);
-    Pomiary.assign(static_cast<std::size_t>(n), DanePomiar{});
-    for (DanePomiar& m : Pomiary)
+    std::vector<DanePomiar>& pomiary = c.Cel().Pomiary;
+    pomiary.assign(static_cast<std::size_t>(n), DanePomiar{});
+    for (DanePomiar& m : pomiary)
         CzytajPomiar(s, m);
 }
 
 void ZapiszSekcjePrognoz(PisarzProjektu& p)
 {
-    if (Prognozy.empty())
+    const std::vector<DanePrognoza>& prognozy = p.Zrodlo().Prognozy;
+    if (prognozy.empty())
         return;
-    p.Naglowek("pr1", "Prognozy", LiczbaPrognoz());
-    for (const DanePrognoza& f : Prognozy) {
+    p.Naglowek("pr1", "Prognozy", static_cast<int64_t>(prognozy.size()));
+    for (const DanePrognoza& f : prognozy) {
         p.Logiczna(f.TrybPrognoza);
         for (const auto& wiersz : f.PrognozaPojazdy)
             for (const auto& komorka : wiersz)
@@ -169,8 +172,9 @@ void CzytajSekcjePrognoz(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
     const int32_t n = CzytajLiczbe(s, LiniiPrognozy);
-    Prognozy.assign(static_cast<std::size_t>(n), DanePrognoza{});
-    for (DanePrognoza& f : Prognozy) {
+    std::vector<DanePrognoza>& prognozy = c.Cel().Prognozy;
+    prognozy.assign(static_cast<std::size_t>(n), DanePrognoza{});
+    for (DanePrognoza& f : prognozy) {
         f.TrybPrognoza = s.Logiczna();
         for (auto& wiersz : f.PrognozaPojazdy)
             for (auto& komorka : wiersz)
@@ -184,10 +188,11 @@ void CzytajSekcjePrognoz(CzytnikProjektu& c)
 
 void ZapiszSekcjeWspolczynnikow(PisarzProjektu& p)
 {
-    if (Wspolczynniki.empty())
+    const std::vector<DaneWspolczynniki>& wspolczynniki = p.Zrodlo().Wspolczynniki;
+    if (wspolczynniki.empty())
         return;
-    p.Naglowek("wp1", "Wspolczynniki pomiaru", LiczbaWspolczynnikow());
-    for (const DaneWspolczynniki& w : Wspolczynniki) {
+    p.Naglowek("wp1", "Wspolczynniki pomiaru", static_cast<int64_t>(wspolczynniki.size()));
+    for (const DaneWspolczynniki& w : wspolczynniki) {
         for (float x : w.Wspolczynnik)
             p.Rzeczywista(x, "######0.00");
         p.Linia("");
@@ -198,8 +203,9 @@ void CzytajSekcjeWspolczynnikow(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
     const int32_t n = CzytajLiczbe(s, LiniiWspolczynnikow);
-    Wspolczynniki.assign(static_cast<std::size_t>(n), DaneWspolczynniki{});
-    for (DaneWspolczynniki& w : Wspolczynniki) {
+    std::vector<DaneWspolczynniki>& wspolczynniki = c.Cel().Wspolczynniki;
+    wspolczynniki.assign(static_cast<std::size_t>(n), DaneWspolczynniki{});
+    for (DaneWspolczynniki& w : wspolczynniki) {
         for (float& x : w.Wspolczynnik)
             x = s.RzeczywistaS();
         s.Pomin();

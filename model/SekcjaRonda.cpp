@@ -3,6 +3,7 @@
 
 #include "model/CzytanieRekordow.h"
 #include "model/Projekt.h"
+#include "model/SekcjaDiagramu.h"
 #include "model/Sekcje.h"
 
 namespace {
@@ -81,31 +82,17 @@ void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
 
 void CzytajRondo(CzytnikScisly& c, int wersja)
 {
-    const int32_t i = c.NumerRekordu(Ronda, "ronda", RondoZerowe());
-    DaneRondo& r = Ronda[i];
+    std::vector<DaneRondo>& ronda = c.Cel().Ronda;
+    const int32_t i = c.NumerRekordu(ronda, "ronda", RondoZerowe());
+    DaneRondo& r = ronda[i];
     r.Przejscie.fill(1);
     c.Pomin();
     r.Obliczony = 0;
     r.GeometriaWprowadzona = 1;
 
-    r.NrWezla = c.Calkowita();
-    r.NrWariantu = c.Calkowita();
-    for (auto& t : r.Tytul)
-        c.Tekst(t);
-    r.TytulDx = c.RzeczywistaS();
-    r.TytulDy = c.RzeczywistaS();
-    r.TytulWyrownanie = c.Znak();
-    if (wersja >= 3) {
-        r.TytulH = c.RzeczywistaS();
-        r.NrPomiaru = c.Calkowita();
-        r.NrPrognozy = c.Calkowita();
-        r.NrWspolczynnikow = c.Calkowita();
-        r.ZPomiaru = c.Logiczna();
-        r.AutoAktualizacja = c.Logiczna();
-        r.WlaczPrognoze = c.Logiczna();
-    }
-    r.X = c.RzeczywistaS();
-    r.Y = c.RzeczywistaS();
+    CzytajNaglowekDiagramu(c, r, r.Tytul, r.TytulH, wersja);
+    if (wersja == 2)
+        r.WlaczPrognoze = 0;
     r.PromienR = c.RzeczywistaS();
     r.PromienWewn = c.RzeczywistaS();
     r.GeometriaWprowadzona = c.Logiczna();
@@ -117,12 +104,6 @@ void CzytajRondo(CzytnikScisly& c, int wersja)
     r.KolorTytulow = c.Kolor();
     for (int k = 0; k < 5; ++k)
         CzytajRamie(c, r, k, wersja >= 2);
-    if (wersja < 3) {
-        r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-        r.ZPomiaru = 0;
-        if (wersja == 2)
-            r.WlaczPrognoze = 0;
-    }
     // The totals and ring flows are computed once the whole file is read,
     // when the structure blocks and counts are in.
 }
@@ -131,24 +112,9 @@ void CzytajRondo(CzytnikScisly& c, int wersja)
 
 void ZapiszSekcjeRonda(PisarzProjektu& p, int indeks)
 {
-    const DaneRondo& r = Ronda.at(static_cast<std::size_t>(indeks));
+    const DaneRondo& r = p.Zrodlo().Ronda.at(static_cast<std::size_t>(indeks));
     p.Naglowek("rv3", "Rondo", indeks);
-    p.Calkowita(r.NrWezla);
-    p.Calkowita(r.NrWariantu);
-    for (const auto& t : r.Tytul)
-        p.Tekst(t);
-    p.Rzeczywista(r.TytulDx, MaskaC);
-    p.Rzeczywista(r.TytulDy, MaskaC);
-    p.Znak(r.TytulWyrownanie);
-    p.Rzeczywista(r.TytulH, MaskaC);
-    p.Calkowita(r.NrPomiaru);
-    p.Calkowita(r.NrPrognozy);
-    p.Calkowita(r.NrWspolczynnikow);
-    p.Logiczna(r.ZPomiaru);
-    p.Logiczna(r.AutoAktualizacja);
-    p.Logiczna(r.WlaczPrognoze);
-    p.Rzeczywista(r.X, MaskaC);
-    p.Rzeczywista(r.Y, MaskaC);
+    ZapiszNaglowekDiagramu(p, r, r.Tytul, r.TytulH);
     p.Rzeczywista(r.PromienR, MaskaC);
     p.Rzeczywista(r.PromienWewn, MaskaC);
     p.Logiczna(r.GeometriaWprowadzona);
@@ -173,9 +139,10 @@ void CzytajSekcjeRonda(CzytnikProjektu& c, int wersja)
 void CzytajStruktureRonda(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
-    const int32_t i = s.NumerStruktury(Ronda, "nieistniejące rondo");
+    std::vector<DaneRondo>& ronda = s.Cel().Ronda;
+    const int32_t i = s.NumerStruktury(ronda, "nieistniejące rondo");
     s.Pomin();
-    DaneRondo& r = Ronda[i];
+    DaneRondo& r = ronda[i];
     r.ZeStruktury = s.Logiczna();
     for (int k = 0; k < 5; ++k) {
         s.Pomin();

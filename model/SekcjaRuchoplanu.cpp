@@ -3,6 +3,7 @@
 
 #include "model/CzytanieRekordow.h"
 #include "model/Projekt.h"
+#include "model/SekcjaDiagramu.h"
 #include "model/Sekcje.h"
 
 namespace {
@@ -40,8 +41,8 @@ void ZapiszRamie(PisarzProjektu& p, const DaneRuchoplan& r, int k)
 void ZapiszSklad(PisarzProjektu& p)
 {
     p.Linia(ZnacznikSkladuStruktury);
-    p.Calkowita(LiczbaSkladow);
-    for (const DaneSklad& s : Sklad) {
+    p.Calkowita(p.Zrodlo().LiczbaSkladow);
+    for (const DaneSklad& s : p.Zrodlo().Sklad) {
         p.LogicznaTN(s.Aktywny);
         p.Tekst(s.Oznaczenie);
         p.Tekst(s.Nazwa);
@@ -115,10 +116,11 @@ void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
 // data-mode flags and no structure; kv1 has no crossing volumes either.
 void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 {
-    const int32_t n = c.NumerRekordu(Ruchoplany, "ruchoplanu");
+    std::vector<DaneRuchoplan>& ruchoplany = c.Cel().Ruchoplany;
+    const int32_t n = c.NumerRekordu(ruchoplany, "ruchoplanu");
     DaneRuchoplan r;
     if (wersja >= 3) {
-        WypelnijDomyslnyRuchoplan(r);
+        WypelnijDomyslnyRuchoplan(r, c.Cel().wg);
     } else {
         r = RuchoplanZerowy();
         r.TytulWysokosc = 0.7f;
@@ -126,60 +128,24 @@ void CzytajRuchoplan(CzytnikScisly& c, int wersja)
     r.Przejscie.fill(1);
     r.Obliczony = 0;
     c.Pomin();
-    r.NrWezla = c.Calkowita();
-    r.NrWariantu = c.Calkowita();
-    for (auto& t : r.Tytul)
-        c.Tekst(t);
-    r.TytulDx = c.RzeczywistaS();
-    r.TytulDy = c.RzeczywistaS();
-    r.TytulWyrownanie = c.Znak();
-    if (wersja >= 3) {
-        r.TytulWysokosc = c.RzeczywistaS();
-        r.NrPomiaru = c.Calkowita();
-        r.NrPrognozy = c.Calkowita();
-        r.NrWspolczynnikow = c.Calkowita();
-        r.ZPomiaru = c.Logiczna();
-        r.AutoAktualizacja = c.Logiczna();
-        r.WlaczPrognoze = c.Logiczna();
-    }
-    r.X = c.RzeczywistaS();
-    r.Y = c.RzeczywistaS();
+    CzytajNaglowekDiagramu(c, r, r.Tytul, r.TytulWysokosc, wersja);
+    if (wersja == 2)
+        r.WlaczPrognoze = 1;
     r.GeometriaWprowadzona = c.Logiczna();
     CzytajGlobalneIKolory(c, r);
     for (int k = 0; k < 4; ++k)
         CzytajRamie(c, r, k, wersja >= 2);
     PoliczSumyRuchoplanu(r);
-    if (wersja < 3) {
-        r.NrPomiaru = r.NrPrognozy = r.NrWspolczynnikow = -1;
-        r.ZPomiaru = 0;
-        if (wersja == 2)
-            r.WlaczPrognoze = 1;
-    }
-    Ruchoplany[n] = r;
+    ruchoplany[n] = r;
 }
 
 }  // namespace
 
 void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks)
 {
-    const DaneRuchoplan& r = Ruchoplany.at(static_cast<std::size_t>(indeks));
+    const DaneRuchoplan& r = p.Zrodlo().Ruchoplany.at(static_cast<std::size_t>(indeks));
     p.Naglowek("kv3", "Ruchoplan", indeks);
-    p.Calkowita(r.NrWezla);
-    p.Calkowita(r.NrWariantu);
-    for (const auto& t : r.Tytul)
-        p.Tekst(t);
-    p.Rzeczywista(r.TytulDx, MaskaF2);
-    p.Rzeczywista(r.TytulDy, MaskaF2);
-    p.Znak(r.TytulWyrownanie);
-    p.Rzeczywista(r.TytulWysokosc, MaskaF2);
-    p.Calkowita(r.NrPomiaru);
-    p.Calkowita(r.NrPrognozy);
-    p.Calkowita(r.NrWspolczynnikow);
-    p.Logiczna(r.ZPomiaru);
-    p.Logiczna(r.AutoAktualizacja);
-    p.Logiczna(r.WlaczPrognoze);
-    p.Rzeczywista(r.X, MaskaF2);
-    p.Rzeczywista(r.Y, MaskaF2);
+    ZapiszNaglowekDiagramu(p, r, r.Tytul, r.TytulWysokosc);
     p.Logiczna(r.GeometriaWprowadzona);
     p.Linia("###### GLOBALNE");
     p.Logiczna(r.Globalne);
@@ -211,9 +177,10 @@ void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja)
 void CzytajStruktureRuchoplanu(CzytnikProjektu& c)
 {
     CzytnikScisly s(c);
-    const int32_t n = s.NumerStruktury(Ruchoplany, "nieistniejący ruchoplan");
+    std::vector<DaneRuchoplan>& ruchoplany = s.Cel().Ruchoplany;
+    const int32_t n = s.NumerStruktury(ruchoplany, "nieistniejący ruchoplan");
     s.Pomin();
-    DaneRuchoplan& r = Ruchoplany[n];
+    DaneRuchoplan& r = ruchoplany[n];
     r.ZeStruktury = s.Logiczna();
     for (int k = 0; k < 4; ++k) {
         s.Pomin();

@@ -5,7 +5,7 @@
 void ZapiszSekcjeSchowka(PisarzProjektu& p)
 {
     constexpr const char* Liczba = "######0.00##";
-    const TNastawySchowek& s = NastawySchowek;
+    const TNastawySchowek& s = p.Zrodlo().NastawySchowek;
     p.Linia(LiniaZnacznika("sv1"));
     p.Linia("Nastawy schowek");
     p.Linia(Kreski);
@@ -20,7 +20,7 @@ void ZapiszSekcjeSchowka(PisarzProjektu& p)
 
 void CzytajSekcjeSchowka(CzytnikProjektu& c)
 {
-    TNastawySchowek& s = NastawySchowek;
+    TNastawySchowek& s = c.Cel().NastawySchowek;
     c.Linia();  // title
     c.Linia();  // separator
     for (float* x : {&s.X1, &s.Y1, &s.X2, &s.Y2})

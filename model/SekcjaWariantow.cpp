@@ -1,6 +1,4 @@
 // The variants section "Warianty" (vv1).
-#include "model/OknoGlowne.h"
-#include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 
@@ -11,8 +9,9 @@ constexpr const char* Polozenie = "######0.00";
 
 void ZapiszSekcjeWariantow(PisarzProjektu& p)
 {
-    p.Naglowek("vv1", "Warianty", LiczbaWariantow());
-    for (const DaneWariant& w : Warianty) {
+    const std::vector<DaneWariant>& warianty = p.Zrodlo().Warianty;
+    p.Naglowek("vv1", "Warianty", static_cast<int64_t>(warianty.size()));
+    for (const DaneWariant& w : warianty) {
         p.Tekst(w.Nazwa);
         p.Tekst(w.Tytul1);
         p.Tekst(w.Tytul2);
@@ -24,14 +23,13 @@ void ZapiszSekcjeWariantow(PisarzProjektu& p)
     p.Linia("");
 }
 
+// A second section replaces the first. The variant list of the window and
+// the variant shown follow the project once it is adopted.
 void CzytajSekcjeWariantow(CzytnikProjektu& c)
 {
-    c.NaglowekRekordow(Warianty, LiniiWariantu);
-    const int32_t liczba = LiczbaWariantow();
-    // A second section replaces the first, so the list starts afresh.
-    Okno().WyczyscWarianty();
-    for (int i = 0; i < liczba; ++i) {
-        DaneWariant& w = Warianty[static_cast<std::size_t>(i)];
+    std::vector<DaneWariant>& warianty = c.Cel().Warianty;
+    c.NaglowekRekordow(warianty, LiniiWariantu);
+    for (DaneWariant& w : warianty) {
         c.Tekst(w.Nazwa);
         c.Tekst(w.Tytul1);
         c.Tekst(w.Tytul2);
@@ -39,12 +37,5 @@ void CzytajSekcjeWariantow(CzytnikProjektu& c)
         w.TytulDx = c.RzeczywistaS();
         w.TytulDy = c.RzeczywistaS();
         w.TytulWyrownanie = c.Znak();
-        Okno().DodajWariantDoListy(PozycjaListyWariantow(i));
-    }
-    if (liczba > 0) {
-        BiezacyWariant = 0;
-        Okno().UstawTekstWariantu(PozycjaListyWariantow(0));
-    } else {
-        BiezacyWariant = -1;
     }
 }

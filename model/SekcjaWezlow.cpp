@@ -96,9 +96,9 @@ void CzytajPrzejsciaWezla(CzytnikProjektu& c, DaneWezel& w)
 }
 
 // What a "wv1" node does not hold.
-void UzupelnijWezelWersji1(DaneWezel& w)
+void UzupelnijWezelWersji1(DaneWezel& w, const Projekt& p)
 {
-    KopiujUstawieniaGlobalne(w);
+    KopiujUstawieniaGlobalne(w, p);
     w.Globalne = 1;
     w.TytulH = 1.0f;
     w.KolorWypelnien = KolorSrebrny;
@@ -111,21 +111,22 @@ void UzupelnijWezelWersji1(DaneWezel& w)
 
 void ZapiszSekcjeWezlow(PisarzProjektu& p)
 {
-    p.Naglowek("wv3", "W\xEAz\xB3y", LiczbaWezlow());
-    for (const DaneWezel& w : Wezly)
+    const std::vector<DaneWezel>& wezly = p.Zrodlo().Wezly;
+    p.Naglowek("wv3", "W\xEAz\xB3y", static_cast<int64_t>(wezly.size()));
+    for (const DaneWezel& w : wezly)
         ZapiszWezel(p, w);
     p.Linia("");
 
     p.Linia(LiniaZnacznika("wg.Rysuj0Natezenia_lok"));
-    p.Calkowita(LiczbaWezlow());
-    for (const DaneWezel& w : Wezly)
+    p.Calkowita(static_cast<int64_t>(wezly.size()));
+    for (const DaneWezel& w : wezly)
         p.Logiczna(w.Rysuj0Natezenia);
     p.Linia("");
 
     // The node window edits these too; older readers skip the block.
     p.Linia(LiniaZnacznika("wg.Struktura_lok"));
-    p.Calkowita(LiczbaWezlow());
-    for (const DaneWezel& w : Wezly) {
+    p.Calkowita(static_cast<int64_t>(wezly.size()));
+    for (const DaneWezel& w : wezly) {
         p.Logiczna(w.PiszSume);
         p.Logiczna(w.PiszStruk);
         p.Logiczna(w.PiszZeraStruk);
@@ -138,9 +139,10 @@ void ZapiszSekcjeWezlow(PisarzProjektu& p)
 
 void CzytajSekcjeWezlow(CzytnikProjektu& c, int wersja)
 {
-    Wezly.clear();
-    c.NaglowekRekordow(Wezly, LiniiWezla[wersja]);
-    for (DaneWezel& w : Wezly) {
+    std::vector<DaneWezel>& wezly = c.Cel().Wezly;
+    wezly.clear();
+    c.NaglowekRekordow(wezly, LiniiWezla[wersja]);
+    for (DaneWezel& w : wezly) {
         CzytajPoczatekWezla(c, w);
         if (wersja == 1)
             continue;
@@ -152,22 +154,24 @@ void CzytajSekcjeWezlow(CzytnikProjektu& c, int wersja)
             UstawPrzejsciaNowegoWezla(w);
     }
     if (wersja == 1)
-        for (DaneWezel& w : Wezly)
-            UzupelnijWezelWersji1(w);
+        for (DaneWezel& w : wezly)
+            UzupelnijWezelWersji1(w, c.Cel());
 }
 
 void CzytajRysuj0NatezeniaLok(CzytnikProjektu& c)
 {
+    std::vector<DaneWezel>& wezly = c.Cel().Wezly;
     const int32_t n = c.LiczbaRekordow(1);
     for (int32_t i = 0; i < n; ++i) {
         const bool x = c.Logiczna();
-        if (i < LiczbaWezlow())
-            Wezly[static_cast<std::size_t>(i)].Rysuj0Natezenia = x;
+        if (JestIndeksem(i, wezly))
+            wezly[static_cast<std::size_t>(i)].Rysuj0Natezenia = x;
     }
 }
 
 void CzytajStruktureWezlow(CzytnikProjektu& c)
 {
+    std::vector<DaneWezel>& wezly = c.Cel().Wezly;
     const int32_t n = c.LiczbaRekordow(LiniiStrukturyWezla);
     for (int32_t i = 0; i < n; ++i) {
         DaneWezel w;
@@ -177,9 +181,9 @@ void CzytajStruktureWezlow(CzytnikProjektu& c)
         w.Struktura = c.Logiczna();
         w.LegendaStrukturyX = c.RzeczywistaLubDomyslnaS(-5.0);
         w.LegendaStrukturyY = c.RzeczywistaLubDomyslnaS(5.0);
-        if (i >= LiczbaWezlow())
+        if (!JestIndeksem(i, wezly))
             continue;
-        DaneWezel& cel = Wezly[static_cast<std::size_t>(i)];
+        DaneWezel& cel = wezly[static_cast<std::size_t>(i)];
         cel.PiszSume = w.PiszSume;
         cel.PiszStruk = w.PiszStruk;
         cel.PiszZeraStruk = w.PiszZeraStruk;

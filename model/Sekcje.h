@@ -1,7 +1,9 @@
 #pragma once
 // The section readers and writers of the project file. A reader is called
 // after its tag or key line has been read and reads exactly its own lines,
-// the title line first; a writer writes its tag line and everything after it.
+// the title line first, into the reader's project (CzytnikProjektu::Cel); a
+// writer writes its tag line and everything after it from the writer's
+// project (PisarzProjektu::Zrodlo).
 
 #include "model/PlikProjektu.h"
 #include "model/Ustawienia.h"
@@ -67,11 +69,12 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c);
 void ZapiszSekcjeOpisow(PisarzProjektu& p);
 void CzytajSekcjeOpisow(CzytnikProjektu& c);
 
-// A whole file of version "1.0.0." after its banner.
+// A whole file of version "1.0.0." after its banner; the variant shown is
+// set by the caller.
 void CzytajProjektWersji1(CzytnikProjektu& c);
 
 // Checks after every load. Each returns "" when the part of the model it
 // checks is sound (repairing what has a safe default) or a Polish message
 // naming what is wrong, which refuses the load.
-std::string SprawdzWezlyIWarianty();     // nodes, variants, descriptions, blocks, settings
-std::string SprawdzDiagramy();           // junction diagrams, roundabouts, counts, forecasts
+std::string SprawdzWezlyIWarianty(Projekt& p);  // nodes, variants, descriptions, blocks, settings
+std::string SprawdzDiagramy(Projekt& p);        // junction diagrams, roundabouts, counts, forecasts

@@ -49,26 +49,25 @@ void SprawdzNatezenia(const Tablica& t, const std::string& kto, bool obliczone =
 
 // Links shared by diagrams and roundabouts; a count flag without a count is
 // taken as no count.
-template <class Rekord>
-void SprawdzLacza(Rekord& r, const std::string& kto)
+void SprawdzLacza(NaglowekDiagramu& r, const Projekt& p, const std::string& kto)
 {
-    if (!JestIndeksem(r.NrWezla, Wezly))
+    if (!JestIndeksem(r.NrWezla, p.Wezly))
         Odrzuc(kto + " wskazuje nieistniejący węzeł nr " + std::to_string(r.NrWezla) + ".");
-    if (!JestIndeksem(r.NrWariantu, Warianty))
+    if (!JestIndeksem(r.NrWariantu, p.Warianty))
         Odrzuc(kto + " wskazuje nieistniejący wariant nr " + std::to_string(r.NrWariantu) + ".");
-    NaprawLacze(r.NrPomiaru, Pomiary);
-    NaprawLacze(r.NrPrognozy, Prognozy);
-    NaprawLacze(r.NrWspolczynnikow, Wspolczynniki);
+    NaprawLacze(r.NrPomiaru, p.Pomiary);
+    NaprawLacze(r.NrPrognozy, p.Prognozy);
+    NaprawLacze(r.NrWspolczynnikow, p.Wspolczynniki);
     if (r.NrPomiaru == -1)
         r.ZPomiaru = 0;
 }
 
-void SprawdzRuchoplany()
+void SprawdzRuchoplany(Projekt& p)
 {
-    for (std::size_t i = 0; i < Ruchoplany.size(); ++i) {
-        DaneRuchoplan& r = Ruchoplany[i];
+    for (std::size_t i = 0; i < p.Ruchoplany.size(); ++i) {
+        DaneRuchoplan& r = p.Ruchoplany[i];
         const std::string kto = "Ruchoplan nr " + std::to_string(i);
-        SprawdzLacza(r, kto);
+        SprawdzLacza(r, p, kto);
         SprawdzNatezenia(r.Natezenia, kto);
         SprawdzNatezenia(r.NatezeniaStruktura, kto);
         for (const DanePrzejscia& p : r.Przejscia) {
@@ -78,12 +77,12 @@ void SprawdzRuchoplany()
     }
 }
 
-void SprawdzRonda()
+void SprawdzRonda(Projekt& p)
 {
-    for (std::size_t i = 0; i < Ronda.size(); ++i) {
-        DaneRondo& r = Ronda[i];
+    for (std::size_t i = 0; i < p.Ronda.size(); ++i) {
+        DaneRondo& r = p.Ronda[i];
         const std::string kto = "Rondo nr " + std::to_string(i);
-        SprawdzLacza(r, kto);
+        SprawdzLacza(r, p, kto);
         if (r.LiczbaRamion < 2 || r.LiczbaRamion > LiczbaRamionRonda)
             Odrzuc(kto + " ma nieprawidłową liczbę ramion " + std::to_string(r.LiczbaRamion) + ".");
         SprawdzNatezenia(r.Macierz, kto);
@@ -96,10 +95,10 @@ void SprawdzRonda()
     }
 }
 
-void SprawdzPomiary()
+void SprawdzPomiary(const Projekt& p)
 {
-    for (std::size_t i = 0; i < Pomiary.size(); ++i) {
-        const DanePomiar& m = Pomiary[i];
+    for (std::size_t i = 0; i < p.Pomiary.size(); ++i) {
+        const DanePomiar& m = p.Pomiary[i];
         const std::string kto = "Pomiar nr " + std::to_string(i);
         if (m.MaxJest < 2 || m.MaxJest > WlotowPomiaru)
             Odrzuc(kto + " ma nieprawidłową liczbę wlotów " + std::to_string(m.MaxJest) + ".");
@@ -116,12 +115,12 @@ void SprawdzPomiary()
 
 }  // namespace
 
-std::string SprawdzDiagramy()
+std::string SprawdzDiagramy(Projekt& p)
 {
     try {
-        SprawdzPomiary();
-        SprawdzRuchoplany();
-        SprawdzRonda();
+        SprawdzPomiary(p);
+        SprawdzRuchoplany(p);
+        SprawdzRonda(p);
     } catch (const Blad& b) {
         return b.komunikat;
     }

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool WariantIstnieje(int32_t w) { return w == -1 || JestIndeksem(w, Warianty); }
+bool WariantIstnieje(int32_t w, const Projekt& p) { return w == -1 || JestIndeksem(w, p.Warianty); }
 
 // Percentage decimals outside 0..3 would make label texts of any length.
 void PoprawDokladnosc(TRozmiaryLegendy& r)
@@ -16,57 +16,55 @@ void PoprawDokladnosc(TRozmiaryLegendy& r)
     r.UstawDokladnoscProc(std::clamp(r.DokladnoscProc(), 0, 3));
 }
 
-std::string SprawdzOpisy()
+std::string SprawdzOpisy(const Projekt& p)
 {
-    for (int i = 0; i < LiczbaOpisow(); ++i)
-        if (!WariantIstnieje(Opisy[static_cast<std::size_t>(i)].Wariant))
+    for (std::size_t i = 0; i < p.Opisy.size(); ++i)
+        if (!WariantIstnieje(p.Opisy[i].Wariant, p))
             return "opis nr " + std::to_string(i + 1) + " wskazuje nieistniej\xB9" "cy wariant " +
-                   std::to_string(Opisy[static_cast<std::size_t>(i)].Wariant + 1) + ".";
+                   std::to_string(p.Opisy[i].Wariant + 1) + ".";
     return "";
 }
 
-std::string SprawdzBloki()
+std::string SprawdzBloki(const Projekt& p)
 {
-    for (int i = 0; i < LiczbaDefinicjiBlokow(); ++i) {
-        const DaneBlokWpis& d = DefinicjeBlokow[static_cast<std::size_t>(i)];
+    const auto linii = static_cast<int64_t>(p.LinieBlokow.size());
+    for (const DaneBlokWpis& d : p.DefinicjeBlokow) {
         // An empty range (Start = Koniec + 1) draws nothing and is sound.
-        const bool dobryZakres = d.Start >= 0 && d.Koniec < LiczbaLiniiBlokow() && d.Start <= d.Koniec + 1;
+        const bool dobryZakres = d.Start >= 0 && d.Koniec < linii && d.Start <= d.Koniec + 1;
         if (!dobryZakres)
             return "definicja bloku " + d.Nazwa + " wskazuje linie " + std::to_string(d.Start) + ".." +
-                   std::to_string(d.Koniec) + " spoza listy " + std::to_string(LiczbaLiniiBlokow()) + " linii.";
+                   std::to_string(d.Koniec) + " spoza listy " + std::to_string(linii) + " linii.";
     }
-    for (int i = 0; i < LiczbaBlokow(); ++i)
-        if (!WariantIstnieje(Bloki[static_cast<std::size_t>(i)].Wariant))
+    for (std::size_t i = 0; i < p.Bloki.size(); ++i)
+        if (!WariantIstnieje(p.Bloki[i].Wariant, p))
             return "blok nr " + std::to_string(i + 1) + " wskazuje nieistniej\xB9" "cy wariant " +
-                   std::to_string(Bloki[static_cast<std::size_t>(i)].Wariant + 1) + ".";
+                   std::to_string(p.Bloki[i].Wariant + 1) + ".";
     return "";
 }
 
-void PoprawNastawy()
+void PoprawNastawy(Projekt& p)
 {
-    if (!(wg.KrokSiatki > 0.0f) || !std::isfinite(wg.KrokSiatki))
-        wg.KrokSiatki = 1.0f;
-    if (wg.MinPojazd < 1)
-        wg.MinPojazd = 50;
-    if (NastawySchowek.PunktowNaCm <= 0)
-        NastawySchowek.PunktowNaCm = 50;
-    PoprawDokladnosc(RozmiaryLegendy);
-    for (DaneWezel& w : Wezly)
+    if (!(p.wg.KrokSiatki > 0.0f) || !std::isfinite(p.wg.KrokSiatki))
+        p.wg.KrokSiatki = 1.0f;
+    if (p.wg.MinPojazd < 1)
+        p.wg.MinPojazd = 50;
+    if (p.NastawySchowek.PunktowNaCm <= 0)
+        p.NastawySchowek.PunktowNaCm = 50;
+    PoprawDokladnosc(p.RozmiaryLegendy);
+    for (DaneWezel& w : p.Wezly)
         PoprawDokladnosc(w.RozmiaryLegendy);
-    if (BiezacyWariant >= LiczbaWariantow())
-        BiezacyWariant = LiczbaWariantow() > 0 ? 0 : -1;
 }
 
 }  // namespace
 
-std::string SprawdzWezlyIWarianty()
+std::string SprawdzWezlyIWarianty(Projekt& p)
 {
-    PoprawNastawy();
-    for (const DaneWezel& w : Wezly)
+    PoprawNastawy(p);
+    for (const DaneWezel& w : p.Wezly)
         if (w.Typ != 'J' && w.Typ != 'R')
             return "w\xEAze\xB3 " + w.Nazwa.str() + " ma nieznany typ \"" + std::string(1, w.Typ) + "\".";
-    std::string uwaga = SprawdzOpisy();
+    std::string uwaga = SprawdzOpisy(p);
     if (uwaga.empty())
-        uwaga = SprawdzBloki();
+        uwaga = SprawdzBloki(p);
     return uwaga;
 }

@@ -1,15 +1,13 @@
 #include "model/Ustawienia.h"
 
-TUstawieniaGlobalne wg;
-TRozmiaryLegendy RozmiaryLegendy;
-TRozmiaryOpisow RozmiaryOpisow;
+#include "model/Projekt.h"
 
 // "PIESI", "ROWERZYŚCI", "...", "..." in Windows-1250.
 const char* const DomyslneNazwyPrzejsc[4] = {"PIESI", ("ROWERZY\x8C" "CI"), "...", "..."};
 
-void UstawNastawyNowegoProjektu()
+void UstawNastawyNowegoProjektu(Projekt& p)
 {
-    TUstawieniaGlobalne& u = wg;
+    TUstawieniaGlobalne& u = p.wg;
     u.Siatka = 0;
     u.RysujProcenty = 1;
     u.RysujOznaczenie = 1;
@@ -57,7 +55,7 @@ void UstawNastawyNowegoProjektu()
     u.LegendaStrukturyX = 0.0f;
     u.LegendaStrukturyY = 0.0f;
 
-    RozmiaryLegendy = TRozmiaryLegendy{};
-    RozmiaryOpisow = TRozmiaryOpisow{};
+    p.RozmiaryLegendy = TRozmiaryLegendy{};
+    p.RozmiaryOpisow = TRozmiaryOpisow{};
 }
 TWczytajCzcionke WczytajCzcionkeRysunku = nullptr;

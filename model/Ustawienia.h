@@ -14,6 +14,9 @@
 // Sizes of the flow labels. Fourteen four-byte entries read by number in the
 // drawing code; entry 10 is a colour and entry 11 an integer, both kept here
 // as exact float values (a 24-bit colour and a small integer fit a float).
+// The others: 0, 1 width and height of a flow; 2 width of a percentage; 3 width
+// of a U-turn; 4, 5 width and height of a total; 6, 7, 8 stroke of a flow, a
+// total and a percentage; 9 spare; 12, 13 offset of the labels.
 struct TRozmiaryLegendy {
     static constexpr int Liczba = 14;
     std::array<float, Liczba> W{0.3f, 0.4f, 0.22f, 0.22f, 0.5f, 0.6f, 0.2f, 0.35f, 0.18f, 0.0f, 1315860.0f /*0x141414*/, 1.0f, 1.0f, 0.0f};
@@ -22,39 +25,26 @@ struct TRozmiaryLegendy {
     float operator[](int i) const { return W[static_cast<std::size_t>(i)]; }
 
     float& SzerNat() { return W[0]; }
-    float& WysNat() { return W[1]; }
-    float& SzerProc() { return W[2]; }
-    float& SzerZawrotki() { return W[3]; }
-    float& SzerNatCalk() { return W[4]; }
-    float& WysNatCalk() { return W[5]; }
-    float& GrNat() { return W[6]; }
-    float& GrNatCalk() { return W[7]; }
     float& GrProc() { return W[8]; }
     float& Zapas() { return W[9]; }
     float& OpisyDx() { return W[12]; }
     float& OpisyDy() { return W[13]; }
     float SzerNat() const { return W[0]; }
-    float WysNat() const { return W[1]; }
-    float SzerProc() const { return W[2]; }
-    float SzerZawrotki() const { return W[3]; }
-    float SzerNatCalk() const { return W[4]; }
-    float WysNatCalk() const { return W[5]; }
-    float GrNat() const { return W[6]; }
-    float GrNatCalk() const { return W[7]; }
     float GrProc() const { return W[8]; }
     float Zapas() const { return W[9]; }
     float OpisyDx() const { return W[12]; }
     float OpisyDy() const { return W[13]; }
 
     TKolor Kolor() const { return static_cast<TKolor>(W[10]); }
-    void UstawKolor(TKolor k) { W[10] = static_cast<float>(k & 0xFFFFFF); }
     int32_t DokladnoscProc() const { return static_cast<int32_t>(std::lround(W[11])); }
     void UstawDokladnoscProc(int32_t d) { W[11] = static_cast<float>(d); }
 
     friend bool operator==(const TRozmiaryLegendy&, const TRozmiaryLegendy&) = default;
 };
 
-// Sizes of designations and inlet/outlet labels: ten entries; entry 7 is a colour.
+// Sizes of designations and inlet/outlet labels: ten entries; entry 7 is a
+// colour. The others: 0, 1 width and height of an inlet label; 2, 3 of a
+// designation; 4, 5 their strokes; 6 spare; 8 arrow size; 9 label distance.
 struct TRozmiaryOpisow {
     static constexpr int Liczba = 10;
     std::array<float, Liczba> W{0.3f, 0.4f, 0.5f, 0.6f, 0.2f, 0.35f, 0.0f, 1315860.0f /*0x141414*/, 1.0f, 4.0f};
@@ -63,26 +53,19 @@ struct TRozmiaryOpisow {
     float operator[](int i) const { return W[static_cast<std::size_t>(i)]; }
 
     float& SzerWloty() { return W[0]; }
-    float& WysWloty() { return W[1]; }
-    float& SzerOznaczenia() { return W[2]; }
     float& WysOznaczenia() { return W[3]; }
-    float& GrWloty() { return W[4]; }
     float& GrOznaczenia() { return W[5]; }
     float& Zapas() { return W[6]; }
     float& RozmiarStrzalki() { return W[8]; }
     float& OdlegloscOpisow() { return W[9]; }
     float SzerWloty() const { return W[0]; }
-    float WysWloty() const { return W[1]; }
-    float SzerOznaczenia() const { return W[2]; }
     float WysOznaczenia() const { return W[3]; }
-    float GrWloty() const { return W[4]; }
     float GrOznaczenia() const { return W[5]; }
     float Zapas() const { return W[6]; }
     float RozmiarStrzalki() const { return W[8]; }
     float OdlegloscOpisow() const { return W[9]; }
 
     TKolor Kolor() const { return static_cast<TKolor>(W[7]); }
-    void UstawKolor(TKolor k) { W[7] = static_cast<float>(k & 0xFFFFFF); }
 
     friend bool operator==(const TRozmiaryOpisow&, const TRozmiaryOpisow&) = default;
 };
@@ -149,9 +132,10 @@ struct TUstawieniaGlobalne {
     friend bool operator==(const TUstawieniaGlobalne&, const TUstawieniaGlobalne&) = default;
 };
 
-extern TUstawieniaGlobalne wg;
-extern TRozmiaryLegendy RozmiaryLegendy;
-extern TRozmiaryOpisow RozmiaryOpisow;
+// Of the current project.
+extern TUstawieniaGlobalne& wg;
+extern TRozmiaryLegendy& RozmiaryLegendy;
+extern TRozmiaryOpisow& RozmiaryOpisow;
 
 // Colours every part of the program names.
 constexpr TKolor KolorCzarny = KolorRGB(0, 0, 0);
@@ -173,8 +157,10 @@ constexpr std::array<TKolor, 4> DomyslneKoloryPrzejsc{KolorCzerwony, KolorGranat
 using TWczytajCzcionke = bool (*)(const std::string& sciezka);
 extern TWczytajCzcionke WczytajCzcionkeRysunku;
 
-// The new-project values of wg and both size tables; the fields a new
-// project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2, MaxNatezenie,
-// MaxPrzejscie, SkalaPrzejsc) are left as they are. The sheet size is set by
-// NowyProjekt from the printer.
-void UstawNastawyNowegoProjektu();
+struct Projekt;
+
+// The new-project values of the project's wg and both size tables; the
+// fields a new project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2,
+// MaxNatezenie, MaxPrzejscie, SkalaPrzejsc, the sheet size that NowyProjekt
+// takes from the printer) are left as they are.
+void UstawNastawyNowegoProjektu(Projekt& p);

@@ -15,4 +15,4 @@ struct DaneWariant {
     friend bool operator==(const DaneWariant&, const DaneWariant&) = default;
 };
 
-extern std::vector<DaneWariant> Warianty;
+extern std::vector<DaneWariant>& Warianty;  // of the current project

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "base/Teksty.h"
-#include "model/OknoGlowne.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
@@ -38,7 +37,7 @@ int32_t Natezenie(CzytnikProjektu& c)
     return static_cast<int32_t>(Zaokraglij(x));
 }
 
-void DodajOpisV1(const std::string& tekst, int32_t wariant, float x, float y, float sx, float sy)
+void DodajOpisV1(Projekt& p, const std::string& tekst, int32_t wariant, float x, float y, float sx, float sy)
 {
     if (tekst.empty())
         return;
@@ -53,17 +52,23 @@ void DodajOpisV1(const std::string& tekst, int32_t wariant, float x, float y, fl
     o.Kolor = KolorCzarny;
     o.Styl = "Opis";
     o.Wariant = wariant;
-    Opisy.push_back(o);
+    p.Opisy.push_back(o);
 }
 
 // One used slot: its variant, diagram, captions, volumes and two free texts.
 // Returns the index of its diagram.
 int32_t CzytajSlot(CzytnikProjektu& c, int s)
 {
-    DodajWariant("Wariant nr " + std::to_string(s + 1), "", "", "", -5.0f, 12.0f, 'L');
-    const int32_t v = LiczbaWariantow() - 1;
-    const int32_t i = LiczbaRuchoplanow() - 1;
-    DaneRuchoplan& r = Ruchoplany[i];
+    Projekt& p = c.Cel();
+    DaneWariant w;
+    w.Nazwa = "Wariant nr " + std::to_string(s + 1);
+    w.TytulDx = -5.0f;
+    w.TytulDy = 12.0f;
+    w.TytulWyrownanie = 'L';
+    DodajWariantDoProjektu(p, w);
+    const auto v = static_cast<int32_t>(p.Warianty.size()) - 1;
+    const auto i = static_cast<int32_t>(p.Ruchoplany.size()) - 1;
+    DaneRuchoplan& r = p.Ruchoplany[i];
     r.GeometriaWprowadzona = 1;
     r.Obliczony = 0;
     r.Globalne = 1;
@@ -77,8 +82,8 @@ int32_t CzytajSlot(CzytnikProjektu& c, int s)
     r.TytulWysokosc = 0.7f;
     for (int k : KolejnoscNatezen)
         r.Natezenia[k] = Natezenie(c);
-    DodajOpisV1(c.Linia(), v, 3.0f, 3.0f, 0.35f, 0.5f);
-    DodajOpisV1(c.Linia(), v, 3.0f, 2.3f, 0.35f, 0.5f);
+    DodajOpisV1(p, c.Linia(), v, 3.0f, 3.0f, 0.35f, 0.5f);
+    DodajOpisV1(p, c.Linia(), v, 3.0f, 2.3f, 0.35f, 0.5f);
     return i;
 }
 
@@ -86,7 +91,10 @@ int32_t CzytajSlot(CzytnikProjektu& c, int s)
 
 void CzytajProjektWersji1(CzytnikProjektu& c)
 {
-    DodajWezel(10.0, 14.0, "Wezel 1", 'J');
+    Projekt& p = c.Cel();
+    std::vector<DaneRuchoplan>& ruchoplany = p.Ruchoplany;
+    TUstawieniaGlobalne& u = p.wg;
+    DodajWezelDoProjektu(p, 10.0, 14.0, "Wezel 1", 'J');
 
     // The diagram of each slot, -1 for an unused slot. A used slot after an
     // unused one still gets its own variant and diagram.
@@ -101,14 +109,14 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     }
     // Values of the junction go into its first diagram and are copied later.
     DaneRuchoplan brak;
-    DaneRuchoplan& pierwszy = Ruchoplany.empty() ? brak : Ruchoplany[0];
+    DaneRuchoplan& pierwszy = ruchoplany.empty() ? brak : ruchoplany[0];
 
     c.Pomin(6);
-    wg.SkalaPaskowAuto = FlagaV1(c.Linia());
-    wg.SkalaPaskowMax = FlagaV1(c.Linia());
-    wg.MaxSzer = c.RzeczywistaS();
-    wg.SkalaPaskow100 = FlagaV1(c.Linia());
-    wg.Pojazd100 = c.RzeczywistaS();
+    u.SkalaPaskowAuto = FlagaV1(c.Linia());
+    u.SkalaPaskowMax = FlagaV1(c.Linia());
+    u.MaxSzer = c.RzeczywistaS();
+    u.SkalaPaskow100 = FlagaV1(c.Linia());
+    u.Pojazd100 = c.RzeczywistaS();
     c.Pomin(10);
     for (int k = 0; k < 4; ++k) {
         pierwszy.Ramie[k] = FlagaV1(c.Linia()) ? 0 : 1;
@@ -130,9 +138,9 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
             const std::string t1 = c.Linia();
             const std::string t2 = c.Linia();
             if (diagram[s] >= 0) {
-                const int32_t v = Ruchoplany[diagram[s]].NrWariantu;
-                DodajOpisV1(KrotkiTekst<255>(t1), v, 2.0f, 1.0f, 0.3f, 0.45f);
-                DodajOpisV1(KrotkiTekst<255>(t2), v, 2.0f, 0.4f, 0.3f, 0.45f);
+                const int32_t v = ruchoplany[diagram[s]].NrWariantu;
+                DodajOpisV1(p, KrotkiTekst<255>(t1), v, 2.0f, 1.0f, 0.3f, 0.45f);
+                DodajOpisV1(p, KrotkiTekst<255>(t2), v, 2.0f, 0.4f, 0.3f, 0.45f);
             }
         }
         c.Pomin(1);
@@ -151,7 +159,7 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
                 z = Natezenie(c);
             if (diagram[s] >= 0)
                 for (int k = 0; k < 4; ++k)
-                    Ruchoplany[diagram[s]].Natezenia[5 * k] = zawrotki[k];
+                    ruchoplany[diagram[s]].Natezenia[5 * k] = zawrotki[k];
         }
     }
     if (!c.Koniec()) {
@@ -163,8 +171,8 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
         pierwszy.GlobZawrotka = c.RzeczywistaS();
     }
 
-    for (std::size_t i = 1; i < Ruchoplany.size(); ++i) {
-        DaneRuchoplan& r = Ruchoplany[i];
+    for (std::size_t i = 1; i < ruchoplany.size(); ++i) {
+        DaneRuchoplan& r = ruchoplany[i];
         r.Ramie = pierwszy.Ramie;
         r.GlobOdsuniecie = pierwszy.GlobOdsuniecie;
         r.GlobDlugosc = pierwszy.GlobDlugosc;
@@ -177,16 +185,12 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
         r.OpisRamienia = pierwszy.OpisRamienia;
         r.Strzalka = pierwszy.Strzalka;
     }
-    for (DaneRuchoplan& r : Ruchoplany) {
+    for (DaneRuchoplan& r : ruchoplany) {
         r.Obliczony = 0;
         PoliczSumyRuchoplanu(r);
     }
 
-    RozmiaryLegendy.OpisyDx() = 0.0f;
-    RozmiaryLegendy.OpisyDy() = 0.0f;
-    RozmiaryOpisow.OdlegloscOpisow() = 4.0f;
-    if (!Warianty.empty()) {
-        Okno().UstawTekstWariantu(PozycjaListyWariantow(0));
-        BiezacyWariant = 0;
-    }
+    p.RozmiaryLegendy.OpisyDx() = 0.0f;
+    p.RozmiaryLegendy.OpisyDy() = 0.0f;
+    p.RozmiaryOpisow.OdlegloscOpisow() = 4.0f;
 }

@@ -1,6 +1,6 @@
 #include "model/Wezel.h"
 
-std::vector<DaneWezel> Wezly;
+#include "model/Projekt.h"
 
 void UstawPrzejsciaNowegoWezla(DaneWezel& w)
 {
@@ -16,17 +16,17 @@ void UstawPrzejsciaNowegoWezla(DaneWezel& w)
     w.LegendaPrzejscY = 5.0f;
 }
 
-void KopiujUstawieniaGlobalne(DaneWezel& w)
+void KopiujUstawieniaGlobalne(DaneWezel& w, const Projekt& p)
 {
-    w.RozmiaryLegendy = RozmiaryLegendy;
-    w.RozmiaryOpisow = RozmiaryOpisow;
-    w.RysujProcenty = wg.RysujProcenty;
-    w.RysujOznaczenie = wg.RysujOznaczenie;
-    w.TylkoSuma = wg.TylkoSuma;
-    w.TabelkaWW = wg.TabelkaWW;
+    w.RozmiaryLegendy = p.RozmiaryLegendy;
+    w.RozmiaryOpisow = p.RozmiaryOpisow;
+    w.RysujProcenty = p.wg.RysujProcenty;
+    w.RysujOznaczenie = p.wg.RysujOznaczenie;
+    w.TylkoSuma = p.wg.TylkoSuma;
+    w.TabelkaWW = p.wg.TabelkaWW;
 }
 
-DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ)
+DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ, const Projekt& p)
 {
     DaneWezel w;
     w.X = x;
@@ -38,12 +38,12 @@ DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ)
     w.TytulH = 1.0f;
     w.TytulWyrownanie = 'L';
     w.GrLinie = 0.0f;
-    KopiujUstawieniaGlobalne(w);
+    KopiujUstawieniaGlobalne(w, p);
     w.Rysuj0Zawrotki = 0;
     w.Rysuj0Natezenia = 0;
-    w.PiszSume = wg.PiszSume;
-    w.PiszStruk = wg.PiszStruk;
-    w.PiszZeraStruk = wg.PiszZeraStruk;
+    w.PiszSume = p.wg.PiszSume;
+    w.PiszStruk = p.wg.PiszStruk;
+    w.PiszZeraStruk = p.wg.PiszZeraStruk;
     w.Globalne = 1;
     w.KolorLinii = w.KolorWypelnien = w.KolorOpisow = w.KolorTytulow = KolorCzarny;
     UstawPrzejsciaNowegoWezla(w);

@@ -57,14 +57,17 @@ struct DaneWezel {
     friend bool operator==(const DaneWezel&, const DaneWezel&) = default;
 };
 
-extern std::vector<DaneWezel> Wezly;
+extern std::vector<DaneWezel>& Wezly;  // of the current project
+
+struct Projekt;
+extern Projekt BiezacyProjekt;
 
 // A node as node insertion makes it: position, name and type from the caller,
-// the display settings copied from wg and the global size tables.
-DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ);
+// the display settings copied from the project's wg and size tables.
+DaneWezel NowyWezel(double x, double y, std::string_view nazwa, char typ, const Projekt& p = BiezacyProjekt);
 
 // The crossing settings of a new node (names, colours, distances, legends).
 void UstawPrzejsciaNowegoWezla(DaneWezel& w);
 
-// The node takes the global size tables and label switches of wg.
-void KopiujUstawieniaGlobalne(DaneWezel& w);
+// The node takes the project's size tables and label switches of its wg.
+void KopiujUstawieniaGlobalne(DaneWezel& w, const Projekt& p);

@@ -38,7 +38,7 @@ PunktXY Oczekiwany(int pas, double b, double d)
     }
 }
 
-class Obliczenie : public Projekt {
+class Obliczenie : public ProjektObliczen {
 protected:
     int Policz(const Macierz& q, double x = 0.0, double y = 0.0)
     {

@@ -21,7 +21,7 @@ constexpr double Tol = 1e-4;
 // Volumes qij in matrix order: q11, q12, q13, q14, q21 ... q44.
 using Macierz = std::array<int32_t, 16>;
 
-class Projekt : public ::testing::Test {
+class ProjektObliczen : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -12,7 +12,7 @@ namespace {
 
 constexpr Macierz Wzor = {0, 100, 200, 50, 30, 0, 80, 150, 120, 60, 0, 40, 70, 90, 20, 10};
 
-class Relacje : public Projekt {
+class Relacje : public ProjektObliczen {
 protected:
     const DaneRuchoplan& Oblicz(const Macierz& q, float poprawkaL = 0.0f)
     {

@@ -8,11 +8,11 @@ using namespace oblicz_test;
 
 namespace {
 
-class Skale : public Projekt {
+class Skale : public ProjektObliczen {
 protected:
     void SetUp() override
     {
-        Projekt::SetUp();
+        ProjektObliczen::SetUp();
         ZasadaPaskow(1, 0, 0);
         wg.SkalaPrzejscAuto = 1;
         wg.SkalaPrzejscMax = 0;
