@@ -6,7 +6,6 @@
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
 #include "junction/WspolneRysowania.h"
-#include "model/OknoGlowne.h"
 #include "model/Projekt.h"
 
 namespace {
@@ -47,7 +46,8 @@ void RysujArkuszDxf()
     const double x = 1.5;
     const double gora = y1 + 0.5;
     DxfTekst("EKSPORT  :", WarstwaArkusz, x, gora + 4.0, 0.0, 0.7, 0.5, 253);
-    DxfTekst("Plik  : " + Okno().Tytul(), WarstwaArkusz, x, gora + 3.0, 0.0, 0.7, 0.5, 253);
+    const std::string& plik = BiezacyProjekt.Plik;
+    DxfTekst("Plik  : " + (plik.empty() ? std::string("...") : plik), WarstwaArkusz, x, gora + 3.0, 0.0, 0.7, 0.5, 253);
     DxfTekst("Data  : " + Teraz("%Y-%m-%d"), WarstwaArkusz, x, gora + 2.0, 0.0, 0.7, 0.5, 253);
     DxfTekst("Godz  : " + Teraz("%H:%M:%S"), WarstwaArkusz, x, gora + 1.0, 0.0, 0.7, 0.5, 253);
 }

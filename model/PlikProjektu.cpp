@@ -325,6 +325,7 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
         return false;
     }
     ProjektZmieniony = false;
+    BiezacyProjekt.Plik = nazwaPliku;
     Okno().UstawTytul(nazwaPliku);
     Okno().DodajOstatniProjekt(nazwaPliku);
     return true;
@@ -480,6 +481,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
         return Odrzuc(blad);
     }
 
+    nowy.Plik = nazwaPliku;
     BiezacyProjekt = std::move(nowy);
     ProjektZmieniony = false;
     OdswiezListeWariantow();

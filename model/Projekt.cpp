@@ -130,6 +130,7 @@ void DopasujWidok()
 void UstawNowyDokument(Projekt& p)
 {
     UstawNastawyNowegoProjektu(p);
+    p.Plik.clear();
 
     p.Wezly.clear();
     p.Ruchoplany.clear();

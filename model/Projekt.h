@@ -35,6 +35,8 @@ struct DaneSklad {
 constexpr int RozmiarSkladu = 11;
 
 struct Projekt {
+    // The file the project was read from or last saved into; "" for none.
+    std::string Plik;
     std::vector<DaneWezel> Wezly;
     std::vector<DaneWariant> Warianty;
     std::vector<DaneRuchoplan> Ruchoplany;
