@@ -36,17 +36,21 @@ public:
 
     // The title and the index of a record section; the collection takes the
     // index as its last record, a new one being `nowy`. Sections come in
-    // index order, so an index past the next free one is a malformed file
-    // (it would also let a file allocate without bound). `czego` names the
-    // record in the message.
+    // index order, so any index but the next free one is a malformed file
+    // (a past one would also let a file allocate without bound). `czego`
+    // names the record in the message.
     template <class T>
     int32_t NumerRekordu(std::vector<T>& v, std::string_view czego, const T& nowy = T{})
     {
         Pomin();
         const int32_t n = Calkowita();
-        if (n < 0 || n > static_cast<int32_t>(v.size()))
+        // A number read before would overwrite its record and cut off all
+        // those after it.
+        if (n >= 0 && n < static_cast<int32_t>(v.size()))
+            Blad("powtórzony numer " + std::string(czego) + ": " + std::to_string(n));
+        if (n != static_cast<int32_t>(v.size()))
             Blad("nieprawidłowy numer " + std::string(czego) + ": " + std::to_string(n));
-        v.resize(static_cast<std::size_t>(n) + 1, nowy);
+        v.push_back(nowy);
         return n;
     }
 

@@ -10,8 +10,6 @@
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
 
-namespace {
-
 void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel)
 {
     p.Ruchoplany.emplace_back();
@@ -29,6 +27,8 @@ void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel)
     p.Ronda[i].NrWariantu = wariant;
     p.Ronda[i].NrWezla = wezel;
 }
+
+namespace {
 
 // The records of the variant just appended, one per node in node order.
 void DodajRekordyWariantu(Projekt& p)

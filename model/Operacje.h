@@ -25,6 +25,9 @@ std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
 // window and the modified flag: the version-1 reader builds its project so.
 void DodajWezelDoProjektu(Projekt& p, double x, double y, std::string_view nazwa, char typ);
 void DodajWariantDoProjektu(Projekt& p, const DaneWariant& w);
+// Appends the diagram or the roundabout of a node in a variant, at its defaults.
+void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel);
+void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel);
 
 // Whether deleting variant v loses entered volumes (the window then asks).
 bool WariantMaDane(int32_t v);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "base/Wersja.h"
 #include "model/NatezeniaRonda.h"
@@ -18,19 +19,68 @@
 
 // ---------------------------------------------------------------- reader
 
-CzytnikProjektu::CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku, Projekt& cel)
-    : linie_(std::move(linie)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
+namespace {
+
+// The lines of a text as the platform's reader splits them: CR LF, LF or CR
+// end a line, and a last line without an end counts.
+std::size_t PoliczLinie(std::string_view t)
+{
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] == '\n' || (t[i] == '\r' && (i + 1 == t.size() || t[i + 1] != '\n')))
+            ++n;
+    }
+    if (!t.empty() && t.back() != '\n' && t.back() != '\r')
+        ++n;
+    return n;
+}
+
+std::string Polacz(const std::vector<std::string>& linie)
+{
+    std::string t;
+    for (const std::string& l : linie) {
+        t += l;
+        t += '\n';
+    }
+    return t;
+}
+
+}  // namespace
+
+CzytnikProjektu::CzytnikProjektu(std::string tresc, std::string nazwaPliku, Projekt& cel)
+    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
 {
 }
 
-std::string CzytnikProjektu::Linia()
+CzytnikProjektu::CzytnikProjektu(const std::vector<std::string>& linie, std::string nazwaPliku, Projekt& cel)
+    : CzytnikProjektu(Polacz(linie), std::move(nazwaPliku), cel)
+{
+}
+
+std::string_view CzytnikProjektu::NastepnaLinia()
 {
     // Past the end the count still advances, so an error names a line after the last.
-    const std::size_t i = nastepna_++;
-    return i < linie_.size() ? linie_[i] : std::string();
+    if (nastepna_++ >= liczbaLinii_)
+        return {};
+    const std::size_t poczatek = pozycja_;
+    std::size_t koniec = tresc_.find_first_of("\r\n", poczatek);
+    if (koniec == std::string::npos)
+        koniec = tresc_.size();
+    pozycja_ = koniec + 1;
+    if (koniec < tresc_.size() && tresc_[koniec] == '\r' && pozycja_ < tresc_.size() && tresc_[pozycja_] == '\n')
+        ++pozycja_;
+    return std::string_view(tresc_).substr(poczatek, koniec - poczatek);
 }
 
-bool CzytnikProjektu::Koniec() const { return nastepna_ >= linie_.size(); }
+std::string CzytnikProjektu::Linia() { return std::string(NastepnaLinia()); }
+
+void CzytnikProjektu::Pomin(int ile)
+{
+    for (int i = 0; i < ile; ++i)
+        NastepnaLinia();
+}
+
+bool CzytnikProjektu::Koniec() const { return nastepna_ >= liczbaLinii_; }
 
 int CzytnikProjektu::NumerLinii() const
 {
@@ -39,7 +89,7 @@ int CzytnikProjektu::NumerLinii() const
 
 std::size_t CzytnikProjektu::PozostaloLinii() const
 {
-    return nastepna_ < linie_.size() ? linie_.size() - nastepna_ : 0;
+    return nastepna_ < liczbaLinii_ ? liczbaLinii_ - nastepna_ : 0;
 }
 
 namespace {
@@ -92,12 +142,21 @@ double CzytnikProjektu::Rzeczywista()
     return x;
 }
 
-float CzytnikProjektu::RzeczywistaS()
+float CzytnikProjektu::RzeczywistaS() { return Pojedyncza(Rzeczywista()); }
+
+float CzytnikProjektu::Pojedyncza(double x)
 {
-    const double x = Rzeczywista();
-    if (std::isfinite(x) && std::fabs(x) > std::numeric_limits<float>::max())
+    if (!MiesciSieWPojedynczej(x))
         Blad("liczba poza zakresem.");
     return static_cast<float>(x);
+}
+
+double CzytnikProjektu::Wspolrzedna()
+{
+    const double x = Rzeczywista();
+    if (!(std::fabs(x) <= MaksWspolrzedna))
+        Blad(Utf8NaCp1250("współrzędna poza zakresem."));
+    return x;
 }
 
 double CzytnikProjektu::RzeczywistaLubDomyslna(double domyslna)
@@ -149,7 +208,13 @@ void PisarzProjektu::Linia(std::string_view tekst)
     linie_.push_back(std::move(linia));
 }
 void PisarzProjektu::Calkowita(int64_t x) { linie_.push_back(std::to_string(x)); }
-void PisarzProjektu::Rzeczywista(double x, std::string_view maska) { linie_.push_back(FormatFloat(maska, x)); }
+void PisarzProjektu::Rzeczywista(double x, std::string_view maska) { linie_.push_back(TekstLiczby(maska, x)); }
+
+std::string TekstLiczby(std::string_view maska, double x)
+{
+    // Nothing the reader would refuse: a value gone non-finite is written as 0.
+    return FormatFloat(maska, std::isfinite(x) ? x : 0.0);
+}
 void PisarzProjektu::Logiczna(bool x) { linie_.emplace_back(x ? "True" : "False"); }
 void PisarzProjektu::LogicznaMala(bool x) { linie_.emplace_back(x ? "true" : "false"); }
 void PisarzProjektu::LogicznaTN(bool x) { linie_.emplace_back(x ? "T" : "N"); }
@@ -422,11 +487,18 @@ const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09
 
 bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad)
 {
-    std::vector<std::string> linie;
-    if (!CzytajLinie(nazwaPliku, linie, blad))
+    std::string uzupelnione;
+    return CzytajProjekt(nazwaPliku, cel, blad, uzupelnione);
+}
+
+bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad, std::string& uzupelnione)
+{
+    uzupelnione.clear();
+    std::string tresc;
+    if (!CzytajPlik(nazwaPliku, tresc, blad))
         return false;  // names the file and the cause
 
-    CzytnikProjektu c(std::move(linie), nazwaPliku, cel);
+    CzytnikProjektu c(std::move(tresc), nazwaPliku, cel);
     c.Linia();
     const int wersja = WersjaPliku(c.Linia());
     if (wersja == 0) {
@@ -461,6 +533,10 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
         return false;
     }
 
+    const std::string brakujace = UzupelnijBrakujaceDiagramy(cel);
+    if (!brakujace.empty())
+        uzupelnione = Utf8NaCp1250("W pliku ") + nazwaPliku +
+                      Utf8NaCp1250(" brakowało rekordów; dodano je z wartościami domyślnymi:") + brakujace;
     PoliczWezlyRond(cel);
     PoliczWezlyRuchoplanow(cel);
     for (DaneRuchoplan& r : cel.Ruchoplany)
@@ -472,8 +548,8 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 bool OtworzProjekt(const std::string& nazwaPliku)
 {
     Projekt nowy = NowyDokument();
-    std::string blad;
-    if (!CzytajProjekt(nazwaPliku, nowy, blad)) {
+    std::string blad, uzupelnione;
+    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione)) {
         // The settings a new project keeps stay as far as the file had set
         // them, as when it was read into the current project.
         wg = nowy.wg;
@@ -495,5 +571,10 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     Okno().DodajOstatniProjekt(nazwaPliku);
     Okno().UstawSiatke(wg.Siatka == 1, FormatFloat("####0.##", wg.KrokSiatki));
     Okno().UstawPolecenia();
+    // Records added to a damaged file are the user's to keep by saving.
+    if (!uzupelnione.empty()) {
+        ProjektZmieniony = true;
+        Okno().PokazBlad(uzupelnione);
+    }
     return true;
 }

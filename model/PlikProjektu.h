@@ -3,7 +3,9 @@
 // uses, and the two operations that save and open a whole project.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,6 +15,13 @@
 
 struct Projekt;
 extern Projekt BiezacyProjekt;
+
+// A value every single holds: finite and within its range, so that the
+// writer can always write it and the reader read it back.
+inline bool MiesciSieWPojedynczej(double x) { return std::fabs(x) <= std::numeric_limits<float>::max(); }
+// The farthest a node may lie from the sheet's origin, in cm (100 km): far
+// beyond any sheet, near enough that every sum of the drawing stays finite.
+constexpr double MaksWspolrzedna = 1.0e7;
 
 // A malformed line or an I/O error: the message names the file and the line.
 struct BladPliku : std::runtime_error {
@@ -26,12 +35,15 @@ struct BladPliku : std::runtime_error {
 // project `cel`.
 class CzytnikProjektu {
 public:
-    CzytnikProjektu(std::vector<std::string> linie, std::string nazwaPliku, Projekt& cel = BiezacyProjekt);
+    // The whole file's text; its lines are read as views into it.
+    CzytnikProjektu(std::string tresc, std::string nazwaPliku, Projekt& cel = BiezacyProjekt);
+    // Lines given one by one (tests of a section).
+    CzytnikProjektu(const std::vector<std::string>& linie, std::string nazwaPliku, Projekt& cel = BiezacyProjekt);
 
     Projekt& Cel() const { return *cel_; }
 
     std::string Linia();            // the next line, "" past the end
-    void Pomin(int ile) { nastepna_ += static_cast<std::size_t>(std::max(ile, 0)); }  // lines not needed
+    void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
     std::size_t PozostaloLinii() const;
@@ -52,7 +64,9 @@ public:
         Linia();
     }
     double Rzeczywista();           // through PoprawSeparator, else BladPliku
-    float RzeczywistaS();
+    float RzeczywistaS();           // also refused outside the range of a single
+    float Pojedyncza(double x);     // x as a single, else BladPliku
+    double Wspolrzedna();           // a node's position: within MaksWspolrzedna
     double RzeczywistaLubDomyslna(double domyslna);  // TekstNaLiczbe rule
     float RzeczywistaLubDomyslnaS(double domyslna);  // also the default outside float's range
     bool Logiczna();                // the line is exactly "True"
@@ -70,8 +84,13 @@ public:
     [[noreturn]] void Blad(const std::string& coNieTak) const;  // throws BladPliku
 
 private:
-    std::vector<std::string> linie_;
-    std::size_t nastepna_ = 0;
+    // The lines are found as they are read, so that reading needs no more
+    // than the file's text itself, however short its lines.
+    std::string_view NastepnaLinia();
+    std::string tresc_;
+    std::size_t pozycja_ = 0;      // where the next line starts in tresc_
+    std::size_t liczbaLinii_ = 0;
+    std::size_t nastepna_ = 0;     // 0-based number of the next line
     std::string nazwaPliku_;
     Projekt* cel_;
 };
@@ -104,6 +123,9 @@ private:
     std::vector<std::string> linie_;
 };
 
+// A real as the writer writes it, by a FormatFloat mask.
+std::string TekstLiczby(std::string_view maska, double x);
+
 // The separator line of the sections, 42 "-".
 inline const std::string Kreski(42, '-');
 // A tag line: the separator followed by the tag.
@@ -127,7 +149,11 @@ bool ZapiszProjekt(const std::string& nazwaPliku);
 // Reads a file into `cel`, as a rule a new project (NowyDokument), and
 // checks it; on failure `blad` gets the message naming the file and false is
 // returned, `cel` then holding a part of the file. Only the stroke font the
-// file names is loaded into the drawing on the way.
+// file names is loaded into the drawing on the way. Diagrams or roundabouts
+// a node lacks in some variant (a file cut between sections) are added at
+// their defaults and listed in `uzupelnione`, for the user to be told.
+bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad, std::string& uzupelnione);
+// The same where only what was read matters (comparisons).
 bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad);
 
 // Opens a file as the current project, the open command's part after

@@ -37,9 +37,9 @@ float CzytajLiczbeZaPrefiksem(CzytnikProjektu& c)
 {
     const std::string tekst = c.ZaPrefiksem(Prefiks);
     double x = 0.0;
-    if (!SprobujTekstNaLiczbe(PoprawSeparator(tekst), x) || (std::isfinite(x) && std::fabs(x) > 3.0e38))
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(tekst), x))
         c.Blad("\"" + tekst.substr(0, 40) + "\" nie jest liczb\xB9.");
-    return static_cast<float>(x);
+    return c.Pojedyncza(x);
 }
 
 }  // namespace
@@ -72,10 +72,10 @@ void ZapiszSekcjeBlokow(PisarzProjektu& p)
     for (const DaneBlok& b : z.Bloki) {
         p.Linia("Nazwa bloku  : " + b.Nazwa);
         p.Linia("nrArk        : " + std::to_string(b.Wariant));
-        p.Linia("X =          : " + FormatFloat("#######0.0#", b.X));
-        p.Linia("Y =          : " + FormatFloat("#######0.0#", b.Y));
-        p.Linia("sx=          : " + FormatFloat("#######0.0##", b.Sx));
-        p.Linia("sy=          : " + FormatFloat("#######0.0##", b.Sy));
+        p.Linia("X =          : " + TekstLiczby("#######0.0#", b.X));
+        p.Linia("Y =          : " + TekstLiczby("#######0.0#", b.Y));
+        p.Linia("sx=          : " + TekstLiczby("#######0.0##", b.Sx));
+        p.Linia("sy=          : " + TekstLiczby("#######0.0##", b.Sy));
         p.Linia(b.Nad == 1 ? "NAD" : "POD");
     }
     p.Linia("");

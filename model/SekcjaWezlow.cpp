@@ -49,8 +49,8 @@ void ZapiszWezel(PisarzProjektu& p, const DaneWezel& w)
 // The lines every version holds: position, type, name and title.
 void CzytajPoczatekWezla(CzytnikProjektu& c, DaneWezel& w)
 {
-    w.X = c.Rzeczywista();
-    w.Y = c.Rzeczywista();
+    w.X = c.Wspolrzedna();
+    w.Y = c.Wspolrzedna();
     w.Typ = c.Znak();
     c.Tekst(w.Nazwa);
     c.Tekst(w.Tytul1);

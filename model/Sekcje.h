@@ -77,4 +77,7 @@ void CzytajProjektWersji1(CzytnikProjektu& c);
 // checks is sound (repairing what has a safe default) or a Polish message
 // naming what is wrong, which refuses the load.
 std::string SprawdzWezlyIWarianty(Projekt& p);  // nodes, variants, descriptions, blocks, settings
+// Appends, at their defaults, the diagrams and roundabouts that nodes lack in
+// some variant; returns their list, a line each ("" when none was missing).
+std::string UzupelnijBrakujaceDiagramy(Projekt& p);
 std::string SprawdzDiagramy(Projekt& p);        // junction diagrams, roundabouts, counts, forecasts

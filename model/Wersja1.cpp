@@ -120,7 +120,7 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     c.Pomin(10);
     for (int k = 0; k < 4; ++k) {
         pierwszy.Ramie[k] = FlagaV1(c.Linia()) ? 0 : 1;
-        pierwszy.Kat[k] = static_cast<float>(c.Rzeczywista() * 3.141592654 / 180.0);
+        pierwszy.Kat[k] = c.Pojedyncza(c.Rzeczywista() * 3.141592654 / 180.0);
         c.Tekst(pierwszy.OpisRamienia[2 * k]);
         pierwszy.Strzalka[k] = FlagaV1(c.Linia());
     }

@@ -1,0 +1,128 @@
+// Damaged project files, as a failing disk or a careless copy leaves them:
+// numbers a single cannot hold, records missing or repeated, lines ending
+// every way. None may open into a project that saves into a file that no
+// longer opens, and none may open silently short of its records.
+#include <cmath>
+
+#include "model/Operacje.h"
+#include "projekt_pomoc.h"
+
+namespace {
+
+class UszkodzonyPlik : public ModelTest {
+protected:
+    // Two junction nodes and a roundabout node in two variants, a placed block.
+    std::vector<std::string> Zapisany()
+    {
+        EXPECT_EQ(DodajWezel(10, 10, "W1", 'J'), "");
+        EXPECT_EQ(DodajWezel(40, 10, "W2", 'J'), "");
+        EXPECT_EQ(DodajWezel(70, 10, "R1", 'R'), "");
+        EXPECT_EQ(DodajWariant("V1", "", "", "", 0, 0, 'L'), "");
+        EXPECT_EQ(DodajWariant("V2", "", "", "", 0, 0, 'L'), "");
+        LinieBlokow = {"L(0,0)-(1,1)"};
+        DefinicjeBlokow.assign(1, {});
+        DefinicjeBlokow[0].Nazwa = "B";
+        DefinicjeBlokow[0].Koniec = 0;
+        Bloki.assign(1, {});
+        Bloki[0].Nazwa = "B";
+        return LinieProjektu();
+    }
+    // The index of the first line starting with `poczatek`, at or after `od`.
+    static std::size_t Linia(const std::vector<std::string>& l, const std::string& poczatek, std::size_t od = 0)
+    {
+        for (std::size_t i = od; i < l.size(); ++i)
+            if (l[i].rfind(poczatek, 0) == 0)
+                return i;
+        ADD_FAILURE() << "no line " << poczatek;
+        return 0;
+    }
+    static std::string NrLinii(std::size_t indeks) { return ", linia " + std::to_string(indeks + 1) + ":"; }
+};
+
+TEST_F(UszkodzonyPlik, LiczbyKtorychPojedynczaNieUtrzyma)
+{
+    std::vector<std::string> l = Zapisany();
+    // A node 1e308 cm away once became an infinite diagram position, saved
+    // as "INF" into a file that never opened again.
+    const std::size_t x = Linia(l, Znacznik("wv3")) + 4;
+    std::vector<std::string> daleko = l;
+    daleko[x] = "1e308";
+    SprawdzOdmowe(ZapiszPlik("daleko.rup", daleko), NrLinii(x) + " współrzędna poza zakresem.");
+
+    // The largest scale a single holds round-trips; the block reader once
+    // refused what it had read itself (its limit lay below that).
+    const std::size_t sx = Linia(l, "sx=");
+    l[sx] = "sx=          : 3.4e38";
+    ASSERT_TRUE(Otworz(ZapiszPlik("skala.rup", l))) << Blad();
+    EXPECT_EQ(Bloki[0].Sx, 3.4e38f);
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("skala2.rup")));
+    ASSERT_TRUE(Otworz(Sciezka("skala2.rup"))) << Blad();
+    EXPECT_EQ(Bloki[0].Sx, 3.4e38f);
+    l[sx] = "sx=          : 3.5e38";
+    SprawdzOdmowe(ZapiszPlik("skala3.rup", l), NrLinii(sx) + " liczba poza zakresem.");
+
+    // A value gone non-finite in memory is written as 0, never as "INF".
+    ASSERT_TRUE(Otworz(Sciezka("skala2.rup")));
+    Bloki[0].Sy = INFINITY;
+    wg.GrLinie = NAN;
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("nieskonczonosc.rup")));
+    ASSERT_TRUE(Otworz(Sciezka("nieskonczonosc.rup"))) << Blad();
+    EXPECT_EQ(Bloki[0].Sy, 0.0f);
+    EXPECT_EQ(wg.GrLinie, 0.0f);
+}
+
+TEST_F(UszkodzonyPlik, BrakujaceRekordyUzupelnioneIZgloszone)
+{
+    const std::vector<std::string> l = Zapisany();
+    // Cut before the first junction diagram: it once opened silently with
+    // none, and saving made the loss permanent.
+    const std::size_t kv = Linia(l, Znacznik("kv3"));
+    std::vector<std::string> uciety(l.begin(), l.begin() + static_cast<std::ptrdiff_t>(kv));
+    ASSERT_TRUE(Otworz(ZapiszPlik("uciety.rup", uciety))) << Blad();
+    EXPECT_EQ(LiczbaRuchoplanow(), 4);
+    EXPECT_EQ(LiczbaRond(), 2);
+    EXPECT_TRUE(ProjektZmieniony);
+    ASSERT_EQ(okno.bledy.size(), 1u);
+    EXPECT_EQ(Blad(), "W pliku " + Sciezka("uciety.rup") +
+                          " brakowało rekordów; dodano je z wartościami domyślnymi:"
+                          "\n  ruchoplan węzła „W1” w wariancie „V1”\n  ruchoplan węzła „W1” w wariancie „V2”"
+                          "\n  ruchoplan węzła „W2” w wariancie „V1”\n  ruchoplan węzła „W2” w wariancie „V2”"
+                          "\n  rondo węzła „R1” w wariancie „V1”\n  rondo węzła „R1” w wariancie „V2”");
+    for (const DaneRuchoplan& r : Ruchoplany)
+        EXPECT_EQ(Wezly[static_cast<std::size_t>(r.NrWezla)].Typ, 'J');
+
+    // A repeated index once overwrote its record and cut off the rest.
+    std::vector<std::string> powtorzony = l;
+    const std::size_t drugi = Linia(powtorzony, Znacznik("kv3"), kv + 1) + 2;
+    ASSERT_EQ(powtorzony[drugi], "1");
+    powtorzony[drugi] = "0";
+    SprawdzOdmowe(ZapiszPlik("powtorzony.rup", powtorzony), NrLinii(drugi) + " powtórzony numer");
+
+    // A junction diagram on a node turned roundabout.
+    std::vector<std::string> typ = l;
+    const std::size_t t = Linia(typ, Znacznik("wv3")) + 6;
+    ASSERT_EQ(typ[t], "J");
+    typ[t] = "R";
+    SprawdzOdmowe(ZapiszPlik("typ.rup", typ), "Ruchoplan nr 0 należy do węzła „W1” typu rondo.");
+}
+
+TEST_F(UszkodzonyPlik, LinieKazdegoZakonczenia)
+{
+    CzytnikProjektu c(std::string("a\r\nbb\n\rccc\rd"), "x");
+    EXPECT_EQ(c.PozostaloLinii(), 5u);
+    EXPECT_EQ(c.Linia(), "a");
+    c.Pomin(1);
+    EXPECT_EQ(c.Linia(), "");
+    EXPECT_EQ(c.Linia(), "ccc");
+    EXPECT_EQ(c.NumerLinii(), 4);
+    EXPECT_FALSE(c.Koniec());
+    EXPECT_EQ(c.Linia(), "d");
+    EXPECT_TRUE(c.Koniec());
+    // Past the end: empty lines, the count going on for the messages.
+    EXPECT_EQ(c.Linia(), "");
+    EXPECT_EQ(c.NumerLinii(), 6);
+    EXPECT_EQ(CzytnikProjektu(std::string("x\r\n"), "x").PozostaloLinii(), 1u);
+    EXPECT_EQ(CzytnikProjektu(std::string(), "x").PozostaloLinii(), 0u);
+}
+
+}  // namespace
