@@ -68,5 +68,10 @@ std::string UstawDomyslnyPomiar(DanePomiar& p);
 void DodajPomiar(const DanePomiar& p);
 // The count a diagram links to, or nullptr when the link names no count.
 const DanePomiar* PomiarNr(int32_t nr);
+// Whether a diagram or roundabout takes its volumes from a valid count: its
+// count flag is set and its link names a count of the project. The count, or
+// nullptr. The junction engine, the roundabouts and the band-width rules all
+// decide with this one test.
+const DanePomiar* PomiarDiagramu(uint8_t zPomiaru, int32_t nrPomiaru);
 void DodajPrognoze(const DanePrognoza& p);
 void DodajWspolczynniki(const DaneWspolczynniki& w);

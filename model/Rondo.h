@@ -79,6 +79,12 @@ struct DaneRondo {
     std::array<int32_t, 5> WlotWpisany{};
     std::array<int32_t, 5> NaPierscieniu1{};        // computed: circulating flow in front of each arm
     std::array<int32_t, 5> NaPierscieniu2{};        // computed: ring flow just after each arm's entry
+    // computed: the band scale (cm per vehicle) the bands were computed with,
+    // which the ring is drawn with too, whatever scale a later computation sets.
+    float SkalaPierscienia = 0.0f;
+    // computed: 1 where the arm's corner could be built (the ring reaches past
+    // its offset and every value is finite); the drawing leaves the others out.
+    std::array<uint8_t, 5> NaroznikZbudowany{};
     std::array<KrotkiTekst<70>, 3> Tytul{};
     float TytulDx = -5.0f;
     float TytulDy = 12.0f;
