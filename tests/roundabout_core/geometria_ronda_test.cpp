@@ -132,6 +132,10 @@ TEST_F(GeometriaRonda, TrzyRamionaZMacierzyRelacji)
     EXPECT_NEAR(p.przyRamieniu[1].promien, 4.0, 1e-6);
     EXPECT_NEAR(p.przyRamieniu[0].od, -b1, Tol) << "arm 1's sector runs through 0";
     EXPECT_FALSE(p.przyRamieniu[3].jest || p.zaRamieniem[3].jest || p.zaRamieniem[4].jest);
+    // A later computation of another diagram with another scale leaves the
+    // ring as wide as the bands it joins.
+    wg.SkalaPaskow = 0.5f;
+    EXPECT_NEAR(SektoryPierscienia(r).zaRamieniem[0].promien, 4.5, 1e-6);
     EXPECT_TRUE(r.GeometriaPoprawna);
     EXPECT_TRUE(PobierzKomunikaty().empty());
 }
