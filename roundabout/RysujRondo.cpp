@@ -231,9 +231,10 @@ void RysujRondo(int32_t indeks)
         u.PiszSume = u.PiszStruk = u.PiszZeraStruk = false;
     }
 
-    // Arm outlines, then the exit arrow heads.
+    // Arm outlines, then the exit arrow heads; arm 2's follow its flag too.
+    auto obrys = [&](int k) { return RamieRondaJest(r, k) && (k != 1 || r.Ramie[1]); };
     for (int k = 0; k < LiczbaRamionRonda; ++k) {
-        if (!RamieRondaJest(r, k))
+        if (!obrys(k))
             continue;
         const auto i = static_cast<std::size_t>(k);
         const KoloryRamienia kolory{u.KolorLinii, u.Wlasne ? r.KolorWlotu[i] : u.KolorWypelnien,
@@ -242,7 +243,7 @@ void RysujRondo(int32_t indeks)
                         u.GrLinie, WarstwaRondLinie);
     }
     for (int k = 0; k < LiczbaRamionRonda; ++k) {
-        if (!RamieRondaJest(r, k))
+        if (!obrys(k))
             continue;
         const DanePasRamienia& w = r.GeometriaRamion[static_cast<std::size_t>(k)][1];
         RysujGrotWylotu(u.KolorLinii, u.KolorWypelnien, Wewnetrzny(w.Krawedz1), Zewnetrzny(w.Krawedz1),
