@@ -185,6 +185,23 @@ TEST_F(RysujRondoTest, StyleOpisowISumyWpisane)
     EXPECT_TRUE(JestTekst(opisy, "66.7%"));
     EXPECT_TRUE(JestTekst(opisy, "300")) << "the entry total under A's table";
 
+    // The structure blocks with the composition: counts per vehicle type,
+    // a type no destination carries left out.
+    R().ZeStruktury = 1;
+    R().StrukturaRelacji[0][1] = {90, 60, 0, 30};
+    R().StrukturaRelacji[0][2] = {10, 4, 0, 6};
+    LiczbaSkladow = 3;
+    Sklad[1].Oznaczenie = "Os", Sklad[2].Oznaczenie = "Ci", Sklad[3].Oznaczenie = "Au";
+    wg.PiszStruk = 1;
+    wg.PiszZeraStruk = 0;
+    e = Eksportuj("rondo_struktura.dxf");
+    opisy = Z(e, "Rond_opisy", "TEXT");
+    for (const char* t : {"90", "60", "Os", "Au", "90.0%"})
+        EXPECT_TRUE(JestTekst(opisy, t)) << t;
+    EXPECT_FALSE(JestTekst(opisy, "Ci"));
+    R().ZeStruktury = 0;
+    wg.PiszStruk = 0;
+
     // Totals only: each arm's entry and exit total.
     wg.TabelkaWW = 0;
     wg.TylkoSuma = 1;
