@@ -112,6 +112,45 @@ void BM_PrzerysujStoDiagramow(benchmark::State& stan)
 }
 BENCHMARK(BM_PrzerysujStoDiagramow)->Unit(benchmark::kMillisecond);
 
+// 50 junctions and 50 four-arm roundabouts with a relation matrix, their
+// crossings and titles, on one sheet.
+void BM_PrzerysujSkrzyzowaniaIRonda(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(50, 1, 20.0);
+    // The roundabouts in five rows of ten below the junctions' seven rows.
+    for (int k = 0; k < 50; ++k) {
+        std::string nazwa = "R";
+        nazwa += std::to_string(k + 1);
+        DodajWezel(20.0 * (0.5 + k % 10), 20.0 * (7.5 + k / 10), nazwa, 'R');
+    }
+    if (Ronda.size() != 50)
+        stan.SkipWithError("the roundabouts were not placed");
+    for (DaneRondo& r : Ronda) {
+        r.GeometriaWprowadzona = 1;
+        r.Ramie = {1, 1, 1, 1, 0};
+        r.LiczbaRamion = 4;
+        r.Kat[3] = static_cast<float>(1.5 * 3.141592653589793);
+        r.Tytul = {"Rondo", r.Tytul[1], r.Tytul[2]};
+        r.SumaWlotuRel = {};
+        r.SumaWylotuRel = {};
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j) {
+                r.Macierz[i][j] = i == j ? 0 : 30 + 11 * (4 * i + j) + (r.NrWezla % 13);
+                r.SumaWlotuRel[i] += r.Macierz[i][j];
+                r.SumaWylotuRel[j] += r.Macierz[i][j];
+            }
+        r.NatezeniaPrzejsc[0][0] = {20, 25};
+    }
+    wg.ArkuszB = 200.0f;
+    wg.ArkuszH = 240.0f;
+    Program::Dopasuj();
+    Form1->Przerysuj();  // computes every diagram and roundabout once
+    for (auto _ : stan)
+        Form1->Przerysuj();
+}
+BENCHMARK(BM_PrzerysujSkrzyzowaniaIRonda)->Unit(benchmark::kMillisecond);
+
 void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
 {
     Program program;

@@ -14,12 +14,12 @@ CXX="${CXX_FUZZ:-clang++}"
 PROGRAM="$WYJSCIE/fuzz_projekt"
 
 ZRODLA_CPP=("$ZRODLA"/base/*.cpp "$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp "$ZRODLA"/platform/qt/*.cpp
-            "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp "$ZRODLA/shell/Arkusz.cpp"
+            "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp"
             "$ZRODLA/fuzz/fuzz_projekt.cpp")
 QT_FLAGI=$(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport)
 WERSJA=$(sed -n 's/^project(Kartogram VERSION \([0-9.]*\).*/\1/p' "$ZRODLA/CMakeLists.txt")
 # Rebuild only when a source is newer than the program.
-if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "$ZRODLA"/{base,model,drawing,junction,platform,platform/qt,shell}/*.h \
+if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "$ZRODLA"/{base,model,drawing,junction,roundabout,platform,platform/qt,shell}/*.h \
       "$ZRODLA/CMakeLists.txt" -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then
   # Qt's own code is not instrumented; ours is.
   # shellcheck disable=SC2086

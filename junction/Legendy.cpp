@@ -86,6 +86,18 @@ void RysujLegendePojazdow(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X
 void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X, float Y,
                          const std::string& warstwa)
 {
+    KategoriePrzejsc k;
+    for (std::size_t c = 0; c < 4; ++c) {
+        k.rysuj[c] = wg.RysujPrzejscia[c];
+        k.nazwy[c] = wg.NazwyPrzejsc[c].str();
+        k.kolory[c] = wg.KoloryPrzejsc[c];
+    }
+    RysujLegendePrzejsc(rozmiary, kolor, X, Y, warstwa, k);
+}
+
+void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X, float Y,
+                         const std::string& warstwa, const KategoriePrzejsc& kategorie)
+{
     // Plain names, not a structured binding: the lambdas below capture them.
     const RozmiaryLegendyTabeli m = Rozmiary(rozmiary);
     const double cw = m.cw, h = m.h, grub = m.grub, P = m.P;
@@ -94,10 +106,10 @@ void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X,
     int r = 1;
     double W = 0.0;
     for (std::size_t k = 0; k < 4; ++k) {
-        if (!wg.RysujPrzejscia[k])
+        if (!kategorie.rysuj[k])
             continue;
         ++r;
-        const std::string& nazwa = wg.NazwyPrzejsc[k].str();
+        const std::string& nazwa = kategorie.nazwy[k];
         RysujTekst(nazwa, kolor, X + 0.15, Y - r * P, h, cw, grub, 0.0, warstwa);
         W = std::max<double>(W, SzerTekstuWekt(nazwa, static_cast<float>(cw)));
     }
@@ -105,10 +117,10 @@ void RysujLegendePrzejsc(const TRozmiaryOpisow& rozmiary, TKolor kolor, float X,
     // The signs stand in a column fixed by the longest name.
     r = 1;
     for (std::size_t k = 0; k < 4; ++k) {
-        if (!wg.RysujPrzejscia[k])
+        if (!kategorie.rysuj[k])
             continue;
         ++r;
-        RysujZnakPrzejscia(2, wg.KoloryPrzejsc[k], X + W + 0.5, Y - r * P + 0.5 * h,
+        RysujZnakPrzejscia(2, kategorie.kolory[k], X + W + 0.5, Y - r * P + 0.5 * h,
                            0.35f, 0.35f, 0.2 * h, 0.2 * h, 1.5707964f, KolorSzaryPrzejsc, 0, grub, warstwa);
     }
     // "LEGENDA PRZEJŚCIA" in Windows-1250.

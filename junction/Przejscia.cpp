@@ -29,40 +29,20 @@ void RysujPrzejscia(const DaneRuchoplan& r, Zrodlo wartosci, const TRozmiaryOpis
                     const std::string& warstwa, const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj,
                     TKolor kolorWypelnienia, const KoloryPrzejsc& kolory, const OdlegloscPrzejsc& odleglosci)
 {
-    if (!TabelaSkonczona(rozmiary))
-        return;
-    const double szer = rozmiary[0];
-    const double wys = rozmiary[1];
-    const float grub = rozmiary[4];
     for (int k = 1; k <= 4; ++k) {
         const std::size_t i = static_cast<std::size_t>(k - 1);
         if (!r.Ramie[i] || !r.Przejscie[i])
             continue;
         static constexpr double Obrot[4] = {-KatPiPol, 0.0, KatPiPol, KatPi};
-        const double kat = r.Kat[i] + Obrot[i];
-        double D = odleglosci[static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1)];
-        const double dol = 0.2 + r.ZasiegiRamion[12 + i];   // edge 5 of the arm's outlet strip
-        const double gora = 0.2 + r.ZasiegiRamion[4 + i];   // edge 5 of its inlet strip
-        const WartosciPrzejsc v = wartosci(k);
-        // Other 2 lies farthest out, pedestrians nearest the centre.
-        for (int c = 4; c >= 1; --c) {
-            const std::size_t ic = static_cast<std::size_t>(c - 1);
-            if (!rysuj[ic])
-                continue;
-            const int32_t L = v[static_cast<std::size_t>(2 * (c - 1))];
-            const int32_t P = v[static_cast<std::size_t>(2 * (c - 1) + 1)];
-            const TKolor kolor = kolory[ic];
-            if (Skonczone({r.X, r.Y, D, dol, gora, kat, szer, wys, grub})) {
-                if (sumuj[ic])
-                    RysujZnakPrzejsciaZLiczba(L + P, 2, r.X, r.Y, D, dol, gora, 0.15f, kat, szer, wys, kolor,
-                                              kolorWypelnienia, 0, grub, warstwa, zeroMode);
-                else
-                    RysujPrzejscieZLiczbami(L, P, r.X, r.Y, D, dol, gora, kat, szer, wys, 2, kolor,
-                                            kolorWypelnienia, 0, grub, warstwa, zeroMode);
-            }
-            if (c != 1)
-                D = D - wys - 0.1;
-        }
+        PrzejsciaRamienia p;
+        p.x = r.X;
+        p.y = r.Y;
+        p.kat = static_cast<float>(r.Kat[i] + Obrot[i]);
+        p.odleglosc = odleglosci[static_cast<std::size_t>(WlotPomiaruRamienia(k) - 1)];
+        p.dol = static_cast<float>(0.2 + r.ZasiegiRamion[12 + i]);   // edge 5 of the arm's outlet strip
+        p.gora = static_cast<float>(0.2 + r.ZasiegiRamion[4 + i]);  // edge 5 of its inlet strip
+        p.wartosci = wartosci(k);
+        RysujPrzejsciaRamienia(p, rozmiary, zeroMode, warstwa, sumuj, rysuj, kolorWypelnienia, kolory);
     }
 }
 
@@ -74,6 +54,37 @@ const DaneRuchoplan* Diagram(int32_t indeks)
 }
 
 } // namespace
+
+void RysujPrzejsciaRamienia(const PrzejsciaRamienia& p, const TRozmiaryOpisow& rozmiary, bool zeroMode,
+                            const std::string& warstwa, const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj,
+                            TKolor kolorWypelnienia, const KoloryPrzejsc& kolory)
+{
+    if (!TabelaSkonczona(rozmiary))
+        return;
+    const double szer = rozmiary[0];
+    const double wys = rozmiary[1];
+    const float grub = rozmiary[4];
+    double D = p.odleglosc;
+    // Other 2 lies farthest out, pedestrians nearest the centre.
+    for (int c = 4; c >= 1; --c) {
+        const std::size_t ic = static_cast<std::size_t>(c - 1);
+        if (!rysuj[ic])
+            continue;
+        const int32_t L = p.wartosci[static_cast<std::size_t>(2 * (c - 1))];
+        const int32_t P = p.wartosci[static_cast<std::size_t>(2 * (c - 1) + 1)];
+        const TKolor kolor = kolory[ic];
+        if (Skonczone({p.x, p.y, D, p.dol, p.gora, p.kat, szer, wys, grub})) {
+            if (sumuj[ic])
+                RysujZnakPrzejsciaZLiczba(L + P, 2, p.x, p.y, D, p.dol, p.gora, 0.15f, p.kat, szer, wys, kolor,
+                                          kolorWypelnienia, 0, grub, warstwa, zeroMode);
+            else
+                RysujPrzejscieZLiczbami(L, P, p.x, p.y, D, p.dol, p.gora, p.kat, szer, wys, 2, kolor,
+                                        kolorWypelnienia, 0, grub, warstwa, zeroMode);
+        }
+        if (c != 1)
+            D = D - wys - 0.1;
+    }
+}
 
 void RysujPrzejsciaWezla(int32_t indeks, const TRozmiaryOpisow& rozmiary, bool zeroMode, const std::string& warstwa,
                          const FlagiPrzejsc& sumuj, const FlagiPrzejsc& rysuj, TKolor kolorWypelnienia,

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "junction/WlotyPomiaru.h"
+#include "model/NatezeniaRonda.h"
 #include "model/Pomiar.h"
 #include "model/Rondo.h"
 #include "model/Ruchoplan.h"
@@ -21,16 +22,6 @@ void Kandydat(int32_t& m, int64_t v)
         v = INT32_MAX;
     if (v > m)
         m = static_cast<int32_t>(v);
-}
-
-bool ZPomiaruRonda(const DaneRondo& r)
-{
-    return r.ZPomiaru != 0 && !Pomiary.empty();
-}
-
-const DanePomiar* PomiarRonda(const DaneRondo& r)
-{
-    return ZPomiaruRonda(r) ? PomiarNr(r.NrPomiaru) : nullptr;
 }
 
 // Whether roundabout arm `ramie` (1..5) counts by the number of arms: arms 1
@@ -74,11 +65,10 @@ void NatezeniaRuchoplanu(int32_t& m, const DaneRuchoplan& r)
 
 void NatezeniaRonda(int32_t& m, const DaneRondo& r)
 {
-    if (ZPomiaruRonda(r)) {
-        if (const DanePomiar* p = PomiarRonda(r))
-            for (std::size_t k = 0; k < 5; ++k)
-                if (r.Ramie[k])
-                    SumyWlotuPomiaru(m, *p, k, 5);
+    if (const DanePomiar* p = PomiarRonda(r)) {
+        for (std::size_t k = 0; k < 5; ++k)
+            if (r.Ramie[k])
+                SumyWlotuPomiaru(m, *p, k, 5);
     } else {
         for (int k = 1; k <= 5; ++k) {
             if (!RamieRondaWLiczbie(r, k))
@@ -164,14 +154,12 @@ int32_t NajwiekszePrzejscie()
         }
     }
     for (const DaneRondo& r : Ronda) {
-        const bool zPomiaru = ZPomiaruRonda(r);
         const DanePomiar* p = PomiarRonda(r);
         for (std::size_t k = 0; k < 5; ++k) {
             if (!r.Ramie[k])
                 continue;
-            if (zPomiaru) {
-                if (p)
-                    PrzejsciaWiersza(m, p->NatezeniaPrzejscObliczone[k]);
+            if (p) {
+                PrzejsciaWiersza(m, p->NatezeniaPrzejscObliczone[k]);
             } else {
                 for (std::size_t c = 0; c < 4; ++c)
                     Kandydat(m, static_cast<int64_t>(r.NatezeniaPrzejsc[k][c][0]) + r.NatezeniaPrzejsc[k][c][1]);

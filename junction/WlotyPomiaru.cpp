@@ -7,7 +7,7 @@ bool ZPomiaruRuchoplanu(const DaneRuchoplan& r)
 
 const DanePomiar* PomiarRuchoplanu(const DaneRuchoplan& r)
 {
-    return ZPomiaruRuchoplanu(r) ? PomiarNr(r.NrPomiaru) : nullptr;
+    return PomiarDiagramu(r.ZPomiaru, r.NrPomiaru);
 }
 
 int32_t NatezeniePomiaru(const DanePomiar& p, int z, int do_)

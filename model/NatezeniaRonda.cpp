@@ -70,7 +70,8 @@ void ZKomorek(DaneRondo& r, const Macierz5& q)
 
 void ZPomiaru(DaneRondo& r, const DanePomiar& p)
 {
-    r.LiczbaRamion = p.MaxJest;
+    // Two to five arms whatever the count says; the arm arrays hold five.
+    r.LiczbaRamion = std::clamp<int32_t>(p.MaxJest, 2, 5);
     r.Ramie[2] = p.MaxJest > 2;
     r.Ramie[3] = p.MaxJest > 3;
     r.Ramie[4] = p.MaxJest > 4;
@@ -105,7 +106,7 @@ void ZSumWpisanych(DaneRondo& r)
     const Wektor5& y = r.WylotWpisany;
     r.SumaWlotu = w;
     r.SumaWylotu = y;
-    const int n = std::clamp<int32_t>(r.LiczbaRamion, 1, 5);
+    const int n = std::clamp<int32_t>(r.LiczbaRamion, 2, 5);
     Wektor5& c = r.NaPierscieniu1;
     Wektor5& rr = r.NaPierscieniu2;
     rr[0] = w[0];
@@ -125,14 +126,17 @@ void ZSumWpisanych(DaneRondo& r)
 
 }  // namespace
 
+const DanePomiar* PomiarRonda(const DaneRondo& r, const Projekt& p)
+{
+    return PomiarDiagramu(r.ZPomiaru, r.NrPomiaru, p);
+}
+
 void ObliczNatezeniaRonda(int32_t indeks, Projekt& p)
 {
     if (!JestIndeksem(indeks, p.Ronda))
         return;
     DaneRondo& r = p.Ronda[indeks];
-    // A count index that names no count is taken as no count at all.
-    const DanePomiar* pomiar = r.ZPomiaru && JestIndeksem(r.NrPomiaru, p.Pomiary) ? &p.Pomiary[r.NrPomiaru] : nullptr;
-    if (pomiar)
+    if (const DanePomiar* pomiar = PomiarRonda(r, p))
         ZPomiaru(r, *pomiar);
     else if (!r.ZeStruktury && !r.DaneRelacje)
         ZSumWpisanych(r);

@@ -118,5 +118,11 @@ std::string UstawDomyslnyPomiar(DanePomiar& p)
 void DodajPomiar(const DanePomiar& p) { Pomiary.push_back(p); }
 
 const DanePomiar* PomiarNr(int32_t nr) { return JestIndeksem(nr, Pomiary) ? &Pomiary[static_cast<std::size_t>(nr)] : nullptr; }
+const DanePomiar* PomiarDiagramu(uint8_t zPomiaru, int32_t nrPomiaru, const Projekt& p)
+{
+    if (zPomiaru == 0 || !JestIndeksem(nrPomiaru, p.Pomiary))
+        return nullptr;
+    return &p.Pomiary[static_cast<std::size_t>(nrPomiaru)];
+}
 void DodajPrognoze(const DanePrognoza& p) { Prognozy.push_back(p); }
 void DodajWspolczynniki(const DaneWspolczynniki& w) { Wspolczynniki.push_back(w); }

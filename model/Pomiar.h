@@ -64,8 +64,16 @@ extern std::vector<DanePrognoza>& Prognozy;
 // tables. Returns "" or the Polish message of a factor that is no number.
 std::string UstawDomyslnyPomiar(DanePomiar& p);
 
+struct Projekt;
+extern Projekt BiezacyProjekt;
+
 void DodajPomiar(const DanePomiar& p);
 // The count a diagram links to, or nullptr when the link names no count.
 const DanePomiar* PomiarNr(int32_t nr);
+// Whether a diagram or roundabout takes its volumes from a valid count: its
+// count flag is set and its link names a count of the project. The count, or
+// nullptr. The junction engine, the roundabouts and the band-width rules all
+// decide with this one test.
+const DanePomiar* PomiarDiagramu(uint8_t zPomiaru, int32_t nrPomiaru, const Projekt& p = BiezacyProjekt);
 void DodajPrognoze(const DanePrognoza& p);
 void DodajWspolczynniki(const DaneWspolczynniki& w);

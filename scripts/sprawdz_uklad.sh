@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks the folder order: each folder includes only the folders to its right
-# in "app shell junction drawing model platform base", and no diagram code
-# names an output flag.
+# in "app shell roundabout junction drawing model platform base" (the
+# roundabouts stand at the junction's level and may share its code), and no
+# diagram code names an output flag.
 set -u
 cd "$(dirname "$0")/.."
-kolejnosc=(app shell junction drawing model platform base)
+kolejnosc=(app shell roundabout junction drawing model platform base)
 bledy=0
 for ((i = 0; i < ${#kolejnosc[@]}; ++i)); do
     folder=${kolejnosc[i]}
@@ -25,7 +26,7 @@ if grep -rnE '#include <Q' base model platform/*.h platform/*.cpp; then
     echo "Qt in a plain folder"
     bledy=1
 fi
-if grep -rnwE 'WyjscieDxf|WyjscieEkran|WyjscieDrukarka' junction; then
+if grep -rnwE 'WyjscieDxf|WyjscieEkran|WyjscieDrukarka' junction roundabout; then
     echo "an output flag named in the junction engine"
     bledy=1
 fi

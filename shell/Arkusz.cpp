@@ -11,6 +11,8 @@
 #include "junction/ObliczRuchoplan.h"
 #include "junction/RysujRuchoplan.h"
 #include "model/Projekt.h"
+#include "roundabout/GeometriaRonda.h"
+#include "roundabout/RysujRondo.h"
 
 namespace {
 
@@ -34,14 +36,23 @@ void RysujRuchoplanyWariantu(int32_t wariant)
     }
 }
 
-// Until roundabouts are computed and drawn, each shows its node marker.
+// A roundabout whose geometry is entered is computed when its computed
+// byte is clear and drawn; the others show their node marker.
 void RysujRondaWariantu(int32_t wariant)
 {
-    for (const DaneRondo& r : Ronda)
-        if (r.NrWariantu == wariant && JestIndeksem(r.NrWezla, Wezly)) {
+    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+        const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
+        if (r.NrWariantu != wariant)
+            continue;
+        if (r.GeometriaWprowadzona) {
+            if (r.Obliczony == 0)
+                ObliczGeometrieRonda(i);
+            RysujRondo(i);
+        } else if (JestIndeksem(r.NrWezla, Wezly)) {
             const DaneWezel& w = Wezly[r.NrWezla];
             RysujWezelRonda(w.Nazwa.str(), 0, static_cast<float>(w.X), static_cast<float>(w.Y), 0.2, "Rond_none");
         }
+    }
 }
 
 } // namespace
