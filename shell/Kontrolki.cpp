@@ -47,6 +47,16 @@ QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tek
     return p;
 }
 
+void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany)
+{
+    // An exclusive button cannot be unchecked by itself.
+    for (QRadioButton* r : grupa) {
+        r->setAutoExclusive(false);
+        r->setChecked(r == wybrany);
+        r->setAutoExclusive(true);
+    }
+}
+
 std::string Tekst(const QLineEdit* pole) { return ZQString(pole->text()); }
 
 void UstawTekst(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }

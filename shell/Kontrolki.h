@@ -26,6 +26,8 @@ QLineEdit* NowePole(QWidget* rodzic, const char* nazwa);
 QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const QString& tekst);
 QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const QString& tekst);
 QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tekst);
+// Checks `wybrany` of a group of radio buttons (nullptr: none of them).
+void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany);
 
 // The text of an edit as the program holds texts (Windows-1250), and back.
 std::string Tekst(const QLineEdit* pole);

@@ -323,24 +323,16 @@ void TUstawyGlobalne::WypelnijUstawienia()
                         NaQString(FormatFloat("###0.0#", wg.ArkuszB)) + "[cm]");
     UstawLiczbe(E_BArkuszUser, "###0.##", wg.ArkuszBUser);
     UstawLiczbe(E_HArkuszUser, "###0.##", wg.ArkuszHUser);
-    if (wg.ArkuszAuto)
-        RB_AutoArkusz->setChecked(true);
-    else if (wg.ArkuszA4)
-        RB_ArkuszA4->setChecked(true);
-    else if (wg.ArkuszA3)
-        RB_ArkuszA3->setChecked(true);
-    else if (!wg.ArkuszA2)
-        RB_RecznieArkusz->setChecked(true);
-    else
-        RB_ArkuszA2->setChecked(true);
+    ZaznaczJeden({RB_AutoArkusz, RB_ArkuszA4, RB_ArkuszA3, RB_ArkuszA2, RB_RecznieArkusz},
+                 wg.ArkuszAuto ? RB_AutoArkusz
+                 : wg.ArkuszA4 ? RB_ArkuszA4
+                 : wg.ArkuszA3 ? RB_ArkuszA3
+                 : wg.ArkuszA2 ? RB_ArkuszA2
+                               : RB_RecznieArkusz);
 
     Rozmiary->Wypelnij(RozmiaryLegendy, RozmiaryOpisow);
-    if (wg.TabelkaWW)
-        RB_TabelkaWW->setChecked(true);
-    else if (wg.TylkoSuma)
-        RB_TylkoSuma->setChecked(true);
-    else
-        RB_Standard->setChecked(true);
+    ZaznaczJeden({RB_Standard, RB_TylkoSuma, RB_TabelkaWW},
+                 wg.TabelkaWW ? RB_TabelkaWW : wg.TylkoSuma ? RB_TylkoSuma : RB_Standard);
     CB_PiszSume->setChecked(wg.PiszSume);
     CB_PiszStruk->setChecked(wg.PiszStruk);
     CB_PiszZeraStruk->setChecked(wg.PiszZeraStruk);
@@ -357,15 +349,20 @@ void TUstawyGlobalne::WypelnijUstawienia()
     if (czcionka >= 0)
         ComboCzcionka->setCurrentIndex(czcionka);
     CB_TrueType->setChecked(TekstTT);
-    RB_Automatycznie->setChecked(wg.SkalaPaskowAuto);
-    RB_Maxszerokosc->setChecked(wg.SkalaPaskowMax);
-    RB_pojazdow100->setChecked(wg.SkalaPaskow100);
+    // The later rule wins, as in the band scale.
+    ZaznaczJeden({RB_Automatycznie, RB_Maxszerokosc, RB_pojazdow100},
+                 wg.SkalaPaskow100 ? RB_pojazdow100
+                 : wg.SkalaPaskowMax ? RB_Maxszerokosc
+                 : wg.SkalaPaskowAuto ? RB_Automatycznie
+                                      : nullptr);
     UstawLiczbe(E_MinPojazd, "####0.", wg.MinPojazd);
     UstawLiczbe(E_MaxSzer, Liczba, wg.MaxSzer);
     UstawLiczbe(E_Pojazd100, Liczba, wg.Pojazd100);
-    RB_PrzejAuto->setChecked(wg.SkalaPrzejscAuto);
-    RB_PrzejMaxSzer->setChecked(wg.SkalaPrzejscMax);
-    RB_Przej100->setChecked(wg.SkalaPrzejsc100);
+    ZaznaczJeden({RB_PrzejAuto, RB_PrzejMaxSzer, RB_Przej100},
+                 wg.SkalaPrzejsc100 ? RB_Przej100
+                 : wg.SkalaPrzejscMax ? RB_PrzejMaxSzer
+                 : wg.SkalaPrzejscAuto ? RB_PrzejAuto
+                                       : nullptr);
     UstawLiczbe(E_PrzejMaxSzer, Liczba, wg.PrzejMaxSzer);
     UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
     for (int i = 0; i < 4; ++i) {

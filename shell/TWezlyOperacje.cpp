@@ -417,19 +417,16 @@ void TWezlyOperacje::FormShow()
     UstawLiczbe(E_dx, "##0.0", w.TytulDx);
     UstawLiczbe(E_dy, "##0.0", w.TytulDy);
     CB_HTytul->setEditText(NaQString(FormatFloat("##0.0", w.TytulH)));
-    RB_lewy->setChecked(w.TytulWyrownanie == 'L');
-    RB_centrum->setChecked(w.TytulWyrownanie == 'C');
-    RB_prawy->setChecked(w.TytulWyrownanie == 'P');
+    ZaznaczJeden({RB_lewy, RB_centrum, RB_prawy}, w.TytulWyrownanie == 'L'   ? RB_lewy
+                                                  : w.TytulWyrownanie == 'C' ? RB_centrum
+                                                  : w.TytulWyrownanie == 'P' ? RB_prawy
+                                                                             : nullptr);
     CB_GrLinie->setEditText(NaQString(FormatFloat(m, w.GrLinie)));
     Rozmiary->Wypelnij(w.RozmiaryLegendy, w.RozmiaryOpisow);
     CB_RysujProcenty->setChecked(w.RysujProcenty);
     CB_RysujOznaczenie->setChecked(w.RysujOznaczenie);
-    if (w.TabelkaWW)
-        RB_TabelkaWW->setChecked(true);
-    else if (w.TylkoSuma)
-        RB_TylkoSuma->setChecked(true);
-    else
-        RB_Standard->setChecked(true);
+    ZaznaczJeden({RB_Standard, RB_TylkoSuma, RB_TabelkaWW},
+                 w.TabelkaWW ? RB_TabelkaWW : w.TylkoSuma ? RB_TylkoSuma : RB_Standard);
     CB_PiszSume->setChecked(w.PiszSume);
     CB_PiszStruk->setChecked(w.PiszStruk);
     CB_PiszZeraStruk->setChecked(w.PiszZeraStruk);

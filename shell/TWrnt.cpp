@@ -218,7 +218,7 @@ void TWrnt::B_DodajClick()
     if (!DodajWariant(Tekst(E_Index), Tekst(Tytul1), Tekst(Tytul2), Tekst(Tytul3), LiczbaLubDomyslna(E_dx, 0.0),
                       LiczbaLubDomyslna(E_dy, 0.0), Wyrownanie()))
         return;
-    if (Form1->CB_Wariant->currentText().isEmpty() && LiczbaWariantow() > 0) {
+    if (!JestIndeksem(BiezacyWariant, Warianty) && LiczbaWariantow() > 0) {
         BiezacyWariant = 0;
         Form1->UstawTekstWariantu(PozycjaListyWariantow(0));
     }

@@ -279,7 +279,7 @@ void TForm1::TB_DodajWariantClick()
     if (!Wrnt->DodajWariant(nazwa, "", "", "", 0.0f, 0.0f, 'L'))
         return;
     E_Index->clear();
-    if (CB_Wariant->currentText().isEmpty() && LiczbaWariantow() > 0) {
+    if (!JestIndeksem(BiezacyWariant, Warianty) && LiczbaWariantow() > 0) {
         BiezacyWariant = 0;
         UstawTekstWariantu(PozycjaListyWariantow(0));
     }
