@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "drawing/Tekst.h"
+
 void ProstokatArkusza::Dodaj(double x, double y, double margines)
 {
     if (!std::isfinite(x) || !std::isfinite(y))
@@ -23,14 +25,35 @@ namespace {
 // Widths are in millimetres.
 double PolGrubosci(double mm) { return std::isfinite(mm) ? std::fabs(mm) * 0.05 : 0.0; }
 
-// A text may lie any way round its anchor: its length times its larger
-// size, with room for glyphs wider than the character width.
-void DodajTekst(ProstokatArkusza& z, std::size_t znakow, double x, double y, double wysokosc, double szerokosc)
+// A stroke text may lie any way round its anchor: within the reach of its
+// farthest stroke (glyph units are 0.012 of the size).
+void DodajTekst(ProstokatArkusza& z, const std::string& tekst, double x, double y, double wysokosc,
+                double szerokosc)
 {
-    const double rozmiar = std::max(std::fabs(wysokosc), std::fabs(szerokosc));
-    if (!std::isfinite(rozmiar))
-        return;
-    z.Dodaj(x, y, 1.5 * rozmiar * static_cast<double>(znakow + 2));
+    double postep = 0.0, zasiegX = 0.0, zasiegY = 0.0;
+    for (char c : tekst) {
+        const DaneZnak& g = Czcionka[static_cast<unsigned char>(c)];
+        const int n = std::clamp<int32_t>(g.LiczbaKresek, 0, MaksKresek);
+        for (int k = 0; k < n; ++k) {
+            zasiegX = std::max<double>(zasiegX, postep + std::max(g.KreskaX1[k], g.KreskaX2[k]));
+            zasiegY = std::max<double>(zasiegY, std::max(g.KreskaY1[k], g.KreskaY2[k]));
+        }
+        postep += std::max(0.0f, g.Szerokosc);
+    }
+    zasiegX = std::max(zasiegX, postep) * 0.012 * std::fabs(szerokosc);
+    zasiegY *= 0.012 * std::fabs(wysokosc);
+    const double r = std::hypot(zasiegX, zasiegY);
+    if (std::isfinite(r))
+        z.Dodaj(x, y, r);
+}
+
+// A TrueType text: its advance is not known here, so a generous one, and
+// room above and below its baseline.
+void DodajTekstTT(ProstokatArkusza& z, std::size_t znakow, double x, double y, double wysokosc)
+{
+    const double r = std::fabs(wysokosc) * (static_cast<double>(znakow) + 2.0);
+    if (std::isfinite(r))
+        z.Dodaj(x, y, r);
 }
 
 } // namespace
@@ -53,25 +76,20 @@ void MiernikZasiegu::KrawedzieObrysu(std::span<const PunktXY> punkty, TKolor, co
         zasieg.Dodaj(p.X, p.Y);
 }
 
-void MiernikZasiegu::Luk(const LukRysunku& luk, TKolor, double grubosc, const std::string&)
-{
-    zasieg.Dodaj(luk.cx, luk.cy, std::fabs(luk.r) + PolGrubosci(grubosc));
-}
-
 void MiernikZasiegu::Tekst(TekstRysunku& t, const std::string&)
 {
-    DodajTekst(zasieg, t.tekst.size(), t.x, t.y, t.wysokosc, t.szerokoscZnaku);
+    DodajTekst(zasieg, t.tekst, t.x, t.y, t.wysokosc, t.szerokoscZnaku);
 }
 
 void MiernikZasiegu::TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc,
                              const std::string&)
 {
-    DodajTekst(zasieg, tekst.size(), x, y, wysokosc, wysokosc);
+    DodajTekstTT(zasieg, tekst.size(), x, y, wysokosc);
 }
 
 bool MiernikZasiegu::TekstTTEtykiety(const TekstRysunku& t)
 {
-    DodajTekst(zasieg, t.tekst.size(), t.x, t.y, t.wysokosc, t.szerokoscZnaku);
+    DodajTekstTT(zasieg, t.tekst.size(), t.x, t.y, t.wysokosc);
     return true;
 }
 

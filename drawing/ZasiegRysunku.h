@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "drawing/WyjsciaPlotna.h"
 #include "drawing/Wyjscie.h"
 
 struct ProstokatArkusza {
@@ -18,14 +19,16 @@ struct ProstokatArkusza {
     }
 };
 
-class MiernikZasiegu : public Wyjscie {
+// The screen's own back-end lends its arcs (chords, as the screen draws
+// them); everything else is only measured.
+class MiernikZasiegu : public WyjscieEkranu {
 public:
     ProstokatArkusza zasieg;
 
+    bool Gotowe() const override { return true; }
     void Linia(TKolor, const std::string&, double x1, double y1, double x2, double y2, double grubosc) override;
     void Wielokat(std::span<const PunktXY> punkty, const int*, TKolor, TKolor, bool, double grubosc) override;
     void KrawedzieObrysu(std::span<const PunktXY> punkty, TKolor, const std::string&) override;
-    void Luk(const LukRysunku& luk, TKolor, double grubosc, const std::string&) override;
     void Tekst(TekstRysunku& t, const std::string&) override;
     void TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc, const std::string&) override;
     bool TekstTTEtykiety(const TekstRysunku& t) override;

@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "drawing/Wyjscie.h"
+#include "drawing/ZasiegRysunku.h"
+#include "junction/RysujRuchoplan.h"
 #include "pomoc.h"
 #include "shell/Podglad.h"
 
@@ -153,6 +155,52 @@ TEST_F(WidokTest, OdczytKursoraIPunktSiatki)
     EXPECT_EQ(y, 4.0f);
     Form1->PunktSiatki(101, 100, 0.25, x, y);
     EXPECT_EQ(x, 0.5f);
+}
+
+} // namespace
+
+namespace {
+
+// The screen leaves out only what it would not show: a zoomed view drawn
+// with the diagrams outside it left out equals the one drawn in full.
+TEST_F(WidokTest, PominieteDiagramyNieZmieniajaObrazu)
+{
+    NowyProjekt();
+    for (int w = 0; w < 9; ++w)
+        ASSERT_EQ(DodajWezel(20.0 + 40.0 * (w % 3), 20.0 + 40.0 * (w / 3), "W" + std::to_string(w + 1), 'J'), "");
+    ASSERT_EQ(DodajWariant("A", "", "", "", 0.0f, 0.0f, 'L'), "");
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.GeometriaWprowadzona = 1;
+        for (int k = 0; k < 16; ++k)
+            r.Natezenia[k] = k % 5 == 0 ? 0 : 60 + 11 * k;
+    }
+    BiezacyWariant = 0;
+    wg.ArkuszB = wg.ArkuszH = 120.0f;
+    // The middle node at the view's corner: four diagrams reach into it.
+    SrodekX = 75.0;
+    SrodekY = 45.0;
+    Skala = 60.0 * 1000.0 / Szer();
+    Form1->Przerysuj();
+    const QImage pominiete = Form1->BitmapaRysunku.copy(0, 0, Szer(), Wys());
+
+    // A printer flag without a printer attached: nothing is left out.
+    WyjscieDrukarka = true;
+    Form1->Przerysuj();
+    WyjscieDrukarka = false;
+    EXPECT_EQ(Form1->BitmapaRysunku.copy(0, 0, Szer(), Wys()), pominiete);
+
+    // And something was left out: the far corner's diagram lies outside.
+    ProstokatArkusza widok;
+    widok.Dodaj(EkranNaCmX(0), EkranNaCmY(0));
+    widok.Dodaj(EkranNaCmX(Szer()), EkranNaCmY(Wys()));
+    const ProstokatArkusza daleki = ZmierzRysunek([] { RysujRuchoplan(0); });
+    EXPECT_FALSE(daleki.Przecina(widok));
+    EXPECT_TRUE(ZmierzRysunek([] { RysujRuchoplan(4); }).Przecina(widok));
+    // It spans its node, arms and labels, nothing like the whole sheet.
+    EXPECT_LT(daleki.x1, 20.0 - 7.0);
+    EXPECT_GT(daleki.x2, 20.0 + 7.0);
+    EXPECT_GT(daleki.x1, 20.0 - 30.0);
+    EXPECT_LT(daleki.x2, 20.0 + 30.0);
 }
 
 } // namespace
