@@ -162,6 +162,15 @@ void TForm1::PodgladMouseUp(Qt::MouseButton, int x, int y)
         Przerysuj();
         return;
     }
+    if (TrybWskazFragment && FragmentTrwa) {
+        // The clipboard window that takes the area comes with the clipboard
+        // copy; the area's mode ends here.
+        TrybWskazFragment = false;
+        FragmentTrwa = false;
+        Podglad->setCursor(Qt::CrossCursor);
+        PokazNaPodgladzie();
+        return;
+    }
     if (!TrybOkno || !OknoTrwa)
         return;
     int x1 = std::min(PunktNacisniecia.x(), x), x2 = std::max(PunktNacisniecia.x(), x);

@@ -337,6 +337,34 @@ TEST_F(SiecTest, UstawieniaWlasneWezla)
     EXPECT_EQ(Wezly[0].RozmiaryLegendy, TRozmiaryLegendy{});
 }
 
+// Each remaining diagram's totals come from its own source again: typed
+// volumes, or the count it reads (diagram arm 1 is count inlet 4).
+TEST_F(SiecTest, UsuniecieWezlaLiczySumyZeZrodla)
+{
+    ZbudujSiec();
+    DanePomiar pomiar;
+    pomiar.NatezeniaNaRelacjach[3][0] = 30;  // count inlet 4 -> 1: arm 1 -> arm 2
+    pomiar.NatezeniaNaRelacjach[0][1] = 12;  // count inlet 1 -> 2: arm 2 -> arm 3
+    Pomiary.push_back(pomiar);
+    DaneRuchoplan& zPomiaru = Ruchoplany[2];  // node 0, variant 1
+    zPomiaru.ZPomiaru = 1;
+    zPomiaru.NrPomiaru = 0;
+    DaneRuchoplan& wpisany = Ruchoplany[4];   // node 3, variant 0
+    wpisany.Natezenia[4 * 2 + 3] = 25;        // arm 3 -> arm 4
+    zPomiaru.SumaWlotu.fill(999);
+    wpisany.SumaWlotu.fill(999);
+
+    Polecenie("TB_UsunWezel")->trigger();
+    Klik(12.0, 5.0);
+    ASSERT_EQ(LiczbaWezlow(), 3);
+    const DaneRuchoplan& a = Ruchoplany[2];
+    EXPECT_EQ(a.SumaWlotu, (std::array<int32_t, 4>{30, 12, 0, 0}));
+    EXPECT_EQ(a.SumaWylotu, (std::array<int32_t, 4>{0, 30, 12, 0}));
+    const DaneRuchoplan& b = Ruchoplany[4];
+    EXPECT_EQ(b.SumaWlotu, (std::array<int32_t, 4>{0, 0, 25, 0}));
+    EXPECT_EQ(b.SumaWylotu, (std::array<int32_t, 4>{0, 0, 0, 25}));
+}
+
 TEST_F(SiecTest, ZapisanyPlikOtwartyDajeTenSamArkusz)
 {
     ZbudujSiec();
