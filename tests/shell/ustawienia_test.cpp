@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "base/Teksty.h"
 #include "junction/SkalePaskow.h"
 #include "pomoc.h"
 #include "shell/Kontrolki.h"
@@ -120,6 +121,42 @@ TEST_F(UstawieniaTest, KrokiSzerokosciIStandard)
     EXPECT_TRUE(u->RB_PrzejAuto->isChecked());
     EXPECT_EQ(u->ComboCzcionka->currentText(), "Roman");
     EXPECT_TRUE(ProjektZmieniony);
+}
+
+} // namespace
+
+namespace {
+
+// The size groups both settings windows share.
+TEST_F(UstawieniaTest, GrupyRozmiarowKrokiIGranice)
+{
+    Uruchom();
+    TKontrolkiRozmiarow& r = *UstawyGlobalne->Rozmiary;
+    r.Wypelnij(TRozmiaryLegendy{}, TRozmiaryOpisow{});
+    EXPECT_EQ(r.E_sx->text(), NaQString(FormatFloat("####0.0##", 0.3)));
+    // A step stops at the first edit that holds no number; the ones before
+    // it are already stepped.
+    r.E_sx_z->setText("x");
+    EXPECT_FALSE(r.KrokLegendy(1));
+    EXPECT_EQ(r.E_sx->text(), NaQString(FormatFloat("###0.0#", 0.325)));
+    EXPECT_EQ(r.E_sx_p->text(), NaQString(FormatFloat("###0.0#", 0.245)));
+    EXPECT_EQ(r.E_sx_z->text(), "x");
+    EXPECT_EQ(r.E_sy->text(), NaQString(FormatFloat("####0.0##", 0.4)));
+    EXPECT_EQ(Komunikaty().back(), "'x' nie jest prawidłową liczbą");
+
+    // Clamps on store: the description distance at least 1.0, widths 0.02.
+    r.EO_lOpis->setText("0,5");
+    r.EO_gr->setText("0.001");
+    TRozmiaryOpisow o;
+    o.UstawKolor(0x123456);
+    r.CzytajOpisy(o);
+    EXPECT_FLOAT_EQ(o[9], 1.0f);
+    EXPECT_FLOAT_EQ(o[4], 0.02f);
+    EXPECT_EQ(o.Kolor(), 0x123456u);  // no edit of its own: kept
+    r.EO_sy->setText("");
+    r.CzytajOpisy(o);
+    EXPECT_EQ(Komunikaty().back(), "Błąd w opisie właściwości Opisów, przyjęto wartości domyślne!");
+    EXPECT_EQ(o, TRozmiaryOpisow{});
 }
 
 } // namespace
