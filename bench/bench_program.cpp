@@ -151,6 +151,28 @@ void BM_PrzerysujSkrzyzowaniaIRonda(benchmark::State& stan)
 }
 BENCHMARK(BM_PrzerysujSkrzyzowaniaIRonda)->Unit(benchmark::kMillisecond);
 
+// A sheet of 400 computed diagrams (20 x 20, 20 cm apart): the whole of it,
+// and zoomed in about its middle so that about a quarter of the diagrams
+// reach into the view (the screen leaves out those wholly outside; a
+// diagram with its labels spans some 38 cm).
+void PrzerysujCzterysta(benchmark::State& stan, double powiekszenie)
+{
+    Program program;
+    ZbudujProjekt(400, 1, 20.0);
+    Program::Dopasuj();
+    Skala /= powiekszenie;
+    Form1->Przerysuj();  // computes every diagram once
+    for (auto _ : stan)
+        Form1->Przerysuj();
+}
+
+void BM_Przerysuj400Calosc(benchmark::State& stan) { PrzerysujCzterysta(stan, 1.0); }
+BENCHMARK(BM_Przerysuj400Calosc)->Unit(benchmark::kMillisecond);
+
+void BM_Przerysuj400Cwierc(benchmark::State& stan) { PrzerysujCzterysta(stan, 3.2); }
+BENCHMARK(BM_Przerysuj400Cwierc)->Unit(benchmark::kMillisecond);
+
+
 void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
 {
     Program program;

@@ -36,6 +36,7 @@ struct TRozmiaryLegendy {
     float OpisyDy() const { return W[13]; }
 
     TKolor Kolor() const { return static_cast<TKolor>(W[10]); }
+    void UstawKolor(TKolor k) { W[10] = static_cast<float>(k & 0xFFFFFF); }
     int32_t DokladnoscProc() const { return static_cast<int32_t>(std::lround(W[11])); }
     void UstawDokladnoscProc(int32_t d) { W[11] = static_cast<float>(d); }
 
@@ -66,6 +67,7 @@ struct TRozmiaryOpisow {
     float OdlegloscOpisow() const { return W[9]; }
 
     TKolor Kolor() const { return static_cast<TKolor>(W[7]); }
+    void UstawKolor(TKolor k) { W[7] = static_cast<float>(k & 0xFFFFFF); }
 
     friend bool operator==(const TRozmiaryOpisow&, const TRozmiaryOpisow&) = default;
 };

@@ -7,6 +7,7 @@
 #include "drawing/Tekst.h"
 #include "drawing/TytulWariantu.h"
 #include "drawing/Wyjscie.h"
+#include "drawing/ZasiegRysunku.h"
 #include "junction/Legendy.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction/RysujRuchoplan.h"
@@ -19,15 +20,62 @@ namespace {
 constexpr TKolor KolorSiatki = 0xE6E6DC;
 constexpr TKolor KolorWymiarow = 0x646464;
 
-void RysujRuchoplanyWariantu(int32_t wariant)
+// The extent of each computed diagram, by record index, with what it was
+// measured for: measured again after each computation and whenever the
+// record's computed geometry no longer matches.
+struct ZasiegRuchoplanu {
+    uint64_t odcisk = 0;
+    bool znany = false;
+    ProstokatArkusza prostokat;
+};
+std::vector<ZasiegRuchoplanu> zasiegi;
+
+uint64_t Odcisk(const DaneRuchoplan& r)
+{
+    uint64_t h = 1469598103934665603ull;
+    auto dodaj = [&h](const void* dane, std::size_t n) {
+        const auto* b = static_cast<const unsigned char*>(dane);
+        for (std::size_t i = 0; i < n; ++i)
+            h = (h ^ b[i]) * 1099511628211ull;
+    };
+    dodaj(&r.NrWezla, sizeof r.NrWezla);
+    dodaj(&r.NrWariantu, sizeof r.NrWariantu);
+    dodaj(&r.X, sizeof r.X);
+    dodaj(&r.Y, sizeof r.Y);
+    dodaj(r.GeometriaRamion.data(), sizeof r.GeometriaRamion);
+    return h;
+}
+
+const ProstokatArkusza& ZasiegRuchoplanuNr(int i, bool policzony)
+{
+    if (zasiegi.size() < Ruchoplany.size())
+        zasiegi.resize(Ruchoplany.size());
+    ZasiegRuchoplanu& z = zasiegi[static_cast<std::size_t>(i)];
+    const uint64_t odcisk = Odcisk(Ruchoplany[i]);
+    if (policzony || !z.znany || z.odcisk != odcisk) {
+        z.prostokat = ZmierzRysunek([i] { RysujRuchoplan(i); });
+        z.odcisk = odcisk;
+        z.znany = true;
+    }
+    return z.prostokat;
+}
+
+void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
 {
     for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
         if (r.NrWariantu != wariant)
             continue;
         if (r.GeometriaWprowadzona) {
-            if (r.Obliczony == 0)
+            const bool policzony = r.Obliczony == 0;
+            if (policzony)
                 ObliczRuchoplan(i);
+            if (widoczny) {
+                if (!ZasiegRuchoplanuNr(i, policzony).Przecina(*widoczny))
+                    continue;
+            } else if (policzony && static_cast<std::size_t>(i) < zasiegi.size()) {
+                zasiegi[static_cast<std::size_t>(i)].znany = false;
+            }
             RysujRuchoplan(i);
         } else if (JestIndeksem(r.NrWezla, Wezly)) {
             const DaneWezel& w = Wezly[r.NrWezla];
@@ -57,7 +105,9 @@ void RysujRondaWariantu(int32_t wariant)
 
 } // namespace
 
-void RysujArkuszWariantu(int32_t wariant)
+void ZapomnijZasiegi() { zasiegi.clear(); }
+
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
 {
     const ZakresWariantu zakres(wariant);
 
@@ -74,7 +124,7 @@ void RysujArkuszWariantu(int32_t wariant)
     // Without variants the nodes are shown as markers.
     if (LiczbaWariantow() == 0)
         RysujWezlyBezWariantu();
-    RysujRuchoplanyWariantu(wariant);
+    RysujRuchoplanyWariantu(wariant, widoczny);
     RysujRondaWariantu(wariant);
 
     if (wg.LegendaPrzejsc)

@@ -4,8 +4,15 @@
 
 #include <cstdint>
 
+struct ProstokatArkusza;
+
 // The grid, the sheet size, background blocks, the node markers of a project
 // without variants, every junction diagram and roundabout of the variant
 // (computed on demand), the legends, foreground blocks, descriptions and the
 // variant's title, in this order. The current variant is not changed.
-void RysujArkuszWariantu(int32_t wariant);
+// With `widoczny` (the screen's part of the sheet) a diagram whose extent
+// lies wholly outside it is left out; printing and DXF draw everything.
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr);
+
+// The kept extents of the diagrams are dropped (records were renumbered).
+void ZapomnijZasiegi();

@@ -5,6 +5,9 @@
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
+#include "shell/TUstawyGlobalne.h"
+#include "shell/TWezlyOperacje.h"
+#include "shell/TWrnt.h"
 
 namespace {
 template <class T>

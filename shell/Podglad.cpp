@@ -1,6 +1,8 @@
 #include "shell/Podglad.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 TPodglad::TPodglad(const QImage* bitmapa, QWidget* rodzic) : QWidget(rodzic), bitmapa_(bitmapa)
 {
@@ -27,7 +29,7 @@ void TPodglad::paintEvent(QPaintEvent*)
     // Only the rectangle of the drawing area's size is copied.
     p.drawImage(QPoint(0, 0), *bitmapa_, QRect(0, 0, width(), height()));
     for (const ElementNakladki& e : nakladka_) {
-        p.setPen(QPen(e.kolor, e.grubosc));
+        p.setPen(QPen(e.kolor, e.grubosc, e.styl));
         p.setBrush(Qt::NoBrush);
         switch (e.rodzaj) {
         case ElementNakladki::Rodzaj::Linia:
@@ -49,4 +51,35 @@ void TPodglad::paintEvent(QPaintEvent*)
         }
         }
     }
+}
+
+void TPodglad::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    emit Nacisniecie(e->button(), p.x(), p.y());
+}
+
+void TPodglad::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    emit Ruch(p.x(), p.y());
+}
+
+void TPodglad::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint p = e->position().toPoint();
+    emit Zwolnienie(e->button(), p.x(), p.y());
+}
+
+void TPodglad::mouseDoubleClickEvent(QMouseEvent*) { emit PodwojneKlikniecie(); }
+
+void TPodglad::wheelEvent(QWheelEvent* e)
+{
+    // One notch is 120; touch pads send parts of it, which add up.
+    resztaKolka_ += e->angleDelta().y();
+    const int kroki = resztaKolka_ / 120;
+    resztaKolka_ -= kroki * 120;
+    if (kroki != 0)
+        emit Kolko(kroki);
+    e->accept();
 }

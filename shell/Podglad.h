@@ -20,6 +20,7 @@ struct ElementNakladki {
     QColor kolor = Qt::black;
     QColor tlo;         // text background; invalid for a clear brush
     int grubosc = 1;
+    Qt::PenStyle styl = Qt::SolidLine;
 };
 
 class TPodglad : public QWidget {
@@ -32,10 +33,25 @@ public:
     void DodajDoNakladki(const ElementNakladki& element);
     const std::vector<ElementNakladki>& Nakladka() const { return nakladka_; }
 
+signals:
+    // The mouse over the drawing area, in its pixels; the main window decides
+    // what each does.
+    void Nacisniecie(Qt::MouseButton przycisk, int x, int y);
+    void Ruch(int x, int y);
+    void Zwolnienie(Qt::MouseButton przycisk, int x, int y);
+    void PodwojneKlikniecie();
+    void Kolko(int kroki);  // > 0 away from the user (up)
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     const QImage* bitmapa_;
+    int resztaKolka_ = 0;
     std::vector<ElementNakladki> nakladka_;
 };

@@ -6,6 +6,7 @@
 #include "base/Teksty.h"
 #include "base/Wersja.h"
 #include "drawing/Wyjscie.h"
+#include "drawing/ZasiegRysunku.h"
 #include "junction/Komunikaty.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
@@ -86,8 +87,16 @@ void TForm1::RysujCalosc()
         RysujArkusz();
     }
 
-    // 3.-12. The variant's sheet.
-    RysujArkuszWariantu(BiezacyWariant);
+    // 3.-12. The variant's sheet; on the screen alone only what the view
+    // shows.
+    if (WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !WyjscieSchowek) {
+        ProstokatArkusza widoczny;
+        widoczny.Dodaj(EkranNaCmX(0), EkranNaCmY(0));
+        widoczny.Dodaj(EkranNaCmX(Podglad->width()), EkranNaCmY(Podglad->height()));
+        RysujArkuszWariantu(BiezacyWariant, &widoczny);
+    } else {
+        RysujArkuszWariantu(BiezacyWariant);
+    }
 
     // 13. Prompts, straight on the bitmap.
     if (ekran) {

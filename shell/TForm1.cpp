@@ -293,6 +293,32 @@ void TForm1::PolaczPolecenia()
     polacz(Instrukcjapdf1, &TForm1::Instrukcjapdf1Click);
     polacz(Koniec1, &TForm1::Koniec1Click);
     polacz(Rezygnuj1, &TForm1::Rezygnuj1Click);
+    polacz(Przesu1, &TForm1::Przesu1Click);
+    polacz(Okno1, &TForm1::Okno1Click);
+    polacz(Wszystko1, &TForm1::Wszystko1Click);
+    polacz(Powiksz1, &TForm1::Powiksz1Click);
+    polacz(Pomniejsz1, &TForm1::Pomniejsz1Click);
+    polacz(TB_DodajRupl, &TForm1::TB_DodajRuplClick);
+    polacz(TB_DodajRond, &TForm1::TB_DodajRondClick);
+    polacz(TB_UsunWezel, &TForm1::TB_UsunWezelClick);
+    polacz(TB_PrzesunWezel, &TForm1::TB_PrzesunWezelClick);
+    polacz(TB_Dane, &TForm1::TB_DaneClick);
+    polacz(mDaneEdycja, &TForm1::TB_DaneClick);
+    polacz(TB_Geometria, &TForm1::TB_GeometriaClick);
+    polacz(mGeometria, &TForm1::TB_GeometriaClick);
+    polacz(TB_UstawieniaLokalne, &TForm1::TB_UstawieniaLokalneClick);
+    polacz(mUstawieniaLokalne, &TForm1::TB_UstawieniaLokalneClick);
+    polacz(TB_UstawGlowne, &TForm1::TB_UstawGlowneClick);
+    polacz(mUstawieniaGlobalne, &TForm1::TB_UstawGlowneClick);
+    polacz(TB_EdycjaWariantow, &TForm1::TB_EdycjaWariantowClick);
+    polacz(TB_DodajWariant, &TForm1::TB_DodajWariantClick);
+    connect(B_Wstaw, &QPushButton::clicked, this, &TForm1::B_WstawClick);
+    connect(Podglad, &TPodglad::Nacisniecie, this, &TForm1::PodgladMouseDown);
+    connect(Podglad, &TPodglad::Ruch, this, &TForm1::PodgladMouseMove);
+    connect(Podglad, &TPodglad::Zwolnienie, this, &TForm1::PodgladMouseUp);
+    connect(Podglad, &TPodglad::PodwojneKlikniecie, this, &TForm1::PodgladDblClick);
+    connect(Podglad, &TPodglad::Kolko, this, &TForm1::FormMouseWheel);
+    connect(CB_SiatkaKrok->lineEdit(), &QLineEdit::editingFinished, this, &TForm1::CB_SiatkaKrokExit);
     for (int i = 0; i < 4; ++i)
         connect(OstatnieProjekty[i], &QAction::triggered, this, [this, i] { OstatniProjektClick(i); });
     connect(BB_Next, &QPushButton::clicked, this, &TForm1::BB_NextClick);
@@ -302,12 +328,11 @@ void TForm1::PolaczPolecenia()
     connect(CB_SiatkaKrok, &QComboBox::editTextChanged, this, [this](const QString&) { CB_SiatkaKrokChange(); });
     connect(E_Index, &QLineEdit::textEdited, this, [this](const QString&) { ZerujTryby(); });
 
-    // Commands whose windows and modes come later.
-    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_Geometria, TB_Dane, TB_UstawieniaLokalne, TB_UstawGlowne,
-                       ToolButton2, TB_DodajRupl, TB_DodajRond, TB_UsunWezel, TB_PrzesunWezel, TB_DodajWariant,
-                       TB_EdycjaWariantow, TB_WstawOpis, TB_WstawBlok, M_WstawBlok, M_ZmienBlok, M_UsunBlok,
-                       M_DodajOpis, M_ZmienOpis, M_UsunOpis, mUstawieniaGlobalne, mUstawieniaLokalne, mGeometria,
-                       mDaneEdycja, Przesu1, Okno1, Wszystko1, Powiksz1, Pomniejsz1}) {
+    // Commands whose windows and modes come later (the data and geometry
+    // modes pick their node already).
+    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_Geometria, TB_Dane, ToolButton2, TB_WstawOpis, TB_WstawBlok,
+                       M_WstawBlok, M_ZmienBlok, M_UsunBlok, M_DodajOpis, M_ZmienOpis, M_UsunOpis, mGeometria,
+                       mDaneEdycja}) {
         a->setProperty("kg_pozniej", true);
         a->setEnabled(false);
     }
@@ -341,13 +366,6 @@ void TForm1::PokazNaPodgladzie()
 }
 
 std::string TForm1::Sciezka() const { return Tytul(); }
-
-// No edit mode can be armed yet: only the panels of the modes are hidden.
-void TForm1::ZerujTryby()
-{
-    PanelZEdit->hide();
-    PanelWsp->hide();
-}
 
 void TForm1::UstawPolecenia()
 {

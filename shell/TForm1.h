@@ -5,10 +5,13 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 #include <array>
 #include <memory>
 #include <string>
+
+#include "base/Typy.h"
 
 #include "model/OknoGlowne.h"
 
@@ -23,6 +26,42 @@ class QStatusBar;
 class QToolBar;
 class TPodglad;
 class Drukarka;
+
+// The edit mode armed for the next click: one value, so that two modes can
+// never be armed together.
+enum class TTrybEdycji : uint8_t {
+    Brak,
+    DodajRupl,
+    DodajRondo,
+    UsunWezel,
+    PrzesunWezel,
+    NowaPozycjaWezla,
+    Dane,
+    Geometria,
+    UstawieniaLokalne,
+    WstawBlok,
+    ZmienBlok,
+    UsunBlok,
+    WstawOpis,
+    ZmienOpis,
+    UsunOpis,
+};
+
+// The node the node commands fill before it is added or moved.
+struct TNowyWezel {
+    char Typ = 'J';
+    double X = 0.0;
+    double Y = 0.0;
+    std::string Nazwa;  // Windows-1250
+};
+
+// Bounds of the view scale (centimetres per 1000 pixels) that keep the
+// transform finite however often the user zooms.
+constexpr double SkalaNajmniejsza = 1.0e-3;
+constexpr double SkalaNajwieksza = 1.0e7;
+// The scale `nowa`, held within the bounds; a value that is no finite
+// number leaves `dotychczasowa`.
+double OgraniczSkale(double nowa, double dotychczasowa);
 
 // "1 stronę", "3 strony", "5 stron": the page count of the print message.
 QString TekstStronWydruku(int strony);
@@ -116,6 +155,77 @@ public:
     void CB_SiatkaKrokChange();
     void Rezygnuj1Click();
 
+    // The view: pop-up menu, wheel, whole sheet.
+    void Przesu1Click();
+    void Okno1Click();
+    void Wszystko1Click();
+    void Powiksz1Click();
+    void Pomniejsz1Click();
+    void FormMouseWheel(int kroki);
+
+    // The mouse over the drawing area, in its pixels.
+    void PodgladMouseDown(Qt::MouseButton przycisk, int x, int y);
+    void PodgladMouseMove(int x, int y);
+    void PodgladMouseUp(Qt::MouseButton przycisk, int x, int y);
+    void PodgladDblClick();
+
+    // Mode commands.
+    void TB_DodajRuplClick();
+    void TB_DodajRondClick();
+    void TB_UsunWezelClick();
+    void TB_PrzesunWezelClick();
+    void TB_DaneClick();
+    void TB_GeometriaClick();
+    void TB_UstawieniaLokalneClick();
+    void TB_UstawGlowneClick();
+    void TB_EdycjaWariantowClick();
+    void TB_DodajWariantClick();
+    void B_WstawClick();
+    void CB_SiatkaKrokExit();
+
+    // The edit mode; the mode bytes of the manual are Tryb() == each value.
+    TTrybEdycji Tryb() const { return tryb_; }
+    void UstawTryb(TTrybEdycji tryb) { tryb_ = tryb; }
+    // View modes: pan and zoom window armed, the clipboard area armed, and
+    // the drags in progress.
+    bool TrybPrzesun = false;
+    bool TrybOkno = false;
+    bool TrybWskazFragment = false;
+    bool PrzesuwanieTrwa = false;
+    bool OknoTrwa = false;
+    bool FragmentTrwa = false;
+    QPoint PunktNacisniecia;
+    double SrodekPrzyNacisnieciuX = 0.0;
+    double SrodekPrzyNacisnieciuY = 0.0;
+    // Picked by the hover (-1: none).
+    int32_t WskWezelUsun = -1;
+    int32_t WskWezelEdycja = -1;
+    int32_t WskWezelWlasciwosci = -1;
+    int32_t WskBlok = -1;
+    int32_t WskOpisEdycja = -1;
+    int32_t WskOpisUsun = -1;
+    TNowyWezel NowyWezel;
+    // The grid point of the last hover, kept for the click.
+    float PunktSiatkiX = 0.0f;
+    float PunktSiatkiY = 0.0f;
+
+    // The screen-editing unit: the click and the marks on the drawing area.
+    void PodgladKlik(int px, int py);
+    void PokazWskazanie(int px, int py);
+    int CmNaPodgladX(double x) const;
+    int CmNaPodgladY(double y) const;
+    // The sheet point of a pixel on the grid of step `krok` (half to even).
+    void PunktSiatki(int px, int py, double krok, float& x, float& y) const;
+    void RysujLinieNaPodgladzie(double x1, double y1, double x2, double y2, int grubosc, TKolor kolor);
+    void RysujKolkoNaPodgladzie(double x, double y, double r, TKolor kolor);
+    void ZnakWezlaRuchoplanu(double x, double y);
+    void ZnakWezlaRonda(double x, double y);
+    void NapisPodpowiedzi(int px, int py, const QString& tekst);
+    void NapisZnaleziono(int px, int py, const QString& tekst);
+    // The diagram or roundabout record of node `wezel` in the current
+    // variant (the last in collection order), -1 when there is none.
+    int32_t RekordWezlaWBiezacym(int32_t wezel) const;
+
     void OtworzOstatniProjekt(const std::string& sciezka);
 
     // The project's path as the caption holds it ("..." for none).
@@ -160,6 +270,14 @@ private:
     void RysujObrazStartowy();
     void RysujArkusz();
     void PokazNaPodgladzie();
+    // Zooms by `wspolczynnik` about the view's centre and redraws.
+    void Powieksz(double wspolczynnik);
+    // The pan drag: the centre so that the press point follows the mouse.
+    void PrzesunWidok(int x, int y);
+    // The node picked nearest within `d0` (the index even past 3 cm), and
+    // the best distance.
+    int32_t WybierzWezel(int px, int py, double d0, double& odleglosc) const;
+    void HoverWstawianie(int px, int py, bool rondo);
 
     // The unsaved-changes question; false when the command is to be cancelled.
     bool PytanieONiezapisanych(bool zamykanie);
@@ -180,6 +298,7 @@ private:
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;
 
+    TTrybEdycji tryb_ = TTrybEdycji::Brak;
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;

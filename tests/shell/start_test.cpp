@@ -14,6 +14,9 @@
 #include "pomoc.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/OknaZastepcze.h"
+#include "shell/TUstawyGlobalne.h"
+#include "shell/TWezlyOperacje.h"
+#include "shell/TWrnt.h"
 #include "shell/Podglad.h"
 
 namespace {

@@ -1,0 +1,110 @@
+#include "drawing/ZasiegRysunku.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "drawing/Tekst.h"
+
+void ProstokatArkusza::Dodaj(double x, double y, double margines)
+{
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    if (pusty) {
+        x1 = x2 = x;
+        y1 = y2 = y;
+        pusty = false;
+    }
+    x1 = std::min(x1, x - margines);
+    x2 = std::max(x2, x + margines);
+    y1 = std::min(y1, y - margines);
+    y2 = std::max(y2, y + margines);
+}
+
+namespace {
+
+// Widths are in millimetres.
+double PolGrubosci(double mm) { return std::isfinite(mm) ? std::fabs(mm) * 0.05 : 0.0; }
+
+// A stroke text may lie any way round its anchor: within the reach of its
+// farthest stroke (glyph units are 0.012 of the size).
+void DodajTekst(ProstokatArkusza& z, const std::string& tekst, double x, double y, double wysokosc,
+                double szerokosc)
+{
+    double postep = 0.0, zasiegX = 0.0, zasiegY = 0.0;
+    for (char c : tekst) {
+        const DaneZnak& g = Czcionka[static_cast<unsigned char>(c)];
+        const int n = std::clamp<int32_t>(g.LiczbaKresek, 0, MaksKresek);
+        for (int k = 0; k < n; ++k) {
+            zasiegX = std::max<double>(zasiegX, postep + std::max(g.KreskaX1[k], g.KreskaX2[k]));
+            zasiegY = std::max<double>(zasiegY, std::max(g.KreskaY1[k], g.KreskaY2[k]));
+        }
+        postep += std::max(0.0f, g.Szerokosc);
+    }
+    zasiegX = std::max(zasiegX, postep) * 0.012 * std::fabs(szerokosc);
+    zasiegY *= 0.012 * std::fabs(wysokosc);
+    const double r = std::hypot(zasiegX, zasiegY);
+    if (std::isfinite(r))
+        z.Dodaj(x, y, r);
+}
+
+// A TrueType text: its advance is not known here, so a generous one, and
+// room above and below its baseline.
+void DodajTekstTT(ProstokatArkusza& z, std::size_t znakow, double x, double y, double wysokosc)
+{
+    const double r = std::fabs(wysokosc) * (static_cast<double>(znakow) + 2.0);
+    if (std::isfinite(r))
+        z.Dodaj(x, y, r);
+}
+
+} // namespace
+
+void MiernikZasiegu::Linia(TKolor, const std::string&, double x1, double y1, double x2, double y2, double grubosc)
+{
+    zasieg.Dodaj(x1, y1, PolGrubosci(grubosc));
+    zasieg.Dodaj(x2, y2, PolGrubosci(grubosc));
+}
+
+void MiernikZasiegu::Wielokat(std::span<const PunktXY> punkty, const int*, TKolor, TKolor, bool, double grubosc)
+{
+    for (const PunktXY& p : punkty)
+        zasieg.Dodaj(p.X, p.Y, PolGrubosci(grubosc));
+}
+
+void MiernikZasiegu::KrawedzieObrysu(std::span<const PunktXY> punkty, TKolor, const std::string&)
+{
+    for (const PunktXY& p : punkty)
+        zasieg.Dodaj(p.X, p.Y);
+}
+
+void MiernikZasiegu::Tekst(TekstRysunku& t, const std::string&)
+{
+    DodajTekst(zasieg, t.tekst, t.x, t.y, t.wysokosc, t.szerokoscZnaku);
+}
+
+void MiernikZasiegu::TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc,
+                             const std::string&)
+{
+    DodajTekstTT(zasieg, tekst.size(), x, y, wysokosc);
+}
+
+bool MiernikZasiegu::TekstTTEtykiety(const TekstRysunku& t)
+{
+    DodajTekstTT(zasieg, t.tekst.size(), t.x, t.y, t.wysokosc);
+    return true;
+}
+
+ProstokatArkusza ZmierzRysunek(const std::function<void()>& rysuj)
+{
+    MiernikZasiegu miernik;
+    {
+        const ZachowajWyjscia tylkoEkran(true, false, false);
+        Wyjscie* poprzednie = &WyjscieKanalu(Kanal::Ekran);
+        UstawWyjscie(Kanal::Ekran, &miernik);
+        struct Przywroc {
+            Wyjscie* w;
+            ~Przywroc() { UstawWyjscie(Kanal::Ekran, w); }
+        } przywroc{poprzednie};
+        rysuj();
+    }
+    return miernik.zasieg;
+}

@@ -1,0 +1,303 @@
+#include "shell/Kontrolki.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <cmath>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "model/Projekt.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+#include "shell/Dialogi.h"
+
+QLineEdit* NowePole(QWidget* rodzic, const char* nazwa)
+{
+    auto* p = new QLineEdit(rodzic);
+    p->setObjectName(nazwa);
+    p->setMaximumWidth(90);
+    return p;
+}
+
+QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const QString& tekst)
+{
+    auto* p = new QCheckBox(tekst, rodzic);
+    p->setObjectName(nazwa);
+    return p;
+}
+
+QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const QString& tekst)
+{
+    auto* p = new QRadioButton(tekst, rodzic);
+    p->setObjectName(nazwa);
+    return p;
+}
+
+QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tekst)
+{
+    auto* p = new QPushButton(tekst, rodzic);
+    p->setObjectName(nazwa);
+    p->setAutoDefault(false);
+    return p;
+}
+
+void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany)
+{
+    // An exclusive button cannot be unchecked by itself.
+    for (QRadioButton* r : grupa) {
+        r->setAutoExclusive(false);
+        r->setChecked(r == wybrany);
+        r->setAutoExclusive(true);
+    }
+}
+
+std::string Tekst(const QLineEdit* pole) { return ZQString(pole->text()); }
+
+void UstawTekst(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
+
+bool CzytajLiczbe(const QLineEdit* pole, double& wynik)
+{
+    double x = 0.0;
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(UsunSpacje(Tekst(pole))), x) || !std::isfinite(x))
+        return false;
+    wynik = x;
+    return true;
+}
+
+float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna)
+{
+    double x = domyslna;
+    CzytajLiczbe(pole, x);
+    return static_cast<float>(x);
+}
+
+void UstawLiczbe(QLineEdit* pole, const char* maska, double x) { UstawTekst(pole, FormatFloat(maska, x)); }
+
+TKsztaltKoloru::TKsztaltKoloru(QWidget* rodzic, const char* nazwa) : QPushButton(rodzic)
+{
+    setObjectName(nazwa);
+    setFixedSize(36, 18);
+    setAutoDefault(false);
+    UstawKolor(0);
+}
+
+void TKsztaltKoloru::UstawKolor(TKolor kolor)
+{
+    kolor_ = kolor & 0xFFFFFF;
+    setStyleSheet(QString("background-color: rgb(%1, %2, %3); border: 1px solid black;")
+                      .arg(kolor_ & 0xFF)
+                      .arg((kolor_ >> 8) & 0xFF)
+                      .arg((kolor_ >> 16) & 0xFF));
+}
+
+bool TKsztaltKoloru::WybierzKolor()
+{
+    TKolor k = kolor_;
+    if (!Dialogi().WybierzKolor(k))
+        return false;
+    UstawKolor(k);
+    return true;
+}
+
+bool KrokujPola(std::initializer_list<KrokPol> kroki)
+{
+    for (const KrokPol& k : kroki)
+        for (QLineEdit* pole : k.pola) {
+            double x = 0.0;
+            if (!CzytajLiczbe(pole, x)) {
+                PokazBladUzytkownikowi("'" + Tekst(pole) + "'" + Utf8NaCp1250(" nie jest prawidłową liczbą"));
+                return false;
+            }
+            UstawLiczbe(pole, "###0.0#", x + k.krok);
+        }
+    return true;
+}
+
+namespace {
+
+struct PoleTabeli {
+    QLineEdit* pole;
+    int element;
+    float minimum;
+};
+
+void UstawDomyslne(std::initializer_list<std::pair<QLineEdit*, double>> pola)
+{
+    for (const auto& [pole, x] : pola)
+        UstawLiczbe(pole, "##0.0#", x);
+}
+
+QLineEdit* PoleWSiatce(QGroupBox* g, QGridLayout* u, const char* nazwa, const QString& etykieta, int wiersz,
+                       int kolumna)
+{
+    QLineEdit* p = NowePole(g, nazwa);
+    u->addWidget(new QLabel(etykieta, g), wiersz, kolumna);
+    u->addWidget(p, wiersz, kolumna + 1);
+    return p;
+}
+
+} // namespace
+
+TKontrolkiRozmiarow::TKontrolkiRozmiarow(QWidget* rodzic, const char* opisPlus, const char* opisMinus,
+                                         const char* opisPlusGr, const char* opisMinusGr)
+{
+    GrupaLegendy = new QGroupBox(U("Opisy natężeń"), rodzic);
+    GrupaLegendy->setObjectName("GB_Legenda");
+    auto* u = new QGridLayout(GrupaLegendy);
+    E_sx = PoleWSiatce(GrupaLegendy, u, "E_sx", U("szer. znaku"), 0, 0);
+    E_sy = PoleWSiatce(GrupaLegendy, u, "E_sy", U("wys. znaku"), 0, 2);
+    E_sx_p = PoleWSiatce(GrupaLegendy, u, "E_sx_p", U("szer. %"), 1, 0);
+    E_sx_z = PoleWSiatce(GrupaLegendy, u, "E_sx_z", U("szer. zawrotki"), 1, 2);
+    E_Sx_d = PoleWSiatce(GrupaLegendy, u, "E_Sx_d", U("szer. sumy"), 2, 0);
+    E_Sy_d = PoleWSiatce(GrupaLegendy, u, "E_Sy_d", U("wys. sumy"), 2, 2);
+    E_gr = PoleWSiatce(GrupaLegendy, u, "E_gr", U("grub."), 3, 0);
+    E_gr_d = PoleWSiatce(GrupaLegendy, u, "E_gr_d", U("grub. sumy"), 3, 2);
+    E_gr_p = PoleWSiatce(GrupaLegendy, u, "E_gr_p", U("grub. %"), 4, 0);
+    E_Ldx = PoleWSiatce(GrupaLegendy, u, "E_Ldx", U("dx"), 5, 0);
+    E_Ldy = PoleWSiatce(GrupaLegendy, u, "E_Ldy", U("dy"), 5, 2);
+    SB_DoklProc = new QScrollBar(Qt::Horizontal, GrupaLegendy);
+    SB_DoklProc->setObjectName("SB_DoklProc");
+    SB_DoklProc->setRange(0, 3);
+    L_DoklProc = new QLabel("1", GrupaLegendy);
+    L_DoklProc->setObjectName("L_DoklProc");
+    u->addWidget(new QLabel(U("dokł. %"), GrupaLegendy), 4, 2);
+    u->addWidget(SB_DoklProc, 4, 3);
+    u->addWidget(L_DoklProc, 4, 4);
+    B_WLegPlus = NowyPrzycisk(GrupaLegendy, "B_WLegPlus", "+");
+    B_WLegMinus = NowyPrzycisk(GrupaLegendy, "B_WLegMinus", "-");
+    B_WLegPlusgr = NowyPrzycisk(GrupaLegendy, "B_WLegPlusgr", U("+ grub."));
+    B_WLegMinusgr = NowyPrzycisk(GrupaLegendy, "B_WLegMinusgr", U("- grub."));
+    B_ResetWlasnosciLegRupl = NowyPrzycisk(GrupaLegendy, "B_ResetWlasnosciLegRupl", U("War. domyślne"));
+    u->addWidget(B_WLegPlus, 6, 0);
+    u->addWidget(B_WLegMinus, 6, 1);
+    u->addWidget(B_WLegPlusgr, 6, 2);
+    u->addWidget(B_WLegMinusgr, 6, 3);
+    u->addWidget(B_ResetWlasnosciLegRupl, 7, 0, 1, 2);
+    QObject::connect(SB_DoklProc, &QScrollBar::valueChanged, L_DoklProc,
+                     [this](int v) { L_DoklProc->setText(QString::number(v)); });
+
+    GrupaOpisow = new QGroupBox(U("Opisy wlotów i oznaczenia"), rodzic);
+    GrupaOpisow->setObjectName("GB_Opisy");
+    auto* o = new QGridLayout(GrupaOpisow);
+    EO_sx = PoleWSiatce(GrupaOpisow, o, "EO_sx", U("szer. znaku"), 0, 0);
+    EO_sy = PoleWSiatce(GrupaOpisow, o, "EO_sy", U("wys. znaku"), 0, 2);
+    EO_sx_d = PoleWSiatce(GrupaOpisow, o, "EO_sx_d", U("szer. oznacz."), 1, 0);
+    EO_sy_d = PoleWSiatce(GrupaOpisow, o, "EO_sy_d", U("wys. oznacz."), 1, 2);
+    EO_gr = PoleWSiatce(GrupaOpisow, o, "EO_gr", U("grub."), 2, 0);
+    EO_gr_d = PoleWSiatce(GrupaOpisow, o, "EO_gr_d", U("grub. oznacz."), 2, 2);
+    EO_strz = PoleWSiatce(GrupaOpisow, o, "EO_strz", U("strzałka"), 3, 0);
+    EO_lOpis = PoleWSiatce(GrupaOpisow, o, "EO_lOpis", U("odl. opisów"), 3, 2);
+    B_WOpisPlus = NowyPrzycisk(GrupaOpisow, opisPlus, "+");
+    B_WOpisMinus = NowyPrzycisk(GrupaOpisow, opisMinus, "-");
+    B_WOpisPlusGr = NowyPrzycisk(GrupaOpisow, opisPlusGr, U("+ grub."));
+    B_WOpisMinusGr = NowyPrzycisk(GrupaOpisow, opisMinusGr, U("- grub."));
+    B_ResetWlasnosciOpisow = NowyPrzycisk(GrupaOpisow, "B_ResetWlasnosciOpisow", U("War. domyślne"));
+    o->addWidget(B_WOpisPlus, 4, 0);
+    o->addWidget(B_WOpisMinus, 4, 1);
+    o->addWidget(B_WOpisPlusGr, 4, 2);
+    o->addWidget(B_WOpisMinusGr, 4, 3);
+    o->addWidget(B_ResetWlasnosciOpisow, 5, 0, 1, 2);
+}
+
+void TKontrolkiRozmiarow::Wypelnij(const TRozmiaryLegendy& l, const TRozmiaryOpisow& o)
+{
+    const char* m = "####0.0##";
+    const std::pair<QLineEdit*, int> legenda[] = {{E_sx, 0}, {E_sy, 1},   {E_sx_p, 2}, {E_sx_z, 3},
+                                                  {E_Sx_d, 4}, {E_Sy_d, 5}, {E_gr, 6},   {E_gr_d, 7},
+                                                  {E_gr_p, 8}, {E_Ldx, 12}, {E_Ldy, 13}};
+    for (const auto& [pole, i] : legenda)
+        UstawLiczbe(pole, m, l[i]);
+    {
+        const QSignalBlocker b(SB_DoklProc);
+        SB_DoklProc->setValue(l.DokladnoscProc());
+    }
+    L_DoklProc->setText(QString::number(SB_DoklProc->value()));
+    const std::pair<QLineEdit*, int> opisy[] = {{EO_sx, 0}, {EO_sy, 1},   {EO_sx_d, 2}, {EO_sy_d, 3},
+                                                {EO_gr, 4}, {EO_gr_d, 5}, {EO_strz, 8}, {EO_lOpis, 9}};
+    for (const auto& [pole, i] : opisy)
+        UstawLiczbe(pole, m, o[i]);
+}
+
+void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
+{
+    const PoleTabeli pola[] = {{E_sx, 0, 0.1f},   {E_sy, 1, 0.1f},   {E_sx_p, 2, 0.1f}, {E_sx_z, 3, 0.1f},
+                               {E_Sx_d, 4, 0.1f}, {E_Sy_d, 5, 0.1f}, {E_gr, 6, 0.02f},  {E_gr_d, 7, 0.02f},
+                               {E_gr_p, 8, 0.02f}, {E_Ldx, 12, -1e30f}, {E_Ldy, 13, -1e30f}};
+    TRozmiaryLegendy nowa = l;
+    bool dobre = true;
+    for (const PoleTabeli& p : pola) {
+        double x = 0.0;
+        if (!CzytajLiczbe(p.pole, x)) {
+            dobre = false;
+            break;
+        }
+        nowa[p.element] = static_cast<float>(x);
+    }
+    nowa.UstawDokladnoscProc(SB_DoklProc->value());
+    if (!dobre) {
+        nowa.W = {0.3f, 0.4f, 0.22f, 0.22f, 0.5f, 0.6f, 0.2f, 0.35f, 0.18f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
+        nowa.UstawKolor(0x141414);
+        nowa.UstawDokladnoscProc(SB_DoklProc->value());
+        PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości legendy, przyjęto wartości domyślne!"));
+    }
+    for (const PoleTabeli& p : pola)
+        nowa[p.element] = std::max(nowa[p.element], p.minimum);
+    l = nowa;
+}
+
+void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o) const
+{
+    const PoleTabeli pola[] = {{EO_sx, 0, 0.1f},  {EO_sy, 1, 0.1f},   {EO_sx_d, 2, 0.1f}, {EO_sy_d, 3, 0.1f},
+                               {EO_gr, 4, 0.02f}, {EO_gr_d, 5, 0.02f}, {EO_strz, 8, 0.1f}, {EO_lOpis, 9, 1.0f}};
+    TRozmiaryOpisow nowe = o;
+    bool dobre = true;
+    for (const PoleTabeli& p : pola) {
+        double x = 0.0;
+        if (!CzytajLiczbe(p.pole, x)) {
+            dobre = false;
+            break;
+        }
+        nowe[p.element] = static_cast<float>(x);
+    }
+    if (!dobre) {
+        nowe.W = {0.3f, 0.4f, 0.5f, 0.6f, 0.2f, 0.35f, 0.0f, 0.0f, 1.0f, 4.0f};
+        nowe.UstawKolor(0x141414);
+        PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości Opisów, przyjęto wartości domyślne!"));
+    }
+    for (const PoleTabeli& p : pola)
+        nowe[p.element] = std::max(nowe[p.element], p.minimum);
+    o = nowe;
+}
+
+bool TKontrolkiRozmiarow::KrokLegendy(int znak) const
+{
+    return KrokujPola({{0.025 * znak, {E_sx, E_sx_p, E_sx_z, E_Sx_d, E_gr, E_gr_d, E_gr_p}},
+                       {0.05 * znak, {E_sy, E_Sy_d}}});
+}
+
+bool TKontrolkiRozmiarow::KrokLegendyGr(int znak) const { return KrokujPola({{0.025 * znak, {E_gr, E_gr_d, E_gr_p}}}); }
+
+bool TKontrolkiRozmiarow::KrokOpisow(int znak) const
+{
+    return KrokujPola({{0.025 * znak, {EO_sx, EO_sx_d, EO_gr, EO_gr_d, EO_strz}}, {0.05 * znak, {EO_sy, EO_sy_d}}});
+}
+
+bool TKontrolkiRozmiarow::KrokOpisowGr(int znak) const { return KrokujPola({{0.025 * znak, {EO_gr, EO_gr_d}}}); }
+
+void TKontrolkiRozmiarow::DomyslnaLegenda() const
+{
+    UstawDomyslne({{E_sx, 0.3}, {E_sy, 0.4}, {E_sx_p, 0.22}, {E_sx_z, 0.22}, {E_Sx_d, 0.5}, {E_Sy_d, 0.6},
+                   {E_gr, 0.2}, {E_gr_d, 0.35}, {E_gr_p, 0.18}});
+}
+
+void TKontrolkiRozmiarow::DomyslneOpisy(double grD) const
+{
+    UstawDomyslne({{EO_sx, 0.3}, {EO_sy, 0.4}, {EO_sx_d, 0.5}, {EO_sy_d, 0.6}, {EO_gr, 0.18}, {EO_gr_d, grD},
+                   {EO_strz, 1.0}});
+}

@@ -1,0 +1,624 @@
+#include "shell/TUstawyGlobalne.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "base/Teksty.h"
+#include "drawing/Tekst.h"
+#include "junction/SkalePaskow.h"
+#include "model/OknoGlowne.h"
+#include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "shell/Dialogi.h"
+#include "shell/Kontrolki.h"
+#include "shell/TForm1.h"
+
+TUstawyGlobalne* UstawyGlobalne = nullptr;
+
+namespace {
+
+constexpr const char* Liczba = "####0.0##";
+const QString KoncowkaCzcionki = "100.Lzs";
+
+void OznaczWszystkieNieobliczone()
+{
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.Obliczony = 0;
+    for (DaneRondo& r : Ronda)
+        r.Obliczony = 0;
+}
+
+QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, const char* nazwa)
+{
+    auto* g = new QGroupBox(tytul, rodzic);
+    g->setObjectName(nazwa);
+    return g;
+}
+
+} // namespace
+
+TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
+{
+    setObjectName("UstawyGlobalne");
+    setWindowTitle(U("Ustawienia globalne"));
+    setModal(true);
+
+    // Sheet.
+    QGroupBox* gArkusz = Grupa(this, U("Arkusz"), "GB_Arkusz");
+    auto* ua = new QGridLayout(gArkusz);
+    RB_AutoArkusz = NowyWybor(gArkusz, "RB_AutoArkusz", U("Automatycznie"));
+    RB_ArkuszA4 = NowyWybor(gArkusz, "RB_ArkuszA4", "A4");
+    RB_ArkuszA3 = NowyWybor(gArkusz, "RB_ArkuszA3", "A3");
+    RB_ArkuszA2 = NowyWybor(gArkusz, "RB_ArkuszA2", "A2");
+    RB_RecznieArkusz = NowyWybor(gArkusz, "RB_RecznieArkusz", U("Ręcznie"));
+    E_BArkuszUser = NowePole(gArkusz, "E_BArkuszUser");
+    E_HArkuszUser = NowePole(gArkusz, "E_HArkuszUser");
+    OpisArkusz = new QLabel(gArkusz);
+    OpisArkusz->setObjectName("OpisArkusz");
+    ua->addWidget(RB_AutoArkusz, 0, 0);
+    ua->addWidget(RB_ArkuszA4, 0, 1);
+    ua->addWidget(RB_ArkuszA3, 0, 2);
+    ua->addWidget(RB_ArkuszA2, 0, 3);
+    ua->addWidget(RB_RecznieArkusz, 1, 0);
+    ua->addWidget(new QLabel("b=", gArkusz), 1, 1);
+    ua->addWidget(E_BArkuszUser, 1, 2);
+    ua->addWidget(new QLabel("h=", gArkusz), 1, 3);
+    ua->addWidget(E_HArkuszUser, 1, 4);
+    ua->addWidget(OpisArkusz, 2, 0, 1, 5);
+
+    // Flow labels and lines.
+    QGroupBox* gStyl = Grupa(this, U("Opisy potoków"), "GB_Styl");
+    auto* us = new QGridLayout(gStyl);
+    RB_Standard = NowyWybor(gStyl, "RB_Standard", U("Standardowo"));
+    RB_TylkoSuma = NowyWybor(gStyl, "RB_TylkoSuma", U("Tylko suma"));
+    RB_TabelkaWW = NowyWybor(gStyl, "RB_TabelkaWW", U("Tabelka"));
+    CB_PiszSume = NowyPrzelacznik(gStyl, "CB_PiszSume", U("Suma"));
+    CB_PiszStruk = NowyPrzelacznik(gStyl, "CB_PiszStruk", U("Struktura"));
+    CB_PiszZeraStruk = NowyPrzelacznik(gStyl, "CB_PiszZeraStruk", U("Zera struktury"));
+    CB_RysujProcenty = NowyPrzelacznik(gStyl, "CB_RysujProcenty", U("Rysuj procenty  dokł ="));
+    CB_RysujOznaczenie = NowyPrzelacznik(gStyl, "CB_RysujOznaczenie", U("Rysuj oznaczenie"));
+    CB_Rysuj0Zawrotki = NowyPrzelacznik(gStyl, "CB_Rysuj0Zawrotki", U("Pisz O-we zawrotki"));
+    CB_Rysuj0Natezenia = NowyPrzelacznik(gStyl, "CB_Rysuj0Natezenia", U("Rysuj 0-we nateżenia"));
+    CB_GrLinie = new QComboBox(gStyl);
+    CB_GrLinie->setObjectName("CB_GrLinie");
+    CB_GrLinie->setEditable(true);
+    for (int i = 1; i <= 15; ++i)
+        CB_GrLinie->addItem(QString("%1,%2").arg(i / 10).arg(i % 10));
+    S_Linie = new TKsztaltKoloru(gStyl, "S_Linie");
+    SWypel = new TKsztaltKoloru(gStyl, "SWypel");
+    SOpisy = new TKsztaltKoloru(gStyl, "SOpisy");
+    Stytul = new TKsztaltKoloru(gStyl, "Stytul");
+    ComboCzcionka = new QComboBox(gStyl);
+    ComboCzcionka->setObjectName("ComboCzcionka");
+    CB_TrueType = NowyPrzelacznik(gStyl, "CB_TrueType", "TT");
+    CB_TrueType->hide();
+    us->addWidget(RB_Standard, 0, 0);
+    us->addWidget(RB_TylkoSuma, 0, 1);
+    us->addWidget(RB_TabelkaWW, 0, 2);
+    us->addWidget(CB_PiszSume, 1, 0);
+    us->addWidget(CB_PiszStruk, 1, 1);
+    us->addWidget(CB_PiszZeraStruk, 1, 2);
+    us->addWidget(CB_RysujProcenty, 2, 0);
+    us->addWidget(CB_RysujOznaczenie, 2, 1);
+    us->addWidget(CB_Rysuj0Zawrotki, 3, 0);
+    us->addWidget(CB_Rysuj0Natezenia, 3, 1);
+    us->addWidget(new QLabel(U("Grubość linii [mm]"), gStyl), 4, 0);
+    us->addWidget(CB_GrLinie, 4, 1);
+    us->addWidget(new QLabel(U("Czcionka"), gStyl), 5, 0);
+    us->addWidget(ComboCzcionka, 5, 1);
+    const std::pair<TKsztaltKoloru*, const char*> kolory[] = {
+        {S_Linie, "Linie"}, {SWypel, "Wypełnienie"}, {SOpisy, "Opisy"}, {Stytul, "Tytuł"}};
+    int k = 0;
+    for (const auto& [s, t] : kolory) {
+        us->addWidget(new QLabel(QString::fromUtf8(t), gStyl), 6 + k / 2, (k % 2) * 2);
+        us->addWidget(s, 6 + k / 2, (k % 2) * 2 + 1);
+        ++k;
+    }
+
+    // Band widths.
+    QGroupBox* gPaski = Grupa(this, U("Szerokość pasków"), "GB_Paski");
+    auto* upk = new QGridLayout(gPaski);
+    RB_Automatycznie = NowyWybor(gPaski, "RB_Automatycznie", U("Automatycznie"));
+    RB_Maxszerokosc = NowyWybor(gPaski, "RB_Maxszerokosc", U("Max. szerokość [cm]"));
+    RB_pojazdow100 = NowyWybor(gPaski, "RB_pojazdow100", U("Na 100 pojazdów [cm]"));
+    E_MinPojazd = NowePole(gPaski, "E_MinPojazd");
+    E_MaxSzer = NowePole(gPaski, "E_MaxSzer");
+    E_Pojazd100 = NowePole(gPaski, "E_Pojazd100");
+    B_MaxSzer_Minus = NowyPrzycisk(gPaski, "B_MaxSzer_Minus", "-");
+    B_MaxSzer_Plus = NowyPrzycisk(gPaski, "B_MaxSzer_Plus", "+");
+    upk->addWidget(RB_Automatycznie, 0, 0);
+    upk->addWidget(new QLabel(U("Min. pojazdów [szt]"), gPaski), 0, 1);
+    upk->addWidget(E_MinPojazd, 0, 2);
+    upk->addWidget(RB_Maxszerokosc, 1, 0);
+    upk->addWidget(E_MaxSzer, 1, 1);
+    upk->addWidget(B_MaxSzer_Minus, 1, 2);
+    upk->addWidget(B_MaxSzer_Plus, 1, 3);
+    upk->addWidget(RB_pojazdow100, 2, 0);
+    upk->addWidget(E_Pojazd100, 2, 1);
+
+    // Crossing widths.
+    QGroupBox* gPrzejscia = Grupa(this, U("Szerokość przejść"), "GB_Przejscia");
+    auto* upr = new QGridLayout(gPrzejscia);
+    RB_PrzejAuto = NowyWybor(gPrzejscia, "RB_PrzejAuto", U("Automatycznie"));
+    RB_PrzejMaxSzer = NowyWybor(gPrzejscia, "RB_PrzejMaxSzer", U("Max. szerokość [cm]"));
+    RB_Przej100 = NowyWybor(gPrzejscia, "RB_Przej100", U("Na 100 pieszych [cm]"));
+    E_PrzejMaxSzer = NowePole(gPrzejscia, "E_PrzejMaxSzer");
+    E_Przej100 = NowePole(gPrzejscia, "E_Przej100");
+    B_PrzejMaxSzer_Minus = NowyPrzycisk(gPrzejscia, "B_PrzejMaxSzer_Minus", "-");
+    B_PrzejMaxSzer_Plus = NowyPrzycisk(gPrzejscia, "B_PrzejMaxSzer_Plus", "+");
+    upr->addWidget(RB_PrzejAuto, 0, 0);
+    upr->addWidget(RB_PrzejMaxSzer, 1, 0);
+    upr->addWidget(E_PrzejMaxSzer, 1, 1);
+    upr->addWidget(B_PrzejMaxSzer_Minus, 1, 2);
+    upr->addWidget(B_PrzejMaxSzer_Plus, 1, 3);
+    upr->addWidget(RB_Przej100, 2, 0);
+    upr->addWidget(E_Przej100, 2, 1);
+
+    // Crossing categories and the sheet legends.
+    QGroupBox* gKategorie = Grupa(this, U("Przejścia"), "GB_Kategorie");
+    auto* uk = new QGridLayout(gKategorie);
+    const char* nazwy[4] = {"E_piesi", "E_Rowery", "E_Inne1", "E_Inne2"};
+    const char* rysuj[4] = {"CB_RysujPiesi", "CB_RysujRowery", "CB_RysujInne1", "CB_RysujInne2"};
+    const char* suma[4] = {"CB_SumaPiesi", "CB_SumaRowery", "CB_SumaInne1", "CB_SumaInne2"};
+    const char* ksztalty[4] = {"S_Piesi", "S_Rowery", "S_Inne1", "S_Inne2"};
+    for (int i = 0; i < 4; ++i) {
+        E_Nazwy[i] = NowePole(gKategorie, nazwy[i]);
+        E_Nazwy[i]->setMaximumWidth(140);
+        CB_Rysuj[i] = NowyPrzelacznik(gKategorie, rysuj[i], U("Rysuj"));
+        CB_Suma[i] = NowyPrzelacznik(gKategorie, suma[i], U("Sumuj"));
+        S_Przejscia[i] = new TKsztaltKoloru(gKategorie, ksztalty[i]);
+        uk->addWidget(E_Nazwy[i], i, 0);
+        uk->addWidget(CB_Rysuj[i], i, 1);
+        uk->addWidget(CB_Suma[i], i, 2);
+        uk->addWidget(S_Przejscia[i], i, 3);
+    }
+    E_PrzejL = NowePole(gKategorie, "E_PrzejL");
+    uk->addWidget(new QLabel(U("L=...[cm]"), gKategorie), 4, 0);
+    uk->addWidget(E_PrzejL, 4, 1);
+    CB_RysujLegPrzej = NowyPrzelacznik(gKategorie, "CB_RysujLegPrzej", U("Rys. legendę przej ark."));
+    CB_RysujLegStruk = NowyPrzelacznik(gKategorie, "CB_RysujLegStruk", U("Rys. legendę struk. ark."));
+    E_LPdx = NowePole(gKategorie, "E_LPdx");
+    E_LPdy = NowePole(gKategorie, "E_LPdy");
+    E_LSdx = NowePole(gKategorie, "E_LSdx");
+    E_LSdy = NowePole(gKategorie, "E_LSdy");
+    uk->addWidget(CB_RysujLegPrzej, 5, 0);
+    uk->addWidget(E_LPdx, 5, 1);
+    uk->addWidget(E_LPdy, 5, 2);
+    uk->addWidget(CB_RysujLegStruk, 6, 0);
+    uk->addWidget(E_LSdx, 6, 1);
+    uk->addWidget(E_LSdy, 6, 2);
+
+    Rozmiary = std::make_unique<TKontrolkiRozmiarow>(this, "B_WOpis_plus", "B_WOpis_minus", "B_WOpis_plusgr",
+                                                     "B_WOpis_minusgr");
+
+    B_wprowadz = NowyPrzycisk(this, "B_wprowadz", U("Powrót"));
+    B_Przerys1 = NowyPrzycisk(this, "B_Przerys1", U("Przerys"));
+    Standard = NowyPrzycisk(this, "Standard", U("Ustawienia standardowe"));
+    CB_Przeswit = NowyPrzelacznik(this, "CB_Przeswit", U("Prześwit"));
+    SB_Blend = new QScrollBar(Qt::Horizontal, this);
+    SB_Blend->setObjectName("SB_Blend");
+    SB_Blend->setRange(50, 250);
+    SB_Blend->setValue(150);
+
+    auto* siatka = new QGridLayout;
+    siatka->addWidget(gArkusz, 0, 0);
+    siatka->addWidget(gStyl, 0, 1);
+    siatka->addWidget(gPaski, 1, 0);
+    siatka->addWidget(gPrzejscia, 1, 1);
+    siatka->addWidget(Rozmiary->GrupaLegendy, 2, 0);
+    siatka->addWidget(Rozmiary->GrupaOpisow, 2, 1);
+    siatka->addWidget(gKategorie, 3, 0);
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(CB_Przeswit);
+    dol->addWidget(SB_Blend);
+    dol->addStretch();
+    dol->addWidget(Standard);
+    dol->addWidget(B_Przerys1);
+    dol->addWidget(B_wprowadz);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(siatka);
+    uklad->addLayout(dol);
+
+    // Handlers run only for what the user does.
+    connect(B_wprowadz, &QPushButton::clicked, this, [this] { B_wprowadzClick(); });
+    connect(B_Przerys1, &QPushButton::clicked, this, [this] { B_Przerys1Click(); });
+    connect(Standard, &QPushButton::clicked, this, [this] { StandardClick(); });
+    connect(ComboCzcionka, &QComboBox::activated, this, [this](int) { ComboCzcionkaChange(); });
+    for (QRadioButton* r : {RB_Automatycznie, RB_Maxszerokosc, RB_pojazdow100})
+        connect(r, &QRadioButton::clicked, this, [this] { RegulaPaskowClick(); });
+    for (QRadioButton* r : {RB_PrzejAuto, RB_PrzejMaxSzer, RB_Przej100})
+        connect(r, &QRadioButton::clicked, this, [this] { RegulaPrzejscClick(); });
+    for (QRadioButton* r : {RB_AutoArkusz, RB_RecznieArkusz, RB_ArkuszA4, RB_ArkuszA3, RB_ArkuszA2})
+        connect(r, &QRadioButton::clicked, this, [this] { ArkuszClick(); });
+    connect(B_MaxSzer_Minus, &QPushButton::clicked, this, [this] { KrokSzerokosci(E_MaxSzer, -0.1); });
+    connect(B_MaxSzer_Plus, &QPushButton::clicked, this, [this] { KrokSzerokosci(E_MaxSzer, 0.1); });
+    connect(B_PrzejMaxSzer_Minus, &QPushButton::clicked, this, [this] { KrokSzerokosci(E_PrzejMaxSzer, -0.1); });
+    connect(B_PrzejMaxSzer_Plus, &QPushButton::clicked, this, [this] { KrokSzerokosci(E_PrzejMaxSzer, 0.1); });
+    auto krokLegendy = [this](QPushButton* b, bool (TKontrolkiRozmiarow::*f)(int) const, int znak) {
+        connect(b, &QPushButton::clicked, this, [this, f, znak] {
+            ZmianyUstawien = true;
+            if ((Rozmiary.get()->*f)(znak)) {
+                ZapiszLegendeGlobalna();
+                OznaczWszystkieNieobliczone();
+                Form1->Przerysuj();
+            }
+        });
+    };
+    krokLegendy(Rozmiary->B_WLegPlus, &TKontrolkiRozmiarow::KrokLegendy, 1);
+    krokLegendy(Rozmiary->B_WLegMinus, &TKontrolkiRozmiarow::KrokLegendy, -1);
+    krokLegendy(Rozmiary->B_WLegPlusgr, &TKontrolkiRozmiarow::KrokLegendyGr, 1);
+    krokLegendy(Rozmiary->B_WLegMinusgr, &TKontrolkiRozmiarow::KrokLegendyGr, -1);
+    auto krokOpisow = [this](QPushButton* b, bool (TKontrolkiRozmiarow::*f)(int) const, int znak) {
+        connect(b, &QPushButton::clicked, this, [this, f, znak] {
+            ZmianyUstawien = true;
+            (Rozmiary.get()->*f)(znak);
+        });
+    };
+    krokOpisow(Rozmiary->B_WOpisPlus, &TKontrolkiRozmiarow::KrokOpisow, 1);
+    krokOpisow(Rozmiary->B_WOpisMinus, &TKontrolkiRozmiarow::KrokOpisow, -1);
+    krokOpisow(Rozmiary->B_WOpisPlusGr, &TKontrolkiRozmiarow::KrokOpisowGr, 1);
+    krokOpisow(Rozmiary->B_WOpisMinusGr, &TKontrolkiRozmiarow::KrokOpisowGr, -1);
+    connect(Rozmiary->B_ResetWlasnosciLegRupl, &QPushButton::clicked, this, [this] {
+        Rozmiary->DomyslnaLegenda();
+        ZapiszLegendeGlobalna();
+    });
+    connect(Rozmiary->B_ResetWlasnosciOpisow, &QPushButton::clicked, this,
+            [this] { Rozmiary->DomyslneOpisy(0.25); });
+    for (TKsztaltKoloru* s : {S_Linie, SOpisy, Stytul, SWypel, S_Przejscia[0], S_Przejscia[1], S_Przejscia[2],
+                              S_Przejscia[3]})
+        connect(s, &QPushButton::clicked, this, [this, s] { KsztaltClick(s); });
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             RB_Standard, RB_TylkoSuma, RB_TabelkaWW, CB_PiszSume, CB_PiszStruk, CB_PiszZeraStruk, CB_RysujProcenty,
+             CB_RysujOznaczenie, CB_Rysuj0Zawrotki, CB_Rysuj0Natezenia, CB_RysujLegPrzej, CB_RysujLegStruk,
+             CB_Rysuj[0], CB_Rysuj[1], CB_Rysuj[2], CB_Rysuj[3], CB_Suma[0], CB_Suma[1], CB_Suma[2], CB_Suma[3]})
+        connect(b, &QAbstractButton::clicked, this, [this] { PrzelacznikMouseUp(); });
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textEdited, this, [this] { ZmianyUstawien = true; });
+    connect(CB_TrueType, &QCheckBox::clicked, this, [this] { TekstTT = CB_TrueType->isChecked(); });
+    auto przeswit = [this] { setWindowOpacity(CB_Przeswit->isChecked() ? SB_Blend->value() / 255.0 : 1.0); };
+    connect(CB_Przeswit, &QCheckBox::clicked, this, przeswit);
+    connect(SB_Blend, &QScrollBar::valueChanged, this, przeswit);
+
+    FormCreate();
+}
+
+TUstawyGlobalne::~TUstawyGlobalne() = default;
+
+void TUstawyGlobalne::FormCreate()
+{
+    const QDir dane(NaQString(KatalogDane()));
+    for (const QString& plik : dane.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
+        if (plik.endsWith(KoncowkaCzcionki))
+            ComboCzcionka->addItem(plik.left(plik.size() - KoncowkaCzcionki.size()));
+}
+
+bool TUstawyGlobalne::WczytajCzcionke(const QString& nazwa)
+{
+    const std::string plik = PolaczSciezke(KatalogDane(), ZQString(nazwa + KoncowkaCzcionki));
+    if (!PlikIstnieje(plik) || !::WczytajCzcionke(plik, Czcionka).empty())
+        return false;
+    wg.NazwaCzcionki = ZQString(nazwa);
+    return true;
+}
+
+void TUstawyGlobalne::WypelnijUstawienia()
+{
+    ZmianyUstawien = false;
+    const QList<QWidget*> kontrolki = findChildren<QWidget*>();
+    for (QWidget* k : kontrolki)
+        k->blockSignals(true);
+
+    OpisArkusz->setText("Rozmiar h=" + NaQString(FormatFloat("###0.0#", wg.ArkuszH)) + "; b=" +
+                        NaQString(FormatFloat("###0.0#", wg.ArkuszB)) + "[cm]");
+    UstawLiczbe(E_BArkuszUser, "###0.##", wg.ArkuszBUser);
+    UstawLiczbe(E_HArkuszUser, "###0.##", wg.ArkuszHUser);
+    ZaznaczJeden({RB_AutoArkusz, RB_ArkuszA4, RB_ArkuszA3, RB_ArkuszA2, RB_RecznieArkusz},
+                 wg.ArkuszAuto ? RB_AutoArkusz
+                 : wg.ArkuszA4 ? RB_ArkuszA4
+                 : wg.ArkuszA3 ? RB_ArkuszA3
+                 : wg.ArkuszA2 ? RB_ArkuszA2
+                               : RB_RecznieArkusz);
+
+    Rozmiary->Wypelnij(RozmiaryLegendy, RozmiaryOpisow);
+    ZaznaczJeden({RB_Standard, RB_TylkoSuma, RB_TabelkaWW},
+                 wg.TabelkaWW ? RB_TabelkaWW : wg.TylkoSuma ? RB_TylkoSuma : RB_Standard);
+    CB_PiszSume->setChecked(wg.PiszSume);
+    CB_PiszStruk->setChecked(wg.PiszStruk);
+    CB_PiszZeraStruk->setChecked(wg.PiszZeraStruk);
+    CB_RysujProcenty->setChecked(wg.RysujProcenty);
+    CB_RysujOznaczenie->setChecked(wg.RysujOznaczenie);
+    CB_Rysuj0Zawrotki->setChecked(wg.Rysuj0Zawrotki);
+    CB_Rysuj0Natezenia->setChecked(wg.Rysuj0Natezenia);
+    CB_GrLinie->setEditText(NaQString(FormatFloat(Liczba, wg.GrLinie)));
+    S_Linie->UstawKolor(wg.KolorLinii);
+    SWypel->UstawKolor(wg.KolorWypelnien);
+    SOpisy->UstawKolor(wg.KolorOpisow);
+    Stytul->UstawKolor(wg.KolorTytulow);
+    const int czcionka = ComboCzcionka->findText(NaQString(wg.NazwaCzcionki.str()));
+    if (czcionka >= 0)
+        ComboCzcionka->setCurrentIndex(czcionka);
+    CB_TrueType->setChecked(TekstTT);
+    // The later rule wins, as in the band scale.
+    ZaznaczJeden({RB_Automatycznie, RB_Maxszerokosc, RB_pojazdow100},
+                 wg.SkalaPaskow100 ? RB_pojazdow100
+                 : wg.SkalaPaskowMax ? RB_Maxszerokosc
+                 : wg.SkalaPaskowAuto ? RB_Automatycznie
+                                      : nullptr);
+    UstawLiczbe(E_MinPojazd, "####0.", wg.MinPojazd);
+    UstawLiczbe(E_MaxSzer, Liczba, wg.MaxSzer);
+    UstawLiczbe(E_Pojazd100, Liczba, wg.Pojazd100);
+    ZaznaczJeden({RB_PrzejAuto, RB_PrzejMaxSzer, RB_Przej100},
+                 wg.SkalaPrzejsc100 ? RB_Przej100
+                 : wg.SkalaPrzejscMax ? RB_PrzejMaxSzer
+                 : wg.SkalaPrzejscAuto ? RB_PrzejAuto
+                                       : nullptr);
+    UstawLiczbe(E_PrzejMaxSzer, Liczba, wg.PrzejMaxSzer);
+    UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
+    for (int i = 0; i < 4; ++i) {
+        UstawTekst(E_Nazwy[i], wg.NazwyPrzejsc[i].str());
+        CB_Rysuj[i]->setChecked(wg.RysujPrzejscia[i]);
+        CB_Suma[i]->setChecked(wg.SumujPrzejscia[i]);
+        S_Przejscia[i]->UstawKolor(wg.KoloryPrzejsc[i]);
+    }
+    UstawLiczbe(E_PrzejL, Liczba, wg.OdlegloscPrzejsc);
+    CB_RysujLegPrzej->setChecked(wg.LegendaPrzejsc);
+    CB_RysujLegStruk->setChecked(wg.Struktura);
+    UstawLiczbe(E_LPdx, Liczba, wg.LegendaPrzejscX);
+    UstawLiczbe(E_LPdy, Liczba, wg.LegendaPrzejscY);
+    UstawLiczbe(E_LSdx, Liczba, wg.LegendaStrukturyX);
+    UstawLiczbe(E_LSdy, Liczba, wg.LegendaStrukturyY);
+
+    for (QWidget* k : kontrolki)
+        k->blockSignals(false);
+    PrzelacznikMouseUp();
+    ZmianyUstawien = false;
+    ArkuszClick();
+    RegulaPaskowClick();
+    RegulaPrzejscClick();
+    ZmianyUstawien = false;
+}
+
+void TUstawyGlobalne::ZapiszLegendeGlobalna() { Rozmiary->CzytajLegende(RozmiaryLegendy); }
+
+void TUstawyGlobalne::ZapiszOpisyGlobalne() { Rozmiary->CzytajOpisy(RozmiaryOpisow); }
+
+void TUstawyGlobalne::ZastosujUstawienia()
+{
+    // 1. Sheet.
+    wg.ArkuszAuto = wg.ArkuszA4 = wg.ArkuszA3 = wg.ArkuszA2 = 0;
+    if (RB_RecznieArkusz->isChecked()) {
+        double b = 0.0, h = 0.0;
+        if (CzytajLiczbe(E_BArkuszUser, b) && CzytajLiczbe(E_HArkuszUser, h)) {
+            wg.ArkuszBUser = static_cast<float>(b);
+            wg.ArkuszHUser = static_cast<float>(h);
+        } else {
+            wg.ArkuszBUser = 20.0f;
+            wg.ArkuszHUser = 28.7f;
+        }
+        wg.ArkuszB = wg.ArkuszBUser;
+        wg.ArkuszH = wg.ArkuszHUser;
+    } else if (RB_ArkuszA4->isChecked()) {
+        wg.ArkuszA4 = 1;
+        wg.ArkuszB = 20.5f;
+        wg.ArkuszH = 28.5f;
+    } else if (RB_ArkuszA3->isChecked()) {
+        wg.ArkuszA3 = 1;
+        wg.ArkuszB = 41.0f;
+        wg.ArkuszH = 28.5f;
+    } else if (RB_ArkuszA2->isChecked()) {
+        wg.ArkuszA2 = 1;
+        wg.ArkuszB = 58.4f;
+        wg.ArkuszH = 41.0f;
+    } else {
+        wg.ArkuszAuto = 1;
+        double cmB = 0.0, cmH = 0.0;
+        int dpiX = 0, dpiY = 0;
+        if (Okno().RozmiarStronyDrukarki(cmB, cmH, dpiX, dpiY)) {
+            DpiDrukarkiX = dpiX;
+            DpiDrukarkiY = dpiY;
+            wg.ArkuszB = static_cast<float>(cmB);
+            wg.ArkuszH = static_cast<float>(cmH);
+        } else {
+            wg.ArkuszB = 20.5f;
+            wg.ArkuszH = 28.5f;
+        }
+    }
+
+    // 2. Labels and lines.
+    wg.TabelkaWW = RB_TabelkaWW->isChecked();
+    wg.TylkoSuma = RB_TylkoSuma->isChecked();
+    wg.RysujProcenty = CB_RysujProcenty->isChecked();
+    wg.RysujOznaczenie = CB_RysujOznaczenie->isChecked();
+    wg.Rysuj0Zawrotki = CB_Rysuj0Zawrotki->isChecked();
+    wg.Rysuj0Natezenia = CB_Rysuj0Natezenia->isChecked();
+    wg.PiszSume = CB_PiszSume->isChecked();
+    wg.PiszStruk = CB_PiszStruk->isChecked();
+    wg.PiszZeraStruk = CB_PiszZeraStruk->isChecked();
+    RozmiaryLegendy.UstawDokladnoscProc(Rozmiary->SB_DoklProc->value());
+    wg.GrLinie = LiczbaLubDomyslna(CB_GrLinie->lineEdit(), 0.18);
+
+    // 3. The size tables.
+    ZapiszLegendeGlobalna();
+    ZapiszOpisyGlobalne();
+
+    // 4. Band rule.
+    double minPojazd = 0.0;
+    wg.MinPojazd = CzytajLiczbe(E_MinPojazd, minPojazd) && minPojazd >= 1.0 && minPojazd < 2.0e9
+                       ? static_cast<int32_t>(minPojazd)
+                       : 50;
+    wg.SkalaPaskowAuto = RB_Automatycznie->isChecked();
+    wg.SkalaPaskowMax = RB_Maxszerokosc->isChecked();
+    wg.SkalaPaskow100 = RB_pojazdow100->isChecked();
+    wg.MaxSzer = LiczbaLubDomyslna(E_MaxSzer, 1.5);
+    wg.Pojazd100 = LiczbaLubDomyslna(E_Pojazd100, 100.0);
+
+    // 5. Font: a missing file changes nothing.
+    if (ComboCzcionka->currentText() != NaQString(wg.NazwaCzcionki.str()))
+        WczytajCzcionke(ComboCzcionka->currentText());
+
+    // 6., 7.
+    UstawSkalePaskow();
+    OznaczWszystkieNieobliczone();
+
+    // 8. Colours.
+    wg.KolorLinii = S_Linie->Kolor();
+    wg.KolorWypelnien = SWypel->Kolor();
+    wg.KolorOpisow = SOpisy->Kolor();
+    wg.KolorTytulow = Stytul->Kolor();
+
+    // 9. Crossings.
+    for (int i = 0; i < 4; ++i) {
+        wg.RysujPrzejscia[i] = CB_Rysuj[i]->isChecked();
+        wg.SumujPrzejscia[i] = CB_Suma[i]->isChecked();
+        wg.KoloryPrzejsc[i] = S_Przejscia[i]->Kolor();
+        wg.NazwyPrzejsc[i] = Tekst(E_Nazwy[i]);
+    }
+    wg.PrzejMaxSzer = LiczbaLubDomyslna(E_PrzejMaxSzer, 0.5);
+    wg.Przej100 = LiczbaLubDomyslna(E_Przej100, 1.0);
+    wg.SkalaPrzejscAuto = RB_PrzejAuto->isChecked();
+    wg.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
+    wg.SkalaPrzejsc100 = RB_Przej100->isChecked();
+    wg.OdlegloscPrzejsc = LiczbaLubDomyslna(E_PrzejL, 4.0);
+    wg.LegendaPrzejscX = LiczbaLubDomyslna(E_LPdx, 0.0);
+    wg.LegendaPrzejscY = LiczbaLubDomyslna(E_LPdy, 0.0);
+    wg.LegendaStrukturyX = LiczbaLubDomyslna(E_LSdx, 0.0);
+    wg.LegendaStrukturyY = LiczbaLubDomyslna(E_LSdy, 0.0);
+    wg.LegendaPrzejsc = CB_RysujLegPrzej->isChecked();
+    wg.Struktura = CB_RysujLegStruk->isChecked();
+
+    // 10.
+    if (ZmianyUstawien)
+        ProjektZmieniony = true;
+    OznaczWszystkieNieobliczone();
+}
+
+void TUstawyGlobalne::StandardClick()
+{
+    wg.Siatka = 0;
+    wg.RysujProcenty = 1;
+    wg.RysujOznaczenie = 1;
+    wg.TabelkaWW = 0;
+    wg.SkalaPaskow = 0.01f;
+    wg.SkalaPaskowAuto = 1;
+    wg.SkalaPaskowMax = 0;
+    wg.SkalaPaskow100 = 0;
+    wg.KolorWypelnien = 0x969696;
+    wg.KolorOpisow = wg.KolorLinii = wg.KolorTytulow = 0;
+    wg.OdstepArkuszyB = wg.OdstepArkuszyH = 5.0f;
+    wg.KrokSiatki = 1.0f;
+    wg.MinOdlegloscWezlow = 2.0f;
+    wg.MinPojazd = 50;
+    wg.MaxSzer = 3.0f;
+    wg.Pojazd100 = 1.0f;
+    wg.PrzejMaxSzer = 0.5f;
+    wg.Przej100 = 1.0f;
+    wg.SkalaPrzejscAuto = 1;
+    wg.SkalaPrzejscMax = 0;
+    wg.SkalaPrzejsc100 = 0;
+    for (int i = 0; i < 4; ++i)
+        wg.NazwyPrzejsc[i] = DomyslneNazwyPrzejsc[i];
+    wg.KoloryPrzejsc = DomyslneKoloryPrzejsc;
+    RozmiaryLegendy = TRozmiaryLegendy{};
+    const TRozmiaryOpisow domyslne;
+    for (int i = 0; i <= 8; ++i)
+        RozmiaryOpisow[i] = domyslne[i];
+    // The font list shows the standard font; the loaded glyphs stay.
+    const int roman = ComboCzcionka->findText("Roman");
+    if (roman >= 0)
+        ComboCzcionka->setCurrentIndex(roman);
+    WypelnijUstawienia();
+    Form1->UstawSiatke(false, FormatFloat("0.0", wg.KrokSiatki));
+    ProjektZmieniony = true;
+    OznaczWszystkieNieobliczone();
+    Form1->Przerysuj();
+}
+
+void TUstawyGlobalne::ComboCzcionkaChange()
+{
+    if (ComboCzcionka->currentText() != NaQString(wg.NazwaCzcionki.str()) &&
+        WczytajCzcionke(ComboCzcionka->currentText())) {
+        ZmianyUstawien = true;
+        OznaczWszystkieNieobliczone();
+    }
+    Form1->Przerysuj();
+}
+
+void TUstawyGlobalne::B_wprowadzClick()
+{
+    ZastosujUstawienia();
+    accept();
+    Form1->Przerysuj();
+}
+
+void TUstawyGlobalne::B_Przerys1Click()
+{
+    ZastosujUstawienia();
+    Form1->Przerysuj();
+}
+
+void TUstawyGlobalne::RegulaPaskowClick()
+{
+    const bool max = RB_Maxszerokosc->isChecked();
+    E_MaxSzer->setEnabled(max);
+    B_MaxSzer_Minus->setEnabled(max);
+    B_MaxSzer_Plus->setEnabled(max);
+    E_Pojazd100->setEnabled(RB_pojazdow100->isChecked());
+    ZmianyUstawien = true;
+}
+
+void TUstawyGlobalne::RegulaPrzejscClick()
+{
+    const bool max = RB_PrzejMaxSzer->isChecked();
+    E_PrzejMaxSzer->setEnabled(max);
+    B_PrzejMaxSzer_Minus->setEnabled(max);
+    B_PrzejMaxSzer_Plus->setEnabled(max);
+    E_Przej100->setEnabled(RB_Przej100->isChecked());
+    ZmianyUstawien = true;
+}
+
+void TUstawyGlobalne::ArkuszClick()
+{
+    const bool reczny = RB_RecznieArkusz->isChecked();
+    E_BArkuszUser->setEnabled(reczny);
+    E_HArkuszUser->setEnabled(reczny);
+    OpisArkusz->setEnabled(RB_AutoArkusz->isChecked());
+}
+
+void TUstawyGlobalne::KrokSzerokosci(QLineEdit* pole, double krok)
+{
+    double x = 0.0;
+    if (!CzytajLiczbe(pole, x))
+        return;
+    x += krok;
+    if (krok < 0.0 && x < 0.1)
+        x = 0.1;
+    UstawLiczbe(pole, "##0.0#", x);
+    ZmianyUstawien = true;
+    B_Przerys1Click();
+}
+
+void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt)
+{
+    if (ksztalt->WybierzKolor())
+        ProjektZmieniony = true;
+}
+
+void TUstawyGlobalne::PrzelacznikMouseUp()
+{
+    ZmianyUstawien = true;
+    const bool t = RB_TabelkaWW->isChecked();
+    CB_PiszSume->setVisible(t);
+    CB_PiszStruk->setVisible(t);
+    CB_PiszZeraStruk->setVisible(t);
+}

@@ -1,0 +1,589 @@
+#include "shell/TWezlyOperacje.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "base/Geometria.h"
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "junction/WlotyPomiaru.h"
+#include "model/Operacje.h"
+#include "model/Projekt.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "shell/Arkusz.h"
+#include "shell/Dialogi.h"
+#include "shell/Kontrolki.h"
+
+TWezlyOperacje* WezlyOperacje = nullptr;
+
+namespace {
+
+// The totals of a diagram fed by a count, from that count.
+void SumyZPomiaru(DaneRuchoplan& r)
+{
+    const DanePomiar* p = PomiarRuchoplanu(r);
+    if (!p)
+        return;
+    for (int k = 1; k <= 4; ++k) {
+        int32_t wlot = 0, wylot = 0;
+        for (int j = 1; j <= 4; ++j) {
+            wlot += NatezeniePomiaru(*p, k, j);
+            wylot += NatezeniePomiaru(*p, j, k);
+        }
+        r.SumaWlotu[k - 1] = wlot;
+        r.SumaWylotu[k - 1] = wylot;
+    }
+}
+
+QString Opis(const char* tekst) { return QString::fromUtf8(tekst); }
+
+} // namespace
+
+TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
+{
+    setObjectName("WezlyOperacje");
+    setWindowTitle(U("Właściwości węzła."));
+    setModal(true);
+
+    L_NrWezel = new QLabel("0", this);
+    L_NrWezel->setObjectName("L_NrWezel");
+    L_NrWezel->hide();
+
+    // Name, position, title.
+    auto* gWezel = new QGroupBox(U("Węzeł"), this);
+    auto* uw = new QGridLayout(gWezel);
+    E_OpisWezla = NowePole(gWezel, "E_OpisWezla");
+    E_OpisWezla->setMaximumWidth(400);
+    E_WspX = NowePole(gWezel, "E_WspX");
+    E_wspY = NowePole(gWezel, "E_wspY");
+    B_WspXPlus = NowyPrzycisk(gWezel, "B_WspXPlus", "+");
+    B_WspXMinus = NowyPrzycisk(gWezel, "B_WspXMinus", "-");
+    B_WspYPlus = NowyPrzycisk(gWezel, "B_WspYPlus", "+");
+    B_WspYMinus = NowyPrzycisk(gWezel, "B_WspYMinus", "-");
+    uw->addWidget(new QLabel(U("Opis węzła:"), gWezel), 0, 0);
+    uw->addWidget(E_OpisWezla, 0, 1, 1, 5);
+    uw->addWidget(new QLabel("X [cm]", gWezel), 1, 0);
+    uw->addWidget(E_WspX, 1, 1);
+    uw->addWidget(B_WspXMinus, 1, 2);
+    uw->addWidget(B_WspXPlus, 1, 3);
+    uw->addWidget(new QLabel("Y [cm]", gWezel), 2, 0);
+    uw->addWidget(E_wspY, 2, 1);
+    uw->addWidget(B_WspYMinus, 2, 2);
+    uw->addWidget(B_WspYPlus, 2, 3);
+    Tytul1 = NowePole(gWezel, "Tytul1");
+    Tytul2 = NowePole(gWezel, "Tytul2");
+    Tytul3 = NowePole(gWezel, "Tytul3");
+    for (QLineEdit* t : {Tytul1, Tytul2, Tytul3})
+        t->setMaximumWidth(400);
+    E_dx = NowePole(gWezel, "E_dx");
+    E_dy = NowePole(gWezel, "E_dy");
+    CB_HTytul = new QComboBox(gWezel);
+    CB_HTytul->setObjectName("CB_HTytul");
+    CB_HTytul->setEditable(true);
+    CB_HTytul->addItems({"0,5", "0,75", "1", "1,25", "1,5", "2"});
+    RB_lewy = NowyWybor(gWezel, "RB_lewy", U("Lewy"));
+    RB_centrum = NowyWybor(gWezel, "RB_centrum", U("Centruj"));
+    RB_prawy = NowyWybor(gWezel, "RB_prawy", U("Prawy"));
+    BResetSzablon = NowyPrzycisk(gWezel, "BResetSzablon", U("Wyczyść wpisy"));
+    uw->addWidget(new QLabel(U("Tytuł"), gWezel), 3, 0);
+    uw->addWidget(Tytul1, 3, 1, 1, 5);
+    uw->addWidget(Tytul2, 4, 1, 1, 5);
+    uw->addWidget(Tytul3, 5, 1, 1, 5);
+    uw->addWidget(new QLabel("dx", gWezel), 6, 0);
+    uw->addWidget(E_dx, 6, 1);
+    uw->addWidget(new QLabel("dy", gWezel), 6, 2);
+    uw->addWidget(E_dy, 6, 3);
+    uw->addWidget(new QLabel("h", gWezel), 6, 4);
+    uw->addWidget(CB_HTytul, 6, 5);
+    auto* wyr = new QWidget(gWezel);
+    auto* uwyr = new QHBoxLayout(wyr);
+    uwyr->setContentsMargins(0, 0, 0, 0);
+    uwyr->addWidget(RB_lewy);
+    uwyr->addWidget(RB_centrum);
+    uwyr->addWidget(RB_prawy);
+    uw->addWidget(wyr, 7, 1, 1, 3);
+    uw->addWidget(BResetSzablon, 7, 4, 1, 2);
+
+    // Label style and switches.
+    auto* gStyl = new QGroupBox(U("Rysunek"), this);
+    auto* us = new QGridLayout(gStyl);
+    CB_Globalne = NowyPrzelacznik(gStyl, "CB_Globalne", U("Parametry globalne"));
+    RB_Standard = NowyWybor(gStyl, "RB_Standard", U("Standardowo"));
+    RB_TylkoSuma = NowyWybor(gStyl, "RB_TylkoSuma", U("Tylko suma"));
+    RB_TabelkaWW = NowyWybor(gStyl, "RB_TabelkaWW", U("Tabelka"));
+    CB_PiszSume = NowyPrzelacznik(gStyl, "CB_PiszSume", U("Suma"));
+    CB_PiszStruk = NowyPrzelacznik(gStyl, "CB_PiszStruk", U("Struktura"));
+    CB_PiszZeraStruk = NowyPrzelacznik(gStyl, "CB_PiszZeraStruk", U("Zera struktury"));
+    CB_RysujProcenty = NowyPrzelacznik(gStyl, "CB_RysujProcenty", U("Rysuj procenty"));
+    CB_RysujOznaczenie = NowyPrzelacznik(gStyl, "CB_RysujOznaczenie", U("Rysuj oznaczenie"));
+    CB_Pisz0Zawrotki = NowyPrzelacznik(gStyl, "CB_Pisz0Zawrotki", U("Pisz 0-we zawrotki"));
+    CB_Rysuj0Natezenia = NowyPrzelacznik(gStyl, "CB_Rysuj0Natezenia", U("Rysuj 0-we natężenia"));
+    CB_GrLinie = new QComboBox(gStyl);
+    CB_GrLinie->setObjectName("CB_GrLinie");
+    CB_GrLinie->setEditable(true);
+    for (int i = 1; i <= 15; ++i)
+        CB_GrLinie->addItem(NaQString(FormatFloat("0.0", i / 10.0)));
+    SLinie = new TKsztaltKoloru(gStyl, "SLinie");
+    SWypel = new TKsztaltKoloru(gStyl, "SWypel");
+    SOpisy = new TKsztaltKoloru(gStyl, "SOpisy");
+    STytul = new TKsztaltKoloru(gStyl, "STytul");
+    us->addWidget(CB_Globalne, 0, 0, 1, 2);
+    us->addWidget(RB_Standard, 1, 0);
+    us->addWidget(RB_TylkoSuma, 1, 1);
+    us->addWidget(RB_TabelkaWW, 1, 2);
+    us->addWidget(CB_PiszSume, 2, 0);
+    us->addWidget(CB_PiszStruk, 2, 1);
+    us->addWidget(CB_PiszZeraStruk, 2, 2);
+    us->addWidget(CB_RysujProcenty, 3, 0);
+    us->addWidget(CB_RysujOznaczenie, 3, 1);
+    us->addWidget(CB_Pisz0Zawrotki, 4, 0);
+    us->addWidget(CB_Rysuj0Natezenia, 4, 1);
+    us->addWidget(new QLabel(U("Grubość linii [mm]"), gStyl), 5, 0);
+    us->addWidget(CB_GrLinie, 5, 1);
+    const std::pair<TKsztaltKoloru*, const char*> kolory[] = {
+        {SLinie, "Linie"}, {SWypel, "Wypełnienie"}, {SOpisy, "Opisy"}, {STytul, "Tytuł"}};
+    int k = 0;
+    for (const auto& [s, t] : kolory) {
+        us->addWidget(new QLabel(Opis(t), gStyl), 6 + k / 2, (k % 2) * 2);
+        us->addWidget(s, 6 + k / 2, (k % 2) * 2 + 1);
+        ++k;
+    }
+
+    // Crossings and the node's legends.
+    auto* gPrzej = new QGroupBox(U("Przejścia"), this);
+    auto* up = new QGridLayout(gPrzej);
+    const char* rysuj[4] = {"CB_RysujPiesi", "CB_RysujRower", "CB_RysujInne1", "CB_RysujInne2"};
+    const char* suma[4] = {"CB_SumaPiesi", "CB_SumaRowery", "CB_SumaInne1", "CB_SumaInne2"};
+    const char* nazwy[4] = {"E_piesi", "E_Rowery", "E_Inne1", "E_Inne2"};
+    const char* ksztalty[4] = {"S_Piesi", "S_Rower", "S_Inne1", "S_Inne2"};
+    for (int i = 0; i < 4; ++i) {
+        CB_Rysuj[i] = NowyPrzelacznik(gPrzej, rysuj[i], U("Rysuj"));
+        CB_Suma[i] = NowyPrzelacznik(gPrzej, suma[i], U("Sumuj"));
+        E_Nazwy[i] = NowePole(gPrzej, nazwy[i]);
+        E_Nazwy[i]->setMaximumWidth(140);
+        S_Przejscia[i] = new TKsztaltKoloru(gPrzej, ksztalty[i]);
+        up->addWidget(E_Nazwy[i], i, 0);
+        up->addWidget(CB_Rysuj[i], i, 1);
+        up->addWidget(CB_Suma[i], i, 2);
+        up->addWidget(S_Przejscia[i], i, 3);
+    }
+    up->addWidget(new QLabel(U("Odległość przejścia"), gPrzej), 4, 0);
+    auto* odl = new QWidget(gPrzej);
+    auto* uodl = new QHBoxLayout(odl);
+    uodl->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        const std::string nazwa = "E_L" + std::to_string(i + 1);
+        E_L[i] = NowePole(odl, nazwa.c_str());
+        E_L[i]->setMaximumWidth(50);
+        uodl->addWidget(E_L[i]);
+    }
+    up->addWidget(odl, 4, 1, 1, 3);
+    CB_RysujLegPrzej = NowyPrzelacznik(gPrzej, "CB_RysujLegPrzej", U("Rys. legendę przejść"));
+    CB_RysujLegStruk = NowyPrzelacznik(gPrzej, "CB_RysujLegStruk", U("Rys. legendę struktury"));
+    E_LPdx = NowePole(gPrzej, "E_LPdx");
+    E_LPdy = NowePole(gPrzej, "E_LPdy");
+    E_LSdx = NowePole(gPrzej, "E_LSdx");
+    E_LSdy = NowePole(gPrzej, "E_LSdy");
+    up->addWidget(CB_RysujLegPrzej, 5, 0);
+    up->addWidget(E_LPdx, 5, 1);
+    up->addWidget(E_LPdy, 5, 2);
+    up->addWidget(CB_RysujLegStruk, 6, 0);
+    up->addWidget(E_LSdx, 6, 1);
+    up->addWidget(E_LSdy, 6, 2);
+
+    Rozmiary = std::make_unique<TKontrolkiRozmiarow>(this, "B_WOpisPlus", "B_WOpisMinus", "B_WOpisPlusGr",
+                                                     "B_WOpisMinusgr");
+
+    B_Powrot = NowyPrzycisk(this, "B_Powrot", U("Powrót"));
+    B_Przerys = NowyPrzycisk(this, "B_Przerys", U("Przerys"));
+    CB_Przeswit = NowyPrzelacznik(this, "CB_Przeswit", U("Prześwit"));
+    SB_Blend = new QScrollBar(Qt::Horizontal, this);
+    SB_Blend->setObjectName("SB_Blend");
+    SB_Blend->setRange(50, 250);
+    SB_Blend->setValue(150);
+
+    auto* siatka = new QGridLayout;
+    siatka->addWidget(gWezel, 0, 0);
+    siatka->addWidget(gStyl, 0, 1);
+    siatka->addWidget(Rozmiary->GrupaLegendy, 1, 0);
+    siatka->addWidget(Rozmiary->GrupaOpisow, 1, 1);
+    siatka->addWidget(gPrzej, 2, 0);
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(CB_Przeswit);
+    dol->addWidget(SB_Blend);
+    dol->addStretch();
+    dol->addWidget(B_Przerys);
+    dol->addWidget(B_Powrot);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addLayout(siatka);
+    uklad->addLayout(dol);
+
+    // Handlers: only what the user does runs them (clicked, not toggled).
+    connect(B_Powrot, &QPushButton::clicked, this, [this] { B_PowrotClick(); });
+    connect(B_Przerys, &QPushButton::clicked, this, [this] { B_PrzerysClick(); });
+    connect(CB_Globalne, &QCheckBox::clicked, this, [this] {
+        CB_GlobalneClick();
+        ZmianaIPrzerysowanie();
+    });
+    connect(RB_TabelkaWW, &QRadioButton::clicked, this, [this] { RB_TabelkaWWMouseUp(); });
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{CB_RysujProcenty, CB_RysujOznaczenie,
+                                                                      CB_Pisz0Zawrotki, RB_Standard, RB_TylkoSuma})
+        connect(b, &QAbstractButton::clicked, this, [this] {
+            PokazTabelke();
+            ZmianaIPrzerysowanie();
+        });
+    auto krok = [this](QPushButton* b, bool (TKontrolkiRozmiarow::*f)(int) const, int znak) {
+        connect(b, &QPushButton::clicked, this, [this, f, znak] {
+            if ((Rozmiary.get()->*f)(znak))
+                ZmianaIPrzerysowanie();
+        });
+    };
+    krok(Rozmiary->B_WLegPlus, &TKontrolkiRozmiarow::KrokLegendy, 1);
+    krok(Rozmiary->B_WLegMinus, &TKontrolkiRozmiarow::KrokLegendy, -1);
+    krok(Rozmiary->B_WLegPlusgr, &TKontrolkiRozmiarow::KrokLegendyGr, 1);
+    krok(Rozmiary->B_WLegMinusgr, &TKontrolkiRozmiarow::KrokLegendyGr, -1);
+    krok(Rozmiary->B_WOpisPlus, &TKontrolkiRozmiarow::KrokOpisow, 1);
+    krok(Rozmiary->B_WOpisMinus, &TKontrolkiRozmiarow::KrokOpisow, -1);
+    krok(Rozmiary->B_WOpisPlusGr, &TKontrolkiRozmiarow::KrokOpisowGr, 1);
+    krok(Rozmiary->B_WOpisMinusGr, &TKontrolkiRozmiarow::KrokOpisowGr, -1);
+    connect(Rozmiary->B_ResetWlasnosciLegRupl, &QPushButton::clicked, this, [this] {
+        Rozmiary->DomyslnaLegenda();
+        ZmianaIPrzerysowanie();
+    });
+    connect(Rozmiary->B_ResetWlasnosciOpisow, &QPushButton::clicked, this, [this] {
+        Rozmiary->DomyslneOpisy(0.2);
+        ZmianaIPrzerysowanie();
+    });
+    connect(B_WspXPlus, &QPushButton::clicked, this, [this] { KrokPozycji(E_WspX, 0.1); });
+    connect(B_WspXMinus, &QPushButton::clicked, this, [this] { KrokPozycji(E_WspX, -0.1); });
+    connect(B_WspYPlus, &QPushButton::clicked, this, [this] { KrokPozycji(E_wspY, 0.1); });
+    connect(B_WspYMinus, &QPushButton::clicked, this, [this] { KrokPozycji(E_wspY, -0.1); });
+    connect(BResetSzablon, &QPushButton::clicked, this, [this] {
+        BResetSzablonClick();
+        ZmianaIPrzerysowanie();
+    });
+    for (TKsztaltKoloru* s : {SLinie, SWypel, SOpisy, STytul, S_Przejscia[0], S_Przejscia[1], S_Przejscia[2],
+                              S_Przejscia[3]})
+        connect(s, &QPushButton::clicked, this, [this, s] { KsztaltClick(s); });
+    connect(Rozmiary->SB_DoklProc, &QScrollBar::valueChanged, this, [this](int) { ZmianaIPrzerysowanie(); });
+    connect(CB_Przeswit, &QCheckBox::clicked, this, [this] { CB_PrzeswitClick(); });
+    connect(SB_Blend, &QScrollBar::valueChanged, this, [this](int) { CB_PrzeswitClick(); });
+    for (QLineEdit* e : {E_OpisWezla, E_WspX, E_wspY})
+        connect(e, &QLineEdit::textEdited, this, [] { ProjektZmieniony = true; });
+}
+
+TWezlyOperacje::~TWezlyOperacje() = default;
+
+// ---- node operations ----
+
+void TWezlyOperacje::DodajWezel(const TNowyWezel& nowy)
+{
+    char typ = nowy.Typ;
+    if (Form1->Tryb() == TTrybEdycji::DodajRupl)
+        typ = 'J';
+    else if (Form1->Tryb() == TTrybEdycji::DodajRondo)
+        typ = 'R';
+    const std::string odmowa = ::DodajWezel(nowy.X, nowy.Y, nowy.Nazwa, typ);
+    if (!odmowa.empty()) {
+        // The mode stays armed for another place.
+        PokazBladUzytkownikowi(odmowa);
+        Form1->Przerysuj();
+        return;
+    }
+    Form1->PanelZEdit->hide();
+    Form1->PanelWsp->hide();
+    Form1->UstawTryb(TTrybEdycji::Brak);
+    ProjektZmieniony = true;
+    Form1->UstawPolecenia();
+    Form1->Przerysuj();
+}
+
+void TWezlyOperacje::PokazPanelWezla()
+{
+    const int32_t n = Form1->WskWezelEdycja;
+    if (!JestIndeksem(n, Wezly))
+        return;
+    const DaneWezel& w = Wezly[n];
+    Form1->L_Opis->setText(U("Nazwa węzła sieci."));
+    Form1->E_Opis->setText(NaQString(w.Nazwa.str()));
+    Form1->PanelZEdit->show();
+    Form1->E_x->setText(NaQString(FormatFloat("########0.00", w.X)));
+    Form1->E_y->setText(NaQString(FormatFloat("########0.00", w.Y)));
+    Form1->B_Wstaw->setText(U("Zmień"));
+    Form1->PanelWsp->show();
+    Form1->NowyWezel.Typ = w.Typ;
+    Form1->UstawTryb(TTrybEdycji::NowaPozycjaWezla);
+}
+
+void TWezlyOperacje::OznaczNieobliczone(int32_t wezel)
+{
+    for (DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWezla == wezel)
+            r.Obliczony = 0;
+    for (DaneRondo& r : Ronda)
+        if (r.NrWezla == wezel)
+            r.Obliczony = 0;
+}
+
+void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
+{
+    const int32_t n = Form1->WskWezelEdycja;
+    if (!JestIndeksem(n, Wezly))
+        return;
+    for (int32_t i = 0; i < LiczbaWezlow(); ++i)
+        if (i != n && static_cast<float>(Odleglosc(nowy.X, nowy.Y, Wezly[i].X, Wezly[i].Y)) < wg.MinOdlegloscWezlow) {
+            PokazBladUzytkownikowi(Utf8NaCp1250("Węzły sieci należy wstawiać w odległości min. ") +
+                                   FormatFloat("####0.##", wg.MinOdlegloscWezlow) + "cm");
+            return;
+        }
+    Wezly[n].X = nowy.X;
+    Wezly[n].Y = nowy.Y;
+    Wezly[n].Nazwa = nowy.Nazwa;
+    OznaczNieobliczone(n);
+    Form1->UstawTryb(TTrybEdycji::Brak);
+    Form1->PanelZEdit->hide();
+    Form1->PanelWsp->hide();
+    ProjektZmieniony = true;
+    Form1->Przerysuj();
+}
+
+void TWezlyOperacje::UsunWskazanyWezel()
+{
+    if (Form1->WskWezelUsun <= -1)
+        return;
+    if (LiczbaWezlow() > 0) {
+        ::UsunWezel(Form1->WskWezelUsun);
+        // The model recomputes the typed and structure totals; those read
+        // from a count need the junction's view of the count.
+        for (DaneRuchoplan& r : Ruchoplany)
+            if (!r.ZeStruktury && ZPomiaruRuchoplanu(r))
+                SumyZPomiaru(r);
+    }
+    Form1->UstawTryb(TTrybEdycji::Brak);
+    Form1->WskWezelUsun = -1;
+    ProjektZmieniony = true;
+    Form1->UstawPolecenia();
+    Form1->Przerysuj();
+}
+
+// ---- the window ----
+
+int32_t TWezlyOperacje::Wezel() const
+{
+    bool ok = false;
+    const int n = L_NrWezel->text().toInt(&ok);
+    return ok && JestIndeksem(n, Wezly) ? n : -1;
+}
+
+void TWezlyOperacje::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TWezlyOperacje::PokazTabelke()
+{
+    const bool t = RB_TabelkaWW->isChecked();
+    CB_PiszSume->setVisible(t);
+    CB_PiszStruk->setVisible(t);
+    CB_PiszZeraStruk->setVisible(t);
+}
+
+void TWezlyOperacje::FormShow()
+{
+    const int32_t n = Wezel();
+    if (n < 0)
+        return;
+    const DaneWezel& w = Wezly[n];
+    const QList<QWidget*> kontrolki = findChildren<QWidget*>();
+    for (QWidget* k : kontrolki)
+        k->blockSignals(true);
+    const char* m = "####0.0##";
+    UstawTekst(E_OpisWezla, w.Nazwa.str());
+    UstawLiczbe(E_WspX, m, w.X);
+    UstawLiczbe(E_wspY, m, w.Y);
+    UstawTekst(Tytul1, w.Tytul1.str());
+    UstawTekst(Tytul2, w.Tytul2.str());
+    UstawTekst(Tytul3, w.Tytul3.str());
+    UstawLiczbe(E_dx, "##0.0", w.TytulDx);
+    UstawLiczbe(E_dy, "##0.0", w.TytulDy);
+    CB_HTytul->setEditText(NaQString(FormatFloat("##0.0", w.TytulH)));
+    ZaznaczJeden({RB_lewy, RB_centrum, RB_prawy}, w.TytulWyrownanie == 'L'   ? RB_lewy
+                                                  : w.TytulWyrownanie == 'C' ? RB_centrum
+                                                  : w.TytulWyrownanie == 'P' ? RB_prawy
+                                                                             : nullptr);
+    CB_GrLinie->setEditText(NaQString(FormatFloat(m, w.GrLinie)));
+    Rozmiary->Wypelnij(w.RozmiaryLegendy, w.RozmiaryOpisow);
+    CB_RysujProcenty->setChecked(w.RysujProcenty);
+    CB_RysujOznaczenie->setChecked(w.RysujOznaczenie);
+    ZaznaczJeden({RB_Standard, RB_TylkoSuma, RB_TabelkaWW},
+                 w.TabelkaWW ? RB_TabelkaWW : w.TylkoSuma ? RB_TylkoSuma : RB_Standard);
+    CB_PiszSume->setChecked(w.PiszSume);
+    CB_PiszStruk->setChecked(w.PiszStruk);
+    CB_PiszZeraStruk->setChecked(w.PiszZeraStruk);
+    CB_Pisz0Zawrotki->setChecked(w.Rysuj0Zawrotki);
+    CB_Rysuj0Natezenia->setChecked(w.Rysuj0Natezenia);
+    CB_Globalne->setChecked(w.Globalne);
+    SLinie->UstawKolor(w.KolorLinii);
+    SWypel->UstawKolor(w.KolorWypelnien);
+    SOpisy->UstawKolor(w.KolorOpisow);
+    STytul->UstawKolor(w.KolorTytulow);
+    for (int i = 0; i < 4; ++i) {
+        CB_Rysuj[i]->setChecked(w.RysujPrzejscia[i]);
+        CB_Suma[i]->setChecked(w.SumujPrzejscia[i]);
+        UstawTekst(E_Nazwy[i], w.NazwyPrzejsc[i].str());
+        S_Przejscia[i]->UstawKolor(w.KoloryPrzejsc[i]);
+    }
+    for (int i = 0; i < 5; ++i)
+        UstawLiczbe(E_L[i], m, w.OdlegloscPrzejscia[i]);
+    CB_RysujLegPrzej->setChecked(w.LegendaPrzejsc);
+    CB_RysujLegStruk->setChecked(w.Struktura);
+    UstawLiczbe(E_LPdx, m, w.LegendaPrzejscX);
+    UstawLiczbe(E_LPdy, m, w.LegendaPrzejscY);
+    UstawLiczbe(E_LSdx, m, w.LegendaStrukturyX);
+    UstawLiczbe(E_LSdy, m, w.LegendaStrukturyY);
+    for (QWidget* k : kontrolki)
+        k->blockSignals(false);
+    PokazTabelke();
+    WlaczUstawieniaLokalne(!CB_Globalne->isChecked());
+}
+
+void TWezlyOperacje::ZapiszUstawieniaWezla()
+{
+    const int32_t n = Wezel();
+    if (n < 0)
+        return;
+    DaneWezel& w = Wezly[n];
+    w.Globalne = CB_Globalne->isChecked() ? 1 : 0;
+    Rozmiary->CzytajLegende(w.RozmiaryLegendy);
+    Rozmiary->CzytajOpisy(w.RozmiaryOpisow);
+    w.Tytul1 = Tekst(Tytul1);
+    w.Tytul2 = Tekst(Tytul2);
+    w.Tytul3 = Tekst(Tytul3);
+    w.TytulH = LiczbaLubDomyslna(CB_HTytul->lineEdit(), 1.0);
+    w.TytulDx = LiczbaLubDomyslna(E_dx, -5.0);
+    w.TytulDy = LiczbaLubDomyslna(E_dy, 12.0);
+    if (RB_lewy->isChecked())
+        w.TytulWyrownanie = 'L';
+    else if (RB_centrum->isChecked())
+        w.TytulWyrownanie = 'C';
+    else if (RB_prawy->isChecked())
+        w.TytulWyrownanie = 'P';
+    w.RysujProcenty = CB_RysujProcenty->isChecked();
+    w.RysujOznaczenie = CB_RysujOznaczenie->isChecked();
+    w.TylkoSuma = RB_TylkoSuma->isChecked();
+    w.TabelkaWW = RB_TabelkaWW->isChecked();
+    w.Rysuj0Zawrotki = CB_Pisz0Zawrotki->isChecked();
+    w.Rysuj0Natezenia = CB_Rysuj0Natezenia->isChecked();
+    w.PiszSume = CB_PiszSume->isChecked();
+    w.PiszStruk = CB_PiszStruk->isChecked();
+    w.PiszZeraStruk = CB_PiszZeraStruk->isChecked();
+    w.KolorLinii = SLinie->Kolor();
+    w.KolorWypelnien = SWypel->Kolor();
+    w.KolorOpisow = SOpisy->Kolor();
+    w.KolorTytulow = STytul->Kolor();
+    w.GrLinie = LiczbaLubDomyslna(CB_GrLinie->lineEdit(), 0.18);
+    w.X = LiczbaLubDomyslna(E_WspX, 10.0);
+    w.Y = LiczbaLubDomyslna(E_wspY, 14.0);
+    w.Nazwa = Tekst(E_OpisWezla);
+    for (int i = 0; i < 4; ++i) {
+        w.RysujPrzejscia[i] = CB_Rysuj[i]->isChecked();
+        w.SumujPrzejscia[i] = CB_Suma[i]->isChecked();
+        w.KoloryPrzejsc[i] = S_Przejscia[i]->Kolor();
+        w.NazwyPrzejsc[i] = Tekst(E_Nazwy[i]);
+    }
+    for (int i = 0; i < 5; ++i)
+        w.OdlegloscPrzejscia[i] = LiczbaLubDomyslna(E_L[i], 4.0);
+    w.LegendaPrzejsc = CB_RysujLegPrzej->isChecked();
+    w.Struktura = CB_RysujLegStruk->isChecked();
+    w.LegendaPrzejscX = LiczbaLubDomyslna(E_LPdx, -5.0);
+    w.LegendaPrzejscY = LiczbaLubDomyslna(E_LPdy, 5.0);
+    w.LegendaStrukturyX = LiczbaLubDomyslna(E_LSdx, -5.0);
+    w.LegendaStrukturyY = LiczbaLubDomyslna(E_LSdy, 5.0);
+    OznaczNieobliczone(n);
+}
+
+void TWezlyOperacje::B_PowrotClick()
+{
+    ZapiszUstawieniaWezla();
+    Form1->Przerysuj();
+    accept();
+}
+
+void TWezlyOperacje::B_PrzerysClick()
+{
+    ZapiszUstawieniaWezla();
+    Form1->Przerysuj();
+}
+
+void TWezlyOperacje::CB_GlobalneClick() { WlaczUstawieniaLokalne(!CB_Globalne->isChecked()); }
+
+void TWezlyOperacje::WlaczUstawieniaLokalne(bool wlacz)
+{
+    const TKontrolkiRozmiarow& r = *Rozmiary;
+    for (QWidget* k : std::initializer_list<QWidget*>{
+             r.E_sx, r.E_sy, r.E_sx_p, r.E_sx_z, r.E_Sx_d, r.E_Sy_d, r.E_gr, r.E_gr_d, r.E_gr_p, r.EO_sx, r.EO_sy,
+             r.EO_sx_d, r.EO_sy_d, r.EO_gr, r.EO_gr_d, r.EO_strz, r.EO_lOpis, CB_GrLinie, E_LPdx, E_LPdy,
+             CB_RysujLegPrzej})
+        k->setEnabled(wlacz);
+    for (int i = 0; i < 4; ++i) {
+        CB_Rysuj[i]->setEnabled(wlacz);
+        CB_Suma[i]->setEnabled(wlacz);
+        E_Nazwy[i]->setEnabled(wlacz);
+        S_Przejscia[i]->setEnabled(wlacz);
+    }
+    for (QLineEdit* e : E_L)
+        e->setEnabled(wlacz);
+}
+
+void TWezlyOperacje::ZmianaIPrzerysowanie()
+{
+    ProjektZmieniony = true;
+    ZapiszUstawieniaWezla();
+    Form1->Przerysuj();
+}
+
+void TWezlyOperacje::RB_TabelkaWWMouseUp()
+{
+    PokazTabelke();
+    ZmianaIPrzerysowanie();
+}
+
+void TWezlyOperacje::KrokPozycji(QLineEdit* pole, double krok)
+{
+    if (!KrokujPola({{krok, {pole}}}))
+        return;
+    ZmianaIPrzerysowanie();
+}
+
+void TWezlyOperacje::KsztaltClick(TKsztaltKoloru* ksztalt)
+{
+    if (!ksztalt->WybierzKolor())
+        return;
+    ZmianaIPrzerysowanie();
+}
+
+void TWezlyOperacje::BResetSzablonClick()
+{
+    Tytul1->clear();
+    Tytul2->clear();
+    Tytul3->clear();
+    E_dx->setText("-5");
+    E_dy->setText("12");
+    RB_lewy->setChecked(true);
+    CB_HTytul->setEditText("1");
+}
+
+void TWezlyOperacje::CB_PrzeswitClick()
+{
+    setWindowOpacity(CB_Przeswit->isChecked() ? SB_Blend->value() / 255.0 : 1.0);
+}
