@@ -1,5 +1,6 @@
 #include "drawing/WyjsciaPlotna.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -24,12 +25,26 @@ PunktXY PunktAzymutuP(float cx, float cy, float r, double t) { return {cx + r * 
 PunktXY PunktP(float cx, float cy, float r, double t) { return {cx + r * std::cos(t), cy - r * std::sin(t)}; }
 PunktXY PunktL(float cx, float cy, float r, double t) { return {cx + r * std::cos(t), cy + r * std::sin(t)}; }
 
+// What lies wholly off the canvas is left out before the painter sees it: a
+// zoomed-in sheet draws much of each diagram it touches outside the view.
+bool PozaPlotnem(const Plotno& p, PunktInt a, PunktInt b, int32_t grubosc)
+{
+    const int m = grubosc / 2 + 2;
+    return !p.ProstokatWidoczny(std::min(a.X, b.X) - m, std::min(a.Y, b.Y) - m, std::max(a.X, b.X) + m,
+                                std::max(a.Y, b.Y) + m);
+}
+
 }  // namespace
 
 void WyjsciePlotna::Linia(TKolor kolor, const std::string& /*warstwa*/, double x1, double y1, double x2, double y2,
                           double grubosc)
 {
-    LiniaNaPlotnie(*PlotnoWyjscia(), kolor, Grubosc(grubosc), Piksel(x1, y1), Piksel(x2, y2));
+    Plotno& p = *PlotnoWyjscia();
+    const PunktInt a = Piksel(x1, y1), b = Piksel(x2, y2);
+    const int32_t g = Grubosc(grubosc);
+    if (PozaPlotnem(p, a, b, g))
+        return;
+    LiniaNaPlotnie(p, kolor, g, a, b);
 }
 
 void WyjsciePlotna::Wielokat(std::span<const PunktXY> punkty, const int* stylPiora, TKolor kolorPiora,
@@ -40,14 +55,22 @@ void WyjsciePlotna::Wielokat(std::span<const PunktXY> punkty, const int* stylPio
     // The pixels of a polygon, in one buffer reused by every polygon.
     static std::vector<PunktInt> piksele;
     piksele.clear();
-    for (const PunktXY& p : punkty)
-        piksele.push_back(Piksel(p.X, p.Y));
+    PunktInt min = Piksel(punkty[0].X, punkty[0].Y), max = min;
+    for (const PunktXY& p : punkty) {
+        const PunktInt q = Piksel(p.X, p.Y);
+        min = {std::min(min.X, q.X), std::min(min.Y, q.Y)};
+        max = {std::max(max.X, q.X), std::max(max.Y, q.Y)};
+        piksele.push_back(q);
+    }
     Plotno& p = *PlotnoWyjscia();
+    const int32_t g = Grubosc(grubosc);
+    if (PozaPlotnem(p, min, max, g))
+        return;
     StylObrysu(p, stylPiora);
     p.UstawKolorPedzla(kolorWypelnienia);
     p.UstawStylPedzla(wypelniony ? StylPedzla::Pelny : StylPedzla::Pusty);
     p.UstawKolorPiora(kolorPiora);
-    p.UstawGruboscPiora(Grubosc(grubosc));
+    p.UstawGruboscPiora(g);
     p.Wielokat(piksele);
     PoObrysie(p, stylPiora);
 }
@@ -55,6 +78,10 @@ void WyjsciePlotna::Wielokat(std::span<const PunktXY> punkty, const int* stylPio
 void WyjsciePlotna::Luk(const LukRysunku& l, TKolor kolor, double grubosc, const std::string& warstwa)
 {
     if (l.odcinki <= 0)
+        return;
+    // An arc whose whole circle lies off the canvas needs no chords worked out.
+    if (std::isfinite(l.r) && PozaPlotnem(*PlotnoWyjscia(), Piksel(l.cx - std::fabs(l.r), l.cy - std::fabs(l.r)),
+                                          Piksel(l.cx + std::fabs(l.r), l.cy + std::fabs(l.r)), Grubosc(grubosc)))
         return;
     float poczatek = l.poczatek;
     float koniec = l.koniec;
@@ -111,6 +138,13 @@ void WyjscieEkranu::PoObrysie(Plotno& p, const int* styl)
 void WyjscieEkranu::Tekst(TekstRysunku& t, const std::string& /*warstwa*/)
 {
     Plotno& p = *PlotnoEkranu();
+    // However turned, a text stays within its length and height of its anchor.
+    const double zasieg = (SzerTekstuWekt(t.tekst, static_cast<float>(t.szerokoscZnaku)) + 2.0 * t.wysokosc) *
+                          1000.0 / Skala;
+    const PunktInt kotwica = Piksel(t.x, t.y);
+    const int r = NaPiksele(zasieg) + GruboscEkran(static_cast<float>(t.gruboscPiora));
+    if (!p.ProstokatWidoczny(kotwica.X - r, kotwica.Y - r, kotwica.X + r, kotwica.Y + r))
+        return;
     p.UstawKolorPiora(t.kolor);
     p.UstawGruboscPiora(GruboscEkran(static_cast<float>(t.gruboscPiora)));
     RysujTekstWektEkran(t.tekst, static_cast<float>(t.szerokoscZnaku), static_cast<float>(t.wysokosc),

@@ -1,5 +1,7 @@
 #include "platform/qt/Plotno.h"
 
+#include <algorithm>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -357,6 +359,16 @@ bool PlotnoQt::Zakoncz()
     if (!s_->malarz.isActive()) return true;
     s_->RysujOczekujace();
     return s_->malarz.end();
+}
+
+bool PlotnoQt::ProstokatWidoczny(int x1, int y1, int x2, int y2) const
+{
+    // Only a bitmap: a printer's file keeps what lies off the page as it always did.
+    const QPaintDevice* d = s_->urzadzenie;
+    if (d->devType() != QInternal::Image)
+        return true;
+    return std::max(x1, x2) >= 0 && std::max(y1, y2) >= 0 && std::min(x1, x2) < d->width() &&
+           std::min(y1, y2) < d->height();
 }
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }

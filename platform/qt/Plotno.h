@@ -60,6 +60,10 @@ public:
     // The font's cell height (ascent plus descent) in pixels.
     virtual void UstawWysokoscCzcionki(int piksele) = 0;
     virtual void UstawKolorCzcionki(TKolor kolor) = 0;
+
+    // Whether anything drawn inside the box (corners in any order) can reach
+    // the canvas; a drawing leaves out at once what cannot.
+    virtual bool ProstokatWidoczny(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) const { return true; }
 };
 
 // The canvas over QPainter. The painter is opened on the device when first
@@ -102,6 +106,7 @@ public:
     void UstawKrojCzcionki(const std::string& kroj) override;
     void UstawWysokoscCzcionki(int piksele) override;
     void UstawKolorCzcionki(TKolor kolor) override;
+    bool ProstokatWidoczny(int x1, int y1, int x2, int y2) const override;
 
     // Copies the rectangle zrodlo (x, y, width, height) of an image onto this
     // canvas at (x, y) with the same size.
