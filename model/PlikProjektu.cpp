@@ -533,6 +533,14 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
         return false;
     }
 
+    // The font the file names is loaded last, when nothing else can refuse
+    // the file: a refused file leaves the font as it was.
+    const std::string& czcionka = cel.wg.NazwaCzcionki.str();
+    if (czcionka != DomyslnaCzcionka && !WczytajCzcionkeONazwie(czcionka)) {
+        blad = c.KomunikatBledu("b\xB3\xB9" "d odczytu czcionki " + czcionka + ".");
+        return false;
+    }
+
     const std::string brakujace = UzupelnijBrakujaceDiagramy(cel);
     if (!brakujace.empty())
         uzupelnione = Utf8NaCp1250("W pliku ") + nazwaPliku +
@@ -549,13 +557,9 @@ bool OtworzProjekt(const std::string& nazwaPliku)
 {
     Projekt nowy = NowyDokument();
     std::string blad, uzupelnione;
-    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione)) {
-        // The settings a new project keeps stay as far as the file had set
-        // them, as when it was read into the current project.
-        wg = nowy.wg;
-        NastawySchowek = nowy.NastawySchowek;
+    // A refused file leaves nothing of itself: not its settings, not its font.
+    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione))
         return Odrzuc(blad);
-    }
 
     nowy.Plik = nazwaPliku;
     BiezacyProjekt = std::move(nowy);

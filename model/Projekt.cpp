@@ -178,6 +178,8 @@ void NowyProjekt()
 
     UstawArkuszZDrukarki();
     UstawNowyDokument(BiezacyProjekt);
+    // A new project draws in the default font, whatever the last one chose.
+    PrzywrocDomyslnaCzcionke();
 
     BiezacyWariant = -1;
     Okno().WyczyscWarianty();

@@ -8,19 +8,12 @@ namespace {
 constexpr const char* LiczbaA = "######0.00##";
 constexpr const char* LiczbaB = "####0.0##";
 
-// The font named in the file replaces the loaded one only when its file exists.
+// The font named in the file replaces the project's only when its file
+// exists in the program's folder; it is loaded when the project is adopted.
 void ZmienCzcionke(CzytnikProjektu& c, const std::string& nazwa)
 {
-    TUstawieniaGlobalne& u = c.Cel().wg;
-    if (nazwa == u.NazwaCzcionki.str())
-        return;
-    const std::string sciezka = PolaczSciezke(KatalogDane(), nazwa + "100.Lzs");
-    if (!PlikIstnieje(sciezka))
-        return;
-    if (WczytajCzcionkeRysunku && !WczytajCzcionkeRysunku(sciezka))
-        // "Błąd odczytu czcionki ..."
-        c.Blad("b\xB3\xB9" "d odczytu czcionki " + nazwa + ".");
-    u.NazwaCzcionki = nazwa;
+    if (NazwaCzcionkiPoprawna(nazwa) && PlikIstnieje(PolaczSciezke(KatalogDane(), nazwa + "100.Lzs")))
+        c.Cel().wg.NazwaCzcionki = nazwa;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "model/Ustawienia.h"
 
+#include "platform/KatalogProgramu.h"
+
 #include "model/Projekt.h"
 
 // "PIESI", "ROWERZYŚCI", "...", "..." in Windows-1250.
@@ -35,7 +37,7 @@ void UstawNastawyNowegoProjektu(Projekt& p)
     u.MinPojazd = 50;
     u.MaxSzer = 3.0f;
     u.Pojazd100 = 1.0f;
-    u.NazwaCzcionki = "Roman";
+    u.NazwaCzcionki = DomyslnaCzcionka;
     u.PrzejMaxSzer = 0.5f;
     u.Przej100 = 1.0f;
     u.SkalaPrzejscAuto = 1;
@@ -59,3 +61,36 @@ void UstawNastawyNowegoProjektu(Projekt& p)
     p.RozmiaryOpisow = TRozmiaryOpisow{};
 }
 TWczytajCzcionke WczytajCzcionkeRysunku = nullptr;
+
+namespace {
+// The font in the drawing's glyph table; "" when a failed load left it unknown.
+std::string wczytanaCzcionka = DomyslnaCzcionka;
+}  // namespace
+
+bool WczytajCzcionkeONazwie(const std::string& nazwa)
+{
+    if (!WczytajCzcionkeRysunku)
+        return true;
+    if (!WczytajCzcionkeRysunku(PolaczSciezke(KatalogDane(), nazwa + "100.Lzs"))) {
+        wczytanaCzcionka.clear();
+        return false;
+    }
+    wczytanaCzcionka = nazwa;
+    return true;
+}
+
+void PrzywrocDomyslnaCzcionke()
+{
+    if (wczytanaCzcionka != DomyslnaCzcionka)
+        WczytajCzcionkeONazwie(DomyslnaCzcionka);
+}
+
+bool NazwaCzcionkiPoprawna(std::string_view nazwa)
+{
+    if (nazwa.empty() || nazwa.size() > 64 || nazwa.find("..") != std::string_view::npos)
+        return false;
+    for (char c : nazwa)
+        if (static_cast<unsigned char>(c) < 32 || c == '/' || c == '\\' || c == ':')
+            return false;
+    return true;
+}

@@ -154,10 +154,23 @@ constexpr std::array<TKolor, 4> DomyslneKoloryPrzejsc{KolorCzerwony, KolorGranat
 
 // Loads a stroke-font file into the drawing's glyph table; installed by the
 // drawing layer; the path is Windows-1250 like every path of the program.
-// False on an I/O error. While none is installed, reading a
-// project only takes the font's name.
+// False on an I/O error. While none is installed, reading a project only
+// takes the font's name.
 using TWczytajCzcionke = bool (*)(const std::string& sciezka);
 extern TWczytajCzcionke WczytajCzcionkeRysunku;
+
+// The font of a new project, loaded at start.
+inline constexpr const char* DomyslnaCzcionka = "Roman";
+// Whether a font name from a file names a file in the program's "Dane"
+// folder: no path, no parent folder, no control character.
+bool NazwaCzcionkiPoprawna(std::string_view nazwa);
+// Loads the font of that name ("Dane/<name>100.Lzs") through the hook and
+// remembers it as the loaded one; false when it cannot be read (the glyphs
+// loaded before stay). The project that is adopted, and only it, sets the
+// drawing's font: an opened file's, the default for a new project.
+bool WczytajCzcionkeONazwie(const std::string& nazwa);
+// Loads the default font again unless it is the one loaded.
+void PrzywrocDomyslnaCzcionke();
 
 struct Projekt;
 

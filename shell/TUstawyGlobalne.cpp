@@ -306,7 +306,7 @@ void TUstawyGlobalne::FormCreate()
 bool TUstawyGlobalne::WczytajCzcionke(const QString& nazwa)
 {
     const std::string plik = PolaczSciezke(KatalogDane(), ZQString(nazwa + KoncowkaCzcionki));
-    if (!PlikIstnieje(plik) || !::WczytajCzcionke(plik, Czcionka).empty())
+    if (!PlikIstnieje(plik) || !WczytajCzcionkeONazwie(ZQString(nazwa)))
         return false;
     wg.NazwaCzcionki = ZQString(nazwa);
     return true;
