@@ -1,25 +1,36 @@
 #!/usr/bin/env bash
-# Builds the project-reader fuzz target with clang (libFuzzer, AddressSanitizer,
+# Builds a reader's fuzz target with clang (libFuzzer, AddressSanitizer,
 # UndefinedBehaviorSanitizer) and runs it on our corpus.
-#   fuzz/build_and_run.sh [seconds=30] [build folder=build-fuzz]
-# A crash, hang or sanitizer report fails the script; the input is kept in
-# the build folder as crash-*, timeout-* or leak-*.
+#   fuzz/build_and_run.sh [seconds=30] [build folder=build-fuzz] [target=projekt]
+# Targets: projekt (the ".rup" reader), pomiar (".pom"), ustawienia (".upm"),
+# prognoza (".pgz"). A crash, hang or sanitizer report fails the script; the
+# input is kept in the build folder as crash-*, timeout-* or leak-*.
 set -euo pipefail
 ZRODLA="$(cd "$(dirname "$0")/.." && pwd)"
 SEKUNDY="${1:-30}"
 WYJSCIE="${2:-$ZRODLA/build-fuzz}"
-mkdir -p "$WYJSCIE/korpus"
+CEL="${3:-projekt}"
 CXX="${CXX_FUZZ:-clang++}"
-PROGRAM="$WYJSCIE/fuzz_projekt"
+WERSJA="$(sed -n 's/^project(Kartogram VERSION \([0-9.]*\).*/\1/p' "$ZRODLA/CMakeLists.txt")"
+PROGRAM="$WYJSCIE/fuzz_$CEL"
 
-ZRODLA_CPP=("$ZRODLA"/base/*.cpp "$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp
-            "$ZRODLA/fuzz/fuzz_projekt.cpp")
+ZRODLA_CPP=("$ZRODLA"/base/*.cpp "$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp)
+DEFINICJE=()
+case "$CEL" in
+  projekt) ZRODLA_CPP+=("$ZRODLA/fuzz/fuzz_projekt.cpp"); KORPUS="$ZRODLA/fuzz/korpus" ;;
+  pomiar | ustawienia | prognoza)
+    ZRODLA_CPP+=("$ZRODLA/counts/PlikiPomiarow.cpp" "$ZRODLA/fuzz/fuzz_pliki_pomiarow.cpp")
+    DEFINICJE=("-DKG_FUZZ_${CEL^^}")
+    KORPUS="$ZRODLA/fuzz/korpus_$CEL" ;;
+  *) echo "unknown target $CEL" >&2; exit 2 ;;
+esac
+mkdir -p "$WYJSCIE/korpus_$CEL"
 # Rebuild only when a source is newer than the program.
 if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "$ZRODLA"/model/*.h "$ZRODLA"/drawing/*.h \
-      "$ZRODLA"/platform/*.h -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then
+      "$ZRODLA"/platform/*.h "$ZRODLA"/counts/*.h "$ZRODLA"/base/*.h -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then
   "$CXX" -std=c++20 -g -O1 -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$ZRODLA" "${ZRODLA_CPP[@]}" -o "$PROGRAM"
+    -DKG_WERSJA="\"$WERSJA\"" "${DEFINICJE[@]}" -I"$ZRODLA" "${ZRODLA_CPP[@]}" -o "$PROGRAM"
 fi
 
 # The corpus grows in the build folder; the seeds in the repository stay as they are.
@@ -27,4 +38,4 @@ cd "$WYJSCIE"
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 ASAN_OPTIONS=detect_leaks=1 \
   "$PROGRAM" -max_total_time="$SEKUNDY" -timeout=10 -rss_limit_mb=2048 -max_len=200000 \
-  -print_final_stats=1 korpus "$ZRODLA/fuzz/korpus"
+  -print_final_stats=1 "korpus_$CEL" "$KORPUS"
