@@ -145,6 +145,8 @@ void CzytajTabele(Skaner& s, std::array<int32_t, N>& t)
 
 }  // namespace
 
+DanePomiar BiezacyPomiar;
+
 std::string NazwaBezKatalogu(const std::string& sciezka)
 {
     const auto i = sciezka.find_last_of("\\/:");

@@ -28,6 +28,9 @@ struct NaglowekPomiaru {
 
 // ---------------------------------------------------------------- "*.pom"
 
+// The count the count editor works on.
+extern DanePomiar BiezacyPomiar;
+
 // The 667 lines of a count file saved at the given moment.
 std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu);
 // Saves with the system clock's date and time as the moment of saving; the

@@ -66,13 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
             Przerwij("a count read did not read again to the same lines");
     }
 #elif defined(KG_FUZZ_USTAWIENIA)
-    UstawieniaPomiaru u;
+    // The window reads over a filled grid.
+    UstawieniaPomiaru u = WbudowaneKlasyPojazdow();
     bool przejscia = false;
     const bool ok = CzytajLinieUstawien(linie, "fuzz.upm", u, przejscia, blad);
     Sprawdz(ok, blad);
     if (ok) {
         const auto zapis = LiniePlikuUstawien(u);
-        UstawieniaPomiaru r;
+        UstawieniaPomiaru r = WbudowaneKlasyPojazdow();
         if (!CzytajLinieUstawien(zapis, "fuzz.upm", r, przejscia, blad) || LiniePlikuUstawien(r) != zapis)
             Przerwij("settings read did not read again to the same lines");
     }

@@ -5,6 +5,7 @@
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
+#include "counts/Pytanie.h"
 
 namespace {
 template <class T>
@@ -32,6 +33,8 @@ void UtworzOkna()
     InfoOProgramie = new TInfoOProgramie(Form1);
     KopiujSchowek = new TKopiujSchowek(Form1);
     PytanieTakNieKasuj = new TPytanieTakNieKasuj(Form1);
+    // The count windows ask through the shared question window.
+    UstawPytanieOkien([](const QString& pytanie, bool zKasuj) { return PytanieTakNieKasuj->Zapytaj(pytanie, zKasuj); });
     PomiaryRuchu = new TPomiaryRuchu(Form1);
     NatezeniaTabela = new TNatezeniaTabela(Form1);
     PojazdyTabela = new TPojazdyTabela(Form1);
@@ -45,6 +48,7 @@ void ZniszczOkna()
     if (!Form1)
         return;
     Form1->FormDestroy();
+    UstawPytanieOkien(nullptr);
     UstawOkno(nullptr);
     // The other windows are the main window's children.
     Usun(Form1);

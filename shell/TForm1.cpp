@@ -19,6 +19,7 @@
 
 #include "base/Teksty.h"
 #include "base/Wersja.h"
+#include "counts/TPomiaryRuchu.h"
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
@@ -280,6 +281,7 @@ void TForm1::PolaczPolecenia()
     polacz(BNowy, &TForm1::BNowyClick);
     polacz(MNowy, &TForm1::BNowyClick);
     polacz(BOtworz, &TForm1::BOtworzClick);
+    polacz(ToolButton2, &TForm1::ToolButton2Click);
     polacz(MOtworz, &TForm1::BOtworzClick);
     polacz(TB_Zapisz, &TForm1::TB_ZapiszClick);
     polacz(M_Zapisz, &TForm1::TB_ZapiszClick);
@@ -304,7 +306,7 @@ void TForm1::PolaczPolecenia()
 
     // Commands whose windows and modes come later.
     for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_Geometria, TB_Dane, TB_UstawieniaLokalne, TB_UstawGlowne,
-                       ToolButton2, TB_DodajRupl, TB_DodajRond, TB_UsunWezel, TB_PrzesunWezel, TB_DodajWariant,
+                       TB_DodajRupl, TB_DodajRond, TB_UsunWezel, TB_PrzesunWezel, TB_DodajWariant,
                        TB_EdycjaWariantow, TB_WstawOpis, TB_WstawBlok, M_WstawBlok, M_ZmienBlok, M_UsunBlok,
                        M_DodajOpis, M_ZmienOpis, M_UsunOpis, mUstawieniaGlobalne, mUstawieniaLokalne, mGeometria,
                        mDaneEdycja, Przesu1, Okno1, Wszystko1, Powiksz1, Pomniejsz1}) {
@@ -451,6 +453,12 @@ void TForm1::Rezygnuj1Click()
 }
 
 void TForm1::Oprogramie1Click() { InfoOProgramie->exec(); }
+
+void TForm1::ToolButton2Click()
+{
+    PomiaryRuchu->UstawKontrolkiPomiaru();
+    PomiaryRuchu->exec();
+}
 
 void TForm1::Instrukcjapdf1Click() { OtworzDokument(NaQString(PolaczSciezke(KatalogInstrukcja(), "Instrukcja.pdf"))); }
 

@@ -107,6 +107,7 @@ public:
     void Ustawieniadrukarki1Click();
     void Oprogramie1Click();
     void Instrukcjapdf1Click();
+    void ToolButton2Click();    // the count editor
     void Koniec1Click();
     void OstatniProjektClick(int nr);
     void BB_NextClick();
