@@ -31,9 +31,10 @@ std::string LiniaRamki(int odstep, const std::string& tekst)
     return l + "*";
 }
 
-// The key scan of the three readers: a line is compared with the keys in
-// their order, and a key's last value line takes the place of the line in the
-// comparisons that follow. Every value line must be in the file.
+// The key scan of the three readers: each line is compared with the keys;
+// a key's value lines are taken as values only, never as keys, so that any
+// text the writer puts there reads back (a description line that reads
+// like a key included). Every value line must be in the file.
 class Skaner {
 public:
     Skaner(std::vector<std::string> linie, const std::string& nazwaPliku) : c_(std::move(linie), nazwaPliku) {}
@@ -247,51 +248,51 @@ bool CzytajLiniePomiaru(std::vector<std::string> linie, const std::string& nazwa
             };
             if (jest(KDataOstEdycja))
                 m.DataOstEdycja = s.Data(false);
-            if (jest(KGodzOstEdycja))
+            else if (jest(KGodzOstEdycja))
                 m.GodzOstEdycja = s.Data(true);
-            if (jest(KDataPomiaru))
+            else if (jest(KDataPomiaru))
                 m.DataPomiaru = s.Data(false);
-            if (jest(KGodzPomiaru))
+            else if (jest(KGodzPomiaru))
                 m.GodzPomiaru = s.Data(true);
-            if (jest(KCzasPomiaru))
+            else if (jest(KCzasPomiaru))
                 m.CzasPomiaru = s.Calkowita();
-            if (jest(KLokalizacja))
+            else if (jest(KLokalizacja))
                 m.Lokalizacja = s.Tekst();
-            if (jest(KSekcja))
+            else if (jest(KSekcja))
                 m.Sekcja = s.Tekst();
-            if (jest(KOpis2Linie)) {
+            else if (jest(KOpis2Linie)) {
                 m.Opis2Linie[0] = s.Tekst();
                 m.Opis2Linie[1] = s.Tekst();
             }
-            if (jest(KTypWezla))
+            else if (jest(KTypWezla))
                 m.TypWezla = s.Tekst();
-            if (jest(KMaxJest))
+            else if (jest(KMaxJest))
                 m.MaxJest = s.Calkowita();
-            if (jest(KWlotJest))
+            else if (jest(KWlotJest))
                 for (uint8_t& j : m.WlotJest)
                     j = s.Tekst() == "true";
-            if (jest(KRysujZawrotki))
+            else if (jest(KRysujZawrotki))
                 m.RysujZawrotki = s.Tekst() == "true";
-            if (jest(KPojazdy))
+            else if (jest(KPojazdy))
                 for (int c = 0; c < KlasPojazdow; ++c) {
                     m.NazwaPojazdu[c] = s.Tekst();
                     m.OznPojazdu[c] = s.Tekst();
                     m.WspPojazdu[c] = s.Rzeczywista();
                 }
-            if (jest(KNatezeniaPojazdow))
+            else if (jest(KNatezeniaPojazdow))
                 for (auto& wiersz : m.NatezeniaPojazdow)
                     CzytajTabele(s, wiersz);
-            if (jest(KSumyPojazdow))
+            else if (jest(KSumyPojazdow))
                 CzytajTabele(s, m.NatezeniaPojazdowSumy);
-            if (jest(KPrzejscia))
+            else if (jest(KPrzejscia))
                 for (int k = 0; k < KategoriiPrzejsc; ++k) {
                     m.NazwaPrzejscia[k] = s.Tekst();
                     m.OznPrzejscia[k] = s.Tekst();
                 }
-            if (jest(KNatezeniaPrzejsc))
+            else if (jest(KNatezeniaPrzejsc))
                 for (auto& wiersz : m.NatezeniaPrzejsc)
                     CzytajTabele(s, wiersz);
-            if (jest(KSumyPrzejsc))
+            else if (jest(KSumyPrzejsc))
                 CzytajTabele(s, m.NatezeniaPrzejscSumy);
         }
     } catch (const BladPliku& b) {
@@ -325,15 +326,15 @@ bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::
             s.Nastepna();
             if (s.Ostatnia() == KDataOstEdycja)
                 h.DataOstEdycja = s.Data(false);
-            if (s.Ostatnia() == KGodzOstEdycja)
+            else if (s.Ostatnia() == KGodzOstEdycja)
                 h.GodzOstEdycja = s.Data(true);
-            if (s.Ostatnia() == KDataPomiaru)
+            else if (s.Ostatnia() == KDataPomiaru)
                 h.DataPomiaru = s.Data(false);
-            if (s.Ostatnia() == KLokalizacja)
+            else if (s.Ostatnia() == KLokalizacja)
                 h.Lokalizacja = s.Tekst();
-            if (s.Ostatnia() == KSekcja)
+            else if (s.Ostatnia() == KSekcja)
                 h.Sekcja = s.Tekst();
-            if (s.Ostatnia() == KTypWezla)
+            else if (s.Ostatnia() == KTypWezla)
                 h.TypWezla = s.Tekst();
         }
     } catch (const BladPliku& b) {
@@ -433,8 +434,7 @@ bool CzytajLinieUstawien(std::vector<std::string> linie, const std::string& nazw
                     if (!SprobujTekstNaLiczbe(PoprawSeparator(n.Wsp[c]), x))
                         s.Blad("współczynnik pojazdu nr " + std::to_string(c + 1) + " nie jest liczbą.");
                 }
-            }
-            if (s.Ostatnia() == KUstawPrzejscia) {
+            } else if (s.Ostatnia() == KUstawPrzejscia) {
                 klucz = przejscia = true;
                 for (int k = 0; k < KategoriiPrzejsc; ++k) {
                     n.NazwaPrzejscia[k] = s.Tekst();
@@ -510,14 +510,12 @@ bool CzytajLiniePrognozy(std::vector<std::string> linie, const std::string& nazw
             if (s.Ostatnia() == KTrybPrognoza) {
                 klucz = true;
                 n.TrybPrognoza = s.Tekst() == "True";
-            }
-            if (s.Ostatnia() == KPrognozaPojazdy) {
+            } else if (s.Ostatnia() == KPrognozaPojazdy) {
                 klucz = true;
                 for (auto& grupa : n.PrognozaPojazdy)
                     for (auto& komorka : grupa)
                         komorka = s.Tekst();
-            }
-            if (s.Ostatnia() == KPrognozaPrzejscia) {
+            } else if (s.Ostatnia() == KPrognozaPrzejscia) {
                 klucz = true;
                 for (auto& grupa : n.PrognozaPrzejscia)
                     for (auto& komorka : grupa)

@@ -137,6 +137,22 @@ TEST_F(PlikiTest, CzytnikPomiaruKolejnoscGrupSeparatorIWielkoscLiter)
     EXPECT_EQ(n.Lokalizacja.size(), 255u);
 }
 
+TEST_F(PlikiTest, TekstJakKluczCzytanyJakoWartosc)
+{
+    // A text the writer puts among the values reads back as a value, also
+    // when it reads like a key of a later group.
+    DanePomiar m = PrzykladowyPomiar();
+    m.Lokalizacja = "__________Sekcja";
+    m.Opis2Linie[1] = "__________NatezeniaPrzejscSumy";
+    DanePomiar r;
+    std::string blad;
+    ASSERT_TRUE(CzytajLiniePomiaru(LiniePlikuPomiaru(m, 0.0, 0.0), "k.pom", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.Lokalizacja, m.Lokalizacja);
+    EXPECT_EQ(r.Sekcja, m.Sekcja);
+    EXPECT_EQ(r.Opis2Linie, m.Opis2Linie);
+    EXPECT_EQ(r.NatezeniaPrzejscSumy, m.NatezeniaPrzejscSumy);
+}
+
 TEST_F(PlikiTest, ZlyPlikPomiaruOdrzuconyZNazwaILinia)
 {
     const DanePomiar m = PrzykladowyPomiar();
