@@ -10,6 +10,7 @@
 #include "counts/PlikiPomiarow.h"
 #include "counts/Potoki.h"
 #include "counts/Raporty.h"
+#include "counts/SchematWlotu.h"
 #include "model/Prognoza.h"
 #include "model/Projekt.h"
 #include "platform/PlikTekstowy.h"
@@ -237,6 +238,42 @@ TEST_F(ListaTest, FiltryTypuDatyINazwy)
     EXPECT_EQ(ListaPomiarow(katalog, f, dzis, blad), (std::vector<std::string>{"a"}));
     EXPECT_NE(blad.find("e.pom, linia 2"), std::string::npos) << Cp1250NaUtf8(blad);
     EXPECT_TRUE(ListaPomiarow(katalog + "/brak", f, dzis, blad).empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SchematTest, StrzalkiWlotuWschodniegoIRondo)
+{
+    DanePomiar p;
+    // The east inlet's three movements on the line y = 216 of a 220 x 220
+    // sketch, turned about the centre to the right side: the left turn's
+    // anchor (35, 216) goes to (216, 185); its first outline point (-30, 0)
+    // x 0.7, turned by a - pi = pi/2 about the anchor, is (216, 164).
+    auto s = SchematWlotu(p, 1, 220, 220);
+    ASSERT_EQ(s.size(), 3u);
+    EXPECT_EQ(s[0].punkty.size(), 9u) << "a turn arrow";
+    EXPECT_EQ(s[0].punkty[0], (PunktInt{216, 164}));
+    EXPECT_EQ(s[1].punkty.size(), 7u) << "straight on";
+    EXPECT_EQ(s[0].kolor, KolorRGB(128, 128, 128));
+    // One movement stands in the middle; U-turns add their arrow.
+    p.WlotJest = {1, 1, 0, 0};
+    p.RysujZawrotki = 1;
+    s = SchematWlotu(p, 2, 220, 220);
+    ASSERT_EQ(s.size(), 2u);
+    EXPECT_EQ(s[1].punkty.size(), 11u);
+    EXPECT_EQ(KolumnyWlotu(p, 2).front().naglowek, " LS") << "north to east, the only exit present";
+
+    p.TypWezla = "R01";
+    p.MaxJest = 5;
+    s = SchematWlotu(p, 2, 220, 220);
+    ASSERT_EQ(s.size(), 2u + 5 * 2);
+    EXPECT_EQ(s[0].promien, 60);
+    EXPECT_EQ(s[2].tekst, "1");
+    EXPECT_EQ(s[2].srodek, (PunktInt{182, 110})) << "inlet 1 to the right of the ring";
+    EXPECT_FALSE(s[3].wypelniony) << "another inlet: outlined";
+    EXPECT_TRUE(s[5].wypelniony) << "the inlet shown";
 }
 
 }  // namespace
