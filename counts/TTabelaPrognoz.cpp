@@ -241,6 +241,9 @@ void TTabelaPrognoz::B_ZapisUstawPojazdClick()
 
 void TTabelaPrognoz::B_WprowadzClick()
 {
+    // A cell still being typed in is a change too.
+    SG_Przejscia->Zatwierdz();
+    SG_Pojazdy->Zatwierdz();
     if (!PrognozaZmieniona) {
         accept();
         return;

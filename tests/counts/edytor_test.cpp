@@ -215,10 +215,13 @@ TEST_F(EdytorTest, TabelaWlotuFlagaZmianIKolumny)
     WOknie([] {
         EXPECT_EQ(NatezeniaTabela->SG_Tabela->columnCount(), 4);
         EXPECT_EQ(NatezeniaTabela->SG_Tabela->horizontalHeaderItem(2)->text(), " WP");
-        // Typed but never committed by a key: "Wprowadź" takes it as typed.
-        NatezeniaTabela->SG_Tabela->blockSignals(true);
-        NatezeniaTabela->SG_Tabela->item(0, 3)->setText("6");
-        NatezeniaTabela->SG_Tabela->blockSignals(false);
+        // Typed into the cell's editor, never committed: "Wprowadź" takes it as typed.
+        TSiatka* s = NatezeniaTabela->SG_Tabela;
+        s->setCurrentCell(0, 3);
+        s->editItem(s->item(0, 3));
+        QLineEdit* edytor = s->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(edytor, nullptr);
+        edytor->setText("6");
         NatezeniaTabela->B_WprowadzClick();
     });
     BiezacyPomiar.PomiarZmieniony = 0;
