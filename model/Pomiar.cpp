@@ -79,6 +79,15 @@ void DzisIteraz(TDataCzas& dzis, TDataCzas& teraz)
 
 }  // namespace
 
+void UstawDomyslnaPrognoze(DanePrognoza& p)
+{
+    p.TrybPrognoza = 1;
+    for (auto& wiersz : p.PrognozaPojazdy)
+        wiersz.fill("");
+    for (auto& wiersz : p.PrognozaPrzejscia)
+        wiersz.fill("");
+}
+
 std::string UstawDomyslnyPomiar(DanePomiar& p)
 {
     const std::string sciezka = KatalogPomiarow + "/Ustawienia/domyslne.upm";

@@ -59,6 +59,8 @@ extern std::vector<DanePomiar>& Pomiary;
 extern std::vector<DaneWspolczynniki>& Wspolczynniki;
 extern std::vector<DanePrognoza>& Prognozy;
 
+// A forecast of no cells, for all inlets together.
+void UstawDomyslnaPrognoze(DanePrognoza& p);
 // Vehicle classes and crossing categories from the default count settings
 // file (the built-in table without it), then the header defaults and zeroed
 // tables. Returns "" or the Polish message of a factor that is no number.

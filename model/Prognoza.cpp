@@ -2,6 +2,7 @@
 #include "model/Prognoza.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -11,32 +12,58 @@
 
 namespace {
 
-int32_t NaInt32(double x)
+int32_t NaInt32(long double x)
 {
     if (!(x == x))
         return 0;
-    return static_cast<int32_t>(std::clamp(x, static_cast<double>(std::numeric_limits<int32_t>::min()),
-                                           static_cast<double>(std::numeric_limits<int32_t>::max())));
+    return static_cast<int32_t>(std::clamp(x, static_cast<long double>(std::numeric_limits<int32_t>::min()),
+                                           static_cast<long double>(std::numeric_limits<int32_t>::max())));
 }
 
 }  // namespace
 
+KomorkaPrognozy RozbierzKomorkePrognozy(std::string_view komorka)
+{
+    KomorkaPrognozy k;
+    k.tekst = UsunSpacje(komorka);
+    if (k.tekst.empty())
+        return k;
+    const auto znak = k.tekst.find('%');
+    if (znak != std::string::npos) {
+        k.procentowa = true;
+        std::string reszta = k.tekst;
+        reszta.erase(znak, 1);
+        double p = 0.0;
+        if (SprobujTekstNaLiczbe(PoprawSeparator(reszta), p) && std::fabs(p) <= std::numeric_limits<float>::max()) {
+            k.rodzaj = KomorkaPrognozy::Rodzaj::Procent;
+            k.procent = static_cast<float>(p);
+        } else {
+            k.rodzaj = KomorkaPrognozy::Rodzaj::Bledna;
+        }
+        return k;
+    }
+    k.rodzaj = SprobujTekstNaCalkowita(k.tekst, k.przyrost) ? KomorkaPrognozy::Rodzaj::Przyrost
+                                                             : KomorkaPrognozy::Rodzaj::Bledna;
+    return k;
+}
+
 int32_t ZastosujPrognoze(int32_t n, std::string_view komorka)
 {
-    if (komorka.size() < 2)
+    const KomorkaPrognozy k = RozbierzKomorkePrognozy(komorka);
+    // A single character (a lone digit too) leaves the volume as it is.
+    if (k.tekst.size() < 2)
         return n;
-    const auto procent = komorka.find('%');
-    if (procent != std::string_view::npos) {
-        std::string reszta(komorka);
-        reszta.erase(procent, 1);
-        double p = 0.0;
-        if (!SprobujTekstNaLiczbe(PoprawSeparator(reszta), p))
-            return n;
-        const double wynik = static_cast<double>(n) + static_cast<double>(n) * p / 100.0;
-        return NaInt32(static_cast<double>(Zaokraglij(std::clamp(wynik, -4.0e18, 4.0e18))));
+    switch (k.rodzaj) {
+    case KomorkaPrognozy::Rodzaj::Procent: {
+        // The percentage is a single; the product is formed in extended
+        // precision and only the added part is rounded, half to even.
+        const long double dodatek = static_cast<long double>(n) * (static_cast<long double>(k.procent) / 100.0L);
+        const long double ograniczony = std::clamp(dodatek, -4.0e18L, 4.0e18L);
+        return NaInt32(static_cast<long double>(n) + static_cast<long double>(std::llrint(ograniczony)));
     }
-    int64_t przyrost = 0;
-    if (!SprobujTekstNaCalkowita(komorka, przyrost))
+    case KomorkaPrognozy::Rodzaj::Przyrost:
+        return NaInt32(static_cast<long double>(n) + static_cast<long double>(k.przyrost));
+    default:
         return n;
-    return NaInt32(static_cast<double>(n) + static_cast<double>(przyrost));
+    }
 }

@@ -1,33 +1,38 @@
 #!/usr/bin/env bash
-# Checks the folder order: each folder includes only the folders to its right
-# in "app shell roundabout junction drawing model platform base" (the
-# roundabouts stand at the junction's level and may share its code), and no
-# diagram code names an output flag.
+# Checks the folder order: each folder includes only itself and the folders
+# below it in
+#   app > shell > roundabout, counts, junction_forms > junction > drawing > model > platform > base
+# (the folders of one level do not include one another), keeps Qt out of the
+# plain code, and finds no output flag named in diagram code.
 set -u
 cd "$(dirname "$0")/.."
-kolejnosc=(app shell roundabout junction drawing model platform base)
+poziomy=("app" "shell" "roundabout counts junction_forms" "junction" "drawing" "model" "platform" "base")
 bledy=0
-for ((i = 0; i < ${#kolejnosc[@]}; ++i)); do
-    folder=${kolejnosc[i]}
-    dozwolone=("$folder" "${kolejnosc[@]:i+1}")
-    while IFS= read -r wiersz; do
-        cel=${wiersz#*#include \"}
-        cel=${cel%%/*}
-        ok=0
-        for d in "${dozwolone[@]}"; do [[ $cel == "$d" ]] && ok=1; done
-        if ((!ok)); then
-            echo "$wiersz: $folder/ includes $cel/"
-            bledy=1
-        fi
-    done < <(grep -rnE '#include "[a-z_]+/' "$folder" --include='*.cpp' --include='*.h')
+for ((i = 0; i < ${#poziomy[@]}; ++i)); do
+    ponizej=$(printf '%s ' "${poziomy[@]:i+1}")
+    for folder in ${poziomy[i]}; do
+        [ -d "$folder" ] || continue
+        while IFS= read -r wiersz; do
+            cel=${wiersz#*#include \"}
+            cel=${cel%%/*}
+            if [[ $cel != "$folder" && " $ponizej" != *" $cel "* ]]; then
+                echo "$wiersz: $folder/ includes $cel/"
+                bledy=1
+            fi
+        done < <(grep -rnE '#include "[a-z_]+/' "$folder" --include='*.cpp' --include='*.h')
+    done
 done
-# Qt stays out of the plain folders.
-if grep -rnE '#include <Q' base model platform/*.h platform/*.cpp; then
-    echo "Qt in a plain folder"
+# Qt stays out of the plain code: the model and its files, the computations.
+czyste=(base model platform/*.h platform/*.cpp
+        junction/{Komunikaty,ObliczRuchoplan,Relacje,SkalePaskow,UstawieniaRysunku,WlotyPomiaru,Zaokraglenia}.*
+        roundabout/GeometriaRonda.*
+        counts/{PlikiPomiarow,Potoki,Raporty,ListaPomiarow,SchematWlotu}.*)
+if grep -rnE '#include <Q' "${czyste[@]}" 2>/dev/null; then
+    echo "Qt in plain code"
     bledy=1
 fi
 if grep -rnwE 'WyjscieDxf|WyjscieEkran|WyjscieDrukarka' junction roundabout; then
-    echo "an output flag named in the junction engine"
+    echo "an output flag named in diagram code"
     bledy=1
 fi
 exit $bledy

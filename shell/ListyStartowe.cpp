@@ -9,6 +9,7 @@
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "drawing/Tekst.h"
+#include "counts/PlikiPomiarow.h"
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
@@ -75,6 +76,9 @@ void TForm1::FormCreate()
     KatalogUstawien = KatalogPomiarow + "/Ustawienia";
 
     CzytajListeKatalogow();
+    const std::string bladKatalogow = UtworzKatalogiPomiarow();
+    if (!bladKatalogow.empty())
+        PokazBlad(bladKatalogow);
 }
 
 void TForm1::CzytajListeKatalogow()

@@ -2,6 +2,7 @@
 
 #include "model/OknoGlowne.h"
 #include "shell/InfoOProgramie.h"
+#include "counts/Pytanie.h"
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
@@ -35,6 +36,8 @@ void UtworzOkna()
     InfoOProgramie = new TInfoOProgramie(Form1);
     KopiujSchowek = new TKopiujSchowek(Form1);
     PytanieTakNieKasuj = new TPytanieTakNieKasuj(Form1);
+    // The count windows ask through the shared question window.
+    UstawPytanieOkien([](const QString& pytanie, bool zKasuj) { return PytanieTakNieKasuj->Zapytaj(pytanie, zKasuj); });
     PomiaryRuchu = new TPomiaryRuchu(Form1);
     NatezeniaTabela = new TNatezeniaTabela(Form1);
     PojazdyTabela = new TPojazdyTabela(Form1);
@@ -48,6 +51,7 @@ void ZniszczOkna()
     if (!Form1)
         return;
     Form1->FormDestroy();
+    UstawPytanieOkien(nullptr);
     UstawOkno(nullptr);
     // The other windows are the main window's children.
     Usun(Form1);

@@ -6,6 +6,9 @@
 
 #include <QDialog>
 
+// The count and forecast windows are real; their globals come with them.
+#include "counts/OknaPomiarow.h"
+
 class TOknoZastepcze : public QDialog {
     Q_OBJECT
 public:
@@ -27,11 +30,5 @@ KG_OKNO_ZASTEPCZE(TUstawSuwak, UstawSuwak, "Suwak")
 KG_OKNO_ZASTEPCZE(TWstawBlok, WstawBlok, "Wstaw blok")
 KG_OKNO_ZASTEPCZE(TEdycjaOpisy, EdycjaOpisy, "Opis")
 KG_OKNO_ZASTEPCZE(TKopiujSchowek, KopiujSchowek, "Kopiuj do schowka")
-KG_OKNO_ZASTEPCZE(TPomiaryRuchu, PomiaryRuchu, "Pomiary ruchu")
-KG_OKNO_ZASTEPCZE(TNatezeniaTabela, NatezeniaTabela, "Natężenia")
-KG_OKNO_ZASTEPCZE(TPojazdyTabela, PojazdyTabela, "Pojazdy")
-KG_OKNO_ZASTEPCZE(TOpenPomiar, OpenPomiar, "Pomiary")
-KG_OKNO_ZASTEPCZE(TTabelaPrognoz, TabelaPrognoz, "Prognoza")
-KG_OKNO_ZASTEPCZE(TOpis, Opis, "Raport")
 
 #undef KG_OKNO_ZASTEPCZE

@@ -19,6 +19,7 @@
 
 #include "base/Teksty.h"
 #include "base/Wersja.h"
+#include "counts/TPomiaryRuchu.h"
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
@@ -280,6 +281,7 @@ void TForm1::PolaczPolecenia()
     polacz(BNowy, &TForm1::BNowyClick);
     polacz(MNowy, &TForm1::BNowyClick);
     polacz(BOtworz, &TForm1::BOtworzClick);
+    polacz(ToolButton2, &TForm1::ToolButton2Click);
     polacz(MOtworz, &TForm1::BOtworzClick);
     polacz(TB_Zapisz, &TForm1::TB_ZapiszClick);
     polacz(M_Zapisz, &TForm1::TB_ZapiszClick);
@@ -330,9 +332,8 @@ void TForm1::PolaczPolecenia()
 
     // Commands whose windows and modes come later (the data and geometry
     // modes pick their node already).
-    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_Geometria, TB_Dane, ToolButton2, TB_WstawOpis, TB_WstawBlok,
-                       M_WstawBlok, M_ZmienBlok, M_UsunBlok, M_DodajOpis, M_ZmienOpis, M_UsunOpis, mGeometria,
-                       mDaneEdycja}) {
+    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_Geometria, TB_Dane, TB_WstawOpis, TB_WstawBlok, M_WstawBlok,
+                       M_ZmienBlok, M_UsunBlok, M_DodajOpis, M_ZmienOpis, M_UsunOpis, mGeometria, mDaneEdycja}) {
         a->setProperty("kg_pozniej", true);
         a->setEnabled(false);
     }
@@ -469,6 +470,12 @@ void TForm1::Rezygnuj1Click()
 }
 
 void TForm1::Oprogramie1Click() { InfoOProgramie->exec(); }
+
+void TForm1::ToolButton2Click()
+{
+    PomiaryRuchu->UstawKontrolkiPomiaru();
+    PomiaryRuchu->exec();
+}
 
 void TForm1::Instrukcjapdf1Click() { OtworzDokument(NaQString(PolaczSciezke(KatalogInstrukcja(), "Instrukcja.pdf"))); }
 

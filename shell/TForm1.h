@@ -146,6 +146,7 @@ public:
     void Ustawieniadrukarki1Click();
     void Oprogramie1Click();
     void Instrukcjapdf1Click();
+    void ToolButton2Click();    // the count editor
     void Koniec1Click();
     void OstatniProjektClick(int nr);
     void BB_NextClick();

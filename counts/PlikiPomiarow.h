@@ -1,0 +1,86 @@
+#pragma once
+// The count file "*.pom", the count settings file "*.upm" and the forecast
+// file "*.pgz": writers and readers. Plain C++, no window.
+//
+// Files are Windows-1250 lines ending in CR LF; every list or value follows
+// a key line of ten underscores and the key, and the readers take the groups
+// in any order. A reader refuses a malformed file with a message naming the
+// file and the line ("Błąd w pliku <file>, linia <n>: ...") and leaves the
+// record it was given as it was; writers go through the safe save, so the
+// old file survives a failed write.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Pomiar.h"
+#include "base/Typy.h"
+
+// The header keys of a count file, read for the lists and filters.
+struct NaglowekPomiaru {
+    KrotkiTekst<255> Lokalizacja;
+    KrotkiTekst<255> Sekcja;
+    TDataCzas DataOstEdycja = 0.0;
+    TDataCzas DataPomiaru = 0.0;
+    TDataCzas GodzOstEdycja = 0.0;
+    KrotkiTekst<3> TypWezla;
+};
+
+// ---------------------------------------------------------------- "*.pom"
+
+// The count the count editor works on.
+extern DanePomiar BiezacyPomiar;
+
+// The 667 lines of a count file saved at the given moment.
+std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu);
+// Saves with the system clock's date and time as the moment of saving; the
+// record's own last-edit fields stay as they are.
+bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad);
+// Reads the file over `p` (groups missing from the file keep their fields)
+// and sets NazwaPliku to the file's name without folder.
+bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad);
+bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad);
+// The same from lines already read; `nazwaPliku` names the file in messages.
+bool CzytajLiniePomiaru(std::vector<std::string> linie, const std::string& nazwaPliku, DanePomiar& p, std::string& blad);
+
+// The file name after the last "\", "/" or ":".
+std::string NazwaBezKatalogu(const std::string& sciezka);
+
+// ---------------------------------------------------------------- "*.upm"
+
+// The vehicle classes and crossing categories as texts, as the settings
+// window shows them (factors as typed).
+struct UstawieniaPomiaru {
+    std::array<std::string, KlasPojazdow> Nazwa{};
+    std::array<std::string, KlasPojazdow> Ozn{};
+    std::array<std::string, KlasPojazdow> Wsp{};
+    std::array<std::string, KategoriiPrzejsc> NazwaPrzejscia{};
+    std::array<std::string, KategoriiPrzejsc> OznPrzejscia{};
+    friend bool operator==(const UstawieniaPomiaru&, const UstawieniaPomiaru&) = default;
+};
+
+// The classes of a count as the window shows them (factors "#0.0#").
+UstawieniaPomiaru UstawieniaZPomiaru(const DanePomiar& p);
+// The built-in class table (the crossing texts left empty).
+UstawieniaPomiaru WbudowaneKlasyPojazdow();
+
+std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u);
+bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad);
+// A factor that is no number refuses the file. The crossing texts are set
+// only when the file holds their group (`zPrzejsciami` tells).
+bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad);
+bool CzytajLinieUstawien(std::vector<std::string> linie, const std::string& nazwaPliku, UstawieniaPomiaru& u,
+                         bool& zPrzejsciami, std::string& blad);
+
+// ---------------------------------------------------------------- "*.pgz"
+
+std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p);
+bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad);
+// Replaces `p` whole: groups missing from the file come back empty.
+bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad);
+bool CzytajLiniePrognozy(std::vector<std::string> linie, const std::string& nazwaPliku, DanePrognoza& p,
+                         std::string& blad);
+
+// The folders of counts, forecasts and count settings, made when missing;
+// "" or the message of the folder that could not be made.
+std::string UtworzKatalogiPomiarow();

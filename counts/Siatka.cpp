@@ -1,0 +1,47 @@
+#include "counts/Siatka.h"
+
+#include <QHeaderView>
+
+#include "platform/qt/Kodowanie_qt.h"
+
+TSiatka::TSiatka(const char* nazwa, int wierszy, QWidget* rodzic) : QTableWidget(wierszy, 0, rodzic)
+{
+    setObjectName(nazwa);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(20);
+}
+
+std::string TSiatka::Komorka(int kolumna, int wiersz) const
+{
+    const QTableWidgetItem* i = item(wiersz - 1, kolumna);
+    return i ? ZQString(i->text()) : std::string();
+}
+
+void TSiatka::UstawKomorke(int kolumna, int wiersz, const std::string& tekst, bool stala)
+{
+    QTableWidgetItem* i = item(wiersz - 1, kolumna);
+    if (!i) {
+        i = new QTableWidgetItem;
+        setItem(wiersz - 1, kolumna, i);
+    }
+    i->setText(NaQString(tekst));
+    if (stala)
+        i->setFlags(i->flags() & ~Qt::ItemIsEditable);
+}
+
+void TSiatka::Zatwierdz()
+{
+    // Moving the current cell away commits and closes its editor.
+    if (state() == QAbstractItemView::EditingState)
+        setCurrentIndex(QModelIndex());
+}
+
+void TSiatka::UstawSzerokosci(const std::vector<int>& szerokosci, int zapas)
+{
+    int suma = 0;
+    for (int k = 0; k < static_cast<int>(szerokosci.size()) && k < columnCount(); ++k) {
+        setColumnWidth(k, szerokosci[static_cast<std::size_t>(k)]);
+        suma += szerokosci[static_cast<std::size_t>(k)];
+    }
+    setFixedWidth(suma + zapas);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// A string grid as the count windows use it: cells addressed as (column,
+// row) with row 1 the first row under the header, texts in Windows-1250.
+
+#include <QTableWidget>
+#include <string>
+
+class TSiatka : public QTableWidget {
+    Q_OBJECT
+public:
+    TSiatka(const char* nazwa, int wierszy, QWidget* rodzic);
+
+    std::string Komorka(int kolumna, int wiersz) const;
+    // Fixed cells (the row number and name columns) cannot be edited.
+    void UstawKomorke(int kolumna, int wiersz, const std::string& tekst, bool stala = false);
+    // A cell still being typed in is taken as typed.
+    void Zatwierdz();
+    // Column widths, and the grid made `zapas` pixels wider than its columns.
+    void UstawSzerokosci(const std::vector<int>& szerokosci, int zapas);
+};

@@ -1,0 +1,253 @@
+#include "counts/TPojazdyTabela.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "counts/Siatka.h"
+#include "counts/Pytanie.h"
+#include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+
+TPojazdyTabela* PojazdyTabela = nullptr;
+const char* const FiltrUstawien = "Pliki ustawien pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
+
+namespace {
+std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }
+}  // namespace
+
+TPojazdyTabela::TPojazdyTabela(QWidget* rodzic) : QDialog(rodzic)
+{
+    setObjectName("PojazdyTabela");
+    setWindowTitle(QString::fromUtf8("Tabela pojazdów"));
+    setModal(true);
+
+    SG_Tabela = new TSiatka("SG_Tabela", KlasPojazdow, this);
+    SG_Tabela->setColumnCount(4);
+    SG_Tabela->setHorizontalHeaderLabels({"Lp", "  Opis", QString::fromUtf8(" Skrót"), " Wsp"});
+    SG_Tabela->UstawSzerokosci({25, 160, 60, 60}, 24);
+    for (int r = 1; r <= KlasPojazdow; ++r)
+        SG_Tabela->UstawKomorke(0, r, std::to_string(r), true);
+    connect(SG_Tabela, &QTableWidget::itemChanged, this, &TPojazdyTabela::Zmieniono);
+
+    auto* przejscia = new QGroupBox(QString::fromUtf8("Przejścia"), this);
+    auto* siatkaPrzejsc = new QGridLayout(przejscia);
+    for (int k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k + 1);
+        siatkaPrzejsc->addWidget(new QLabel(QString::fromUtf8("Przejście ") + QString::fromStdString(n) + "...........", przejscia), k, 0);
+        E_PrzejOpis[k] = new QLineEdit(przejscia);
+        E_PrzejOpis[k]->setObjectName(QString::fromStdString("E_PrzejOpis" + n));
+        E_PrzejOzn[k] = new QLineEdit(przejscia);
+        E_PrzejOzn[k]->setObjectName(QString::fromStdString("E_PrzejOzn" + n));
+        E_PrzejOzn[k]->setMaximumWidth(50);
+        siatkaPrzejsc->addWidget(E_PrzejOpis[k], k, 1);
+        siatkaPrzejsc->addWidget(E_PrzejOzn[k], k, 2);
+        connect(E_PrzejOpis[k], &QLineEdit::textEdited, this, &TPojazdyTabela::Zmieniono);
+        connect(E_PrzejOzn[k], &QLineEdit::textEdited, this, &TPojazdyTabela::Zmieniono);
+    }
+    const char* opisy[] = {"PIESI", "ROWERZYŚCI", "...", "..."};
+    const char* ozn[] = {"pie", "row", "...", "..."};
+    for (int k = 0; k < 4; ++k) {
+        E_PrzejOpis[k]->setText(QString::fromUtf8(opisy[k]));
+        E_PrzejOzn[k]->setText(QString::fromUtf8(ozn[k]));
+    }
+
+    auto przycisk = [this](const char* nazwa, const char* tekst, void (TPojazdyTabela::*obsluga)()) {
+        auto* b = new QPushButton(QString::fromUtf8(tekst), this);
+        b->setObjectName(nazwa);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, obsluga);
+        return b;
+    };
+    B_Wprowadz = przycisk("B_Wprowadz", "Wprowadź", &TPojazdyTabela::B_WprowadzClick);
+    B_Rezygnuj = przycisk("B_Rezygnuj", "Rezygnuj", &TPojazdyTabela::B_RezygnujClick);
+    B_OdczytUstawPojazd = przycisk("B_OdczytUstawPojazd", "Wczytaj", &TPojazdyTabela::B_OdczytUstawPojazdClick);
+    B_ZapisUstawPojazd = przycisk("B_ZapisUstawPojazd", "Zapisz", &TPojazdyTabela::B_ZapisUstawPojazdClick);
+    Button3 = przycisk("Button3", "Wstaw domyślne", &TPojazdyTabela::Button3Click);
+
+    auto* prawa = new QVBoxLayout;
+    prawa->addWidget(przejscia);
+    prawa->addWidget(B_OdczytUstawPojazd);
+    prawa->addWidget(B_ZapisUstawPojazd);
+    prawa->addWidget(Button3);
+    prawa->addStretch();
+    prawa->addWidget(B_Wprowadz);
+    prawa->addWidget(B_Rezygnuj);
+    auto* uklad = new QHBoxLayout(this);
+    uklad->addWidget(SG_Tabela);
+    uklad->addLayout(prawa);
+    resize(SG_Tabela->width() + 420, 480);
+}
+
+void TPojazdyTabela::showEvent(QShowEvent* e)
+{
+    PokazUstawienia();
+    QDialog::showEvent(e);
+}
+
+void TPojazdyTabela::Zmieniono() { BiezacyPomiar.PomiarZmieniony = 1; }
+
+void TPojazdyTabela::PokazUstawienia() { UstawKontrolki(UstawieniaZPomiaru(BiezacyPomiar), true); }
+
+UstawieniaPomiaru TPojazdyTabela::Ustawienia() const
+{
+    UstawieniaPomiaru u;
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        u.Nazwa[static_cast<std::size_t>(r - 1)] = SG_Tabela->Komorka(1, r);
+        u.Ozn[static_cast<std::size_t>(r - 1)] = SG_Tabela->Komorka(2, r);
+        u.Wsp[static_cast<std::size_t>(r - 1)] = SG_Tabela->Komorka(3, r);
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+        u.NazwaPrzejscia[k] = ZQString(E_PrzejOpis[k]->text());
+        u.OznPrzejscia[k] = ZQString(E_PrzejOzn[k]->text());
+    }
+    return u;
+}
+
+void TPojazdyTabela::UstawKontrolki(const UstawieniaPomiaru& u, bool zPrzejsciami)
+{
+    const QSignalBlocker blokada(SG_Tabela);
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        SG_Tabela->UstawKomorke(1, r, u.Nazwa[static_cast<std::size_t>(r - 1)]);
+        SG_Tabela->UstawKomorke(2, r, u.Ozn[static_cast<std::size_t>(r - 1)]);
+        SG_Tabela->UstawKomorke(3, r, u.Wsp[static_cast<std::size_t>(r - 1)]);
+    }
+    if (zPrzejsciami)
+        for (std::size_t k = 0; k < 4; ++k) {
+            E_PrzejOpis[k]->setText(NaQString(u.NazwaPrzejscia[k]));
+            E_PrzejOzn[k]->setText(NaQString(u.OznPrzejscia[k]));
+        }
+}
+
+bool TPojazdyTabela::CzytajUstawieniaPomiaru(const std::string& sciezka)
+{
+    UstawieniaPomiaru u = Ustawienia();
+    bool przejscia = false;
+    std::string blad;
+    if (!CzytajPlikUstawien(sciezka, u, przejscia, blad)) {
+        Dialogi().Blad(blad);
+        return false;
+    }
+    UstawKontrolki(u, przejscia);
+    return true;
+}
+
+bool TPojazdyTabela::ZapiszUstawieniaPomiaru(const std::string& sciezka)
+{
+    std::string blad;
+    if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad)) {
+        Dialogi().Blad(blad);
+        return false;
+    }
+    return true;
+}
+
+WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
+{
+    SG_Tabela->Zatwierdz();
+    WynikSprawdzenia w;
+    auto blad = [&w](const std::string& k) { w.komunikat = k; };
+    for (int r = 1; r <= KlasPojazdow; ++r)
+        if (SG_Tabela->Komorka(1, r).size() < 2)
+            blad(PL("Wymagany opis z min. 2 znaków (poz. ") + std::to_string(r) + ").");
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        const std::size_t n = SG_Tabela->Komorka(2, r).size();
+        if (n < 1 || n > 3)
+            blad(PL("Wymagany skrót z min. 1 znak i nie większy niż 3 znaki (poz. ") + std::to_string(r) + ").");
+    }
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        const std::string wsp = PoprawSeparator(SG_Tabela->Komorka(3, r));
+        {
+            const QSignalBlocker blokada(SG_Tabela);
+            SG_Tabela->UstawKomorke(3, r, wsp);
+        }
+        double x = 0.0;
+        if (!SprobujTekstNaLiczbe(wsp, x) || std::fabs(x) > std::numeric_limits<float>::max())
+            blad(PL("Współczynnik musi być liczbą (poz. ") + std::to_string(r) + ").");
+    }
+    for (int k = 0; k < 4; ++k)
+        if (ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text()).size() < 3)
+            blad(PL("Wymagany opis przejsc z min. 3 znaków (poz. ") + std::to_string(k + 1) + ")");
+    for (int k = 0; k < 4; ++k) {
+        const std::size_t n = ZQString(E_PrzejOzn[static_cast<std::size_t>(k)]->text()).size();
+        if (n < 2 || n > 3)
+            blad(PL("Wymagane ozn przejsc 2-3 znaki (poz. ") + std::to_string(k + 1) + ")");
+    }
+    w.ok = w.komunikat.size() < 4;
+    return w;
+}
+
+void TPojazdyTabela::WprowadzUstawieniaPomiaru()
+{
+    const UstawieniaPomiaru u = Ustawienia();
+    DanePomiar& p = BiezacyPomiar;
+    const DanePomiar przed = p;
+    for (std::size_t c = 0; c < KlasPojazdow; ++c) {
+        p.NazwaPojazdu[c] = u.Nazwa[c];
+        p.OznPojazdu[c] = u.Ozn[c];
+        p.WspPojazdu[c] = TekstNaLiczbeS(u.Wsp[c], 0.0);
+    }
+    for (std::size_t k = 0; k < 4; ++k) {
+        p.NazwaPrzejscia[k] = u.NazwaPrzejscia[k];
+        p.OznPrzejscia[k] = u.OznPrzejscia[k];
+    }
+    // Classes loaded from a file or the defaults are a change as much as typed ones.
+    if (p.NazwaPojazdu != przed.NazwaPojazdu || p.OznPojazdu != przed.OznPojazdu || p.WspPojazdu != przed.WspPojazdu ||
+        p.NazwaPrzejscia != przed.NazwaPrzejscia || p.OznPrzejscia != przed.OznPrzejscia)
+        p.PomiarZmieniony = 1;
+}
+
+void TPojazdyTabela::B_WprowadzClick()
+{
+    const WynikSprawdzenia w = SprawdzUstawieniaPomiaru();
+    if (!w.ok) {
+        Dialogi().Ostrzezenie(w.komunikat);
+        return;
+    }
+    WprowadzUstawieniaPomiaru();
+    accept();
+}
+
+void TPojazdyTabela::B_RezygnujClick() { reject(); }
+
+void TPojazdyTabela::B_OdczytUstawPojazdClick()
+{
+    const std::string sciezka = Dialogi().OtworzPlik("Wczytaj ustawienia pomiaru", FiltrUstawien, KatalogUstawien);
+    if (!sciezka.empty())
+        CzytajUstawieniaPomiaru(sciezka);
+}
+
+void TPojazdyTabela::B_ZapisUstawPojazdClick()
+{
+    const WynikSprawdzenia w = SprawdzUstawieniaPomiaru();
+    if (!w.ok) {
+        Dialogi().Ostrzezenie(w.komunikat);
+        return;
+    }
+    const std::string sciezka = Dialogi().ZapiszPlik("Zapisz ustawienia pomiaru", FiltrUstawien, KatalogUstawien, "", "upm");
+    if (sciezka.empty())
+        return;
+    if (PlikIstnieje(sciezka) && !NadpisacPlik(sciezka))
+        return;
+    ZapiszUstawieniaPomiaru(sciezka);
+}
+
+void TPojazdyTabela::Button3Click()
+{
+    const std::string domyslne = KatalogPomiarow + "/Ustawienia/domyslne.upm";
+    if (PlikIstnieje(domyslne))
+        CzytajUstawieniaPomiaru(domyslne);
+    else
+        UstawKontrolki(WbudowaneKlasyPojazdow(), false);
+}

@@ -1,0 +1,280 @@
+// The count, count settings and forecast files: exact lines, a round trip,
+// byte-for-byte rewriting and the refusal of malformed files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "counts/PlikiPomiarow.h"
+#include "model/Projekt.h"
+
+namespace {
+
+std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }
+
+class PlikiTest : public ::testing::Test {
+protected:
+    std::string katalog;
+    void SetUp() override
+    {
+        UstawSeparatorDziesietny('.');
+        katalog = std::filesystem::temp_directory_path() / ("kg_pliki_" + std::to_string(::getpid()) + "_" +
+                                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(katalog);
+    }
+    void TearDown() override { std::filesystem::remove_all(katalog); }
+    std::string Sciezka(const std::string& n) const { return katalog + "/" + n; }
+    static std::string Bajty(const std::string& sciezka)
+    {
+        std::ifstream f(sciezka, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    static void Zapisz(const std::string& sciezka, const std::string& bajty)
+    {
+        std::ofstream f(sciezka, std::ios::binary);
+        f << bajty;
+    }
+};
+
+DanePomiar PrzykladowyPomiar()
+{
+    DanePomiar m;
+    m.DataPomiaru = KodujDate(2026, 3, 4), m.GodzPomiaru = KodujCzas(7, 15, 0), m.CzasPomiaru = 45;
+    m.Lokalizacja = PL("Rondo Grunwaldzkie – wschód"), m.Sekcja = "S12", m.Opis2Linie = {"pierwsza", "druga"};
+    m.TypWezla = "J01", m.MaxJest = 4, m.WlotJest = {1, 0, 1, 1}, m.RysujZawrotki = 1;
+    for (int c = 0; c < KlasPojazdow; ++c)
+        m.NazwaPojazdu[c] = "klasa" + std::to_string(c + 1), m.OznPojazdu[c] = "k" + std::to_string(c),
+        m.WspPojazdu[c] = 1.0f;
+    m.WspPojazdu[1] = 1.25f, m.WspPojazdu[2] = 2.5f;
+    m.NazwaPrzejscia = {"Piesi", PL("Rowerzyści"), "...", "..."}, m.OznPrzejscia = {"Pie", "Row", "...", "..."};
+    m.NatezeniaPojazdow[0] = {1, 2, 3, 4, 5}, m.NatezeniaPojazdow[99] = {-6, 7, 8, 9, 10};
+    m.NatezeniaPojazdowSumy = {15, 0, 0, 0, 38};
+    m.NatezeniaPrzejsc[0] = {1, 2, 3, 4, 5, 6, 7, 8}, m.NatezeniaPrzejsc[4][7] = 44;
+    m.NatezeniaPrzejscSumy = {36, 0, 0, 0, 44};
+    return m;
+}
+
+TEST_F(PlikiTest, PlikPomiaruLiniaPoLinii)
+{
+    const auto l = LiniePlikuPomiaru(PrzykladowyPomiar(), KodujDate(2026, 3, 5), KodujCzas(9, 8, 7));
+    ASSERT_EQ(l.size(), 667u);
+    for (int i : {0, 1, 2, 3})
+        EXPECT_EQ(l[static_cast<std::size_t>(i)].size(), 69u) << "banner line " << i + 1;
+    EXPECT_EQ(l[1], "*                  POMIAR   1.0.0.                                  *");
+    EXPECT_EQ(l[2].substr(0, 12), "*           ");
+    const std::vector<std::pair<int, std::string>> oczekiwane = {
+        {5, ""}, {6, "__________DataOstEdycja"}, {7, "2026-03-05"}, {8, "__________GodzOstEdycja"}, {9, "09:08:07"},
+        {10, ""}, {11, "__________DataPomiaru"}, {12, "2026-03-04"}, {14, "07:15:00"}, {15, "__________CzasPomiaru[m]"},
+        {16, "45"}, {19, PL("Rondo Grunwaldzkie – wschód")}, {21, "S12"}, {23, "pierwsza"}, {24, "druga"}, {25, ""},
+        {26, "__________TypWezla"}, {27, "J01"}, {29, "4"}, {31, "true"}, {32, "false"}, {35, "__________RysujZawrotki"},
+        {36, "true"}, {37, ""}, {38, "__________OpisOznWspPojazdow"}, {39, "klasa1"}, {40, "k0"}, {41, "1.0"},
+        {44, "1.25"}, {47, "2.5"}, {99, ""}, {100, "__________NatezeniaPojazdow"}, {101, "1"}, {105, "5"},
+        {596, "-6"}, {600, "10"}, {601, ""}, {602, "__________NatezeniaPojazdowSumy"}, {603, "15"}, {607, "38"},
+        {608, ""}, {609, "__________OpisOznPrzejsc"}, {612, PL("Rowerzyści")}, {619, "__________NatezeniaPrzejsc"},
+        {620, "1"}, {659, "44"}, {660, ""}, {661, "__________NatezeniaPrzejscSumy"}, {662, "36"}, {666, "44"}, {667, ""}};
+    for (const auto& [nr, tekst] : oczekiwane)
+        EXPECT_EQ(l[static_cast<std::size_t>(nr - 1)], tekst) << "line " << nr;
+}
+
+TEST_F(PlikiTest, PomiarZapisanyCzytanyIZapisanyPonownieBajtWBajt)
+{
+    const DanePomiar m = PrzykladowyPomiar();
+    std::string blad;
+    ASSERT_TRUE(ZapiszPlikPomiaru(Sciezka("a.pom"), m, blad)) << blad;
+    const std::string bajty = Bajty(Sciezka("a.pom"));
+    EXPECT_EQ(bajty.substr(0, 71), std::string(69, '*') + "\r\n");
+    EXPECT_EQ(std::count(bajty.begin(), bajty.end(), '\n'), 667);
+
+    DanePomiar r;
+    ASSERT_TRUE(CzytajPlikPomiaru(Sciezka("a.pom"), r, blad)) << blad;
+    EXPECT_EQ(r.NazwaPliku.str(), "a.pom");
+    EXPECT_EQ(r.Lokalizacja, m.Lokalizacja);
+    EXPECT_EQ(r.Opis2Linie, m.Opis2Linie);
+    EXPECT_EQ(r.DataPomiaru, m.DataPomiaru);
+    EXPECT_EQ(r.GodzPomiaru, m.GodzPomiaru);
+    EXPECT_EQ(r.WlotJest, m.WlotJest);
+    EXPECT_EQ(r.WspPojazdu, m.WspPojazdu);
+    EXPECT_EQ(r.NatezeniaPojazdow, m.NatezeniaPojazdow);
+    EXPECT_EQ(r.NatezeniaPrzejsc, m.NatezeniaPrzejsc);
+    EXPECT_EQ(r.NatezeniaPrzejscSumy, m.NatezeniaPrzejscSumy);
+    EXPECT_GT(r.DataOstEdycja, KodujDate(2026, 1, 1)) << "the moment of saving";
+
+    // Written again at the moment it holds, it gives the same bytes.
+    std::string obraz;
+    for (const auto& l : LiniePlikuPomiaru(r, r.DataOstEdycja, r.GodzOstEdycja))
+        obraz += l + "\r\n";
+    EXPECT_EQ(obraz, bajty);
+}
+
+TEST_F(PlikiTest, CzytnikPomiaruKolejnoscGrupSeparatorIWielkoscLiter)
+{
+    // Groups in another order, extra lines, "," as separator, "True" capitalised.
+    Zapisz(Sciezka("b.pom"), "smiec\r\n__________WlotJest\r\ntrue\r\nTrue\r\nfalse\r\ntrue\r\n\r\n"
+                            "__________OpisOznWspPojazdow\r\n" +
+                                [] {
+                                    std::string s;
+                                    for (int c = 0; c < 20; ++c)
+                                        s += "n\r\nk\r\n1,75\r\n";
+                                    return s;
+                                }() +
+                                "__________Lokalizacja\r\n" + std::string(300, 'x') + "\r\n");
+    DanePomiar r;
+    r.Sekcja = "zostaje";
+    std::string blad;
+    ASSERT_TRUE(CzytajPlikPomiaru(Sciezka("b.pom"), r, blad)) << blad;
+    EXPECT_EQ(r.WlotJest, (std::array<uint8_t, 4>{1, 0, 0, 1}));
+    EXPECT_EQ(r.WspPojazdu[7], 1.75f);
+    EXPECT_EQ(r.Lokalizacja.size(), 255u);
+    EXPECT_EQ(r.Sekcja.str(), "zostaje") << "a missing group keeps its fields";
+
+    NaglowekPomiaru n;
+    ASSERT_TRUE(CzytajNaglowekPomiaru(Sciezka("b.pom"), n, blad));
+    EXPECT_EQ(n.Lokalizacja.size(), 255u);
+}
+
+TEST_F(PlikiTest, TekstJakKluczCzytanyJakoWartosc)
+{
+    // A text the writer puts among the values reads back as a value, also
+    // when it reads like a key of a later group.
+    DanePomiar m = PrzykladowyPomiar();
+    m.Lokalizacja = "__________Sekcja";
+    m.Opis2Linie[1] = "__________NatezeniaPrzejscSumy";
+    DanePomiar r;
+    std::string blad;
+    ASSERT_TRUE(CzytajLiniePomiaru(LiniePlikuPomiaru(m, 0.0, 0.0), "k.pom", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.Lokalizacja, m.Lokalizacja);
+    EXPECT_EQ(r.Sekcja, m.Sekcja);
+    EXPECT_EQ(r.Opis2Linie, m.Opis2Linie);
+    EXPECT_EQ(r.NatezeniaPrzejscSumy, m.NatezeniaPrzejscSumy);
+}
+
+TEST_F(PlikiTest, ZlyPlikPomiaruOdrzuconyZNazwaILinia)
+{
+    const DanePomiar m = PrzykladowyPomiar();
+    auto l = LiniePlikuPomiaru(m, KodujDate(2026, 3, 5), KodujCzas(9, 8, 7));
+    const std::vector<std::pair<std::size_t, std::string>> psucia = {
+        {12, "2026-02-30"}, {16, "sześć"}, {44, "x"}, {300, "1.5"}, {14, "25:00:00"}};
+    for (const auto& [nr, zle] : psucia) {
+        auto z = l;
+        z[nr - 1] = zle;
+        DanePomiar r = m;
+        r.Lokalizacja = "przed";
+        std::string blad;
+        EXPECT_FALSE(CzytajLiniePomiaru(z, "C:/p/zly.pom", r, blad)) << nr;
+        EXPECT_NE(blad.find("zly.pom, linia " + std::to_string(nr) + ":"), std::string::npos) << Cp1250NaUtf8(blad);
+        EXPECT_EQ(r.Lokalizacja.str(), "przed") << "the record stays as it was";
+    }
+    // Cut inside a group, and a file without any key.
+    std::string blad;
+    DanePomiar r;
+    EXPECT_FALSE(CzytajLiniePomiaru({l.begin(), l.begin() + 200}, "ucięty.pom", r, blad));
+    EXPECT_NE(blad.find("linia 201"), std::string::npos) << Cp1250NaUtf8(blad);
+    EXPECT_FALSE(CzytajLiniePomiaru({"jakiś tekst"}, "obcy.pom", r, blad));
+    EXPECT_NE(blad.find("obcy.pom"), std::string::npos);
+    EXPECT_FALSE(CzytajPlikPomiaru(Sciezka("brak.pom"), r, blad));
+}
+
+TEST_F(PlikiTest, PlikUstawienLiniaPoLiniiIZPrzecinkiem)
+{
+    UstawieniaPomiaru u = WbudowaneKlasyPojazdow();
+    u.NazwaPrzejscia = {"PIESI", PL("ROWERZYŚCI"), "...", "..."};
+    u.OznPrzejscia = {"pie", "row", "...", "..."};
+    u.Wsp[1] = "1,5";
+    const auto l = LiniePlikuUstawien(u);
+    ASSERT_EQ(l.size(), 77u);
+    EXPECT_EQ(l[1], PL("*         Ustawienia Pojazdów/Przejsc POMIAR 1.0.0.                 *"));
+    EXPECT_EQ(l[5], "__________UstawOznWspPojazdow");
+    EXPECT_EQ(l[6], "Osobowe");
+    EXPECT_EQ(l[11], "1,5") << "the factor as typed";
+    EXPECT_EQ(l[63], PL("Zaprzęgowe"));
+    EXPECT_EQ(l[66], "");
+    EXPECT_EQ(l[67], "__________UstawOznPrzejsc");
+    EXPECT_EQ(l[70], PL("ROWERZYŚCI"));
+    EXPECT_EQ(l[76], "");
+
+    // The program's own default file is what the writer makes of its texts.
+    std::vector<std::string> domyslne;
+    std::string blad;
+    const std::string plik = std::string(KG_BUILD_DIR) + "/Pomiary/Ustawienia/domyslne.upm";
+    UstawieniaPomiaru d;
+    bool przejscia = false;
+    ASSERT_TRUE(CzytajPlikUstawien(plik, d, przejscia, blad)) << blad;
+    EXPECT_TRUE(przejscia);
+    ASSERT_TRUE(ZapiszPlikUstawien(Sciezka("d.upm"), d, blad));
+    EXPECT_EQ(Bajty(Sciezka("d.upm")), Bajty(plik));
+
+    UstawieniaPomiaru r;
+    ASSERT_TRUE(ZapiszPlikUstawien(Sciezka("u.upm"), u, blad));
+    ASSERT_TRUE(CzytajPlikUstawien(Sciezka("u.upm"), r, przejscia, blad));
+    EXPECT_EQ(r, u);
+}
+
+TEST_F(PlikiTest, PlikUstawienBezPrzejscIZlyWspolczynnik)
+{
+    std::vector<std::string> l = {"__________UstawOznWspPojazdow"};
+    for (int c = 0; c < 20; ++c)
+        l.insert(l.end(), {"n", "k", c == 4 ? "1x" : "1"});
+    UstawieniaPomiaru u;
+    u.Nazwa[0] = "przed";
+    bool przejscia = true;
+    std::string blad;
+    EXPECT_FALSE(CzytajLinieUstawien(l, "zle.upm", u, przejscia, blad));
+    EXPECT_NE(blad.find("zle.upm, linia 16:"), std::string::npos) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(u.Nazwa[0], "przed");
+    l[15] = "2";
+    u.NazwaPrzejscia[0] = "zostaje";
+    ASSERT_TRUE(CzytajLinieUstawien(l, "dobre.upm", u, przejscia, blad)) << blad;
+    EXPECT_FALSE(przejscia);
+    EXPECT_EQ(u.NazwaPrzejscia[0], "zostaje");
+}
+
+TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
+{
+    DanePrognoza p;
+    UstawDomyslnaPrognoze(p);
+    p.TrybPrognoza = 0;
+    p.PrognozaPojazdy[0][0] = "10%", p.PrognozaPojazdy[2][19] = " +5 ", p.PrognozaPrzejscia[5][3] = "-3";
+    const auto l = LiniePlikuPrognozy(p);
+    ASSERT_EQ(l.size(), 155u);
+    EXPECT_EQ(l[1], "*           Kartogram 2.0.0 Prognoza 1.0.0                          *");
+    EXPECT_EQ(l[5], "__________TrybPrognoza");
+    EXPECT_EQ(l[6], "False");
+    EXPECT_EQ(l[7], "__________PrognozaPojazdy");
+    EXPECT_EQ(l[8], "10%");
+    EXPECT_EQ(l[8 + 2 * 20 + 19], " +5 ");
+    EXPECT_EQ(l[128], "");
+    EXPECT_EQ(l[129], "__________PrognozaPrzejscia");
+    EXPECT_EQ(l[153], "-3");
+    EXPECT_EQ(l[154], "");
+
+    std::string blad;
+    ASSERT_TRUE(ZapiszPlikPrognozy(Sciezka("p.pgz"), p, blad));
+    DanePrognoza r;
+    ASSERT_TRUE(CzytajPlikPrognozy(Sciezka("p.pgz"), r, blad)) << blad;
+    EXPECT_EQ(r.TrybPrognoza, 0);
+    EXPECT_EQ(r.PrognozaPojazdy, p.PrognozaPojazdy);
+    EXPECT_EQ(r.PrognozaPrzejscia, p.PrognozaPrzejscia);
+    ASSERT_TRUE(ZapiszPlikPrognozy(Sciezka("q.pgz"), r, blad));
+    EXPECT_EQ(Bajty(Sciezka("q.pgz")), Bajty(Sciezka("p.pgz")));
+
+    // Cells cut to 10; a missing group comes back empty; a cut file is refused.
+    DanePrognoza c = p;
+    ASSERT_TRUE(CzytajLiniePrognozy({"__________TrybPrognoza", "True", "__________PrognozaPrzejscia", "123456789012",
+                                     "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                                     "", ""},
+                                    "c.pgz", c, blad))
+        << blad;
+    EXPECT_EQ(c.TrybPrognoza, 1);
+    EXPECT_EQ(c.PrognozaPrzejscia[0][0].str(), "1234567890");
+    EXPECT_EQ(c.PrognozaPojazdy[0][0].str(), "");
+    EXPECT_FALSE(CzytajLiniePrognozy({"__________PrognozaPojazdy", "1"}, "krotki.pgz", c, blad));
+    EXPECT_NE(blad.find("krotki.pgz, linia 3"), std::string::npos) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(c.TrybPrognoza, 1);
+}
+
+}  // namespace
