@@ -171,9 +171,19 @@ float CzytnikProjektu::RzeczywistaLubDomyslnaS(double domyslna)
                                                                                    : static_cast<float>(x);
 }
 
-bool CzytnikProjektu::Logiczna() { return Linia() == "True"; }
-bool CzytnikProjektu::LogicznaMala() { return Linia() == "true"; }
-bool CzytnikProjektu::LogicznaTN() { return Linia() == "T"; }
+namespace {
+// Blanks an editor left after a value or a tag change nothing.
+std::string_view BezKoncowychOdstepow(std::string_view s)
+{
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+}  // namespace
+
+bool CzytnikProjektu::Logiczna() { return BezKoncowychOdstepow(NastepnaLinia()) == "True"; }
+bool CzytnikProjektu::LogicznaMala() { return BezKoncowychOdstepow(NastepnaLinia()) == "true"; }
+bool CzytnikProjektu::LogicznaTN() { return BezKoncowychOdstepow(NastepnaLinia()) == "T"; }
 
 char CzytnikProjektu::Znak()
 {
@@ -446,8 +456,11 @@ void CzytajSekcje(CzytnikProjektu& c)
     const auto& tablica = TablicaSekcji();
     while (!c.Koniec()) {
         const std::string linia = c.Linia();
+        // A tag spoiled by a trailing blank would skip its section and have
+        // the next one blamed for what it lacks.
+        const std::string_view znacznik = BezKoncowychOdstepow(linia);
         for (const Wpis& w : tablica)
-            if (linia == w.linia) {
+            if (znacznik == w.linia) {
                 w.akcja(c);
                 break;
             }

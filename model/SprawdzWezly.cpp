@@ -42,10 +42,25 @@ std::string SprawdzBloki(const Projekt& p)
     return "";
 }
 
+// Values that size a drawing loop: the grid step as its control takes it (a
+// step below 0.01 becomes 1.0), the sheet's sizes and the DXF gap between
+// variants within a sheet no printer or plotter exceeds.
+void PoprawWymiary(TUstawieniaGlobalne& u)
+{
+    constexpr float maksArkusz = 10000.0f;  // cm
+    if (!(u.KrokSiatki >= 0.01f) || !std::isfinite(u.KrokSiatki))
+        u.KrokSiatki = 1.0f;
+    if (!(u.ArkuszB > 0.0f && u.ArkuszB <= maksArkusz) || !(u.ArkuszH > 0.0f && u.ArkuszH <= maksArkusz)) {
+        u.ArkuszB = 20.5f;
+        u.ArkuszH = 28.5f;
+    }
+    if (!(u.OdstepArkuszyH >= 0.0f && u.OdstepArkuszyH <= maksArkusz))
+        u.OdstepArkuszyH = 5.0f;
+}
+
 void PoprawNastawy(Projekt& p)
 {
-    if (!(p.wg.KrokSiatki > 0.0f) || !std::isfinite(p.wg.KrokSiatki))
-        p.wg.KrokSiatki = 1.0f;
+    PoprawWymiary(p.wg);
     if (p.wg.MinPojazd < 1)
         p.wg.MinPojazd = 50;
     if (p.NastawySchowek.PunktowNaCm <= 0)

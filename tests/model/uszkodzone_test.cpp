@@ -106,6 +106,47 @@ TEST_F(UszkodzonyPlik, BrakujaceRekordyUzupelnioneIZgloszone)
     SprawdzOdmowe(ZapiszPlik("typ.rup", typ), "Ruchoplan nr 0 należy do węzła „W1” typu rondo.");
 }
 
+// Values that size a drawing loop are taken as their controls take them: a
+// grid step of 1e-6 or a sheet of 3e38 cm once froze the redraw.
+TEST_F(UszkodzonyPlik, WymiaryRysunkuJakZKontrolek)
+{
+    Zapisany();
+    wg.KrokSiatki = 1e-6f;
+    wg.ArkuszH = 3e38f;
+    wg.OdstepArkuszyH = -4.0f;
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("wymiary.rup")));
+    ASSERT_TRUE(Otworz(Sciezka("wymiary.rup"))) << Blad();
+    EXPECT_EQ(wg.KrokSiatki, 1.0f);
+    EXPECT_EQ(wg.ArkuszB, 20.5f);
+    EXPECT_EQ(wg.ArkuszH, 28.5f);
+    EXPECT_EQ(wg.OdstepArkuszyH, 5.0f);
+    wg.KrokSiatki = 0.01f;
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("wymiary.rup")));
+    ASSERT_TRUE(Otworz(Sciezka("wymiary.rup")));
+    EXPECT_EQ(wg.KrokSiatki, 0.01f);
+}
+
+// Blanks an editor left after a value or a tag: "True " was once read as
+// False, and a tag with a blank skipped its section for the next one to be
+// blamed.
+TEST_F(UszkodzonyPlik, KoncoweOdstepy)
+{
+    Zapisany();
+    Ruchoplany[1].Natezenia[3] = 77;
+    Ruchoplany[1].GeometriaWprowadzona = 1;
+    std::vector<std::string> l = LinieProjektu();
+    const std::size_t kv = Linia(l, Znacznik("kv3"), Linia(l, Znacznik("kv3")) + 1);
+    l[kv] += " ";
+    const std::size_t flaga = Linia(l, "###### GLOBALNE", kv) - 1;  // the second diagram's geometry flag
+    ASSERT_EQ(l[flaga], "True");
+    l[flaga] += " ";
+    ASSERT_TRUE(Otworz(ZapiszPlik("odstepy.rup", l))) << Blad();
+    EXPECT_TRUE(okno.bledy.empty()) << Blad();
+    ASSERT_EQ(LiczbaRuchoplanow(), 4);
+    EXPECT_EQ(Ruchoplany[1].Natezenia[3], 77);
+    EXPECT_EQ(Ruchoplany[1].GeometriaWprowadzona, 1);
+}
+
 TEST_F(UszkodzonyPlik, LinieKazdegoZakonczenia)
 {
     CzytnikProjektu c(std::string("a\r\nbb\n\rccc\rd"), "x");
