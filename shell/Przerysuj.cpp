@@ -87,16 +87,19 @@ void TForm1::RysujCalosc()
         RysujArkusz();
     }
 
-    // 3.-12. The variant's sheet; on the screen alone only what the view
-    // shows.
-    if (WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !WyjscieSchowek) {
-        ProstokatArkusza widoczny;
-        widoczny.Dodaj(EkranNaCmX(0), EkranNaCmY(0));
-        widoczny.Dodaj(EkranNaCmX(Podglad->width()), EkranNaCmY(Podglad->height()));
+    // 3.-12. The variant's sheet; on the screen alone, zoomed into a part
+    // of the sheet, only what the view shows. A view of the whole sheet
+    // draws everything: finding the diagrams' extents would cost more than
+    // the few it could leave out.
+    ProstokatArkusza widoczny;
+    widoczny.Dodaj(EkranNaCmX(0), EkranNaCmY(0));
+    widoczny.Dodaj(EkranNaCmX(Podglad->width()), EkranNaCmY(Podglad->height()));
+    const bool calyArkusz = widoczny.x1 <= 0.0 && widoczny.y1 <= 0.0 && widoczny.x2 >= wg.ArkuszB &&
+                            widoczny.y2 >= wg.ArkuszH;
+    if (WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !WyjscieSchowek && !calyArkusz)
         RysujArkuszWariantu(BiezacyWariant, &widoczny);
-    } else {
+    else
         RysujArkuszWariantu(BiezacyWariant);
-    }
 
     // 13. Prompts, straight on the bitmap.
     if (ekran) {
