@@ -79,9 +79,12 @@ void WyjsciePlotna::Luk(const LukRysunku& l, TKolor kolor, double grubosc, const
 {
     if (l.odcinki <= 0)
         return;
-    // An arc whose whole circle lies off the canvas needs no chords worked out.
-    if (std::isfinite(l.r) && PozaPlotnem(*PlotnoWyjscia(), Piksel(l.cx - std::fabs(l.r), l.cy - std::fabs(l.r)),
-                                          Piksel(l.cx + std::fabs(l.r), l.cy + std::fabs(l.r)), Grubosc(grubosc)))
+    // An arc whose whole circle lies off the canvas needs no chords worked out
+    // (a back-end that only measures has no canvas to ask).
+    const Plotno* p = PlotnoWyjscia();
+    if (p && std::isfinite(l.r) &&
+        PozaPlotnem(*p, Piksel(l.cx - std::fabs(l.r), l.cy - std::fabs(l.r)),
+                    Piksel(l.cx + std::fabs(l.r), l.cy + std::fabs(l.r)), Grubosc(grubosc)))
         return;
     float poczatek = l.poczatek;
     float koniec = l.koniec;
