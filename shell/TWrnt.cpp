@@ -132,12 +132,7 @@ bool TWrnt::DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
     }
     WypelnijListe();
     ProjektZmieniony = true;
-    Tytul1->clear();
-    Tytul2->clear();
-    Tytul3->clear();
-    E_dx->setText("0");
-    E_dy->setText("0");
-    RB_prawy->setChecked(true);
+    BResetSzablonClick();
     E_Index->clear();
     return true;
 }
