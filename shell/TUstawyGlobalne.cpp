@@ -16,7 +16,6 @@
 #include "base/Teksty.h"
 #include "drawing/Tekst.h"
 #include "junction/SkalePaskow.h"
-#include "model/OknoGlowne.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -422,17 +421,7 @@ void TUstawyGlobalne::ZastosujUstawienia()
         wg.ArkuszH = 41.0f;
     } else {
         wg.ArkuszAuto = 1;
-        double cmB = 0.0, cmH = 0.0;
-        int dpiX = 0, dpiY = 0;
-        if (Okno().RozmiarStronyDrukarki(cmB, cmH, dpiX, dpiY)) {
-            DpiDrukarkiX = dpiX;
-            DpiDrukarkiY = dpiY;
-            wg.ArkuszB = static_cast<float>(cmB);
-            wg.ArkuszH = static_cast<float>(cmH);
-        } else {
-            wg.ArkuszB = 20.5f;
-            wg.ArkuszH = 28.5f;
-        }
+        ArkuszZeStronyDrukarki(wg);
     }
 
     // 2. Labels and lines.
