@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
@@ -127,6 +128,27 @@ struct PoleTabeli {
     float minimum;
 };
 
+// The edits' numbers into `tabela`; false at the first text that is no
+// number (the entries before it already taken).
+bool CzytajPola(std::span<const PoleTabeli> pola, std::span<float> tabela)
+{
+    for (const PoleTabeli& p : pola) {
+        double x = 0.0;
+        if (!CzytajLiczbe(p.pole, x))
+            return false;
+        tabela[static_cast<std::size_t>(p.element)] = static_cast<float>(x);
+    }
+    return true;
+}
+
+void Przytnij(std::span<const PoleTabeli> pola, std::span<float> tabela)
+{
+    for (const PoleTabeli& p : pola) {
+        float& x = tabela[static_cast<std::size_t>(p.element)];
+        x = std::max(x, p.minimum);
+    }
+}
+
 void UstawDomyslne(std::initializer_list<std::pair<QLineEdit*, double>> pola)
 {
     for (const auto& [pole, x] : pola)
@@ -230,15 +252,7 @@ void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
                                {E_Sx_d, 4, 0.1f}, {E_Sy_d, 5, 0.1f}, {E_gr, 6, 0.02f},  {E_gr_d, 7, 0.02f},
                                {E_gr_p, 8, 0.02f}, {E_Ldx, 12, -1e30f}, {E_Ldy, 13, -1e30f}};
     TRozmiaryLegendy nowa = l;
-    bool dobre = true;
-    for (const PoleTabeli& p : pola) {
-        double x = 0.0;
-        if (!CzytajLiczbe(p.pole, x)) {
-            dobre = false;
-            break;
-        }
-        nowa[p.element] = static_cast<float>(x);
-    }
+    const bool dobre = CzytajPola(pola, nowa.W);
     nowa.UstawDokladnoscProc(SB_DoklProc->value());
     if (!dobre) {
         nowa.W = {0.3f, 0.4f, 0.22f, 0.22f, 0.5f, 0.6f, 0.2f, 0.35f, 0.18f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
@@ -246,8 +260,7 @@ void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
         nowa.UstawDokladnoscProc(SB_DoklProc->value());
         PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości legendy, przyjęto wartości domyślne!"));
     }
-    for (const PoleTabeli& p : pola)
-        nowa[p.element] = std::max(nowa[p.element], p.minimum);
+    Przytnij(pola, nowa.W);
     l = nowa;
 }
 
@@ -256,22 +269,12 @@ void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o) const
     const PoleTabeli pola[] = {{EO_sx, 0, 0.1f},  {EO_sy, 1, 0.1f},   {EO_sx_d, 2, 0.1f}, {EO_sy_d, 3, 0.1f},
                                {EO_gr, 4, 0.02f}, {EO_gr_d, 5, 0.02f}, {EO_strz, 8, 0.1f}, {EO_lOpis, 9, 1.0f}};
     TRozmiaryOpisow nowe = o;
-    bool dobre = true;
-    for (const PoleTabeli& p : pola) {
-        double x = 0.0;
-        if (!CzytajLiczbe(p.pole, x)) {
-            dobre = false;
-            break;
-        }
-        nowe[p.element] = static_cast<float>(x);
-    }
-    if (!dobre) {
+    if (!CzytajPola(pola, nowe.W)) {
         nowe.W = {0.3f, 0.4f, 0.5f, 0.6f, 0.2f, 0.35f, 0.0f, 0.0f, 1.0f, 4.0f};
         nowe.UstawKolor(0x141414);
         PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości Opisów, przyjęto wartości domyślne!"));
     }
-    for (const PoleTabeli& p : pola)
-        nowe[p.element] = std::max(nowe[p.element], p.minimum);
+    Przytnij(pola, nowe.W);
     o = nowe;
 }
 
