@@ -48,6 +48,12 @@ QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tek
     return p;
 }
 
+void WlaczKontrolki(std::initializer_list<QWidget*> kontrolki, bool wlacz)
+{
+    for (QWidget* k : kontrolki)
+        k->setEnabled(wlacz);
+}
+
 void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany)
 {
     // An exclusive button cannot be unchecked by itself.

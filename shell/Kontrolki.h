@@ -26,6 +26,7 @@ QLineEdit* NowePole(QWidget* rodzic, const char* nazwa);
 QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const QString& tekst);
 QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const QString& tekst);
 QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tekst);
+void WlaczKontrolki(std::initializer_list<QWidget*> kontrolki, bool wlacz);
 // Checks `wybrany` of a group of radio buttons (nullptr: none of them).
 void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany);
 

@@ -558,29 +558,21 @@ void TUstawyGlobalne::B_Przerys1Click()
 
 void TUstawyGlobalne::RegulaPaskowClick()
 {
-    const bool max = RB_Maxszerokosc->isChecked();
-    E_MaxSzer->setEnabled(max);
-    B_MaxSzer_Minus->setEnabled(max);
-    B_MaxSzer_Plus->setEnabled(max);
+    WlaczKontrolki({E_MaxSzer, B_MaxSzer_Minus, B_MaxSzer_Plus}, RB_Maxszerokosc->isChecked());
     E_Pojazd100->setEnabled(RB_pojazdow100->isChecked());
     ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::RegulaPrzejscClick()
 {
-    const bool max = RB_PrzejMaxSzer->isChecked();
-    E_PrzejMaxSzer->setEnabled(max);
-    B_PrzejMaxSzer_Minus->setEnabled(max);
-    B_PrzejMaxSzer_Plus->setEnabled(max);
+    WlaczKontrolki({E_PrzejMaxSzer, B_PrzejMaxSzer_Minus, B_PrzejMaxSzer_Plus}, RB_PrzejMaxSzer->isChecked());
     E_Przej100->setEnabled(RB_Przej100->isChecked());
     ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::ArkuszClick()
 {
-    const bool reczny = RB_RecznieArkusz->isChecked();
-    E_BArkuszUser->setEnabled(reczny);
-    E_HArkuszUser->setEnabled(reczny);
+    WlaczKontrolki({E_BArkuszUser, E_HArkuszUser}, RB_RecznieArkusz->isChecked());
     OpisArkusz->setEnabled(RB_AutoArkusz->isChecked());
 }
 
