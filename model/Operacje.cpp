@@ -10,23 +10,28 @@
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
 
-void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel)
+namespace {
+
+// Appends a record of `v` at its defaults, linked to the variant and the node.
+template <class Rekord>
+void DodajRekord(Projekt& p, std::vector<Rekord>& v, void (*domyslne)(int32_t, int32_t, int32_t, Projekt&),
+                 int32_t wariant, int32_t wezel)
 {
-    p.Ruchoplany.emplace_back();
-    const auto i = static_cast<int32_t>(p.Ruchoplany.size()) - 1;
-    UstawDomyslnyRuchoplan(i, wariant, wezel, p);
-    p.Ruchoplany[i].NrWariantu = wariant;
-    p.Ruchoplany[i].NrWezla = wezel;
+    v.emplace_back();
+    const auto i = static_cast<int32_t>(v.size()) - 1;
+    domyslne(i, wariant, wezel, p);
+    v[static_cast<std::size_t>(i)].NrWariantu = wariant;
+    v[static_cast<std::size_t>(i)].NrWezla = wezel;
 }
 
-void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel)
+}  // namespace
+
+void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel)
 {
-    p.Ronda.emplace_back();
-    const auto i = static_cast<int32_t>(p.Ronda.size()) - 1;
-    UstawDomyslneRondo(i, wariant, wezel, p);
-    p.Ronda[i].NrWariantu = wariant;
-    p.Ronda[i].NrWezla = wezel;
+    DodajRekord(p, p.Ruchoplany, UstawDomyslnyRuchoplan, wariant, wezel);
 }
+
+void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel) { DodajRekord(p, p.Ronda, UstawDomyslneRondo, wariant, wezel); }
 
 namespace {
 
