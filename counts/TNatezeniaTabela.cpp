@@ -14,6 +14,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "counts/Przyciski.h"
 #include "counts/Siatka.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -80,14 +81,8 @@ TNatezeniaTabela::TNatezeniaTabela(QWidget* rodzic) : QDialog(rodzic)
     Schemat->setObjectName("Schemat");
     Schemat->setFixedSize(SzerokoscSchematu, WysokoscSchematu);
 
-    B_Wprowadz = new QPushButton(QString::fromUtf8("Wprowadź"), this);
-    B_Wprowadz->setObjectName("B_Wprowadz");
-    B_Rezygnuj = new QPushButton(QString::fromUtf8("Rezygnuj"), this);
-    B_Rezygnuj->setObjectName("B_Rezygnuj");
-    B_Wprowadz->setAutoDefault(false);
-    B_Rezygnuj->setAutoDefault(false);
-    connect(B_Wprowadz, &QPushButton::clicked, this, &TNatezeniaTabela::B_WprowadzClick);
-    connect(B_Rezygnuj, &QPushButton::clicked, this, &TNatezeniaTabela::B_RezygnujClick);
+    B_Wprowadz = NowyPrzyciskOkna(this, "B_Wprowadz", "Wprowadź", &TNatezeniaTabela::B_WprowadzClick);
+    B_Rezygnuj = NowyPrzyciskOkna(this, "B_Rezygnuj", "Rezygnuj", &TNatezeniaTabela::B_RezygnujClick);
 
     auto* prawa = new QVBoxLayout;
     prawa->addWidget(Schemat);

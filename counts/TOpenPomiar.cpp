@@ -9,6 +9,7 @@
 
 #include "counts/FiltrOkna.h"
 #include "counts/PlikiPomiarow.h"
+#include "counts/Przyciski.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
@@ -29,15 +30,9 @@ TOpenPomiar::TOpenPomiar(QWidget* rodzic) : QDialog(rodzic)
     CB_Ronda->setObjectName("CB_Ronda");
     CB_Ronda->setChecked(true);
     RG_Pokazuj = new TFiltrOkna(this);
-    auto przycisk = [this](const char* nazwa, const char* tekst) {
-        auto* b = new QPushButton(QString::fromUtf8(tekst), this);
-        b->setObjectName(nazwa);
-        b->setAutoDefault(false);
-        return b;
-    };
-    B_refresh = przycisk("B_refresh", "Odśwież");
-    B_Wprowadz = przycisk("B_Wprowadz", "Wprowadź");
-    B_Rezygnuj = przycisk("B_Rezygnuj", "Rezygnuj");
+    B_refresh = NowyPrzyciskOkna(this, "B_refresh", "Odśwież");
+    B_Wprowadz = NowyPrzyciskOkna(this, "B_Wprowadz", "Wprowadź");
+    B_Rezygnuj = NowyPrzyciskOkna(this, "B_Rezygnuj", "Rezygnuj");
     connect(B_refresh, &QPushButton::clicked, this, &TOpenPomiar::OdswiezListeOpenPomiar);
     connect(B_Wprowadz, &QPushButton::clicked, this, &QDialog::accept);
     connect(B_Rezygnuj, &QPushButton::clicked, this, &QDialog::reject);

@@ -13,6 +13,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "counts/Przyciski.h"
 #include "counts/Siatka.h"
 #include "counts/Pytanie.h"
 #include "model/Projekt.h"
@@ -63,18 +64,13 @@ TPojazdyTabela::TPojazdyTabela(QWidget* rodzic) : QDialog(rodzic)
         E_PrzejOzn[k]->setText(QString::fromUtf8(ozn[k]));
     }
 
-    auto przycisk = [this](const char* nazwa, const char* tekst, void (TPojazdyTabela::*obsluga)()) {
-        auto* b = new QPushButton(QString::fromUtf8(tekst), this);
-        b->setObjectName(nazwa);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, obsluga);
-        return b;
-    };
-    B_Wprowadz = przycisk("B_Wprowadz", "Wprowadź", &TPojazdyTabela::B_WprowadzClick);
-    B_Rezygnuj = przycisk("B_Rezygnuj", "Rezygnuj", &TPojazdyTabela::B_RezygnujClick);
-    B_OdczytUstawPojazd = przycisk("B_OdczytUstawPojazd", "Wczytaj", &TPojazdyTabela::B_OdczytUstawPojazdClick);
-    B_ZapisUstawPojazd = przycisk("B_ZapisUstawPojazd", "Zapisz", &TPojazdyTabela::B_ZapisUstawPojazdClick);
-    Button3 = przycisk("Button3", "Wstaw domyślne", &TPojazdyTabela::Button3Click);
+    B_Wprowadz = NowyPrzyciskOkna(this, "B_Wprowadz", "Wprowadź", &TPojazdyTabela::B_WprowadzClick);
+    B_Rezygnuj = NowyPrzyciskOkna(this, "B_Rezygnuj", "Rezygnuj", &TPojazdyTabela::B_RezygnujClick);
+    B_OdczytUstawPojazd = NowyPrzyciskOkna(this, "B_OdczytUstawPojazd", "Wczytaj",
+                                           &TPojazdyTabela::B_OdczytUstawPojazdClick);
+    B_ZapisUstawPojazd = NowyPrzyciskOkna(this, "B_ZapisUstawPojazd", "Zapisz",
+                                          &TPojazdyTabela::B_ZapisUstawPojazdClick);
+    Button3 = NowyPrzyciskOkna(this, "Button3", "Wstaw domyślne", &TPojazdyTabela::Button3Click);
 
     auto* prawa = new QVBoxLayout;
     prawa->addWidget(przejscia);

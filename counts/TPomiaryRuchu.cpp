@@ -18,6 +18,7 @@
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "counts/FiltrOkna.h"
+#include "counts/Przyciski.h"
 #include "counts/Pytanie.h"
 #include "counts/TNatezeniaTabela.h"
 #include "model/Projekt.h"
@@ -71,12 +72,6 @@ TPomiaryRuchu::TPomiaryRuchu(QWidget* rodzic) : QDialog(rodzic)
     setWindowTitle(QStringLiteral("Pomiar"));
     setModal(true);
 
-    auto przycisk = [this](QWidget* gdzie, const char* nazwa, const char* tekst) {
-        auto* b = new QPushButton(QString::fromUtf8(tekst), gdzie);
-        b->setObjectName(nazwa);
-        b->setAutoDefault(false);
-        return b;
-    };
     auto edycja = [this](const char* nazwa) {
         auto* e = new QLineEdit(this);
         e->setObjectName(nazwa);
@@ -88,11 +83,11 @@ TPomiaryRuchu::TPomiaryRuchu(QWidget* rodzic) : QDialog(rodzic)
     ListaPomiar->setObjectName("ListaPomiar");
     ListaPomiar->setSortingEnabled(true);
     RG_Pokazuj = new TFiltrOkna(this);
-    Button2 = przycisk(this, "Button2", "Odśwież");
-    Button1 = przycisk(this, "Button1", "Wczytaj POMIAR");
-    B_NowyPomiar = przycisk(this, "B_NowyPomiar", "Nowy pomiar");
-    Button3 = przycisk(this, "Button3", "Zapisz");
-    B_Powrot = przycisk(this, "B_Powrot", "Powrót");
+    Button2 = NowyPrzyciskOkna(this, "Button2", "Odśwież");
+    Button1 = NowyPrzyciskOkna(this, "Button1", "Wczytaj POMIAR");
+    B_NowyPomiar = NowyPrzyciskOkna(this, "B_NowyPomiar", "Nowy pomiar");
+    Button3 = NowyPrzyciskOkna(this, "Button3", "Zapisz");
+    B_Powrot = NowyPrzyciskOkna(this, "B_Powrot", "Powrót");
     connect(Button2, &QPushButton::clicked, this, &TPomiaryRuchu::Button2Click);
     connect(Button1, &QPushButton::clicked, this, &TPomiaryRuchu::Button1Click);
     connect(B_NowyPomiar, &QPushButton::clicked, this, &TPomiaryRuchu::B_NowyPomiarClick);
@@ -149,7 +144,8 @@ TPomiaryRuchu::TPomiaryRuchu(QWidget* rodzic) : QDialog(rodzic)
     for (int i = 0; i < 4; ++i) {
         auto* grupa = new QGroupBox(QString::fromUtf8(wloty[i]), skrzyzowanie);
         auto* g = new QVBoxLayout(grupa);
-        B_Rupl[static_cast<std::size_t>(i)] = przycisk(grupa, ("B_Rupl" + std::to_string(i + 1)).c_str(), "Dane");
+        B_Rupl[static_cast<std::size_t>(i)] = NowyPrzyciskOkna(grupa, ("B_Rupl" + std::to_string(i + 1)).c_str(),
+                                                               "Dane");
         CB_Wylacz[static_cast<std::size_t>(i)] = new QCheckBox(QString::fromUtf8("Wyłącz"), grupa);
         CB_Wylacz[static_cast<std::size_t>(i)]->setObjectName(QString("CB_Wylacz%1").arg(i + 1));
         g->addWidget(B_Rupl[static_cast<std::size_t>(i)]);
@@ -162,7 +158,8 @@ TPomiaryRuchu::TPomiaryRuchu(QWidget* rodzic) : QDialog(rodzic)
     for (int i = 0; i < 5; ++i) {
         auto* grupa = new QGroupBox(QString("Wlot %1").arg(i + 1), rondo);
         auto* g = new QVBoxLayout(grupa);
-        B_Rond[static_cast<std::size_t>(i)] = przycisk(grupa, ("B_Rond" + std::to_string(i + 1)).c_str(), "Dane");
+        B_Rond[static_cast<std::size_t>(i)] = NowyPrzyciskOkna(grupa, ("B_Rond" + std::to_string(i + 1)).c_str(),
+                                                               "Dane");
         g->addWidget(B_Rond[static_cast<std::size_t>(i)]);
         siatkaR->addWidget(grupa, i / 3, i % 3);
         connect(B_Rond[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { B_RondClick(i + 1); });
@@ -178,7 +175,7 @@ TPomiaryRuchu::TPomiaryRuchu(QWidget* rodzic) : QDialog(rodzic)
     CB_Zawrotki = new QCheckBox(QString::fromUtf8("Pokazuj zawrotki"), this);
     CB_Zawrotki->setObjectName("CB_Zawrotki");
     connect(CB_Zawrotki, &QCheckBox::clicked, this, &TPomiaryRuchu::CB_ZawrotkiClick);
-    B_Ustawienia = przycisk(this, "B_Ustawienia", "Ustawienia");
+    B_Ustawienia = NowyPrzyciskOkna(this, "B_Ustawienia", "Ustawienia");
     connect(B_Ustawienia, &QPushButton::clicked, this, &TPomiaryRuchu::B_UstawieniaClick);
 
     auto* lewa = new QVBoxLayout;

@@ -9,6 +9,7 @@
 
 #include "base/Kodowanie.h"
 #include "counts/PlikiPomiarow.h"
+#include "counts/Przyciski.h"
 #include "counts/Pytanie.h"
 #include "counts/Raporty.h"
 #include "counts/Siatka.h"
@@ -42,19 +43,14 @@ TTabelaPrognoz::TTabelaPrognoz(QWidget* rodzic) : QDialog(rodzic)
     CB_WspolnaPrognoza = new QCheckBox(QString::fromUtf8("Wspólna prognoza"), this);
     CB_WspolnaPrognoza->setObjectName("CB_WspolnaPrognoza");
     connect(CB_WspolnaPrognoza, &QCheckBox::clicked, this, &TTabelaPrognoz::CB_WspolnaPrognozaClick);
-    auto przycisk = [this](const char* nazwa, const char* tekst, void (TTabelaPrognoz::*obsluga)()) {
-        auto* b = new QPushButton(QString::fromUtf8(tekst), this);
-        b->setObjectName(nazwa);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, obsluga);
-        return b;
-    };
-    B_OdczytUstawPojazd = przycisk("B_OdczytUstawPojazd", "Wczytaj", &TTabelaPrognoz::B_OdczytUstawPojazdClick);
-    B_ZapisUstawPojazd = przycisk("B_ZapisUstawPojazd", "Zapisz", &TTabelaPrognoz::B_ZapisUstawPojazdClick);
-    B_Wprowadz = przycisk("B_Wprowadz", "Wprowadź", &TTabelaPrognoz::B_WprowadzClick);
-    B_Rezygnuj = przycisk("B_Rezygnuj", "Rezygnuj", &TTabelaPrognoz::B_RezygnujClick);
-    Button1 = przycisk("Button1", "spraw", &TTabelaPrognoz::Button1Click);
-    Button3 = przycisk("Button3", "Wstaw", &TTabelaPrognoz::Button3Click);
+    B_OdczytUstawPojazd = NowyPrzyciskOkna(this, "B_OdczytUstawPojazd", "Wczytaj",
+                                           &TTabelaPrognoz::B_OdczytUstawPojazdClick);
+    B_ZapisUstawPojazd = NowyPrzyciskOkna(this, "B_ZapisUstawPojazd", "Zapisz",
+                                          &TTabelaPrognoz::B_ZapisUstawPojazdClick);
+    B_Wprowadz = NowyPrzyciskOkna(this, "B_Wprowadz", "Wprowadź", &TTabelaPrognoz::B_WprowadzClick);
+    B_Rezygnuj = NowyPrzyciskOkna(this, "B_Rezygnuj", "Rezygnuj", &TTabelaPrognoz::B_RezygnujClick);
+    Button1 = NowyPrzyciskOkna(this, "Button1", "spraw", &TTabelaPrognoz::Button1Click);
+    Button3 = NowyPrzyciskOkna(this, "Button3", "Wstaw", &TTabelaPrognoz::Button3Click);
     Button1->hide();
     Button3->hide();
     L_Typ = new QLabel("J", this);

@@ -10,23 +10,28 @@
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
 
-void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel)
+namespace {
+
+// Appends a record of `v` at its defaults, linked to the variant and the node.
+template <class Rekord>
+void DodajRekord(Projekt& p, std::vector<Rekord>& v, void (*domyslne)(int32_t, int32_t, int32_t, Projekt&),
+                 int32_t wariant, int32_t wezel)
 {
-    p.Ruchoplany.emplace_back();
-    const auto i = static_cast<int32_t>(p.Ruchoplany.size()) - 1;
-    UstawDomyslnyRuchoplan(i, wariant, wezel, p);
-    p.Ruchoplany[i].NrWariantu = wariant;
-    p.Ruchoplany[i].NrWezla = wezel;
+    v.emplace_back();
+    const auto i = static_cast<int32_t>(v.size()) - 1;
+    domyslne(i, wariant, wezel, p);
+    v[static_cast<std::size_t>(i)].NrWariantu = wariant;
+    v[static_cast<std::size_t>(i)].NrWezla = wezel;
 }
 
-void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel)
+}  // namespace
+
+void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel)
 {
-    p.Ronda.emplace_back();
-    const auto i = static_cast<int32_t>(p.Ronda.size()) - 1;
-    UstawDomyslneRondo(i, wariant, wezel, p);
-    p.Ronda[i].NrWariantu = wariant;
-    p.Ronda[i].NrWezla = wezel;
+    DodajRekord(p, p.Ruchoplany, UstawDomyslnyRuchoplan, wariant, wezel);
 }
+
+void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel) { DodajRekord(p, p.Ronda, UstawDomyslneRondo, wariant, wezel); }
 
 namespace {
 
@@ -107,27 +112,54 @@ std::string DodajWezel(double x, double y, std::string_view nazwa, char typ)
     return "";
 }
 
-std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
-                         std::string_view tytul3, float dx, float dy, char wyrownanie)
+namespace {
+
+// The refusal of a name that a variant other than `pomin` already has, or "".
+// Names are compared as they will be stored, cut to their capacity.
+std::string NazwaZajeta(std::string_view nazwa, int32_t pomin)
 {
     const KrotkiTekst<100> nowa(nazwa);
-    for (const DaneWariant& w : Warianty)
-        if (w.Nazwa == nowa)
+    for (int32_t j = 0; j < LiczbaWariantow(); ++j)
+        if (j != pomin && Warianty[j].Nazwa == nowa)
             return Utf8NaCp1250("Wariant o nazwie ") + std::string(nazwa) + Utf8NaCp1250(" już istnieje!");
+    return "";
+}
 
-    DaneWariant w;
-    w.Nazwa = nowa;
+void OpiszWariant(DaneWariant& w, std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
+                  std::string_view tytul3, float dx, float dy, char wyrownanie)
+{
+    w.Nazwa = nazwa;
     w.Tytul1 = tytul1;
     w.Tytul2 = tytul2;
     w.Tytul3 = tytul3;
     w.TytulDx = dx;
     w.TytulDy = dy;
     w.TytulWyrownanie = wyrownanie;
+}
+
+}  // namespace
+
+std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
+                         std::string_view tytul3, float dx, float dy, char wyrownanie)
+{
+    if (std::string odmowa = NazwaZajeta(nazwa, -1); !odmowa.empty())
+        return odmowa;
+    DaneWariant w;
+    OpiszWariant(w, nazwa, tytul1, tytul2, tytul3, dx, dy, wyrownanie);
     DodajWariantDoProjektu(BiezacyProjekt, w);
     Okno().DodajWariantDoListy(PozycjaListyWariantow(LiczbaWariantow() - 1));
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
     ProjektZmieniony = true;
+    return "";
+}
+
+std::string ZmienWariant(int32_t v, std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
+                         std::string_view tytul3, float dx, float dy, char wyrownanie)
+{
+    if (std::string odmowa = NazwaZajeta(nazwa, v); !odmowa.empty())
+        return odmowa;
+    OpiszWariant(Warianty[v], nazwa, tytul1, tytul2, tytul3, dx, dy, wyrownanie);
     return "";
 }
 

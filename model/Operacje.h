@@ -20,6 +20,10 @@ std::string DodajWezel(double x, double y, std::string_view nazwa, char typ);
 // refusal of a name that a variant already has (nothing is appended).
 std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
                          std::string_view tytul3, float dx, float dy, char wyrownanie);
+// The name and title of variant `v` (an index of Warianty). Returns "" or
+// the refusal of a name that another variant has (nothing is changed).
+std::string ZmienWariant(int32_t v, std::string_view nazwa, std::string_view tytul1, std::string_view tytul2,
+                         std::string_view tytul3, float dx, float dy, char wyrownanie);
 
 // The model's half of the two above on any project, without the checks, the
 // window and the modified flag: the version-1 reader builds its project so.

@@ -86,19 +86,7 @@ namespace {
 
 void UstawArkuszZDrukarki()
 {
-    double cmB = 0.0;
-    double cmH = 0.0;
-    int dpiX = 0;
-    int dpiY = 0;
-    if (Okno().RozmiarStronyDrukarki(cmB, cmH, dpiX, dpiY) && cmB > 0.0 && cmH > 0.0) {
-        DpiDrukarkiX = dpiX;
-        DpiDrukarkiY = dpiY;
-        wg.ArkuszB = static_cast<float>(cmB);
-        wg.ArkuszH = static_cast<float>(cmH);
-    } else {
-        wg.ArkuszB = 20.5f;
-        wg.ArkuszH = 28.5f;
-    }
+    ArkuszZeStronyDrukarki(wg);
     wg.ArkuszBUser = 20.5f;
     wg.ArkuszHUser = 28.5f;
     wg.OdstepArkuszyB = 5.0f;

@@ -2,10 +2,28 @@
 
 #include "platform/KatalogProgramu.h"
 
+#include "model/OknoGlowne.h"
 #include "model/Projekt.h"
 
 // "PIESI", "ROWERZYŚCI", "...", "..." in Windows-1250.
 const char* const DomyslneNazwyPrzejsc[4] = {"PIESI", ("ROWERZY\x8C" "CI"), "...", "..."};
+
+void ArkuszZeStronyDrukarki(TUstawieniaGlobalne& u)
+{
+    double cmB = 0.0;
+    double cmH = 0.0;
+    int dpiX = 0;
+    int dpiY = 0;
+    if (Okno().RozmiarStronyDrukarki(cmB, cmH, dpiX, dpiY) && cmB > 0.0 && cmH > 0.0) {
+        DpiDrukarkiX = dpiX;
+        DpiDrukarkiY = dpiY;
+        u.ArkuszB = static_cast<float>(cmB);
+        u.ArkuszH = static_cast<float>(cmH);
+    } else {
+        u.ArkuszB = 20.5f;
+        u.ArkuszH = 28.5f;
+    }
+}
 
 void UstawNastawyNowegoProjektu(Projekt& p)
 {

@@ -174,6 +174,10 @@ void PrzywrocDomyslnaCzcionke();
 
 struct Projekt;
 
+// The sheet of the automatic mode: the page of the printer when there is one
+// (its resolution kept for printing), else A4 (20.5 x 28.5 cm).
+void ArkuszZeStronyDrukarki(TUstawieniaGlobalne& u);
+
 // The new-project values of the project's wg and both size tables; the
 // fields a new project keeps (GrLinie, TylkoSuma, the sheet modes A4/A3/A2,
 // MaxNatezenie, MaxPrzejscie, SkalaPrzejsc, the sheet size that NowyProjekt

@@ -1,6 +1,7 @@
 #include "shell/Kontrolki.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,10 +10,12 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "model/Projekt.h"
+#include "model/Wezel.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
 #include "shell/Dialogi.h"
@@ -47,6 +50,12 @@ QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tek
     return p;
 }
 
+void WlaczKontrolki(std::initializer_list<QWidget*> kontrolki, bool wlacz)
+{
+    for (QWidget* k : kontrolki)
+        k->setEnabled(wlacz);
+}
+
 void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany)
 {
     // An exclusive button cannot be unchecked by itself.
@@ -78,6 +87,32 @@ float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna)
 }
 
 void UstawLiczbe(QLineEdit* pole, const char* maska, double x) { UstawTekst(pole, FormatFloat(maska, x)); }
+
+TBlokadaSygnalow::TBlokadaSygnalow(QWidget* okno) : kontrolki_(okno->findChildren<QWidget*>())
+{
+    for (QWidget* k : kontrolki_)
+        k->blockSignals(true);
+}
+
+TBlokadaSygnalow::~TBlokadaSygnalow()
+{
+    for (QWidget* k : kontrolki_)
+        k->blockSignals(false);
+}
+
+void NowyPrzeswit(QWidget* okno, QCheckBox*& przelacznik, QScrollBar*& suwak)
+{
+    przelacznik = NowyPrzelacznik(okno, "CB_Przeswit", QString::fromUtf8("Prześwit"));
+    suwak = new QScrollBar(Qt::Horizontal, okno);
+    suwak->setObjectName("SB_Blend");
+    suwak->setRange(50, 250);
+    suwak->setValue(150);
+}
+
+void UstawPrzeswit(QWidget* okno, const QCheckBox* przelacznik, const QScrollBar* suwak)
+{
+    okno->setWindowOpacity(przelacznik->isChecked() ? suwak->value() / 255.0 : 1.0);
+}
 
 TKsztaltKoloru::TKsztaltKoloru(QWidget* rodzic, const char* nazwa) : QPushButton(rodzic)
 {
@@ -126,6 +161,27 @@ struct PoleTabeli {
     int element;
     float minimum;
 };
+
+// The edits' numbers into `tabela`; false at the first text that is no
+// number (the entries before it already taken).
+bool CzytajPola(std::span<const PoleTabeli> pola, std::span<float> tabela)
+{
+    for (const PoleTabeli& p : pola) {
+        double x = 0.0;
+        if (!CzytajLiczbe(p.pole, x))
+            return false;
+        tabela[static_cast<std::size_t>(p.element)] = static_cast<float>(x);
+    }
+    return true;
+}
+
+void Przytnij(std::span<const PoleTabeli> pola, std::span<float> tabela)
+{
+    for (const PoleTabeli& p : pola) {
+        float& x = tabela[static_cast<std::size_t>(p.element)];
+        x = std::max(x, p.minimum);
+    }
+}
 
 void UstawDomyslne(std::initializer_list<std::pair<QLineEdit*, double>> pola)
 {
@@ -230,15 +286,7 @@ void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
                                {E_Sx_d, 4, 0.1f}, {E_Sy_d, 5, 0.1f}, {E_gr, 6, 0.02f},  {E_gr_d, 7, 0.02f},
                                {E_gr_p, 8, 0.02f}, {E_Ldx, 12, -1e30f}, {E_Ldy, 13, -1e30f}};
     TRozmiaryLegendy nowa = l;
-    bool dobre = true;
-    for (const PoleTabeli& p : pola) {
-        double x = 0.0;
-        if (!CzytajLiczbe(p.pole, x)) {
-            dobre = false;
-            break;
-        }
-        nowa[p.element] = static_cast<float>(x);
-    }
+    const bool dobre = CzytajPola(pola, nowa.W);
     nowa.UstawDokladnoscProc(SB_DoklProc->value());
     if (!dobre) {
         nowa.W = {0.3f, 0.4f, 0.22f, 0.22f, 0.5f, 0.6f, 0.2f, 0.35f, 0.18f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
@@ -246,8 +294,7 @@ void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
         nowa.UstawDokladnoscProc(SB_DoklProc->value());
         PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości legendy, przyjęto wartości domyślne!"));
     }
-    for (const PoleTabeli& p : pola)
-        nowa[p.element] = std::max(nowa[p.element], p.minimum);
+    Przytnij(pola, nowa.W);
     l = nowa;
 }
 
@@ -256,22 +303,12 @@ void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o) const
     const PoleTabeli pola[] = {{EO_sx, 0, 0.1f},  {EO_sy, 1, 0.1f},   {EO_sx_d, 2, 0.1f}, {EO_sy_d, 3, 0.1f},
                                {EO_gr, 4, 0.02f}, {EO_gr_d, 5, 0.02f}, {EO_strz, 8, 0.1f}, {EO_lOpis, 9, 1.0f}};
     TRozmiaryOpisow nowe = o;
-    bool dobre = true;
-    for (const PoleTabeli& p : pola) {
-        double x = 0.0;
-        if (!CzytajLiczbe(p.pole, x)) {
-            dobre = false;
-            break;
-        }
-        nowe[p.element] = static_cast<float>(x);
-    }
-    if (!dobre) {
+    if (!CzytajPola(pola, nowe.W)) {
         nowe.W = {0.3f, 0.4f, 0.5f, 0.6f, 0.2f, 0.35f, 0.0f, 0.0f, 1.0f, 4.0f};
         nowe.UstawKolor(0x141414);
         PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości Opisów, przyjęto wartości domyślne!"));
     }
-    for (const PoleTabeli& p : pola)
-        nowe[p.element] = std::max(nowe[p.element], p.minimum);
+    Przytnij(pola, nowe.W);
     o = nowe;
 }
 
@@ -300,4 +337,191 @@ void TKontrolkiRozmiarow::DomyslneOpisy(double grD) const
 {
     UstawDomyslne({{EO_sx, 0.3}, {EO_sy, 0.4}, {EO_sx_d, 0.5}, {EO_sy_d, 0.6}, {EO_gr, 0.18}, {EO_gr_d, grD},
                    {EO_strz, 1.0}});
+}
+
+// ---- the flow-label style ----
+
+void TKontrolkiStylu::BudujStyl(QGroupBox* g, QGridLayout* u, int wiersz, int wierszKolorow, const Opis& opis)
+{
+    RB_Standard = NowyWybor(g, "RB_Standard", U("Standardowo"));
+    RB_TylkoSuma = NowyWybor(g, "RB_TylkoSuma", U("Tylko suma"));
+    RB_TabelkaWW = NowyWybor(g, "RB_TabelkaWW", U("Tabelka"));
+    CB_PiszSume = NowyPrzelacznik(g, "CB_PiszSume", U("Suma"));
+    CB_PiszStruk = NowyPrzelacznik(g, "CB_PiszStruk", U("Struktura"));
+    CB_PiszZeraStruk = NowyPrzelacznik(g, "CB_PiszZeraStruk", U("Zera struktury"));
+    CB_RysujProcenty = NowyPrzelacznik(g, "CB_RysujProcenty", QString::fromUtf8(opis.procenty));
+    CB_RysujOznaczenie = NowyPrzelacznik(g, "CB_RysujOznaczenie", U("Rysuj oznaczenie"));
+    CB_Rysuj0Zawrotki = NowyPrzelacznik(g, opis.zawrotki, QString::fromUtf8(opis.zawrotkiTekst));
+    CB_Rysuj0Natezenia = NowyPrzelacznik(g, "CB_Rysuj0Natezenia", QString::fromUtf8(opis.natezeniaTekst));
+    CB_GrLinie = new QComboBox(g);
+    CB_GrLinie->setObjectName("CB_GrLinie");
+    CB_GrLinie->setEditable(true);
+    CB_GrLinie->addItems(opis.grubosci);
+    S_Linie = new TKsztaltKoloru(g, opis.linie);
+    SWypel = new TKsztaltKoloru(g, "SWypel");
+    SOpisy = new TKsztaltKoloru(g, "SOpisy");
+    STytul = new TKsztaltKoloru(g, opis.tytul);
+    u->addWidget(RB_Standard, wiersz, 0);
+    u->addWidget(RB_TylkoSuma, wiersz, 1);
+    u->addWidget(RB_TabelkaWW, wiersz, 2);
+    u->addWidget(CB_PiszSume, wiersz + 1, 0);
+    u->addWidget(CB_PiszStruk, wiersz + 1, 1);
+    u->addWidget(CB_PiszZeraStruk, wiersz + 1, 2);
+    u->addWidget(CB_RysujProcenty, wiersz + 2, 0);
+    u->addWidget(CB_RysujOznaczenie, wiersz + 2, 1);
+    u->addWidget(CB_Rysuj0Zawrotki, wiersz + 3, 0);
+    u->addWidget(CB_Rysuj0Natezenia, wiersz + 3, 1);
+    u->addWidget(new QLabel(U("Grubość linii [mm]"), g), wiersz + 4, 0);
+    u->addWidget(CB_GrLinie, wiersz + 4, 1);
+    const std::pair<TKsztaltKoloru*, const char*> kolory[] = {
+        {S_Linie, "Linie"}, {SWypel, "Wypełnienie"}, {SOpisy, "Opisy"}, {STytul, "Tytuł"}};
+    int k = 0;
+    for (const auto& [ksztalt, tekst] : kolory) {
+        u->addWidget(new QLabel(QString::fromUtf8(tekst), g), wierszKolorow + k / 2, (k % 2) * 2);
+        u->addWidget(ksztalt, wierszKolorow + k / 2, (k % 2) * 2 + 1);
+        ++k;
+    }
+}
+
+void TKontrolkiStylu::PokazTabelke() const
+{
+    const bool t = RB_TabelkaWW->isChecked();
+    CB_PiszSume->setVisible(t);
+    CB_PiszStruk->setVisible(t);
+    CB_PiszZeraStruk->setVisible(t);
+}
+
+namespace {
+
+// The settings record and a node hold the style and the crossings in fields
+// of the same names.
+template <class Rekord>
+void WypelnijStylZ(TKontrolkiStylu& k, const Rekord& r)
+{
+    ZaznaczJeden({k.RB_Standard, k.RB_TylkoSuma, k.RB_TabelkaWW},
+                 r.TabelkaWW ? k.RB_TabelkaWW : r.TylkoSuma ? k.RB_TylkoSuma : k.RB_Standard);
+    k.CB_PiszSume->setChecked(r.PiszSume);
+    k.CB_PiszStruk->setChecked(r.PiszStruk);
+    k.CB_PiszZeraStruk->setChecked(r.PiszZeraStruk);
+    k.CB_RysujProcenty->setChecked(r.RysujProcenty);
+    k.CB_RysujOznaczenie->setChecked(r.RysujOznaczenie);
+    k.CB_Rysuj0Zawrotki->setChecked(r.Rysuj0Zawrotki);
+    k.CB_Rysuj0Natezenia->setChecked(r.Rysuj0Natezenia);
+    k.CB_GrLinie->setEditText(NaQString(FormatFloat("####0.0##", r.GrLinie)));
+    k.S_Linie->UstawKolor(r.KolorLinii);
+    k.SWypel->UstawKolor(r.KolorWypelnien);
+    k.SOpisy->UstawKolor(r.KolorOpisow);
+    k.STytul->UstawKolor(r.KolorTytulow);
+}
+
+template <class Rekord>
+void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r)
+{
+    r.TabelkaWW = k.RB_TabelkaWW->isChecked();
+    r.TylkoSuma = k.RB_TylkoSuma->isChecked();
+    r.RysujProcenty = k.CB_RysujProcenty->isChecked();
+    r.RysujOznaczenie = k.CB_RysujOznaczenie->isChecked();
+    r.Rysuj0Zawrotki = k.CB_Rysuj0Zawrotki->isChecked();
+    r.Rysuj0Natezenia = k.CB_Rysuj0Natezenia->isChecked();
+    r.PiszSume = k.CB_PiszSume->isChecked();
+    r.PiszStruk = k.CB_PiszStruk->isChecked();
+    r.PiszZeraStruk = k.CB_PiszZeraStruk->isChecked();
+    r.GrLinie = LiczbaLubDomyslna(k.CB_GrLinie->lineEdit(), 0.18);
+    r.KolorLinii = k.S_Linie->Kolor();
+    r.KolorWypelnien = k.SWypel->Kolor();
+    r.KolorOpisow = k.SOpisy->Kolor();
+    r.KolorTytulow = k.STytul->Kolor();
+}
+
+template <class Rekord>
+void WypelnijPrzejsciaZ(TKontrolkiPrzejsc& k, const Rekord& r)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        UstawTekst(k.E_Nazwy[i], r.NazwyPrzejsc[i].str());
+        k.CB_Rysuj[i]->setChecked(r.RysujPrzejscia[i]);
+        k.CB_Suma[i]->setChecked(r.SumujPrzejscia[i]);
+        k.S_Przejscia[i]->UstawKolor(r.KoloryPrzejsc[i]);
+    }
+    const char* m = "####0.0##";
+    k.CB_RysujLegPrzej->setChecked(r.LegendaPrzejsc);
+    k.CB_RysujLegStruk->setChecked(r.Struktura);
+    UstawLiczbe(k.E_LPdx, m, r.LegendaPrzejscX);
+    UstawLiczbe(k.E_LPdy, m, r.LegendaPrzejscY);
+    UstawLiczbe(k.E_LSdx, m, r.LegendaStrukturyX);
+    UstawLiczbe(k.E_LSdy, m, r.LegendaStrukturyY);
+}
+
+template <class Rekord>
+void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, double dx, double dy)
+{
+    for (std::size_t i = 0; i < 4; ++i) {
+        r.RysujPrzejscia[i] = k.CB_Rysuj[i]->isChecked();
+        r.SumujPrzejscia[i] = k.CB_Suma[i]->isChecked();
+        r.KoloryPrzejsc[i] = k.S_Przejscia[i]->Kolor();
+        r.NazwyPrzejsc[i] = Tekst(k.E_Nazwy[i]);
+    }
+    r.LegendaPrzejsc = k.CB_RysujLegPrzej->isChecked();
+    r.Struktura = k.CB_RysujLegStruk->isChecked();
+    r.LegendaPrzejscX = LiczbaLubDomyslna(k.E_LPdx, dx);
+    r.LegendaPrzejscY = LiczbaLubDomyslna(k.E_LPdy, dy);
+    r.LegendaStrukturyX = LiczbaLubDomyslna(k.E_LSdx, dx);
+    r.LegendaStrukturyY = LiczbaLubDomyslna(k.E_LSdy, dy);
+}
+
+} // namespace
+
+void TKontrolkiStylu::WypelnijStyl(const TUstawieniaGlobalne& r) { WypelnijStylZ(*this, r); }
+void TKontrolkiStylu::WypelnijStyl(const DaneWezel& r) { WypelnijStylZ(*this, r); }
+void TKontrolkiStylu::CzytajStyl(TUstawieniaGlobalne& r) const { CzytajStylDo(*this, r); }
+void TKontrolkiStylu::CzytajStyl(DaneWezel& r) const { CzytajStylDo(*this, r); }
+
+// ---- the crossings ----
+
+void TKontrolkiPrzejsc::BudujKategorie(QGroupBox* g, QGridLayout* u, const char* rysujRowery,
+                                       const char* ksztaltRowery)
+{
+    const char* nazwy[4] = {"E_piesi", "E_Rowery", "E_Inne1", "E_Inne2"};
+    const char* rysuj[4] = {"CB_RysujPiesi", rysujRowery, "CB_RysujInne1", "CB_RysujInne2"};
+    const char* suma[4] = {"CB_SumaPiesi", "CB_SumaRowery", "CB_SumaInne1", "CB_SumaInne2"};
+    const char* ksztalty[4] = {"S_Piesi", ksztaltRowery, "S_Inne1", "S_Inne2"};
+    for (int i = 0; i < 4; ++i) {
+        const auto j = static_cast<std::size_t>(i);
+        E_Nazwy[j] = NowePole(g, nazwy[i]);
+        E_Nazwy[j]->setMaximumWidth(140);
+        CB_Rysuj[j] = NowyPrzelacznik(g, rysuj[i], U("Rysuj"));
+        CB_Suma[j] = NowyPrzelacznik(g, suma[i], U("Sumuj"));
+        S_Przejscia[j] = new TKsztaltKoloru(g, ksztalty[i]);
+        u->addWidget(E_Nazwy[j], i, 0);
+        u->addWidget(CB_Rysuj[j], i, 1);
+        u->addWidget(CB_Suma[j], i, 2);
+        u->addWidget(S_Przejscia[j], i, 3);
+    }
+}
+
+void TKontrolkiPrzejsc::BudujLegendy(QGroupBox* g, QGridLayout* u, const char* tekstPrzejsc,
+                                     const char* tekstStruktury)
+{
+    CB_RysujLegPrzej = NowyPrzelacznik(g, "CB_RysujLegPrzej", QString::fromUtf8(tekstPrzejsc));
+    CB_RysujLegStruk = NowyPrzelacznik(g, "CB_RysujLegStruk", QString::fromUtf8(tekstStruktury));
+    E_LPdx = NowePole(g, "E_LPdx");
+    E_LPdy = NowePole(g, "E_LPdy");
+    E_LSdx = NowePole(g, "E_LSdx");
+    E_LSdy = NowePole(g, "E_LSdy");
+    u->addWidget(CB_RysujLegPrzej, 5, 0);
+    u->addWidget(E_LPdx, 5, 1);
+    u->addWidget(E_LPdy, 5, 2);
+    u->addWidget(CB_RysujLegStruk, 6, 0);
+    u->addWidget(E_LSdx, 6, 1);
+    u->addWidget(E_LSdy, 6, 2);
+}
+
+void TKontrolkiPrzejsc::WypelnijPrzejscia(const TUstawieniaGlobalne& r) { WypelnijPrzejsciaZ(*this, r); }
+void TKontrolkiPrzejsc::WypelnijPrzejscia(const DaneWezel& r) { WypelnijPrzejsciaZ(*this, r); }
+void TKontrolkiPrzejsc::CzytajPrzejscia(TUstawieniaGlobalne& r, double dx, double dy) const
+{
+    CzytajPrzejsciaDo(*this, r, dx, dy);
+}
+void TKontrolkiPrzejsc::CzytajPrzejscia(DaneWezel& r, double dx, double dy) const
+{
+    CzytajPrzejsciaDo(*this, r, dx, dy);
 }

@@ -1,10 +1,14 @@
 #pragma once
 // What the settings windows share: named controls built in one line, the
-// colour shapes, and the two size groups (flow labels, descriptions) that
-// the global settings and a node's own settings edit alike.
+// colour shapes, and the groups that the global settings and a node's own
+// settings edit alike: the flow-label style, the crossing categories with
+// the sheet legends, the two size groups (flow labels, descriptions) and the
+// window's transparency.
 
+#include <QList>
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <initializer_list>
@@ -14,6 +18,7 @@
 #include "model/Ustawienia.h"
 
 class QCheckBox;
+class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -21,11 +26,13 @@ class QLineEdit;
 class QRadioButton;
 class QScrollBar;
 class QWidget;
+struct DaneWezel;
 
 QLineEdit* NowePole(QWidget* rodzic, const char* nazwa);
 QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const QString& tekst);
 QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const QString& tekst);
 QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tekst);
+void WlaczKontrolki(std::initializer_list<QWidget*> kontrolki, bool wlacz);
 // Checks `wybrany` of a group of radio buttons (nullptr: none of them).
 void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany);
 
@@ -37,6 +44,24 @@ bool CzytajLiczbe(const QLineEdit* pole, double& wynik);
 // The number of the edit, or `domyslna` when it holds none.
 float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna);
 void UstawLiczbe(QLineEdit* pole, const char* maska, double x);
+
+// Blocks the signals of all the window's controls while code fills them, so
+// that no handler of the user's runs.
+class TBlokadaSygnalow {
+public:
+    explicit TBlokadaSygnalow(QWidget* okno);
+    ~TBlokadaSygnalow();
+    TBlokadaSygnalow(const TBlokadaSygnalow&) = delete;
+    TBlokadaSygnalow& operator=(const TBlokadaSygnalow&) = delete;
+
+private:
+    QList<QWidget*> kontrolki_;
+};
+
+// The "Prześwit" switch and its slider (50..255, 150 at start); the window
+// shows through while the switch is on.
+void NowyPrzeswit(QWidget* okno, QCheckBox*& przelacznik, QScrollBar*& suwak);
+void UstawPrzeswit(QWidget* okno, const QCheckBox* przelacznik, const QScrollBar* suwak);
 
 // A colour shape: a flat button painted with its colour; a click opens the
 // colour dialog.
@@ -97,4 +122,59 @@ public:
     // The description defaults; `grD` is the value of EO_gr_d (the two
     // windows reset it differently).
     void DomyslneOpisy(double grD) const;
+};
+
+// The flow-label style: the label layout (standard, total only, or the table
+// with its three switches), the drawing switches, the line width and the four
+// colours, filled from and read into the settings record or a node.
+struct TKontrolkiStylu {
+    QRadioButton *RB_Standard, *RB_TylkoSuma, *RB_TabelkaWW;
+    QCheckBox *CB_PiszSume, *CB_PiszStruk, *CB_PiszZeraStruk;
+    QCheckBox *CB_RysujProcenty, *CB_RysujOznaczenie, *CB_Rysuj0Zawrotki, *CB_Rysuj0Natezenia;
+    QComboBox* CB_GrLinie;
+    TKsztaltKoloru *S_Linie, *SWypel, *SOpisy, *STytul;
+
+    // What the two windows name and write differently.
+    struct Opis {
+        const char* procenty;        // the text of CB_RysujProcenty
+        const char* zawrotki;        // the zero U-turn switch: its name and text
+        const char* zawrotkiTekst;
+        const char* natezeniaTekst;  // the text of CB_Rysuj0Natezenia
+        const char* linie;           // the names of the line and title colours
+        const char* tytul;
+        QStringList grubosci;        // the items of CB_GrLinie
+    };
+    // Builds the controls into `grupa`: the switches and the line width in
+    // rows `wiersz` to `wiersz` + 4 of `u`, the colours in rows
+    // `wierszKolorow` and the next.
+    void BudujStyl(QGroupBox* grupa, QGridLayout* u, int wiersz, int wierszKolorow, const Opis& opis);
+    // The table's switches show only with the table layout.
+    void PokazTabelke() const;
+    void WypelnijStyl(const TUstawieniaGlobalne& r);
+    void WypelnijStyl(const DaneWezel& r);
+    // A line width that is no number gives 0.18.
+    void CzytajStyl(TUstawieniaGlobalne& r) const;
+    void CzytajStyl(DaneWezel& r) const;
+};
+
+// The four crossing categories (name, draw, sum, colour) and the sheet's
+// crossing and structure legends with their offsets.
+struct TKontrolkiPrzejsc {
+    // The second row's draw switch and shape are named by the window.
+    std::array<QLineEdit*, 4> E_Nazwy{};            // E_piesi, E_Rowery, E_Inne1, E_Inne2
+    std::array<QCheckBox*, 4> CB_Rysuj{};           // CB_RysujPiesi, ..., CB_RysujInne1, CB_RysujInne2
+    std::array<QCheckBox*, 4> CB_Suma{};            // CB_SumaPiesi, CB_SumaRowery, CB_SumaInne1, CB_SumaInne2
+    std::array<TKsztaltKoloru*, 4> S_Przejscia{};   // S_Piesi, ..., S_Inne1, S_Inne2
+    QCheckBox *CB_RysujLegPrzej, *CB_RysujLegStruk;
+    QLineEdit *E_LPdx, *E_LPdy, *E_LSdx, *E_LSdy;
+
+    // The category rows in rows 0 to 3 of `u`.
+    void BudujKategorie(QGroupBox* grupa, QGridLayout* u, const char* rysujRowery, const char* ksztaltRowery);
+    // The legend switches and offsets in rows 5 and 6.
+    void BudujLegendy(QGroupBox* grupa, QGridLayout* u, const char* tekstPrzejsc, const char* tekstStruktury);
+    void WypelnijPrzejscia(const TUstawieniaGlobalne& r);
+    void WypelnijPrzejscia(const DaneWezel& r);
+    // An offset that is no number gives `dx` or `dy`.
+    void CzytajPrzejscia(TUstawieniaGlobalne& r, double dx, double dy) const;
+    void CzytajPrzejscia(DaneWezel& r, double dx, double dy) const;
 };

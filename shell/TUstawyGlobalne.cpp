@@ -16,7 +16,6 @@
 #include "base/Teksty.h"
 #include "drawing/Tekst.h"
 #include "junction/SkalePaskow.h"
-#include "model/OknoGlowne.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -80,51 +79,23 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     // Flow labels and lines.
     QGroupBox* gStyl = Grupa(this, U("Opisy potoków"), "GB_Styl");
     auto* us = new QGridLayout(gStyl);
-    RB_Standard = NowyWybor(gStyl, "RB_Standard", U("Standardowo"));
-    RB_TylkoSuma = NowyWybor(gStyl, "RB_TylkoSuma", U("Tylko suma"));
-    RB_TabelkaWW = NowyWybor(gStyl, "RB_TabelkaWW", U("Tabelka"));
-    CB_PiszSume = NowyPrzelacznik(gStyl, "CB_PiszSume", U("Suma"));
-    CB_PiszStruk = NowyPrzelacznik(gStyl, "CB_PiszStruk", U("Struktura"));
-    CB_PiszZeraStruk = NowyPrzelacznik(gStyl, "CB_PiszZeraStruk", U("Zera struktury"));
-    CB_RysujProcenty = NowyPrzelacznik(gStyl, "CB_RysujProcenty", U("Rysuj procenty  dokł ="));
-    CB_RysujOznaczenie = NowyPrzelacznik(gStyl, "CB_RysujOznaczenie", U("Rysuj oznaczenie"));
-    CB_Rysuj0Zawrotki = NowyPrzelacznik(gStyl, "CB_Rysuj0Zawrotki", U("Pisz O-we zawrotki"));
-    CB_Rysuj0Natezenia = NowyPrzelacznik(gStyl, "CB_Rysuj0Natezenia", U("Rysuj 0-we nateżenia"));
-    CB_GrLinie = new QComboBox(gStyl);
-    CB_GrLinie->setObjectName("CB_GrLinie");
-    CB_GrLinie->setEditable(true);
+    QStringList grubosci;
     for (int i = 1; i <= 15; ++i)
-        CB_GrLinie->addItem(QString("%1,%2").arg(i / 10).arg(i % 10));
-    S_Linie = new TKsztaltKoloru(gStyl, "S_Linie");
-    SWypel = new TKsztaltKoloru(gStyl, "SWypel");
-    SOpisy = new TKsztaltKoloru(gStyl, "SOpisy");
-    Stytul = new TKsztaltKoloru(gStyl, "Stytul");
+        grubosci << QString("%1,%2").arg(i / 10).arg(i % 10);
+    BudujStyl(gStyl, us, 0, 6,
+              {.procenty = "Rysuj procenty  dokł =",
+               .zawrotki = "CB_Rysuj0Zawrotki",
+               .zawrotkiTekst = "Pisz O-we zawrotki",
+               .natezeniaTekst = "Rysuj 0-we nateżenia",
+               .linie = "S_Linie",
+               .tytul = "Stytul",
+               .grubosci = grubosci});
     ComboCzcionka = new QComboBox(gStyl);
     ComboCzcionka->setObjectName("ComboCzcionka");
     CB_TrueType = NowyPrzelacznik(gStyl, "CB_TrueType", "TT");
     CB_TrueType->hide();
-    us->addWidget(RB_Standard, 0, 0);
-    us->addWidget(RB_TylkoSuma, 0, 1);
-    us->addWidget(RB_TabelkaWW, 0, 2);
-    us->addWidget(CB_PiszSume, 1, 0);
-    us->addWidget(CB_PiszStruk, 1, 1);
-    us->addWidget(CB_PiszZeraStruk, 1, 2);
-    us->addWidget(CB_RysujProcenty, 2, 0);
-    us->addWidget(CB_RysujOznaczenie, 2, 1);
-    us->addWidget(CB_Rysuj0Zawrotki, 3, 0);
-    us->addWidget(CB_Rysuj0Natezenia, 3, 1);
-    us->addWidget(new QLabel(U("Grubość linii [mm]"), gStyl), 4, 0);
-    us->addWidget(CB_GrLinie, 4, 1);
     us->addWidget(new QLabel(U("Czcionka"), gStyl), 5, 0);
     us->addWidget(ComboCzcionka, 5, 1);
-    const std::pair<TKsztaltKoloru*, const char*> kolory[] = {
-        {S_Linie, "Linie"}, {SWypel, "Wypełnienie"}, {SOpisy, "Opisy"}, {Stytul, "Tytuł"}};
-    int k = 0;
-    for (const auto& [s, t] : kolory) {
-        us->addWidget(new QLabel(QString::fromUtf8(t), gStyl), 6 + k / 2, (k % 2) * 2);
-        us->addWidget(s, 6 + k / 2, (k % 2) * 2 + 1);
-        ++k;
-    }
 
     // Band widths.
     QGroupBox* gPaski = Grupa(this, U("Szerokość pasków"), "GB_Paski");
@@ -168,36 +139,11 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     // Crossing categories and the sheet legends.
     QGroupBox* gKategorie = Grupa(this, U("Przejścia"), "GB_Kategorie");
     auto* uk = new QGridLayout(gKategorie);
-    const char* nazwy[4] = {"E_piesi", "E_Rowery", "E_Inne1", "E_Inne2"};
-    const char* rysuj[4] = {"CB_RysujPiesi", "CB_RysujRowery", "CB_RysujInne1", "CB_RysujInne2"};
-    const char* suma[4] = {"CB_SumaPiesi", "CB_SumaRowery", "CB_SumaInne1", "CB_SumaInne2"};
-    const char* ksztalty[4] = {"S_Piesi", "S_Rowery", "S_Inne1", "S_Inne2"};
-    for (int i = 0; i < 4; ++i) {
-        E_Nazwy[i] = NowePole(gKategorie, nazwy[i]);
-        E_Nazwy[i]->setMaximumWidth(140);
-        CB_Rysuj[i] = NowyPrzelacznik(gKategorie, rysuj[i], U("Rysuj"));
-        CB_Suma[i] = NowyPrzelacznik(gKategorie, suma[i], U("Sumuj"));
-        S_Przejscia[i] = new TKsztaltKoloru(gKategorie, ksztalty[i]);
-        uk->addWidget(E_Nazwy[i], i, 0);
-        uk->addWidget(CB_Rysuj[i], i, 1);
-        uk->addWidget(CB_Suma[i], i, 2);
-        uk->addWidget(S_Przejscia[i], i, 3);
-    }
+    BudujKategorie(gKategorie, uk, "CB_RysujRowery", "S_Rowery");
     E_PrzejL = NowePole(gKategorie, "E_PrzejL");
     uk->addWidget(new QLabel(U("L=...[cm]"), gKategorie), 4, 0);
     uk->addWidget(E_PrzejL, 4, 1);
-    CB_RysujLegPrzej = NowyPrzelacznik(gKategorie, "CB_RysujLegPrzej", U("Rys. legendę przej ark."));
-    CB_RysujLegStruk = NowyPrzelacznik(gKategorie, "CB_RysujLegStruk", U("Rys. legendę struk. ark."));
-    E_LPdx = NowePole(gKategorie, "E_LPdx");
-    E_LPdy = NowePole(gKategorie, "E_LPdy");
-    E_LSdx = NowePole(gKategorie, "E_LSdx");
-    E_LSdy = NowePole(gKategorie, "E_LSdy");
-    uk->addWidget(CB_RysujLegPrzej, 5, 0);
-    uk->addWidget(E_LPdx, 5, 1);
-    uk->addWidget(E_LPdy, 5, 2);
-    uk->addWidget(CB_RysujLegStruk, 6, 0);
-    uk->addWidget(E_LSdx, 6, 1);
-    uk->addWidget(E_LSdy, 6, 2);
+    BudujLegendy(gKategorie, uk, "Rys. legendę przej ark.", "Rys. legendę struk. ark.");
 
     Rozmiary = std::make_unique<TKontrolkiRozmiarow>(this, "B_WOpis_plus", "B_WOpis_minus", "B_WOpis_plusgr",
                                                      "B_WOpis_minusgr");
@@ -205,11 +151,7 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     B_wprowadz = NowyPrzycisk(this, "B_wprowadz", U("Powrót"));
     B_Przerys1 = NowyPrzycisk(this, "B_Przerys1", U("Przerys"));
     Standard = NowyPrzycisk(this, "Standard", U("Ustawienia standardowe"));
-    CB_Przeswit = NowyPrzelacznik(this, "CB_Przeswit", U("Prześwit"));
-    SB_Blend = new QScrollBar(Qt::Horizontal, this);
-    SB_Blend->setObjectName("SB_Blend");
-    SB_Blend->setRange(50, 250);
-    SB_Blend->setValue(150);
+    NowyPrzeswit(this, CB_Przeswit, SB_Blend);
 
     auto* siatka = new QGridLayout;
     siatka->addWidget(gArkusz, 0, 0);
@@ -275,7 +217,7 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     });
     connect(Rozmiary->B_ResetWlasnosciOpisow, &QPushButton::clicked, this,
             [this] { Rozmiary->DomyslneOpisy(0.25); });
-    for (TKsztaltKoloru* s : {S_Linie, SOpisy, Stytul, SWypel, S_Przejscia[0], S_Przejscia[1], S_Przejscia[2],
+    for (TKsztaltKoloru* s : {S_Linie, SOpisy, STytul, SWypel, S_Przejscia[0], S_Przejscia[1], S_Przejscia[2],
                               S_Przejscia[3]})
         connect(s, &QPushButton::clicked, this, [this, s] { KsztaltClick(s); });
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
@@ -286,7 +228,7 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     for (QLineEdit* e : findChildren<QLineEdit*>())
         connect(e, &QLineEdit::textEdited, this, [this] { ZmianyUstawien = true; });
     connect(CB_TrueType, &QCheckBox::clicked, this, [this] { TekstTT = CB_TrueType->isChecked(); });
-    auto przeswit = [this] { setWindowOpacity(CB_Przeswit->isChecked() ? SB_Blend->value() / 255.0 : 1.0); };
+    auto przeswit = [this] { UstawPrzeswit(this, CB_Przeswit, SB_Blend); };
     connect(CB_Przeswit, &QCheckBox::clicked, this, przeswit);
     connect(SB_Blend, &QScrollBar::valueChanged, this, przeswit);
 
@@ -315,72 +257,44 @@ bool TUstawyGlobalne::WczytajCzcionke(const QString& nazwa)
 void TUstawyGlobalne::WypelnijUstawienia()
 {
     ZmianyUstawien = false;
-    const QList<QWidget*> kontrolki = findChildren<QWidget*>();
-    for (QWidget* k : kontrolki)
-        k->blockSignals(true);
+    {
+        const TBlokadaSygnalow blokada(this);
+        OpisArkusz->setText("Rozmiar h=" + NaQString(FormatFloat("###0.0#", wg.ArkuszH)) + "; b=" +
+                            NaQString(FormatFloat("###0.0#", wg.ArkuszB)) + "[cm]");
+        UstawLiczbe(E_BArkuszUser, "###0.##", wg.ArkuszBUser);
+        UstawLiczbe(E_HArkuszUser, "###0.##", wg.ArkuszHUser);
+        ZaznaczJeden({RB_AutoArkusz, RB_ArkuszA4, RB_ArkuszA3, RB_ArkuszA2, RB_RecznieArkusz},
+                     wg.ArkuszAuto ? RB_AutoArkusz
+                     : wg.ArkuszA4 ? RB_ArkuszA4
+                     : wg.ArkuszA3 ? RB_ArkuszA3
+                     : wg.ArkuszA2 ? RB_ArkuszA2
+                                   : RB_RecznieArkusz);
 
-    OpisArkusz->setText("Rozmiar h=" + NaQString(FormatFloat("###0.0#", wg.ArkuszH)) + "; b=" +
-                        NaQString(FormatFloat("###0.0#", wg.ArkuszB)) + "[cm]");
-    UstawLiczbe(E_BArkuszUser, "###0.##", wg.ArkuszBUser);
-    UstawLiczbe(E_HArkuszUser, "###0.##", wg.ArkuszHUser);
-    ZaznaczJeden({RB_AutoArkusz, RB_ArkuszA4, RB_ArkuszA3, RB_ArkuszA2, RB_RecznieArkusz},
-                 wg.ArkuszAuto ? RB_AutoArkusz
-                 : wg.ArkuszA4 ? RB_ArkuszA4
-                 : wg.ArkuszA3 ? RB_ArkuszA3
-                 : wg.ArkuszA2 ? RB_ArkuszA2
-                               : RB_RecznieArkusz);
-
-    Rozmiary->Wypelnij(RozmiaryLegendy, RozmiaryOpisow);
-    ZaznaczJeden({RB_Standard, RB_TylkoSuma, RB_TabelkaWW},
-                 wg.TabelkaWW ? RB_TabelkaWW : wg.TylkoSuma ? RB_TylkoSuma : RB_Standard);
-    CB_PiszSume->setChecked(wg.PiszSume);
-    CB_PiszStruk->setChecked(wg.PiszStruk);
-    CB_PiszZeraStruk->setChecked(wg.PiszZeraStruk);
-    CB_RysujProcenty->setChecked(wg.RysujProcenty);
-    CB_RysujOznaczenie->setChecked(wg.RysujOznaczenie);
-    CB_Rysuj0Zawrotki->setChecked(wg.Rysuj0Zawrotki);
-    CB_Rysuj0Natezenia->setChecked(wg.Rysuj0Natezenia);
-    CB_GrLinie->setEditText(NaQString(FormatFloat(Liczba, wg.GrLinie)));
-    S_Linie->UstawKolor(wg.KolorLinii);
-    SWypel->UstawKolor(wg.KolorWypelnien);
-    SOpisy->UstawKolor(wg.KolorOpisow);
-    Stytul->UstawKolor(wg.KolorTytulow);
-    const int czcionka = ComboCzcionka->findText(NaQString(wg.NazwaCzcionki.str()));
-    if (czcionka >= 0)
-        ComboCzcionka->setCurrentIndex(czcionka);
-    CB_TrueType->setChecked(TekstTT);
-    // The later rule wins, as in the band scale.
-    ZaznaczJeden({RB_Automatycznie, RB_Maxszerokosc, RB_pojazdow100},
-                 wg.SkalaPaskow100 ? RB_pojazdow100
-                 : wg.SkalaPaskowMax ? RB_Maxszerokosc
-                 : wg.SkalaPaskowAuto ? RB_Automatycznie
-                                      : nullptr);
-    UstawLiczbe(E_MinPojazd, "####0.", wg.MinPojazd);
-    UstawLiczbe(E_MaxSzer, Liczba, wg.MaxSzer);
-    UstawLiczbe(E_Pojazd100, Liczba, wg.Pojazd100);
-    ZaznaczJeden({RB_PrzejAuto, RB_PrzejMaxSzer, RB_Przej100},
-                 wg.SkalaPrzejsc100 ? RB_Przej100
-                 : wg.SkalaPrzejscMax ? RB_PrzejMaxSzer
-                 : wg.SkalaPrzejscAuto ? RB_PrzejAuto
-                                       : nullptr);
-    UstawLiczbe(E_PrzejMaxSzer, Liczba, wg.PrzejMaxSzer);
-    UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
-    for (int i = 0; i < 4; ++i) {
-        UstawTekst(E_Nazwy[i], wg.NazwyPrzejsc[i].str());
-        CB_Rysuj[i]->setChecked(wg.RysujPrzejscia[i]);
-        CB_Suma[i]->setChecked(wg.SumujPrzejscia[i]);
-        S_Przejscia[i]->UstawKolor(wg.KoloryPrzejsc[i]);
+        Rozmiary->Wypelnij(RozmiaryLegendy, RozmiaryOpisow);
+        WypelnijStyl(wg);
+        const int czcionka = ComboCzcionka->findText(NaQString(wg.NazwaCzcionki.str()));
+        if (czcionka >= 0)
+            ComboCzcionka->setCurrentIndex(czcionka);
+        CB_TrueType->setChecked(TekstTT);
+        // The later rule wins, as in the band scale.
+        ZaznaczJeden({RB_Automatycznie, RB_Maxszerokosc, RB_pojazdow100},
+                     wg.SkalaPaskow100 ? RB_pojazdow100
+                     : wg.SkalaPaskowMax ? RB_Maxszerokosc
+                     : wg.SkalaPaskowAuto ? RB_Automatycznie
+                                          : nullptr);
+        UstawLiczbe(E_MinPojazd, "####0.", wg.MinPojazd);
+        UstawLiczbe(E_MaxSzer, Liczba, wg.MaxSzer);
+        UstawLiczbe(E_Pojazd100, Liczba, wg.Pojazd100);
+        ZaznaczJeden({RB_PrzejAuto, RB_PrzejMaxSzer, RB_Przej100},
+                     wg.SkalaPrzejsc100 ? RB_Przej100
+                     : wg.SkalaPrzejscMax ? RB_PrzejMaxSzer
+                     : wg.SkalaPrzejscAuto ? RB_PrzejAuto
+                                           : nullptr);
+        UstawLiczbe(E_PrzejMaxSzer, Liczba, wg.PrzejMaxSzer);
+        UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
+        WypelnijPrzejscia(wg);
+        UstawLiczbe(E_PrzejL, Liczba, wg.OdlegloscPrzejsc);
     }
-    UstawLiczbe(E_PrzejL, Liczba, wg.OdlegloscPrzejsc);
-    CB_RysujLegPrzej->setChecked(wg.LegendaPrzejsc);
-    CB_RysujLegStruk->setChecked(wg.Struktura);
-    UstawLiczbe(E_LPdx, Liczba, wg.LegendaPrzejscX);
-    UstawLiczbe(E_LPdy, Liczba, wg.LegendaPrzejscY);
-    UstawLiczbe(E_LSdx, Liczba, wg.LegendaStrukturyX);
-    UstawLiczbe(E_LSdy, Liczba, wg.LegendaStrukturyY);
-
-    for (QWidget* k : kontrolki)
-        k->blockSignals(false);
     PrzelacznikMouseUp();
     ZmianyUstawien = false;
     ArkuszClick();
@@ -422,31 +336,12 @@ void TUstawyGlobalne::ZastosujUstawienia()
         wg.ArkuszH = 41.0f;
     } else {
         wg.ArkuszAuto = 1;
-        double cmB = 0.0, cmH = 0.0;
-        int dpiX = 0, dpiY = 0;
-        if (Okno().RozmiarStronyDrukarki(cmB, cmH, dpiX, dpiY)) {
-            DpiDrukarkiX = dpiX;
-            DpiDrukarkiY = dpiY;
-            wg.ArkuszB = static_cast<float>(cmB);
-            wg.ArkuszH = static_cast<float>(cmH);
-        } else {
-            wg.ArkuszB = 20.5f;
-            wg.ArkuszH = 28.5f;
-        }
+        ArkuszZeStronyDrukarki(wg);
     }
 
-    // 2. Labels and lines.
-    wg.TabelkaWW = RB_TabelkaWW->isChecked();
-    wg.TylkoSuma = RB_TylkoSuma->isChecked();
-    wg.RysujProcenty = CB_RysujProcenty->isChecked();
-    wg.RysujOznaczenie = CB_RysujOznaczenie->isChecked();
-    wg.Rysuj0Zawrotki = CB_Rysuj0Zawrotki->isChecked();
-    wg.Rysuj0Natezenia = CB_Rysuj0Natezenia->isChecked();
-    wg.PiszSume = CB_PiszSume->isChecked();
-    wg.PiszStruk = CB_PiszStruk->isChecked();
-    wg.PiszZeraStruk = CB_PiszZeraStruk->isChecked();
+    // 2. Labels and lines, with their colours (8.).
+    CzytajStyl(wg);
     RozmiaryLegendy.UstawDokladnoscProc(Rozmiary->SB_DoklProc->value());
-    wg.GrLinie = LiczbaLubDomyslna(CB_GrLinie->lineEdit(), 0.18);
 
     // 3. The size tables.
     ZapiszLegendeGlobalna();
@@ -471,31 +366,14 @@ void TUstawyGlobalne::ZastosujUstawienia()
     UstawSkalePaskow();
     OznaczWszystkieNieobliczone();
 
-    // 8. Colours.
-    wg.KolorLinii = S_Linie->Kolor();
-    wg.KolorWypelnien = SWypel->Kolor();
-    wg.KolorOpisow = SOpisy->Kolor();
-    wg.KolorTytulow = Stytul->Kolor();
-
     // 9. Crossings.
-    for (int i = 0; i < 4; ++i) {
-        wg.RysujPrzejscia[i] = CB_Rysuj[i]->isChecked();
-        wg.SumujPrzejscia[i] = CB_Suma[i]->isChecked();
-        wg.KoloryPrzejsc[i] = S_Przejscia[i]->Kolor();
-        wg.NazwyPrzejsc[i] = Tekst(E_Nazwy[i]);
-    }
+    CzytajPrzejscia(wg, 0.0, 0.0);
     wg.PrzejMaxSzer = LiczbaLubDomyslna(E_PrzejMaxSzer, 0.5);
     wg.Przej100 = LiczbaLubDomyslna(E_Przej100, 1.0);
     wg.SkalaPrzejscAuto = RB_PrzejAuto->isChecked();
     wg.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
     wg.SkalaPrzejsc100 = RB_Przej100->isChecked();
     wg.OdlegloscPrzejsc = LiczbaLubDomyslna(E_PrzejL, 4.0);
-    wg.LegendaPrzejscX = LiczbaLubDomyslna(E_LPdx, 0.0);
-    wg.LegendaPrzejscY = LiczbaLubDomyslna(E_LPdy, 0.0);
-    wg.LegendaStrukturyX = LiczbaLubDomyslna(E_LSdx, 0.0);
-    wg.LegendaStrukturyY = LiczbaLubDomyslna(E_LSdy, 0.0);
-    wg.LegendaPrzejsc = CB_RysujLegPrzej->isChecked();
-    wg.Struktura = CB_RysujLegStruk->isChecked();
 
     // 10.
     if (ZmianyUstawien)
@@ -569,29 +447,21 @@ void TUstawyGlobalne::B_Przerys1Click()
 
 void TUstawyGlobalne::RegulaPaskowClick()
 {
-    const bool max = RB_Maxszerokosc->isChecked();
-    E_MaxSzer->setEnabled(max);
-    B_MaxSzer_Minus->setEnabled(max);
-    B_MaxSzer_Plus->setEnabled(max);
+    WlaczKontrolki({E_MaxSzer, B_MaxSzer_Minus, B_MaxSzer_Plus}, RB_Maxszerokosc->isChecked());
     E_Pojazd100->setEnabled(RB_pojazdow100->isChecked());
     ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::RegulaPrzejscClick()
 {
-    const bool max = RB_PrzejMaxSzer->isChecked();
-    E_PrzejMaxSzer->setEnabled(max);
-    B_PrzejMaxSzer_Minus->setEnabled(max);
-    B_PrzejMaxSzer_Plus->setEnabled(max);
+    WlaczKontrolki({E_PrzejMaxSzer, B_PrzejMaxSzer_Minus, B_PrzejMaxSzer_Plus}, RB_PrzejMaxSzer->isChecked());
     E_Przej100->setEnabled(RB_Przej100->isChecked());
     ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::ArkuszClick()
 {
-    const bool reczny = RB_RecznieArkusz->isChecked();
-    E_BArkuszUser->setEnabled(reczny);
-    E_HArkuszUser->setEnabled(reczny);
+    WlaczKontrolki({E_BArkuszUser, E_HArkuszUser}, RB_RecznieArkusz->isChecked());
     OpisArkusz->setEnabled(RB_AutoArkusz->isChecked());
 }
 
@@ -617,8 +487,5 @@ void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt)
 void TUstawyGlobalne::PrzelacznikMouseUp()
 {
     ZmianyUstawien = true;
-    const bool t = RB_TabelkaWW->isChecked();
-    CB_PiszSume->setVisible(t);
-    CB_PiszStruk->setVisible(t);
-    CB_PiszZeraStruk->setVisible(t);
+    PokazTabelke();
 }

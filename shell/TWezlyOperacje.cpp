@@ -44,8 +44,6 @@ void SumyZPomiaru(DaneRuchoplan& r)
     }
 }
 
-QString Opis(const char* tekst) { return QString::fromUtf8(tekst); }
-
 } // namespace
 
 TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
@@ -117,65 +115,23 @@ TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
     auto* gStyl = new QGroupBox(U("Rysunek"), this);
     auto* us = new QGridLayout(gStyl);
     CB_Globalne = NowyPrzelacznik(gStyl, "CB_Globalne", U("Parametry globalne"));
-    RB_Standard = NowyWybor(gStyl, "RB_Standard", U("Standardowo"));
-    RB_TylkoSuma = NowyWybor(gStyl, "RB_TylkoSuma", U("Tylko suma"));
-    RB_TabelkaWW = NowyWybor(gStyl, "RB_TabelkaWW", U("Tabelka"));
-    CB_PiszSume = NowyPrzelacznik(gStyl, "CB_PiszSume", U("Suma"));
-    CB_PiszStruk = NowyPrzelacznik(gStyl, "CB_PiszStruk", U("Struktura"));
-    CB_PiszZeraStruk = NowyPrzelacznik(gStyl, "CB_PiszZeraStruk", U("Zera struktury"));
-    CB_RysujProcenty = NowyPrzelacznik(gStyl, "CB_RysujProcenty", U("Rysuj procenty"));
-    CB_RysujOznaczenie = NowyPrzelacznik(gStyl, "CB_RysujOznaczenie", U("Rysuj oznaczenie"));
-    CB_Pisz0Zawrotki = NowyPrzelacznik(gStyl, "CB_Pisz0Zawrotki", U("Pisz 0-we zawrotki"));
-    CB_Rysuj0Natezenia = NowyPrzelacznik(gStyl, "CB_Rysuj0Natezenia", U("Rysuj 0-we natężenia"));
-    CB_GrLinie = new QComboBox(gStyl);
-    CB_GrLinie->setObjectName("CB_GrLinie");
-    CB_GrLinie->setEditable(true);
-    for (int i = 1; i <= 15; ++i)
-        CB_GrLinie->addItem(NaQString(FormatFloat("0.0", i / 10.0)));
-    SLinie = new TKsztaltKoloru(gStyl, "SLinie");
-    SWypel = new TKsztaltKoloru(gStyl, "SWypel");
-    SOpisy = new TKsztaltKoloru(gStyl, "SOpisy");
-    STytul = new TKsztaltKoloru(gStyl, "STytul");
     us->addWidget(CB_Globalne, 0, 0, 1, 2);
-    us->addWidget(RB_Standard, 1, 0);
-    us->addWidget(RB_TylkoSuma, 1, 1);
-    us->addWidget(RB_TabelkaWW, 1, 2);
-    us->addWidget(CB_PiszSume, 2, 0);
-    us->addWidget(CB_PiszStruk, 2, 1);
-    us->addWidget(CB_PiszZeraStruk, 2, 2);
-    us->addWidget(CB_RysujProcenty, 3, 0);
-    us->addWidget(CB_RysujOznaczenie, 3, 1);
-    us->addWidget(CB_Pisz0Zawrotki, 4, 0);
-    us->addWidget(CB_Rysuj0Natezenia, 4, 1);
-    us->addWidget(new QLabel(U("Grubość linii [mm]"), gStyl), 5, 0);
-    us->addWidget(CB_GrLinie, 5, 1);
-    const std::pair<TKsztaltKoloru*, const char*> kolory[] = {
-        {SLinie, "Linie"}, {SWypel, "Wypełnienie"}, {SOpisy, "Opisy"}, {STytul, "Tytuł"}};
-    int k = 0;
-    for (const auto& [s, t] : kolory) {
-        us->addWidget(new QLabel(Opis(t), gStyl), 6 + k / 2, (k % 2) * 2);
-        us->addWidget(s, 6 + k / 2, (k % 2) * 2 + 1);
-        ++k;
-    }
+    QStringList grubosci;
+    for (int i = 1; i <= 15; ++i)
+        grubosci << NaQString(FormatFloat("0.0", i / 10.0));
+    BudujStyl(gStyl, us, 1, 6,
+              {.procenty = "Rysuj procenty",
+               .zawrotki = "CB_Pisz0Zawrotki",
+               .zawrotkiTekst = "Pisz 0-we zawrotki",
+               .natezeniaTekst = "Rysuj 0-we natężenia",
+               .linie = "SLinie",
+               .tytul = "STytul",
+               .grubosci = grubosci});
 
     // Crossings and the node's legends.
     auto* gPrzej = new QGroupBox(U("Przejścia"), this);
     auto* up = new QGridLayout(gPrzej);
-    const char* rysuj[4] = {"CB_RysujPiesi", "CB_RysujRower", "CB_RysujInne1", "CB_RysujInne2"};
-    const char* suma[4] = {"CB_SumaPiesi", "CB_SumaRowery", "CB_SumaInne1", "CB_SumaInne2"};
-    const char* nazwy[4] = {"E_piesi", "E_Rowery", "E_Inne1", "E_Inne2"};
-    const char* ksztalty[4] = {"S_Piesi", "S_Rower", "S_Inne1", "S_Inne2"};
-    for (int i = 0; i < 4; ++i) {
-        CB_Rysuj[i] = NowyPrzelacznik(gPrzej, rysuj[i], U("Rysuj"));
-        CB_Suma[i] = NowyPrzelacznik(gPrzej, suma[i], U("Sumuj"));
-        E_Nazwy[i] = NowePole(gPrzej, nazwy[i]);
-        E_Nazwy[i]->setMaximumWidth(140);
-        S_Przejscia[i] = new TKsztaltKoloru(gPrzej, ksztalty[i]);
-        up->addWidget(E_Nazwy[i], i, 0);
-        up->addWidget(CB_Rysuj[i], i, 1);
-        up->addWidget(CB_Suma[i], i, 2);
-        up->addWidget(S_Przejscia[i], i, 3);
-    }
+    BudujKategorie(gPrzej, up, "CB_RysujRower", "S_Rower");
     up->addWidget(new QLabel(U("Odległość przejścia"), gPrzej), 4, 0);
     auto* odl = new QWidget(gPrzej);
     auto* uodl = new QHBoxLayout(odl);
@@ -187,29 +143,14 @@ TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
         uodl->addWidget(E_L[i]);
     }
     up->addWidget(odl, 4, 1, 1, 3);
-    CB_RysujLegPrzej = NowyPrzelacznik(gPrzej, "CB_RysujLegPrzej", U("Rys. legendę przejść"));
-    CB_RysujLegStruk = NowyPrzelacznik(gPrzej, "CB_RysujLegStruk", U("Rys. legendę struktury"));
-    E_LPdx = NowePole(gPrzej, "E_LPdx");
-    E_LPdy = NowePole(gPrzej, "E_LPdy");
-    E_LSdx = NowePole(gPrzej, "E_LSdx");
-    E_LSdy = NowePole(gPrzej, "E_LSdy");
-    up->addWidget(CB_RysujLegPrzej, 5, 0);
-    up->addWidget(E_LPdx, 5, 1);
-    up->addWidget(E_LPdy, 5, 2);
-    up->addWidget(CB_RysujLegStruk, 6, 0);
-    up->addWidget(E_LSdx, 6, 1);
-    up->addWidget(E_LSdy, 6, 2);
+    BudujLegendy(gPrzej, up, "Rys. legendę przejść", "Rys. legendę struktury");
 
     Rozmiary = std::make_unique<TKontrolkiRozmiarow>(this, "B_WOpisPlus", "B_WOpisMinus", "B_WOpisPlusGr",
                                                      "B_WOpisMinusgr");
 
     B_Powrot = NowyPrzycisk(this, "B_Powrot", U("Powrót"));
     B_Przerys = NowyPrzycisk(this, "B_Przerys", U("Przerys"));
-    CB_Przeswit = NowyPrzelacznik(this, "CB_Przeswit", U("Prześwit"));
-    SB_Blend = new QScrollBar(Qt::Horizontal, this);
-    SB_Blend->setObjectName("SB_Blend");
-    SB_Blend->setRange(50, 250);
-    SB_Blend->setValue(150);
+    NowyPrzeswit(this, CB_Przeswit, SB_Blend);
 
     auto* siatka = new QGridLayout;
     siatka->addWidget(gWezel, 0, 0);
@@ -236,7 +177,7 @@ TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
     });
     connect(RB_TabelkaWW, &QRadioButton::clicked, this, [this] { RB_TabelkaWWMouseUp(); });
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{CB_RysujProcenty, CB_RysujOznaczenie,
-                                                                      CB_Pisz0Zawrotki, RB_Standard, RB_TylkoSuma})
+                                                                      CB_Rysuj0Zawrotki, RB_Standard, RB_TylkoSuma})
         connect(b, &QAbstractButton::clicked, this, [this] {
             PokazTabelke();
             ZmianaIPrzerysowanie();
@@ -271,7 +212,7 @@ TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
         BResetSzablonClick();
         ZmianaIPrzerysowanie();
     });
-    for (TKsztaltKoloru* s : {SLinie, SWypel, SOpisy, STytul, S_Przejscia[0], S_Przejscia[1], S_Przejscia[2],
+    for (TKsztaltKoloru* s : {S_Linie, SWypel, SOpisy, STytul, S_Przejscia[0], S_Przejscia[1], S_Przejscia[2],
                               S_Przejscia[3]})
         connect(s, &QPushButton::clicked, this, [this, s] { KsztaltClick(s); });
     connect(Rozmiary->SB_DoklProc, &QScrollBar::valueChanged, this, [this](int) { ZmianaIPrzerysowanie(); });
@@ -390,69 +331,35 @@ void TWezlyOperacje::showEvent(QShowEvent* e)
     FormShow();
 }
 
-void TWezlyOperacje::PokazTabelke()
-{
-    const bool t = RB_TabelkaWW->isChecked();
-    CB_PiszSume->setVisible(t);
-    CB_PiszStruk->setVisible(t);
-    CB_PiszZeraStruk->setVisible(t);
-}
-
 void TWezlyOperacje::FormShow()
 {
     const int32_t n = Wezel();
     if (n < 0)
         return;
     const DaneWezel& w = Wezly[n];
-    const QList<QWidget*> kontrolki = findChildren<QWidget*>();
-    for (QWidget* k : kontrolki)
-        k->blockSignals(true);
-    const char* m = "####0.0##";
-    UstawTekst(E_OpisWezla, w.Nazwa.str());
-    UstawLiczbe(E_WspX, m, w.X);
-    UstawLiczbe(E_wspY, m, w.Y);
-    UstawTekst(Tytul1, w.Tytul1.str());
-    UstawTekst(Tytul2, w.Tytul2.str());
-    UstawTekst(Tytul3, w.Tytul3.str());
-    UstawLiczbe(E_dx, "##0.0", w.TytulDx);
-    UstawLiczbe(E_dy, "##0.0", w.TytulDy);
-    CB_HTytul->setEditText(NaQString(FormatFloat("##0.0", w.TytulH)));
-    ZaznaczJeden({RB_lewy, RB_centrum, RB_prawy}, w.TytulWyrownanie == 'L'   ? RB_lewy
-                                                  : w.TytulWyrownanie == 'C' ? RB_centrum
-                                                  : w.TytulWyrownanie == 'P' ? RB_prawy
-                                                                             : nullptr);
-    CB_GrLinie->setEditText(NaQString(FormatFloat(m, w.GrLinie)));
-    Rozmiary->Wypelnij(w.RozmiaryLegendy, w.RozmiaryOpisow);
-    CB_RysujProcenty->setChecked(w.RysujProcenty);
-    CB_RysujOznaczenie->setChecked(w.RysujOznaczenie);
-    ZaznaczJeden({RB_Standard, RB_TylkoSuma, RB_TabelkaWW},
-                 w.TabelkaWW ? RB_TabelkaWW : w.TylkoSuma ? RB_TylkoSuma : RB_Standard);
-    CB_PiszSume->setChecked(w.PiszSume);
-    CB_PiszStruk->setChecked(w.PiszStruk);
-    CB_PiszZeraStruk->setChecked(w.PiszZeraStruk);
-    CB_Pisz0Zawrotki->setChecked(w.Rysuj0Zawrotki);
-    CB_Rysuj0Natezenia->setChecked(w.Rysuj0Natezenia);
-    CB_Globalne->setChecked(w.Globalne);
-    SLinie->UstawKolor(w.KolorLinii);
-    SWypel->UstawKolor(w.KolorWypelnien);
-    SOpisy->UstawKolor(w.KolorOpisow);
-    STytul->UstawKolor(w.KolorTytulow);
-    for (int i = 0; i < 4; ++i) {
-        CB_Rysuj[i]->setChecked(w.RysujPrzejscia[i]);
-        CB_Suma[i]->setChecked(w.SumujPrzejscia[i]);
-        UstawTekst(E_Nazwy[i], w.NazwyPrzejsc[i].str());
-        S_Przejscia[i]->UstawKolor(w.KoloryPrzejsc[i]);
+    {
+        const TBlokadaSygnalow blokada(this);
+        const char* m = "####0.0##";
+        UstawTekst(E_OpisWezla, w.Nazwa.str());
+        UstawLiczbe(E_WspX, m, w.X);
+        UstawLiczbe(E_wspY, m, w.Y);
+        UstawTekst(Tytul1, w.Tytul1.str());
+        UstawTekst(Tytul2, w.Tytul2.str());
+        UstawTekst(Tytul3, w.Tytul3.str());
+        UstawLiczbe(E_dx, "##0.0", w.TytulDx);
+        UstawLiczbe(E_dy, "##0.0", w.TytulDy);
+        CB_HTytul->setEditText(NaQString(FormatFloat("##0.0", w.TytulH)));
+        ZaznaczJeden({RB_lewy, RB_centrum, RB_prawy}, w.TytulWyrownanie == 'L'   ? RB_lewy
+                                                      : w.TytulWyrownanie == 'C' ? RB_centrum
+                                                      : w.TytulWyrownanie == 'P' ? RB_prawy
+                                                                                 : nullptr);
+        Rozmiary->Wypelnij(w.RozmiaryLegendy, w.RozmiaryOpisow);
+        WypelnijStyl(w);
+        CB_Globalne->setChecked(w.Globalne);
+        WypelnijPrzejscia(w);
+        for (int i = 0; i < 5; ++i)
+            UstawLiczbe(E_L[i], m, w.OdlegloscPrzejscia[i]);
     }
-    for (int i = 0; i < 5; ++i)
-        UstawLiczbe(E_L[i], m, w.OdlegloscPrzejscia[i]);
-    CB_RysujLegPrzej->setChecked(w.LegendaPrzejsc);
-    CB_RysujLegStruk->setChecked(w.Struktura);
-    UstawLiczbe(E_LPdx, m, w.LegendaPrzejscX);
-    UstawLiczbe(E_LPdy, m, w.LegendaPrzejscY);
-    UstawLiczbe(E_LSdx, m, w.LegendaStrukturyX);
-    UstawLiczbe(E_LSdy, m, w.LegendaStrukturyY);
-    for (QWidget* k : kontrolki)
-        k->blockSignals(false);
     PokazTabelke();
     WlaczUstawieniaLokalne(!CB_Globalne->isChecked());
 }
@@ -478,37 +385,13 @@ void TWezlyOperacje::ZapiszUstawieniaWezla()
         w.TytulWyrownanie = 'C';
     else if (RB_prawy->isChecked())
         w.TytulWyrownanie = 'P';
-    w.RysujProcenty = CB_RysujProcenty->isChecked();
-    w.RysujOznaczenie = CB_RysujOznaczenie->isChecked();
-    w.TylkoSuma = RB_TylkoSuma->isChecked();
-    w.TabelkaWW = RB_TabelkaWW->isChecked();
-    w.Rysuj0Zawrotki = CB_Pisz0Zawrotki->isChecked();
-    w.Rysuj0Natezenia = CB_Rysuj0Natezenia->isChecked();
-    w.PiszSume = CB_PiszSume->isChecked();
-    w.PiszStruk = CB_PiszStruk->isChecked();
-    w.PiszZeraStruk = CB_PiszZeraStruk->isChecked();
-    w.KolorLinii = SLinie->Kolor();
-    w.KolorWypelnien = SWypel->Kolor();
-    w.KolorOpisow = SOpisy->Kolor();
-    w.KolorTytulow = STytul->Kolor();
-    w.GrLinie = LiczbaLubDomyslna(CB_GrLinie->lineEdit(), 0.18);
+    CzytajStyl(w);
     w.X = LiczbaLubDomyslna(E_WspX, 10.0);
     w.Y = LiczbaLubDomyslna(E_wspY, 14.0);
     w.Nazwa = Tekst(E_OpisWezla);
-    for (int i = 0; i < 4; ++i) {
-        w.RysujPrzejscia[i] = CB_Rysuj[i]->isChecked();
-        w.SumujPrzejscia[i] = CB_Suma[i]->isChecked();
-        w.KoloryPrzejsc[i] = S_Przejscia[i]->Kolor();
-        w.NazwyPrzejsc[i] = Tekst(E_Nazwy[i]);
-    }
+    CzytajPrzejscia(w, -5.0, 5.0);
     for (int i = 0; i < 5; ++i)
         w.OdlegloscPrzejscia[i] = LiczbaLubDomyslna(E_L[i], 4.0);
-    w.LegendaPrzejsc = CB_RysujLegPrzej->isChecked();
-    w.Struktura = CB_RysujLegStruk->isChecked();
-    w.LegendaPrzejscX = LiczbaLubDomyslna(E_LPdx, -5.0);
-    w.LegendaPrzejscY = LiczbaLubDomyslna(E_LPdy, 5.0);
-    w.LegendaStrukturyX = LiczbaLubDomyslna(E_LSdx, -5.0);
-    w.LegendaStrukturyY = LiczbaLubDomyslna(E_LSdy, 5.0);
     OznaczNieobliczone(n);
 }
 
@@ -530,11 +413,10 @@ void TWezlyOperacje::CB_GlobalneClick() { WlaczUstawieniaLokalne(!CB_Globalne->i
 void TWezlyOperacje::WlaczUstawieniaLokalne(bool wlacz)
 {
     const TKontrolkiRozmiarow& r = *Rozmiary;
-    for (QWidget* k : std::initializer_list<QWidget*>{
-             r.E_sx, r.E_sy, r.E_sx_p, r.E_sx_z, r.E_Sx_d, r.E_Sy_d, r.E_gr, r.E_gr_d, r.E_gr_p, r.EO_sx, r.EO_sy,
-             r.EO_sx_d, r.EO_sy_d, r.EO_gr, r.EO_gr_d, r.EO_strz, r.EO_lOpis, CB_GrLinie, E_LPdx, E_LPdy,
-             CB_RysujLegPrzej})
-        k->setEnabled(wlacz);
+    WlaczKontrolki({r.E_sx, r.E_sy, r.E_sx_p, r.E_sx_z, r.E_Sx_d, r.E_Sy_d, r.E_gr, r.E_gr_d, r.E_gr_p, r.EO_sx,
+                    r.EO_sy, r.EO_sx_d, r.EO_sy_d, r.EO_gr, r.EO_gr_d, r.EO_strz, r.EO_lOpis, CB_GrLinie, E_LPdx,
+                    E_LPdy, CB_RysujLegPrzej},
+                   wlacz);
     for (int i = 0; i < 4; ++i) {
         CB_Rysuj[i]->setEnabled(wlacz);
         CB_Suma[i]->setEnabled(wlacz);
@@ -583,7 +465,4 @@ void TWezlyOperacje::BResetSzablonClick()
     CB_HTytul->setEditText("1");
 }
 
-void TWezlyOperacje::CB_PrzeswitClick()
-{
-    setWindowOpacity(CB_Przeswit->isChecked() ? SB_Blend->value() / 255.0 : 1.0);
-}
+void TWezlyOperacje::CB_PrzeswitClick() { UstawPrzeswit(this, CB_Przeswit, SB_Blend); }

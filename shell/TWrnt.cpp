@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
@@ -133,12 +132,7 @@ bool TWrnt::DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
     }
     WypelnijListe();
     ProjektZmieniony = true;
-    Tytul1->clear();
-    Tytul2->clear();
-    Tytul3->clear();
-    E_dx->setText("0");
-    E_dy->setText("0");
-    RB_prawy->setChecked(true);
+    BResetSzablonClick();
     E_Index->clear();
     return true;
 }
@@ -148,22 +142,11 @@ bool TWrnt::ZmienWariant(int32_t i, std::string_view nazwa, std::string_view tyt
 {
     if (!JestIndeksem(i, Warianty))
         return false;
-    // Names are compared as they will be stored, cut to their capacity.
-    const KrotkiTekst<100> nowa(nazwa);
-    for (int32_t j = 0; j < LiczbaWariantow(); ++j)
-        if (j != i && Warianty[j].Nazwa == nowa) {
-            PokazBladUzytkownikowi(Utf8NaCp1250("Wariant o nazwie ") + std::string(nazwa) +
-                                   Utf8NaCp1250(" już istnieje!"));
-            return false;
-        }
-    DaneWariant& w = Warianty[i];
-    w.Nazwa = nowa;
-    w.Tytul1 = tytul1;
-    w.Tytul2 = tytul2;
-    w.Tytul3 = tytul3;
-    w.TytulDx = dx;
-    w.TytulDy = dy;
-    w.TytulWyrownanie = wyrownanie;
+    const std::string odmowa = ::ZmienWariant(i, nazwa, tytul1, tytul2, tytul3, dx, dy, wyrownanie);
+    if (!odmowa.empty()) {
+        PokazBladUzytkownikowi(odmowa);
+        return false;
+    }
     WypelnijListe();
     OdswiezWariantyOkna();
     ProjektZmieniony = true;

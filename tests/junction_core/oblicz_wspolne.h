@@ -12,6 +12,7 @@
 
 #include "junction/Komunikaty.h"
 #include "model/Projekt.h"
+#include "wspolne/projekt_obliczen.h"
 
 namespace oblicz_test {
 
@@ -21,23 +22,10 @@ constexpr double Tol = 1e-4;
 // Volumes qij in matrix order: q11, q12, q13, q14, q21 ... q44.
 using Macierz = std::array<int32_t, 16>;
 
-class ProjektObliczen : public ::testing::Test {
+class ProjektObliczen : public ProjektNaSkali100 {
 protected:
-    void SetUp() override
-    {
-        NowyProjekt();
-        PobierzKomunikaty();
-        // The per-100 rule with 1 cm per 100 vehicles: 0.01 cm per vehicle.
-        wg.SkalaPaskowAuto = 0;
-        wg.SkalaPaskowMax = 0;
-        wg.SkalaPaskow100 = 1;
-        wg.Pojazd100 = 1.0f;
-    }
-    void TearDown() override
-    {
-        NowyProjekt();
-        PobierzKomunikaty();
-    }
+    // 1 cm per 100 vehicles: 0.01 cm per vehicle.
+    void SetUp() override { NowyProjektNaSkali100(1.0f); }
 
     // A junction node at (x, y) with its diagram in variant 0; returns the
     // diagram's index.

@@ -72,6 +72,24 @@ TEST_F(OperacjeTest, WariantOIstniejacejNazwieJestOdrzucany)
     EXPECT_EQ(DodajWariant("v0", "", "", "", 0, 0, 'L'), "") << "names compare case-sensitively";
 }
 
+TEST_F(OperacjeTest, ZmianaWariantuOdrzucaNazweInnegoAPrzyjmujeWlasna)
+{
+    Warianty(2);
+    EXPECT_EQ(ZmienWariant(1, "V0", "t", "", "", 1, 2, 'C'), PL("Wariant o nazwie V0 już istnieje!"));
+    EXPECT_EQ(::Warianty[1].Nazwa.str(), "V1");
+    EXPECT_EQ(::Warianty[1].Tytul1.str(), "") << "a refused change changes nothing";
+    EXPECT_EQ(ZmienWariant(1, "V1", "t", "", "u", 1.5f, -2, 'C'), "") << "its own name stays free";
+    EXPECT_EQ(::Warianty[1].Tytul1.str(), "t");
+    EXPECT_EQ(::Warianty[1].Tytul3.str(), "u");
+    EXPECT_FLOAT_EQ(::Warianty[1].TytulDx, 1.5f);
+    EXPECT_FLOAT_EQ(::Warianty[1].TytulDy, -2.0f);
+    EXPECT_EQ(::Warianty[1].TytulWyrownanie, 'C');
+    // Names are compared cut to what a record holds (100 bytes).
+    const std::string dluga(120, 'x');
+    ASSERT_EQ(ZmienWariant(0, dluga, "", "", "", 0, 0, 'L'), "");
+    EXPECT_NE(ZmienWariant(1, dluga.substr(0, 100) + "y", "", "", "", 0, 0, 'L'), "");
+}
+
 TEST_F(OperacjeTest, UsuniecieWariantuPrzenumerowujeRekordyOpisyIBloki)
 {
     Warianty(3);

@@ -10,6 +10,7 @@
 #include "junction/Komunikaty.h"
 #include "model/Projekt.h"
 #include "roundabout/GeometriaRonda.h"
+#include "wspolne/projekt_obliczen.h"
 
 namespace {
 
@@ -21,17 +22,12 @@ double St(double stopnie) { return stopnie * Pi / 180.0; }
 // angle b the corner takes on the ring (R 3, r 1, o 0.5 unless said).
 double B(double rho, double r = 1.0, double o = 0.5) { return std::atan((r + o) / std::sqrt((rho + r) * (rho + r) - (r + o) * (r + o))); }
 
-class GeometriaRonda : public ::testing::Test {
+class GeometriaRonda : public ProjektNaSkali100 {
 protected:
     void SetUp() override
     {
-        NowyProjekt();
-        PobierzKomunikaty();
-        // 0.5 cm per 100 vehicles: 0.005 cm per vehicle, whatever the volumes.
-        wg.SkalaPaskowAuto = 0;
-        wg.SkalaPaskowMax = 0;
-        wg.SkalaPaskow100 = 1;
-        wg.Pojazd100 = 0.5f;
+        // 0.005 cm per vehicle, whatever the volumes.
+        NowyProjektNaSkali100(0.5f);
         DaneWezel w;
         w.X = 10.0;
         w.Y = 20.0;
@@ -40,11 +36,6 @@ protected:
         Ronda.emplace_back();
         R().NrWezla = 0;
         R().GeometriaWprowadzona = 1;
-    }
-    void TearDown() override
-    {
-        NowyProjekt();
-        PobierzKomunikaty();
     }
     static DaneRondo& R() { return Ronda[0]; }
     static void Katy(std::initializer_list<double> stopnie)

@@ -2,6 +2,7 @@
 // back with the band rule, the sheet modes and the defaults of bad texts.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include "pomoc.h"
 #include "shell/Kontrolki.h"
 #include "shell/TUstawyGlobalne.h"
+#include "shell/TWezlyOperacje.h"
 
 namespace {
 
@@ -121,6 +123,57 @@ TEST_F(UstawieniaTest, KrokiSzerokosciIStandard)
     EXPECT_TRUE(u->RB_PrzejAuto->isChecked());
     EXPECT_EQ(u->ComboCzcionka->currentText(), "Roman");
     EXPECT_TRUE(ProjektZmieniony);
+}
+
+// The label style and the crossings, built, filled and read alike by the
+// global window (from wg) and the node window (from the node), each with its
+// own names and its own defaults of an offset that is no number.
+TEST_F(UstawieniaTest, StylIPrzejsciaWObuOknach)
+{
+    Uruchom();
+    ZbudujProjekt(1, 1);
+    TUstawyGlobalne* u = UstawyGlobalne;
+    TWezlyOperacje* o = WezlyOperacje;
+    EXPECT_EQ(u->findChild<QCheckBox*>("CB_Rysuj0Zawrotki"), u->CB_Rysuj0Zawrotki);
+    EXPECT_EQ(o->findChild<QCheckBox*>("CB_Pisz0Zawrotki"), o->CB_Rysuj0Zawrotki);
+    EXPECT_EQ(o->findChild<QCheckBox*>("CB_RysujRower"), o->CB_Rysuj[1]);
+    EXPECT_EQ(u->findChild<QCheckBox*>("CB_RysujRowery"), u->CB_Rysuj[1]);
+
+    wg.TabelkaWW = 1;
+    wg.Rysuj0Zawrotki = 1;
+    wg.KolorOpisow = 0x123456;
+    wg.NazwyPrzejsc[2] = "abc";
+    u->WypelnijUstawienia();
+    EXPECT_TRUE(u->CB_PiszSume->isVisibleTo(u)) << "the table's switches show with the table";
+    EXPECT_TRUE(u->CB_Rysuj0Zawrotki->isChecked());
+    EXPECT_EQ(u->E_Nazwy[2]->text(), "abc");
+    u->RB_TylkoSuma->click();
+    u->E_LPdx->setText("x");
+    u->E_LSdy->setText("7");
+    u->ZastosujUstawienia();
+    EXPECT_EQ(wg.TabelkaWW, 0);
+    EXPECT_EQ(wg.TylkoSuma, 1);
+    EXPECT_EQ(wg.KolorOpisow, 0x123456u);
+    EXPECT_FLOAT_EQ(wg.LegendaPrzejscX, 0.0f);
+    EXPECT_FLOAT_EQ(wg.LegendaStrukturyY, 7.0f);
+
+    DaneWezel& w = Wezly[0];
+    w.Globalne = 0;
+    w.TylkoSuma = 1;
+    w.KolorTytulow = 0xABCDEF;
+    o->L_NrWezel->setText("0");
+    o->FormShow();
+    EXPECT_FALSE(o->CB_PiszSume->isVisibleTo(o));
+    EXPECT_TRUE(o->RB_TylkoSuma->isChecked());
+    o->E_LPdy->setText("x");
+    o->E_LSdx->setText("x");
+    o->CB_GrLinie->setEditText("");
+    o->ZapiszUstawieniaWezla();
+    EXPECT_FLOAT_EQ(w.LegendaPrzejscY, 5.0f);
+    EXPECT_FLOAT_EQ(w.LegendaStrukturyX, -5.0f);
+    EXPECT_FLOAT_EQ(w.GrLinie, 0.18f);
+    EXPECT_EQ(w.KolorTytulow, 0xABCDEFu);
+    EXPECT_EQ(w.TylkoSuma, 1);
 }
 
 } // namespace
