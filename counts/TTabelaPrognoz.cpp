@@ -10,7 +10,7 @@
 #include "base/Kodowanie.h"
 #include "counts/PlikiPomiarow.h"
 #include "counts/Pytanie.h"
-#include "counts/Raporty.h"
+#include "model/Raporty.h"
 #include "counts/Siatka.h"
 #include "model/Prognoza.h"
 #include "model/Projekt.h"
