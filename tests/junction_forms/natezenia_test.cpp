@@ -281,6 +281,38 @@ TEST_F(ZPomiaru, ZlyWspolczynnikWstrzymujeZapis)
     EXPECT_TRUE(Pomiary.empty());
 }
 
+TEST_F(ZPomiaru, NowszyPlikPomiaruAktualizujeKopie)
+{
+    // The project keeps an older copy of the count file.
+    DanePomiar stary;
+    std::string blad;
+    ASSERT_TRUE(CzytajPlikPomiaru(KatalogPomiarow + "/skrz.pom", stary, blad)) << blad;
+    stary.NatezeniaPojazdow[0][2] = 1;
+    stary.DataOstEdycja = KodujDate(2020, 1, 2);
+    DodajPomiar(stary);
+    const int n = Rekord(0, 0);
+    Ruchoplany[n].NrPomiaru = 0;
+    Ruchoplany[n].ZPomiaru = 1;
+    Ruchoplany[n].AutoAktualizacja = 1;
+    NatezeniaRUPL->L_NrRupl->setText(QString::number(n));
+    NatezeniaRUPL->FormShow();
+    EXPECT_TRUE(NatezeniaRUPL->L_LastEdit->text().startsWith("ZAKTUALIZOWANO :  "));
+    EXPECT_EQ(NatezeniaRUPL->KopiaPomiaru.NatezeniaNaRelacjach[0][2], 62) << "57 + 5 of the file";
+    EXPECT_EQ(Pomiary[0].NatezeniaPojazdow[0][2], 1) << "only the copy so far";
+    // A factor typed makes the store write the newer count.
+    NatezeniaRUPL->SG_Tabela->item(19, 2)->setText("1");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Pomiary[0].NatezeniaPojazdow[0][2], 57);
+    EXPECT_EQ(NatezenieObl(Ruchoplany[n], 2, 4), 62);
+
+    // Without the switch the copy stays as the project keeps it.
+    Pomiary[0] = stary;
+    Ruchoplany[n].AutoAktualizacja = 0;
+    NatezeniaRUPL->FormShow();
+    EXPECT_TRUE(NatezeniaRUPL->L_LastEdit->text().startsWith("Ostatnia edycja :  2020-01-02 "));
+    EXPECT_EQ(NatezeniaRUPL->KopiaPomiaru.NatezeniaNaRelacjach[0][2], 1 + 5);
+}
+
 TEST_F(ZPomiaru, Raporty)
 {
     const int n = Rekord(1, 0);
