@@ -558,10 +558,16 @@ void TGeometriaRuchoplan::PageControl1Change() { B_WlaczPaski->setEnabled(PageCo
 
 void TGeometriaRuchoplan::B_WlaczPaskiClick()
 {
-    hide();
+    // Out of sight while the sliders work, so the sheet behind shows each
+    // move. Hiding a dialog would end its own modal loop.
+    const QPoint miejsce = pos();
+    const double krycie = windowOpacity();
+    setWindowOpacity(0.0);
+    move(-20000, -20000);
     UstawSuwak->L_NrRupl->setText(L_NrRupl->text());
     UstawSuwak->exec();
-    show();
+    move(miejsce);
+    setWindowOpacity(krycie);
 }
 
 void TGeometriaRuchoplan::Ustaw(PoleGrupy pole, int pozycja, int ramie, const char* maska)

@@ -224,3 +224,31 @@ TEST_F(Geometria, WylaczoneRamie)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Formularze, SuwakiZOknaGeometrii)
+{
+    const int n = Rekord(0, 0);
+    GeometriaRuchoplan->L_NrRupl->setText(QString::number(n));
+    bool wrocilo = false;
+    QTimer::singleShot(0, GeometriaRuchoplan, [&] {
+        GeometriaRuchoplan->PageControl1->setCurrentIndex(1);
+        ASSERT_TRUE(GeometriaRuchoplan->B_WlaczPaski->isEnabled());
+        QTimer::singleShot(0, UstawSuwak, [] {
+            UstawSuwak->SB_Od->setValue(9);
+            UstawSuwak->Button1Click();
+        });
+        GeometriaRuchoplan->B_WlaczPaski->click();
+        // The geometry window is still the modal one, with the slider's value,
+        // and its loop goes on until "Powrót".
+        wrocilo = GeometriaRuchoplan->isVisible();
+        EXPECT_EQ(Kontrolka<QLineEdit>(GeometriaRuchoplan, "E_o")->text(), "0.9");
+        QTimer::singleShot(0, GeometriaRuchoplan, [] { GeometriaRuchoplan->B_WprowadzClick(); });
+    });
+    EXPECT_EQ(GeometriaRuchoplan->exec(), QDialog::Accepted);
+    EXPECT_TRUE(wrocilo);
+    EXPECT_FLOAT_EQ(Ruchoplany[Rekord(0, 1)].GlobOdsuniecie, 0.9f);
+}
+
+}  // namespace
