@@ -79,6 +79,29 @@ void Teraz(TDataCzas& dzis, TDataCzas& teraz)
     teraz = KodujCzas(t.time().hour(), t.time().minute(), t.time().second());
 }
 
+// The flows the project keeps with the diagram's count, from the project's
+// own factors and forecast and the diagram's switch: a switch changed at once
+// must not leave the drawn volumes behind it.
+void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
+{
+    if (!JestIndeksem(r.NrPomiaru, Pomiary))
+        return;
+    DanePomiar& p = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
+    DaneWspolczynniki w;
+    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+        w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
+    else
+        w.Wspolczynnik = p.WspPojazdu;
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    if (JestIndeksem(r.NrPrognozy, Prognozy))
+        f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+    PrzeliczPotoki(p, w, f, r.WlaczPrognoze);
+    for (DaneRuchoplan& x : Ruchoplany)
+        x.Obliczony = 0;
+    ProjektZmieniony = true;
+}
+
 std::string Stempel(const DanePomiar& p)
 {
     return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
@@ -931,6 +954,7 @@ void TNatezeniaRUPL::B_PrognozaClick()
     CB_WlaczPrognoze->setChecked(true);
     B_PokazPrognoze->setEnabled(true);
     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = 1;
+    PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
     PrzeliczPomiar();
     Zmieniono = 1;
 }
@@ -946,8 +970,8 @@ void TNatezeniaRUPL::B_UsunPrognozeClick()
     r.NrPrognozy = -1;
     r.WlaczPrognoze = 0;
     // The diagram changed at once, whatever the window's end.
-    r.Obliczony = 0;
     ProjektZmieniony = true;
+    PrzeliczZapisanyPomiar(r);
     Zmieniono = 1;
 }
 
@@ -968,6 +992,8 @@ void TNatezeniaRUPL::CB_WlaczPrognozeMouseUp()
     if (!JestIndeksem(n, Ruchoplany))
         return;
     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
+    PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
+    ProjektZmieniony = true;
     Zmieniono = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -979,6 +1005,7 @@ void TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp()
     if (!JestIndeksem(n, Ruchoplany))
         return;
     Ruchoplany[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
+    ProjektZmieniony = true;
     Zmieniono = 1;
 }
 

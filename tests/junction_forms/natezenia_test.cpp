@@ -251,6 +251,38 @@ TEST_F(ZPomiaru, PomiarZeWspolczynnikamiIPrognoza)
     EXPECT_EQ(NatezeniaRUPL->SG_Tabela->item(1, 2)->text(), "0.5");
 }
 
+TEST_F(ZPomiaru, UsunietaPrognozaNieZostajeNaRysunku)
+{
+    const int n = Rekord(1, 0);
+    NatezeniaRUPL->L_NrRupl->setText(QString::number(n));
+    NatezeniaRUPL->FormShow();
+    Kontrolka<QTabWidget>(NatezeniaRUPL, "PC_NatRupl")->setCurrentIndex(2);
+    WczytajPomiar();
+    QTimer::singleShot(0, TabelaPrognoz, [] {
+        TabelaPrognoz->SG_Pojazdy->UstawKomorke(2, 1, "10%");
+        TabelaPrognoz->B_Wprowadz->click();
+    });
+    NatezeniaRUPL->B_PrognozaClick();
+    NatezeniaRUPL->BWprowadzClick();
+    ASSERT_EQ(NatezenieObl(Ruchoplany[n], 2, 4), 63 + 5);
+    ProjektZmieniony = false;
+
+    // Removed and then "Rezygnuj": the link is gone at once, and with it the
+    // forecast's vehicles.
+    NatezeniaRUPL->FormShow();
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    NatezeniaRUPL->B_UsunPrognozeClick();
+    ASSERT_EQ(pytania.size(), 1u);
+    EXPECT_EQ(pytania[0], "Usunąć opis prognozy z ruchoplanu?");
+    NatezeniaRUPL->BPowrotClick();
+    EXPECT_EQ(Ruchoplany[n].NrPrognozy, -1);
+    EXPECT_EQ(Ruchoplany[n].WlaczPrognoze, 0);
+    EXPECT_EQ(Prognozy.size(), 1u) << "the forecast stays in the project";
+    EXPECT_TRUE(ProjektZmieniony);
+    Form1->Przerysuj();
+    EXPECT_EQ(NatezenieObl(Ruchoplany[n], 2, 4), 57 + 5);
+}
+
 TEST_F(ZPomiaru, BezPomiaruNieMaZrodlaZPomiaru)
 {
     const int n = Rekord(0, 0);
