@@ -1,12 +1,18 @@
-// Opening and saving a large project, the full redraw, the change-and-redraw
-// and the DXF export, measured through the program's own commands.
+// Opening and saving a large project, the full redraw, the change-and-redraw,
+// a slider's move and the DXF export, measured through the program's own
+// commands.
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <filesystem>
 #include <string>
 
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+
 #include "drawing/Wyjscie.h"
+#include "junction_forms/OknaRuchoplanu.h"
 #include "model/Operacje.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
@@ -190,6 +196,30 @@ void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
     }
 }
 BENCHMARK(BM_ZmianaIPrzerysowanie)->Unit(benchmark::kMillisecond);
+
+// One slider move of the slider window on a sheet of 100 junctions: the
+// value into the geometry window, its store into the node's diagram of every
+// variant and the full redraw. It must keep to one screen refresh (16 ms).
+void BM_SuwakIPrzerysowanie(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(100, 1, 20.0);
+    Program::Dopasuj();
+    Form1->Przerysuj();
+    const int n = 42;
+    Ruchoplany[n].Globalne = 0;
+    GeometriaRuchoplan->L_NrRupl->setText(QString::number(n));
+    GeometriaRuchoplan->FormShow();
+    UstawSuwak->L_NrRupl->setText(QString::number(n));
+    UstawSuwak->FormShow();
+    UstawSuwak->RB_2->click();
+    int i = 0;
+    for (auto _ : stan)
+        UstawSuwak->SB_L->setValue(60 + (++i % 40));
+    if (Ruchoplany[n].Obliczony != 1)
+        stan.SkipWithError("the slider's redraw did not compute the diagram");
+}
+BENCHMARK(BM_SuwakIPrzerysowanie)->Unit(benchmark::kMillisecond);
 
 void BM_EksportDxf(benchmark::State& stan)
 {

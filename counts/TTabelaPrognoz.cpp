@@ -11,7 +11,7 @@
 #include "counts/PlikiPomiarow.h"
 #include "counts/Przyciski.h"
 #include "counts/Pytanie.h"
-#include "counts/Raporty.h"
+#include "model/Raporty.h"
 #include "counts/Siatka.h"
 #include "model/Prognoza.h"
 #include "model/Projekt.h"

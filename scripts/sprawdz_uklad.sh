@@ -26,7 +26,8 @@ done
 czyste=(base model platform/*.h platform/*.cpp
         junction/{Komunikaty,ObliczRuchoplan,Relacje,SkalePaskow,UstawieniaRysunku,WlotyPomiaru,Zaokraglenia}.*
         roundabout/GeometriaRonda.*
-        counts/{PlikiPomiarow,Potoki,Raporty,ListaPomiarow,SchematWlotu}.*)
+        junction_forms/{GeometriaWezla,NatezeniaWezla}.*
+        counts/{PlikiPomiarow,ListaPomiarow,SchematWlotu}.*)
 if grep -rnE '#include <Q' "${czyste[@]}" 2>/dev/null; then
     echo "Qt in plain code"
     bledy=1

@@ -11,6 +11,7 @@
 #include "drawing/Wyjscie.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "junction_forms/OknaRuchoplanu.h"
 #include "shell/Dialogi.h"
 #include "shell/Podglad.h"
 #include "shell/TForm1.h"
@@ -253,9 +254,13 @@ void TForm1::PodgladKlik(int px, int py)
         WezlyOperacje->PrzesunWezel(NowyWezel);
         break;
     case TTrybEdycji::Dane:
-        // The data windows come with the data entry: the pick is made.
-        if (WskWezelEdycja > -1)
+        // A roundabout's windows come later: its pick opens nothing yet.
+        if (WskWezelEdycja > -1) {
             tryb_ = TTrybEdycji::Brak;
+            const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
+            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
+                OtworzDaneRuchoplanu(rekord);
+        }
         break;
     case TTrybEdycji::UstawieniaLokalne:
         tryb_ = TTrybEdycji::Brak;
@@ -266,6 +271,11 @@ void TForm1::PodgladKlik(int px, int py)
         break;
     case TTrybEdycji::Geometria:
         tryb_ = TTrybEdycji::Brak;
+        if (WskWezelEdycja >= 0) {
+            const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
+            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
+                OtworzGeometrieRuchoplanu(rekord);
+        }
         break;
     default:
         break;

@@ -1,8 +1,13 @@
 #include "shell/Okna.h"
 
+#include <QCheckBox>
+
 #include "model/OknoGlowne.h"
 #include "shell/InfoOProgramie.h"
+#include "counts/PlikiPomiarow.h"
 #include "counts/Pytanie.h"
+#include "junction_forms/OknaRuchoplanu.h"
+#include "platform/qt/Komunikaty.h"
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
@@ -11,6 +16,43 @@
 #include "shell/TWrnt.h"
 
 namespace {
+
+// What the junction data windows ask of the program: the count windows and
+// files live beside them, so they are handed over here.
+void UstawUslugiFormularzy()
+{
+    UslugiFormularzy& u = Uslugi();
+    u.Przerysuj = [] { Form1->Przerysuj(); };
+    u.WybierzPomiar = [](DanePomiar& kopia) {
+        // Junction counts only.
+        OpenPomiar->CB_Skrzyzowania->setChecked(true);
+        OpenPomiar->CB_Ronda->setChecked(false);
+        return OpenPomiar->exec() == QDialog::Accepted && !OpenPomiar->WybranyPomiar().empty() &&
+               OpenPomiar->WczytajWybrany(kopia);
+    };
+    u.StempelPomiaru = [](const std::string& sciezka, TDataCzas& data, TDataCzas& godz) {
+        NaglowekPomiaru n;
+        std::string blad;
+        if (!CzytajNaglowekPomiaru(sciezka, n, blad))
+            return false;
+        data = n.DataOstEdycja;
+        godz = n.GodzOstEdycja;
+        return true;
+    };
+    u.CzytajPomiar = [](const std::string& sciezka, DanePomiar& kopia, std::string& blad) {
+        return CzytajPlikPomiaru(sciezka, kopia, blad);
+    };
+    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia) {
+        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, 'J');
+        TabelaPrognoz->exec();
+        return WynikPrognozy{TabelaPrognoz->PrognozaZmieniona != 0, TabelaPrognoz->PomiarPrzelaczony != 0};
+    };
+    u.PokazRaport = [](const std::vector<std::string>& linie) { Opis->PokazRaport(linie); };
+    u.ZapytajTakNie = [](const QString& pytanie) {
+        return PytanieTakNieKasuj->Zapytaj(pytanie, false) == TPytanieTakNieKasuj::mrTak;
+    };
+}
+
 template <class T>
 void Usun(T*& okno)
 {
@@ -44,6 +86,7 @@ void UtworzOkna()
     OpenPomiar = new TOpenPomiar(Form1);
     TabelaPrognoz = new TTabelaPrognoz(Form1);
     Opis = new TOpis(Form1);
+    UstawUslugiFormularzy();
 }
 
 void ZniszczOkna()
@@ -52,6 +95,7 @@ void ZniszczOkna()
         return;
     Form1->FormDestroy();
     UstawPytanieOkien(nullptr);
+    Uslugi() = UslugiFormularzy{};
     UstawOkno(nullptr);
     // The other windows are the main window's children.
     Usun(Form1);

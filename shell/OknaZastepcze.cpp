@@ -9,9 +9,6 @@ TOknoZastepcze::TOknoZastepcze(const char* nazwa, const QString& tytul, QWidget*
 
 TDaneRonda* DaneRonda = nullptr;
 TGeometriaRondo* GeometriaRondo = nullptr;
-TNatezeniaRUPL* NatezeniaRUPL = nullptr;
-TGeometriaRuchoplan* GeometriaRuchoplan = nullptr;
-TUstawSuwak* UstawSuwak = nullptr;
 TWstawBlok* WstawBlok = nullptr;
 TEdycjaOpisy* EdycjaOpisy = nullptr;
 TKopiujSchowek* KopiujSchowek = nullptr;

@@ -6,8 +6,10 @@
 
 #include <QDialog>
 
-// The count and forecast windows are real; their globals come with them.
+// The count and forecast windows and the junction data windows are real;
+// their globals come with them.
 #include "counts/OknaPomiarow.h"
+#include "junction_forms/OknaRuchoplanu.h"
 
 class TOknoZastepcze : public QDialog {
     Q_OBJECT
@@ -24,9 +26,6 @@ public:
 
 KG_OKNO_ZASTEPCZE(TDaneRonda, DaneRonda, "Dane ronda")
 KG_OKNO_ZASTEPCZE(TGeometriaRondo, GeometriaRondo, "Geometria ronda")
-KG_OKNO_ZASTEPCZE(TNatezeniaRUPL, NatezeniaRUPL, "Natężenia ruchoplanu")
-KG_OKNO_ZASTEPCZE(TGeometriaRuchoplan, GeometriaRuchoplan, "Geometria ruchoplanu")
-KG_OKNO_ZASTEPCZE(TUstawSuwak, UstawSuwak, "Suwak")
 KG_OKNO_ZASTEPCZE(TWstawBlok, WstawBlok, "Wstaw blok")
 KG_OKNO_ZASTEPCZE(TEdycjaOpisy, EdycjaOpisy, "Opis")
 KG_OKNO_ZASTEPCZE(TKopiujSchowek, KopiujSchowek, "Kopiuj do schowka")

@@ -330,10 +330,9 @@ void TForm1::PolaczPolecenia()
     connect(CB_SiatkaKrok, &QComboBox::editTextChanged, this, [this](const QString&) { CB_SiatkaKrokChange(); });
     connect(E_Index, &QLineEdit::textEdited, this, [this](const QString&) { ZerujTryby(); });
 
-    // Commands whose windows and modes come later (the data and geometry
-    // modes pick their node already).
-    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_Geometria, TB_Dane, TB_WstawOpis, TB_WstawBlok, M_WstawBlok,
-                       M_ZmienBlok, M_UsunBlok, M_DodajOpis, M_ZmienOpis, M_UsunOpis, mGeometria, mDaneEdycja}) {
+    // Commands whose windows and modes come later.
+    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_WstawOpis, TB_WstawBlok, M_WstawBlok, M_ZmienBlok, M_UsunBlok,
+                       M_DodajOpis, M_ZmienOpis, M_UsunOpis}) {
         a->setProperty("kg_pozniej", true);
         a->setEnabled(false);
     }

@@ -226,6 +226,9 @@ public:
     // The diagram or roundabout record of node `wezel` in the current
     // variant (the last in collection order), -1 when there is none.
     int32_t RekordWezlaWBiezacym(int32_t wezel) const;
+    // The junction diagram record's data or geometry window, shown modally.
+    void OtworzDaneRuchoplanu(int32_t rekord);
+    void OtworzGeometrieRuchoplanu(int32_t rekord);
 
     void OtworzOstatniProjekt(const std::string& sciezka);
 

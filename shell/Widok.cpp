@@ -14,6 +14,7 @@
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "junction_forms/OknaRuchoplanu.h"
 #include "shell/Dialogi.h"
 #include "shell/Podglad.h"
 #include "shell/TForm1.h"
@@ -198,13 +199,32 @@ void TForm1::PodgladMouseUp(Qt::MouseButton, int x, int y)
     Przerysuj();
 }
 
-// The data and geometry windows come with the data entry; until then the
-// double click finds the record and opens nothing.
+// A junction whose diagram is entered opens its data, else its geometry. The
+// roundabout windows come later: a roundabout node opens nothing yet.
 void TForm1::PodgladDblClick()
 {
-    if (WskWezelWlasciwosci < 0 || LiczbaWariantow() < 1)
+    if (WskWezelWlasciwosci < 0 || LiczbaWariantow() < 1 || Wezly[WskWezelWlasciwosci].Typ == 'R')
         return;
-    RekordWezlaWBiezacym(WskWezelWlasciwosci);
+    const int32_t rekord = RekordWezlaWBiezacym(WskWezelWlasciwosci);
+    if (rekord < 0)
+        return;
+    if (Ruchoplany[rekord].GeometriaWprowadzona)
+        OtworzDaneRuchoplanu(rekord);
+    else
+        OtworzGeometrieRuchoplanu(rekord);
+}
+
+void TForm1::OtworzDaneRuchoplanu(int32_t rekord)
+{
+    NatezeniaRUPL->L_NrRupl->setText(QString::number(rekord));
+    NatezeniaRUPL->exec();
+}
+
+void TForm1::OtworzGeometrieRuchoplanu(int32_t rekord)
+{
+    GeometriaRuchoplan->L_NrRupl->setText(QString::number(rekord));
+    Przerysuj();
+    GeometriaRuchoplan->exec();
 }
 
 void TForm1::TB_DodajRuplClick()

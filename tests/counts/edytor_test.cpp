@@ -13,7 +13,7 @@
 #include <QTabWidget>
 
 #include "counts/FiltrOkna.h"
-#include "counts/Raporty.h"
+#include "model/Raporty.h"
 #include "pomoc.h"
 
 namespace {

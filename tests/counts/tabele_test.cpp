@@ -3,7 +3,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 
-#include "counts/Raporty.h"
+#include "model/Raporty.h"
 #include "model/Prognoza.h"
 #include "pomoc.h"
 

@@ -84,9 +84,12 @@ TEST_F(ProgramTest, PoleceniaWedlugStanuProjektu)
     Form1->UstawPolecenia();
     EXPECT_TRUE(Form1->BB_Next->isEnabled());
     EXPECT_TRUE(Form1->CB_Wariant->isEnabled());
-    // Commands whose windows come later stay off whatever the project holds.
-    EXPECT_FALSE(Polecenie("TB_Dane")->isEnabled());
+    // Commands whose windows come later stay off whatever the project holds;
+    // the junction data and geometry commands follow the project.
+    EXPECT_FALSE(Polecenie("TB_WstawOpis")->isEnabled());
     EXPECT_FALSE(Polecenie("TB_DoSchowka")->isEnabled());
+    for (const char* nazwa : {"TB_Dane", "TB_Geometria", "mDaneEdycja", "mGeometria"})
+        EXPECT_TRUE(Polecenie(nazwa)->isEnabled()) << nazwa;
 }
 
 TEST_F(ProgramTest, PrzerysujPustegoProjektuPokazujeZachety)

@@ -1,5 +1,5 @@
 // The flows of a count with class coefficients and a forecast.
-#include "counts/Potoki.h"
+#include "model/Potoki.h"
 
 #include <algorithm>
 #include <cmath>

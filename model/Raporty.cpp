@@ -1,5 +1,5 @@
 // The text reports of a junction count.
-#include "counts/Raporty.h"
+#include "model/Raporty.h"
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "counts/Potoki.h"
+#include "model/Potoki.h"
 #include "model/Pomiar.h"
 #include "base/Typy.h"
 

@@ -1,0 +1,7 @@
+#pragma once
+// The junction data windows, for the shell that creates and opens them.
+
+#include "junction_forms/TGeometriaRuchoplan.h"
+#include "junction_forms/TNatezeniaRUPL.h"
+#include "junction_forms/TUstawSuwak.h"
+#include "junction_forms/Uslugi.h"

@@ -1,0 +1,83 @@
+#include "junction_forms/Pola.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "model/Projekt.h"
+#include "platform/qt/Kodowanie_qt.h"
+
+namespace pola {
+
+QLineEdit* NowePole(QWidget* rodzic, const char* nazwa, int szerokosc)
+{
+    auto* p = new QLineEdit(rodzic);
+    p->setObjectName(nazwa);
+    if (szerokosc > 0)
+        p->setFixedWidth(szerokosc);
+    return p;
+}
+
+QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const char* tekst)
+{
+    auto* c = new QCheckBox(QString::fromUtf8(tekst), rodzic);
+    c->setObjectName(nazwa);
+    return c;
+}
+
+QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const char* tekst)
+{
+    auto* r = new QRadioButton(QString::fromUtf8(tekst), rodzic);
+    r->setObjectName(nazwa);
+    return r;
+}
+
+QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const char* tekst)
+{
+    auto* b = new QPushButton(QString::fromUtf8(tekst), rodzic);
+    b->setObjectName(nazwa);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* NowaEtykieta(QWidget* rodzic, const char* nazwa, const char* tekst)
+{
+    auto* l = new QLabel(QString::fromUtf8(tekst), rodzic);
+    l->setObjectName(nazwa);
+    return l;
+}
+
+std::string Nazwa(const std::string& a, int k, const std::string& b) { return a + std::to_string(k) + b; }
+
+std::string TekstPola(const QLineEdit* pole) { return ZQString(pole->text()); }
+void UstawTekstPola(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
+std::string TekstEtykiety(const QLabel* l) { return ZQString(l->text()); }
+void UstawTekstEtykiety(QLabel* l, const std::string& cp1250) { l->setText(NaQString(cp1250)); }
+
+std::string PoprawPole(QLineEdit* pole)
+{
+    const std::string t = PoprawSeparator(TekstPola(pole));
+    if (t != TekstPola(pole))
+        UstawTekstPola(pole, t);
+    return t;
+}
+
+TKsztalt::TKsztalt(QWidget* rodzic, const char* nazwa) : QPushButton(rodzic)
+{
+    setObjectName(nazwa);
+    setFixedSize(36, 18);
+    setAutoDefault(false);
+    UstawKolor(0);
+}
+
+void TKsztalt::UstawKolor(TKolor kolor)
+{
+    kolor_ = kolor & 0xFFFFFF;
+    setStyleSheet(QString("background-color: rgb(%1, %2, %3); border: 1px solid black;")
+                      .arg(kolor_ & 0xFF)
+                      .arg((kolor_ >> 8) & 0xFF)
+                      .arg((kolor_ >> 16) & 0xFF));
+}
+
+}  // namespace pola

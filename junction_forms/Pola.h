@@ -1,0 +1,47 @@
+#pragma once
+// Named controls of the junction data windows, built in one line, and the
+// texts of edits as the program holds texts (Windows-1250).
+
+#include <QPushButton>
+#include <QString>
+#include <string>
+
+#include "base/Typy.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+// Apart from the shell's helpers of the same purpose.
+namespace pola {
+
+QLineEdit* NowePole(QWidget* rodzic, const char* nazwa, int szerokosc = 50);
+QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const char* tekst);
+QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const char* tekst);
+QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const char* tekst);
+QLabel* NowaEtykieta(QWidget* rodzic, const char* nazwa, const char* tekst = "");
+// Names built from parts ("E" + 1 + "_L").
+std::string Nazwa(const std::string& a, int k, const std::string& b = "");
+
+std::string TekstPola(const QLineEdit* pole);
+void UstawTekstPola(QLineEdit* pole, const std::string& cp1250);
+std::string TekstEtykiety(const QLabel* l);
+void UstawTekstEtykiety(QLabel* l, const std::string& cp1250);
+// The edit's text with "." and "," made the system's separator, written back.
+std::string PoprawPole(QLineEdit* pole);
+
+// A colour box: a flat button painted with its colour.
+class TKsztalt : public QPushButton {
+    Q_OBJECT
+public:
+    TKsztalt(QWidget* rodzic, const char* nazwa);
+    TKolor Kolor() const { return kolor_; }
+    void UstawKolor(TKolor kolor);
+
+private:
+    TKolor kolor_ = 0;
+};
+
+}  // namespace pola

@@ -1,0 +1,1238 @@
+#include "junction_forms/TNatezeniaRUPL.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "junction_forms/NatezeniaWezla.h"
+#include "junction_forms/Pola.h"
+#include "junction_forms/Uslugi.h"
+#include "model/OknoGlowne.h"
+#include "model/Potoki.h"
+#include "model/Projekt.h"
+#include "model/Raporty.h"
+#include "model/Rondo.h"
+#include "model/Ruchoplan.h"
+#include "model/Wezel.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+#include "platform/qt/ObrazJpeg.h"
+
+using namespace pola;
+
+TNatezeniaRUPL* NatezeniaRUPL = nullptr;
+
+namespace {
+
+std::size_t Rel(int i, int j) { return static_cast<std::size_t>(4 * (i - 1) + (j - 1)); }
+
+std::string NazwaNat(int i, int j)
+{
+    // Two of the edits begin with a capital letter.
+    return (i == 1 && j >= 3 ? "Nat" : "nat") + std::to_string(10 * i + j);
+}
+
+const char* const LiteryKafelkow[16] = {"Z ", "P ", "W ", "L ", "L ", "Z ", "P ", "W ",
+                                        "W ", "L ", "Z ", "P ", "P ", "W ", "L ", "Z "};
+
+std::string Komorka(const QTableWidget* t, int wiersz, int kolumna)
+{
+    const QTableWidgetItem* it = t->item(wiersz, kolumna);
+    return it ? ZQString(it->text()) : std::string();
+}
+
+void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& tekst, bool stala = false)
+{
+    auto* it = t->item(wiersz, kolumna);
+    if (!it) {
+        it = new QTableWidgetItem;
+        t->setItem(wiersz, kolumna, it);
+    }
+    it->setText(NaQString(tekst));
+    if (stala)
+        it->setFlags(it->flags() & ~Qt::ItemIsEditable);
+}
+
+bool Liczba(const std::string& t, double& x) { return SprobujTekstNaLiczbe(PoprawSeparator(t), x); }
+
+void Teraz(TDataCzas& dzis, TDataCzas& teraz)
+{
+    const QDateTime t = QDateTime::currentDateTime();
+    dzis = KodujDate(t.date().year(), t.date().month(), t.date().day());
+    teraz = KodujCzas(t.time().hour(), t.time().minute(), t.time().second());
+}
+
+// The flows the project keeps with the diagram's count, from the project's
+// own factors and forecast and the diagram's switch: a switch changed at once
+// must not leave the drawn volumes behind it.
+void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
+{
+    if (!JestIndeksem(r.NrPomiaru, Pomiary))
+        return;
+    DanePomiar& p = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
+    DaneWspolczynniki w;
+    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+        w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
+    else
+        w.Wspolczynnik = p.WspPojazdu;
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    if (JestIndeksem(r.NrPrognozy, Prognozy))
+        f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+    PrzeliczPotoki(p, w, f, r.WlaczPrognoze);
+    for (DaneRuchoplan& x : Ruchoplany)
+        x.Obliczony = 0;
+    ProjektZmieniony = true;
+}
+
+std::string Stempel(const DanePomiar& p)
+{
+    return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
+}
+
+}  // namespace
+
+TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(255, 255, 0)
+{
+    setObjectName("NatezeniaRUPL");
+    setWindowTitle(QString::fromUtf8("Edycja wartości natężeń KARTOGRAM"));
+    setModal(true);
+    UstawDomyslnyPomiar(KopiaPomiaru);
+    UstawDomyslnaPrognoze(KopiaPrognozy);
+    L_NrRupl = NowaEtykieta(this, "L_NrRupl", "0");
+    L_NrRupl->hide();
+    PC_NatRupl = new QTabWidget(this);
+    PC_NatRupl->setObjectName("PC_NatRupl");
+
+    // --- page 0: typed volumes
+    auto* s1 = new QWidget;
+    s1->setObjectName("TabSheet1");
+    auto* u1 = new QGridLayout(s1);
+    u1->addWidget(new QLabel(QString::fromUtf8("z \\ do"), s1), 0, 0);
+    for (int j = 1; j <= 4; ++j)
+        u1->addWidget(new QLabel(QString::fromUtf8("wylot ") + QString::number(j), s1), 0, j);
+    for (int i = 1; i <= 4; ++i) {
+        u1->addWidget(new QLabel(QString::fromUtf8("wlot ") + QString::number(i), s1), i, 0);
+        for (int j = 1; j <= 4; ++j) {
+            auto* pole = new QWidget(s1);
+            auto* up = new QHBoxLayout(pole);
+            up->setContentsMargins(0, 0, 0, 0);
+            const std::size_t r = Rel(i, j);
+            nat[r] = NowePole(pole, NazwaNat(i, j).c_str(), 55);
+            if (i == j)
+                nat[r]->setStyleSheet("background-color: rgb(211, 211, 211);");
+            wlp[r] = NowaEtykieta(pole, ("wl" + std::to_string(10 * i + j) + "p").c_str());
+            wyp[r] = NowaEtykieta(pole, ("wy" + std::to_string(10 * j + i) + "p").c_str());
+            up->addWidget(nat[r]);
+            up->addWidget(wlp[r]);
+            up->addWidget(wyp[r]);
+            u1->addWidget(pole, i, j);
+            connect(nat[r], &QLineEdit::textEdited, this, [this] { Zmiana(true); });
+        }
+        const auto k = static_cast<std::size_t>(i - 1);
+        const char* const nazwyWlotow[4] = {"Wlot1", "wlot2", "wlot3", "Wlot4"};
+        Razem[2 * k] = NowaEtykieta(s1, Nazwa("L_RazemWlot", i).c_str(), "RAZEM:");
+        Wlot[k] = NowaEtykieta(s1, nazwyWlotow[k]);
+        Razem[2 * k + 1] = NowaEtykieta(s1, Nazwa("L_RazemWylot", i).c_str(), "RAZEM:");
+        wylot[k] = NowaEtykieta(s1, Nazwa("wylot", i).c_str());
+        u1->addWidget(Razem[2 * k], i, 5);
+        u1->addWidget(Wlot[k], i, 6);
+        u1->addWidget(Razem[2 * k + 1], 5, 2 * i - 1 > 4 ? 4 : i);
+        u1->addWidget(wylot[k], 6, i);
+    }
+    Button1 = NowyPrzycisk(s1, "Button1", "Oblicz procenty");
+    Button2 = NowyPrzycisk(s1, "Button2", "Przykladowe dane1");
+    Button2->hide();
+    u1->addWidget(Button1, 7, 0, 1, 2);
+    connect(Button1, &QPushButton::clicked, this, &TNatezeniaRUPL::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TNatezeniaRUPL::Button2Click);
+    PC_NatRupl->addTab(s1, QString::fromUtf8("Dane o natężeniach"));
+
+    // --- page 1: crossings
+    auto* s2 = new QWidget;
+    s2->setObjectName("TabSheet2");
+    auto* u2 = new QGridLayout(s2);
+    const char* const nazwyStrzalek[4] = {"strzalki1", "strzalki2", "Strzalki3", "Strzalki4"};
+    for (int k = 1; k <= 4; ++k) {
+        const auto a = static_cast<std::size_t>(k - 1);
+        auto* g = new QGroupBox(QString::fromUtf8("Ramię ") + QString::number(k), s2);
+        auto* ug = new QGridLayout(g);
+        strzalki[a] = NowaEtykieta(g, nazwyStrzalek[a]);
+        QImage obraz;
+        std::string blad;
+        if (CzytajJpeg(PolaczSciezke(KatalogDane(), "strzalki" + std::to_string(k) + ".jpg"), obraz, blad))
+            strzalki[a]->setPixmap(QPixmap::fromImage(obraz));
+        else
+            strzalki[a]->setText(QString::fromUtf8("L   P"));
+        ug->addWidget(strzalki[a], 0, 1, 1, 2, Qt::AlignCenter);
+        for (int c = 1; c <= 4; ++c) {
+            const auto ci = static_cast<std::size_t>(c - 1);
+            const std::string kc = std::to_string(10 * k + c);
+            L_POpis[a][ci] = NowaEtykieta(g, ("L_POpis" + kc).c_str());
+            EpL[a][ci] = NowePole(g, ("Ep_" + kc + "L").c_str());
+            EpP[a][ci] = NowePole(g, ("Ep_" + kc + "P").c_str());
+            ug->addWidget(L_POpis[a][ci], c, 0);
+            ug->addWidget(EpL[a][ci], c, 1);
+            ug->addWidget(EpP[a][ci], c, 2);
+            connect(EpL[a][ci], &QLineEdit::textEdited, this, [this] { Zmiana(false); });
+            connect(EpP[a][ci], &QLineEdit::textEdited, this, [this] { Zmiana(false); });
+        }
+        u2->addWidget(g, static_cast<int>(a / 2), static_cast<int>(a % 2));
+    }
+    PC_NatRupl->addTab(s2, QString::fromUtf8("Dane na przejściach"));
+
+    // --- page 2: count
+    auto* s3 = new QWidget;
+    s3->setObjectName("DanePomiar");
+    auto* u3 = new QGridLayout(s3);
+    W_WczytajPomiar = NowyPrzycisk(s3, "W_WczytajPomiar", "Wczytaj pomiar");
+    L_WczytanoPomiar = NowaEtykieta(s3, "L_WczytanoPomiar", "Plik:");
+    L_LastEdit = NowaEtykieta(s3, "L_LastEdit", "Ostatnia edycja");
+    auto* gOpis = new QGroupBox(QString::fromUtf8("Opis pomiaru"), s3);
+    gOpis->setObjectName("GroupBox1");
+    auto* ugo = new QGridLayout(gOpis);
+    const char* const podpisy[4] = {"Lokalizacja", "Sekcja", "Data, godz.", "Opis, uwagi"};
+    L_NazwaWezla = NowaEtykieta(gOpis, "L_NazwaWezla");
+    L_Sekcja = NowaEtykieta(gOpis, "L_Sekcja");
+    L_DataCzasPomiaru = NowaEtykieta(gOpis, "L_DataCzasPomiaru");
+    L_Opis1 = NowaEtykieta(gOpis, "L_Opis1");
+    L_Opis2 = NowaEtykieta(gOpis, "L_Opis2");
+    const std::array<QLabel*, 4> opisy = {L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1};
+    for (int r = 0; r < 4; ++r) {
+        ugo->addWidget(new QLabel(QString::fromUtf8(podpisy[r]), gOpis), r, 0);
+        ugo->addWidget(opisy[static_cast<std::size_t>(r)], r, 1);
+    }
+    ugo->addWidget(L_Opis2, 4, 1);
+    CB_AutoAktualizacja = NowyPrzelacznik(gOpis, "CB_AutoAktualizacja", "Aktualizuj automatycznie");
+    B_WstawOpisy = NowyPrzycisk(gOpis, "B_WstawOpisy", "Wstaw opisy");
+    ugo->addWidget(CB_AutoAktualizacja, 5, 0);
+    ugo->addWidget(B_WstawOpisy, 5, 1);
+    SG_Tabela = new QTableWidget(KlasPojazdow, 3, s3);
+    SG_Tabela->setObjectName("SG_Tabela");
+    SG_Tabela->setHorizontalHeaderLabels({"Lp", "  Opis", "  Wsp."});
+    SG_Tabela->verticalHeader()->hide();
+    B_Prognoza = NowyPrzycisk(s3, "B_Prognoza", "Dodaj prognozę");
+    B_UsunPrognoze = NowyPrzycisk(s3, "B_UsunPrognoze", "Usuń prog.");
+    CB_WlaczPrognoze = NowyPrzelacznik(s3, "CB_WlaczPrognoze", "Włącz prognozę");
+    GB_Wyniki = new QGroupBox(QString::fromUtf8("Dane, sumy na wlotach:"), s3);
+    GB_Wyniki->setObjectName("GB_Wyniki");
+    auto* ugw = new QVBoxLayout(GB_Wyniki);
+    IOpisyWloty = NowaEtykieta(GB_Wyniki, "IOpisyWloty");
+    IOpisyWloty->setFixedSize(340, 200);
+    B_Odswiez = NowyPrzycisk(GB_Wyniki, "B_Odswiez", "Odśwież");
+    ugw->addWidget(IOpisyWloty);
+    ugw->addWidget(B_Odswiez);
+    B_PokazNatezenia = NowyPrzycisk(s3, "B_PokazNatezenia", "Pokaż nateżenia");
+    B_PokazPomiar = NowyPrzycisk(s3, "B_PokazPomiar", "Pokaż pomiar");
+    B_PokazPrognoze = NowyPrzycisk(s3, "B_PokazPrognoze", "Pokaż prognozę");
+    B_PokazWspolczynniki = NowyPrzycisk(s3, "B_PokazWspolczynniki", "Pokaż współczynniki");
+    u3->addWidget(W_WczytajPomiar, 0, 0);
+    u3->addWidget(L_WczytanoPomiar, 0, 1, 1, 2);
+    u3->addWidget(L_LastEdit, 1, 0, 1, 3);
+    u3->addWidget(gOpis, 2, 0, 1, 3);
+    u3->addWidget(SG_Tabela, 3, 0, 4, 1);
+    u3->addWidget(B_Prognoza, 3, 1);
+    u3->addWidget(B_UsunPrognoze, 3, 2);
+    u3->addWidget(CB_WlaczPrognoze, 4, 1);
+    u3->addWidget(GB_Wyniki, 5, 1, 1, 2);
+    auto* raporty = new QHBoxLayout;
+    for (QPushButton* b : {B_PokazNatezenia, B_PokazPomiar, B_PokazPrognoze, B_PokazWspolczynniki})
+        raporty->addWidget(b);
+    u3->addLayout(raporty, 7, 0, 1, 3);
+    connect(W_WczytajPomiar, &QPushButton::clicked, this, &TNatezeniaRUPL::W_WczytajPomiarClick);
+    connect(B_Prognoza, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PrognozaClick);
+    connect(B_UsunPrognoze, &QPushButton::clicked, this, &TNatezeniaRUPL::B_UsunPrognozeClick);
+    connect(B_WstawOpisy, &QPushButton::clicked, this, &TNatezeniaRUPL::B_WstawOpisyClick);
+    connect(CB_WlaczPrognoze, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_WlaczPrognozeMouseUp);
+    connect(CB_AutoAktualizacja, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp);
+    connect(SG_Tabela, &QTableWidget::itemChanged, this, [this] {
+        if (!wypelnianie_)
+            TabelaZmieniona = 1;
+    });
+    connect(B_Odswiez, &QPushButton::clicked, this, &TNatezeniaRUPL::B_OdswiezClick);
+    connect(B_PokazNatezenia, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazNatezeniaClick);
+    connect(B_PokazPomiar, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazPomiarClick);
+    connect(B_PokazPrognoze, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazPrognozeClick);
+    connect(B_PokazWspolczynniki, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazWspolczynnikiClick);
+    PC_NatRupl->addTab(s3, QString::fromUtf8("Dane z pomiarów"));
+
+    // --- page 3: vehicle structure
+    auto* s4 = new QWidget;
+    s4->setObjectName("DaneStruktura");
+    auto* u4 = new QGridLayout(s4);
+    // The tiles round the junction: each arm's inlet row on its side.
+    const int miejsca[16][2] = {{5, 2}, {5, 3}, {5, 4}, {5, 1},  // arm 1 south, bottom
+                                {2, 6}, {3, 6}, {4, 6}, {1, 6},  // arm 2 east, right
+                                {0, 4}, {0, 3}, {0, 2}, {0, 5},  // arm 3 north, top
+                                {4, 0}, {3, 0}, {2, 0}, {5, 0}}; // arm 4 west, left
+    for (int i = 1; i <= 4; ++i)
+        for (int j = 1; j <= 4; ++j) {
+            const std::size_t r = Rel(i, j);
+            const int nr = 10 * i + j;
+            tile[r] = NowyPrzycisk(s4, ("i" + std::to_string(nr)).c_str(), "");
+            tile[r]->setFixedSize(60, 36);
+            u4->addWidget(tile[r], miejsca[r][0], miejsca[r][1]);
+            connect(tile[r], &QPushButton::clicked, this, [this, nr] { iClick(nr); });
+        }
+    s_nr = NowaEtykieta(s4, "s_nr", "14");
+    s_nr->hide();
+    SG_Stru = new QTableWidget(0, 2, s4);
+    SG_Stru->setObjectName("SG_Stru");
+    SG_Stru->setHorizontalHeaderLabels({"Typ", QString::fromUtf8("szt.")});
+    SG_Stru->verticalHeader()->hide();
+    SG_Stru->setColumnWidth(0, 30);
+    SG_Stru->setColumnWidth(1, 80);
+    SG_Stru->setFixedWidth(30 + 80 + 5);
+    connect(SG_Stru, &QTableWidget::itemChanged, this, [this] {
+        if (!wypelnianie_)
+            Zmieniono = 1;
+    });
+    CB_PokazUstawyStruktura = NowyPrzelacznik(s4, "CB_PokazUstawyStruktura", "Pokazuj ustawienia/ Wprowadzanie danych");
+    L_iStruktura = NowaEtykieta(s4, "L_iStruktura", "Ilość pozycji");
+    CB_iStruktura = new QComboBox(s4);
+    CB_iStruktura->setObjectName("CB_iStruktura");
+    CB_iStruktura->setEditable(true);
+    for (int n = 1; n <= 10; ++n)
+        CB_iStruktura->addItem(QString::number(n));
+    CB_iStruktura->setCurrentText("5");
+    SG_StrukturaDane = new QTableWidget(0, 4, s4);
+    SG_StrukturaDane->setObjectName("SG_StrukturaDane");
+    SG_StrukturaDane->setHorizontalHeaderLabels({"Lp", "Ozn", "Opis", QString::fromUtf8("wsp.")});
+    SG_StrukturaDane->verticalHeader()->hide();
+    const int szer[4] = {20, 30, 120, 35};
+    for (int c = 0; c < 4; ++c)
+        SG_StrukturaDane->setColumnWidth(c, szer[c]);
+    SG_StrukturaDane->setFixedWidth(20 + 30 + 120 + 35 + 10);
+    for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
+        w->hide();
+    u4->addWidget(SG_Stru, 1, 1, 4, 4);
+    u4->addWidget(CB_PokazUstawyStruktura, 6, 0, 1, 5);
+    u4->addWidget(L_iStruktura, 7, 0, 1, 2);
+    u4->addWidget(CB_iStruktura, 7, 2);
+    u4->addWidget(SG_StrukturaDane, 8, 0, 1, 7);
+    connect(CB_PokazUstawyStruktura, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_PokazUstawyStrukturaClick);
+    connect(CB_iStruktura, &QComboBox::textActivated, this, &TNatezeniaRUPL::CB_iStrukturaChange);
+    connect(SG_StrukturaDane, &QTableWidget::itemChanged, this, [this] {
+        if (!wypelnianie_)
+            SG_StrukturaDaneExit();
+    });
+    PC_NatRupl->addTab(s4, QString::fromUtf8("Dane o stukturze"));
+    connect(PC_NatRupl, &QTabWidget::currentChanged, this, &TNatezeniaRUPL::PC_NatRuplChange);
+
+    // --- source, title and buttons
+    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natęzenia");
+    RB_DanePomiar = NowyWybor(this, "RB_DanePomiar", "Pomiar");
+    RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
+    for (QRadioButton* r : {RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
+        connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
+    auto* naglowek = new QGroupBox(QString::fromUtf8("NAGŁÓWEK"), this);
+    naglowek->setObjectName("GroupBox2");
+    auto* un = new QGridLayout(naglowek);
+    Tytul1 = NowePole(naglowek, "Tytul1", 0);
+    Tytul2 = NowePole(naglowek, "Tytul2", 0);
+    Tytul3 = NowePole(naglowek, "Tytul3", 0);
+    E_dxOpis = NowePole(naglowek, "E_dxOpis");
+    E_dyOpis = NowePole(naglowek, "E_dyOpis");
+    CB_HTytul = new QComboBox(naglowek);
+    CB_HTytul->setObjectName("CB_HTytul");
+    CB_HTytul->setEditable(true);
+    for (const char* h : {"0.5", "0.8", "1.0", "1.2", "1.5", "2.0"})
+        CB_HTytul->addItem(NaQString(PoprawSeparator(h)));
+    RB_centrum = NowyWybor(naglowek, "RB_centrum", "centrum");
+    RB_lewy = NowyWybor(naglowek, "RB_lewy", "lewy");
+    RB_prawy = NowyWybor(naglowek, "RB_prawy", "prawy");
+    WstawSzablon = NowyPrzycisk(naglowek, "WstawSzablon", "Wstaw szablon");
+    int w = 0;
+    for (QLineEdit* t : {Tytul1, Tytul2, Tytul3}) {
+        t->setMaxLength(70);
+        un->addWidget(t, w++, 0, 1, 6);
+        connect(t, &QLineEdit::textEdited, this, [this] { Zmiana(true); });
+    }
+    un->addWidget(new QLabel("dx", naglowek), w, 0);
+    un->addWidget(E_dxOpis, w, 1);
+    un->addWidget(new QLabel("dy", naglowek), w, 2);
+    un->addWidget(E_dyOpis, w, 3);
+    un->addWidget(new QLabel("h", naglowek), w, 4);
+    un->addWidget(CB_HTytul, w, 5);
+    ++w;
+    un->addWidget(RB_lewy, w, 0);
+    un->addWidget(RB_centrum, w, 1);
+    un->addWidget(RB_prawy, w, 2);
+    un->addWidget(WstawSzablon, w, 4, 1, 2);
+    for (QLineEdit* e : {E_dxOpis, E_dyOpis})
+        connect(e, &QLineEdit::textEdited, this, [this] { Zmiana(true); });
+    connect(CB_HTytul->lineEdit(), &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
+    connect(CB_HTytul, &QComboBox::textActivated, this, [this] { Zmieniono = 1; });
+    for (QRadioButton* r : {RB_centrum, RB_lewy, RB_prawy})
+        connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
+    connect(WstawSzablon, &QPushButton::clicked, this, &TNatezeniaRUPL::WstawSzablonClick);
+    BWprowadz = NowyPrzycisk(this, "BWprowadz", "Wprowadź");
+    BPowrot = NowyPrzycisk(this, "BPowrot", "Rezygnuj");
+    connect(BWprowadz, &QPushButton::clicked, this, &TNatezeniaRUPL::BWprowadzClick);
+    connect(BPowrot, &QPushButton::clicked, this, &TNatezeniaRUPL::BPowrotClick);
+
+    auto* zrodlo = new QHBoxLayout;
+    for (QWidget* x : std::initializer_list<QWidget*>{RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
+        zrodlo->addWidget(x);
+    zrodlo->addStretch();
+    zrodlo->addWidget(BWprowadz);
+    zrodlo->addWidget(BPowrot);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addWidget(PC_NatRupl);
+    uklad->addWidget(naglowek);
+    uklad->addLayout(zrodlo);
+}
+
+int TNatezeniaRUPL::Rekord() const { return L_NrRupl->text().toInt(); }
+
+void TNatezeniaRUPL::showEvent(QShowEvent* e)
+{
+    FormShow();
+    QDialog::showEvent(e);
+}
+
+void TNatezeniaRUPL::Zmiana(bool ukryjProcenty)
+{
+    Zmieniono = 1;
+    if (ukryjProcenty)
+        PokazProcenty(false);
+}
+
+// ------------------------------------------------------------ show and store
+
+void TNatezeniaRUPL::FormShow()
+{
+    Zmieniono = 0;
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    wypelnianie_ = true;
+    const QSignalBlocker blokada(PC_NatRupl);
+    const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    QRadioButton* zrodlo = r.ZPomiaru ? RB_DanePomiar : r.ZeStruktury ? RB_DaneStruktura : RB_DaneNatezenia;
+    zrodlo->setChecked(true);
+    if (PC_NatRupl->currentIndex() != 1)
+        PC_NatRupl->setCurrentIndex(r.ZPomiaru ? 2 : r.ZeStruktury ? 3 : 0);
+    PokazUkladWlotow();
+    for (int k = 1; k <= 4; ++k)
+        if (!r.Ramie[static_cast<std::size_t>(k - 1)])
+            UkryjRamie(k);
+
+    UstawTekstPola(Tytul1, r.Tytul[0].str());
+    UstawTekstPola(Tytul2, r.Tytul[1].str());
+    UstawTekstPola(Tytul3, r.Tytul[2].str());
+    pokazaneDx_ = FormatFloat("##0.0", r.TytulDx);
+    pokazaneDy_ = FormatFloat("##0.0", r.TytulDy);
+    pokazanaWysokosc_ = FormatFloat("##0.0", r.TytulWysokosc);
+    UstawTekstPola(E_dxOpis, pokazaneDx_);
+    UstawTekstPola(E_dyOpis, pokazaneDy_);
+    CB_HTytul->setCurrentText(NaQString(pokazanaWysokosc_));
+    if (r.TytulWyrownanie == 'C')
+        RB_centrum->setChecked(true);
+    else if (r.TytulWyrownanie == 'L')
+        RB_lewy->setChecked(true);
+    else if (r.TytulWyrownanie == 'P')
+        RB_prawy->setChecked(true);
+    for (std::size_t i = 0; i < 16; ++i)
+        UstawTekstPola(nat[i], FormatFloat("#####0", r.Natezenia[i]));
+
+    // Structure page.
+    WypelnijUstawieniaStruktury();
+    RysujKafelki();
+    PokazRelacje();
+
+    for (std::size_t k = 0; k < 4; ++k) {
+        UstawTekstEtykiety(wylot[k], FormatFloat("####0", r.SumaWylotu[k]));
+        UstawTekstEtykiety(Wlot[k], FormatFloat("####0", r.SumaWlotu[k]));
+        for (std::size_t c = 0; c < 4; ++c) {
+            UstawTekstPola(EpL[k][c], std::to_string(r.Przejscia[k].L[c]));
+            UstawTekstPola(EpP[k][c], std::to_string(r.Przejscia[k].P[c]));
+        }
+    }
+    const bool globalne = !JestIndeksem(r.NrWezla, Wezly) || Wezly[static_cast<std::size_t>(r.NrWezla)].Globalne;
+    for (std::size_t c = 0; c < 4; ++c) {
+        const std::string nazwa =
+            globalne ? wg.NazwyPrzejsc[c].str() : Wezly[static_cast<std::size_t>(r.NrWezla)].NazwyPrzejsc[c].str();
+        for (std::size_t k = 0; k < 4; ++k)
+            UstawTekstEtykiety(L_POpis[k][c], nazwa);
+    }
+    PokazProcenty(false);
+
+    // Count page: the grid, the count copy with its auto-update, the forecast
+    // copy and the factors.
+    SG_Tabela->setColumnWidth(0, 25);
+    SG_Tabela->setColumnWidth(1, 200);
+    SG_Tabela->setColumnWidth(2, 80);
+    for (int w = 1; w <= KlasPojazdow; ++w)
+        UstawKomorke(SG_Tabela, w - 1, 0, std::to_string(w), true);
+    const DanePomiar* pomiar = JestIndeksem(r.NrPomiaru, Pomiary) ? &Pomiary[static_cast<std::size_t>(r.NrPomiaru)] : nullptr;
+    if (!pomiar) {
+        UstawDomyslnyPomiar(KopiaPomiaru);
+        for (QLabel* l : {L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2})
+            l->clear();
+        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  ");
+        for (int w = 0; w < KlasPojazdow; ++w) {
+            UstawKomorke(SG_Tabela, w, 1, "", true);
+            UstawKomorke(SG_Tabela, w, 2, "");
+        }
+        UstawWidocznoscPomiaru(false);
+        B_PokazPrognoze->hide();
+        B_PokazWspolczynniki->hide();
+        CB_WlaczPrognoze->hide();
+    } else {
+        KopiaPomiaru = *pomiar;
+        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
+        const std::string plik = PolaczSciezke(KatalogPomiarow, KopiaPomiaru.NazwaPliku.str());
+        if (r.AutoAktualizacja && PlikIstnieje(plik) && Uslugi().StempelPomiaru) {
+            TDataCzas data = 0.0, godz = 0.0;
+            if (Uslugi().StempelPomiaru(plik, data, godz) &&
+                (data > KopiaPomiaru.DataOstEdycja ||
+                 (data == KopiaPomiaru.DataOstEdycja && godz > KopiaPomiaru.GodzOstEdycja))) {
+                std::string blad;
+                if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, KopiaPomiaru, blad))
+                    UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + Stempel(KopiaPomiaru));
+                else if (!blad.empty())
+                    Dialogi().Blad(blad);
+            }
+        }
+        PokazOpisPomiaru();
+        UstawWidocznoscPomiaru(true);
+        B_PokazPrognoze->show();
+        B_PokazWspolczynniki->show();
+        CB_WlaczPrognoze->show();
+    }
+    CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
+    CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
+    if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
+        UstawDomyslnaPrognoze(KopiaPrognozy);
+        B_Prognoza->setText("Dodaj Prognoze");
+        B_UsunPrognoze->setEnabled(false);
+        B_PokazPrognoze->setEnabled(false);
+        CB_WlaczPrognoze->hide();
+    } else {
+        KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+        B_Prognoza->setText("Edytuj Prognoze");
+        B_UsunPrognoze->setEnabled(true);
+        B_PokazPrognoze->setEnabled(true);
+        if (pomiar)
+            CB_WlaczPrognoze->show();
+    }
+    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+        KopiaWspolczynnikow = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
+    else if (pomiar)
+        KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
+    else
+        KopiaWspolczynnikow = DaneWspolczynniki{};
+    for (int w = 0; w < KlasPojazdow; ++w)
+        UstawKomorke(SG_Tabela, w, 2, FormatFloat("#0.0##", KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+    wypelnianie_ = false;
+    PrognozaZmieniona = PomiarPrzelaczony = TabelaZmieniona = 0;
+    PrzeliczPomiar();
+}
+
+void TNatezeniaRUPL::UstawWidocznoscPomiaru(bool widoczne)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{SG_Tabela, CB_AutoAktualizacja, GB_Wyniki, B_Prognoza,
+                                                      B_UsunPrognoze, B_PokazNatezenia, B_PokazPomiar, B_WstawOpisy})
+        w->setVisible(widoczne);
+}
+
+void TNatezeniaRUPL::PokazOpisPomiaru()
+{
+    const DanePomiar& p = KopiaPomiaru;
+    UstawTekstEtykiety(L_WczytanoPomiar, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
+    UstawTekstEtykiety(L_NazwaWezla, p.Lokalizacja.str());
+    UstawTekstEtykiety(L_Sekcja, p.Sekcja.str());
+    UstawTekstEtykiety(L_DataCzasPomiaru, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
+                                              std::to_string(p.CzasPomiaru) + "[min];");
+    UstawTekstEtykiety(L_Opis1, p.Opis2Linie[0].str());
+    UstawTekstEtykiety(L_Opis2, p.Opis2Linie[1].str());
+    wypelnianie_ = true;
+    for (int w = 0; w < KlasPojazdow; ++w) {
+        UstawKomorke(SG_Tabela, w, 1, p.NazwaPojazdu[static_cast<std::size_t>(w)].str(), true);
+        UstawKomorke(SG_Tabela, w, 2, FormatFloat("#0.0#", p.WspPojazdu[static_cast<std::size_t>(w)]));
+    }
+    wypelnianie_ = false;
+}
+
+void TNatezeniaRUPL::PokazUkladWlotow()
+{
+    const int n = Rekord();
+    for (std::size_t i = 0; i < 16; ++i) {
+        nat[i]->show();
+        tile[i]->show();
+    }
+    for (QLabel* l : Wlot)
+        l->show();
+    for (QLabel* l : wylot)
+        l->show();
+    for (QLabel* l : Razem)
+        l->show();
+    for (std::size_t k = 0; k < 4; ++k) {
+        const bool widoczne = JestIndeksem(n, Ruchoplany) && Ruchoplany[static_cast<std::size_t>(n)].Ramie[k] &&
+                              Ruchoplany[static_cast<std::size_t>(n)].Przejscie[k];
+        for (std::size_t c = 0; c < 4; ++c) {
+            EpL[k][c]->setVisible(widoczne);
+            EpP[k][c]->setVisible(widoczne);
+            L_POpis[k][c]->setVisible(widoczne);
+        }
+        strzalki[k]->setVisible(widoczne);
+    }
+}
+
+void TNatezeniaRUPL::UkryjRamie(int k)
+{
+    for (int x = 1; x <= 4; ++x) {
+        for (std::size_t r : {Rel(k, x), Rel(x, k)}) {
+            nat[r]->hide();
+            wlp[r]->hide();
+            tile[r]->hide();
+        }
+        wyp[Rel(x, k)]->hide();
+    }
+    const auto i = static_cast<std::size_t>(k - 1);
+    Wlot[i]->hide();
+    wylot[i]->hide();
+    Razem[2 * i]->hide();
+    Razem[2 * i + 1]->hide();
+}
+
+void TNatezeniaRUPL::PokazProcenty(bool widoczne)
+{
+    for (std::size_t i = 0; i < 16; ++i) {
+        wlp[i]->setVisible(widoczne);
+        wyp[i]->setVisible(widoczne);
+    }
+}
+
+void TNatezeniaRUPL::DopasujProcenty()
+{
+    for (std::size_t i = 0; i < 16; ++i) {
+        wlp[i]->setVisible(!nat[i]->isHidden());
+        wyp[i]->setVisible(!nat[i]->isHidden());
+    }
+}
+
+WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
+{
+    TTekstyRelacji relacje;
+    TekstyPrzejsc przejscia;
+    for (std::size_t i = 0; i < 16; ++i)
+        relacje[i] = TekstPola(nat[i]);
+    for (std::size_t k = 0; k < 4; ++k)
+        for (std::size_t c = 0; c < 4; ++c) {
+            przejscia.L[k][c] = TekstPola(EpL[k][c]);
+            przejscia.P[k][c] = TekstPola(EpP[k][c]);
+        }
+    return SprawdzNatezenia(relacje, przejscia);
+}
+
+void TNatezeniaRUPL::ZapiszNatezeniaOkna(int rekord)
+{
+    if (!JestIndeksem(rekord, Ruchoplany))
+        return;
+    TTekstyRelacji relacje;
+    TekstyPrzejsc przejscia;
+    for (std::size_t i = 0; i < 16; ++i)
+        relacje[i] = TekstPola(nat[i]);
+    for (std::size_t k = 0; k < 4; ++k)
+        for (std::size_t c = 0; c < 4; ++c) {
+            przejscia.L[k][c] = TekstPola(EpL[k][c]);
+            przejscia.P[k][c] = TekstPola(EpP[k][c]);
+        }
+    ZapiszNatezenia(Ruchoplany[static_cast<std::size_t>(rekord)], relacje, przejscia);
+}
+
+void TNatezeniaRUPL::BWprowadzClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    // The title's numbers are checked before anything is stored.
+    double dx = 0.0, dy = 0.0, h = 0.0;
+    const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
+    const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
+    const char* blad = !Liczba(tDx, dx)  ? "Nieprawidłowe przesunięcie tytułu dx!"
+                       : !Liczba(tDy, dy) ? "Nieprawidłowe przesunięcie tytułu dy!"
+                       : !Liczba(tH, h)   ? "Nieprawidłowa wysokość tytułu!"
+                                          : nullptr;
+    if (blad) {
+        Dialogi().Informacja(Utf8NaCp1250(blad));
+        return;
+    }
+    DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    r.Tytul[0] = TekstPola(Tytul1);
+    r.Tytul[1] = TekstPola(Tytul2);
+    r.Tytul[2] = TekstPola(Tytul3);
+    // An untouched number keeps the record's own value (the edit shows it rounded).
+    if (tDx != PoprawSeparator(pokazaneDx_))
+        r.TytulDx = static_cast<float>(dx);
+    if (tDy != PoprawSeparator(pokazaneDy_))
+        r.TytulDy = static_cast<float>(dy);
+    if (tH != PoprawSeparator(pokazanaWysokosc_))
+        r.TytulWysokosc = std::max(0.2f, static_cast<float>(h));
+    if (RB_centrum->isChecked())
+        r.TytulWyrownanie = 'C';
+    if (RB_lewy->isChecked())
+        r.TytulWyrownanie = 'L';
+    if (RB_prawy->isChecked())
+        r.TytulWyrownanie = 'P';
+    r.ZeStruktury = RB_DaneStruktura->isChecked();
+    bool ok = true;
+    switch (PC_NatRupl->currentIndex()) {
+    case 2:
+        ok = ZapiszStronePomiaru(n);
+        break;
+    case 3:
+        ok = ZapiszRelacje();
+        for (DaneRuchoplan& x : Ruchoplany)
+            x.Obliczony = 0;
+        break;
+    default: {
+        const WynikKontroli w = SprawdzNatezeniaOkna();
+        ok = w.ok;
+        if (!ok)
+            Dialogi().Informacja(w.komunikat);
+        else if (Zmieniono)
+            ZapiszNatezeniaOkna(n);
+        break;
+    }
+    }
+    // Volumes come from a count only when one is linked.
+    Ruchoplany[static_cast<std::size_t>(n)].ZPomiaru =
+        RB_DanePomiar->isChecked() && JestIndeksem(Ruchoplany[static_cast<std::size_t>(n)].NrPomiaru, Pomiary);
+    if (Zmieniono) {
+        ProjektZmieniony = true;
+        Ruchoplany[static_cast<std::size_t>(n)].GeometriaWprowadzona = 1;
+        for (DaneRuchoplan& x : Ruchoplany)
+            x.Obliczony = 0;
+        for (DaneRondo& x : Ronda)
+            x.Obliczony = 0;
+    }
+    PrzerysujArkusz();
+    if (ok)
+        accept();
+}
+
+void TNatezeniaRUPL::BPowrotClick() { reject(); }
+
+void TNatezeniaRUPL::PC_NatRuplChange()
+{
+    Zmieniono = 1;
+    switch (PC_NatRupl->currentIndex()) {
+    case 0: RB_DaneNatezenia->setChecked(true); break;
+    case 2: RB_DanePomiar->setChecked(true); break;
+    case 3: RB_DaneStruktura->setChecked(true); break;
+    default: break;
+    }
+}
+
+void TNatezeniaRUPL::Button1Click()
+{
+    const WynikKontroli w = SprawdzNatezeniaOkna();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return;
+    }
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    std::array<int64_t, 16> x{};
+    for (std::size_t i = 0; i < 16; ++i)
+        x[i] = TekstNaCalkowita(TekstPola(nat[i]), 0, INT32_MIN, INT32_MAX);
+    for (int k = 1; k <= 4; ++k) {
+        const auto a = static_cast<std::size_t>(k - 1);
+        if (!r.Ramie[a])
+            continue;
+        int64_t wl = 0, wy = 0;
+        for (int j = 1; j <= 4; ++j) {
+            wl += x[Rel(k, j)];
+            wy += x[Rel(j, k)];
+        }
+        r.SumaWlotu[a] = static_cast<int32_t>(wl);
+        r.SumaWylotu[a] = static_cast<int32_t>(wy);
+        for (int j = 1; j <= 4; ++j) {
+            UstawTekstEtykiety(wlp[Rel(k, j)], Udzial(x[Rel(k, j)], wl));
+            UstawTekstEtykiety(wyp[Rel(j, k)], Udzial(x[Rel(j, k)], wy));
+        }
+    }
+    DopasujProcenty();
+    for (std::size_t k = 0; k < 4; ++k) {
+        UstawTekstEtykiety(Wlot[k], FormatFloat("##0.0", r.SumaWlotu[k]));
+        UstawTekstEtykiety(wylot[k], FormatFloat("##0.0", r.SumaWylotu[k]));
+    }
+}
+
+void TNatezeniaRUPL::Button2Click()
+{
+    const std::pair<int, const char*> dane[] = {{12, "23"}, {21, "23"}, {43, "23"}, {13, "12"}, {23, "12"},
+                                                {14, "34"}, {24, "34"}, {31, "34"}, {34, "34"}, {32, "13"},
+                                                {41, "44"}, {42, "32"}, {11, "1"},  {22, "2"},  {33, "3"},
+                                                {44, "4"}};
+    for (const auto& [nr, t] : dane)
+        nat[Rel(nr / 10, nr % 10)]->setText(t);
+    Zmieniono = 1;
+}
+
+void TNatezeniaRUPL::WstawSzablonClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany) || !JestIndeksem(Ruchoplany[static_cast<std::size_t>(n)].NrWezla, Wezly))
+        return;
+    const DaneWezel& w = Wezly[static_cast<std::size_t>(Ruchoplany[static_cast<std::size_t>(n)].NrWezla)];
+    UstawTekstPola(Tytul1, w.Tytul1.str());
+    UstawTekstPola(Tytul2, w.Tytul2.str());
+    UstawTekstPola(Tytul3, w.Tytul3.str());
+    UstawTekstPola(E_dxOpis, FormatFloat("##0.##", w.TytulDx));
+    UstawTekstPola(E_dyOpis, FormatFloat("##0.##", w.TytulDy));
+    CB_HTytul->setCurrentText(NaQString(FormatFloat("##0.##", w.TytulH)));
+    (w.TytulWyrownanie == 'P' ? RB_prawy : w.TytulWyrownanie == 'L' ? RB_lewy : RB_centrum)->setChecked(true);
+    Zmieniono = 1;
+}
+
+// ------------------------------------------------------------ count page
+
+WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki()
+{
+    WynikKontroli w;
+    wypelnianie_ = true;
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        std::string t = UsunSpacje(Komorka(SG_Tabela, r - 1, 2));
+        if (!t.empty())
+            t = PoprawSeparator(t);
+        if (t != Komorka(SG_Tabela, r - 1, 2))
+            UstawKomorke(SG_Tabela, r - 1, 2, t);
+        double x = 0.0;
+        if (!t.empty() && !SprobujTekstNaLiczbe(t, x)) {
+            w.ok = false;
+            w.komunikat = Utf8NaCp1250("Nieprawidłowy współczynnik poz. ") + std::to_string(r);
+        }
+    }
+    wypelnianie_ = false;
+    return w;
+}
+
+void TNatezeniaRUPL::CzytajWspolczynniki()
+{
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        double x = 0.0;
+        Liczba(Komorka(SG_Tabela, r - 1, 2), x);
+        KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(r - 1)] = static_cast<float>(x);
+    }
+}
+
+void TNatezeniaRUPL::PrzeliczPomiar()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    const WynikKontroli w = SprawdzWspolczynniki();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return;
+    }
+    CzytajWspolczynniki();
+    PrzeliczPotoki(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy, Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze);
+    RysujSumyWlotow();
+}
+
+std::array<std::string, 4> TNatezeniaRUPL::OznaczeniaRamion() const
+{
+    std::array<std::string, 4> o{};
+    const int n = Rekord();
+    if (JestIndeksem(n, Ruchoplany))
+        for (std::size_t k = 0; k < 4; ++k)
+            o[k] = Ruchoplany[static_cast<std::size_t>(n)].Oznaczenie[k].str();
+    return o;
+}
+
+void TNatezeniaRUPL::RysujSumyWlotow()
+{
+    QPixmap obraz(IOpisyWloty->size());
+    obraz.fill(palette().color(QPalette::Button));
+    QPainter p(&obraz);
+    p.setPen(Qt::black);
+    const int h = std::abs(p.fontMetrics().height()) + 2;
+    const auto o = OznaczeniaRamion();
+    const DanePomiar& m = KopiaPomiaru;
+    auto tekst = [&](int x, int y, const std::string& t) { p.drawText(x, y + p.fontMetrics().ascent(), NaQString(t)); };
+    auto linia = [&](int wylot, bool zawrotka) {
+        return zawrotka ? m.RysujZawrotki != 0 : m.WlotJest[static_cast<std::size_t>(wylot - 1)] != 0;
+    };
+    auto potok = [&](int i, int j) {
+        return std::to_string(m.NatezeniaNaRelacjach[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)]);
+    };
+    struct Ruch {
+        const char* litera;
+        int wylot;
+    };
+    // Inlets 1 (east) and 3 (west) list their turns down a column, 2 (north)
+    // and 4 (south) along a row.
+    const Ruch ruchy[4][4] = {{{"P", 2}, {"W", 3}, {"L", 4}, {"Z", 1}},
+                              {{"P", 3}, {"W", 4}, {"L", 1}, {"Z", 2}},
+                              {{"L", 2}, {"W", 1}, {"P", 4}, {"Z", 3}},
+                              {{"L", 3}, {"W", 2}, {"P", 1}, {"Z", 4}}};
+    for (int i = 1; i <= 4; ++i) {
+        if (!m.WlotJest[static_cast<std::size_t>(i - 1)])
+            continue;
+        switch (i) {
+        case 1: tekst(250, 2 * h + 50, o[1]); break;
+        case 2: tekst(130, 2 * h + 20, o[2]); break;
+        case 3: tekst(120, 2 * h + 70, o[3]); break;
+        default: tekst(190, 150 - 3 * h, o[0]); break;
+        }
+        for (int s = 0; s < 4; ++s) {
+            const Ruch& r = ruchy[i - 1][s];
+            if (!linia(r.wylot, r.litera[0] == 'Z'))
+                continue;
+            switch (i) {
+            case 1: tekst(280, 50 + s * h, r.litera); tekst(320, 50 + s * h, potok(i, r.wylot)); break;
+            case 3: tekst(10, 70 + s * h, r.litera); tekst(50, 70 + s * h, potok(i, r.wylot)); break;
+            case 2: tekst(60 + 50 * s, 8, r.litera); tekst(60 + 50 * s, 20, potok(i, r.wylot)); break;
+            default: tekst(120 + 50 * s, 138, r.litera); tekst(120 + 50 * s, 150, potok(i, r.wylot)); break;
+            }
+        }
+    }
+    p.end();
+    IOpisyWloty->setPixmap(obraz);
+}
+
+void TNatezeniaRUPL::W_WczytajPomiarClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany) || !Uslugi().WybierzPomiar)
+        return;
+    DanePomiar wczytany = KopiaPomiaru;
+    if (!Uslugi().WybierzPomiar(wczytany))
+        return;
+    KopiaPomiaru = wczytany;
+    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
+    PokazOpisPomiaru();
+    KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
+    UstawWidocznoscPomiaru(true);
+    PomiarPrzelaczony = 1;
+    const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
+    CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
+    PrzeliczPomiar();
+    Zmieniono = 1;
+}
+
+void TNatezeniaRUPL::B_PrognozaClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany) || !Uslugi().EdytujPrognoze)
+        return;
+    const auto o = OznaczeniaRamion();
+    const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""});
+    if (w.PomiarPrzelaczony)
+        PomiarPrzelaczony = 1;
+    if (!w.PrognozaZmieniona)
+        return;
+    PrognozaZmieniona = 1;
+    B_UsunPrognoze->setEnabled(true);
+    B_Prognoza->setText(QString::fromUtf8("Zmień prognoze"));
+    CB_WlaczPrognoze->show();
+    CB_WlaczPrognoze->setChecked(true);
+    B_PokazPrognoze->setEnabled(true);
+    Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = 1;
+    PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
+    PrzeliczPomiar();
+    Zmieniono = 1;
+}
+
+void TNatezeniaRUPL::B_UsunPrognozeClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany) || !ZapytajTakNie(QString::fromUtf8("Usunąć opis prognozy z ruchoplanu?")))
+        return;
+    B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
+    CB_WlaczPrognoze->hide();
+    DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    r.NrPrognozy = -1;
+    r.WlaczPrognoze = 0;
+    // The diagram changed at once, whatever the window's end.
+    ProjektZmieniony = true;
+    PrzeliczZapisanyPomiar(r);
+    Zmieniono = 1;
+}
+
+void TNatezeniaRUPL::B_WstawOpisyClick()
+{
+    const bool wpisy = !Tytul1->text().isEmpty() || !Tytul2->text().isEmpty() || !Tytul3->text().isEmpty();
+    if (wpisy && !ZapytajTakNie(QString::fromUtf8("Zamienić istniejące wpisy?")))
+        return;
+    Tytul1->setText(L_NazwaWezla->text() + "  " + L_Sekcja->text());
+    Tytul2->setText("Pomiar : " + L_DataCzasPomiaru->text());
+    Tytul3->setText(CB_WlaczPrognoze->isChecked() ? "Prognoza" : "");
+    Zmieniono = 1;
+}
+
+void TNatezeniaRUPL::CB_WlaczPrognozeMouseUp()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
+    PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
+    ProjektZmieniony = true;
+    Zmieniono = 1;
+    PomiarPrzelaczony = 1;
+    PrzeliczPomiar();
+}
+
+void TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    Ruchoplany[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
+    ProjektZmieniony = true;
+    Zmieniono = 1;
+}
+
+bool TNatezeniaRUPL::ZapiszStronePomiaru(int n)
+{
+    const WynikKontroli w = SprawdzWspolczynniki();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return false;
+    }
+    DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    if (PrognozaZmieniona) {
+        if (JestIndeksem(r.NrPrognozy, Prognozy))
+            Prognozy[static_cast<std::size_t>(r.NrPrognozy)] = KopiaPrognozy;
+        else {
+            DodajPrognoze(KopiaPrognozy);
+            r.NrPrognozy = static_cast<int32_t>(Prognozy.size()) - 1;
+        }
+        Zmieniono = 1;
+    }
+    if (TabelaZmieniona || PomiarPrzelaczony) {
+        CzytajWspolczynniki();
+        PrzeliczPotoki(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy, r.WlaczPrognoze);
+        if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+            Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)] = KopiaWspolczynnikow;
+        else {
+            DodajWspolczynniki(KopiaWspolczynnikow);
+            r.NrWspolczynnikow = static_cast<int32_t>(Wspolczynniki.size()) - 1;
+        }
+        if (JestIndeksem(r.NrPomiaru, Pomiary))
+            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
+        else {
+            DodajPomiar(KopiaPomiaru);
+            r.NrPomiaru = static_cast<int32_t>(Pomiary.size()) - 1;
+        }
+        Zmieniono = 1;
+    }
+    return true;
+}
+
+// ------------------------------------------------------------ reports
+
+std::vector<std::string> TNatezeniaRUPL::Poczatek() const
+{
+    TDataCzas dzis = 0.0, teraz = 0.0;
+    Teraz(dzis, teraz);
+    return PoczatekRaportu(dzis, teraz, Okno().Tytul());
+}
+
+namespace {
+void Pokaz(std::vector<std::string> poczatek, const std::vector<std::string>& tresc)
+{
+    poczatek.insert(poczatek.end(), tresc.begin(), tresc.end());
+    if (Uslugi().PokazRaport)
+        Uslugi().PokazRaport(poczatek);
+}
+}  // namespace
+
+void TNatezeniaRUPL::B_PokazNatezeniaClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany) || !SprawdzWspolczynniki().ok) {
+        PrzeliczPomiar();  // shows the factor's message
+        return;
+    }
+    PrzeliczPomiar();
+    Pokaz(Poczatek(), RaportNatezen(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy,
+                                    Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze, OznaczeniaRamion()));
+}
+
+void TNatezeniaRUPL::B_PokazPomiarClick() { Pokaz(Poczatek(), RaportPomiaru(KopiaPomiaru, OznaczeniaRamion())); }
+
+void TNatezeniaRUPL::B_PokazPrognozeClick()
+{
+    Pokaz(Poczatek(), RaportPrognozy(KopiaPomiaru, KopiaPrognozy, OznaczeniaRamion()));
+}
+
+void TNatezeniaRUPL::B_PokazWspolczynnikiClick()
+{
+    Pokaz(Poczatek(), RaportWspolczynnikow(KopiaPomiaru, KopiaWspolczynnikow));
+}
+
+// ------------------------------------------------------------ structure page
+
+void TNatezeniaRUPL::WypelnijUstawieniaStruktury()
+{
+    const int n = std::clamp<int>(LiczbaSkladow, 1, 10);
+    wypelnianie_ = true;
+    SG_StrukturaDane->setRowCount(n);
+    SG_Stru->setRowCount(n);
+    for (int r = 1; r <= n; ++r) {
+        const DaneSklad& s = Sklad[static_cast<std::size_t>(r)];
+        UstawKomorke(SG_StrukturaDane, r - 1, 0, std::to_string(r), true);
+        UstawKomorke(SG_StrukturaDane, r - 1, 1, s.Oznaczenie.str());
+        UstawKomorke(SG_StrukturaDane, r - 1, 2, s.Nazwa.str());
+        UstawKomorke(SG_StrukturaDane, r - 1, 3, FormatFloat("#0.0#", s.Wspolczynnik));
+        UstawKomorke(SG_Stru, r - 1, 0, s.Oznaczenie.str(), true);
+    }
+    const int wysokosc = (SG_StrukturaDane->horizontalHeader()->height() + 1) * (n + 1) + 4;
+    SG_StrukturaDane->setFixedHeight(wysokosc);
+    SG_Stru->setFixedHeight(wysokosc);
+    {
+        const QSignalBlocker b(CB_iStruktura);
+        CB_iStruktura->setCurrentText(QString::number(n));
+    }
+    wypelnianie_ = false;
+}
+
+void TNatezeniaRUPL::RysujKafelki()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ruchoplany))
+        return;
+    const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    const int wybrana = IndeksRelacji(ZQString(s_nr->text()));
+    for (std::size_t i = 0; i < 16; ++i) {
+        tile[i]->setText(QString::fromUtf8(LiteryKafelkow[i]) + QString::number(r.NatezeniaStruktura[i][0]));
+        const QColor k = static_cast<int>(i) == wybrana ? KolorWybranejRelacji : QColor(160, 160, 160);
+        tile[i]->setStyleSheet(QString("background-color: %1;").arg(k.name()));
+    }
+}
+
+void TNatezeniaRUPL::PokazRelacje()
+{
+    const int n = Rekord();
+    const int rel = IndeksRelacji(ZQString(s_nr->text()));
+    if (!JestIndeksem(n, Ruchoplany) || rel < 0)
+        return;
+    const auto& blok = Ruchoplany[static_cast<std::size_t>(n)].NatezeniaStruktura[static_cast<std::size_t>(rel)];
+    wypelnianie_ = true;
+    for (int r = 1; r <= SG_Stru->rowCount(); ++r)
+        UstawKomorke(SG_Stru, r - 1, 1, std::to_string(blok[static_cast<std::size_t>(r)]));
+    wypelnianie_ = false;
+    RysujKafelki();
+    SG_Stru->setVisible(!tile[static_cast<std::size_t>(rel)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
+}
+
+bool TNatezeniaRUPL::ZapiszRelacje()
+{
+    const int n = Rekord();
+    const std::string nr = ZQString(s_nr->text());
+    const int rel = IndeksRelacji(nr);
+    if (!JestIndeksem(n, Ruchoplany) || rel < 0)
+        return true;
+    std::vector<std::string> szt;
+    for (int r = 1; r <= SG_Stru->rowCount(); ++r) {
+        const std::string t = Komorka(SG_Stru, r - 1, 1);
+        int64_t x = 0;
+        if (!SprobujTekstNaCalkowita(t, x) || x < INT32_MIN || x > INT32_MAX) {
+            Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowa liczba pojazdów typu ") + Komorka(SG_Stru, r - 1, 0) +
+                                 Utf8NaCp1250(" w relacji ") + nr + "!");
+            return false;
+        }
+        szt.push_back(t);
+    }
+    DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
+    r.Obliczony = 0;
+    PrzeliczBlokStruktury(r.NatezeniaStruktura[static_cast<std::size_t>(rel)], szt);
+    return true;
+}
+
+void TNatezeniaRUPL::iClick(int relacja)
+{
+    if (!ZapiszRelacje())
+        return;
+    s_nr->setText(QString::number(relacja));
+    RysujKafelki();
+    PokazRelacje();
+}
+
+void TNatezeniaRUPL::CB_PokazUstawyStrukturaClick()
+{
+    const bool ustawienia = CB_PokazUstawyStruktura->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
+        w->setVisible(ustawienia);
+    if (ustawienia)
+        SG_Stru->hide();
+    else
+        PokazRelacje();
+}
+
+void TNatezeniaRUPL::CB_iStrukturaChange()
+{
+    int64_t x = 0;
+    if (!SprobujTekstNaCalkowita(ZQString(CB_iStruktura->currentText()), x)) {
+        Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowa ilość pozycji!"));
+        const QSignalBlocker b(CB_iStruktura);
+        CB_iStruktura->setCurrentText(QString::number(LiczbaSkladow));
+        return;
+    }
+    const int32_t n = static_cast<int32_t>(std::clamp<int64_t>(x, 1, 10));
+    if (n != LiczbaSkladow) {
+        LiczbaSkladow = n;
+        ProjektZmieniony = true;
+        for (DaneRuchoplan& r : Ruchoplany)
+            r.Obliczony = 0;
+    }
+    WypelnijUstawieniaStruktury();
+    PokazRelacje();
+}
+
+void TNatezeniaRUPL::SG_StrukturaDaneExit()
+{
+    const int n = SG_StrukturaDane->rowCount();
+    std::vector<double> wsp(static_cast<std::size_t>(n));
+    for (int r = 1; r <= n; ++r)
+        if (!Liczba(Komorka(SG_StrukturaDane, r - 1, 3), wsp[static_cast<std::size_t>(r - 1)])) {
+            Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowy współczynnik typu ") + std::to_string(r) + "!");
+            return;
+        }
+    bool zmiana = false;
+    for (int r = 1; r <= n; ++r) {
+        DaneSklad s = Sklad[static_cast<std::size_t>(r)];
+        s.Oznaczenie = Komorka(SG_StrukturaDane, r - 1, 1).substr(0, 2);
+        s.Nazwa = Komorka(SG_StrukturaDane, r - 1, 2).substr(0, 50);
+        s.Wspolczynnik = static_cast<float>(wsp[static_cast<std::size_t>(r - 1)]);
+        zmiana = zmiana || !(s == Sklad[static_cast<std::size_t>(r)]);
+        Sklad[static_cast<std::size_t>(r)] = s;
+    }
+    if (zmiana) {
+        // The table is the project's: the change holds whatever the window's end.
+        ProjektZmieniony = true;
+        for (DaneRuchoplan& r : Ruchoplany)
+            r.Obliczony = 0;
+    }
+    wypelnianie_ = true;
+    for (int r = 1; r <= n; ++r)
+        UstawKomorke(SG_Stru, r - 1, 0, Sklad[static_cast<std::size_t>(r)].Oznaczenie.str(), true);
+    wypelnianie_ = false;
+}
