@@ -126,6 +126,17 @@ void WyjsciePlotna::Luk(const LukRysunku& l, TKolor kolor, double grubosc, const
 
 // ------------------------------------------------------------------ screen
 
+void WyjscieEkranu::Linia(TKolor kolor, const std::string& /*warstwa*/, double x1, double y1, double x2, double y2,
+                          double grubosc)
+{
+    Plotno& p = *PlotnoEkranu();
+    const PunktInt a{CmNaEkranX(x1), CmNaEkranY(y1)}, b{CmNaEkranX(x2), CmNaEkranY(y2)};
+    const int32_t g = GruboscEkran(static_cast<float>(grubosc));
+    if (PozaPlotnem(p, a, b, g))
+        return;
+    LiniaNaPlotnie(p, kolor, g, a, b);
+}
+
 void WyjscieEkranu::StylObrysu(Plotno& p, const int* styl)
 {
     if (styl)
@@ -141,13 +152,16 @@ void WyjscieEkranu::PoObrysie(Plotno& p, const int* styl)
 void WyjscieEkranu::Tekst(TekstRysunku& t, const std::string& /*warstwa*/)
 {
     Plotno& p = *PlotnoEkranu();
-    // However turned, a text stays within its length and height of its anchor.
-    const double zasieg = (SzerTekstuWekt(t.tekst, static_cast<float>(t.szerokoscZnaku)) + 2.0 * t.wysokosc) *
-                          1000.0 / Skala;
+    // However turned, a text stays within its length and height of its
+    // anchor; measured only for an anchor off the canvas.
     const PunktInt kotwica = Piksel(t.x, t.y);
-    const int r = NaPiksele(zasieg) + GruboscEkran(static_cast<float>(t.gruboscPiora));
-    if (!p.ProstokatWidoczny(kotwica.X - r, kotwica.Y - r, kotwica.X + r, kotwica.Y + r))
-        return;
+    if (!p.ProstokatWidoczny(kotwica.X, kotwica.Y, kotwica.X, kotwica.Y)) {
+        const double zasieg =
+            (SzerTekstuWekt(t.tekst, static_cast<float>(t.szerokoscZnaku)) + 2.0 * t.wysokosc) * 1000.0 / Skala;
+        const int r = NaPiksele(zasieg) + GruboscEkran(static_cast<float>(t.gruboscPiora));
+        if (!p.ProstokatWidoczny(kotwica.X - r, kotwica.Y - r, kotwica.X + r, kotwica.Y + r))
+            return;
+    }
     p.UstawKolorPiora(t.kolor);
     p.UstawGruboscPiora(GruboscEkran(static_cast<float>(t.gruboscPiora)));
     RysujTekstWektEkran(t.tekst, static_cast<float>(t.szerokoscZnaku), static_cast<float>(t.wysokosc),

@@ -27,6 +27,10 @@ protected:
 
 class WyjscieEkranu : public WyjsciePlotna {
 public:
+    // The line of the screen with its transform inlined: a redraw draws tens
+    // of thousands.
+    void Linia(TKolor kolor, const std::string& warstwa, double x1, double y1, double x2, double y2,
+               double grubosc) override;
     void Tekst(TekstRysunku& t, const std::string& warstwa) override;
     void TekstTT(const std::string& tekst, TKolor kolor, double x, double& y, double wysokosc,
                  const std::string& warstwa) override;

@@ -1,5 +1,7 @@
 #include "shell/Arkusz.h"
 
+#include <cstring>
+
 #include "base/Teksty.h"
 #include "drawing/Bloki.h"
 #include "drawing/Opisy.h"
@@ -32,10 +34,16 @@ std::vector<ZasiegRuchoplanu> zasiegi;
 
 uint64_t Odcisk(const DaneRuchoplan& r)
 {
+    // Word by word: a zoomed redraw takes the print of every diagram.
     uint64_t h = 1469598103934665603ull;
     auto dodaj = [&h](const void* dane, std::size_t n) {
         const auto* b = static_cast<const unsigned char*>(dane);
-        for (std::size_t i = 0; i < n; ++i)
+        for (std::size_t i = 0; i + 8 <= n; i += 8) {
+            uint64_t w;
+            std::memcpy(&w, b + i, 8);
+            h = (h ^ w) * 1099511628211ull;
+        }
+        for (std::size_t i = n - n % 8; i < n; ++i)
             h = (h ^ b[i]) * 1099511628211ull;
     };
     dodaj(&r.NrWezla, sizeof r.NrWezla);
