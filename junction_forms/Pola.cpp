@@ -63,21 +63,4 @@ std::string PoprawPole(QLineEdit* pole)
     return t;
 }
 
-TKsztalt::TKsztalt(QWidget* rodzic, const char* nazwa) : QPushButton(rodzic)
-{
-    setObjectName(nazwa);
-    setFixedSize(36, 18);
-    setAutoDefault(false);
-    UstawKolor(0);
-}
-
-void TKsztalt::UstawKolor(TKolor kolor)
-{
-    kolor_ = kolor & 0xFFFFFF;
-    setStyleSheet(QString("background-color: rgb(%1, %2, %3); border: 1px solid black;")
-                      .arg(kolor_ & 0xFF)
-                      .arg((kolor_ >> 8) & 0xFF)
-                      .arg((kolor_ >> 16) & 0xFF));
-}
-
 }  // namespace pola

@@ -33,15 +33,4 @@ void UstawTekstEtykiety(QLabel* l, const std::string& cp1250);
 std::string PoprawPole(QLineEdit* pole);
 
 // A colour box: a flat button painted with its colour.
-class TKsztalt : public QPushButton {
-    Q_OBJECT
-public:
-    TKsztalt(QWidget* rodzic, const char* nazwa);
-    TKolor Kolor() const { return kolor_; }
-    void UstawKolor(TKolor kolor);
-
-private:
-    TKolor kolor_ = 0;
-};
-
 }  // namespace pola

@@ -22,6 +22,7 @@
 #include "model/Wezel.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
+#include "platform/qt/KsztaltKoloru.h"
 
 using namespace pola;
 
@@ -95,7 +96,7 @@ TGeometriaRuchoplan::TGeometriaRuchoplan(QWidget* rodzic) : QDialog(rodzic)
     }
     auto* kolory = new QWidget(ogolnie);
     auto* uk = new QGridLayout(kolory);
-    Shape_wypel = new TKsztalt(kolory, "Shape_wypel");
+    Shape_wypel = new TKsztaltKoloru(kolory, "Shape_wypel");
     B_WstawWypelenienieDefault = NowyPrzycisk(kolory, "B_WstawWypelenienieDefault", "Wstaw domyś. wypeł.");
     uk->addWidget(Shape_wypel, 0, 0);
     uk->addWidget(B_WstawWypelenienieDefault, 0, 1);
@@ -108,10 +109,10 @@ TGeometriaRuchoplan::TGeometriaRuchoplan(QWidget* rodzic) : QDialog(rodzic)
         for (int w = 0; w < 4; ++w) {
             const int nr = GrupyKolorow[g][w];
             const auto i = static_cast<std::size_t>(4 * (nr / 10 - 1) + nr % 10 - 1);
-            Shape[i] = new TKsztalt(gb, Nazwa("Shape", nr).c_str());
+            Shape[i] = new TKsztaltKoloru(gb, Nazwa("Shape", nr).c_str());
             ugb->addWidget(Shape[i], w, 0);
             ugb->addWidget(new QLabel(QString::fromUtf8(KierunkiKolorow[w]), gb), w, 1);
-            TKsztalt* s = Shape[i];
+            TKsztaltKoloru* s = Shape[i];
             connect(s, &QPushButton::clicked, this, [this, s] { ShapeMouseDown(s); });
         }
         uk->addWidget(gb, 1 + g / 2, g % 2);
@@ -352,7 +353,7 @@ void TGeometriaRuchoplan::FormShow()
         wlasne = !Wezly[static_cast<std::size_t>(r.NrWezla)].Globalne;
     }
     // The colours are the node's own display settings.
-    for (TKsztalt* s : Shape)
+    for (TKsztaltKoloru* s : Shape)
         s->setVisible(wlasne);
     Shape_wypel->setVisible(wlasne);
     B_WstawWypelenienieDefault->setEnabled(wlasne);
@@ -531,18 +532,15 @@ void TGeometriaRuchoplan::RB_GlobalneMouseUp()
     ZastosujGeometrie();
 }
 
-void TGeometriaRuchoplan::ShapeMouseDown(TKsztalt* ksztalt)
+void TGeometriaRuchoplan::ShapeMouseDown(TKsztaltKoloru* ksztalt)
 {
-    TKolor k = ksztalt->Kolor();
-    if (!Dialogi().WybierzKolor(k))
-        return;
-    GeometriaZmieniona = 1;
-    ksztalt->UstawKolor(k);
+    if (ksztalt->WybierzKolor())
+        GeometriaZmieniona = 1;
 }
 
 void TGeometriaRuchoplan::B_WstawWypelenienieDefaultClick()
 {
-    for (TKsztalt* s : Shape)
+    for (TKsztaltKoloru* s : Shape)
         s->UstawKolor(Shape_wypel->Kolor());
     GeometriaZmieniona = 1;
 }

@@ -16,9 +16,7 @@ class QLineEdit;
 class QRadioButton;
 class QScrollBar;
 class QTabWidget;
-namespace pola {
-class TKsztalt;
-}
+class TKsztaltKoloru;
 
 class TGeometriaRuchoplan : public QDialog {
     Q_OBJECT
@@ -35,8 +33,8 @@ public:
     std::array<QLineEdit*, 4> E_ozn{};
     std::array<QCheckBox*, 4> Strz{};
     std::array<QCheckBox*, 4> Przejscie{};
-    std::array<pola::TKsztalt*, 16> Shape{};  // Shape11 .. Shape44
-    pola::TKsztalt* Shape_wypel;
+    std::array<TKsztaltKoloru*, 16> Shape{};  // Shape11 .. Shape44
+    TKsztaltKoloru* Shape_wypel;
     QPushButton* B_WstawWypelenienieDefault;
     // Page "Parametry graficzne": group 0 the global edits (E_o, E_l, E_dL,
     // E_Rp, E_Rl, E_z), group k arm k's (Ek_O, Ek_L, Ek_dL, Ek_Rp, Ek_Rl, Ek_z).
@@ -83,7 +81,7 @@ public:
     void Button5Click();
     void WylaczClick(int ramie);
     void RB_GlobalneMouseUp();
-    void ShapeMouseDown(pola::TKsztalt* ksztalt);
+    void ShapeMouseDown(TKsztaltKoloru* ksztalt);
     void B_WstawWypelenienieDefaultClick();
     void CB_PrzeswitClick();
     void SB_BlendChange();

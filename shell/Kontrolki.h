@@ -16,6 +16,7 @@
 
 #include "base/Typy.h"
 #include "model/Ustawienia.h"
+#include "platform/qt/KsztaltKoloru.h"
 
 class QCheckBox;
 class QComboBox;
@@ -65,19 +66,6 @@ void UstawPrzeswit(QWidget* okno, const QCheckBox* przelacznik, const QScrollBar
 
 // A colour shape: a flat button painted with its colour; a click opens the
 // colour dialog.
-class TKsztaltKoloru : public QPushButton {
-    Q_OBJECT
-public:
-    TKsztaltKoloru(QWidget* rodzic, const char* nazwa);
-    TKolor Kolor() const { return kolor_; }
-    void UstawKolor(TKolor kolor);
-    // The colour dialog with the shape's colour; true when the user chose one.
-    bool WybierzKolor();
-
-private:
-    TKolor kolor_ = 0;
-};
-
 // Adds each step of `kroki` to its edits ("###0.0#"); the first edit that
 // holds no number stops with the conversion message, the edits before it
 // already stepped. False then.
