@@ -21,8 +21,9 @@ NAGLOWKI=("$ZRODLA"/{base,model,platform}/*.h)
 FLAGI=()
 case "$CEL" in
   projekt)
-    # The drawing needs Qt; Qt's own code is not instrumented, ours is.
-    ZRODLA_CPP+=("$ZRODLA"/platform/qt/*.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
+    # The drawing needs Qt's painter (not its moc); Qt's own code is not
+    # instrumented, ours is.
+    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
                  "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
     NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing,junction,roundabout,shell}/*.h)
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"

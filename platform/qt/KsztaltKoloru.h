@@ -7,7 +7,6 @@
 #include "base/Typy.h"
 
 class TKsztaltKoloru : public QPushButton {
-    Q_OBJECT
 public:
     TKsztaltKoloru(QWidget* rodzic, const char* nazwa);
     TKolor Kolor() const { return kolor_; }
