@@ -62,13 +62,26 @@ void Linia(TKolor kolor, const std::string& warstwa, const PunktXY& a, const Pun
 // construction failed has radius 0 and is replaced by a straight join.
 bool LukRysowany(const DaneLuk& l) { return l.R >= 0.1f && Skonczony(l); }
 
+// The sines and cosines of the eleven angles a0 + i krok that both arcs of a
+// band's corner are stepped through: worked out once for the two.
+struct KatyNaroznika {
+    std::array<double, 11> sin{}, cos{};
+    KatyNaroznika(double a0, double krok)
+    {
+        for (int i = 0; i <= 10; ++i) {
+            const double a = a0 + i * krok;
+            sin[static_cast<std::size_t>(i)] = std::sin(a);
+            cos[static_cast<std::size_t>(i)] = std::cos(a);
+        }
+    }
+};
+
 // Eleven points of an arc for the corner polygon, at the angles a0 + i krok.
-void PunktyLuku(std::vector<PunktXY>& punkty, const DaneLuk& l, double a0, double krok, bool wstecz)
+void PunktyLuku(std::vector<PunktXY>& punkty, const DaneLuk& l, const KatyNaroznika& k, bool wstecz)
 {
     for (int j = 0; j <= 10; ++j) {
-        const int i = wstecz ? 10 - j : j;
-        const double a = a0 + i * krok;
-        punkty.push_back({l.C.X + l.R * std::sin(a), l.C.Y + l.R * std::cos(a)});
+        const auto i = static_cast<std::size_t>(wstecz ? 10 - j : j);
+        punkty.push_back({l.C.X + l.R * k.sin[i], l.C.Y + l.R * k.cos[i]});
     }
 }
 
@@ -130,15 +143,17 @@ void RysujPasmo(const DanaRelacja& rel, TKolor kolorLinii, TKolor kolorNaroznika
         KatyLuku(l1, a0, krok);
     else if (luk2)
         KatyLuku(l2, a0, krok);
-    std::vector<PunktXY> naroznik;
-    naroznik.reserve(26);
+    const KatyNaroznika katy(a0, krok);
+    // One buffer for every corner of a redraw.
+    static std::vector<PunktXY> naroznik;
+    naroznik.clear();
     naroznik.push_back(k1k);
     if (luk1)
-        PunktyLuku(naroznik, l1, a0, krok, false);
+        PunktyLuku(naroznik, l1, katy, false);
     naroznik.push_back(k2p);
     naroznik.push_back(k4p);
     if (luk2)
-        PunktyLuku(naroznik, l2, a0, krok, true);
+        PunktyLuku(naroznik, l2, katy, true);
     naroznik.push_back(k3k);
     Wielokat(naroznik, kolorNaroznika);
 
