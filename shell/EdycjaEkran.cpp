@@ -85,25 +85,18 @@ void TForm1::ZnakWezlaRonda(double x, double y)
     }
 }
 
-void TForm1::NapisPodpowiedzi(int px, int py, const QString& tekst)
+void TForm1::NapisNakladki(int px, int py, const QString& tekst, TKolor tlo)
 {
     ElementNakladki e;
     e.rodzaj = ElementNakladki::Rodzaj::Tekst;
     e.p1 = {px, py};
     e.tekst = tekst;
-    e.tlo = Kolor(TloPodpowiedzi);
+    e.tlo = Kolor(tlo);
     Podglad->DodajDoNakladki(e);
 }
 
-void TForm1::NapisZnaleziono(int px, int py, const QString& tekst)
-{
-    ElementNakladki e;
-    e.rodzaj = ElementNakladki::Rodzaj::Tekst;
-    e.p1 = {px, py};
-    e.tekst = tekst;
-    e.tlo = Kolor(TloZnaleziono);
-    Podglad->DodajDoNakladki(e);
-}
+void TForm1::NapisPodpowiedzi(int px, int py, const QString& tekst) { NapisNakladki(px, py, tekst, TloPodpowiedzi); }
+void TForm1::NapisZnaleziono(int px, int py, const QString& tekst) { NapisNakladki(px, py, tekst, TloZnaleziono); }
 
 // Nearest first; only a strictly nearer node replaces the best, so of two at
 // the same distance the earlier wins.

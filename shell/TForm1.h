@@ -221,6 +221,8 @@ public:
     void RysujKolkoNaPodgladzie(double x, double y, double r, TKolor kolor);
     void ZnakWezlaRuchoplanu(double x, double y);
     void ZnakWezlaRonda(double x, double y);
+    // A hint (yellow) or a found item (red) as a text of the overlay.
+    void NapisNakladki(int px, int py, const QString& tekst, TKolor tlo);
     void NapisPodpowiedzi(int px, int py, const QString& tekst);
     void NapisZnaleziono(int px, int py, const QString& tekst);
     // The diagram or roundabout record of node `wezel` in the current
