@@ -16,6 +16,7 @@
 #include "counts/Przyciski.h"
 #include "counts/Siatka.h"
 #include "counts/Pytanie.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -169,8 +170,9 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
             SG_Tabela->UstawKomorke(3, r, wsp);
         }
         double x = 0.0;
-        if (!SprobujTekstNaLiczbe(wsp, x) || std::fabs(x) > std::numeric_limits<float>::max())
-            blad(PL("Współczynnik musi być liczbą (poz. ") + std::to_string(r) + ").");
+        if (!SprobujTekstNaLiczbe(wsp, x) || !granice::Wspolczynnik.Miesci(x))
+            blad(PL("Współczynnik musi być liczbą od ") + TekstGranicy(granice::Wspolczynnik.min) + PL(" do ") +
+                 TekstGranicy(granice::Wspolczynnik.max) + PL(" (poz. ") + std::to_string(r) + ").");
     }
     for (int k = 0; k < 4; ++k)
         if (ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text()).size() < 3)

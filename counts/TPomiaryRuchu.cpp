@@ -21,6 +21,7 @@
 #include "counts/Przyciski.h"
 #include "counts/Pytanie.h"
 #include "counts/TNatezeniaTabela.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -51,7 +52,7 @@ bool GodzinaZTekstu(const std::string& tekst, TDataCzas& czas)
 bool CzasTrwania(const std::string& tekst, int32_t& minuty)
 {
     int64_t x = 0;
-    if (tekst.size() < 2 || !SprobujTekstNaCalkowita(tekst, x) || x < INT32_MIN || x > INT32_MAX)
+    if (tekst.size() < 2 || !SprobujTekstNaCalkowita(tekst, x) || !granice::CzasPomiaru.Miesci(static_cast<double>(x)))
         return false;
     minuty = static_cast<int32_t>(x);
     return true;

@@ -105,3 +105,23 @@ constexpr bool MiesciSieTekst(std::string_view cp1250, int pojemnosc)
 }
 // "Pole „<pole>” może mieć najwyżej <n> znaków." (Windows-1250)
 std::string KomunikatDlugosci(std::string_view pole, int pojemnosc);
+
+// A window's edits read against their limits before anything is stored: each
+// value is read in turn, the first refusal's message kept; a refused value
+// leaves the one it would replace. The window stores only when all are good.
+class SprawdzanieWartosci {
+public:
+    // The text's value within `g`, else `dotychczas` (the field named `pole`,
+    // UTF-8, in the message).
+    double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas);
+    // Whether the text (Windows-1250) fits `pojemnosc` characters.
+    bool Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole);
+    // A refusal of the window's own (UTF-8 message).
+    void Odrzuc(std::string_view utf8);
+    bool Dobre() const { return komunikat_.empty(); }
+    // The first refusal's message (Windows-1250).
+    const std::string& Komunikat() const { return komunikat_; }
+
+private:
+    std::string komunikat_;
+};

@@ -21,6 +21,7 @@
 #include "base/Wersja.h"
 #include "counts/TPomiaryRuchu.h"
 #include "drawing/Wyjscie.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Drukarka.h"
@@ -455,11 +456,12 @@ void TForm1::CB_SiatkaClick()
 
 void TForm1::CB_SiatkaKrokChange()
 {
-    // A text that is no number is left for the user to finish; the step stays.
+    // A text beyond the step's limit is left for the user to finish ("0,0"
+    // on the way to "0,05"); the step stays until the edit is left.
     double krok = 0.0;
-    if (!SprobujTekstNaLiczbe(PoprawSeparator(ZQString(CB_SiatkaKrok->currentText())), krok))
-        return;
-    wg.KrokSiatki = krok < 0.01 ? 1.0f : static_cast<float>(krok);
+    std::string komunikat;
+    if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat))
+        wg.KrokSiatki = static_cast<float>(krok);
 }
 
 void TForm1::Rezygnuj1Click()

@@ -11,6 +11,7 @@
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "drawing/Wyjscie.h"
+#include "model/Granice.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -323,8 +324,9 @@ void TForm1::B_WstawClick()
     E_x->setText(NaQString(tx));
     E_y->setText(NaQString(ty));
     double x = 0.0, y = 0.0;
-    const bool dobreX = SprobujTekstNaLiczbe(tx, x) && std::isfinite(x);
-    const bool dobreY = SprobujTekstNaLiczbe(ty, y) && std::isfinite(y);
+    // Within the limit of a node's position: the file holds no farther one.
+    const bool dobreX = SprobujTekstNaLiczbe(tx, x) && granice::Wspolrzedna.Miesci(x);
+    const bool dobreY = SprobujTekstNaLiczbe(ty, y) && granice::Wspolrzedna.Miesci(y);
     if (!dobreY) {
         PokazKomunikat(U("Nieprawidłowa współrzędna Y !"));
         return;
@@ -342,4 +344,15 @@ void TForm1::B_WstawClick()
         WezlyOperacje->PrzesunWezel(NowyWezel);
 }
 
-void TForm1::CB_SiatkaKrokExit() { CB_Siatka->setFocus(); }
+void TForm1::CB_SiatkaKrokExit()
+{
+    // A step left beyond its limit is refused; the edit shows the step kept.
+    double krok = 0.0;
+    std::string komunikat;
+    if (!CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki")) {
+        PokazBladUzytkownikowi(komunikat);
+        const QSignalBlocker b(CB_SiatkaKrok);
+        CB_SiatkaKrok->setEditText(NaQString(FormatFloat("0.0##", wg.KrokSiatki)));
+    }
+    CB_Siatka->setFocus();
+}

@@ -12,6 +12,7 @@
 #include "counts/Siatka.h"
 #include "formularze.h"
 #include "model/Projekt.h"
+#include "model/Sekcje.h"
 
 namespace {
 
@@ -83,9 +84,39 @@ TEST_F(Natezenia, ZleNatezeniaOdrzucone)
     Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Tytul1"), "Nowy");
     Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "E_dyOpis"), "x");
     NatezeniaRUPL->BWprowadzClick();
-    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowe przesunięcie tytułu dy!");
+    EXPECT_EQ(Komunikaty().back(), "Pole „Przesunięcie tytułu dy” musi być liczbą od -10000000 do 10000000.");
     EXPECT_EQ(Ruchoplany[n].Tytul[0].str(), "");
     EXPECT_EQ(Ruchoplany[n].Natezenia, przed);
+}
+
+// Volumes the project file cannot hold are refused where they are typed, and
+// the title typed with them waits for the page's check.
+TEST_F(Natezenia, NatezeniaPozaGranicaOdrzucone)
+{
+    const int n = Rekord(1, 0);
+    const auto przed = Ruchoplany[n].Natezenia;
+    const auto przejsciaPrzed = Ruchoplany[n].Przejscia;
+    NatezeniaRUPL->L_NrRupl->setText(QString::number(n));
+    NatezeniaRUPL->FormShow();
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Tytul1"), "Nowy");
+    for (const char* tekst : {"-1", "20000000", "2000000000", "10000001"}) {
+        Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Nat13"), tekst);
+        NatezeniaRUPL->BWprowadzClick();
+        EXPECT_EQ(Komunikaty().back(), "Nieprawidłowe dane o natężeniu! (poz. 13)") << tekst;
+        EXPECT_EQ(Ruchoplany[n].Natezenia, przed) << tekst;
+        EXPECT_EQ(Ruchoplany[n].Tytul[0].str(), "") << "the title is stored with the page, not before";
+    }
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Nat13"), "7");
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Ep_23P"), "-1");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowe dane na przejściu!");
+    EXPECT_EQ(Ruchoplany[n].Przejscia, przejsciaPrzed);
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Ep_23P"), "10000000");
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Nat13"), "10000000");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Ruchoplany[n].Natezenia[2], 10000000);
+    EXPECT_EQ(Ruchoplany[n].Tytul[0].str(), "Nowy");
+    EXPECT_EQ(SprawdzDiagramy(BiezacyProjekt), "") << "what was stored reopens";
 }
 
 TEST_F(Natezenia, TytulIWysokoscNajmniej02)

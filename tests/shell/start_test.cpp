@@ -155,10 +155,16 @@ TEST_F(ProgramTest, SiatkaZPolKontrolnych)
     Uruchom();
     Form1->CB_SiatkaKrok->setEditText("0,5");
     EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    // A step below 0,01 is kept while the user types and refused, naming
+    // the field, when the edit is left.
     Form1->CB_SiatkaKrok->setEditText("0,005");
-    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
-    Form1->CB_SiatkaKrok->setEditText("abc");  // kept while the user types
-    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    Form1->CB_SiatkaKrok->setEditText("abc");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    Form1->CB_SiatkaKrokExit();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Krok siatki” musi być liczbą od 0,01 do 10000.");
+    EXPECT_EQ(Form1->CB_SiatkaKrok->currentText().replace(',', '.'), "0.5");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
     Form1->CB_Siatka->setChecked(true);
     Form1->CB_SiatkaClick();
     EXPECT_EQ(wg.Siatka, 1);
