@@ -57,7 +57,7 @@ TPotokiPojazdow ObliczPotokiPojazdow(const DanePomiar& pomiar, const DaneWspolcz
                                                                [static_cast<std::size_t>(j - 1)],
                                        wsp.Wspolczynnik[static_cast<std::size_t>(c)]);
                 if (prognozaWlaczona)
-                    v = ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str());
+                    v = Obetnij32(ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str()));
                 suma += v;
             }
             wynik[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] = Obetnij32(suma);

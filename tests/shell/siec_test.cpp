@@ -13,6 +13,7 @@
 
 #include "base/Teksty.h"
 #include "drawing/Wyjscie.h"
+#include "model/Granice.h"
 #include "model/PlikProjektu.h"
 #include "pomoc.h"
 #include "shell/Kontrolki.h"
@@ -128,6 +129,48 @@ TEST_F(SiecTest, WezlyMyszkaIZKlawiatury)
     ASSERT_EQ(LiczbaWezlow(), 3);
     EXPECT_EQ(Wezly[2].X, 3.25);
     EXPECT_EQ(Wezly[2].Y, 7.0);
+}
+
+// A view zoomed far out and panned far away: a click there lies beyond any
+// position the project file holds, and neither places nor moves a node; the
+// same position typed is refused too.
+TEST_F(SiecTest, WezelPozaGranicaWspolrzednychOdrzucony)
+{
+    ZbudujSiec();
+    const int wezlow = LiczbaWezlow();
+    const DaneWezel pierwszy = Wezly[0];
+    const double skala = Skala, srodekX = SrodekX, srodekY = SrodekY;
+    Skala = 1.0e6;
+    SrodekX = 2.0e7;
+    SrodekY = -3.0e7;
+    const int px = 100, py = 100;
+    ASSERT_GT(EkranNaCmX(px), granice::Wspolrzedna.max);
+    Polecenie("TB_DodajRupl")->trigger();
+    Form1->PodgladMouseMove(px, py);
+    Form1->PodgladMouseDown(Qt::LeftButton, px, py);
+    Form1->PodgladMouseUp(Qt::LeftButton, px, py);
+    EXPECT_EQ(LiczbaWezlow(), wezlow);
+    EXPECT_EQ(Komunikaty().back(), "Pole „Współrzędna X” musi być liczbą od -10000000 do 10000000.");
+
+    Form1->WskWezelEdycja = 0;
+    WezlyOperacje->PokazPanelWezla();
+    ASSERT_EQ(Form1->Tryb(), TTrybEdycji::NowaPozycjaWezla);
+    Form1->PodgladMouseMove(px, py);
+    Form1->PodgladMouseDown(Qt::LeftButton, px, py);
+    Form1->PodgladMouseUp(Qt::LeftButton, px, py);
+    EXPECT_EQ(Wezly[0].X, pierwszy.X);
+    EXPECT_EQ(Wezly[0].Y, pierwszy.Y);
+    Skala = skala;
+    SrodekX = srodekX;
+    SrodekY = srodekY;
+
+    for (const char* tekst : {"1.2e29", "1e308", "10000000,01"}) {
+        Form1->E_x->setText(tekst);
+        Form1->E_y->setText("7");
+        Form1->B_WstawClick();
+        EXPECT_EQ(Komunikaty().back(), "Nieprawidłowa współrzędna X !") << tekst;
+        EXPECT_EQ(Wezly[0].X, pierwszy.X);
+    }
 }
 
 TEST_F(SiecTest, PrzesunUsunIWariantyZRekordami)
