@@ -236,6 +236,12 @@ WynikSprawdzenia TPomiaryRuchu::SprawdzNaglowekPomiaru() const
     int32_t minuty = 0;
     if (!CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
         w.komunikat = PL("Wymagane jest podanie CZASU trwania pomiaru.");
+    // Texts longer than the count keeps are refused, never cut.
+    const std::pair<const QLineEdit*, const char*> teksty[] = {
+        {E_NazwaWezla, "Nazwa węzła"}, {E_Sekcja, "Sekcja"}, {E_Opis1, "Opis, uwagi"}, {E_Opis2, "Opis, uwagi"}};
+    for (const auto& [pole, nazwa] : teksty)
+        if (!MiesciSieTekst(ZQString(pole->text()), decltype(DanePomiar::Lokalizacja)::Pojemnosc))
+            w.komunikat = KomunikatDlugosci(nazwa, decltype(DanePomiar::Lokalizacja)::Pojemnosc);
     w.ok = w.komunikat.empty();
     return w;
 }

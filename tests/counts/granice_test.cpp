@@ -63,6 +63,11 @@ TEST_F(GraniceOkienPomiaru, WspolczynnikCzasIPrognoza)
     }
     k.SG_Tabela->UstawKomorke(3, 2, "1000");
     EXPECT_TRUE(k.SprawdzUstawieniaPomiaru().ok);
+    // Names longer than the count keeps are refused, never cut.
+    k.SG_Tabela->UstawKomorke(1, 2, std::string(61, 'D'));
+    EXPECT_EQ(Cp1250NaUtf8(k.SprawdzUstawieniaPomiaru().komunikat), "Pole „Nazwa pojazdu” może mieć najwyżej 60 znaków.");
+    k.SG_Tabela->UstawKomorke(1, 2, std::string(60, 'D'));
+    EXPECT_TRUE(k.SprawdzUstawieniaPomiaru().ok);
     UstawSeparatorDziesietny('.');
 
     // A count's duration: minutes of at most a week, never negative.
@@ -74,6 +79,10 @@ TEST_F(GraniceOkienPomiaru, WspolczynnikCzasIPrognoza)
     }
     PomiaryRuchu->CB_CzasPomiaru->setCurrentText("10080");
     EXPECT_TRUE(PomiaryRuchu->SprawdzNaglowekPomiaru().ok);
+    PomiaryRuchu->E_Opis2->setText(QString(256, 'x'));
+    EXPECT_EQ(Cp1250NaUtf8(PomiaryRuchu->SprawdzNaglowekPomiaru().komunikat),
+              "Pole „Opis, uwagi” może mieć najwyżej 255 znaków.");
+    PomiaryRuchu->E_Opis2->clear();
 
     // A forecast cell longer than its 10 characters would be cut into another
     // forecast ("00000000020%" into "0000000002", +2 vehicles for +20 %).

@@ -201,6 +201,9 @@ TEST_F(Natezenia, LiczbaTypowIWspolczynnikiTypow)
     typy->item(0, 3)->setText("abc");
     EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik typu 1!");
     EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 1.0f);
+    typy->item(0, 3)->setText("3e38");   // beyond the factor's limit
+    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik typu 1!");
+    EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 1.0f);
     typy->item(0, 3)->setText("2,5");
     EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 2.5f);
 }
@@ -341,6 +344,12 @@ TEST_F(ZPomiaru, ZlyWspolczynnikWstrzymujeZapis)
     EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik poz. 8");
     EXPECT_EQ(NatezeniaRUPL->SG_Tabela->item(6, 2)->text(), "1.5") << "blanks removed, separator fixed";
     EXPECT_EQ(Ruchoplany[n].NrPomiaru, -1);
+    EXPECT_TRUE(Pomiary.empty());
+    // A factor beyond the limit of the table is no factor either.
+    NatezeniaRUPL->SG_Tabela->item(2, 2)->setText("1");
+    NatezeniaRUPL->SG_Tabela->item(7, 2)->setText("1e30");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik poz. 8");
     EXPECT_TRUE(Pomiary.empty());
 }
 
