@@ -159,6 +159,18 @@ void Przytnij(std::span<const PoleTabeli> pola, std::span<float> tabela)
     }
 }
 
+// The table from its edits, then the clamps; it changes only when every
+// edit holds.
+template <class Tabela>
+void CzytajTabele(std::span<const PoleTabeli> pola, Tabela& tabela, SprawdzanieWartosci& s)
+{
+    Tabela nowa = tabela;
+    CzytajPola(pola, nowa.W, s);
+    Przytnij(pola, nowa.W);
+    if (s.Dobre())
+        tabela = nowa;
+}
+
 void UstawDomyslne(std::initializer_list<std::pair<QLineEdit*, double>> pola)
 {
     for (const auto& [pole, x] : pola)
@@ -271,12 +283,9 @@ void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l, SprawdzanieWartosci
         {E_gr_p, 8, 0.02f, GruboscLinii, "Opisy natężeń: grub. %"},
         {E_Ldx, 12, -1e30f, Przesuniecie, "Opisy natężeń: dx"},
         {E_Ldy, 13, -1e30f, Przesuniecie, "Opisy natężeń: dy"}};
-    TRozmiaryLegendy nowa = l;
-    CzytajPola(pola, nowa.W, s);
-    nowa.UstawDokladnoscProc(SB_DoklProc->value());
-    Przytnij(pola, nowa.W);
+    CzytajTabele(pola, l, s);
     if (s.Dobre())
-        l = nowa;
+        l.UstawDokladnoscProc(SB_DoklProc->value());
 }
 
 void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o, SprawdzanieWartosci& s) const
@@ -291,11 +300,7 @@ void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o, SprawdzanieWartosci& s
         {EO_gr_d, 5, 0.02f, GruboscLinii, "Opisy wlotów: grub. oznacz."},
         {EO_strz, 8, 0.1f, Wymiar, "Opisy wlotów: strzałka"},
         {EO_lOpis, 9, 1.0f, Wymiar, "Opisy wlotów: odl. opisów"}};
-    TRozmiaryOpisow nowe = o;
-    CzytajPola(pola, nowe.W, s);
-    Przytnij(pola, nowe.W);
-    if (s.Dobre())
-        o = nowe;
+    CzytajTabele(pola, o, s);
 }
 
 void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
