@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -72,9 +73,10 @@ TForm1::TForm1(QWidget* rodzic) : QMainWindow(rodzic)
     UtworzPanele();
     PolaczPolecenia();
 
-    OpenDialog1 = {"OpenDialog1", U("Pliki ruchoplanów|*.rup|Wszystki pliki|*.*"), "rup", {}, {}, false};
-    SaveDialog1 = {"SaveDialog1", U("Pliki ruchoplanów|*.rup|Wszystkie pliki|*.*"), "rup", {}, {}, true};
-    SaveDxf = {"SaveDxf", U("Plik Dxf  |*.dxf|Wszystkie pliki|*.*"), "dxf", {}, {}, true};
+    OpenDialog1 = {"OpenDialog1", U("Pliki ruchoplanów|*.rup|Wszystkie pliki|*.*"), "rup", {}, {}, false, {}};
+    SaveDialog1 = {"SaveDialog1", U("Pliki ruchoplanów|*.rup|Wszystkie pliki|*.*"), "rup", {}, {}, true, {}};
+    SaveDxf = {"SaveDxf", U("Plik Dxf  |*.dxf|Wszystkie pliki|*.*"), "dxf", {}, {}, true, {}};
+    SavePdf = {"SavePdf", U("Plik PDF|*.pdf|Wszystkie pliki|*.*"), "pdf", {}, {}, true, {}};
 
     if (QScreen* ekran = QGuiApplication::primaryScreen())
         resize(ekran->availableSize());
@@ -488,11 +490,15 @@ void TForm1::OstatniProjektClick(int nr)
 
 bool TDialogPliku::Execute(QWidget* rodzic)
 {
-    const QString wybrany = Zapis ? WybierzPlikDoZapisu(rodzic, Filtr, KatalogPoczatkowy, DomyslneRozszerzenie, NazwaPliku)
-                                  : WybierzPlikDoOtwarcia(rodzic, Filtr, KatalogPoczatkowy, DomyslneRozszerzenie);
+    const QString katalog = !KatalogPoczatkowy.isEmpty() ? KatalogPoczatkowy
+                            : !OstatniKatalog.isEmpty()  ? OstatniKatalog
+                                                         : QDir::homePath();
+    const QString wybrany = Zapis ? WybierzPlikDoZapisu(rodzic, Filtr, katalog, DomyslneRozszerzenie, NazwaPliku)
+                                  : WybierzPlikDoOtwarcia(rodzic, Filtr, katalog, DomyslneRozszerzenie);
     if (wybrany.isEmpty())
         return false;
     NazwaPliku = wybrany;
+    OstatniKatalog = QFileInfo(wybrany).absolutePath();
     // A name to save under gets the default extension when it has none; a
     // file chosen to open is opened as chosen.
     if (Zapis && !DomyslneRozszerzenie.isEmpty() && QFileInfo(NazwaPliku).suffix().isEmpty())

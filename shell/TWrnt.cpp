@@ -160,7 +160,7 @@ bool TWrnt::UsunWariant(int32_t v)
         return false;
     if (WariantMaDane(v) &&
         PytanieTakNieKasuj->Zapytaj(
-            U("Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontunuować?"), false) !=
+            U("Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontynuować?"), false) !=
             TPytanieTakNieKasuj::mrTak)
         return false;
     ::UsunWariant(v);

@@ -218,7 +218,7 @@ TEST_F(SiecTest, UsuniecieWariantuZDanymiPytaIPrzenumerowuje)
     odpowiedzi = {TPytanieTakNieKasuj::mrNie};
     Wrnt->Button3Click();
     ASSERT_EQ(pytania.size(), 1u);
-    EXPECT_EQ(pytania[0], "Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontunuować?");
+    EXPECT_EQ(pytania[0], "Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontynuować?");
     EXPECT_FALSE(zKasuj[0]);
     EXPECT_EQ(LiczbaWariantow(), 3);
 
