@@ -134,7 +134,7 @@ void TForm1::UtworzMenu()
     Nastawy->setObjectName("Nastawy");
     mUstawieniaGlobalne = Polecenie(this, "mUstawieniaGlobalne", U("Ustawienia globalne"));
     mUstawieniaLokalne = Polecenie(this, "mUstawieniaLokalne", U("Ustawienia lokalne węzłów"));
-    mGeometria = Polecenie(this, "mGeometria", U("Geomertia węzłów"));
+    mGeometria = Polecenie(this, "mGeometria", U("Geometria węzłów"));
     mDaneEdycja = Polecenie(this, "mDaneEdycja", U("Edycja danych"));
     Nastawy->addAction(mUstawieniaGlobalne);
     Nastawy->addSeparator();
@@ -187,6 +187,9 @@ void TForm1::UtworzPaski()
     ToolBar1->addSeparator();
     ToolBar1->addActions({TB_Geometria, TB_Dane, TB_UstawieniaLokalne, TB_UstawGlowne, ToolButton2});
 
+    // A row of its own: beside the first one it does not fit a 1366-pixel
+    // screen, and the variant list would fall into the overflow menu.
+    addToolBarBreak();
     ToolBar2 = addToolBar(U("Węzły i warianty"));
     ToolBar2->setObjectName("ToolBar2");
     TB_DodajRupl = Polecenie(this, "TB_DodajRupl", U("Ruchoplan"));
