@@ -9,6 +9,7 @@
 #include "model/Pomiar.h"
 #include "platform/qt/Drukarka.h"
 #include "pomoc.h"
+#include "shell/InfoOProgramie.h"
 #include "shell/TWrnt.h"
 
 namespace {
@@ -171,4 +172,27 @@ TEST_F(PulpitTest, UsuniecieWariantuZDanymiZPomiaruPyta)
     ASSERT_EQ(DodajWariant("W", "", "", "", 0, 0, 'L'), "");
     EXPECT_TRUE(Wrnt->UsunWariant(1));
     EXPECT_TRUE(pytania.empty());
+}
+
+// The program's page and mail address open as addresses; a document or an
+// address that nothing opens is named in a message.
+TEST_F(PulpitTest, OdnosnikiIInstrukcja)
+{
+    Uruchom();
+    InfoOProgramie->Button1Click();
+    InfoOProgramie->BitBtn1Click();
+    ASSERT_EQ(dialogi.Wpisy.size(), 2u);
+    EXPECT_EQ(dialogi.Wpisy[0].tekst, TInfoOProgramie::StronaWww);
+    EXPECT_EQ(dialogi.Wpisy[1].tekst, TInfoOProgramie::AdresPoczty);
+    EXPECT_TRUE(Komunikaty().empty());
+
+    dialogi.DokumentySieOtwieraja = false;
+    InfoOProgramie->Button1Click();
+    Form1->Instrukcjapdf1Click();
+    const std::string instrukcja = Sciezka("Instrukcja/Instrukcja.pdf");
+    EXPECT_EQ(Komunikaty(),
+              (std::vector<std::string>{
+                  std::string("Nie można otworzyć adresu ") + TInfoOProgramie::StronaWww +
+                      " (brak programu do jego otwarcia).",
+                  "Nie można otworzyć pliku " + instrukcja + " (brak pliku lub programu do jego wyświetlenia)."}));
 }
