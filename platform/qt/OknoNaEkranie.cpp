@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -42,9 +43,15 @@ public:
 
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
     {
+        if (obiekt != okno_)
+            return false;
         // After the window's own showing, which may have filled it anew.
-        if (obiekt == okno_ && zdarzenie->type() == QEvent::ShowToParent)
+        if (zdarzenie->type() == QEvent::ShowToParent)
             Dopasuj();
+        // A size the window gave itself while hidden (a resize the user
+        // makes happens while it shows) is its size from then on.
+        if (zdarzenie->type() == QEvent::Resize && !okno_->isVisible())
+            rozmiar_ = static_cast<QResizeEvent*>(zdarzenie)->size();
         return false;
     }
 
@@ -74,11 +81,10 @@ private:
         // posted requests, one level at a time.
         for (int i = 0; i < 8; ++i)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        // A window that sized itself keeps that size; the others take what
-        // their layout asks for.
+        // A window that did not size itself takes what its layout asks for.
         if (!rozmiar_.isValid()) {
             const QSize wedlugUkladu = okno_->sizeHint().expandedTo(okno_->minimumSizeHint());
-            rozmiar_ = okno_->testAttribute(Qt::WA_Resized) || !wedlugUkladu.isValid() ? okno_->size() : wedlugUkladu;
+            rozmiar_ = wedlugUkladu.isValid() ? wedlugUkladu : okno_->size();
         }
         const QSize potrzebny = rozmiar_.expandedTo(okno_->minimumSizeHint());
         if (!przewijana_ && (potrzebny.width() > obszar.width() || potrzebny.height() > obszar.height()))

@@ -12,6 +12,7 @@
 
 #include "counts/OknaPomiarow.h"
 #include "junction_forms/OknaRuchoplanu.h"
+#include "counts/Siatka.h"
 #include "model/Pomiar.h"
 #include "pomoc.h"
 #include "shell/Dialogi.h"
@@ -141,9 +142,41 @@ TEST_F(EkranTest, OknoOtwieraSieZawszeTakSamo)
     Uruchom();
     ZbudujProjekt(2, 2);
     const QSize pierwszy = Otworz(NatezeniaRUPL, {"BWprowadz"}, [] { Form1->OtworzDaneRuchoplanu(0); });
+    // An opening in which the user shrinks it.
+    QTimer::singleShot(0, NatezeniaRUPL, [] {
+        NatezeniaRUPL->resize(500, 400);
+        QCoreApplication::processEvents();
+        NatezeniaRUPL->hide();
+    });
+    Form1->OtworzDaneRuchoplanu(2);
     const QSize drugi = Otworz(NatezeniaRUPL, {"BWprowadz"}, [] { Form1->OtworzDaneRuchoplanu(3); });
-    NatezeniaRUPL->resize(500, 400);  // the user shrank it
     const QSize trzeci = Otworz(NatezeniaRUPL, {"BWprowadz"}, [] { Form1->OtworzDaneRuchoplanu(1); });
     EXPECT_EQ(pierwszy, drugi);
     EXPECT_EQ(pierwszy, trzeci);
+}
+
+// The forecast table shows all its vehicle classes on this screen, and its
+// grid grows with the window when the user makes it taller.
+TEST_F(EkranTest, SiatkaPrognozyRosnieZOknem)
+{
+    Uruchom();
+    DanePomiar pomiar;
+    UstawDomyslnyPomiar(pomiar);
+    DanePrognoza prognoza;
+    UstawDomyslnaPrognoze(prognoza);
+    TabelaPrognoz->Ustaw(&prognoza, &pomiar, {"A", "B", "C", "D", "E"}, 'J');
+    int wierszy = 0, poPowiekszeniu = 0;
+    QTimer::singleShot(0, TabelaPrognoz, [&] {
+        TSiatka* siatka = TabelaPrognoz->SG_Pojazdy;
+        for (int r = 0; r < siatka->rowCount(); ++r)
+            wierszy += siatka->viewport()->rect().contains(siatka->visualRect(siatka->model()->index(r, 0)));
+        const int przed = siatka->height();
+        TabelaPrognoz->resize(TabelaPrognoz->width(), TabelaPrognoz->height() + 60);
+        QCoreApplication::processEvents();
+        poPowiekszeniu = siatka->height() - przed;
+        TabelaPrognoz->hide();
+    });
+    TabelaPrognoz->exec();
+    EXPECT_EQ(wierszy, KlasPojazdow);
+    EXPECT_EQ(poPowiekszeniu, 60);
 }
