@@ -120,6 +120,8 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     L_NrRupl->hide();
     PC_NatRupl = new QTabWidget(this);
     PC_NatRupl->setObjectName("PC_NatRupl");
+    // Every page's name in view: the window grows to hold the four tabs.
+    PC_NatRupl->setUsesScrollButtons(false);
 
     // --- page 0: typed volumes
     auto* s1 = new QWidget;

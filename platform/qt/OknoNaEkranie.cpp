@@ -6,9 +6,9 @@
 #include <QHBoxLayout>
 #include <QLayout>
 #include <QPointer>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -48,10 +48,10 @@ public:
         // After the window's own showing, which may have filled it anew.
         if (zdarzenie->type() == QEvent::ShowToParent)
             Dopasuj();
-        // A size the window gave itself while hidden (a resize the user
-        // makes happens while it shows) is its size from then on.
-        if (zdarzenie->type() == QEvent::Resize && !okno_->isVisible())
-            rozmiar_ = static_cast<QResizeEvent*>(zdarzenie)->size();
+        // Forgets the resizes made while it showed (the user's and ours):
+        // one made from now on, while hidden, is the window's own.
+        if (zdarzenie->type() == QEvent::Hide)
+            okno_->setAttribute(Qt::WA_Resized, false);
         return false;
     }
 
@@ -81,8 +81,11 @@ private:
         // posted requests, one level at a time.
         for (int i = 0; i < 8; ++i)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        // A window that did not size itself takes what its layout asks for.
-        if (!rozmiar_.isValid()) {
+        // A window that sized itself keeps that size; the others take what
+        // their layout asked for the first time.
+        if (okno_->testAttribute(Qt::WA_Resized))
+            rozmiar_ = okno_->size();
+        else if (!rozmiar_.isValid()) {
             const QSize wedlugUkladu = okno_->sizeHint().expandedTo(okno_->minimumSizeHint());
             rozmiar_ = wedlugUkladu.isValid() ? wedlugUkladu : okno_->size();
         }
@@ -90,7 +93,17 @@ private:
         if (!przewijana_ && (potrzebny.width() > obszar.width() || potrzebny.height() > obszar.height()))
             Przewijaj();
         const QSize najmniejszy = przewijana_ ? QSize(0, 0) : okno_->minimumSizeHint();
-        QSize cel = rozmiar_.expandedTo(najmniejszy).boundedTo(obszar.size());
+        QSize cel = rozmiar_.expandedTo(najmniejszy);
+        if (przewijana_) {
+            // Room for the scroll bar beside the content rather than a second
+            // one below it.
+            const int pasek = okno_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            if (cel.height() > obszar.height())
+                cel.rwidth() += pasek;
+            if (cel.width() > obszar.width())
+                cel.rheight() += pasek;
+        }
+        cel = cel.boundedTo(obszar.size());
         okno_->resize(cel);
         cel = okno_->size();
         // Inside the screen, centred on it when it was not.

@@ -26,11 +26,13 @@ QString KatalogZrzutow()
     return k;
 }
 
-// Grabs the window while its modal loop runs, then closes it.
-QImage ZrzutOkna(QDialog* okno, const std::function<void()>& otworz)
+// Grabs the window while its modal loop runs (after `przed`), then closes it.
+QImage ZrzutOkna(QDialog* okno, const std::function<void()>& otworz, const std::function<void()>& przed = [] {})
 {
     QImage obraz;
     QTimer::singleShot(0, okno, [&] {
+        przed();
+        QCoreApplication::processEvents();
         obraz = okno->grab().toImage();
         okno->hide();
     });
@@ -45,9 +47,29 @@ using Zrzuty = ProgramTest;
 TEST_F(Zrzuty, OknoGlowneIOknoNatezen)
 {
     Uruchom();
-    ZbudujProjekt(5, 2);
-    const std::string projekt = Sciezka("Skrzyzowania.rup");
-    Form1->UstawTytul(projekt);
+    // Two junctions of a street in two variants, with their titles.
+    ZbudujProjekt(0, 0);
+    wg.ArkuszAuto = wg.ArkuszA4 = wg.ArkuszA2 = 0;
+    wg.ArkuszA3 = 1;
+    wg.ArkuszB = 42.0f;
+    wg.ArkuszH = 29.7f;
+    ASSERT_EQ(DodajWezel(11.0, 14.0, Utf8NaCp1250("Łódzka / Piotrkowska"), 'J'), "");
+    ASSERT_EQ(DodajWezel(29.5, 14.0, Utf8NaCp1250("Łódzka / Zielona"), 'J'), "");
+    for (const char* nazwa : {"Stan istniejący", "Prognoza 2035"})
+        ASSERT_EQ(DodajWariant(Utf8NaCp1250(nazwa), Utf8NaCp1250(std::string("Ruch w godzinie szczytu - ") + nazwa),
+                               "", "", 1.0f, 0.0f, 'L'),
+                  "");
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.GeometriaWprowadzona = 1;
+        for (int k = 0; k < 16; ++k)
+            r.Natezenia[k] = (k % 5 == 0) ? 0 : 20 + (37 * k + 11 * r.NrWezla) % 90 + 30 * r.NrWariantu;
+        r.Tytul[0] = Utf8NaCp1250(r.NrWezla == 0 ? "Łódzka / Piotrkowska" : "Łódzka / Zielona");
+    }
+    BiezacyWariant = 0;
+    OdswiezListeWariantow();
+    Form1->UstawTekstWariantu(Utf8NaCp1250("1. Stan istniejący"));
+    Form1->UstawPolecenia();
+    Form1->UstawTytul(Sciezka("Lodzka.rup"));
     Form1->Wszystko1Click();
     QCoreApplication::processEvents();
     const QImage glowne = Form1->grab().toImage();
@@ -56,7 +78,8 @@ TEST_F(Zrzuty, OknoGlowneIOknoNatezen)
     EXPECT_LE(glowne.height(), 768);
     ASSERT_TRUE(glowne.save(KatalogZrzutow() + "/okno_glowne.png"));
 
-    const QImage natezenia = ZrzutOkna(NatezeniaRUPL, [] { Form1->OtworzDaneRuchoplanu(0); });
+    const QImage natezenia =
+        ZrzutOkna(NatezeniaRUPL, [] { Form1->OtworzDaneRuchoplanu(0); }, [] { NatezeniaRUPL->Button1Click(); });
     ASSERT_FALSE(natezenia.isNull());
     EXPECT_LE(natezenia.height(), 768);
     ASSERT_TRUE(natezenia.save(KatalogZrzutow() + "/natezenia.png"));
