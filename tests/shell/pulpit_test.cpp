@@ -14,15 +14,6 @@
 
 namespace {
 
-int StronyPdf(const std::string& pdf)
-{
-    const std::string t = CzytajPlik(pdf);
-    int strony = 0;
-    for (std::size_t i = t.find("/Type /Page"); i != std::string::npos; i = t.find("/Type /Page", i + 1))
-        strony += t.compare(i, 12, "/Type /Pages") != 0;
-    return strony;
-}
-
 class PulpitTest : public ProgramTest {
 protected:
     // The folders the file dialogs were opened in, in order.
