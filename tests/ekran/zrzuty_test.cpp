@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "counts/OknaPomiarow.h"
 #include "junction_forms/OknaRuchoplanu.h"
 #include "model/Projekt.h"
 #include "pomoc.h"
@@ -91,5 +92,10 @@ TEST_F(Zrzuty, OknoGlowneIOknoNatezen)
         ZrzutOkna(WezlyOperacje, [] { WezlyOperacje->exec(); }).save(KatalogZrzutow() + "/wezel.png");
         ZrzutOkna(GeometriaRuchoplan, [] { Form1->OtworzGeometrieRuchoplanu(0); })
             .save(KatalogZrzutow() + "/geometria.png");
+        ZrzutOkna(PomiaryRuchu, [] { Form1->ToolButton2Click(); }).save(KatalogZrzutow() + "/pomiary.png");
+        ZrzutOkna(
+            NatezeniaRUPL, [] { Form1->OtworzDaneRuchoplanu(0); },
+            [] { NatezeniaRUPL->PC_NatRupl->setCurrentIndex(2); })
+            .save(KatalogZrzutow() + "/natezenia_pomiar.png");
     }
 }
