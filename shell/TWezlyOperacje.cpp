@@ -229,14 +229,17 @@ TWezlyOperacje::~TWezlyOperacje() = default;
 
 namespace {
 
-// A place the project file holds, typed or clicked on a view zoomed far out;
-// else the message naming the coordinate.
+// A place the project file holds, typed or clicked on a view zoomed far out,
+// and a name it holds whole; else the message naming the field.
 std::string OdmowaPolozenia(const TNowyWezel& nowy)
 {
     if (!granice::Wspolrzedna.Miesci(nowy.X))
         return KomunikatGranicy(granice::Wspolrzedna, "Współrzędna X");
     if (!granice::Wspolrzedna.Miesci(nowy.Y))
         return KomunikatGranicy(granice::Wspolrzedna, "Współrzędna Y");
+    constexpr int pojemnosc = decltype(DaneWezel::Nazwa)::Pojemnosc;
+    if (!MiesciSieTekst(nowy.Nazwa, pojemnosc))
+        return KomunikatDlugosci("Nazwa węzła", pojemnosc);
     return "";
 }
 

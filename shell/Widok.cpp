@@ -306,6 +306,11 @@ void TForm1::TB_DodajWariantClick()
         PokazKomunikat(U("Brak nazwy wariantu do dodania!"));
         return;
     }
+    constexpr int pojemnosc = decltype(DaneWariant::Nazwa)::Pojemnosc;
+    if (!MiesciSieTekst(nazwa, pojemnosc)) {
+        PokazBladUzytkownikowi(KomunikatDlugosci("Nazwa wariantu", pojemnosc));
+        return;
+    }
     if (!Wrnt->DodajWariant(nazwa, "", "", "", 0.0f, 0.0f, 'L'))
         return;
     E_Index->clear();
@@ -337,7 +342,7 @@ void TForm1::B_WstawClick()
     }
     NowyWezel.X = x;
     NowyWezel.Y = y;
-    NowyWezel.Nazwa = ZQString(E_Opis->text()).substr(0, 255);
+    NowyWezel.Nazwa = ZQString(E_Opis->text());
     if (B_Wstaw->text() == U("Wstaw"))
         WezlyOperacje->DodajWezel(NowyWezel);
     else

@@ -171,6 +171,17 @@ TEST_F(SiecTest, WezelPozaGranicaWspolrzednychOdrzucony)
         EXPECT_EQ(Komunikaty().back(), "Nieprawidłowa współrzędna X !") << tekst;
         EXPECT_EQ(Wezly[0].X, pierwszy.X);
     }
+    // A name longer than the file keeps is refused, never cut.
+    Form1->E_x->setText("30");
+    Form1->E_Opis->setText(QString(256, 'n'));
+    Form1->B_WstawClick();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa węzła” może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(Wezly[0].Nazwa, pierwszy.Nazwa);
+    const int wariantow = LiczbaWariantow();
+    Form1->E_Index->setText(QString(101, 'w'));
+    Polecenie("TB_DodajWariant")->trigger();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa wariantu” może mieć najwyżej 100 znaków.");
+    EXPECT_EQ(LiczbaWariantow(), wariantow);
 }
 
 TEST_F(SiecTest, PrzesunUsunIWariantyZRekordami)
