@@ -921,7 +921,7 @@ void TNatezeniaRUPL::W_WczytajPomiarClick()
     if (!JestIndeksem(n, Ruchoplany) || !Uslugi().WybierzPomiar)
         return;
     DanePomiar wczytany = KopiaPomiaru;
-    if (!Uslugi().WybierzPomiar(wczytany))
+    if (!Uslugi().WybierzPomiar(wczytany, false))
         return;
     KopiaPomiaru = wczytany;
     UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
@@ -942,7 +942,7 @@ void TNatezeniaRUPL::B_PrognozaClick()
     if (!JestIndeksem(n, Ruchoplany) || !Uslugi().EdytujPrognoze)
         return;
     const auto o = OznaczeniaRamion();
-    const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""});
+    const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""}, 'J');
     if (w.PomiarPrzelaczony)
         PomiarPrzelaczony = 1;
     if (!w.PrognozaZmieniona)

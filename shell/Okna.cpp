@@ -23,10 +23,10 @@ void UstawUslugiFormularzy()
 {
     UslugiFormularzy& u = Uslugi();
     u.Przerysuj = [] { Form1->Przerysuj(); };
-    u.WybierzPomiar = [](DanePomiar& kopia) {
-        // Junction counts only.
-        OpenPomiar->CB_Skrzyzowania->setChecked(true);
-        OpenPomiar->CB_Ronda->setChecked(false);
+    u.WybierzPomiar = [](DanePomiar& kopia, bool rondo) {
+        // The counts of the window's kind of node only.
+        OpenPomiar->CB_Skrzyzowania->setChecked(!rondo);
+        OpenPomiar->CB_Ronda->setChecked(rondo);
         return OpenPomiar->exec() == QDialog::Accepted && !OpenPomiar->WybranyPomiar().empty() &&
                OpenPomiar->WczytajWybrany(kopia);
     };
@@ -42,8 +42,9 @@ void UstawUslugiFormularzy()
     u.CzytajPomiar = [](const std::string& sciezka, DanePomiar& kopia, std::string& blad) {
         return CzytajPlikPomiaru(sciezka, kopia, blad);
     };
-    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia) {
-        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, 'J');
+    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia,
+                          char typ) {
+        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, typ);
         TabelaPrognoz->exec();
         return WynikPrognozy{TabelaPrognoz->PrognozaZmieniona != 0, TabelaPrognoz->PomiarPrzelaczony != 0};
     };

@@ -1,0 +1,128 @@
+#include "junction_forms/StronaPomiaru.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QTableWidget>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "junction_forms/Pola.h"
+#include "junction_forms/Uslugi.h"
+#include "model/Granice.h"
+#include "model/OknoGlowne.h"
+#include "model/Projekt.h"
+#include "model/Raporty.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+
+namespace pola {
+
+std::string Komorka(const QTableWidget* t, int wiersz, int kolumna)
+{
+    const QTableWidgetItem* it = t->item(wiersz, kolumna);
+    return it ? ZQString(it->text()) : std::string();
+}
+
+void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& tekst, bool stala)
+{
+    auto* it = t->item(wiersz, kolumna);
+    if (!it) {
+        it = new QTableWidgetItem;
+        t->setItem(wiersz, kolumna, it);
+    }
+    it->setText(NaQString(tekst));
+    if (stala)
+        it->setFlags(it->flags() & ~Qt::ItemIsEditable);
+}
+
+}  // namespace pola
+
+using namespace pola;
+
+WynikKontroli SprawdzSiatkeWspolczynnikow(QTableWidget* siatka)
+{
+    WynikKontroli w;
+    const QSignalBlocker b(siatka);
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        std::string t = UsunSpacje(Komorka(siatka, r - 1, 2));
+        if (!t.empty())
+            t = PoprawSeparator(t);
+        if (t != Komorka(siatka, r - 1, 2))
+            UstawKomorke(siatka, r - 1, 2, t);
+        double x = 0.0;
+        if (t.empty())
+            continue;
+        if (!SprobujTekstNaLiczbe(t, x)) {
+            w.ok = false;
+            w.komunikat = Utf8NaCp1250("Nieprawidłowy współczynnik poz. ") + std::to_string(r);
+        } else if (!granice::Wspolczynnik.Miesci(x)) {
+            w.ok = false;
+            w.komunikat = KomunikatGranicy(granice::Wspolczynnik, "współczynnik poz. " + std::to_string(r));
+        }
+    }
+    return w;
+}
+
+void CzytajSiatkeWspolczynnikow(const QTableWidget* siatka, DaneWspolczynniki& w)
+{
+    for (int r = 1; r <= KlasPojazdow; ++r) {
+        double x = 0.0;
+        if (!SprobujTekstNaLiczbe(PoprawSeparator(Komorka(siatka, r - 1, 2)), x))
+            x = 0.0;
+        w.Wspolczynnik[static_cast<std::size_t>(r - 1)] = static_cast<float>(x);
+    }
+}
+
+void PokazKlasyPomiaru(QTableWidget* siatka, const DanePomiar& p)
+{
+    const QSignalBlocker b(siatka);
+    for (int w = 0; w < KlasPojazdow; ++w) {
+        UstawKomorke(siatka, w, 1, p.NazwaPojazdu[static_cast<std::size_t>(w)].str(), true);
+        UstawKomorke(siatka, w, 2, FormatFloat("#0.0#", p.WspPojazdu[static_cast<std::size_t>(w)]));
+    }
+}
+
+std::string StempelPomiaru(const DanePomiar& p)
+{
+    return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
+}
+
+void PokazOpisPomiaru(const EtykietyPomiaru& e, const DanePomiar& p)
+{
+    UstawTekstEtykiety(e.plik, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
+    UstawTekstEtykiety(e.lokalizacja, p.Lokalizacja.str());
+    UstawTekstEtykiety(e.sekcja, p.Sekcja.str());
+    UstawTekstEtykiety(e.dataCzas, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
+                                       std::to_string(p.CzasPomiaru) + "[min];");
+    UstawTekstEtykiety(e.opis1, p.Opis2Linie[0].str());
+    UstawTekstEtykiety(e.opis2, p.Opis2Linie[1].str());
+}
+
+bool AktualizujZPliku(DanePomiar& kopia)
+{
+    const std::string plik = PolaczSciezke(KatalogPomiarow, kopia.NazwaPliku.str());
+    if (!PlikIstnieje(plik) || !Uslugi().StempelPomiaru)
+        return false;
+    TDataCzas data = 0.0, godz = 0.0;
+    if (!Uslugi().StempelPomiaru(plik, data, godz) ||
+        !(data > kopia.DataOstEdycja || (data == kopia.DataOstEdycja && godz > kopia.GodzOstEdycja)))
+        return false;
+    std::string blad;
+    if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, kopia, blad))
+        return true;
+    if (!blad.empty())
+        Dialogi().Blad(blad);
+    return false;
+}
+
+void PokazRaportOkna(const std::vector<std::string>& tresc)
+{
+    const QDateTime t = QDateTime::currentDateTime();
+    const TDataCzas dzis = KodujDate(t.date().year(), t.date().month(), t.date().day());
+    const TDataCzas teraz = KodujCzas(t.time().hour(), t.time().minute(), t.time().second());
+    std::vector<std::string> linie = PoczatekRaportu(dzis, teraz, Okno().Tytul());
+    linie.insert(linie.end(), tresc.begin(), tresc.end());
+    if (Uslugi().PokazRaport)
+        Uslugi().PokazRaport(linie);
+}

@@ -1,0 +1,1221 @@
+#include "junction_forms/TDaneRonda.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "junction_forms/NatezeniaWezla.h"
+#include "junction_forms/Pola.h"
+#include "junction_forms/StronaPomiaru.h"
+#include "junction_forms/Uslugi.h"
+#include "model/Granice.h"
+#include "model/Potoki.h"
+#include "model/Projekt.h"
+#include "model/Raporty.h"
+#include "model/Rondo.h"
+#include "model/Ruchoplan.h"
+#include "model/Ustawienia.h"
+#include "model/Wezel.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
+#include "platform/qt/ObrazJpeg.h"
+
+using namespace pola;
+
+TDaneRonda* DaneRonda = nullptr;
+
+namespace {
+
+std::size_t I(int k) { return static_cast<std::size_t>(k - 1); }
+
+// Arm 1's edits and a few others are spelled apart.
+std::string NazwaNat(int i, int j) { return (i == 1 && j != 3 && j != 4 ? "nat" : "Nat") + std::to_string(10 * i + j); }
+std::string NazwaEp(int k, int c, int s)
+{
+    if (k == 1 && c == 3 && s == 0)
+        return "Ep_13l";
+    return "Ep_" + std::to_string(10 * k + c) + (s == 0 ? "L" : "P");
+}
+
+const char* const NazwyWlotow[5] = {"Wlot1", "wlot2", "wlot3", "wlot4", "wlot5"};
+const char* const NazwyOznaczen[5] = {"L_Ozn1", "L_ozn2", "L_ozn3", "L_ozn4", "L_ozn5"};
+const char* const NazwyPaneliSum[5] = {"GB_panel1", "GB_Panel2", "GB_panel3", "GB_Panel4", "GB_Panel5"};
+const char* const TytulyPaneliSum[5] = {"nr 1", " nr 2", " nr 3", "nr 4", "nr 5"};
+const char* const NazwyStrzalek[5] = {"Strzalki1", "Strzalki2", "Strzalki3", "strzalki4", "Strzalki5"};
+const char* const LiteryWylotow = "ABCDE";
+
+bool ArmJest(const DaneRondo& r, int k) { return k <= 2 || r.Ramie[I(k)]; }
+
+}  // namespace
+
+TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(255, 255, 0)
+{
+    setObjectName("DaneRonda");
+    setWindowTitle(QString::fromUtf8("Edycja wartości natężeń RONDO"));
+    setModal(true);
+    setFont(QFont("Tahoma"));
+    UstawDomyslnyPomiar(KopiaPomiaru);
+    UstawDomyslnaPrognoze(KopiaPrognozy);
+    L_NrRonda = NowaEtykieta(this, "L_NrRonda", "0");
+    L_NrRonda->hide();
+    PC_NatRond = new QTabWidget(this);
+    PC_NatRond->setObjectName("PC_NatRond");
+
+    // --- page 0: relations and sums
+    auto* s0 = new QWidget;
+    s0->setObjectName("TabSheet1");
+    auto* u0 = new QVBoxLayout(s0);
+    PC_DaneRonda = new QTabWidget(s0);
+    PC_DaneRonda->setObjectName("PC_DaneRonda");
+    u0->addWidget(PC_DaneRonda);
+    auto* sRel = new QWidget;
+    sRel->setObjectName("TabSheet5");
+    auto* uRel = new QGridLayout(sRel);
+    uRel->addWidget(new QLabel(QString::fromUtf8("z \\ do"), sRel), 0, 0);
+    for (int k = 1; k <= 5; ++k) {
+        L_Ozn[I(k)] = NowaEtykieta(sRel, NazwyOznaczen[k - 1]);
+        uRel->addWidget(L_Ozn[I(k)], 0, k, Qt::AlignCenter);
+    }
+    for (int i = 1; i <= 5; ++i) {
+        Panel[I(i)] = new QWidget(sRel);
+        Panel[I(i)]->setObjectName(Nazwa("Panel", i).c_str());
+        auto* up = new QHBoxLayout(Panel[I(i)]);
+        up->setContentsMargins(0, 0, 0, 0);
+        for (int j = 1; j <= 5; ++j) {
+            auto* pole = new QWidget(Panel[I(i)]);
+            auto* uPole = new QVBoxLayout(pole);
+            uPole->setContentsMargins(0, 0, 0, 0);
+            QLineEdit*& e = nat[I(i)][I(j)];
+            e = NowePole(pole, NazwaNat(i, j).c_str(), 55);
+            e->setText(NaQString(PoprawSeparator("0.00")));
+            if (i == j)
+                e->setStyleSheet("background-color: rgb(211, 211, 211);");
+            wlp[I(i)][I(j)] = NowaEtykieta(pole, ("wl" + std::to_string(10 * i + j) + "p").c_str());
+            wyp[I(i)][I(j)] = NowaEtykieta(pole, ("wy" + std::to_string(10 * j + i) + "p").c_str());
+            wlp[I(i)][I(j)]->hide();
+            wyp[I(i)][I(j)]->hide();
+            uPole->addWidget(e);
+            uPole->addWidget(wlp[I(i)][I(j)]);
+            uPole->addWidget(wyp[I(i)][I(j)]);
+            up->addWidget(pole);
+            connect(e, &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
+        }
+        uRel->addWidget(new QLabel(QString::number(i), sRel), i, 0);
+        uRel->addWidget(Panel[I(i)], i, 1, 1, 5);
+        RazemWlot[I(i)] = NowaEtykieta(sRel, Nazwa("L_RazemWlot", i).c_str(), "RAZEM  (wlot):");
+        Wlot[I(i)] = NowaEtykieta(sRel, NazwyWlotow[i - 1]);
+        uRel->addWidget(RazemWlot[I(i)], i, 6);
+        uRel->addWidget(Wlot[I(i)], i, 7);
+        RazemWylot[I(i)] = NowaEtykieta(sRel, Nazwa("L_RazemWylot", i).c_str(), "RAZEM(wylot):");
+        wylot[I(i)] = NowaEtykieta(sRel, Nazwa("wylot", i).c_str());
+        uRel->addWidget(RazemWylot[I(i)], 6, i);
+        uRel->addWidget(wylot[I(i)], 7, i);
+    }
+    ObliczProcenty = NowyPrzycisk(sRel, "ObliczProcenty", "Oblicz procenty");
+    uRel->addWidget(ObliczProcenty, 8, 0, 1, 3);
+    connect(ObliczProcenty, &QPushButton::clicked, this, &TDaneRonda::ObliczProcentyClick);
+    PC_DaneRonda->addTab(sRel, QString::fromUtf8("Dane o relacjach"));
+
+    // The sums' boxes stand round the arms' directions (placed at opening).
+    auto* sSum = new QWidget;
+    sSum->setObjectName("TabSheet6");
+    sSum->setMinimumSize(760, 330);
+    for (int k = 1; k <= 5; ++k) {
+        QGroupBox*& g = GB_panel[I(k)];
+        g = new QGroupBox(QString::fromUtf8(TytulyPaneliSum[k - 1]), sSum);
+        g->setObjectName(NazwyPaneliSum[k - 1]);
+        auto* ug = new QGridLayout(g);
+        E_NatWlot[I(k)] = NowePole(g, Nazwa("E_Nat", k, "1").c_str(), 60);
+        E_NatWylot[I(k)] = NowePole(g, Nazwa("E_Nat", k, "2").c_str(), 60);
+        ug->addWidget(new QLabel("Wlot .......", g), 0, 0);
+        ug->addWidget(E_NatWlot[I(k)], 0, 1);
+        ug->addWidget(new QLabel("Wylot ......", g), 1, 0);
+        ug->addWidget(E_NatWylot[I(k)], 1, 1);
+        g->resize(g->sizeHint());
+        for (QLineEdit* e : {E_NatWlot[I(k)], E_NatWylot[I(k)]}) {
+            connect(e, &QLineEdit::textEdited, this, [this] {
+                Zmieniono = 1;
+                E_Nat11KeyUp();
+            });
+        }
+    }
+    L_WLOTY = NowaEtykieta(sSum, "L_WLOTY");
+    L_WYLOTY = NowaEtykieta(sSum, "L_WYLOTY");
+    auto* podpisWloty = new QLabel("RAZEM WLOTY", sSum);
+    auto* podpisWyloty = new QLabel("RAZEM WYLOTY", sSum);
+    podpisWloty->move(10, 290);
+    L_WLOTY->setGeometry(110, 290, 80, 20);
+    podpisWyloty->move(210, 290);
+    L_WYLOTY->setGeometry(320, 290, 80, 20);
+    PC_DaneRonda->addTab(sSum, QString::fromUtf8("Dane o sumie Wloty/Wyloty"));
+    connect(PC_DaneRonda, &QTabWidget::currentChanged, this, &TDaneRonda::PC_DaneRondaChange);
+    PC_NatRond->addTab(s0, QString::fromUtf8("Dane o natężeniach"));
+
+    // --- page 1: crossings
+    auto* s1 = new QWidget;
+    s1->setObjectName("TabSheet2");
+    auto* u1 = new QGridLayout(s1);
+    for (int k = 1; k <= 5; ++k) {
+        QGroupBox*& g = PanelPrzejsc[I(k)];
+        g = new QGroupBox(QString::fromUtf8("Ramię ") + QString::number(k), s1);
+        g->setObjectName(Nazwa("PanelPrzejscia", k).c_str());
+        auto* ug = new QGridLayout(g);
+        QLabel*& obraz = Strzalki[I(k)];
+        obraz = NowaEtykieta(g, NazwyStrzalek[k - 1]);
+        QImage jpeg;
+        std::string blad;
+        if (CzytajJpeg(PolaczSciezke(KatalogDane(), "strzalkiRondo" + std::to_string(k) + ".jpg"), jpeg, blad))
+            obraz->setPixmap(QPixmap::fromImage(jpeg));
+        else
+            obraz->setText("L   P");
+        ug->addWidget(obraz, 0, 1, 1, 2, Qt::AlignCenter);
+        const char* const opisy[4] = {"PIESI", "ROWERZYŚCI", "...", "..."};
+        for (int c = 1; c <= 4; ++c) {
+            L_POpis[I(k)][I(c)] = NowaEtykieta(g, ("L_POpis" + std::to_string(10 * k + c)).c_str(), opisy[c - 1]);
+            ug->addWidget(L_POpis[I(k)][I(c)], c, 0);
+            for (int s = 0; s < 2; ++s) {
+                QLineEdit*& e = Ep[I(k)][I(c)][static_cast<std::size_t>(s)];
+                e = NowePole(g, NazwaEp(k, c, s).c_str());
+                e->setText("0");
+                ug->addWidget(e, c, 1 + s);
+                connect(e, &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
+            }
+        }
+        u1->addWidget(g, (k - 1) / 3, (k - 1) % 3);
+    }
+    PC_NatRond->addTab(s1, QString::fromUtf8("Dane na przejściach"));
+
+    // --- page 2: count
+    auto* s2 = new QWidget;
+    s2->setObjectName("TabSheet3");
+    auto* u2 = new QGridLayout(s2);
+    W_WczytajPomiar = NowyPrzycisk(s2, "W_WczytajPomiar", "Wczytaj pomiar");
+    L_WczytanoPomiar = NowaEtykieta(s2, "L_WczytanoPomiar", "Plik:");
+    L_LastEdit = NowaEtykieta(s2, "L_LastEdit", "Ostatnia edycja");
+    auto* gOpis = new QGroupBox(QString::fromUtf8("Opis pomiaru"), s2);
+    gOpis->setObjectName("GroupBox1");
+    auto* ugo = new QGridLayout(gOpis);
+    L_NazwaWezla = NowaEtykieta(gOpis, "L_NazwaWezla");
+    L_Sekcja = NowaEtykieta(gOpis, "L_Sekcja");
+    L_DataCzasPomiaru = NowaEtykieta(gOpis, "L_DataCzasPomiaru");
+    L_Opis1 = NowaEtykieta(gOpis, "L_Opis1");
+    L_Opis2 = NowaEtykieta(gOpis, "L_Opis2");
+    const char* const podpisy[4] = {"Lokalizacja", "Sekcja", "Data, godz.", "Opis, uwagi"};
+    const std::array<QLabel*, 4> opisy = {L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1};
+    for (int r = 0; r < 4; ++r) {
+        ugo->addWidget(new QLabel(QString::fromUtf8(podpisy[r]), gOpis), r, 0);
+        ugo->addWidget(opisy[static_cast<std::size_t>(r)], r, 1);
+    }
+    ugo->addWidget(L_Opis2, 4, 1);
+    CB_AutoAktualizacja = NowyPrzelacznik(gOpis, "CB_AutoAktualizacja", "Aktualizuj automatycznie");
+    B_WstawOpisy = NowyPrzycisk(gOpis, "B_WstawOpisy", "Wstaw opisy");
+    ugo->addWidget(CB_AutoAktualizacja, 5, 0);
+    ugo->addWidget(B_WstawOpisy, 5, 1);
+    SG_Tabela = new QTableWidget(KlasPojazdow, 3, s2);
+    SG_Tabela->setObjectName("SG_Tabela");
+    SG_Tabela->setHorizontalHeaderLabels({"Lp", "  Opis", "  Wsp."});
+    SG_Tabela->verticalHeader()->hide();
+    SG_Tabela->setColumnWidth(0, 25);
+    SG_Tabela->setColumnWidth(1, 200);
+    SG_Tabela->setColumnWidth(2, 80);
+    SG_Tabela->setFixedWidth(25 + 200 + 80 + 24);
+    for (int w = 1; w <= KlasPojazdow; ++w)
+        UstawKomorke(SG_Tabela, w - 1, 0, std::to_string(w), true);
+    B_Prognoza = NowyPrzycisk(s2, "B_Prognoza", "Dodaj Prognoze");
+    B_UsunPrognoze = NowyPrzycisk(s2, "B_UsunPrognoze", "Usuń prog.");
+    CB_WlaczPrognoze = NowyPrzelacznik(s2, "CB_WlaczPrognoze", "Włącz prognozę");
+    GB_Wyniki = new QGroupBox(QString::fromUtf8("Dane, sumy na wlotach:"), s2);
+    GB_Wyniki->setObjectName("GB_Wyniki");
+    auto* ugw = new QVBoxLayout(GB_Wyniki);
+    IOpisyWloty = NowaEtykieta(GB_Wyniki, "IOpisyWloty");
+    IOpisyWloty->setFixedSize(450, 170);
+    B_Odswiez = NowyPrzycisk(GB_Wyniki, "B_Odswiez", "Odśwież");
+    ugw->addWidget(IOpisyWloty);
+    ugw->addWidget(B_Odswiez);
+    B_PokazWspolczynniki = NowyPrzycisk(s2, "B_PokazWspolczynniki", "Pokaż współczynniki");
+    B_PokazPomiar = NowyPrzycisk(s2, "B_PokazPomiar", "Pokaż pomiar");
+    B_PokazPrognoze = NowyPrzycisk(s2, "B_PokazPrognoze", "Pokaż prognoze");
+    B_PokazNatezenia = NowyPrzycisk(s2, "B_PokazNatezenia", "Pokaż natężenia");
+    u2->addWidget(W_WczytajPomiar, 0, 0);
+    u2->addWidget(L_WczytanoPomiar, 0, 1, 1, 2);
+    u2->addWidget(L_LastEdit, 1, 0, 1, 3);
+    u2->addWidget(gOpis, 2, 0, 1, 3);
+    u2->addWidget(SG_Tabela, 3, 0, 4, 1);
+    u2->addWidget(B_Prognoza, 3, 1);
+    u2->addWidget(B_UsunPrognoze, 3, 2);
+    u2->addWidget(CB_WlaczPrognoze, 4, 1);
+    u2->addWidget(GB_Wyniki, 5, 1, 1, 2);
+    auto* raporty = new QHBoxLayout;
+    for (QPushButton* b : {B_PokazWspolczynniki, B_PokazPomiar, B_PokazPrognoze, B_PokazNatezenia})
+        raporty->addWidget(b);
+    u2->addLayout(raporty, 7, 0, 1, 3);
+    connect(W_WczytajPomiar, &QPushButton::clicked, this, &TDaneRonda::W_WczytajPomiarClick);
+    connect(B_Prognoza, &QPushButton::clicked, this, &TDaneRonda::B_PrognozaClick);
+    connect(B_UsunPrognoze, &QPushButton::clicked, this, &TDaneRonda::B_UsunPrognozeClick);
+    connect(B_WstawOpisy, &QPushButton::clicked, this, &TDaneRonda::B_WstawOpisyClick);
+    connect(CB_WlaczPrognoze, &QCheckBox::clicked, this, &TDaneRonda::CB_WlaczPrognozeMouseUp);
+    connect(CB_AutoAktualizacja, &QCheckBox::clicked, this, &TDaneRonda::CB_AutoAktualizacjaMouseUp);
+    connect(SG_Tabela, &QTableWidget::itemChanged, this, [this] {
+        if (!wypelnianie_) {
+            TabelaZmieniona = 1;
+            Zmieniono = 1;
+        }
+    });
+    connect(B_Odswiez, &QPushButton::clicked, this, &TDaneRonda::B_OdswiezClick);
+    connect(B_PokazNatezenia, &QPushButton::clicked, this, &TDaneRonda::B_PokazNatezeniaClick);
+    connect(B_PokazPomiar, &QPushButton::clicked, this, &TDaneRonda::B_PokazPomiarClick);
+    connect(B_PokazPrognoze, &QPushButton::clicked, this, &TDaneRonda::B_PokazPrognozeClick);
+    connect(B_PokazWspolczynniki, &QPushButton::clicked, this, &TDaneRonda::B_PokazWspolczynnikiClick);
+    PC_NatRond->addTab(s2, QString::fromUtf8("Dane z pomiaru"));
+
+    // --- page 3: vehicle structure
+    auto* s3 = new QWidget;
+    s3->setObjectName("TabSheet4");
+    auto* u3 = new QGridLayout(s3);
+    for (int w = 1; w <= 5; ++w) {
+        QGroupBox*& g = PanelStruktury[I(w)];
+        g = new QGroupBox(QString::fromUtf8("wlot ") + QString::number(w), s3);
+        g->setObjectName(Nazwa("Panel1", w).c_str());
+        auto* ug = new QHBoxLayout(g);
+        for (int j = 1; j <= 5; ++j) {
+            const int nr = 10 * w + j;
+            QPushButton*& t = tile[I(w)][I(j)];
+            t = NowyPrzycisk(g, ("i" + std::to_string(nr)).c_str(), "");
+            t->setFixedSize(60, 30);
+            ug->addWidget(t);
+            connect(t, &QPushButton::clicked, this, [this, nr] { iClick(nr); });
+        }
+        ug->addWidget(new QLabel("RAZEM  (wlot):", g));
+        L_wl[I(w)] = NowaEtykieta(g, Nazwa("L_wl", w).c_str());
+        ug->addWidget(L_wl[I(w)]);
+        u3->addWidget(g, w - 1, 0, 1, 6);
+    }
+    u3->addWidget(new QLabel("RAZEM(wylot):", s3), 5, 0);
+    for (int k = 1; k <= 5; ++k) {
+        L_wy[I(k)] = NowaEtykieta(s3, Nazwa("L_wy", k).c_str());
+        u3->addWidget(L_wy[I(k)], 5, k);
+    }
+    s_nr = NowaEtykieta(s3, "s_nr", "12");
+    s_nr->hide();
+    SG_Stru = new QTableWidget(0, 2, s3);
+    SG_Stru->setObjectName("SG_Stru");
+    SG_Stru->setHorizontalHeaderLabels({"Typ", QString::fromUtf8("szt.")});
+    SG_Stru->verticalHeader()->hide();
+    SG_Stru->setColumnWidth(0, 30);
+    SG_Stru->setColumnWidth(1, 80);
+    SG_Stru->setFixedWidth(30 + 80 + 5);
+    connect(SG_Stru, &QTableWidget::itemChanged, this, [this] {
+        if (!wypelnianie_)
+            StrukturaZmieniona = 1;
+    });
+    CB_PokazUstawyStruktura =
+        NowyPrzelacznik(s3, "CB_PokazUstawyStruktura", "Pokazuj ustawienia/ Wprowadzenie Danych ");
+    L_iStruktura = NowaEtykieta(s3, "L_iStruktura", "Ilość pozycji");
+    CB_iStruktura = new QComboBox(s3);
+    CB_iStruktura->setObjectName("CB_iStruktura");
+    for (int n = 1; n <= 10; ++n)
+        CB_iStruktura->addItem(QString::number(n));
+    CB_iStruktura->setCurrentText("5");
+    SG_StrukturaDane = new QTableWidget(0, 4, s3);
+    SG_StrukturaDane->setObjectName("SG_StrukturaDane");
+    SG_StrukturaDane->setHorizontalHeaderLabels({"Lp", "Ozn", "Opis", QString::fromUtf8("wsp.")});
+    SG_StrukturaDane->verticalHeader()->hide();
+    SG_StrukturaDane->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const int szer[4] = {20, 30, 120, 35};
+    for (int c = 0; c < 4; ++c)
+        SG_StrukturaDane->setColumnWidth(c, szer[c]);
+    SG_StrukturaDane->setFixedWidth(20 + 30 + 120 + 35 + 10);
+    for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
+        w->hide();
+    u3->addWidget(SG_Stru, 0, 6, 5, 1);
+    u3->addWidget(CB_PokazUstawyStruktura, 6, 0, 1, 4);
+    u3->addWidget(L_iStruktura, 7, 0);
+    u3->addWidget(CB_iStruktura, 7, 1);
+    u3->addWidget(SG_StrukturaDane, 0, 7, 6, 1);
+    connect(CB_PokazUstawyStruktura, &QCheckBox::clicked, this, &TDaneRonda::CB_PokazUstawyStrukturaClick);
+    connect(CB_iStruktura, &QComboBox::textActivated, this, &TDaneRonda::CB_iStrukturaChange);
+    PC_NatRond->addTab(s3, QString::fromUtf8("Dane o strukturze"));
+    connect(PC_NatRond, &QTabWidget::currentChanged, this, &TDaneRonda::PC_NatRondChange);
+
+    // --- title group
+    auto* naglowek = new QGroupBox(QString::fromUtf8("NAGŁÓWEK"), this);
+    naglowek->setObjectName("GroupBox2");
+    auto* un = new QGridLayout(naglowek);
+    Tytul1 = NowePole(naglowek, "Tytul1", 0);
+    Tytul2 = NowePole(naglowek, "Tytul2", 0);
+    Tytul3 = NowePole(naglowek, "Tytul3", 0);
+    E_dxOpis = NowePole(naglowek, "E_dxOpis");
+    E_dyOpis = NowePole(naglowek, "E_dyOpis");
+    E_dxOpis->setText("-5");
+    E_dyOpis->setText("12");
+    CB_HTytul = new QComboBox(naglowek);
+    CB_HTytul->setObjectName("CB_HTytul");
+    CB_HTytul->setEditable(true);
+    for (const char* h : {"0,2", "0,3", "0,5", "0,75", "0,8", "1", "1,2", "1,5"})
+        CB_HTytul->addItem(h);
+    CB_HTytul->setCurrentText("0,75");
+    RB_lewy = NowyWybor(naglowek, "RB_lewy", "Lewy");
+    RB_centrum = NowyWybor(naglowek, "RB_centrum", "Centruj");
+    RB_prawy = NowyWybor(naglowek, "RB_prawy", "Prawy");
+    RB_lewy->setChecked(true);
+    WstawSzablon = NowyPrzycisk(naglowek, "WstawSzablon", "Wstaw szablon");
+    int w = 0;
+    for (QLineEdit* t : {Tytul1, Tytul2, Tytul3}) {
+        t->setMaxLength(70);
+        un->addWidget(t, w++, 0, 1, 6);
+    }
+    un->addWidget(new QLabel("dx=", naglowek), w, 0);
+    un->addWidget(E_dxOpis, w, 1);
+    un->addWidget(new QLabel("dy=", naglowek), w, 2);
+    un->addWidget(E_dyOpis, w, 3);
+    un->addWidget(new QLabel("h=", naglowek), w, 4);
+    un->addWidget(CB_HTytul, w, 5);
+    ++w;
+    un->addWidget(RB_lewy, w, 0);
+    un->addWidget(RB_centrum, w, 1);
+    un->addWidget(RB_prawy, w, 2);
+    un->addWidget(WstawSzablon, w, 4, 1, 2);
+    for (QLineEdit* e : {Tytul1, Tytul2, Tytul3, E_dxOpis, E_dyOpis})
+        connect(e, &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
+    connect(CB_HTytul->lineEdit(), &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
+    connect(CB_HTytul, &QComboBox::textActivated, this, [this] { Zmieniono = 1; });
+    for (QRadioButton* r : {RB_centrum, RB_lewy, RB_prawy})
+        connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
+    connect(WstawSzablon, &QPushButton::clicked, this, &TDaneRonda::WstawSzablonClick);
+
+    // --- data source and buttons
+    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natęzenia");
+    RB_DanePomiar = NowyWybor(this, "RB_DanePomiar", "Pomiar");
+    RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
+    RB_DaneNatezenia->setChecked(true);
+    B_rezygnuj = NowyPrzycisk(this, "B_rezygnuj", "Rezygnuj");
+    Wprowadz = NowyPrzycisk(this, "Wprowadz", "Wprowadź");
+    QFont gruba = Wprowadz->font();
+    gruba.setBold(true);
+    Wprowadz->setFont(gruba);
+    connect(Wprowadz, &QPushButton::clicked, this, &TDaneRonda::WprowadzClick);
+    connect(B_rezygnuj, &QPushButton::clicked, this, &TDaneRonda::B_rezygnujClick);
+    auto* dol = new QHBoxLayout;
+    for (QRadioButton* r : {RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
+        dol->addWidget(r);
+    dol->addStretch();
+    dol->addWidget(B_rezygnuj);
+    dol->addWidget(Wprowadz);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addWidget(naglowek);
+    uklad->addWidget(PC_NatRond, 1);
+    uklad->addLayout(dol);
+}
+
+int TDaneRonda::Rekord() const { return L_NrRonda->text().toInt(); }
+
+void TDaneRonda::showEvent(QShowEvent* e)
+{
+    FormShow();
+    QDialog::showEvent(e);
+}
+
+// The forecast is off while none is linked or being added.
+bool TDaneRonda::Prognoza() const
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return false;
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    return r.WlaczPrognoze && (JestIndeksem(r.NrPrognozy, Prognozy) || PrognozaZmieniona);
+}
+
+std::array<std::string, 5> TDaneRonda::Oznaczenia() const
+{
+    std::array<std::string, 5> o{};
+    const int n = Rekord();
+    if (JestIndeksem(n, Ronda))
+        for (std::size_t k = 0; k < 5; ++k)
+            o[k] = Ronda[static_cast<std::size_t>(n)].Oznaczenie[k].str();
+    return o;
+}
+
+// ------------------------------------------------------------ opening
+
+void TDaneRonda::FormShow()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return;
+    wypelnianie_ = true;
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    (r.ZPomiaru ? RB_DanePomiar : r.ZeStruktury ? RB_DaneStruktura : RB_DaneNatezenia)->setChecked(true);
+    {
+        const QSignalBlocker b(PC_NatRond);
+        if (PC_NatRond->currentIndex() != 1)
+            PC_NatRond->setCurrentIndex(r.ZPomiaru ? 2 : r.ZeStruktury ? 3 : 0);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        QGroupBox* g = GB_panel[I(k)];
+        const double a = r.Kat[I(k)];
+        g->move(350 + static_cast<int>(std::trunc(std::cos(a) * 130 * 1.2 - g->width() * 0.5)),
+                150 - static_cast<int>(std::trunc(std::sin(a) * 130 - g->height() * 0.5)));
+        if (k >= 2)
+            g->setVisible(r.Ramie[I(k)] != 0);
+        // The typed totals as stored: band flows exist only after a redraw.
+        UstawTekstPola(E_NatWlot[I(k)], std::to_string(r.WlotWpisany[I(k)]));
+        UstawTekstPola(E_NatWylot[I(k)], std::to_string(r.WylotWpisany[I(k)]));
+    }
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j <= 5; ++j)
+            UstawTekstPola(nat[I(i)][I(j)], std::to_string(r.Macierz[I(i)][I(j)]));
+    for (int k = 1; k <= 5; ++k)
+        for (int c = 1; c <= 4; ++c)
+            for (std::size_t s = 0; s < 2; ++s)
+                UstawTekstPola(Ep[I(k)][I(c)][s], std::to_string(r.NatezeniaPrzejsc[I(k)][I(c)][s]));
+
+    UstawTekstPola(Tytul1, r.Tytul[0].str());
+    UstawTekstPola(Tytul2, r.Tytul[1].str());
+    UstawTekstPola(Tytul3, r.Tytul[2].str());
+    pokazaneDx_ = FormatFloat("##0.##", r.TytulDx);
+    pokazaneDy_ = FormatFloat("##0.##", r.TytulDy);
+    pokazanaWysokosc_ = FormatFloat("##0.##", r.TytulH);
+    UstawTekstPola(E_dxOpis, pokazaneDx_);
+    UstawTekstPola(E_dyOpis, pokazaneDy_);
+    CB_HTytul->setCurrentText(NaQString(pokazanaWysokosc_));
+    if (r.TytulWyrownanie == 'C')
+        RB_centrum->setChecked(true);
+    else if (r.TytulWyrownanie == 'L')
+        RB_lewy->setChecked(true);
+    else if (r.TytulWyrownanie == 'P')
+        RB_prawy->setChecked(true);
+    for (std::size_t k = 0; k < 5; ++k)
+        UstawTekstEtykiety(L_Ozn[k], r.Oznaczenie[k].str());
+    const bool globalne = !JestIndeksem(r.NrWezla, Wezly) || Wezly[static_cast<std::size_t>(r.NrWezla)].Globalne;
+    for (std::size_t c = 0; c < 4; ++c) {
+        const std::string nazwa =
+            globalne ? wg.NazwyPrzejsc[c].str() : Wezly[static_cast<std::size_t>(r.NrWezla)].NazwyPrzejsc[c].str();
+        for (std::size_t k = 0; k < 5; ++k)
+            UstawTekstEtykiety(L_POpis[k][c], nazwa);
+    }
+    Zmieniono = 0;
+    PokazUkladWlotow(n, r.LiczbaRamion);
+    wypelnianie_ = false;
+
+    PrognozaZmieniona = PomiarPrzelaczony = TabelaZmieniona = StrukturaZmieniona = 0;
+    PokazStronePomiaru();
+    Zmieniono = 0;
+
+    PokazUstawieniaStruktury();
+    RysujKafelkiRelacji();
+    PokazRelacje();
+}
+
+// ------------------------------------------------------------ arms
+
+void TDaneRonda::PokazUkladWlotow(int rekord, int ramion)
+{
+    for (int k = 3; k <= 5; ++k)
+        PokazRamie(k, ramion >= k);
+    if (JestIndeksem(rekord, Ronda)) {
+        const DaneRondo& r = Ronda[static_cast<std::size_t>(rekord)];
+        for (int k = 1; k <= 5; ++k)
+            if (k <= 2 || ramion >= k)
+                PokazPrzejsciaRamienia(k, r.Przejscie[I(k)] != 0);
+    }
+    for (int k = 1; k <= 5; ++k)
+        PokazProcentyRamienia(k, false);
+}
+
+void TDaneRonda::PokazRamie(int k, bool widoczne)
+{
+    ramieWidoczne_[I(k)] = widoczne;
+    for (std::size_t i = 0; i < 5; ++i)
+        for (std::size_t j = 0; j < 5; ++j) {
+            const bool oba = ramieWidoczne_[i] && ramieWidoczne_[j];
+            nat[i][j]->setVisible(oba);
+            tile[i][j]->setVisible(oba);
+        }
+    for (QWidget* w : std::initializer_list<QWidget*>{Wlot[I(k)], wylot[I(k)], RazemWlot[I(k)], RazemWylot[I(k)],
+                                                      L_Ozn[I(k)], Panel[I(k)], PanelStruktury[I(k)], L_wy[I(k)]})
+        w->setVisible(widoczne);
+    PokazPrzejsciaRamienia(k, widoczne);
+}
+
+void TDaneRonda::PokazPrzejsciaRamienia(int k, bool widoczne) { PanelPrzejsc[I(k)]->setVisible(widoczne); }
+
+void TDaneRonda::PokazProcentyRamienia(int k, bool widoczne)
+{
+    const std::size_t a = I(k);
+    for (std::size_t x = 0; x < 5; ++x) {
+        const bool v = widoczne && ramieWidoczne_[a] && ramieWidoczne_[x];
+        for (QLabel* l : {wlp[a][x], wyp[a][x], wlp[x][a], wyp[x][a]})
+            l->setVisible(v);
+    }
+}
+
+// ------------------------------------------------------------ relations and sums
+
+TekstyRonda TDaneRonda::Teksty() const
+{
+    TekstyRonda t;
+    for (std::size_t i = 0; i < 5; ++i) {
+        for (std::size_t j = 0; j < 5; ++j)
+            t.Relacje[i][j] = TekstPola(nat[i][j]);
+        t.Wloty[i] = TekstPola(E_NatWlot[i]);
+        t.Wyloty[i] = TekstPola(E_NatWylot[i]);
+        for (std::size_t c = 0; c < 4; ++c)
+            for (std::size_t s = 0; s < 2; ++s)
+                t.Przejscia[i][c][s] = TekstPola(Ep[i][c][s]);
+    }
+    return t;
+}
+
+// A title number that is no number gets its starting text back, so a check
+// that passed leaves numbers for the commit.
+void TDaneRonda::ZastapZleLiczbyTytulu()
+{
+    double x = 0.0;
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(TekstPola(E_dxOpis)), x))
+        E_dxOpis->setText("-5");
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(TekstPola(E_dyOpis)), x))
+        E_dyOpis->setText("12");
+    if (!SprobujTekstNaLiczbe(PoprawSeparator(ZQString(CB_HTytul->currentText())), x))
+        CB_HTytul->setCurrentText("1");
+}
+
+WynikKontroli TDaneRonda::SprawdzNatezenia()
+{
+    const WynikKontroli w = SprawdzRelacjeRonda(Teksty());
+    if (w.ok)
+        ZastapZleLiczbyTytulu();
+    return w;
+}
+
+WynikKontroli TDaneRonda::SprawdzSumy()
+{
+    std::array<bool, 5> widoczne{};
+    for (std::size_t k = 0; k < 5; ++k)
+        widoczne[k] = !GB_panel[k]->isHidden();
+    const WynikSum s = SprawdzSumyRonda(Teksty(), widoczne);
+    if (s.wloty >= 0) {
+        L_WLOTY->setText(QString::number(s.wloty));
+        L_WYLOTY->setText(QString::number(s.wyloty));
+    }
+    if (s.kontrola.ok)
+        ZastapZleLiczbyTytulu();
+    return s.kontrola;
+}
+
+void TDaneRonda::ZapiszNatezenia(int rekord)
+{
+    if (!JestIndeksem(rekord, Ronda))
+        return;
+    ZapiszRelacjeRonda(Ronda[static_cast<std::size_t>(rekord)], Teksty());
+    Zmieniono = 0;
+    ProjektZmieniony = true;
+}
+
+void TDaneRonda::ZapiszSumy(int rekord)
+{
+    if (!JestIndeksem(rekord, Ronda))
+        return;
+    ZapiszSumyRonda(Ronda[static_cast<std::size_t>(rekord)], Teksty(), wg.SkalaPaskow);
+    Zmieniono = 0;
+    ProjektZmieniony = true;
+}
+
+void TDaneRonda::ObliczProcentyClick()
+{
+    const WynikKontroli w = SprawdzNatezenia();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return;
+    }
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return;
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    for (int k = 1; k <= 5; ++k)
+        PokazProcentyRamienia(k, ArmJest(r, k));
+    PokazSumyRelacji(n);
+    WpiszProcenty(n);
+}
+
+void TDaneRonda::PokazSumyRelacji(int rekord)
+{
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(rekord)];
+    for (std::size_t k = 0; k < 5; ++k) {
+        Wlot[k]->setText(QString::number(r.SumaWlotuRel[k]));
+        wylot[k]->setText(QString::number(r.SumaWylotuRel[k]));
+    }
+}
+
+void TDaneRonda::WpiszProcenty(int rekord)
+{
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(rekord)];
+    auto procent = [](int32_t x, int32_t suma) {
+        return NaQString(FormatFloat("##0.##", static_cast<double>(x) / suma * 100.0) + "%");
+    };
+    for (std::size_t i = 0; i < 5; ++i)
+        for (std::size_t j = 0; j < 5; ++j) {
+            if (r.SumaWlotuRel[i] > 0)
+                wlp[i][j]->setText(procent(r.Macierz[i][j], r.SumaWlotuRel[i]));
+            if (r.SumaWylotuRel[j] > 0)
+                wyp[i][j]->setText(procent(r.Macierz[i][j], r.SumaWylotuRel[j]));
+        }
+}
+
+// ------------------------------------------------------------ commit
+
+// The title's numbers are checked before anything is written; an untouched
+// one keeps the record's own value (the edit shows it rounded).
+bool TDaneRonda::ZapiszNaglowek(int n)
+{
+    const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
+    const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
+    double dx = 0.0, dy = 0.0, h = 0.0;
+    std::string blad;
+    if (!CzytajWartosc(granice::Przesuniecie, tDx, dx, blad, "dx tytułu") ||
+        !CzytajWartosc(granice::Przesuniecie, tDy, dy, blad, "dy tytułu") ||
+        !CzytajWartosc(granice::Wymiar, tH, h, blad, "wysokość tytułu")) {
+        Dialogi().Informacja(blad);
+        return false;
+    }
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const DaneRondo przed = r;
+    r.Tytul[0] = TekstPola(Tytul1).substr(0, 70);
+    r.Tytul[1] = TekstPola(Tytul2).substr(0, 70);
+    r.Tytul[2] = TekstPola(Tytul3).substr(0, 70);
+    if (tDx != PoprawSeparator(pokazaneDx_))
+        r.TytulDx = static_cast<float>(dx);
+    if (tDy != PoprawSeparator(pokazaneDy_))
+        r.TytulDy = static_cast<float>(dy);
+    if (tH != PoprawSeparator(pokazanaWysokosc_))
+        r.TytulH = std::max(0.2f, static_cast<float>(h));
+    if (RB_centrum->isChecked())
+        r.TytulWyrownanie = 'C';
+    else if (RB_lewy->isChecked())
+        r.TytulWyrownanie = 'L';
+    else if (RB_prawy->isChecked())
+        r.TytulWyrownanie = 'P';
+    if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
+        r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)
+        ProjektZmieniony = true;
+    return true;
+}
+
+void TDaneRonda::WprowadzClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return;
+    if (!ZapiszNaglowek(n))
+        return;
+    DaneRondo& r0 = Ronda[static_cast<std::size_t>(n)];
+    if (!r0.GeometriaWprowadzona) {
+        r0.GeometriaWprowadzona = 1;
+        ProjektZmieniony = true;
+    }
+    // The structure grid shown, whatever the page.
+    ZapiszRelacje();
+    bool ok = true;
+    if (PC_NatRond->currentIndex() == 2)
+        ok = ZapiszStronePomiaru(n);
+    else {
+        const bool sumy = PC_DaneRonda->currentIndex() == 1;
+        const WynikKontroli w = sumy ? SprawdzSumy() : SprawdzNatezenia();
+        ok = w.ok;
+        if (!ok)
+            Dialogi().Informacja(w.komunikat);
+        else if (Zmieniono)
+            sumy ? ZapiszSumy(n) : ZapiszNatezenia(n);
+    }
+    // The data source: a count only when one is linked.
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const uint8_t zPomiaru = RB_DanePomiar->isChecked() && JestIndeksem(r.NrPomiaru, Pomiary);
+    const uint8_t zeStruktury = RB_DaneStruktura->isChecked();
+    if (zPomiaru != r.ZPomiaru || zeStruktury != r.ZeStruktury)
+        ProjektZmieniony = true;
+    r.ZPomiaru = zPomiaru;
+    r.ZeStruktury = zeStruktury;
+    for (DaneRuchoplan& x : Ruchoplany)
+        x.Obliczony = 0;
+    for (DaneRondo& x : Ronda)
+        x.Obliczony = 0;
+    PrzerysujArkusz();
+    if (ok)
+        accept();
+}
+
+void TDaneRonda::B_rezygnujClick() { reject(); }
+
+void TDaneRonda::PC_NatRondChange()
+{
+    switch (PC_NatRond->currentIndex()) {
+    case 0: RB_DaneNatezenia->setChecked(true); break;
+    case 2: RB_DanePomiar->setChecked(true); break;
+    case 3: RB_DaneStruktura->setChecked(true); break;
+    default: break;
+    }
+}
+
+void TDaneRonda::PC_DaneRondaChange() { Zmieniono = 1; }
+
+void TDaneRonda::WstawSzablonClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda) || !JestIndeksem(Ronda[static_cast<std::size_t>(n)].NrWezla, Wezly))
+        return;
+    const DaneWezel& w = Wezly[static_cast<std::size_t>(Ronda[static_cast<std::size_t>(n)].NrWezla)];
+    UstawTekstPola(Tytul1, w.Tytul1.str());
+    UstawTekstPola(Tytul2, w.Tytul2.str());
+    UstawTekstPola(Tytul3, w.Tytul3.str());
+    UstawTekstPola(E_dxOpis, FormatFloat("##0.##", w.TytulDx));
+    UstawTekstPola(E_dyOpis, FormatFloat("##0.##", w.TytulDy));
+    CB_HTytul->setCurrentText(NaQString(FormatFloat("##0.##", w.TytulH)));
+    (w.TytulWyrownanie == 'P' ? RB_prawy : w.TytulWyrownanie == 'L' ? RB_lewy : RB_centrum)->setChecked(true);
+    Zmieniono = 1;
+}
+
+// ------------------------------------------------------------ count page
+
+void TDaneRonda::UstawWidocznoscPomiaru(bool widoczne)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{SG_Tabela, CB_AutoAktualizacja, GB_Wyniki, B_Prognoza,
+                                                      B_UsunPrognoze, CB_WlaczPrognoze, B_WstawOpisy, B_PokazPomiar,
+                                                      B_PokazNatezenia, B_PokazWspolczynniki})
+        w->setVisible(widoczne);
+}
+
+void TDaneRonda::PokazStronePomiaru()
+{
+    const int n = Rekord();
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const EtykietyPomiaru etykiety{L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2};
+    const bool pomiar = JestIndeksem(r.NrPomiaru, Pomiary);
+    wypelnianie_ = true;
+    if (!pomiar) {
+        UstawDomyslnyPomiar(KopiaPomiaru);
+        for (QLabel* l : {L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2})
+            l->clear();
+        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  ");
+        for (int w = 0; w < KlasPojazdow; ++w) {
+            UstawKomorke(SG_Tabela, w, 1, "", true);
+            UstawKomorke(SG_Tabela, w, 2, "");
+        }
+    } else {
+        KopiaPomiaru = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
+        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
+        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru)) {
+            // The drawing uses the updated count from now on: it is stored at once.
+            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
+            DaneWspolczynniki w;
+            w.Wspolczynnik = KopiaPomiaru.WspPojazdu;
+            if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+                w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
+            DanePrognoza f;
+            UstawDomyslnaPrognoze(f);
+            if (JestIndeksem(r.NrPrognozy, Prognozy))
+                f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+            KopiaPomiaru.NatezeniaNaRelacjach =
+                ObliczPotokiPojazdow(KopiaPomiaru, w, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy),
+                                     WlotyRonda(KopiaPomiaru));
+            KopiaPomiaru.NatezeniaPrzejscObliczone =
+                ObliczPotokiPrzejsc(KopiaPomiaru, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy), 5);
+            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
+            r.Obliczony = 0;
+            ProjektZmieniony = true;
+        }
+        PokazOpisPomiaru(etykiety, KopiaPomiaru);
+        PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
+    }
+    UstawWidocznoscPomiaru(pomiar);
+    CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
+    CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
+    if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
+        UstawDomyslnaPrognoze(KopiaPrognozy);
+        B_Prognoza->setText("Dodaj Prognoze");
+        B_UsunPrognoze->setEnabled(false);
+        CB_WlaczPrognoze->hide();
+        B_PokazPrognoze->hide();
+    } else {
+        KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+        B_Prognoza->setText("Edytuj Prognoze");
+        B_UsunPrognoze->setEnabled(true);
+        CB_WlaczPrognoze->setVisible(pomiar);
+        B_PokazPrognoze->show();
+    }
+    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+        KopiaWspolczynnikow = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
+    else if (pomiar)
+        KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
+    else
+        KopiaWspolczynnikow = DaneWspolczynniki{};
+    if (pomiar)
+        for (int w = 0; w < KlasPojazdow; ++w)
+            UstawKomorke(SG_Tabela, w, 2,
+                         FormatFloat("#0.0##", KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+    wypelnianie_ = false;
+    PrzeliczPomiar();
+}
+
+WynikKontroli TDaneRonda::SprawdzWspolczynniki()
+{
+    wypelnianie_ = true;
+    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
+    wypelnianie_ = false;
+    return w;
+}
+
+void TDaneRonda::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
+
+// The copy's flows: vehicles of its inlets (at most five), crossings of all five.
+void TDaneRonda::PrzeliczPotokiKopii()
+{
+    const bool p = Prognoza();
+    KopiaPomiaru.NatezeniaNaRelacjach =
+        ObliczPotokiPojazdow(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy, p, WlotyRonda(KopiaPomiaru));
+    KopiaPomiaru.NatezeniaPrzejscObliczone = ObliczPotokiPrzejsc(KopiaPomiaru, KopiaPrognozy, p, 5);
+}
+
+void TDaneRonda::PrzeliczPomiar()
+{
+    const WynikKontroli w = SprawdzWspolczynniki();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return;
+    }
+    CzytajWspolczynniki();
+    PrzeliczPotokiKopii();
+    RysujSumyWlotow();
+}
+
+void TDaneRonda::RysujSumyWlotow()
+{
+    QPixmap obraz(IOpisyWloty->size());
+    obraz.fill(palette().color(QPalette::Button));
+    QPainter p(&obraz);
+    p.setPen(palette().color(QPalette::ButtonText));
+    const int n = WlotyRonda(KopiaPomiaru);
+    const bool piec = KopiaPomiaru.MaxJest == 5;
+    const int bazy[5][2] = {{380, 70}, {250, 20}, {120, 70}, {piec ? 180 : 250, 135}, {320, 135}};
+    const int przesuniecia[5][2] = {{40, 0}, {0, -15}, {-50, 0}, {piec ? -30 : 0, 20}, {30, 20}};
+    for (int w = 0; w < n; ++w)
+        for (int j = 0; j < n; ++j)
+            p.drawText(bazy[w][0] + przesuniecia[j][0], bazy[w][1] + przesuniecia[j][1] + p.fontMetrics().ascent(),
+                       QString::number(KopiaPomiaru.NatezeniaNaRelacjach[static_cast<std::size_t>(w)]
+                                                                          [static_cast<std::size_t>(j)]));
+    p.end();
+    IOpisyWloty->setPixmap(obraz);
+}
+
+void TDaneRonda::W_WczytajPomiarClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda) || !Uslugi().WybierzPomiar)
+        return;
+    DanePomiar wczytany = KopiaPomiaru;
+    if (!Uslugi().WybierzPomiar(wczytany, true))
+        return;
+    KopiaPomiaru = wczytany;
+    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
+    PokazOpisPomiaru({L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2}, KopiaPomiaru);
+    wypelnianie_ = true;
+    PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
+    wypelnianie_ = false;
+    KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    UstawWidocznoscPomiaru(true);
+    CB_WlaczPrognoze->setVisible(JestIndeksem(r.NrPrognozy, Prognozy) || PrognozaZmieniona);
+    CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
+    CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
+    PomiarPrzelaczony = 1;
+    Zmieniono = 1;
+    PrzeliczPomiar();
+}
+
+void TDaneRonda::B_PrognozaClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda) || !Uslugi().EdytujPrognoze)
+        return;
+    const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, Oznaczenia(), 'R');
+    if (w.PomiarPrzelaczony)
+        PomiarPrzelaczony = 1;
+    // A forecast window left without a change adds nothing and switches nothing on.
+    if (!w.PrognozaZmieniona)
+        return;
+    PrognozaZmieniona = 1;
+    B_UsunPrognoze->setEnabled(true);
+    B_Prognoza->setText(QString::fromUtf8("Zmień prognoze"));
+    CB_WlaczPrognoze->show();
+    CB_WlaczPrognoze->setChecked(true);
+    B_PokazPrognoze->setEnabled(true);
+    B_PokazPrognoze->show();
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    if (!r.WlaczPrognoze)
+        ProjektZmieniony = true;
+    r.WlaczPrognoze = 1;
+    PomiarPrzelaczony = 1;
+    PrzeliczPomiar();
+    Zmieniono = 1;
+}
+
+void TDaneRonda::B_UsunPrognozeClick()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda) || !ZapytajTakNie(QString::fromUtf8("Usunąć opis prognozy z ronda?")))
+        return;
+    B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
+    CB_WlaczPrognoze->hide();
+    B_PokazPrognoze->hide();
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    r.NrPrognozy = -1;
+    r.WlaczPrognoze = 0;
+    r.Obliczony = 0;
+    PrognozaZmieniona = 0;
+    UstawDomyslnaPrognoze(KopiaPrognozy);
+    // The record changed at once, whatever the window's end; the count's
+    // flows follow it at the next commit of this page.
+    ProjektZmieniony = true;
+    PomiarPrzelaczony = 1;
+    Zmieniono = 1;
+}
+
+void TDaneRonda::CB_WlaczPrognozeMouseUp()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return;
+    Ronda[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
+    ProjektZmieniony = true;
+    Zmieniono = 1;
+    PomiarPrzelaczony = 1;
+    PrzeliczPomiar();
+}
+
+void TDaneRonda::CB_AutoAktualizacjaMouseUp()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return;
+    Ronda[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
+    ProjektZmieniony = true;
+    Zmieniono = 1;
+}
+
+void TDaneRonda::B_WstawOpisyClick()
+{
+    const bool wpisy = !Tytul1->text().isEmpty() || !Tytul2->text().isEmpty() || !Tytul3->text().isEmpty();
+    if (wpisy && !ZapytajTakNie(QString::fromUtf8("Zamienić istniejące wpisy?")))
+        return;
+    Tytul1->setText(L_NazwaWezla->text() + "  " + L_Sekcja->text());
+    Tytul2->setText("Pomiar : " + L_DataCzasPomiaru->text());
+    Tytul3->setText(CB_WlaczPrognoze->isChecked() ? "Prognoza" : "");
+    Zmieniono = 1;
+}
+
+bool TDaneRonda::ZapiszStronePomiaru(int n)
+{
+    const WynikKontroli w = SprawdzWspolczynniki();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return false;
+    }
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    if (PrognozaZmieniona) {
+        if (JestIndeksem(r.NrPrognozy, Prognozy))
+            Prognozy[static_cast<std::size_t>(r.NrPrognozy)] = KopiaPrognozy;
+        else {
+            DodajPrognoze(KopiaPrognozy);
+            r.NrPrognozy = static_cast<int32_t>(Prognozy.size()) - 1;
+        }
+        ProjektZmieniony = true;
+    }
+    if (TabelaZmieniona || PomiarPrzelaczony) {
+        CzytajWspolczynniki();
+        PrzeliczPotokiKopii();
+        if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
+            Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)] = KopiaWspolczynnikow;
+        else {
+            DodajWspolczynniki(KopiaWspolczynnikow);
+            r.NrWspolczynnikow = static_cast<int32_t>(Wspolczynniki.size()) - 1;
+        }
+        if (JestIndeksem(r.NrPomiaru, Pomiary))
+            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
+        else {
+            DodajPomiar(KopiaPomiaru);
+            r.NrPomiaru = static_cast<int32_t>(Pomiary.size()) - 1;
+        }
+        ProjektZmieniony = true;
+    }
+    return true;
+}
+
+// ------------------------------------------------------------ reports
+
+void TDaneRonda::B_PokazNatezeniaClick()
+{
+    const WynikKontroli w = SprawdzWspolczynniki();
+    if (!w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return;
+    }
+    PrzeliczPomiar();
+    PokazRaportOkna(RaportNatezenRonda(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy, Prognoza(), Oznaczenia()));
+}
+
+void TDaneRonda::B_PokazPomiarClick() { PokazRaportOkna(RaportPomiaruRonda(KopiaPomiaru, Oznaczenia())); }
+
+void TDaneRonda::B_PokazPrognozeClick()
+{
+    PokazRaportOkna(RaportPrognozyRonda(KopiaPomiaru, KopiaPrognozy, Oznaczenia()));
+}
+
+void TDaneRonda::B_PokazWspolczynnikiClick()
+{
+    PokazRaportOkna(RaportWspolczynnikow(KopiaPomiaru, KopiaWspolczynnikow));
+}
+
+// ------------------------------------------------------------ structure page
+
+void TDaneRonda::PokazUstawieniaStruktury()
+{
+    const int n = std::clamp<int>(LiczbaSkladow, 1, 10);
+    wypelnianie_ = true;
+    SG_StrukturaDane->setRowCount(n);
+    SG_Stru->setRowCount(n);
+    for (int r = 1; r <= n; ++r) {
+        const DaneSklad& s = Sklad[static_cast<std::size_t>(r)];
+        UstawKomorke(SG_StrukturaDane, r - 1, 0, std::to_string(r), true);
+        UstawKomorke(SG_StrukturaDane, r - 1, 1, s.Oznaczenie.str(), true);
+        UstawKomorke(SG_StrukturaDane, r - 1, 2, s.Nazwa.str(), true);
+        UstawKomorke(SG_StrukturaDane, r - 1, 3, FormatFloat("#0.0#", s.Wspolczynnik), true);
+        UstawKomorke(SG_Stru, r - 1, 0, s.Oznaczenie.str(), true);
+    }
+    const int wysokosc = (SG_StrukturaDane->horizontalHeader()->height() + 1) * (n + 1) + 4;
+    SG_StrukturaDane->setFixedHeight(wysokosc);
+    SG_Stru->setFixedHeight(wysokosc);
+    {
+        const QSignalBlocker b(CB_iStruktura);
+        CB_iStruktura->setCurrentText(QString::number(n));
+    }
+    wypelnianie_ = false;
+}
+
+void TDaneRonda::RysujKafelkiRelacji()
+{
+    const int n = Rekord();
+    if (!JestIndeksem(n, Ronda))
+        return;
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const int wybrana = ZQString(s_nr->text()).size() == 2 ? s_nr->text().toInt() : 0;
+    for (int w = 1; w <= 5; ++w)
+        for (int j = 1; j <= 5; ++j) {
+            QPushButton* t = tile[I(w)][I(j)];
+            t->setText(QString(QChar(LiteryWylotow[j - 1])) + " " +
+                       QString::number(r.StrukturaRelacji[I(w)][I(j)][0]));
+            const QColor k = 10 * w + j == wybrana ? KolorWybranejRelacji : QColor(160, 160, 160);
+            t->setStyleSheet(QString("background-color: %1;").arg(k.name()));
+        }
+}
+
+namespace {
+bool Relacja(const QLabel* s_nr, int& w, int& j)
+{
+    const int nr = s_nr->text().toInt();
+    w = nr / 10;
+    j = nr % 10;
+    return w >= 1 && w <= 5 && j >= 1 && j <= 5;
+}
+}  // namespace
+
+void TDaneRonda::PokazRelacje()
+{
+    const int n = Rekord();
+    int w = 0, j = 0;
+    if (!JestIndeksem(n, Ronda) || !Relacja(s_nr, w, j))
+        return;
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const auto& blok = r.StrukturaRelacji[I(w)][I(j)];
+    wypelnianie_ = true;
+    for (int k = 1; k <= SG_Stru->rowCount(); ++k)
+        UstawKomorke(SG_Stru, k - 1, 1, std::to_string(blok[static_cast<std::size_t>(k)]));
+    wypelnianie_ = false;
+    RysujKafelkiRelacji();
+    SG_Stru->setVisible(!tile[I(w)][I(j)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
+    for (std::size_t k = 0; k < 5; ++k) {
+        int64_t wl = 0, wy = 0;
+        for (std::size_t x = 0; x < 5; ++x) {
+            wl += r.StrukturaRelacji[k][x][0];
+            wy += r.StrukturaRelacji[x][k][0];
+        }
+        L_wl[k]->setText(QString::number(wl));
+        L_wy[k]->setText(QString::number(wy));
+    }
+}
+
+void TDaneRonda::ZapiszRelacje()
+{
+    const int n = Rekord();
+    int w = 0, j = 0;
+    if (!JestIndeksem(n, Ronda) || !Relacja(s_nr, w, j) || !StrukturaZmieniona)
+        return;
+    // A count that is no number within the table's limit keeps the one before.
+    std::vector<std::string> szt;
+    for (int k = 1; k <= SG_Stru->rowCount(); ++k) {
+        const std::string t = UsunSpacje(Komorka(SG_Stru, k - 1, 1));
+        double x = 0.0;
+        std::string blad;
+        szt.push_back(CzytajWartosc(granice::Natezenie, t, x, blad) ? t : std::string());
+    }
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const auto przed = r.StrukturaRelacji[I(w)][I(j)];
+    PrzeliczBlokStruktury(r.StrukturaRelacji[I(w)][I(j)], szt);
+    if (r.StrukturaRelacji[I(w)][I(j)] != przed) {
+        r.Obliczony = 0;
+        ProjektZmieniony = true;
+    }
+    StrukturaZmieniona = 0;
+}
+
+void TDaneRonda::iClick(int relacja)
+{
+    ZapiszRelacje();
+    RysujKafelkiRelacji();
+    s_nr->setText(QString::number(relacja));
+    PokazRelacje();
+}
+
+void TDaneRonda::CB_iStrukturaChange()
+{
+    const int32_t n = TekstNaCalkowita(ZQString(CB_iStruktura->currentText()), 5, 1, 10);
+    if (n != LiczbaSkladow) {
+        LiczbaSkladow = n;
+        ProjektZmieniony = true;
+    }
+    PokazUstawieniaStruktury();
+}
+
+void TDaneRonda::CB_PokazUstawyStrukturaClick()
+{
+    const bool ustawienia = CB_PokazUstawyStruktura->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
+        w->setVisible(ustawienia);
+    SG_Stru->setVisible(!ustawienia);
+}
