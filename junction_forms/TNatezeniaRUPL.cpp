@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +21,8 @@
 #include "base/Teksty.h"
 #include "junction_forms/NatezeniaWezla.h"
 #include "junction_forms/Pola.h"
+#include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/Uslugi.h"
-#include "model/OknoGlowne.h"
 #include "model/Potoki.h"
 #include "model/Projekt.h"
 #include "model/Raporty.h"
@@ -52,32 +51,7 @@ std::string NazwaNat(int i, int j)
 const char* const LiteryKafelkow[16] = {"Z ", "P ", "W ", "L ", "L ", "Z ", "P ", "W ",
                                         "W ", "L ", "Z ", "P ", "P ", "W ", "L ", "Z "};
 
-std::string Komorka(const QTableWidget* t, int wiersz, int kolumna)
-{
-    const QTableWidgetItem* it = t->item(wiersz, kolumna);
-    return it ? ZQString(it->text()) : std::string();
-}
-
-void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& tekst, bool stala = false)
-{
-    auto* it = t->item(wiersz, kolumna);
-    if (!it) {
-        it = new QTableWidgetItem;
-        t->setItem(wiersz, kolumna, it);
-    }
-    it->setText(NaQString(tekst));
-    if (stala)
-        it->setFlags(it->flags() & ~Qt::ItemIsEditable);
-}
-
 bool Liczba(const std::string& t, double& x) { return SprobujTekstNaLiczbe(PoprawSeparator(t), x); }
-
-void Teraz(TDataCzas& dzis, TDataCzas& teraz)
-{
-    const QDateTime t = QDateTime::currentDateTime();
-    dzis = KodujDate(t.date().year(), t.date().month(), t.date().day());
-    teraz = KodujCzas(t.time().hour(), t.time().minute(), t.time().second());
-}
 
 // The flows the project keeps with the diagram's count, from the project's
 // own factors and forecast and the diagram's switch: a switch changed at once
@@ -100,11 +74,6 @@ void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
     for (DaneRuchoplan& x : Ruchoplany)
         x.Obliczony = 0;
     ProjektZmieniony = true;
-}
-
-std::string Stempel(const DanePomiar& p)
-{
-    return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
 }
 
 }  // namespace
@@ -498,20 +467,9 @@ void TNatezeniaRUPL::FormShow()
         CB_WlaczPrognoze->hide();
     } else {
         KopiaPomiaru = *pomiar;
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
-        const std::string plik = PolaczSciezke(KatalogPomiarow, KopiaPomiaru.NazwaPliku.str());
-        if (r.AutoAktualizacja && PlikIstnieje(plik) && Uslugi().StempelPomiaru) {
-            TDataCzas data = 0.0, godz = 0.0;
-            if (Uslugi().StempelPomiaru(plik, data, godz) &&
-                (data > KopiaPomiaru.DataOstEdycja ||
-                 (data == KopiaPomiaru.DataOstEdycja && godz > KopiaPomiaru.GodzOstEdycja))) {
-                std::string blad;
-                if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, KopiaPomiaru, blad))
-                    UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + Stempel(KopiaPomiaru));
-                else if (!blad.empty())
-                    Dialogi().Blad(blad);
-            }
-        }
+        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
+        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru))
+            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
         PokazOpisPomiaru();
         UstawWidocznoscPomiaru(true);
         B_PokazPrognoze->show();
@@ -556,19 +514,9 @@ void TNatezeniaRUPL::UstawWidocznoscPomiaru(bool widoczne)
 
 void TNatezeniaRUPL::PokazOpisPomiaru()
 {
-    const DanePomiar& p = KopiaPomiaru;
-    UstawTekstEtykiety(L_WczytanoPomiar, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
-    UstawTekstEtykiety(L_NazwaWezla, p.Lokalizacja.str());
-    UstawTekstEtykiety(L_Sekcja, p.Sekcja.str());
-    UstawTekstEtykiety(L_DataCzasPomiaru, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
-                                              std::to_string(p.CzasPomiaru) + "[min];");
-    UstawTekstEtykiety(L_Opis1, p.Opis2Linie[0].str());
-    UstawTekstEtykiety(L_Opis2, p.Opis2Linie[1].str());
+    ::PokazOpisPomiaru({L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2}, KopiaPomiaru);
     wypelnianie_ = true;
-    for (int w = 0; w < KlasPojazdow; ++w) {
-        UstawKomorke(SG_Tabela, w, 1, p.NazwaPojazdu[static_cast<std::size_t>(w)].str(), true);
-        UstawKomorke(SG_Tabela, w, 2, FormatFloat("#0.0#", p.WspPojazdu[static_cast<std::size_t>(w)]));
-    }
+    PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
     wypelnianie_ = false;
 }
 
@@ -924,7 +872,7 @@ void TNatezeniaRUPL::W_WczytajPomiarClick()
     if (!Uslugi().WybierzPomiar(wczytany, false))
         return;
     KopiaPomiaru = wczytany;
-    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
+    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
     PokazOpisPomiaru();
     KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
     UstawWidocznoscPomiaru(true);
@@ -1048,22 +996,6 @@ bool TNatezeniaRUPL::ZapiszStronePomiaru(int n)
 
 // ------------------------------------------------------------ reports
 
-std::vector<std::string> TNatezeniaRUPL::Poczatek() const
-{
-    TDataCzas dzis = 0.0, teraz = 0.0;
-    Teraz(dzis, teraz);
-    return PoczatekRaportu(dzis, teraz, Okno().Tytul());
-}
-
-namespace {
-void Pokaz(std::vector<std::string> poczatek, const std::vector<std::string>& tresc)
-{
-    poczatek.insert(poczatek.end(), tresc.begin(), tresc.end());
-    if (Uslugi().PokazRaport)
-        Uslugi().PokazRaport(poczatek);
-}
-}  // namespace
-
 void TNatezeniaRUPL::B_PokazNatezeniaClick()
 {
     const int n = Rekord();
@@ -1072,20 +1004,20 @@ void TNatezeniaRUPL::B_PokazNatezeniaClick()
         return;
     }
     PrzeliczPomiar();
-    Pokaz(Poczatek(), RaportNatezen(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy,
+    PokazRaportOkna(RaportNatezen(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy,
                                     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze, OznaczeniaRamion()));
 }
 
-void TNatezeniaRUPL::B_PokazPomiarClick() { Pokaz(Poczatek(), RaportPomiaru(KopiaPomiaru, OznaczeniaRamion())); }
+void TNatezeniaRUPL::B_PokazPomiarClick() { PokazRaportOkna(RaportPomiaru(KopiaPomiaru, OznaczeniaRamion())); }
 
 void TNatezeniaRUPL::B_PokazPrognozeClick()
 {
-    Pokaz(Poczatek(), RaportPrognozy(KopiaPomiaru, KopiaPrognozy, OznaczeniaRamion()));
+    PokazRaportOkna(RaportPrognozy(KopiaPomiaru, KopiaPrognozy, OznaczeniaRamion()));
 }
 
 void TNatezeniaRUPL::B_PokazWspolczynnikiClick()
 {
-    Pokaz(Poczatek(), RaportWspolczynnikow(KopiaPomiaru, KopiaWspolczynnikow));
+    PokazRaportOkna(RaportWspolczynnikow(KopiaPomiaru, KopiaWspolczynnikow));
 }
 
 // ------------------------------------------------------------ structure page

@@ -132,7 +132,6 @@ private:
     void PokazOpisPomiaru();
     void UstawWidocznoscPomiaru(bool widoczne);
     std::array<std::string, 4> OznaczeniaRamion() const;
-    std::vector<std::string> Poczatek() const;
     void Zmiana(bool ukryjProcenty);
     // The title texts as shown, so an untouched one keeps the record's value.
     std::string pokazaneDx_, pokazaneDy_, pokazanaWysokosc_;
