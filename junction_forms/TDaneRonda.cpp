@@ -25,6 +25,7 @@
 #include "base/Teksty.h"
 #include "junction_forms/NatezeniaWezla.h"
 #include "junction_forms/Pola.h"
+#include "junction_forms/SiatkiOkien.h"
 #include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/Uslugi.h"
 #include "model/Granice.h"
@@ -212,35 +213,16 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     W_WczytajPomiar = NowyPrzycisk(s2, "W_WczytajPomiar", "Wczytaj pomiar");
     L_WczytanoPomiar = NowaEtykieta(s2, "L_WczytanoPomiar", "Plik:");
     L_LastEdit = NowaEtykieta(s2, "L_LastEdit", "Ostatnia edycja");
-    auto* gOpis = new QGroupBox(QString::fromUtf8("Opis pomiaru"), s2);
-    gOpis->setObjectName("GroupBox1");
-    auto* ugo = new QGridLayout(gOpis);
-    L_NazwaWezla = NowaEtykieta(gOpis, "L_NazwaWezla");
-    L_Sekcja = NowaEtykieta(gOpis, "L_Sekcja");
-    L_DataCzasPomiaru = NowaEtykieta(gOpis, "L_DataCzasPomiaru");
-    L_Opis1 = NowaEtykieta(gOpis, "L_Opis1");
-    L_Opis2 = NowaEtykieta(gOpis, "L_Opis2");
-    const char* const podpisy[4] = {"Lokalizacja", "Sekcja", "Data, godz.", "Opis, uwagi"};
-    const std::array<QLabel*, 4> opisy = {L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1};
-    for (int r = 0; r < 4; ++r) {
-        ugo->addWidget(new QLabel(QString::fromUtf8(podpisy[r]), gOpis), r, 0);
-        ugo->addWidget(opisy[static_cast<std::size_t>(r)], r, 1);
-    }
-    ugo->addWidget(L_Opis2, 4, 1);
-    CB_AutoAktualizacja = NowyPrzelacznik(gOpis, "CB_AutoAktualizacja", "Aktualizuj automatycznie");
-    B_WstawOpisy = NowyPrzycisk(gOpis, "B_WstawOpisy", "Wstaw opisy");
-    ugo->addWidget(CB_AutoAktualizacja, 5, 0);
-    ugo->addWidget(B_WstawOpisy, 5, 1);
-    SG_Tabela = new QTableWidget(KlasPojazdow, 3, s2);
-    SG_Tabela->setObjectName("SG_Tabela");
-    SG_Tabela->setHorizontalHeaderLabels({"Lp", "  Opis", "  Wsp."});
-    SG_Tabela->verticalHeader()->hide();
-    SG_Tabela->setColumnWidth(0, 25);
-    SG_Tabela->setColumnWidth(1, 200);
-    SG_Tabela->setColumnWidth(2, 80);
-    SG_Tabela->setFixedWidth(25 + 200 + 80 + 24);
-    for (int w = 1; w <= KlasPojazdow; ++w)
-        UstawKomorke(SG_Tabela, w - 1, 0, std::to_string(w), true);
+    const OpisPomiaruOkna opis = NowyOpisPomiaru(s2);
+    QGroupBox* gOpis = opis.grupa;
+    L_NazwaWezla = opis.L_NazwaWezla;
+    L_Sekcja = opis.L_Sekcja;
+    L_DataCzasPomiaru = opis.L_DataCzasPomiaru;
+    L_Opis1 = opis.L_Opis1;
+    L_Opis2 = opis.L_Opis2;
+    CB_AutoAktualizacja = opis.CB_AutoAktualizacja;
+    B_WstawOpisy = opis.B_WstawOpisy;
+    SG_Tabela = NowaSiatkaWspolczynnikow(s2);
     B_Prognoza = NowyPrzycisk(s2, "B_Prognoza", "Dodaj Prognoze");
     B_UsunPrognoze = NowyPrzycisk(s2, "B_UsunPrognoze", "Usuń prog.");
     CB_WlaczPrognoze = NowyPrzelacznik(s2, "CB_WlaczPrognoze", "Włącz prognozę");
@@ -317,13 +299,11 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     }
     s_nr = NowaEtykieta(s3, "s_nr", "12");
     s_nr->hide();
-    SG_Stru = new QTableWidget(0, 2, s3);
-    SG_Stru->setObjectName("SG_Stru");
-    SG_Stru->setHorizontalHeaderLabels({"Typ", QString::fromUtf8("szt.")});
-    SG_Stru->verticalHeader()->hide();
-    SG_Stru->setColumnWidth(0, 30);
-    SG_Stru->setColumnWidth(1, 80);
-    SG_Stru->setFixedWidth(30 + 80 + 5);
+    const SiatkiStruktury siatki = NoweSiatkiStruktury(s3, false);
+    SG_Stru = siatki.SG_Stru;
+    CB_iStruktura = siatki.CB_iStruktura;
+    SG_StrukturaDane = siatki.SG_StrukturaDane;
+    SG_StrukturaDane->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(SG_Stru, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_)
             StrukturaZmieniona = 1;
@@ -331,20 +311,6 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     CB_PokazUstawyStruktura =
         NowyPrzelacznik(s3, "CB_PokazUstawyStruktura", "Pokazuj ustawienia/ Wprowadzenie Danych ");
     L_iStruktura = NowaEtykieta(s3, "L_iStruktura", "Ilość pozycji");
-    CB_iStruktura = new QComboBox(s3);
-    CB_iStruktura->setObjectName("CB_iStruktura");
-    for (int n = 1; n <= 10; ++n)
-        CB_iStruktura->addItem(QString::number(n));
-    CB_iStruktura->setCurrentText("5");
-    SG_StrukturaDane = new QTableWidget(0, 4, s3);
-    SG_StrukturaDane->setObjectName("SG_StrukturaDane");
-    SG_StrukturaDane->setHorizontalHeaderLabels({"Lp", "Ozn", "Opis", QString::fromUtf8("wsp.")});
-    SG_StrukturaDane->verticalHeader()->hide();
-    SG_StrukturaDane->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int szer[4] = {20, 30, 120, 35};
-    for (int c = 0; c < 4; ++c)
-        SG_StrukturaDane->setColumnWidth(c, szer[c]);
-    SG_StrukturaDane->setFixedWidth(20 + 30 + 120 + 35 + 10);
     for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
         w->hide();
     u3->addWidget(SG_Stru, 0, 6, 5, 1);
@@ -1104,26 +1070,7 @@ void TDaneRonda::B_PokazWspolczynnikiClick()
 
 void TDaneRonda::PokazUstawieniaStruktury()
 {
-    const int n = std::clamp<int>(LiczbaSkladow, 1, 10);
-    wypelnianie_ = true;
-    SG_StrukturaDane->setRowCount(n);
-    SG_Stru->setRowCount(n);
-    for (int r = 1; r <= n; ++r) {
-        const DaneSklad& s = Sklad[static_cast<std::size_t>(r)];
-        UstawKomorke(SG_StrukturaDane, r - 1, 0, std::to_string(r), true);
-        UstawKomorke(SG_StrukturaDane, r - 1, 1, s.Oznaczenie.str(), true);
-        UstawKomorke(SG_StrukturaDane, r - 1, 2, s.Nazwa.str(), true);
-        UstawKomorke(SG_StrukturaDane, r - 1, 3, FormatFloat("#0.0#", s.Wspolczynnik), true);
-        UstawKomorke(SG_Stru, r - 1, 0, s.Oznaczenie.str(), true);
-    }
-    const int wysokosc = (SG_StrukturaDane->horizontalHeader()->height() + 1) * (n + 1) + 4;
-    SG_StrukturaDane->setFixedHeight(wysokosc);
-    SG_Stru->setFixedHeight(wysokosc);
-    {
-        const QSignalBlocker b(CB_iStruktura);
-        CB_iStruktura->setCurrentText(QString::number(n));
-    }
-    wypelnianie_ = false;
+    PokazSkladStruktury({SG_Stru, SG_StrukturaDane, CB_iStruktura}, false);
 }
 
 void TDaneRonda::RysujKafelkiRelacji()

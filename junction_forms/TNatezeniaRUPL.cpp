@@ -21,6 +21,7 @@
 #include "base/Teksty.h"
 #include "junction_forms/NatezeniaWezla.h"
 #include "junction_forms/Pola.h"
+#include "junction_forms/SiatkiOkien.h"
 #include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/Uslugi.h"
 #include "model/Potoki.h"
@@ -174,29 +175,16 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     W_WczytajPomiar = NowyPrzycisk(s3, "W_WczytajPomiar", "Wczytaj pomiar");
     L_WczytanoPomiar = NowaEtykieta(s3, "L_WczytanoPomiar", "Plik:");
     L_LastEdit = NowaEtykieta(s3, "L_LastEdit", "Ostatnia edycja");
-    auto* gOpis = new QGroupBox(QString::fromUtf8("Opis pomiaru"), s3);
-    gOpis->setObjectName("GroupBox1");
-    auto* ugo = new QGridLayout(gOpis);
-    const char* const podpisy[4] = {"Lokalizacja", "Sekcja", "Data, godz.", "Opis, uwagi"};
-    L_NazwaWezla = NowaEtykieta(gOpis, "L_NazwaWezla");
-    L_Sekcja = NowaEtykieta(gOpis, "L_Sekcja");
-    L_DataCzasPomiaru = NowaEtykieta(gOpis, "L_DataCzasPomiaru");
-    L_Opis1 = NowaEtykieta(gOpis, "L_Opis1");
-    L_Opis2 = NowaEtykieta(gOpis, "L_Opis2");
-    const std::array<QLabel*, 4> opisy = {L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1};
-    for (int r = 0; r < 4; ++r) {
-        ugo->addWidget(new QLabel(QString::fromUtf8(podpisy[r]), gOpis), r, 0);
-        ugo->addWidget(opisy[static_cast<std::size_t>(r)], r, 1);
-    }
-    ugo->addWidget(L_Opis2, 4, 1);
-    CB_AutoAktualizacja = NowyPrzelacznik(gOpis, "CB_AutoAktualizacja", "Aktualizuj automatycznie");
-    B_WstawOpisy = NowyPrzycisk(gOpis, "B_WstawOpisy", "Wstaw opisy");
-    ugo->addWidget(CB_AutoAktualizacja, 5, 0);
-    ugo->addWidget(B_WstawOpisy, 5, 1);
-    SG_Tabela = new QTableWidget(KlasPojazdow, 3, s3);
-    SG_Tabela->setObjectName("SG_Tabela");
-    SG_Tabela->setHorizontalHeaderLabels({"Lp", "  Opis", "  Wsp."});
-    SG_Tabela->verticalHeader()->hide();
+    const OpisPomiaruOkna opis = NowyOpisPomiaru(s3);
+    QGroupBox* gOpis = opis.grupa;
+    L_NazwaWezla = opis.L_NazwaWezla;
+    L_Sekcja = opis.L_Sekcja;
+    L_DataCzasPomiaru = opis.L_DataCzasPomiaru;
+    L_Opis1 = opis.L_Opis1;
+    L_Opis2 = opis.L_Opis2;
+    CB_AutoAktualizacja = opis.CB_AutoAktualizacja;
+    B_WstawOpisy = opis.B_WstawOpisy;
+    SG_Tabela = NowaSiatkaWspolczynnikow(s3);
     B_Prognoza = NowyPrzycisk(s3, "B_Prognoza", "Dodaj prognozę");
     B_UsunPrognoze = NowyPrzycisk(s3, "B_UsunPrognoze", "Usuń prog.");
     CB_WlaczPrognoze = NowyPrzelacznik(s3, "CB_WlaczPrognoze", "Włącz prognozę");
@@ -262,33 +250,16 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         }
     s_nr = NowaEtykieta(s4, "s_nr", "14");
     s_nr->hide();
-    SG_Stru = new QTableWidget(0, 2, s4);
-    SG_Stru->setObjectName("SG_Stru");
-    SG_Stru->setHorizontalHeaderLabels({"Typ", QString::fromUtf8("szt.")});
-    SG_Stru->verticalHeader()->hide();
-    SG_Stru->setColumnWidth(0, 30);
-    SG_Stru->setColumnWidth(1, 80);
-    SG_Stru->setFixedWidth(30 + 80 + 5);
+    const SiatkiStruktury siatki = NoweSiatkiStruktury(s4, true);
+    SG_Stru = siatki.SG_Stru;
+    CB_iStruktura = siatki.CB_iStruktura;
+    SG_StrukturaDane = siatki.SG_StrukturaDane;
     connect(SG_Stru, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_)
             Zmieniono = 1;
     });
     CB_PokazUstawyStruktura = NowyPrzelacznik(s4, "CB_PokazUstawyStruktura", "Pokazuj ustawienia/ Wprowadzanie danych");
     L_iStruktura = NowaEtykieta(s4, "L_iStruktura", "Ilość pozycji");
-    CB_iStruktura = new QComboBox(s4);
-    CB_iStruktura->setObjectName("CB_iStruktura");
-    CB_iStruktura->setEditable(true);
-    for (int n = 1; n <= 10; ++n)
-        CB_iStruktura->addItem(QString::number(n));
-    CB_iStruktura->setCurrentText("5");
-    SG_StrukturaDane = new QTableWidget(0, 4, s4);
-    SG_StrukturaDane->setObjectName("SG_StrukturaDane");
-    SG_StrukturaDane->setHorizontalHeaderLabels({"Lp", "Ozn", "Opis", QString::fromUtf8("wsp.")});
-    SG_StrukturaDane->verticalHeader()->hide();
-    const int szer[4] = {20, 30, 120, 35};
-    for (int c = 0; c < 4; ++c)
-        SG_StrukturaDane->setColumnWidth(c, szer[c]);
-    SG_StrukturaDane->setFixedWidth(20 + 30 + 120 + 35 + 10);
     for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
         w->hide();
     u4->addWidget(SG_Stru, 1, 1, 4, 4);
@@ -446,11 +417,6 @@ void TNatezeniaRUPL::FormShow()
 
     // Count page: the grid, the count copy with its auto-update, the forecast
     // copy and the factors.
-    SG_Tabela->setColumnWidth(0, 25);
-    SG_Tabela->setColumnWidth(1, 200);
-    SG_Tabela->setColumnWidth(2, 80);
-    for (int w = 1; w <= KlasPojazdow; ++w)
-        UstawKomorke(SG_Tabela, w - 1, 0, std::to_string(w), true);
     const DanePomiar* pomiar = JestIndeksem(r.NrPomiaru, Pomiary) ? &Pomiary[static_cast<std::size_t>(r.NrPomiaru)] : nullptr;
     if (!pomiar) {
         UstawDomyslnyPomiar(KopiaPomiaru);
@@ -1024,26 +990,7 @@ void TNatezeniaRUPL::B_PokazWspolczynnikiClick()
 
 void TNatezeniaRUPL::WypelnijUstawieniaStruktury()
 {
-    const int n = std::clamp<int>(LiczbaSkladow, 1, 10);
-    wypelnianie_ = true;
-    SG_StrukturaDane->setRowCount(n);
-    SG_Stru->setRowCount(n);
-    for (int r = 1; r <= n; ++r) {
-        const DaneSklad& s = Sklad[static_cast<std::size_t>(r)];
-        UstawKomorke(SG_StrukturaDane, r - 1, 0, std::to_string(r), true);
-        UstawKomorke(SG_StrukturaDane, r - 1, 1, s.Oznaczenie.str());
-        UstawKomorke(SG_StrukturaDane, r - 1, 2, s.Nazwa.str());
-        UstawKomorke(SG_StrukturaDane, r - 1, 3, FormatFloat("#0.0#", s.Wspolczynnik));
-        UstawKomorke(SG_Stru, r - 1, 0, s.Oznaczenie.str(), true);
-    }
-    const int wysokosc = (SG_StrukturaDane->horizontalHeader()->height() + 1) * (n + 1) + 4;
-    SG_StrukturaDane->setFixedHeight(wysokosc);
-    SG_Stru->setFixedHeight(wysokosc);
-    {
-        const QSignalBlocker b(CB_iStruktura);
-        CB_iStruktura->setCurrentText(QString::number(n));
-    }
-    wypelnianie_ = false;
+    PokazSkladStruktury({SG_Stru, SG_StrukturaDane, CB_iStruktura}, true);
 }
 
 void TNatezeniaRUPL::RysujKafelki()
