@@ -116,6 +116,28 @@ bool AktualizujZPliku(DanePomiar& kopia)
     return false;
 }
 
+namespace {
+// The copy over the linked record, or appended and linked.
+template <class T>
+void ZapiszKopie(std::vector<T>& tabela, int32_t& indeks, const T& kopia)
+{
+    if (JestIndeksem(indeks, tabela))
+        tabela[static_cast<std::size_t>(indeks)] = kopia;
+    else {
+        tabela.push_back(kopia);
+        indeks = static_cast<int32_t>(tabela.size()) - 1;
+    }
+}
+}  // namespace
+
+void ZapiszPrognozeDiagramu(NaglowekDiagramu& d, const DanePrognoza& kopia) { ZapiszKopie(Prognozy, d.NrPrognozy, kopia); }
+
+void ZapiszPomiarDiagramu(NaglowekDiagramu& d, const DanePomiar& pomiar, const DaneWspolczynniki& wsp)
+{
+    ZapiszKopie(Wspolczynniki, d.NrWspolczynnikow, wsp);
+    ZapiszKopie(Pomiary, d.NrPomiaru, pomiar);
+}
+
 void PokazRaportOkna(const std::vector<std::string>& tresc)
 {
     const QDateTime t = QDateTime::currentDateTime();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "junction_forms/GeometriaWezla.h"
+#include "model/NaglowekDiagramu.h"
 #include "model/Pomiar.h"
 
 class QLabel;
@@ -41,6 +42,11 @@ void PokazOpisPomiaru(const EtykietyPomiaru& e, const DanePomiar& p);
 // copy's stamp. True when it was re-read; a file that cannot be read shows
 // the reader's message.
 bool AktualizujZPliku(DanePomiar& kopia);
+
+// The diagram's forecast copy over its linked forecast (or added and linked).
+void ZapiszPrognozeDiagramu(NaglowekDiagramu& d, const DanePrognoza& kopia);
+// The diagram's coefficients and count copies, likewise.
+void ZapiszPomiarDiagramu(NaglowekDiagramu& d, const DanePomiar& pomiar, const DaneWspolczynniki& wsp);
 
 // A report's lines under the common head (today, now, the project's file),
 // shown in the report window.

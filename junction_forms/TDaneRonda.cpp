@@ -1013,29 +1013,13 @@ bool TDaneRonda::ZapiszStronePomiaru(int n)
     }
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (PrognozaZmieniona) {
-        if (JestIndeksem(r.NrPrognozy, Prognozy))
-            Prognozy[static_cast<std::size_t>(r.NrPrognozy)] = KopiaPrognozy;
-        else {
-            DodajPrognoze(KopiaPrognozy);
-            r.NrPrognozy = static_cast<int32_t>(Prognozy.size()) - 1;
-        }
+        ZapiszPrognozeDiagramu(r, KopiaPrognozy);
         ProjektZmieniony = true;
     }
     if (TabelaZmieniona || PomiarPrzelaczony) {
         CzytajWspolczynniki();
         PrzeliczPotokiKopii();
-        if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-            Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)] = KopiaWspolczynnikow;
-        else {
-            DodajWspolczynniki(KopiaWspolczynnikow);
-            r.NrWspolczynnikow = static_cast<int32_t>(Wspolczynniki.size()) - 1;
-        }
-        if (JestIndeksem(r.NrPomiaru, Pomiary))
-            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
-        else {
-            DodajPomiar(KopiaPomiaru);
-            r.NrPomiaru = static_cast<int32_t>(Pomiary.size()) - 1;
-        }
+        ZapiszPomiarDiagramu(r, KopiaPomiaru, KopiaWspolczynnikow);
         ProjektZmieniony = true;
     }
     return true;

@@ -726,32 +726,13 @@ void TNatezeniaRUPL::WstawSzablonClick()
 
 WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki()
 {
-    WynikKontroli w;
     wypelnianie_ = true;
-    for (int r = 1; r <= KlasPojazdow; ++r) {
-        std::string t = UsunSpacje(Komorka(SG_Tabela, r - 1, 2));
-        if (!t.empty())
-            t = PoprawSeparator(t);
-        if (t != Komorka(SG_Tabela, r - 1, 2))
-            UstawKomorke(SG_Tabela, r - 1, 2, t);
-        double x = 0.0;
-        if (!t.empty() && !SprobujTekstNaLiczbe(t, x)) {
-            w.ok = false;
-            w.komunikat = Utf8NaCp1250("Nieprawidłowy współczynnik poz. ") + std::to_string(r);
-        }
-    }
+    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
     wypelnianie_ = false;
     return w;
 }
 
-void TNatezeniaRUPL::CzytajWspolczynniki()
-{
-    for (int r = 1; r <= KlasPojazdow; ++r) {
-        double x = 0.0;
-        Liczba(Komorka(SG_Tabela, r - 1, 2), x);
-        KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(r - 1)] = static_cast<float>(x);
-    }
-}
+void TNatezeniaRUPL::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
 
 void TNatezeniaRUPL::PrzeliczPomiar()
 {
@@ -932,29 +913,13 @@ bool TNatezeniaRUPL::ZapiszStronePomiaru(int n)
     }
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
     if (PrognozaZmieniona) {
-        if (JestIndeksem(r.NrPrognozy, Prognozy))
-            Prognozy[static_cast<std::size_t>(r.NrPrognozy)] = KopiaPrognozy;
-        else {
-            DodajPrognoze(KopiaPrognozy);
-            r.NrPrognozy = static_cast<int32_t>(Prognozy.size()) - 1;
-        }
+        ZapiszPrognozeDiagramu(r, KopiaPrognozy);
         Zmieniono = 1;
     }
     if (TabelaZmieniona || PomiarPrzelaczony) {
         CzytajWspolczynniki();
         PrzeliczPotoki(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy, r.WlaczPrognoze);
-        if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-            Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)] = KopiaWspolczynnikow;
-        else {
-            DodajWspolczynniki(KopiaWspolczynnikow);
-            r.NrWspolczynnikow = static_cast<int32_t>(Wspolczynniki.size()) - 1;
-        }
-        if (JestIndeksem(r.NrPomiaru, Pomiary))
-            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
-        else {
-            DodajPomiar(KopiaPomiaru);
-            r.NrPomiaru = static_cast<int32_t>(Pomiary.size()) - 1;
-        }
+        ZapiszPomiarDiagramu(r, KopiaPomiaru, KopiaWspolczynnikow);
         Zmieniono = 1;
     }
     return true;
