@@ -1,12 +1,17 @@
 #include "junction_forms/StronaPomiaru.h"
 
 #include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QTableWidget>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "junction_forms/Pola.h"
+#include "junction_forms/SiatkiOkien.h"
 #include "junction_forms/Uslugi.h"
 #include "model/Granice.h"
 #include "model/OknoGlowne.h"
@@ -88,15 +93,61 @@ std::string StempelPomiaru(const DanePomiar& p)
     return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
 }
 
-void PokazOpisPomiaru(const EtykietyPomiaru& e, const DanePomiar& p)
+void PokazOpisPomiaru(const KontrolkiPomiaru& k)
 {
-    UstawTekstEtykiety(e.plik, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
-    UstawTekstEtykiety(e.lokalizacja, p.Lokalizacja.str());
-    UstawTekstEtykiety(e.sekcja, p.Sekcja.str());
-    UstawTekstEtykiety(e.dataCzas, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
-                                       std::to_string(p.CzasPomiaru) + "[min];");
-    UstawTekstEtykiety(e.opis1, p.Opis2Linie[0].str());
-    UstawTekstEtykiety(e.opis2, p.Opis2Linie[1].str());
+    const DanePomiar& p = k.KopiaPomiaru;
+    UstawTekstEtykiety(k.L_WczytanoPomiar, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
+    UstawTekstEtykiety(k.L_NazwaWezla, p.Lokalizacja.str());
+    UstawTekstEtykiety(k.L_Sekcja, p.Sekcja.str());
+    UstawTekstEtykiety(k.L_DataCzasPomiaru, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
+                                                std::to_string(p.CzasPomiaru) + "[min];");
+    UstawTekstEtykiety(k.L_Opis1, p.Opis2Linie[0].str());
+    UstawTekstEtykiety(k.L_Opis2, p.Opis2Linie[1].str());
+}
+
+void ZbudujStronePomiaru(QWidget* s, KontrolkiPomiaru& k, const PodpisyStronyPomiaru& podpisy)
+{
+    auto* u = new QGridLayout(s);
+    k.W_WczytajPomiar = NowyPrzycisk(s, "W_WczytajPomiar", "Wczytaj pomiar");
+    k.L_WczytanoPomiar = NowaEtykieta(s, "L_WczytanoPomiar", "Plik:");
+    k.L_LastEdit = NowaEtykieta(s, "L_LastEdit", "Ostatnia edycja");
+    const OpisPomiaruOkna opis = NowyOpisPomiaru(s);
+    k.L_NazwaWezla = opis.L_NazwaWezla;
+    k.L_Sekcja = opis.L_Sekcja;
+    k.L_DataCzasPomiaru = opis.L_DataCzasPomiaru;
+    k.L_Opis1 = opis.L_Opis1;
+    k.L_Opis2 = opis.L_Opis2;
+    k.CB_AutoAktualizacja = opis.CB_AutoAktualizacja;
+    k.B_WstawOpisy = opis.B_WstawOpisy;
+    k.SG_Tabela = NowaSiatkaWspolczynnikow(s);
+    k.B_Prognoza = NowyPrzycisk(s, "B_Prognoza", podpisy.prognoza);
+    k.B_UsunPrognoze = NowyPrzycisk(s, "B_UsunPrognoze", "Usuń prog.");
+    k.CB_WlaczPrognoze = NowyPrzelacznik(s, "CB_WlaczPrognoze", "Włącz prognozę");
+    k.GB_Wyniki = new QGroupBox(QString::fromUtf8("Dane, sumy na wlotach:"), s);
+    k.GB_Wyniki->setObjectName("GB_Wyniki");
+    auto* uw = new QVBoxLayout(k.GB_Wyniki);
+    k.IOpisyWloty = NowaEtykieta(k.GB_Wyniki, "IOpisyWloty");
+    k.IOpisyWloty->setFixedSize(podpisy.szerokoscObrazu, podpisy.wysokoscObrazu);
+    k.B_Odswiez = NowyPrzycisk(k.GB_Wyniki, "B_Odswiez", "Odśwież");
+    uw->addWidget(k.IOpisyWloty);
+    uw->addWidget(k.B_Odswiez);
+    k.B_PokazNatezenia = NowyPrzycisk(s, "B_PokazNatezenia", podpisy.natezenia);
+    k.B_PokazPomiar = NowyPrzycisk(s, "B_PokazPomiar", "Pokaż pomiar");
+    k.B_PokazPrognoze = NowyPrzycisk(s, "B_PokazPrognoze", podpisy.pokazPrognoze);
+    k.B_PokazWspolczynniki = NowyPrzycisk(s, "B_PokazWspolczynniki", "Pokaż współczynniki");
+    u->addWidget(k.W_WczytajPomiar, 0, 0);
+    u->addWidget(k.L_WczytanoPomiar, 0, 1, 1, 2);
+    u->addWidget(k.L_LastEdit, 1, 0, 1, 3);
+    u->addWidget(opis.grupa, 2, 0, 1, 3);
+    u->addWidget(k.SG_Tabela, 3, 0, 4, 1);
+    u->addWidget(k.B_Prognoza, 3, 1);
+    u->addWidget(k.B_UsunPrognoze, 3, 2);
+    u->addWidget(k.CB_WlaczPrognoze, 4, 1);
+    u->addWidget(k.GB_Wyniki, 5, 1, 1, 2);
+    auto* raporty = new QHBoxLayout;
+    for (QPushButton* b : {k.B_PokazNatezenia, k.B_PokazPomiar, k.B_PokazPrognoze, k.B_PokazWspolczynniki})
+        raporty->addWidget(b);
+    u->addLayout(raporty, 7, 0, 1, 3);
 }
 
 bool AktualizujZPliku(DanePomiar& kopia)

@@ -4,6 +4,9 @@
 // automatic update from a newer count file, and the head and showing of a
 // text report.
 
+#include <QCheckBox>
+#include <QPushButton>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,8 +14,62 @@
 #include "model/NaglowekDiagramu.h"
 #include "model/Pomiar.h"
 
+class QGroupBox;
 class QLabel;
 class QTableWidget;
+class QWidget;
+
+// The count page's controls, named as both data windows name them, its
+// flags and the working copies of the count, its coefficients and forecast.
+struct KontrolkiPomiaru {
+    QPushButton* W_WczytajPomiar = nullptr;
+    QLabel *L_WczytanoPomiar = nullptr, *L_LastEdit = nullptr;
+    QLabel *L_NazwaWezla = nullptr, *L_Sekcja = nullptr, *L_DataCzasPomiaru = nullptr, *L_Opis1 = nullptr,
+           *L_Opis2 = nullptr;
+    QCheckBox* CB_AutoAktualizacja = nullptr;
+    QPushButton* B_WstawOpisy = nullptr;
+    QTableWidget* SG_Tabela = nullptr;   // rows 1..20 at 0..19; columns "Lp", "  Opis", "  Wsp."
+    QPushButton *B_Prognoza = nullptr, *B_UsunPrognoze = nullptr;
+    QCheckBox* CB_WlaczPrognoze = nullptr;
+    QGroupBox* GB_Wyniki = nullptr;
+    QLabel* IOpisyWloty = nullptr;
+    QPushButton *B_Odswiez = nullptr, *B_PokazNatezenia = nullptr, *B_PokazPomiar = nullptr,
+                *B_PokazPrognoze = nullptr, *B_PokazWspolczynniki = nullptr;
+
+    uint8_t PrognozaZmieniona = 0;  // the forecast copy was changed in the forecast window
+    uint8_t PomiarPrzelaczony = 0;  // the volumes are to be computed and stored again
+    uint8_t TabelaZmieniona = 0;    // a coefficient was edited
+    DanePomiar KopiaPomiaru;
+    DaneWspolczynniki KopiaWspolczynnikow;
+    DanePrognoza KopiaPrognozy;
+};
+
+// What the two windows' pages write differently.
+struct PodpisyStronyPomiaru {
+    const char* prognoza;        // B_Prognoza
+    const char* natezenia;       // B_PokazNatezenia
+    const char* pokazPrognoze;   // B_PokazPrognoze
+    int szerokoscObrazu, wysokoscObrazu;   // IOpisyWloty
+};
+// The page's controls made, named and laid out on `strona`.
+void ZbudujStronePomiaru(QWidget* strona, KontrolkiPomiaru& k, const PodpisyStronyPomiaru& podpisy);
+
+// The page's buttons and boxes wired to the window's handlers of the same names.
+template <class Okno>
+void PolaczStronePomiaru(Okno* o)
+{
+    QObject::connect(o->W_WczytajPomiar, &QPushButton::clicked, o, &Okno::W_WczytajPomiarClick);
+    QObject::connect(o->B_Prognoza, &QPushButton::clicked, o, &Okno::B_PrognozaClick);
+    QObject::connect(o->B_UsunPrognoze, &QPushButton::clicked, o, &Okno::B_UsunPrognozeClick);
+    QObject::connect(o->B_WstawOpisy, &QPushButton::clicked, o, &Okno::B_WstawOpisyClick);
+    QObject::connect(o->CB_WlaczPrognoze, &QCheckBox::clicked, o, &Okno::CB_WlaczPrognozeMouseUp);
+    QObject::connect(o->CB_AutoAktualizacja, &QCheckBox::clicked, o, &Okno::CB_AutoAktualizacjaMouseUp);
+    QObject::connect(o->B_Odswiez, &QPushButton::clicked, o, &Okno::B_OdswiezClick);
+    QObject::connect(o->B_PokazNatezenia, &QPushButton::clicked, o, &Okno::B_PokazNatezeniaClick);
+    QObject::connect(o->B_PokazPomiar, &QPushButton::clicked, o, &Okno::B_PokazPomiarClick);
+    QObject::connect(o->B_PokazPrognoze, &QPushButton::clicked, o, &Okno::B_PokazPrognozeClick);
+    QObject::connect(o->B_PokazWspolczynniki, &QPushButton::clicked, o, &Okno::B_PokazWspolczynnikiClick);
+}
 
 namespace pola {
 // A grid cell's text as the program holds texts, "" for an empty cell.
@@ -32,11 +89,8 @@ void PokazKlasyPomiaru(QTableWidget* siatka, const DanePomiar& p);
 // The last-edit stamp of a count: "YYYY-MM-DD HH:MM:SS".
 std::string StempelPomiaru(const DanePomiar& p);
 
-// The count's file and description into the page's labels.
-struct EtykietyPomiaru {
-    QLabel *plik, *lokalizacja, *sekcja, *dataCzas, *opis1, *opis2;
-};
-void PokazOpisPomiaru(const EtykietyPomiaru& e, const DanePomiar& p);
+// The count copy's file and description into the page's labels.
+void PokazOpisPomiaru(const KontrolkiPomiaru& k);
 
 // Reads the count file of `kopia` over it when the file was edited after the
 // copy's stamp. True when it was re-read; a file that cannot be read shows

@@ -209,65 +209,14 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     // --- page 2: count
     auto* s2 = new QWidget;
     s2->setObjectName("TabSheet3");
-    auto* u2 = new QGridLayout(s2);
-    W_WczytajPomiar = NowyPrzycisk(s2, "W_WczytajPomiar", "Wczytaj pomiar");
-    L_WczytanoPomiar = NowaEtykieta(s2, "L_WczytanoPomiar", "Plik:");
-    L_LastEdit = NowaEtykieta(s2, "L_LastEdit", "Ostatnia edycja");
-    const OpisPomiaruOkna opis = NowyOpisPomiaru(s2);
-    QGroupBox* gOpis = opis.grupa;
-    L_NazwaWezla = opis.L_NazwaWezla;
-    L_Sekcja = opis.L_Sekcja;
-    L_DataCzasPomiaru = opis.L_DataCzasPomiaru;
-    L_Opis1 = opis.L_Opis1;
-    L_Opis2 = opis.L_Opis2;
-    CB_AutoAktualizacja = opis.CB_AutoAktualizacja;
-    B_WstawOpisy = opis.B_WstawOpisy;
-    SG_Tabela = NowaSiatkaWspolczynnikow(s2);
-    B_Prognoza = NowyPrzycisk(s2, "B_Prognoza", "Dodaj Prognoze");
-    B_UsunPrognoze = NowyPrzycisk(s2, "B_UsunPrognoze", "Usuń prog.");
-    CB_WlaczPrognoze = NowyPrzelacznik(s2, "CB_WlaczPrognoze", "Włącz prognozę");
-    GB_Wyniki = new QGroupBox(QString::fromUtf8("Dane, sumy na wlotach:"), s2);
-    GB_Wyniki->setObjectName("GB_Wyniki");
-    auto* ugw = new QVBoxLayout(GB_Wyniki);
-    IOpisyWloty = NowaEtykieta(GB_Wyniki, "IOpisyWloty");
-    IOpisyWloty->setFixedSize(450, 170);
-    B_Odswiez = NowyPrzycisk(GB_Wyniki, "B_Odswiez", "Odśwież");
-    ugw->addWidget(IOpisyWloty);
-    ugw->addWidget(B_Odswiez);
-    B_PokazWspolczynniki = NowyPrzycisk(s2, "B_PokazWspolczynniki", "Pokaż współczynniki");
-    B_PokazPomiar = NowyPrzycisk(s2, "B_PokazPomiar", "Pokaż pomiar");
-    B_PokazPrognoze = NowyPrzycisk(s2, "B_PokazPrognoze", "Pokaż prognoze");
-    B_PokazNatezenia = NowyPrzycisk(s2, "B_PokazNatezenia", "Pokaż natężenia");
-    u2->addWidget(W_WczytajPomiar, 0, 0);
-    u2->addWidget(L_WczytanoPomiar, 0, 1, 1, 2);
-    u2->addWidget(L_LastEdit, 1, 0, 1, 3);
-    u2->addWidget(gOpis, 2, 0, 1, 3);
-    u2->addWidget(SG_Tabela, 3, 0, 4, 1);
-    u2->addWidget(B_Prognoza, 3, 1);
-    u2->addWidget(B_UsunPrognoze, 3, 2);
-    u2->addWidget(CB_WlaczPrognoze, 4, 1);
-    u2->addWidget(GB_Wyniki, 5, 1, 1, 2);
-    auto* raporty = new QHBoxLayout;
-    for (QPushButton* b : {B_PokazWspolczynniki, B_PokazPomiar, B_PokazPrognoze, B_PokazNatezenia})
-        raporty->addWidget(b);
-    u2->addLayout(raporty, 7, 0, 1, 3);
-    connect(W_WczytajPomiar, &QPushButton::clicked, this, &TDaneRonda::W_WczytajPomiarClick);
-    connect(B_Prognoza, &QPushButton::clicked, this, &TDaneRonda::B_PrognozaClick);
-    connect(B_UsunPrognoze, &QPushButton::clicked, this, &TDaneRonda::B_UsunPrognozeClick);
-    connect(B_WstawOpisy, &QPushButton::clicked, this, &TDaneRonda::B_WstawOpisyClick);
-    connect(CB_WlaczPrognoze, &QCheckBox::clicked, this, &TDaneRonda::CB_WlaczPrognozeMouseUp);
-    connect(CB_AutoAktualizacja, &QCheckBox::clicked, this, &TDaneRonda::CB_AutoAktualizacjaMouseUp);
+    ZbudujStronePomiaru(s2, *this, {"Dodaj Prognoze", "Pokaż natężenia", "Pokaż prognoze", 450, 170});
+    PolaczStronePomiaru(this);
     connect(SG_Tabela, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_) {
             TabelaZmieniona = 1;
             Zmieniono = 1;
         }
     });
-    connect(B_Odswiez, &QPushButton::clicked, this, &TDaneRonda::B_OdswiezClick);
-    connect(B_PokazNatezenia, &QPushButton::clicked, this, &TDaneRonda::B_PokazNatezeniaClick);
-    connect(B_PokazPomiar, &QPushButton::clicked, this, &TDaneRonda::B_PokazPomiarClick);
-    connect(B_PokazPrognoze, &QPushButton::clicked, this, &TDaneRonda::B_PokazPrognozeClick);
-    connect(B_PokazWspolczynniki, &QPushButton::clicked, this, &TDaneRonda::B_PokazWspolczynnikiClick);
     PC_NatRond->addTab(s2, QString::fromUtf8("Dane z pomiaru"));
 
     // --- page 3: vehicle structure
@@ -780,7 +729,6 @@ void TDaneRonda::PokazStronePomiaru()
 {
     const int n = Rekord();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
-    const EtykietyPomiaru etykiety{L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2};
     const bool pomiar = JestIndeksem(r.NrPomiaru, Pomiary);
     wypelnianie_ = true;
     if (!pomiar) {
@@ -815,7 +763,7 @@ void TDaneRonda::PokazStronePomiaru()
             r.Obliczony = 0;
             ProjektZmieniony = true;
         }
-        PokazOpisPomiaru(etykiety, KopiaPomiaru);
+        PokazOpisPomiaru(*this);
         PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
     }
     UstawWidocznoscPomiaru(pomiar);
@@ -908,7 +856,7 @@ void TDaneRonda::W_WczytajPomiarClick()
         return;
     KopiaPomiaru = wczytany;
     UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-    PokazOpisPomiaru({L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2}, KopiaPomiaru);
+    PokazOpisPomiaru(*this);
     wypelnianie_ = true;
     PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
     wypelnianie_ = false;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "junction_forms/GeometriaWezla.h"
+#include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/WartosciRonda.h"
 #include "model/Pomiar.h"
 
@@ -28,7 +29,7 @@ class QWidget;
 template <class T>
 using Tablica5 = std::array<T, 5>;
 
-class TDaneRonda : public QDialog {
+class TDaneRonda : public QDialog, public KontrolkiPomiaru {
     Q_OBJECT
 public:
     explicit TDaneRonda(QWidget* rodzic = nullptr);
@@ -62,16 +63,7 @@ public:
     Tablica5<QLabel*> Strzalki{};
 
     // Count page.
-    QPushButton* W_WczytajPomiar;
-    QLabel *L_WczytanoPomiar, *L_LastEdit, *L_NazwaWezla, *L_Sekcja, *L_DataCzasPomiaru, *L_Opis1, *L_Opis2;
-    QCheckBox* CB_AutoAktualizacja;
-    QPushButton* B_WstawOpisy;
-    QTableWidget* SG_Tabela;
-    QPushButton *B_Prognoza, *B_UsunPrognoze;
-    QCheckBox* CB_WlaczPrognoze;
-    QGroupBox* GB_Wyniki;
-    QLabel* IOpisyWloty;
-    QPushButton *B_Odswiez, *B_PokazNatezenia, *B_PokazPomiar, *B_PokazPrognoze, *B_PokazWspolczynniki;
+    // The count page: its controls and copies are KontrolkiPomiaru's.
 
     // Structure page: tile of relation w -> j at [w - 1][j - 1].
     Tablica5<QGroupBox*> PanelStruktury{};
@@ -85,14 +77,8 @@ public:
     QTableWidget* SG_StrukturaDane;
 
     uint8_t Zmieniono = 0;
-    uint8_t PrognozaZmieniona = 0;
-    uint8_t PomiarPrzelaczony = 0;
-    uint8_t TabelaZmieniona = 0;
     uint8_t StrukturaZmieniona = 0;
     QColor KolorWybranejRelacji;
-    DanePomiar KopiaPomiaru;
-    DaneWspolczynniki KopiaWspolczynnikow;
-    DanePrognoza KopiaPrognozy;
 
     void FormShow();
     void WprowadzClick();

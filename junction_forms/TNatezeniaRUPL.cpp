@@ -171,63 +171,12 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     // --- page 2: count
     auto* s3 = new QWidget;
     s3->setObjectName("DanePomiar");
-    auto* u3 = new QGridLayout(s3);
-    W_WczytajPomiar = NowyPrzycisk(s3, "W_WczytajPomiar", "Wczytaj pomiar");
-    L_WczytanoPomiar = NowaEtykieta(s3, "L_WczytanoPomiar", "Plik:");
-    L_LastEdit = NowaEtykieta(s3, "L_LastEdit", "Ostatnia edycja");
-    const OpisPomiaruOkna opis = NowyOpisPomiaru(s3);
-    QGroupBox* gOpis = opis.grupa;
-    L_NazwaWezla = opis.L_NazwaWezla;
-    L_Sekcja = opis.L_Sekcja;
-    L_DataCzasPomiaru = opis.L_DataCzasPomiaru;
-    L_Opis1 = opis.L_Opis1;
-    L_Opis2 = opis.L_Opis2;
-    CB_AutoAktualizacja = opis.CB_AutoAktualizacja;
-    B_WstawOpisy = opis.B_WstawOpisy;
-    SG_Tabela = NowaSiatkaWspolczynnikow(s3);
-    B_Prognoza = NowyPrzycisk(s3, "B_Prognoza", "Dodaj prognozę");
-    B_UsunPrognoze = NowyPrzycisk(s3, "B_UsunPrognoze", "Usuń prog.");
-    CB_WlaczPrognoze = NowyPrzelacznik(s3, "CB_WlaczPrognoze", "Włącz prognozę");
-    GB_Wyniki = new QGroupBox(QString::fromUtf8("Dane, sumy na wlotach:"), s3);
-    GB_Wyniki->setObjectName("GB_Wyniki");
-    auto* ugw = new QVBoxLayout(GB_Wyniki);
-    IOpisyWloty = NowaEtykieta(GB_Wyniki, "IOpisyWloty");
-    IOpisyWloty->setFixedSize(340, 200);
-    B_Odswiez = NowyPrzycisk(GB_Wyniki, "B_Odswiez", "Odśwież");
-    ugw->addWidget(IOpisyWloty);
-    ugw->addWidget(B_Odswiez);
-    B_PokazNatezenia = NowyPrzycisk(s3, "B_PokazNatezenia", "Pokaż nateżenia");
-    B_PokazPomiar = NowyPrzycisk(s3, "B_PokazPomiar", "Pokaż pomiar");
-    B_PokazPrognoze = NowyPrzycisk(s3, "B_PokazPrognoze", "Pokaż prognozę");
-    B_PokazWspolczynniki = NowyPrzycisk(s3, "B_PokazWspolczynniki", "Pokaż współczynniki");
-    u3->addWidget(W_WczytajPomiar, 0, 0);
-    u3->addWidget(L_WczytanoPomiar, 0, 1, 1, 2);
-    u3->addWidget(L_LastEdit, 1, 0, 1, 3);
-    u3->addWidget(gOpis, 2, 0, 1, 3);
-    u3->addWidget(SG_Tabela, 3, 0, 4, 1);
-    u3->addWidget(B_Prognoza, 3, 1);
-    u3->addWidget(B_UsunPrognoze, 3, 2);
-    u3->addWidget(CB_WlaczPrognoze, 4, 1);
-    u3->addWidget(GB_Wyniki, 5, 1, 1, 2);
-    auto* raporty = new QHBoxLayout;
-    for (QPushButton* b : {B_PokazNatezenia, B_PokazPomiar, B_PokazPrognoze, B_PokazWspolczynniki})
-        raporty->addWidget(b);
-    u3->addLayout(raporty, 7, 0, 1, 3);
-    connect(W_WczytajPomiar, &QPushButton::clicked, this, &TNatezeniaRUPL::W_WczytajPomiarClick);
-    connect(B_Prognoza, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PrognozaClick);
-    connect(B_UsunPrognoze, &QPushButton::clicked, this, &TNatezeniaRUPL::B_UsunPrognozeClick);
-    connect(B_WstawOpisy, &QPushButton::clicked, this, &TNatezeniaRUPL::B_WstawOpisyClick);
-    connect(CB_WlaczPrognoze, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_WlaczPrognozeMouseUp);
-    connect(CB_AutoAktualizacja, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp);
+    ZbudujStronePomiaru(s3, *this, {"Dodaj prognozę", "Pokaż nateżenia", "Pokaż prognozę", 340, 200});
+    PolaczStronePomiaru(this);
     connect(SG_Tabela, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_)
             TabelaZmieniona = 1;
     });
-    connect(B_Odswiez, &QPushButton::clicked, this, &TNatezeniaRUPL::B_OdswiezClick);
-    connect(B_PokazNatezenia, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazNatezeniaClick);
-    connect(B_PokazPomiar, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazPomiarClick);
-    connect(B_PokazPrognoze, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazPrognozeClick);
-    connect(B_PokazWspolczynniki, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazWspolczynnikiClick);
     PC_NatRupl->addTab(s3, QString::fromUtf8("Dane z pomiarów"));
 
     // --- page 3: vehicle structure
@@ -480,7 +429,7 @@ void TNatezeniaRUPL::UstawWidocznoscPomiaru(bool widoczne)
 
 void TNatezeniaRUPL::PokazOpisPomiaru()
 {
-    ::PokazOpisPomiaru({L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2}, KopiaPomiaru);
+    ::PokazOpisPomiaru(*this);
     wypelnianie_ = true;
     PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
     wypelnianie_ = false;

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "junction_forms/GeometriaWezla.h"
+#include "junction_forms/StronaPomiaru.h"
 #include "model/Pomiar.h"
 
 class QCheckBox;
@@ -22,7 +23,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 
-class TNatezeniaRUPL : public QDialog {
+class TNatezeniaRUPL : public QDialog, public KontrolkiPomiaru {
     Q_OBJECT
 public:
     explicit TNatezeniaRUPL(QWidget* rodzic = nullptr);
@@ -50,16 +51,7 @@ public:
     std::array<QLabel*, 4> strzalki{};   // strzalki1, strzalki2, Strzalki3, Strzalki4
 
     // Count page.
-    QPushButton* W_WczytajPomiar;
-    QLabel *L_WczytanoPomiar, *L_LastEdit, *L_NazwaWezla, *L_Sekcja, *L_DataCzasPomiaru, *L_Opis1, *L_Opis2;
-    QCheckBox* CB_AutoAktualizacja;
-    QPushButton* B_WstawOpisy;
-    QTableWidget* SG_Tabela;   // rows 1..20 at 0..19; columns "Lp", "  Opis", "  Wsp."
-    QPushButton *B_Prognoza, *B_UsunPrognoze;
-    QCheckBox* CB_WlaczPrognoze;
-    QGroupBox* GB_Wyniki;
-    QLabel* IOpisyWloty;
-    QPushButton *B_Odswiez, *B_PokazNatezenia, *B_PokazPomiar, *B_PokazPrognoze, *B_PokazWspolczynniki;
+    // The count page: its controls and copies are KontrolkiPomiaru's.
 
     // Structure page.
     std::array<QPushButton*, 16> tile{};   // i11 .. i44
@@ -71,13 +63,7 @@ public:
     QTableWidget* SG_StrukturaDane;        // "Lp", "Ozn", "Opis", "wsp."
 
     uint8_t Zmieniono = 0;
-    uint8_t PrognozaZmieniona = 0;
-    uint8_t PomiarPrzelaczony = 0;
-    uint8_t TabelaZmieniona = 0;
     QColor KolorWybranejRelacji;
-    DanePomiar KopiaPomiaru;
-    DaneWspolczynniki KopiaWspolczynnikow;
-    DanePrognoza KopiaPrognozy;
 
     void FormShow();
     void BWprowadzClick();

@@ -50,8 +50,9 @@ TEST_F(GeometriaRonda, UstawionaDlaKazdegoWariantuWezla)
         EXPECT_EQ(r.Oznaczenie[3].str(), "XY");
         EXPECT_EQ(r.OpisyRamion[3][0].str(), "Krak\xf3w");
         EXPECT_EQ(r.Przejscie[1], 0);
-        if (wariant == BiezacyWariant)
+        if (wariant == BiezacyWariant) {
             EXPECT_EQ(r.Obliczony, 1) << "the window's redraw computed it";
+        }
     }
     EXPECT_EQ(Ronda[Rekord(1, 0)].LiczbaRamion, 3);
     EXPECT_EQ(Ronda[Rekord(1, 0)].GeometriaWprowadzona, 0);
