@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QLabel>
@@ -103,6 +104,30 @@ void PokazOpisPomiaru(const KontrolkiPomiaru& k)
                                                 std::to_string(p.CzasPomiaru) + "[min];");
     UstawTekstEtykiety(k.L_Opis1, p.Opis2Linie[0].str());
     UstawTekstEtykiety(k.L_Opis2, p.Opis2Linie[1].str());
+}
+
+void WyczyscStronePomiaru(KontrolkiPomiaru& k)
+{
+    UstawDomyslnyPomiar(k.KopiaPomiaru);
+    for (QLabel* l : {k.L_WczytanoPomiar, k.L_NazwaWezla, k.L_Sekcja, k.L_DataCzasPomiaru, k.L_Opis1, k.L_Opis2})
+        l->clear();
+    UstawTekstEtykiety(k.L_LastEdit, "Ostatnia edycja :  ");
+    const QSignalBlocker b(k.SG_Tabela);
+    for (int w = 0; w < KlasPojazdow; ++w) {
+        UstawKomorke(k.SG_Tabela, w, 1, "", true);
+        UstawKomorke(k.SG_Tabela, w, 2, "");
+    }
+}
+
+bool WstawOpisyPomiaru(const KontrolkiPomiaru& k, QLineEdit* tytul1, QLineEdit* tytul2, QLineEdit* tytul3)
+{
+    const bool wpisy = !tytul1->text().isEmpty() || !tytul2->text().isEmpty() || !tytul3->text().isEmpty();
+    if (wpisy && !ZapytajTakNie(QString::fromUtf8("Zamienić istniejące wpisy?")))
+        return false;
+    tytul1->setText(k.L_NazwaWezla->text() + "  " + k.L_Sekcja->text());
+    tytul2->setText("Pomiar : " + k.L_DataCzasPomiaru->text());
+    tytul3->setText(k.CB_WlaczPrognoze->isChecked() ? "Prognoza" : "");
+    return true;
 }
 
 void ZbudujStronePomiaru(QWidget* s, KontrolkiPomiaru& k, const PodpisyStronyPomiaru& podpisy)

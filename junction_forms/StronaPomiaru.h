@@ -16,6 +16,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 class QWidget;
 
@@ -88,6 +89,14 @@ void PokazKlasyPomiaru(QTableWidget* siatka, const DanePomiar& p);
 
 // The last-edit stamp of a count: "YYYY-MM-DD HH:MM:SS".
 std::string StempelPomiaru(const DanePomiar& p);
+
+// No count linked: the default copy, the description and the grid emptied.
+void WyczyscStronePomiaru(KontrolkiPomiaru& k);
+
+// "Wstaw opisy": the title lines from the count's description (and the
+// forecast's switch), after asking when one of them holds text. False when
+// the user keeps them.
+bool WstawOpisyPomiaru(const KontrolkiPomiaru& k, QLineEdit* tytul1, QLineEdit* tytul2, QLineEdit* tytul3);
 
 // The count copy's file and description into the page's labels.
 void PokazOpisPomiaru(const KontrolkiPomiaru& k);

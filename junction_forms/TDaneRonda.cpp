@@ -732,14 +732,7 @@ void TDaneRonda::PokazStronePomiaru()
     const bool pomiar = JestIndeksem(r.NrPomiaru, Pomiary);
     wypelnianie_ = true;
     if (!pomiar) {
-        UstawDomyslnyPomiar(KopiaPomiaru);
-        for (QLabel* l : {L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2})
-            l->clear();
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  ");
-        for (int w = 0; w < KlasPojazdow; ++w) {
-            UstawKomorke(SG_Tabela, w, 1, "", true);
-            UstawKomorke(SG_Tabela, w, 2, "");
-        }
+        WyczyscStronePomiaru(*this);
     } else {
         KopiaPomiaru = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
         UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
@@ -943,13 +936,8 @@ void TDaneRonda::CB_AutoAktualizacjaMouseUp()
 
 void TDaneRonda::B_WstawOpisyClick()
 {
-    const bool wpisy = !Tytul1->text().isEmpty() || !Tytul2->text().isEmpty() || !Tytul3->text().isEmpty();
-    if (wpisy && !ZapytajTakNie(QString::fromUtf8("Zamienić istniejące wpisy?")))
-        return;
-    Tytul1->setText(L_NazwaWezla->text() + "  " + L_Sekcja->text());
-    Tytul2->setText("Pomiar : " + L_DataCzasPomiaru->text());
-    Tytul3->setText(CB_WlaczPrognoze->isChecked() ? "Prognoza" : "");
-    Zmieniono = 1;
+    if (WstawOpisyPomiaru(*this, Tytul1, Tytul2, Tytul3))
+        Zmieniono = 1;
 }
 
 bool TDaneRonda::ZapiszStronePomiaru(int n)
