@@ -3,10 +3,14 @@
 // and a forecast; the vehicle structure; the reports.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QTimer>
 #include <algorithm>
 
+#include "counts/OknaPomiarow.h"
 #include "counts/PlikiPomiarow.h"
+#include "counts/Siatka.h"
 #include "junction_forms/TDaneRonda.h"
 #include "model/PlikProjektu.h"
 #include "model/Raporty.h"
@@ -414,6 +418,56 @@ TEST_F(DaneRondaTest, StrukturaRelacji)
     emit DaneRonda->CB_iStruktura->textActivated("3");
     EXPECT_EQ(LiczbaSkladow, 3);
     EXPECT_EQ(DaneRonda->SG_Stru->rowCount(), 3);
+}
+
+}  // namespace
+
+namespace {
+
+// The count browser and the forecast table themselves, as the shell hands
+// them over: the browser lists roundabout counts only, the forecast table
+// edits the roundabout's five inlet groups.
+TEST_F(DaneRondaTest, PrzegladarkaPomiarowITabelaPrognozRonda)
+{
+    DanePomiar rondo = PomiarRonda();
+    rondo.TypWezla = "R01";
+    rondo.MaxJest = 5;
+    rondo.NatezeniaPojazdow[4 * KlasPojazdow + 0][0] = 50;   // 50 cars from inlet 5 to 1
+    DanePomiar skrzyzowanie = PomiarRonda();
+    skrzyzowanie.TypWezla = "J01";
+    std::string blad;
+    ASSERT_TRUE(ZapiszPlikPomiaru(KatalogPomiarow + "/rondo.pom", rondo, blad)) << blad;
+    ASSERT_TRUE(ZapiszPlikPomiaru(KatalogPomiarow + "/skrzyzowanie.pom", skrzyzowanie, blad)) << blad;
+
+    const int n = Rekord(0, 0);
+    PokazDane(n);
+    Strona(2);
+    QStringList lista;
+    QTimer::singleShot(0, [&] {
+        for (int i = 0; i < OpenPomiar->ListaPomiar->count(); ++i)
+            lista << OpenPomiar->ListaPomiar->item(i)->text();
+        OpenPomiar->ListaPomiar->setCurrentRow(0);
+        OpenPomiar->B_Wprowadz->click();
+    });
+    DaneRonda->W_WczytajPomiar->click();
+    EXPECT_EQ(lista, QStringList{"rondo"});
+    EXPECT_EQ(DaneRonda->KopiaPomiaru.MaxJest, 5);
+
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(TabelaPrognoz->L_Typ->text(), "R");
+        if (TabelaPrognoz->CB_WspolnaPrognoza->isChecked())
+            TabelaPrognoz->CB_WspolnaPrognoza->click();
+        // Columns 2.. hold the inlets' groups: inlet 5 is the last.
+        TabelaPrognoz->SG_Pojazdy->UstawKomorke(6, 1, "20%");
+        TabelaPrognoz->B_Wprowadz->click();
+    });
+    DaneRonda->B_Prognoza->click();
+    DaneRonda->WprowadzClick();
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().back();
+    const DaneRondo& r = Ronda[n];
+    ASSERT_EQ(r.NrPrognozy, 0);
+    EXPECT_EQ(Prognozy[0].PrognozaPojazdy[5][0].str(), "20%");
+    EXPECT_EQ(Pomiary[r.NrPomiaru].NatezeniaNaRelacjach[4][0], 60) << "50 cars and 20 %";
 }
 
 }  // namespace
