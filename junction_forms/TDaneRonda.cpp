@@ -27,6 +27,7 @@
 #include "junction_forms/Pola.h"
 #include "junction_forms/SiatkiOkien.h"
 #include "junction_forms/StronaPomiaru.h"
+#include "junction_forms/TNatezeniaRUPL.h"
 #include "junction_forms/Uslugi.h"
 #include "model/Granice.h"
 #include "model/Potoki.h"
@@ -81,6 +82,8 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     L_NrRonda->hide();
     PC_NatRond = new QTabWidget(this);
     PC_NatRond->setObjectName("PC_NatRond");
+    // Every page's name in view: the window grows to hold the four tabs.
+    PC_NatRond->setUsesScrollButtons(false);
 
     // --- page 0: relations and sums
     auto* s0 = new QWidget;
@@ -209,7 +212,7 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     // --- page 2: count
     auto* s2 = new QWidget;
     s2->setObjectName("TabSheet3");
-    ZbudujStronePomiaru(s2, *this, {"Dodaj Prognoze", "Pokaż natężenia", "Pokaż prognoze", 450, 170});
+    ZbudujStronePomiaru(s2, *this, {"Dodaj Prognozę", "Pokaż natężenia", "Pokaż prognozę", 450, 170});
     PolaczStronePomiaru(this);
     connect(SG_Tabela, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_) {
@@ -319,7 +322,7 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     connect(WstawSzablon, &QPushButton::clicked, this, &TDaneRonda::WstawSzablonClick);
 
     // --- data source and buttons
-    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natęzenia");
+    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natężenia");
     RB_DanePomiar = NowyWybor(this, "RB_DanePomiar", "Pomiar");
     RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
     RB_DaneNatezenia->setChecked(true);
@@ -764,13 +767,13 @@ void TDaneRonda::PokazStronePomiaru()
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
     if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
         UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText("Dodaj Prognoze");
+        B_Prognoza->setText(QString::fromUtf8("Dodaj Prognozę"));
         B_UsunPrognoze->setEnabled(false);
         CB_WlaczPrognoze->hide();
         B_PokazPrognoze->hide();
     } else {
         KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText("Edytuj Prognoze");
+        B_Prognoza->setText(QString::fromUtf8("Edytuj Prognozę"));
         B_UsunPrognoze->setEnabled(true);
         CB_WlaczPrognoze->setVisible(pomiar);
         B_PokazPrognoze->show();
@@ -826,6 +829,10 @@ void TDaneRonda::RysujSumyWlotow()
     obraz.fill(palette().color(QPalette::Button));
     QPainter p(&obraz);
     p.setPen(palette().color(QPalette::ButtonText));
+    // The positions are laid out for an 11-pixel font, as the junction's.
+    QFont czcionka = p.font();
+    czcionka.setPixelSize(TNatezeniaRUPL::WysokoscCzcionkiSumWlotow);
+    p.setFont(czcionka);
     const int n = WlotyRonda(KopiaPomiaru);
     const bool piec = KopiaPomiaru.MaxJest == 5;
     const int bazy[5][2] = {{380, 70}, {250, 20}, {120, 70}, {piec ? 180 : 250, 135}, {320, 135}};
@@ -877,7 +884,7 @@ void TDaneRonda::B_PrognozaClick()
         return;
     PrognozaZmieniona = 1;
     B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognoze"));
+    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
     CB_WlaczPrognoze->show();
     CB_WlaczPrognoze->setChecked(true);
     B_PokazPrognoze->setEnabled(true);

@@ -52,6 +52,11 @@ public:
 
     // Count page.
     // The count page: its controls and copies are KontrolkiPomiaru's.
+    // What the percentages beside each volume are shares of.
+    QLabel* L_OpisProcentow;
+    static constexpr const char* OpisProcentow = "obok natężenia: % wlotu (wiersz), % wylotu (kolumna)";
+    static constexpr int SzerokoscSumWlotow = 380;
+    static constexpr int WysokoscCzcionkiSumWlotow = 11;
 
     // Structure page.
     std::array<QPushButton*, 16> tile{};   // i11 .. i44

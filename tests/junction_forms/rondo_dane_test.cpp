@@ -287,13 +287,13 @@ TEST_F(DaneRondaTest, ZPomiaruZeWspolczynnikamiIPrognoza)
 
     // The forecast switched off at once recomputes; the coefficients report.
     PokazDane(n);
-    EXPECT_EQ(DaneRonda->B_Prognoza->text(), "Edytuj Prognoze");
+    EXPECT_EQ(DaneRonda->B_Prognoza->text(), "Edytuj Prognozę");
     DaneRonda->CB_WlaczPrognoze->click();
     EXPECT_EQ(Ronda[n].WlaczPrognoze, 0);
     DaneRonda->WprowadzClick();
     EXPECT_EQ(Pomiary[0].NatezeniaNaRelacjach[0][1], 18);
     DaneRonda->B_PokazWspolczynniki->click();
-    EXPECT_EQ(raport[4], Utf8NaCp1250("TABELA WSPÓŁCZYNNNIKÓW"));
+    EXPECT_EQ(raport[4], Utf8NaCp1250("TABELA WSPÓŁCZYNNIKÓW"));
     EXPECT_EQ(raport[9].substr(raport[9].size() - 4), "2.50");
 
     // A bad coefficient blocks the commit with its row.
@@ -316,12 +316,12 @@ TEST_F(DaneRondaTest, PomiarTylkoZPowiazanymPomiaremIPrognozaAnulowana)
     EXPECT_EQ(Ronda[n].ZPomiaru, 0);
     EXPECT_EQ(Ronda[n].NrPomiaru, -1);
     // The same on the count page, and a forecast window cancelled after
-    // "Dodaj Prognoze": nothing but the header.
+    // "Dodaj Prognozę": nothing but the header.
     PokazDane(n);
     Strona(2);
     DaneRonda->B_Prognoza->click();
     EXPECT_EQ(Ronda[n].WlaczPrognoze, 0);
-    EXPECT_EQ(DaneRonda->B_Prognoza->text(), "Dodaj Prognoze");
+    EXPECT_EQ(DaneRonda->B_Prognoza->text(), "Dodaj Prognozę");
     ProjektZmieniony = false;
     DaneRonda->WprowadzClick();
     EXPECT_EQ(Ronda[n].ZPomiaru, 0);
