@@ -682,7 +682,15 @@ void TDaneRonda::WprowadzClick()
         accept();
 }
 
-void TDaneRonda::B_rezygnujClick() { reject(); }
+// Nothing more is stored; a change made at once (the forecast removed or
+// switched, a count updated) is drawn.
+void TDaneRonda::B_rezygnujClick()
+{
+    const int n = Rekord();
+    reject();
+    if (JestIndeksem(n, Ronda) && !Ronda[static_cast<std::size_t>(n)].Obliczony)
+        PrzerysujArkusz();
+}
 
 void TDaneRonda::PC_NatRondChange()
 {

@@ -280,12 +280,11 @@ bool TGeometriaRondo::Zatwierdz()
     return true;
 }
 
+// Closing redraws the sheet (done).
 void TGeometriaRondo::WprowadzClick()
 {
-    if (!Zatwierdz())
-        return;
-    PrzerysujArkusz();
-    accept();
+    if (Zatwierdz())
+        accept();
 }
 
 void TGeometriaRondo::Button3Click()

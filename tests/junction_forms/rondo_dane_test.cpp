@@ -344,6 +344,7 @@ TEST_F(DaneRondaTest, UsunieciePrognozyIAktualizacjaPomiaru)
     r.NrPrognozy = 0;
     r.ZPomiaru = r.WlaczPrognoze = 1;
     r.AutoAktualizacja = 0;
+    r.GeometriaWprowadzona = 1;
     // A newer file of the count in the counts folder (stamped when written):
     // 20 cars from inlet 1.
     DanePomiar nowszy = PomiarRonda();
@@ -362,6 +363,7 @@ TEST_F(DaneRondaTest, UsunieciePrognozyIAktualizacjaPomiaru)
     EXPECT_EQ(r.WlaczPrognoze, 0);
     EXPECT_TRUE(ProjektZmieniony);
     EXPECT_EQ(LiczbaPrognoz(), 1) << "the forecast stays in the project's table";
+    EXPECT_EQ(r.Obliczony, 1) << "the change made at once is drawn";
 
     // Auto-update switched on at once; the next opening reads the newer file
     // and stores it, since the drawing uses it.
