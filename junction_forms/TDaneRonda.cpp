@@ -270,49 +270,13 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     connect(PC_NatRond, &QTabWidget::currentChanged, this, &TDaneRonda::PC_NatRondChange);
 
     // --- title group
-    auto* naglowek = new QGroupBox(QString::fromUtf8("NAGŁÓWEK"), this);
-    naglowek->setObjectName("GroupBox2");
-    auto* un = new QGridLayout(naglowek);
-    Tytul1 = NowePole(naglowek, "Tytul1", 0);
-    Tytul2 = NowePole(naglowek, "Tytul2", 0);
-    Tytul3 = NowePole(naglowek, "Tytul3", 0);
-    E_dxOpis = NowePole(naglowek, "E_dxOpis");
-    E_dyOpis = NowePole(naglowek, "E_dyOpis");
+    QGroupBox* naglowek = ZbudujGrupeTytulu(
+        this, *this, {"dx=", "dy=", "h=", "Lewy", "Centruj", "Prawy", {"0.2", "0.3", "0.5", "0.75", "0.8", "1", "1.2", "1.5"}},
+        [this] { Zmieniono = 1; }, [this] { Zmieniono = 1; });
     E_dxOpis->setText("-5");
     E_dyOpis->setText("12");
-    CB_HTytul = new QComboBox(naglowek);
-    CB_HTytul->setObjectName("CB_HTytul");
-    CB_HTytul->setEditable(true);
-    for (const char* h : {"0,2", "0,3", "0,5", "0,75", "0,8", "1", "1,2", "1,5"})
-        CB_HTytul->addItem(h);
-    CB_HTytul->setCurrentText("0,75");
-    RB_lewy = NowyWybor(naglowek, "RB_lewy", "Lewy");
-    RB_centrum = NowyWybor(naglowek, "RB_centrum", "Centruj");
-    RB_prawy = NowyWybor(naglowek, "RB_prawy", "Prawy");
+    CB_HTytul->setCurrentText(NaQString(PoprawSeparator("0.75")));
     RB_lewy->setChecked(true);
-    WstawSzablon = NowyPrzycisk(naglowek, "WstawSzablon", "Wstaw szablon");
-    int w = 0;
-    for (QLineEdit* t : {Tytul1, Tytul2, Tytul3}) {
-        t->setMaxLength(70);
-        un->addWidget(t, w++, 0, 1, 6);
-    }
-    un->addWidget(new QLabel("dx=", naglowek), w, 0);
-    un->addWidget(E_dxOpis, w, 1);
-    un->addWidget(new QLabel("dy=", naglowek), w, 2);
-    un->addWidget(E_dyOpis, w, 3);
-    un->addWidget(new QLabel("h=", naglowek), w, 4);
-    un->addWidget(CB_HTytul, w, 5);
-    ++w;
-    un->addWidget(RB_lewy, w, 0);
-    un->addWidget(RB_centrum, w, 1);
-    un->addWidget(RB_prawy, w, 2);
-    un->addWidget(WstawSzablon, w, 4, 1, 2);
-    for (QLineEdit* e : {Tytul1, Tytul2, Tytul3, E_dxOpis, E_dyOpis})
-        connect(e, &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
-    connect(CB_HTytul->lineEdit(), &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
-    connect(CB_HTytul, &QComboBox::textActivated, this, [this] { Zmieniono = 1; });
-    for (QRadioButton* r : {RB_centrum, RB_lewy, RB_prawy})
-        connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
     connect(WstawSzablon, &QPushButton::clicked, this, &TDaneRonda::WstawSzablonClick);
 
     // --- data source and buttons
@@ -408,21 +372,8 @@ void TDaneRonda::FormShow()
             for (std::size_t s = 0; s < 2; ++s)
                 UstawTekstPola(Ep[I(k)][I(c)][s], std::to_string(r.NatezeniaPrzejsc[I(k)][I(c)][s]));
 
-    UstawTekstPola(Tytul1, r.Tytul[0].str());
-    UstawTekstPola(Tytul2, r.Tytul[1].str());
-    UstawTekstPola(Tytul3, r.Tytul[2].str());
-    pokazaneDx_ = FormatFloat("##0.##", r.TytulDx);
-    pokazaneDy_ = FormatFloat("##0.##", r.TytulDy);
-    pokazanaWysokosc_ = FormatFloat("##0.##", r.TytulH);
-    UstawTekstPola(E_dxOpis, pokazaneDx_);
-    UstawTekstPola(E_dyOpis, pokazaneDy_);
-    CB_HTytul->setCurrentText(NaQString(pokazanaWysokosc_));
-    if (r.TytulWyrownanie == 'C')
-        RB_centrum->setChecked(true);
-    else if (r.TytulWyrownanie == 'L')
-        RB_lewy->setChecked(true);
-    else if (r.TytulWyrownanie == 'P')
-        RB_prawy->setChecked(true);
+    PokazTytul(*this, {r.Tytul[0].str(), r.Tytul[1].str(), r.Tytul[2].str()}, r.TytulDx, r.TytulDy, r.TytulH,
+               r.TytulWyrownanie, "##0.##");
     for (std::size_t k = 0; k < 5; ++k)
         UstawTekstEtykiety(L_Ozn[k], r.Oznaczenie[k].str());
     const bool globalne = !JestIndeksem(r.NrWezla, Wezly) || Wezly[static_cast<std::size_t>(r.NrWezla)].Globalne;
@@ -621,18 +572,13 @@ bool TDaneRonda::ZapiszNaglowek(int n)
     r.Tytul[0] = TekstPola(Tytul1).substr(0, 70);
     r.Tytul[1] = TekstPola(Tytul2).substr(0, 70);
     r.Tytul[2] = TekstPola(Tytul3).substr(0, 70);
-    if (tDx != PoprawSeparator(pokazaneDx_))
+    if (tDx != PoprawSeparator(pokazaneDx))
         r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy_))
+    if (tDy != PoprawSeparator(pokazaneDy))
         r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc_))
+    if (tH != PoprawSeparator(pokazanaWysokosc))
         r.TytulH = std::max(0.2f, static_cast<float>(h));
-    if (RB_centrum->isChecked())
-        r.TytulWyrownanie = 'C';
-    else if (RB_lewy->isChecked())
-        r.TytulWyrownanie = 'L';
-    else if (RB_prawy->isChecked())
-        r.TytulWyrownanie = 'P';
+    r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
         r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)
         ProjektZmieniony = true;
@@ -709,13 +655,6 @@ void TDaneRonda::WstawSzablonClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda) || !JestIndeksem(Ronda[static_cast<std::size_t>(n)].NrWezla, Wezly))
         return;
-    const DaneWezel& w = Wezly[static_cast<std::size_t>(Ronda[static_cast<std::size_t>(n)].NrWezla)];
-    UstawTekstPola(Tytul1, w.Tytul1.str());
-    UstawTekstPola(Tytul2, w.Tytul2.str());
-    UstawTekstPola(Tytul3, w.Tytul3.str());
-    UstawTekstPola(E_dxOpis, FormatFloat("##0.##", w.TytulDx));
-    UstawTekstPola(E_dyOpis, FormatFloat("##0.##", w.TytulDy));
-    CB_HTytul->setCurrentText(NaQString(FormatFloat("##0.##", w.TytulH)));
-    (w.TytulWyrownanie == 'P' ? RB_prawy : w.TytulWyrownanie == 'L' ? RB_lewy : RB_centrum)->setChecked(true);
+    WstawSzablonTytulu(*this, Wezly[static_cast<std::size_t>(Ronda[static_cast<std::size_t>(n)].NrWezla)]);
     Zmieniono = 1;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "junction_forms/GeometriaWezla.h"
+#include "junction_forms/GrupaTytulu.h"
 #include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/WartosciRonda.h"
 #include "model/Pomiar.h"
@@ -29,7 +30,7 @@ class QWidget;
 template <class T>
 using Tablica5 = std::array<T, 5>;
 
-class TDaneRonda : public QDialog, public KontrolkiPomiaru {
+class TDaneRonda : public QDialog, public KontrolkiPomiaru, public KontrolkiTytulu {
     Q_OBJECT
 public:
     explicit TDaneRonda(QWidget* rodzic = nullptr);
@@ -39,11 +40,7 @@ public:
     QTabWidget* PC_DaneRonda;  // "Dane o relacjach", "Dane o sumie Wloty/Wyloty"
     QRadioButton *RB_DaneNatezenia, *RB_DanePomiar, *RB_DaneStruktura;
     QPushButton *B_rezygnuj, *Wprowadz;
-    // Title group "NAGŁÓWEK".
-    QLineEdit *Tytul1, *Tytul2, *Tytul3, *E_dxOpis, *E_dyOpis;
-    QComboBox* CB_HTytul;
-    QRadioButton *RB_lewy, *RB_centrum, *RB_prawy;
-    QPushButton* WstawSzablon;
+    // Title group "NAGŁÓWEK": KontrolkiTytulu.
 
     // Relation page: entry i to exit j at [i - 1][j - 1]; wyp[i - 1][j - 1]
     // is the label wy + j + i + p (the exit's share coming from entry i).
@@ -143,7 +140,6 @@ private:
     void PrzeliczPotokiKopii();
     std::array<std::string, 5> Oznaczenia() const;
     std::array<bool, 5> ramieWidoczne_{true, true, true, true, true};
-    std::string pokazaneDx_, pokazaneDy_, pokazanaWysokosc_;
     bool wypelnianie_ = false;
 };
 

@@ -241,46 +241,9 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
     for (QRadioButton* r : {RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
         connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
-    auto* naglowek = new QGroupBox(QString::fromUtf8("NAGŁÓWEK"), this);
-    naglowek->setObjectName("GroupBox2");
-    auto* un = new QGridLayout(naglowek);
-    Tytul1 = NowePole(naglowek, "Tytul1", 0);
-    Tytul2 = NowePole(naglowek, "Tytul2", 0);
-    Tytul3 = NowePole(naglowek, "Tytul3", 0);
-    E_dxOpis = NowePole(naglowek, "E_dxOpis");
-    E_dyOpis = NowePole(naglowek, "E_dyOpis");
-    CB_HTytul = new QComboBox(naglowek);
-    CB_HTytul->setObjectName("CB_HTytul");
-    CB_HTytul->setEditable(true);
-    for (const char* h : {"0.5", "0.8", "1.0", "1.2", "1.5", "2.0"})
-        CB_HTytul->addItem(NaQString(PoprawSeparator(h)));
-    RB_centrum = NowyWybor(naglowek, "RB_centrum", "centrum");
-    RB_lewy = NowyWybor(naglowek, "RB_lewy", "lewy");
-    RB_prawy = NowyWybor(naglowek, "RB_prawy", "prawy");
-    WstawSzablon = NowyPrzycisk(naglowek, "WstawSzablon", "Wstaw szablon");
-    int w = 0;
-    for (QLineEdit* t : {Tytul1, Tytul2, Tytul3}) {
-        t->setMaxLength(70);
-        un->addWidget(t, w++, 0, 1, 6);
-        connect(t, &QLineEdit::textEdited, this, [this] { Zmiana(true); });
-    }
-    un->addWidget(new QLabel("dx", naglowek), w, 0);
-    un->addWidget(E_dxOpis, w, 1);
-    un->addWidget(new QLabel("dy", naglowek), w, 2);
-    un->addWidget(E_dyOpis, w, 3);
-    un->addWidget(new QLabel("h", naglowek), w, 4);
-    un->addWidget(CB_HTytul, w, 5);
-    ++w;
-    un->addWidget(RB_lewy, w, 0);
-    un->addWidget(RB_centrum, w, 1);
-    un->addWidget(RB_prawy, w, 2);
-    un->addWidget(WstawSzablon, w, 4, 1, 2);
-    for (QLineEdit* e : {E_dxOpis, E_dyOpis})
-        connect(e, &QLineEdit::textEdited, this, [this] { Zmiana(true); });
-    connect(CB_HTytul->lineEdit(), &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
-    connect(CB_HTytul, &QComboBox::textActivated, this, [this] { Zmieniono = 1; });
-    for (QRadioButton* r : {RB_centrum, RB_lewy, RB_prawy})
-        connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
+    QGroupBox* naglowek =
+        ZbudujGrupeTytulu(this, *this, {"dx", "dy", "h", "lewy", "centrum", "prawy", {"0.5", "0.8", "1.0", "1.2", "1.5", "2.0"}},
+                          [this] { Zmiana(true); }, [this] { Zmieniono = 1; });
     connect(WstawSzablon, &QPushButton::clicked, this, &TNatezeniaRUPL::WstawSzablonClick);
     BWprowadz = NowyPrzycisk(this, "BWprowadz", "Wprowadź");
     BPowrot = NowyPrzycisk(this, "BPowrot", "Rezygnuj");
@@ -334,21 +297,8 @@ void TNatezeniaRUPL::FormShow()
         if (!r.Ramie[static_cast<std::size_t>(k - 1)])
             UkryjRamie(k);
 
-    UstawTekstPola(Tytul1, r.Tytul[0].str());
-    UstawTekstPola(Tytul2, r.Tytul[1].str());
-    UstawTekstPola(Tytul3, r.Tytul[2].str());
-    pokazaneDx_ = FormatFloat("##0.0", r.TytulDx);
-    pokazaneDy_ = FormatFloat("##0.0", r.TytulDy);
-    pokazanaWysokosc_ = FormatFloat("##0.0", r.TytulWysokosc);
-    UstawTekstPola(E_dxOpis, pokazaneDx_);
-    UstawTekstPola(E_dyOpis, pokazaneDy_);
-    CB_HTytul->setCurrentText(NaQString(pokazanaWysokosc_));
-    if (r.TytulWyrownanie == 'C')
-        RB_centrum->setChecked(true);
-    else if (r.TytulWyrownanie == 'L')
-        RB_lewy->setChecked(true);
-    else if (r.TytulWyrownanie == 'P')
-        RB_prawy->setChecked(true);
+    PokazTytul(*this, {r.Tytul[0].str(), r.Tytul[1].str(), r.Tytul[2].str()}, r.TytulDx, r.TytulDy, r.TytulWysokosc,
+               r.TytulWyrownanie, "##0.0");
     for (std::size_t i = 0; i < 16; ++i)
         UstawTekstPola(nat[i], FormatFloat("#####0", r.Natezenia[i]));
 
@@ -550,11 +500,11 @@ void TNatezeniaRUPL::BWprowadzClick()
     r.Tytul[1] = TekstPola(Tytul2);
     r.Tytul[2] = TekstPola(Tytul3);
     // An untouched number keeps the record's own value (the edit shows it rounded).
-    if (tDx != PoprawSeparator(pokazaneDx_))
+    if (tDx != PoprawSeparator(pokazaneDx))
         r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy_))
+    if (tDy != PoprawSeparator(pokazaneDy))
         r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc_))
+    if (tH != PoprawSeparator(pokazanaWysokosc))
         r.TytulWysokosc = std::max(0.2f, static_cast<float>(h));
     if (RB_centrum->isChecked())
         r.TytulWyrownanie = 'C';
@@ -665,14 +615,7 @@ void TNatezeniaRUPL::WstawSzablonClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !JestIndeksem(Ruchoplany[static_cast<std::size_t>(n)].NrWezla, Wezly))
         return;
-    const DaneWezel& w = Wezly[static_cast<std::size_t>(Ruchoplany[static_cast<std::size_t>(n)].NrWezla)];
-    UstawTekstPola(Tytul1, w.Tytul1.str());
-    UstawTekstPola(Tytul2, w.Tytul2.str());
-    UstawTekstPola(Tytul3, w.Tytul3.str());
-    UstawTekstPola(E_dxOpis, FormatFloat("##0.##", w.TytulDx));
-    UstawTekstPola(E_dyOpis, FormatFloat("##0.##", w.TytulDy));
-    CB_HTytul->setCurrentText(NaQString(FormatFloat("##0.##", w.TytulH)));
-    (w.TytulWyrownanie == 'P' ? RB_prawy : w.TytulWyrownanie == 'L' ? RB_lewy : RB_centrum)->setChecked(true);
+    WstawSzablonTytulu(*this, Wezly[static_cast<std::size_t>(Ruchoplany[static_cast<std::size_t>(n)].NrWezla)]);
     Zmieniono = 1;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "junction_forms/GeometriaWezla.h"
+#include "junction_forms/GrupaTytulu.h"
 #include "junction_forms/StronaPomiaru.h"
 #include "model/Pomiar.h"
 
@@ -23,7 +24,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 
-class TNatezeniaRUPL : public QDialog, public KontrolkiPomiaru {
+class TNatezeniaRUPL : public QDialog, public KontrolkiPomiaru, public KontrolkiTytulu {
     Q_OBJECT
 public:
     explicit TNatezeniaRUPL(QWidget* rodzic = nullptr);
@@ -32,10 +33,7 @@ public:
     QTabWidget* PC_NatRupl;   // TabSheet1, TabSheet2, DanePomiar, DaneStruktura
     QRadioButton *RB_DaneNatezenia, *RB_DanePomiar, *RB_DaneStruktura;
     // Title group "NAGŁÓWEK".
-    QLineEdit *Tytul1, *Tytul2, *Tytul3, *E_dxOpis, *E_dyOpis;
-    QComboBox* CB_HTytul;
-    QRadioButton *RB_centrum, *RB_lewy, *RB_prawy;
-    QPushButton *WstawSzablon, *BWprowadz, *BPowrot, *Button1, *Button2;
+    QPushButton *BWprowadz, *BPowrot, *Button1, *Button2;
 
     // Relation i -> j at 4 (i - 1) + (j - 1): its edit, its share of the inlet
     // (wlIJp) and of the exit (wyJIp).
@@ -125,7 +123,6 @@ private:
     std::array<std::string, 4> OznaczeniaRamion() const;
     void Zmiana(bool ukryjProcenty);
     // The title texts as shown, so an untouched one keeps the record's value.
-    std::string pokazaneDx_, pokazaneDy_, pokazanaWysokosc_;
     bool wypelnianie_ = false;
 };
 
