@@ -70,6 +70,7 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     setWindowTitle(QString::fromUtf8("Edycja wartości natężeń RONDO"));
     setModal(true);
     setFont(QFont("Tahoma"));
+    resize(854, 635);
     UstawDomyslnyPomiar(KopiaPomiaru);
     UstawDomyslnaPrognoze(KopiaPrognozy);
     L_NrRonda = NowaEtykieta(this, "L_NrRonda", "0");
