@@ -162,10 +162,11 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     L_WYLOTY = NowaEtykieta(sSum, "L_WYLOTY");
     auto* podpisWloty = new QLabel("RAZEM WLOTY", sSum);
     auto* podpisWyloty = new QLabel("RAZEM WYLOTY", sSum);
-    podpisWloty->move(10, 290);
-    L_WLOTY->setGeometry(110, 290, 80, 20);
-    podpisWyloty->move(210, 290);
-    L_WYLOTY->setGeometry(320, 290, 80, 20);
+    // The totals in the top left corner, clear of the boxes round the arms.
+    podpisWloty->move(10, 10);
+    L_WLOTY->setGeometry(120, 10, 80, 20);
+    podpisWyloty->move(10, 32);
+    L_WYLOTY->setGeometry(120, 32, 80, 20);
     PC_DaneRonda->addTab(sSum, QString::fromUtf8("Dane o sumie Wloty/Wyloty"));
     connect(PC_DaneRonda, &QTabWidget::currentChanged, this, &TDaneRonda::PC_DaneRondaChange);
     PC_NatRond->addTab(s0, QString::fromUtf8("Dane o natężeniach"));
