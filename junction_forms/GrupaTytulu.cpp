@@ -1,5 +1,6 @@
 #include "junction_forms/GrupaTytulu.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,6 +37,11 @@ QGroupBox* ZbudujGrupeTytulu(QWidget* okno, KontrolkiTytulu& k, const PodpisyTyt
     k.RB_lewy = NowyWybor(g, "RB_lewy", p.lewy);
     k.RB_prawy = NowyWybor(g, "RB_prawy", p.prawy);
     k.WstawSzablon = NowyPrzycisk(g, "WstawSzablon", "Wstaw szablon");
+    // A group of their own: left to Qt's automatic exclusivity, the window's
+    // other radio buttons would count them as theirs and uncheck one of them.
+    auto* wyrownanie = new QButtonGroup(g);
+    for (QRadioButton* r : {k.RB_lewy, k.RB_centrum, k.RB_prawy})
+        wyrownanie->addButton(r);
     int w = 0;
     for (QLineEdit* t : {k.Tytul1, k.Tytul2, k.Tytul3}) {
         t->setMaxLength(70);

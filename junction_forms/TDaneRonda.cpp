@@ -286,13 +286,10 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     RB_DanePomiar = NowyWybor(this, "RB_DanePomiar", "Pomiar");
     RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
     RB_DaneNatezenia->setChecked(true);
-    // One data source and one alignment at a time, whichever the window's state.
-    for (const auto& grupa : {std::array<QRadioButton*, 3>{RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura},
-                              std::array<QRadioButton*, 3>{RB_lewy, RB_centrum, RB_prawy}}) {
-        auto* g = new QButtonGroup(this);
-        for (QRadioButton* r : grupa)
-            g->addButton(r);
-    }
+    // One data source at a time, whatever other radio buttons the window holds.
+    auto* zrodla = new QButtonGroup(this);
+    for (QRadioButton* r : {RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
+        zrodla->addButton(r);
     B_rezygnuj = NowyPrzycisk(this, "B_rezygnuj", "Rezygnuj");
     Wprowadz = NowyPrzycisk(this, "Wprowadz", "Wprowadź");
     QFont gruba = Wprowadz->font();
