@@ -349,7 +349,7 @@ TEST_F(ZPomiaru, ZlyWspolczynnikWstrzymujeZapis)
     NatezeniaRUPL->SG_Tabela->item(2, 2)->setText("1");
     NatezeniaRUPL->SG_Tabela->item(7, 2)->setText("1e30");
     NatezeniaRUPL->BWprowadzClick();
-    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik poz. 8");
+    EXPECT_EQ(Komunikaty().back(), "Pole „współczynnik poz. 8” musi być liczbą od 0 do 1000.");
     EXPECT_TRUE(Pomiary.empty());
 }
 
