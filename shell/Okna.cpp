@@ -10,10 +10,13 @@
 #include "platform/qt/Komunikaty.h"
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TForm1.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 

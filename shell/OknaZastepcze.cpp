@@ -9,6 +9,3 @@ TOknoZastepcze::TOknoZastepcze(const char* nazwa, const QString& tytul, QWidget*
 
 TDaneRonda* DaneRonda = nullptr;
 TGeometriaRondo* GeometriaRondo = nullptr;
-TWstawBlok* WstawBlok = nullptr;
-TEdycjaOpisy* EdycjaOpisy = nullptr;
-TKopiujSchowek* KopiujSchowek = nullptr;

@@ -26,8 +26,5 @@ public:
 
 KG_OKNO_ZASTEPCZE(TDaneRonda, DaneRonda, "Dane ronda")
 KG_OKNO_ZASTEPCZE(TGeometriaRondo, GeometriaRondo, "Geometria ronda")
-KG_OKNO_ZASTEPCZE(TWstawBlok, WstawBlok, "Wstaw blok")
-KG_OKNO_ZASTEPCZE(TEdycjaOpisy, EdycjaOpisy, "Opis")
-KG_OKNO_ZASTEPCZE(TKopiujSchowek, KopiujSchowek, "Kopiuj do schowka")
 
 #undef KG_OKNO_ZASTEPCZE
