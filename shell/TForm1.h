@@ -258,6 +258,7 @@ public:
 
     // What the model asks of the window.
     void ZerujTryby() override;
+    void NowyWidok() override;
     void UstawPolecenia() override;
     void WyczyscWarianty() override;
     void DodajWariantDoListy(const std::string& pozycja) override;

@@ -42,6 +42,17 @@ void TForm1::ZerujTryby()
     PanelWsp->hide();
 }
 
+void TForm1::NowyWidok()
+{
+    ZerujWyjscia();
+    int w = 0, h = 0;
+    RozmiarPodgladu(w, h);
+    const WidokEkranu v = WidokCalegoArkusza(wg.ArkuszB, wg.ArkuszH, w, h);
+    Skala = v.skala;
+    SrodekX = v.srodekX;
+    SrodekY = v.srodekY;
+}
+
 void TForm1::Powieksz(double wspolczynnik)
 {
     Skala = OgraniczSkale(Skala * wspolczynnik, Skala);
