@@ -222,17 +222,23 @@ void BM_SuwakIPrzerysowanie(benchmark::State& stan)
 }
 BENCHMARK(BM_SuwakIPrzerysowanie)->Unit(benchmark::kMillisecond);
 
-void BM_EksportDxf(benchmark::State& stan)
+// The DXF export command of the project built, repeated.
+void MierzEksportDxf(benchmark::State& stan, Program& program, const char* nazwa)
 {
-    Program program;
-    ZbudujProjekt(100, 4, 20.0);
     Program::Dopasuj();
-    const std::string plik = PlikTymczasowy("kartogram_bench.dxf");
+    const std::string plik = PlikTymczasowy(nazwa);
     for (auto _ : stan) {
         program.dialogi.SciezkiZapisz.push_back(plik);
         Form1->TB_DoDxfaClick();
     }
     stan.SetBytesProcessed(stan.iterations() * static_cast<int64_t>(std::filesystem::file_size(plik)));
+}
+
+void BM_EksportDxf(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(100, 4, 20.0);
+    MierzEksportDxf(stan, program, "kartogram_bench.dxf");
 }
 BENCHMARK(BM_EksportDxf)->Unit(benchmark::kMillisecond);
 
@@ -276,13 +282,7 @@ void BM_EksportDxfPowtorzoneBloki(benchmark::State& stan)
 {
     Program program;
     ZbudujPowtorzoneBloki();
-    Program::Dopasuj();
-    const std::string plik = PlikTymczasowy("kartogram_bench_bloki.dxf");
-    for (auto _ : stan) {
-        program.dialogi.SciezkiZapisz.push_back(plik);
-        Form1->TB_DoDxfaClick();
-    }
-    stan.SetBytesProcessed(stan.iterations() * static_cast<int64_t>(std::filesystem::file_size(plik)));
+    MierzEksportDxf(stan, program, "kartogram_bench_bloki.dxf");
 }
 BENCHMARK(BM_EksportDxfPowtorzoneBloki)->Unit(benchmark::kMillisecond);
 

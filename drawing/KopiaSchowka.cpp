@@ -14,6 +14,7 @@
 namespace {
 
 constexpr const char* MaskaRozmiaru = "##########0.##";
+constexpr const char* ZaDuzo = "Max.8M pixeli(czyli np. 2666x3000)! Zmniejsz rozmiar lub rozdzielczość.";
 
 struct Krawedz {
     float TNastawySchowek::*pole;
@@ -130,7 +131,7 @@ bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& n, std::string& k
     n.SzerokoscPx = DoInt32(szer);
     n.WysokoscPx = DoInt32(wys);
     if (szer * wys > MaksPikseliSchowka) {
-        komunikat = Utf8NaCp1250("Max.8M pixeli(czyli np. 2666x3000)! Zmniejsz rozmiar lub rozdzielczość.");
+        komunikat = Utf8NaCp1250(ZaDuzo);
         return false;
     }
     return true;
@@ -148,7 +149,7 @@ bool NarysujFragment(const TNastawySchowek& n, const std::function<void()>& rysu
 {
     const int64_t szer = SzerokoscPikseli(n), wys = WysokoscPikseli(n);
     if (szer < 1 || wys < 1 || szer * wys > MaksPikseliSchowka) {
-        komunikat = Utf8NaCp1250("Max.8M pixeli(czyli np. 2666x3000)! Zmniejsz rozmiar lub rozdzielczość.");
+        komunikat = Utf8NaCp1250(ZaDuzo);
         return false;
     }
     obraz = QImage(static_cast<int>(szer), static_cast<int>(wys), QImage::Format_RGB32);

@@ -1,5 +1,6 @@
 #include "shell/PoleLiczby.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "base/Kodowanie.h"
@@ -24,4 +25,14 @@ bool CzytajPole(QLineEdit* pole, const GranicaPola& g, const char* nazwa, const 
         return false;
     }
     return CzytajWartosc(g, UsunSpacje(t), wynik, komunikat, nazwa);
+}
+
+QComboBox* NoweRozwijane(QWidget* rodzic, const char* nazwa, const QStringList& pozycje, const QString& tekst)
+{
+    auto* c = new QComboBox(rodzic);
+    c->setObjectName(nazwa);
+    c->setEditable(true);
+    c->addItems(pozycje);
+    c->setEditText(tekst);
+    return c;
 }

@@ -7,7 +7,14 @@
 
 #include "model/Granice.h"
 
+#include <QStringList>
+
+class QComboBox;
 class QLineEdit;
+class QWidget;
+
+// An editable combo box of number texts, its edit showing `tekst`.
+QComboBox* NoweRozwijane(QWidget* rodzic, const char* nazwa, const QStringList& pozycje, const QString& tekst = {});
 
 // The edit's text with every "." and "," made the decimal separator, and
 // written back so that the user sees what was read (Windows-1250).

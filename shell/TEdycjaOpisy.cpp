@@ -25,16 +25,6 @@ TEdycjaOpisy* EdycjaOpisy = nullptr;
 
 namespace {
 
-QComboBox* NoweRozwijane(QWidget* rodzic, const char* nazwa, const QStringList& pozycje)
-{
-    auto* c = new QComboBox(rodzic);
-    c->setObjectName(nazwa);
-    c->setEditable(true);
-    c->addItems(pozycje);
-    c->setEditText(QString());
-    return c;
-}
-
 // One number check of the table of the window: its text is corrected and
 // written back, then read; a failure replaces the message.
 bool Sprawdz(QLineEdit* pole, const GranicaPola& g, const char* brakLiczby, const char* pozaZakresem, double& x,

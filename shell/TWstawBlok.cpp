@@ -32,14 +32,10 @@ const QStringList PozycjeWspolczynnikow = {"0,1", "0,2", "0,25", "0,5", "0,75", 
 // The least factor that still draws something.
 constexpr double NajmniejszyWspolczynnik = 0.001;
 
-QComboBox* NowyWspolczynnik(QWidget* rodzic, const char* nazwa)
+void DefinicjaUszkodzona(const std::string& nazwa)
 {
-    auto* c = new QComboBox(rodzic);
-    c->setObjectName(nazwa);
-    c->setEditable(true);
-    c->addItems(PozycjeWspolczynnikow);
-    c->setEditText("1,00");
-    return c;
+    PokazBladUzytkownikowi(Utf8NaCp1250("Definicja bloku „") + nazwa +
+                           Utf8NaCp1250("” w projekcie jest uszkodzona i nie została zastąpiona."));
 }
 
 } // namespace
@@ -63,8 +59,8 @@ TWstawBlok::TWstawBlok(QWidget* rodzic) : QDialog(rodzic)
     E_y = NowePole(this, "E_y");
     E_x->setText("0");
     E_y->setText("0");
-    CB_sX = NowyWspolczynnik(this, "CB_sX");
-    CB_sY = NowyWspolczynnik(this, "CB_sY");
+    CB_sX = NoweRozwijane(this, "CB_sX", PozycjeWspolczynnikow, "1,00");
+    CB_sY = NoweRozwijane(this, "CB_sY", PozycjeWspolczynnikow, "1,00");
     Button1 = NowyPrzycisk(this, "Button1", U("Wskaż"));
     CB_NadRysunkiem = NowyPrzelacznik(this, "CB_NadRysunkiem", U("Na rysunku"));
     CB_NadRysunkiem->setChecked(true);
@@ -297,8 +293,7 @@ void TWstawBlok::WstawNowy()
         if (UsunDefinicjeBloku(wProjekcie))
             KopiujDefinicjeBloku(*zBiblioteki);
         else
-            PokazBladUzytkownikowi(Utf8NaCp1250("Definicja bloku „") + nazwa +
-                                   Utf8NaCp1250("” w projekcie jest uszkodzona i nie została zastąpiona."));
+            DefinicjaUszkodzona(nazwa);
         B_AktualizujBlok->setEnabled(false);
     }
     DaneBlok b;
@@ -347,8 +342,7 @@ void TWstawBlok::B_AktualizujBlokClick()
     if (!zBiblioteki || wProjekcie < 0)
         return;
     if (!UsunDefinicjeBloku(wProjekcie)) {
-        PokazBladUzytkownikowi(Utf8NaCp1250("Definicja bloku „") + nazwa +
-                               Utf8NaCp1250("” w projekcie jest uszkodzona i nie została zastąpiona."));
+        DefinicjaUszkodzona(nazwa);
         return;
     }
     KopiujDefinicjeBloku(*zBiblioteki);

@@ -91,20 +91,6 @@ protected:
             w.push_back(WstawBlok->LB_NazwaBlokuCzytaj->item(i)->text().toStdString());
         return w;
     }
-    void Najedz(double x, double y) { Form1->PodgladMouseMove(CmNaEkranX(x), CmNaEkranY(y)); }
-    void Klik(double x, double y)
-    {
-        Najedz(x, y);
-        Form1->PodgladMouseDown(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
-    }
-    std::vector<std::string> Napisy() const
-    {
-        std::vector<std::string> t;
-        for (const ElementNakladki& e : Form1->Podglad->Nakladka())
-            if (e.rodzaj == ElementNakladki::Rodzaj::Tekst)
-                t.push_back(e.tekst.toStdString());
-        return t;
-    }
 };
 
 std::string Sep(const std::string& t)
