@@ -50,3 +50,12 @@ std::vector<std::string> Napisy()
             t.push_back(e.tekst.toStdString());
     return t;
 }
+
+int StronyPdf(const std::string& pdf)
+{
+    const std::string t = CzytajPlik(pdf);
+    int strony = 0;
+    for (std::size_t i = t.find("/Type /Page"); i != std::string::npos; i = t.find("/Type /Page", i + 1))
+        strony += t.compare(i, 12, "/Type /Pages") != 0;
+    return strony;
+}

@@ -92,3 +92,5 @@ void Najedz(double x, double y);
 void Klik(double x, double y);
 // The texts of the drawing area's overlay, in order.
 std::vector<std::string> Napisy();
+// The number of pages of a PDF file.
+int StronyPdf(const std::string& pdf);
