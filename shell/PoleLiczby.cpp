@@ -32,6 +32,7 @@ QComboBox* NoweRozwijane(QWidget* rodzic, const char* nazwa, const QStringList& 
     auto* c = new QComboBox(rodzic);
     c->setObjectName(nazwa);
     c->setEditable(true);
+    c->setMinimumContentsLength(6);
     c->addItems(pozycje);
     c->setEditText(tekst);
     return c;
