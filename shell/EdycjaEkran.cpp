@@ -247,12 +247,11 @@ void TForm1::PodgladKlik(int px, int py)
         WezlyOperacje->PrzesunWezel(NowyWezel);
         break;
     case TTrybEdycji::Dane:
-        // A roundabout's windows come later: its pick opens nothing yet.
         if (WskWezelEdycja > -1) {
             tryb_ = TTrybEdycji::Brak;
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
-                OtworzDaneRuchoplanu(rekord);
+            if (rekord >= 0)
+                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzDaneRonda(rekord) : OtworzDaneRuchoplanu(rekord);
         }
         break;
     case TTrybEdycji::UstawieniaLokalne:
@@ -266,8 +265,8 @@ void TForm1::PodgladKlik(int px, int py)
         tryb_ = TTrybEdycji::Brak;
         if (WskWezelEdycja >= 0) {
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
-                OtworzGeometrieRuchoplanu(rekord);
+            if (rekord >= 0)
+                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzGeometrieRonda(rekord) : OtworzGeometrieRuchoplanu(rekord);
         }
         break;
     default:

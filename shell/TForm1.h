@@ -255,6 +255,8 @@ public:
     // The junction diagram record's data or geometry window, shown modally.
     void OtworzDaneRuchoplanu(int32_t rekord);
     void OtworzGeometrieRuchoplanu(int32_t rekord);
+    void OtworzDaneRonda(int32_t rekord);
+    void OtworzGeometrieRonda(int32_t rekord);
 
     void OtworzOstatniProjekt(const std::string& sciezka);
 

@@ -241,15 +241,22 @@ void TForm1::PodgladMouseUp(Qt::MouseButton, int x, int y)
     Przerysuj();
 }
 
-// A junction whose diagram is entered opens its data, else its geometry. The
-// roundabout windows come later: a roundabout node opens nothing yet.
+// A node whose diagram (a roundabout: its geometry) is entered opens its
+// data, else its geometry.
 void TForm1::PodgladDblClick()
 {
-    if (WskWezelWlasciwosci < 0 || LiczbaWariantow() < 1 || Wezly[WskWezelWlasciwosci].Typ == 'R')
+    if (WskWezelWlasciwosci < 0 || LiczbaWariantow() < 1)
         return;
     const int32_t rekord = RekordWezlaWBiezacym(WskWezelWlasciwosci);
     if (rekord < 0)
         return;
+    if (Wezly[WskWezelWlasciwosci].Typ == 'R') {
+        if (Ronda[rekord].GeometriaWprowadzona)
+            OtworzDaneRonda(rekord);
+        else
+            OtworzGeometrieRonda(rekord);
+        return;
+    }
     if (Ruchoplany[rekord].GeometriaWprowadzona)
         OtworzDaneRuchoplanu(rekord);
     else
@@ -267,6 +274,19 @@ void TForm1::OtworzGeometrieRuchoplanu(int32_t rekord)
     GeometriaRuchoplan->L_NrRupl->setText(QString::number(rekord));
     Przerysuj();
     GeometriaRuchoplan->exec();
+}
+
+void TForm1::OtworzDaneRonda(int32_t rekord)
+{
+    DaneRonda->L_NrRonda->setText(QString::number(rekord));
+    DaneRonda->exec();
+}
+
+void TForm1::OtworzGeometrieRonda(int32_t rekord)
+{
+    GeometriaRondo->L_NrRonda->setText(QString::number(rekord));
+    Przerysuj();
+    GeometriaRondo->exec();
 }
 
 void TForm1::TB_DodajRuplClick()
