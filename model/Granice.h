@@ -70,6 +70,13 @@ inline constexpr GranicaPola KatRadiany{"kąt", Rzeczywista, -62.84, 62.84};
 // A block's scale factors.
 inline constexpr GranicaPola SkalaBloku{"skala", Rzeczywista, -1.0e4, 1.0e4};
 
+// A description's character width factor, height and pen width, and its
+// angle in degrees: the ranges its window offers, which draw legibly.
+inline constexpr GranicaPola SzerokoscZnakuOpisu{"współczynnik szerokości", Rzeczywista, 0.1, 3.0};
+inline constexpr GranicaPola WysokoscOpisu{"rozmiar", Rzeczywista, 0.1, 15.0};
+inline constexpr GranicaPola GruboscOpisu{"grubość", Rzeczywista, 0.01, 3.0};
+inline constexpr GranicaPola KatOpisu{"kąt", Rzeczywista, 0, 360};
+
 // --- band rules and settings ---
 // The band scale: cm per vehicle, from a rule of the settings.
 inline constexpr GranicaPola SkalaPaskow{"skala pasków", Rzeczywista, 0, 1.0e4};

@@ -208,7 +208,7 @@ void TForm1::PokazWskazanie(int px, int py)
                                                                              : QString());
         break;
     default:
-        // Blocks and descriptions are placed and picked with their windows.
+        HoverObiektu(px, py);
         break;
     }
 }
@@ -270,6 +270,7 @@ void TForm1::PodgladKlik(int px, int py)
         }
         break;
     default:
+        KlikObiektu(px, py);
         break;
     }
     PokazNaPodgladzie();

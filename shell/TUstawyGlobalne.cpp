@@ -15,6 +15,7 @@
 
 #include "base/Teksty.h"
 #include "drawing/Tekst.h"
+#include "drawing/Wyjscie.h"
 #include "junction/SkalePaskow.h"
 #include "model/Granice.h"
 #include "model/Projekt.h"

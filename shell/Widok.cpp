@@ -21,7 +21,9 @@
 #include "shell/TForm1.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TWrnt.h"
+#include "shell/Kontrolki.h"
 
 double OgraniczSkale(double nowa, double dotychczasowa)
 {
@@ -39,6 +41,17 @@ void TForm1::ZerujTryby()
     WskBlok = WskOpisEdycja = WskOpisUsun = -1;
     PanelZEdit->hide();
     PanelWsp->hide();
+}
+
+void TForm1::NowyWidok()
+{
+    ZerujWyjscia();
+    int w = 0, h = 0;
+    RozmiarPodgladu(w, h);
+    const WidokEkranu v = WidokCalegoArkusza(wg.ArkuszB, wg.ArkuszH, w, h);
+    Skala = v.skala;
+    SrodekX = v.srodekX;
+    SrodekY = v.srodekY;
 }
 
 void TForm1::Powieksz(double wspolczynnik)
@@ -153,6 +166,45 @@ void TForm1::PodgladMouseMove(int x, int y)
     }
 }
 
+namespace {
+
+// The dragged rectangle with its press point as the top-left corner; a click
+// without a drag still gives a small one.
+void ProstokatMyszy(int ax, int ay, int bx, int by, int& x1, int& y1, int& x2, int& y2)
+{
+    x1 = std::min(ax, bx);
+    x2 = std::max(ax, bx);
+    y1 = std::min(ay, by);
+    y2 = std::max(ay, by);
+    if (x2 - x1 < 5) {
+        x1 -= 2;
+        x2 = x1 + 2;
+    }
+    if (y2 - y1 < 5) {
+        y1 -= 2;
+        y2 = y1 + 2;
+    }
+}
+
+} // namespace
+
+// The clipboard area dragged on the sheet goes to the clipboard window,
+// which shows again with its size refreshed.
+void TForm1::PrzekazFragment(int ax, int ay, int bx, int by)
+{
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ProstokatMyszy(ax, ay, bx, by, x1, y1, x2, y2);
+    constexpr const char* maska = "#######0.##";
+    UstawLiczbe(KopiujSchowek->E_x1, maska, EkranNaCmX(x1));
+    UstawLiczbe(KopiujSchowek->E_x2, maska, EkranNaCmX(x2));
+    UstawLiczbe(KopiujSchowek->E_y1, maska, EkranNaCmY(y1));
+    UstawLiczbe(KopiujSchowek->E_y2, maska, EkranNaCmY(y2));
+    std::string komunikat;
+    KopiujSchowek->OdswiezRozmiarSchowka(komunikat);
+    ProjektZmieniony = true;
+    KopiujSchowek->exec();
+}
+
 void TForm1::PodgladMouseUp(Qt::MouseButton, int x, int y)
 {
     if (PrzesuwanieTrwa) {
@@ -165,27 +217,17 @@ void TForm1::PodgladMouseUp(Qt::MouseButton, int x, int y)
         return;
     }
     if (TrybWskazFragment && FragmentTrwa) {
-        // The clipboard window that takes the area comes with the clipboard
-        // copy; the area's mode ends here.
         TrybWskazFragment = false;
         FragmentTrwa = false;
         Podglad->setCursor(Qt::CrossCursor);
+        PrzekazFragment(PunktNacisniecia.x(), PunktNacisniecia.y(), x, y);
         PokazNaPodgladzie();
         return;
     }
     if (!TrybOkno || !OknoTrwa)
         return;
-    int x1 = std::min(PunktNacisniecia.x(), x), x2 = std::max(PunktNacisniecia.x(), x);
-    int y1 = std::min(PunktNacisniecia.y(), y), y2 = std::max(PunktNacisniecia.y(), y);
-    // A click without a drag still gives a small window.
-    if (x2 - x1 < 5) {
-        x1 -= 2;
-        x2 = x1 + 2;
-    }
-    if (y2 - y1 < 5) {
-        y1 -= 2;
-        y2 = y1 + 2;
-    }
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ProstokatMyszy(PunktNacisniecia.x(), PunktNacisniecia.y(), x, y, x1, y1, x2, y2);
     const float dx = static_cast<float>((x2 - x1) * Skala / 1000.0);
     const float dy = static_cast<float>((y2 - y1) * Skala / 1000.0);
     SrodekX = EkranNaCmX(x1) + (EkranNaCmX(x2) - EkranNaCmX(x1)) / 2.0;

@@ -17,10 +17,14 @@
 #include "pomoc.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
-#include "shell/OknaZastepcze.h"
+#include "counts/OknaPomiarow.h"
+#include "junction_forms/OknaRuchoplanu.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
@@ -113,8 +117,10 @@ TEST_F(EkranTest, OknaRuchoplanuIUstawien)
     TPytanieTakNieKasuj::Skrypt = nullptr;
     Otworz(PytanieTakNieKasuj, {"B_Tak", "B_Nie", "B_Kasuj"},
            [] { PytanieTakNieKasuj->Zapytaj(U("Dane niezapisane. ZAPISAĆ?"), true); });
-    for (QDialog* okno : std::initializer_list<QDialog*>{DaneRonda, GeometriaRondo, WstawBlok, EdycjaOpisy,
-                                                         KopiujSchowek})
+    Otworz(WstawBlok, {"B_WczytajBlok", "B_Powrot"}, [] { Form1->TB_WstawBlokClick(); });
+    Otworz(EdycjaOpisy, {"B_Wprowadz", "Powrot"}, [] { Form1->TB_WstawOpisClick(); });
+    Otworz(KopiujSchowek, {"B_kopiuj", "B_Powrot"}, [] { Form1->TB_DoSchowkaClick(); });
+    for (QDialog* okno : std::initializer_list<QDialog*>{DaneRonda, GeometriaRondo})
         Otworz(okno, {});
 }
 

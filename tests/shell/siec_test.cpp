@@ -27,22 +27,6 @@ class SiecTest : public ProgramTest {
 protected:
     QAction* Polecenie(const char* nazwa) { return Form1->findChild<QAction*>(nazwa); }
 
-    void Najedz(double x, double y) { Form1->PodgladMouseMove(CmNaEkranX(x), CmNaEkranY(y)); }
-    // A click at a sheet point, after the mouse has moved there.
-    void Klik(double x, double y)
-    {
-        Najedz(x, y);
-        Form1->PodgladMouseDown(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
-        Form1->PodgladMouseUp(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
-    }
-    std::vector<std::string> Napisy() const
-    {
-        std::vector<std::string> t;
-        for (const ElementNakladki& e : Form1->Podglad->Nakladka())
-            if (e.rodzaj == ElementNakladki::Rodzaj::Tekst)
-                t.push_back(e.tekst.toStdString());
-        return t;
-    }
     int Linie() const
     {
         int n = 0;

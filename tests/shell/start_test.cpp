@@ -13,7 +13,11 @@
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
 #include "shell/InfoOProgramie.h"
-#include "shell/OknaZastepcze.h"
+#include "counts/OknaPomiarow.h"
+#include "junction_forms/OknaRuchoplanu.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
+#include "shell/TWstawBlok.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
@@ -84,12 +88,13 @@ TEST_F(ProgramTest, PoleceniaWedlugStanuProjektu)
     Form1->UstawPolecenia();
     EXPECT_TRUE(Form1->BB_Next->isEnabled());
     EXPECT_TRUE(Form1->CB_Wariant->isEnabled());
-    // Commands whose windows come later stay off whatever the project holds;
-    // the junction data and geometry commands follow the project.
-    EXPECT_FALSE(Polecenie("TB_WstawOpis")->isEnabled());
-    EXPECT_FALSE(Polecenie("TB_DoSchowka")->isEnabled());
-    for (const char* nazwa : {"TB_Dane", "TB_Geometria", "mDaneEdycja", "mGeometria"})
+    // The data, geometry, block and description commands follow the
+    // project; changing and deleting blocks and descriptions want one.
+    for (const char* nazwa : {"TB_Dane", "TB_Geometria", "mDaneEdycja", "mGeometria", "TB_WstawOpis", "M_DodajOpis",
+                              "TB_WstawBlok", "M_WstawBlok", "TB_DoSchowka"})
         EXPECT_TRUE(Polecenie(nazwa)->isEnabled()) << nazwa;
+    for (const char* nazwa : {"M_ZmienBlok", "M_UsunBlok", "M_ZmienOpis", "M_UsunOpis"})
+        EXPECT_FALSE(Polecenie(nazwa)->isEnabled()) << nazwa;
 }
 
 TEST_F(ProgramTest, PrzerysujPustegoProjektuPokazujeZachety)
