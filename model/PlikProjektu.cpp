@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -213,23 +214,57 @@ std::string CzytnikProjektu::ZaPrefiksem(std::size_t dlugoscPrefiksu)
 void PisarzProjektu::Linia(std::string_view tekst)
 {
     // A line break inside a value would shift every later line of the file.
-    std::string linia(tekst);
-    std::replace_if(linia.begin(), linia.end(), [](char z) { return z == '\r' || z == '\n'; }, ' ');
-    linie_.push_back(std::move(linia));
+    const std::size_t poczatek = tresc_.size();
+    tresc_ += tekst;
+    std::replace_if(tresc_.begin() + static_cast<std::ptrdiff_t>(poczatek), tresc_.end(),
+                    [](char z) { return z == '\r' || z == '\n'; }, ' ');
+    KoniecLinii();
 }
-void PisarzProjektu::Calkowita(int64_t x) { linie_.push_back(std::to_string(x)); }
-void PisarzProjektu::Rzeczywista(double x, std::string_view maska) { linie_.push_back(TekstLiczby(maska, x)); }
+
+void PisarzProjektu::Calkowita(int64_t x)
+{
+    char cyfry[24];
+    tresc_.append(cyfry, std::to_chars(cyfry, cyfry + sizeof cyfry, x).ptr);
+    KoniecLinii();
+}
+
+void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
+{
+    tresc_ += TekstLiczby(maska, x);
+    KoniecLinii();
+}
 
 std::string TekstLiczby(std::string_view maska, double x)
 {
     // Nothing the reader would refuse: a value gone non-finite is written as 0.
     return FormatFloat(maska, std::isfinite(x) ? x : 0.0);
 }
-void PisarzProjektu::Logiczna(bool x) { linie_.emplace_back(x ? "True" : "False"); }
-void PisarzProjektu::LogicznaMala(bool x) { linie_.emplace_back(x ? "true" : "false"); }
-void PisarzProjektu::LogicznaTN(bool x) { linie_.emplace_back(x ? "T" : "N"); }
-void PisarzProjektu::Znak(char z) { linie_.emplace_back(1, z); }
-void PisarzProjektu::Kolor(TKolor k) { linie_.push_back(KolorNaTekst(k)); }
+
+void PisarzProjektu::Logiczna(bool x) { Linia(x ? "True" : "False"); }
+void PisarzProjektu::LogicznaMala(bool x) { Linia(x ? "true" : "false"); }
+void PisarzProjektu::LogicznaTN(bool x) { Linia(x ? "T" : "N"); }
+void PisarzProjektu::Znak(char z) { Linia(std::string_view(&z, 1)); }
+
+void PisarzProjektu::Kolor(TKolor k)
+{
+    tresc_ += KolorNaTekst(k);
+    KoniecLinii();
+}
+
+const std::vector<std::string>& PisarzProjektu::Linie() const
+{
+    if (linieDlaRozmiaru_ != tresc_.size() || (linie_.empty() && !tresc_.empty())) {
+        linie_.clear();
+        // Every line ends in CR LF and holds neither byte.
+        for (std::size_t i = 0; i < tresc_.size();) {
+            const std::size_t koniec = tresc_.find("\r\n", i);
+            linie_.emplace_back(tresc_, i, koniec - i);
+            i = koniec + 2;
+        }
+        linieDlaRozmiaru_ = tresc_.size();
+    }
+    return linie_;
+}
 
 void PisarzProjektu::Naglowek(std::string_view znacznik, std::string_view tytul, int64_t liczba)
 {
@@ -361,20 +396,32 @@ namespace {
 
 const std::string Gwiazdki(69, '*');
 
-std::vector<std::string> Naglowek()
+void ZapiszNaglowek(PisarzProjektu& p)
 {
-    return {Gwiazdki, "*" + std::string(16, ' ') + "KARTOGRAM  " + std::string(WersjaProgramu) + "." + std::string(35, ' '),
-            "*" + std::string(67, ' ') + "*", Gwiazdki, ""};
+    p.Linia(Gwiazdki);
+    p.Linia("*" + std::string(16, ' ') + "KARTOGRAM  " + std::string(WersjaProgramu) + "." + std::string(35, ' '));
+    p.Linia("*" + std::string(67, ' ') + "*");
+    p.Linia(Gwiazdki);
+    p.Linia("");
 }
 
+// About the bytes the file of a project takes, from its records, so that the
+// writer's buffer is made once; the figures are a little above those of
+// typical records.
+std::size_t RozmiarPliku(const Projekt& p)
+{
+    return 64 * 1024 + p.Wezly.size() * 400 + p.Warianty.size() * 300 + p.Ruchoplany.size() * 2400 +
+           p.Ronda.size() * 3000 + p.Pomiary.size() * 6000 + p.Prognozy.size() * 2000 +
+           p.Wspolczynniki.size() * 300 + p.Opisy.size() * 400 + p.Bloki.size() * 200 + p.DefinicjeBlokow.size() * 200 +
+           p.LinieBlokow.size() * 80;
+}
 
 }  // namespace
 
-std::vector<std::string> LinieProjektu(const Projekt& projekt)
+std::string TrescProjektu(const Projekt& projekt)
 {
-    PisarzProjektu p(projekt);
-    for (const std::string& linia : Naglowek())
-        p.Linia(linia);
+    PisarzProjektu p(projekt, RozmiarPliku(projekt));
+    ZapiszNaglowek(p);
     ZapiszSekcjeWezlow(p);
     ZapiszSekcjeWariantow(p);
     ZapiszSekcjeNastaw(p);
@@ -389,13 +436,23 @@ std::vector<std::string> LinieProjektu(const Projekt& projekt)
     ZapiszBlokPieszych(p);
     ZapiszSekcjeBlokow(p);
     ZapiszSekcjeOpisow(p);
-    return p.Linie();
+    return p.ZabierzTresc();
+}
+
+std::vector<std::string> LinieProjektu(const Projekt& projekt)
+{
+    const std::string tresc = TrescProjektu(projekt);
+    std::vector<std::string> linie;
+    for (std::string_view l : PodzielNaLinie(tresc))
+        linie.emplace_back(l);
+    return linie;
 }
 
 bool ZapiszProjekt(const std::string& nazwaPliku)
 {
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(nazwaPliku, LinieProjektu(), blad)) {
+    ZapisBezpieczny zapis;
+    if (!zapis.Otworz(nazwaPliku, blad) || !zapis.Pisz(TrescProjektu(), blad) || !zapis.Zakoncz(blad)) {
         Okno().PokazBlad(blad);  // names the file and the cause
         return false;
     }
