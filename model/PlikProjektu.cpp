@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <span>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
@@ -26,14 +27,25 @@ namespace {
 // end a line, and a last line without an end counts.
 std::size_t PoliczLinie(std::string_view t)
 {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '\n' || (t[i] == '\r' && (i + 1 == t.size() || t[i + 1] != '\n')))
+    // Every LF ends a line, and so does every CR not followed by an LF.
+    std::size_t n = static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
+    for (std::size_t i = t.find('\r'); i != std::string_view::npos; i = t.find('\r', i + 1))
+        if (i + 1 == t.size() || t[i + 1] != '\n')
             ++n;
-    }
     if (!t.empty() && t.back() != '\n' && t.back() != '\r')
         ++n;
     return n;
+}
+
+// Where the line starting at `od` ends: its CR or LF, or the end of the text.
+std::size_t KoniecLinii(std::string_view t, std::size_t od)
+{
+    const char* const poczatek = t.data();
+    const char* const koniec = poczatek + t.size();
+    for (const char* z = poczatek + od; z < koniec; ++z)
+        if (*z == '\n' || *z == '\r')
+            return static_cast<std::size_t>(z - poczatek);
+    return t.size();
 }
 
 std::string Polacz(const std::vector<std::string>& linie)
@@ -64,9 +76,7 @@ std::string_view CzytnikProjektu::NastepnaLinia()
     if (nastepna_++ >= liczbaLinii_)
         return {};
     const std::size_t poczatek = pozycja_;
-    std::size_t koniec = tresc_.find_first_of("\r\n", poczatek);
-    if (koniec == std::string::npos)
-        koniec = tresc_.size();
+    const std::size_t koniec = KoniecLinii(tresc_, poczatek);
     pozycja_ = koniec + 1;
     if (koniec < tresc_.size() && tresc_[koniec] == '\r' && pozycja_ < tresc_.size() && tresc_[pozycja_] == '\n')
         ++pozycja_;
@@ -355,14 +365,17 @@ std::string KolorNaTekst(TKolor k)
     for (const auto& n : NazwaneKolory)
         if (n.wartosc == k)
             return n.nazwa;
-    char bufor[16];
-    std::snprintf(bufor, sizeof bufor, "$%08X", static_cast<unsigned>(k));
-    return bufor;
+    std::string tekst = "$00000000";
+    for (int i = 8; i >= 1; --i, k >>= 4)
+        tekst[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[k & 0xF];
+    return tekst;
 }
 
 bool TekstNaKolor(std::string_view tekst, TKolor& k)
 {
-    for (const auto& n : NazwaneKolory)
+    // Every name starts with "cl".
+    const bool nazwa = tekst.size() > 2 && (tekst[0] == 'c' || tekst[0] == 'C') && (tekst[1] == 'l' || tekst[1] == 'L');
+    for (const auto& n : nazwa ? std::span(NazwaneKolory) : std::span<const NazwanyKolor>())
         if (RowneBezWielkosci(tekst, n.nazwa)) {
             k = n.wartosc;
             return true;
