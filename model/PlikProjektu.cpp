@@ -233,15 +233,18 @@ void PisarzProjektu::Linia(std::string_view tekst)
 
 void PisarzProjektu::Calkowita(int64_t x)
 {
-    char cyfry[24];
-    tresc_.append(cyfry, std::to_chars(cyfry, cyfry + sizeof cyfry, x).ptr);
-    KoniecLinii();
+    char linia[24];
+    char* koniec = std::to_chars(linia, linia + sizeof linia - 2, x).ptr;
+    *koniec++ = '\r';
+    *koniec++ = '\n';
+    tresc_.append(linia, koniec);
 }
 
 void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
 {
-    tresc_ += TekstLiczby(maska, x);
-    KoniecLinii();
+    std::string linia = TekstLiczby(maska, x);
+    linia += "\r\n";
+    tresc_ += linia;
 }
 
 std::string TekstLiczby(std::string_view maska, double x)
@@ -431,9 +434,13 @@ std::size_t RozmiarPliku(const Projekt& p)
 
 }  // namespace
 
-std::string TrescProjektu(const Projekt& projekt)
+namespace {
+
+// Every section of the file in order; `poRekordzie` runs after each diagram
+// and roundabout.
+template <class F>
+void ZapiszSekcje(PisarzProjektu& p, const Projekt& projekt, F&& poRekordzie)
 {
-    PisarzProjektu p(projekt, RozmiarPliku(projekt));
     ZapiszNaglowek(p);
     ZapiszSekcjeWezlow(p);
     ZapiszSekcjeWariantow(p);
@@ -441,14 +448,30 @@ std::string TrescProjektu(const Projekt& projekt)
     ZapiszSekcjePrognoz(p);
     ZapiszSekcjePomiarow(p);
     ZapiszSekcjeWspolczynnikow(p);
-    for (std::size_t i = 0; i < projekt.Ruchoplany.size(); ++i)
+    for (std::size_t i = 0; i < projekt.Ruchoplany.size(); ++i) {
         ZapiszSekcjeRuchoplanu(p, static_cast<int>(i));
-    for (std::size_t i = 0; i < projekt.Ronda.size(); ++i)
+        poRekordzie();
+    }
+    for (std::size_t i = 0; i < projekt.Ronda.size(); ++i) {
         ZapiszSekcjeRonda(p, static_cast<int>(i));
+        poRekordzie();
+    }
     ZapiszSekcjeSchowka(p);
     ZapiszBlokPieszych(p);
     ZapiszSekcjeBlokow(p);
     ZapiszSekcjeOpisow(p);
+}
+
+// The file goes to the disk in pieces of about this size, each written while
+// it is still in the cache, through one buffer.
+constexpr std::size_t PorcjaZapisu = 1 << 20;
+
+}  // namespace
+
+std::string TrescProjektu(const Projekt& projekt)
+{
+    PisarzProjektu p(projekt, RozmiarPliku(projekt));
+    ZapiszSekcje(p, projekt, [] {});
     return p.ZabierzTresc();
 }
 
@@ -465,7 +488,19 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
 {
     std::string blad;
     ZapisBezpieczny zapis;
-    if (!zapis.Otworz(nazwaPliku, blad) || !zapis.Pisz(TrescProjektu(), blad) || !zapis.Zakoncz(blad)) {
+    bool dobrze = zapis.Otworz(nazwaPliku, blad);
+    PisarzProjektu p(BiezacyProjekt, dobrze ? PorcjaZapisu + PorcjaZapisu / 4 : 0);
+    auto oddaj = [&](bool wszystko) {
+        if (dobrze && (wszystko || p.Tresc().size() >= PorcjaZapisu)) {
+            dobrze = zapis.Pisz(p.Tresc(), blad);
+            p.Wyczysc();
+        }
+    };
+    if (dobrze) {
+        ZapiszSekcje(p, BiezacyProjekt, [&] { oddaj(false); });
+        oddaj(true);
+    }
+    if (!dobrze || !zapis.Zakoncz(blad)) {
         Okno().PokazBlad(blad);  // names the file and the cause
         return false;
     }
