@@ -120,6 +120,8 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     L_NrRupl->hide();
     PC_NatRupl = new QTabWidget(this);
     PC_NatRupl->setObjectName("PC_NatRupl");
+    // Every page's name in view: the window grows to hold the four tabs.
+    PC_NatRupl->setUsesScrollButtons(false);
 
     // --- page 0: typed volumes
     auto* s1 = new QWidget;
@@ -140,6 +142,8 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
                 nat[r]->setStyleSheet("background-color: rgb(211, 211, 211);");
             wlp[r] = NowaEtykieta(pole, ("wl" + std::to_string(10 * i + j) + "p").c_str());
             wyp[r] = NowaEtykieta(pole, ("wy" + std::to_string(10 * j + i) + "p").c_str());
+            wlp[r]->setToolTip(QString::fromUtf8("% natężenia wlotu ") + QString::number(i));
+            wyp[r]->setToolTip(QString::fromUtf8("% natężenia wylotu ") + QString::number(j));
             up->addWidget(nat[r]);
             up->addWidget(wlp[r]);
             up->addWidget(wyp[r]);
@@ -154,13 +158,17 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         wylot[k] = NowaEtykieta(s1, Nazwa("wylot", i).c_str());
         u1->addWidget(Razem[2 * k], i, 5);
         u1->addWidget(Wlot[k], i, 6);
-        u1->addWidget(Razem[2 * k + 1], 5, 2 * i - 1 > 4 ? 4 : i);
+        u1->addWidget(Razem[2 * k + 1], 5, i);
         u1->addWidget(wylot[k], 6, i);
     }
     Button1 = NowyPrzycisk(s1, "Button1", "Oblicz procenty");
     Button2 = NowyPrzycisk(s1, "Button2", "Przykladowe dane1");
     Button2->hide();
     u1->addWidget(Button1, 7, 0, 1, 2);
+    // The two unlabelled numbers beside each volume, named while they show.
+    L_OpisProcentow = NowaEtykieta(s1, "L_OpisProcentow", OpisProcentow);
+    L_OpisProcentow->hide();
+    u1->addWidget(L_OpisProcentow, 7, 2, 1, 5);
     connect(Button1, &QPushButton::clicked, this, &TNatezeniaRUPL::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TNatezeniaRUPL::Button2Click);
     PC_NatRupl->addTab(s1, QString::fromUtf8("Dane o natężeniach"));
@@ -235,11 +243,12 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     GB_Wyniki->setObjectName("GB_Wyniki");
     auto* ugw = new QVBoxLayout(GB_Wyniki);
     IOpisyWloty = NowaEtykieta(GB_Wyniki, "IOpisyWloty");
-    IOpisyWloty->setFixedSize(340, 200);
+    // Room right of the east inlet's numbers (drawn from x = 320) for six digits.
+    IOpisyWloty->setFixedSize(SzerokoscSumWlotow, 200);
     B_Odswiez = NowyPrzycisk(GB_Wyniki, "B_Odswiez", "Odśwież");
     ugw->addWidget(IOpisyWloty);
     ugw->addWidget(B_Odswiez);
-    B_PokazNatezenia = NowyPrzycisk(s3, "B_PokazNatezenia", "Pokaż nateżenia");
+    B_PokazNatezenia = NowyPrzycisk(s3, "B_PokazNatezenia", "Pokaż natężenia");
     B_PokazPomiar = NowyPrzycisk(s3, "B_PokazPomiar", "Pokaż pomiar");
     B_PokazPrognoze = NowyPrzycisk(s3, "B_PokazPrognoze", "Pokaż prognozę");
     B_PokazWspolczynniki = NowyPrzycisk(s3, "B_PokazWspolczynniki", "Pokaż współczynniki");
@@ -333,11 +342,11 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         if (!wypelnianie_)
             SG_StrukturaDaneExit();
     });
-    PC_NatRupl->addTab(s4, QString::fromUtf8("Dane o stukturze"));
+    PC_NatRupl->addTab(s4, QString::fromUtf8("Dane o strukturze"));
     connect(PC_NatRupl, &QTabWidget::currentChanged, this, &TNatezeniaRUPL::PC_NatRuplChange);
 
     // --- source, title and buttons
-    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natęzenia");
+    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natężenia");
     RB_DanePomiar = NowyWybor(this, "RB_DanePomiar", "Pomiar");
     RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
     for (QRadioButton* r : {RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
@@ -522,13 +531,13 @@ void TNatezeniaRUPL::FormShow()
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
     if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
         UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText("Dodaj Prognoze");
+        B_Prognoza->setText("Dodaj Prognozę");
         B_UsunPrognoze->setEnabled(false);
         B_PokazPrognoze->setEnabled(false);
         CB_WlaczPrognoze->hide();
     } else {
         KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText("Edytuj Prognoze");
+        B_Prognoza->setText("Edytuj Prognozę");
         B_UsunPrognoze->setEnabled(true);
         B_PokazPrognoze->setEnabled(true);
         if (pomiar)
@@ -616,6 +625,7 @@ void TNatezeniaRUPL::UkryjRamie(int k)
 
 void TNatezeniaRUPL::PokazProcenty(bool widoczne)
 {
+    L_OpisProcentow->setVisible(widoczne);
     for (std::size_t i = 0; i < 16; ++i) {
         wlp[i]->setVisible(widoczne);
         wyp[i]->setVisible(widoczne);
@@ -624,6 +634,7 @@ void TNatezeniaRUPL::PokazProcenty(bool widoczne)
 
 void TNatezeniaRUPL::DopasujProcenty()
 {
+    L_OpisProcentow->show();
     for (std::size_t i = 0; i < 16; ++i) {
         wlp[i]->setVisible(!nat[i]->isHidden());
         wyp[i]->setVisible(!nat[i]->isHidden());
@@ -870,7 +881,13 @@ void TNatezeniaRUPL::RysujSumyWlotow()
     obraz.fill(palette().color(QPalette::Button));
     QPainter p(&obraz);
     p.setPen(Qt::black);
-    const int h = std::abs(p.fontMetrics().height()) + 2;
+    // The positions are laid out for an 11-pixel font, the step between
+    // lines being the font's height and 2 pixels: a taller system font would
+    // move the arm letters into the numbers.
+    QFont czcionka = p.font();
+    czcionka.setPixelSize(WysokoscCzcionkiSumWlotow);
+    p.setFont(czcionka);
+    const int h = WysokoscCzcionkiSumWlotow + 2;
     const auto o = OznaczeniaRamion();
     const DanePomiar& m = KopiaPomiaru;
     auto tekst = [&](int x, int y, const std::string& t) { p.drawText(x, y + p.fontMetrics().ascent(), NaQString(t)); };
@@ -949,7 +966,7 @@ void TNatezeniaRUPL::B_PrognozaClick()
         return;
     PrognozaZmieniona = 1;
     B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognoze"));
+    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
     CB_WlaczPrognoze->show();
     CB_WlaczPrognoze->setChecked(true);
     B_PokazPrognoze->setEnabled(true);

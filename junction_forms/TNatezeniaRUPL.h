@@ -59,6 +59,11 @@ public:
     QCheckBox* CB_WlaczPrognoze;
     QGroupBox* GB_Wyniki;
     QLabel* IOpisyWloty;
+    // What the percentages beside each volume are shares of.
+    QLabel* L_OpisProcentow;
+    static constexpr const char* OpisProcentow = "obok natężenia: % wlotu (wiersz), % wylotu (kolumna)";
+    static constexpr int SzerokoscSumWlotow = 380;
+    static constexpr int WysokoscCzcionkiSumWlotow = 11;
     QPushButton *B_Odswiez, *B_PokazNatezenia, *B_PokazPomiar, *B_PokazPrognoze, *B_PokazWspolczynniki;
 
     // Structure page.

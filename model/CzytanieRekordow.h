@@ -21,6 +21,9 @@ public:
     int32_t Calkowita() { Wymagaj(); return c_.Calkowita(); }
     double Rzeczywista() { Wymagaj(); return c_.Rzeczywista(); }
     float RzeczywistaS() { Wymagaj(); return c_.RzeczywistaS(); }
+    int32_t Calkowita(const GranicaPola& g) { Wymagaj(); return c_.Calkowita(g); }
+    double Rzeczywista(const GranicaPola& g) { Wymagaj(); return c_.Rzeczywista(g); }
+    float RzeczywistaS(const GranicaPola& g) { Wymagaj(); return c_.RzeczywistaS(g); }
     bool Logiczna() { Wymagaj(); return c_.Logiczna(); }
     bool LogicznaMala() { Wymagaj(); return c_.LogicznaMala(); }
     bool LogicznaTN() { Wymagaj(); return c_.LogicznaTN(); }

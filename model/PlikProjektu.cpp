@@ -162,13 +162,19 @@ float CzytnikProjektu::Pojedyncza(double x)
     return static_cast<float>(x);
 }
 
-double CzytnikProjektu::Wspolrzedna()
+double CzytnikProjektu::Wspolrzedna() { return Rzeczywista(granice::Wspolrzedna); }
+
+double CzytnikProjektu::WGranicy(const GranicaPola& g, double x)
 {
-    const double x = Rzeczywista();
-    if (!(std::fabs(x) <= MaksWspolrzedna))
-        Blad(Utf8NaCp1250("współrzędna poza zakresem."));
+    if (!g.Miesci(x))
+        Blad(Utf8NaCp1250(std::string(g.nazwa) + " poza zakresem ") +
+             TekstGranicy(g.min) + ".." + TekstGranicy(g.max) + ".");
     return x;
 }
+
+int32_t CzytnikProjektu::Calkowita(const GranicaPola& g) { return static_cast<int32_t>(WGranicy(g, Calkowita())); }
+double CzytnikProjektu::Rzeczywista(const GranicaPola& g) { return WGranicy(g, Rzeczywista()); }
+float CzytnikProjektu::RzeczywistaS(const GranicaPola& g) { return static_cast<float>(WGranicy(g, Rzeczywista())); }
 
 double CzytnikProjektu::RzeczywistaLubDomyslna(double domyslna)
 {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/Typy.h"
+#include "model/Granice.h"
 
 struct Projekt;
 extern Projekt BiezacyProjekt;
@@ -19,9 +20,8 @@ extern Projekt BiezacyProjekt;
 // A value every single holds: finite and within its range, so that the
 // writer can always write it and the reader read it back.
 inline bool MiesciSieWPojedynczej(double x) { return std::fabs(x) <= std::numeric_limits<float>::max(); }
-// The farthest a node may lie from the sheet's origin, in cm (100 km): far
-// beyond any sheet, near enough that every sum of the drawing stays finite.
-constexpr double MaksWspolrzedna = 1.0e7;
+// The farthest a node may lie from the sheet's origin, in cm.
+constexpr double MaksWspolrzedna = granice::Wspolrzedna.max;
 
 // A malformed line or an I/O error: the message names the file and the line.
 struct BladPliku : std::runtime_error {
@@ -67,6 +67,13 @@ public:
     float RzeczywistaS();           // also refused outside the range of a single
     float Pojedyncza(double x);     // x as a single, else BladPliku
     double Wspolrzedna();           // a node's position: within MaksWspolrzedna
+    // A value within its limit of the one table, else BladPliku naming the
+    // field and the limit.
+    int32_t Calkowita(const GranicaPola& g);
+    double Rzeczywista(const GranicaPola& g);
+    float RzeczywistaS(const GranicaPola& g);
+    // The value is checked where it was read (the line read last).
+    double WGranicy(const GranicaPola& g, double x);
     double RzeczywistaLubDomyslna(double domyslna);  // TekstNaLiczbe rule
     float RzeczywistaLubDomyslnaS(double domyslna);  // also the default outside float's range
     bool Logiczna();                // the line is exactly "True"

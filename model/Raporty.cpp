@@ -156,7 +156,7 @@ std::vector<std::string> RaportPrognozy(const DanePomiar& p, const DanePrognoza&
 
 std::vector<std::string> RaportWspolczynnikow(const DanePomiar& p, const DaneWspolczynniki& wsp)
 {
-    std::vector<std::string> r = {Utf8NaCp1250("TABELA WSPÓŁCZYNNNIKÓW"), "", Kreski(64), ""};
+    std::vector<std::string> r = {Utf8NaCp1250("TABELA WSPÓŁCZYNNIKÓW"), "", Kreski(64), ""};
     for (int c = 0; c < KlasPojazdow; ++c)
         r.push_back(Dopelnij(Klasa(p, c) + " ", '.', 31) + FormatFloat("##0.00#", wsp.Wspolczynnik[static_cast<std::size_t>(c)]));
     return r;

@@ -8,6 +8,7 @@
 #include <vector>
 #include <type_traits>
 
+#include "model/Granice.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
@@ -15,8 +16,6 @@
 
 namespace {
 
-// Larger volumes are no traffic; they would also overflow the 32-bit sums.
-constexpr int32_t MaksNatezenie = 10000000;
 
 struct Blad {
     std::string komunikat;
@@ -38,7 +37,7 @@ void NaprawLacze(int32_t& i, const std::vector<T>& v)
 // bounded; entered volumes cannot be negative.
 void SprawdzNatezenie(int32_t q, const std::string& kto, bool obliczone = false)
 {
-    if (q < (obliczone ? -MaksNatezenie : 0) || q > MaksNatezenie)
+    if (!(obliczone ? granice::NatezenieObliczone : granice::Natezenie).Miesci(q))
         Odrzuc(kto + " ma nieprawidłowe natężenie " + std::to_string(q) + ".");
 }
 

@@ -175,7 +175,7 @@ void TForm1::PokazWskazanie(int px, int py)
         NapisPodpowiedzi(px, py + 20, U("Wskaż węzeł do usunięcia."));
         WskWezelUsun = WybierzWezel(px, py, DalekiWezel, d);
         if (WskWezelUsun > -1 && d < BlizkiWezel)
-            NapisZnaleziono(px + 5, py - 15, "Znaleziono wezel =   " + QString::number(WskWezelUsun + 1));
+            NapisZnaleziono(px + 5, py - 15, U("Znaleziono węzeł =   ") + QString::number(WskWezelUsun + 1));
         else
             NapisPodpowiedzi(px, py + 20, U("Wskaż węzeł do usunięcia!"));
         break;
@@ -198,7 +198,7 @@ void TForm1::PokazWskazanie(int px, int py)
     case TTrybEdycji::UstawieniaLokalne:
         WskWezelWlasciwosci = WybierzWezel(px, py, DalekiWezel, d);
         if (WskWezelWlasciwosci > -1 && d < BlizkiWezel)
-            NapisZnaleziono(px + 5, py - 15, "Znaleziono wezel =   " + QString::number(WskWezelWlasciwosci + 1));
+            NapisZnaleziono(px + 5, py - 15, U("Znaleziono węzeł =   ") + QString::number(WskWezelWlasciwosci + 1));
         else
             NapisPodpowiedzi(px, py + 20, U("Wskaż węzeł do zmiany właściwości."));
         break;

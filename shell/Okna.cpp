@@ -8,6 +8,7 @@
 #include "counts/Pytanie.h"
 #include "junction_forms/OknaRuchoplanu.h"
 #include "platform/qt/Komunikaty.h"
+#include "platform/qt/OknoNaEkranie.h"
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
@@ -53,6 +54,35 @@ void UstawUslugiFormularzy()
     };
 }
 
+// Every window fits the screen, with the buttons that close it in view.
+void DopasujOknaDoEkranu()
+{
+    const std::pair<QWidget*, QStringList> okna[] = {
+        {Form1, {}},
+        {NatezeniaRUPL, {"BWprowadz", "BPowrot"}},
+        {GeometriaRuchoplan, {"B_Wprowadz"}},
+        {UstawyGlobalne, {"B_wprowadz"}},
+        {WezlyOperacje, {"B_Powrot"}},
+        {Wrnt, {"Button2"}},
+        {UstawSuwak, {"Button1"}},
+        {InfoOProgramie, {"powrot"}},
+        {PytanieTakNieKasuj, {"B_Tak", "B_Nie", "B_Kasuj"}},
+        {PomiaryRuchu, {"Button3", "B_Powrot"}},
+        {NatezeniaTabela, {"B_Wprowadz", "B_Rezygnuj"}},
+        {PojazdyTabela, {"B_Wprowadz", "B_Rezygnuj"}},
+        {OpenPomiar, {"B_Wprowadz", "B_Rezygnuj"}},
+        {TabelaPrognoz, {"B_Wprowadz", "B_Rezygnuj"}},
+        {Opis, {"Button1", "B_Powrot"}},
+        {DaneRonda, {}},
+        {GeometriaRondo, {}},
+        {WstawBlok, {}},
+        {EdycjaOpisy, {}},
+        {KopiujSchowek, {}},
+    };
+    for (const auto& [okno, przyciski] : okna)
+        DopasujDoEkranu(okno, przyciski);
+}
+
 template <class T>
 void Usun(T*& okno)
 {
@@ -87,6 +117,7 @@ void UtworzOkna()
     TabelaPrognoz = new TTabelaPrognoz(Form1);
     Opis = new TOpis(Form1);
     UstawUslugiFormularzy();
+    DopasujOknaDoEkranu();
 }
 
 void ZniszczOkna()

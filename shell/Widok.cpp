@@ -231,7 +231,7 @@ void TForm1::TB_DodajRuplClick()
 {
     ZerujTryby();
     L_Opis->setText(U("Nazwa węzła sieci."));
-    E_Opis->setText(U("Wezeł ") + QString::number(LiczbaWezlow() + 1));
+    E_Opis->setText(U("Węzeł ") + QString::number(LiczbaWezlow() + 1));
     NowyWezel.Typ = 'J';
     PanelZEdit->show();
     E_x->clear();

@@ -47,7 +47,7 @@ TEST_F(UszkodzonyPlik, LiczbyKtorychPojedynczaNieUtrzyma)
     const std::size_t x = Linia(l, Znacznik("wv3")) + 4;
     std::vector<std::string> daleko = l;
     daleko[x] = "1e308";
-    SprawdzOdmowe(ZapiszPlik("daleko.rup", daleko), NrLinii(x) + " współrzędna poza zakresem.");
+    SprawdzOdmowe(ZapiszPlik("daleko.rup", daleko), NrLinii(x) + " współrzędna poza zakresem -10000000..10000000.");
 
     // The largest scale a single holds round-trips; the block reader once
     // refused what it had read itself (its limit lay below that).

@@ -1,0 +1,58 @@
+#include "model/Granice.h"
+
+#include <cmath>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+
+namespace {
+
+std::string NazwaPola(const GranicaPola& g, std::string_view pole)
+{
+    return std::string(pole.empty() ? std::string_view(g.nazwa) : pole);
+}
+
+}  // namespace
+
+std::string TekstGranicy(double x)
+{
+    // Whole bounds without a fraction, others with the decimals they need;
+    // the separator is the Polish comma, as the user types it.
+    std::string t = FormatFloat("0.########", x);
+    for (char& c : t)
+        if (c == '.')
+            c = ',';
+    return t;
+}
+
+std::string KomunikatGranicy(const GranicaPola& g, std::string_view pole)
+{
+    return Utf8NaCp1250("Pole „" + NazwaPola(g, pole) + "” musi być liczbą" + (g.Calkowita() ? " całkowitą" : "") +
+                        " od " + TekstGranicy(g.min) + " do " + TekstGranicy(g.max) + ".");
+}
+
+std::string KomunikatDlugosci(std::string_view pole, int pojemnosc)
+{
+    return Utf8NaCp1250("Pole „" + std::string(pole) + "” może mieć najwyżej " + std::to_string(pojemnosc) +
+                        " znaków.");
+}
+
+bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, std::string& komunikat,
+                   std::string_view pole)
+{
+    double x = 0.0;
+    bool dobra = false;
+    if (g.Calkowita()) {
+        int64_t n = 0;
+        dobra = SprobujTekstNaCalkowita(tekst, n);
+        x = static_cast<double>(n);
+    } else {
+        dobra = SprobujTekstNaLiczbe(tekst, x);
+    }
+    if (!dobra || !g.Miesci(x)) {
+        komunikat = KomunikatGranicy(g, pole);
+        return false;
+    }
+    wynik = x;
+    return true;
+}

@@ -1,0 +1,108 @@
+// The one table of limits: a typed text is read against its field's limit,
+// and the project reader refuses the same values, naming the line.
+#include <gtest/gtest.h>
+
+#include "base/Kodowanie.h"
+#include "model/Granice.h"
+#include "model/PlikProjektu.h"
+#include "model/Projekt.h"
+
+namespace {
+
+struct Przypadek {
+    const char* tekst;
+    bool przyjety;
+    double wartosc;
+};
+
+void Sprawdz(const GranicaPola& g, const Przypadek& p)
+{
+    double x = -12345.0;
+    std::string komunikat;
+    const bool wynik = CzytajWartosc(g, p.tekst, x, komunikat);
+    EXPECT_EQ(wynik, p.przyjety) << g.nazwa << " \"" << p.tekst << "\"";
+    if (p.przyjety) {
+        EXPECT_DOUBLE_EQ(x, p.wartosc) << p.tekst;
+        EXPECT_EQ(komunikat, "");
+    } else {
+        EXPECT_DOUBLE_EQ(x, -12345.0) << "a refused text leaves the value as it was";
+        EXPECT_NE(komunikat, "");
+    }
+}
+
+TEST(Granice, TekstyWpisaneWPoleNatezenia)
+{
+    for (const Przypadek& p : std::initializer_list<Przypadek>{
+             {"", false, 0},
+             {"-1", false, 0},
+             {"0", true, 0},
+             {"10000000", true, 1e7},
+             {"10000001", false, 0},
+             {"20000000", false, 0},
+             {"2000000000", false, 0},
+             {"1e308", false, 0},
+             {"nan", false, 0},
+             {"inf", false, 0},
+             {"abc", false, 0},
+             {"123456789012345678901234567890", false, 0},
+             {"1,5", false, 0},
+             {"1.5", false, 0},
+             {" 250 ", true, 250},
+         })
+        Sprawdz(granice::Natezenie, p);
+}
+
+TEST(Granice, TekstyWpisaneWPoleRzeczywiste)
+{
+    for (const Przypadek& p : std::initializer_list<Przypadek>{
+             {"", false, 0},
+             {"-1", false, 0},
+             {"0", true, 0},
+             {"10000", true, 1e4},
+             {"10000,01", false, 0},
+             {"1e308", false, 0},
+             {"-1e308", false, 0},
+             {"nan", false, 0},
+             {"inf", false, 0},
+             {"abc", false, 0},
+             {"123456789012345678901234567890", false, 0},
+             {"1,5", true, 1.5},
+             {"1.5", true, 1.5},
+             {"1e3", true, 1000},
+         })
+        Sprawdz(granice::Wymiar, p);
+    Sprawdz(granice::Przesuniecie, {"-1,5", true, -1.5});
+    Sprawdz(granice::Wspolrzedna, {"1.2e29", false, 0});
+    Sprawdz(granice::Wspolrzedna, {"-10000000", true, -1e7});
+}
+
+TEST(Granice, KomunikatNazywaPoleIZakres)
+{
+    double x = 0;
+    std::string k;
+    ASSERT_FALSE(CzytajWartosc(granice::KrokSiatki, "0,001", x, k, "Krok siatki"));
+    EXPECT_EQ(Cp1250NaUtf8(k), "Pole „Krok siatki” musi być liczbą od 0,01 do 10000.");
+    ASSERT_FALSE(CzytajWartosc(granice::Natezenie, "x", x, k));
+    EXPECT_EQ(Cp1250NaUtf8(k), "Pole „natężenie” musi być liczbą całkowitą od 0 do 10000000.");
+    EXPECT_EQ(Cp1250NaUtf8(KomunikatDlugosci("Nazwa", 50)), "Pole „Nazwa” może mieć najwyżej 50 znaków.");
+    EXPECT_TRUE(MiesciSieTekst(std::string(10, 'x'), 10));
+    EXPECT_FALSE(MiesciSieTekst(std::string(11, 'x'), 10));
+}
+
+TEST(Granice, CzytnikOdrzucaWartoscSpozaGranicyNazywajacLinie)
+{
+    Projekt p;
+    CzytnikProjektu c(std::vector<std::string>{"12", "20000000", "0,005", "1e308"}, "a.rup", p);
+    EXPECT_EQ(c.Calkowita(granice::Natezenie), 12);
+    try {
+        c.Calkowita(granice::Natezenie);
+        ADD_FAILURE() << "20000000 was read";
+    } catch (const BladPliku& b) {
+        EXPECT_EQ(b.linia, 2);
+        EXPECT_EQ(Cp1250NaUtf8(b.what()), "Błąd w pliku a.rup, linia 2: natężenie poza zakresem 0..10000000.");
+    }
+    EXPECT_THROW(c.RzeczywistaS(granice::KrokSiatki), BladPliku);
+    EXPECT_THROW(c.Wspolrzedna(), BladPliku);
+}
+
+}  // namespace
