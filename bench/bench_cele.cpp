@@ -1,8 +1,8 @@
 // The program against its anchors, for bench/ratios.sh: opening and saving
 // projects of 4 and 40 MB against reading the file line by line and writing
 // its bytes raw, the DXF export against writing its bytes raw, the PDF print
-// of four variants against four screen redraws, and the full recompute at
-// 100, 400 and 1600 diagrams.
+// of four variants against four screen redraws. The full recompute at 100,
+// 400 and 1600 diagrams is BM_ZmianaIPrzerysowanie.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -177,23 +177,5 @@ void BM_CzteryPrzerysowania(benchmark::State& stan)
     BiezacyWariant = 0;
 }
 BENCHMARK(BM_CzteryPrzerysowania)->Unit(benchmark::kMillisecond);
-
-// ---------------------------------------------------------------- size
-
-// Every diagram of the sheet recomputed and the sheet redrawn, at 100, 400
-// and 1600 diagrams: each step four times the diagrams.
-void BM_PelnePrzeliczenie(benchmark::State& stan)
-{
-    Program program;
-    ZbudujProjekt(static_cast<int>(stan.range(0)), 1, 20.0);
-    Program::Dopasuj();
-    Form1->Przerysuj();
-    for (auto _ : stan) {
-        for (DaneRuchoplan& r : Ruchoplany)
-            r.Obliczony = 0;
-        Form1->Przerysuj();
-    }
-}
-BENCHMARK(BM_PelnePrzeliczenie)->Arg(100)->Arg(400)->Arg(1600)->Unit(benchmark::kMillisecond);
 
 } // namespace
