@@ -248,9 +248,8 @@ void PisarzProjektu::Calkowita(int64_t x)
 
 void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
 {
-    std::string linia = TekstLiczby(maska, x);
-    linia += "\r\n";
-    tresc_ += linia;
+    tresc_ += TekstLiczby(maska, x);
+    KoniecLinii();
 }
 
 std::string TekstLiczby(std::string_view maska, double x)

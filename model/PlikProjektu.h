@@ -137,7 +137,11 @@ public:
     const std::vector<std::string>& Linie() const;
 
 private:
-    void KoniecLinii() { tresc_ += "\r\n"; }
+    void KoniecLinii()
+    {
+        tresc_.push_back('\r');
+        tresc_.push_back('\n');
+    }
     const Projekt* zrodlo_;
     std::string tresc_;
     mutable std::vector<std::string> linie_;   // Linie(), for tresc_'s size:
