@@ -10,8 +10,13 @@ scripts/deps.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKARTOGRAM_BENCH=ON -DKARTOGRAM_TESTS=OFF >/dev/null
 cmake --build build-bench -j"$(nproc)" --target kartogram_bench >/dev/null
 
-WYNIK=$(mktemp)
-trap 'rm -f "$WYNIK"' EXIT
+# BENCH_JSON=<file> keeps the benchmarks' own results there.
+if [ -n "${BENCH_JSON:-}" ]; then
+  WYNIK=$BENCH_JSON
+else
+  WYNIK=$(mktemp)
+  trap 'rm -f "$WYNIK"' EXIT
+fi
 FILTR='BM_Otwarcie/|BM_LiczenieLinii/|BM_Zapis/|BM_SurowyZapis|BM_EksportDxf|BM_WydrukPdf|BM_CzteryPrzerysowania'
 FILTR+='|BM_ZmianaIPrzerysowanie/|BM_Przerysuj400Calosc|BM_Przerysuj1600Calosc|BM_SuwakIPrzerysowanie/400'
 (cd build-bench && QT_QPA_PLATFORM=offscreen ./kartogram_bench --benchmark_filter="$FILTR" \
