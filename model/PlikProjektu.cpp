@@ -461,6 +461,9 @@ void ZapiszSekcje(PisarzProjektu& p, const Projekt& projekt, F&& poRekordzie)
         ZapiszSekcjeRonda(p, static_cast<int>(i));
         poRekordzie();
     }
+    // Without a junction section the roundabouts' vehicle types go alone.
+    if (projekt.Ruchoplany.empty() && !projekt.Ronda.empty())
+        ZapiszSklad(p);
     ZapiszSekcjeSchowka(p);
     ZapiszBlokPieszych(p);
     ZapiszSekcjeBlokow(p);

@@ -5,14 +5,17 @@
 #include <cmath>
 #include <limits>
 
+#include "model/Granice.h"
 #include "model/Prognoza.h"
 
 namespace {
 
+// A computed flow within what the project file holds, however large the
+// factors and forecasts that raised it.
 int32_t Obetnij32(int64_t x)
 {
-    return static_cast<int32_t>(std::clamp<int64_t>(x, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(std::clamp<int64_t>(x, static_cast<int64_t>(granice::NatezenieObliczone.min),
+                                                    static_cast<int64_t>(granice::NatezenieObliczone.max)));
 }
 
 int Wlotow(int wlotow) { return std::clamp(wlotow, 0, WlotowPomiaru); }
@@ -54,7 +57,7 @@ TPotokiPojazdow ObliczPotokiPojazdow(const DanePomiar& pomiar, const DaneWspolcz
                                                                [static_cast<std::size_t>(j - 1)],
                                        wsp.Wspolczynnik[static_cast<std::size_t>(c)]);
                 if (prognozaWlaczona)
-                    v = ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str());
+                    v = Obetnij32(ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str()));
                 suma += v;
             }
             wynik[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] = Obetnij32(suma);
@@ -72,7 +75,7 @@ TPotokiPrzejsc ObliczPotokiPrzejsc(const DanePomiar& pomiar, const DanePrognoza&
             int32_t x = pomiar.NatezeniaPrzejsc[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)];
             if (prognozaWlaczona)
                 x = ZastosujPrognoze(x, KomorkaPrzejsc(prognoza, k, (v + 1) / 2 - 1).str());
-            wynik[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] = x;
+            wynik[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] = Obetnij32(x);
         }
     return wynik;
 }

@@ -208,7 +208,7 @@ void TForm1::PokazWskazanie(int px, int py)
                                                                              : QString());
         break;
     default:
-        // Blocks and descriptions are placed and picked with their windows.
+        HoverObiektu(px, py);
         break;
     }
 }
@@ -230,7 +230,7 @@ void TForm1::PodgladKlik(int px, int py)
     case TTrybEdycji::DodajRupl:
     case TTrybEdycji::DodajRondo:
         punkt(NowyWezel.X, NowyWezel.Y);
-        NowyWezel.Nazwa = ZQString(E_Opis->text()).substr(0, 255);
+        NowyWezel.Nazwa = ZQString(E_Opis->text());
         WezlyOperacje->DodajWezel(NowyWezel);
         break;
     case TTrybEdycji::PrzesunWezel:
@@ -243,16 +243,15 @@ void TForm1::PodgladKlik(int px, int py)
         break;
     case TTrybEdycji::NowaPozycjaWezla:
         punkt(NowyWezel.X, NowyWezel.Y);
-        NowyWezel.Nazwa = ZQString(E_Opis->text()).substr(0, 255);
+        NowyWezel.Nazwa = ZQString(E_Opis->text());
         WezlyOperacje->PrzesunWezel(NowyWezel);
         break;
     case TTrybEdycji::Dane:
-        // A roundabout's windows come later: its pick opens nothing yet.
         if (WskWezelEdycja > -1) {
             tryb_ = TTrybEdycji::Brak;
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
-                OtworzDaneRuchoplanu(rekord);
+            if (rekord >= 0)
+                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzDaneRonda(rekord) : OtworzDaneRuchoplanu(rekord);
         }
         break;
     case TTrybEdycji::UstawieniaLokalne:
@@ -266,11 +265,12 @@ void TForm1::PodgladKlik(int px, int py)
         tryb_ = TTrybEdycji::Brak;
         if (WskWezelEdycja >= 0) {
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
-                OtworzGeometrieRuchoplanu(rekord);
+            if (rekord >= 0)
+                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzGeometrieRonda(rekord) : OtworzGeometrieRuchoplanu(rekord);
         }
         break;
     default:
+        KlikObiektu(px, py);
         break;
     }
     PokazNaPodgladzie();

@@ -9,12 +9,16 @@
 #include "junction_forms/OknaRuchoplanu.h"
 #include "platform/qt/Komunikaty.h"
 #include "platform/qt/OknoNaEkranie.h"
-#include "shell/OknaZastepcze.h"
+#include "counts/OknaPomiarow.h"
+#include "junction_forms/OknaRuchoplanu.h"
 #include "shell/PytanieTakNieKasuj.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TForm1.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
@@ -24,10 +28,10 @@ void UstawUslugiFormularzy()
 {
     UslugiFormularzy& u = Uslugi();
     u.Przerysuj = [] { Form1->Przerysuj(); };
-    u.WybierzPomiar = [](DanePomiar& kopia) {
-        // Junction counts only.
-        OpenPomiar->CB_Skrzyzowania->setChecked(true);
-        OpenPomiar->CB_Ronda->setChecked(false);
+    u.WybierzPomiar = [](DanePomiar& kopia, bool rondo) {
+        // The counts of the window's kind of node only.
+        OpenPomiar->CB_Skrzyzowania->setChecked(!rondo);
+        OpenPomiar->CB_Ronda->setChecked(rondo);
         return OpenPomiar->exec() == QDialog::Accepted && !OpenPomiar->WybranyPomiar().empty() &&
                OpenPomiar->WczytajWybrany(kopia);
     };
@@ -43,8 +47,9 @@ void UstawUslugiFormularzy()
     u.CzytajPomiar = [](const std::string& sciezka, DanePomiar& kopia, std::string& blad) {
         return CzytajPlikPomiaru(sciezka, kopia, blad);
     };
-    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia) {
-        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, 'J');
+    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia,
+                          char typ) {
+        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, typ);
         TabelaPrognoz->exec();
         return WynikPrognozy{TabelaPrognoz->PrognozaZmieniona != 0, TabelaPrognoz->PomiarPrzelaczony != 0};
     };
@@ -73,11 +78,11 @@ void DopasujOknaDoEkranu()
         {OpenPomiar, {"B_Wprowadz", "B_Rezygnuj"}},
         {TabelaPrognoz, {"B_Wprowadz", "B_Rezygnuj"}},
         {Opis, {"Button1", "B_Powrot"}},
-        {DaneRonda, {}},
-        {GeometriaRondo, {}},
-        {WstawBlok, {}},
-        {EdycjaOpisy, {}},
-        {KopiujSchowek, {}},
+        {DaneRonda, {"Wprowadz", "B_rezygnuj"}},
+        {GeometriaRondo, {"Wprowadz", "Button3"}},
+        {WstawBlok, {"B_WczytajBlok", "B_Powrot"}},
+        {EdycjaOpisy, {"B_Wprowadz", "Powrot"}},
+        {KopiujSchowek, {"B_kopiuj", "B_Powrot"}},
     };
     for (const auto& [okno, przyciski] : okna)
         DopasujDoEkranu(okno, przyciski);
