@@ -17,7 +17,7 @@ else
   WYNIK=$(mktemp)
   trap 'rm -f "$WYNIK"' EXIT
 fi
-FILTR='BM_Otwarcie/|BM_LiczenieLinii/|BM_Zapis/|BM_SurowyZapis|BM_EksportDxf|BM_WydrukPdf|BM_CzteryPrzerysowania'
+FILTR='BM_Otwarcie/|BM_LiczenieLinii/|BM_Zapis/|BM_SurowyZapis|BM_EksportDxf$|BM_WydrukPdf|BM_CzteryPrzerysowania'
 FILTR+='|BM_ZmianaIPrzerysowanie/|BM_Przerysuj400Calosc|BM_Przerysuj1600Calosc|BM_SuwakIPrzerysowanie/400'
 (cd build-bench && QT_QPA_PLATFORM=offscreen ./kartogram_bench --benchmark_filter="$FILTR" \
     --benchmark_repetitions="${REPETITIONS:-5}" --benchmark_report_aggregates_only=true \
