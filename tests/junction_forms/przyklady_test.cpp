@@ -90,29 +90,40 @@ protected:
     }
 };
 
-// A count of a four-arm junction: every inlet to the three other exits, in
-// cars, vans, lorries and buses, and pedestrians on every inlet.
-DanePomiar PomiarSkrzyzowania()
+// A count of four inlets: cars from every inlet to the exits of `samochody`
+// (U-turns left out), each other class of `udzialy` as one in so many cars,
+// and pedestrians on every inlet.
+DanePomiar PomiarCzterechWlotow(const char* plik, const char* miejsce, const char* sekcja, const char* typ,
+                                const int (&samochody)[4][4], std::initializer_list<std::pair<int, int>> udzialy,
+                                int piesi)
 {
     DanePomiar p;
     UstawDomyslnyPomiar(p);
-    p.NazwaPliku = "Mickiewicza_Kosciuszki.pom";
-    p.Lokalizacja = Utf8NaCp1250("Al. Mickiewicza / ul. Kościuszki");
-    p.Sekcja = Utf8NaCp1250("szczyt popołudniowy");
-    p.Opis2Linie[0] = Utf8NaCp1250("Pomiar ręczny, 15:30-16:30");
-    p.TypWezla = "J01";
+    p.NazwaPliku = plik;
+    p.Lokalizacja = Utf8NaCp1250(miejsce);
+    p.Sekcja = Utf8NaCp1250(sekcja);
+    p.TypWezla = typ;
     p.MaxJest = 4;
+    for (int w = 0; w < 4; ++w) {
+        for (int k = 0; k < 4; ++k) {
+            if (samochody[w][k] == 0)
+                continue;
+            p.NatezeniaPojazdow[w * KlasPojazdow][k] = samochody[w][k];
+            for (const auto& [klasa, naIle] : udzialy)
+                p.NatezeniaPojazdow[w * KlasPojazdow + klasa][k] = samochody[w][k] / naIle;
+        }
+        p.NatezeniaPrzejsc[w][0] = piesi + 25 * w;
+    }
+    return p;
+}
+
+// A city junction: cars, vans, lorries and buses.
+DanePomiar PomiarSkrzyzowania()
+{
     const int samochody[4][4] = {{0, 420, 610, 95}, {180, 0, 140, 260}, {540, 120, 0, 310}, {70, 330, 150, 0}};
-    for (int w = 0; w < 4; ++w)
-        for (int k = 0; k < 4; ++k)
-            if (samochody[w][k] > 0) {
-                p.NatezeniaPojazdow[w * KlasPojazdow + 0][k] = samochody[w][k];
-                p.NatezeniaPojazdow[w * KlasPojazdow + 1][k] = samochody[w][k] / 12;
-                p.NatezeniaPojazdow[w * KlasPojazdow + 2][k] = samochody[w][k] / 25;
-                p.NatezeniaPojazdow[w * KlasPojazdow + 3][k] = samochody[w][k] / 60;
-            }
-    for (int w = 0; w < 4; ++w)
-        p.NatezeniaPrzejsc[w][0] = 80 + 35 * w;
+    DanePomiar p = PomiarCzterechWlotow("Mickiewicza_Kosciuszki.pom", "Al. Mickiewicza / ul. Kościuszki",
+                                        "szczyt popołudniowy", "J01", samochody, {{1, 12}, {2, 25}, {3, 60}}, 80);
+    p.Opis2Linie[0] = Utf8NaCp1250("Pomiar ręczny, 15:30-16:30");
     return p;
 }
 
@@ -169,27 +180,12 @@ TEST_F(Przyklady, SkrzyzowanieZPomiaremIPrognoza)
         EXPECT_EQ(r.ZPomiaru, 1);
 }
 
-// A count of a four-arm roundabout: cars and lorries between every pair of
-// inlets, U-turns left out.
+// A four-arm roundabout: cars and lorries.
 DanePomiar PomiarRonda()
 {
-    DanePomiar p;
-    UstawDomyslnyPomiar(p);
-    p.NazwaPliku = "Rondo_Grunwaldzkie.pom";
-    p.Lokalizacja = Utf8NaCp1250("Rondo Grunwaldzkie");
-    p.Sekcja = Utf8NaCp1250("szczyt poranny");
-    p.TypWezla = "R01";
-    p.MaxJest = 4;
     const int samochody[4][4] = {{0, 260, 380, 150}, {210, 0, 240, 330}, {410, 190, 0, 170}, {120, 300, 160, 0}};
-    for (int w = 0; w < 4; ++w)
-        for (int k = 0; k < 4; ++k)
-            if (samochody[w][k] > 0) {
-                p.NatezeniaPojazdow[w * KlasPojazdow + 0][k] = samochody[w][k];
-                p.NatezeniaPojazdow[w * KlasPojazdow + 2][k] = samochody[w][k] / 20;
-            }
-    for (int w = 0; w < 4; ++w)
-        p.NatezeniaPrzejsc[w][0] = 60 + 20 * w;
-    return p;
+    return PomiarCzterechWlotow("Rondo_Grunwaldzkie.pom", "Rondo Grunwaldzkie", "szczyt poranny", "R01", samochody,
+                                {{2, 20}}, 60);
 }
 
 TEST_F(Przyklady, RondoZPomiarem)
