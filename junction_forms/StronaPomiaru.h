@@ -93,6 +93,26 @@ std::string StempelPomiaru(const DanePomiar& p);
 // No count linked: the default copy, the description and the grid emptied.
 void WyczyscStronePomiaru(KontrolkiPomiaru& k);
 
+// The coefficients a diagram's count is weighed by: its linked set, else the
+// count's own factors, else (no count) the defaults.
+DaneWspolczynniki WspolczynnikiDiagramu(const NaglowekDiagramu& d, const DanePomiar* pomiar);
+// The diagram's linked forecast, the default one when none is linked.
+DanePrognoza PrognozaDiagramu(const NaglowekDiagramu& d);
+
+// The diagram's count over the copy, read again from its file when the file
+// is newer and the diagram updates itself, with the stamp shown. True when
+// it was read again.
+bool OtworzKopiePomiaru(KontrolkiPomiaru& k, const NaglowekDiagramu& d);
+// "Wczytaj pomiar": the count picked (a roundabout's when `rondo`) over the
+// copy, its stamp, description and class factors shown and taken as the
+// coefficients. False when none was picked.
+bool WczytajPomiarStrony(KontrolkiPomiaru& k, bool rondo);
+// The forecast copy from the diagram's link, and the captions and state of
+// the forecast buttons both windows set alike. True when one is linked.
+bool PokazPrognozeDiagramu(KontrolkiPomiaru& k, const NaglowekDiagramu& d);
+// The coefficient copy into the grid's column 2.
+void PokazKopieWspolczynnikow(KontrolkiPomiaru& k);
+
 // "Wstaw opisy": the title lines from the count's description (and the
 // forecast's switch), after asking when one of them holds text. False when
 // the user keeps them.

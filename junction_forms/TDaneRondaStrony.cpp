@@ -56,19 +56,10 @@ void TDaneRonda::PokazStronePomiaru()
     if (!pomiar) {
         WyczyscStronePomiaru(*this);
     } else {
-        KopiaPomiaru = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru)) {
+        if (OtworzKopiePomiaru(*this, r)) {
             // The drawing uses the updated count from now on: it is stored at once.
-            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
-            DaneWspolczynniki w;
-            w.Wspolczynnik = KopiaPomiaru.WspPojazdu;
-            if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-                w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-            DanePrognoza f;
-            UstawDomyslnaPrognoze(f);
-            if (JestIndeksem(r.NrPrognozy, Prognozy))
-                f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+            const DaneWspolczynniki w = WspolczynnikiDiagramu(r, &KopiaPomiaru);
+            const DanePrognoza f = PrognozaDiagramu(r);
             KopiaPomiaru.NatezeniaNaRelacjach =
                 ObliczPotokiPojazdow(KopiaPomiaru, w, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy),
                                      WlotyRonda(KopiaPomiaru));
@@ -84,40 +75,18 @@ void TDaneRonda::PokazStronePomiaru()
     UstawWidocznoscPomiaru(pomiar);
     CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
-    if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
-        UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText(QString::fromUtf8("Dodaj Prognozę"));
-        B_UsunPrognoze->setEnabled(false);
-        CB_WlaczPrognoze->hide();
-        B_PokazPrognoze->hide();
-    } else {
-        KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText(QString::fromUtf8("Edytuj Prognozę"));
-        B_UsunPrognoze->setEnabled(true);
+    const bool prognoza = PokazPrognozeDiagramu(*this, r);
+    B_PokazPrognoze->setVisible(prognoza);
+    if (prognoza)
         CB_WlaczPrognoze->setVisible(pomiar);
-        B_PokazPrognoze->show();
-    }
-    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-        KopiaWspolczynnikow = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-    else if (pomiar)
-        KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
-    else
-        KopiaWspolczynnikow = DaneWspolczynniki{};
+    KopiaWspolczynnikow = WspolczynnikiDiagramu(r, pomiar ? &KopiaPomiaru : nullptr);
     if (pomiar)
-        for (int w = 0; w < KlasPojazdow; ++w)
-            UstawKomorke(SG_Tabela, w, 2,
-                         FormatFloat("#0.0##", KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+        PokazKopieWspolczynnikow(*this);
     wypelnianie_ = false;
     PrzeliczPomiar();
 }
 
-WynikKontroli TDaneRonda::SprawdzWspolczynniki()
-{
-    wypelnianie_ = true;
-    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
-    wypelnianie_ = false;
-    return w;
-}
+WynikKontroli TDaneRonda::SprawdzWspolczynniki() { return SprawdzSiatkeWspolczynnikow(SG_Tabela); }
 
 void TDaneRonda::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
 
@@ -170,16 +139,8 @@ void TDaneRonda::W_WczytajPomiarClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda) || !Uslugi().WybierzPomiar)
         return;
-    DanePomiar wczytany = KopiaPomiaru;
-    if (!Uslugi().WybierzPomiar(wczytany, true))
+    if (!WczytajPomiarStrony(*this, true))
         return;
-    KopiaPomiaru = wczytany;
-    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-    PokazOpisPomiaru(*this);
-    wypelnianie_ = true;
-    PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
-    wypelnianie_ = false;
-    KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
     const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     UstawWidocznoscPomiaru(true);
     CB_WlaczPrognoze->setVisible(JestIndeksem(r.NrPrognozy, Prognozy) || PrognozaZmieniona);

@@ -63,16 +63,7 @@ void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
     if (!JestIndeksem(r.NrPomiaru, Pomiary))
         return;
     DanePomiar& p = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
-    DaneWspolczynniki w;
-    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-        w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-    else
-        w.Wspolczynnik = p.WspPojazdu;
-    DanePrognoza f;
-    UstawDomyslnaPrognoze(f);
-    if (JestIndeksem(r.NrPrognozy, Prognozy))
-        f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-    PrzeliczPotoki(p, w, f, r.WlaczPrognoze);
+    PrzeliczPotoki(p, WspolczynnikiDiagramu(r, &p), PrognozaDiagramu(r), r.WlaczPrognoze);
     for (DaneRuchoplan& x : Ruchoplany)
         x.Obliczony = 0;
     ProjektZmieniony = true;
@@ -327,7 +318,7 @@ void TNatezeniaRUPL::FormShow()
 
     // Count page: the grid, the count copy with its auto-update, the forecast
     // copy and the factors.
-    const DanePomiar* pomiar = JestIndeksem(r.NrPomiaru, Pomiary) ? &Pomiary[static_cast<std::size_t>(r.NrPomiaru)] : nullptr;
+    const bool pomiar = JestIndeksem(r.NrPomiaru, Pomiary);
     if (!pomiar) {
         WyczyscStronePomiaru(*this);
         UstawWidocznoscPomiaru(false);
@@ -335,10 +326,7 @@ void TNatezeniaRUPL::FormShow()
         B_PokazWspolczynniki->hide();
         CB_WlaczPrognoze->hide();
     } else {
-        KopiaPomiaru = *pomiar;
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru))
-            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
+        OtworzKopiePomiaru(*this, r);
         PokazOpisPomiaru();
         UstawWidocznoscPomiaru(true);
         B_PokazPrognoze->show();
@@ -347,28 +335,12 @@ void TNatezeniaRUPL::FormShow()
     }
     CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
-    if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
-        UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText("Dodaj Prognozę");
-        B_UsunPrognoze->setEnabled(false);
-        B_PokazPrognoze->setEnabled(false);
-        CB_WlaczPrognoze->hide();
-    } else {
-        KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText("Edytuj Prognozę");
-        B_UsunPrognoze->setEnabled(true);
-        B_PokazPrognoze->setEnabled(true);
-        if (pomiar)
-            CB_WlaczPrognoze->show();
-    }
-    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-        KopiaWspolczynnikow = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-    else if (pomiar)
-        KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
-    else
-        KopiaWspolczynnikow = DaneWspolczynniki{};
-    for (int w = 0; w < KlasPojazdow; ++w)
-        UstawKomorke(SG_Tabela, w, 2, FormatFloat("#0.0##", KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+    const bool prognoza = PokazPrognozeDiagramu(*this, r);
+    B_PokazPrognoze->setEnabled(prognoza);
+    if (prognoza && pomiar)
+        CB_WlaczPrognoze->show();
+    KopiaWspolczynnikow = WspolczynnikiDiagramu(r, pomiar ? &KopiaPomiaru : nullptr);
+    PokazKopieWspolczynnikow(*this);
     wypelnianie_ = false;
     PrognozaZmieniona = PomiarPrzelaczony = TabelaZmieniona = 0;
     PrzeliczPomiar();
@@ -384,9 +356,7 @@ void TNatezeniaRUPL::UstawWidocznoscPomiaru(bool widoczne)
 void TNatezeniaRUPL::PokazOpisPomiaru()
 {
     ::PokazOpisPomiaru(*this);
-    wypelnianie_ = true;
     PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
-    wypelnianie_ = false;
 }
 
 void TNatezeniaRUPL::PokazUkladWlotow()
@@ -624,13 +594,7 @@ void TNatezeniaRUPL::WstawSzablonClick()
 
 // ------------------------------------------------------------ count page
 
-WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki()
-{
-    wypelnianie_ = true;
-    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
-    wypelnianie_ = false;
-    return w;
-}
+WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki() { return SprawdzSiatkeWspolczynnikow(SG_Tabela); }
 
 void TNatezeniaRUPL::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
 
@@ -721,13 +685,8 @@ void TNatezeniaRUPL::W_WczytajPomiarClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !Uslugi().WybierzPomiar)
         return;
-    DanePomiar wczytany = KopiaPomiaru;
-    if (!Uslugi().WybierzPomiar(wczytany, false))
+    if (!WczytajPomiarStrony(*this, false))
         return;
-    KopiaPomiaru = wczytany;
-    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-    PokazOpisPomiaru();
-    KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
     UstawWidocznoscPomiaru(true);
     PomiarPrzelaczony = 1;
     const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
