@@ -179,6 +179,32 @@ bool PokazPrognozeDiagramu(KontrolkiPomiaru& k, const NaglowekDiagramu& d)
     return jest;
 }
 
+bool PrzyjmijPrognoze(KontrolkiPomiaru& k, const WynikPrognozy& w)
+{
+    if (w.PomiarPrzelaczony)
+        k.PomiarPrzelaczony = 1;
+    // A forecast window left without a change adds nothing and switches nothing on.
+    if (!w.PrognozaZmieniona)
+        return false;
+    k.PrognozaZmieniona = 1;
+    k.B_UsunPrognoze->setEnabled(true);
+    k.B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
+    k.CB_WlaczPrognoze->show();
+    k.CB_WlaczPrognoze->setChecked(true);
+    k.B_PokazPrognoze->setEnabled(true);
+    return true;
+}
+
+void UsunPrognozeDiagramu(KontrolkiPomiaru& k, NaglowekDiagramu& d)
+{
+    k.B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
+    k.CB_WlaczPrognoze->hide();
+    d.NrPrognozy = -1;
+    d.WlaczPrognoze = 0;
+    // The diagram changed at once, whatever the window's end.
+    ProjektZmieniony = true;
+}
+
 void PokazKopieWspolczynnikow(KontrolkiPomiaru& k)
 {
     const QSignalBlocker b(k.SG_Tabela);

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 class QWidget;
+struct WynikPrognozy;
 
 // The count page's controls, named as both data windows name them, its
 // flags and the working copies of the count, its coefficients and forecast.
@@ -110,6 +111,13 @@ bool WczytajPomiarStrony(KontrolkiPomiaru& k, bool rondo);
 // The forecast copy from the diagram's link, and the captions and state of
 // the forecast buttons both windows set alike. True when one is linked.
 bool PokazPrognozeDiagramu(KontrolkiPomiaru& k, const NaglowekDiagramu& d);
+// The forecast window's outcome on the page: a switched count marked; a
+// changed forecast marked and offered for showing, removing and switching
+// on (switched on). True when the forecast was changed.
+bool PrzyjmijPrognoze(KontrolkiPomiaru& k, const WynikPrognozy& w);
+// "Usuń prognozę" agreed: the diagram loses its forecast at once, the
+// buttons offer adding one.
+void UsunPrognozeDiagramu(KontrolkiPomiaru& k, NaglowekDiagramu& d);
 // The coefficient copy into the grid's column 2.
 void PokazKopieWspolczynnikow(KontrolkiPomiaru& k);
 

@@ -157,17 +157,8 @@ void TDaneRonda::B_PrognozaClick()
     if (!JestIndeksem(n, Ronda) || !Uslugi().EdytujPrognoze)
         return;
     const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, Oznaczenia(), 'R');
-    if (w.PomiarPrzelaczony)
-        PomiarPrzelaczony = 1;
-    // A forecast window left without a change adds nothing and switches nothing on.
-    if (!w.PrognozaZmieniona)
+    if (!PrzyjmijPrognoze(*this, w))
         return;
-    PrognozaZmieniona = 1;
-    B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
-    CB_WlaczPrognoze->show();
-    CB_WlaczPrognoze->setChecked(true);
-    B_PokazPrognoze->setEnabled(true);
     B_PokazPrognoze->show();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (!r.WlaczPrognoze)
@@ -183,18 +174,13 @@ void TDaneRonda::B_UsunPrognozeClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda) || !ZapytajTakNie(QString::fromUtf8("Usunąć opis prognozy z ronda?")))
         return;
-    B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
-    CB_WlaczPrognoze->hide();
     B_PokazPrognoze->hide();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
-    r.NrPrognozy = -1;
-    r.WlaczPrognoze = 0;
+    UsunPrognozeDiagramu(*this, r);
     r.Obliczony = 0;
     PrognozaZmieniona = 0;
     UstawDomyslnaPrognoze(KopiaPrognozy);
-    // The record changed at once, whatever the window's end; the count's
-    // flows follow it at the next commit of this page.
-    ProjektZmieniony = true;
+    // The count's flows follow the record at the next commit of this page.
     PomiarPrzelaczony = 1;
     Zmieniono = 1;
 }

@@ -703,16 +703,8 @@ void TNatezeniaRUPL::B_PrognozaClick()
         return;
     const auto o = OznaczeniaRamion();
     const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""}, 'J');
-    if (w.PomiarPrzelaczony)
-        PomiarPrzelaczony = 1;
-    if (!w.PrognozaZmieniona)
+    if (!PrzyjmijPrognoze(*this, w))
         return;
-    PrognozaZmieniona = 1;
-    B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
-    CB_WlaczPrognoze->show();
-    CB_WlaczPrognoze->setChecked(true);
-    B_PokazPrognoze->setEnabled(true);
     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = 1;
     PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
     PrzeliczPomiar();
@@ -724,13 +716,8 @@ void TNatezeniaRUPL::B_UsunPrognozeClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !ZapytajTakNie(QString::fromUtf8("Usunąć opis prognozy z ruchoplanu?")))
         return;
-    B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
-    CB_WlaczPrognoze->hide();
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
-    r.NrPrognozy = -1;
-    r.WlaczPrognoze = 0;
-    // The diagram changed at once, whatever the window's end.
-    ProjektZmieniony = true;
+    UsunPrognozeDiagramu(*this, r);
     PrzeliczZapisanyPomiar(r);
     Zmieniono = 1;
 }
