@@ -300,11 +300,7 @@ void TDaneRonda::PokazRelacje()
     if (!JestIndeksem(n, Ronda) || !Relacja(s_nr, w, j))
         return;
     const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
-    const auto& blok = r.StrukturaRelacji[I(w)][I(j)];
-    wypelnianie_ = true;
-    for (int k = 1; k <= SG_Stru->rowCount(); ++k)
-        UstawKomorke(SG_Stru, k - 1, 1, std::to_string(blok[static_cast<std::size_t>(k)]));
-    wypelnianie_ = false;
+    PokazBlokStruktury(SG_Stru, r.StrukturaRelacji[I(w)][I(j)]);
     RysujKafelkiRelacji();
     SG_Stru->setVisible(!tile[I(w)][I(j)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
     for (std::size_t k = 0; k < 5; ++k) {

@@ -825,11 +825,7 @@ void TNatezeniaRUPL::PokazRelacje()
     const int rel = IndeksRelacji(ZQString(s_nr->text()));
     if (!JestIndeksem(n, Ruchoplany) || rel < 0)
         return;
-    const auto& blok = Ruchoplany[static_cast<std::size_t>(n)].NatezeniaStruktura[static_cast<std::size_t>(rel)];
-    wypelnianie_ = true;
-    for (int r = 1; r <= SG_Stru->rowCount(); ++r)
-        UstawKomorke(SG_Stru, r - 1, 1, std::to_string(blok[static_cast<std::size_t>(r)]));
-    wypelnianie_ = false;
+    PokazBlokStruktury(SG_Stru, Ruchoplany[static_cast<std::size_t>(n)].NatezeniaStruktura[static_cast<std::size_t>(rel)]);
     RysujKafelki();
     SG_Stru->setVisible(!tile[static_cast<std::size_t>(rel)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
 }
