@@ -46,6 +46,12 @@ void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& t
 
 using namespace pola;
 
+KontrolkiPomiaru::KontrolkiPomiaru()
+{
+    UstawDomyslnyPomiar(KopiaPomiaru);
+    UstawDomyslnaPrognoze(KopiaPrognozy);
+}
+
 WynikKontroli SprawdzSiatkeWspolczynnikow(QTableWidget* siatka)
 {
     WynikKontroli w;

@@ -24,6 +24,9 @@ struct WynikPrognozy;
 // The count page's controls, named as both data windows name them, its
 // flags and the working copies of the count, its coefficients and forecast.
 struct KontrolkiPomiaru {
+    // The copies start as a new count and an empty forecast.
+    KontrolkiPomiaru();
+
     QPushButton* W_WczytajPomiar = nullptr;
     QLabel *L_WczytanoPomiar = nullptr, *L_LastEdit = nullptr;
     QLabel *L_NazwaWezla = nullptr, *L_Sekcja = nullptr, *L_DataCzasPomiaru = nullptr, *L_Opis1 = nullptr,

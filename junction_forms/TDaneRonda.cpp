@@ -71,8 +71,6 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     setModal(true);
     setFont(QFont("Tahoma"));
     resize(854, 635);
-    UstawDomyslnyPomiar(KopiaPomiaru);
-    UstawDomyslnaPrognoze(KopiaPrognozy);
     L_NrRonda = NowaEtykieta(this, "L_NrRonda", "0");
     L_NrRonda->hide();
     PC_NatRond = new QTabWidget(this);

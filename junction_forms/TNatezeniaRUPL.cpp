@@ -76,8 +76,6 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     setObjectName("NatezeniaRUPL");
     setWindowTitle(QString::fromUtf8("Edycja wartości natężeń KARTOGRAM"));
     setModal(true);
-    UstawDomyslnyPomiar(KopiaPomiaru);
-    UstawDomyslnaPrognoze(KopiaPrognozy);
     L_NrRupl = NowaEtykieta(this, "L_NrRupl", "0");
     L_NrRupl->hide();
     PC_NatRupl = new QTabWidget(this);
