@@ -7,10 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -32,10 +30,8 @@
 #include "model/Ruchoplan.h"
 #include "model/Ustawienia.h"
 #include "model/Wezel.h"
-#include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
-#include "platform/qt/ObrazJpeg.h"
 
 using namespace pola;
 
@@ -180,12 +176,7 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
         auto* ug = new QGridLayout(g);
         QLabel*& obraz = Strzalki[I(k)];
         obraz = NowaEtykieta(g, NazwyStrzalek[k - 1]);
-        QImage jpeg;
-        std::string blad;
-        if (CzytajJpeg(PolaczSciezke(KatalogDane(), "strzalkiRondo" + std::to_string(k) + ".jpg"), jpeg, blad))
-            obraz->setPixmap(QPixmap::fromImage(jpeg));
-        else
-            obraz->setText("L   P");
+        PokazObrazStrzalek(obraz, "strzalkiRondo" + std::to_string(k) + ".jpg");
         ug->addWidget(obraz, 0, 1, 1, 2, Qt::AlignCenter);
         const char* const opisy[4] = {"PIESI", "ROWERZYŚCI", "...", "..."};
         for (int c = 1; c <= 4; ++c) {

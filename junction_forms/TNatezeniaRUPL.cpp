@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -31,10 +30,8 @@
 #include "model/Rondo.h"
 #include "model/Ruchoplan.h"
 #include "model/Wezel.h"
-#include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
-#include "platform/qt/ObrazJpeg.h"
 
 using namespace pola;
 
@@ -143,12 +140,7 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         auto* g = new QGroupBox(QString::fromUtf8("Ramię ") + QString::number(k), s2);
         auto* ug = new QGridLayout(g);
         strzalki[a] = NowaEtykieta(g, nazwyStrzalek[a]);
-        QImage obraz;
-        std::string blad;
-        if (CzytajJpeg(PolaczSciezke(KatalogDane(), "strzalki" + std::to_string(k) + ".jpg"), obraz, blad))
-            strzalki[a]->setPixmap(QPixmap::fromImage(obraz));
-        else
-            strzalki[a]->setText(QString::fromUtf8("L   P"));
+        PokazObrazStrzalek(strzalki[a], "strzalki" + std::to_string(k) + ".jpg");
         ug->addWidget(strzalki[a], 0, 1, 1, 2, Qt::AlignCenter);
         for (int c = 1; c <= 4; ++c) {
             const auto ci = static_cast<std::size_t>(c - 1);
