@@ -409,10 +409,8 @@ void TNatezeniaRUPL::DopasujProcenty()
     }
 }
 
-WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
+void TNatezeniaRUPL::TekstyNatezen(TTekstyRelacji& relacje, TekstyPrzejsc& przejscia) const
 {
-    TTekstyRelacji relacje;
-    TekstyPrzejsc przejscia;
     for (std::size_t i = 0; i < 16; ++i)
         relacje[i] = TekstPola(nat[i]);
     for (std::size_t k = 0; k < 4; ++k)
@@ -420,6 +418,13 @@ WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
             przejscia.L[k][c] = TekstPola(EpL[k][c]);
             przejscia.P[k][c] = TekstPola(EpP[k][c]);
         }
+}
+
+WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
+{
+    TTekstyRelacji relacje;
+    TekstyPrzejsc przejscia;
+    TekstyNatezen(relacje, przejscia);
     return SprawdzNatezenia(relacje, przejscia);
 }
 
@@ -429,13 +434,7 @@ void TNatezeniaRUPL::ZapiszNatezeniaOkna(int rekord)
         return;
     TTekstyRelacji relacje;
     TekstyPrzejsc przejscia;
-    for (std::size_t i = 0; i < 16; ++i)
-        relacje[i] = TekstPola(nat[i]);
-    for (std::size_t k = 0; k < 4; ++k)
-        for (std::size_t c = 0; c < 4; ++c) {
-            przejscia.L[k][c] = TekstPola(EpL[k][c]);
-            przejscia.P[k][c] = TekstPola(EpP[k][c]);
-        }
+    TekstyNatezen(relacje, przejscia);
     ZapiszNatezenia(Ruchoplany[static_cast<std::size_t>(rekord)], relacje, przejscia);
 }
 
