@@ -545,13 +545,11 @@ void TDaneRonda::WpiszProcenty(int rekord)
 // one keeps the record's own value (the edit shows it rounded).
 bool TDaneRonda::ZapiszNaglowek(int n)
 {
-    const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
-    const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
-    double dx = 0.0, dy = 0.0, h = 0.0;
+    LiczbyTytulu l = CzytajLiczbyTytulu(*this);
     std::string blad;
-    if (!CzytajWartosc(granice::Przesuniecie, tDx, dx, blad, "dx tytułu") ||
-        !CzytajWartosc(granice::Przesuniecie, tDy, dy, blad, "dy tytułu") ||
-        !CzytajWartosc(granice::Wymiar, tH, h, blad, "wysokość tytułu")) {
+    if (!CzytajWartosc(granice::Przesuniecie, l.dx, l.wartoscDx, blad, "dx tytułu") ||
+        !CzytajWartosc(granice::Przesuniecie, l.dy, l.wartoscDy, blad, "dy tytułu") ||
+        !CzytajWartosc(granice::Wymiar, l.h, l.wartoscH, blad, "wysokość tytułu")) {
         Dialogi().Informacja(blad);
         return false;
     }
@@ -560,12 +558,7 @@ bool TDaneRonda::ZapiszNaglowek(int n)
     r.Tytul[0] = TekstPola(Tytul1).substr(0, 70);
     r.Tytul[1] = TekstPola(Tytul2).substr(0, 70);
     r.Tytul[2] = TekstPola(Tytul3).substr(0, 70);
-    if (tDx != PoprawSeparator(pokazaneDx))
-        r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy))
-        r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc))
-        r.TytulH = std::max(0.2f, static_cast<float>(h));
+    ZapiszLiczbyTytulu(*this, l, r.TytulDx, r.TytulDy, r.TytulH);
     r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
         r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)

@@ -445,11 +445,10 @@ void TNatezeniaRUPL::BWprowadzClick()
         return;
     // The title and the page shown are checked before anything is stored.
     SprawdzanieWartosci s;
-    const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
-    const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
-    const double dx = s.Wartosc(granice::Polozenie, tDx, "Przesunięcie tytułu dx", 0.0);
-    const double dy = s.Wartosc(granice::Polozenie, tDy, "Przesunięcie tytułu dy", 0.0);
-    const double h = s.Wartosc(granice::Wymiar, tH, "Wysokość tytułu", 0.0);
+    LiczbyTytulu l = CzytajLiczbyTytulu(*this);
+    l.wartoscDx = s.Wartosc(granice::Polozenie, l.dx, "Przesunięcie tytułu dx", 0.0);
+    l.wartoscDy = s.Wartosc(granice::Polozenie, l.dy, "Przesunięcie tytułu dy", 0.0);
+    l.wartoscH = s.Wartosc(granice::Wymiar, l.h, "Wysokość tytułu", 0.0);
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
         s.Tekst(TekstPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
     WynikKontroli strona;
@@ -466,19 +465,8 @@ void TNatezeniaRUPL::BWprowadzClick()
     r.Tytul[0] = TekstPola(Tytul1);
     r.Tytul[1] = TekstPola(Tytul2);
     r.Tytul[2] = TekstPola(Tytul3);
-    // An untouched number keeps the record's own value (the edit shows it rounded).
-    if (tDx != PoprawSeparator(pokazaneDx))
-        r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy))
-        r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc))
-        r.TytulWysokosc = std::max(0.2f, static_cast<float>(h));
-    if (RB_centrum->isChecked())
-        r.TytulWyrownanie = 'C';
-    if (RB_lewy->isChecked())
-        r.TytulWyrownanie = 'L';
-    if (RB_prawy->isChecked())
-        r.TytulWyrownanie = 'P';
+    ZapiszLiczbyTytulu(*this, l, r.TytulDx, r.TytulDy, r.TytulWysokosc);
+    r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     r.ZeStruktury = RB_DaneStruktura->isChecked();
     bool ok = true;
     switch (PC_NatRupl->currentIndex()) {
