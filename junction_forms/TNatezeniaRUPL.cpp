@@ -506,9 +506,11 @@ void TNatezeniaRUPL::FormShow()
                 (data > KopiaPomiaru.DataOstEdycja ||
                  (data == KopiaPomiaru.DataOstEdycja && godz > KopiaPomiaru.GodzOstEdycja))) {
                 std::string blad;
-                if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, KopiaPomiaru, blad))
+                DanePomiar nowszy;
+                if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, nowszy, blad)) {
+                    KopiaPomiaru = nowszy;
                     UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + Stempel(KopiaPomiaru));
-                else if (!blad.empty())
+                } else if (!blad.empty())
                     Dialogi().Blad(blad);
             }
         }
@@ -920,7 +922,8 @@ void TNatezeniaRUPL::W_WczytajPomiarClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !Uslugi().WybierzPomiar)
         return;
-    DanePomiar wczytany = KopiaPomiaru;
+    // A fresh record: nothing of the count shown before may mix into it.
+    DanePomiar wczytany;
     if (!Uslugi().WybierzPomiar(wczytany))
         return;
     KopiaPomiaru = wczytany;

@@ -35,6 +35,9 @@ using enum RodzajWartosci;
 inline constexpr GranicaPola Natezenie{"natężenie", Calkowita, 0, 1.0e7};
 // Volumes a computation keeps (a forecast may lower one below zero).
 inline constexpr GranicaPola NatezenieObliczone{"natężenie obliczone", Calkowita, -1.0e7, 1.0e7};
+// A count's totals: an inlet's 100 vehicle cells (20 classes, 5 exits) or
+// its 8 crossing cells added up.
+inline constexpr GranicaPola SumaNatezen{"suma natężeń", Calkowita, 0, 100 * Natezenie.max};
 // A count's duration in minutes (up to a week).
 inline constexpr GranicaPola CzasPomiaru{"czas pomiaru", Calkowita, 0, 10080};
 // A vehicle class's equivalence factor, a coefficient of a class, a vehicle
