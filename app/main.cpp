@@ -1,12 +1,11 @@
 // Kartogram: junction flow diagrams for traffic engineers.
-#include <QApplication>
-
+#include "shell/Aplikacja.h"
 #include "shell/Okna.h"
 #include "shell/TForm1.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    Aplikacja app(argc, argv);
     UtworzOkna();
     Form1->show();
     const int wynik = app.exec();
