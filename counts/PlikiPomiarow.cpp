@@ -58,78 +58,38 @@ void CzytajTabele(CzytnikKluczy& s, std::array<int32_t, N>& t, const GranicaPola
         x = s.Calkowita(g);
 }
 
-// A total read with the line it stands on, to be checked against its table.
-template <std::size_t N>
-void CzytajSumy(CzytnikKluczy& s, std::array<int32_t, N>& t, std::array<int, N>& linie)
-{
-    for (std::size_t i = 0; i < N; ++i) {
-        t[i] = s.Calkowita(granice::SumaNatezen);
-        linie[i] = s.NumerLinii();
-    }
-}
-
-// The lines the totals stood on: 0 until their group is read.
-struct LinieSum {
-    std::array<int, WlotowPomiaru> pojazdow{};
-    std::array<int, WlotowPomiaru> przejsc{};
-};
-
-// A total that is not the sum of its inlet's cells makes a damaged count
-// (the editor writes both together): "" or the message naming its line.
-std::string SprawdzSumy(const CzytnikKluczy& s, const DanePomiar& m, const LinieSum& linie)
-{
-    for (std::size_t w = 0; w < WlotowPomiaru; ++w) {
-        int64_t pojazdy = 0, przejscia = 0;
-        for (std::size_t c = 0; c < KlasPojazdow; ++c)
-            for (int32_t x : m.NatezeniaPojazdow[w * KlasPojazdow + c])
-                pojazdy += x;
-        for (int32_t x : m.NatezeniaPrzejsc[w])
-            przejscia += x;
-        const std::string wlot = "wlotu " + std::to_string(w + 1);
-        if (pojazdy != m.NatezeniaPojazdowSumy[w])
-            return s.Komunikat(linie.pojazdow[w], "suma pojazdów " + wlot + " (" +
-                                                      std::to_string(m.NatezeniaPojazdowSumy[w]) +
-                                                      ") nie zgadza się z tabelą (" + std::to_string(pojazdy) + ").");
-        if (przejscia != m.NatezeniaPrzejscSumy[w])
-            return s.Komunikat(linie.przejsc[w], "suma przejść " + wlot + " (" +
-                                                     std::to_string(m.NatezeniaPrzejscSumy[w]) +
-                                                     ") nie zgadza się z tabelą (" + std::to_string(przejscia) + ").");
-    }
-    return "";
-}
-
 // Every group the writer writes, read by its key: a count lacking any (a
 // file cut short) would take the missing fields from elsewhere.
 struct GrupaPomiaru {
     const char* klucz;
-    void (*czytaj)(CzytnikKluczy&, DanePomiar&, LinieSum&);
+    void (*czytaj)(CzytnikKluczy&, DanePomiar&);
 };
 
 constexpr int PojemnoscNazwy = decltype(DanePomiar::NazwaPojazdu)::value_type::Pojemnosc;
 
 const GrupaPomiaru GrupyPomiaru[] = {
-    {KDataOstEdycja, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.DataOstEdycja = s.Data(false); }},
-    {KGodzOstEdycja, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.GodzOstEdycja = s.Data(true); }},
-    {KDataPomiaru, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.DataPomiaru = s.Data(false); }},
-    {KGodzPomiaru, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.GodzPomiaru = s.Data(true); }},
-    {KCzasPomiaru, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.CzasPomiaru = s.Calkowita(granice::CzasPomiaru); }},
-    {KLokalizacja, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { s.Tekst(m.Lokalizacja); }},
-    {KSekcja, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { s.Tekst(m.Sekcja); }},
+    {KDataOstEdycja, [](CzytnikKluczy& s, DanePomiar& m) { m.DataOstEdycja = s.Data(false); }},
+    {KGodzOstEdycja, [](CzytnikKluczy& s, DanePomiar& m) { m.GodzOstEdycja = s.Data(true); }},
+    {KDataPomiaru, [](CzytnikKluczy& s, DanePomiar& m) { m.DataPomiaru = s.Data(false); }},
+    {KGodzPomiaru, [](CzytnikKluczy& s, DanePomiar& m) { m.GodzPomiaru = s.Data(true); }},
+    {KCzasPomiaru, [](CzytnikKluczy& s, DanePomiar& m) { m.CzasPomiaru = s.Calkowita(granice::CzasPomiaru); }},
+    {KLokalizacja, [](CzytnikKluczy& s, DanePomiar& m) { s.Tekst(m.Lokalizacja); }},
+    {KSekcja, [](CzytnikKluczy& s, DanePomiar& m) { s.Tekst(m.Sekcja); }},
     {KOpis2Linie,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) {
+     [](CzytnikKluczy& s, DanePomiar& m) {
          s.Tekst(m.Opis2Linie[0]);
          s.Tekst(m.Opis2Linie[1]);
      }},
-    {KTypWezla, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { s.Tekst(m.TypWezla); }},
-    {KMaxJest, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.MaxJest = s.Calkowita(granice::LiczbaWlotow); }},
+    {KTypWezla, [](CzytnikKluczy& s, DanePomiar& m) { s.Tekst(m.TypWezla); }},
+    {KMaxJest, [](CzytnikKluczy& s, DanePomiar& m) { m.MaxJest = s.Calkowita(granice::LiczbaWlotow); }},
     {KWlotJest,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) {
+     [](CzytnikKluczy& s, DanePomiar& m) {
          for (uint8_t& j : m.WlotJest)
              j = s.Logiczna("true");
      }},
-    {KRysujZawrotki, [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) { m.RysujZawrotki = s.Logiczna("true"); }},
+    {KRysujZawrotki, [](CzytnikKluczy& s, DanePomiar& m) { m.RysujZawrotki = s.Logiczna("true"); }},
     {KPojazdy,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) {
+     [](CzytnikKluczy& s, DanePomiar& m) {
          for (int c = 0; c < KlasPojazdow; ++c) {
              s.Tekst(m.NazwaPojazdu[c]);
              s.Tekst(m.OznPojazdu[c]);
@@ -137,25 +97,25 @@ const GrupaPomiaru GrupyPomiaru[] = {
          }
      }},
     {KNatezeniaPojazdow,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) {
+     [](CzytnikKluczy& s, DanePomiar& m) {
          for (auto& wiersz : m.NatezeniaPojazdow)
              CzytajTabele(s, wiersz, granice::Natezenie);
      }},
-    {KSumyPojazdow,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum& l) { CzytajSumy(s, m.NatezeniaPojazdowSumy, l.pojazdow); }},
+    // The totals must be numbers; what counts is worked out from the tables.
+    {KSumyPojazdow, [](CzytnikKluczy& s, DanePomiar& m) { CzytajTabele(s, m.NatezeniaPojazdowSumy, granice::SumaNatezen); }},
     {KPrzejscia,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) {
+     [](CzytnikKluczy& s, DanePomiar& m) {
          for (int k = 0; k < KategoriiPrzejsc; ++k) {
              s.Tekst(m.NazwaPrzejscia[k]);
              s.Tekst(m.OznPrzejscia[k]);
          }
      }},
     {KNatezeniaPrzejsc,
-     [](CzytnikKluczy& s, DanePomiar& m, LinieSum&) {
+     [](CzytnikKluczy& s, DanePomiar& m) {
          for (auto& wiersz : m.NatezeniaPrzejsc)
              CzytajTabele(s, wiersz, granice::Natezenie);
      }},
-    {KSumyPrzejsc, [](CzytnikKluczy& s, DanePomiar& m, LinieSum& l) { CzytajSumy(s, m.NatezeniaPrzejscSumy, l.przejsc); }},
+    {KSumyPrzejsc, [](CzytnikKluczy& s, DanePomiar& m) { CzytajTabele(s, m.NatezeniaPrzejscSumy, granice::SumaNatezen); }},
 };
 
 }  // namespace
@@ -254,13 +214,12 @@ bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePo
     CzytnikKluczy s(std::move(tresc), nazwaPliku);
     constexpr std::size_t grup = std::size(GrupyPomiaru);
     std::array<bool, grup> przeczytana{};
-    LinieSum linie;
     try {
         while (!s.Koniec()) {
             s.Nastepna();
             for (std::size_t g = 0; g < grup; ++g)
                 if (s.Ostatnia() == GrupyPomiaru[g].klucz) {
-                    GrupyPomiaru[g].czytaj(s, m, linie);
+                    GrupyPomiaru[g].czytaj(s, m);
                     przeczytana[g] = true;
                     break;
                 }
@@ -276,9 +235,9 @@ bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePo
         blad = b.what();
         return false;
     }
-    blad = SprawdzSumy(s, m, linie);
-    if (!blad.empty())
-        return false;
+    // A total is the sum of its inlet's cells, whatever the file says: files
+    // written without them (totals of 0) open with the totals the editor shows.
+    PoliczSumyPomiaru(m);
     m.NazwaPliku = NazwaBezKatalogu(nazwaPliku);
     p = m;
     return true;

@@ -39,8 +39,8 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad);
 // Replaces `p` whole with the count of the file and sets NazwaPliku to the
 // file's name without folder. Every group the writer writes must be in the
-// file, every value within its limit, every total the sum of its table;
-// else `p` stays as it was.
+// file and every value within its limit, else `p` stays as it was; the
+// totals are worked out from the tables.
 bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad);
 // Only the header keys, for the lists (what the file lacks stays in `n`).
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad);

@@ -59,11 +59,6 @@ TDataCzas CzytnikKluczy::Data(bool czas)
     }
 }
 
-std::string CzytnikKluczy::Komunikat(int nr, const std::string& utf8) const
-{
-    return Utf8NaCp1250("Błąd w pliku ") + nazwaPliku_ + ", linia " + std::to_string(nr) + ": " + Utf8NaCp1250(utf8);
-}
-
 void CzytnikKluczy::BrakGrupy(const char* klucz)
 {
     while (!c_.Koniec())

@@ -19,7 +19,7 @@
 
 class CzytnikKluczy {
 public:
-    CzytnikKluczy(std::string tresc, const std::string& nazwaPliku) : c_(std::move(tresc), nazwaPliku), nazwaPliku_(nazwaPliku) {}
+    CzytnikKluczy(std::string tresc, const std::string& nazwaPliku) : c_(std::move(tresc), nazwaPliku) {}
 
     bool Koniec() const { return c_.Koniec(); }
     // The next line of the scan, the one the comparisons go on with.
@@ -41,8 +41,6 @@ public:
     int NumerLinii() const { return c_.NumerLinii(); }
     // "Błąd w pliku <file>, linia <n>: <what>" naming the line read last.
     [[noreturn]] void Blad(const std::string& utf8) const { c_.Blad(Utf8NaCp1250(utf8)); }
-    // The same naming the line `nr`.
-    std::string Komunikat(int nr, const std::string& utf8) const;
     // A group the file lacks, named after the last line.
     [[noreturn]] void BrakGrupy(const char* klucz);
 
@@ -50,7 +48,6 @@ private:
     void Wymagaj();
     CzytnikProjektu c_;
     std::string ostatnia_;
-    std::string nazwaPliku_;
 };
 
 // The message of a file with none of its keys: no such file at all.

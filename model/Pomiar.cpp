@@ -69,6 +69,21 @@ std::string UstawDomyslnyPomiar(DanePomiar& p)
     return uwaga;
 }
 
+void PoliczSumyPomiaru(DanePomiar& p)
+{
+    for (std::size_t w = 0; w < WlotowPomiaru; ++w) {
+        int64_t pojazdy = 0, przejscia = 0;
+        for (std::size_t c = 0; c < KlasPojazdow; ++c)
+            for (int32_t x : p.NatezeniaPojazdow[w * KlasPojazdow + c])
+                pojazdy += x;
+        for (int32_t x : p.NatezeniaPrzejsc[w])
+            przejscia += x;
+        // Cells within their limit keep a total within 32 bits.
+        p.NatezeniaPojazdowSumy[w] = static_cast<int32_t>(pojazdy);
+        p.NatezeniaPrzejscSumy[w] = static_cast<int32_t>(przejscia);
+    }
+}
+
 void DodajPomiar(const DanePomiar& p) { Pomiary.push_back(p); }
 
 const DanePomiar* PomiarNr(int32_t nr) { return JestIndeksem(nr, Pomiary) ? &Pomiary[static_cast<std::size_t>(nr)] : nullptr; }

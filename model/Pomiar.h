@@ -67,6 +67,10 @@ void UstawDomyslnaPrognoze(DanePrognoza& p);
 // a refused defaults file, for the user to be told.
 std::string UstawDomyslnyPomiar(DanePomiar& p);
 
+// Each inlet's totals from its cells: vehicles over the 20 classes and 5
+// exits, crossings over the 8 values.
+void PoliczSumyPomiaru(DanePomiar& p);
+
 struct Projekt;
 extern Projekt BiezacyProjekt;
 

@@ -297,8 +297,7 @@ TEST_F(PlikiTest, PomiarSpozaGranicOdrzuconyZNazwaILinia)
         {16, "-1"},   {16, "10081"},     {29, "0"},          {29, "99"},   {41, "3e38"},
         {41, "-1"},   {41, "1e39"},      {101, "-1"},        {101, "20000000"}, {620, "-5"},
         {620, "2000000000"}, {19, std::string(256, 'x')}, {40, "abcd"}, {27, "J012"}, {39, std::string(61, 'n')},
-        // A total that is not the sum of its inlet's cells.
-        {603, "16"},  {662, "35"},       {607, "0"},
+        {603, "-1"}, {603, "x"},
     };
     for (const auto& [nr, zle] : psucia) {
         DanePomiar r = PrzykladowyPomiar();
@@ -315,6 +314,20 @@ TEST_F(PlikiTest, PomiarSpozaGranicOdrzuconyZNazwaILinia)
         std::string blad;
         EXPECT_TRUE(CzytajLiniePomiaru(Zepsuty(nr, dobra), "dobry.pom", r, blad)) << nr << " " << Cp1250NaUtf8(blad);
     }
+}
+
+TEST_F(PlikiTest, SumyPomiaruZTabeli)
+{
+    // Totals that are not the sums of their inlet's cells (files written
+    // with totals of 0 among them) come back as the sums.
+    auto l = Zepsuty(603, "0");
+    l[607 - 1] = "1000";
+    l[662 - 1] = "35";
+    DanePomiar r;
+    std::string blad;
+    ASSERT_TRUE(CzytajLiniePomiaru(l, "sumy.pom", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.NatezeniaPojazdowSumy, (std::array<int32_t, 5>{15, 0, 0, 0, 38}));
+    EXPECT_EQ(r.NatezeniaPrzejscSumy, (std::array<int32_t, 5>{36, 0, 0, 0, 44}));
 }
 
 TEST_F(PlikiTest, UcietyPomiarOdrzuconyWKazdymMiejscu)

@@ -189,7 +189,6 @@ protected:
         p.NatezeniaPojazdow[0][2] = 57;
         p.NatezeniaPojazdow[1][2] = 5;
         p.NatezeniaPojazdow[20 + 0][0] = 4;  // inlet 2 (north) to exit 1 (east)
-        p.NatezeniaPojazdowSumy = {57 + 5, 4, 0, 0, 0};
         std::string blad;
         ASSERT_TRUE(ZapiszPlikPomiaru(KatalogPomiarow + "/skrz.pom", p, blad)) << blad;
     }
