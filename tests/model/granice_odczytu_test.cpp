@@ -36,6 +36,7 @@ TEST_F(GraniceOdczytuTest, WartoscSpozaGranicyOdrzucaPlikNazywajacLinie)
         {"czas pomiaru", [] { Pomiary[0].CzasPomiaru = 4330; }, "4330", "-1"},
         {"współczynnik pomiaru", [] { Pomiary[0].WspPojazdu[7] = 432.25f; }, "432.25", "3e38"},
         {"współczynnik zestawu", [] { Wspolczynniki[0].Wspolczynnik[5] = 433.75f; }, "433.75", "-1"},
+        {"położenie opisu", [] { Opisy.emplace_back(); Opisy.back().Y = -4332.25f; }, "-4332.25", "-2e7"},
         {"obszar schowka", [] { NastawySchowek.Y1 = 4331.25f; }, "4331.25", "1e9"},
     };
     for (const Pole& p : pola) {
