@@ -72,16 +72,6 @@ std::string BrakKluczy(const std::string& nazwaPliku, const char* czegoUtf8)
     return Utf8NaCp1250("Plik ") + nazwaPliku + Utf8NaCp1250(" nie zawiera ") + Utf8NaCp1250(czegoUtf8) + ".";
 }
 
-std::string TekstZLinii(const std::vector<std::string>& linie)
-{
-    std::string t;
-    for (const std::string& l : linie) {
-        t += l;
-        t += '\n';
-    }
-    return t;
-}
-
 std::string LiniaGwiazdek() { return std::string(69, '*'); }
 
 std::string LiniaRamki(int odstep, const std::string& tekst)

@@ -53,9 +53,6 @@ private:
 // The message of a file with none of its keys: no such file at all.
 std::string BrakKluczy(const std::string& nazwaPliku, const char* czegoUtf8);
 
-// The lines joined as a file's text (readers given lines, tests).
-std::string TekstZLinii(const std::vector<std::string>& linie);
-
 // The banner these files open with: a line of 69 asterisks, framed lines
 // (an asterisk, `odstep` blanks, the text, blanks up to 68 characters, the
 // closing asterisk) and an empty framed line.

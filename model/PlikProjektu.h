@@ -102,6 +102,9 @@ private:
     Projekt* cel_;
 };
 
+// The lines joined as a file's text (readers given lines, tests).
+std::string TekstZLinii(const std::vector<std::string>& linie);
+
 // Collects the lines of the project file; the file is written whole at the
 // end. The section writers write the project `zrodlo`.
 class PisarzProjektu {

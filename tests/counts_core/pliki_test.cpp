@@ -2,6 +2,7 @@
 // byte-for-byte rewriting and the refusal of malformed files.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "base/Teksty.h"
 #include "counts/PlikiPomiarow.h"
 #include "model/Projekt.h"
+#include "platform/PlikTekstowy.h"
 
 namespace {
 
@@ -417,6 +419,27 @@ TEST_F(PlikiTest, PlikiSamychKoncowLiniiCzytaneBezTablicyLinii)
     bool przejscia = false;
     EXPECT_FALSE(CzytajPlikUstawien(plik, u, przejscia, blad));
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PlikiTest, BladSystemuPoPolsku)
+{
+    // A folder that cannot be made: the cause in Polish, not the system's
+    // English ("Not a directory", "Permission denied").
+    Zapisz(Sciezka("plik"), "x");
+    const std::string pomiary = KatalogPomiarow, prognozy = KatalogPrognoz, ustawienia = KatalogUstawien;
+    KatalogPomiarow = Sciezka("plik") + "/Pomiary";
+    KatalogPrognoz = KatalogUstawien = "";
+    const std::string blad = UtworzKatalogiPomiarow();
+    KatalogPomiarow = pomiary, KatalogPrognoz = prognozy, KatalogUstawien = ustawienia;
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można utworzyć katalogu " + Sciezka("plik") +
+                                      "/Pomiary: część ścieżki nie jest folderem.");
+    EXPECT_EQ(Cp1250NaUtf8(PrzyczynaBledu(EACCES)), "brak uprawnień");
+    EXPECT_EQ(Cp1250NaUtf8(PrzyczynaBledu(ENOMEM)), "brak pamięci");
+    EXPECT_EQ(Cp1250NaUtf8(PrzyczynaBledu(EHOSTDOWN)), "błąd systemu nr " + std::to_string(EHOSTDOWN));
 }
 
 }  // namespace
