@@ -1,4 +1,5 @@
 // Kartogram: junction flow diagrams for traffic engineers.
+#include "platform/qt/TlumaczenieQt.h"
 #include "shell/Aplikacja.h"
 #include "shell/Okna.h"
 #include "shell/TForm1.h"
@@ -6,6 +7,7 @@
 int main(int argc, char** argv)
 {
     Aplikacja app(argc, argv);
+    ZaladujTlumaczenieQt();
     UtworzOkna();
     Form1->show();
     const int wynik = app.exec();

@@ -10,8 +10,8 @@ std::string DataKompilacji(std::string_view data)
     static constexpr std::array<std::string_view, 12> skroty = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     static constexpr std::array<std::string_view, 12> miesiace = {
-        "styczeń", "luty",     "marzec",   "kwiecień", "maj",      "czerwiec",
-        "lipiec",  "sierpień", "wrzesień", "październik", "listopad", "grudzień"};
+        "stycznia", "lutego",   "marca",    "kwietnia",    "maja",      "czerwca",
+        "lipca",    "sierpnia", "września", "października", "listopada", "grudnia"};
     if (data.size() < 11)
         return std::string(data);
     std::size_t m = 0;
@@ -23,5 +23,5 @@ std::string DataKompilacji(std::string_view data)
         d.remove_prefix(1);
     if (m == skroty.size() || std::from_chars(d.data(), d.data() + d.size(), dzien).ec != std::errc())
         return std::string(data);
-    return std::to_string(dzien) + " " + std::string(miesiace[m]) + " " + std::string(data.substr(7, 4)) + "r";
+    return std::to_string(dzien) + " " + std::string(miesiace[m]) + " " + std::string(data.substr(7, 4)) + " r.";
 }

@@ -1,6 +1,8 @@
 #include "counts/Siatka.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "platform/qt/Kodowanie_qt.h"
 
@@ -34,6 +36,18 @@ void TSiatka::Zatwierdz()
     // Moving the current cell away commits and closes its editor.
     if (state() == QAbstractItemView::EditingState)
         setCurrentIndex(QModelIndex());
+}
+
+QSize TSiatka::sizeHint() const
+{
+    QSize s = QTableWidget::sizeHint();
+    int wysokosc = 2 * frameWidth() + (horizontalHeader()->isHidden() ? 0 : horizontalHeader()->sizeHint().height());
+    for (int w = 0; w < rowCount(); ++w)
+        wysokosc += rowHeight(w);
+    if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        wysokosc += horizontalScrollBar()->sizeHint().height();
+    s.setHeight(std::max(s.height(), wysokosc));
+    return s;
 }
 
 void TSiatka::UstawSzerokosci(const std::vector<int>& szerokosci, int zapas)

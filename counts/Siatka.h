@@ -17,4 +17,7 @@ public:
     void Zatwierdz();
     // Column widths, and the grid made `zapas` pixels wider than its columns.
     void UstawSzerokosci(const std::vector<int>& szerokosci, int zapas);
+    // Tall enough for every row: a window opens showing the whole grid when
+    // the screen holds it (and grows the grid when the user enlarges it).
+    QSize sizeHint() const override;
 };

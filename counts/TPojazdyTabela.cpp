@@ -22,7 +22,7 @@
 #include "platform/qt/Komunikaty.h"
 
 TPojazdyTabela* PojazdyTabela = nullptr;
-const char* const FiltrUstawien = "Pliki ustawien pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
+const char* const FiltrUstawien = "Pliki ustawień pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
 
 namespace {
 std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }
@@ -174,11 +174,11 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
     }
     for (int k = 0; k < 4; ++k)
         if (ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text()).size() < 3)
-            blad(PL("Wymagany opis przejsc z min. 3 znaków (poz. ") + std::to_string(k + 1) + ")");
+            blad(PL("Wymagany opis przejść z min. 3 znaków (poz. ") + std::to_string(k + 1) + ")");
     for (int k = 0; k < 4; ++k) {
         const std::size_t n = ZQString(E_PrzejOzn[static_cast<std::size_t>(k)]->text()).size();
         if (n < 2 || n > 3)
-            blad(PL("Wymagane ozn przejsc 2-3 znaki (poz. ") + std::to_string(k + 1) + ")");
+            blad(PL("Wymagane ozn. przejść 2-3 znaki (poz. ") + std::to_string(k + 1) + ")");
     }
     w.ok = w.komunikat.size() < 4;
     return w;

@@ -228,7 +228,7 @@ WynikSprawdzenia TPomiaryRuchu::SprawdzNaglowekPomiaru() const
 {
     WynikSprawdzenia w;
     if (ZQString(E_NazwaWezla->text()).size() < 3)
-        w.komunikat = PL("Nazwa węzła musi skłądać się z min. 3 znaków.");
+        w.komunikat = PL("Nazwa węzła musi składać się z min. 3 znaków.");
     TDataCzas czas = 0.0;
     if (!GodzinaZTekstu(ZQString(E_GodzPomiaru->text()), czas))
         w.komunikat = PL("Wymagane jest podanie GODZINY pomiaru.");

@@ -148,7 +148,9 @@ void TTabelaPrognoz::Buduj()
     }
     SG_Przejscia->UstawSzerokosci(szerokosci, wspolna ? 9 : 9);
     SG_Pojazdy->UstawSzerokosci(szerokosci, wspolna ? 24 : 26);
-    resize(SG_Pojazdy->width() + 25, height());
+    // As wide as its columns, tall enough for every class (the screen may
+    // cut it, the grid then scrolls).
+    resize(SG_Pojazdy->width() + 25, sizeHint().height());
 }
 
 void TTabelaPrognoz::WprowadzPrognoze()

@@ -49,10 +49,21 @@ public:
         if (!zapis_.Otworz(nazwa, blad))
             throw BladDxf(blad);
         bufor_.clear();
+        PiszNaglowekPliku();
         Pisz("0");
         Pisz("SECTION");
         Pisz("2");
         Pisz("ENTITIES");
+    }
+
+    // The texts are Windows-1250 bytes: the header says so, or CAD programs
+    // show other letters for the Polish ones. R12 is read by every program
+    // and needs no tables.
+    void PiszNaglowekPliku()
+    {
+        for (const char* linia : {"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1009", "9",
+                                  "$DWGCODEPAGE", "3", "ANSI_1250", "0", "ENDSEC"})
+            Pisz(linia);
     }
 
     void Zakoncz()

@@ -1,5 +1,6 @@
 #pragma once
-// The DXF writer: one ENTITIES section of LINE, TEXT and ARC entities, one
+// The DXF writer: a header naming the version (R12) and the code page
+// (ANSI_1250), then one ENTITIES section of LINE, TEXT and ARC entities, one
 // value per line, lines ending in CR LF, texts as the model holds them
 // (Windows-1250 bytes). One drawing unit is one centimetre of the sheet.
 //
@@ -32,8 +33,8 @@ public:
                      double katPoczatku, double katKonca) = 0;
 };
 
-// Starts the file (a path in Windows-1250) with the section start. A file
-// still open from an earlier export is dropped first.
+// Starts the file (a path in Windows-1250) with the header and the section
+// start. A file still open from an earlier export is dropped first.
 void DxfPoczatek(const std::string& nazwaPliku);
 // Writes the section end and the end-of-file marker and closes the file.
 void DxfKoniec();

@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,8 +21,9 @@
 #include "base/Teksty.h"
 #include "junction_forms/NatezeniaWezla.h"
 #include "junction_forms/Pola.h"
+#include "junction_forms/SiatkiOkien.h"
+#include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/Uslugi.h"
-#include "model/OknoGlowne.h"
 #include "model/Potoki.h"
 #include "model/Projekt.h"
 #include "model/Raporty.h"
@@ -52,32 +52,7 @@ std::string NazwaNat(int i, int j)
 const char* const LiteryKafelkow[16] = {"Z ", "P ", "W ", "L ", "L ", "Z ", "P ", "W ",
                                         "W ", "L ", "Z ", "P ", "P ", "W ", "L ", "Z "};
 
-std::string Komorka(const QTableWidget* t, int wiersz, int kolumna)
-{
-    const QTableWidgetItem* it = t->item(wiersz, kolumna);
-    return it ? ZQString(it->text()) : std::string();
-}
-
-void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& tekst, bool stala = false)
-{
-    auto* it = t->item(wiersz, kolumna);
-    if (!it) {
-        it = new QTableWidgetItem;
-        t->setItem(wiersz, kolumna, it);
-    }
-    it->setText(NaQString(tekst));
-    if (stala)
-        it->setFlags(it->flags() & ~Qt::ItemIsEditable);
-}
-
 bool Liczba(const std::string& t, double& x) { return SprobujTekstNaLiczbe(PoprawSeparator(t), x); }
-
-void Teraz(TDataCzas& dzis, TDataCzas& teraz)
-{
-    const QDateTime t = QDateTime::currentDateTime();
-    dzis = KodujDate(t.date().year(), t.date().month(), t.date().day());
-    teraz = KodujCzas(t.time().hour(), t.time().minute(), t.time().second());
-}
 
 // The flows the project keeps with the diagram's count, from the project's
 // own factors and forecast and the diagram's switch: a switch changed at once
@@ -102,11 +77,6 @@ void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
     ProjektZmieniony = true;
 }
 
-std::string Stempel(const DanePomiar& p)
-{
-    return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
-}
-
 }  // namespace
 
 TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(255, 255, 0)
@@ -120,6 +90,8 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     L_NrRupl->hide();
     PC_NatRupl = new QTabWidget(this);
     PC_NatRupl->setObjectName("PC_NatRupl");
+    // Every page's name in view: the window grows to hold the four tabs.
+    PC_NatRupl->setUsesScrollButtons(false);
 
     // --- page 0: typed volumes
     auto* s1 = new QWidget;
@@ -140,6 +112,8 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
                 nat[r]->setStyleSheet("background-color: rgb(211, 211, 211);");
             wlp[r] = NowaEtykieta(pole, ("wl" + std::to_string(10 * i + j) + "p").c_str());
             wyp[r] = NowaEtykieta(pole, ("wy" + std::to_string(10 * j + i) + "p").c_str());
+            wlp[r]->setToolTip(QString::fromUtf8("% natężenia wlotu ") + QString::number(i));
+            wyp[r]->setToolTip(QString::fromUtf8("% natężenia wylotu ") + QString::number(j));
             up->addWidget(nat[r]);
             up->addWidget(wlp[r]);
             up->addWidget(wyp[r]);
@@ -154,13 +128,17 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         wylot[k] = NowaEtykieta(s1, Nazwa("wylot", i).c_str());
         u1->addWidget(Razem[2 * k], i, 5);
         u1->addWidget(Wlot[k], i, 6);
-        u1->addWidget(Razem[2 * k + 1], 5, 2 * i - 1 > 4 ? 4 : i);
+        u1->addWidget(Razem[2 * k + 1], 5, i);
         u1->addWidget(wylot[k], 6, i);
     }
     Button1 = NowyPrzycisk(s1, "Button1", "Oblicz procenty");
     Button2 = NowyPrzycisk(s1, "Button2", "Przykladowe dane1");
     Button2->hide();
     u1->addWidget(Button1, 7, 0, 1, 2);
+    // The two unlabelled numbers beside each volume, named while they show.
+    L_OpisProcentow = NowaEtykieta(s1, "L_OpisProcentow", OpisProcentow);
+    L_OpisProcentow->hide();
+    u1->addWidget(L_OpisProcentow, 7, 2, 1, 5);
     connect(Button1, &QPushButton::clicked, this, &TNatezeniaRUPL::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TNatezeniaRUPL::Button2Click);
     PC_NatRupl->addTab(s1, QString::fromUtf8("Dane o natężeniach"));
@@ -201,76 +179,14 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     // --- page 2: count
     auto* s3 = new QWidget;
     s3->setObjectName("DanePomiar");
-    auto* u3 = new QGridLayout(s3);
-    W_WczytajPomiar = NowyPrzycisk(s3, "W_WczytajPomiar", "Wczytaj pomiar");
-    L_WczytanoPomiar = NowaEtykieta(s3, "L_WczytanoPomiar", "Plik:");
-    L_LastEdit = NowaEtykieta(s3, "L_LastEdit", "Ostatnia edycja");
-    auto* gOpis = new QGroupBox(QString::fromUtf8("Opis pomiaru"), s3);
-    gOpis->setObjectName("GroupBox1");
-    auto* ugo = new QGridLayout(gOpis);
-    const char* const podpisy[4] = {"Lokalizacja", "Sekcja", "Data, godz.", "Opis, uwagi"};
-    L_NazwaWezla = NowaEtykieta(gOpis, "L_NazwaWezla");
-    L_Sekcja = NowaEtykieta(gOpis, "L_Sekcja");
-    L_DataCzasPomiaru = NowaEtykieta(gOpis, "L_DataCzasPomiaru");
-    L_Opis1 = NowaEtykieta(gOpis, "L_Opis1");
-    L_Opis2 = NowaEtykieta(gOpis, "L_Opis2");
-    const std::array<QLabel*, 4> opisy = {L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1};
-    for (int r = 0; r < 4; ++r) {
-        ugo->addWidget(new QLabel(QString::fromUtf8(podpisy[r]), gOpis), r, 0);
-        ugo->addWidget(opisy[static_cast<std::size_t>(r)], r, 1);
-    }
-    ugo->addWidget(L_Opis2, 4, 1);
-    CB_AutoAktualizacja = NowyPrzelacznik(gOpis, "CB_AutoAktualizacja", "Aktualizuj automatycznie");
-    B_WstawOpisy = NowyPrzycisk(gOpis, "B_WstawOpisy", "Wstaw opisy");
-    ugo->addWidget(CB_AutoAktualizacja, 5, 0);
-    ugo->addWidget(B_WstawOpisy, 5, 1);
-    SG_Tabela = new QTableWidget(KlasPojazdow, 3, s3);
-    SG_Tabela->setObjectName("SG_Tabela");
-    SG_Tabela->setHorizontalHeaderLabels({"Lp", "  Opis", "  Wsp."});
-    SG_Tabela->verticalHeader()->hide();
-    B_Prognoza = NowyPrzycisk(s3, "B_Prognoza", "Dodaj prognozę");
-    B_UsunPrognoze = NowyPrzycisk(s3, "B_UsunPrognoze", "Usuń prog.");
-    CB_WlaczPrognoze = NowyPrzelacznik(s3, "CB_WlaczPrognoze", "Włącz prognozę");
-    GB_Wyniki = new QGroupBox(QString::fromUtf8("Dane, sumy na wlotach:"), s3);
-    GB_Wyniki->setObjectName("GB_Wyniki");
-    auto* ugw = new QVBoxLayout(GB_Wyniki);
-    IOpisyWloty = NowaEtykieta(GB_Wyniki, "IOpisyWloty");
-    IOpisyWloty->setFixedSize(340, 200);
-    B_Odswiez = NowyPrzycisk(GB_Wyniki, "B_Odswiez", "Odśwież");
-    ugw->addWidget(IOpisyWloty);
-    ugw->addWidget(B_Odswiez);
-    B_PokazNatezenia = NowyPrzycisk(s3, "B_PokazNatezenia", "Pokaż nateżenia");
-    B_PokazPomiar = NowyPrzycisk(s3, "B_PokazPomiar", "Pokaż pomiar");
-    B_PokazPrognoze = NowyPrzycisk(s3, "B_PokazPrognoze", "Pokaż prognozę");
-    B_PokazWspolczynniki = NowyPrzycisk(s3, "B_PokazWspolczynniki", "Pokaż współczynniki");
-    u3->addWidget(W_WczytajPomiar, 0, 0);
-    u3->addWidget(L_WczytanoPomiar, 0, 1, 1, 2);
-    u3->addWidget(L_LastEdit, 1, 0, 1, 3);
-    u3->addWidget(gOpis, 2, 0, 1, 3);
-    u3->addWidget(SG_Tabela, 3, 0, 4, 1);
-    u3->addWidget(B_Prognoza, 3, 1);
-    u3->addWidget(B_UsunPrognoze, 3, 2);
-    u3->addWidget(CB_WlaczPrognoze, 4, 1);
-    u3->addWidget(GB_Wyniki, 5, 1, 1, 2);
-    auto* raporty = new QHBoxLayout;
-    for (QPushButton* b : {B_PokazNatezenia, B_PokazPomiar, B_PokazPrognoze, B_PokazWspolczynniki})
-        raporty->addWidget(b);
-    u3->addLayout(raporty, 7, 0, 1, 3);
-    connect(W_WczytajPomiar, &QPushButton::clicked, this, &TNatezeniaRUPL::W_WczytajPomiarClick);
-    connect(B_Prognoza, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PrognozaClick);
-    connect(B_UsunPrognoze, &QPushButton::clicked, this, &TNatezeniaRUPL::B_UsunPrognozeClick);
-    connect(B_WstawOpisy, &QPushButton::clicked, this, &TNatezeniaRUPL::B_WstawOpisyClick);
-    connect(CB_WlaczPrognoze, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_WlaczPrognozeMouseUp);
-    connect(CB_AutoAktualizacja, &QCheckBox::clicked, this, &TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp);
+    // The picture leaves room right of the east inlet's numbers (drawn from
+    // x = 320) for six digits.
+    ZbudujStronePomiaru(s3, *this, {"Dodaj prognozę", "Pokaż natężenia", "Pokaż prognozę", SzerokoscSumWlotow, 200});
+    PolaczStronePomiaru(this);
     connect(SG_Tabela, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_)
             TabelaZmieniona = 1;
     });
-    connect(B_Odswiez, &QPushButton::clicked, this, &TNatezeniaRUPL::B_OdswiezClick);
-    connect(B_PokazNatezenia, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazNatezeniaClick);
-    connect(B_PokazPomiar, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazPomiarClick);
-    connect(B_PokazPrognoze, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazPrognozeClick);
-    connect(B_PokazWspolczynniki, &QPushButton::clicked, this, &TNatezeniaRUPL::B_PokazWspolczynnikiClick);
     PC_NatRupl->addTab(s3, QString::fromUtf8("Dane z pomiarów"));
 
     // --- page 3: vehicle structure
@@ -293,33 +209,16 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         }
     s_nr = NowaEtykieta(s4, "s_nr", "14");
     s_nr->hide();
-    SG_Stru = new QTableWidget(0, 2, s4);
-    SG_Stru->setObjectName("SG_Stru");
-    SG_Stru->setHorizontalHeaderLabels({"Typ", QString::fromUtf8("szt.")});
-    SG_Stru->verticalHeader()->hide();
-    SG_Stru->setColumnWidth(0, 30);
-    SG_Stru->setColumnWidth(1, 80);
-    SG_Stru->setFixedWidth(30 + 80 + 5);
+    const SiatkiStruktury siatki = NoweSiatkiStruktury(s4, true);
+    SG_Stru = siatki.SG_Stru;
+    CB_iStruktura = siatki.CB_iStruktura;
+    SG_StrukturaDane = siatki.SG_StrukturaDane;
     connect(SG_Stru, &QTableWidget::itemChanged, this, [this] {
         if (!wypelnianie_)
             Zmieniono = 1;
     });
     CB_PokazUstawyStruktura = NowyPrzelacznik(s4, "CB_PokazUstawyStruktura", "Pokazuj ustawienia/ Wprowadzanie danych");
     L_iStruktura = NowaEtykieta(s4, "L_iStruktura", "Ilość pozycji");
-    CB_iStruktura = new QComboBox(s4);
-    CB_iStruktura->setObjectName("CB_iStruktura");
-    CB_iStruktura->setEditable(true);
-    for (int n = 1; n <= 10; ++n)
-        CB_iStruktura->addItem(QString::number(n));
-    CB_iStruktura->setCurrentText("5");
-    SG_StrukturaDane = new QTableWidget(0, 4, s4);
-    SG_StrukturaDane->setObjectName("SG_StrukturaDane");
-    SG_StrukturaDane->setHorizontalHeaderLabels({"Lp", "Ozn", "Opis", QString::fromUtf8("wsp.")});
-    SG_StrukturaDane->verticalHeader()->hide();
-    const int szer[4] = {20, 30, 120, 35};
-    for (int c = 0; c < 4; ++c)
-        SG_StrukturaDane->setColumnWidth(c, szer[c]);
-    SG_StrukturaDane->setFixedWidth(20 + 30 + 120 + 35 + 10);
     for (QWidget* w : std::initializer_list<QWidget*>{L_iStruktura, CB_iStruktura, SG_StrukturaDane})
         w->hide();
     u4->addWidget(SG_Stru, 1, 1, 4, 4);
@@ -333,55 +232,18 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         if (!wypelnianie_)
             SG_StrukturaDaneExit();
     });
-    PC_NatRupl->addTab(s4, QString::fromUtf8("Dane o stukturze"));
+    PC_NatRupl->addTab(s4, QString::fromUtf8("Dane o strukturze"));
     connect(PC_NatRupl, &QTabWidget::currentChanged, this, &TNatezeniaRUPL::PC_NatRuplChange);
 
     // --- source, title and buttons
-    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natęzenia");
+    RB_DaneNatezenia = NowyWybor(this, "RB_DaneNatezenia", "Natężenia");
     RB_DanePomiar = NowyWybor(this, "RB_DanePomiar", "Pomiar");
     RB_DaneStruktura = NowyWybor(this, "RB_DaneStruktura", "Struktura");
     for (QRadioButton* r : {RB_DaneNatezenia, RB_DanePomiar, RB_DaneStruktura})
         connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
-    auto* naglowek = new QGroupBox(QString::fromUtf8("NAGŁÓWEK"), this);
-    naglowek->setObjectName("GroupBox2");
-    auto* un = new QGridLayout(naglowek);
-    Tytul1 = NowePole(naglowek, "Tytul1", 0);
-    Tytul2 = NowePole(naglowek, "Tytul2", 0);
-    Tytul3 = NowePole(naglowek, "Tytul3", 0);
-    E_dxOpis = NowePole(naglowek, "E_dxOpis");
-    E_dyOpis = NowePole(naglowek, "E_dyOpis");
-    CB_HTytul = new QComboBox(naglowek);
-    CB_HTytul->setObjectName("CB_HTytul");
-    CB_HTytul->setEditable(true);
-    for (const char* h : {"0.5", "0.8", "1.0", "1.2", "1.5", "2.0"})
-        CB_HTytul->addItem(NaQString(PoprawSeparator(h)));
-    RB_centrum = NowyWybor(naglowek, "RB_centrum", "centrum");
-    RB_lewy = NowyWybor(naglowek, "RB_lewy", "lewy");
-    RB_prawy = NowyWybor(naglowek, "RB_prawy", "prawy");
-    WstawSzablon = NowyPrzycisk(naglowek, "WstawSzablon", "Wstaw szablon");
-    int w = 0;
-    for (QLineEdit* t : {Tytul1, Tytul2, Tytul3}) {
-        t->setMaxLength(70);
-        un->addWidget(t, w++, 0, 1, 6);
-        connect(t, &QLineEdit::textEdited, this, [this] { Zmiana(true); });
-    }
-    un->addWidget(new QLabel("dx", naglowek), w, 0);
-    un->addWidget(E_dxOpis, w, 1);
-    un->addWidget(new QLabel("dy", naglowek), w, 2);
-    un->addWidget(E_dyOpis, w, 3);
-    un->addWidget(new QLabel("h", naglowek), w, 4);
-    un->addWidget(CB_HTytul, w, 5);
-    ++w;
-    un->addWidget(RB_lewy, w, 0);
-    un->addWidget(RB_centrum, w, 1);
-    un->addWidget(RB_prawy, w, 2);
-    un->addWidget(WstawSzablon, w, 4, 1, 2);
-    for (QLineEdit* e : {E_dxOpis, E_dyOpis})
-        connect(e, &QLineEdit::textEdited, this, [this] { Zmiana(true); });
-    connect(CB_HTytul->lineEdit(), &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
-    connect(CB_HTytul, &QComboBox::textActivated, this, [this] { Zmieniono = 1; });
-    for (QRadioButton* r : {RB_centrum, RB_lewy, RB_prawy})
-        connect(r, &QRadioButton::clicked, this, [this] { Zmieniono = 1; });
+    QGroupBox* naglowek =
+        ZbudujGrupeTytulu(this, *this, {"dx", "dy", "h", "lewy", "centrum", "prawy", {"0.5", "0.8", "1.0", "1.2", "1.5", "2.0"}},
+                          [this] { Zmiana(true); }, [this] { Zmieniono = 1; });
     connect(WstawSzablon, &QPushButton::clicked, this, &TNatezeniaRUPL::WstawSzablonClick);
     BWprowadz = NowyPrzycisk(this, "BWprowadz", "Wprowadź");
     BPowrot = NowyPrzycisk(this, "BPowrot", "Rezygnuj");
@@ -435,21 +297,8 @@ void TNatezeniaRUPL::FormShow()
         if (!r.Ramie[static_cast<std::size_t>(k - 1)])
             UkryjRamie(k);
 
-    UstawTekstPola(Tytul1, r.Tytul[0].str());
-    UstawTekstPola(Tytul2, r.Tytul[1].str());
-    UstawTekstPola(Tytul3, r.Tytul[2].str());
-    pokazaneDx_ = FormatFloat("##0.0", r.TytulDx);
-    pokazaneDy_ = FormatFloat("##0.0", r.TytulDy);
-    pokazanaWysokosc_ = FormatFloat("##0.0", r.TytulWysokosc);
-    UstawTekstPola(E_dxOpis, pokazaneDx_);
-    UstawTekstPola(E_dyOpis, pokazaneDy_);
-    CB_HTytul->setCurrentText(NaQString(pokazanaWysokosc_));
-    if (r.TytulWyrownanie == 'C')
-        RB_centrum->setChecked(true);
-    else if (r.TytulWyrownanie == 'L')
-        RB_lewy->setChecked(true);
-    else if (r.TytulWyrownanie == 'P')
-        RB_prawy->setChecked(true);
+    PokazTytul(*this, {r.Tytul[0].str(), r.Tytul[1].str(), r.Tytul[2].str()}, r.TytulDx, r.TytulDy, r.TytulWysokosc,
+               r.TytulWyrownanie, "##0.0");
     for (std::size_t i = 0; i < 16; ++i)
         UstawTekstPola(nat[i], FormatFloat("#####0", r.Natezenia[i]));
 
@@ -477,43 +326,18 @@ void TNatezeniaRUPL::FormShow()
 
     // Count page: the grid, the count copy with its auto-update, the forecast
     // copy and the factors.
-    SG_Tabela->setColumnWidth(0, 25);
-    SG_Tabela->setColumnWidth(1, 200);
-    SG_Tabela->setColumnWidth(2, 80);
-    for (int w = 1; w <= KlasPojazdow; ++w)
-        UstawKomorke(SG_Tabela, w - 1, 0, std::to_string(w), true);
     const DanePomiar* pomiar = JestIndeksem(r.NrPomiaru, Pomiary) ? &Pomiary[static_cast<std::size_t>(r.NrPomiaru)] : nullptr;
     if (!pomiar) {
-        UstawDomyslnyPomiar(KopiaPomiaru);
-        for (QLabel* l : {L_WczytanoPomiar, L_NazwaWezla, L_Sekcja, L_DataCzasPomiaru, L_Opis1, L_Opis2})
-            l->clear();
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  ");
-        for (int w = 0; w < KlasPojazdow; ++w) {
-            UstawKomorke(SG_Tabela, w, 1, "", true);
-            UstawKomorke(SG_Tabela, w, 2, "");
-        }
+        WyczyscStronePomiaru(*this);
         UstawWidocznoscPomiaru(false);
         B_PokazPrognoze->hide();
         B_PokazWspolczynniki->hide();
         CB_WlaczPrognoze->hide();
     } else {
         KopiaPomiaru = *pomiar;
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
-        const std::string plik = PolaczSciezke(KatalogPomiarow, KopiaPomiaru.NazwaPliku.str());
-        if (r.AutoAktualizacja && PlikIstnieje(plik) && Uslugi().StempelPomiaru) {
-            TDataCzas data = 0.0, godz = 0.0;
-            if (Uslugi().StempelPomiaru(plik, data, godz) &&
-                (data > KopiaPomiaru.DataOstEdycja ||
-                 (data == KopiaPomiaru.DataOstEdycja && godz > KopiaPomiaru.GodzOstEdycja))) {
-                std::string blad;
-                DanePomiar nowszy;
-                if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, nowszy, blad)) {
-                    KopiaPomiaru = nowszy;
-                    UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + Stempel(KopiaPomiaru));
-                } else if (!blad.empty())
-                    Dialogi().Blad(blad);
-            }
-        }
+        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
+        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru))
+            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
         PokazOpisPomiaru();
         UstawWidocznoscPomiaru(true);
         B_PokazPrognoze->show();
@@ -524,13 +348,13 @@ void TNatezeniaRUPL::FormShow()
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
     if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
         UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText("Dodaj Prognoze");
+        B_Prognoza->setText("Dodaj Prognozę");
         B_UsunPrognoze->setEnabled(false);
         B_PokazPrognoze->setEnabled(false);
         CB_WlaczPrognoze->hide();
     } else {
         KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText("Edytuj Prognoze");
+        B_Prognoza->setText("Edytuj Prognozę");
         B_UsunPrognoze->setEnabled(true);
         B_PokazPrognoze->setEnabled(true);
         if (pomiar)
@@ -558,19 +382,9 @@ void TNatezeniaRUPL::UstawWidocznoscPomiaru(bool widoczne)
 
 void TNatezeniaRUPL::PokazOpisPomiaru()
 {
-    const DanePomiar& p = KopiaPomiaru;
-    UstawTekstEtykiety(L_WczytanoPomiar, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
-    UstawTekstEtykiety(L_NazwaWezla, p.Lokalizacja.str());
-    UstawTekstEtykiety(L_Sekcja, p.Sekcja.str());
-    UstawTekstEtykiety(L_DataCzasPomiaru, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
-                                              std::to_string(p.CzasPomiaru) + "[min];");
-    UstawTekstEtykiety(L_Opis1, p.Opis2Linie[0].str());
-    UstawTekstEtykiety(L_Opis2, p.Opis2Linie[1].str());
+    ::PokazOpisPomiaru(*this);
     wypelnianie_ = true;
-    for (int w = 0; w < KlasPojazdow; ++w) {
-        UstawKomorke(SG_Tabela, w, 1, p.NazwaPojazdu[static_cast<std::size_t>(w)].str(), true);
-        UstawKomorke(SG_Tabela, w, 2, FormatFloat("#0.0#", p.WspPojazdu[static_cast<std::size_t>(w)]));
-    }
+    PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
     wypelnianie_ = false;
 }
 
@@ -618,6 +432,7 @@ void TNatezeniaRUPL::UkryjRamie(int k)
 
 void TNatezeniaRUPL::PokazProcenty(bool widoczne)
 {
+    L_OpisProcentow->setVisible(widoczne);
     for (std::size_t i = 0; i < 16; ++i) {
         wlp[i]->setVisible(widoczne);
         wyp[i]->setVisible(widoczne);
@@ -626,6 +441,7 @@ void TNatezeniaRUPL::PokazProcenty(bool widoczne)
 
 void TNatezeniaRUPL::DopasujProcenty()
 {
+    L_OpisProcentow->show();
     for (std::size_t i = 0; i < 16; ++i) {
         wlp[i]->setVisible(!nat[i]->isHidden());
         wyp[i]->setVisible(!nat[i]->isHidden());
@@ -684,11 +500,11 @@ void TNatezeniaRUPL::BWprowadzClick()
     r.Tytul[1] = TekstPola(Tytul2);
     r.Tytul[2] = TekstPola(Tytul3);
     // An untouched number keeps the record's own value (the edit shows it rounded).
-    if (tDx != PoprawSeparator(pokazaneDx_))
+    if (tDx != PoprawSeparator(pokazaneDx))
         r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy_))
+    if (tDy != PoprawSeparator(pokazaneDy))
         r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc_))
+    if (tH != PoprawSeparator(pokazanaWysokosc))
         r.TytulWysokosc = std::max(0.2f, static_cast<float>(h));
     if (RB_centrum->isChecked())
         r.TytulWyrownanie = 'C';
@@ -799,14 +615,7 @@ void TNatezeniaRUPL::WstawSzablonClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !JestIndeksem(Ruchoplany[static_cast<std::size_t>(n)].NrWezla, Wezly))
         return;
-    const DaneWezel& w = Wezly[static_cast<std::size_t>(Ruchoplany[static_cast<std::size_t>(n)].NrWezla)];
-    UstawTekstPola(Tytul1, w.Tytul1.str());
-    UstawTekstPola(Tytul2, w.Tytul2.str());
-    UstawTekstPola(Tytul3, w.Tytul3.str());
-    UstawTekstPola(E_dxOpis, FormatFloat("##0.##", w.TytulDx));
-    UstawTekstPola(E_dyOpis, FormatFloat("##0.##", w.TytulDy));
-    CB_HTytul->setCurrentText(NaQString(FormatFloat("##0.##", w.TytulH)));
-    (w.TytulWyrownanie == 'P' ? RB_prawy : w.TytulWyrownanie == 'L' ? RB_lewy : RB_centrum)->setChecked(true);
+    WstawSzablonTytulu(*this, Wezly[static_cast<std::size_t>(Ruchoplany[static_cast<std::size_t>(n)].NrWezla)]);
     Zmieniono = 1;
 }
 
@@ -814,32 +623,13 @@ void TNatezeniaRUPL::WstawSzablonClick()
 
 WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki()
 {
-    WynikKontroli w;
     wypelnianie_ = true;
-    for (int r = 1; r <= KlasPojazdow; ++r) {
-        std::string t = UsunSpacje(Komorka(SG_Tabela, r - 1, 2));
-        if (!t.empty())
-            t = PoprawSeparator(t);
-        if (t != Komorka(SG_Tabela, r - 1, 2))
-            UstawKomorke(SG_Tabela, r - 1, 2, t);
-        double x = 0.0;
-        if (!t.empty() && !SprobujTekstNaLiczbe(t, x)) {
-            w.ok = false;
-            w.komunikat = Utf8NaCp1250("Nieprawidłowy współczynnik poz. ") + std::to_string(r);
-        }
-    }
+    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
     wypelnianie_ = false;
     return w;
 }
 
-void TNatezeniaRUPL::CzytajWspolczynniki()
-{
-    for (int r = 1; r <= KlasPojazdow; ++r) {
-        double x = 0.0;
-        Liczba(Komorka(SG_Tabela, r - 1, 2), x);
-        KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(r - 1)] = static_cast<float>(x);
-    }
-}
+void TNatezeniaRUPL::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
 
 void TNatezeniaRUPL::PrzeliczPomiar()
 {
@@ -872,7 +662,13 @@ void TNatezeniaRUPL::RysujSumyWlotow()
     obraz.fill(palette().color(QPalette::Button));
     QPainter p(&obraz);
     p.setPen(Qt::black);
-    const int h = std::abs(p.fontMetrics().height()) + 2;
+    // The positions are laid out for an 11-pixel font, the step between
+    // lines being the font's height and 2 pixels: a taller system font would
+    // move the arm letters into the numbers.
+    QFont czcionka = p.font();
+    czcionka.setPixelSize(WysokoscCzcionkiSumWlotow);
+    p.setFont(czcionka);
+    const int h = WysokoscCzcionkiSumWlotow + 2;
     const auto o = OznaczeniaRamion();
     const DanePomiar& m = KopiaPomiaru;
     auto tekst = [&](int x, int y, const std::string& t) { p.drawText(x, y + p.fontMetrics().ascent(), NaQString(t)); };
@@ -924,10 +720,10 @@ void TNatezeniaRUPL::W_WczytajPomiarClick()
         return;
     // A fresh record: nothing of the count shown before may mix into it.
     DanePomiar wczytany;
-    if (!Uslugi().WybierzPomiar(wczytany))
+    if (!Uslugi().WybierzPomiar(wczytany, false))
         return;
     KopiaPomiaru = wczytany;
-    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + Stempel(KopiaPomiaru));
+    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
     PokazOpisPomiaru();
     KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
     UstawWidocznoscPomiaru(true);
@@ -945,14 +741,14 @@ void TNatezeniaRUPL::B_PrognozaClick()
     if (!JestIndeksem(n, Ruchoplany) || !Uslugi().EdytujPrognoze)
         return;
     const auto o = OznaczeniaRamion();
-    const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""});
+    const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""}, 'J');
     if (w.PomiarPrzelaczony)
         PomiarPrzelaczony = 1;
     if (!w.PrognozaZmieniona)
         return;
     PrognozaZmieniona = 1;
     B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognoze"));
+    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
     CB_WlaczPrognoze->show();
     CB_WlaczPrognoze->setChecked(true);
     B_PokazPrognoze->setEnabled(true);
@@ -980,13 +776,8 @@ void TNatezeniaRUPL::B_UsunPrognozeClick()
 
 void TNatezeniaRUPL::B_WstawOpisyClick()
 {
-    const bool wpisy = !Tytul1->text().isEmpty() || !Tytul2->text().isEmpty() || !Tytul3->text().isEmpty();
-    if (wpisy && !ZapytajTakNie(QString::fromUtf8("Zamienić istniejące wpisy?")))
-        return;
-    Tytul1->setText(L_NazwaWezla->text() + "  " + L_Sekcja->text());
-    Tytul2->setText("Pomiar : " + L_DataCzasPomiaru->text());
-    Tytul3->setText(CB_WlaczPrognoze->isChecked() ? "Prognoza" : "");
-    Zmieniono = 1;
+    if (WstawOpisyPomiaru(*this, Tytul1, Tytul2, Tytul3))
+        Zmieniono = 1;
 }
 
 void TNatezeniaRUPL::CB_WlaczPrognozeMouseUp()
@@ -1021,51 +812,19 @@ bool TNatezeniaRUPL::ZapiszStronePomiaru(int n)
     }
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
     if (PrognozaZmieniona) {
-        if (JestIndeksem(r.NrPrognozy, Prognozy))
-            Prognozy[static_cast<std::size_t>(r.NrPrognozy)] = KopiaPrognozy;
-        else {
-            DodajPrognoze(KopiaPrognozy);
-            r.NrPrognozy = static_cast<int32_t>(Prognozy.size()) - 1;
-        }
+        ZapiszPrognozeDiagramu(r, KopiaPrognozy);
         Zmieniono = 1;
     }
     if (TabelaZmieniona || PomiarPrzelaczony) {
         CzytajWspolczynniki();
         PrzeliczPotoki(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy, r.WlaczPrognoze);
-        if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-            Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)] = KopiaWspolczynnikow;
-        else {
-            DodajWspolczynniki(KopiaWspolczynnikow);
-            r.NrWspolczynnikow = static_cast<int32_t>(Wspolczynniki.size()) - 1;
-        }
-        if (JestIndeksem(r.NrPomiaru, Pomiary))
-            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
-        else {
-            DodajPomiar(KopiaPomiaru);
-            r.NrPomiaru = static_cast<int32_t>(Pomiary.size()) - 1;
-        }
+        ZapiszPomiarDiagramu(r, KopiaPomiaru, KopiaWspolczynnikow);
         Zmieniono = 1;
     }
     return true;
 }
 
 // ------------------------------------------------------------ reports
-
-std::vector<std::string> TNatezeniaRUPL::Poczatek() const
-{
-    TDataCzas dzis = 0.0, teraz = 0.0;
-    Teraz(dzis, teraz);
-    return PoczatekRaportu(dzis, teraz, Okno().Tytul());
-}
-
-namespace {
-void Pokaz(std::vector<std::string> poczatek, const std::vector<std::string>& tresc)
-{
-    poczatek.insert(poczatek.end(), tresc.begin(), tresc.end());
-    if (Uslugi().PokazRaport)
-        Uslugi().PokazRaport(poczatek);
-}
-}  // namespace
 
 void TNatezeniaRUPL::B_PokazNatezeniaClick()
 {
@@ -1075,46 +834,27 @@ void TNatezeniaRUPL::B_PokazNatezeniaClick()
         return;
     }
     PrzeliczPomiar();
-    Pokaz(Poczatek(), RaportNatezen(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy,
+    PokazRaportOkna(RaportNatezen(KopiaPomiaru, KopiaWspolczynnikow, KopiaPrognozy,
                                     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze, OznaczeniaRamion()));
 }
 
-void TNatezeniaRUPL::B_PokazPomiarClick() { Pokaz(Poczatek(), RaportPomiaru(KopiaPomiaru, OznaczeniaRamion())); }
+void TNatezeniaRUPL::B_PokazPomiarClick() { PokazRaportOkna(RaportPomiaru(KopiaPomiaru, OznaczeniaRamion())); }
 
 void TNatezeniaRUPL::B_PokazPrognozeClick()
 {
-    Pokaz(Poczatek(), RaportPrognozy(KopiaPomiaru, KopiaPrognozy, OznaczeniaRamion()));
+    PokazRaportOkna(RaportPrognozy(KopiaPomiaru, KopiaPrognozy, OznaczeniaRamion()));
 }
 
 void TNatezeniaRUPL::B_PokazWspolczynnikiClick()
 {
-    Pokaz(Poczatek(), RaportWspolczynnikow(KopiaPomiaru, KopiaWspolczynnikow));
+    PokazRaportOkna(RaportWspolczynnikow(KopiaPomiaru, KopiaWspolczynnikow));
 }
 
 // ------------------------------------------------------------ structure page
 
 void TNatezeniaRUPL::WypelnijUstawieniaStruktury()
 {
-    const int n = std::clamp<int>(LiczbaSkladow, 1, 10);
-    wypelnianie_ = true;
-    SG_StrukturaDane->setRowCount(n);
-    SG_Stru->setRowCount(n);
-    for (int r = 1; r <= n; ++r) {
-        const DaneSklad& s = Sklad[static_cast<std::size_t>(r)];
-        UstawKomorke(SG_StrukturaDane, r - 1, 0, std::to_string(r), true);
-        UstawKomorke(SG_StrukturaDane, r - 1, 1, s.Oznaczenie.str());
-        UstawKomorke(SG_StrukturaDane, r - 1, 2, s.Nazwa.str());
-        UstawKomorke(SG_StrukturaDane, r - 1, 3, FormatFloat("#0.0#", s.Wspolczynnik));
-        UstawKomorke(SG_Stru, r - 1, 0, s.Oznaczenie.str(), true);
-    }
-    const int wysokosc = (SG_StrukturaDane->horizontalHeader()->height() + 1) * (n + 1) + 4;
-    SG_StrukturaDane->setFixedHeight(wysokosc);
-    SG_Stru->setFixedHeight(wysokosc);
-    {
-        const QSignalBlocker b(CB_iStruktura);
-        CB_iStruktura->setCurrentText(QString::number(n));
-    }
-    wypelnianie_ = false;
+    PokazSkladStruktury({SG_Stru, SG_StrukturaDane, CB_iStruktura}, true);
 }
 
 void TNatezeniaRUPL::RysujKafelki()

@@ -10,6 +10,8 @@
 #include <cstdint>
 
 #include "junction_forms/GeometriaWezla.h"
+#include "junction_forms/GrupaTytulu.h"
+#include "junction_forms/StronaPomiaru.h"
 #include "model/Pomiar.h"
 
 class QCheckBox;
@@ -22,7 +24,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 
-class TNatezeniaRUPL : public QDialog {
+class TNatezeniaRUPL : public QDialog, public KontrolkiPomiaru, public KontrolkiTytulu {
     Q_OBJECT
 public:
     explicit TNatezeniaRUPL(QWidget* rodzic = nullptr);
@@ -31,10 +33,7 @@ public:
     QTabWidget* PC_NatRupl;   // TabSheet1, TabSheet2, DanePomiar, DaneStruktura
     QRadioButton *RB_DaneNatezenia, *RB_DanePomiar, *RB_DaneStruktura;
     // Title group "NAGŁÓWEK".
-    QLineEdit *Tytul1, *Tytul2, *Tytul3, *E_dxOpis, *E_dyOpis;
-    QComboBox* CB_HTytul;
-    QRadioButton *RB_centrum, *RB_lewy, *RB_prawy;
-    QPushButton *WstawSzablon, *BWprowadz, *BPowrot, *Button1, *Button2;
+    QPushButton *BWprowadz, *BPowrot, *Button1, *Button2;
 
     // Relation i -> j at 4 (i - 1) + (j - 1): its edit, its share of the inlet
     // (wlIJp) and of the exit (wyJIp).
@@ -50,16 +49,12 @@ public:
     std::array<QLabel*, 4> strzalki{};   // strzalki1, strzalki2, Strzalki3, Strzalki4
 
     // Count page.
-    QPushButton* W_WczytajPomiar;
-    QLabel *L_WczytanoPomiar, *L_LastEdit, *L_NazwaWezla, *L_Sekcja, *L_DataCzasPomiaru, *L_Opis1, *L_Opis2;
-    QCheckBox* CB_AutoAktualizacja;
-    QPushButton* B_WstawOpisy;
-    QTableWidget* SG_Tabela;   // rows 1..20 at 0..19; columns "Lp", "  Opis", "  Wsp."
-    QPushButton *B_Prognoza, *B_UsunPrognoze;
-    QCheckBox* CB_WlaczPrognoze;
-    QGroupBox* GB_Wyniki;
-    QLabel* IOpisyWloty;
-    QPushButton *B_Odswiez, *B_PokazNatezenia, *B_PokazPomiar, *B_PokazPrognoze, *B_PokazWspolczynniki;
+    // The count page: its controls and copies are KontrolkiPomiaru's.
+    // What the percentages beside each volume are shares of.
+    QLabel* L_OpisProcentow;
+    static constexpr const char* OpisProcentow = "obok natężenia: % wlotu (wiersz), % wylotu (kolumna)";
+    static constexpr int SzerokoscSumWlotow = 380;
+    static constexpr int WysokoscCzcionkiSumWlotow = 11;
 
     // Structure page.
     std::array<QPushButton*, 16> tile{};   // i11 .. i44
@@ -71,13 +66,7 @@ public:
     QTableWidget* SG_StrukturaDane;        // "Lp", "Ozn", "Opis", "wsp."
 
     uint8_t Zmieniono = 0;
-    uint8_t PrognozaZmieniona = 0;
-    uint8_t PomiarPrzelaczony = 0;
-    uint8_t TabelaZmieniona = 0;
     QColor KolorWybranejRelacji;
-    DanePomiar KopiaPomiaru;
-    DaneWspolczynniki KopiaWspolczynnikow;
-    DanePrognoza KopiaPrognozy;
 
     void FormShow();
     void BWprowadzClick();
@@ -132,10 +121,8 @@ private:
     void PokazOpisPomiaru();
     void UstawWidocznoscPomiaru(bool widoczne);
     std::array<std::string, 4> OznaczeniaRamion() const;
-    std::vector<std::string> Poczatek() const;
     void Zmiana(bool ukryjProcenty);
     // The title texts as shown, so an untouched one keeps the record's value.
-    std::string pokazaneDx_, pokazaneDy_, pokazanaWysokosc_;
     bool wypelnianie_ = false;
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// What the junction data windows ask of the rest of the program: the redraw,
+// What the junction and roundabout data windows ask of the rest of the program: the redraw,
 // the count browser and count files, the forecast table, the report window
 // and the shared question. The shell installs them at start; unset, each
 // does nothing (a question answers "Nie").
@@ -20,17 +20,19 @@ struct WynikPrognozy {
 
 struct UslugiFormularzy {
     std::function<void()> Przerysuj;
-    // The count browser on junction counts; the chosen count read over
-    // `kopia`. False when nothing was chosen or the file was refused.
-    std::function<bool(DanePomiar& kopia)> WybierzPomiar;
+    // The count browser on junction counts, or on roundabout counts when
+    // `rondo`; the chosen count read over `kopia`. False when nothing was
+    // chosen or the file was refused.
+    std::function<bool(DanePomiar& kopia, bool rondo)> WybierzPomiar;
     // The last-edit stamp of a count file's header; false when unreadable.
     std::function<bool(const std::string& sciezka, TDataCzas& data, TDataCzas& godz)> StempelPomiaru;
     // The whole count file over `kopia`; false with the reader's message.
     std::function<bool(const std::string& sciezka, DanePomiar& kopia, std::string& blad)> CzytajPomiar;
     // The forecast table on `kopia`, for the count's classes and the arm marks
-    // of the diagram (arms 1..4; the fifth empty).
+    // of the diagram: a junction's ('J', arms 1..4, the fifth empty) or a
+    // roundabout's ('R', arms 1..5).
     std::function<WynikPrognozy(DanePrognoza& kopia, const DanePomiar& pomiar,
-                                const std::array<std::string, 5>& oznaczenia)>
+                                const std::array<std::string, 5>& oznaczenia, char typ)>
         EdytujPrognoze;
     std::function<void(const std::vector<std::string>& linie)> PokazRaport;
     // The shared question window without "Kasuj": true for "Tak".

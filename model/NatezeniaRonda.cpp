@@ -89,12 +89,14 @@ void ZMacierzy(DaneRondo& r)
     PrzeplywyZKomorek(r, r.Macierz, r.SumaWlotu);
 }
 
+// The blocks of absent arms stay in the record but feed no flow.
 void ZeStruktury(DaneRondo& r)
 {
     Macierz5 q{};
+    auto jest = [&](int k) { return k < 2 || r.Ramie[k] != 0; };
     for (int i = 0; i < 5; ++i)
         for (int j = 0; j < 5; ++j)
-            q[i][j] = r.StrukturaRelacji[i][j][0];
+            q[i][j] = jest(i) && jest(j) ? r.StrukturaRelacji[i][j][0] : 0;
     ZKomorek(r, q);
 }
 

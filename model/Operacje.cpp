@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "base/Teksty.h"
 #include "model/OknoGlowne.h"
@@ -163,13 +164,54 @@ std::string ZmienWariant(int32_t v, std::string_view nazwa, std::string_view tyt
     return "";
 }
 
+namespace {
+
+template <class Tablica>
+bool CosNiezerowe(const Tablica& t)
+{
+    if constexpr (std::is_arithmetic_v<typename Tablica::value_type>)
+        return std::any_of(t.begin(), t.end(), [](auto x) { return x != 0; });
+    else
+        return std::any_of(t.begin(), t.end(), [](const auto& x) { return CosNiezerowe(x); });
+}
+
+template <class Tytul>
+bool JestTytul(const Tytul& tytul)
+{
+    return std::any_of(tytul.begin(), tytul.end(),
+                       [](const auto& t) { return t.str().find_first_not_of(' ') != std::string::npos; });
+}
+
+// What a diagram and a roundabout hold alike: a link to a count, a forecast.
+bool NaglowekMaDane(const NaglowekDiagramu& n)
+{
+    return n.ZPomiaru != 0 || JestIndeksem(n.NrPomiaru, Pomiary) || n.WlaczPrognoze != 0 ||
+           JestIndeksem(n.NrPrognozy, Prognozy);
+}
+
+bool RuchoplanMaDane(const DaneRuchoplan& r)
+{
+    return SumaRelacji(r) > 1 || CosNiezerowe(r.NatezeniaStruktura) || NaglowekMaDane(r) || JestTytul(r.Tytul) ||
+           std::any_of(r.Przejscia.begin(), r.Przejscia.end(),
+                       [](const DanePrzejscia& p) { return CosNiezerowe(p.L) || CosNiezerowe(p.P); });
+}
+
+bool RondoMaDane(const DaneRondo& r)
+{
+    return SumaRonda(r) > 1 || CosNiezerowe(r.Macierz) || CosNiezerowe(r.StrukturaRelacji) ||
+           CosNiezerowe(r.WlotWpisany) || CosNiezerowe(r.WylotWpisany) || CosNiezerowe(r.NatezeniaPrzejsc) ||
+           NaglowekMaDane(r) || JestTytul(r.Tytul);
+}
+
+}  // namespace
+
 bool WariantMaDane(int32_t v)
 {
     for (const DaneRuchoplan& r : Ruchoplany)
-        if (r.NrWariantu == v && SumaRelacji(r) > 1)
+        if (r.NrWariantu == v && RuchoplanMaDane(r))
             return true;
     for (const DaneRondo& r : Ronda)
-        if (r.NrWariantu == v && SumaRonda(r) > 1)
+        if (r.NrWariantu == v && RondoMaDane(r))
             return true;
     return false;
 }

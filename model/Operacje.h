@@ -33,7 +33,9 @@ void DodajWariantDoProjektu(Projekt& p, const DaneWariant& w);
 void DodajRuchoplan(Projekt& p, int32_t wariant, int32_t wezel);
 void DodajRondo(Projekt& p, int32_t wariant, int32_t wezel);
 
-// Whether deleting variant v loses entered volumes (the window then asks).
+// Whether deleting variant v loses anything entered in its diagrams or
+// roundabouts: volumes (typed, from a count or from the vehicle structure),
+// crossing volumes, a count link, a forecast, a title. The window then asks.
 bool WariantMaDane(int32_t v);
 
 // Deletes variant v with its diagrams, roundabouts, descriptions and placed

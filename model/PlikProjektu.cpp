@@ -391,6 +391,9 @@ std::vector<std::string> LinieProjektu(const Projekt& projekt)
         ZapiszSekcjeRuchoplanu(p, static_cast<int>(i));
     for (std::size_t i = 0; i < projekt.Ronda.size(); ++i)
         ZapiszSekcjeRonda(p, static_cast<int>(i));
+    // Without a junction section the roundabouts' vehicle types go alone.
+    if (projekt.Ruchoplany.empty() && !projekt.Ronda.empty())
+        ZapiszSklad(p);
     ZapiszSekcjeSchowka(p);
     ZapiszBlokPieszych(p);
     ZapiszSekcjeBlokow(p);

@@ -44,35 +44,78 @@ int32_t Policzone(const DanePomiar& p, int wlot, int klasa, int wylot)
     return p.NatezeniaPojazdow[static_cast<std::size_t>((wlot - 1) * KlasPojazdow + klasa)][static_cast<std::size_t>(wylot - 1)];
 }
 
-// The blocks of the count and volumes reports: `wartosc` gives a field's
-// number (0 leaves it empty).
-template <class Wartosc, class Opis>
-void BlokiWlotow(std::vector<std::string>& r, const DanePomiar& p, const TOznaczeniaRamion& ramiona,
-                 std::size_t szerokosc, Opis opisKlasy, Wartosc wartosc)
+// What the count and volumes reports lay out: the inlets shown, each headed
+// by its arm's label, with its columns (a heading and the exit counted).
+struct KolumnaRaportu {
+    std::string naglowek;
+    int wylot;
+};
+struct WlotRaportu {
+    int wlot;
+    std::string oznaczenie;
+    std::vector<KolumnaRaportu> kolumny;
+};
+struct UkladRaportu {
+    std::vector<WlotRaportu> wloty;
+    bool skrzyzowanie = true;  // an empty line after the heading and after the totals
+};
+
+// A junction count: the inlets present, their movements left, straight,
+// right and U-turn where the count has them.
+UkladRaportu UkladSkrzyzowania(const DanePomiar& p, const TOznaczeniaRamion& ramiona)
 {
+    UkladRaportu u;
     for (int i = 1; i <= 4; ++i) {
         if (!p.WlotJest[static_cast<std::size_t>(i - 1)])
             continue;
-        r.insert(r.end(), {"", Kreski(80), "WLOT   " + ramiona[static_cast<std::size_t>(RamieWlotu(i) - 1)], Kreski(80), ""});
-        const auto ruchy = RuchyWlotu(i);
-        std::string naglowek = Dopelnij(" Relacje  ", '.', szerokosc);
-        for (const Ruch& ruch : ruchy)
+        WlotRaportu w{i, ramiona[static_cast<std::size_t>(RamieWlotu(i) - 1)], {}};
+        for (const Ruch& ruch : RuchyWlotu(i))
             if (Kolumna(p, ruch))
-                naglowek += Pole(ruch.nazwa);
+                w.kolumny.push_back({ruch.nazwa, ruch.wylot});
+        u.wloty.push_back(w);
+    }
+    return u;
+}
+
+// A roundabout count: inlets and exits 1..MaxJest, each under its arm's letter.
+UkladRaportu UkladRonda(const DanePomiar& p, const TOznaczeniaRonda& ramiona)
+{
+    UkladRaportu u;
+    u.skrzyzowanie = false;
+    const int n = WlotyRonda(p);
+    for (int i = 1; i <= n; ++i) {
+        WlotRaportu w{i, ramiona[static_cast<std::size_t>(i - 1)], {}};
+        for (int j = 1; j <= n; ++j)
+            w.kolumny.push_back({ramiona[static_cast<std::size_t>(j - 1)], j});
+        u.wloty.push_back(w);
+    }
+    return u;
+}
+
+// The blocks of the count and volumes reports: `wartosc` gives a field's
+// number (a count of 0 leaves it empty).
+template <class Wartosc, class Opis>
+void BlokiWlotow(std::vector<std::string>& r, const UkladRaportu& u, const DanePomiar& p, std::size_t szerokosc,
+                 Opis opisKlasy, Wartosc wartosc)
+{
+    for (const WlotRaportu& w : u.wloty) {
+        r.insert(r.end(), {"", Kreski(80), "WLOT   " + w.oznaczenie, Kreski(80), ""});
+        std::string naglowek = Dopelnij(" Relacje  ", '.', szerokosc);
+        for (const KolumnaRaportu& k : w.kolumny)
+            naglowek += Pole(k.naglowek);
         r.push_back(naglowek);
-        r.push_back("");
-        std::array<int64_t, 4> sumy{};
+        if (u.skrzyzowanie)
+            r.push_back("");
+        std::vector<int64_t> sumy(w.kolumny.size());
         for (int c = 0; c < KlasPojazdow; ++c) {
             std::string linia = Dopelnij(opisKlasy(c), '.', szerokosc);
-            for (std::size_t k = 0; k < ruchy.size(); ++k) {
-                if (!Kolumna(p, ruchy[k]))
-                    continue;
-                const int32_t n = Policzone(p, i, c, ruchy[k].wylot);
-                if (n == 0) {
+            for (std::size_t k = 0; k < w.kolumny.size(); ++k) {
+                const int32_t n = Policzone(p, w.wlot, c, w.kolumny[k].wylot);
+                if (n <= 0) {
                     linia += Pole("");
                     continue;
                 }
-                const int32_t v = wartosc(n, i, c);
+                const int32_t v = wartosc(n, w.wlot, c);
                 sumy[k] += v;
                 linia += Pole(std::to_string(v));
             }
@@ -81,11 +124,11 @@ void BlokiWlotow(std::vector<std::string>& r, const DanePomiar& p, const TOznacz
         r.push_back(Kreski(80));
         r.push_back("");
         std::string razem = Dopelnij("RAZEM  ", '.', szerokosc);
-        for (std::size_t k = 0; k < ruchy.size(); ++k)
-            if (Kolumna(p, ruchy[k]))
-                razem += Pole(std::to_string(sumy[k]));
+        for (const int64_t s : sumy)
+            razem += Pole(std::to_string(s));
         r.push_back(razem);
-        r.push_back("");
+        if (u.skrzyzowanie)
+            r.push_back("");
     }
 }
 
@@ -98,20 +141,20 @@ std::vector<std::string> PoczatekRaportu(TDataCzas dzis, TDataCzas teraz, const 
     return {"", "dn. " + DataNaTekst(dzis) + ";   godz." + CzasNaTekst(teraz), "Plik: " + plikProjektu, ""};
 }
 
-std::vector<std::string> RaportPomiaru(const DanePomiar& p, const TOznaczeniaRamion& ramiona)
+namespace {
+
+void BlokiPomiaru(std::vector<std::string>& r, const UkladRaportu& u, const DanePomiar& p)
 {
-    std::vector<std::string> r = {"  POMIAR "};
     BlokiWlotow(
-        r, p, ramiona, 31, [&](int c) { return Klasa(p, c) + " "; }, [](int32_t n, int, int) { return n; });
-    return r;
+        r, u, p, 31, [&](int c) { return Klasa(p, c) + " "; }, [](int32_t n, int, int) { return n; });
 }
 
-std::vector<std::string> RaportNatezen(const DanePomiar& p, const DaneWspolczynniki& wsp, const DanePrognoza& prognoza,
-                                       bool prognozaWlaczona, const TOznaczeniaRamion& ramiona)
+std::vector<std::string> Natezenia(const UkladRaportu& u, const DanePomiar& p, const DaneWspolczynniki& wsp,
+                                   const DanePrognoza& prognoza, bool prognozaWlaczona)
 {
     std::vector<std::string> r = {Utf8NaCp1250(prognozaWlaczona ? "  NATĘŻENIA I PROGNOZA" : "  NATĘŻENIA ")};
     BlokiWlotow(
-        r, p, ramiona, 36,
+        r, u, p, 36,
         [&](int c) {
             return Klasa(p, c) + " (" + FormatFloat("#0.0#", wsp.Wspolczynnik[static_cast<std::size_t>(c)]) + ")";
         },
@@ -122,8 +165,7 @@ std::vector<std::string> RaportNatezen(const DanePomiar& p, const DaneWspolczynn
     return r;
 }
 
-std::vector<std::string> RaportPrognozy(const DanePomiar& p, const DanePrognoza& prognoza,
-                                        const TOznaczeniaRamion& ramiona)
+std::vector<std::string> Prognoza(const UkladRaportu& u, const DanePomiar& p, const DanePrognoza& prognoza)
 {
     std::vector<std::string> r;
     if (prognoza.TrybPrognoza) {
@@ -138,25 +180,66 @@ std::vector<std::string> RaportPrognozy(const DanePomiar& p, const DanePrognoza&
         return r;
     }
     r = {"Prognoza dla relacji", "", Kreski(81)};
+    if (!u.skrzyzowanie)
+        r.push_back("");
     std::string naglowek = Dopelnij("  Opis ", ' ', 31);
-    for (int i = 1; i <= 4; ++i)
-        if (p.WlotJest[static_cast<std::size_t>(i - 1)])
-            naglowek += Pole(ramiona[static_cast<std::size_t>(RamieWlotu(i) - 1)]);
+    for (const WlotRaportu& w : u.wloty)
+        naglowek += Pole(w.oznaczenie);
     r.push_back(naglowek);
     r.push_back(Kreski(81));
     for (int c = 0; c < KlasPojazdow; ++c) {
         std::string linia = Dopelnij(Klasa(p, c) + " ", '.', 31);
-        for (int i = 1; i <= 4; ++i)
-            if (p.WlotJest[static_cast<std::size_t>(i - 1)])
-                linia += Pole(prognoza.PrognozaPojazdy[static_cast<std::size_t>(i)][static_cast<std::size_t>(c)].str());
+        for (const WlotRaportu& w : u.wloty)
+            linia += Pole(prognoza.PrognozaPojazdy[static_cast<std::size_t>(w.wlot)][static_cast<std::size_t>(c)].str());
         r.push_back(linia);
     }
     return r;
 }
 
+}  // namespace
+
+std::vector<std::string> RaportPomiaru(const DanePomiar& p, const TOznaczeniaRamion& ramiona)
+{
+    std::vector<std::string> r = {"  POMIAR "};
+    BlokiPomiaru(r, UkladSkrzyzowania(p, ramiona), p);
+    return r;
+}
+
+std::vector<std::string> RaportNatezen(const DanePomiar& p, const DaneWspolczynniki& wsp, const DanePrognoza& prognoza,
+                                       bool prognozaWlaczona, const TOznaczeniaRamion& ramiona)
+{
+    return Natezenia(UkladSkrzyzowania(p, ramiona), p, wsp, prognoza, prognozaWlaczona);
+}
+
+std::vector<std::string> RaportPrognozy(const DanePomiar& p, const DanePrognoza& prognoza,
+                                        const TOznaczeniaRamion& ramiona)
+{
+    return Prognoza(UkladSkrzyzowania(p, ramiona), p, prognoza);
+}
+
+std::vector<std::string> RaportPomiaruRonda(const DanePomiar& p, const TOznaczeniaRonda& ramiona)
+{
+    std::vector<std::string> r;
+    BlokiPomiaru(r, UkladRonda(p, ramiona), p);
+    return r;
+}
+
+std::vector<std::string> RaportNatezenRonda(const DanePomiar& p, const DaneWspolczynniki& wsp,
+                                            const DanePrognoza& prognoza, bool prognozaWlaczona,
+                                            const TOznaczeniaRonda& ramiona)
+{
+    return Natezenia(UkladRonda(p, ramiona), p, wsp, prognoza, prognozaWlaczona);
+}
+
+std::vector<std::string> RaportPrognozyRonda(const DanePomiar& p, const DanePrognoza& prognoza,
+                                             const TOznaczeniaRonda& ramiona)
+{
+    return Prognoza(UkladRonda(p, ramiona), p, prognoza);
+}
+
 std::vector<std::string> RaportWspolczynnikow(const DanePomiar& p, const DaneWspolczynniki& wsp)
 {
-    std::vector<std::string> r = {Utf8NaCp1250("TABELA WSPÓŁCZYNNNIKÓW"), "", Kreski(64), ""};
+    std::vector<std::string> r = {Utf8NaCp1250("TABELA WSPÓŁCZYNNIKÓW"), "", Kreski(64), ""};
     for (int c = 0; c < KlasPojazdow; ++c)
         r.push_back(Dopelnij(Klasa(p, c) + " ", '.', 31) + FormatFloat("##0.00#", wsp.Wspolczynnik[static_cast<std::size_t>(c)]));
     return r;

@@ -38,19 +38,6 @@ void ZapiszRamie(PisarzProjektu& p, const DaneRuchoplan& r, int k)
         p.Kolor(r.KoloryRelacji[4 * k + j]);
 }
 
-void ZapiszSklad(PisarzProjektu& p)
-{
-    p.Linia(ZnacznikSkladuStruktury);
-    p.Calkowita(p.Zrodlo().LiczbaSkladow);
-    for (const DaneSklad& s : p.Zrodlo().Sklad) {
-        p.LogicznaTN(s.Aktywny);
-        p.Tekst(s.Oznaczenie);
-        p.Tekst(s.Nazwa);
-        p.Rzeczywista(s.Wspolczynnik, "########0.00");
-    }
-    p.Linia(Kreski);
-}
-
 void ZapiszStrukture(PisarzProjektu& p, const DaneRuchoplan& r, int indeks)
 {
     p.Linia(ZnacznikStrukturyRuchoplanu);
@@ -140,6 +127,19 @@ void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 }
 
 }  // namespace
+
+void ZapiszSklad(PisarzProjektu& p)
+{
+    p.Linia(ZnacznikSkladuStruktury);
+    p.Calkowita(p.Zrodlo().LiczbaSkladow);
+    for (const DaneSklad& s : p.Zrodlo().Sklad) {
+        p.LogicznaTN(s.Aktywny);
+        p.Tekst(s.Oznaczenie);
+        p.Tekst(s.Nazwa);
+        p.Rzeczywista(s.Wspolczynnik, "########0.00");
+    }
+    p.Linia(Kreski);
+}
 
 void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks)
 {

@@ -50,6 +50,8 @@ void CzytajSekcjeWspolczynnikow(CzytnikProjektu& c);
 
 // One junction diagram "kv1".."kv3", its structure block and the vehicle-type table.
 void ZapiszSekcjeRuchoplanu(PisarzProjektu& p, int indeks);
+// The vehicle-type table; each junction section carries it.
+void ZapiszSklad(PisarzProjektu& p);
 void CzytajSekcjeRuchoplanu(CzytnikProjektu& c, int wersja);
 void CzytajStruktureRuchoplanu(CzytnikProjektu& c);
 void CzytajSkladStruktury(CzytnikProjektu& c);

@@ -399,7 +399,7 @@ void RysujOpisyPotokowRonda(int32_t indeks, const UstawieniaRysunku& u)
         if (pomiar)
             return pomiar->NatezeniaNaRelacjach[a][b];
         if (struktura)
-            return r.StrukturaRelacji[a][b][0];
+            return RamieRondaJest(r, z) && RamieRondaJest(r, do_) ? r.StrukturaRelacji[a][b][0] : 0;
         return r.Macierz[a][b];
     };
     const std::string warstwa = WarstwaRondOpisy;
@@ -435,7 +435,8 @@ void RysujOpisyPotokowRonda(int32_t indeks, const UstawieniaRysunku& u)
             TabelkaRonda t;
             for (int c = 0; c < 5; ++c) {
                 const int j = c < 4 ? Cel(k, c) : k;
-                if (struktura)
+                // An absent arm's block stays in the record but is not drawn.
+                if (struktura && RamieRondaJest(r, j))
                     t.bloki[static_cast<std::size_t>(c)] = r.StrukturaRelacji[i][static_cast<std::size_t>(j)];
                 else
                     t.bloki[static_cast<std::size_t>(c)][0] = wartosc(k, j);

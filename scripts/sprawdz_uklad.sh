@@ -26,7 +26,7 @@ done
 czyste=(base model platform/*.h platform/*.cpp
         junction/{Komunikaty,ObliczRuchoplan,Relacje,SkalePaskow,UstawieniaRysunku,WlotyPomiaru,Zaokraglenia}.*
         roundabout/GeometriaRonda.*
-        junction_forms/{GeometriaWezla,NatezeniaWezla}.*
+        junction_forms/{GeometriaWezla,NatezeniaWezla,GeometriaRondaOkna,WartosciRonda}.*
         counts/{PlikiPomiarow,ListaPomiarow,SchematWlotu}.*)
 if grep -rnE '#include <Q' "${czyste[@]}" 2>/dev/null; then
     echo "Qt in plain code"

@@ -19,4 +19,13 @@ QString WybierzPlikDoZapisu(QWidget*, const QString& filtr, const QString& katal
         Dialogi().ZapiszPlik({}, ZQString(filtr), ZQString(katalog), ZQString(proponowany), ZQString(rozszerzenie)));
 }
 
-void OtworzDokument(const QString& sciezkaLubAdres) { Dialogi().OtworzDokument(ZQString(sciezkaLubAdres)); }
+void OtworzDokument(const QString& sciezkaLubAdres)
+{
+    if (Dialogi().OtworzDokument(ZQString(sciezkaLubAdres)))
+        return;
+    const bool plik = AdresDokumentu(ZQString(sciezkaLubAdres)).isLocalFile();
+    PokazBladUzytkownikowi(ZQString((plik ? U("Nie można otworzyć pliku ") : U("Nie można otworzyć adresu ")) +
+                                    sciezkaLubAdres +
+                                    (plik ? U(" (brak pliku lub programu do jego wyświetlenia).")
+                                          : U(" (brak programu do jego otwarcia)."))));
+}

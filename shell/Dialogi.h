@@ -17,4 +17,6 @@ QString WybierzPlikDoOtwarcia(QWidget* rodzic, const QString& filtr, const QStri
                               const QString& rozszerzenie);
 QString WybierzPlikDoZapisu(QWidget* rodzic, const QString& filtr, const QString& katalog,
                             const QString& rozszerzenie, const QString& proponowany);
+// A file with its program, a web or mail address with the browser or the
+// mail program; when nothing opens, a message names what could not be.
 void OtworzDokument(const QString& sciezkaLubAdres);

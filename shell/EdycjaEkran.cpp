@@ -175,7 +175,7 @@ void TForm1::PokazWskazanie(int px, int py)
         NapisPodpowiedzi(px, py + 20, U("Wskaż węzeł do usunięcia."));
         WskWezelUsun = WybierzWezel(px, py, DalekiWezel, d);
         if (WskWezelUsun > -1 && d < BlizkiWezel)
-            NapisZnaleziono(px + 5, py - 15, "Znaleziono wezel =   " + QString::number(WskWezelUsun + 1));
+            NapisZnaleziono(px + 5, py - 15, U("Znaleziono węzeł =   ") + QString::number(WskWezelUsun + 1));
         else
             NapisPodpowiedzi(px, py + 20, U("Wskaż węzeł do usunięcia!"));
         break;
@@ -198,7 +198,7 @@ void TForm1::PokazWskazanie(int px, int py)
     case TTrybEdycji::UstawieniaLokalne:
         WskWezelWlasciwosci = WybierzWezel(px, py, DalekiWezel, d);
         if (WskWezelWlasciwosci > -1 && d < BlizkiWezel)
-            NapisZnaleziono(px + 5, py - 15, "Znaleziono wezel =   " + QString::number(WskWezelWlasciwosci + 1));
+            NapisZnaleziono(px + 5, py - 15, U("Znaleziono węzeł =   ") + QString::number(WskWezelWlasciwosci + 1));
         else
             NapisPodpowiedzi(px, py + 20, U("Wskaż węzeł do zmiany właściwości."));
         break;
@@ -247,12 +247,11 @@ void TForm1::PodgladKlik(int px, int py)
         WezlyOperacje->PrzesunWezel(NowyWezel);
         break;
     case TTrybEdycji::Dane:
-        // A roundabout's windows come later: its pick opens nothing yet.
         if (WskWezelEdycja > -1) {
             tryb_ = TTrybEdycji::Brak;
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
-                OtworzDaneRuchoplanu(rekord);
+            if (rekord >= 0)
+                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzDaneRonda(rekord) : OtworzDaneRuchoplanu(rekord);
         }
         break;
     case TTrybEdycji::UstawieniaLokalne:
@@ -266,8 +265,8 @@ void TForm1::PodgladKlik(int px, int py)
         tryb_ = TTrybEdycji::Brak;
         if (WskWezelEdycja >= 0) {
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (Wezly[WskWezelEdycja].Typ != 'R' && rekord >= 0)
-                OtworzGeometrieRuchoplanu(rekord);
+            if (rekord >= 0)
+                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzGeometrieRonda(rekord) : OtworzGeometrieRuchoplanu(rekord);
         }
         break;
     default:

@@ -8,6 +8,7 @@
 #include "counts/Pytanie.h"
 #include "junction_forms/OknaRuchoplanu.h"
 #include "platform/qt/Komunikaty.h"
+#include "platform/qt/OknoNaEkranie.h"
 #include "shell/OknaZastepcze.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
@@ -23,10 +24,10 @@ void UstawUslugiFormularzy()
 {
     UslugiFormularzy& u = Uslugi();
     u.Przerysuj = [] { Form1->Przerysuj(); };
-    u.WybierzPomiar = [](DanePomiar& kopia) {
-        // Junction counts only.
-        OpenPomiar->CB_Skrzyzowania->setChecked(true);
-        OpenPomiar->CB_Ronda->setChecked(false);
+    u.WybierzPomiar = [](DanePomiar& kopia, bool rondo) {
+        // The counts of the window's kind of node only.
+        OpenPomiar->CB_Skrzyzowania->setChecked(!rondo);
+        OpenPomiar->CB_Ronda->setChecked(rondo);
         return OpenPomiar->exec() == QDialog::Accepted && !OpenPomiar->WybranyPomiar().empty() &&
                OpenPomiar->WczytajWybrany(kopia);
     };
@@ -42,8 +43,9 @@ void UstawUslugiFormularzy()
     u.CzytajPomiar = [](const std::string& sciezka, DanePomiar& kopia, std::string& blad) {
         return CzytajPlikPomiaru(sciezka, kopia, blad);
     };
-    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia) {
-        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, 'J');
+    u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia,
+                          char typ) {
+        TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, typ);
         TabelaPrognoz->exec();
         return WynikPrognozy{TabelaPrognoz->PrognozaZmieniona != 0, TabelaPrognoz->PomiarPrzelaczony != 0};
     };
@@ -51,6 +53,35 @@ void UstawUslugiFormularzy()
     u.ZapytajTakNie = [](const QString& pytanie) {
         return PytanieTakNieKasuj->Zapytaj(pytanie, false) == TPytanieTakNieKasuj::mrTak;
     };
+}
+
+// Every window fits the screen, with the buttons that close it in view.
+void DopasujOknaDoEkranu()
+{
+    const std::pair<QWidget*, QStringList> okna[] = {
+        {Form1, {}},
+        {NatezeniaRUPL, {"BWprowadz", "BPowrot"}},
+        {GeometriaRuchoplan, {"B_Wprowadz"}},
+        {UstawyGlobalne, {"B_wprowadz"}},
+        {WezlyOperacje, {"B_Powrot"}},
+        {Wrnt, {"Button2"}},
+        {UstawSuwak, {"Button1"}},
+        {InfoOProgramie, {"powrot"}},
+        {PytanieTakNieKasuj, {"B_Tak", "B_Nie", "B_Kasuj"}},
+        {PomiaryRuchu, {"Button3", "B_Powrot"}},
+        {NatezeniaTabela, {"B_Wprowadz", "B_Rezygnuj"}},
+        {PojazdyTabela, {"B_Wprowadz", "B_Rezygnuj"}},
+        {OpenPomiar, {"B_Wprowadz", "B_Rezygnuj"}},
+        {TabelaPrognoz, {"B_Wprowadz", "B_Rezygnuj"}},
+        {Opis, {"Button1", "B_Powrot"}},
+        {DaneRonda, {"Wprowadz", "B_rezygnuj"}},
+        {GeometriaRondo, {"Wprowadz", "Button3"}},
+        {WstawBlok, {}},
+        {EdycjaOpisy, {}},
+        {KopiujSchowek, {}},
+    };
+    for (const auto& [okno, przyciski] : okna)
+        DopasujDoEkranu(okno, przyciski);
 }
 
 template <class T>
@@ -87,6 +118,7 @@ void UtworzOkna()
     TabelaPrognoz = new TTabelaPrognoz(Form1);
     Opis = new TOpis(Form1);
     UstawUslugiFormularzy();
+    DopasujOknaDoEkranu();
 }
 
 void ZniszczOkna()

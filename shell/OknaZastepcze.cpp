@@ -7,8 +7,6 @@ TOknoZastepcze::TOknoZastepcze(const char* nazwa, const QString& tytul, QWidget*
     setModal(true);
 }
 
-TDaneRonda* DaneRonda = nullptr;
-TGeometriaRondo* GeometriaRondo = nullptr;
 TWstawBlok* WstawBlok = nullptr;
 TEdycjaOpisy* EdycjaOpisy = nullptr;
 TKopiujSchowek* KopiujSchowek = nullptr;

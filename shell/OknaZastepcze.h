@@ -6,7 +6,8 @@
 
 #include <QDialog>
 
-// The count and forecast windows and the junction data windows are real;
+// The count and forecast windows and the junction and roundabout data
+// windows are real;
 // their globals come with them.
 #include "counts/OknaPomiarow.h"
 #include "junction_forms/OknaRuchoplanu.h"
@@ -24,8 +25,6 @@ public:
     };                                                                                 \
     extern Klasa* Nazwa;
 
-KG_OKNO_ZASTEPCZE(TDaneRonda, DaneRonda, "Dane ronda")
-KG_OKNO_ZASTEPCZE(TGeometriaRondo, GeometriaRondo, "Geometria ronda")
 KG_OKNO_ZASTEPCZE(TWstawBlok, WstawBlok, "Wstaw blok")
 KG_OKNO_ZASTEPCZE(TEdycjaOpisy, EdycjaOpisy, "Opis")
 KG_OKNO_ZASTEPCZE(TKopiujSchowek, KopiujSchowek, "Kopiuj do schowka")

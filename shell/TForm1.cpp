@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -72,9 +73,10 @@ TForm1::TForm1(QWidget* rodzic) : QMainWindow(rodzic)
     UtworzPanele();
     PolaczPolecenia();
 
-    OpenDialog1 = {"OpenDialog1", U("Pliki ruchoplanów|*.rup|Wszystki pliki|*.*"), "rup", {}, {}, false};
-    SaveDialog1 = {"SaveDialog1", U("Pliki ruchoplanów|*.rup|Wszystkie pliki|*.*"), "rup", {}, {}, true};
-    SaveDxf = {"SaveDxf", U("Plik Dxf  |*.dxf|Wszystkie pliki|*.*"), "dxf", {}, {}, true};
+    OpenDialog1 = {"OpenDialog1", U("Pliki ruchoplanów|*.rup|Wszystkie pliki|*.*"), "rup", {}, {}, false, {}};
+    SaveDialog1 = {"SaveDialog1", U("Pliki ruchoplanów|*.rup|Wszystkie pliki|*.*"), "rup", {}, {}, true, {}};
+    SaveDxf = {"SaveDxf", U("Plik Dxf  |*.dxf|Wszystkie pliki|*.*"), "dxf", {}, {}, true, {}};
+    SavePdf = {"SavePdf", U("Plik PDF|*.pdf|Wszystkie pliki|*.*"), "pdf", {}, {}, true, {}};
 
     if (QScreen* ekran = QGuiApplication::primaryScreen())
         resize(ekran->availableSize());
@@ -132,7 +134,7 @@ void TForm1::UtworzMenu()
     Nastawy->setObjectName("Nastawy");
     mUstawieniaGlobalne = Polecenie(this, "mUstawieniaGlobalne", U("Ustawienia globalne"));
     mUstawieniaLokalne = Polecenie(this, "mUstawieniaLokalne", U("Ustawienia lokalne węzłów"));
-    mGeometria = Polecenie(this, "mGeometria", U("Geomertia węzłów"));
+    mGeometria = Polecenie(this, "mGeometria", U("Geometria węzłów"));
     mDaneEdycja = Polecenie(this, "mDaneEdycja", U("Edycja danych"));
     Nastawy->addAction(mUstawieniaGlobalne);
     Nastawy->addSeparator();
@@ -185,6 +187,9 @@ void TForm1::UtworzPaski()
     ToolBar1->addSeparator();
     ToolBar1->addActions({TB_Geometria, TB_Dane, TB_UstawieniaLokalne, TB_UstawGlowne, ToolButton2});
 
+    // A row of its own: beside the first one it does not fit a 1366-pixel
+    // screen, and the variant list would fall into the overflow menu.
+    addToolBarBreak();
     ToolBar2 = addToolBar(U("Węzły i warianty"));
     ToolBar2->setObjectName("ToolBar2");
     TB_DodajRupl = Polecenie(this, "TB_DodajRupl", U("Ruchoplan"));
@@ -488,11 +493,15 @@ void TForm1::OstatniProjektClick(int nr)
 
 bool TDialogPliku::Execute(QWidget* rodzic)
 {
-    const QString wybrany = Zapis ? WybierzPlikDoZapisu(rodzic, Filtr, KatalogPoczatkowy, DomyslneRozszerzenie, NazwaPliku)
-                                  : WybierzPlikDoOtwarcia(rodzic, Filtr, KatalogPoczatkowy, DomyslneRozszerzenie);
+    const QString katalog = !KatalogPoczatkowy.isEmpty() ? KatalogPoczatkowy
+                            : !OstatniKatalog.isEmpty()  ? OstatniKatalog
+                                                         : QDir::homePath();
+    const QString wybrany = Zapis ? WybierzPlikDoZapisu(rodzic, Filtr, katalog, DomyslneRozszerzenie, NazwaPliku)
+                                  : WybierzPlikDoOtwarcia(rodzic, Filtr, katalog, DomyslneRozszerzenie);
     if (wybrany.isEmpty())
         return false;
     NazwaPliku = wybrany;
+    OstatniKatalog = QFileInfo(wybrany).absolutePath();
     // A name to save under gets the default extension when it has none; a
     // file chosen to open is opened as chosen.
     if (Zapis && !DomyslneRozszerzenie.isEmpty() && QFileInfo(NazwaPliku).suffix().isEmpty())

@@ -74,6 +74,9 @@ struct TDialogPliku {
     QString KatalogPoczatkowy;
     QString NazwaPliku;          // suggested, then chosen
     bool Zapis = false;
+    QString OstatniKatalog;      // the folder of the file last chosen here
+    // Without a starting folder the dialog opens where it was last used (the
+    // user's home folder the first time), never in another dialog's folder.
     bool Execute(QWidget* rodzic);
 };
 
@@ -112,6 +115,8 @@ public:
     QComboBox* CB_SiatkaKrok;
 
     TDialogPliku OpenDialog1, SaveDialog1, SaveDxf;
+    // The file that stands in for the printer when none is installed.
+    TDialogPliku SavePdf;
 
     // Main menu.
     QMenu *Pliki1, *Obiekty1, *Nastawy, *Pomoc1;
@@ -231,6 +236,8 @@ public:
     // The junction diagram record's data or geometry window, shown modally.
     void OtworzDaneRuchoplanu(int32_t rekord);
     void OtworzGeometrieRuchoplanu(int32_t rekord);
+    void OtworzDaneRonda(int32_t rekord);
+    void OtworzGeometrieRonda(int32_t rekord);
 
     void OtworzOstatniProjekt(const std::string& sciezka);
 
@@ -300,6 +307,8 @@ private:
     void RysujCalosc();
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
+    // The PDF file to print into when there is no printer; "" when cancelled.
+    QString WybierzPlikWydruku();
     void EksportujWarianty(const std::string& plik);
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;

@@ -85,8 +85,8 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     BudujStyl(gStyl, us, 0, 6,
               {.procenty = "Rysuj procenty  dokł =",
                .zawrotki = "CB_Rysuj0Zawrotki",
-               .zawrotkiTekst = "Pisz O-we zawrotki",
-               .natezeniaTekst = "Rysuj 0-we nateżenia",
+               .zawrotkiTekst = "Pisz 0-we zawrotki",
+               .natezeniaTekst = "Rysuj 0-we natężenia",
                .linie = "S_Linie",
                .tytul = "Stytul",
                .grubosci = grubosci});

@@ -36,7 +36,7 @@ TWrnt::TWrnt(QWidget* rodzic) : QDialog(rodzic)
     Tytul1 = NowePole(this, "Tytul1");
     Tytul2 = NowePole(this, "Tytul2");
     Tytul3 = NowePole(this, "Tytul3");
-    auto* grupa = new QGroupBox(U("Opis do wariantu (pkt wstawienia górny, lewy narożnik"), this);
+    auto* grupa = new QGroupBox(U("Opis do wariantu (pkt wstawienia górny, lewy narożnik)"), this);
     auto* ug = new QGridLayout(grupa);
     int w = 0;
     for (QLineEdit* t : {Tytul1, Tytul2, Tytul3}) {
@@ -160,7 +160,7 @@ bool TWrnt::UsunWariant(int32_t v)
         return false;
     if (WariantMaDane(v) &&
         PytanieTakNieKasuj->Zapytaj(
-            U("Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontunuować?"), false) !=
+            U("Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontynuować?"), false) !=
             TPytanieTakNieKasuj::mrTak)
         return false;
     ::UsunWariant(v);

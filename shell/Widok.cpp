@@ -199,15 +199,22 @@ void TForm1::PodgladMouseUp(Qt::MouseButton, int x, int y)
     Przerysuj();
 }
 
-// A junction whose diagram is entered opens its data, else its geometry. The
-// roundabout windows come later: a roundabout node opens nothing yet.
+// A node whose diagram (a roundabout: its geometry) is entered opens its
+// data, else its geometry.
 void TForm1::PodgladDblClick()
 {
-    if (WskWezelWlasciwosci < 0 || LiczbaWariantow() < 1 || Wezly[WskWezelWlasciwosci].Typ == 'R')
+    if (WskWezelWlasciwosci < 0 || LiczbaWariantow() < 1)
         return;
     const int32_t rekord = RekordWezlaWBiezacym(WskWezelWlasciwosci);
     if (rekord < 0)
         return;
+    if (Wezly[WskWezelWlasciwosci].Typ == 'R') {
+        if (Ronda[rekord].GeometriaWprowadzona)
+            OtworzDaneRonda(rekord);
+        else
+            OtworzGeometrieRonda(rekord);
+        return;
+    }
     if (Ruchoplany[rekord].GeometriaWprowadzona)
         OtworzDaneRuchoplanu(rekord);
     else
@@ -227,11 +234,24 @@ void TForm1::OtworzGeometrieRuchoplanu(int32_t rekord)
     GeometriaRuchoplan->exec();
 }
 
+void TForm1::OtworzDaneRonda(int32_t rekord)
+{
+    DaneRonda->L_NrRonda->setText(QString::number(rekord));
+    DaneRonda->exec();
+}
+
+void TForm1::OtworzGeometrieRonda(int32_t rekord)
+{
+    GeometriaRondo->L_NrRonda->setText(QString::number(rekord));
+    Przerysuj();
+    GeometriaRondo->exec();
+}
+
 void TForm1::TB_DodajRuplClick()
 {
     ZerujTryby();
     L_Opis->setText(U("Nazwa węzła sieci."));
-    E_Opis->setText(U("Wezeł ") + QString::number(LiczbaWezlow() + 1));
+    E_Opis->setText(U("Węzeł ") + QString::number(LiczbaWezlow() + 1));
     NowyWezel.Typ = 'J';
     PanelZEdit->show();
     E_x->clear();

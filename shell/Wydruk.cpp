@@ -3,6 +3,9 @@
 // come back also when the printer or the file fails, and the current
 // variant is never changed.
 
+#include <QFileInfo>
+#include <optional>
+
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
 #include "junction/ArkuszDxf.h"
@@ -26,14 +29,21 @@ public:
     PodlaczDrukarke& operator=(const PodlaczDrukarke&) = delete;
 };
 
-// Printing needs a printer unless it goes into a PDF file.
-bool DrukarkaDostepna(bool doPdf)
-{
-    if (Drukarka::DrukarkaZainstalowana() || doPdf)
-        return true;
-    PokazBladUzytkownikowi(Utf8NaCp1250("Brak zainstalowanej drukarki."));
-    return false;
-}
+// Gives the printer back its own output when the print into a file the
+// user named (for want of a printer) ends.
+class WydrukDoWybranegoPliku {
+public:
+    WydrukDoWybranegoPliku(Drukarka& d, const std::string& sciezkaUtf8) : drukarka_(d)
+    {
+        drukarka_.UstawPlikPdf(sciezkaUtf8);
+    }
+    ~WydrukDoWybranegoPliku() { drukarka_.UstawPlikPdf({}); }
+    WydrukDoWybranegoPliku(const WydrukDoWybranegoPliku&) = delete;
+    WydrukDoWybranegoPliku& operator=(const WydrukDoWybranegoPliku&) = delete;
+
+private:
+    Drukarka& drukarka_;
+};
 
 } // namespace
 
@@ -57,11 +67,18 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
     wydrukDoPdf_ = !sciezkaPdf.empty();
 }
 
-void TForm1::Ustawieniadrukarki1Click()
+// Without a printer Qt's dialog offers its PDF file printer.
+void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this); }
+
+QString TForm1::WybierzPlikWydruku()
 {
-    if (!DrukarkaDostepna(wydrukDoPdf_))
-        return;
-    DrukarkaProgramu().Ustawienia(this);
+    TDialogPliku& d = SavePdf;
+    const QString sciezka = windowTitle();
+    d.NazwaPliku = sciezka.size() > 4 ? QFileInfo(sciezka.left(sciezka.size() - 4) + ".pdf").fileName() : QString();
+    d.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    if (!d.Execute(this) || !NadpisanieDozwolone(d.NazwaPliku, false))
+        return {};
+    return d.NazwaPliku;
 }
 
 void TForm1::WydrukujWarianty(Drukarka& drukarka)
@@ -77,9 +94,16 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 
 void TForm1::TB_DrukujClick()
 {
-    if (!DrukarkaDostepna(wydrukDoPdf_))
-        return;
     Drukarka& drukarka = DrukarkaProgramu();
+    // With no printer installed the pages go into a PDF file the user names,
+    // by the same path as to paper.
+    std::optional<WydrukDoWybranegoPliku> doPliku;
+    if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_ && !drukarka.DoPliku()) {
+        const QString plik = WybierzPlikWydruku();
+        if (plik.isEmpty())
+            return;
+        doPliku.emplace(drukarka, plik.toStdString());
+    }
     if (!drukarka.RozpocznijDokument(windowTitle().toStdString())) {
         PokazBlad(Utf8NaCp1250(drukarka.Blad()));
         return;

@@ -57,8 +57,17 @@ void Drukarka::UstawPlikPdf(const std::string& sciezkaUtf8)
 bool Drukarka::Ustawienia(QWidget* rodzic)
 {
     QPrintDialog dialog(drukarka_.get(), rodzic);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // A PDF file chosen in the dialog is written the safe way, as any PDF.
+    if (drukarka_->outputFormat() == QPrinter::PdfFormat && !drukarka_->outputFileName().isEmpty())
+        plikPdf_ = drukarka_->outputFileName().toStdString();
+    else
+        plikPdf_.clear();
+    return true;
 }
+
+bool Drukarka::DoPliku() const { return !plikPdf_.empty(); }
 
 bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
 {
@@ -73,12 +82,13 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
             return false;
         }
         // Each file gets a printer of its own: one whose file failed once
-        // writes nothing more.
+        // writes nothing more. The page stays as set.
+        const QPageLayout strona = drukarka_->pageLayout();
         plotno_.reset();
         drukarka_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         plotno_ = std::make_unique<PlotnoQt>(drukarka_.get(), false);
         drukarka_->setOutputFormat(QPrinter::PdfFormat);
-        drukarka_->setPageSize(QPageSize(QPageSize::A4));
+        drukarka_->setPageLayout(strona);
         drukarka_->setDocName(QString::fromStdString(tytulUtf8));
         drukarka_->setOutputFileName(QString::fromStdString(plikTymczasowy_));
     }

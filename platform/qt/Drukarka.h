@@ -24,8 +24,11 @@ public:
     // The pages go into a file beside it, which takes its place only when
     // the document is complete: a failed print leaves the old file.
     void UstawPlikPdf(const std::string& sciezkaUtf8);
-    // The printer set-up dialog; false when the user cancels.
+    // The printer set-up dialog; false when the user cancels. A PDF file
+    // chosen there takes the place of the printer as UstawPlikPdf does.
     bool Ustawienia(QWidget* rodzic);
+    // Whether the pages go into a PDF file.
+    bool DoPliku() const;
 
     // Opens the document: the canvas then paints on its first page.
     // False with `Blad()` set when the printer cannot start.

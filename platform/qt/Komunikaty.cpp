@@ -74,7 +74,11 @@ public:
 
     bool OtworzDokument(const std::string& sciezka) override
     {
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(SciezkaQt(sciezka)));
+        const QUrl adres = AdresDokumentu(sciezka);
+        // A file that is not there opens nothing, whatever the system says.
+        if (adres.isLocalFile() && !QFileInfo::exists(adres.toLocalFile()))
+            return false;
+        return QDesktopServices::openUrl(adres);
     }
 
 private:
@@ -116,6 +120,16 @@ QString FiltrQt(const std::string& filtr)
         pozycje << czesci[i].trimmed() + QStringLiteral(" (") + wzorce + QLatin1Char(')');
     }
     return pozycje.join(QStringLiteral(";;"));
+}
+
+QUrl AdresDokumentu(const std::string& sciezkaLubAdres)
+{
+    const QString tekst = NaQString(sciezkaLubAdres);
+    // "https:", "mailto:" and the like; a one-letter scheme is a drive ("C:").
+    const QUrl adres(tekst, QUrl::StrictMode);
+    if (adres.isValid() && adres.scheme().size() > 1)
+        return adres;
+    return QUrl::fromLocalFile(QString::fromStdString(SciezkaSystemowa(sciezkaLubAdres)));
 }
 
 std::string ZRozszerzeniem(const std::string& sciezka, const std::string& rozszerzenie)

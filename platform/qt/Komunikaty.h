@@ -7,6 +7,7 @@
 // are pairs "description|pattern|description|pattern".
 
 #include <QString>
+#include <QUrl>
 #include <deque>
 #include <string>
 #include <vector>
@@ -38,7 +39,8 @@ public:
     // colour the dialog starts with.
     virtual bool WybierzKolor(TKolor& kolor) = 0;
 
-    // Opens a file with its associated program; false when that failed.
+    // Opens a file with its associated program, or a web or mail address
+    // with the system's browser or mail program; false when that failed.
     virtual bool OtworzDokument(const std::string& sciezka) = 0;
 };
 
@@ -93,6 +95,8 @@ public:
     PodmianaDialogow& operator=(const PodmianaDialogow&) = delete;
 };
 
+// A web or mail address as it is, anything else as a local file.
+QUrl AdresDokumentu(const std::string& sciezkaLubAdres);
 // "Opis|*.rup|Wszystkie|*.*" as a Qt filter "Opis (*.rup);;Wszystkie (*.*)".
 QString FiltrQt(const std::string& filtr);
 // The name with the extension added when it has none.

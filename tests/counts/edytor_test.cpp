@@ -165,7 +165,7 @@ TEST_F(EdytorTest, NiezapisaneZmianyPytajaPrzedPorzuceniem)
     Wpisz(PomiaryRuchu->E_NazwaWezla, "Al");
     odpowiedzi = {PytanieTak};
     PomiaryRuchu->Button1Click();
-    EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()), "Nazwa węzła musi skłądać się z min. 3 znaków.");
+    EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()), "Nazwa węzła musi składać się z min. 3 znaków.");
     EXPECT_EQ(BiezacyPomiar.Lokalizacja.str(), "Aleja");
     // "Tak": saved, then B opened.
     Wpisz(PomiaryRuchu->E_NazwaWezla, "Aleja Róż");

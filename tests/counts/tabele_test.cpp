@@ -25,7 +25,7 @@ TEST_F(TabeleTest, KlasyPojazdowSprawdzenieIZapis)
     t.SG_Tabela->UstawKomorke(2, 3, "Cwel");
     t.E_PrzejOzn[3]->setText("x");
     t.B_WprowadzClick();
-    EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()), "Wymagane ozn przejsc 2-3 znaki (poz. 4)");
+    EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()), "Wymagane ozn. przejść 2-3 znaki (poz. 4)");
     t.E_PrzejOzn[3]->setText("Inn");
     t.B_WprowadzClick();
     EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()), "Wymagany skrót z min. 1 znak i nie większy niż 3 znaki (poz. 3).");

@@ -175,7 +175,7 @@ TEST(RaportyTest, NatezeniaZWspolczynnikiemIPrognoza)
     EXPECT_EQ(wsp.size(), 6u);
     EXPECT_EQ(wsp[5], "2. k2 .........................        +5");
     const auto t = RaportWspolczynnikow(p, w);
-    EXPECT_EQ(t[0], PL("TABELA WSPÓŁCZYNNNIKÓW"));
+    EXPECT_EQ(t[0], PL("TABELA WSPÓŁCZYNNIKÓW"));
     EXPECT_EQ(t[4], "1. Osobowe ....................1,50");
     UstawSeparatorDziesietny('.');
 }

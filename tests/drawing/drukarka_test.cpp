@@ -2,7 +2,11 @@
 
 #include "pomoc.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QPageSize>
 #include <QPrinter>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -62,4 +66,42 @@ TEST_F(Drukowanie, PlotnoBezDokumentuNicNieRobi)
     drukarka.UstawPlikPdf(KG_BUILD_DIR "/artefakty/nic.pdf");
     EXPECT_FALSE(drukarka.ZakonczDokument());
     EXPECT_FALSE(drukarka.NowaStrona());
+}
+
+// A PDF file chosen in the printer dialog (Qt's file printer, there even
+// with no printer installed) is written the safe way, with the page the
+// dialog set.
+TEST_F(Drukowanie, PlikPdfZOknaDrukarki)
+{
+    std::filesystem::create_directories(KG_BUILD_DIR "/artefakty");
+    const std::string sciezka = KG_BUILD_DIR "/artefakty/z_okna.pdf";
+    std::filesystem::remove(sciezka);
+
+    Drukarka drukarka;
+    EXPECT_FALSE(drukarka.DoPliku());
+    drukarka.Urzadzenie().setOutputFormat(QPrinter::PdfFormat);
+    drukarka.Urzadzenie().setOutputFileName(QString::fromStdString(sciezka));
+    drukarka.Urzadzenie().setPageSize(QPageSize(QPageSize::A5));
+    QTimer::singleShot(0, [] {
+        if (QWidget* okno = QApplication::activeModalWidget())
+            qobject_cast<QDialog*>(okno)->accept();
+    });
+    ASSERT_TRUE(drukarka.Ustawienia(nullptr));
+    EXPECT_TRUE(drukarka.DoPliku());
+
+    ASSERT_TRUE(drukarka.RozpocznijDokument("Kartogram")) << drukarka.Blad();
+    EXPECT_LT(drukarka.SzerokoscStrony(), drukarka.DpiX() * 14.8 / 2.54);  // A5
+    EXPECT_FALSE(std::filesystem::exists(sciezka)) << "the pages go beside it first";
+    UstawDrukarke(&drukarka);
+    {
+        ZachowajWyjscia wyjscia(false, true, false);
+        RysujLinie(0, "l", 1, 1, 10, 10, 0.5);
+    }
+    UstawDrukarke(nullptr);
+    ASSERT_TRUE(drukarka.ZakonczDokument()) << drukarka.Blad();
+    std::ifstream plik(sciezka, std::ios::binary);
+    std::stringstream tresc;
+    tresc << plik.rdbuf();
+    EXPECT_EQ(tresc.str().rfind("%PDF", 0), 0u);
+    EXPECT_NE(tresc.str().find("%%EOF"), std::string::npos);
 }

@@ -39,6 +39,13 @@ std::string ZCrLf(std::initializer_list<std::string> linie)
     return wynik;
 }
 
+// Every file opens with the version and the code page of its texts.
+std::string NaglowekDxf()
+{
+    return ZCrLf({"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1009", "9", "$DWGCODEPAGE", "3",
+                  "ANSI_1250", "0", "ENDSEC"});
+}
+
 }  // namespace
 
 TEST(LiczbaDxf, Format23Znaki)
@@ -85,7 +92,7 @@ TEST(PlikDxf, PustyEksport)
     const std::string sciezka = Artefakt("pusty.dxf");
     DxfPoczatek(sciezka);
     DxfKoniec();
-    EXPECT_EQ(CzytajBajty(sciezka), ZCrLf({"0", "SECTION", "2", "ENTITIES", "0", "ENDSEC", "0", "EOF"}));
+    EXPECT_EQ(CzytajBajty(sciezka), NaglowekDxf() + ZCrLf({"0", "SECTION", "2", "ENTITIES", "0", "ENDSEC", "0", "EOF"}));
     EXPECT_FALSE(DxfOtwarty());
 }
 
@@ -99,7 +106,7 @@ TEST(PlikDxf, EncjeDokladnie)
     DxfKoniec();
     const std::string z = " 0.00000000000000E+0000";
     const std::string oczekiwany =
-        ZCrLf({"0", "SECTION", "2", "ENTITIES"}) +
+        NaglowekDxf() + ZCrLf({"0", "SECTION", "2", "ENTITIES"}) +
         ZCrLf({"0", "LINE", "100", "AcDbEntity", "8", "null", "62", "7", "100", "AcDbLine", "10", z, "20", z, "11",
                " 1.00000000000000E+0001", "21", " 2.50000000000000E+0000"}) +
         ZCrLf({"0", "TEXT", "100", "AcDbEntity", "8", "Rupl_Napisy", "62", "1", "100", "AcDbText", "10",
@@ -205,4 +212,30 @@ TEST_F(EksportDxfTest, CzytnikDxfWidziKazdaEncje)
         "AUDIT|0",
     };
     EXPECT_EQ(LinieUtf8(wynik), oczekiwane);
+}
+
+// A CAD program told nothing about the encoding learns it from the header:
+// the Polish letters of a caption come back as typed.
+TEST(PlikDxf, CzytnikPoznajeStroneKodowa)
+{
+    if (!EzdxfDostepny()) GTEST_SKIP() << "/usr/bin/python3 has no ezdxf (Debian package python3-ezdxf)";
+    UstawOdbiorceDxf(nullptr);
+    const std::string sciezka = Artefakt("strona_kodowa.dxf");
+    DxfPoczatek(sciezka);
+    DxfTekst(Utf8NaCp1250("Łódzka"), "Rupl_Napisy", 1, 2, 0, 1, 0.5, 7);
+    DxfLinia("null", 7, 0, 0, 1, 1);
+    DxfKoniec();
+
+    const std::string skrypt = Artefakt("strona_kodowa.py");
+    std::ofstream(skrypt) << R"PY(
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+out = open(sys.argv[2], "w", encoding="utf-8")
+out.write("%s|%s|%s\n" % (doc.header["$DWGCODEPAGE"], doc.encoding, doc.dxfversion))
+out.write("|".join(e.dxf.text for e in doc.modelspace().query("TEXT")) + "\n")
+)PY";
+    const std::string wynik = Artefakt("strona_kodowa.txt");
+    const std::string polecenie = "/usr/bin/python3 " + skrypt + " " + sciezka + " " + wynik;
+    ASSERT_EQ(std::system(polecenie.c_str()), 0) << polecenie;
+    EXPECT_EQ(LinieUtf8(wynik), (std::vector<std::string>{"ANSI_1250|cp1250|AC1009", "Łódzka"}));
 }

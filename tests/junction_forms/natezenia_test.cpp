@@ -225,7 +225,7 @@ TEST_F(ZPomiaru, PomiarZeWspolczynnikamiIPrognoza)
         TabelaPrognoz->B_Wprowadz->click();
     });
     NatezeniaRUPL->B_PrognozaClick();
-    EXPECT_EQ(NatezeniaRUPL->B_Prognoza->text(), QString::fromUtf8("Zmień prognoze"));
+    EXPECT_EQ(NatezeniaRUPL->B_Prognoza->text(), QString::fromUtf8("Zmień prognozę"));
     NatezeniaRUPL->BWprowadzClick();
     EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
 
@@ -395,7 +395,7 @@ TEST_F(ZPomiaru, Raporty)
     czytaj();
     NatezeniaRUPL->B_PokazWspolczynnikiClick();
     ASSERT_GT(linie.size(), 10);
-    EXPECT_EQ(linie[4], QString::fromUtf8("TABELA WSPÓŁCZYNNNIKÓW"));
+    EXPECT_EQ(linie[4], QString::fromUtf8("TABELA WSPÓŁCZYNNIKÓW"));
     EXPECT_EQ(linie[6], QString(64, '-'));
     EXPECT_EQ(linie[9], QString::fromStdString(dopelnij("2. " + k2 + " ", 31)) + "0.50");
 }

@@ -70,3 +70,18 @@ TEST(Dialogi, FiltersAndExtensions)
     EXPECT_EQ(ZRozszerzeniem("/a.d/b", "dxf"), "/a.d/b.dxf");
     EXPECT_EQ(ZRozszerzeniem("/a/b", ""), "/a/b");
 }
+
+// Web and mail addresses stay addresses; paths, with Polish letters or a
+// Windows separator, become local files.
+TEST(AdresDokumentu, AdresyIPliki)
+{
+    EXPECT_EQ(AdresDokumentu("https://example.org/kartogram"), QUrl("https://example.org/kartogram"));
+    EXPECT_EQ(AdresDokumentu("mailto:kartogram@example.org").scheme(), "mailto");
+    const QUrl plik = AdresDokumentu(Utf8NaCp1250("/tmp/Łódź/Instrukcja.pdf"));
+    EXPECT_TRUE(plik.isLocalFile());
+    EXPECT_EQ(plik.toLocalFile(), QString::fromUtf8("/tmp/Łódź/Instrukcja.pdf"));
+    EXPECT_TRUE(AdresDokumentu("Instrukcja\\Instrukcja.pdf").isLocalFile());
+    EXPECT_TRUE(AdresDokumentu("C:\\Kartogram\\Instrukcja.pdf").isLocalFile());
+    // A file that is not there is not handed to the system.
+    EXPECT_FALSE(Dialogi().OtworzDokument("/nie/ma/takiego/pliku.pdf"));
+}

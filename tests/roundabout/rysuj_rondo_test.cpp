@@ -190,6 +190,8 @@ TEST_F(RysujRondoTest, StyleOpisowISumyWpisane)
     R().ZeStruktury = 1;
     R().StrukturaRelacji[0][1] = {90, 60, 0, 30};
     R().StrukturaRelacji[0][2] = {10, 4, 0, 6};
+    // A block towards the absent arm D stays in the record, undrawn and uncounted.
+    R().StrukturaRelacji[0][3] = {700, 700, 0, 0};
     LiczbaSkladow = 3;
     Sklad[1].Oznaczenie = "Os", Sklad[2].Oznaczenie = "Ci", Sklad[3].Oznaczenie = "Au";
     wg.PiszStruk = 1;
@@ -199,6 +201,8 @@ TEST_F(RysujRondoTest, StyleOpisowISumyWpisane)
     for (const char* t : {"90", "60", "Os", "Au", "90.0%"})
         EXPECT_TRUE(JestTekst(opisy, t)) << t;
     EXPECT_FALSE(JestTekst(opisy, "Ci"));
+    EXPECT_FALSE(JestTekst(opisy, "700"));
+    R().StrukturaRelacji[0][3] = {};
     R().ZeStruktury = 0;
     wg.PiszStruk = 0;
 

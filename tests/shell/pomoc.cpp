@@ -29,3 +29,12 @@ std::string CzytajPlik(const std::string& sciezka)
     s << plik.rdbuf();
     return s.str();
 }
+
+int StronyPdf(const std::string& pdf)
+{
+    const std::string t = CzytajPlik(pdf);
+    int strony = 0;
+    for (std::size_t i = t.find("/Type /Page"); i != std::string::npos; i = t.find("/Type /Page", i + 1))
+        strony += t.compare(i, 12, "/Type /Pages") != 0;
+    return strony;
+}

@@ -85,3 +85,5 @@ protected:
 void ZbudujProjekt(int wezlow, int wariantow);
 // The text of a file, as bytes.
 std::string CzytajPlik(const std::string& sciezka);
+// The number of pages of a PDF file.
+int StronyPdf(const std::string& pdf);

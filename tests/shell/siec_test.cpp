@@ -91,7 +91,7 @@ TEST_F(SiecTest, WezlyMyszkaIZKlawiatury)
     Polecenie("TB_DodajRupl")->trigger();
     EXPECT_EQ(Form1->Tryb(), TTrybEdycji::DodajRupl);
     EXPECT_TRUE(Form1->PanelWsp->isVisible());
-    EXPECT_EQ(Form1->E_Opis->text(), "Wezeł 1");
+    EXPECT_EQ(Form1->E_Opis->text(), "Węzeł 1");
     // The hover shows the junction mark at the grid point and its label.
     Najedz(12.3, 3.2);
     EXPECT_EQ(Linie(), 4);
@@ -101,7 +101,7 @@ TEST_F(SiecTest, WezlyMyszkaIZKlawiatury)
     EXPECT_EQ(Wezly[0].X, 12.0);
     EXPECT_EQ(Wezly[0].Y, 3.0);
     EXPECT_EQ(Wezly[0].Typ, 'J');
-    EXPECT_EQ(Wezly[0].Nazwa.str(), Utf8NaCp1250("Wezeł 1"));
+    EXPECT_EQ(Wezly[0].Nazwa.str(), Utf8NaCp1250("Węzeł 1"));
     EXPECT_EQ(Form1->Tryb(), TTrybEdycji::Brak);
     EXPECT_FALSE(Form1->PanelWsp->isVisible());
     EXPECT_TRUE(ProjektZmieniony);
@@ -179,7 +179,7 @@ TEST_F(SiecTest, PrzesunUsunIWariantyZRekordami)
     // Delete the roundabout node: its records go, later nodes move down.
     Polecenie("TB_UsunWezel")->trigger();
     Najedz(12.5, 5.0);
-    EXPECT_EQ(Napisy(), (std::vector<std::string>{"Wskaż węzeł do usunięcia.", "Znaleziono wezel =   2"}));
+    EXPECT_EQ(Napisy(), (std::vector<std::string>{"Wskaż węzeł do usunięcia.", "Znaleziono węzeł =   2"}));
     Klik(12.5, 5.0);
     ASSERT_EQ(LiczbaWezlow(), 3);
     EXPECT_EQ(LiczbaRond(), 0);
@@ -218,7 +218,7 @@ TEST_F(SiecTest, UsuniecieWariantuZDanymiPytaIPrzenumerowuje)
     odpowiedzi = {TPytanieTakNieKasuj::mrNie};
     Wrnt->Button3Click();
     ASSERT_EQ(pytania.size(), 1u);
-    EXPECT_EQ(pytania[0], "Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontunuować?");
+    EXPECT_EQ(pytania[0], "Usunięcie wariantu sieci spowoduje skasowanie ruchoplanów lub rond! Kontynuować?");
     EXPECT_FALSE(zKasuj[0]);
     EXPECT_EQ(LiczbaWariantow(), 3);
 
@@ -300,7 +300,7 @@ TEST_F(SiecTest, UstawieniaWlasneWezla)
     ZbudujSiec();
     Polecenie("TB_UstawieniaLokalne")->trigger();
     Najedz(5.0, 5.5);
-    EXPECT_EQ(Napisy(), (std::vector<std::string>{"Znaleziono wezel =   1"}));
+    EXPECT_EQ(Napisy(), (std::vector<std::string>{"Znaleziono węzeł =   1"}));
     bool pokazane = false;
     QTimer::singleShot(0, WezlyOperacje, [&] {
         pokazane = true;

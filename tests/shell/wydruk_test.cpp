@@ -14,15 +14,6 @@
 
 namespace {
 
-int StronyPdf(const std::string& pdf)
-{
-    const std::string t = CzytajPlik(pdf);
-    int strony = 0;
-    for (std::size_t i = t.find("/Type /Page"); i != std::string::npos; i = t.find("/Type /Page", i + 1))
-        strony += t.compare(i, 12, "/Type /Pages") != 0;
-    return strony;
-}
-
 struct Wpis {
     std::string typ, warstwa;
     int kolor = 0;
