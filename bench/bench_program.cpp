@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "drawing/BibliotekaBlokow.h"
 #include "drawing/Wyjscie.h"
 #include "junction_forms/OknaRuchoplanu.h"
 #include "model/Operacje.h"
@@ -221,18 +222,68 @@ void BM_SuwakIPrzerysowanie(benchmark::State& stan)
 }
 BENCHMARK(BM_SuwakIPrzerysowanie)->Unit(benchmark::kMillisecond);
 
-void BM_EksportDxf(benchmark::State& stan)
+// The DXF export command of the project built, repeated.
+void MierzEksportDxf(benchmark::State& stan, Program& program, const char* nazwa)
 {
-    Program program;
-    ZbudujProjekt(100, 4, 20.0);
     Program::Dopasuj();
-    const std::string plik = PlikTymczasowy("kartogram_bench.dxf");
+    const std::string plik = PlikTymczasowy(nazwa);
     for (auto _ : stan) {
         program.dialogi.SciezkiZapisz.push_back(plik);
         Form1->TB_DoDxfaClick();
     }
     stan.SetBytesProcessed(stan.iterations() * static_cast<int64_t>(std::filesystem::file_size(plik)));
 }
+
+void BM_EksportDxf(benchmark::State& stan)
+{
+    Program program;
+    ZbudujProjekt(100, 4, 20.0);
+    MierzEksportDxf(stan, program, "kartogram_bench.dxf");
+}
 BENCHMARK(BM_EksportDxf)->Unit(benchmark::kMillisecond);
+
+// A damaged project: 500 definitions of one block name and 500 placements of
+// it. Each placement draws the one definition the block window finds.
+void ZbudujPowtorzoneBloki()
+{
+    ZbudujProjekt(10, 1, 20.0);
+    DefinicjaBiblioteki d;
+    d.Nazwa = "Znak";
+    d.Cialo.emplace_back("ramka");
+    for (int k = 0; k < 8; ++k) {
+        const double a = k * 0.785398, b = (k + 1) * 0.785398;
+        d.Cialo.emplace_back("L(" + std::to_string(std::cos(a)) + "," + std::to_string(std::sin(a)) + ")-(" +
+                             std::to_string(std::cos(b)) + "," + std::to_string(std::sin(b)) + "),K(255,0,0)");
+    }
+    d.Cialo.emplace_back("T(-0.6,-0.2,'STOP',0.45,0.5,0)");
+    for (int i = 0; i < 500; ++i)
+        KopiujDefinicjeBloku(d);
+    for (int i = 0; i < 500; ++i) {
+        DaneBlok b;
+        b.Nazwa = "Znak";
+        b.X = static_cast<float>(2 + (i % 25) * 2.5);
+        b.Y = static_cast<float>(2 + (i / 25) * 2.5);
+        Bloki.push_back(b);
+    }
+}
+
+void BM_PrzerysujPowtorzoneBloki(benchmark::State& stan)
+{
+    Program program;
+    ZbudujPowtorzoneBloki();
+    Program::Dopasuj();
+    Form1->Przerysuj();
+    for (auto _ : stan)
+        Form1->Przerysuj();
+}
+BENCHMARK(BM_PrzerysujPowtorzoneBloki)->Unit(benchmark::kMillisecond);
+
+void BM_EksportDxfPowtorzoneBloki(benchmark::State& stan)
+{
+    Program program;
+    ZbudujPowtorzoneBloki();
+    MierzEksportDxf(stan, program, "kartogram_bench_bloki.dxf");
+}
+BENCHMARK(BM_EksportDxfPowtorzoneBloki)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "base/Teksty.h"
 #include "counts/Przyciski.h"
 #include "counts/Siatka.h"
+#include "model/Granice.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
@@ -28,10 +29,11 @@ namespace {
 constexpr int SzerokoscSchematu = 220;
 constexpr int WysokoscSchematu = 220;
 
+// A typed volume within the table's limit.
 bool Calkowita(const std::string& t, int32_t& x)
 {
     int64_t w = 0;
-    if (!SprobujTekstNaCalkowita(t, w) || w < INT32_MIN || w > INT32_MAX)
+    if (!SprobujTekstNaCalkowita(t, w) || !granice::Natezenie.Miesci(static_cast<double>(w)))
         return false;
     x = static_cast<int32_t>(w);
     return true;
@@ -192,6 +194,28 @@ WynikSprawdzenia TNatezeniaTabela::SprawdzTabeleNatezen()
         if (!Calkowita(ZQString(E_Przej[static_cast<std::size_t>(v)]->text()), x))
             w.komunikat = Utf8NaCp1250("Nieprawidłowa wartość przejścia poz. (") + std::to_string(v / 2 + 1) + "," +
                           std::to_string(v % 2 + 1) + ")";
+    }
+    // The inlet's totals are kept with the count: they too must be volumes
+    // a file holds.
+    if (w.komunikat.empty()) {
+        int64_t pojazdy = 0, przejscia = 0;
+        const DanePomiar& p = BiezacyPomiar;
+        const auto wlot = static_cast<std::size_t>(BiezacyWlot - 1);
+        for (int r = 1; r <= KlasPojazdow; ++r) {
+            std::array<int32_t, WlotowPomiaru> wiersz = p.NatezeniaPojazdow[wlot * KlasPojazdow + static_cast<std::size_t>(r - 1)];
+            for (std::size_t k = 0; k < Kolumny.size(); ++k)
+                Calkowita(SG_Tabela->Komorka(static_cast<int>(k) + 2, r), wiersz[static_cast<std::size_t>(Kolumny[k].wylot - 1)]);
+            for (int32_t x : wiersz)
+                pojazdy += x;
+        }
+        for (std::size_t v = 0; v < 8; ++v) {
+            int32_t x = 0;
+            Calkowita(ZQString(E_Przej[v]->text()), x);
+            przejscia += x;
+        }
+        if (!granice::Natezenie.Miesci(static_cast<double>(pojazdy)) ||
+            !granice::Natezenie.Miesci(static_cast<double>(przejscia)))
+            w.komunikat = Utf8NaCp1250("Suma natężeń wlotu przekracza ") + TekstGranicy(granice::Natezenie.max) + ".";
     }
     w.ok = w.komunikat.size() < 4;
     return w;

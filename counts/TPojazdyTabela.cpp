@@ -16,6 +16,7 @@
 #include "counts/Przyciski.h"
 #include "counts/Siatka.h"
 #include "counts/Pytanie.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -154,9 +155,13 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
     SG_Tabela->Zatwierdz();
     WynikSprawdzenia w;
     auto blad = [&w](const std::string& k) { w.komunikat = k; };
-    for (int r = 1; r <= KlasPojazdow; ++r)
+    constexpr int pojemnoscNazwy = decltype(DanePomiar::NazwaPojazdu)::value_type::Pojemnosc;
+    for (int r = 1; r <= KlasPojazdow; ++r) {
         if (SG_Tabela->Komorka(1, r).size() < 2)
             blad(PL("Wymagany opis z min. 2 znaków (poz. ") + std::to_string(r) + ").");
+        if (!MiesciSieTekst(SG_Tabela->Komorka(1, r), pojemnoscNazwy))
+            blad(KomunikatDlugosci("Nazwa pojazdu", pojemnoscNazwy));
+    }
     for (int r = 1; r <= KlasPojazdow; ++r) {
         const std::size_t n = SG_Tabela->Komorka(2, r).size();
         if (n < 1 || n > 3)
@@ -169,12 +174,17 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
             SG_Tabela->UstawKomorke(3, r, wsp);
         }
         double x = 0.0;
-        if (!SprobujTekstNaLiczbe(wsp, x) || std::fabs(x) > std::numeric_limits<float>::max())
-            blad(PL("Współczynnik musi być liczbą (poz. ") + std::to_string(r) + ").");
+        if (!SprobujTekstNaLiczbe(wsp, x) || !granice::Wspolczynnik.Miesci(x))
+            blad(PL("Współczynnik musi być liczbą od ") + TekstGranicy(granice::Wspolczynnik.min) + PL(" do ") +
+                 TekstGranicy(granice::Wspolczynnik.max) + PL(" (poz. ") + std::to_string(r) + ").");
     }
-    for (int k = 0; k < 4; ++k)
-        if (ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text()).size() < 3)
+    for (int k = 0; k < 4; ++k) {
+        const std::string opis = ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text());
+        if (opis.size() < 3)
             blad(PL("Wymagany opis przejść z min. 3 znaków (poz. ") + std::to_string(k + 1) + ")");
+        if (!MiesciSieTekst(opis, pojemnoscNazwy))
+            blad(KomunikatDlugosci("Opis przejścia", pojemnoscNazwy));
+    }
     for (int k = 0; k < 4; ++k) {
         const std::size_t n = ZQString(E_PrzejOzn[static_cast<std::size_t>(k)]->text()).size();
         if (n < 2 || n > 3)

@@ -21,6 +21,7 @@
 #include "counts/Przyciski.h"
 #include "counts/Pytanie.h"
 #include "counts/TNatezeniaTabela.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -51,7 +52,7 @@ bool GodzinaZTekstu(const std::string& tekst, TDataCzas& czas)
 bool CzasTrwania(const std::string& tekst, int32_t& minuty)
 {
     int64_t x = 0;
-    if (tekst.size() < 2 || !SprobujTekstNaCalkowita(tekst, x) || x < INT32_MIN || x > INT32_MAX)
+    if (tekst.size() < 2 || !SprobujTekstNaCalkowita(tekst, x) || !granice::CzasPomiaru.Miesci(static_cast<double>(x)))
         return false;
     minuty = static_cast<int32_t>(x);
     return true;
@@ -235,6 +236,12 @@ WynikSprawdzenia TPomiaryRuchu::SprawdzNaglowekPomiaru() const
     int32_t minuty = 0;
     if (!CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
         w.komunikat = PL("Wymagane jest podanie CZASU trwania pomiaru.");
+    // Texts longer than the count keeps are refused, never cut.
+    const std::pair<const QLineEdit*, const char*> teksty[] = {
+        {E_NazwaWezla, "Nazwa węzła"}, {E_Sekcja, "Sekcja"}, {E_Opis1, "Opis, uwagi"}, {E_Opis2, "Opis, uwagi"}};
+    for (const auto& [pole, nazwa] : teksty)
+        if (!MiesciSieTekst(ZQString(pole->text()), decltype(DanePomiar::Lokalizacja)::Pojemnosc))
+            w.komunikat = KomunikatDlugosci(nazwa, decltype(DanePomiar::Lokalizacja)::Pojemnosc);
     w.ok = w.komunikat.empty();
     return w;
 }

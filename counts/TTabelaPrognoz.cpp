@@ -14,6 +14,7 @@
 #include "model/Raporty.h"
 #include "counts/Siatka.h"
 #include "model/Prognoza.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -178,6 +179,13 @@ WynikSprawdzenia TTabelaPrognoz::SprawdzPrognoze()
         const std::string gdzie = s == SG_Przejscia ? "przejścia poz. (" : "poz. (";
         for (int r = 1; r <= s->rowCount(); ++r)
             for (int k = 2; k < s->columnCount(); ++k) {
+                // A longer cell would be cut on store and mean another forecast.
+                constexpr int pojemnosc = decltype(DanePrognoza::PrognozaPojazdy)::value_type::value_type::Pojemnosc;
+                if (!MiesciSieTekst(s->Komorka(k, r), pojemnosc)) {
+                    w.komunikat = Utf8NaCp1250("Opis prognozy może mieć najwyżej " + std::to_string(pojemnosc) +
+                                               " znaków, " + gdzie + std::to_string(k) + "," + std::to_string(r) + ")");
+                    continue;
+                }
                 const KomorkaPrognozy c = RozbierzKomorkePrognozy(s->Komorka(k, r));
                 if (c.rodzaj != KomorkaPrognozy::Rodzaj::Bledna)
                     continue;

@@ -351,24 +351,25 @@ void RysujKomendeBloku(const std::string& linia, float x0, float y0, float skala
 
 void RysujBloki(bool nad)
 {
-    // Placements find their definitions by name through an index made once
-    // per pass; every definition of the name draws, in the library's order.
-    std::unordered_map<std::string_view, std::vector<const DaneBlokWpis*>> definicje;
+    // Placements find their definition by name through an index made once
+    // per pass. A name defined more than once (only a damaged or hand-edited
+    // file has that) draws its last definition, the one the block window
+    // finds, not every one on top of the others.
+    std::unordered_map<std::string_view, const DaneBlokWpis*> definicje;
     definicje.reserve(DefinicjeBlokow.size());
     for (const DaneBlokWpis& def : DefinicjeBlokow)
-        definicje[def.Nazwa].push_back(&def);
+        definicje[def.Nazwa] = &def;
     for (const DaneBlok& blok : Bloki) {
         if ((blok.Nad != 0) != nad || (blok.Wariant != -1 && blok.Wariant != RysowanyWariant()))
             continue;
-        const auto znalezione = definicje.find(blok.Nazwa);
-        if (znalezione == definicje.end())
+        const auto znaleziona = definicje.find(blok.Nazwa);
+        if (znaleziona == definicje.end())
             continue;
-        for (const DaneBlokWpis* def : znalezione->second) {
-            // A range reaching outside the line list draws what lies inside it.
-            const int koniec = std::min(def->Koniec, LiczbaLiniiBlokow() - 1);
-            for (int l = std::max(def->Start, 0); l <= koniec; ++l)
-                RysujKomendeBloku(LinieBlokow[l].str(), blok.X, blok.Y, blok.Sx, blok.Sy);
-        }
+        const DaneBlokWpis* def = znaleziona->second;
+        // A range reaching outside the line list draws what lies inside it.
+        const int koniec = std::min(def->Koniec, LiczbaLiniiBlokow() - 1);
+        for (int l = std::max(def->Start, 0); l <= koniec; ++l)
+            RysujKomendeBloku(LinieBlokow[l].str(), blok.X, blok.Y, blok.Sx, blok.Sy);
     }
 }
 

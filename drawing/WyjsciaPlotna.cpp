@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -158,8 +160,13 @@ void WyjscieEkranu::Tekst(TekstRysunku& t, const std::string& /*warstwa*/)
     if (!p.ProstokatWidoczny(kotwica.X, kotwica.Y, kotwica.X, kotwica.Y)) {
         const double zasieg =
             (SzerTekstuWekt(t.tekst, static_cast<float>(t.szerokoscZnaku)) + 2.0 * t.wysokosc) * 1000.0 / Skala;
-        const int r = NaPiksele(zasieg) + GruboscEkran(static_cast<float>(t.gruboscPiora));
-        if (!p.ProstokatWidoczny(kotwica.X - r, kotwica.Y - r, kotwica.X + r, kotwica.Y + r))
+        // In 64 bits: a text of any length around an anchor far off the
+        // canvas, the box then brought within the canvas's int range.
+        const int64_t r = int64_t{NaPiksele(zasieg)} + GruboscEkran(static_cast<float>(t.gruboscPiora));
+        auto wInt = [](int64_t v) {
+            return static_cast<int>(std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        };
+        if (!p.ProstokatWidoczny(wInt(kotwica.X - r), wInt(kotwica.Y - r), wInt(kotwica.X + r), wInt(kotwica.Y + r)))
             return;
     }
     p.UstawKolorPiora(t.kolor);

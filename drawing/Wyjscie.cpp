@@ -12,6 +12,16 @@
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Plotno.h"
 
+bool WyjscieEkran = true;
+bool WyjscieDrukarka = false;
+bool WyjscieDxf = false;
+bool WyjscieSchowek = false;
+bool TekstTT = false;
+
+double Skala = 1.0;
+double SrodekX = 0.0;
+double SrodekY = 0.0;
+
 double PolSzerEkranu = 0.0;
 double PolWysEkranu = 0.0;
 double PiksNaCmX = 0.0;
@@ -32,6 +42,27 @@ std::array<Wyjscie*, 3> wyjscia = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu
 constexpr int32_t BezZakresu = INT32_MIN;
 int32_t rysowanyWariant = BezZakresu;
 }  // namespace
+
+void ZerujWyjscia()
+{
+    WyjscieEkran = true;
+    WyjscieDrukarka = false;
+    WyjscieDxf = false;
+    WyjscieSchowek = false;
+    TekstTT = false;
+}
+
+WidokEkranu WidokCalegoArkusza(double arkuszB, double arkuszH, int szerokosc, int wysokosc)
+{
+    const double xMin = -1.0, xMax = arkuszB + 1.0;
+    const double yMin = -1.0, yMax = arkuszH + 1.0;
+    // A drawing area of 5 pixels or less would divide by zero or flip the view.
+    const double szer = std::max(szerokosc - 5, 1);
+    const double wys = std::max(wysokosc - 5, 1);
+    const double sx = std::fabs(xMax - xMin) * 1000.0 / szer;
+    const double sy = std::fabs(yMax - yMin) * 1000.0 / wys;
+    return {std::max(sx, sy), (xMax + xMin) / 2.0, (yMax + yMin) / 2.0};
+}
 
 Wyjscie& WyjscieKanalu(Kanal kanal) { return *wyjscia[static_cast<std::size_t>(kanal)]; }
 

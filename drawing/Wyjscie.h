@@ -7,8 +7,8 @@
 // and the recording of the tests (drawing/Nagrywanie.h). The primitives the
 // callers use (`RysujLinie`, `RysujLukAzymutP`, `RysujTekst`, ...) hand each
 // operation to the active back-ends, in the order DXF, printer, screen; the
-// flags of the model (`WyjscieDxf`, `WyjscieDrukarka`, `WyjscieEkran`) say
-// which are active. What differs per device (arcs as entities or chords,
+// switches below (`WyjscieDxf`, `WyjscieDrukarka`, `WyjscieEkran`) say which
+// are attached. What differs per device (arcs as entities or chords,
 // fills, pixels) lives in the back-end, or is asked of it through its
 // traits, so that the diagrams never test a flag.
 
@@ -23,6 +23,32 @@
 class Plotno;
 class QImage;
 class Drukarka;
+
+// Which back-ends the drawing goes to: the screen (on from the start), the
+// printer, the DXF file; and whether the clipboard copy's bitmap is being
+// drawn. Printing, the export and the copy switch them for their run.
+extern bool WyjscieEkran;
+extern bool WyjscieDrukarka;
+extern bool WyjscieDxf;
+extern bool WyjscieSchowek;
+// Labels in TrueType rather than the stroke font.
+extern bool TekstTT;
+// The outputs as a new project starts them: the screen alone, stroke labels.
+void ZerujWyjscia();
+
+// The view of the screen, which the main window sets: centimetres of the
+// sheet per 1000 pixels and the sheet point at the centre.
+extern double Skala;
+extern double SrodekX;
+extern double SrodekY;
+struct WidokEkranu {
+    double skala = 1.0;
+    double srodekX = 0.0;
+    double srodekY = 0.0;
+};
+// The view in which a sheet of `arkuszB` x `arkuszH` cm with a border of
+// 1 cm fits a drawing area of `szerokosc` x `wysokosc` pixels.
+WidokEkranu WidokCalegoArkusza(double arkuszB, double arkuszH, int szerokosc, int wysokosc);
 
 // Half the view's size in pixels: the pixel position of (SrodekX, SrodekY).
 extern double PolSzerEkranu;

@@ -6,6 +6,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "model/Ruchoplan.h"
 #include "model/Wezel.h"
@@ -63,7 +64,9 @@ WynikKontroli SprawdzParametry(const std::array<TGrupaTekstow, GrupGeometrii>& t
     for (std::size_t g = 0; g < GrupGeometrii; ++g) {
         bool grupaDobra = true;
         for (std::size_t p = 0; p < PolGrupy; ++p) {
-            jest[g][p] = Liczba(teksty[g][p], x[g][p]);
+            // Offsets either way, the rest sizes: within what a file holds.
+            const GranicaPola& granica = p == GrOdsuniecie ? granice::Przesuniecie : granice::Wymiar;
+            jest[g][p] = Liczba(teksty[g][p], x[g][p]) && granica.Miesci(x[g][p]);
             if (!jest[g][p] && grupaDobra) {
                 grupaDobra = false;
                 komunikat = g == 0 ? std::string("Nieprawidłowe parametry globalne!")

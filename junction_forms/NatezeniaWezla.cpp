@@ -6,15 +6,17 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 
 namespace {
 
+// A typed volume: an integer within the table's limit, else false and `x`
+// kept.
 bool Calkowita(const std::string& t, int32_t& x)
 {
     int64_t v = 0;
-    if (!SprobujTekstNaCalkowita(t, v) || v < std::numeric_limits<int32_t>::min() ||
-        v > std::numeric_limits<int32_t>::max())
+    if (!SprobujTekstNaCalkowita(t, v) || !granice::Natezenie.Miesci(static_cast<double>(v)))
         return false;
     x = static_cast<int32_t>(v);
     return true;
@@ -76,8 +78,9 @@ void PrzeliczBlokStruktury(std::array<int32_t, ElementowStruktury>& blok, const 
         Calkowita(szt[static_cast<std::size_t>(t - 1)], e);
         suma += Obetnij(static_cast<double>(e) * Sklad[static_cast<std::size_t>(t)].Wspolczynnik);
     }
-    blok[0] = static_cast<int32_t>(std::clamp<int64_t>(suma, std::numeric_limits<int32_t>::min(),
-                                                       std::numeric_limits<int32_t>::max()));
+    // Within what a file holds, however large the factors.
+    blok[0] = static_cast<int32_t>(std::clamp<int64_t>(suma, static_cast<int64_t>(granice::Natezenie.min),
+                                                       static_cast<int64_t>(granice::Natezenie.max)));
 }
 
 std::string Udzial(int64_t wartosc, int64_t suma)

@@ -24,6 +24,7 @@
 #include "junction_forms/SiatkiOkien.h"
 #include "junction_forms/StronaPomiaru.h"
 #include "junction_forms/Uslugi.h"
+#include "model/Granice.h"
 #include "model/Potoki.h"
 #include "model/Projekt.h"
 #include "model/Raporty.h"
@@ -483,16 +484,23 @@ void TNatezeniaRUPL::BWprowadzClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany))
         return;
-    // The title's numbers are checked before anything is stored.
-    double dx = 0.0, dy = 0.0, h = 0.0;
+    // The title and the page shown are checked before anything is stored.
+    SprawdzanieWartosci s;
     const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
     const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
-    const char* blad = !Liczba(tDx, dx)  ? "Nieprawidłowe przesunięcie tytułu dx!"
-                       : !Liczba(tDy, dy) ? "Nieprawidłowe przesunięcie tytułu dy!"
-                       : !Liczba(tH, h)   ? "Nieprawidłowa wysokość tytułu!"
-                                          : nullptr;
-    if (blad) {
-        Dialogi().Informacja(Utf8NaCp1250(blad));
+    const double dx = s.Wartosc(granice::Polozenie, tDx, "Przesunięcie tytułu dx", 0.0);
+    const double dy = s.Wartosc(granice::Polozenie, tDy, "Przesunięcie tytułu dy", 0.0);
+    const double h = s.Wartosc(granice::Wymiar, tH, "Wysokość tytułu", 0.0);
+    for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
+        s.Tekst(TekstPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
+    WynikKontroli strona;
+    switch (PC_NatRupl->currentIndex()) {
+    case 2: strona = SprawdzWspolczynniki(); break;
+    case 3: strona = SprawdzRelacje(); break;
+    default: strona = SprawdzNatezeniaOkna(); break;
+    }
+    if (!s.Dobre() || !strona.ok) {
+        Dialogi().Informacja(!s.Dobre() ? s.Komunikat() : strona.komunikat);
         return;
     }
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
@@ -523,15 +531,10 @@ void TNatezeniaRUPL::BWprowadzClick()
         for (DaneRuchoplan& x : Ruchoplany)
             x.Obliczony = 0;
         break;
-    default: {
-        const WynikKontroli w = SprawdzNatezeniaOkna();
-        ok = w.ok;
-        if (!ok)
-            Dialogi().Informacja(w.komunikat);
-        else if (Zmieniono)
+    default:
+        if (Zmieniono)
             ZapiszNatezeniaOkna(n);
         break;
-    }
     }
     // Volumes come from a count only when one is linked.
     Ruchoplany[static_cast<std::size_t>(n)].ZPomiaru =
@@ -886,6 +889,24 @@ void TNatezeniaRUPL::PokazRelacje()
     SG_Stru->setVisible(!tile[static_cast<std::size_t>(rel)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
 }
 
+WynikKontroli TNatezeniaRUPL::SprawdzRelacje() const
+{
+    WynikKontroli w;
+    const std::string nr = ZQString(s_nr->text());
+    if (IndeksRelacji(nr) < 0)
+        return w;
+    for (int r = 1; r <= SG_Stru->rowCount(); ++r) {
+        int64_t x = 0;
+        if (!SprobujTekstNaCalkowita(Komorka(SG_Stru, r - 1, 1), x) || !granice::Natezenie.Miesci(static_cast<double>(x))) {
+            w.ok = false;
+            w.komunikat = Utf8NaCp1250("Nieprawidłowa liczba pojazdów typu ") + Komorka(SG_Stru, r - 1, 0) +
+                          Utf8NaCp1250(" w relacji ") + nr + "!";
+            return w;
+        }
+    }
+    return w;
+}
+
 bool TNatezeniaRUPL::ZapiszRelacje()
 {
     const int n = Rekord();
@@ -893,17 +914,13 @@ bool TNatezeniaRUPL::ZapiszRelacje()
     const int rel = IndeksRelacji(nr);
     if (!JestIndeksem(n, Ruchoplany) || rel < 0)
         return true;
-    std::vector<std::string> szt;
-    for (int r = 1; r <= SG_Stru->rowCount(); ++r) {
-        const std::string t = Komorka(SG_Stru, r - 1, 1);
-        int64_t x = 0;
-        if (!SprobujTekstNaCalkowita(t, x) || x < INT32_MIN || x > INT32_MAX) {
-            Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowa liczba pojazdów typu ") + Komorka(SG_Stru, r - 1, 0) +
-                                 Utf8NaCp1250(" w relacji ") + nr + "!");
-            return false;
-        }
-        szt.push_back(t);
+    if (const WynikKontroli w = SprawdzRelacje(); !w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return false;
     }
+    std::vector<std::string> szt;
+    for (int r = 1; r <= SG_Stru->rowCount(); ++r)
+        szt.push_back(Komorka(SG_Stru, r - 1, 1));
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
     r.Obliczony = 0;
     PrzeliczBlokStruktury(r.NatezeniaStruktura[static_cast<std::size_t>(rel)], szt);
@@ -955,7 +972,8 @@ void TNatezeniaRUPL::SG_StrukturaDaneExit()
     const int n = SG_StrukturaDane->rowCount();
     std::vector<double> wsp(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r)
-        if (!Liczba(Komorka(SG_StrukturaDane, r - 1, 3), wsp[static_cast<std::size_t>(r - 1)])) {
+        if (!Liczba(Komorka(SG_StrukturaDane, r - 1, 3), wsp[static_cast<std::size_t>(r - 1)]) ||
+            !granice::Wspolczynnik.Miesci(wsp[static_cast<std::size_t>(r - 1)])) {
             Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowy współczynnik typu ") + std::to_string(r) + "!");
             return;
         }

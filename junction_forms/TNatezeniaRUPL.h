@@ -104,6 +104,9 @@ public:
     // Structure page.
     void PokazRelacje();
     // False (after a message, storing nothing) when a count is no integer.
+    // The structure counts of the relation shown, each within the volume's
+    // limit.
+    WynikKontroli SprawdzRelacje() const;
     bool ZapiszRelacje();
     void RysujKafelki();
     void iClick(int relacja);   // relation as its two digits, 11 .. 44

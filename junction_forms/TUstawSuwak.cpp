@@ -27,7 +27,8 @@ struct OpisSuwaka {
     const char* etykieta;
     int min, max, start;
 };
-const OpisSuwaka Suwaki[6] = {{"SB_Od", "Ods.=", "L_od", 3, 50, 5},     {"SB_L", "L.   = ", "L_L", 10, 150, 60},
+// In tenths of a cm; the length starts at the 2 cm the geometry's check asks.
+const OpisSuwaka Suwaki[6] = {{"SB_Od", "Ods.=", "L_od", 3, 50, 5},     {"SB_L", "L.   = ", "L_L", 20, 150, 60},
                               {"SB_dL", "Lp.  = ", "L_Lp", 1, 140, 20},  {"SB_RP", "Rp. = ", "L_Rp", 5, 60, 20},
                               {"SB_Rl", "Rl.. = ", "L_Rl", 10, 90, 40},  {"SB_ZW", "Zw. = ", "L_zw", 10, 150, 35}};
 

@@ -56,3 +56,28 @@ bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, 
     wynik = x;
     return true;
 }
+
+double SprawdzanieWartosci::Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole,
+                                    double dotychczas)
+{
+    double x = dotychczas;
+    std::string k;
+    if (!CzytajWartosc(g, tekst, x, k, pole) && komunikat_.empty())
+        komunikat_ = k;
+    return x;
+}
+
+bool SprawdzanieWartosci::Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole)
+{
+    if (MiesciSieTekst(cp1250, pojemnosc))
+        return true;
+    if (komunikat_.empty())
+        komunikat_ = KomunikatDlugosci(pole, pojemnosc);
+    return false;
+}
+
+void SprawdzanieWartosci::Odrzuc(std::string_view utf8)
+{
+    if (komunikat_.empty())
+        komunikat_ = Utf8NaCp1250(std::string(utf8));
+}

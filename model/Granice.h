@@ -57,6 +57,10 @@ inline constexpr GranicaPola Polozenie{"położenie", Rzeczywista, -1.0e7, 1.0e7
 // Sizes of drawn things: text heights and widths, arm lengths, radii,
 // distances, arrow sizes (a sheet is at most 100 m).
 inline constexpr GranicaPola Wymiar{"wymiar", Rzeczywista, 0, 1.0e4};
+// Arm lengths and radii as the diagrams keep them: a window's size plus or
+// minus another (a roundabout arm is measured from the centre, past the
+// ring's radius; an auxiliary length lies before the arm's end).
+inline constexpr GranicaPola GeometriaRamienia{"wymiar ramienia", Rzeczywista, -2 * Wymiar.max, 2 * Wymiar.max};
 // Offsets that may go either way (labels, corrections).
 inline constexpr GranicaPola Przesuniecie{"przesunięcie", Rzeczywista, -1.0e4, 1.0e4};
 // Pen widths, in the units the settings give them.
@@ -72,6 +76,13 @@ inline constexpr GranicaPola KatStopnie{"kąt", Rzeczywista, -3600, 3600};
 inline constexpr GranicaPola KatRadiany{"kąt", Rzeczywista, -62.84, 62.84};
 // A block's scale factors.
 inline constexpr GranicaPola SkalaBloku{"skala", Rzeczywista, -1.0e4, 1.0e4};
+
+// A description's character width factor, height and pen width, and its
+// angle in degrees: the ranges its window offers, which draw legibly.
+inline constexpr GranicaPola SzerokoscZnakuOpisu{"współczynnik szerokości", Rzeczywista, 0.1, 3.0};
+inline constexpr GranicaPola WysokoscOpisu{"rozmiar", Rzeczywista, 0.1, 15.0};
+inline constexpr GranicaPola GruboscOpisu{"grubość", Rzeczywista, 0.01, 3.0};
+inline constexpr GranicaPola KatOpisu{"kąt", Rzeczywista, 0, 360};
 
 // --- band rules and settings ---
 // The band scale: cm per vehicle, from a rule of the settings.
@@ -108,3 +119,23 @@ constexpr bool MiesciSieTekst(std::string_view cp1250, int pojemnosc)
 }
 // "Pole „<pole>” może mieć najwyżej <n> znaków." (Windows-1250)
 std::string KomunikatDlugosci(std::string_view pole, int pojemnosc);
+
+// A window's edits read against their limits before anything is stored: each
+// value is read in turn, the first refusal's message kept; a refused value
+// leaves the one it would replace. The window stores only when all are good.
+class SprawdzanieWartosci {
+public:
+    // The text's value within `g`, else `dotychczas` (the field named `pole`,
+    // UTF-8, in the message).
+    double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas);
+    // Whether the text (Windows-1250) fits `pojemnosc` characters.
+    bool Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole);
+    // A refusal of the window's own (UTF-8 message).
+    void Odrzuc(std::string_view utf8);
+    bool Dobre() const { return komunikat_.empty(); }
+    // The first refusal's message (Windows-1250).
+    const std::string& Komunikat() const { return komunikat_; }
+
+private:
+    std::string komunikat_;
+};

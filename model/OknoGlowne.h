@@ -23,6 +23,10 @@ public:
     // The caption as it stands, in Windows-1250 (the DXF stamp quotes it).
     virtual std::string Tytul() const { return "..."; }
 
+    // A new project: the window's view fitted to the whole sheet and the
+    // outputs as they start (the screen alone).
+    virtual void NowyWidok() {}
+
     // Size of the drawing area in pixels.
     virtual void RozmiarPodgladu(int& szerokosc, int& wysokosc)
     {

@@ -56,7 +56,7 @@ TPotokiPojazdow ObliczPotokiPojazdow(const DanePomiar& pomiar, const DaneWspolcz
                                                                [static_cast<std::size_t>(j - 1)],
                                        wsp.Wspolczynnik[static_cast<std::size_t>(c)]);
                 if (prognozaWlaczona)
-                    v = ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str());
+                    v = WZakresie(ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str()));
                 suma += v;
             }
             wynik[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] = WZakresie(suma);
@@ -74,7 +74,7 @@ TPotokiPrzejsc ObliczPotokiPrzejsc(const DanePomiar& pomiar, const DanePrognoza&
             int32_t x = pomiar.NatezeniaPrzejsc[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)];
             if (prognozaWlaczona)
                 x = ZastosujPrognoze(x, KomorkaPrzejsc(prognoza, k, (v + 1) / 2 - 1).str());
-            wynik[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] = x;
+            wynik[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] = WZakresie(x);
         }
     return wynik;
 }

@@ -21,7 +21,8 @@ TPotokiPrzejsc ObliczPotokiPrzejsc(const DanePomiar& pomiar, const DanePrognoza&
 
 // One class's term: the count times the factor rounded half to even (the
 // product in extended precision from the single factor), then the forecast
-// cell when given.
+// cell when given; each term and each sum within the computed volumes' limit
+// of the table, so the count keeping them always opens again.
 int32_t PotokKlasy(int32_t natezenie, float wspolczynnik);
 
 // The forecast cell of class `klasa` (0-based) for inlet `wlot` (1-based):

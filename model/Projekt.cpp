@@ -33,19 +33,6 @@ int32_t& LiczbaWezlowRond = BiezacyProjekt.LiczbaWezlowRond;
 int32_t BiezacyWariant = -1;
 bool ProjektZmieniony = false;
 
-double Skala = 1.0;
-double SrodekX = 0.0;
-double SrodekY = 0.0;
-TZakresWidoku ZakresWidoku;
-
-bool WyjscieEkran = true;
-bool WyjscieDrukarka = false;
-bool WyjscieDxf = false;
-bool WyjscieSchowek = false;
-bool TekstTT = false;
-
-float NowyOpisSx = 1.0f;
-
 std::string KatalogProjektow;
 std::string KatalogPomiarow;
 std::string KatalogPrognoz;
@@ -93,26 +80,6 @@ void UstawArkuszZDrukarki()
     wg.OdstepArkuszyH = 5.0f;
 }
 
-// The whole page with a 1 cm border fits the drawing area.
-void DopasujWidok()
-{
-    ZakresWidoku.XMin = -1.0;
-    ZakresWidoku.XMax = wg.ArkuszB + 1.0;
-    ZakresWidoku.YMin = -1.0;
-    ZakresWidoku.YMax = wg.ArkuszH + 1.0;
-    int w = 0;
-    int h = 0;
-    Okno().RozmiarPodgladu(w, h);
-    // A drawing area of 5 pixels or less would divide by zero or flip the view.
-    const double szer = std::max(w - 5, 1);
-    const double wys = std::max(h - 5, 1);
-    const double sx = std::fabs(ZakresWidoku.XMax - ZakresWidoku.XMin) * 1000.0 / szer;
-    const double sy = std::fabs(ZakresWidoku.YMax - ZakresWidoku.YMin) * 1000.0 / wys;
-    Skala = std::max(sx, sy);
-    SrodekX = (ZakresWidoku.XMax + ZakresWidoku.XMin) / 2.0;
-    SrodekY = (ZakresWidoku.YMax + ZakresWidoku.YMin) / 2.0;
-}
-
 }  // namespace
 
 void UstawNowyDokument(Projekt& p)
@@ -158,12 +125,6 @@ Projekt NowyDokument()
 
 void NowyProjekt()
 {
-    WyjscieEkran = true;
-    WyjscieDrukarka = false;
-    WyjscieDxf = false;
-    WyjscieSchowek = false;
-    TekstTT = false;
-
     UstawArkuszZDrukarki();
     UstawNowyDokument(BiezacyProjekt);
     // A new project draws in the default font, whatever the last one chose.
@@ -172,10 +133,9 @@ void NowyProjekt()
     BiezacyWariant = -1;
     Okno().WyczyscWarianty();
     Okno().UstawTekstWariantu("");
-    NowyOpisSx = 1.0f;
     Okno().ZerujTryby();
 
-    DopasujWidok();
+    Okno().NowyWidok();
 
     Okno().UstawPolecenia();
     Okno().UstawTytul("...");

@@ -2,7 +2,8 @@
 // The project in memory: one value holding every collection, the settings
 // and the vehicle-type table that the project file reads and writes, and the
 // one current project the program works on. The current state of the program
-// (view, variant shown, outputs, folders) stays outside it.
+// (variant shown, folders) stays outside it; the view and the outputs belong
+// to the window and the drawing layer.
 
 #include <array>
 #include <cstdint>
@@ -108,28 +109,6 @@ int32_t WzorWezla(const std::vector<T>& v, int32_t indeks, int32_t wezel)
 extern int32_t BiezacyWariant;             // -1: none
 extern bool ProjektZmieniony;
 
-// The view: centimetres per 1000 screen pixels and the sheet point at the centre.
-extern double Skala;
-extern double SrodekX;
-extern double SrodekY;
-struct TZakresWidoku {
-    double XMax = 0.0;
-    double XMin = 0.0;
-    double YMax = 0.0;
-    double YMin = 0.0;
-};
-extern TZakresWidoku ZakresWidoku;
-
-// Output targets and the TrueType switch.
-extern bool WyjscieEkran;
-extern bool WyjscieDrukarka;
-extern bool WyjscieDxf;
-extern bool WyjscieSchowek;
-extern bool TekstTT;
-
-// Width of the description being placed.
-extern float NowyOpisSx;
-
 // Folders, set at program start.
 extern std::string KatalogProjektow;
 extern std::string KatalogPomiarow;
@@ -151,7 +130,8 @@ void UstawNowyDokument(Projekt& p);
 // current project: what a file is read into.
 Projekt NowyDokument();
 
-// Makes the current project a new empty one and resets the view and outputs.
+// Makes the current project a new empty one; the window sets its view and
+// outputs anew (OknoGlowne::NowyWidok).
 void NowyProjekt();
 
 // Every "." and "," replaced by the system's decimal separator (same length).

@@ -132,7 +132,7 @@ void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja)
     u.SkalaPaskowMax = c.Logiczna();
     u.SkalaPaskow100 = c.Logiczna();
     u.MinPojazd = c.Calkowita();
-    u.MaxNatezenie = c.Calkowita(granice::Natezenie);
+    u.MaxNatezenie = c.Calkowita();  // worked out again before any drawing
     u.MaxSzer = c.RzeczywistaS(granice::Wymiar);
     u.Pojazd100 = c.RzeczywistaS(granice::Wymiar);
     u.ArkuszAuto = c.Logiczna();

@@ -63,9 +63,9 @@ void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
     r.RysujStrzalki[k] = c.Logiczna();
     r.Kat[k] = c.RzeczywistaS(granice::KatRadiany);
     r.Odsuniecie[k] = c.RzeczywistaS(granice::Przesuniecie);
-    r.Dlugosc[k] = c.RzeczywistaS(granice::Wymiar);
-    r.DlugoscPom[k] = c.RzeczywistaS(granice::Wymiar);
-    r.Promien[k] = c.RzeczywistaS(granice::Wymiar);
+    r.Dlugosc[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.DlugoscPom[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.Promien[k] = c.RzeczywistaS(granice::GeometriaRamienia);
     for (int j = 0; j < 5; ++j)
         r.Macierz[k][j] = c.Calkowita();
     if (zPrzejsciami)
@@ -93,8 +93,8 @@ void CzytajRondo(CzytnikScisly& c, int wersja)
     CzytajNaglowekDiagramu(c, r, r.Tytul, r.TytulH, wersja);
     if (wersja == 2)
         r.WlaczPrognoze = 0;
-    r.PromienR = c.RzeczywistaS(granice::Wymiar);
-    r.PromienWewn = c.RzeczywistaS(granice::Wymiar);
+    r.PromienR = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PromienWewn = c.RzeczywistaS(granice::GeometriaRamienia);
     r.GeometriaWprowadzona = c.Logiczna();
     r.DaneRelacje = c.Logiczna();
     r.LiczbaRamion = c.Calkowita();

@@ -64,11 +64,11 @@ void CzytajRamie(CzytnikScisly& c, DaneRuchoplan& r, int k, bool zPrzejsciami)
     r.Strzalka[k] = c.Logiczna();
     r.Kat[k] = c.RzeczywistaS(granice::KatRadiany);
     r.Odsuniecie[k] = c.RzeczywistaS(granice::Przesuniecie);
-    r.Dlugosc[k] = c.RzeczywistaS(granice::Wymiar);
-    r.DlugoscPom[k] = c.RzeczywistaS(granice::Wymiar);
-    r.Zawrotka[k] = c.RzeczywistaS(granice::Wymiar);
-    r.PromienLewoskretu[k] = c.RzeczywistaS(granice::Wymiar);
-    r.PromienPrawoskretu[k] = c.RzeczywistaS(granice::Wymiar);
+    r.Dlugosc[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.DlugoscPom[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.Zawrotka[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PromienLewoskretu[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PromienPrawoskretu[k] = c.RzeczywistaS(granice::GeometriaRamienia);
     for (int j = 0; j < 4; ++j)
         r.Natezenia[4 * k + j] = c.Calkowita();
     if (zPrzejsciami) {
@@ -86,11 +86,11 @@ void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
     c.Pomin();  // "###### GLOBALNE"
     r.Globalne = c.Logiczna();
     r.GlobOdsuniecie = c.RzeczywistaS(granice::Przesuniecie);
-    r.GlobDlugosc = c.RzeczywistaS(granice::Wymiar);
-    r.GlobDlugoscPom = c.RzeczywistaS(granice::Wymiar);
-    r.GlobZawrotka = c.RzeczywistaS(granice::Wymiar);
-    r.GlobPromienLewoskretu = c.RzeczywistaS(granice::Wymiar);
-    r.GlobPromienPrawoskretu = c.RzeczywistaS(granice::Wymiar);
+    r.GlobDlugosc = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobDlugoscPom = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobZawrotka = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobPromienLewoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobPromienPrawoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
     r.PoprawkaLewoskretow = c.RzeczywistaS(granice::Przesuniecie);
     r.PoprawkaPrawoskretow = c.RzeczywistaS(granice::Przesuniecie);
     r.KoloryPodstawowe[0] = c.Kolor();

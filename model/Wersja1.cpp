@@ -165,10 +165,10 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     if (!c.Koniec()) {
         c.Pomin(2);
         pierwszy.GlobOdsuniecie = c.RzeczywistaS(granice::Przesuniecie);
-        pierwszy.GlobDlugosc = c.RzeczywistaS(granice::Wymiar);
-        pierwszy.GlobPromienPrawoskretu = c.RzeczywistaS(granice::Wymiar);
-        pierwszy.GlobPromienLewoskretu = c.RzeczywistaS(granice::Wymiar);
-        pierwszy.GlobZawrotka = c.RzeczywistaS(granice::Wymiar);
+        pierwszy.GlobDlugosc = c.RzeczywistaS(granice::GeometriaRamienia);
+        pierwszy.GlobPromienPrawoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+        pierwszy.GlobPromienLewoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+        pierwszy.GlobZawrotka = c.RzeczywistaS(granice::GeometriaRamienia);
     }
 
     for (std::size_t i = 1; i < ruchoplany.size(); ++i) {

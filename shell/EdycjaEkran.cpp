@@ -208,7 +208,7 @@ void TForm1::PokazWskazanie(int px, int py)
                                                                              : QString());
         break;
     default:
-        // Blocks and descriptions are placed and picked with their windows.
+        HoverObiektu(px, py);
         break;
     }
 }
@@ -230,7 +230,7 @@ void TForm1::PodgladKlik(int px, int py)
     case TTrybEdycji::DodajRupl:
     case TTrybEdycji::DodajRondo:
         punkt(NowyWezel.X, NowyWezel.Y);
-        NowyWezel.Nazwa = ZQString(E_Opis->text()).substr(0, 255);
+        NowyWezel.Nazwa = ZQString(E_Opis->text());
         WezlyOperacje->DodajWezel(NowyWezel);
         break;
     case TTrybEdycji::PrzesunWezel:
@@ -243,7 +243,7 @@ void TForm1::PodgladKlik(int px, int py)
         break;
     case TTrybEdycji::NowaPozycjaWezla:
         punkt(NowyWezel.X, NowyWezel.Y);
-        NowyWezel.Nazwa = ZQString(E_Opis->text()).substr(0, 255);
+        NowyWezel.Nazwa = ZQString(E_Opis->text());
         WezlyOperacje->PrzesunWezel(NowyWezel);
         break;
     case TTrybEdycji::Dane:
@@ -270,6 +270,7 @@ void TForm1::PodgladKlik(int px, int py)
         }
         break;
     default:
+        KlikObiektu(px, py);
         break;
     }
     PokazNaPodgladzie();

@@ -1,5 +1,7 @@
 #include "shell/Kontrolki.h"
 
+#include "model/Granice.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -14,6 +16,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "model/Wezel.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -134,19 +137,18 @@ struct PoleTabeli {
     QLineEdit* pole;
     int element;
     float minimum;
+    const GranicaPola& granica;
+    const char* nazwa;  // as the message names the field
 };
 
-// The edits' numbers into `tabela`; false at the first text that is no
-// number (the entries before it already taken).
-bool CzytajPola(std::span<const PoleTabeli> pola, std::span<float> tabela)
+// The edits' numbers into `tabela`, each within its limit; a refused one
+// keeps its entry and leaves its message in `s`.
+void CzytajPola(std::span<const PoleTabeli> pola, std::span<float> tabela, SprawdzanieWartosci& s)
 {
     for (const PoleTabeli& p : pola) {
-        double x = 0.0;
-        if (!CzytajLiczbe(p.pole, x))
-            return false;
-        tabela[static_cast<std::size_t>(p.element)] = static_cast<float>(x);
+        float& x = tabela[static_cast<std::size_t>(p.element)];
+        x = static_cast<float>(s.Wartosc(p.granica, Tekst(p.pole), p.nazwa, x));
     }
-    return true;
 }
 
 void Przytnij(std::span<const PoleTabeli> pola, std::span<float> tabela)
@@ -155,6 +157,18 @@ void Przytnij(std::span<const PoleTabeli> pola, std::span<float> tabela)
         float& x = tabela[static_cast<std::size_t>(p.element)];
         x = std::max(x, p.minimum);
     }
+}
+
+// The table from its edits, then the clamps; it changes only when every
+// edit holds.
+template <class Tabela>
+void CzytajTabele(std::span<const PoleTabeli> pola, Tabela& tabela, SprawdzanieWartosci& s)
+{
+    Tabela nowa = tabela;
+    CzytajPola(pola, nowa.W, s);
+    Przytnij(pola, nowa.W);
+    if (s.Dobre())
+        tabela = nowa;
 }
 
 void UstawDomyslne(std::initializer_list<std::pair<QLineEdit*, double>> pola)
@@ -254,36 +268,55 @@ void TKontrolkiRozmiarow::Wypelnij(const TRozmiaryLegendy& l, const TRozmiaryOpi
         UstawLiczbe(pole, m, o[i]);
 }
 
+void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l, SprawdzanieWartosci& s) const
+{
+    using namespace granice;
+    const PoleTabeli pola[] = {
+        {E_sx, 0, 0.1f, Wymiar, "Opisy natężeń: szer. znaku"},
+        {E_sy, 1, 0.1f, Wymiar, "Opisy natężeń: wys. znaku"},
+        {E_sx_p, 2, 0.1f, Wymiar, "Opisy natężeń: szer. %"},
+        {E_sx_z, 3, 0.1f, Wymiar, "Opisy natężeń: szer. zawrotki"},
+        {E_Sx_d, 4, 0.1f, Wymiar, "Opisy natężeń: szer. sumy"},
+        {E_Sy_d, 5, 0.1f, Wymiar, "Opisy natężeń: wys. sumy"},
+        {E_gr, 6, 0.02f, GruboscLinii, "Opisy natężeń: grub."},
+        {E_gr_d, 7, 0.02f, GruboscLinii, "Opisy natężeń: grub. sumy"},
+        {E_gr_p, 8, 0.02f, GruboscLinii, "Opisy natężeń: grub. %"},
+        {E_Ldx, 12, -1e30f, Przesuniecie, "Opisy natężeń: dx"},
+        {E_Ldy, 13, -1e30f, Przesuniecie, "Opisy natężeń: dy"}};
+    CzytajTabele(pola, l, s);
+    if (s.Dobre())
+        l.UstawDokladnoscProc(SB_DoklProc->value());
+}
+
+void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o, SprawdzanieWartosci& s) const
+{
+    using namespace granice;
+    const PoleTabeli pola[] = {
+        {EO_sx, 0, 0.1f, Wymiar, "Opisy wlotów: szer. znaku"},
+        {EO_sy, 1, 0.1f, Wymiar, "Opisy wlotów: wys. znaku"},
+        {EO_sx_d, 2, 0.1f, Wymiar, "Opisy wlotów: szer. oznacz."},
+        {EO_sy_d, 3, 0.1f, Wymiar, "Opisy wlotów: wys. oznacz."},
+        {EO_gr, 4, 0.02f, GruboscLinii, "Opisy wlotów: grub."},
+        {EO_gr_d, 5, 0.02f, GruboscLinii, "Opisy wlotów: grub. oznacz."},
+        {EO_strz, 8, 0.1f, Wymiar, "Opisy wlotów: strzałka"},
+        {EO_lOpis, 9, 1.0f, Wymiar, "Opisy wlotów: odl. opisów"}};
+    CzytajTabele(pola, o, s);
+}
+
 void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l) const
 {
-    const PoleTabeli pola[] = {{E_sx, 0, 0.1f},   {E_sy, 1, 0.1f},   {E_sx_p, 2, 0.1f}, {E_sx_z, 3, 0.1f},
-                               {E_Sx_d, 4, 0.1f}, {E_Sy_d, 5, 0.1f}, {E_gr, 6, 0.02f},  {E_gr_d, 7, 0.02f},
-                               {E_gr_p, 8, 0.02f}, {E_Ldx, 12, -1e30f}, {E_Ldy, 13, -1e30f}};
-    TRozmiaryLegendy nowa = l;
-    const bool dobre = CzytajPola(pola, nowa.W);
-    nowa.UstawDokladnoscProc(SB_DoklProc->value());
-    if (!dobre) {
-        nowa.W = {0.3f, 0.4f, 0.22f, 0.22f, 0.5f, 0.6f, 0.2f, 0.35f, 0.18f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
-        nowa.UstawKolor(0x141414);
-        nowa.UstawDokladnoscProc(SB_DoklProc->value());
-        PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości legendy, przyjęto wartości domyślne!"));
-    }
-    Przytnij(pola, nowa.W);
-    l = nowa;
+    SprawdzanieWartosci s;
+    CzytajLegende(l, s);
+    if (!s.Dobre())
+        PokazBladUzytkownikowi(s.Komunikat());
 }
 
 void TKontrolkiRozmiarow::CzytajOpisy(TRozmiaryOpisow& o) const
 {
-    const PoleTabeli pola[] = {{EO_sx, 0, 0.1f},  {EO_sy, 1, 0.1f},   {EO_sx_d, 2, 0.1f}, {EO_sy_d, 3, 0.1f},
-                               {EO_gr, 4, 0.02f}, {EO_gr_d, 5, 0.02f}, {EO_strz, 8, 0.1f}, {EO_lOpis, 9, 1.0f}};
-    TRozmiaryOpisow nowe = o;
-    if (!CzytajPola(pola, nowe.W)) {
-        nowe.W = {0.3f, 0.4f, 0.5f, 0.6f, 0.2f, 0.35f, 0.0f, 0.0f, 1.0f, 4.0f};
-        nowe.UstawKolor(0x141414);
-        PokazBladUzytkownikowi(Utf8NaCp1250("Błąd w opisie właściwości Opisów, przyjęto wartości domyślne!"));
-    }
-    Przytnij(pola, nowe.W);
-    o = nowe;
+    SprawdzanieWartosci s;
+    CzytajOpisy(o, s);
+    if (!s.Dobre())
+        PokazBladUzytkownikowi(s.Komunikat());
 }
 
 bool TKontrolkiRozmiarow::KrokLegendy(int znak) const
@@ -389,7 +422,7 @@ void WypelnijStylZ(TKontrolkiStylu& k, const Rekord& r)
 }
 
 template <class Rekord>
-void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r)
+void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r, SprawdzanieWartosci& s)
 {
     r.TabelkaWW = k.RB_TabelkaWW->isChecked();
     r.TylkoSuma = k.RB_TylkoSuma->isChecked();
@@ -400,7 +433,8 @@ void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r)
     r.PiszSume = k.CB_PiszSume->isChecked();
     r.PiszStruk = k.CB_PiszStruk->isChecked();
     r.PiszZeraStruk = k.CB_PiszZeraStruk->isChecked();
-    r.GrLinie = LiczbaLubDomyslna(k.CB_GrLinie->lineEdit(), 0.18);
+    r.GrLinie = static_cast<float>(
+        s.Wartosc(granice::GruboscLinii, Tekst(k.CB_GrLinie->lineEdit()), "Grubość linii", r.GrLinie));
     r.KolorLinii = k.S_Linie->Kolor();
     r.KolorWypelnien = k.SWypel->Kolor();
     r.KolorOpisow = k.SOpisy->Kolor();
@@ -426,28 +460,33 @@ void WypelnijPrzejsciaZ(TKontrolkiPrzejsc& k, const Rekord& r)
 }
 
 template <class Rekord>
-void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, double dx, double dy)
+void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, SprawdzanieWartosci& s)
 {
     for (std::size_t i = 0; i < 4; ++i) {
         r.RysujPrzejscia[i] = k.CB_Rysuj[i]->isChecked();
         r.SumujPrzejscia[i] = k.CB_Suma[i]->isChecked();
         r.KoloryPrzejsc[i] = k.S_Przejscia[i]->Kolor();
-        r.NazwyPrzejsc[i] = Tekst(k.E_Nazwy[i]);
+        const std::string nazwa = Tekst(k.E_Nazwy[i]);
+        if (s.Tekst(nazwa, r.NazwyPrzejsc[i].Pojemnosc, "Nazwa kategorii przejść"))
+            r.NazwyPrzejsc[i] = nazwa;
     }
     r.LegendaPrzejsc = k.CB_RysujLegPrzej->isChecked();
     r.Struktura = k.CB_RysujLegStruk->isChecked();
-    r.LegendaPrzejscX = LiczbaLubDomyslna(k.E_LPdx, dx);
-    r.LegendaPrzejscY = LiczbaLubDomyslna(k.E_LPdy, dy);
-    r.LegendaStrukturyX = LiczbaLubDomyslna(k.E_LSdx, dx);
-    r.LegendaStrukturyY = LiczbaLubDomyslna(k.E_LSdy, dy);
+    auto czytaj = [&](float& x, const QLineEdit* pole, const char* nazwa) {
+        x = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(pole), nazwa, x));
+    };
+    czytaj(r.LegendaPrzejscX, k.E_LPdx, "Legenda przejść: dx");
+    czytaj(r.LegendaPrzejscY, k.E_LPdy, "Legenda przejść: dy");
+    czytaj(r.LegendaStrukturyX, k.E_LSdx, "Legenda struktury: dx");
+    czytaj(r.LegendaStrukturyY, k.E_LSdy, "Legenda struktury: dy");
 }
 
 } // namespace
 
 void TKontrolkiStylu::WypelnijStyl(const TUstawieniaGlobalne& r) { WypelnijStylZ(*this, r); }
 void TKontrolkiStylu::WypelnijStyl(const DaneWezel& r) { WypelnijStylZ(*this, r); }
-void TKontrolkiStylu::CzytajStyl(TUstawieniaGlobalne& r) const { CzytajStylDo(*this, r); }
-void TKontrolkiStylu::CzytajStyl(DaneWezel& r) const { CzytajStylDo(*this, r); }
+void TKontrolkiStylu::CzytajStyl(TUstawieniaGlobalne& r, SprawdzanieWartosci& s) const { CzytajStylDo(*this, r, s); }
+void TKontrolkiStylu::CzytajStyl(DaneWezel& r, SprawdzanieWartosci& s) const { CzytajStylDo(*this, r, s); }
 
 // ---- the crossings ----
 
@@ -491,11 +530,11 @@ void TKontrolkiPrzejsc::BudujLegendy(QGroupBox* g, QGridLayout* u, const char* t
 
 void TKontrolkiPrzejsc::WypelnijPrzejscia(const TUstawieniaGlobalne& r) { WypelnijPrzejsciaZ(*this, r); }
 void TKontrolkiPrzejsc::WypelnijPrzejscia(const DaneWezel& r) { WypelnijPrzejsciaZ(*this, r); }
-void TKontrolkiPrzejsc::CzytajPrzejscia(TUstawieniaGlobalne& r, double dx, double dy) const
+void TKontrolkiPrzejsc::CzytajPrzejscia(TUstawieniaGlobalne& r, SprawdzanieWartosci& s) const
 {
-    CzytajPrzejsciaDo(*this, r, dx, dy);
+    CzytajPrzejsciaDo(*this, r, s);
 }
-void TKontrolkiPrzejsc::CzytajPrzejscia(DaneWezel& r, double dx, double dy) const
+void TKontrolkiPrzejsc::CzytajPrzejscia(DaneWezel& r, SprawdzanieWartosci& s) const
 {
-    CzytajPrzejsciaDo(*this, r, dx, dy);
+    CzytajPrzejsciaDo(*this, r, s);
 }

@@ -28,6 +28,7 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 struct DaneWezel;
+class SprawdzanieWartosci;
 
 QLineEdit* NowePole(QWidget* rodzic, const char* nazwa);
 QCheckBox* NowyPrzelacznik(QWidget* rodzic, const char* nazwa, const QString& tekst);
@@ -95,9 +96,12 @@ public:
     QPushButton *B_ResetWlasnosciLegRupl, *B_ResetWlasnosciOpisow;
 
     void Wypelnij(const TRozmiaryLegendy& legenda, const TRozmiaryOpisow& opisy);
-    // The tables from the edits: one text that is no number replaces the
-    // whole table by its defaults with the table's message; then the clamps.
-    // Entries without an edit keep the values of `legenda` / `opisy`.
+    // The tables from the edits, each within its limit, then the clamps;
+    // a refused text leaves the whole table as it was with its message in
+    // `s`. Entries without an edit keep the values of `legenda` / `opisy`.
+    void CzytajLegende(TRozmiaryLegendy& legenda, SprawdzanieWartosci& s) const;
+    void CzytajOpisy(TRozmiaryOpisow& opisy, SprawdzanieWartosci& s) const;
+    // The same showing the refusal's message.
     void CzytajLegende(TRozmiaryLegendy& legenda) const;
     void CzytajOpisy(TRozmiaryOpisow& opisy) const;
 
@@ -140,9 +144,9 @@ struct TKontrolkiStylu {
     void PokazTabelke() const;
     void WypelnijStyl(const TUstawieniaGlobalne& r);
     void WypelnijStyl(const DaneWezel& r);
-    // A line width that is no number gives 0.18.
-    void CzytajStyl(TUstawieniaGlobalne& r) const;
-    void CzytajStyl(DaneWezel& r) const;
+    // The line width within its limit (refused: kept, the message in `s`).
+    void CzytajStyl(TUstawieniaGlobalne& r, SprawdzanieWartosci& s) const;
+    void CzytajStyl(DaneWezel& r, SprawdzanieWartosci& s) const;
 };
 
 // The four crossing categories (name, draw, sum, colour) and the sheet's
@@ -162,7 +166,8 @@ struct TKontrolkiPrzejsc {
     void BudujLegendy(QGroupBox* grupa, QGridLayout* u, const char* tekstPrzejsc, const char* tekstStruktury);
     void WypelnijPrzejscia(const TUstawieniaGlobalne& r);
     void WypelnijPrzejscia(const DaneWezel& r);
-    // An offset that is no number gives `dx` or `dy`.
-    void CzytajPrzejscia(TUstawieniaGlobalne& r, double dx, double dy) const;
-    void CzytajPrzejscia(DaneWezel& r, double dx, double dy) const;
+    // The legends' offsets within their limit and the names within their
+    // capacity (refused: kept, the message in `s`).
+    void CzytajPrzejscia(TUstawieniaGlobalne& r, SprawdzanieWartosci& s) const;
+    void CzytajPrzejscia(DaneWezel& r, SprawdzanieWartosci& s) const;
 };

@@ -9,12 +9,16 @@
 #include "junction_forms/OknaRuchoplanu.h"
 #include "platform/qt/Komunikaty.h"
 #include "platform/qt/OknoNaEkranie.h"
-#include "shell/OknaZastepcze.h"
+#include "counts/OknaPomiarow.h"
+#include "junction_forms/OknaRuchoplanu.h"
 #include "shell/PytanieTakNieKasuj.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TForm1.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
@@ -76,9 +80,9 @@ void DopasujOknaDoEkranu()
         {Opis, {"Button1", "B_Powrot"}},
         {DaneRonda, {"Wprowadz", "B_rezygnuj"}},
         {GeometriaRondo, {"Wprowadz", "Button3"}},
-        {WstawBlok, {}},
-        {EdycjaOpisy, {}},
-        {KopiujSchowek, {}},
+        {WstawBlok, {"B_WczytajBlok", "B_Powrot"}},
+        {EdycjaOpisy, {"B_Wprowadz", "Powrot"}},
+        {KopiujSchowek, {"B_kopiuj", "B_Powrot"}},
     };
     for (const auto& [okno, przyciski] : okna)
         DopasujDoEkranu(okno, przyciski);

@@ -62,30 +62,19 @@ void TForm1::RysujCalosc()
 {
     Plotno* ekran = PlotnoEkranu();
 
-    // 1. Background.
-    if (WyjscieSchowek) {
-        PolSzerEkranu = BitmapaRysunku.width() * 0.5;
-        PolWysEkranu = BitmapaRysunku.height() * 0.5;
-        if (ekran) {
-            ekran->UstawKolorPiora(NastawySchowek.KolorTla);
-            ekran->UstawKolorPedzla(NastawySchowek.KolorTla);
-            ekran->UstawStylPedzla(StylPedzla::Pelny);
-            ekran->Prostokat(0, 0, BitmapaRysunku.width(), BitmapaRysunku.height());
-        }
-    } else {
-        PolSzerEkranu = Podglad->width() * 0.5;
-        PolWysEkranu = Podglad->height() * 0.5;
-        if (ekran) {
-            ekran->UstawGruboscPiora(1);
-            ekran->UstawStylPiora(PioroCiagle);
-            ekran->UstawKolorPiora(0);
-            ekran->UstawKolorPedzla(KolorTla);
-            ekran->UstawStylPedzla(StylPedzla::Pelny);
-            ekran->Prostokat(0, 0, Podglad->width(), Podglad->height());
-        }
-        // 2. Sheet.
-        RysujArkusz();
+    // 1. Background. (The clipboard copy draws into a bitmap of its own.)
+    PolSzerEkranu = Podglad->width() * 0.5;
+    PolWysEkranu = Podglad->height() * 0.5;
+    if (ekran) {
+        ekran->UstawGruboscPiora(1);
+        ekran->UstawStylPiora(PioroCiagle);
+        ekran->UstawKolorPiora(0);
+        ekran->UstawKolorPedzla(KolorTla);
+        ekran->UstawStylPedzla(StylPedzla::Pelny);
+        ekran->Prostokat(0, 0, Podglad->width(), Podglad->height());
     }
+    // 2. Sheet.
+    RysujArkusz();
 
     // 3.-12. The variant's sheet; on the screen alone, zoomed into a part
     // of the sheet, only what the view shows. A view of the whole sheet
@@ -96,7 +85,7 @@ void TForm1::RysujCalosc()
     widoczny.Dodaj(EkranNaCmX(Podglad->width()), EkranNaCmY(Podglad->height()));
     const bool calyArkusz = widoczny.x1 <= 0.0 && widoczny.y1 <= 0.0 && widoczny.x2 >= wg.ArkuszB &&
                             widoczny.y2 >= wg.ArkuszH;
-    if (WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !WyjscieSchowek && !calyArkusz)
+    if (WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !calyArkusz)
         RysujArkuszWariantu(BiezacyWariant, &widoczny);
     else
         RysujArkuszWariantu(BiezacyWariant);

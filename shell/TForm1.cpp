@@ -22,6 +22,7 @@
 #include "base/Wersja.h"
 #include "counts/TPomiaryRuchu.h"
 #include "drawing/Wyjscie.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Drukarka.h"
@@ -335,12 +336,16 @@ void TForm1::PolaczPolecenia()
     connect(CB_SiatkaKrok, &QComboBox::editTextChanged, this, [this](const QString&) { CB_SiatkaKrokChange(); });
     connect(E_Index, &QLineEdit::textEdited, this, [this](const QString&) { ZerujTryby(); });
 
-    // Commands whose windows and modes come later.
-    for (QAction* a : {TB_DoSchowka, M_DoSchowka, TB_WstawOpis, TB_WstawBlok, M_WstawBlok, M_ZmienBlok, M_UsunBlok,
-                       M_DodajOpis, M_ZmienOpis, M_UsunOpis}) {
-        a->setProperty("kg_pozniej", true);
-        a->setEnabled(false);
-    }
+    polacz(TB_WstawBlok, &TForm1::TB_WstawBlokClick);
+    polacz(M_WstawBlok, &TForm1::TB_WstawBlokClick);
+    polacz(M_ZmienBlok, &TForm1::M_ZmienBlokClick);
+    polacz(M_UsunBlok, &TForm1::M_UsunBlokClick);
+    polacz(TB_WstawOpis, &TForm1::TB_WstawOpisClick);
+    polacz(M_DodajOpis, &TForm1::TB_WstawOpisClick);
+    polacz(M_ZmienOpis, &TForm1::M_ZmienOpisClick);
+    polacz(M_UsunOpis, &TForm1::M_UsunOpisClick);
+    polacz(TB_DoSchowka, &TForm1::TB_DoSchowkaClick);
+    polacz(M_DoSchowka, &TForm1::TB_DoSchowkaClick);
 }
 
 bool TForm1::Dostepne(const QAction* polecenie) const { return !polecenie->property("kg_pozniej").toBool(); }
@@ -460,11 +465,12 @@ void TForm1::CB_SiatkaClick()
 
 void TForm1::CB_SiatkaKrokChange()
 {
-    // A text that is no number is left for the user to finish; the step stays.
+    // A text beyond the step's limit is left for the user to finish ("0,0"
+    // on the way to "0,05"); the step stays until the edit is left.
     double krok = 0.0;
-    if (!SprobujTekstNaLiczbe(PoprawSeparator(ZQString(CB_SiatkaKrok->currentText())), krok))
-        return;
-    wg.KrokSiatki = krok < 0.01 ? 1.0f : static_cast<float>(krok);
+    std::string komunikat;
+    if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat))
+        wg.KrokSiatki = static_cast<float>(krok);
 }
 
 void TForm1::Rezygnuj1Click()

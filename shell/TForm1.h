@@ -55,6 +55,16 @@ struct TNowyWezel {
     std::string Nazwa;  // Windows-1250
 };
 
+// What the block and description windows leave for the preview while the
+// user points at the sheet: the factors (both windows), the text and its
+// angle (descriptions).
+struct TNowyOpis {
+    float Sx = 1.0f;
+    float Sy = 1.0f;
+    std::string Tekst;  // Windows-1250
+    float Kat = 0.0f;   // degrees
+};
+
 // Bounds of the view scale (centimetres per 1000 pixels) that keep the
 // transform finite however often the user zooms.
 constexpr double SkalaNajmniejsza = 1.0e-3;
@@ -188,6 +198,14 @@ public:
     void TB_DodajWariantClick();
     void B_WstawClick();
     void CB_SiatkaKrokExit();
+    // Blocks, descriptions and the clipboard copy.
+    void TB_WstawBlokClick();
+    void M_ZmienBlokClick();
+    void M_UsunBlokClick();
+    void TB_WstawOpisClick();
+    void M_ZmienOpisClick();
+    void M_UsunOpisClick();
+    void TB_DoSchowkaClick();
 
     // The edit mode; the mode bytes of the manual are Tryb() == each value.
     TTrybEdycji Tryb() const { return tryb_; }
@@ -211,6 +229,7 @@ public:
     int32_t WskOpisEdycja = -1;
     int32_t WskOpisUsun = -1;
     TNowyWezel NowyWezel;
+    TNowyOpis NowyOpis;
     // The grid point of the last hover, kept for the click.
     float PunktSiatkiX = 0.0f;
     float PunktSiatkiY = 0.0f;
@@ -246,6 +265,7 @@ public:
 
     // What the model asks of the window.
     void ZerujTryby() override;
+    void NowyWidok() override;
     void UstawPolecenia() override;
     void WyczyscWarianty() override;
     void DodajWariantDoListy(const std::string& pozycja) override;
@@ -258,8 +278,8 @@ public:
     void PokazBlad(const std::string& komunikat) override;
     bool RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY) override;
 
-    // Commands whose windows or modes come later stay disabled whatever the
-    // project holds.
+    // Commands that a property "kg_pozniej" marks as coming later stay
+    // disabled whatever the project holds.
     bool Dostepne(const QAction* polecenie) const;
 
     // The printer the print command and the set-up dialog share; tests send
@@ -291,6 +311,21 @@ private:
     // the best distance.
     int32_t WybierzWezel(int px, int py, double d0, double& odleglosc) const;
     void HoverWstawianie(int px, int py, bool rondo);
+    // The clipboard area dragged from (ax, ay) to (bx, by) handed to the
+    // clipboard window.
+    void PrzekazFragment(int ax, int ay, int bx, int by);
+    // The cursor's sheet point, on the grid when it is shown (kept for the click).
+    void PunktKursora(int px, int py, double& x, double& y);
+    // The hover and the click of the block and description modes.
+    void HoverObiektu(int px, int py);
+    void KlikObiektu(int px, int py);
+    // The description (over every variant) or the block of the current
+    // variant nearest within 3 cm, -1 for none; the label when found, else
+    // the hint.
+    int32_t WybierzOpis(int px, int py, const QString& znaleziono);
+    int32_t WybierzBlok(int px, int py, const QString& znaleziono);
+    // The preview's marks as lines of the overlay.
+    void NakladkaZPlotna(const class NagrywaniePlotna& plotno);
 
     // The unsaved-changes question; false when the command is to be cancelled.
     bool PytanieONiezapisanych(bool zamykanie);

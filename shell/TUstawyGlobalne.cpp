@@ -15,7 +15,9 @@
 
 #include "base/Teksty.h"
 #include "drawing/Tekst.h"
+#include "drawing/Wyjscie.h"
 #include "junction/SkalePaskow.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -307,56 +309,74 @@ void TUstawyGlobalne::ZapiszLegendeGlobalna() { Rozmiary->CzytajLegende(Rozmiary
 
 void TUstawyGlobalne::ZapiszOpisyGlobalne() { Rozmiary->CzytajOpisy(RozmiaryOpisow); }
 
-void TUstawyGlobalne::ZastosujUstawienia()
+bool TUstawyGlobalne::ZastosujUstawienia()
 {
+    // Every edit is read into copies first; the settings change only when
+    // all of them hold.
+    using namespace granice;
+    SprawdzanieWartosci s;
+    TUstawieniaGlobalne n = wg;
+    TRozmiaryLegendy legenda = RozmiaryLegendy;
+    TRozmiaryOpisow opisy = RozmiaryOpisow;
+    auto rzeczywista = [&](float& x, const GranicaPola& g, const QLineEdit* pole, const char* nazwa) {
+        x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x));
+    };
+
     // 1. Sheet.
-    wg.ArkuszAuto = wg.ArkuszA4 = wg.ArkuszA3 = wg.ArkuszA2 = 0;
+    n.ArkuszAuto = n.ArkuszA4 = n.ArkuszA3 = n.ArkuszA2 = 0;
     if (RB_RecznieArkusz->isChecked()) {
-        double b = 0.0, h = 0.0;
-        if (CzytajLiczbe(E_BArkuszUser, b) && CzytajLiczbe(E_HArkuszUser, h)) {
-            wg.ArkuszBUser = static_cast<float>(b);
-            wg.ArkuszHUser = static_cast<float>(h);
-        } else {
-            wg.ArkuszBUser = 20.0f;
-            wg.ArkuszHUser = 28.7f;
-        }
-        wg.ArkuszB = wg.ArkuszBUser;
-        wg.ArkuszH = wg.ArkuszHUser;
+        rzeczywista(n.ArkuszBUser, Arkusz, E_BArkuszUser, "Szerokość arkusza");
+        rzeczywista(n.ArkuszHUser, Arkusz, E_HArkuszUser, "Wysokość arkusza");
+        n.ArkuszB = n.ArkuszBUser;
+        n.ArkuszH = n.ArkuszHUser;
     } else if (RB_ArkuszA4->isChecked()) {
-        wg.ArkuszA4 = 1;
-        wg.ArkuszB = 20.5f;
-        wg.ArkuszH = 28.5f;
+        n.ArkuszA4 = 1;
+        n.ArkuszB = 20.5f;
+        n.ArkuszH = 28.5f;
     } else if (RB_ArkuszA3->isChecked()) {
-        wg.ArkuszA3 = 1;
-        wg.ArkuszB = 41.0f;
-        wg.ArkuszH = 28.5f;
+        n.ArkuszA3 = 1;
+        n.ArkuszB = 41.0f;
+        n.ArkuszH = 28.5f;
     } else if (RB_ArkuszA2->isChecked()) {
-        wg.ArkuszA2 = 1;
-        wg.ArkuszB = 58.4f;
-        wg.ArkuszH = 41.0f;
+        n.ArkuszA2 = 1;
+        n.ArkuszB = 58.4f;
+        n.ArkuszH = 41.0f;
     } else {
-        wg.ArkuszAuto = 1;
-        ArkuszZeStronyDrukarki(wg);
+        n.ArkuszAuto = 1;
+        ArkuszZeStronyDrukarki(n);
     }
 
     // 2. Labels and lines, with their colours (8.).
-    CzytajStyl(wg);
-    RozmiaryLegendy.UstawDokladnoscProc(Rozmiary->SB_DoklProc->value());
+    CzytajStyl(n, s);
 
     // 3. The size tables.
-    ZapiszLegendeGlobalna();
-    ZapiszOpisyGlobalne();
+    Rozmiary->CzytajLegende(legenda, s);
+    Rozmiary->CzytajOpisy(opisy, s);
 
     // 4. Band rule.
-    double minPojazd = 0.0;
-    wg.MinPojazd = CzytajLiczbe(E_MinPojazd, minPojazd) && minPojazd >= 1.0 && minPojazd < 2.0e9
-                       ? static_cast<int32_t>(minPojazd)
-                       : 50;
-    wg.SkalaPaskowAuto = RB_Automatycznie->isChecked();
-    wg.SkalaPaskowMax = RB_Maxszerokosc->isChecked();
-    wg.SkalaPaskow100 = RB_pojazdow100->isChecked();
-    wg.MaxSzer = LiczbaLubDomyslna(E_MaxSzer, 1.5);
-    wg.Pojazd100 = LiczbaLubDomyslna(E_Pojazd100, 100.0);
+    n.MinPojazd = static_cast<int32_t>(s.Wartosc(MinPojazd, Tekst(E_MinPojazd), "Min. natężenie", n.MinPojazd));
+    n.SkalaPaskowAuto = RB_Automatycznie->isChecked();
+    n.SkalaPaskowMax = RB_Maxszerokosc->isChecked();
+    n.SkalaPaskow100 = RB_pojazdow100->isChecked();
+    rzeczywista(n.MaxSzer, Wymiar, E_MaxSzer, "Maks. szerokość paska");
+    rzeczywista(n.Pojazd100, Wymiar, E_Pojazd100, "Szerokość na 100 pojazdów");
+
+    // 9. Crossings.
+    CzytajPrzejscia(n, s);
+    rzeczywista(n.PrzejMaxSzer, Wymiar, E_PrzejMaxSzer, "Maks. szerokość paska przejść");
+    rzeczywista(n.Przej100, Wymiar, E_Przej100, "Szerokość na 100 pieszych");
+    n.SkalaPrzejscAuto = RB_PrzejAuto->isChecked();
+    n.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
+    n.SkalaPrzejsc100 = RB_Przej100->isChecked();
+    rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść");
+
+    if (!s.Dobre()) {
+        PokazBladUzytkownikowi(s.Komunikat());
+        return false;
+    }
+    wg = n;
+    RozmiaryLegendy = legenda;
+    RozmiaryOpisow = opisy;
 
     // 5. Font: a missing file changes nothing.
     if (ComboCzcionka->currentText() != NaQString(wg.NazwaCzcionki.str()))
@@ -364,21 +384,12 @@ void TUstawyGlobalne::ZastosujUstawienia()
 
     // 6., 7.
     UstawSkalePaskow();
-    OznaczWszystkieNieobliczone();
-
-    // 9. Crossings.
-    CzytajPrzejscia(wg, 0.0, 0.0);
-    wg.PrzejMaxSzer = LiczbaLubDomyslna(E_PrzejMaxSzer, 0.5);
-    wg.Przej100 = LiczbaLubDomyslna(E_Przej100, 1.0);
-    wg.SkalaPrzejscAuto = RB_PrzejAuto->isChecked();
-    wg.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
-    wg.SkalaPrzejsc100 = RB_Przej100->isChecked();
-    wg.OdlegloscPrzejsc = LiczbaLubDomyslna(E_PrzejL, 4.0);
 
     // 10.
     if (ZmianyUstawien)
         ProjektZmieniony = true;
     OznaczWszystkieNieobliczone();
+    return true;
 }
 
 void TUstawyGlobalne::StandardClick()
@@ -434,14 +445,16 @@ void TUstawyGlobalne::ComboCzcionkaChange()
 
 void TUstawyGlobalne::B_wprowadzClick()
 {
-    ZastosujUstawienia();
+    if (!ZastosujUstawienia())
+        return;
     accept();
     Form1->Przerysuj();
 }
 
 void TUstawyGlobalne::B_Przerys1Click()
 {
-    ZastosujUstawienia();
+    if (!ZastosujUstawienia())
+        return;
     Form1->Przerysuj();
 }
 

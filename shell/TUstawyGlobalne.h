@@ -36,7 +36,8 @@ public:
 
     void FormCreate();
     void WypelnijUstawienia();
-    void ZastosujUstawienia();
+    // False, with the message, when an edit is refused; nothing is stored then.
+    bool ZastosujUstawienia();
     void ZapiszLegendeGlobalna();
     void ZapiszOpisyGlobalne();
     void StandardClick();

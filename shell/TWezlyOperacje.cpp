@@ -16,6 +16,7 @@
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "junction/WlotyPomiaru.h"
+#include "model/Granice.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -226,8 +227,30 @@ TWezlyOperacje::~TWezlyOperacje() = default;
 
 // ---- node operations ----
 
+namespace {
+
+// A place the project file holds, typed or clicked on a view zoomed far out,
+// and a name it holds whole; else the message naming the field.
+std::string OdmowaPolozenia(const TNowyWezel& nowy)
+{
+    if (!granice::Wspolrzedna.Miesci(nowy.X))
+        return KomunikatGranicy(granice::Wspolrzedna, "Współrzędna X");
+    if (!granice::Wspolrzedna.Miesci(nowy.Y))
+        return KomunikatGranicy(granice::Wspolrzedna, "Współrzędna Y");
+    constexpr int pojemnosc = decltype(DaneWezel::Nazwa)::Pojemnosc;
+    if (!MiesciSieTekst(nowy.Nazwa, pojemnosc))
+        return KomunikatDlugosci("Nazwa węzła", pojemnosc);
+    return "";
+}
+
+}  // namespace
+
 void TWezlyOperacje::DodajWezel(const TNowyWezel& nowy)
 {
+    if (const std::string odmowa = OdmowaPolozenia(nowy); !odmowa.empty()) {
+        PokazBladUzytkownikowi(odmowa);
+        return;
+    }
     char typ = nowy.Typ;
     if (Form1->Tryb() == TTrybEdycji::DodajRupl)
         typ = 'J';
@@ -280,6 +303,10 @@ void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
     const int32_t n = Form1->WskWezelEdycja;
     if (!JestIndeksem(n, Wezly))
         return;
+    if (const std::string odmowa = OdmowaPolozenia(nowy); !odmowa.empty()) {
+        PokazBladUzytkownikowi(odmowa);
+        return;
+    }
     for (int32_t i = 0; i < LiczbaWezlow(); ++i)
         if (i != n && static_cast<float>(Odleglosc(nowy.X, nowy.Y, Wezly[i].X, Wezly[i].Y)) < wg.MinOdlegloscWezlow) {
             PokazBladUzytkownikowi(Utf8NaCp1250("Węzły sieci należy wstawiać w odległości min. ") +
@@ -364,47 +391,61 @@ void TWezlyOperacje::FormShow()
     WlaczUstawieniaLokalne(!CB_Globalne->isChecked());
 }
 
-void TWezlyOperacje::ZapiszUstawieniaWezla()
+bool TWezlyOperacje::ZapiszUstawieniaWezla()
 {
     const int32_t n = Wezel();
     if (n < 0)
-        return;
-    DaneWezel& w = Wezly[n];
+        return true;
+    // Every edit is read into a copy; the node changes only when all hold.
+    SprawdzanieWartosci s;
+    DaneWezel w = Wezly[n];
     w.Globalne = CB_Globalne->isChecked() ? 1 : 0;
-    Rozmiary->CzytajLegende(w.RozmiaryLegendy);
-    Rozmiary->CzytajOpisy(w.RozmiaryOpisow);
-    w.Tytul1 = Tekst(Tytul1);
-    w.Tytul2 = Tekst(Tytul2);
-    w.Tytul3 = Tekst(Tytul3);
-    w.TytulH = LiczbaLubDomyslna(CB_HTytul->lineEdit(), 1.0);
-    w.TytulDx = LiczbaLubDomyslna(E_dx, -5.0);
-    w.TytulDy = LiczbaLubDomyslna(E_dy, 12.0);
+    Rozmiary->CzytajLegende(w.RozmiaryLegendy, s);
+    Rozmiary->CzytajOpisy(w.RozmiaryOpisow, s);
+    const std::pair<QLineEdit*, KrotkiTekst<250>*> tytuly[] = {{Tytul1, &w.Tytul1}, {Tytul2, &w.Tytul2},
+                                                              {Tytul3, &w.Tytul3}};
+    for (const auto& [pole, tytul] : tytuly)
+        if (s.Tekst(Tekst(pole), tytul->Pojemnosc, "Tytuł"))
+            *tytul = Tekst(pole);
+    w.TytulH = static_cast<float>(s.Wartosc(granice::Wymiar, Tekst(CB_HTytul->lineEdit()), "Wysokość tytułu", w.TytulH));
+    w.TytulDx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", w.TytulDx));
+    w.TytulDy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", w.TytulDy));
     if (RB_lewy->isChecked())
         w.TytulWyrownanie = 'L';
     else if (RB_centrum->isChecked())
         w.TytulWyrownanie = 'C';
     else if (RB_prawy->isChecked())
         w.TytulWyrownanie = 'P';
-    CzytajStyl(w);
-    w.X = LiczbaLubDomyslna(E_WspX, 10.0);
-    w.Y = LiczbaLubDomyslna(E_wspY, 14.0);
-    w.Nazwa = Tekst(E_OpisWezla);
-    CzytajPrzejscia(w, -5.0, 5.0);
+    CzytajStyl(w, s);
+    w.X = s.Wartosc(granice::Wspolrzedna, Tekst(E_WspX), "Współrzędna X", w.X);
+    w.Y = s.Wartosc(granice::Wspolrzedna, Tekst(E_wspY), "Współrzędna Y", w.Y);
+    if (s.Tekst(Tekst(E_OpisWezla), w.Nazwa.Pojemnosc, "Nazwa węzła"))
+        w.Nazwa = Tekst(E_OpisWezla);
+    CzytajPrzejscia(w, s);
     for (int i = 0; i < 5; ++i)
-        w.OdlegloscPrzejscia[i] = LiczbaLubDomyslna(E_L[i], 4.0);
+        w.OdlegloscPrzejscia[i] = static_cast<float>(
+            s.Wartosc(granice::Wymiar, Tekst(E_L[i]), "Odległość przejścia", w.OdlegloscPrzejscia[i]));
+    if (!s.Dobre()) {
+        PokazBladUzytkownikowi(s.Komunikat());
+        return false;
+    }
+    Wezly[n] = std::move(w);
     OznaczNieobliczone(n);
+    return true;
 }
 
 void TWezlyOperacje::B_PowrotClick()
 {
-    ZapiszUstawieniaWezla();
+    if (!ZapiszUstawieniaWezla())
+        return;
     Form1->Przerysuj();
     accept();
 }
 
 void TWezlyOperacje::B_PrzerysClick()
 {
-    ZapiszUstawieniaWezla();
+    if (!ZapiszUstawieniaWezla())
+        return;
     Form1->Przerysuj();
 }
 

@@ -41,7 +41,8 @@ public:
     std::unique_ptr<TKontrolkiRozmiarow> Rozmiary;
 
     void FormShow();
-    void ZapiszUstawieniaWezla();
+    // False, with the message, when an edit is refused; nothing is stored then.
+    bool ZapiszUstawieniaWezla();
     void B_PowrotClick();
     void B_PrzerysClick();
     void CB_GlobalneClick();

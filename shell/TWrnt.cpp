@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "base/Teksty.h"
+#include "model/Granice.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -196,10 +197,27 @@ void TWrnt::Lista_WariantowClick()
     UstawTekst(E_Index, w.Nazwa.str());
 }
 
+bool TWrnt::CzytajOpisWariantu(float& dx, float& dy) const
+{
+    SprawdzanieWartosci s;
+    const std::string nazwa = Tekst(E_Index);
+    if (UsunSpacje(nazwa).empty())
+        s.Odrzuc("Pole „Nazwa wariantu” nie może być puste.");
+    s.Tekst(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Nazwa wariantu");
+    for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
+        s.Tekst(Tekst(t), decltype(DaneWariant::Tytul1)::Pojemnosc, "Tytuł");
+    dx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", 0.0));
+    dy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", 0.0));
+    if (!s.Dobre())
+        PokazBladUzytkownikowi(s.Komunikat());
+    return s.Dobre();
+}
+
 void TWrnt::B_DodajClick()
 {
-    if (!DodajWariant(Tekst(E_Index), Tekst(Tytul1), Tekst(Tytul2), Tekst(Tytul3), LiczbaLubDomyslna(E_dx, 0.0),
-                      LiczbaLubDomyslna(E_dy, 0.0), Wyrownanie()))
+    float dx = 0.0f, dy = 0.0f;
+    if (!CzytajOpisWariantu(dx, dy) ||
+        !DodajWariant(Tekst(E_Index), Tekst(Tytul1), Tekst(Tytul2), Tekst(Tytul3), dx, dy, Wyrownanie()))
         return;
     if (!JestIndeksem(BiezacyWariant, Warianty) && LiczbaWariantow() > 0) {
         BiezacyWariant = 0;
@@ -216,8 +234,9 @@ void TWrnt::ZmienOpisWariantClick()
         PokazKomunikat(U("Wskaż wariant do modyfikacji!"));
         return;
     }
-    ZmienWariant(i, Tekst(E_Index), Tekst(Tytul1), Tekst(Tytul2), Tekst(Tytul3), LiczbaLubDomyslna(E_dx, -5.0),
-                 LiczbaLubDomyslna(E_dy, 12.0), Wyrownanie());
+    float dx = 0.0f, dy = 0.0f;
+    if (CzytajOpisWariantu(dx, dy))
+        ZmienWariant(i, Tekst(E_Index), Tekst(Tytul1), Tekst(Tytul2), Tekst(Tytul3), dx, dy, Wyrownanie());
 }
 
 void TWrnt::Button3Click()

@@ -44,6 +44,9 @@ protected:
 private:
     void WypelnijListe();
     char Wyrownanie() const;
+    // The name, titles and offsets within their limits; false with the
+    // message when one is refused (an empty name too).
+    bool CzytajOpisWariantu(float& dx, float& dy) const;
     // The variant box of the main window rebuilt, showing the current variant.
     void OdswiezWariantyOkna();
 };

@@ -120,3 +120,26 @@ TEST_F(Transformacje, EksportDxfZamykaPlikIPrzywracaWyjscia)
     EXPECT_FALSE(WyjscieDxf);
     EXPECT_FALSE(DxfOtwarty());
 }
+
+TEST(WidokArkusza, CalyArkuszZRamkaCentymetra)
+{
+    // A4 in 1005 x 505 pixels: sx = 22.5 x 1000 / 1000, sy = 30.5 x 1000 / 500 = 61.
+    WidokEkranu w = WidokCalegoArkusza(20.5, 28.5, 1005, 505);
+    EXPECT_DOUBLE_EQ(w.skala, 61.0);
+    EXPECT_DOUBLE_EQ(w.srodekX, 10.25);
+    EXPECT_DOUBLE_EQ(w.srodekY, 14.25);
+    // A tall view: sx = 21 x 1000 / 400 = 52.5 beats sy = 29.7 x 1000 / 1200.
+    EXPECT_NEAR(WidokCalegoArkusza(19.0, 27.7, 405, 1205).skala, 52.5, 1e-5);
+    // A tiny drawing area still gives a finite scale.
+    w = WidokCalegoArkusza(20.5, 28.5, 3, 0);
+    EXPECT_TRUE(std::isfinite(w.skala));
+    EXPECT_GT(w.skala, 0.0);
+}
+
+TEST(WidokArkusza, NowyProjektZaczynaOdEkranu)
+{
+    WyjscieDxf = true, WyjscieEkran = false, WyjscieDrukarka = true, WyjscieSchowek = true, TekstTT = true;
+    ZerujWyjscia();
+    EXPECT_TRUE(WyjscieEkran);
+    EXPECT_FALSE(WyjscieDxf || WyjscieDrukarka || WyjscieSchowek || TekstTT);
+}

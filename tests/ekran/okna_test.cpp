@@ -17,10 +17,12 @@
 #include "pomoc.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
-#include "shell/OknaZastepcze.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
@@ -113,9 +115,20 @@ TEST_F(EkranTest, OknaRuchoplanuIUstawien)
     TPytanieTakNieKasuj::Skrypt = nullptr;
     Otworz(PytanieTakNieKasuj, {"B_Tak", "B_Nie", "B_Kasuj"},
            [] { PytanieTakNieKasuj->Zapytaj(U("Dane niezapisane. ZAPISAĆ?"), true); });
-    for (QDialog* okno : std::initializer_list<QDialog*>{DaneRonda, GeometriaRondo, WstawBlok, EdycjaOpisy,
-                                                         KopiujSchowek})
-        Otworz(okno, {});
+    Otworz(WstawBlok, {"B_WczytajBlok", "B_Powrot"}, [] { Form1->TB_WstawBlokClick(); });
+    Otworz(EdycjaOpisy, {"B_Wprowadz", "Powrot"}, [] { Form1->TB_WstawOpisClick(); });
+    Otworz(KopiujSchowek, {"B_kopiuj", "B_Powrot"}, [] { Form1->TB_DoSchowkaClick(); });
+}
+
+TEST_F(EkranTest, OknaRonda)
+{
+    Uruchom();
+    NowyProjekt();
+    ASSERT_EQ(DodajWezel(10.0, 10.0, "Rondo", 'R'), "");
+    ASSERT_EQ(DodajWariant("Wariant 1", "", "", "", 0.0f, 0.0f, 'L'), "");
+    BiezacyWariant = 0;
+    Otworz(GeometriaRondo, {"Wprowadz", "Button3"}, [] { Form1->OtworzGeometrieRonda(0); });
+    Otworz(DaneRonda, {"Wprowadz", "B_rezygnuj"}, [] { Form1->OtworzDaneRonda(0); });
 }
 
 TEST_F(EkranTest, OknaPomiarowIPrognoz)

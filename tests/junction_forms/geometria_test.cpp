@@ -180,10 +180,11 @@ TEST_F(Geometria, SuwakPrzesuwaRamieIArkuszZaNim)
     EXPECT_EQ(Ruchoplany[n].Obliczony, 1);
     EXPECT_NE(Ruchoplany[n].GeometriaRamion, przed);
 
-    // A length below 2 cm is written but not stored; the next good move stores.
+    // The length slider stops at the 2 cm the geometry's check asks.
     UstawSuwak->SB_L->setValue(15);
-    EXPECT_EQ(Pole("E2_L")->text(), "1.5");
-    EXPECT_FLOAT_EQ(Ruchoplany[n].Dlugosc[1], 9.5f);
+    EXPECT_EQ(UstawSuwak->SB_L->value(), 20);
+    EXPECT_EQ(Pole("E2_L")->text(), "2");
+    EXPECT_FLOAT_EQ(Ruchoplany[n].Dlugosc[1], 2.0f);
     UstawSuwak->SB_L->setValue(60);
     EXPECT_FLOAT_EQ(Ruchoplany[n].Dlugosc[1], 6.0f);
 }

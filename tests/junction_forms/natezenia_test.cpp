@@ -12,6 +12,7 @@
 #include "counts/Siatka.h"
 #include "formularze.h"
 #include "model/Projekt.h"
+#include "model/Sekcje.h"
 #include "platform/PlikTekstowy.h"
 
 namespace {
@@ -84,9 +85,39 @@ TEST_F(Natezenia, ZleNatezeniaOdrzucone)
     Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Tytul1"), "Nowy");
     Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "E_dyOpis"), "x");
     NatezeniaRUPL->BWprowadzClick();
-    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowe przesunięcie tytułu dy!");
+    EXPECT_EQ(Komunikaty().back(), "Pole „Przesunięcie tytułu dy” musi być liczbą od -10000000 do 10000000.");
     EXPECT_EQ(Ruchoplany[n].Tytul[0].str(), "");
     EXPECT_EQ(Ruchoplany[n].Natezenia, przed);
+}
+
+// Volumes the project file cannot hold are refused where they are typed, and
+// the title typed with them waits for the page's check.
+TEST_F(Natezenia, NatezeniaPozaGranicaOdrzucone)
+{
+    const int n = Rekord(1, 0);
+    const auto przed = Ruchoplany[n].Natezenia;
+    const auto przejsciaPrzed = Ruchoplany[n].Przejscia;
+    NatezeniaRUPL->L_NrRupl->setText(QString::number(n));
+    NatezeniaRUPL->FormShow();
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Tytul1"), "Nowy");
+    for (const char* tekst : {"-1", "20000000", "2000000000", "10000001"}) {
+        Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Nat13"), tekst);
+        NatezeniaRUPL->BWprowadzClick();
+        EXPECT_EQ(Komunikaty().back(), "Nieprawidłowe dane o natężeniu! (poz. 13)") << tekst;
+        EXPECT_EQ(Ruchoplany[n].Natezenia, przed) << tekst;
+        EXPECT_EQ(Ruchoplany[n].Tytul[0].str(), "") << "the title is stored with the page, not before";
+    }
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Nat13"), "7");
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Ep_23P"), "-1");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowe dane na przejściu!");
+    EXPECT_EQ(Ruchoplany[n].Przejscia, przejsciaPrzed);
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Ep_23P"), "10000000");
+    Wpisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "Nat13"), "10000000");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Ruchoplany[n].Natezenia[2], 10000000);
+    EXPECT_EQ(Ruchoplany[n].Tytul[0].str(), "Nowy");
+    EXPECT_EQ(SprawdzDiagramy(BiezacyProjekt), "") << "what was stored reopens";
 }
 
 TEST_F(Natezenia, TytulIWysokoscNajmniej02)
@@ -169,6 +200,9 @@ TEST_F(Natezenia, LiczbaTypowIWspolczynnikiTypow)
     // A type factor that is no number is refused; a good one holds at once.
     QTableWidget* typy = Kontrolka<QTableWidget>(NatezeniaRUPL, "SG_StrukturaDane");
     typy->item(0, 3)->setText("abc");
+    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik typu 1!");
+    EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 1.0f);
+    typy->item(0, 3)->setText("3e38");   // beyond the factor's limit
     EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik typu 1!");
     EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 1.0f);
     typy->item(0, 3)->setText("2,5");
@@ -311,6 +345,12 @@ TEST_F(ZPomiaru, ZlyWspolczynnikWstrzymujeZapis)
     EXPECT_EQ(Komunikaty().back(), "Nieprawidłowy współczynnik poz. 8");
     EXPECT_EQ(NatezeniaRUPL->SG_Tabela->item(6, 2)->text(), "1.5") << "blanks removed, separator fixed";
     EXPECT_EQ(Ruchoplany[n].NrPomiaru, -1);
+    EXPECT_TRUE(Pomiary.empty());
+    // A factor beyond the limit of the table is no factor either.
+    NatezeniaRUPL->SG_Tabela->item(2, 2)->setText("1");
+    NatezeniaRUPL->SG_Tabela->item(7, 2)->setText("1e30");
+    NatezeniaRUPL->BWprowadzClick();
+    EXPECT_EQ(Komunikaty().back(), "Pole „współczynnik poz. 8” musi być liczbą od 0 do 1000.");
     EXPECT_TRUE(Pomiary.empty());
 }
 

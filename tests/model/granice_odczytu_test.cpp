@@ -22,8 +22,8 @@ TEST_F(GraniceOdczytuTest, WartoscSpozaGranicyOdrzucaPlikNazywajacLinie)
     WypelnijModel();
     const std::vector<Pole> pola = {
         {"długość ramienia", [] { Ruchoplany[0].Dlugosc[1] = 4321.25f; }, "4321.25", "2.5e29"},
-        {"długość ramienia", [] { Ruchoplany[0].Dlugosc[1] = 4321.25f; }, "4321.25", "10000.01"},
-        {"promień skrętu", [] { Ruchoplany[0].GlobPromienLewoskretu = 4322.25f; }, "4322.25", "-1"},
+        {"długość ramienia", [] { Ruchoplany[0].Dlugosc[1] = 4321.25f; }, "4321.25", "20000.01"},
+        {"promień skrętu", [] { Ruchoplany[0].GlobPromienLewoskretu = 4322.25f; }, "4322.25", "-3e4"},
         {"odsunięcie ramienia", [] { Ruchoplany[0].Odsuniecie[0] = -4323.25f; }, "-4323.25", "-1e5"},
         {"kąt ramienia", [] { Ruchoplany[0].Kat[2] = 43.25f; }, "43.25", "1e308"},
         {"promień ronda", [] { Ronda[0].PromienR = 4324.25f; }, "4324.25", "2.5e29"},
@@ -32,7 +32,7 @@ TEST_F(GraniceOdczytuTest, WartoscSpozaGranicyOdrzucaPlikNazywajacLinie)
         {"odległość przejść", [] { wg.OdlegloscPrzejsc = 4327.25f; }, "4327.25", "2.5e29"},
         {"grubość linii", [] { wg.GrLinie = 44.75f; }, "44.75", "101"},
         {"legenda przejść", [] { wg.LegendaPrzejscY = 4328.25f; }, "4328.25", "1e8"},
-        {"największe natężenie", [] { wg.MaxNatezenie = 4329; }, "4329", "20000000"},
+        {"minimalna szerokość pasma", [] { wg.MaxSzer = 4329.25f; }, "4329.25", "-1"},
         {"czas pomiaru", [] { Pomiary[0].CzasPomiaru = 4330; }, "4330", "-1"},
         {"współczynnik pomiaru", [] { Pomiary[0].WspPojazdu[7] = 432.25f; }, "432.25", "3e38"},
         {"współczynnik zestawu", [] { Wspolczynniki[0].Wspolczynnik[5] = 433.75f; }, "433.75", "-1"},

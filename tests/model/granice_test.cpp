@@ -5,7 +5,9 @@
 #include "base/Kodowanie.h"
 #include "model/Granice.h"
 #include "model/PlikProjektu.h"
+#include "model/Potoki.h"
 #include "model/Projekt.h"
+#include "model/Sekcje.h"
 
 namespace {
 
@@ -103,6 +105,55 @@ TEST(Granice, CzytnikOdrzucaWartoscSpozaGranicyNazywajacLinie)
     }
     EXPECT_THROW(c.RzeczywistaS(granice::KrokSiatki), BladPliku);
     EXPECT_THROW(c.Wspolrzedna(), BladPliku);
+}
+
+}  // namespace
+
+namespace {
+
+// A window's edits read in turn: the first refusal's message is kept, each
+// refused value leaves the one it would replace.
+TEST(Granice, SprawdzanieWieluPolZachowujePierwszaOdmowe)
+{
+    SprawdzanieWartosci s;
+    EXPECT_DOUBLE_EQ(s.Wartosc(granice::Wymiar, "2,5", "A", 1.0), 2.5);
+    EXPECT_TRUE(s.Dobre());
+    EXPECT_DOUBLE_EQ(s.Wartosc(granice::Wymiar, "1e308", "Szerokość", 1.0), 1.0);
+    EXPECT_DOUBLE_EQ(s.Wartosc(granice::Natezenie, "-1", "Natężenie", 7.0), 7.0);
+    EXPECT_TRUE(s.Tekst(std::string(10, 'x'), 10, "Opis"));
+    EXPECT_FALSE(s.Tekst(std::string(11, 'x'), 10, "Opis"));
+    EXPECT_FALSE(s.Dobre());
+    EXPECT_EQ(Cp1250NaUtf8(s.Komunikat()), "Pole „Szerokość” musi być liczbą od 0 do 10000.");
+    SprawdzanieWartosci t;
+    t.Odrzuc("Pole „Nazwa” nie może być puste.");
+    EXPECT_EQ(Cp1250NaUtf8(t.Komunikat()), "Pole „Nazwa” nie może być puste.");
+}
+
+// Flows raised by large class factors and forecasts stay within what the
+// project file holds, so the count that keeps them still opens.
+TEST(Granice, PotokiObliczoneWZakresieCzytnika)
+{
+    DanePomiar m;
+    m.MaxJest = 4;
+    m.NatezeniaPojazdow[0][1] = 10000000;   // inlet 1, class 1, to exit 2
+    m.NatezeniaPojazdow[1][1] = 10000000;   // class 2
+    m.NatezeniaPrzejsc[0][0] = 10000000;
+    DaneWspolczynniki w;
+    w.Wspolczynnik[0] = 1000.0f;
+    DanePrognoza prognoza;
+    UstawDomyslnaPrognoze(prognoza);
+    prognoza.PrognozaPrzejscia[0][0] = "99999999%";
+    PrzeliczPotoki(m, w, prognoza, true);
+    EXPECT_EQ(m.NatezeniaNaRelacjach[0][1], 10000000);
+    EXPECT_EQ(m.NatezeniaPrzejscObliczone[0][0], 10000000);
+    prognoza.PrognozaPojazdy[0][1] = "-99999999%";
+    PrzeliczPotoki(m, w, prognoza, true);
+    // Each class's term is bounded before the sum: 1e7 x 1000 gives 1e7,
+    // 1e7 less 99999999 % gives -1e7.
+    EXPECT_EQ(m.NatezeniaNaRelacjach[0][1], 0);
+    Projekt p;
+    p.Pomiary = {m};
+    EXPECT_EQ(SprawdzDiagramy(p), "");
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ TEST_F(NowyProjektTest, EmptiesEveryCollectionAndResetsState)
     Wezly.push_back(NowyWezel(1, 2, "A", 'J'));
     Warianty.resize(2), Ruchoplany.resize(1), Ronda.resize(1), Pomiary.resize(1), Prognozy.resize(1);
     Wspolczynniki.resize(1), Opisy.resize(1), Bloki.resize(1), DefinicjeBlokow.resize(1), LinieBlokow.resize(3);
-    BiezacyWariant = 1, LiczbaWezlowRuchoplanow = 4, WyjscieDxf = true, WyjscieEkran = false, NowyOpisSx = 3.0f;
+    BiezacyWariant = 1, LiczbaWezlowRuchoplanow = 4;
+    okno.noweWidoki = 0;
     ProjektZmieniony = true;
     okno.tytul = "stary.rup";
 
@@ -26,9 +27,7 @@ TEST_F(NowyProjektTest, EmptiesEveryCollectionAndResetsState)
               0);
     EXPECT_EQ(BiezacyWariant, -1);
     EXPECT_EQ(LiczbaWezlowRuchoplanow, 0);
-    EXPECT_TRUE(WyjscieEkran);
-    EXPECT_FALSE(WyjscieDxf);
-    EXPECT_FLOAT_EQ(NowyOpisSx, 1.0f);
+    EXPECT_EQ(okno.noweWidoki, 1) << "the window sets its view and outputs anew";
     EXPECT_TRUE(ProjektZmieniony) << "a new project leaves the modified flag alone";
     EXPECT_EQ(okno.tytul, "...");
 }
@@ -50,18 +49,9 @@ TEST_F(NowyProjektTest, VehicleTypeTableIsRebuilt)
         EXPECT_EQ(Sklad[i], DaneSklad{});
 }
 
-TEST_F(NowyProjektTest, ViewFitsThePage)
+TEST_F(NowyProjektTest, SheetFromThePrintersPage)
 {
-    // Without a printer: A4 and 1005 x 505 pixels, sx = 22.5, sy = 61.0.
-    EXPECT_DOUBLE_EQ(ZakresWidoku.XMin, -1.0);
-    EXPECT_DOUBLE_EQ(ZakresWidoku.YMin, -1.0);
-    EXPECT_DOUBLE_EQ(ZakresWidoku.XMax, 21.5);
-    EXPECT_DOUBLE_EQ(ZakresWidoku.YMax, 29.5);
-    EXPECT_DOUBLE_EQ(Skala, 61.0);
-    EXPECT_DOUBLE_EQ(SrodekX, 10.25);
-    EXPECT_DOUBLE_EQ(SrodekY, 14.25);
-
-    // The printer's page and a tall view.
+    // The printer's page.
     okno.drukarka = true, okno.cmB = 19.0, okno.cmH = 27.7, okno.szerokosc = 405, okno.wysokosc = 1205;
     NowyProjekt();
     EXPECT_FLOAT_EQ(wg.ArkuszB, 19.0f);
@@ -70,14 +60,6 @@ TEST_F(NowyProjektTest, ViewFitsThePage)
     EXPECT_FLOAT_EQ(wg.ArkuszHUser, 28.5f);
     EXPECT_EQ(DpiDrukarkiX, 600);
     EXPECT_FLOAT_EQ(NastawySchowek.X2, 19.0f);
-    // sx = 21 x 1000 / 400 = 52.5 beats sy = 29.7 x 1000 / 1200.
-    EXPECT_NEAR(Skala, 52.5, 1e-5);
-
-    // A tiny drawing area still gives a finite scale.
-    okno.szerokosc = 3, okno.wysokosc = 0;
-    NowyProjekt();
-    EXPECT_TRUE(std::isfinite(Skala));
-    EXPECT_GT(Skala, 0.0);
 }
 
 TEST_F(NowyProjektTest, SomeSettingsAreKeptOthersReset)

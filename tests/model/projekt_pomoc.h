@@ -28,7 +28,9 @@ struct OknoTestowe : OknoGlowne {
     bool drukarka = false;
     double cmB = 0.0;
     double cmH = 0.0;
+    int noweWidoki = 0;
 
+    void NowyWidok() override { ++noweWidoki; }
     void WyczyscWarianty() override { listaWariantow.clear(); }
     void DodajWariantDoListy(const std::string& p) override { listaWariantow.push_back(p); }
     void UstawTekstWariantu(const std::string& t) override { tekstWariantu = t; }

@@ -1,5 +1,8 @@
 #include "pomoc.h"
 
+#include "drawing/Wyjscie.h"
+#include "shell/Podglad.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -28,6 +31,24 @@ std::string CzytajPlik(const std::string& sciezka)
     std::stringstream s;
     s << plik.rdbuf();
     return s.str();
+}
+
+void Najedz(double x, double y) { Form1->PodgladMouseMove(CmNaEkranX(x), CmNaEkranY(y)); }
+
+void Klik(double x, double y)
+{
+    Najedz(x, y);
+    Form1->PodgladMouseDown(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
+    Form1->PodgladMouseUp(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
+}
+
+std::vector<std::string> Napisy()
+{
+    std::vector<std::string> t;
+    for (const ElementNakladki& e : Form1->Podglad->Nakladka())
+        if (e.rodzaj == ElementNakladki::Rodzaj::Tekst)
+            t.push_back(e.tekst.toStdString());
+    return t;
 }
 
 int StronyPdf(const std::string& pdf)

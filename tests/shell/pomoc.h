@@ -85,5 +85,12 @@ protected:
 void ZbudujProjekt(int wezlow, int wariantow);
 // The text of a file, as bytes.
 std::string CzytajPlik(const std::string& sciezka);
+
+// The mouse over the drawing area at a sheet point, and a click there after
+// the mouse has moved to it.
+void Najedz(double x, double y);
+void Klik(double x, double y);
+// The texts of the drawing area's overlay, in order.
+std::vector<std::string> Napisy();
 // The number of pages of a PDF file.
 int StronyPdf(const std::string& pdf);

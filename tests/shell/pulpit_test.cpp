@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrinterInfo>
 
+#include "drawing/Wyjscie.h"
 #include "model/PlikProjektu.h"
 #include "model/Pomiar.h"
 #include "platform/qt/Drukarka.h"

@@ -13,6 +13,7 @@
 
 #include "base/Teksty.h"
 #include "drawing/Wyjscie.h"
+#include "model/Granice.h"
 #include "model/PlikProjektu.h"
 #include "pomoc.h"
 #include "shell/Kontrolki.h"
@@ -26,22 +27,6 @@ class SiecTest : public ProgramTest {
 protected:
     QAction* Polecenie(const char* nazwa) { return Form1->findChild<QAction*>(nazwa); }
 
-    void Najedz(double x, double y) { Form1->PodgladMouseMove(CmNaEkranX(x), CmNaEkranY(y)); }
-    // A click at a sheet point, after the mouse has moved there.
-    void Klik(double x, double y)
-    {
-        Najedz(x, y);
-        Form1->PodgladMouseDown(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
-        Form1->PodgladMouseUp(Qt::LeftButton, CmNaEkranX(x), CmNaEkranY(y));
-    }
-    std::vector<std::string> Napisy() const
-    {
-        std::vector<std::string> t;
-        for (const ElementNakladki& e : Form1->Podglad->Nakladka())
-            if (e.rodzaj == ElementNakladki::Rodzaj::Tekst)
-                t.push_back(e.tekst.toStdString());
-        return t;
-    }
     int Linie() const
     {
         int n = 0;
@@ -128,6 +113,59 @@ TEST_F(SiecTest, WezlyMyszkaIZKlawiatury)
     ASSERT_EQ(LiczbaWezlow(), 3);
     EXPECT_EQ(Wezly[2].X, 3.25);
     EXPECT_EQ(Wezly[2].Y, 7.0);
+}
+
+// A view zoomed far out and panned far away: a click there lies beyond any
+// position the project file holds, and neither places nor moves a node; the
+// same position typed is refused too.
+TEST_F(SiecTest, WezelPozaGranicaWspolrzednychOdrzucony)
+{
+    ZbudujSiec();
+    const int wezlow = LiczbaWezlow();
+    const DaneWezel pierwszy = Wezly[0];
+    const double skala = Skala, srodekX = SrodekX, srodekY = SrodekY;
+    Skala = 1.0e6;
+    SrodekX = 2.0e7;
+    SrodekY = -3.0e7;
+    const int px = 100, py = 100;
+    ASSERT_GT(EkranNaCmX(px), granice::Wspolrzedna.max);
+    Polecenie("TB_DodajRupl")->trigger();
+    Form1->PodgladMouseMove(px, py);
+    Form1->PodgladMouseDown(Qt::LeftButton, px, py);
+    Form1->PodgladMouseUp(Qt::LeftButton, px, py);
+    EXPECT_EQ(LiczbaWezlow(), wezlow);
+    EXPECT_EQ(Komunikaty().back(), "Pole „Współrzędna X” musi być liczbą od -10000000 do 10000000.");
+
+    Form1->WskWezelEdycja = 0;
+    WezlyOperacje->PokazPanelWezla();
+    ASSERT_EQ(Form1->Tryb(), TTrybEdycji::NowaPozycjaWezla);
+    Form1->PodgladMouseMove(px, py);
+    Form1->PodgladMouseDown(Qt::LeftButton, px, py);
+    Form1->PodgladMouseUp(Qt::LeftButton, px, py);
+    EXPECT_EQ(Wezly[0].X, pierwszy.X);
+    EXPECT_EQ(Wezly[0].Y, pierwszy.Y);
+    Skala = skala;
+    SrodekX = srodekX;
+    SrodekY = srodekY;
+
+    for (const char* tekst : {"1.2e29", "1e308", "10000000,01"}) {
+        Form1->E_x->setText(tekst);
+        Form1->E_y->setText("7");
+        Form1->B_WstawClick();
+        EXPECT_EQ(Komunikaty().back(), "Nieprawidłowa współrzędna X !") << tekst;
+        EXPECT_EQ(Wezly[0].X, pierwszy.X);
+    }
+    // A name longer than the file keeps is refused, never cut.
+    Form1->E_x->setText("30");
+    Form1->E_Opis->setText(QString(256, 'n'));
+    Form1->B_WstawClick();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa węzła” może mieć najwyżej 255 znaków.");
+    EXPECT_EQ(Wezly[0].Nazwa, pierwszy.Nazwa);
+    const int wariantow = LiczbaWariantow();
+    Form1->E_Index->setText(QString(101, 'w'));
+    Polecenie("TB_DodajWariant")->trigger();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa wariantu” może mieć najwyżej 100 znaków.");
+    EXPECT_EQ(LiczbaWariantow(), wariantow);
 }
 
 TEST_F(SiecTest, PrzesunUsunIWariantyZRekordami)
@@ -261,14 +299,21 @@ TEST_F(SiecTest, OknoWariantowDodajeZmieniaINieDublujeNazw)
     Wrnt->Lista_Wariantow->setCurrentRow(0);
     Wrnt->Lista_WariantowClick();
     EXPECT_EQ(Wrnt->E_Index->text(), "W1");
-    // A rename to another variant's name is refused; the name is compared
-    // as it is stored, cut to 100 characters.
+    // A rename to another variant's name is refused; so is a name longer
+    // than its 100 characters (never cut) and an empty one.
     Wrnt->E_Index->setText("W2");
     Wrnt->ZmienOpisWariantClick();
     EXPECT_EQ(Komunikaty().back(), "Wariant o nazwie W2 już istnieje!");
     EXPECT_EQ(Warianty[0].Nazwa.str(), "W1");
     const std::string dluga(100, 'a');
     Wrnt->E_Index->setText(QString::fromStdString(dluga + "b"));
+    Wrnt->ZmienOpisWariantClick();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa wariantu” może mieć najwyżej 100 znaków.");
+    Wrnt->E_Index->setText("  ");
+    Wrnt->ZmienOpisWariantClick();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa wariantu” nie może być puste.");
+    EXPECT_EQ(Warianty[0].Nazwa.str(), "W1");
+    Wrnt->E_Index->setText(QString::fromStdString(dluga));
     Wrnt->Tytul1->setText("Stan istniejący");
     Wrnt->E_dx->setText("2,5");
     Wrnt->RB_centrum->setChecked(true);
@@ -278,8 +323,9 @@ TEST_F(SiecTest, OknoWariantowDodajeZmieniaINieDublujeNazw)
     EXPECT_FLOAT_EQ(Warianty[0].TytulDx, 2.5f);
     EXPECT_EQ(Warianty[0].TytulWyrownanie, 'C');
     EXPECT_EQ(Form1->CB_Wariant->currentText(), QString::fromStdString("1. " + dluga));
-    Wrnt->E_Index->setText(QString::fromStdString(dluga + "c"));
+    Wrnt->E_Index->setText(QString::fromStdString(dluga));
     Wrnt->B_DodajClick();
+    EXPECT_EQ(Komunikaty().back(), "Wariant o nazwie " + dluga + " już istnieje!");
     EXPECT_EQ(LiczbaWariantow(), 2);
     // The window's own add: records of every node, fields cleared.
     Wrnt->E_Index->setText("W3");
@@ -314,7 +360,12 @@ TEST_F(SiecTest, UstawieniaWlasneWezla)
         o->Rozmiary->E_gr->setText("0.01");
         o->CB_GrLinie->setEditText("0.35");
         o->RB_prawy->setChecked(true);
-        o->E_WspX->setText("abc");             // the default position
+        o->E_WspX->setText("abc");             // refused: the window stays
+        o->B_Powrot->click();
+        EXPECT_EQ(Komunikaty().back(), "Pole „Współrzędna X” musi być liczbą od -10000000 do 10000000.");
+        EXPECT_TRUE(o->isVisible());
+        EXPECT_NE(Wezly[0].RozmiaryLegendy[1], 0.1f) << "nothing stored";
+        o->E_WspX->setText("7,5");
         o->B_Powrot->click();
     });
     Klik(5.0, 5.5);
@@ -325,16 +376,17 @@ TEST_F(SiecTest, UstawieniaWlasneWezla)
     EXPECT_FLOAT_EQ(w.RozmiaryLegendy[6], 0.02f);
     EXPECT_FLOAT_EQ(w.GrLinie, 0.35f);
     EXPECT_EQ(w.TytulWyrownanie, 'P');
-    EXPECT_EQ(w.X, 10.0);
+    EXPECT_EQ(w.X, 7.5);
     EXPECT_EQ(Form1->Tryb(), TTrybEdycji::Brak);
 
-    // One bad size replaces the whole table with the message.
+    // One bad size is refused naming its field; the node keeps its table.
     WezlyOperacje->L_NrWezel->setText("0");
     WezlyOperacje->FormShow();
     WezlyOperacje->Rozmiary->E_sx_p->setText("abc");
+    const TRozmiaryLegendy przed = Wezly[0].RozmiaryLegendy;
     WezlyOperacje->B_PrzerysClick();
-    EXPECT_EQ(Komunikaty().back(), "Błąd w opisie właściwości legendy, przyjęto wartości domyślne!");
-    EXPECT_EQ(Wezly[0].RozmiaryLegendy, TRozmiaryLegendy{});
+    EXPECT_EQ(Komunikaty().back(), "Pole „Opisy natężeń: szer. %” musi być liczbą od 0 do 10000.");
+    EXPECT_EQ(Wezly[0].RozmiaryLegendy, przed);
 }
 
 // Each remaining diagram's totals come from its own source again: typed

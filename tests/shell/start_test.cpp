@@ -13,7 +13,11 @@
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
 #include "shell/InfoOProgramie.h"
-#include "shell/OknaZastepcze.h"
+#include "counts/OknaPomiarow.h"
+#include "junction_forms/OknaRuchoplanu.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
+#include "shell/TWstawBlok.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
@@ -84,12 +88,13 @@ TEST_F(ProgramTest, PoleceniaWedlugStanuProjektu)
     Form1->UstawPolecenia();
     EXPECT_TRUE(Form1->BB_Next->isEnabled());
     EXPECT_TRUE(Form1->CB_Wariant->isEnabled());
-    // Commands whose windows come later stay off whatever the project holds;
-    // the junction data and geometry commands follow the project.
-    EXPECT_FALSE(Polecenie("TB_WstawOpis")->isEnabled());
-    EXPECT_FALSE(Polecenie("TB_DoSchowka")->isEnabled());
-    for (const char* nazwa : {"TB_Dane", "TB_Geometria", "mDaneEdycja", "mGeometria"})
+    // The data, geometry, block and description commands follow the
+    // project; changing and deleting blocks and descriptions want one.
+    for (const char* nazwa : {"TB_Dane", "TB_Geometria", "mDaneEdycja", "mGeometria", "TB_WstawOpis", "M_DodajOpis",
+                              "TB_WstawBlok", "M_WstawBlok", "TB_DoSchowka"})
         EXPECT_TRUE(Polecenie(nazwa)->isEnabled()) << nazwa;
+    for (const char* nazwa : {"M_ZmienBlok", "M_UsunBlok", "M_ZmienOpis", "M_UsunOpis"})
+        EXPECT_FALSE(Polecenie(nazwa)->isEnabled()) << nazwa;
 }
 
 TEST_F(ProgramTest, PrzerysujPustegoProjektuPokazujeZachety)
@@ -155,10 +160,16 @@ TEST_F(ProgramTest, SiatkaZPolKontrolnych)
     Uruchom();
     Form1->CB_SiatkaKrok->setEditText("0,5");
     EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    // A step below 0,01 is kept while the user types and refused, naming
+    // the field, when the edit is left.
     Form1->CB_SiatkaKrok->setEditText("0,005");
-    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
-    Form1->CB_SiatkaKrok->setEditText("abc");  // kept while the user types
-    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1.0f);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    Form1->CB_SiatkaKrok->setEditText("abc");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    Form1->CB_SiatkaKrokExit();
+    EXPECT_EQ(Komunikaty().back(), "Pole „Krok siatki” musi być liczbą od 0,01 do 10000.");
+    EXPECT_EQ(Form1->CB_SiatkaKrok->currentText().replace(',', '.'), "0.5");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
     Form1->CB_Siatka->setChecked(true);
     Form1->CB_SiatkaClick();
     EXPECT_EQ(wg.Siatka, 1);

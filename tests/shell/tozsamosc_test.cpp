@@ -13,6 +13,7 @@
 #include <fstream>
 #include <regex>
 
+#include "drawing/Wyjscie.h"
 #include "model/PlikProjektu.h"
 #include "shell/Podglad.h"
 #include "pomoc.h"

@@ -46,6 +46,15 @@ TEST_F(UstawieniaTest, RegulaPaskowArkuszIZlePliczby)
         Wpisz(u->E_Pojazd100, "abc");
         u->RB_ArkuszA3->click();
         u->CB_GrLinie->setEditText("0.25");
+        // Refused, naming the first bad field; nothing stored, the window open.
+        u->B_wprowadz->click();
+        EXPECT_EQ(Komunikaty().back(), "Pole „Min. natężenie” musi być liczbą całkowitą od 1 do 10000000.");
+        EXPECT_TRUE(u->isVisible());
+        EXPECT_EQ(wg.ArkuszA3, 0);
+        Wpisz(u->E_MinPojazd, "50");
+        u->B_wprowadz->click();
+        EXPECT_EQ(Komunikaty().back(), "Pole „Szerokość na 100 pojazdów” musi być liczbą od 0 do 10000.");
+        Wpisz(u->E_Pojazd100, "100");
         u->B_wprowadz->click();
     });
     Form1->TB_UstawGlowneClick();
@@ -67,13 +76,17 @@ TEST_F(UstawieniaTest, RegulaPaskowArkuszIZlePliczby)
     for (const DaneRuchoplan& r : Ruchoplany)
         EXPECT_EQ(r.Obliczony, 1);
 
-    // The per-100 rule; "12,7" vehicles store 12.
+    // The per-100 rule; "12,7" vehicles are refused, 12 taken.
     u->WypelnijUstawienia();
     EXPECT_TRUE(u->RB_Maxszerokosc->isChecked());
     EXPECT_TRUE(u->RB_ArkuszA3->isChecked());
     u->RB_pojazdow100->click();
     Wpisz(u->E_Pojazd100, "0.8");
     Wpisz(u->E_MinPojazd, "12,7");
+    u->B_Przerys1Click();
+    EXPECT_EQ(wg.MinPojazd, 50);
+    EXPECT_EQ(Komunikaty().back(), "Pole „Min. natężenie” musi być liczbą całkowitą od 1 do 10000000.");
+    Wpisz(u->E_MinPojazd, "12");
     u->B_Przerys1Click();
     EXPECT_EQ(wg.MinPojazd, 12);
     EXPECT_FLOAT_EQ(wg.SkalaPaskow, 0.008f);
@@ -102,11 +115,13 @@ TEST_F(UstawieniaTest, KrokiSzerokosciIStandard)
     EXPECT_FLOAT_EQ(wg.MaxSzer, 0.1f);
     EXPECT_EQ(u->E_MaxSzer->text(), "abc");
 
-    // A bad legend size: the whole table defaults, with its message.
+    // A bad legend size is refused naming its field; the table stays.
+    u->E_MaxSzer->setText("1,5");
+    const TRozmiaryLegendy przed = RozmiaryLegendy;
     u->Rozmiary->E_sy->setText("x");
     u->B_Przerys1Click();
-    EXPECT_EQ(Komunikaty().back(), "Błąd w opisie właściwości legendy, przyjęto wartości domyślne!");
-    EXPECT_EQ(RozmiaryLegendy, TRozmiaryLegendy{});
+    EXPECT_EQ(Komunikaty().back(), "Pole „Opisy natężeń: wys. znaku” musi być liczbą od 0 do 10000.");
+    EXPECT_EQ(RozmiaryLegendy, przed);
 
     wg.NazwyPrzejsc[0] = "X";
     wg.SkalaPrzejscMax = 1;
@@ -150,7 +165,11 @@ TEST_F(UstawieniaTest, StylIPrzejsciaWObuOknach)
     u->RB_TylkoSuma->click();
     u->E_LPdx->setText("x");
     u->E_LSdy->setText("7");
-    u->ZastosujUstawienia();
+    EXPECT_FALSE(u->ZastosujUstawienia());
+    EXPECT_EQ(Komunikaty().back(), "Pole „Legenda przejść: dx” musi być liczbą od -10000000 do 10000000.");
+    EXPECT_EQ(wg.TabelkaWW, 1) << "nothing stored";
+    u->E_LPdx->setText("0");
+    EXPECT_TRUE(u->ZastosujUstawienia());
     EXPECT_EQ(wg.TabelkaWW, 0);
     EXPECT_EQ(wg.TylkoSuma, 1);
     EXPECT_EQ(wg.KolorOpisow, 0x123456u);
@@ -168,7 +187,15 @@ TEST_F(UstawieniaTest, StylIPrzejsciaWObuOknach)
     o->E_LPdy->setText("x");
     o->E_LSdx->setText("x");
     o->CB_GrLinie->setEditText("");
-    o->ZapiszUstawieniaWezla();
+    const DaneWezel przed = w;
+    EXPECT_FALSE(o->ZapiszUstawieniaWezla());
+    EXPECT_EQ(Komunikaty().back(), "Pole „Grubość linii” musi być liczbą od 0 do 100.");
+    EXPECT_FLOAT_EQ(w.GrLinie, przed.GrLinie);
+    EXPECT_FLOAT_EQ(w.LegendaPrzejscY, przed.LegendaPrzejscY);
+    o->E_LPdy->setText("5");
+    o->E_LSdx->setText("-5");
+    o->CB_GrLinie->setEditText("0,18");
+    EXPECT_TRUE(o->ZapiszUstawieniaWezla());
     EXPECT_FLOAT_EQ(w.LegendaPrzejscY, 5.0f);
     EXPECT_FLOAT_EQ(w.LegendaStrukturyX, -5.0f);
     EXPECT_FLOAT_EQ(w.GrLinie, 0.18f);
@@ -207,9 +234,10 @@ TEST_F(UstawieniaTest, GrupyRozmiarowKrokiIGranice)
     EXPECT_FLOAT_EQ(o[4], 0.02f);
     EXPECT_EQ(o.Kolor(), 0x123456u);  // no edit of its own: kept
     r.EO_sy->setText("");
+    const TRozmiaryOpisow przed = o;
     r.CzytajOpisy(o);
-    EXPECT_EQ(Komunikaty().back(), "Błąd w opisie właściwości Opisów, przyjęto wartości domyślne!");
-    EXPECT_EQ(o, TRozmiaryOpisow{});
+    EXPECT_EQ(Komunikaty().back(), "Pole „Opisy wlotów: wys. znaku” musi być liczbą od 0 do 10000.");
+    EXPECT_EQ(o, przed);
 }
 
 } // namespace

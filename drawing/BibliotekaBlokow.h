@@ -1,0 +1,76 @@
+#pragma once
+// Block libraries ("*.blk") and the block definitions a project keeps.
+//
+// A library holds any number of definitions, each opened by a marker line
+// and closed by an end marker, with a fixed header (name, date, time, group,
+// unit) before the command lines. A placed block draws from the project's
+// own copy of its definition, so that a saved project draws without the
+// library; the copy is a run of `LinieBlokow`: the start marker, the name,
+// the body lines and the end marker.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/Typy.h"
+
+inline constexpr std::string_view ZnacznikDefinicji = "____________________v1.0";
+inline constexpr std::string_view ZnacznikStartu = "______________________________START";
+inline constexpr std::string_view ZnacznikKonca = "______________________________KONIEC";
+
+// One definition of a library as read.
+struct DefinicjaBiblioteki {
+    std::string Nazwa;
+    TDataCzas Data = 0.0;
+    TDataCzas Czas = 0.0;
+    KrotkiTekst<100> Grupa;
+    KrotkiTekst<10> Jednostka;
+    // The body from the first body line (shown, never drawn) to the line
+    // before the end marker.
+    std::vector<KrotkiTekst<255>> Cialo;
+
+    // Date and time as one moment, for the newer-library test.
+    TDataCzas Moment() const { return Data + Czas; }
+};
+
+// The definitions of a library's lines, in file order. A definition without
+// its end marker ends at the next definition's marker or at the end of the
+// file; a date or time that is none reads as 0. Lines are taken as at most
+// 255 characters.
+std::vector<DefinicjaBiblioteki> CzytajDefinicjeBiblioteki(const std::vector<std::string>& linie);
+
+// The library file read; an empty list for a missing or unreadable file.
+std::vector<DefinicjaBiblioteki> CzytajBiblioteke(const std::string& sciezka);
+
+// The group filter that lists every definition.
+inline constexpr std::string_view WszystkieGrupy = " Wszystkie";
+
+// The last library definition of that name, nullptr when there is none.
+const DefinicjaBiblioteki* ZnajdzWBibliotece(const std::vector<DefinicjaBiblioteki>& biblioteka,
+                                             std::string_view nazwa);
+
+// The extents of a definition's body in block units, starting from 0 (what a
+// placed block keeps of its definition).
+struct ZakresBloku {
+    float XMin = 0.0f, XMax = 0.0f, YMin = 0.0f, YMax = 0.0f;
+};
+ZakresBloku ZmierzDefinicje(const DefinicjaBiblioteki& d);
+
+// --- the project's definitions ---
+
+// The definition of that name a placement draws: the last one, -1 for none.
+int32_t ZnajdzDefinicjeBloku(std::string_view nazwa);
+
+// Appends a copy of the library definition to the project's definitions and
+// command lines.
+void KopiujDefinicjeBloku(const DefinicjaBiblioteki& d);
+
+// Removes definition `indeks` with its run of lines; the later definitions'
+// line indices move down by the number of lines removed. Refused (false,
+// nothing changed) when the run is not framed by its start and end markers.
+bool UsunDefinicjeBloku(int32_t indeks);
+
+// The project's command lines of definition `indeks` (Start..Koniec, as far
+// as they lie in the line list).
+std::vector<std::string> LinieDefinicji(int32_t indeks);

@@ -1,0 +1,259 @@
+#include "shell/TEdycjaOpisy.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "base/Kodowanie.h"
+#include "base/Teksty.h"
+#include "model/Granice.h"
+#include "model/Projekt.h"
+#include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/KsztaltKoloru.h"
+#include "shell/Dialogi.h"
+#include "shell/Kontrolki.h"
+#include "shell/PoleLiczby.h"
+#include "shell/TForm1.h"
+
+TEdycjaOpisy* EdycjaOpisy = nullptr;
+
+namespace {
+
+// One number check of the table of the window: its text is corrected and
+// written back, then read; a failure replaces the message.
+bool Sprawdz(QLineEdit* pole, const GranicaPola& g, const char* brakLiczby, const char* pozaZakresem, double& x,
+             std::string& komunikat)
+{
+    if (!SprobujTekstNaLiczbe(UsunSpacje(TekstPoprawiony(pole)), x)) {
+        komunikat = Utf8NaCp1250(brakLiczby);
+        return false;
+    }
+    if (!g.Miesci(x)) {
+        komunikat = Utf8NaCp1250(pozaZakresem);
+        return false;
+    }
+    return true;
+}
+
+std::string TekstPola(const QComboBox* c) { return ZQString(c->currentText()); }
+
+} // namespace
+
+TEdycjaOpisy::TEdycjaOpisy(QWidget* rodzic) : QDialog(rodzic)
+{
+    setObjectName("EdycjaOpisy");
+    setWindowTitle(U("Opisy"));
+    setModal(true);
+
+    E_txt = NowePole(this, "E_txt");
+    E_txt->setMaximumWidth(QWIDGETSIZE_MAX);
+    E_txt->setMaxLength(255);
+    CB_sx = NoweRozwijane(this, "CB_sx",
+                          {"0,25", "0,30", "0,35", "0,50", "0,60", "0,70", "0,80", "1,00", "1,50", "2,00", "3,00"});
+    CB_sy = NoweRozwijane(this, "CB_sy", {"0,25", "0,30", "0,35", "0,50", "0,60", "0,70", "0,80", "1,00", "1,20",
+                                          "1,50", "2,00", "3,00"});
+    CB_Grubosci = NoweRozwijane(this, "CB_Grubosci", {"0,10", "0,12", "0,15", "0,18", "0,20", "0,25", "0,30", "0,35",
+                                                      "0,50", "0,60", "0,70", "0,80", "1,00"});
+    S_kol = new TKsztaltKoloru(this, "S_kol");
+    S_kol->UstawKolor(0);
+
+    auto* grupaKata = new QGroupBox(U("Kąt obrotu"), this);
+    RBPion = NowyWybor(grupaKata, "RBPion", U("Poziomo   0 [st.]"));
+    RBPoziom = NowyWybor(grupaKata, "RBPoziom", U("Pionowo  90 [st.]"));
+    RBRecznie = NowyWybor(grupaKata, "RBRecznie", U("Ręcznie"));
+    Kat = NowePole(grupaKata, "Kat");
+    Kat->setText("0");
+    RBPion->setChecked(true);
+    auto* uk = new QGridLayout(grupaKata);
+    uk->addWidget(RBPion, 0, 0, 1, 2);
+    uk->addWidget(RBPoziom, 1, 0, 1, 2);
+    uk->addWidget(RBRecznie, 2, 0);
+    uk->addWidget(Kat, 2, 1);
+
+    auto* grupaPunktu = new QGroupBox(U("Punkt wstawienia"), this);
+    E_x = NowePole(grupaPunktu, "E_x");
+    E_y = NowePole(grupaPunktu, "E_y");
+    Wskazanie = NowyPrzycisk(grupaPunktu, "Wskazanie", U("Wskaż"));
+    auto* up = new QGridLayout(grupaPunktu);
+    up->addWidget(new QLabel("X [cm]", grupaPunktu), 0, 0);
+    up->addWidget(E_x, 0, 1);
+    up->addWidget(new QLabel("Y[cm]", grupaPunktu), 1, 0);
+    up->addWidget(E_y, 1, 1);
+    up->addWidget(Wskazanie, 2, 0, 1, 2);
+
+    auto* grupaArkuszy = new QGroupBox(U("Rysuj na ..."), this);
+    RB_ArkAktualny = NowyWybor(grupaArkuszy, "RB_ArkAktualny", U("Aktualny arkusz"));
+    RB_ArkWszystkie = NowyWybor(grupaArkuszy, "RB_ArkWszystkie", U("Wszystkie"));
+    RB_ArkAktualny->setChecked(true);
+    auto* ua = new QVBoxLayout(grupaArkuszy);
+    ua->addWidget(RB_ArkAktualny);
+    ua->addWidget(RB_ArkWszystkie);
+
+    B_Wprowadz = NowyPrzycisk(this, "B_Wprowadz", U("Wprowadź"));
+    Powrot = NowyPrzycisk(this, "Powrot", U("Rezygnuj"));
+
+    auto* rozmiary = new QGridLayout;
+    rozmiary->addWidget(new QLabel(U("Wsp. szer.  <0.1 - 3>"), this), 0, 0);
+    rozmiary->addWidget(CB_sx, 0, 1);
+    rozmiary->addWidget(new QLabel(U("Rozmiar [cm]"), this), 1, 0);
+    rozmiary->addWidget(CB_sy, 1, 1);
+    rozmiary->addWidget(new QLabel(U("Grubość (dotyczy wydruku)"), this), 2, 0);
+    rozmiary->addWidget(CB_Grubosci, 2, 1);
+    rozmiary->addWidget(new QLabel(U("Kolor"), this), 3, 0);
+    rozmiary->addWidget(S_kol, 3, 1);
+    auto* grupy = new QHBoxLayout;
+    grupy->addLayout(rozmiary);
+    grupy->addWidget(grupaKata);
+    grupy->addWidget(grupaPunktu);
+    grupy->addWidget(grupaArkuszy);
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch();
+    przyciski->addWidget(B_Wprowadz);
+    przyciski->addWidget(Powrot);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addWidget(new QLabel(U("Tekst (max 255 znaków)"), this));
+    uklad->addWidget(E_txt);
+    uklad->addLayout(grupy);
+    uklad->addLayout(przyciski);
+
+    connect(B_Wprowadz, &QPushButton::clicked, this, [this] { B_WprowadzClick(); });
+    connect(Wskazanie, &QPushButton::clicked, this, [this] { WskazanieClick(); });
+    connect(S_kol, &QPushButton::clicked, this, [this] { S_kolMouseDown(); });
+    connect(Powrot, &QPushButton::clicked, this, [this] { PowrotClick(); });
+}
+
+bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
+{
+    // Every check runs; each failure replaces the message, so the last one
+    // found is the one shown.
+    bool dobre = true;
+    double x = 0.0;
+    if (E_txt->text().isEmpty()) {
+        dobre = false;
+        komunikat = Utf8NaCp1250("Pole tekst musi zawierać minimum jedną literę!");
+    }
+    dobre &= Sprawdz(CB_sx->lineEdit(), granice::SzerokoscZnakuOpisu,
+                     "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.",
+                     "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!", x, komunikat);
+    dobre &= Sprawdz(CB_sy->lineEdit(), granice::WysokoscOpisu,
+                     "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].",
+                     "Wymagana wartość ROZMIARU w postaci liczby!", x, komunikat);
+    // An empty pen width follows the height.
+    if (CB_Grubosci->currentText().isEmpty()) {
+        double h = 0.0;
+        const bool jestH = SprobujTekstNaLiczbe(UsunSpacje(TekstPola(CB_sy)), h);
+        CB_Grubosci->setEditText(NaQString(jestH ? FormatFloat("#0.##", h * 0.1) : std::string("0.2")));
+    }
+    dobre &= Sprawdz(CB_Grubosci->lineEdit(), granice::GruboscOpisu,
+                     "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!",
+                     "Wymagana wartość grubości w postaci liczby!", x, komunikat);
+    dobre &= CzytajPole(E_x, granice::Polozenie, "X", "Błędna wartość współrzędnej X!", x, komunikat);
+    dobre &= CzytajPole(E_y, granice::Polozenie, "Y", "Błędna wartość współrzędnej Y!", x, komunikat);
+    if (RBRecznie->isChecked())
+        dobre &= Sprawdz(Kat, granice::KatOpisu, "Kąt musi zawierać się pomiędzy od 0 do 360 [st].",
+                         "Wymagana liczbowa wartość kąta!", x, komunikat);
+    return dobre;
+}
+
+float TEdycjaOpisy::KatWybrany(float zamiast) const
+{
+    if (RBPion->isChecked())
+        return 0.0f;
+    if (RBPoziom->isChecked())
+        return 90.0f;
+    return TekstNaLiczbeS(UsunSpacje(Tekst(Kat)), zamiast);
+}
+
+void TEdycjaOpisy::B_WprowadzClick()
+{
+    std::string komunikat;
+    if (!SprawdzOpis(komunikat)) {
+        PokazBladUzytkownikowi(komunikat);
+        return;
+    }
+    const bool zmiana = B_Wprowadz->text() == U("Zmień") && JestIndeksem(zmieniany_, Opisy);
+    DaneOpis o = zmiana ? Opisy[zmieniany_] : DaneOpis{};
+    // Characters without a Windows-1250 form become "?"; the text is cut
+    // to its capacity.
+    o.Tekst = Tekst(E_txt);
+    o.X = LiczbaLubDomyslna(E_x, 0.0);
+    o.Y = LiczbaLubDomyslna(E_y, 0.0);
+    o.Sx = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sx)), 1.0);
+    o.Sy = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sy)), 1.0);
+    o.Kolor = S_kol->Kolor();
+    o.Grubosc = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_Grubosci)), 0.2);
+    o.Kat = KatWybrany(0.0f);
+    o.Styl = "Opis";
+    o.Rodzaj = 0;
+    // A description keeps its variant unless the user moves it to all
+    // variants or from all variants to the current one.
+    if (RB_ArkWszystkie->isChecked())
+        o.Wariant = -1;
+    else if (!zmiana || o.Wariant == -1)
+        o.Wariant = BiezacyWariant;
+    if (zmiana)
+        Opisy[zmieniany_] = o;
+    else
+        Opisy.push_back(o);
+    accept();
+    ProjektZmieniony = true;
+    Form1->Przerysuj();
+    Form1->UstawPolecenia();
+}
+
+void TEdycjaOpisy::WskazanieClick()
+{
+    Form1->NowyOpis.Sx = TekstNaLiczbeS(TekstPoprawiony(CB_sx->lineEdit()), 1.0);
+    Form1->NowyOpis.Sy = TekstNaLiczbeS(TekstPoprawiony(CB_sy->lineEdit()), 1.0);
+    Form1->NowyOpis.Tekst = E_txt->text().isEmpty() ? std::string("Abc ....") : Tekst(E_txt);
+    if (RBRecznie->isChecked())
+        TekstPoprawiony(Kat);
+    Form1->NowyOpis.Kat = KatWybrany(0.0f);
+    Form1->UstawTryb(TTrybEdycji::WstawOpis);
+    reject();
+}
+
+void TEdycjaOpisy::S_kolMouseDown() { S_kol->WybierzKolor(); }
+
+void TEdycjaOpisy::PowrotClick() { reject(); }
+
+void TEdycjaOpisy::PrzygotujNowy()
+{
+    zmieniany_ = -1;
+    E_txt->clear();
+    E_x->clear();
+    E_y->clear();
+    const QString jeden = NaQString(std::string("1") + SeparatorDziesietny() + "00");
+    CB_sx->setEditText(jeden);
+    CB_sy->setEditText(jeden);
+    B_Wprowadz->setText(U("Wprowadź"));
+}
+
+void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
+{
+    zmieniany_ = indeks;
+    const DaneOpis& o = Opisy[indeks];
+    UstawTekst(E_txt, o.Tekst);
+    constexpr const char* maska = "##########0.##";
+    UstawLiczbe(E_x, maska, o.X);
+    UstawLiczbe(E_y, maska, o.Y);
+    CB_sx->setEditText(NaQString(FormatFloat(maska, o.Sx)));
+    CB_sy->setEditText(NaQString(FormatFloat(maska, o.Sy)));
+    CB_Grubosci->setEditText(NaQString(FormatFloat(maska, o.Grubosc)));
+    if (o.Kat == 90.0f) {
+        ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPoziom);
+    } else if (o.Kat == 0.0f) {
+        ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPion);
+    } else {
+        ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBRecznie);
+        UstawLiczbe(Kat, maska, o.Kat);
+    }
+    ZaznaczJeden({RB_ArkAktualny, RB_ArkWszystkie}, o.Wariant == -1 ? RB_ArkWszystkie : RB_ArkAktualny);
+    B_Wprowadz->setText(U("Zmień"));
+}
