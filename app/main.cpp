@@ -5,12 +5,13 @@
 #include "platform/qt/KatalogUzytkownika_qt.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/TlumaczenieQt.h"
+#include "shell/Aplikacja.h"
 #include "shell/Okna.h"
 #include "shell/TForm1.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    Aplikacja app(argc, argv);
     QApplication::setApplicationName("Kartogram");
     QApplication::setApplicationVersion(QString::fromUtf8(WersjaProgramu.data(), WersjaProgramu.size()));
     UstawKatalogUzytkownikaSystemowy();

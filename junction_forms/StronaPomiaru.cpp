@@ -163,7 +163,7 @@ bool OtworzKopiePomiaru(KontrolkiPomiaru& k, const NaglowekDiagramu& d)
 
 bool WczytajPomiarStrony(KontrolkiPomiaru& k, bool rondo)
 {
-    DanePomiar wczytany = k.KopiaPomiaru;
+    DanePomiar wczytany;  // fresh: nothing of the count shown before mixes in
     if (!Uslugi().WybierzPomiar(wczytany, rondo))
         return false;
     k.KopiaPomiaru = wczytany;
@@ -285,8 +285,12 @@ bool AktualizujZPliku(DanePomiar& kopia)
         !(data > kopia.DataOstEdycja || (data == kopia.DataOstEdycja && godz > kopia.GodzOstEdycja)))
         return false;
     std::string blad;
-    if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, kopia, blad))
+    // Read into a record of its own: a refused file leaves the copy whole.
+    DanePomiar nowszy;
+    if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, nowszy, blad)) {
+        kopia = nowszy;
         return true;
+    }
     if (!blad.empty())
         Dialogi().Blad(blad);
     return false;
