@@ -180,6 +180,42 @@ void BM_Przerysuj400Cwierc(benchmark::State& stan) { PrzerysujCzterysta(stan, 3.
 BENCHMARK(BM_Przerysuj400Cwierc)->Unit(benchmark::kMillisecond);
 
 
+// The full redraw of 400 and 1600 computed diagrams (20 cm apart) fitted
+// to the 1920 x 1080 view: one and two screen frames are the goals.
+void PrzerysujWszystkie(benchmark::State& stan, int diagramow)
+{
+    Program program;
+    ZbudujProjekt(diagramow, 1, 20.0);
+    Program::Dopasuj();
+    Form1->Przerysuj();
+    for (auto _ : stan)
+        Form1->Przerysuj();
+}
+
+void BM_Przerysuj1600Calosc(benchmark::State& stan) { PrzerysujWszystkie(stan, 1600); }
+BENCHMARK(BM_Przerysuj1600Calosc)->Unit(benchmark::kMillisecond);
+
+// A data window's commit on a sheet of `diagramow` diagrams: new volumes in
+// one diagram, every diagram marked for recomputation (the band scale is
+// project-wide), redraw.
+void ZmienJedenIPrzerysuj(benchmark::State& stan, int diagramow)
+{
+    Program program;
+    ZbudujProjekt(diagramow, 1, 20.0);
+    Program::Dopasuj();
+    Form1->Przerysuj();
+    int i = 0;
+    for (auto _ : stan) {
+        Ruchoplany[42].Natezenia[1] = 100 + (++i % 50);
+        for (DaneRuchoplan& r : Ruchoplany)
+            r.Obliczony = 0;
+        Form1->Przerysuj();
+    }
+}
+
+void BM_Zmiana400(benchmark::State& stan) { ZmienJedenIPrzerysuj(stan, 400); }
+BENCHMARK(BM_Zmiana400)->Unit(benchmark::kMillisecond);
+
 void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
 {
     Program program;
@@ -198,13 +234,13 @@ void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
 }
 BENCHMARK(BM_ZmianaIPrzerysowanie)->Unit(benchmark::kMillisecond);
 
-// One slider move of the slider window on a sheet of 100 junctions: the
+// One slider move of the slider window on a sheet of 100 (400) junctions: the
 // value into the geometry window, its store into the node's diagram of every
 // variant and the full redraw. It must keep to one screen refresh (16 ms).
-void BM_SuwakIPrzerysowanie(benchmark::State& stan)
+void SuwakIPrzerysowanie(benchmark::State& stan, int diagramow)
 {
     Program program;
-    ZbudujProjekt(100, 1, 20.0);
+    ZbudujProjekt(diagramow, 1, 20.0);
     Program::Dopasuj();
     Form1->Przerysuj();
     const int n = 42;
@@ -220,7 +256,12 @@ void BM_SuwakIPrzerysowanie(benchmark::State& stan)
     if (Ruchoplany[n].Obliczony != 1)
         stan.SkipWithError("the slider's redraw did not compute the diagram");
 }
+
+void BM_SuwakIPrzerysowanie(benchmark::State& stan) { SuwakIPrzerysowanie(stan, 100); }
 BENCHMARK(BM_SuwakIPrzerysowanie)->Unit(benchmark::kMillisecond);
+
+void BM_Suwak400(benchmark::State& stan) { SuwakIPrzerysowanie(stan, 400); }
+BENCHMARK(BM_Suwak400)->Unit(benchmark::kMillisecond);
 
 // The DXF export command of the project built, repeated.
 void MierzEksportDxf(benchmark::State& stan, Program& program, const char* nazwa)

@@ -68,6 +68,15 @@ const ProstokatArkusza& ZasiegRuchoplanuNr(int i, bool policzony)
     return z.prostokat;
 }
 
+// Computes a diagram whose computed byte is clear; true when it was.
+bool PoliczRuchoplan(int i)
+{
+    const bool policzony = Ruchoplany[i].Obliczony == 0;
+    if (policzony)
+        ObliczRuchoplan(i);
+    return policzony;
+}
+
 void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
 {
     for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
@@ -75,9 +84,7 @@ void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
         if (r.NrWariantu != wariant)
             continue;
         if (r.GeometriaWprowadzona) {
-            const bool policzony = r.Obliczony == 0;
-            if (policzony)
-                ObliczRuchoplan(i);
+            const bool policzony = PoliczRuchoplan(i);
             if (widoczny) {
                 if (!ZasiegRuchoplanuNr(i, policzony).Przecina(*widoczny))
                     continue;
@@ -114,6 +121,25 @@ void RysujRondaWariantu(int32_t wariant)
 } // namespace
 
 void ZapomnijZasiegi() { zasiegi.clear(); }
+
+void PrzygotujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
+{
+    const ZakresWariantu zakres(wariant);
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+        if (Ruchoplany[i].NrWariantu != wariant || !Ruchoplany[i].GeometriaWprowadzona)
+            continue;
+        const bool policzony = PoliczRuchoplan(i);
+        if (widoczny)
+            ZasiegRuchoplanuNr(i, policzony);
+        else if (policzony && static_cast<std::size_t>(i) < zasiegi.size())
+            zasiegi[static_cast<std::size_t>(i)].znany = false;
+    }
+    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+        const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
+        if (r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+            ObliczGeometrieRonda(i);
+    }
+}
 
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
 {

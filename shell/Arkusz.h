@@ -14,5 +14,11 @@ struct ProstokatArkusza;
 // lies wholly outside it is left out; printing and DXF draw everything.
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr);
 
+// Computes what the variant's sheet draws and is not computed yet (junction
+// diagrams, roundabouts) and, with `widoczny`, measures the extents the
+// drawing then asks for: after it, drawing the sheet only reads the project
+// and may be shared among threads.
+void PrzygotujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr);
+
 // The kept extents of the diagrams are dropped (records were renumbered).
 void ZapomnijZasiegi();
