@@ -38,7 +38,8 @@ PlotnoQt* plotnoBitmapy = nullptr;
 WyjscieDoDxf wyjscieDxf;
 WyjscieDrukarki wyjscieDrukarki;
 WyjscieEkranu wyjscieEkranu;
-std::array<Wyjscie*, 3> wyjscia = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
+// Per thread: a thread measuring a drawing puts its measure in the screen's place.
+thread_local std::array<Wyjscie*, 3> wyjscia = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
 
 constexpr int32_t BezZakresu = INT32_MIN;
 thread_local int32_t rysowanyWariant = BezZakresu;

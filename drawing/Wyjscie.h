@@ -143,7 +143,8 @@ public:
 
 // The three places a back-end is attached to, each with its flag.
 enum class Kanal { Dxf, Drukarka, Ekran };
-// The back-end of a place; a test may put another in (nullptr: the program's own).
+// The back-end of a place in this thread; a test may put another in
+// (nullptr: the program's own).
 Wyjscie& WyjscieKanalu(Kanal kanal);
 void UstawWyjscie(Kanal kanal, Wyjscie* wyjscie);
 

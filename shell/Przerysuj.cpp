@@ -90,7 +90,8 @@ void TForm1::RysujCalosc()
     // drawing is shared among the cores.
     const ProstokatArkusza* czesc =
         WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !calyArkusz ? &widoczny : nullptr;
-    PrzygotujArkuszWariantu(BiezacyWariant, czesc);
+    const bool watkami = MoznaRysowacWatkami();
+    PrzygotujArkuszWariantu(BiezacyWariant, czesc || watkami, watkami ? WatkiRysowania() : 1);
     if (!RysujArkuszWatkami(BiezacyWariant, czesc))
         RysujArkuszWariantu(BiezacyWariant, czesc);
 

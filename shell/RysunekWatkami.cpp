@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "drawing/Wyjscie.h"
+#include "drawing/ZasiegRysunku.h"
 #include "platform/qt/Plotno.h"
 #include "shell/Arkusz.h"
 
@@ -67,40 +68,21 @@ int WatkiRysowania()
 
 void UstawWatkiRysowania(int watkow) { watkiUstawione = std::max(0, watkow); }
 
-bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
+bool MoznaRysowacWatkami()
 {
-    QImage* bitmapa = BitmapaRysunkuWlasna();
-    const int n = std::min(WatkiRysowania(), bitmapa ? bitmapa->height() : 0);
-    if (n < 2 || bitmapa->depth() != 32)
-        return false;
-    ZakonczRysowanieEkranu();
-    // Detached here, once: the threads then only touch its bytes.
-    uchar* bity = bitmapa->bits();
-    const qsizetype wiersz = bitmapa->bytesPerLine();
-    const int wysokosc = bitmapa->height();
+    const QImage* bitmapa = BitmapaRysunkuWlasna();
+    return bitmapa && bitmapa->depth() == 32 && std::min(WatkiRysowania(), bitmapa->height()) >= 2;
+}
 
-    std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
-    while (pasy.size() < static_cast<std::size_t>(n))
-        pasy.push_back(std::make_unique<Pas>());
-    for (int k = 0; k < n; ++k)
-        pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa);
-
+void NaWatkach(int n, const std::function<void(int)>& praca)
+{
     const PrzywrocStan przywroc{StanWyjsc::Biezacy()};
-    std::vector<std::exception_ptr> bledy(static_cast<std::size_t>(n));
-    auto rysujPas = [&](int k) {
+    std::vector<std::exception_ptr> bledy(static_cast<std::size_t>(std::max(n, 0)));
+    auto uruchom = [&](int k) {
         try {
-            const int y1 = wysokosc * k / n, y2 = wysokosc * (k + 1) / n;
-            const auto ku = static_cast<std::size_t>(k);
-            PlotnoQt& plotno = *pasy[ku]->plotno;
-            uchar* wlasne = pasy[ku]->obraz.bits();
-            KopiujWiersze(bity, wlasne, wiersz, y1, y2);
-            plotno.OgraniczDoWierszy(y1, y2);
-            StanWyjsc stan = przywroc.stan;
-            stan.plotno = &plotno;
-            stan.Przyjmij();
-            RysujArkuszWariantu(wariant, widoczny);
-            plotno.Zakoncz();
-            KopiujWiersze(wlasne, bity, wiersz, y1, y2);
+            if (k > 0)
+                przywroc.stan.Przyjmij();
+            praca(k);
         } catch (...) {
             bledy[static_cast<std::size_t>(k)] = std::current_exception();
         }
@@ -108,11 +90,49 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
     {
         std::vector<std::jthread> watki;
         for (int k = 1; k < n; ++k)
-            watki.emplace_back(rysujPas, k);
-        rysujPas(0);
+            watki.emplace_back(uruchom, k);
+        if (n > 0)
+            uruchom(0);
     }
     for (const std::exception_ptr& b : bledy)
         if (b)
             std::rethrow_exception(b);
+}
+
+bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
+{
+    if (!MoznaRysowacWatkami())
+        return false;
+    QImage* bitmapa = BitmapaRysunkuWlasna();
+    const int n = std::min(WatkiRysowania(), bitmapa->height());
+    ZakonczRysowanieEkranu();
+    // Detached here, once: the threads then only touch its bytes.
+    uchar* bity = bitmapa->bits();
+    const qsizetype wiersz = bitmapa->bytesPerLine();
+    const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
+
+    std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
+    while (pasy.size() < static_cast<std::size_t>(n))
+        pasy.push_back(std::make_unique<Pas>());
+    for (int k = 0; k < n; ++k)
+        pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa);
+
+    NaWatkach(n, [&](int k) {
+        const int y1 = wysokosc * k / n, y2 = wysokosc * (k + 1) / n;
+        Pas& pas = *pasy[static_cast<std::size_t>(k)];
+        uchar* wlasne = pas.obraz.bits();
+        KopiujWiersze(bity, wlasne, wiersz, y1, y2);
+        pas.plotno->OgraniczDoWierszy(y1, y2);
+        UstawPlotnoEkranu(pas.plotno.get());
+        // The diagrams that reach the band: the sheet's part under it, a few
+        // pixels more each way for the rounding to pixels.
+        constexpr int zapas = 4;
+        ProstokatArkusza czesc;
+        czesc.Dodaj(EkranNaCmX(-zapas), EkranNaCmY(y1 - zapas));
+        czesc.Dodaj(EkranNaCmX(szerokosc + zapas), EkranNaCmY(y2 + zapas));
+        RysujArkuszWariantu(wariant, widoczny, &czesc);
+        pas.plotno->Zakoncz();
+        KopiujWiersze(wlasne, bity, wiersz, y1, y2);
+    });
     return true;
 }

@@ -7,6 +7,7 @@
 // band comes out as one thread would have drawn it.
 
 #include <cstdint>
+#include <functional>
 
 struct ProstokatArkusza;
 
@@ -14,6 +15,15 @@ struct ProstokatArkusza;
 // what a test set (0 gives back the machine's).
 int WatkiRysowania();
 void UstawWatkiRysowania(int watkow);
+
+// Whether `RysujArkuszWatkami` would share the redraw now.
+bool MoznaRysowacWatkami();
+
+// Runs praca(0) ... praca(n - 1) at once, praca(0) in this thread, each
+// thread with this thread's outputs, variant and screen canvas (a thread
+// that draws attaches a canvas of its own); an exception of one is thrown
+// here after all have ended.
+void NaWatkach(int n, const std::function<void(int)>& praca);
 
 // Draws the variant's sheet onto the screen bitmap with `WatkiRysowania()`
 // threads, over the background and sheet already on it (and the pending
