@@ -73,8 +73,8 @@ int64_t Obetnij(double x)
 namespace {
 
 struct Maska {
-    std::string przed;     // literal text before the digits
-    std::string po;        // literal text after the digits
+    std::string_view przed;  // literal text before the digits
+    std::string_view po;     // literal text after the digits
     int minCalkowitych = 0;
     int minDziesietnych = 0;
     int maxDziesietnych = 0;
@@ -87,7 +87,8 @@ Maska CzytajMaske(std::string_view maska)
     Maska m;
     std::size_t i = 0;
     while (i < maska.size() && !ZnakMaski(maska[i]))
-        m.przed.push_back(maska[i++]);
+        ++i;
+    m.przed = maska.substr(0, i);
     // Integer placeholders: leading zeros start at the first "0".
     int calkowite = 0;
     int odPierwszegoZera = -1;
@@ -108,7 +109,7 @@ Maska CzytajMaske(std::string_view maska)
             ++i;
         }
     }
-    m.po.assign(maska.substr(i));
+    m.po = maska.substr(i);
     // Far beyond what a double holds; keeps the digit buffer bounded.
     m.maxDziesietnych = std::min(m.maxDziesietnych, 30);
     m.minDziesietnych = std::min(m.minDziesietnych, 30);
@@ -158,6 +159,58 @@ void CyfryZaokraglone(double a, int miejsc, std::string& calk, std::string& ulam
     calk.erase(0, pierwsza == std::string::npos ? calk.size() : pierwsza);
 }
 
+
+// The same digits as `CyfryZaokraglone` from integer arithmetic, for up to
+// 15 decimals and values below 2^70: |x| is m 2^e with a 53-bit m, so
+// |x| 10^miejsc rounded half up is (m 10^miejsc 2^e + 1/2) taken down, worked
+// out exactly in 128 bits. False when the value is out of that range.
+bool CyfryZaokraglonePrzezCalkowite(double a, int miejsc, std::string& calk, std::string& ulamek)
+{
+    constexpr std::array<uint64_t, 16> Potegi = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
+                                                 10000000ull, 100000000ull, 1000000000ull, 10000000000ull,
+                                                 100000000000ull, 1000000000000ull, 10000000000000ull,
+                                                 100000000000000ull, 1000000000000000ull};
+    if (miejsc < 0 || miejsc > 15 || !(a < 1.0e21))
+        return false;
+    int wykladnik = 0;
+    const double f = std::frexp(a, &wykladnik);  // a = f 2^wykladnik, f in [0.5, 1)
+    using u128 = unsigned __int128;
+    const auto m = static_cast<uint64_t>(f * 9007199254740992.0);  // f 2^53, exact
+    const int e = wykladnik - 53;
+    const u128 skalowana = static_cast<u128>(m) * Potegi[static_cast<std::size_t>(miejsc)];  // < 2^103
+    u128 q = 0;
+    if (e >= 0) {
+        if (e > 20)
+            return false;
+        q = skalowana << e;
+    } else if (-e < 110) {
+        const int k = -e;
+        q = (skalowana + (static_cast<u128>(1) << (k - 1))) >> k;
+    }  // else below 2^-7: rounds to 0
+    const uint64_t dzielnik = Potegi[static_cast<std::size_t>(miejsc)];
+    uint64_t u = 0;
+    char bufor[48];
+    char* koniec = bufor + sizeof bufor;
+    char* w = koniec;
+    if (q >> 64 == 0) {
+        // Nearly always: 64-bit division is many times cheaper.
+        auto c = static_cast<uint64_t>(q) / dzielnik;
+        u = static_cast<uint64_t>(q) % dzielnik;
+        for (; c > 0; c /= 10)
+            *--w = static_cast<char>('0' + c % 10);
+    } else {
+        u128 c = q / dzielnik;
+        u = static_cast<uint64_t>(q % dzielnik);
+        for (; c > 0; c /= 10)
+            *--w = static_cast<char>('0' + static_cast<int>(c % 10));
+    }
+    calk.assign(w, koniec);
+    ulamek.assign(static_cast<std::size_t>(miejsc), '0');
+    for (int i = miejsc - 1; i >= 0 && u > 0; --i, u /= 10)
+        ulamek[static_cast<std::size_t>(i)] = static_cast<char>('0' + u % 10);
+    return true;
+}
+
 } // namespace
 
 std::string FormatFloat(std::string_view maska, double x)
@@ -167,9 +220,11 @@ std::string FormatFloat(std::string_view maska, double x)
     if (std::isinf(x))
         return x > 0 ? "INF" : "-INF";
 
-    Maska m = CzytajMaske(maska);
-    std::string calk, ulamek;
-    CyfryZaokraglone(std::fabs(x), m.maxDziesietnych, calk, ulamek);
+    const Maska m = CzytajMaske(maska);
+    // Kept between calls: a file or a drawing formats numbers by the thousand.
+    thread_local std::string calk, ulamek;
+    if (!CyfryZaokraglonePrzezCalkowite(std::fabs(x), m.maxDziesietnych, calk, ulamek))
+        CyfryZaokraglone(std::fabs(x), m.maxDziesietnych, calk, ulamek);
     bool zero = calk.empty() && ulamek.find_first_not_of('0') == std::string::npos;
 
     while (static_cast<int>(ulamek.size()) > m.minDziesietnych && ulamek.back() == '0')
@@ -178,6 +233,7 @@ std::string FormatFloat(std::string_view maska, double x)
         calk.insert(0, static_cast<std::size_t>(m.minCalkowitych) - calk.size(), '0');
 
     std::string wynik;
+    wynik.reserve(1 + m.przed.size() + calk.size() + 1 + ulamek.size() + m.po.size());
     if (x < 0 && !zero)
         wynik.push_back('-');
     wynik += m.przed;

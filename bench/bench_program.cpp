@@ -22,66 +22,9 @@
 #include "shell/Podglad.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/TForm1.h"
+#include "Wspolne.h"
 
 namespace {
-
-// Nodes on a square grid `odstep` cm apart, every diagram entered.
-void ZbudujProjekt(int wezlow, int wariantow, double odstep)
-{
-    NowyProjekt();
-    const int wRzedzie = static_cast<int>(std::ceil(std::sqrt(wezlow)));
-    for (int w = 0; w < wezlow; ++w) {
-        std::string nazwa = "W";
-        nazwa += std::to_string(w + 1);
-        DodajWezel(odstep * (0.5 + w % wRzedzie), odstep * (0.5 + w / wRzedzie), nazwa, 'J');
-    }
-    for (int v = 0; v < wariantow; ++v) {
-        std::string nazwa = "Wariant ";
-        nazwa += std::to_string(v + 1);
-        DodajWariant(nazwa, "Tytul", "", "", 0.0f, 0.0f, 'L');
-    }
-    for (DaneRuchoplan& r : Ruchoplany) {
-        r.GeometriaWprowadzona = 1;
-        for (int k = 0; k < 16; ++k)
-            r.Natezenia[k] = (k % 5 == 0) ? 0 : 40 + 13 * k + 50 * r.NrWariantu + (r.NrWezla % 17);
-    }
-    wg.ArkuszB = static_cast<float>(odstep * wRzedzie);
-    wg.ArkuszH = static_cast<float>(odstep * wRzedzie);
-    BiezacyWariant = 0;
-}
-
-std::string PlikTymczasowy(const char* nazwa)
-{
-    return (std::filesystem::temp_directory_path() / nazwa).string();
-}
-
-// The main window, not shown, with a 1920 x 1080 drawing area and bitmap,
-// the view fitted to the sheet.
-struct Program {
-    DialogiTestowe dialogi;
-    Program()
-    {
-        UstawDialogi(&dialogi);
-        TPytanieTakNieKasuj::Skrypt = [](const QString&, bool) { return TPytanieTakNieKasuj::mrTak; };
-        UtworzOkna();
-        Form1->Podglad->setFixedSize(1920, 1080);
-        Form1->BitmapaRysunku = QImage(1920, 1080, QImage::Format_RGB32);
-        UstawBitmapeRysunku(&Form1->BitmapaRysunku);
-    }
-    ~Program()
-    {
-        ProjektZmieniony = false;
-        ZniszczOkna();
-        TPytanieTakNieKasuj::Skrypt = nullptr;
-        UstawDialogi(nullptr);
-    }
-    static void Dopasuj()
-    {
-        SrodekX = wg.ArkuszB / 2.0;
-        SrodekY = wg.ArkuszH / 2.0;
-        Skala = std::max(wg.ArkuszB / 1900.0, wg.ArkuszH / 1060.0) * 1000.0;
-    }
-};
 
 void BM_ZapisProjektu(benchmark::State& stan)
 {
@@ -158,14 +101,14 @@ void BM_PrzerysujSkrzyzowaniaIRonda(benchmark::State& stan)
 }
 BENCHMARK(BM_PrzerysujSkrzyzowaniaIRonda)->Unit(benchmark::kMillisecond);
 
-// A sheet of 400 computed diagrams (20 x 20, 20 cm apart): the whole of it,
-// and zoomed in about its middle so that about a quarter of the diagrams
-// reach into the view (the screen leaves out those wholly outside; a
-// diagram with its labels spans some 38 cm).
-void PrzerysujCzterysta(benchmark::State& stan, double powiekszenie)
+// A sheet of computed diagrams on a square grid 20 cm apart: the whole of
+// it, and zoomed in about its middle so that about a quarter of the 400
+// diagrams reach into the view (the screen leaves out those wholly outside;
+// a diagram with its labels spans some 38 cm).
+void PrzerysujArkusz(benchmark::State& stan, int wezlow, double powiekszenie)
 {
     Program program;
-    ZbudujProjekt(400, 1, 20.0);
+    ZbudujProjekt(wezlow, 1, 20.0);
     Program::Dopasuj();
     Skala /= powiekszenie;
     Form1->Przerysuj();  // computes every diagram once
@@ -173,74 +116,42 @@ void PrzerysujCzterysta(benchmark::State& stan, double powiekszenie)
         Form1->Przerysuj();
 }
 
-void BM_Przerysuj400Calosc(benchmark::State& stan) { PrzerysujCzterysta(stan, 1.0); }
+void BM_Przerysuj400Calosc(benchmark::State& stan) { PrzerysujArkusz(stan, 400, 1.0); }
 BENCHMARK(BM_Przerysuj400Calosc)->Unit(benchmark::kMillisecond);
 
-void BM_Przerysuj400Cwierc(benchmark::State& stan) { PrzerysujCzterysta(stan, 3.2); }
+void BM_Przerysuj400Cwierc(benchmark::State& stan) { PrzerysujArkusz(stan, 400, 3.2); }
 BENCHMARK(BM_Przerysuj400Cwierc)->Unit(benchmark::kMillisecond);
 
-
-// The full redraw of 400 and 1600 computed diagrams (20 cm apart) fitted
-// to the 1920 x 1080 view: one and two screen frames are the goals.
-void PrzerysujWszystkie(benchmark::State& stan, int diagramow)
-{
-    Program program;
-    ZbudujProjekt(diagramow, 1, 20.0);
-    Program::Dopasuj();
-    Form1->Przerysuj();
-    for (auto _ : stan)
-        Form1->Przerysuj();
-}
-
-void BM_Przerysuj1600Calosc(benchmark::State& stan) { PrzerysujWszystkie(stan, 1600); }
+void BM_Przerysuj1600Calosc(benchmark::State& stan) { PrzerysujArkusz(stan, 1600, 1.0); }
 BENCHMARK(BM_Przerysuj1600Calosc)->Unit(benchmark::kMillisecond);
 
-// A data window's commit on a sheet of `diagramow` diagrams: new volumes in
-// one diagram, every diagram marked for recomputation (the band scale is
-// project-wide), redraw.
-void ZmienJedenIPrzerysuj(benchmark::State& stan, int diagramow)
-{
-    Program program;
-    ZbudujProjekt(diagramow, 1, 20.0);
-    Program::Dopasuj();
-    Form1->Przerysuj();
-    int i = 0;
-    for (auto _ : stan) {
-        Ruchoplany[42].Natezenia[1] = 100 + (++i % 50);
-        for (DaneRuchoplan& r : Ruchoplany)
-            r.Obliczony = 0;
-        Form1->Przerysuj();
-    }
-}
-
-void BM_Zmiana400(benchmark::State& stan) { ZmienJedenIPrzerysuj(stan, 400); }
-BENCHMARK(BM_Zmiana400)->Unit(benchmark::kMillisecond);
-
+// A data window's commit on a sheet of `wezlow` junctions: new volumes,
+// every diagram marked for recomputation (the band scale is project-wide),
+// redraw. At 100, 400 and 1600 diagrams it shows how a full recompute grows
+// with the sheet.
 void BM_ZmianaIPrzerysowanie(benchmark::State& stan)
 {
     Program program;
-    ZbudujProjekt(100, 1, 20.0);
+    ZbudujProjekt(static_cast<int>(stan.range(0)), 1, 20.0);
     Program::Dopasuj();
     Form1->Przerysuj();
     int i = 0;
     for (auto _ : stan) {
-        // A data window's commit: new volumes, every diagram marked for
-        // recomputation (the band scale is project-wide), redraw.
         Ruchoplany[42].Natezenia[1] = 100 + (++i % 50);
         for (DaneRuchoplan& r : Ruchoplany)
             r.Obliczony = 0;
         Form1->Przerysuj();
     }
 }
-BENCHMARK(BM_ZmianaIPrzerysowanie)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZmianaIPrzerysowanie)->Arg(100)->Arg(400)->Arg(1600)->Unit(benchmark::kMillisecond);
 
-// One slider move of the slider window on a sheet of 100 (400) junctions: the
-// value into the geometry window, its store into the node's diagram of every
-// variant and the full redraw. It must keep to one screen refresh (16 ms).
-void SuwakIPrzerysowanie(benchmark::State& stan, int diagramow)
+// One slider move of the slider window on a sheet of `wezlow` junctions:
+// the value into the geometry window, its store into the node's diagram of
+// every variant and the full redraw. It must keep to one screen refresh.
+void BM_SuwakIPrzerysowanie(benchmark::State& stan)
 {
     Program program;
-    ZbudujProjekt(diagramow, 1, 20.0);
+    ZbudujProjekt(static_cast<int>(stan.range(0)), 1, 20.0);
     Program::Dopasuj();
     Form1->Przerysuj();
     const int n = 42;
@@ -256,12 +167,7 @@ void SuwakIPrzerysowanie(benchmark::State& stan, int diagramow)
     if (Ruchoplany[n].Obliczony != 1)
         stan.SkipWithError("the slider's redraw did not compute the diagram");
 }
-
-void BM_SuwakIPrzerysowanie(benchmark::State& stan) { SuwakIPrzerysowanie(stan, 100); }
-BENCHMARK(BM_SuwakIPrzerysowanie)->Unit(benchmark::kMillisecond);
-
-void BM_Suwak400(benchmark::State& stan) { SuwakIPrzerysowanie(stan, 400); }
-BENCHMARK(BM_Suwak400)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SuwakIPrzerysowanie)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
 
 // The DXF export command of the project built, repeated.
 void MierzEksportDxf(benchmark::State& stan, Program& program, const char* nazwa)

@@ -93,8 +93,11 @@ private:
 int64_t SzerokoscPikseli(const TNastawySchowek& n) { return Piksele(n.PunktowNaCm, n.X2 - n.X1); }
 int64_t WysokoscPikseli(const TNastawySchowek& n) { return Piksele(n.PunktowNaCm, n.Y2 - n.Y1); }
 
-bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& n, std::string& komunikat)
+bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& nastawy, std::string& komunikat)
 {
+    // Everything is read into a copy: a refused entry leaves the project's
+    // settings as they were, fallbacks included.
+    TNastawySchowek n = nastawy;
     bool dobre = true;
     for (std::size_t i = 0; i < Krawedzie.size(); ++i) {
         const Krawedz& k = Krawedzie[i];
@@ -134,6 +137,7 @@ bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& n, std::string& k
         komunikat = Utf8NaCp1250(ZaDuzo);
         return false;
     }
+    nastawy = n;
     return true;
 }
 

@@ -29,8 +29,9 @@ struct PolaSchowka {
 // separators of the edges corrected (written back into `pola`), edges given
 // the wrong way round exchanged (and written back), a side under 1 cm
 // widened about its middle, the pixel size computed in 64 bits. False with
-// the message (Windows-1250) of the last failure; a field that held no
-// number then has its fallback.
+// the message (Windows-1250) of the last failure, and `n` as it was: a
+// refused entry stores nothing, not even the fallbacks of fields that held no
+// number.
 bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& n, std::string& komunikat);
 
 // The pixel size of the settings' rectangle, in 64 bits.

@@ -280,8 +280,13 @@ void ObliczRuchoplan(int indeks)
             r.Y = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].Y);
         }
     }
+    // What the diagram counts towards the project's largest values, kept
+    // up to date for the pass it is computed in.
+    const WkladDoSkal przed = WkladRuchoplanu(Rekord(indeks));
     ZbierzNatezenia(indeks);
-    // The scales scan the whole project; the record is re-fetched after them.
+    const WkladDoSkal zebrany = WkladRuchoplanu(Rekord(indeks));
+    ZmienionyWklad(przed, zebrany);
+    // The scales read the whole project; the record is re-fetched after them.
     UstawSkalePaskow();
     UstawSkalePrzejsc();
     UstawPasy(indeks, wg.SkalaPaskow);
@@ -291,4 +296,5 @@ void ObliczRuchoplan(int indeks)
     UtworzRelacje(indeks);
     SortujRelacje(indeks);
     UsunNieliczby(Rekord(indeks));
+    ZmienionyWklad(zebrany, WkladRuchoplanu(Rekord(indeks)));
 }

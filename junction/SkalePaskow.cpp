@@ -1,5 +1,6 @@
 #include "junction/SkalePaskow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -94,6 +95,39 @@ void PrzejsciaWiersza(int32_t& m, const std::array<int32_t, 8>& w)
         Kandydat(m, static_cast<int64_t>(w[2 * c]) + w[2 * c + 1]);
 }
 
+void PrzejsciaRuchoplanu(int32_t& m, const DaneRuchoplan& r)
+{
+    const bool zPomiaru = ZPomiaruRuchoplanu(r);
+    const DanePomiar* p = PomiarRuchoplanu(r);
+    for (int k = 1; k <= 4; ++k) {
+        const auto a = static_cast<std::size_t>(k - 1);
+        if (!r.Ramie[a])
+            continue;
+        if (zPomiaru) {
+            if (p)
+                PrzejsciaWiersza(m, PrzejsciaPomiaru(*p, k));
+        } else {
+            for (std::size_t c = 0; c < 4; ++c)
+                Kandydat(m, static_cast<int64_t>(r.Przejscia[a].L[c]) + r.Przejscia[a].P[c]);
+        }
+    }
+}
+
+void PrzejsciaRonda(int32_t& m, const DaneRondo& r)
+{
+    const DanePomiar* p = PomiarRonda(r);
+    for (std::size_t k = 0; k < 5; ++k) {
+        if (!r.Ramie[k])
+            continue;
+        if (p) {
+            PrzejsciaWiersza(m, p->NatezeniaPrzejscObliczone[k]);
+        } else {
+            for (std::size_t c = 0; c < 4; ++c)
+                Kandydat(m, static_cast<int64_t>(r.NatezeniaPrzejsc[k][c][0]) + r.NatezeniaPrzejsc[k][c][1]);
+        }
+    }
+}
+
 // Divides `licznik` by the largest value, in extended precision; a result
 // that is no finite number keeps the default scale.
 float Iloraz(long double licznik, int32_t mianownik, float dotychczas)
@@ -124,50 +158,82 @@ float Skala(int32_t najwieksza, bool automatycznie, long double szerokoscAuto, b
 
 } // namespace
 
-int32_t NajwiekszeNatezenie()
+WkladDoSkal WkladRuchoplanu(const DaneRuchoplan& r)
 {
-    int32_t m = wg.MinPojazd;
+    WkladDoSkal w;
+    NatezeniaRuchoplanu(w.natezenie, r);
+    PrzejsciaRuchoplanu(w.przejscie, r);
+    return w;
+}
+
+WkladDoSkal WkladRonda(const DaneRondo& r)
+{
+    WkladDoSkal w;
+    NatezeniaRonda(w.natezenie, r);
+    PrzejsciaRonda(w.przejscie, r);
+    return w;
+}
+
+namespace {
+
+int glebokoscPrzebiegu = 0;
+bool maksimaZnane = false;
+WkladDoSkal maksima;  // of the whole project, while maksimaZnane
+
+WkladDoSkal ZnajdzMaksima()
+{
+    WkladDoSkal m;
+    auto dolacz = [&m](const WkladDoSkal& w) {
+        m.natezenie = std::max(m.natezenie, w.natezenie);
+        m.przejscie = std::max(m.przejscie, w.przejscie);
+    };
     for (const DaneRuchoplan& r : Ruchoplany)
-        NatezeniaRuchoplanu(m, r);
+        dolacz(WkladRuchoplanu(r));
     for (const DaneRondo& r : Ronda)
-        NatezeniaRonda(m, r);
+        dolacz(WkladRonda(r));
     return m;
 }
 
-int32_t NajwiekszePrzejscie()
+const WkladDoSkal& Maksima()
 {
-    int32_t m = 0;
-    for (const DaneRuchoplan& r : Ruchoplany) {
-        const bool zPomiaru = ZPomiaruRuchoplanu(r);
-        const DanePomiar* p = PomiarRuchoplanu(r);
-        for (int k = 1; k <= 4; ++k) {
-            const auto a = static_cast<std::size_t>(k - 1);
-            if (!r.Ramie[a])
-                continue;
-            if (zPomiaru) {
-                if (p)
-                    PrzejsciaWiersza(m, PrzejsciaPomiaru(*p, k));
-            } else {
-                for (std::size_t c = 0; c < 4; ++c)
-                    Kandydat(m, static_cast<int64_t>(r.Przejscia[a].L[c]) + r.Przejscia[a].P[c]);
-            }
-        }
+    if (glebokoscPrzebiegu == 0 || !maksimaZnane) {
+        maksima = ZnajdzMaksima();
+        maksimaZnane = glebokoscPrzebiegu > 0;
     }
-    for (const DaneRondo& r : Ronda) {
-        const DanePomiar* p = PomiarRonda(r);
-        for (std::size_t k = 0; k < 5; ++k) {
-            if (!r.Ramie[k])
-                continue;
-            if (p) {
-                PrzejsciaWiersza(m, p->NatezeniaPrzejscObliczone[k]);
-            } else {
-                for (std::size_t c = 0; c < 4; ++c)
-                    Kandydat(m, static_cast<int64_t>(r.NatezeniaPrzejsc[k][c][0]) + r.NatezeniaPrzejsc[k][c][1]);
-            }
-        }
-    }
-    return m;
+    return maksima;
 }
+
+// The largest of all records when one of them goes from `przed` to `po`:
+// known at once unless the record held it and went down.
+void Uaktualnij(int32_t& najwieksza, int32_t przed, int32_t po)
+{
+    if (po >= najwieksza)
+        najwieksza = po;
+    else if (przed >= najwieksza)
+        maksimaZnane = false;
+}
+
+} // namespace
+
+PrzebiegObliczen::PrzebiegObliczen() { ++glebokoscPrzebiegu; }
+
+PrzebiegObliczen::~PrzebiegObliczen()
+{
+    if (--glebokoscPrzebiegu == 0)
+        maksimaZnane = false;
+}
+
+void ZmienionyWklad(const WkladDoSkal& przed, const WkladDoSkal& po)
+{
+    if (glebokoscPrzebiegu == 0 || !maksimaZnane)
+        return;
+    Uaktualnij(maksima.natezenie, przed.natezenie, po.natezenie);
+    Uaktualnij(maksima.przejscie, przed.przejscie, po.przejscie);
+}
+
+int32_t NajwiekszeNatezenie() { return std::max(wg.MinPojazd, Maksima().natezenie); }
+
+int32_t NajwiekszePrzejscie() { return std::max(0, Maksima().przejscie); }
 
 void UstawSkalePaskow()
 {

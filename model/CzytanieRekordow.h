@@ -2,12 +2,14 @@
 // Reading the record sections strictly: every value of a section must be in
 // the file, so a read past its end is a malformed file, not an empty line.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/PlikProjektu.h"
+#include "model/Projekt.h"
 #include "base/Kodowanie.h"
 
 class CzytnikScisly {
@@ -55,6 +57,26 @@ public:
             Blad("nieprawidłowy numer " + std::string(czego) + ": " + std::to_string(n));
         v.push_back(nowy);
         return n;
+    }
+
+    // Room for the next record of a full collection `v`: for every record
+    // the file should hold (one for each node of type `typ` in each variant,
+    // nodes and variants being read before), or twice the records held once
+    // past those; never for more than the rest of the file can hold. A
+    // collection grown one doubling at a time would keep the old and the new
+    // copy of its large records side by side.
+    template <class T>
+    void Zarezerwuj(std::vector<T>& v, char typ)
+    {
+        if (v.size() < v.capacity())
+            return;
+        std::size_t wezlow = 0;
+        for (const DaneWezel& w : Cel().Wezly)
+            wezlow += w.Typ == typ ? 1 : 0;
+        const std::size_t oczekiwanych = wezlow * Cel().Warianty.size();
+        const std::size_t przybedzie = oczekiwanych > v.size() ? oczekiwanych - v.size() : std::max<std::size_t>(v.size(), 1);
+        constexpr std::size_t NajmniejLiniiRekordu = 50;
+        v.reserve(v.size() + std::min(przybedzie, c_.PozostaloLinii() / NajmniejLiniiRekordu + 1));
     }
 
     // The title and the index of a structure block, which must name a record

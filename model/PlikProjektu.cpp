@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <span>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
@@ -25,14 +27,25 @@ namespace {
 // end a line, and a last line without an end counts.
 std::size_t PoliczLinie(std::string_view t)
 {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        if (t[i] == '\n' || (t[i] == '\r' && (i + 1 == t.size() || t[i + 1] != '\n')))
+    // Every LF ends a line, and so does every CR not followed by an LF.
+    std::size_t n = static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
+    for (std::size_t i = t.find('\r'); i != std::string_view::npos; i = t.find('\r', i + 1))
+        if (i + 1 == t.size() || t[i + 1] != '\n')
             ++n;
-    }
     if (!t.empty() && t.back() != '\n' && t.back() != '\r')
         ++n;
     return n;
+}
+
+// Where the line starting at `od` ends: its CR or LF, or the end of the text.
+std::size_t KoniecLinii(std::string_view t, std::size_t od)
+{
+    const char* const poczatek = t.data();
+    const char* const koniec = poczatek + t.size();
+    for (const char* z = poczatek + od; z < koniec; ++z)
+        if (*z == '\n' || *z == '\r')
+            return static_cast<std::size_t>(z - poczatek);
+    return t.size();
 }
 
 std::string Polacz(const std::vector<std::string>& linie)
@@ -63,9 +76,7 @@ std::string_view CzytnikProjektu::NastepnaLinia()
     if (nastepna_++ >= liczbaLinii_)
         return {};
     const std::size_t poczatek = pozycja_;
-    std::size_t koniec = tresc_.find_first_of("\r\n", poczatek);
-    if (koniec == std::string::npos)
-        koniec = tresc_.size();
+    const std::size_t koniec = KoniecLinii(tresc_, poczatek);
     pozycja_ = koniec + 1;
     if (koniec < tresc_.size() && tresc_[koniec] == '\r' && pozycja_ < tresc_.size() && tresc_[pozycja_] == '\n')
         ++pozycja_;
@@ -219,23 +230,59 @@ std::string CzytnikProjektu::ZaPrefiksem(std::size_t dlugoscPrefiksu)
 void PisarzProjektu::Linia(std::string_view tekst)
 {
     // A line break inside a value would shift every later line of the file.
-    std::string linia(tekst);
-    std::replace_if(linia.begin(), linia.end(), [](char z) { return z == '\r' || z == '\n'; }, ' ');
-    linie_.push_back(std::move(linia));
+    const std::size_t poczatek = tresc_.size();
+    tresc_ += tekst;
+    std::replace_if(tresc_.begin() + static_cast<std::ptrdiff_t>(poczatek), tresc_.end(),
+                    [](char z) { return z == '\r' || z == '\n'; }, ' ');
+    KoniecLinii();
 }
-void PisarzProjektu::Calkowita(int64_t x) { linie_.push_back(std::to_string(x)); }
-void PisarzProjektu::Rzeczywista(double x, std::string_view maska) { linie_.push_back(TekstLiczby(maska, x)); }
+
+void PisarzProjektu::Calkowita(int64_t x)
+{
+    char linia[24];
+    char* koniec = std::to_chars(linia, linia + sizeof linia - 2, x).ptr;
+    *koniec++ = '\r';
+    *koniec++ = '\n';
+    tresc_.append(linia, koniec);
+}
+
+void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
+{
+    tresc_ += TekstLiczby(maska, x);
+    KoniecLinii();
+}
 
 std::string TekstLiczby(std::string_view maska, double x)
 {
     // Nothing the reader would refuse: a value gone non-finite is written as 0.
     return FormatFloat(maska, std::isfinite(x) ? x : 0.0);
 }
-void PisarzProjektu::Logiczna(bool x) { linie_.emplace_back(x ? "True" : "False"); }
-void PisarzProjektu::LogicznaMala(bool x) { linie_.emplace_back(x ? "true" : "false"); }
-void PisarzProjektu::LogicznaTN(bool x) { linie_.emplace_back(x ? "T" : "N"); }
-void PisarzProjektu::Znak(char z) { linie_.emplace_back(1, z); }
-void PisarzProjektu::Kolor(TKolor k) { linie_.push_back(KolorNaTekst(k)); }
+
+void PisarzProjektu::Logiczna(bool x) { Linia(x ? "True" : "False"); }
+void PisarzProjektu::LogicznaMala(bool x) { Linia(x ? "true" : "false"); }
+void PisarzProjektu::LogicznaTN(bool x) { Linia(x ? "T" : "N"); }
+void PisarzProjektu::Znak(char z) { Linia(std::string_view(&z, 1)); }
+
+void PisarzProjektu::Kolor(TKolor k)
+{
+    tresc_ += KolorNaTekst(k);
+    KoniecLinii();
+}
+
+const std::vector<std::string>& PisarzProjektu::Linie() const
+{
+    if (linieDlaRozmiaru_ != tresc_.size() || (linie_.empty() && !tresc_.empty())) {
+        linie_.clear();
+        // Every line ends in CR LF and holds neither byte.
+        for (std::size_t i = 0; i < tresc_.size();) {
+            const std::size_t koniec = tresc_.find("\r\n", i);
+            linie_.emplace_back(tresc_, i, koniec - i);
+            i = koniec + 2;
+        }
+        linieDlaRozmiaru_ = tresc_.size();
+    }
+    return linie_;
+}
 
 void PisarzProjektu::Naglowek(std::string_view znacznik, std::string_view tytul, int64_t liczba)
 {
@@ -326,14 +373,17 @@ std::string KolorNaTekst(TKolor k)
     for (const auto& n : NazwaneKolory)
         if (n.wartosc == k)
             return n.nazwa;
-    char bufor[16];
-    std::snprintf(bufor, sizeof bufor, "$%08X", static_cast<unsigned>(k));
-    return bufor;
+    std::string tekst = "$00000000";
+    for (int i = 8; i >= 1; --i, k >>= 4)
+        tekst[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[k & 0xF];
+    return tekst;
 }
 
 bool TekstNaKolor(std::string_view tekst, TKolor& k)
 {
-    for (const auto& n : NazwaneKolory)
+    // Every name starts with "cl".
+    const bool nazwa = tekst.size() > 2 && (tekst[0] == 'c' || tekst[0] == 'C') && (tekst[1] == 'l' || tekst[1] == 'L');
+    for (const auto& n : nazwa ? std::span(NazwaneKolory) : std::span<const NazwanyKolor>())
         if (RowneBezWielkosci(tekst, n.nazwa)) {
             k = n.wartosc;
             return true;
@@ -367,30 +417,50 @@ namespace {
 
 const std::string Gwiazdki(69, '*');
 
-std::vector<std::string> Naglowek()
+void ZapiszNaglowek(PisarzProjektu& p)
 {
-    return {Gwiazdki, "*" + std::string(16, ' ') + "KARTOGRAM  " + std::string(WersjaProgramu) + "." + std::string(35, ' '),
-            "*" + std::string(67, ' ') + "*", Gwiazdki, ""};
+    p.Linia(Gwiazdki);
+    p.Linia("*" + std::string(16, ' ') + "KARTOGRAM  " + std::string(WersjaProgramu) + "." + std::string(35, ' '));
+    p.Linia("*" + std::string(67, ' ') + "*");
+    p.Linia(Gwiazdki);
+    p.Linia("");
 }
 
+// About the bytes the file of a project takes, from its records, so that the
+// writer's buffer is made once; the figures are a little above those of
+// typical records.
+std::size_t RozmiarPliku(const Projekt& p)
+{
+    return 64 * 1024 + p.Wezly.size() * 400 + p.Warianty.size() * 300 + p.Ruchoplany.size() * 2400 +
+           p.Ronda.size() * 3000 + p.Pomiary.size() * 6000 + p.Prognozy.size() * 2000 +
+           p.Wspolczynniki.size() * 300 + p.Opisy.size() * 400 + p.Bloki.size() * 200 + p.DefinicjeBlokow.size() * 200 +
+           p.LinieBlokow.size() * 80;
+}
 
 }  // namespace
 
-std::vector<std::string> LinieProjektu(const Projekt& projekt)
+namespace {
+
+// Every section of the file in order; `poRekordzie` runs after each diagram
+// and roundabout.
+template <class F>
+void ZapiszSekcje(PisarzProjektu& p, const Projekt& projekt, F&& poRekordzie)
 {
-    PisarzProjektu p(projekt);
-    for (const std::string& linia : Naglowek())
-        p.Linia(linia);
+    ZapiszNaglowek(p);
     ZapiszSekcjeWezlow(p);
     ZapiszSekcjeWariantow(p);
     ZapiszSekcjeNastaw(p);
     ZapiszSekcjePrognoz(p);
     ZapiszSekcjePomiarow(p);
     ZapiszSekcjeWspolczynnikow(p);
-    for (std::size_t i = 0; i < projekt.Ruchoplany.size(); ++i)
+    for (std::size_t i = 0; i < projekt.Ruchoplany.size(); ++i) {
         ZapiszSekcjeRuchoplanu(p, static_cast<int>(i));
-    for (std::size_t i = 0; i < projekt.Ronda.size(); ++i)
+        poRekordzie();
+    }
+    for (std::size_t i = 0; i < projekt.Ronda.size(); ++i) {
         ZapiszSekcjeRonda(p, static_cast<int>(i));
+        poRekordzie();
+    }
     // Without a junction section the roundabouts' vehicle types go alone.
     if (projekt.Ruchoplany.empty() && !projekt.Ronda.empty())
         ZapiszSklad(p);
@@ -398,13 +468,47 @@ std::vector<std::string> LinieProjektu(const Projekt& projekt)
     ZapiszBlokPieszych(p);
     ZapiszSekcjeBlokow(p);
     ZapiszSekcjeOpisow(p);
-    return p.Linie();
+}
+
+// The file goes to the disk in pieces of about this size, each written while
+// it is still in the cache, through one buffer.
+constexpr std::size_t PorcjaZapisu = 1 << 20;
+
+}  // namespace
+
+std::string TrescProjektu(const Projekt& projekt)
+{
+    PisarzProjektu p(projekt, RozmiarPliku(projekt));
+    ZapiszSekcje(p, projekt, [] {});
+    return p.ZabierzTresc();
+}
+
+std::vector<std::string> LinieProjektu(const Projekt& projekt)
+{
+    const std::string tresc = TrescProjektu(projekt);
+    std::vector<std::string> linie;
+    for (std::string_view l : PodzielNaLinie(tresc))
+        linie.emplace_back(l);
+    return linie;
 }
 
 bool ZapiszProjekt(const std::string& nazwaPliku)
 {
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(nazwaPliku, LinieProjektu(), blad)) {
+    ZapisBezpieczny zapis;
+    bool dobrze = zapis.Otworz(nazwaPliku, blad);
+    PisarzProjektu p(BiezacyProjekt, dobrze ? PorcjaZapisu + PorcjaZapisu / 4 : 0);
+    auto oddaj = [&](bool wszystko) {
+        if (dobrze && (wszystko || p.Tresc().size() >= PorcjaZapisu)) {
+            dobrze = zapis.Pisz(p.Tresc(), blad);
+            p.Wyczysc();
+        }
+    };
+    if (dobrze) {
+        ZapiszSekcje(p, BiezacyProjekt, [&] { oddaj(false); });
+        oddaj(true);
+    }
+    if (!dobrze || !zapis.Zakoncz(blad)) {
         Okno().PokazBlad(blad);  // names the file and the cause
         return false;
     }

@@ -102,11 +102,16 @@ private:
     Projekt* cel_;
 };
 
-// Collects the lines of the project file; the file is written whole at the
-// end. The section writers write the project `zrodlo`.
+// Writes the lines of the project file into one buffer, each line ended by
+// CR LF; the file is written whole at the end. The section writers write the
+// project `zrodlo`.
 class PisarzProjektu {
 public:
-    explicit PisarzProjektu(const Projekt& zrodlo = BiezacyProjekt) : zrodlo_(&zrodlo) {}
+    // `rezerwa`: the bytes the buffer is made ready for at once.
+    explicit PisarzProjektu(const Projekt& zrodlo = BiezacyProjekt, std::size_t rezerwa = 0) : zrodlo_(&zrodlo)
+    {
+        tresc_.reserve(rezerwa);
+    }
 
     const Projekt& Zrodlo() const { return *zrodlo_; }
     void Linia(std::string_view tekst);
@@ -123,11 +128,24 @@ public:
     template <int N>
     void Tekst(const KrotkiTekst<N>& pole) { Linia(pole.str()); }
 
-    const std::vector<std::string>& Linie() const { return linie_; }
+    // The bytes written so far.
+    const std::string& Tresc() const { return tresc_; }
+    std::string ZabierzTresc() { return std::move(tresc_); }
+    // The bytes handed on: the buffer starts again, as large as it was.
+    void Wyczysc() { tresc_.clear(); }
+    // The lines written so far, without their ends (tests of a section).
+    const std::vector<std::string>& Linie() const;
 
 private:
+    void KoniecLinii()
+    {
+        tresc_.push_back('\r');
+        tresc_.push_back('\n');
+    }
     const Projekt* zrodlo_;
-    std::vector<std::string> linie_;
+    std::string tresc_;
+    mutable std::vector<std::string> linie_;   // Linie(), for tresc_'s size:
+    mutable std::size_t linieDlaRozmiaru_ = 0;
 };
 
 // A real as the writer writes it, by a FormatFloat mask.
@@ -142,14 +160,17 @@ std::string LiniaZnacznika(std::string_view znacznik);
 std::string KolorNaTekst(TKolor k);
 bool TekstNaKolor(std::string_view tekst, TKolor& k);
 
-// The lines of a whole project as ZapiszProjekt writes them.
+// The bytes of the whole project file as ZapiszProjekt writes them.
+std::string TrescProjektu(const Projekt& projekt = BiezacyProjekt);
+// The same as lines, without their ends.
 std::vector<std::string> LinieProjektu(const Projekt& projekt = BiezacyProjekt);
 
 // The line that starts the block of crossing flags of every diagram and roundabout.
 extern const std::string LiniaPieszych;
 
-// Saves the whole model. The file is written beside the old one and renamed
-// over it only when every line was written. On failure the message is shown
+// Saves the whole model, the bytes of TrescProjektu written piece by piece.
+// The file is written beside the old one and renamed over it only when every
+// line was written. On failure the message is shown
 // through the main window's interface and false is returned.
 bool ZapiszProjekt(const std::string& nazwaPliku);
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "base/Typy.h"
@@ -47,6 +48,49 @@ struct DanaRelacja {
     TKolor Kolor = 0;
 };
 
+// The sixteen relation bands of a diagram, filled only by the computation.
+// They are kept apart from the record and made when first written: a
+// project read from its file holds none until its diagrams are computed, so
+// its records take less than half the memory. Read before, they are all
+// zero, as in a new record.
+class RelacjeDiagramu {
+public:
+    using Tablica = std::array<DanaRelacja, 16>;
+
+    RelacjeDiagramu() = default;
+    RelacjeDiagramu(const RelacjeDiagramu& o) : dane_(o.dane_ ? std::make_unique<Tablica>(*o.dane_) : nullptr) {}
+    RelacjeDiagramu& operator=(const RelacjeDiagramu& o)
+    {
+        if (this != &o)
+            dane_ = o.dane_ ? std::make_unique<Tablica>(*o.dane_) : nullptr;
+        return *this;
+    }
+    RelacjeDiagramu(RelacjeDiagramu&&) noexcept = default;
+    RelacjeDiagramu& operator=(RelacjeDiagramu&&) noexcept = default;
+
+    static constexpr std::size_t size() { return 16; }
+    DanaRelacja& operator[](std::size_t i) { return Zapis()[i]; }
+    const DanaRelacja& operator[](std::size_t i) const { return Odczyt()[i]; }
+    DanaRelacja* begin() { return Zapis().data(); }
+    DanaRelacja* end() { return Zapis().data() + size(); }
+    const DanaRelacja* begin() const { return Odczyt().data(); }
+    const DanaRelacja* end() const { return Odczyt().data() + size(); }
+
+private:
+    Tablica& Zapis()
+    {
+        if (!dane_)
+            dane_ = std::make_unique<Tablica>();
+        return *dane_;
+    }
+    const Tablica& Odczyt() const
+    {
+        static const Tablica zera{};
+        return dane_ ? *dane_ : zera;
+    }
+    std::unique_ptr<Tablica> dane_;
+};
+
 // One arm's crossing volumes: per crossing category (0 pedestrians,
 // 1 cyclists, 2 and 3 named by the count settings) the two directions.
 struct DanePrzejscia {
@@ -79,7 +123,7 @@ struct DaneRuchoplan : NaglowekDiagramu {
     std::array<float, 4> PromienLewoskretu{4.0f, 4.0f, 4.0f, 4.0f};
     std::array<float, 4> PromienPrawoskretu{2.0f, 2.0f, 2.0f, 2.0f};
     uint8_t Globalne = 1;
-    std::array<DanaRelacja, 16> Relacje{};          // computed, not saved
+    RelacjeDiagramu Relacje;                        // computed, not saved
     std::array<KrotkiTekst<255>, 3> Tytul{};
     float TytulWysokosc = 0.0f;
     // Two lines per arm: arm 1 line 1, arm 1 line 2, arm 2 line 1 ...

@@ -83,6 +83,7 @@ void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
 void CzytajRondo(CzytnikScisly& c, int wersja)
 {
     std::vector<DaneRondo>& ronda = c.Cel().Ronda;
+    c.Zarezerwuj(ronda, 'R');
     const int32_t i = c.NumerRekordu(ronda, "ronda", RondoZerowe());
     DaneRondo& r = ronda[i];
     r.Przejscie.fill(1);

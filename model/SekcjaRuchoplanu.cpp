@@ -104,6 +104,7 @@ void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
 void CzytajRuchoplan(CzytnikScisly& c, int wersja)
 {
     std::vector<DaneRuchoplan>& ruchoplany = c.Cel().Ruchoplany;
+    c.Zarezerwuj(ruchoplany, 'J');
     const int32_t n = c.NumerRekordu(ruchoplany, "ruchoplanu");
     DaneRuchoplan r;
     if (wersja >= 3) {

@@ -114,7 +114,12 @@ void ObliczGeometrieRonda(int32_t indeks)
         Ronda[indeks].X = static_cast<float>(w.X);
         Ronda[indeks].Y = static_cast<float>(w.Y);
     }
+    // What the roundabout counts towards the project's largest values, kept
+    // up to date for the pass it is computed in.
+    const WkladDoSkal przed = WkladRonda(Ronda[indeks]);
     ObliczNatezeniaRonda(indeks);
+    const WkladDoSkal zebrany = WkladRonda(Ronda[indeks]);
+    ZmienionyWklad(przed, zebrany);
     UstawSkalePaskow();
     UstawSkalePrzejsc();
 
@@ -184,6 +189,7 @@ void ObliczGeometrieRonda(int32_t indeks)
                                Tekst(" (pierścień ronda nie sięga poza odsunięcie pasów). Popraw geometrię ronda.");
         ZbierzKomunikat(r.KomunikatGeometrii.str());
     }
+    ZmienionyWklad(zebrany, WkladRonda(r));
 }
 
 namespace {

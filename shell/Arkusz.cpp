@@ -13,6 +13,7 @@
 #include "junction/Legendy.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction/RysujRuchoplan.h"
+#include "junction/SkalePaskow.h"
 #include "model/Projekt.h"
 #include "roundabout/GeometriaRonda.h"
 #include "roundabout/RysujRondo.h"
@@ -164,6 +165,8 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
 {
     const ZakresWariantu zakres(wariant);
+    // The diagrams computed on the way find the project's largest values once.
+    const PrzebiegObliczen przebieg;
 
     // The grid, on the devices that show it (never in DXF).
     NaKazdymWyjsciu([](const Wyjscie& w) {

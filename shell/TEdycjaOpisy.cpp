@@ -151,12 +151,12 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
         CB_Grubosci->setEditText(NaQString(jestH ? FormatFloat("#0.##", h * 0.1) : std::string("0.2")));
     }
     dobre &= Sprawdz(CB_Grubosci->lineEdit(), granice::GruboscOpisu,
-                     "Błędna wartość grubosci! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!",
-                     "Wymagana wartość grubosci w postaci liczby!", x, komunikat);
+                     "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!",
+                     "Wymagana wartość grubości w postaci liczby!", x, komunikat);
     dobre &= CzytajPole(E_x, granice::Polozenie, "X", "Błędna wartość współrzędnej X!", x, komunikat);
     dobre &= CzytajPole(E_y, granice::Polozenie, "Y", "Błędna wartość współrzędnej Y!", x, komunikat);
     if (RBRecznie->isChecked())
-        dobre &= Sprawdz(Kat, granice::KatOpisu, "Kąt musi zawierać się pomiedzy 0d 0 do 360 [st].",
+        dobre &= Sprawdz(Kat, granice::KatOpisu, "Kąt musi zawierać się pomiędzy od 0 do 360 [st].",
                          "Wymagana liczbowa wartość kąta!", x, komunikat);
     return dobre;
 }

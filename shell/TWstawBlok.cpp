@@ -216,10 +216,10 @@ bool TWstawBlok::SprawdzDaneBloku(float& x, float& y, float& sx, float& sy)
         float& wynik;
     };
     const Pole pola[] = {
-        {E_y, granice::Polozenie, "Y", "Nieprawdłowa współrzędna Y!", y},
-        {E_x, granice::Polozenie, "X", "Nieprawdłowa współrzędna X! ", x},
-        {CB_sX->lineEdit(), granice::SkalaBloku, "WSP. X", "Nieprawdłowy WSP. X !", sx},
-        {CB_sY->lineEdit(), granice::SkalaBloku, "WSP. Y", "Nieprawdłowy WSP. Y !", sy},
+        {E_y, granice::Polozenie, "Y", "Nieprawidłowa współrzędna Y!", y},
+        {E_x, granice::Polozenie, "X", "Nieprawidłowa współrzędna X! ", x},
+        {CB_sX->lineEdit(), granice::SkalaBloku, "WSP. X", "Nieprawidłowy WSP. X !", sx},
+        {CB_sY->lineEdit(), granice::SkalaBloku, "WSP. Y", "Nieprawidłowy WSP. Y !", sy},
     };
     for (const Pole& p : pola) {
         double v = 0.0;

@@ -219,6 +219,29 @@ struct PlotnoQt::Stan {
         }
     }
 
+    // Strokes of a wide solid pen that run on from one another, each chain
+    // as one polyline: round caps meeting at a point cover what a round join
+    // covers, so the shape is the same, and a printer's document holds one
+    // path for the chain instead of one per stroke.
+    void RysujLamane(QPainter& m, std::span<const PunktInt> konce)
+    {
+        UstawPioro(m);
+        QPolygon& lamana = lamana_;
+        lamana.clear();
+        for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
+            const QPoint a(konce[k].X, konce[k].Y), b(konce[k + 1].X, konce[k + 1].Y);
+            if (a == b) continue;
+            if (lamana.isEmpty() || lamana.last() != a) {
+                if (lamana.size() > 1) m.drawPolyline(lamana);
+                lamana.clear();
+                lamana << a;
+            }
+            lamana << b;
+        }
+        if (lamana.size() > 1) m.drawPolyline(lamana);
+    }
+    QPolygon lamana_;  // reused by RysujLamane
+
     // A rectangle with a thin solid pen and a solid brush, wholly on the
     // bitmap, paints its outline's box in the pen colour and the inside in
     // the brush colour: filled so, which is cheaper than outlining and
@@ -468,9 +491,13 @@ void PlotnoQt::Odcinki(std::span<const PunktInt> konce)
             s_->pozycja = QPoint(ostatni.X, ostatni.Y);
             return;
         }
-        for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
-            const PunktInt a = konce[k], b = konce[k + 1];
-            if (a.X != b.X || a.Y != b.Y) s_->DodajLinie(*m, QPoint(a.X, a.Y), QPoint(b.X, b.Y));
+        if (!s_->obraz && s_->grubosc > 1 && s_->styl == PioroCiagle) {
+            s_->RysujLamane(*m, konce);
+        } else {
+            for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
+                const PunktInt a = konce[k], b = konce[k + 1];
+                if (a.X != b.X || a.Y != b.Y) s_->DodajLinie(*m, QPoint(a.X, a.Y), QPoint(b.X, b.Y));
+            }
         }
     }
     s_->pozycja = QPoint(ostatni.X, ostatni.Y);

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "base/Teksty.h"
 #include "base/Typy.h"
@@ -193,4 +196,45 @@ TEST(DatyICzasy, Times)
     DekodujCzas(0.5, g, m, s, ms);
     EXPECT_EQ(g, 12);
     EXPECT_EQ(m + s + ms, 0);
+}
+
+// Every double rounded by hand on its exact decimal expansion (printed with
+// more digits than any double has), compared with FormatFloat over values of
+// every magnitude a drawing or a file meets, ties included.
+TEST_F(Separator, FormatFloatMatchesTheExactDecimalValue)
+{
+    auto naRecznie = [](double x, int miejsc) {
+        char bufor[1200];
+        const auto koniec = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(x), std::chars_format::fixed, 1100).ptr;
+        std::string t(bufor, koniec);
+        const std::size_t kropka = t.find('.');
+        std::string cyfry = t.substr(0, kropka) + t.substr(kropka + 1, static_cast<std::size_t>(miejsc));
+        if (t[kropka + 1 + static_cast<std::size_t>(miejsc)] >= '5') {
+            int i = static_cast<int>(cyfry.size()) - 1;
+            for (; i >= 0 && cyfry[static_cast<std::size_t>(i)] == '9'; --i)
+                cyfry[static_cast<std::size_t>(i)] = '0';
+            if (i < 0)
+                cyfry.insert(cyfry.begin(), '1');
+            else
+                ++cyfry[static_cast<std::size_t>(i)];
+        }
+        std::string calk = cyfry.substr(0, cyfry.size() - static_cast<std::size_t>(miejsc));
+        const std::string ulamek = cyfry.substr(calk.size());
+        calk.erase(0, std::min(calk.find_first_not_of('0'), calk.size() - 1));
+        const bool zero = cyfry.find_first_not_of('0') == std::string::npos;
+        return std::string(x < 0 && !zero ? "-" : "") + calk + (miejsc > 0 ? "." + ulamek : "");
+    };
+    std::mt19937_64 los(2024);
+    for (int miejsc : {0, 1, 2, 3, 7, 12, 15, 16}) {
+        const std::string maska = "#0" + (miejsc > 0 ? "." + std::string(static_cast<std::size_t>(miejsc), '0') : "");
+        for (int i = 0; i < 20000; ++i) {
+            const double skala = std::pow(10.0, static_cast<int>(los() % 26) - 12);
+            double x = std::ldexp(static_cast<double>(los() >> 11), -53) * skala;
+            if (i % 4 == 0)  // ties and near ties of the last decimal
+                x = (std::round(x * std::pow(10.0, miejsc)) + 0.5) / std::pow(10.0, miejsc);
+            if (i % 2 == 1)
+                x = -x;
+            ASSERT_EQ(FormatFloat(maska, x), naRecznie(x, miejsc)) << maska << " " << x;
+        }
+    }
 }

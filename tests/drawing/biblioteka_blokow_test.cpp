@@ -244,21 +244,26 @@ TEST(NastawySchowka, ZaDuzeIBledneWartosci)
     const Odswiezenie duze = Odswiez({"0", "1024", "0", "1024"}, "64");
     EXPECT_FALSE(duze.dobre);
     EXPECT_EQ(duze.komunikat, Maks8M);
-    EXPECT_EQ(SzerokoscPikseli(duze.n) * WysokoscPikseli(duze.n), int64_t{1} << 32);
+    EXPECT_EQ(duze.n, TNastawySchowek{}) << "a refused refresh stores nothing";
+    TNastawySchowek n;
+    n.X2 = n.Y2 = 1024.0f;
+    n.PunktowNaCm = 64;
+    EXPECT_EQ(SzerokoscPikseli(n) * WysokoscPikseli(n), int64_t{1} << 32);
 
     // The resolution outside 10..100 or no integer: the window's message.
     for (const char* r : {"abc", "9", "101", "50,5", ""}) {
         const Odswiezenie o = Odswiez({"0", "10", "0", "10"}, r);
         EXPECT_FALSE(o.dobre) << r;
         EXPECT_EQ(o.komunikat, "Nieprawidłowa wartość rozdzielczości!") << r;
-        EXPECT_EQ(o.n.PunktowNaCm, 50);
+        EXPECT_EQ(o.n, TNastawySchowek{});
     }
-    // Every edge is read; the last failure's message stays; fallbacks.
+    // Every edge is read; the last failure's message stays; the fallbacks
+    // are not stored.
     Odswiezenie o = Odswiez({"a", "10", "b", "10"}, "50");
     EXPECT_EQ(o.komunikat, "Nieprawidłowa współrzędna y1!");
     o = Odswiez({"0", "x", "0", "y"}, "50");
     EXPECT_EQ(o.komunikat, "Nieprawidłowa współrzędna y2!");
-    EXPECT_EQ(std::vector<float>({o.n.X2, o.n.Y2}), std::vector<float>({20, 28}));
+    EXPECT_EQ(o.n, TNastawySchowek{});
     // A number beyond the table of limits names the field.
     o = Odswiez({"0", "1e9", "0", "10"}, "50");
     EXPECT_FALSE(o.dobre);

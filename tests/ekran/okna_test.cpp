@@ -17,8 +17,6 @@
 #include "pomoc.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
-#include "counts/OknaPomiarow.h"
-#include "junction_forms/OknaRuchoplanu.h"
 #include "shell/TEdycjaOpisy.h"
 #include "shell/TKopiujSchowek.h"
 #include "shell/TUstawyGlobalne.h"
@@ -120,8 +118,17 @@ TEST_F(EkranTest, OknaRuchoplanuIUstawien)
     Otworz(WstawBlok, {"B_WczytajBlok", "B_Powrot"}, [] { Form1->TB_WstawBlokClick(); });
     Otworz(EdycjaOpisy, {"B_Wprowadz", "Powrot"}, [] { Form1->TB_WstawOpisClick(); });
     Otworz(KopiujSchowek, {"B_kopiuj", "B_Powrot"}, [] { Form1->TB_DoSchowkaClick(); });
-    for (QDialog* okno : std::initializer_list<QDialog*>{DaneRonda, GeometriaRondo})
-        Otworz(okno, {});
+}
+
+TEST_F(EkranTest, OknaRonda)
+{
+    Uruchom();
+    NowyProjekt();
+    ASSERT_EQ(DodajWezel(10.0, 10.0, "Rondo", 'R'), "");
+    ASSERT_EQ(DodajWariant("Wariant 1", "", "", "", 0.0f, 0.0f, 'L'), "");
+    BiezacyWariant = 0;
+    Otworz(GeometriaRondo, {"Wprowadz", "Button3"}, [] { Form1->OtworzGeometrieRonda(0); });
+    Otworz(DaneRonda, {"Wprowadz", "B_rezygnuj"}, [] { Form1->OtworzDaneRonda(0); });
 }
 
 TEST_F(EkranTest, OknaPomiarowIPrognoz)

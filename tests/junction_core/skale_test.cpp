@@ -2,7 +2,11 @@
 
 #include "oblicz_wspolne.h"
 
+#include "junction/ObliczRuchoplan.h"
 #include "junction/SkalePaskow.h"
+
+#include <utility>
+#include <vector>
 
 using namespace oblicz_test;
 
@@ -174,6 +178,67 @@ TEST_F(Skale, RondaWedlugLiczbyRamionIZrodla)
     Ronda[0].Ramie[0] = 0;
     UstawSkalePaskow();
     EXPECT_EQ(wg.MaxNatezenie, 50);
+}
+
+
+// Diagrams computed one after another read the largest values as the
+// project holds them at that moment: a diagram that reads a count takes its
+// arms from the count when computed, so what it counts changes then. A pass
+// over the sheet keeps the largest values instead of scanning the project
+// for every diagram, and must give the same sequence, when a diagram's value
+// rises and when the diagram holding the largest value goes down.
+TEST_F(Skale, PrzebiegDajeTeSameNajwiekszeCoSkanowanie)
+{
+    const int d0 = DodajZSumami({400, 0, 0, 0}, {0, 0, 400, 0});
+    R(d0).Przejscia[0].L[0] = 10;
+    R(d0).Przejscia[0].P[0] = 5;              // 15 pedestrians
+    const int d1 = DodajZSumami({300, 0, 0, 0}, {0, 300, 0, 0});
+    R(d1).Przejscia[0].L[1] = 40;
+    // d2 has only its south arm until computed; its count has all four
+    // inlets and 3000 vehicles from inlet 1 (arm 2) to inlet 2 (arm 3).
+    DanePomiar wszystkie;
+    wszystkie.NatezeniaNaRelacjach[0][1] = 3000;
+    // d3 keeps all four arms until computed; its count has only the south
+    // inlet (arm 1, count inlet 4): 600 vehicles from it and 55 pedestrians
+    // at it, while the east arm's 2500 vehicles and 180 pedestrians stop
+    // counting.
+    DanePomiar poludnie;
+    poludnie.WlotJest = {0, 0, 0, 1};
+    poludnie.NatezeniaNaRelacjach[3][0] = 600;
+    poludnie.NatezeniaNaRelacjach[0][2] = 2500;
+    poludnie.NatezeniaPrzejscObliczone[3] = {30, 25};
+    poludnie.NatezeniaPrzejscObliczone[0] = {90, 90};
+    Pomiary = {wszystkie, poludnie};
+    const int d2 = DodajRuchoplan(), d3 = DodajRuchoplan();
+    for (int i : {d2, d3}) {
+        R(i).ZPomiaru = 1;
+        R(i).NrPomiaru = i - d2;
+    }
+    R(d2).Ramie = {1, 0, 0, 0};
+    R(d3).Ramie = {1, 1, 1, 1};
+
+    const std::vector<DaneRuchoplan> poczatek = Ruchoplany;
+    auto policzKolejno = [&] {
+        std::vector<std::pair<int32_t, int32_t>> najwieksze;
+        for (int i : {d0, d1, d2, d3}) {
+            ObliczRuchoplan(i);
+            najwieksze.emplace_back(wg.MaxNatezenie, wg.MaxPrzejscie);
+        }
+        return najwieksze;
+    };
+    const std::vector<std::pair<int32_t, int32_t>> oczekiwane = {{2500, 180}, {2500, 180}, {3000, 180}, {3000, 55}};
+    EXPECT_EQ(policzKolejno(), oczekiwane);
+    Ruchoplany = poczatek;
+    {
+        const PrzebiegObliczen przebieg;
+        const PrzebiegObliczen zagniezdzony;
+        EXPECT_EQ(policzKolejno(), oczekiwane);
+    }
+
+    // Past the pass a change made outside any computation counts at once.
+    R(d1).SumaWylotu[1] = 5000;
+    UstawSkalePaskow();
+    EXPECT_EQ(wg.MaxNatezenie, 5000);
 }
 
 } // namespace

@@ -168,3 +168,31 @@ TEST_F(PlikProjektuTest, VehicleTypeTableBlock)
 }
 
 }  // namespace
+
+// A project of several megabytes goes to the disk in pieces: the file holds
+// the same bytes as the whole text, reads back with every diagram, and a
+// save after it writes the same again.
+TEST_F(PlikProjektuTest, LargeProjectIsSavedInPiecesByteForByte)
+{
+    ASSERT_EQ(DodajWariant("W1", "", "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWariant("W2", "", "", "", 0, 0, 'L'), "");
+    for (int i = 0; i < 700; ++i)
+        ASSERT_EQ(DodajWezel(3.0 * (i % 30), 3.0 * (i / 30), "N" + std::to_string(i), i % 7 == 0 ? 'R' : 'J'), "");
+    for (DaneRuchoplan& r : Ruchoplany)
+        for (int k = 0; k < 16; ++k)
+            r.Natezenia[static_cast<std::size_t>(k)] = 1000 * r.NrWezla + k;
+    Ruchoplany[5].Tytul[0] = "Tytu\xB3 z koncem\r\nlinii";
+    const std::string tresc = TrescProjektu();
+    ASSERT_GT(tresc.size(), 2u << 20);  // several pieces
+    const std::string s = Sciezka("duzy.rup");
+    ASSERT_TRUE(ZapiszProjekt(s));
+    EXPECT_TRUE(CzytajBajty(s) == tresc);
+    const auto ruchoplanow = Ruchoplany.size(), rond = Ronda.size();
+    NowyProjekt();
+    ASSERT_TRUE(OtworzProjekt(s));
+    EXPECT_EQ(Ruchoplany.size(), ruchoplanow);
+    EXPECT_EQ(Ronda.size(), rond);
+    EXPECT_EQ(Ruchoplany[5].Tytul[0].str(), "Tytu\xB3 z koncem  linii");
+    EXPECT_EQ(Ruchoplany.back().Natezenia[15], 1000 * Ruchoplany.back().NrWezla + 15);
+    EXPECT_TRUE(TrescProjektu() == tresc);
+}

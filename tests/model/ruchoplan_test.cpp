@@ -2,6 +2,9 @@
 // and roundabout sections.
 #include "calosc_pomoc.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 class RuchoplanTest : public ModelTest {};
@@ -222,3 +225,34 @@ TEST_F(RuchoplanTest, StarszeWersjeRuchoplanowIRond)
 }
 
 }  // namespace
+
+// The computed relation bands travel with their record: a copy has its own,
+// a record never computed reads zeros, and growing the collection keeps them.
+TEST(RelacjeDiagramu, KopiaMaWlasneAPusteCzytaSieZerami)
+{
+    DaneRuchoplan a;
+    const DaneRuchoplan& staly = a;
+    EXPECT_EQ(staly.Relacje[3].Natezenie, 0);
+    EXPECT_EQ(staly.Relacje[15].Kolor, 0u);
+    a.Relacje[3].Natezenie = 7;
+    a.Relacje[5].Nazwa = "21";
+    DaneRuchoplan b = a;
+    b.Relacje[3].Natezenie = 9;
+    EXPECT_EQ(a.Relacje[3].Natezenie, 7);
+    EXPECT_EQ(b.Relacje[5].Nazwa.str(), "21");
+    a = b;
+    EXPECT_EQ(a.Relacje[3].Natezenie, 9);
+
+    std::vector<DaneRuchoplan> v(1);
+    v[0].Relacje[0].Natezenie = 1;
+    v[0].Relacje[1].Natezenie = 3;
+    for (int i = 0; i < 40; ++i)
+        v.push_back(v[0]);
+    EXPECT_EQ(v[0].Relacje[1].Natezenie, 3);
+    EXPECT_EQ(v.back().Relacje[1].Natezenie, 3);
+    std::stable_sort(v[0].Relacje.begin(), v[0].Relacje.end(),
+                     [](const DanaRelacja& x, const DanaRelacja& y) { return x.Natezenie > y.Natezenie; });
+    EXPECT_EQ(v[0].Relacje[0].Natezenie, 3);
+    EXPECT_EQ(v[0].Relacje[1].Natezenie, 1);
+    EXPECT_EQ(v[1].Relacje[0].Natezenie, 1);  // the copies are their own
+}

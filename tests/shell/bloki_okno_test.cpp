@@ -306,7 +306,7 @@ TEST_F(BlokiOkno, WskazanieZmianaIUsuniecieMysza)
     WstawBlok->PrzygotujZmiane(0);
     WstawBlok->E_x->setText("abc");
     WstawBlok->B_WczytajBlokClick();
-    EXPECT_EQ(Komunikaty().back(), "Nieprawdłowa współrzędna X! ");
+    EXPECT_EQ(Komunikaty().back(), "Nieprawidłowa współrzędna X! ");
     WstawBlok->E_x->setText("1");
     WstawBlok->CB_sX->setEditText("0");
     WstawBlok->CB_sY->setEditText("0,0001");

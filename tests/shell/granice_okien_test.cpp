@@ -12,61 +12,21 @@
 #include "junction_forms/OknaRuchoplanu.h"
 #include "model/Granice.h"
 #include "model/PlikProjektu.h"
+#include "granice_okien.h"
+#include "drawing/KopiaSchowka.h"
+#include "model/Schowek.h"
 #include "pomoc.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
 #include "shell/TUstawyGlobalne.h"
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
-// A window as the test drives it: filled from the project, then committed
-// the way its button does.
-struct Okno {
-    const char* nazwa;
-    std::function<QWidget*()> okno;
-    std::function<void()> wypelnij;
-    std::function<void()> zatwierdz;
-};
-
-struct PoleOkna {
-    const char* okno;
-    const char* pole;  // objectName of the edit, or of the combo box it belongs to
-    const GranicaPola& granica;
-};
-
-// The texts every field is tried with: the set any user may type, and the
-// limit's own bounds with the values just beyond them.
-std::vector<std::string> Proby(const GranicaPola& g)
-{
-    const double krok = g.Calkowita() ? 1.0 : 0.01;
-    return {"",
-            "-1",
-            "0",
-            TekstGranicy(g.max),
-            TekstGranicy(g.max + krok),
-            TekstGranicy(g.min),
-            TekstGranicy(g.min - krok),
-            "1e308",
-            "nan",
-            "inf",
-            "abc",
-            "123456789012345678901234567890",
-            "1,5",
-            "1.5"};
-}
-
-QLineEdit* Edycja(QWidget* okno, const char* nazwa)
-{
-    if (auto* e = okno->findChild<QLineEdit*>(nazwa))
-        return e;
-    auto* c = okno->findChild<QComboBox*>(nazwa);
-    return c ? c->lineEdit() : nullptr;
-}
-
-class GraniceOkienTest : public ProgramTest {
+class GraniceOkienProgramu : public GraniceOkienTest {
 protected:
-    std::vector<Okno> okna;
-
     void Przygotuj()
     {
         Uruchom();
@@ -113,63 +73,47 @@ protected:
                  WezlyOperacje->PokazPanelWezla();
              },
              [] { Form1->B_WstawClick(); }},
+            {"EdycjaOpisy", [] { return static_cast<QWidget*>(EdycjaOpisy); },
+             [] {
+                 EdycjaOpisy->PrzygotujNowy();
+                 EdycjaOpisy->E_txt->setText("Opis");
+                 EdycjaOpisy->E_x->setText("4");
+                 EdycjaOpisy->E_y->setText("6");
+                 EdycjaOpisy->RB_ArkAktualny->setChecked(true);
+                 EdycjaOpisy->RBRecznie->setChecked(true);
+                 EdycjaOpisy->Kat->setText("0");
+             },
+             [] { EdycjaOpisy->B_WprowadzClick(); }},
+            {"WstawBlok", [] { return static_cast<QWidget*>(WstawBlok); },
+             [this] {
+                 WstawBlok->PrzygotujWstawianie();
+                 if (WstawBlok->LB_NazwaBlokuCzytaj->count() == 0) {
+                     dialogi.SciezkiOtworz.push_back(KG_BUILD_DIR "/Dane/Bloki/Kartogram.blk");
+                     WstawBlok->B_WczytajBlokiListaClick();
+                 }
+                 WstawBlok->LB_NazwaBlokuCzytaj->setCurrentRow(0);
+                 WstawBlok->LB_NazwaBlokuCzytajClick();
+                 WstawBlok->E_x->setText("10");
+                 WstawBlok->E_y->setText("5");
+                 WstawBlok->CB_sX->setEditText("1");
+                 WstawBlok->CB_sY->setEditText("1");
+                 WstawBlok->RB_ArkAktualny->setChecked(true);
+             },
+             [] { WstawBlok->B_WczytajBlokClick(); }},
+            // The copy's settings are refreshed and stored as they are typed;
+            // a refusal shows on the size label instead of the size.
+            {"KopiujSchowek", [] { return static_cast<QWidget*>(KopiujSchowek); },
+             [] { KopiujSchowek->FormShow(); },
+             [] { KopiujSchowek->CB_IlPktCmChange(); },
+             [] {
+                 return KopiujSchowek->L_OpisRozmiar->text() != NaQString(TekstRozmiaruSchowka(NastawySchowek));
+             }},
         };
     }
 
-    const Okno& OknoPola(const PoleOkna& p) const
-    {
-        for (const Okno& o : okna)
-            if (std::string_view(o.nazwa) == p.okno)
-                return o;
-        throw std::logic_error(p.okno);
-    }
-
-    void Sprawdz(std::initializer_list<PoleOkna> pola)
-    {
-        const Projekt baza = BiezacyProjekt;
-        const std::vector<std::string> linieBazy = LinieProjektu();
-        const std::string plik = Sciezka("proba.rup");
-        // An untouched window stores without a word.
-        for (const Okno& o : okna) {
-            o.wypelnij();
-            const std::size_t przed = dialogi.Teksty().size();
-            o.zatwierdz();
-            EXPECT_EQ(dialogi.Teksty().size(), przed) << o.nazwa << ": " << Komunikaty().back();
-            BiezacyProjekt = baza;
-        }
-        for (const PoleOkna& p : pola) {
-            const Okno& o = OknoPola(p);
-            for (const std::string& tekst : Proby(p.granica)) {
-                SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
-                BiezacyProjekt = baza;
-                o.wypelnij();
-                QLineEdit* e = Edycja(o.okno(), p.pole);
-                ASSERT_NE(e, nullptr);
-                e->setText(NaQString(tekst));
-                emit e->textEdited(e->text());
-                const std::size_t przed = dialogi.Teksty().size();
-                o.zatwierdz();
-                // Beyond the table: refused. Within it a window may still
-                // refuse by a rule of its own (a length of at least 2 cm);
-                // whatever it stores must open again.
-                double x = 0.0;
-                std::string k;
-                if (!CzytajWartosc(p.granica, tekst, x, k)) {
-                    EXPECT_GT(dialogi.Teksty().size(), przed) << "refused with a message";
-                    EXPECT_EQ(LinieProjektu(), linieBazy) << "nothing stored";
-                    continue;
-                }
-                ASSERT_TRUE(ZapiszProjekt(plik));
-                Projekt odczytany;
-                std::string blad;
-                EXPECT_TRUE(CzytajProjekt(plik, odczytany, blad)) << Cp1250NaUtf8(blad);
-            }
-        }
-        BiezacyProjekt = baza;
-    }
 };
 
-TEST_F(GraniceOkienTest, WezelIPanelWspolrzednych)
+TEST_F(GraniceOkienProgramu, WezelIPanelWspolrzednych)
 {
     Przygotuj();
     using namespace granice;
@@ -194,7 +138,7 @@ TEST_F(GraniceOkienTest, WezelIPanelWspolrzednych)
     });
 }
 
-TEST_F(GraniceOkienTest, OknaRuchoplanuISiatka)
+TEST_F(GraniceOkienProgramu, OknaRuchoplanuISiatka)
 {
     Przygotuj();
     using namespace granice;
@@ -216,7 +160,7 @@ TEST_F(GraniceOkienTest, OknaRuchoplanuISiatka)
     });
 }
 
-TEST_F(GraniceOkienTest, UstawieniaIWarianty)
+TEST_F(GraniceOkienProgramu, UstawieniaIWarianty)
 {
     Przygotuj();
     using namespace granice;
@@ -235,6 +179,32 @@ TEST_F(GraniceOkienTest, UstawieniaIWarianty)
         {"UstawyGlobalne", "EO_strz", Wymiar},
         {"Wrnt", "E_dx", Polozenie},
         {"Wrnt", "E_dy", Polozenie},
+    });
+}
+
+TEST_F(GraniceOkienProgramu, OpisyBlokiISchowek)
+{
+    Przygotuj();
+    // A rectangle whose copy is small at any resolution.
+    NastawySchowek.X1 = NastawySchowek.Y1 = 0.0f;
+    NastawySchowek.X2 = NastawySchowek.Y2 = 10.0f;
+    NastawySchowek.PunktowNaCm = 20;
+    KopiujSchowek->FormShow();
+    using namespace granice;
+    Sprawdz({
+        {"EdycjaOpisy", "E_x", Polozenie},
+        {"EdycjaOpisy", "E_y", Polozenie},
+        {"EdycjaOpisy", "CB_sx", SzerokoscZnakuOpisu},
+        {"EdycjaOpisy", "CB_sy", WysokoscOpisu},
+        {"EdycjaOpisy", "CB_Grubosci", GruboscOpisu, true},
+        {"EdycjaOpisy", "Kat", KatOpisu},
+        {"WstawBlok", "E_x", Polozenie},
+        {"WstawBlok", "E_y", Polozenie},
+        {"WstawBlok", "CB_sX", SkalaBloku},
+        {"WstawBlok", "CB_sY", SkalaBloku},
+        {"KopiujSchowek", "E_x1", Polozenie},
+        {"KopiujSchowek", "E_y2", Polozenie},
+        {"KopiujSchowek", "CB_IlPktCm", PunktowNaCm},
     });
 }
 

@@ -81,9 +81,9 @@ TEST_F(OpisyOkno, KazdyKomunikatOstatniWygrywa)
     EXPECT_EQ(Wprowadz(), "Wymagana wartość ROZMIARU w postaci liczby!");
     o->CB_sy->setEditText("1");
     o->CB_Grubosci->setEditText("g");
-    EXPECT_EQ(Wprowadz(), "Błędna wartość grubosci! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!");
+    EXPECT_EQ(Wprowadz(), "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!");
     o->CB_Grubosci->setEditText("3.5");
-    EXPECT_EQ(Wprowadz(), "Wymagana wartość grubosci w postaci liczby!");
+    EXPECT_EQ(Wprowadz(), "Wymagana wartość grubości w postaci liczby!");
     o->CB_Grubosci->setEditText("0.2");
     o->E_x->setText("");
     EXPECT_EQ(Wprowadz(), "Błędna wartość współrzędnej X!");
@@ -98,7 +98,7 @@ TEST_F(OpisyOkno, KazdyKomunikatOstatniWygrywa)
     o->E_y->setText("2");
     o->RBRecznie->setChecked(true);
     o->Kat->setText("kąt");
-    EXPECT_EQ(Wprowadz(), "Kąt musi zawierać się pomiedzy 0d 0 do 360 [st].");
+    EXPECT_EQ(Wprowadz(), "Kąt musi zawierać się pomiędzy od 0 do 360 [st].");
     o->Kat->setText("360.5");
     EXPECT_EQ(Wprowadz(), "Wymagana liczbowa wartość kąta!");
     o->Kat->setText("360");

@@ -138,7 +138,8 @@ TEST_F(Schowek, TloIOdmowy)
     KopiujSchowek->CB_IlPktCm->setEditText("5");
     KopiujSchowek->CB_IlPktCmKeyPress();
     EXPECT_TRUE(Komunikaty().empty());
-    EXPECT_EQ(NastawySchowek.PunktowNaCm, 64);
+    EXPECT_EQ(NastawySchowek.PunktowNaCm, 10) << "a refused refresh stores nothing";
+    EXPECT_FLOAT_EQ(NastawySchowek.X2, -30.0f);
     KopiujSchowek->CB_IlPktCm->setEditText("abc");
     KopiujSchowek->CB_IlPktCmKeyPress();
     EXPECT_TRUE(Komunikaty().empty());

@@ -1,0 +1,35 @@
+#pragma once
+// What the benchmarks share: a generated project, the main window set up
+// for drawing, temporary files and the count of heap bytes in use.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/qt/Komunikaty.h"
+
+// Nodes on a square grid `odstep` cm apart, each with a junction diagram in
+// every variant, every diagram entered with volumes.
+void ZbudujProjekt(int wezlow, int wariantow, double odstep);
+
+// A path in the system's temporary folder.
+std::string PlikTymczasowy(const char* nazwa);
+
+// The main window, not shown, with a 1920 x 1080 drawing area and bitmap.
+struct Program {
+    DialogiTestowe dialogi;
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    // The view fitted to the whole sheet.
+    static void Dopasuj();
+};
+
+// Heap bytes in use now, and the most in use since `ZerujSzczytPamieci`
+// (every operator new and delete of the process is counted).
+int64_t PamiecZajeta();
+int64_t SzczytPamieci();
+void ZerujSzczytPamieci();
+
+// One screen frame at 60 Hz, in seconds.
+constexpr double Klatka = 1.0 / 60.0;

@@ -1,0 +1,133 @@
+#pragma once
+// Every field of the table of limits through a window that edits it: a
+// value the window takes is one the saved file gives back; a value it
+// refuses leaves the project as it was, with a message, and the window open.
+#include <QComboBox>
+#include <QLineEdit>
+#include <functional>
+#include <stdexcept>
+
+#include "model/Granice.h"
+#include "model/PlikProjektu.h"
+#include "pomoc.h"
+
+// A window as the test drives it: filled from the project, then committed
+// the way its button does.
+struct OknoProby {
+    const char* nazwa;
+    std::function<QWidget*()> okno;
+    std::function<void()> wypelnij;
+    std::function<void()> zatwierdz;
+    // Whether the commit refused; by default a refusal is a message box.
+    std::function<bool()> odmowil = nullptr;
+};
+
+struct PoleOkna {
+    const char* okno;
+    const char* pole;  // objectName of the edit, or of the combo box it belongs to
+    const GranicaPola& granica;
+    // An empty text takes a value of the window's own (a width that follows
+    // the height), so it is stored like any number within the limit.
+    bool pustyMaWartosc = false;
+};
+
+// The texts every field is tried with: the set any user may type, and the
+// limit's own bounds with the values just beyond them.
+inline std::vector<std::string> Proby(const GranicaPola& g)
+{
+    const double krok = g.Calkowita() ? 1.0 : 0.01;
+    return {"",
+            "-1",
+            "0",
+            TekstGranicy(g.max),
+            TekstGranicy(g.max + krok),
+            TekstGranicy(g.min),
+            TekstGranicy(g.min - krok),
+            "1e308",
+            "nan",
+            "inf",
+            "abc",
+            "123456789012345678901234567890",
+            "1,5",
+            "1.5"};
+}
+
+inline QLineEdit* Edycja(QWidget* okno, const char* nazwa)
+{
+    if (auto* e = okno->findChild<QLineEdit*>(nazwa))
+        return e;
+    auto* c = okno->findChild<QComboBox*>(nazwa);
+    return c ? c->lineEdit() : nullptr;
+}
+
+// Equal lines, or the first that differs told.
+inline ::testing::AssertionResult TeSameLinie(const std::vector<std::string>& a, const std::vector<std::string>& b)
+{
+    for (std::size_t i = 0; i < std::min(a.size(), b.size()); ++i)
+        if (a[i] != b[i])
+            return ::testing::AssertionFailure() << "line " << i + 1 << ": \"" << a[i] << "\" instead of \"" << b[i] << "\"";
+    if (a.size() != b.size())
+        return ::testing::AssertionFailure() << a.size() << " lines instead of " << b.size();
+    return ::testing::AssertionSuccess();
+}
+
+// The driver: `okna` lists the windows the fields belong to.
+class GraniceOkienTest : public ProgramTest {
+protected:
+    std::vector<OknoProby> okna;
+
+    const OknoProby& OknoPola(const PoleOkna& p) const
+    {
+        for (const OknoProby& o : okna)
+            if (std::string_view(o.nazwa) == p.okno)
+                return o;
+        throw std::logic_error(p.okno);
+    }
+
+    void Sprawdz(std::initializer_list<PoleOkna> pola)
+    {
+        const Projekt baza = BiezacyProjekt;
+        const std::vector<std::string> linieBazy = LinieProjektu();
+        const std::string plik = Sciezka("proba.rup");
+        // An untouched window stores without a word.
+        for (const OknoProby& o : okna) {
+            o.wypelnij();
+            const std::size_t przed = dialogi.Teksty().size();
+            o.zatwierdz();
+            EXPECT_EQ(dialogi.Teksty().size(), przed) << o.nazwa << ": " << Komunikaty().back();
+            BiezacyProjekt = baza;
+        }
+        for (const PoleOkna& p : pola) {
+            const OknoProby& o = OknoPola(p);
+            for (const std::string& tekst : Proby(p.granica)) {
+                SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
+                BiezacyProjekt = baza;
+                o.wypelnij();
+                QLineEdit* e = Edycja(o.okno(), p.pole);
+                ASSERT_NE(e, nullptr);
+                e->setText(NaQString(tekst));
+                emit e->textEdited(e->text());
+                const std::size_t przed = dialogi.Teksty().size();
+                o.zatwierdz();
+                // Beyond the table: refused. Within it a window may still
+                // refuse by a rule of its own (a length of at least 2 cm);
+                // whatever it stores must open again.
+                double x = 0.0;
+                std::string k;
+                if (!(p.pustyMaWartosc && tekst.empty()) && !CzytajWartosc(p.granica, tekst, x, k)) {
+                    if (o.odmowil)
+                        EXPECT_TRUE(o.odmowil()) << "refused with a message";
+                    else
+                        EXPECT_GT(dialogi.Teksty().size(), przed) << "refused with a message";
+                    EXPECT_TRUE(TeSameLinie(LinieProjektu(), linieBazy)) << "nothing stored";
+                    continue;
+                }
+                ASSERT_TRUE(ZapiszProjekt(plik));
+                Projekt odczytany;
+                std::string blad;
+                EXPECT_TRUE(CzytajProjekt(plik, odczytany, blad)) << Cp1250NaUtf8(blad);
+            }
+        }
+        BiezacyProjekt = baza;
+    }
+};
