@@ -1,8 +1,9 @@
 #pragma once
 // The screen redraw of a variant's sheet shared among threads. The bitmap's
 // rows are cut into as many bands as there are threads; each thread draws
-// the whole sheet on a bitmap of its own, leaving out every figure that
-// cannot reach its band, and its band is copied back. A figure's pixels do
+// the sheet on a bitmap of its own, leaving out the diagrams whose kept
+// extent and the figures whose box cannot reach its band, and its band is
+// copied back. A figure's pixels do
 // not depend on what lies under them (opaque, without antialiasing), so each
 // band comes out as one thread would have drawn it.
 
@@ -27,8 +28,9 @@ void NaWatkach(int n, const std::function<void(int)>& praca);
 
 // Draws the variant's sheet onto the screen bitmap with `WatkiRysowania()`
 // threads, over the background and sheet already on it (and the pending
-// lines of the bitmap's canvas, which are drawn first). The sheet must be
-// prepared (`PrzygotujArkuszWariantu`). False, with nothing drawn, when it
+// lines of the bitmap's canvas, which are drawn first); `widoczny` as for
+// `RysujArkuszWariantu`. The sheet must be prepared with its extents
+// (`PrzygotujArkuszWariantu`). False, with nothing drawn, when it
 // cannot be shared: one thread, or the screen is not the program's bitmap
 // alone.
 bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny);

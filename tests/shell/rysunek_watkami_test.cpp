@@ -55,15 +55,7 @@ protected:
                 }
             r.NatezeniaPrzejsc[0][0] = {20, 25};
         }
-        LinieBlokow = {"L(0,0)-(4,0)", "P(0,0)-(2,2),K(255,0,0),GR(3)", "T(1,1,'Blok tekstu',0.5,0.4,30)",
-                       "LUK(0,0,3,0,90),K(0,0,255)"};
-        DefinicjeBlokow.assign(2, {});
-        DefinicjeBlokow[0].Nazwa = "Tlo";
-        DefinicjeBlokow[0].Start = 0;
-        DefinicjeBlokow[0].Koniec = 2;
-        DefinicjeBlokow[1].Nazwa = "Wierzch";
-        DefinicjeBlokow[1].Start = 3;
-        DefinicjeBlokow[1].Koniec = 3;
+        DefiniujBlokiTloIWierzch();
         Bloki.assign(6, {});
         for (int b = 0; b < 6; ++b) {
             Bloki[b].Nazwa = b % 2 ? "Wierzch" : "Tlo";
