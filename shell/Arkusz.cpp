@@ -95,7 +95,9 @@ void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, 
         if (r.GeometriaWprowadzona) {
             const bool policzony = PoliczRuchoplan(i);
             if (widoczny || pas) {
-                const ProstokatArkusza& zasieg = ZasiegRuchoplanuNr(i, policzony);
+                // A band's sheet was prepared with every extent: kept as is.
+                const ProstokatArkusza& zasieg =
+                    pas ? zasiegi[static_cast<std::size_t>(i)].prostokat : ZasiegRuchoplanuNr(i, policzony);
                 if ((widoczny && !zasieg.Przecina(*widoczny)) || (pas && !zasieg.Przecina(*pas)))
                     continue;
             } else if (policzony && static_cast<std::size_t>(i) < zasiegi.size()) {

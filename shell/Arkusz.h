@@ -12,7 +12,8 @@ struct ProstokatArkusza;
 // variant's title, in this order. The current variant is not changed.
 // With `widoczny` (the screen's part of the sheet) a diagram whose extent
 // lies wholly outside it is left out; printing and DXF draw everything.
-// With `pas` (a thread's band of a shared redraw) the same holds for it.
+// With `pas` (a thread's band of a shared redraw) the same holds for it;
+// the sheet must then be prepared with its extents.
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
                          const ProstokatArkusza* pas = nullptr);
 
