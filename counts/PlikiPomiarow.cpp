@@ -1,6 +1,7 @@
 // The count, count settings and forecast files.
 #include "counts/PlikiPomiarow.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <ctime>
@@ -11,101 +12,14 @@
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "base/Wersja.h"
+#include "model/CzytnikKluczy.h"
 #include "model/PlikProjektu.h"
+#include "model/Prognoza.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 
 namespace {
-
-const std::string Gwiazdki(69, '*');
-const std::string PustaRamka = "*" + std::string(67, ' ') + "*";
-
-// A banner line: an asterisk, `odstep` blanks, the text, blanks up to 68
-// characters and the closing asterisk.
-std::string LiniaRamki(int odstep, const std::string& tekst)
-{
-    std::string l = "*" + std::string(static_cast<std::size_t>(odstep), ' ') + tekst;
-    if (l.size() < 68)
-        l.append(68 - l.size(), ' ');
-    return l + "*";
-}
-
-// The key scan of the three readers: each line is compared with the keys;
-// a key's value lines are taken as values only, never as keys, so that any
-// text the writer puts there reads back (a description line that reads
-// like a key included). Every value line must be in the file.
-class Skaner {
-public:
-    Skaner(std::vector<std::string> linie, const std::string& nazwaPliku) : c_(std::move(linie), nazwaPliku) {}
-
-    bool Koniec() const { return c_.Koniec(); }
-    // The next line of the scan.
-    const std::string& Nastepna()
-    {
-        ostatnia_ = c_.Linia();
-        return ostatnia_;
-    }
-    // The line the comparisons go on with.
-    const std::string& Ostatnia() const { return ostatnia_; }
-
-    std::string Tekst()
-    {
-        Wymagaj();
-        ostatnia_ = c_.Linia();
-        return ostatnia_;
-    }
-    int32_t Calkowita()
-    {
-        const std::string l = Tekst();
-        int64_t x = 0;
-        if (!SprobujTekstNaCalkowita(l, x) || x < INT32_MIN || x > INT32_MAX)
-            Blad("\"" + Cp1250NaUtf8(l.substr(0, 40)) + "\" nie jest liczbą całkowitą.");
-        return static_cast<int32_t>(x);
-    }
-    float Rzeczywista()
-    {
-        const std::string l = Tekst();
-        double x = 0.0;
-        if (!SprobujTekstNaLiczbe(PoprawSeparator(l), x) || std::fabs(x) > std::numeric_limits<float>::max())
-            Blad("\"" + Cp1250NaUtf8(l.substr(0, 40)) + "\" nie jest liczbą.");
-        return static_cast<float>(x);
-    }
-    TDataCzas Data(bool czas)
-    {
-        const std::string l = Tekst();
-        try {
-            return czas ? TekstNaCzas(l) : TekstNaDate(l);
-        } catch (const BladKonwersji&) {
-            c_.Blad(Utf8NaCp1250(czas ? "nieprawidłowy czas \"" : "nieprawidłowa data \"") + l.substr(0, 40) + "\".");
-        }
-    }
-    [[noreturn]] void Blad(const std::string& utf8) const { c_.Blad(Utf8NaCp1250(utf8)); }
-    std::string Komunikat(const std::string& utf8) const { return c_.KomunikatBledu(Utf8NaCp1250(utf8)); }
-
-private:
-    void Wymagaj()
-    {
-        if (c_.Koniec()) {
-            c_.Linia();
-            c_.Blad(Utf8NaCp1250("brak wartości, plik się kończy."));
-        }
-    }
-
-    CzytnikProjektu c_;
-    std::string ostatnia_;
-};
-
-// A file without any of its keys is no such file at all.
-std::string BrakKluczy(const std::string& nazwaPliku, const char* czego)
-{
-    return Utf8NaCp1250("Plik ") + nazwaPliku + Utf8NaCp1250(" nie zawiera ") + Utf8NaCp1250(czego) + ".";
-}
-
-bool Wczytaj(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad)
-{
-    return CzytajLinie(sciezka, linie, blad);
-}
 
 // ---------------------------------------------------------------- "*.pom"
 
@@ -138,11 +52,71 @@ void Teraz(TDataCzas& dzis, TDataCzas& teraz)
 }
 
 template <std::size_t N>
-void CzytajTabele(Skaner& s, std::array<int32_t, N>& t)
+void CzytajTabele(CzytnikKluczy& s, std::array<int32_t, N>& t, const GranicaPola& g)
 {
     for (int32_t& x : t)
-        x = s.Calkowita();
+        x = s.Calkowita(g);
 }
+
+// Every group the writer writes, read by its key: a count lacking any (a
+// file cut short) would take the missing fields from elsewhere.
+struct GrupaPomiaru {
+    const char* klucz;
+    void (*czytaj)(CzytnikKluczy&, DanePomiar&);
+};
+
+constexpr int PojemnoscNazwy = decltype(DanePomiar::NazwaPojazdu)::value_type::Pojemnosc;
+
+const GrupaPomiaru GrupyPomiaru[] = {
+    {KDataOstEdycja, [](CzytnikKluczy& s, DanePomiar& m) { m.DataOstEdycja = s.Data(false); }},
+    {KGodzOstEdycja, [](CzytnikKluczy& s, DanePomiar& m) { m.GodzOstEdycja = s.Data(true); }},
+    {KDataPomiaru, [](CzytnikKluczy& s, DanePomiar& m) { m.DataPomiaru = s.Data(false); }},
+    {KGodzPomiaru, [](CzytnikKluczy& s, DanePomiar& m) { m.GodzPomiaru = s.Data(true); }},
+    {KCzasPomiaru, [](CzytnikKluczy& s, DanePomiar& m) { m.CzasPomiaru = s.Calkowita(granice::CzasPomiaru); }},
+    {KLokalizacja, [](CzytnikKluczy& s, DanePomiar& m) { s.Tekst(m.Lokalizacja); }},
+    {KSekcja, [](CzytnikKluczy& s, DanePomiar& m) { s.Tekst(m.Sekcja); }},
+    {KOpis2Linie,
+     [](CzytnikKluczy& s, DanePomiar& m) {
+         s.Tekst(m.Opis2Linie[0]);
+         s.Tekst(m.Opis2Linie[1]);
+     }},
+    {KTypWezla, [](CzytnikKluczy& s, DanePomiar& m) { s.Tekst(m.TypWezla); }},
+    {KMaxJest, [](CzytnikKluczy& s, DanePomiar& m) { m.MaxJest = s.Calkowita(granice::LiczbaWlotow); }},
+    {KWlotJest,
+     [](CzytnikKluczy& s, DanePomiar& m) {
+         for (uint8_t& j : m.WlotJest)
+             j = s.Logiczna("true");
+     }},
+    {KRysujZawrotki, [](CzytnikKluczy& s, DanePomiar& m) { m.RysujZawrotki = s.Logiczna("true"); }},
+    {KPojazdy,
+     [](CzytnikKluczy& s, DanePomiar& m) {
+         for (int c = 0; c < KlasPojazdow; ++c) {
+             s.Tekst(m.NazwaPojazdu[c]);
+             s.Tekst(m.OznPojazdu[c]);
+             m.WspPojazdu[c] = s.RzeczywistaS(granice::Wspolczynnik);
+         }
+     }},
+    {KNatezeniaPojazdow,
+     [](CzytnikKluczy& s, DanePomiar& m) {
+         for (auto& wiersz : m.NatezeniaPojazdow)
+             CzytajTabele(s, wiersz, granice::Natezenie);
+     }},
+    // The totals must be numbers; what counts is worked out from the tables.
+    {KSumyPojazdow, [](CzytnikKluczy& s, DanePomiar& m) { CzytajTabele(s, m.NatezeniaPojazdowSumy, granice::SumaNatezen); }},
+    {KPrzejscia,
+     [](CzytnikKluczy& s, DanePomiar& m) {
+         for (int k = 0; k < KategoriiPrzejsc; ++k) {
+             s.Tekst(m.NazwaPrzejscia[k]);
+             s.Tekst(m.OznPrzejscia[k]);
+         }
+     }},
+    {KNatezeniaPrzejsc,
+     [](CzytnikKluczy& s, DanePomiar& m) {
+         for (auto& wiersz : m.NatezeniaPrzejsc)
+             CzytajTabele(s, wiersz, granice::Natezenie);
+     }},
+    {KSumyPrzejsc, [](CzytnikKluczy& s, DanePomiar& m) { CzytajTabele(s, m.NatezeniaPrzejscSumy, granice::SumaNatezen); }},
+};
 
 }  // namespace
 
@@ -157,10 +131,10 @@ std::string NazwaBezKatalogu(const std::string& sciezka)
 std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu)
 {
     PisarzProjektu w;
-    w.Linia(Gwiazdki);
+    w.Linia(LiniaGwiazdek());
     w.Linia(LiniaRamki(18, "POMIAR   1.0.0."));
     w.Linia(LiniaRamki(11, "KARTOGRAM " + std::string(WersjaProgramu) + " Pomiary ruchu"));
-    w.Linia(Gwiazdki);
+    w.Linia(LiniaGwiazdek());
     w.Linia("");
     w.Linia(KDataOstEdycja);
     w.Linia(DataNaTekst(dataZapisu));
@@ -233,94 +207,61 @@ bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::str
     return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad);
 }
 
-bool CzytajLiniePomiaru(std::vector<std::string> linie, const std::string& nazwaPliku, DanePomiar& p, std::string& blad)
+bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePomiar& p, std::string& blad)
 {
-    DanePomiar m = p;
-    Skaner s(std::move(linie), nazwaPliku);
-    bool klucz = false;
+    // A fresh record: nothing of the one given survives into the count read.
+    DanePomiar m;
+    CzytnikKluczy s(std::move(tresc), nazwaPliku);
+    constexpr std::size_t grup = std::size(GrupyPomiaru);
+    std::array<bool, grup> przeczytana{};
     try {
         while (!s.Koniec()) {
             s.Nastepna();
-            auto jest = [&](const char* k) {
-                const bool tak = s.Ostatnia() == k;
-                klucz = klucz || tak;
-                return tak;
-            };
-            if (jest(KDataOstEdycja))
-                m.DataOstEdycja = s.Data(false);
-            else if (jest(KGodzOstEdycja))
-                m.GodzOstEdycja = s.Data(true);
-            else if (jest(KDataPomiaru))
-                m.DataPomiaru = s.Data(false);
-            else if (jest(KGodzPomiaru))
-                m.GodzPomiaru = s.Data(true);
-            else if (jest(KCzasPomiaru))
-                m.CzasPomiaru = s.Calkowita();
-            else if (jest(KLokalizacja))
-                m.Lokalizacja = s.Tekst();
-            else if (jest(KSekcja))
-                m.Sekcja = s.Tekst();
-            else if (jest(KOpis2Linie)) {
-                m.Opis2Linie[0] = s.Tekst();
-                m.Opis2Linie[1] = s.Tekst();
-            }
-            else if (jest(KTypWezla))
-                m.TypWezla = s.Tekst();
-            else if (jest(KMaxJest))
-                m.MaxJest = s.Calkowita();
-            else if (jest(KWlotJest))
-                for (uint8_t& j : m.WlotJest)
-                    j = s.Tekst() == "true";
-            else if (jest(KRysujZawrotki))
-                m.RysujZawrotki = s.Tekst() == "true";
-            else if (jest(KPojazdy))
-                for (int c = 0; c < KlasPojazdow; ++c) {
-                    m.NazwaPojazdu[c] = s.Tekst();
-                    m.OznPojazdu[c] = s.Tekst();
-                    m.WspPojazdu[c] = s.Rzeczywista();
+            for (std::size_t g = 0; g < grup; ++g)
+                if (s.Ostatnia() == GrupyPomiaru[g].klucz) {
+                    GrupyPomiaru[g].czytaj(s, m);
+                    przeczytana[g] = true;
+                    break;
                 }
-            else if (jest(KNatezeniaPojazdow))
-                for (auto& wiersz : m.NatezeniaPojazdow)
-                    CzytajTabele(s, wiersz);
-            else if (jest(KSumyPojazdow))
-                CzytajTabele(s, m.NatezeniaPojazdowSumy);
-            else if (jest(KPrzejscia))
-                for (int k = 0; k < KategoriiPrzejsc; ++k) {
-                    m.NazwaPrzejscia[k] = s.Tekst();
-                    m.OznPrzejscia[k] = s.Tekst();
-                }
-            else if (jest(KNatezeniaPrzejsc))
-                for (auto& wiersz : m.NatezeniaPrzejsc)
-                    CzytajTabele(s, wiersz);
-            else if (jest(KSumyPrzejsc))
-                CzytajTabele(s, m.NatezeniaPrzejscSumy);
         }
+        if (std::none_of(przeczytana.begin(), przeczytana.end(), [](bool b) { return b; })) {
+            blad = BrakKluczy(nazwaPliku, "danych pomiaru");
+            return false;
+        }
+        for (std::size_t g = 0; g < grup; ++g)
+            if (!przeczytana[g])
+                s.BrakGrupy(GrupyPomiaru[g].klucz);
     } catch (const BladPliku& b) {
         blad = b.what();
         return false;
     }
-    if (!klucz) {
-        blad = BrakKluczy(nazwaPliku, "danych pomiaru");
-        return false;
-    }
+    // A total is the sum of its inlet's cells, whatever the file says: files
+    // written without them (totals of 0) open with the totals the editor shows.
+    PoliczSumyPomiaru(m);
     m.NazwaPliku = NazwaBezKatalogu(nazwaPliku);
     p = m;
     return true;
 }
 
+bool CzytajLiniePomiaru(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePomiar& p,
+                        std::string& blad)
+{
+    return CzytajTekstPomiaru(TekstZLinii(linie), nazwaPliku, p, blad);
+}
+
 bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad)
 {
-    std::vector<std::string> linie;
-    return Wczytaj(sciezka, linie, blad) && CzytajLiniePomiaru(std::move(linie), sciezka, p, blad);
+    std::string tresc;
+    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstPomiaru(std::move(tresc), sciezka, p, blad);
 }
 
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad)
 {
-    std::vector<std::string> linie;
-    if (!Wczytaj(sciezka, linie, blad))
+    std::string tresc;
+    if (!CzytajPlik(sciezka, tresc, blad))
         return false;
     NaglowekPomiaru h = n;
-    Skaner s(std::move(linie), sciezka);
+    CzytnikKluczy s(std::move(tresc), sciezka);
     try {
         while (!s.Koniec()) {
             s.Nastepna();
@@ -345,122 +286,6 @@ bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::
     return true;
 }
 
-// ---------------------------------------------------------------- "*.upm"
-
-namespace {
-const char* const KUstawPojazdy = "__________UstawOznWspPojazdow";
-const char* const KUstawPrzejscia = "__________UstawOznPrzejsc";
-}  // namespace
-
-UstawieniaPomiaru UstawieniaZPomiaru(const DanePomiar& p)
-{
-    UstawieniaPomiaru u;
-    for (int c = 0; c < KlasPojazdow; ++c) {
-        u.Nazwa[c] = p.NazwaPojazdu[c];
-        u.Ozn[c] = p.OznPojazdu[c];
-        u.Wsp[c] = FormatFloat("#0.0#", p.WspPojazdu[c]);
-    }
-    for (int k = 0; k < KategoriiPrzejsc; ++k) {
-        u.NazwaPrzejscia[k] = p.NazwaPrzejscia[k];
-        u.OznPrzejscia[k] = p.OznPrzejscia[k];
-    }
-    return u;
-}
-
-UstawieniaPomiaru WbudowaneKlasyPojazdow()
-{
-    static const char* const nazwy[KlasPojazdow] = {
-        "Osobowe", "Dostawcze", "Ciężarowe", "Ciężarowe z przyczepą", "Autobusy", "Motocykle", "Tramwaj",
-        "TIR", "Rowerzyści", "inne", "inne", "inne", "inne", "inne", "inne", "inne", "inne", "inne", "inne",
-        "Zaprzęgowe"};
-    static const char* const ozn[KlasPojazdow] = {"Oso", "Dos", "Cwe", "CzP", "BUS", "Mot", "Tra",
-                                                  "TIR", "Row", "i1",  "i2",  "i3",  "i4",  "i5",
-                                                  "i6",  "i7",  "i8",  "i9",  "i10", "Zap"};
-    UstawieniaPomiaru u;
-    const std::string wsp = std::string("1") + SeparatorDziesietny() + "0";
-    for (int c = 0; c < KlasPojazdow; ++c) {
-        u.Nazwa[c] = Utf8NaCp1250(nazwy[c]);
-        u.Ozn[c] = ozn[c];
-        u.Wsp[c] = wsp;
-    }
-    return u;
-}
-
-std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u)
-{
-    PisarzProjektu w;
-    w.Linia(Gwiazdki);
-    w.Linia(LiniaRamki(9, Utf8NaCp1250("Ustawienia Pojazdów/Przejsc POMIAR 1.0.0.")));
-    w.Linia(PustaRamka);
-    w.Linia(Gwiazdki);
-    w.Linia("");
-    w.Linia(KUstawPojazdy);
-    for (int c = 0; c < KlasPojazdow; ++c) {
-        w.Linia(u.Nazwa[c]);
-        w.Linia(u.Ozn[c]);
-        w.Linia(u.Wsp[c]);
-    }
-    w.Linia("");
-    w.Linia(KUstawPrzejscia);
-    for (int k = 0; k < KategoriiPrzejsc; ++k) {
-        w.Linia(u.NazwaPrzejscia[k]);
-        w.Linia(u.OznPrzejscia[k]);
-    }
-    w.Linia("");
-    return w.Linie();
-}
-
-bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad)
-{
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuUstawien(u), blad);
-}
-
-bool CzytajLinieUstawien(std::vector<std::string> linie, const std::string& nazwaPliku, UstawieniaPomiaru& u,
-                         bool& zPrzejsciami, std::string& blad)
-{
-    UstawieniaPomiaru n = u;
-    bool przejscia = false, klucz = false;
-    Skaner s(std::move(linie), nazwaPliku);
-    try {
-        while (!s.Koniec()) {
-            s.Nastepna();
-            if (s.Ostatnia() == KUstawPojazdy) {
-                klucz = true;
-                for (int c = 0; c < KlasPojazdow; ++c) {
-                    n.Nazwa[c] = s.Tekst();
-                    n.Ozn[c] = s.Tekst();
-                    n.Wsp[c] = s.Tekst();
-                    double x = 0.0;
-                    if (!SprobujTekstNaLiczbe(PoprawSeparator(n.Wsp[c]), x))
-                        s.Blad("współczynnik pojazdu nr " + std::to_string(c + 1) + " nie jest liczbą.");
-                }
-            } else if (s.Ostatnia() == KUstawPrzejscia) {
-                klucz = przejscia = true;
-                for (int k = 0; k < KategoriiPrzejsc; ++k) {
-                    n.NazwaPrzejscia[k] = s.Tekst();
-                    n.OznPrzejscia[k] = s.Tekst();
-                }
-            }
-        }
-    } catch (const BladPliku& b) {
-        blad = b.what();
-        return false;
-    }
-    if (!klucz) {
-        blad = BrakKluczy(nazwaPliku, "ustawień pomiaru");
-        return false;
-    }
-    u = n;
-    zPrzejsciami = przejscia;
-    return true;
-}
-
-bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad)
-{
-    std::vector<std::string> linie;
-    return Wczytaj(sciezka, linie, blad) && CzytajLinieUstawien(std::move(linie), sciezka, u, zPrzejsciami, blad);
-}
-
 // ---------------------------------------------------------------- "*.pgz"
 
 namespace {
@@ -472,10 +297,10 @@ const char* const KPrognozaPrzejscia = "__________PrognozaPrzejscia";
 std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p)
 {
     PisarzProjektu w;
-    w.Linia(Gwiazdki);
+    w.Linia(LiniaGwiazdek());
     w.Linia(LiniaRamki(11, "Kartogram " + std::string(WersjaProgramu) + " Prognoza 1.0.0"));
-    w.Linia(PustaRamka);
-    w.Linia(Gwiazdki);
+    w.Linia(PustaRamka());
+    w.Linia(LiniaGwiazdek());
     w.Linia("");
     w.Linia(KTrybPrognoza);
     w.Logiczna(p.TrybPrognoza);
@@ -497,29 +322,42 @@ bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::
     return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPrognozy(p), blad);
 }
 
-bool CzytajLiniePrognozy(std::vector<std::string> linie, const std::string& nazwaPliku, DanePrognoza& p,
-                         std::string& blad)
+namespace {
+
+// A cell as the forecast table would take it: within the cell's capacity and
+// a percentage or a whole number of vehicles (or empty).
+template <int N>
+void CzytajKomorke(CzytnikKluczy& s, KrotkiTekst<N>& komorka)
+{
+    s.Tekst(komorka);
+    if (RozbierzKomorkePrognozy(komorka.str()).rodzaj == KomorkaPrognozy::Rodzaj::Bledna)
+        s.Blad("\"" + Cp1250NaUtf8(komorka.str()) + "\" nie jest opisem prognozy.");
+}
+
+}  // namespace
+
+bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DanePrognoza& p, std::string& blad)
 {
     DanePrognoza n;
     UstawDomyslnaPrognoze(n);
     bool klucz = false;
-    Skaner s(std::move(linie), nazwaPliku);
+    CzytnikKluczy s(std::move(tresc), nazwaPliku);
     try {
         while (!s.Koniec()) {
             s.Nastepna();
             if (s.Ostatnia() == KTrybPrognoza) {
                 klucz = true;
-                n.TrybPrognoza = s.Tekst() == "True";
+                n.TrybPrognoza = s.Logiczna("True");
             } else if (s.Ostatnia() == KPrognozaPojazdy) {
                 klucz = true;
                 for (auto& grupa : n.PrognozaPojazdy)
                     for (auto& komorka : grupa)
-                        komorka = s.Tekst();
+                        CzytajKomorke(s, komorka);
             } else if (s.Ostatnia() == KPrognozaPrzejscia) {
                 klucz = true;
                 for (auto& grupa : n.PrognozaPrzejscia)
                     for (auto& komorka : grupa)
-                        komorka = s.Tekst();
+                        CzytajKomorke(s, komorka);
             }
         }
     } catch (const BladPliku& b) {
@@ -534,10 +372,16 @@ bool CzytajLiniePrognozy(std::vector<std::string> linie, const std::string& nazw
     return true;
 }
 
+bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePrognoza& p,
+                         std::string& blad)
+{
+    return CzytajTekstPrognozy(TekstZLinii(linie), nazwaPliku, p, blad);
+}
+
 bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad)
 {
-    std::vector<std::string> linie;
-    return Wczytaj(sciezka, linie, blad) && CzytajLiniePrognozy(std::move(linie), sciezka, p, blad);
+    std::string tresc;
+    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstPrognozy(std::move(tresc), sciezka, p, blad);
 }
 
 std::string UtworzKatalogiPomiarow()
@@ -548,7 +392,7 @@ std::string UtworzKatalogiPomiarow()
         std::error_code ec;
         std::filesystem::create_directories(SciezkaSystemowa(*k), ec);
         if (ec)
-            return Utf8NaCp1250("Nie można utworzyć katalogu ") + *k + ": " + Utf8NaCp1250(ec.message());
+            return Utf8NaCp1250("Nie można utworzyć katalogu ") + *k + ": " + PrzyczynaBledu(ec.value()) + ".";
     }
     return "";
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/Pomiar.h"
+#include "model/UstawieniaPomiaru.h"
 #include "base/Typy.h"
 
 // The header keys of a count file, read for the lists and filters.
@@ -36,49 +37,33 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
 // Saves with the system clock's date and time as the moment of saving; the
 // record's own last-edit fields stay as they are.
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad);
-// Reads the file over `p` (groups missing from the file keep their fields)
-// and sets NazwaPliku to the file's name without folder.
+// Replaces `p` whole with the count of the file and sets NazwaPliku to the
+// file's name without folder. Every group the writer writes must be in the
+// file and every value within its limit, else `p` stays as it was; the
+// totals are worked out from the tables.
 bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad);
+// Only the header keys, for the lists (what the file lacks stays in `n`).
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad);
-// The same from lines already read; `nazwaPliku` names the file in messages.
-bool CzytajLiniePomiaru(std::vector<std::string> linie, const std::string& nazwaPliku, DanePomiar& p, std::string& blad);
+// The same from the file's text or its lines; `nazwaPliku` names the file
+// in messages.
+bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePomiar& p, std::string& blad);
+bool CzytajLiniePomiaru(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePomiar& p,
+                        std::string& blad);
 
 // The file name after the last "\", "/" or ":".
 std::string NazwaBezKatalogu(const std::string& sciezka);
 
 // ---------------------------------------------------------------- "*.upm"
-
-// The vehicle classes and crossing categories as texts, as the settings
-// window shows them (factors as typed).
-struct UstawieniaPomiaru {
-    std::array<std::string, KlasPojazdow> Nazwa{};
-    std::array<std::string, KlasPojazdow> Ozn{};
-    std::array<std::string, KlasPojazdow> Wsp{};
-    std::array<std::string, KategoriiPrzejsc> NazwaPrzejscia{};
-    std::array<std::string, KategoriiPrzejsc> OznPrzejscia{};
-    friend bool operator==(const UstawieniaPomiaru&, const UstawieniaPomiaru&) = default;
-};
-
-// The classes of a count as the window shows them (factors "#0.0#").
-UstawieniaPomiaru UstawieniaZPomiaru(const DanePomiar& p);
-// The built-in class table (the crossing texts left empty).
-UstawieniaPomiaru WbudowaneKlasyPojazdow();
-
-std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u);
-bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad);
-// A factor that is no number refuses the file. The crossing texts are set
-// only when the file holds their group (`zPrzejsciami` tells).
-bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad);
-bool CzytajLinieUstawien(std::vector<std::string> linie, const std::string& nazwaPliku, UstawieniaPomiaru& u,
-                         bool& zPrzejsciami, std::string& blad);
-
+// The settings file is read where the defaults of a new count are made.
 // ---------------------------------------------------------------- "*.pgz"
 
 std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p);
 bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad);
-// Replaces `p` whole: groups missing from the file come back empty.
+// Replaces `p` whole: groups missing from the file come back empty. A cell
+// longer than it is kept, or no forecast at all, refuses the file.
 bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad);
-bool CzytajLiniePrognozy(std::vector<std::string> linie, const std::string& nazwaPliku, DanePrognoza& p,
+bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DanePrognoza& p, std::string& blad);
+bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePrognoza& p,
                          std::string& blad);
 
 // The folders of counts, forecasts and count settings, made when missing;

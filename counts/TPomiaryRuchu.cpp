@@ -390,17 +390,19 @@ void TPomiaryRuchu::B_NowyPomiarClick()
     if (PlikIstnieje(sciezka) && !NadpisacPlik(sciezka))
         return;
     DanePomiar nowy;
-    const std::string blad = UstawDomyslnyPomiar(nowy);
-    if (!blad.empty()) {
-        Dialogi().Blad(blad);
-        return;
-    }
+    // A refused defaults file leaves the built-in classes, and the reason.
+    const std::string uwaga = UstawDomyslnyPomiar(nowy);
+    if (!uwaga.empty())
+        Dialogi().Ostrzezenie(uwaga);
     nowy.NazwaPliku = NazwaBezKatalogu(sciezka);
     BiezacyPomiar = nowy;
     SavePomiar = sciezka;
     PokazPomiar();
     setWindowTitle(NaQString(sciezka));
-    ZapiszPlikPomiaru(sciezka);
+    // A count whose file could not be made is still to be saved: leaving
+    // the editor must ask, not drop it.
+    if (!ZapiszPlikPomiaru(sciezka))
+        BiezacyPomiar.PomiarZmieniony = 1;
     OdswiezListePomiarow();
 }
 

@@ -1,7 +1,8 @@
 // libFuzzer target for the project reader: any bytes as a ".rup" file must
 // load or be refused with a message, never crash, hang or leak; a model that
 // loads must draw every variant (into recording back-ends of a canvas and of
-// a file), save and load again.
+// a file, and into the program's own screen back-end on a bitmap), save and
+// load again.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
+#include <QImage>
 
 #include "base/Teksty.h"
 #include "drawing/Nagrywanie.h"
@@ -51,6 +53,25 @@ void Narysuj()
         RysujArkuszWariantu(LiczbaWariantow() ? v : -1);
 }
 
+// The same through the screen back-end the main window draws with, whose
+// culling and pixel arithmetic the recordings do not reach.
+void NarysujNaEkranie()
+{
+    static QImage bitmapa(320, 240, QImage::Format_RGB32);
+    bitmapa.fill(0xFFFFFFFF);
+    UstawBitmapeRysunku(&bitmapa);
+    const ZachowajWyjscia tylkoEkran(true, false, false);
+    PolSzerEkranu = bitmapa.width() * 0.5;
+    PolWysEkranu = bitmapa.height() * 0.5;
+    Skala = 50.0;
+    SrodekX = wg.ArkuszB / 2.0;
+    SrodekY = wg.ArkuszH / 2.0;
+    for (int v = 0; v < std::max(LiczbaWariantow(), 1); ++v)
+        RysujArkuszWariantu(LiczbaWariantow() ? v : -1);
+    ZakonczRysowanieEkranu();
+    UstawBitmapeRysunku(nullptr);
+}
+
 }  // namespace
 
 // The stroke text measures TrueType widths through Qt, which wants its application.
@@ -69,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
     NowyProjekt();
     if (OtworzProjekt(sciezka)) {
         Narysuj();
+        NarysujNaEkranie();
         const std::vector<std::string> linie = LinieProjektu();
         std::string obraz;
         for (const std::string& l : linie)

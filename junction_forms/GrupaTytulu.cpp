@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "base/Teksty.h"
 #include "junction_forms/Pola.h"
@@ -85,6 +86,25 @@ void PokazTytul(KontrolkiTytulu& k, const std::array<std::string, 3>& teksty, fl
         k.RB_lewy->setChecked(true);
     else if (wyrownanie == 'P')
         k.RB_prawy->setChecked(true);
+}
+
+LiczbyTytulu CzytajLiczbyTytulu(KontrolkiTytulu& k)
+{
+    LiczbyTytulu l;
+    l.dx = PoprawPole(k.E_dxOpis);
+    l.dy = PoprawPole(k.E_dyOpis);
+    l.h = PoprawSeparator(ZQString(k.CB_HTytul->currentText()));
+    return l;
+}
+
+void ZapiszLiczbyTytulu(const KontrolkiTytulu& k, const LiczbyTytulu& l, float& dx, float& dy, float& h)
+{
+    if (l.dx != PoprawSeparator(k.pokazaneDx))
+        dx = static_cast<float>(l.wartoscDx);
+    if (l.dy != PoprawSeparator(k.pokazaneDy))
+        dy = static_cast<float>(l.wartoscDy);
+    if (l.h != PoprawSeparator(k.pokazanaWysokosc))
+        h = std::max(0.2f, static_cast<float>(l.wartoscH));
 }
 
 char WyrownanieTytulu(const KontrolkiTytulu& k, char obecne)

@@ -45,6 +45,17 @@ QGroupBox* ZbudujGrupeTytulu(QWidget* okno, KontrolkiTytulu& k, const PodpisyTyt
 void PokazTytul(KontrolkiTytulu& k, const std::array<std::string, 3>& teksty, float dx, float dy, float h,
                 char wyrownanie, const char* maska);
 
+// The title's number texts as typed, their separators made the system's
+// (the edits written back), and their values once the window checked them.
+struct LiczbyTytulu {
+    std::string dx, dy, h;
+    double wartoscDx = 0.0, wartoscDy = 0.0, wartoscH = 0.0;
+};
+LiczbyTytulu CzytajLiczbyTytulu(KontrolkiTytulu& k);
+// The checked numbers into a record's title: one left as shown keeps the
+// record's own value (the edit shows it rounded); the height is at least 0.2.
+void ZapiszLiczbyTytulu(const KontrolkiTytulu& k, const LiczbyTytulu& l, float& dx, float& dy, float& h);
+
 // The alignment picked, `obecne` when none is.
 char WyrownanieTytulu(const KontrolkiTytulu& k, char obecne);
 

@@ -1,11 +1,15 @@
 #include "junction_forms/Pola.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QRadioButton>
 
 #include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/ObrazJpeg.h"
 #include "platform/qt/Kodowanie_qt.h"
 
 namespace pola {
@@ -61,6 +65,16 @@ std::string PoprawPole(QLineEdit* pole)
     if (t != TekstPola(pole))
         UstawTekstPola(pole, t);
     return t;
+}
+
+void PokazObrazStrzalek(QLabel* l, const std::string& plik)
+{
+    QImage obraz;
+    std::string blad;
+    if (CzytajJpeg(PolaczSciezke(KatalogDane(), plik), obraz, blad))
+        l->setPixmap(QPixmap::fromImage(obraz));
+    else
+        l->setText(QString::fromUtf8("L   P"));
 }
 
 }  // namespace pola

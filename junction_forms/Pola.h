@@ -32,5 +32,9 @@ void UstawTekstEtykiety(QLabel* l, const std::string& cp1250);
 // The edit's text with "." and "," made the system's separator, written back.
 std::string PoprawPole(QLineEdit* pole);
 
+// A crossings box's arrow picture from the program's data folder ("L   P"
+// when it cannot be read).
+void PokazObrazStrzalek(QLabel* l, const std::string& plik);
+
 // A colour box: a flat button painted with its colour.
 }  // namespace pola

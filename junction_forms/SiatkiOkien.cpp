@@ -86,6 +86,13 @@ SiatkiStruktury NoweSiatkiStruktury(QWidget* strona, bool edytowalnaLiczba)
     return s;
 }
 
+void PokazBlokStruktury(QTableWidget* SG_Stru, const std::array<int32_t, ElementowStruktury>& blok)
+{
+    const QSignalBlocker b(SG_Stru);
+    for (int r = 1; r <= SG_Stru->rowCount(); ++r)
+        pola::UstawKomorke(SG_Stru, r - 1, 1, std::to_string(blok[static_cast<std::size_t>(r)]));
+}
+
 void PokazSkladStruktury(const SiatkiStruktury& s, bool edytowalnySklad)
 {
     const int n = std::clamp<int>(LiczbaSkladow, 1, 10);

@@ -4,6 +4,11 @@
 // grids of the vehicle-structure page with their filling from the project's
 // table of vehicle types.
 
+#include <array>
+#include <cstdint>
+
+#include "model/Ruchoplan.h"
+
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -34,6 +39,9 @@ struct SiatkiStruktury {
     QComboBox* CB_iStruktura;
 };
 SiatkiStruktury NoweSiatkiStruktury(QWidget* strona, bool edytowalnaLiczba);
+
+// One relation's structure block, types 1..n, into SG_Stru's "szt." column.
+void PokazBlokStruktury(QTableWidget* SG_Stru, const std::array<int32_t, ElementowStruktury>& blok);
 
 // Both grids sized to the project's number of types and filled from its
 // table (the settings grid editable or not), the combo showing the number.

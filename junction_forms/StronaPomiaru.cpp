@@ -46,6 +46,12 @@ void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& t
 
 using namespace pola;
 
+KontrolkiPomiaru::KontrolkiPomiaru()
+{
+    UstawDomyslnyPomiar(KopiaPomiaru);
+    UstawDomyslnaPrognoze(KopiaPrognozy);
+}
+
 WynikKontroli SprawdzSiatkeWspolczynnikow(QTableWidget* siatka)
 {
     WynikKontroli w;
@@ -119,6 +125,100 @@ void WyczyscStronePomiaru(KontrolkiPomiaru& k)
     }
 }
 
+DaneWspolczynniki WspolczynnikiDiagramu(const NaglowekDiagramu& d, const DanePomiar* pomiar)
+{
+    DaneWspolczynniki w;
+    if (JestIndeksem(d.NrWspolczynnikow, Wspolczynniki))
+        w = Wspolczynniki[static_cast<std::size_t>(d.NrWspolczynnikow)];
+    else if (pomiar)
+        w.Wspolczynnik = pomiar->WspPojazdu;
+    return w;
+}
+
+DanePrognoza PrognozaDiagramu(const NaglowekDiagramu& d)
+{
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    if (JestIndeksem(d.NrPrognozy, Prognozy))
+        f = Prognozy[static_cast<std::size_t>(d.NrPrognozy)];
+    return f;
+}
+
+namespace {
+void PokazStempel(KontrolkiPomiaru& k, const char* naglowek)
+{
+    UstawTekstEtykiety(k.L_LastEdit, Utf8NaCp1250(naglowek) + StempelPomiaru(k.KopiaPomiaru));
+}
+}  // namespace
+
+bool OtworzKopiePomiaru(KontrolkiPomiaru& k, const NaglowekDiagramu& d)
+{
+    k.KopiaPomiaru = Pomiary[static_cast<std::size_t>(d.NrPomiaru)];
+    PokazStempel(k, "Ostatnia edycja :  ");
+    if (!d.AutoAktualizacja || !AktualizujZPliku(k.KopiaPomiaru))
+        return false;
+    PokazStempel(k, "ZAKTUALIZOWANO :  ");
+    return true;
+}
+
+bool WczytajPomiarStrony(KontrolkiPomiaru& k, bool rondo)
+{
+    DanePomiar wczytany;  // fresh: nothing of the count shown before mixes in
+    if (!Uslugi().WybierzPomiar(wczytany, rondo))
+        return false;
+    k.KopiaPomiaru = wczytany;
+    PokazStempel(k, "Ostatnia edycja :  ");
+    PokazOpisPomiaru(k);
+    PokazKlasyPomiaru(k.SG_Tabela, k.KopiaPomiaru);
+    k.KopiaWspolczynnikow.Wspolczynnik = k.KopiaPomiaru.WspPojazdu;
+    return true;
+}
+
+bool PokazPrognozeDiagramu(KontrolkiPomiaru& k, const NaglowekDiagramu& d)
+{
+    const bool jest = JestIndeksem(d.NrPrognozy, Prognozy);
+    k.KopiaPrognozy = PrognozaDiagramu(d);
+    k.B_Prognoza->setText(QString::fromUtf8(jest ? "Edytuj Prognozę" : "Dodaj Prognozę"));
+    k.B_UsunPrognoze->setEnabled(jest);
+    if (!jest)
+        k.CB_WlaczPrognoze->hide();
+    return jest;
+}
+
+bool PrzyjmijPrognoze(KontrolkiPomiaru& k, const WynikPrognozy& w)
+{
+    if (w.PomiarPrzelaczony)
+        k.PomiarPrzelaczony = 1;
+    // A forecast window left without a change adds nothing and switches nothing on.
+    if (!w.PrognozaZmieniona)
+        return false;
+    k.PrognozaZmieniona = 1;
+    k.B_UsunPrognoze->setEnabled(true);
+    k.B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
+    k.CB_WlaczPrognoze->show();
+    k.CB_WlaczPrognoze->setChecked(true);
+    k.B_PokazPrognoze->setEnabled(true);
+    return true;
+}
+
+void UsunPrognozeDiagramu(KontrolkiPomiaru& k, NaglowekDiagramu& d)
+{
+    k.B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
+    k.CB_WlaczPrognoze->hide();
+    d.NrPrognozy = -1;
+    d.WlaczPrognoze = 0;
+    // The diagram changed at once, whatever the window's end.
+    ProjektZmieniony = true;
+}
+
+void PokazKopieWspolczynnikow(KontrolkiPomiaru& k)
+{
+    const QSignalBlocker b(k.SG_Tabela);
+    for (int w = 0; w < KlasPojazdow; ++w)
+        UstawKomorke(k.SG_Tabela, w, 2,
+                     FormatFloat("#0.0##", k.KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+}
+
 bool WstawOpisyPomiaru(const KontrolkiPomiaru& k, QLineEdit* tytul1, QLineEdit* tytul2, QLineEdit* tytul3)
 {
     const bool wpisy = !tytul1->text().isEmpty() || !tytul2->text().isEmpty() || !tytul3->text().isEmpty();
@@ -185,8 +285,12 @@ bool AktualizujZPliku(DanePomiar& kopia)
         !(data > kopia.DataOstEdycja || (data == kopia.DataOstEdycja && godz > kopia.GodzOstEdycja)))
         return false;
     std::string blad;
-    if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, kopia, blad))
+    // Read into a record of its own: a refused file leaves the copy whole.
+    DanePomiar nowszy;
+    if (Uslugi().CzytajPomiar && Uslugi().CzytajPomiar(plik, nowszy, blad)) {
+        kopia = nowszy;
         return true;
+    }
     if (!blad.empty())
         Dialogi().Blad(blad);
     return false;

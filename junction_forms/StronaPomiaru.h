@@ -19,10 +19,14 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 class QWidget;
+struct WynikPrognozy;
 
 // The count page's controls, named as both data windows name them, its
 // flags and the working copies of the count, its coefficients and forecast.
 struct KontrolkiPomiaru {
+    // The copies start as a new count and an empty forecast.
+    KontrolkiPomiaru();
+
     QPushButton* W_WczytajPomiar = nullptr;
     QLabel *L_WczytanoPomiar = nullptr, *L_LastEdit = nullptr;
     QLabel *L_NazwaWezla = nullptr, *L_Sekcja = nullptr, *L_DataCzasPomiaru = nullptr, *L_Opis1 = nullptr,
@@ -92,6 +96,33 @@ std::string StempelPomiaru(const DanePomiar& p);
 
 // No count linked: the default copy, the description and the grid emptied.
 void WyczyscStronePomiaru(KontrolkiPomiaru& k);
+
+// The coefficients a diagram's count is weighed by: its linked set, else the
+// count's own factors, else (no count) the defaults.
+DaneWspolczynniki WspolczynnikiDiagramu(const NaglowekDiagramu& d, const DanePomiar* pomiar);
+// The diagram's linked forecast, the default one when none is linked.
+DanePrognoza PrognozaDiagramu(const NaglowekDiagramu& d);
+
+// The diagram's count over the copy, read again from its file when the file
+// is newer and the diagram updates itself, with the stamp shown. True when
+// it was read again.
+bool OtworzKopiePomiaru(KontrolkiPomiaru& k, const NaglowekDiagramu& d);
+// "Wczytaj pomiar": the count picked (a roundabout's when `rondo`) over the
+// copy, its stamp, description and class factors shown and taken as the
+// coefficients. False when none was picked.
+bool WczytajPomiarStrony(KontrolkiPomiaru& k, bool rondo);
+// The forecast copy from the diagram's link, and the captions and state of
+// the forecast buttons both windows set alike. True when one is linked.
+bool PokazPrognozeDiagramu(KontrolkiPomiaru& k, const NaglowekDiagramu& d);
+// The forecast window's outcome on the page: a switched count marked; a
+// changed forecast marked and offered for showing, removing and switching
+// on (switched on). True when the forecast was changed.
+bool PrzyjmijPrognoze(KontrolkiPomiaru& k, const WynikPrognozy& w);
+// "Usuń prognozę" agreed: the diagram loses its forecast at once, the
+// buttons offer adding one.
+void UsunPrognozeDiagramu(KontrolkiPomiaru& k, NaglowekDiagramu& d);
+// The coefficient copy into the grid's column 2.
+void PokazKopieWspolczynnikow(KontrolkiPomiaru& k);
 
 // "Wstaw opisy": the title lines from the count's description (and the
 // forecast's switch), after asking when one of them holds text. False when

@@ -7,10 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -32,10 +30,8 @@
 #include "model/Ruchoplan.h"
 #include "model/Ustawienia.h"
 #include "model/Wezel.h"
-#include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
-#include "platform/qt/ObrazJpeg.h"
 
 using namespace pola;
 
@@ -71,8 +67,6 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     setModal(true);
     setFont(QFont("Tahoma"));
     resize(854, 635);
-    UstawDomyslnyPomiar(KopiaPomiaru);
-    UstawDomyslnaPrognoze(KopiaPrognozy);
     L_NrRonda = NowaEtykieta(this, "L_NrRonda", "0");
     L_NrRonda->hide();
     PC_NatRond = new QTabWidget(this);
@@ -182,12 +176,7 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
         auto* ug = new QGridLayout(g);
         QLabel*& obraz = Strzalki[I(k)];
         obraz = NowaEtykieta(g, NazwyStrzalek[k - 1]);
-        QImage jpeg;
-        std::string blad;
-        if (CzytajJpeg(PolaczSciezke(KatalogDane(), "strzalkiRondo" + std::to_string(k) + ".jpg"), jpeg, blad))
-            obraz->setPixmap(QPixmap::fromImage(jpeg));
-        else
-            obraz->setText("L   P");
+        PokazObrazStrzalek(obraz, "strzalkiRondo" + std::to_string(k) + ".jpg");
         ug->addWidget(obraz, 0, 1, 1, 2, Qt::AlignCenter);
         const char* const opisy[4] = {"PIESI", "ROWERZYŚCI", "...", "..."};
         for (int c = 1; c <= 4; ++c) {
@@ -556,13 +545,11 @@ void TDaneRonda::WpiszProcenty(int rekord)
 // one keeps the record's own value (the edit shows it rounded).
 bool TDaneRonda::ZapiszNaglowek(int n)
 {
-    const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
-    const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
-    double dx = 0.0, dy = 0.0, h = 0.0;
+    LiczbyTytulu l = CzytajLiczbyTytulu(*this);
     std::string blad;
-    if (!CzytajWartosc(granice::Przesuniecie, tDx, dx, blad, "dx tytułu") ||
-        !CzytajWartosc(granice::Przesuniecie, tDy, dy, blad, "dy tytułu") ||
-        !CzytajWartosc(granice::Wymiar, tH, h, blad, "wysokość tytułu")) {
+    if (!CzytajWartosc(granice::Przesuniecie, l.dx, l.wartoscDx, blad, "dx tytułu") ||
+        !CzytajWartosc(granice::Przesuniecie, l.dy, l.wartoscDy, blad, "dy tytułu") ||
+        !CzytajWartosc(granice::Wymiar, l.h, l.wartoscH, blad, "wysokość tytułu")) {
         Dialogi().Informacja(blad);
         return false;
     }
@@ -571,12 +558,7 @@ bool TDaneRonda::ZapiszNaglowek(int n)
     r.Tytul[0] = TekstPola(Tytul1).substr(0, 70);
     r.Tytul[1] = TekstPola(Tytul2).substr(0, 70);
     r.Tytul[2] = TekstPola(Tytul3).substr(0, 70);
-    if (tDx != PoprawSeparator(pokazaneDx))
-        r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy))
-        r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc))
-        r.TytulH = std::max(0.2f, static_cast<float>(h));
+    ZapiszLiczbyTytulu(*this, l, r.TytulDx, r.TytulDy, r.TytulH);
     r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
         r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)

@@ -56,19 +56,10 @@ void TDaneRonda::PokazStronePomiaru()
     if (!pomiar) {
         WyczyscStronePomiaru(*this);
     } else {
-        KopiaPomiaru = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru)) {
+        if (OtworzKopiePomiaru(*this, r)) {
             // The drawing uses the updated count from now on: it is stored at once.
-            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
-            DaneWspolczynniki w;
-            w.Wspolczynnik = KopiaPomiaru.WspPojazdu;
-            if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-                w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-            DanePrognoza f;
-            UstawDomyslnaPrognoze(f);
-            if (JestIndeksem(r.NrPrognozy, Prognozy))
-                f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
+            const DaneWspolczynniki w = WspolczynnikiDiagramu(r, &KopiaPomiaru);
+            const DanePrognoza f = PrognozaDiagramu(r);
             KopiaPomiaru.NatezeniaNaRelacjach =
                 ObliczPotokiPojazdow(KopiaPomiaru, w, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy),
                                      WlotyRonda(KopiaPomiaru));
@@ -84,40 +75,18 @@ void TDaneRonda::PokazStronePomiaru()
     UstawWidocznoscPomiaru(pomiar);
     CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
-    if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
-        UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText(QString::fromUtf8("Dodaj Prognozę"));
-        B_UsunPrognoze->setEnabled(false);
-        CB_WlaczPrognoze->hide();
-        B_PokazPrognoze->hide();
-    } else {
-        KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText(QString::fromUtf8("Edytuj Prognozę"));
-        B_UsunPrognoze->setEnabled(true);
+    const bool prognoza = PokazPrognozeDiagramu(*this, r);
+    B_PokazPrognoze->setVisible(prognoza);
+    if (prognoza)
         CB_WlaczPrognoze->setVisible(pomiar);
-        B_PokazPrognoze->show();
-    }
-    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-        KopiaWspolczynnikow = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-    else if (pomiar)
-        KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
-    else
-        KopiaWspolczynnikow = DaneWspolczynniki{};
+    KopiaWspolczynnikow = WspolczynnikiDiagramu(r, pomiar ? &KopiaPomiaru : nullptr);
     if (pomiar)
-        for (int w = 0; w < KlasPojazdow; ++w)
-            UstawKomorke(SG_Tabela, w, 2,
-                         FormatFloat("#0.0##", KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+        PokazKopieWspolczynnikow(*this);
     wypelnianie_ = false;
     PrzeliczPomiar();
 }
 
-WynikKontroli TDaneRonda::SprawdzWspolczynniki()
-{
-    wypelnianie_ = true;
-    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
-    wypelnianie_ = false;
-    return w;
-}
+WynikKontroli TDaneRonda::SprawdzWspolczynniki() { return SprawdzSiatkeWspolczynnikow(SG_Tabela); }
 
 void TDaneRonda::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
 
@@ -170,16 +139,8 @@ void TDaneRonda::W_WczytajPomiarClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda) || !Uslugi().WybierzPomiar)
         return;
-    DanePomiar wczytany = KopiaPomiaru;
-    if (!Uslugi().WybierzPomiar(wczytany, true))
+    if (!WczytajPomiarStrony(*this, true))
         return;
-    KopiaPomiaru = wczytany;
-    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-    PokazOpisPomiaru(*this);
-    wypelnianie_ = true;
-    PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
-    wypelnianie_ = false;
-    KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
     const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     UstawWidocznoscPomiaru(true);
     CB_WlaczPrognoze->setVisible(JestIndeksem(r.NrPrognozy, Prognozy) || PrognozaZmieniona);
@@ -196,17 +157,8 @@ void TDaneRonda::B_PrognozaClick()
     if (!JestIndeksem(n, Ronda) || !Uslugi().EdytujPrognoze)
         return;
     const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, Oznaczenia(), 'R');
-    if (w.PomiarPrzelaczony)
-        PomiarPrzelaczony = 1;
-    // A forecast window left without a change adds nothing and switches nothing on.
-    if (!w.PrognozaZmieniona)
+    if (!PrzyjmijPrognoze(*this, w))
         return;
-    PrognozaZmieniona = 1;
-    B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
-    CB_WlaczPrognoze->show();
-    CB_WlaczPrognoze->setChecked(true);
-    B_PokazPrognoze->setEnabled(true);
     B_PokazPrognoze->show();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (!r.WlaczPrognoze)
@@ -222,18 +174,13 @@ void TDaneRonda::B_UsunPrognozeClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda) || !ZapytajTakNie(QString::fromUtf8("Usunąć opis prognozy z ronda?")))
         return;
-    B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
-    CB_WlaczPrognoze->hide();
     B_PokazPrognoze->hide();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
-    r.NrPrognozy = -1;
-    r.WlaczPrognoze = 0;
+    UsunPrognozeDiagramu(*this, r);
     r.Obliczony = 0;
     PrognozaZmieniona = 0;
     UstawDomyslnaPrognoze(KopiaPrognozy);
-    // The record changed at once, whatever the window's end; the count's
-    // flows follow it at the next commit of this page.
-    ProjektZmieniony = true;
+    // The count's flows follow the record at the next commit of this page.
     PomiarPrzelaczony = 1;
     Zmieniono = 1;
 }
@@ -353,11 +300,7 @@ void TDaneRonda::PokazRelacje()
     if (!JestIndeksem(n, Ronda) || !Relacja(s_nr, w, j))
         return;
     const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
-    const auto& blok = r.StrukturaRelacji[I(w)][I(j)];
-    wypelnianie_ = true;
-    for (int k = 1; k <= SG_Stru->rowCount(); ++k)
-        UstawKomorke(SG_Stru, k - 1, 1, std::to_string(blok[static_cast<std::size_t>(k)]));
-    wypelnianie_ = false;
+    PokazBlokStruktury(SG_Stru, r.StrukturaRelacji[I(w)][I(j)]);
     RysujKafelkiRelacji();
     SG_Stru->setVisible(!tile[I(w)][I(j)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
     for (std::size_t k = 0; k < 5; ++k) {

@@ -210,7 +210,7 @@ void TGeometriaRondo::PokazRamiona(int ramion)
     B_UstawKolorkiDomyslne->setVisible(wlasne);
 }
 
-WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
+TekstyGeometriiRonda TGeometriaRondo::TekstyOkna() const
 {
     TekstyGeometriiRonda t;
     for (std::size_t k = 0; k < 5; ++k) {
@@ -220,6 +220,12 @@ WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
         t.Odsuniecia[k] = TekstPola(E_O[k]);
     }
     t.R = TekstPola(E_R);
+    return t;
+}
+
+WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
+{
+    TekstyGeometriiRonda t = TekstyOkna();
     const WynikKontroli w = ::SprawdzGeometrieRonda(t, LiczbaRamionOkna(ZQString(CB_IloscWW->currentText())));
     for (std::size_t k = 0; k < 5; ++k) {
         UstawTekstPola(E_A[k], t.Katy[k]);
@@ -233,13 +239,8 @@ WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
 
 void TGeometriaRondo::ZapiszGeometrieRonda(int rekord)
 {
-    TekstyGeometriiRonda t;
     GeometriaRondaOkna g;
     for (std::size_t k = 0; k < 5; ++k) {
-        t.Katy[k] = TekstPola(E_A[k]);
-        t.Dlugosci[k] = TekstPola(E_Lc[k]);
-        t.Promienie[k] = TekstPola(E_rm[k]);
-        t.Odsuniecia[k] = TekstPola(E_O[k]);
         g.Oznaczenie[k] = TekstPola(E_ozn[k]);
         for (std::size_t o = 0; o < 2; ++o)
             g.Opisy[k][o] = TekstPola(E_Opis[k][o]);
@@ -248,8 +249,7 @@ void TGeometriaRondo::ZapiszGeometrieRonda(int rekord)
         g.KoloryWlotow[k] = ShapeWlot[k]->Kolor();
         g.KoloryWylotow[k] = ShapeWylot[k]->Kolor();
     }
-    t.R = TekstPola(E_R);
-    LiczbyGeometrii(t, g);
+    LiczbyGeometrii(TekstyOkna(), g);
     g.LiczbaRamion = LiczbaRamionOkna(ZQString(CB_IloscWW->currentText()));
     Zmieniono = 0;
     ::ZapiszGeometrieRonda(rekord, g);

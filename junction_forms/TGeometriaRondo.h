@@ -63,6 +63,8 @@ protected:
 
 private:
     int Rekord() const;
+    // The number edits' texts as typed.
+    TekstyGeometriiRonda TekstyOkna() const;
     // Check, mark entered, store when changed; false after the check's message.
     bool Zatwierdz();
     void PokazRamiona(int ramion);

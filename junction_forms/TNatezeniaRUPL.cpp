@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -31,10 +30,8 @@
 #include "model/Rondo.h"
 #include "model/Ruchoplan.h"
 #include "model/Wezel.h"
-#include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
-#include "platform/qt/ObrazJpeg.h"
 
 using namespace pola;
 
@@ -63,16 +60,7 @@ void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
     if (!JestIndeksem(r.NrPomiaru, Pomiary))
         return;
     DanePomiar& p = Pomiary[static_cast<std::size_t>(r.NrPomiaru)];
-    DaneWspolczynniki w;
-    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-        w = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-    else
-        w.Wspolczynnik = p.WspPojazdu;
-    DanePrognoza f;
-    UstawDomyslnaPrognoze(f);
-    if (JestIndeksem(r.NrPrognozy, Prognozy))
-        f = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-    PrzeliczPotoki(p, w, f, r.WlaczPrognoze);
+    PrzeliczPotoki(p, WspolczynnikiDiagramu(r, &p), PrognozaDiagramu(r), r.WlaczPrognoze);
     for (DaneRuchoplan& x : Ruchoplany)
         x.Obliczony = 0;
     ProjektZmieniony = true;
@@ -85,8 +73,6 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     setObjectName("NatezeniaRUPL");
     setWindowTitle(QString::fromUtf8("Edycja wartości natężeń KARTOGRAM"));
     setModal(true);
-    UstawDomyslnyPomiar(KopiaPomiaru);
-    UstawDomyslnaPrognoze(KopiaPrognozy);
     L_NrRupl = NowaEtykieta(this, "L_NrRupl", "0");
     L_NrRupl->hide();
     PC_NatRupl = new QTabWidget(this);
@@ -154,12 +140,7 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         auto* g = new QGroupBox(QString::fromUtf8("Ramię ") + QString::number(k), s2);
         auto* ug = new QGridLayout(g);
         strzalki[a] = NowaEtykieta(g, nazwyStrzalek[a]);
-        QImage obraz;
-        std::string blad;
-        if (CzytajJpeg(PolaczSciezke(KatalogDane(), "strzalki" + std::to_string(k) + ".jpg"), obraz, blad))
-            strzalki[a]->setPixmap(QPixmap::fromImage(obraz));
-        else
-            strzalki[a]->setText(QString::fromUtf8("L   P"));
+        PokazObrazStrzalek(strzalki[a], "strzalki" + std::to_string(k) + ".jpg");
         ug->addWidget(strzalki[a], 0, 1, 1, 2, Qt::AlignCenter);
         for (int c = 1; c <= 4; ++c) {
             const auto ci = static_cast<std::size_t>(c - 1);
@@ -327,7 +308,7 @@ void TNatezeniaRUPL::FormShow()
 
     // Count page: the grid, the count copy with its auto-update, the forecast
     // copy and the factors.
-    const DanePomiar* pomiar = JestIndeksem(r.NrPomiaru, Pomiary) ? &Pomiary[static_cast<std::size_t>(r.NrPomiaru)] : nullptr;
+    const bool pomiar = JestIndeksem(r.NrPomiaru, Pomiary);
     if (!pomiar) {
         WyczyscStronePomiaru(*this);
         UstawWidocznoscPomiaru(false);
@@ -335,10 +316,7 @@ void TNatezeniaRUPL::FormShow()
         B_PokazWspolczynniki->hide();
         CB_WlaczPrognoze->hide();
     } else {
-        KopiaPomiaru = *pomiar;
-        UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-        if (r.AutoAktualizacja && AktualizujZPliku(KopiaPomiaru))
-            UstawTekstEtykiety(L_LastEdit, Utf8NaCp1250("ZAKTUALIZOWANO :  ") + StempelPomiaru(KopiaPomiaru));
+        OtworzKopiePomiaru(*this, r);
         PokazOpisPomiaru();
         UstawWidocznoscPomiaru(true);
         B_PokazPrognoze->show();
@@ -347,28 +325,12 @@ void TNatezeniaRUPL::FormShow()
     }
     CB_WlaczPrognoze->setChecked(r.WlaczPrognoze);
     CB_AutoAktualizacja->setChecked(r.AutoAktualizacja);
-    if (!JestIndeksem(r.NrPrognozy, Prognozy)) {
-        UstawDomyslnaPrognoze(KopiaPrognozy);
-        B_Prognoza->setText("Dodaj Prognozę");
-        B_UsunPrognoze->setEnabled(false);
-        B_PokazPrognoze->setEnabled(false);
-        CB_WlaczPrognoze->hide();
-    } else {
-        KopiaPrognozy = Prognozy[static_cast<std::size_t>(r.NrPrognozy)];
-        B_Prognoza->setText("Edytuj Prognozę");
-        B_UsunPrognoze->setEnabled(true);
-        B_PokazPrognoze->setEnabled(true);
-        if (pomiar)
-            CB_WlaczPrognoze->show();
-    }
-    if (JestIndeksem(r.NrWspolczynnikow, Wspolczynniki))
-        KopiaWspolczynnikow = Wspolczynniki[static_cast<std::size_t>(r.NrWspolczynnikow)];
-    else if (pomiar)
-        KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
-    else
-        KopiaWspolczynnikow = DaneWspolczynniki{};
-    for (int w = 0; w < KlasPojazdow; ++w)
-        UstawKomorke(SG_Tabela, w, 2, FormatFloat("#0.0##", KopiaWspolczynnikow.Wspolczynnik[static_cast<std::size_t>(w)]));
+    const bool prognoza = PokazPrognozeDiagramu(*this, r);
+    B_PokazPrognoze->setEnabled(prognoza);
+    if (prognoza && pomiar)
+        CB_WlaczPrognoze->show();
+    KopiaWspolczynnikow = WspolczynnikiDiagramu(r, pomiar ? &KopiaPomiaru : nullptr);
+    PokazKopieWspolczynnikow(*this);
     wypelnianie_ = false;
     PrognozaZmieniona = PomiarPrzelaczony = TabelaZmieniona = 0;
     PrzeliczPomiar();
@@ -384,9 +346,7 @@ void TNatezeniaRUPL::UstawWidocznoscPomiaru(bool widoczne)
 void TNatezeniaRUPL::PokazOpisPomiaru()
 {
     ::PokazOpisPomiaru(*this);
-    wypelnianie_ = true;
     PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
-    wypelnianie_ = false;
 }
 
 void TNatezeniaRUPL::PokazUkladWlotow()
@@ -449,10 +409,8 @@ void TNatezeniaRUPL::DopasujProcenty()
     }
 }
 
-WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
+void TNatezeniaRUPL::TekstyNatezen(TTekstyRelacji& relacje, TekstyPrzejsc& przejscia) const
 {
-    TTekstyRelacji relacje;
-    TekstyPrzejsc przejscia;
     for (std::size_t i = 0; i < 16; ++i)
         relacje[i] = TekstPola(nat[i]);
     for (std::size_t k = 0; k < 4; ++k)
@@ -460,6 +418,13 @@ WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
             przejscia.L[k][c] = TekstPola(EpL[k][c]);
             przejscia.P[k][c] = TekstPola(EpP[k][c]);
         }
+}
+
+WynikKontroli TNatezeniaRUPL::SprawdzNatezeniaOkna()
+{
+    TTekstyRelacji relacje;
+    TekstyPrzejsc przejscia;
+    TekstyNatezen(relacje, przejscia);
     return SprawdzNatezenia(relacje, przejscia);
 }
 
@@ -469,13 +434,7 @@ void TNatezeniaRUPL::ZapiszNatezeniaOkna(int rekord)
         return;
     TTekstyRelacji relacje;
     TekstyPrzejsc przejscia;
-    for (std::size_t i = 0; i < 16; ++i)
-        relacje[i] = TekstPola(nat[i]);
-    for (std::size_t k = 0; k < 4; ++k)
-        for (std::size_t c = 0; c < 4; ++c) {
-            przejscia.L[k][c] = TekstPola(EpL[k][c]);
-            przejscia.P[k][c] = TekstPola(EpP[k][c]);
-        }
+    TekstyNatezen(relacje, przejscia);
     ZapiszNatezenia(Ruchoplany[static_cast<std::size_t>(rekord)], relacje, przejscia);
 }
 
@@ -486,11 +445,10 @@ void TNatezeniaRUPL::BWprowadzClick()
         return;
     // The title and the page shown are checked before anything is stored.
     SprawdzanieWartosci s;
-    const std::string tDx = PoprawPole(E_dxOpis), tDy = PoprawPole(E_dyOpis);
-    const std::string tH = PoprawSeparator(ZQString(CB_HTytul->currentText()));
-    const double dx = s.Wartosc(granice::Polozenie, tDx, "Przesunięcie tytułu dx", 0.0);
-    const double dy = s.Wartosc(granice::Polozenie, tDy, "Przesunięcie tytułu dy", 0.0);
-    const double h = s.Wartosc(granice::Wymiar, tH, "Wysokość tytułu", 0.0);
+    LiczbyTytulu l = CzytajLiczbyTytulu(*this);
+    l.wartoscDx = s.Wartosc(granice::Polozenie, l.dx, "Przesunięcie tytułu dx", 0.0);
+    l.wartoscDy = s.Wartosc(granice::Polozenie, l.dy, "Przesunięcie tytułu dy", 0.0);
+    l.wartoscH = s.Wartosc(granice::Wymiar, l.h, "Wysokość tytułu", 0.0);
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
         s.Tekst(TekstPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
     WynikKontroli strona;
@@ -507,19 +465,8 @@ void TNatezeniaRUPL::BWprowadzClick()
     r.Tytul[0] = TekstPola(Tytul1);
     r.Tytul[1] = TekstPola(Tytul2);
     r.Tytul[2] = TekstPola(Tytul3);
-    // An untouched number keeps the record's own value (the edit shows it rounded).
-    if (tDx != PoprawSeparator(pokazaneDx))
-        r.TytulDx = static_cast<float>(dx);
-    if (tDy != PoprawSeparator(pokazaneDy))
-        r.TytulDy = static_cast<float>(dy);
-    if (tH != PoprawSeparator(pokazanaWysokosc))
-        r.TytulWysokosc = std::max(0.2f, static_cast<float>(h));
-    if (RB_centrum->isChecked())
-        r.TytulWyrownanie = 'C';
-    if (RB_lewy->isChecked())
-        r.TytulWyrownanie = 'L';
-    if (RB_prawy->isChecked())
-        r.TytulWyrownanie = 'P';
+    ZapiszLiczbyTytulu(*this, l, r.TytulDx, r.TytulDy, r.TytulWysokosc);
+    r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     r.ZeStruktury = RB_DaneStruktura->isChecked();
     bool ok = true;
     switch (PC_NatRupl->currentIndex()) {
@@ -624,13 +571,7 @@ void TNatezeniaRUPL::WstawSzablonClick()
 
 // ------------------------------------------------------------ count page
 
-WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki()
-{
-    wypelnianie_ = true;
-    const WynikKontroli w = SprawdzSiatkeWspolczynnikow(SG_Tabela);
-    wypelnianie_ = false;
-    return w;
-}
+WynikKontroli TNatezeniaRUPL::SprawdzWspolczynniki() { return SprawdzSiatkeWspolczynnikow(SG_Tabela); }
 
 void TNatezeniaRUPL::CzytajWspolczynniki() { CzytajSiatkeWspolczynnikow(SG_Tabela, KopiaWspolczynnikow); }
 
@@ -721,13 +662,8 @@ void TNatezeniaRUPL::W_WczytajPomiarClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !Uslugi().WybierzPomiar)
         return;
-    DanePomiar wczytany = KopiaPomiaru;
-    if (!Uslugi().WybierzPomiar(wczytany, false))
+    if (!WczytajPomiarStrony(*this, false))
         return;
-    KopiaPomiaru = wczytany;
-    UstawTekstEtykiety(L_LastEdit, "Ostatnia edycja :  " + StempelPomiaru(KopiaPomiaru));
-    PokazOpisPomiaru();
-    KopiaWspolczynnikow.Wspolczynnik = KopiaPomiaru.WspPojazdu;
     UstawWidocznoscPomiaru(true);
     PomiarPrzelaczony = 1;
     const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
@@ -744,16 +680,8 @@ void TNatezeniaRUPL::B_PrognozaClick()
         return;
     const auto o = OznaczeniaRamion();
     const WynikPrognozy w = Uslugi().EdytujPrognoze(KopiaPrognozy, KopiaPomiaru, {o[0], o[1], o[2], o[3], ""}, 'J');
-    if (w.PomiarPrzelaczony)
-        PomiarPrzelaczony = 1;
-    if (!w.PrognozaZmieniona)
+    if (!PrzyjmijPrognoze(*this, w))
         return;
-    PrognozaZmieniona = 1;
-    B_UsunPrognoze->setEnabled(true);
-    B_Prognoza->setText(QString::fromUtf8("Zmień prognozę"));
-    CB_WlaczPrognoze->show();
-    CB_WlaczPrognoze->setChecked(true);
-    B_PokazPrognoze->setEnabled(true);
     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = 1;
     PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
     PrzeliczPomiar();
@@ -765,13 +693,8 @@ void TNatezeniaRUPL::B_UsunPrognozeClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ruchoplany) || !ZapytajTakNie(QString::fromUtf8("Usunąć opis prognozy z ruchoplanu?")))
         return;
-    B_Prognoza->setText(QString::fromUtf8("Dodaj prognozę"));
-    CB_WlaczPrognoze->hide();
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
-    r.NrPrognozy = -1;
-    r.WlaczPrognoze = 0;
-    // The diagram changed at once, whatever the window's end.
-    ProjektZmieniony = true;
+    UsunPrognozeDiagramu(*this, r);
     PrzeliczZapisanyPomiar(r);
     Zmieniono = 1;
 }
@@ -879,11 +802,7 @@ void TNatezeniaRUPL::PokazRelacje()
     const int rel = IndeksRelacji(ZQString(s_nr->text()));
     if (!JestIndeksem(n, Ruchoplany) || rel < 0)
         return;
-    const auto& blok = Ruchoplany[static_cast<std::size_t>(n)].NatezeniaStruktura[static_cast<std::size_t>(rel)];
-    wypelnianie_ = true;
-    for (int r = 1; r <= SG_Stru->rowCount(); ++r)
-        UstawKomorke(SG_Stru, r - 1, 1, std::to_string(blok[static_cast<std::size_t>(r)]));
-    wypelnianie_ = false;
+    PokazBlokStruktury(SG_Stru, Ruchoplany[static_cast<std::size_t>(n)].NatezeniaStruktura[static_cast<std::size_t>(rel)]);
     RysujKafelki();
     SG_Stru->setVisible(!tile[static_cast<std::size_t>(rel)]->isHidden() && !CB_PokazUstawyStruktura->isChecked());
 }

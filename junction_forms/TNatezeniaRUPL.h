@@ -11,6 +11,7 @@
 
 #include "junction_forms/GeometriaWezla.h"
 #include "junction_forms/GrupaTytulu.h"
+#include "junction_forms/NatezeniaWezla.h"
 #include "junction_forms/StronaPomiaru.h"
 #include "model/Pomiar.h"
 
@@ -120,6 +121,8 @@ protected:
 
 private:
     int Rekord() const;
+    // The typed volumes and crossing values as the edits hold them.
+    void TekstyNatezen(TTekstyRelacji& relacje, TekstyPrzejsc& przejscia) const;
     bool ZapiszStronePomiaru(int rekord);
     void PokazOpisPomiaru();
     void UstawWidocznoscPomiaru(bool widoczne);

@@ -35,6 +35,9 @@ using enum RodzajWartosci;
 inline constexpr GranicaPola Natezenie{"natężenie", Calkowita, 0, 1.0e7};
 // Volumes a computation keeps (a forecast may lower one below zero).
 inline constexpr GranicaPola NatezenieObliczone{"natężenie obliczone", Calkowita, -1.0e7, 1.0e7};
+// A count's totals: an inlet's 100 vehicle cells (20 classes, 5 exits) or
+// its 8 crossing cells added up.
+inline constexpr GranicaPola SumaNatezen{"suma natężeń", Calkowita, 0, 100 * Natezenie.max};
 // A count's duration in minutes (up to a week).
 inline constexpr GranicaPola CzasPomiaru{"czas pomiaru", Calkowita, 0, 10080};
 // A vehicle class's equivalence factor, a coefficient of a class, a vehicle
@@ -54,6 +57,10 @@ inline constexpr GranicaPola Polozenie{"położenie", Rzeczywista, -1.0e7, 1.0e7
 // Sizes of drawn things: text heights and widths, arm lengths, radii,
 // distances, arrow sizes (a sheet is at most 100 m).
 inline constexpr GranicaPola Wymiar{"wymiar", Rzeczywista, 0, 1.0e4};
+// Arm lengths and radii as the diagrams keep them: a window's size plus or
+// minus another (a roundabout arm is measured from the centre, past the
+// ring's radius; an auxiliary length lies before the arm's end).
+inline constexpr GranicaPola GeometriaRamienia{"wymiar ramienia", Rzeczywista, -2 * Wymiar.max, 2 * Wymiar.max};
 // Offsets that may go either way (labels, corrections).
 inline constexpr GranicaPola Przesuniecie{"przesunięcie", Rzeczywista, -1.0e4, 1.0e4};
 // Pen widths, in the units the settings give them.

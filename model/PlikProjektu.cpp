@@ -48,7 +48,9 @@ std::size_t KoniecLinii(std::string_view t, std::size_t od)
     return t.size();
 }
 
-std::string Polacz(const std::vector<std::string>& linie)
+}  // namespace
+
+std::string TekstZLinii(const std::vector<std::string>& linie)
 {
     std::string t;
     for (const std::string& l : linie) {
@@ -58,15 +60,13 @@ std::string Polacz(const std::vector<std::string>& linie)
     return t;
 }
 
-}  // namespace
-
 CzytnikProjektu::CzytnikProjektu(std::string tresc, std::string nazwaPliku, Projekt& cel)
     : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
 {
 }
 
 CzytnikProjektu::CzytnikProjektu(const std::vector<std::string>& linie, std::string nazwaPliku, Projekt& cel)
-    : CzytnikProjektu(Polacz(linie), std::move(nazwaPliku), cel)
+    : CzytnikProjektu(TekstZLinii(linie), std::move(nazwaPliku), cel)
 {
 }
 

@@ -102,6 +102,9 @@ private:
     Projekt* cel_;
 };
 
+// The lines joined as a file's text (readers given lines, tests).
+std::string TekstZLinii(const std::vector<std::string>& linie);
+
 // Writes the lines of the project file into one buffer, each line ended by
 // CR LF; the file is written whole at the end. The section writers write the
 // project `zrodlo`.

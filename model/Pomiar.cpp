@@ -8,65 +8,10 @@
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
-#include "platform/PlikTekstowy.h"
+#include "model/UstawieniaPomiaru.h"
+#include "platform/KatalogProgramu.h"
 
 namespace {
-
-const char* const KluczPojazdow = "__________UstawOznWspPojazdow";
-const char* const KluczPrzejsc = "__________UstawOznPrzejsc";
-
-// Names in Windows-1250.
-const char* const WbudowaneNazwyPojazdow[KlasPojazdow] = {
-    "Osobowe", "Dostawcze", "Ci\xEA\xBF" "arowe", "Ci\xEA\xBF" "arowe z przyczep\xB9", "Autobusy", "Motocykle",
-    "Tramwaj", "TIR", "Rowerzy\x9C" "ci", "inne", "inne", "inne", "inne", "inne", "inne", "inne", "inne", "inne",
-    "inne", "Zaprz\xEA" "gowe"};
-const char* const WbudowaneOznPojazdow[KlasPojazdow] = {
-    "Oso", "Dos", "Cwe", "CzP", "BUS", "Mot", "Tra", "TIR", "Row", "i1",
-    "i2", "i3", "i4", "i5", "i6", "i7", "i8", "i9", "i10", "Zap"};
-const char* const WbudowaneNazwyPrzejsc[KategoriiPrzejsc] = {"Piesi", ("Rowerzy\x9C" "ci"), "...", "..."};
-const char* const WbudowaneOznPrzejsc[KategoriiPrzejsc] = {"Pie", "Row", "...", "..."};
-
-void UstawWbudowaneKlasy(DanePomiar& p)
-{
-    for (int c = 0; c < KlasPojazdow; ++c) {
-        p.NazwaPojazdu[c] = WbudowaneNazwyPojazdow[c];
-        p.OznPojazdu[c] = WbudowaneOznPojazdow[c];
-        p.WspPojazdu[c] = 1.0f;
-    }
-    for (int k = 0; k < KategoriiPrzejsc; ++k) {
-        p.NazwaPrzejscia[k] = WbudowaneNazwyPrzejsc[k];
-        p.OznPrzejscia[k] = WbudowaneOznPrzejsc[k];
-    }
-}
-
-// Reads the two blocks of a count settings file (lines past its end are "");
-// "" or the message of the first factor that is no number (what was read
-// before it stays).
-std::string CzytajUstawieniaPomiaru(CzytnikProjektu& f, DanePomiar& p)
-{
-    while (!f.Koniec()) {
-        std::string linia = f.Linia();
-        if (linia == KluczPojazdow) {
-            for (int c = 0; c < KlasPojazdow; ++c) {
-                p.NazwaPojazdu[c] = f.Linia();
-                p.OznPojazdu[c] = f.Linia();
-                linia = f.Linia();
-                double w = 0.0;
-                if (!SprobujTekstNaLiczbe(PoprawSeparator(linia), w))
-                    return Utf8NaCp1250("Współczynnik pojazdu nr ") + std::to_string(c + 1) + Utf8NaCp1250(" nie jest liczbą: \"") +
-                       linia.substr(0, 40) + "\".";
-                p.WspPojazdu[c] = static_cast<float>(w);
-            }
-        }
-        if (linia == KluczPrzejsc) {
-            for (int k = 0; k < KategoriiPrzejsc; ++k) {
-                p.NazwaPrzejscia[k] = f.Linia();
-                p.OznPrzejscia[k] = f.Linia();
-            }
-        }
-    }
-    return "";
-}
 
 void DzisIteraz(TDataCzas& dzis, TDataCzas& teraz)
 {
@@ -91,17 +36,17 @@ void UstawDomyslnaPrognoze(DanePrognoza& p)
 std::string UstawDomyslnyPomiar(DanePomiar& p)
 {
     const std::string sciezka = KatalogPomiarow + "/Ustawienia/domyslne.upm";
-    std::string blad;
-    std::vector<std::string> linie;
-    if (CzytajLinie(sciezka, linie, blad)) {
-        CzytnikProjektu plik(std::move(linie), sciezka);
-        blad = CzytajUstawieniaPomiaru(plik, p);
-    } else {
-        blad.clear();
-        UstawWbudowaneKlasy(p);
+    UstawieniaPomiaru u = WbudowanePrzejscia(WbudowaneKlasyPojazdow());
+    bool przejscia = true;
+    std::string blad, uwaga;
+    // A damaged defaults file would spoil every new count: the built-in
+    // table is taken instead, and the user told why.
+    if (PlikIstnieje(sciezka) && !CzytajPlikUstawien(sciezka, u, przejscia, blad)) {
+        u = WbudowanePrzejscia(WbudowaneKlasyPojazdow());
+        przejscia = true;
+        uwaga = blad + Utf8NaCp1250("\nNowy pomiar ma wbudowane klasy pojazdów.");
     }
-    if (!blad.empty())
-        return blad;
+    UstawKlasyPomiaru(p, u, przejscia);
 
     p.Lokalizacja = "";
     p.Sekcja = "";
@@ -121,7 +66,22 @@ std::string UstawDomyslnyPomiar(DanePomiar& p)
         wiersz.fill(0);
     p.NatezeniaPrzejscSumy.fill(0);
     p.PomiarZmieniony = 0;
-    return "";
+    return uwaga;
+}
+
+void PoliczSumyPomiaru(DanePomiar& p)
+{
+    for (std::size_t w = 0; w < WlotowPomiaru; ++w) {
+        int64_t pojazdy = 0, przejscia = 0;
+        for (std::size_t c = 0; c < KlasPojazdow; ++c)
+            for (int32_t x : p.NatezeniaPojazdow[w * KlasPojazdow + c])
+                pojazdy += x;
+        for (int32_t x : p.NatezeniaPrzejsc[w])
+            przejscia += x;
+        // Cells within their limit keep a total within 32 bits.
+        p.NatezeniaPojazdowSumy[w] = static_cast<int32_t>(pojazdy);
+        p.NatezeniaPrzejscSumy[w] = static_cast<int32_t>(przejscia);
+    }
 }
 
 void DodajPomiar(const DanePomiar& p) { Pomiary.push_back(p); }

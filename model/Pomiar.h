@@ -62,9 +62,14 @@ extern std::vector<DanePrognoza>& Prognozy;
 // A forecast of no cells, for all inlets together.
 void UstawDomyslnaPrognoze(DanePrognoza& p);
 // Vehicle classes and crossing categories from the default count settings
-// file (the built-in table without it), then the header defaults and zeroed
-// tables. Returns "" or the Polish message of a factor that is no number.
+// file (the built-in table without it, or when the reader refuses it), then
+// the header defaults and zeroed tables. Returns "" or the Polish message of
+// a refused defaults file, for the user to be told.
 std::string UstawDomyslnyPomiar(DanePomiar& p);
+
+// Each inlet's totals from its cells: vehicles over the 20 classes and 5
+// exits, crossings over the 8 values.
+void PoliczSumyPomiaru(DanePomiar& p);
 
 struct Projekt;
 extern Projekt BiezacyProjekt;

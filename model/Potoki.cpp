@@ -3,16 +3,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "model/Granice.h"
 #include "model/Prognoza.h"
 
 namespace {
 
-// A computed flow within what the project file holds, however large the
-// factors and forecasts that raised it.
-int32_t Obetnij32(int64_t x)
+// A computed flow within the range the project file keeps, whatever factors
+// and forecasts raised it to.
+int32_t WZakresie(int64_t x)
 {
     return static_cast<int32_t>(std::clamp<int64_t>(x, static_cast<int64_t>(granice::NatezenieObliczone.min),
                                                     static_cast<int64_t>(granice::NatezenieObliczone.max)));
@@ -27,10 +26,10 @@ int32_t PotokKlasy(int32_t natezenie, float wspolczynnik)
     const long double iloczyn = static_cast<long double>(natezenie) * static_cast<long double>(wspolczynnik);
     if (!std::isfinite(iloczyn))
         return 0;
-    const long double ograniczony = std::clamp(iloczyn, static_cast<long double>(std::numeric_limits<int32_t>::min()),
-                                               static_cast<long double>(std::numeric_limits<int32_t>::max()));
+    const long double ograniczony = std::clamp(iloczyn, static_cast<long double>(granice::NatezenieObliczone.min),
+                                               static_cast<long double>(granice::NatezenieObliczone.max));
     // llrint rounds in the default mode: to nearest, halves to even.
-    return Obetnij32(std::llrint(ograniczony));
+    return WZakresie(std::llrint(ograniczony));
 }
 
 const KrotkiTekst<10>& KomorkaPojazdow(const DanePrognoza& p, int wlot, int klasa)
@@ -57,10 +56,10 @@ TPotokiPojazdow ObliczPotokiPojazdow(const DanePomiar& pomiar, const DaneWspolcz
                                                                [static_cast<std::size_t>(j - 1)],
                                        wsp.Wspolczynnik[static_cast<std::size_t>(c)]);
                 if (prognozaWlaczona)
-                    v = Obetnij32(ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str()));
+                    v = WZakresie(ZastosujPrognoze(v, KomorkaPojazdow(prognoza, i, c).str()));
                 suma += v;
             }
-            wynik[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] = Obetnij32(suma);
+            wynik[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] = WZakresie(suma);
         }
     return wynik;
 }
@@ -75,7 +74,7 @@ TPotokiPrzejsc ObliczPotokiPrzejsc(const DanePomiar& pomiar, const DanePrognoza&
             int32_t x = pomiar.NatezeniaPrzejsc[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)];
             if (prognozaWlaczona)
                 x = ZastosujPrognoze(x, KomorkaPrzejsc(prognoza, k, (v + 1) / 2 - 1).str());
-            wynik[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] = Obetnij32(x);
+            wynik[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(v - 1)] = WZakresie(x);
         }
     return wynik;
 }

@@ -8,16 +8,18 @@
 #include <string>
 
 #include "base/Teksty.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 
 namespace {
 
-int32_t NaInt32(long double x)
+// A computed volume within the range the project file keeps.
+int32_t NaNatezenie(long double x)
 {
     if (!(x == x))
         return 0;
-    return static_cast<int32_t>(std::clamp(x, static_cast<long double>(std::numeric_limits<int32_t>::min()),
-                                           static_cast<long double>(std::numeric_limits<int32_t>::max())));
+    return static_cast<int32_t>(std::clamp(x, static_cast<long double>(granice::NatezenieObliczone.min),
+                                           static_cast<long double>(granice::NatezenieObliczone.max)));
 }
 
 }  // namespace
@@ -59,10 +61,10 @@ int32_t ZastosujPrognoze(int32_t n, std::string_view komorka)
         // precision and only the added part is rounded, half to even.
         const long double dodatek = static_cast<long double>(n) * (static_cast<long double>(k.procent) / 100.0L);
         const long double ograniczony = std::clamp(dodatek, -4.0e18L, 4.0e18L);
-        return NaInt32(static_cast<long double>(n) + static_cast<long double>(std::llrint(ograniczony)));
+        return NaNatezenie(static_cast<long double>(n) + static_cast<long double>(std::llrint(ograniczony)));
     }
     case KomorkaPrognozy::Rodzaj::Przyrost:
-        return NaInt32(static_cast<long double>(n) + static_cast<long double>(k.przyrost));
+        return NaNatezenie(static_cast<long double>(n) + static_cast<long double>(k.przyrost));
     default:
         return n;
     }

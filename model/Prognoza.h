@@ -18,5 +18,5 @@ KomorkaPrognozy RozbierzKomorkePrognozy(std::string_view komorka);
 
 // n unchanged for a cell shorter than 2 characters; "p%" adds
 // Round(n * p / 100); otherwise adds the cell's integer value (0 when it is no
-// number).
+// number). The result is held within the range of computed volumes.
 int32_t ZastosujPrognoze(int32_t n, std::string_view komorka);

@@ -42,11 +42,11 @@ void CzytajNaglowekDiagramu(CzytnikScisly& c, NaglowekDiagramu& n, std::array<Kr
     n.NrWariantu = c.Calkowita();
     for (auto& t : tytul)
         c.Tekst(t);
-    n.TytulDx = c.RzeczywistaS();
-    n.TytulDy = c.RzeczywistaS();
+    n.TytulDx = c.RzeczywistaS(granice::Polozenie);
+    n.TytulDy = c.RzeczywistaS(granice::Polozenie);
     n.TytulWyrownanie = c.Znak();
     if (wersja >= 3) {
-        wysokoscTytulu = c.RzeczywistaS();
+        wysokoscTytulu = c.RzeczywistaS(granice::Wymiar);
         n.NrPomiaru = c.Calkowita();
         n.NrPrognozy = c.Calkowita();
         n.NrWspolczynnikow = c.Calkowita();
@@ -57,6 +57,6 @@ void CzytajNaglowekDiagramu(CzytnikScisly& c, NaglowekDiagramu& n, std::array<Kr
         n.NrPomiaru = n.NrPrognozy = n.NrWspolczynnikow = -1;
         n.ZPomiaru = 0;
     }
-    n.X = c.RzeczywistaS();
-    n.Y = c.RzeczywistaS();
+    n.X = c.RzeczywistaS(granice::Polozenie);
+    n.Y = c.RzeczywistaS(granice::Polozenie);
 }

@@ -34,9 +34,9 @@ void ZapiszRozmiary(PisarzProjektu& p, const TRozmiaryLegendy& legenda, const TR
 void CzytajRozmiaryLegendy(CzytnikProjektu& c, TRozmiaryLegendy& r)
 {
     for (int i = 0; i <= 8; ++i)
-        r[i] = c.RzeczywistaS();
-    r.OpisyDx() = c.RzeczywistaS();
-    r.OpisyDy() = c.RzeczywistaS();
+        r[i] = c.RzeczywistaS(granice::Wymiar);
+    r.OpisyDx() = c.RzeczywistaS(granice::Przesuniecie);
+    r.OpisyDy() = c.RzeczywistaS(granice::Przesuniecie);
     r.UstawDokladnoscProc(c.Calkowita());
 }
 
@@ -127,14 +127,14 @@ void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja)
         u.Rysuj0Zawrotki = c.Logiczna();
         u.TylkoSuma = c.Logiczna();
     }
-    u.SkalaPaskow = c.RzeczywistaS();
+    u.SkalaPaskow = c.RzeczywistaS(granice::SkalaPaskow);
     u.SkalaPaskowAuto = c.Logiczna();
     u.SkalaPaskowMax = c.Logiczna();
     u.SkalaPaskow100 = c.Logiczna();
     u.MinPojazd = c.Calkowita();
-    u.MaxNatezenie = c.Calkowita();
-    u.MaxSzer = c.RzeczywistaS();
-    u.Pojazd100 = c.RzeczywistaS();
+    u.MaxNatezenie = c.Calkowita();  // worked out again before any drawing
+    u.MaxSzer = c.RzeczywistaS(granice::Wymiar);
+    u.Pojazd100 = c.RzeczywistaS(granice::Wymiar);
     u.ArkuszAuto = c.Logiczna();
     if (wersja >= 2) {
         u.ArkuszA4 = c.Logiczna();
@@ -145,7 +145,7 @@ void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja)
     u.ArkuszH = c.RzeczywistaS();
     u.ArkuszBUser = c.RzeczywistaS();
     u.ArkuszHUser = c.RzeczywistaS();
-    u.OdstepArkuszyB = c.RzeczywistaS();
+    u.OdstepArkuszyB = c.RzeczywistaS(granice::OdstepArkuszy);
     u.OdstepArkuszyH = c.RzeczywistaS();
     u.KrokSiatki = c.RzeczywistaS();
     ZmienCzcionke(c, KrotkiTekst<255>(c.Linia()).str());
@@ -155,12 +155,12 @@ void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja)
     u.KolorTytulow = c.Kolor();
     CzytajRozmiaryLegendy(c, cel.RozmiaryLegendy);
     for (int i = 0; i <= 5; ++i)
-        cel.RozmiaryOpisow[i] = c.RzeczywistaS();
-    cel.RozmiaryOpisow.RozmiarStrzalki() = c.RzeczywistaS();
+        cel.RozmiaryOpisow[i] = c.RzeczywistaS(granice::Wymiar);
+    cel.RozmiaryOpisow.RozmiarStrzalki() = c.RzeczywistaS(granice::Wymiar);
     if (wersja == 1)
         return;
-    cel.RozmiaryOpisow.OdlegloscOpisow() = c.RzeczywistaS();
-    u.GrLinie = c.RzeczywistaS();
+    cel.RozmiaryOpisow.OdlegloscOpisow() = c.RzeczywistaS(granice::Wymiar);
+    u.GrLinie = c.RzeczywistaS(granice::GruboscLinii);
     if (wersja == 2)
         return;
     for (uint8_t& x : u.RysujPrzejscia)
@@ -169,10 +169,10 @@ void CzytajSekcjeNastaw(CzytnikProjektu& c, int wersja)
         c.Tekst(nazwa);
     for (TKolor& k : u.KoloryPrzejsc)
         k = c.Kolor();
-    u.OdlegloscPrzejsc = c.RzeczywistaS();
+    u.OdlegloscPrzejsc = c.RzeczywistaS(granice::Wymiar);
     u.LegendaPrzejsc = c.Logiczna();
-    u.LegendaPrzejscX = c.RzeczywistaS();
-    u.LegendaPrzejscY = c.RzeczywistaS();
+    u.LegendaPrzejscX = c.RzeczywistaS(granice::Polozenie);
+    u.LegendaPrzejscY = c.RzeczywistaS(granice::Polozenie);
     for (uint8_t& x : u.SumujPrzejscia)
         x = c.Logiczna();
 }
@@ -183,8 +183,8 @@ void CzytajStrukture(CzytnikProjektu& c)
 {
     TUstawieniaGlobalne& u = c.Cel().wg;
     u.Struktura = c.Logiczna();
-    u.LegendaStrukturyX = c.RzeczywistaLubDomyslnaS(5.0);
-    u.LegendaStrukturyY = c.RzeczywistaLubDomyslnaS(5.0);
+    u.LegendaStrukturyX = static_cast<float>(c.WGranicy(granice::Polozenie, c.RzeczywistaLubDomyslnaS(5.0)));
+    u.LegendaStrukturyY = static_cast<float>(c.WGranicy(granice::Polozenie, c.RzeczywistaLubDomyslnaS(5.0)));
     u.PiszSume = c.Logiczna();
     u.PiszStruk = c.Logiczna();
     u.PiszZeraStruk = c.Logiczna();
@@ -196,6 +196,6 @@ void CzytajSkalePrzejsc(CzytnikProjektu& c)
     u.SkalaPrzejscAuto = c.Logiczna();
     u.SkalaPrzejscMax = c.Logiczna();
     u.SkalaPrzejsc100 = c.Logiczna();
-    u.PrzejMaxSzer = c.RzeczywistaLubDomyslnaS(0.5);
-    u.Przej100 = c.RzeczywistaLubDomyslnaS(1.0);
+    u.PrzejMaxSzer = static_cast<float>(c.WGranicy(granice::Wymiar, c.RzeczywistaLubDomyslnaS(0.5)));
+    u.Przej100 = static_cast<float>(c.WGranicy(granice::Wymiar, c.RzeczywistaLubDomyslnaS(1.0)));
 }

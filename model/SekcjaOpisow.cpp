@@ -29,7 +29,9 @@ void CzytajSekcjeOpisow(CzytnikProjektu& c)
     c.NaglowekRekordow(opisy, LiniiOpisu);
     for (DaneOpis& o : opisy) {
         c.Tekst(o.Tekst);
-        for (float* x : {&o.X, &o.Y, &o.Sx, &o.Sy, &o.Kat, &o.Zapas, &o.Grubosc})
+        for (float* x : {&o.X, &o.Y})
+            *x = c.RzeczywistaS(granice::Polozenie);
+        for (float* x : {&o.Sx, &o.Sy, &o.Kat, &o.Zapas, &o.Grubosc})
             *x = c.RzeczywistaS();
         o.Rodzaj = c.Calkowita();
         o.Wariant = c.Calkowita();

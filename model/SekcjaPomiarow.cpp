@@ -76,21 +76,21 @@ void CzytajPomiar(CzytnikScisly& c, DanePomiar& m)
     m.GodzOstEdycja = CzytajDate(c, true);
     m.DataPomiaru = CzytajDate(c, false);
     m.GodzPomiaru = CzytajDate(c, true);
-    m.CzasPomiaru = c.Calkowita();
+    m.CzasPomiaru = c.Calkowita(granice::CzasPomiaru);
     c.Tekst(m.NazwaPliku);
     c.Tekst(m.Lokalizacja);
     c.Tekst(m.Sekcja);
     c.Tekst(m.Opis2Linie[0]);
     c.Tekst(m.Opis2Linie[1]);
     c.Tekst(m.TypWezla);
-    m.MaxJest = c.Calkowita();
+    m.MaxJest = c.Calkowita(granice::LiczbaWlotow);
     for (uint8_t& w : m.WlotJest)
         w = c.LogicznaMala();
     m.RysujZawrotki = c.LogicznaMala();
     for (int k = 0; k < KlasPojazdow; ++k) {
         c.Tekst(m.NazwaPojazdu[k]);
         c.Tekst(m.OznPojazdu[k]);
-        m.WspPojazdu[k] = c.RzeczywistaS();
+        m.WspPojazdu[k] = c.RzeczywistaS(granice::Wspolczynnik);
     }
     c.Pomin();
     for (auto& wiersz : m.NatezeniaPojazdow)
@@ -207,7 +207,7 @@ void CzytajSekcjeWspolczynnikow(CzytnikProjektu& c)
     wspolczynniki.assign(static_cast<std::size_t>(n), DaneWspolczynniki{});
     for (DaneWspolczynniki& w : wspolczynniki) {
         for (float& x : w.Wspolczynnik)
-            x = s.RzeczywistaS();
+            x = s.RzeczywistaS(granice::Wspolczynnik);
         s.Pomin();
     }
 }

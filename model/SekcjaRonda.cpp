@@ -61,11 +61,11 @@ void CzytajRamie(CzytnikScisly& c, DaneRondo& r, int k, bool zPrzejsciami)
     c.Tekst(r.OpisyRamion[k][1]);
     r.Ramie[k] = c.Logiczna();
     r.RysujStrzalki[k] = c.Logiczna();
-    r.Kat[k] = c.RzeczywistaS();
-    r.Odsuniecie[k] = c.RzeczywistaS();
-    r.Dlugosc[k] = c.RzeczywistaS();
-    r.DlugoscPom[k] = c.RzeczywistaS();
-    r.Promien[k] = c.RzeczywistaS();
+    r.Kat[k] = c.RzeczywistaS(granice::KatRadiany);
+    r.Odsuniecie[k] = c.RzeczywistaS(granice::Przesuniecie);
+    r.Dlugosc[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.DlugoscPom[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.Promien[k] = c.RzeczywistaS(granice::GeometriaRamienia);
     for (int j = 0; j < 5; ++j)
         r.Macierz[k][j] = c.Calkowita();
     if (zPrzejsciami)
@@ -94,8 +94,8 @@ void CzytajRondo(CzytnikScisly& c, int wersja)
     CzytajNaglowekDiagramu(c, r, r.Tytul, r.TytulH, wersja);
     if (wersja == 2)
         r.WlaczPrognoze = 0;
-    r.PromienR = c.RzeczywistaS();
-    r.PromienWewn = c.RzeczywistaS();
+    r.PromienR = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PromienWewn = c.RzeczywistaS(granice::GeometriaRamienia);
     r.GeometriaWprowadzona = c.Logiczna();
     r.DaneRelacje = c.Logiczna();
     r.LiczbaRamion = c.Calkowita();

@@ -62,13 +62,13 @@ void CzytajRamie(CzytnikScisly& c, DaneRuchoplan& r, int k, bool zPrzejsciami)
     c.Tekst(r.OpisRamienia[2 * k + 1]);
     r.Ramie[k] = c.Logiczna();
     r.Strzalka[k] = c.Logiczna();
-    r.Kat[k] = c.RzeczywistaS();
-    r.Odsuniecie[k] = c.RzeczywistaS();
-    r.Dlugosc[k] = c.RzeczywistaS();
-    r.DlugoscPom[k] = c.RzeczywistaS();
-    r.Zawrotka[k] = c.RzeczywistaS();
-    r.PromienLewoskretu[k] = c.RzeczywistaS();
-    r.PromienPrawoskretu[k] = c.RzeczywistaS();
+    r.Kat[k] = c.RzeczywistaS(granice::KatRadiany);
+    r.Odsuniecie[k] = c.RzeczywistaS(granice::Przesuniecie);
+    r.Dlugosc[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.DlugoscPom[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.Zawrotka[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PromienLewoskretu[k] = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PromienPrawoskretu[k] = c.RzeczywistaS(granice::GeometriaRamienia);
     for (int j = 0; j < 4; ++j)
         r.Natezenia[4 * k + j] = c.Calkowita();
     if (zPrzejsciami) {
@@ -85,14 +85,14 @@ void CzytajGlobalneIKolory(CzytnikScisly& c, DaneRuchoplan& r)
 {
     c.Pomin();  // "###### GLOBALNE"
     r.Globalne = c.Logiczna();
-    r.GlobOdsuniecie = c.RzeczywistaS();
-    r.GlobDlugosc = c.RzeczywistaS();
-    r.GlobDlugoscPom = c.RzeczywistaS();
-    r.GlobZawrotka = c.RzeczywistaS();
-    r.GlobPromienLewoskretu = c.RzeczywistaS();
-    r.GlobPromienPrawoskretu = c.RzeczywistaS();
-    r.PoprawkaLewoskretow = c.RzeczywistaS();
-    r.PoprawkaPrawoskretow = c.RzeczywistaS();
+    r.GlobOdsuniecie = c.RzeczywistaS(granice::Przesuniecie);
+    r.GlobDlugosc = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobDlugoscPom = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobZawrotka = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobPromienLewoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.GlobPromienPrawoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+    r.PoprawkaLewoskretow = c.RzeczywistaS(granice::Przesuniecie);
+    r.PoprawkaPrawoskretow = c.RzeczywistaS(granice::Przesuniecie);
     r.KoloryPodstawowe[0] = c.Kolor();
     r.KoloryPodstawowe[3] = c.Kolor();
     r.KoloryPodstawowe[1] = c.Kolor();

@@ -24,7 +24,7 @@ void CzytajSekcjeSchowka(CzytnikProjektu& c)
     c.Linia();  // title
     c.Linia();  // separator
     for (float* x : {&s.X1, &s.Y1, &s.X2, &s.Y2})
-        *x = c.RzeczywistaS();
+        *x = c.RzeczywistaS(granice::Polozenie);
     s.PunktowNaCm = c.Calkowita();
     s.SzerokoscPx = c.Calkowita();
     s.WysokoscPx = c.Calkowita();

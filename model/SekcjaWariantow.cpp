@@ -34,8 +34,8 @@ void CzytajSekcjeWariantow(CzytnikProjektu& c)
         c.Tekst(w.Tytul1);
         c.Tekst(w.Tytul2);
         c.Tekst(w.Tytul3);
-        w.TytulDx = c.RzeczywistaS();
-        w.TytulDy = c.RzeczywistaS();
+        w.TytulDx = c.RzeczywistaS(granice::Polozenie);
+        w.TytulDy = c.RzeczywistaS(granice::Polozenie);
         w.TytulWyrownanie = c.Znak();
     }
 }

@@ -56,16 +56,16 @@ void CzytajPoczatekWezla(CzytnikProjektu& c, DaneWezel& w)
     c.Tekst(w.Tytul1);
     c.Tekst(w.Tytul2);
     c.Tekst(w.Tytul3);
-    w.TytulDx = c.RzeczywistaS();
-    w.TytulDy = c.RzeczywistaS();
+    w.TytulDx = c.RzeczywistaS(granice::Polozenie);
+    w.TytulDy = c.RzeczywistaS(granice::Polozenie);
     w.TytulWyrownanie = c.Znak();
 }
 
 // From the title height up to the labels' distance ("wv2" ends there).
 void CzytajUstawieniaWezla(CzytnikProjektu& c, DaneWezel& w)
 {
-    w.TytulH = c.RzeczywistaS();
-    w.GrLinie = c.RzeczywistaS();
+    w.TytulH = c.RzeczywistaS(granice::Wymiar);
+    w.GrLinie = c.RzeczywistaS(granice::GruboscLinii);
     for (uint8_t* x : {&w.Globalne, &w.RysujProcenty, &w.RysujOznaczenie, &w.TylkoSuma, &w.TabelkaWW, &w.Rysuj0Zawrotki})
         *x = c.Logiczna();
     for (TKolor* k : {&w.KolorLinii, &w.KolorWypelnien, &w.KolorOpisow, &w.KolorTytulow})
@@ -73,9 +73,9 @@ void CzytajUstawieniaWezla(CzytnikProjektu& c, DaneWezel& w)
     CzytajRozmiaryLegendy(c, w.RozmiaryLegendy);
     TRozmiaryOpisow& ro = w.RozmiaryOpisow;
     for (int i = 0; i <= 5; ++i)
-        ro[i] = c.RzeczywistaS();
-    ro.RozmiarStrzalki() = c.RzeczywistaS();
-    ro.OdlegloscOpisow() = c.RzeczywistaS();
+        ro[i] = c.RzeczywistaS(granice::Wymiar);
+    ro.RozmiarStrzalki() = c.RzeczywistaS(granice::Wymiar);
+    ro.OdlegloscOpisow() = c.RzeczywistaS(granice::Wymiar);
 }
 
 void CzytajPrzejsciaWezla(CzytnikProjektu& c, DaneWezel& w)
@@ -87,10 +87,10 @@ void CzytajPrzejsciaWezla(CzytnikProjektu& c, DaneWezel& w)
     for (TKolor& k : w.KoloryPrzejsc)
         k = c.Kolor();
     for (float& x : w.OdlegloscPrzejscia)
-        x = c.RzeczywistaS();
+        x = c.RzeczywistaS(granice::Wymiar);
     w.LegendaPrzejsc = c.Logiczna();
-    w.LegendaPrzejscX = c.RzeczywistaS();
-    w.LegendaPrzejscY = c.RzeczywistaS();
+    w.LegendaPrzejscX = c.RzeczywistaS(granice::Polozenie);
+    w.LegendaPrzejscY = c.RzeczywistaS(granice::Polozenie);
     for (uint8_t& x : w.SumujPrzejscia)
         x = c.Logiczna();
 }
@@ -179,8 +179,8 @@ void CzytajStruktureWezlow(CzytnikProjektu& c)
         w.PiszStruk = c.Logiczna();
         w.PiszZeraStruk = c.Logiczna();
         w.Struktura = c.Logiczna();
-        w.LegendaStrukturyX = c.RzeczywistaLubDomyslnaS(-5.0);
-        w.LegendaStrukturyY = c.RzeczywistaLubDomyslnaS(5.0);
+        w.LegendaStrukturyX = static_cast<float>(c.WGranicy(granice::Polozenie, c.RzeczywistaLubDomyslnaS(-5.0)));
+        w.LegendaStrukturyY = static_cast<float>(c.WGranicy(granice::Polozenie, c.RzeczywistaLubDomyslnaS(5.0)));
         if (!JestIndeksem(i, wezly))
             continue;
         DaneWezel& cel = wezly[static_cast<std::size_t>(i)];

@@ -105,14 +105,19 @@ void SprawdzPomiary(const Projekt& p)
     for (std::size_t i = 0; i < p.Pomiary.size(); ++i) {
         const DanePomiar& m = p.Pomiary[i];
         const std::string kto = "Pomiar nr " + std::to_string(i);
-        if (m.MaxJest < 2 || m.MaxJest > WlotowPomiaru)
+        if (!granice::LiczbaWlotow.Miesci(m.MaxJest))
             Odrzuc(kto + " ma nieprawidłową liczbę wlotów " + std::to_string(m.MaxJest) + ".");
-        if (m.CzasPomiaru < 0)
-            Odrzuc(kto + " ma ujemny czas pomiaru.");
+        if (!granice::CzasPomiaru.Miesci(m.CzasPomiaru))
+            Odrzuc(kto + " ma nieprawidłowy czas pomiaru " + std::to_string(m.CzasPomiaru) + ".");
+        for (float w : m.WspPojazdu)
+            if (!granice::Wspolczynnik.Miesci(w))
+                Odrzuc(kto + " ma nieprawidłowy współczynnik pojazdów.");
         SprawdzNatezenia(m.NatezeniaPojazdow, kto);
-        SprawdzNatezenia(m.NatezeniaPojazdowSumy, kto);
         SprawdzNatezenia(m.NatezeniaPrzejsc, kto);
-        SprawdzNatezenia(m.NatezeniaPrzejscSumy, kto);
+        for (const auto* sumy : {&m.NatezeniaPojazdowSumy, &m.NatezeniaPrzejscSumy})
+            for (int32_t q : *sumy)
+                if (!granice::SumaNatezen.Miesci(q))
+                    Odrzuc(kto + " ma nieprawidłową sumę natężeń " + std::to_string(q) + ".");
         SprawdzNatezenia(m.NatezeniaNaRelacjach, kto, true);
         SprawdzNatezenia(m.NatezeniaPrzejscObliczone, kto, true);
     }

@@ -114,13 +114,13 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     c.Pomin(6);
     u.SkalaPaskowAuto = FlagaV1(c.Linia());
     u.SkalaPaskowMax = FlagaV1(c.Linia());
-    u.MaxSzer = c.RzeczywistaS();
+    u.MaxSzer = c.RzeczywistaS(granice::Wymiar);
     u.SkalaPaskow100 = FlagaV1(c.Linia());
-    u.Pojazd100 = c.RzeczywistaS();
+    u.Pojazd100 = c.RzeczywistaS(granice::Wymiar);
     c.Pomin(10);
     for (int k = 0; k < 4; ++k) {
         pierwszy.Ramie[k] = FlagaV1(c.Linia()) ? 0 : 1;
-        pierwszy.Kat[k] = c.Pojedyncza(c.Rzeczywista() * 3.141592654 / 180.0);
+        pierwszy.Kat[k] = static_cast<float>(c.WGranicy(granice::KatRadiany, c.Rzeczywista() * 3.141592654 / 180.0));
         c.Tekst(pierwszy.OpisRamienia[2 * k]);
         pierwszy.Strzalka[k] = FlagaV1(c.Linia());
     }
@@ -129,8 +129,8 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     // the file goes on.
     if (!c.Koniec()) {
         c.Pomin(2);
-        pierwszy.PoprawkaPrawoskretow = c.RzeczywistaS();
-        pierwszy.PoprawkaLewoskretow = c.RzeczywistaS();
+        pierwszy.PoprawkaPrawoskretow = c.RzeczywistaS(granice::Przesuniecie);
+        pierwszy.PoprawkaLewoskretow = c.RzeczywistaS(granice::Przesuniecie);
     }
     if (!c.Koniec()) {
         c.Pomin(2);
@@ -164,11 +164,11 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
     }
     if (!c.Koniec()) {
         c.Pomin(2);
-        pierwszy.GlobOdsuniecie = c.RzeczywistaS();
-        pierwszy.GlobDlugosc = c.RzeczywistaS();
-        pierwszy.GlobPromienPrawoskretu = c.RzeczywistaS();
-        pierwszy.GlobPromienLewoskretu = c.RzeczywistaS();
-        pierwszy.GlobZawrotka = c.RzeczywistaS();
+        pierwszy.GlobOdsuniecie = c.RzeczywistaS(granice::Przesuniecie);
+        pierwszy.GlobDlugosc = c.RzeczywistaS(granice::GeometriaRamienia);
+        pierwszy.GlobPromienPrawoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+        pierwszy.GlobPromienLewoskretu = c.RzeczywistaS(granice::GeometriaRamienia);
+        pierwszy.GlobZawrotka = c.RzeczywistaS(granice::GeometriaRamienia);
     }
 
     for (std::size_t i = 1; i < ruchoplany.size(); ++i) {

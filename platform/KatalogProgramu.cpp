@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 #include "base/Kodowanie.h"
 
 namespace {
 
 std::string katalogUstawiony;
+std::string katalogUzytkownika;
 
 std::string KatalogPlikuWykonywalnego()
 {
@@ -35,9 +37,84 @@ void UstawKatalogProgramu(const std::string& katalog)
         katalogUstawiony.pop_back();
 }
 
+void UstawKatalogUzytkownika(const std::string& katalog)
+{
+    katalogUzytkownika = katalog;
+    while (katalogUzytkownika.size() > 1 && katalogUzytkownika.back() == '/')
+        katalogUzytkownika.pop_back();
+}
+
+bool ZapisWKataloguUzytkownika()
+{
+    if (katalogUzytkownika.empty())
+        return false;
+    // The folder's own write bits count too: root may write anywhere, but an
+    // installed folder made read-only is not the program's to write into.
+    namespace fs = std::filesystem;
+    const std::string katalog = SciezkaSystemowa(KatalogProgramu());
+    std::error_code ec;
+    const fs::perms prawa = fs::status(katalog, ec).permissions();
+    const fs::perms zapis = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return ec || (prawa & zapis) == fs::perms::none || access(katalog.c_str(), W_OK) != 0;
+}
+
+std::string KatalogZapisu() { return ZapisWKataloguUzytkownika() ? katalogUzytkownika : KatalogProgramu(); }
+
 std::string KatalogDane() { return PolaczSciezke(KatalogProgramu(), "Dane"); }
-std::string KatalogPomiary() { return PolaczSciezke(KatalogProgramu(), "Pomiary"); }
 std::string KatalogInstrukcja() { return PolaczSciezke(KatalogProgramu(), "Instrukcja"); }
+std::string KatalogPomiary() { return PolaczSciezke(KatalogZapisu(), "Pomiary"); }
+std::string KatalogPrzyklady() { return PolaczSciezke(KatalogZapisu(), "Przyklady"); }
+std::string KatalogList() { return PolaczSciezke(KatalogZapisu(), "Dane"); }
+
+namespace {
+
+// Copies the files of `zrodlo` missing below `cel`; a file the user has
+// (changed or not) stays as it is.
+bool DokopiujKatalog(const std::filesystem::path& zrodlo, const std::filesystem::path& cel, std::string& blad)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_directory(zrodlo, ec))
+        return true;
+    auto niepowodzenie = [&](const fs::path& docelowa) {
+        blad = Utf8NaCp1250("Nie można skopiować do ") + Utf8NaCp1250(docelowa.string()) + ": " +
+               Utf8NaCp1250(ec.message());
+        return false;
+    };
+    fs::create_directories(cel, ec);
+    if (ec)
+        return niepowodzenie(cel);
+    fs::recursive_directory_iterator it(zrodlo, ec);
+    for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        const fs::path docelowa = cel / fs::relative(it->path(), zrodlo);
+        if (it->is_directory())
+            fs::create_directories(docelowa, ec);
+        else if (!fs::exists(docelowa))
+            fs::copy_file(it->path(), docelowa, ec);
+        if (ec)
+            return niepowodzenie(docelowa);
+    }
+    return !ec || niepowodzenie(cel);
+}
+
+} // namespace
+
+std::string PrzygotujKatalogUzytkownika()
+{
+    if (!ZapisWKataloguUzytkownika())
+        return "";
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::create_directories(SciezkaSystemowa(KatalogList()), ec);
+    if (ec)
+        return Utf8NaCp1250("Nie można utworzyć katalogu ") + KatalogList() + ": " + Utf8NaCp1250(ec.message());
+    std::string blad;
+    for (const char* nazwa : {"Pomiary", "Przyklady"})
+        if (!DokopiujKatalog(SciezkaSystemowa(PolaczSciezke(KatalogProgramu(), nazwa)),
+                             SciezkaSystemowa(PolaczSciezke(katalogUzytkownika, nazwa)), blad))
+            return blad;
+    return "";
+}
 
 std::string PolaczSciezke(std::string_view a, std::string_view b)
 {

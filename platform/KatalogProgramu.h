@@ -13,9 +13,25 @@ std::string KatalogProgramu();
 // Tests point the program at a folder of their own; "" restores the default.
 void UstawKatalogProgramu(const std::string& katalog);
 
-std::string KatalogDane();        // <program>/Dane
-std::string KatalogPomiary();     // <program>/Pomiary
+// Where the program writes its own files: the program's folder while it is
+// writable (a build tree, a copy unpacked by hand), else the user's data
+// folder given at start (an installed program).
+std::string KatalogZapisu();
+// The user's data folder ("" when the system names none); tests set their own.
+void UstawKatalogUzytkownika(const std::string& katalog);
+// Whether the program's files go to the user's data folder.
+bool ZapisWKataloguUzytkownika();
+// Where the user's data folder is used, copies the folders the program ships
+// for the user ("Pomiary", "Przyklady") there, file by file, keeping every
+// file the user already has; makes the folder of the lists. Returns the
+// message of what could not be made, or "".
+std::string PrzygotujKatalogUzytkownika();
+
+std::string KatalogDane();        // <program>/Dane: fonts, pictures, blocks
 std::string KatalogInstrukcja();  // <program>/Instrukcja
+std::string KatalogPomiary();     // <writable>/Pomiary
+std::string KatalogPrzyklady();   // <writable>/Przyklady
+std::string KatalogList();        // <writable>/Dane: the recent-projects and folder lists
 
 // Joins two parts with exactly one "/" between them.
 std::string PolaczSciezke(std::string_view a, std::string_view b);

@@ -10,9 +10,7 @@
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 
-namespace {
-
-std::string Przyczyna(int nr)
+std::string PrzyczynaBledu(int nr)
 {
     switch (nr) {
     case ENOENT: return Utf8NaCp1250("plik lub folder nie istnieje");
@@ -29,13 +27,21 @@ std::string Przyczyna(int nr)
     case EINVAL: return Utf8NaCp1250("to nie jest zwykły plik");
     case ETXTBSY:
     case EBUSY: return Utf8NaCp1250("plik jest zajęty");
-    default: return Utf8NaCp1250(std::strerror(nr));
+    case ENOMEM: return Utf8NaCp1250("brak pamięci");
+    case EMFILE:
+    case ENFILE: return Utf8NaCp1250("zbyt wiele otwartych plików");
+    case EEXIST: return Utf8NaCp1250("plik już istnieje");
+    case EDQUOT: return Utf8NaCp1250("przekroczony przydział miejsca na dysku");
+    // The system's own text would be English inside a Polish message.
+    default: return Utf8NaCp1250("błąd systemu nr ") + std::to_string(nr);
     }
 }
 
+namespace {
+
 std::string Komunikat(const char* poczatekUtf8, const std::string& sciezka, int nr)
 {
-    return Utf8NaCp1250(poczatekUtf8) + sciezka + " (" + Przyczyna(nr) + ").";
+    return Utf8NaCp1250(poczatekUtf8) + sciezka + " (" + PrzyczynaBledu(nr) + ").";
 }
 
 std::string ZbytDuzy(const std::string& sciezka)

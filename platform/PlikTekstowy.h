@@ -56,5 +56,8 @@ bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sc
 // A new empty file beside the target for such a writer ("" when none could be made).
 std::string PlikObokCelu(const std::string& sciezka, std::string& blad);
 
+// The cause of a system error number in Polish ("brak uprawnień").
+std::string PrzyczynaBledu(int nrBledu);
+
 // "Nie można zapisać pliku <path> (<cause>)." for a system error number.
 std::string KomunikatZapisu(const std::string& sciezka, int nrBledu);

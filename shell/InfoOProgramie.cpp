@@ -9,15 +9,17 @@
 #include <QVBoxLayout>
 
 #include "base/Wersja.h"
-#include "shell/Dialogi.h"
 
 TInfoOProgramie* InfoOProgramie = nullptr;
 
-const char* TInfoOProgramie::AdresPoczty = "mailto:kartogram@example.org";
-const char* TInfoOProgramie::StronaWww = "https://example.org/kartogram";
-
 QString ProducentLinia1() { return QString::fromUtf8("Program do rysowania ruchoplanów skrzyżowań i rond"); }
-QString ProducentLinia2() { return QString::fromUtf8("Zespół Kartogram, kartogram@example.org"); }
+QString ProducentLinia2() { return QString::fromUtf8("Zespół Kartogram"); }
+
+QString LicencjaProgramu()
+{
+    return QString::fromUtf8("Licencja: © Zespół Kartogram, wszelkie prawa zastrzeżone.\n"
+                             "Czcionki kreskowe zbudowane z czcionek Hershey (domena publiczna).");
+}
 
 namespace {
 
@@ -66,27 +68,25 @@ TInfoOProgramie::TInfoOProgramie(QWidget* rodzic) : QDialog(rodzic)
 
     L_Autor = new QLabel(ProducentLinia1() + "\n" + ProducentLinia2(), this);
     L_Autor->setObjectName("L_Autor");
+    L_Kompilacja = new QLabel(QString::fromUtf8("Data kompilacji: ") + QString::fromStdString(DataKompilacji()), this);
+    L_Kompilacja->setObjectName("L_Kompilacja");
+    L_Licencja = new QLabel(LicencjaProgramu(), this);
+    L_Licencja->setObjectName("L_Licencja");
 
     powrot = new QPushButton(QString::fromUtf8("Powrót"), this);
     powrot->setObjectName("powrot");
-    BitBtn1 = new QPushButton(QString::fromUtf8("Napisz do nas"), this);
-    BitBtn1->setObjectName("BitBtn1");
-    Button1 = new QPushButton(QString::fromUtf8("Strona programu"), this);
-    Button1->setObjectName("Button1");
     connect(powrot, &QPushButton::clicked, this, &TInfoOProgramie::powrotClick);
-    connect(BitBtn1, &QPushButton::clicked, this, &TInfoOProgramie::BitBtn1Click);
-    connect(Button1, &QPushButton::clicked, this, &TInfoOProgramie::Button1Click);
 
     auto* gora = new QHBoxLayout;
     gora->addWidget(Obraz);
     auto* teksty = new QVBoxLayout;
     teksty->addWidget(NrWersja);
     teksty->addWidget(L_Autor);
+    teksty->addWidget(L_Kompilacja);
+    teksty->addWidget(L_Licencja);
     teksty->addStretch();
     gora->addLayout(teksty);
     auto* dol = new QHBoxLayout;
-    dol->addWidget(BitBtn1);
-    dol->addWidget(Button1);
     dol->addStretch();
     dol->addWidget(powrot);
     auto* uklad = new QVBoxLayout(this);
@@ -95,5 +95,3 @@ TInfoOProgramie::TInfoOProgramie(QWidget* rodzic) : QDialog(rodzic)
 }
 
 void TInfoOProgramie::powrotClick() { accept(); }
-void TInfoOProgramie::BitBtn1Click() { OtworzDokument(AdresPoczty); }
-void TInfoOProgramie::Button1Click() { OtworzDokument(StronaWww); }

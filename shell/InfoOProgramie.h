@@ -1,6 +1,7 @@
 #pragma once
-// The about window: version, a small picture, who made the program, and two
-// buttons that open the maker's mail address and web page.
+// The about window: name and version, build date, licence and a small
+// picture. The project has no mail address or web page of its own, so the
+// window has no buttons that would open one.
 
 #include <QDialog>
 
@@ -15,20 +16,18 @@ public:
     QLabel* NrWersja;
     QLabel* Obraz;
     QLabel* L_Autor;
+    QLabel* L_Kompilacja;
+    QLabel* L_Licencja;
     QPushButton* powrot;
-    QPushButton* BitBtn1;   // mail
-    QPushButton* Button1;   // web page
 
     void powrotClick();
-    void BitBtn1Click();
-    void Button1Click();
-
-    static const char* AdresPoczty;
-    static const char* StronaWww;
 };
 
 extern TInfoOProgramie* InfoOProgramie;
 
-// The two lines that name the maker, shared with the start picture.
+// The two lines that name the program, shared with the start picture.
 QString ProducentLinia1();
 QString ProducentLinia2();
+
+// The licence lines of the about window.
+QString LicencjaProgramu();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <span>
@@ -43,6 +44,30 @@ QRadioButton* NowyWybor(QWidget* rodzic, const char* nazwa, const QString& tekst
     auto* p = new QRadioButton(tekst, rodzic);
     p->setObjectName(nazwa);
     return p;
+}
+
+QGroupBox* NowyWyborArkusza(QWidget* okno, QRadioButton*& aktualny, QRadioButton*& wszystkie)
+{
+    auto* grupa = new QGroupBox(U("Rysuj na ..."), okno);
+    aktualny = NowyWybor(grupa, "RB_ArkAktualny", U("Aktualny arkusz"));
+    wszystkie = NowyWybor(grupa, "RB_ArkWszystkie", U("Wszystkie"));
+    aktualny->setChecked(true);
+    auto* u = new QVBoxLayout(grupa);
+    u->addWidget(aktualny);
+    u->addWidget(wszystkie);
+    return grupa;
+}
+
+void PokazWariantArkusza(QRadioButton* aktualny, QRadioButton* wszystkie, int32_t wariant)
+{
+    ZaznaczJeden({aktualny, wszystkie}, wariant == -1 ? wszystkie : aktualny);
+}
+
+int32_t WybranyWariant(const QRadioButton* wszystkie, bool nowy, int32_t wariant)
+{
+    if (wszystkie->isChecked())
+        return -1;
+    return nowy || wariant == -1 ? BiezacyWariant : wariant;
 }
 
 QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tekst)

@@ -3,13 +3,15 @@
 // colour shapes, and the groups that the global settings and a node's own
 // settings edit alike: the flow-label style, the crossing categories with
 // the sheet legends, the two size groups (flow labels, descriptions) and the
-// window's transparency.
+// window's transparency; and the sheet choice of the block and description
+// windows.
 
 #include <QList>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -37,6 +39,16 @@ QPushButton* NowyPrzycisk(QWidget* rodzic, const char* nazwa, const QString& tek
 void WlaczKontrolki(std::initializer_list<QWidget*> kontrolki, bool wlacz);
 // Checks `wybrany` of a group of radio buttons (nullptr: none of them).
 void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybrany);
+
+// The "Rysuj na ..." box: the object on the current sheet (checked at start)
+// or on every sheet.
+QGroupBox* NowyWyborArkusza(QWidget* okno, QRadioButton*& aktualny, QRadioButton*& wszystkie);
+// The box set from an object's variant (-1: every sheet).
+void PokazWariantArkusza(QRadioButton* aktualny, QRadioButton* wszystkie, int32_t wariant);
+// The variant an object gets from the box: -1 for every sheet; the current
+// variant for a new object or one moved from every sheet to the current
+// one; otherwise it keeps its own.
+int32_t WybranyWariant(const QRadioButton* wszystkie, bool nowy, int32_t wariant);
 
 // The text of an edit as the program holds texts (Windows-1250), and back.
 std::string Tekst(const QLineEdit* pole);

@@ -24,8 +24,8 @@ const std::string ZnacznikPomiarow = "__________________ kat. pomiarow";
 const std::string ZnacznikPrognoz = "__________________ kat. prognoz";
 const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
 
-std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogDane(), "Ruchoplany.Lpk"); }
-std::string PlikKatalogow() { return PolaczSciezke(KatalogDane(), "Katalogi.Lst"); }
+std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogList(), "Ruchoplany.Lpk"); }
+std::string PlikKatalogow() { return PolaczSciezke(KatalogList(), "Katalogi.Lst"); }
 
 // A missing list is no error: the program starts with an empty one.
 bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
@@ -63,6 +63,11 @@ void TForm1::FormCreate()
     if (!bladCzcionki.empty())
         PokazBlad(bladCzcionki);
     ZerujTryby();
+
+    // An installed program keeps its lists and counts in the user's folder.
+    const std::string bladKataloguUzytkownika = PrzygotujKatalogUzytkownika();
+    if (!bladKataloguUzytkownika.empty())
+        PokazBlad(bladKataloguUzytkownika);
 
     std::vector<std::string> linie;
     if (CzytajListe(PlikOstatnichProjektow(), linie))

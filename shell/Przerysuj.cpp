@@ -128,7 +128,7 @@ void TForm1::FormShow()
 
     RysujObrazStartowy();
     PokazNaPodgladzie();
-    OpenDialog1.KatalogPoczatkowy = NaQString(PolaczSciezke(KatalogProgramu(), "Przyklady/"));
+    OpenDialog1.KatalogPoczatkowy = NaQString(KatalogPrzyklady() + "/");
 }
 
 void TForm1::RysujObrazStartowy()

@@ -87,13 +87,7 @@ TEdycjaOpisy::TEdycjaOpisy(QWidget* rodzic) : QDialog(rodzic)
     up->addWidget(E_y, 1, 1);
     up->addWidget(Wskazanie, 2, 0, 1, 2);
 
-    auto* grupaArkuszy = new QGroupBox(U("Rysuj na ..."), this);
-    RB_ArkAktualny = NowyWybor(grupaArkuszy, "RB_ArkAktualny", U("Aktualny arkusz"));
-    RB_ArkWszystkie = NowyWybor(grupaArkuszy, "RB_ArkWszystkie", U("Wszystkie"));
-    RB_ArkAktualny->setChecked(true);
-    auto* ua = new QVBoxLayout(grupaArkuszy);
-    ua->addWidget(RB_ArkAktualny);
-    ua->addWidget(RB_ArkWszystkie);
+    QGroupBox* grupaArkuszy = NowyWyborArkusza(this, RB_ArkAktualny, RB_ArkWszystkie);
 
     B_Wprowadz = NowyPrzycisk(this, "B_Wprowadz", U("Wprowadź"));
     Powrot = NowyPrzycisk(this, "Powrot", U("Rezygnuj"));
@@ -191,12 +185,7 @@ void TEdycjaOpisy::B_WprowadzClick()
     o.Kat = KatWybrany(0.0f);
     o.Styl = "Opis";
     o.Rodzaj = 0;
-    // A description keeps its variant unless the user moves it to all
-    // variants or from all variants to the current one.
-    if (RB_ArkWszystkie->isChecked())
-        o.Wariant = -1;
-    else if (!zmiana || o.Wariant == -1)
-        o.Wariant = BiezacyWariant;
+    o.Wariant = WybranyWariant(RB_ArkWszystkie, !zmiana, o.Wariant);
     if (zmiana)
         Opisy[zmieniany_] = o;
     else
@@ -254,6 +243,6 @@ void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
         ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBRecznie);
         UstawLiczbe(Kat, maska, o.Kat);
     }
-    ZaznaczJeden({RB_ArkAktualny, RB_ArkWszystkie}, o.Wariant == -1 ? RB_ArkWszystkie : RB_ArkAktualny);
+    PokazWariantArkusza(RB_ArkAktualny, RB_ArkWszystkie, o.Wariant);
     B_Wprowadz->setText(U("Zmień"));
 }

@@ -64,13 +64,7 @@ TWstawBlok::TWstawBlok(QWidget* rodzic) : QDialog(rodzic)
     Button1 = NowyPrzycisk(this, "Button1", U("Wskaż"));
     CB_NadRysunkiem = NowyPrzelacznik(this, "CB_NadRysunkiem", U("Na rysunku"));
     CB_NadRysunkiem->setChecked(true);
-    auto* grupaArkuszy = new QGroupBox(U("Rysuj na ..."), this);
-    RB_ArkAktualny = NowyWybor(grupaArkuszy, "RB_ArkAktualny", U("Aktualny arkusz"));
-    RB_ArkWszystkie = NowyWybor(grupaArkuszy, "RB_ArkWszystkie", U("Wszystkie"));
-    RB_ArkAktualny->setChecked(true);
-    auto* ua = new QVBoxLayout(grupaArkuszy);
-    ua->addWidget(RB_ArkAktualny);
-    ua->addWidget(RB_ArkWszystkie);
+    QGroupBox* grupaArkuszy = NowyWyborArkusza(this, RB_ArkAktualny, RB_ArkWszystkie);
     B_WczytajBlokiLista = NowyPrzycisk(this, "B_WczytajBlokiLista", U("Wskaż plik def. bloków"));
     B_AktualizujBlok = NowyPrzycisk(this, "B_AktualizujBlok", U("Aktualizuj blok"));
     B_AktualizujBlok->setEnabled(false);
@@ -259,7 +253,7 @@ void TWstawBlok::PrzygotujZmiane(int32_t indeks)
     CB_sX->setEditText(NaQString(FormatFloat("##########0.00", b.Sx)));
     CB_sY->setEditText(NaQString(FormatFloat("##########0.00", b.Sy)));
     CB_NadRysunkiem->setChecked(b.Nad != 0);
-    ZaznaczJeden({RB_ArkAktualny, RB_ArkWszystkie}, b.Wariant == -1 ? RB_ArkWszystkie : RB_ArkAktualny);
+    PokazWariantArkusza(RB_ArkAktualny, RB_ArkWszystkie, b.Wariant);
     LB_NazwaBlokuCzytaj->setEnabled(false);
     B_WczytajBlok->setText(U("Zmień blok"));
     LinieWstawianegoBloku.clear();
@@ -303,7 +297,7 @@ void TWstawBlok::WstawNowy()
     b.Sx = sx;
     b.Sy = sy;
     b.Nad = CB_NadRysunkiem->isChecked() ? 1 : 0;
-    b.Wariant = RB_ArkWszystkie->isChecked() ? -1 : BiezacyWariant;
+    b.Wariant = WybranyWariant(RB_ArkWszystkie, true, b.Wariant);
     Bloki.push_back(b);
     accept();
     ProjektZmieniony = true;
@@ -321,12 +315,7 @@ void TWstawBlok::ZmienWskazany()
     b.Sx = sx;
     b.Sy = sy;
     b.Nad = CB_NadRysunkiem->isChecked() ? 1 : 0;
-    // A block keeps its variant unless the user moves it to all variants or
-    // from all variants to the current one.
-    if (RB_ArkWszystkie->isChecked())
-        b.Wariant = -1;
-    else if (b.Wariant == -1)
-        b.Wariant = BiezacyWariant;
+    b.Wariant = WybranyWariant(RB_ArkWszystkie, false, b.Wariant);
     accept();
     ProjektZmieniony = true;
     Form1->Przerysuj();

@@ -114,7 +114,9 @@ void TForm1::TB_DrukujClick()
     } catch (const std::exception& e) {
         blad = QString::fromUtf8(e.what());
     }
-    if (!drukarka.ZakonczDokument() && blad.isEmpty())
+    // The printer's own message names the file and the cause (a full disk
+    // stops a PDF at its next page as much as at its end).
+    if (!drukarka.ZakonczDokument() && (blad.isEmpty() || !drukarka.Blad().empty()))
         blad = QString::fromStdString(drukarka.Blad());
     Przerysuj();
     if (!blad.isEmpty()) {

@@ -93,7 +93,9 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
         drukarka_->setOutputFileName(QString::fromStdString(plikTymczasowy_));
     }
     if (!plotno_->Rozpocznij()) {
-        blad_ = "Nie można rozpocząć drukowania.";
+        blad_ = plikPdf_.empty() ? std::string("Nie można rozpocząć drukowania.")
+                                 : Cp1250NaUtf8(KomunikatZapisu(Utf8NaCp1250(plikPdf_),
+                                                                BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO));
         UsunTymczasowy();
         return false;
     }

@@ -15,6 +15,7 @@
 #include "counts/FiltrOkna.h"
 #include "model/Raporty.h"
 #include "pomoc.h"
+#include "platform/PlikTekstowy.h"
 
 namespace {
 
@@ -274,6 +275,40 @@ TEST_F(EdytorTest, TabelaWlotuFlagaZmianIKolumny)
     });
     PomiaryRuchu->B_RondClick(3);
     EXPECT_FALSE(NatezeniaTabela->strzalki1->pixmap().isNull()) << "the direction picture was decoded";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EdytorTest, NowyPomiarBezPlikuZostajeZmieniony)
+{
+    // The first save fails (a folder that is not there): the count is kept,
+    // with its file name, and marked changed so that leaving asks.
+    const std::string sciezka = KatalogPomiarow + "/brak/N.pom";
+    dialogi.SciezkiZapisz.push_back(sciezka);
+    PomiaryRuchu->B_NowyPomiarClick();
+    EXPECT_NE(dialogi.OstatniTekst().find("N.pom (plik lub folder nie istnieje)"), std::string::npos)
+        << dialogi.OstatniTekst();
+    EXPECT_EQ(BiezacyPomiar.PomiarZmieniony, 1);
+    EXPECT_EQ(PomiaryRuchu->windowTitle(), NaQString(sciezka));
+    EXPECT_EQ(BiezacyPomiar.NazwaPliku.str(), "N.pom");
+}
+
+TEST_F(EdytorTest, ZlyPlikDomyslnyOstrzegaINowyPomiarMaWbudowaneKlasy)
+{
+    std::vector<std::string> l = {"__________UstawOznWspPojazdow"};
+    for (int c = 0; c < 20; ++c)
+        l.insert(l.end(), {"klasa", "k", c == 3 ? "1e39" : "2"});
+    std::string blad;
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(KatalogUstawien + "/domyslne.upm", l, blad));
+    NowyPomiar("D", "Dworzec");
+    const auto teksty = dialogi.Teksty();
+    ASSERT_FALSE(teksty.empty());
+    EXPECT_NE(teksty.front().find("domyslne.upm, linia 13:"), std::string::npos) << teksty.front();
+    EXPECT_EQ(BiezacyPomiar.NazwaPojazdu[0].str(), "Osobowe");
+    EXPECT_EQ(BiezacyPomiar.WspPojazdu[3], 1.0f);
+    EXPECT_TRUE(QFile::exists(NaQString(Pomiar("D")))) << "the count is made all the same";
 }
 
 }  // namespace

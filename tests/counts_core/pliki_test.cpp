@@ -2,6 +2,8 @@
 // byte-for-byte rewriting and the refusal of malformed files.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <sys/resource.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -10,6 +12,7 @@
 #include "base/Teksty.h"
 #include "counts/PlikiPomiarow.h"
 #include "model/Projekt.h"
+#include "platform/PlikTekstowy.h"
 
 namespace {
 
@@ -52,7 +55,7 @@ DanePomiar PrzykladowyPomiar()
         m.WspPojazdu[c] = 1.0f;
     m.WspPojazdu[1] = 1.25f, m.WspPojazdu[2] = 2.5f;
     m.NazwaPrzejscia = {"Piesi", PL("Rowerzyści"), "...", "..."}, m.OznPrzejscia = {"Pie", "Row", "...", "..."};
-    m.NatezeniaPojazdow[0] = {1, 2, 3, 4, 5}, m.NatezeniaPojazdow[99] = {-6, 7, 8, 9, 10};
+    m.NatezeniaPojazdow[0] = {1, 2, 3, 4, 5}, m.NatezeniaPojazdow[99] = {4, 7, 8, 9, 10};
     m.NatezeniaPojazdowSumy = {15, 0, 0, 0, 38};
     m.NatezeniaPrzejsc[0] = {1, 2, 3, 4, 5, 6, 7, 8}, m.NatezeniaPrzejsc[4][7] = 44;
     m.NatezeniaPrzejscSumy = {36, 0, 0, 0, 44};
@@ -74,7 +77,7 @@ TEST_F(PlikiTest, PlikPomiaruLiniaPoLinii)
         {26, "__________TypWezla"}, {27, "J01"}, {29, "4"}, {31, "true"}, {32, "false"}, {35, "__________RysujZawrotki"},
         {36, "true"}, {37, ""}, {38, "__________OpisOznWspPojazdow"}, {39, "klasa1"}, {40, "k0"}, {41, "1.0"},
         {44, "1.25"}, {47, "2.5"}, {99, ""}, {100, "__________NatezeniaPojazdow"}, {101, "1"}, {105, "5"},
-        {596, "-6"}, {600, "10"}, {601, ""}, {602, "__________NatezeniaPojazdowSumy"}, {603, "15"}, {607, "38"},
+        {596, "4"}, {600, "10"}, {601, ""}, {602, "__________NatezeniaPojazdowSumy"}, {603, "15"}, {607, "38"},
         {608, ""}, {609, "__________OpisOznPrzejsc"}, {612, PL("Rowerzyści")}, {619, "__________NatezeniaPrzejsc"},
         {620, "1"}, {659, "44"}, {660, ""}, {661, "__________NatezeniaPrzejscSumy"}, {662, "36"}, {666, "44"}, {667, ""}};
     for (const auto& [nr, tekst] : oczekiwane)
@@ -114,27 +117,26 @@ TEST_F(PlikiTest, PomiarZapisanyCzytanyIZapisanyPonownieBajtWBajt)
 TEST_F(PlikiTest, CzytnikPomiaruKolejnoscGrupSeparatorIWielkoscLiter)
 {
     // Groups in another order, extra lines, "," as separator, "True" capitalised.
-    Zapisz(Sciezka("b.pom"), "smiec\r\n__________WlotJest\r\ntrue\r\nTrue\r\nfalse\r\ntrue\r\n\r\n"
-                            "__________OpisOznWspPojazdow\r\n" +
-                                [] {
-                                    std::string s;
-                                    for (int c = 0; c < 20; ++c)
-                                        s += "n\r\nk\r\n1,75\r\n";
-                                    return s;
-                                }() +
-                                "__________Lokalizacja\r\n" + std::string(300, 'x') + "\r\n");
+    auto l = LiniePlikuPomiaru(PrzykladowyPomiar(), 0.0, 0.0);
+    ASSERT_EQ(l[29], "__________WlotJest");
+    l.erase(l.begin() + 29, l.begin() + 34);
+    l.insert(l.begin(), {"smiec", "__________WlotJest", "true", "True", "false", "true", ""});
+    ASSERT_EQ(l[7 + 40 - 5], "1.0");
+    l[7 + 40 - 5] = "1,75";
+    std::string tresc;
+    for (const auto& x : l)
+        tresc += x + "\r\n";
+    Zapisz(Sciezka("b.pom"), tresc);
     DanePomiar r;
-    r.Sekcja = "zostaje";
     std::string blad;
-    ASSERT_TRUE(CzytajPlikPomiaru(Sciezka("b.pom"), r, blad)) << blad;
+    ASSERT_TRUE(CzytajPlikPomiaru(Sciezka("b.pom"), r, blad)) << Cp1250NaUtf8(blad);
     EXPECT_EQ(r.WlotJest, (std::array<uint8_t, 4>{1, 0, 0, 1}));
-    EXPECT_EQ(r.WspPojazdu[7], 1.75f);
-    EXPECT_EQ(r.Lokalizacja.size(), 255u);
-    EXPECT_EQ(r.Sekcja.str(), "zostaje") << "a missing group keeps its fields";
+    EXPECT_EQ(r.WspPojazdu[0], 1.75f);
+    EXPECT_EQ(r.Sekcja.str(), "S12");
 
     NaglowekPomiaru n;
     ASSERT_TRUE(CzytajNaglowekPomiaru(Sciezka("b.pom"), n, blad));
-    EXPECT_EQ(n.Lokalizacja.size(), 255u);
+    EXPECT_EQ(n.Sekcja.str(), "S12");
 }
 
 TEST_F(PlikiTest, TekstJakKluczCzytanyJakoWartosc)
@@ -262,9 +264,9 @@ TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
     ASSERT_TRUE(ZapiszPlikPrognozy(Sciezka("q.pgz"), r, blad));
     EXPECT_EQ(Bajty(Sciezka("q.pgz")), Bajty(Sciezka("p.pgz")));
 
-    // Cells cut to 10; a missing group comes back empty; a cut file is refused.
+    // A cell of 10 characters; a missing group comes back empty; a cut file is refused.
     DanePrognoza c = p;
-    ASSERT_TRUE(CzytajLiniePrognozy({"__________TrybPrognoza", "True", "__________PrognozaPrzejscia", "123456789012",
+    ASSERT_TRUE(CzytajLiniePrognozy({"__________TrybPrognoza", "True", "__________PrognozaPrzejscia", "1234567890",
                                      "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
                                      "", ""},
                                     "c.pgz", c, blad))
@@ -275,6 +277,179 @@ TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
     EXPECT_FALSE(CzytajLiniePrognozy({"__________PrognozaPojazdy", "1"}, "krotki.pgz", c, blad));
     EXPECT_NE(blad.find("krotki.pgz, linia 3"), std::string::npos) << Cp1250NaUtf8(blad);
     EXPECT_EQ(c.TrybPrognoza, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The peak memory of the process so far.
+long SzczytPamieciKB()
+{
+    rusage r{};
+    ::getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss;
+}
+
+// The lines of the sample count with line `nr` (1-based) replaced.
+std::vector<std::string> Zepsuty(std::size_t nr, const std::string& linia)
+{
+    auto l = LiniePlikuPomiaru(PrzykladowyPomiar(), KodujDate(2026, 3, 5), KodujCzas(9, 8, 7));
+    l[nr - 1] = linia;
+    return l;
+}
+
+TEST_F(PlikiTest, PomiarSpozaGranicOdrzuconyZNazwaILinia)
+{
+    // Values the project reader would refuse, so that a project holding the
+    // count would no longer open: each refused where it enters.
+    const std::vector<std::pair<std::size_t, std::string>> psucia = {
+        {16, "-1"},   {16, "10081"},     {29, "0"},          {29, "99"},   {41, "3e38"},
+        {41, "-1"},   {41, "1e39"},      {101, "-1"},        {101, "20000000"}, {620, "-5"},
+        {620, "2000000000"}, {19, std::string(256, 'x')}, {40, "abcd"}, {27, "J012"}, {39, std::string(61, 'n')},
+        {603, "-1"}, {603, "x"},
+    };
+    for (const auto& [nr, zle] : psucia) {
+        DanePomiar r = PrzykladowyPomiar();
+        r.Lokalizacja = "przed";
+        std::string blad;
+        EXPECT_FALSE(CzytajLiniePomiaru(Zepsuty(nr, zle), "C:/p/zly.pom", r, blad)) << nr << " " << zle;
+        EXPECT_NE(blad.find("zly.pom, linia " + std::to_string(nr) + ":"), std::string::npos) << Cp1250NaUtf8(blad);
+        EXPECT_EQ(r.Lokalizacja.str(), "przed") << "the record stays as it was";
+    }
+    // The limits themselves are taken.
+    for (const auto& [nr, dobra] : std::vector<std::pair<std::size_t, std::string>>{
+             {16, "10080"}, {16, "0"}, {29, "2"}, {29, "5"}, {41, "1000"}, {41, "0"}, {19, std::string(255, 'x')}}) {
+        DanePomiar r;
+        std::string blad;
+        EXPECT_TRUE(CzytajLiniePomiaru(Zepsuty(nr, dobra), "dobry.pom", r, blad)) << nr << " " << Cp1250NaUtf8(blad);
+    }
+}
+
+TEST_F(PlikiTest, SumyPomiaruZTabeli)
+{
+    // Totals that are not the sums of their inlet's cells (files written
+    // with totals of 0 among them) come back as the sums.
+    auto l = Zepsuty(603, "0");
+    l[607 - 1] = "1000";
+    l[662 - 1] = "35";
+    DanePomiar r;
+    std::string blad;
+    ASSERT_TRUE(CzytajLiniePomiaru(l, "sumy.pom", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.NatezeniaPojazdowSumy, (std::array<int32_t, 5>{15, 0, 0, 0, 38}));
+    EXPECT_EQ(r.NatezeniaPrzejscSumy, (std::array<int32_t, 5>{36, 0, 0, 0, 44}));
+}
+
+TEST_F(PlikiTest, UcietyPomiarOdrzuconyWKazdymMiejscu)
+{
+    // A count must hold every group the writer writes: cut anywhere before
+    // its last value it is refused, and the record given keeps nothing of it.
+    const auto l = LiniePlikuPomiaru(PrzykladowyPomiar(), KodujDate(2026, 3, 5), KodujCzas(9, 8, 7));
+    DanePomiar inny;
+    inny.Lokalizacja = "inny pomiar";
+    inny.NatezeniaPojazdow[0][0] = 77;
+    for (std::size_t n = 1; n < l.size() - 1; ++n) {
+        DanePomiar r = inny;
+        std::string blad;
+        ASSERT_FALSE(CzytajLiniePomiaru({l.begin(), l.begin() + static_cast<std::ptrdiff_t>(n)}, "ciety.pom", r, blad))
+            << "cut after line " << n;
+        EXPECT_NE(blad.find("ciety.pom"), std::string::npos);
+        EXPECT_EQ(r.Lokalizacja.str(), "inny pomiar");
+    }
+    // Whole (the last line is empty), the count read carries nothing of the record given.
+    DanePomiar r = inny;
+    std::string blad;
+    ASSERT_TRUE(CzytajLiniePomiaru({l.begin(), l.end() - 1}, "caly.pom", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.NatezeniaPojazdow[0][0], 1);
+    // A group left out names what is missing.
+    auto bez = l;
+    bez.erase(bez.begin() + 19, bez.begin() + 21);  // __________Sekcja and its line
+    ASSERT_EQ(bez[18], l[18]);
+    EXPECT_FALSE(CzytajLiniePomiaru(bez, "bez.pom", r, blad));
+    EXPECT_NE(blad.find("brak grupy __________Sekcja"), std::string::npos) << Cp1250NaUtf8(blad);
+}
+
+TEST_F(PlikiTest, KomorkaPrognozyDluzszaOdPojemnosciOdrzucona)
+{
+    // "00000000020%" cut to 10 characters read as +2 vehicles, not +20 %.
+    DanePrognoza p;
+    UstawDomyslnaPrognoze(p);
+    auto l = LiniePlikuPrognozy(p);
+    for (const std::string& zla : {std::string("00000000020%"), std::string("12345678901"), std::string("abc"),
+                                   std::string("5x%")}) {
+        auto z = l;
+        z[8 + 20 + 3] = zla;
+        DanePrognoza r = p;
+        r.PrognozaPojazdy[0][0] = "7";
+        std::string blad;
+        EXPECT_FALSE(CzytajLiniePrognozy(z, "C:/f/zla.pgz", r, blad)) << zla;
+        EXPECT_NE(blad.find("zla.pgz, linia 32:"), std::string::npos) << Cp1250NaUtf8(blad);
+        EXPECT_EQ(r.PrognozaPojazdy[0][0].str(), "7");
+    }
+    auto z = l;
+    z[31] = "0000000020";
+    DanePrognoza r;
+    std::string blad;
+    ASSERT_TRUE(CzytajLiniePrognozy(z, "dobra.pgz", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.PrognozaPojazdy[1][3].str(), "0000000020");
+}
+
+TEST_F(PlikiTest, PlikUstawienSpozaGranicOdrzucony)
+{
+    auto l = LiniePlikuUstawien(WbudowanePrzejscia(WbudowaneKlasyPojazdow()));
+    const std::vector<std::pair<std::size_t, std::string>> psucia = {
+        {9, "1e39"}, {9, "-0,5"}, {9, "nan"}, {7, std::string(61, 'n')}, {8, "Osob"}, {69, std::string(61, 'p')}};
+    for (const auto& [nr, zle] : psucia) {
+        auto z = l;
+        z[nr - 1] = zle;
+        UstawieniaPomiaru u = WbudowaneKlasyPojazdow();
+        bool przejscia = false;
+        std::string blad;
+        EXPECT_FALSE(CzytajLinieUstawien(z, "zle.upm", u, przejscia, blad)) << nr;
+        EXPECT_NE(blad.find("zle.upm, linia " + std::to_string(nr) + ":"), std::string::npos) << Cp1250NaUtf8(blad);
+        EXPECT_EQ(u, WbudowaneKlasyPojazdow());
+    }
+}
+
+TEST_F(PlikiTest, PlikiSamychKoncowLiniiCzytaneBezTablicyLinii)
+{
+    // 16 MB of line feeds: read in place, refused with a message, the
+    // memory growing by about the file's size, not by a string per line
+    // (half a gigabyte for this file when its lines were put in a vector).
+    const std::string plik = Sciezka("lf.pom");
+    Zapisz(plik, std::string(16u * 1024u * 1024u, '\n'));
+    const long przed = SzczytPamieciKB();
+    std::string blad;
+    DanePomiar p;
+    EXPECT_FALSE(CzytajPlikPomiaru(plik, p, blad));
+    EXPECT_NE(blad.find("lf.pom"), std::string::npos);
+    DanePrognoza f;
+    EXPECT_FALSE(CzytajPlikPrognozy(plik, f, blad));
+    UstawieniaPomiaru u;
+    bool przejscia = false;
+    EXPECT_FALSE(CzytajPlikUstawien(plik, u, przejscia, blad));
+    EXPECT_LT(SzczytPamieciKB() - przed, 100L * 1024L);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PlikiTest, BladSystemuPoPolsku)
+{
+    // A folder that cannot be made: the cause in Polish, not the system's
+    // English ("Not a directory", "Permission denied").
+    Zapisz(Sciezka("plik"), "x");
+    const std::string pomiary = KatalogPomiarow, prognozy = KatalogPrognoz, ustawienia = KatalogUstawien;
+    KatalogPomiarow = Sciezka("plik") + "/Pomiary";
+    KatalogPrognoz = KatalogUstawien = "";
+    const std::string blad = UtworzKatalogiPomiarow();
+    KatalogPomiarow = pomiary, KatalogPrognoz = prognozy, KatalogUstawien = ustawienia;
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można utworzyć katalogu " + Sciezka("plik") +
+                                      "/Pomiary: część ścieżki nie jest folderem.");
+    EXPECT_EQ(Cp1250NaUtf8(PrzyczynaBledu(EACCES)), "brak uprawnień");
+    EXPECT_EQ(Cp1250NaUtf8(PrzyczynaBledu(ENOMEM)), "brak pamięci");
+    EXPECT_EQ(Cp1250NaUtf8(PrzyczynaBledu(EHOSTDOWN)), "błąd systemu nr " + std::to_string(EHOSTDOWN));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "counts/SchematWlotu.h"
 #include "model/Prognoza.h"
 #include "model/Projekt.h"
+#include "model/Sekcje.h"
 #include "platform/PlikTekstowy.h"
 
 namespace {
@@ -274,6 +275,38 @@ TEST(SchematTest, StrzalkiWlotuWschodniegoIRondo)
     EXPECT_EQ(s[2].srodek, (PunktInt{182, 110})) << "inlet 1 to the right of the ring";
     EXPECT_FALSE(s[3].wypelniony) << "another inlet: outlined";
     EXPECT_TRUE(s[5].wypelniony) << "the inlet shown";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PotokiTest, PotokiObliczoneWZakresieCzytnikaProjektu)
+{
+    // The largest counts a file holds raised by the largest factor and a
+    // forecast: flows held at the reader's range, so that the project
+    // holding them still opens (before, they were held only at 32 bits).
+    EXPECT_EQ(PotokKlasy(10000000, 1000.0f), 10000000);
+    EXPECT_EQ(PotokKlasy(3000, 1000.0f), 3000000);
+    DanePomiar p;
+    for (auto& wiersz : p.NatezeniaPojazdow)
+        wiersz.fill(10000000);
+    for (auto& wiersz : p.NatezeniaPrzejsc)
+        wiersz.fill(10000000);
+    DaneWspolczynniki w;
+    w.Wspolczynnik.fill(1000.0f);
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    f.PrognozaPojazdy[0].fill("99999999%");
+    f.PrognozaPrzejscia[0].fill("-99999999");
+    PrzeliczPotoki(p, w, f, true, WlotowPomiaru);
+    EXPECT_EQ(p.NatezeniaNaRelacjach[0][0], 10000000);
+    EXPECT_EQ(p.NatezeniaNaRelacjach[4][4], 10000000);
+    EXPECT_EQ(p.NatezeniaPrzejscObliczone[2][5], -10000000);
+    Projekt projekt;
+    projekt.Pomiary.push_back(p);
+    PoliczSumyPomiaru(projekt.Pomiary[0]);
+    EXPECT_EQ(SprawdzDiagramy(projekt), "");
 }
 
 }  // namespace

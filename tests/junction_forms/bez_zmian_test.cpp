@@ -12,18 +12,7 @@ TEST_F(BezZmian, OknaBezEdycjiNieZmieniajaPliku)
 {
     // A diagram on a count with factors and a forecast, one on its vehicle
     // structure, values the windows show rounded.
-    DanePomiar p;
-    UstawDomyslnyPomiar(p);
-    p.NazwaPliku = "brak.pom";
-    p.NatezeniaPojazdow[0][2] = 57;
-    DodajPomiar(p);
-    DaneWspolczynniki w;
-    w.Wspolczynnik[0] = 1.25f;
-    DodajWspolczynniki(w);
-    DanePrognoza f;
-    UstawDomyslnaPrognoze(f);
-    f.PrognozaPojazdy[0][0] = "10%";
-    DodajPrognoze(f);
+    DodajPomiarWspolczynnikiIPrognoze();
     DaneRuchoplan& a = Ruchoplany[Rekord(0, 0)];
     a.NrPomiaru = a.NrWspolczynnikow = a.NrPrognozy = 0;
     a.ZPomiaru = a.WlaczPrognoze = 1;

@@ -15,6 +15,7 @@
 #include "base/Teksty.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction_forms/OknaRuchoplanu.h"
+#include "model/Projekt.h"
 #include "pomoc.h"
 
 // The text typed into an edit: the user's edit signal follows.
@@ -37,6 +38,28 @@ inline double SzerokoscWlotu(const DaneRuchoplan& r, int ramie)
 {
     const PunktXYS a = PunktPasa(r, PasWlotu(ramie), 2, 1), b = PunktPasa(r, PasWlotu(ramie), 2, 5);
     return std::hypot(a.X - b.X, a.Y - b.Y);
+}
+
+// The project's first count ("brak.pom", 57 class-1 vehicles from inlet 1
+// to exit 3), coefficient set (class 1 at 1.25) and forecast (class 1 of
+// all inlets +10%), for a diagram to link at index 0. `wlotow`: the count's
+// inlets, 0 keeping the default.
+inline void DodajPomiarWspolczynnikiIPrognoze(int32_t wlotow = 0)
+{
+    DanePomiar p;
+    UstawDomyslnyPomiar(p);
+    p.NazwaPliku = "brak.pom";
+    if (wlotow > 0)
+        p.MaxJest = wlotow;
+    p.NatezeniaPojazdow[0][2] = 57;
+    DodajPomiar(p);
+    DaneWspolczynniki w;
+    w.Wspolczynnik[0] = 1.25f;
+    DodajWspolczynniki(w);
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    f.PrognozaPojazdy[0][0] = "10%";
+    DodajPrognoze(f);
 }
 
 class Formularze : public ProgramTest {

@@ -13,6 +13,7 @@
 #include "formularze.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
+#include "platform/PlikTekstowy.h"
 
 namespace {
 
@@ -437,6 +438,34 @@ TEST_F(ZPomiaru, Raporty)
     EXPECT_EQ(linie[4], QString::fromUtf8("TABELA WSPÓŁCZYNNIKÓW"));
     EXPECT_EQ(linie[6], QString(64, '-'));
     EXPECT_EQ(linie[9], QString::fromStdString(dopelnij("2. " + k2 + " ", 31)) + "0.50");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ZPomiaru, UcietyPomiarNieMieszaSieZWczytanym)
+{
+    const int n = Rekord(1, 0);
+    NatezeniaRUPL->L_NrRupl->setText(QString::number(n));
+    NatezeniaRUPL->FormShow();
+    WczytajPomiar();
+    ASSERT_EQ(NatezeniaRUPL->KopiaPomiaru.Lokalizacja.str(), "Rondo");
+
+    // Another survey's file cut after its header, under the same name: it
+    // is refused and the count loaded before stays whole, never one survey's
+    // header over another's vehicle table.
+    DanePomiar inny;
+    UstawDomyslnyPomiar(inny);
+    inny.Lokalizacja = "Inny";
+    const auto l = LiniePlikuPomiaru(inny, 0.0, 0.0);
+    std::string blad;
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(KatalogPomiarow + "/skrz.pom", {l.begin(), l.begin() + 40}, blad));
+    WczytajPomiar();
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_NE(Komunikaty().back().find("skrz.pom, linia "), std::string::npos) << Komunikaty().back();
+    EXPECT_EQ(NatezeniaRUPL->KopiaPomiaru.Lokalizacja.str(), "Rondo");
+    EXPECT_EQ(NatezeniaRUPL->KopiaPomiaru.NatezeniaPojazdow[0][2], 57);
 }
 
 }  // namespace

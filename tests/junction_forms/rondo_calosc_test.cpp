@@ -116,19 +116,7 @@ TEST_F(RondoCalosc, OknaBezEdycjiNieZmieniajaPliku)
 {
     // A roundabout on a count with coefficients and a forecast, one on its
     // structure, one on typed totals; values the windows show rounded.
-    DanePomiar p;
-    UstawDomyslnyPomiar(p);
-    p.NazwaPliku = "brak.pom";
-    p.MaxJest = 3;
-    p.NatezeniaPojazdow[0][2] = 57;
-    DodajPomiar(p);
-    DaneWspolczynniki w;
-    w.Wspolczynnik[0] = 1.25f;
-    DodajWspolczynniki(w);
-    DanePrognoza f;
-    UstawDomyslnaPrognoze(f);
-    f.PrognozaPojazdy[0][0] = "10%";
-    DodajPrognoze(f);
+    DodajPomiarWspolczynnikiIPrognoze(3);
     for (DaneRondo& r : Ronda)
         r.GeometriaWprowadzona = 1;
     DaneRondo& a = Ronda[Rekord(0, 0)];

@@ -70,13 +70,37 @@ TEST_F(PomiaryTest, PlikZSamymiKlasamiZostawiaKategoriePrzejsc)
     EXPECT_EQ(m.NazwaPrzejscia[0].str(), "moje");
 }
 
-TEST_F(PomiaryTest, WspolczynnikNieLiczbaKonczyZKomunikatem)
+TEST_F(PomiaryTest, ZlyPlikDomyslnyDajeWbudowaneKlasyZKomunikatem)
 {
-    UstawKatalogZPlikiem({"__________UstawOznWspPojazdow", "Osobowe", "Oso", "1.0", "Dostawcze", "Dos", "x"});
-    DanePomiar m;
-    const std::string blad = UstawDomyslnyPomiar(m);
-    EXPECT_NE(blad.find("2"), std::string::npos) << Cp1250NaUtf8(blad);
-    EXPECT_EQ(m.NazwaPojazdu[1].str(), "Dostawcze") << "what was read up to the line stays";
+    // A factor that is no number, an empty file, a factor beyond any float,
+    // a class table cut short: each spoilt every new count before.
+    std::vector<std::string> pelny = {"__________UstawOznWspPojazdow"};
+    for (int c = 1; c <= 20; ++c)
+        pelny.insert(pelny.end(), {"klasa", "k", "2"});
+    auto zWspolczynnikiem = [&](const char* w) {
+        auto l = pelny;
+        l[6] = w;
+        return l;
+    };
+    const std::vector<std::pair<std::vector<std::string>, const char*>> pliki = {
+        {zWspolczynnikiem("x"), "linia 7:"},
+        {{}, "nie zawiera"},
+        {zWspolczynnikiem("1e39"), "linia 7:"},
+        {zWspolczynnikiem("-1"), "linia 7:"},
+        {{pelny.begin(), pelny.begin() + 30}, "linia 31:"},
+        {{"__________UstawOznPrzejsc", "Piesi", "Pie", "Row", "Row", "a", "a", "b", "b"}, "brak grupy"},
+    };
+    for (const auto& [linie, gdzie] : pliki) {
+        UstawKatalogZPlikiem(linie);
+        DanePomiar m;
+        const std::string uwaga = UstawDomyslnyPomiar(m);
+        EXPECT_NE(uwaga.find(gdzie), std::string::npos) << Cp1250NaUtf8(uwaga);
+        EXPECT_NE(uwaga.find("domyslne.upm"), std::string::npos) << "names the file";
+        EXPECT_EQ(m.NazwaPojazdu[1].str(), "Dostawcze") << "the built-in table";
+        EXPECT_EQ(m.WspPojazdu[1], 1.0f);
+        EXPECT_EQ(m.NazwaPrzejscia[0].str(), "Piesi");
+        EXPECT_EQ(m.CzasPomiaru, 60) << "the rest of the defaults as ever";
+    }
 }
 
 TEST(ZastosujPrognozeTest, KomorkaPodnosiNatezenie)
@@ -91,7 +115,8 @@ TEST(ZastosujPrognozeTest, KomorkaPodnosiNatezenie)
         {100, "15", 115}, {100, "-20", 80}, {100, "10%", 110}, {100, "%10", 110},
         {10, "25%", 12},  {10, "35%", 14},  // 12.5 and 13.5 round half to even
         {100, "2,5%", 102}, {100, "abc", 100}, {100, "x%", 100},
-        {2000000000, "99999999%", 2147483647},  // saturates instead of overflowing
+        // Held within the range the project file keeps, not merely 32 bits.
+        {2000000000, "99999999%", 10000000}, {5000000, "1000%", 10000000}, {100, "-99999999", -10000000},
     };
     for (const auto& p : przypadki)
         EXPECT_EQ(ZastosujPrognoze(p.natezenie, p.komorka), p.wynik) << p.natezenie << " " << p.komorka;

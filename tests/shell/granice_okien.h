@@ -10,6 +10,7 @@
 #include "model/Granice.h"
 #include "model/PlikProjektu.h"
 #include "pomoc.h"
+#include "wspolne/proby_granic.h"
 
 // A window as the test drives it: filled from the project, then committed
 // the way its button does.
@@ -30,27 +31,6 @@ struct PoleOkna {
     // the height), so it is stored like any number within the limit.
     bool pustyMaWartosc = false;
 };
-
-// The texts every field is tried with: the set any user may type, and the
-// limit's own bounds with the values just beyond them.
-inline std::vector<std::string> Proby(const GranicaPola& g)
-{
-    const double krok = g.Calkowita() ? 1.0 : 0.01;
-    return {"",
-            "-1",
-            "0",
-            TekstGranicy(g.max),
-            TekstGranicy(g.max + krok),
-            TekstGranicy(g.min),
-            TekstGranicy(g.min - krok),
-            "1e308",
-            "nan",
-            "inf",
-            "abc",
-            "123456789012345678901234567890",
-            "1,5",
-            "1.5"};
-}
 
 inline QLineEdit* Edycja(QWidget* okno, const char* nazwa)
 {

@@ -226,8 +226,6 @@ TEST_F(ProgramTest, InstrukcjaIOknoOProgramie)
     EXPECT_EQ(InfoOProgramie->windowTitle(), "O programie");
     EXPECT_EQ(InfoOProgramie->NrWersja->text(), "KARTOGRAM 2.0.0");
     EXPECT_EQ(InfoOProgramie->powrot->text(), "Powrót");
-    InfoOProgramie->Button1Click();
-    EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::Dokument);
 }
 
 } // namespace

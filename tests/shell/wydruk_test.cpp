@@ -264,3 +264,27 @@ TEST_F(ZapisPrzerwany, StaryPlikZostajeABladJestZgloszony)
 }
 
 } // namespace
+
+namespace {
+
+// Wherever a full disk stops the PDF (at its start, between pages, at its
+// end), the message names the file and the cause.
+TEST_F(ZapisPrzerwany, PdfNaPelnymDyskuNazywaPlikIPrzyczyne)
+{
+    Uruchom();
+    ZbudujProjekt(9, 3);
+    Form1->UstawWydrukDoPdf(Sciezka("a.pdf"));
+    for (rlim_t bajtow : {rlim_t{0}, rlim_t{1}, rlim_t{300}, rlim_t{2000}, rlim_t{8000}, rlim_t{40000}}) {
+        const std::size_t przed = Komunikaty().size();
+        {
+            const PelnyDysk dysk(bajtow);
+            Form1->TB_DrukujClick();
+        }
+        ASSERT_EQ(Komunikaty().size(), przed + 1) << bajtow;
+        EXPECT_EQ(Komunikaty().back().rfind("Nie można zapisać pliku " + Sciezka("a.pdf") + " (", 0), 0u)
+            << bajtow << ": " << Komunikaty().back();
+        EXPECT_FALSE(QFile::exists(NaQString(Sciezka("a.pdf"))));
+    }
+}
+
+} // namespace

@@ -1,0 +1,11 @@
+#include "platform/qt/KatalogUzytkownika_qt.h"
+
+#include <QStandardPaths>
+
+#include "platform/KatalogProgramu.h"
+#include "platform/qt/Kodowanie_qt.h"
+
+void UstawKatalogUzytkownikaSystemowy()
+{
+    UstawKatalogUzytkownika(ZQString(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
