@@ -56,8 +56,8 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
     const double theta = (kat + 90.0) * 0.0174532 - std::numbers::pi / 2.0;
     // The texts of a drawing share few angles: the last one's sine and
     // cosine are kept.
-    static uint64_t ostatniKat = std::bit_cast<uint64_t>(0.0);
-    static double c = 1.0, s = 0.0;
+    thread_local uint64_t ostatniKat = std::bit_cast<uint64_t>(0.0);
+    thread_local double c = 1.0, s = 0.0;
     if (std::bit_cast<uint64_t>(theta) != ostatniKat) {
         ostatniKat = std::bit_cast<uint64_t>(theta);
         c = std::cos(theta);
@@ -70,7 +70,7 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
     };
     // All strokes of the text go to the canvas in one call: a label has
     // dozens of them and one call per stroke costs more than the stroke.
-    static std::vector<PunktInt> konce;
+    thread_local std::vector<PunktInt> konce;
     std::size_t kresek = 0;
     for (char znak : tekst) kresek += static_cast<std::size_t>(std::clamp<int32_t>(Znak(znak).LiczbaKresek, 0, MaksKresek));
     if (konce.size() < 2 * kresek) konce.resize(2 * kresek);
@@ -95,9 +95,9 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
 Plotno& PlotnoPomiaru()
 {
     if (Plotno* p = PlotnoEkranu()) return *p;
-    // Made once and never destroyed: a static destructor would run after
-    // the Qt application is gone.
-    static PlotnoQt* plotno = new PlotnoQt(new QImage(1, 1, QImage::Format_RGB32));
+    // Made once per thread and never destroyed: a static destructor would
+    // run after the Qt application is gone.
+    thread_local PlotnoQt* plotno = new PlotnoQt(new QImage(1, 1, QImage::Format_RGB32));
     return *plotno;
 }
 

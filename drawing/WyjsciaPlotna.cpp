@@ -55,7 +55,7 @@ void WyjsciePlotna::Wielokat(std::span<const PunktXY> punkty, const int* stylPio
     if (punkty.empty())
         return;
     // The pixels of a polygon, in one buffer reused by every polygon.
-    static std::vector<PunktInt> piksele;
+    thread_local std::vector<PunktInt> piksele;
     piksele.clear();
     PunktInt min = Piksel(punkty[0].X, punkty[0].Y), max = min;
     for (const PunktXY& p : punkty) {

@@ -12,11 +12,11 @@
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Plotno.h"
 
-bool WyjscieEkran = true;
-bool WyjscieDrukarka = false;
-bool WyjscieDxf = false;
-bool WyjscieSchowek = false;
-bool TekstTT = false;
+thread_local bool WyjscieEkran = true;
+thread_local bool WyjscieDrukarka = false;
+thread_local bool WyjscieDxf = false;
+thread_local bool WyjscieSchowek = false;
+thread_local bool TekstTT = false;
 
 double Skala = 1.0;
 double SrodekX = 0.0;
@@ -28,7 +28,8 @@ double PiksNaCmX = 0.0;
 double PiksNaCmY = 0.0;
 
 namespace {
-Plotno* plotnoEkranu = nullptr;
+QImage* bitmapaRysunku = nullptr;
+thread_local Plotno* plotnoEkranu = nullptr;
 Plotno* plotnoDrukarki = nullptr;
 // The canvas made for BitmapaRysunku. Not destroyed at exit: its font must
 // not outlive the Qt application in a static destructor.
@@ -37,10 +38,11 @@ PlotnoQt* plotnoBitmapy = nullptr;
 WyjscieDoDxf wyjscieDxf;
 WyjscieDrukarki wyjscieDrukarki;
 WyjscieEkranu wyjscieEkranu;
-std::array<Wyjscie*, 3> wyjscia = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
+// Per thread: a thread measuring a drawing puts its measure in the screen's place.
+thread_local std::array<Wyjscie*, 3> wyjscia = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
 
 constexpr int32_t BezZakresu = INT32_MIN;
-int32_t rysowanyWariant = BezZakresu;
+thread_local int32_t rysowanyWariant = BezZakresu;
 }  // namespace
 
 void ZerujWyjscia()
@@ -98,6 +100,22 @@ int SpacjeEtykiety()
     return spacje;
 }
 
+StanWyjsc StanWyjsc::Biezacy()
+{
+    return {WyjscieEkran, WyjscieDrukarka, WyjscieDxf, WyjscieSchowek, TekstTT, rysowanyWariant, plotnoEkranu};
+}
+
+void StanWyjsc::Przyjmij() const
+{
+    WyjscieEkran = ekran;
+    WyjscieDrukarka = drukarka;
+    WyjscieDxf = dxf;
+    WyjscieSchowek = schowek;
+    TekstTT = tekstTT;
+    rysowanyWariant = wariant;
+    ::plotnoEkranu = plotno;
+}
+
 int32_t RysowanyWariant() { return rysowanyWariant == BezZakresu ? BiezacyWariant : rysowanyWariant; }
 
 ZakresWariantu::ZakresWariantu(int32_t wariant) : poprzedni_(rysowanyWariant) { rysowanyWariant = wariant; }
@@ -133,8 +151,10 @@ void UstawBitmapeRysunku(QImage* bitmapa)
     if (plotnoEkranu == plotnoBitmapy) plotnoEkranu = nullptr;
     delete plotnoBitmapy;
     plotnoBitmapy = nullptr;
+    bitmapaRysunku = nullptr;
     if (bitmapa) {
         plotnoBitmapy = new PlotnoQt(bitmapa);
+        bitmapaRysunku = bitmapa;
         plotnoEkranu = plotnoBitmapy;
     }
 }
@@ -142,6 +162,14 @@ void UstawBitmapeRysunku(QImage* bitmapa)
 void ZakonczRysowanieEkranu()
 {
     if (plotnoBitmapy) plotnoBitmapy->Zakoncz();
+}
+
+QImage* BitmapaRysunkuWlasna()
+{
+    const bool wlasne = wyjscia[static_cast<std::size_t>(Kanal::Ekran)] == &wyjscieEkranu;
+    if (!wlasne || !plotnoBitmapy || plotnoEkranu != plotnoBitmapy || !WyjscieEkran || WyjscieDrukarka || WyjscieDxf)
+        return nullptr;
+    return bitmapaRysunku;
 }
 
 void UstawDrukarke(Drukarka* drukarka)

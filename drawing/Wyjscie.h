@@ -27,12 +27,14 @@ class Drukarka;
 // Which back-ends the drawing goes to: the screen (on from the start), the
 // printer, the DXF file; and whether the clipboard copy's bitmap is being
 // drawn. Printing, the export and the copy switch them for their run.
-extern bool WyjscieEkran;
-extern bool WyjscieDrukarka;
-extern bool WyjscieDxf;
-extern bool WyjscieSchowek;
+// Each thread has its own: the threads of a parallel redraw take the
+// drawing thread's with `StanWyjsc`.
+extern thread_local bool WyjscieEkran;
+extern thread_local bool WyjscieDrukarka;
+extern thread_local bool WyjscieDxf;
+extern thread_local bool WyjscieSchowek;
 // Labels in TrueType rather than the stroke font.
-extern bool TekstTT;
+extern thread_local bool TekstTT;
 // The outputs as a new project starts them: the screen alone, stroke labels.
 void ZerujWyjscia();
 
@@ -141,7 +143,8 @@ public:
 
 // The three places a back-end is attached to, each with its flag.
 enum class Kanal { Dxf, Drukarka, Ekran };
-// The back-end of a place; a test may put another in (nullptr: the program's own).
+// The back-end of a place in this thread; a test may put another in
+// (nullptr: the program's own).
 Wyjscie& WyjscieKanalu(Kanal kanal);
 void UstawWyjscie(Kanal kanal, Wyjscie* wyjscie);
 
@@ -163,6 +166,18 @@ void NaKazdymWyjsciu(F&& rysuj);
 
 // The fewest blanks between the names of a flow label any active device needs.
 int SpacjeEtykiety();
+
+// What a thread draws with, beside the project and the view (which a
+// parallel redraw only reads): the output flags, the TrueType switch, the
+// variant being drawn and the screen canvas. A helper thread of a redraw
+// takes the drawing thread's with `Przyjmij`, then attaches its own canvas.
+struct StanWyjsc {
+    bool ekran = true, drukarka = false, dxf = false, schowek = false, tekstTT = false;
+    int32_t wariant = 0;
+    Plotno* plotno = nullptr;  // of the screen
+    static StanWyjsc Biezacy();
+    void Przyjmij() const;
+};
 
 // The variant being drawn: the current one, unless a sheet of another is
 // being drawn (printing and the DXF export draw every variant in turn).
@@ -194,7 +209,7 @@ int32_t GruboscDruk(float mm);
 double DxfY(double y);
 
 // The canvases of the outputs; nullptr when none is attached (the output is
-// then skipped even with its flag set).
+// then skipped even with its flag set). The screen canvas is the thread's own.
 Plotno* PlotnoEkranu();
 Plotno* PlotnoDrukarki();
 void UstawPlotnoEkranu(Plotno* plotno);
@@ -207,6 +222,10 @@ void UstawPlotnoDrukarki(Plotno* plotno);
 // replaced.
 void UstawBitmapeRysunku(QImage* bitmapa);
 void ZakonczRysowanieEkranu();
+// The bitmap the screen draws on when the program's own screen back-end
+// draws on it alone (no test canvas or back-end in its place, no printer or
+// DXF output on); else nullptr.
+QImage* BitmapaRysunkuWlasna();
 
 // Attaches a printer whose document is open: its canvas becomes the printer
 // canvas and `DpiDrukarkiX`, `DpiDrukarkiY`, `PiksNaCmX`, `PiksNaCmY` are set

@@ -99,14 +99,14 @@ const std::string& Zapamietany(PamiecTekstow& pamiec, double v, Formatuj formatu
 
 std::string TekstPotoku(double v)
 {
-    static PamiecTekstow pamiec;
+    thread_local PamiecTekstow pamiec;
     return Zapamietany(pamiec, v, [v] { return FormatFloat("##0.##", v); });
 }
 
 std::string TekstProcentu(double v, int32_t dokladnosc)
 {
     const int d = std::clamp<int32_t>(dokladnosc, 0, 15);
-    static std::array<PamiecTekstow, 16> pamiec;
+    thread_local std::array<PamiecTekstow, 16> pamiec;
     return Zapamietany(pamiec[static_cast<std::size_t>(d)], v, [v, d] {
         std::string maska = "0";
         if (d > 0)

@@ -145,7 +145,7 @@ void RysujPasmo(const DanaRelacja& rel, TKolor kolorLinii, TKolor kolorNaroznika
         KatyLuku(l2, a0, krok);
     const KatyNaroznika katy(a0, krok);
     // One buffer for every corner of a redraw.
-    static std::vector<PunktXY> naroznik;
+    thread_local std::vector<PunktXY> naroznik;
     naroznik.clear();
     naroznik.push_back(k1k);
     if (luk1)

@@ -17,6 +17,7 @@
 #include "model/Projekt.h"
 #include "roundabout/GeometriaRonda.h"
 #include "roundabout/RysujRondo.h"
+#include "shell/RysunekWatkami.h"
 
 namespace {
 
@@ -55,6 +56,13 @@ uint64_t Odcisk(const DaneRuchoplan& r)
     return h;
 }
 
+// Whether the kept extent of a diagram is still its own.
+bool ZasiegZnany(int i)
+{
+    const auto k = static_cast<std::size_t>(i);
+    return k < zasiegi.size() && zasiegi[k].znany && zasiegi[k].odcisk == Odcisk(Ruchoplany[i]);
+}
+
 const ProstokatArkusza& ZasiegRuchoplanuNr(int i, bool policzony)
 {
     if (zasiegi.size() < Ruchoplany.size())
@@ -69,18 +77,28 @@ const ProstokatArkusza& ZasiegRuchoplanuNr(int i, bool policzony)
     return z.prostokat;
 }
 
-void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
+// Computes a diagram whose computed byte is clear; true when it was.
+bool PoliczRuchoplan(int i)
+{
+    const bool policzony = Ruchoplany[i].Obliczony == 0;
+    if (policzony)
+        ObliczRuchoplan(i);
+    return policzony;
+}
+
+void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
 {
     for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
         if (r.NrWariantu != wariant)
             continue;
         if (r.GeometriaWprowadzona) {
-            const bool policzony = r.Obliczony == 0;
-            if (policzony)
-                ObliczRuchoplan(i);
-            if (widoczny) {
-                if (!ZasiegRuchoplanuNr(i, policzony).Przecina(*widoczny))
+            const bool policzony = PoliczRuchoplan(i);
+            if (widoczny || pas) {
+                // A band's sheet was prepared with every extent: kept as is.
+                const ProstokatArkusza& zasieg =
+                    pas ? zasiegi[static_cast<std::size_t>(i)].prostokat : ZasiegRuchoplanuNr(i, policzony);
+                if ((widoczny && !zasieg.Przecina(*widoczny)) || (pas && !zasieg.Przecina(*pas)))
                     continue;
             } else if (policzony && static_cast<std::size_t>(i) < zasiegi.size()) {
                 zasiegi[static_cast<std::size_t>(i)].znany = false;
@@ -116,7 +134,37 @@ void RysujRondaWariantu(int32_t wariant)
 
 void ZapomnijZasiegi() { zasiegi.clear(); }
 
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
+void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
+{
+    const ZakresWariantu zakres(wariant);
+    std::vector<int> doZmierzenia;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+        if (Ruchoplany[i].NrWariantu != wariant || !Ruchoplany[i].GeometriaWprowadzona)
+            continue;
+        const bool policzony = PoliczRuchoplan(i);
+        if (zasiegiPotrzebne) {
+            if (policzony || !ZasiegZnany(i))
+                doZmierzenia.push_back(i);
+        } else if (policzony && static_cast<std::size_t>(i) < zasiegi.size()) {
+            zasiegi[static_cast<std::size_t>(i)].znany = false;
+        }
+    }
+    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+        const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
+        if (r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+            ObliczGeometrieRonda(i);
+    }
+    // Measuring draws each diagram once: shared among the threads when many.
+    if (zasiegi.size() < Ruchoplany.size())
+        zasiegi.resize(Ruchoplany.size());
+    const int n = doZmierzenia.size() >= 16 ? std::max(watkow, 1) : 1;
+    NaWatkach(n, [&doZmierzenia, n](int k) {
+        for (std::size_t j = static_cast<std::size_t>(k); j < doZmierzenia.size(); j += static_cast<std::size_t>(n))
+            ZasiegRuchoplanuNr(doZmierzenia[j], true);
+    });
+}
+
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
 {
     const ZakresWariantu zakres(wariant);
     // The diagrams computed on the way find the project's largest values once.
@@ -135,7 +183,7 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny)
     // Without variants the nodes are shown as markers.
     if (LiczbaWariantow() == 0)
         RysujWezlyBezWariantu();
-    RysujRuchoplanyWariantu(wariant, widoczny);
+    RysujRuchoplanyWariantu(wariant, widoczny, pas);
     RysujRondaWariantu(wariant);
 
     if (wg.LegendaPrzejsc)

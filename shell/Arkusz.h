@@ -12,7 +12,17 @@ struct ProstokatArkusza;
 // variant's title, in this order. The current variant is not changed.
 // With `widoczny` (the screen's part of the sheet) a diagram whose extent
 // lies wholly outside it is left out; printing and DXF draw everything.
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr);
+// With `pas` (a thread's band of a shared redraw) the same holds for it;
+// the sheet must then be prepared with its extents.
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
+                         const ProstokatArkusza* pas = nullptr);
+
+// Computes what the variant's sheet draws and is not computed yet (junction
+// diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents
+// that a drawing of a part of the sheet asks for (on `watkow` threads):
+// after it, drawing the sheet only reads the project and may be shared
+// among threads.
+void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegi = false, int watkow = 1);
 
 // The kept extents of the diagrams are dropped (records were renumbered).
 void ZapomnijZasiegi();

@@ -17,6 +17,7 @@
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/Podglad.h"
+#include "shell/RysunekWatkami.h"
 #include "shell/TForm1.h"
 
 namespace {
@@ -85,10 +86,14 @@ void TForm1::RysujCalosc()
     widoczny.Dodaj(EkranNaCmX(Podglad->width()), EkranNaCmY(Podglad->height()));
     const bool calyArkusz = widoczny.x1 <= 0.0 && widoczny.y1 <= 0.0 && widoczny.x2 >= wg.ArkuszB &&
                             widoczny.y2 >= wg.ArkuszH;
-    if (WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !calyArkusz)
-        RysujArkuszWariantu(BiezacyWariant, &widoczny);
-    else
-        RysujArkuszWariantu(BiezacyWariant);
+    // Everything is computed first, then drawn: on a large sheet the
+    // drawing is shared among the cores.
+    const ProstokatArkusza* czesc =
+        WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !calyArkusz ? &widoczny : nullptr;
+    const bool watkami = MoznaRysowacWatkami();
+    PrzygotujArkuszWariantu(BiezacyWariant, czesc || watkami, watkami ? WatkiRysowania() : 1);
+    if (!RysujArkuszWatkami(BiezacyWariant, czesc))
+        RysujArkuszWariantu(BiezacyWariant, czesc);
 
     // 13. Prompts, straight on the bitmap.
     if (ekran) {

@@ -1,6 +1,7 @@
 #include "platform/qt/Plotno.h"
 
 #include <algorithm>
+#include <climits>
 
 #include <QFont>
 #include <QFontMetrics>
@@ -73,6 +74,7 @@ struct PlotnoQt::Stan {
     std::vector<QPointF> punkty;  // reused by Wielokat
     bool obraz = false;  // the device is a bitmap; its size:
     int szerokosc = 0, wysokosc = 0;
+    int pierwszyWiersz = INT_MIN, zaOstatnimWierszem = INT_MAX;  // the rows wanted
 
     // Thin solid lines on a bitmap wait here, in the colour of the pen, and
     // are drawn together when the colour or style changes or anything else is
@@ -390,8 +392,14 @@ bool PlotnoQt::ProstokatWidoczny(int x1, int y1, int x2, int y2) const
     const QPaintDevice* d = s_->urzadzenie;
     if (d->devType() != QInternal::Image)
         return true;
-    return std::max(x1, x2) >= 0 && std::max(y1, y2) >= 0 && std::min(x1, x2) < d->width() &&
-           std::min(y1, y2) < d->height();
+    return std::max(x1, x2) >= 0 && std::max(y1, y2) >= std::max(0, s_->pierwszyWiersz) &&
+           std::min(x1, x2) < d->width() && std::min(y1, y2) < std::min(d->height(), s_->zaOstatnimWierszem);
+}
+
+void PlotnoQt::OgraniczDoWierszy(int y1, int y2)
+{
+    s_->pierwszyWiersz = y1;
+    s_->zaOstatnimWierszem = y2;
 }
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }

@@ -107,6 +107,9 @@ public:
     void UstawWysokoscCzcionki(int piksele) override;
     void UstawKolorCzcionki(TKolor kolor) override;
     bool ProstokatWidoczny(int x1, int y1, int x2, int y2) const override;
+    // Only the rows [y1, y2) of the bitmap are wanted (a band of a redraw
+    // shared among threads): what cannot reach them counts as not visible.
+    void OgraniczDoWierszy(int y1, int y2);
 
     // Copies the rectangle zrodlo (x, y, width, height) of an image onto this
     // canvas at (x, y) with the same size.

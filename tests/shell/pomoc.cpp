@@ -25,6 +25,19 @@ void ZbudujProjekt(int wezlow, int wariantow)
     ProjektZmieniony = true;
 }
 
+void DefiniujBlokiTloIWierzch()
+{
+    LinieBlokow = {"L(0,0)-(4,0)", "P(0,0)-(2,2),K(255,0,0),GR(3)", "T(1,1,'Blok tekstu',0.5,0.4,30)",
+                   "LUK(0,0,3,0,90),K(0,0,255)"};
+    DefinicjeBlokow.assign(2, {});
+    DefinicjeBlokow[0].Nazwa = "Tlo";
+    DefinicjeBlokow[0].Start = 0;
+    DefinicjeBlokow[0].Koniec = 2;
+    DefinicjeBlokow[1].Nazwa = "Wierzch";
+    DefinicjeBlokow[1].Start = 3;
+    DefinicjeBlokow[1].Koniec = 3;
+}
+
 std::string CzytajPlik(const std::string& sciezka)
 {
     std::ifstream plik(SciezkaSystemowa(sciezka), std::ios::binary);

@@ -83,6 +83,9 @@ protected:
 // A project of `wezlow` junction nodes in `wariantow` variants, every diagram
 // entered with volumes that differ per variant.
 void ZbudujProjekt(int wezlow, int wariantow);
+// Two block definitions: "Tlo" (a line, a red filled polygon, a text) and
+// "Wierzch" (a blue arc).
+void DefiniujBlokiTloIWierzch();
 // The text of a file, as bytes.
 std::string CzytajPlik(const std::string& sciezka);
 

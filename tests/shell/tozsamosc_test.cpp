@@ -59,16 +59,8 @@ protected:
     {
         ZbudujProjekt(6, 3);
         ASSERT_EQ(DodajWezel(24.0, 9.0, "Rondo", 'R'), "");
-        LinieBlokow = {"L(0,0)-(4,0)", "P(0,0)-(2,2),K(255,0,0),GR(3)", "T(1,1,'Blok tekstu',0.5,0.4,30)",
-                       "LUK(0,0,3,0,90),K(0,0,255)"};
-        DefinicjeBlokow.assign(2, {});
+        DefiniujBlokiTloIWierzch();
         Bloki.assign(3, {});
-        DefinicjeBlokow[0].Nazwa = "Tlo";
-        DefinicjeBlokow[0].Start = 0;
-        DefinicjeBlokow[0].Koniec = 2;
-        DefinicjeBlokow[1].Nazwa = "Wierzch";
-        DefinicjeBlokow[1].Start = 3;
-        DefinicjeBlokow[1].Koniec = 3;
         Bloki[0].Nazwa = "Tlo";
         Bloki[0].X = 2.0f;
         Bloki[0].Y = 2.0f;

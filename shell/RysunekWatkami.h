@@ -1,0 +1,36 @@
+#pragma once
+// The screen redraw of a variant's sheet shared among threads. The bitmap's
+// rows are cut into as many bands as there are threads; each thread draws
+// the sheet on a bitmap of its own, leaving out the diagrams whose kept
+// extent and the figures whose box cannot reach its band, and its band is
+// copied back. A figure's pixels do
+// not depend on what lies under them (opaque, without antialiasing), so each
+// band comes out as one thread would have drawn it.
+
+#include <cstdint>
+#include <functional>
+
+struct ProstokatArkusza;
+
+// The number of threads a redraw uses: the machine's cores, at most 8, or
+// what a test set (0 gives back the machine's).
+int WatkiRysowania();
+void UstawWatkiRysowania(int watkow);
+
+// Whether `RysujArkuszWatkami` would share the redraw now.
+bool MoznaRysowacWatkami();
+
+// Runs praca(0) ... praca(n - 1) at once, praca(0) in this thread, each
+// thread with this thread's outputs, variant and screen canvas (a thread
+// that draws attaches a canvas of its own); an exception of one is thrown
+// here after all have ended.
+void NaWatkach(int n, const std::function<void(int)>& praca);
+
+// Draws the variant's sheet onto the screen bitmap with `WatkiRysowania()`
+// threads, over the background and sheet already on it (and the pending
+// lines of the bitmap's canvas, which are drawn first); `widoczny` as for
+// `RysujArkuszWariantu`. The sheet must be prepared with its extents
+// (`PrzygotujArkuszWariantu`). False, with nothing drawn, when it
+// cannot be shared: one thread, or the screen is not the program's bitmap
+// alone.
+bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny);
