@@ -176,9 +176,11 @@ WkladDoSkal WkladRonda(const DaneRondo& r)
 
 namespace {
 
-int glebokoscPrzebiegu = 0;
-bool maksimaZnane = false;
-WkladDoSkal maksima;  // of the whole project, while maksimaZnane
+// Each drawing thread keeps its own pass: the threads read one project and
+// find the same largest values.
+thread_local int glebokoscPrzebiegu = 0;
+thread_local bool maksimaZnane = false;
+thread_local WkladDoSkal maksima;  // of the whole project, while maksimaZnane
 
 WkladDoSkal ZnajdzMaksima()
 {
