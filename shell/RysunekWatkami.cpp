@@ -61,10 +61,9 @@ struct PrzywrocStan {
 
 int WatkiRysowania()
 {
-    // One thread unless asked for more: the split is kept off in the program
-    // until a thread sanitizer run of it is clean (Qt's shared text data
-    // is still reported).
-    return watkiUstawione > 0 ? std::min(watkiUstawione, 8) : 1;
+    if (watkiUstawione > 0)
+        return std::min(watkiUstawione, 8);
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
 }
 
 void UstawWatkiRysowania(int watkow) { watkiUstawione = std::max(0, watkow); }

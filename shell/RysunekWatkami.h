@@ -12,8 +12,8 @@
 
 struct ProstokatArkusza;
 
-// The number of threads a redraw uses: one, or what was set (at most 8; 0
-// gives back the one).
+// The number of threads a redraw uses: the machine's cores, at most 8, or
+// what a test set (0 gives back the machine's).
 int WatkiRysowania();
 void UstawWatkiRysowania(int watkow);
 
