@@ -24,7 +24,7 @@ case "$CEL" in
     # The drawing needs Qt's painter (not its moc); Qt's own code is not
     # instrumented, ours is.
     ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
-                 "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
+                 "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp" "$ZRODLA/shell/RysunekWatkami.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
     NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing,junction,roundabout,shell}/*.h)
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
     KORPUS="$ZRODLA/fuzz/korpus" ;;
