@@ -29,16 +29,6 @@ namespace {
 constexpr int SzerokoscSchematu = 220;
 constexpr int WysokoscSchematu = 220;
 
-// A typed volume within the table's limit.
-bool Calkowita(const std::string& t, int32_t& x)
-{
-    int64_t w = 0;
-    if (!SprobujTekstNaCalkowita(t, w) || !granice::Natezenie.Miesci(static_cast<double>(w)))
-        return false;
-    x = static_cast<int32_t>(w);
-    return true;
-}
-
 QColor Kolor(TKolor k) { return QColor(KolorR(k), KolorG(k), KolorB(k)); }
 
 }  // namespace
@@ -184,14 +174,14 @@ WynikSprawdzenia TNatezeniaTabela::SprawdzTabeleNatezen()
     for (int r = 1; r <= KlasPojazdow; ++r)
         for (int k = 2; k < SG_Tabela->columnCount(); ++k) {
             int32_t x = 0;
-            if (!Calkowita(SG_Tabela->Komorka(k, r), x))
+            if (!CzytajNatezenie(SG_Tabela->Komorka(k, r), x))
                 w.komunikat = Utf8NaCp1250("Nieprawidłowa wartość natężenia poz. (") + std::to_string(k) + "," +
                               std::to_string(r) + ")";
         }
     // The crossing values are checked too, so that nothing is stored half.
     for (int v = 0; v < 8; ++v) {
         int32_t x = 0;
-        if (!Calkowita(ZQString(E_Przej[static_cast<std::size_t>(v)]->text()), x))
+        if (!CzytajNatezenie(ZQString(E_Przej[static_cast<std::size_t>(v)]->text()), x))
             w.komunikat = Utf8NaCp1250("Nieprawidłowa wartość przejścia poz. (") + std::to_string(v / 2 + 1) + "," +
                           std::to_string(v % 2 + 1) + ")";
     }
@@ -204,13 +194,13 @@ WynikSprawdzenia TNatezeniaTabela::SprawdzTabeleNatezen()
         for (int r = 1; r <= KlasPojazdow; ++r) {
             std::array<int32_t, WlotowPomiaru> wiersz = p.NatezeniaPojazdow[wlot * KlasPojazdow + static_cast<std::size_t>(r - 1)];
             for (std::size_t k = 0; k < Kolumny.size(); ++k)
-                Calkowita(SG_Tabela->Komorka(static_cast<int>(k) + 2, r), wiersz[static_cast<std::size_t>(Kolumny[k].wylot - 1)]);
+                CzytajNatezenie(SG_Tabela->Komorka(static_cast<int>(k) + 2, r), wiersz[static_cast<std::size_t>(Kolumny[k].wylot - 1)]);
             for (int32_t x : wiersz)
                 pojazdy += x;
         }
         for (std::size_t v = 0; v < 8; ++v) {
             int32_t x = 0;
-            Calkowita(ZQString(E_Przej[v]->text()), x);
+            CzytajNatezenie(ZQString(E_Przej[v]->text()), x);
             przejscia += x;
         }
         if (!granice::Natezenie.Miesci(static_cast<double>(pojazdy)) ||
@@ -234,11 +224,11 @@ void TNatezeniaTabela::B_WprowadzClick()
     for (int r = 1; r <= KlasPojazdow; ++r)
         for (std::size_t k = 0; k < Kolumny.size(); ++k) {
             int32_t x = 0;
-            Calkowita(SG_Tabela->Komorka(static_cast<int>(k) + 2, r), x);
+            CzytajNatezenie(SG_Tabela->Komorka(static_cast<int>(k) + 2, r), x);
             p.NatezeniaPojazdow[w * KlasPojazdow + static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(Kolumny[k].wylot - 1)] = x;
         }
     for (std::size_t v = 0; v < 8; ++v)
-        Calkowita(ZQString(E_Przej[v]->text()), p.NatezeniaPrzejsc[w][v]);
+        CzytajNatezenie(ZQString(E_Przej[v]->text()), p.NatezeniaPrzejsc[w][v]);
     // The total takes every exit of the inlet, also those without a column.
     int64_t suma = 0;
     for (int r = 0; r < KlasPojazdow; ++r)

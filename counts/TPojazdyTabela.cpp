@@ -174,7 +174,7 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
             SG_Tabela->UstawKomorke(3, r, wsp);
         }
         double x = 0.0;
-        if (!SprobujTekstNaLiczbe(wsp, x) || !granice::Wspolczynnik.Miesci(x))
+        if (!TekstWGranicy(granice::Wspolczynnik, wsp, x))
             blad(PL("Współczynnik musi być liczbą od ") + TekstGranicy(granice::Wspolczynnik.min) + PL(" do ") +
                  TekstGranicy(granice::Wspolczynnik.max) + PL(" (poz. ") + std::to_string(r) + ").");
     }

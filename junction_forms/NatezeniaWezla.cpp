@@ -11,17 +11,6 @@
 
 namespace {
 
-// A typed volume: an integer within the table's limit, else false and `x`
-// kept.
-bool Calkowita(const std::string& t, int32_t& x)
-{
-    int64_t v = 0;
-    if (!SprobujTekstNaCalkowita(t, v) || !granice::Natezenie.Miesci(static_cast<double>(v)))
-        return false;
-    x = static_cast<int32_t>(v);
-    return true;
-}
-
 constexpr std::array<int, 16> KolejnoscKontroli = {12, 13, 14, 21, 23, 24, 31, 32, 34, 41, 42, 43, 11, 22, 33, 44};
 
 }  // namespace
@@ -32,7 +21,7 @@ WynikKontroli SprawdzNatezenia(const TTekstyRelacji& relacje, const TekstyPrzejs
     int32_t x = 0;
     for (int nr : KolejnoscKontroli) {
         const auto i = static_cast<std::size_t>(4 * (nr / 10 - 1) + nr % 10 - 1);
-        if (!Calkowita(relacje[i], x)) {
+        if (!CzytajNatezenie(relacje[i], x)) {
             w.ok = false;
             w.komunikat = Utf8NaCp1250("Nieprawidłowe dane o natężeniu! (poz. " + std::to_string(nr) + ")");
         }
@@ -42,7 +31,7 @@ WynikKontroli SprawdzNatezenia(const TTekstyRelacji& relacje, const TekstyPrzejs
     for (const auto* strona : {&przejscia.L, &przejscia.P})
         for (const auto& ramie : *strona)
             for (const std::string& t : ramie)
-                if (!Calkowita(t, x)) {
+                if (!CzytajNatezenie(t, x)) {
                     w.ok = false;
                     w.komunikat = Utf8NaCp1250("Nieprawidłowe dane na przejściu!");
                     return w;
@@ -53,7 +42,7 @@ WynikKontroli SprawdzNatezenia(const TTekstyRelacji& relacje, const TekstyPrzejs
 void ZapiszNatezenia(DaneRuchoplan& r, const TTekstyRelacji& relacje, const TekstyPrzejsc& przejscia)
 {
     for (std::size_t i = 0; i < 16; ++i)
-        Calkowita(relacje[i], r.Natezenia[i]);
+        CzytajNatezenie(relacje[i], r.Natezenia[i]);
     for (std::size_t k = 0; k < 4; ++k) {
         int64_t wlot = 0, wylot = 0;
         for (std::size_t j = 0; j < 4; ++j) {
@@ -63,8 +52,8 @@ void ZapiszNatezenia(DaneRuchoplan& r, const TTekstyRelacji& relacje, const Teks
         r.SumaWlotu[k] = static_cast<int32_t>(wlot);
         r.SumaWylotu[k] = static_cast<int32_t>(wylot);
         for (std::size_t c = 0; c < 4; ++c) {
-            Calkowita(przejscia.L[k][c], r.Przejscia[k].L[c]);
-            Calkowita(przejscia.P[k][c], r.Przejscia[k].P[c]);
+            CzytajNatezenie(przejscia.L[k][c], r.Przejscia[k].L[c]);
+            CzytajNatezenie(przejscia.P[k][c], r.Przejscia[k].P[c]);
         }
     }
 }
@@ -75,7 +64,7 @@ void PrzeliczBlokStruktury(std::array<int32_t, ElementowStruktury>& blok, const 
     int64_t suma = 0;
     for (int t = 1; t <= n; ++t) {
         auto& e = blok[static_cast<std::size_t>(t)];
-        Calkowita(szt[static_cast<std::size_t>(t - 1)], e);
+        CzytajNatezenie(szt[static_cast<std::size_t>(t - 1)], e);
         suma += Obetnij(static_cast<double>(e) * Sklad[static_cast<std::size_t>(t)].Wspolczynnik);
     }
     // Within what a file holds, however large the factors.

@@ -37,8 +37,7 @@ std::string KomunikatDlugosci(std::string_view pole, int pojemnosc)
                         " znaków.");
 }
 
-bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, std::string& komunikat,
-                   std::string_view pole)
+bool TekstWGranicy(const GranicaPola& g, std::string_view tekst, double& wynik)
 {
     double x = 0.0;
     bool dobra = false;
@@ -49,12 +48,29 @@ bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, 
     } else {
         dobra = SprobujTekstNaLiczbe(tekst, x);
     }
-    if (!dobra || !g.Miesci(x)) {
-        komunikat = KomunikatGranicy(g, pole);
+    if (!dobra || !g.Miesci(x))
         return false;
-    }
     wynik = x;
     return true;
+}
+
+bool TekstWGranicy(const GranicaPola& g, std::string_view tekst, int32_t& wynik)
+{
+    double x = 0.0;
+    // Every whole-number limit of the table lies within 32 bits.
+    if (!TekstWGranicy(g, tekst, x))
+        return false;
+    wynik = static_cast<int32_t>(x);
+    return true;
+}
+
+bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, std::string& komunikat,
+                   std::string_view pole)
+{
+    if (TekstWGranicy(g, tekst, wynik))
+        return true;
+    komunikat = KomunikatGranicy(g, pole);
+    return false;
 }
 
 double SprawdzanieWartosci::Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole,

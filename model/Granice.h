@@ -104,6 +104,17 @@ inline constexpr GranicaPola PunktowNaCm{"punktów na cm", Calkowita, 10, 100};
 bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, std::string& komunikat,
                    std::string_view pole = {});
 
+// A text within its limit, read as CzytajWartosc reads it; false leaves
+// `wynik` as it was. The second form is for whole-number fields that the
+// records keep in 32 bits.
+bool TekstWGranicy(const GranicaPola& g, std::string_view tekst, double& wynik);
+bool TekstWGranicy(const GranicaPola& g, std::string_view tekst, int32_t& wynik);
+// A typed volume of vehicles or pedestrians.
+inline bool CzytajNatezenie(std::string_view tekst, int32_t& wynik)
+{
+    return TekstWGranicy(granice::Natezenie, tekst, wynik);
+}
+
 // The message for a value beyond its limit (Windows-1250): "Pole „<pole>”
 // musi być liczbą [całkowitą] od <min> do <max>."
 std::string KomunikatGranicy(const GranicaPola& g, std::string_view pole = {});

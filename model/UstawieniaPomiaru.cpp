@@ -18,7 +18,7 @@ constexpr int PojemnoscOznaczenia = decltype(DanePomiar::OznPojazdu)::value_type
 // A factor as the settings hold it, read against the one limit of factors.
 bool CzytajWspolczynnik(const std::string& tekst, double& x)
 {
-    return SprobujTekstNaLiczbe(PoprawSeparator(tekst), x) && granice::Wspolczynnik.Miesci(x);
+    return TekstWGranicy(granice::Wspolczynnik, PoprawSeparator(tekst), x);
 }
 
 }  // namespace

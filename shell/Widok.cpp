@@ -392,8 +392,8 @@ void TForm1::B_WstawClick()
     E_y->setText(NaQString(ty));
     double x = 0.0, y = 0.0;
     // Within the limit of a node's position: the file holds no farther one.
-    const bool dobreX = SprobujTekstNaLiczbe(tx, x) && granice::Wspolrzedna.Miesci(x);
-    const bool dobreY = SprobujTekstNaLiczbe(ty, y) && granice::Wspolrzedna.Miesci(y);
+    const bool dobreX = TekstWGranicy(granice::Wspolrzedna, tx, x);
+    const bool dobreY = TekstWGranicy(granice::Wspolrzedna, ty, y);
     if (!dobreY) {
         PokazKomunikat(U("Nieprawidłowa współrzędna Y !"));
         return;
