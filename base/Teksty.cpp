@@ -160,11 +160,19 @@ void CyfryZaokraglone(double a, int miejsc, std::string& calk, std::string& ulam
 }
 
 
+// The digits of a rounded |x|: integer digits (no leading zeros, "" for
+// zero) and the fractional ones, in buffers of their own or in `CyfryZaokraglone`'s strings.
+struct CyfryLiczby {
+    std::array<char, 48> calkBufor;
+    std::array<char, 16> ulamekBufor;
+    std::string_view calk, ulamek;
+};
+
 // The same digits as `CyfryZaokraglone` from integer arithmetic, for up to
 // 15 decimals and values below 2^70: |x| is m 2^e with a 53-bit m, so
 // |x| 10^miejsc rounded half up is (m 10^miejsc 2^e + 1/2) taken down, worked
 // out exactly in 128 bits. False when the value is out of that range.
-bool CyfryZaokraglonePrzezCalkowite(double a, int miejsc, std::string& calk, std::string& ulamek)
+bool CyfryZaokraglonePrzezCalkowite(double a, int miejsc, CyfryLiczby& c)
 {
     constexpr std::array<uint64_t, 16> Potegi = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
                                                  10000000ull, 100000000ull, 1000000000ull, 10000000000ull,
@@ -189,25 +197,25 @@ bool CyfryZaokraglonePrzezCalkowite(double a, int miejsc, std::string& calk, std
     }  // else below 2^-7: rounds to 0
     const uint64_t dzielnik = Potegi[static_cast<std::size_t>(miejsc)];
     uint64_t u = 0;
-    char bufor[48];
-    char* koniec = bufor + sizeof bufor;
+    char* koniec = c.calkBufor.data() + c.calkBufor.size();
     char* w = koniec;
     if (q >> 64 == 0) {
         // Nearly always: 64-bit division is many times cheaper.
-        auto c = static_cast<uint64_t>(q) / dzielnik;
+        auto calk = static_cast<uint64_t>(q) / dzielnik;
         u = static_cast<uint64_t>(q) % dzielnik;
-        for (; c > 0; c /= 10)
-            *--w = static_cast<char>('0' + c % 10);
+        for (; calk > 0; calk /= 10)
+            *--w = static_cast<char>('0' + calk % 10);
     } else {
-        u128 c = q / dzielnik;
+        u128 calk = q / dzielnik;
         u = static_cast<uint64_t>(q % dzielnik);
-        for (; c > 0; c /= 10)
-            *--w = static_cast<char>('0' + static_cast<int>(c % 10));
+        for (; calk > 0; calk /= 10)
+            *--w = static_cast<char>('0' + static_cast<int>(calk % 10));
     }
-    calk.assign(w, koniec);
-    ulamek.assign(static_cast<std::size_t>(miejsc), '0');
-    for (int i = miejsc - 1; i >= 0 && u > 0; --i, u /= 10)
-        ulamek[static_cast<std::size_t>(i)] = static_cast<char>('0' + u % 10);
+    c.calk = std::string_view(w, static_cast<std::size_t>(koniec - w));
+    char* ulamek = c.ulamekBufor.data();
+    for (int i = miejsc - 1; i >= 0; --i, u /= 10)
+        ulamek[i] = static_cast<char>('0' + u % 10);
+    c.ulamek = std::string_view(ulamek, static_cast<std::size_t>(miejsc));
     return true;
 }
 
@@ -215,35 +223,49 @@ bool CyfryZaokraglonePrzezCalkowite(double a, int miejsc, std::string& calk, std
 
 std::string FormatFloat(std::string_view maska, double x)
 {
-    if (std::isnan(x))
-        return "NAN";
-    if (std::isinf(x))
-        return x > 0 ? "INF" : "-INF";
+    std::string wynik;
+    DopiszFormatFloat(wynik, maska, x, SeparatorDziesietny());
+    return wynik;
+}
+
+void DopiszFormatFloat(std::string& cel, std::string_view maska, double x, char separator)
+{
+    if (std::isnan(x)) {
+        cel += "NAN";
+        return;
+    }
+    if (std::isinf(x)) {
+        cel += x > 0 ? "INF" : "-INF";
+        return;
+    }
 
     const Maska m = CzytajMaske(maska);
-    // Kept between calls: a file or a drawing formats numbers by the thousand.
-    thread_local std::string calk, ulamek;
-    if (!CyfryZaokraglonePrzezCalkowite(std::fabs(x), m.maxDziesietnych, calk, ulamek))
+    CyfryLiczby c;
+    if (!CyfryZaokraglonePrzezCalkowite(std::fabs(x), m.maxDziesietnych, c)) {
+        // Kept between calls: rare, but then a file may hold thousands.
+        thread_local std::string calk, ulamek;
         CyfryZaokraglone(std::fabs(x), m.maxDziesietnych, calk, ulamek);
-    bool zero = calk.empty() && ulamek.find_first_not_of('0') == std::string::npos;
+        c.calk = calk;
+        c.ulamek = ulamek;
+    }
+    std::string_view calk = c.calk, ulamek = c.ulamek;
+    const bool zero = calk.empty() && ulamek.find_first_not_of('0') == std::string_view::npos;
 
     while (static_cast<int>(ulamek.size()) > m.minDziesietnych && ulamek.back() == '0')
-        ulamek.pop_back();
-    if (static_cast<int>(calk.size()) < m.minCalkowitych)
-        calk.insert(0, static_cast<std::size_t>(m.minCalkowitych) - calk.size(), '0');
+        ulamek.remove_suffix(1);
+    const std::size_t zeraWiodace =
+        static_cast<int>(calk.size()) < m.minCalkowitych ? static_cast<std::size_t>(m.minCalkowitych) - calk.size() : 0;
 
-    std::string wynik;
-    wynik.reserve(1 + m.przed.size() + calk.size() + 1 + ulamek.size() + m.po.size());
     if (x < 0 && !zero)
-        wynik.push_back('-');
-    wynik += m.przed;
-    wynik += calk;
+        cel.push_back('-');
+    cel += m.przed;
+    cel.append(zeraWiodace, '0');
+    cel += calk;
     if (!ulamek.empty()) {
-        wynik.push_back(SeparatorDziesietny());
-        wynik += ulamek;
+        cel.push_back(separator);
+        cel += ulamek;
     }
-    wynik += m.po;
-    return wynik;
+    cel += m.po;
 }
 
 // ---------------------------------------------------------------------------

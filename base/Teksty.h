@@ -27,6 +27,9 @@ int64_t Obetnij(double x);
 // "." for the system's decimal separator. The value is rounded half away from
 // zero on its decimal value. No thousands separator; a leading minus.
 std::string FormatFloat(std::string_view maska, double x);
+// The same text appended to `cel`, with the decimal separator given (a file
+// of many numbers reads the system's once).
+void DopiszFormatFloat(std::string& cel, std::string_view maska, double x, char separator);
 
 // Every "." and "," replaced by the system's decimal separator, one for one.
 void ZamienSeparator(std::string_view tekst, std::string& wynik);

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "platform/KatalogProgramu.h"
@@ -13,32 +14,205 @@
 
 namespace {
 
-// A real as the DXF file holds it, appended to `wynik`. The digits come from
-// std::to_chars, which rounds exactly as printf's "%.14E" does and is many
-// times faster.
+using u128 = unsigned __int128;
+
+constexpr std::array<u128, 25> PotegiDziesieciu = [] {
+    std::array<u128, 25> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// |x| as 15 significant digits n (10^14 <= n < 10^15) and the decimal
+// exponent, rounded to nearest with ties to even on its exact binary value,
+// as std::to_chars rounds: |x| = m 2^e exactly, so n is the quotient of
+// m 2^e 10^(14 - E) worked out in 128 bits. False outside the range where
+// that fits.
+bool CyfryDxf(double a, uint64_t& n, int& wykladnik10)
+{
+    if (!(a >= 1.0e-7 && a < 1.0e18))
+        return false;
+    int e2 = 0;
+    const double f = std::frexp(a, &e2);  // a = f 2^e2, f in [0.5, 1)
+    const auto m = static_cast<uint64_t>(f * 9007199254740992.0);  // f 2^53, exact
+    const int e = e2 - 53;
+    // log10(a) lies within a step of this; the loop corrects it.
+    int E = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    for (int proba = 0; proba < 3; ++proba) {
+        const int s = 14 - E;
+        if (s > 24 || -s > 24)
+            return false;
+        u128 q = 0;
+        bool wGore = false;
+        if (s >= 0 && e < 0) {
+            // The common case: a division by a power of two.
+            const u128 licznik = static_cast<u128>(m) * PotegiDziesieciu[static_cast<std::size_t>(s)];
+            const int k = -e;
+            if (k > 126)
+                return false;
+            q = licznik >> k;
+            const u128 reszta = licznik & ((static_cast<u128>(1) << k) - 1);
+            const u128 polowa = static_cast<u128>(1) << (k - 1);
+            wGore = reszta > polowa || (reszta == polowa && (q & 1) != 0);
+        } else {
+            u128 licznik = m, mianownik = 1;
+            if (s >= 0)
+                licznik *= PotegiDziesieciu[static_cast<std::size_t>(s)];
+            else
+                mianownik = PotegiDziesieciu[static_cast<std::size_t>(-s)];
+            if (e >= 0)
+                licznik <<= e;  // a < 10^18 < 2^60: e <= 7
+            else
+                mianownik <<= -e;
+            q = licznik / mianownik;
+            const u128 reszta2 = 2 * (licznik % mianownik);
+            wGore = reszta2 > mianownik || (reszta2 == mianownik && (q & 1) != 0);
+        }
+        if (wGore)
+            ++q;
+        if (q >= PotegiDziesieciu[15])
+            ++E;
+        else if (q < PotegiDziesieciu[14])
+            --E;
+        else {
+            n = static_cast<uint64_t>(q);
+            wykladnik10 = E;
+            return true;
+        }
+    }
+    return false;
+}
+
+// A real as the DXF file holds it, appended to `wynik`: "-" or a blank, one
+// digit, ".", 14 digits, "E", the exponent's sign and four digits. The
+// digits are those of printf's "%.14E"; values far off a drawing's take
+// them from std::to_chars.
 void DopiszLiczbeDxf(std::string& wynik, double x)
 {
     // A value no CAD program can read is written as zero.
     if (!std::isfinite(x) || x == 0.0) x = 0.0;
-    char bufor[64];
-    const auto koniec = std::to_chars(bufor, bufor + sizeof bufor, std::fabs(x), std::chars_format::scientific, 14).ptr;
-    // bufor: d.ddddddddddddddde+XX[X]
-    const char* e = std::find(bufor, koniec, 'e');
+    char tekst[24];
+    tekst[0] = x < 0 ? '-' : ' ';
+    uint64_t n = 0;
     int wykladnik = 0;
-    std::from_chars(e + 1 + (e[1] == '+'), koniec, wykladnik);
-    wynik += x < 0 ? '-' : ' ';
-    wynik.append(bufor, static_cast<std::size_t>(e - bufor));
-    wynik += 'E';
-    wynik += wykladnik < 0 ? '-' : '+';
+    if (x == 0.0) {
+        std::memcpy(tekst + 1, "0.00000000000000", 16);
+    } else if (CyfryDxf(std::fabs(x), n, wykladnik)) {
+        for (int i = 16; i >= 3; --i, n /= 10)
+            tekst[i] = static_cast<char>('0' + n % 10);
+        tekst[2] = '.';
+        tekst[1] = static_cast<char>('0' + n);
+    } else {
+        char bufor[64];
+        const auto koniec =
+            std::to_chars(bufor, bufor + sizeof bufor, std::fabs(x), std::chars_format::scientific, 14).ptr;
+        // bufor: d.ddddddddddddddde+XX[X]
+        const char* e = std::find(bufor, koniec, 'e');
+        std::from_chars(e + 1 + (e[1] == '+'), koniec, wykladnik);
+        std::memcpy(tekst + 1, bufor, 16);
+    }
+    tekst[17] = 'E';
+    tekst[18] = wykladnik < 0 ? '-' : '+';
     const int w = std::abs(wykladnik);
-    const char cyfry[4] = {char('0' + w / 1000 % 10), char('0' + w / 100 % 10), char('0' + w / 10 % 10),
-                           char('0' + w % 10)};
-    wynik.append(cyfry, 4);
+    tekst[19] = static_cast<char>('0' + w / 1000 % 10);
+    tekst[20] = static_cast<char>('0' + w / 100 % 10);
+    tekst[21] = static_cast<char>('0' + w / 10 % 10);
+    tekst[22] = static_cast<char>('0' + w % 10);
+    wynik.append(tekst, 23);
 }
 
-// The file of the export in progress. Entities are gathered in a buffer and
-// written to the file in large pieces.
-class PlikDxf : public OdbiorcaDxf {
+// The entities as the file holds them, gathered in a buffer: the file's
+// own, or that of a part of an export drawn on another thread.
+class BuforDxf : public OdbiorcaDxf {
+public:
+    void Linia(const std::string& warstwa, int32_t indeks, double x1, double y1, double x2, double y2) override
+    {
+        if (!Przyjmuje()) return;
+        Naglowek("LINE", warstwa, indeks, "AcDbLine");
+        Para("10", x1);
+        Para("20", y1);
+        Para("11", x2);
+        Para("21", y2);
+        PoEncji();
+    }
+
+    void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot, double wsp,
+               double wys, int32_t indeks) override
+    {
+        if (!Przyjmuje()) return;
+        Naglowek("TEXT", warstwa, indeks, "AcDbText");
+        Para("10", x);
+        Para("20", y);
+        Para("40", wys);
+        Pisz("1");
+        PiszJednaLinia(tekst);
+        Para("50", obrot);
+        Para("41", wsp);
+        PoEncji();
+    }
+
+    void Luk(const std::string& warstwa, int32_t indeks, double cx, double cy, double r, double a1,
+             double a2) override
+    {
+        if (!Przyjmuje()) return;
+        Naglowek("ARC", warstwa, indeks, "AcDbCircle");
+        Para("10", cx);
+        Para("20", cy);
+        Para("40", r);
+        Para("50", a1);
+        Para("51", a2);
+        PoEncji();
+    }
+
+    std::string& Tresc() { return bufor_; }
+
+protected:
+    virtual bool Przyjmuje() const { return true; }
+    virtual void PoEncji() {}
+
+    void Pisz(std::string_view linia)
+    {
+        bufor_ += linia;
+        bufor_ += "\r\n";
+    }
+
+    std::string bufor_;
+
+private:
+    void Para(std::string_view kod, double x)
+    {
+        Pisz(kod);
+        DopiszLiczbeDxf(bufor_, x);
+        bufor_ += "\r\n";
+    }
+
+    void Naglowek(std::string_view typ, const std::string& warstwa, int32_t indeks, std::string_view podklasa)
+    {
+        Pisz("0");
+        Pisz(typ);
+        Pisz("100\r\nAcDbEntity\r\n8");
+        PiszJednaLinia(warstwa);
+        Pisz("62");
+        char liczba[16];
+        Pisz(std::string_view(liczba, std::to_chars(liczba, liczba + sizeof liczba, indeks).ptr));
+        Pisz("100");
+        Pisz(podklasa);
+    }
+
+    // A line break inside a value would split the file's group pairs.
+    void PiszJednaLinia(const std::string& s)
+    {
+        const std::size_t poczatek = bufor_.size();
+        Pisz(s);
+        for (std::size_t i = poczatek; i < poczatek + s.size(); ++i)
+            if (bufor_[i] == '\r' || bufor_[i] == '\n') bufor_[i] = ' ';
+    }
+};
+
+// The file of the export in progress. Entities are gathered in the buffer
+// and written to the file in large pieces.
+class PlikDxf : public BuforDxf {
 public:
     // The file is written beside the target and takes its place only when
     // the export is complete: a failed export leaves the old file as it was.
@@ -66,6 +240,15 @@ public:
             Pisz(linia);
     }
 
+    // Entities formatted elsewhere, in their place in the file.
+    void Dopisz(std::string_view bajty)
+    {
+        if (!Otwarty()) return;
+        Wyslij();
+        std::string blad;
+        if (!zapis_.Pisz(bajty, blad)) throw BladDxf(blad);
+    }
+
     void Zakoncz()
     {
         if (!Otwarty()) return;
@@ -87,86 +270,11 @@ public:
 
     bool Otwarty() const { return zapis_.Otwarty(); }
 
-    void Linia(const std::string& warstwa, int32_t indeks, double x1, double y1, double x2, double y2) override
-    {
-        if (!Otwarty()) return;
-        Naglowek("LINE", warstwa, indeks, "AcDbLine");
-        Para("10", x1);
-        Para("20", y1);
-        Para("11", x2);
-        Para("21", y2);
-        Zapelniony();
-    }
-
-    void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot, double wsp,
-               double wys, int32_t indeks) override
-    {
-        if (!Otwarty()) return;
-        Naglowek("TEXT", warstwa, indeks, "AcDbText");
-        Para("10", x);
-        Para("20", y);
-        Para("40", wys);
-        Pisz("1");
-        PiszJednaLinia(tekst);
-        Para("50", obrot);
-        Para("41", wsp);
-        Zapelniony();
-    }
-
-    void Luk(const std::string& warstwa, int32_t indeks, double cx, double cy, double r, double a1,
-             double a2) override
-    {
-        if (!Otwarty()) return;
-        Naglowek("ARC", warstwa, indeks, "AcDbCircle");
-        Para("10", cx);
-        Para("20", cy);
-        Para("40", r);
-        Para("50", a1);
-        Para("51", a2);
-        Zapelniony();
-    }
-
 private:
     static constexpr std::size_t RozmiarPorcji = 1 << 16;
 
-    void Pisz(std::string_view linia)
-    {
-        bufor_ += linia;
-        bufor_ += "\r\n";
-    }
-
-    void Para(const char* kod, double x)
-    {
-        Pisz(kod);
-        DopiszLiczbeDxf(bufor_, x);
-        bufor_ += "\r\n";
-    }
-
-    void Naglowek(const char* typ, const std::string& warstwa, int32_t indeks, const char* podklasa)
-    {
-        Pisz("0");
-        Pisz(typ);
-        Pisz("100");
-        Pisz("AcDbEntity");
-        Pisz("8");
-        PiszJednaLinia(warstwa);
-        Pisz("62");
-        char liczba[16];
-        Pisz(std::string_view(liczba, std::to_chars(liczba, liczba + sizeof liczba, indeks).ptr));
-        Pisz("100");
-        Pisz(podklasa);
-    }
-
-    // A line break inside a value would split the file's group pairs.
-    void PiszJednaLinia(const std::string& s)
-    {
-        const std::size_t poczatek = bufor_.size();
-        Pisz(s);
-        for (std::size_t i = poczatek; i < poczatek + s.size(); ++i)
-            if (bufor_[i] == '\r' || bufor_[i] == '\n') bufor_[i] = ' ';
-    }
-
-    void Zapelniony()
+    bool Przyjmuje() const override { return Otwarty(); }
+    void PoEncji() override
     {
         if (bufor_.size() >= RozmiarPorcji) Wyslij();
     }
@@ -180,11 +288,11 @@ private:
     }
 
     ZapisBezpieczny zapis_;
-    std::string bufor_;
 };
 
 PlikDxf plikDxf;
-OdbiorcaDxf* odbiorca = nullptr;
+// A test's receiver, or the buffer of a part drawn on this thread.
+thread_local OdbiorcaDxf* odbiorca = nullptr;
 
 OdbiorcaDxf& Odbiorca() { return odbiorca ? *odbiorca : plikDxf; }
 
@@ -258,8 +366,8 @@ void DxfLuk(const std::string& warstwa, int32_t indeksKoloru, double cx, double 
 int32_t KolorNaIndeksDxf(TKolor kolor)
 {
     // An export asks for the same few colours hundreds of thousands of times.
-    static TKolor ostatniKolor = 0;
-    static int32_t ostatniIndeks = -1;
+    thread_local TKolor ostatniKolor = 0;
+    thread_local int32_t ostatniIndeks = -1;
     if (ostatniIndeks >= 0 && kolor == ostatniKolor) return ostatniIndeks;
     const int r = KolorR(kolor), g = KolorG(kolor), b = KolorB(kolor);
     auto odleglosc = [&](int pr, int pg, int pb) { return std::abs(r - pr) + std::abs(g - pg) + std::abs(b - pb); };
@@ -288,6 +396,12 @@ std::string LiczbaDxf(double x)
 
 void UstawOdbiorceDxf(OdbiorcaDxf* nowy) { odbiorca = nowy; }
 OdbiorcaDxf* OdbiorcaDxfBiezacy() { return odbiorca; }
+
+CzescDxf::CzescDxf() : bufor_(std::make_unique<BuforDxf>()), poprzedni_(odbiorca) { odbiorca = bufor_.get(); }
+CzescDxf::~CzescDxf() { odbiorca = poprzedni_; }
+std::string CzescDxf::Zabierz() { return std::move(static_cast<BuforDxf&>(*bufor_).Tresc()); }
+
+void DxfDopisz(std::string_view bajty) { plikDxf.Dopisz(bajty); }
 
 EksportDxf::EksportDxf(const std::string& nazwaPliku) : wyjscia_(WyjscieEkran, WyjscieDrukarka, true)
 {

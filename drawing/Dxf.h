@@ -10,8 +10,10 @@
 // complete; write errors throw `BladDxf` and leave the old file as it was.
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "drawing/Wyjscie.h"
 #include "base/Typy.h"
@@ -57,9 +59,29 @@ int32_t KolorNaIndeksDxf(TKolor kolor);
 // ".", 14 digits, "E", the exponent's sign and four digits.
 std::string LiczbaDxf(double x);
 
-// Sends the entities to another receiver (nullptr: back to the file).
+// Sends this thread's entities to another receiver (nullptr: back to the file).
 void UstawOdbiorceDxf(OdbiorcaDxf* odbiorca);
 OdbiorcaDxf* OdbiorcaDxfBiezacy();
+
+// A part of an export drawn apart from the rest (on a thread of its own):
+// while it lives, this thread's entities gather in its buffer, formatted as
+// the file holds them; the export then writes the bytes in the part's place
+// with `DxfDopisz`, so the file has the bytes of an export drawn in one go.
+class CzescDxf {
+public:
+    CzescDxf();
+    ~CzescDxf();
+    CzescDxf(const CzescDxf&) = delete;
+    CzescDxf& operator=(const CzescDxf&) = delete;
+    std::string Zabierz();
+
+private:
+    std::unique_ptr<OdbiorcaDxf> bufor_;
+    OdbiorcaDxf* poprzedni_;
+};
+// Writes entities formatted apart into the open file, after those written
+// so far; write errors throw `BladDxf`.
+void DxfDopisz(std::string_view bajty);
 
 // One DXF export: opens the file and sets `WyjscieDxf` (the other flags as
 // they are); when the scope ends the file is closed (with its end after

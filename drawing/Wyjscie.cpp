@@ -68,11 +68,20 @@ WidokEkranu WidokCalegoArkusza(double arkuszB, double arkuszH, int szerokosc, in
 
 Wyjscie& WyjscieKanalu(Kanal kanal) { return *wyjscia[static_cast<std::size_t>(kanal)]; }
 
+namespace {
+const std::array<Wyjscie*, 3> wlasne = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
+}  // namespace
+
 void UstawWyjscie(Kanal kanal, Wyjscie* wyjscie)
 {
-    static const std::array<Wyjscie*, 3> wlasne = {&wyjscieDxf, &wyjscieDrukarki, &wyjscieEkranu};
     const auto k = static_cast<std::size_t>(kanal);
     wyjscia[k] = wyjscie ? wyjscie : wlasne[k];
+}
+
+bool WyjscieWlasne(Kanal kanal)
+{
+    const auto k = static_cast<std::size_t>(kanal);
+    return wyjscia[k] == wlasne[k];
 }
 
 AktywneWyjscia Aktywne()

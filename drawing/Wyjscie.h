@@ -147,6 +147,8 @@ enum class Kanal { Dxf, Drukarka, Ekran };
 // (nullptr: the program's own).
 Wyjscie& WyjscieKanalu(Kanal kanal);
 void UstawWyjscie(Kanal kanal, Wyjscie* wyjscie);
+// Whether the place holds the program's own back-end in this thread.
+bool WyjscieWlasne(Kanal kanal);
 
 // The back-ends whose flags are on and that can draw, in the order DXF,
 // printer, screen; at most three.

@@ -8,9 +8,9 @@
 #include "drawing/Rysowanie.h"
 #include "junction/Relacje.h"
 
-std::vector<DanePunkt> ListaPunktow;
-std::array<DanePunkt, 4> PunktyPrzeciecia{};
-int LiczbaPunktowPrzeciecia = 0;
+thread_local std::vector<DanePunkt> ListaPunktow;
+thread_local std::array<DanePunkt, 4> PunktyPrzeciecia{};
+thread_local int LiczbaPunktowPrzeciecia = 0;
 
 namespace {
 

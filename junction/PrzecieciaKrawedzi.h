@@ -28,13 +28,14 @@ struct DanePunkt {
     char Rodzaj = ' ';
 };
 
-// The list of the outline piece being drawn.
-extern std::vector<DanePunkt> ListaPunktow;
+// The list of the outline piece being drawn (each thread its own, as the
+// DXF export draws variants on threads).
+extern thread_local std::vector<DanePunkt> ListaPunktow;
 inline int LiczbaPunktow() { return static_cast<int>(ListaPunktow.size()); }
 
 // Where the piece meets one band's boundary (at most four points).
-extern std::array<DanePunkt, 4> PunktyPrzeciecia;
-extern int LiczbaPunktowPrzeciecia;
+extern thread_local std::array<DanePunkt, 4> PunktyPrzeciecia;
+extern thread_local int LiczbaPunktowPrzeciecia;
 
 void WyczyscListePunktow();
 void ZacznijListePunktow(double x1, double y1, double x2, double y2);

@@ -11,6 +11,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "base/Watki.h"
 #include "base/Wersja.h"
 #include "model/NatezeniaRonda.h"
 #include "model/OknoGlowne.h"
@@ -248,14 +249,16 @@ void PisarzProjektu::Calkowita(int64_t x)
 
 void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
 {
-    tresc_ += TekstLiczby(maska, x);
+    // Nothing the reader would refuse: a value gone non-finite is written as 0.
+    DopiszFormatFloat(tresc_, maska, std::isfinite(x) ? x : 0.0, separator_);
     KoniecLinii();
 }
 
 std::string TekstLiczby(std::string_view maska, double x)
 {
-    // Nothing the reader would refuse: a value gone non-finite is written as 0.
-    return FormatFloat(maska, std::isfinite(x) ? x : 0.0);
+    std::string tekst;
+    DopiszFormatFloat(tekst, maska, std::isfinite(x) ? x : 0.0, SeparatorDziesietny());
+    return tekst;
 }
 
 void PisarzProjektu::Logiczna(bool x) { Linia(x ? "True" : "False"); }
@@ -441,45 +444,82 @@ std::size_t RozmiarPliku(const Projekt& p)
 
 namespace {
 
-// Every section of the file in order; `poRekordzie` runs after each diagram
-// and roundabout.
-template <class F>
-void ZapiszSekcje(PisarzProjektu& p, const Projekt& projekt, F&& poRekordzie)
-{
-    ZapiszNaglowek(p);
-    ZapiszSekcjeWezlow(p);
-    ZapiszSekcjeWariantow(p);
-    ZapiszSekcjeNastaw(p);
-    ZapiszSekcjePrognoz(p);
-    ZapiszSekcjePomiarow(p);
-    ZapiszSekcjeWspolczynnikow(p);
-    for (std::size_t i = 0; i < projekt.Ruchoplany.size(); ++i) {
-        ZapiszSekcjeRuchoplanu(p, static_cast<int>(i));
-        poRekordzie();
-    }
-    for (std::size_t i = 0; i < projekt.Ronda.size(); ++i) {
-        ZapiszSekcjeRonda(p, static_cast<int>(i));
-        poRekordzie();
-    }
-    // Without a junction section the roundabouts' vehicle types go alone.
-    if (projekt.Ruchoplany.empty() && !projekt.Ronda.empty())
-        ZapiszSklad(p);
-    ZapiszSekcjeSchowka(p);
-    ZapiszBlokPieszych(p);
-    ZapiszSekcjeBlokow(p);
-    ZapiszSekcjeOpisow(p);
-}
+// The file in pieces that can be written apart, in order: the head (banner
+// to the factors), the diagrams and roundabouts in runs of `RekordowPorcji`,
+// the tail.
+constexpr std::size_t RekordowPorcji = 48;
 
-// The file goes to the disk in pieces of about this size, each written while
-// it is still in the cache, through one buffer.
-constexpr std::size_t PorcjaZapisu = 1 << 20;
+class PorcjePliku {
+public:
+    explicit PorcjePliku(const Projekt& projekt)
+        : projekt_(projekt), ruchoplanow_(projekt.Ruchoplany.size()), rekordow_(ruchoplanow_ + projekt.Ronda.size())
+    {
+    }
+
+    int Liczba() const { return static_cast<int>(2 + (rekordow_ + RekordowPorcji - 1) / RekordowPorcji); }
+
+    void Zapisz(int i, PisarzProjektu& p) const
+    {
+        if (i == 0)
+            ZapiszPoczatek(p);
+        else if (i == Liczba() - 1)
+            ZapiszKoniec(p);
+        else
+            ZapiszRekordy(p, static_cast<std::size_t>(i - 1) * RekordowPorcji);
+    }
+
+    // About the bytes of piece i, so that its buffer is made once.
+    std::size_t Rozmiar(int i) const
+    {
+        if (i == 0 || i == Liczba() - 1)
+            return RozmiarPliku(projekt_) - projekt_.Ruchoplany.size() * 2400 - projekt_.Ronda.size() * 3000;
+        return RekordowPorcji * 8192;
+    }
+
+private:
+    void ZapiszPoczatek(PisarzProjektu& p) const
+    {
+        ZapiszNaglowek(p);
+        ZapiszSekcjeWezlow(p);
+        ZapiszSekcjeWariantow(p);
+        ZapiszSekcjeNastaw(p);
+        ZapiszSekcjePrognoz(p);
+        ZapiszSekcjePomiarow(p);
+        ZapiszSekcjeWspolczynnikow(p);
+    }
+
+    void ZapiszRekordy(PisarzProjektu& p, std::size_t od) const
+    {
+        for (std::size_t j = od; j < std::min(od + RekordowPorcji, rekordow_); ++j)
+            if (j < ruchoplanow_)
+                ZapiszSekcjeRuchoplanu(p, static_cast<int>(j));
+            else
+                ZapiszSekcjeRonda(p, static_cast<int>(j - ruchoplanow_));
+    }
+
+    void ZapiszKoniec(PisarzProjektu& p) const
+    {
+        // Without a junction section the roundabouts' vehicle types go alone.
+        if (projekt_.Ruchoplany.empty() && !projekt_.Ronda.empty())
+            ZapiszSklad(p);
+        ZapiszSekcjeSchowka(p);
+        ZapiszBlokPieszych(p);
+        ZapiszSekcjeBlokow(p);
+        ZapiszSekcjeOpisow(p);
+    }
+
+    const Projekt& projekt_;
+    std::size_t ruchoplanow_, rekordow_;
+};
 
 }  // namespace
 
 std::string TrescProjektu(const Projekt& projekt)
 {
     PisarzProjektu p(projekt, RozmiarPliku(projekt));
-    ZapiszSekcje(p, projekt, [] {});
+    const PorcjePliku porcje(projekt);
+    for (int i = 0; i < porcje.Liczba(); ++i)
+        porcje.Zapisz(i, p);
     return p.ZabierzTresc();
 }
 
@@ -497,16 +537,27 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     std::string blad;
     ZapisBezpieczny zapis;
     bool dobrze = zapis.Otworz(nazwaPliku, blad);
-    PisarzProjektu p(BiezacyProjekt, dobrze ? PorcjaZapisu + PorcjaZapisu / 4 : 0);
-    auto oddaj = [&](bool wszystko) {
-        if (dobrze && (wszystko || p.Tresc().size() >= PorcjaZapisu)) {
-            dobrze = zapis.Pisz(p.Tresc(), blad);
-            p.Wyczysc();
-        }
-    };
     if (dobrze) {
-        ZapiszSekcje(p, BiezacyProjekt, [&] { oddaj(false); });
-        oddaj(true);
+        // The pieces are formatted on threads and written in order as they
+        // come, each while it is still in the cache.
+        // A failed write stops the formatting.
+        struct ZapisNieudany {};
+        const PorcjePliku porcje(BiezacyProjekt);
+        try {
+            PorcjeWKolejnosci(
+                porcje.Liczba(), WatkiPracy(),
+                [&porcje](int i, std::string& bufor) {
+                    PisarzProjektu p(BiezacyProjekt, porcje.Rozmiar(i), std::move(bufor));
+                    porcje.Zapisz(i, p);
+                    bufor = p.ZabierzTresc();
+                },
+                [&](std::string& bufor) {
+                    if (!zapis.Pisz(bufor, blad))
+                        throw ZapisNieudany{};
+                });
+        } catch (const ZapisNieudany&) {
+            dobrze = false;
+        }
     }
     if (!dobrze || !zapis.Zakoncz(blad)) {
         Okno().PokazBlad(blad);  // names the file and the cause

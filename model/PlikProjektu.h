@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Teksty.h"
 #include "base/Typy.h"
 #include "model/Granice.h"
 
@@ -111,7 +112,9 @@ std::string TekstZLinii(const std::vector<std::string>& linie);
 class PisarzProjektu {
 public:
     // `rezerwa`: the bytes the buffer is made ready for at once.
-    explicit PisarzProjektu(const Projekt& zrodlo = BiezacyProjekt, std::size_t rezerwa = 0) : zrodlo_(&zrodlo)
+    // `bufor`: an empty buffer to write into, whose room is kept.
+    explicit PisarzProjektu(const Projekt& zrodlo = BiezacyProjekt, std::size_t rezerwa = 0, std::string bufor = {})
+        : zrodlo_(&zrodlo), tresc_(std::move(bufor)), separator_(SeparatorDziesietny())
     {
         tresc_.reserve(rezerwa);
     }
@@ -147,6 +150,7 @@ private:
     }
     const Projekt* zrodlo_;
     std::string tresc_;
+    char separator_;   // the system's decimal separator, read once
     mutable std::vector<std::string> linie_;   // Linie(), for tresc_'s size:
     mutable std::size_t linieDlaRozmiaru_ = 0;
 };

@@ -3,19 +3,16 @@
 #include <QImage>
 #include <algorithm>
 #include <cstring>
-#include <exception>
 #include <memory>
-#include <thread>
 #include <vector>
 
+#include "base/Watki.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
 #include "platform/qt/Plotno.h"
 #include "shell/Arkusz.h"
 
 namespace {
-
-int watkiUstawione = 0;
 
 // A band's bitmap and its canvas, kept from redraw to redraw: the canvas
 // keeps the font sizes and text widths it has measured.
@@ -59,14 +56,9 @@ struct PrzywrocStan {
 
 } // namespace
 
-int WatkiRysowania()
-{
-    if (watkiUstawione > 0)
-        return std::min(watkiUstawione, 8);
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u));
-}
+int WatkiRysowania() { return WatkiPracy(); }
 
-void UstawWatkiRysowania(int watkow) { watkiUstawione = std::max(0, watkow); }
+void UstawWatkiRysowania(int watkow) { UstawWatkiPracy(watkow); }
 
 bool MoznaRysowacWatkami()
 {
@@ -77,26 +69,11 @@ bool MoznaRysowacWatkami()
 void NaWatkach(int n, const std::function<void(int)>& praca)
 {
     const PrzywrocStan przywroc{StanWyjsc::Biezacy()};
-    std::vector<std::exception_ptr> bledy(static_cast<std::size_t>(std::max(n, 0)));
-    auto uruchom = [&](int k) {
-        try {
-            if (k > 0)
-                przywroc.stan.Przyjmij();
-            praca(k);
-        } catch (...) {
-            bledy[static_cast<std::size_t>(k)] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> watki;
-        for (int k = 1; k < n; ++k)
-            watki.emplace_back(uruchom, k);
-        if (n > 0)
-            uruchom(0);
-    }
-    for (const std::exception_ptr& b : bledy)
-        if (b)
-            std::rethrow_exception(b);
+    Rownolegle(n, [&](int k) {
+        if (k > 0)
+            przywroc.stan.Przyjmij();
+        praca(k);
+    });
 }
 
 bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)

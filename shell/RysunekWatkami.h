@@ -12,8 +12,7 @@
 
 struct ProstokatArkusza;
 
-// The number of threads a redraw uses: the machine's cores, at most 8, or
-// what a test set (0 gives back the machine's).
+// The number of threads a redraw uses (`WatkiPracy`, which a test may set).
 int WatkiRysowania();
 void UstawWatkiRysowania(int watkow);
 

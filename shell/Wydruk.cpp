@@ -4,7 +4,10 @@
 // variant is never changed.
 
 #include <QFileInfo>
+#include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
@@ -16,6 +19,7 @@
 #include "shell/Arkusz.h"
 #include "shell/Dialogi.h"
 #include "shell/PytanieTakNieKasuj.h"
+#include "shell/RysunekWatkami.h"
 #include "shell/TForm1.h"
 
 namespace {
@@ -126,17 +130,56 @@ void TForm1::TB_DrukujClick()
     PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" na aktualną drukarkę."));
 }
 
+namespace {
+
+// One variant's sheet as the export draws it: the frame, then the sheet.
+void RysujWariantDxf(int v)
+{
+    {
+        const ZakresWariantu zakres(v);
+        RysujArkuszDxf();
+    }
+    RysujArkuszWariantu(v);
+}
+
+// The variants' sheets are independent: each is drawn on a thread of its
+// own into a buffer of its own, and the buffers go into the file in variant
+// order, so the file has the bytes of a drawing in one thread. Not with one
+// thread, nor while a test receives the entities in this thread.
+bool EksportujWatkami(int wariantow)
+{
+    const int n = std::min(WatkiRysowania(), wariantow);
+    if (n < 2 || OdbiorcaDxfBiezacy() != nullptr || !WyjscieWlasne(Kanal::Dxf))
+        return false;
+    // After this the drawing only reads the project.
+    for (int v = 0; v < wariantow; ++v)
+        PrzygotujArkuszWariantu(v);
+    std::vector<std::string> czesci(static_cast<std::size_t>(wariantow));
+    NaWatkach(n, [&czesci, n, wariantow](int k) {
+        // Texts are measured on the thread's own canvas, never the screen's.
+        UstawPlotnoEkranu(nullptr);
+        for (int v = k; v < wariantow; v += n) {
+            CzescDxf czesc;
+            RysujWariantDxf(v);
+            czesci[static_cast<std::size_t>(v)] = czesc.Zabierz();
+        }
+    });
+    for (std::string& czesc : czesci) {
+        DxfDopisz(czesc);
+        std::string().swap(czesc);
+    }
+    return true;
+}
+
+} // namespace
+
 void TForm1::EksportujWarianty(const std::string& plik)
 {
     const ZachowajWyjscia tylkoDxf(false, false, true);
     EksportDxf eksport(plik);
-    for (int v = 0; v < LiczbaWariantow(); ++v) {
-        {
-            const ZakresWariantu zakres(v);
-            RysujArkuszDxf();
-        }
-        RysujArkuszWariantu(v);
-    }
+    if (!EksportujWatkami(LiczbaWariantow()))
+        for (int v = 0; v < LiczbaWariantow(); ++v)
+            RysujWariantDxf(v);
     eksport.Zakoncz();
 }
 
