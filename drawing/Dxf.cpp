@@ -397,7 +397,11 @@ std::string LiczbaDxf(double x)
 void UstawOdbiorceDxf(OdbiorcaDxf* nowy) { odbiorca = nowy; }
 OdbiorcaDxf* OdbiorcaDxfBiezacy() { return odbiorca; }
 
-CzescDxf::CzescDxf() : bufor_(std::make_unique<BuforDxf>()), poprzedni_(odbiorca) { odbiorca = bufor_.get(); }
+CzescDxf::CzescDxf(std::string bufor) : bufor_(std::make_unique<BuforDxf>()), poprzedni_(odbiorca)
+{
+    static_cast<BuforDxf&>(*bufor_).Tresc() = std::move(bufor);
+    odbiorca = bufor_.get();
+}
 CzescDxf::~CzescDxf() { odbiorca = poprzedni_; }
 std::string CzescDxf::Zabierz() { return std::move(static_cast<BuforDxf&>(*bufor_).Tresc()); }
 

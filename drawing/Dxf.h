@@ -69,7 +69,8 @@ OdbiorcaDxf* OdbiorcaDxfBiezacy();
 // with `DxfDopisz`, so the file has the bytes of an export drawn in one go.
 class CzescDxf {
 public:
-    CzescDxf();
+    // `bufor`: an empty buffer whose room the part may use.
+    explicit CzescDxf(std::string bufor = {});
     ~CzescDxf();
     CzescDxf(const CzescDxf&) = delete;
     CzescDxf& operator=(const CzescDxf&) = delete;

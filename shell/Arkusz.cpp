@@ -1,5 +1,6 @@
 #include "shell/Arkusz.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/Teksty.h"
@@ -86,9 +87,10 @@ bool PoliczRuchoplan(int i)
     return policzony;
 }
 
-void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                             int od, int do_)
 {
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+    for (int i = std::max(od, 0); i < std::min(do_, LiczbaRuchoplanow()); ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
         if (r.NrWariantu != wariant)
             continue;
@@ -164,26 +166,34 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     });
 }
 
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+namespace {
+
+void RysujArkusz(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                 const CzescArkusza& czesc)
 {
     const ZakresWariantu zakres(wariant);
     // The diagrams computed on the way find the project's largest values once.
     const PrzebiegObliczen przebieg;
 
-    // The grid, on the devices that show it (never in DXF).
-    NaKazdymWyjsciu([](const Wyjscie& w) {
-        if (w.PokazujeSiatke() && wg.Siatka && wg.KrokSiatki > 0.0f)
-            RysujSiatke(KolorSiatki, "none", 0.0, 0.0, wg.ArkuszB, wg.ArkuszH, wg.KrokSiatki, 0.01);
-    });
+    if (czesc.poczatek) {
+        // The grid, on the devices that show it (never in DXF).
+        NaKazdymWyjsciu([](const Wyjscie& w) {
+            if (w.PokazujeSiatke() && wg.Siatka && wg.KrokSiatki > 0.0f)
+                RysujSiatke(KolorSiatki, "none", 0.0, 0.0, wg.ArkuszB, wg.ArkuszH, wg.KrokSiatki, 0.01);
+        });
 
-    RysujTekst("Wymiary arkusza X = " + FormatFloat("###.##", wg.ArkuszB) + " ; Y = " + FormatFloat("###.##", wg.ArkuszH),
-               KolorWymiarow, 0.0, -1.5, 0.4, 0.3, 0.01, 0.0, "Rupl_Arkusz");
+        RysujTekst("Wymiary arkusza X = " + FormatFloat("###.##", wg.ArkuszB) + " ; Y = " +
+                       FormatFloat("###.##", wg.ArkuszH),
+                   KolorWymiarow, 0.0, -1.5, 0.4, 0.3, 0.01, 0.0, "Rupl_Arkusz");
 
-    RysujBloki(false);
-    // Without variants the nodes are shown as markers.
-    if (LiczbaWariantow() == 0)
-        RysujWezlyBezWariantu();
-    RysujRuchoplanyWariantu(wariant, widoczny, pas);
+        RysujBloki(false);
+        // Without variants the nodes are shown as markers.
+        if (LiczbaWariantow() == 0)
+            RysujWezlyBezWariantu();
+    }
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, czesc.od, czesc.do_);
+    if (!czesc.koniec)
+        return;
     RysujRondaWariantu(wariant);
 
     if (wg.LegendaPrzejsc)
@@ -196,3 +206,33 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
     if (wariant > -1)
         RysujTytulWariantu(wariant, 0, "Rupl_TytulWariant");
 }
+
+} // namespace
+
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+{
+    RysujArkusz(wariant, widoczny, pas, {0, LiczbaRuchoplanow(), true, true});
+}
+
+std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci)
+{
+    std::vector<int> rekordy;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+        if (Ruchoplany[i].NrWariantu == wariant)
+            rekordy.push_back(i);
+    const auto n = static_cast<std::size_t>(std::clamp<std::size_t>(static_cast<std::size_t>(std::max(czesci, 1)), 1,
+                                                                     std::max<std::size_t>(rekordy.size(), 1)));
+    std::vector<CzescArkusza> wynik(n);
+    // Each part starts at its first diagram; the first at 0 and the last
+    // ends past every record, so that every record falls in one part.
+    for (std::size_t k = 0; k < n; ++k) {
+        CzescArkusza& c = wynik[k];
+        c.od = k == 0 ? 0 : rekordy[rekordy.size() * k / n];
+        c.do_ = k + 1 == n ? LiczbaRuchoplanow() : rekordy[rekordy.size() * (k + 1) / n];
+        c.poczatek = k == 0;
+        c.koniec = k + 1 == n;
+    }
+    return wynik;
+}
+
+void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc) { RysujArkusz(wariant, nullptr, nullptr, czesc); }

@@ -3,6 +3,7 @@
 // printing and the DXF export all draw it through here.
 
 #include <cstdint>
+#include <vector>
 
 struct ProstokatArkusza;
 
@@ -16,6 +17,21 @@ struct ProstokatArkusza;
 // the sheet must then be prepared with its extents.
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
                          const ProstokatArkusza* pas = nullptr);
+
+// A part of a variant's sheet, for drawing the sheet in pieces that are put
+// together in order: the junction diagrams of record index [od, do_), with
+// all that is drawn before them when `poczatek` and all after them when
+// `koniec`.
+struct CzescArkusza {
+    int od = 0;
+    int do_ = 0;
+    bool poczatek = true;
+    bool koniec = true;
+};
+// The variant's sheet cut into about `czesci` parts of as many diagrams.
+std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci);
+// A part as `RysujArkuszWariantu` draws the whole; the sheet must be prepared.
+void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc);
 
 // Computes what the variant's sheet draws and is not computed yet (junction
 // diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents

@@ -20,6 +20,7 @@
 #include "shell/Dialogi.h"
 #include "shell/PytanieTakNieKasuj.h"
 #include "shell/RysunekWatkami.h"
+#include "base/Watki.h"
 #include "shell/TForm1.h"
 
 namespace {
@@ -132,7 +133,7 @@ void TForm1::TB_DrukujClick()
 
 namespace {
 
-// One variant's sheet as the export draws it: the frame, then the sheet.
+// The frame of the variant's sheet, then the sheet.
 void RysujWariantDxf(int v)
 {
     {
@@ -142,32 +143,55 @@ void RysujWariantDxf(int v)
     RysujArkuszWariantu(v);
 }
 
-// The variants' sheets are independent: each is drawn on a thread of its
-// own into a buffer of its own, and the buffers go into the file in variant
-// order, so the file has the bytes of a drawing in one thread. Not with one
-// thread, nor while a test receives the entities in this thread.
+// Gives the thread its outputs back when the scope ends.
+struct PrzywrocWyjscia {
+    StanWyjsc stan = StanWyjsc::Biezacy();
+    ~PrzywrocWyjscia() { stan.Przyjmij(); }
+};
+
+// A piece of the export: a part of one variant's sheet.
+struct KawalekDxf {
+    int wariant;
+    CzescArkusza czesc;
+};
+
+// The variants' sheets are cut into parts, each drawn on a thread of its
+// own into a buffer of its own while this thread writes the buffers into
+// the file in order, so the file has the bytes of a drawing in one go. Not
+// with one thread, nor while a test receives the entities in this thread.
 bool EksportujWatkami(int wariantow)
 {
-    const int n = std::min(WatkiRysowania(), wariantow);
-    if (n < 2 || OdbiorcaDxfBiezacy() != nullptr || !WyjscieWlasne(Kanal::Dxf))
+    const int watkow = WatkiRysowania();
+    if (watkow < 2 || OdbiorcaDxfBiezacy() != nullptr || !WyjscieWlasne(Kanal::Dxf))
         return false;
     // After this the drawing only reads the project.
     for (int v = 0; v < wariantow; ++v)
         PrzygotujArkuszWariantu(v);
-    std::vector<std::string> czesci(static_cast<std::size_t>(wariantow));
-    NaWatkach(n, [&czesci, n, wariantow](int k) {
-        // Texts are measured on the thread's own canvas, never the screen's.
-        UstawPlotnoEkranu(nullptr);
-        for (int v = k; v < wariantow; v += n) {
-            CzescDxf czesc;
-            RysujWariantDxf(v);
-            czesci[static_cast<std::size_t>(v)] = czesc.Zabierz();
-        }
-    });
-    for (std::string& czesc : czesci) {
-        DxfDopisz(czesc);
-        std::string().swap(czesc);
-    }
+    // Twice as many parts as threads, for the threads to end together.
+    const int czesciWariantu = std::max(1, (2 * watkow + wariantow - 1) / std::max(wariantow, 1));
+    std::vector<KawalekDxf> kawalki;
+    for (int v = 0; v < wariantow; ++v)
+        for (const CzescArkusza& c : PodzielArkusz(v, czesciWariantu))
+            kawalki.push_back({v, c});
+
+    const StanWyjsc stan = StanWyjsc::Biezacy();
+    PorcjeWKolejnosci(
+        static_cast<int>(kawalki.size()), watkow + 1,
+        [&kawalki, &stan](int i, std::string& bufor) {
+            const PrzywrocWyjscia przywroc;
+            stan.Przyjmij();
+            // Texts are measured on the thread's own canvas, never the screen's.
+            UstawPlotnoEkranu(nullptr);
+            const KawalekDxf& k = kawalki[static_cast<std::size_t>(i)];
+            CzescDxf czesc(std::move(bufor));
+            if (k.czesc.poczatek) {
+                const ZakresWariantu zakres(k.wariant);
+                RysujArkuszDxf();
+            }
+            RysujCzescArkusza(k.wariant, k.czesc);
+            bufor = czesc.Zabierz();
+        },
+        [](std::string& bufor) { DxfDopisz(bufor); });
     return true;
 }
 
