@@ -88,6 +88,23 @@ TEST_F(Separator, FormatFloatRoundsHalfAwayOnTheDecimalValue)
     EXPECT_EQ(FormatFloat("#0.######", 5e-7), "0"); // 4.99999...e-7 as a double
 }
 
+// Appending with a separator given: after what the buffer holds, the
+// system's separator untouched, the same digits in both ways of rounding
+// (integers up to 15 decimals, digit strings beyond).
+TEST_F(Separator, DopiszFormatFloatAppendsWithTheSeparatorGiven)
+{
+    UstawSeparatorDziesietny('.');
+    std::string bufor = "x=";
+    DopiszFormatFloat(bufor, "#0.00", 0.125, ';');  // a tie, away from zero
+    DopiszFormatFloat(bufor, " ####0.0##", -0.0004, ',');
+    DopiszFormatFloat(bufor, " 00", 7.0, ',');
+    DopiszFormatFloat(bufor, " 0." + std::string(20, '#'), 0.1, ',');  // beyond 15 decimals
+    DopiszFormatFloat(bufor, " #0.0", 2.5e21, ',');                      // beyond 10^21
+    DopiszFormatFloat(bufor, " 0.00", -INFINITY, ',');                   // no mask text
+    EXPECT_EQ(bufor, "x=0;13 0,0 07 0,10000000000000000555 2500000000000000000000,0-INF");
+    EXPECT_EQ(FormatFloat("#0.00", 0.125), "0.13");
+}
+
 TEST_F(Separator, FormatFloatWritesTheSystemSeparator)
 {
     UstawSeparatorDziesietny(',');

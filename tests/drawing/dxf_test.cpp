@@ -66,6 +66,45 @@ TEST(LiczbaDxf, Format23Znaki)
     EXPECT_EQ(LiczbaDxf(std::nan("")), LiczbaDxf(0.0));
 }
 
+// The digits are printf's "%.14E": the exact binary value rounded to 15
+// digits, a tie to the even digit. Checked against the C library on values
+// of every size a sheet holds and beyond, and on exact ties.
+TEST(LiczbaDxf, CyfryJakPrintf)
+{
+    auto printfem = [](double x) {
+        char bufor[64];
+        std::snprintf(bufor, sizeof bufor, "%.14E", x);
+        std::string t = bufor + (x < 0 ? 1 : 0);  // d.ddddddddddddddE+XX
+        t[1] = '.';  // whatever the locale's separator
+        const int wykladnik = std::atoi(t.c_str() + t.find('E') + 1);
+        char cztery[16];
+        std::snprintf(cztery, sizeof cztery, "%04d", std::abs(wykladnik));
+        return (x < 0 ? "-" : " ") + t.substr(0, 16) + "E" + (wykladnik < 0 ? "-" : "+") + cztery;
+    };
+    // Ties: 15 digits and a 5 after them, held exactly by a double.
+    EXPECT_EQ(LiczbaDxf(100000000000000.5), " 1.00000000000000E+0014");
+    EXPECT_EQ(LiczbaDxf(100000000000001.5), " 1.00000000000002E+0014");
+    EXPECT_EQ(LiczbaDxf(-100000000000002.5), "-1.00000000000002E+0014");
+    EXPECT_EQ(LiczbaDxf(1.5e-7), " 1.50000000000000E-0007");
+    uint64_t stan = 88172645463325252ull;
+    auto losowa = [&stan] {
+        stan ^= stan << 13, stan ^= stan >> 7, stan ^= stan << 17;
+        return stan;
+    };
+    int sprawdzonych = 0;
+    for (int wykladnik = -12; wykladnik <= 20; ++wykladnik)
+        for (int i = 0; i < 3000; ++i) {
+            const double mantysa = static_cast<double>(losowa() >> 11) / 9007199254740992.0;  // [0, 1)
+            double x = (1.0 + 9.0 * mantysa) * std::pow(10.0, wykladnik);
+            if (i % 3 == 1 && wykladnik >= 0) x = std::round(x * 1000.0) / 1000.0;  // a few decimals
+            if (i % 5 == 2) x = -x;
+            if (i % 7 == 3 && wykladnik >= 0) x = std::ldexp(std::round(std::ldexp(x, 10)), -10);  // ties
+            ASSERT_EQ(LiczbaDxf(x), printfem(x)) << std::hexfloat << x;
+            ++sprawdzonych;
+        }
+    EXPECT_EQ(sprawdzonych, 33 * 3000);
+}
+
 TEST(KolorDxf, IndeksNajblizszegoKoloru)
 {
     EXPECT_EQ(KolorNaIndeksDxf(KolorRGB(255, 0, 0)), 1);

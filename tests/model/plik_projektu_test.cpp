@@ -1,6 +1,13 @@
 // Saving and opening whole project files.
 #include "calosc_pomoc.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "base/Watki.h"
+
 namespace {
 
 class PlikProjektuTest : public ModelTest {};
@@ -196,3 +203,104 @@ TEST_F(PlikProjektuTest, LargeProjectIsSavedInPiecesByteForByte)
     EXPECT_EQ(Ruchoplany.back().Natezenia[15], 1000 * Ruchoplany.back().NrWezla + 15);
     EXPECT_TRUE(TrescProjektu() == tresc);
 }
+
+namespace {
+
+// Writes past `bajtow` bytes fail as on a full disk, for one scope.
+class PelnyDysk {
+public:
+    explicit PelnyDysk(rlim_t bajtow) : sygnal_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &poprzedni_);
+        rlimit maly = poprzedni_;
+        maly.rlim_cur = bajtow;
+        ::setrlimit(RLIMIT_FSIZE, &maly);
+    }
+    ~PelnyDysk()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &poprzedni_);
+        std::signal(SIGXFSZ, sygnal_);
+    }
+
+private:
+    rlimit poprzedni_{};
+    void (*sygnal_)(int);
+};
+
+class ZapisWatkami : public PlikProjektuTest {
+protected:
+    void TearDown() override
+    {
+        UstawWatkiPracy(0);
+        PlikProjektuTest::TearDown();
+    }
+
+    // Diagrams and roundabouts in three variants, of many pieces, with
+    // reals that need rounding and a title holding a line break.
+    void ZbudujDuzy()
+    {
+        for (const char* w : {"W1", "W2", "W3"})
+            ASSERT_EQ(DodajWariant(w, "", "", "", 0, 0, 'L'), "");
+        for (int i = 0; i < 400; ++i)
+            ASSERT_EQ(DodajWezel(2.5 * (i % 25), 3.1 * (i / 25), "N" + std::to_string(i), i % 6 == 0 ? 'R' : 'J'), "");
+        for (DaneRuchoplan& r : Ruchoplany) {
+            for (int k = 0; k < 16; ++k)
+                r.Natezenia[static_cast<std::size_t>(k)] = 37 * r.NrWezla + 11 * k + r.NrWariantu;
+            r.Kat[1] = static_cast<float>(0.001 * r.NrWezla + 1.0 / 3.0);
+            r.GlobDlugosc = static_cast<float>(r.NrWezla) / 7.0f;
+        }
+        for (DaneRondo& r : Ronda)
+            r.X = static_cast<float>(r.NrWezla) * 0.125f + 0.005f;
+        Ruchoplany[17].Tytul[1] = "Linia\r\ndruga";
+    }
+};
+
+// The pieces formatted on 2, 3 and 8 threads make the very bytes of the
+// text formatted in one go, at both decimal separators.
+TEST_F(ZapisWatkami, TeSameBajtyCoJednymWatkiem)
+{
+    ZbudujDuzy();
+    for (char separator : {'.', ','}) {
+        UstawSeparatorDziesietny(separator);
+        const std::string tresc = TrescProjektu();
+        ASSERT_GT(tresc.size(), 2u << 20);
+        ASSERT_NE(tresc.find(std::string("0") + separator + "33"), std::string::npos);
+        for (int watkow : {1, 2, 3, 8}) {
+            UstawWatkiPracy(watkow);
+            const std::string s = Sciezka("w" + std::to_string(watkow) + ".rup");
+            ASSERT_TRUE(ZapiszProjekt(s)) << watkow;
+            EXPECT_TRUE(CzytajBajty(s) == tresc) << watkow << " threads, separator " << separator;
+        }
+    }
+    UstawSeparatorDziesietny('.');
+}
+
+// A disk that fills half way through the pieces leaves the old file, names
+// it and the cause, leaves nothing beside it and the project unsaved.
+TEST_F(ZapisWatkami, PelnyDyskWPolowieZostawiaStaryPlik)
+{
+    ZbudujDuzy();
+    const std::string s = ZapiszPlik("stary.rup", {"stary"});
+    const std::string stary = CzytajBajty(s);
+    for (int watkow : {8, 2, 1}) {
+        UstawWatkiPracy(watkow);
+        ProjektZmieniony = true;
+        okno.bledy.clear();
+        {
+            const PelnyDysk dysk(1 << 20);
+            EXPECT_FALSE(ZapiszProjekt(s)) << watkow;
+        }
+        EXPECT_TRUE(CzytajBajty(s) == stary) << watkow;
+        ASSERT_EQ(okno.bledy.size(), 1u) << watkow;
+        EXPECT_EQ(okno.bledy[0], Utf8NaCp1250("Nie można zapisać pliku ") + s + Utf8NaCp1250(" (plik zbyt duży)."));
+        EXPECT_TRUE(ProjektZmieniony);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(std::filesystem::path(s).parent_path()),
+                                std::filesystem::directory_iterator()),
+                  1)
+            << watkow;
+    }
+    ASSERT_TRUE(ZapiszProjekt(s));
+    EXPECT_TRUE(CzytajBajty(s) == TrescProjektu());
+}
+
+}  // namespace

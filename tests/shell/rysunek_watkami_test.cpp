@@ -4,7 +4,11 @@
 // and the grid, in stroke and in TrueType labels, whole and zoomed in.
 
 #include <QImage>
+#include <cstring>
+#include <string>
 
+
+#include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
 #include "shell/Arkusz.h"
@@ -163,6 +167,72 @@ TEST_F(RysunekWatkami, TylkoWlasnaBitmapaEkranu)
     EXPECT_EQ(PlotnoEkranu(), bitmapy);
     EXPECT_TRUE(WyjscieEkran);
     EXPECT_FALSE(WyjscieDrukarka);
+}
+
+// The export stamp's date and time, which two exports need not share.
+std::string BezCzasu(std::string dxf)
+{
+    for (const char* etykieta : {"Data  : ", "Godz  : "}) {
+        const std::size_t p = dxf.find(etykieta);
+        if (p != std::string::npos) {
+            const std::size_t od = p + std::strlen(etykieta);
+            dxf.replace(od, dxf.find("\r\n", od) - od, "*");
+        }
+    }
+    return dxf;
+}
+
+std::size_t Wystapien(const std::string& tekst, const std::string& czego)
+{
+    std::size_t n = 0;
+    for (std::size_t p = tekst.find(czego); p != std::string::npos; p = tekst.find(czego, p + 1))
+        ++n;
+    return n;
+}
+
+class DxfWatkami : public RysunekWatkami {
+protected:
+    std::string Eksport(int watkow)
+    {
+        UstawWatkiRysowania(watkow);
+        const std::string plik = Sciezka("watkow" + std::to_string(watkow) + (TekstTT ? "tt" : "") + ".dxf");
+        dialogi.SciezkiZapisz.push_back(plik);
+        Form1->TB_DoDxfaClick();
+        return BezCzasu(CzytajPlik(plik));
+    }
+};
+
+// The export shared among threads writes the bytes of one thread's export:
+// the crowded sheet in three variants, the third with a node of no entered
+// geometry and its roundabouts not entered, in stroke and TrueType labels.
+TEST_F(DxfWatkami, TeSameBajtyCoJednymWatkiem)
+{
+    ASSERT_EQ(DodajWariant("Wariant 3", "Tytul", "", "", 0.0f, 0.0f, 'L'), "");
+    int trzeciego = 0;
+    for (DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWariantu == 2) {
+            r.GeometriaWprowadzona = ++trzeciego != 5;
+            for (int k = 0; k < 16; ++k)
+                r.Natezenia[k] = k % 4 == 1 ? 0 : 40 + 7 * k + r.NrWezla;
+        }
+    Plotno* bitmapy = PlotnoEkranu();
+    const std::size_t komunikatow = Komunikaty().size();
+    for (bool tt : {false, true}) {
+        TekstTT = tt;
+        const std::string jeden = Eksport(1);
+        ASSERT_GT(jeden.size(), 1u << 20);
+        EXPECT_EQ(Wystapien(jeden, "\r\nRupl_TytulWariant\r\n"), 9u);  // three lines a variant
+        EXPECT_GT(Wystapien(jeden, "\r\nARC\r\n"), 100u);
+        EXPECT_EQ(jeden.substr(jeden.size() - 19), "0\r\nENDSEC\r\n0\r\nEOF\r\n");
+        for (int watkow : {2, 3, 8})
+            EXPECT_TRUE(Eksport(watkow) == jeden) << watkow << " threads wrote other bytes" << (tt ? " (TrueType)" : "");
+    }
+    EXPECT_EQ(Komunikaty().size(), komunikatow);
+    // The exporting thread's outputs and canvas are its own again.
+    EXPECT_EQ(PlotnoEkranu(), bitmapy);
+    EXPECT_TRUE(WyjscieEkran);
+    EXPECT_FALSE(WyjscieDxf);
+    EXPECT_EQ(OdbiorcaDxfBiezacy(), nullptr);
 }
 
 } // namespace

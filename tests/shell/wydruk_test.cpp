@@ -11,6 +11,7 @@
 #include "model/PlikProjektu.h"
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
+#include "shell/RysunekWatkami.h"
 
 namespace {
 
@@ -261,6 +262,47 @@ TEST_F(ZapisPrzerwany, StaryPlikZostajeABladJestZgloszony)
     Form1->TB_DrukujClick();
     EXPECT_EQ(CzytajPlik(Sciezka("stary.pdf")).substr(0, 5), "%PDF-") << Komunikaty().back();
     EXPECT_EQ(PlikiWKatalogu(), plikow);
+}
+
+// A disk that fills while the threads still draw the later variants: the
+// old file stays, the message names it and the cause, no thread is left
+// drawing and the next export succeeds; the same with one thread.
+TEST_F(ZapisPrzerwany, DxfWatkamiPrzerwanyWPolowie)
+{
+    Uruchom();
+    ZbudujProjekt(60, 4);
+    const std::string plik = Sciezka("stary.dxf");
+    {
+        QFile f(NaQString(plik));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("stary");
+    }
+    const int plikow = PlikiWKatalogu();
+    for (int watkow : {8, 2, 1}) {
+        UstawWatkiRysowania(watkow);
+        dialogi.SciezkiZapisz.push_back(plik);
+        odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+        const std::size_t komunikatow = Komunikaty().size();
+        {
+            const PelnyDysk dysk(400000);
+            Form1->TB_DoDxfaClick();
+        }
+        EXPECT_EQ(CzytajPlik(plik), "stary") << watkow;
+        EXPECT_EQ(Komunikaty().size(), komunikatow + 1) << watkow;
+        EXPECT_EQ(Komunikaty().back(), "Nie można zapisać pliku " + plik + " (plik zbyt duży).") << watkow;
+        EXPECT_EQ(PlikiWKatalogu(), plikow) << watkow;
+        EXPECT_FALSE(WyjscieDxf);
+        EXPECT_TRUE(WyjscieEkran);
+        EXPECT_FALSE(DxfOtwarty());
+        EXPECT_EQ(OdbiorcaDxfBiezacy(), nullptr);
+    }
+    dialogi.SciezkiZapisz.push_back(plik);
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    Form1->TB_DoDxfaClick();
+    const std::string dxf = CzytajPlik(plik);
+    EXPECT_GT(dxf.size(), 400000u);
+    EXPECT_EQ(dxf.substr(dxf.size() - 19), "0\r\nENDSEC\r\n0\r\nEOF\r\n");
+    UstawWatkiRysowania(0);
 }
 
 } // namespace
