@@ -1,12 +1,10 @@
 // Saving and opening whole project files.
 #include "calosc_pomoc.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 
 #include "base/Watki.h"
+#include "wspolne/pelny_dysk.h"
 
 namespace {
 
@@ -205,27 +203,6 @@ TEST_F(PlikProjektuTest, LargeProjectIsSavedInPiecesByteForByte)
 }
 
 namespace {
-
-// Writes past `bajtow` bytes fail as on a full disk, for one scope.
-class PelnyDysk {
-public:
-    explicit PelnyDysk(rlim_t bajtow) : sygnal_(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &poprzedni_);
-        rlimit maly = poprzedni_;
-        maly.rlim_cur = bajtow;
-        ::setrlimit(RLIMIT_FSIZE, &maly);
-    }
-    ~PelnyDysk()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &poprzedni_);
-        std::signal(SIGXFSZ, sygnal_);
-    }
-
-private:
-    rlimit poprzedni_{};
-    void (*sygnal_)(int);
-};
 
 class ZapisWatkami : public PlikProjektuTest {
 protected:

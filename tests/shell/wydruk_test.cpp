@@ -2,8 +2,6 @@
 // into one DXF file, read back by a real DXF reader.
 #include <QDir>
 #include <QProcess>
-#include <csignal>
-#include <sys/resource.h>
 #include <QStringList>
 #include <sstream>
 
@@ -12,6 +10,7 @@
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
 #include "shell/RysunekWatkami.h"
+#include "wspolne/pelny_dysk.h"
 
 namespace {
 
@@ -193,27 +192,6 @@ TEST_F(WydrukTest, DxfWymagaWezlaIWariantu)
 } // namespace
 
 namespace {
-
-// Writes past `bajtow` bytes fail as on a full disk, for one scope.
-class PelnyDysk {
-public:
-    explicit PelnyDysk(rlim_t bajtow) : sygnal_(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &poprzedni_);
-        rlimit maly = poprzedni_;
-        maly.rlim_cur = bajtow;
-        ::setrlimit(RLIMIT_FSIZE, &maly);
-    }
-    ~PelnyDysk()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &poprzedni_);
-        std::signal(SIGXFSZ, sygnal_);
-    }
-
-private:
-    rlimit poprzedni_{};
-    void (*sygnal_)(int);
-};
 
 class ZapisPrzerwany : public ProgramTest {
 protected:
