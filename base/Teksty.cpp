@@ -1,9 +1,10 @@
 #include "base/Teksty.h"
 
+#include <langinfo.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -24,9 +25,11 @@ char SeparatorDziesietny()
     if (separatorUstawiony)
         return separatorWlasny;
     // Read every time: the application sets the user's locale after start-up.
-    const std::lconv* lc = std::localeconv();
-    if (lc && lc->decimal_point && lc->decimal_point[0] != '\0' && lc->decimal_point[1] == '\0')
-        return lc->decimal_point[0];
+    // nl_langinfo, unlike localeconv, may be called from several threads at
+    // once (the project file is formatted on threads).
+    const char* znak = nl_langinfo(RADIXCHAR);
+    if (znak && znak[0] != '\0' && znak[1] == '\0')
+        return znak[0];
     return '.';
 }
 

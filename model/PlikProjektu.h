@@ -137,8 +137,6 @@ public:
     // The bytes written so far.
     const std::string& Tresc() const { return tresc_; }
     std::string ZabierzTresc() { return std::move(tresc_); }
-    // The bytes handed on: the buffer starts again, as large as it was.
-    void Wyczysc() { tresc_.clear(); }
     // The lines written so far, without their ends (tests of a section).
     const std::vector<std::string>& Linie() const;
 
@@ -175,7 +173,8 @@ std::vector<std::string> LinieProjektu(const Projekt& projekt = BiezacyProjekt);
 // The line that starts the block of crossing flags of every diagram and roundabout.
 extern const std::string LiniaPieszych;
 
-// Saves the whole model, the bytes of TrescProjektu written piece by piece.
+// Saves the whole model, the bytes of TrescProjektu formatted in pieces on
+// `WatkiPracy()` threads and written in order.
 // The file is written beside the old one and renamed over it only when every
 // line was written. On failure the message is shown
 // through the main window's interface and false is returned.
