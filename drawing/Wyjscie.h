@@ -180,6 +180,12 @@ struct StanWyjsc {
     static StanWyjsc Biezacy();
     void Przyjmij() const;
 };
+// Gives the thread back the state it had when the scope began, also after
+// an exception.
+struct PrzywrocStanWyjsc {
+    StanWyjsc stan = StanWyjsc::Biezacy();
+    ~PrzywrocStanWyjsc() { stan.Przyjmij(); }
+};
 
 // The variant being drawn: the current one, unless a sheet of another is
 // being drawn (printing and the DXF export draw every variant in turn).

@@ -211,7 +211,7 @@ void RysujArkusz(int32_t wariant, const ProstokatArkusza* widoczny, const Prosto
 
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
 {
-    RysujArkusz(wariant, widoczny, pas, {0, LiczbaRuchoplanow(), true, true});
+    RysujArkusz(wariant, widoczny, pas, CzescArkusza{});
 }
 
 std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci)

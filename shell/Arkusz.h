@@ -3,6 +3,7 @@
 // printing and the DXF export all draw it through here.
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 struct ProstokatArkusza;
@@ -21,10 +22,10 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nul
 // A part of a variant's sheet, for drawing the sheet in pieces that are put
 // together in order: the junction diagrams of record index [od, do_), with
 // all that is drawn before them when `poczatek` and all after them when
-// `koniec`.
+// `koniec`. As made, the whole sheet.
 struct CzescArkusza {
     int od = 0;
-    int do_ = 0;
+    int do_ = std::numeric_limits<int>::max();
     bool poczatek = true;
     bool koniec = true;
 };

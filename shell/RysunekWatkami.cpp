@@ -48,12 +48,6 @@ void KopiujWiersze(const uchar* z, uchar* do_, qsizetype wiersz, int y1, int y2)
         std::memcpy(do_ + y1 * wiersz, z + y1 * wiersz, static_cast<std::size_t>((y2 - y1) * wiersz));
 }
 
-// Restores the drawing thread's outputs and canvas, also after an exception.
-struct PrzywrocStan {
-    StanWyjsc stan;
-    ~PrzywrocStan() { stan.Przyjmij(); }
-};
-
 } // namespace
 
 int WatkiRysowania() { return WatkiPracy(); }
@@ -68,7 +62,8 @@ bool MoznaRysowacWatkami()
 
 void NaWatkach(int n, const std::function<void(int)>& praca)
 {
-    const PrzywrocStan przywroc{StanWyjsc::Biezacy()};
+    // The drawing thread's outputs and canvas come back also after an exception.
+    const PrzywrocStanWyjsc przywroc;
     Rownolegle(n, [&](int k) {
         if (k > 0)
             przywroc.stan.Przyjmij();

@@ -133,27 +133,21 @@ void TForm1::TB_DrukujClick()
 
 namespace {
 
-// The frame of the variant's sheet, then the sheet.
-void RysujWariantDxf(int v)
-{
-    {
-        const ZakresWariantu zakres(v);
-        RysujArkuszDxf();
-    }
-    RysujArkuszWariantu(v);
-}
-
-// Gives the thread its outputs back when the scope ends.
-struct PrzywrocWyjscia {
-    StanWyjsc stan = StanWyjsc::Biezacy();
-    ~PrzywrocWyjscia() { stan.Przyjmij(); }
-};
-
 // A piece of the export: a part of one variant's sheet.
 struct KawalekDxf {
     int wariant;
     CzescArkusza czesc;
 };
+
+// The piece's entities: the sheet's frame before its first part.
+void RysujKawalekDxf(const KawalekDxf& k)
+{
+    if (k.czesc.poczatek) {
+        const ZakresWariantu zakres(k.wariant);
+        RysujArkuszDxf();
+    }
+    RysujCzescArkusza(k.wariant, k.czesc);
+}
 
 // The variants' sheets are cut into parts, each drawn on a thread of its
 // own into a buffer of its own while this thread writes the buffers into
@@ -178,17 +172,12 @@ bool EksportujWatkami(int wariantow)
     PorcjeWKolejnosci(
         static_cast<int>(kawalki.size()), watkow + 1,
         [&kawalki, &stan](int i, std::string& bufor) {
-            const PrzywrocWyjscia przywroc;
+            const PrzywrocStanWyjsc przywroc;
             stan.Przyjmij();
             // Texts are measured on the thread's own canvas, never the screen's.
             UstawPlotnoEkranu(nullptr);
-            const KawalekDxf& k = kawalki[static_cast<std::size_t>(i)];
             CzescDxf czesc(std::move(bufor));
-            if (k.czesc.poczatek) {
-                const ZakresWariantu zakres(k.wariant);
-                RysujArkuszDxf();
-            }
-            RysujCzescArkusza(k.wariant, k.czesc);
+            RysujKawalekDxf(kawalki[static_cast<std::size_t>(i)]);
             bufor = czesc.Zabierz();
         },
         [](std::string& bufor) { DxfDopisz(bufor); });
@@ -203,7 +192,7 @@ void TForm1::EksportujWarianty(const std::string& plik)
     EksportDxf eksport(plik);
     if (!EksportujWatkami(LiczbaWariantow()))
         for (int v = 0; v < LiczbaWariantow(); ++v)
-            RysujWariantDxf(v);
+            RysujKawalekDxf({v, CzescArkusza{}});
     eksport.Zakoncz();
 }
 
