@@ -196,6 +196,14 @@ namespace {
 class ZapisPrzerwany : public ProgramTest {
 protected:
     int PlikiWKatalogu() const { return static_cast<int>(QDir(katalog.path()).entryList(QDir::Files).size()); }
+    // A file of the folder holding "stary"; its path.
+    std::string StaryPlik(const std::string& nazwa)
+    {
+        QFile f(NaQString(Sciezka(nazwa)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("stary");
+        return Sciezka(nazwa);
+    }
 };
 
 // A DXF export and a PDF print that fail half way leave the old file whole,
@@ -204,11 +212,8 @@ TEST_F(ZapisPrzerwany, StaryPlikZostajeABladJestZgloszony)
 {
     Uruchom();
     ZbudujProjekt(9, 3);
-    for (const char* nazwa : {"stary.dxf", "stary.pdf"}) {
-        QFile f(NaQString(Sciezka(nazwa)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("stary");
-    }
+    for (const char* nazwa : {"stary.dxf", "stary.pdf"})
+        StaryPlik(nazwa);
     const int plikow = PlikiWKatalogu();
 
     dialogi.SciezkiZapisz.push_back(Sciezka("stary.dxf"));
@@ -249,12 +254,7 @@ TEST_F(ZapisPrzerwany, DxfWatkamiPrzerwanyWPolowie)
 {
     Uruchom();
     ZbudujProjekt(60, 4);
-    const std::string plik = Sciezka("stary.dxf");
-    {
-        QFile f(NaQString(plik));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("stary");
-    }
+    const std::string plik = StaryPlik("stary.dxf");
     const int plikow = PlikiWKatalogu();
     for (int watkow : {8, 2, 1}) {
         UstawWatkiRysowania(watkow);
