@@ -456,7 +456,7 @@ void TGeometriaRuchoplan::ZastosujGeometrie()
     if (!SprawdzParametryOkna().ok)
         return;
     if (ZapiszGeometrie())
-        PrzerysujArkusz();
+        PrzerysujRuchoplan(Rekord());
 }
 
 bool TGeometriaRuchoplan::SprawdzZKomunikatami()

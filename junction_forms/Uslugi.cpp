@@ -12,4 +12,12 @@ void PrzerysujArkusz()
         Uslugi().Przerysuj();
 }
 
+void PrzerysujRuchoplan(int32_t rekord)
+{
+    if (Uslugi().PrzerysujRuchoplan)
+        Uslugi().PrzerysujRuchoplan(rekord);
+    else
+        PrzerysujArkusz();
+}
+
 bool ZapytajTakNie(const QString& pytanie) { return Uslugi().ZapytajTakNie && Uslugi().ZapytajTakNie(pytanie); }

@@ -20,6 +20,8 @@ struct WynikPrognozy {
 
 struct UslugiFormularzy {
     std::function<void()> Przerysuj;
+    // The redraw after a change of one junction diagram's record alone.
+    std::function<void(int32_t rekord)> PrzerysujRuchoplan;
     // The count browser on junction counts, or on roundabout counts when
     // `rondo`; the chosen count read over `kopia`. False when nothing was
     // chosen or the file was refused.
@@ -43,4 +45,6 @@ UslugiFormularzy& Uslugi();
 
 // Each service, or its do-nothing stand-in.
 void PrzerysujArkusz();
+// Without its own service, the full redraw.
+void PrzerysujRuchoplan(int32_t rekord);
 bool ZapytajTakNie(const QString& pytanie);

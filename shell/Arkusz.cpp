@@ -86,9 +86,11 @@ bool PoliczRuchoplan(int i)
     return policzony;
 }
 
-void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+// The variant's diagrams of records [od, do_).
+void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas, int od,
+                             int do_)
 {
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+    for (int i = std::max(od, 0); i < std::min(do_, LiczbaRuchoplanow()); ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
         if (r.NrWariantu != wariant)
             continue;
@@ -130,6 +132,9 @@ void RysujRondaWariantu(int32_t wariant)
     }
 }
 
+void RysujPodRuchoplanami();
+void RysujNadRuchoplanami(int32_t wariant);
+
 } // namespace
 
 void ZapomnijZasiegi() { zasiegi.clear(); }
@@ -164,12 +169,55 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     });
 }
 
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                         const WarstwaArkusza& warstwa)
 {
     const ZakresWariantu zakres(wariant);
     // The diagrams computed on the way find the project's largest values once.
     const PrzebiegObliczen przebieg;
+    using Czesc = WarstwaArkusza::Czesc;
+    const Czesc czesc = warstwa.czesc;
+    // The junction diagrams of the part: records [od, do_).
+    int od = 0, do_ = LiczbaRuchoplanow();
+    if (czesc == Czesc::Pod)
+        do_ = warstwa.rekord;
+    else if (czesc == Czesc::Ruchoplan)
+        od = warstwa.rekord, do_ = warstwa.rekord + 1;
+    else if (czesc == Czesc::Nad)
+        od = warstwa.rekord + 1;
 
+    if (czesc == Czesc::Calosc || czesc == Czesc::Pod)
+        RysujPodRuchoplanami();
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, od, do_);
+    if (czesc == Czesc::Calosc || czesc == Czesc::Nad)
+        RysujNadRuchoplanami(wariant);
+}
+
+bool PoliczTylkoRuchoplan(int32_t wariant, int32_t rekord)
+{
+    if (!JestIndeksem(rekord, Ruchoplany) || Ruchoplany[rekord].NrWariantu != wariant ||
+        !Ruchoplany[rekord].GeometriaWprowadzona)
+        return false;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+        const DaneRuchoplan& r = Ruchoplany[i];
+        if (i != rekord && r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+            return false;
+    }
+    for (const DaneRondo& r : Ronda)
+        if (r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+            return false;
+    const ZakresWariantu zakres(wariant);
+    // Its extent is measured again when a drawing asks for it.
+    if (PoliczRuchoplan(rekord) && static_cast<std::size_t>(rekord) < zasiegi.size())
+        zasiegi[static_cast<std::size_t>(rekord)].znany = false;
+    return true;
+}
+
+namespace {
+
+// What the sheet draws before its junction diagrams.
+void RysujPodRuchoplanami()
+{
     // The grid, on the devices that show it (never in DXF).
     NaKazdymWyjsciu([](const Wyjscie& w) {
         if (w.PokazujeSiatke() && wg.Siatka && wg.KrokSiatki > 0.0f)
@@ -183,7 +231,11 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
     // Without variants the nodes are shown as markers.
     if (LiczbaWariantow() == 0)
         RysujWezlyBezWariantu();
-    RysujRuchoplanyWariantu(wariant, widoczny, pas);
+}
+
+// What the sheet draws after its junction diagrams.
+void RysujNadRuchoplanami(int32_t wariant)
+{
     RysujRondaWariantu(wariant);
 
     if (wg.LegendaPrzejsc)
@@ -196,3 +248,5 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
     if (wariant > -1)
         RysujTytulWariantu(wariant, 0, "Rupl_TytulWariant");
 }
+
+} // namespace

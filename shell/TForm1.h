@@ -90,6 +90,8 @@ struct TDialogPliku {
     bool Execute(QWidget* rodzic);
 };
 
+struct ProstokatArkusza;
+
 class TForm1 : public QMainWindow, public OknoGlowne {
     Q_OBJECT
 public:
@@ -150,6 +152,10 @@ public:
 
     // The full redraw of the current variant.
     void Przerysuj();
+    // The redraw after a change of junction diagram `rekord` alone (of its
+    // node: the current variant's diagram of it is drawn): from the layers
+    // under and over the diagram when they can serve, else in full.
+    void PrzerysujRuchoplan(int32_t rekord);
 
     // Commands.
     void BNowyClick();
@@ -340,6 +346,13 @@ private:
     void PokazWariant(int32_t wariant);
     bool WczytajProjekt(const std::string& sciezka);
     void RysujCalosc();
+    // Parts of it: the background and the sheet; the part of the sheet the
+    // view shows when it is not the whole sheet (else nullptr); the prompts
+    // of an empty project.
+    void RysujTlo();
+    const ProstokatArkusza* CzescWidoku(ProstokatArkusza& widoczny);
+    void RysujPodpowiedzi();
+    bool RysujZmianeRuchoplanu(int32_t rekord);
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     // The PDF file to print into when there is no printer; "" when cancelled.

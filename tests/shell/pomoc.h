@@ -86,6 +86,10 @@ void ZbudujProjekt(int wezlow, int wariantow);
 // Two block definitions: "Tlo" (a line, a red filled polygon, a text) and
 // "Wierzch" (a blue arc).
 void DefiniujBlokiTloIWierzch();
+// 45 junctions 6 x 8 cm apart in two variants (their bands and labels
+// overlap), ten four-arm roundabouts below them, background and foreground
+// blocks, descriptions, both legends and the grid.
+void ZbudujArkuszMieszany();
 // The text of a file, as bytes.
 std::string CzytajPlik(const std::string& sciezka);
 

@@ -1,0 +1,230 @@
+// A slider's move and a live change in the geometry window redraw one
+// diagram between the layers under and over it: the picture is the very
+// pixels of a full redraw after the first move and after later ones, and no
+// change elsewhere is ever shown from layers drawn before it.
+
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <functional>
+
+#include "drawing/Wyjscie.h"
+#include "junction_forms/OknaRuchoplanu.h"
+#include "shell/Podglad.h"
+#include "shell/RysunekWatkami.h"
+#include "shell/WarstwyRysunku.h"
+#include "pomoc.h"
+
+namespace {
+
+class WarstwyRysunku : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        Uruchom();
+        Form1->Podglad->setFixedSize(800, 600);
+        ZbudujArkuszMieszany();
+        PokazCaly();
+    }
+
+    void TearDown() override
+    {
+        UstawWatkiRysowania(0);
+        TekstTT = false;
+        NowyProjekt();
+        ProgramTest::TearDown();
+    }
+
+    static void PokazCaly()
+    {
+        Skala = std::max(wg.ArkuszB * 1000.0 / 760.0, (wg.ArkuszH + 2.0) * 1000.0 / 560.0);
+        SrodekX = wg.ArkuszB / 2.0;
+        SrodekY = wg.ArkuszH / 2.0 - 1.0;
+    }
+
+    // The record of node `wezel` in variant `wariant`.
+    static int Rekord(int wezel, int wariant)
+    {
+        for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+            if (Ruchoplany[i].NrWezla == wezel && Ruchoplany[i].NrWariantu == wariant)
+                return i;
+        return -1;
+    }
+
+    // A data window's commit of one volume: the diagram is to be computed.
+    static void NoweNatezenie(int rekord, int32_t natezenie)
+    {
+        Ruchoplany[rekord].Natezenia[1] = natezenie;
+        Ruchoplany[rekord].Obliczony = 0;
+    }
+
+    static QImage Bitmapa() { return Form1->BitmapaRysunku.copy(); }
+
+    static QImage PelnyRysunek()
+    {
+        Form1->Przerysuj();
+        return Bitmapa();
+    }
+
+    // The slider window on the length of arm E of record `rekord`, as the
+    // geometry window opens it.
+    static void OtworzSuwak(int rekord)
+    {
+        Ruchoplany[rekord].Globalne = 0;
+        GeometriaRuchoplan->L_NrRupl->setText(QString::number(rekord));
+        GeometriaRuchoplan->FormShow();
+        UstawSuwak->L_NrRupl->setText(QString::number(rekord));
+        UstawSuwak->FormShow();
+        UstawSuwak->RB_2->click();
+    }
+
+    static QImage Przesun(int dziesiateCm)
+    {
+        UstawSuwak->SB_L->setValue(dziesiateCm);
+        return Bitmapa();
+    }
+
+    // Moves of the slider on node 22 (in the middle of the junctions, with
+    // junctions drawn before and after it overlapping it): the first draws
+    // the layers, the later ones put them together; after the first and
+    // after the third the picture is a full redraw's.
+    void SprawdzPrzesuniecia(int wariant)
+    {
+        const QImage przed = PelnyRysunek();
+        OtworzSuwak(Rekord(22, 0));
+        const LicznikiWarstw start = WarstwyLiczniki();
+        const QImage pierwszy = Przesun(110);
+        EXPECT_EQ(WarstwyLiczniki().narysowane, start.narysowane + 1);
+        EXPECT_FALSE(pierwszy == przed) << "the move should show";
+        EXPECT_TRUE(pierwszy == PelnyRysunek()) << "first move";
+
+        Przesun(40);
+        Przesun(150);
+        const QImage trzeci = Przesun(95);
+        EXPECT_EQ(WarstwyLiczniki().narysowane, start.narysowane + 2);
+        EXPECT_EQ(WarstwyLiczniki().zlozone, start.zlozone + 2);
+        EXPECT_EQ(Ruchoplany[Rekord(22, wariant)].Obliczony, 1);
+        EXPECT_TRUE(trzeci == PelnyRysunek()) << "later move";
+    }
+};
+
+TEST_F(WarstwyRysunku, PrzesunieciaTakieJakPelnyRysunek)
+{
+    for (int watkow : {1, 8}) {
+        UstawWatkiRysowania(watkow);
+        SprawdzPrzesuniecia(0);
+    }
+}
+
+// The slider of the first variant's record moves the node's diagram shown in
+// the second; labels in TrueType; a view zoomed into the sheet's middle.
+TEST_F(WarstwyRysunku, DrugiWariantTrueTypeIPowiekszenie)
+{
+    UstawWatkiRysowania(3);
+    BiezacyWariant = 1;
+    SprawdzPrzesuniecia(1);
+    TekstTT = true;
+    SprawdzPrzesuniecia(1);
+    Skala /= 3.0;
+    SrodekY = 60.0;
+    SprawdzPrzesuniecia(1);
+}
+
+// The geometry window's live changes of the diagram (a colour of a
+// relation, the global group's step) go the same way.
+TEST_F(WarstwyRysunku, ZmianyOknaGeometrii)
+{
+    UstawWatkiRysowania(8);
+    Form1->Przerysuj();
+    OtworzSuwak(Rekord(22, 0));
+    Przesun(130);
+    const LicznikiWarstw start = WarstwyLiczniki();
+    GeometriaRuchoplan->RB_Globalne->click();
+    GeometriaRuchoplan->B_WGlobalnePlusClick();
+    const QImage zmiana = Bitmapa();
+    EXPECT_EQ(WarstwyLiczniki().zlozone, start.zlozone + 2);
+    EXPECT_TRUE(zmiana == PelnyRysunek());
+}
+
+// After the layers serve, a change of anything else, made without a full
+// redraw, then a move: the picture is a full redraw's, never the layers'.
+TEST_F(WarstwyRysunku, ZmianaGdzieIndziejNieZWarstwStarych)
+{
+    UstawWatkiRysowania(8);
+    const int rekord = Rekord(22, 0);
+    const std::vector<std::pair<const char*, std::function<void()>>> zmiany = {
+        {"volumes of the diagram before", [] { NoweNatezenie(Rekord(21, 0), 900); }},
+        {"volumes of the diagram after", [] { NoweNatezenie(Rekord(25, 0), 5); }},
+        {"a diagram's title moved", [] { Ruchoplany[Rekord(19, 0)].TytulDx += 3.0f; }},
+        {"a roundabout recomputed", [] { Ronda[2].Macierz[0][1] = 400; Ronda[2].Obliczony = 0; }},
+        {"zoom", [] { Skala /= 1.5; }},
+        {"pan", [] { SrodekX += 4.0; SrodekY -= 7.0; }},
+        {"another variant", [] { BiezacyWariant = 1; }},
+        {"view resized", [] { Form1->Podglad->setFixedSize(700, 520); }},
+        {"grid off", [] { wg.Siatka = 0; }},
+        {"legend moved", [] { wg.LegendaPrzejscX -= 10.0f; }},
+        {"description edited", [] { Opisy[1].Tekst = "Inny opis"; }},
+        {"front block moved", [] { Bloki[1].X += 5.0f; }},
+        {"variant's title", [] { Warianty[static_cast<std::size_t>(BiezacyWariant)].Tytul1 = "Nowy tytul"; }},
+        {"another node renamed", [] { Wezly[21].Nazwa = "Inna nazwa"; }},
+        {"labels in TrueType", [] { TekstTT = true; }},
+        {"project opened", [] {
+             ZbudujArkuszMieszany();
+             for (DaneRuchoplan& r : Ruchoplany)
+                 r.Natezenia[3] += 40;
+         }},
+    };
+    for (const auto& [opis, zmien] : zmiany) {
+        Form1->Przerysuj();
+        OtworzSuwak(rekord);
+        Przesun(70);
+        Przesun(90);
+        const LicznikiWarstw przed = WarstwyLiczniki();
+        zmien();
+        const QImage ruch = Przesun(110);
+        EXPECT_EQ(WarstwyLiczniki().zlozone, przed.zlozone) << opis;
+        EXPECT_TRUE(ruch == PelnyRysunek()) << opis;
+    }
+}
+
+// The layers step aside where they cannot serve; the full redraw then draws.
+TEST_F(WarstwyRysunku, TylkoWlasnaBitmapaEkranu)
+{
+    Form1->Przerysuj();
+    const int rekord = Rekord(22, 0);
+    const ZmianaRuchoplanu zmiana{0, rekord, nullptr, [] {}};
+    {
+        const ZachowajWyjscia zDrukarka(true, true, false);
+        EXPECT_FALSE(RysujZmianeNaWarstwach(zmiana));
+    }
+    Plotno* bitmapy = PlotnoEkranu();
+    UstawPlotnoEkranu(nullptr);
+    EXPECT_FALSE(RysujZmianeNaWarstwach(zmiana));
+    UstawPlotnoEkranu(bitmapy);
+    // Another diagram waits to be computed: nothing is computed here.
+    Ruchoplany[rekord].Obliczony = 0;
+    Ruchoplany[Rekord(3, 0)].Obliczony = 0;
+    EXPECT_FALSE(RysujZmianeNaWarstwach(zmiana));
+    EXPECT_EQ(Ruchoplany[rekord].Obliczony, 0);
+    // With the others computed it serves, and computes the diagram.
+    Ruchoplany[Rekord(3, 0)].Obliczony = 1;
+    EXPECT_TRUE(RysujZmianeNaWarstwach(zmiana));
+    EXPECT_EQ(Ruchoplany[rekord].Obliczony, 1);
+}
+
+// A project without variants shows its prompts: the slider redraws in full.
+TEST_F(WarstwyRysunku, BezWariantowPelnyRysunek)
+{
+    ZbudujProjekt(6, 0);
+    Form1->Przerysuj();
+    const LicznikiWarstw przed = WarstwyLiczniki();
+    OtworzSuwak(2);
+    const QImage ruch = Przesun(120);
+    EXPECT_EQ(WarstwyLiczniki().narysowane, przed.narysowane);
+    EXPECT_EQ(WarstwyLiczniki().zlozone, przed.zlozone);
+    EXPECT_TRUE(ruch == PelnyRysunek());
+}
+
+} // namespace
