@@ -18,32 +18,8 @@
 
 namespace {
 
-class WarstwyRysunku : public ProgramTest {
+class WarstwyRysunku : public ArkuszMieszanyTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        Uruchom();
-        Form1->Podglad->setFixedSize(800, 600);
-        ZbudujArkuszMieszany();
-        PokazCaly();
-    }
-
-    void TearDown() override
-    {
-        UstawWatkiRysowania(0);
-        TekstTT = false;
-        NowyProjekt();
-        ProgramTest::TearDown();
-    }
-
-    static void PokazCaly()
-    {
-        Skala = std::max(wg.ArkuszB * 1000.0 / 760.0, (wg.ArkuszH + 2.0) * 1000.0 / 560.0);
-        SrodekX = wg.ArkuszB / 2.0;
-        SrodekY = wg.ArkuszH / 2.0 - 1.0;
-    }
-
     // The record of node `wezel` in variant `wariant`.
     static int Rekord(int wezel, int wariant)
     {
