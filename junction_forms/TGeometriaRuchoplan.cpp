@@ -456,7 +456,7 @@ void TGeometriaRuchoplan::ZastosujGeometrie()
     if (!SprawdzParametryOkna().ok)
         return;
     if (ZapiszGeometrie())
-        PrzerysujRuchoplan(Rekord());
+        PrzerysujDiagram(Rekord(), false);
 }
 
 bool TGeometriaRuchoplan::SprawdzZKomunikatami()

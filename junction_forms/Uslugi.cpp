@@ -12,10 +12,10 @@ void PrzerysujArkusz()
         Uslugi().Przerysuj();
 }
 
-void PrzerysujRuchoplan(int32_t rekord)
+void PrzerysujDiagram(int32_t rekord, bool rondo)
 {
-    if (Uslugi().PrzerysujRuchoplan)
-        Uslugi().PrzerysujRuchoplan(rekord);
+    if (Uslugi().PrzerysujDiagram)
+        Uslugi().PrzerysujDiagram(rekord, rondo);
     else
         PrzerysujArkusz();
 }

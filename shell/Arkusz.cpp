@@ -115,9 +115,9 @@ void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, 
 
 // A roundabout whose geometry is entered is computed when its computed
 // byte is clear and drawn; the others show their node marker.
-void RysujRondaWariantu(int32_t wariant)
+void RysujRondaWariantu(int32_t wariant, int32_t od, int32_t do_)
 {
-    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+    for (int32_t i = std::max(od, 0); i < std::min(do_, LiczbaRond()); ++i) {
         const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
         if (r.NrWariantu != wariant)
             continue;
@@ -132,8 +132,8 @@ void RysujRondaWariantu(int32_t wariant)
     }
 }
 
-void RysujPodRuchoplanami();
-void RysujNadRuchoplanami(int32_t wariant);
+void RysujPodDiagramami();
+void RysujNadDiagramami(int32_t wariant);
 
 } // namespace
 
@@ -177,46 +177,66 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
     const PrzebiegObliczen przebieg;
     using Czesc = WarstwaArkusza::Czesc;
     const Czesc czesc = warstwa.czesc;
-    // The junction diagrams of the part: records [od, do_).
-    int od = 0, do_ = LiczbaRuchoplanow();
-    if (czesc == Czesc::Pod)
-        do_ = warstwa.rekord;
-    else if (czesc == Czesc::Ruchoplan)
-        od = warstwa.rekord, do_ = warstwa.rekord + 1;
-    else if (czesc == Czesc::Nad)
-        od = warstwa.rekord + 1;
+    // The records of junction diagrams and of roundabouts the part draws.
+    struct Zakres {
+        int od, do_;
+    };
+    Zakres ruchoplany{0, LiczbaRuchoplanow()}, ronda{0, LiczbaRond()};
+    if (czesc != Czesc::Calosc) {
+        const int k = warstwa.rekord;
+        Zakres& wlasne = warstwa.rondo ? ronda : ruchoplany;
+        if (czesc == Czesc::Pod)
+            wlasne.do_ = k;
+        else if (czesc == Czesc::Diagram)
+            wlasne = {k, k + 1};
+        else
+            wlasne.od = k + 1;
+        // The junction diagrams are drawn before the roundabouts.
+        const bool inneWczesniej = warstwa.rondo;
+        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej)
+            (warstwa.rondo ? ruchoplany : ronda) = {0, 0};
+    }
 
     if (czesc == Czesc::Calosc || czesc == Czesc::Pod)
-        RysujPodRuchoplanami();
-    RysujRuchoplanyWariantu(wariant, widoczny, pas, od, do_);
+        RysujPodDiagramami();
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, ruchoplany.od, ruchoplany.do_);
+    RysujRondaWariantu(wariant, ronda.od, ronda.do_);
     if (czesc == Czesc::Calosc || czesc == Czesc::Nad)
-        RysujNadRuchoplanami(wariant);
+        RysujNadDiagramami(wariant);
 }
 
-bool PoliczTylkoRuchoplan(int32_t wariant, int32_t rekord)
+bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)
 {
-    if (!JestIndeksem(rekord, Ruchoplany) || Ruchoplany[rekord].NrWariantu != wariant ||
-        !Ruchoplany[rekord].GeometriaWprowadzona)
+    auto czeka = [wariant](const NaglowekDiagramu& r) {
+        return r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0;
+    };
+    if (!(rondo ? JestIndeksem(rekord, Ronda) : JestIndeksem(rekord, Ruchoplany)))
         return false;
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
-        const DaneRuchoplan& r = Ruchoplany[i];
-        if (i != rekord && r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+    const NaglowekDiagramu& zmieniony =
+        rondo ? static_cast<const NaglowekDiagramu&>(Ronda[static_cast<std::size_t>(rekord)]) : Ruchoplany[rekord];
+    if (zmieniony.NrWariantu != wariant || !zmieniony.GeometriaWprowadzona)
+        return false;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+        if ((rondo || i != rekord) && czeka(Ruchoplany[i]))
             return false;
-    }
-    for (const DaneRondo& r : Ronda)
-        if (r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+    for (int i = 0; i < LiczbaRond(); ++i)
+        if ((!rondo || i != rekord) && czeka(Ronda[static_cast<std::size_t>(i)]))
             return false;
     const ZakresWariantu zakres(wariant);
-    // Its extent is measured again when a drawing asks for it.
-    if (PoliczRuchoplan(rekord) && static_cast<std::size_t>(rekord) < zasiegi.size())
+    if (rondo) {
+        if (zmieniony.Obliczony == 0)
+            ObliczGeometrieRonda(rekord);
+    } else if (PoliczRuchoplan(rekord) && static_cast<std::size_t>(rekord) < zasiegi.size()) {
+        // Its extent is measured again when a drawing asks for it.
         zasiegi[static_cast<std::size_t>(rekord)].znany = false;
+    }
     return true;
 }
 
 namespace {
 
-// What the sheet draws before its junction diagrams.
-void RysujPodRuchoplanami()
+// What the sheet draws before its diagrams.
+void RysujPodDiagramami()
 {
     // The grid, on the devices that show it (never in DXF).
     NaKazdymWyjsciu([](const Wyjscie& w) {
@@ -233,11 +253,9 @@ void RysujPodRuchoplanami()
         RysujWezlyBezWariantu();
 }
 
-// What the sheet draws after its junction diagrams.
-void RysujNadRuchoplanami(int32_t wariant)
+// What the sheet draws after its diagrams and roundabouts.
+void RysujNadDiagramami(int32_t wariant)
 {
-    RysujRondaWariantu(wariant);
-
     if (wg.LegendaPrzejsc)
         RysujLegendePrzejsc(RozmiaryOpisow, 0, wg.LegendaPrzejscX, wg.LegendaPrzejscY, "Rupl_LegPrzejscia");
     if (wg.Struktura)

@@ -7,13 +7,14 @@
 struct ProstokatArkusza;
 
 // A part of the sheet in its drawing order: the whole of it, what is drawn
-// before junction diagram `rekord` (under it), the diagram alone, or what is
-// drawn after it (over it). The three parts drawn one after another are the
-// whole sheet.
+// before diagram `rekord` (under it), the diagram alone, or what is drawn
+// after it (over it). The diagram is a junction diagram, or with `rondo` a
+// roundabout. The three parts drawn one after another are the whole sheet.
 struct WarstwaArkusza {
-    enum class Czesc { Calosc, Pod, Ruchoplan, Nad };
+    enum class Czesc { Calosc, Pod, Diagram, Nad };
     Czesc czesc = Czesc::Calosc;
     int32_t rekord = -1;
+    bool rondo = false;
 };
 
 // The grid, the sheet size, background blocks, the node markers of a project
@@ -35,9 +36,10 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nul
 void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegi = false, int watkow = 1);
 
 // For the redraw of one diagram's change: when nothing of the variant's
-// sheet but junction diagram `rekord` waits to be computed, computes it and
-// gives true; else computes nothing.
-bool PoliczTylkoRuchoplan(int32_t wariant, int32_t rekord);
+// sheet but diagram `rekord` of it (a junction diagram, or with `rondo` a
+// roundabout) waits to be computed, computes it and gives true; else
+// computes nothing.
+bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo);
 
 // The kept extents of the diagrams are dropped (records were renumbered).
 void ZapomnijZasiegi();

@@ -125,9 +125,9 @@ void TForm1::RysujPodpowiedzi()
         ekran->WypiszTekst(10, 30, Utf8NaCp1250(PodpowiedzWariantu));
 }
 
-void TForm1::PrzerysujRuchoplan(int32_t rekord)
+void TForm1::PrzerysujDiagram(int32_t rekord, bool rondo)
 {
-    if (!RysujZmianeRuchoplanu(rekord)) {
+    if (!RysujZmianeDiagramu(rekord, rondo)) {
         Przerysuj();
         return;
     }
@@ -135,27 +135,40 @@ void TForm1::PrzerysujRuchoplan(int32_t rekord)
     PokazZebraneKomunikaty();
 }
 
-bool TForm1::RysujZmianeRuchoplanu(int32_t rekord)
+namespace {
+
+// The one record of node `wezel` in variant `wariant`; -1 for none or more.
+template <class T>
+int32_t JedynyRekordWezla(const std::vector<T>& rekordy, int32_t wezel, int32_t wariant)
+{
+    int32_t jedyny = -1;
+    for (std::size_t i = 0; i < rekordy.size(); ++i) {
+        if (rekordy[i].NrWezla != wezel || rekordy[i].NrWariantu != wariant)
+            continue;
+        if (jedyny >= 0)
+            return -1;
+        jedyny = static_cast<int32_t>(i);
+    }
+    return jedyny;
+}
+
+} // namespace
+
+bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
 {
     // A sheet with prompts is drawn in full.
-    if (!JestIndeksem(rekord, Ruchoplany) || LiczbaWezlow() == 0 || LiczbaWariantow() == 0)
+    if (LiczbaWezlow() == 0 || LiczbaWariantow() == 0 ||
+        !(rondo ? JestIndeksem(rekord, Ronda) : JestIndeksem(rekord, Ruchoplany)))
         return false;
-    // The node's one diagram in the current variant.
-    int32_t wlasny = -1;
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
-        const DaneRuchoplan& r = Ruchoplany[i];
-        if (r.NrWezla != Ruchoplany[rekord].NrWezla || r.NrWariantu != BiezacyWariant)
-            continue;
-        if (wlasny >= 0)
-            return false;
-        wlasny = i;
-    }
+    const int32_t wlasny = rondo ? JedynyRekordWezla(Ronda, Ronda[static_cast<std::size_t>(rekord)].NrWezla,
+                                                     BiezacyWariant)
+                                 : JedynyRekordWezla(Ruchoplany, Ruchoplany[rekord].NrWezla, BiezacyWariant);
     if (wlasny < 0)
         return false;
     PolSzerEkranu = Podglad->width() * 0.5;
     PolWysEkranu = Podglad->height() * 0.5;
     ProstokatArkusza widoczny;
-    return RysujZmianeNaWarstwach({BiezacyWariant, wlasny, CzescWidoku(widoczny), [this] { RysujTlo(); }});
+    return RysujZmianeNaWarstwach({BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }});
 }
 
 void TForm1::FormShow()

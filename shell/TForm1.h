@@ -152,10 +152,11 @@ public:
 
     // The full redraw of the current variant.
     void Przerysuj();
-    // The redraw after a change of junction diagram `rekord` alone (of its
-    // node: the current variant's diagram of it is drawn): from the layers
-    // under and over the diagram when they can serve, else in full.
-    void PrzerysujRuchoplan(int32_t rekord);
+    // The redraw after a change of diagram `rekord` alone (a junction
+    // diagram, or with `rondo` a roundabout; the current variant's diagram of
+    // its node is drawn): from the layers under and over the diagram when
+    // they can serve, else in full.
+    void PrzerysujDiagram(int32_t rekord, bool rondo);
 
     // Commands.
     void BNowyClick();
@@ -352,7 +353,7 @@ private:
     void RysujTlo();
     const ProstokatArkusza* CzescWidoku(ProstokatArkusza& widoczny);
     void RysujPodpowiedzi();
-    bool RysujZmianeRuchoplanu(int32_t rekord);
+    bool RysujZmianeDiagramu(int32_t rekord, bool rondo);
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     // The PDF file to print into when there is no printer; "" when cancelled.

@@ -18,6 +18,7 @@ namespace {
 // the view, the bitmap and the outputs.
 struct Widok {
     int32_t wariant = -1, rekord = -1;
+    bool rondo = false;
     double skala = 0.0, srodekX = 0.0, srodekY = 0.0, polSzer = 0.0, polWys = 0.0;
     int szerokosc = 0, wysokosc = 0;
     bool czesc = false;  // only what the view shows
@@ -25,10 +26,11 @@ struct Widok {
     friend bool operator==(const Widok&, const Widok&) = default;
 };
 
-Widok BiezacyWidok(const ZmianaRuchoplanu& z, const QImage& bitmapa)
+Widok BiezacyWidok(const ZmianaDiagramu& z, const QImage& bitmapa)
 {
     return {.wariant = z.wariant,
             .rekord = z.rekord,
+            .rondo = z.rondo,
             .skala = Skala,
             .srodekX = SrodekX,
             .srodekY = SrodekY,
@@ -41,18 +43,24 @@ Widok BiezacyWidok(const ZmianaRuchoplanu& z, const QImage& bitmapa)
 }
 
 // The bytes of each record the layers show, in order: the variant's junction
-// diagrams but the changed one, then its roundabouts. A record keeps its
+// diagrams, then its roundabouts, the changed diagram left out. A record keeps its
 // bytes until something writes to it (a relation table written in place
 // clears the computed byte, which the redraw checks apart).
 template <class F>
-void DlaRekordowWarstw(int32_t wariant, int32_t rekord, F&& f)
+void DlaRekordowWarstw(const ZmianaDiagramu& z, F&& f)
 {
     for (int i = 0; i < LiczbaRuchoplanow(); ++i)
-        if (i != rekord && Ruchoplany[i].NrWariantu == wariant)
+        if ((z.rondo || i != z.rekord) && Ruchoplany[i].NrWariantu == z.wariant)
             f(std::as_bytes(std::span(&Ruchoplany[i], 1)));
-    for (const DaneRondo& r : Ronda)
-        if (r.NrWariantu == wariant)
-            f(std::as_bytes(std::span(&r, 1)));
+    for (int i = 0; i < LiczbaRond(); ++i)
+        if ((!z.rondo || i != z.rekord) && Ronda[static_cast<std::size_t>(i)].NrWariantu == z.wariant)
+            f(std::as_bytes(std::span(&Ronda[static_cast<std::size_t>(i)], 1)));
+}
+
+// The node of the changed diagram.
+int32_t WezelDiagramu(const ZmianaDiagramu& z)
+{
+    return z.rondo ? Ronda[static_cast<std::size_t>(z.rekord)].NrWezla : Ruchoplany[z.rekord].NrWezla;
 }
 
 // The rest of the project as the layers show it: everything drawn besides
@@ -72,7 +80,7 @@ struct ResztaProjektu {
     std::size_t ruchoplanow = 0, rond = 0;
     std::vector<std::byte> rekordy;
 
-    static ResztaProjektu Biezaca(int32_t wariant, int32_t rekord)
+    static ResztaProjektu Biezaca(const ZmianaDiagramu& z)
     {
         ResztaProjektu r{.ustawienia = wg,
                          .rozmiaryLegendy = RozmiaryLegendy,
@@ -88,7 +96,7 @@ struct ResztaProjektu {
                          .ruchoplanow = Ruchoplany.size(),
                          .rond = Ronda.size(),
                          .rekordy = {}};
-        DlaRekordowWarstw(wariant, rekord, [&r](std::span<const std::byte> b) {
+        DlaRekordowWarstw(z, [&r](std::span<const std::byte> b) {
             r.rekordy.insert(r.rekordy.end(), b.begin(), b.end());
         });
         return r;
@@ -96,20 +104,20 @@ struct ResztaProjektu {
 
     // Whether the project still is as it was; the changed diagram's node
     // (its fill colour comes with the diagram's geometry) is its own.
-    bool TakaSama(int32_t wariant, int32_t rekord) const
+    bool TakaSama(const ZmianaDiagramu& z) const
     {
         if (!(ustawienia == wg && rozmiaryLegendy == RozmiaryLegendy && rozmiaryOpisow == RozmiaryOpisow &&
               sklad == Sklad && liczbaSkladow == LiczbaSkladow && warianty == Warianty && opisy == Opisy &&
               bloki == Bloki && definicjeBlokow == DefinicjeBlokow && linieBlokow == LinieBlokow &&
               ruchoplanow == Ruchoplany.size() && rond == Ronda.size() && wezly.size() == Wezly.size()))
             return false;
-        const int32_t wezel = Ruchoplany[rekord].NrWezla;
+        const int32_t wezel = WezelDiagramu(z);
         for (std::size_t k = 0; k < wezly.size(); ++k)
             if (static_cast<int64_t>(k) != wezel && !(wezly[k] == Wezly[k]))
                 return false;
         std::size_t przesuniecie = 0;
         bool takie = true;
-        DlaRekordowWarstw(wariant, rekord, [&](std::span<const std::byte> b) {
+        DlaRekordowWarstw(z, [&](std::span<const std::byte> b) {
             takie = takie && przesuniecie + b.size() <= rekordy.size() &&
                     std::memcmp(rekordy.data() + przesuniecie, b.data(), b.size()) == 0;
             przesuniecie += b.size();
@@ -135,9 +143,9 @@ Warstwy& Stan()
 }
 
 // A part of the sheet on the bitmap, shared among the threads when it can be.
-void RysujCzesc(const ZmianaRuchoplanu& z, WarstwaArkusza::Czesc czesc)
+void RysujCzesc(const ZmianaDiagramu& z, WarstwaArkusza::Czesc czesc)
 {
-    const WarstwaArkusza warstwa{czesc, z.rekord};
+    const WarstwaArkusza warstwa{czesc, z.rekord, z.rondo};
     if (!RysujArkuszWatkami(z.wariant, z.widoczny, warstwa))
         RysujArkuszWariantu(z.wariant, z.widoczny, nullptr, warstwa);
     ZakonczRysowanieEkranu();
@@ -163,7 +171,7 @@ std::vector<std::pair<int, int>> WierszeNarysowane(const QImage& warstwa)
     return wiersze;
 }
 
-void Narysuj(const ZmianaRuchoplanu& z, Warstwy& w, QImage& bitmapa)
+void Narysuj(const ZmianaDiagramu& z, Warstwy& w, QImage& bitmapa)
 {
     w.gotowe = false;
     const bool watkami = MoznaRysowacWatkami();
@@ -179,17 +187,17 @@ void Narysuj(const ZmianaRuchoplanu& z, Warstwy& w, QImage& bitmapa)
     w.wierszeGornej = WierszeNarysowane(w.gorna);
 
     w.widok = BiezacyWidok(z, bitmapa);
-    w.reszta = ResztaProjektu::Biezaca(z.wariant, z.rekord);
+    w.reszta = ResztaProjektu::Biezaca(z);
     w.gotowe = true;
     ++w.liczniki.narysowane;
 }
 
 // The lower layer, the diagram, the upper layer's drawn pixels.
-void Zloz(const ZmianaRuchoplanu& z, const Warstwy& w, QImage& bitmapa)
+void Zloz(const ZmianaDiagramu& z, const Warstwy& w, QImage& bitmapa)
 {
     uchar* bity = bitmapa.bits();
     std::memcpy(bity, w.dolna.constBits(), static_cast<std::size_t>(bitmapa.sizeInBytes()));
-    RysujArkuszWariantu(z.wariant, z.widoczny, nullptr, {WarstwaArkusza::Czesc::Ruchoplan, z.rekord});
+    RysujArkuszWariantu(z.wariant, z.widoczny, nullptr, {WarstwaArkusza::Czesc::Diagram, z.rekord, z.rondo});
     ZakonczRysowanieEkranu();
 
     bity = bitmapa.bits();
@@ -206,18 +214,18 @@ void Zloz(const ZmianaRuchoplanu& z, const Warstwy& w, QImage& bitmapa)
 
 } // namespace
 
-bool RysujZmianeNaWarstwach(const ZmianaRuchoplanu& z)
+bool RysujZmianeNaWarstwach(const ZmianaDiagramu& z)
 {
     QImage* bitmapa = BitmapaRysunkuWlasna();
     if (!bitmapa || bitmapa->format() != QImage::Format_RGB32 || !WyjscieEkran || WyjscieSchowek || z.wariant < 0 ||
-        !PoliczTylkoRuchoplan(z.wariant, z.rekord)) {
+        !PoliczTylkoDiagram(z.wariant, z.rekord, z.rondo)) {
         ZapomnijWarstwy();
         return false;
     }
     Warstwy& w = Stan();
     ZakonczRysowanieEkranu();
     if (w.gotowe && w.widok == BiezacyWidok(z, *bitmapa) && w.dolna.size() == bitmapa->size() &&
-        w.reszta.TakaSama(z.wariant, z.rekord))
+        w.reszta.TakaSama(z))
         ++w.liczniki.zlozone;
     else
         Narysuj(z, w, *bitmapa);

@@ -1,10 +1,10 @@
 #pragma once
-// The redraw after a change of one junction diagram (a slider's move, a live
-// change in the geometry window). The first such redraw draws what lies
+// The redraw after a change of one diagram (a slider's move, a live change in
+// a geometry window). The first such redraw draws what lies
 // under the diagram in the sheet's order (background, sheet, grid, back
-// blocks, the diagrams before it) into one bitmap and what lies over it (the
-// diagrams after it, roundabouts, legends, front blocks, descriptions, the
-// title) into another, whose pixels nothing drew stay marked empty; each next
+// blocks, the junction diagrams and roundabouts before it) into one bitmap
+// and what lies over it (the junction diagrams and roundabouts after it,
+// legends, front blocks, descriptions, the title) into another, whose pixels nothing drew stay marked empty; each next
 // one puts the lower layer back, draws the diagram alone and lays the upper
 // layer's drawn pixels over it. Every figure on the screen is opaque and
 // drawn without antialiasing, so a pixel is the colour of the last figure
@@ -19,9 +19,10 @@
 
 struct ProstokatArkusza;
 
-struct ZmianaRuchoplanu {
+struct ZmianaDiagramu {
     int32_t wariant = -1;
-    int32_t rekord = -1;                         // the changed junction diagram, of the variant
+    int32_t rekord = -1;                         // the changed diagram, of the variant
+    bool rondo = false;                          // a roundabout, not a junction diagram
     const ProstokatArkusza* widoczny = nullptr;  // as for `RysujArkuszWariantu`
     std::function<void()> rysujTlo;              // the background and the sheet, on the bitmap
 };
@@ -30,7 +31,7 @@ struct ZmianaRuchoplanu {
 // nothing drawn or computed, when the layers cannot serve: the screen is not
 // the program's 32-bit bitmap alone, or more than the diagram waits to be
 // computed. A full redraw is then due.
-bool RysujZmianeNaWarstwach(const ZmianaRuchoplanu& zmiana);
+bool RysujZmianeNaWarstwach(const ZmianaDiagramu& zmiana);
 
 // Drops the layers: the bitmap was drawn some other way.
 void ZapomnijWarstwy();

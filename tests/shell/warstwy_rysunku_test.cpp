@@ -124,6 +124,35 @@ TEST_F(WarstwyRysunku, ZmianyOknaGeometrii)
     EXPECT_TRUE(zmiana == PelnyRysunek());
 }
 
+// The roundabout geometry window's steps redraw the one roundabout the same
+// way, between the roundabouts drawn before and after it.
+TEST_F(WarstwyRysunku, KrokiOknaRonda)
+{
+    UstawWatkiRysowania(8);
+    // The fifth of the ten in the first variant.
+    int rondo = -1;
+    for (int i = 0, w0 = 0; i < LiczbaRond(); ++i)
+        if (Ronda[static_cast<std::size_t>(i)].NrWariantu == 0 && ++w0 == 5)
+            rondo = i;
+    ASSERT_GE(rondo, 0);
+    const QImage przed = PelnyRysunek();
+    GeometriaRondo->L_NrRonda->setText(QString::number(rondo));
+    GeometriaRondo->FormShow();
+    const LicznikiWarstw start = WarstwyLiczniki();
+    GeometriaRondo->B_GPromienPlus->click();
+    const QImage pierwszy = Bitmapa();
+    EXPECT_EQ(WarstwyLiczniki().narysowane, start.narysowane + 1);
+    EXPECT_FALSE(pierwszy == przed) << "the step should show";
+    EXPECT_TRUE(pierwszy == PelnyRysunek()) << "first step";
+
+    GeometriaRondo->B_GPromienPlus->click();
+    GeometriaRondo->B_DlugoscPlus->click();
+    GeometriaRondo->B_OdsunMinus->click();
+    const QImage trzeci = Bitmapa();
+    EXPECT_EQ(WarstwyLiczniki().zlozone, start.zlozone + 2);
+    EXPECT_TRUE(trzeci == PelnyRysunek()) << "later step";
+}
+
 // After the layers serve, a change of anything else, made without a full
 // redraw, then a move: the picture is a full redraw's, never the layers'.
 TEST_F(WarstwyRysunku, ZmianaGdzieIndziejNieZWarstwStarych)
@@ -170,7 +199,7 @@ TEST_F(WarstwyRysunku, TylkoWlasnaBitmapaEkranu)
 {
     Form1->Przerysuj();
     const int rekord = Rekord(22, 0);
-    const ZmianaRuchoplanu zmiana{0, rekord, nullptr, [] {}};
+    const ZmianaDiagramu zmiana{0, rekord, false, nullptr, [] {}};
     {
         const ZachowajWyjscia zDrukarka(true, true, false);
         EXPECT_FALSE(RysujZmianeNaWarstwach(zmiana));
