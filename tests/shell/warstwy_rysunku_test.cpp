@@ -9,14 +9,48 @@
 #include <QScrollBar>
 #include <functional>
 
+#include "drawing/Nagrywanie.h"
 #include "drawing/Wyjscie.h"
 #include "junction_forms/OknaRuchoplanu.h"
+#include "shell/Arkusz.h"
 #include "shell/Podglad.h"
 #include "shell/RysunekWatkami.h"
 #include "shell/WarstwyRysunku.h"
 #include "pomoc.h"
 
 namespace {
+
+// What a back-end was given, one line per figure, by kind.
+std::vector<std::string> Zapis(const WyjscieNagrywajace& w)
+{
+    std::vector<std::string> linie;
+    auto punkt = [](const PunktXY& p) { return std::to_string(p.X) + "," + std::to_string(p.Y) + " "; };
+    for (const auto& o : w.odcinki)
+        linie.push_back("L " + o.warstwa + " " + std::to_string(o.kolor) + " " + punkt(o.a) + punkt(o.b));
+    for (const auto& f : w.figury) {
+        std::string l = "F " + std::to_string(f.kolorPiora) + " " + std::to_string(f.kolorWypelnienia) + " ";
+        for (const PunktXY& p : f.punkty)
+            l += punkt(p);
+        linie.push_back(l);
+    }
+    for (const auto& a : w.luki)
+        linie.push_back("A " + a.warstwa + " " + punkt(a.srodek) + std::to_string(a.r) + " " +
+                        std::to_string(a.poczatek) + " " + std::to_string(a.koniec));
+    for (const auto& n : w.napisy)
+        linie.push_back("T " + n.warstwa + " " + n.tekst + " " + punkt(n.kotwica) + std::to_string(n.kat));
+    return linie;
+}
+
+// The records of one kind in variant 0.
+template <class T>
+std::vector<int> RekordyWariantu0(const std::vector<T>& rekordy)
+{
+    std::vector<int> wynik;
+    for (std::size_t i = 0; i < rekordy.size(); ++i)
+        if (rekordy[i].NrWariantu == 0)
+            wynik.push_back(static_cast<int>(i));
+    return wynik;
+}
 
 class WarstwyRysunku : public ArkuszMieszanyTest {
 protected:
@@ -85,6 +119,36 @@ protected:
         EXPECT_TRUE(trzeci == PelnyRysunek()) << "later move";
     }
 };
+
+// The part under a diagram, the diagram and the part over it, drawn one
+// after another, give the whole sheet's figures in the sheet's order: for a
+// junction diagram and a roundabout, the first, one in the middle, the last.
+TEST_F(WarstwyRysunku, CzesciSkladajaSieNaCalyArkusz)
+{
+    PrzygotujArkuszWariantu(0);
+    auto rysuj = [](std::initializer_list<WarstwaArkusza> czesci) {
+        WyjscieNagrywajace nagrywanie(true);
+        const ZachowajWyjscia tylkoEkran(true, false, false);
+        const PodlaczWyjscie podlacz(Kanal::Ekran, nagrywanie);
+        for (const WarstwaArkusza& c : czesci)
+            RysujArkuszWariantu(0, nullptr, nullptr, c);
+        return Zapis(nagrywanie);
+    };
+    using Czesc = WarstwaArkusza::Czesc;
+    const std::vector<std::string> calosc = rysuj({{}});
+    for (bool rondo : {false, true}) {
+        const std::vector<int> rekordy = rondo ? RekordyWariantu0(Ronda) : RekordyWariantu0(Ruchoplany);
+        ASSERT_GE(rekordy.size(), 3u);
+        for (int rekord : {rekordy.front(), rekordy[rekordy.size() / 2], rekordy.back()}) {
+            const std::vector<std::string> diagram = rysuj({{Czesc::Diagram, rekord, rondo}});
+            EXPECT_GT(diagram.size(), 20u) << rekord;
+            EXPECT_LT(diagram.size() * 5, calosc.size()) << rekord;
+            EXPECT_EQ(rysuj({{Czesc::Pod, rekord, rondo}, {Czesc::Diagram, rekord, rondo}, {Czesc::Nad, rekord, rondo}}),
+                      calosc)
+                << (rondo ? "roundabout " : "junction ") << rekord;
+        }
+    }
+}
 
 TEST_F(WarstwyRysunku, PrzesunieciaTakieJakPelnyRysunek)
 {
