@@ -87,8 +87,9 @@ bool PoliczRuchoplan(int i)
     return policzony;
 }
 
-void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
-                             int od, int do_)
+// The variant's diagrams of records [od, do_).
+void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas, int od,
+                             int do_)
 {
     for (int i = std::max(od, 0); i < std::min(do_, LiczbaRuchoplanow()); ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
@@ -115,9 +116,9 @@ void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, 
 
 // A roundabout whose geometry is entered is computed when its computed
 // byte is clear and drawn; the others show their node marker.
-void RysujRondaWariantu(int32_t wariant)
+void RysujRondaWariantu(int32_t wariant, int32_t od, int32_t do_)
 {
-    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+    for (int32_t i = std::max(od, 0); i < std::min(do_, LiczbaRond()); ++i) {
         const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
         if (r.NrWariantu != wariant)
             continue;
@@ -131,6 +132,9 @@ void RysujRondaWariantu(int32_t wariant)
         }
     }
 }
+
+void RysujPodDiagramami();
+void RysujNadDiagramami(int32_t wariant);
 
 } // namespace
 
@@ -168,50 +172,55 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
 
 namespace {
 
-void RysujArkusz(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
-                 const CzescArkusza& czesc)
+// What a part of the sheet draws: the records of junction diagrams and of
+// roundabouts, and whether what lies under the diagrams and over them.
+struct ZakresCzesci {
+    struct Rekordy {
+        int od, do_;
+    };
+    Rekordy ruchoplany{0, LiczbaRuchoplanow()}, ronda{0, LiczbaRond()};
+    bool pod = true, nad = true;
+};
+
+void RysujZakres(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                 const ZakresCzesci& z)
 {
     const ZakresWariantu zakres(wariant);
     // The diagrams computed on the way find the project's largest values once.
     const PrzebiegObliczen przebieg;
-
-    if (czesc.poczatek) {
-        // The grid, on the devices that show it (never in DXF).
-        NaKazdymWyjsciu([](const Wyjscie& w) {
-            if (w.PokazujeSiatke() && wg.Siatka && wg.KrokSiatki > 0.0f)
-                RysujSiatke(KolorSiatki, "none", 0.0, 0.0, wg.ArkuszB, wg.ArkuszH, wg.KrokSiatki, 0.01);
-        });
-
-        RysujTekst("Wymiary arkusza X = " + FormatFloat("###.##", wg.ArkuszB) + " ; Y = " +
-                       FormatFloat("###.##", wg.ArkuszH),
-                   KolorWymiarow, 0.0, -1.5, 0.4, 0.3, 0.01, 0.0, "Rupl_Arkusz");
-
-        RysujBloki(false);
-        // Without variants the nodes are shown as markers.
-        if (LiczbaWariantow() == 0)
-            RysujWezlyBezWariantu();
-    }
-    RysujRuchoplanyWariantu(wariant, widoczny, pas, czesc.od, czesc.do_);
-    if (!czesc.koniec)
-        return;
-    RysujRondaWariantu(wariant);
-
-    if (wg.LegendaPrzejsc)
-        RysujLegendePrzejsc(RozmiaryOpisow, 0, wg.LegendaPrzejscX, wg.LegendaPrzejscY, "Rupl_LegPrzejscia");
-    if (wg.Struktura)
-        RysujLegendePojazdow(RozmiaryOpisow, 0, wg.LegendaStrukturyX, wg.LegendaStrukturyY, "Rupl_LegStruktura");
-
-    RysujBloki(true);
-    RysujOpisy();
-    if (wariant > -1)
-        RysujTytulWariantu(wariant, 0, "Rupl_TytulWariant");
+    if (z.pod)
+        RysujPodDiagramami();
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, z.ruchoplany.od, z.ruchoplany.do_);
+    RysujRondaWariantu(wariant, z.ronda.od, z.ronda.do_);
+    if (z.nad)
+        RysujNadDiagramami(wariant);
 }
 
 } // namespace
 
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                         const WarstwaArkusza& warstwa)
 {
-    RysujArkusz(wariant, widoczny, pas, CzescArkusza{});
+    using Czesc = WarstwaArkusza::Czesc;
+    const Czesc czesc = warstwa.czesc;
+    ZakresCzesci z;
+    if (czesc != Czesc::Calosc) {
+        const int k = warstwa.rekord;
+        ZakresCzesci::Rekordy& wlasne = warstwa.rondo ? z.ronda : z.ruchoplany;
+        if (czesc == Czesc::Pod)
+            wlasne.do_ = k;
+        else if (czesc == Czesc::Diagram)
+            wlasne = {k, k + 1};
+        else
+            wlasne.od = k + 1;
+        // The junction diagrams are drawn before the roundabouts.
+        const bool inneWczesniej = warstwa.rondo;
+        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej)
+            (warstwa.rondo ? z.ruchoplany : z.ronda) = {0, 0};
+    }
+    z.pod = czesc == Czesc::Calosc || czesc == Czesc::Pod;
+    z.nad = czesc == Czesc::Calosc || czesc == Czesc::Nad;
+    RysujZakres(wariant, widoczny, pas, z);
 }
 
 std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci)
@@ -220,8 +229,8 @@ std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci)
     for (int i = 0; i < LiczbaRuchoplanow(); ++i)
         if (Ruchoplany[i].NrWariantu == wariant)
             rekordy.push_back(i);
-    const auto n = static_cast<std::size_t>(std::clamp<std::size_t>(static_cast<std::size_t>(std::max(czesci, 1)), 1,
-                                                                     std::max<std::size_t>(rekordy.size(), 1)));
+    const std::size_t n = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(czesci, 1)), 1,
+                                                  std::max<std::size_t>(rekordy.size(), 1));
     std::vector<CzescArkusza> wynik(n);
     // Each part starts at its first diagram; the first at 0 and the last
     // ends past every record, so that every record falls in one part.
@@ -235,4 +244,78 @@ std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci)
     return wynik;
 }
 
-void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc) { RysujArkusz(wariant, nullptr, nullptr, czesc); }
+void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc)
+{
+    ZakresCzesci z;
+    z.ruchoplany = {czesc.od, czesc.do_};
+    // The roundabouts come after every junction diagram.
+    if (!czesc.koniec)
+        z.ronda = {0, 0};
+    z.pod = czesc.poczatek;
+    z.nad = czesc.koniec;
+    RysujZakres(wariant, nullptr, nullptr, z);
+}
+
+bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)
+{
+    auto czeka = [wariant](const NaglowekDiagramu& r) {
+        return r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0;
+    };
+    if (!(rondo ? JestIndeksem(rekord, Ronda) : JestIndeksem(rekord, Ruchoplany)))
+        return false;
+    const NaglowekDiagramu& zmieniony =
+        rondo ? static_cast<const NaglowekDiagramu&>(Ronda[static_cast<std::size_t>(rekord)]) : Ruchoplany[rekord];
+    if (zmieniony.NrWariantu != wariant || !zmieniony.GeometriaWprowadzona)
+        return false;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+        if ((rondo || i != rekord) && czeka(Ruchoplany[i]))
+            return false;
+    for (int i = 0; i < LiczbaRond(); ++i)
+        if ((!rondo || i != rekord) && czeka(Ronda[static_cast<std::size_t>(i)]))
+            return false;
+    const ZakresWariantu zakres(wariant);
+    if (rondo) {
+        if (zmieniony.Obliczony == 0)
+            ObliczGeometrieRonda(rekord);
+    } else if (PoliczRuchoplan(rekord) && static_cast<std::size_t>(rekord) < zasiegi.size()) {
+        // Its extent is measured again when a drawing asks for it.
+        zasiegi[static_cast<std::size_t>(rekord)].znany = false;
+    }
+    return true;
+}
+
+namespace {
+
+// What the sheet draws before its diagrams.
+void RysujPodDiagramami()
+{
+    // The grid, on the devices that show it (never in DXF).
+    NaKazdymWyjsciu([](const Wyjscie& w) {
+        if (w.PokazujeSiatke() && wg.Siatka && wg.KrokSiatki > 0.0f)
+            RysujSiatke(KolorSiatki, "none", 0.0, 0.0, wg.ArkuszB, wg.ArkuszH, wg.KrokSiatki, 0.01);
+    });
+
+    RysujTekst("Wymiary arkusza X = " + FormatFloat("###.##", wg.ArkuszB) + " ; Y = " + FormatFloat("###.##", wg.ArkuszH),
+               KolorWymiarow, 0.0, -1.5, 0.4, 0.3, 0.01, 0.0, "Rupl_Arkusz");
+
+    RysujBloki(false);
+    // Without variants the nodes are shown as markers.
+    if (LiczbaWariantow() == 0)
+        RysujWezlyBezWariantu();
+}
+
+// What the sheet draws after its diagrams and roundabouts.
+void RysujNadDiagramami(int32_t wariant)
+{
+    if (wg.LegendaPrzejsc)
+        RysujLegendePrzejsc(RozmiaryOpisow, 0, wg.LegendaPrzejscX, wg.LegendaPrzejscY, "Rupl_LegPrzejscia");
+    if (wg.Struktura)
+        RysujLegendePojazdow(RozmiaryOpisow, 0, wg.LegendaStrukturyX, wg.LegendaStrukturyY, "Rupl_LegStruktura");
+
+    RysujBloki(true);
+    RysujOpisy();
+    if (wariant > -1)
+        RysujTytulWariantu(wariant, 0, "Rupl_TytulWariant");
+}
+
+} // namespace

@@ -8,6 +8,17 @@
 
 struct ProstokatArkusza;
 
+// A part of the sheet in its drawing order: the whole of it, what is drawn
+// before diagram `rekord` (under it), the diagram alone, or what is drawn
+// after it (over it). The diagram is a junction diagram, or with `rondo` a
+// roundabout. The three parts drawn one after another are the whole sheet.
+struct WarstwaArkusza {
+    enum class Czesc { Calosc, Pod, Diagram, Nad };
+    Czesc czesc = Czesc::Calosc;
+    int32_t rekord = -1;
+    bool rondo = false;
+};
+
 // The grid, the sheet size, background blocks, the node markers of a project
 // without variants, every junction diagram and roundabout of the variant
 // (computed on demand), the legends, foreground blocks, descriptions and the
@@ -15,9 +26,9 @@ struct ProstokatArkusza;
 // With `widoczny` (the screen's part of the sheet) a diagram whose extent
 // lies wholly outside it is left out; printing and DXF draw everything.
 // With `pas` (a thread's band of a shared redraw) the same holds for it;
-// the sheet must then be prepared with its extents.
+// the sheet must then be prepared with its extents. `warstwa` draws a part.
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
-                         const ProstokatArkusza* pas = nullptr);
+                         const ProstokatArkusza* pas = nullptr, const WarstwaArkusza& warstwa = {});
 
 // A part of a variant's sheet, for drawing the sheet in pieces that are put
 // together in order: the junction diagrams of record index [od, do_), with
@@ -40,6 +51,12 @@ void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc);
 // after it, drawing the sheet only reads the project and may be shared
 // among threads.
 void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegi = false, int watkow = 1);
+
+// For the redraw of one diagram's change: when nothing of the variant's
+// sheet but diagram `rekord` of it (a junction diagram, or with `rondo` a
+// roundabout) waits to be computed, computes it and gives true; else
+// computes nothing.
+bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo);
 
 // The kept extents of the diagrams are dropped (records were renumbered).
 void ZapomnijZasiegi();

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-struct ProstokatArkusza;
+#include "shell/Arkusz.h"
 
 // The number of threads a redraw uses (`WatkiPracy`, which a test may set).
 int WatkiRysowania();
@@ -27,9 +27,9 @@ void NaWatkach(int n, const std::function<void(int)>& praca);
 
 // Draws the variant's sheet onto the screen bitmap with `WatkiRysowania()`
 // threads, over the background and sheet already on it (and the pending
-// lines of the bitmap's canvas, which are drawn first); `widoczny` as for
-// `RysujArkuszWariantu`. The sheet must be prepared with its extents
+// lines of the bitmap's canvas, which are drawn first); `widoczny` and
+// `warstwa` as for `RysujArkuszWariantu`. The sheet must be prepared with its extents
 // (`PrzygotujArkuszWariantu`). False, with nothing drawn, when it
 // cannot be shared: one thread, or the screen is not the program's bitmap
 // alone.
-bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny);
+bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const WarstwaArkusza& warstwa = {});
