@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -164,7 +165,8 @@ void CyfryZaokraglone(double a, int miejsc, std::string& calk, std::string& ulam
 
 
 // The digits of a rounded |x|: integer digits (no leading zeros, "" for
-// zero) and the fractional ones, in buffers of their own or in `CyfryZaokraglone`'s strings.
+// zero) and the fractional ones, in buffers of their own or in the strings
+// of `CyfryZaokraglone`.
 struct CyfryLiczby {
     std::array<char, 48> calkBufor;
     std::array<char, 16> ulamekBufor;
@@ -183,11 +185,17 @@ bool CyfryZaokraglonePrzezCalkowite(double a, int miejsc, CyfryLiczby& c)
                                                  100000000000000ull, 1000000000000000ull};
     if (miejsc < 0 || miejsc > 15 || !(a < 1.0e21))
         return false;
-    int wykladnik = 0;
-    const double f = std::frexp(a, &wykladnik);  // a = f 2^wykladnik, f in [0.5, 1)
+    // a = m 2^e from the double's bits: 52 stored bits and, unless it is
+    // subnormal or zero, the leading 1.
+    const auto bity = std::bit_cast<uint64_t>(a);
+    const int wykladnikBity = static_cast<int>(bity >> 52);  // a >= 0: no sign bit
+    uint64_t m = bity & ((uint64_t{1} << 52) - 1);
+    int e = -1074;
+    if (wykladnikBity != 0) {
+        m |= uint64_t{1} << 52;
+        e = wykladnikBity - 1075;
+    }
     using u128 = unsigned __int128;
-    const auto m = static_cast<uint64_t>(f * 9007199254740992.0);  // f 2^53, exact
-    const int e = wykladnik - 53;
     const u128 skalowana = static_cast<u128>(m) * Potegi[static_cast<std::size_t>(miejsc)];  // < 2^103
     u128 q = 0;
     if (e >= 0) {

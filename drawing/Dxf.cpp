@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -33,12 +34,13 @@ bool CyfryDxf(double a, uint64_t& n, int& wykladnik10)
 {
     if (!(a >= 1.0e-7 && a < 1.0e18))
         return false;
-    int e2 = 0;
-    const double f = std::frexp(a, &e2);  // a = f 2^e2, f in [0.5, 1)
-    const auto m = static_cast<uint64_t>(f * 9007199254740992.0);  // f 2^53, exact
-    const int e = e2 - 53;
-    // log10(a) lies within a step of this; the loop corrects it.
-    int E = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    // A normal double in this range: its 52 stored bits and the leading 1.
+    const auto bity = std::bit_cast<uint64_t>(a);
+    const uint64_t m = (bity & ((uint64_t{1} << 52) - 1)) | (uint64_t{1} << 52);
+    const int e = static_cast<int>(bity >> 52) - 1075;  // a = m 2^e
+    // log10(a) lies within a step of floor(log10(2^(e + 52))); the loop
+    // corrects it. 78913 / 2^18 is log10(2) to 6 digits.
+    int E = ((e + 52) * 78913) >> 18;
     for (int proba = 0; proba < 3; ++proba) {
         const int s = 14 - E;
         if (s > 24 || -s > 24)
