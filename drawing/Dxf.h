@@ -4,8 +4,9 @@
 // value per line, lines ending in CR LF, texts as the model holds them
 // (Windows-1250 bytes). One drawing unit is one centimetre of the sheet.
 //
-// The entity writers send their entity to the current receiver: the file
-// opened by `DxfPoczatek`, or a receiver a test installs (drawing/Nagrywanie.h).
+// The entity writers send their entity to this thread's receiver: the file
+// opened by `DxfPoczatek`, the buffer of a part drawn on a thread of its own
+// (`CzescDxf`), or a receiver a test installs (drawing/Nagrywanie.h).
 // The file is written beside the target and takes its place only when
 // complete; write errors throw `BladDxf` and leave the old file as it was.
 
