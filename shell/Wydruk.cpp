@@ -11,11 +11,13 @@
 #include "junction/ArkuszDxf.h"
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
+#include "platform/PlotnoPdf.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/Arkusz.h"
 #include "shell/Dialogi.h"
 #include "shell/PytanieTakNieKasuj.h"
+#include "shell/RysunekWatkami.h"
 #include "shell/TForm1.h"
 
 namespace {
@@ -44,6 +46,33 @@ public:
 private:
     Drukarka& drukarka_;
 };
+
+// The pages of a PDF file drawn at once, each variant's on a canvas of its
+// own in one of the threads, then put in the document in their order. Every
+// diagram is computed first, so the drawing only reads the project.
+void WydrukujStronyNaWatkach(Drukarka& drukarka, int stron)
+{
+    for (int v = 0; v < stron; ++v)
+        PrzygotujArkuszWariantu(v);
+    std::vector<std::unique_ptr<PlotnoPdf>> plotna;
+    for (int v = 0; v < stron; ++v)
+        plotna.push_back(drukarka.PlotnoStrony());
+    std::vector<StrumienPdf> strony(static_cast<std::size_t>(stron));
+    const int watkow = std::clamp(WatkiRysowania(), 1, std::max(stron, 1));
+    NaWatkach(watkow, [&](int k) {
+        for (int v = k; v < stron; v += watkow) {
+            const auto s = static_cast<std::size_t>(v);
+            UstawPlotnoDrukarki(plotna[s].get());
+            RysujArkuszWariantu(v);
+            strony[s] = Drukarka::TrescStrony(*plotna[s]);
+        }
+    });
+    for (int v = 0; v < stron; ++v) {
+        if (v > 0)
+            drukarka.NowaStrona();
+        drukarka.DolaczDoStrony(std::move(strony[static_cast<std::size_t>(v)]));
+    }
+}
 
 } // namespace
 
@@ -85,6 +114,10 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 {
     const ZachowajWyjscia tylkoDrukarka(false, true, false);
     const PodlaczDrukarke podlaczona(drukarka);
+    if (drukarka.StronyOsobno()) {
+        WydrukujStronyNaWatkach(drukarka, LiczbaWariantow());
+        return;
+    }
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
             throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");

@@ -3,6 +3,9 @@
 #include "drawing/Wyjscie.h"
 #include "shell/Podglad.h"
 
+#include <QImage>
+#include <QProcess>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -62,6 +65,71 @@ std::vector<std::string> Napisy()
         if (e.rodzaj == ElementNakladki::Rodzaj::Tekst)
             t.push_back(e.tekst.toStdString());
     return t;
+}
+
+namespace {
+
+// The pages rendered into the folder, in order.
+std::vector<QImage> StronyObrazami(const std::string& pdf, const QString& katalog)
+{
+    QProcess p;
+    p.start("pdftoppm", {"-r", "100", NaQString(pdf), katalog + "/s"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    std::vector<QImage> strony;
+    const QStringList pliki = QDir(katalog).entryList({"s-*.ppm"}, QDir::Files, QDir::Name);
+    for (const QString& plik : pliki)
+        strony.push_back(QImage(katalog + "/" + plik).convertToFormat(QImage::Format_RGB32));
+    return strony;
+}
+
+bool Bliskie(QRgb a, QRgb b, int prog)
+{
+    return std::abs(qRed(a) - qRed(b)) <= prog && std::abs(qGreen(a) - qGreen(b)) <= prog &&
+           std::abs(qBlue(a) - qBlue(b)) <= prog;
+}
+
+// The pixels of `a` with no pixel of `b` within `prog` at their place or next to it.
+int BezOdpowiednika(const QImage& a, const QImage& b, int prog)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            bool jest = false;
+            for (int dy = -1; dy <= 1 && !jest; ++dy)
+                for (int dx = -1; dx <= 1 && !jest; ++dx)
+                    jest = b.valid(x + dx, y + dy) && Bliskie(a.pixel(x, y), b.pixel(x + dx, y + dy), prog);
+            n += !jest;
+        }
+    return n;
+}
+
+}  // namespace
+
+std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec)
+{
+    QTemporaryDir katalogA, katalogB;
+    const std::vector<QImage> a = StronyObrazami(pdf, katalogA.path());
+    const std::vector<QImage> b = StronyObrazami(wzorzec, katalogB.path());
+    if (a.empty() || a.size() != b.size())
+        return "pages: " + std::to_string(a.size()) + " against " + std::to_string(b.size());
+    std::string roznice;
+    for (std::size_t s = 0; s < a.size(); ++s) {
+        const std::string strona = "page " + std::to_string(s + 1) + ": ";
+        if (a[s].size() != b[s].size()) {
+            roznice += strona + "another size; ";
+            continue;
+        }
+        const int bezA = BezOdpowiednika(a[s], b[s], 128), bezB = BezOdpowiednika(b[s], a[s], 128);
+        int inne = 0;
+        for (int y = 0; y < a[s].height(); ++y)
+            for (int x = 0; x < a[s].width(); ++x)
+                inne += !Bliskie(a[s].pixel(x, y), b[s].pixel(x, y), 32);
+        if (bezA || bezB || inne * 200 > a[s].width() * a[s].height())
+            roznice += strona + std::to_string(bezA + bezB) + " pixels without a match, " + std::to_string(inne) +
+                       " others; ";
+    }
+    return roznice;
 }
 
 int StronyPdf(const std::string& pdf)

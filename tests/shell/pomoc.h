@@ -97,3 +97,12 @@ void Klik(double x, double y);
 std::vector<std::string> Napisy();
 // The number of pages of a PDF file.
 int StronyPdf(const std::string& pdf);
+// Whether two PDF files show the same pages: each page of both rendered at
+// 100 dpi by poppler's pdftoppm and compared pixel by pixel. "" when they
+// match, else what differs. Texts are glyph outlines in one file and fonts
+// in another, which the renderer hints: their edges may move by a pixel and
+// change their shade, so a pixel matches a pixel of the other page at its
+// place or next to it within 128 of each colour; and at most 0.5% of a
+// page's pixels may differ by more than 32 at their place, so that no
+// figure, light or dark, can go missing.
+std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec);
