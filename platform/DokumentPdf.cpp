@@ -2,9 +2,12 @@
 
 #include <zlib.h>
 
-#include <charconv>
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <exception>
 #include <stdexcept>
+#include <thread>
 
 std::string Deflate(std::string_view dane)
 {
@@ -36,6 +39,70 @@ void DokumentPdf::DodajDoStrony(StrumienPdf kawalek)
     if (strony_.empty())
         NowaStrona();
     strony_.back().push_back(std::move(kawalek));
+}
+
+namespace {
+
+constexpr std::size_t RozmiarKawalka = 1 << 20;
+
+// The operators cut at line ends into pieces of about `RozmiarKawalka`.
+std::vector<std::string_view> Kawalki(std::string_view tresc)
+{
+    std::vector<std::string_view> kawalki;
+    while (tresc.size() > RozmiarKawalka) {
+        const std::size_t koniec = tresc.find('\n', RozmiarKawalka);
+        if (koniec == std::string_view::npos)
+            break;
+        kawalki.push_back(tresc.substr(0, koniec + 1));
+        tresc.remove_prefix(koniec + 1);
+    }
+    if (!tresc.empty())
+        kawalki.push_back(tresc);
+    return kawalki;
+}
+
+}  // namespace
+
+void DokumentPdf::Skompresuj(int watkow)
+{
+    // The new pages, each piece to deflate with its source in the old ones.
+    std::vector<std::vector<StrumienPdf>> nowe(strony_.size());
+    struct Zadanie {
+        std::string_view zrodlo;
+        std::size_t strona, kawalek;
+    };
+    std::vector<Zadanie> zadania;
+    for (std::size_t s = 0; s < strony_.size(); ++s)
+        for (StrumienPdf& k : strony_[s]) {
+            if (k.deflate) {
+                nowe[s].push_back(std::move(k));
+                continue;
+            }
+            for (std::string_view kawalek : Kawalki(k.bajty)) {
+                zadania.push_back({kawalek, s, nowe[s].size()});
+                nowe[s].push_back({{}, true});
+            }
+        }
+    std::atomic<std::size_t> nastepne{0};
+    std::vector<std::exception_ptr> bledy(static_cast<std::size_t>(std::max(watkow, 1)));
+    auto pracuj = [&](std::size_t w) {
+        try {
+            for (std::size_t i = nastepne++; i < zadania.size(); i = nastepne++)
+                nowe[zadania[i].strona][zadania[i].kawalek].bajty = Deflate(zadania[i].zrodlo);
+        } catch (...) {
+            bledy[w] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> watki;
+        for (std::size_t w = 1; w < bledy.size() && w < zadania.size(); ++w)
+            watki.emplace_back(pracuj, w);
+        pracuj(0);
+    }
+    for (const std::exception_ptr& b : bledy)
+        if (b)
+            std::rethrow_exception(b);
+    strony_ = std::move(nowe);
 }
 
 namespace {

@@ -29,6 +29,10 @@ public:
     // A piece of the last page's content, drawn over the ones before.
     void DodajDoStrony(StrumienPdf kawalek);
     int LiczbaStron() const { return static_cast<int>(strony_.size()); }
+    // Deflates every piece not deflated yet on up to `watkow` threads at once,
+    // a large piece cut at its line ends into pieces of about a megabyte so
+    // that all threads have work.
+    void Skompresuj(int watkow);
 
     // The whole file.
     std::string Plik() const;

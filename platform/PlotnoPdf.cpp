@@ -151,12 +151,14 @@ void PlotnoPdf::PioroDoTresci()
         kolorLinii_ = kolorPiora_;
         kolorLiniiWTresci_ = true;
     }
-    if (pioroWTresci_) return;
     const bool cienkie = grubosc_ <= 1;
     const int szerokosc = cienkie ? std::max(grubosc_, 0) : grubosc_;
+    const std::string_view kreski = Kreski(styl_);
+    if (pioroWTresci_ && szerokosc == szerokoscWTresci_ && kreski == kreskiWTresci_) return;
+    szerokoscWTresci_ = szerokosc;
+    kreskiWTresci_ = kreski;
     Liczba(szerokosc);
     tresc_ += cienkie ? " w 0 J 2 j [" : " w 1 J 1 j [";
-    const std::string_view kreski = Kreski(styl_);
     if (szerokosc <= 1) {
         tresc_ += kreski;
     } else {
@@ -193,7 +195,6 @@ void PlotnoPdf::UstawGruboscPiora(int piksele)
     if (piksele == grubosc_) return;
     ZakonczLinie();
     grubosc_ = piksele;
-    pioroWTresci_ = false;
 }
 
 void PlotnoPdf::UstawStylPiora(int styl)
@@ -201,7 +202,6 @@ void PlotnoPdf::UstawStylPiora(int styl)
     if (styl == styl_) return;
     ZakonczLinie();
     styl_ = styl;
-    pioroWTresci_ = false;
 }
 
 void PlotnoPdf::UstawKolorPedzla(TKolor kolor) { kolorPedzla_ = kolor; }

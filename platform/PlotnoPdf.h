@@ -100,6 +100,8 @@ private:
     bool kolorLiniiWTresci_ = false;
     bool kolorWypelnieniaWTresci_ = false;
     TKolor kolorLinii_ = 0, kolorWypelnienia_ = 0;
+    int szerokoscWTresci_ = 0;
+    std::string_view kreskiWTresci_;
     // The run of lines being given: its last point.
     bool linieOtwarte_ = false;
     PunktInt koniecLinii_{0, 0};

@@ -62,6 +62,9 @@ void WydrukujStronyNaWatkach(Drukarka& drukarka, int stron)
     NaWatkach(watkow, [&](int k) {
         for (int v = k; v < stron; v += watkow) {
             const auto s = static_cast<std::size_t>(v);
+            // Texts are measured on the thread's own canvas, not on the
+            // screen's, which the threads would share (the screen is off).
+            UstawPlotnoEkranu(nullptr);
             UstawPlotnoDrukarki(plotna[s].get());
             RysujArkuszWariantu(v);
             strony[s] = Drukarka::TrescStrony(*plotna[s]);

@@ -63,8 +63,8 @@ public:
     bool StronyOsobno() const { return dokument_ != nullptr; }
     // A canvas for a page of the open PDF document, with fonts of its own.
     std::unique_ptr<PlotnoPdf> PlotnoStrony() const;
-    // What was drawn on such a canvas, ready for the document (deflated:
-    // may be called in the page's thread).
+    // What was drawn on such a canvas, ready for the document (may be
+    // called in the page's thread).
     static StrumienPdf TrescStrony(PlotnoPdf& strona);
     // Goes onto the current page, over what is there already.
     void DolaczDoStrony(StrumienPdf tresc);

@@ -4,6 +4,7 @@
 #include "shell/Podglad.h"
 
 #include <QImage>
+#include <algorithm>
 #include <QProcess>
 #include <cstdlib>
 #include <fstream>
@@ -104,6 +105,28 @@ int BezOdpowiednika(const QImage& a, const QImage& b, int prog)
     return n;
 }
 
+// The largest difference of a colour's mean over the same square of
+// `bok` x `bok` pixels in the two pages.
+double NajwiekszaRoznicaSrednich(const QImage& a, const QImage& b, int bok)
+{
+    double najwieksza = 0.0;
+    for (int by = 0; by < a.height(); by += bok)
+        for (int bx = 0; bx < a.width(); bx += bok) {
+            long long suma[3] = {};
+            int n = 0;
+            for (int y = by; y < std::min(a.height(), by + bok); ++y)
+                for (int x = bx; x < std::min(a.width(), bx + bok); ++x, ++n) {
+                    const QRgb pa = a.pixel(x, y), pb = b.pixel(x, y);
+                    suma[0] += qRed(pa) - qRed(pb);
+                    suma[1] += qGreen(pa) - qGreen(pb);
+                    suma[2] += qBlue(pa) - qBlue(pb);
+                }
+            for (long long s : suma)
+                najwieksza = std::max(najwieksza, std::abs(static_cast<double>(s)) / n);
+        }
+    return najwieksza;
+}
+
 }  // namespace
 
 std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec)
@@ -120,14 +143,11 @@ std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec)
             roznice += strona + "another size; ";
             continue;
         }
-        const int bezA = BezOdpowiednika(a[s], b[s], 128), bezB = BezOdpowiednika(b[s], a[s], 128);
-        int inne = 0;
-        for (int y = 0; y < a[s].height(); ++y)
-            for (int x = 0; x < a[s].width(); ++x)
-                inne += !Bliskie(a[s].pixel(x, y), b[s].pixel(x, y), 32);
-        if (bezA || bezB || inne * 200 > a[s].width() * a[s].height())
-            roznice += strona + std::to_string(bezA + bezB) + " pixels without a match, " + std::to_string(inne) +
-                       " others; ";
+        const int bez = BezOdpowiednika(a[s], b[s], 128) + BezOdpowiednika(b[s], a[s], 128);
+        const double blok = NajwiekszaRoznicaSrednich(a[s], b[s], 32);
+        if (bez * 10000 > a[s].width() * a[s].height() || blok > 12.0)
+            roznice += strona + std::to_string(bez) + " pixels without a match, means of a block " +
+                       std::to_string(blok) + " apart; ";
     }
     return roznice;
 }

@@ -99,10 +99,12 @@ std::vector<std::string> Napisy();
 int StronyPdf(const std::string& pdf);
 // Whether two PDF files show the same pages: each page of both rendered at
 // 100 dpi by poppler's pdftoppm and compared pixel by pixel. "" when they
-// match, else what differs. Texts are glyph outlines in one file and fonts
-// in another, which the renderer hints: their edges may move by a pixel and
-// change their shade, so a pixel matches a pixel of the other page at its
-// place or next to it within 128 of each colour; and at most 0.5% of a
-// page's pixels may differ by more than 32 at their place, so that no
-// figure, light or dark, can go missing.
+// match, else what differs. Texts may be glyph outlines in one file and
+// fonts in the other, which the renderer places on whole pixels and shades
+// its own way: a glyph's edge may move by a pixel and change its shade. So a
+// pixel matches a pixel of the other page at its place or next to it within
+// 128 of each colour, and at most one pixel in 10000 may have no match
+// (where such an edge meets another figure's); and the mean of each colour
+// over every square of 32 x 32 pixels stays within 12, so that no figure,
+// however light, can go missing or change its colour.
 std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec);
