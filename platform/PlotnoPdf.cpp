@@ -58,13 +58,13 @@ void PlotnoPdf::Poczatek()
 
 bool PlotnoPdf::Puste() const { return !linieOtwarte_ && tresc_.size() == poczatekTresci_; }
 
-StrumienPdf PlotnoPdf::Zabierz(bool deflate)
+std::string PlotnoPdf::Zabierz()
 {
     ZakonczLinie();
     tresc_ += "Q\n";
-    StrumienPdf s{deflate ? Deflate(tresc_) : std::move(tresc_), deflate};
+    std::string tresc = std::move(tresc_);
     Poczatek();
-    return s;
+    return tresc;
 }
 
 void PlotnoPdf::Liczba(int v)

@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DokumentPdf.h"
 #include "platform/Plotno.h"
 
 // Where the device pixels lie on the page: (x, y) pixels are the page point
@@ -40,9 +39,9 @@ public:
     ~PlotnoPdf() override;
 
     // The content drawn since the last call, in a graphics state of its own
-    // that starts with the transform; deflated if asked. The canvas keeps
-    // its pen, brush and font and goes on with an empty content.
-    StrumienPdf Zabierz(bool deflate);
+    // that starts with the transform. The canvas keeps its pen, brush and
+    // font and goes on with an empty content.
+    std::string Zabierz();
     // Whether anything was drawn since the last `Zabierz`.
     bool Puste() const;
 

@@ -57,7 +57,7 @@ void WydrukujStronyNaWatkach(Drukarka& drukarka, int stron)
     std::vector<std::unique_ptr<PlotnoPdf>> plotna;
     for (int v = 0; v < stron; ++v)
         plotna.push_back(drukarka.PlotnoStrony());
-    std::vector<StrumienPdf> strony(static_cast<std::size_t>(stron));
+    std::vector<std::string> strony(static_cast<std::size_t>(stron));
     const int watkow = std::clamp(WatkiRysowania(), 1, std::max(stron, 1));
     NaWatkach(watkow, [&](int k) {
         for (int v = k; v < stron; v += watkow) {
@@ -67,7 +67,7 @@ void WydrukujStronyNaWatkach(Drukarka& drukarka, int stron)
             UstawPlotnoEkranu(nullptr);
             UstawPlotnoDrukarki(plotna[s].get());
             RysujArkuszWariantu(v);
-            strony[s] = Drukarka::TrescStrony(*plotna[s]);
+            strony[s] = plotna[s]->Zabierz();
         }
     });
     for (int v = 0; v < stron; ++v) {

@@ -161,21 +161,25 @@ std::unique_ptr<PlotnoPdf> Drukarka::PlotnoStrony() const
     return std::make_unique<PlotnoPdf>(uklad, std::make_unique<CzcionkiPdfQt>(drukarka_->resolution()));
 }
 
-StrumienPdf Drukarka::TrescStrony(PlotnoPdf& strona) { return strona.Zabierz(false); }
-
-void Drukarka::DolaczDoStrony(StrumienPdf tresc)
+void Drukarka::DolaczDoStrony(std::string tresc)
 {
     if (dokument_)
-        dokument_->DodajDoStrony(std::move(tresc));
+        dokument_->DodajDoStrony({std::move(tresc), false});
 }
 
 bool Drukarka::ZakonczPdf()
 {
     if (!plotnoPdf_->Puste())
-        DolaczDoStrony(TrescStrony(*plotnoPdf_));
-    dokument_->Skompresuj(WatkiKompresji());
+        DolaczDoStrony(plotnoPdf_->Zabierz());
     std::string blad;
-    const bool zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
+    bool zapisany = false;
+    try {
+        dokument_->Skompresuj(WatkiKompresji());
+        zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
+    } catch (const std::exception&) {
+        // No memory for the file's bytes.
+        blad = KomunikatZapisu(Utf8NaCp1250(plikPdf_), ENOMEM);
+    }
     zapis_.Porzuc();
     // The canvas stays until the next document: drawing attached to it
     // paints nothing more into a file.
@@ -189,7 +193,7 @@ bool Drukarka::NowaStrona()
 {
     if (dokument_) {
         if (!plotnoPdf_->Puste())
-            DolaczDoStrony(TrescStrony(*plotnoPdf_));
+            DolaczDoStrony(plotnoPdf_->Zabierz());
         dokument_->NowaStrona();
         return true;
     }

@@ -63,11 +63,9 @@ public:
     bool StronyOsobno() const { return dokument_ != nullptr; }
     // A canvas for a page of the open PDF document, with fonts of its own.
     std::unique_ptr<PlotnoPdf> PlotnoStrony() const;
-    // What was drawn on such a canvas, ready for the document (may be
-    // called in the page's thread).
-    static StrumienPdf TrescStrony(PlotnoPdf& strona);
-    // Goes onto the current page, over what is there already.
-    void DolaczDoStrony(StrumienPdf tresc);
+    // What was drawn on such a canvas (`PlotnoPdf::Zabierz`) goes onto the
+    // current page, over what is there already.
+    void DolaczDoStrony(std::string tresc);
 
     // A PDF file painted through Qt's own PDF printer instead (the tests
     // compare the two).

@@ -133,7 +133,7 @@ protected:
     // What was drawn, without the transform and the end of the state.
     std::string Tresc()
     {
-        std::string t = p.Zabierz(false).bajty;
+        std::string t = p.Zabierz();
         const std::string poczatek = "q 0.060000000 0 0 -0.060000000 10.0199999 831.980000 cm\n";
         EXPECT_EQ(t.substr(0, poczatek.size()), poczatek);
         EXPECT_EQ(t.substr(t.size() - 2), "Q\n");
