@@ -99,7 +99,7 @@ void NaWatkach(int n, const std::function<void(int)>& praca)
             std::rethrow_exception(b);
 }
 
-bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
+bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const WarstwaArkusza& warstwa)
 {
     if (!MoznaRysowacWatkami())
         return false;
@@ -130,7 +130,7 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
         ProstokatArkusza czesc;
         czesc.Dodaj(EkranNaCmX(-zapas), EkranNaCmY(y1 - zapas));
         czesc.Dodaj(EkranNaCmX(szerokosc + zapas), EkranNaCmY(y2 + zapas));
-        RysujArkuszWariantu(wariant, widoczny, &czesc);
+        RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
         pas.plotno->Zakoncz();
         KopiujWiersze(wlasne, bity, wiersz, y1, y2);
     });
