@@ -42,11 +42,8 @@ void DefiniujBlokiTloIWierzch()
     DefinicjeBlokow[1].Koniec = 3;
 }
 
-void ZbudujArkuszMieszany()
+void UstawRondaCzteroramienne()
 {
-    ZbudujProjekt(45, 2);
-    for (int k = 0; k < 10; ++k)
-        ASSERT_EQ(DodajWezel(3.0 + 4.0 * k, 128.0, "Rondo " + std::to_string(k + 1), 'R'), "");
     for (DaneRondo& r : Ronda) {
         r.GeometriaWprowadzona = 1;
         r.Ramie = {1, 1, 1, 1, 0};
@@ -60,8 +57,17 @@ void ZbudujArkuszMieszany()
                 r.SumaWlotuRel[i] += r.Macierz[i][j];
                 r.SumaWylotuRel[j] += r.Macierz[i][j];
             }
-        r.NatezeniaPrzejsc[0][0] = {20, 25};
     }
+}
+
+void ZbudujArkuszMieszany()
+{
+    ZbudujProjekt(45, 2);
+    for (int k = 0; k < 10; ++k)
+        ASSERT_EQ(DodajWezel(3.0 + 4.0 * k, 128.0, "Rondo " + std::to_string(k + 1), 'R'), "");
+    UstawRondaCzteroramienne();
+    for (DaneRondo& r : Ronda)
+        r.NatezeniaPrzejsc[0][0] = {20, 25};
     DefiniujBlokiTloIWierzch();
     Bloki.assign(6, {});
     for (int b = 0; b < 6; ++b) {

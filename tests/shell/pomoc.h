@@ -93,6 +93,8 @@ void DefiniujBlokiTloIWierzch();
 // overlap), ten four-arm roundabouts below them, background and foreground
 // blocks, descriptions, both legends and the grid.
 void ZbudujArkuszMieszany();
+// Every roundabout of the project with four arms and volumes between them.
+void UstawRondaCzteroramienne();
 // A started program whose 800 x 600 drawing area shows the whole of the
 // sheet above; the threads and labels as at start again after the test.
 class ArkuszMieszanyTest : public ProgramTest {

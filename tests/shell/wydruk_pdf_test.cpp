@@ -38,20 +38,7 @@ protected:
         ZbudujProjekt(6, 3);
         for (int k = 0; k < 2; ++k)
             ASSERT_EQ(DodajWezel(5.0 + 9.0 * k, 21.0, "Rondo " + std::to_string(k + 1), 'R'), "");
-        for (DaneRondo& r : Ronda) {
-            r.GeometriaWprowadzona = 1;
-            r.Ramie = {1, 1, 1, 1, 0};
-            r.LiczbaRamion = 4;
-            r.Kat[3] = static_cast<float>(1.5 * 3.141592653589793);
-            r.SumaWlotuRel = {};
-            r.SumaWylotuRel = {};
-            for (int i = 0; i < 4; ++i)
-                for (int j = 0; j < 4; ++j) {
-                    r.Macierz[i][j] = i == j ? 0 : 30 + 11 * (4 * i + j) + r.NrWezla;
-                    r.SumaWlotuRel[i] += r.Macierz[i][j];
-                    r.SumaWylotuRel[j] += r.Macierz[i][j];
-                }
-        }
+        UstawRondaCzteroramienne();
         DefiniujBlokiTloIWierzch();
         Bloki.assign(3, {});
         for (int b = 0; b < 3; ++b) {
