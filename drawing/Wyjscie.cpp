@@ -30,7 +30,7 @@ double PiksNaCmY = 0.0;
 namespace {
 QImage* bitmapaRysunku = nullptr;
 thread_local Plotno* plotnoEkranu = nullptr;
-Plotno* plotnoDrukarki = nullptr;
+thread_local Plotno* plotnoDrukarki = nullptr;
 // The canvas made for BitmapaRysunku. Not destroyed at exit: its font must
 // not outlive the Qt application in a static destructor.
 PlotnoQt* plotnoBitmapy = nullptr;
@@ -111,7 +111,8 @@ int SpacjeEtykiety()
 
 StanWyjsc StanWyjsc::Biezacy()
 {
-    return {WyjscieEkran, WyjscieDrukarka, WyjscieDxf, WyjscieSchowek, TekstTT, rysowanyWariant, plotnoEkranu};
+    return {WyjscieEkran, WyjscieDrukarka, WyjscieDxf, WyjscieSchowek, TekstTT, rysowanyWariant, plotnoEkranu,
+            plotnoDrukarki};
 }
 
 void StanWyjsc::Przyjmij() const
@@ -123,6 +124,7 @@ void StanWyjsc::Przyjmij() const
     TekstTT = tekstTT;
     rysowanyWariant = wariant;
     ::plotnoEkranu = plotno;
+    ::plotnoDrukarki = plotnoDruku;
 }
 
 int32_t RysowanyWariant() { return rysowanyWariant == BezZakresu ? BiezacyWariant : rysowanyWariant; }

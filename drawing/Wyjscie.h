@@ -170,13 +170,14 @@ void NaKazdymWyjsciu(F&& rysuj);
 int SpacjeEtykiety();
 
 // What a thread draws with, beside the project and the view (which a
-// parallel redraw only reads): the output flags, the TrueType switch, the
-// variant being drawn and the screen canvas. A helper thread of a redraw
+// parallel drawing only reads): the output flags, the TrueType switch, the
+// variant being drawn and the screen and printer canvases. A helper thread
 // takes the drawing thread's with `Przyjmij`, then attaches its own canvas.
 struct StanWyjsc {
     bool ekran = true, drukarka = false, dxf = false, schowek = false, tekstTT = false;
     int32_t wariant = 0;
     Plotno* plotno = nullptr;  // of the screen
+    Plotno* plotnoDruku = nullptr;
     static StanWyjsc Biezacy();
     void Przyjmij() const;
 };
@@ -217,7 +218,7 @@ int32_t GruboscDruk(float mm);
 double DxfY(double y);
 
 // The canvases of the outputs; nullptr when none is attached (the output is
-// then skipped even with its flag set). The screen canvas is the thread's own.
+// then skipped even with its flag set). Each thread has its own.
 Plotno* PlotnoEkranu();
 Plotno* PlotnoDrukarki();
 void UstawPlotnoEkranu(Plotno* plotno);
@@ -235,8 +236,8 @@ void ZakonczRysowanieEkranu();
 // DXF output on); else nullptr.
 QImage* BitmapaRysunkuWlasna();
 
-// Attaches a printer whose document is open: its canvas becomes the printer
-// canvas and `DpiDrukarkiX`, `DpiDrukarkiY`, `PiksNaCmX`, `PiksNaCmY` are set
+// Attaches a printer whose document is open: its canvas becomes this
+// thread's printer canvas and `DpiDrukarkiX`, `DpiDrukarkiY`, `PiksNaCmX`, `PiksNaCmY` are set
 // from its resolution. nullptr detaches it.
 void UstawDrukarke(Drukarka* drukarka);
 

@@ -23,7 +23,7 @@ case "$CEL" in
   projekt)
     # The drawing needs Qt's painter (not its moc); Qt's own code is not
     # instrumented, ours is.
-    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
+    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
                  "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp" "$ZRODLA/shell/RysunekWatkami.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
     NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing,junction,roundabout,shell}/*.h)
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
@@ -41,7 +41,7 @@ if [ ! -x "$PROGRAM" ] || [ -n "$(find "${ZRODLA_CPP[@]}" "${NAGLOWKI[@]}" "$ZRO
       -newer "$PROGRAM" 2>/dev/null | head -1)" ]; then
   "$CXX" -std=c++20 -g -O1 -fno-omit-frame-pointer \
     -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -DKG_WERSJA="\"$WERSJA\"" -I"$ZRODLA" "${ZRODLA_CPP[@]}" "${FLAGI[@]}" -o "$PROGRAM"
+    -DKG_WERSJA="\"$WERSJA\"" -I"$ZRODLA" "${ZRODLA_CPP[@]}" "${FLAGI[@]}" -lz -o "$PROGRAM"
 fi
 
 # The corpus grows in the build folder; the seeds in the repository stay as

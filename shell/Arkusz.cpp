@@ -165,6 +165,10 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
         zasiegi.resize(Ruchoplany.size());
     const int n = doZmierzenia.size() >= 16 ? std::max(watkow, 1) : 1;
     NaWatkach(n, [&doZmierzenia, n](int k) {
+        // A helper measures texts on a canvas of its own: the screen's
+        // canvas belongs to the drawing thread.
+        if (k > 0)
+            UstawPlotnoEkranu(nullptr);
         for (std::size_t j = static_cast<std::size_t>(k); j < doZmierzenia.size(); j += static_cast<std::size_t>(n))
             ZasiegRuchoplanuNr(doZmierzenia[j], true);
     });

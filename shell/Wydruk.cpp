@@ -14,6 +14,7 @@
 #include "junction/ArkuszDxf.h"
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
+#include "platform/PlotnoPdf.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/Arkusz.h"
@@ -49,6 +50,36 @@ public:
 private:
     Drukarka& drukarka_;
 };
+
+// The pages of a PDF file drawn at once, each variant's on a canvas of its
+// own in one of the threads, then put in the document in their order. Every
+// diagram is computed first, so the drawing only reads the project.
+void WydrukujStronyNaWatkach(Drukarka& drukarka, int stron)
+{
+    for (int v = 0; v < stron; ++v)
+        PrzygotujArkuszWariantu(v);
+    std::vector<std::unique_ptr<PlotnoPdf>> plotna;
+    for (int v = 0; v < stron; ++v)
+        plotna.push_back(drukarka.PlotnoStrony());
+    std::vector<std::string> strony(static_cast<std::size_t>(stron));
+    const int watkow = std::clamp(WatkiRysowania(), 1, std::max(stron, 1));
+    NaWatkach(watkow, [&](int k) {
+        for (int v = k; v < stron; v += watkow) {
+            const auto s = static_cast<std::size_t>(v);
+            // Texts are measured on the thread's own canvas, not on the
+            // screen's, which the threads would share (the screen is off).
+            UstawPlotnoEkranu(nullptr);
+            UstawPlotnoDrukarki(plotna[s].get());
+            RysujArkuszWariantu(v);
+            strony[s] = plotna[s]->Zabierz();
+        }
+    });
+    for (int v = 0; v < stron; ++v) {
+        if (v > 0)
+            drukarka.NowaStrona();
+        drukarka.DolaczDoStrony(std::move(strony[static_cast<std::size_t>(v)]));
+    }
+}
 
 } // namespace
 
@@ -90,6 +121,10 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 {
     const ZachowajWyjscia tylkoDrukarka(false, true, false);
     const PodlaczDrukarke podlaczona(drukarka);
+    if (drukarka.StronyOsobno()) {
+        WydrukujStronyNaWatkach(drukarka, LiczbaWariantow());
+        return;
+    }
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
             throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");

@@ -1,6 +1,8 @@
 #include "platform/qt/Drukarka.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <thread>
 #include <sys/statvfs.h>
 
 #include <QFile>
@@ -12,6 +14,8 @@
 
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/PlotnoPdf.h"
+#include "platform/qt/CzcionkiPdf.h"
 #include "platform/qt/Plotno.h"
 
 namespace {
@@ -24,6 +28,10 @@ bool BrakMiejsca(const std::string& plik)
     return ::statvfs(plik.c_str(), &s) == 0 && s.f_bavail == 0;
 }
 
+// The pages' content is deflated at the end, on as many threads as the
+// machine has cores (at most 8): a third of the size.
+int WatkiKompresji() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
+
 } // namespace
 
 Drukarka::Drukarka()
@@ -34,6 +42,7 @@ Drukarka::Drukarka()
 
 Drukarka::~Drukarka()
 {
+    plotnoPdf_.reset();
     // The canvas must let go of the printer before the printer goes.
     plotno_.reset();
 }
@@ -72,7 +81,10 @@ bool Drukarka::DoPliku() const { return !plikPdf_.empty(); }
 bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
 {
     blad_.clear();
-    if (plotno_->Aktywne()) return true;
+    if (Drukuje()) return true;
+    plotnoPdf_.reset();
+    if (!plikPdf_.empty() && !pdfPrzezQt_)
+        return RozpocznijPdf(tytulUtf8);
     drukarka_->setDocName(QString::fromStdString(tytulUtf8));
     if (!plikPdf_.empty()) {
         std::string blad;
@@ -120,14 +132,78 @@ bool Drukarka::PdfKompletny() const
     return plik.read(6).contains("%%EOF");
 }
 
+bool Drukarka::RozpocznijPdf(const std::string& tytulUtf8)
+{
+    std::string blad;
+    if (!zapis_.Otworz(Utf8NaCp1250(plikPdf_), blad)) {
+        blad_ = Cp1250NaUtf8(blad);
+        return false;
+    }
+    const QPageLayout strona = drukarka_->pageLayout();
+    const QRect calosc = strona.fullRectPoints();
+    dokument_ = std::make_unique<DokumentPdf>(calosc.width(), calosc.height(),
+                                              QString::fromStdString(tytulUtf8).toStdU16String());
+    dokument_->NowaStrona();
+    plotnoPdf_ = PlotnoStrony();
+    return true;
+}
+
+std::unique_ptr<PlotnoPdf> Drukarka::PlotnoStrony() const
+{
+    // The device's pixels from the corner of the printable area, as Qt's
+    // printer places them.
+    const QPageLayout strona = drukarka_->pageLayout();
+    const QRect obszar = strona.paintRectPixels(drukarka_->resolution());
+    UkladStronyPdf uklad;
+    uklad.skala = 72.0 / drukarka_->resolution();
+    uklad.lewo = obszar.left() * uklad.skala;
+    uklad.gora = strona.fullRectPoints().height() - obszar.top() * uklad.skala;
+    return std::make_unique<PlotnoPdf>(uklad, std::make_unique<CzcionkiPdfQt>(drukarka_->resolution()));
+}
+
+void Drukarka::DolaczDoStrony(std::string tresc)
+{
+    if (dokument_)
+        dokument_->DodajDoStrony({std::move(tresc), false});
+}
+
+bool Drukarka::ZakonczPdf()
+{
+    if (!plotnoPdf_->Puste())
+        DolaczDoStrony(plotnoPdf_->Zabierz());
+    std::string blad;
+    bool zapisany = false;
+    try {
+        dokument_->Skompresuj(WatkiKompresji());
+        zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
+    } catch (const std::exception&) {
+        // No memory for the file's bytes.
+        blad = KomunikatZapisu(Utf8NaCp1250(plikPdf_), ENOMEM);
+    }
+    zapis_.Porzuc();
+    // The canvas stays until the next document: drawing attached to it
+    // paints nothing more into a file.
+    dokument_.reset();
+    if (!zapisany)
+        blad_ = Cp1250NaUtf8(blad);
+    return zapisany;
+}
+
 bool Drukarka::NowaStrona()
 {
+    if (dokument_) {
+        if (!plotnoPdf_->Puste())
+            DolaczDoStrony(plotnoPdf_->Zabierz());
+        dokument_->NowaStrona();
+        return true;
+    }
     if (!plotno_->Aktywne()) return false;
     return drukarka_->newPage();
 }
 
 bool Drukarka::ZakonczDokument()
 {
+    if (dokument_) return ZakonczPdf();
     if (!plotno_->Aktywne()) return false;
     const bool zakonczony = plotno_->Zakoncz() && drukarka_->printerState() != QPrinter::Error;
     if (plikPdf_.empty()) {
@@ -149,7 +225,7 @@ bool Drukarka::ZakonczDokument()
     return false;
 }
 
-bool Drukarka::Drukuje() const { return plotno_->Aktywne(); }
+bool Drukarka::Drukuje() const { return dokument_ || plotno_->Aktywne(); }
 
 int Drukarka::SzerokoscStrony() const
 {
@@ -164,5 +240,9 @@ int Drukarka::WysokoscStrony() const
 int Drukarka::DpiX() const { return drukarka_->logicalDpiX(); }
 int Drukarka::DpiY() const { return drukarka_->logicalDpiY(); }
 
-PlotnoQt& Drukarka::PlotnoDrukarki() { return *plotno_; }
+Plotno& Drukarka::PlotnoDrukarki()
+{
+    if (plotnoPdf_) return *plotnoPdf_;
+    return *plotno_;
+}
 QPrinter& Drukarka::Urzadzenie() { return *drukarka_; }

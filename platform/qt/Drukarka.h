@@ -1,13 +1,20 @@
 #pragma once
 // The printer over QPrinter: the set-up dialog, a document of pages, the
-// page size in device pixels and the resolution. Tests print into a PDF file.
+// page size in device pixels and the resolution. A PDF file is written by the
+// program's own PDF pages (platform/PlotnoPdf.h) with the page QPrinter has;
+// the system printer is painted through QPainter.
 
 #include <memory>
 #include <string>
 
+#include "platform/DokumentPdf.h"
+#include "platform/PlikTekstowy.h"
+
 class QPrinter;
 class QWidget;
+class Plotno;
 class PlotnoQt;
+class PlotnoPdf;
 
 class Drukarka {
 public:
@@ -46,17 +53,40 @@ public:
     int DpiX() const;
     int DpiY() const;
 
-    // The canvas of the open document (it paints nothing outside a document).
-    PlotnoQt& PlotnoDrukarki();
+    // The canvas of the open document's current page (it paints nothing
+    // outside a document).
+    Plotno& PlotnoDrukarki();
     QPrinter& Urzadzenie();
+
+    // Whether the pages may be drawn apart, each on a canvas of its own and
+    // in a thread of its own (a PDF file), by `PlotnoStrony` and `DolaczDoStrony`.
+    bool StronyOsobno() const { return dokument_ != nullptr; }
+    // A canvas for a page of the open PDF document, with fonts of its own.
+    std::unique_ptr<PlotnoPdf> PlotnoStrony() const;
+    // What was drawn on such a canvas (`PlotnoPdf::Zabierz`) goes onto the
+    // current page, over what is there already.
+    void DolaczDoStrony(std::string tresc);
+
+    // A PDF file painted through Qt's own PDF printer instead (the tests
+    // compare the two).
+    void UstawPdfPrzezQt(bool przezQt) { pdfPrzezQt_ = przezQt; }
 
 private:
     void UsunTymczasowy();
     bool PdfKompletny() const;
+    bool RozpocznijPdf(const std::string& tytulUtf8);
+    bool ZakonczPdf();
 
     std::unique_ptr<QPrinter> drukarka_;
     std::unique_ptr<PlotnoQt> plotno_;
     std::string blad_;
     std::string plikPdf_;          // the target, UTF-8; "" for the printer
     std::string plikTymczasowy_;   // where the pages go meanwhile
+    bool pdfPrzezQt_ = false;
+
+    // The PDF document being drawn, its current page's canvas and the file
+    // it goes into.
+    std::unique_ptr<DokumentPdf> dokument_;
+    std::unique_ptr<PlotnoPdf> plotnoPdf_;
+    ZapisBezpieczny zapis_;
 };

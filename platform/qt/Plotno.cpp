@@ -46,6 +46,15 @@ QRect Pudelko(int x1, int y1, int x2, int y2)
 
 }  // namespace
 
+int RozmiarDlaWysokosci(QFont czcionka, int wysokosc, QPaintDevice* urzadzenie)
+{
+    czcionka.setPixelSize(wysokosc);
+    const int zmierzona = QFontMetrics(czcionka, urzadzenie).height();
+    if (zmierzona > 0 && zmierzona != wysokosc)
+        return std::max(1, static_cast<int>(std::lround(double(wysokosc) * wysokosc / zmierzona)));
+    return wysokosc;
+}
+
 struct PlotnoQt::Stan {
     QPaintDevice* urzadzenie = nullptr;
     bool otwieraSam = true;
@@ -329,11 +338,7 @@ struct PlotnoQt::Stan {
         if (auto znany = rozmiaryCzcionek.find(klucz); znany != rozmiaryCzcionek.end()) {
             czcionka.setPixelSize(znany->second);
         } else {
-            czcionka.setPixelSize(h);
-            int zmierzona = Miary().height();
-            if (zmierzona > 0 && zmierzona != h) {
-                czcionka.setPixelSize(std::max(1, static_cast<int>(std::lround(double(h) * h / zmierzona))));
-            }
+            czcionka.setPixelSize(RozmiarDlaWysokosci(czcionka, h, urzadzenie));
             rozmiaryCzcionek.emplace(klucz, czcionka.pixelSize());
         }
         czcionkaGotowa = true;
@@ -471,14 +476,6 @@ void PlotnoQt::LiniaDo(int x, int y)
     QPoint cel(x, y);
     if (QPainter* m = MalarzWlasny(); m && cel != s_->pozycja) s_->DodajLinie(*m, s_->pozycja, cel);
     s_->pozycja = cel;
-}
-
-void Plotno::Odcinki(std::span<const PunktInt> konce)
-{
-    for (std::size_t k = 0; k + 1 < konce.size(); k += 2) {
-        PrzesunDo(konce[k].X, konce[k].Y);
-        LiniaDo(konce[k + 1].X, konce[k + 1].Y);
-    }
 }
 
 void PlotnoQt::Odcinki(std::span<const PunktInt> konce)

@@ -3,6 +3,10 @@
 #include "drawing/Wyjscie.h"
 #include "shell/Podglad.h"
 
+#include <QImage>
+#include <algorithm>
+#include <QProcess>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -38,11 +42,8 @@ void DefiniujBlokiTloIWierzch()
     DefinicjeBlokow[1].Koniec = 3;
 }
 
-void ZbudujArkuszMieszany()
+void UstawRondaCzteroramienne()
 {
-    ZbudujProjekt(45, 2);
-    for (int k = 0; k < 10; ++k)
-        ASSERT_EQ(DodajWezel(3.0 + 4.0 * k, 128.0, "Rondo " + std::to_string(k + 1), 'R'), "");
     for (DaneRondo& r : Ronda) {
         r.GeometriaWprowadzona = 1;
         r.Ramie = {1, 1, 1, 1, 0};
@@ -56,8 +57,17 @@ void ZbudujArkuszMieszany()
                 r.SumaWlotuRel[i] += r.Macierz[i][j];
                 r.SumaWylotuRel[j] += r.Macierz[i][j];
             }
-        r.NatezeniaPrzejsc[0][0] = {20, 25};
     }
+}
+
+void ZbudujArkuszMieszany()
+{
+    ZbudujProjekt(45, 2);
+    for (int k = 0; k < 10; ++k)
+        ASSERT_EQ(DodajWezel(3.0 + 4.0 * k, 128.0, "Rondo " + std::to_string(k + 1), 'R'), "");
+    UstawRondaCzteroramienne();
+    for (DaneRondo& r : Ronda)
+        r.NatezeniaPrzejsc[0][0] = {20, 25};
     DefiniujBlokiTloIWierzch();
     Bloki.assign(6, {});
     for (int b = 0; b < 6; ++b) {
@@ -109,6 +119,90 @@ std::vector<std::string> Napisy()
         if (e.rodzaj == ElementNakladki::Rodzaj::Tekst)
             t.push_back(e.tekst.toStdString());
     return t;
+}
+
+namespace {
+
+// The pages rendered into the folder, in order.
+std::vector<QImage> StronyObrazami(const std::string& pdf, const QString& katalog)
+{
+    QProcess p;
+    p.start("pdftoppm", {"-r", "100", NaQString(pdf), katalog + "/s"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    std::vector<QImage> strony;
+    const QStringList pliki = QDir(katalog).entryList({"s-*.ppm"}, QDir::Files, QDir::Name);
+    for (const QString& plik : pliki)
+        strony.push_back(QImage(katalog + "/" + plik).convertToFormat(QImage::Format_RGB32));
+    return strony;
+}
+
+bool Bliskie(QRgb a, QRgb b, int prog)
+{
+    return std::abs(qRed(a) - qRed(b)) <= prog && std::abs(qGreen(a) - qGreen(b)) <= prog &&
+           std::abs(qBlue(a) - qBlue(b)) <= prog;
+}
+
+// The pixels of `a` with no pixel of `b` within `prog` at their place or next to it.
+int BezOdpowiednika(const QImage& a, const QImage& b, int prog)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            bool jest = false;
+            for (int dy = -1; dy <= 1 && !jest; ++dy)
+                for (int dx = -1; dx <= 1 && !jest; ++dx)
+                    jest = b.valid(x + dx, y + dy) && Bliskie(a.pixel(x, y), b.pixel(x + dx, y + dy), prog);
+            n += !jest;
+        }
+    return n;
+}
+
+// The largest difference of a colour's mean over the same square of
+// `bok` x `bok` pixels in the two pages.
+double NajwiekszaRoznicaSrednich(const QImage& a, const QImage& b, int bok)
+{
+    double najwieksza = 0.0;
+    for (int by = 0; by < a.height(); by += bok)
+        for (int bx = 0; bx < a.width(); bx += bok) {
+            long long suma[3] = {};
+            int n = 0;
+            for (int y = by; y < std::min(a.height(), by + bok); ++y)
+                for (int x = bx; x < std::min(a.width(), bx + bok); ++x, ++n) {
+                    const QRgb pa = a.pixel(x, y), pb = b.pixel(x, y);
+                    suma[0] += qRed(pa) - qRed(pb);
+                    suma[1] += qGreen(pa) - qGreen(pb);
+                    suma[2] += qBlue(pa) - qBlue(pb);
+                }
+            for (long long s : suma)
+                najwieksza = std::max(najwieksza, std::abs(static_cast<double>(s)) / n);
+        }
+    return najwieksza;
+}
+
+}  // namespace
+
+std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec)
+{
+    QTemporaryDir katalogA, katalogB;
+    const std::vector<QImage> a = StronyObrazami(pdf, katalogA.path());
+    const std::vector<QImage> b = StronyObrazami(wzorzec, katalogB.path());
+    if (a.empty() || a.size() != b.size())
+        return "pages: " + std::to_string(a.size()) + " against " + std::to_string(b.size());
+    std::string roznice;
+    for (std::size_t s = 0; s < a.size(); ++s) {
+        const std::string strona = "page " + std::to_string(s + 1) + ": ";
+        if (a[s].size() != b[s].size()) {
+            roznice += strona + "another size; ";
+            continue;
+        }
+        const int bez = BezOdpowiednika(a[s], b[s], 128) + BezOdpowiednika(b[s], a[s], 128);
+        const double blok = NajwiekszaRoznicaSrednich(a[s], b[s], 32);
+        if (bez * 10000 > a[s].width() * a[s].height() || blok > 12.0)
+            roznice += strona + std::to_string(bez) + " pixels without a match, means of a block " +
+                       std::to_string(blok) + " apart; ";
+    }
+    return roznice;
 }
 
 int StronyPdf(const std::string& pdf)

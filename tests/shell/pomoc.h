@@ -93,6 +93,8 @@ void DefiniujBlokiTloIWierzch();
 // overlap), ten four-arm roundabouts below them, background and foreground
 // blocks, descriptions, both legends and the grid.
 void ZbudujArkuszMieszany();
+// Every roundabout of the project with four arms and volumes between them.
+void UstawRondaCzteroramienne();
 // A started program whose 800 x 600 drawing area shows the whole of the
 // sheet above; the threads and labels as at start again after the test.
 class ArkuszMieszanyTest : public ProgramTest {
@@ -133,3 +135,14 @@ void Klik(double x, double y);
 std::vector<std::string> Napisy();
 // The number of pages of a PDF file.
 int StronyPdf(const std::string& pdf);
+// Whether two PDF files show the same pages: each page of both rendered at
+// 100 dpi by poppler's pdftoppm and compared pixel by pixel. "" when they
+// match, else what differs. Texts may be glyph outlines in one file and
+// fonts in the other, which the renderer places on whole pixels and shades
+// its own way: a glyph's edge may move by a pixel and change its shade. So a
+// pixel matches a pixel of the other page at its place or next to it within
+// 128 of each colour, and at most one pixel in 10000 may have no match
+// (where such an edge meets another figure's); and the mean of each colour
+// over every square of 32 x 32 pixels stays within 12, so that no figure,
+// however light, can go missing or change its colour.
+std::string RozniceStronPdf(const std::string& pdf, const std::string& wzorzec);
