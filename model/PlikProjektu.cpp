@@ -244,7 +244,10 @@ void PisarzProjektu::Calkowita(int64_t x)
     char* koniec = std::to_chars(linia, linia + sizeof linia - 2, x).ptr;
     *koniec++ = '\r';
     *koniec++ = '\n';
-    tresc_.append(linia, koniec);
+    // Character by character: the few of a line cost less so than a call
+    // of the string's append (most of a file's lines are such numbers).
+    for (const char* z = linia; z < koniec; ++z)
+        tresc_.push_back(*z);
 }
 
 void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
