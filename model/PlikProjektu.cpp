@@ -271,7 +271,13 @@ void PisarzProjektu::Znak(char z) { Linia(std::string_view(&z, 1)); }
 
 void PisarzProjektu::Kolor(TKolor k)
 {
-    tresc_ += KolorNaTekst(k);
+    // Records repeat their colours: the last one's text is kept.
+    if (!kolorZnany_ || k != kolor_) {
+        tekstKoloru_ = KolorNaTekst(k);
+        kolor_ = k;
+        kolorZnany_ = true;
+    }
+    tresc_ += tekstKoloru_;
     KoniecLinii();
 }
 

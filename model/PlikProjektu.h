@@ -149,6 +149,9 @@ private:
     const Projekt* zrodlo_;
     std::string tresc_;
     char separator_;   // the system's decimal separator, read once
+    bool kolorZnany_ = false;   // the last colour written and its text
+    TKolor kolor_ = 0;
+    std::string tekstKoloru_;
     mutable std::vector<std::string> linie_;   // Linie(), for tresc_'s size:
     mutable std::size_t linieDlaRozmiaru_ = 0;
 };
