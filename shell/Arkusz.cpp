@@ -138,6 +138,15 @@ void RysujRondaWariantu(int32_t wariant)
 
 void ZapomnijZasiegi() { zasiegi.clear(); }
 
+void DlaZasiegowWariantu(int32_t wariant, const std::function<void(const ProstokatArkusza&)>& kazdy)
+{
+    const int n = std::min(LiczbaRuchoplanow(), static_cast<int>(zasiegi.size()));
+    for (int i = 0; i < n; ++i)
+        if (Ruchoplany[i].NrWariantu == wariant && Ruchoplany[i].GeometriaWprowadzona &&
+            zasiegi[static_cast<std::size_t>(i)].znany)
+            kazdy(zasiegi[static_cast<std::size_t>(i)].prostokat);
+}
+
 namespace {
 
 // A diagram the preparation computes (with the band scale its first step

@@ -3,6 +3,7 @@
 // printing and the DXF export all draw it through here.
 
 #include <cstdint>
+#include <functional>
 
 struct ProstokatArkusza;
 
@@ -23,6 +24,10 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nul
 // after it, drawing the sheet only reads the project and may be shared
 // among threads.
 void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegi = false, int watkow = 1);
+
+// Calls `kazdy` with the kept extent of each diagram of the variant that a
+// prepared sheet draws (`PrzygotujArkuszWariantu` with extents).
+void DlaZasiegowWariantu(int32_t wariant, const std::function<void(const ProstokatArkusza&)>& kazdy);
 
 // The kept extents of the diagrams are dropped (records were renumbered).
 void ZapomnijZasiegi();

@@ -4,6 +4,7 @@
 // and the grid, in stroke and in TrueType labels, whole and zoomed in.
 
 #include <QImage>
+#include <algorithm>
 #include <cstring>
 
 #include "base/Kodowanie.h"
@@ -131,6 +132,38 @@ TEST_F(RysunekWatkami, PowiekszonyTakiJakJednymWatkiem)
     Skala /= 3.0;
     SrodekY = 40.0;
     SprawdzWatki();
+}
+
+// Diagrams on the lowest fifth of the sheet alone: the bands share their
+// rows, each band drawn as one thread draws it.
+TEST_F(RysunekWatkami, PasyDzielaRysunekNieWiersze)
+{
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.GeometriaWprowadzona = r.NrWezla < 9;
+    PrzygotujArkuszWariantu(0, true, 1);
+    int gora = 600, dol = 0;
+    DlaZasiegowWariantu(0, [&](const ProstokatArkusza& z) {
+        gora = std::min(gora, CmNaEkranY(z.y2));
+        dol = std::max(dol, CmNaEkranY(z.y1));
+    });
+    ASSERT_LT(gora, dol);
+    ASSERT_GT(gora, 300) << "the diagrams should lie low on the bitmap";
+    const std::vector<int> granice = GranicePasow(0, 4, 600);
+    ASSERT_EQ(granice.size(), 5u);
+    EXPECT_EQ(granice.front(), 0);
+    EXPECT_EQ(granice.back(), 600);
+    EXPECT_TRUE(std::is_sorted(granice.begin(), granice.end()));
+    // Rows without diagrams weigh little: two of the three cuts fall among
+    // the diagrams' rows.
+    EXPECT_GT(granice[2], gora);
+    EXPECT_LT(granice[3], dol);
+    SprawdzWatki();
+
+    // Nothing drawn but the sheet: bands of equal rows.
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.GeometriaWprowadzona = 0;
+    PrzygotujArkuszWariantu(0, true, 1);
+    EXPECT_EQ(GranicePasow(0, 4, 600), (std::vector<int>{0, 150, 300, 450, 600}));
 }
 
 // A diagram changed between redraws is computed once, before the threads
