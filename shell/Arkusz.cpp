@@ -168,6 +168,7 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     // The first step of each computation in record order, as one after
     // another would take them; the rest below, shared among the threads.
     std::vector<PracaRuchoplanu> prace;
+    prace.reserve(Ruchoplany.size());
     for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
         if (Ruchoplany[i].NrWariantu != wariant || !Ruchoplany[i].GeometriaWprowadzona)
             continue;
