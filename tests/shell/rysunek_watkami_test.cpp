@@ -262,6 +262,25 @@ protected:
             }
         }
         Ruchoplany[30].Natezenia[2] = 2500;
+        // Diagrams reading counts whose inlets differ from their arms: their
+        // arms, and so the project's largest volume, change as they are
+        // computed, and the diagrams after them take another scale.
+        DanePomiar wszystkie;
+        wszystkie.NatezeniaNaRelacjach[0][1] = 3000;
+        DanePomiar poludnie;
+        poludnie.WlotJest = {0, 0, 0, 1};
+        poludnie.NatezeniaNaRelacjach[3][0] = 600;
+        poludnie.NatezeniaNaRelacjach[0][2] = 2500;
+        Pomiary = {wszystkie, poludnie};
+        // Bands as wide as the largest volume allows.
+        wg.SkalaPaskowAuto = 1;
+        wg.SkalaPaskowMax = 0;
+        wg.SkalaPaskow100 = 0;
+        for (int i : {20, 21, 26, 27}) {
+            Ruchoplany[i].ZPomiaru = 1;
+            Ruchoplany[i].NrPomiaru = i % 2;
+            Ruchoplany[i].Ramie = i % 2 ? std::array<uint8_t, 4>{1, 1, 1, 1} : std::array<uint8_t, 4>{1, 0, 0, 0};
+        }
         for (int i : {4, 11, 33}) {
             Ruchoplany[i].Globalne = 0;
             Ruchoplany[i].DlugoscPom[0] = Ruchoplany[i].Dlugosc[0];
@@ -327,6 +346,8 @@ protected:
 TEST_F(ObliczenieWatkami, TeSameRekordyIKomunikaty)
 {
     Urozmaic();
+    const std::vector<DaneRuchoplan> poczatek = Ruchoplany;
+    const std::vector<DaneRondo> rondaPoczatek = Ronda;
     JedenPoDrugim(0);
     const std::vector<std::string> komunikaty = PobierzKomunikaty();
     // The three diagrams' message once, then each roundabout's.
@@ -334,11 +355,14 @@ TEST_F(ObliczenieWatkami, TeSameRekordyIKomunikaty)
     EXPECT_EQ(Cp1250NaUtf8(komunikaty[0]).rfind("Zmień parametry wyświetlania", 0), 0u) << komunikaty[0];
     EXPECT_EQ(Cp1250NaUtf8(komunikaty[1]).rfind("Rondo Rondo 3:", 0), 0u) << komunikaty[1];
     EXPECT_EQ(Cp1250NaUtf8(komunikaty[2]).rfind("Rondo Rondo 8:", 0), 0u) << komunikaty[2];
-    for (DaneRuchoplan& r : Ruchoplany)
-        r.Obliczony = 0;
-    for (DaneRondo& r : Ronda)
-        r.Obliczony = 0;
+    // The count's diagrams changed the scale on the way.
+    EXPECT_EQ(wg.MaxNatezenie, 3000);
+    const std::array<float, 160> pierwszy = Ruchoplany[0].GeometriaRamion;
+    ObliczRuchoplan(0);
+    EXPECT_NE(Ruchoplany[0].GeometriaRamion, pierwszy) << "the first diagram should take another scale at the end";
 
+    Ruchoplany = poczatek;
+    Ronda = rondaPoczatek;
     for (int watkow : {1, 2, 3, 8})
         Porownaj(0, true, watkow);
     Porownaj(1, false, 8);
