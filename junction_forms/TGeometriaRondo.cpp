@@ -260,7 +260,7 @@ bool TGeometriaRondo::ZastosujGeometrieRonda(int rekord)
     if (!SprawdzGeometrieRonda().ok)
         return false;
     ZapiszGeometrieRonda(rekord);
-    PrzerysujArkusz();
+    PrzerysujDiagram(rekord, true);
     return true;
 }
 

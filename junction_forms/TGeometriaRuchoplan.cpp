@@ -456,7 +456,7 @@ void TGeometriaRuchoplan::ZastosujGeometrie()
     if (!SprawdzParametryOkna().ok)
         return;
     if (ZapiszGeometrie())
-        PrzerysujArkusz();
+        PrzerysujDiagram(Rekord(), false);
 }
 
 bool TGeometriaRuchoplan::SprawdzZKomunikatami()

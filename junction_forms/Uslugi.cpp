@@ -12,4 +12,12 @@ void PrzerysujArkusz()
         Uslugi().Przerysuj();
 }
 
+void PrzerysujDiagram(int32_t rekord, bool rondo)
+{
+    if (Uslugi().PrzerysujDiagram)
+        Uslugi().PrzerysujDiagram(rekord, rondo);
+    else
+        PrzerysujArkusz();
+}
+
 bool ZapytajTakNie(const QString& pytanie) { return Uslugi().ZapytajTakNie && Uslugi().ZapytajTakNie(pytanie); }

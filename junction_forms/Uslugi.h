@@ -20,6 +20,9 @@ struct WynikPrognozy {
 
 struct UslugiFormularzy {
     std::function<void()> Przerysuj;
+    // The redraw after a change of one diagram alone: a junction diagram's
+    // record, or with `rondo` a roundabout's.
+    std::function<void(int32_t rekord, bool rondo)> PrzerysujDiagram;
     // The count browser on junction counts, or on roundabout counts when
     // `rondo`; the chosen count read over `kopia`. False when nothing was
     // chosen or the file was refused.
@@ -43,4 +46,6 @@ UslugiFormularzy& Uslugi();
 
 // Each service, or its do-nothing stand-in.
 void PrzerysujArkusz();
+// Without its own service, the full redraw.
+void PrzerysujDiagram(int32_t rekord, bool rondo);
 bool ZapytajTakNie(const QString& pytanie);

@@ -90,9 +90,11 @@ bool PoliczRuchoplan(int i)
     return policzony;
 }
 
-void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+// The variant's diagrams of records [od, do_).
+void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas, int od,
+                             int do_)
 {
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+    for (int i = std::max(od, 0); i < std::min(do_, LiczbaRuchoplanow()); ++i) {
         DaneRuchoplan& r = Ruchoplany[i];
         if (r.NrWariantu != wariant)
             continue;
@@ -117,9 +119,9 @@ void RysujRuchoplanyWariantu(int32_t wariant, const ProstokatArkusza* widoczny, 
 
 // A roundabout whose geometry is entered is computed when its computed
 // byte is clear and drawn; the others show their node marker.
-void RysujRondaWariantu(int32_t wariant)
+void RysujRondaWariantu(int32_t wariant, int32_t od, int32_t do_)
 {
-    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+    for (int32_t i = std::max(od, 0); i < std::min(do_, LiczbaRond()); ++i) {
         const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
         if (r.NrWariantu != wariant)
             continue;
@@ -133,6 +135,9 @@ void RysujRondaWariantu(int32_t wariant)
         }
     }
 }
+
+void RysujPodDiagramami();
+void RysujNadDiagramami(int32_t wariant);
 
 } // namespace
 
@@ -214,12 +219,75 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     KomunikatyOdlozone::Przekaz(komunikatyRond);
 }
 
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas)
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                         const WarstwaArkusza& warstwa)
 {
     const ZakresWariantu zakres(wariant);
     // The diagrams computed on the way find the project's largest values once.
     const PrzebiegObliczen przebieg;
+    using Czesc = WarstwaArkusza::Czesc;
+    const Czesc czesc = warstwa.czesc;
+    // The records of junction diagrams and of roundabouts the part draws.
+    struct Zakres {
+        int od, do_;
+    };
+    Zakres ruchoplany{0, LiczbaRuchoplanow()}, ronda{0, LiczbaRond()};
+    if (czesc != Czesc::Calosc) {
+        const int k = warstwa.rekord;
+        Zakres& wlasne = warstwa.rondo ? ronda : ruchoplany;
+        if (czesc == Czesc::Pod)
+            wlasne.do_ = k;
+        else if (czesc == Czesc::Diagram)
+            wlasne = {k, k + 1};
+        else
+            wlasne.od = k + 1;
+        // The junction diagrams are drawn before the roundabouts.
+        const bool inneWczesniej = warstwa.rondo;
+        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej)
+            (warstwa.rondo ? ruchoplany : ronda) = {0, 0};
+    }
 
+    if (czesc == Czesc::Calosc || czesc == Czesc::Pod)
+        RysujPodDiagramami();
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, ruchoplany.od, ruchoplany.do_);
+    RysujRondaWariantu(wariant, ronda.od, ronda.do_);
+    if (czesc == Czesc::Calosc || czesc == Czesc::Nad)
+        RysujNadDiagramami(wariant);
+}
+
+bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)
+{
+    auto czeka = [wariant](const NaglowekDiagramu& r) {
+        return r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0;
+    };
+    if (!(rondo ? JestIndeksem(rekord, Ronda) : JestIndeksem(rekord, Ruchoplany)))
+        return false;
+    const NaglowekDiagramu& zmieniony =
+        rondo ? static_cast<const NaglowekDiagramu&>(Ronda[static_cast<std::size_t>(rekord)]) : Ruchoplany[rekord];
+    if (zmieniony.NrWariantu != wariant || !zmieniony.GeometriaWprowadzona)
+        return false;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+        if ((rondo || i != rekord) && czeka(Ruchoplany[i]))
+            return false;
+    for (int i = 0; i < LiczbaRond(); ++i)
+        if ((!rondo || i != rekord) && czeka(Ronda[static_cast<std::size_t>(i)]))
+            return false;
+    const ZakresWariantu zakres(wariant);
+    if (rondo) {
+        if (zmieniony.Obliczony == 0)
+            ObliczGeometrieRonda(rekord);
+    } else if (PoliczRuchoplan(rekord) && static_cast<std::size_t>(rekord) < zasiegi.size()) {
+        // Its extent is measured again when a drawing asks for it.
+        zasiegi[static_cast<std::size_t>(rekord)].znany = false;
+    }
+    return true;
+}
+
+namespace {
+
+// What the sheet draws before its diagrams.
+void RysujPodDiagramami()
+{
     // The grid, on the devices that show it (never in DXF).
     NaKazdymWyjsciu([](const Wyjscie& w) {
         if (w.PokazujeSiatke() && wg.Siatka && wg.KrokSiatki > 0.0f)
@@ -233,9 +301,11 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
     // Without variants the nodes are shown as markers.
     if (LiczbaWariantow() == 0)
         RysujWezlyBezWariantu();
-    RysujRuchoplanyWariantu(wariant, widoczny, pas);
-    RysujRondaWariantu(wariant);
+}
 
+// What the sheet draws after its diagrams and roundabouts.
+void RysujNadDiagramami(int32_t wariant)
+{
     if (wg.LegendaPrzejsc)
         RysujLegendePrzejsc(RozmiaryOpisow, 0, wg.LegendaPrzejscX, wg.LegendaPrzejscY, "Rupl_LegPrzejscia");
     if (wg.Struktura)
@@ -246,3 +316,5 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
     if (wariant > -1)
         RysujTytulWariantu(wariant, 0, "Rupl_TytulWariant");
 }
+
+} // namespace

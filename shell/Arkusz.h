@@ -7,6 +7,17 @@
 
 struct ProstokatArkusza;
 
+// A part of the sheet in its drawing order: the whole of it, what is drawn
+// before diagram `rekord` (under it), the diagram alone, or what is drawn
+// after it (over it). The diagram is a junction diagram, or with `rondo` a
+// roundabout. The three parts drawn one after another are the whole sheet.
+struct WarstwaArkusza {
+    enum class Czesc { Calosc, Pod, Diagram, Nad };
+    Czesc czesc = Czesc::Calosc;
+    int32_t rekord = -1;
+    bool rondo = false;
+};
+
 // The grid, the sheet size, background blocks, the node markers of a project
 // without variants, every junction diagram and roundabout of the variant
 // (computed on demand), the legends, foreground blocks, descriptions and the
@@ -14,9 +25,9 @@ struct ProstokatArkusza;
 // With `widoczny` (the screen's part of the sheet) a diagram whose extent
 // lies wholly outside it is left out; printing and DXF draw everything.
 // With `pas` (a thread's band of a shared redraw) the same holds for it;
-// the sheet must then be prepared with its extents.
+// the sheet must then be prepared with its extents. `warstwa` draws a part.
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
-                         const ProstokatArkusza* pas = nullptr);
+                         const ProstokatArkusza* pas = nullptr, const WarstwaArkusza& warstwa = {});
 
 // Computes what the variant's sheet draws and is not computed yet (junction
 // diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents
@@ -29,6 +40,12 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegi = false, int watkow =
 // Calls `kazdy` with the kept extent of each diagram of the variant that a
 // prepared sheet draws (`PrzygotujArkuszWariantu` with extents).
 void DlaZasiegowWariantu(int32_t wariant, const std::function<void(const ProstokatArkusza&)>& kazdy);
+
+// For the redraw of one diagram's change: when nothing of the variant's
+// sheet but diagram `rekord` of it (a junction diagram, or with `rondo` a
+// roundabout) waits to be computed, computes it and gives true; else
+// computes nothing.
+bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo);
 
 // The kept extents of the diagrams are dropped (records were renumbered).
 void ZapomnijZasiegi();

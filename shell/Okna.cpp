@@ -28,6 +28,7 @@ void UstawUslugiFormularzy()
 {
     UslugiFormularzy& u = Uslugi();
     u.Przerysuj = [] { Form1->Przerysuj(); };
+    u.PrzerysujDiagram = [](int32_t rekord, bool rondo) { Form1->PrzerysujDiagram(rekord, rondo); };
     u.WybierzPomiar = [](DanePomiar& kopia, bool rondo) {
         // The counts of the window's kind of node only.
         OpenPomiar->CB_Skrzyzowania->setChecked(!rondo);

@@ -19,6 +19,7 @@
 #include "shell/Podglad.h"
 #include "shell/RysunekWatkami.h"
 #include "shell/TForm1.h"
+#include "shell/WarstwyRysunku.h"
 
 namespace {
 
@@ -61,12 +62,32 @@ void TForm1::PokazZebraneKomunikaty()
 
 void TForm1::RysujCalosc()
 {
-    Plotno* ekran = PlotnoEkranu();
+    ZapomnijWarstwy();
+    // 1.-2. Background and sheet.
+    RysujTlo();
 
-    // 1. Background. (The clipboard copy draws into a bitmap of its own.)
+    // 3.-12. The variant's sheet. Everything is computed first, then drawn:
+    // on a large sheet the drawing is shared among the cores.
+    ProstokatArkusza widoczny;
+    const ProstokatArkusza* czesc = CzescWidoku(widoczny);
+    const bool watkami = MoznaRysowacWatkami();
+    PrzygotujArkuszWariantu(BiezacyWariant, czesc || watkami, watkami ? WatkiRysowania() : 1);
+    if (!RysujArkuszWatkami(BiezacyWariant, czesc))
+        RysujArkuszWariantu(BiezacyWariant, czesc);
+
+    // 13. Prompts, straight on the bitmap.
+    RysujPodpowiedzi();
+
+    // 14. Show.
+    PokazNaPodgladzie();
+}
+
+void TForm1::RysujTlo()
+{
+    // (The clipboard copy draws into a bitmap of its own.)
     PolSzerEkranu = Podglad->width() * 0.5;
     PolWysEkranu = Podglad->height() * 0.5;
-    if (ekran) {
+    if (Plotno* ekran = PlotnoEkranu()) {
         ekran->UstawGruboscPiora(1);
         ekran->UstawStylPiora(PioroCiagle);
         ekran->UstawKolorPiora(0);
@@ -74,40 +95,80 @@ void TForm1::RysujCalosc()
         ekran->UstawStylPedzla(StylPedzla::Pelny);
         ekran->Prostokat(0, 0, Podglad->width(), Podglad->height());
     }
-    // 2. Sheet.
     RysujArkusz();
+}
 
-    // 3.-12. The variant's sheet; on the screen alone, zoomed into a part
-    // of the sheet, only what the view shows. A view of the whole sheet
-    // draws everything: finding the diagrams' extents would cost more than
-    // the few it could leave out.
-    ProstokatArkusza widoczny;
+// On the screen alone, zoomed into a part of the sheet, only what the view
+// shows is drawn. A view of the whole sheet draws everything: finding the
+// diagrams' extents would cost more than the few it could leave out.
+const ProstokatArkusza* TForm1::CzescWidoku(ProstokatArkusza& widoczny)
+{
+    widoczny = ProstokatArkusza();
     widoczny.Dodaj(EkranNaCmX(0), EkranNaCmY(0));
     widoczny.Dodaj(EkranNaCmX(Podglad->width()), EkranNaCmY(Podglad->height()));
     const bool calyArkusz = widoczny.x1 <= 0.0 && widoczny.y1 <= 0.0 && widoczny.x2 >= wg.ArkuszB &&
                             widoczny.y2 >= wg.ArkuszH;
-    // Everything is computed first, then drawn: on a large sheet the
-    // drawing is shared among the cores.
-    const ProstokatArkusza* czesc =
-        WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !calyArkusz ? &widoczny : nullptr;
-    const bool watkami = MoznaRysowacWatkami();
-    PrzygotujArkuszWariantu(BiezacyWariant, czesc || watkami, watkami ? WatkiRysowania() : 1);
-    if (!RysujArkuszWatkami(BiezacyWariant, czesc))
-        RysujArkuszWariantu(BiezacyWariant, czesc);
+    return WyjscieEkran && !WyjscieDrukarka && !WyjscieDxf && !calyArkusz ? &widoczny : nullptr;
+}
 
-    // 13. Prompts, straight on the bitmap.
-    if (ekran) {
-        ekran->UstawStylPedzla(StylPedzla::Pusty);
-        ekran->UstawWysokoscCzcionki(WysokoscNapisow);
-        ekran->UstawKolorCzcionki(0);
-        if (LiczbaWezlow() == 0)
-            ekran->WypiszTekst(10, 10, Utf8NaCp1250(PodpowiedzWezla));
-        if (LiczbaWariantow() == 0)
-            ekran->WypiszTekst(10, 30, Utf8NaCp1250(PodpowiedzWariantu));
+void TForm1::RysujPodpowiedzi()
+{
+    Plotno* ekran = PlotnoEkranu();
+    if (!ekran)
+        return;
+    ekran->UstawStylPedzla(StylPedzla::Pusty);
+    ekran->UstawWysokoscCzcionki(WysokoscNapisow);
+    ekran->UstawKolorCzcionki(0);
+    if (LiczbaWezlow() == 0)
+        ekran->WypiszTekst(10, 10, Utf8NaCp1250(PodpowiedzWezla));
+    if (LiczbaWariantow() == 0)
+        ekran->WypiszTekst(10, 30, Utf8NaCp1250(PodpowiedzWariantu));
+}
+
+void TForm1::PrzerysujDiagram(int32_t rekord, bool rondo)
+{
+    if (!RysujZmianeDiagramu(rekord, rondo)) {
+        Przerysuj();
+        return;
     }
-
-    // 14. Show.
     PokazNaPodgladzie();
+    PokazZebraneKomunikaty();
+}
+
+namespace {
+
+// The one record of node `wezel` in variant `wariant`; -1 for none or more.
+template <class T>
+int32_t JedynyRekordWezla(const std::vector<T>& rekordy, int32_t wezel, int32_t wariant)
+{
+    int32_t jedyny = -1;
+    for (std::size_t i = 0; i < rekordy.size(); ++i) {
+        if (rekordy[i].NrWezla != wezel || rekordy[i].NrWariantu != wariant)
+            continue;
+        if (jedyny >= 0)
+            return -1;
+        jedyny = static_cast<int32_t>(i);
+    }
+    return jedyny;
+}
+
+} // namespace
+
+bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
+{
+    // A sheet with prompts is drawn in full.
+    if (LiczbaWezlow() == 0 || LiczbaWariantow() == 0 ||
+        !(rondo ? JestIndeksem(rekord, Ronda) : JestIndeksem(rekord, Ruchoplany)))
+        return false;
+    const int32_t wlasny = rondo ? JedynyRekordWezla(Ronda, Ronda[static_cast<std::size_t>(rekord)].NrWezla,
+                                                     BiezacyWariant)
+                                 : JedynyRekordWezla(Ruchoplany, Ruchoplany[rekord].NrWezla, BiezacyWariant);
+    if (wlasny < 0)
+        return false;
+    PolSzerEkranu = Podglad->width() * 0.5;
+    PolWysEkranu = Podglad->height() * 0.5;
+    ProstokatArkusza widoczny;
+    return RysujZmianeNaWarstwach({BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }});
 }
 
 void TForm1::FormShow()

@@ -135,7 +135,7 @@ std::vector<int> GranicePasow(int32_t wariant, int n, int wysokosc)
     return granice;
 }
 
-bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
+bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const WarstwaArkusza& warstwa)
 {
     if (!MoznaRysowacWatkami())
         return false;
@@ -166,7 +166,7 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny)
         ProstokatArkusza czesc;
         czesc.Dodaj(EkranNaCmX(-ZapasPasa), EkranNaCmY(y1 - ZapasPasa));
         czesc.Dodaj(EkranNaCmX(szerokosc + ZapasPasa), EkranNaCmY(y2 + ZapasPasa));
-        RysujArkuszWariantu(wariant, widoczny, &czesc);
+        RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
         pas.plotno->Zakoncz();
         KopiujWiersze(wlasne, bity, wiersz, y1, y2);
     });

@@ -13,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-struct ProstokatArkusza;
+#include "shell/Arkusz.h"
 
 // The number of threads a redraw uses: the machine's cores, at most 8, or
 // what a test set (0 gives back the machine's).
@@ -36,9 +36,9 @@ std::vector<int> GranicePasow(int32_t wariant, int n, int wysokosc);
 
 // Draws the variant's sheet onto the screen bitmap with `WatkiRysowania()`
 // threads, over the background and sheet already on it (and the pending
-// lines of the bitmap's canvas, which are drawn first); `widoczny` as for
-// `RysujArkuszWariantu`. The sheet must be prepared with its extents
+// lines of the bitmap's canvas, which are drawn first); `widoczny` and
+// `warstwa` as for `RysujArkuszWariantu`. The sheet must be prepared with its extents
 // (`PrzygotujArkuszWariantu`). False, with nothing drawn, when it
 // cannot be shared: one thread, or the screen is not the program's bitmap
 // alone.
-bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny);
+bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const WarstwaArkusza& warstwa = {});

@@ -90,6 +90,8 @@ struct TDialogPliku {
     bool Execute(QWidget* rodzic);
 };
 
+struct ProstokatArkusza;
+
 class TForm1 : public QMainWindow, public OknoGlowne {
     Q_OBJECT
 public:
@@ -150,6 +152,11 @@ public:
 
     // The full redraw of the current variant.
     void Przerysuj();
+    // The redraw after a change of diagram `rekord` alone (a junction
+    // diagram, or with `rondo` a roundabout; the current variant's diagram of
+    // its node is drawn): from the layers under and over the diagram when
+    // they can serve, else in full.
+    void PrzerysujDiagram(int32_t rekord, bool rondo);
 
     // Commands.
     void BNowyClick();
@@ -340,6 +347,13 @@ private:
     void PokazWariant(int32_t wariant);
     bool WczytajProjekt(const std::string& sciezka);
     void RysujCalosc();
+    // Parts of it: the background and the sheet; the part of the sheet the
+    // view shows when it is not the whole sheet (else nullptr); the prompts
+    // of an empty project.
+    void RysujTlo();
+    const ProstokatArkusza* CzescWidoku(ProstokatArkusza& widoczny);
+    void RysujPodpowiedzi();
+    bool RysujZmianeDiagramu(int32_t rekord, bool rondo);
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     // The PDF file to print into when there is no printer; "" when cancelled.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/Wyjscie.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
@@ -19,7 +20,9 @@
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
 #include "shell/Okna.h"
+#include "shell/Podglad.h"
 #include "shell/PytanieTakNieKasuj.h"
+#include "shell/RysunekWatkami.h"
 #include "shell/TForm1.h"
 
 class ProgramTest : public ::testing::Test {
@@ -86,6 +89,39 @@ void ZbudujProjekt(int wezlow, int wariantow);
 // Two block definitions: "Tlo" (a line, a red filled polygon, a text) and
 // "Wierzch" (a blue arc).
 void DefiniujBlokiTloIWierzch();
+// 45 junctions 6 x 8 cm apart in two variants (their bands and labels
+// overlap), ten four-arm roundabouts below them, background and foreground
+// blocks, descriptions, both legends and the grid.
+void ZbudujArkuszMieszany();
+// A started program whose 800 x 600 drawing area shows the whole of the
+// sheet above; the threads and labels as at start again after the test.
+class ArkuszMieszanyTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        Uruchom();
+        Form1->Podglad->setFixedSize(800, 600);
+        ZbudujArkuszMieszany();
+        PokazCaly();
+    }
+
+    void TearDown() override
+    {
+        UstawWatkiRysowania(0);
+        TekstTT = false;
+        NowyProjekt();
+        ProgramTest::TearDown();
+    }
+
+    static void PokazCaly()
+    {
+        Skala = std::max(wg.ArkuszB * 1000.0 / 760.0, (wg.ArkuszH + 2.0) * 1000.0 / 560.0);
+        SrodekX = wg.ArkuszB / 2.0;
+        SrodekY = wg.ArkuszH / 2.0 - 1.0;
+    }
+};
+
 // The text of a file, as bytes.
 std::string CzytajPlik(const std::string& sciezka);
 

@@ -20,81 +20,8 @@
 
 namespace {
 
-class RysunekWatkami : public ProgramTest {
+class RysunekWatkami : public ArkuszMieszanyTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-        Uruchom();
-        Form1->Podglad->setFixedSize(800, 600);
-        ZbudujArkusz();
-        PokazCaly();
-    }
-
-    void TearDown() override
-    {
-        UstawWatkiRysowania(0);
-        TekstTT = false;
-        NowyProjekt();
-        ProgramTest::TearDown();
-    }
-
-    // 45 junctions 6 x 8 cm apart (their bands and labels overlap), ten
-    // four-arm roundabouts below them, blocks, descriptions and legends.
-    static void ZbudujArkusz()
-    {
-        ZbudujProjekt(45, 2);
-        for (int k = 0; k < 10; ++k)
-            ASSERT_EQ(DodajWezel(3.0 + 4.0 * k, 128.0, "Rondo " + std::to_string(k + 1), 'R'), "");
-        for (DaneRondo& r : Ronda) {
-            r.GeometriaWprowadzona = 1;
-            r.Ramie = {1, 1, 1, 1, 0};
-            r.LiczbaRamion = 4;
-            r.Kat[3] = static_cast<float>(1.5 * 3.141592653589793);
-            r.SumaWlotuRel = {};
-            r.SumaWylotuRel = {};
-            for (int i = 0; i < 4; ++i)
-                for (int j = 0; j < 4; ++j) {
-                    r.Macierz[i][j] = i == j ? 0 : 30 + 11 * (4 * i + j) + r.NrWezla;
-                    r.SumaWlotuRel[i] += r.Macierz[i][j];
-                    r.SumaWylotuRel[j] += r.Macierz[i][j];
-                }
-            r.NatezeniaPrzejsc[0][0] = {20, 25};
-        }
-        DefiniujBlokiTloIWierzch();
-        Bloki.assign(6, {});
-        for (int b = 0; b < 6; ++b) {
-            Bloki[b].Nazwa = b % 2 ? "Wierzch" : "Tlo";
-            Bloki[b].Nad = b % 2;
-            Bloki[b].X = 2.0f + 3.0f * b;
-            Bloki[b].Y = 10.0f + 21.0f * b;  // across the bands
-            Bloki[b].Wariant = b < 3 ? -1 : 0;
-        }
-        Opisy.assign(3, {});
-        for (int o = 0; o < 3; ++o) {
-            Opisy[o].Tekst = "Opis " + std::to_string(o + 1) + " na styku pasow";
-            Opisy[o].X = 1.0f + 5.0f * o;
-            Opisy[o].Y = 30.0f + 40.0f * o;
-            Opisy[o].Wariant = -1;
-        }
-        wg.ArkuszB = 42.0f;
-        wg.ArkuszH = 132.0f;
-        wg.Siatka = 1;
-        wg.LegendaPrzejsc = 1;
-        wg.LegendaPrzejscX = 30.0f;
-        wg.LegendaPrzejscY = 60.0f;
-        wg.Struktura = 1;
-        wg.LegendaStrukturyX = 30.0f;
-        wg.LegendaStrukturyY = 90.0f;
-    }
-
-    static void PokazCaly()
-    {
-        Skala = std::max(wg.ArkuszB * 1000.0 / 760.0, (wg.ArkuszH + 2.0) * 1000.0 / 560.0);
-        SrodekX = wg.ArkuszB / 2.0;
-        SrodekY = wg.ArkuszH / 2.0 - 1.0;
-    }
-
     static QImage Rysunek(int watkow)
     {
         UstawWatkiRysowania(watkow);
