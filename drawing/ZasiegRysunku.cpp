@@ -25,28 +25,6 @@ namespace {
 // Widths are in millimetres.
 double PolGrubosci(double mm) { return std::isfinite(mm) ? std::fabs(mm) * 0.05 : 0.0; }
 
-// A stroke text may lie any way round its anchor: within the reach of its
-// farthest stroke (glyph units are 0.012 of the size).
-void DodajTekst(ProstokatArkusza& z, const std::string& tekst, double x, double y, double wysokosc,
-                double szerokosc)
-{
-    double postep = 0.0, zasiegX = 0.0, zasiegY = 0.0;
-    for (char c : tekst) {
-        const DaneZnak& g = Czcionka[static_cast<unsigned char>(c)];
-        const int n = std::clamp<int32_t>(g.LiczbaKresek, 0, MaksKresek);
-        for (int k = 0; k < n; ++k) {
-            zasiegX = std::max<double>(zasiegX, postep + std::max(g.KreskaX1[k], g.KreskaX2[k]));
-            zasiegY = std::max<double>(zasiegY, std::max(g.KreskaY1[k], g.KreskaY2[k]));
-        }
-        postep += std::max(0.0f, g.Szerokosc);
-    }
-    zasiegX = std::max(zasiegX, postep) * 0.012 * std::fabs(szerokosc);
-    zasiegY *= 0.012 * std::fabs(wysokosc);
-    const double r = std::hypot(zasiegX, zasiegY);
-    if (std::isfinite(r))
-        z.Dodaj(x, y, r);
-}
-
 // A TrueType text: its advance is not known here, so a generous one, and
 // room above and below its baseline.
 void DodajTekstTT(ProstokatArkusza& z, std::size_t znakow, double x, double y, double wysokosc)
@@ -57,6 +35,22 @@ void DodajTekstTT(ProstokatArkusza& z, std::size_t znakow, double x, double y, d
 }
 
 } // namespace
+
+const MiernikZasiegu::ZasiegZnaku& MiernikZasiegu::Znak(char c)
+{
+    ZasiegZnaku& z = znaki_[static_cast<unsigned char>(c)];
+    if (!z.znany) {
+        const DaneZnak& g = Czcionka[static_cast<unsigned char>(c)];
+        const int n = std::clamp<int32_t>(g.LiczbaKresek, 0, MaksKresek);
+        for (int k = 0; k < n; ++k) {
+            z.x = std::max<double>(z.x, std::max(g.KreskaX1[k], g.KreskaX2[k]));
+            z.y = std::max<double>(z.y, std::max(g.KreskaY1[k], g.KreskaY2[k]));
+        }
+        z.kreski = n > 0;
+        z.znany = true;
+    }
+    return z;
+}
 
 void MiernikZasiegu::Linia(TKolor, const std::string&, double x1, double y1, double x2, double y2, double grubosc)
 {
@@ -76,9 +70,24 @@ void MiernikZasiegu::KrawedzieObrysu(std::span<const PunktXY> punkty, TKolor, co
         zasieg.Dodaj(p.X, p.Y);
 }
 
+// A stroke text may lie any way round its anchor: within the reach of its
+// farthest stroke (glyph units are 0.012 of the size).
 void MiernikZasiegu::Tekst(TekstRysunku& t, const std::string&)
 {
-    DodajTekst(zasieg, t.tekst, t.x, t.y, t.wysokosc, t.szerokoscZnaku);
+    double postep = 0.0, zasiegX = 0.0, zasiegY = 0.0;
+    for (char c : t.tekst) {
+        const ZasiegZnaku& z = Znak(c);
+        if (z.kreski) {
+            zasiegX = std::max(zasiegX, postep + z.x);
+            zasiegY = std::max(zasiegY, z.y);
+        }
+        postep += std::max(0.0f, Czcionka[static_cast<unsigned char>(c)].Szerokosc);
+    }
+    zasiegX = std::max(zasiegX, postep) * 0.012 * std::fabs(t.szerokoscZnaku);
+    zasiegY *= 0.012 * std::fabs(t.wysokosc);
+    const double r = std::hypot(zasiegX, zasiegY);
+    if (std::isfinite(r))
+        zasieg.Dodaj(t.x, t.y, r);
 }
 
 void MiernikZasiegu::TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc,

@@ -3,6 +3,7 @@
 // keeps the rectangle that every operation covers, texts with a generous
 // allowance for their glyphs.
 
+#include <array>
 #include <functional>
 
 #include "drawing/WyjsciaPlotna.h"
@@ -32,6 +33,16 @@ public:
     void Tekst(TekstRysunku& t, const std::string&) override;
     void TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc, const std::string&) override;
     bool TekstTTEtykiety(const TekstRysunku& t) override;
+
+private:
+    // How far each glyph of the stroke font reaches (glyph units), found
+    // once per measuring: a drawing writes the same few characters often.
+    struct ZasiegZnaku {
+        bool znany = false, kreski = false;
+        double x = 0.0, y = 0.0;
+    };
+    std::array<ZasiegZnaku, 256> znaki_{};
+    const ZasiegZnaku& Znak(char c);
 };
 
 // What `rysuj` would draw on the screen, measured in sheet centimetres; the

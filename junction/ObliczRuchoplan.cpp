@@ -268,33 +268,40 @@ void PrzesunPasy(int indeks)
     }
 }
 
+float ZacznijObliczenie(int indeks)
+{
+    DaneRuchoplan& r = Rekord(indeks);
+    r.Obliczony = 1;
+    if (JestIndeksem(r.NrWezla, Wezly)) {
+        r.X = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].X);
+        r.Y = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].Y);
+    }
+    // What the diagram counts towards the project's largest values, kept
+    // up to date for the pass it is computed in. The rest of the computation
+    // changes none of what it counts.
+    const WkladDoSkal przed = WkladRuchoplanu(r);
+    ZbierzNatezenia(indeks);
+    ZmienionyWklad(przed, WkladRuchoplanu(Rekord(indeks)));
+    // The scales read the whole project.
+    UstawSkalePaskow();
+    UstawSkalePrzejsc();
+    return wg.SkalaPaskow;
+}
+
+void DokonczObliczenie(int indeks, float skalaPaskow)
+{
+    UstawPasy(indeks, skalaPaskow);
+    const DaneRuchoplan& r = Rekord(indeks);
+    ObrocPasy(indeks, r.Kat[0], r.Kat[1], r.Kat[2], r.Kat[3]);
+    PrzesunPasy(indeks);
+    UtworzRelacje(indeks, skalaPaskow);
+    SortujRelacje(indeks);
+    UsunNieliczby(Rekord(indeks));
+}
+
 void ObliczRuchoplan(int indeks)
 {
     if (!JestIndeksem(indeks, Ruchoplany))
         return;
-    {
-        DaneRuchoplan& r = Rekord(indeks);
-        r.Obliczony = 1;
-        if (JestIndeksem(r.NrWezla, Wezly)) {
-            r.X = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].X);
-            r.Y = static_cast<float>(Wezly[static_cast<std::size_t>(r.NrWezla)].Y);
-        }
-    }
-    // What the diagram counts towards the project's largest values, kept
-    // up to date for the pass it is computed in.
-    const WkladDoSkal przed = WkladRuchoplanu(Rekord(indeks));
-    ZbierzNatezenia(indeks);
-    const WkladDoSkal zebrany = WkladRuchoplanu(Rekord(indeks));
-    ZmienionyWklad(przed, zebrany);
-    // The scales read the whole project; the record is re-fetched after them.
-    UstawSkalePaskow();
-    UstawSkalePrzejsc();
-    UstawPasy(indeks, wg.SkalaPaskow);
-    const DaneRuchoplan& r = Rekord(indeks);
-    ObrocPasy(indeks, r.Kat[0], r.Kat[1], r.Kat[2], r.Kat[3]);
-    PrzesunPasy(indeks);
-    UtworzRelacje(indeks);
-    SortujRelacje(indeks);
-    UsunNieliczby(Rekord(indeks));
-    ZmienionyWklad(zebrany, WkladRuchoplanu(Rekord(indeks)));
+    DokonczObliczenie(indeks, ZacznijObliczenie(indeks));
 }

@@ -8,6 +8,17 @@
 // Computes record `indeks` of Ruchoplany (not a node index).
 void ObliczRuchoplan(int indeks);
 
+// The same computation in its two steps, for many diagrams at once. The
+// first, taken for the records in their order, gathers the volumes, keeps
+// the project's largest values up to date and sets the project's scales
+// (which hang on the records computed before); it gives the band scale the
+// diagram is laid out with. The second writes nothing but the record's own
+// geometry and its messages (`KomunikatyOdlozone` keeps a thread's apart),
+// so the records may take it on different threads. `indeks` must be a
+// record index.
+float ZacznijObliczenie(int indeks);
+void DokonczObliczenie(int indeks, float skalaPaskow);
+
 // The steps of the computation, in the order ObliczRuchoplan runs them.
 void ZbierzNatezenia(int indeks);
 void UstawPasy(int indeks, float skala);

@@ -171,12 +171,13 @@ void UtworzRelacjeZawrotki(bool rysuj, const std::string& nazwa, double dl, doub
     LukZawrotki(relacja.Luk2, k3, k4, z - dl);
 }
 
-void UtworzRelacje(int indeks)
+void UtworzRelacje(int indeks) { UtworzRelacje(indeks, wg.SkalaPaskow); }
+
+void UtworzRelacje(int indeks, double s)
 {
     if (!JestIndeksem(indeks, Ruchoplany))
         return;
     DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(indeks)];
-    const double s = wg.SkalaPaskow;
     auto ramie = [&r](int k) { return r.Ramie[static_cast<std::size_t>(k - 1)] != 0; };
     auto kolor = [&r](int z, int do_) { return r.KoloryRelacji[static_cast<std::size_t>(4 * (z - 1) + (do_ - 1))]; };
 

@@ -10,8 +10,10 @@
 using KrawedzRelacji = std::array<double, 4>;
 
 // Builds Relacje[0..15] of record `indeks` from its strips, volumes,
-// geometry and colours (the strips must be computed).
+// geometry and colours (the strips must be computed), the bands
+// `skalaPaskow` cm wide per vehicle (the project's scale unless given).
 void UtworzRelacje(int indeks);
+void UtworzRelacje(int indeks, double skalaPaskow);
 
 // A turning or through relation joined by two fillet arcs. An arc that
 // cannot be built is left out (its R 0) and its message is collected.

@@ -1,7 +1,10 @@
 #include "shell/Arkusz.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "base/Teksty.h"
 #include "drawing/Bloki.h"
@@ -11,6 +14,7 @@
 #include "drawing/TytulWariantu.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
+#include "junction/Komunikaty.h"
 #include "junction/Legendy.h"
 #include "junction/ObliczRuchoplan.h"
 #include "junction/RysujRuchoplan.h"
@@ -140,38 +144,84 @@ void RysujNadDiagramami(int32_t wariant);
 
 void ZapomnijZasiegi() { zasiegi.clear(); }
 
+void DlaZasiegowWariantu(int32_t wariant, const std::function<void(const ProstokatArkusza&)>& kazdy)
+{
+    const int n = std::min(LiczbaRuchoplanow(), static_cast<int>(zasiegi.size()));
+    for (int i = 0; i < n; ++i)
+        if (Ruchoplany[i].NrWariantu == wariant && Ruchoplany[i].GeometriaWprowadzona &&
+            zasiegi[static_cast<std::size_t>(i)].znany)
+            kazdy(zasiegi[static_cast<std::size_t>(i)].prostokat);
+}
+
+namespace {
+
+// A diagram the preparation computes (with the band scale its first step
+// gave) or only measures.
+struct PracaRuchoplanu {
+    int indeks;
+    bool liczony;
+    float skalaPaskow = 0.0f;
+    std::vector<std::string> komunikaty;
+};
+
+} // namespace
+
 void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
 {
     const ZakresWariantu zakres(wariant);
-    std::vector<int> doZmierzenia;
+    // The project's largest values are found once, not for every diagram.
+    const PrzebiegObliczen przebieg;
+    // The first step of each computation in record order, as one after
+    // another would take them; the rest below, shared among the threads.
+    std::vector<PracaRuchoplanu> prace;
+    prace.reserve(Ruchoplany.size());
     for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
         if (Ruchoplany[i].NrWariantu != wariant || !Ruchoplany[i].GeometriaWprowadzona)
             continue;
-        const bool policzony = PoliczRuchoplan(i);
-        if (zasiegiPotrzebne) {
-            if (policzony || !ZasiegZnany(i))
-                doZmierzenia.push_back(i);
-        } else if (policzony && static_cast<std::size_t>(i) < zasiegi.size()) {
-            zasiegi[static_cast<std::size_t>(i)].znany = false;
+        if (Ruchoplany[i].Obliczony == 0)
+            prace.push_back({i, true, ZacznijObliczenie(i), {}});
+        else if (zasiegiPotrzebne && !ZasiegZnany(i))
+            prace.push_back({i, false, 0.0f, {}});
+    }
+    // The roundabouts read no diagram's geometry: computed now, their
+    // messages kept to come after the diagrams'.
+    std::vector<std::string> komunikatyRond;
+    {
+        const KomunikatyOdlozone odlozone;
+        for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
+            const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
+            if (r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
+                ObliczGeometrieRonda(i);
         }
+        komunikatyRond = odlozone.teksty;
     }
-    for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i) {
-        const DaneRondo& r = Ronda[static_cast<std::size_t>(i)];
-        if (r.NrWariantu == wariant && r.GeometriaWprowadzona && r.Obliczony == 0)
-            ObliczGeometrieRonda(i);
-    }
-    // Measuring draws each diagram once: shared among the threads when many.
     if (zasiegi.size() < Ruchoplany.size())
         zasiegi.resize(Ruchoplany.size());
-    const int n = doZmierzenia.size() >= 16 ? std::max(watkow, 1) : 1;
-    NaWatkach(n, [&doZmierzenia, n](int k) {
+    // Each thread takes the next diagram: computing and measuring (which
+    // draws the diagram once) cost more for some than for others.
+    std::atomic<std::size_t> nastepna{0};
+    const int n = prace.size() >= 16 ? std::max(watkow, 1) : 1;
+    NaWatkach(n, [&](int k) {
         // A helper measures texts on a canvas of its own: the screen's
         // canvas belongs to the drawing thread.
         if (k > 0)
             UstawPlotnoEkranu(nullptr);
-        for (std::size_t j = static_cast<std::size_t>(k); j < doZmierzenia.size(); j += static_cast<std::size_t>(n))
-            ZasiegRuchoplanuNr(doZmierzenia[j], true);
+        for (std::size_t j = nastepna++; j < prace.size(); j = nastepna++) {
+            PracaRuchoplanu& p = prace[j];
+            if (p.liczony) {
+                const KomunikatyOdlozone odlozone;
+                DokonczObliczenie(p.indeks, p.skalaPaskow);
+                p.komunikaty = odlozone.teksty;
+            }
+            if (zasiegiPotrzebne)
+                ZasiegRuchoplanuNr(p.indeks, true);
+            else
+                zasiegi[static_cast<std::size_t>(p.indeks)].znany = false;
+        }
     });
+    for (const PracaRuchoplanu& p : prace)
+        KomunikatyOdlozone::Przekaz(p.komunikaty);
+    KomunikatyOdlozone::Przekaz(komunikatyRond);
 }
 
 namespace {

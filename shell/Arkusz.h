@@ -3,6 +3,7 @@
 // printing and the DXF export all draw it through here.
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -47,10 +48,15 @@ void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc);
 
 // Computes what the variant's sheet draws and is not computed yet (junction
 // diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents
-// that a drawing of a part of the sheet asks for (on `watkow` threads):
-// after it, drawing the sheet only reads the project and may be shared
-// among threads.
+// that a drawing of a part of the sheet asks for: after it, drawing the
+// sheet only reads the project and may be shared among threads. Many
+// diagrams are computed and measured on `watkow` threads, with the records,
+// scales and collected messages one thread would give.
 void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegi = false, int watkow = 1);
+
+// Calls `kazdy` with the kept extent of each diagram of the variant that a
+// prepared sheet draws (`PrzygotujArkuszWariantu` with extents).
+void DlaZasiegowWariantu(int32_t wariant, const std::function<void(const ProstokatArkusza&)>& kazdy);
 
 // For the redraw of one diagram's change: when nothing of the variant's
 // sheet but diagram `rekord` of it (a junction diagram, or with `rondo` a

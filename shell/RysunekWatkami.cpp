@@ -48,6 +48,10 @@ void KopiujWiersze(const uchar* z, uchar* do_, qsizetype wiersz, int y1, int y2)
         std::memcpy(do_ + y1 * wiersz, z + y1 * wiersz, static_cast<std::size_t>((y2 - y1) * wiersz));
 }
 
+// A band draws the diagrams within these pixels of its rows: the rounding
+// to pixels may take a diagram's pixels a little beyond its extent.
+constexpr int ZapasPasa = 4;
+
 } // namespace
 
 int WatkiRysowania() { return WatkiPracy(); }
@@ -71,6 +75,38 @@ void NaWatkach(int n, const std::function<void(int)>& praca)
     });
 }
 
+// Each cut lies where the drawing above it is its share of the whole: a
+// row of a diagram's extent weighs as much as eight bare rows of the
+// bitmap, which are only copied.
+std::vector<int> GranicePasow(int32_t wariant, int n, int wysokosc)
+{
+    constexpr int64_t WagaWierszaRysunku = 8;
+    // How many extents start and end at each row.
+    std::vector<int> poczatki(static_cast<std::size_t>(wysokosc) + 1, 0), konce(poczatki);
+    DlaZasiegowWariantu(wariant, [&](const ProstokatArkusza& z) {
+        const int y1 = std::clamp(CmNaEkranY(z.y2) - ZapasPasa, 0, wysokosc);
+        const int y2 = std::clamp(CmNaEkranY(z.y1) + ZapasPasa + 1, 0, wysokosc);
+        if (y1 < y2) {
+            ++poczatki[static_cast<std::size_t>(y1)];
+            ++konce[static_cast<std::size_t>(y2)];
+        }
+    });
+    // praca[y]: the weight of the rows above row y.
+    std::vector<int64_t> praca(poczatki.size(), 0);
+    int pokrycie = 0;
+    for (std::size_t y = 0; y + 1 < poczatki.size(); ++y) {
+        pokrycie += poczatki[y] - konce[y];
+        praca[y + 1] = praca[y] + 1 + WagaWierszaRysunku * pokrycie;
+    }
+    std::vector<int> granice{0};
+    for (int k = 1; k < n; ++k) {
+        const int64_t cel = praca.back() * k / n;
+        granice.push_back(static_cast<int>(std::lower_bound(praca.begin(), praca.end(), cel) - praca.begin()));
+    }
+    granice.push_back(wysokosc);
+    return granice;
+}
+
 bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const WarstwaArkusza& warstwa)
 {
     if (!MoznaRysowacWatkami())
@@ -89,8 +125,9 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
     for (int k = 0; k < n; ++k)
         pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa);
 
+    const std::vector<int> granice = GranicePasow(wariant, n, wysokosc);
     NaWatkach(n, [&](int k) {
-        const int y1 = wysokosc * k / n, y2 = wysokosc * (k + 1) / n;
+        const int y1 = granice[static_cast<std::size_t>(k)], y2 = granice[static_cast<std::size_t>(k) + 1];
         Pas& pas = *pasy[static_cast<std::size_t>(k)];
         uchar* wlasne = pas.obraz.bits();
         KopiujWiersze(bity, wlasne, wiersz, y1, y2);
@@ -98,10 +135,9 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
         UstawPlotnoEkranu(pas.plotno.get());
         // The diagrams that reach the band: the sheet's part under it, a few
         // pixels more each way for the rounding to pixels.
-        constexpr int zapas = 4;
         ProstokatArkusza czesc;
-        czesc.Dodaj(EkranNaCmX(-zapas), EkranNaCmY(y1 - zapas));
-        czesc.Dodaj(EkranNaCmX(szerokosc + zapas), EkranNaCmY(y2 + zapas));
+        czesc.Dodaj(EkranNaCmX(-ZapasPasa), EkranNaCmY(y1 - ZapasPasa));
+        czesc.Dodaj(EkranNaCmX(szerokosc + ZapasPasa), EkranNaCmY(y2 + ZapasPasa));
         RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
         pas.plotno->Zakoncz();
         KopiujWiersze(wlasne, bity, wiersz, y1, y2);

@@ -1,6 +1,8 @@
 #pragma once
 // The screen redraw of a variant's sheet shared among threads. The bitmap's
-// rows are cut into as many bands as there are threads; each thread draws
+// rows are cut into as many bands as there are threads, each with about the
+// same share of the diagrams' drawing (their kept extents tell where it
+// lies); each thread draws
 // the sheet on a bitmap of its own, leaving out the diagrams whose kept
 // extent and the figures whose box cannot reach its band, and its band is
 // copied back. A figure's pixels do
@@ -9,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "shell/Arkusz.h"
 
@@ -24,6 +27,11 @@ bool MoznaRysowacWatkami();
 // that draws attaches a canvas of its own); an exception of one is thrown
 // here after all have ended.
 void NaWatkach(int n, const std::function<void(int)>& praca);
+
+// The rows where the `n` bands of a bitmap `wysokosc` rows high meet, n + 1
+// of them from 0 to the height, from the kept extents of the variant's
+// diagrams in the current view.
+std::vector<int> GranicePasow(int32_t wariant, int n, int wysokosc);
 
 // Draws the variant's sheet onto the screen bitmap with `WatkiRysowania()`
 // threads, over the background and sheet already on it (and the pending

@@ -195,7 +195,7 @@ bool EksportujWatkami(int wariantow)
         return false;
     // After this the drawing only reads the project.
     for (int v = 0; v < wariantow; ++v)
-        PrzygotujArkuszWariantu(v);
+        PrzygotujArkuszWariantu(v, false, watkow);
     // Twice as many parts as threads, for the threads to end together.
     const int czesciWariantu = std::max(1, (2 * watkow + wariantow - 1) / std::max(wariantow, 1));
     std::vector<KawalekDxf> kawalki;

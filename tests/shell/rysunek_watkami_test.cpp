@@ -4,13 +4,17 @@
 // and the grid, in stroke and in TrueType labels, whole and zoomed in.
 
 #include <QImage>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
-
+#include "base/Kodowanie.h"
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
+#include "junction/Komunikaty.h"
+#include "junction/ObliczRuchoplan.h"
+#include "roundabout/GeometriaRonda.h"
 #include "shell/Arkusz.h"
 #include "shell/Podglad.h"
 #include "shell/RysunekWatkami.h"
@@ -57,6 +61,38 @@ TEST_F(RysunekWatkami, PowiekszonyTakiJakJednymWatkiem)
     Skala /= 3.0;
     SrodekY = 40.0;
     SprawdzWatki();
+}
+
+// Diagrams on the lowest fifth of the sheet alone: the bands share their
+// rows, each band drawn as one thread draws it.
+TEST_F(RysunekWatkami, PasyDzielaRysunekNieWiersze)
+{
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.GeometriaWprowadzona = r.NrWezla < 9;
+    PrzygotujArkuszWariantu(0, true, 1);
+    int gora = 600, dol = 0;
+    DlaZasiegowWariantu(0, [&](const ProstokatArkusza& z) {
+        gora = std::min(gora, CmNaEkranY(z.y2));
+        dol = std::max(dol, CmNaEkranY(z.y1));
+    });
+    ASSERT_LT(gora, dol);
+    ASSERT_GT(gora, 300) << "the diagrams should lie low on the bitmap";
+    const std::vector<int> granice = GranicePasow(0, 4, 600);
+    ASSERT_EQ(granice.size(), 5u);
+    EXPECT_EQ(granice.front(), 0);
+    EXPECT_EQ(granice.back(), 600);
+    EXPECT_TRUE(std::is_sorted(granice.begin(), granice.end()));
+    // Rows without diagrams weigh little: two of the three cuts fall among
+    // the diagrams' rows.
+    EXPECT_GT(granice[2], gora);
+    EXPECT_LT(granice[3], dol);
+    SprawdzWatki();
+
+    // Nothing drawn but the sheet: bands of equal rows.
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.GeometriaWprowadzona = 0;
+    PrzygotujArkuszWariantu(0, true, 1);
+    EXPECT_EQ(GranicePasow(0, 4, 600), (std::vector<int>{0, 150, 300, 450, 600}));
 }
 
 // A diagram changed between redraws is computed once, before the threads
@@ -160,6 +196,194 @@ TEST_F(DxfWatkami, TeSameBajtyCoJednymWatkiem)
     EXPECT_TRUE(WyjscieEkran);
     EXPECT_FALSE(WyjscieDxf);
     EXPECT_EQ(OdbiorcaDxfBiezacy(), nullptr);
+}
+
+// ------------------------------------------------ computing on threads
+
+template <class T>
+bool TeSameBajty(const T& a, const T& b)
+{
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+bool TeSameLuki(const DaneLuk& a, const DaneLuk& b)
+{
+    return TeSameBajty(a.A, b.A) && TeSameBajty(a.B, b.B) && TeSameBajty(a.M, b.M) && TeSameBajty(a.C, b.C) &&
+           TeSameBajty(a.R, b.R) && TeSameBajty(a.KatPoczatku, b.KatPoczatku) &&
+           TeSameBajty(a.KatKonca, b.KatKonca) && a.Kierunek == b.Kierunek;
+}
+
+// Everything the computation writes into a diagram's record, bit for bit.
+void PorownajPoliczone(const DaneRuchoplan& a, const DaneRuchoplan& b, int i)
+{
+    SCOPED_TRACE("record " + std::to_string(i));
+    EXPECT_EQ(a.Obliczony, b.Obliczony);
+    EXPECT_TRUE(TeSameBajty(a.X, b.X) && TeSameBajty(a.Y, b.Y));
+    EXPECT_EQ(a.Ramie, b.Ramie);
+    EXPECT_TRUE(TeSameBajty(a.GeometriaRamion, b.GeometriaRamion));
+    EXPECT_TRUE(TeSameBajty(a.ZasiegiRamion, b.ZasiegiRamion));
+    EXPECT_EQ(a.NatezeniaObl, b.NatezeniaObl);
+    EXPECT_EQ(a.PrzejsciaObl, b.PrzejsciaObl);
+    for (std::size_t k = 0; k < 16; ++k) {
+        const DanaRelacja &p = a.Relacje[k], &q = b.Relacje[k];
+        EXPECT_TRUE(p.Rysuj == q.Rysuj && p.Natezenie == q.Natezenie && p.Kolor == q.Kolor &&
+                    p.Nazwa.str() == q.Nazwa.str())
+            << "relation " << k;
+        EXPECT_TRUE(TeSameBajty(p.Krawedz1, q.Krawedz1) && TeSameBajty(p.Krawedz2, q.Krawedz2) &&
+                    TeSameBajty(p.Krawedz3, q.Krawedz3) && TeSameBajty(p.Krawedz4, q.Krawedz4))
+            << "relation " << k;
+        EXPECT_TRUE(TeSameLuki(p.Luk1, q.Luk1) && TeSameLuki(p.Luk2, q.Luk2)) << "relation " << k;
+    }
+}
+
+class ObliczenieWatkami : public RysunekWatkami {
+protected:
+    // Diagrams unlike each other: turned arms, missing arms, their own
+    // lengths, one far busier than the rest (it sets the scale), three whose
+    // bands cannot be joined and two roundabouts whose ring misses the lanes,
+    // each of those with its message.
+    static void Urozmaic()
+    {
+        for (int i = 0; i < LiczbaRuchoplanow(); ++i) {
+            DaneRuchoplan& r = Ruchoplany[i];
+            r.Kat = {0.05f * static_cast<float>(i % 7), 0.0f, -0.1f * static_cast<float>(i % 3), 0.0f};
+            r.Ramie[static_cast<std::size_t>(i % 4)] = i % 5 == 0 ? 0 : 1;
+            for (int k = 0; k < 16; ++k)
+                r.Natezenia[k] = (k * 7 + i * 13) % 11 == 0 ? 0 : 20 + (k * 37 + i * 101) % 400;
+            r.Przejscia[static_cast<std::size_t>(i % 4)].L[0] = 10 + i;
+            if (i % 6 == 1) {
+                r.Globalne = 0;
+                r.Dlugosc[1] = 5.0f + static_cast<float>(i % 4);
+            }
+        }
+        Ruchoplany[30].Natezenia[2] = 2500;
+        // Diagrams reading counts whose inlets differ from their arms: their
+        // arms, and so the project's largest volume, change as they are
+        // computed, and the diagrams after them take another scale.
+        DanePomiar wszystkie;
+        wszystkie.NatezeniaNaRelacjach[0][1] = 3000;
+        DanePomiar poludnie;
+        poludnie.WlotJest = {0, 0, 0, 1};
+        poludnie.NatezeniaNaRelacjach[3][0] = 600;
+        poludnie.NatezeniaNaRelacjach[0][2] = 2500;
+        Pomiary = {wszystkie, poludnie};
+        // Bands as wide as the largest volume allows.
+        wg.SkalaPaskowAuto = 1;
+        wg.SkalaPaskowMax = 0;
+        wg.SkalaPaskow100 = 0;
+        for (int i : {20, 21, 26, 27}) {
+            Ruchoplany[i].ZPomiaru = 1;
+            Ruchoplany[i].NrPomiaru = i % 2;
+            Ruchoplany[i].Ramie = i % 2 ? std::array<uint8_t, 4>{1, 1, 1, 1} : std::array<uint8_t, 4>{1, 0, 0, 0};
+        }
+        for (int i : {4, 11, 33}) {
+            Ruchoplany[i].Globalne = 0;
+            Ruchoplany[i].DlugoscPom[0] = Ruchoplany[i].Dlugosc[0];
+        }
+        for (DaneRondo& r : Ronda) {
+            const std::string nazwa = Wezly[static_cast<std::size_t>(r.NrWezla)].Nazwa.str();
+            if (nazwa == "Rondo 3" || nazwa == "Rondo 8") {
+                // An empty ring inside the lanes' offset.
+                r.Macierz = {};
+                r.SumaWlotuRel = {};
+                r.SumaWylotuRel = {};
+                r.PromienR = 0.2f;
+            }
+        }
+    }
+
+    // The variant's diagrams computed one after another as a drawing without
+    // the preparation computes them, then its roundabouts.
+    static void JedenPoDrugim(int32_t wariant)
+    {
+        for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+            if (Ruchoplany[i].NrWariantu == wariant && Ruchoplany[i].GeometriaWprowadzona &&
+                Ruchoplany[i].Obliczony == 0)
+                ObliczRuchoplan(i);
+        for (int32_t i = 0; i < static_cast<int32_t>(Ronda.size()); ++i)
+            if (Ronda[static_cast<std::size_t>(i)].NrWariantu == wariant &&
+                Ronda[static_cast<std::size_t>(i)].GeometriaWprowadzona && Ronda[static_cast<std::size_t>(i)].Obliczony == 0)
+                ObliczGeometrieRonda(i);
+    }
+
+    // The preparation with `watkow` threads computes what one after another
+    // does: the records, the project's scales and the messages in order.
+    static void Porownaj(int32_t wariant, bool zasiegi, int watkow)
+    {
+        SCOPED_TRACE(std::to_string(watkow) + " threads");
+        const std::vector<DaneRuchoplan> przed = Ruchoplany;
+        const std::vector<DaneRondo> rondaPrzed = Ronda;
+        const TUstawieniaGlobalne ustawieniaPrzed = wg;
+        PobierzKomunikaty();
+
+        JedenPoDrugim(wariant);
+        const std::vector<DaneRuchoplan> wzor = Ruchoplany;
+        const TUstawieniaGlobalne ustawieniaWzoru = wg;
+        const std::vector<std::string> komunikatyWzoru = PobierzKomunikaty();
+
+        Ruchoplany = przed;
+        Ronda = rondaPrzed;
+        wg = ustawieniaPrzed;
+        PrzygotujArkuszWariantu(wariant, zasiegi, watkow);
+        for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+            PorownajPoliczone(Ruchoplany[i], wzor[static_cast<std::size_t>(i)], i);
+        EXPECT_EQ(PobierzKomunikaty(), komunikatyWzoru);
+        EXPECT_TRUE(TeSameBajty(wg.SkalaPaskow, ustawieniaWzoru.SkalaPaskow));
+        EXPECT_TRUE(TeSameBajty(wg.SkalaPrzejsc, ustawieniaWzoru.SkalaPrzejsc));
+        EXPECT_EQ(wg.MaxNatezenie, ustawieniaWzoru.MaxNatezenie);
+        EXPECT_EQ(wg.MaxPrzejscie, ustawieniaWzoru.MaxPrzejscie);
+        Ruchoplany = przed;
+        Ronda = rondaPrzed;
+        wg = ustawieniaPrzed;
+    }
+};
+
+TEST_F(ObliczenieWatkami, TeSameRekordyIKomunikaty)
+{
+    Urozmaic();
+    const std::vector<DaneRuchoplan> poczatek = Ruchoplany;
+    const std::vector<DaneRondo> rondaPoczatek = Ronda;
+    JedenPoDrugim(0);
+    const std::vector<std::string> komunikaty = PobierzKomunikaty();
+    // The three diagrams' message once, then each roundabout's.
+    ASSERT_EQ(komunikaty.size(), 3u);
+    EXPECT_EQ(Cp1250NaUtf8(komunikaty[0]).rfind("Zmień parametry wyświetlania", 0), 0u) << komunikaty[0];
+    EXPECT_EQ(Cp1250NaUtf8(komunikaty[1]).rfind("Rondo Rondo 3:", 0), 0u) << komunikaty[1];
+    EXPECT_EQ(Cp1250NaUtf8(komunikaty[2]).rfind("Rondo Rondo 8:", 0), 0u) << komunikaty[2];
+    // The count's diagrams changed the scale on the way.
+    EXPECT_EQ(wg.MaxNatezenie, 3000);
+    const std::array<float, 160> pierwszy = Ruchoplany[0].GeometriaRamion;
+    ObliczRuchoplan(0);
+    EXPECT_NE(Ruchoplany[0].GeometriaRamion, pierwszy) << "the first diagram should take another scale at the end";
+
+    Ruchoplany = poczatek;
+    Ronda = rondaPoczatek;
+    for (int watkow : {1, 2, 3, 8})
+        Porownaj(0, true, watkow);
+    Porownaj(1, false, 8);
+    // Only some diagrams marked, the others' extents kept.
+    PrzygotujArkuszWariantu(0, true, 8);
+    for (int i = 0; i < LiczbaRuchoplanow(); i += 3)
+        Ruchoplany[i].Obliczony = 0;
+    Porownaj(0, true, 8);
+}
+
+// The full recompute of a sheet of many diagrams on threads draws what one
+// thread draws.
+TEST_F(ObliczenieWatkami, PrzerysowanieGotowegoArkusza)
+{
+    Urozmaic();
+    // Computed once first: the roundabouts' rings then count towards the
+    // scale of every diagram computed after them.
+    Rysunek(1);
+    auto przeliczony = [](int watkow) {
+        for (DaneRuchoplan& r : Ruchoplany)
+            r.Obliczony = 0;
+        return Rysunek(watkow);
+    };
+    const QImage jeden = przeliczony(1);
+    for (int watkow : {2, 8})
+        EXPECT_TRUE(przeliczony(watkow) == jeden) << watkow << " threads drew other pixels";
 }
 
 } // namespace
