@@ -226,37 +226,80 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
                          const WarstwaArkusza& warstwa)
 {
-    const ZakresWariantu zakres(wariant);
-    // The diagrams computed on the way find the project's largest values once.
-    const PrzebiegObliczen przebieg;
     using Czesc = WarstwaArkusza::Czesc;
     const Czesc czesc = warstwa.czesc;
-    // The records of junction diagrams and of roundabouts the part draws.
-    struct Zakres {
-        int od, do_;
-    };
-    Zakres ruchoplany{0, LiczbaRuchoplanow()}, ronda{0, LiczbaRond()};
+    ZakresArkusza zakres;
     if (czesc != Czesc::Calosc) {
-        const int k = warstwa.rekord;
-        Zakres& wlasne = warstwa.rondo ? ronda : ruchoplany;
+        const int32_t k = warstwa.rekord;
+        int32_t& od = warstwa.rondo ? zakres.rondaOd : zakres.ruchoplanyOd;
+        int32_t& do_ = warstwa.rondo ? zakres.rondaDo : zakres.ruchoplanyDo;
         if (czesc == Czesc::Pod)
-            wlasne.do_ = k;
+            do_ = k;
         else if (czesc == Czesc::Diagram)
-            wlasne = {k, k + 1};
+            od = k, do_ = k + 1;
         else
-            wlasne.od = k + 1;
+            od = k + 1;
         // The junction diagrams are drawn before the roundabouts.
         const bool inneWczesniej = warstwa.rondo;
-        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej)
-            (warstwa.rondo ? ruchoplany : ronda) = {0, 0};
+        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej) {
+            if (warstwa.rondo)
+                zakres.ruchoplanyOd = zakres.ruchoplanyDo = 0;
+            else
+                zakres.rondaOd = zakres.rondaDo = 0;
+        }
+        zakres.pod = czesc == Czesc::Pod;
+        zakres.nad = czesc == Czesc::Nad;
     }
+    RysujZakresArkusza(wariant, widoczny, pas, zakres);
+}
 
-    if (czesc == Czesc::Calosc || czesc == Czesc::Pod)
+void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                        const ZakresArkusza& zakres)
+{
+    const ZakresWariantu wariantRysowany(wariant);
+    // The diagrams computed on the way find the project's largest values once.
+    const PrzebiegObliczen przebieg;
+    if (zakres.pod)
         RysujPodDiagramami();
-    RysujRuchoplanyWariantu(wariant, widoczny, pas, ruchoplany.od, ruchoplany.do_);
-    RysujRondaWariantu(wariant, ronda.od, ronda.do_);
-    if (czesc == Czesc::Calosc || czesc == Czesc::Nad)
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, zakres.ruchoplanyOd, zakres.ruchoplanyDo);
+    RysujRondaWariantu(wariant, zakres.rondaOd, zakres.rondaDo);
+    if (zakres.nad)
         RysujNadDiagramami(wariant);
+}
+
+std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n)
+{
+    n = std::max(n, 1);
+    // The variant's records in drawing order: junction diagrams, then roundabouts.
+    std::vector<int32_t> ruchoplany, ronda;
+    for (int32_t i = 0; i < LiczbaRuchoplanow(); ++i)
+        if (Ruchoplany[i].NrWariantu == wariant)
+            ruchoplany.push_back(i);
+    for (int32_t i = 0; i < LiczbaRond(); ++i)
+        if (Ronda[static_cast<std::size_t>(i)].NrWariantu == wariant)
+            ronda.push_back(i);
+    const auto nr = static_cast<int64_t>(ruchoplany.size());
+    const int64_t wszystkich = nr + static_cast<int64_t>(ronda.size());
+    // The records where the diagram at position p of that order starts a part.
+    auto granicaRuchoplanow = [&](int64_t p) {
+        return p == 0 ? 0 : p < nr ? ruchoplany[static_cast<std::size_t>(p)] : LiczbaRuchoplanow();
+    };
+    auto granicaRond = [&](int64_t p) {
+        return p <= nr ? 0 : p < wszystkich ? ronda[static_cast<std::size_t>(p - nr)] : LiczbaRond();
+    };
+    std::vector<ZakresArkusza> czesci;
+    for (int k = 0; k < n; ++k) {
+        const int64_t od = wszystkich * k / n, do_ = wszystkich * (k + 1) / n;
+        ZakresArkusza z;
+        z.pod = k == 0;
+        z.nad = k == n - 1;
+        z.ruchoplanyOd = granicaRuchoplanow(od);
+        z.ruchoplanyDo = granicaRuchoplanow(do_);
+        z.rondaOd = granicaRond(od);
+        z.rondaDo = granicaRond(do_);
+        czesci.push_back(z);
+    }
+    return czesci;
 }
 
 bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)
