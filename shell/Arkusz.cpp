@@ -1,6 +1,5 @@
 #include "shell/Arkusz.h"
 
-#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <string>
@@ -224,90 +223,83 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     KomunikatyOdlozone::Przekaz(komunikatyRond);
 }
 
-namespace {
-
-// What a part of the sheet draws: the records of junction diagrams and of
-// roundabouts, and whether what lies under the diagrams and over them.
-struct ZakresCzesci {
-    struct Rekordy {
-        int od, do_;
-    };
-    Rekordy ruchoplany{0, LiczbaRuchoplanow()}, ronda{0, LiczbaRond()};
-    bool pod = true, nad = true;
-};
-
-void RysujZakres(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
-                 const ZakresCzesci& z)
-{
-    const ZakresWariantu zakres(wariant);
-    // The diagrams computed on the way find the project's largest values once.
-    const PrzebiegObliczen przebieg;
-    if (z.pod)
-        RysujPodDiagramami();
-    RysujRuchoplanyWariantu(wariant, widoczny, pas, z.ruchoplany.od, z.ruchoplany.do_);
-    RysujRondaWariantu(wariant, z.ronda.od, z.ronda.do_);
-    if (z.nad)
-        RysujNadDiagramami(wariant);
-}
-
-} // namespace
-
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
                          const WarstwaArkusza& warstwa)
 {
     using Czesc = WarstwaArkusza::Czesc;
     const Czesc czesc = warstwa.czesc;
-    ZakresCzesci z;
+    ZakresArkusza zakres;
     if (czesc != Czesc::Calosc) {
-        const int k = warstwa.rekord;
-        ZakresCzesci::Rekordy& wlasne = warstwa.rondo ? z.ronda : z.ruchoplany;
+        const int32_t k = warstwa.rekord;
+        int32_t& od = warstwa.rondo ? zakres.rondaOd : zakres.ruchoplanyOd;
+        int32_t& do_ = warstwa.rondo ? zakres.rondaDo : zakres.ruchoplanyDo;
         if (czesc == Czesc::Pod)
-            wlasne.do_ = k;
+            do_ = k;
         else if (czesc == Czesc::Diagram)
-            wlasne = {k, k + 1};
+            od = k, do_ = k + 1;
         else
-            wlasne.od = k + 1;
+            od = k + 1;
         // The junction diagrams are drawn before the roundabouts.
         const bool inneWczesniej = warstwa.rondo;
-        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej)
-            (warstwa.rondo ? z.ruchoplany : z.ronda) = {0, 0};
+        if (czesc == Czesc::Diagram || (czesc == Czesc::Pod) != inneWczesniej) {
+            if (warstwa.rondo)
+                zakres.ruchoplanyOd = zakres.ruchoplanyDo = 0;
+            else
+                zakres.rondaOd = zakres.rondaDo = 0;
+        }
+        zakres.pod = czesc == Czesc::Pod;
+        zakres.nad = czesc == Czesc::Nad;
     }
-    z.pod = czesc == Czesc::Calosc || czesc == Czesc::Pod;
-    z.nad = czesc == Czesc::Calosc || czesc == Czesc::Nad;
-    RysujZakres(wariant, widoczny, pas, z);
+    RysujZakresArkusza(wariant, widoczny, pas, zakres);
 }
 
-std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci)
+void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                        const ZakresArkusza& zakres)
 {
-    std::vector<int> rekordy;
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+    const ZakresWariantu wariantRysowany(wariant);
+    // The diagrams computed on the way find the project's largest values once.
+    const PrzebiegObliczen przebieg;
+    if (zakres.pod)
+        RysujPodDiagramami();
+    RysujRuchoplanyWariantu(wariant, widoczny, pas, zakres.ruchoplanyOd, zakres.ruchoplanyDo);
+    RysujRondaWariantu(wariant, zakres.rondaOd, zakres.rondaDo);
+    if (zakres.nad)
+        RysujNadDiagramami(wariant);
+}
+
+std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n)
+{
+    n = std::max(n, 1);
+    // The variant's records in drawing order: junction diagrams, then roundabouts.
+    std::vector<int32_t> ruchoplany, ronda;
+    for (int32_t i = 0; i < LiczbaRuchoplanow(); ++i)
         if (Ruchoplany[i].NrWariantu == wariant)
-            rekordy.push_back(i);
-    const std::size_t n = std::clamp<std::size_t>(static_cast<std::size_t>(std::max(czesci, 1)), 1,
-                                                  std::max<std::size_t>(rekordy.size(), 1));
-    std::vector<CzescArkusza> wynik(n);
-    // Each part starts at its first diagram; the first at 0 and the last
-    // ends past every record, so that every record falls in one part.
-    for (std::size_t k = 0; k < n; ++k) {
-        CzescArkusza& c = wynik[k];
-        c.od = k == 0 ? 0 : rekordy[rekordy.size() * k / n];
-        c.do_ = k + 1 == n ? LiczbaRuchoplanow() : rekordy[rekordy.size() * (k + 1) / n];
-        c.poczatek = k == 0;
-        c.koniec = k + 1 == n;
+            ruchoplany.push_back(i);
+    for (int32_t i = 0; i < LiczbaRond(); ++i)
+        if (Ronda[static_cast<std::size_t>(i)].NrWariantu == wariant)
+            ronda.push_back(i);
+    const auto nr = static_cast<int64_t>(ruchoplany.size());
+    const int64_t wszystkich = nr + static_cast<int64_t>(ronda.size());
+    // The records where the diagram at position p of that order starts a part.
+    auto granicaRuchoplanow = [&](int64_t p) {
+        return p == 0 ? 0 : p < nr ? ruchoplany[static_cast<std::size_t>(p)] : LiczbaRuchoplanow();
+    };
+    auto granicaRond = [&](int64_t p) {
+        return p <= nr ? 0 : p < wszystkich ? ronda[static_cast<std::size_t>(p - nr)] : LiczbaRond();
+    };
+    std::vector<ZakresArkusza> czesci;
+    for (int k = 0; k < n; ++k) {
+        const int64_t od = wszystkich * k / n, do_ = wszystkich * (k + 1) / n;
+        ZakresArkusza z;
+        z.pod = k == 0;
+        z.nad = k == n - 1;
+        z.ruchoplanyOd = granicaRuchoplanow(od);
+        z.ruchoplanyDo = granicaRuchoplanow(do_);
+        z.rondaOd = granicaRond(od);
+        z.rondaDo = granicaRond(do_);
+        czesci.push_back(z);
     }
-    return wynik;
-}
-
-void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc)
-{
-    ZakresCzesci z;
-    z.ruchoplany = {czesc.od, czesc.do_};
-    // The roundabouts come after every junction diagram.
-    if (!czesc.koniec)
-        z.ronda = {0, 0};
-    z.pod = czesc.poczatek;
-    z.nad = czesc.koniec;
-    RysujZakres(wariant, nullptr, nullptr, z);
+    return czesci;
 }
 
 bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)

@@ -20,6 +20,16 @@ struct WarstwaArkusza {
     bool rondo = false;
 };
 
+// Consecutive items of the sheet in its drawing order: what lies under the
+// diagrams, the junction diagrams of records [ruchoplanyOd, ruchoplanyDo),
+// the roundabouts of records [rondaOd, rondaDo), what lies over them.
+struct ZakresArkusza {
+    bool pod = true;
+    int32_t ruchoplanyOd = 0, ruchoplanyDo = std::numeric_limits<int32_t>::max();
+    int32_t rondaOd = 0, rondaDo = std::numeric_limits<int32_t>::max();
+    bool nad = true;
+};
+
 // The grid, the sheet size, background blocks, the node markers of a project
 // without variants, every junction diagram and roundabout of the variant
 // (computed on demand), the legends, foreground blocks, descriptions and the
@@ -31,20 +41,14 @@ struct WarstwaArkusza {
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
                          const ProstokatArkusza* pas = nullptr, const WarstwaArkusza& warstwa = {});
 
-// A part of a variant's sheet, for drawing the sheet in pieces that are put
-// together in order: the junction diagrams of record index [od, do_), with
-// all that is drawn before them when `poczatek` and all after them when
-// `koniec`. As made, the whole sheet.
-struct CzescArkusza {
-    int od = 0;
-    int do_ = std::numeric_limits<int>::max();
-    bool poczatek = true;
-    bool koniec = true;
-};
-// The variant's sheet cut into about `czesci` parts of as many diagrams.
-std::vector<CzescArkusza> PodzielArkusz(int32_t wariant, int czesci);
-// A part as `RysujArkuszWariantu` draws the whole; the sheet must be prepared.
-void RysujCzescArkusza(int32_t wariant, const CzescArkusza& czesc);
+// As `RysujArkuszWariantu`, the items of `zakres` only.
+void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                        const ZakresArkusza& zakres);
+
+// The variant's sheet cut into `n` (at least 1) consecutive parts with about
+// as many diagrams each, the first with what lies under the diagrams, the
+// last with what lies over them: drawn one after another they are the whole.
+std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n);
 
 // Computes what the variant's sheet draws and is not computed yet (junction
 // diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents

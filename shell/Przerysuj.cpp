@@ -70,9 +70,13 @@ void TForm1::RysujCalosc()
     // on a large sheet the drawing is shared among the cores.
     ProstokatArkusza widoczny;
     const ProstokatArkusza* czesc = CzescWidoku(widoczny);
+    // The whole sheet is shared among the threads by its diagrams, a part of
+    // it by the bitmap's bands, which leave out the diagrams out of view.
     const bool watkami = MoznaRysowacWatkami();
-    PrzygotujArkuszWariantu(BiezacyWariant, czesc || watkami, watkami ? WatkiRysowania() : 1);
-    if (!RysujArkuszWatkami(BiezacyWariant, czesc))
+    PrzygotujArkuszWariantu(BiezacyWariant, czesc != nullptr, watkami ? WatkiRysowania() : 1);
+    const bool narysowany =
+        czesc ? RysujArkuszWatkami(BiezacyWariant, czesc) : RysujArkuszWarstwami(BiezacyWariant);
+    if (!narysowany)
         RysujArkuszWariantu(BiezacyWariant, czesc);
 
     // 13. Prompts, straight on the bitmap.

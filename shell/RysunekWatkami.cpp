@@ -19,12 +19,15 @@ namespace {
 struct Pas {
     QImage obraz;
     std::unique_ptr<PlotnoQt> plotno;
+    // All its pixels zero: a layer of the whole sheet's redraw leaves it so.
+    bool czysty = false;
 
     PlotnoQt& Dopasuj(const QImage& wzor)
     {
         if (obraz.size() != wzor.size() || obraz.format() != wzor.format()) {
             plotno.reset();
             obraz = QImage(wzor.size(), wzor.format());
+            czysty = false;
         }
         if (!plotno)
             plotno = std::make_unique<PlotnoQt>(&obraz);
@@ -130,6 +133,7 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
         const int y1 = granice[static_cast<std::size_t>(k)], y2 = granice[static_cast<std::size_t>(k) + 1];
         Pas& pas = *pasy[static_cast<std::size_t>(k)];
         uchar* wlasne = pas.obraz.bits();
+        pas.czysty = false;
         KopiujWiersze(bity, wlasne, wiersz, y1, y2);
         pas.plotno->OgraniczDoWierszy(y1, y2);
         UstawPlotnoEkranu(pas.plotno.get());
@@ -142,5 +146,81 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
         pas.plotno->Zakoncz();
         KopiujWiersze(wlasne, bity, wiersz, y1, y2);
     });
+    return true;
+}
+
+namespace {
+
+// A layer of the whole sheet's redraw: its pixels and the rows it drew on.
+struct Warstwa {
+    uchar* bity;
+    PlotnoQt::Wiersze wiersze;
+};
+
+// Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
+// over rows [y1, y2) of the bitmap, in order, and clears them for the next
+// redraw.
+void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
+{
+    for (int y = y1; y < y2; ++y) {
+        auto* cel = reinterpret_cast<uint32_t*>(bity + y * wiersz);
+        for (const Warstwa& w : warstwy) {
+            if (y < w.wiersze.od || y >= w.wiersze.do_)
+                continue;
+            auto* z = reinterpret_cast<uint32_t*>(w.bity + y * wiersz);
+            for (int x = 0; x < szerokosc; ++x) {
+                cel[x] = z[x] != 0 ? z[x] : cel[x];
+                z[x] = 0;
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool RysujArkuszWarstwami(int32_t wariant)
+{
+    if (!MoznaRysowacWatkami())
+        return false;
+    QImage* bitmapa = BitmapaRysunkuWlasna();
+    const int n = WatkiRysowania();
+    const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
+    const std::vector<ZakresArkusza> czesci = PodzielArkusz(wariant, n);
+
+    std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
+    while (pasy.size() < static_cast<std::size_t>(n))
+        pasy.push_back(std::make_unique<Pas>());
+    for (int k = 1; k < n; ++k)
+        pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa).OgraniczDoWierszy(0, wysokosc);
+
+    // The first part on the bitmap with its own canvas, in this thread.
+    NaWatkach(n, [&](int k) {
+        if (k > 0) {
+            Pas& pas = *pasy[static_cast<std::size_t>(k)];
+            if (!pas.czysty)
+                std::memset(pas.obraz.bits(), 0, static_cast<std::size_t>(pas.obraz.sizeInBytes()));
+            pas.czysty = false;
+            pas.plotno->ZerujWierszeNarysowane();
+            UstawPlotnoEkranu(pas.plotno.get());
+        }
+        RysujZakresArkusza(wariant, nullptr, nullptr, czesci[static_cast<std::size_t>(k)]);
+        if (k > 0)
+            pasy[static_cast<std::size_t>(k)]->plotno->Zakoncz();
+    });
+
+    ZakonczRysowanieEkranu();
+    uchar* bity = bitmapa->bits();
+    const qsizetype wiersz = bitmapa->bytesPerLine();
+    // Only the rows a layer drew on are laid over and cleared.
+    std::vector<Warstwa> warstwy;
+    for (int k = 1; k < n; ++k) {
+        Pas& pas = *pasy[static_cast<std::size_t>(k)];
+        warstwy.push_back({pas.obraz.bits(), pas.plotno->WierszeNarysowane()});
+    }
+    NaWatkach(n, [&](int k) {
+        NalozWarstwy(bity, wiersz, szerokosc, wysokosc * k / n, wysokosc * (k + 1) / n, warstwy);
+    });
+    for (int k = 1; k < n; ++k)
+        pasy[static_cast<std::size_t>(k)]->czysty = true;
     return true;
 }

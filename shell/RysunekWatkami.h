@@ -7,7 +7,9 @@
 // extent and the figures whose box cannot reach its band, and its band is
 // copied back. A figure's pixels do
 // not depend on what lies under them (opaque, without antialiasing), so each
-// band comes out as one thread would have drawn it.
+// band comes out as one thread would have drawn it. The whole sheet is
+// shared by its diagrams instead (`RysujArkuszWarstwami`): a band would draw
+// every diagram that crosses its edge twice.
 
 #include <cstdint>
 #include <functional>
@@ -41,3 +43,14 @@ std::vector<int> GranicePasow(int32_t wariant, int n, int wysokosc);
 // cannot be shared: one thread, or the screen is not the program's bitmap
 // alone.
 bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const WarstwaArkusza& warstwa = {});
+
+// Draws the whole of the variant's sheet onto the screen bitmap with
+// `WatkiRysowania()` threads, over the background and sheet already on it:
+// the sheet is cut into parts of consecutive diagrams (`PodzielArkusz`), the
+// first drawn on the bitmap itself, each other on an empty bitmap of its
+// own, and these are laid over it in order, each with the pixels it drew.
+// A figure's pixels do not depend on what lies under them, so the picture
+// is the one-thread drawing's; no diagram is drawn twice and no extent is
+// needed. The sheet must be computed (`PrzygotujArkuszWariantu`). False,
+// with nothing drawn, as for `RysujArkuszWatkami`.
+bool RysujArkuszWarstwami(int32_t wariant);

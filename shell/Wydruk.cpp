@@ -171,17 +171,17 @@ namespace {
 // A piece of the export: a part of one variant's sheet.
 struct KawalekDxf {
     int wariant;
-    CzescArkusza czesc;
+    ZakresArkusza zakres;
 };
 
 // The piece's entities: the sheet's frame before its first part.
 void RysujKawalekDxf(const KawalekDxf& k)
 {
-    if (k.czesc.poczatek) {
+    if (k.zakres.pod) {
         const ZakresWariantu zakres(k.wariant);
         RysujArkuszDxf();
     }
-    RysujCzescArkusza(k.wariant, k.czesc);
+    RysujZakresArkusza(k.wariant, nullptr, nullptr, k.zakres);
 }
 
 // The variants' sheets are cut into parts, each drawn on a thread of its
@@ -200,8 +200,8 @@ bool EksportujWatkami(int wariantow)
     const int czesciWariantu = std::max(1, (2 * watkow + wariantow - 1) / std::max(wariantow, 1));
     std::vector<KawalekDxf> kawalki;
     for (int v = 0; v < wariantow; ++v)
-        for (const CzescArkusza& c : PodzielArkusz(v, czesciWariantu))
-            kawalki.push_back({v, c});
+        for (const ZakresArkusza& z : PodzielArkusz(v, czesciWariantu))
+            kawalki.push_back({v, z});
 
     const StanWyjsc stan = StanWyjsc::Biezacy();
     PorcjeWKolejnosci(
@@ -227,7 +227,7 @@ void TForm1::EksportujWarianty(const std::string& plik)
     EksportDxf eksport(plik);
     if (!EksportujWatkami(LiczbaWariantow()))
         for (int v = 0; v < LiczbaWariantow(); ++v)
-            RysujKawalekDxf({v, CzescArkusza{}});
+            RysujKawalekDxf({v, ZakresArkusza{}});
     eksport.Zakoncz();
 }
 

@@ -84,6 +84,20 @@ struct PlotnoQt::Stan {
     bool obraz = false;  // the device is a bitmap; its size:
     int szerokosc = 0, wysokosc = 0;
     int pierwszyWiersz = INT_MIN, zaOstatnimWierszem = INT_MAX;  // the rows wanted
+    // The rows drawn on, widened by the pen: what a figure between rows y1
+    // and y2 may paint.
+    int wierszOd = INT_MAX, wierszDo = INT_MIN;
+    void Narysowano(int y1, int y2)
+    {
+        const int zapas = std::max(grubosc, 1) + 2;
+        wierszOd = std::min(wierszOd, std::min(y1, y2) - zapas);
+        wierszDo = std::max(wierszDo, std::max(y1, y2) + zapas + 1);
+    }
+    void NarysowanoWszedzie()
+    {
+        wierszOd = INT_MIN;
+        wierszDo = INT_MAX;
+    }
 
     // Thin solid lines on a bitmap wait here, in the colour of the pen, and
     // are drawn together when the colour or style changes or anything else is
@@ -407,6 +421,18 @@ void PlotnoQt::OgraniczDoWierszy(int y1, int y2)
     s_->zaOstatnimWierszem = y2;
 }
 
+PlotnoQt::Wiersze PlotnoQt::WierszeNarysowane() const
+{
+    const int od = std::max(s_->wierszOd, 0), do_ = std::min(s_->wierszDo, s_->urzadzenie->height());
+    return od < do_ ? Wiersze{od, do_} : Wiersze{};
+}
+
+void PlotnoQt::ZerujWierszeNarysowane()
+{
+    s_->wierszOd = INT_MAX;
+    s_->wierszDo = INT_MIN;
+}
+
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }
 
 QPainter* PlotnoQt::MalarzWlasny()
@@ -422,6 +448,7 @@ QPainter* PlotnoQt::Malarz()
     if (m) s_->RysujOczekujace();
     s_->MalarzZmieniony();
     s_->obcyMalarz = true;
+    s_->NarysowanoWszedzie();
     return m;
 }
 
@@ -474,7 +501,10 @@ void PlotnoQt::PrzesunDo(int x, int y) { s_->pozycja = QPoint(x, y); }
 void PlotnoQt::LiniaDo(int x, int y)
 {
     QPoint cel(x, y);
-    if (QPainter* m = MalarzWlasny(); m && cel != s_->pozycja) s_->DodajLinie(*m, s_->pozycja, cel);
+    if (QPainter* m = MalarzWlasny(); m && cel != s_->pozycja) {
+        s_->Narysowano(s_->pozycja.y(), y);
+        s_->DodajLinie(*m, s_->pozycja, cel);
+    }
     s_->pozycja = cel;
 }
 
@@ -483,6 +513,9 @@ void PlotnoQt::Odcinki(std::span<const PunktInt> konce)
     if (konce.size() < 2) return;
     const PunktInt ostatni = konce[(konce.size() & ~std::size_t{1}) - 1];
     if (QPainter* m = MalarzWlasny()) {
+        const auto [gora, dol] = std::minmax_element(konce.begin(), konce.end(),
+                                                     [](PunktInt a, PunktInt b) { return a.Y < b.Y; });
+        s_->Narysowano(gora->Y, dol->Y);
         if (s_->LinieRazem() && s_->PikseleWprost()) {
             s_->DodajOdcinkiWprost(konce);
             s_->pozycja = QPoint(ostatni.X, ostatni.Y);
@@ -505,6 +538,9 @@ void PlotnoQt::Wielokat(const std::vector<PunktInt>& punkty)
     QPainter* m = MalarzWlasny();
     if (!m || punkty.empty()) return;
     s_->RysujOczekujace();
+    const auto [gora, dol] = std::minmax_element(punkty.begin(), punkty.end(),
+                                                 [](PunktInt a, PunktInt b) { return a.Y < b.Y; });
+    s_->Narysowano(gora->Y, dol->Y);
     // Given as QPointF: the painter's integer polygon path converts the
     // points for the outline anyway and is slower, with the same pixels.
     std::vector<QPointF>& w = s_->punkty;
@@ -519,6 +555,7 @@ void PlotnoQt::Prostokat(int x1, int y1, int x2, int y2)
 {
     if (QPainter* m = MalarzWlasny()) {
         s_->RysujOczekujace();
+        s_->Narysowano(y1, y2);
         if (s_->ProstokatWypelnieniem(*m, Pudelko(x1, y1, x2, y2))) return;
         s_->UstawPioro(*m);
         s_->UstawPedzel(*m);
@@ -530,6 +567,7 @@ void PlotnoQt::Elipsa(int x1, int y1, int x2, int y2)
 {
     if (QPainter* m = MalarzWlasny()) {
         s_->RysujOczekujace();
+        s_->Narysowano(y1, y2);
         s_->UstawPioro(*m);
         s_->UstawPedzel(*m);
         m->drawEllipse(Pudelko(x1, y1, x2, y2));
@@ -544,6 +582,8 @@ void PlotnoQt::WypiszTekst(int x, int y, std::string_view tekst)
     s_->PrzygotujCzcionke();
     QString t = NaQString(tekst);
     QFontMetrics miary = s_->Miary();
+    // Glyphs may reach a little beyond the font's cell.
+    s_->Narysowano(y - miary.height(), y + 2 * miary.height());
     if (s_->stylPedzla == StylPedzla::Pelny)
         m->fillRect(QRect(x, y, miary.horizontalAdvance(t), miary.height()), NaQColor(s_->kolorPedzla));
     if (!s_->czcionkaNaMalarzu) {
@@ -583,6 +623,7 @@ void PlotnoQt::KopiujProstokat(int x, int y, const QImage& zrodlo, int zx, int z
 {
     if (QPainter* m = MalarzWlasny()) {
         s_->RysujOczekujace();
+        s_->Narysowano(y, y + wys);
         m->drawImage(QPoint(x, y), zrodlo, QRect(zx, zy, szer, wys));
     }
 }

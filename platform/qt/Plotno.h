@@ -55,6 +55,14 @@ public:
     // Only the rows [y1, y2) of the bitmap are wanted (a band of a redraw
     // shared among threads): what cannot reach them counts as not visible.
     void OgraniczDoWierszy(int y1, int y2);
+    // The rows the canvas may have painted since the last call of
+    // `ZerujWierszeNarysowane`: [od, do_), at least every row painted, within
+    // the bitmap (empty when nothing was drawn).
+    struct Wiersze {
+        int od = 0, do_ = 0;
+    };
+    Wiersze WierszeNarysowane() const;
+    void ZerujWierszeNarysowane();
 
     // Copies the rectangle zrodlo (x, y, width, height) of an image onto this
     // canvas at (x, y) with the same size.

@@ -198,6 +198,65 @@ TEST_F(DxfWatkami, TeSameBajtyCoJednymWatkiem)
     EXPECT_EQ(OdbiorcaDxfBiezacy(), nullptr);
 }
 
+// The whole sheet's redraw after a zoomed one (whose bands reuse the
+// layers' bitmaps) and again after it: the layers start empty each time.
+TEST_F(RysunekWatkami, CalyPoPowiekszonymIZnowCaly)
+{
+    const QImage jeden = Rysunek(1);
+    Rysunek(8);
+    const double skala = Skala;
+    Skala /= 3.0;
+    Rysunek(8);
+    Skala = skala;
+    // The drawing area's part of the bitmap: the bitmap is larger, and the
+    // redraw never touches what lies beyond the area.
+    const QRect obszar(0, 0, Form1->Podglad->width(), Form1->Podglad->height());
+    EXPECT_TRUE(Rysunek(8).copy(obszar) == jeden.copy(obszar));
+    EXPECT_TRUE(Rysunek(8).copy(obszar) == jeden.copy(obszar));
+}
+
+// The parts of a sheet: consecutive, each diagram of the variant in one of
+// them, about as many in each, the items under the diagrams in the first
+// and those over them in the last. Records of variant 0: junction diagrams
+// 0, 2, 4, ..., 18 (the odd ones are variant 1's) and roundabouts 1 and 2.
+TEST(PodzielArkusz, CzesciKolejneIRowne)
+{
+    NowyProjekt();
+    Ruchoplany.resize(20);
+    for (int i = 0; i < 20; ++i)
+        Ruchoplany[i].NrWariantu = i % 2;
+    Ronda.resize(3);
+    Ronda[0].NrWariantu = 1;
+    Ronda[1].NrWariantu = Ronda[2].NrWariantu = 0;
+
+    // Twelve diagrams in four parts of three.
+    const std::vector<ZakresArkusza> czesci = PodzielArkusz(0, 4);
+    ASSERT_EQ(czesci.size(), 4u);
+    auto zakres = [](const ZakresArkusza& z) {
+        return std::vector<int>{z.pod, z.ruchoplanyOd, z.ruchoplanyDo, z.rondaOd, z.rondaDo, z.nad};
+    };
+    EXPECT_EQ(zakres(czesci[0]), (std::vector<int>{1, 0, 6, 0, 0, 0}));
+    EXPECT_EQ(zakres(czesci[1]), (std::vector<int>{0, 6, 12, 0, 0, 0}));
+    EXPECT_EQ(zakres(czesci[2]), (std::vector<int>{0, 12, 18, 0, 0, 0}));
+    EXPECT_EQ(zakres(czesci[3]), (std::vector<int>{0, 18, 20, 0, 3, 1}));
+
+    // More parts than diagrams: some parts empty, the whole still covered.
+    const std::vector<ZakresArkusza> wiele = PodzielArkusz(0, 20);
+    ASSERT_EQ(wiele.size(), 20u);
+    EXPECT_TRUE(wiele.front().pod && wiele.back().nad);
+    for (std::size_t k = 1; k < wiele.size(); ++k) {
+        EXPECT_EQ(wiele[k].ruchoplanyOd, wiele[k - 1].ruchoplanyDo);
+        EXPECT_EQ(wiele[k].rondaOd, wiele[k - 1].rondaDo);
+    }
+    EXPECT_EQ(wiele.back().ruchoplanyDo, 20);
+    EXPECT_EQ(wiele.back().rondaDo, 3);
+
+    // One part, or none asked for: the whole sheet.
+    for (int n : {1, 0})
+        EXPECT_EQ(zakres(PodzielArkusz(0, n).at(0)), (std::vector<int>{1, 0, 20, 0, 3, 1}));
+    NowyProjekt();
+}
+
 // ------------------------------------------------ computing on threads
 
 template <class T>
