@@ -63,21 +63,23 @@ void TForm1::PokazZebraneKomunikaty()
 void TForm1::RysujCalosc()
 {
     ZapomnijWarstwy();
-    // 1.-2. Background and sheet.
-    RysujTlo();
+    PolSzerEkranu = Podglad->width() * 0.5;
+    PolWysEkranu = Podglad->height() * 0.5;
 
-    // 3.-12. The variant's sheet. Everything is computed first, then drawn:
-    // on a large sheet the drawing is shared among the cores.
+    // 1.-12. Background, sheet and the variant's sheet. Everything is
+    // computed first, then drawn: on a large sheet the drawing is shared
+    // among the cores. The whole sheet is shared by its diagrams (the first
+    // thread draws the background too), a part of it by the bitmap's bands,
+    // which leave out the diagrams out of view.
     ProstokatArkusza widoczny;
     const ProstokatArkusza* czesc = CzescWidoku(widoczny);
-    // The whole sheet is shared among the threads by its diagrams, a part of
-    // it by the bitmap's bands, which leave out the diagrams out of view.
     const bool watkami = MoznaRysowacWatkami();
     PrzygotujArkuszWariantu(BiezacyWariant, czesc != nullptr, watkami ? WatkiRysowania() : 1);
-    const bool narysowany =
-        czesc ? RysujArkuszWatkami(BiezacyWariant, czesc) : RysujArkuszWarstwami(BiezacyWariant);
-    if (!narysowany)
-        RysujArkuszWariantu(BiezacyWariant, czesc);
+    if (czesc || !RysujArkuszWarstwami(BiezacyWariant, [this] { RysujTloBitmapy(); })) {
+        RysujTloBitmapy();
+        if (!czesc || !RysujArkuszWatkami(BiezacyWariant, czesc))
+            RysujArkuszWariantu(BiezacyWariant, czesc);
+    }
 
     // 13. Prompts, straight on the bitmap.
     RysujPodpowiedzi();
@@ -91,6 +93,11 @@ void TForm1::RysujTlo()
     // (The clipboard copy draws into a bitmap of its own.)
     PolSzerEkranu = Podglad->width() * 0.5;
     PolWysEkranu = Podglad->height() * 0.5;
+    RysujTloBitmapy();
+}
+
+void TForm1::RysujTloBitmapy()
+{
     if (Plotno* ekran = PlotnoEkranu()) {
         ekran->UstawGruboscPiora(1);
         ekran->UstawStylPiora(PioroCiagle);

@@ -178,7 +178,7 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
 
 } // namespace
 
-bool RysujArkuszWarstwami(int32_t wariant)
+bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
 {
     if (!MoznaRysowacWatkami())
         return false;
@@ -202,6 +202,8 @@ bool RysujArkuszWarstwami(int32_t wariant)
             pas.czysty = false;
             pas.plotno->ZerujWierszeNarysowane();
             UstawPlotnoEkranu(pas.plotno.get());
+        } else if (tlo) {
+            tlo();
         }
         RysujZakresArkusza(wariant, nullptr, nullptr, czesci[static_cast<std::size_t>(k)]);
         if (k > 0)

@@ -53,4 +53,6 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 // is the one-thread drawing's; no diagram is drawn twice and no extent is
 // needed. The sheet must be computed (`PrzygotujArkuszWariantu`). False,
 // with nothing drawn, as for `RysujArkuszWatkami`.
-bool RysujArkuszWarstwami(int32_t wariant);
+// `tlo`, when given, is drawn on the bitmap first, by the thread of the
+// first part.
+bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo = {});

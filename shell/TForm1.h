@@ -351,6 +351,8 @@ private:
     // view shows when it is not the whole sheet (else nullptr); the prompts
     // of an empty project.
     void RysujTlo();
+    // The same in the view set before (a thread of the redraw may draw it).
+    void RysujTloBitmapy();
     const ProstokatArkusza* CzescWidoku(ProstokatArkusza& widoczny);
     void RysujPodpowiedzi();
     bool RysujZmianeDiagramu(int32_t rekord, bool rondo);
