@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "base/Watki.h"
@@ -178,6 +181,87 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
 
 } // namespace
 
+namespace {
+
+// Each thread's part of the whole sheet comes in this many pieces: the
+// thread draws its own from the first, and a thread done with its own takes
+// another's from the last, on a spare bitmap, so that a thread the system
+// holds up does not hold up the redraw.
+constexpr int KawalkowWatku = 8;
+
+// The spare bitmaps of taken pieces, kept as the bands are.
+std::vector<std::unique_ptr<Pas>>& Zapasowe()
+{
+    static auto* zapasowe = new std::vector<std::unique_ptr<Pas>>;
+    return *zapasowe;
+}
+
+// A layer's bitmap empty, its canvas counting the rows drawn from now on.
+PlotnoQt& ZacznijWarstwe(Pas& pas)
+{
+    if (!pas.czysty)
+        std::memset(pas.obraz.bits(), 0, static_cast<std::size_t>(pas.obraz.sizeInBytes()));
+    pas.czysty = false;
+    pas.plotno->ZerujWierszeNarysowane();
+    return *pas.plotno;
+}
+
+// Which pieces are left to each thread, and where the taken ones went.
+class PodzialKawalkow {
+public:
+    PodzialKawalkow(int watkow, int zapasowych)
+        : przod_(static_cast<std::size_t>(watkow)), tyl_(przod_.size()),
+          zapas_(static_cast<std::size_t>(watkow * KawalkowWatku), -1), zapasowych_(zapasowych)
+    {
+        for (int k = 0; k < watkow; ++k) {
+            przod_[static_cast<std::size_t>(k)] = k * KawalkowWatku;
+            tyl_[static_cast<std::size_t>(k)] = (k + 1) * KawalkowWatku;
+        }
+    }
+
+    // The next piece of thread k's own, or -1.
+    int Wlasny(int k)
+    {
+        const std::lock_guard<std::mutex> blokada(zamek_);
+        const auto i = static_cast<std::size_t>(k);
+        return przod_[i] < tyl_[i] ? przod_[i]++ : -1;
+    }
+
+    // The last piece of the thread with the most left and the spare bitmap
+    // for it, or -1 when none is left or no spare.
+    std::pair<int, int> Cudzy()
+    {
+        const std::lock_guard<std::mutex> blokada(zamek_);
+        std::size_t najwiecej = 0;
+        for (std::size_t j = 1; j < przod_.size(); ++j)
+            if (tyl_[j] - przod_[j] > tyl_[najwiecej] - przod_[najwiecej])
+                najwiecej = j;
+        if (uzytych_ >= zapasowych_ || tyl_[najwiecej] <= przod_[najwiecej])
+            return {-1, -1};
+        const int kawalek = --tyl_[najwiecej];
+        zapas_[static_cast<std::size_t>(kawalek)] = uzytych_;
+        return {kawalek, uzytych_++};
+    }
+
+    // After the drawing: the pieces of thread k others took, in order, as
+    // the spare bitmaps that hold them.
+    std::vector<int> ZapasoweWatku(int k) const
+    {
+        std::vector<int> z;
+        for (int p = tyl_[static_cast<std::size_t>(k)]; p < (k + 1) * KawalkowWatku; ++p)
+            z.push_back(zapas_[static_cast<std::size_t>(p)]);
+        return z;
+    }
+    int Uzytych() const { return uzytych_; }
+
+private:
+    std::mutex zamek_;
+    std::vector<int> przod_, tyl_, zapas_;
+    int zapasowych_, uzytych_ = 0;
+};
+
+} // namespace
+
 bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
 {
     if (!MoznaRysowacWatkami())
@@ -185,44 +269,60 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     QImage* bitmapa = BitmapaRysunkuWlasna();
     const int n = WatkiRysowania();
     const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
-    const std::vector<ZakresArkusza> czesci = PodzielArkusz(wariant, n);
+    const std::vector<ZakresArkusza> kawalki = PodzielArkusz(wariant, n * KawalkowWatku);
 
+    const int zapasowych = std::max(1, n / 2);
     std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
+    std::vector<std::unique_ptr<Pas>>& zapasowe = Zapasowe();
     while (pasy.size() < static_cast<std::size_t>(n))
         pasy.push_back(std::make_unique<Pas>());
+    while (zapasowe.size() < static_cast<std::size_t>(zapasowych))
+        zapasowe.push_back(std::make_unique<Pas>());
     for (int k = 1; k < n; ++k)
         pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa).OgraniczDoWierszy(0, wysokosc);
+    for (int z = 0; z < zapasowych; ++z)
+        zapasowe[static_cast<std::size_t>(z)]->Dopasuj(*bitmapa).OgraniczDoWierszy(0, wysokosc);
 
-    // The first part on the bitmap with its own canvas, in this thread.
+    // The first thread draws on the bitmap with its own canvas.
+    PodzialKawalkow podzial(n, zapasowych);
     NaWatkach(n, [&](int k) {
-        if (k > 0) {
-            Pas& pas = *pasy[static_cast<std::size_t>(k)];
-            if (!pas.czysty)
-                std::memset(pas.obraz.bits(), 0, static_cast<std::size_t>(pas.obraz.sizeInBytes()));
-            pas.czysty = false;
-            pas.plotno->ZerujWierszeNarysowane();
-            UstawPlotnoEkranu(pas.plotno.get());
-        } else if (tlo) {
+        if (k > 0)
+            UstawPlotnoEkranu(&ZacznijWarstwe(*pasy[static_cast<std::size_t>(k)]));
+        else if (tlo)
             tlo();
-        }
-        RysujZakresArkusza(wariant, nullptr, nullptr, czesci[static_cast<std::size_t>(k)]);
+        Plotno* wlasne = PlotnoEkranu();
+        for (int p = podzial.Wlasny(k); p >= 0; p = podzial.Wlasny(k))
+            RysujZakresArkusza(wariant, nullptr, nullptr, kawalki[static_cast<std::size_t>(p)]);
         if (k > 0)
             pasy[static_cast<std::size_t>(k)]->plotno->Zakoncz();
+        for (auto [p, z] = podzial.Cudzy(); p >= 0; std::tie(p, z) = podzial.Cudzy()) {
+            PlotnoQt& zapasowe_plotno = ZacznijWarstwe(*zapasowe[static_cast<std::size_t>(z)]);
+            UstawPlotnoEkranu(&zapasowe_plotno);
+            RysujZakresArkusza(wariant, nullptr, nullptr, kawalki[static_cast<std::size_t>(p)]);
+            zapasowe_plotno.Zakoncz();
+            UstawPlotnoEkranu(wlasne);
+        }
     });
 
     ZakonczRysowanieEkranu();
     uchar* bity = bitmapa->bits();
     const qsizetype wiersz = bitmapa->bytesPerLine();
-    // Only the rows a layer drew on are laid over and cleared.
+    // In the sheet's order: each thread's layer, then the pieces of its part
+    // others took. Only the rows a layer drew on are laid over and cleared.
     std::vector<Warstwa> warstwy;
-    for (int k = 1; k < n; ++k) {
-        Pas& pas = *pasy[static_cast<std::size_t>(k)];
-        warstwy.push_back({pas.obraz.bits(), pas.plotno->WierszeNarysowane()});
+    auto dodaj = [&warstwy](Pas& pas) { warstwy.push_back({pas.obraz.bits(), pas.plotno->WierszeNarysowane()}); };
+    for (int k = 0; k < n; ++k) {
+        if (k > 0)
+            dodaj(*pasy[static_cast<std::size_t>(k)]);
+        for (int z : podzial.ZapasoweWatku(k))
+            dodaj(*zapasowe[static_cast<std::size_t>(z)]);
     }
     NaWatkach(n, [&](int k) {
         NalozWarstwy(bity, wiersz, szerokosc, wysokosc * k / n, wysokosc * (k + 1) / n, warstwy);
     });
     for (int k = 1; k < n; ++k)
         pasy[static_cast<std::size_t>(k)]->czysty = true;
+    for (int z = 0; z < podzial.Uzytych(); ++z)
+        zapasowe[static_cast<std::size_t>(z)]->czysty = true;
     return true;
 }

@@ -49,6 +49,8 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 // the sheet is cut into parts of consecutive diagrams (`PodzielArkusz`), the
 // first drawn on the bitmap itself, each other on an empty bitmap of its
 // own, and these are laid over it in order, each with the pixels it drew.
+// Each part comes in pieces: a thread done with its own part takes the last
+// pieces of another's onto spare bitmaps, laid over after that part.
 // A figure's pixels do not depend on what lies under them, so the picture
 // is the one-thread drawing's; no diagram is drawn twice and no extent is
 // needed. The sheet must be computed (`PrzygotujArkuszWariantu`). False,

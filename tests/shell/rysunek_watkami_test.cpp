@@ -215,6 +215,16 @@ TEST_F(RysunekWatkami, CalyPoPowiekszonymIZnowCaly)
     EXPECT_TRUE(Rysunek(8).copy(obszar) == jeden.copy(obszar));
 }
 
+// Pieces a thread done with its own takes from another, on spare bitmaps,
+// as the system happens to schedule the threads: whichever were taken, the
+// picture is one thread's.
+TEST_F(RysunekWatkami, KawalkiInnychWatkowNaSwoimMiejscu)
+{
+    const QImage jeden = Rysunek(1);
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(Rysunek(i % 2 ? 8 : 5) == jeden) << "redraw " << i;
+}
+
 // The parts of a sheet: consecutive, each diagram of the variant in one of
 // them, about as many in each, the items under the diagrams in the first
 // and those over them in the last. Records of variant 0: junction diagrams
