@@ -125,6 +125,11 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
         WydrukujStronyNaWatkach(drukarka, LiczbaWariantow());
         return;
     }
+    // Every variant computed before the first page, as for a PDF file: the
+    // band scale is the whole project's, so no page is drawn before a later
+    // variant's diagrams have had their say in it.
+    for (int v = 0; v < LiczbaWariantow(); ++v)
+        PrzygotujArkuszWariantu(v);
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
             throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");
