@@ -63,8 +63,7 @@ void TForm1::PokazZebraneKomunikaty()
 void TForm1::RysujCalosc()
 {
     ZapomnijWarstwy();
-    PolSzerEkranu = Podglad->width() * 0.5;
-    PolWysEkranu = Podglad->height() * 0.5;
+    UstawSrodekEkranu();
 
     // 1.-12. Background, sheet and the variant's sheet. Everything is
     // computed first, then drawn: on a large sheet the drawing is shared
@@ -75,8 +74,8 @@ void TForm1::RysujCalosc()
     const ProstokatArkusza* czesc = CzescWidoku(widoczny);
     const bool watkami = MoznaRysowacWatkami();
     PrzygotujArkuszWariantu(BiezacyWariant, czesc != nullptr, watkami ? WatkiRysowania() : 1);
-    if (czesc || !RysujArkuszWarstwami(BiezacyWariant, [this] { RysujTloBitmapy(); })) {
-        RysujTloBitmapy();
+    if (czesc || !RysujArkuszWarstwami(BiezacyWariant, [this] { RysujTlo(); })) {
+        RysujTlo();
         if (!czesc || !RysujArkuszWatkami(BiezacyWariant, czesc))
             RysujArkuszWariantu(BiezacyWariant, czesc);
     }
@@ -88,15 +87,15 @@ void TForm1::RysujCalosc()
     PokazNaPodgladzie();
 }
 
-void TForm1::RysujTlo()
+// The drawing area's middle in pixels, where the view's centre lies.
+void TForm1::UstawSrodekEkranu()
 {
-    // (The clipboard copy draws into a bitmap of its own.)
     PolSzerEkranu = Podglad->width() * 0.5;
     PolWysEkranu = Podglad->height() * 0.5;
-    RysujTloBitmapy();
 }
 
-void TForm1::RysujTloBitmapy()
+// (The clipboard copy draws into a bitmap of its own.)
+void TForm1::RysujTlo()
 {
     if (Plotno* ekran = PlotnoEkranu()) {
         ekran->UstawGruboscPiora(1);
@@ -176,8 +175,7 @@ bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
                                  : JedynyRekordWezla(Ruchoplany, Ruchoplany[rekord].NrWezla, BiezacyWariant);
     if (wlasny < 0)
         return false;
-    PolSzerEkranu = Podglad->width() * 0.5;
-    PolWysEkranu = Podglad->height() * 0.5;
+    UstawSrodekEkranu();
     ProstokatArkusza widoczny;
     return RysujZmianeNaWarstwach({BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }});
 }

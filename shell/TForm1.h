@@ -347,12 +347,12 @@ private:
     void PokazWariant(int32_t wariant);
     bool WczytajProjekt(const std::string& sciezka);
     void RysujCalosc();
-    // Parts of it: the background and the sheet; the part of the sheet the
-    // view shows when it is not the whole sheet (else nullptr); the prompts
-    // of an empty project.
+    // Parts of it: the view's pixel centre from the drawing area's size; the
+    // background and the sheet in that view; the part of the sheet the view
+    // shows when it is not the whole sheet (else nullptr); the prompts of an
+    // empty project.
+    void UstawSrodekEkranu();
     void RysujTlo();
-    // The same in the view set before (a thread of the redraw may draw it).
-    void RysujTloBitmapy();
     const ProstokatArkusza* CzescWidoku(ProstokatArkusza& widoczny);
     void RysujPodpowiedzi();
     bool RysujZmianeDiagramu(int32_t rekord, bool rondo);

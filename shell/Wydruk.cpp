@@ -51,13 +51,20 @@ private:
     Drukarka& drukarka_;
 };
 
+// Every variant's diagrams computed before any is drawn: the band scale is
+// the whole project's (diagrams reading counts change it as they are
+// computed), and the drawing then only reads the project.
+void PrzygotujWarianty(int watkow)
+{
+    for (int v = 0; v < LiczbaWariantow(); ++v)
+        PrzygotujArkuszWariantu(v, false, watkow);
+}
+
 // The pages of a PDF file drawn at once, each variant's on a canvas of its
-// own in one of the threads, then put in the document in their order. Every
-// diagram is computed first, so the drawing only reads the project.
+// own in one of the threads, then put in the document in their order. The
+// variants must be computed.
 void WydrukujStronyNaWatkach(Drukarka& drukarka, int stron)
 {
-    for (int v = 0; v < stron; ++v)
-        PrzygotujArkuszWariantu(v);
     std::vector<std::unique_ptr<PlotnoPdf>> plotna;
     for (int v = 0; v < stron; ++v)
         plotna.push_back(drukarka.PlotnoStrony());
@@ -121,15 +128,11 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 {
     const ZachowajWyjscia tylkoDrukarka(false, true, false);
     const PodlaczDrukarke podlaczona(drukarka);
+    PrzygotujWarianty(WatkiRysowania());
     if (drukarka.StronyOsobno()) {
         WydrukujStronyNaWatkach(drukarka, LiczbaWariantow());
         return;
     }
-    // Every variant computed before the first page, as for a PDF file: the
-    // band scale is the whole project's, so no page is drawn before a later
-    // variant's diagrams have had their say in it.
-    for (int v = 0; v < LiczbaWariantow(); ++v)
-        PrzygotujArkuszWariantu(v);
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
             throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");
@@ -198,9 +201,7 @@ bool EksportujWatkami(int wariantow)
     const int watkow = WatkiRysowania();
     if (watkow < 2 || OdbiorcaDxfBiezacy() != nullptr || !WyjscieWlasne(Kanal::Dxf))
         return false;
-    // After this the drawing only reads the project.
-    for (int v = 0; v < wariantow; ++v)
-        PrzygotujArkuszWariantu(v, false, watkow);
+    PrzygotujWarianty(watkow);
     // Twice as many parts as threads, for the threads to end together.
     const int czesciWariantu = std::max(1, (2 * watkow + wariantow - 1) / std::max(wariantow, 1));
     std::vector<KawalekDxf> kawalki;
