@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <exception>
 #include <stdexcept>
-#include <thread>
+
+#include "base/Watki.h"
 
 std::string Deflate(std::string_view dane)
 {
@@ -84,24 +84,11 @@ void DokumentPdf::Skompresuj(int watkow)
             }
         }
     std::atomic<std::size_t> nastepne{0};
-    std::vector<std::exception_ptr> bledy(static_cast<std::size_t>(std::max(watkow, 1)));
-    auto pracuj = [&](std::size_t w) {
-        try {
-            for (std::size_t i = nastepne++; i < zadania.size(); i = nastepne++)
-                nowe[zadania[i].strona][zadania[i].kawalek].bajty = Deflate(zadania[i].zrodlo);
-        } catch (...) {
-            bledy[w] = std::current_exception();
-        }
-    };
-    {
-        std::vector<std::jthread> watki;
-        for (std::size_t w = 1; w < bledy.size() && w < zadania.size(); ++w)
-            watki.emplace_back(pracuj, w);
-        pracuj(0);
-    }
-    for (const std::exception_ptr& b : bledy)
-        if (b)
-            std::rethrow_exception(b);
+    const auto n = std::max<std::size_t>(1, std::min(static_cast<std::size_t>(std::max(watkow, 1)), zadania.size()));
+    Rownolegle(static_cast<int>(n), [&](int) {
+        for (std::size_t i = nastepne++; i < zadania.size(); i = nastepne++)
+            nowe[zadania[i].strona][zadania[i].kawalek].bajty = Deflate(zadania[i].zrodlo);
+    });
     strony_ = std::move(nowe);
 }
 

@@ -1,8 +1,6 @@
 #include "platform/qt/Drukarka.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <thread>
 #include <sys/statvfs.h>
 
 #include <QFile>
@@ -13,6 +11,7 @@
 #include <QPrinterInfo>
 
 #include "base/Kodowanie.h"
+#include "base/Watki.h"
 #include "platform/PlikTekstowy.h"
 #include "platform/PlotnoPdf.h"
 #include "platform/qt/CzcionkiPdf.h"
@@ -28,9 +27,6 @@ bool BrakMiejsca(const std::string& plik)
     return ::statvfs(plik.c_str(), &s) == 0 && s.f_bavail == 0;
 }
 
-// The pages' content is deflated at the end, on as many threads as the
-// machine has cores (at most 8): a third of the size.
-int WatkiKompresji() { return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 8u)); }
 
 } // namespace
 
@@ -174,7 +170,8 @@ bool Drukarka::ZakonczPdf()
     std::string blad;
     bool zapisany = false;
     try {
-        dokument_->Skompresuj(WatkiKompresji());
+        // Deflated at the end on the cores: a third of the size.
+        dokument_->Skompresuj(WatkiPracy());
         zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
     } catch (const std::exception&) {
         // No memory for the file's bytes.
