@@ -48,6 +48,33 @@ float SingleLE(const unsigned char* b)
 
 const DaneZnak& Znak(char c) { return Czcionka[static_cast<unsigned char>(c)]; }
 
+bool pomijajZnakiJednegoPiksela = true;
+
+struct PudelkoZnaku {
+    double x0, y0, x1, y1;
+};
+PudelkoZnaku Pudelko(const DaneZnak& z, int n)
+{
+    uint8_t x0 = 255, y0 = 255, x1 = 0, y1 = 0;
+    for (int k = 0; k < n; ++k) {
+        x0 = std::min({x0, z.KreskaX1[k], z.KreskaX2[k]});
+        x1 = std::max({x1, z.KreskaX1[k], z.KreskaX2[k]});
+        y0 = std::min({y0, z.KreskaY1[k], z.KreskaY2[k]});
+        y1 = std::max({y1, z.KreskaY1[k], z.KreskaY2[k]});
+    }
+    return {double(x0), double(y0), double(x1), double(y1)};
+}
+
+// A text whose glyphs span a few pixels at most, at a place the pixel
+// conversion takes as it is: its glyphs may fall on one pixel each.
+bool DrobnyTekst(double px, double py, double cx, double cy, double ux, double uy)
+{
+    constexpr double granica = 1.0e9;
+    auto wGranicy = [](double v) { return std::fabs(v) < granica; };
+    return std::fabs(ux) * 255.0 < 4.0 && std::fabs(uy) * 255.0 < 4.0 && wGranicy(px) && wGranicy(py) &&
+           wGranicy(cx) && wGranicy(cy);
+}
+
 // Strokes of a text on one canvas. (px, py) is the anchor in pixels, (cx, cy)
 // the first glyph's origin, ux and uy pixels per glyph unit.
 void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx, double cy, double ux, double uy,
@@ -75,9 +102,25 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
     for (char znak : tekst) kresek += static_cast<std::size_t>(std::clamp<int32_t>(Znak(znak).LiczbaKresek, 0, MaksKresek));
     if (konce.size() < 2 * kresek) konce.resize(2 * kresek);
     PunktInt* w = konce.data();
+    const bool drobny = pomijajZnakiJednegoPiksela && DrobnyTekst(px, py, cx, cy, ux, uy);
     for (char znak : tekst) {
         const DaneZnak& z = Znak(znak);
         const int n = std::clamp<int32_t>(z.LiczbaKresek, 0, MaksKresek);
+        if (drobny && n > 0) {
+            // Every point of the glyph is worked out by the same steps, each
+            // of which never reverses the order of its inputs, so all of them
+            // lie between the pixels of its box's corners. Corners on one
+            // pixel leave strokes of no length, which draw nothing; one such
+            // stroke keeps the pen's end where the glyph leaves it.
+            const PudelkoZnaku b = Pudelko(z, n);
+            const PunktInt piksel = punkt(b.x0, b.y0);
+            if (piksel == punkt(b.x1, b.y0) && piksel == punkt(b.x0, b.y1) && piksel == punkt(b.x1, b.y1)) {
+                *w++ = piksel;
+                *w++ = piksel;
+                cx += z.Szerokosc * ux;
+                continue;
+            }
+        }
         PunktInt koniec{};
         for (int k = 0; k < n; ++k) {
             // A glyph's strokes mostly run on from the end of the one before.
@@ -88,7 +131,7 @@ void Kreski(Plotno& p, const std::string& tekst, double px, double py, double cx
         }
         cx += z.Szerokosc * ux;
     }
-    p.Odcinki(std::span<const PunktInt>(konce.data(), 2 * kresek));
+    p.Odcinki(std::span<const PunktInt>(konce.data(), w));
 }
 
 // The canvas that measures TrueType texts when no bitmap is attached.
@@ -102,6 +145,8 @@ Plotno& PlotnoPomiaru()
 }
 
 }  // namespace
+
+void PomijajZnakiJednegoPiksela(bool pomijaj) { pomijajZnakiJednegoPiksela = pomijaj; }
 
 int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skala); }
 

@@ -74,3 +74,6 @@ int WysokoscTTEkran(double wysokosc);
 void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,
                          float kat);
 void RysujTekstWektDruk(const std::string& tekst, double w, double h, double px, double py, double kat);
+// A glyph whose strokes all fall on one pixel draws nothing, and its
+// strokes are not worked out one by one; tests turn that off to compare.
+void PomijajZnakiJednegoPiksela(bool pomijaj);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "base/Kodowanie.h"
 
@@ -66,6 +67,65 @@ TEST_F(Tekst, ZnakiNastepujaPoSzerokosci)
     // B starts after 20 + 25 units: 100 + 45 x 0.48 = 121.6.
     EXPECT_TRUE(PunktJest(n->ekran.linie[1].od, 121, 100));
     EXPECT_TRUE(PunktJest(n->ekran.linie[1].doPunktu, 121, 90));  // 100 - 9.6
+}
+
+// A glyph of a pixel or less is left out when the corners of its box fall
+// on one pixel. At any angle, size and place the strokes that remain of any
+// length are those drawn stroke by stroke, and the pen ends where it did.
+TEST_F(Tekst, ZnakJednegoPikselaPominietyBezZmianyRysunku)
+{
+    std::mt19937 los(7);
+    std::uniform_int_distribution<int> kresek(1, 8);
+    std::string tekst;
+    for (int c = 'a'; c <= 'z'; ++c) {
+        // Glyphs of every extent up to the font's 255 units.
+        std::uniform_int_distribution<int> wsp(0, 10 * (c - 'a') > 255 ? 255 : 10 * (c - 'a'));
+        DaneZnak& z = Czcionka[static_cast<unsigned char>(c)];
+        z = ZnakTestowy({}, static_cast<float>(wsp(los)));
+        for (int k = kresek(los); k > 0; --k) {
+            z.KreskaX1[z.LiczbaKresek] = static_cast<uint8_t>(wsp(los));
+            z.KreskaY1[z.LiczbaKresek] = static_cast<uint8_t>(wsp(los));
+            // Half the strokes run on from the one before.
+            const bool ciag = z.LiczbaKresek > 0 && k % 2 == 0;
+            if (ciag) {
+                z.KreskaX1[z.LiczbaKresek] = z.KreskaX2[z.LiczbaKresek - 1];
+                z.KreskaY1[z.LiczbaKresek] = z.KreskaY2[z.LiczbaKresek - 1];
+            }
+            z.KreskaX2[z.LiczbaKresek] = static_cast<uint8_t>(wsp(los));
+            z.KreskaY2[z.LiczbaKresek] = static_cast<uint8_t>(wsp(los));
+            ++z.LiczbaKresek;
+        }
+        tekst += static_cast<char>(c);
+    }
+    struct Rysunek {
+        std::vector<std::pair<PunktInt, PunktInt>> kreski;
+        std::size_t wszystkich = 0;
+        PunktInt koniec{};
+    };
+    auto rysuj = [&](bool pomijaj, double x, double y, double h, double kat) {
+        PomijajZnakiJednegoPiksela(pomijaj);
+        n->Wyczysc();
+        RysujTekst(tekst, 0, x, y, h, 0.8 * h, 0.2, kat, "t");
+        Rysunek r;
+        for (const auto& l : n->ekran.linie)
+            if (!(l.od == l.doPunktu)) r.kreski.emplace_back(l.od, l.doPunktu);
+        r.wszystkich = n->ekran.linie.size();
+        if (!n->ekran.linie.empty()) r.koniec = n->ekran.linie.back().doPunktu;
+        return r;
+    };
+    std::size_t pominietych = 0;
+    // Heights of 0.25 to 6 pixels for the tallest glyph (40 pixels a cm).
+    for (double kat : {0.0, 17.5, 45.0, 90.0, 133.0, 180.0, 251.0, 300.25})
+        for (double h : {0.003, 0.01, 0.02, 0.03})
+            for (int k = 0; k < 7; ++k) {
+                const double x = X100 + 0.013 * k, y = Y100 - 0.0071 * k;
+                const Rysunek caly = rysuj(false, x, y, h, kat), skrocony = rysuj(true, x, y, h, kat);
+                ASSERT_EQ(skrocony.kreski, caly.kreski) << kat << " " << h << " " << k;
+                EXPECT_TRUE(PunktJest(skrocony.koniec, caly.koniec.X, caly.koniec.Y));
+                pominietych += caly.wszystkich - skrocony.wszystkich;
+            }
+    PomijajZnakiJednegoPiksela(true);
+    EXPECT_GT(pominietych, 1000u);
 }
 
 TEST_F(Tekst, KreskiNaDrukarce)

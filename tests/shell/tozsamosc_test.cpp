@@ -184,4 +184,31 @@ TEST_F(Tozsamosc, Wersja1) { Sprawdz("wersja1"); }
 TEST_F(Tozsamosc, PelnyModel) { Sprawdz("pelny_model"); }
 TEST_F(Tozsamosc, BlokiOpisy) { Sprawdz("bloki_opisy"); }
 
+// A sheet of 400 junctions 20 cm apart, whole and zoomed twice and four
+// times: the labels a pixel or less high, and a few pixels.
+TEST_F(Tozsamosc, DuzyArkusz)
+{
+    Uruchom();
+    Form1->Podglad->setFixedSize(800, 600);
+    NowyProjekt();
+    for (int w = 0; w < 400; ++w)
+        ASSERT_EQ(DodajWezel(20.0 * (0.5 + w % 20), 20.0 * (0.5 + w / 20), "W" + std::to_string(w + 1), 'J'), "");
+    ASSERT_EQ(DodajWariant("Wariant 1", "Tytul", "", "", 0.0f, 0.0f, 'L'), "");
+    for (DaneRuchoplan& r : Ruchoplany) {
+        r.GeometriaWprowadzona = 1;
+        for (int k = 0; k < 16; ++k)
+            r.Natezenia[k] = (k % 5 == 0) ? 0 : 40 + 13 * k + (r.NrWezla % 17) * (k % 3 + 1);
+    }
+    wg.ArkuszB = wg.ArkuszH = 400.0f;
+    BiezacyWariant = 0;
+    for (double powiekszenie : {1.0, 2.0, 4.0}) {
+        Widok();
+        Skala /= powiekszenie;
+        SrodekX += 3.3;
+        SrodekY -= 1.7;
+        Form1->Przerysuj();
+        PorownajObraz("duzy_arkusz_x" + std::to_string(static_cast<int>(powiekszenie)) + ".png", Form1->BitmapaRysunku);
+    }
+}
+
 }  // namespace
