@@ -79,11 +79,14 @@ namespace {
 
 std::atomic<int64_t> zajete{0};
 std::atomic<int64_t> szczyt{0};
+std::atomic<bool> liczenie{false};
 
 void* Przydzielone(void* p)
 {
     if (!p)
         throw std::bad_alloc();
+    if (!liczenie.load(std::memory_order_relaxed))
+        return p;
     const int64_t teraz = zajete += static_cast<int64_t>(malloc_usable_size(p));
     int64_t dotad = szczyt.load(std::memory_order_relaxed);
     while (teraz > dotad && !szczyt.compare_exchange_weak(dotad, teraz)) {
@@ -95,7 +98,8 @@ void Zwolnij(void* p) noexcept
 {
     if (!p)
         return;
-    zajete -= static_cast<int64_t>(malloc_usable_size(p));
+    if (liczenie.load(std::memory_order_relaxed))
+        zajete -= static_cast<int64_t>(malloc_usable_size(p));
     std::free(p);
 }
 
@@ -110,6 +114,8 @@ void* Wyrownane(std::size_t n, std::align_val_t w)
 int64_t PamiecZajeta() { return zajete.load(); }
 int64_t SzczytPamieci() { return szczyt.load(); }
 void ZerujSzczytPamieci() { szczyt.store(zajete.load()); }
+LiczeniePamieci::LiczeniePamieci() { liczenie.store(true); }
+LiczeniePamieci::~LiczeniePamieci() { liczenie.store(false); }
 
 void* operator new(std::size_t n) { return Przydzielone(std::malloc(std::max<std::size_t>(n, 1))); }
 void* operator new[](std::size_t n) { return Przydzielone(std::malloc(std::max<std::size_t>(n, 1))); }

@@ -25,11 +25,19 @@ struct Program {
     static void Dopasuj();
 };
 
-// Heap bytes in use now, and the most in use since `ZerujSzczytPamieci`
-// (every operator new and delete of the process is counted).
+// Heap bytes in use now, and the most in use since `ZerujSzczytPamieci`:
+// every operator new and delete of the process while a `LiczeniePamieci`
+// lives, so only differences within its life tell anything. Outside it
+// nothing is counted: drawing threads would contend for the counters.
 int64_t PamiecZajeta();
 int64_t SzczytPamieci();
 void ZerujSzczytPamieci();
+struct LiczeniePamieci {
+    LiczeniePamieci();
+    ~LiczeniePamieci();
+    LiczeniePamieci(const LiczeniePamieci&) = delete;
+    LiczeniePamieci& operator=(const LiczeniePamieci&) = delete;
+};
 
 // One screen frame at 60 Hz, in seconds.
 constexpr double Klatka = 1.0 / 60.0;

@@ -67,6 +67,7 @@ void BM_Otwarcie(benchmark::State& stan)
     const std::string plik = ProjektORozmiarze(static_cast<int>(stan.range(0)));
     const auto rozmiar = static_cast<double>(std::filesystem::file_size(plik));
     double najwiecej = 0.0;
+    const LiczeniePamieci liczenie;
     for (auto _ : stan) {
         NowyProjekt();
         const int64_t przed = PamiecZajeta();
