@@ -117,13 +117,26 @@ void WyjsciePlotna::Luk(const LukRysunku& l, TKolor kolor, double grubosc, const
         break;
     }
     }
-    // Each chord starts where the one before ended: the same angle, so the same point.
-    PunktXY a = punkt(l.cx, l.cy, l.r, poczatek + 0 * krok);
+    // Each chord starts where the one before ended: the same angle, so the
+    // same point. The points go on in runs that share their ends.
+    constexpr int32_t cieciwRazem = 256;
+    thread_local std::vector<PunktXY> punkty;
+    punkty.assign(1, punkt(l.cx, l.cy, l.r, poczatek + 0 * krok));
     for (int32_t i = 0; i < l.odcinki; ++i) {
-        const PunktXY b = punkt(l.cx, l.cy, l.r, poczatek + (i + 1) * krok);
-        Linia(kolor, warstwa, a.X, a.Y, b.X, b.Y, grubosc);
-        a = b;
+        punkty.push_back(punkt(l.cx, l.cy, l.r, poczatek + (i + 1) * krok));
+        if (static_cast<int32_t>(punkty.size()) > cieciwRazem || i + 1 == l.odcinki) {
+            Cieciwy(punkty, kolor, grubosc, warstwa);
+            const PunktXY koniecRuchu = punkty.back();
+            punkty.assign(1, koniecRuchu);
+        }
     }
+}
+
+void WyjsciePlotna::Cieciwy(std::span<const PunktXY> punkty, TKolor kolor, double grubosc,
+                            const std::string& warstwa)
+{
+    for (std::size_t i = 1; i < punkty.size(); ++i)
+        Linia(kolor, warstwa, punkty[i - 1].X, punkty[i - 1].Y, punkty[i].X, punkty[i].Y, grubosc);
 }
 
 // ------------------------------------------------------------------ screen
@@ -137,6 +150,32 @@ void WyjscieEkranu::Linia(TKolor kolor, const std::string& /*warstwa*/, double x
     if (PozaPlotnem(p, a, b, g))
         return;
     LiniaNaPlotnie(p, kolor, g, a, b);
+}
+
+// The chords as the lines would draw them one by one, in one call to the
+// canvas and each point worked out once: the arcs of a sheet have hundreds
+// of thousands of chords.
+void WyjscieEkranu::Cieciwy(std::span<const PunktXY> punkty, TKolor kolor, double grubosc,
+                            const std::string& /*warstwa*/)
+{
+    Plotno& p = *PlotnoEkranu();
+    const int32_t g = GruboscEkran(static_cast<float>(grubosc));
+    thread_local std::vector<PunktInt> konce;
+    konce.clear();
+    PunktInt a = Piksel(punkty[0].X, punkty[0].Y);
+    for (std::size_t i = 1; i < punkty.size(); ++i) {
+        const PunktInt b = Piksel(punkty[i].X, punkty[i].Y);
+        if (!PozaPlotnem(p, a, b, g)) {
+            konce.push_back(a);
+            konce.push_back(b);
+        }
+        a = b;
+    }
+    if (konce.empty())
+        return;
+    p.UstawKolorPiora(kolor);
+    p.UstawGruboscPiora(g);
+    p.Odcinki(konce);
 }
 
 void WyjscieEkranu::StylObrysu(Plotno& p, const int* styl)

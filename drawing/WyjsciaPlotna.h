@@ -20,6 +20,8 @@ protected:
     virtual Plotno* PlotnoWyjscia() const = 0;
     virtual PunktInt Piksel(double x, double y) const = 0;
     virtual int32_t Grubosc(double mm) const = 0;
+    // The chords between consecutive points of an arc, each as a line.
+    virtual void Cieciwy(std::span<const PunktXY> punkty, TKolor kolor, double grubosc, const std::string& warstwa);
     // The pen style of a polygon's outline, and after it.
     virtual void StylObrysu(Plotno& /*p*/, const int* /*styl*/) {}
     virtual void PoObrysie(Plotno& /*p*/, const int* /*styl*/) {}
@@ -40,6 +42,7 @@ protected:
     Plotno* PlotnoWyjscia() const override { return PlotnoEkranu(); }
     PunktInt Piksel(double x, double y) const override { return {CmNaEkranX(x), CmNaEkranY(y)}; }
     int32_t Grubosc(double mm) const override { return GruboscEkran(static_cast<float>(mm)); }
+    void Cieciwy(std::span<const PunktXY> punkty, TKolor kolor, double grubosc, const std::string& warstwa) override;
     void StylObrysu(Plotno& p, const int* styl) override;
     void PoObrysie(Plotno& p, const int* styl) override;
 };

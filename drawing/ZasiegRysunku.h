@@ -34,6 +34,13 @@ public:
     void TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc, const std::string&) override;
     bool TekstTTEtykiety(const TekstRysunku& t) override;
 
+protected:
+    // Each chord measured as a line.
+    void Cieciwy(std::span<const PunktXY> punkty, TKolor kolor, double grubosc, const std::string& warstwa) override
+    {
+        WyjsciePlotna::Cieciwy(punkty, kolor, grubosc, warstwa);
+    }
+
 private:
     // How far each glyph of the stroke font reaches (glyph units), found
     // once per measuring: a drawing writes the same few characters often.
