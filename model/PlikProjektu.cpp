@@ -252,16 +252,15 @@ void PisarzProjektu::Calkowita(int64_t x)
 
 void PisarzProjektu::Rzeczywista(double x, std::string_view maska)
 {
-    // Nothing the reader would refuse: a value gone non-finite is written as 0.
+    // As TekstLiczby, appended in place.
     DopiszFormatFloat(tresc_, maska, std::isfinite(x) ? x : 0.0, separator_);
     KoniecLinii();
 }
 
 std::string TekstLiczby(std::string_view maska, double x)
 {
-    std::string tekst;
-    DopiszFormatFloat(tekst, maska, std::isfinite(x) ? x : 0.0, SeparatorDziesietny());
-    return tekst;
+    // Nothing the reader would refuse: a value gone non-finite is written as 0.
+    return FormatFloat(maska, std::isfinite(x) ? x : 0.0);
 }
 
 void PisarzProjektu::Logiczna(bool x) { Linia(x ? "True" : "False"); }

@@ -234,6 +234,13 @@ void PlotnoPdf::Odcinki(std::span<const PunktInt> konce)
     }
 }
 
+void PlotnoPdf::ZacznijFigure()
+{
+    ZakonczLinie();
+    if (JestPioro()) PioroDoTresci();
+    if (JestPedzel()) PedzelDoTresci(kolorPedzla_);
+}
+
 // A closed figure: the even-odd rule, as Qt's polygons and rectangles have.
 void PlotnoPdf::Obrysuj(bool zamknij)
 {
@@ -251,9 +258,7 @@ void PlotnoPdf::Obrysuj(bool zamknij)
 void PlotnoPdf::Wielokat(const std::vector<PunktInt>& punkty)
 {
     if (punkty.empty()) return;
-    ZakonczLinie();
-    if (JestPioro()) PioroDoTresci();
-    if (JestPedzel()) PedzelDoTresci(kolorPedzla_);
+    ZacznijFigure();
     Punkt(punkty[0].X, punkty[0].Y, " m\n");
     for (std::size_t i = 1; i < punkty.size(); ++i)
         Punkt(punkty[i].X, punkty[i].Y, " l\n");
@@ -262,9 +267,7 @@ void PlotnoPdf::Wielokat(const std::vector<PunktInt>& punkty)
 
 void PlotnoPdf::Prostokat(int x1, int y1, int x2, int y2)
 {
-    ZakonczLinie();
-    if (JestPioro()) PioroDoTresci();
-    if (JestPedzel()) PedzelDoTresci(kolorPedzla_);
+    ZacznijFigure();
     const Pudelko p = PudelkoFigury(x1, y1, x2, y2);
     Punkt(p.x, p.y, " ");
     Punkt(p.szer, p.wys, " re\n");
@@ -274,9 +277,7 @@ void PlotnoPdf::Prostokat(int x1, int y1, int x2, int y2)
 // Four Bezier quarters, as PDF draws an ellipse.
 void PlotnoPdf::Elipsa(int x1, int y1, int x2, int y2)
 {
-    ZakonczLinie();
-    if (JestPioro()) PioroDoTresci();
-    if (JestPedzel()) PedzelDoTresci(kolorPedzla_);
+    ZacznijFigure();
     const Pudelko p = PudelkoFigury(x1, y1, x2, y2);
     const double rx = p.szer / 2.0, ry = p.wys / 2.0;
     const double cx = p.x + rx, cy = p.y + ry;

@@ -74,6 +74,8 @@ private:
     // The pen as it is now, written if the content holds another.
     void PioroDoTresci();
     void PedzelDoTresci(TKolor kolor);
+    // Ends the run of lines and writes the pen and brush a closed figure takes.
+    void ZacznijFigure();
     // Strokes, fills or both the path just given, as the pen and brush say.
     void Obrysuj(bool zamknij);
     bool JestPioro() const { return styl_ != PioroBrak; }

@@ -163,10 +163,15 @@ void Drukarka::DolaczDoStrony(std::string tresc)
         dokument_->DodajDoStrony({std::move(tresc), false});
 }
 
-bool Drukarka::ZakonczPdf()
+void Drukarka::PlotnoNaStrone()
 {
     if (!plotnoPdf_->Puste())
         DolaczDoStrony(plotnoPdf_->Zabierz());
+}
+
+bool Drukarka::ZakonczPdf()
+{
+    PlotnoNaStrone();
     std::string blad;
     bool zapisany = false;
     try {
@@ -189,8 +194,7 @@ bool Drukarka::ZakonczPdf()
 bool Drukarka::NowaStrona()
 {
     if (dokument_) {
-        if (!plotnoPdf_->Puste())
-            DolaczDoStrony(plotnoPdf_->Zabierz());
+        PlotnoNaStrone();
         dokument_->NowaStrona();
         return true;
     }

@@ -76,6 +76,8 @@ private:
     bool PdfKompletny() const;
     bool RozpocznijPdf(const std::string& tytulUtf8);
     bool ZakonczPdf();
+    // What the current page's canvas drew goes onto the page.
+    void PlotnoNaStrone();
 
     std::unique_ptr<QPrinter> drukarka_;
     std::unique_ptr<PlotnoQt> plotno_;
