@@ -19,6 +19,8 @@
 #include "junction_forms/TDaneRonda.h"
 #include "junction_forms/TGeometriaRondo.h"
 #include "model/Schowek.h"
+#include "counts/OknaPomiarow.h"
+#include "counts/TTabelaPrognoz.h"
 #include "pomoc.h"
 #include "shell/TEdycjaOpisy.h"
 #include "shell/TKopiujSchowek.h"
@@ -96,8 +98,15 @@ protected:
         const bool zmienionyPrzed = ProjektZmieniony;
         const std::size_t komunikatow = dialogi.Teksty().size();
         bool wykonano = false, otwarte = false, odmowa = false;
-        QTimer::singleShot(0, o.okno(), [&] {
+        // Run once the window is shown (a window opened from another one
+        // shows after that one).
+        std::function<void()> wPokazanym;
+        wPokazanym = [&] {
             QWidget* okno = o.okno();
+            if (!okno->isVisible()) {
+                QTimer::singleShot(0, okno, wPokazanym);
+                return;
+            }
             if (o.przygotuj)
                 o.przygotuj();
             for (const Zmiana& z : o.zmiany)
@@ -111,7 +120,8 @@ protected:
             otwarte = okno->isVisible();
             if (auto* d = qobject_cast<QDialog*>(okno); d && d->isVisible())
                 d->reject();
-        });
+        };
+        QTimer::singleShot(0, o.okno(), wPokazanym);
         o.otworz();
         ASSERT_TRUE(wykonano) << "no button " << o.przycisk;
         EXPECT_TRUE(odmowa) << "refused with a message";
@@ -149,6 +159,36 @@ TEST_F(OdmowaOkien, OknaRuchoplanu)
              {"geometria", przyklad, [] { return static_cast<QWidget*>(GeometriaRuchoplan); },
               [] { Form1->OtworzGeometrieRuchoplanu(0); }, nullptr,
               {{"alfa1", "10"}, {"E1_O", "0,5"}, {"E3_dL", "2"}, {"E2_L", "abc"}}, "B_Wprowadz"},
+         })
+        Sprawdz(o);
+}
+
+// The forecast table, opened from a data window's count page: a refused
+// forecast left by "Rezygnuj" turns no forecast on, and the data window left
+// by its own "Rezygnuj" stores nothing.
+TEST_F(OdmowaOkien, TabelaPrognoz)
+{
+    auto prognoza = [](QDialog* dane, QTabWidget* strony, QPushButton* b_prognoza, std::function<void()> otworz) {
+        return [=] {
+            QTimer::singleShot(0, dane, [=] {
+                strony->setCurrentIndex(2);
+                b_prognoza->click();
+                dane->reject();
+            });
+            otworz();
+        };
+    };
+    auto okno = [] { return static_cast<QWidget*>(TabelaPrognoz); };
+    const std::vector<Zmiana> komorki = {{"SG_Pojazdy", "10", 0, 2}, {"SG_Pojazdy", "abc%", 2, 2},
+                                         {"SG_Przejscia", "5", 0, 2}};
+    for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
+             {"ruchoplan", "Skrzyzowanie_miejskie.rup", okno,
+              prognoza(NatezeniaRUPL, NatezeniaRUPL->PC_NatRupl, NatezeniaRUPL->B_Prognoza,
+                       [] { Form1->OtworzDaneRuchoplanu(0); }),
+              nullptr, komorki, "B_Wprowadz"},
+             {"rondo", "Rondo.rup", okno,
+              prognoza(DaneRonda, DaneRonda->PC_NatRond, DaneRonda->B_Prognoza, [] { Form1->OtworzDaneRonda(0); }),
+              nullptr, komorki, "B_Wprowadz"},
          })
         Sprawdz(o);
 }
