@@ -32,10 +32,13 @@
 namespace {
 
 // A field as the user changes it: text typed into an edit (or a combo box's
-// edit), a button clicked when the text is empty, a grid cell written.
+// edit), a button clicked when the text is empty, a grid cell written. The
+// value refused has a good one beside it, with which the commit stores ("":
+// the field left as shown).
 struct Zmiana {
     const char* pole;
     std::string tekst;   // UTF-8
+    const char* dobra = nullptr;
     int wiersz = -1, kolumna = -1;
 };
 
@@ -90,14 +93,16 @@ protected:
         b->click();
     }
 
-    void Sprawdz(const OdmowaOkna& o)
-    {
-        SCOPED_TRACE(o.opis);
-        Otworz(o.przyklad);
-        const std::vector<std::string> przed = LinieProjektu();
-        const bool zmienionyPrzed = ProjektZmieniony;
-        const std::size_t komunikatow = dialogi.Teksty().size();
+    struct Przebieg {
         bool wykonano = false, otwarte = false, odmowa = false;
+    };
+
+    // The window opened on the example, changed and committed; with `dobre`
+    // the refused value replaced by its good one.
+    Przebieg Zatwierdz(const OdmowaOkna& o, bool dobre)
+    {
+        const std::size_t komunikatow = dialogi.Teksty().size();
+        Przebieg p;
         // Run once the window is shown (a window opened from another one
         // shows after that one).
         std::function<void()> wPokazanym;
@@ -109,25 +114,46 @@ protected:
             }
             if (o.przygotuj)
                 o.przygotuj();
-            for (const Zmiana& z : o.zmiany)
+            for (Zmiana z : o.zmiany) {
+                if (dobre && z.dobra && !*z.dobra)
+                    continue;
+                if (dobre && z.dobra)
+                    z.tekst = z.dobra;
                 Zmien(okno, z);
-            auto* przycisk = okno->findChild<QAbstractButton*>(o.przycisk);
-            if (przycisk) {
-                przycisk->click();
-                wykonano = true;
             }
-            odmowa = o.odmowil ? o.odmowil() : dialogi.Teksty().size() > komunikatow;
-            otwarte = okno->isVisible();
+            if (auto* przycisk = okno->findChild<QAbstractButton*>(o.przycisk)) {
+                przycisk->click();
+                p.wykonano = true;
+            }
+            p.odmowa = o.odmowil ? o.odmowil() : dialogi.Teksty().size() > komunikatow;
+            p.otwarte = okno->isVisible();
             if (auto* d = qobject_cast<QDialog*>(okno); d && d->isVisible())
                 d->reject();
         };
         QTimer::singleShot(0, o.okno(), wPokazanym);
         o.otworz();
-        ASSERT_TRUE(wykonano) << "no button " << o.przycisk;
-        EXPECT_TRUE(odmowa) << "refused with a message";
-        EXPECT_TRUE(otwarte) << "the window stays open";
+        return p;
+    }
+
+    void Sprawdz(const OdmowaOkna& o)
+    {
+        SCOPED_TRACE(o.opis);
+        Otworz(o.przyklad);
+        const std::vector<std::string> przed = LinieProjektu();
+        const bool zmienionyPrzed = ProjektZmieniony;
+        const Przebieg p = Zatwierdz(o, false);
+        ASSERT_TRUE(p.wykonano) << "no button " << o.przycisk;
+        EXPECT_TRUE(p.odmowa) << "refused with a message";
+        EXPECT_TRUE(p.otwarte) << "the window stays open";
         EXPECT_TRUE(TeSameLinie(LinieProjektu(), przed)) << "nothing stored";
         EXPECT_EQ(ProjektZmieniony, zmienionyPrzed);
+        // The same changes with a good value are stored: the test changed
+        // what the window commits.
+        Otworz(o.przyklad);
+        const Przebieg d = Zatwierdz(o, true);
+        EXPECT_FALSE(d.odmowa) << "a good value: " << (dialogi.Teksty().empty() ? "" : Cp1250NaUtf8(dialogi.OstatniTekst()));
+        EXPECT_FALSE(LinieProjektu() == przed) << "a good value is stored";
+        EXPECT_TRUE(ProjektZmieniony);
         ProjektZmieniony = false;
     }
 };
@@ -149,16 +175,16 @@ TEST_F(OdmowaOkien, OknaRuchoplanu)
     const char* przyklad = "Skrzyzowanie_miejskie.rup";
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              {"relacje", przyklad, okno, dane, strona(0),
-              z({{"RB_DaneNatezenia", ""}, {"Nat13", "120"}, {"nat42", "abc"}}), "BWprowadz"},
-             {"przejscia", przyklad, okno, dane, strona(1), z({{"Ep_23P", "40"}, {"Ep_11L", "-3"}}), "BWprowadz"},
+              z({{"RB_DaneNatezenia", ""}, {"Nat13", "120"}, {"nat42", "abc", "8"}}), "BWprowadz"},
+             {"przejscia", przyklad, okno, dane, strona(1), z({{"Ep_23P", "40"}, {"Ep_11L", "-3", "3"}}), "BWprowadz"},
              {"pomiar", przyklad, okno, dane, strona(2),
-              z({{"SG_Tabela", "2", 1, 2}, {"SG_Tabela", "x", 4, 2}}), "BWprowadz"},
+              z({{"SG_Tabela", "2", nullptr, 1, 2}, {"SG_Tabela", "x", "1,5", 4, 2}}), "BWprowadz"},
              {"struktura", przyklad, okno, dane, strona(3),
-              z({{"SG_Stru", "12", 0, 1}, {"SG_Stru", "1,5", 1, 1}}), "BWprowadz"},
-             {"tytul", przyklad, okno, dane, strona(0), z({{"Tytul2", Dlugi(300)}}), "BWprowadz"},
+              z({{"SG_Stru", "12", nullptr, 0, 1}, {"SG_Stru", "1,5", "4", 1, 1}}), "BWprowadz"},
+             {"tytul", przyklad, okno, dane, strona(0), z({{"Tytul2", Dlugi(300), "Drugi wiersz"}}), "BWprowadz"},
              {"geometria", przyklad, [] { return static_cast<QWidget*>(GeometriaRuchoplan); },
               [] { Form1->OtworzGeometrieRuchoplanu(0); }, nullptr,
-              {{"alfa1", "10"}, {"E1_O", "0,5"}, {"E3_dL", "2"}, {"E2_L", "abc"}}, "B_Wprowadz"},
+              {{"alfa1", "10"}, {"E1_O", "0,5"}, {"E3_dL", "2"}, {"E2_L", "abc", "6"}}, "B_Wprowadz"},
          })
         Sprawdz(o);
 }
@@ -179,8 +205,8 @@ TEST_F(OdmowaOkien, TabelaPrognoz)
         };
     };
     auto okno = [] { return static_cast<QWidget*>(TabelaPrognoz); };
-    const std::vector<Zmiana> komorki = {{"SG_Pojazdy", "10", 0, 2}, {"SG_Pojazdy", "abc%", 2, 2},
-                                         {"SG_Przejscia", "5", 0, 2}};
+    const std::vector<Zmiana> komorki = {{"SG_Pojazdy", "10", nullptr, 0, 2}, {"SG_Pojazdy", "abc%", "20%", 2, 2},
+                                         {"SG_Przejscia", "5", nullptr, 0, 2}};
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              {"ruchoplan", "Skrzyzowanie_miejskie.rup", okno,
               prognoza(NatezeniaRUPL, NatezeniaRUPL->PC_NatRupl, NatezeniaRUPL->B_Prognoza,
@@ -214,18 +240,18 @@ TEST_F(OdmowaOkien, OknaRonda)
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              // The structure chosen as the data source, a relation that is no number.
              {"relacje", przyklad, okno, dane, strona(0, 0),
-              z({{"RB_DaneStruktura", ""}, {"nat12", "abc"}, {"Nat23", "15"}, {"SG_Stru", "7", 0, 1}}), "Wprowadz"},
-             {"sumy", przyklad, okno, dane, strona(0, 1), z({{"E_Nat11", "100"}, {"E_Nat22", "x"}}), "Wprowadz"},
-             {"przejscia", przyklad, okno, dane, strona(1, 0), z({{"Ep_11L", "5"}, {"Ep_21P", "-1"}}), "Wprowadz"},
+              z({{"RB_DaneStruktura", ""}, {"nat12", "abc", "12"}, {"Nat23", "15"}, {"SG_Stru", "7", nullptr, 0, 1}}), "Wprowadz"},
+             {"sumy", przyklad, okno, dane, strona(0, 1), z({{"E_Nat22", "x", ""}}), "Wprowadz"},
+             {"przejscia", przyklad, okno, dane, strona(1, 0), z({{"Ep_11L", "5"}, {"Ep_21P", "-1", "1"}}), "Wprowadz"},
              {"pomiar", przyklad, okno, dane, strona(2, 0),
-              z({{"SG_Tabela", "2", 1, 2}, {"SG_Tabela", "x", 4, 2}}), "Wprowadz"},
+              z({{"SG_Tabela", "2", nullptr, 1, 2}, {"SG_Tabela", "x", "1,5", 4, 2}}), "Wprowadz"},
              {"struktura", przyklad, okno, dane, strona(3, 0),
-              z({{"SG_Stru", "12", 0, 1}, {"CB_HTytul", "abc"}}), "Wprowadz"},
+              z({{"SG_Stru", "12", nullptr, 0, 1}, {"CB_HTytul", "abc", "1,2"}}), "Wprowadz"},
              // A title the record cannot hold is refused, not cut.
-             {"tytul", przyklad, okno, dane, strona(0, 0), z({{"Tytul3", Dlugi(90)}}), "Wprowadz"},
+             {"tytul", przyklad, okno, dane, strona(0, 0), z({{"Tytul3", Dlugi(90), Dlugi(70).c_str()}}), "Wprowadz"},
              {"geometria", przyklad, [] { return static_cast<QWidget*>(GeometriaRondo); },
               [] { Form1->OtworzGeometrieRonda(0); }, nullptr,
-              {{"E_Lc1", "9"}, {"E_ozn2", "Q"}, {"CB_Strz3", ""}, {"E_rm3", "abc"}}, "Wprowadz"},
+              {{"E_Lc1", "9"}, {"E_ozn2", "Q"}, {"CB_Strz3", ""}, {"E_rm3", "abc", "1,5"}}, "Wprowadz"},
          })
         Sprawdz(o);
 }
@@ -249,33 +275,50 @@ TEST_F(OdmowaOkien, OknaProgramu)
         WstawBlok->LB_NazwaBlokuCzytaj->setCurrentRow(0);
         WstawBlok->LB_NazwaBlokuCzytajClick();
     };
+    // A refusal shows on the size label in place of the size or the copy's report.
     auto schowekOdmowil = [] {
-        return KopiujSchowek->L_OpisRozmiar->text() != NaQString(TekstRozmiaruSchowka(NastawySchowek));
+        const QString opis = KopiujSchowek->L_OpisRozmiar->text();
+        return opis != NaQString(TekstRozmiaruSchowka(NastawySchowek)) &&
+               opis != QString::fromUtf8("Wskazany fragment rysunku skopiowano do schowka");
     };
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              {"wezel", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
-              {{"E_OpisWezla", "Nowa nazwa"}, {"E_WspX", "12"}, {"Tytul1", "Tytuł"}, {"E_wspY", "abc"}}, "B_Powrot"},
+              {{"E_OpisWezla", "Nowa nazwa"}, {"E_WspX", "12"}, {"Tytul1", "Tytuł"}, {"E_wspY", "abc", "14"}}, "B_Powrot"},
              {"wezel, przerysuj", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
-              {{"E_WspX", "12"}, {"Tytul2", Dlugi(300)}}, "B_Przerys"},
+              {{"E_WspX", "12"}, {"Tytul2", Dlugi(300), "Tytuł"}}, "B_Przerys"},
              {"warianty", siec, [] { return static_cast<QWidget*>(Wrnt); }, [] { Form1->TB_EdycjaWariantowClick(); },
-              warianty, {{"E_Index", "Inny"}, {"Tytul1", "Tytuł"}, {"E_dx", "1e9"}}, "ZmienOpisWariant"},
+              warianty, {{"E_Index", "Inny"}, {"Tytul1", "Tytuł"}, {"E_dx", "1e9", "-4"}}, "ZmienOpisWariant"},
              {"nowy wariant", siec, [] { return static_cast<QWidget*>(Wrnt); },
-              [] { Form1->TB_EdycjaWariantowClick(); }, warianty, {{"E_Index", "Nowy"}, {"E_dy", "x"}}, "B_Dodaj"},
+              [] { Form1->TB_EdycjaWariantowClick(); }, warianty, {{"E_Index", "Nowy"}, {"E_dy", "x", "9"}}, "B_Dodaj"},
              {"ustawienia", siec, [] { return static_cast<QWidget*>(UstawyGlobalne); },
               [] { Form1->TB_UstawGlowneClick(); }, nullptr,
-              {{"E_MinPojazd", "70"}, {"E_MaxSzer", "2,5"}, {"RB_Maxszerokosc", ""}, {"E_PrzejL", "x"}},
+              {{"E_MinPojazd", "70"}, {"E_MaxSzer", "2,5"}, {"RB_Maxszerokosc", ""}, {"E_PrzejL", "x", "3"}},
               "B_wprowadz"},
              {"ustawienia, przerysuj", siec, [] { return static_cast<QWidget*>(UstawyGlobalne); },
-              [] { Form1->TB_UstawGlowneClick(); }, nullptr, {{"E_Pojazd100", "2"}, {"E_MinPojazd", "-1"}},
+              [] { Form1->TB_UstawGlowneClick(); }, nullptr, {{"E_Pojazd100", "2"}, {"E_MinPojazd", "-1", "40"}},
               "B_Przerys1"},
              {"blok", siec, [] { return static_cast<QWidget*>(WstawBlok); }, [] { Form1->TB_WstawBlokClick(); },
-              biblioteka, {{"E_x", "10"}, {"E_y", "5"}, {"CB_sX", "2"}, {"CB_sY", "abc"}}, "B_WczytajBlok"},
+              biblioteka, {{"E_x", "10"}, {"E_y", "5"}, {"CB_sX", "2"}, {"CB_sY", "abc", "2"}}, "B_WczytajBlok"},
+             {"zmiana bloku", siec, [] { return static_cast<QWidget*>(WstawBlok); },
+              [] {
+                  ASSERT_FALSE(Bloki.empty());
+                  WstawBlok->PrzygotujZmiane(0);
+                  WstawBlok->exec();
+              },
+              nullptr, {{"E_x", "11"}, {"CB_NadRysunkiem", ""}, {"CB_sX", "1e9", "3"}}, "B_WczytajBlok"},
+             {"zmiana opisu", siec, [] { return static_cast<QWidget*>(EdycjaOpisy); },
+              [] {
+                  ASSERT_FALSE(Opisy.empty());
+                  EdycjaOpisy->PrzygotujZmiane(0);
+                  EdycjaOpisy->exec();
+              },
+              nullptr, {{"E_txt", "Inny opis"}, {"E_x", "4"}, {"RBRecznie", ""}, {"Kat", "x", "30"}}, "B_Wprowadz"},
              {"opis", siec, [] { return static_cast<QWidget*>(EdycjaOpisy); }, [] { Form1->TB_WstawOpisClick(); },
-              nullptr, {{"E_txt", "Opis"}, {"E_x", "4"}, {"E_y", "abc"}}, "B_Wprowadz"},
+              nullptr, {{"E_txt", "Opis"}, {"E_x", "4"}, {"E_y", "abc", "6"}}, "B_Wprowadz"},
              // The copy's settings are stored as they are typed: the bad edge
              // first, so that the resolution typed after it stores nothing either.
              {"schowek", siec, [] { return static_cast<QWidget*>(KopiujSchowek); }, [] { Form1->TB_DoSchowkaClick(); },
-              nullptr, {{"E_x1", "abc"}, {"E_x2", "30"}, {"E_y1", "2"}, {"CB_IlPktCm", "20"}}, "B_kopiuj",
+              nullptr, {{"E_x1", "abc", "1"}, {"E_x2", "30"}, {"E_y1", "2"}, {"CB_IlPktCm", "20"}}, "B_kopiuj",
               schowekOdmowil},
          })
         Sprawdz(o);
