@@ -100,7 +100,8 @@ WynikKontroli SprawdzBlokStruktury(const QTableWidget* SG_Stru, const std::strin
     WynikKontroli w;
     for (int r = 1; r <= SG_Stru->rowCount(); ++r) {
         int64_t x = 0;
-        if (!SprobujTekstNaCalkowita(Komorka(SG_Stru, r - 1, 1), x) || !granice::Natezenie.Miesci(static_cast<double>(x))) {
+        if (!SprobujTekstNaCalkowita(Komorka(SG_Stru, r - 1, 1), x) ||
+            !granice::Natezenie.Miesci(static_cast<double>(x))) {
             w.ok = false;
             w.komunikat = Utf8NaCp1250("Nieprawidłowa liczba pojazdów typu ") + Komorka(SG_Stru, r - 1, 0) +
                           Utf8NaCp1250(" w relacji ") + relacja + "!";

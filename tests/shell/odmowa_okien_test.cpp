@@ -93,6 +93,14 @@ protected:
         b->click();
     }
 
+    // A data window's changes after a new title, offset and alignment.
+    static std::vector<Zmiana> ZTytulem(std::vector<Zmiana> zmiany)
+    {
+        std::vector<Zmiana> w = {{"Tytul1", "Nowy tytuł"}, {"E_dxOpis", "7"}, {"RB_prawy", ""}};
+        w.insert(w.end(), zmiany.begin(), zmiany.end());
+        return w;
+    }
+
     struct Przebieg {
         bool wykonano = false, otwarte = false, odmowa = false;
     };
@@ -151,7 +159,8 @@ protected:
         // what the window commits.
         Otworz(o.przyklad);
         const Przebieg d = Zatwierdz(o, true);
-        EXPECT_FALSE(d.odmowa) << "a good value: " << (dialogi.Teksty().empty() ? "" : Cp1250NaUtf8(dialogi.OstatniTekst()));
+        EXPECT_FALSE(d.odmowa) << "a good value: "
+                               << (dialogi.Teksty().empty() ? "" : Cp1250NaUtf8(dialogi.OstatniTekst()));
         EXPECT_FALSE(LinieProjektu() == przed) << "a good value is stored";
         EXPECT_TRUE(ProjektZmieniony);
         ProjektZmieniony = false;
@@ -164,24 +173,20 @@ TEST_F(OdmowaOkien, OknaRuchoplanu)
     auto strona = [](int s) {
         return [s] { NatezeniaRUPL->PC_NatRupl->setCurrentIndex(s); };
     };
-    const std::vector<Zmiana> tytul = {{"Tytul1", "Nowy tytuł"}, {"E_dxOpis", "7"}, {"RB_prawy", ""}};
-    auto z = [&](std::vector<Zmiana> wiecej) {
-        std::vector<Zmiana> w = tytul;
-        w.insert(w.end(), wiecej.begin(), wiecej.end());
-        return w;
-    };
     auto dane = [] { Form1->OtworzDaneRuchoplanu(0); };
     auto okno = [] { return static_cast<QWidget*>(NatezeniaRUPL); };
     const char* przyklad = "Skrzyzowanie_miejskie.rup";
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              {"relacje", przyklad, okno, dane, strona(0),
-              z({{"RB_DaneNatezenia", ""}, {"Nat13", "120"}, {"nat42", "abc", "8"}}), "BWprowadz"},
-             {"przejscia", przyklad, okno, dane, strona(1), z({{"Ep_23P", "40"}, {"Ep_11L", "-3", "3"}}), "BWprowadz"},
+              ZTytulem({{"RB_DaneNatezenia", ""}, {"Nat13", "120"}, {"nat42", "abc", "8"}}), "BWprowadz"},
+             {"przejscia", przyklad, okno, dane, strona(1),
+              ZTytulem({{"Ep_23P", "40"}, {"Ep_11L", "-3", "3"}}), "BWprowadz"},
              {"pomiar", przyklad, okno, dane, strona(2),
-              z({{"SG_Tabela", "2", nullptr, 1, 2}, {"SG_Tabela", "x", "1,5", 4, 2}}), "BWprowadz"},
+              ZTytulem({{"SG_Tabela", "2", nullptr, 1, 2}, {"SG_Tabela", "x", "1,5", 4, 2}}), "BWprowadz"},
              {"struktura", przyklad, okno, dane, strona(3),
-              z({{"SG_Stru", "12", nullptr, 0, 1}, {"SG_Stru", "1,5", "4", 1, 1}}), "BWprowadz"},
-             {"tytul", przyklad, okno, dane, strona(0), z({{"Tytul2", Dlugi(300), "Drugi wiersz"}}), "BWprowadz"},
+              ZTytulem({{"SG_Stru", "12", nullptr, 0, 1}, {"SG_Stru", "1,5", "4", 1, 1}}), "BWprowadz"},
+             {"tytul", przyklad, okno, dane, strona(0),
+              ZTytulem({{"Tytul2", Dlugi(300), "Drugi wiersz"}}), "BWprowadz"},
              {"geometria", przyklad, [] { return static_cast<QWidget*>(GeometriaRuchoplan); },
               [] { Form1->OtworzGeometrieRuchoplanu(0); }, nullptr,
               {{"alfa1", "10"}, {"E1_O", "0,5"}, {"E3_dL", "2"}, {"E2_L", "abc", "6"}}, "B_Wprowadz"},
@@ -228,27 +233,26 @@ TEST_F(OdmowaOkien, OknaRonda)
             DaneRonda->PC_DaneRonda->setCurrentIndex(wewnetrzna);
         };
     };
-    const std::vector<Zmiana> tytul = {{"Tytul1", "Nowy tytuł"}, {"E_dxOpis", "7"}, {"RB_prawy", ""}};
-    auto z = [&](std::vector<Zmiana> wiecej) {
-        std::vector<Zmiana> w = tytul;
-        w.insert(w.end(), wiecej.begin(), wiecej.end());
-        return w;
-    };
     auto dane = [] { Form1->OtworzDaneRonda(0); };
     auto okno = [] { return static_cast<QWidget*>(DaneRonda); };
     const char* przyklad = "Rondo.rup";
+    const std::string pelny = Dlugi(70);
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              // The structure chosen as the data source, a relation that is no number.
              {"relacje", przyklad, okno, dane, strona(0, 0),
-              z({{"RB_DaneStruktura", ""}, {"nat12", "abc", "12"}, {"Nat23", "15"}, {"SG_Stru", "7", nullptr, 0, 1}}), "Wprowadz"},
-             {"sumy", przyklad, okno, dane, strona(0, 1), z({{"E_Nat22", "x", ""}}), "Wprowadz"},
-             {"przejscia", przyklad, okno, dane, strona(1, 0), z({{"Ep_11L", "5"}, {"Ep_21P", "-1", "1"}}), "Wprowadz"},
+              ZTytulem({{"RB_DaneStruktura", ""}, {"nat12", "abc", "12"}, {"Nat23", "15"},
+                        {"SG_Stru", "7", nullptr, 0, 1}}),
+              "Wprowadz"},
+             {"sumy", przyklad, okno, dane, strona(0, 1), ZTytulem({{"E_Nat22", "x", ""}}), "Wprowadz"},
+             {"przejscia", przyklad, okno, dane, strona(1, 0),
+              ZTytulem({{"Ep_11L", "5"}, {"Ep_21P", "-1", "1"}}), "Wprowadz"},
              {"pomiar", przyklad, okno, dane, strona(2, 0),
-              z({{"SG_Tabela", "2", nullptr, 1, 2}, {"SG_Tabela", "x", "1,5", 4, 2}}), "Wprowadz"},
+              ZTytulem({{"SG_Tabela", "2", nullptr, 1, 2}, {"SG_Tabela", "x", "1,5", 4, 2}}), "Wprowadz"},
              {"struktura", przyklad, okno, dane, strona(3, 0),
-              z({{"SG_Stru", "12", nullptr, 0, 1}, {"CB_HTytul", "abc", "1,2"}}), "Wprowadz"},
+              ZTytulem({{"SG_Stru", "12", nullptr, 0, 1}, {"CB_HTytul", "abc", "1,2"}}), "Wprowadz"},
              // A title the record cannot hold is refused, not cut.
-             {"tytul", przyklad, okno, dane, strona(0, 0), z({{"Tytul3", Dlugi(90), Dlugi(70).c_str()}}), "Wprowadz"},
+             {"tytul", przyklad, okno, dane, strona(0, 0),
+              ZTytulem({{"Tytul3", Dlugi(90), pelny.c_str()}}), "Wprowadz"},
              {"geometria", przyklad, [] { return static_cast<QWidget*>(GeometriaRondo); },
               [] { Form1->OtworzGeometrieRonda(0); }, nullptr,
               {{"E_Lc1", "9"}, {"E_ozn2", "Q"}, {"CB_Strz3", ""}, {"E_rm3", "abc", "1,5"}}, "Wprowadz"},
@@ -283,7 +287,8 @@ TEST_F(OdmowaOkien, OknaProgramu)
     };
     for (const OdmowaOkna& o : std::vector<OdmowaOkna>{
              {"wezel", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
-              {{"E_OpisWezla", "Nowa nazwa"}, {"E_WspX", "12"}, {"Tytul1", "Tytuł"}, {"E_wspY", "abc", "14"}}, "B_Powrot"},
+              {{"E_OpisWezla", "Nowa nazwa"}, {"E_WspX", "12"}, {"Tytul1", "Tytuł"}, {"E_wspY", "abc", "14"}},
+              "B_Powrot"},
              {"wezel, przerysuj", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
               {{"E_WspX", "12"}, {"Tytul2", Dlugi(300), "Tytuł"}}, "B_Przerys"},
              {"warianty", siec, [] { return static_cast<QWidget*>(Wrnt); }, [] { Form1->TB_EdycjaWariantowClick(); },
