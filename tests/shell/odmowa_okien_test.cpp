@@ -65,6 +65,8 @@ protected:
 
     void Otworz(const char* przyklad)
     {
+        // Opened whatever a case before left: no question about saving.
+        ProjektZmieniony = false;
         dialogi.SciezkiOtworz.push_back(KG_BUILD_DIR "/Przyklady/" + std::string(przyklad));
         Form1->BOtworzClick();
         ASSERT_EQ(Form1->Sciezka(), KG_BUILD_DIR "/Przyklady/" + std::string(przyklad));
@@ -289,8 +291,9 @@ TEST_F(OdmowaOkien, OknaProgramu)
              {"wezel", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
               {{"E_OpisWezla", "Nowa nazwa"}, {"E_WspX", "12"}, {"Tytul1", "Tytuł"}, {"E_wspY", "abc", "14"}},
               "B_Powrot"},
+             // Only the title template: stored, it marks the project changed too.
              {"wezel, przerysuj", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
-              {{"E_WspX", "12"}, {"Tytul2", Dlugi(300), "Tytuł"}}, "B_Przerys"},
+              {{"Tytul1", "Szablon"}, {"Tytul2", Dlugi(300), "Tytuł"}}, "B_Przerys"},
              {"warianty", siec, [] { return static_cast<QWidget*>(Wrnt); }, [] { Form1->TB_EdycjaWariantowClick(); },
               warianty, {{"E_Index", "Inny"}, {"Tytul1", "Tytuł"}, {"E_dx", "1e9", "-4"}}, "ZmienOpisWariant"},
              {"nowy wariant", siec, [] { return static_cast<QWidget*>(Wrnt); },
