@@ -142,6 +142,9 @@ protected:
         };
         QTimer::singleShot(0, o.okno(), wPokazanym);
         o.otworz();
+        // A panel of the main window is no modal window: its events run here.
+        for (int i = 0; i < 100 && !p.wykonano; ++i)
+            QCoreApplication::processEvents();
         return p;
     }
 
@@ -263,7 +266,7 @@ TEST_F(OdmowaOkien, OknaRonda)
 }
 
 // The main window's node, variant, settings, block, description and
-// clipboard windows.
+// clipboard windows, and its node panel.
 TEST_F(OdmowaOkien, OknaProgramu)
 {
     const char* siec = "Siec_ul_Dlugiej.rup";
@@ -294,6 +297,15 @@ TEST_F(OdmowaOkien, OknaProgramu)
              // Only the title template: stored, it marks the project changed too.
              {"wezel, przerysuj", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
               {{"Tytul1", "Szablon"}, {"Tytul2", Dlugi(300), "Tytuł"}}, "B_Przerys"},
+             // The main window's panel of a new node, and of a node's place.
+             {"nowy wezel", siec, [] { return static_cast<QWidget*>(Form1); }, [] { Form1->TB_DodajRuplClick(); },
+              nullptr, {{"E_x", "80"}, {"E_y", "80"}, {"E_Opis", Dlugi(300), "Nowy"}}, "B_Wstaw"},
+             {"polozenie wezla", siec, [] { return static_cast<QWidget*>(Form1); },
+              [] {
+                  Form1->WskWezelEdycja = 0;
+                  WezlyOperacje->PokazPanelWezla();
+              },
+              nullptr, {{"E_x", "81"}, {"E_y", "1e9", "81"}}, "B_Wstaw"},
              {"warianty", siec, [] { return static_cast<QWidget*>(Wrnt); }, [] { Form1->TB_EdycjaWariantowClick(); },
               warianty, {{"E_Index", "Inny"}, {"Tytul1", "Tytuł"}, {"E_dx", "1e9", "-4"}}, "ZmienOpisWariant"},
              {"nowy wariant", siec, [] { return static_cast<QWidget*>(Wrnt); },
