@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-
 #include <string>
 
 #include "junction_forms/GeometriaWezla.h"

@@ -469,9 +469,10 @@ void TWezlyOperacje::WlaczUstawieniaLokalne(bool wlacz)
         e->setEnabled(wlacz);
 }
 
+// The store marks the project changed when the node changed; a refused one
+// marks nothing.
 void TWezlyOperacje::ZmianaIPrzerysowanie()
 {
-    ProjektZmieniony = true;
     ZapiszUstawieniaWezla();
     Form1->Przerysuj();
 }

@@ -297,6 +297,9 @@ TEST_F(OdmowaOkien, OknaProgramu)
              // Only the title template: stored, it marks the project changed too.
              {"wezel, przerysuj", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
               {{"Tytul1", "Szablon"}, {"Tytul2", Dlugi(300), "Tytuł"}}, "B_Przerys"},
+             // A step button stores at once, through the same checks.
+             {"wezel, krok", siec, [] { return static_cast<QWidget*>(WezlyOperacje); }, wezel, nullptr,
+              {{"Tytul3", "Trzeci"}, {"E_wspY", "abc", "14"}}, "B_WspXPlus"},
              // The main window's panel of a new node, and of a node's place.
              {"nowy wezel", siec, [] { return static_cast<QWidget*>(Form1); }, [] { Form1->TB_DodajRuplClick(); },
               nullptr, {{"E_x", "80"}, {"E_y", "80"}, {"E_Opis", Dlugi(300), "Nowy"}}, "B_Wstaw"},
