@@ -146,11 +146,8 @@ void TKopiujSchowek::CB_IlPktCmKeyPress()
         CB_IlPktCmChange();
 }
 
-void TKopiujSchowek::ShapeTloMouseDown()
-{
-    if (ShapeTlo->WybierzKolor())
-        ProjektZmieniony = true;
-}
+// The colour reaches the settings, and marks the project changed, with the refresh.
+void TKopiujSchowek::ShapeTloMouseDown() { ShapeTlo->WybierzKolor(); }
 
 void TKopiujSchowek::Button1Click()
 {

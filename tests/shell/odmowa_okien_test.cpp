@@ -284,6 +284,8 @@ TEST_F(OdmowaOkien, OknaProgramu)
         WstawBlok->LB_NazwaBlokuCzytaj->setCurrentRow(0);
         WstawBlok->LB_NazwaBlokuCzytajClick();
     };
+    // A colour picked in the colour dialog.
+    auto kolor = [this] { dialogi.Kolory.push_back(0x336699); };
     // A refusal shows on the size label in place of the size or the copy's report.
     auto schowekOdmowil = [] {
         const QString opis = KopiujSchowek->L_OpisRozmiar->text();
@@ -314,8 +316,8 @@ TEST_F(OdmowaOkien, OknaProgramu)
              {"nowy wariant", siec, [] { return static_cast<QWidget*>(Wrnt); },
               [] { Form1->TB_EdycjaWariantowClick(); }, warianty, {{"E_Index", "Nowy"}, {"E_dy", "x", "9"}}, "B_Dodaj"},
              {"ustawienia", siec, [] { return static_cast<QWidget*>(UstawyGlobalne); },
-              [] { Form1->TB_UstawGlowneClick(); }, nullptr,
-              {{"E_MinPojazd", "70"}, {"E_MaxSzer", "2,5"}, {"RB_Maxszerokosc", ""}, {"E_PrzejL", "x", "3"}},
+              [] { Form1->TB_UstawGlowneClick(); }, kolor,
+              {{"SWypel", ""}, {"E_MinPojazd", "70"}, {"E_MaxSzer", "2,5"}, {"RB_Maxszerokosc", ""}, {"E_PrzejL", "x", "3"}},
               "B_wprowadz"},
              {"ustawienia, przerysuj", siec, [] { return static_cast<QWidget*>(UstawyGlobalne); },
               [] { Form1->TB_UstawGlowneClick(); }, nullptr, {{"E_Pojazd100", "2"}, {"E_MinPojazd", "-1", "40"}},
@@ -341,7 +343,7 @@ TEST_F(OdmowaOkien, OknaProgramu)
              // The copy's settings are stored as they are typed: the bad edge
              // first, so that the resolution typed after it stores nothing either.
              {"schowek", siec, [] { return static_cast<QWidget*>(KopiujSchowek); }, [] { Form1->TB_DoSchowkaClick(); },
-              nullptr, {{"E_x1", "abc", "1"}, {"E_x2", "30"}, {"E_y1", "2"}, {"CB_IlPktCm", "20"}}, "B_kopiuj",
+              kolor, {{"ShapeTlo", ""}, {"E_x1", "abc", "1"}, {"E_x2", "30"}, {"E_y1", "2"}, {"CB_IlPktCm", "20"}}, "B_kopiuj",
               schowekOdmowil},
          })
         Sprawdz(o);
