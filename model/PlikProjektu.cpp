@@ -86,6 +86,36 @@ std::string_view CzytnikProjektu::NastepnaLinia()
 
 std::string CzytnikProjektu::Linia() { return std::string(NastepnaLinia()); }
 
+std::string_view CzytnikProjektu::Podglad() const
+{
+    if (nastepna_ >= liczbaLinii_)
+        return {};
+    return std::string_view(tresc_).substr(pozycja_, KoniecLinii(tresc_, pozycja_) - pozycja_);
+}
+
+bool CzytnikProjektu::PominDoLinii(std::string_view poczatek)
+{
+    const std::string_view t(tresc_);
+    if (nastepna_ >= liczbaLinii_)
+        return false;
+    for (std::size_t k = pozycja_;;) {
+        if (t.compare(k, poczatek.size(), poczatek) == 0) {
+            nastepna_ += PoliczLinie(t.substr(pozycja_, k - pozycja_));
+            pozycja_ = k;
+            return true;
+        }
+        // Only a match at a line's start counts.
+        do
+            k = t.find(poczatek, k + 1);
+        while (k != std::string_view::npos && t[k - 1] != '\n' && t[k - 1] != '\r');
+        if (k == std::string_view::npos)
+            break;
+    }
+    nastepna_ = liczbaLinii_;
+    pozycja_ = t.size();
+    return false;
+}
+
 void CzytnikProjektu::Pomin(int ile)
 {
     for (int i = 0; i < ile; ++i)

@@ -44,6 +44,15 @@ public:
     Projekt& Cel() const { return *cel_; }
 
     std::string Linia();            // the next line, "" past the end
+    // The next line as a view into the file's text, valid while the reader
+    // lives; "" past the end.
+    std::string_view LiniaWMiejscu() { return NastepnaLinia(); }
+    // The next line without reading it; "" past the end.
+    std::string_view Podglad() const;
+    // Passes over the lines up to the next one that begins with `poczatek`
+    // (not empty, not a line end), searching the text in place; false, with
+    // every line read, when there is none.
+    bool PominDoLinii(std::string_view poczatek);
     void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last

@@ -264,13 +264,14 @@ TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
     ASSERT_TRUE(ZapiszPlikPrognozy(Sciezka("q.pgz"), r, blad));
     EXPECT_EQ(Bajty(Sciezka("q.pgz")), Bajty(Sciezka("p.pgz")));
 
-    // A cell of 10 characters; a missing group comes back empty; a cut file is refused.
+    // A cell of 10 characters; a cut file is refused.
     DanePrognoza c = p;
-    ASSERT_TRUE(CzytajLiniePrognozy({"__________TrybPrognoza", "True", "__________PrognozaPrzejscia", "1234567890",
-                                     "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                     "", ""},
-                                    "c.pgz", c, blad))
-        << blad;
+    std::vector<std::string> krotka = {"__________TrybPrognoza", "True", "__________PrognozaPojazdy"};
+    krotka.insert(krotka.end(), 120, "");
+    krotka.push_back("__________PrognozaPrzejscia");
+    krotka.push_back("1234567890");
+    krotka.insert(krotka.end(), 23, "");
+    ASSERT_TRUE(CzytajLiniePrognozy(krotka, "c.pgz", c, blad)) << blad;
     EXPECT_EQ(c.TrybPrognoza, 1);
     EXPECT_EQ(c.PrognozaPrzejscia[0][0].str(), "1234567890");
     EXPECT_EQ(c.PrognozaPojazdy[0][0].str(), "");
@@ -392,6 +393,45 @@ TEST_F(PlikiTest, KomorkaPrognozyDluzszaOdPojemnosciOdrzucona)
     std::string blad;
     ASSERT_TRUE(CzytajLiniePrognozy(z, "dobra.pgz", r, blad)) << Cp1250NaUtf8(blad);
     EXPECT_EQ(r.PrognozaPojazdy[1][3].str(), "0000000020");
+}
+
+TEST_F(PlikiTest, PlikPrognozyNiepelnyLubZTrybemInnymNizTrueFalseOdrzucony)
+{
+    DanePrognoza p;
+    UstawDomyslnaPrognoze(p);
+    p.PrognozaPojazdy[0][0] = "10%";
+    const auto l = LiniePlikuPrognozy(p);
+    // Cut after line n: at a group's end the file used to load with the
+    // missing groups empty, so that the forecast added nothing. The message
+    // names the line after the last.
+    for (std::size_t n : {6u, 7u, 8u, 100u, 128u, 129u, 130u, 153u}) {
+        DanePrognoza r = p;
+        r.PrognozaPojazdy[0][0] = "7";
+        std::string blad;
+        EXPECT_FALSE(CzytajLiniePrognozy({l.begin(), l.begin() + static_cast<std::ptrdiff_t>(n)}, "ucieta.pgz", r, blad))
+            << n;
+        EXPECT_NE(blad.find("ucieta.pgz, linia " + std::to_string(n + 1) + ":"), std::string::npos)
+            << n << " " << Cp1250NaUtf8(blad);
+        EXPECT_EQ(r.PrognozaPojazdy[0][0].str(), "7");
+    }
+    // The vehicle table taken out of a whole file.
+    auto bez = l;
+    bez.erase(bez.begin() + 7, bez.begin() + 129);
+    DanePrognoza r;
+    std::string blad;
+    EXPECT_FALSE(CzytajLiniePrognozy(bez, "bez.pgz", r, blad));
+    EXPECT_NE(blad.find("brak grupy __________PrognozaPojazdy"), std::string::npos) << Cp1250NaUtf8(blad);
+    // Only "True" and "False" are modes.
+    for (const std::string& tryb : {std::string("yes"), std::string(""), std::string("true"), std::string("True ")}) {
+        auto z = l;
+        z[6] = tryb;
+        EXPECT_FALSE(CzytajLiniePrognozy(z, "tryb.pgz", r, blad)) << tryb;
+        EXPECT_NE(blad.find("tryb.pgz, linia 7:"), std::string::npos) << Cp1250NaUtf8(blad);
+    }
+    auto z = l;
+    z[6] = "True";
+    ASSERT_TRUE(CzytajLiniePrognozy(z, "tryb.pgz", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.TrybPrognoza, 1);
 }
 
 TEST_F(PlikiTest, PlikUstawienSpozaGranicOdrzucony)

@@ -12,6 +12,7 @@
 #include "drawing/Bloki.h"
 #include "drawing/BibliotekaBlokow.h"
 #include "drawing/KopiaSchowka.h"
+#include "model/PlikProjektu.h"
 
 namespace {
 
@@ -31,6 +32,23 @@ std::vector<std::string> Razem(std::initializer_list<std::vector<std::string>> c
     std::vector<std::string> w = {"naglowek pliku"};
     for (const auto& c : czesci)
         w.insert(w.end(), c.begin(), c.end());
+    return w;
+}
+
+// The library of these lines, read as a file's text.
+std::vector<DefinicjaBiblioteki> Czytaj(const std::vector<std::string>& linie)
+{
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    EXPECT_TRUE(CzytajTekstBiblioteki(TekstZLinii(linie), "test.blk", b, blad)) << Cp1250NaUtf8(blad);
+    return b;
+}
+
+std::vector<std::string> Cialo(const DefinicjaBiblioteki& d)
+{
+    std::vector<std::string> w;
+    for (std::string_view l : d.LinieCiala())
+        w.emplace_back(l);
     return w;
 }
 
@@ -57,9 +75,9 @@ protected:
 
 TEST_F(BibliotekaBlokow, DefinicjeZNaglowkiemICialem)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("A", "2026-01-02", "Znaki", {"P(0,0)-(1,1)", "L(0,0)-(2,0)"}),
-        Definicja("Pusty", "zla data", "Znaki", {}),
+        Definicja("Pusty", "zla data", "Znaki", {"ramka"}),
         Definicja("B", "2026-03-04", std::string(120, 'g'), {"ramka", "O(0,0,1)", std::string(300, 'x')}),
     }));
     ASSERT_EQ(b.size(), 3u);
@@ -67,13 +85,13 @@ TEST_F(BibliotekaBlokow, DefinicjeZNaglowkiemICialem)
     EXPECT_EQ(DataNaTekst(b[0].Data) + " " + CzasNaTekst(b[0].Czas), "2026-01-02 10:20:30");
     EXPECT_EQ(b[0].Grupa.str(), "Znaki");
     EXPECT_EQ(b[0].Jednostka.str(), "cm");
-    EXPECT_EQ(b[0].Cialo, (std::vector<KrotkiTekst<255>>{"P(0,0)-(1,1)", "L(0,0)-(2,0)"}));
-    // A date that is none reads as 0; line 11 as the end marker: no body.
+    EXPECT_EQ(Cialo(b[0]), (std::vector<std::string>{"P(0,0)-(1,1)", "L(0,0)-(2,0)"}));
+    // A date that is none reads as 0; the first body line alone: nothing drawn.
     EXPECT_EQ(b[1].Data, 0.0);
-    EXPECT_TRUE(b[1].Cialo.empty());
+    EXPECT_EQ(Cialo(b[1]), (std::vector<std::string>{"ramka"}));
     // Groups keep 100 characters, lines 255.
     EXPECT_EQ(b[2].Grupa.size(), 100u);
-    EXPECT_EQ(b[2].Cialo.back().size(), 255u);
+    EXPECT_EQ(Cialo(b[2]).back().size(), 255u);
     // The extents start at 0 and take the first body line too.
     const ZakresBloku z = ZmierzDefinicje(b[0]);
     EXPECT_EQ(std::vector<float>({z.XMin, z.XMax, z.YMin, z.YMax}), std::vector<float>({0, 2, 0, 1}));
@@ -81,20 +99,15 @@ TEST_F(BibliotekaBlokow, DefinicjeZNaglowkiemICialem)
 
 TEST_F(BibliotekaBlokow, UcietaDefinicjaKonczySieNaNastepnejLubKoncuPliku)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("Bez konca", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)"}, false),
         Definicja("Drugi", "2026-01-02", "G", {"ramka", "L(0,0)-(0,1)"}),
         Definicja("Ostatni", "2026-01-02", "G", {"ramka", "L(1,1)-(2,2)"}, false),
     }));
     ASSERT_EQ(b.size(), 3u);
-    EXPECT_EQ(b[0].Cialo.size(), 2u);
+    EXPECT_EQ(Cialo(b[0]).size(), 2u);
     EXPECT_EQ(b[1].Nazwa, "Drugi");
-    EXPECT_EQ(b[2].Cialo.back().str(), "L(1,1)-(2,2)");
-    // A file cut inside the header gives a definition with what it has.
-    const auto c = CzytajDefinicjeBiblioteki({std::string(ZnacznikDefinicji), "-", "Krotki"});
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].Nazwa, "Krotki");
-    EXPECT_TRUE(c[0].Cialo.empty());
+    EXPECT_EQ(Cialo(b[2]).back(), "L(1,1)-(2,2)");
     // Copied into the project, it is framed all the same.
     KopiujDefinicjeBloku(b[0]);
     EXPECT_EQ(Linie(), (std::vector<std::string>{std::string(ZnacznikStartu), "Bez konca", "ramka", "L(0,0)-(1,0)",
@@ -103,10 +116,10 @@ TEST_F(BibliotekaBlokow, UcietaDefinicjaKonczySieNaNastepnejLubKoncuPliku)
 
 TEST_F(BibliotekaBlokow, KopiaIUsuniecieDefinicjiPrzesuwaIndeksy)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("A", "2026-01-01", "G", {"ramka A", "L(0,0)-(1,0)"}),
         Definicja("B", "2026-01-01", "G", {"ramka B", "L(0,0)-(2,0)", "L(0,0)-(3,0)"}),
-        Definicja("C", "2026-01-01", "G", {}),
+        Definicja("C", "2026-01-01", "G", {"ramka C"}),
         Definicja("D", "2026-01-01", "G", {"ramka D", "L(0,0)-(4,0)"}),
     }));
     for (const auto& d : b)
@@ -118,16 +131,16 @@ TEST_F(BibliotekaBlokow, KopiaIUsuniecieDefinicjiPrzesuwaIndeksy)
             w.emplace_back(d.Start, d.Koniec);
         return w;
     };
-    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 9}, {14, 12}, {17, 17}}));
+    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 9}, {14, 13}, {18, 18}}));
     EXPECT_EQ(LinieDefinicji(1), (std::vector<std::string>{"L(0,0)-(2,0)", "L(0,0)-(3,0)"}));
     EXPECT_TRUE(LinieDefinicji(2).empty());
 
     // B removed (6 lines): C and D move down by 6, A stays.
     ASSERT_TRUE(UsunDefinicjeBloku(1));
-    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 6}, {11, 11}}));
+    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 7}, {12, 12}}));
     EXPECT_EQ(LinieDefinicji(2), (std::vector<std::string>{"L(0,0)-(4,0)"}));
     EXPECT_EQ(LinieBlokow[5].str(), ZnacznikStartu);
-    // The empty C goes as its three lines.
+    // C, which draws nothing, goes as its four lines.
     ASSERT_TRUE(UsunDefinicjeBloku(1));
     EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 8}}));
     EXPECT_EQ(ZnajdzDefinicjeBloku("D"), 1);
@@ -146,7 +159,7 @@ TEST_F(BibliotekaBlokow, KopiaIUsuniecieDefinicjiPrzesuwaIndeksy)
 
 TEST_F(BibliotekaBlokow, PowtorzonaNazwaRysujeOstatniaDefinicje)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("K", "2026-01-01", "G", {"ramka", "L(0,0)-(1,0)"}),
         Definicja("K", "2026-01-02", "G", {"ramka", "L(0,0)-(0,1)"}),
     }));
@@ -166,22 +179,27 @@ TEST_F(BibliotekaBlokow, PowtorzonaNazwaRysujeOstatniaDefinicje)
 
 TEST_F(BibliotekaBlokow, BibliotekaProgramu)
 {
-    const auto b = CzytajBiblioteke(std::string(KG_BUILD_DIR) + "/Dane/Bloki/Kartogram.blk");
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    ASSERT_TRUE(CzytajBiblioteke(std::string(KG_BUILD_DIR) + "/Dane/Bloki/Kartogram.blk", b, blad));
     ASSERT_EQ(b.size(), 7u);
     std::set<std::string> grupy;
     for (const auto& d : b) {
         grupy.insert(Cp1250NaUtf8(d.Grupa.str()));
-        EXPECT_GT(d.Cialo.size(), 1u) << d.Nazwa;
+        const auto cialo = Cialo(d);
+        EXPECT_GT(cialo.size(), 1u) << d.Nazwa;
         EXPECT_GT(d.Moment(), 0.0);
         // Every command line of the body reads completely.
-        for (std::size_t i = 1; i < d.Cialo.size(); ++i) {
+        for (std::size_t i = 1; i < cialo.size(); ++i) {
             float a, c, e, f;
-            ZakresKomendyBloku(d.Cialo[i], a, c, e, f);
-            EXPECT_LT(a, 1000.0f) << d.Cialo[i].str();
+            ZakresKomendyBloku(cialo[i], a, c, e, f);
+            EXPECT_LT(a, 1000.0f) << cialo[i];
         }
     }
     EXPECT_EQ(grupy, (std::set<std::string>{"Oznaczenia", "Tabliczki", "Znaki drogowe"}));
-    EXPECT_TRUE(CzytajBiblioteke("/nie/ma/takiego.blk").empty());
+    EXPECT_TRUE(CzytajBiblioteke("/nie/ma/takiego.blk", b, blad));
+    EXPECT_TRUE(b.empty());
+    EXPECT_EQ(blad, "");
 }
 
 // --- the clipboard settings ---
