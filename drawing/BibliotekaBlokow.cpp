@@ -34,7 +34,13 @@ TDataCzas CzasLubZero(std::string_view tekst, Konwersja konwersja)
 
 }  // namespace
 
-std::vector<std::string_view> DefinicjaBiblioteki::LinieCiala() const { return PodzielNaLinie(Cialo); }
+std::vector<std::string_view> DefinicjaBiblioteki::LinieCiala() const
+{
+    std::vector<std::string_view> linie = PodzielNaLinie(Cialo);
+    for (std::string_view& l : linie)
+        l = l.substr(0, 255);
+    return linie;
+}
 
 void DefinicjaBiblioteki::DodajLinieCiala(std::string_view linia)
 {
@@ -47,20 +53,28 @@ namespace {
 // What both markers of a definition begin with.
 constexpr std::string_view PoczatekZnacznikow = "____________________";
 
-// Lines 2 on of a definition whose marker has been read: up to its end
-// marker (read too), the next definition's marker (left for the next
-// definition) or the end of the file.
+// Whether the next line ends the definition: its end marker (read) or the
+// next definition's marker (left for that definition).
+bool KoniecDefinicji(CzytnikProjektu& c)
+{
+    const std::string_view l = c.Podglad().substr(0, 255);
+    if (l == ZnacznikDefinicji)
+        return true;
+    if (l != ZnacznikKonca)
+        return false;
+    c.LiniaWMiejscu();
+    return true;
+}
+
+// Lines 2 on of a definition whose marker has been read, up to its end
+// marker, the next definition's marker or the end of the file.
 void CzytajDefinicje(CzytnikProjektu& c, DefinicjaBiblioteki& d)
 {
-    for (std::size_t n = 2; !c.Koniec(); ++n) {
-        if (c.Podglad().substr(0, 255) == ZnacznikDefinicji)
+    for (std::size_t n = 2; n < PierwszaLiniaCiala; ++n) {
+        if (c.Koniec() || KoniecDefinicji(c))
             return;
         const std::string_view l = c.LiniaWMiejscu().substr(0, 255);
-        if (l == ZnacznikKonca)
-            return;
-        if (n >= PierwszaLiniaCiala)
-            d.DodajLinieCiala(l);
-        else if (n == LiniaNazwy)
+        if (n == LiniaNazwy)
             d.Nazwa = l;
         else if (n == LiniaDaty)
             d.Data = CzasLubZero(l, TekstNaDate);
@@ -71,6 +85,16 @@ void CzytajDefinicje(CzytnikProjektu& c, DefinicjaBiblioteki& d)
         else if (n == LiniaJednostki)
             d.Jednostka = l;
     }
+    // The body as it stands in the file, taken in runs up to the next line
+    // that may be a marker.
+    std::string_view run;
+    while (c.PominDoLinii(PoczatekZnacznikow, &run)) {
+        d.Cialo.append(run);
+        if (KoniecDefinicji(c))
+            return;
+        d.DodajLinieCiala(c.LiniaWMiejscu());
+    }
+    d.Cialo.append(run);
 }
 
 }  // namespace

@@ -27,13 +27,13 @@ struct DefinicjaBiblioteki {
     KrotkiTekst<100> Grupa;
     KrotkiTekst<10> Jednostka;
     // The body from the first body line (shown, never drawn) to the line
-    // before the end marker, each line ended by a line feed: kept as one
-    // text, a library of many short lines takes no more room than its file.
+    // before the end marker, as its text stands in the file: a library of
+    // many short lines takes no more room than its file.
     std::string Cialo;
 
     // Date and time as one moment, for the newer-library test.
     TDataCzas Moment() const { return Data + Czas; }
-    // The body's lines, as views into `Cialo`.
+    // The body's lines, as views into `Cialo`, each of at most 255 characters.
     std::vector<std::string_view> LinieCiala() const;
     // Appends a body line, cut to 255 characters.
     void DodajLinieCiala(std::string_view linia);

@@ -93,27 +93,29 @@ std::string_view CzytnikProjektu::Podglad() const
     return std::string_view(tresc_).substr(pozycja_, KoniecLinii(tresc_, pozycja_) - pozycja_);
 }
 
-bool CzytnikProjektu::PominDoLinii(std::string_view poczatek)
+bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* pominiete)
 {
     const std::string_view t(tresc_);
-    if (nastepna_ >= liczbaLinii_)
-        return false;
-    for (std::size_t k = pozycja_;;) {
-        if (t.compare(k, poczatek.size(), poczatek) == 0) {
-            nastepna_ += PoliczLinie(t.substr(pozycja_, k - pozycja_));
-            pozycja_ = k;
-            return true;
-        }
+    const std::size_t od = nastepna_ < liczbaLinii_ ? pozycja_ : t.size();
+    std::size_t k = od;
+    while (k < t.size() && t.compare(k, poczatek.size(), poczatek) != 0) {
         // Only a match at a line's start counts.
         do
             k = t.find(poczatek, k + 1);
         while (k != std::string_view::npos && t[k - 1] != '\n' && t[k - 1] != '\r');
         if (k == std::string_view::npos)
-            break;
+            k = t.size();
     }
-    nastepna_ = liczbaLinii_;
-    pozycja_ = t.size();
-    return false;
+    if (pominiete)
+        *pominiete = t.substr(od, k - od);
+    if (k == t.size()) {
+        nastepna_ = std::max(nastepna_, liczbaLinii_);
+        pozycja_ = t.size();
+        return false;
+    }
+    nastepna_ += PoliczLinie(t.substr(od, k - od));
+    pozycja_ = k;
+    return true;
 }
 
 void CzytnikProjektu::Pomin(int ile)

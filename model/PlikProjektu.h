@@ -51,8 +51,9 @@ public:
     std::string_view Podglad() const;
     // Passes over the lines up to the next one that begins with `poczatek`
     // (not empty, not a line end), searching the text in place; false, with
-    // every line read, when there is none.
-    bool PominDoLinii(std::string_view poczatek);
+    // every line read, when there is none. `pominiete` gets the text passed
+    // over, line ends included.
+    bool PominDoLinii(std::string_view poczatek, std::string_view* pominiete = nullptr);
     void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last

@@ -451,6 +451,43 @@ TEST_F(PlikiTest, PlikUstawienSpozaGranicOdrzucony)
     }
 }
 
+TEST_F(PlikiTest, LiniePomijaneMiedzyKluczamiLiczoneWKazdymZakonczeniu)
+{
+    // Lines that cannot be keys are passed over in one search; the line a
+    // message names is counted as before, whichever ends the lines have.
+    auto l = LiniePlikuPomiaru(PrzykladowyPomiar(), KodujDate(2026, 3, 5), KodujCzas(9, 8, 7));
+    // Text before the first key: a key not at a line's start, one with a
+    // blank before it, an unknown key.
+    const std::vector<std::string> przed = {"x__________Sekcja", " __________Sekcja", "__________Nieznany", "", "_"};
+    l.insert(l.begin(), przed.begin(), przed.end());
+    // The measuring time's value, 16th line of the file before.
+    const std::size_t wartosc = 15 + przed.size();
+    ASSERT_EQ(l[wartosc - 1], "__________CzasPomiaru[m]");
+    l[wartosc] = "piec";
+    const std::string zla = std::to_string(wartosc + 1);
+    for (const char* koniec : {"\r\n", "\n", "\r"}) {
+        std::string tresc;
+        for (const auto& x : l)
+            tresc += x + koniec;
+        // A run of empty lines after the file.
+        tresc += std::string(1000, koniec[0]);
+        DanePomiar p;
+        std::string blad;
+        EXPECT_FALSE(CzytajTekstPomiaru(tresc, "k.pom", p, blad));
+        EXPECT_NE(blad.find("k.pom, linia " + zla + ":"), std::string::npos) << Cp1250NaUtf8(blad);
+        // A group missing: named after the last line, the empty ones counted.
+        std::string bez;
+        for (std::size_t i = 0; i < l.size(); ++i)
+            if (l[i] != "__________NatezeniaPrzejscSumy")
+                bez += (i == wartosc ? std::string("15") : l[i]) + koniec;
+        bez += std::string(1000, koniec[0]);
+        EXPECT_FALSE(CzytajTekstPomiaru(bez, "k.pom", p, blad));
+        EXPECT_NE(blad.find("k.pom, linia " + std::to_string(l.size() + 1000) + ": brak grupy __________NatezeniaPrzejscSumy"),
+                  std::string::npos)
+            << koniec[0] + 0 << " " << Cp1250NaUtf8(blad);
+    }
+}
+
 TEST_F(PlikiTest, PlikiSamychKoncowLiniiCzytaneBezTablicyLinii)
 {
     // 16 MB of line feeds: read in place, refused with a message, the
