@@ -104,6 +104,17 @@ bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std
 {
     wynik.clear();
     blad.clear();
+    // A text editor of this system saves in UTF-8.
+    if (JestUtf8SpozaAscii(tresc)) {
+        std::string w1250 = Utf8NaCp1250(tresc);
+        // Characters the code page lacks come out as "?".
+        if (std::count(w1250.begin(), w1250.end(), '?') != std::count(tresc.begin(), tresc.end(), '?')) {
+            blad = Utf8NaCp1250("Plik ") + nazwaPliku +
+                   Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
+            return false;
+        }
+        tresc = std::move(w1250);
+    }
     CzytnikProjektu c(std::move(tresc), nazwaPliku);
     try {
         // Outside definitions only the markers matter: the text between is
@@ -133,20 +144,7 @@ bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBibliotek
     if (sciezka.empty() || (!std::filesystem::exists(SciezkaSystemowa(sciezka), ec) && !ec))
         return true;
     std::string tresc;
-    if (!CzytajPlik(sciezka, tresc, blad))
-        return false;
-    // A text editor of this system saves in UTF-8.
-    if (JestUtf8SpozaAscii(tresc)) {
-        std::string w1250 = Utf8NaCp1250(tresc);
-        // Characters the code page lacks come out as "?".
-        if (std::count(w1250.begin(), w1250.end(), '?') != std::count(tresc.begin(), tresc.end(), '?')) {
-            blad = Utf8NaCp1250("Plik ") + sciezka +
-                   Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
-            return false;
-        }
-        tresc = std::move(w1250);
-    }
-    return CzytajTekstBiblioteki(std::move(tresc), sciezka, wynik, blad);
+    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstBiblioteki(std::move(tresc), sciezka, wynik, blad);
 }
 
 const DefinicjaBiblioteki* ZnajdzWBibliotece(const std::vector<DefinicjaBiblioteki>& biblioteka,

@@ -39,7 +39,10 @@ struct DefinicjaBiblioteki {
     void DodajLinieCiala(std::string_view linia);
 };
 
-// The definitions of a library's text (Windows-1250), in file order. A
+// The definitions of a library's text, in file order. A text that is UTF-8
+// with characters beyond ASCII (as a text editor of this system saves it) is
+// converted to Windows-1250, or refused when it holds characters outside
+// that code page; any other text is Windows-1250 already. A
 // definition without its end marker ends at the next definition's marker or
 // at the end of the file; a date or time that is none reads as 0. Lines are
 // taken as at most 255 characters. A definition without a body line (a file
@@ -49,11 +52,9 @@ struct DefinicjaBiblioteki {
 bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std::vector<DefinicjaBiblioteki>& wynik,
                            std::string& blad);
 
-// The library file read. No path or a missing file gives an empty list
-// without a message; a file that cannot be read (a folder, a pipe, too
-// large), a damaged one as above, or one saved in UTF-8 with characters
-// outside Windows-1250 is refused: false with the message. A UTF-8 file is
-// converted as it is read.
+// The library file read as above. No path or a missing file gives an empty
+// list without a message; a file that cannot be read (a folder, a pipe, too
+// large) is refused like a damaged one: false with the message.
 bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBiblioteki>& wynik, std::string& blad);
 
 // The group filter that lists every definition.

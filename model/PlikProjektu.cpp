@@ -118,6 +118,18 @@ bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* 
     return true;
 }
 
+void CzytnikProjektu::PominPusteLinie()
+{
+    if (nastepna_ >= liczbaLinii_)
+        return;
+    const std::size_t od = pozycja_;
+    std::size_t k = od;
+    while (k < tresc_.size() && (tresc_[k] == '\n' || tresc_[k] == '\r'))
+        ++k;
+    nastepna_ += PoliczLinie(std::string_view(tresc_).substr(od, k - od));
+    pozycja_ = k;
+}
+
 void CzytnikProjektu::Pomin(int ile)
 {
     for (int i = 0; i < ile; ++i)

@@ -54,6 +54,8 @@ public:
     // every line read, when there is none. `pominiete` gets the text passed
     // over, line ends included.
     bool PominDoLinii(std::string_view poczatek, std::string_view* pominiete = nullptr);
+    // Passes over the empty lines before the next line with text.
+    void PominPusteLinie();
     void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
