@@ -657,15 +657,6 @@ int WersjaPliku(const std::string& linia2)
     return 0;
 }
 
-// A load that fails leaves a new empty project, with nothing to save, and the message.
-bool Odrzuc(const std::string& komunikat)
-{
-    NowyProjekt();
-    ProjektZmieniony = false;
-    Okno().PokazBlad(komunikat);
-    return false;
-}
-
 }  // namespace
 
 const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09";
@@ -742,12 +733,22 @@ bool OtworzProjekt(const std::string& nazwaPliku)
 {
     Projekt nowy = NowyDokument();
     std::string blad, uzupelnione;
-    // A refused file leaves nothing of itself: not its settings, not its font.
-    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione))
-        return Odrzuc(blad);
+    const std::string czcionkaPrzed = WczytanaCzcionka();
+    // A refused file leaves the current project as it was: its records, its
+    // file name, its changed flag and its font.
+    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione)) {
+        if (!czcionkaPrzed.empty() && WczytanaCzcionka() != czcionkaPrzed)
+            WczytajCzcionkeONazwie(czcionkaPrzed);
+        Okno().PokazBlad(blad);
+        return false;
+    }
 
+    // The window as for a new project; the font the file named is loaded.
+    NowyProjektZCzcionka();
     nowy.Plik = nazwaPliku;
     BiezacyProjekt = std::move(nowy);
+    if (wg.NazwaCzcionki.str() == DomyslnaCzcionka)
+        PrzywrocDomyslnaCzcionke();
     ProjektZmieniony = false;
     OdswiezListeWariantow();
     if (LiczbaWariantow() > 0) {

@@ -97,6 +97,8 @@ bool WczytajCzcionkeONazwie(const std::string& nazwa)
     return true;
 }
 
+const std::string& WczytanaCzcionka() { return wczytanaCzcionka; }
+
 void PrzywrocDomyslnaCzcionke()
 {
     if (wczytanaCzcionka != DomyslnaCzcionka)

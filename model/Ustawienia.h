@@ -171,6 +171,8 @@ bool NazwaCzcionkiPoprawna(std::string_view nazwa);
 bool WczytajCzcionkeONazwie(const std::string& nazwa);
 // Loads the default font again unless it is the one loaded.
 void PrzywrocDomyslnaCzcionke();
+// The name of the font loaded last; "" after a failed load.
+const std::string& WczytanaCzcionka();
 
 struct Projekt;
 

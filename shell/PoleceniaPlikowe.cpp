@@ -78,14 +78,14 @@ void TForm1::BNowyClick()
     Przerysuj();
 }
 
-// Opens a file into a new project. A file that does not load leaves the new
-// empty project, never a half-read one.
+// Opens a file in place of the current project. A file that does not load
+// leaves the current project as it was, never a half-read or an empty one.
 bool TForm1::WczytajProjekt(const std::string& sciezka)
 {
-    NowyProjekt();
-    const bool wczytany = OtworzProjekt(sciezka);
+    if (!OtworzProjekt(sciezka))
+        return false;
     Przerysuj();
-    return wczytany;
+    return true;
 }
 
 void TForm1::BOtworzClick()
