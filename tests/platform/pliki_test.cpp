@@ -225,3 +225,43 @@ TEST_F(PlikiTekstowe, LinesAreViewsIntoTheText)
     EXPECT_EQ(linie, (std::vector<std::string_view>{"a", "bb", "", "ccc", "d"}));
     EXPECT_EQ(linie[1].data(), t.data() + 3);
 }
+
+// A project, a list or a PDF saved through a symbolic link goes to the link's
+// target and the link stays: the save once replaced the link with a file, so
+// the target kept the old version.
+TEST_F(PlikiTekstowe, SaveThroughASymbolicLinkWritesItsTarget)
+{
+    std::string blad;
+    fs::create_directories(katalog / "dane");
+    Zapisz("dane/prawdziwy.rup", "stary\r\n");
+    fs::permissions(katalog / "dane/prawdziwy.rup", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("dane/prawdziwy.rup", katalog / "link.rup");        // relative
+    fs::create_symlink(katalog / "link.rup", katalog / "link2.rup");       // a chain, absolute
+
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("link2.rup"), {"nowy"}, blad)) << blad;
+    EXPECT_TRUE(fs::is_symlink(katalog / "link.rup"));
+    EXPECT_TRUE(fs::is_symlink(katalog / "link2.rup"));
+    EXPECT_EQ(Tresc("dane/prawdziwy.rup"), "nowy\r\n");
+    EXPECT_EQ(fs::status(katalog / "dane/prawdziwy.rup").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(katalog / "dane"), fs::directory_iterator()), 1);
+
+    // A finished file of another writer (the printer's PDF) the same way.
+    fs::create_symlink("dane/rysunek.pdf", katalog / "rysunek.pdf");   // its target not there yet
+    const std::string tymczasowy = PlikObokCelu(Sciezka("rysunek.pdf"), blad);
+    ASSERT_FALSE(tymczasowy.empty()) << blad;
+    EXPECT_EQ(fs::path(tymczasowy).parent_path(), katalog / "dane");
+    std::ofstream(tymczasowy, std::ios::binary) << "%PDF";
+    ASSERT_TRUE(PrzeniesNaMiejsce(tymczasowy, Sciezka("rysunek.pdf"), blad)) << blad;
+    EXPECT_TRUE(fs::is_symlink(katalog / "rysunek.pdf"));
+    EXPECT_EQ(Tresc("dane/rysunek.pdf"), "%PDF");
+
+    // A loop of links is refused and nothing is written.
+    fs::create_symlink(katalog / "p2.rup", katalog / "p1.rup");
+    fs::create_symlink(katalog / "p1.rup", katalog / "p2.rup");
+    const std::size_t plikow = LiczbaPlikow();
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("p1.rup"), {"x"}, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("p1.rup") + " (zapętlone dowiązanie symboliczne).");
+    EXPECT_TRUE(fs::is_symlink(katalog / "p1.rup"));
+    EXPECT_EQ(LiczbaPlikow(), plikow);
+}
