@@ -91,3 +91,13 @@ std::string Utf8NaCp1250(std::string_view utf8)
     thread_local const Deskryptor d("CP1250", "UTF-8");
     return Konwertuj(d, true, utf8);
 }
+
+bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
+{
+    cp1250 = Utf8NaCp1250(utf8);
+    // Every character that has a place converts back to itself.
+    if (Cp1250NaUtf8(cp1250) == utf8)
+        return true;
+    cp1250.clear();
+    return false;
+}

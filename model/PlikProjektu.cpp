@@ -18,6 +18,7 @@
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 
 // ---------------------------------------------------------------- reader
@@ -62,7 +63,7 @@ std::string TekstZLinii(const std::vector<std::string>& linie)
 }
 
 CzytnikProjektu::CzytnikProjektu(std::string tresc, std::string nazwaPliku, Projekt& cel)
-    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
+    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(SciezkaWTekscie(nazwaPliku)), cel_(&cel)
 {
 }
 
@@ -678,7 +679,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     c.Linia();
     const int wersja = WersjaPliku(c.Linia());
     if (wersja == 0) {
-        blad = "Plik nie jest plikiem projektu.\n" + nazwaPliku;
+        blad = "Plik nie jest plikiem projektu.\n" + SciezkaWTekscie(nazwaPliku);
         return false;
     }
     c.Pomin(3);
@@ -694,7 +695,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
         blad = e.what();
         return false;
     } catch (const std::bad_alloc&) {
-        blad = "Brak pami\xEA" "ci przy odczycie pliku " + nazwaPliku + ", linia " + std::to_string(c.NumerLinii()) + ".";
+        blad = "Brak pami\xEA" "ci przy odczycie pliku " + SciezkaWTekscie(nazwaPliku) + ", linia " + std::to_string(c.NumerLinii()) + ".";
         return false;
     } catch (const std::exception& e) {
         blad = c.KomunikatBledu(e.what());
@@ -705,7 +706,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     if (uwaga.empty())
         uwaga = SprawdzDiagramy(cel);
     if (!uwaga.empty()) {
-        blad = "B\xB3\xB9" "d w pliku " + nazwaPliku + ": " + uwaga;
+        blad = "B\xB3\xB9" "d w pliku " + SciezkaWTekscie(nazwaPliku) + ": " + uwaga;
         return false;
     }
 
@@ -719,7 +720,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 
     const std::string brakujace = UzupelnijBrakujaceDiagramy(cel);
     if (!brakujace.empty())
-        uzupelnione = Utf8NaCp1250("W pliku ") + nazwaPliku +
+        uzupelnione = Utf8NaCp1250("W pliku ") + SciezkaWTekscie(nazwaPliku) +
                       Utf8NaCp1250(" brakowało rekordów; dodano je z wartościami domyślnymi:") + brakujace;
     PoliczWezlyRond(cel);
     PoliczWezlyRuchoplanow(cel);

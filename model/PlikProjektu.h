@@ -99,7 +99,7 @@ private:
     std::size_t pozycja_ = 0;      // where the next line starts in tresc_
     std::size_t liczbaLinii_ = 0;
     std::size_t nastepna_ = 0;     // 0-based number of the next line
-    std::string nazwaPliku_;
+    std::string nazwaPliku_;   // as messages show it
     Projekt* cel_;
 };
 

@@ -17,8 +17,8 @@ std::string KatalogPlikuWykonywalnego()
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
-        return Utf8NaCp1250(std::filesystem::current_path(ec).string());
-    return Utf8NaCp1250(exe.parent_path().string());
+        return std::filesystem::current_path(ec).string();
+    return exe.parent_path().string();
 }
 
 } // namespace
@@ -71,7 +71,7 @@ namespace {
 
 std::string NieMoznaSkopiowac(const std::filesystem::path& docelowa, const std::error_code& ec)
 {
-    return Utf8NaCp1250("Nie można skopiować do ") + Utf8NaCp1250(docelowa.string()) + " (" +
+    return Utf8NaCp1250("Nie można skopiować do ") + SciezkaWTekscie(docelowa.string()) + " (" +
            PrzyczynaBledu(ec.value()) + ").";
 }
 
@@ -119,7 +119,7 @@ std::string PrzygotujKatalogUzytkownika()
     std::error_code ec;
     fs::create_directories(SciezkaSystemowa(KatalogList()), ec);
     if (ec)
-        return Utf8NaCp1250("Nie można utworzyć katalogu ") + KatalogList() + " (" + PrzyczynaBledu(ec.value()) + ").";
+        return Utf8NaCp1250("Nie można utworzyć katalogu ") + SciezkaWTekscie(KatalogList()) + " (" + PrzyczynaBledu(ec.value()) + ").";
     std::string blad;
     for (const char* nazwa : {"Pomiary", "Przyklady"})
         if (!DokopiujKatalog(SciezkaSystemowa(PolaczSciezke(KatalogProgramu(), nazwa)),
@@ -130,7 +130,7 @@ std::string PrzygotujKatalogUzytkownika()
 
 std::string PolaczSciezke(std::string_view a, std::string_view b)
 {
-    auto ukosnik = [](char c) { return c == '/' || c == '\\'; };
+    auto ukosnik = [](char c) { return c == '/'; };
     while (!a.empty() && ukosnik(a.back()) && a.size() > 1)
         a.remove_suffix(1);
     while (!b.empty() && ukosnik(b.front()))
@@ -146,14 +146,7 @@ std::string PolaczSciezke(std::string_view a, std::string_view b)
     return wynik;
 }
 
-std::string SciezkaSystemowa(std::string_view sciezka)
-{
-    std::string wynik = Cp1250NaUtf8(sciezka);
-    for (char& c : wynik)
-        if (c == '\\')
-            c = '/';
-    return wynik;
-}
+std::string SciezkaWTekscie(std::string_view sciezka) { return Utf8NaCp1250(sciezka); }
 
 bool PlikIstnieje(const std::string& sciezka)
 {

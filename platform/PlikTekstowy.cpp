@@ -42,12 +42,12 @@ namespace {
 
 std::string Komunikat(const char* poczatekUtf8, const std::string& sciezka, int nr)
 {
-    return Utf8NaCp1250(poczatekUtf8) + sciezka + " (" + PrzyczynaBledu(nr) + ").";
+    return Utf8NaCp1250(poczatekUtf8) + SciezkaWTekscie(sciezka) + " (" + PrzyczynaBledu(nr) + ").";
 }
 
 std::string ZbytDuzy(const std::string& sciezka)
 {
-    return Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" jest zbyt duży.");
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest zbyt duży.");
 }
 
 // Closes a file opened for reading whichever way the reading ends.
@@ -185,7 +185,8 @@ bool TylkoDoOdczytu(const std::string& cel)
 
 std::string KomunikatTylkoDoOdczytu(const std::string& sciezka)
 {
-    return Utf8NaCp1250("Nie można zapisać pliku ") + sciezka + Utf8NaCp1250(" (plik jest tylko do odczytu).");
+    return Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) +
+           Utf8NaCp1250(" (plik jest tylko do odczytu).");
 }
 
 // The file that a write to `sciezka` replaces: a symbolic link followed to

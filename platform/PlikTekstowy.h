@@ -1,7 +1,7 @@
 #pragma once
 // Text files of the program: lines of Windows-1250 bytes ending in CR LF.
 // Readers also take LF or CR alone; a last line without an end counts.
-// Paths and error texts are Windows-1250 like the rest of the program.
+// Paths are the system's (KatalogProgramu.h); error texts are Windows-1250.
 
 #include <cstdint>
 #include <string>

@@ -18,8 +18,8 @@
 
 namespace {
 
-// The markers of the folder list, in Windows-1250 as the file holds them.
-const std::string ZnacznikProjektow = Utf8NaCp1250("__________________ kat. projektów");
+// The markers of the folder list.
+const std::string ZnacznikProjektow = "__________________ kat. projektów";
 const std::string ZnacznikPomiarow = "__________________ kat. pomiarow";
 const std::string ZnacznikPrognoz = "__________________ kat. prognoz";
 const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
@@ -27,13 +27,39 @@ const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
 std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogList(), "Ruchoplany.Lpk"); }
 std::string PlikKatalogow() { return PolaczSciezke(KatalogList(), "Katalogi.Lst"); }
 
+// The lists hold paths. They are Windows-1250 files as they always were,
+// unless a path has a letter the code page lacks: then the whole file is
+// UTF-8, marked so by its first bytes.
+const std::string ZnacznikUtf8 = "\xEF\xBB\xBF";
+
+// The lines of a list as the program holds them (paths as the system's).
 // A missing list is no error: the program starts with an empty one.
 bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
 {
     if (!PlikIstnieje(sciezka))
         return false;
     std::string blad;
-    return CzytajLinie(sciezka, linie, blad);
+    if (!CzytajLinie(sciezka, linie, blad))
+        return false;
+    if (!linie.empty() && linie[0].starts_with(ZnacznikUtf8)) {
+        linie[0].erase(0, ZnacznikUtf8.size());
+        return true;
+    }
+    for (std::string& l : linie)
+        l = Cp1250NaUtf8(l);
+    return true;
+}
+
+bool ZapiszListe(const std::string& sciezka, std::vector<std::string> linie, std::string& blad)
+{
+    std::vector<std::string> cp1250(linie.size());
+    bool wCp1250 = true;
+    for (std::size_t i = 0; i < linie.size() && wCp1250; ++i)
+        wCp1250 = Utf8NaCp1250Dokladnie(linie[i], cp1250[i]);
+    if (wCp1250)
+        return ZapiszLinieBezpiecznie(sciezka, cp1250, blad);
+    linie[0].insert(0, ZnacznikUtf8);
+    return ZapiszLinieBezpiecznie(sciezka, linie, blad);
 }
 
 // Loads the stroke fonts into Czcionka and CzcionkaGrecka; returns the
@@ -117,10 +143,10 @@ void TForm1::ZapiszListeOstatnich()
     for (int i = 3; i >= 0; --i) {
         const QString sciezka = OstatnieProjekty[i]->toolTip();
         if (sciezka.size() >= 4)
-            linie.push_back(ZQString(sciezka));
+            linie.push_back(SciezkaZQString(sciezka));
     }
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(PlikOstatnichProjektow(), linie, blad))
+    if (!ZapiszListe(PlikOstatnichProjektow(), linie, blad))
         PokazBlad(blad);
 }
 
@@ -129,13 +155,13 @@ void TForm1::ZapiszListeKatalogow()
     const std::vector<std::string> linie = {ZnacznikProjektow, KatalogProjektow, ZnacznikPomiarow, KatalogPomiarow,
                                             ZnacznikPrognoz,   KatalogPrognoz,   ZnacznikUstawien, KatalogUstawien};
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(PlikKatalogow(), linie, blad))
+    if (!ZapiszListe(PlikKatalogow(), linie, blad))
         PokazBlad(blad);
 }
 
-void TForm1::DodajOstatniProjekt(const std::string& sciezkaCp1250)
+void TForm1::DodajOstatniProjekt(const std::string& sciezkaSystemowa)
 {
-    const QString sciezka = NaQString(sciezkaCp1250);
+    const QString sciezka = SciezkaNaQString(sciezkaSystemowa);
     auto ustaw = [this](int i, const QString& pelna) {
         OstatnieProjekty[i]->setToolTip(pelna);
         OstatnieProjekty[i]->setStatusTip(pelna);

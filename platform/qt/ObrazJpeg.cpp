@@ -80,13 +80,13 @@ bool CzytajJpeg(const std::string& sciezka, QImage& obraz, std::string& blad)
     blad.clear();
     std::FILE* plik = std::fopen(SciezkaSystemowa(sciezka).c_str(), "rb");
     if (!plik) {
-        blad = Utf8NaCp1250("Nie można otworzyć pliku ") + sciezka + ".";
+        blad = Utf8NaCp1250("Nie można otworzyć pliku ") + SciezkaWTekscie(sciezka) + ".";
         return false;
     }
     std::string przyczyna;
     const bool dobrze = Dekoduj(plik, obraz, przyczyna);
     std::fclose(plik);
     if (!dobrze)
-        blad = Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" nie jest poprawnym obrazem JPEG (") + przyczyna + ").";
+        blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" nie jest poprawnym obrazem JPEG (") + przyczyna + ").";
     return dobrze;
 }

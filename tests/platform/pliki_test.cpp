@@ -86,17 +86,33 @@ TEST_F(PlikiTekstowe, ReadErrorsAreReportedInPolish)
     EXPECT_FALSE(blad.empty());
 }
 
-TEST_F(PlikiTekstowe, PathsAreWindows1250)
+// Paths are the file system's own, whatever their letters: a Cyrillic folder
+// and a "\" inside a file's name (both once went through Windows-1250 and
+// named another file, or none). A message shows the letters Windows-1250
+// lacks as "?".
+TEST_F(PlikiTekstowe, PathsAreTheSystemsOwn)
 {
-    const std::string nazwaUtf8 = "Skrzyżowanie.txt";
-    Zapisz(nazwaUtf8, "ok\r\n");
+    fs::create_directories(katalog / "Проекты");
+    for (const std::string nazwa : {"Skrzyżowanie.txt", "Проекты/узел.txt", "a\\b.txt"}) {
+        SCOPED_TRACE(nazwa);
+        Zapisz(nazwa, "ok\r\n");
+        std::vector<std::string> linie;
+        std::string blad;
+        const std::string sciezka = Sciezka(nazwa);
+        ASSERT_TRUE(CzytajLinie(sciezka, linie, blad)) << blad;
+        EXPECT_EQ(linie, std::vector<std::string>{"ok"});
+        EXPECT_TRUE(PlikIstnieje(sciezka));
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(sciezka, {"nowe"}, blad)) << blad;
+        EXPECT_EQ(Tresc(nazwa), "nowe\r\n");
+    }
+    EXPECT_FALSE(fs::exists(katalog / "a")) << "a \\ is no folder";
+    EXPECT_EQ(LiczbaPlikow(), 3u);
+
     std::vector<std::string> linie;
     std::string blad;
-    const std::string sciezka = Utf8NaCp1250(Sciezka(nazwaUtf8));
-    ASSERT_TRUE(CzytajLinie(sciezka, linie, blad)) << blad;
-    EXPECT_TRUE(PlikIstnieje(sciezka));
-    ASSERT_TRUE(ZapiszLinieBezpiecznie(sciezka, {"nowe"}, blad)) << blad;
-    EXPECT_EQ(Tresc(nazwaUtf8), "nowe\r\n");
+    EXPECT_FALSE(CzytajLinie(Sciezka("Проекты/brak.txt"), linie, blad));
+    EXPECT_EQ(blad, Utf8NaCp1250("Nie można otworzyć pliku ") + katalog.string() +
+                        "/???????" "/brak.txt (plik lub folder nie istnieje).");
 }
 
 TEST_F(PlikiTekstowe, SafeSaveWritesCrLfAndReplacesTheFile)
@@ -187,10 +203,11 @@ TEST(KatalogProgramu, TheExecutablesFolderAndPaths)
 
     EXPECT_EQ(PolaczSciezke("a/", "/b"), "a/b");
     EXPECT_EQ(PolaczSciezke("a", "b\\c"), "a/b\\c");
+    EXPECT_EQ(PolaczSciezke("a\\", "b"), "a\\/b") << "\\ is a letter of a name";
     EXPECT_EQ(PolaczSciezke("", "b"), "b");
     EXPECT_EQ(PolaczSciezke("/", "b"), "/b");
-    EXPECT_EQ(SciezkaSystemowa("Dane\\Roman100.Lzs"), "Dane/Roman100.Lzs");
-    EXPECT_EQ(SciezkaSystemowa("\xA3\xF3\x64\x9F"), "Łódź");
+    EXPECT_EQ(PolaczSciezke("/dom/Пётр", "Łódź.rup"), "/dom/Пётр/Łódź.rup");
+    EXPECT_EQ(SciezkaWTekscie("/dom/Пётр/Łódź.rup"), "/dom/????" "/\xA3\xF3\x64\x9F.rup");
     EXPECT_FALSE(PlikIstnieje(domyslny));
 }
 
