@@ -407,7 +407,8 @@ std::string UtworzKatalogiPomiarow()
         std::error_code ec;
         std::filesystem::create_directories(SciezkaSystemowa(*k), ec);
         if (ec)
-            return Utf8NaCp1250("Nie można utworzyć katalogu ") + *k + ": " + PrzyczynaBledu(ec.value()) + ".";
+            return Utf8NaCp1250("Nie można utworzyć katalogu ") + SciezkaWTekscie(*k) + ": " +
+                   PrzyczynaBledu(ec.value()) + ".";
     }
     return "";
 }
