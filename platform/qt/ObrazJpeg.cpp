@@ -6,6 +6,7 @@
 
 #include <jpeglib.h>
 
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 #include "base/Kodowanie.h"
 
