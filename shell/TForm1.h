@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Typy.h"
@@ -365,6 +366,9 @@ private:
     bool wydrukDoPdf_ = false;
 
     TTrybEdycji tryb_ = TTrybEdycji::Brak;
+    // The grid step in force when the typing in its box began; none while
+    // nothing is being typed.
+    std::optional<float> krokPrzedEdycja_;
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;

@@ -40,6 +40,9 @@ void OznaczWszystkieNieobliczone()
         r.Obliczony = 0;
 }
 
+// A DXF name shorter than "a.dxf" is none.
+bool NazwaDxfPodana(const std::string& nazwa) { return nazwa.size() > 4; }
+
 QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, const char* nazwa)
 {
     auto* g = new QGroupBox(tytul, rodzic);
@@ -96,6 +99,9 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     ComboCzcionka->setObjectName("ComboCzcionka");
     CB_TrueType = NowyPrzelacznik(gStyl, "CB_TrueType", "TT");
     CB_TrueType->hide();
+    L_DxfNazwa = new QLabel(gStyl);
+    L_DxfNazwa->setObjectName("L_DxfNazwa");
+    L_DxfNazwa->hide();
     us->addWidget(new QLabel(U("Czcionka"), gStyl), 5, 0);
     us->addWidget(ComboCzcionka, 5, 1);
 
@@ -296,6 +302,8 @@ void TUstawyGlobalne::WypelnijUstawienia()
         UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
         WypelnijPrzejscia(wg);
         UstawLiczbe(E_PrzejL, Liczba, wg.OdlegloscPrzejsc);
+        if (NazwaDxfPodana(wg.NazwaDxf.str()))
+            L_DxfNazwa->setText(NaQString(wg.NazwaDxf.str()));
     }
     PrzelacznikMouseUp();
     ZmianyUstawien = false;
@@ -369,6 +377,8 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     n.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
     n.SkalaPrzejsc100 = RB_Przej100->isChecked();
     rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść");
+    if (const std::string dxf = ZQString(L_DxfNazwa->text()); NazwaDxfPodana(dxf))
+        n.NazwaDxf = dxf;
 
     if (!s.Dobre()) {
         PokazBladUzytkownikowi(s.Komunikat());
