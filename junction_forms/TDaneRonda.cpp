@@ -486,7 +486,7 @@ void TDaneRonda::ZapiszNatezenia(int rekord)
         return;
     ZapiszRelacjeRonda(Ronda[static_cast<std::size_t>(rekord)], Teksty());
     Zmieniono = 0;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 void TDaneRonda::ZapiszSumy(int rekord)
@@ -495,7 +495,7 @@ void TDaneRonda::ZapiszSumy(int rekord)
         return;
     ZapiszSumyRonda(Ronda[static_cast<std::size_t>(rekord)], Teksty(), wg.SkalaPaskow);
     Zmieniono = 0;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 void TDaneRonda::ObliczProcentyClick()
@@ -562,7 +562,7 @@ bool TDaneRonda::ZapiszNaglowek(int n)
     r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
         r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     return true;
 }
 
@@ -576,7 +576,7 @@ void TDaneRonda::WprowadzClick()
     DaneRondo& r0 = Ronda[static_cast<std::size_t>(n)];
     if (!r0.GeometriaWprowadzona) {
         r0.GeometriaWprowadzona = 1;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     // The structure grid shown, whatever the page.
     ZapiszRelacje();
@@ -597,7 +597,7 @@ void TDaneRonda::WprowadzClick()
     const uint8_t zPomiaru = RB_DanePomiar->isChecked() && JestIndeksem(r.NrPomiaru, Pomiary);
     const uint8_t zeStruktury = RB_DaneStruktura->isChecked();
     if (zPomiaru != r.ZPomiaru || zeStruktury != r.ZeStruktury)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     r.ZPomiaru = zPomiaru;
     r.ZeStruktury = zeStruktury;
     for (DaneRuchoplan& x : Ruchoplany)

@@ -67,7 +67,7 @@ void TDaneRonda::PokazStronePomiaru()
                 ObliczPotokiPrzejsc(KopiaPomiaru, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy), 5);
             Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
             r.Obliczony = 0;
-            ProjektZmieniony = true;
+            ZmienionoProjekt();
         }
         PokazOpisPomiaru(*this);
         PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
@@ -162,7 +162,7 @@ void TDaneRonda::B_PrognozaClick()
     B_PokazPrognoze->show();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (!r.WlaczPrognoze)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     r.WlaczPrognoze = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -191,7 +191,7 @@ void TDaneRonda::CB_WlaczPrognozeMouseUp()
     if (!JestIndeksem(n, Ronda))
         return;
     Ronda[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -203,7 +203,7 @@ void TDaneRonda::CB_AutoAktualizacjaMouseUp()
     if (!JestIndeksem(n, Ronda))
         return;
     Ronda[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
 }
 
@@ -223,13 +223,13 @@ bool TDaneRonda::ZapiszStronePomiaru(int n)
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (PrognozaZmieniona) {
         ZapiszPrognozeDiagramu(r, KopiaPrognozy);
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     if (TabelaZmieniona || PomiarPrzelaczony) {
         CzytajWspolczynniki();
         PrzeliczPotokiKopii();
         ZapiszPomiarDiagramu(r, KopiaPomiaru, KopiaWspolczynnikow);
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     return true;
 }
@@ -333,7 +333,7 @@ void TDaneRonda::ZapiszRelacje()
     PrzeliczBlokStruktury(r.StrukturaRelacji[I(w)][I(j)], szt);
     if (r.StrukturaRelacji[I(w)][I(j)] != przed) {
         r.Obliczony = 0;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     StrukturaZmieniona = 0;
 }
@@ -351,7 +351,7 @@ void TDaneRonda::CB_iStrukturaChange()
     const int32_t n = TekstNaCalkowita(ZQString(CB_iStruktura->currentText()), 5, 1, 10);
     if (n != LiczbaSkladow) {
         LiczbaSkladow = n;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     PokazUstawieniaStruktury();
 }

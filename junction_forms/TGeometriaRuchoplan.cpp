@@ -455,8 +455,9 @@ void TGeometriaRuchoplan::ZastosujGeometrie()
 {
     if (!SprawdzParametryOkna().ok)
         return;
+    const uint64_t rewizja = RewizjaProjektu();
     if (ZapiszGeometrie())
-        PrzerysujDiagram(Rekord(), false);
+        PrzerysujDiagram(Rekord(), false, rewizja);
 }
 
 bool TGeometriaRuchoplan::SprawdzZKomunikatami()
@@ -482,7 +483,7 @@ void TGeometriaRuchoplan::Zatwierdz()
             nowy = true;
     OznaczWezelWprowadzony(n);
     if (nowy)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     if ((GeometriaZmieniona && ZapiszGeometrie()) || nowy)
         PrzerysujArkusz();
 }

@@ -63,7 +63,7 @@ void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
     PrzeliczPotoki(p, WspolczynnikiDiagramu(r, &p), PrognozaDiagramu(r), r.WlaczPrognoze);
     for (DaneRuchoplan& x : Ruchoplany)
         x.Obliczony = 0;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 }  // namespace
@@ -487,7 +487,7 @@ void TNatezeniaRUPL::BWprowadzClick()
     Ruchoplany[static_cast<std::size_t>(n)].ZPomiaru =
         RB_DanePomiar->isChecked() && JestIndeksem(Ruchoplany[static_cast<std::size_t>(n)].NrPomiaru, Pomiary);
     if (Zmieniono) {
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         Ruchoplany[static_cast<std::size_t>(n)].GeometriaWprowadzona = 1;
         for (DaneRuchoplan& x : Ruchoplany)
             x.Obliczony = 0;
@@ -712,7 +712,7 @@ void TNatezeniaRUPL::CB_WlaczPrognozeMouseUp()
         return;
     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
     PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -724,7 +724,7 @@ void TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp()
     if (!JestIndeksem(n, Ruchoplany))
         return;
     Ruchoplany[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
 }
 
@@ -877,7 +877,7 @@ void TNatezeniaRUPL::CB_iStrukturaChange()
     const int32_t n = static_cast<int32_t>(std::clamp<int64_t>(x, 1, 10));
     if (n != LiczbaSkladow) {
         LiczbaSkladow = n;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         for (DaneRuchoplan& r : Ruchoplany)
             r.Obliczony = 0;
     }
@@ -906,7 +906,7 @@ void TNatezeniaRUPL::SG_StrukturaDaneExit()
     }
     if (zmiana) {
         // The table is the project's: the change holds whatever the window's end.
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         for (DaneRuchoplan& r : Ruchoplany)
             r.Obliczony = 0;
     }

@@ -748,6 +748,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
 
     nowy.Plik = nazwaPliku;
     BiezacyProjekt = std::move(nowy);
+    PodniesRewizjeProjektu();
     ProjektZmieniony = false;
     OdswiezListeWariantow();
     if (LiczbaWariantow() > 0) {
@@ -762,7 +763,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     Okno().UstawPolecenia();
     // Records added to a damaged file are the user's to keep by saving.
     if (!uzupelnione.empty()) {
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         Okno().PokazBlad(uzupelnione);
     }
     return true;

@@ -127,6 +127,7 @@ void NowyProjekt()
 {
     UstawArkuszZDrukarki();
     UstawNowyDokument(BiezacyProjekt);
+    PodniesRewizjeProjektu();
     // A new project draws in the default font, whatever the last one chose.
     PrzywrocDomyslnaCzcionke();
 

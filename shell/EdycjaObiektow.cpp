@@ -162,7 +162,7 @@ void TForm1::KlikObiektu(int px, int py)
             tryb_ = TTrybEdycji::Brak;
             if (zapytaj(" Usu\xF1 blok " + Bloki[WskBlok].Nazwa + "  ?")) {
                 Bloki.erase(Bloki.begin() + WskBlok);
-                ProjektZmieniony = true;
+                ZmienionoProjekt();
                 UstawPolecenia();
                 Przerysuj();
             }
@@ -183,7 +183,7 @@ void TForm1::KlikObiektu(int px, int py)
             tryb_ = TTrybEdycji::Brak;
             if (zapytaj(" Usu\xF1 napis " + Opisy[WskOpisUsun].Tekst.str() + "  ?")) {
                 Opisy.erase(Opisy.begin() + WskOpisUsun);
-                ProjektZmieniony = true;
+                ZmienionoProjekt();
                 UstawPolecenia();
                 Przerysuj();
             }

@@ -135,9 +135,9 @@ void TForm1::RysujPodpowiedzi()
         ekran->WypiszTekst(10, 30, Utf8NaCp1250(PodpowiedzWariantu));
 }
 
-void TForm1::PrzerysujDiagram(int32_t rekord, bool rondo)
+void TForm1::PrzerysujDiagram(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem)
 {
-    if (!RysujZmianeDiagramu(rekord, rondo)) {
+    if (!RysujZmianeDiagramu(rekord, rondo, rewizjaPrzedZapisem)) {
         Przerysuj();
         return;
     }
@@ -164,7 +164,7 @@ int32_t JedynyRekordWezla(const std::vector<T>& rekordy, int32_t wezel, int32_t 
 
 } // namespace
 
-bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
+bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem)
 {
     // A sheet with prompts is drawn in full.
     if (LiczbaWezlow() == 0 || LiczbaWariantow() == 0 ||
@@ -177,7 +177,8 @@ bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
         return false;
     UstawSrodekEkranu();
     ProstokatArkusza widoczny;
-    return RysujZmianeNaWarstwach({BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }});
+    return RysujZmianeNaWarstwach(
+        {BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }, rewizjaPrzedZapisem});
 }
 
 void TForm1::FormShow()

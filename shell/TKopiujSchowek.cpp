@@ -136,7 +136,7 @@ void TKopiujSchowek::CB_IlPktCmChange()
 // complete waits for the refresh, which shows on the size label.
 void TKopiujSchowek::CB_IlPktCmKeyPress()
 {
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     int64_t punkty = 0;
     if (!SprobujTekstNaCalkowita(UsunSpacje(ZQString(CB_IlPktCm->currentText())), punkty) ||
         !granice::PunktowNaCm.Miesci(static_cast<double>(punkty)))
@@ -146,12 +146,12 @@ void TKopiujSchowek::CB_IlPktCmKeyPress()
         CB_IlPktCmChange();
 }
 
-void TKopiujSchowek::E_x1KeyPress() { ProjektZmieniony = true; }
+void TKopiujSchowek::E_x1KeyPress() { ZmienionoProjekt(); }
 
 void TKopiujSchowek::ShapeTloMouseDown()
 {
     if (ShapeTlo->WybierzKolor())
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
 }
 
 void TKopiujSchowek::Button1Click()

@@ -397,7 +397,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
 
     // 10.
     if (ZmianyUstawien)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     OznaczWszystkieNieobliczone();
     return true;
 }
@@ -438,7 +438,7 @@ void TUstawyGlobalne::StandardClick()
         ComboCzcionka->setCurrentIndex(roman);
     WypelnijUstawienia();
     Form1->UstawSiatke(false, FormatFloat("0.0", wg.KrokSiatki));
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     OznaczWszystkieNieobliczone();
     Form1->Przerysuj();
 }
@@ -504,7 +504,7 @@ void TUstawyGlobalne::KrokSzerokosci(QLineEdit* pole, double krok)
 void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt)
 {
     if (ksztalt->WybierzKolor())
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
 }
 
 void TUstawyGlobalne::PrzelacznikMouseUp()

@@ -220,7 +220,7 @@ TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
     connect(CB_Przeswit, &QCheckBox::clicked, this, [this] { CB_PrzeswitClick(); });
     connect(SB_Blend, &QScrollBar::valueChanged, this, [this](int) { CB_PrzeswitClick(); });
     for (QLineEdit* e : {E_OpisWezla, E_WspX, E_wspY})
-        connect(e, &QLineEdit::textEdited, this, [] { ProjektZmieniony = true; });
+        connect(e, &QLineEdit::textEdited, this, [] { ZmienionoProjekt(); });
 }
 
 TWezlyOperacje::~TWezlyOperacje() = default;
@@ -266,7 +266,7 @@ void TWezlyOperacje::DodajWezel(const TNowyWezel& nowy)
     Form1->PanelZEdit->hide();
     Form1->PanelWsp->hide();
     Form1->UstawTryb(TTrybEdycji::Brak);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->UstawPolecenia();
     Form1->Przerysuj();
 }
@@ -320,7 +320,7 @@ void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
     Form1->UstawTryb(TTrybEdycji::Brak);
     Form1->PanelZEdit->hide();
     Form1->PanelWsp->hide();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -338,7 +338,7 @@ void TWezlyOperacje::UsunWskazanyWezel()
     }
     Form1->UstawTryb(TTrybEdycji::Brak);
     Form1->WskWezelUsun = -1;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->UstawPolecenia();
     Form1->Przerysuj();
 }
@@ -470,7 +470,7 @@ void TWezlyOperacje::WlaczUstawieniaLokalne(bool wlacz)
 
 void TWezlyOperacje::ZmianaIPrzerysowanie()
 {
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     ZapiszUstawieniaWezla();
     Form1->Przerysuj();
 }

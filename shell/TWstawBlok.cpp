@@ -300,7 +300,7 @@ void TWstawBlok::WstawNowy()
     b.Wariant = WybranyWariant(RB_ArkWszystkie, true, b.Wariant);
     Bloki.push_back(b);
     accept();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -317,7 +317,7 @@ void TWstawBlok::ZmienWskazany()
     b.Nad = CB_NadRysunkiem->isChecked() ? 1 : 0;
     b.Wariant = WybranyWariant(RB_ArkWszystkie, false, b.Wariant);
     accept();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -335,6 +335,6 @@ void TWstawBlok::B_AktualizujBlokClick()
         return;
     }
     KopiujDefinicjeBloku(*zBiblioteki);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }

@@ -202,7 +202,7 @@ void TForm1::PrzekazFragment(int ax, int ay, int bx, int by)
     UstawLiczbe(KopiujSchowek->E_y2, maska, EkranNaCmY(y2));
     std::string komunikat;
     KopiujSchowek->OdswiezRozmiarSchowka(komunikat);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     KopiujSchowek->exec();
 }
 
