@@ -65,7 +65,7 @@ void TForm1::RysujCalosc()
     ZapomnijWarstwy();
     UstawSrodekEkranu();
 
-    // 1.-12. Background, sheet and the variant's sheet. Everything is
+    // Background, sheet and the variant's drawing. Everything is
     // computed first, then drawn: on a large sheet the drawing is shared
     // among the cores. The whole sheet is shared by its diagrams (the first
     // thread draws the background too), a part of it by the bitmap's bands,
@@ -80,10 +80,9 @@ void TForm1::RysujCalosc()
             RysujArkuszWariantu(BiezacyWariant, czesc);
     }
 
-    // 13. Prompts, straight on the bitmap.
+    // Prompts, straight on the bitmap.
     RysujPodpowiedzi();
 
-    // 14. Show.
     PokazNaPodgladzie();
 }
 

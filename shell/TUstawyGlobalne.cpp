@@ -330,7 +330,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
         x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x));
     };
 
-    // 1. Sheet.
+    // Sheet.
     n.ArkuszAuto = n.ArkuszA4 = n.ArkuszA3 = n.ArkuszA2 = 0;
     if (RB_RecznieArkusz->isChecked()) {
         rzeczywista(n.ArkuszBUser, Arkusz, E_BArkuszUser, "Szerokość arkusza");
@@ -354,14 +354,14 @@ bool TUstawyGlobalne::ZastosujUstawienia()
         ArkuszZeStronyDrukarki(n);
     }
 
-    // 2. Labels and lines, with their colours (8.).
+    // Labels and lines, with their colours.
     CzytajStyl(n, s);
 
-    // 3. The size tables.
+    // The size tables.
     Rozmiary->CzytajLegende(legenda, s);
     Rozmiary->CzytajOpisy(opisy, s);
 
-    // 4. Band rule.
+    // Band rule.
     n.MinPojazd = static_cast<int32_t>(s.Wartosc(MinPojazd, Tekst(E_MinPojazd), "Min. natężenie", n.MinPojazd));
     n.SkalaPaskowAuto = RB_Automatycznie->isChecked();
     n.SkalaPaskowMax = RB_Maxszerokosc->isChecked();
@@ -369,7 +369,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     rzeczywista(n.MaxSzer, Wymiar, E_MaxSzer, "Maks. szerokość paska");
     rzeczywista(n.Pojazd100, Wymiar, E_Pojazd100, "Szerokość na 100 pojazdów");
 
-    // 9. Crossings.
+    // Crossings.
     CzytajPrzejscia(n, s);
     rzeczywista(n.PrzejMaxSzer, Wymiar, E_PrzejMaxSzer, "Maks. szerokość paska przejść");
     rzeczywista(n.Przej100, Wymiar, E_Przej100, "Szerokość na 100 pieszych");
@@ -388,14 +388,14 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     RozmiaryLegendy = legenda;
     RozmiaryOpisow = opisy;
 
-    // 5. Font: a missing file changes nothing.
+    // Font: a missing file changes nothing.
     if (ComboCzcionka->currentText() != NaQString(wg.NazwaCzcionki.str()))
         WczytajCzcionke(ComboCzcionka->currentText());
 
-    // 6., 7.
     UstawSkalePaskow();
 
-    // 10.
+    // Only an edit is a change to save; every diagram is computed anew
+    // either way.
     if (ZmianyUstawien)
         ZmienionoProjekt();
     OznaczWszystkieNieobliczone();
