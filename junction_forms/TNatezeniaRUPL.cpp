@@ -170,6 +170,15 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
             TabelaZmieniona = 1;
     });
     PC_NatRupl->addTab(s3, QString::fromUtf8("Dane z pomiarów"));
+    // Without a count its controls keep their room, so that the window
+    // opens wide enough for the page with one.
+    for (QWidget* w : std::initializer_list<QWidget*>{SG_Tabela, CB_AutoAktualizacja, GB_Wyniki, B_Prognoza,
+                                                      B_UsunPrognoze, B_PokazNatezenia, B_PokazPomiar, B_WstawOpisy,
+                                                      B_PokazPrognoze, B_PokazWspolczynniki, CB_WlaczPrognoze}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
 
     // --- page 3: vehicle structure
     auto* s4 = new QWidget;
