@@ -46,12 +46,13 @@ public:
     {
         if (obiekt != okno_)
             return false;
-        // Before the window is mapped, at its place, so that the window
-        // manager places it there rather than where it opens by itself.
+        // Before the window is mapped, at the place it hid from (the first
+        // time where it opens), asked for by its own area, so that the
+        // window manager maps it there; being put there is no size of its
+        // own.
         if (zdarzenie->type() == QEvent::Show) {
-            // Placing it is no size of its own.
             const bool wlasnyRozmiar = okno_->testAttribute(Qt::WA_Resized);
-            Umiesc(okno_->size());
+            UstawMiejsceOkna(okno_, QRect(miejsce_.value_or(okno_->geometry().topLeft()), okno_->size()));
             okno_->setAttribute(Qt::WA_Resized, wlasnyRozmiar);
         }
         // After the window's own showing, which may have filled it anew.
@@ -63,31 +64,42 @@ public:
         if (zdarzenie->type() == QEvent::Hide) {
             okno_->setAttribute(Qt::WA_Resized, false);
             miejsce_ = okno_->geometry().topLeft();
+            ZapamietajRamke();
         }
         return false;
     }
 
 private:
-    // The area a window may take, its frame left out.
-    QRect Obszar() const
+    // The area a window may take, its frame left out. Its size allows for
+    // the frame the window manager drew, and at least for room for one, so
+    // that the window opens at one size before and after it was framed; its
+    // place takes the frame drawn (the last one while the window is not
+    // framed), so that a window the manager placed stays where it was.
+    QRect Obszar(bool naMiejsce)
     {
         QScreen* ekran = okno_->screen();
         if (!ekran)
             return {};
-        QMargins ramka;
-        if (const QWindow* w = okno_->windowHandle())
-            ramka = w->frameMargins();
-        ramka.setLeft(std::max(ramka.left(), ZapasRamkiPoziomo / 2));
-        ramka.setRight(std::max(ramka.right(), ZapasRamkiPoziomo / 2));
+        ZapamietajRamke();
         // Below, room for a grip as thick as both side borders together.
-        ramka.setTop(std::max(ramka.top(), ZapasRamkiPionowo - ZapasRamkiPoziomo));
-        ramka.setBottom(std::max(ramka.bottom(), ZapasRamkiPoziomo));
+        const QMargins zapas(ZapasRamkiPoziomo / 2, ZapasRamkiPionowo - ZapasRamkiPoziomo, ZapasRamkiPoziomo / 2,
+                             ZapasRamkiPoziomo);
+        QMargins ramka = naMiejsce && !ramka_.isNull() ? ramka_ : zapas;
+        if (!naMiejsce)
+            ramka = QMargins(std::max(ramka_.left(), zapas.left()), std::max(ramka_.top(), zapas.top()),
+                             std::max(ramka_.right(), zapas.right()), std::max(ramka_.bottom(), zapas.bottom()));
         return ekran->availableGeometry().marginsRemoved(ramka);
+    }
+
+    void ZapamietajRamke()
+    {
+        if (const QWindow* w = okno_->windowHandle(); w && !w->frameMargins().isNull())
+            ramka_ = w->frameMargins();
     }
 
     void Dopasuj()
     {
-        const QRect obszar = Obszar();
+        const QRect obszar = Obszar(false);
         if (obszar.isEmpty())
             return;
         // What the window's own showing changed reaches its layout through
@@ -143,7 +155,7 @@ private:
     // read back from a frame not yet there.
     void Umiesc(const QSize& rozmiar)
     {
-        const QRect obszar = Obszar();
+        const QRect obszar = Obszar(true);
         if (obszar.isEmpty())
             return;
         QRect miejsce(miejsce_.value_or(okno_->geometry().topLeft()), rozmiar.boundedTo(obszar.size()));
@@ -206,6 +218,7 @@ private:
     QStringList nazwy_;
     QSize rozmiar_;          // what the layout asked for at the first showing
     std::optional<QPoint> miejsce_;  // of its area when it last hid
+    QMargins ramka_;                 // the frame it had last
     bool przewijana_ = false;
 };
 

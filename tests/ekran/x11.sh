@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Runs the tests that need a window manager (EkranX11.*) on a virtual X
-# display of 1366 x 768 with openbox; exit 77 (skipped) where xvfb-run or
-# openbox is missing. KG_ZRZUTY, when set, names the folder of the pictures.
+# display of 1366 x 768 with jwm; exit 77 (skipped) where xvfb-run or
+# jwm is missing. KG_ZRZUTY, when set, names the folder of the pictures.
 #   x11.sh <test_ekran> [gtest arguments]
 set -euo pipefail
 if [ "${1:-}" != "--na-ekranie" ]; then
-  command -v xvfb-run >/dev/null && command -v openbox >/dev/null || { echo "brak xvfb-run lub openbox"; exit 77; }
+  command -v xvfb-run >/dev/null && command -v jwm >/dev/null || { echo "brak xvfb-run lub jwm"; exit 77; }
   exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" --na-ekranie "$@"
 fi
 shift
 PROGRAM="$1"
 shift
-openbox >/dev/null 2>&1 &
+jwm >/dev/null 2>&1 &
 OKNA=$!
 trap 'kill "$OKNA" 2>/dev/null || true' EXIT
 # The window manager takes the display before the first window shows.
