@@ -3,6 +3,7 @@
 // every way. None may open into a project that saves into a file that no
 // longer opens, and none may open silently short of its records.
 #include <cmath>
+#include <fstream>
 
 #include "model/Operacje.h"
 #include "projekt_pomoc.h"
@@ -145,6 +146,31 @@ TEST_F(UszkodzonyPlik, KoncoweOdstepy)
     ASSERT_EQ(LiczbaRuchoplanow(), 4);
     EXPECT_EQ(Ruchoplany[1].Natezenia[3], 77);
     EXPECT_EQ(Ruchoplany[1].GeometriaWprowadzona, 1);
+}
+
+// A file from which no section was read once opened silently as an empty
+// project titled with its name, and saving it replaced the damaged file.
+TEST_F(UszkodzonyPlik, PlikBezZadnejSekcjiOdrzucony)
+{
+    const std::vector<std::string> l = Zapisany();
+    SprawdzOdmowe(ZapiszPlik("naglowek.rup", Naglowek2()), " nie zawiera danych projektu.");
+    SprawdzOdmowe(ZapiszPlik("smieci.rup", Plik(Naglowek2(), Wiersze{"x\xFF\x01", "", "12,5", "wv3", l[6]})),
+                  " nie zawiera danych projektu.");
+
+    // A NUL before every line end hides each tag: the first is named.
+    std::string zNul;
+    for (const std::string& linia : l)
+        zNul += linia + std::string(1, '\0') + "\r\n";
+    const std::string nul = Sciezka("nul.rup");
+    std::ofstream(nul, std::ios::binary) << zNul;
+    SprawdzOdmowe(nul, ", linia 6: linia zawiera znak NUL");
+
+    // One section, even without records, is a project.
+    okno.bledy.clear();
+    ASSERT_TRUE(Otworz(ZapiszPlik("warianty.rup", Plik(Naglowek2(), Wiersze{Znacznik("vv1"), "Warianty", "0",
+                                                                            std::string(42, '-'), ""}))))
+        << Blad();
+    EXPECT_TRUE(okno.bledy.empty());
 }
 
 TEST_F(UszkodzonyPlik, LinieKazdegoZakonczenia)
