@@ -117,11 +117,21 @@ std::string Cytat(const std::string& linia)
 
 std::string CzytnikProjektu::KomunikatBledu(const std::string& coNieTak) const
 {
-    // "Błąd w pliku" in Windows-1250.
-    return "B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(NumerLinii()) + ": " + coNieTak;
+    return KomunikatBledu(coNieTak, NumerLinii());
 }
 
-void CzytnikProjektu::Blad(const std::string& coNieTak) const { throw BladPliku(KomunikatBledu(coNieTak), NumerLinii()); }
+std::string CzytnikProjektu::KomunikatBledu(const std::string& coNieTak, int nrLinii) const
+{
+    // "Błąd w pliku" in Windows-1250.
+    return "B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(nrLinii) + ": " + coNieTak;
+}
+
+void CzytnikProjektu::Blad(const std::string& coNieTak) const { Blad(coNieTak, NumerLinii()); }
+
+void CzytnikProjektu::Blad(const std::string& coNieTak, int nrLinii) const
+{
+    throw BladPliku(KomunikatBledu(coNieTak, nrLinii), nrLinii);
+}
 
 int32_t CzytnikProjektu::Calkowita()
 {

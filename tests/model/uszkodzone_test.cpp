@@ -50,17 +50,19 @@ TEST_F(UszkodzonyPlik, LiczbyKtorychPojedynczaNieUtrzyma)
     daleko[x] = "1e308";
     SprawdzOdmowe(ZapiszPlik("daleko.rup", daleko), NrLinii(x) + " współrzędna poza zakresem -10000000..10000000.");
 
-    // The largest scale a single holds round-trips; the block reader once
-    // refused what it had read itself (its limit lay below that).
+    // The largest scale the block window takes round-trips; a scale of
+    // 3.4e38, which a single holds, once opened and went into the DXF.
     const std::size_t sx = Linia(l, "sx=");
-    l[sx] = "sx=          : 3.4e38";
+    l[sx] = "sx=          : -10000";
     ASSERT_TRUE(Otworz(ZapiszPlik("skala.rup", l))) << Blad();
-    EXPECT_EQ(Bloki[0].Sx, 3.4e38f);
+    EXPECT_EQ(Bloki[0].Sx, -1e4f);
     ASSERT_TRUE(ZapiszProjekt(Sciezka("skala2.rup")));
     ASSERT_TRUE(Otworz(Sciezka("skala2.rup"))) << Blad();
-    EXPECT_EQ(Bloki[0].Sx, 3.4e38f);
-    l[sx] = "sx=          : 3.5e38";
-    SprawdzOdmowe(ZapiszPlik("skala3.rup", l), NrLinii(sx) + " liczba poza zakresem.");
+    EXPECT_EQ(Bloki[0].Sx, -1e4f);
+    for (const char* poza : {"3.4e38", "3.5e38", "-1e30"}) {
+        l[sx] = std::string("sx=          : ") + poza;
+        SprawdzOdmowe(ZapiszPlik("skala3.rup", l), NrLinii(sx) + " skala poza zakresem -10000..10000.");
+    }
 
     // A value gone non-finite in memory is written as 0, never as "INF".
     ASSERT_TRUE(Otworz(Sciezka("skala2.rup")));
