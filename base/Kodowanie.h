@@ -8,3 +8,7 @@
 
 std::string Cp1250NaUtf8(std::string_view cp1250);
 std::string Utf8NaCp1250(std::string_view utf8);
+
+// Whether the bytes are valid UTF-8 holding at least one character beyond
+// ASCII (a text such as a text editor of this system saves).
+bool JestUtf8SpozaAscii(std::string_view tekst);

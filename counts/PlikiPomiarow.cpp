@@ -340,32 +340,40 @@ bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DaneP
 {
     DanePrognoza n;
     UstawDomyslnaPrognoze(n);
-    bool klucz = false;
+    // A file lacking a group (one cut short) would add nothing where its
+    // author meant a forecast.
+    bool tryb = false, pojazdy = false, przejscia = false;
     CzytnikKluczy s(std::move(tresc), nazwaPliku);
     try {
         while (!s.Koniec()) {
             s.Nastepna();
             if (s.Ostatnia() == KTrybPrognoza) {
-                klucz = true;
-                n.TrybPrognoza = s.Logiczna("True");
+                tryb = true;
+                n.TrybPrognoza = s.LogicznaScisla("True", "False");
             } else if (s.Ostatnia() == KPrognozaPojazdy) {
-                klucz = true;
+                pojazdy = true;
                 for (auto& grupa : n.PrognozaPojazdy)
                     for (auto& komorka : grupa)
                         CzytajKomorke(s, komorka);
             } else if (s.Ostatnia() == KPrognozaPrzejscia) {
-                klucz = true;
+                przejscia = true;
                 for (auto& grupa : n.PrognozaPrzejscia)
                     for (auto& komorka : grupa)
                         CzytajKomorke(s, komorka);
             }
         }
+        if (!tryb && !pojazdy && !przejscia) {
+            blad = BrakKluczy(nazwaPliku, "prognozy");
+            return false;
+        }
+        if (!tryb)
+            s.BrakGrupy(KTrybPrognoza);
+        if (!pojazdy)
+            s.BrakGrupy(KPrognozaPojazdy);
+        if (!przejscia)
+            s.BrakGrupy(KPrognozaPrzejscia);
     } catch (const BladPliku& b) {
         blad = b.what();
-        return false;
-    }
-    if (!klucz) {
-        blad = BrakKluczy(nazwaPliku, "prognozy");
         return false;
     }
     p = n;

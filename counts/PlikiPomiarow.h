@@ -59,8 +59,8 @@ std::string NazwaBezKatalogu(const std::string& sciezka);
 
 std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p);
 bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad);
-// Replaces `p` whole: groups missing from the file come back empty. A cell
-// longer than it is kept, or no forecast at all, refuses the file.
+// Replaces `p` whole. A group missing from the file, a mode other than
+// "True" or "False", or a cell longer than it is kept refuses the file.
 bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad);
 bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DanePrognoza& p, std::string& blad);
 bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePrognoza& p,

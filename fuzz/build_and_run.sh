@@ -4,8 +4,10 @@
 #   fuzz/build_and_run.sh [seconds=30] [build folder=build-fuzz] [target=projekt]
 # Targets: projekt (the ".rup" reader; each input that loads is also drawn,
 # every variant into recording back-ends, saved and reopened), wersja1 (the
-# same behind the banner of a version-1 file), pomiar
-# (".pom"), ustawienia (".upm"), prognoza (".pgz"). A crash, hang or
+# same behind the banner of a version-1 file), pomiar (".pom"), ustawienia
+# (".upm"), prognoza (".pgz"), biblioteka (block libraries ".blk", each
+# definition copied into a project), obraz (the arrow pictures, JPEG). A
+# crash, hang or
 # sanitizer report fails the script; the input is kept in the build folder as
 # crash-*, timeout-* or leak-*.
 set -euo pipefail
@@ -30,6 +32,17 @@ case "$CEL" in
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
     KORPUS="$ZRODLA/fuzz/korpus"
     if [ "$CEL" = wersja1 ]; then FLAGI+=(-DKG_FUZZ_WERSJA1); KORPUS+="_wersja1"; fi ;;
+  biblioteka)
+    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp
+                 "$ZRODLA/fuzz/fuzz_biblioteka.cpp")
+    NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing}/*.h)
+    read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
+    KORPUS="$ZRODLA/fuzz/korpus_biblioteka" ;;
+  obraz)
+    ZRODLA_CPP+=("$ZRODLA/platform/qt/ObrazJpeg.cpp" "$ZRODLA/fuzz/fuzz_obraz.cpp")
+    NAGLOWKI+=("$ZRODLA"/platform/qt/*.h)
+    read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Gui) -ljpeg"
+    KORPUS="$ZRODLA/fuzz/korpus_obraz" ;;
   pomiar | ustawienia | prognoza)
     ZRODLA_CPP+=("$ZRODLA/counts/PlikiPomiarow.cpp" "$ZRODLA/fuzz/fuzz_pliki_pomiarow.cpp")
     NAGLOWKI+=("$ZRODLA"/counts/*.h)

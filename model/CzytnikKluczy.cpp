@@ -5,6 +5,12 @@
 
 const std::string& CzytnikKluczy::Nastepna()
 {
+    // Every key begins with ten underscores: the lines before the next such
+    // line cannot be keys and are passed over in place.
+    if (!c_.PominDoLinii("__________")) {
+        ostatnia_.clear();
+        return ostatnia_;
+    }
     ostatnia_ = c_.Linia();
     return ostatnia_;
 }
@@ -47,6 +53,14 @@ float CzytnikKluczy::RzeczywistaS(const GranicaPola& g)
     const float x = c_.RzeczywistaS(g);
     ostatnia_.clear();
     return x;
+}
+
+bool CzytnikKluczy::LogicznaScisla(const char* prawda, const char* falsz)
+{
+    const std::string l = Tekst();
+    if (l != prawda && l != falsz)
+        Blad("\"" + Cp1250NaUtf8(l.substr(0, 40)) + "\" zamiast " + prawda + " lub " + falsz + ".");
+    return l == prawda;
 }
 
 TDataCzas CzytnikKluczy::Data(bool czas)

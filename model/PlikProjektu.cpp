@@ -28,14 +28,25 @@ namespace {
 // end a line, and a last line without an end counts.
 std::size_t PoliczLinie(std::string_view t)
 {
-    // Every LF ends a line, and so does every CR not followed by an LF.
-    std::size_t n = static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
-    for (std::size_t i = t.find('\r'); i != std::string_view::npos; i = t.find('\r', i + 1))
-        if (i + 1 == t.size() || t[i + 1] != '\n')
-            ++n;
-    if (!t.empty() && t.back() != '\n' && t.back() != '\r')
-        ++n;
-    return n;
+    if (t.empty())
+        return 0;
+    // Every LF ends a line, and so does every CR not followed by an LF: one
+    // pass without branches, which the compiler turns into vector code (a
+    // search for each CR costs a call per line of a CR LF file).
+    const auto* z = reinterpret_cast<const unsigned char*>(t.data());
+    const std::size_t ostatni = t.size() - 1;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < ostatni;) {
+        // Byte counters, as many of them at once as a vector holds.
+        const std::size_t koniec = std::min(ostatni, i + 255);
+        unsigned char wBloku = 0;
+        for (; i < koniec; ++i)
+            wBloku = static_cast<unsigned char>(wBloku + ((z[i] == '\n') | ((z[i] == '\r') & (z[i + 1] != '\n'))));
+        n += wBloku;
+    }
+    // The last character ends a line whatever it is: a CR or LF its own, any
+    // other a last line without an end.
+    return n + 1;
 }
 
 // Where the line starting at `od` ends: its CR or LF, or the end of the text.
@@ -85,6 +96,50 @@ std::string_view CzytnikProjektu::NastepnaLinia()
 }
 
 std::string CzytnikProjektu::Linia() { return std::string(NastepnaLinia()); }
+
+std::string_view CzytnikProjektu::Podglad() const
+{
+    if (nastepna_ >= liczbaLinii_)
+        return {};
+    return std::string_view(tresc_).substr(pozycja_, KoniecLinii(tresc_, pozycja_) - pozycja_);
+}
+
+bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* pominiete)
+{
+    const std::string_view t(tresc_);
+    const std::size_t od = nastepna_ < liczbaLinii_ ? pozycja_ : t.size();
+    std::size_t k = od;
+    while (k < t.size() && t.compare(k, poczatek.size(), poczatek) != 0) {
+        // Only a match at a line's start counts.
+        do
+            k = t.find(poczatek, k + 1);
+        while (k != std::string_view::npos && t[k - 1] != '\n' && t[k - 1] != '\r');
+        if (k == std::string_view::npos)
+            k = t.size();
+    }
+    if (pominiete)
+        *pominiete = t.substr(od, k - od);
+    if (k == t.size()) {
+        nastepna_ = std::max(nastepna_, liczbaLinii_);
+        pozycja_ = t.size();
+        return false;
+    }
+    nastepna_ += PoliczLinie(t.substr(od, k - od));
+    pozycja_ = k;
+    return true;
+}
+
+void CzytnikProjektu::PominPusteLinie()
+{
+    if (nastepna_ >= liczbaLinii_)
+        return;
+    const std::size_t od = pozycja_;
+    std::size_t k = od;
+    while (k < tresc_.size() && (tresc_[k] == '\n' || tresc_[k] == '\r'))
+        ++k;
+    nastepna_ += PoliczLinie(std::string_view(tresc_).substr(od, k - od));
+    pozycja_ = k;
+}
 
 void CzytnikProjektu::Pomin(int ile)
 {

@@ -44,6 +44,18 @@ public:
     Projekt& Cel() const { return *cel_; }
 
     std::string Linia();            // the next line, "" past the end
+    // The next line as a view into the file's text, valid while the reader
+    // lives; "" past the end.
+    std::string_view LiniaWMiejscu() { return NastepnaLinia(); }
+    // The next line without reading it; "" past the end.
+    std::string_view Podglad() const;
+    // Passes over the lines up to the next one that begins with `poczatek`
+    // (not empty, not a line end), searching the text in place; false, with
+    // every line read, when there is none. `pominiete` gets the text passed
+    // over, line ends included.
+    bool PominDoLinii(std::string_view poczatek, std::string_view* pominiete = nullptr);
+    // Passes over the empty lines before the next line with text.
+    void PominPusteLinie();
     void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last

@@ -12,6 +12,7 @@
 #include "counts/PlikiPomiarow.h"
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
+#include "model/PlikProjektu.h"
 #include "platform/PlikTekstowy.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/TForm1.h"
@@ -27,14 +28,18 @@ const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
 std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogList(), "Ruchoplany.Lpk"); }
 std::string PlikKatalogow() { return PolaczSciezke(KatalogList(), "Katalogi.Lst"); }
 
-// A missing list is no error: the program starts with an empty one.
-bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
+// A missing list is no error: the program starts with an empty one. The
+// text is read in place, so that a damaged list costs no more than its bytes.
+bool CzytajListe(const std::string& sciezka, std::string& tresc)
 {
     if (!PlikIstnieje(sciezka))
         return false;
     std::string blad;
-    return CzytajLinie(sciezka, linie, blad);
+    return CzytajPlik(sciezka, tresc, blad);
 }
+
+// What every marker of the folder list begins with.
+const std::string PoczatekZnacznika = "__________________ kat. ";
 
 // Loads the stroke fonts into Czcionka and CzcionkaGrecka; returns the
 // message of a missing or damaged file, or "".
@@ -69,11 +74,12 @@ void TForm1::FormCreate()
     if (!bladKataloguUzytkownika.empty())
         PokazBlad(bladKataloguUzytkownika);
 
-    std::vector<std::string> linie;
-    if (CzytajListe(PlikOstatnichProjektow(), linie))
-        for (const std::string& l : linie)
-            if (!l.empty())
-                DodajOstatniProjekt(l);
+    std::string ostatnie;
+    if (CzytajListe(PlikOstatnichProjektow(), ostatnie)) {
+        CzytnikProjektu c(std::move(ostatnie), PlikOstatnichProjektow());
+        for (c.PominPusteLinie(); !c.Koniec(); c.PominPusteLinie())
+            DodajOstatniProjekt(c.Linia());
+    }
 
     KatalogProjektow.clear();
     KatalogPomiarow = KatalogPomiary();
@@ -88,18 +94,17 @@ void TForm1::FormCreate()
 
 void TForm1::CzytajListeKatalogow()
 {
-    std::vector<std::string> linie;
-    if (!CzytajListe(PlikKatalogow(), linie))
+    std::string tresc;
+    if (!CzytajListe(PlikKatalogow(), tresc))
         return;
-    for (std::size_t i = 0; i < linie.size(); ++i) {
-        const std::string& l = linie[i];
-        if (l == ZnacznikProjektow) {
-            // The marker as the file's last line leaves the folder empty.
-            KatalogProjektow = i + 1 < linie.size() ? linie[i + 1] : std::string();
-            ++i;
-        } else if (l == ZnacznikPomiarow || l == ZnacznikPrognoz || l == ZnacznikUstawien) {
-            ++i;  // these folders always follow the program's folder
-        }
+    CzytnikProjektu c(std::move(tresc), PlikKatalogow());
+    while (c.PominDoLinii(PoczatekZnacznika)) {
+        const std::string_view l = c.LiniaWMiejscu();
+        // The marker as the file's last line leaves the folder empty ("" past the end).
+        if (l == ZnacznikProjektow)
+            KatalogProjektow = c.Linia();
+        else if (l == ZnacznikPomiarow || l == ZnacznikPrognoz || l == ZnacznikUstawien)
+            c.Pomin(1);  // these folders always follow the program's folder
     }
 }
 

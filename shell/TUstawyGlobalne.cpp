@@ -491,10 +491,11 @@ void TUstawyGlobalne::KrokSzerokosci(QLineEdit* pole, double krok)
     B_Przerys1Click();
 }
 
+// The colour reaches the settings, and marks the project changed, with the commit.
 void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt)
 {
     if (ksztalt->WybierzKolor())
-        ProjektZmieniony = true;
+        ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::PrzelacznikMouseUp()
