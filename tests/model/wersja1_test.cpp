@@ -157,6 +157,18 @@ TEST_F(Wersja1Test, KazdyPunktUcieciaCzytanyCalyLubOdrzucony)
     EXPECT_EQ(otwartych, 6);
 }
 
+// A NUL before every line end makes each flag false: the first number
+// refuses the file rather than it opening without its variants.
+TEST_F(Wersja1Test, ZnakNulPrzedKoncemLiniiOdrzuca)
+{
+    std::string tresc;
+    for (const std::string& linia : Linie())
+        tresc += linia + std::string(1, '\0') + "\r\n";
+    const std::string plik = Sciezka("nul.rup");
+    std::ofstream(plik, std::ios::binary) << tresc;
+    SprawdzOdmowe(plik, ", linia 299: ");
+}
+
 TEST_F(Wersja1Test, SlotPoNieuzywanymDostajeWlasnyWariantIRuchoplan)
 {
     std::vector<std::string> l = Linie();
