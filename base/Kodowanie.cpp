@@ -137,3 +137,13 @@ bool JestUtf8SpozaAscii(std::string_view t)
     }
     return spozaAscii;
 }
+
+bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
+{
+    cp1250 = Utf8NaCp1250(utf8);
+    // Every character that has a place converts back to itself.
+    if (Cp1250NaUtf8(cp1250) == utf8)
+        return true;
+    cp1250.clear();
+    return false;
+}

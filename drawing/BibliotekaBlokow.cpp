@@ -109,7 +109,7 @@ bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std
         std::string w1250 = Utf8NaCp1250(tresc);
         // Characters the code page lacks come out as "?".
         if (std::count(w1250.begin(), w1250.end(), '?') != std::count(tresc.begin(), tresc.end(), '?')) {
-            blad = Utf8NaCp1250("Plik ") + nazwaPliku +
+            blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) +
                    Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
             return false;
         }

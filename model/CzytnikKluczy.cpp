@@ -2,6 +2,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "platform/KatalogProgramu.h"
 
 const std::string& CzytnikKluczy::Nastepna()
 {
@@ -83,7 +84,7 @@ void CzytnikKluczy::BrakGrupy(const char* klucz)
 
 std::string BrakKluczy(const std::string& nazwaPliku, const char* czegoUtf8)
 {
-    return Utf8NaCp1250("Plik ") + nazwaPliku + Utf8NaCp1250(" nie zawiera ") + Utf8NaCp1250(czegoUtf8) + ".";
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) + Utf8NaCp1250(" nie zawiera ") + Utf8NaCp1250(czegoUtf8) + ".";
 }
 
 std::string LiniaGwiazdek() { return std::string(69, '*'); }

@@ -18,6 +18,7 @@
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 
 // ---------------------------------------------------------------- reader
@@ -73,7 +74,7 @@ std::string TekstZLinii(const std::vector<std::string>& linie)
 }
 
 CzytnikProjektu::CzytnikProjektu(std::string tresc, std::string nazwaPliku, Projekt& cel)
-    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
+    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(SciezkaWTekscie(nazwaPliku)), cel_(&cel)
 {
 }
 
@@ -729,15 +730,6 @@ int WersjaPliku(const std::string& linia2)
     return 0;
 }
 
-// A load that fails leaves a new empty project, with nothing to save, and the message.
-bool Odrzuc(const std::string& komunikat)
-{
-    NowyProjekt();
-    ProjektZmieniony = false;
-    Okno().PokazBlad(komunikat);
-    return false;
-}
-
 }  // namespace
 
 const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09";
@@ -759,7 +751,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     c.Linia();
     const int wersja = WersjaPliku(c.Linia());
     if (wersja == 0) {
-        blad = "Plik nie jest plikiem projektu.\n" + nazwaPliku;
+        blad = "Plik nie jest plikiem projektu.\n" + SciezkaWTekscie(nazwaPliku);
         return false;
     }
     c.Pomin(3);
@@ -780,7 +772,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
         blad = e.what();
         return false;
     } catch (const std::bad_alloc&) {
-        blad = "Brak pami\xEA" "ci przy odczycie pliku " + nazwaPliku + ", linia " + std::to_string(c.NumerLinii()) + ".";
+        blad = "Brak pami\xEA" "ci przy odczycie pliku " + SciezkaWTekscie(nazwaPliku) + ", linia " + std::to_string(c.NumerLinii()) + ".";
         return false;
     } catch (const std::exception& e) {
         blad = c.KomunikatBledu(e.what());
@@ -791,7 +783,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     if (uwaga.empty())
         uwaga = SprawdzDiagramy(cel);
     if (!uwaga.empty()) {
-        blad = "B\xB3\xB9" "d w pliku " + nazwaPliku + ": " + uwaga;
+        blad = "B\xB3\xB9" "d w pliku " + SciezkaWTekscie(nazwaPliku) + ": " + uwaga;
         return false;
     }
 
@@ -805,7 +797,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 
     const std::string brakujace = UzupelnijBrakujaceDiagramy(cel);
     if (!brakujace.empty())
-        uzupelnione = Utf8NaCp1250("W pliku ") + nazwaPliku +
+        uzupelnione = Utf8NaCp1250("W pliku ") + SciezkaWTekscie(nazwaPliku) +
                       Utf8NaCp1250(" brakowało rekordów; dodano je z wartościami domyślnymi:") + brakujace;
     PoliczWezlyRond(cel);
     PoliczWezlyRuchoplanow(cel);
@@ -819,12 +811,22 @@ bool OtworzProjekt(const std::string& nazwaPliku)
 {
     Projekt nowy = NowyDokument();
     std::string blad, uzupelnione;
-    // A refused file leaves nothing of itself: not its settings, not its font.
-    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione))
-        return Odrzuc(blad);
+    const std::string czcionkaPrzed = WczytanaCzcionka();
+    // A refused file leaves the current project as it was: its records, its
+    // file name, its changed flag and its font.
+    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione)) {
+        if (!czcionkaPrzed.empty() && WczytanaCzcionka() != czcionkaPrzed)
+            WczytajCzcionkeONazwie(czcionkaPrzed);
+        Okno().PokazBlad(blad);
+        return false;
+    }
 
+    // The window as for a new project; the font the file named is loaded.
+    NowyProjektZCzcionka();
     nowy.Plik = nazwaPliku;
     BiezacyProjekt = std::move(nowy);
+    if (wg.NazwaCzcionki.str() == DomyslnaCzcionka)
+        PrzywrocDomyslnaCzcionke();
     ProjektZmieniony = false;
     OdswiezListeWariantow();
     if (LiczbaWariantow() > 0) {

@@ -114,7 +114,7 @@ private:
     std::size_t pozycja_ = 0;      // where the next line starts in tresc_
     std::size_t liczbaLinii_ = 0;
     std::size_t nastepna_ = 0;     // 0-based number of the next line
-    std::string nazwaPliku_;
+    std::string nazwaPliku_;   // as messages show it
     Projekt* cel_;
 };
 
@@ -208,8 +208,9 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 // The same where only what was read matters (comparisons).
 bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad);
 
-// Opens a file as the current project, the open command's part after
-// NowyProjekt: the file is read into a new project and adopted only when all
-// of it was read and checked. A file that fails to load leaves a new,
-// unmodified empty project and the message; false is returned.
+// Opens a file as the current project: the file is read into a new project
+// and adopted, in place of a new empty one (NowyProjekt), only when all of it
+// was read and checked. A file that fails to load shows the message and
+// changes nothing: the current project keeps its records, file name and
+// changed flag; false is returned.
 bool OtworzProjekt(const std::string& nazwaPliku);

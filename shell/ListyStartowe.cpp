@@ -19,8 +19,8 @@
 
 namespace {
 
-// The markers of the folder list, in Windows-1250 as the file holds them.
-const std::string ZnacznikProjektow = Utf8NaCp1250("__________________ kat. projektów");
+// The markers of the folder list.
+const std::string ZnacznikProjektow = "__________________ kat. projektów";
 const std::string ZnacznikPomiarow = "__________________ kat. pomiarow";
 const std::string ZnacznikPrognoz = "__________________ kat. prognoz";
 const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
@@ -28,14 +28,38 @@ const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
 std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogList(), "Ruchoplany.Lpk"); }
 std::string PlikKatalogow() { return PolaczSciezke(KatalogList(), "Katalogi.Lst"); }
 
-// A missing list is no error: the program starts with an empty one. The
-// text is read in place, so that a damaged list costs no more than its bytes.
+// The lists hold paths. They are Windows-1250 files as they always were,
+// unless a path has a letter the code page lacks: then the whole file is
+// UTF-8, marked so by its first bytes.
+const std::string ZnacznikUtf8 = "\xEF\xBB\xBF";
+
+// The text of a list as the program holds it (paths as the system's), to be
+// read in place, so that a damaged list costs no more than its bytes.
+// A missing list is no error: the program starts with an empty one.
 bool CzytajListe(const std::string& sciezka, std::string& tresc)
 {
     if (!PlikIstnieje(sciezka))
         return false;
     std::string blad;
-    return CzytajPlik(sciezka, tresc, blad);
+    if (!CzytajPlik(sciezka, tresc, blad))
+        return false;
+    if (tresc.starts_with(ZnacznikUtf8))
+        tresc.erase(0, ZnacznikUtf8.size());
+    else
+        tresc = Cp1250NaUtf8(tresc);
+    return true;
+}
+
+bool ZapiszListe(const std::string& sciezka, std::vector<std::string> linie, std::string& blad)
+{
+    std::vector<std::string> cp1250(linie.size());
+    bool wCp1250 = true;
+    for (std::size_t i = 0; i < linie.size() && wCp1250; ++i)
+        wCp1250 = Utf8NaCp1250Dokladnie(linie[i], cp1250[i]);
+    if (wCp1250)
+        return ZapiszLinieBezpiecznie(sciezka, cp1250, blad);
+    linie[0].insert(0, ZnacznikUtf8);
+    return ZapiszLinieBezpiecznie(sciezka, linie, blad);
 }
 
 // What every marker of the folder list begins with.
@@ -122,10 +146,10 @@ void TForm1::ZapiszListeOstatnich()
     for (int i = 3; i >= 0; --i) {
         const QString sciezka = OstatnieProjekty[i]->toolTip();
         if (sciezka.size() >= 4)
-            linie.push_back(ZQString(sciezka));
+            linie.push_back(SciezkaZQString(sciezka));
     }
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(PlikOstatnichProjektow(), linie, blad))
+    if (!ZapiszListe(PlikOstatnichProjektow(), linie, blad))
         PokazBlad(blad);
 }
 
@@ -134,13 +158,13 @@ void TForm1::ZapiszListeKatalogow()
     const std::vector<std::string> linie = {ZnacznikProjektow, KatalogProjektow, ZnacznikPomiarow, KatalogPomiarow,
                                             ZnacznikPrognoz,   KatalogPrognoz,   ZnacznikUstawien, KatalogUstawien};
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(PlikKatalogow(), linie, blad))
+    if (!ZapiszListe(PlikKatalogow(), linie, blad))
         PokazBlad(blad);
 }
 
-void TForm1::DodajOstatniProjekt(const std::string& sciezkaCp1250)
+void TForm1::DodajOstatniProjekt(const std::string& sciezkaSystemowa)
 {
-    const QString sciezka = NaQString(sciezkaCp1250);
+    const QString sciezka = SciezkaNaQString(sciezkaSystemowa);
     auto ustaw = [this](int i, const QString& pelna) {
         OstatnieProjekty[i]->setToolTip(pelna);
         OstatnieProjekty[i]->setStatusTip(pelna);

@@ -121,7 +121,7 @@ void TWstawBlok::DodajLinieBloku(const std::string& linia)
     LinieWstawianegoBloku.push_back(linia.substr(0, 255));
 }
 
-std::string TWstawBlok::Biblioteka() const { return ZQString(L_NazwaPliku->text()); }
+std::string TWstawBlok::Biblioteka() const { return SciezkaZQString(L_NazwaPliku->text()); }
 
 std::string TWstawBlok::WybranaNazwa() const
 {
@@ -135,7 +135,7 @@ void TWstawBlok::B_WczytajBlokiListaClick()
     d.Nazwa = "OpenDialog1";
     d.Filtr = U("Pliki bloków|*.blk|Pliki tekstowe|*.txt|Wszystkie pliki|*.*");
     d.DomyslneRozszerzenie = "blk";
-    d.KatalogPoczatkowy = NaQString(PolaczSciezke(KatalogProgramu(), "Dane/Bloki"));
+    d.KatalogPoczatkowy = SciezkaNaQString(PolaczSciezke(KatalogProgramu(), "Dane/Bloki"));
     if (!d.Execute(this))
         return;
     CB_Grupa->clear();

@@ -6,6 +6,7 @@
 
 #include <jpeglib.h>
 
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 #include "base/Kodowanie.h"
 
@@ -96,6 +97,6 @@ bool CzytajJpeg(const std::string& sciezka, QImage& obraz, std::string& blad)
     std::string przyczyna;
     if (CzytajJpegZBajtow(bajty, obraz, przyczyna))
         return true;
-    blad = Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" nie jest poprawnym obrazem JPEG (") + przyczyna + ").";
+    blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" nie jest poprawnym obrazem JPEG (") + przyczyna + ").";
     return false;
 }

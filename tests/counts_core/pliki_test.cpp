@@ -114,6 +114,35 @@ TEST_F(PlikiTest, PomiarZapisanyCzytanyIZapisanyPonownieBajtWBajt)
     EXPECT_EQ(obraz, bajty);
 }
 
+// A count's file name goes into the project as Windows-1250 text: a Polish
+// name is kept letter for letter, a name the code page cannot hold is
+// refused, never stored as "?". "\\" is a letter of a name, not a folder.
+TEST_F(PlikiTest, NazwaPlikuPomiaruWProjekcie)
+{
+    std::filesystem::create_directories(Sciezka("Счёт"));
+    const DanePomiar m = PrzykladowyPomiar();
+    std::string blad;
+    for (const char* nazwa : {"Łódź – rano.pom", "Счёт/a\\b.pom"}) {
+        SCOPED_TRACE(nazwa);
+        ASSERT_TRUE(ZapiszPlikPomiaru(Sciezka(nazwa), m, blad)) << blad;
+        DanePomiar r;
+        ASSERT_TRUE(CzytajPlikPomiaru(Sciezka(nazwa), r, blad)) << blad;
+        EXPECT_EQ(Cp1250NaUtf8(r.NazwaPliku.str()), NazwaBezKatalogu(nazwa));
+    }
+
+    ASSERT_TRUE(ZapiszPlikPomiaru(Sciezka("Счёт/Москва.pom"), m, blad)) << blad;
+    DanePomiar r = m;
+    r.NazwaPliku = "stary.pom";
+    EXPECT_FALSE(CzytajPlikPomiaru(Sciezka("Счёт/Москва.pom"), r, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nazwy pliku ??????.pom nie można zapisać w projekcie (znaki spoza strony kodowej "
+                                  "Windows-1250 lub nazwa dłuższa niż 255 znaków). Zmień nazwę pliku.");
+    EXPECT_EQ(r.NazwaPliku.str(), "stary.pom");
+    std::string nazwa;
+    EXPECT_FALSE(NazwaPlikuWProjekcie(std::string(200, 'x') + "ż" + std::string(55, 'x'), nazwa, blad));
+    EXPECT_TRUE(NazwaPlikuWProjekcie("/a/" + std::string(254, 'x') + "ż", nazwa, blad));
+    EXPECT_EQ(nazwa.size(), 255u);
+}
+
 TEST_F(PlikiTest, CzytnikPomiaruKolejnoscGrupSeparatorIWielkoscLiter)
 {
     // Groups in another order, extra lines, "," as separator, "True" capitalised.
