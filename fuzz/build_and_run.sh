@@ -3,10 +3,11 @@
 # UndefinedBehaviorSanitizer) and runs it on our corpus.
 #   fuzz/build_and_run.sh [seconds=30] [build folder=build-fuzz] [target=projekt]
 # Targets: projekt (the ".rup" reader; each input that loads is also drawn,
-# every variant into recording back-ends, saved and reopened), pomiar
-# (".pom"), ustawienia (".upm"), prognoza (".pgz"), biblioteka (block
-# libraries ".blk", each definition copied into a project), obraz (the arrow
-# pictures, JPEG). A crash, hang or
+# every variant into recording back-ends, saved and reopened), wersja1 (the
+# same behind the banner of a version-1 file), pomiar (".pom"), ustawienia
+# (".upm"), prognoza (".pgz"), biblioteka (block libraries ".blk", each
+# definition copied into a project), obraz (the arrow pictures, JPEG). A
+# crash, hang or
 # sanitizer report fails the script; the input is kept in the build folder as
 # crash-*, timeout-* or leak-*.
 set -euo pipefail
@@ -22,14 +23,15 @@ ZRODLA_CPP=("$ZRODLA"/base/*.cpp "$ZRODLA"/model/*.cpp "$ZRODLA"/platform/*.cpp)
 NAGLOWKI=("$ZRODLA"/{base,model,platform}/*.h)
 FLAGI=()
 case "$CEL" in
-  projekt)
+  projekt | wersja1)
     # The drawing needs Qt's painter (not its moc); Qt's own code is not
     # instrumented, ours is.
     ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
                  "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp" "$ZRODLA/shell/RysunekWatkami.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
     NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing,junction,roundabout,shell}/*.h)
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
-    KORPUS="$ZRODLA/fuzz/korpus" ;;
+    KORPUS="$ZRODLA/fuzz/korpus"
+    if [ "$CEL" = wersja1 ]; then FLAGI+=(-DKG_FUZZ_WERSJA1); KORPUS+="_wersja1"; fi ;;
   biblioteka)
     ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp
                  "$ZRODLA/fuzz/fuzz_biblioteka.cpp")

@@ -2,12 +2,14 @@
 // load or be refused with a message, never crash, hang or leak; a model that
 // loads must draw every variant (into recording back-ends of a canvas and of
 // a file, and into the program's own screen back-end on a bitmap), save and
-// load again.
+// load again. Built with KG_FUZZ_WERSJA1, the bytes follow the banner of a
+// version-1 file, so that every input reaches the version-1 reader.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 #include <QGuiApplication>
@@ -31,11 +33,18 @@ const std::string& PlikRoboczy()
     return sciezka;
 }
 
-void Zapisz(const std::string& sciezka, const uint8_t* dane, std::size_t rozmiar)
+void Zapisz(const std::string& sciezka, const uint8_t* dane, std::size_t rozmiar, std::string_view naglowek = {})
 {
     std::ofstream f(sciezka, std::ios::binary | std::ios::trunc);
+    f.write(naglowek.data(), static_cast<std::streamsize>(naglowek.size()));
     f.write(reinterpret_cast<const char*>(dane), static_cast<std::streamsize>(rozmiar));
 }
+
+#ifdef KG_FUZZ_WERSJA1
+constexpr std::string_view Naglowek = "*****\r\n*                KARTOGRAM  1.0.0.\r\n*\r\n*****\r\n\r\n";
+#else
+constexpr std::string_view Naglowek;
+#endif
 
 // Every variant of the loaded project, as the screen and a DXF file would
 // get it; the recordings are dropped.
@@ -86,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
     // The separator alternates with the input so that both forms are read.
     UstawSeparatorDziesietny(rozmiar % 2 ? ',' : '.');
     const std::string& sciezka = PlikRoboczy();
-    Zapisz(sciezka, dane, rozmiar);
+    Zapisz(sciezka, dane, rozmiar, Naglowek);
     NowyProjekt();
     if (OtworzProjekt(sciezka)) {
         Narysuj();

@@ -18,6 +18,16 @@ struct DaneBlokWpis {
     friend bool operator==(const DaneBlokWpis&, const DaneBlokWpis&) = default;
 };
 
+// Whether a definition's range lies in a list of `liniiBlokow` command lines:
+// lines within the list, or an empty range. A range may be empty as
+// Start = Koniec + 1, or as Start = Koniec + 2, which projects saved earlier
+// hold where a copy from the library found no body lines (its start past the
+// end marker, its end on the name line).
+constexpr bool ZakresDefinicjiPoprawny(const DaneBlokWpis& d, int64_t liniiBlokow)
+{
+    return d.Start >= 0 && d.Koniec < liniiBlokow && int64_t{d.Start} <= int64_t{d.Koniec} + 2;
+}
+
 // One placed block.
 struct DaneBlok {
     float X = 0.0f;

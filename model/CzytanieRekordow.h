@@ -31,6 +31,8 @@ public:
     TKolor Kolor() { Wymagaj(); return c_.Kolor(); }
     template <int N>
     void Tekst(KrotkiTekst<N>& pole) { Wymagaj(); c_.Tekst(pole); }
+    // A value read before, checked against its limit.
+    double WGranicy(const GranicaPola& g, double x) { return c_.WGranicy(g, x); }
     void Pomin(int ile = 1) { for (int i = 0; i < ile; ++i) Linia(); }
 
     // A count of records of at least `liniiNaRekord` lines each that the

@@ -12,7 +12,7 @@ struct DaneOpis {
     float Sy = 1.0f;
     float Kat = 0.0f;
     float Zapas = 0.0f;       // not set by the description window; carried through the file
-    float Grubosc = 0.0f;
+    float Grubosc = 0.1f;     // as the window fills an empty pen width for the height 1
     TKolor Kolor = 0;
     KrotkiTekst<100> Styl;
     int32_t Rodzaj = 0;

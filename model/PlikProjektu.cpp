@@ -173,11 +173,21 @@ std::string Cytat(const std::string& linia)
 
 std::string CzytnikProjektu::KomunikatBledu(const std::string& coNieTak) const
 {
-    // "Błąd w pliku" in Windows-1250.
-    return "B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(NumerLinii()) + ": " + coNieTak;
+    return KomunikatBledu(coNieTak, NumerLinii());
 }
 
-void CzytnikProjektu::Blad(const std::string& coNieTak) const { throw BladPliku(KomunikatBledu(coNieTak), NumerLinii()); }
+std::string CzytnikProjektu::KomunikatBledu(const std::string& coNieTak, int nrLinii) const
+{
+    // "Błąd w pliku" in Windows-1250.
+    return "B\xB3\xB9" "d w pliku " + nazwaPliku_ + ", linia " + std::to_string(nrLinii) + ": " + coNieTak;
+}
+
+void CzytnikProjektu::Blad(const std::string& coNieTak) const { Blad(coNieTak, NumerLinii()); }
+
+void CzytnikProjektu::Blad(const std::string& coNieTak, int nrLinii) const
+{
+    throw BladPliku(KomunikatBledu(coNieTak, nrLinii), nrLinii);
+}
 
 int32_t CzytnikProjektu::Calkowita()
 {
@@ -679,20 +689,27 @@ const std::vector<Wpis>& TablicaSekcji()
     return tablica;
 }
 
-void CzytajSekcje(CzytnikProjektu& c)
+// Reads every section; returns how many sections and key lines were read.
+int CzytajSekcje(CzytnikProjektu& c)
 {
     const auto& tablica = TablicaSekcji();
+    int przeczytanych = 0;
     while (!c.Koniec()) {
         const std::string linia = c.Linia();
         // A tag spoiled by a trailing blank would skip its section and have
         // the next one blamed for what it lacks.
         const std::string_view znacznik = BezKoncowychOdstepow(linia);
-        for (const Wpis& w : tablica)
-            if (znacznik == w.linia) {
-                w.akcja(c);
-                break;
-            }
+        const auto w = std::find_if(tablica.begin(), tablica.end(), [&](const Wpis& w) { return znacznik == w.linia; });
+        if (w != tablica.end()) {
+            w->akcja(c);
+            ++przeczytanych;
+        } else if (linia.find('\0') != std::string::npos) {
+            // Binary damage (a NUL at each line's end hides every tag) would
+            // otherwise skip the whole project.
+            c.Blad("linia zawiera znak NUL, plik jest uszkodzony.");
+        }
     }
+    return przeczytanych;
 }
 
 // What follows the last section of a version-2 file.
@@ -743,7 +760,12 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
         if (wersja == 1) {
             CzytajProjektWersji1(c);
         } else {
-            CzytajSekcje(c);
+            // Nothing read would open as an empty project that a save then
+            // writes over the damaged file.
+            if (CzytajSekcje(c) == 0) {
+                blad = "Plik " + nazwaPliku + " nie zawiera danych projektu.";
+                return false;
+            }
             PoSekcjach(cel);
         }
     } catch (const BladPliku& e) {

@@ -99,9 +99,12 @@ public:
     // The line without its fixed-width prefix; "" when it is not longer.
     std::string ZaPrefiksem(std::size_t dlugoscPrefiksu);
 
-    // "Błąd w pliku <file>, linia <n>: <what>", naming the line read last.
+    // "Błąd w pliku <file>, linia <n>: <what>", naming the line read last
+    // or the line `nrLinii`.
     std::string KomunikatBledu(const std::string& coNieTak) const;
+    std::string KomunikatBledu(const std::string& coNieTak, int nrLinii) const;
     [[noreturn]] void Blad(const std::string& coNieTak) const;  // throws BladPliku
+    [[noreturn]] void Blad(const std::string& coNieTak, int nrLinii) const;
 
 private:
     // The lines are found as they are read, so that reading needs no more

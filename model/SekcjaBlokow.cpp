@@ -33,13 +33,29 @@ int32_t CzytajCalkowitaZaPrefiksem(CzytnikProjektu& c)
     return static_cast<int32_t>(x);
 }
 
-float CzytajLiczbeZaPrefiksem(CzytnikProjektu& c)
+// A number within its limit, as the block window takes it.
+float CzytajLiczbeZaPrefiksem(CzytnikProjektu& c, const GranicaPola& g)
 {
     const std::string tekst = c.ZaPrefiksem(Prefiks);
     double x = 0.0;
     if (!SprobujTekstNaLiczbe(PoprawSeparator(tekst), x))
         c.Blad("\"" + tekst.substr(0, 40) + "\" nie jest liczb\xB9.");
-    return c.Pojedyncza(x);
+    return static_cast<float>(c.WGranicy(g, x));
+}
+
+// Each definition's lines within the list read after the definitions;
+// `linieStartu` holds the line each definition's start was read from.
+void SprawdzZakresy(const CzytnikProjektu& c, const std::vector<int>& linieStartu)
+{
+    const Projekt& p = c.Cel();
+    const auto linii = static_cast<int64_t>(p.LinieBlokow.size());
+    for (std::size_t i = 0; i < p.DefinicjeBlokow.size(); ++i) {
+        const DaneBlokWpis& d = p.DefinicjeBlokow[i];
+        if (!ZakresDefinicjiPoprawny(d, linii))
+            c.Blad("definicja bloku " + d.Nazwa.substr(0, 40) + " wskazuje linie " + std::to_string(d.Start) + ".." +
+                       std::to_string(d.Koniec) + " spoza listy " + std::to_string(linii) + " linii.",
+                   linieStartu[i]);
+    }
 }
 
 }  // namespace
@@ -85,6 +101,8 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c)
 {
     Projekt& cel = c.Cel();
     c.NaglowekRekordow(cel.DefinicjeBlokow, LiniiDefinicji);
+    std::vector<int> linieStartu;
+    linieStartu.reserve(cel.DefinicjeBlokow.size());
     for (DaneBlokWpis& d : cel.DefinicjeBlokow) {
         d.Nazwa = c.ZaPrefiksem(Prefiks);
         d.Data = CzytajCzas(c, [](const std::string& t) { return TekstNaDate(t); });
@@ -92,6 +110,7 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c)
         d.Grupa = c.ZaPrefiksem(Prefiks);
         d.Jednostka = c.ZaPrefiksem(Prefiks);
         d.Start = CzytajCalkowitaZaPrefiksem(c);
+        linieStartu.push_back(c.NumerLinii());
         d.Koniec = CzytajCalkowitaZaPrefiksem(c);
     }
 
@@ -99,16 +118,17 @@ void CzytajSekcjeBlokow(CzytnikProjektu& c)
     c.NaglowekRekordow(cel.LinieBlokow, 1);
     for (auto& linia : cel.LinieBlokow)
         c.Tekst(linia);
+    SprawdzZakresy(c, linieStartu);
 
     c.Pomin(2);
     c.NaglowekRekordow(cel.Bloki, LiniiWstawienia);
     for (DaneBlok& b : cel.Bloki) {
         b.Nazwa = c.ZaPrefiksem(Prefiks);
         b.Wariant = CzytajCalkowitaZaPrefiksem(c);
-        b.X = CzytajLiczbeZaPrefiksem(c);
-        b.Y = CzytajLiczbeZaPrefiksem(c);
-        b.Sx = CzytajLiczbeZaPrefiksem(c);
-        b.Sy = CzytajLiczbeZaPrefiksem(c);
+        b.X = CzytajLiczbeZaPrefiksem(c, granice::Polozenie);
+        b.Y = CzytajLiczbeZaPrefiksem(c, granice::Polozenie);
+        b.Sx = CzytajLiczbeZaPrefiksem(c, granice::SkalaBloku);
+        b.Sy = CzytajLiczbeZaPrefiksem(c, granice::SkalaBloku);
         b.Nad = c.Linia() == "POD" ? 0 : 1;
     }
 }

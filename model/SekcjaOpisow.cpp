@@ -31,8 +31,12 @@ void CzytajSekcjeOpisow(CzytnikProjektu& c)
         c.Tekst(o.Tekst);
         for (float* x : {&o.X, &o.Y})
             *x = c.RzeczywistaS(granice::Polozenie);
-        for (float* x : {&o.Sx, &o.Sy, &o.Kat, &o.Zapas, &o.Grubosc})
-            *x = c.RzeczywistaS();
+        // The sizes and the angle as the description window takes them.
+        o.Sx = c.RzeczywistaS(granice::SzerokoscZnakuOpisu);
+        o.Sy = c.RzeczywistaS(granice::WysokoscOpisu);
+        o.Kat = c.RzeczywistaS(granice::KatOpisu);
+        o.Zapas = c.RzeczywistaS();
+        o.Grubosc = c.RzeczywistaS(granice::GruboscOpisu);
         o.Rodzaj = c.Calkowita();
         o.Wariant = c.Calkowita();
         c.Tekst(o.Styl);

@@ -25,16 +25,9 @@ std::string SprawdzOpisy(const Projekt& p)
     return "";
 }
 
+// The definitions' ranges are checked by the blocks section's reader.
 std::string SprawdzBloki(const Projekt& p)
 {
-    const auto linii = static_cast<int64_t>(p.LinieBlokow.size());
-    for (const DaneBlokWpis& d : p.DefinicjeBlokow) {
-        // An empty range (Start = Koniec + 1) draws nothing and is sound.
-        const bool dobryZakres = d.Start >= 0 && d.Koniec < linii && d.Start <= d.Koniec + 1;
-        if (!dobryZakres)
-            return "definicja bloku " + d.Nazwa + " wskazuje linie " + std::to_string(d.Start) + ".." +
-                   std::to_string(d.Koniec) + " spoza listy " + std::to_string(linii) + " linii.";
-    }
     for (std::size_t i = 0; i < p.Bloki.size(); ++i)
         if (!WariantIstnieje(p.Bloki[i].Wariant, p))
             return "blok nr " + std::to_string(i + 1) + " wskazuje nieistniej\xB9" "cy wariant " +

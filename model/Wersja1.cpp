@@ -9,6 +9,7 @@
 #include "base/Teksty.h"
 #include "model/Operacje.h"
 #include "model/Projekt.h"
+#include "model/CzytanieRekordow.h"
 #include "model/Sekcje.h"
 #include "base/Kodowanie.h"
 
@@ -29,11 +30,11 @@ bool FlagaSlotu(const std::string& linia)
 }
 
 // Volumes are numbers rounded half to even.
-int32_t Natezenie(CzytnikProjektu& c)
+int32_t Natezenie(CzytnikScisly& c)
 {
     const double x = c.Rzeczywista();
     if (!(x >= std::numeric_limits<int32_t>::min() && x <= std::numeric_limits<int32_t>::max()))
-        c.Blad(Utf8NaCp1250("natężenie poza zakresem."));
+        c.Blad("natężenie poza zakresem.");
     return static_cast<int32_t>(Zaokraglij(x));
 }
 
@@ -57,7 +58,7 @@ void DodajOpisV1(Projekt& p, const std::string& tekst, int32_t wariant, float x,
 
 // One used slot: its variant, diagram, captions, volumes and two free texts.
 // Returns the index of its diagram.
-int32_t CzytajSlot(CzytnikProjektu& c, int s)
+int32_t CzytajSlot(CzytnikScisly& c, int s)
 {
     Projekt& p = c.Cel();
     DaneWariant w;
@@ -89,8 +90,11 @@ int32_t CzytajSlot(CzytnikProjektu& c, int s)
 
 }  // namespace
 
-void CzytajProjektWersji1(CzytnikProjektu& c)
+void CzytajProjektWersji1(CzytnikProjektu& plik)
 {
+    // Every line of a block must be there: a file cut inside one would open
+    // with the rest of it silently defaulted.
+    CzytnikScisly c(plik);
     Projekt& p = c.Cel();
     std::vector<DaneRuchoplan>& ruchoplany = p.Ruchoplany;
     TUstawieniaGlobalne& u = p.wg;
@@ -127,12 +131,12 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
 
     // The later blocks were added in later releases; each is read only when
     // the file goes on.
-    if (!c.Koniec()) {
+    if (!plik.Koniec()) {
         c.Pomin(2);
         pierwszy.PoprawkaPrawoskretow = c.RzeczywistaS(granice::Przesuniecie);
         pierwszy.PoprawkaLewoskretow = c.RzeczywistaS(granice::Przesuniecie);
     }
-    if (!c.Koniec()) {
+    if (!plik.Koniec()) {
         c.Pomin(2);
         for (int s = 0; s < Slotow; ++s) {
             const std::string t1 = c.Linia();
@@ -145,12 +149,12 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
         }
         c.Pomin(1);
     }
-    if (!c.Koniec()) {
+    if (!plik.Koniec()) {
         c.Pomin(1);
         for (int k = 0; k < 4; ++k)
             c.Tekst(pierwszy.OpisRamienia[2 * k + 1]);
     }
-    if (!c.Koniec()) {
+    if (!plik.Koniec()) {
         c.Pomin(2);
         for (int s = 0; s < Slotow; ++s) {
             c.Pomin(1);
@@ -162,7 +166,7 @@ void CzytajProjektWersji1(CzytnikProjektu& c)
                     ruchoplany[diagram[s]].Natezenia[5 * k] = zawrotki[k];
         }
     }
-    if (!c.Koniec()) {
+    if (!plik.Koniec()) {
         c.Pomin(2);
         pierwszy.GlobOdsuniecie = c.RzeczywistaS(granice::Przesuniecie);
         pierwszy.GlobDlugosc = c.RzeczywistaS(granice::GeometriaRamienia);

@@ -3,6 +3,7 @@
 // every way. None may open into a project that saves into a file that no
 // longer opens, and none may open silently short of its records.
 #include <cmath>
+#include <fstream>
 
 #include "model/Operacje.h"
 #include "projekt_pomoc.h"
@@ -49,17 +50,19 @@ TEST_F(UszkodzonyPlik, LiczbyKtorychPojedynczaNieUtrzyma)
     daleko[x] = "1e308";
     SprawdzOdmowe(ZapiszPlik("daleko.rup", daleko), NrLinii(x) + " współrzędna poza zakresem -10000000..10000000.");
 
-    // The largest scale a single holds round-trips; the block reader once
-    // refused what it had read itself (its limit lay below that).
+    // The largest scale the block window takes round-trips; a scale of
+    // 3.4e38, which a single holds, once opened and went into the DXF.
     const std::size_t sx = Linia(l, "sx=");
-    l[sx] = "sx=          : 3.4e38";
+    l[sx] = "sx=          : -10000";
     ASSERT_TRUE(Otworz(ZapiszPlik("skala.rup", l))) << Blad();
-    EXPECT_EQ(Bloki[0].Sx, 3.4e38f);
+    EXPECT_EQ(Bloki[0].Sx, -1e4f);
     ASSERT_TRUE(ZapiszProjekt(Sciezka("skala2.rup")));
     ASSERT_TRUE(Otworz(Sciezka("skala2.rup"))) << Blad();
-    EXPECT_EQ(Bloki[0].Sx, 3.4e38f);
-    l[sx] = "sx=          : 3.5e38";
-    SprawdzOdmowe(ZapiszPlik("skala3.rup", l), NrLinii(sx) + " liczba poza zakresem.");
+    EXPECT_EQ(Bloki[0].Sx, -1e4f);
+    for (const char* poza : {"3.4e38", "3.5e38", "-1e30"}) {
+        l[sx] = std::string("sx=          : ") + poza;
+        SprawdzOdmowe(ZapiszPlik("skala3.rup", l), NrLinii(sx) + " skala poza zakresem -10000..10000.");
+    }
 
     // A value gone non-finite in memory is written as 0, never as "INF".
     ASSERT_TRUE(Otworz(Sciezka("skala2.rup")));
@@ -145,6 +148,31 @@ TEST_F(UszkodzonyPlik, KoncoweOdstepy)
     ASSERT_EQ(LiczbaRuchoplanow(), 4);
     EXPECT_EQ(Ruchoplany[1].Natezenia[3], 77);
     EXPECT_EQ(Ruchoplany[1].GeometriaWprowadzona, 1);
+}
+
+// A file from which no section was read once opened silently as an empty
+// project titled with its name, and saving it replaced the damaged file.
+TEST_F(UszkodzonyPlik, PlikBezZadnejSekcjiOdrzucony)
+{
+    const std::vector<std::string> l = Zapisany();
+    SprawdzOdmowe(ZapiszPlik("naglowek.rup", Naglowek2()), " nie zawiera danych projektu.");
+    SprawdzOdmowe(ZapiszPlik("smieci.rup", Plik(Naglowek2(), Wiersze{"x\xFF\x01", "", "12,5", "wv3", l[6]})),
+                  " nie zawiera danych projektu.");
+
+    // A NUL before every line end hides each tag: the first is named.
+    std::string zNul;
+    for (const std::string& linia : l)
+        zNul += linia + std::string(1, '\0') + "\r\n";
+    const std::string nul = Sciezka("nul.rup");
+    std::ofstream(nul, std::ios::binary) << zNul;
+    SprawdzOdmowe(nul, ", linia 6: linia zawiera znak NUL");
+
+    // One section, even without records, is a project.
+    okno.bledy.clear();
+    ASSERT_TRUE(Otworz(ZapiszPlik("warianty.rup", Plik(Naglowek2(), Wiersze{Znacznik("vv1"), "Warianty", "0",
+                                                                            std::string(42, '-'), ""}))))
+        << Blad();
+    EXPECT_TRUE(okno.bledy.empty());
 }
 
 TEST_F(UszkodzonyPlik, LinieKazdegoZakonczenia)

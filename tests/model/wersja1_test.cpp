@@ -1,6 +1,7 @@
 // Files of version "1.0.0.": one junction in fifteen variant slots.
 #include <cmath>
 #include <fstream>
+#include <set>
 
 #include "calosc_pomoc.h"
 
@@ -123,6 +124,49 @@ TEST_F(Wersja1Test, PlikKonczacySiePoLinii327CzytaSieZDomyslnymi)
     EXPECT_EQ(Ruchoplany[0].GlobZawrotka, 3.5f);
     EXPECT_EQ(Ruchoplany[1].PoprawkaLewoskretow, 0.0f);
     EXPECT_EQ(Opisy.size(), 2u);
+}
+
+// A file of an older release ends after line 327 or after one of the later
+// blocks; a file cut anywhere else once opened with the rest defaulted (its
+// free texts lost) and is refused naming its last line.
+TEST_F(Wersja1Test, KazdyPunktUcieciaCzytanyCalyLubOdrzucony)
+{
+    const std::vector<std::string> l = Linie();
+    ASSERT_EQ(l.size(), 453u);
+    const std::set<std::size_t> konceBlokow = {327, 331, 364, 369, 446, 453};
+    int otwartych = 0;
+    for (std::size_t n = 5; n <= l.size(); ++n) {
+        SCOPED_TRACE("lines kept: " + std::to_string(n));
+        const std::vector<std::string> czesc(l.begin(), l.begin() + static_cast<std::ptrdiff_t>(n));
+        const std::string plik = ZapiszPlik("uciety.rup", czesc);
+        if (!konceBlokow.contains(n)) {
+            SprawdzOdmowe(plik, ", linia " + std::to_string(n) + ": nieoczekiwany koniec pliku");
+            continue;
+        }
+        ASSERT_TRUE(Otworz(plik)) << Blad();
+        ++otwartych;
+        ASSERT_EQ(Ruchoplany.size(), 2u);
+        // Every block present is read whole: the free texts of both slots,
+        // the second arm lines, the U-turns, the global sizes.
+        EXPECT_EQ(Opisy.size(), n >= 364 ? 4u : 2u);
+        EXPECT_EQ(Ruchoplany[1].PoprawkaLewoskretow, n >= 331 ? 0.1f : 0.0f);
+        EXPECT_EQ(Ruchoplany[1].OpisRamienia[7].str() == "Linia 2 ramienia 4", n >= 369);
+        EXPECT_EQ(Ruchoplany[1].Natezenia[15], n >= 446 ? 8 : 0);
+        EXPECT_EQ(Ruchoplany[1].GlobZawrotka, n >= 453 ? 3.0f : 3.5f);
+    }
+    EXPECT_EQ(otwartych, 6);
+}
+
+// A NUL before every line end makes each flag false: the first number
+// refuses the file rather than it opening without its variants.
+TEST_F(Wersja1Test, ZnakNulPrzedKoncemLiniiOdrzuca)
+{
+    std::string tresc;
+    for (const std::string& linia : Linie())
+        tresc += linia + std::string(1, '\0') + "\r\n";
+    const std::string plik = Sciezka("nul.rup");
+    std::ofstream(plik, std::ios::binary) << tresc;
+    SprawdzOdmowe(plik, ", linia 299: ");
 }
 
 TEST_F(Wersja1Test, SlotPoNieuzywanymDostajeWlasnyWariantIRuchoplan)
