@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     Form1->show();
     // A project named on the command line (the desktop opens a .rup so).
     if (QApplication::arguments().size() > 1)
-        Form1->OtworzOstatniProjekt(ZQString(QApplication::arguments().at(1)));
+        Form1->OtworzOstatniProjekt(SciezkaZQString(QApplication::arguments().at(1)));
     const int wynik = app.exec();
     ZniszczOkna();
     return wynik;

@@ -1,6 +1,8 @@
 #include "base/Kodowanie.h"
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <iconv.h>
 
 namespace {
@@ -90,4 +92,58 @@ std::string Utf8NaCp1250(std::string_view utf8)
 {
     thread_local const Deskryptor d("CP1250", "UTF-8");
     return Konwertuj(d, true, utf8);
+}
+
+bool JestUtf8SpozaAscii(std::string_view t)
+{
+    bool spozaAscii = false;
+    std::size_t i = 0;
+    while (i < t.size()) {
+        // ASCII eight bytes at a time.
+        std::uint64_t osiem = 0;
+        if (i + 8 <= t.size() && (std::memcpy(&osiem, t.data() + i, 8), (osiem & 0x8080808080808080ull) == 0)) {
+            i += 8;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(t[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        spozaAscii = true;
+        std::size_t dl = 0;
+        std::uint32_t kod = 0;
+        if (c >= 0xC2 && c <= 0xDF)
+            dl = 2, kod = c & 0x1Fu;
+        else if (c >= 0xE0 && c <= 0xEF)
+            dl = 3, kod = c & 0x0Fu;
+        else if (c >= 0xF0 && c <= 0xF4)
+            dl = 4, kod = c & 0x07u;
+        else
+            return false;
+        if (t.size() - i < dl)
+            return false;
+        for (std::size_t k = 1; k < dl; ++k) {
+            const auto b = static_cast<unsigned char>(t[i + k]);
+            if ((b & 0xC0) != 0x80)
+                return false;
+            kod = (kod << 6) | (b & 0x3Fu);
+        }
+        // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
+        if ((dl == 3 && kod < 0x800) || (dl == 4 && (kod < 0x10000 || kod > 0x10FFFF)) ||
+            (kod >= 0xD800 && kod <= 0xDFFF))
+            return false;
+        i += dl;
+    }
+    return spozaAscii;
+}
+
+bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
+{
+    cp1250 = Utf8NaCp1250(utf8);
+    // Every character that has a place converts back to itself.
+    if (Cp1250NaUtf8(cp1250) == utf8)
+        return true;
+    cp1250.clear();
+    return false;
 }

@@ -8,3 +8,10 @@
 
 std::string Cp1250NaUtf8(std::string_view cp1250);
 std::string Utf8NaCp1250(std::string_view utf8);
+
+// Whether the bytes are valid UTF-8 holding at least one character beyond
+// ASCII (a text such as a text editor of this system saves).
+bool JestUtf8SpozaAscii(std::string_view tekst);
+// Converts a text that Windows-1250 holds whole; false (and `cp1250` empty)
+// when some character has no place there or the UTF-8 is damaged.
+bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250);

@@ -196,13 +196,13 @@ void ZbudujPowtorzoneBloki()
     ZbudujProjekt(10, 1, 20.0);
     DefinicjaBiblioteki d;
     d.Nazwa = "Znak";
-    d.Cialo.emplace_back("ramka");
+    d.DodajLinieCiala("ramka");
     for (int k = 0; k < 8; ++k) {
         const double a = k * 0.785398, b = (k + 1) * 0.785398;
-        d.Cialo.emplace_back("L(" + std::to_string(std::cos(a)) + "," + std::to_string(std::sin(a)) + ")-(" +
+        d.DodajLinieCiala("L(" + std::to_string(std::cos(a)) + "," + std::to_string(std::sin(a)) + ")-(" +
                              std::to_string(std::cos(b)) + "," + std::to_string(std::sin(b)) + "),K(255,0,0)");
     }
-    d.Cialo.emplace_back("T(-0.6,-0.2,'STOP',0.45,0.5,0)");
+    d.DodajLinieCiala("T(-0.6,-0.2,'STOP',0.45,0.5,0)");
     for (int i = 0; i < 500; ++i)
         KopiujDefinicjeBloku(d);
     for (int i = 0; i < 500; ++i) {

@@ -19,6 +19,8 @@ else
 fi
 FILTR='BM_Otwarcie/|BM_LiczenieLinii/|BM_Zapis/|BM_SurowyZapis|BM_EksportDxf$|BM_WydrukPdf|BM_CzteryPrzerysowania'
 FILTR+='|BM_ZmianaIPrzerysowanie/|BM_Przerysuj400Calosc|BM_Przerysuj1600Calosc|BM_SuwakIPrzerysowanie/400'
+FILTR+='|BM_LiczenieLiniiPomiaru|BM_LiczenieLiniiPrognozy|BM_LiczenieLiniiUstawien|BM_LiczenieLiniiBiblioteki'
+FILTR+='|BM_CzytaniePomiaru|BM_CzytaniePrognozy|BM_CzytanieUstawien|BM_CzytanieBiblioteki'
 (cd build-bench && QT_QPA_PLATFORM=offscreen ./kartogram_bench --benchmark_filter="$FILTR" \
     --benchmark_repetitions="${REPETITIONS:-5}" --benchmark_report_aggregates_only=true \
     --benchmark_format=json --benchmark_out="$WYNIK" --benchmark_out_format=json >/dev/null)
@@ -51,6 +53,11 @@ cele = [
     ("przerysowanie_1600_klatki", czas("BM_Przerysuj1600Calosc") / KLATKA, 2),
     ("suwak_400_klatki", czas("BM_SuwakIPrzerysowanie/400") / KLATKA, 1),
     ("zmiana_400_klatki", czas("BM_ZmianaIPrzerysowanie/400") / KLATKA, 1),
+    ("pomiar_100MB_pustych", czas("BM_CzytaniePomiaru") / czas("BM_LiczenieLiniiPomiaru"), 10),
+    ("prognoza_100MB_pustych", czas("BM_CzytaniePrognozy") / czas("BM_LiczenieLiniiPrognozy"), 10),
+    ("ustawienia_100MB_pustych", czas("BM_CzytanieUstawien") / czas("BM_LiczenieLiniiUstawien"), 10),
+    ("biblioteka_200MB_sekundy", czas("BM_CzytanieBiblioteki"), 1),
+    ("biblioteka_200MB_pamiec", mediany["BM_CzytanieBiblioteki"]["pamiec_do_pliku"], 3),
 ]
 for nazwa, zmierzony, cel in cele:
     print(f"{nazwa} {zmierzony:.2f} {cel}")

@@ -85,7 +85,7 @@ std::vector<std::string> ListaPomiarow(const std::string& katalog, const FiltrPo
         std::error_code ecPliku;
         if (!it->is_regular_file(ecPliku))
             continue;
-        const std::string plik = Utf8NaCp1250(it->path().filename().string());
+        const std::string plik = it->path().filename().string();
         std::string nazwa;
         if (!NazwaPomiaru(plik, nazwa))
             continue;

@@ -124,8 +124,19 @@ DanePomiar BiezacyPomiar;
 
 std::string NazwaBezKatalogu(const std::string& sciezka)
 {
-    const auto i = sciezka.find_last_of("\\/:");
+    const auto i = sciezka.rfind('/');
     return i == std::string::npos ? sciezka : sciezka.substr(i + 1);
+}
+
+bool NazwaPlikuWProjekcie(const std::string& sciezka, std::string& nazwa, std::string& blad)
+{
+    const std::string systemowa = NazwaBezKatalogu(sciezka);
+    if (Utf8NaCp1250Dokladnie(systemowa, nazwa) && nazwa.size() <= decltype(DanePomiar::NazwaPliku)::Pojemnosc)
+        return true;
+    blad = Utf8NaCp1250("Nazwy pliku ") + SciezkaWTekscie(systemowa) +
+           Utf8NaCp1250(" nie można zapisać w projekcie (znaki spoza strony kodowej Windows-1250 lub nazwa "
+                        "dłuższa niż 255 znaków). Zmień nazwę pliku.");
+    return false;
 }
 
 std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu)
@@ -211,6 +222,10 @@ bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePo
 {
     // A fresh record: nothing of the one given survives into the count read.
     DanePomiar m;
+    // The project keeps the file's name: one it cannot hold is refused.
+    std::string nazwaWProjekcie;
+    if (!NazwaPlikuWProjekcie(nazwaPliku, nazwaWProjekcie, blad))
+        return false;
     CzytnikKluczy s(std::move(tresc), nazwaPliku);
     constexpr std::size_t grup = std::size(GrupyPomiaru);
     std::array<bool, grup> przeczytana{};
@@ -238,7 +253,7 @@ bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePo
     // A total is the sum of its inlet's cells, whatever the file says: files
     // written without them (totals of 0) open with the totals the editor shows.
     PoliczSumyPomiaru(m);
-    m.NazwaPliku = NazwaBezKatalogu(nazwaPliku);
+    m.NazwaPliku = nazwaWProjekcie;
     p = m;
     return true;
 }
@@ -340,32 +355,40 @@ bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DaneP
 {
     DanePrognoza n;
     UstawDomyslnaPrognoze(n);
-    bool klucz = false;
+    // A file lacking a group (one cut short) would add nothing where its
+    // author meant a forecast.
+    bool tryb = false, pojazdy = false, przejscia = false;
     CzytnikKluczy s(std::move(tresc), nazwaPliku);
     try {
         while (!s.Koniec()) {
             s.Nastepna();
             if (s.Ostatnia() == KTrybPrognoza) {
-                klucz = true;
-                n.TrybPrognoza = s.Logiczna("True");
+                tryb = true;
+                n.TrybPrognoza = s.LogicznaScisla("True", "False");
             } else if (s.Ostatnia() == KPrognozaPojazdy) {
-                klucz = true;
+                pojazdy = true;
                 for (auto& grupa : n.PrognozaPojazdy)
                     for (auto& komorka : grupa)
                         CzytajKomorke(s, komorka);
             } else if (s.Ostatnia() == KPrognozaPrzejscia) {
-                klucz = true;
+                przejscia = true;
                 for (auto& grupa : n.PrognozaPrzejscia)
                     for (auto& komorka : grupa)
                         CzytajKomorke(s, komorka);
             }
         }
+        if (!tryb && !pojazdy && !przejscia) {
+            blad = BrakKluczy(nazwaPliku, "prognozy");
+            return false;
+        }
+        if (!tryb)
+            s.BrakGrupy(KTrybPrognoza);
+        if (!pojazdy)
+            s.BrakGrupy(KPrognozaPojazdy);
+        if (!przejscia)
+            s.BrakGrupy(KPrognozaPrzejscia);
     } catch (const BladPliku& b) {
         blad = b.what();
-        return false;
-    }
-    if (!klucz) {
-        blad = BrakKluczy(nazwaPliku, "prognozy");
         return false;
     }
     p = n;
@@ -392,7 +415,8 @@ std::string UtworzKatalogiPomiarow()
         std::error_code ec;
         std::filesystem::create_directories(SciezkaSystemowa(*k), ec);
         if (ec)
-            return Utf8NaCp1250("Nie można utworzyć katalogu ") + *k + ": " + PrzyczynaBledu(ec.value()) + ".";
+            return Utf8NaCp1250("Nie można utworzyć katalogu ") + SciezkaWTekscie(*k) + ": " +
+                   PrzyczynaBledu(ec.value()) + ".";
     }
     return "";
 }

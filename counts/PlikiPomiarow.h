@@ -38,7 +38,7 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
 // record's own last-edit fields stay as they are.
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad);
 // Replaces `p` whole with the count of the file and sets NazwaPliku to the
-// file's name without folder. Every group the writer writes must be in the
+// file's name without folder (a name the project cannot hold is refused). Every group the writer writes must be in the
 // file and every value within its limit, else `p` stays as it was; the
 // totals are worked out from the tables.
 bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad);
@@ -50,8 +50,11 @@ bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePo
 bool CzytajLiniePomiaru(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePomiar& p,
                         std::string& blad);
 
-// The file name after the last "\", "/" or ":".
+// The file name after the last "/".
 std::string NazwaBezKatalogu(const std::string& sciezka);
+// The file's name as a count record keeps it in the project (Windows-1250);
+// a name the project cannot hold is refused with the message, never mangled.
+bool NazwaPlikuWProjekcie(const std::string& sciezka, std::string& nazwa, std::string& blad);
 
 // ---------------------------------------------------------------- "*.upm"
 // The settings file is read where the defaults of a new count are made.
@@ -59,8 +62,8 @@ std::string NazwaBezKatalogu(const std::string& sciezka);
 
 std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p);
 bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad);
-// Replaces `p` whole: groups missing from the file come back empty. A cell
-// longer than it is kept, or no forecast at all, refuses the file.
+// Replaces `p` whole. A group missing from the file, a mode other than
+// "True" or "False", or a cell longer than it is kept refuses the file.
 bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad);
 bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DanePrognoza& p, std::string& blad);
 bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePrognoza& p,

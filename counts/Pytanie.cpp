@@ -22,6 +22,6 @@ int Zapytaj(const QString& pytanie, bool zKasuj)
 
 bool NadpisacPlik(const std::string& sciezka)
 {
-    return Zapytaj(QString::fromUtf8("Plik ") + NaQString(sciezka) + QString::fromUtf8(" już istnieje! Nadpisać?"),
+    return Zapytaj(QString::fromUtf8("Plik ") + SciezkaNaQString(sciezka) + QString::fromUtf8(" już istnieje! Nadpisać?"),
                    false) == PytanieTak;
 }

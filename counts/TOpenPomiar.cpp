@@ -69,7 +69,7 @@ void TOpenPomiar::OdswiezListeOpenPomiar()
     const auto nazwy = ListaPomiarow(KatalogPomiarow, f, Dzisiaj(), blad);
     ListaPomiar->clear();
     for (const std::string& n : nazwy)
-        ListaPomiar->addItem(NaQString(n));
+        ListaPomiar->addItem(SciezkaNaQString(n));
     if (!blad.empty())
         Dialogi().Ostrzezenie(blad);
 }
@@ -77,7 +77,7 @@ void TOpenPomiar::OdswiezListeOpenPomiar()
 std::string TOpenPomiar::WybranyPomiar() const
 {
     const QListWidgetItem* i = ListaPomiar->currentItem();
-    return i ? ZQString(i->text()) : std::string();
+    return i ? SciezkaZQString(i->text()) : std::string();
 }
 
 bool TOpenPomiar::WczytajWybrany(DanePomiar& kopia) const

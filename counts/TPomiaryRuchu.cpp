@@ -304,7 +304,7 @@ void TPomiaryRuchu::OdswiezListePomiarow()
     const auto nazwy = ListaPomiarow(KatalogPomiarow, RG_Pokazuj->Filtr(), Dzisiaj(), blad);
     ListaPomiar->clear();
     for (const std::string& n : nazwy)
-        ListaPomiar->addItem(NaQString(n));
+        ListaPomiar->addItem(SciezkaNaQString(n));
     if (!blad.empty())
         Dialogi().Ostrzezenie(blad);
 }
@@ -337,7 +337,7 @@ bool TPomiaryRuchu::PorzucicPomiar()
 {
     if (!BiezacyPomiar.PomiarZmieniony || SavePomiar.empty())
         return true;
-    switch (Zapytaj(QString::fromUtf8("Pomiar ") + NaQString(SavePomiar) + QString::fromUtf8(" zmieniony. ZAPISAĆ?"), true)) {
+    switch (Zapytaj(QString::fromUtf8("Pomiar ") + SciezkaNaQString(SavePomiar) + QString::fromUtf8(" zmieniony. ZAPISAĆ?"), true)) {
     case PytanieTak: {
         const WynikSprawdzenia w = SprawdzNaglowekPomiaru();
         if (!w.ok) {
@@ -360,7 +360,7 @@ void TPomiaryRuchu::OtworzPomiar()
         Dialogi().Informacja(PL("Wskaż pomiar!"));
         return;
     }
-    const std::string nazwa = ZQString(wybrany->text());
+    const std::string nazwa = SciezkaZQString(wybrany->text());
     if (!PorzucicPomiar())
         return;
     const std::string sciezka = KatalogPomiarow + "/" + nazwa + ".pom";
@@ -372,7 +372,7 @@ void TPomiaryRuchu::OtworzPomiar()
     }
     BiezacyPomiar = nowy;
     SavePomiar = sciezka;
-    setWindowTitle(NaQString(sciezka));
+    setWindowTitle(SciezkaNaQString(sciezka));
     PokazPomiar();
     BiezacyPomiar.PomiarZmieniony = 0;
 }
@@ -387,6 +387,11 @@ void TPomiaryRuchu::B_NowyPomiarClick()
     const std::string sciezka = Dialogi().ZapiszPlik("Nowy pomiar", FiltrPomiarowPliku, KatalogPomiarow, "", "pom");
     if (sciezka.empty())
         return;
+    std::string nazwa, blad;
+    if (!NazwaPlikuWProjekcie(sciezka, nazwa, blad)) {
+        Dialogi().Blad(blad);
+        return;
+    }
     if (PlikIstnieje(sciezka) && !NadpisacPlik(sciezka))
         return;
     DanePomiar nowy;
@@ -394,11 +399,11 @@ void TPomiaryRuchu::B_NowyPomiarClick()
     const std::string uwaga = UstawDomyslnyPomiar(nowy);
     if (!uwaga.empty())
         Dialogi().Ostrzezenie(uwaga);
-    nowy.NazwaPliku = NazwaBezKatalogu(sciezka);
+    nowy.NazwaPliku = nazwa;
     BiezacyPomiar = nowy;
     SavePomiar = sciezka;
     PokazPomiar();
-    setWindowTitle(NaQString(sciezka));
+    setWindowTitle(SciezkaNaQString(sciezka));
     // A count whose file could not be made is still to be saved: leaving
     // the editor must ask, not drop it.
     if (!ZapiszPlikPomiaru(sciezka))

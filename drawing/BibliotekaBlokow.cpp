@@ -1,10 +1,15 @@
 #include "drawing/BibliotekaBlokow.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
+#include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "drawing/Bloki.h"
+#include "model/PlikProjektu.h"
 #include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 
 namespace {
@@ -29,54 +34,117 @@ TDataCzas CzasLubZero(std::string_view tekst, Konwersja konwersja)
 
 }  // namespace
 
-std::vector<DefinicjaBiblioteki> CzytajDefinicjeBiblioteki(const std::vector<std::string>& linie)
+std::vector<std::string_view> DefinicjaBiblioteki::LinieCiala() const
 {
-    std::vector<DefinicjaBiblioteki> wynik;
-    std::size_t i = 0;
-    while (i < linie.size()) {
-        if (std::string_view(linie[i]).substr(0, 255) != ZnacznikDefinicji) {
-            ++i;
-            continue;
-        }
-        // The definition's lines: up to its end marker, or the next marker,
-        // or the end of the file.
-        std::size_t koniec = i + 1;
-        bool zamknieta = false;
-        for (; koniec < linie.size(); ++koniec) {
-            const std::string_view l = std::string_view(linie[koniec]).substr(0, 255);
-            if (l == ZnacznikDefinicji)
-                break;
-            if (l == ZnacznikKonca) {
-                zamknieta = true;
-                break;
-            }
-        }
-        // Line n of the definition, "" past its end.
-        auto linia = [&](std::size_t n) -> std::string_view {
-            const std::size_t k = i + n - 1;
-            return k < koniec ? std::string_view(linie[k]).substr(0, 255) : std::string_view();
-        };
-        DefinicjaBiblioteki d;
-        d.Nazwa = linia(LiniaNazwy);
-        d.Data = CzasLubZero(linia(LiniaDaty), TekstNaDate);
-        d.Czas = CzasLubZero(linia(LiniaCzasu), TekstNaCzas);
-        d.Grupa = linia(LiniaGrupy);
-        d.Jednostka = linia(LiniaJednostki);
-        for (std::size_t k = i + PierwszaLiniaCiala - 1; k < koniec; ++k)
-            d.Cialo.emplace_back(linie[k]);
-        wynik.push_back(std::move(d));
-        i = zamknieta ? koniec + 1 : koniec;
-    }
-    return wynik;
+    std::vector<std::string_view> linie = PodzielNaLinie(Cialo);
+    for (std::string_view& l : linie)
+        l = l.substr(0, 255);
+    return linie;
 }
 
-std::vector<DefinicjaBiblioteki> CzytajBiblioteke(const std::string& sciezka)
+void DefinicjaBiblioteki::DodajLinieCiala(std::string_view linia)
 {
-    std::vector<std::string> linie;
-    std::string blad;
-    if (!CzytajLinie(sciezka, linie, blad))
-        return {};
-    return CzytajDefinicjeBiblioteki(linie);
+    Cialo.append(linia.substr(0, 255));
+    Cialo.push_back('\n');
+}
+
+namespace {
+
+// What both markers of a definition begin with.
+constexpr std::string_view PoczatekZnacznikow = "____________________";
+
+// Whether the next line ends the definition: its end marker (read) or the
+// next definition's marker (left for that definition).
+bool KoniecDefinicji(CzytnikProjektu& c)
+{
+    const std::string_view l = c.Podglad().substr(0, 255);
+    if (l == ZnacznikDefinicji)
+        return true;
+    if (l != ZnacznikKonca)
+        return false;
+    c.LiniaWMiejscu();
+    return true;
+}
+
+// Lines 2 on of a definition whose marker has been read, up to its end
+// marker, the next definition's marker or the end of the file.
+void CzytajDefinicje(CzytnikProjektu& c, DefinicjaBiblioteki& d)
+{
+    for (std::size_t n = 2; n < PierwszaLiniaCiala; ++n) {
+        if (c.Koniec() || KoniecDefinicji(c))
+            return;
+        const std::string_view l = c.LiniaWMiejscu().substr(0, 255);
+        if (n == LiniaNazwy)
+            d.Nazwa = l;
+        else if (n == LiniaDaty)
+            d.Data = CzasLubZero(l, TekstNaDate);
+        else if (n == LiniaCzasu)
+            d.Czas = CzasLubZero(l, TekstNaCzas);
+        else if (n == LiniaGrupy)
+            d.Grupa = l;
+        else if (n == LiniaJednostki)
+            d.Jednostka = l;
+    }
+    // The body as it stands in the file, taken in runs up to the next line
+    // that may be a marker.
+    std::string_view run;
+    while (c.PominDoLinii(PoczatekZnacznikow, &run)) {
+        d.Cialo.append(run);
+        if (KoniecDefinicji(c))
+            return;
+        d.DodajLinieCiala(c.LiniaWMiejscu());
+    }
+    d.Cialo.append(run);
+}
+
+}  // namespace
+
+bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std::vector<DefinicjaBiblioteki>& wynik,
+                           std::string& blad)
+{
+    wynik.clear();
+    blad.clear();
+    // A text editor of this system saves in UTF-8.
+    if (JestUtf8SpozaAscii(tresc)) {
+        std::string w1250 = Utf8NaCp1250(tresc);
+        // Characters the code page lacks come out as "?".
+        if (std::count(w1250.begin(), w1250.end(), '?') != std::count(tresc.begin(), tresc.end(), '?')) {
+            blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) +
+                   Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
+            return false;
+        }
+        tresc = std::move(w1250);
+    }
+    CzytnikProjektu c(std::move(tresc), nazwaPliku);
+    try {
+        // Outside definitions only the markers matter: the text between is
+        // passed over in place.
+        while (c.PominDoLinii(PoczatekZnacznikow)) {
+            if (c.LiniaWMiejscu().substr(0, 255) != ZnacznikDefinicji)
+                continue;
+            DefinicjaBiblioteki d;
+            CzytajDefinicje(c, d);
+            if (d.Cialo.empty())
+                c.Blad(Utf8NaCp1250("definicja bloku „") + d.Nazwa + Utf8NaCp1250("” nie ma linii rysunku."));
+            wynik.push_back(std::move(d));
+        }
+    } catch (const BladPliku& b) {
+        wynik.clear();
+        blad = b.what();
+        return false;
+    }
+    return true;
+}
+
+bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBiblioteki>& wynik, std::string& blad)
+{
+    wynik.clear();
+    blad.clear();
+    std::error_code ec;
+    if (sciezka.empty() || (!std::filesystem::exists(SciezkaSystemowa(sciezka), ec) && !ec))
+        return true;
+    std::string tresc;
+    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstBiblioteki(std::move(tresc), sciezka, wynik, blad);
 }
 
 const DefinicjaBiblioteki* ZnajdzWBibliotece(const std::vector<DefinicjaBiblioteki>& biblioteka,
@@ -90,9 +158,9 @@ const DefinicjaBiblioteki* ZnajdzWBibliotece(const std::vector<DefinicjaBibliote
 ZakresBloku ZmierzDefinicje(const DefinicjaBiblioteki& d)
 {
     ZakresBloku z;
-    for (const auto& l : d.Cialo) {
+    for (const std::string_view l : d.LinieCiala()) {
         float x1, x2, y1, y2;
-        ZakresKomendyBloku(l, x1, x2, y1, y2);
+        ZakresKomendyBloku(std::string(l), x1, x2, y1, y2);
         z.XMin = std::min(z.XMin, x1);
         z.XMax = std::max(z.XMax, x2);
         z.YMin = std::min(z.YMin, y1);
@@ -121,7 +189,10 @@ void KopiujDefinicjeBloku(const DefinicjaBiblioteki& d)
     LinieBlokow.emplace_back(d.Nazwa);
     // The first body line is kept but never drawn: drawing starts after it.
     w.Start = LiczbaLiniiBlokow() + 1;
-    LinieBlokow.insert(LinieBlokow.end(), d.Cialo.begin(), d.Cialo.end());
+    const std::vector<std::string_view> cialo = d.LinieCiala();
+    if (cialo.empty())
+        LinieBlokow.emplace_back("");
+    LinieBlokow.insert(LinieBlokow.end(), cialo.begin(), cialo.end());
     LinieBlokow.emplace_back(ZnacznikKonca);
     w.Koniec = LiczbaLiniiBlokow() - 2;
     DefinicjeBlokow.push_back(std::move(w));

@@ -27,21 +27,35 @@ struct DefinicjaBiblioteki {
     KrotkiTekst<100> Grupa;
     KrotkiTekst<10> Jednostka;
     // The body from the first body line (shown, never drawn) to the line
-    // before the end marker.
-    std::vector<KrotkiTekst<255>> Cialo;
+    // before the end marker, as its text stands in the file: a library of
+    // many short lines takes no more room than its file.
+    std::string Cialo;
 
     // Date and time as one moment, for the newer-library test.
     TDataCzas Moment() const { return Data + Czas; }
+    // The body's lines, as views into `Cialo`, each of at most 255 characters.
+    std::vector<std::string_view> LinieCiala() const;
+    // Appends a body line, cut to 255 characters.
+    void DodajLinieCiala(std::string_view linia);
 };
 
-// The definitions of a library's lines, in file order. A definition without
-// its end marker ends at the next definition's marker or at the end of the
-// file; a date or time that is none reads as 0. Lines are taken as at most
-// 255 characters.
-std::vector<DefinicjaBiblioteki> CzytajDefinicjeBiblioteki(const std::vector<std::string>& linie);
+// The definitions of a library's text, in file order. A text that is UTF-8
+// with characters beyond ASCII (as a text editor of this system saves it) is
+// converted to Windows-1250, or refused when it holds characters outside
+// that code page; any other text is Windows-1250 already. A
+// definition without its end marker ends at the next definition's marker or
+// at the end of the file; a date or time that is none reads as 0. Lines are
+// taken as at most 255 characters. A definition without a body line (a file
+// cut in its header) would copy into the project as a run the project's
+// reader refuses: the library is refused, false with the message naming the
+// file and the line, `wynik` then empty.
+bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std::vector<DefinicjaBiblioteki>& wynik,
+                           std::string& blad);
 
-// The library file read; an empty list for a missing or unreadable file.
-std::vector<DefinicjaBiblioteki> CzytajBiblioteke(const std::string& sciezka);
+// The library file read as above. No path or a missing file gives an empty
+// list without a message; a file that cannot be read (a folder, a pipe, too
+// large) is refused like a damaged one: false with the message.
+bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBiblioteki>& wynik, std::string& blad);
 
 // The group filter that lists every definition.
 inline constexpr std::string_view WszystkieGrupy = " Wszystkie";
@@ -63,7 +77,8 @@ ZakresBloku ZmierzDefinicje(const DefinicjaBiblioteki& d);
 int32_t ZnajdzDefinicjeBloku(std::string_view nazwa);
 
 // Appends a copy of the library definition to the project's definitions and
-// command lines.
+// command lines. A body without lines is framed with an empty first line,
+// so that the range is never one the project's reader refuses.
 void KopiujDefinicjeBloku(const DefinicjaBiblioteki& d);
 
 // Removes definition `indeks` with its run of lines; the later definitions'

@@ -153,12 +153,12 @@ int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skal
 std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
 {
     std::ifstream plik(SciezkaSystemowa(sciezka), std::ios::binary);
-    if (!plik) return Utf8NaCp1250("Nie można otworzyć pliku czcionki ") + sciezka + ".";
+    if (!plik) return Utf8NaCp1250("Nie można otworzyć pliku czcionki ") + SciezkaWTekscie(sciezka) + ".";
     constexpr std::size_t rozmiar = 256 * RozmiarRekorduZnaku;
     std::vector<unsigned char> dane(rozmiar);
     plik.read(reinterpret_cast<char*>(dane.data()), static_cast<std::streamsize>(rozmiar));
     if (static_cast<std::size_t>(plik.gcount()) < rozmiar)
-        return Utf8NaCp1250("Plik czcionki ") + sciezka + Utf8NaCp1250(" jest za krótki.");
+        return Utf8NaCp1250("Plik czcionki ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest za krótki.");
 
     auto nowa = std::make_unique<TablicaZnakow>();
     for (int k = 0; k < 256; ++k) {
@@ -166,7 +166,7 @@ std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
         DaneZnak& z = (*nowa)[k];
         z.LiczbaKresek = Int32LE(r);
         if (z.LiczbaKresek < 0 || z.LiczbaKresek > MaksKresek)
-            return Utf8NaCp1250("Plik czcionki ") + sciezka + Utf8NaCp1250(" jest uszkodzony (znak ") +
+            return Utf8NaCp1250("Plik czcionki ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest uszkodzony (znak ") +
                    std::to_string(k) + Utf8NaCp1250(": liczba kresek ") + std::to_string(z.LiczbaKresek) + ").";
         z.Szerokosc = SingleLE(r + 4);
         std::memcpy(z.KreskaX1.data(), r + 8, MaksKresek);
@@ -180,7 +180,7 @@ std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
 
 std::string SciezkaCzcionki(const std::string& nazwa)
 {
-    return PolaczSciezke(KatalogDane(), nazwa + "100.Lzs");
+    return PolaczSciezke(KatalogDane(), Cp1250NaUtf8(nazwa) + "100.Lzs");
 }
 
 void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,

@@ -4,7 +4,9 @@
 #   fuzz/build_and_run.sh [seconds=30] [build folder=build-fuzz] [target=projekt]
 # Targets: projekt (the ".rup" reader; each input that loads is also drawn,
 # every variant into recording back-ends, saved and reopened), pomiar
-# (".pom"), ustawienia (".upm"), prognoza (".pgz"). A crash, hang or
+# (".pom"), ustawienia (".upm"), prognoza (".pgz"), biblioteka (block
+# libraries ".blk", each definition copied into a project), obraz (the arrow
+# pictures, JPEG). A crash, hang or
 # sanitizer report fails the script; the input is kept in the build folder as
 # crash-*, timeout-* or leak-*.
 set -euo pipefail
@@ -28,6 +30,17 @@ case "$CEL" in
     NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing,junction,roundabout,shell}/*.h)
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
     KORPUS="$ZRODLA/fuzz/korpus" ;;
+  biblioteka)
+    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp
+                 "$ZRODLA/fuzz/fuzz_biblioteka.cpp")
+    NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing}/*.h)
+    read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
+    KORPUS="$ZRODLA/fuzz/korpus_biblioteka" ;;
+  obraz)
+    ZRODLA_CPP+=("$ZRODLA/platform/qt/ObrazJpeg.cpp" "$ZRODLA/fuzz/fuzz_obraz.cpp")
+    NAGLOWKI+=("$ZRODLA"/platform/qt/*.h)
+    read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Gui) -ljpeg"
+    KORPUS="$ZRODLA/fuzz/korpus_obraz" ;;
   pomiar | ustawienia | prognoza)
     ZRODLA_CPP+=("$ZRODLA/counts/PlikiPomiarow.cpp" "$ZRODLA/fuzz/fuzz_pliki_pomiarow.cpp")
     NAGLOWKI+=("$ZRODLA"/counts/*.h)

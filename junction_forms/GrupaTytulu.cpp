@@ -44,10 +44,10 @@ QGroupBox* ZbudujGrupeTytulu(QWidget* okno, KontrolkiTytulu& k, const PodpisyTyt
     for (QRadioButton* r : {k.RB_lewy, k.RB_centrum, k.RB_prawy})
         wyrownanie->addButton(r);
     int w = 0;
-    for (QLineEdit* t : {k.Tytul1, k.Tytul2, k.Tytul3}) {
-        t->setMaxLength(70);
+    // No length limit in the edits: a longer text (from the file or pasted)
+    // would be cut unseen; the commit refuses what the record cannot hold.
+    for (QLineEdit* t : {k.Tytul1, k.Tytul2, k.Tytul3})
         u->addWidget(t, w++, 0, 1, 6);
-    }
     u->addWidget(new QLabel(p.dx, g), w, 0);
     u->addWidget(k.E_dxOpis, w, 1);
     u->addWidget(new QLabel(p.dy, g), w, 2);

@@ -10,9 +10,11 @@
 #include <QTableWidget>
 #include <algorithm>
 
+#include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "junction_forms/Pola.h"
 #include "junction_forms/StronaPomiaru.h"
+#include "model/Granice.h"
 #include "model/Pomiar.h"
 #include "model/Projekt.h"
 
@@ -91,6 +93,22 @@ void PokazBlokStruktury(QTableWidget* SG_Stru, const std::array<int32_t, Element
     const QSignalBlocker b(SG_Stru);
     for (int r = 1; r <= SG_Stru->rowCount(); ++r)
         pola::UstawKomorke(SG_Stru, r - 1, 1, std::to_string(blok[static_cast<std::size_t>(r)]));
+}
+
+WynikKontroli SprawdzBlokStruktury(const QTableWidget* SG_Stru, const std::string& relacja)
+{
+    WynikKontroli w;
+    for (int r = 1; r <= SG_Stru->rowCount(); ++r) {
+        int64_t x = 0;
+        if (!SprobujTekstNaCalkowita(Komorka(SG_Stru, r - 1, 1), x) ||
+            !granice::Natezenie.Miesci(static_cast<double>(x))) {
+            w.ok = false;
+            w.komunikat = Utf8NaCp1250("Nieprawidłowa liczba pojazdów typu ") + Komorka(SG_Stru, r - 1, 0) +
+                          Utf8NaCp1250(" w relacji ") + relacja + "!";
+            return w;
+        }
+    }
+    return w;
 }
 
 void PokazSkladStruktury(const SiatkiStruktury& s, bool edytowalnySklad)

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
+#include "junction_forms/GeometriaWezla.h"
 #include "model/Ruchoplan.h"
 
 class QCheckBox;
@@ -42,6 +44,10 @@ SiatkiStruktury NoweSiatkiStruktury(QWidget* strona, bool edytowalnaLiczba);
 
 // One relation's structure block, types 1..n, into SG_Stru's "szt." column.
 void PokazBlokStruktury(QTableWidget* SG_Stru, const std::array<int32_t, ElementowStruktury>& blok);
+
+// The "szt." column as whole counts within the table of limits; a cell that
+// is none names its type and the relation `relacja` ("wj").
+WynikKontroli SprawdzBlokStruktury(const QTableWidget* SG_Stru, const std::string& relacja);
 
 // Both grids sized to the project's number of types and filled from its
 // table (the settings grid editable or not), the combo showing the number.

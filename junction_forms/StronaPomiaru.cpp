@@ -100,10 +100,20 @@ std::string StempelPomiaru(const DanePomiar& p)
     return DataNaTekst(p.DataOstEdycja) + " " + CzasNaTekst(p.GodzOstEdycja);
 }
 
+namespace {
+
+// The count's file in the counts folder; the record holds its name as text.
+std::string PlikPomiaru(const DanePomiar& p)
+{
+    return PolaczSciezke(KatalogPomiarow, Cp1250NaUtf8(p.NazwaPliku.str()));
+}
+
+}  // namespace
+
 void PokazOpisPomiaru(const KontrolkiPomiaru& k)
 {
     const DanePomiar& p = k.KopiaPomiaru;
-    UstawTekstEtykiety(k.L_WczytanoPomiar, PolaczSciezke(KatalogPomiarow, p.NazwaPliku.str()));
+    k.L_WczytanoPomiar->setText(SciezkaNaQString(PlikPomiaru(p)));
     UstawTekstEtykiety(k.L_NazwaWezla, p.Lokalizacja.str());
     UstawTekstEtykiety(k.L_Sekcja, p.Sekcja.str());
     UstawTekstEtykiety(k.L_DataCzasPomiaru, DataNaTekst(p.DataPomiaru) + "  " + CzasNaTekst(p.GodzPomiaru) + "  " +
@@ -277,7 +287,7 @@ void ZbudujStronePomiaru(QWidget* s, KontrolkiPomiaru& k, const PodpisyStronyPom
 
 bool AktualizujZPliku(DanePomiar& kopia)
 {
-    const std::string plik = PolaczSciezke(KatalogPomiarow, kopia.NazwaPliku.str());
+    const std::string plik = PlikPomiaru(kopia);
     if (!PlikIstnieje(plik) || !Uslugi().StempelPomiaru)
         return false;
     TDataCzas data = 0.0, godz = 0.0;

@@ -541,29 +541,41 @@ void TDaneRonda::WpiszProcenty(int rekord)
 
 // ------------------------------------------------------------ commit
 
-// The title's numbers are checked before anything is written; an untouched
-// one keeps the record's own value (the edit shows it rounded).
-bool TDaneRonda::ZapiszNaglowek(int n)
+// The title, the page shown and the structure grid, before anything is
+// stored; the title's numbers into `l`.
+WynikKontroli TDaneRonda::SprawdzWprowadzenie(LiczbyTytulu& l)
 {
-    LiczbyTytulu l = CzytajLiczbyTytulu(*this);
-    std::string blad;
-    if (!CzytajWartosc(granice::Przesuniecie, l.dx, l.wartoscDx, blad, "dx tytułu") ||
-        !CzytajWartosc(granice::Przesuniecie, l.dy, l.wartoscDy, blad, "dy tytułu") ||
-        !CzytajWartosc(granice::Wymiar, l.h, l.wartoscH, blad, "wysokość tytułu")) {
-        Dialogi().Informacja(blad);
-        return false;
+    WynikKontroli w;
+    if (!CzytajWartosc(granice::Przesuniecie, l.dx, l.wartoscDx, w.komunikat, "dx tytułu") ||
+        !CzytajWartosc(granice::Przesuniecie, l.dy, l.wartoscDy, w.komunikat, "dy tytułu") ||
+        !CzytajWartosc(granice::Wymiar, l.h, l.wartoscH, w.komunikat, "wysokość tytułu")) {
+        w.ok = false;
+        return w;
     }
+    constexpr int pojemnosc = decltype(DaneRondo::Tytul)::value_type::Pojemnosc;
+    for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
+        if (!MiesciSieTekst(TekstPola(t), pojemnosc))
+            return {false, KomunikatDlugosci("Tytuł", pojemnosc)};
+    if (PC_NatRond->currentIndex() == 2)
+        w = SprawdzWspolczynniki();
+    else
+        w = PC_DaneRonda->currentIndex() == 1 ? SprawdzSumy() : SprawdzNatezenia();
+    return w.ok ? SprawdzStrukture() : w;
+}
+
+// An untouched title number keeps the record's own value (the edit shows it rounded).
+void TDaneRonda::ZapiszNaglowek(int n, const LiczbyTytulu& l)
+{
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     const DaneRondo przed = r;
-    r.Tytul[0] = TekstPola(Tytul1).substr(0, 70);
-    r.Tytul[1] = TekstPola(Tytul2).substr(0, 70);
-    r.Tytul[2] = TekstPola(Tytul3).substr(0, 70);
+    r.Tytul[0] = TekstPola(Tytul1);
+    r.Tytul[1] = TekstPola(Tytul2);
+    r.Tytul[2] = TekstPola(Tytul3);
     ZapiszLiczbyTytulu(*this, l, r.TytulDx, r.TytulDy, r.TytulH);
     r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
         r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)
         ProjektZmieniony = true;
-    return true;
 }
 
 void TDaneRonda::WprowadzClick()
@@ -571,29 +583,24 @@ void TDaneRonda::WprowadzClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda))
         return;
-    if (!ZapiszNaglowek(n))
+    LiczbyTytulu l = CzytajLiczbyTytulu(*this);
+    if (const WynikKontroli w = SprawdzWprowadzenie(l); !w.ok) {
+        Dialogi().Informacja(w.komunikat);
         return;
-    DaneRondo& r0 = Ronda[static_cast<std::size_t>(n)];
-    if (!r0.GeometriaWprowadzona) {
-        r0.GeometriaWprowadzona = 1;
+    }
+    ZapiszNaglowek(n, l);
+    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    if (!r.GeometriaWprowadzona) {
+        r.GeometriaWprowadzona = 1;
         ProjektZmieniony = true;
     }
     // The structure grid shown, whatever the page.
     ZapiszRelacje();
-    bool ok = true;
     if (PC_NatRond->currentIndex() == 2)
-        ok = ZapiszStronePomiaru(n);
-    else {
-        const bool sumy = PC_DaneRonda->currentIndex() == 1;
-        const WynikKontroli w = sumy ? SprawdzSumy() : SprawdzNatezenia();
-        ok = w.ok;
-        if (!ok)
-            Dialogi().Informacja(w.komunikat);
-        else if (Zmieniono)
-            sumy ? ZapiszSumy(n) : ZapiszNatezenia(n);
-    }
+        ZapiszStronePomiaru(n);
+    else if (Zmieniono)
+        PC_DaneRonda->currentIndex() == 1 ? ZapiszSumy(n) : ZapiszNatezenia(n);
     // The data source: a count only when one is linked.
-    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     const uint8_t zPomiaru = RB_DanePomiar->isChecked() && JestIndeksem(r.NrPomiaru, Pomiary);
     const uint8_t zeStruktury = RB_DaneStruktura->isChecked();
     if (zPomiaru != r.ZPomiaru || zeStruktury != r.ZeStruktury)
@@ -605,8 +612,7 @@ void TDaneRonda::WprowadzClick()
     for (DaneRondo& x : Ronda)
         x.Obliczony = 0;
     PrzerysujArkusz();
-    if (ok)
-        accept();
+    accept();
 }
 
 // Nothing more is stored; a change made at once (the forecast removed or

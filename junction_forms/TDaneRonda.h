@@ -120,6 +120,7 @@ public:
     void PokazUstawieniaStruktury();
     void RysujKafelkiRelacji();
     void PokazRelacje();
+    WynikKontroli SprawdzStrukture() const;
     void ZapiszRelacje();
     void iClick(int relacja);   // the relation's two digits, 11 .. 55
     void CB_iStrukturaChange();
@@ -133,8 +134,9 @@ private:
     bool Prognoza() const;
     TekstyRonda Teksty() const;
     void ZastapZleLiczbyTytulu();
-    bool ZapiszNaglowek(int rekord);
-    bool ZapiszStronePomiaru(int rekord);
+    WynikKontroli SprawdzWprowadzenie(LiczbyTytulu& l);
+    void ZapiszNaglowek(int rekord, const LiczbyTytulu& l);
+    void ZapiszStronePomiaru(int rekord);
     void PokazStronePomiaru();
     void UstawWidocznoscPomiaru(bool widoczne);
     void PrzeliczPotokiKopii();

@@ -50,25 +50,14 @@ void TDaneRonda::UstawWidocznoscPomiaru(bool widoczne)
 void TDaneRonda::PokazStronePomiaru()
 {
     const int n = Rekord();
-    DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     const bool pomiar = JestIndeksem(r.NrPomiaru, Pomiary);
     wypelnianie_ = true;
     if (!pomiar) {
         WyczyscStronePomiaru(*this);
     } else {
-        if (OtworzKopiePomiaru(*this, r)) {
-            // The drawing uses the updated count from now on: it is stored at once.
-            const DaneWspolczynniki w = WspolczynnikiDiagramu(r, &KopiaPomiaru);
-            const DanePrognoza f = PrognozaDiagramu(r);
-            KopiaPomiaru.NatezeniaNaRelacjach =
-                ObliczPotokiPojazdow(KopiaPomiaru, w, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy),
-                                     WlotyRonda(KopiaPomiaru));
-            KopiaPomiaru.NatezeniaPrzejscObliczone =
-                ObliczPotokiPrzejsc(KopiaPomiaru, f, r.WlaczPrognoze && JestIndeksem(r.NrPrognozy, Prognozy), 5);
-            Pomiary[static_cast<std::size_t>(r.NrPomiaru)] = KopiaPomiaru;
-            r.Obliczony = 0;
-            ProjektZmieniony = true;
-        }
+        // An update from a newer file stays in the copy: the commit stores it.
+        OtworzKopiePomiaru(*this, r);
         PokazOpisPomiaru(*this);
         PokazKlasyPomiaru(SG_Tabela, KopiaPomiaru);
     }
@@ -213,13 +202,9 @@ void TDaneRonda::B_WstawOpisyClick()
         Zmieniono = 1;
 }
 
-bool TDaneRonda::ZapiszStronePomiaru(int n)
+// The coefficients were checked with the rest of the commit.
+void TDaneRonda::ZapiszStronePomiaru(int n)
 {
-    const WynikKontroli w = SprawdzWspolczynniki();
-    if (!w.ok) {
-        Dialogi().Informacja(w.komunikat);
-        return false;
-    }
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (PrognozaZmieniona) {
         ZapiszPrognozeDiagramu(r, KopiaPrognozy);
@@ -231,7 +216,6 @@ bool TDaneRonda::ZapiszStronePomiaru(int n)
         ZapiszPomiarDiagramu(r, KopiaPomiaru, KopiaWspolczynnikow);
         ProjektZmieniony = true;
     }
-    return true;
 }
 
 // ------------------------------------------------------------ reports
@@ -314,20 +298,21 @@ void TDaneRonda::PokazRelacje()
     }
 }
 
+WynikKontroli TDaneRonda::SprawdzStrukture() const
+{
+    int w = 0, j = 0;
+    return Relacja(s_nr, w, j) ? SprawdzBlokStruktury(SG_Stru, ZQString(s_nr->text())) : WynikKontroli{};
+}
+
 void TDaneRonda::ZapiszRelacje()
 {
     const int n = Rekord();
     int w = 0, j = 0;
     if (!JestIndeksem(n, Ronda) || !Relacja(s_nr, w, j) || !StrukturaZmieniona)
         return;
-    // A count that is no number within the table's limit keeps the one before.
     std::vector<std::string> szt;
-    for (int k = 1; k <= SG_Stru->rowCount(); ++k) {
-        const std::string t = UsunSpacje(Komorka(SG_Stru, k - 1, 1));
-        double x = 0.0;
-        std::string blad;
-        szt.push_back(CzytajWartosc(granice::Natezenie, t, x, blad) ? t : std::string());
-    }
+    for (int k = 1; k <= SG_Stru->rowCount(); ++k)
+        szt.push_back(Komorka(SG_Stru, k - 1, 1));
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     const auto przed = r.StrukturaRelacji[I(w)][I(j)];
     PrzeliczBlokStruktury(r.StrukturaRelacji[I(w)][I(j)], szt);
@@ -340,6 +325,11 @@ void TDaneRonda::ZapiszRelacje()
 
 void TDaneRonda::iClick(int relacja)
 {
+    // The relation shown is stored first; a count that is none keeps it shown.
+    if (const WynikKontroli w = SprawdzStrukture(); !w.ok) {
+        Dialogi().Informacja(w.komunikat);
+        return;
+    }
     ZapiszRelacje();
     RysujKafelkiRelacji();
     s_nr->setText(QString::number(relacja));

@@ -809,20 +809,8 @@ void TNatezeniaRUPL::PokazRelacje()
 
 WynikKontroli TNatezeniaRUPL::SprawdzRelacje() const
 {
-    WynikKontroli w;
     const std::string nr = ZQString(s_nr->text());
-    if (IndeksRelacji(nr) < 0)
-        return w;
-    for (int r = 1; r <= SG_Stru->rowCount(); ++r) {
-        int64_t x = 0;
-        if (!SprobujTekstNaCalkowita(Komorka(SG_Stru, r - 1, 1), x) || !granice::Natezenie.Miesci(static_cast<double>(x))) {
-            w.ok = false;
-            w.komunikat = Utf8NaCp1250("Nieprawidłowa liczba pojazdów typu ") + Komorka(SG_Stru, r - 1, 0) +
-                          Utf8NaCp1250(" w relacji ") + nr + "!";
-            return w;
-        }
-    }
-    return w;
+    return IndeksRelacji(nr) < 0 ? WynikKontroli{} : SprawdzBlokStruktury(SG_Stru, nr);
 }
 
 bool TNatezeniaRUPL::ZapiszRelacje()

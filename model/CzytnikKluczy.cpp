@@ -2,9 +2,16 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "platform/KatalogProgramu.h"
 
 const std::string& CzytnikKluczy::Nastepna()
 {
+    // Every key begins with ten underscores: the lines before the next such
+    // line cannot be keys and are passed over in place.
+    if (!c_.PominDoLinii("__________")) {
+        ostatnia_.clear();
+        return ostatnia_;
+    }
     ostatnia_ = c_.Linia();
     return ostatnia_;
 }
@@ -49,6 +56,14 @@ float CzytnikKluczy::RzeczywistaS(const GranicaPola& g)
     return x;
 }
 
+bool CzytnikKluczy::LogicznaScisla(const char* prawda, const char* falsz)
+{
+    const std::string l = Tekst();
+    if (l != prawda && l != falsz)
+        Blad("\"" + Cp1250NaUtf8(l.substr(0, 40)) + "\" zamiast " + prawda + " lub " + falsz + ".");
+    return l == prawda;
+}
+
 TDataCzas CzytnikKluczy::Data(bool czas)
 {
     const std::string l = Tekst();
@@ -69,7 +84,7 @@ void CzytnikKluczy::BrakGrupy(const char* klucz)
 
 std::string BrakKluczy(const std::string& nazwaPliku, const char* czegoUtf8)
 {
-    return Utf8NaCp1250("Plik ") + nazwaPliku + Utf8NaCp1250(" nie zawiera ") + Utf8NaCp1250(czegoUtf8) + ".";
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) + Utf8NaCp1250(" nie zawiera ") + Utf8NaCp1250(czegoUtf8) + ".";
 }
 
 std::string LiniaGwiazdek() { return std::string(69, '*'); }

@@ -22,7 +22,8 @@ public:
     CzytnikKluczy(std::string tresc, const std::string& nazwaPliku) : c_(std::move(tresc), nazwaPliku) {}
 
     bool Koniec() const { return c_.Koniec(); }
-    // The next line of the scan, the one the comparisons go on with.
+    // The next line of the scan that may be a key, the one the comparisons
+    // go on with ("" when the file has none left).
     const std::string& Nastepna();
     const std::string& Ostatnia() const { return ostatnia_; }
 
@@ -37,6 +38,8 @@ public:
     TDataCzas Data(bool czas);
     // Whether the value line is exactly `prawda` ("true" or "True").
     bool Logiczna(const char* prawda) { return Tekst() == prawda; }
+    // A value line that must be exactly `prawda` or `falsz`.
+    bool LogicznaScisla(const char* prawda, const char* falsz);
 
     int NumerLinii() const { return c_.NumerLinii(); }
     // "Błąd w pliku <file>, linia <n>: <what>" naming the line read last.

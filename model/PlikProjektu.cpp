@@ -18,6 +18,7 @@
 #include "model/Operacje.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 
 // ---------------------------------------------------------------- reader
@@ -28,14 +29,25 @@ namespace {
 // end a line, and a last line without an end counts.
 std::size_t PoliczLinie(std::string_view t)
 {
-    // Every LF ends a line, and so does every CR not followed by an LF.
-    std::size_t n = static_cast<std::size_t>(std::count(t.begin(), t.end(), '\n'));
-    for (std::size_t i = t.find('\r'); i != std::string_view::npos; i = t.find('\r', i + 1))
-        if (i + 1 == t.size() || t[i + 1] != '\n')
-            ++n;
-    if (!t.empty() && t.back() != '\n' && t.back() != '\r')
-        ++n;
-    return n;
+    if (t.empty())
+        return 0;
+    // Every LF ends a line, and so does every CR not followed by an LF: one
+    // pass without branches, which the compiler turns into vector code (a
+    // search for each CR costs a call per line of a CR LF file).
+    const auto* z = reinterpret_cast<const unsigned char*>(t.data());
+    const std::size_t ostatni = t.size() - 1;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < ostatni;) {
+        // Byte counters, as many of them at once as a vector holds.
+        const std::size_t koniec = std::min(ostatni, i + 255);
+        unsigned char wBloku = 0;
+        for (; i < koniec; ++i)
+            wBloku = static_cast<unsigned char>(wBloku + ((z[i] == '\n') | ((z[i] == '\r') & (z[i + 1] != '\n'))));
+        n += wBloku;
+    }
+    // The last character ends a line whatever it is: a CR or LF its own, any
+    // other a last line without an end.
+    return n + 1;
 }
 
 // Where the line starting at `od` ends: its CR or LF, or the end of the text.
@@ -62,7 +74,7 @@ std::string TekstZLinii(const std::vector<std::string>& linie)
 }
 
 CzytnikProjektu::CzytnikProjektu(std::string tresc, std::string nazwaPliku, Projekt& cel)
-    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(std::move(nazwaPliku)), cel_(&cel)
+    : tresc_(std::move(tresc)), liczbaLinii_(PoliczLinie(tresc_)), nazwaPliku_(SciezkaWTekscie(nazwaPliku)), cel_(&cel)
 {
 }
 
@@ -85,6 +97,50 @@ std::string_view CzytnikProjektu::NastepnaLinia()
 }
 
 std::string CzytnikProjektu::Linia() { return std::string(NastepnaLinia()); }
+
+std::string_view CzytnikProjektu::Podglad() const
+{
+    if (nastepna_ >= liczbaLinii_)
+        return {};
+    return std::string_view(tresc_).substr(pozycja_, KoniecLinii(tresc_, pozycja_) - pozycja_);
+}
+
+bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* pominiete)
+{
+    const std::string_view t(tresc_);
+    const std::size_t od = nastepna_ < liczbaLinii_ ? pozycja_ : t.size();
+    std::size_t k = od;
+    while (k < t.size() && t.compare(k, poczatek.size(), poczatek) != 0) {
+        // Only a match at a line's start counts.
+        do
+            k = t.find(poczatek, k + 1);
+        while (k != std::string_view::npos && t[k - 1] != '\n' && t[k - 1] != '\r');
+        if (k == std::string_view::npos)
+            k = t.size();
+    }
+    if (pominiete)
+        *pominiete = t.substr(od, k - od);
+    if (k == t.size()) {
+        nastepna_ = std::max(nastepna_, liczbaLinii_);
+        pozycja_ = t.size();
+        return false;
+    }
+    nastepna_ += PoliczLinie(t.substr(od, k - od));
+    pozycja_ = k;
+    return true;
+}
+
+void CzytnikProjektu::PominPusteLinie()
+{
+    if (nastepna_ >= liczbaLinii_)
+        return;
+    const std::size_t od = pozycja_;
+    std::size_t k = od;
+    while (k < tresc_.size() && (tresc_[k] == '\n' || tresc_[k] == '\r'))
+        ++k;
+    nastepna_ += PoliczLinie(std::string_view(tresc_).substr(od, k - od));
+    pozycja_ = k;
+}
 
 void CzytnikProjektu::Pomin(int ile)
 {
@@ -657,15 +713,6 @@ int WersjaPliku(const std::string& linia2)
     return 0;
 }
 
-// A load that fails leaves a new empty project, with nothing to save, and the message.
-bool Odrzuc(const std::string& komunikat)
-{
-    NowyProjekt();
-    ProjektZmieniony = false;
-    Okno().PokazBlad(komunikat);
-    return false;
-}
-
 }  // namespace
 
 const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09";
@@ -687,7 +734,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     c.Linia();
     const int wersja = WersjaPliku(c.Linia());
     if (wersja == 0) {
-        blad = "Plik nie jest plikiem projektu.\n" + nazwaPliku;
+        blad = "Plik nie jest plikiem projektu.\n" + SciezkaWTekscie(nazwaPliku);
         return false;
     }
     c.Pomin(3);
@@ -703,7 +750,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
         blad = e.what();
         return false;
     } catch (const std::bad_alloc&) {
-        blad = "Brak pami\xEA" "ci przy odczycie pliku " + nazwaPliku + ", linia " + std::to_string(c.NumerLinii()) + ".";
+        blad = "Brak pami\xEA" "ci przy odczycie pliku " + SciezkaWTekscie(nazwaPliku) + ", linia " + std::to_string(c.NumerLinii()) + ".";
         return false;
     } catch (const std::exception& e) {
         blad = c.KomunikatBledu(e.what());
@@ -714,7 +761,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     if (uwaga.empty())
         uwaga = SprawdzDiagramy(cel);
     if (!uwaga.empty()) {
-        blad = "B\xB3\xB9" "d w pliku " + nazwaPliku + ": " + uwaga;
+        blad = "B\xB3\xB9" "d w pliku " + SciezkaWTekscie(nazwaPliku) + ": " + uwaga;
         return false;
     }
 
@@ -728,7 +775,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 
     const std::string brakujace = UzupelnijBrakujaceDiagramy(cel);
     if (!brakujace.empty())
-        uzupelnione = Utf8NaCp1250("W pliku ") + nazwaPliku +
+        uzupelnione = Utf8NaCp1250("W pliku ") + SciezkaWTekscie(nazwaPliku) +
                       Utf8NaCp1250(" brakowało rekordów; dodano je z wartościami domyślnymi:") + brakujace;
     PoliczWezlyRond(cel);
     PoliczWezlyRuchoplanow(cel);
@@ -742,12 +789,22 @@ bool OtworzProjekt(const std::string& nazwaPliku)
 {
     Projekt nowy = NowyDokument();
     std::string blad, uzupelnione;
-    // A refused file leaves nothing of itself: not its settings, not its font.
-    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione))
-        return Odrzuc(blad);
+    const std::string czcionkaPrzed = WczytanaCzcionka();
+    // A refused file leaves the current project as it was: its records, its
+    // file name, its changed flag and its font.
+    if (!CzytajProjekt(nazwaPliku, nowy, blad, uzupelnione)) {
+        if (!czcionkaPrzed.empty() && WczytanaCzcionka() != czcionkaPrzed)
+            WczytajCzcionkeONazwie(czcionkaPrzed);
+        Okno().PokazBlad(blad);
+        return false;
+    }
 
+    // The window as for a new project; the font the file named is loaded.
+    NowyProjektZCzcionka();
     nowy.Plik = nazwaPliku;
     BiezacyProjekt = std::move(nowy);
+    if (wg.NazwaCzcionki.str() == DomyslnaCzcionka)
+        PrzywrocDomyslnaCzcionke();
     ProjektZmieniony = false;
     OdswiezListeWariantow();
     if (LiczbaWariantow() > 0) {

@@ -44,6 +44,18 @@ public:
     Projekt& Cel() const { return *cel_; }
 
     std::string Linia();            // the next line, "" past the end
+    // The next line as a view into the file's text, valid while the reader
+    // lives; "" past the end.
+    std::string_view LiniaWMiejscu() { return NastepnaLinia(); }
+    // The next line without reading it; "" past the end.
+    std::string_view Podglad() const;
+    // Passes over the lines up to the next one that begins with `poczatek`
+    // (not empty, not a line end), searching the text in place; false, with
+    // every line read, when there is none. `pominiete` gets the text passed
+    // over, line ends included.
+    bool PominDoLinii(std::string_view poczatek, std::string_view* pominiete = nullptr);
+    // Passes over the empty lines before the next line with text.
+    void PominPusteLinie();
     void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
     int NumerLinii() const;         // 1-based number of the line read last
@@ -99,7 +111,7 @@ private:
     std::size_t pozycja_ = 0;      // where the next line starts in tresc_
     std::size_t liczbaLinii_ = 0;
     std::size_t nastepna_ = 0;     // 0-based number of the next line
-    std::string nazwaPliku_;
+    std::string nazwaPliku_;   // as messages show it
     Projekt* cel_;
 };
 
@@ -193,8 +205,9 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 // The same where only what was read matters (comparisons).
 bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad);
 
-// Opens a file as the current project, the open command's part after
-// NowyProjekt: the file is read into a new project and adopted only when all
-// of it was read and checked. A file that fails to load leaves a new,
-// unmodified empty project and the message; false is returned.
+// Opens a file as the current project: the file is read into a new project
+// and adopted, in place of a new empty one (NowyProjekt), only when all of it
+// was read and checked. A file that fails to load shows the message and
+// changes nothing: the current project keeps its records, file name and
+// changed flag; false is returned.
 bool OtworzProjekt(const std::string& nazwaPliku);

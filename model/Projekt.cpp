@@ -71,13 +71,13 @@ void PoliczWezlyRond(Projekt& p)
 
 namespace {
 
-void UstawArkuszZDrukarki()
+void UstawArkuszZDrukarki(TUstawieniaGlobalne& u)
 {
-    ArkuszZeStronyDrukarki(wg);
-    wg.ArkuszBUser = 20.5f;
-    wg.ArkuszHUser = 28.5f;
-    wg.OdstepArkuszyB = 5.0f;
-    wg.OdstepArkuszyH = 5.0f;
+    ArkuszZeStronyDrukarki(u);
+    u.ArkuszBUser = 20.5f;
+    u.ArkuszHUser = 28.5f;
+    u.OdstepArkuszyB = 5.0f;
+    u.OdstepArkuszyH = 5.0f;
 }
 
 }  // namespace
@@ -119,16 +119,15 @@ Projekt NowyDokument()
     Projekt p;
     p.wg = wg;
     p.NastawySchowek = NastawySchowek;
+    UstawArkuszZDrukarki(p.wg);
     UstawNowyDokument(p);
     return p;
 }
 
-void NowyProjekt()
+void NowyProjektZCzcionka()
 {
-    UstawArkuszZDrukarki();
+    UstawArkuszZDrukarki(wg);
     UstawNowyDokument(BiezacyProjekt);
-    // A new project draws in the default font, whatever the last one chose.
-    PrzywrocDomyslnaCzcionke();
 
     BiezacyWariant = -1;
     Okno().WyczyscWarianty();
@@ -139,6 +138,13 @@ void NowyProjekt()
 
     Okno().UstawPolecenia();
     Okno().UstawTytul("...");
+}
+
+void NowyProjekt()
+{
+    NowyProjektZCzcionka();
+    // A new project draws in the default font, whatever the last one chose.
+    PrzywrocDomyslnaCzcionke();
 }
 
 std::string PoprawSeparator(std::string_view s)

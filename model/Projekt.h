@@ -126,13 +126,16 @@ void PoliczWezlyRond(Projekt& p = BiezacyProjekt);
 // keeps (the sheet size and the settings named at UstawNastawyNowegoProjektu,
 // the clipboard's pixel sizes).
 void UstawNowyDokument(Projekt& p);
-// A new empty project as NowyProjekt makes it, the kept values taken from the
-// current project: what a file is read into.
+// A new empty project as NowyProjekt makes it (the page from the printer),
+// the kept values taken from the current project: what a file is read into.
 Projekt NowyDokument();
 
 // Makes the current project a new empty one; the window sets its view and
 // outputs anew (OknoGlowne::NowyWidok).
 void NowyProjekt();
+// The same, leaving the stroke font loaded: for a file read into a new
+// document, whose font is loaded already, before it is adopted.
+void NowyProjektZCzcionka();
 
 // Every "." and "," replaced by the system's decimal separator (same length).
 std::string PoprawSeparator(std::string_view s);

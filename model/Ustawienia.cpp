@@ -1,5 +1,6 @@
 #include "model/Ustawienia.h"
 
+#include "base/Kodowanie.h"
 #include "platform/KatalogProgramu.h"
 
 #include "model/OknoGlowne.h"
@@ -89,13 +90,16 @@ bool WczytajCzcionkeONazwie(const std::string& nazwa)
 {
     if (!WczytajCzcionkeRysunku)
         return true;
-    if (!WczytajCzcionkeRysunku(PolaczSciezke(KatalogDane(), nazwa + "100.Lzs"))) {
+    // The name is the project's text, Windows-1250; the file's name is the system's.
+    if (!WczytajCzcionkeRysunku(PolaczSciezke(KatalogDane(), Cp1250NaUtf8(nazwa) + "100.Lzs"))) {
         wczytanaCzcionka.clear();
         return false;
     }
     wczytanaCzcionka = nazwa;
     return true;
 }
+
+const std::string& WczytanaCzcionka() { return wczytanaCzcionka; }
 
 void PrzywrocDomyslnaCzcionke()
 {

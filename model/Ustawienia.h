@@ -153,7 +153,7 @@ extern const char* const DomyslneNazwyPrzejsc[4];
 constexpr std::array<TKolor, 4> DomyslneKoloryPrzejsc{KolorCzerwony, KolorGranatowy, KolorCzarny, KolorCzarny};
 
 // Loads a stroke-font file into the drawing's glyph table; installed by the
-// drawing layer; the path is Windows-1250 like every path of the program.
+// drawing layer; the path is the system's (platform/KatalogProgramu.h).
 // False on an I/O error. While none is installed, reading a project only
 // takes the font's name.
 using TWczytajCzcionke = bool (*)(const std::string& sciezka);
@@ -171,6 +171,8 @@ bool NazwaCzcionkiPoprawna(std::string_view nazwa);
 bool WczytajCzcionkeONazwie(const std::string& nazwa);
 // Loads the default font again unless it is the one loaded.
 void PrzywrocDomyslnaCzcionke();
+// The name of the font loaded last; "" after a failed load.
+const std::string& WczytanaCzcionka();
 
 struct Projekt;
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "base/Kodowanie.h"
+#include "platform/PlikTekstowy.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ std::string KatalogPlikuWykonywalnego()
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec)
-        return Utf8NaCp1250(std::filesystem::current_path(ec).string());
-    return Utf8NaCp1250(exe.parent_path().string());
+        return std::filesystem::current_path(ec).string();
+    return exe.parent_path().string();
 }
 
 } // namespace
@@ -68,33 +69,44 @@ std::string KatalogList() { return PolaczSciezke(KatalogZapisu(), "Dane"); }
 
 namespace {
 
+std::string NieMoznaSkopiowac(const std::filesystem::path& docelowa, const std::error_code& ec)
+{
+    return Utf8NaCp1250("Nie można skopiować do ") + SciezkaWTekscie(docelowa.string()) + " (" +
+           PrzyczynaBledu(ec.value()) + ").";
+}
+
 // Copies the files of `zrodlo` missing below `cel`; a file the user has
-// (changed or not) stays as it is.
+// (changed or not) stays as it is. Another start of the program may copy the
+// same files at the same moment: a file that appears meanwhile is theirs.
 bool DokopiujKatalog(const std::filesystem::path& zrodlo, const std::filesystem::path& cel, std::string& blad)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (!fs::is_directory(zrodlo, ec))
         return true;
-    auto niepowodzenie = [&](const fs::path& docelowa) {
-        blad = Utf8NaCp1250("Nie można skopiować do ") + Utf8NaCp1250(docelowa.string()) + ": " +
-               Utf8NaCp1250(ec.message());
-        return false;
-    };
     fs::create_directories(cel, ec);
-    if (ec)
-        return niepowodzenie(cel);
+    if (ec) {
+        blad = NieMoznaSkopiowac(cel, ec);
+        return false;
+    }
     fs::recursive_directory_iterator it(zrodlo, ec);
     for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
         const fs::path docelowa = cel / fs::relative(it->path(), zrodlo);
         if (it->is_directory())
             fs::create_directories(docelowa, ec);
-        else if (!fs::exists(docelowa))
-            fs::copy_file(it->path(), docelowa, ec);
-        if (ec)
-            return niepowodzenie(docelowa);
+        else if (!fs::copy_file(it->path(), docelowa, fs::copy_options::skip_existing, ec) &&
+                 ec == std::errc::file_exists)
+            ec.clear();
+        if (ec) {
+            blad = NieMoznaSkopiowac(docelowa, ec);
+            return false;
+        }
     }
-    return !ec || niepowodzenie(cel);
+    if (ec) {
+        blad = NieMoznaSkopiowac(cel, ec);
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -107,7 +119,7 @@ std::string PrzygotujKatalogUzytkownika()
     std::error_code ec;
     fs::create_directories(SciezkaSystemowa(KatalogList()), ec);
     if (ec)
-        return Utf8NaCp1250("Nie można utworzyć katalogu ") + KatalogList() + ": " + Utf8NaCp1250(ec.message());
+        return Utf8NaCp1250("Nie można utworzyć katalogu ") + SciezkaWTekscie(KatalogList()) + " (" + PrzyczynaBledu(ec.value()) + ").";
     std::string blad;
     for (const char* nazwa : {"Pomiary", "Przyklady"})
         if (!DokopiujKatalog(SciezkaSystemowa(PolaczSciezke(KatalogProgramu(), nazwa)),
@@ -118,7 +130,7 @@ std::string PrzygotujKatalogUzytkownika()
 
 std::string PolaczSciezke(std::string_view a, std::string_view b)
 {
-    auto ukosnik = [](char c) { return c == '/' || c == '\\'; };
+    auto ukosnik = [](char c) { return c == '/'; };
     while (!a.empty() && ukosnik(a.back()) && a.size() > 1)
         a.remove_suffix(1);
     while (!b.empty() && ukosnik(b.front()))
@@ -134,14 +146,7 @@ std::string PolaczSciezke(std::string_view a, std::string_view b)
     return wynik;
 }
 
-std::string SciezkaSystemowa(std::string_view sciezka)
-{
-    std::string wynik = Cp1250NaUtf8(sciezka);
-    for (char& c : wynik)
-        if (c == '\\')
-            c = '/';
-    return wynik;
-}
+std::string SciezkaWTekscie(std::string_view sciezka) { return Utf8NaCp1250(sciezka); }
 
 bool PlikIstnieje(const std::string& sciezka)
 {

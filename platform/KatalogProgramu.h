@@ -2,8 +2,11 @@
 // The program's folder and paths below it. "Dane", "Pomiary" and
 // "Instrukcja" lie next to the executable, in the build tree as well.
 //
-// Paths are held like every other text of the program, in Windows-1250;
-// SciezkaSystemowa turns one into the file system's form (UTF-8, "/").
+// Paths are held as the file system takes them (UTF-8 bytes), from the
+// dialog or the command line to the system call: Windows-1250 is only for
+// the texts inside the program's files, and a path in a message goes
+// through SciezkaWTekscie. "/" alone separates folders; "\" may be part of
+// a file's name.
 
 #include <string>
 #include <string_view>
@@ -36,8 +39,11 @@ std::string KatalogList();        // <writable>/Dane: the recent-projects and fo
 // Joins two parts with exactly one "/" between them.
 std::string PolaczSciezke(std::string_view a, std::string_view b);
 
-// The path as the operating system takes it: UTF-8, "\" turned into "/".
-std::string SciezkaSystemowa(std::string_view sciezka);
+// The path as the operating system takes it: as the program holds it.
+inline std::string SciezkaSystemowa(std::string_view sciezka) { return std::string(sciezka); }
+// A path within a message, which is Windows-1250 text: a letter the code
+// page lacks shows as "?".
+std::string SciezkaWTekscie(std::string_view sciezka);
 
 bool PlikIstnieje(const std::string& sciezka);
 bool KatalogIstnieje(const std::string& sciezka);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,12 +42,12 @@ namespace {
 
 std::string Komunikat(const char* poczatekUtf8, const std::string& sciezka, int nr)
 {
-    return Utf8NaCp1250(poczatekUtf8) + sciezka + " (" + PrzyczynaBledu(nr) + ").";
+    return Utf8NaCp1250(poczatekUtf8) + SciezkaWTekscie(sciezka) + " (" + PrzyczynaBledu(nr) + ").";
 }
 
 std::string ZbytDuzy(const std::string& sciezka)
 {
-    return Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" jest zbyt duży.");
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest zbyt duży.");
 }
 
 // Closes a file opened for reading whichever way the reading ends.
@@ -184,7 +185,32 @@ bool TylkoDoOdczytu(const std::string& cel)
 
 std::string KomunikatTylkoDoOdczytu(const std::string& sciezka)
 {
-    return Utf8NaCp1250("Nie można zapisać pliku ") + sciezka + Utf8NaCp1250(" (plik jest tylko do odczytu).");
+    return Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) +
+           Utf8NaCp1250(" (plik jest tylko do odczytu).");
+}
+
+// The file that a write to `sciezka` replaces: a symbolic link followed to
+// its last target, so that the link stays a link and its target gets the new
+// contents. A loop of links is refused.
+bool CelZapisu(const std::string& sciezka, std::string& cel, std::string& blad)
+{
+    namespace fs = std::filesystem;
+    fs::path p = SciezkaSystemowa(sciezka);
+    for (int krok = 0; krok < 40; ++krok) {
+        std::error_code ec;
+        if (!fs::is_symlink(p, ec)) {
+            cel = p.string();
+            return true;
+        }
+        const fs::path dalej = fs::read_symlink(p, ec);
+        if (ec) {
+            blad = KomunikatZapisu(sciezka, ec.value());
+            return false;
+        }
+        p = dalej.is_absolute() ? dalej : p.parent_path() / dalej;
+    }
+    blad = KomunikatZapisu(sciezka, ELOOP);
+    return false;
 }
 
 } // namespace
@@ -196,7 +222,8 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad)
     Porzuc();
     blad.clear();
     sciezka_ = sciezka;
-    cel_ = SciezkaSystemowa(sciezka);
+    if (!CelZapisu(sciezka, cel_, blad))
+        return false;
     if (TylkoDoOdczytu(cel_)) {
         blad = KomunikatTylkoDoOdczytu(sciezka);
         return false;
@@ -270,7 +297,9 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
 
 std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
 {
-    const std::string cel = SciezkaSystemowa(sciezka);
+    std::string cel;
+    if (!CelZapisu(sciezka, cel, blad))
+        return {};
     if (TylkoDoOdczytu(cel)) {
         blad = KomunikatTylkoDoOdczytu(sciezka);
         return {};
@@ -287,9 +316,12 @@ std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
 
 bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad)
 {
-    if (::rename(gotowySystemowy.c_str(), SciezkaSystemowa(sciezka).c_str()) == 0)
-        return true;
-    blad = KomunikatZapisu(sciezka, errno);
+    std::string cel;
+    if (CelZapisu(sciezka, cel, blad)) {
+        if (::rename(gotowySystemowy.c_str(), cel.c_str()) == 0)
+            return true;
+        blad = KomunikatZapisu(sciezka, errno);
+    }
     ::unlink(gotowySystemowy.c_str());
     return false;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Text files of the program: lines of Windows-1250 bytes ending in CR LF.
 // Readers also take LF or CR alone; a last line without an end counts.
-// Paths and error texts are Windows-1250 like the rest of the program.
+// Paths are the system's (KatalogProgramu.h); error texts are Windows-1250.
 
 #include <cstdint>
 #include <string>
@@ -26,7 +26,9 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
 // A file written beside its target and put in the target's place only when
 // all of it has been written and flushed: a failed write leaves the old file
 // as it was. A target that is read-only is refused with the reason. Dropped
-// before `Zakoncz`, the half-written file goes with it.
+// before `Zakoncz`, the half-written file goes with it. A symbolic link is
+// followed: the file is written beside the link's target and replaces the
+// target, and the link stays.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;

@@ -9,21 +9,21 @@ void PokazBladUzytkownikowi(const std::string& tekstCp1250) { Dialogi().Blad(tek
 
 QString WybierzPlikDoOtwarcia(QWidget*, const QString& filtr, const QString& katalog, const QString&)
 {
-    return NaQString(Dialogi().OtworzPlik({}, ZQString(filtr), ZQString(katalog)));
+    return SciezkaNaQString(Dialogi().OtworzPlik({}, ZQString(filtr), SciezkaZQString(katalog)));
 }
 
 QString WybierzPlikDoZapisu(QWidget*, const QString& filtr, const QString& katalog, const QString& rozszerzenie,
                             const QString& proponowany)
 {
-    return NaQString(
-        Dialogi().ZapiszPlik({}, ZQString(filtr), ZQString(katalog), ZQString(proponowany), ZQString(rozszerzenie)));
+    return SciezkaNaQString(Dialogi().ZapiszPlik({}, ZQString(filtr), SciezkaZQString(katalog),
+                                                 SciezkaZQString(proponowany), ZQString(rozszerzenie)));
 }
 
 void OtworzDokument(const QString& sciezkaLubAdres)
 {
-    if (Dialogi().OtworzDokument(ZQString(sciezkaLubAdres)))
+    if (Dialogi().OtworzDokument(SciezkaZQString(sciezkaLubAdres)))
         return;
-    const bool plik = AdresDokumentu(ZQString(sciezkaLubAdres)).isLocalFile();
+    const bool plik = AdresDokumentu(SciezkaZQString(sciezkaLubAdres)).isLocalFile();
     PokazBladUzytkownikowi(ZQString((plik ? U("Nie można otworzyć pliku ") : U("Nie można otworzyć adresu ")) +
                                     sciezkaLubAdres +
                                     (plik ? U(" (brak pliku lub programu do jego wyświetlenia).")

@@ -12,14 +12,15 @@
 #include "counts/PlikiPomiarow.h"
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
+#include "model/PlikProjektu.h"
 #include "platform/PlikTekstowy.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/TForm1.h"
 
 namespace {
 
-// The markers of the folder list, in Windows-1250 as the file holds them.
-const std::string ZnacznikProjektow = Utf8NaCp1250("__________________ kat. projektów");
+// The markers of the folder list.
+const std::string ZnacznikProjektow = "__________________ kat. projektów";
 const std::string ZnacznikPomiarow = "__________________ kat. pomiarow";
 const std::string ZnacznikPrognoz = "__________________ kat. prognoz";
 const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
@@ -27,14 +28,42 @@ const std::string ZnacznikUstawien = "__________________ kat. ustawienia";
 std::string PlikOstatnichProjektow() { return PolaczSciezke(KatalogList(), "Ruchoplany.Lpk"); }
 std::string PlikKatalogow() { return PolaczSciezke(KatalogList(), "Katalogi.Lst"); }
 
+// The lists hold paths. They are Windows-1250 files as they always were,
+// unless a path has a letter the code page lacks: then the whole file is
+// UTF-8, marked so by its first bytes.
+const std::string ZnacznikUtf8 = "\xEF\xBB\xBF";
+
+// The text of a list as the program holds it (paths as the system's), to be
+// read in place, so that a damaged list costs no more than its bytes.
 // A missing list is no error: the program starts with an empty one.
-bool CzytajListe(const std::string& sciezka, std::vector<std::string>& linie)
+bool CzytajListe(const std::string& sciezka, std::string& tresc)
 {
     if (!PlikIstnieje(sciezka))
         return false;
     std::string blad;
-    return CzytajLinie(sciezka, linie, blad);
+    if (!CzytajPlik(sciezka, tresc, blad))
+        return false;
+    if (tresc.starts_with(ZnacznikUtf8))
+        tresc.erase(0, ZnacznikUtf8.size());
+    else
+        tresc = Cp1250NaUtf8(tresc);
+    return true;
 }
+
+bool ZapiszListe(const std::string& sciezka, std::vector<std::string> linie, std::string& blad)
+{
+    std::vector<std::string> cp1250(linie.size());
+    bool wCp1250 = true;
+    for (std::size_t i = 0; i < linie.size() && wCp1250; ++i)
+        wCp1250 = Utf8NaCp1250Dokladnie(linie[i], cp1250[i]);
+    if (wCp1250)
+        return ZapiszLinieBezpiecznie(sciezka, cp1250, blad);
+    linie[0].insert(0, ZnacznikUtf8);
+    return ZapiszLinieBezpiecznie(sciezka, linie, blad);
+}
+
+// What every marker of the folder list begins with.
+const std::string PoczatekZnacznika = "__________________ kat. ";
 
 // Loads the stroke fonts into Czcionka and CzcionkaGrecka; returns the
 // message of a missing or damaged file, or "".
@@ -69,11 +98,12 @@ void TForm1::FormCreate()
     if (!bladKataloguUzytkownika.empty())
         PokazBlad(bladKataloguUzytkownika);
 
-    std::vector<std::string> linie;
-    if (CzytajListe(PlikOstatnichProjektow(), linie))
-        for (const std::string& l : linie)
-            if (!l.empty())
-                DodajOstatniProjekt(l);
+    std::string ostatnie;
+    if (CzytajListe(PlikOstatnichProjektow(), ostatnie)) {
+        CzytnikProjektu c(std::move(ostatnie), PlikOstatnichProjektow());
+        for (c.PominPusteLinie(); !c.Koniec(); c.PominPusteLinie())
+            DodajOstatniProjekt(c.Linia());
+    }
 
     KatalogProjektow.clear();
     KatalogPomiarow = KatalogPomiary();
@@ -88,18 +118,17 @@ void TForm1::FormCreate()
 
 void TForm1::CzytajListeKatalogow()
 {
-    std::vector<std::string> linie;
-    if (!CzytajListe(PlikKatalogow(), linie))
+    std::string tresc;
+    if (!CzytajListe(PlikKatalogow(), tresc))
         return;
-    for (std::size_t i = 0; i < linie.size(); ++i) {
-        const std::string& l = linie[i];
-        if (l == ZnacznikProjektow) {
-            // The marker as the file's last line leaves the folder empty.
-            KatalogProjektow = i + 1 < linie.size() ? linie[i + 1] : std::string();
-            ++i;
-        } else if (l == ZnacznikPomiarow || l == ZnacznikPrognoz || l == ZnacznikUstawien) {
-            ++i;  // these folders always follow the program's folder
-        }
+    CzytnikProjektu c(std::move(tresc), PlikKatalogow());
+    while (c.PominDoLinii(PoczatekZnacznika)) {
+        const std::string_view l = c.LiniaWMiejscu();
+        // The marker as the file's last line leaves the folder empty ("" past the end).
+        if (l == ZnacznikProjektow)
+            KatalogProjektow = c.Linia();
+        else if (l == ZnacznikPomiarow || l == ZnacznikPrognoz || l == ZnacznikUstawien)
+            c.Pomin(1);  // these folders always follow the program's folder
     }
 }
 
@@ -117,10 +146,10 @@ void TForm1::ZapiszListeOstatnich()
     for (int i = 3; i >= 0; --i) {
         const QString sciezka = OstatnieProjekty[i]->toolTip();
         if (sciezka.size() >= 4)
-            linie.push_back(ZQString(sciezka));
+            linie.push_back(SciezkaZQString(sciezka));
     }
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(PlikOstatnichProjektow(), linie, blad))
+    if (!ZapiszListe(PlikOstatnichProjektow(), linie, blad))
         PokazBlad(blad);
 }
 
@@ -129,13 +158,13 @@ void TForm1::ZapiszListeKatalogow()
     const std::vector<std::string> linie = {ZnacznikProjektow, KatalogProjektow, ZnacznikPomiarow, KatalogPomiarow,
                                             ZnacznikPrognoz,   KatalogPrognoz,   ZnacznikUstawien, KatalogUstawien};
     std::string blad;
-    if (!ZapiszLinieBezpiecznie(PlikKatalogow(), linie, blad))
+    if (!ZapiszListe(PlikKatalogow(), linie, blad))
         PokazBlad(blad);
 }
 
-void TForm1::DodajOstatniProjekt(const std::string& sciezkaCp1250)
+void TForm1::DodajOstatniProjekt(const std::string& sciezkaSystemowa)
 {
-    const QString sciezka = NaQString(sciezkaCp1250);
+    const QString sciezka = SciezkaNaQString(sciezkaSystemowa);
     auto ustaw = [this](int i, const QString& pelna) {
         OstatnieProjekty[i]->setToolTip(pelna);
         OstatnieProjekty[i]->setStatusTip(pelna);

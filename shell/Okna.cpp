@@ -51,7 +51,9 @@ void UstawUslugiFormularzy()
     u.EdytujPrognoze = [](DanePrognoza& kopia, const DanePomiar& pomiar, const std::array<std::string, 5>& oznaczenia,
                           char typ) {
         TabelaPrognoz->Ustaw(&kopia, &pomiar, oznaczenia, typ);
-        TabelaPrognoz->exec();
+        // Left by "Rezygnuj" (a refused forecast too), the window changed nothing.
+        if (TabelaPrognoz->exec() != QDialog::Accepted)
+            return WynikPrognozy{};
         return WynikPrognozy{TabelaPrognoz->PrognozaZmieniona != 0, TabelaPrognoz->PomiarPrzelaczony != 0};
     };
     u.PokazRaport = [](const std::vector<std::string>& linie) { Opis->PokazRaport(linie); };

@@ -21,7 +21,7 @@ const char* const BrakDanych = "Projekt musi zawierać min. 1 węzeł i 1 warian
 
 bool Istnieje(const QString& sciezka) { return QFileInfo(sciezka).isFile(); }
 
-std::string KatalogPliku(const QString& sciezka) { return ZQString(QFileInfo(sciezka).absolutePath()); }
+std::string KatalogPliku(const QString& sciezka) { return SciezkaZQString(QFileInfo(sciezka).absolutePath()); }
 
 } // namespace
 
@@ -46,14 +46,14 @@ bool TForm1::ZapiszPrzedPorzuceniem(bool zamykanie)
         return ZapiszProjekt(Sciezka());
     // On closing the dialog keeps the folder it showed last.
     if (!zamykanie)
-        SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+        SaveDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
     SaveDialog1.NazwaPliku.clear();
     if (!SaveDialog1.Execute(this))
         return false;
     if (!NadpisanieDozwolone(SaveDialog1.NazwaPliku, true))
         return false;
     KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
-    return ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
+    return ZapiszProjekt(SciezkaZQString(SaveDialog1.NazwaPliku));
 }
 
 bool TForm1::PytanieONiezapisanych(bool zamykanie)
@@ -78,14 +78,14 @@ void TForm1::BNowyClick()
     Przerysuj();
 }
 
-// Opens a file into a new project. A file that does not load leaves the new
-// empty project, never a half-read one.
+// Opens a file in place of the current project. A file that does not load
+// leaves the current project as it was, never a half-read or an empty one.
 bool TForm1::WczytajProjekt(const std::string& sciezka)
 {
-    NowyProjekt();
-    const bool wczytany = OtworzProjekt(sciezka);
+    if (!OtworzProjekt(sciezka))
+        return false;
     Przerysuj();
-    return wczytany;
+    return true;
 }
 
 void TForm1::BOtworzClick()
@@ -94,10 +94,10 @@ void TForm1::BOtworzClick()
         return;
     // Without a projects folder yet the dialog starts in the examples.
     if (!KatalogProjektow.empty())
-        OpenDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+        OpenDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
     if (!OpenDialog1.Execute(this))
         return;
-    const std::string sciezka = ZQString(OpenDialog1.NazwaPliku);
+    const std::string sciezka = SciezkaZQString(OpenDialog1.NazwaPliku);
     if (WczytajProjekt(sciezka)) {
         UstawTytul(sciezka);
         ProjektZmieniony = false;
@@ -107,7 +107,7 @@ void TForm1::BOtworzClick()
 
 void TForm1::OtworzOstatniProjekt(const std::string& sciezka)
 {
-    if (!Istnieje(NaQString(sciezka))) {
+    if (!Istnieje(SciezkaNaQString(sciezka))) {
         PokazKomunikat(U(" Plik nie istnieje! "));
         return;
     }
@@ -143,7 +143,7 @@ void TForm1::M_ZapiszjakoClick()
 
 void TForm1::ZapiszPodWybranaNazwa()
 {
-    SaveDialog1.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    SaveDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
     SaveDialog1.NazwaPliku.clear();
     if (!SaveDialog1.Execute(this))
         return;
@@ -151,7 +151,7 @@ void TForm1::ZapiszPodWybranaNazwa()
     // overwritten without the user's word.
     if (!NadpisanieDozwolone(SaveDialog1.NazwaPliku, false))
         return;
-    ZapiszProjekt(ZQString(SaveDialog1.NazwaPliku));
+    ZapiszProjekt(SciezkaZQString(SaveDialog1.NazwaPliku));
     KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
 }
 

@@ -43,6 +43,9 @@ TPytanieTakNieKasuj::TPytanieTakNieKasuj(QWidget* rodzic) : QDialog(rodzic)
 
 int TPytanieTakNieKasuj::ShowModal()
 {
+    // "Tak" answers Enter whichever button the last question was answered
+    // with: the window would otherwise give the focus back to that one.
+    B_Tak->setFocus();
     if (Skrypt)
         return Skrypt(L_Pytanie->text(), !B_Kasuj->isHidden());
     return exec();

@@ -375,7 +375,7 @@ void TForm1::PokazNaPodgladzie()
     Podglad->KopiujBitmape();
 }
 
-std::string TForm1::Sciezka() const { return Tytul(); }
+std::string TForm1::Sciezka() const { return SciezkaZQString(windowTitle()); }
 
 void TForm1::UstawPolecenia()
 {
@@ -407,7 +407,7 @@ void TForm1::UstawTekstWariantu(const std::string& tekst)
 }
 
 // Paths are Windows-1250 in the program, as every other text.
-void TForm1::UstawTytul(const std::string& sciezka) { setWindowTitle(NaQString(sciezka)); }
+void TForm1::UstawTytul(const std::string& sciezka) { setWindowTitle(SciezkaNaQString(sciezka)); }
 
 std::string TForm1::Tytul() const { return ZQString(windowTitle()); }
 
@@ -487,13 +487,13 @@ void TForm1::ToolButton2Click()
     PomiaryRuchu->exec();
 }
 
-void TForm1::Instrukcjapdf1Click() { OtworzDokument(NaQString(PolaczSciezke(KatalogInstrukcja(), "Instrukcja.pdf"))); }
+void TForm1::Instrukcjapdf1Click() { OtworzDokument(SciezkaNaQString(PolaczSciezke(KatalogInstrukcja(), "Instrukcja.pdf"))); }
 
 void TForm1::Koniec1Click() { close(); }
 
 void TForm1::OstatniProjektClick(int nr)
 {
-    OtworzOstatniProjekt(ZQString(OstatnieProjekty[nr]->toolTip()));
+    OtworzOstatniProjekt(SciezkaZQString(OstatnieProjekty[nr]->toolTip()));
     Przerysuj();
 }
 

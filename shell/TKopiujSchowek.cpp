@@ -81,8 +81,6 @@ TKopiujSchowek::TKopiujSchowek(QWidget* rodzic) : QDialog(rodzic)
 
     connect(CB_IlPktCm, &QComboBox::activated, this, [this](int) { CB_IlPktCmChange(); });
     connect(CB_IlPktCm->lineEdit(), &QLineEdit::textEdited, this, [this](const QString&) { CB_IlPktCmKeyPress(); });
-    for (QLineEdit* e : {E_x1, E_x2, E_y1, E_y2})
-        connect(e, &QLineEdit::textEdited, this, [this](const QString&) { E_x1KeyPress(); });
     connect(ShapeTlo, &QPushButton::clicked, this, [this] { ShapeTloMouseDown(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(B_kopiuj, &QPushButton::clicked, this, [this] { B_kopiujClick(); });
@@ -97,7 +95,8 @@ void TKopiujSchowek::showEvent(QShowEvent* e)
 
 void TKopiujSchowek::FormShow()
 {
-    TNastawySchowek& n = NastawySchowek;
+    // The pixel size for the label only: showing the window stores nothing.
+    TNastawySchowek n = NastawySchowek;
     constexpr const char* maska = "######0.##";
     UstawLiczbe(E_x1, maska, n.X1);
     UstawLiczbe(E_x2, maska, n.X2);
@@ -117,11 +116,15 @@ bool TKopiujSchowek::OdswiezRozmiarSchowka(std::string& komunikat)
     for (std::size_t i = 0; i < 4; ++i)
         pola.krawedzie[i] = Tekst(krawedzie[i]);
     pola.punktowNaCm = UsunSpacje(ZQString(CB_IlPktCm->currentText()));
+    const TNastawySchowek przed = NastawySchowek;
     const bool dobre = OdswiezNastawySchowka(pola, NastawySchowek, komunikat);
     for (std::size_t i = 0; i < 4; ++i)
         UstawTekst(krawedzie[i], pola.krawedzie[i]);
     if (dobre)
         NastawySchowek.KolorTla = ShapeTlo->Kolor();
+    // Typing alone marks nothing: the project changes when its settings do.
+    if (!(NastawySchowek == przed))
+        ProjektZmieniony = true;
     L_OpisRozmiar->setText(NaQString(dobre ? TekstRozmiaruSchowka(NastawySchowek) : komunikat));
     return dobre;
 }
@@ -133,26 +136,18 @@ void TKopiujSchowek::CB_IlPktCmChange()
 }
 
 // While the user types, nothing is reported: a number that is not yet
-// complete waits for the refresh, which shows on the size label.
+// complete waits for the refresh, which shows on the size label and stores
+// the settings only when all of them hold.
 void TKopiujSchowek::CB_IlPktCmKeyPress()
 {
-    ProjektZmieniony = true;
     int64_t punkty = 0;
-    if (!SprobujTekstNaCalkowita(UsunSpacje(ZQString(CB_IlPktCm->currentText())), punkty) ||
-        !granice::PunktowNaCm.Miesci(static_cast<double>(punkty)))
-        return;
-    NastawySchowek.PunktowNaCm = static_cast<int32_t>(punkty);
-    if (punkty > 10)
+    if (SprobujTekstNaCalkowita(UsunSpacje(ZQString(CB_IlPktCm->currentText())), punkty) &&
+        granice::PunktowNaCm.Miesci(static_cast<double>(punkty)) && punkty > 10)
         CB_IlPktCmChange();
 }
 
-void TKopiujSchowek::E_x1KeyPress() { ProjektZmieniony = true; }
-
-void TKopiujSchowek::ShapeTloMouseDown()
-{
-    if (ShapeTlo->WybierzKolor())
-        ProjektZmieniony = true;
-}
+// The colour reaches the settings, and marks the project changed, with the refresh.
+void TKopiujSchowek::ShapeTloMouseDown() { ShapeTlo->WybierzKolor(); }
 
 void TKopiujSchowek::Button1Click()
 {

@@ -29,7 +29,6 @@ public:
     void FormShow();
     void CB_IlPktCmChange();
     void CB_IlPktCmKeyPress();
-    void E_x1KeyPress();
     void ShapeTloMouseDown();
     void Button1Click();
     void B_kopiujClick();

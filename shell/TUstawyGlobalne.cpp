@@ -20,6 +20,7 @@
 #include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
+#include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/Dialogi.h"
 #include "shell/Kontrolki.h"
@@ -241,15 +242,18 @@ TUstawyGlobalne::~TUstawyGlobalne() = default;
 
 void TUstawyGlobalne::FormCreate()
 {
-    const QDir dane(NaQString(KatalogDane()));
+    const QDir dane(SciezkaNaQString(KatalogDane()));
+    std::string wProjekcie;
+    // The project keeps the font's name as text: a name it cannot hold is
+    // not offered.
     for (const QString& plik : dane.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name))
-        if (plik.endsWith(KoncowkaCzcionki))
+        if (plik.endsWith(KoncowkaCzcionki) && Utf8NaCp1250Dokladnie(plik.toStdString(), wProjekcie))
             ComboCzcionka->addItem(plik.left(plik.size() - KoncowkaCzcionki.size()));
 }
 
 bool TUstawyGlobalne::WczytajCzcionke(const QString& nazwa)
 {
-    const std::string plik = PolaczSciezke(KatalogDane(), ZQString(nazwa + KoncowkaCzcionki));
+    const std::string plik = PolaczSciezke(KatalogDane(), SciezkaZQString(nazwa + KoncowkaCzcionki));
     if (!PlikIstnieje(plik) || !WczytajCzcionkeONazwie(ZQString(nazwa)))
         return false;
     wg.NazwaCzcionki = ZQString(nazwa);
@@ -491,10 +495,11 @@ void TUstawyGlobalne::KrokSzerokosci(QLineEdit* pole, double krok)
     B_Przerys1Click();
 }
 
+// The colour reaches the settings, and marks the project changed, with the commit.
 void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt)
 {
     if (ksztalt->WybierzKolor())
-        ProjektZmieniony = true;
+        ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::PrzelacznikMouseUp()

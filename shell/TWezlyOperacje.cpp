@@ -219,8 +219,6 @@ TWezlyOperacje::TWezlyOperacje(QWidget* rodzic) : QDialog(rodzic)
     connect(Rozmiary->SB_DoklProc, &QScrollBar::valueChanged, this, [this](int) { ZmianaIPrzerysowanie(); });
     connect(CB_Przeswit, &QCheckBox::clicked, this, [this] { CB_PrzeswitClick(); });
     connect(SB_Blend, &QScrollBar::valueChanged, this, [this](int) { CB_PrzeswitClick(); });
-    for (QLineEdit* e : {E_OpisWezla, E_WspX, E_wspY})
-        connect(e, &QLineEdit::textEdited, this, [] { ProjektZmieniony = true; });
 }
 
 TWezlyOperacje::~TWezlyOperacje() = default;
@@ -429,6 +427,9 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
         PokazBladUzytkownikowi(s.Komunikat());
         return false;
     }
+    // Typing alone marks nothing: the project changes when the node does.
+    if (!(w == Wezly[n]))
+        ProjektZmieniony = true;
     Wezly[n] = std::move(w);
     OznaczNieobliczone(n);
     return true;
@@ -468,9 +469,10 @@ void TWezlyOperacje::WlaczUstawieniaLokalne(bool wlacz)
         e->setEnabled(wlacz);
 }
 
+// The store marks the project changed when the node changed; a refused one
+// marks nothing.
 void TWezlyOperacje::ZmianaIPrzerysowanie()
 {
-    ProjektZmieniony = true;
     ZapiszUstawieniaWezla();
     Form1->Przerysuj();
 }

@@ -32,6 +32,9 @@ const QStringList PozycjeWspolczynnikow = {"0,1", "0,2", "0,25", "0,5", "0,75", 
 // The least factor that still draws something.
 constexpr double NajmniejszyWspolczynnik = 0.001;
 
+// The library the program ships, listed until the user picks another.
+std::string BibliotekaProgramu() { return PolaczSciezke(KatalogProgramu(), "Dane/Bloki/Kartogram.blk"); }
+
 void DefinicjaUszkodzona(const std::string& nazwa)
 {
     PokazBladUzytkownikowi(Utf8NaCp1250("Definicja bloku „") + nazwa +
@@ -118,7 +121,7 @@ void TWstawBlok::DodajLinieBloku(const std::string& linia)
     LinieWstawianegoBloku.push_back(linia.substr(0, 255));
 }
 
-std::string TWstawBlok::Biblioteka() const { return ZQString(L_NazwaPliku->text()); }
+std::string TWstawBlok::Biblioteka() const { return SciezkaZQString(L_NazwaPliku->text()); }
 
 std::string TWstawBlok::WybranaNazwa() const
 {
@@ -132,7 +135,7 @@ void TWstawBlok::B_WczytajBlokiListaClick()
     d.Nazwa = "OpenDialog1";
     d.Filtr = U("Pliki bloków|*.blk|Pliki tekstowe|*.txt|Wszystkie pliki|*.*");
     d.DomyslneRozszerzenie = "blk";
-    d.KatalogPoczatkowy = NaQString(PolaczSciezke(KatalogProgramu(), "Dane/Bloki"));
+    d.KatalogPoczatkowy = SciezkaNaQString(PolaczSciezke(KatalogProgramu(), "Dane/Bloki"));
     if (!d.Execute(this))
         return;
     CB_Grupa->clear();
@@ -149,10 +152,21 @@ void TWstawBlok::CB_GrupaChange()
     B_AktualizujBlok->setEnabled(false);
 }
 
+bool TWstawBlok::CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const
+{
+    std::string blad;
+    if (CzytajBiblioteke(Biblioteka(), biblioteka, blad))
+        return true;
+    PokazBladUzytkownikowi(blad);
+    return false;
+}
+
 void TWstawBlok::WczytajListeBlokow(const std::string& filtr)
 {
     LB_NazwaBlokuCzytaj->clear();
-    for (const DefinicjaBiblioteki& d : CzytajBiblioteke(Biblioteka())) {
+    std::vector<DefinicjaBiblioteki> biblioteka;
+    CzytajBibliotekeOkna(biblioteka);
+    for (const DefinicjaBiblioteki& d : biblioteka) {
         const QString grupa = NaQString(d.Grupa.str());
         if (CB_Grupa->findText(grupa) < 0)
             CB_Grupa->addItem(grupa);
@@ -169,15 +183,16 @@ void TWstawBlok::LB_NazwaBlokuCzytajClick()
     LinieWstawianegoBloku.clear();
     OpisBloku->clear();
     const std::string nazwa = WybranaNazwa();
-    const std::vector<DefinicjaBiblioteki> biblioteka = CzytajBiblioteke(Biblioteka());
+    std::vector<DefinicjaBiblioteki> biblioteka;
+    CzytajBibliotekeOkna(biblioteka);
     const DefinicjaBiblioteki* zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
     const int32_t wProjekcie = ZnajdzDefinicjeBloku(nazwa);
     if (wProjekcie >= 0) {
         for (const std::string& l : LinieDefinicji(wProjekcie))
             DodajLinieBloku(l);
     } else if (zBiblioteki) {
-        for (const auto& l : zBiblioteki->Cialo)
-            DodajLinieBloku(l);
+        for (const std::string_view l : zBiblioteki->LinieCiala())
+            DodajLinieBloku(std::string(l));
     }
     if (wProjekcie < 0 || !zBiblioteki)
         return;
@@ -242,6 +257,14 @@ void TWstawBlok::PrzygotujWstawianie()
     LB_NazwaBlokuCzytaj->setEnabled(true);
     RB_ArkWszystkie->setChecked(true);
     B_WczytajBlok->setText(U("Wstaw blok"));
+    // The list as the library is now; at the first showing, the library the
+    // program ships.
+    if (Biblioteka().empty())
+        L_NazwaPliku->setText(NaQString(BibliotekaProgramu()));
+    if (CB_Grupa->findText(NaQString(WszystkieGrupy)) < 0)
+        CB_Grupa->addItem(NaQString(WszystkieGrupy));
+    const std::string filtr = ZQString(CB_Grupa->currentText());
+    WczytajListeBlokow(filtr.empty() ? std::string(WszystkieGrupy) : filtr);
 }
 
 void TWstawBlok::PrzygotujZmiane(int32_t indeks)
@@ -255,10 +278,21 @@ void TWstawBlok::PrzygotujZmiane(int32_t indeks)
     CB_NadRysunkiem->setChecked(b.Nad != 0);
     PokazWariantArkusza(RB_ArkAktualny, RB_ArkWszystkie, b.Wariant);
     LB_NazwaBlokuCzytaj->setEnabled(false);
+    PokazWLiscie(b.Nazwa);
     B_WczytajBlok->setText(U("Zmień blok"));
     LinieWstawianegoBloku.clear();
     for (const std::string& l : LinieDefinicji(ZnajdzDefinicjeBloku(b.Nazwa)))
         DodajLinieBloku(l);
+}
+
+void TWstawBlok::PokazWLiscie(const std::string& nazwa)
+{
+    const QString tekst = NaQString(nazwa);
+    const QList<QListWidgetItem*> pozycje = LB_NazwaBlokuCzytaj->findItems(tekst, Qt::MatchExactly);
+    // A block of another library than the one listed is shown by its name.
+    QListWidgetItem* p = pozycje.isEmpty() ? new QListWidgetItem(tekst, LB_NazwaBlokuCzytaj) : pozycje.front();
+    LB_NazwaBlokuCzytaj->setCurrentItem(p);
+    LB_NazwaBlokuCzytaj->scrollToItem(p);
 }
 
 void TWstawBlok::B_WczytajBlokClick()
@@ -276,9 +310,17 @@ void TWstawBlok::WstawNowy()
     float x = 0, y = 0, sx = 1, sy = 1;
     if (nazwa.empty() || !SprawdzDaneBloku(x, y, sx, sy))
         return;
-    const std::vector<DefinicjaBiblioteki> biblioteka = CzytajBiblioteke(Biblioteka());
+    std::vector<DefinicjaBiblioteki> biblioteka;
+    if (!CzytajBibliotekeOkna(biblioteka))
+        return;
     const DefinicjaBiblioteki* zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
     const int32_t wProjekcie = ZnajdzDefinicjeBloku(nazwa);
+    // A placement without a definition would draw nothing.
+    if (!zBiblioteki && wProjekcie < 0) {
+        PokazBladUzytkownikowi(Utf8NaCp1250("Definicji bloku „") + nazwa +
+                               Utf8NaCp1250("” nie ma ani w bibliotece, ani w projekcie; blok nie został wstawiony."));
+        return;
+    }
     if (zBiblioteki && wProjekcie < 0) {
         KopiujDefinicjeBloku(*zBiblioteki);
     } else if (zBiblioteki &&
@@ -324,11 +366,12 @@ void TWstawBlok::ZmienWskazany()
 void TWstawBlok::B_AktualizujBlokClick()
 {
     const std::string nazwa = WybranaNazwa();
-    const std::vector<DefinicjaBiblioteki> biblioteka = CzytajBiblioteke(Biblioteka());
+    std::vector<DefinicjaBiblioteki> biblioteka;
+    const bool przeczytana = CzytajBibliotekeOkna(biblioteka);
     const DefinicjaBiblioteki* zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
     const int32_t wProjekcie = ZnajdzDefinicjeBloku(nazwa);
     B_AktualizujBlok->setEnabled(false);
-    if (!zBiblioteki || wProjekcie < 0)
+    if (!przeczytana || !zBiblioteki || wProjekcie < 0)
         return;
     if (!UsunDefinicjeBloku(wProjekcie)) {
         DefinicjaUszkodzona(nazwa);

@@ -60,6 +60,10 @@ public:
 
 private:
     std::string Biblioteka() const;
+    // The library read; false with its message shown.
+    bool CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const;
+    // The placed block's name picked in the list.
+    void PokazWLiscie(const std::string& nazwa);
     std::string WybranaNazwa() const;
     // Places the picked block or changes block `zmieniany_`.
     void WstawNowy();

@@ -46,6 +46,12 @@ void TForm1::ZerujTryby()
 void TForm1::NowyWidok()
 {
     ZerujWyjscia();
+    // A pan or zoom window armed over the old project would act on the
+    // first click into the new one.
+    TrybPrzesun = TrybOkno = false;
+    PrzesuwanieTrwa = OknoTrwa = false;
+    TrybWskazFragment = FragmentTrwa = false;
+    Podglad->unsetCursor();
     int w = 0, h = 0;
     RozmiarPodgladu(w, h);
     const WidokEkranu v = WidokCalegoArkusza(wg.ArkuszB, wg.ArkuszH, w, h);

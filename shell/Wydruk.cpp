@@ -135,7 +135,7 @@ QString TForm1::WybierzPlikWydruku()
     TDialogPliku& d = SavePdf;
     const QString sciezka = windowTitle();
     d.NazwaPliku = sciezka.size() > 4 ? QFileInfo(sciezka.left(sciezka.size() - 4) + ".pdf").fileName() : QString();
-    d.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    d.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
     if (!d.Execute(this) || !NadpisanieDozwolone(d.NazwaPliku, false))
         return {};
     return d.NazwaPliku;
@@ -167,7 +167,7 @@ void TForm1::TB_DrukujClick()
         const QString plik = WybierzPlikWydruku();
         if (plik.isEmpty())
             return;
-        doPliku.emplace(drukarka, plik.toStdString());
+        doPliku.emplace(drukarka, SciezkaZQString(plik));
     }
     drukarka.DopasujStroneDoArkusza(wg.ArkuszB, wg.ArkuszH);
     if (!ArkuszNaStronie(drukarka))
@@ -263,14 +263,14 @@ void TForm1::TB_DoDxfaClick()
         return;
     const QString sciezka = windowTitle();
     SaveDxf.NazwaPliku = sciezka.size() > 4 ? sciezka.left(sciezka.size() - 4) + ".dxf" : QString();
-    SaveDxf.KatalogPoczatkowy = NaQString(KatalogProjektow);
+    SaveDxf.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
     if (!SaveDxf.Execute(this))
         return;
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
         return;
     std::string blad;
     try {
-        EksportujWarianty(ZQString(SaveDxf.NazwaPliku));
+        EksportujWarianty(SciezkaZQString(SaveDxf.NazwaPliku));
     } catch (const BladDxf& e) {
         blad = e.what();
     } catch (const std::exception& e) {

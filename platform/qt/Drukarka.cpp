@@ -137,7 +137,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
     drukarka_->setDocName(QString::fromStdString(tytulUtf8));
     if (!plikPdf_.empty()) {
         std::string blad;
-        plikTymczasowy_ = PlikObokCelu(Utf8NaCp1250(plikPdf_), blad);
+        plikTymczasowy_ = PlikObokCelu(plikPdf_, blad);
         if (plikTymczasowy_.empty()) {
             blad_ = Cp1250NaUtf8(blad);
             return false;
@@ -155,7 +155,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
     }
     if (!plotno_->Rozpocznij()) {
         blad_ = plikPdf_.empty() ? std::string("Nie można rozpocząć drukowania.")
-                                 : Cp1250NaUtf8(KomunikatZapisu(Utf8NaCp1250(plikPdf_),
+                                 : Cp1250NaUtf8(KomunikatZapisu(plikPdf_,
                                                                 BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO));
         UsunTymczasowy();
         return false;
@@ -184,7 +184,7 @@ bool Drukarka::PdfKompletny() const
 bool Drukarka::RozpocznijPdf(const std::string& tytulUtf8)
 {
     std::string blad;
-    if (!zapis_.Otworz(Utf8NaCp1250(plikPdf_), blad)) {
+    if (!zapis_.Otworz(plikPdf_, blad)) {
         blad_ = Cp1250NaUtf8(blad);
         return false;
     }
@@ -233,7 +233,7 @@ bool Drukarka::ZakonczPdf()
         zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
     } catch (const std::exception&) {
         // No memory for the file's bytes.
-        blad = KomunikatZapisu(Utf8NaCp1250(plikPdf_), ENOMEM);
+        blad = KomunikatZapisu(plikPdf_, ENOMEM);
     }
     zapis_.Porzuc();
     // The canvas stays until the next document: drawing attached to it
@@ -267,9 +267,9 @@ bool Drukarka::ZakonczDokument()
     }
     std::string blad;
     if (!zakonczony || !PdfKompletny()) {
-        blad = KomunikatZapisu(Utf8NaCp1250(plikPdf_), BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO);
+        blad = KomunikatZapisu(plikPdf_, BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO);
         UsunTymczasowy();
-    } else if (!PrzeniesNaMiejsce(plikTymczasowy_, Utf8NaCp1250(plikPdf_), blad)) {
+    } else if (!PrzeniesNaMiejsce(plikTymczasowy_, plikPdf_, blad)) {
         plikTymczasowy_.clear();
     } else {
         plikTymczasowy_.clear();

@@ -7,5 +7,5 @@
 
 void UstawKatalogUzytkownikaSystemowy()
 {
-    UstawKatalogUzytkownika(ZQString(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    UstawKatalogUzytkownika(SciezkaZQString(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/Kodowanie_qt.h"
 
+#include <QFile>
+
 #include "base/Kodowanie.h"
 
 QString NaQString(std::string_view cp1250)
@@ -13,3 +15,10 @@ std::string ZQString(const QString& tekst)
     const QByteArray utf8 = tekst.toUtf8();
     return Utf8NaCp1250(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
+
+QString SciezkaNaQString(std::string_view sciezka)
+{
+    return QFile::decodeName(QByteArray(sciezka.data(), static_cast<qsizetype>(sciezka.size())));
+}
+
+std::string SciezkaZQString(const QString& sciezka) { return QFile::encodeName(sciezka).toStdString(); }

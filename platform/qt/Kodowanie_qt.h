@@ -7,3 +7,8 @@
 
 QString NaQString(std::string_view cp1250);
 std::string ZQString(const QString& tekst);
+
+// A path between Qt and the program: never through Windows-1250, so that
+// every name the file system holds survives.
+QString SciezkaNaQString(std::string_view sciezka);
+std::string SciezkaZQString(const QString& sciezka);

@@ -47,20 +47,20 @@ public:
 
     std::string OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog) override
     {
-        QString wynik = QFileDialog::getOpenFileName(Rodzic(), NaQString(tytul), SciezkaQt(katalog),
+        QString wynik = QFileDialog::getOpenFileName(Rodzic(), NaQString(tytul), SciezkaNaQString(katalog),
                                                      FiltrQt(filtr));
-        return ZQString(wynik);
+        return SciezkaZQString(wynik);
     }
 
     std::string ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
                            const std::string& nazwa, const std::string& domyslneRozszerzenie) override
     {
-        QString poczatek = SciezkaQt(nazwa.empty() ? katalog : PolaczSciezke(katalog, nazwa));
+        QString poczatek = SciezkaNaQString(nazwa.empty() ? katalog : PolaczSciezke(katalog, nazwa));
         QString wynik = QFileDialog::getSaveFileName(Rodzic(), NaQString(tytul), poczatek, FiltrQt(filtr), nullptr,
                                                      QFileDialog::DontConfirmOverwrite);
         if (wynik.isEmpty())
             return {};
-        return ZRozszerzeniem(ZQString(wynik), domyslneRozszerzenie);
+        return ZRozszerzeniem(SciezkaZQString(wynik), domyslneRozszerzenie);
     }
 
     bool WybierzKolor(TKolor& kolor) override
@@ -86,12 +86,6 @@ private:
     {
         QMessageBox okno(ikona, TytulProgramu, NaQString(tekst), QMessageBox::Ok, Rodzic());
         okno.exec();
-    }
-
-    // A path of the program (code page 1250, maybe with "\") for Qt.
-    static QString SciezkaQt(const std::string& sciezka)
-    {
-        return QString::fromStdString(SciezkaSystemowa(sciezka));
     }
 };
 
@@ -124,19 +118,19 @@ QString FiltrQt(const std::string& filtr)
 
 QUrl AdresDokumentu(const std::string& sciezkaLubAdres)
 {
-    const QString tekst = NaQString(sciezkaLubAdres);
+    const QString tekst = SciezkaNaQString(sciezkaLubAdres);
     // "https:", "mailto:" and the like; a one-letter scheme is a drive ("C:").
     const QUrl adres(tekst, QUrl::StrictMode);
     if (adres.isValid() && adres.scheme().size() > 1)
         return adres;
-    return QUrl::fromLocalFile(QString::fromStdString(SciezkaSystemowa(sciezkaLubAdres)));
+    return QUrl::fromLocalFile(tekst);
 }
 
 std::string ZRozszerzeniem(const std::string& sciezka, const std::string& rozszerzenie)
 {
     if (rozszerzenie.empty() || sciezka.empty())
         return sciezka;
-    const std::size_t ukosnik = sciezka.find_last_of("/\\");
+    const std::size_t ukosnik = sciezka.rfind('/');
     const std::size_t kropka = sciezka.find_last_of('.');
     if (kropka != std::string::npos && (ukosnik == std::string::npos || kropka > ukosnik))
         return sciezka;

@@ -3,8 +3,9 @@
 // document with its associated program. Everything goes through one
 // interface so that tests script the answers (DialogiTestowe).
 //
-// Texts and paths cross the interface as Windows-1250 bytes. File filters
-// are pairs "description|pattern|description|pattern".
+// Texts cross the interface as Windows-1250 bytes, paths as the file system
+// takes them (KatalogProgramu.h). File filters are pairs
+// "description|pattern|description|pattern".
 
 #include <QString>
 #include <QUrl>

@@ -2,12 +2,12 @@
 
 #include <QImage>
 #include <csetjmp>
-#include <cstdio>
 #include <vector>
 
 #include <jpeglib.h>
 
 #include "platform/KatalogProgramu.h"
+#include "platform/PlikTekstowy.h"
 #include "base/Kodowanie.h"
 
 namespace {
@@ -30,7 +30,7 @@ void BezKomunikatow(j_common_ptr) {}
 
 // The decoding itself; kept apart so that no object with a destructor lives
 // across setjmp.
-bool Dekoduj(std::FILE* plik, QImage& obraz, std::string& przyczyna)
+bool Dekoduj(const unsigned char* bajty, std::size_t rozmiar, QImage& obraz, std::string& przyczyna)
 {
     jpeg_decompress_struct cinfo {};
     Bledy bledy {};
@@ -45,8 +45,16 @@ bool Dekoduj(std::FILE* plik, QImage& obraz, std::string& przyczyna)
         return false;
     }
     jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, plik);
+    jpeg_mem_src(&cinfo, bajty, static_cast<unsigned long>(rozmiar));
     jpeg_read_header(&cinfo, TRUE);
+    // The size the header declares is checked before the bitmap is made.
+    if (cinfo.image_width > MaksBokObrazuJpeg || cinfo.image_height > MaksBokObrazuJpeg) {
+        przyczyna = Utf8NaCp1250("obraz zbyt duży, ") + std::to_string(cinfo.image_width) + " x " +
+                    std::to_string(cinfo.image_height) + Utf8NaCp1250(" pikseli");
+        jpeg_destroy_decompress(&cinfo);
+        delete wynik;
+        return false;
+    }
     // The byte order of QImage::Format_RGB32, with the fourth byte 0xFF.
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     cinfo.out_color_space = JCS_EXT_BGRA;
@@ -75,18 +83,20 @@ bool Dekoduj(std::FILE* plik, QImage& obraz, std::string& przyczyna)
 
 } // namespace
 
+bool CzytajJpegZBajtow(std::string_view bajty, QImage& obraz, std::string& przyczyna)
+{
+    przyczyna.clear();
+    return Dekoduj(reinterpret_cast<const unsigned char*>(bajty.data()), bajty.size(), obraz, przyczyna);
+}
+
 bool CzytajJpeg(const std::string& sciezka, QImage& obraz, std::string& blad)
 {
-    blad.clear();
-    std::FILE* plik = std::fopen(SciezkaSystemowa(sciezka).c_str(), "rb");
-    if (!plik) {
-        blad = Utf8NaCp1250("Nie można otworzyć pliku ") + sciezka + ".";
+    std::string bajty;
+    if (!CzytajPlik(sciezka, bajty, blad))
         return false;
-    }
     std::string przyczyna;
-    const bool dobrze = Dekoduj(plik, obraz, przyczyna);
-    std::fclose(plik);
-    if (!dobrze)
-        blad = Utf8NaCp1250("Plik ") + sciezka + Utf8NaCp1250(" nie jest poprawnym obrazem JPEG (") + przyczyna + ").";
-    return dobrze;
+    if (CzytajJpegZBajtow(bajty, obraz, przyczyna))
+        return true;
+    blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" nie jest poprawnym obrazem JPEG (") + przyczyna + ").";
+    return false;
 }

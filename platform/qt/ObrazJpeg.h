@@ -3,9 +3,17 @@
 // text instead of ending the program.
 
 #include <string>
+#include <string_view>
 
 class QImage;
 
 // Reads the file (path in code page 1250) into `obraz` (RGB32). On failure
 // returns false with a Polish message (code page 1250) in `blad`.
 bool CzytajJpeg(const std::string& sciezka, QImage& obraz, std::string& blad);
+
+// No picture of the program is larger; a header declaring more is refused
+// before any bitmap is made.
+constexpr unsigned MaksBokObrazuJpeg = 4096;
+
+// The same from the file's bytes; on failure `przyczyna` says why.
+bool CzytajJpegZBajtow(std::string_view bajty, QImage& obraz, std::string& przyczyna);

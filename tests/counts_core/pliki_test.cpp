@@ -114,6 +114,35 @@ TEST_F(PlikiTest, PomiarZapisanyCzytanyIZapisanyPonownieBajtWBajt)
     EXPECT_EQ(obraz, bajty);
 }
 
+// A count's file name goes into the project as Windows-1250 text: a Polish
+// name is kept letter for letter, a name the code page cannot hold is
+// refused, never stored as "?". "\\" is a letter of a name, not a folder.
+TEST_F(PlikiTest, NazwaPlikuPomiaruWProjekcie)
+{
+    std::filesystem::create_directories(Sciezka("Счёт"));
+    const DanePomiar m = PrzykladowyPomiar();
+    std::string blad;
+    for (const char* nazwa : {"Łódź – rano.pom", "Счёт/a\\b.pom"}) {
+        SCOPED_TRACE(nazwa);
+        ASSERT_TRUE(ZapiszPlikPomiaru(Sciezka(nazwa), m, blad)) << blad;
+        DanePomiar r;
+        ASSERT_TRUE(CzytajPlikPomiaru(Sciezka(nazwa), r, blad)) << blad;
+        EXPECT_EQ(Cp1250NaUtf8(r.NazwaPliku.str()), NazwaBezKatalogu(nazwa));
+    }
+
+    ASSERT_TRUE(ZapiszPlikPomiaru(Sciezka("Счёт/Москва.pom"), m, blad)) << blad;
+    DanePomiar r = m;
+    r.NazwaPliku = "stary.pom";
+    EXPECT_FALSE(CzytajPlikPomiaru(Sciezka("Счёт/Москва.pom"), r, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nazwy pliku ??????.pom nie można zapisać w projekcie (znaki spoza strony kodowej "
+                                  "Windows-1250 lub nazwa dłuższa niż 255 znaków). Zmień nazwę pliku.");
+    EXPECT_EQ(r.NazwaPliku.str(), "stary.pom");
+    std::string nazwa;
+    EXPECT_FALSE(NazwaPlikuWProjekcie(std::string(200, 'x') + "ż" + std::string(55, 'x'), nazwa, blad));
+    EXPECT_TRUE(NazwaPlikuWProjekcie("/a/" + std::string(254, 'x') + "ż", nazwa, blad));
+    EXPECT_EQ(nazwa.size(), 255u);
+}
+
 TEST_F(PlikiTest, CzytnikPomiaruKolejnoscGrupSeparatorIWielkoscLiter)
 {
     // Groups in another order, extra lines, "," as separator, "True" capitalised.
@@ -264,13 +293,14 @@ TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
     ASSERT_TRUE(ZapiszPlikPrognozy(Sciezka("q.pgz"), r, blad));
     EXPECT_EQ(Bajty(Sciezka("q.pgz")), Bajty(Sciezka("p.pgz")));
 
-    // A cell of 10 characters; a missing group comes back empty; a cut file is refused.
+    // A cell of 10 characters; a cut file is refused.
     DanePrognoza c = p;
-    ASSERT_TRUE(CzytajLiniePrognozy({"__________TrybPrognoza", "True", "__________PrognozaPrzejscia", "1234567890",
-                                     "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                     "", ""},
-                                    "c.pgz", c, blad))
-        << blad;
+    std::vector<std::string> krotka = {"__________TrybPrognoza", "True", "__________PrognozaPojazdy"};
+    krotka.insert(krotka.end(), 120, "");
+    krotka.push_back("__________PrognozaPrzejscia");
+    krotka.push_back("1234567890");
+    krotka.insert(krotka.end(), 23, "");
+    ASSERT_TRUE(CzytajLiniePrognozy(krotka, "c.pgz", c, blad)) << blad;
     EXPECT_EQ(c.TrybPrognoza, 1);
     EXPECT_EQ(c.PrognozaPrzejscia[0][0].str(), "1234567890");
     EXPECT_EQ(c.PrognozaPojazdy[0][0].str(), "");
@@ -394,6 +424,45 @@ TEST_F(PlikiTest, KomorkaPrognozyDluzszaOdPojemnosciOdrzucona)
     EXPECT_EQ(r.PrognozaPojazdy[1][3].str(), "0000000020");
 }
 
+TEST_F(PlikiTest, PlikPrognozyNiepelnyLubZTrybemInnymNizTrueFalseOdrzucony)
+{
+    DanePrognoza p;
+    UstawDomyslnaPrognoze(p);
+    p.PrognozaPojazdy[0][0] = "10%";
+    const auto l = LiniePlikuPrognozy(p);
+    // Cut after line n: at a group's end the file used to load with the
+    // missing groups empty, so that the forecast added nothing. The message
+    // names the line after the last.
+    for (std::size_t n : {6u, 7u, 8u, 100u, 128u, 129u, 130u, 153u}) {
+        DanePrognoza r = p;
+        r.PrognozaPojazdy[0][0] = "7";
+        std::string blad;
+        EXPECT_FALSE(CzytajLiniePrognozy({l.begin(), l.begin() + static_cast<std::ptrdiff_t>(n)}, "ucieta.pgz", r, blad))
+            << n;
+        EXPECT_NE(blad.find("ucieta.pgz, linia " + std::to_string(n + 1) + ":"), std::string::npos)
+            << n << " " << Cp1250NaUtf8(blad);
+        EXPECT_EQ(r.PrognozaPojazdy[0][0].str(), "7");
+    }
+    // The vehicle table taken out of a whole file.
+    auto bez = l;
+    bez.erase(bez.begin() + 7, bez.begin() + 129);
+    DanePrognoza r;
+    std::string blad;
+    EXPECT_FALSE(CzytajLiniePrognozy(bez, "bez.pgz", r, blad));
+    EXPECT_NE(blad.find("brak grupy __________PrognozaPojazdy"), std::string::npos) << Cp1250NaUtf8(blad);
+    // Only "True" and "False" are modes.
+    for (const std::string& tryb : {std::string("yes"), std::string(""), std::string("true"), std::string("True ")}) {
+        auto z = l;
+        z[6] = tryb;
+        EXPECT_FALSE(CzytajLiniePrognozy(z, "tryb.pgz", r, blad)) << tryb;
+        EXPECT_NE(blad.find("tryb.pgz, linia 7:"), std::string::npos) << Cp1250NaUtf8(blad);
+    }
+    auto z = l;
+    z[6] = "True";
+    ASSERT_TRUE(CzytajLiniePrognozy(z, "tryb.pgz", r, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(r.TrybPrognoza, 1);
+}
+
 TEST_F(PlikiTest, PlikUstawienSpozaGranicOdrzucony)
 {
     auto l = LiniePlikuUstawien(WbudowanePrzejscia(WbudowaneKlasyPojazdow()));
@@ -408,6 +477,43 @@ TEST_F(PlikiTest, PlikUstawienSpozaGranicOdrzucony)
         EXPECT_FALSE(CzytajLinieUstawien(z, "zle.upm", u, przejscia, blad)) << nr;
         EXPECT_NE(blad.find("zle.upm, linia " + std::to_string(nr) + ":"), std::string::npos) << Cp1250NaUtf8(blad);
         EXPECT_EQ(u, WbudowaneKlasyPojazdow());
+    }
+}
+
+TEST_F(PlikiTest, LiniePomijaneMiedzyKluczamiLiczoneWKazdymZakonczeniu)
+{
+    // Lines that cannot be keys are passed over in one search; the line a
+    // message names is counted as before, whichever ends the lines have.
+    auto l = LiniePlikuPomiaru(PrzykladowyPomiar(), KodujDate(2026, 3, 5), KodujCzas(9, 8, 7));
+    // Text before the first key: a key not at a line's start, one with a
+    // blank before it, an unknown key.
+    const std::vector<std::string> przed = {"x__________Sekcja", " __________Sekcja", "__________Nieznany", "", "_"};
+    l.insert(l.begin(), przed.begin(), przed.end());
+    // The measuring time's value, 16th line of the file before.
+    const std::size_t wartosc = 15 + przed.size();
+    ASSERT_EQ(l[wartosc - 1], "__________CzasPomiaru[m]");
+    l[wartosc] = "piec";
+    const std::string zla = std::to_string(wartosc + 1);
+    for (const char* koniec : {"\r\n", "\n", "\r"}) {
+        std::string tresc;
+        for (const auto& x : l)
+            tresc += x + koniec;
+        // A run of empty lines after the file.
+        tresc += std::string(1000, koniec[0]);
+        DanePomiar p;
+        std::string blad;
+        EXPECT_FALSE(CzytajTekstPomiaru(tresc, "k.pom", p, blad));
+        EXPECT_NE(blad.find("k.pom, linia " + zla + ":"), std::string::npos) << Cp1250NaUtf8(blad);
+        // A group missing: named after the last line, the empty ones counted.
+        std::string bez;
+        for (std::size_t i = 0; i < l.size(); ++i)
+            if (l[i] != "__________NatezeniaPrzejscSumy")
+                bez += (i == wartosc ? std::string("15") : l[i]) + koniec;
+        bez += std::string(1000, koniec[0]);
+        EXPECT_FALSE(CzytajTekstPomiaru(bez, "k.pom", p, blad));
+        EXPECT_NE(blad.find("k.pom, linia " + std::to_string(l.size() + 1000) + ": brak grupy __________NatezeniaPrzejscSumy"),
+                  std::string::npos)
+            << koniec[0] + 0 << " " << Cp1250NaUtf8(blad);
     }
 }
 

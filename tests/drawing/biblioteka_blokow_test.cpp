@@ -5,13 +5,21 @@
 
 #include "pomoc.h"
 
+#include <filesystem>
+#include <fstream>
 #include <set>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "drawing/Bloki.h"
 #include "drawing/BibliotekaBlokow.h"
 #include "drawing/KopiaSchowka.h"
+#include "model/PlikProjektu.h"
+#include "model/Projekt.h"
+#include "platform/PlikTekstowy.h"
 
 namespace {
 
@@ -31,6 +39,23 @@ std::vector<std::string> Razem(std::initializer_list<std::vector<std::string>> c
     std::vector<std::string> w = {"naglowek pliku"};
     for (const auto& c : czesci)
         w.insert(w.end(), c.begin(), c.end());
+    return w;
+}
+
+// The library of these lines, read as a file's text.
+std::vector<DefinicjaBiblioteki> Czytaj(const std::vector<std::string>& linie)
+{
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    EXPECT_TRUE(CzytajTekstBiblioteki(TekstZLinii(linie), "test.blk", b, blad)) << Cp1250NaUtf8(blad);
+    return b;
+}
+
+std::vector<std::string> Cialo(const DefinicjaBiblioteki& d)
+{
+    std::vector<std::string> w;
+    for (std::string_view l : d.LinieCiala())
+        w.emplace_back(l);
     return w;
 }
 
@@ -57,9 +82,9 @@ protected:
 
 TEST_F(BibliotekaBlokow, DefinicjeZNaglowkiemICialem)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("A", "2026-01-02", "Znaki", {"P(0,0)-(1,1)", "L(0,0)-(2,0)"}),
-        Definicja("Pusty", "zla data", "Znaki", {}),
+        Definicja("Pusty", "zla data", "Znaki", {"ramka"}),
         Definicja("B", "2026-03-04", std::string(120, 'g'), {"ramka", "O(0,0,1)", std::string(300, 'x')}),
     }));
     ASSERT_EQ(b.size(), 3u);
@@ -67,13 +92,13 @@ TEST_F(BibliotekaBlokow, DefinicjeZNaglowkiemICialem)
     EXPECT_EQ(DataNaTekst(b[0].Data) + " " + CzasNaTekst(b[0].Czas), "2026-01-02 10:20:30");
     EXPECT_EQ(b[0].Grupa.str(), "Znaki");
     EXPECT_EQ(b[0].Jednostka.str(), "cm");
-    EXPECT_EQ(b[0].Cialo, (std::vector<KrotkiTekst<255>>{"P(0,0)-(1,1)", "L(0,0)-(2,0)"}));
-    // A date that is none reads as 0; line 11 as the end marker: no body.
+    EXPECT_EQ(Cialo(b[0]), (std::vector<std::string>{"P(0,0)-(1,1)", "L(0,0)-(2,0)"}));
+    // A date that is none reads as 0; the first body line alone: nothing drawn.
     EXPECT_EQ(b[1].Data, 0.0);
-    EXPECT_TRUE(b[1].Cialo.empty());
+    EXPECT_EQ(Cialo(b[1]), (std::vector<std::string>{"ramka"}));
     // Groups keep 100 characters, lines 255.
     EXPECT_EQ(b[2].Grupa.size(), 100u);
-    EXPECT_EQ(b[2].Cialo.back().size(), 255u);
+    EXPECT_EQ(Cialo(b[2]).back().size(), 255u);
     // The extents start at 0 and take the first body line too.
     const ZakresBloku z = ZmierzDefinicje(b[0]);
     EXPECT_EQ(std::vector<float>({z.XMin, z.XMax, z.YMin, z.YMax}), std::vector<float>({0, 2, 0, 1}));
@@ -81,20 +106,15 @@ TEST_F(BibliotekaBlokow, DefinicjeZNaglowkiemICialem)
 
 TEST_F(BibliotekaBlokow, UcietaDefinicjaKonczySieNaNastepnejLubKoncuPliku)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("Bez konca", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)"}, false),
         Definicja("Drugi", "2026-01-02", "G", {"ramka", "L(0,0)-(0,1)"}),
         Definicja("Ostatni", "2026-01-02", "G", {"ramka", "L(1,1)-(2,2)"}, false),
     }));
     ASSERT_EQ(b.size(), 3u);
-    EXPECT_EQ(b[0].Cialo.size(), 2u);
+    EXPECT_EQ(Cialo(b[0]).size(), 2u);
     EXPECT_EQ(b[1].Nazwa, "Drugi");
-    EXPECT_EQ(b[2].Cialo.back().str(), "L(1,1)-(2,2)");
-    // A file cut inside the header gives a definition with what it has.
-    const auto c = CzytajDefinicjeBiblioteki({std::string(ZnacznikDefinicji), "-", "Krotki"});
-    ASSERT_EQ(c.size(), 1u);
-    EXPECT_EQ(c[0].Nazwa, "Krotki");
-    EXPECT_TRUE(c[0].Cialo.empty());
+    EXPECT_EQ(Cialo(b[2]).back(), "L(1,1)-(2,2)");
     // Copied into the project, it is framed all the same.
     KopiujDefinicjeBloku(b[0]);
     EXPECT_EQ(Linie(), (std::vector<std::string>{std::string(ZnacznikStartu), "Bez konca", "ramka", "L(0,0)-(1,0)",
@@ -103,10 +123,10 @@ TEST_F(BibliotekaBlokow, UcietaDefinicjaKonczySieNaNastepnejLubKoncuPliku)
 
 TEST_F(BibliotekaBlokow, KopiaIUsuniecieDefinicjiPrzesuwaIndeksy)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("A", "2026-01-01", "G", {"ramka A", "L(0,0)-(1,0)"}),
         Definicja("B", "2026-01-01", "G", {"ramka B", "L(0,0)-(2,0)", "L(0,0)-(3,0)"}),
-        Definicja("C", "2026-01-01", "G", {}),
+        Definicja("C", "2026-01-01", "G", {"ramka C"}),
         Definicja("D", "2026-01-01", "G", {"ramka D", "L(0,0)-(4,0)"}),
     }));
     for (const auto& d : b)
@@ -118,16 +138,16 @@ TEST_F(BibliotekaBlokow, KopiaIUsuniecieDefinicjiPrzesuwaIndeksy)
             w.emplace_back(d.Start, d.Koniec);
         return w;
     };
-    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 9}, {14, 12}, {17, 17}}));
+    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 9}, {14, 13}, {18, 18}}));
     EXPECT_EQ(LinieDefinicji(1), (std::vector<std::string>{"L(0,0)-(2,0)", "L(0,0)-(3,0)"}));
     EXPECT_TRUE(LinieDefinicji(2).empty());
 
     // B removed (6 lines): C and D move down by 6, A stays.
     ASSERT_TRUE(UsunDefinicjeBloku(1));
-    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 6}, {11, 11}}));
+    EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 7}, {12, 12}}));
     EXPECT_EQ(LinieDefinicji(2), (std::vector<std::string>{"L(0,0)-(4,0)"}));
     EXPECT_EQ(LinieBlokow[5].str(), ZnacznikStartu);
-    // The empty C goes as its three lines.
+    // C, which draws nothing, goes as its four lines.
     ASSERT_TRUE(UsunDefinicjeBloku(1));
     EXPECT_EQ(zakresy(), (std::vector<std::pair<int, int>>{{3, 3}, {8, 8}}));
     EXPECT_EQ(ZnajdzDefinicjeBloku("D"), 1);
@@ -146,7 +166,7 @@ TEST_F(BibliotekaBlokow, KopiaIUsuniecieDefinicjiPrzesuwaIndeksy)
 
 TEST_F(BibliotekaBlokow, PowtorzonaNazwaRysujeOstatniaDefinicje)
 {
-    const auto b = CzytajDefinicjeBiblioteki(Razem({
+    const auto b = Czytaj(Razem({
         Definicja("K", "2026-01-01", "G", {"ramka", "L(0,0)-(1,0)"}),
         Definicja("K", "2026-01-02", "G", {"ramka", "L(0,0)-(0,1)"}),
     }));
@@ -166,22 +186,233 @@ TEST_F(BibliotekaBlokow, PowtorzonaNazwaRysujeOstatniaDefinicje)
 
 TEST_F(BibliotekaBlokow, BibliotekaProgramu)
 {
-    const auto b = CzytajBiblioteke(std::string(KG_BUILD_DIR) + "/Dane/Bloki/Kartogram.blk");
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    ASSERT_TRUE(CzytajBiblioteke(std::string(KG_BUILD_DIR) + "/Dane/Bloki/Kartogram.blk", b, blad));
     ASSERT_EQ(b.size(), 7u);
     std::set<std::string> grupy;
     for (const auto& d : b) {
         grupy.insert(Cp1250NaUtf8(d.Grupa.str()));
-        EXPECT_GT(d.Cialo.size(), 1u) << d.Nazwa;
+        const auto cialo = Cialo(d);
+        EXPECT_GT(cialo.size(), 1u) << d.Nazwa;
         EXPECT_GT(d.Moment(), 0.0);
         // Every command line of the body reads completely.
-        for (std::size_t i = 1; i < d.Cialo.size(); ++i) {
+        for (std::size_t i = 1; i < cialo.size(); ++i) {
             float a, c, e, f;
-            ZakresKomendyBloku(d.Cialo[i], a, c, e, f);
-            EXPECT_LT(a, 1000.0f) << d.Cialo[i].str();
+            ZakresKomendyBloku(cialo[i], a, c, e, f);
+            EXPECT_LT(a, 1000.0f) << cialo[i];
         }
     }
     EXPECT_EQ(grupy, (std::set<std::string>{"Oznaczenia", "Tabliczki", "Znaki drogowe"}));
-    EXPECT_TRUE(CzytajBiblioteke("/nie/ma/takiego.blk").empty());
+    EXPECT_TRUE(CzytajBiblioteke("/nie/ma/takiego.blk", b, blad));
+    EXPECT_TRUE(b.empty());
+    EXPECT_EQ(blad, "");
+}
+
+// --- reading a library file ---
+
+namespace {
+
+class PlikBiblioteki : public BibliotekaBlokow {
+protected:
+    std::string katalog;
+    void SetUp() override
+    {
+        BibliotekaBlokow::SetUp();
+        katalog = std::filesystem::temp_directory_path() /
+                  ("kg_blk_" + std::to_string(::getpid()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(katalog);
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(katalog);
+        BibliotekaBlokow::TearDown();
+    }
+    std::string Sciezka(const std::string& n) const { return katalog + "/" + n; }
+    static void Zapisz(const std::string& sciezka, const std::string& bajty)
+    {
+        std::ofstream(sciezka, std::ios::binary) << bajty;
+    }
+    static std::string Plik(const std::vector<std::string>& linie)
+    {
+        std::string t;
+        for (const auto& l : linie)
+            t += l + "\r\n";
+        return t;
+    }
+};
+
+long SzczytPamieciKB()
+{
+    rusage r{};
+    ::getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss;
+}
+
+}  // namespace
+
+TEST_F(PlikBiblioteki, DefinicjaBezLiniiCialaOdrzucona)
+{
+    // Cut after any header line, or closed at line 11: no body line. Copied,
+    // such a definition gave a range the project's reader refuses, so that
+    // the saved project would not open again.
+    const auto pelna = Definicja("Znak", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)"});
+    for (std::size_t n = 1; n <= 11; ++n) {
+        std::vector<std::string> l = {"naglowek", "Z"};
+        l.insert(l.end(), pelna.begin(), pelna.begin() + static_cast<std::ptrdiff_t>(n));
+        const std::size_t ostatnia = l.size();
+        // The same cut before another definition, and with its end marker.
+        for (const auto& dalej : {std::vector<std::string>{}, pelna, std::vector<std::string>{std::string(ZnacznikKonca)}}) {
+            auto z = l;
+            z.insert(z.end(), dalej.begin(), dalej.end());
+            std::vector<DefinicjaBiblioteki> b(1);
+            std::string blad;
+            EXPECT_FALSE(CzytajTekstBiblioteki(TekstZLinii(z), "C:/b/ucieta.blk", b, blad)) << n;
+            const std::size_t linia = dalej.size() == 1 ? ostatnia + 1 : ostatnia;
+            EXPECT_EQ(Cp1250NaUtf8(blad), "Błąd w pliku C:/b/ucieta.blk, linia " + std::to_string(linia) +
+                                              ": definicja bloku „" + (n >= 3 ? "Znak" : "") +
+                                              "” nie ma linii rysunku.")
+                << n;
+            EXPECT_TRUE(b.empty());
+        }
+    }
+    // From a file: refused, nothing listed.
+    auto z = Razem({pelna, Definicja("Pusty", "2026-01-02", "G", {})});
+    Zapisz(Sciezka("pusty.blk"), Plik(z));
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    EXPECT_FALSE(CzytajBiblioteke(Sciezka("pusty.blk"), b, blad));
+    EXPECT_NE(blad.find("pusty.blk, linia 27:"), std::string::npos) << Cp1250NaUtf8(blad);
+    EXPECT_TRUE(b.empty());
+}
+
+TEST_F(PlikBiblioteki, KazdaDefinicjaWstawionaZapisanaIOtwarta)
+{
+    // Every kind of definition a library may hold, each copied and placed:
+    // the saved project opens again and draws the same lines.
+    Zapisz(Sciezka("wszystkie.blk"),
+           Plik(Razem({
+               Definicja("Sama ramka", "2026-01-02", "G", {"ramka"}),
+               Definicja("Pelny", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)", "O(0,0,1)"}),
+               Definicja("Bez konca", "2026-01-02", "G", {"ramka", "L(0,0)-(0,1)"}, false),
+               Definicja("Pelny", "2026-01-03", "H", {"ramka 2", "P(0,0)-(1,1)"}),
+               Definicja("Ostatni bez konca", "2026-01-02", "G", {"ramka", "T(0,0,'a b',1,1,0)"}, false),
+           })));
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    ASSERT_TRUE(CzytajBiblioteke(Sciezka("wszystkie.blk"), b, blad)) << Cp1250NaUtf8(blad);
+    ASSERT_EQ(b.size(), 5u);
+    for (const auto& d : b) {
+        KopiujDefinicjeBloku(d);
+        DaneBlok p;
+        p.Nazwa = d.Nazwa;
+        Bloki.push_back(p);
+    }
+    // A definition with no line at all, made otherwise than by the reader,
+    // is framed with an empty first line.
+    DefinicjaBiblioteki pusta;
+    pusta.Nazwa = "Pusta";
+    KopiujDefinicjeBloku(pusta);
+    EXPECT_EQ(DefinicjeBlokow.back().Start, DefinicjeBlokow.back().Koniec + 1);
+    EXPECT_EQ(Linie().back(), ZnacznikKonca);
+    EXPECT_EQ(Linie()[Linie().size() - 2], "");
+    std::vector<std::vector<std::string>> rysowane;
+    for (int32_t i = 0; i < LiczbaDefinicjiBlokow(); ++i)
+        rysowane.push_back(LinieDefinicji(i));
+
+    const std::string czcionka = wg.NazwaCzcionki.str();
+    wg.NazwaCzcionki = DomyslnaCzcionka;
+    Zapisz(Sciezka("bloki.rup"), TrescProjektu());
+    wg.NazwaCzcionki = czcionka;
+    Projekt p;
+    ASSERT_TRUE(CzytajProjekt(Sciezka("bloki.rup"), p, blad)) << Cp1250NaUtf8(blad);
+    ASSERT_EQ(p.DefinicjeBlokow.size(), 6u);
+    EXPECT_EQ(p.Bloki.size(), 5u);
+    for (std::size_t i = 0; i < p.DefinicjeBlokow.size(); ++i) {
+        std::vector<std::string> l;
+        for (int32_t k = p.DefinicjeBlokow[i].Start; k <= p.DefinicjeBlokow[i].Koniec; ++k)
+            l.push_back(p.LinieBlokow[static_cast<std::size_t>(k)].str());
+        EXPECT_EQ(l, rysowane[i]) << i;
+    }
+    EXPECT_EQ(rysowane[1], (std::vector<std::string>{"L(0,0)-(1,0)", "O(0,0,1)"}));
+    EXPECT_TRUE(rysowane[0].empty());
+}
+
+TEST_F(PlikBiblioteki, BibliotekaWUtf8CzytanaJakoWindows1250)
+{
+    // As a text editor of this system saves it.
+    const std::string utf8 = Plik(Razem({Definicja("Strzałka północy", "2026-01-02", "Oznaczenia ąęśćżźńół",
+                                                   {"ramka", "T(0,0,'Północ',1,1,0)"})}));
+    Zapisz(Sciezka("utf8.blk"), utf8);
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    ASSERT_TRUE(CzytajBiblioteke(Sciezka("utf8.blk"), b, blad)) << Cp1250NaUtf8(blad);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].Nazwa, Utf8NaCp1250("Strzałka północy"));
+    EXPECT_EQ(b[0].Grupa.str(), Utf8NaCp1250("Oznaczenia ąęśćżźńół"));
+    EXPECT_EQ(Cialo(b[0])[1], Utf8NaCp1250("T(0,0,'Północ',1,1,0)"));
+    // The same in Windows-1250 reads the same.
+    Zapisz(Sciezka("cp1250.blk"), Utf8NaCp1250(utf8));
+    std::vector<DefinicjaBiblioteki> c;
+    ASSERT_TRUE(CzytajBiblioteke(Sciezka("cp1250.blk"), c, blad)) << Cp1250NaUtf8(blad);
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0].Nazwa, b[0].Nazwa);
+    // A character the code page lacks would come out as "?": refused.
+    Zapisz(Sciezka("cyrylica.blk"), Plik(Razem({Definicja("Знак", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)"})})));
+    EXPECT_FALSE(CzytajBiblioteke(Sciezka("cyrylica.blk"), c, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Plik " + Sciezka("cyrylica.blk") +
+                                      " jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
+    EXPECT_TRUE(c.empty());
+}
+
+TEST_F(PlikBiblioteki, PlikNieDoOdczytuZKomunikatem)
+{
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    // A missing file, or none chosen yet: an empty list, nothing said.
+    EXPECT_TRUE(CzytajBiblioteke(Sciezka("brak.blk"), b, blad));
+    EXPECT_TRUE(CzytajBiblioteke("", b, blad));
+    EXPECT_EQ(blad, "");
+    // A folder, a pipe (read at once, not waited on), a file over the limit.
+    std::filesystem::create_directory(Sciezka("folder.blk"));
+    ASSERT_EQ(::mkfifo(Sciezka("fifo.blk").c_str(), 0600), 0);
+    {
+        std::ofstream(Sciezka("duzy.blk"));
+    }
+    std::filesystem::resize_file(Sciezka("duzy.blk"), MaksRozmiarPlikuTekstowego + 1);
+    const std::vector<std::pair<std::string, std::string>> przypadki = {
+        {"folder.blk", "Nie można odczytać pliku " + Sciezka("folder.blk") + " (to jest folder)."},
+        {"fifo.blk", "Nie można odczytać pliku " + Sciezka("fifo.blk") + " (to nie jest zwykły plik)."},
+        {"duzy.blk", "Plik " + Sciezka("duzy.blk") + " jest zbyt duży."},
+    };
+    for (const auto& [plik, komunikat] : przypadki) {
+        b.resize(1);
+        EXPECT_FALSE(CzytajBiblioteke(Sciezka(plik), b, blad)) << plik;
+        EXPECT_EQ(Cp1250NaUtf8(blad), komunikat);
+        EXPECT_TRUE(b.empty());
+    }
+}
+
+TEST_F(PlikBiblioteki, SameKonceLiniiCzytaneWMiejscu)
+{
+    // 32 MB of line feeds, alone and as the body of one definition: the
+    // memory grows by about the file's size, not by a string per line (a
+    // gigabyte for this file when its lines were put in a vector).
+    const std::size_t rozmiar = 32u * 1024u * 1024u;
+    Zapisz(Sciezka("lf.blk"), std::string(rozmiar, '\n'));
+    Zapisz(Sciezka("cialo.blk"), Plik(Definicja("Dlugi", "2026-01-02", "G", {"ramka"}, false)) +
+                                     std::string(rozmiar, '\n'));
+    const long przed = SzczytPamieciKB();
+    std::vector<DefinicjaBiblioteki> b;
+    std::string blad;
+    EXPECT_TRUE(CzytajBiblioteke(Sciezka("lf.blk"), b, blad));
+    EXPECT_TRUE(b.empty());
+    ASSERT_TRUE(CzytajBiblioteke(Sciezka("cialo.blk"), b, blad));
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(std::count(b[0].Cialo.begin(), b[0].Cialo.end(), '\n'), static_cast<std::ptrdiff_t>(rozmiar + 1));
+    b.clear();
+    EXPECT_LT(SzczytPamieciKB() - przed, 4L * 32L * 1024L);
 }
 
 // --- the clipboard settings ---

@@ -2,13 +2,14 @@
 # Installs the built program into a temporary prefix, makes its program
 # folder read-only, starts it offscreen from another folder as a user whose
 # data folder is new, and checks what lies where; then the program's own code
-# opens the examples and saves a count there (test_shell).
+# opens the examples and saves a count there (test_shell). The prefix and the
+# user's home have letters Windows-1250 lacks, the home a "\" in its name.
 # Arguments: the build folder.
 set -euo pipefail
 build=$(cd "$1" && pwd)
 tmp=$(mktemp -d)
 trap 'chmod -R u+w "$tmp"; rm -rf "$tmp"' EXIT
-prefix=$tmp/usr
+prefix=$tmp/Программы/usr
 program=$prefix/lib/kartogram
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -32,9 +33,10 @@ fi
 
 # The installed program, read-only, started from elsewhere, runs until stopped.
 chmod -R a-w "$program"
-mkdir -p "$tmp/inny" "$tmp/dom"
+dom="$tmp/Дом\\Пётр"
+mkdir -p "$tmp/inny" "$dom"
 cd "$tmp/inny"
-export HOME=$tmp/dom XDG_DATA_HOME=$tmp/dom/dane QT_QPA_PLATFORM=offscreen
+export HOME=$dom XDG_DATA_HOME=$dom/dane QT_QPA_PLATFORM=offscreen
 rc=0
 timeout 4 "$prefix/bin/kartogram" || rc=$?
 [ "$rc" -eq 124 ] || blad "program zakończył się kodem $rc"

@@ -19,6 +19,7 @@ TEST_F(BezZmian, OknaBezEdycjiNieZmieniajaPliku)
     a.TytulDx = -5.25f;
     a.TytulWysokosc = 0.75f;
     a.Tytul[0] = "Skrzy\xbfowanie";  // "ż" in Windows-1250
+    a.Tytul[1] = std::string(200, 'T');  // longer than the edits show at once
     a.Kat[1] = 0.3f;
     DaneRuchoplan& b = Ruchoplany[Rekord(1, 0)];
     b.ZeStruktury = 1;

@@ -108,12 +108,31 @@ TEST_F(DaneRondaTest, ZleNatezeniaOdrzucone)
     Wpisz(PoleD("Ep_24P"), "0");
     Wpisz(PoleD("Nat21"), "20000000");
     odrzucone("Pole „natężenie relacji” musi być liczbą całkowitą od 0 do 10000000.");
-    // A failed check still stores the data source picked.
+    // A refused commit stores nothing else either: neither the title, its
+    // offset, the data source picked nor the structure grid.
+    Wpisz(PoleD("Tytul1"), "Nowy tytuł");
+    Wpisz(PoleD("E_dxOpis"), "7");
     DaneRonda->RB_DaneStruktura->click();
+    DaneRonda->SG_Stru->item(0, 1)->setText("4");
     odrzucone("Pole „natężenie relacji” musi być liczbą całkowitą od 0 do 10000000.");
+    EXPECT_EQ(Ronda[n].ZeStruktury, 0);
+    EXPECT_EQ(Ronda[n].Tytul, przed.Tytul);
+    EXPECT_EQ(Ronda[n].TytulDx, przed.TytulDx);
+    EXPECT_EQ(Ronda[n].StrukturaRelacji, przed.StrukturaRelacji);
+    EXPECT_EQ(Ronda[n].GeometriaWprowadzona, przed.GeometriaWprowadzona);
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_TRUE(DaneRonda->isHidden() || DaneRonda->result() != QDialog::Accepted);
+    // A title longer than the record holds is refused, not cut.
+    Wpisz(PoleD("Nat21"), "0");
+    Wpisz(PoleD("Tytul2"), std::string(71, 'x').c_str());
+    odrzucone("Pole „Tytuł” może mieć najwyżej 70 znaków.");
+    EXPECT_EQ(Ronda[n].Tytul, przed.Tytul);
+    EXPECT_FALSE(ProjektZmieniony);
+    Wpisz(PoleD("Tytul2"), std::string(70, 'x').c_str());
+    DaneRonda->WprowadzClick();
+    EXPECT_EQ(Ronda[n].Tytul[1].str(), std::string(70, 'x'));
     EXPECT_EQ(Ronda[n].ZeStruktury, 1);
     EXPECT_TRUE(ProjektZmieniony);
-    EXPECT_TRUE(DaneRonda->isHidden() || DaneRonda->result() != QDialog::Accepted);
 }
 
 TEST_F(DaneRondaTest, SumyWlotowIWylotow)
@@ -366,18 +385,33 @@ TEST_F(DaneRondaTest, UsunieciePrognozyIAktualizacjaPomiaru)
     EXPECT_EQ(r.Obliczony, 1) << "the change made at once is drawn";
 
     // Auto-update switched on at once; the next opening reads the newer file
-    // and stores it, since the drawing uses it.
+    // into the window's copy only, so that "Rezygnuj" leaves the project as
+    // it was.
     ProjektZmieniony = false;
     PokazDane(n);
     DaneRonda->CB_AutoAktualizacja->click();
     EXPECT_EQ(r.AutoAktualizacja, 1);
     EXPECT_TRUE(ProjektZmieniony);
     DaneRonda->B_rezygnuj->click();
+    ProjektZmieniony = false;
+    const std::vector<std::string> przed = LinieProjektu();
     PokazDane(n);
     EXPECT_TRUE(Kontrolka<QLabel>(DaneRonda, "L_LastEdit")->text().startsWith("ZAKTUALIZOWANO :  "))
         << Kontrolka<QLabel>(DaneRonda, "L_LastEdit")->text().toStdString();
+    EXPECT_EQ(DaneRonda->KopiaPomiaru.NatezeniaNaRelacjach[0][1], 23) << "20 cars and 3 lorries";
+    EXPECT_FALSE(ProjektZmieniony);
+    DaneRonda->B_rezygnuj->click();
+    EXPECT_TRUE(LinieProjektu() == przed);
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_EQ(Pomiary[0].NatezeniaPojazdow[0][1], 10);
+    // The commit of the count page after a coefficient typed stores it.
+    PokazDane(n);
+    Strona(2);
+    DaneRonda->SG_Tabela->item(19, 2)->setText("1");
+    DaneRonda->WprowadzClick();
     EXPECT_EQ(Pomiary[0].NatezeniaPojazdow[0][1], 20);
     EXPECT_EQ(Pomiary[0].NatezeniaNaRelacjach[0][1], 23);
+    EXPECT_TRUE(ProjektZmieniony);
 }
 
 TEST_F(DaneRondaTest, StrukturaRelacji)
@@ -399,10 +433,25 @@ TEST_F(DaneRondaTest, StrukturaRelacji)
     EXPECT_EQ(Kontrolka<QPushButton>(DaneRonda, "i23")->text(), "C 17");
     EXPECT_EQ(Kontrolka<QLabel>(DaneRonda, "L_wl2")->text(), "17");
     EXPECT_EQ(Kontrolka<QLabel>(DaneRonda, "L_wy3")->text(), "17");
-    // A cell that is no count keeps the type's count, still in the total.
+    // A cell that is no count is refused, by the commit and by another tile,
+    // naming its type and relation; nothing is stored.
     Kontrolka<QPushButton>(DaneRonda, "i23")->click();
     DaneRonda->SG_Stru->item(0, 1)->setText("x");
     DaneRonda->SG_Stru->item(1, 1)->setText("2");
+    ProjektZmieniony = false;
+    DaneRonda->WprowadzClick();
+    const std::string komunikat =
+        "Nieprawidłowa liczba pojazdów typu " + DaneRonda->SG_Stru->item(0, 0)->text().toStdString() + " w relacji 23!";
+    EXPECT_EQ(Komunikaty().back(), komunikat);
+    EXPECT_EQ(Ronda[n].StrukturaRelacji[1][2][0], 17);
+    EXPECT_EQ(Ronda[n].ZeStruktury, 0);
+    EXPECT_FALSE(ProjektZmieniony);
+    Kontrolka<QPushButton>(DaneRonda, "i12")->click();
+    EXPECT_EQ(Komunikaty().back(), komunikat);
+    EXPECT_EQ(DaneRonda->s_nr->text(), "23") << "the relation stays shown";
+    EXPECT_EQ(Ronda[n].StrukturaRelacji[1][2][0], 17);
+    // 10 + Trunc(2 x 2.5) = 15.
+    DaneRonda->SG_Stru->item(0, 1)->setText("10");
     DaneRonda->WprowadzClick();
     EXPECT_EQ(Ronda[n].StrukturaRelacji[1][2][0], 15);
     EXPECT_EQ(Ronda[n].ZeStruktury, 1);

@@ -64,23 +64,34 @@ TEST_F(OdczytTest, PlikCzytanyDoWlasnegoProjektuZapisujeSieJakDawniej)
     EXPECT_TRUE(okno.bledy.empty());
 }
 
-TEST_F(OdczytTest, OdrzuconyPlikZostawiaNowyNiezmienionyProjekt)
+// A refused file changes nothing: the project open before keeps its records,
+// its file name, its changed flag and its variant list (it was once emptied).
+TEST_F(OdczytTest, OdrzuconyPlikZostawiaBiezacyProjekt)
 {
+    const std::string dobry = (Korpus() / "pelny_model.rup").string();
     // A whole project and at the end a section that refuses the file.
-    std::string tresc = CzytajBajty((Korpus() / "pelny_model.rup").string());
+    std::string tresc = CzytajBajty(dobry);
     tresc += Bajty({Znacznik("ov1"), "Opisy", "-1", std::string(42, '-')});
     const std::string sciezka = Sciezka("zly.rup");
     std::ofstream(sciezka, std::ios::binary) << tresc;
 
-    const std::string nowy = Bajty(LinieProjektu());
+    ASSERT_TRUE(Otworz(dobry)) << Blad();
     ProjektZmieniony = true;
-    EXPECT_FALSE(Otworz(sciezka));
+    const std::string przed = Bajty(LinieProjektu());
+    const int wariant = BiezacyWariant;
+    const auto lista = okno.listaWariantow;
+    const auto liczebnosc = Liczebnosc();
+    ASSERT_GT(liczebnosc, 0);
+
+    EXPECT_FALSE(OtworzProjekt(sciezka));
     EXPECT_EQ(okno.bledy.size(), 1u);
-    EXPECT_FALSE(ProjektZmieniony);
-    EXPECT_EQ(Liczebnosc(), 0);
-    EXPECT_EQ(BiezacyWariant, -1);
-    EXPECT_TRUE(okno.listaWariantow.empty());
-    EXPECT_EQ(Bajty(LinieProjektu()), nowy);
+    EXPECT_TRUE(ProjektZmieniony);
+    EXPECT_EQ(Liczebnosc(), liczebnosc);
+    EXPECT_EQ(BiezacyWariant, wariant);
+    EXPECT_EQ(okno.listaWariantow, lista);
+    EXPECT_EQ(okno.tytul, dobry);
+    EXPECT_EQ(BiezacyProjekt.Plik, dobry);
+    EXPECT_EQ(Bajty(LinieProjektu()), przed);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
@@ -108,6 +109,59 @@ TEST_F(KatalogUzytkownikaTest, NiedostepnyKatalogUzytkownikaToKomunikat)
     UstawKatalogUzytkownika((tmp / "plik").string());  // a file where the folder should be
     const std::string blad = PrzygotujKatalogUzytkownika();
     EXPECT_EQ(blad.rfind("Nie mo", 0), 0u) << blad;
+}
+
+// Several first starts at the same moment copy the same files: none of them
+// reports the files the others copied (once "File exists", in English, in a
+// quarter of the starts), and every file arrives whole.
+TEST_F(KatalogUzytkownikaTest, RownoczesneStartyNieZglaszajaCudzychKopii)
+{
+    const std::string tresc(4096, 'x');
+    for (int i = 0; i < 300; ++i)
+        Zapisz(program / "Pomiary" / ("p" + std::to_string(i) + ".pom"), tresc);
+    TylkoDoOdczytu();
+    constexpr int Startow = 4;
+    for (int runda = 0; runda < 8; ++runda) {
+        fs::remove_all(dom);
+        int start[2];
+        ASSERT_EQ(::pipe(start), 0);
+        std::vector<pid_t> dzieci;
+        for (int k = 0; k < Startow; ++k) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                ::close(start[1]);
+                char c;
+                // All start together once the pipe closes.
+                while (::read(start[0], &c, 1) > 0) {
+                }
+                const std::string blad = PrzygotujKatalogUzytkownika();
+                if (!blad.empty())
+                    std::fprintf(stderr, "%s\n", blad.c_str());
+                ::_exit(blad.empty() ? 0 : 1);
+            }
+            dzieci.push_back(pid);
+        }
+        ::close(start[0]);
+        ::close(start[1]);
+        for (pid_t pid : dzieci) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << runda;
+        }
+        for (int i = 0; i < 300; ++i)
+            ASSERT_EQ(Tresc(dom / "Pomiary" / ("p" + std::to_string(i) + ".pom")), tresc);
+    }
+}
+
+// Any other failure of the copy is told in Polish.
+TEST_F(KatalogUzytkownikaTest, BladKopiowaniaPoPolsku)
+{
+    TylkoDoOdczytu();
+    Zapisz(dom / "Pomiary", "plik tam, gdzie ma być folder");
+    const std::string blad = PrzygotujKatalogUzytkownika();
+    EXPECT_EQ(blad, "Nie mo\xBFna skopiowa\xE6 do " + (dom / "Pomiary").string() +
+                        " (cz\xEA\x9C\xE6 \x9C" "cie\xBF" "ki nie jest folderem).");
 }
 
 } // namespace

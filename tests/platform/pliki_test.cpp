@@ -86,17 +86,33 @@ TEST_F(PlikiTekstowe, ReadErrorsAreReportedInPolish)
     EXPECT_FALSE(blad.empty());
 }
 
-TEST_F(PlikiTekstowe, PathsAreWindows1250)
+// Paths are the file system's own, whatever their letters: a Cyrillic folder
+// and a "\" inside a file's name (both once went through Windows-1250 and
+// named another file, or none). A message shows the letters Windows-1250
+// lacks as "?".
+TEST_F(PlikiTekstowe, PathsAreTheSystemsOwn)
 {
-    const std::string nazwaUtf8 = "Skrzyżowanie.txt";
-    Zapisz(nazwaUtf8, "ok\r\n");
+    fs::create_directories(katalog / "Проекты");
+    for (const std::string nazwa : {"Skrzyżowanie.txt", "Проекты/узел.txt", "a\\b.txt"}) {
+        SCOPED_TRACE(nazwa);
+        Zapisz(nazwa, "ok\r\n");
+        std::vector<std::string> linie;
+        std::string blad;
+        const std::string sciezka = Sciezka(nazwa);
+        ASSERT_TRUE(CzytajLinie(sciezka, linie, blad)) << blad;
+        EXPECT_EQ(linie, std::vector<std::string>{"ok"});
+        EXPECT_TRUE(PlikIstnieje(sciezka));
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(sciezka, {"nowe"}, blad)) << blad;
+        EXPECT_EQ(Tresc(nazwa), "nowe\r\n");
+    }
+    EXPECT_FALSE(fs::exists(katalog / "a")) << "a \\ is no folder";
+    EXPECT_EQ(LiczbaPlikow(), 3u);
+
     std::vector<std::string> linie;
     std::string blad;
-    const std::string sciezka = Utf8NaCp1250(Sciezka(nazwaUtf8));
-    ASSERT_TRUE(CzytajLinie(sciezka, linie, blad)) << blad;
-    EXPECT_TRUE(PlikIstnieje(sciezka));
-    ASSERT_TRUE(ZapiszLinieBezpiecznie(sciezka, {"nowe"}, blad)) << blad;
-    EXPECT_EQ(Tresc(nazwaUtf8), "nowe\r\n");
+    EXPECT_FALSE(CzytajLinie(Sciezka("Проекты/brak.txt"), linie, blad));
+    EXPECT_EQ(blad, Utf8NaCp1250("Nie można otworzyć pliku ") + katalog.string() +
+                        "/???????" "/brak.txt (plik lub folder nie istnieje).");
 }
 
 TEST_F(PlikiTekstowe, SafeSaveWritesCrLfAndReplacesTheFile)
@@ -187,10 +203,11 @@ TEST(KatalogProgramu, TheExecutablesFolderAndPaths)
 
     EXPECT_EQ(PolaczSciezke("a/", "/b"), "a/b");
     EXPECT_EQ(PolaczSciezke("a", "b\\c"), "a/b\\c");
+    EXPECT_EQ(PolaczSciezke("a\\", "b"), "a\\/b") << "\\ is a letter of a name";
     EXPECT_EQ(PolaczSciezke("", "b"), "b");
     EXPECT_EQ(PolaczSciezke("/", "b"), "/b");
-    EXPECT_EQ(SciezkaSystemowa("Dane\\Roman100.Lzs"), "Dane/Roman100.Lzs");
-    EXPECT_EQ(SciezkaSystemowa("\xA3\xF3\x64\x9F"), "Łódź");
+    EXPECT_EQ(PolaczSciezke("/dom/Пётр", "Łódź.rup"), "/dom/Пётр/Łódź.rup");
+    EXPECT_EQ(SciezkaWTekscie("/dom/Пётр/Łódź.rup"), "/dom/????" "/\xA3\xF3\x64\x9F.rup");
     EXPECT_FALSE(PlikIstnieje(domyslny));
 }
 
@@ -224,4 +241,44 @@ TEST_F(PlikiTekstowe, LinesAreViewsIntoTheText)
     const std::vector<std::string_view> linie = PodzielNaLinie(t);
     EXPECT_EQ(linie, (std::vector<std::string_view>{"a", "bb", "", "ccc", "d"}));
     EXPECT_EQ(linie[1].data(), t.data() + 3);
+}
+
+// A project, a list or a PDF saved through a symbolic link goes to the link's
+// target and the link stays: the save once replaced the link with a file, so
+// the target kept the old version.
+TEST_F(PlikiTekstowe, SaveThroughASymbolicLinkWritesItsTarget)
+{
+    std::string blad;
+    fs::create_directories(katalog / "dane");
+    Zapisz("dane/prawdziwy.rup", "stary\r\n");
+    fs::permissions(katalog / "dane/prawdziwy.rup", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("dane/prawdziwy.rup", katalog / "link.rup");        // relative
+    fs::create_symlink(katalog / "link.rup", katalog / "link2.rup");       // a chain, absolute
+
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("link2.rup"), {"nowy"}, blad)) << blad;
+    EXPECT_TRUE(fs::is_symlink(katalog / "link.rup"));
+    EXPECT_TRUE(fs::is_symlink(katalog / "link2.rup"));
+    EXPECT_EQ(Tresc("dane/prawdziwy.rup"), "nowy\r\n");
+    EXPECT_EQ(fs::status(katalog / "dane/prawdziwy.rup").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(std::distance(fs::directory_iterator(katalog / "dane"), fs::directory_iterator()), 1);
+
+    // A finished file of another writer (the printer's PDF) the same way.
+    fs::create_symlink("dane/rysunek.pdf", katalog / "rysunek.pdf");   // its target not there yet
+    const std::string tymczasowy = PlikObokCelu(Sciezka("rysunek.pdf"), blad);
+    ASSERT_FALSE(tymczasowy.empty()) << blad;
+    EXPECT_EQ(fs::path(tymczasowy).parent_path(), katalog / "dane");
+    std::ofstream(tymczasowy, std::ios::binary) << "%PDF";
+    ASSERT_TRUE(PrzeniesNaMiejsce(tymczasowy, Sciezka("rysunek.pdf"), blad)) << blad;
+    EXPECT_TRUE(fs::is_symlink(katalog / "rysunek.pdf"));
+    EXPECT_EQ(Tresc("dane/rysunek.pdf"), "%PDF");
+
+    // A loop of links is refused and nothing is written.
+    fs::create_symlink(katalog / "p2.rup", katalog / "p1.rup");
+    fs::create_symlink(katalog / "p1.rup", katalog / "p2.rup");
+    const std::size_t plikow = LiczbaPlikow();
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("p1.rup"), {"x"}, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("p1.rup") + " (zapętlone dowiązanie symboliczne).");
+    EXPECT_TRUE(fs::is_symlink(katalog / "p1.rup"));
+    EXPECT_EQ(LiczbaPlikow(), plikow);
 }

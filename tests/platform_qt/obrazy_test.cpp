@@ -90,6 +90,46 @@ TEST_F(ObrazyJpeg, DamagedFilesGiveAnErrorNotAnExit)
     EXPECT_FALSE(CzytajJpeg(Sciezka("c.jpg"), obraz, blad));
 }
 
+TEST_F(ObrazyJpeg, DeclaredSizeBeyondTheProgramsPicturesRefusedBeforeTheBitmap)
+{
+    // A small real picture whose header then declares another size: 5000 x
+    // 3 asked for a bitmap of its declared size and decoded the rest as
+    // padding (a few hundred bytes could ask for gigabytes).
+    QImage wzor(16, 3, QImage::Format_RGB32);
+    wzor.fill(Qt::red);
+    ASSERT_TRUE(wzor.save(QString::fromStdString(Sciezka("w.jpg")), "JPEG"));
+    std::ifstream we(Sciezka("w.jpg"), std::ios::binary);
+    const std::string bajty((std::istreambuf_iterator<char>(we)), std::istreambuf_iterator<char>());
+    // The frame header: FF C0, length, precision, height, width.
+    const std::size_t sof = bajty.find("\xFF\xC0");
+    ASSERT_NE(sof, std::string::npos);
+    auto zRozmiarem = [&](unsigned szer, unsigned wys) {
+        std::string b = bajty;
+        b[sof + 5] = static_cast<char>(wys >> 8), b[sof + 6] = static_cast<char>(wys & 0xFF);
+        b[sof + 7] = static_cast<char>(szer >> 8), b[sof + 8] = static_cast<char>(szer & 0xFF);
+        return b;
+    };
+    QImage obraz(3, 3, QImage::Format_RGB32);
+    std::string przyczyna;
+    for (const auto& [szer, wys] : std::vector<std::pair<unsigned, unsigned>>{{5000, 3}, {16, 4097}, {32000, 32000}}) {
+        EXPECT_FALSE(CzytajJpegZBajtow(zRozmiarem(szer, wys), obraz, przyczyna)) << szer << " " << wys;
+        EXPECT_EQ(Cp1250NaUtf8(przyczyna),
+                  "obraz zbyt duży, " + std::to_string(szer) + " x " + std::to_string(wys) + " pikseli");
+        EXPECT_EQ(obraz.size(), QSize(3, 3));
+    }
+    std::ofstream(Sciezka("d.jpg"), std::ios::binary) << zRozmiarem(5000, 3);
+    std::string blad;
+    EXPECT_FALSE(CzytajJpeg(Sciezka("d.jpg"), obraz, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Plik " + Sciezka("d.jpg") +
+                                      " nie jest poprawnym obrazem JPEG (obraz zbyt duży, 5000 x 3 pikseli).");
+    // The largest side allowed still decodes.
+    QImage szeroki(4096, 2, QImage::Format_RGB32);
+    szeroki.fill(Qt::blue);
+    ASSERT_TRUE(szeroki.save(QString::fromStdString(Sciezka("s.jpg")), "JPEG"));
+    ASSERT_TRUE(CzytajJpeg(Sciezka("s.jpg"), obraz, blad)) << blad;
+    EXPECT_EQ(obraz.size(), QSize(4096, 2));
+}
+
 TEST(Schowek, PutsTheImageOnTheClipboard)
 {
     QImage obraz(10, 6, QImage::Format_RGB32);

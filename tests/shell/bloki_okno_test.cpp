@@ -332,3 +332,104 @@ TEST_F(BlokiOkno, WskazanieZmianaIUsuniecieMysza)
     EXPECT_EQ(LiczbaBlokow(), 0);
     EXPECT_FALSE(Form1->findChild<QAction*>("M_UsunBlok")->isEnabled());
 }
+
+TEST_F(BlokiOkno, PierwszePokazanieListujeBibliotekeProgramu)
+{
+    // The library the program ships, in the program's folder.
+    const std::string bloki = Sciezka("Dane/Bloki");
+    QDir().mkpath(NaQString(bloki));
+    QFile::copy(QString(KG_BUILD_DIR) + "/Dane/Bloki/Kartogram.blk", NaQString(bloki + "/Kartogram.blk"));
+    WstawBlok->PrzygotujWstawianie();
+    EXPECT_EQ(Lista().size(), 7u);
+    EXPECT_EQ(WstawBlok->CB_Grupa->currentText().toStdString(), " Wszystkie");
+    Wstaw("Strzałka północy", "5", "5", "1", "1");
+    EXPECT_EQ(LiczbaDefinicjiBlokow(), 1);
+    // Another library picked stays listed at the next showing.
+    OtworzBiblioteke(Sciezka("test.blk"));
+    WstawBlok->PrzygotujWstawianie();
+    EXPECT_EQ(Lista(), (std::vector<std::string>{"Inny", "Znak"}));
+    EXPECT_TRUE(Komunikaty().empty());
+}
+
+TEST_F(BlokiOkno, ZmianaPokazujeZmienianyBlokNaLiscie)
+{
+    OtworzBiblioteke(Sciezka("test.blk"));
+    Wstaw("Znak", "10", "5", "1", "1");
+    Wstaw("Inny", "20", "5", "1", "1");
+    // "Inny" was the last pick; the change is of "Znak".
+    WstawBlok->PrzygotujZmiane(0);
+    ASSERT_NE(WstawBlok->LB_NazwaBlokuCzytaj->currentItem(), nullptr);
+    EXPECT_EQ(WstawBlok->LB_NazwaBlokuCzytaj->currentItem()->text().toStdString(), "Znak");
+    EXPECT_EQ(Lista(), (std::vector<std::string>{"Inny", "Znak"}));
+    // A block of a library other than the one listed is shown by its name.
+    std::ofstream(SciezkaSystemowa(Sciezka("inna.blk")), std::ios::binary)
+        << std::string(ZnacznikDefinicji) << "\r\n-\r\nObcy\r\n2026-01-01\r\n10:00:00\r\n-\r\nG\r\n-\r\ncm\r\n-\r\n-\r\n"
+        << "ramka\r\nL(0,0)-(1,1)\r\n" << std::string(ZnacznikKonca) << "\r\n";
+    OtworzBiblioteke(Sciezka("inna.blk"));
+    Wstaw("Obcy", "30", "5", "1", "1");
+    OtworzBiblioteke(Sciezka("test.blk"));
+    WstawBlok->PrzygotujZmiane(2);
+    ASSERT_NE(WstawBlok->LB_NazwaBlokuCzytaj->currentItem(), nullptr);
+    EXPECT_EQ(WstawBlok->LB_NazwaBlokuCzytaj->currentItem()->text().toStdString(), "Obcy");
+    EXPECT_EQ(WstawBlok->LinieWstawianegoBloku, (std::vector<std::string>{"L(0,0)-(1,1)"}));
+    // The next insertion lists the library as it is.
+    WstawBlok->PrzygotujWstawianie();
+    EXPECT_EQ(Lista(), (std::vector<std::string>{"Inny", "Znak"}));
+}
+
+TEST_F(BlokiOkno, BibliotekaWUtf8WstawiaBlokZDefinicja)
+{
+    // As a text editor of this system saves it: the names read as the
+    // window shows them, and the block placed draws its definition.
+    std::ofstream(SciezkaSystemowa(Sciezka("utf8.blk")), std::ios::binary)
+        << std::string(ZnacznikDefinicji) << "\n-\nStrzałka w prawo\n2026-01-01\n10:00:00\n-\nOznaczenia\n-\ncm\n-\n-\n"
+        << "ramka\nL(0,0)-(1,0)\n" << std::string(ZnacznikKonca) << "\n";
+    OtworzBiblioteke(Sciezka("utf8.blk"));
+    EXPECT_EQ(Lista(), (std::vector<std::string>{"Strzałka w prawo"}));
+    Wstaw("Strzałka w prawo", "1", "1", "1", "1");
+    ASSERT_EQ(LiczbaBlokow(), 1);
+    ASSERT_EQ(LiczbaDefinicjiBlokow(), 1);
+    EXPECT_EQ(DefinicjeBlokow[0].Nazwa, Utf8NaCp1250("Strzałka w prawo"));
+    EXPECT_EQ(Bloki[0].Nazwa, DefinicjeBlokow[0].Nazwa);
+    EXPECT_EQ(LinieDefinicji(0), (std::vector<std::string>{"L(0,0)-(1,0)"}));
+    // Characters Windows-1250 lacks: refused naming the file, nothing listed.
+    std::ofstream(SciezkaSystemowa(Sciezka("znaki.blk")), std::ios::binary)
+        << std::string(ZnacznikDefinicji) << "\n-\nStrzałka →\n2026-01-01\n10:00:00\n-\nG\n-\ncm\n-\n-\nramka\n"
+        << std::string(ZnacznikKonca) << "\n";
+    OtworzBiblioteke(Sciezka("znaki.blk"));
+    EXPECT_TRUE(Lista().empty());
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back(),
+              "Plik " + Sciezka("znaki.blk") + " jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
+}
+
+TEST_F(BlokiOkno, BlokBezDefinicjiIBibliotekaNieDoOdczytuZKomunikatem)
+{
+    OtworzBiblioteke(Sciezka("test.blk"));
+    // The library changed since it was listed: "Znak" is in neither it nor
+    // the project, and is not placed.
+    WstawBlok->PrzygotujWstawianie();
+    Wybierz("Znak");
+    std::ofstream(SciezkaSystemowa(Sciezka("test.blk")), std::ios::binary) << "pusta\r\n";
+    WstawBlok->E_x->setText("1");
+    WstawBlok->E_y->setText("1");
+    WstawBlok->B_WczytajBlokClick();
+    EXPECT_EQ(LiczbaBlokow(), 0);
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back(), "Definicji bloku „Znak” nie ma ani w bibliotece, ani w projekcie; blok nie został "
+                                   "wstawiony.");
+    // A folder, or a library cut in a definition's header: refused with the
+    // reader's message, nothing listed.
+    QDir().mkpath(NaQString(Sciezka("folder.blk")));
+    OtworzBiblioteke(Sciezka("folder.blk"));
+    EXPECT_TRUE(Lista().empty());
+    EXPECT_EQ(Komunikaty().back(), "Nie można odczytać pliku " + Sciezka("folder.blk") + " (to jest folder).");
+    std::ofstream(SciezkaSystemowa(Sciezka("ucieta.blk")), std::ios::binary)
+        << std::string(ZnacznikDefinicji) << "\r\n-\r\nUciety\r\n2026-01-01\r\n";
+    OtworzBiblioteke(Sciezka("ucieta.blk"));
+    EXPECT_TRUE(Lista().empty());
+    EXPECT_EQ(Komunikaty().back(), "Błąd w pliku " + Sciezka("ucieta.blk") +
+                                       ", linia 4: definicja bloku „Uciety” nie ma linii rysunku.");
+    EXPECT_EQ(LiczbaBlokow(), 0);
+    EXPECT_EQ(LiczbaDefinicjiBlokow(), 0);
+}

@@ -1,7 +1,8 @@
 #pragma once
 // Every field of the table of limits through a window that edits it: a
 // value the window takes is one the saved file gives back; a value it
-// refuses leaves the project as it was, with a message, and the window open.
+// refuses leaves the project and its changed flag as they were, with a
+// message, and the window open.
 #include <QComboBox>
 #include <QLineEdit>
 #include <functional>
@@ -82,6 +83,7 @@ protected:
             for (const std::string& tekst : Proby(p.granica)) {
                 SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
                 BiezacyProjekt = baza;
+                ProjektZmieniony = false;
                 o.wypelnij();
                 QLineEdit* e = Edycja(o.okno(), p.pole);
                 ASSERT_NE(e, nullptr);
@@ -100,6 +102,7 @@ protected:
                     else
                         EXPECT_GT(dialogi.Teksty().size(), przed) << "refused with a message";
                     EXPECT_TRUE(TeSameLinie(LinieProjektu(), linieBazy)) << "nothing stored";
+                    EXPECT_FALSE(ProjektZmieniony) << "nothing marked changed";
                     continue;
                 }
                 ASSERT_TRUE(ZapiszProjekt(plik));

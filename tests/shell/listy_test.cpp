@@ -88,6 +88,23 @@ TEST_F(ListyTest, KatalogProjektowZListyPozostaleZawszeObok)
               Utf8NaCp1250("__________________ kat. projektów\r\n/dom/projekty\r\n"));
 }
 
+TEST_F(ListyTest, PusteLinieIObceLiniePominiete)
+{
+    // The lists are read in place: runs of empty lines of every ending and
+    // lines that only look like markers change nothing.
+    Zapisz("Dane/Ruchoplany.Lpk", std::string(1000, '\n') + "/p/a1.rup\r\r\n\n" + std::string(1000, '\r') + "/p/a2.rup");
+    Zapisz("Dane/Katalogi.Lst", "x__________________ kat. pomiarow\r\n\r\n" + std::string(500, '\n') +
+                                    "__________________ kat. pomiarow\r\n" +
+                                    Utf8NaCp1250("__________________ kat. projektów\r\n") +
+                                    Utf8NaCp1250("__________________ kat. projektów\r\n/dom/p\r\n"));
+    Uruchom();
+    EXPECT_FALSE(Form1->Pliki1->actions().contains(Form1->OstatnieProjekty[2]));
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip().toStdString(), "/p/a2.rup");
+    EXPECT_EQ(Form1->OstatnieProjekty[1]->toolTip().toStdString(), "/p/a1.rup");
+    // The marker after the measurements' one is that folder's value.
+    EXPECT_EQ(KatalogProjektow, "/dom/p");
+}
+
 TEST_F(ListyTest, ZnacznikNaKoncuPlikuDajePustyKatalog)
 {
     Zapisz("Dane/Katalogi.Lst", Utf8NaCp1250("__________________ kat. projektów\r\n"));

@@ -164,23 +164,65 @@ TEST_F(PlikiTest, NieOdrzucaZmianyKasujPrzerywa)
     EXPECT_EQ(pytania.size(), 3u);
 }
 
-TEST_F(PlikiTest, ZlyPlikNieZostajeProjektem)
+// A file that is no project (a PDF, a damaged project) is refused and the
+// project the user had stays: its records, its file name, its changed flag
+// and its place on the recent list. It once left an empty sheet.
+TEST_F(PlikiTest, OdrzuconyPlikZostawiaBiezacyProjekt)
 {
     Uruchom();
-    const std::string zly = Sciezka("zly.rup");
-    QFile f(NaQString(zly));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("to nie jest projekt\r\nani troche\r\n");
-    f.close();
-    ZbudujProjekt(2, 1);
+    const std::string plik = ZapisanyProjekt("moj.rup");
+    Form1->DodajOstatniProjekt(Sciezka("inny.rup"));
+    Form1->DodajOstatniProjekt(plik);
+    Ruchoplany[2].Natezenia[3] = 4321;
+    ProjektZmieniony = true;
+    const std::string tresc = TrescProjektu();
+
+    const std::string pdf = Sciezka("rysunek.pdf");
+    const std::string uszkodzony = Sciezka("uszkodzony.rup");
+    {
+        QFile f(NaQString(pdf));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("%PDF-1.4\n1 0 obj << /Type /Catalog >> endobj\n");
+        QFile g(NaQString(uszkodzony));
+        ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+        g.write(QByteArray::fromStdString(CzytajPlik(plik)).replace("\r\n3\r\n", "\r\ntrzy\r\n"));
+    }
+    auto zostal = [&](const char* jak) {
+        SCOPED_TRACE(jak);
+        EXPECT_EQ(TrescProjektu(), tresc);
+        EXPECT_EQ(Form1->Sciezka(), plik);
+        EXPECT_TRUE(ProjektZmieniony);
+        EXPECT_EQ(LiczbaWezlow(), 4);
+        EXPECT_EQ(BiezacyWariant, 0);
+        EXPECT_EQ(Form1->CB_Wariant->count(), 3);
+        EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), NaQString(plik));
+        EXPECT_EQ(Form1->OstatnieProjekty[1]->toolTip(), NaQString(Sciezka("inny.rup")));
+        ASSERT_FALSE(Komunikaty().empty());
+    };
+
     odpowiedzi = {Nie};
-    dialogi.SciezkiOtworz.push_back(zly);
+    dialogi.SciezkiOtworz.push_back(pdf);
     Form1->BOtworzClick();
-    EXPECT_EQ(Form1->Sciezka(), "...");
+    zostal("otwórz: PDF");
+    EXPECT_NE(Komunikaty().back().find("rysunek.pdf"), std::string::npos) << Komunikaty().back();
+
+    odpowiedzi = {Nie};
+    dialogi.SciezkiOtworz.push_back(uszkodzony);
+    Form1->BOtworzClick();
+    zostal("otwórz: uszkodzony");
+
+    odpowiedzi = {Nie};
+    Form1->OtworzOstatniProjekt(uszkodzony);
+    zostal("ostatni projekt: uszkodzony");
+
+    // Saved first on "Tak", then refused: the saved project stays, unchanged.
+    odpowiedzi = {Tak};
+    dialogi.SciezkiOtworz.push_back(pdf);
+    Form1->BOtworzClick();
     EXPECT_FALSE(ProjektZmieniony);
-    EXPECT_EQ(LiczbaWezlow(), 0);
-    EXPECT_TRUE(Form1->OstatnieProjekty[0]->toolTip().isEmpty());
-    EXPECT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(LiczbaWezlow(), 4);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+    EXPECT_EQ(Ruchoplany[2].Natezenia[3], 4321);
 }
 
 TEST_F(PlikiTest, OtworzOstatniProjekt)

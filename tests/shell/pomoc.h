@@ -42,7 +42,7 @@ protected:
         QDir().mkpath(katalog.path() + "/Pomiary");
         for (const char* plik : {"Roman100.Lzs", "grecki100.Lzs"})
             QFile::copy(QString(KG_BUILD_DIR) + "/Dane/" + plik, katalog.path() + "/Dane/" + plik);
-        UstawKatalogProgramu(ZQString(katalog.path()));
+        UstawKatalogProgramu(SciezkaZQString(katalog.path()));
         UstawDialogi(&dialogi);
         TPytanieTakNieKasuj::Skrypt = [this](const QString& pytanie, bool kasuj) {
             pytania.push_back(pytanie.toStdString());
@@ -72,7 +72,7 @@ protected:
     }
 
     // A path in the test's folder, as the program holds paths.
-    std::string Sciezka(const std::string& nazwa) const { return ZQString(katalog.path()) + "/" + nazwa; }
+    std::string Sciezka(const std::string& nazwa) const { return SciezkaZQString(katalog.path()) + "/" + nazwa; }
 
     // Messages shown through the platform's dialogs, as UTF-8.
     std::vector<std::string> Komunikaty() const

@@ -114,9 +114,9 @@ TEST_F(ProgramTest, PrzykladyBezNachodzacychDiagramow)
     Uruchom();
     for (const QString& projekt : Pliki("Przyklady", "*.rup")) {
         SCOPED_TRACE(projekt.toStdString());
-        dialogi.SciezkiOtworz.push_back(ZQString(projekt));
+        dialogi.SciezkiOtworz.push_back(SciezkaZQString(projekt));
         Form1->BOtworzClick();
-        ASSERT_EQ(Form1->Sciezka(), ZQString(projekt));
+        ASSERT_EQ(Form1->Sciezka(), SciezkaZQString(projekt));
         for (int32_t v = 0; v < LiczbaWariantow(); ++v) {
             const std::vector<ZasiegDiagramu> diagramy = ZasiegiDiagramow(v);
             EXPECT_FALSE(diagramy.empty());

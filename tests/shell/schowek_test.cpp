@@ -148,8 +148,9 @@ TEST_F(Schowek, TloIOdmowy)
     EXPECT_TRUE(KopiujSchowek->OstatniaKopia.isNull());
     KopiujSchowek->CB_IlPktCm->setEditText("20");
     KopiujSchowek->CB_IlPktCmKeyPress();
-    EXPECT_EQ(NastawySchowek.PunktowNaCm, 20);
-    // 20480 x 20480 is still too large: the refresh says so on the label.
+    // 20480 x 20480 is still too large: the refresh says so on the label,
+    // and the resolution typed waits with the rest.
+    EXPECT_EQ(NastawySchowek.PunktowNaCm, 10);
     EXPECT_EQ(KopiujSchowek->L_OpisRozmiar->text().toStdString(),
               "Max.8M pixeli(czyli np. 2666x3000)! Zmniejsz rozmiar lub rozdzielczość.");
     EXPECT_TRUE(Komunikaty().empty());

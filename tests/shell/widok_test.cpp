@@ -3,10 +3,12 @@
 #include <QAction>
 #include <QLabel>
 #include <cmath>
+#include <functional>
 
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
 #include "junction/RysujRuchoplan.h"
+#include "model/PlikProjektu.h"
 #include "pomoc.h"
 #include "shell/Podglad.h"
 
@@ -125,6 +127,42 @@ TEST_F(WidokTest, OknoPowiekszeniaIWszystko)
     EXPECT_LE(EkranNaCmX(0), -1.0 + 1e-3);
     EXPECT_LE(EkranNaCmY(Wys()), -1.0 + 1e-3);
     EXPECT_GE(EkranNaCmY(0), wg.ArkuszH + 1.0 - 1e-3);
+}
+
+// New and Open end a pan or a zoom window armed, or dragged, over the old
+// project: the first drag over the new one neither pans nor zooms. Both once
+// stayed armed.
+TEST_F(WidokTest, NowyIOtworzKonczaPrzesuwanieIOknoPowiekszenia)
+{
+    ZbudujProjekt(1, 1);
+    const std::string plik = Sciezka("widok.rup");
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    const std::vector<std::pair<const char*, std::function<void()>>> polecenia = {
+        {"Nowy", [] { Form1->BNowyClick(); }},
+        {"Otworz", [&] { dialogi.SciezkiOtworz.push_back(plik); Form1->BOtworzClick(); }},
+        {"Ostatni", [&] { Form1->OtworzOstatniProjekt(plik); }},
+    };
+    const std::vector<std::pair<const char*, std::function<void()>>> tryby = {
+        {"przesuwanie", [] { Form1->Przesu1Click(); }},
+        {"okno", [] { Form1->Okno1Click(); }},
+        {"trwajace przesuwanie", [] { Form1->Przesu1Click(); Form1->PodgladMouseDown(Qt::LeftButton, 40, 40); }},
+        {"trwajace okno", [] { Form1->Okno1Click(); Form1->PodgladMouseDown(Qt::LeftButton, 40, 40); }},
+    };
+    for (const auto& [nazwaPolecenia, polecenie] : polecenia)
+        for (const auto& [nazwaTrybu, uzbroj] : tryby) {
+            SCOPED_TRACE(std::string(nazwaPolecenia) + ", " + nazwaTrybu);
+            uzbroj();
+            ProjektZmieniony = false;
+            polecenie();
+            EXPECT_FALSE(Form1->TrybPrzesun || Form1->TrybOkno || Form1->PrzesuwanieTrwa || Form1->OknoTrwa);
+            const double x = SrodekX, y = SrodekY, s = Skala;
+            Form1->PodgladMouseDown(Qt::LeftButton, 100, 100);
+            Form1->PodgladMouseMove(260, 180);
+            Form1->PodgladMouseUp(Qt::LeftButton, 300, 250);
+            EXPECT_EQ(SrodekX, x);
+            EXPECT_EQ(SrodekY, y);
+            EXPECT_EQ(Skala, s);
+        }
 }
 
 TEST_F(WidokTest, OdczytKursoraIPunktSiatki)

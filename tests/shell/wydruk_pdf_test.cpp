@@ -120,10 +120,10 @@ protected:
     {
         const QString katalog = QStringLiteral(KG_BUILD_DIR "/artefakty");
         QDir().mkpath(katalog);
-        const QString kopia = katalog + "/" + NaQString(nazwa);
+        const QString kopia = katalog + "/" + SciezkaNaQString(nazwa);
         QFile::remove(kopia);
-        EXPECT_TRUE(QFile::copy(NaQString(plik), kopia));
-        return ZQString(kopia);
+        EXPECT_TRUE(QFile::copy(SciezkaNaQString(plik), kopia));
+        return SciezkaZQString(kopia);
     }
 
     static std::string Pdfinfo(const std::string& pdf)
@@ -204,7 +204,7 @@ TEST_F(WydrukPdf, WybranaStronaZaMalaTylkoZaZgoda)
     EXPECT_EQ(pytania[0], "Arkusz 41.0 x 28.5 cm nie mieści się na stronie wydruku 19.0 x 27.7 cm i zostanie "
                           "obcięty. Drukować mimo to?");
     EXPECT_FALSE(zKasuj[0]);
-    EXPECT_FALSE(QFile::exists(NaQString(a4)));
+    EXPECT_FALSE(QFile::exists(SciezkaNaQString(a4)));
     const std::size_t komunikatow = Komunikaty().size();
 
     odpowiedzi = {TPytanieTakNieKasuj::mrTak};

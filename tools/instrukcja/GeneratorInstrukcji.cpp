@@ -114,7 +114,7 @@ QMap<QString, QImage> ZrzutyOkien(const QString& przyklady, DialogiTestowe& dial
 {
     QMap<QString, QImage> z;
     Form1->resize(1100, 720);
-    Form1->OtworzOstatniProjekt(ZQString(przyklady + "/Skrzyzowanie_miejskie.rup"));
+    Form1->OtworzOstatniProjekt(SciezkaZQString(przyklady + "/Skrzyzowanie_miejskie.rup"));
     Form1->Wszystko1Click();
     QCoreApplication::processEvents();
     z["glowne"] = Form1->grab().toImage();
@@ -145,11 +145,11 @@ QMap<QString, QImage> ZrzutyOkien(const QString& przyklady, DialogiTestowe& dial
     });
     z["o_programie"] = Zrzut(InfoOProgramie, [] { Modalnie(InfoOProgramie); });
 
-    Form1->OtworzOstatniProjekt(ZQString(przyklady + "/Siec_ul_Dlugiej.rup"));
+    Form1->OtworzOstatniProjekt(SciezkaZQString(przyklady + "/Siec_ul_Dlugiej.rup"));
     Form1->Wszystko1Click();
     QCoreApplication::processEvents();
     z["glowne_siec"] = Form1->grab().toImage();
-    dialogi.SciezkiOtworz.push_back(ZQString(przyklady + "/../Dane/Bloki/Kartogram.blk"));
+    dialogi.SciezkiOtworz.push_back(SciezkaZQString(przyklady + "/../Dane/Bloki/Kartogram.blk"));
     WstawBlok->B_WczytajBlokiListaClick();
     z["blok"] = Zrzut(WstawBlok, [] {
         WstawBlok->PrzygotujWstawianie();
@@ -161,7 +161,7 @@ QMap<QString, QImage> ZrzutyOkien(const QString& przyklady, DialogiTestowe& dial
     });
     z["schowek"] = Zrzut(KopiujSchowek, [] { Modalnie(KopiujSchowek); });
 
-    Form1->OtworzOstatniProjekt(ZQString(przyklady + "/Rondo.rup"));
+    Form1->OtworzOstatniProjekt(SciezkaZQString(przyklady + "/Rondo.rup"));
     Form1->Wszystko1Click();
     z["rondo_dane"] = Zrzut(DaneRonda, [] { Form1->OtworzDaneRonda(0); });
     z["rondo_geometria"] = Zrzut(GeometriaRondo, [] { Form1->OtworzGeometrieRonda(0); });
@@ -228,7 +228,7 @@ int main(int argc, char** argv)
     // The program reads a folder of its own, whose path the count windows show.
     QTemporaryDir katalog(QDir::tempPath() + "/Kartogram-XXXXXX");
     KopiujFolderProgramu(programu, katalog.path());
-    UstawKatalogProgramu(ZQString(katalog.path()));
+    UstawKatalogProgramu(SciezkaZQString(katalog.path()));
     DialogiTestowe dialogi;
     UstawDialogi(&dialogi);
     UtworzOkna();
