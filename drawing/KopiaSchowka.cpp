@@ -114,8 +114,8 @@ bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& nastawy, std::str
         dobre = false;
         komunikat = jestLiczba ? poza : Utf8NaCp1250(k.komunikat);
     }
-    // The Part's own message covers both a text that is no integer and one
-    // outside the resolutions a copy can be made at.
+    // One message for a text that is no integer and for one outside the
+    // resolutions a copy can be made at.
     double punkty = 0.0;
     std::string poza;
     if (CzytajWartosc(granice::PunktowNaCm, pola.punktowNaCm, punkty, poza)) {

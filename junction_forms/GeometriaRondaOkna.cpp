@@ -133,7 +133,7 @@ void ZapiszGeometrieRonda(int32_t rekord, const GeometriaRondaOkna& g)
 {
     if (!JestIndeksem(rekord, Ronda))
         return;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     const int32_t wezel = Ronda[static_cast<std::size_t>(rekord)].NrWezla;
     const int n = std::clamp(g.LiczbaRamion, 2, 5);
     for (DaneRondo& r : Ronda) {
@@ -171,6 +171,6 @@ void OznaczRondoWprowadzone(int32_t rekord)
     for (DaneRondo& r : Ronda)
         if (r.NrWezla == wezel && !r.GeometriaWprowadzona) {
             r.GeometriaWprowadzona = 1;
-            ProjektZmieniony = true;
+            ZmienionoProjekt();
         }
 }

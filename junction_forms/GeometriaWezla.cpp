@@ -106,7 +106,7 @@ void ZapiszGeometrieWezla(int32_t rekord, const GeometriaOkna& g)
 {
     if (!JestIndeksem(rekord, Ruchoplany))
         return;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     // The labels of the effective radii show record `rekord`'s corrections.
     const DaneRuchoplan& wzor = Ruchoplany[static_cast<std::size_t>(rekord)];
     const float popR = wzor.PoprawkaPrawoskretow, popL = wzor.PoprawkaLewoskretow;

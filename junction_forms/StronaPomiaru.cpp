@@ -218,7 +218,7 @@ void UsunPrognozeDiagramu(KontrolkiPomiaru& k, NaglowekDiagramu& d)
     d.NrPrognozy = -1;
     d.WlaczPrognoze = 0;
     // The diagram changed at once, whatever the window's end.
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 void PokazKopieWspolczynnikow(KontrolkiPomiaru& k)

@@ -486,7 +486,7 @@ void TDaneRonda::ZapiszNatezenia(int rekord)
         return;
     ZapiszRelacjeRonda(Ronda[static_cast<std::size_t>(rekord)], Teksty());
     Zmieniono = 0;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 void TDaneRonda::ZapiszSumy(int rekord)
@@ -495,7 +495,7 @@ void TDaneRonda::ZapiszSumy(int rekord)
         return;
     ZapiszSumyRonda(Ronda[static_cast<std::size_t>(rekord)], Teksty(), wg.SkalaPaskow);
     Zmieniono = 0;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 void TDaneRonda::ObliczProcentyClick()
@@ -575,7 +575,7 @@ void TDaneRonda::ZapiszNaglowek(int n, const LiczbyTytulu& l)
     r.TytulWyrownanie = WyrownanieTytulu(*this, r.TytulWyrownanie);
     if (!(r.Tytul == przed.Tytul) || r.TytulDx != przed.TytulDx || r.TytulDy != przed.TytulDy ||
         r.TytulH != przed.TytulH || r.TytulWyrownanie != przed.TytulWyrownanie)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
 }
 
 void TDaneRonda::WprowadzClick()
@@ -592,7 +592,7 @@ void TDaneRonda::WprowadzClick()
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (!r.GeometriaWprowadzona) {
         r.GeometriaWprowadzona = 1;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     // The structure grid shown, whatever the page.
     ZapiszRelacje();
@@ -604,7 +604,7 @@ void TDaneRonda::WprowadzClick()
     const uint8_t zPomiaru = RB_DanePomiar->isChecked() && JestIndeksem(r.NrPomiaru, Pomiary);
     const uint8_t zeStruktury = RB_DaneStruktura->isChecked();
     if (zPomiaru != r.ZPomiaru || zeStruktury != r.ZeStruktury)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     r.ZPomiaru = zPomiaru;
     r.ZeStruktury = zeStruktury;
     for (DaneRuchoplan& x : Ruchoplany)

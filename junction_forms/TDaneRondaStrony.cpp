@@ -151,7 +151,7 @@ void TDaneRonda::B_PrognozaClick()
     B_PokazPrognoze->show();
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (!r.WlaczPrognoze)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     r.WlaczPrognoze = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -180,7 +180,7 @@ void TDaneRonda::CB_WlaczPrognozeMouseUp()
     if (!JestIndeksem(n, Ronda))
         return;
     Ronda[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -192,7 +192,7 @@ void TDaneRonda::CB_AutoAktualizacjaMouseUp()
     if (!JestIndeksem(n, Ronda))
         return;
     Ronda[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
 }
 
@@ -208,13 +208,13 @@ void TDaneRonda::ZapiszStronePomiaru(int n)
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     if (PrognozaZmieniona) {
         ZapiszPrognozeDiagramu(r, KopiaPrognozy);
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     if (TabelaZmieniona || PomiarPrzelaczony) {
         CzytajWspolczynniki();
         PrzeliczPotokiKopii();
         ZapiszPomiarDiagramu(r, KopiaPomiaru, KopiaWspolczynnikow);
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
 }
 
@@ -318,7 +318,7 @@ void TDaneRonda::ZapiszRelacje()
     PrzeliczBlokStruktury(r.StrukturaRelacji[I(w)][I(j)], szt);
     if (r.StrukturaRelacji[I(w)][I(j)] != przed) {
         r.Obliczony = 0;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     StrukturaZmieniona = 0;
 }
@@ -341,7 +341,7 @@ void TDaneRonda::CB_iStrukturaChange()
     const int32_t n = TekstNaCalkowita(ZQString(CB_iStruktura->currentText()), 5, 1, 10);
     if (n != LiczbaSkladow) {
         LiczbaSkladow = n;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     }
     PokazUstawieniaStruktury();
 }

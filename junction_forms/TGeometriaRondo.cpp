@@ -259,8 +259,9 @@ bool TGeometriaRondo::ZastosujGeometrieRonda(int rekord)
 {
     if (!SprawdzGeometrieRonda().ok)
         return false;
+    const uint64_t rewizja = RewizjaProjektu();
     ZapiszGeometrieRonda(rekord);
-    PrzerysujDiagram(rekord, true);
+    PrzerysujDiagram(rekord, true, rewizja);
     return true;
 }
 

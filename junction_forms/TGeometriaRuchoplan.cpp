@@ -23,6 +23,7 @@
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
 #include "platform/qt/KsztaltKoloru.h"
+#include "platform/qt/OknoNaEkranie.h"
 
 using namespace pola;
 
@@ -455,8 +456,9 @@ void TGeometriaRuchoplan::ZastosujGeometrie()
 {
     if (!SprawdzParametryOkna().ok)
         return;
+    const uint64_t rewizja = RewizjaProjektu();
     if (ZapiszGeometrie())
-        PrzerysujDiagram(Rekord(), false);
+        PrzerysujDiagram(Rekord(), false, rewizja);
 }
 
 bool TGeometriaRuchoplan::SprawdzZKomunikatami()
@@ -482,7 +484,7 @@ void TGeometriaRuchoplan::Zatwierdz()
             nowy = true;
     OznaczWezelWprowadzony(n);
     if (nowy)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     if ((GeometriaZmieniona && ZapiszGeometrie()) || nowy)
         PrzerysujArkusz();
 }
@@ -557,14 +559,16 @@ void TGeometriaRuchoplan::PageControl1Change() { B_WlaczPaski->setEnabled(PageCo
 void TGeometriaRuchoplan::B_WlaczPaskiClick()
 {
     // Out of sight while the sliders work, so the sheet behind shows each
-    // move. Hiding a dialog would end its own modal loop.
-    const QPoint miejsce = pos();
+    // move. Hiding a dialog would end its own modal loop. It comes back to
+    // its own area's place: a window manager may have kept the frame
+    // somewhere else than asked meanwhile.
+    const QRect miejsce = geometry();
     const double krycie = windowOpacity();
     setWindowOpacity(0.0);
     move(-20000, -20000);
     UstawSuwak->L_NrRupl->setText(L_NrRupl->text());
     UstawSuwak->exec();
-    move(miejsce);
+    UstawMiejsceOkna(this, miejsce);
     setWindowOpacity(krycie);
 }
 

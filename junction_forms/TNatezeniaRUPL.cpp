@@ -63,7 +63,7 @@ void PrzeliczZapisanyPomiar(DaneRuchoplan& r)
     PrzeliczPotoki(p, WspolczynnikiDiagramu(r, &p), PrognozaDiagramu(r), r.WlaczPrognoze);
     for (DaneRuchoplan& x : Ruchoplany)
         x.Obliczony = 0;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 }  // namespace
@@ -170,6 +170,15 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
             TabelaZmieniona = 1;
     });
     PC_NatRupl->addTab(s3, QString::fromUtf8("Dane z pomiarów"));
+    // Without a count its controls keep their room, so that the window
+    // opens wide enough for the page with one.
+    for (QWidget* w : std::initializer_list<QWidget*>{SG_Tabela, CB_AutoAktualizacja, GB_Wyniki, B_Prognoza,
+                                                      B_UsunPrognoze, B_PokazNatezenia, B_PokazPomiar, B_WstawOpisy,
+                                                      B_PokazPrognoze, B_PokazWspolczynniki, CB_WlaczPrognoze}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
 
     // --- page 3: vehicle structure
     auto* s4 = new QWidget;
@@ -487,7 +496,7 @@ void TNatezeniaRUPL::BWprowadzClick()
     Ruchoplany[static_cast<std::size_t>(n)].ZPomiaru =
         RB_DanePomiar->isChecked() && JestIndeksem(Ruchoplany[static_cast<std::size_t>(n)].NrPomiaru, Pomiary);
     if (Zmieniono) {
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         Ruchoplany[static_cast<std::size_t>(n)].GeometriaWprowadzona = 1;
         for (DaneRuchoplan& x : Ruchoplany)
             x.Obliczony = 0;
@@ -712,7 +721,7 @@ void TNatezeniaRUPL::CB_WlaczPrognozeMouseUp()
         return;
     Ruchoplany[static_cast<std::size_t>(n)].WlaczPrognoze = CB_WlaczPrognoze->isChecked();
     PrzeliczZapisanyPomiar(Ruchoplany[static_cast<std::size_t>(n)]);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
     PomiarPrzelaczony = 1;
     PrzeliczPomiar();
@@ -724,7 +733,7 @@ void TNatezeniaRUPL::CB_AutoAktualizacjaMouseUp()
     if (!JestIndeksem(n, Ruchoplany))
         return;
     Ruchoplany[static_cast<std::size_t>(n)].AutoAktualizacja = CB_AutoAktualizacja->isChecked();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Zmieniono = 1;
 }
 
@@ -865,7 +874,7 @@ void TNatezeniaRUPL::CB_iStrukturaChange()
     const int32_t n = static_cast<int32_t>(std::clamp<int64_t>(x, 1, 10));
     if (n != LiczbaSkladow) {
         LiczbaSkladow = n;
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         for (DaneRuchoplan& r : Ruchoplany)
             r.Obliczony = 0;
     }
@@ -894,7 +903,7 @@ void TNatezeniaRUPL::SG_StrukturaDaneExit()
     }
     if (zmiana) {
         // The table is the project's: the change holds whatever the window's end.
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         for (DaneRuchoplan& r : Ruchoplany)
             r.Obliczony = 0;
     }

@@ -12,10 +12,10 @@ void PrzerysujArkusz()
         Uslugi().Przerysuj();
 }
 
-void PrzerysujDiagram(int32_t rekord, bool rondo)
+void PrzerysujDiagram(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem)
 {
     if (Uslugi().PrzerysujDiagram)
-        Uslugi().PrzerysujDiagram(rekord, rondo);
+        Uslugi().PrzerysujDiagram(rekord, rondo, rewizjaPrzedZapisem);
     else
         PrzerysujArkusz();
 }

@@ -21,8 +21,9 @@ struct WynikPrognozy {
 struct UslugiFormularzy {
     std::function<void()> Przerysuj;
     // The redraw after a change of one diagram alone: a junction diagram's
-    // record, or with `rondo` a roundabout's.
-    std::function<void(int32_t rekord, bool rondo)> PrzerysujDiagram;
+    // record, or with `rondo` a roundabout's, stored over the project of
+    // revision `rewizjaPrzedZapisem`.
+    std::function<void(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem)> PrzerysujDiagram;
     // The count browser on junction counts, or on roundabout counts when
     // `rondo`; the chosen count read over `kopia`. False when nothing was
     // chosen or the file was refused.
@@ -47,5 +48,5 @@ UslugiFormularzy& Uslugi();
 // Each service, or its do-nothing stand-in.
 void PrzerysujArkusz();
 // Without its own service, the full redraw.
-void PrzerysujDiagram(int32_t rekord, bool rondo);
+void PrzerysujDiagram(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem);
 bool ZapytajTakNie(const QString& pytanie);

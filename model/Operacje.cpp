@@ -108,7 +108,7 @@ std::string DodajWezel(double x, double y, std::string_view nazwa, char typ)
     DodajWezelDoProjektu(BiezacyProjekt, x, y, nazwa, typ);
     PoliczWezlyRuchoplanow();
     PoliczWezlyRond();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Okno().UstawPolecenia();
     return "";
 }
@@ -151,7 +151,7 @@ std::string DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
     Okno().DodajWariantDoListy(PozycjaListyWariantow(LiczbaWariantow() - 1));
     PoliczWezlyRond();
     PoliczWezlyRuchoplanow();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     return "";
 }
 
@@ -230,7 +230,7 @@ void UsunWariant(int32_t v)
     UsunIPrzenumeruj(Bloki, &DaneBlok::Wariant, v);
     Warianty.erase(Warianty.begin() + v);
     OdswiezListeWariantow();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 void UsunWezel(int32_t n)
@@ -252,7 +252,7 @@ void UsunWezel(int32_t n)
         else
             PoliczSumyRuchoplanu(r);
     }
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
 }
 
 std::string PozycjaListyWariantow(int32_t i) { return std::to_string(i + 1) + ". " + Warianty[i].Nazwa.str(); }

@@ -805,6 +805,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     BiezacyProjekt = std::move(nowy);
     if (wg.NazwaCzcionki.str() == DomyslnaCzcionka)
         PrzywrocDomyslnaCzcionke();
+    PodniesRewizjeProjektu();
     ProjektZmieniony = false;
     OdswiezListeWariantow();
     if (LiczbaWariantow() > 0) {
@@ -819,7 +820,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     Okno().UstawPolecenia();
     // Records added to a damaged file are the user's to keep by saving.
     if (!uzupelnione.empty()) {
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
         Okno().PokazBlad(uzupelnione);
     }
     return true;

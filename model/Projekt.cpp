@@ -128,6 +128,7 @@ void NowyProjektZCzcionka()
 {
     UstawArkuszZDrukarki(wg);
     UstawNowyDokument(BiezacyProjekt);
+    PodniesRewizjeProjektu();
 
     BiezacyWariant = -1;
     Okno().WyczyscWarianty();

@@ -108,6 +108,13 @@ int32_t WzorWezla(const std::vector<T>& v, int32_t indeks, int32_t wezel)
 // Current state.
 extern int32_t BiezacyWariant;             // -1: none
 extern bool ProjektZmieniony;
+// A store into the project: it is to be saved, and its revision goes up.
+void ZmienionoProjekt();
+// Raised by every store into the project and by every project made or read,
+// so that a picture of the project kept aside can tell whether it is still
+// the project's.
+uint64_t RewizjaProjektu();
+void PodniesRewizjeProjektu();
 
 // Folders, set at program start.
 extern std::string KatalogProjektow;

@@ -112,6 +112,7 @@ struct TUstawieniaGlobalne {
     float MaxSzer = 0.0f;
     float Pojazd100 = 0.0f;
     KrotkiTekst<255> NazwaCzcionki;
+    KrotkiTekst<255> NazwaDxf;  // not in the project file
     int32_t MaxPrzejscie = 0;
     float PrzejMaxSzer = 0.0f;
     float Przej100 = 0.0f;

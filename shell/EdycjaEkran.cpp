@@ -265,8 +265,13 @@ void TForm1::PodgladKlik(int px, int py)
         tryb_ = TTrybEdycji::Brak;
         if (WskWezelEdycja >= 0) {
             const int32_t rekord = RekordWezlaWBiezacym(WskWezelEdycja);
-            if (rekord >= 0)
-                Wezly[WskWezelEdycja].Typ == 'R' ? OtworzGeometrieRonda(rekord) : OtworzGeometrieRuchoplanu(rekord);
+            if (rekord >= 0 && Wezly[WskWezelEdycja].Typ == 'R') {
+                // Chosen for its geometry, the roundabout is drawn from now
+                // on, with the default geometry until the window stores one.
+                Ronda[static_cast<std::size_t>(rekord)].GeometriaWprowadzona = 1;
+                OtworzGeometrieRonda(rekord);
+            } else if (rekord >= 0)
+                OtworzGeometrieRuchoplanu(rekord);
         }
         break;
     default:

@@ -162,7 +162,7 @@ void TForm1::KlikObiektu(int px, int py)
             tryb_ = TTrybEdycji::Brak;
             if (zapytaj(" Usu\xF1 blok " + Bloki[WskBlok].Nazwa + "  ?")) {
                 Bloki.erase(Bloki.begin() + WskBlok);
-                ProjektZmieniony = true;
+                ZmienionoProjekt();
                 UstawPolecenia();
                 Przerysuj();
             }
@@ -172,6 +172,9 @@ void TForm1::KlikObiektu(int px, int py)
         PunktKursora(px, py, x, y);
         UstawLiczbe(EdycjaOpisy->E_x, MaskaPunktu, x);
         UstawLiczbe(EdycjaOpisy->E_y, MaskaPunktu, y);
+        // The grid point stays in sight while the window shows it.
+        if (wg.Siatka)
+            NapisPodpowiedzi(px, py + 20, "SIATKA X=" + Liczba3(x) + " Y=" + Liczba3(y));
         tryb_ = TTrybEdycji::Brak;
         EdycjaOpisy->exec();
         break;
@@ -180,7 +183,7 @@ void TForm1::KlikObiektu(int px, int py)
             tryb_ = TTrybEdycji::Brak;
             if (zapytaj(" Usu\xF1 napis " + Opisy[WskOpisUsun].Tekst.str() + "  ?")) {
                 Opisy.erase(Opisy.begin() + WskOpisUsun);
-                ProjektZmieniony = true;
+                ZmienionoProjekt();
                 UstawPolecenia();
                 Przerysuj();
             }

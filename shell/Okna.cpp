@@ -28,7 +28,9 @@ void UstawUslugiFormularzy()
 {
     UslugiFormularzy& u = Uslugi();
     u.Przerysuj = [] { Form1->Przerysuj(); };
-    u.PrzerysujDiagram = [](int32_t rekord, bool rondo) { Form1->PrzerysujDiagram(rekord, rondo); };
+    u.PrzerysujDiagram = [](int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem) {
+        Form1->PrzerysujDiagram(rekord, rondo, rewizjaPrzedZapisem);
+    };
     u.WybierzPomiar = [](DanePomiar& kopia, bool rondo) {
         // The counts of the window's kind of node only.
         OpenPomiar->CB_Skrzyzowania->setChecked(!rondo);

@@ -65,7 +65,7 @@ void TForm1::RysujCalosc()
     ZapomnijWarstwy();
     UstawSrodekEkranu();
 
-    // 1.-12. Background, sheet and the variant's sheet. Everything is
+    // Background, sheet and the variant's drawing. Everything is
     // computed first, then drawn: on a large sheet the drawing is shared
     // among the cores. The whole sheet is shared by its diagrams (the first
     // thread draws the background too), a part of it by the bitmap's bands,
@@ -80,10 +80,9 @@ void TForm1::RysujCalosc()
             RysujArkuszWariantu(BiezacyWariant, czesc);
     }
 
-    // 13. Prompts, straight on the bitmap.
+    // Prompts, straight on the bitmap.
     RysujPodpowiedzi();
 
-    // 14. Show.
     PokazNaPodgladzie();
 }
 
@@ -135,9 +134,9 @@ void TForm1::RysujPodpowiedzi()
         ekran->WypiszTekst(10, 30, Utf8NaCp1250(PodpowiedzWariantu));
 }
 
-void TForm1::PrzerysujDiagram(int32_t rekord, bool rondo)
+void TForm1::PrzerysujDiagram(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem)
 {
-    if (!RysujZmianeDiagramu(rekord, rondo)) {
+    if (!RysujZmianeDiagramu(rekord, rondo, rewizjaPrzedZapisem)) {
         Przerysuj();
         return;
     }
@@ -164,7 +163,7 @@ int32_t JedynyRekordWezla(const std::vector<T>& rekordy, int32_t wezel, int32_t 
 
 } // namespace
 
-bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
+bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem)
 {
     // A sheet with prompts is drawn in full.
     if (LiczbaWezlow() == 0 || LiczbaWariantow() == 0 ||
@@ -177,7 +176,8 @@ bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo)
         return false;
     UstawSrodekEkranu();
     ProstokatArkusza widoczny;
-    return RysujZmianeNaWarstwach({BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }});
+    return RysujZmianeNaWarstwach(
+        {BiezacyWariant, wlasny, rondo, CzescWidoku(widoczny), [this] { RysujTlo(); }, rewizjaPrzedZapisem});
 }
 
 void TForm1::FormShow()

@@ -191,7 +191,7 @@ void TEdycjaOpisy::B_WprowadzClick()
     else
         Opisy.push_back(o);
     accept();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
     Form1->UstawPolecenia();
 }

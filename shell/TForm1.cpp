@@ -334,6 +334,8 @@ void TForm1::PolaczPolecenia()
     connect(CB_Wariant, &QComboBox::activated, this, [this](int) { CB_WariantChange(); });
     connect(CB_Siatka, &QCheckBox::clicked, this, [this](bool) { CB_SiatkaClick(); });
     connect(CB_SiatkaKrok, &QComboBox::editTextChanged, this, [this](const QString&) { CB_SiatkaKrokChange(); });
+    // A step chosen from the list is whole at once.
+    connect(CB_SiatkaKrok, &QComboBox::activated, this, [this](int) { krokPrzedEdycja_.reset(); });
     connect(E_Index, &QLineEdit::textEdited, this, [this](const QString&) { ZerujTryby(); });
 
     polacz(TB_WstawBlok, &TForm1::TB_WstawBlokClick);
@@ -422,6 +424,7 @@ void TForm1::UstawSiatke(bool widoczna, const std::string& krok)
     CB_Siatka->setChecked(widoczna);
     const QSignalBlocker blokada(CB_SiatkaKrok);
     CB_SiatkaKrok->setEditText(NaQString(krok));
+    krokPrzedEdycja_.reset();
 }
 
 void TForm1::PokazBlad(const std::string& komunikat) { PokazBladUzytkownikowi(komunikat); }
@@ -469,6 +472,8 @@ void TForm1::CB_SiatkaKrokChange()
     // on the way to "0,05"); the step stays until the edit is left.
     double krok = 0.0;
     std::string komunikat;
+    if (!krokPrzedEdycja_)
+        krokPrzedEdycja_ = wg.KrokSiatki;
     if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat))
         wg.KrokSiatki = static_cast<float>(krok);
 }

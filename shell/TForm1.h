@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "base/Typy.h"
@@ -156,7 +157,7 @@ public:
     // diagram, or with `rondo` a roundabout; the current variant's diagram of
     // its node is drawn): from the layers under and over the diagram when
     // they can serve, else in full.
-    void PrzerysujDiagram(int32_t rekord, bool rondo);
+    void PrzerysujDiagram(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem);
 
     // Commands.
     void BNowyClick();
@@ -355,7 +356,7 @@ private:
     void RysujTlo();
     const ProstokatArkusza* CzescWidoku(ProstokatArkusza& widoczny);
     void RysujPodpowiedzi();
-    bool RysujZmianeDiagramu(int32_t rekord, bool rondo);
+    bool RysujZmianeDiagramu(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem);
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     bool ArkuszNaStronie(Drukarka& drukarka);
@@ -366,6 +367,9 @@ private:
     bool wydrukDoPdf_ = false;
 
     TTrybEdycji tryb_ = TTrybEdycji::Brak;
+    // The grid step in force when the typing in its box began; none while
+    // nothing is being typed.
+    std::optional<float> krokPrzedEdycja_;
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;

@@ -124,7 +124,7 @@ bool TKopiujSchowek::OdswiezRozmiarSchowka(std::string& komunikat)
         NastawySchowek.KolorTla = ShapeTlo->Kolor();
     // Typing alone marks nothing: the project changes when its settings do.
     if (!(NastawySchowek == przed))
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     L_OpisRozmiar->setText(NaQString(dobre ? TekstRozmiaruSchowka(NastawySchowek) : komunikat));
     return dobre;
 }

@@ -41,6 +41,9 @@ void OznaczWszystkieNieobliczone()
         r.Obliczony = 0;
 }
 
+// A DXF name shorter than "a.dxf" is none.
+bool NazwaDxfPodana(const std::string& nazwa) { return nazwa.size() > 4; }
+
 QGroupBox* Grupa(QWidget* rodzic, const QString& tytul, const char* nazwa)
 {
     auto* g = new QGroupBox(tytul, rodzic);
@@ -97,6 +100,9 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     ComboCzcionka->setObjectName("ComboCzcionka");
     CB_TrueType = NowyPrzelacznik(gStyl, "CB_TrueType", "TT");
     CB_TrueType->hide();
+    L_DxfNazwa = new QLabel(gStyl);
+    L_DxfNazwa->setObjectName("L_DxfNazwa");
+    L_DxfNazwa->hide();
     us->addWidget(new QLabel(U("Czcionka"), gStyl), 5, 0);
     us->addWidget(ComboCzcionka, 5, 1);
 
@@ -300,6 +306,8 @@ void TUstawyGlobalne::WypelnijUstawienia()
         UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
         WypelnijPrzejscia(wg);
         UstawLiczbe(E_PrzejL, Liczba, wg.OdlegloscPrzejsc);
+        if (NazwaDxfPodana(wg.NazwaDxf.str()))
+            L_DxfNazwa->setText(NaQString(wg.NazwaDxf.str()));
     }
     PrzelacznikMouseUp();
     ZmianyUstawien = false;
@@ -326,7 +334,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
         x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x));
     };
 
-    // 1. Sheet.
+    // Sheet.
     n.ArkuszAuto = n.ArkuszA4 = n.ArkuszA3 = n.ArkuszA2 = 0;
     if (RB_RecznieArkusz->isChecked()) {
         rzeczywista(n.ArkuszBUser, Arkusz, E_BArkuszUser, "Szerokość arkusza");
@@ -350,14 +358,14 @@ bool TUstawyGlobalne::ZastosujUstawienia()
         ArkuszZeStronyDrukarki(n);
     }
 
-    // 2. Labels and lines, with their colours (8.).
+    // Labels and lines, with their colours.
     CzytajStyl(n, s);
 
-    // 3. The size tables.
+    // The size tables.
     Rozmiary->CzytajLegende(legenda, s);
     Rozmiary->CzytajOpisy(opisy, s);
 
-    // 4. Band rule.
+    // Band rule.
     n.MinPojazd = static_cast<int32_t>(s.Wartosc(MinPojazd, Tekst(E_MinPojazd), "Min. natężenie", n.MinPojazd));
     n.SkalaPaskowAuto = RB_Automatycznie->isChecked();
     n.SkalaPaskowMax = RB_Maxszerokosc->isChecked();
@@ -365,7 +373,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     rzeczywista(n.MaxSzer, Wymiar, E_MaxSzer, "Maks. szerokość paska");
     rzeczywista(n.Pojazd100, Wymiar, E_Pojazd100, "Szerokość na 100 pojazdów");
 
-    // 9. Crossings.
+    // Crossings.
     CzytajPrzejscia(n, s);
     rzeczywista(n.PrzejMaxSzer, Wymiar, E_PrzejMaxSzer, "Maks. szerokość paska przejść");
     rzeczywista(n.Przej100, Wymiar, E_Przej100, "Szerokość na 100 pieszych");
@@ -373,6 +381,8 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     n.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
     n.SkalaPrzejsc100 = RB_Przej100->isChecked();
     rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść");
+    if (const std::string dxf = ZQString(L_DxfNazwa->text()); NazwaDxfPodana(dxf))
+        n.NazwaDxf = dxf;
 
     if (!s.Dobre()) {
         PokazBladUzytkownikowi(s.Komunikat());
@@ -382,16 +392,16 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     RozmiaryLegendy = legenda;
     RozmiaryOpisow = opisy;
 
-    // 5. Font: a missing file changes nothing.
+    // Font: a missing file changes nothing.
     if (ComboCzcionka->currentText() != NaQString(wg.NazwaCzcionki.str()))
         WczytajCzcionke(ComboCzcionka->currentText());
 
-    // 6., 7.
     UstawSkalePaskow();
 
-    // 10.
+    // Only an edit is a change to save; every diagram is computed anew
+    // either way.
     if (ZmianyUstawien)
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     OznaczWszystkieNieobliczone();
     return true;
 }
@@ -432,7 +442,7 @@ void TUstawyGlobalne::StandardClick()
         ComboCzcionka->setCurrentIndex(roman);
     WypelnijUstawienia();
     Form1->UstawSiatke(false, FormatFloat("0.0", wg.KrokSiatki));
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     OznaczWszystkieNieobliczone();
     Form1->Przerysuj();
 }

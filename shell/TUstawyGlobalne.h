@@ -19,6 +19,7 @@ public:
     QLineEdit *E_BArkuszUser, *E_HArkuszUser;
     QComboBox* ComboCzcionka;
     QCheckBox* CB_TrueType;
+    QLabel* L_DxfNazwa;  // hidden: carries the DXF name
     QRadioButton *RB_Automatycznie, *RB_Maxszerokosc, *RB_pojazdow100;
     QLineEdit *E_MinPojazd, *E_MaxSzer, *E_Pojazd100;
     QPushButton *B_MaxSzer_Minus, *B_MaxSzer_Plus;

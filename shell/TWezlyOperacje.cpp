@@ -264,7 +264,7 @@ void TWezlyOperacje::DodajWezel(const TNowyWezel& nowy)
     Form1->PanelZEdit->hide();
     Form1->PanelWsp->hide();
     Form1->UstawTryb(TTrybEdycji::Brak);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->UstawPolecenia();
     Form1->Przerysuj();
 }
@@ -318,7 +318,7 @@ void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
     Form1->UstawTryb(TTrybEdycji::Brak);
     Form1->PanelZEdit->hide();
     Form1->PanelWsp->hide();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -336,7 +336,7 @@ void TWezlyOperacje::UsunWskazanyWezel()
     }
     Form1->UstawTryb(TTrybEdycji::Brak);
     Form1->WskWezelUsun = -1;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->UstawPolecenia();
     Form1->Przerysuj();
 }
@@ -429,7 +429,7 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     }
     // Typing alone marks nothing: the project changes when the node does.
     if (!(w == Wezly[n]))
-        ProjektZmieniony = true;
+        ZmienionoProjekt();
     Wezly[n] = std::move(w);
     OznaczNieobliczone(n);
     return true;

@@ -132,7 +132,7 @@ bool TWrnt::DodajWariant(std::string_view nazwa, std::string_view tytul1, std::s
         return false;
     }
     WypelnijListe();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     BResetSzablonClick();
     E_Index->clear();
     return true;
@@ -150,7 +150,7 @@ bool TWrnt::ZmienWariant(int32_t i, std::string_view nazwa, std::string_view tyt
     }
     WypelnijListe();
     OdswiezWariantyOkna();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
     return true;
 }
@@ -173,7 +173,7 @@ bool TWrnt::UsunWariant(int32_t v)
         --BiezacyWariant;
     if (BiezacyWariant >= LiczbaWariantow())
         BiezacyWariant = LiczbaWariantow() - 1;
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     return true;
 }
 

@@ -342,7 +342,7 @@ void TWstawBlok::WstawNowy()
     b.Wariant = WybranyWariant(RB_ArkWszystkie, true, b.Wariant);
     Bloki.push_back(b);
     accept();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -359,7 +359,7 @@ void TWstawBlok::ZmienWskazany()
     b.Nad = CB_NadRysunkiem->isChecked() ? 1 : 0;
     b.Wariant = WybranyWariant(RB_ArkWszystkie, false, b.Wariant);
     accept();
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -378,6 +378,6 @@ void TWstawBlok::B_AktualizujBlokClick()
         return;
     }
     KopiujDefinicjeBloku(*zBiblioteki);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     Form1->Przerysuj();
 }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <cstddef>
 #include <cstring>
-#include <span>
 #include <utility>
 #include <vector>
 
@@ -42,21 +41,6 @@ Widok BiezacyWidok(const ZmianaDiagramu& z, const QImage& bitmapa)
             .tekstTT = TekstTT};
 }
 
-// The bytes of each record the layers show, in order: the variant's junction
-// diagrams, then its roundabouts, the changed diagram left out. A record keeps its
-// bytes until something writes to it (a relation table written in place
-// clears the computed byte, which the redraw checks apart).
-template <class F>
-void DlaRekordowWarstw(const ZmianaDiagramu& z, F&& f)
-{
-    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
-        if ((z.rondo || i != z.rekord) && Ruchoplany[i].NrWariantu == z.wariant)
-            f(std::as_bytes(std::span(&Ruchoplany[i], 1)));
-    for (int i = 0; i < LiczbaRond(); ++i)
-        if ((!z.rondo || i != z.rekord) && Ronda[static_cast<std::size_t>(i)].NrWariantu == z.wariant)
-            f(std::as_bytes(std::span(&Ronda[static_cast<std::size_t>(i)], 1)));
-}
-
 // The node of the changed diagram.
 int32_t WezelDiagramu(const ZmianaDiagramu& z)
 {
@@ -64,7 +48,10 @@ int32_t WezelDiagramu(const ZmianaDiagramu& z)
 }
 
 // The rest of the project as the layers show it: everything drawn besides
-// the changed diagram and what it is drawn from.
+// the changed diagram and what it is drawn from. The diagrams are known by
+// the project's revision alone (a record holds its relation bands behind a
+// pointer, which its bytes do not show); the diagram's own store, made just
+// before its redraw, is the one store allowed since the layers were drawn.
 struct ResztaProjektu {
     TUstawieniaGlobalne ustawienia;
     TRozmiaryLegendy rozmiaryLegendy;
@@ -78,51 +65,40 @@ struct ResztaProjektu {
     std::vector<DaneBlokWpis> definicjeBlokow;
     std::vector<KrotkiTekst<255>> linieBlokow;
     std::size_t ruchoplanow = 0, rond = 0;
-    std::vector<std::byte> rekordy;
+    uint64_t rewizja = 0;
 
-    static ResztaProjektu Biezaca(const ZmianaDiagramu& z)
+    static ResztaProjektu Biezaca()
     {
-        ResztaProjektu r{.ustawienia = wg,
-                         .rozmiaryLegendy = RozmiaryLegendy,
-                         .rozmiaryOpisow = RozmiaryOpisow,
-                         .sklad = Sklad,
-                         .liczbaSkladow = LiczbaSkladow,
-                         .wezly = Wezly,
-                         .warianty = Warianty,
-                         .opisy = Opisy,
-                         .bloki = Bloki,
-                         .definicjeBlokow = DefinicjeBlokow,
-                         .linieBlokow = LinieBlokow,
-                         .ruchoplanow = Ruchoplany.size(),
-                         .rond = Ronda.size(),
-                         .rekordy = {}};
-        DlaRekordowWarstw(z, [&r](std::span<const std::byte> b) {
-            r.rekordy.insert(r.rekordy.end(), b.begin(), b.end());
-        });
-        return r;
+        return {.ustawienia = wg,
+                .rozmiaryLegendy = RozmiaryLegendy,
+                .rozmiaryOpisow = RozmiaryOpisow,
+                .sklad = Sklad,
+                .liczbaSkladow = LiczbaSkladow,
+                .wezly = Wezly,
+                .warianty = Warianty,
+                .opisy = Opisy,
+                .bloki = Bloki,
+                .definicjeBlokow = DefinicjeBlokow,
+                .linieBlokow = LinieBlokow,
+                .ruchoplanow = Ruchoplany.size(),
+                .rond = Ronda.size(),
+                .rewizja = RewizjaProjektu()};
     }
 
     // Whether the project still is as it was; the changed diagram's node
     // (its fill colour comes with the diagram's geometry) is its own.
     bool TakaSama(const ZmianaDiagramu& z) const
     {
-        if (!(ustawienia == wg && rozmiaryLegendy == RozmiaryLegendy && rozmiaryOpisow == RozmiaryOpisow &&
-              sklad == Sklad && liczbaSkladow == LiczbaSkladow && warianty == Warianty && opisy == Opisy &&
-              bloki == Bloki && definicjeBlokow == DefinicjeBlokow && linieBlokow == LinieBlokow &&
+        if (!(rewizja == z.rewizjaPrzedZapisem && ustawienia == wg && rozmiaryLegendy == RozmiaryLegendy &&
+              rozmiaryOpisow == RozmiaryOpisow && sklad == Sklad && liczbaSkladow == LiczbaSkladow &&
+              warianty == Warianty && opisy == Opisy && bloki == Bloki && definicjeBlokow == DefinicjeBlokow && linieBlokow == LinieBlokow &&
               ruchoplanow == Ruchoplany.size() && rond == Ronda.size() && wezly.size() == Wezly.size()))
             return false;
         const int32_t wezel = WezelDiagramu(z);
         for (std::size_t k = 0; k < wezly.size(); ++k)
             if (static_cast<int64_t>(k) != wezel && !(wezly[k] == Wezly[k]))
                 return false;
-        std::size_t przesuniecie = 0;
-        bool takie = true;
-        DlaRekordowWarstw(z, [&](std::span<const std::byte> b) {
-            takie = takie && przesuniecie + b.size() <= rekordy.size() &&
-                    std::memcmp(rekordy.data() + przesuniecie, b.data(), b.size()) == 0;
-            przesuniecie += b.size();
-        });
-        return takie && przesuniecie == rekordy.size();
+        return true;
     }
 };
 
@@ -187,7 +163,7 @@ void Narysuj(const ZmianaDiagramu& z, Warstwy& w, QImage& bitmapa)
     w.wierszeGornej = WierszeNarysowane(w.gorna);
 
     w.widok = BiezacyWidok(z, bitmapa);
-    w.reszta = ResztaProjektu::Biezaca(z);
+    w.reszta = ResztaProjektu::Biezaca();
     w.gotowe = true;
     ++w.liczniki.narysowane;
 }
@@ -230,6 +206,7 @@ bool RysujZmianeNaWarstwach(const ZmianaDiagramu& z)
     else
         Narysuj(z, w, *bitmapa);
     Zloz(z, w, *bitmapa);
+    w.reszta.rewizja = RewizjaProjektu();
     return true;
 }
 

@@ -25,6 +25,7 @@ struct ZmianaDiagramu {
     bool rondo = false;                          // a roundabout, not a junction diagram
     const ProstokatArkusza* widoczny = nullptr;  // as for `RysujArkuszWariantu`
     std::function<void()> rysujTlo;              // the background and the sheet, on the bitmap
+    uint64_t rewizjaPrzedZapisem = 0;            // the project's, before the diagram's store
 };
 
 // Draws the sheet after the change onto the screen bitmap. False, with

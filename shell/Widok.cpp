@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
@@ -207,7 +208,7 @@ void TForm1::PrzekazFragment(int ax, int ay, int bx, int by)
     UstawLiczbe(KopiujSchowek->E_y2, maska, EkranNaCmY(y2));
     std::string komunikat;
     KopiujSchowek->OdswiezRozmiarSchowka(komunikat);
-    ProjektZmieniony = true;
+    ZmienionoProjekt();
     KopiujSchowek->exec();
 }
 
@@ -419,10 +420,17 @@ void TForm1::B_WstawClick()
 
 void TForm1::CB_SiatkaKrokExit()
 {
-    // A step left beyond its limit is refused; the edit shows the step kept.
+    // A step left beyond its limit is refused: the step in force before the
+    // typing comes back, whatever its prefixes stored on the way, and the
+    // edit shows it.
     double krok = 0.0;
     std::string komunikat;
-    if (!CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki")) {
+    const std::optional<float> przed = std::exchange(krokPrzedEdycja_, std::nullopt);
+    if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki"))
+        wg.KrokSiatki = static_cast<float>(krok);
+    else {
+        if (przed)
+            wg.KrokSiatki = *przed;
         PokazBladUzytkownikowi(komunikat);
         const QSignalBlocker b(CB_SiatkaKrok);
         CB_SiatkaKrok->setEditText(NaQString(FormatFloat("0.0##", wg.KrokSiatki)));

@@ -13,6 +13,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -45,36 +46,60 @@ public:
     {
         if (obiekt != okno_)
             return false;
+        // Before the window is mapped, at the place it hid from (the first
+        // time where it opens), asked for by its own area, so that the
+        // window manager maps it there; being put there is no size of its
+        // own.
+        if (zdarzenie->type() == QEvent::Show) {
+            const bool wlasnyRozmiar = okno_->testAttribute(Qt::WA_Resized);
+            UstawMiejsceOkna(okno_, QRect(miejsce_.value_or(okno_->geometry().topLeft()), okno_->size()));
+            okno_->setAttribute(Qt::WA_Resized, wlasnyRozmiar);
+        }
         // After the window's own showing, which may have filled it anew.
         if (zdarzenie->type() == QEvent::ShowToParent)
             Dopasuj();
         // Forgets the resizes made while it showed (the user's and ours):
-        // one made from now on, while hidden, is the window's own.
-        if (zdarzenie->type() == QEvent::Hide)
+        // one made from now on, while hidden, is the window's own. Keeps
+        // the place it showed at, its frame left out.
+        if (zdarzenie->type() == QEvent::Hide) {
             okno_->setAttribute(Qt::WA_Resized, false);
+            miejsce_ = okno_->geometry().topLeft();
+            ZapamietajRamke();
+        }
         return false;
     }
 
 private:
-    // The area a window may take, its frame left out.
-    QRect Obszar() const
+    // The area a window may take, its frame left out. Its size allows for
+    // the frame the window manager drew, and at least for room for one, so
+    // that the window opens at one size before and after it was framed; its
+    // place takes the frame drawn (the last one while the window is not
+    // framed), so that a window the manager placed stays where it was.
+    QRect Obszar(bool naMiejsce)
     {
         QScreen* ekran = okno_->screen();
         if (!ekran)
             return {};
-        QMargins ramka;
-        if (const QWindow* w = okno_->windowHandle())
-            ramka = w->frameMargins();
-        ramka.setLeft(std::max(ramka.left(), ZapasRamkiPoziomo / 2));
-        ramka.setRight(std::max(ramka.right(), ZapasRamkiPoziomo / 2));
-        ramka.setTop(std::max(ramka.top(), ZapasRamkiPionowo - ZapasRamkiPoziomo / 2));
-        ramka.setBottom(std::max(ramka.bottom(), ZapasRamkiPoziomo / 2));
+        ZapamietajRamke();
+        // Below, room for a grip as thick as both side borders together.
+        const QMargins zapas(ZapasRamkiPoziomo / 2, ZapasRamkiPionowo - ZapasRamkiPoziomo, ZapasRamkiPoziomo / 2,
+                             ZapasRamkiPoziomo);
+        QMargins ramka = naMiejsce && !ramka_.isNull() ? ramka_ : zapas;
+        if (!naMiejsce)
+            ramka = QMargins(std::max(ramka_.left(), zapas.left()), std::max(ramka_.top(), zapas.top()),
+                             std::max(ramka_.right(), zapas.right()), std::max(ramka_.bottom(), zapas.bottom()));
         return ekran->availableGeometry().marginsRemoved(ramka);
+    }
+
+    void ZapamietajRamke()
+    {
+        if (const QWindow* w = okno_->windowHandle(); w && !w->frameMargins().isNull())
+            ramka_ = w->frameMargins();
     }
 
     void Dopasuj()
     {
-        const QRect obszar = Obszar();
+        const QRect obszar = Obszar(false);
         if (obszar.isEmpty())
             return;
         // What the window's own showing changed reaches its layout through
@@ -82,12 +107,14 @@ private:
         for (int i = 0; i < 8; ++i)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         // A window that sized itself keeps that size; the others take what
-        // their layout asked for the first time.
+        // their layout asked for the first time, grown by what a showing
+        // with more content asks (never shrunk by one with less).
         if (okno_->testAttribute(Qt::WA_Resized))
             rozmiar_ = okno_->size();
-        else if (!rozmiar_.isValid()) {
-            const QSize wedlugUkladu = okno_->sizeHint().expandedTo(okno_->minimumSizeHint());
-            rozmiar_ = wedlugUkladu.isValid() ? wedlugUkladu : okno_->size();
+        else {
+            const QSize wedlugUkladu = WedlugUkladu();
+            rozmiar_ = !rozmiar_.isValid() ? (wedlugUkladu.isValid() ? wedlugUkladu : okno_->size())
+                                           : rozmiar_.expandedTo(wedlugUkladu);
         }
         const QSize potrzebny = rozmiar_.expandedTo(okno_->minimumSizeHint());
         if (!przewijana_ && (potrzebny.width() > obszar.width() || potrzebny.height() > obszar.height()))
@@ -100,20 +127,44 @@ private:
             const int pasek = okno_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
             if (cel.height() > obszar.height())
                 cel.rwidth() += pasek;
-            if (cel.width() > obszar.width())
+            const bool szersza = cel.width() > obszar.width();
+            if (szersza)
                 cel.rheight() += pasek;
+            // Content as wide as the window scrolls only up and down.
+            if (auto* przewijanie = okno_->findChild<QScrollArea*>(QStringLiteral("PrzewijanaTresc")))
+                przewijanie->setHorizontalScrollBarPolicy(szersza ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         }
-        cel = cel.boundedTo(obszar.size());
-        okno_->resize(cel);
-        cel = okno_->size();
-        // Inside the screen, centred on it when it was not.
-        QRect miejsce(okno_->pos(), cel);
+        okno_->resize(cel.boundedTo(obszar.size()));
+        Umiesc(okno_->size());
+    }
+
+    // What the layout asks for now; once the content scrolls, what the
+    // content asks for in place of the scroll area, which asks for little.
+    QSize WedlugUkladu() const
+    {
+        QSize s = okno_->sizeHint();
+        const auto* przewijanie = okno_->findChild<QScrollArea*>(QStringLiteral("PrzewijanaTresc"));
+        if (przewijana_ && przewijanie && przewijanie->widget())
+            s += przewijanie->widget()->sizeHint() - przewijanie->sizeHint();
+        return s.expandedTo(okno_->minimumSizeHint());
+    }
+
+    // Where it showed last, or where its first showing put it; inside the
+    // screen, centred on it when it was not. The place is the window's own
+    // area, which a window manager keeps as asked: a frame's place would be
+    // read back from a frame not yet there.
+    void Umiesc(const QSize& rozmiar)
+    {
+        const QRect obszar = Obszar(true);
+        if (obszar.isEmpty())
+            return;
+        QRect miejsce(miejsce_.value_or(okno_->geometry().topLeft()), rozmiar.boundedTo(obszar.size()));
         if (!obszar.contains(miejsce)) {
             miejsce.moveCenter(obszar.center());
             miejsce.moveLeft(std::max(miejsce.left(), obszar.left()));
             miejsce.moveTop(std::max(miejsce.top(), obszar.top()));
-            okno_->move(miejsce.topLeft());
         }
+        UstawMiejsceOkna(okno_, miejsce);
     }
 
     // The content into a scroll area, the closing buttons into a row below.
@@ -166,10 +217,19 @@ private:
     QPointer<QWidget> okno_;
     QStringList nazwy_;
     QSize rozmiar_;          // what the layout asked for at the first showing
+    std::optional<QPoint> miejsce_;  // of its area when it last hid
+    QMargins ramka_;                 // the frame it had last
     bool przewijana_ = false;
 };
 
 } // namespace
+
+void UstawMiejsceOkna(QWidget* okno, const QRect& obszarOkna)
+{
+    // The widget's own area, not its frame's place, which would be reckoned
+    // from a frame the window manager may not have drawn yet.
+    okno->setGeometry(obszarOkna);
+}
 
 void DopasujDoEkranu(QWidget* okno, const QStringList& przyciski)
 {

@@ -10,11 +10,15 @@
 
 #include <QStringList>
 
+class QRect;
 class QWidget;
 
 // `przyciski`: the objectNames of the buttons that close the window (or
 // finish its work), kept in view.
 void DopasujDoEkranu(QWidget* okno, const QStringList& przyciski);
+
+// Puts a window's own area (its frame left out) at `obszarOkna`.
+void UstawMiejsceOkna(QWidget* okno, const QRect& obszarOkna);
 
 // The room a window manager's frame (title bar and borders) takes around a
 // window that has not been shown yet.

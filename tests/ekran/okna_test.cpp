@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <functional>
 
 #include "counts/OknaPomiarow.h"
 #include "junction_forms/OknaRuchoplanu.h"
 #include "counts/Siatka.h"
+#include "model/PlikProjektu.h"
 #include "model/Pomiar.h"
 #include "pomoc.h"
 #include "shell/Dialogi.h"
@@ -192,4 +195,36 @@ TEST_F(EkranTest, SiatkaPrognozyRosnieZOknem)
     TabelaPrognoz->exec();
     EXPECT_EQ(wierszy, KlasPojazdow);
     EXPECT_EQ(poPowiekszeniu, 60);
+}
+
+// The volumes window opens wide enough for its count page, the count's
+// table, sums and buttons in view with no scroll bar across, whether its
+// first opening showed a count or not; up and down it may scroll.
+TEST_F(EkranTest, OknoNatezenNaSzerokoscStronyPomiaru)
+{
+    Uruchom();
+    ASSERT_TRUE(OtworzProjekt(std::string(KG_BUILD_DIR) + "/Przyklady/Skrzyzowanie_miejskie.rup"));
+    ASSERT_TRUE(JestIndeksem(Ruchoplany[1].NrPomiaru, Pomiary));
+    Ruchoplany[0].NrPomiaru = -1;
+    Ruchoplany[0].ZPomiaru = 0;
+    const QSize bezPomiaru = Otworz(NatezeniaRUPL, {"BWprowadz", "BPowrot"}, [] { Form1->OtworzDaneRuchoplanu(0); });
+    int szerokoscStrony = 0;
+    QTimer::singleShot(0, NatezeniaRUPL, [&] {
+        ASSERT_EQ(NatezeniaRUPL->PC_NatRupl->currentIndex(), 2);
+        for (const char* nazwa : {"SG_Tabela", "GB_Wyniki", "B_UsunPrognoze", "B_PokazWspolczynniki", "B_WstawOpisy"}) {
+            const auto* w = NatezeniaRUPL->findChild<QWidget*>(nazwa);
+            ASSERT_NE(w, nullptr) << nazwa;
+            EXPECT_TRUE(CalyWidoczny(w)) << nazwa;
+        }
+        if (const auto* przewijanie = NatezeniaRUPL->findChild<QScrollArea*>("PrzewijanaTresc")) {
+            EXPECT_FALSE(przewijanie->horizontalScrollBar()->isVisible());
+        }
+        szerokoscStrony = NatezeniaRUPL->frameGeometry().width();
+        NatezeniaRUPL->hide();
+    });
+    Form1->OtworzDaneRuchoplanu(1);
+    EXPECT_GT(szerokoscStrony, 700);
+    EXPECT_GE(szerokoscStrony, bezPomiaru.width());
+    // Opened again without a count, it keeps the width it took.
+    EXPECT_EQ(Otworz(NatezeniaRUPL, {"BWprowadz"}, [] { Form1->OtworzDaneRuchoplanu(0); }).width(), szerokoscStrony);
 }

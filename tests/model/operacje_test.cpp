@@ -1,4 +1,6 @@
 // Inserting and deleting nodes and variants with their record cascades.
+#include <filesystem>
+
 #include "calosc_pomoc.h"
 
 namespace {
@@ -164,3 +166,31 @@ TEST_F(OperacjeTest, UsuniecieWezlaPrzenumerowujeIPrzeliczaSumy)
 }
 
 }  // namespace
+
+// Every store raises the project's revision, a new or opened project too;
+// saving stores nothing and keeps it.
+TEST_F(OperacjeTest, RewizjaRosnieZKazdymZapisem)
+{
+    uint64_t r = RewizjaProjektu();
+    auto podniesiona = [&r] {
+        const bool wyzej = RewizjaProjektu() > r;
+        r = RewizjaProjektu();
+        return wyzej;
+    };
+    ASSERT_EQ(DodajWezel(0, 0, "A", 'J'), "");
+    EXPECT_TRUE(podniesiona()) << "a node added";
+    Warianty(1);
+    EXPECT_TRUE(podniesiona()) << "a variant added";
+    EXPECT_NE(DodajWezel(1, 0, "B", 'J'), "");
+    EXPECT_FALSE(podniesiona()) << "a refused node stores nothing";
+    const std::string plik = (std::filesystem::temp_directory_path() / "rewizja_test.rup").string();
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    EXPECT_FALSE(podniesiona()) << "saved";
+    EXPECT_FALSE(ProjektZmieniony);
+    NowyProjekt();
+    EXPECT_TRUE(podniesiona()) << "a new project";
+    ASSERT_TRUE(OtworzProjekt(plik));
+    EXPECT_TRUE(podniesiona()) << "a project read";
+    EXPECT_FALSE(ProjektZmieniony);
+    std::filesystem::remove(plik);
+}

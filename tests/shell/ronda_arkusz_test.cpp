@@ -33,10 +33,22 @@ TEST_F(RondaArkuszTest, DrukIDxfZeSkrzyzowaniamiIRondami)
     for (const DaneRondo& r : Ronda)
         EXPECT_EQ(r.Obliczony, r.GeometriaWprowadzona && r.NrWariantu == 0) << "computed when drawn, entered only";
 
+    // A page per variant, each with its entered roundabout: the pages differ
+    // from those printed with the roundabouts left as markers.
     const std::string pdf = Sciezka("ronda.pdf");
     Form1->UstawWydrukDoPdf(pdf);
     Form1->TB_DrukujClick();
-    EXPECT_GT(CzytajPlik(pdf).size(), 1000u);
+    EXPECT_EQ(StronyPdf(pdf), 2);
+    const std::string bezRond = Sciezka("bez_rond.pdf");
+    for (DaneRondo& r : Ronda)
+        r.GeometriaWprowadzona = 0;
+    Form1->UstawWydrukDoPdf(bezRond);
+    Form1->TB_DrukujClick();
+    const std::string roznice = RozniceStronPdf(pdf, bezRond);
+    EXPECT_NE(roznice.find("page 1: "), std::string::npos) << roznice;
+    EXPECT_NE(roznice.find("page 2: "), std::string::npos) << roznice;
+    for (DaneRondo& r : Ronda)
+        r.GeometriaWprowadzona = Wezly[r.NrWezla].Nazwa.str() == "Rondo 1";
 
     const std::string dxf = Sciezka("ronda.dxf");
     dialogi.SciezkiZapisz.push_back(dxf);

@@ -160,6 +160,7 @@ TEST_F(ProgramTest, SiatkaZPolKontrolnych)
     Uruchom();
     Form1->CB_SiatkaKrok->setEditText("0,5");
     EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.5f);
+    Form1->CB_SiatkaKrokExit();
     // A step below 0,01 is kept while the user types and refused, naming
     // the field, when the edit is left.
     Form1->CB_SiatkaKrok->setEditText("0,005");

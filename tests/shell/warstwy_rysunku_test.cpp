@@ -226,7 +226,10 @@ TEST_F(WarstwyRysunku, ZmianaGdzieIndziejNieZWarstwStarych)
     const std::vector<std::pair<const char*, std::function<void()>>> zmiany = {
         {"volumes of the diagram before", [] { NoweNatezenie(Rekord(21, 0), 900); }},
         {"volumes of the diagram after", [] { NoweNatezenie(Rekord(25, 0), 5); }},
-        {"a diagram's title moved", [] { Ruchoplany[Rekord(19, 0)].TytulDx += 3.0f; }},
+        {"a diagram's title moved", [] {
+             Ruchoplany[Rekord(19, 0)].TytulDx += 3.0f;
+             ZmienionoProjekt();
+         }},
         {"a roundabout recomputed", [] { Ronda[2].Macierz[0][1] = 400; Ronda[2].Obliczony = 0; }},
         {"zoom", [] { Skala /= 1.5; }},
         {"pan", [] { SrodekX += 4.0; SrodekY -= 7.0; }},
@@ -258,12 +261,39 @@ TEST_F(WarstwyRysunku, ZmianaGdzieIndziejNieZWarstwStarych)
     }
 }
 
+// A store into another diagram draws the layers anew, even where the
+// record's own bytes stay as they were: its bands, computed and kept behind
+// a pointer, no longer drawn.
+TEST_F(WarstwyRysunku, ZapisInnegoDiagramuRysujeWarstwyOdNowa)
+{
+    UstawWatkiRysowania(8);
+    Form1->Przerysuj();
+    OtworzSuwak(Rekord(22, 0));
+    Przesun(70);
+    Przesun(90);
+    const LicznikiWarstw przed = WarstwyLiczniki();
+    for (DanaRelacja& r : Ruchoplany[Rekord(25, 0)].Relacje)
+        r.Rysuj = 0;
+    ZmienionoProjekt();
+    const uint64_t rewizja = RewizjaProjektu();
+    const QImage ruch = Przesun(110);
+    EXPECT_GT(RewizjaProjektu(), rewizja) << "the slider's own store";
+    EXPECT_EQ(WarstwyLiczniki().narysowane, przed.narysowane + 1);
+    EXPECT_EQ(WarstwyLiczniki().zlozone, przed.zlozone);
+    EXPECT_TRUE(ruch == PelnyRysunek());
+    // The slider's own stores keep the layers drawn after the full redraw.
+    Przesun(60);
+    Przesun(50);
+    EXPECT_EQ(WarstwyLiczniki().narysowane, przed.narysowane + 2);
+    EXPECT_EQ(WarstwyLiczniki().zlozone, przed.zlozone + 1);
+}
+
 // The layers step aside where they cannot serve; the full redraw then draws.
 TEST_F(WarstwyRysunku, TylkoWlasnaBitmapaEkranu)
 {
     Form1->Przerysuj();
     const int rekord = Rekord(22, 0);
-    const ZmianaDiagramu zmiana{0, rekord, false, nullptr, [] {}};
+    const ZmianaDiagramu zmiana{0, rekord, false, nullptr, [] {}, RewizjaProjektu()};
     {
         const ZachowajWyjscia zDrukarka(true, true, false);
         EXPECT_FALSE(RysujZmianeNaWarstwach(zmiana));

@@ -12,7 +12,10 @@
 int main(int argc, char** argv)
 {
 #ifdef KG_EKRAN_SZEROKOSC
-    // One screen of the given size (a small laptop's), whatever the caller set.
+    // One screen of the given size (a small laptop's), whatever the caller
+    // set, but for an X display of that size asked for by name (a virtual
+    // one with a window manager, for the windows' frames and placement).
+    const bool x11 = QByteArray(std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "").startsWith("xcb");
     const QString konfiguracja = QDir::temp().filePath(QStringLiteral("kg_ekran_%1.json").arg(getpid()));
     {
         QFile plik(konfiguracja);
@@ -23,7 +26,8 @@ int main(int argc, char** argv)
                            .arg(KG_EKRAN_WYSOKOSC)
                            .toUtf8());
     }
-    setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + konfiguracja).toLocal8Bit().constData(), 1);
+    if (!x11)
+        setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + konfiguracja).toLocal8Bit().constData(), 1);
 #else
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
