@@ -25,8 +25,8 @@ namespace {
 // Widths are in millimetres.
 double PolGrubosci(double mm) { return std::isfinite(mm) ? std::fabs(mm) * 0.05 : 0.0; }
 
-// A TrueType text: its advance is not known here, so a generous one, and
-// room above and below its baseline.
+// A TrueType label, which may lie any way round its anchor: its advance is
+// not known here, so a generous one.
 void DodajTekstTT(ProstokatArkusza& z, std::size_t znakow, double x, double y, double wysokosc)
 {
     const double r = std::fabs(wysokosc) * (static_cast<double>(znakow) + 2.0);
@@ -90,10 +90,17 @@ void MiernikZasiegu::Tekst(TekstRysunku& t, const std::string&)
         zasieg.Dodaj(t.x, t.y, r);
 }
 
+// A title line lies level, to the right of its anchor and above its
+// baseline, glyphs of 1.25 times its height: no glyph is wider than that.
 void MiernikZasiegu::TekstTT(const std::string& tekst, TKolor, double x, double& y, double wysokosc,
                              const std::string&)
 {
-    DodajTekstTT(zasieg, tekst.size(), x, y, wysokosc);
+    const double h = std::fabs(wysokosc);
+    const double szerokosc = 1.25 * h * (static_cast<double>(tekst.size()) + 1.0);
+    if (!std::isfinite(szerokosc))
+        return;
+    zasieg.Dodaj(x - 0.25 * h, y - 0.5 * h);
+    zasieg.Dodaj(x + szerokosc, y + 2.0 * h);
 }
 
 bool MiernikZasiegu::TekstTTEtykiety(const TekstRysunku& t)

@@ -359,6 +359,7 @@ private:
     bool RysujZmianeDiagramu(int32_t rekord, bool rondo, uint64_t rewizjaPrzedZapisem);
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
+    bool ArkuszNaStronie(Drukarka& drukarka);
     // The PDF file to print into when there is no printer; "" when cancelled.
     QString WybierzPlikWydruku();
     void EksportujWarianty(const std::string& plik);

@@ -14,6 +14,7 @@
 #include "junction/ArkuszDxf.h"
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
+#include "base/Teksty.h"
 #include "platform/PlotnoPdf.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -97,6 +98,21 @@ QString TekstStronWydruku(int strony)
     return QString::number(strony) + (strony >= 5 ? U(" stron") : U(" strony"));
 }
 
+// A sheet larger than the page would be cut: printed only when the user
+// says so.
+bool TForm1::ArkuszNaStronie(Drukarka& drukarka)
+{
+    if (drukarka.ArkuszSieMiesci(wg.ArkuszB, wg.ArkuszH) || drukarka.DpiX() <= 0 || drukarka.DpiY() <= 0)
+        return true;
+    const auto cm = [](double x) { return NaQString(FormatFloat("0.0", x)); };
+    const QString pytanie = U("Arkusz ") + cm(wg.ArkuszB) + " x " + cm(wg.ArkuszH) +
+                            U(" cm nie mieści się na stronie wydruku ") +
+                            cm(drukarka.SzerokoscStrony() * 2.54 / drukarka.DpiX()) + " x " +
+                            cm(drukarka.WysokoscStrony() * 2.54 / drukarka.DpiY()) +
+                            U(" cm i zostanie obcięty. Drukować mimo to?");
+    return PytanieTakNieKasuj->Zapytaj(pytanie, false) == TPytanieTakNieKasuj::mrTak;
+}
+
 Drukarka& TForm1::DrukarkaProgramu()
 {
     if (!drukarka_)
@@ -110,8 +126,9 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
     wydrukDoPdf_ = !sciezkaPdf.empty();
 }
 
-// Without a printer Qt's dialog offers its PDF file printer.
-void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this); }
+// Without a printer Qt's dialog offers its PDF file printer, on the page the
+// sheet's PDF would take.
+void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this, wg.ArkuszB, wg.ArkuszH); }
 
 QString TForm1::WybierzPlikWydruku()
 {
@@ -152,6 +169,9 @@ void TForm1::TB_DrukujClick()
             return;
         doPliku.emplace(drukarka, SciezkaZQString(plik));
     }
+    drukarka.DopasujStroneDoArkusza(wg.ArkuszB, wg.ArkuszH);
+    if (!ArkuszNaStronie(drukarka))
+        return;
     if (!drukarka.RozpocznijDokument(windowTitle().toStdString())) {
         PokazBlad(Utf8NaCp1250(drukarka.Blad()));
         return;

@@ -1,5 +1,6 @@
 #include "platform/qt/Drukarka.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/statvfs.h>
 
@@ -51,19 +52,71 @@ void Drukarka::UstawPlikPdf(const std::string& sciezkaUtf8)
     if (plikPdf_.empty()) {
         drukarka_->setOutputFileName(QString());
         drukarka_->setOutputFormat(QPrinter::NativeFormat);
+        // The sheet's page was the file's only.
+        if (stronaDrukarki_)
+            drukarka_->setPageLayout(*stronaDrukarki_);
+        stronaDrukarki_.reset();
         return;
     }
+    if (!stronaDrukarki_)
+        stronaDrukarki_ = drukarka_->pageLayout();
     drukarka_->setOutputFormat(QPrinter::PdfFormat);
     drukarka_->setOutputFileName(QString::fromStdString(sciezkaUtf8));
-    // A file has no printer's default paper; the program's sheets are A4.
-    drukarka_->setPageSize(QPageSize(QPageSize::A4));
+    // A file has no printer's paper: A4 until a sheet gives the page.
+    if (!stronaWybrana_)
+        drukarka_->setPageSize(QPageSize(QPageSize::A4));
 }
 
-bool Drukarka::Ustawienia(QWidget* rodzic)
+QPageLayout Drukarka::StronaArkusza(double cmB, double cmH)
 {
+    const bool poziomo = cmB > cmH;
+    const double krotszy = std::min(cmB, cmH) * 10.0;
+    const double dluzszy = std::max(cmB, cmH) * 10.0;
+    // A float sheet of 59.4 cm is a hair over 594 mm.
+    constexpr double luz = 0.1;
+    QPageSize strona;
+    for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::A3, QPageSize::A2, QPageSize::A1, QPageSize::A0}) {
+        const QSizeF mm = QPageSize::size(id, QPageSize::Millimeter);
+        if (krotszy <= mm.width() + luz && dluzszy <= mm.height() + luz) {
+            strona = QPageSize(id);
+            break;
+        }
+    }
+    if (!strona.isValid())
+        strona = QPageSize(QSizeF(krotszy + 10.0, dluzszy + 10.0), QPageSize::Millimeter, QString(),
+                           QPageSize::ExactMatch);
+    const QSizeF mm = strona.size(QPageSize::Millimeter);
+    const double marginesKrotszy = std::max(0.0, (mm.width() - krotszy) / 2.0);
+    const double marginesDluzszy = std::max(0.0, (mm.height() - dluzszy) / 2.0);
+    const QMarginsF marginesy = poziomo ? QMarginsF(marginesDluzszy, marginesKrotszy, marginesDluzszy, marginesKrotszy)
+                                        : QMarginsF(marginesKrotszy, marginesDluzszy, marginesKrotszy, marginesDluzszy);
+    return QPageLayout(strona, poziomo ? QPageLayout::Landscape : QPageLayout::Portrait, marginesy,
+                       QPageLayout::Millimeter);
+}
+
+void Drukarka::DopasujStroneDoArkusza(double cmB, double cmH)
+{
+    if (!DoPliku() || stronaWybrana_ || cmB <= 0.0 || cmH <= 0.0)
+        return;
+    drukarka_->setPageLayout(StronaArkusza(cmB, cmH));
+}
+
+bool Drukarka::ArkuszSieMiesci(double cmB, double cmH) const
+{
+    const QRectF obszar = drukarka_->pageLayout().paintRect(QPageLayout::Millimeter);
+    constexpr double luz = 0.1;
+    return cmB * 10.0 <= obszar.width() + luz && cmH * 10.0 <= obszar.height() + luz;
+}
+
+bool Drukarka::Ustawienia(QWidget* rodzic, double cmB, double cmH)
+{
+    if (!stronaWybrana_ && cmB > 0.0 && cmH > 0.0 && (DoPliku() || !DrukarkaZainstalowana()))
+        drukarka_->setPageLayout(StronaArkusza(cmB, cmH));
     QPrintDialog dialog(drukarka_.get(), rodzic);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    stronaWybrana_ = true;
+    stronaDrukarki_.reset();
     // A PDF file chosen in the dialog is written the safe way, as any PDF.
     if (drukarka_->outputFormat() == QPrinter::PdfFormat && !drukarka_->outputFileName().isEmpty())
         plikPdf_ = drukarka_->outputFileName().toStdString();

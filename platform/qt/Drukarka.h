@@ -5,7 +5,10 @@
 // the system printer is painted through QPainter.
 
 #include <memory>
+#include <optional>
 #include <string>
+
+#include <QPageLayout>
 
 #include "platform/DokumentPdf.h"
 #include "platform/PlikTekstowy.h"
@@ -32,10 +35,25 @@ public:
     // the document is complete: a failed print leaves the old file.
     void UstawPlikPdf(const std::string& sciezkaUtf8);
     // The printer set-up dialog; false when the user cancels. A PDF file
-    // chosen there takes the place of the printer as UstawPlikPdf does.
-    bool Ustawienia(QWidget* rodzic);
+    // chosen there takes the place of the printer as UstawPlikPdf does, and
+    // the page chosen there stays. Where the dialog would write a PDF file
+    // (one named already, or Qt's file printer when there is no printer) it
+    // starts from the page of a sheet of cmB x cmH cm.
+    bool Ustawienia(QWidget* rodzic, double cmB = 0.0, double cmH = 0.0);
     // Whether the pages go into a PDF file.
     bool DoPliku() const;
+
+    // The page of a PDF file follows the sheet of cmB x cmH cm (its print
+    // area), unless the user chose a page in the set-up dialog; a printer
+    // keeps its paper.
+    void DopasujStroneDoArkusza(double cmB, double cmH);
+    // The page for a sheet: the smallest ISO A paper (A4 to A0) that holds
+    // it, turned as the sheet is (across when wider than high), with the
+    // sheet in its middle; a sheet larger than A0 gets a page of its own
+    // size with half a centimetre round it.
+    static QPageLayout StronaArkusza(double cmB, double cmH);
+    // Whether a sheet of cmB x cmH cm fits the page's printable area.
+    bool ArkuszSieMiesci(double cmB, double cmH) const;
 
     // Opens the document: the canvas then paints on its first page.
     // False with `Blad()` set when the printer cannot start.
@@ -85,6 +103,9 @@ private:
     std::string plikPdf_;          // the target, UTF-8; "" for the printer
     std::string plikTymczasowy_;   // where the pages go meanwhile
     bool pdfPrzezQt_ = false;
+    bool stronaWybrana_ = false;   // the user chose the page in the dialog
+    // The printer's own page while the pages go into a file the program named.
+    std::optional<QPageLayout> stronaDrukarki_;
 
     // The PDF document being drawn, its current page's canvas and the file
     // it goes into.

@@ -23,6 +23,7 @@
 #include "junction_forms/TDaneRonda.h"
 #include "junction_forms/TGeometriaRondo.h"
 #include "shell/TEdycjaOpisy.h"
+#include "shell/TUstawyGlobalne.h"
 #include "shell/TWstawBlok.h"
 
 namespace {
@@ -220,15 +221,18 @@ TEST_F(Przyklady, RondoZPomiarem)
 // arrow, a scale bar and a description on every variant.
 TEST_F(Przyklady, SiecWDwochWariantach)
 {
-    // An A2 sheet across: room for four diagrams side by side.
-    wg.ArkuszAuto = wg.ArkuszA4 = wg.ArkuszA3 = 0;
-    wg.ArkuszA2 = 1;
-    wg.ArkuszB = 59.4f;
-    wg.ArkuszH = 42.0f;
-    DodajWezel("TB_DodajRupl", "Długa / Polna", "9", "20");
-    DodajWezel("TB_DodajRupl", "Długa / Leśna", "23", "20");
-    DodajWezel("TB_DodajRond", "Rondo Pokoju", "37", "20");
-    DodajWezel("TB_DodajRupl", "Długa / Szkolna", "51", "20");
+    // The A2 sheet of the settings window, across, in two rows as the
+    // street runs: every diagram clear of the others, of the blocks, of the
+    // description and of the sheet's edges.
+    UstawyGlobalne->WypelnijUstawienia();
+    UstawyGlobalne->RB_ArkuszA2->setChecked(true);
+    UstawyGlobalne->ArkuszClick();
+    ASSERT_TRUE(UstawyGlobalne->ZastosujUstawienia()) << Komunikaty().back();
+    ASSERT_FLOAT_EQ(wg.ArkuszB, 58.4f);
+    DodajWezel("TB_DodajRupl", "Długa / Polna", "12", "30");
+    DodajWezel("TB_DodajRupl", "Długa / Leśna", "43", "30");
+    DodajWezel("TB_DodajRond", "Rondo Pokoju", "12", "11.5");
+    DodajWezel("TB_DodajRupl", "Długa / Szkolna", "43", "11.5");
     DodajWariant("Stan istniejący");
     DodajWariant("Wariant z obwodnicą");
     ASSERT_EQ(LiczbaRuchoplanow(), 6);
@@ -260,6 +264,9 @@ TEST_F(Przyklady, SiecWDwochWariantach)
         for (const auto& [pole, v] : macierz)
             Wpisz(Kontrolka<QLineEdit>(DaneRonda, pole), QString::number(Ronda[i].NrWariantu == 1 ? v * 2 / 3 : v));
         Wpisz(Kontrolka<QLineEdit>(DaneRonda, "Tytul1"), QString::fromUtf8("Rondo Pokoju"));
+        // The title beside the roundabout, clear of the junction above it.
+        Wpisz(DaneRonda->E_dxOpis, "11");
+        Wpisz(DaneRonda->E_dyOpis, "-0.4");
         DaneRonda->WprowadzClick();
     }
     ASSERT_TRUE(Komunikaty().empty()) << Komunikaty().back();
@@ -268,8 +275,8 @@ TEST_F(Przyklady, SiecWDwochWariantach)
     // Blocks of the shipped library on every variant.
     dialogi.SciezkiOtworz.push_back(std::string(KG_BUILD_DIR) + "/Dane/Bloki/Kartogram.blk");
     WstawBlok->B_WczytajBlokiListaClick();
-    const std::tuple<const char*, const char*, const char*> bloki[] = {{"Strzałka północy", "4", "34"},
-                                                                       {"Podziałka 50 m", "46", "4"}};
+    const std::tuple<const char*, const char*, const char*> bloki[] = {{"Strzałka północy", "54", "34"},
+                                                                       {"Podziałka 50 m", "46", "1"}};
     for (const auto& [nazwa, x, y] : bloki) {
         WstawBlok->PrzygotujWstawianie();
         const auto p = WstawBlok->LB_NazwaBlokuCzytaj->findItems(QString::fromUtf8(nazwa), Qt::MatchExactly);
@@ -287,7 +294,7 @@ TEST_F(Przyklady, SiecWDwochWariantach)
     EdycjaOpisy->PrzygotujNowy();
     EdycjaOpisy->E_txt->setText(QString::fromUtf8("Ciąg ul. Długiej - ruch w godzinie szczytu [P/h]"));
     EdycjaOpisy->E_x->setText("4");
-    EdycjaOpisy->E_y->setText("6");
+    EdycjaOpisy->E_y->setText("39.5");
     EdycjaOpisy->RB_ArkWszystkie->setChecked(true);
     EdycjaOpisy->B_WprowadzClick();
     ASSERT_TRUE(Komunikaty().empty()) << Komunikaty().back();

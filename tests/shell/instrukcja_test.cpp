@@ -1,10 +1,16 @@
 // The manual has a section for every window of the program: each window's
-// title stands, in quotes, in one of the manual's headings; and the manual
-// built with the program is a PDF file with a picture for every section.
+// title stands, in quotes, in one of the manual's headings; every menu and
+// command it quotes is there; and the manual built with the program is a
+// PDF file with a picture for every section.
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QDialog>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 
 #include "pomoc.h"
 #include "shell/Okna.h"
@@ -43,6 +49,102 @@ TEST_F(ProgramTest, InstrukcjaMaRozdzialDlaKazdegoOkna)
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString tekst = QString::fromUtf8(f.readAll());
     EXPECT_GE(tekst.count(QRegularExpression("!\\[[^]]*\\]\\(zrzuty/[a-z_]+\\.png\\)")), tytuly.size());
+}
+
+// A window's commands: its actions, buttons and tabs, as the user reads
+// them (without the accelerator's "&").
+QSet<QString> Polecenia(const QWidget* okno)
+{
+    QSet<QString> w;
+    const auto dodaj = [&w](QString t) { w.insert(t.remove('&').trimmed()); };
+    for (const QAction* a : okno->findChildren<QAction*>())
+        dodaj(a->text());
+    for (const QAbstractButton* b : okno->findChildren<QAbstractButton*>())
+        dodaj(b->text());
+    return w;
+}
+
+// The main window's menus by title, each with its commands.
+QMap<QString, QSet<QString>> Menu()
+{
+    QMap<QString, QSet<QString>> w;
+    for (const QAction* a : Form1->menuBar()->actions())
+        if (const QMenu* m = a->menu()) {
+            QSet<QString>& polecenia = w[QString(m->title()).remove('&')];
+            for (const QAction* p : m->actions())
+                polecenia.insert(QString(p->text()).remove('&'));
+        }
+    return w;
+}
+
+// The quotes of a list that follows a keyword: „A”, „B” (a note) i „C”.
+QStringList Lista(const QString& tekst, qsizetype od)
+{
+    static const QRegularExpression element(QString::fromUtf8(
+        "^(?:, | i | oraz )?„([^”]+)”(?: \\([^)]*\\))?"));
+    QStringList w;
+    for (auto m = element.match(tekst.mid(od)); m.hasMatch(); m = element.match(tekst.mid(od))) {
+        w << m.captured(1);
+        od += m.capturedLength(0);
+    }
+    return w;
+}
+
+// Every menu the manual names („menu „Pliki””) is a menu of the main
+// window, every command it names (after „polecenie”, „przycisk” and their
+// forms, and the lists that follow) is a command of the window whose
+// section names it (the main window's outside the window sections), and a
+// menu said to hold commands („menu „Pliki” zawiera polecenia ...”) holds
+// them.
+TEST_F(ProgramTest, InstrukcjaNazywaIstniejaceMenuIPolecenia)
+{
+    UtworzOkna();
+    QMap<QString, const QWidget*> okna{{Form1->windowTitle(), Form1}};
+    for (const QDialog* okno : Form1->findChildren<QDialog*>())
+        okna[okno->windowTitle()] = okno;
+    const QMap<QString, QSet<QString>> menu = Menu();
+    EXPECT_TRUE(menu.contains("Pliki"));
+
+    QFile f(QStringLiteral(KG_INSTRUKCJA_MD));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    // Sections by their headings; a window's section names its window.
+    static const QRegularExpression okno(QString::fromUtf8("^## Okno (?:główne )?„([^”]+)”"));
+    static const QRegularExpression slowo(QString::fromUtf8(
+        "(?:^|[ (])([Mm]enu|[Pp]olecen(?:ie|ia|iem|iami)|[Pp]rzycisk(?:i|iem|ami)?) (?=„)"));
+    static const QRegularExpression menuZawiera(QString::fromUtf8("[Mm]enu „([^”]+)” zawiera polecenia (?=„)"));
+    int menuNazwanych = 0, polecenNazwanych = 0;
+    const QWidget* sekcji = Form1;
+    for (const QString& akapit : TekstInstrukcji(QString::fromUtf8(f.readAll())).split("\n\n")) {
+        if (akapit.startsWith('#')) {
+            const auto m = okno.match(akapit);
+            sekcji = m.hasMatch() ? okna.value(m.captured(1), nullptr) : Form1;
+            ASSERT_NE(sekcji, nullptr) << akapit.toStdString();
+            continue;
+        }
+        const QString tekst = QString(akapit).replace(QRegularExpression("\\s+"), " ");
+        const QSet<QString> polecenia = Polecenia(sekcji);
+        for (auto it = slowo.globalMatch(tekst); it.hasNext();) {
+            const auto m = it.next();
+            for (const QString& nazwa : Lista(tekst, m.capturedEnd(0))) {
+                if (m.captured(1).toLower() == "menu") {
+                    ++menuNazwanych;
+                    EXPECT_TRUE(menu.contains(nazwa)) << "menu " << nazwa.toStdString();
+                } else {
+                    ++polecenNazwanych;
+                    EXPECT_TRUE(polecenia.contains(nazwa))
+                        << nazwa.toStdString() << " in " << sekcji->windowTitle().toStdString();
+                }
+            }
+        }
+        for (auto it = menuZawiera.globalMatch(tekst); it.hasNext();) {
+            const auto m = it.next();
+            for (const QString& nazwa : Lista(tekst, m.capturedEnd(0)))
+                EXPECT_TRUE(menu.value(m.captured(1)).contains(nazwa))
+                    << nazwa.toStdString() << " in menu " << m.captured(1).toStdString();
+        }
+    }
+    EXPECT_GE(menuNazwanych, 4);
+    EXPECT_GE(polecenNazwanych, 20);
 }
 
 TEST(Instrukcja, ZbudowanaZObrazamiOkien)

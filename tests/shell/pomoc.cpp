@@ -121,9 +121,6 @@ std::vector<std::string> Napisy()
     return t;
 }
 
-namespace {
-
-// The pages rendered into the folder, in order.
 std::vector<QImage> StronyObrazami(const std::string& pdf, const QString& katalog)
 {
     QProcess p;
@@ -136,6 +133,8 @@ std::vector<QImage> StronyObrazami(const std::string& pdf, const QString& katalo
         strony.push_back(QImage(katalog + "/" + plik).convertToFormat(QImage::Format_RGB32));
     return strony;
 }
+
+namespace {
 
 bool Bliskie(QRgb a, QRgb b, int prog)
 {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
@@ -133,6 +134,9 @@ void Najedz(double x, double y);
 void Klik(double x, double y);
 // The texts of the drawing area's overlay, in order.
 std::vector<std::string> Napisy();
+// The pages of a PDF file rendered at 100 dpi by poppler's pdftoppm into the
+// folder, in order.
+std::vector<QImage> StronyObrazami(const std::string& pdf, const QString& katalog);
 // The number of pages of a PDF file.
 int StronyPdf(const std::string& pdf);
 // Whether two PDF files show the same pages: each page of both rendered at

@@ -9,6 +9,10 @@
 #include <set>
 
 #include "counts/PlikiPomiarow.h"
+#include "drawing/ZasiegRysunku.h"
+#include "junction/RysujRuchoplan.h"
+#include "roundabout/RysujRondo.h"
+#include "shell/Arkusz.h"
 #include "junction/rysuj_wspolne.h"
 #include "model/Pomiar.h"
 #include "pomoc.h"
@@ -72,6 +76,62 @@ TEST_F(ProgramTest, PrzykladyOtwieraneRysowaneDrukowaneIEksportowane)
     }
     if (!dxf)
         GTEST_SKIP() << "brak /usr/bin/python3 z modułem ezdxf (python3-ezdxf)";
+}
+
+// A diagram's drawn extent on the sheet, and what it is for messages.
+struct ZasiegDiagramu {
+    std::string nazwa;
+    ProstokatArkusza zasieg;
+};
+
+// Every diagram of the variant (the sheet prepared), measured as it draws.
+std::vector<ZasiegDiagramu> ZasiegiDiagramow(int32_t wariant)
+{
+    PrzygotujArkuszWariantu(wariant);
+    std::vector<ZasiegDiagramu> w;
+    for (int i = 0; i < LiczbaRuchoplanow(); ++i)
+        if (Ruchoplany[i].NrWariantu == wariant && Ruchoplany[i].GeometriaWprowadzona)
+            w.push_back({Cp1250NaUtf8(Wezly[Ruchoplany[i].NrWezla].Nazwa.str()),
+                         ZmierzRysunek([i] { RysujRuchoplan(i); })});
+    for (int i = 0; i < LiczbaRond(); ++i)
+        if (Ronda[i].NrWariantu == wariant && Ronda[i].GeometriaWprowadzona)
+            w.push_back({Cp1250NaUtf8(Wezly[Ronda[i].NrWezla].Nazwa.str()), ZmierzRysunek([i] { RysujRondo(i); })});
+    return w;
+}
+
+std::string Opis(const ZasiegDiagramu& d)
+{
+    const ProstokatArkusza& z = d.zasieg;
+    return d.nazwa + " [" + std::to_string(z.x1) + ", " + std::to_string(z.y1) + "; " + std::to_string(z.x2) + ", " +
+           std::to_string(z.y2) + "]";
+}
+
+// Nothing in the examples overprints: in every variant each diagram's drawn
+// extent (bands, labels, legends, title) lies on the sheet and clear of
+// every other diagram's.
+TEST_F(ProgramTest, PrzykladyBezNachodzacychDiagramow)
+{
+    Uruchom();
+    for (const QString& projekt : Pliki("Przyklady", "*.rup")) {
+        SCOPED_TRACE(projekt.toStdString());
+        dialogi.SciezkiOtworz.push_back(SciezkaZQString(projekt));
+        Form1->BOtworzClick();
+        ASSERT_EQ(Form1->Sciezka(), SciezkaZQString(projekt));
+        for (int32_t v = 0; v < LiczbaWariantow(); ++v) {
+            const std::vector<ZasiegDiagramu> diagramy = ZasiegiDiagramow(v);
+            EXPECT_FALSE(diagramy.empty());
+            for (std::size_t a = 0; a < diagramy.size(); ++a) {
+                const ProstokatArkusza& z = diagramy[a].zasieg;
+                EXPECT_TRUE(z.x1 >= 0.0 && z.y1 >= 0.0 && z.x2 <= wg.ArkuszB && z.y2 <= wg.ArkuszH)
+                    << "variant " << v << ": " << Opis(diagramy[a]) << " off the sheet " << wg.ArkuszB << " x "
+                    << wg.ArkuszH;
+                for (std::size_t b = a + 1; b < diagramy.size(); ++b)
+                    EXPECT_FALSE(z.Przecina(diagramy[b].zasieg))
+                        << "variant " << v << ": " << Opis(diagramy[a]) << " and " << Opis(diagramy[b]);
+            }
+        }
+        EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+    }
 }
 
 TEST(PrzykladowePomiary, CzytajaSieBezBledu)

@@ -3,7 +3,12 @@
 // A4 page per variant that pdfinfo reads, the same file whatever the number
 // of threads, and a target that cannot be written named in the message.
 
+#include <QApplication>
+#include <QDialog>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QProcess>
+#include <QTimer>
 
 #include "drawing/Wyjscie.h"
 #include "platform/qt/Drukarka.h"
@@ -85,6 +90,42 @@ protected:
         return pdf;
     }
 
+    // The A3 sheet across of the settings window, a text ending at its
+    // right edge on every variant.
+    static void UstawArkuszA3Poziomo()
+    {
+        wg.ArkuszAuto = wg.ArkuszA4 = wg.ArkuszA2 = 0;
+        wg.ArkuszA3 = 1;
+        wg.ArkuszB = 41.0f;
+        wg.ArkuszH = 28.5f;
+        Opisy.push_back({});
+        Opisy.back().Tekst = "BRZEG";
+        Opisy.back().X = 36.0f;
+        Opisy.back().Y = 14.0f;
+        Opisy.back().Wariant = -1;
+    }
+
+    // Whether the columns [od, do_) of the page hold a pixel darker than `jasnosc`.
+    static bool CosNarysowane(const QImage& strona, int od, int do_, int jasnosc)
+    {
+        for (int y = 0; y < strona.height(); ++y)
+            for (int x = std::max(od, 0); x < std::min(do_, strona.width()); ++x)
+                if (qGray(strona.pixel(x, y)) < jasnosc)
+                    return true;
+        return false;
+    }
+
+    // A copy of the file among the build's artefacts, for people to look at.
+    static std::string KopiaArtefaktu(const std::string& plik, const std::string& nazwa)
+    {
+        const QString katalog = QStringLiteral(KG_BUILD_DIR "/artefakty");
+        QDir().mkpath(katalog);
+        const QString kopia = katalog + "/" + SciezkaNaQString(nazwa);
+        QFile::remove(kopia);
+        EXPECT_TRUE(QFile::copy(SciezkaNaQString(plik), kopia));
+        return SciezkaZQString(kopia);
+    }
+
     static std::string Pdfinfo(const std::string& pdf)
     {
         QProcess p;
@@ -108,6 +149,70 @@ TEST_F(WydrukPdf, StronyJakZDrukarkiQt)
         EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
         EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)\n"), std::string::npos) << info;
     }
+}
+
+// An A3 sheet across prints on an A3 page across, the sheet in its middle:
+// a text at its right edge is on the page, and the page is no wider than
+// the sheet and its margins.
+TEST_F(WydrukPdf, ArkuszA3PoziomoNaStronieA3Poziomo)
+{
+    UstawArkuszA3Poziomo();
+    const std::string pdf = Wydrukuj("a3.pdf");
+    EXPECT_TRUE(pytania.empty());
+    for (const std::string& plik : {pdf, KopiaArtefaktu(pdf, "arkusz_A3_poziomo.pdf")}) {
+        const std::string info = Pdfinfo(plik);
+        EXPECT_NE(info.find("Page size:       1191 x 842 pts (A3)\n"), std::string::npos) << info;
+        EXPECT_NE(info.find("Page rot:        0\n"), std::string::npos) << info;
+    }
+    const QTemporaryDir obrazy;
+    const std::vector<QImage> strony = StronyObrazami(pdf, obrazy.path());
+    ASSERT_EQ(strony.size(), 3u);
+    // 100 pixels per inch; the sheet 0.5 cm from the left edge.
+    const auto piksel = [](double cm) { return static_cast<int>(cm * 100.0 / 2.54); };
+    const QImage& s = strony[0];
+    EXPECT_NEAR(s.width(), piksel(42.0), 2);
+    EXPECT_NEAR(s.height(), piksel(29.7), 2);
+    EXPECT_TRUE(CosNarysowane(s, piksel(0.5 + 37.0), piksel(0.5 + 41.0), 200)) << "the text near the sheet's right edge";
+    // The grid's light lines reach the sheet's edge and no further.
+    EXPECT_TRUE(CosNarysowane(s, piksel(0.5 + 40.9), piksel(0.5 + 41.1), 250)) << "the grid's last line";
+    EXPECT_FALSE(CosNarysowane(s, piksel(0.5 + 41.2), s.width(), 250)) << "nothing right of the sheet";
+}
+
+// A page the user chose in the printer's set-up stays. The dialog starts
+// from the sheet's page; a chosen page the sheet does not fit prints it cut
+// only when the user says so.
+TEST_F(WydrukPdf, WybranaStronaZaMalaTylkoZaZgoda)
+{
+    UstawArkuszA3Poziomo();
+    QTimer::singleShot(0, [] {
+        if (QWidget* okno = QApplication::activeModalWidget())
+            qobject_cast<QDialog*>(okno)->accept();
+    });
+    Form1->Ustawieniadrukarki1Click();
+    const std::string pdf = Wydrukuj("z_okna.pdf");
+    EXPECT_TRUE(pytania.empty());
+    EXPECT_NE(Pdfinfo(pdf).find("1191 x 842 pts (A3)"), std::string::npos);
+
+    // The user's A4 upright with margins of a centimetre.
+    Form1->DrukarkaProgramu().Urzadzenie().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    const std::string a4 = Sciezka("a4.pdf");
+    Form1->UstawWydrukDoPdf(a4);
+    odpowiedzi = {TPytanieTakNieKasuj::mrNie};
+    Form1->TB_DrukujClick();
+    ASSERT_EQ(pytania.size(), 1u);
+    EXPECT_EQ(pytania[0], "Arkusz 41.0 x 28.5 cm nie mieści się na stronie wydruku 19.0 x 27.7 cm i zostanie "
+                          "obcięty. Drukować mimo to?");
+    EXPECT_FALSE(zKasuj[0]);
+    EXPECT_FALSE(QFile::exists(SciezkaNaQString(a4)));
+    const std::size_t komunikatow = Komunikaty().size();
+
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    Form1->TB_DrukujClick();
+    EXPECT_EQ(pytania.size(), 2u);
+    ASSERT_EQ(Komunikaty().size(), komunikatow + 1);
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony na aktualną drukarkę.");
+    EXPECT_NE(Pdfinfo(a4).find("Page size:       595 x 842 pts (A4)\n"), std::string::npos);
 }
 
 // Each page is drawn whole by one thread: the file is the same byte for

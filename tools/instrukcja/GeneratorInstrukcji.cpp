@@ -1,6 +1,6 @@
 // Builds the user manual: starts the program under the offscreen platform,
 // opens the shipped examples, takes a picture of every window, and prints
-// the Markdown source with those pictures into a PDF file.
+// the Markdown source with those pictures into a PDF file (StronyInstrukcji.h).
 //
 //   GeneratorInstrukcji <manual.md> <program folder> <output.pdf>
 //
@@ -11,13 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFragment>
-#include <QTextImageFormat>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -39,6 +36,7 @@
 #include "shell/TWezlyOperacje.h"
 #include "shell/TWrnt.h"
 #include "shell/TWstawBlok.h"
+#include "tools/instrukcja/StronyInstrukcji.h"
 #include "tools/instrukcja/TekstInstrukcji.h"
 
 namespace {
@@ -48,22 +46,70 @@ void Blad(const QString& tekst)
     std::fprintf(stderr, "GeneratorInstrukcji: %s\n", tekst.toLocal8Bit().constData());
 }
 
-// The window's picture taken while it shows (after `otworz` opens it as the
-// program does), then the window closed.
-QImage Zrzut(QWidget* okno, const std::function<void()>& otworz)
+// Runs `akcja` once `okno` has been shown and its events are through.
+class PoPokazaniu : public QObject {
+public:
+    PoPokazaniu(QWidget* okno, std::function<void()> akcja) : akcja_(std::move(akcja)) { okno->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show) {
+            o->removeEventFilter(this);
+            QTimer::singleShot(0, this, akcja_);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> akcja_;
+};
+
+// The window's picture taken once it shows (after `otworz` opens it as the
+// program does) and `wOknie` has done its work there (choices, the windows
+// it opens in turn), then the window closed.
+QImage Zrzut(QWidget* okno, const std::function<void()>& otworz, const std::function<void()>& wOknie = {})
 {
     QImage obraz;
-    QTimer::singleShot(0, okno, [&] {
-        QCoreApplication::processEvents();
-        obraz = okno->grab().toImage();
-        okno->hide();
-    });
-    otworz();
+    {
+        const PoPokazaniu zrzut(okno, [&] {
+            if (wOknie)
+                wOknie();
+            QCoreApplication::processEvents();
+            obraz = okno->grab().toImage();
+            okno->hide();
+        });
+        otworz();
+    }
     return obraz;
 }
 void Modalnie(QDialog* d) { d->exec(); }
 
-// Every window of the program by its picture's name.
+// The count `nazwa` chosen in the list of the count editor and opened.
+void OtworzPomiar(const char* nazwa)
+{
+    const auto lista = PomiaryRuchu->ListaPomiar->findItems(nazwa, Qt::MatchExactly);
+    if (lista.isEmpty()) {
+        Blad(QString("brak pomiaru ") + nazwa);
+        return;
+    }
+    PomiaryRuchu->ListaPomiar->setCurrentItem(lista[0]);
+    PomiaryRuchu->Button1Click();
+}
+
+// The junction diagram that uses a forecast, so that every page of its
+// window has something to show.
+int32_t RuchoplanZPrognoza()
+{
+    for (int32_t i = 0; i < LiczbaRuchoplanow(); ++i)
+        if (Ruchoplany[static_cast<std::size_t>(i)].NrPrognozy >= 0)
+            return i;
+    Blad("brak ruchoplanu z prognozą");
+    return 0;
+}
+
+// Every window of the program by its picture's name; the count windows
+// show the shipped count and forecast.
 QMap<QString, QImage> ZrzutyOkien(const QString& przyklady, DialogiTestowe& dialogi)
 {
     QMap<QString, QImage> z;
@@ -72,18 +118,22 @@ QMap<QString, QImage> ZrzutyOkien(const QString& przyklady, DialogiTestowe& dial
     Form1->Wszystko1Click();
     QCoreApplication::processEvents();
     z["glowne"] = Form1->grab().toImage();
-    z["natezenia"] = Zrzut(NatezeniaRUPL, [] { Form1->OtworzDaneRuchoplanu(0); });
+    const int32_t zPrognoza = RuchoplanZPrognoza();
+    z["natezenia"] = Zrzut(NatezeniaRUPL, [zPrognoza] { Form1->OtworzDaneRuchoplanu(zPrognoza); }, [&z] {
+        z["czytaj_pomiary"] = Zrzut(OpenPomiar, [] { NatezeniaRUPL->W_WczytajPomiarClick(); });
+        z["prognozy"] = Zrzut(TabelaPrognoz, [] { NatezeniaRUPL->B_PrognozaClick(); });
+        z["raport"] = Zrzut(Opis, [] { NatezeniaRUPL->B_PokazNatezeniaClick(); });
+    });
     z["geometria"] = Zrzut(GeometriaRuchoplan, [] { Form1->OtworzGeometrieRuchoplanu(0); });
     z["suwaki"] = Zrzut(UstawSuwak, [] {
         UstawSuwak->L_NrRupl->setText("0");
         Modalnie(UstawSuwak);
     });
-    z["pomiar"] = Zrzut(PomiaryRuchu, [] { Form1->ToolButton2Click(); });
-    z["czytaj_pomiary"] = Zrzut(OpenPomiar, [] { Modalnie(OpenPomiar); });
-    z["tabela_natezen"] = Zrzut(NatezeniaTabela, [] { Modalnie(NatezeniaTabela); });
-    z["tabela_pojazdow"] = Zrzut(PojazdyTabela, [] { Modalnie(PojazdyTabela); });
-    z["prognozy"] = Zrzut(TabelaPrognoz, [] { Modalnie(TabelaPrognoz); });
-    z["raport"] = Zrzut(Opis, [] { Modalnie(Opis); });
+    z["pomiar"] = Zrzut(PomiaryRuchu, [] { Form1->ToolButton2Click(); }, [&z] {
+        OtworzPomiar("Mickiewicza_Kosciuszki");
+        z["tabela_natezen"] = Zrzut(NatezeniaTabela, [] { PomiaryRuchu->B_RuplClick(1); });
+        z["tabela_pojazdow"] = Zrzut(PojazdyTabela, [] { PomiaryRuchu->B_UstawieniaClick(); });
+    });
     z["ustawienia"] = Zrzut(UstawyGlobalne, [] { Form1->TB_UstawGlowneClick(); });
     z["wezel"] = Zrzut(WezlyOperacje, [] {
         WezlyOperacje->L_NrWezel->setText("0");
@@ -118,25 +168,30 @@ QMap<QString, QImage> ZrzutyOkien(const QString& przyklady, DialogiTestowe& dial
     return z;
 }
 
-// The pictures no wider than the page's text.
-void DopasujObrazy(QTextDocument& dok, qreal szerokosc)
+// The offscreen platform warns of every window's size hints, and Qt of a
+// session without a runtime folder: a reader of the build's output would
+// take them for faults.
+QtMessageHandler poprzedniKomunikat = nullptr;
+void BezUwagOknaBezEkranu(QtMsgType typ, const QMessageLogContext& kontekst, const QString& tekst)
 {
-    for (QTextBlock b = dok.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            QTextImageFormat obraz = f.charFormat().toImageFormat();
-            if (!obraz.isValid())
-                continue;
-            const QImage img = dok.resource(QTextDocument::ImageResource, QUrl(obraz.name())).value<QImage>();
-            if (img.isNull() || img.width() <= szerokosc)
-                continue;
-            obraz.setWidth(szerokosc);
-            obraz.setHeight(img.height() * szerokosc / img.width());
-            QTextCursor c(&dok);
-            c.setPosition(f.position());
-            c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
-            c.setCharFormat(obraz);
-        }
+    if (tekst.contains(QLatin1String("propagateSizeHints()")) || tekst.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    poprzedniKomunikat(typ, kontekst, tekst);
+}
+
+// What the program reads from its folder: the fonts and the shipped counts,
+// settings and forecast.
+void KopiujFolderProgramu(const QString& programu, const QString& cel)
+{
+    for (const char* podkatalog : {"Dane", "Pomiary", "Pomiary/Ustawienia", "Pomiary/Prognozy"})
+        QDir().mkpath(cel + "/" + podkatalog);
+    for (const char* f : {"Roman100.Lzs", "grecki100.Lzs"})
+        QFile::copy(programu + "/Dane/" + f, cel + "/Dane/" + f);
+    for (const char* podkatalog : {"Pomiary", "Pomiary/Ustawienia", "Pomiary/Prognozy"}) {
+        const QDir zrodlo(programu + "/" + podkatalog);
+        for (const QString& plik : zrodlo.entryList(QDir::Files))
+            QFile::copy(zrodlo.filePath(plik), cel + "/" + podkatalog + "/" + plik);
+    }
 }
 
 } // namespace
@@ -153,6 +208,7 @@ int main(int argc, char** argv)
                        R"("logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     }
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + konfiguracja).toLocal8Bit());
+    poprzedniKomunikat = qInstallMessageHandler(BezUwagOknaBezEkranu);
     QApplication app(argc, argv);
     if (argc != 4) {
         Blad("użycie: GeneratorInstrukcji <instrukcja.md> <folder programu> <instrukcja.pdf>");
@@ -169,12 +225,9 @@ int main(int argc, char** argv)
     }
     const QString markdown = TekstInstrukcji(QString::fromUtf8(plik.readAll()));
 
-    // The program reads its fonts from a folder of its own.
-    QTemporaryDir katalog;
-    QDir().mkpath(katalog.path() + "/Dane");
-    QDir().mkpath(katalog.path() + "/Pomiary");
-    for (const char* f : {"Roman100.Lzs", "grecki100.Lzs"})
-        QFile::copy(programu + "/Dane/" + f, katalog.path() + "/Dane/" + f);
+    // The program reads a folder of its own, whose path the count windows show.
+    QTemporaryDir katalog(QDir::tempPath() + "/Kartogram-XXXXXX");
+    KopiujFolderProgramu(programu, katalog.path());
     UstawKatalogProgramu(SciezkaZQString(katalog.path()));
     DialogiTestowe dialogi;
     UstawDialogi(&dialogi);
@@ -199,16 +252,12 @@ int main(int argc, char** argv)
         dok.addResource(QTextDocument::ImageResource, QUrl("zrzuty/" + it.key() + ".png"), it.value());
         it.value().save(QFileInfo(wynik).path() + "/zrzuty/" + it.key() + ".png");
     }
-    QFont czcionka("DejaVu Sans", 10);
-    dok.setDefaultFont(czcionka);
-    DopasujObrazy(dok, 640);
+    dok.setDefaultFont(QFont("DejaVu Sans", 10));
 
     QPdfWriter pdf(wynik + ".tmp");
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
     pdf.setTitle(QString::fromUtf8("Kartogram – instrukcja użytkownika"));
     pdf.setCreator("Kartogram");
-    dok.print(&pdf);
+    DrukujInstrukcje(dok, pdf);
     QFile::remove(wynik);
     if (!QFile::rename(wynik + ".tmp", wynik)) {
         Blad("nie można zapisać " + wynik);
