@@ -133,11 +133,12 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
         komunikat = Utf8NaCp1250("Pole tekst musi zawierać minimum jedną literę!");
     }
     dobre &= Sprawdz(CB_sx->lineEdit(), granice::SzerokoscZnakuOpisu,
-                     "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.",
-                     "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!", x, komunikat);
+                     "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!",
+                     "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.", x,
+                     komunikat);
     dobre &= Sprawdz(CB_sy->lineEdit(), granice::WysokoscOpisu,
-                     "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].",
-                     "Wymagana wartość ROZMIARU w postaci liczby!", x, komunikat);
+                     "Wymagana wartość ROZMIARU w postaci liczby!",
+                     "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].", x, komunikat);
     // An empty pen width follows the height.
     if (CB_Grubosci->currentText().isEmpty()) {
         double h = 0.0;
@@ -145,13 +146,13 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
         CB_Grubosci->setEditText(NaQString(jestH ? FormatFloat("#0.##", h * 0.1) : std::string("0.2")));
     }
     dobre &= Sprawdz(CB_Grubosci->lineEdit(), granice::GruboscOpisu,
-                     "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!",
-                     "Wymagana wartość grubości w postaci liczby!", x, komunikat);
+                     "Wymagana wartość grubości w postaci liczby!",
+                     "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!", x, komunikat);
     dobre &= CzytajPole(E_x, granice::Polozenie, "X", "Błędna wartość współrzędnej X!", x, komunikat);
     dobre &= CzytajPole(E_y, granice::Polozenie, "Y", "Błędna wartość współrzędnej Y!", x, komunikat);
     if (RBRecznie->isChecked())
-        dobre &= Sprawdz(Kat, granice::KatOpisu, "Kąt musi zawierać się pomiędzy od 0 do 360 [st].",
-                         "Wymagana liczbowa wartość kąta!", x, komunikat);
+        dobre &= Sprawdz(Kat, granice::KatOpisu, "Wymagana liczbowa wartość kąta!",
+                         "Kąt musi zawierać się pomiędzy od 0 do 360 [st].", x, komunikat);
     return dobre;
 }
 
@@ -235,6 +236,7 @@ void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
     CB_sx->setEditText(NaQString(FormatFloat(maska, o.Sx)));
     CB_sy->setEditText(NaQString(FormatFloat(maska, o.Sy)));
     CB_Grubosci->setEditText(NaQString(FormatFloat(maska, o.Grubosc)));
+    S_kol->UstawKolor(o.Kolor);
     if (o.Kat == 90.0f) {
         ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPoziom);
     } else if (o.Kat == 0.0f) {
