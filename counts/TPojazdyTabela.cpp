@@ -23,7 +23,8 @@
 #include "platform/qt/Komunikaty.h"
 
 TPojazdyTabela* PojazdyTabela = nullptr;
-const char* const FiltrUstawien = "Pliki ustawień pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
+// Windows-1250, as every text crossing the dialogs.
+const char* const FiltrUstawien = "Pliki ustawie\xF1 pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
 
 namespace {
 std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }
@@ -58,11 +59,12 @@ TPojazdyTabela::TPojazdyTabela(QWidget* rodzic) : QDialog(rodzic)
         connect(E_PrzejOpis[k], &QLineEdit::textEdited, this, &TPojazdyTabela::Zmieniono);
         connect(E_PrzejOzn[k], &QLineEdit::textEdited, this, &TPojazdyTabela::Zmieniono);
     }
+    // The marks spelt as a new count's.
     const char* opisy[] = {"PIESI", "ROWERZYŚCI", "...", "..."};
-    const char* ozn[] = {"pie", "row", "...", "..."};
+    const UstawieniaPomiaru wbudowane = WbudowanePrzejscia({});
     for (int k = 0; k < 4; ++k) {
         E_PrzejOpis[k]->setText(QString::fromUtf8(opisy[k]));
-        E_PrzejOzn[k]->setText(QString::fromUtf8(ozn[k]));
+        E_PrzejOzn[k]->setText(NaQString(wbudowane.OznPrzejscia[k]));
     }
 
     B_Wprowadz = NowyPrzyciskOkna(this, "B_Wprowadz", "Wprowadź", &TPojazdyTabela::B_WprowadzClick);
