@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,7 +141,12 @@ TEST_F(EdytorTest, PomiarWpisanySzukanyOtwartyIRaport)
     EXPECT_EQ(linie[14], QString::fromUtf8("3. Ciężarowe ..................                             1"));
     EXPECT_EQ(linie[34], "RAZEM  ........................        12         5         1");
     EXPECT_EQ(linie[4 + 3 * 31 + 3], "WLOT   S");
-    EXPECT_TRUE(QFontInfo(Opis->Tekst->font()).fixedPitch());
+    // Its columns line up: every line as wide as its characters at the width
+    // of one (a monospaced face need not say it is fixed-pitch).
+    const QFontMetricsF m(Opis->Tekst->font());
+    const qreal znak = m.horizontalAdvance(QStringLiteral("M"));
+    for (const int i : {10, 12, 14, 34})
+        EXPECT_NEAR(m.horizontalAdvance(linie[i]), znak * static_cast<qreal>(linie[i].size()), 0.01 * znak) << i;
 }
 
 TEST_F(EdytorTest, NiezapisaneZmianyPytajaPrzedPorzuceniem)
