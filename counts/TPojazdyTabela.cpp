@@ -157,17 +157,26 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
     SG_Tabela->Zatwierdz();
     WynikSprawdzenia w;
     auto blad = [&w](const std::string& k) { w.komunikat = k; };
+    auto tekst = [&blad](const TekstZOkna& t, int pojemnosc, const char* pole) {
+        if (const std::string odmowa = OdmowaTekstu(t, pojemnosc, pole); !odmowa.empty())
+            blad(odmowa);
+    };
+    // Codes and marks have their own length message.
+    auto znaki = [&blad](const TekstZOkna& t, const char* pole) {
+        if (!t.wierny)
+            blad(KomunikatZnakow(pole));
+    };
     constexpr int pojemnoscNazwy = decltype(DanePomiar::NazwaPojazdu)::value_type::Pojemnosc;
     for (int r = 1; r <= KlasPojazdow; ++r) {
         if (SG_Tabela->Komorka(1, r).size() < 2)
             blad(PL("Wymagany opis z min. 2 znaków (poz. ") + std::to_string(r) + ").");
-        if (!MiesciSieTekst(SG_Tabela->Komorka(1, r), pojemnoscNazwy))
-            blad(KomunikatDlugosci("Nazwa pojazdu", pojemnoscNazwy));
+        tekst(SG_Tabela->KomorkaZOkna(1, r), pojemnoscNazwy, "Nazwa pojazdu");
     }
     for (int r = 1; r <= KlasPojazdow; ++r) {
         const std::size_t n = SG_Tabela->Komorka(2, r).size();
         if (n < 1 || n > 3)
             blad(PL("Wymagany skrót z min. 1 znak i nie większy niż 3 znaki (poz. ") + std::to_string(r) + ").");
+        znaki(SG_Tabela->KomorkaZOkna(2, r), "Skrót");
     }
     for (int r = 1; r <= KlasPojazdow; ++r) {
         const std::string wsp = PoprawSeparator(SG_Tabela->Komorka(3, r));
@@ -184,13 +193,13 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
         const std::string opis = ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text());
         if (opis.size() < 3)
             blad(PL("Wymagany opis przejść z min. 3 znaków (poz. ") + std::to_string(k + 1) + ")");
-        if (!MiesciSieTekst(opis, pojemnoscNazwy))
-            blad(KomunikatDlugosci("Opis przejścia", pojemnoscNazwy));
+        tekst(ZQStringZOkna(E_PrzejOpis[static_cast<std::size_t>(k)]->text()), pojemnoscNazwy, "Opis przejścia");
     }
     for (int k = 0; k < 4; ++k) {
         const std::size_t n = ZQString(E_PrzejOzn[static_cast<std::size_t>(k)]->text()).size();
         if (n < 2 || n > 3)
             blad(PL("Wymagane ozn. przejść 2-3 znaki (poz. ") + std::to_string(k + 1) + ")");
+        znaki(ZQStringZOkna(E_PrzejOzn[static_cast<std::size_t>(k)]->text()), "Oznaczenie przejścia");
     }
     w.ok = w.komunikat.size() < 4;
     return w;

@@ -553,6 +553,12 @@ bool TDaneRonda::ZapiszNaglowek(int n)
         Dialogi().Informacja(blad);
         return false;
     }
+    if (const std::string odmowa = OdmowaPol({Tytul1, Tytul2, Tytul3}, decltype(DaneRondo::Tytul)::value_type::Pojemnosc,
+                                             "Tytuł");
+        !odmowa.empty()) {
+        Dialogi().Informacja(odmowa);
+        return false;
+    }
     DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
     const DaneRondo przed = r;
     r.Tytul[0] = TekstPola(Tytul1).substr(0, 70);

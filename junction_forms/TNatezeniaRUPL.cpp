@@ -450,7 +450,7 @@ void TNatezeniaRUPL::BWprowadzClick()
     l.wartoscDy = s.Wartosc(granice::Polozenie, l.dy, "Przesunięcie tytułu dy", 0.0);
     l.wartoscH = s.Wartosc(granice::Wymiar, l.h, "Wysokość tytułu", 0.0);
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
-        s.Tekst(TekstPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
+        s.Tekst(TekstZPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
     WynikKontroli strona;
     switch (PC_NatRupl->currentIndex()) {
     case 2: strona = SprawdzWspolczynniki(); break;

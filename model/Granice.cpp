@@ -37,6 +37,21 @@ std::string KomunikatDlugosci(std::string_view pole, int pojemnosc)
                         " znaków.");
 }
 
+std::string KomunikatZnakow(std::string_view pole)
+{
+    return Utf8NaCp1250("Pole „" + std::string(pole) +
+                        "” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+}
+
+std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole)
+{
+    if (!t.wierny)
+        return KomunikatZnakow(pole);
+    if (!MiesciSieTekst(t.cp1250, pojemnosc))
+        return KomunikatDlugosci(pole, pojemnosc);
+    return "";
+}
+
 bool TekstWGranicy(const GranicaPola& g, std::string_view tekst, double& wynik)
 {
     double x = 0.0;
@@ -83,12 +98,13 @@ double SprawdzanieWartosci::Wartosc(const GranicaPola& g, std::string_view tekst
     return x;
 }
 
-bool SprawdzanieWartosci::Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole)
+bool SprawdzanieWartosci::Tekst(const TekstZOkna& t, int pojemnosc, std::string_view pole)
 {
-    if (MiesciSieTekst(cp1250, pojemnosc))
+    std::string odmowa = OdmowaTekstu(t, pojemnosc, pole);
+    if (odmowa.empty())
         return true;
     if (komunikat_.empty())
-        komunikat_ = KomunikatDlugosci(pole, pojemnosc);
+        komunikat_ = std::move(odmowa);
     return false;
 }
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Kodowanie.h"
+
 enum class RodzajWartosci : uint8_t { Calkowita, Rzeczywista };
 
 struct GranicaPola {
@@ -130,6 +132,12 @@ constexpr bool MiesciSieTekst(std::string_view cp1250, int pojemnosc)
 }
 // "Pole „<pole>” może mieć najwyżej <n> znaków." (Windows-1250)
 std::string KomunikatDlugosci(std::string_view pole, int pojemnosc);
+// "Pole „<pole>” zawiera znak, którego nie można zapisać w pliku (spoza
+// kodowania Windows-1250)." (Windows-1250)
+std::string KomunikatZnakow(std::string_view pole);
+// Why a typed text cannot enter a record's text field of that capacity, ""
+// when it can: a character without a Windows-1250 form, or too many.
+std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole);
 
 // A window's edits read against their limits before anything is stored: each
 // value is read in turn, the first refusal's message kept; a refused value
@@ -139,8 +147,9 @@ public:
     // The text's value within `g`, else `dotychczas` (the field named `pole`,
     // UTF-8, in the message).
     double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas);
-    // Whether the text (Windows-1250) fits `pojemnosc` characters.
-    bool Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole);
+    // Whether the typed text has a Windows-1250 form and fits `pojemnosc`
+    // characters.
+    bool Tekst(const TekstZOkna& t, int pojemnosc, std::string_view pole);
     // A refusal of the window's own (UTF-8 message).
     void Odrzuc(std::string_view utf8);
     bool Dobre() const { return komunikat_.empty(); }

@@ -95,6 +95,7 @@ void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybr
 }
 
 std::string Tekst(const QLineEdit* pole) { return ZQString(pole->text()); }
+TekstZOkna TekstZPola(const QLineEdit* pole) { return ZQStringZOkna(pole->text()); }
 
 void UstawTekst(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
 
@@ -491,9 +492,9 @@ void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, SprawdzanieWartosc
         r.RysujPrzejscia[i] = k.CB_Rysuj[i]->isChecked();
         r.SumujPrzejscia[i] = k.CB_Suma[i]->isChecked();
         r.KoloryPrzejsc[i] = k.S_Przejscia[i]->Kolor();
-        const std::string nazwa = Tekst(k.E_Nazwy[i]);
+        const TekstZOkna nazwa = TekstZPola(k.E_Nazwy[i]);
         if (s.Tekst(nazwa, r.NazwyPrzejsc[i].Pojemnosc, "Nazwa kategorii przejść"))
-            r.NazwyPrzejsc[i] = nazwa;
+            r.NazwyPrzejsc[i] = nazwa.cp1250;
     }
     r.LegendaPrzejsc = k.CB_RysujLegPrzej->isChecked();
     r.Struktura = k.CB_RysujLegStruk->isChecked();

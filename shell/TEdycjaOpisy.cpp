@@ -131,6 +131,10 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
     if (E_txt->text().isEmpty()) {
         dobre = false;
         komunikat = Utf8NaCp1250("Pole tekst musi zawierać minimum jedną literę!");
+    } else if (const std::string odmowa = OdmowaTekstu(TekstZPola(E_txt), decltype(DaneOpis::Tekst)::Pojemnosc, "Tekst");
+               !odmowa.empty()) {
+        dobre = false;
+        komunikat = odmowa;
     }
     dobre &= Sprawdz(CB_sx->lineEdit(), granice::SzerokoscZnakuOpisu,
                      "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!",
@@ -174,8 +178,6 @@ void TEdycjaOpisy::B_WprowadzClick()
     }
     const bool zmiana = B_Wprowadz->text() == U("Zmień") && JestIndeksem(zmieniany_, Opisy);
     DaneOpis o = zmiana ? Opisy[zmieniany_] : DaneOpis{};
-    // Characters without a Windows-1250 form become "?"; the text is cut
-    // to its capacity.
     o.Tekst = Tekst(E_txt);
     o.X = LiczbaLubDomyslna(E_x, 0.0);
     o.Y = LiczbaLubDomyslna(E_y, 0.0);

@@ -13,3 +13,9 @@ std::string ZQString(const QString& tekst)
     const QByteArray utf8 = tekst.toUtf8();
     return Utf8NaCp1250(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
+
+TekstZOkna ZQStringZOkna(const QString& tekst)
+{
+    const QByteArray utf8 = tekst.toUtf8();
+    return Utf8NaCp1250ZOkna(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}

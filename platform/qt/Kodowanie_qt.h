@@ -5,5 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/Kodowanie.h"
+
 QString NaQString(std::string_view cp1250);
 std::string ZQString(const QString& tekst);
+// A text typed into a window, telling whether every character has a
+// Windows-1250 form.
+TekstZOkna ZQStringZOkna(const QString& tekst);

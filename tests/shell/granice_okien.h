@@ -51,6 +51,13 @@ inline ::testing::AssertionResult TeSameLinie(const std::vector<std::string>& a,
     return ::testing::AssertionSuccess();
 }
 
+// A text field of a window and the name its messages give it.
+struct TekstOkna {
+    const char* okno;
+    const char* pole;   // objectName of the edit
+    const char* nazwa;  // UTF-8
+};
+
 // The driver: `okna` lists the windows the fields belong to.
 class GraniceOkienTest : public ProgramTest {
 protected:
@@ -108,6 +115,33 @@ protected:
                 EXPECT_TRUE(CzytajProjekt(plik, odczytany, blad)) << Cp1250NaUtf8(blad);
             }
         }
+        BiezacyProjekt = baza;
+    }
+
+    // Every text field typed with characters the project file cannot hold
+    // (Cyrillic, an emoji): refused naming the field, nothing stored.
+    void SprawdzZnaki(std::initializer_list<TekstOkna> pola)
+    {
+        const Projekt baza = BiezacyProjekt;
+        const std::vector<std::string> linieBazy = LinieProjektu();
+        for (const TekstOkna& p : pola)
+            for (const char* tekst : {"Київ", "🙂 Rondo"}) {
+                SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
+                BiezacyProjekt = baza;
+                const OknoProby& o = OknoPola({p.okno, p.pole, granice::Wymiar});
+                o.wypelnij();
+                QLineEdit* e = Edycja(o.okno(), p.pole);
+                ASSERT_NE(e, nullptr);
+                e->setText(QString::fromUtf8(tekst));
+                emit e->textEdited(e->text());
+                const std::size_t przed = dialogi.Teksty().size();
+                o.zatwierdz();
+                ASSERT_GT(dialogi.Teksty().size(), przed) << "refused with a message";
+                EXPECT_EQ(Komunikaty().back(), std::string("Pole „") + p.nazwa +
+                                                   "” zawiera znak, którego nie można zapisać w pliku (spoza "
+                                                   "kodowania Windows-1250).");
+                EXPECT_TRUE(TeSameLinie(LinieProjektu(), linieBazy)) << "nothing stored";
+            }
         BiezacyProjekt = baza;
     }
 };

@@ -208,4 +208,26 @@ TEST_F(GraniceOkienProgramu, OpisyBlokiISchowek)
     });
 }
 
+TEST_F(GraniceOkienProgramu, ZnakiSpozaKodowaniaOdrzucone)
+{
+    Przygotuj();
+    // A variant added from the main window's box.
+    okna.push_back({"DodajWariant", [] { return static_cast<QWidget*>(Form1); }, [] {},
+                    [] { Form1->TB_DodajWariantClick(); }});
+    SprawdzZnaki({
+        {"WezlyOperacje", "E_OpisWezla", "Nazwa węzła"},
+        {"WezlyOperacje", "Tytul2", "Tytuł"},
+        {"WezlyOperacje", "E_Rowery", "Nazwa kategorii przejść"},
+        {"UstawyGlobalne", "E_Inne1", "Nazwa kategorii przejść"},
+        {"Wrnt", "E_Index", "Nazwa wariantu"},
+        {"Wrnt", "Tytul3", "Tytuł"},
+        {"DodajWariant", "E_Index", "Nazwa wariantu"},
+        {"PanelWsp", "E_Opis", "Nazwa węzła"},
+        {"NatezeniaRUPL", "Tytul1", "Tytuł"},
+        {"GeometriaRuchoplan", "tekst21", "Opis ramienia"},
+        {"GeometriaRuchoplan", "E_ozn3", "Oznaczenie ramienia"},
+        {"EdycjaOpisy", "E_txt", "Tekst"},
+    });
+}
+
 }  // namespace

@@ -129,7 +129,11 @@ TEST_F(OpisyOkno, WskazanieZmianaUsuniecieZapisIOdczyt)
 {
     TEdycjaOpisy* o = EdycjaOpisy;
     Dobre();
-    o->E_txt->setText("Zażółć ✓");  // a character without a Windows-1250 form
+    // A character without a Windows-1250 form is refused naming the field,
+    // never stored as "?".
+    o->E_txt->setText("Zażółć ✓");
+    EXPECT_EQ(Wprowadz(), "Pole „Tekst” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    o->E_txt->setText("Zażółć ?");
     o->CB_sx->setEditText("0,8");
     o->CB_sy->setEditText("1,5");
     o->RBPoziom->setChecked(true);
