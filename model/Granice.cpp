@@ -4,6 +4,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "model/Projekt.h"
 
 namespace {
 
@@ -89,13 +90,23 @@ bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, 
 }
 
 double SprawdzanieWartosci::Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole,
-                                    double dotychczas)
+                                    double dotychczas, std::string_view maska)
 {
     double x = dotychczas;
     std::string k;
-    if (!CzytajWartosc(g, tekst, x, k, pole) && komunikat_.empty())
-        komunikat_ = k;
-    return x;
+    if (!CzytajWartosc(g, tekst, x, k, pole)) {
+        if (komunikat_.empty())
+            komunikat_ = k;
+        return x;
+    }
+    return maska.empty() ? x : JakWPliku(x, maska);
+}
+
+double JakWPliku(double x, std::string_view maska)
+{
+    double y = x;
+    SprobujTekstNaLiczbe(PoprawSeparator(FormatFloat(maska, x)), y);
+    return y;
 }
 
 bool SprawdzanieWartosci::Tekst(const TekstZOkna& t, int pojemnosc, std::string_view pole)

@@ -98,6 +98,25 @@ inline constexpr GranicaPola PunktowNaCm{"punktów na cm", Calkowita, 10, 100};
 
 }  // namespace granice
 
+// How the project file writes the reals a window types (FormatFloat masks of
+// its writer), so that a window rounds a number on entry to what the file
+// keeps and what it stored is what reopens.
+namespace maski {
+// Every real of nodes, variants and descriptions; a diagram's geometry.
+inline constexpr const char* Polozenie = "######0.00";
+// A node's label and description sizes, crossing distances and legend
+// offsets; the settings' sizes, widths and offsets.
+inline constexpr const char* Rozmiar = "####0.0##";
+// The settings' band scales and widths; the clipboard rectangle.
+inline constexpr const char* Skala = "######0.00##";
+// A placed block's anchor and factors.
+inline constexpr const char* PolozenieBloku = "#######0.0#";
+inline constexpr const char* SkalaBloku = "#######0.0##";
+}  // namespace maski
+
+// A real as the project file gives it back: written by `maska` and read.
+double JakWPliku(double x, std::string_view maska);
+
 // A typed text read against its limit: "." and "," both taken as the decimal
 // separator, surrounding blanks ignored; an integer field takes no fraction.
 // False with a Polish message (Windows-1250) naming the field `pole` (UTF-8;
@@ -146,7 +165,9 @@ class SprawdzanieWartosci {
 public:
     // The text's value within `g`, else `dotychczas` (the field named `pole`,
     // UTF-8, in the message).
-    double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas);
+    // With `maska`, the value is rounded as the file writes it.
+    double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas,
+                   std::string_view maska = {});
     // Whether the typed text has a Windows-1250 form and fits `pojemnosc`
     // characters.
     bool Tekst(const TekstZOkna& t, int pojemnosc, std::string_view pole);

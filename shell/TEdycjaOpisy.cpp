@@ -178,14 +178,16 @@ void TEdycjaOpisy::B_WprowadzClick()
     }
     const bool zmiana = B_Wprowadz->text() == U("Zmień") && JestIndeksem(zmieniany_, Opisy);
     DaneOpis o = zmiana ? Opisy[zmieniany_] : DaneOpis{};
+    // Every number as the file keeps it, so that what is stored reopens.
+    auto jakWPliku = [](double x) { return static_cast<float>(JakWPliku(x, maski::Polozenie)); };
     o.Tekst = Tekst(E_txt);
-    o.X = LiczbaLubDomyslna(E_x, 0.0);
-    o.Y = LiczbaLubDomyslna(E_y, 0.0);
-    o.Sx = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sx)), 1.0);
-    o.Sy = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sy)), 1.0);
+    o.X = jakWPliku(LiczbaLubDomyslna(E_x, 0.0));
+    o.Y = jakWPliku(LiczbaLubDomyslna(E_y, 0.0));
+    o.Sx = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sx)), 1.0));
+    o.Sy = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sy)), 1.0));
     o.Kolor = S_kol->Kolor();
-    o.Grubosc = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_Grubosci)), 0.2);
-    o.Kat = KatWybrany(0.0f);
+    o.Grubosc = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_Grubosci)), 0.2));
+    o.Kat = jakWPliku(KatWybrany(0.0f));
     o.Styl = "Opis";
     o.Rodzaj = 0;
     o.Wariant = WybranyWariant(RB_ArkWszystkie, !zmiana, o.Wariant);

@@ -470,7 +470,7 @@ void TForm1::CB_SiatkaKrokChange()
     double krok = 0.0;
     std::string komunikat;
     if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat))
-        wg.KrokSiatki = static_cast<float>(krok);
+        wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));  // as the file keeps it
 }
 
 void TForm1::Rezygnuj1Click()

@@ -318,8 +318,11 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     TUstawieniaGlobalne n = wg;
     TRozmiaryLegendy legenda = RozmiaryLegendy;
     TRozmiaryOpisow opisy = RozmiaryOpisow;
-    auto rzeczywista = [&](float& x, const GranicaPola& g, const QLineEdit* pole, const char* nazwa) {
-        x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x));
+    // Each number as the file keeps it: the sheet and band scales with four
+    // decimals, the crossings' distance with three.
+    auto rzeczywista = [&](float& x, const GranicaPola& g, const QLineEdit* pole, const char* nazwa,
+                           const char* maska = maski::Skala) {
+        x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x, maska));
     };
 
     // 1. Sheet.
@@ -368,7 +371,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     n.SkalaPrzejscAuto = RB_PrzejAuto->isChecked();
     n.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
     n.SkalaPrzejsc100 = RB_Przej100->isChecked();
-    rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść");
+    rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść", maski::Rozmiar);
 
     if (!s.Dobre()) {
         PokazBladUzytkownikowi(s.Komunikat());

@@ -254,7 +254,8 @@ void TWezlyOperacje::DodajWezel(const TNowyWezel& nowy)
         typ = 'J';
     else if (Form1->Tryb() == TTrybEdycji::DodajRondo)
         typ = 'R';
-    const std::string odmowa = ::DodajWezel(nowy.X, nowy.Y, nowy.Nazwa.cp1250, typ);
+    const std::string odmowa = ::DodajWezel(JakWPliku(nowy.X, maski::Polozenie), JakWPliku(nowy.Y, maski::Polozenie),
+                                             nowy.Nazwa.cp1250, typ);
     if (!odmowa.empty()) {
         // The mode stays armed for another place.
         PokazBladUzytkownikowi(odmowa);
@@ -311,8 +312,9 @@ void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
                                    FormatFloat("####0.##", wg.MinOdlegloscWezlow) + "cm");
             return;
         }
-    Wezly[n].X = nowy.X;
-    Wezly[n].Y = nowy.Y;
+    // Typed or clicked, the place as the file keeps it.
+    Wezly[n].X = JakWPliku(nowy.X, maski::Polozenie);
+    Wezly[n].Y = JakWPliku(nowy.Y, maski::Polozenie);
     Wezly[n].Nazwa = nowy.Nazwa.cp1250;
     OznaczNieobliczone(n);
     Form1->UstawTryb(TTrybEdycji::Brak);
@@ -405,9 +407,12 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     for (const auto& [pole, tytul] : tytuly)
         if (const TekstZOkna t = TekstZPola(pole); s.Tekst(t, tytul->Pojemnosc, "Tytuł"))
             *tytul = t.cp1250;
-    w.TytulH = static_cast<float>(s.Wartosc(granice::Wymiar, Tekst(CB_HTytul->lineEdit()), "Wysokość tytułu", w.TytulH));
-    w.TytulDx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", w.TytulDx));
-    w.TytulDy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", w.TytulDy));
+    // Each number as the file keeps it.
+    using maski::Polozenie;
+    w.TytulH = static_cast<float>(
+        s.Wartosc(granice::Wymiar, Tekst(CB_HTytul->lineEdit()), "Wysokość tytułu", w.TytulH, Polozenie));
+    w.TytulDx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", w.TytulDx, Polozenie));
+    w.TytulDy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", w.TytulDy, Polozenie));
     if (RB_lewy->isChecked())
         w.TytulWyrownanie = 'L';
     else if (RB_centrum->isChecked())
@@ -415,14 +420,14 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     else if (RB_prawy->isChecked())
         w.TytulWyrownanie = 'P';
     CzytajStyl(w, s);
-    w.X = s.Wartosc(granice::Wspolrzedna, Tekst(E_WspX), "Współrzędna X", w.X);
-    w.Y = s.Wartosc(granice::Wspolrzedna, Tekst(E_wspY), "Współrzędna Y", w.Y);
+    w.X = s.Wartosc(granice::Wspolrzedna, Tekst(E_WspX), "Współrzędna X", w.X, Polozenie);
+    w.Y = s.Wartosc(granice::Wspolrzedna, Tekst(E_wspY), "Współrzędna Y", w.Y, Polozenie);
     if (const TekstZOkna nazwa = TekstZPola(E_OpisWezla); s.Tekst(nazwa, w.Nazwa.Pojemnosc, "Nazwa węzła"))
         w.Nazwa = nazwa.cp1250;
     CzytajPrzejscia(w, s);
     for (int i = 0; i < 5; ++i)
         w.OdlegloscPrzejscia[i] = static_cast<float>(
-            s.Wartosc(granice::Wymiar, Tekst(E_L[i]), "Odległość przejścia", w.OdlegloscPrzejscia[i]));
+            s.Wartosc(granice::Wymiar, Tekst(E_L[i]), "Odległość przejścia", w.OdlegloscPrzejscia[i], maski::Rozmiar));
     if (!s.Dobre()) {
         PokazBladUzytkownikowi(s.Komunikat());
         return false;

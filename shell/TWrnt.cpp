@@ -206,8 +206,8 @@ bool TWrnt::CzytajOpisWariantu(float& dx, float& dy) const
     s.Tekst(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Nazwa wariantu");
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
         s.Tekst(TekstZPola(t), decltype(DaneWariant::Tytul1)::Pojemnosc, "Tytuł");
-    dx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", 0.0));
-    dy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", 0.0));
+    dx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", 0.0, maski::Polozenie));
+    dy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", 0.0, maski::Polozenie));
     if (!s.Dobre())
         PokazBladUzytkownikowi(s.Komunikat());
     return s.Dobre();

@@ -86,7 +86,11 @@ protected:
         }
         for (const PoleOkna& p : pola) {
             const OknoProby& o = OknoPola(p);
-            for (const std::string& tekst : Proby(p.granica)) {
+            std::vector<std::string> teksty = Proby(p.granica);
+            // More decimals than the file keeps, and a value it keeps as 0.
+            if (!p.granica.Calkowita())
+                teksty.insert(teksty.end(), {"1,23456", "-2.345678", "0,0004"});
+            for (const std::string& tekst : teksty) {
                 SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
                 BiezacyProjekt = baza;
                 o.wypelnij();
@@ -113,6 +117,24 @@ protected:
                 Projekt odczytany;
                 std::string blad;
                 EXPECT_TRUE(CzytajProjekt(plik, odczytany, blad)) << Cp1250NaUtf8(blad);
+                // What the window stored is what reopens.
+                const Projekt& p0 = BiezacyProjekt;
+                EXPECT_TRUE(odczytany.Wezly == p0.Wezly) << "nodes";
+                EXPECT_TRUE(odczytany.Warianty == p0.Warianty) << "variants";
+                EXPECT_TRUE(odczytany.Opisy == p0.Opisy) << "descriptions";
+                EXPECT_TRUE(odczytany.Bloki == p0.Bloki) << "blocks";
+                // The band scales are worked out by each redraw, the nodes'
+                // least distance set at start; neither is typed nor saved.
+                TUstawieniaGlobalne wg = odczytany.wg;
+                wg.MinOdlegloscWezlow = p0.wg.MinOdlegloscWezlow;
+                wg.SkalaPaskow = p0.wg.SkalaPaskow;
+                wg.SkalaPrzejsc = p0.wg.SkalaPrzejsc;
+                wg.MaxNatezenie = p0.wg.MaxNatezenie;
+                wg.MaxPrzejscie = p0.wg.MaxPrzejscie;
+                EXPECT_TRUE(wg == p0.wg) << "settings";
+                EXPECT_TRUE(odczytany.RozmiaryLegendy == p0.RozmiaryLegendy) << "label sizes";
+                EXPECT_TRUE(odczytany.RozmiaryOpisow == p0.RozmiaryOpisow) << "description sizes";
+                EXPECT_TRUE(odczytany.NastawySchowek == p0.NastawySchowek) << "clipboard";
             }
         }
         BiezacyProjekt = baza;
