@@ -109,6 +109,9 @@ inline constexpr const char* Polozenie = "######0.00";
 inline constexpr const char* Rozmiar = "####0.0##";
 // The settings' band scales and widths; the clipboard rectangle.
 inline constexpr const char* Skala = "######0.00##";
+// Arm angles in radians: of a junction diagram, of a roundabout.
+inline constexpr const char* KatRuchoplanu = "######0.00#####";
+inline constexpr const char* KatRonda = "######0.00######";
 // A placed block's anchor and factors.
 inline constexpr const char* PolozenieBloku = "#######0.0#";
 inline constexpr const char* SkalaBloku = "#######0.0##";

@@ -58,6 +58,31 @@ struct TekstOkna {
     const char* nazwa;  // UTF-8
 };
 
+// The numbers the diagram windows type, alike in two projects.
+inline bool TaSamaGeometria(const Projekt& a, const Projekt& b)
+{
+    if (a.Ruchoplany.size() != b.Ruchoplany.size() || a.Ronda.size() != b.Ronda.size())
+        return false;
+    for (std::size_t i = 0; i < a.Ruchoplany.size(); ++i) {
+        const DaneRuchoplan &x = a.Ruchoplany[i], &y = b.Ruchoplany[i];
+        if (x.Kat != y.Kat || x.Odsuniecie != y.Odsuniecie || x.Dlugosc != y.Dlugosc || x.DlugoscPom != y.DlugoscPom ||
+            x.Zawrotka != y.Zawrotka || x.PromienLewoskretu != y.PromienLewoskretu ||
+            x.PromienPrawoskretu != y.PromienPrawoskretu || x.GlobOdsuniecie != y.GlobOdsuniecie ||
+            x.GlobDlugosc != y.GlobDlugosc || x.GlobDlugoscPom != y.GlobDlugoscPom || x.GlobZawrotka != y.GlobZawrotka ||
+            x.GlobPromienLewoskretu != y.GlobPromienLewoskretu || x.GlobPromienPrawoskretu != y.GlobPromienPrawoskretu ||
+            x.TytulDx != y.TytulDx || x.TytulDy != y.TytulDy || x.TytulWysokosc != y.TytulWysokosc)
+            return false;
+    }
+    for (std::size_t i = 0; i < a.Ronda.size(); ++i) {
+        const DaneRondo &x = a.Ronda[i], &y = b.Ronda[i];
+        if (x.Kat != y.Kat || x.Odsuniecie != y.Odsuniecie || x.Dlugosc != y.Dlugosc || x.DlugoscPom != y.DlugoscPom ||
+            x.Promien != y.Promien || x.PromienR != y.PromienR || x.TytulDx != y.TytulDx || x.TytulDy != y.TytulDy ||
+            x.TytulH != y.TytulH)
+            return false;
+    }
+    return true;
+}
+
 // The driver: `okna` lists the windows the fields belong to.
 class GraniceOkienTest : public ProgramTest {
 protected:
@@ -135,6 +160,7 @@ protected:
                 EXPECT_TRUE(odczytany.RozmiaryLegendy == p0.RozmiaryLegendy) << "label sizes";
                 EXPECT_TRUE(odczytany.RozmiaryOpisow == p0.RozmiaryOpisow) << "description sizes";
                 EXPECT_TRUE(odczytany.NastawySchowek == p0.NastawySchowek) << "clipboard";
+                EXPECT_TRUE(TaSamaGeometria(odczytany, p0)) << "diagram geometry and titles";
             }
         }
         BiezacyProjekt = baza;
