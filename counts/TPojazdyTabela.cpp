@@ -210,15 +210,7 @@ void TPojazdyTabela::WprowadzUstawieniaPomiaru()
     const UstawieniaPomiaru u = Ustawienia();
     DanePomiar& p = BiezacyPomiar;
     const DanePomiar przed = p;
-    for (std::size_t c = 0; c < KlasPojazdow; ++c) {
-        p.NazwaPojazdu[c] = u.Nazwa[c];
-        p.OznPojazdu[c] = u.Ozn[c];
-        p.WspPojazdu[c] = TekstNaLiczbeS(u.Wsp[c], 0.0);
-    }
-    for (std::size_t k = 0; k < 4; ++k) {
-        p.NazwaPrzejscia[k] = u.NazwaPrzejscia[k];
-        p.OznPrzejscia[k] = u.OznPrzejscia[k];
-    }
+    UstawKlasyPomiaru(p, u, true);
     // Classes loaded from a file or the defaults are a change as much as typed ones.
     if (p.NazwaPojazdu != przed.NazwaPojazdu || p.OznPojazdu != przed.OznPojazdu || p.WspPojazdu != przed.WspPojazdu ||
         p.NazwaPrzejscia != przed.NazwaPrzejscia || p.OznPrzejscia != przed.OznPrzejscia)
