@@ -895,12 +895,19 @@ void TNatezeniaRUPL::SG_StrukturaDaneExit()
             Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowy współczynnik typu ") + std::to_string(r) + "!");
             return;
         }
+    // A name or code with a character the file cannot hold is refused.
+    for (int r = 1; r <= n; ++r)
+        for (const auto& [kolumna, nazwa] : {std::pair{1, "Skrót typu pojazdu"}, std::pair{2, "Nazwa typu pojazdu"}})
+            if (!KomorkaZOkna(SG_StrukturaDane, r - 1, kolumna).wierny) {
+                Dialogi().Informacja(KomunikatZnakow(nazwa));
+                return;
+            }
     bool zmiana = false;
     for (int r = 1; r <= n; ++r) {
         DaneSklad s = Sklad[static_cast<std::size_t>(r)];
         s.Oznaczenie = Komorka(SG_StrukturaDane, r - 1, 1).substr(0, 2);
         s.Nazwa = Komorka(SG_StrukturaDane, r - 1, 2).substr(0, 50);
-        s.Wspolczynnik = static_cast<float>(wsp[static_cast<std::size_t>(r - 1)]);
+        s.Wspolczynnik = static_cast<float>(JakWPliku(wsp[static_cast<std::size_t>(r - 1)], maski::Wspolczynnik));
         zmiana = zmiana || !(s == Sklad[static_cast<std::size_t>(r)]);
         Sklad[static_cast<std::size_t>(r)] = s;
     }

@@ -112,6 +112,8 @@ inline constexpr const char* Skala = "######0.00##";
 // Arm angles in radians: of a junction diagram, of a roundabout.
 inline constexpr const char* KatRuchoplanu = "######0.00#####";
 inline constexpr const char* KatRonda = "######0.00######";
+// A coefficient set's factors and the vehicle structure's.
+inline constexpr const char* Wspolczynnik = "######0.00";
 // A count's vehicle class factors.
 inline constexpr const char* WspolczynnikPojazdu = "###0.0#";
 // A placed block's anchor and factors.
