@@ -30,7 +30,7 @@ private:
 // One conversion through iconv; a sequence iconv rejects is replaced by "?"
 // and skipped (one byte of input, a whole sequence when the input is UTF-8),
 // so damaged text still converts.
-std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst)
+std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst, bool* utrata = nullptr)
 {
     std::string wynik;
     if (tekst.empty())
@@ -56,6 +56,8 @@ std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst)
             continue;
         // EILSEQ (unmappable or invalid) or EINVAL (cut sequence at the end).
         wynik.push_back('?');
+        if (utrata)
+            *utrata = true;
         if (errno == EILSEQ && zostalo_wej > 0) {
             // Skip a whole UTF-8 sequence when the input is UTF-8.
             unsigned char c = static_cast<unsigned char>(*wej);
@@ -92,6 +94,16 @@ std::string Utf8NaCp1250(std::string_view utf8)
 {
     thread_local const Deskryptor d("CP1250", "UTF-8");
     return Konwertuj(d, true, utf8);
+}
+
+TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8)
+{
+    thread_local const Deskryptor d("CP1250", "UTF-8");
+    TekstZOkna t;
+    bool utrata = false;
+    t.cp1250 = Konwertuj(d, true, utf8, &utrata);
+    t.wierny = !utrata;
+    return t;
 }
 
 bool JestUtf8SpozaAscii(std::string_view t)
@@ -140,10 +152,7 @@ bool JestUtf8SpozaAscii(std::string_view t)
 
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
 {
-    cp1250 = Utf8NaCp1250(utf8);
-    // Every character that has a place converts back to itself.
-    if (Cp1250NaUtf8(cp1250) == utf8)
-        return true;
-    cp1250.clear();
-    return false;
+    TekstZOkna t = Utf8NaCp1250ZOkna(utf8);
+    cp1250 = t.wierny ? std::move(t.cp1250) : std::string();
+    return t.wierny;
 }

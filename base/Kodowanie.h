@@ -15,3 +15,11 @@ bool JestUtf8SpozaAscii(std::string_view tekst);
 // Converts a text that Windows-1250 holds whole; false (and `cp1250` empty)
 // when some character has no place there or the UTF-8 is damaged.
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250);
+// A text typed into a window, in Windows-1250; `wierny` is false when some
+// character had no form there (and became "?"), so that the window refuses
+// the text rather than store it changed.
+struct TekstZOkna {
+    std::string cp1250;
+    bool wierny = true;
+};
+TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8);

@@ -181,7 +181,7 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
     for (int c = 0; c < KlasPojazdow; ++c) {
         w.Tekst(p.NazwaPojazdu[c]);
         w.Tekst(p.OznPojazdu[c]);
-        w.Rzeczywista(p.WspPojazdu[c], "###0.0#");
+        w.Rzeczywista(p.WspPojazdu[c], maski::WspolczynnikPojazdu);
     }
     w.Linia("");
     w.Linia(KNatezeniaPojazdow);

@@ -19,6 +19,12 @@ std::string TSiatka::Komorka(int kolumna, int wiersz) const
     return i ? ZQString(i->text()) : std::string();
 }
 
+TekstZOkna TSiatka::KomorkaZOkna(int kolumna, int wiersz) const
+{
+    const QTableWidgetItem* i = item(wiersz - 1, kolumna);
+    return i ? ZQStringZOkna(i->text()) : TekstZOkna{};
+}
+
 void TSiatka::UstawKomorke(int kolumna, int wiersz, const std::string& tekst, bool stala)
 {
     QTableWidgetItem* i = item(wiersz - 1, kolumna);

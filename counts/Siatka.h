@@ -5,12 +5,17 @@
 #include <QTableWidget>
 #include <string>
 
+#include "base/Kodowanie.h"
+
 class TSiatka : public QTableWidget {
     Q_OBJECT
 public:
     TSiatka(const char* nazwa, int wierszy, QWidget* rodzic);
 
     std::string Komorka(int kolumna, int wiersz) const;
+    // The same for a text that enters a count, telling whether every
+    // character has a Windows-1250 form.
+    TekstZOkna KomorkaZOkna(int kolumna, int wiersz) const;
     // Fixed cells (the row number and name columns) cannot be edited.
     void UstawKomorke(int kolumna, int wiersz, const std::string& tekst, bool stala = false);
     // A cell still being typed in is taken as typed.

@@ -23,7 +23,8 @@
 #include "platform/qt/Komunikaty.h"
 
 TPojazdyTabela* PojazdyTabela = nullptr;
-const char* const FiltrUstawien = "Pliki ustawień pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
+// Windows-1250, as every text crossing the dialogs.
+const char* const FiltrUstawien = "Pliki ustawie\xF1 pomiaru ruchu|*.upm|Wszystkie pliki|*.*";
 
 namespace {
 std::string PL(const char* utf8) { return Utf8NaCp1250(utf8); }
@@ -58,11 +59,12 @@ TPojazdyTabela::TPojazdyTabela(QWidget* rodzic) : QDialog(rodzic)
         connect(E_PrzejOpis[k], &QLineEdit::textEdited, this, &TPojazdyTabela::Zmieniono);
         connect(E_PrzejOzn[k], &QLineEdit::textEdited, this, &TPojazdyTabela::Zmieniono);
     }
+    // The marks spelt as a new count's.
     const char* opisy[] = {"PIESI", "ROWERZYŚCI", "...", "..."};
-    const char* ozn[] = {"pie", "row", "...", "..."};
+    const UstawieniaPomiaru wbudowane = WbudowanePrzejscia({});
     for (int k = 0; k < 4; ++k) {
         E_PrzejOpis[k]->setText(QString::fromUtf8(opisy[k]));
-        E_PrzejOzn[k]->setText(QString::fromUtf8(ozn[k]));
+        E_PrzejOzn[k]->setText(NaQString(wbudowane.OznPrzejscia[k]));
     }
 
     B_Wprowadz = NowyPrzyciskOkna(this, "B_Wprowadz", "Wprowadź", &TPojazdyTabela::B_WprowadzClick);
@@ -155,17 +157,26 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
     SG_Tabela->Zatwierdz();
     WynikSprawdzenia w;
     auto blad = [&w](const std::string& k) { w.komunikat = k; };
+    auto tekst = [&blad](const TekstZOkna& t, int pojemnosc, const char* pole) {
+        if (const std::string odmowa = OdmowaTekstu(t, pojemnosc, pole); !odmowa.empty())
+            blad(odmowa);
+    };
+    // Codes and marks have their own length message.
+    auto znaki = [&blad](const TekstZOkna& t, const char* pole) {
+        if (!t.wierny)
+            blad(KomunikatZnakow(pole));
+    };
     constexpr int pojemnoscNazwy = decltype(DanePomiar::NazwaPojazdu)::value_type::Pojemnosc;
     for (int r = 1; r <= KlasPojazdow; ++r) {
         if (SG_Tabela->Komorka(1, r).size() < 2)
             blad(PL("Wymagany opis z min. 2 znaków (poz. ") + std::to_string(r) + ").");
-        if (!MiesciSieTekst(SG_Tabela->Komorka(1, r), pojemnoscNazwy))
-            blad(KomunikatDlugosci("Nazwa pojazdu", pojemnoscNazwy));
+        tekst(SG_Tabela->KomorkaZOkna(1, r), pojemnoscNazwy, "Nazwa pojazdu");
     }
     for (int r = 1; r <= KlasPojazdow; ++r) {
         const std::size_t n = SG_Tabela->Komorka(2, r).size();
         if (n < 1 || n > 3)
             blad(PL("Wymagany skrót z min. 1 znak i nie większy niż 3 znaki (poz. ") + std::to_string(r) + ").");
+        znaki(SG_Tabela->KomorkaZOkna(2, r), "Skrót");
     }
     for (int r = 1; r <= KlasPojazdow; ++r) {
         const std::string wsp = PoprawSeparator(SG_Tabela->Komorka(3, r));
@@ -182,13 +193,13 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
         const std::string opis = ZQString(E_PrzejOpis[static_cast<std::size_t>(k)]->text());
         if (opis.size() < 3)
             blad(PL("Wymagany opis przejść z min. 3 znaków (poz. ") + std::to_string(k + 1) + ")");
-        if (!MiesciSieTekst(opis, pojemnoscNazwy))
-            blad(KomunikatDlugosci("Opis przejścia", pojemnoscNazwy));
+        tekst(ZQStringZOkna(E_PrzejOpis[static_cast<std::size_t>(k)]->text()), pojemnoscNazwy, "Opis przejścia");
     }
     for (int k = 0; k < 4; ++k) {
         const std::size_t n = ZQString(E_PrzejOzn[static_cast<std::size_t>(k)]->text()).size();
         if (n < 2 || n > 3)
             blad(PL("Wymagane ozn. przejść 2-3 znaki (poz. ") + std::to_string(k + 1) + ")");
+        znaki(ZQStringZOkna(E_PrzejOzn[static_cast<std::size_t>(k)]->text()), "Oznaczenie przejścia");
     }
     w.ok = w.komunikat.size() < 4;
     return w;
@@ -199,15 +210,7 @@ void TPojazdyTabela::WprowadzUstawieniaPomiaru()
     const UstawieniaPomiaru u = Ustawienia();
     DanePomiar& p = BiezacyPomiar;
     const DanePomiar przed = p;
-    for (std::size_t c = 0; c < KlasPojazdow; ++c) {
-        p.NazwaPojazdu[c] = u.Nazwa[c];
-        p.OznPojazdu[c] = u.Ozn[c];
-        p.WspPojazdu[c] = TekstNaLiczbeS(u.Wsp[c], 0.0);
-    }
-    for (std::size_t k = 0; k < 4; ++k) {
-        p.NazwaPrzejscia[k] = u.NazwaPrzejscia[k];
-        p.OznPrzejscia[k] = u.OznPrzejscia[k];
-    }
+    UstawKlasyPomiaru(p, u, true);
     // Classes loaded from a file or the defaults are a change as much as typed ones.
     if (p.NazwaPojazdu != przed.NazwaPojazdu || p.OznPojazdu != przed.OznPojazdu || p.WspPojazdu != przed.WspPojazdu ||
         p.NazwaPrzejscia != przed.NazwaPrzejscia || p.OznPrzejscia != przed.OznPrzejscia)

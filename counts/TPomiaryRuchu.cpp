@@ -236,12 +236,15 @@ WynikSprawdzenia TPomiaryRuchu::SprawdzNaglowekPomiaru() const
     int32_t minuty = 0;
     if (!CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
         w.komunikat = PL("Wymagane jest podanie CZASU trwania pomiaru.");
-    // Texts longer than the count keeps are refused, never cut.
+    // Texts longer than the count keeps, or with a character its file cannot
+    // hold, are refused, never cut or changed.
     const std::pair<const QLineEdit*, const char*> teksty[] = {
         {E_NazwaWezla, "Nazwa węzła"}, {E_Sekcja, "Sekcja"}, {E_Opis1, "Opis, uwagi"}, {E_Opis2, "Opis, uwagi"}};
     for (const auto& [pole, nazwa] : teksty)
-        if (!MiesciSieTekst(ZQString(pole->text()), decltype(DanePomiar::Lokalizacja)::Pojemnosc))
-            w.komunikat = KomunikatDlugosci(nazwa, decltype(DanePomiar::Lokalizacja)::Pojemnosc);
+        if (std::string odmowa =
+                OdmowaTekstu(ZQStringZOkna(pole->text()), decltype(DanePomiar::Lokalizacja)::Pojemnosc, nazwa);
+            !odmowa.empty())
+            w.komunikat = std::move(odmowa);
     w.ok = w.komunikat.empty();
     return w;
 }

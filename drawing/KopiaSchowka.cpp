@@ -105,7 +105,8 @@ bool OdswiezNastawySchowka(PolaSchowka& pola, TNastawySchowek& nastawy, std::str
         double x = 0.0;
         std::string poza;
         if (CzytajWartosc(granice::Polozenie, pola.krawedzie[i], x, poza, k.nazwa)) {
-            n.*k.pole = static_cast<float>(x);
+            // As the file keeps it.
+            n.*k.pole = static_cast<float>(JakWPliku(x, maski::Skala));
             continue;
         }
         double liczba = 0.0;

@@ -141,7 +141,7 @@ void ZapiszGeometrieRonda(int32_t rekord, const GeometriaRondaOkna& g)
             continue;
         r.Obliczony = 0;
         r.LiczbaRamion = n;
-        r.PromienR = r.PromienWewn = static_cast<float>(g.R);
+        r.PromienR = r.PromienWewn = static_cast<float>(JakWPliku(g.R, maski::Polozenie));
         for (std::size_t k = 0; k < 5; ++k) {
             const bool jest = static_cast<int>(k) < n;
             r.Ramie[k] = jest;
@@ -151,6 +151,10 @@ void ZapiszGeometrieRonda(int32_t rekord, const GeometriaRondaOkna& g)
                 r.DlugoscPom[k] = r.Dlugosc[k] - 1.0f;
                 r.Promien[k] = static_cast<float>(g.Promien[k]);
                 r.Odsuniecie[k] = static_cast<float>(g.Odsuniecie[k]);
+                // As the file keeps them, so that what is stored reopens.
+                r.Kat[k] = static_cast<float>(JakWPliku(r.Kat[k], maski::KatRonda));
+                for (float* x : {&r.Dlugosc[k], &r.DlugoscPom[k], &r.Promien[k], &r.Odsuniecie[k]})
+                    *x = static_cast<float>(JakWPliku(*x, maski::Polozenie));
                 r.Oznaczenie[k] = UsunSpacje(g.Oznaczenie[k]).substr(0, 3);
                 for (std::size_t o = 0; o < 2; ++o)
                     r.OpisyRamion[k][o] = g.Opisy[k][o].substr(0, 255);

@@ -102,6 +102,25 @@ double PromienRamienia(double wpisany, float poprawka)
     return std::max(0.1, TekstNaLiczbe(FormatFloat("##0.##", wpisany + DwaMiejsca(poprawka)), 0.1));
 }
 
+namespace {
+
+// The geometry as the file keeps it, so that what is stored reopens.
+void ZaokraglijGeometrie(DaneRuchoplan& r)
+{
+    auto dwa = [](float& x) { x = static_cast<float>(JakWPliku(x, maski::Polozenie)); };
+    for (std::size_t k = 0; k < 4; ++k) {
+        r.Kat[k] = static_cast<float>(JakWPliku(r.Kat[k], maski::KatRuchoplanu));
+        for (float* x : {&r.Odsuniecie[k], &r.Dlugosc[k], &r.DlugoscPom[k], &r.Zawrotka[k], &r.PromienLewoskretu[k],
+                         &r.PromienPrawoskretu[k]})
+            dwa(*x);
+    }
+    for (float* x : {&r.GlobOdsuniecie, &r.GlobDlugosc, &r.GlobDlugoscPom, &r.GlobZawrotka, &r.GlobPromienLewoskretu,
+                     &r.GlobPromienPrawoskretu})
+        dwa(*x);
+}
+
+}  // namespace
+
 void ZapiszGeometrieWezla(int32_t rekord, const GeometriaOkna& g)
 {
     if (!JestIndeksem(rekord, Ruchoplany))
@@ -150,6 +169,7 @@ void ZapiszGeometrieWezla(int32_t rekord, const GeometriaOkna& g)
             r.Zawrotka[i] = static_cast<float>(a[GrZawrotka]);
         }
         r.KoloryRelacji = g.KoloryRelacji;
+        ZaokraglijGeometrie(r);
     });
     const int32_t wezel = Ruchoplany[static_cast<std::size_t>(rekord)].NrWezla;
     if (JestIndeksem(wezel, Wezly))

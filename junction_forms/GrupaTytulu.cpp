@@ -12,6 +12,7 @@
 
 #include "base/Teksty.h"
 #include "junction_forms/Pola.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "model/Wezel.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -99,12 +100,14 @@ LiczbyTytulu CzytajLiczbyTytulu(KontrolkiTytulu& k)
 
 void ZapiszLiczbyTytulu(const KontrolkiTytulu& k, const LiczbyTytulu& l, float& dx, float& dy, float& h)
 {
+    // As the file keeps them.
+    auto jakWPliku = [](double x) { return static_cast<float>(JakWPliku(x, maski::Polozenie)); };
     if (l.dx != PoprawSeparator(k.pokazaneDx))
-        dx = static_cast<float>(l.wartoscDx);
+        dx = jakWPliku(l.wartoscDx);
     if (l.dy != PoprawSeparator(k.pokazaneDy))
-        dy = static_cast<float>(l.wartoscDy);
+        dy = jakWPliku(l.wartoscDy);
     if (l.h != PoprawSeparator(k.pokazanaWysokosc))
-        h = std::max(0.2f, static_cast<float>(l.wartoscH));
+        h = std::max(0.2f, jakWPliku(l.wartoscH));
 }
 
 char WyrownanieTytulu(const KontrolkiTytulu& k, char obecne)

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/ObrazJpeg.h"
@@ -55,6 +56,15 @@ QLabel* NowaEtykieta(QWidget* rodzic, const char* nazwa, const char* tekst)
 std::string Nazwa(const std::string& a, int k, const std::string& b) { return a + std::to_string(k) + b; }
 
 std::string TekstPola(const QLineEdit* pole) { return ZQString(pole->text()); }
+TekstZOkna TekstZPola(const QLineEdit* pole) { return ZQStringZOkna(pole->text()); }
+
+std::string OdmowaPol(std::initializer_list<const QLineEdit*> pola, int pojemnosc, const char* nazwa)
+{
+    for (const QLineEdit* p : pola)
+        if (std::string odmowa = OdmowaTekstu(TekstZPola(p), pojemnosc, nazwa); !odmowa.empty())
+            return odmowa;
+    return "";
+}
 void UstawTekstPola(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
 std::string TekstEtykiety(const QLabel* l) { return ZQString(l->text()); }
 void UstawTekstEtykiety(QLabel* l, const std::string& cp1250) { l->setText(NaQString(cp1250)); }

@@ -6,6 +6,9 @@
 #include <QString>
 #include <string>
 
+#include <initializer_list>
+
+#include "base/Kodowanie.h"
 #include "base/Typy.h"
 
 class QCheckBox;
@@ -26,6 +29,12 @@ QLabel* NowaEtykieta(QWidget* rodzic, const char* nazwa, const char* tekst = "")
 std::string Nazwa(const std::string& a, int k, const std::string& b = "");
 
 std::string TekstPola(const QLineEdit* pole);
+// The text of an edit that enters the project, telling whether every
+// character has a Windows-1250 form.
+TekstZOkna TekstZPola(const QLineEdit* pole);
+// The refusal of the first edit whose text cannot enter a record's field of
+// `pojemnosc` characters, named `nazwa`; "" when every one can.
+std::string OdmowaPol(std::initializer_list<const QLineEdit*> pola, int pojemnosc, const char* nazwa);
 void UstawTekstPola(QLineEdit* pole, const std::string& cp1250);
 std::string TekstEtykiety(const QLabel* l);
 void UstawTekstEtykiety(QLabel* l, const std::string& cp1250);

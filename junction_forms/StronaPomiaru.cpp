@@ -30,6 +30,12 @@ std::string Komorka(const QTableWidget* t, int wiersz, int kolumna)
     return it ? ZQString(it->text()) : std::string();
 }
 
+TekstZOkna KomorkaZOkna(const QTableWidget* t, int wiersz, int kolumna)
+{
+    const QTableWidgetItem* it = t->item(wiersz, kolumna);
+    return it ? ZQStringZOkna(it->text()) : TekstZOkna{};
+}
+
 void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& tekst, bool stala)
 {
     auto* it = t->item(wiersz, kolumna);
@@ -82,7 +88,8 @@ void CzytajSiatkeWspolczynnikow(const QTableWidget* siatka, DaneWspolczynniki& w
         double x = 0.0;
         if (!SprobujTekstNaLiczbe(PoprawSeparator(Komorka(siatka, r - 1, 2)), x))
             x = 0.0;
-        w.Wspolczynnik[static_cast<std::size_t>(r - 1)] = static_cast<float>(x);
+        // As the file keeps it.
+        w.Wspolczynnik[static_cast<std::size_t>(r - 1)] = static_cast<float>(JakWPliku(x, maski::Wspolczynnik));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Kodowanie.h"
 #include "junction_forms/GeometriaWezla.h"
 #include "model/NaglowekDiagramu.h"
 #include "model/Pomiar.h"
@@ -79,6 +80,9 @@ void PolaczStronePomiaru(Okno* o)
 namespace pola {
 // A grid cell's text as the program holds texts, "" for an empty cell.
 std::string Komorka(const QTableWidget* t, int wiersz, int kolumna);
+// The same for a text that enters the project, telling whether every
+// character has a Windows-1250 form.
+TekstZOkna KomorkaZOkna(const QTableWidget* t, int wiersz, int kolumna);
 void UstawKomorke(QTableWidget* t, int wiersz, int kolumna, const std::string& tekst, bool stala = false);
 }  // namespace pola
 

@@ -552,10 +552,10 @@ WynikKontroli TDaneRonda::SprawdzWprowadzenie(LiczbyTytulu& l)
         w.ok = false;
         return w;
     }
-    constexpr int pojemnosc = decltype(DaneRondo::Tytul)::value_type::Pojemnosc;
-    for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
-        if (!MiesciSieTekst(TekstPola(t), pojemnosc))
-            return {false, KomunikatDlugosci("Tytuł", pojemnosc)};
+    if (std::string odmowa = OdmowaPol({Tytul1, Tytul2, Tytul3}, decltype(DaneRondo::Tytul)::value_type::Pojemnosc,
+                                       "Tytuł");
+        !odmowa.empty())
+        return {false, std::move(odmowa)};
     if (PC_NatRond->currentIndex() == 2)
         w = SprawdzWspolczynniki();
     else

@@ -226,7 +226,17 @@ TekstyGeometriiRonda TGeometriaRondo::TekstyOkna() const
 WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
 {
     TekstyGeometriiRonda t = TekstyOkna();
-    const WynikKontroli w = ::SprawdzGeometrieRonda(t, LiczbaRamionOkna(ZQString(CB_IloscWW->currentText())));
+    WynikKontroli w = ::SprawdzGeometrieRonda(t, LiczbaRamionOkna(ZQString(CB_IloscWW->currentText())));
+    // The arm texts as typed: refused, never cut or changed.
+    std::string odmowa;
+    for (std::size_t k = 0; k < 5 && odmowa.empty(); ++k) {
+        odmowa = OdmowaPol({E_ozn[k]}, decltype(DaneRondo::Oznaczenie)::value_type::Pojemnosc, "Oznaczenie ramienia");
+        if (odmowa.empty())
+            odmowa = OdmowaPol({E_Opis[k][0], E_Opis[k][1]},
+                               decltype(DaneRondo::OpisyRamion)::value_type::value_type::Pojemnosc, "Opis ramienia");
+    }
+    if (w.ok && !odmowa.empty())
+        w = {false, odmowa};
     for (std::size_t k = 0; k < 5; ++k) {
         UstawTekstPola(E_A[k], t.Katy[k]);
         UstawTekstPola(E_Lc[k], t.Dlugosci[k]);

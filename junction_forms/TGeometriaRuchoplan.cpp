@@ -418,7 +418,16 @@ WynikKontroli TGeometriaRuchoplan::SprawdzParametryOkna()
     for (std::size_t g = 0; g < GrupGeometrii; ++g)
         for (std::size_t p = 0; p < PolGrupy; ++p)
             t[g][p] = PoprawPole(Pola[g][p]);
-    return SprawdzParametry(t);
+    WynikKontroli w = SprawdzParametry(t);
+    // The arm texts as typed: refused, never cut or changed.
+    std::string odmowa = OdmowaPol({E_ozn[0], E_ozn[1], E_ozn[2], E_ozn[3]},
+                                   decltype(DaneRuchoplan::Oznaczenie)::value_type::Pojemnosc, "Oznaczenie ramienia");
+    for (const QLineEdit* pole : tekst)
+        if (odmowa.empty())
+            odmowa = OdmowaPol({pole}, decltype(DaneRuchoplan::OpisRamienia)::value_type::Pojemnosc, "Opis ramienia");
+    if (w.ok && !odmowa.empty())
+        w = {false, odmowa};
+    return w;
 }
 
 bool TGeometriaRuchoplan::ZapiszGeometrie()

@@ -459,7 +459,7 @@ void TNatezeniaRUPL::BWprowadzClick()
     l.wartoscDy = s.Wartosc(granice::Polozenie, l.dy, "Przesunięcie tytułu dy", 0.0);
     l.wartoscH = s.Wartosc(granice::Wymiar, l.h, "Wysokość tytułu", 0.0);
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
-        s.Tekst(TekstPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
+        s.Tekst(TekstZPola(t), decltype(DaneRuchoplan::Tytul)::value_type::Pojemnosc, "Tytuł");
     WynikKontroli strona;
     switch (PC_NatRupl->currentIndex()) {
     case 2: strona = SprawdzWspolczynniki(); break;
@@ -892,12 +892,19 @@ void TNatezeniaRUPL::SG_StrukturaDaneExit()
             Dialogi().Informacja(Utf8NaCp1250("Nieprawidłowy współczynnik typu ") + std::to_string(r) + "!");
             return;
         }
+    // A name or code with a character the file cannot hold is refused.
+    for (int r = 1; r <= n; ++r)
+        for (const auto& [kolumna, nazwa] : {std::pair{1, "Skrót typu pojazdu"}, std::pair{2, "Nazwa typu pojazdu"}})
+            if (!KomorkaZOkna(SG_StrukturaDane, r - 1, kolumna).wierny) {
+                Dialogi().Informacja(KomunikatZnakow(nazwa));
+                return;
+            }
     bool zmiana = false;
     for (int r = 1; r <= n; ++r) {
         DaneSklad s = Sklad[static_cast<std::size_t>(r)];
         s.Oznaczenie = Komorka(SG_StrukturaDane, r - 1, 1).substr(0, 2);
         s.Nazwa = Komorka(SG_StrukturaDane, r - 1, 2).substr(0, 50);
-        s.Wspolczynnik = static_cast<float>(wsp[static_cast<std::size_t>(r - 1)]);
+        s.Wspolczynnik = static_cast<float>(JakWPliku(wsp[static_cast<std::size_t>(r - 1)], maski::Wspolczynnik));
         zmiana = zmiana || !(s == Sklad[static_cast<std::size_t>(r)]);
         Sklad[static_cast<std::size_t>(r)] = s;
     }

@@ -4,6 +4,7 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "model/Projekt.h"
 
 namespace {
 
@@ -35,6 +36,21 @@ std::string KomunikatDlugosci(std::string_view pole, int pojemnosc)
 {
     return Utf8NaCp1250("Pole „" + std::string(pole) + "” może mieć najwyżej " + std::to_string(pojemnosc) +
                         " znaków.");
+}
+
+std::string KomunikatZnakow(std::string_view pole)
+{
+    return Utf8NaCp1250("Pole „" + std::string(pole) +
+                        "” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+}
+
+std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole)
+{
+    if (!t.wierny)
+        return KomunikatZnakow(pole);
+    if (!MiesciSieTekst(t.cp1250, pojemnosc))
+        return KomunikatDlugosci(pole, pojemnosc);
+    return "";
 }
 
 bool TekstWGranicy(const GranicaPola& g, std::string_view tekst, double& wynik)
@@ -74,21 +90,32 @@ bool CzytajWartosc(const GranicaPola& g, std::string_view tekst, double& wynik, 
 }
 
 double SprawdzanieWartosci::Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole,
-                                    double dotychczas)
+                                    double dotychczas, std::string_view maska)
 {
     double x = dotychczas;
     std::string k;
-    if (!CzytajWartosc(g, tekst, x, k, pole) && komunikat_.empty())
-        komunikat_ = k;
-    return x;
+    if (!CzytajWartosc(g, tekst, x, k, pole)) {
+        if (komunikat_.empty())
+            komunikat_ = k;
+        return x;
+    }
+    return maska.empty() ? x : JakWPliku(x, maska);
 }
 
-bool SprawdzanieWartosci::Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole)
+double JakWPliku(double x, std::string_view maska)
 {
-    if (MiesciSieTekst(cp1250, pojemnosc))
+    double y = x;
+    SprobujTekstNaLiczbe(PoprawSeparator(FormatFloat(maska, x)), y);
+    return y;
+}
+
+bool SprawdzanieWartosci::Tekst(const TekstZOkna& t, int pojemnosc, std::string_view pole)
+{
+    std::string odmowa = OdmowaTekstu(t, pojemnosc, pole);
+    if (odmowa.empty())
         return true;
     if (komunikat_.empty())
-        komunikat_ = KomunikatDlugosci(pole, pojemnosc);
+        komunikat_ = std::move(odmowa);
     return false;
 }
 

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Kodowanie.h"
+
 enum class RodzajWartosci : uint8_t { Calkowita, Rzeczywista };
 
 struct GranicaPola {
@@ -96,6 +98,33 @@ inline constexpr GranicaPola PunktowNaCm{"punktów na cm", Calkowita, 10, 100};
 
 }  // namespace granice
 
+// The FormatFloat masks by which the project and count files write the reals
+// a window types; a window rounds a typed number by the same mask, so that
+// what it stored is what reopens. (The descriptions and blocks sections
+// write theirs with the same texts.)
+namespace maski {
+// Every real of nodes, variants and descriptions; a diagram's geometry.
+inline constexpr const char* Polozenie = "######0.00";
+// A node's label and description sizes, crossing distances and legend
+// offsets; the settings' sizes, widths and offsets.
+inline constexpr const char* Rozmiar = "####0.0##";
+// The settings' band scales and widths; the clipboard rectangle.
+inline constexpr const char* Skala = "######0.00##";
+// Arm angles in radians: of a junction diagram, of a roundabout.
+inline constexpr const char* KatRuchoplanu = "######0.00#####";
+inline constexpr const char* KatRonda = "######0.00######";
+// A coefficient set's factors and the vehicle structure's.
+inline constexpr const char* Wspolczynnik = "######0.00";
+// A count's vehicle class factors.
+inline constexpr const char* WspolczynnikPojazdu = "###0.0#";
+// A placed block's anchor and factors.
+inline constexpr const char* PolozenieBloku = "#######0.0#";
+inline constexpr const char* SkalaBloku = "#######0.0##";
+}  // namespace maski
+
+// A real as the project file gives it back: written by `maska` and read.
+double JakWPliku(double x, std::string_view maska);
+
 // A typed text read against its limit: "." and "," both taken as the decimal
 // separator, surrounding blanks ignored; an integer field takes no fraction.
 // False with a Polish message (Windows-1250) naming the field `pole` (UTF-8;
@@ -130,6 +159,12 @@ constexpr bool MiesciSieTekst(std::string_view cp1250, int pojemnosc)
 }
 // "Pole „<pole>” może mieć najwyżej <n> znaków." (Windows-1250)
 std::string KomunikatDlugosci(std::string_view pole, int pojemnosc);
+// "Pole „<pole>” zawiera znak, którego nie można zapisać w pliku (spoza
+// kodowania Windows-1250)." (Windows-1250)
+std::string KomunikatZnakow(std::string_view pole);
+// Why a typed text cannot enter a record's text field of that capacity, ""
+// when it can: a character without a Windows-1250 form, or too many.
+std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole);
 
 // A window's edits read against their limits before anything is stored: each
 // value is read in turn, the first refusal's message kept; a refused value
@@ -138,9 +173,12 @@ class SprawdzanieWartosci {
 public:
     // The text's value within `g`, else `dotychczas` (the field named `pole`,
     // UTF-8, in the message).
-    double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas);
-    // Whether the text (Windows-1250) fits `pojemnosc` characters.
-    bool Tekst(std::string_view cp1250, int pojemnosc, std::string_view pole);
+    // With `maska`, the value is rounded as the file writes it.
+    double Wartosc(const GranicaPola& g, std::string_view tekst, std::string_view pole, double dotychczas,
+                   std::string_view maska = {});
+    // Whether the typed text has a Windows-1250 form and fits `pojemnosc`
+    // characters.
+    bool Tekst(const TekstZOkna& t, int pojemnosc, std::string_view pole);
     // A refusal of the window's own (UTF-8 message).
     void Odrzuc(std::string_view utf8);
     bool Dobre() const { return komunikat_.empty(); }

@@ -8,7 +8,7 @@
 #include "model/CzytanieRekordow.h"
 #include "model/NaglowekDiagramu.h"
 
-inline constexpr const char* MaskaNaglowkaDiagramu = "######0.00";
+inline constexpr const char* MaskaNaglowkaDiagramu = maski::Polozenie;
 
 template <int N>
 void ZapiszNaglowekDiagramu(PisarzProjektu& p, const NaglowekDiagramu& n, const std::array<KrotkiTekst<N>, 3>& tytul,

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr const char* LiczbaA = "######0.00##";
-constexpr const char* LiczbaB = "####0.0##";
+constexpr const char* LiczbaA = maski::Skala;
+constexpr const char* LiczbaB = maski::Rozmiar;
 
 // The font named in the file replaces the project's only when its file
 // exists in the program's folder; it is loaded when the project is adopted.

@@ -32,7 +32,7 @@ void ZapiszPomiar(PisarzProjektu& p, const DanePomiar& m)
     for (int c = 0; c < KlasPojazdow; ++c) {
         p.Tekst(m.NazwaPojazdu[c]);
         p.Tekst(m.OznPojazdu[c]);
-        p.Rzeczywista(m.WspPojazdu[c], "###0.0#");
+        p.Rzeczywista(m.WspPojazdu[c], maski::WspolczynnikPojazdu);
     }
     p.Linia("__________NatezeniaPojazdow");
     for (const auto& wiersz : m.NatezeniaPojazdow)
@@ -194,7 +194,7 @@ void ZapiszSekcjeWspolczynnikow(PisarzProjektu& p)
     p.Naglowek("wp1", "Wspolczynniki pomiaru", static_cast<int64_t>(wspolczynniki.size()));
     for (const DaneWspolczynniki& w : wspolczynniki) {
         for (float x : w.Wspolczynnik)
-            p.Rzeczywista(x, "######0.00");
+            p.Rzeczywista(x, maski::Wspolczynnik);
         p.Linia("");
     }
 }

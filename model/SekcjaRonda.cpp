@@ -8,8 +8,8 @@
 
 namespace {
 
-const char* const MaskaC = "######0.00";
-const char* const MaskaD = "######0.00######";
+const char* const MaskaC = maski::Polozenie;
+const char* const MaskaD = maski::KatRonda;
 
 void ZapiszRamie(PisarzProjektu& p, const DaneRondo& r, int k)
 {

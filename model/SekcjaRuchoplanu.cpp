@@ -8,8 +8,8 @@
 
 namespace {
 
-const char* const MaskaF2 = "######0.00";
-const char* const MaskaF7 = "######0.00#####";
+const char* const MaskaF2 = maski::Polozenie;
+const char* const MaskaF7 = maski::KatRuchoplanu;
 
 std::string ZnacznikRamienia(int k) { return "###### W" + std::to_string(k + 1); }
 

@@ -4,7 +4,7 @@
 
 void ZapiszSekcjeSchowka(PisarzProjektu& p)
 {
-    constexpr const char* Liczba = "######0.00##";
+    constexpr const char* Liczba = maski::Skala;
     const TNastawySchowek& s = p.Zrodlo().NastawySchowek;
     p.Linia(LiniaZnacznika("sv1"));
     p.Linia("Nastawy schowek");

@@ -4,7 +4,7 @@
 
 namespace {
 constexpr int LiniiWariantu = 7;
-constexpr const char* Polozenie = "######0.00";
+using maski::Polozenie;
 }  // namespace
 
 void ZapiszSekcjeWariantow(PisarzProjektu& p)

@@ -4,8 +4,9 @@
 
 namespace {
 
-constexpr const char* Polozenie = "######0.00";
-constexpr const char* Rozmiar = "####0.0##";
+// The masks the windows round typed numbers to.
+using maski::Polozenie;
+using maski::Rozmiar;
 
 // Lines per node of each version, not counting the empty line after it.
 constexpr int LiniiWezla[4] = {0, 10, 42, 66};

@@ -157,7 +157,8 @@ void UstawKlasyPomiaru(DanePomiar& p, const UstawieniaPomiaru& u, bool zPrzejsci
         p.OznPojazdu[c] = u.Ozn[c];
         double x = 0.0;
         CzytajWspolczynnik(u.Wsp[c], x);
-        p.WspPojazdu[c] = static_cast<float>(x);
+        // As the count and project files keep it.
+        p.WspPojazdu[c] = static_cast<float>(JakWPliku(x, maski::WspolczynnikPojazdu));
     }
     if (zPrzejsciami)
         for (int k = 0; k < KategoriiPrzejsc; ++k) {

@@ -4,7 +4,7 @@
 set -euo pipefail
 PAKIETY=(build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg-dev
          libgtest-dev googletest libbenchmark-dev hershey-fonts-data
-         fonts-dejavu-core python3-ezdxf clang libclang-rt-14-dev xvfb xauth
+         fonts-dejavu-core fonts-noto-mono python3-ezdxf clang libclang-rt-14-dev xvfb xauth
          qt6-translations-l10n zlib1g-dev poppler-utils jwm)
 brak=()
 for p in "${PAKIETY[@]}"; do

@@ -230,7 +230,7 @@ void TForm1::PodgladKlik(int px, int py)
     case TTrybEdycji::DodajRupl:
     case TTrybEdycji::DodajRondo:
         punkt(NowyWezel.X, NowyWezel.Y);
-        NowyWezel.Nazwa = ZQString(E_Opis->text());
+        NowyWezel.Nazwa = ZQStringZOkna(E_Opis->text());
         WezlyOperacje->DodajWezel(NowyWezel);
         break;
     case TTrybEdycji::PrzesunWezel:
@@ -243,7 +243,7 @@ void TForm1::PodgladKlik(int px, int py)
         break;
     case TTrybEdycji::NowaPozycjaWezla:
         punkt(NowyWezel.X, NowyWezel.Y);
-        NowyWezel.Nazwa = ZQString(E_Opis->text());
+        NowyWezel.Nazwa = ZQStringZOkna(E_Opis->text());
         WezlyOperacje->PrzesunWezel(NowyWezel);
         break;
     case TTrybEdycji::Dane:

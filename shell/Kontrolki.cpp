@@ -95,6 +95,7 @@ void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybr
 }
 
 std::string Tekst(const QLineEdit* pole) { return ZQString(pole->text()); }
+TekstZOkna TekstZPola(const QLineEdit* pole) { return ZQStringZOkna(pole->text()); }
 
 void UstawTekst(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
 
@@ -172,7 +173,7 @@ void CzytajPola(std::span<const PoleTabeli> pola, std::span<float> tabela, Spraw
 {
     for (const PoleTabeli& p : pola) {
         float& x = tabela[static_cast<std::size_t>(p.element)];
-        x = static_cast<float>(s.Wartosc(p.granica, Tekst(p.pole), p.nazwa, x));
+        x = static_cast<float>(s.Wartosc(p.granica, Tekst(p.pole), p.nazwa, x, maski::Rozmiar));
     }
 }
 
@@ -447,7 +448,7 @@ void WypelnijStylZ(TKontrolkiStylu& k, const Rekord& r)
 }
 
 template <class Rekord>
-void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r, SprawdzanieWartosci& s)
+void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r, SprawdzanieWartosci& s, const char* maskaGrubosci)
 {
     r.TabelkaWW = k.RB_TabelkaWW->isChecked();
     r.TylkoSuma = k.RB_TylkoSuma->isChecked();
@@ -459,7 +460,7 @@ void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r, SprawdzanieWartosci& s)
     r.PiszStruk = k.CB_PiszStruk->isChecked();
     r.PiszZeraStruk = k.CB_PiszZeraStruk->isChecked();
     r.GrLinie = static_cast<float>(
-        s.Wartosc(granice::GruboscLinii, Tekst(k.CB_GrLinie->lineEdit()), "Grubość linii", r.GrLinie));
+        s.Wartosc(granice::GruboscLinii, Tekst(k.CB_GrLinie->lineEdit()), "Grubość linii", r.GrLinie, maskaGrubosci));
     r.KolorLinii = k.S_Linie->Kolor();
     r.KolorWypelnien = k.SWypel->Kolor();
     r.KolorOpisow = k.SOpisy->Kolor();
@@ -491,14 +492,14 @@ void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, SprawdzanieWartosc
         r.RysujPrzejscia[i] = k.CB_Rysuj[i]->isChecked();
         r.SumujPrzejscia[i] = k.CB_Suma[i]->isChecked();
         r.KoloryPrzejsc[i] = k.S_Przejscia[i]->Kolor();
-        const std::string nazwa = Tekst(k.E_Nazwy[i]);
+        const TekstZOkna nazwa = TekstZPola(k.E_Nazwy[i]);
         if (s.Tekst(nazwa, r.NazwyPrzejsc[i].Pojemnosc, "Nazwa kategorii przejść"))
-            r.NazwyPrzejsc[i] = nazwa;
+            r.NazwyPrzejsc[i] = nazwa.cp1250;
     }
     r.LegendaPrzejsc = k.CB_RysujLegPrzej->isChecked();
     r.Struktura = k.CB_RysujLegStruk->isChecked();
     auto czytaj = [&](float& x, const QLineEdit* pole, const char* nazwa) {
-        x = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(pole), nazwa, x));
+        x = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(pole), nazwa, x, maski::Rozmiar));
     };
     czytaj(r.LegendaPrzejscX, k.E_LPdx, "Legenda przejść: dx");
     czytaj(r.LegendaPrzejscY, k.E_LPdy, "Legenda przejść: dy");
@@ -510,8 +511,15 @@ void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, SprawdzanieWartosc
 
 void TKontrolkiStylu::WypelnijStyl(const TUstawieniaGlobalne& r) { WypelnijStylZ(*this, r); }
 void TKontrolkiStylu::WypelnijStyl(const DaneWezel& r) { WypelnijStylZ(*this, r); }
-void TKontrolkiStylu::CzytajStyl(TUstawieniaGlobalne& r, SprawdzanieWartosci& s) const { CzytajStylDo(*this, r, s); }
-void TKontrolkiStylu::CzytajStyl(DaneWezel& r, SprawdzanieWartosci& s) const { CzytajStylDo(*this, r, s); }
+// The settings and a node keep the line width with different decimals.
+void TKontrolkiStylu::CzytajStyl(TUstawieniaGlobalne& r, SprawdzanieWartosci& s) const
+{
+    CzytajStylDo(*this, r, s, maski::Rozmiar);
+}
+void TKontrolkiStylu::CzytajStyl(DaneWezel& r, SprawdzanieWartosci& s) const
+{
+    CzytajStylDo(*this, r, s, maski::Polozenie);
+}
 
 // ---- the crossings ----
 

@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "base/Kodowanie.h"
 #include "base/Typy.h"
 #include "model/Ustawienia.h"
 #include "platform/qt/KsztaltKoloru.h"
@@ -52,6 +53,9 @@ int32_t WybranyWariant(const QRadioButton* wszystkie, bool nowy, int32_t wariant
 
 // The text of an edit as the program holds texts (Windows-1250), and back.
 std::string Tekst(const QLineEdit* pole);
+// The same for a text that enters the project, telling whether every
+// character has a Windows-1250 form.
+TekstZOkna TekstZPola(const QLineEdit* pole);
 void UstawTekst(QLineEdit* pole, const std::string& cp1250);
 // A number with "." or "," (either works on any system) or nothing.
 bool CzytajLiczbe(const QLineEdit* pole, double& wynik);

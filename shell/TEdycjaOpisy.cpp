@@ -131,13 +131,18 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
     if (E_txt->text().isEmpty()) {
         dobre = false;
         komunikat = Utf8NaCp1250("Pole tekst musi zawierać minimum jedną literę!");
+    } else if (const std::string odmowa = OdmowaTekstu(TekstZPola(E_txt), decltype(DaneOpis::Tekst)::Pojemnosc, "Tekst");
+               !odmowa.empty()) {
+        dobre = false;
+        komunikat = odmowa;
     }
     dobre &= Sprawdz(CB_sx->lineEdit(), granice::SzerokoscZnakuOpisu,
-                     "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.",
-                     "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!", x, komunikat);
+                     "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!",
+                     "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.", x,
+                     komunikat);
     dobre &= Sprawdz(CB_sy->lineEdit(), granice::WysokoscOpisu,
-                     "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].",
-                     "Wymagana wartość ROZMIARU w postaci liczby!", x, komunikat);
+                     "Wymagana wartość ROZMIARU w postaci liczby!",
+                     "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].", x, komunikat);
     // An empty pen width follows the height.
     if (CB_Grubosci->currentText().isEmpty()) {
         double h = 0.0;
@@ -145,13 +150,13 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
         CB_Grubosci->setEditText(NaQString(jestH ? FormatFloat("#0.##", h * 0.1) : std::string("0.2")));
     }
     dobre &= Sprawdz(CB_Grubosci->lineEdit(), granice::GruboscOpisu,
-                     "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!",
-                     "Wymagana wartość grubości w postaci liczby!", x, komunikat);
+                     "Wymagana wartość grubości w postaci liczby!",
+                     "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!", x, komunikat);
     dobre &= CzytajPole(E_x, granice::Polozenie, "X", "Błędna wartość współrzędnej X!", x, komunikat);
     dobre &= CzytajPole(E_y, granice::Polozenie, "Y", "Błędna wartość współrzędnej Y!", x, komunikat);
     if (RBRecznie->isChecked())
-        dobre &= Sprawdz(Kat, granice::KatOpisu, "Kąt musi zawierać się pomiędzy od 0 do 360 [st].",
-                         "Wymagana liczbowa wartość kąta!", x, komunikat);
+        dobre &= Sprawdz(Kat, granice::KatOpisu, "Wymagana liczbowa wartość kąta!",
+                         "Kąt musi zawierać się pomiędzy od 0 do 360 [st].", x, komunikat);
     return dobre;
 }
 
@@ -173,16 +178,16 @@ void TEdycjaOpisy::B_WprowadzClick()
     }
     const bool zmiana = B_Wprowadz->text() == U("Zmień") && JestIndeksem(zmieniany_, Opisy);
     DaneOpis o = zmiana ? Opisy[zmieniany_] : DaneOpis{};
-    // Characters without a Windows-1250 form become "?"; the text is cut
-    // to its capacity.
+    // Every number as the file keeps it, so that what is stored reopens.
+    auto jakWPliku = [](double x) { return static_cast<float>(JakWPliku(x, maski::Polozenie)); };
     o.Tekst = Tekst(E_txt);
-    o.X = LiczbaLubDomyslna(E_x, 0.0);
-    o.Y = LiczbaLubDomyslna(E_y, 0.0);
-    o.Sx = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sx)), 1.0);
-    o.Sy = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sy)), 1.0);
+    o.X = jakWPliku(LiczbaLubDomyslna(E_x, 0.0));
+    o.Y = jakWPliku(LiczbaLubDomyslna(E_y, 0.0));
+    o.Sx = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sx)), 1.0));
+    o.Sy = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sy)), 1.0));
     o.Kolor = S_kol->Kolor();
-    o.Grubosc = TekstNaLiczbeS(UsunSpacje(TekstPola(CB_Grubosci)), 0.2);
-    o.Kat = KatWybrany(0.0f);
+    o.Grubosc = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_Grubosci)), 0.2));
+    o.Kat = jakWPliku(KatWybrany(0.0f));
     o.Styl = "Opis";
     o.Rodzaj = 0;
     o.Wariant = WybranyWariant(RB_ArkWszystkie, !zmiana, o.Wariant);
@@ -235,6 +240,7 @@ void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
     CB_sx->setEditText(NaQString(FormatFloat(maska, o.Sx)));
     CB_sy->setEditText(NaQString(FormatFloat(maska, o.Sy)));
     CB_Grubosci->setEditText(NaQString(FormatFloat(maska, o.Grubosc)));
+    S_kol->UstawKolor(o.Kolor);
     if (o.Kat == 90.0f) {
         ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPoziom);
     } else if (o.Kat == 0.0f) {

@@ -475,7 +475,7 @@ void TForm1::CB_SiatkaKrokChange()
     if (!krokPrzedEdycja_)
         krokPrzedEdycja_ = wg.KrokSiatki;
     if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat))
-        wg.KrokSiatki = static_cast<float>(krok);
+        wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));  // as the file keeps it
 }
 
 void TForm1::Rezygnuj1Click()

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Kodowanie.h"
 #include "base/Typy.h"
 
 #include "model/OknoGlowne.h"
@@ -53,7 +54,7 @@ struct TNowyWezel {
     char Typ = 'J';
     double X = 0.0;
     double Y = 0.0;
-    std::string Nazwa;  // Windows-1250
+    TekstZOkna Nazwa;   // as typed, refused when it has no Windows-1250 form
 };
 
 // What the block and description windows leave for the preview while the

@@ -330,8 +330,11 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     TUstawieniaGlobalne n = wg;
     TRozmiaryLegendy legenda = RozmiaryLegendy;
     TRozmiaryOpisow opisy = RozmiaryOpisow;
-    auto rzeczywista = [&](float& x, const GranicaPola& g, const QLineEdit* pole, const char* nazwa) {
-        x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x));
+    // Each number as the file keeps it: the sheet and band scales with four
+    // decimals, the crossings' distance with three.
+    auto rzeczywista = [&](float& x, const GranicaPola& g, const QLineEdit* pole, const char* nazwa,
+                           const char* maska = maski::Skala) {
+        x = static_cast<float>(s.Wartosc(g, Tekst(pole), nazwa, x, maska));
     };
 
     // Sheet.
@@ -380,7 +383,7 @@ bool TUstawyGlobalne::ZastosujUstawienia()
     n.SkalaPrzejscAuto = RB_PrzejAuto->isChecked();
     n.SkalaPrzejscMax = RB_PrzejMaxSzer->isChecked();
     n.SkalaPrzejsc100 = RB_Przej100->isChecked();
-    rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść");
+    rzeczywista(n.OdlegloscPrzejsc, Wymiar, E_PrzejL, "Odległość przejść", maski::Rozmiar);
     if (const std::string dxf = ZQString(L_DxfNazwa->text()); NazwaDxfPodana(dxf))
         n.NazwaDxf = dxf;
 

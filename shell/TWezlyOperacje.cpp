@@ -236,9 +236,7 @@ std::string OdmowaPolozenia(const TNowyWezel& nowy)
     if (!granice::Wspolrzedna.Miesci(nowy.Y))
         return KomunikatGranicy(granice::Wspolrzedna, "Współrzędna Y");
     constexpr int pojemnosc = decltype(DaneWezel::Nazwa)::Pojemnosc;
-    if (!MiesciSieTekst(nowy.Nazwa, pojemnosc))
-        return KomunikatDlugosci("Nazwa węzła", pojemnosc);
-    return "";
+    return OdmowaTekstu(nowy.Nazwa, pojemnosc, "Nazwa węzła");
 }
 
 }  // namespace
@@ -254,7 +252,8 @@ void TWezlyOperacje::DodajWezel(const TNowyWezel& nowy)
         typ = 'J';
     else if (Form1->Tryb() == TTrybEdycji::DodajRondo)
         typ = 'R';
-    const std::string odmowa = ::DodajWezel(nowy.X, nowy.Y, nowy.Nazwa, typ);
+    const std::string odmowa = ::DodajWezel(JakWPliku(nowy.X, maski::Polozenie), JakWPliku(nowy.Y, maski::Polozenie),
+                                             nowy.Nazwa.cp1250, typ);
     if (!odmowa.empty()) {
         // The mode stays armed for another place.
         PokazBladUzytkownikowi(odmowa);
@@ -311,9 +310,10 @@ void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
                                    FormatFloat("####0.##", wg.MinOdlegloscWezlow) + "cm");
             return;
         }
-    Wezly[n].X = nowy.X;
-    Wezly[n].Y = nowy.Y;
-    Wezly[n].Nazwa = nowy.Nazwa;
+    // Typed or clicked, the place as the file keeps it.
+    Wezly[n].X = JakWPliku(nowy.X, maski::Polozenie);
+    Wezly[n].Y = JakWPliku(nowy.Y, maski::Polozenie);
+    Wezly[n].Nazwa = nowy.Nazwa.cp1250;
     OznaczNieobliczone(n);
     Form1->UstawTryb(TTrybEdycji::Brak);
     Form1->PanelZEdit->hide();
@@ -403,11 +403,14 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     const std::pair<QLineEdit*, KrotkiTekst<250>*> tytuly[] = {{Tytul1, &w.Tytul1}, {Tytul2, &w.Tytul2},
                                                               {Tytul3, &w.Tytul3}};
     for (const auto& [pole, tytul] : tytuly)
-        if (s.Tekst(Tekst(pole), tytul->Pojemnosc, "Tytuł"))
-            *tytul = Tekst(pole);
-    w.TytulH = static_cast<float>(s.Wartosc(granice::Wymiar, Tekst(CB_HTytul->lineEdit()), "Wysokość tytułu", w.TytulH));
-    w.TytulDx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", w.TytulDx));
-    w.TytulDy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", w.TytulDy));
+        if (const TekstZOkna t = TekstZPola(pole); s.Tekst(t, tytul->Pojemnosc, "Tytuł"))
+            *tytul = t.cp1250;
+    // Each number as the file keeps it.
+    using maski::Polozenie;
+    w.TytulH = static_cast<float>(
+        s.Wartosc(granice::Wymiar, Tekst(CB_HTytul->lineEdit()), "Wysokość tytułu", w.TytulH, Polozenie));
+    w.TytulDx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", w.TytulDx, Polozenie));
+    w.TytulDy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", w.TytulDy, Polozenie));
     if (RB_lewy->isChecked())
         w.TytulWyrownanie = 'L';
     else if (RB_centrum->isChecked())
@@ -415,14 +418,14 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     else if (RB_prawy->isChecked())
         w.TytulWyrownanie = 'P';
     CzytajStyl(w, s);
-    w.X = s.Wartosc(granice::Wspolrzedna, Tekst(E_WspX), "Współrzędna X", w.X);
-    w.Y = s.Wartosc(granice::Wspolrzedna, Tekst(E_wspY), "Współrzędna Y", w.Y);
-    if (s.Tekst(Tekst(E_OpisWezla), w.Nazwa.Pojemnosc, "Nazwa węzła"))
-        w.Nazwa = Tekst(E_OpisWezla);
+    w.X = s.Wartosc(granice::Wspolrzedna, Tekst(E_WspX), "Współrzędna X", w.X, Polozenie);
+    w.Y = s.Wartosc(granice::Wspolrzedna, Tekst(E_wspY), "Współrzędna Y", w.Y, Polozenie);
+    if (const TekstZOkna nazwa = TekstZPola(E_OpisWezla); s.Tekst(nazwa, w.Nazwa.Pojemnosc, "Nazwa węzła"))
+        w.Nazwa = nazwa.cp1250;
     CzytajPrzejscia(w, s);
     for (int i = 0; i < 5; ++i)
         w.OdlegloscPrzejscia[i] = static_cast<float>(
-            s.Wartosc(granice::Wymiar, Tekst(E_L[i]), "Odległość przejścia", w.OdlegloscPrzejscia[i]));
+            s.Wartosc(granice::Wymiar, Tekst(E_L[i]), "Odległość przejścia", w.OdlegloscPrzejscia[i], maski::Rozmiar));
     if (!s.Dobre()) {
         PokazBladUzytkownikowi(s.Komunikat());
         return false;

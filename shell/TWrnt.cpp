@@ -200,14 +200,14 @@ void TWrnt::Lista_WariantowClick()
 bool TWrnt::CzytajOpisWariantu(float& dx, float& dy) const
 {
     SprawdzanieWartosci s;
-    const std::string nazwa = Tekst(E_Index);
-    if (UsunSpacje(nazwa).empty())
+    const TekstZOkna nazwa = TekstZPola(E_Index);
+    if (UsunSpacje(nazwa.cp1250).empty())
         s.Odrzuc("Pole „Nazwa wariantu” nie może być puste.");
     s.Tekst(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Nazwa wariantu");
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
-        s.Tekst(Tekst(t), decltype(DaneWariant::Tytul1)::Pojemnosc, "Tytuł");
-    dx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", 0.0));
-    dy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", 0.0));
+        s.Tekst(TekstZPola(t), decltype(DaneWariant::Tytul1)::Pojemnosc, "Tytuł");
+    dx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", 0.0, maski::Polozenie));
+    dy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", 0.0, maski::Polozenie));
     if (!s.Dobre())
         PokazBladUzytkownikowi(s.Komunikat());
     return s.Dobre();

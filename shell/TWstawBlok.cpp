@@ -222,13 +222,14 @@ bool TWstawBlok::SprawdzDaneBloku(float& x, float& y, float& sx, float& sy)
         const GranicaPola& granica;
         const char* nazwa;
         const char* brakLiczby;
+        const char* maska;  // as the file keeps it
         float& wynik;
     };
     const Pole pola[] = {
-        {E_y, granice::Polozenie, "Y", "Nieprawidłowa współrzędna Y!", y},
-        {E_x, granice::Polozenie, "X", "Nieprawidłowa współrzędna X! ", x},
-        {CB_sX->lineEdit(), granice::SkalaBloku, "WSP. X", "Nieprawidłowy WSP. X !", sx},
-        {CB_sY->lineEdit(), granice::SkalaBloku, "WSP. Y", "Nieprawidłowy WSP. Y !", sy},
+        {E_y, granice::Polozenie, "Y", "Nieprawidłowa współrzędna Y!", maski::PolozenieBloku, y},
+        {E_x, granice::Polozenie, "X", "Nieprawidłowa współrzędna X! ", maski::PolozenieBloku, x},
+        {CB_sX->lineEdit(), granice::SkalaBloku, "WSP. X", "Nieprawidłowy WSP. X !", maski::SkalaBloku, sx},
+        {CB_sY->lineEdit(), granice::SkalaBloku, "WSP. Y", "Nieprawidłowy WSP. Y !", maski::SkalaBloku, sy},
     };
     for (const Pole& p : pola) {
         double v = 0.0;
@@ -242,6 +243,18 @@ bool TWstawBlok::SprawdzDaneBloku(float& x, float& y, float& sx, float& sy)
     if (std::fabs(sx) < NajmniejszyWspolczynnik && std::fabs(sy) < NajmniejszyWspolczynnik) {
         PokazKomunikat(U("Współczynnik musi być  różną od zera!"));
         return false;
+    }
+    // Every number as the file keeps it; a factor the file would write as 0
+    // would reopen as another block.
+    for (const Pole& p : pola) {
+        const double zapisana = JakWPliku(p.wynik, p.maska);
+        if (p.maska == maski::SkalaBloku && p.wynik != 0.0f && zapisana == 0.0) {
+            PokazBladUzytkownikowi(Utf8NaCp1250(std::string("Pole „") + p.nazwa +
+                                                "” zostałoby zapisane w pliku jako 0 (plik zapisuje je z "
+                                                "dokładnością do 0,001)."));
+            return false;
+        }
+        p.wynik = static_cast<float>(zapisana);
     }
     return true;
 }

@@ -370,17 +370,17 @@ void TForm1::TB_DodajWariantClick()
         PokazKomunikat(U("Do wykonania operacji na wariantach potrzebny jest min. 1 węzeł sieci"));
         return;
     }
-    const std::string nazwa = ZQString(E_Index->text());
-    if (nazwa.size() < 2) {
+    const TekstZOkna nazwa = ZQStringZOkna(E_Index->text());
+    if (nazwa.cp1250.size() < 2) {
         PokazKomunikat(U("Brak nazwy wariantu do dodania!"));
         return;
     }
-    constexpr int pojemnosc = decltype(DaneWariant::Nazwa)::Pojemnosc;
-    if (!MiesciSieTekst(nazwa, pojemnosc)) {
-        PokazBladUzytkownikowi(KomunikatDlugosci("Nazwa wariantu", pojemnosc));
+    if (const std::string odmowa = OdmowaTekstu(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Nazwa wariantu");
+        !odmowa.empty()) {
+        PokazBladUzytkownikowi(odmowa);
         return;
     }
-    if (!Wrnt->DodajWariant(nazwa, "", "", "", 0.0f, 0.0f, 'L'))
+    if (!Wrnt->DodajWariant(nazwa.cp1250, "", "", "", 0.0f, 0.0f, 'L'))
         return;
     E_Index->clear();
     if (!JestIndeksem(BiezacyWariant, Warianty) && LiczbaWariantow() > 0) {
@@ -411,7 +411,7 @@ void TForm1::B_WstawClick()
     }
     NowyWezel.X = x;
     NowyWezel.Y = y;
-    NowyWezel.Nazwa = ZQString(E_Opis->text());
+    NowyWezel.Nazwa = ZQStringZOkna(E_Opis->text());
     if (B_Wstaw->text() == U("Wstaw"))
         WezlyOperacje->DodajWezel(NowyWezel);
     else

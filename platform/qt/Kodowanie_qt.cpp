@@ -22,3 +22,9 @@ QString SciezkaNaQString(std::string_view sciezka)
 }
 
 std::string SciezkaZQString(const QString& sciezka) { return QFile::encodeName(sciezka).toStdString(); }
+
+TekstZOkna ZQStringZOkna(const QString& tekst)
+{
+    const QByteArray utf8 = tekst.toUtf8();
+    return Utf8NaCp1250ZOkna(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Kodowanie.h"
+
 QString NaQString(std::string_view cp1250);
 std::string ZQString(const QString& tekst);
 
@@ -12,3 +14,6 @@ std::string ZQString(const QString& tekst);
 // every name the file system holds survives.
 QString SciezkaNaQString(std::string_view sciezka);
 std::string SciezkaZQString(const QString& sciezka);
+// A text typed into a window, telling whether every character has a
+// Windows-1250 form.
+TekstZOkna ZQStringZOkna(const QString& tekst);

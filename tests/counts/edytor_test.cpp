@@ -2,8 +2,11 @@
 // name: a count typed inlet by inlet, saved, found, reopened and reported;
 // the unsaved-changes questions.
 #include <QCheckBox>
+#include <fstream>
+#include <iterator>
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -140,7 +143,12 @@ TEST_F(EdytorTest, PomiarWpisanySzukanyOtwartyIRaport)
     EXPECT_EQ(linie[14], QString::fromUtf8("3. Ciężarowe ..................                             1"));
     EXPECT_EQ(linie[34], "RAZEM  ........................        12         5         1");
     EXPECT_EQ(linie[4 + 3 * 31 + 3], "WLOT   S");
-    EXPECT_TRUE(QFontInfo(Opis->Tekst->font()).fixedPitch());
+    // Its columns line up: every line as wide as its characters at the width
+    // of one (a monospaced face need not say it is fixed-pitch).
+    const QFontMetricsF m(Opis->Tekst->font());
+    const qreal znak = m.horizontalAdvance(QStringLiteral("M"));
+    for (const int i : {10, 12, 14, 34})
+        EXPECT_NEAR(m.horizontalAdvance(linie[i]), znak * static_cast<qreal>(linie[i].size()), 0.01 * znak) << i;
 }
 
 TEST_F(EdytorTest, NiezapisaneZmianyPytajaPrzedPorzuceniem)
@@ -309,6 +317,47 @@ TEST_F(EdytorTest, ZlyPlikDomyslnyOstrzegaINowyPomiarMaWbudowaneKlasy)
     EXPECT_EQ(BiezacyPomiar.NazwaPojazdu[0].str(), "Osobowe");
     EXPECT_EQ(BiezacyPomiar.WspPojazdu[3], 1.0f);
     EXPECT_TRUE(QFile::exists(NaQString(Pomiar("D")))) << "the count is made all the same";
+}
+
+TEST_F(EdytorTest, ZnakiSpozaKodowaniaIWspolczynnikiJakWPliku)
+{
+    // A header text with a character the count file cannot hold is refused
+    // naming the field; nothing is written.
+    auto CzytajPlikTekstu = [](const std::string& sciezka) {
+        std::ifstream f(sciezka, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    NowyPomiar("Kijow", "Plac");
+    PomiaryRuchu->Button3Click();
+    const std::string zapisany = CzytajPlikTekstu(Pomiar("Kijow"));
+    Wpisz(PomiaryRuchu->E_Sekcja, "Київ");
+    PomiaryRuchu->Button3Click();
+    EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()),
+              "Pole „Sekcja” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    EXPECT_EQ(CzytajPlikTekstu(Pomiar("Kijow")), zapisany);
+    Wpisz(PomiaryRuchu->E_Sekcja, "Kijów");
+
+    // The class table: a name with an emoji is refused; a factor typed with
+    // three decimals is stored as the file keeps it and reopens the same.
+    TPojazdyTabela& t = *PojazdyTabela;
+    t.PokazUstawienia();
+    const DanePomiar przed = BiezacyPomiar;
+    t.SG_Tabela->item(3, 1)->setText(QString::fromUtf8("Ciągnik 🚜"));
+    t.B_WprowadzClick();
+    EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()),
+              "Pole „Nazwa pojazdu” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    EXPECT_EQ(BiezacyPomiar.NazwaPojazdu, przed.NazwaPojazdu);
+    t.SG_Tabela->UstawKomorke(1, 4, PL("Ciągnik"));
+    t.SG_Tabela->UstawKomorke(3, 4, "1,234");
+    t.B_WprowadzClick();
+    EXPECT_EQ(BiezacyPomiar.WspPojazdu[3], 1.23f);
+    PomiaryRuchu->Button3Click();
+    DanePomiar odczytany;
+    std::string blad;
+    ASSERT_TRUE(CzytajPlikPomiaru(Pomiar("Kijow"), odczytany, blad)) << Cp1250NaUtf8(blad);
+    EXPECT_EQ(odczytany.WspPojazdu, BiezacyPomiar.WspPojazdu);
+    EXPECT_EQ(odczytany.NazwaPojazdu[3].str(), PL("Ciągnik"));
+    EXPECT_EQ(odczytany.Sekcja.str(), PL("Kijów"));
 }
 
 }  // namespace

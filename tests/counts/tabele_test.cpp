@@ -159,4 +159,47 @@ TEST_F(TabeleTest, PrognozaWlotowSkrzyzowaniaIRonda)
     EXPECT_EQ(r.PrognozaPojazdy[1][0].str(), "20");
 }
 
+TEST_F(TabeleTest, DialogiPlikowPodpisanePoPolsku)
+{
+    // Every file dialog of the count windows, cancelled; its caption and
+    // filter cross the dialogs in Windows-1250 and read as written.
+    ASSERT_EQ(UstawDomyslnyPomiar(BiezacyPomiar), "");
+    PojazdyTabela->PokazUstawienia();
+    PojazdyTabela->B_OdczytUstawPojazdClick();
+    PojazdyTabela->B_ZapisUstawPojazdClick();
+    TabelaPrognoz->B_OdczytUstawPojazdClick();
+    TabelaPrognoz->B_ZapisUstawPojazdClick();
+    PomiaryRuchu->B_NowyPomiarClick();
+    std::vector<std::string> podpisy;
+    for (const DialogiTestowe::Wpis& w : dialogi.Wpisy)
+        podpisy.push_back(Cp1250NaUtf8(w.tekst) + " / " + Cp1250NaUtf8(w.filtr));
+    EXPECT_EQ(podpisy, (std::vector<std::string>{
+                           "Wczytaj ustawienia pomiaru / Pliki ustawień pomiaru ruchu|*.upm|Wszystkie pliki|*.*",
+                           "Zapisz ustawienia pomiaru / Pliki ustawień pomiaru ruchu|*.upm|Wszystkie pliki|*.*",
+                           "Wczytaj prognozę / Pliki prognoza ruchu|*.pgz|Wszystkie pliki|*.*",
+                           "Zapisz prognozę / Pliki prognoza ruchu|*.pgz|Wszystkie pliki|*.*",
+                           "Nowy pomiar / Pliki pomiaru ruchu|*.pom|Wszystkie pliki|*.*"}));
+}
+
+TEST_F(TabeleTest, OznaczeniaPrzejscPisaneJakWNowymPomiarze)
+{
+    // The window's own marks before any count is shown, and a new count's,
+    // are spelt alike; a settings file saved from the window keeps them.
+    TPojazdyTabela t;
+    DanePomiar nowy;
+    ASSERT_EQ(UstawDomyslnyPomiar(nowy), "");
+    for (int k = 0; k < KategoriiPrzejsc; ++k)
+        EXPECT_EQ(ZQString(t.E_PrzejOzn[static_cast<std::size_t>(k)]->text()), nowy.OznPrzejscia[k].str()) << k;
+    EXPECT_EQ(nowy.OznPrzejscia[0].str(), "Pie");
+    EXPECT_EQ(nowy.OznPrzejscia[1].str(), "Row");
+    const std::string plik = KatalogUstawien + "/oznaczenia.upm";
+    t.UstawKontrolki(WbudowaneKlasyPojazdow(), false);
+    ASSERT_TRUE(t.ZapiszUstawieniaPomiaru(plik));
+    UstawieniaPomiaru u;
+    bool zPrzejsciami = false;
+    std::string blad;
+    ASSERT_TRUE(CzytajPlikUstawien(plik, u, zPrzejsciami, blad)) << blad;
+    EXPECT_EQ(u.OznPrzejscia, (std::array<std::string, KategoriiPrzejsc>{"Pie", "Row", "...", "..."}));
+}
+
 }  // namespace

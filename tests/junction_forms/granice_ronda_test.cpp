@@ -72,4 +72,13 @@ TEST_F(GraniceRonda, GeometriaRelacjeSumyITytul)
     });
 }
 
+TEST_F(GraniceRonda, ZnakiSpozaKodowaniaOdrzucone)
+{
+    SprawdzZnaki({
+        {"GeometriaRondo", "E_ozn2", "Oznaczenie ramienia"},
+        {"GeometriaRondo", "E_Opis31", "Opis ramienia"},
+        {"DaneRonda", "Tytul2", "Tytuł"},
+    });
+}
+
 }  // namespace

@@ -207,6 +207,14 @@ TEST_F(Natezenia, LiczbaTypowIWspolczynnikiTypow)
     EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 1.0f);
     typy->item(0, 3)->setText("2,5");
     EXPECT_FLOAT_EQ(Sklad[1].Wspolczynnik, 2.5f);
+    // Kept as the file keeps it; a name the file cannot hold is refused.
+    typy->item(0, 3)->setText("1,234");
+    EXPECT_EQ(Sklad[1].Wspolczynnik, 1.23f);
+    const DaneSklad przed = Sklad[1];
+    typy->item(0, 2)->setText(QString::fromUtf8("Київ"));
+    EXPECT_EQ(Komunikaty().back(),
+              "Pole „Nazwa typu pojazdu” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    EXPECT_EQ(Sklad[1], przed);
 }
 
 // A count of one junction: inlet 1 (east) to exit 3 (west) 57 vehicles of

@@ -120,13 +120,22 @@ TEST(Granice, SprawdzanieWieluPolZachowujePierwszaOdmowe)
     EXPECT_TRUE(s.Dobre());
     EXPECT_DOUBLE_EQ(s.Wartosc(granice::Wymiar, "1e308", "Szerokość", 1.0), 1.0);
     EXPECT_DOUBLE_EQ(s.Wartosc(granice::Natezenie, "-1", "Natężenie", 7.0), 7.0);
-    EXPECT_TRUE(s.Tekst(std::string(10, 'x'), 10, "Opis"));
-    EXPECT_FALSE(s.Tekst(std::string(11, 'x'), 10, "Opis"));
+    EXPECT_TRUE(s.Tekst({std::string(10, 'x')}, 10, "Opis"));
+    EXPECT_FALSE(s.Tekst({std::string(11, 'x')}, 10, "Opis"));
     EXPECT_FALSE(s.Dobre());
     EXPECT_EQ(Cp1250NaUtf8(s.Komunikat()), "Pole „Szerokość” musi być liczbą od 0 do 10000.");
     SprawdzanieWartosci t;
     t.Odrzuc("Pole „Nazwa” nie może być puste.");
     EXPECT_EQ(Cp1250NaUtf8(t.Komunikat()), "Pole „Nazwa” nie może być puste.");
+    // A typed character without a Windows-1250 form, even in a short text.
+    SprawdzanieWartosci u;
+    EXPECT_FALSE(u.Tekst(Utf8NaCp1250ZOkna("Київ"), 10, "Tytuł"));
+    EXPECT_EQ(Cp1250NaUtf8(u.Komunikat()),
+              "Pole „Tytuł” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    EXPECT_EQ(OdmowaTekstu(Utf8NaCp1250ZOkna("Zażółć gęślą jaźń"), 17, "Opis"), "");
+    EXPECT_NE(OdmowaTekstu(Utf8NaCp1250ZOkna("Zażółć 🙂"), 17, "Opis"), "");
+    EXPECT_EQ(Cp1250NaUtf8(OdmowaTekstu(Utf8NaCp1250ZOkna("Zażółć?"), 6, "Opis")),
+              "Pole „Opis” może mieć najwyżej 6 znaków.");
 }
 
 // Flows raised by large class factors and forecasts stay within what the

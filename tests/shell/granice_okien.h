@@ -52,6 +52,38 @@ inline ::testing::AssertionResult TeSameLinie(const std::vector<std::string>& a,
     return ::testing::AssertionSuccess();
 }
 
+// A text field of a window and the name its messages give it.
+struct TekstOkna {
+    const char* okno;
+    const char* pole;   // objectName of the edit
+    const char* nazwa;  // UTF-8
+};
+
+// The numbers the diagram windows type, alike in two projects.
+inline bool TaSamaGeometria(const Projekt& a, const Projekt& b)
+{
+    if (a.Ruchoplany.size() != b.Ruchoplany.size() || a.Ronda.size() != b.Ronda.size())
+        return false;
+    for (std::size_t i = 0; i < a.Ruchoplany.size(); ++i) {
+        const DaneRuchoplan &x = a.Ruchoplany[i], &y = b.Ruchoplany[i];
+        if (x.Kat != y.Kat || x.Odsuniecie != y.Odsuniecie || x.Dlugosc != y.Dlugosc || x.DlugoscPom != y.DlugoscPom ||
+            x.Zawrotka != y.Zawrotka || x.PromienLewoskretu != y.PromienLewoskretu ||
+            x.PromienPrawoskretu != y.PromienPrawoskretu || x.GlobOdsuniecie != y.GlobOdsuniecie ||
+            x.GlobDlugosc != y.GlobDlugosc || x.GlobDlugoscPom != y.GlobDlugoscPom || x.GlobZawrotka != y.GlobZawrotka ||
+            x.GlobPromienLewoskretu != y.GlobPromienLewoskretu || x.GlobPromienPrawoskretu != y.GlobPromienPrawoskretu ||
+            x.TytulDx != y.TytulDx || x.TytulDy != y.TytulDy || x.TytulWysokosc != y.TytulWysokosc)
+            return false;
+    }
+    for (std::size_t i = 0; i < a.Ronda.size(); ++i) {
+        const DaneRondo &x = a.Ronda[i], &y = b.Ronda[i];
+        if (x.Kat != y.Kat || x.Odsuniecie != y.Odsuniecie || x.Dlugosc != y.Dlugosc || x.DlugoscPom != y.DlugoscPom ||
+            x.Promien != y.Promien || x.PromienR != y.PromienR || x.TytulDx != y.TytulDx || x.TytulDy != y.TytulDy ||
+            x.TytulH != y.TytulH)
+            return false;
+    }
+    return true;
+}
+
 // The driver: `okna` lists the windows the fields belong to.
 class GraniceOkienTest : public ProgramTest {
 protected:
@@ -80,7 +112,11 @@ protected:
         }
         for (const PoleOkna& p : pola) {
             const OknoProby& o = OknoPola(p);
-            for (const std::string& tekst : Proby(p.granica)) {
+            std::vector<std::string> teksty = Proby(p.granica);
+            // More decimals than the file keeps, and a value it keeps as 0.
+            if (!p.granica.Calkowita())
+                teksty.insert(teksty.end(), {"1,23456", "-2.345678", "0,0004"});
+            for (const std::string& tekst : teksty) {
                 SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
                 BiezacyProjekt = baza;
                 ProjektZmieniony = false;
@@ -109,8 +145,54 @@ protected:
                 Projekt odczytany;
                 std::string blad;
                 EXPECT_TRUE(CzytajProjekt(plik, odczytany, blad)) << Cp1250NaUtf8(blad);
+                // What the window stored is what reopens.
+                const Projekt& p0 = BiezacyProjekt;
+                EXPECT_TRUE(odczytany.Wezly == p0.Wezly) << "nodes";
+                EXPECT_TRUE(odczytany.Warianty == p0.Warianty) << "variants";
+                EXPECT_TRUE(odczytany.Opisy == p0.Opisy) << "descriptions";
+                EXPECT_TRUE(odczytany.Bloki == p0.Bloki) << "blocks";
+                // The band scales are worked out by each redraw, the nodes'
+                // least distance set at start; neither is typed nor saved.
+                TUstawieniaGlobalne wg = odczytany.wg;
+                wg.MinOdlegloscWezlow = p0.wg.MinOdlegloscWezlow;
+                wg.SkalaPaskow = p0.wg.SkalaPaskow;
+                wg.SkalaPrzejsc = p0.wg.SkalaPrzejsc;
+                wg.MaxNatezenie = p0.wg.MaxNatezenie;
+                wg.MaxPrzejscie = p0.wg.MaxPrzejscie;
+                EXPECT_TRUE(wg == p0.wg) << "settings";
+                EXPECT_TRUE(odczytany.RozmiaryLegendy == p0.RozmiaryLegendy) << "label sizes";
+                EXPECT_TRUE(odczytany.RozmiaryOpisow == p0.RozmiaryOpisow) << "description sizes";
+                EXPECT_TRUE(odczytany.NastawySchowek == p0.NastawySchowek) << "clipboard";
+                EXPECT_TRUE(TaSamaGeometria(odczytany, p0)) << "diagram geometry and titles";
             }
         }
+        BiezacyProjekt = baza;
+    }
+
+    // Every text field typed with characters the project file cannot hold
+    // (Cyrillic, an emoji): refused naming the field, nothing stored.
+    void SprawdzZnaki(std::initializer_list<TekstOkna> pola)
+    {
+        const Projekt baza = BiezacyProjekt;
+        const std::vector<std::string> linieBazy = LinieProjektu();
+        for (const TekstOkna& p : pola)
+            for (const char* tekst : {"Київ", "🙂 Rondo"}) {
+                SCOPED_TRACE(std::string(p.okno) + "." + p.pole + " = \"" + tekst + "\"");
+                BiezacyProjekt = baza;
+                const OknoProby& o = OknoPola({p.okno, p.pole, granice::Wymiar});
+                o.wypelnij();
+                QLineEdit* e = Edycja(o.okno(), p.pole);
+                ASSERT_NE(e, nullptr);
+                e->setText(QString::fromUtf8(tekst));
+                emit e->textEdited(e->text());
+                const std::size_t przed = dialogi.Teksty().size();
+                o.zatwierdz();
+                ASSERT_GT(dialogi.Teksty().size(), przed) << "refused with a message";
+                EXPECT_EQ(Komunikaty().back(), std::string("Pole „") + p.nazwa +
+                                                   "” zawiera znak, którego nie można zapisać w pliku (spoza "
+                                                   "kodowania Windows-1250).");
+                EXPECT_TRUE(TeSameLinie(LinieProjektu(), linieBazy)) << "nothing stored";
+            }
         BiezacyProjekt = baza;
     }
 };

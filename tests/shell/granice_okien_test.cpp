@@ -208,4 +208,58 @@ TEST_F(GraniceOkienProgramu, OpisyBlokiISchowek)
     });
 }
 
+TEST_F(GraniceOkienProgramu, ZnakiSpozaKodowaniaOdrzucone)
+{
+    Przygotuj();
+    // A variant added from the main window's box.
+    okna.push_back({"DodajWariant", [] { return static_cast<QWidget*>(Form1); }, [] {},
+                    [] { Form1->TB_DodajWariantClick(); }});
+    SprawdzZnaki({
+        {"WezlyOperacje", "E_OpisWezla", "Nazwa węzła"},
+        {"WezlyOperacje", "Tytul2", "Tytuł"},
+        {"WezlyOperacje", "E_Rowery", "Nazwa kategorii przejść"},
+        {"UstawyGlobalne", "E_Inne1", "Nazwa kategorii przejść"},
+        {"Wrnt", "E_Index", "Nazwa wariantu"},
+        {"Wrnt", "Tytul3", "Tytuł"},
+        {"DodajWariant", "E_Index", "Nazwa wariantu"},
+        {"PanelWsp", "E_Opis", "Nazwa węzła"},
+        {"NatezeniaRUPL", "Tytul1", "Tytuł"},
+        {"GeometriaRuchoplan", "tekst21", "Opis ramienia"},
+        {"GeometriaRuchoplan", "E_ozn3", "Oznaczenie ramienia"},
+        {"EdycjaOpisy", "E_txt", "Tekst"},
+    });
+}
+
+TEST_F(GraniceOkienProgramu, LiczbyZaokraglaneJakWPliku)
+{
+    // A block factor the file would write as 0 is refused naming it; the
+    // anchor and a description's numbers are kept as the file keeps them.
+    Przygotuj();
+    const OknoProby& blok = OknoPola({"WstawBlok", "CB_sX", granice::SkalaBloku});
+    blok.wypelnij();
+    WstawBlok->CB_sY->setEditText("0,0004");
+    const std::size_t bloki = Bloki.size();
+    blok.zatwierdz();
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back(),
+              "Pole „WSP. Y” zostałoby zapisane w pliku jako 0 (plik zapisuje je z dokładnością do 0,001).");
+    EXPECT_EQ(Bloki.size(), bloki);
+    blok.wypelnij();
+    WstawBlok->E_x->setText("1.234");
+    WstawBlok->CB_sX->setEditText("0,0006");
+    blok.zatwierdz();
+    ASSERT_EQ(Bloki.size(), bloki + 1);
+    EXPECT_EQ(Bloki.back().X, 1.23f);
+    EXPECT_EQ(Bloki.back().Sx, 0.001f);
+
+    const OknoProby& opis = OknoPola({"EdycjaOpisy", "E_x", granice::Polozenie});
+    opis.wypelnij();
+    EdycjaOpisy->E_x->setText("1,234");
+    EdycjaOpisy->Kat->setText("45,678");
+    opis.zatwierdz();
+    ASSERT_FALSE(Opisy.empty());
+    EXPECT_EQ(Opisy.back().X, 1.23f);
+    EXPECT_EQ(Opisy.back().Kat, 45.68f);
+}
+
 }  // namespace

@@ -70,20 +70,22 @@ TEST_F(OpisyOkno, KazdyKomunikatOstatniWygrywa)
     o->E_txt->clear();
     EXPECT_EQ(Wprowadz(), "Pole tekst musi zawierać minimum jedną literę!");
     o->E_txt->setText(" ");  // one blank is a text
+    // A text that is no number asks for a number; a number beyond the range
+    // names the range.
     o->CB_sx->setEditText("abc");
-    EXPECT_EQ(Wprowadz(), "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.");
-    o->CB_sx->setEditText("0,05");
     EXPECT_EQ(Wprowadz(), "Wymagana wartość WSPÓŁCZYNNIKA SZEROKOŚCI w postaci liczby!");
+    o->CB_sx->setEditText("0,05");
+    EXPECT_EQ(Wprowadz(), "Błędy numer współczynnik szerokości! Wymagana wartość liczbowa pomiędzy od 0.1 do 3.0.");
     o->CB_sx->setEditText("3");
     o->CB_sy->setEditText("x");
-    EXPECT_EQ(Wprowadz(), "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].");
-    o->CB_sy->setEditText("15,5");
     EXPECT_EQ(Wprowadz(), "Wymagana wartość ROZMIARU w postaci liczby!");
+    o->CB_sy->setEditText("15,5");
+    EXPECT_EQ(Wprowadz(), "Błędy ROZMIAR! Wymagana wartość liczbowa pomiędzy od 0.1 do 15.0 [cm].");
     o->CB_sy->setEditText("1");
     o->CB_Grubosci->setEditText("g");
-    EXPECT_EQ(Wprowadz(), "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!");
-    o->CB_Grubosci->setEditText("3.5");
     EXPECT_EQ(Wprowadz(), "Wymagana wartość grubości w postaci liczby!");
+    o->CB_Grubosci->setEditText("3.5");
+    EXPECT_EQ(Wprowadz(), "Błędna wartość grubości! Wymagana wartość liczbowa pomiędzy od 0.01 do 3.0!");
     o->CB_Grubosci->setEditText("0.2");
     o->E_x->setText("");
     EXPECT_EQ(Wprowadz(), "Błędna wartość współrzędnej X!");
@@ -98,9 +100,11 @@ TEST_F(OpisyOkno, KazdyKomunikatOstatniWygrywa)
     o->E_y->setText("2");
     o->RBRecznie->setChecked(true);
     o->Kat->setText("kąt");
-    EXPECT_EQ(Wprowadz(), "Kąt musi zawierać się pomiędzy od 0 do 360 [st].");
-    o->Kat->setText("360.5");
     EXPECT_EQ(Wprowadz(), "Wymagana liczbowa wartość kąta!");
+    o->Kat->setText("360.5");
+    EXPECT_EQ(Wprowadz(), "Kąt musi zawierać się pomiędzy od 0 do 360 [st].");
+    o->Kat->setText("-1");
+    EXPECT_EQ(Wprowadz(), "Kąt musi zawierać się pomiędzy od 0 do 360 [st].");
     o->Kat->setText("360");
     EXPECT_EQ(Wprowadz(), "");
     EXPECT_EQ(Opisy[0].Kat, 360.0f);
@@ -125,7 +129,11 @@ TEST_F(OpisyOkno, WskazanieZmianaUsuniecieZapisIOdczyt)
 {
     TEdycjaOpisy* o = EdycjaOpisy;
     Dobre();
-    o->E_txt->setText("Zażółć ✓");  // a character without a Windows-1250 form
+    // A character without a Windows-1250 form is refused naming the field,
+    // never stored as "?".
+    o->E_txt->setText("Zażółć ✓");
+    EXPECT_EQ(Wprowadz(), "Pole „Tekst” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    o->E_txt->setText("Zażółć ?");
     o->CB_sx->setEditText("0,8");
     o->CB_sy->setEditText("1,5");
     o->RBPoziom->setChecked(true);
@@ -211,6 +219,24 @@ TEST_F(OpisyOkno, WskazanieZmianaUsuniecieZapisIOdczyt)
     odpowiedzi = {1};
     Klik(7.0, 9.0);
     EXPECT_EQ(LiczbaOpisow(), 0);
+}
+
+TEST_F(OpisyOkno, ZmianaZachowujeKolorOpisu)
+{
+    // The swatch shows another colour (left from a new description) when a
+    // red description is changed.
+    TEdycjaOpisy* o = EdycjaOpisy;
+    Dobre();
+    dialogi.Kolory.push_back(KolorRGB(0, 160, 0));
+    o->S_kolMouseDown();
+    EXPECT_EQ(Wprowadz(), "");
+    Opisy[0].Kolor = KolorRGB(200, 0, 0);
+    o->PrzygotujZmiane(0);
+    EXPECT_EQ(o->S_kol->Kolor(), KolorRGB(200, 0, 0));
+    o->E_txt->setText("Zmieniony");
+    EXPECT_EQ(Wprowadz(), "");
+    EXPECT_EQ(Opisy[0].Kolor, KolorRGB(200, 0, 0));
+    EXPECT_EQ(Opisy[0].Tekst.str(), "Zmieniony");
 }
 
 TEST_F(OpisyOkno, EksportDoKazdegoWariantuLubJednego)
