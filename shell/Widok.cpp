@@ -427,7 +427,7 @@ void TForm1::CB_SiatkaKrokExit()
     std::string komunikat;
     const std::optional<float> przed = std::exchange(krokPrzedEdycja_, std::nullopt);
     if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki"))
-        wg.KrokSiatki = static_cast<float>(krok);
+        wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));
     else {
         if (przed)
             wg.KrokSiatki = *przed;
