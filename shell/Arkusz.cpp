@@ -223,8 +223,7 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     KomunikatyOdlozone::Przekaz(komunikatyRond);
 }
 
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
-                         const WarstwaArkusza& warstwa)
+ZakresArkusza ZakresWarstwy(const WarstwaArkusza& warstwa)
 {
     using Czesc = WarstwaArkusza::Czesc;
     const Czesc czesc = warstwa.czesc;
@@ -250,7 +249,13 @@ void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, cons
         zakres.pod = czesc == Czesc::Pod;
         zakres.nad = czesc == Czesc::Nad;
     }
-    RysujZakresArkusza(wariant, widoczny, pas, zakres);
+    return zakres;
+}
+
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                         const WarstwaArkusza& warstwa)
+{
+    RysujZakresArkusza(wariant, widoczny, pas, ZakresWarstwy(warstwa));
 }
 
 void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
@@ -300,6 +305,16 @@ std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n)
         czesci.push_back(z);
     }
     return czesci;
+}
+
+int DiagramowWariantu(int32_t wariant)
+{
+    int n = 0;
+    for (int32_t i = 0; i < LiczbaRuchoplanow(); ++i)
+        n += Ruchoplany[i].NrWariantu == wariant;
+    for (int32_t i = 0; i < LiczbaRond(); ++i)
+        n += Ronda[static_cast<std::size_t>(i)].NrWariantu == wariant;
+    return n;
 }
 
 bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)

@@ -41,6 +41,9 @@ struct ZakresArkusza {
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
                          const ProstokatArkusza* pas = nullptr, const WarstwaArkusza& warstwa = {});
 
+// The items of the sheet a part `warstwa` draws.
+ZakresArkusza ZakresWarstwy(const WarstwaArkusza& warstwa);
+
 // As `RysujArkuszWariantu`, the items of `zakres` only.
 void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
                         const ZakresArkusza& zakres);
@@ -49,6 +52,9 @@ void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const
 // as many diagrams each, the first with what lies under the diagrams, the
 // last with what lies over them: drawn one after another they are the whole.
 std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n);
+
+// How many junction diagrams and roundabouts the variant's sheet has.
+int DiagramowWariantu(int32_t wariant);
 
 // Computes what the variant's sheet draws and is not computed yet (junction
 // diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents

@@ -12,30 +12,33 @@
 #include "base/Watki.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
+#include "model/Projekt.h"
+#include "platform/qt/ObrazRzadki.h"
 #include "platform/qt/Plotno.h"
 #include "shell/Arkusz.h"
 
 namespace {
 
-// A band's bitmap and its canvas, kept from redraw to redraw: the canvas
-// keeps the font sizes and text widths it has measured.
+// A thread's bitmap and its canvas, kept from redraw to redraw: the canvas
+// keeps the font sizes and text widths it has measured. The bitmap has the
+// screen's size, but only the rows drawn on take memory.
 struct Pas {
-    QImage obraz;
+    ObrazRzadki obraz;
     std::unique_ptr<PlotnoQt> plotno;
     // All its pixels zero: a layer of the whole sheet's redraw leaves it so.
     bool czysty = false;
 
     PlotnoQt& Dopasuj(const QImage& wzor)
     {
-        if (obraz.size() != wzor.size() || obraz.format() != wzor.format()) {
+        if (obraz.Dopasuj(wzor)) {
             plotno.reset();
-            obraz = QImage(wzor.size(), wzor.format());
-            czysty = false;
+            czysty = true;
         }
         if (!plotno)
-            plotno = std::make_unique<PlotnoQt>(&obraz);
+            plotno = std::make_unique<PlotnoQt>(&obraz.Obraz());
         return *plotno;
     }
+    uchar* Bity() { return obraz.Obraz().bits(); }
 };
 
 // Never destroyed: a canvas's font must not outlive the Qt application in a
@@ -75,8 +78,10 @@ void NaWatkach(int n, const std::function<void(int)>& praca)
     // The drawing thread's outputs and canvas come back also after an exception.
     const PrzywrocStanWyjsc przywroc;
     Rownolegle(n, [&](int k) {
-        if (k > 0)
-            przywroc.stan.Przyjmij();
+        // A thread of the pool, or this one running a work no thread could
+        // be started for, keeps its own state for its next work.
+        const PrzywrocStanWyjsc wlasny;
+        przywroc.stan.Przyjmij();
         praca(k);
     });
 }
@@ -118,7 +123,19 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
     if (!MoznaRysowacWatkami())
         return false;
     QImage* bitmapa = BitmapaRysunkuWlasna();
-    const int n = std::min(WatkiRysowania(), bitmapa->height());
+    const int n = std::min(WatkiDlaPracy(WatkiRysowania(), DiagramowWariantu(wariant), DiagramowNaWatek),
+                           bitmapa->height());
+    if (n < 2)
+        return false;
+    // What lies under the diagrams (the grid across the whole sheet) is
+    // drawn on the bitmap first, so that each band's own bitmap gets only
+    // the rows of its band and of the figures reaching into it.
+    ZakresArkusza zakres = ZakresWarstwy(warstwa);
+    if (zakres.pod) {
+        RysujZakresArkusza(wariant, widoczny, nullptr,
+                           {.pod = true, .ruchoplanyOd = 0, .ruchoplanyDo = 0, .rondaOd = 0, .rondaDo = 0, .nad = false});
+        zakres.pod = false;
+    }
     ZakonczRysowanieEkranu();
     // Detached here, once: the threads then only touch its bytes.
     uchar* bity = bitmapa->bits();
@@ -135,7 +152,7 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
     NaWatkach(n, [&](int k) {
         const int y1 = granice[static_cast<std::size_t>(k)], y2 = granice[static_cast<std::size_t>(k) + 1];
         Pas& pas = *pasy[static_cast<std::size_t>(k)];
-        uchar* wlasne = pas.obraz.bits();
+        uchar* wlasne = pas.Bity();
         pas.czysty = false;
         KopiujWiersze(bity, wlasne, wiersz, y1, y2);
         pas.plotno->OgraniczDoWierszy(y1, y2);
@@ -145,7 +162,7 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
         ProstokatArkusza czesc;
         czesc.Dodaj(EkranNaCmX(-ZapasPasa), EkranNaCmY(y1 - ZapasPasa));
         czesc.Dodaj(EkranNaCmX(szerokosc + ZapasPasa), EkranNaCmY(y2 + ZapasPasa));
-        RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
+        RysujZakresArkusza(wariant, widoczny, &czesc, zakres);
         pas.plotno->Zakoncz();
         KopiujWiersze(wlasne, bity, wiersz, y1, y2);
     });
@@ -200,7 +217,7 @@ std::vector<std::unique_ptr<Pas>>& Zapasowe()
 PlotnoQt& ZacznijWarstwe(Pas& pas)
 {
     if (!pas.czysty)
-        std::memset(pas.obraz.bits(), 0, static_cast<std::size_t>(pas.obraz.sizeInBytes()));
+        pas.obraz.Wyczysc();
     pas.czysty = false;
     pas.plotno->ZerujWierszeNarysowane();
     return *pas.plotno;
@@ -267,7 +284,9 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     if (!MoznaRysowacWatkami())
         return false;
     QImage* bitmapa = BitmapaRysunkuWlasna();
-    const int n = WatkiRysowania();
+    const int n = WatkiDlaPracy(WatkiRysowania(), DiagramowWariantu(wariant), DiagramowNaWatek);
+    if (n < 2)
+        return false;
     const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
     const std::vector<ZakresArkusza> kawalki = PodzielArkusz(wariant, n * KawalkowWatku);
 
@@ -310,7 +329,7 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     // In the sheet's order: each thread's layer, then the pieces of its part
     // others took. Only the rows a layer drew on are laid over and cleared.
     std::vector<Warstwa> warstwy;
-    auto dodaj = [&warstwy](Pas& pas) { warstwy.push_back({pas.obraz.bits(), pas.plotno->WierszeNarysowane()}); };
+    auto dodaj = [&warstwy](Pas& pas) { warstwy.push_back({pas.Bity(), pas.plotno->WierszeNarysowane()}); };
     for (int k = 0; k < n; ++k) {
         if (k > 0)
             dodaj(*pasy[static_cast<std::size_t>(k)]);

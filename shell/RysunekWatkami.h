@@ -21,6 +21,10 @@
 int WatkiRysowania();
 void UstawWatkiRysowania(int watkow);
 
+// A thread draws at least this many diagrams: a sheet of fewer is drawn by
+// one thread, which costs less than sharing it.
+constexpr int DiagramowNaWatek = 4;
+
 // Whether `RysujArkuszWatkami` would share the redraw now.
 bool MoznaRysowacWatkami();
 
