@@ -223,7 +223,8 @@ void PrzygotujArkuszWariantu(int32_t wariant, bool zasiegiPotrzebne, int watkow)
     KomunikatyOdlozone::Przekaz(komunikatyRond);
 }
 
-ZakresArkusza ZakresWarstwy(const WarstwaArkusza& warstwa)
+void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
+                         const WarstwaArkusza& warstwa)
 {
     using Czesc = WarstwaArkusza::Czesc;
     const Czesc czesc = warstwa.czesc;
@@ -249,13 +250,7 @@ ZakresArkusza ZakresWarstwy(const WarstwaArkusza& warstwa)
         zakres.pod = czesc == Czesc::Pod;
         zakres.nad = czesc == Czesc::Nad;
     }
-    return zakres;
-}
-
-void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
-                         const WarstwaArkusza& warstwa)
-{
-    RysujZakresArkusza(wariant, widoczny, pas, ZakresWarstwy(warstwa));
+    RysujZakresArkusza(wariant, widoczny, pas, zakres);
 }
 
 void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,

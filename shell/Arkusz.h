@@ -41,9 +41,6 @@ struct ZakresArkusza {
 void RysujArkuszWariantu(int32_t wariant, const ProstokatArkusza* widoczny = nullptr,
                          const ProstokatArkusza* pas = nullptr, const WarstwaArkusza& warstwa = {});
 
-// The items of the sheet a part `warstwa` draws.
-ZakresArkusza ZakresWarstwy(const WarstwaArkusza& warstwa);
-
 // As `RysujArkuszWariantu`, the items of `zakres` only.
 void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const ProstokatArkusza* pas,
                         const ZakresArkusza& zakres);

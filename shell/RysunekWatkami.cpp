@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <tuple>
@@ -19,13 +18,15 @@
 
 namespace {
 
-// A thread's bitmap and its canvas, kept from redraw to redraw: the canvas
+// A layer's bitmap and its canvas, kept from redraw to redraw: the canvas
 // keeps the font sizes and text widths it has measured. The bitmap has the
-// screen's size, but only the rows drawn on take memory.
+// screen's size, but only the rows drawn on take memory, and only while the
+// redraw lasts.
 struct Pas {
     ObrazRzadki obraz;
     std::unique_ptr<PlotnoQt> plotno;
-    // All its pixels zero: a layer of the whole sheet's redraw leaves it so.
+    // All its pixels zero and its memory given back, as each redraw leaves
+    // it (an exception half way may not).
     bool czysty = false;
 
     PlotnoQt& Dopasuj(const QImage& wzor)
@@ -39,22 +40,60 @@ struct Pas {
         return *plotno;
     }
     uchar* Bity() { return obraz.Obraz().bits(); }
+    // After a redraw: the memory its drawing took is given back.
+    void Oddaj()
+    {
+        obraz.Wyczysc();
+        czysty = true;
+    }
 };
+
+// The memory the threads' bitmaps took in the last shared redraw.
+std::size_t pamiecOstatnio = 0;
+
+// Gives back the memory of the bitmaps a redraw used, noting how much it was.
+void OddajPamiec(const std::vector<Pas*>& uzyte)
+{
+    pamiecOstatnio = 0;
+    for (Pas* pas : uzyte) {
+        pamiecOstatnio += pas->obraz.PamiecUzywana();
+        pas->Oddaj();
+    }
+}
 
 // Never destroyed: a canvas's font must not outlive the Qt application in a
 // static destructor.
-// Each band where it was made: its canvas holds the bitmap's address.
+// Each layer where it was made: its canvas holds the bitmap's address.
 std::vector<std::unique_ptr<Pas>>& Pasy()
 {
     static auto* pasy = new std::vector<std::unique_ptr<Pas>>;
     return *pasy;
 }
 
-// Rows [y1, y2) from one bitmap of the same size and format into another.
-void KopiujWiersze(const uchar* z, uchar* do_, qsizetype wiersz, int y1, int y2)
+// A band's canvas over the screen's bitmap itself, painting its own rows
+// alone: the bands are drawn at once on the one bitmap, with no bitmap of
+// their own. Kept from redraw to redraw as the layers are.
+struct PasEkranu {
+    QImage widok;  // the screen bitmap's pixels, not a copy of them
+    std::unique_ptr<PlotnoQt> plotno;
+
+    void Dopasuj(QImage& bitmapa)
+    {
+        uchar* bity = bitmapa.bits();
+        if (widok.constBits() != bity || widok.size() != bitmapa.size() || widok.format() != bitmapa.format() ||
+            widok.bytesPerLine() != bitmapa.bytesPerLine()) {
+            plotno.reset();
+            widok = QImage(bity, bitmapa.width(), bitmapa.height(), bitmapa.bytesPerLine(), bitmapa.format());
+        }
+        if (!plotno)
+            plotno = std::make_unique<PlotnoQt>(&widok);
+    }
+};
+
+std::vector<std::unique_ptr<PasEkranu>>& PasyEkranu()
 {
-    if (y2 > y1)
-        std::memcpy(do_ + y1 * wiersz, z + y1 * wiersz, static_cast<std::size_t>((y2 - y1) * wiersz));
+    static auto* pasy = new std::vector<std::unique_ptr<PasEkranu>>;
+    return *pasy;
 }
 
 // A band draws the diagrams within these pixels of its rows: the rounding
@@ -127,45 +166,31 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
                            bitmapa->height());
     if (n < 2)
         return false;
-    // What lies under the diagrams (the grid across the whole sheet) is
-    // drawn on the bitmap first, so that each band's own bitmap gets only
-    // the rows of its band and of the figures reaching into it.
-    ZakresArkusza zakres = ZakresWarstwy(warstwa);
-    if (zakres.pod) {
-        RysujZakresArkusza(wariant, widoczny, nullptr,
-                           {.pod = true, .ruchoplanyOd = 0, .ruchoplanyDo = 0, .rondaOd = 0, .rondaDo = 0, .nad = false});
-        zakres.pod = false;
-    }
     ZakonczRysowanieEkranu();
     // Detached here, once: the threads then only touch its bytes.
-    uchar* bity = bitmapa->bits();
-    const qsizetype wiersz = bitmapa->bytesPerLine();
-    const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
-
-    std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
+    bitmapa->bits();
+    std::vector<std::unique_ptr<PasEkranu>>& pasy = PasyEkranu();
     while (pasy.size() < static_cast<std::size_t>(n))
-        pasy.push_back(std::make_unique<Pas>());
+        pasy.push_back(std::make_unique<PasEkranu>());
     for (int k = 0; k < n; ++k)
         pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa);
 
-    const std::vector<int> granice = GranicePasow(wariant, n, wysokosc);
+    const int szerokosc = bitmapa->width();
+    const std::vector<int> granice = GranicePasow(wariant, n, bitmapa->height());
     NaWatkach(n, [&](int k) {
         const int y1 = granice[static_cast<std::size_t>(k)], y2 = granice[static_cast<std::size_t>(k) + 1];
-        Pas& pas = *pasy[static_cast<std::size_t>(k)];
-        uchar* wlasne = pas.Bity();
-        pas.czysty = false;
-        KopiujWiersze(bity, wlasne, wiersz, y1, y2);
-        pas.plotno->OgraniczDoWierszy(y1, y2);
-        UstawPlotnoEkranu(pas.plotno.get());
+        PlotnoQt& plotno = *pasy[static_cast<std::size_t>(k)]->plotno;
+        plotno.OgraniczDoWierszy(y1, y2);
+        UstawPlotnoEkranu(&plotno);
         // The diagrams that reach the band: the sheet's part under it, a few
         // pixels more each way for the rounding to pixels.
         ProstokatArkusza czesc;
         czesc.Dodaj(EkranNaCmX(-ZapasPasa), EkranNaCmY(y1 - ZapasPasa));
         czesc.Dodaj(EkranNaCmX(szerokosc + ZapasPasa), EkranNaCmY(y2 + ZapasPasa));
-        RysujZakresArkusza(wariant, widoczny, &czesc, zakres);
-        pas.plotno->Zakoncz();
-        KopiujWiersze(wlasne, bity, wiersz, y1, y2);
+        RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
+        plotno.Zakoncz();
     });
+    pamiecOstatnio = 0;
     return true;
 }
 
@@ -178,8 +203,7 @@ struct Warstwa {
 };
 
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
-// over rows [y1, y2) of the bitmap, in order, and clears them for the next
-// redraw.
+// over rows [y1, y2) of the bitmap, in order.
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
@@ -188,10 +212,8 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
             if (y < w.wiersze.od || y >= w.wiersze.do_)
                 continue;
             auto* z = reinterpret_cast<uint32_t*>(w.bity + y * wiersz);
-            for (int x = 0; x < szerokosc; ++x) {
+            for (int x = 0; x < szerokosc; ++x)
                 cel[x] = z[x] != 0 ? z[x] : cel[x];
-                z[x] = 0;
-            }
         }
     }
 }
@@ -339,9 +361,13 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     NaWatkach(n, [&](int k) {
         NalozWarstwy(bity, wiersz, szerokosc, wysokosc * k / n, wysokosc * (k + 1) / n, warstwy);
     });
+    std::vector<Pas*> uzyte;
     for (int k = 1; k < n; ++k)
-        pasy[static_cast<std::size_t>(k)]->czysty = true;
+        uzyte.push_back(pasy[static_cast<std::size_t>(k)].get());
     for (int z = 0; z < podzial.Uzytych(); ++z)
-        zapasowe[static_cast<std::size_t>(z)]->czysty = true;
+        uzyte.push_back(zapasowe[static_cast<std::size_t>(z)].get());
+    OddajPamiec(uzyte);
     return true;
 }
+
+std::size_t PamiecBitmapWatkow() { return pamiecOstatnio; }

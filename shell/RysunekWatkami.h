@@ -2,15 +2,16 @@
 // The screen redraw of a variant's sheet shared among threads. The bitmap's
 // rows are cut into as many bands as there are threads, each with about the
 // same share of the diagrams' drawing (their kept extents tell where it
-// lies); each thread draws
-// the sheet on a bitmap of its own, leaving out the diagrams whose kept
-// extent and the figures whose box cannot reach its band, and its band is
-// copied back. A figure's pixels do
-// not depend on what lies under them (opaque, without antialiasing), so each
-// band comes out as one thread would have drawn it. The whole sheet is
-// shared by its diagrams instead (`RysujArkuszWarstwami`): a band would draw
-// every diagram that crosses its edge twice.
+// lies); each thread draws the sheet on the bitmap itself, painting its own
+// band's rows alone and leaving out the diagrams whose kept extent and the
+// figures whose box cannot reach them. A figure's pixels do not depend on
+// what lies under them (opaque, without antialiasing) nor on the rows
+// painted (the clip is exact to the pixel), so each band comes out as one
+// thread would have drawn it. The whole sheet is shared by its diagrams
+// instead (`RysujArkuszWarstwami`): a band would draw every diagram that
+// crosses its edge twice.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -62,3 +63,7 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 // `tlo`, when given, is drawn on the bitmap first, by the thread of the
 // first part.
 bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo = {});
+
+// The memory the threads' bitmaps took in the last shared redraw, in bytes,
+// which is given back after each (for the tests and benchmarks).
+std::size_t PamiecBitmapWatkow();
