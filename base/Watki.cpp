@@ -137,12 +137,18 @@ private:
             PracaPuli* praca = w->praca;
             blokada.unlock();
             praca->Wykonaj();
-            praca->Skonczona();
+            // Idle again before the job hears it is done: the next job finds
+            // this thread instead of starting another.
             blokada.lock();
             w->praca = nullptr;
-            if (w->koniec)
+            const bool koniec = w->koniec;
+            if (!koniec)
+                wolne_.push_back(w);
+            blokada.unlock();
+            praca->Skonczona();
+            if (koniec)
                 return;
-            wolne_.push_back(w);
+            blokada.lock();
         }
     }
 
