@@ -20,13 +20,12 @@ namespace {
 
 // A layer's bitmap and its canvas, kept from redraw to redraw: the canvas
 // keeps the font sizes and text widths it has measured. The bitmap has the
-// screen's size, but only the rows drawn on take memory, and only while the
-// redraw lasts.
+// screen's size, but only the rows drawn on take memory.
 struct Pas {
     ObrazRzadki obraz;
     std::unique_ptr<PlotnoQt> plotno;
-    // All its pixels zero and its memory given back, as each redraw leaves
-    // it (an exception half way may not).
+    // All its pixels zero: a redraw clears what it drew (an exception half
+    // way may not).
     bool czysty = false;
 
     PlotnoQt& Dopasuj(const QImage& wzor)
@@ -40,26 +39,11 @@ struct Pas {
         return *plotno;
     }
     uchar* Bity() { return obraz.Obraz().bits(); }
-    // After a redraw: the memory its drawing took is given back.
-    void Oddaj()
-    {
-        obraz.Wyczysc();
-        czysty = true;
-    }
 };
 
-// The memory the threads' bitmaps took in the last shared redraw.
-std::size_t pamiecOstatnio = 0;
-
-// Gives back the memory of the bitmaps a redraw used, noting how much it was.
-void OddajPamiec(const std::vector<Pas*>& uzyte)
-{
-    pamiecOstatnio = 0;
-    for (Pas* pas : uzyte) {
-        pamiecOstatnio += pas->obraz.PamiecUzywana();
-        pas->Oddaj();
-    }
-}
+// The memory the layers took at the end of the last redraw of the whole
+// sheet, before any went back.
+std::size_t pamiecRysunku = 0;
 
 // Never destroyed: a canvas's font must not outlive the Qt application in a
 // static destructor.
@@ -190,7 +174,6 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
         RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
         plotno.Zakoncz();
     });
-    pamiecOstatnio = 0;
     return true;
 }
 
@@ -203,7 +186,9 @@ struct Warstwa {
 };
 
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
-// over rows [y1, y2) of the bitmap, in order.
+// over rows [y1, y2) of the bitmap, in order, and clears them for the next
+// redraw: the memory stays, to be drawn on again without the system's
+// giving it anew.
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
@@ -212,8 +197,10 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
             if (y < w.wiersze.od || y >= w.wiersze.do_)
                 continue;
             auto* z = reinterpret_cast<uint32_t*>(w.bity + y * wiersz);
-            for (int x = 0; x < szerokosc; ++x)
+            for (int x = 0; x < szerokosc; ++x) {
                 cel[x] = z[x] != 0 ? z[x] : cel[x];
+                z[x] = 0;
+            }
         }
     }
 }
@@ -361,13 +348,27 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     NaWatkach(n, [&](int k) {
         NalozWarstwy(bity, wiersz, szerokosc, wysokosc * k / n, wysokosc * (k + 1) / n, warstwy);
     });
-    std::vector<Pas*> uzyte;
     for (int k = 1; k < n; ++k)
-        uzyte.push_back(pasy[static_cast<std::size_t>(k)].get());
+        pasy[static_cast<std::size_t>(k)]->czysty = true;
     for (int z = 0; z < podzial.Uzytych(); ++z)
-        uzyte.push_back(zapasowe[static_cast<std::size_t>(z)].get());
-    OddajPamiec(uzyte);
+        zapasowe[static_cast<std::size_t>(z)]->czysty = true;
+    // The memory drawn on stays for the next redraw, which mostly draws the
+    // same rows, up to two bitmaps of the screen's: beyond, it goes back.
+    pamiecRysunku = PamiecBitmapWatkow();
+    if (pamiecRysunku > 2 * static_cast<std::size_t>(bitmapa->sizeInBytes()))
+        for (const auto* warstwy : {&pasy, &zapasowe})
+            for (const std::unique_ptr<Pas>& pas : *warstwy)
+                pas->obraz.Wyczysc();
     return true;
 }
 
-std::size_t PamiecBitmapWatkow() { return pamiecOstatnio; }
+std::size_t PamiecWarstwRysunku() { return pamiecRysunku; }
+
+std::size_t PamiecBitmapWatkow()
+{
+    std::size_t pamiec = 0;
+    for (const auto* warstwy : {&Pasy(), &Zapasowe()})
+        for (const std::unique_ptr<Pas>& pas : *warstwy)
+            pamiec += pas->obraz.PamiecUzywana();
+    return pamiec;
+}

@@ -64,6 +64,8 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 // first part.
 bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo = {});
 
-// The memory the threads' bitmaps took in the last shared redraw, in bytes,
-// which is given back after each (for the tests and benchmarks).
+// The memory the layers' bitmaps of the whole sheet's redraws take now, and
+// took at the end of the last such redraw, in bytes (for the tests and
+// benchmarks); a zoomed redraw takes none.
 std::size_t PamiecBitmapWatkow();
+std::size_t PamiecWarstwRysunku();

@@ -229,30 +229,32 @@ TEST_F(RysunekWatkami, KawalkiInnychWatkowNaSwoimMiejscu)
         ASSERT_TRUE(Rysunek(i % 2 ? 8 : 5) == jeden) << "redraw " << i;
 }
 
-// Each thread's bitmap takes memory for the rows it draws on alone: on the
-// whole sheet, zoomed in and on the whole again, all of them together take
-// less than two bitmaps of the drawing area (before, each of the eleven
-// took a whole one, kept from redraw to redraw).
+// Each layer's bitmap takes memory for the rows it draws on alone: the
+// eleven of the whole sheet take less than three bitmaps of the screen
+// together (before, each took a whole one), and keep at most two between
+// redraws; a zoomed redraw paints the screen's bitmap alone.
 TEST_F(RysunekWatkami, BitmapyWatkowTylkoNaSwojeWiersze)
 {
     const QImage jeden = Rysunek(1);
     const std::size_t ekran = static_cast<std::size_t>(Form1->BitmapaRysunku.sizeInBytes());
     EXPECT_TRUE(Rysunek(8) == jeden);
-    const std::size_t calosc = PamiecBitmapWatkow();
-    EXPECT_GT(calosc, 0u);
-    EXPECT_LT(calosc, 2 * ekran);
+    EXPECT_GT(PamiecWarstwRysunku(), 0u);
+    EXPECT_LT(PamiecWarstwRysunku(), 3 * ekran);
+    EXPECT_LE(PamiecBitmapWatkow(), 2 * ekran);
+    const std::size_t poCalym = PamiecBitmapWatkow();
     const double skala = Skala;
     Skala /= 3.0;
     SrodekY = 40.0;
     const QImage powiekszony = Rysunek(1);
     EXPECT_TRUE(Rysunek(8) == powiekszony);
-    EXPECT_LT(PamiecBitmapWatkow(), 2 * ekran);
+    EXPECT_EQ(PamiecBitmapWatkow(), poCalym);
     Skala = skala;
     PokazCaly();
     // The drawing area's part: the redraw never touches what lies beyond it.
     const QRect obszar(0, 0, Form1->Podglad->width(), Form1->Podglad->height());
     EXPECT_TRUE(Rysunek(8).copy(obszar) == jeden.copy(obszar));
-    EXPECT_LT(PamiecBitmapWatkow(), 2 * ekran);
+    EXPECT_LT(PamiecWarstwRysunku(), 3 * ekran);
+    EXPECT_LE(PamiecBitmapWatkow(), 2 * ekran);
 }
 
 // A sheet of a few diagrams is drawn by one thread, and so is every sheet
