@@ -214,7 +214,8 @@ bool EksportujWatkami(int wariantow)
     const int czesciWariantu = std::max(1, (2 * watkow + wariantow - 1) / std::max(wariantow, 1));
     std::vector<KawalekDxf> kawalki;
     for (int v = 0; v < wariantow; ++v) {
-        const int czesci = std::max(czesciWariantu, (DiagramowWariantu(v) + DiagramowCzesciDxf - 1) / DiagramowCzesciDxf);
+        const int czesci =
+            std::max(czesciWariantu, (DiagramowWariantu(v) + DiagramowCzesciDxf - 1) / DiagramowCzesciDxf);
         for (const ZakresArkusza& z : PodzielArkusz(v, czesci))
             kawalki.push_back({v, z});
     }
