@@ -97,15 +97,17 @@ void BM_PamiecTysiacaWydrukow(benchmark::State& stan)
     Program::Dopasuj();
     TekstTT = true;
     Form1->UstawWydrukDoPdf(PlikTymczasowy("kartogram_pamiec.pdf"));
-    int64_t sterta10 = 0, sterta500 = 0, rss10 = 0;
+    int64_t sterta10 = 0, sterta500 = 0, rss10 = 0, rss500 = 0;
     for (auto _ : stan) {
         for (int i = 0; i < 1000; ++i) {
             if (i == 10) {
                 sterta10 = Sterta();
                 rss10 = PamiecProcesu();
             }
-            if (i == 500)
+            if (i == 500) {
                 sterta500 = Sterta();
+                rss500 = PamiecProcesu();
+            }
             Form1->TB_DrukujClick();
         }
     }
@@ -113,6 +115,7 @@ void BM_PamiecTysiacaWydrukow(benchmark::State& stan)
     stan.counters["sterta_przyrost_MB"] = static_cast<double>(Sterta() - sterta10) / MB;
     stan.counters["sterta_przyrost_drugich_500_MB"] = static_cast<double>(Sterta() - sterta500) / MB;
     stan.counters["rss_przyrost_MB"] = static_cast<double>(PamiecProcesu() - rss10) / MB;
+    stan.counters["rss_przyrost_drugich_500_MB"] = static_cast<double>(PamiecProcesu() - rss500) / MB;
     Form1->UstawWydrukDoPdf("");
     TekstTT = false;
 }
