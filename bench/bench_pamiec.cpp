@@ -1,7 +1,7 @@
-// The memory the shared work takes: the DXF export of 6,400 diagrams, the
-// whole sheet's redraw on a 3840 x 2160 screen, and a thousand prints of a
-// sheet with TrueType labels. Each reports the process's peak above what it
-// held before (the open, computed project), in megabytes.
+// The memory the shared work takes: the DXF export of 6,400 diagrams and the
+// whole sheet's redraw on a 3840 x 2160 screen report the process's peak
+// above what it held before (the open, computed project); a thousand prints
+// with TrueType labels report how much the memory grows. In megabytes.
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <malloc.h>
@@ -87,13 +87,14 @@ int64_t Sterta()
     return static_cast<int64_t>(m.uordblks + m.hblkhd);
 }
 
-// A thousand prints into a PDF file of a sheet of 90 diagrams with TrueType
-// labels: how much the heap and the resident memory grow from the tenth
-// print to the thousandth, and over the second half alone.
+// A thousand prints into a PDF file of 90 diagrams with TrueType labels,
+// 30 on each of three pages (each page drawn by a thread of its own): how
+// much the heap and the resident memory grow from the tenth print to the
+// thousandth, and over the second half alone.
 void BM_PamiecTysiacaWydrukow(benchmark::State& stan)
 {
     Program program;
-    ZbudujProjekt(90, 1, 20.0);
+    ZbudujProjekt(30, 3, 20.0);
     Program::Dopasuj();
     TekstTT = true;
     Form1->UstawWydrukDoPdf(PlikTymczasowy("kartogram_pamiec.pdf"));
