@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <malloc.h>
 #include <new>
 
@@ -71,6 +73,31 @@ void Program::Dopasuj()
     SrodekX = wg.ArkuszB / 2.0;
     SrodekY = wg.ArkuszH / 2.0;
     Skala = std::max(wg.ArkuszB / 1900.0, wg.ArkuszH / 1060.0) * 1000.0;
+}
+
+// ------------------------------------------------------- process memory
+
+namespace {
+
+// A line "<klucz>   1234 kB" of /proc/self/status, in bytes.
+int64_t Status(const std::string& klucz)
+{
+    std::ifstream status("/proc/self/status");
+    std::string linia;
+    while (std::getline(status, linia))
+        if (linia.rfind(klucz, 0) == 0)
+            return std::stoll(linia.substr(klucz.size())) * 1024;
+    return 0;
+}
+
+} // namespace
+
+int64_t PamiecProcesu() { return Status("VmRSS:"); }
+int64_t SzczytProcesu() { return Status("VmHWM:"); }
+void ZerujSzczytProcesu()
+{
+    // "5" sets the peak to what is resident now.
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // ------------------------------------------------------------ heap bytes

@@ -41,3 +41,9 @@ struct LiczeniePamieci {
 
 // One screen frame at 60 Hz, in seconds.
 constexpr double Klatka = 1.0 / 60.0;
+
+// The process's memory in use (resident) and the most it had in use since
+// `ZerujSzczytProcesu`, in bytes: bitmaps, heap and all.
+int64_t PamiecProcesu();
+int64_t SzczytProcesu();
+void ZerujSzczytProcesu();

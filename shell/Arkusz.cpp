@@ -302,6 +302,16 @@ std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n)
     return czesci;
 }
 
+int DiagramowWariantu(int32_t wariant)
+{
+    int n = 0;
+    for (int32_t i = 0; i < LiczbaRuchoplanow(); ++i)
+        n += Ruchoplany[i].NrWariantu == wariant;
+    for (int32_t i = 0; i < LiczbaRond(); ++i)
+        n += Ronda[static_cast<std::size_t>(i)].NrWariantu == wariant;
+    return n;
+}
+
 bool PoliczTylkoDiagram(int32_t wariant, int32_t rekord, bool rondo)
 {
     auto czeka = [wariant](const NaglowekDiagramu& r) {

@@ -50,6 +50,9 @@ void RysujZakresArkusza(int32_t wariant, const ProstokatArkusza* widoczny, const
 // last with what lies over them: drawn one after another they are the whole.
 std::vector<ZakresArkusza> PodzielArkusz(int32_t wariant, int n);
 
+// How many junction diagrams and roundabouts the variant's sheet has.
+int DiagramowWariantu(int32_t wariant);
+
 // Computes what the variant's sheet draws and is not computed yet (junction
 // diagrams, roundabouts) and, with `zasiegi`, measures the diagrams' extents
 // that a drawing of a part of the sheet asks for: after it, drawing the

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <tuple>
@@ -12,46 +11,73 @@
 #include "base/Watki.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
+#include "model/Projekt.h"
+#include "platform/qt/ObrazRzadki.h"
 #include "platform/qt/Plotno.h"
 #include "shell/Arkusz.h"
 
 namespace {
 
-// A band's bitmap and its canvas, kept from redraw to redraw: the canvas
-// keeps the font sizes and text widths it has measured.
+// A layer's bitmap and its canvas, kept from redraw to redraw: the canvas
+// keeps the font sizes and text widths it has measured. The bitmap has the
+// screen's size, but only the rows drawn on take memory.
 struct Pas {
-    QImage obraz;
+    ObrazRzadki obraz;
     std::unique_ptr<PlotnoQt> plotno;
-    // All its pixels zero: a layer of the whole sheet's redraw leaves it so.
+    // All its pixels zero: a redraw clears what it drew (an exception half
+    // way may not).
     bool czysty = false;
 
     PlotnoQt& Dopasuj(const QImage& wzor)
     {
-        if (obraz.size() != wzor.size() || obraz.format() != wzor.format()) {
+        if (obraz.Dopasuj(wzor)) {
             plotno.reset();
-            obraz = QImage(wzor.size(), wzor.format());
-            czysty = false;
+            czysty = true;
         }
         if (!plotno)
-            plotno = std::make_unique<PlotnoQt>(&obraz);
+            plotno = std::make_unique<PlotnoQt>(&obraz.Obraz());
         return *plotno;
     }
+    uchar* Bity() { return obraz.Obraz().bits(); }
 };
+
+// The memory the layers took at the end of the last redraw of the whole
+// sheet, before any went back.
+std::size_t pamiecRysunku = 0;
 
 // Never destroyed: a canvas's font must not outlive the Qt application in a
 // static destructor.
-// Each band where it was made: its canvas holds the bitmap's address.
+// Each layer where it was made: its canvas holds the bitmap's address.
 std::vector<std::unique_ptr<Pas>>& Pasy()
 {
     static auto* pasy = new std::vector<std::unique_ptr<Pas>>;
     return *pasy;
 }
 
-// Rows [y1, y2) from one bitmap of the same size and format into another.
-void KopiujWiersze(const uchar* z, uchar* do_, qsizetype wiersz, int y1, int y2)
+// A band's canvas over the screen's bitmap itself, painting its own rows
+// alone: the bands are drawn at once on the one bitmap, with no bitmap of
+// their own. Kept from redraw to redraw as the layers are.
+struct PasEkranu {
+    QImage widok;  // the screen bitmap's pixels, not a copy of them
+    std::unique_ptr<PlotnoQt> plotno;
+
+    void Dopasuj(QImage& bitmapa)
+    {
+        uchar* bity = bitmapa.bits();
+        if (widok.constBits() != bity || widok.size() != bitmapa.size() || widok.format() != bitmapa.format() ||
+            widok.bytesPerLine() != bitmapa.bytesPerLine()) {
+            plotno.reset();
+            widok = QImage(bity, bitmapa.width(), bitmapa.height(), bitmapa.bytesPerLine(), bitmapa.format());
+        }
+        if (!plotno)
+            plotno = std::make_unique<PlotnoQt>(&widok);
+    }
+};
+
+std::vector<std::unique_ptr<PasEkranu>>& PasyEkranu()
 {
-    if (y2 > y1)
-        std::memcpy(do_ + y1 * wiersz, z + y1 * wiersz, static_cast<std::size_t>((y2 - y1) * wiersz));
+    static auto* pasy = new std::vector<std::unique_ptr<PasEkranu>>;
+    return *pasy;
 }
 
 // A band draws the diagrams within these pixels of its rows: the rounding
@@ -75,8 +101,10 @@ void NaWatkach(int n, const std::function<void(int)>& praca)
     // The drawing thread's outputs and canvas come back also after an exception.
     const PrzywrocStanWyjsc przywroc;
     Rownolegle(n, [&](int k) {
-        if (k > 0)
-            przywroc.stan.Przyjmij();
+        // A thread of the pool, or this one running a work no thread could
+        // be started for, keeps its own state for its next work.
+        const PrzywrocStanWyjsc wlasny;
+        przywroc.stan.Przyjmij();
         praca(k);
     });
 }
@@ -118,36 +146,33 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
     if (!MoznaRysowacWatkami())
         return false;
     QImage* bitmapa = BitmapaRysunkuWlasna();
-    const int n = std::min(WatkiRysowania(), bitmapa->height());
+    const int n = std::min(WatkiDlaPracy(WatkiRysowania(), DiagramowWariantu(wariant), DiagramowNaWatek),
+                           bitmapa->height());
+    if (n < 2)
+        return false;
     ZakonczRysowanieEkranu();
     // Detached here, once: the threads then only touch its bytes.
-    uchar* bity = bitmapa->bits();
-    const qsizetype wiersz = bitmapa->bytesPerLine();
-    const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
-
-    std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
+    bitmapa->bits();
+    std::vector<std::unique_ptr<PasEkranu>>& pasy = PasyEkranu();
     while (pasy.size() < static_cast<std::size_t>(n))
-        pasy.push_back(std::make_unique<Pas>());
+        pasy.push_back(std::make_unique<PasEkranu>());
     for (int k = 0; k < n; ++k)
         pasy[static_cast<std::size_t>(k)]->Dopasuj(*bitmapa);
 
-    const std::vector<int> granice = GranicePasow(wariant, n, wysokosc);
+    const int szerokosc = bitmapa->width();
+    const std::vector<int> granice = GranicePasow(wariant, n, bitmapa->height());
     NaWatkach(n, [&](int k) {
         const int y1 = granice[static_cast<std::size_t>(k)], y2 = granice[static_cast<std::size_t>(k) + 1];
-        Pas& pas = *pasy[static_cast<std::size_t>(k)];
-        uchar* wlasne = pas.obraz.bits();
-        pas.czysty = false;
-        KopiujWiersze(bity, wlasne, wiersz, y1, y2);
-        pas.plotno->OgraniczDoWierszy(y1, y2);
-        UstawPlotnoEkranu(pas.plotno.get());
+        PlotnoQt& plotno = *pasy[static_cast<std::size_t>(k)]->plotno;
+        plotno.OgraniczDoWierszy(y1, y2);
+        UstawPlotnoEkranu(&plotno);
         // The diagrams that reach the band: the sheet's part under it, a few
         // pixels more each way for the rounding to pixels.
         ProstokatArkusza czesc;
         czesc.Dodaj(EkranNaCmX(-ZapasPasa), EkranNaCmY(y1 - ZapasPasa));
         czesc.Dodaj(EkranNaCmX(szerokosc + ZapasPasa), EkranNaCmY(y2 + ZapasPasa));
         RysujArkuszWariantu(wariant, widoczny, &czesc, warstwa);
-        pas.plotno->Zakoncz();
-        KopiujWiersze(wlasne, bity, wiersz, y1, y2);
+        plotno.Zakoncz();
     });
     return true;
 }
@@ -162,7 +187,8 @@ struct Warstwa {
 
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
 // over rows [y1, y2) of the bitmap, in order, and clears them for the next
-// redraw.
+// redraw: the memory stays, to be drawn on again without the system's
+// giving it anew.
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
@@ -200,7 +226,7 @@ std::vector<std::unique_ptr<Pas>>& Zapasowe()
 PlotnoQt& ZacznijWarstwe(Pas& pas)
 {
     if (!pas.czysty)
-        std::memset(pas.obraz.bits(), 0, static_cast<std::size_t>(pas.obraz.sizeInBytes()));
+        pas.obraz.Wyczysc();
     pas.czysty = false;
     pas.plotno->ZerujWierszeNarysowane();
     return *pas.plotno;
@@ -267,7 +293,9 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     if (!MoznaRysowacWatkami())
         return false;
     QImage* bitmapa = BitmapaRysunkuWlasna();
-    const int n = WatkiRysowania();
+    const int n = WatkiDlaPracy(WatkiRysowania(), DiagramowWariantu(wariant), DiagramowNaWatek);
+    if (n < 2)
+        return false;
     const int wysokosc = bitmapa->height(), szerokosc = bitmapa->width();
     const std::vector<ZakresArkusza> kawalki = PodzielArkusz(wariant, n * KawalkowWatku);
 
@@ -310,7 +338,7 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     // In the sheet's order: each thread's layer, then the pieces of its part
     // others took. Only the rows a layer drew on are laid over and cleared.
     std::vector<Warstwa> warstwy;
-    auto dodaj = [&warstwy](Pas& pas) { warstwy.push_back({pas.obraz.bits(), pas.plotno->WierszeNarysowane()}); };
+    auto dodaj = [&warstwy](Pas& pas) { warstwy.push_back({pas.Bity(), pas.plotno->WierszeNarysowane()}); };
     for (int k = 0; k < n; ++k) {
         if (k > 0)
             dodaj(*pasy[static_cast<std::size_t>(k)]);
@@ -324,5 +352,23 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
         pasy[static_cast<std::size_t>(k)]->czysty = true;
     for (int z = 0; z < podzial.Uzytych(); ++z)
         zapasowe[static_cast<std::size_t>(z)]->czysty = true;
+    // The memory drawn on stays for the next redraw, which mostly draws the
+    // same rows, up to two bitmaps of the screen's: beyond, it goes back.
+    pamiecRysunku = PamiecBitmapWatkow();
+    if (pamiecRysunku > 2 * static_cast<std::size_t>(bitmapa->sizeInBytes()))
+        for (const auto* warstwy : {&pasy, &zapasowe})
+            for (const std::unique_ptr<Pas>& pas : *warstwy)
+                pas->obraz.Wyczysc();
     return true;
+}
+
+std::size_t PamiecWarstwRysunku() { return pamiecRysunku; }
+
+std::size_t PamiecBitmapWatkow()
+{
+    std::size_t pamiec = 0;
+    for (const auto* warstwy : {&Pasy(), &Zapasowe()})
+        for (const std::unique_ptr<Pas>& pas : *warstwy)
+            pamiec += pas->obraz.PamiecUzywana();
+    return pamiec;
 }

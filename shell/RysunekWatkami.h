@@ -2,15 +2,16 @@
 // The screen redraw of a variant's sheet shared among threads. The bitmap's
 // rows are cut into as many bands as there are threads, each with about the
 // same share of the diagrams' drawing (their kept extents tell where it
-// lies); each thread draws
-// the sheet on a bitmap of its own, leaving out the diagrams whose kept
-// extent and the figures whose box cannot reach its band, and its band is
-// copied back. A figure's pixels do
-// not depend on what lies under them (opaque, without antialiasing), so each
-// band comes out as one thread would have drawn it. The whole sheet is
-// shared by its diagrams instead (`RysujArkuszWarstwami`): a band would draw
-// every diagram that crosses its edge twice.
+// lies); each thread draws the sheet on the bitmap itself, painting its own
+// band's rows alone and leaving out the diagrams whose kept extent and the
+// figures whose box cannot reach them. A figure's pixels do not depend on
+// what lies under them (opaque, without antialiasing) nor on the rows
+// painted (the clip is exact to the pixel), so each band comes out as one
+// thread would have drawn it. The whole sheet is shared by its diagrams
+// instead (`RysujArkuszWarstwami`): a band would draw every diagram that
+// crosses its edge twice.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -20,6 +21,10 @@
 // The number of threads a redraw uses (`WatkiPracy`, which a test may set).
 int WatkiRysowania();
 void UstawWatkiRysowania(int watkow);
+
+// A thread draws at least this many diagrams: a sheet of fewer is drawn by
+// one thread, which costs less than sharing it.
+constexpr int DiagramowNaWatek = 4;
 
 // Whether `RysujArkuszWatkami` would share the redraw now.
 bool MoznaRysowacWatkami();
@@ -58,3 +63,9 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 // `tlo`, when given, is drawn on the bitmap first, by the thread of the
 // first part.
 bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo = {});
+
+// The memory the layers' bitmaps of the whole sheet's redraws take now, and
+// took at the end of the last such redraw, in bytes (for the tests and
+// benchmarks); a zoomed redraw takes none.
+std::size_t PamiecBitmapWatkow();
+std::size_t PamiecWarstwRysunku();

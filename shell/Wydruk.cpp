@@ -196,6 +196,9 @@ void TForm1::TB_DrukujClick()
 
 namespace {
 
+// The most diagrams of a part of the export: some tens of kilobytes each.
+constexpr int DiagramowCzesciDxf = 8;
+
 // A piece of the export: a part of one variant's sheet.
 struct KawalekDxf {
     int wariant;
@@ -218,16 +221,24 @@ void RysujKawalekDxf(const KawalekDxf& k)
 // with one thread, nor while a test receives the entities in this thread.
 bool EksportujWatkami(int wariantow)
 {
-    const int watkow = WatkiRysowania();
+    int diagramow = 0;
+    for (int v = 0; v < wariantow; ++v)
+        diagramow += DiagramowWariantu(v);
+    const int watkow = WatkiDlaPracy(WatkiRysowania(), diagramow, DiagramowNaWatek);
     if (watkow < 2 || OdbiorcaDxfBiezacy() != nullptr || !WyjscieWlasne(Kanal::Dxf))
         return false;
     PrzygotujWarianty(watkow);
-    // Twice as many parts as threads, for the threads to end together.
+    // Twice as many parts as threads, for the threads to end together, and
+    // parts of a few diagrams each: the parts made and waiting to be written
+    // are a few megabytes whatever the size of the sheet.
     const int czesciWariantu = std::max(1, (2 * watkow + wariantow - 1) / std::max(wariantow, 1));
     std::vector<KawalekDxf> kawalki;
-    for (int v = 0; v < wariantow; ++v)
-        for (const ZakresArkusza& z : PodzielArkusz(v, czesciWariantu))
+    for (int v = 0; v < wariantow; ++v) {
+        const int czesci =
+            std::max(czesciWariantu, (DiagramowWariantu(v) + DiagramowCzesciDxf - 1) / DiagramowCzesciDxf);
+        for (const ZakresArkusza& z : PodzielArkusz(v, czesci))
             kawalki.push_back({v, z});
+    }
 
     const StanWyjsc stan = StanWyjsc::Biezacy();
     PorcjeWKolejnosci(

@@ -84,6 +84,13 @@ struct PlotnoQt::Stan {
     bool obraz = false;  // the device is a bitmap; its size:
     int szerokosc = 0, wysokosc = 0;
     int pierwszyWiersz = INT_MIN, zaOstatnimWierszem = INT_MAX;  // the rows wanted
+    bool WierszWolno(int y) const { return y >= pierwszyWiersz && y < zaOstatnimWierszem; }
+    // The bitmap's part the canvas paints: its wanted rows.
+    QRect Przyciecie() const
+    {
+        const int od = std::max(0, pierwszyWiersz), do_ = std::min(wysokosc, zaOstatnimWierszem);
+        return QRect(0, od, szerokosc, std::max(0, do_ - od));
+    }
     // The rows drawn on, widened by the pen: what a figure between rows y1
     // and y2 may paint.
     int wierszOd = INT_MAX, wierszDo = INT_MIN;
@@ -205,7 +212,8 @@ struct PlotnoQt::Stan {
         uchar* bity = obrazek->bits();
         const qsizetype wiersz = obrazek->bytesPerLine();
         for (const QPoint& q : piksele)
-            reinterpret_cast<uint32_t*>(bity + q.y() * wiersz)[q.x()] = kolor;
+            if (WierszWolno(q.y()))
+                reinterpret_cast<uint32_t*>(bity + q.y() * wiersz)[q.x()] = kolor;
     }
 
     // The strokes of a text as `DodajLinie` would take them, the single
@@ -234,7 +242,8 @@ struct PlotnoQt::Stan {
             const bool doPrzodu = std::abs(dx) < std::abs(dy) ? dy > 0 : dx > 0;
             if (std::abs(dx) <= 1 && std::abs(dy) <= 1) {
                 const PunktInt q = doPrzodu ? a : b;
-                reinterpret_cast<uint32_t*>(bity + q.Y * wiersz)[q.X] = kolor;
+                if (WierszWolno(q.Y))
+                    reinterpret_cast<uint32_t*>(bity + q.Y * wiersz)[q.X] = kolor;
                 continue;
             }
             (doPrzodu ? o.naprzod : o.wstecz).push_back(l);
@@ -278,7 +287,7 @@ struct PlotnoQt::Stan {
             return false;
         const QRect pudelko(r.x(), r.y(), r.width() + 1, r.height() + 1);
         QImage* obrazek = static_cast<QImage*>(urzadzenie);
-        if (pudelko == QRect(0, 0, szerokosc, wysokosc) && obrazek->isDetached())
+        if (pudelko == QRect(0, 0, szerokosc, wysokosc) && Przyciecie() == pudelko && obrazek->isDetached())
             obrazek->fill(NaQColor(kolorPiora));
         else
             m.fillRect(pudelko, NaQColor(kolorPiora));
@@ -394,7 +403,7 @@ bool PlotnoQt::Rozpocznij()
     s_->wysokosc = s_->urzadzenie->height();
     s_->malarz.setRenderHint(QPainter::Antialiasing, false);
     s_->malarz.setRenderHint(QPainter::TextAntialiasing, false);
-    if (s_->obraz) s_->malarz.setClipRect(QRect(0, 0, s_->szerokosc, s_->wysokosc));
+    if (s_->obraz) s_->malarz.setClipRect(s_->Przyciecie());
     return true;
 }
 
@@ -417,8 +426,12 @@ bool PlotnoQt::ProstokatWidoczny(int x1, int y1, int x2, int y2) const
 
 void PlotnoQt::OgraniczDoWierszy(int y1, int y2)
 {
+    s_->RysujOczekujace();
     s_->pierwszyWiersz = y1;
     s_->zaOstatnimWierszem = y2;
+    // The painter's clip is exact to the pixel: a line's pixels within the
+    // rows are those it has on the whole bitmap.
+    if (s_->malarz.isActive() && s_->obraz) s_->malarz.setClipRect(s_->Przyciecie());
 }
 
 PlotnoQt::Wiersze PlotnoQt::WierszeNarysowane() const

@@ -53,7 +53,9 @@ public:
     void UstawKolorCzcionki(TKolor kolor) override;
     bool ProstokatWidoczny(int x1, int y1, int x2, int y2) const override;
     // Only the rows [y1, y2) of the bitmap are wanted (a band of a redraw
-    // shared among threads): what cannot reach them counts as not visible.
+    // shared among threads): what cannot reach them counts as not visible,
+    // and nothing is painted outside them, so that canvases of other rows
+    // may paint the same bitmap at once.
     void OgraniczDoWierszy(int y1, int y2);
     // The rows the canvas may have painted since the last call of
     // `ZerujWierszeNarysowane`: [od, do_), at least every row painted, within

@@ -3,8 +3,11 @@
 // either side stops the work and reaches the caller.
 
 #include <gtest/gtest.h>
+#include <sched.h>
 
 #include <atomic>
+#include <mutex>
+#include <set>
 #include <chrono>
 #include <stdexcept>
 #include <string>
@@ -108,6 +111,86 @@ TEST(Rownolegle, KazdaPracaRazIBladPoWszystkich)
                             }),
                  std::logic_error);
     EXPECT_EQ(skonczonych, 3);
+}
+
+// The system refuses a thread (no memory for its stack): the work runs on
+// the threads there are, down to the caller's alone, each part once, and
+// the pieces still come out whole and in order.
+TEST(Rownolegle, BezNowychWatkowNaTychCoSa)
+{
+    const std::thread::id wlasny = std::this_thread::get_id();
+    for (int awaria : {1, 3}) {
+        ZakonczWatkiPuli();
+        UstawAwarieWatkow(awaria);
+        std::vector<std::atomic<int>> razy(8);
+        std::mutex m;
+        std::set<std::thread::id> watki;
+        Rownolegle(8, [&](int k) {
+            ++razy[static_cast<std::size_t>(k)];
+            const std::lock_guard blokada(m);
+            watki.insert(std::this_thread::get_id());
+        });
+        for (auto& r : razy)
+            EXPECT_EQ(r, 1) << awaria;
+        EXPECT_LE(watki.size(), static_cast<std::size_t>(awaria)) << awaria;
+        EXPECT_TRUE(watki.count(wlasny)) << awaria;
+
+        std::string oczekiwana;
+        for (int i = 0; i < 40; ++i)
+            ZrobPorcje(i, oczekiwana);
+        EXPECT_EQ(Calosc(40, 8), oczekiwana) << awaria;
+    }
+    UstawAwarieWatkow(0);
+    ZakonczWatkiPuli();
+}
+
+// The threads are the pool's: a thousand jobs start no more threads than
+// the first did.
+TEST(Rownolegle, WatkiPuliNaCalyProgram)
+{
+    Rownolegle(8, [](int) {});
+    const int uruchomione = UruchomioneWatkiPuli();
+    for (int i = 0; i < 1000; ++i)
+        Rownolegle(8, [](int) {});
+    std::string calosc;
+    for (int i = 0; i < 100; ++i)
+        PorcjeWKolejnosci(10, 8, ZrobPorcje, [&](std::string& b) { calosc += b; });
+    // Threads busy a moment longer than their job are not waited for: the
+    // pool may start one or two more, never one per job.
+    EXPECT_LE(UruchomioneWatkiPuli() - uruchomione, 8);
+}
+
+// Limited to one processor (taskset), the work takes one thread; the mask
+// comes back after.
+TEST(WatkiPracy, ProcesoryDozwoloneProcesowi)
+{
+    UstawWatkiPracy(0);
+    cpu_set_t byl;
+    ASSERT_EQ(sched_getaffinity(0, sizeof byl, &byl), 0);
+    for (int dozwolonych : {1, 2}) {
+        if (CPU_COUNT(&byl) < dozwolonych)
+            continue;
+        cpu_set_t zbior;
+        CPU_ZERO(&zbior);
+        for (int c = 0, dodanych = 0; c < CPU_SETSIZE && dodanych < dozwolonych; ++c)
+            if (CPU_ISSET(c, &byl)) {
+                CPU_SET(c, &zbior);
+                ++dodanych;
+            }
+        ASSERT_EQ(sched_setaffinity(0, sizeof zbior, &zbior), 0);
+        EXPECT_EQ(WatkiPracy(), dozwolonych);
+        ASSERT_EQ(sched_setaffinity(0, sizeof byl, &byl), 0);
+    }
+    EXPECT_EQ(WatkiPracy(), std::min(CPU_COUNT(&byl), 8));
+}
+
+TEST(WatkiPracy, JedenWatekDlaMalejPracy)
+{
+    EXPECT_EQ(WatkiDlaPracy(8, 0, 4), 1);
+    EXPECT_EQ(WatkiDlaPracy(8, 7, 4), 1);
+    EXPECT_EQ(WatkiDlaPracy(8, 8, 4), 2);
+    EXPECT_EQ(WatkiDlaPracy(8, 100, 4), 8);
+    EXPECT_EQ(WatkiDlaPracy(1, 100, 4), 1);
 }
 
 TEST(WatkiPracy, UstawioneAlboRdzenieMaszyny)

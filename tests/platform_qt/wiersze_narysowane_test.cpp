@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -62,11 +63,9 @@ void SprawdzPrzypadki(const std::vector<Przypadek>& przypadki)
     }
 }
 
-} // namespace
-
-TEST(WierszeNarysowane, KazdaFiguraWSwoichWierszach)
+std::vector<Przypadek> Przypadki()
 {
-    SprawdzPrzypadki({
+    return {
         {"line", [](PlotnoQt& p) { p.PrzesunDo(20, 50); p.LiniaDo(150, 90); }},
         {"line upwards", [](PlotnoQt& p) { p.PrzesunDo(150, 120); p.LiniaDo(30, 60); }},
         {"one-pixel step", [](PlotnoQt& p) { p.PrzesunDo(80, 80); p.LiniaDo(81, 81); }},
@@ -90,7 +89,58 @@ TEST(WierszeNarysowane, KazdaFiguraWSwoichWierszach)
              obrazek.fill(0xFF102030);
              p.KopiujProstokat(40, 170, obrazek, 0, 0, 30, 20);
          }},
-    });
+    };
+}
+
+TEST(WierszeNarysowane, KazdaFiguraWSwoichWierszach) { SprawdzPrzypadki(Przypadki()); }
+
+// Every figure at every pen width, on a bitmap zeroed first.
+void RysujWszystko(PlotnoQt& plotno)
+{
+    for (int grubosc : {0, 1, 3, 9})
+        for (const Przypadek& p : Przypadki()) {
+            plotno.UstawKolorPiora(0x000000 + 0x203040 * static_cast<TKolor>(grubosc));
+            plotno.UstawKolorPedzla(0x0000FF);
+            plotno.UstawStylPedzla(StylPedzla::Pelny);
+            plotno.UstawGruboscPiora(grubosc);
+            p.rysuj(plotno);
+        }
+    plotno.Zakoncz();
+}
+
+QImage Zerowy()
+{
+    QImage obraz(200, 200, QImage::Format_RGB32);
+    std::memset(obraz.bits(), 0, static_cast<std::size_t>(obraz.sizeInBytes()));
+    return obraz;
+}
+
+// Canvases limited to bands of rows paint one bitmap together: each paints
+// its rows alone, and the bands make the very pixels of one canvas's
+// drawing, also where lines, outlines and texts cross a band's edge.
+TEST(WierszeNarysowane, PasyWierszyJakCalyObraz)
+{
+    QImage caly = Zerowy();
+    {
+        PlotnoQt plotno(&caly);
+        RysujWszystko(plotno);
+    }
+    QImage pasami = Zerowy();
+    const std::vector<int> granice{0, 37, 61, 100, 101, 163, 200};
+    for (std::size_t k = 0; k + 1 < granice.size(); ++k) {
+        QImage widok(pasami.bits(), 200, 200, pasami.bytesPerLine(), pasami.format());
+        PlotnoQt plotno(&widok);
+        plotno.OgraniczDoWierszy(granice[k], granice[k + 1]);
+        RysujWszystko(plotno);
+        for (int y = 0; y < 200; ++y) {
+            const auto* wiersz = reinterpret_cast<const uint32_t*>(pasami.constScanLine(y));
+            if (y >= granice[k + 1]) {
+                ASSERT_TRUE(std::all_of(wiersz, wiersz + 200, [](uint32_t piksel) { return piksel == 0; }))
+                    << "band " << k << " painted row " << y;
+            }
+        }
+    }
+    EXPECT_TRUE(pasami == caly);
 }
 
 // Nothing drawn since the reset: no rows; the painter handed out: all rows.
@@ -106,3 +156,5 @@ TEST(WierszeNarysowane, PustoIMalarzZZewnatrz)
     EXPECT_EQ(plotno.WierszeNarysowane().do_, 40);
     plotno.Zakoncz();
 }
+
+} // namespace

@@ -4,16 +4,20 @@
 // and the grid, in stroke and in TrueType labels, whole and zoomed in.
 
 #include <QImage>
+#include <sched.h>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "base/Kodowanie.h"
+#include "base/Watki.h"
 #include "drawing/Dxf.h"
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
 #include "junction/Komunikaty.h"
 #include "junction/ObliczRuchoplan.h"
+#include "model/PlikProjektu.h"
 #include "roundabout/GeometriaRonda.h"
 #include "shell/Arkusz.h"
 #include "shell/Podglad.h"
@@ -225,6 +229,71 @@ TEST_F(RysunekWatkami, KawalkiInnychWatkowNaSwoimMiejscu)
         ASSERT_TRUE(Rysunek(i % 2 ? 8 : 5) == jeden) << "redraw " << i;
 }
 
+// Each layer's bitmap takes memory for the rows it draws on alone: the
+// eleven of the whole sheet take less than three bitmaps of the screen
+// together (before, each took a whole one), and keep at most two between
+// redraws; a zoomed redraw paints the screen's bitmap alone.
+TEST_F(RysunekWatkami, BitmapyWatkowTylkoNaSwojeWiersze)
+{
+    const QImage jeden = Rysunek(1);
+    const std::size_t ekran = static_cast<std::size_t>(Form1->BitmapaRysunku.sizeInBytes());
+    EXPECT_TRUE(Rysunek(8) == jeden);
+    EXPECT_GT(PamiecWarstwRysunku(), 0u);
+    EXPECT_LT(PamiecWarstwRysunku(), 3 * ekran);
+    EXPECT_LE(PamiecBitmapWatkow(), 2 * ekran);
+    const std::size_t poCalym = PamiecBitmapWatkow();
+    const double skala = Skala;
+    Skala /= 3.0;
+    SrodekY = 40.0;
+    const QImage powiekszony = Rysunek(1);
+    EXPECT_TRUE(Rysunek(8) == powiekszony);
+    EXPECT_EQ(PamiecBitmapWatkow(), poCalym);
+    Skala = skala;
+    PokazCaly();
+    // The drawing area's part: the redraw never touches what lies beyond it.
+    const QRect obszar(0, 0, Form1->Podglad->width(), Form1->Podglad->height());
+    EXPECT_TRUE(Rysunek(8).copy(obszar) == jeden.copy(obszar));
+    EXPECT_LT(PamiecWarstwRysunku(), 3 * ekran);
+    EXPECT_LE(PamiecBitmapWatkow(), 2 * ekran);
+}
+
+// A sheet of a few diagrams is drawn by one thread, and so is every sheet
+// when the process may run on one processor alone (taskset); the picture
+// is the same.
+TEST_F(RysunekWatkami, JedenWatekDlaMalegoArkuszaIJednegoProcesora)
+{
+    const QImage jeden = Rysunek(1);
+    cpu_set_t byl;
+    ASSERT_EQ(sched_getaffinity(0, sizeof byl, &byl), 0);
+    cpu_set_t jedenProcesor;
+    CPU_ZERO(&jedenProcesor);
+    for (int c = 0; c < CPU_SETSIZE; ++c)
+        if (CPU_ISSET(c, &byl)) {
+            CPU_SET(c, &jedenProcesor);
+            break;
+        }
+    ASSERT_EQ(sched_setaffinity(0, sizeof jedenProcesor, &jedenProcesor), 0);
+    UstawWatkiRysowania(0);
+    EXPECT_EQ(WatkiRysowania(), 1);
+    EXPECT_FALSE(MoznaRysowacWatkami());
+    EXPECT_TRUE(Rysunek(0) == jeden);
+    ASSERT_EQ(sched_setaffinity(0, sizeof byl, &byl), 0);
+
+    UstawWatkiRysowania(8);
+    PrzygotujArkuszWariantu(0, true, 8);
+    EXPECT_TRUE(RysujArkuszWarstwami(0));
+    // Three junction diagrams and no roundabout left of the variant.
+    int zostalo = 0;
+    std::erase_if(Ruchoplany, [&](const DaneRuchoplan& r) { return r.NrWariantu == 0 && ++zostalo > 3; });
+    Ronda.clear();
+    ZapomnijZasiegi();
+    const QImage maly = Rysunek(1);
+    PrzygotujArkuszWariantu(0, true, 8);
+    EXPECT_FALSE(RysujArkuszWarstwami(0));
+    EXPECT_FALSE(RysujArkuszWatkami(0, nullptr));
+    EXPECT_TRUE(Rysunek(8) == maly);
+}
+
 // The parts of a sheet: consecutive, each diagram of the variant in one of
 // them, about as many in each, the items under the diagrams in the first
 // and those over them in the last. Records of variant 0: junction diagrams
@@ -265,6 +334,44 @@ TEST(PodzielArkusz, CzesciKolejneIRowne)
     for (int n : {1, 0})
         EXPECT_EQ(zakres(PodzielArkusz(0, n).at(0)), (std::vector<int>{1, 0, 20, 0, 3, 1}));
     NowyProjekt();
+}
+
+// The system cannot start a thread (no memory for one): the save, the DXF
+// export and the PDF print run on the threads there are, down to this one
+// alone, write the bytes one thread writes and say nothing of it (before,
+// each stopped with "Resource temporarily unavailable").
+TEST_F(DxfWatkami, BezNowychWatkowTeSameBajty)
+{
+    // The same files each time: the DXF file and the PDF name the project.
+    const std::string rup = Sciezka("p.rup"), dxf = Sciezka("p.dxf"), pdf = Sciezka("p.pdf");
+    auto pliki = [&](int watkow, const std::string& nazwa) {
+        UstawWatkiRysowania(watkow);
+        QFile::remove(NaQString(dxf));
+        dialogi.SciezkiZapisz.push_back(dxf);
+        Form1->TB_DoDxfaClick();
+        Form1->UstawWydrukDoPdf(pdf);
+        Form1->TB_DrukujClick();
+        EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 2 strony na aktualną drukarkę.") << nazwa;
+        // Saved after the export and the print have computed every diagram.
+        EXPECT_TRUE(ZapiszProjekt(rup)) << nazwa;
+        return std::vector<std::string>{CzytajPlik(rup), BezCzasu(CzytajPlik(dxf)), CzytajPlik(pdf)};
+    };
+    TekstTT = true;
+    ASSERT_TRUE(ZapiszProjekt(rup));  // named in the export stamp and the print's title from now on
+    const std::vector<std::string> jeden = pliki(1, "jeden");
+    ASSERT_GT(jeden[1].size(), 1u << 20);
+    const std::size_t komunikatow = Komunikaty().size();
+    for (int awaria : {1, 2, 4}) {
+        ZakonczWatkiPuli();
+        UstawAwarieWatkow(awaria);
+        const std::vector<std::string> wielu = pliki(8, "awaria" + std::to_string(awaria));
+        for (std::size_t k = 0; k < jeden.size(); ++k)
+            EXPECT_TRUE(wielu[k] == jeden[k]) << "file " << k << ", threads fail from the " << awaria << ". start";
+        EXPECT_LT(UruchomioneWatkiPuli(), 100);
+    }
+    UstawAwarieWatkow(0);
+    Form1->UstawWydrukDoPdf({});
+    EXPECT_EQ(Komunikaty().size(), komunikatow + 3);  // the three prints' notices alone
 }
 
 // ------------------------------------------------ computing on threads
