@@ -49,11 +49,8 @@ TGeometriaRondo::TGeometriaRondo(QWidget* rodzic) : QDialog(rodzic)
         E_rm[a] = NowePole(this, Nazwa("E_rm", k).c_str());
         E_O[a] = NowePole(this, Nazwa("E_O", k).c_str());
         E_ozn[a] = NowePole(this, Nazwa("E_ozn", k).c_str(), 40);
-        E_ozn[a]->setMaxLength(3);
         E_Opis[a][0] = NowePole(this, Nazwa("E_Opis", k, "1").c_str(), 120);
         E_Opis[a][1] = NowePole(this, Nazwa("E_Opis", k, "2").c_str(), 120);
-        for (QLineEdit* e : E_Opis[a])
-            e->setMaxLength(255);
         CB_Strz[a] = NowyPrzelacznik(this, Nazwa("CB_Strz", k).c_str(), "");
         CB_Przejscie[a] = NowyPrzelacznik(this, Nazwa("CB_Przejscie", k).c_str(), "");
         L_Wl[a] = NowaEtykieta(this, Nazwa("L_Wl", k).c_str(), "Wl");

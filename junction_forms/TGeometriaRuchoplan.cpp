@@ -79,7 +79,6 @@ TGeometriaRuchoplan::TGeometriaRuchoplan(QWidget* rodzic) : QDialog(rodzic)
         tekst[2 * i] = NowePole(g, Nazwa("tekst", k, "1").c_str(), 0);
         tekst[2 * i + 1] = NowePole(g, Nazwa("tekst", k, "2").c_str(), 0);
         E_ozn[i] = NowePole(g, Nazwa("E_ozn", k).c_str(), 30);
-        E_ozn[i]->setMaxLength(3);
         Strz[i] = NowyPrzelacznik(g, Nazwa("Strz", k).c_str(), "Strzałka");
         Przejscie[i] = NowyPrzelacznik(g, Nazwa("Przejscie", k).c_str(), "Przejście");
         ug->addWidget(new QLabel(QString::fromUtf8("Kąt [st.]"), g), 0, 0);

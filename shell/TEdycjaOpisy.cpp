@@ -53,7 +53,6 @@ TEdycjaOpisy::TEdycjaOpisy(QWidget* rodzic) : QDialog(rodzic)
 
     E_txt = NowePole(this, "E_txt");
     E_txt->setMaximumWidth(QWIDGETSIZE_MAX);
-    E_txt->setMaxLength(255);
     CB_sx = NoweRozwijane(this, "CB_sx",
                           {"0,25", "0,30", "0,35", "0,50", "0,60", "0,70", "0,80", "1,00", "1,50", "2,00", "3,00"});
     CB_sy = NoweRozwijane(this, "CB_sy", {"0,25", "0,30", "0,35", "0,50", "0,60", "0,70", "0,80", "1,00", "1,20",

@@ -69,6 +69,10 @@ TEST_F(OpisyOkno, KazdyKomunikatOstatniWygrywa)
     Dobre();
     o->E_txt->clear();
     EXPECT_EQ(Wprowadz(), "Pole tekst musi zawierać minimum jedną literę!");
+    // A text beyond the record's 255 characters is refused whole, never cut.
+    o->E_txt->setText(QString(256, 'a'));
+    EXPECT_EQ(o->E_txt->text().size(), 256);
+    EXPECT_EQ(Wprowadz(), "Pole „Tekst” może mieć najwyżej 255 znaków.");
     o->E_txt->setText(" ");  // one blank is a text
     // A text that is no number asks for a number; a number beyond the range
     // names the range.
@@ -165,12 +169,11 @@ TEST_F(OpisyOkno, WskazanieZmianaUsuniecieZapisIOdczyt)
     EXPECT_EQ(d.Wariant, 0);
     EXPECT_TRUE(Form1->findChild<QAction*>("M_ZmienOpis")->isEnabled());
 
-    // A long text is cut to the record's 255 characters.
+    // A text longer than the record's 255 characters is refused, not cut.
     Dobre();
     o->E_txt->setText(QString(300, 'a'));
-    EXPECT_EQ(Wprowadz(), "");
-    EXPECT_EQ(Opisy[1].Tekst.size(), 255u);
-    Opisy.pop_back();
+    EXPECT_EQ(Wprowadz(), "Pole „Tekst” może mieć najwyżej 255 znaków.");
+    ASSERT_EQ(LiczbaOpisow(), 1);
 
     // A description of another variant is picked and keeps its variant.
     Opisy[0].Wariant = 1;
