@@ -26,7 +26,7 @@ case "$CEL" in
   projekt | wersja1)
     # The drawing needs Qt's painter (not its moc); Qt's own code is not
     # instrumented, ours is.
-    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
+    ZRODLA_CPP+=("$ZRODLA"/platform/qt/{Plotno,ObrazRzadki,Drukarka,CzcionkiPdf,Komunikaty,Kodowanie_qt}.cpp "$ZRODLA"/drawing/*.cpp "$ZRODLA"/junction/*.cpp
                  "$ZRODLA"/roundabout/*.cpp "$ZRODLA/shell/Arkusz.cpp" "$ZRODLA/shell/RysunekWatkami.cpp" "$ZRODLA/fuzz/fuzz_projekt.cpp")
     NAGLOWKI+=("$ZRODLA"/{platform/qt,drawing,junction,roundabout,shell}/*.h)
     read -r -a FLAGI <<< "-fPIC -fno-sanitize=vptr $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg"
