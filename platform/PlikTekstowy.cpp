@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +31,7 @@ std::string PrzyczynaBledu(int nr)
     case ETXTBSY:
     case EBUSY: return Utf8NaCp1250("plik jest zajęty");
     case ENOMEM: return Utf8NaCp1250("brak pamięci");
+    case EAGAIN: return Utf8NaCp1250("zasób systemu chwilowo niedostępny");
     case EMFILE:
     case ENFILE: return Utf8NaCp1250("zbyt wiele otwartych plików");
     case EEXIST: return Utf8NaCp1250("plik już istnieje");
@@ -171,6 +174,18 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
 std::string KomunikatZapisu(const std::string& sciezka, int nrBledu)
 {
     return Komunikat("Nie można zapisać pliku ", sciezka, nrBledu);
+}
+
+int NumerBleduWyjatku(const std::exception& e)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return ENOMEM;
+    const auto* systemowy = dynamic_cast<const std::system_error*>(&e);
+    if (!systemowy)
+        return 0;
+    const std::error_code& kod = systemowy->code();
+    const bool numerSystemu = kod.category() == std::generic_category() || kod.category() == std::system_category();
+    return numerSystemu && kod.value() != 0 ? kod.value() : EIO;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // Paths are the system's (KatalogProgramu.h); error texts are Windows-1250.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,3 +64,9 @@ std::string PrzyczynaBledu(int nrBledu);
 
 // "Nie można zapisać pliku <path> (<cause>)." for a system error number.
 std::string KomunikatZapisu(const std::string& sciezka, int nrBledu);
+
+// The system error number behind an exception that stopped the work on a
+// file half way: ENOMEM for a lack of memory, the number of a failed system
+// call (EIO when it has none); 0 for any other exception, which has a
+// message of its own.
+int NumerBleduWyjatku(const std::exception& e);
