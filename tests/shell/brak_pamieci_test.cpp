@@ -12,6 +12,7 @@
 
 #include "base/Watki.h"
 #include "model/PlikProjektu.h"
+#include "platform/qt/Drukarka.h"
 #include "shell/Aplikacja.h"
 #include "pomoc.h"
 
@@ -167,6 +168,21 @@ TEST_F(BrakPamieci, WydrukPdfZostawiaStaryPlik)
     dialogi.Wpisy.clear();
     Form1->TB_DrukujClick();
     EXPECT_EQ(Komunikaty(), std::vector<std::string>{"Wysłano do wydrukowania 3 strony na aktualną drukarkę."});
+
+    // Through Qt's PDF printer, the way of a paper printer: the job is
+    // dropped, its file with it.
+    Form1->DrukarkaProgramu().UstawPdfPrzezQt(true);
+    StaryPlik("rysunek.pdf");
+    std::string pdf;
+    const auto drukujNowe = [] {
+        // Diagrams to compute again: the work that runs on the threads.
+        for (DaneRuchoplan& r : Ruchoplany)
+            r.Obliczony = 0;
+        Form1->TB_DrukujClick();
+    };
+    EXPECT_GE(KazdaPracaZawodzi(Awarie()[0], plik, drukujNowe, pdf), 1);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    Form1->DrukarkaProgramu().UstawPdfPrzezQt(false);
     Form1->UstawWydrukDoPdf({});
 }
 
