@@ -13,8 +13,9 @@
 constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 
 // Reads the whole of a regular file (a folder, a pipe or a device is refused
-// at once, without waiting on it). On failure returns false with a Polish
-// message in `blad`; `tresc` is then empty.
+// at once, without waiting on it). On failure (no memory for the contents
+// too) returns false with a Polish message naming the file in `blad`;
+// `tresc` is then empty.
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad);
 
 // The lines of a text, as views into it: CR LF, LF or CR end a line.

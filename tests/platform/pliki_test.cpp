@@ -235,6 +235,39 @@ TEST_F(PlikiTekstowe, PipeLoopAndReadOnlyTargetAreRefusedWithTheReason)
     EXPECT_EQ(PlikObokCelu(Sciezka("ro.rup"), blad), "");
 }
 
+// A file of 200 MB with no memory for its contents: refused naming the file,
+// in Polish. The room for it once escaped as std::bad_alloc, which the
+// program's catch-all reported without a file. In a child, whose address
+// space is cut down to what it has and a little more.
+TEST_F(PlikiTekstowe, NoMemoryForTheContentsNamesTheFile)
+{
+    const std::string plik = Sciezka("duzy.rup");
+    Zapisz("duzy.rup", "");
+    fs::resize_file(plik, 200u << 20);  // sparse: no disk taken
+    const pid_t dziecko = ::fork();
+    ASSERT_GE(dziecko, 0);
+    if (dziecko == 0) {
+        std::ifstream statm("/proc/self/statm");
+        std::size_t stron = 0;
+        statm >> stron;
+        const rlimit limit{stron * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + (64u << 20), RLIM_INFINITY};
+        if (::setrlimit(RLIMIT_AS, &limit) != 0)
+            ::_exit(2);
+        try {
+            std::string tresc, blad;
+            const bool przeczytany = CzytajPlik(plik, tresc, blad);
+            const bool komunikat = Cp1250NaUtf8(blad) == "Nie można odczytać pliku " + plik + " (brak pamięci).";
+            ::_exit(!przeczytany && komunikat && tresc.empty() ? 0 : 1);
+        } catch (...) {
+            ::_exit(3);
+        }
+    }
+    int status = 0;
+    ::waitpid(dziecko, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
 TEST_F(PlikiTekstowe, LinesAreViewsIntoTheText)
 {
     const std::string t = "a\r\nbb\n\rccc\rd";
