@@ -187,6 +187,11 @@ std::string KomunikatZapisu(const std::string& sciezka, int nrBledu)
     return Komunikat("Nie można zapisać pliku ", sciezka, nrBledu);
 }
 
+std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu)
+{
+    return Komunikat("Nie można odczytać pliku ", sciezka, nrBledu);
+}
+
 int NumerBleduWyjatku(const std::exception& e)
 {
     if (dynamic_cast<const std::bad_alloc*>(&e))

@@ -65,6 +65,8 @@ std::string PrzyczynaBledu(int nrBledu);
 
 // "Nie można zapisać pliku <path> (<cause>)." for a system error number.
 std::string KomunikatZapisu(const std::string& sciezka, int nrBledu);
+// "Nie można odczytać pliku <path> (<cause>)." likewise.
+std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu);
 
 // The system error number behind an exception that stopped the work on a
 // file half way: ENOMEM for a lack of memory, the number of a failed system

@@ -12,6 +12,7 @@
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
+#include "wspolne/malo_pamieci.h"
 
 namespace fs = std::filesystem;
 
@@ -237,35 +238,23 @@ TEST_F(PlikiTekstowe, PipeLoopAndReadOnlyTargetAreRefusedWithTheReason)
 
 // A file of 200 MB with no memory for its contents: refused naming the file,
 // in Polish. The room for it once escaped as std::bad_alloc, which the
-// program's catch-all reported without a file. In a child, whose address
-// space is cut down to what it has and a little more.
+// program's catch-all reported without a file.
 TEST_F(PlikiTekstowe, NoMemoryForTheContentsNamesTheFile)
 {
     const std::string plik = Sciezka("duzy.rup");
     Zapisz("duzy.rup", "");
     fs::resize_file(plik, 200u << 20);  // sparse: no disk taken
-    const pid_t dziecko = ::fork();
-    ASSERT_GE(dziecko, 0);
-    if (dziecko == 0) {
-        std::ifstream statm("/proc/self/statm");
-        std::size_t stron = 0;
-        statm >> stron;
-        const rlimit limit{stron * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + (64u << 20), RLIM_INFINITY};
-        if (::setrlimit(RLIMIT_AS, &limit) != 0)
-            ::_exit(2);
-        try {
-            std::string tresc, blad;
-            const bool przeczytany = CzytajPlik(plik, tresc, blad);
-            const bool komunikat = Cp1250NaUtf8(blad) == "Nie można odczytać pliku " + plik + " (brak pamięci).";
-            ::_exit(!przeczytany && komunikat && tresc.empty() ? 0 : 1);
-        } catch (...) {
-            ::_exit(3);
-        }
-    }
-    int status = 0;
-    ::waitpid(dziecko, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status)) << "signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ZMalaPamiecia(64u << 20,
+                            [&] {
+                                std::string tresc, blad;
+                                const bool przeczytany = CzytajPlik(plik, tresc, blad);
+                                return !przeczytany && tresc.empty() &&
+                                               Cp1250NaUtf8(blad) ==
+                                                   "Nie można odczytać pliku " + plik + " (brak pamięci)."
+                                           ? 0
+                                           : 1;
+                            }),
+              0);
 }
 
 TEST_F(PlikiTekstowe, LinesAreViewsIntoTheText)
