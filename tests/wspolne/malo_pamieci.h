@@ -3,6 +3,7 @@
 // cut down to what it has and `zapas` bytes more, so that a larger
 // allocation fails with std::bad_alloc without the test program feeling it.
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +20,8 @@ inline int ZMalaPamiecia(std::size_t zapas, const std::function<int()>& praca)
     if (dziecko < 0)
         return -1;
     if (dziecko == 0) {
+        // The heap's free room given back first: it would be room too.
+        ::malloc_trim(0);
         std::size_t stron = 0;
         std::ifstream("/proc/self/statm") >> stron;
         const rlimit limit{stron * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + zapas, RLIM_INFINITY};
