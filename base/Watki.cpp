@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -15,6 +16,16 @@
 namespace {
 
 int watkiUstawione = 0;
+
+// The works left before the one that fails (tests only), and its exception.
+std::atomic<int> pracDoAwarii{0};
+std::exception_ptr bladAwarii;
+
+void MozeAwariaPracy()
+{
+    if (pracDoAwarii.load(std::memory_order_relaxed) > 0 && pracDoAwarii.fetch_sub(1) == 1)
+        std::rethrow_exception(bladAwarii);
+}
 
 // The processors the process may run on: an affinity mask (taskset, a
 // container's cpuset) leaves fewer than the machine has.
@@ -234,7 +245,9 @@ int WatkiDlaPracy(int watkow, int jednostek, int naWatek)
     return std::clamp(jednostek / std::max(naWatek, 1), 1, std::max(watkow, 1));
 }
 
-void Rownolegle(int n, const std::function<void(int)>& praca)
+namespace {
+
+void RownolegleNaPuli(int n, const std::function<void(int)>& praca)
 {
     if (n <= 0)
         return;
@@ -248,6 +261,23 @@ void Rownolegle(int n, const std::function<void(int)>& praca)
     prace.Wykonaj();
     prace.Czekaj();
     prace.RzucBlad();
+}
+
+}  // namespace
+
+void Rownolegle(int n, const std::function<void(int)>& praca)
+{
+    RownolegleNaPuli(n, [&praca](int k) {
+        MozeAwariaPracy();
+        praca(k);
+    });
+}
+
+void UstawAwariePracy(int ktora, std::exception_ptr blad)
+{
+    pracDoAwarii = 0;
+    bladAwarii = blad ? blad : std::make_exception_ptr(std::bad_alloc());
+    pracDoAwarii = std::max(ktora, 0);
 }
 
 void UstawAwarieWatkow(int ktory) { PulaProgramu().UstawAwarie(ktory); }
@@ -336,9 +366,13 @@ private:
 
 }  // namespace
 
-void PorcjeWKolejnosci(int porcji, int watkow, const std::function<void(int, std::string&)>& zrob,
+void PorcjeWKolejnosci(int porcji, int watkow, const std::function<void(int, std::string&)>& zrobPorcje,
                        const std::function<void(std::string&)>& oddaj)
 {
+    const auto zrob = [&zrobPorcje](int i, std::string& bufor) {
+        MozeAwariaPracy();
+        zrobPorcje(i, bufor);
+    };
     if (watkow < 2 || porcji < 2) {
         std::string bufor;
         for (int i = 0; i < porcji; ++i) {
@@ -349,7 +383,9 @@ void PorcjeWKolejnosci(int porcji, int watkow, const std::function<void(int, std
         return;
     }
     Porcje porcje(porcji, 2 * (watkow - 1));
-    Rownolegle(watkow, [&](int k) {
+    // The makers and the writer are no works of their own: stopped early,
+    // the others would wait for them.
+    RownolegleNaPuli(watkow, [&](int k) {
         try {
             if (k == 0) {
                 for (int i = 0; i < porcji; ++i) {

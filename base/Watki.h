@@ -5,6 +5,7 @@
 // kept as long as the program runs: what a thread keeps for its work (a
 // canvas that measures texts) is made once, not for every job.
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -42,3 +43,9 @@ void PorcjeWKolejnosci(int porcji, int watkow, const std::function<void(int, std
 void UstawAwarieWatkow(int ktory);
 void ZakonczWatkiPuli();
 int UruchomioneWatkiPuli();
+
+// For the tests: the `ktora`-th work that `Rownolegle` or `PorcjeWKolejnosci`
+// starts from now on (1: the next; a praca, a zrob) throws `blad` in its
+// place, as an allocation without memory or a failed system call inside it
+// would (0: none fails; std::bad_alloc when `blad` is none).
+void UstawAwariePracy(int ktora, std::exception_ptr blad = {});

@@ -1,7 +1,9 @@
 #include "drawing/BibliotekaBlokow.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 #include "base/Kodowanie.h"
@@ -97,13 +99,9 @@ void CzytajDefinicje(CzytnikProjektu& c, DefinicjaBiblioteki& d)
     d.Cialo.append(run);
 }
 
-}  // namespace
-
-bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std::vector<DefinicjaBiblioteki>& wynik,
-                           std::string& blad)
+bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku,
+                               std::vector<DefinicjaBiblioteki>& wynik, std::string& blad)
 {
-    wynik.clear();
-    blad.clear();
     // A text editor of this system saves in UTF-8.
     if (JestUtf8SpozaAscii(tresc)) {
         std::string w1250 = Utf8NaCp1250(tresc);
@@ -134,6 +132,23 @@ bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std::vector<DefinicjaBiblioteki>& wynik,
+                           std::string& blad)
+{
+    wynik.clear();
+    blad.clear();
+    // The definitions take as much memory as the file again.
+    try {
+        return CzytajDefinicjeBiblioteki(std::move(tresc), nazwaPliku, wynik, blad);
+    } catch (const std::bad_alloc&) {
+        std::vector<DefinicjaBiblioteki>().swap(wynik);
+        blad = KomunikatOdczytu(nazwaPliku, ENOMEM);
+        return false;
+    }
 }
 
 bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBiblioteki>& wynik, std::string& blad)

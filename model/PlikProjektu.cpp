@@ -631,6 +631,15 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
                 });
         } catch (const ZapisNieudany&) {
             dobrze = false;
+        } catch (const std::exception& e) {
+            // No memory or no system resource for the formatting: the half
+            // written file goes and the old one stays.
+            const int nr = NumerBleduWyjatku(e);
+            if (nr == 0)
+                throw;
+            zapis.Porzuc();
+            blad = KomunikatZapisu(nazwaPliku, nr);
+            dobrze = false;
         }
     }
     if (!dobrze || !zapis.Zakoncz(blad)) {

@@ -194,8 +194,9 @@ extern const std::string LiniaPieszych;
 // Saves the whole model, the bytes of TrescProjektu formatted in pieces on
 // `WatkiPracy()` threads and written in order.
 // The file is written beside the old one and renamed over it only when every
-// line was written. On failure the message is shown
-// through the main window's interface and false is returned.
+// line was written. On failure (no memory or no system resource for the
+// formatting too) the message naming the file is shown through the main
+// window's interface and false is returned.
 bool ZapiszProjekt(const std::string& nazwaPliku);
 
 // Reads a file into `cel`, as a rule a new project (NowyDokument), and

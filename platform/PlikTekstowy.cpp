@@ -5,6 +5,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <new>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +31,7 @@ std::string PrzyczynaBledu(int nr)
     case ETXTBSY:
     case EBUSY: return Utf8NaCp1250("plik jest zajęty");
     case ENOMEM: return Utf8NaCp1250("brak pamięci");
+    case EAGAIN: return Utf8NaCp1250("zasób systemu chwilowo niedostępny");
     case EMFILE:
     case ENFILE: return Utf8NaCp1250("zbyt wiele otwartych plików");
     case EEXIST: return Utf8NaCp1250("plik już istnieje");
@@ -85,6 +88,32 @@ int UtworzPlikTymczasowy(const std::string& cel, std::string& nazwa)
     return -1;
 }
 
+// The rest of an open file, about `rozmiar` bytes.
+bool CzytajDoKonca(int fd, const std::string& sciezka, std::size_t rozmiar, std::string& tresc, std::string& blad)
+{
+    tresc.reserve(rozmiar);
+    char bufor[65536];
+    for (;;) {
+        ssize_t r = ::read(fd, bufor, sizeof bufor);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            blad = Komunikat("Błąd odczytu pliku ", sciezka, errno);
+            tresc.clear();
+            return false;
+        }
+        if (r == 0)
+            return true;
+        tresc.append(bufor, static_cast<std::size_t>(r));
+        // The file may grow while it is read.
+        if (tresc.size() > MaksRozmiarPlikuTekstowego) {
+            blad = ZbytDuzy(sciezka);
+            tresc.clear();
+            return false;
+        }
+    }
+}
+
 } // namespace
 
 std::vector<std::string_view> PodzielNaLinie(std::string_view tresc)
@@ -133,28 +162,13 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
         return false;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    tresc.reserve(static_cast<std::size_t>(st.st_size));
-    char bufor[65536];
-    for (;;) {
-        ssize_t r = ::read(fd, bufor, sizeof bufor);
-        if (r < 0) {
-            if (errno == EINTR)
-                continue;
-            blad = Komunikat("Błąd odczytu pliku ", sciezka, errno);
-            tresc.clear();
-            return false;
-        }
-        if (r == 0)
-            break;
-        tresc.append(bufor, static_cast<std::size_t>(r));
-        // The file may grow while it is read.
-        if (tresc.size() > MaksRozmiarPlikuTekstowego) {
-            blad = ZbytDuzy(sciezka);
-            tresc.clear();
-            return false;
-        }
+    try {
+        return CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad);
+    } catch (const std::bad_alloc&) {
+        std::string().swap(tresc);
+        blad = Komunikat("Nie można odczytać pliku ", sciezka, ENOMEM);
+        return false;
     }
-    return true;
 }
 
 bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad)
@@ -171,6 +185,23 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
 std::string KomunikatZapisu(const std::string& sciezka, int nrBledu)
 {
     return Komunikat("Nie można zapisać pliku ", sciezka, nrBledu);
+}
+
+std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu)
+{
+    return Komunikat("Nie można odczytać pliku ", sciezka, nrBledu);
+}
+
+int NumerBleduWyjatku(const std::exception& e)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return ENOMEM;
+    const auto* systemowy = dynamic_cast<const std::system_error*>(&e);
+    if (!systemowy)
+        return 0;
+    const std::error_code& kod = systemowy->code();
+    const bool numerSystemu = kod.category() == std::generic_category() || kod.category() == std::system_category();
+    return numerSystemu && kod.value() != 0 ? kod.value() : EIO;
 }
 
 namespace {

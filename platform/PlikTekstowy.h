@@ -4,6 +4,7 @@
 // Paths are the system's (KatalogProgramu.h); error texts are Windows-1250.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,8 +13,9 @@
 constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 
 // Reads the whole of a regular file (a folder, a pipe or a device is refused
-// at once, without waiting on it). On failure returns false with a Polish
-// message in `blad`; `tresc` is then empty.
+// at once, without waiting on it). On failure (no memory for the contents
+// too) returns false with a Polish message naming the file in `blad`;
+// `tresc` is then empty.
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad);
 
 // The lines of a text, as views into it: CR LF, LF or CR end a line.
@@ -63,3 +65,11 @@ std::string PrzyczynaBledu(int nrBledu);
 
 // "Nie można zapisać pliku <path> (<cause>)." for a system error number.
 std::string KomunikatZapisu(const std::string& sciezka, int nrBledu);
+// "Nie można odczytać pliku <path> (<cause>)." likewise.
+std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu);
+
+// The system error number behind an exception that stopped the work on a
+// file half way: ENOMEM for a lack of memory, the number of a failed system
+// call (EIO when it has none); 0 for any other exception, which has a
+// message of its own.
+int NumerBleduWyjatku(const std::exception& e);

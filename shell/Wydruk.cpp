@@ -15,6 +15,7 @@
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "platform/PlikTekstowy.h"
 #include "platform/PlotnoPdf.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -177,15 +178,23 @@ void TForm1::TB_DrukujClick()
         return;
     }
     QString blad;
+    int nrBledu = 0;
     try {
         WydrukujWarianty(drukarka);
     } catch (const std::exception& e) {
+        nrBledu = NumerBleduWyjatku(e);
         blad = QString::fromUtf8(e.what());
     }
-    // The printer's own message names the file and the cause (a full disk
-    // stops a PDF at its next page as much as at its end).
-    if (!drukarka.ZakonczDokument() && (blad.isEmpty() || !drukarka.Blad().empty()))
+    if (nrBledu != 0) {
+        // Memory or a system resource ran out on the way: pages are missing,
+        // so nothing is printed and the old file stays.
+        drukarka.PrzerwijDokument(nrBledu);
         blad = QString::fromStdString(drukarka.Blad());
+    } else if (!drukarka.ZakonczDokument() && (blad.isEmpty() || !drukarka.Blad().empty())) {
+        // The printer's own message names the file and the cause (a full
+        // disk stops a PDF at its next page as much as at its end).
+        blad = QString::fromStdString(drukarka.Blad());
+    }
     Przerysuj();
     if (!blad.isEmpty()) {
         PokazBlad(ZQString(blad));
@@ -279,13 +288,17 @@ void TForm1::TB_DoDxfaClick()
         return;
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
         return;
+    const std::string plik = SciezkaZQString(SaveDxf.NazwaPliku);
     std::string blad;
     try {
-        EksportujWarianty(SciezkaZQString(SaveDxf.NazwaPliku));
+        EksportujWarianty(plik);
     } catch (const BladDxf& e) {
         blad = e.what();
     } catch (const std::exception& e) {
-        blad = Utf8NaCp1250(e.what());
+        // Memory or a system resource that ran out on the way: the file is
+        // named; the half-written one went with the export.
+        const int nr = NumerBleduWyjatku(e);
+        blad = nr != 0 ? KomunikatZapisu(plik, nr) : Utf8NaCp1250(e.what());
     }
     Przerysuj();
     if (!blad.empty())

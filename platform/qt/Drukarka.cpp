@@ -231,9 +231,10 @@ bool Drukarka::ZakonczPdf()
         // Deflated at the end on the cores: a third of the size.
         dokument_->Skompresuj(WatkiPracy());
         zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
-    } catch (const std::exception&) {
-        // No memory for the file's bytes.
-        blad = KomunikatZapisu(plikPdf_, ENOMEM);
+    } catch (const std::exception& e) {
+        // No memory (or no thread's resources) for the file's bytes.
+        const int nr = NumerBleduWyjatku(e);
+        blad = KomunikatZapisu(plikPdf_, nr != 0 ? nr : ENOMEM);
     }
     zapis_.Porzuc();
     // The canvas stays until the next document: drawing attached to it
@@ -277,6 +278,23 @@ bool Drukarka::ZakonczDokument()
     }
     blad_ = Cp1250NaUtf8(blad);
     return false;
+}
+
+void Drukarka::PrzerwijDokument(int nrBledu)
+{
+    blad_ = plikPdf_.empty()
+                ? "Błąd drukarki: wydruk nie został zakończony (" + Cp1250NaUtf8(PrzyczynaBledu(nrBledu)) + ")."
+                : Cp1250NaUtf8(KomunikatZapisu(plikPdf_, nrBledu));
+    if (dokument_) {
+        zapis_.Porzuc();
+        dokument_.reset();
+        return;
+    }
+    if (!plotno_->Aktywne())
+        return;
+    drukarka_->abort();
+    plotno_->Zakoncz();
+    UsunTymczasowy();
 }
 
 bool Drukarka::Drukuje() const { return dokument_ || plotno_->Aktywne(); }

@@ -62,6 +62,11 @@ public:
     // False with `Blad()` set (naming the file and the cause for a PDF)
     // when the document could not be finished.
     bool ZakonczDokument();
+    // Drops the open document, drawn only in part because of the system
+    // error `nrBledu` (ENOMEM for a lack of memory): nothing goes to the
+    // printer, a PDF file's old contents stay; `Blad()` names the file (or
+    // the printer) and the cause.
+    void PrzerwijDokument(int nrBledu);
     bool Drukuje() const;
     const std::string& Blad() const { return blad_; }
 

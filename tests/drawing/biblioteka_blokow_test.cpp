@@ -20,6 +20,7 @@
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
 #include "platform/PlikTekstowy.h"
+#include "wspolne/malo_pamieci.h"
 
 namespace {
 
@@ -413,6 +414,27 @@ TEST_F(PlikBiblioteki, SameKonceLiniiCzytaneWMiejscu)
     EXPECT_EQ(std::count(b[0].Cialo.begin(), b[0].Cialo.end(), '\n'), static_cast<std::ptrdiff_t>(rozmiar + 1));
     b.clear();
     EXPECT_LT(SzczytPamieciKB() - przed, 4L * 32L * 1024L);
+}
+
+// A library whose definitions find no memory (as much again as the file):
+// refused naming the file, in Polish. The std::bad_alloc once reached the
+// program's catch-all, which named no file.
+TEST_F(PlikBiblioteki, BrakPamieciNaDefinicjeNazywaPlik)
+{
+    std::string tresc = Plik(Definicja("Dlugi", "2026-01-02", "G", {"ramka"}, false)) + std::string(48u << 20, '\n');
+    const std::string plik = Sciezka("duza.blk");
+    EXPECT_EQ(ZMalaPamiecia(16u << 20,
+                            [&] {
+                                std::vector<DefinicjaBiblioteki> b(1);
+                                std::string blad;
+                                const bool przeczytana = CzytajTekstBiblioteki(std::move(tresc), plik, b, blad);
+                                return !przeczytana && b.empty() &&
+                                               Cp1250NaUtf8(blad) ==
+                                                   "Nie można odczytać pliku " + plik + " (brak pamięci)."
+                                           ? 0
+                                           : 1;
+                            }),
+              0);
 }
 
 // --- the clipboard settings ---

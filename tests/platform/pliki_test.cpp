@@ -12,6 +12,7 @@
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
+#include "wspolne/malo_pamieci.h"
 
 namespace fs = std::filesystem;
 
@@ -233,6 +234,27 @@ TEST_F(PlikiTekstowe, PipeLoopAndReadOnlyTargetAreRefusedWithTheReason)
     EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("ro.rup") + " (plik jest tylko do odczytu).");
     EXPECT_EQ(Tresc("ro.rup"), "stare\r\n");
     EXPECT_EQ(PlikObokCelu(Sciezka("ro.rup"), blad), "");
+}
+
+// A file of 200 MB with no memory for its contents: refused naming the file,
+// in Polish. The room for it once escaped as std::bad_alloc, which the
+// program's catch-all reported without a file.
+TEST_F(PlikiTekstowe, NoMemoryForTheContentsNamesTheFile)
+{
+    const std::string plik = Sciezka("duzy.rup");
+    Zapisz("duzy.rup", "");
+    fs::resize_file(plik, 200u << 20);  // sparse: no disk taken
+    EXPECT_EQ(ZMalaPamiecia(64u << 20,
+                            [&] {
+                                std::string tresc, blad;
+                                const bool przeczytany = CzytajPlik(plik, tresc, blad);
+                                return !przeczytany && tresc.empty() &&
+                                               Cp1250NaUtf8(blad) ==
+                                                   "Nie można odczytać pliku " + plik + " (brak pamięci)."
+                                           ? 0
+                                           : 1;
+                            }),
+              0);
 }
 
 TEST_F(PlikiTekstowe, LinesAreViewsIntoTheText)
