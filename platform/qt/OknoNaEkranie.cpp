@@ -44,24 +44,32 @@ public:
 
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override
     {
-        if (obiekt != okno_)
+        if (!okno_)
             return false;
-        // Before the window is mapped, at the place it hid from (the first
-        // time where it opens), asked for by its own area, so that the
-        // window manager maps it there; being put there is no size of its
-        // own.
-        if (zdarzenie->type() == QEvent::Show) {
+        // Where it hid from (the first time where it opens), asked for by
+        // its own area rather than left to the platform's first guess;
+        // being put there is no size of its own.
+        if (obiekt == okno_ && zdarzenie->type() == QEvent::Show) {
             const bool wlasnyRozmiar = okno_->testAttribute(Qt::WA_Resized);
             UstawMiejsceOkna(okno_, QRect(miejsce_.value_or(okno_->geometry().topLeft()), okno_->size()));
             okno_->setAttribute(Qt::WA_Resized, wlasnyRozmiar);
+            if (QWindow* w = okno_->windowHandle(); w && w != natywne_) {
+                natywne_ = w;
+                w->installEventFilter(this);
+            }
         }
-        // After the window's own showing, which may have filled it anew.
-        if (zdarzenie->type() == QEvent::ShowToParent)
+        // Sized and placed after the window's own showing (which may fill
+        // it anew) and before it is mapped, when its native window shows.
+        // A window manager keeps in the area what it maps or is asked to
+        // resize, not what it is only asked to move (jwm then pushes a tall
+        // window to the bottom of the area): a resize after mapping would
+        // land one showing elsewhere than the next.
+        if (obiekt == natywne_ && zdarzenie->type() == QEvent::Show)
             Dopasuj();
         // Forgets the resizes made while it showed (the user's and ours):
         // one made from now on, while hidden, is the window's own. Keeps
         // the place it showed at, its frame left out.
-        if (zdarzenie->type() == QEvent::Hide) {
+        if (obiekt == okno_ && zdarzenie->type() == QEvent::Hide) {
             okno_->setAttribute(Qt::WA_Resized, false);
             miejsce_ = okno_->geometry().topLeft();
             ZapamietajRamke();
@@ -212,9 +220,13 @@ private:
         for (QWidget* p : przyciski)
             p->setVisible(!ukryte.contains(p));
         przewijana_ = true;
+        // Its least size from now on that of the new layout, not the
+        // content's, which would hold up the resize that follows.
+        nowy->activate();
     }
 
     QPointer<QWidget> okno_;
+    QPointer<QWindow> natywne_;
     QStringList nazwy_;
     QSize rozmiar_;          // what the layout asked for at the first showing
     std::optional<QPoint> miejsce_;  // of its area when it last hid

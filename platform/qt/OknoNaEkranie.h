@@ -6,7 +6,8 @@
 // for the first time, when the screen holds it. A window the screen cannot
 // hold is cut to the screen once and for all: its content scrolls inside,
 // and its closing buttons move into a row below the scrolled part, so they
-// can always be reached. The window is then placed inside the screen.
+// can always be reached. The window is then placed inside the screen, all
+// of it before it is mapped, so that a window manager frames it once.
 
 #include <QStringList>
 
