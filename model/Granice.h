@@ -100,8 +100,7 @@ inline constexpr GranicaPola PunktowNaCm{"punktów na cm", Calkowita, 10, 100};
 
 // The FormatFloat masks by which the project and count files write the reals
 // a window types; a window rounds a typed number by the same mask, so that
-// what it stored is what reopens. (The descriptions and blocks sections
-// write theirs with the same texts.)
+// what it stored is what reopens.
 namespace maski {
 // Every real of nodes, variants and descriptions; a diagram's geometry.
 inline constexpr const char* Polozenie = "######0.00";

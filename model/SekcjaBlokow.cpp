@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "base/Teksty.h"
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 
@@ -88,10 +89,10 @@ void ZapiszSekcjeBlokow(PisarzProjektu& p)
     for (const DaneBlok& b : z.Bloki) {
         p.Linia("Nazwa bloku  : " + b.Nazwa);
         p.Linia("nrArk        : " + std::to_string(b.Wariant));
-        p.Linia("X =          : " + TekstLiczby("#######0.0#", b.X));
-        p.Linia("Y =          : " + TekstLiczby("#######0.0#", b.Y));
-        p.Linia("sx=          : " + TekstLiczby("#######0.0##", b.Sx));
-        p.Linia("sy=          : " + TekstLiczby("#######0.0##", b.Sy));
+        p.Linia("X =          : " + TekstLiczby(maski::PolozenieBloku, b.X));
+        p.Linia("Y =          : " + TekstLiczby(maski::PolozenieBloku, b.Y));
+        p.Linia("sx=          : " + TekstLiczby(maski::SkalaBloku, b.Sx));
+        p.Linia("sy=          : " + TekstLiczby(maski::SkalaBloku, b.Sy));
         p.Linia(b.Nad == 1 ? "NAD" : "POD");
     }
     p.Linia("");

@@ -1,10 +1,11 @@
 // The descriptions section "Opisy" (ov1).
+#include "model/Granice.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 
 namespace {
 constexpr int LiniiOpisu = 12;
-constexpr const char* Liczba = "######0.00";
+constexpr const char* Liczba = maski::Polozenie;
 }  // namespace
 
 void ZapiszSekcjeOpisow(PisarzProjektu& p)
