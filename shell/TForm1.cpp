@@ -470,12 +470,10 @@ void TForm1::CB_SiatkaKrokChange()
 {
     // A text beyond the step's limit is left for the user to finish ("0,0"
     // on the way to "0,05"); the step stays until the edit is left.
-    double krok = 0.0;
     std::string komunikat;
     if (!krokPrzedEdycja_)
         krokPrzedEdycja_ = wg.KrokSiatki;
-    if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat))
-        wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));  // as the file keeps it
+    PrzyjmijKrokSiatki(komunikat);
 }
 
 void TForm1::Rezygnuj1Click()

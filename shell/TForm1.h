@@ -371,6 +371,9 @@ private:
     // The grid step in force when the typing in its box began; none while
     // nothing is being typed.
     std::optional<float> krokPrzedEdycja_;
+    // The step typed in its box stored, as the file keeps it; false, with
+    // the message, when it is no number or beyond its limit.
+    bool PrzyjmijKrokSiatki(std::string& komunikat);
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;

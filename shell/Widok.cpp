@@ -418,17 +418,23 @@ void TForm1::B_WstawClick()
         WezlyOperacje->PrzesunWezel(NowyWezel);
 }
 
+bool TForm1::PrzyjmijKrokSiatki(std::string& komunikat)
+{
+    double krok = 0.0;
+    if (!CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki"))
+        return false;
+    wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));  // as the file keeps it
+    return true;
+}
+
 void TForm1::CB_SiatkaKrokExit()
 {
     // A step left beyond its limit is refused: the step in force before the
     // typing comes back, whatever its prefixes stored on the way, and the
     // edit shows it.
-    double krok = 0.0;
     std::string komunikat;
     const std::optional<float> przed = std::exchange(krokPrzedEdycja_, std::nullopt);
-    if (CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki"))
-        wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));
-    else {
+    if (!PrzyjmijKrokSiatki(komunikat)) {
         if (przed)
             wg.KrokSiatki = *przed;
         PokazBladUzytkownikowi(komunikat);
