@@ -154,7 +154,7 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
             nr = EISDIR;
         else if (st.st_mode != 0)
             nr = EINVAL; // a device or a pipe, not a file
-        blad = Komunikat("Nie można odczytać pliku ", sciezka, nr);
+        blad = KomunikatOdczytu(sciezka, nr);
         return false;
     }
     if (static_cast<std::uintmax_t>(st.st_size) > MaksRozmiarPlikuTekstowego) {
@@ -166,7 +166,7 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
         return CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad);
     } catch (const std::bad_alloc&) {
         std::string().swap(tresc);
-        blad = Komunikat("Nie można odczytać pliku ", sciezka, ENOMEM);
+        blad = KomunikatOdczytu(sciezka, ENOMEM);
         return false;
     }
 }
