@@ -90,11 +90,7 @@ std::string Cp1250NaUtf8(std::string_view cp1250)
     return Konwertuj(d, false, cp1250);
 }
 
-std::string Utf8NaCp1250(std::string_view utf8)
-{
-    thread_local const Deskryptor d("CP1250", "UTF-8");
-    return Konwertuj(d, true, utf8);
-}
+std::string Utf8NaCp1250(std::string_view utf8) { return Utf8NaCp1250ZOkna(utf8).cp1250; }
 
 TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8)
 {

@@ -202,7 +202,6 @@ public:
             bledy_[static_cast<std::size_t>(k)] = std::current_exception();
         }
     }
-    int Pierwsza() { return nastepna_++; }
     void Pracujacych(int n)
     {
         const std::lock_guard blokada(m_);
@@ -223,7 +222,7 @@ public:
 private:
     const std::function<void(int)>& praca_;
     const int n_;
-    std::atomic<int> nastepna_{0};
+    std::atomic<int> nastepna_{1};  // praca(0) is the caller's own
     std::vector<std::exception_ptr> bledy_;
     std::mutex m_;
     std::condition_variable koniec_;
@@ -252,12 +251,11 @@ void RownolegleNaPuli(int n, const std::function<void(int)>& praca)
     if (n <= 0)
         return;
     PraceRownolegle prace(n, praca);
-    const int pierwsza = prace.Pierwsza();
     // Counted before they are handed: a thread may end before the count.
     prace.Pracujacych(n - 1);
     const int oddanych = n > 1 ? PulaProgramu().Rozdaj(n - 1, prace) : 0;
     prace.Pracujacych(oddanych - (n - 1));
-    prace.Uruchom(pierwsza);
+    prace.Uruchom(0);
     prace.Wykonaj();
     prace.Czekaj();
     prace.RzucBlad();

@@ -154,7 +154,7 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
             nr = EISDIR;
         else if (st.st_mode != 0)
             nr = EINVAL; // a device or a pipe, not a file
-        blad = Komunikat("Nie można odczytać pliku ", sciezka, nr);
+        blad = KomunikatOdczytu(sciezka, nr);
         return false;
     }
     if (static_cast<std::uintmax_t>(st.st_size) > MaksRozmiarPlikuTekstowego) {
@@ -166,7 +166,7 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
         return CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad);
     } catch (const std::bad_alloc&) {
         std::string().swap(tresc);
-        blad = Komunikat("Nie można odczytać pliku ", sciezka, ENOMEM);
+        blad = KomunikatOdczytu(sciezka, ENOMEM);
         return false;
     }
 }
@@ -244,6 +244,22 @@ bool CelZapisu(const std::string& sciezka, std::string& cel, std::string& blad)
     return false;
 }
 
+// The new file beside the target that a write to `sciezka` replaces, open;
+// -1 with `blad` set when the target is refused or no file could be made.
+int OtworzObokCelu(const std::string& sciezka, std::string& cel, std::string& tymczasowy, std::string& blad)
+{
+    if (!CelZapisu(sciezka, cel, blad))
+        return -1;
+    if (TylkoDoOdczytu(cel)) {
+        blad = KomunikatTylkoDoOdczytu(sciezka);
+        return -1;
+    }
+    const int fd = UtworzPlikTymczasowy(cel, tymczasowy);
+    if (fd < 0)
+        blad = KomunikatZapisu(sciezka, errno);
+    return fd;
+}
+
 } // namespace
 
 ZapisBezpieczny::~ZapisBezpieczny() { Porzuc(); }
@@ -253,17 +269,9 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad)
     Porzuc();
     blad.clear();
     sciezka_ = sciezka;
-    if (!CelZapisu(sciezka, cel_, blad))
+    fd_ = OtworzObokCelu(sciezka, cel_, tymczasowy_, blad);
+    if (fd_ < 0)
         return false;
-    if (TylkoDoOdczytu(cel_)) {
-        blad = KomunikatTylkoDoOdczytu(sciezka);
-        return false;
-    }
-    fd_ = UtworzPlikTymczasowy(cel_, tymczasowy_);
-    if (fd_ < 0) {
-        blad = KomunikatZapisu(sciezka, errno);
-        return false;
-    }
     // An existing file keeps its permissions.
     struct stat st {};
     if (::stat(cel_.c_str(), &st) == 0 && S_ISREG(st.st_mode))
@@ -328,19 +336,10 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
 
 std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
 {
-    std::string cel;
-    if (!CelZapisu(sciezka, cel, blad))
+    std::string cel, tymczasowy;
+    const int fd = OtworzObokCelu(sciezka, cel, tymczasowy, blad);
+    if (fd < 0)
         return {};
-    if (TylkoDoOdczytu(cel)) {
-        blad = KomunikatTylkoDoOdczytu(sciezka);
-        return {};
-    }
-    std::string tymczasowy;
-    const int fd = UtworzPlikTymczasowy(cel, tymczasowy);
-    if (fd < 0) {
-        blad = KomunikatZapisu(sciezka, errno);
-        return {};
-    }
     ::close(fd);
     return tymczasowy;
 }

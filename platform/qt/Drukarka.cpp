@@ -28,6 +28,9 @@ bool BrakMiejsca(const std::string& plik)
     return ::statvfs(plik.c_str(), &s) == 0 && s.f_bavail == 0;
 }
 
+// How far in mm a sheet may pass a page and still fit it: a float sheet of
+// 59.4 cm is a hair over 594 mm.
+constexpr double LuzMm = 0.1;
 
 } // namespace
 
@@ -72,12 +75,10 @@ QPageLayout Drukarka::StronaArkusza(double cmB, double cmH)
     const bool poziomo = cmB > cmH;
     const double krotszy = std::min(cmB, cmH) * 10.0;
     const double dluzszy = std::max(cmB, cmH) * 10.0;
-    // A float sheet of 59.4 cm is a hair over 594 mm.
-    constexpr double luz = 0.1;
     QPageSize strona;
     for (const QPageSize::PageSizeId id : {QPageSize::A4, QPageSize::A3, QPageSize::A2, QPageSize::A1, QPageSize::A0}) {
         const QSizeF mm = QPageSize::size(id, QPageSize::Millimeter);
-        if (krotszy <= mm.width() + luz && dluzszy <= mm.height() + luz) {
+        if (krotszy <= mm.width() + LuzMm && dluzszy <= mm.height() + LuzMm) {
             strona = QPageSize(id);
             break;
         }
@@ -104,8 +105,7 @@ void Drukarka::DopasujStroneDoArkusza(double cmB, double cmH)
 bool Drukarka::ArkuszSieMiesci(double cmB, double cmH) const
 {
     const QRectF obszar = drukarka_->pageLayout().paintRect(QPageLayout::Millimeter);
-    constexpr double luz = 0.1;
-    return cmB * 10.0 <= obszar.width() + luz && cmH * 10.0 <= obszar.height() + luz;
+    return cmB * 10.0 <= obszar.width() + LuzMm && cmH * 10.0 <= obszar.height() + LuzMm;
 }
 
 bool Drukarka::Ustawienia(QWidget* rodzic, double cmB, double cmH)

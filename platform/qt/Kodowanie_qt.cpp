@@ -10,11 +10,7 @@ QString NaQString(std::string_view cp1250)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string ZQString(const QString& tekst)
-{
-    const QByteArray utf8 = tekst.toUtf8();
-    return Utf8NaCp1250(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
+std::string ZQString(const QString& tekst) { return ZQStringZOkna(tekst).cp1250; }
 
 QString SciezkaNaQString(std::string_view sciezka)
 {

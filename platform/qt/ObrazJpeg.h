@@ -7,8 +7,9 @@
 
 class QImage;
 
-// Reads the file (path in code page 1250) into `obraz` (RGB32). On failure
-// returns false with a Polish message (code page 1250) in `blad`.
+// Reads the file (its path the system's, KatalogProgramu.h) into `obraz`
+// (RGB32). On failure returns false with a Polish message (code page 1250)
+// in `blad`.
 bool CzytajJpeg(const std::string& sciezka, QImage& obraz, std::string& blad);
 
 // No picture of the program is larger; a header declaring more is refused

@@ -92,10 +92,7 @@ private:
         // Below, room for a grip as thick as both side borders together.
         const QMargins zapas(ZapasRamkiPoziomo / 2, ZapasRamkiPionowo - ZapasRamkiPoziomo, ZapasRamkiPoziomo / 2,
                              ZapasRamkiPoziomo);
-        QMargins ramka = naMiejsce && !ramka_.isNull() ? ramka_ : zapas;
-        if (!naMiejsce)
-            ramka = QMargins(std::max(ramka_.left(), zapas.left()), std::max(ramka_.top(), zapas.top()),
-                             std::max(ramka_.right(), zapas.right()), std::max(ramka_.bottom(), zapas.bottom()));
+        const QMargins ramka = !naMiejsce ? (ramka_ | zapas) : ramka_.isNull() ? zapas : ramka_;
         return ekran->availableGeometry().marginsRemoved(ramka);
     }
 
