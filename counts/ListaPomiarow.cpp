@@ -75,7 +75,7 @@ std::vector<std::string> ListaPomiarow(const std::string& katalog, const FiltrPo
     blad.clear();
     std::vector<std::string> wynik;
     std::error_code ec;
-    std::filesystem::directory_iterator it(SciezkaSystemowa(katalog), ec);
+    std::filesystem::directory_iterator it(katalog, ec);
     if (ec)
         return wynik;
     const bool wszystkie = BezCzytania(f);

@@ -413,7 +413,7 @@ std::string UtworzKatalogiPomiarow()
         if (k->empty())
             continue;
         std::error_code ec;
-        std::filesystem::create_directories(SciezkaSystemowa(*k), ec);
+        std::filesystem::create_directories(*k, ec);
         if (ec)
             return Utf8NaCp1250("Nie można utworzyć katalogu ") + SciezkaWTekscie(*k) + ": " +
                    PrzyczynaBledu(ec.value()) + ".";

@@ -155,7 +155,7 @@ bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBibliotek
     wynik.clear();
     blad.clear();
     std::error_code ec;
-    if (sciezka.empty() || (!std::filesystem::exists(SciezkaSystemowa(sciezka), ec) && !ec))
+    if (sciezka.empty() || (!std::filesystem::exists(sciezka, ec) && !ec))
         return true;
     std::string tresc;
     return CzytajPlik(sciezka, tresc, blad) && CzytajTekstBiblioteki(std::move(tresc), sciezka, wynik, blad);

@@ -152,7 +152,7 @@ int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skal
 
 std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
 {
-    std::ifstream plik(SciezkaSystemowa(sciezka), std::ios::binary);
+    std::ifstream plik(sciezka, std::ios::binary);
     if (!plik) return Utf8NaCp1250("Nie można otworzyć pliku czcionki ") + SciezkaWTekscie(sciezka) + ".";
     constexpr std::size_t rozmiar = 256 * RozmiarRekorduZnaku;
     std::vector<unsigned char> dane(rozmiar);

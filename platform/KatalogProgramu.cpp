@@ -52,7 +52,7 @@ bool ZapisWKataloguUzytkownika()
     // The folder's own write bits count too: root may write anywhere, but an
     // installed folder made read-only is not the program's to write into.
     namespace fs = std::filesystem;
-    const std::string katalog = SciezkaSystemowa(KatalogProgramu());
+    const std::string katalog = KatalogProgramu();
     std::error_code ec;
     const fs::perms prawa = fs::status(katalog, ec).permissions();
     const fs::perms zapis = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -117,13 +117,13 @@ std::string PrzygotujKatalogUzytkownika()
         return "";
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::create_directories(SciezkaSystemowa(KatalogList()), ec);
+    fs::create_directories(KatalogList(), ec);
     if (ec)
         return Utf8NaCp1250("Nie można utworzyć katalogu ") + SciezkaWTekscie(KatalogList()) + " (" + PrzyczynaBledu(ec.value()) + ").";
     std::string blad;
     for (const char* nazwa : {"Pomiary", "Przyklady"})
-        if (!DokopiujKatalog(SciezkaSystemowa(PolaczSciezke(KatalogProgramu(), nazwa)),
-                             SciezkaSystemowa(PolaczSciezke(katalogUzytkownika, nazwa)), blad))
+        if (!DokopiujKatalog(PolaczSciezke(KatalogProgramu(), nazwa),
+                             PolaczSciezke(katalogUzytkownika, nazwa), blad))
             return blad;
     return "";
 }
@@ -151,11 +151,11 @@ std::string SciezkaWTekscie(std::string_view sciezka) { return Utf8NaCp1250(scie
 bool PlikIstnieje(const std::string& sciezka)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(SciezkaSystemowa(sciezka), ec);
+    return std::filesystem::is_regular_file(sciezka, ec);
 }
 
 bool KatalogIstnieje(const std::string& sciezka)
 {
     std::error_code ec;
-    return std::filesystem::is_directory(SciezkaSystemowa(sciezka), ec);
+    return std::filesystem::is_directory(sciezka, ec);
 }

@@ -39,8 +39,6 @@ std::string KatalogList();        // <writable>/Dane: the recent-projects and fo
 // Joins two parts with exactly one "/" between them.
 std::string PolaczSciezke(std::string_view a, std::string_view b);
 
-// The path as the operating system takes it: as the program holds it.
-inline std::string SciezkaSystemowa(std::string_view sciezka) { return std::string(sciezka); }
 // A path within a message, which is Windows-1250 text: a letter the code
 // page lacks shows as "?".
 std::string SciezkaWTekscie(std::string_view sciezka);

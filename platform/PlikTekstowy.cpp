@@ -139,9 +139,8 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
 {
     tresc.clear();
     blad.clear();
-    const std::string systemowa = SciezkaSystemowa(sciezka);
     // Without O_NONBLOCK opening a pipe would wait for a writer for ever.
-    const int fd = ::open(systemowa.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         blad = Komunikat("Nie można otworzyć pliku ", sciezka, errno);
         return false;
@@ -226,7 +225,7 @@ std::string KomunikatTylkoDoOdczytu(const std::string& sciezka)
 bool CelZapisu(const std::string& sciezka, std::string& cel, std::string& blad)
 {
     namespace fs = std::filesystem;
-    fs::path p = SciezkaSystemowa(sciezka);
+    fs::path p = sciezka;
     for (int krok = 0; krok < 40; ++krok) {
         std::error_code ec;
         if (!fs::is_symlink(p, ec)) {

@@ -37,7 +37,7 @@ void ZapiszBiblioteke(const std::string& sciezka, const std::string& dataZnaku, 
     };
     definicja("Znak", dataZnaku, "Znaki", cialoZnaku);
     definicja("Inny", "2026-01-01", "Ramki", {"ramka", "P(0,0)-(1,1)"});
-    std::ofstream plik(SciezkaSystemowa(sciezka), std::ios::binary);
+    std::ofstream plik(sciezka, std::ios::binary);
     for (const std::string& linia : l)
         plik << linia << "\r\n";
 }
@@ -362,7 +362,7 @@ TEST_F(BlokiOkno, ZmianaPokazujeZmienianyBlokNaLiscie)
     EXPECT_EQ(WstawBlok->LB_NazwaBlokuCzytaj->currentItem()->text().toStdString(), "Znak");
     EXPECT_EQ(Lista(), (std::vector<std::string>{"Inny", "Znak"}));
     // A block of a library other than the one listed is shown by its name.
-    std::ofstream(SciezkaSystemowa(Sciezka("inna.blk")), std::ios::binary)
+    std::ofstream(Sciezka("inna.blk"), std::ios::binary)
         << std::string(ZnacznikDefinicji) << "\r\n-\r\nObcy\r\n2026-01-01\r\n10:00:00\r\n-\r\nG\r\n-\r\ncm\r\n-\r\n-\r\n"
         << "ramka\r\nL(0,0)-(1,1)\r\n" << std::string(ZnacznikKonca) << "\r\n";
     OtworzBiblioteke(Sciezka("inna.blk"));
@@ -381,7 +381,7 @@ TEST_F(BlokiOkno, BibliotekaWUtf8WstawiaBlokZDefinicja)
 {
     // As a text editor of this system saves it: the names read as the
     // window shows them, and the block placed draws its definition.
-    std::ofstream(SciezkaSystemowa(Sciezka("utf8.blk")), std::ios::binary)
+    std::ofstream(Sciezka("utf8.blk"), std::ios::binary)
         << std::string(ZnacznikDefinicji) << "\n-\nStrzałka w prawo\n2026-01-01\n10:00:00\n-\nOznaczenia\n-\ncm\n-\n-\n"
         << "ramka\nL(0,0)-(1,0)\n" << std::string(ZnacznikKonca) << "\n";
     OtworzBiblioteke(Sciezka("utf8.blk"));
@@ -393,7 +393,7 @@ TEST_F(BlokiOkno, BibliotekaWUtf8WstawiaBlokZDefinicja)
     EXPECT_EQ(Bloki[0].Nazwa, DefinicjeBlokow[0].Nazwa);
     EXPECT_EQ(LinieDefinicji(0), (std::vector<std::string>{"L(0,0)-(1,0)"}));
     // Characters Windows-1250 lacks: refused naming the file, nothing listed.
-    std::ofstream(SciezkaSystemowa(Sciezka("znaki.blk")), std::ios::binary)
+    std::ofstream(Sciezka("znaki.blk"), std::ios::binary)
         << std::string(ZnacznikDefinicji) << "\n-\nStrzałka →\n2026-01-01\n10:00:00\n-\nG\n-\ncm\n-\n-\nramka\n"
         << std::string(ZnacznikKonca) << "\n";
     OtworzBiblioteke(Sciezka("znaki.blk"));
@@ -410,7 +410,7 @@ TEST_F(BlokiOkno, BlokBezDefinicjiIBibliotekaNieDoOdczytuZKomunikatem)
     // the project, and is not placed.
     WstawBlok->PrzygotujWstawianie();
     Wybierz("Znak");
-    std::ofstream(SciezkaSystemowa(Sciezka("test.blk")), std::ios::binary) << "pusta\r\n";
+    std::ofstream(Sciezka("test.blk"), std::ios::binary) << "pusta\r\n";
     WstawBlok->E_x->setText("1");
     WstawBlok->E_y->setText("1");
     WstawBlok->B_WczytajBlokClick();
@@ -424,7 +424,7 @@ TEST_F(BlokiOkno, BlokBezDefinicjiIBibliotekaNieDoOdczytuZKomunikatem)
     OtworzBiblioteke(Sciezka("folder.blk"));
     EXPECT_TRUE(Lista().empty());
     EXPECT_EQ(Komunikaty().back(), "Nie można odczytać pliku " + Sciezka("folder.blk") + " (to jest folder).");
-    std::ofstream(SciezkaSystemowa(Sciezka("ucieta.blk")), std::ios::binary)
+    std::ofstream(Sciezka("ucieta.blk"), std::ios::binary)
         << std::string(ZnacznikDefinicji) << "\r\n-\r\nUciety\r\n2026-01-01\r\n";
     OtworzBiblioteke(Sciezka("ucieta.blk"));
     EXPECT_TRUE(Lista().empty());

@@ -97,7 +97,7 @@ void ZbudujArkuszMieszany()
 
 std::string CzytajPlik(const std::string& sciezka)
 {
-    std::ifstream plik(SciezkaSystemowa(sciezka), std::ios::binary);
+    std::ifstream plik(sciezka, std::ios::binary);
     std::stringstream s;
     s << plik.rdbuf();
     return s.str();
