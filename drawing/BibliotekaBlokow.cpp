@@ -104,9 +104,8 @@ bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku,
 {
     // A text editor of this system saves in UTF-8.
     if (JestUtf8SpozaAscii(tresc)) {
-        std::string w1250 = Utf8NaCp1250(tresc);
-        // Characters the code page lacks come out as "?".
-        if (std::count(w1250.begin(), w1250.end(), '?') != std::count(tresc.begin(), tresc.end(), '?')) {
+        std::string w1250;
+        if (!Utf8NaCp1250Dokladnie(tresc, w1250)) {
             blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) +
                    Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
             return false;
