@@ -178,11 +178,6 @@ std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
     return {};
 }
 
-std::string SciezkaCzcionki(const std::string& nazwa)
-{
-    return PolaczSciezke(KatalogDane(), Cp1250NaUtf8(nazwa) + "100.Lzs");
-}
-
 void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,
                          float kat)
 {

@@ -33,10 +33,6 @@ constexpr int RozmiarRekorduZnaku = 608;
 // the table. Returns "" on success, else a message naming the file; a missing, short or damaged file (a stroke count
 // outside 0..150) leaves the table as it was.
 std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica);
-// The file of a stroke font by its name (Windows-1250, as the project holds
-// it): "Dane/" + name + "100.Lzs" in the
-// program's folder.
-std::string SciezkaCzcionki(const std::string& nazwa);
 
 // Where the DXF TEXT entity of a stroke text anchored at (x, y) and turned by
 // `kat` degrees is inserted: 0.2 of the height off the baseline, across it.

@@ -1,7 +1,6 @@
 // The settings section "Nastawy" (nv1..nv3) and its key blocks.
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
-#include "base/Kodowanie.h"
 #include "platform/KatalogProgramu.h"
 
 namespace {
@@ -13,7 +12,7 @@ constexpr const char* LiczbaB = maski::Rozmiar;
 // exists in the program's folder; it is loaded when the project is adopted.
 void ZmienCzcionke(CzytnikProjektu& c, const std::string& nazwa)
 {
-    if (NazwaCzcionkiPoprawna(nazwa) && PlikIstnieje(PolaczSciezke(KatalogDane(), Cp1250NaUtf8(nazwa) + "100.Lzs")))
+    if (NazwaCzcionkiPoprawna(nazwa) && PlikIstnieje(SciezkaCzcionki(nazwa)))
         c.Cel().wg.NazwaCzcionki = nazwa;
 }
 

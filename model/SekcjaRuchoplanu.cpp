@@ -137,7 +137,7 @@ void ZapiszSklad(PisarzProjektu& p)
         p.LogicznaTN(s.Aktywny);
         p.Tekst(s.Oznaczenie);
         p.Tekst(s.Nazwa);
-        p.Rzeczywista(s.Wspolczynnik, "########0.00");
+        p.Rzeczywista(s.Wspolczynnik, maski::Wspolczynnik);
     }
     p.Linia(Kreski);
 }

@@ -86,12 +86,17 @@ namespace {
 std::string wczytanaCzcionka = DomyslnaCzcionka;
 }  // namespace
 
+std::string SciezkaCzcionki(const std::string& nazwa)
+{
+    // The name is the project's text, Windows-1250; the file's name is the system's.
+    return PolaczSciezke(KatalogDane(), Cp1250NaUtf8(nazwa) + "100.Lzs");
+}
+
 bool WczytajCzcionkeONazwie(const std::string& nazwa)
 {
     if (!WczytajCzcionkeRysunku)
         return true;
-    // The name is the project's text, Windows-1250; the file's name is the system's.
-    if (!WczytajCzcionkeRysunku(PolaczSciezke(KatalogDane(), Cp1250NaUtf8(nazwa) + "100.Lzs"))) {
+    if (!WczytajCzcionkeRysunku(SciezkaCzcionki(nazwa))) {
         wczytanaCzcionka.clear();
         return false;
     }

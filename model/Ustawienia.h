@@ -165,6 +165,9 @@ inline constexpr const char* DomyslnaCzcionka = "Roman";
 // Whether a font name from a file names a file in the program's "Dane"
 // folder: no path, no parent folder, no control character.
 bool NazwaCzcionkiPoprawna(std::string_view nazwa);
+// The file of a stroke font by its name (Windows-1250, as the project holds
+// it): "Dane/" + name + "100.Lzs" in the program's folder.
+std::string SciezkaCzcionki(const std::string& nazwa);
 // Loads the font of that name ("Dane/<name>100.Lzs") through the hook and
 // remembers it as the loaded one; false when it cannot be read (the glyphs
 // loaded before stay). The project that is adopted, and only it, sets the
