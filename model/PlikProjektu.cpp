@@ -772,7 +772,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
             // Nothing read would open as an empty project that a save then
             // writes over the damaged file.
             if (CzytajSekcje(c) == 0) {
-                blad = "Plik " + nazwaPliku + " nie zawiera danych projektu.";
+                blad = "Plik " + SciezkaWTekscie(nazwaPliku) + " nie zawiera danych projektu.";
                 return false;
             }
             PoSekcjach(cel);

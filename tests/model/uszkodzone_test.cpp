@@ -5,6 +5,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "platform/KatalogProgramu.h"
 #include "model/Operacje.h"
 #include "projekt_pomoc.h"
 
@@ -158,6 +159,12 @@ TEST_F(UszkodzonyPlik, PlikBezZadnejSekcjiOdrzucony)
     SprawdzOdmowe(ZapiszPlik("naglowek.rup", Naglowek2()), " nie zawiera danych projektu.");
     SprawdzOdmowe(ZapiszPlik("smieci.rup", Plik(Naglowek2(), Wiersze{"x\xFF\x01", "", "12,5", "wv3", l[6]})),
                   " nie zawiera danych projektu.");
+    // A name Windows-1250 cannot hold is shown in the message as a text.
+    const std::string cyrylica = ZapiszPlik("Київ.rup", Naglowek2());
+    okno.bledy.clear();
+    EXPECT_FALSE(Otworz(cyrylica));
+    ASSERT_EQ(okno.bledy.size(), 1u);
+    EXPECT_EQ(okno.bledy[0], "Plik " + SciezkaWTekscie(cyrylica) + " nie zawiera danych projektu.");
 
     // A NUL before every line end hides each tag: the first is named.
     std::string zNul;
