@@ -498,6 +498,8 @@ void TDaneRonda::ZapiszSumy(int rekord)
     ZmienionoProjekt();
 }
 
+// The shares of what the edits hold now, after the commit's own checks; the
+// record itself changes only at the commit.
 void TDaneRonda::ObliczProcentyClick()
 {
     const WynikKontroli w = SprawdzNatezenia();
@@ -508,34 +510,33 @@ void TDaneRonda::ObliczProcentyClick()
     const int n = Rekord();
     if (!JestIndeksem(n, Ronda))
         return;
-    const DaneRondo& r = Ronda[static_cast<std::size_t>(n)];
+    DaneRondo wpisane = Ronda[static_cast<std::size_t>(n)];
+    ZapiszRelacjeRonda(wpisane, Teksty());
     for (int k = 1; k <= 5; ++k)
-        PokazProcentyRamienia(k, ArmJest(r, k));
-    PokazSumyRelacji(n);
-    WpiszProcenty(n);
+        PokazProcentyRamienia(k, ArmJest(wpisane, k));
+    PokazSumyRelacji(wpisane);
+    WpiszProcenty(wpisane);
 }
 
-void TDaneRonda::PokazSumyRelacji(int rekord)
+void TDaneRonda::PokazSumyRelacji(const DaneRondo& r)
 {
-    const DaneRondo& r = Ronda[static_cast<std::size_t>(rekord)];
     for (std::size_t k = 0; k < 5; ++k) {
         Wlot[k]->setText(QString::number(r.SumaWlotuRel[k]));
         wylot[k]->setText(QString::number(r.SumaWylotuRel[k]));
     }
 }
 
-void TDaneRonda::WpiszProcenty(int rekord)
+// A row or column without vehicles has no shares: its labels are emptied
+// rather than left showing an earlier matrix.
+void TDaneRonda::WpiszProcenty(const DaneRondo& r)
 {
-    const DaneRondo& r = Ronda[static_cast<std::size_t>(rekord)];
     auto procent = [](int32_t x, int32_t suma) {
-        return NaQString(FormatFloat("##0.##", static_cast<double>(x) / suma * 100.0) + "%");
+        return suma > 0 ? NaQString(FormatFloat("##0.##", static_cast<double>(x) / suma * 100.0) + "%") : QString();
     };
     for (std::size_t i = 0; i < 5; ++i)
         for (std::size_t j = 0; j < 5; ++j) {
-            if (r.SumaWlotuRel[i] > 0)
-                wlp[i][j]->setText(procent(r.Macierz[i][j], r.SumaWlotuRel[i]));
-            if (r.SumaWylotuRel[j] > 0)
-                wyp[i][j]->setText(procent(r.Macierz[i][j], r.SumaWylotuRel[j]));
+            wlp[i][j]->setText(procent(r.Macierz[i][j], r.SumaWlotuRel[i]));
+            wyp[i][j]->setText(procent(r.Macierz[i][j], r.SumaWylotuRel[j]));
         }
 }
 

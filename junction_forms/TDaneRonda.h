@@ -90,8 +90,8 @@ public:
     void PokazPrzejsciaRamienia(int ramie, bool widoczne);
     void PokazProcentyRamienia(int ramie, bool widoczne);
     void ObliczProcentyClick();
-    void PokazSumyRelacji(int rekord);
-    void WpiszProcenty(int rekord);
+    void PokazSumyRelacji(const DaneRondo& r);
+    void WpiszProcenty(const DaneRondo& r);
     WynikKontroli SprawdzNatezenia();
     WynikKontroli SprawdzSumy();
     void ZapiszNatezenia(int rekord);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 
@@ -78,6 +79,66 @@ TEST_F(DaneRondaTest, MacierzIPrzejsciaZapisane)
     EXPECT_FALSE(Kontrolka<QLabel>(DaneRonda, "wl12p")->isHidden());
     EXPECT_TRUE(Kontrolka<QLabel>(DaneRonda, "wl14p")->isHidden());
     EXPECT_EQ(Kontrolka<QLabel>(DaneRonda, "Wlot1")->text(), "150");
+}
+
+// "Oblicz procenty" shows the shares of what the edits hold, typed and
+// clicked as a user does, before any commit and after each change; the
+// record waits for the commit.
+TEST_F(DaneRondaTest, ProcentyZWpisanychPol)
+{
+    const int n = Rekord(0, 0);
+    PokazDane(n);
+    DaneRonda->show();
+    const DaneRondo przed = Ronda[n];
+    auto napisz = [](const char* pole, const char* tekst) {
+        QLineEdit* e = PoleD(pole);
+        e->selectAll();
+        QTest::keyClicks(e, tekst);
+    };
+    auto oblicz = [] { QTest::mouseClick(DaneRonda->ObliczProcenty, Qt::LeftButton); };
+    auto etykieta = [](const char* nazwa) { return Kontrolka<QLabel>(DaneRonda, nazwa)->text(); };
+
+    // Entries 1: 30 to 2, 10 to 3; 2: 60 to 1; 3: 20 to 2. Exit 2 takes 30 + 20.
+    napisz("nat12", "30");
+    napisz("Nat13", "10");
+    napisz("Nat21", "60");
+    napisz("Nat32", "20");
+    oblicz();
+    EXPECT_EQ(etykieta("wl12p"), "75%");
+    EXPECT_EQ(etykieta("wl13p"), "25%");
+    EXPECT_EQ(etykieta("wl11p"), "0%");
+    EXPECT_EQ(etykieta("wy21p"), "60%") << "30 of exit 2's 50";
+    EXPECT_EQ(etykieta("wy23p"), "40%");
+    EXPECT_EQ(etykieta("Wlot1"), "40");
+    EXPECT_EQ(etykieta("wylot2"), "50");
+    EXPECT_FALSE(Kontrolka<QLabel>(DaneRonda, "wl12p")->isHidden());
+
+    // A change shows at the next click.
+    napisz("nat12", "10");
+    oblicz();
+    EXPECT_EQ(etykieta("wl12p"), "50%");
+    EXPECT_EQ(etykieta("wy21p"), "33.33%") << "10 of exit 2's 30";
+    EXPECT_EQ(etykieta("Wlot1"), "20");
+
+    // A row and a column emptied of vehicles show no old shares.
+    napisz("Nat21", "0");
+    oblicz();
+    EXPECT_EQ(etykieta("wl21p"), "");
+    EXPECT_EQ(etykieta("wy12p"), "") << "exit 1 takes nothing now";
+    EXPECT_EQ(etykieta("wylot1"), "0");
+
+    // A text that fails the commit's checks shows its message and leaves the figures.
+    napisz("Nat13", "1,5");
+    oblicz();
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back(), "Wartości natężeń muszą być liczbą całkowitą!");
+    EXPECT_EQ(etykieta("wl13p"), "50%");
+
+    // None of it reached the project.
+    EXPECT_EQ(Ronda[n].Macierz, przed.Macierz);
+    EXPECT_EQ(Ronda[n].SumaWlotuRel, przed.SumaWlotuRel);
+    EXPECT_FALSE(ProjektZmieniony);
+    DaneRonda->hide();
 }
 
 TEST_F(DaneRondaTest, ZleNatezeniaOdrzucone)
