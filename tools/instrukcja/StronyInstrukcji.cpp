@@ -83,6 +83,31 @@ QTextBlock NaglowekBezTekstu(const QTextDocument& dok)
     return {};
 }
 
+bool Obraz(const QTextBlock& b)
+{
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().isImageFormat())
+            return true;
+    return false;
+}
+
+// The first paragraph that introduces a picture which went on to the next
+// page while the paragraph did not start its page; none when every picture
+// stands with its words.
+QTextBlock TekstBezObrazu(const QTextDocument& dok)
+{
+    for (QTextBlock b = dok.begin(); b.isValid(); b = b.next()) {
+        const QTextBlock tekst = b.previous();
+        if (!Obraz(b) || !tekst.isValid() || Naglowek(tekst) || Obraz(tekst))
+            continue;
+        const int strona = StronaBloku(dok, tekst);
+        const bool pierwszyNaStronie = !tekst.previous().isValid() || StronaBloku(dok, tekst.previous()) < strona;
+        if (StronaBloku(dok, b) != strona && !pierwszyNaStronie)
+            return tekst;
+    }
+    return {};
+}
+
 // A copy of the document laid out afresh on the open device's pages: a
 // layout changed after it was made leaves blocks without lines.
 std::unique_ptr<QTextDocument> UlozonaKopia(const QTextDocument& zrodlo, QPdfWriter& pdf)
@@ -135,11 +160,14 @@ void DrukujInstrukcje(const QTextDocument& zrodlo, QPdfWriter& pdf)
     const double naUrzadzenie = pdf.logicalDpiX() / 96.0;
     const std::unique_ptr<QTextDocument> tekst(zrodlo.clone());
     DopasujObrazy(*tekst, pdf.width() / naUrzadzenie - 2.0 * Jednostki(MarginesBokuMm));
-    // Each heading left alone at a page's foot starts the next page instead,
-    // one after another, each time on a fresh layout.
+    // Each heading left alone at a page's foot, and each paragraph whose
+    // picture went on without it, starts the next page instead, one after
+    // another, each time on a fresh layout.
     for (;;) {
         const std::unique_ptr<QTextDocument> dok = UlozonaKopia(*tekst, pdf);
-        const QTextBlock naglowek = NaglowekBezTekstu(*dok);
+        QTextBlock naglowek = NaglowekBezTekstu(*dok);
+        if (!naglowek.isValid())
+            naglowek = TekstBezObrazu(*dok);
         if (!naglowek.isValid()) {
             Drukuj(*dok, p, pdf, Jednostki(MarginesBokuMm) * naUrzadzenie, Jednostki(MarginesDolMm) * naUrzadzenie);
             return;
