@@ -6,7 +6,7 @@
 # (5 unless set). A measurement, not a test: it never fails on a ratio.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh testy
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKARTOGRAM_BENCH=ON -DKARTOGRAM_TESTS=OFF >/dev/null
 cmake --build build-bench -j"$(nproc)" --target kartogram_bench >/dev/null
 

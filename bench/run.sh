@@ -2,7 +2,7 @@
 # Builds the benchmarks in Release into build-bench/ and runs them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh testy
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKARTOGRAM_BENCH=ON -DKARTOGRAM_TESTS=OFF
 cmake --build build-bench -j"$(nproc)" --target kartogram_bench
 cd build-bench

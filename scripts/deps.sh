@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need,
-# only those that are missing (as root, or through sudo).
+# Installs the Debian packages that are missing (as root, or through sudo):
+# those that building and running the program need, and with the argument
+# "testy" also those of the tests (GoogleTest, Google Benchmark, the fuzzing
+# compiler, the DXF and PDF readers, the virtual display).
 set -euo pipefail
-PAKIETY=(build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg-dev
-         libgtest-dev googletest libbenchmark-dev hershey-fonts-data
-         fonts-dejavu-core fonts-noto-mono python3-ezdxf clang libclang-rt-14-dev xvfb xauth
-         qt6-translations-l10n zlib1g-dev poppler-utils jwm)
+PAKIETY=(build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg-dev zlib1g-dev
+         hershey-fonts-data fonts-dejavu-core fonts-noto-mono qt6-translations-l10n)
+if [ "${1:-}" = testy ]; then
+  PAKIETY+=(libgtest-dev googletest libbenchmark-dev python3-ezdxf clang libclang-rt-14-dev
+            poppler-utils xvfb xauth jwm)
+fi
 brak=()
 for p in "${PAKIETY[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brak+=("$p")
