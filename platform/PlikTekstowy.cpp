@@ -1,12 +1,18 @@
 #include "platform/PlikTekstowy.h"
 
+#include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
 #include <new>
 #include <system_error>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,19 +79,6 @@ bool ZapiszWszystko(int fd, const char* dane, std::size_t ile)
         ile -= static_cast<std::size_t>(r);
     }
     return true;
-}
-
-// A new, exclusive file beside the target; -1 when none could be made.
-int UtworzPlikTymczasowy(const std::string& cel, std::string& nazwa)
-{
-    static unsigned licznik = 0;
-    for (int proba = 0; proba < 100; ++proba) {
-        nazwa = cel + ".~" + std::to_string(::getpid()) + "_" + std::to_string(++licznik);
-        int fd = ::open(nazwa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
 }
 
 // The rest of an open file, about `rozmiar` bytes.
@@ -205,18 +198,137 @@ int NumerBleduWyjatku(const std::exception& e)
 
 namespace {
 
-// A target that exists without its owner's write permission is not
-// replaced behind the user's back (even by root, who could).
-bool TylkoDoOdczytu(const std::string& cel)
+bool tylkoNazwane = false;
+
+// The program's temporary files are named ".~<process>_<number>": short, so
+// that the name fits wherever the target's own does. Earlier versions put
+// the same ending after the target's name.
+std::string NazwaTymczasowa()
 {
-    struct stat st {};
-    return ::stat(cel.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & S_IWUSR) == 0;
+    static std::atomic<unsigned> licznik{0};
+    return ".~" + std::to_string(::getpid()) + "_" + std::to_string(++licznik);
 }
 
-std::string KomunikatTylkoDoOdczytu(const std::string& sciezka)
+bool SameCyfry(std::string_view s, std::uint64_t& liczba)
 {
-    return Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) +
-           Utf8NaCp1250(" (plik jest tylko do odczytu).");
+    const char* koniec = s.data() + s.size();
+    const auto [gdzie, ec] = std::from_chars(s.data(), koniec, liczba);
+    return !s.empty() && ec == std::errc() && gdzie == koniec;
+}
+
+// The process that made a temporary file of this name; 0 for any other name.
+pid_t ProcesTymczasowego(std::string_view nazwa)
+{
+    const std::size_t znak = nazwa.rfind(".~");
+    if (znak == std::string_view::npos)
+        return 0;
+    const std::string_view reszta = nazwa.substr(znak + 2);
+    const std::size_t kreska = reszta.find('_');
+    std::uint64_t proces = 0, numer = 0;
+    if (kreska == std::string_view::npos || !SameCyfry(reszta.substr(0, kreska), proces) ||
+        !SameCyfry(reszta.substr(kreska + 1), numer) || proces > INT32_MAX)
+        return 0;
+    return static_cast<pid_t>(proces);
+}
+
+bool ProcesDziala(pid_t proces) { return ::kill(proces, 0) == 0 || errno == EPERM; }
+
+// A temporary file that its writer no longer holds locked goes (a writer on
+// another computer sharing the folder still holds its own).
+void UsunJesliWolny(int katalog, const std::string& nazwa)
+{
+    const int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        ::unlinkat(katalog, nazwa.c_str(), 0);
+    ::close(fd);
+}
+
+// Removes the temporary files that saves killed half way left in the folder.
+void UsunPorzuconeTymczasowe(int katalog)
+{
+    const int fdListy = ::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdListy < 0)
+        return;
+    DIR* lista = ::fdopendir(fdListy);
+    if (!lista) {
+        ::close(fdListy);
+        return;
+    }
+    std::vector<std::string> porzucone;
+    while (const dirent* wpis = ::readdir(lista)) {
+        const pid_t proces = ProcesTymczasowego(wpis->d_name);
+        if (proces > 0 && !ProcesDziala(proces))
+            porzucone.emplace_back(wpis->d_name);
+    }
+    ::closedir(lista);
+    for (const std::string& nazwa : porzucone)
+        UsunJesliWolny(katalog, nazwa);
+}
+
+// A new file in the folder that has no name until it is whole, so that a
+// killed save leaves nothing behind; -1 where the file system has no such
+// files (or /proc, through which it gets its name, is missing).
+int UtworzBezNazwy(int katalog)
+{
+    if (tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    return ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+}
+
+bool BrakPlikowBezNazwy(int nr) { return nr == EOPNOTSUPP || nr == EISDIR || nr == EINVAL; }
+
+// A new file of a name of its own, locked while it is written so that
+// another save does not take it for a left-over.
+int UtworzNazwany(int katalog, std::string& nazwa)
+{
+    for (int proba = 0; proba < 100; ++proba) {
+        const std::string nowa = NazwaTymczasowa();
+        const int fd = ::openat(katalog, nowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::flock(fd, LOCK_EX | LOCK_NB);  // a file system without locks has the process check alone
+            nazwa = nowa;
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    return -1;
+}
+
+// Gives the finished file without a name a temporary one in its folder.
+bool NadajNazwe(int fd, int katalog, std::string& nazwa)
+{
+    const std::string wlasny = "/proc/self/fd/" + std::to_string(fd);
+    for (int proba = 0; proba < 100; ++proba) {
+        const std::string nowa = NazwaTymczasowa();
+        if (::linkat(AT_FDCWD, wlasny.c_str(), katalog, nowa.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            nazwa = nowa;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+std::string KomunikatZPrzyczyna(const std::string& sciezka, const char* przyczynaUtf8)
+{
+    return Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) + " (" + Utf8NaCp1250(przyczynaUtf8) +
+           ").";
+}
+
+// The program's lists hold one path a line.
+bool NazwaBezKoncaWiersza(const std::string& sciezka, std::string& blad)
+{
+    if (sciezka.find_first_of("\r\n") == std::string::npos)
+        return true;
+    blad = KomunikatZPrzyczyna(sciezka, "nazwa zawiera znak końca wiersza");
+    return false;
 }
 
 // The file that a write to `sciezka` replaces: a symbolic link followed to
@@ -243,23 +355,76 @@ bool CelZapisu(const std::string& sciezka, std::string& cel, std::string& blad)
     return false;
 }
 
-// The new file beside the target that a write to `sciezka` replaces, open;
-// -1 with `blad` set when the target is refused or no file could be made.
-int OtworzObokCelu(const std::string& sciezka, std::string& cel, std::string& tymczasowy, std::string& blad)
+// An existing target must be a regular file that the user may write: its
+// folder alone would let the save replace a pipe, a device or another
+// user's file. A file without its owner's write permission is not replaced
+// behind the user's back (even by root, who could).
+bool CelDoZastapienia(const std::string& sciezka, const std::string& cel, std::string& blad)
 {
-    if (!CelZapisu(sciezka, cel, blad))
-        return -1;
-    if (TylkoDoOdczytu(cel)) {
-        blad = KomunikatTylkoDoOdczytu(sciezka);
+    struct stat st {};
+    int nr = 0;
+    if (::stat(cel.c_str(), &st) != 0)
+        nr = errno == ENOENT ? 0 : errno;
+    else if (S_ISDIR(st.st_mode))
+        nr = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        nr = EINVAL;
+    else if ((st.st_mode & S_IWUSR) == 0) {
+        blad = KomunikatZPrzyczyna(sciezka, "plik jest tylko do odczytu");
+        return false;
+    } else if (::faccessat(AT_FDCWD, cel.c_str(), W_OK, AT_EACCESS) != 0)
+        nr = errno;
+    if (nr != 0)
+        blad = KomunikatZapisu(sciezka, nr);
+    return nr == 0;
+}
+
+// The target's folder, open, and the target's name in it; -1 with errno.
+int OtworzKatalogCelu(const std::string& cel, std::string& folder, std::string& nazwa)
+{
+    const std::filesystem::path p = cel;
+    nazwa = p.filename().string();
+    folder = p.has_parent_path() ? p.parent_path().string() : ".";
+    if (nazwa.empty() || nazwa == "." || nazwa == "..") {
+        errno = EISDIR;
         return -1;
     }
-    const int fd = UtworzPlikTymczasowy(cel, tymczasowy);
-    if (fd < 0)
+    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// The checks every save makes before it writes; then the target's folder,
+// open, cleared of left-overs. -1 with `blad` set when the save is refused.
+int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& nazwa, std::string& blad)
+{
+    std::string cel;
+    if (!NazwaBezKoncaWiersza(sciezka, blad) || !CelZapisu(sciezka, cel, blad) ||
+        !CelDoZastapienia(sciezka, cel, blad))
+        return -1;
+    const int katalog = OtworzKatalogCelu(cel, folder, nazwa);
+    if (katalog < 0) {
         blad = KomunikatZapisu(sciezka, errno);
-    return fd;
+        return -1;
+    }
+    UsunPorzuconeTymczasowe(katalog);
+    return katalog;
+}
+
+// An existing file keeps its permissions, and its owner where the writer may
+// give it (root).
+void ZachowajWlasciwosci(int fd, int katalog, const std::string& nazwa)
+{
+    struct stat st {};
+    if (::fstatat(katalog, nazwa.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
+        return;
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        // not the writer's to give: the file becomes the writer's
+    }
+    ::fchmod(fd, st.st_mode & 07777);
 }
 
 } // namespace
+
+void ZapisujTylkoPrzezNazwanePliki(bool tak) { tylkoNazwane = tak; }
 
 ZapisBezpieczny::~ZapisBezpieczny() { Porzuc(); }
 
@@ -268,13 +433,19 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad)
     Porzuc();
     blad.clear();
     sciezka_ = sciezka;
-    fd_ = OtworzObokCelu(sciezka, cel_, tymczasowy_, blad);
-    if (fd_ < 0)
+    std::string folder;
+    katalog_ = MiejsceZapisu(sciezka, folder, nazwaCelu_, blad);
+    if (katalog_ < 0)
         return false;
-    // An existing file keeps its permissions.
-    struct stat st {};
-    if (::stat(cel_.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        ::fchmod(fd_, st.st_mode & 07777);
+    fd_ = UtworzBezNazwy(katalog_);
+    if (fd_ < 0 && BrakPlikowBezNazwy(errno))
+        fd_ = UtworzNazwany(katalog_, tymczasowy_);
+    if (fd_ < 0) {
+        blad = KomunikatZapisu(sciezka, errno);
+        Porzuc();
+        return false;
+    }
+    ZachowajWlasciwosci(fd_, katalog_, nazwaCelu_);
     return true;
 }
 
@@ -293,33 +464,33 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
 {
     if (fd_ < 0)
         return false;
-    bool dobrze = ::fsync(fd_) == 0;
-    int nr = errno;
-    if (::close(fd_) != 0 && dobrze) {
-        dobrze = false;
+    // The file stays open (and locked) until it is in the target's place.
+    int nr = 0;
+    if (::fsync(fd_) != 0)
         nr = errno;
-    }
-    fd_ = -1;
-    if (dobrze && ::rename(tymczasowy_.c_str(), cel_.c_str()) != 0) {
-        dobrze = false;
+    else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
         nr = errno;
-    }
-    if (!dobrze) {
-        ::unlink(tymczasowy_.c_str());
+    else if (::renameat(katalog_, tymczasowy_.c_str(), katalog_, nazwaCelu_.c_str()) != 0)
+        nr = errno;
+    else
+        tymczasowy_.clear();  // it is the target now
+    Porzuc();
+    if (nr != 0)
         blad = KomunikatZapisu(sciezka_, nr);
-    }
-    tymczasowy_.clear();
-    return dobrze;
+    return nr == 0;
 }
 
 void ZapisBezpieczny::Porzuc()
 {
+    if (!tymczasowy_.empty())
+        ::unlinkat(katalog_, tymczasowy_.c_str(), 0);
+    tymczasowy_.clear();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
-    if (!tymczasowy_.empty())
-        ::unlink(tymczasowy_.c_str());
-    tymczasowy_.clear();
+    if (katalog_ >= 0)
+        ::close(katalog_);
+    katalog_ = -1;
 }
 
 bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad)
@@ -335,12 +506,19 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
 
 std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
 {
-    std::string cel, tymczasowy;
-    const int fd = OtworzObokCelu(sciezka, cel, tymczasowy, blad);
-    if (fd < 0)
+    std::string folder, nazwaCelu, nazwa;
+    const int katalog = MiejsceZapisu(sciezka, folder, nazwaCelu, blad);
+    if (katalog < 0)
         return {};
-    ::close(fd);
-    return tymczasowy;
+    // The other writer needs a name: this one is never taken for a
+    // left-over while this process runs.
+    const int fd = UtworzNazwany(katalog, nazwa);
+    if (fd < 0)
+        blad = KomunikatZapisu(sciezka, errno);
+    else
+        ::close(fd);
+    ::close(katalog);
+    return fd < 0 ? std::string() : PolaczSciezke(folder, nazwa);
 }
 
 bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad)

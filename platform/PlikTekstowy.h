@@ -25,12 +25,16 @@ std::vector<std::string_view> PodzielNaLinie(std::string_view tresc);
 // message in `blad`; `linie` is then empty.
 bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad);
 
-// A file written beside its target and put in the target's place only when
-// all of it has been written and flushed: a failed write leaves the old file
-// as it was. A target that is read-only is refused with the reason. Dropped
-// before `Zakoncz`, the half-written file goes with it. A symbolic link is
-// followed: the file is written beside the link's target and replaces the
-// target, and the link stays.
+// A file written in its target's folder and put in the target's place only
+// when all of it has been written and flushed: a failed write leaves the old
+// file as it was. Until then the new file has no name where the file system
+// allows it (else a short one of its own, which the next save into that
+// folder removes when its writer was killed half way). A target that is no
+// regular file, is read-only or that the user may not write is refused with
+// the reason, and so is a name with a line break. Dropped before `Zakoncz`,
+// the half-written file goes with it. A symbolic link is followed: the file
+// is written beside the link's target and replaces the target, and the link
+// stays.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
@@ -46,10 +50,14 @@ public:
 
 private:
     int fd_ = -1;
+    int katalog_ = -1;        // the target's folder
     std::string sciezka_;     // as the program holds it
-    std::string cel_;         // the system's
-    std::string tymczasowy_;
+    std::string nazwaCelu_;   // the target's name in its folder
+    std::string tymczasowy_;  // the new file's name there; "" while it has none
 };
+
+// Tests: saves as on a file system without files that have no name.
+void ZapisujTylkoPrzezNazwanePliki(bool tak);
 
 // Writes the lines, each ending in CR LF, through `ZapisBezpieczny`.
 bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad);
@@ -57,7 +65,8 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
 // Puts a complete file written by someone else (the printer's PDF) in the
 // target's place, as `ZapisBezpieczny` would, and removes it on failure.
 bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad);
-// A new empty file beside the target for such a writer ("" when none could be made).
+// A new empty file beside the target for such a writer, checked and named as
+// `ZapisBezpieczny`'s ("" when none could be made).
 std::string PlikObokCelu(const std::string& sciezka, std::string& blad);
 
 // The cause of a system error number in Polish ("brak uprawnień").

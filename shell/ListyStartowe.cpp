@@ -164,6 +164,9 @@ void TForm1::ZapiszListeKatalogow()
 
 void TForm1::DodajOstatniProjekt(const std::string& sciezkaSystemowa)
 {
+    // The list file holds one path a line: such a path would come back as two.
+    if (sciezkaSystemowa.find_first_of("\r\n") != std::string::npos)
+        return;
     const QString sciezka = SciezkaNaQString(sciezkaSystemowa);
     auto ustaw = [this](int i, const QString& pelna) {
         OstatnieProjekty[i]->setToolTip(pelna);

@@ -3,7 +3,11 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <set>
 #include <sstream>
+#include <sys/file.h>
+#include <sys/sysmacros.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -303,4 +307,187 @@ TEST_F(PlikiTekstowe, SaveThroughASymbolicLinkWritesItsTarget)
     EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("p1.rup") + " (zapętlone dowiązanie symboliczne).");
     EXPECT_TRUE(fs::is_symlink(katalog / "p1.rup"));
     EXPECT_EQ(LiczbaPlikow(), plikow);
+}
+
+namespace {
+
+// Runs `praca` in a child process that has dropped to the user "nobody";
+// true when it returned true. Root writes anything, so this is how a test
+// run as root sees what an ordinary user may not do.
+template <class Praca>
+bool JakoInnyUzytkownik(Praca praca)
+{
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0) {
+        if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0)
+            ::_exit(2);
+        ::_exit(praca() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(dziecko, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+pid_t ZakonczonyProces()
+{
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0)
+        ::_exit(0);
+    ::waitpid(dziecko, nullptr, 0);
+    return dziecko;
+}
+
+} // namespace
+
+// Saves killed (kill -9) at random moments once left their temporary files
+// behind, 170 of 200. The target is always one whole version, and after the
+// next save the folder holds nothing else; as well where the file system has
+// no files without a name.
+TEST_F(PlikiTekstowe, KilledSavesLeaveNothingBehind)
+{
+    const std::vector<std::string> a(150000, "wezel A 0123456789"), b(150000, "wezel B 0123456789");
+    std::string blad;
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("b.rup"), b, blad)) << blad;
+    const std::string trescB = Tresc("b.rup");
+    fs::remove(katalog / "b.rup");
+    std::mt19937 los(20261208);
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        const std::string plik = Sciezka("projekt.rup");
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, a, blad)) << blad;
+        const std::string trescA = Tresc("projekt.rup");
+        for (int i = 0; i < 50; ++i) {
+            const pid_t dziecko = ::fork();
+            ASSERT_GE(dziecko, 0);
+            if (dziecko == 0) {
+                for (std::string b2;;)
+                    ZapiszLinieBezpiecznie(plik, i % 2 ? a : b, b2);
+            }
+            ::usleep(std::uniform_int_distribution<unsigned>(0, 40000)(los));
+            ::kill(dziecko, SIGKILL);
+            ::waitpid(dziecko, nullptr, 0);
+            const std::string t = Tresc("projekt.rup");
+            ASSERT_TRUE(t == trescA || t == trescB) << "a torn file of " << t.size() << " bytes";
+        }
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, a, blad)) << blad;
+        EXPECT_EQ(LiczbaPlikow(), 1u);
+        EXPECT_EQ(Tresc("projekt.rup"), trescA);
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// A save removes the program's temporary files whose writer is gone (those
+// of earlier versions too) and no other file: not a writer's that still
+// runs, nor one held locked (a writer on another computer), nor the user's.
+TEST_F(PlikiTekstowe, ASaveRemovesOnlyLeftOverTemporaryFiles)
+{
+    const std::string martwy = std::to_string(ZakonczonyProces());
+    const std::string zywy = std::to_string(::getpid());
+    for (const std::string& n : {".~" + martwy + "_1", "p.rup.~" + martwy + "_27", ".~" + martwy + "_2",
+                                 ".~" + zywy + "_999999", std::string("p.rup.~x_1"), std::string("p.~rup"), std::string("notatki.~1")})
+        Zapisz(n, "x");
+    const int trzymany = ::open(Sciezka(".~" + martwy + "_2").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(trzymany, LOCK_EX), 0);
+    fs::create_directory(katalog / (".~" + martwy + "_3"));
+
+    std::string blad;
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad)) << blad;
+    ::close(trzymany);
+    std::set<std::string> zostaly;
+    for (const auto& w : fs::directory_iterator(katalog))
+        zostaly.insert(w.path().filename().string());
+    EXPECT_EQ(zostaly, (std::set<std::string>{"p.rup", ".~" + martwy + "_2", ".~" + martwy + "_3",
+                                              ".~" + zywy + "_999999", "p.rup.~x_1", "p.~rup", "notatki.~1"}));
+}
+
+// Names of 246 to 255 bytes and paths near the system's limit were refused
+// ("zbyt długa nazwa"): the temporary name was the target's with more after it.
+TEST_F(PlikiTekstowe, LongestNamesAndPathsAreSaved)
+{
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        std::string blad;
+        for (const std::size_t dlugosc : {246u, 255u}) {
+            const std::string nazwa = std::string(dlugosc - 4, 'n') + ".rup";
+            ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"ok"}, blad)) << Cp1250NaUtf8(blad);
+            EXPECT_EQ(Tresc(nazwa), "ok\r\n");
+        }
+        // A path of 4095 bytes, the most the system takes, with a name of 5.
+        fs::path folder = katalog;
+        while (folder.string().size() + 1 + 250 + 1 + 5 < 4095)
+            folder /= std::string(250, 'k');
+        folder /= std::string(4095 - folder.string().size() - 1 - 5 - 1, 'k');
+        fs::create_directories(folder);
+        const std::string plik = (folder / "p.rup").string();
+        ASSERT_EQ(plik.size(), 4095u);
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, {"ok"}, blad)) << Cp1250NaUtf8(blad);
+        std::string tresc;
+        ASSERT_TRUE(CzytajPlik(plik, tresc, blad));
+        EXPECT_EQ(tresc, "ok\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+        fs::remove_all(katalog / std::string(250, 'k'));
+        EXPECT_EQ(LiczbaPlikow(), 2u);
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// A save through its folder's permission once replaced what it may not: a
+// pipe or a device (given a regular file in its place) and another user's
+// file in a shared folder (then the saving user's). Refused before anything
+// is written, naming the file; a new file in that folder is still saved.
+TEST_F(PlikiTekstowe, RefusesToReplaceWhatTheUserMayNotWrite)
+{
+    std::string blad;
+    ASSERT_EQ(::mkfifo(Sciezka("potok.rup").c_str(), 0666), 0);
+    fs::create_symlink(katalog / "potok.rup", katalog / "do_potoku.rup");
+    for (const std::string nazwa : {"potok.rup", "do_potoku.rup"}) {
+        EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"x"}, blad));
+        EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka(nazwa) + " (to nie jest zwykły plik).");
+        EXPECT_EQ(PlikObokCelu(Sciezka(nazwa), blad), "");
+    }
+    EXPECT_TRUE(fs::is_fifo(katalog / "potok.rup"));
+    if (::mknod(Sciezka("urzadzenie").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+        EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("urzadzenie"), {"x"}, blad));
+        EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("urzadzenie") + " (to nie jest zwykły plik).");
+        EXPECT_TRUE(fs::is_character_file(katalog / "urzadzenie"));
+    }
+    const std::size_t plikow = LiczbaPlikow();
+
+    // Another user's file, mode 644, in a folder everyone may write.
+    Zapisz("cudzy.rup", "cudzy\r\n");
+    ASSERT_EQ(::chown(Sciezka("cudzy.rup").c_str(), 0, 0), 0);
+    fs::permissions(katalog / "cudzy.rup", fs::perms(0644));
+    fs::permissions(katalog, fs::perms(0777));
+    if (::geteuid() == 0) {
+        EXPECT_TRUE(JakoInnyUzytkownik([&] {
+            std::string b;
+            return !ZapiszLinieBezpiecznie(Sciezka("cudzy.rup"), {"moj"}, b) &&
+                   Cp1250NaUtf8(b) == "Nie można zapisać pliku " + Sciezka("cudzy.rup") + " (brak uprawnień)." &&
+                   PlikObokCelu(Sciezka("cudzy.rup"), b).empty() &&
+                   ZapiszLinieBezpiecznie(Sciezka("nowy.rup"), {"moj"}, b);
+        }));
+        struct stat st {};
+        ASSERT_EQ(::stat(Sciezka("cudzy.rup").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 0u);
+        ASSERT_EQ(::stat(Sciezka("nowy.rup").c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(Tresc("cudzy.rup"), "cudzy\r\n");
+        EXPECT_EQ(LiczbaPlikow(), plikow + 2);
+    }
+}
+
+// The lists hold a path a line: a name with a line break came back from the
+// recent list as two entries. It is refused before anything is written.
+TEST_F(PlikiTekstowe, ANameWithALineBreakIsRefused)
+{
+    std::string blad;
+    for (const std::string nazwa : {"nowy\nb.rup", "nowy\rb.rup", "nowy\r\nb.rup"}) {
+        EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"x"}, blad));
+        EXPECT_EQ(Cp1250NaUtf8(blad),
+                  "Nie można zapisać pliku " + Sciezka(nazwa) + " (nazwa zawiera znak końca wiersza).");
+        EXPECT_EQ(PlikObokCelu(Sciezka(nazwa), blad), "");
+    }
+    EXPECT_EQ(LiczbaPlikow(), 0u);
 }

@@ -2,6 +2,9 @@
 // guard unsaved changes.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <sys/stat.h>
 
 #include "model/PlikProjektu.h"
 #include "pomoc.h"
@@ -311,6 +314,74 @@ TEST_F(PlikiTest, PlikBezRozszerzeniaOtwieranyJakWybrany)
     EXPECT_EQ(Form1->Sciezka(), Sciezka("projekt"));
     EXPECT_EQ(LiczbaWariantow(), 3);
     EXPECT_TRUE(Komunikaty().empty());
+}
+
+} // namespace
+
+namespace {
+
+// Names of the test folder's entries that match `wzorzec`, hidden ones too.
+QStringList Pliki(const QTemporaryDir& katalog, const QString& wzorzec)
+{
+    return QDir(katalog.path()).entryList({wzorzec}, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+void ZapiszJakoZMenu()
+{
+    QAction* polecenie = Form1->findChild<QAction*>("M_Zapiszjako");
+    ASSERT_NE(polecenie, nullptr);
+    polecenie->trigger();
+}
+
+// A name with a line break came back from the recent list as two entries,
+// one of them relative. "Zapisz jako" refuses it with a message and writes
+// nothing; a project opened from a file of such a name (made elsewhere)
+// stays off the list.
+TEST_F(PlikiTest, NazwaZeZnakiemKoncaWierszaOdrzucona)
+{
+    Uruchom();
+    const std::string zwykly = ZapisanyProjekt("zwykly.rup");
+    ProjektZmieniony = true;
+    for (const std::string nazwa : {"nowy\nb.rup", "nowy\rb.rup"}) {
+        const std::string plik = Sciezka(nazwa);
+        dialogi.SciezkiZapisz.push_back(plik);
+        ZapiszJakoZMenu();
+        EXPECT_EQ(Komunikaty().back(), "Nie można zapisać pliku " + plik + " (nazwa zawiera znak końca wiersza).");
+        EXPECT_EQ(Pliki(katalog, "nowy*"), QStringList{});
+        EXPECT_EQ(Pliki(katalog, ".~*"), QStringList{});
+        EXPECT_EQ(Form1->Sciezka(), zwykly);
+        EXPECT_TRUE(ProjektZmieniony);
+        EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), NaQString(zwykly));
+        EXPECT_TRUE(Form1->OstatnieProjekty[1]->toolTip().isEmpty());
+    }
+    EXPECT_TRUE(pytania.empty());
+
+    ProjektZmieniony = false;
+    const std::string zLinia = Sciezka("inny\nc.rup");
+    ASSERT_TRUE(QFile::copy(NaQString(zwykly), NaQString(zLinia)));
+    dialogi.SciezkiOtworz.push_back(zLinia);
+    Form1->BOtworzClick();
+    EXPECT_EQ(Form1->Sciezka(), zLinia);
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), NaQString(zwykly));
+    EXPECT_TRUE(Form1->OstatnieProjekty[1]->toolTip().isEmpty());
+}
+
+// "Zapisz jako" onto a pipe once asked nothing and put a regular file in its
+// place: refused with a message naming it, the pipe stays.
+TEST_F(PlikiTest, ZapiszJakoNaPotokOdrzucone)
+{
+    Uruchom();
+    ZbudujProjekt(2, 1);
+    const std::string potok = Sciezka("potok.rup");
+    ASSERT_EQ(::mkfifo(potok.c_str(), 0666), 0);
+    dialogi.SciezkiZapisz.push_back(potok);
+    ZapiszJakoZMenu();
+    EXPECT_EQ(Komunikaty().back(), "Nie można zapisać pliku " + potok + " (to nie jest zwykły plik).");
+    struct stat st {};
+    ASSERT_EQ(::lstat(potok.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(Form1->Sciezka(), "...");
+    EXPECT_EQ(Pliki(katalog, ".~*"), QStringList{});
 }
 
 } // namespace
