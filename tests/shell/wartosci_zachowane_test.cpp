@@ -203,4 +203,62 @@ TEST_F(WartosciZachowane, SchowekBezEdycjiNieZmieniaPliku)
     EXPECT_TRUE(Plik() == przed);
 }
 
+// The grid step box: a step left untyped stays as the file keeps it; Enter
+// and leaving the box take or refuse the whole typed text, a refusal
+// bringing back the step in force before the typing; a typed text never
+// joins the list; a step taken marks the project changed.
+TEST_F(WartosciZachowane, KrokSiatkiZKlawiatury)
+{
+    const std::string plik = Sciezka("krok.rup");
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    ASSERT_TRUE(OtworzProjekt(plik));
+    QComboBox* krok = Form1->CB_SiatkaKrok;
+    QLineEdit* pole = krok->lineEdit();
+    const int pozycji = krok->count();
+    EXPECT_EQ(krok->currentText().replace(',', '.'), "0.125");
+    const std::string przed = Plik();
+
+    // Entered and left by Tab without typing.
+    pole->setFocus();
+    QTest::keyClick(pole, Qt::Key_Tab);
+    QTest::keyClick(pole, Qt::Key_Return);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.125f);
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_TRUE(Plik() == przed);
+
+    // A text beyond the limit, refused whole on Enter: none of its prefixes
+    // (1, 1000) stays.
+    Przepisz(pole, "1e308");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 1000.0f) << "the prefix 1e3 snaps the sheet while typing";
+    QTest::keyClick(pole, Qt::Key_Return);
+    ASSERT_FALSE(Komunikaty().empty());
+    EXPECT_EQ(Komunikaty().back(), "Pole „Krok siatki” musi być liczbą od 0,01 do 10000.");
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.125f);
+    EXPECT_EQ(krok->currentText().replace(',', '.'), "0.125");
+    EXPECT_EQ(krok->count(), pozycji);
+    EXPECT_FALSE(ProjektZmieniony);
+
+    // A good text taken on Enter, not added to the list.
+    Przepisz(pole, "0,35");
+    QTest::keyClick(pole, Qt::Key_Return);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.35f);
+    EXPECT_EQ(krok->count(), pozycji);
+    EXPECT_EQ(krok->findText("0,35"), -1);
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // Refused on leaving the box by Tab as on Enter.
+    const std::size_t komunikatow = Komunikaty().size();
+    Przepisz(pole, "20000");
+    QTest::keyClick(pole, Qt::Key_Tab);
+    EXPECT_EQ(Komunikaty().size(), komunikatow + 1);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.35f);
+    EXPECT_EQ(krok->count(), pozycji);
+
+    // The grid switch is the file's too.
+    ProjektZmieniony = false;
+    Zaznacz(Form1->CB_Siatka);
+    EXPECT_EQ(wg.Siatka, 1);
+    EXPECT_TRUE(ProjektZmieniony);
+}
+
 }  // namespace
