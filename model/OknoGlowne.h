@@ -5,6 +5,10 @@
 
 #include <string>
 
+// The grid step as its box shows it: every decimal the file keeps, so that
+// a step left as it was is stored as it was.
+inline constexpr const char* MaskaKrokuSiatki = "####0.####";
+
 class OknoGlowne {
 public:
     virtual ~OknoGlowne() = default;

@@ -847,7 +847,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     }
     Okno().UstawTytul(nazwaPliku);
     Okno().DodajOstatniProjekt(nazwaPliku);
-    Okno().UstawSiatke(wg.Siatka == 1, FormatFloat("####0.##", wg.KrokSiatki));
+    Okno().UstawSiatke(wg.Siatka == 1, FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki));
     Okno().UstawPolecenia();
     // Records added to a damaged file are the user's to keep by saving.
     if (!uzupelnione.empty()) {

@@ -260,6 +260,8 @@ void TForm1::UtworzPanele()
     CB_SiatkaKrok = new QComboBox(srodek);
     CB_SiatkaKrok->setObjectName("CB_SiatkaKrok");
     CB_SiatkaKrok->setEditable(true);
+    // A typed step is a value, not another entry of the list.
+    CB_SiatkaKrok->setInsertPolicy(QComboBox::NoInsert);
     CB_SiatkaKrok->addItems({"0,1", "0,2", "0,25", "0,5", "0,75", "1,0", "1,5", "2,0", "3,0", "4,0", "5,0", "10,0", "20,0"});
     CB_SiatkaKrok->setEditText("1,0");
 
@@ -462,7 +464,11 @@ void TForm1::CB_WariantChange() { PokazWariant(CB_Wariant->currentIndex()); }
 
 void TForm1::CB_SiatkaClick()
 {
-    wg.Siatka = CB_Siatka->isChecked() ? 1 : 0;
+    const uint8_t siatka = CB_Siatka->isChecked() ? 1 : 0;
+    if (siatka != wg.Siatka) {
+        wg.Siatka = siatka;
+        ZmienionoProjekt();
+    }
     Przerysuj();
 }
 
@@ -472,7 +478,7 @@ void TForm1::CB_SiatkaKrokChange()
     // on the way to "0,05"); the step stays until the edit is left.
     std::string komunikat;
     if (!krokPrzedEdycja_)
-        krokPrzedEdycja_ = wg.KrokSiatki;
+        krokPrzedEdycja_ = KrokPrzedEdycja{wg.KrokSiatki, ProjektZmieniony};
     PrzyjmijKrokSiatki(komunikat);
 }
 

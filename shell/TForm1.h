@@ -368,9 +368,13 @@ private:
     bool wydrukDoPdf_ = false;
 
     TTrybEdycji tryb_ = TTrybEdycji::Brak;
-    // The grid step in force when the typing in its box began; none while
-    // nothing is being typed.
-    std::optional<float> krokPrzedEdycja_;
+    // The grid step in force when the typing in its box began, and whether
+    // the project was changed then; none while nothing is being typed.
+    struct KrokPrzedEdycja {
+        float krok;
+        bool projektZmieniony;
+    };
+    std::optional<KrokPrzedEdycja> krokPrzedEdycja_;
     // The step typed in its box stored, as the file keeps it; false, with
     // the message, when it is no number or beyond its limit.
     bool PrzyjmijKrokSiatki(std::string& komunikat);

@@ -97,7 +97,9 @@ void TKopiujSchowek::FormShow()
 {
     // The pixel size for the label only: showing the window stores nothing.
     TNastawySchowek n = NastawySchowek;
-    constexpr const char* maska = "######0.##";
+    // Every decimal the file keeps (maski::Skala): a side left as it was
+    // is stored as it was.
+    constexpr const char* maska = "######0.####";
     UstawLiczbe(E_x1, maska, n.X1);
     UstawLiczbe(E_x2, maska, n.X2);
     UstawLiczbe(E_y1, maska, n.Y1);

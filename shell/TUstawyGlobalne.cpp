@@ -19,6 +19,7 @@
 #include "junction/SkalePaskow.h"
 #include "model/Granice.h"
 #include "model/Projekt.h"
+#include "model/Sekcje.h"
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -31,6 +32,10 @@ TUstawyGlobalne* UstawyGlobalne = nullptr;
 namespace {
 
 constexpr const char* Liczba = "####0.0##";
+// The band widths and the sheet of one's own with every decimal the file
+// keeps (maski::Skala), so that a number left as it was is stored as it was.
+constexpr const char* LiczbaSkali = "####0.0###";
+constexpr const char* WymiarArkusza = "###0.####";
 const QString KoncowkaCzcionki = "100.Lzs";
 
 void OznaczWszystkieNieobliczone()
@@ -39,6 +44,14 @@ void OznaczWszystkieNieobliczone()
         r.Obliczony = 0;
     for (DaneRondo& r : Ronda)
         r.Obliczony = 0;
+}
+
+// The settings section as the project file keeps it.
+std::string NastawyWPliku()
+{
+    PisarzProjektu p;
+    ZapiszSekcjeNastaw(p);
+    return p.ZabierzTresc();
 }
 
 // A DXF name shorter than "a.dxf" is none.
@@ -198,7 +211,6 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     connect(B_PrzejMaxSzer_Plus, &QPushButton::clicked, this, [this] { KrokSzerokosci(E_PrzejMaxSzer, 0.1); });
     auto krokLegendy = [this](QPushButton* b, bool (TKontrolkiRozmiarow::*f)(int) const, int znak) {
         connect(b, &QPushButton::clicked, this, [this, f, znak] {
-            ZmianyUstawien = true;
             if ((Rozmiary.get()->*f)(znak)) {
                 ZapiszLegendeGlobalna();
                 OznaczWszystkieNieobliczone();
@@ -211,10 +223,7 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
     krokLegendy(Rozmiary->B_WLegPlusgr, &TKontrolkiRozmiarow::KrokLegendyGr, 1);
     krokLegendy(Rozmiary->B_WLegMinusgr, &TKontrolkiRozmiarow::KrokLegendyGr, -1);
     auto krokOpisow = [this](QPushButton* b, bool (TKontrolkiRozmiarow::*f)(int) const, int znak) {
-        connect(b, &QPushButton::clicked, this, [this, f, znak] {
-            ZmianyUstawien = true;
-            (Rozmiary.get()->*f)(znak);
-        });
+        connect(b, &QPushButton::clicked, this, [this, f, znak] { (Rozmiary.get()->*f)(znak); });
     };
     krokOpisow(Rozmiary->B_WOpisPlus, &TKontrolkiRozmiarow::KrokOpisow, 1);
     krokOpisow(Rozmiary->B_WOpisMinus, &TKontrolkiRozmiarow::KrokOpisow, -1);
@@ -234,8 +243,6 @@ TUstawyGlobalne::TUstawyGlobalne(QWidget* rodzic) : QDialog(rodzic)
              CB_RysujOznaczenie, CB_Rysuj0Zawrotki, CB_Rysuj0Natezenia, CB_RysujLegPrzej, CB_RysujLegStruk,
              CB_Rysuj[0], CB_Rysuj[1], CB_Rysuj[2], CB_Rysuj[3], CB_Suma[0], CB_Suma[1], CB_Suma[2], CB_Suma[3]})
         connect(b, &QAbstractButton::clicked, this, [this] { PrzelacznikMouseUp(); });
-    for (QLineEdit* e : findChildren<QLineEdit*>())
-        connect(e, &QLineEdit::textEdited, this, [this] { ZmianyUstawien = true; });
     connect(CB_TrueType, &QCheckBox::clicked, this, [this] { TekstTT = CB_TrueType->isChecked(); });
     auto przeswit = [this] { UstawPrzeswit(this, CB_Przeswit, SB_Blend); };
     connect(CB_Przeswit, &QCheckBox::clicked, this, przeswit);
@@ -268,13 +275,18 @@ bool TUstawyGlobalne::WczytajCzcionke(const QString& nazwa)
 
 void TUstawyGlobalne::WypelnijUstawienia()
 {
-    ZmianyUstawien = false;
+    nastawyPrzedEdycja_ = NastawyWPliku();
+    WypelnijKontrolki();
+}
+
+void TUstawyGlobalne::WypelnijKontrolki()
+{
     {
         const TBlokadaSygnalow blokada(this);
         OpisArkusz->setText("Rozmiar h=" + NaQString(FormatFloat("###0.0#", wg.ArkuszH)) + "; b=" +
                             NaQString(FormatFloat("###0.0#", wg.ArkuszB)) + "[cm]");
-        UstawLiczbe(E_BArkuszUser, "###0.##", wg.ArkuszBUser);
-        UstawLiczbe(E_HArkuszUser, "###0.##", wg.ArkuszHUser);
+        UstawLiczbe(E_BArkuszUser, WymiarArkusza, wg.ArkuszBUser);
+        UstawLiczbe(E_HArkuszUser, WymiarArkusza, wg.ArkuszHUser);
         ZaznaczJeden({RB_AutoArkusz, RB_ArkuszA4, RB_ArkuszA3, RB_ArkuszA2, RB_RecznieArkusz},
                      wg.ArkuszAuto ? RB_AutoArkusz
                      : wg.ArkuszA4 ? RB_ArkuszA4
@@ -295,26 +307,24 @@ void TUstawyGlobalne::WypelnijUstawienia()
                      : wg.SkalaPaskowAuto ? RB_Automatycznie
                                           : nullptr);
         UstawLiczbe(E_MinPojazd, "####0.", wg.MinPojazd);
-        UstawLiczbe(E_MaxSzer, Liczba, wg.MaxSzer);
-        UstawLiczbe(E_Pojazd100, Liczba, wg.Pojazd100);
+        UstawLiczbe(E_MaxSzer, LiczbaSkali, wg.MaxSzer);
+        UstawLiczbe(E_Pojazd100, LiczbaSkali, wg.Pojazd100);
         ZaznaczJeden({RB_PrzejAuto, RB_PrzejMaxSzer, RB_Przej100},
                      wg.SkalaPrzejsc100 ? RB_Przej100
                      : wg.SkalaPrzejscMax ? RB_PrzejMaxSzer
                      : wg.SkalaPrzejscAuto ? RB_PrzejAuto
                                            : nullptr);
-        UstawLiczbe(E_PrzejMaxSzer, Liczba, wg.PrzejMaxSzer);
-        UstawLiczbe(E_Przej100, Liczba, wg.Przej100);
+        UstawLiczbe(E_PrzejMaxSzer, LiczbaSkali, wg.PrzejMaxSzer);
+        UstawLiczbe(E_Przej100, LiczbaSkali, wg.Przej100);
         WypelnijPrzejscia(wg);
         UstawLiczbe(E_PrzejL, Liczba, wg.OdlegloscPrzejsc);
         if (NazwaDxfPodana(wg.NazwaDxf.str()))
             L_DxfNazwa->setText(NaQString(wg.NazwaDxf.str()));
     }
     PrzelacznikMouseUp();
-    ZmianyUstawien = false;
     ArkuszClick();
     RegulaPaskowClick();
     RegulaPrzejscClick();
-    ZmianyUstawien = false;
 }
 
 void TUstawyGlobalne::ZapiszLegendeGlobalna() { Rozmiary->CzytajLegende(RozmiaryLegendy); }
@@ -401,12 +411,23 @@ bool TUstawyGlobalne::ZastosujUstawienia()
 
     UstawSkalePaskow();
 
-    // Only an edit is a change to save; every diagram is computed anew
-    // either way.
-    if (ZmianyUstawien)
-        ZmienionoProjekt();
+    // Only what the file would keep differently is a change to save; every
+    // diagram is computed anew either way.
+    OznaczZmianeUstawien();
     OznaczWszystkieNieobliczone();
     return true;
+}
+
+void TUstawyGlobalne::OznaczZmianeUstawien() const
+{
+    if (NastawyWPliku() != nastawyPrzedEdycja_)
+        ZmienionoProjekt();
+}
+
+void TUstawyGlobalne::done(int wynik)
+{
+    OznaczZmianeUstawien();
+    QDialog::done(wynik);
 }
 
 void TUstawyGlobalne::StandardClick()
@@ -443,9 +464,9 @@ void TUstawyGlobalne::StandardClick()
     const int roman = ComboCzcionka->findText("Roman");
     if (roman >= 0)
         ComboCzcionka->setCurrentIndex(roman);
-    WypelnijUstawienia();
-    Form1->UstawSiatke(false, FormatFloat("0.0", wg.KrokSiatki));
-    ZmienionoProjekt();
+    WypelnijKontrolki();
+    Form1->UstawSiatke(false, FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki));
+    OznaczZmianeUstawien();
     OznaczWszystkieNieobliczone();
     Form1->Przerysuj();
 }
@@ -453,10 +474,8 @@ void TUstawyGlobalne::StandardClick()
 void TUstawyGlobalne::ComboCzcionkaChange()
 {
     if (ComboCzcionka->currentText() != NaQString(wg.NazwaCzcionki.str()) &&
-        WczytajCzcionke(ComboCzcionka->currentText())) {
-        ZmianyUstawien = true;
+        WczytajCzcionke(ComboCzcionka->currentText()))
         OznaczWszystkieNieobliczone();
-    }
     Form1->Przerysuj();
 }
 
@@ -479,14 +498,12 @@ void TUstawyGlobalne::RegulaPaskowClick()
 {
     WlaczKontrolki({E_MaxSzer, B_MaxSzer_Minus, B_MaxSzer_Plus}, RB_Maxszerokosc->isChecked());
     E_Pojazd100->setEnabled(RB_pojazdow100->isChecked());
-    ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::RegulaPrzejscClick()
 {
     WlaczKontrolki({E_PrzejMaxSzer, B_PrzejMaxSzer_Minus, B_PrzejMaxSzer_Plus}, RB_PrzejMaxSzer->isChecked());
     E_Przej100->setEnabled(RB_Przej100->isChecked());
-    ZmianyUstawien = true;
 }
 
 void TUstawyGlobalne::ArkuszClick()
@@ -504,19 +521,10 @@ void TUstawyGlobalne::KrokSzerokosci(QLineEdit* pole, double krok)
     if (krok < 0.0 && x < 0.1)
         x = 0.1;
     UstawLiczbe(pole, "##0.0#", x);
-    ZmianyUstawien = true;
     B_Przerys1Click();
 }
 
 // The colour reaches the settings, and marks the project changed, with the commit.
-void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt)
-{
-    if (ksztalt->WybierzKolor())
-        ZmianyUstawien = true;
-}
+void TUstawyGlobalne::KsztaltClick(TKsztaltKoloru* ksztalt) { ksztalt->WybierzKolor(); }
 
-void TUstawyGlobalne::PrzelacznikMouseUp()
-{
-    ZmianyUstawien = true;
-    PokazTabelke();
-}
+void TUstawyGlobalne::PrzelacznikMouseUp() { PokazTabelke(); }

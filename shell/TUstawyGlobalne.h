@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <string>
 
 #include "shell/Kontrolki.h"
 
@@ -32,10 +33,9 @@ public:
     QScrollBar* SB_Blend;
     std::unique_ptr<TKontrolkiRozmiarow> Rozmiary;
 
-    // Something was edited since the window was filled.
-    bool ZmianyUstawien = false;
-
     void FormCreate();
+    // The controls from the settings; what the project file keeps of them
+    // now is what a later apply is measured against.
     void WypelnijUstawienia();
     // False, with the message, when an edit is refused; nothing is stored then.
     bool ZastosujUstawienia();
@@ -53,7 +53,16 @@ public:
     void KsztaltClick(TKsztaltKoloru* ksztalt);
     void PrzelacznikMouseUp();
 
+    // Closing by any way keeps what the controls that apply at once
+    // stored, and marks it.
+    void done(int wynik) override;
+
 private:
+    std::string nastawyPrzedEdycja_;
+    void WypelnijKontrolki();
+    // The project marked changed when the settings as its file keeps them
+    // differ from those the window was filled with.
+    void OznaczZmianeUstawien() const;
     // The font file of `nazwa`; true when it was there and read.
     bool WczytajCzcionke(const QString& nazwa);
 };

@@ -423,23 +423,28 @@ bool TForm1::PrzyjmijKrokSiatki(std::string& komunikat)
     double krok = 0.0;
     if (!CzytajWartosc(granice::KrokSiatki, ZQString(CB_SiatkaKrok->currentText()), krok, komunikat, "Krok siatki"))
         return false;
-    wg.KrokSiatki = static_cast<float>(JakWPliku(krok, maski::Skala));  // as the file keeps it
+    const auto nowy = static_cast<float>(JakWPliku(krok, maski::Skala));  // as the file keeps it
+    if (nowy != wg.KrokSiatki) {
+        wg.KrokSiatki = nowy;
+        ZmienionoProjekt();
+    }
     return true;
 }
 
 void TForm1::CB_SiatkaKrokExit()
 {
-    // A step left beyond its limit is refused: the step in force before the
-    // typing comes back, whatever its prefixes stored on the way, and the
-    // edit shows it.
+    // Enter and leaving the box take a typed text whole or refuse it: the
+    // step in force before the typing comes back, whatever its prefixes
+    // stored on the way, with the changed flag of then, and the edit shows
+    // it. A box left untyped stores nothing.
     std::string komunikat;
-    const std::optional<float> przed = std::exchange(krokPrzedEdycja_, std::nullopt);
-    if (!PrzyjmijKrokSiatki(komunikat)) {
-        if (przed)
-            wg.KrokSiatki = *przed;
+    const auto przed = std::exchange(krokPrzedEdycja_, std::nullopt);
+    if (przed && !PrzyjmijKrokSiatki(komunikat)) {
+        wg.KrokSiatki = przed->krok;
+        ProjektZmieniony = przed->projektZmieniony;
         PokazBladUzytkownikowi(komunikat);
         const QSignalBlocker b(CB_SiatkaKrok);
-        CB_SiatkaKrok->setEditText(NaQString(FormatFloat("0.0##", wg.KrokSiatki)));
+        CB_SiatkaKrok->setEditText(NaQString(FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki)));
     }
     CB_Siatka->setFocus();
 }

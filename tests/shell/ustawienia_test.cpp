@@ -38,7 +38,6 @@ TEST_F(UstawieniaTest, RegulaPaskowArkuszIZlePliczby)
         pokazane = true;
         EXPECT_TRUE(u->RB_Automatycznie->isChecked());
         EXPECT_FALSE(u->E_MaxSzer->isEnabled());
-        EXPECT_FALSE(u->ZmianyUstawien);
         u->RB_Maxszerokosc->click();
         EXPECT_TRUE(u->E_MaxSzer->isEnabled());
         Wpisz(u->E_MaxSzer, "2,5");
