@@ -1,6 +1,7 @@
 // What the canvas hands a device that is no bitmap (a printer): a run of
 // strokes of a wide solid pen as one polyline, everything else stroke by
-// stroke. Recorded by a paint engine that keeps the calls it gets.
+// stroke. Recorded by a paint engine that keeps the calls it gets. And a
+// bitmap's texts sized to a fraction of a pixel.
 
 #include <gtest/gtest.h>
 
