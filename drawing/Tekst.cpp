@@ -150,6 +150,8 @@ void PomijajZnakiJednegoPiksela(bool pomijaj) { pomijajZnakiJednegoPiksela = pom
 
 int WysokoscTTEkran(double wysokosc) { return NaPiksele(wysokosc * 1200.0 / Skala); }
 
+double KomorkaTTEkran(double wysokosc) { return wysokosc * KomorkaTT * 1000.0 / Skala; }
+
 std::string WczytajCzcionke(const std::string& sciezka, TablicaZnakow& tablica)
 {
     std::ifstream plik(sciezka, std::ios::binary);
@@ -254,8 +256,11 @@ float SzerTekstuWekt(const std::string& tekst, float /*wysokosc*/, float szeroko
 
 float SzerTekstuTT(const std::string& tekst, double wysokosc)
 {
+    // Measured at a printer's fine resolution whatever the zoom: whole
+    // pixels of the screen would make the layout change with the zoom.
+    constexpr double pikseliNaCm = 1200.0 / 2.54;
     Plotno& p = PlotnoPomiaru();
     p.UstawKrojCzcionki(KrojTT);
-    p.UstawWysokoscCzcionki(WysokoscTTEkran(wysokosc));
-    return static_cast<float>(p.SzerokoscTekstu(tekst) * Skala / 1000.0);
+    p.UstawWysokoscCzcionkiDokladnie(wysokosc * KomorkaTT * pikseliNaCm);
+    return static_cast<float>(p.SzerokoscTekstu(tekst) / pikseliNaCm);
 }

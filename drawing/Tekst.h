@@ -59,13 +59,20 @@ void RysujTekstTTProsty(const std::string& tekst, TKolor kolor, double x, double
 float SzerTekstuWekt(const std::string& tekst, float rozmiar);
 // The same taking the height too, which does not enter.
 float SzerTekstuWekt(const std::string& tekst, float wysokosc, float szerokoscZnaku);
-// The width in cm of a TrueType text at the height and the view's scale;
-// it leaves the bitmap's font at that height.
+// The width in cm of a TrueType text at the height: the width it takes on
+// the sheet, the same at every zoom and on paper. It leaves the font of
+// the canvas that measured it (the bitmap's, when there is one) changed.
 float SzerTekstuTT(const std::string& tekst, double wysokosc);
 
 // The face of TrueType texts, and their height in pixels on the bitmap.
 inline const std::string KrojTT = "Tahoma";
 int WysokoscTTEkran(double wysokosc);
+// The cell height (ascent plus descent) of a TrueType text per cm of its
+// height, on paper and so on every output.
+constexpr double KomorkaTT = 1.25;
+// The cell of a TrueType text in bitmap pixels at the view's scale, to a
+// fraction of a pixel: the bitmap draws the text as large as the paper.
+double KomorkaTTEkran(double wysokosc);
 
 // The stroke drawing itself, in pixels of the bitmap and of the printer.
 void RysujTekstWektEkran(const std::string& tekst, float szerokoscZnaku, float wysokosc, float px, float py,

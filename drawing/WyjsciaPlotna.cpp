@@ -224,7 +224,7 @@ void WyjscieEkranu::TekstTT(const std::string& tekst, TKolor kolor, double x, do
     p.UstawKrojCzcionki(KrojTT);
     if (hb >= 9) {
         p.UstawKolorCzcionki(kolor);
-        p.UstawWysokoscCzcionki(hb);
+        p.UstawWysokoscCzcionkiDokladnie(KomorkaTTEkran(wysokosc));
         p.UstawStylPedzla(StylPedzla::Pusty);
         p.WypiszTekst(CmNaEkranX(x), CmNaEkranY(y) - hb, tekst);
     } else {
@@ -250,7 +250,7 @@ bool WyjscieEkranu::TekstTTEtykiety(const TekstRysunku& t)
     const double x = t.x - 1.2 * t.wysokosc * std::sin(r);
     const double y = t.y + 1.2 * t.wysokosc * std::cos(r);
     p.UstawKrojCzcionki(KrojTT);
-    p.UstawWysokoscCzcionki(hb);
+    p.UstawWysokoscCzcionkiDokladnie(KomorkaTTEkran(t.wysokosc));
     p.UstawStylPedzla(StylPedzla::Pusty);
     p.WypiszTekst(CmNaEkranX(x), CmNaEkranY(y), t.tekst);
     return true;
@@ -283,7 +283,7 @@ void WyjscieDrukarki::TekstTT(const std::string& tekst, TKolor /*kolor*/, double
                               const std::string& /*warstwa*/)
 {
     Plotno& p = *PlotnoDrukarki();
-    const int hp = NaPiksele(wysokosc * 1.25 * DpiDrukarkiY / 2.54);
+    const int hp = NaPiksele(wysokosc * KomorkaTT * DpiDrukarkiY / 2.54);
     p.UstawKrojCzcionki(KrojTT);
     p.UstawWysokoscCzcionki(hp);
     p.WypiszTekst(CmNaDrukX(static_cast<float>(x)), CmNaDrukY(static_cast<float>(y)) - hp, tekst);

@@ -55,6 +55,10 @@ public:
     virtual void UstawKrojCzcionki(const std::string& kroj) = 0;
     // The font's cell height (ascent plus descent) in pixels.
     virtual void UstawWysokoscCzcionki(int piksele) = 0;
+    // The same to a fraction of a pixel, for texts of the sheet: the face is
+    // sized by its own measures, not to whole pixels, so that a text takes
+    // the same part of the sheet at every zoom and on every device.
+    virtual void UstawWysokoscCzcionkiDokladnie(double piksele);
     virtual void UstawKolorCzcionki(TKolor kolor) = 0;
 
     // Whether anything drawn inside the box (corners in any order) can reach

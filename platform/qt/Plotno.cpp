@@ -67,6 +67,10 @@ struct PlotnoQt::Stan {
     QPoint pozycja;
     QFont czcionka{QStringLiteral("Tahoma")};
     int wysokoscCzcionki = 13;
+    // Above 0: the cell height to a fraction of a pixel, which the face at
+    // the nearest whole pixel size scaled by `skalaCzcionki` takes.
+    double wysokoscDokladna = 0.0;
+    double skalaCzcionki = 1.0;
     TKolor kolorCzcionki = 0;
     bool czcionkaGotowa = false;
 
@@ -348,6 +352,8 @@ struct PlotnoQt::Stan {
     }
 
     QFontMetrics Miary() const { return QFontMetrics(czcionka, urzadzenie); }
+    QFontMetricsF MiaryDokladne() const { return QFontMetricsF(czcionka, urzadzenie); }
+    bool Dokladna() const { return wysokoscDokladna > 0.0; }
 
     // The pixel size that gives the wanted cell height with this face.
     // Measuring a face is slow and a redraw asks for the same few heights,
@@ -356,6 +362,12 @@ struct PlotnoQt::Stan {
     {
         if (czcionkaGotowa) return;
         czcionkaNaMalarzu = false;
+        czcionkaGotowa = true;
+        if (Dokladna()) {
+            PrzygotujCzcionkeDokladna();
+            return;
+        }
+        skalaCzcionki = 1.0;
         int h = std::max(1, wysokoscCzcionki);
         const auto klucz = std::make_pair(czcionka.family(), h);
         if (auto znany = rozmiaryCzcionek.find(klucz); znany != rozmiaryCzcionek.end()) {
@@ -364,22 +376,45 @@ struct PlotnoQt::Stan {
             czcionka.setPixelSize(RozmiarDlaWysokosci(czcionka, h, urzadzenie));
             rozmiaryCzcionek.emplace(klucz, czcionka.pixelSize());
         }
-        czcionkaGotowa = true;
+    }
+
+    // The size in pixels that gives the exact cell height, by the face's
+    // cell at a size where whole pixels do not matter. A face takes only
+    // whole pixel sizes (its hinting rounds any other), so the text is
+    // drawn at the nearest and scaled to the exact size.
+    void PrzygotujCzcionkeDokladna()
+    {
+        auto [miejsce, nowa] = komorkiNaPiksel.try_emplace(czcionka.family());
+        if (nowa) {
+            constexpr int duzy = 1000;
+            QFont wzor = czcionka;
+            wzor.setPixelSize(duzy);
+            miejsce->second = QFontMetricsF(wzor, urzadzenie).height() / duzy;
+        }
+        const double rozmiar = wysokoscDokladna / miejsce->second;
+        const int calkowity = std::max(1, static_cast<int>(std::lround(rozmiar)));
+        czcionka.setPixelSize(calkowity);
+        skalaCzcionki = rozmiar / calkowity;
     }
 
     int Szerokosc(std::string_view tekst)
     {
         PrzygotujCzcionke();
         if (szerokosci.size() >= 4096) szerokosci.clear();
-        auto klucz = std::make_tuple(czcionka.family(), czcionka.pixelSize(), std::string(tekst));
+        auto klucz = std::make_tuple(czcionka.family(), czcionka.pixelSize(), Dokladna() ? skalaCzcionki : 0.0,
+                                     std::string(tekst));
         if (auto znana = szerokosci.find(klucz); znana != szerokosci.end()) return znana->second;
-        const int w = Miary().horizontalAdvance(NaQString(tekst));
+        const QString t = NaQString(tekst);
+        const int w = Dokladna() ? static_cast<int>(std::lround(MiaryDokladne().horizontalAdvance(t) * skalaCzcionki))
+                                 : Miary().horizontalAdvance(t);
         szerokosci.emplace(std::move(klucz), w);
         return w;
     }
 
     std::map<std::pair<QString, int>, int> rozmiaryCzcionek;
-    std::map<std::tuple<QString, int, std::string>, int> szerokosci;
+    // By face, pixel size, the exact size's scale (0 for whole pixels) and text.
+    std::map<std::tuple<QString, int, double, std::string>, int> szerokosci;
+    std::map<QString, double> komorkiNaPiksel;
 };
 
 PlotnoQt::PlotnoQt(QPaintDevice* urzadzenie, bool otwieraSam) : s_(std::make_unique<Stan>())
@@ -593,6 +628,10 @@ void PlotnoQt::WypiszTekst(int x, int y, std::string_view tekst)
     if (!m) return;
     s_->RysujOczekujace();
     s_->PrzygotujCzcionke();
+    if (s_->Dokladna()) {
+        WypiszTekstDokladnie(*m, x, y, NaQString(tekst));
+        return;
+    }
     QString t = NaQString(tekst);
     QFontMetrics miary = s_->Miary();
     // Glyphs may reach a little beyond the font's cell.
@@ -606,6 +645,25 @@ void PlotnoQt::WypiszTekst(int x, int y, std::string_view tekst)
     m->setPen(QPen(NaQColor(s_->kolorCzcionki)));
     s_->pioroNaMalarzu = false;
     m->drawText(QPoint(x, y + miary.ascent()), t);
+}
+
+void PlotnoQt::WypiszTekstDokladnie(QPainter& m, int x, int y, const QString& t)
+{
+    const QFontMetricsF miary = s_->MiaryDokladne();
+    const double skala = s_->skalaCzcionki;
+    const int h = static_cast<int>(std::ceil(miary.height() * skala));
+    s_->Narysowano(y - h, y + 2 * h);
+    if (s_->stylPedzla == StylPedzla::Pelny)
+        m.fillRect(QRectF(x, y, miary.horizontalAdvance(t) * skala, miary.height() * skala), NaQColor(s_->kolorPedzla));
+    m.setFont(s_->czcionka);
+    m.setPen(QPen(NaQColor(s_->kolorCzcionki)));
+    s_->pioroNaMalarzu = false;
+    s_->czcionkaNaMalarzu = true;
+    m.save();
+    m.translate(x, y);
+    m.scale(skala, skala);
+    m.drawText(QPointF(0.0, miary.ascent()), t);
+    m.restore();
 }
 
 int PlotnoQt::SzerokoscTekstu(std::string_view tekst)
@@ -624,8 +682,21 @@ void PlotnoQt::UstawKrojCzcionki(const std::string& kroj)
 
 void PlotnoQt::UstawWysokoscCzcionki(int piksele)
 {
-    if (piksele != s_->wysokoscCzcionki) {
+    if (piksele != s_->wysokoscCzcionki || s_->Dokladna()) {
         s_->wysokoscCzcionki = piksele;
+        s_->wysokoscDokladna = 0.0;
+        s_->czcionkaGotowa = false;
+    }
+}
+
+void PlotnoQt::UstawWysokoscCzcionkiDokladnie(double piksele)
+{
+    if (!(piksele > 0.0)) {
+        UstawWysokoscCzcionki(1);
+        return;
+    }
+    if (piksele != s_->wysokoscDokladna) {
+        s_->wysokoscDokladna = piksele;
         s_->czcionkaGotowa = false;
     }
 }

@@ -10,6 +10,7 @@ class QImage;
 class QPaintDevice;
 class QPainter;
 class QFont;
+class QString;
 
 // The canvas over QPainter. The painter is opened on the device when first
 // needed and closed by `Zakoncz` (also by the destructor), so the owner of a
@@ -50,6 +51,7 @@ public:
     int SzerokoscTekstu(std::string_view tekst) override;
     void UstawKrojCzcionki(const std::string& kroj) override;
     void UstawWysokoscCzcionki(int piksele) override;
+    void UstawWysokoscCzcionkiDokladnie(double piksele) override;
     void UstawKolorCzcionki(TKolor kolor) override;
     bool ProstokatWidoczny(int x1, int y1, int x2, int y2) const override;
     // Only the rows [y1, y2) of the bitmap are wanted (a band of a redraw
@@ -74,6 +76,7 @@ private:
     // The painter for the canvas's own drawing: what it last set on the
     // painter is still there.
     QPainter* MalarzWlasny();
+    void WypiszTekstDokladnie(QPainter& m, int x, int y, const QString& t);
     struct Stan;
     std::unique_ptr<Stan> s_;
 };

@@ -184,7 +184,9 @@ TEST_F(Tekst, TrueTypeNaEkranie)
     RysujTekstTT("Ab", 0x0000FF, 1.0, 1.0, 0.5, "t");
     ASSERT_EQ(n->ekran.napisy.size(), 1u);
     const auto& t = n->ekran.napisy[0];
-    EXPECT_EQ(t.wysokosc, 24);
+    // The paper's cell, 1.25 x 0.5 cm, 25 pixels at Skala 25; its top 24
+    // pixels above the baseline.
+    EXPECT_EQ(t.wysokosc, 25);
     EXPECT_EQ(t.x, 440);
     EXPECT_EQ(t.y, 260 - 24);
     EXPECT_EQ(t.kolor, 0x0000FFu);
@@ -239,9 +241,14 @@ TEST_F(Tekst, TrueTypeProstyMalyPiszeKreskami)
 
 TEST_F(Tekst, SzerokoscTrueType)
 {
-    // The recorder measures half the font height per character: 4 x 12 px.
-    EXPECT_NEAR(SzerTekstuTT("abcd", 0.5), 48 * 25.0 / 1000.0, 1e-6);
-    EXPECT_EQ(n->ekran.wysokoscCzcionki, 24);
+    // Measured at 1200 pixels an inch whatever the zoom: the cell 1.25 x 0.5
+    // cm is 295 pixels, and the recorder measures half the font height per
+    // character, 4 x 147.5 = 590 pixels.
+    for (double skala : {25.0, 5.0, 80.0}) {
+        Skala = skala;
+        EXPECT_NEAR(SzerTekstuTT("abcd", 0.5), 590 * 2.54 / 1200.0, 1e-6) << skala;
+        EXPECT_EQ(n->ekran.wysokoscCzcionki, 295);
+    }
     // Without a bitmap (a DXF export before the window exists) it still measures.
     UstawPlotnoEkranu(nullptr);
     EXPECT_GT(SzerTekstuTT("Kartogram", 1.0), 3.0f);

@@ -112,13 +112,15 @@ TEST_F(Legendy, TytulWyrownania)
     R().TytulDx = -5.0f;
     R().TytulDy = 2.0f;
     R().Tytul = {"ABCD", "", "XY"};
-    // "ABCD" measures 4 x 0.5 x 120 pixels at this scale = 2.4 cm; no alignment
-    // or no height draws nothing.
+    // "ABCD" measures 4 x 0.5 x 591 pixels of the 1.25 cm cell at 1200 dpi,
+    // whatever the scale: 1182 pixels, 2.5019 cm; no alignment or no height
+    // draws nothing.
+    const double szer = 1182 * 2.54 / 1200.0;
     const struct {
         char wyrownanie;
         float wysokosc;
         double x;
-    } przypadki[] = {{'L', 1.0f, 5.0}, {'P', 1.0f, 5.0 - 2.4}, {'C', 1.0f, 5.0 - 1.2}, {'X', 1.0f, 0}, {'L', 0.0f, 0}};
+    } przypadki[] = {{'L', 1.0f, 5.0}, {'P', 1.0f, 5.0 - szer}, {'C', 1.0f, 5.0 - szer / 2}, {'X', 1.0f, 0}, {'L', 0.0f, 0}};
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.wyrownanie);
         n.Wyczysc();

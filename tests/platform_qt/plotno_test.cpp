@@ -1,12 +1,15 @@
 // What the canvas hands a device that is no bitmap (a printer): a run of
 // strokes of a wide solid pen as one polyline, everything else stroke by
-// stroke. Recorded by a paint engine that keeps the calls it gets.
+// stroke. Recorded by a paint engine that keeps the calls it gets. And a
+// bitmap's texts sized to a fraction of a pixel.
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
 #include <vector>
 
 #include "platform/qt/Plotno.h"
@@ -102,4 +105,59 @@ TEST(PlotnoDrukarki, CienkieIPrzerywaneKreskiIdaOsobno)
         EXPECT_TRUE(u.silnik.lamane.empty()) << grubosc;
         EXPECT_EQ(u.silnik.linie, osobno) << grubosc;
     }
+}
+
+namespace {
+
+// The columns a text paints on a white bitmap, from its first to its last.
+int KolumnyTekstu(const QImage& obraz)
+{
+    int od = obraz.width(), do_ = -1;
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x)
+            if (qGray(obraz.pixel(x, y)) < 128) {
+                od = std::min(od, x);
+                do_ = std::max(do_, x);
+            }
+    return do_ - od + 1;
+}
+
+} // namespace
+
+// A text sized to a fraction of a pixel is as wide, in cells, at every size:
+// measured and painted. Whole pixel sizes would make the 10.4-pixel cell
+// 10 and the 11.6-pixel one 12, some 4% each way.
+TEST(PlotnoBitmapy, TekstDokladnejWysokosciRownieSzerokiWKazdymRozmiarze)
+{
+    const std::string tekst = "Skrzy\xbfowanie \x8cwi\xeatokrzyska";  // Windows-1250
+    std::vector<double> naKomorke;
+    for (double komorka : {10.4, 11.6, 17.3, 23.5, 41.2, 120.7}) {
+        QImage obraz(3000, 200, QImage::Format_RGB32);
+        obraz.fill(Qt::white);
+        PlotnoQt p(&obraz);
+        p.UstawKrojCzcionki("Tahoma");
+        p.UstawWysokoscCzcionkiDokladnie(komorka);
+        p.UstawStylPedzla(StylPedzla::Pusty);
+        const int szerokosc = p.SzerokoscTekstu(tekst);
+        p.WypiszTekst(10, 20, tekst);
+        p.Zakoncz();
+        const int kolumny = KolumnyTekstu(obraz);
+        // The glyphs' ink lies within the advance, less its side bearings.
+        EXPECT_LE(kolumny, szerokosc + 1) << komorka;
+        EXPECT_GE(kolumny, szerokosc * 0.95 - 2) << komorka;
+        naKomorke.push_back(szerokosc / komorka);
+    }
+    const auto [mniej, wiecej] = std::minmax_element(naKomorke.begin(), naKomorke.end());
+    EXPECT_LT(*wiecej / *mniej, 1.02) << *mniej << " to " << *wiecej << " pixels per pixel of the cell";
+
+    // Whole pixels again after a whole height: the face's own size for it.
+    QImage obraz(10, 10, QImage::Format_RGB32);
+    PlotnoQt p(&obraz), wzor(&obraz);
+    for (PlotnoQt* q : {&p, &wzor})
+        q->UstawKrojCzcionki("Tahoma");
+    p.UstawWysokoscCzcionkiDokladnie(23.5);
+    p.SzerokoscTekstu(tekst);
+    p.UstawWysokoscCzcionki(13);
+    wzor.UstawWysokoscCzcionki(13);
+    EXPECT_EQ(p.SzerokoscTekstu(tekst), wzor.SzerokoscTekstu(tekst));
 }

@@ -21,13 +21,14 @@ TEST_F(TestRysowania, TytulWariantuWyrownanieIPrzesuniecie)
             wynik.push_back(std::round(e.x1 * 1e5) / 1e5);
         return wynik;
     };
-    // Height 0.6 at Skala 25 is a 28-pixel font, 14 pixels (0.35 cm) a
-    // character on the recording canvas: "ABCD" is 1.4 cm wide, "AB" 0.7.
+    // Height 0.6 is measured as a 354-pixel cell at 1200 pixels an inch,
+    // 177 pixels (0.37465 cm) a character on the recording canvas: "ABCD"
+    // is 1.4986 cm wide, "AB" 0.7493.
     const double h = RozmiaryOpisow[3];
     Wyjscia(true, false, true);
     EXPECT_EQ(x('L'), std::vector<double>({10.0, 10.0, 10.0}));
-    EXPECT_EQ(x('C'), std::vector<double>({9.3, 9.65, 10.0}));
-    EXPECT_EQ(x('P'), std::vector<double>({8.6, 9.3, 10.0}));
+    EXPECT_EQ(x('C'), std::vector<double>({9.2507, 9.62535, 10.0}));
+    EXPECT_EQ(x('P'), std::vector<double>({8.5014, 9.2507, 10.0}));
     EXPECT_TRUE(x('X').empty());
     for (int zly : {-1, 2, 1000})
         EXPECT_TRUE(x('L', zly).empty());
