@@ -153,7 +153,7 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
     }
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
-            throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");
+            throw std::runtime_error("nie można rozpocząć nowej strony");
         RysujArkuszWariantu(v);
     }
 }
@@ -178,23 +178,24 @@ void TForm1::TB_DrukujClick()
         return;
     }
     QString blad;
-    int nrBledu = 0;
     try {
         WydrukujWarianty(drukarka);
     } catch (const std::exception& e) {
-        nrBledu = NumerBleduWyjatku(e);
-        blad = QString::fromUtf8(e.what());
-    }
-    if (nrBledu != 0) {
-        // Memory or a system resource ran out on the way: pages are missing,
-        // so nothing is printed and the old file stays.
-        drukarka.PrzerwijDokument(nrBledu);
+        // Pages are missing: nothing is printed and the old file stays.
+        const int nrBledu = NumerBleduWyjatku(e);
+        if (nrBledu != 0)
+            drukarka.PrzerwijDokument(nrBledu);
+        else
+            drukarka.PrzerwijDokument(std::string(e.what()));
         blad = QString::fromStdString(drukarka.Blad());
-    } else if (!drukarka.ZakonczDokument() && (blad.isEmpty() || !drukarka.Blad().empty())) {
+    } catch (...) {
+        drukarka.PrzerwijDokument(std::string("nieznany błąd"));
+        blad = QString::fromStdString(drukarka.Blad());
+    }
+    if (blad.isEmpty() && !drukarka.ZakonczDokument())
         // The printer's own message names the file and the cause (a full
         // disk stops a PDF at its next page as much as at its end).
         blad = QString::fromStdString(drukarka.Blad());
-    }
     Przerysuj();
     if (!blad.isEmpty()) {
         PokazBlad(ZQString(blad));

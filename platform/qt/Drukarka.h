@@ -58,6 +58,7 @@ public:
     // Opens the document: the canvas then paints on its first page.
     // False with `Blad()` set when the printer cannot start.
     bool RozpocznijDokument(const std::string& tytulUtf8);
+    // False with `Blad()` set when the printer cannot start the page.
     bool NowaStrona();
     // False with `Blad()` set (naming the file and the cause for a PDF)
     // when the document could not be finished.
@@ -67,6 +68,9 @@ public:
     // printer, a PDF file's old contents stay; `Blad()` names the file (or
     // the printer) and the cause.
     void PrzerwijDokument(int nrBledu);
+    // The same for any other failure while drawing, its cause in UTF-8
+    // (unless the printer gave its own message on the way).
+    void PrzerwijDokument(const std::string& przyczynaUtf8);
     bool Drukuje() const;
     const std::string& Blad() const { return blad_; }
 
@@ -96,6 +100,10 @@ public:
 
 private:
     void UsunTymczasowy();
+    // Drops the open document, a PDF file's old contents kept.
+    void PorzucDokument();
+    // The document given up for the cause: the printer or the file named.
+    std::string KomunikatPrzerwania(const std::string& przyczynaUtf8) const;
     bool PdfKompletny() const;
     bool RozpocznijPdf(const std::string& tytulUtf8);
     bool ZakonczPdf();

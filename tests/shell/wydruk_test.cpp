@@ -4,11 +4,14 @@
 #include <QProcess>
 #include <QStringList>
 #include <sstream>
+#include <stdexcept>
 
+#include "base/Watki.h"
 #include "drawing/Dxf.h"
 #include "model/PlikProjektu.h"
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
+#include "shell/Aplikacja.h"
 #include "shell/RysunekWatkami.h"
 #include "wspolne/pelny_dysk.h"
 
@@ -305,6 +308,46 @@ TEST_F(ZapisPrzerwany, PdfNaPelnymDyskuNazywaPlikIPrzyczyne)
             << bajtow << ": " << Komunikaty().back();
         EXPECT_FALSE(QFile::exists(NaQString(Sciezka("a.pdf"))));
     }
+}
+
+} // namespace
+
+namespace {
+
+// Any failure while the pages are drawn drops the document: the old file
+// stays byte for byte, nothing is left beside it, and the message says the
+// print was not finished. It once ended the document and wrote the pages
+// drawn so far over the old file.
+TEST_F(ZapisPrzerwany, BladRysowaniaZostawiaStaryPlik)
+{
+    Uruchom();
+    UstawWatkiRysowania(4);
+    ZbudujProjekt(6, 3);
+    const std::string plik = StaryPlik("stary.pdf");
+    const int plikow = PlikiWKatalogu();
+    Form1->UstawWydrukDoPdf(plik);
+    int nieudanych = 0;
+    for (int ktora = 1; ktora < 100; ++ktora) {
+        SCOPED_TRACE("praca " + std::to_string(ktora));
+        dialogi.Wpisy.clear();
+        UstawAwariePracy(ktora, std::make_exception_ptr(std::runtime_error("błąd testowy")));
+        ObsluzBezWyjatku([] {
+            Form1->TB_DrukujClick();
+            return true;
+        });
+        UstawAwariePracy(0);
+        if (CzytajPlik(plik) != "stary")
+            break;
+        ++nieudanych;
+        EXPECT_EQ(Komunikaty(),
+                  std::vector<std::string>{"Wydruk do pliku " + plik + " nie został zakończony (błąd testowy)."});
+        EXPECT_EQ(PlikiWKatalogu(), plikow);
+    }
+    // The diagrams computed, then the three pages drawn.
+    EXPECT_GE(nieudanych, 4);
+    EXPECT_EQ(StronyPdf(plik), 3);
+    UstawWatkiRysowania(0);
+    Form1->UstawWydrukDoPdf({});
 }
 
 } // namespace
