@@ -35,13 +35,15 @@ public:
     // the document is complete: a failed print leaves the old file.
     void UstawPlikPdf(const std::string& sciezkaUtf8);
     // The printer set-up dialog; false when the user cancels. A PDF file
-    // chosen there takes the place of the printer as UstawPlikPdf does, and
-    // the page chosen there stays. Where the dialog would write a PDF file
-    // (one named already, or Qt's file printer when there is no printer) it
-    // starts from the page of a sheet of cmB x cmH cm.
+    // chosen there takes the place of the printer as UstawPlikPdf does (the
+    // print command asks for its name anew), and the page chosen there
+    // stays. Where the dialog would write a PDF file (one named already, or
+    // Qt's file printer when there is no printer) it starts from the page of
+    // a sheet of cmB x cmH cm.
     bool Ustawienia(QWidget* rodzic, double cmB = 0.0, double cmH = 0.0);
-    // Whether the pages go into a PDF file.
+    // Whether the pages go into a PDF file, and which ("" for the printer).
     bool DoPliku() const;
+    const std::string& PlikPdf() const { return plikPdf_; }
 
     // The page of a PDF file follows the sheet of cmB x cmH cm (its print
     // area), unless the user chose a page in the set-up dialog; a printer
