@@ -361,11 +361,14 @@ private:
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     bool ArkuszNaStronie(Drukarka& drukarka);
-    // The PDF file to print into when there is no printer; "" when cancelled.
+    // The PDF file to print into; "" when cancelled.
     QString WybierzPlikWydruku();
+    bool ProjektMaPlik() const;
+    std::string TytulWydruku() const;
     void EksportujWarianty(const std::string& plik);
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;
+    QString ostatniPdf_;   // the PDF file this session last printed into
 
     TTrybEdycji tryb_ = TTrybEdycji::Brak;
     // The grid step in force when the typing in its box began, and whether

@@ -37,20 +37,22 @@ public:
     PodlaczDrukarke& operator=(const PodlaczDrukarke&) = delete;
 };
 
-// Gives the printer back its own output when the print into a file the
-// user named (for want of a printer) ends.
+// Sends the pages of one print into the file the user named, and gives the
+// printer back the output it had (its own, or a file chosen in the set-up)
+// when the print ends.
 class WydrukDoWybranegoPliku {
 public:
-    WydrukDoWybranegoPliku(Drukarka& d, const std::string& sciezkaUtf8) : drukarka_(d)
+    WydrukDoWybranegoPliku(Drukarka& d, const std::string& sciezkaUtf8) : drukarka_(d), poprzedni_(d.PlikPdf())
     {
         drukarka_.UstawPlikPdf(sciezkaUtf8);
     }
-    ~WydrukDoWybranegoPliku() { drukarka_.UstawPlikPdf({}); }
+    ~WydrukDoWybranegoPliku() { drukarka_.UstawPlikPdf(poprzedni_); }
     WydrukDoWybranegoPliku(const WydrukDoWybranegoPliku&) = delete;
     WydrukDoWybranegoPliku& operator=(const WydrukDoWybranegoPliku&) = delete;
 
 private:
     Drukarka& drukarka_;
+    const std::string poprzedni_;
 };
 
 // Every variant's diagrams computed before any is drawn: the band scale is
@@ -131,15 +133,38 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
 // sheet's PDF would take.
 void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this, wg.ArkuszB, wg.ArkuszH); }
 
+// Proposed: the PDF last printed into, else the project's name with ".pdf"
+// beside it.
 QString TForm1::WybierzPlikWydruku()
 {
     TDialogPliku& d = SavePdf;
-    const QString sciezka = windowTitle();
-    d.NazwaPliku = sciezka.size() > 4 ? QFileInfo(sciezka.left(sciezka.size() - 4) + ".pdf").fileName() : QString();
-    d.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
-    if (!d.Execute(this) || !NadpisanieDozwolone(d.NazwaPliku, false))
+    const QString projekt = windowTitle();
+    if (!ostatniPdf_.isEmpty()) {
+        d.KatalogPoczatkowy = QFileInfo(ostatniPdf_).absolutePath();
+        d.NazwaPliku = QFileInfo(ostatniPdf_).fileName();
+    } else if (ProjektMaPlik()) {
+        d.KatalogPoczatkowy = QFileInfo(projekt).absolutePath();
+        d.NazwaPliku = QFileInfo(projekt).completeBaseName() + ".pdf";
+    } else {
+        d.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+        d.NazwaPliku.clear();
+    }
+    if (!d.Execute(this))
+        return {};
+    if (QFileInfo(d.NazwaPliku).isFile() &&
+        PytanieTakNieKasuj->Zapytaj(U("Plik ") + d.NazwaPliku + U(" już istnieje! Nadpisać?"), false) !=
+            TPytanieTakNieKasuj::mrTak)
         return {};
     return d.NazwaPliku;
+}
+
+bool TForm1::ProjektMaPlik() const { return Sciezka().size() >= 4 && Sciezka() != "..."; }
+
+// The document's title, which goes with the file to whoever receives it:
+// the project's file name, never the folders it lies in.
+std::string TForm1::TytulWydruku() const
+{
+    return ProjektMaPlik() ? QFileInfo(windowTitle()).fileName().toStdString() : std::string();
 }
 
 void TForm1::WydrukujWarianty(Drukarka& drukarka)
@@ -153,7 +178,7 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
     }
     for (int v = 0; v < LiczbaWariantow(); ++v) {
         if (v > 0 && !drukarka.NowaStrona())
-            throw std::runtime_error("Błąd drukarki: nie można rozpocząć nowej strony.");
+            throw std::runtime_error("nie można rozpocząć nowej strony");
         RysujArkuszWariantu(v);
     }
 }
@@ -161,10 +186,11 @@ void TForm1::WydrukujWarianty(Drukarka& drukarka)
 void TForm1::TB_DrukujClick()
 {
     Drukarka& drukarka = DrukarkaProgramu();
-    // With no printer installed the pages go into a PDF file the user names,
-    // by the same path as to paper.
+    // A print into a PDF file (for want of a printer, or a file chosen in
+    // the set-up) asks for the file's name every time, by the same path as
+    // to paper.
     std::optional<WydrukDoWybranegoPliku> doPliku;
-    if (!Drukarka::DrukarkaZainstalowana() && !wydrukDoPdf_ && !drukarka.DoPliku()) {
+    if (!wydrukDoPdf_ && (drukarka.DoPliku() || !Drukarka::DrukarkaZainstalowana())) {
         const QString plik = WybierzPlikWydruku();
         if (plik.isEmpty())
             return;
@@ -173,34 +199,44 @@ void TForm1::TB_DrukujClick()
     drukarka.DopasujStroneDoArkusza(wg.ArkuszB, wg.ArkuszH);
     if (!ArkuszNaStronie(drukarka))
         return;
-    if (!drukarka.RozpocznijDokument(windowTitle().toStdString())) {
+    const std::string plikPdf = drukarka.PlikPdf();
+    if (!drukarka.RozpocznijDokument(TytulWydruku())) {
         PokazBlad(Utf8NaCp1250(drukarka.Blad()));
         return;
     }
     QString blad;
-    int nrBledu = 0;
     try {
         WydrukujWarianty(drukarka);
     } catch (const std::exception& e) {
-        nrBledu = NumerBleduWyjatku(e);
-        blad = QString::fromUtf8(e.what());
-    }
-    if (nrBledu != 0) {
-        // Memory or a system resource ran out on the way: pages are missing,
-        // so nothing is printed and the old file stays.
-        drukarka.PrzerwijDokument(nrBledu);
+        // Pages are missing: nothing is printed and the old file stays.
+        const int nrBledu = NumerBleduWyjatku(e);
+        if (nrBledu != 0)
+            drukarka.PrzerwijDokument(nrBledu);
+        else
+            drukarka.PrzerwijDokument(std::string(e.what()));
         blad = QString::fromStdString(drukarka.Blad());
-    } else if (!drukarka.ZakonczDokument() && (blad.isEmpty() || !drukarka.Blad().empty())) {
+    } catch (...) {
+        drukarka.PrzerwijDokument(std::string("nieznany błąd"));
+        blad = QString::fromStdString(drukarka.Blad());
+    }
+    if (blad.isEmpty() && !drukarka.ZakonczDokument())
         // The printer's own message names the file and the cause (a full
         // disk stops a PDF at its next page as much as at its end).
         blad = QString::fromStdString(drukarka.Blad());
-    }
     Przerysuj();
     if (!blad.isEmpty()) {
         PokazBlad(ZQString(blad));
         return;
     }
-    PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" na aktualną drukarkę."));
+    if (plikPdf.empty()) {
+        PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) +
+                       U(" na aktualną drukarkę."));
+        return;
+    }
+    if (doPliku)
+        ostatniPdf_ = SciezkaNaQString(plikPdf);
+    PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" do pliku ") +
+                   SciezkaNaQString(plikPdf) + ".");
 }
 
 namespace {

@@ -232,9 +232,10 @@ bool Drukarka::ZakonczPdf()
         dokument_->Skompresuj(WatkiPracy());
         zapisany = zapis_.Pisz(dokument_->Plik(), blad) && zapis_.Zakoncz(blad);
     } catch (const std::exception& e) {
-        // No memory (or no thread's resources) for the file's bytes.
+        // No memory (or no thread's resources) for the file's bytes, or
+        // another failure of the threads.
         const int nr = NumerBleduWyjatku(e);
-        blad = KomunikatZapisu(plikPdf_, nr != 0 ? nr : ENOMEM);
+        blad = nr != 0 ? KomunikatZapisu(plikPdf_, nr) : Utf8NaCp1250(KomunikatPrzerwania(e.what()));
     }
     zapis_.Porzuc();
     // The canvas stays until the next document: drawing attached to it
@@ -253,7 +254,12 @@ bool Drukarka::NowaStrona()
         return true;
     }
     if (!plotno_->Aktywne()) return false;
-    return drukarka_->newPage();
+    if (drukarka_->newPage())
+        return true;
+    // A file's cause is most likely a full disk, as at the document's end.
+    blad_ = plikPdf_.empty() ? std::string("Błąd drukarki: nie można rozpocząć nowej strony.")
+                             : Cp1250NaUtf8(KomunikatZapisu(plikPdf_, BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO));
+    return false;
 }
 
 bool Drukarka::ZakonczDokument()
@@ -285,6 +291,25 @@ void Drukarka::PrzerwijDokument(int nrBledu)
     blad_ = plikPdf_.empty()
                 ? "Błąd drukarki: wydruk nie został zakończony (" + Cp1250NaUtf8(PrzyczynaBledu(nrBledu)) + ")."
                 : Cp1250NaUtf8(KomunikatZapisu(plikPdf_, nrBledu));
+    PorzucDokument();
+}
+
+void Drukarka::PrzerwijDokument(const std::string& przyczynaUtf8)
+{
+    // The printer's own message, when it failed first, says more.
+    if (blad_.empty())
+        blad_ = KomunikatPrzerwania(przyczynaUtf8);
+    PorzucDokument();
+}
+
+std::string Drukarka::KomunikatPrzerwania(const std::string& przyczynaUtf8) const
+{
+    return (plikPdf_.empty() ? std::string("Błąd drukarki: wydruk") : "Wydruk do pliku " + plikPdf_) +
+           " nie został zakończony (" + przyczynaUtf8 + ").";
+}
+
+void Drukarka::PorzucDokument()
+{
     if (dokument_) {
         zapis_.Porzuc();
         dokument_.reset();

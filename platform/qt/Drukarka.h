@@ -35,13 +35,15 @@ public:
     // the document is complete: a failed print leaves the old file.
     void UstawPlikPdf(const std::string& sciezkaUtf8);
     // The printer set-up dialog; false when the user cancels. A PDF file
-    // chosen there takes the place of the printer as UstawPlikPdf does, and
-    // the page chosen there stays. Where the dialog would write a PDF file
-    // (one named already, or Qt's file printer when there is no printer) it
-    // starts from the page of a sheet of cmB x cmH cm.
+    // chosen there takes the place of the printer as UstawPlikPdf does (the
+    // print command asks for its name anew), and the page chosen there
+    // stays. Where the dialog would write a PDF file (one named already, or
+    // Qt's file printer when there is no printer) it starts from the page of
+    // a sheet of cmB x cmH cm.
     bool Ustawienia(QWidget* rodzic, double cmB = 0.0, double cmH = 0.0);
-    // Whether the pages go into a PDF file.
+    // Whether the pages go into a PDF file, and which ("" for the printer).
     bool DoPliku() const;
+    const std::string& PlikPdf() const { return plikPdf_; }
 
     // The page of a PDF file follows the sheet of cmB x cmH cm (its print
     // area), unless the user chose a page in the set-up dialog; a printer
@@ -58,6 +60,7 @@ public:
     // Opens the document: the canvas then paints on its first page.
     // False with `Blad()` set when the printer cannot start.
     bool RozpocznijDokument(const std::string& tytulUtf8);
+    // False with `Blad()` set when the printer cannot start the page.
     bool NowaStrona();
     // False with `Blad()` set (naming the file and the cause for a PDF)
     // when the document could not be finished.
@@ -67,6 +70,9 @@ public:
     // printer, a PDF file's old contents stay; `Blad()` names the file (or
     // the printer) and the cause.
     void PrzerwijDokument(int nrBledu);
+    // The same for any other failure while drawing, its cause in UTF-8
+    // (unless the printer gave its own message on the way).
+    void PrzerwijDokument(const std::string& przyczynaUtf8);
     bool Drukuje() const;
     const std::string& Blad() const { return blad_; }
 
@@ -96,6 +102,10 @@ public:
 
 private:
     void UsunTymczasowy();
+    // Drops the open document, a PDF file's old contents kept.
+    void PorzucDokument();
+    // The document given up for the cause: the printer or the file named.
+    std::string KomunikatPrzerwania(const std::string& przyczynaUtf8) const;
     bool PdfKompletny() const;
     bool RozpocznijPdf(const std::string& tytulUtf8);
     bool ZakonczPdf();

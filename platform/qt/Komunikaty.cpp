@@ -190,9 +190,10 @@ std::string DialogiTestowe::OtworzPlik(const std::string& tytul, const std::stri
 }
 
 std::string DialogiTestowe::ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
-                                       const std::string& /*nazwa*/, const std::string& domyslneRozszerzenie)
+                                       const std::string& nazwa, const std::string& domyslneRozszerzenie)
 {
     Wpisy.push_back({Rodzaj::ZapiszPlik, tytul, filtr, katalog});
+    ProponowaneNazwy.push_back(nazwa);
     return ZRozszerzeniem(Nastepna(SciezkiZapisz, BrakOdpowiedzi).value_or(std::string()), domyslneRozszerzenie);
 }
 

@@ -70,6 +70,7 @@ public:
     bool DokumentySieOtwieraja = true;
 
     std::vector<Wpis> Wpisy;
+    std::vector<std::string> ProponowaneNazwy;  // what each save dialog proposed
     int BrakOdpowiedzi = 0;      // questions and dialogs with nothing scripted
 
     // The texts of messages and questions, in order.

@@ -167,7 +167,7 @@ TEST_F(BrakPamieci, WydrukPdfZostawiaStaryPlik)
     }
     dialogi.Wpisy.clear();
     Form1->TB_DrukujClick();
-    EXPECT_EQ(Komunikaty(), std::vector<std::string>{"Wysłano do wydrukowania 3 strony na aktualną drukarkę."});
+    EXPECT_EQ(Komunikaty(), std::vector<std::string>{"Wysłano do wydrukowania 3 strony do pliku " + plik + "."});
 
     // Through Qt's PDF printer, the way of a paper printer: the job is
     // dropped, its file with it.

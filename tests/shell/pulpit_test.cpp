@@ -56,7 +56,7 @@ TEST_F(PulpitTest, WydrukBezDrukarkiDoPlikuPdf)
     Form1->TB_DrukujClick();
     EXPECT_EQ(StronyPdf(pdf), 3);
     EXPECT_NE(CzytajPlik(pdf).rfind("%%EOF"), std::string::npos);
-    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Wysłano do wydrukowania 3 strony na aktualną drukarkę."}));
+    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Wysłano do wydrukowania 3 strony do pliku " + pdf + "."}));
     EXPECT_TRUE(WyjscieEkran);
     EXPECT_FALSE(WyjscieDrukarka);
     // The dialog offered a PDF named after the project, in the projects' folder.
@@ -72,7 +72,7 @@ TEST_F(PulpitTest, WydrukBezDrukarkiDoPlikuPdf)
     const std::string przed = CzytajPlik(pdf);
     ZbudujProjekt(1, 1);
     Form1->TB_DrukujClick();
-    EXPECT_EQ(pytania.back(), "Plik Istnieje. Nadpisać?");
+    EXPECT_EQ(pytania.back(), "Plik " + pdf + " już istnieje! Nadpisać?");
     EXPECT_EQ(CzytajPlik(pdf), przed);
 }
 

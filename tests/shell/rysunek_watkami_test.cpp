@@ -351,7 +351,7 @@ TEST_F(DxfWatkami, BezNowychWatkowTeSameBajty)
         Form1->TB_DoDxfaClick();
         Form1->UstawWydrukDoPdf(pdf);
         Form1->TB_DrukujClick();
-        EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 2 strony na aktualną drukarkę.") << nazwa;
+        EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 2 strony do pliku " + pdf + ".") << nazwa;
         // Saved after the export and the print have computed every diagram.
         EXPECT_TRUE(ZapiszProjekt(rup)) << nazwa;
         return std::vector<std::string>{CzytajPlik(rup), BezCzasu(CzytajPlik(dxf)), CzytajPlik(pdf)};

@@ -87,7 +87,7 @@ protected:
         const std::string pdf = Sciezka(nazwa);
         Form1->UstawWydrukDoPdf(pdf);
         Form1->TB_DrukujClick();
-        EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony na aktualną drukarkę.");
+        EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony do pliku " + pdf + ".");
         return pdf;
     }
 
@@ -212,7 +212,7 @@ TEST_F(WydrukPdf, WybranaStronaZaMalaTylkoZaZgoda)
     Form1->TB_DrukujClick();
     EXPECT_EQ(pytania.size(), 2u);
     ASSERT_EQ(Komunikaty().size(), komunikatow + 1);
-    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony na aktualną drukarkę.");
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony do pliku " + a4 + ".");
     EXPECT_NE(Pdfinfo(a4).find("Page size:       595 x 842 pts (A4)\n"), std::string::npos);
 }
 

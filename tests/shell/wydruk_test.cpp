@@ -1,14 +1,28 @@
 // Printing one page per variant into a PDF file and exporting every variant
 // into one DXF file, read back by a real DXF reader.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QProcess>
 #include <QStringList>
+#include <QTimer>
 #include <sstream>
+#include <stdexcept>
 
+#include "base/Watki.h"
+#include "platform/qt/Drukarka.h"
+#include "shell/Aplikacja.h"
+
+#include "base/Watki.h"
 #include "drawing/Dxf.h"
 #include "model/PlikProjektu.h"
 #include "junction/Komunikaty.h"
 #include "pomoc.h"
+#include "shell/Aplikacja.h"
 #include "shell/RysunekWatkami.h"
 #include "wspolne/pelny_dysk.h"
 
@@ -58,7 +72,7 @@ TEST_F(WydrukTest, JednaStronaNaWariant)
     Form1->UstawWydrukDoPdf(pdf);
     Form1->TB_DrukujClick();
     EXPECT_EQ(StronyPdf(pdf), 3);
-    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony na aktualną drukarkę.");
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 3 strony do pliku " + pdf + ".");
     EXPECT_EQ(BiezacyWariant, 1);
     EXPECT_TRUE(WyjscieEkran);
     EXPECT_FALSE(WyjscieDrukarka);
@@ -96,7 +110,8 @@ TEST_F(WydrukTest, KomunikatyObliczenPoCalymWydruku)
     Form1->UstawWydrukDoPdf(ZQString(katalog.path()) + "/w.pdf");
     ZbierzKomunikat("Uwaga");
     Form1->TB_DrukujClick();
-    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{"Uwaga", "Wysłano do wydrukowania 2 strony na aktualną drukarkę."}));
+    EXPECT_EQ(Komunikaty(), (std::vector<std::string>{
+                                "Uwaga", "Wysłano do wydrukowania 2 strony do pliku " + ZQString(katalog.path()) + "/w.pdf."}));
 }
 
 TEST_F(WydrukTest, DxfWszystkichWariantowJedenPodDrugim)
@@ -305,6 +320,155 @@ TEST_F(ZapisPrzerwany, PdfNaPelnymDyskuNazywaPlikIPrzyczyne)
             << bajtow << ": " << Komunikaty().back();
         EXPECT_FALSE(QFile::exists(NaQString(Sciezka("a.pdf"))));
     }
+}
+
+} // namespace
+
+namespace {
+
+// A print into a PDF file asks for the file in the program's own dialog,
+// every time, and names it in its report.
+class WydrukDoPliku : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        // Qt's own dialog proposes a file in the home folder: the test's.
+        domowy_ = qgetenv("HOME");
+        qputenv("HOME", katalog.path().toUtf8());
+        Uruchom();
+        ZbudujProjekt(2, 2);
+        wg.ArkuszB = 19.0f;
+        wg.ArkuszH = 27.0f;
+        ASSERT_TRUE(ZapiszProjekt(projekt));
+        dialogi.Wpisy.clear();
+    }
+
+    void TearDown() override
+    {
+        NowyProjekt();
+        ProgramTest::TearDown();
+        qputenv("HOME", domowy_);
+    }
+
+    static void Wywolaj(const char* polecenie) { Form1->findChild<QAction*>(polecenie)->trigger(); }
+
+    // "Ustawienia drukarki", confirmed as the dialog shows.
+    static void UstawieniaDrukarki()
+    {
+        QTimer::singleShot(0, [] {
+            if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                okno->accept();
+        });
+        Wywolaj("Ustawieniadrukarki1");
+    }
+
+    // The document's /Title as the PDF writes it, of an ASCII name.
+    static std::string TytulPdf(const std::string& ascii)
+    {
+        std::string hex = "/Title <FEFF";
+        for (unsigned char c : ascii)
+            hex += QString::asprintf("00%02X", c).toStdString();
+        return hex + ">";
+    }
+
+    const std::string projekt = Sciezka("siec.rup");
+    QByteArray domowy_;
+};
+
+// After the set-up the print went into Qt's proposed file without a word,
+// over it each time, with the project's full path as its title.
+TEST_F(WydrukDoPliku, PoUstawieniachDrukarkiPytaOPlikINazywaGo)
+{
+    if (Drukarka::DrukarkaZainstalowana())
+        GTEST_SKIP() << "this machine has a printer";
+    UstawieniaDrukarki();
+    ASSERT_TRUE(Form1->DrukarkaProgramu().DoPliku());
+    const QString plikQt = Form1->DrukarkaProgramu().Urzadzenie().outputFileName();
+    // The user's paper: A3 upright, where the sheet alone would take A4.
+    Form1->DrukarkaProgramu().Urzadzenie().setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+
+    const std::string pdf = Sciezka("plan.pdf");
+    dialogi.SciezkiZapisz.push_back(Sciezka("plan"));
+    Wywolaj("TB_Drukuj");
+    // The project's name with ".pdf", in its folder.
+    ASSERT_EQ(dialogi.ProponowaneNazwy, std::vector<std::string>{"siec.pdf"});
+    EXPECT_EQ(dialogi.Wpisy.at(0).katalog, SciezkaZQString(katalog.path()));
+    EXPECT_EQ(dialogi.Wpisy.at(0).filtr, "Plik PDF|*.pdf|Wszystkie pliki|*.*");
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 2 strony do pliku " + pdf + ".");
+    EXPECT_TRUE(pytania.empty());
+    EXPECT_FALSE(QFileInfo(plikQt).isFile()) << plikQt.toStdString();
+    const std::string wydruk = CzytajPlik(pdf);
+    EXPECT_EQ(StronyPdf(pdf), 2);
+    EXPECT_NE(wydruk.find("/MediaBox [0 0 842 1191]"), std::string::npos) << "the chosen A3";
+    EXPECT_NE(wydruk.find(TytulPdf("siec.rup") + " "), std::string::npos) << "the name without folders";
+    EXPECT_EQ(wydruk.find(TytulPdf(projekt)), std::string::npos);
+
+    // Again: the dialog proposes that file, and it stays unless the user
+    // says to overwrite it.
+    dialogi.SciezkiZapisz.push_back(pdf);
+    odpowiedzi = {TPytanieTakNieKasuj::mrNie};
+    const std::size_t komunikatow = Komunikaty().size();
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(dialogi.ProponowaneNazwy.back(), "plan.pdf");
+    EXPECT_EQ(dialogi.Wpisy.back().katalog, SciezkaZQString(katalog.path()));
+    ASSERT_EQ(pytania, std::vector<std::string>{"Plik " + pdf + " już istnieje! Nadpisać?"});
+    EXPECT_FALSE(zKasuj[0]);
+    EXPECT_EQ(CzytajPlik(pdf), wydruk);
+    EXPECT_EQ(Komunikaty().size(), komunikatow);
+
+    // A cancelled dialog prints nothing and asks nothing.
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(pytania.size(), 1u);
+    EXPECT_EQ(Komunikaty().size(), komunikatow);
+
+    // "Tak" writes it, still on the chosen paper.
+    Warianty[0].Tytul1 = "Zmieniony";
+    dialogi.SciezkiZapisz.push_back(pdf);
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 2 strony do pliku " + pdf + ".");
+    EXPECT_NE(CzytajPlik(pdf), wydruk);
+    EXPECT_NE(CzytajPlik(pdf).find("/MediaBox [0 0 842 1191]"), std::string::npos);
+    EXPECT_FALSE(QFileInfo(plikQt).isFile());
+    EXPECT_EQ(QDir(katalog.path()).entryList({"*.pdf*"}, QDir::Files), QStringList{"plan.pdf"});
+}
+
+// Any failure while the pages are drawn drops the document: the old file
+// stays byte for byte, nothing is left beside it, and the message says the
+// print was not finished. It once ended the document and wrote the pages
+// drawn so far over the old file.
+TEST_F(ZapisPrzerwany, BladRysowaniaZostawiaStaryPlik)
+{
+    Uruchom();
+    UstawWatkiRysowania(4);
+    ZbudujProjekt(6, 3);
+    const std::string plik = StaryPlik("stary.pdf");
+    const int plikow = PlikiWKatalogu();
+    Form1->UstawWydrukDoPdf(plik);
+    int nieudanych = 0;
+    for (int ktora = 1; ktora < 100; ++ktora) {
+        SCOPED_TRACE("praca " + std::to_string(ktora));
+        dialogi.Wpisy.clear();
+        UstawAwariePracy(ktora, std::make_exception_ptr(std::runtime_error("błąd testowy")));
+        ObsluzBezWyjatku([] {
+            Form1->TB_DrukujClick();
+            return true;
+        });
+        UstawAwariePracy(0);
+        if (CzytajPlik(plik) != "stary")
+            break;
+        ++nieudanych;
+        EXPECT_EQ(Komunikaty(),
+                  std::vector<std::string>{"Wydruk do pliku " + plik + " nie został zakończony (błąd testowy)."});
+        EXPECT_EQ(PlikiWKatalogu(), plikow);
+    }
+    // The diagrams computed, then the three pages drawn.
+    EXPECT_GE(nieudanych, 4);
+    EXPECT_EQ(StronyPdf(plik), 3);
+    UstawWatkiRysowania(0);
+    Form1->UstawWydrukDoPdf({});
 }
 
 } // namespace
