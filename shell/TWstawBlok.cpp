@@ -33,7 +33,7 @@ const QStringList PozycjeWspolczynnikow = {"0,1", "0,2", "0,25", "0,5", "0,75", 
 constexpr double NajmniejszyWspolczynnik = 0.001;
 
 // The library the program ships, listed until the user picks another.
-std::string BibliotekaProgramu() { return PolaczSciezke(KatalogProgramu(), "Dane/Bloki/Kartogram.blk"); }
+std::filesystem::path BibliotekaProgramu() { return PolaczSciezke(KatalogProgramu(), "Dane/Bloki/Kartogram.blk"); }
 
 void DefinicjaUszkodzona(const std::string& nazwa)
 {
@@ -121,7 +121,7 @@ void TWstawBlok::DodajLinieBloku(const std::string& linia)
     LinieWstawianegoBloku.push_back(linia.substr(0, 255));
 }
 
-std::string TWstawBlok::Biblioteka() const { return SciezkaZQString(L_NazwaPliku->text()); }
+std::filesystem::path TWstawBlok::Biblioteka() const { return SciezkaZQString(L_NazwaPliku->text()); }
 
 std::string TWstawBlok::WybranaNazwa() const
 {
@@ -147,7 +147,7 @@ void TWstawBlok::B_WczytajBlokiListaClick()
 
 void TWstawBlok::CB_GrupaChange()
 {
-    if (Biblioteka().size() > 6)
+    if (Biblioteka().native().size() > 6)
         WczytajListeBlokow(ZQString(CB_Grupa->currentText()));
     B_AktualizujBlok->setEnabled(false);
 }
@@ -273,7 +273,7 @@ void TWstawBlok::PrzygotujWstawianie()
     // The list as the library is now; at the first showing, the library the
     // program ships.
     if (Biblioteka().empty())
-        L_NazwaPliku->setText(NaQString(BibliotekaProgramu()));
+        L_NazwaPliku->setText(SciezkaNaQString(BibliotekaProgramu()));
     if (CB_Grupa->findText(NaQString(WszystkieGrupy)) < 0)
         CB_Grupa->addItem(NaQString(WszystkieGrupy));
     const std::string filtr = ZQString(CB_Grupa->currentText());

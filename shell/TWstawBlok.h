@@ -4,6 +4,7 @@
 // the project's definition of a block by a newer one of the library.
 
 #include <QDialog>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,7 @@ public:
     bool SprawdzDaneBloku(float& x, float& y, float& sx, float& sy);
 
 private:
-    std::string Biblioteka() const;
+    std::filesystem::path Biblioteka() const;
     // The library read; false with its message shown.
     bool CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const;
     // The placed block's name picked in the list.

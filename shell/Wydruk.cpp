@@ -134,9 +134,9 @@ void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this, wg
 QString TForm1::WybierzPlikWydruku()
 {
     TDialogPliku& d = SavePdf;
-    const QString sciezka = windowTitle();
+    const QString sciezka = SciezkaNaQString(Sciezka());
     d.NazwaPliku = sciezka.size() > 4 ? QFileInfo(sciezka.left(sciezka.size() - 4) + ".pdf").fileName() : QString();
-    d.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+    d.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
     if (!d.Execute(this) || !NadpisanieDozwolone(d.NazwaPliku, false))
         return {};
     return d.NazwaPliku;
@@ -281,9 +281,9 @@ void TForm1::TB_DoDxfaClick()
 {
     if (!SprawdzWezlyIWarianty())
         return;
-    const QString sciezka = windowTitle();
+    const QString sciezka = SciezkaNaQString(Sciezka());
     SaveDxf.NazwaPliku = sciezka.size() > 4 ? sciezka.left(sciezka.size() - 4) + ".dxf" : QString();
-    SaveDxf.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+    SaveDxf.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
     if (!SaveDxf.Execute(this))
         return;
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
