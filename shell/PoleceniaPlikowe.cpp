@@ -93,7 +93,8 @@ void TForm1::BOtworzClick()
 {
     if (!PytanieONiezapisanych(false))
         return;
-    OpenDialog1.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
+    const QString katalog = KatalogPoczatkowyDialogu();
+    OpenDialog1.KatalogPoczatkowy = katalog.isEmpty() ? SciezkaNaQString(KatalogPrzyklady()) + "/" : katalog;
     if (!OpenDialog1.Execute(this))
         return;
     const std::string sciezka = SciezkaZQString(OpenDialog1.NazwaPliku);

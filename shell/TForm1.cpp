@@ -383,9 +383,7 @@ QString TForm1::KatalogPoczatkowyDialogu() const
 {
     if (ProjektMaPlik())
         return SciezkaNaQString(sciezkaProjektu_.parent_path());
-    if (!KatalogProjektow.empty())
-        return SciezkaNaQString(KatalogProjektow);
-    return SciezkaNaQString(KatalogPrzyklady());
+    return SciezkaNaQString(KatalogProjektow);
 }
 
 void TForm1::UstawPolecenia()

@@ -278,7 +278,9 @@ public:
     bool ProjektMaPlik() const;
     // Where every file dialog of the project starts (open, save, the PDF
     // print, DXF): the project file's own folder however it was opened, else
-    // the folder last chosen in a project dialog, else the examples.
+    // the folder last chosen in a project dialog; "" when there is neither
+    // (the open dialog then shows the examples, the others where they were
+    // last used).
     QString KatalogPoczatkowyDialogu() const;
 
     // What the model asks of the window.

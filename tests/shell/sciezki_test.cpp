@@ -102,6 +102,11 @@ TEST_F(SciezkiTest, PlikONazwieSpozaUtf8OtwieraSiePoBajtach)
     namespace fs = std::filesystem;
     const std::string plik = Sciezka("stary_\xB3\xF3\x64\xBC.rup");
     const QString pokazany = SciezkaNaQString(Sciezka("")) + QString::fromUtf8("stary_łódĽ.rup");
+    // Qt cannot name the file to remove it with the test's folder.
+    const struct Usun {
+        std::string plik;
+        ~Usun() { std::error_code ec; fs::remove(plik, ec); }
+    } usun{plik};
     Uruchom();
     ZbudujProjekt(2, 1);
     ASSERT_TRUE(ZapiszProjekt(plik));
