@@ -121,7 +121,11 @@ void TWstawBlok::DodajLinieBloku(const std::string& linia)
     LinieWstawianegoBloku.push_back(linia.substr(0, 255));
 }
 
-std::filesystem::path TWstawBlok::Biblioteka() const { return SciezkaZQString(L_NazwaPliku->text()); }
+void TWstawBlok::UstawBiblioteke(const std::filesystem::path& sciezka)
+{
+    biblioteka_ = sciezka;
+    L_NazwaPliku->setText(SciezkaDoPokazania(sciezka));
+}
 
 std::string TWstawBlok::WybranaNazwa() const
 {
@@ -140,7 +144,7 @@ void TWstawBlok::B_WczytajBlokiListaClick()
         return;
     CB_Grupa->clear();
     CB_Grupa->addItem(NaQString(WszystkieGrupy));
-    L_NazwaPliku->setText(d.NazwaPliku);
+    UstawBiblioteke(SciezkaZQString(d.NazwaPliku));
     WczytajListeBlokow(std::string(WszystkieGrupy));
     B_AktualizujBlok->setEnabled(false);
 }
@@ -273,7 +277,7 @@ void TWstawBlok::PrzygotujWstawianie()
     // The list as the library is now; at the first showing, the library the
     // program ships.
     if (Biblioteka().empty())
-        L_NazwaPliku->setText(SciezkaNaQString(BibliotekaProgramu()));
+        UstawBiblioteke(BibliotekaProgramu());
     if (CB_Grupa->findText(NaQString(WszystkieGrupy)) < 0)
         CB_Grupa->addItem(NaQString(WszystkieGrupy));
     const std::string filtr = ZQString(CB_Grupa->currentText());

@@ -60,7 +60,10 @@ public:
     bool SprawdzDaneBloku(float& x, float& y, float& sx, float& sy);
 
 private:
-    std::filesystem::path Biblioteka() const;
+    // The library listed, by its path's bytes; the hidden label shows it.
+    std::filesystem::path biblioteka_;
+    const std::filesystem::path& Biblioteka() const { return biblioteka_; }
+    void UstawBiblioteke(const std::filesystem::path& sciezka);
     // The library read; false with its message shown.
     bool CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const;
     // The placed block's name picked in the list.
