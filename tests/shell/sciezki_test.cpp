@@ -159,7 +159,8 @@ TEST_F(SciezkiTest, DialogiZaczynajaWFolderzeProjektu)
     Form1->BOtworz->trigger();
     EXPECT_EQ(KatalogOstatniegoDialogu(), KatalogPrzyklady().native());
 
-    Form1->OtworzOstatniProjekt(plik);
+    // From the recent list (the command line takes the same way).
+    Form1->OstatnieProjekty[0]->trigger();
     ASSERT_EQ(LiczbaWezlow(), 2);
     Form1->M_Zapiszjako->trigger();
     EXPECT_EQ(KatalogOstatniegoDialogu(), folder) << "Zapisz jako";
