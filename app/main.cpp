@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "base/Wersja.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/qt/KatalogUzytkownika_qt.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/TlumaczenieQt.h"
@@ -18,9 +19,10 @@ int main(int argc, char** argv)
     ZaladujTlumaczenieQt();
     UtworzOkna();
     Form1->show();
-    // A project named on the command line (the desktop opens a .rup so).
-    if (QApplication::arguments().size() > 1)
-        Form1->OtworzOstatniProjekt(SciezkaZQString(QApplication::arguments().at(1)));
+    // A project named on the command line (the desktop opens a .rup so), by
+    // the bytes it was given: a name that is no UTF-8 opens too.
+    if (argc > 1)
+        Form1->OtworzOstatniProjekt(SciezkaZWywolania(argv[1]));
     const int wynik = app.exec();
     ZniszczOkna();
     return wynik;

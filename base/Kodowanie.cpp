@@ -102,6 +102,36 @@ TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8)
     return t;
 }
 
+std::size_t DlugoscZnakuUtf8(std::string_view t, std::size_t i)
+{
+    const auto c = static_cast<unsigned char>(t[i]);
+    if (c < 0x80)
+        return 1;
+    std::size_t dl = 0;
+    std::uint32_t kod = 0;
+    if (c >= 0xC2 && c <= 0xDF)
+        dl = 2, kod = c & 0x1Fu;
+    else if (c >= 0xE0 && c <= 0xEF)
+        dl = 3, kod = c & 0x0Fu;
+    else if (c >= 0xF0 && c <= 0xF4)
+        dl = 4, kod = c & 0x07u;
+    else
+        return 0;
+    if (t.size() - i < dl)
+        return 0;
+    for (std::size_t k = 1; k < dl; ++k) {
+        const auto b = static_cast<unsigned char>(t[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        kod = (kod << 6) | (b & 0x3Fu);
+    }
+    // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
+    if ((dl == 3 && kod < 0x800) || (dl == 4 && (kod < 0x10000 || kod > 0x10FFFF)) ||
+        (kod >= 0xD800 && kod <= 0xDFFF))
+        return 0;
+    return dl;
+}
+
 bool JestUtf8SpozaAscii(std::string_view t)
 {
     bool spozaAscii = false;
@@ -113,37 +143,30 @@ bool JestUtf8SpozaAscii(std::string_view t)
             i += 8;
             continue;
         }
-        const auto c = static_cast<unsigned char>(t[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        spozaAscii = true;
-        std::size_t dl = 0;
-        std::uint32_t kod = 0;
-        if (c >= 0xC2 && c <= 0xDF)
-            dl = 2, kod = c & 0x1Fu;
-        else if (c >= 0xE0 && c <= 0xEF)
-            dl = 3, kod = c & 0x0Fu;
-        else if (c >= 0xF0 && c <= 0xF4)
-            dl = 4, kod = c & 0x07u;
-        else
+        const std::size_t dl = DlugoscZnakuUtf8(t, i);
+        if (dl == 0)
             return false;
-        if (t.size() - i < dl)
-            return false;
-        for (std::size_t k = 1; k < dl; ++k) {
-            const auto b = static_cast<unsigned char>(t[i + k]);
-            if ((b & 0xC0) != 0x80)
-                return false;
-            kod = (kod << 6) | (b & 0x3Fu);
-        }
-        // Overlong forms, surrogates and code points beyond Unicode are not UTF-8.
-        if ((dl == 3 && kod < 0x800) || (dl == 4 && (kod < 0x10000 || kod > 0x10FFFF)) ||
-            (kod >= 0xD800 && kod <= 0xDFFF))
-            return false;
+        spozaAscii = spozaAscii || dl > 1;
         i += dl;
     }
     return spozaAscii;
+}
+
+std::string Utf8ZBajtamiCp1250(std::string_view bajty)
+{
+    std::string wynik;
+    wynik.reserve(bajty.size());
+    for (std::size_t i = 0; i < bajty.size();) {
+        const std::size_t dl = DlugoscZnakuUtf8(bajty, i);
+        if (dl == 0) {
+            wynik += Cp1250NaUtf8(bajty.substr(i, 1));
+            ++i;
+        } else {
+            wynik.append(bajty.substr(i, dl));
+            i += dl;
+        }
+    }
+    return wynik;
 }
 
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)

@@ -3,6 +3,7 @@
 // Invalid bytes never throw: an undecodable byte or an unmappable character
 // becomes "?".
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,12 @@ std::string Utf8NaCp1250(std::string_view utf8);
 // Whether the bytes are valid UTF-8 holding at least one character beyond
 // ASCII (a text such as a text editor of this system saves).
 bool JestUtf8SpozaAscii(std::string_view tekst);
+// The length of the UTF-8 character at `i` (1 for ASCII), 0 where no valid
+// one begins.
+std::size_t DlugoscZnakuUtf8(std::string_view tekst, std::size_t i);
+// Bytes as UTF-8 that shows them: valid UTF-8 stays, every other byte is read
+// as a Windows-1250 letter (a name an older system wrote so).
+std::string Utf8ZBajtamiCp1250(std::string_view bajty);
 // Converts a text that Windows-1250 holds whole; false (and `cp1250` empty)
 // when some character has no place there or the UTF-8 is damaged.
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250);

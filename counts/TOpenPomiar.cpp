@@ -77,7 +77,7 @@ void TOpenPomiar::OdswiezListeOpenPomiar()
 std::string TOpenPomiar::WybranyPomiar() const
 {
     const QListWidgetItem* i = ListaPomiar->currentItem();
-    return i ? SciezkaZQString(i->text()) : std::string();
+    return i ? SciezkaZQString(i->text()).native() : std::string();
 }
 
 bool TOpenPomiar::WczytajWybrany(DanePomiar& kopia) const

@@ -23,11 +23,11 @@ std::string KatalogPlikuWykonywalnego()
 
 } // namespace
 
-std::string KatalogProgramu()
+std::filesystem::path KatalogProgramu()
 {
     if (!katalogUstawiony.empty())
         return katalogUstawiony;
-    static const std::string katalog = KatalogPlikuWykonywalnego();
+    static const std::filesystem::path katalog = KatalogPlikuWykonywalnego();
     return katalog;
 }
 
@@ -52,26 +52,29 @@ bool ZapisWKataloguUzytkownika()
     // The folder's own write bits count too: root may write anywhere, but an
     // installed folder made read-only is not the program's to write into.
     namespace fs = std::filesystem;
-    const std::string katalog = KatalogProgramu();
+    const fs::path katalog = KatalogProgramu();
     std::error_code ec;
     const fs::perms prawa = fs::status(katalog, ec).permissions();
     const fs::perms zapis = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     return ec || (prawa & zapis) == fs::perms::none || access(katalog.c_str(), W_OK) != 0;
 }
 
-std::string KatalogZapisu() { return ZapisWKataloguUzytkownika() ? katalogUzytkownika : KatalogProgramu(); }
+std::filesystem::path KatalogZapisu()
+{
+    return ZapisWKataloguUzytkownika() ? std::filesystem::path(katalogUzytkownika) : KatalogProgramu();
+}
 
-std::string KatalogDane() { return PolaczSciezke(KatalogProgramu(), "Dane"); }
-std::string KatalogInstrukcja() { return PolaczSciezke(KatalogProgramu(), "Instrukcja"); }
-std::string KatalogPomiary() { return PolaczSciezke(KatalogZapisu(), "Pomiary"); }
-std::string KatalogPrzyklady() { return PolaczSciezke(KatalogZapisu(), "Przyklady"); }
-std::string KatalogList() { return PolaczSciezke(KatalogZapisu(), "Dane"); }
+std::filesystem::path KatalogDane() { return PolaczSciezke(KatalogProgramu(), "Dane"); }
+std::filesystem::path KatalogInstrukcja() { return PolaczSciezke(KatalogProgramu(), "Instrukcja"); }
+std::filesystem::path KatalogPomiary() { return PolaczSciezke(KatalogZapisu(), "Pomiary"); }
+std::filesystem::path KatalogPrzyklady() { return PolaczSciezke(KatalogZapisu(), "Przyklady"); }
+std::filesystem::path KatalogList() { return PolaczSciezke(KatalogZapisu(), "Dane"); }
 
 namespace {
 
 std::string NieMoznaSkopiowac(const std::filesystem::path& docelowa, const std::error_code& ec)
 {
-    return Utf8NaCp1250("Nie można skopiować do ") + SciezkaWTekscie(docelowa.string()) + " (" +
+    return Utf8NaCp1250("Nie można skopiować do ") + SciezkaWTekscie(docelowa) + " (" +
            PrzyczynaBledu(ec.value()) + ").";
 }
 
@@ -128,17 +131,18 @@ std::string PrzygotujKatalogUzytkownika()
     return "";
 }
 
-std::string PolaczSciezke(std::string_view a, std::string_view b)
+std::filesystem::path PolaczSciezke(const std::filesystem::path& katalog, std::string_view b)
 {
+    std::string_view a = katalog.native();
     auto ukosnik = [](char c) { return c == '/'; };
     while (!a.empty() && ukosnik(a.back()) && a.size() > 1)
         a.remove_suffix(1);
     while (!b.empty() && ukosnik(b.front()))
         b.remove_prefix(1);
     if (a.empty())
-        return std::string(b);
+        return b;
     if (b.empty())
-        return std::string(a);
+        return a;
     std::string wynik(a);
     if (!ukosnik(wynik.back()))
         wynik.push_back('/');
@@ -146,7 +150,15 @@ std::string PolaczSciezke(std::string_view a, std::string_view b)
     return wynik;
 }
 
-std::string SciezkaWTekscie(std::string_view sciezka) { return Utf8NaCp1250(sciezka); }
+std::string SciezkaWTekscie(const std::filesystem::path& sciezka) { return Utf8NaCp1250(sciezka.native()); }
+
+std::filesystem::path SciezkaZWywolania(const char* argument)
+{
+    const std::filesystem::path sciezka(argument);
+    std::error_code ec;
+    const std::filesystem::path pelna = std::filesystem::absolute(sciezka, ec);
+    return ec ? sciezka : pelna.lexically_normal();
+}
 
 bool PlikIstnieje(const std::string& sciezka)
 {

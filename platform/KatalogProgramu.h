@@ -6,20 +6,22 @@
 // dialog or the command line to the system call: Windows-1250 is only for
 // the texts inside the program's files, and a path in a message goes
 // through SciezkaWTekscie. "/" alone separates folders; "\" may be part of
-// a file's name.
+// a file's name. The folders below are std::filesystem::path, the system's
+// bytes as they are, so that no text conversion takes one by mistake.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 // The executable's folder, without a trailing "/".
-std::string KatalogProgramu();
+std::filesystem::path KatalogProgramu();
 // Tests point the program at a folder of their own; "" restores the default.
 void UstawKatalogProgramu(const std::string& katalog);
 
 // Where the program writes its own files: the program's folder while it is
 // writable (a build tree, a copy unpacked by hand), else the user's data
 // folder given at start (an installed program).
-std::string KatalogZapisu();
+std::filesystem::path KatalogZapisu();
 // The user's data folder ("" when the system names none); tests set their own.
 void UstawKatalogUzytkownika(const std::string& katalog);
 // Whether the program's files go to the user's data folder.
@@ -30,18 +32,22 @@ bool ZapisWKataloguUzytkownika();
 // message of what could not be made, or "".
 std::string PrzygotujKatalogUzytkownika();
 
-std::string KatalogDane();        // <program>/Dane: fonts, pictures, blocks
-std::string KatalogInstrukcja();  // <program>/Instrukcja
-std::string KatalogPomiary();     // <writable>/Pomiary
-std::string KatalogPrzyklady();   // <writable>/Przyklady
-std::string KatalogList();        // <writable>/Dane: the recent-projects and folder lists
+std::filesystem::path KatalogDane();        // <program>/Dane: fonts, pictures, blocks
+std::filesystem::path KatalogInstrukcja();  // <program>/Instrukcja
+std::filesystem::path KatalogPomiary();     // <writable>/Pomiary
+std::filesystem::path KatalogPrzyklady();   // <writable>/Przyklady
+std::filesystem::path KatalogList();        // <writable>/Dane: the recent-projects and folder lists
 
 // Joins two parts with exactly one "/" between them.
-std::string PolaczSciezke(std::string_view a, std::string_view b);
+std::filesystem::path PolaczSciezke(const std::filesystem::path& a, std::string_view b);
 
 // A path within a message, which is Windows-1250 text: a letter the code
 // page lacks shows as "?".
-std::string SciezkaWTekscie(std::string_view sciezka);
+std::string SciezkaWTekscie(const std::filesystem::path& sciezka);
+
+// A path given on the command line, by its bytes, made absolute against the
+// working folder.
+std::filesystem::path SciezkaZWywolania(const char* argument);
 
 bool PlikIstnieje(const std::string& sciezka);
 bool KatalogIstnieje(const std::string& sciezka);

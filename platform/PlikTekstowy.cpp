@@ -518,7 +518,7 @@ std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
     else
         ::close(fd);
     ::close(katalog);
-    return fd < 0 ? std::string() : PolaczSciezke(folder, nazwa);
+    return fd < 0 ? std::string() : PolaczSciezke(folder, nazwa).native();
 }
 
 bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad)

@@ -144,9 +144,9 @@ void TForm1::ZapiszListeOstatnich()
 {
     std::vector<std::string> linie;
     for (int i = 3; i >= 0; --i) {
-        const QString sciezka = OstatnieProjekty[i]->toolTip();
+        const std::string sciezka = SciezkaOstatniego(i);
         if (sciezka.size() >= 4)
-            linie.push_back(SciezkaZQString(sciezka));
+            linie.push_back(sciezka);
     }
     std::string blad;
     if (!ZapiszListe(PlikOstatnichProjektow(), linie, blad))
@@ -162,22 +162,27 @@ void TForm1::ZapiszListeKatalogow()
         PokazBlad(blad);
 }
 
-void TForm1::DodajOstatniProjekt(const std::string& sciezkaSystemowa)
+std::string TForm1::SciezkaOstatniego(int nr) const { return OstatnieProjekty[nr]->data().toByteArray().toStdString(); }
+
+// Each item keeps its path's bytes: a name that is no UTF-8 has no QString
+// that gives it back; the hint and the caption only show it.
+void TForm1::DodajOstatniProjekt(const std::string& sciezka)
 {
     // The list file holds one path a line: such a path would come back as two.
-    if (sciezkaSystemowa.find_first_of("\r\n") != std::string::npos)
+    if (sciezka.find_first_of("\r\n") != std::string::npos)
         return;
-    const QString sciezka = SciezkaNaQString(sciezkaSystemowa);
-    auto ustaw = [this](int i, const QString& pelna) {
-        OstatnieProjekty[i]->setToolTip(pelna);
-        OstatnieProjekty[i]->setStatusTip(pelna);
-        OstatnieProjekty[i]->setText(QString("%1. %2").arg(i + 1).arg(QFileInfo(pelna).fileName()));
+    auto ustaw = [this](int i, const std::string& pelna) {
+        const QString pokazana = SciezkaDoPokazania(pelna);
+        OstatnieProjekty[i]->setData(QByteArray::fromStdString(pelna));
+        OstatnieProjekty[i]->setToolTip(pokazana);
+        OstatnieProjekty[i]->setStatusTip(pokazana);
+        OstatnieProjekty[i]->setText(QString("%1. %2").arg(i + 1).arg(QFileInfo(pokazana).fileName()));
     };
-    if (OstatnieProjekty[0]->toolTip() == sciezka)
+    if (SciezkaOstatniego(0) == sciezka)
         return;
     int k = -1;
     for (int i = 1; i < 4; ++i)
-        if (i < ostatnichWMenu_ && OstatnieProjekty[i]->toolTip() == sciezka)
+        if (i < ostatnichWMenu_ && SciezkaOstatniego(i) == sciezka)
             k = i;
     // Moved to the top from place k, or pushed in with the oldest dropping out.
     int od = k >= 0 ? k : std::min(ostatnichWMenu_, 3);
@@ -186,6 +191,6 @@ void TForm1::DodajOstatniProjekt(const std::string& sciezkaSystemowa)
         ++ostatnichWMenu_;
     }
     for (int j = od; j >= 1; --j)
-        ustaw(j, OstatnieProjekty[j - 1]->toolTip());
+        ustaw(j, SciezkaOstatniego(j - 1));
     ustaw(0, sciezka);
 }

@@ -9,6 +9,7 @@
 
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/Dialogi.h"
 #include "shell/PytanieTakNieKasuj.h"
@@ -42,11 +43,11 @@ bool TForm1::NadpisanieDozwolone(const QString& sciezka, bool zKasuj)
 bool TForm1::ZapiszPrzedPorzuceniem(bool zamykanie)
 {
     // A project with a file is written where it came from.
-    if (Sciezka().size() >= 4 && Sciezka() != "...")
+    if (ProjektMaPlik())
         return ZapiszProjekt(Sciezka());
     // On closing the dialog keeps the folder it showed last.
     if (!zamykanie)
-        SaveDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+        SaveDialog1.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
     SaveDialog1.NazwaPliku.clear();
     if (!SaveDialog1.Execute(this))
         return false;
@@ -92,9 +93,8 @@ void TForm1::BOtworzClick()
 {
     if (!PytanieONiezapisanych(false))
         return;
-    // Without a projects folder yet the dialog starts in the examples.
-    if (!KatalogProjektow.empty())
-        OpenDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+    const QString katalog = KatalogPoczatkowyDialogu();
+    OpenDialog1.KatalogPoczatkowy = katalog.isEmpty() ? SciezkaNaQString(KatalogPrzyklady()) + "/" : katalog;
     if (!OpenDialog1.Execute(this))
         return;
     const std::string sciezka = SciezkaZQString(OpenDialog1.NazwaPliku);
@@ -105,9 +105,9 @@ void TForm1::BOtworzClick()
     KatalogProjektow = KatalogPliku(OpenDialog1.NazwaPliku);
 }
 
-void TForm1::OtworzOstatniProjekt(const std::string& sciezka)
+void TForm1::OtworzOstatniProjekt(const std::filesystem::path& sciezka)
 {
-    if (!Istnieje(SciezkaNaQString(sciezka))) {
+    if (!PlikIstnieje(sciezka)) {
         PokazKomunikat(U(" Plik nie istnieje! "));
         return;
     }
@@ -143,7 +143,7 @@ void TForm1::M_ZapiszjakoClick()
 
 void TForm1::ZapiszPodWybranaNazwa()
 {
-    SaveDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+    SaveDialog1.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
     SaveDialog1.NazwaPliku.clear();
     if (!SaveDialog1.Execute(this))
         return;

@@ -198,7 +198,7 @@ void TForm1::FormShow()
 
     RysujObrazStartowy();
     PokazNaPodgladzie();
-    OpenDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogPrzyklady() + "/");
+    OpenDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogPrzyklady()) + "/";
 }
 
 void TForm1::RysujObrazStartowy()

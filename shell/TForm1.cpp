@@ -379,7 +379,14 @@ void TForm1::PokazNaPodgladzie()
     Podglad->KopiujBitmape();
 }
 
-std::string TForm1::Sciezka() const { return SciezkaZQString(windowTitle()); }
+bool TForm1::ProjektMaPlik() const { return sciezkaProjektu_.native().size() >= 4 && sciezkaProjektu_ != "..."; }
+
+QString TForm1::KatalogPoczatkowyDialogu() const
+{
+    if (ProjektMaPlik())
+        return SciezkaNaQString(sciezkaProjektu_.parent_path());
+    return SciezkaNaQString(KatalogProjektow);
+}
 
 void TForm1::UstawPolecenia()
 {
@@ -410,8 +417,11 @@ void TForm1::UstawTekstWariantu(const std::string& tekst)
     CB_Wariant->setCurrentIndex(CB_Wariant->findText(NaQString(tekst)));
 }
 
-// Paths are Windows-1250 in the program, as every other text.
-void TForm1::UstawTytul(const std::string& sciezka) { setWindowTitle(SciezkaNaQString(sciezka)); }
+void TForm1::UstawTytul(const std::string& sciezka)
+{
+    sciezkaProjektu_ = sciezka;
+    setWindowTitle(SciezkaDoPokazania(sciezka));
+}
 
 std::string TForm1::Tytul() const { return ZQString(windowTitle()); }
 
@@ -502,7 +512,7 @@ void TForm1::Koniec1Click() { close(); }
 
 void TForm1::OstatniProjektClick(int nr)
 {
-    OtworzOstatniProjekt(SciezkaZQString(OstatnieProjekty[nr]->toolTip()));
+    OtworzOstatniProjekt(SciezkaOstatniego(nr));
     Przerysuj();
 }
 

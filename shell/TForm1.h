@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -267,10 +268,20 @@ public:
     void OtworzDaneRonda(int32_t rekord);
     void OtworzGeometrieRonda(int32_t rekord);
 
-    void OtworzOstatniProjekt(const std::string& sciezka);
+    // A project named by its path (the recent list, the command line): the
+    // path's bytes go to the system as they are, whatever their encoding.
+    void OtworzOstatniProjekt(const std::filesystem::path& sciezka);
 
-    // The project's path as the caption holds it ("..." for none).
-    std::string Sciezka() const;
+    // The project's path as the system has it ("..." for none); the caption
+    // shows it.
+    const std::filesystem::path& Sciezka() const { return sciezkaProjektu_; }
+    bool ProjektMaPlik() const;
+    // Where every file dialog of the project starts (open, save, the PDF
+    // print, DXF): the project file's own folder however it was opened, else
+    // the folder last chosen in a project dialog; "" when there is neither
+    // (the open dialog then shows the examples, the others where they were
+    // last used).
+    QString KatalogPoczatkowyDialogu() const;
 
     // What the model asks of the window.
     void ZerujTryby() override;
@@ -363,7 +374,6 @@ private:
     bool ArkuszNaStronie(Drukarka& drukarka);
     // The PDF file to print into; "" when cancelled.
     QString WybierzPlikWydruku();
-    bool ProjektMaPlik() const;
     std::string TytulWydruku() const;
     void EksportujWarianty(const std::string& plik);
     std::unique_ptr<Drukarka> drukarka_;
@@ -384,6 +394,9 @@ private:
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;
+    std::filesystem::path sciezkaProjektu_ = "...";
+    // The path of recent item `nr` as the system has it ("" when unused).
+    std::string SciezkaOstatniego(int nr) const;
 };
 
 extern TForm1* Form1;

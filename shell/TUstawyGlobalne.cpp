@@ -266,7 +266,7 @@ void TUstawyGlobalne::FormCreate()
 
 bool TUstawyGlobalne::WczytajCzcionke(const QString& nazwa)
 {
-    const std::string plik = PolaczSciezke(KatalogDane(), SciezkaZQString(nazwa + KoncowkaCzcionki));
+    const std::filesystem::path plik = PolaczSciezke(KatalogDane(), SciezkaZQString(nazwa + KoncowkaCzcionki).native());
     if (!PlikIstnieje(plik) || !WczytajCzcionkeONazwie(ZQString(nazwa)))
         return false;
     wg.NazwaCzcionki = ZQString(nazwa);

@@ -33,7 +33,7 @@ const QStringList PozycjeWspolczynnikow = {"0,1", "0,2", "0,25", "0,5", "0,75", 
 constexpr double NajmniejszyWspolczynnik = 0.001;
 
 // The library the program ships, listed until the user picks another.
-std::string BibliotekaProgramu() { return PolaczSciezke(KatalogProgramu(), "Dane/Bloki/Kartogram.blk"); }
+std::filesystem::path BibliotekaProgramu() { return PolaczSciezke(KatalogProgramu(), "Dane/Bloki/Kartogram.blk"); }
 
 void DefinicjaUszkodzona(const std::string& nazwa)
 {
@@ -121,7 +121,11 @@ void TWstawBlok::DodajLinieBloku(const std::string& linia)
     LinieWstawianegoBloku.push_back(linia.substr(0, 255));
 }
 
-std::string TWstawBlok::Biblioteka() const { return SciezkaZQString(L_NazwaPliku->text()); }
+void TWstawBlok::UstawBiblioteke(const std::filesystem::path& sciezka)
+{
+    biblioteka_ = sciezka;
+    L_NazwaPliku->setText(SciezkaDoPokazania(sciezka));
+}
 
 std::string TWstawBlok::WybranaNazwa() const
 {
@@ -140,14 +144,14 @@ void TWstawBlok::B_WczytajBlokiListaClick()
         return;
     CB_Grupa->clear();
     CB_Grupa->addItem(NaQString(WszystkieGrupy));
-    L_NazwaPliku->setText(d.NazwaPliku);
+    UstawBiblioteke(SciezkaZQString(d.NazwaPliku));
     WczytajListeBlokow(std::string(WszystkieGrupy));
     B_AktualizujBlok->setEnabled(false);
 }
 
 void TWstawBlok::CB_GrupaChange()
 {
-    if (Biblioteka().size() > 6)
+    if (Biblioteka().native().size() > 6)
         WczytajListeBlokow(ZQString(CB_Grupa->currentText()));
     B_AktualizujBlok->setEnabled(false);
 }
@@ -273,7 +277,7 @@ void TWstawBlok::PrzygotujWstawianie()
     // The list as the library is now; at the first showing, the library the
     // program ships.
     if (Biblioteka().empty())
-        L_NazwaPliku->setText(NaQString(BibliotekaProgramu()));
+        UstawBiblioteke(BibliotekaProgramu());
     if (CB_Grupa->findText(NaQString(WszystkieGrupy)) < 0)
         CB_Grupa->addItem(NaQString(WszystkieGrupy));
     const std::string filtr = ZQString(CB_Grupa->currentText());

@@ -4,6 +4,7 @@
 // the project's definition of a block by a newer one of the library.
 
 #include <QDialog>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -59,7 +60,10 @@ public:
     bool SprawdzDaneBloku(float& x, float& y, float& sx, float& sy);
 
 private:
-    std::string Biblioteka() const;
+    // The library listed, by its path's bytes; the hidden label shows it.
+    std::filesystem::path biblioteka_;
+    const std::filesystem::path& Biblioteka() const { return biblioteka_; }
+    void UstawBiblioteke(const std::filesystem::path& sciezka);
     // The library read; false with its message shown.
     bool CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const;
     // The placed block's name picked in the list.

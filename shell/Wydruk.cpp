@@ -138,15 +138,15 @@ void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this, wg
 QString TForm1::WybierzPlikWydruku()
 {
     TDialogPliku& d = SavePdf;
-    const QString projekt = windowTitle();
     if (!ostatniPdf_.isEmpty()) {
         d.KatalogPoczatkowy = QFileInfo(ostatniPdf_).absolutePath();
         d.NazwaPliku = QFileInfo(ostatniPdf_).fileName();
     } else if (ProjektMaPlik()) {
+        const QString projekt = SciezkaNaQString(Sciezka());
         d.KatalogPoczatkowy = QFileInfo(projekt).absolutePath();
         d.NazwaPliku = QFileInfo(projekt).completeBaseName() + ".pdf";
     } else {
-        d.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+        d.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
         d.NazwaPliku.clear();
     }
     if (!d.Execute(this))
@@ -158,13 +158,11 @@ QString TForm1::WybierzPlikWydruku()
     return d.NazwaPliku;
 }
 
-bool TForm1::ProjektMaPlik() const { return Sciezka().size() >= 4 && Sciezka() != "..."; }
-
 // The document's title, which goes with the file to whoever receives it:
 // the project's file name, never the folders it lies in.
 std::string TForm1::TytulWydruku() const
 {
-    return ProjektMaPlik() ? QFileInfo(windowTitle()).fileName().toStdString() : std::string();
+    return ProjektMaPlik() ? QFileInfo(SciezkaDoPokazania(Sciezka())).fileName().toStdString() : std::string();
 }
 
 void TForm1::WydrukujWarianty(Drukarka& drukarka)
@@ -317,9 +315,9 @@ void TForm1::TB_DoDxfaClick()
 {
     if (!SprawdzWezlyIWarianty())
         return;
-    const QString sciezka = windowTitle();
+    const QString sciezka = SciezkaNaQString(Sciezka());
     SaveDxf.NazwaPliku = sciezka.size() > 4 ? sciezka.left(sciezka.size() - 4) + ".dxf" : QString();
-    SaveDxf.KatalogPoczatkowy = SciezkaNaQString(KatalogProjektow);
+    SaveDxf.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
     if (!SaveDxf.Execute(this))
         return;
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))

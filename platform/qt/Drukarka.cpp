@@ -16,6 +16,7 @@
 #include "platform/PlikTekstowy.h"
 #include "platform/PlotnoPdf.h"
 #include "platform/qt/CzcionkiPdf.h"
+#include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Plotno.h"
 
 namespace {
@@ -64,7 +65,7 @@ void Drukarka::UstawPlikPdf(const std::string& sciezkaUtf8)
     if (!stronaDrukarki_)
         stronaDrukarki_ = drukarka_->pageLayout();
     drukarka_->setOutputFormat(QPrinter::PdfFormat);
-    drukarka_->setOutputFileName(QString::fromStdString(sciezkaUtf8));
+    drukarka_->setOutputFileName(SciezkaNaQString(sciezkaUtf8));
     // A file has no printer's paper: A4 until a sheet gives the page.
     if (!stronaWybrana_)
         drukarka_->setPageSize(QPageSize(QPageSize::A4));
@@ -119,7 +120,7 @@ bool Drukarka::Ustawienia(QWidget* rodzic, double cmB, double cmH)
     stronaDrukarki_.reset();
     // A PDF file chosen in the dialog is written the safe way, as any PDF.
     if (drukarka_->outputFormat() == QPrinter::PdfFormat && !drukarka_->outputFileName().isEmpty())
-        plikPdf_ = drukarka_->outputFileName().toStdString();
+        plikPdf_ = SciezkaZQString(drukarka_->outputFileName());
     else
         plikPdf_.clear();
     return true;
@@ -151,7 +152,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
         drukarka_->setOutputFormat(QPrinter::PdfFormat);
         drukarka_->setPageLayout(strona);
         drukarka_->setDocName(QString::fromStdString(tytulUtf8));
-        drukarka_->setOutputFileName(QString::fromStdString(plikTymczasowy_));
+        drukarka_->setOutputFileName(SciezkaNaQString(plikTymczasowy_));
     }
     if (!plotno_->Rozpocznij()) {
         blad_ = plikPdf_.empty() ? std::string("Nie można rozpocząć drukowania.")

@@ -12,12 +12,18 @@ QString NaQString(std::string_view cp1250)
 
 std::string ZQString(const QString& tekst) { return ZQStringZOkna(tekst).cp1250; }
 
-QString SciezkaNaQString(std::string_view sciezka)
+QString SciezkaNaQString(const std::filesystem::path& sciezka)
 {
-    return QFile::decodeName(QByteArray(sciezka.data(), static_cast<qsizetype>(sciezka.size())));
+    const std::string& bajty = sciezka.native();
+    return QFile::decodeName(QByteArray(bajty.data(), static_cast<qsizetype>(bajty.size())));
 }
 
-std::string SciezkaZQString(const QString& sciezka) { return QFile::encodeName(sciezka).toStdString(); }
+std::filesystem::path SciezkaZQString(const QString& sciezka) { return QFile::encodeName(sciezka).toStdString(); }
+
+QString SciezkaDoPokazania(const std::filesystem::path& sciezka)
+{
+    return QString::fromStdString(Utf8ZBajtamiCp1250(sciezka.native()));
+}
 
 TekstZOkna ZQStringZOkna(const QString& tekst)
 {

@@ -55,7 +55,7 @@ public:
     std::string ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
                            const std::string& nazwa, const std::string& domyslneRozszerzenie) override
     {
-        QString poczatek = SciezkaNaQString(nazwa.empty() ? katalog : PolaczSciezke(katalog, nazwa));
+        QString poczatek = SciezkaNaQString(nazwa.empty() ? std::filesystem::path(katalog) : PolaczSciezke(katalog, nazwa));
         QString wynik = QFileDialog::getSaveFileName(Rodzic(), NaQString(tytul), poczatek, FiltrQt(filtr), nullptr,
                                                      QFileDialog::DontConfirmOverwrite);
         if (wynik.isEmpty())

@@ -31,3 +31,17 @@ TEST(Kodowanie, BadInputNeverThrows)
     std::string dlugi(10000, '\xB3');
     EXPECT_EQ(Cp1250NaUtf8(dlugi).size(), 20000u);
 }
+
+// A name an older system wrote in Windows-1250 shows by its letters; UTF-8
+// around it stays as it is.
+TEST(Kodowanie, BajtySpozaUtf8PokazanePoWindows1250)
+{
+    EXPECT_EQ(Utf8ZBajtamiCp1250("/dom/Пётр/stary_\xB3\xF3\x64\xBC.rup"), "/dom/Пётр/stary_łódĽ.rup");
+    EXPECT_EQ(Utf8ZBajtamiCp1250("Łódź"), "Łódź");
+    // A cut sequence, an overlong form, a byte the code page leaves empty.
+    EXPECT_EQ(Utf8ZBajtamiCp1250("a\xC5"), "aĹ");
+    EXPECT_EQ(Utf8ZBajtamiCp1250("\xC0\xAF"), "ŔŻ");
+    EXPECT_EQ(Utf8ZBajtamiCp1250("\x81"), "?");
+    EXPECT_EQ(DlugoscZnakuUtf8("ł", 0), 2u);
+    EXPECT_EQ(DlugoscZnakuUtf8("\xED\xA0\x80", 0), 0u) << "a surrogate is no UTF-8";
+}

@@ -206,14 +206,25 @@ TEST(KatalogProgramu, TheExecutablesFolderAndPaths)
     UstawKatalogProgramu("");
     EXPECT_EQ(KatalogProgramu(), domyslny);
 
-    EXPECT_EQ(PolaczSciezke("a/", "/b"), "a/b");
-    EXPECT_EQ(PolaczSciezke("a", "b\\c"), "a/b\\c");
-    EXPECT_EQ(PolaczSciezke("a\\", "b"), "a\\/b") << "\\ is a letter of a name";
-    EXPECT_EQ(PolaczSciezke("", "b"), "b");
-    EXPECT_EQ(PolaczSciezke("/", "b"), "/b");
-    EXPECT_EQ(PolaczSciezke("/dom/Пётр", "Łódź.rup"), "/dom/Пётр/Łódź.rup");
+    // The bytes themselves (a path's == compares its parts).
+    EXPECT_EQ(PolaczSciezke("a/", "/b").native(), "a/b");
+    EXPECT_EQ(PolaczSciezke("a", "b\\c").native(), "a/b\\c");
+    EXPECT_EQ(PolaczSciezke("a\\", "b").native(), "a\\/b") << "\\ is a letter of a name";
+    EXPECT_EQ(PolaczSciezke("", "b").native(), "b");
+    EXPECT_EQ(PolaczSciezke("/", "b").native(), "/b");
+    EXPECT_EQ(PolaczSciezke("/dom/Пётр", "Łódź.rup").native(), "/dom/Пётр/Łódź.rup");
     EXPECT_EQ(SciezkaWTekscie("/dom/Пётр/Łódź.rup"), "/dom/????" "/\xA3\xF3\x64\x9F.rup");
     EXPECT_FALSE(PlikIstnieje(domyslny));
+}
+
+// A name on the command line keeps its bytes, UTF-8 or not, and is made
+// absolute against the working folder.
+TEST(KatalogProgramu, SciezkaZWywolaniaPoBajtach)
+{
+    const std::string roboczy = fs::current_path().native();
+    EXPECT_EQ(SciezkaZWywolania("stary_\xB3\xF3\x64\xBC.rup").native(), roboczy + "/stary_\xB3\xF3\x64\xBC.rup");
+    EXPECT_EQ(SciezkaZWywolania("a/../Пётр/./b.rup").native(), roboczy + "/Пётр/b.rup");
+    EXPECT_EQ(SciezkaZWywolania("/p/x\\y.rup").native(), "/p/x\\y.rup");
 }
 
 // What a hostile folder holds: a pipe (opening it once blocked for ever), a

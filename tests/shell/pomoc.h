@@ -72,7 +72,7 @@ protected:
     }
 
     // A path in the test's folder, as the program holds paths.
-    std::string Sciezka(const std::string& nazwa) const { return SciezkaZQString(katalog.path()) + "/" + nazwa; }
+    std::string Sciezka(const std::string& nazwa) const { return SciezkaZQString(katalog.path()).native() + "/" + nazwa; }
 
     // Messages shown through the platform's dialogs, as UTF-8.
     std::vector<std::string> Komunikaty() const

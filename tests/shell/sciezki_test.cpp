@@ -6,8 +6,15 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
 
+#include "model/PlikProjektu.h"
+#include "platform/qt/Drukarka.h"
 #include "pomoc.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
@@ -39,7 +46,148 @@ protected:
         Form1->Koniec1Click();
         ZniszczOkna();
     }
+    // A program folder of the given name in the test's folder, with the
+    // fonts and the shipped block library.
+    std::string FolderProgramu(const char* nazwaUtf8)
+    {
+        const QString folder = katalog.path() + "/" + QString::fromUtf8(nazwaUtf8);
+        QDir().mkpath(folder + "/Dane/Bloki");
+        for (const char* plik : {"Roman100.Lzs", "grecki100.Lzs", "Bloki/Kartogram.blk"})
+            QFile::copy(QString(KG_BUILD_DIR) + "/Dane/" + plik, folder + "/Dane/" + plik);
+        return SciezkaZQString(folder);
+    }
+    // The blocks the block window lists when the user opens it.
+    int BlokowWOknie()
+    {
+        int blokow = -1;
+        QTimer::singleShot(0, WstawBlok, [&] {
+            blokow = WstawBlok->LB_NazwaBlokuCzytaj->count();
+            WstawBlok->B_Powrot->click();
+        });
+        Form1->TB_WstawBlok->trigger();
+        return blokow;
+    }
+    // The folder the last file dialog started in, without a closing "/".
+    std::string KatalogOstatniegoDialogu() const
+    {
+        std::string k = dialogi.Wpisy.back().katalog;
+        if (k.size() > 1 && k.back() == '/')
+            k.pop_back();
+        return k;
+    }
 };
+
+// The seven blocks of the shipped library, whatever letters the program's
+// folder has (they once went through Windows-1250: an empty list).
+TEST_F(SciezkiTest, OknoBlokowZBibliotekaProgramuWFolderzeZLiterami)
+{
+    for (const char* folder : {"Użytkownik/Kartogram", "Программа2"}) {
+        UstawKatalogProgramu(FolderProgramu(folder));
+        Uruchom();
+        ZbudujProjekt(2, 1);
+        Form1->UstawPolecenia();
+        EXPECT_EQ(BlokowWOknie(), 7) << folder;
+        EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+        NowyProjekt();
+        ProjektZmieniony = false;
+        Zakoncz();
+    }
+}
+
+// An old file whose name is Windows-1250, no UTF-8: it opens by its own
+// bytes from the recent list and by name, is saved back into itself, and the
+// list keeps its bytes; the caption and the menu show its letters.
+TEST_F(SciezkiTest, PlikONazwieSpozaUtf8OtwieraSiePoBajtach)
+{
+    namespace fs = std::filesystem;
+    const std::string plik = Sciezka("stary_\xB3\xF3\x64\xBC.rup");
+    const QString pokazany = SciezkaNaQString(Sciezka("")) + QString::fromUtf8("stary_łódĽ.rup");
+    // Qt cannot name the file to remove it with the test's folder.
+    const struct Usun {
+        std::string plik;
+        ~Usun() { std::error_code ec; fs::remove(plik, ec); }
+    } usun{plik};
+    Uruchom();
+    ZbudujProjekt(2, 1);
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    NowyProjekt();
+    ProjektZmieniony = false;
+
+    Form1->OtworzOstatniProjekt(plik);
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+    EXPECT_EQ(LiczbaWezlow(), 2);
+    EXPECT_EQ(Form1->Sciezka().native(), plik);
+    EXPECT_EQ(Form1->windowTitle(), pokazany);
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->text(), QString::fromUtf8("1. stary_łódĽ.rup"));
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), pokazany);
+
+    // Saved into the same file, no other beside it.
+    ZmienionoProjekt();
+    Form1->TB_Zapisz->trigger();
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+    EXPECT_FALSE(ProjektZmieniony);
+    int rupow = 0;
+    for (const fs::directory_entry& w : fs::directory_iterator(Sciezka("")))
+        rupow += w.path().extension() == ".rup";
+    EXPECT_EQ(rupow, 1);
+
+    Zakoncz();
+    EXPECT_EQ(CzytajPlik(program + "/Dane/Ruchoplany.Lpk"), ZnacznikUtf8 + plik + "\r\n");
+    Uruchom();
+    EXPECT_EQ(Form1->OstatnieProjekty[0]->toolTip(), pokazany);
+    Form1->OstatnieProjekty[0]->trigger();
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+    EXPECT_EQ(LiczbaWezlow(), 2);
+    EXPECT_EQ(Form1->Sciezka().native(), plik);
+}
+
+// Save as, the PDF print, DXF and Open start in the project's own folder,
+// however it was opened; only without a project file in the folder last
+// chosen, and at first in the examples.
+TEST_F(SciezkiTest, DialogiZaczynajaWFolderzeProjektu)
+{
+    const std::string folder = Sciezka("Проекты");
+    ASSERT_TRUE(QDir().mkpath(SciezkaNaQString(folder)));
+    const std::string plik = folder + "/węzeł.rup";
+    Uruchom();
+    ZbudujProjekt(2, 1);
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    NowyProjekt();
+    ProjektZmieniony = false;
+    ASSERT_TRUE(KatalogProjektow.empty());
+
+    Form1->BOtworz->trigger();
+    EXPECT_EQ(KatalogOstatniegoDialogu(), KatalogPrzyklady().native());
+
+    // From the recent list (the command line takes the same way).
+    Form1->OstatnieProjekty[0]->trigger();
+    ASSERT_EQ(LiczbaWezlow(), 2);
+    Form1->M_Zapiszjako->trigger();
+    EXPECT_EQ(KatalogOstatniegoDialogu(), folder) << "Zapisz jako";
+    Form1->TB_DoDxfa->trigger();
+    EXPECT_EQ(KatalogOstatniegoDialogu(), folder) << "DXF";
+    if (!Drukarka::DrukarkaZainstalowana()) {
+        Form1->TB_Drukuj->trigger();
+        EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::ZapiszPlik);
+        EXPECT_EQ(KatalogOstatniegoDialogu(), folder) << "PDF";
+    }
+    Form1->BOtworz->trigger();
+    EXPECT_EQ(KatalogOstatniegoDialogu(), folder) << "Otwórz";
+
+    // A new project: the folder last chosen in a dialog.
+    const std::string inny = Sciezka("Inny");
+    ASSERT_TRUE(QDir().mkpath(SciezkaNaQString(inny)));
+    dialogi.SciezkiZapisz.push_back(inny + "/kopia.rup");
+    Form1->M_Zapiszjako->trigger();
+    EXPECT_EQ(KatalogProjektow, inny);
+    Form1->OtworzOstatniProjekt(plik);
+    Form1->TB_DoDxfa->trigger();
+    EXPECT_EQ(KatalogOstatniegoDialogu(), folder);
+    Form1->BNowy->trigger();
+    Form1->BOtworz->trigger();
+    EXPECT_EQ(KatalogOstatniegoDialogu(), inny);
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+}
 
 TEST_F(SciezkiTest, ProjektIListyWFolderzePozaCp1250)
 {
@@ -91,7 +239,7 @@ TEST_F(SciezkiTest, ProjektIListyWFolderzePozaCp1250)
 TEST_F(SciezkiTest, ListyZPolskimiLiteramiZostajaWCp1250)
 {
     // The counts folder (below the program's) is written in the folder list too.
-    program = SciezkaZQString(katalog.path()) + "/Program";
+    program = SciezkaZQString(katalog.path()).native() + "/Program";
     ASSERT_TRUE(QDir().rename(katalog.path() + QString::fromUtf8("/Программа"), SciezkaNaQString(program)));
     UstawKatalogProgramu(program);
     const std::string ostatnie = "/p/\xA3\xF3\x64\x9F.rup\r\n";   // "/p/Łódź.rup"
