@@ -22,6 +22,7 @@
 #include "model/Wezel.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
+#include "platform/qt/LiczbaPokazana.h"
 #include "shell/Dialogi.h"
 
 QLineEdit* NowePole(QWidget* rodzic, const char* nazwa)
@@ -115,7 +116,21 @@ float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna)
     return static_cast<float>(x);
 }
 
-void UstawLiczbe(QLineEdit* pole, const char* maska, double x) { UstawTekst(pole, FormatFloat(maska, x)); }
+void UstawLiczbe(QLineEdit* pole, const char* maska, double x)
+{
+    UstawTekst(pole, FormatFloat(maska, x));
+    ZapomnijLiczbe(pole);
+}
+
+void PokazLiczbe(QLineEdit* pole, const char* maska, double x) { PokazLiczbe(pole, NaQString(FormatFloat(maska, x)), x); }
+
+double WartoscPola(SprawdzanieWartosci& s, const GranicaPola& g, const QLineEdit* pole, std::string_view nazwa,
+                   double dotychczas, std::string_view maska)
+{
+    if (const std::optional<double> pokazana = LiczbaPokazana(pole))
+        return *pokazana;
+    return s.Wartosc(g, Tekst(pole), nazwa, dotychczas, maska);
+}
 
 TBlokadaSygnalow::TBlokadaSygnalow(QWidget* okno) : kontrolki_(okno->findChildren<QWidget*>())
 {
