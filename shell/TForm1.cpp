@@ -463,6 +463,7 @@ void TForm1::CB_WariantChange() { PokazWariant(CB_Wariant->currentIndex()); }
 void TForm1::CB_SiatkaClick()
 {
     wg.Siatka = CB_Siatka->isChecked() ? 1 : 0;
+    ZmienionoProjekt();  // the project file keeps the switch
     Przerysuj();
 }
 
