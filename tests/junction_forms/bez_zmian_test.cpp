@@ -213,6 +213,10 @@ protected:
         Wezly[0].TytulDx = 0.25f;
         Wezly[0].TytulH = 0.45f;
         Wezly[0].OdlegloscPrzejscia[0] = 4.0625f;
+        Wezly[0].RozmiaryLegendy[0] = 0.3125f;
+        Wezly[0].RozmiaryOpisow[0] = 0.3125f;
+        Wezly[0].GrLinie = 0.3125f;
+        Wezly[0].LegendaPrzejscX = 1.0625f;
         Warianty[0].TytulDx = 0.125f;
         for (DaneRuchoplan& r : Ruchoplany)
             if (r.NrWezla == 0)
