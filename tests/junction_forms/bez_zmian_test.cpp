@@ -208,8 +208,15 @@ protected:
         ZbudujProjekt(2, 2);
         ASSERT_EQ(DodajWezel(RondoX, RondoY, "Rondo", 'R'), "");
         UstawRondaCzteroramienne();
-        for (DaneRondo& r : Ronda)
+        for (DaneRondo& r : Ronda) {
             r.Kat[1] = KatRamieniaRonda;
+            r.TytulDx = 0.0625f;
+            r.TytulH = 0.3125f;
+        }
+        for (DaneRuchoplan& r : Ruchoplany) {
+            r.TytulDx = 0.0625f;
+            r.TytulWysokosc = 0.3125f;
+        }
         Wezly[0].TytulDx = 0.25f;
         Wezly[0].TytulH = 0.45f;
         Wezly[0].OdlegloscPrzejscia[0] = 4.0625f;
