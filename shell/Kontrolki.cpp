@@ -122,7 +122,10 @@ void UstawLiczbe(QLineEdit* pole, const char* maska, double x)
     ZapomnijLiczbe(pole);
 }
 
-void PokazLiczbe(QLineEdit* pole, const char* maska, double x) { PokazLiczbe(pole, NaQString(FormatFloat(maska, x)), x); }
+void PokazLiczbe(QLineEdit* pole, const char* maska, double x)
+{
+    PokazLiczbe(pole, NaQString(FormatFloat(maska, x)), x);
+}
 
 double WartoscPola(SprawdzanieWartosci& s, const GranicaPola& g, const QLineEdit* pole, std::string_view nazwa,
                    double dotychczas, std::string_view maska)

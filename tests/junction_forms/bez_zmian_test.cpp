@@ -133,15 +133,7 @@ void Kliknij(QAbstractButton* b)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-template <class T>
-T* W(QWidget* okno, const char* nazwa)
-{
-    T* k = okno->findChild<T*>(nazwa);
-    EXPECT_NE(k, nullptr) << nazwa;
-    return k;
-}
-
-void Kliknij(QWidget* okno, const char* przycisk) { Kliknij(W<QAbstractButton>(okno, przycisk)); }
+void Kliknij(QWidget* okno, const char* przycisk) { Kliknij(Kontrolka<QAbstractButton>(okno, przycisk)); }
 
 // The edit's whole text replaced by typing.
 void Napisz(QLineEdit* pole, const QString& tekst)
@@ -293,7 +285,7 @@ void OknoWezla(const std::function<void()>& edycja)
 void OknoWariantow(const std::function<void()>& edycja)
 {
     WOknie(Wrnt, [] { Polecenie("TB_EdycjaWariantow"); }, [&] {
-        QListWidget* lista = W<QListWidget>(Wrnt, "Lista_Wariantow");
+        QListWidget* lista = Kontrolka<QListWidget>(Wrnt, "Lista_Wariantow");
         QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0)).center());
         edycja();
         Kliknij(Wrnt, "ZmienOpisWariant");
@@ -372,7 +364,7 @@ TEST_F(OknaUzytkownika, OknaWezlaIObiektowBezEdycjiBezZmian)
         {"node window", [] { OknoWezla(Bez); },
          [] { OknoWezla([] { Napisz(WezlyOperacje->E_dx, "1.5"); }); }},
         {"variants window", [] { OknoWariantow(Bez); },
-         [] { OknoWariantow([] { Napisz(W<QLineEdit>(Wrnt, "E_dx"), "2.5"); }); }},
+         [] { OknoWariantow([] { Napisz(Kontrolka<QLineEdit>(Wrnt, "E_dx"), "2.5"); }); }},
         {"block change", [] { OknoBloku(Bez); },
          [] { OknoBloku([] { Napisz(WstawBlok->CB_sY->lineEdit(), "2"); }); }},
         {"description change", [] { OknoOpisu(Bez); },
@@ -387,13 +379,13 @@ TEST_F(OknaUzytkownika, OknaSkrzyzowaniaIRondaBezEdycjiBezZmian)
 {
     SprawdzOkna({
         {"junction volumes", [] { OknoNatezen(Bez); },
-         [] { OknoNatezen([] { Napisz(W<QLineEdit>(NatezeniaRUPL, "nat12"), "321"); }); }},
+         [] { OknoNatezen([] { Napisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "nat12"), "321"); }); }},
         {"junction geometry", [] { OknoGeometrii(Bez); },
-         [] { OknoGeometrii([] { Napisz(W<QLineEdit>(GeometriaRuchoplan, "E_o"), "0.75"); }); }},
+         [] { OknoGeometrii([] { Napisz(Kontrolka<QLineEdit>(GeometriaRuchoplan, "E_o"), "0.75"); }); }},
         {"roundabout data", [] { OknoDanychRonda(Bez); },
-         [] { OknoDanychRonda([] { Napisz(W<QLineEdit>(DaneRonda, "nat12"), "321"); }); }},
+         [] { OknoDanychRonda([] { Napisz(Kontrolka<QLineEdit>(DaneRonda, "nat12"), "321"); }); }},
         {"roundabout geometry", [] { OknoGeometriiRonda(Bez); },
-         [] { OknoGeometriiRonda([] { Napisz(W<QLineEdit>(GeometriaRondo, "E_R"), "4.5"); }); }},
+         [] { OknoGeometriiRonda([] { Napisz(Kontrolka<QLineEdit>(GeometriaRondo, "E_R"), "4.5"); }); }},
     });
 }
 
@@ -402,13 +394,13 @@ TEST_F(OknaUzytkownika, OknaSkrzyzowaniaIRondaBezEdycjiBezZmian)
 TEST_F(OknaUzytkownika, JednoPoleGeometriiNieZmieniaKatow)
 {
     ProjektNiewygodny();
-    OknoGeometrii([] { Napisz(W<QLineEdit>(GeometriaRuchoplan, "E_o"), "0.75"); });
+    OknoGeometrii([] { Napisz(Kontrolka<QLineEdit>(GeometriaRuchoplan, "E_o"), "0.75"); });
     for (const DaneRuchoplan& r : Ruchoplany)
         if (r.NrWezla == 0) {
             EXPECT_EQ(r.GlobOdsuniecie, 0.75f);
             EXPECT_EQ(r.Kat[1], KatRamienia) << "0.3 rad, not 0.30002 of 17.19 degrees";
         }
-    OknoGeometriiRonda([] { Napisz(W<QLineEdit>(GeometriaRondo, "E_R"), "4.5"); });
+    OknoGeometriiRonda([] { Napisz(Kontrolka<QLineEdit>(GeometriaRondo, "E_R"), "4.5"); });
     for (const DaneRondo& r : Ronda) {
         EXPECT_EQ(r.PromienR, 4.5f);
         EXPECT_EQ(r.Kat[1], KatRamieniaRonda) << "1.89999998 rad, not 1.89996541 of 108.86 degrees";
