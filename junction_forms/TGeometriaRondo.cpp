@@ -19,6 +19,7 @@
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
 #include "platform/qt/KsztaltKoloru.h"
+#include "platform/qt/LiczbaPokazana.h"
 
 using namespace pola;
 
@@ -27,6 +28,13 @@ TGeometriaRondo* GeometriaRondo = nullptr;
 namespace {
 std::size_t I(int k) { return static_cast<std::size_t>(k - 1); }
 std::string Liczba2(double x) { return FormatFloat("##0.##", x); }
+// A number of the roundabout, shown rounded; left as shown, it is stored whole.
+void PokazPole(QLineEdit* p, double x) { PokazLiczbe(p, NaQString(Liczba2(x)), x); }
+void CzytajPokazane(const QLineEdit* p, double& x)
+{
+    if (const std::optional<double> pokazana = LiczbaPokazana(p))
+        x = *pokazana;
+}
 }  // namespace
 
 TGeometriaRondo::TGeometriaRondo(QWidget* rodzic) : QDialog(rodzic)
@@ -165,10 +173,10 @@ void TGeometriaRondo::FormShow()
                                                                   : 2;
     CB_IloscWW->setCurrentText(QString::number(ramion));
     for (std::size_t k = 0; k < 5; ++k) {
-        UstawTekstPola(E_A[k], Liczba2(r.Kat[k] * 180.0 / PiOkna));
-        UstawTekstPola(E_Lc[k], Liczba2(static_cast<double>(r.Dlugosc[k]) - r.PromienR));
-        UstawTekstPola(E_rm[k], Liczba2(r.Promien[k]));
-        UstawTekstPola(E_O[k], Liczba2(r.Odsuniecie[k]));
+        PokazPole(E_A[k], r.Kat[k] * 180.0 / PiOkna);
+        PokazPole(E_Lc[k], static_cast<double>(r.Dlugosc[k]) - r.PromienR);
+        PokazPole(E_rm[k], r.Promien[k]);
+        PokazPole(E_O[k], r.Odsuniecie[k]);
         UstawTekstPola(E_ozn[k], r.Oznaczenie[k].str());
         for (std::size_t o = 0; o < 2; ++o)
             UstawTekstPola(E_Opis[k][o], r.OpisyRamion[k][o].str());
@@ -177,7 +185,7 @@ void TGeometriaRondo::FormShow()
         ShapeWlot[k]->UstawKolor(r.KolorWlotu[k]);
         ShapeWylot[k]->UstawKolor(r.KolorWylotu[k]);
     }
-    UstawTekstPola(E_R, Liczba2(r.PromienR));
+    PokazPole(E_R, r.PromienR);
     if (JestIndeksem(r.NrWezla, Wezly))
         Shape_Wypel->UstawKolor(Wezly[static_cast<std::size_t>(r.NrWezla)].KolorWypelnien);
     CB_IloscWWChange();
@@ -257,6 +265,13 @@ void TGeometriaRondo::ZapiszGeometrieRonda(int rekord)
         g.KoloryWylotow[k] = ShapeWylot[k]->Kolor();
     }
     LiczbyGeometrii(TekstyOkna(), g);
+    for (std::size_t k = 0; k < 5; ++k) {
+        CzytajPokazane(E_A[k], g.KatStopnie[k]);
+        CzytajPokazane(E_Lc[k], g.Dlugosc[k]);
+        CzytajPokazane(E_rm[k], g.Promien[k]);
+        CzytajPokazane(E_O[k], g.Odsuniecie[k]);
+    }
+    CzytajPokazane(E_R, g.R);
     g.LiczbaRamion = LiczbaRamionOkna(ZQString(CB_IloscWW->currentText()));
     Zmieniono = 0;
     ::ZapiszGeometrieRonda(rekord, g);

@@ -23,6 +23,7 @@
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
 #include "platform/qt/KsztaltKoloru.h"
+#include "platform/qt/LiczbaPokazana.h"
 #include "platform/qt/OknoNaEkranie.h"
 
 using namespace pola;
@@ -45,7 +46,17 @@ const char* const ProgiGrup[GrupGeometrii] = {"Nieprawidłowe parametry globalne
 
 std::string Liczba(double x, const char* maska = "##0.##") { return FormatFloat(maska, x); }
 
-bool CzytajPole(const QLineEdit* p, double& x) { return SprobujTekstNaLiczbe(PoprawSeparator(TekstPola(p)), x); }
+// A number of the diagram, shown rounded; left as shown, it reads back whole.
+void PokazPole(QLineEdit* p, double x) { PokazLiczbe(p, NaQString(Liczba(x)), x); }
+
+bool CzytajPole(const QLineEdit* p, double& x)
+{
+    if (const std::optional<double> pokazana = LiczbaPokazana(p)) {
+        x = *pokazana;
+        return true;
+    }
+    return SprobujTekstNaLiczbe(PoprawSeparator(TekstPola(p)), x);
+}
 
 // The colour boxes by group, top to bottom, as relation numbers.
 const int GrupyKolorow[4][4] = {{31, 42, 24, 13}, {32, 21, 43, 14}, {34, 41, 23, 12}, {33, 44, 22, 11}};
@@ -313,7 +324,7 @@ void TGeometriaRuchoplan::FormShow()
     const DaneRuchoplan& r = Ruchoplany[static_cast<std::size_t>(n)];
     for (int k = 1; k <= 4; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        UstawTekstPola(alfa[i], Liczba(r.Kat[i] * 180.0 / PiOkna));
+        PokazPole(alfa[i], r.Kat[i] * 180.0 / PiOkna);
         UstawTekstPola(tekst[2 * i], r.OpisRamienia[2 * i].str());
         UstawTekstPola(tekst[2 * i + 1], r.OpisRamienia[2 * i + 1].str());
         Strz[i]->setChecked(r.Strzalka[i]);
@@ -332,7 +343,7 @@ void TGeometriaRuchoplan::FormShow()
     const TGrupaLiczb glob = {r.GlobOdsuniecie, r.GlobDlugosc, r.GlobDlugosc - r.GlobDlugoscPom,
                               r.GlobPromienPrawoskretu, r.GlobPromienLewoskretu, r.GlobZawrotka};
     for (std::size_t p = 0; p < PolGrupy; ++p)
-        UstawTekstPola(Pola[0][p], Liczba(glob[p]));
+        PokazPole(Pola[0][p], glob[p]);
     for (int k = 1; k <= 4; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
         const TGrupaLiczb a = {r.Odsuniecie[i],
@@ -342,7 +353,7 @@ void TGeometriaRuchoplan::FormShow()
                                r.PromienLewoskretu[i] - PoprawkaLewaRamienia(k, r.PoprawkaLewoskretow),
                                r.Zawrotka[i]};
         for (std::size_t p = 0; p < PolGrupy; ++p)
-            UstawTekstPola(Pola[static_cast<std::size_t>(k)][p], Liczba(a[p]));
+            PokazPole(Pola[static_cast<std::size_t>(k)][p], a[p]);
     }
     PokazPoprawki(r.PoprawkaPrawoskretow, r.PoprawkaLewoskretow);
     for (std::size_t i = 0; i < 16; ++i)

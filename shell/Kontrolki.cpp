@@ -22,6 +22,7 @@
 #include "model/Wezel.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
+#include "platform/qt/LiczbaPokazana.h"
 #include "shell/Dialogi.h"
 
 QLineEdit* NowePole(QWidget* rodzic, const char* nazwa)
@@ -115,7 +116,24 @@ float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna)
     return static_cast<float>(x);
 }
 
-void UstawLiczbe(QLineEdit* pole, const char* maska, double x) { UstawTekst(pole, FormatFloat(maska, x)); }
+void UstawLiczbe(QLineEdit* pole, const char* maska, double x)
+{
+    UstawTekst(pole, FormatFloat(maska, x));
+    ZapomnijLiczbe(pole);
+}
+
+void PokazLiczbe(QLineEdit* pole, const char* maska, double x)
+{
+    PokazLiczbe(pole, NaQString(FormatFloat(maska, x)), x);
+}
+
+double WartoscPola(SprawdzanieWartosci& s, const GranicaPola& g, const QLineEdit* pole, std::string_view nazwa,
+                   double dotychczas, std::string_view maska)
+{
+    if (const std::optional<double> pokazana = LiczbaPokazana(pole))
+        return *pokazana;
+    return s.Wartosc(g, Tekst(pole), nazwa, dotychczas, maska);
+}
 
 TBlokadaSygnalow::TBlokadaSygnalow(QWidget* okno) : kontrolki_(okno->findChildren<QWidget*>())
 {
@@ -173,7 +191,7 @@ void CzytajPola(std::span<const PoleTabeli> pola, std::span<float> tabela, Spraw
 {
     for (const PoleTabeli& p : pola) {
         float& x = tabela[static_cast<std::size_t>(p.element)];
-        x = static_cast<float>(s.Wartosc(p.granica, Tekst(p.pole), p.nazwa, x, maski::Rozmiar));
+        x = static_cast<float>(WartoscPola(s, p.granica, p.pole, p.nazwa, x, maski::Rozmiar));
     }
 }
 
@@ -282,7 +300,7 @@ void TKontrolkiRozmiarow::Wypelnij(const TRozmiaryLegendy& l, const TRozmiaryOpi
                                                   {E_Sx_d, 4}, {E_Sy_d, 5}, {E_gr, 6},   {E_gr_d, 7},
                                                   {E_gr_p, 8}, {E_Ldx, 12}, {E_Ldy, 13}};
     for (const auto& [pole, i] : legenda)
-        UstawLiczbe(pole, m, l[i]);
+        PokazLiczbe(pole, m, l[i]);
     {
         const QSignalBlocker b(SB_DoklProc);
         SB_DoklProc->setValue(l.DokladnoscProc());
@@ -291,7 +309,7 @@ void TKontrolkiRozmiarow::Wypelnij(const TRozmiaryLegendy& l, const TRozmiaryOpi
     const std::pair<QLineEdit*, int> opisy[] = {{EO_sx, 0}, {EO_sy, 1},   {EO_sx_d, 2}, {EO_sy_d, 3},
                                                 {EO_gr, 4}, {EO_gr_d, 5}, {EO_strz, 8}, {EO_lOpis, 9}};
     for (const auto& [pole, i] : opisy)
-        UstawLiczbe(pole, m, o[i]);
+        PokazLiczbe(pole, m, o[i]);
 }
 
 void TKontrolkiRozmiarow::CzytajLegende(TRozmiaryLegendy& l, SprawdzanieWartosci& s) const
@@ -440,7 +458,7 @@ void WypelnijStylZ(TKontrolkiStylu& k, const Rekord& r)
     k.CB_RysujOznaczenie->setChecked(r.RysujOznaczenie);
     k.CB_Rysuj0Zawrotki->setChecked(r.Rysuj0Zawrotki);
     k.CB_Rysuj0Natezenia->setChecked(r.Rysuj0Natezenia);
-    k.CB_GrLinie->setEditText(NaQString(FormatFloat("####0.0##", r.GrLinie)));
+    PokazLiczbe(k.CB_GrLinie->lineEdit(), "####0.0##", r.GrLinie);
     k.S_Linie->UstawKolor(r.KolorLinii);
     k.SWypel->UstawKolor(r.KolorWypelnien);
     k.SOpisy->UstawKolor(r.KolorOpisow);
@@ -460,7 +478,7 @@ void CzytajStylDo(const TKontrolkiStylu& k, Rekord& r, SprawdzanieWartosci& s, c
     r.PiszStruk = k.CB_PiszStruk->isChecked();
     r.PiszZeraStruk = k.CB_PiszZeraStruk->isChecked();
     r.GrLinie = static_cast<float>(
-        s.Wartosc(granice::GruboscLinii, Tekst(k.CB_GrLinie->lineEdit()), "Grubość linii", r.GrLinie, maskaGrubosci));
+        WartoscPola(s, granice::GruboscLinii, k.CB_GrLinie->lineEdit(), "Grubość linii", r.GrLinie, maskaGrubosci));
     r.KolorLinii = k.S_Linie->Kolor();
     r.KolorWypelnien = k.SWypel->Kolor();
     r.KolorOpisow = k.SOpisy->Kolor();
@@ -479,10 +497,10 @@ void WypelnijPrzejsciaZ(TKontrolkiPrzejsc& k, const Rekord& r)
     const char* m = "####0.0##";
     k.CB_RysujLegPrzej->setChecked(r.LegendaPrzejsc);
     k.CB_RysujLegStruk->setChecked(r.Struktura);
-    UstawLiczbe(k.E_LPdx, m, r.LegendaPrzejscX);
-    UstawLiczbe(k.E_LPdy, m, r.LegendaPrzejscY);
-    UstawLiczbe(k.E_LSdx, m, r.LegendaStrukturyX);
-    UstawLiczbe(k.E_LSdy, m, r.LegendaStrukturyY);
+    PokazLiczbe(k.E_LPdx, m, r.LegendaPrzejscX);
+    PokazLiczbe(k.E_LPdy, m, r.LegendaPrzejscY);
+    PokazLiczbe(k.E_LSdx, m, r.LegendaStrukturyX);
+    PokazLiczbe(k.E_LSdy, m, r.LegendaStrukturyY);
 }
 
 template <class Rekord>
@@ -499,7 +517,7 @@ void CzytajPrzejsciaDo(const TKontrolkiPrzejsc& k, Rekord& r, SprawdzanieWartosc
     r.LegendaPrzejsc = k.CB_RysujLegPrzej->isChecked();
     r.Struktura = k.CB_RysujLegStruk->isChecked();
     auto czytaj = [&](float& x, const QLineEdit* pole, const char* nazwa) {
-        x = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(pole), nazwa, x, maski::Rozmiar));
+        x = static_cast<float>(WartoscPola(s, granice::Polozenie, pole, nazwa, x, maski::Rozmiar));
     };
     czytaj(r.LegendaPrzejscX, k.E_LPdx, "Legenda przejść: dx");
     czytaj(r.LegendaPrzejscY, k.E_LPdy, "Legenda przejść: dy");

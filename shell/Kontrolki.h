@@ -15,6 +15,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "base/Kodowanie.h"
 #include "base/Typy.h"
@@ -31,6 +32,7 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 struct DaneWezel;
+struct GranicaPola;
 class SprawdzanieWartosci;
 
 QLineEdit* NowePole(QWidget* rodzic, const char* nazwa);
@@ -61,7 +63,16 @@ void UstawTekst(QLineEdit* pole, const std::string& cp1250);
 bool CzytajLiczbe(const QLineEdit* pole, double& wynik);
 // The number of the edit, or `domyslna` when it holds none.
 float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna);
+// A number the edit shows as a new one (a picked point, a step).
 void UstawLiczbe(QLineEdit* pole, const char* maska, double x);
+// A number of the project shown rounded by `maska`: read back while its text
+// stays as shown, it is the number itself, so that a window committed
+// without an edit changes nothing.
+void PokazLiczbe(QLineEdit* pole, const char* maska, double x);
+// The edit's number within `g` (as SprawdzanieWartosci::Wartosc reads it),
+// or the number it was shown with while its text stays as shown.
+double WartoscPola(SprawdzanieWartosci& s, const GranicaPola& g, const QLineEdit* pole, std::string_view nazwa,
+                   double dotychczas, std::string_view maska = {});
 
 // Blocks the signals of all the window's controls while code fills them, so
 // that no handler of the user's runs.

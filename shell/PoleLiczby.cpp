@@ -6,6 +6,7 @@
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "model/Projekt.h"
+#include "platform/qt/LiczbaPokazana.h"
 #include "shell/Kontrolki.h"
 
 std::string TekstPoprawiony(QLineEdit* pole)
@@ -18,6 +19,11 @@ std::string TekstPoprawiony(QLineEdit* pole)
 bool CzytajPole(QLineEdit* pole, const GranicaPola& g, const char* nazwa, const char* brakLiczby, double& wynik,
                 std::string& komunikat)
 {
+    // A number the window showed and the user left as it was.
+    if (const std::optional<double> pokazana = LiczbaPokazana(pole)) {
+        wynik = *pokazana;
+        return true;
+    }
     const std::string t = TekstPoprawiony(pole);
     double x = 0.0;
     if (!SprobujTekstNaLiczbe(UsunSpacje(t), x)) {

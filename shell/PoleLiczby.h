@@ -21,8 +21,9 @@ QComboBox* NoweRozwijane(QWidget* rodzic, const char* nazwa, const QStringList& 
 std::string TekstPoprawiony(QLineEdit* pole);
 
 // The number of the edit (separators corrected and written back) within
-// `g`. False with `brakLiczby` (UTF-8, the window's own message) when the
-// text is no number, or the table's message naming `nazwa` when the number
-// lies beyond the limit; `komunikat` is Windows-1250.
+// `g`; a number the window showed (PokazLiczbe) and the user left as shown
+// is read whole. False with `brakLiczby` (UTF-8, the window's own message)
+// when the text is no number, or the table's message naming `nazwa` when the
+// number lies beyond the limit; `komunikat` is Windows-1250.
 bool CzytajPole(QLineEdit* pole, const GranicaPola& g, const char* nazwa, const char* brakLiczby, double& wynik,
                 std::string& komunikat);

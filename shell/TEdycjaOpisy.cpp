@@ -16,6 +16,7 @@
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/KsztaltKoloru.h"
+#include "platform/qt/LiczbaPokazana.h"
 #include "shell/Dialogi.h"
 #include "shell/Kontrolki.h"
 #include "shell/PoleLiczby.h"
@@ -30,6 +31,8 @@ namespace {
 bool Sprawdz(QLineEdit* pole, const GranicaPola& g, const char* brakLiczby, const char* pozaZakresem, double& x,
              std::string& komunikat)
 {
+    if (LiczbaPokazana(pole))
+        return true;
     if (!SprobujTekstNaLiczbe(UsunSpacje(TekstPoprawiony(pole)), x)) {
         komunikat = Utf8NaCp1250(brakLiczby);
         return false;
@@ -42,6 +45,15 @@ bool Sprawdz(QLineEdit* pole, const GranicaPola& g, const char* brakLiczby, cons
 }
 
 std::string TekstPola(const QComboBox* c) { return ZQString(c->currentText()); }
+
+// A typed number as the file keeps it (`domyslna` for no number); a number
+// the window showed and the user left as shown, as it was.
+float LiczbaOpisu(const QLineEdit* pole, double domyslna)
+{
+    if (const std::optional<double> pokazana = LiczbaPokazana(pole))
+        return static_cast<float>(*pokazana);
+    return static_cast<float>(JakWPliku(TekstNaLiczbeS(UsunSpacje(Tekst(pole)), domyslna), maski::Polozenie));
+}
 
 } // namespace
 
@@ -177,25 +189,27 @@ void TEdycjaOpisy::B_WprowadzClick()
     }
     const bool zmiana = B_Wprowadz->text() == U("Zmień") && JestIndeksem(zmieniany_, Opisy);
     DaneOpis o = zmiana ? Opisy[zmieniany_] : DaneOpis{};
-    // Every number as the file keeps it, so that what is stored reopens.
-    auto jakWPliku = [](double x) { return static_cast<float>(JakWPliku(x, maski::Polozenie)); };
+    // Every typed number as the file keeps it, so that what is stored reopens.
     o.Tekst = Tekst(E_txt);
-    o.X = jakWPliku(LiczbaLubDomyslna(E_x, 0.0));
-    o.Y = jakWPliku(LiczbaLubDomyslna(E_y, 0.0));
-    o.Sx = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sx)), 1.0));
-    o.Sy = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_sy)), 1.0));
+    o.X = LiczbaOpisu(E_x, 0.0);
+    o.Y = LiczbaOpisu(E_y, 0.0);
+    o.Sx = LiczbaOpisu(CB_sx->lineEdit(), 1.0);
+    o.Sy = LiczbaOpisu(CB_sy->lineEdit(), 1.0);
     o.Kolor = S_kol->Kolor();
-    o.Grubosc = jakWPliku(TekstNaLiczbeS(UsunSpacje(TekstPola(CB_Grubosci)), 0.2));
-    o.Kat = jakWPliku(KatWybrany(0.0f));
+    o.Grubosc = LiczbaOpisu(CB_Grubosci->lineEdit(), 0.2);
+    o.Kat = RBRecznie->isChecked() ? LiczbaOpisu(Kat, 0.0) : KatWybrany(0.0f);
     o.Styl = "Opis";
     o.Rodzaj = 0;
     o.Wariant = WybranyWariant(RB_ArkWszystkie, !zmiana, o.Wariant);
+    // A description committed as it was leaves the project unchanged.
+    const bool zmieniony = !zmiana || !(o == Opisy[zmieniany_]);
     if (zmiana)
         Opisy[zmieniany_] = o;
     else
         Opisy.push_back(o);
     accept();
-    ZmienionoProjekt();
+    if (zmieniony)
+        ZmienionoProjekt();
     Form1->Przerysuj();
     Form1->UstawPolecenia();
 }
@@ -219,6 +233,9 @@ void TEdycjaOpisy::PowrotClick() { reject(); }
 void TEdycjaOpisy::PrzygotujNowy()
 {
     zmieniany_ = -1;
+    // A new description: no number of a changed one is kept.
+    for (QLineEdit* pole : {E_x, E_y, CB_sx->lineEdit(), CB_sy->lineEdit(), CB_Grubosci->lineEdit(), Kat})
+        ZapomnijLiczbe(pole);
     E_txt->clear();
     E_x->clear();
     E_y->clear();
@@ -234,11 +251,11 @@ void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
     const DaneOpis& o = Opisy[indeks];
     UstawTekst(E_txt, o.Tekst);
     constexpr const char* maska = "##########0.##";
-    UstawLiczbe(E_x, maska, o.X);
-    UstawLiczbe(E_y, maska, o.Y);
-    CB_sx->setEditText(NaQString(FormatFloat(maska, o.Sx)));
-    CB_sy->setEditText(NaQString(FormatFloat(maska, o.Sy)));
-    CB_Grubosci->setEditText(NaQString(FormatFloat(maska, o.Grubosc)));
+    PokazLiczbe(E_x, maska, o.X);
+    PokazLiczbe(E_y, maska, o.Y);
+    PokazLiczbe(CB_sx->lineEdit(), maska, o.Sx);
+    PokazLiczbe(CB_sy->lineEdit(), maska, o.Sy);
+    PokazLiczbe(CB_Grubosci->lineEdit(), maska, o.Grubosc);
     S_kol->UstawKolor(o.Kolor);
     if (o.Kat == 90.0f) {
         ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPoziom);
@@ -246,7 +263,7 @@ void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
         ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPion);
     } else {
         ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBRecznie);
-        UstawLiczbe(Kat, maska, o.Kat);
+        PokazLiczbe(Kat, maska, o.Kat);
     }
     PokazWariantArkusza(RB_ArkAktualny, RB_ArkWszystkie, o.Wariant);
     B_Wprowadz->setText(U("Zmień"));

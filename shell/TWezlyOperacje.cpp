@@ -310,15 +310,21 @@ void TWezlyOperacje::PrzesunWezel(const TNowyWezel& nowy)
                                    FormatFloat("####0.##", wg.MinOdlegloscWezlow) + "cm");
             return;
         }
-    // Typed or clicked, the place as the file keeps it.
-    Wezly[n].X = JakWPliku(nowy.X, maski::Polozenie);
-    Wezly[n].Y = JakWPliku(nowy.Y, maski::Polozenie);
-    Wezly[n].Nazwa = nowy.Nazwa.cp1250;
-    OznaczNieobliczone(n);
+    // Typed or clicked, the place as the file keeps it. The place and name
+    // shown and confirmed as they were leave the project unchanged.
+    const double x = JakWPliku(nowy.X, maski::Polozenie), y = JakWPliku(nowy.Y, maski::Polozenie);
+    DaneWezel& w = Wezly[n];
+    if (x != JakWPliku(w.X, maski::Polozenie) || y != JakWPliku(w.Y, maski::Polozenie) ||
+        w.Nazwa.str() != nowy.Nazwa.cp1250) {
+        w.X = x;
+        w.Y = y;
+        w.Nazwa = nowy.Nazwa.cp1250;
+        OznaczNieobliczone(n);
+        ZmienionoProjekt();
+    }
     Form1->UstawTryb(TTrybEdycji::Brak);
     Form1->PanelZEdit->hide();
     Form1->PanelWsp->hide();
-    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 
@@ -366,14 +372,14 @@ void TWezlyOperacje::FormShow()
         const TBlokadaSygnalow blokada(this);
         const char* m = "####0.0##";
         UstawTekst(E_OpisWezla, w.Nazwa.str());
-        UstawLiczbe(E_WspX, m, w.X);
-        UstawLiczbe(E_wspY, m, w.Y);
+        PokazLiczbe(E_WspX, m, w.X);
+        PokazLiczbe(E_wspY, m, w.Y);
         UstawTekst(Tytul1, w.Tytul1.str());
         UstawTekst(Tytul2, w.Tytul2.str());
         UstawTekst(Tytul3, w.Tytul3.str());
-        UstawLiczbe(E_dx, "##0.0", w.TytulDx);
-        UstawLiczbe(E_dy, "##0.0", w.TytulDy);
-        CB_HTytul->setEditText(NaQString(FormatFloat("##0.0", w.TytulH)));
+        PokazLiczbe(E_dx, "##0.0", w.TytulDx);
+        PokazLiczbe(E_dy, "##0.0", w.TytulDy);
+        PokazLiczbe(CB_HTytul->lineEdit(), "##0.0", w.TytulH);
         ZaznaczJeden({RB_lewy, RB_centrum, RB_prawy}, w.TytulWyrownanie == 'L'   ? RB_lewy
                                                       : w.TytulWyrownanie == 'C' ? RB_centrum
                                                       : w.TytulWyrownanie == 'P' ? RB_prawy
@@ -383,7 +389,7 @@ void TWezlyOperacje::FormShow()
         CB_Globalne->setChecked(w.Globalne);
         WypelnijPrzejscia(w);
         for (int i = 0; i < 5; ++i)
-            UstawLiczbe(E_L[i], m, w.OdlegloscPrzejscia[i]);
+            PokazLiczbe(E_L[i], m, w.OdlegloscPrzejscia[i]);
     }
     PokazTabelke();
     WlaczUstawieniaLokalne(!CB_Globalne->isChecked());
@@ -405,12 +411,12 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     for (const auto& [pole, tytul] : tytuly)
         if (const TekstZOkna t = TekstZPola(pole); s.Tekst(t, tytul->Pojemnosc, "Tytuł"))
             *tytul = t.cp1250;
-    // Each number as the file keeps it.
+    // Each typed number as the file keeps it; an unedited one as it was.
     using maski::Polozenie;
     w.TytulH = static_cast<float>(
-        s.Wartosc(granice::Wymiar, Tekst(CB_HTytul->lineEdit()), "Wysokość tytułu", w.TytulH, Polozenie));
-    w.TytulDx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", w.TytulDx, Polozenie));
-    w.TytulDy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", w.TytulDy, Polozenie));
+        WartoscPola(s, granice::Wymiar, CB_HTytul->lineEdit(), "Wysokość tytułu", w.TytulH, Polozenie));
+    w.TytulDx = static_cast<float>(WartoscPola(s, granice::Polozenie, E_dx, "Tytuł: dx", w.TytulDx, Polozenie));
+    w.TytulDy = static_cast<float>(WartoscPola(s, granice::Polozenie, E_dy, "Tytuł: dy", w.TytulDy, Polozenie));
     if (RB_lewy->isChecked())
         w.TytulWyrownanie = 'L';
     else if (RB_centrum->isChecked())
@@ -418,14 +424,14 @@ bool TWezlyOperacje::ZapiszUstawieniaWezla()
     else if (RB_prawy->isChecked())
         w.TytulWyrownanie = 'P';
     CzytajStyl(w, s);
-    w.X = s.Wartosc(granice::Wspolrzedna, Tekst(E_WspX), "Współrzędna X", w.X, Polozenie);
-    w.Y = s.Wartosc(granice::Wspolrzedna, Tekst(E_wspY), "Współrzędna Y", w.Y, Polozenie);
+    w.X = WartoscPola(s, granice::Wspolrzedna, E_WspX, "Współrzędna X", w.X, Polozenie);
+    w.Y = WartoscPola(s, granice::Wspolrzedna, E_wspY, "Współrzędna Y", w.Y, Polozenie);
     if (const TekstZOkna nazwa = TekstZPola(E_OpisWezla); s.Tekst(nazwa, w.Nazwa.Pojemnosc, "Nazwa węzła"))
         w.Nazwa = nazwa.cp1250;
     CzytajPrzejscia(w, s);
     for (int i = 0; i < 5; ++i)
         w.OdlegloscPrzejscia[i] = static_cast<float>(
-            s.Wartosc(granice::Wymiar, Tekst(E_L[i]), "Odległość przejścia", w.OdlegloscPrzejscia[i], maski::Rozmiar));
+            WartoscPola(s, granice::Wymiar, E_L[i], "Odległość przejścia", w.OdlegloscPrzejscia[i], maski::Rozmiar));
     if (!s.Dobre()) {
         PokazBladUzytkownikowi(s.Komunikat());
         return false;

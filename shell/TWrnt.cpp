@@ -143,6 +143,7 @@ bool TWrnt::ZmienWariant(int32_t i, std::string_view nazwa, std::string_view tyt
 {
     if (!JestIndeksem(i, Warianty))
         return false;
+    const DaneWariant przed = Warianty[i];
     const std::string odmowa = ::ZmienWariant(i, nazwa, tytul1, tytul2, tytul3, dx, dy, wyrownanie);
     if (!odmowa.empty()) {
         PokazBladUzytkownikowi(odmowa);
@@ -150,7 +151,9 @@ bool TWrnt::ZmienWariant(int32_t i, std::string_view nazwa, std::string_view tyt
     }
     WypelnijListe();
     OdswiezWariantyOkna();
-    ZmienionoProjekt();
+    // Changed as it was shown, the variant leaves the project unchanged.
+    if (!(Warianty[i] == przed))
+        ZmienionoProjekt();
     Form1->Przerysuj();
     return true;
 }
@@ -186,8 +189,8 @@ void TWrnt::Lista_WariantowClick()
     UstawTekst(Tytul1, w.Tytul1.str());
     UstawTekst(Tytul2, w.Tytul2.str());
     UstawTekst(Tytul3, w.Tytul3.str());
-    UstawLiczbe(E_dx, "##0.##", w.TytulDx);
-    UstawLiczbe(E_dy, "##0.##", w.TytulDy);
+    PokazLiczbe(E_dx, "##0.##", w.TytulDx);
+    PokazLiczbe(E_dy, "##0.##", w.TytulDy);
     if (w.TytulWyrownanie == 'P')
         RB_prawy->setChecked(true);
     else if (w.TytulWyrownanie == 'L')
@@ -206,8 +209,8 @@ bool TWrnt::CzytajOpisWariantu(float& dx, float& dy) const
     s.Tekst(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Nazwa wariantu");
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
         s.Tekst(TekstZPola(t), decltype(DaneWariant::Tytul1)::Pojemnosc, "Tytuł");
-    dx = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dx), "Tytuł: dx", 0.0, maski::Polozenie));
-    dy = static_cast<float>(s.Wartosc(granice::Polozenie, Tekst(E_dy), "Tytuł: dy", 0.0, maski::Polozenie));
+    dx = static_cast<float>(WartoscPola(s, granice::Polozenie, E_dx, "Tytuł: dx", 0.0, maski::Polozenie));
+    dy = static_cast<float>(WartoscPola(s, granice::Polozenie, E_dy, "Tytuł: dy", 0.0, maski::Polozenie));
     if (!s.Dobre())
         PokazBladUzytkownikowi(s.Komunikat());
     return s.Dobre();
@@ -257,8 +260,8 @@ void TWrnt::BResetSzablonClick()
     Tytul1->clear();
     Tytul2->clear();
     Tytul3->clear();
-    E_dx->setText("0");
-    E_dy->setText("0");
+    UstawLiczbe(E_dx, "0", 0.0);
+    UstawLiczbe(E_dy, "0", 0.0);
     RB_prawy->setChecked(true);
 }
 

@@ -19,6 +19,7 @@
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/LiczbaPokazana.h"
 #include "shell/Dialogi.h"
 #include "shell/Kontrolki.h"
 #include "shell/PoleLiczby.h"
@@ -251,6 +252,8 @@ bool TWstawBlok::SprawdzDaneBloku(float& x, float& y, float& sx, float& sy)
     // Every number as the file keeps it; a factor the file would write as 0
     // would reopen as another block.
     for (const Pole& p : pola) {
+        if (LiczbaPokazana(p.pole))
+            continue;  // as the block has it
         const double zapisana = JakWPliku(p.wynik, p.maska);
         if (p.maska == maski::SkalaBloku && p.wynik != 0.0f && zapisana == 0.0) {
             PokazBladUzytkownikowi(Utf8NaCp1250(std::string("Pole „") + p.nazwa +
@@ -266,6 +269,9 @@ bool TWstawBlok::SprawdzDaneBloku(float& x, float& y, float& sx, float& sy)
 void TWstawBlok::PrzygotujWstawianie()
 {
     zmieniany_ = -1;
+    // A new block: no number of a changed one is kept.
+    for (QLineEdit* pole : {E_x, E_y, CB_sX->lineEdit(), CB_sY->lineEdit()})
+        ZapomnijLiczbe(pole);
     E_x->clear();
     E_y->clear();
     CB_sX->setEditText(NaQString(FormatFloat("#0.00", 1.0)));
@@ -288,10 +294,10 @@ void TWstawBlok::PrzygotujZmiane(int32_t indeks)
 {
     zmieniany_ = indeks;
     const DaneBlok& b = Bloki[indeks];
-    UstawLiczbe(E_x, "##########0.00", b.X);
-    UstawLiczbe(E_y, "##########0.00", b.Y);
-    CB_sX->setEditText(NaQString(FormatFloat("##########0.00", b.Sx)));
-    CB_sY->setEditText(NaQString(FormatFloat("##########0.00", b.Sy)));
+    PokazLiczbe(E_x, "##########0.00", b.X);
+    PokazLiczbe(E_y, "##########0.00", b.Y);
+    PokazLiczbe(CB_sX->lineEdit(), "##########0.00", b.Sx);
+    PokazLiczbe(CB_sY->lineEdit(), "##########0.00", b.Sy);
     CB_NadRysunkiem->setChecked(b.Nad != 0);
     PokazWariantArkusza(RB_ArkAktualny, RB_ArkWszystkie, b.Wariant);
     LB_NazwaBlokuCzytaj->setEnabled(false);
@@ -368,15 +374,19 @@ void TWstawBlok::ZmienWskazany()
     float x = 0, y = 0, sx = 1, sy = 1;
     if (!JestIndeksem(zmieniany_, Bloki) || !SprawdzDaneBloku(x, y, sx, sy))
         return;
-    DaneBlok& b = Bloki[zmieniany_];
+    DaneBlok b = Bloki[zmieniany_];
     b.X = x;
     b.Y = y;
     b.Sx = sx;
     b.Sy = sy;
     b.Nad = CB_NadRysunkiem->isChecked() ? 1 : 0;
     b.Wariant = WybranyWariant(RB_ArkWszystkie, false, b.Wariant);
+    // Committed as it was, the block leaves the project unchanged.
+    if (!(b == Bloki[zmieniany_])) {
+        Bloki[zmieniany_] = std::move(b);
+        ZmienionoProjekt();
+    }
     accept();
-    ZmienionoProjekt();
     Form1->Przerysuj();
 }
 

@@ -1,8 +1,30 @@
-// Opening and committing every junction window without an edit leaves the
-// saved project byte for byte as it was.
+// Opening and committing a window without an edit leaves the saved project
+// byte for byte as it was, and unchanged; an edit that changes the file
+// marks the project changed.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "drawing/KopiaSchowka.h"
+#include "drawing/Wyjscie.h"
 #include "formularze.h"
+#include "junction_forms/TDaneRonda.h"
+#include "junction_forms/TGeometriaRondo.h"
 #include "model/PlikProjektu.h"
 #include "model/Projekt.h"
+#include "model/Schowek.h"
+#include "shell/TEdycjaOpisy.h"
+#include "shell/TKopiujSchowek.h"
+#include "shell/TUstawyGlobalne.h"
+#include "shell/TWezlyOperacje.h"
+#include "shell/TWrnt.h"
+#include "shell/TWstawBlok.h"
 
 namespace {
 
@@ -56,6 +78,418 @@ TEST_F(BezZmian, OknaBezEdycjiNieZmieniajaPliku)
     EXPECT_FALSE(ProjektZmieniony);
     ASSERT_TRUE(ZapiszProjekt(po));
     EXPECT_TRUE(CzytajPlik(po) == CzytajPlik(przed));
+}
+
+}  // namespace
+
+// ---- Every window, driven as a user drives it ----
+//
+// For each window: a project of numbers the windows show rounded, saved;
+// the window opened as a user opens it (a pick on the sheet, a toolbar
+// button, a double click) and committed with its button without an edit;
+// the project saved again must be the same bytes and still unchanged. Then
+// one real edit per window: whenever the saved bytes differ, the project
+// must be marked changed.
+
+namespace {
+
+// Where the test project keeps its objects, in sheet centimetres.
+constexpr double WezelX = 3.0, WezelY = 5.0;     // the first junction node
+constexpr double RondoX = 15.0, RondoY = 5.0;    // the roundabout node
+constexpr double BlokX = 14.0, BlokY = 14.0;
+constexpr double OpisX = 5.0, OpisY = 14.0;
+// Arm angles in radians, shown in 0.01 degrees (17.19 and 108.86).
+constexpr float KatRamienia = 0.3f;
+constexpr float KatRamieniaRonda = 1.89999998f;
+
+QPoint Piksel(double x, double y) { return {CmNaEkranX(x), CmNaEkranY(y)}; }
+
+// From a pixel beside, so that the mouse moves even when it was there already.
+void MyszaNad(double x, double y)
+{
+    QTest::mouseMove(Form1->Podglad, Piksel(x, y) + QPoint(1, 1));
+    QTest::mouseMove(Form1->Podglad, Piksel(x, y));
+}
+
+void KlikNaArkuszu(double x, double y)
+{
+    MyszaNad(x, y);
+    QTest::mouseClick(Form1->Podglad, Qt::LeftButton, {}, Piksel(x, y));
+}
+
+void PodwojnyKlik(double x, double y)
+{
+    MyszaNad(x, y);
+    QTest::mouseDClick(Form1->Podglad, Qt::LeftButton, {}, Piksel(x, y));
+}
+
+void Polecenie(const char* nazwa)
+{
+    QAction* a = Form1->findChild<QAction*>(nazwa);
+    ASSERT_TRUE(a && a->isEnabled()) << nazwa;
+    a->trigger();
+}
+
+void Kliknij(QAbstractButton* b)
+{
+    ASSERT_TRUE(b && b->isVisible() && b->isEnabled()) << (b ? b->objectName().toStdString() : "?");
+    // A switch stretched by its layout takes clicks on its box and words
+    // only, not in the middle of its empty width.
+    if (qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b))
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    else
+        QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void Kliknij(QWidget* okno, const char* przycisk) { Kliknij(Kontrolka<QAbstractButton>(okno, przycisk)); }
+
+// The edit's whole text replaced by typing.
+void Napisz(QLineEdit* pole, const QString& tekst)
+{
+    ASSERT_NE(pole, nullptr);
+    pole->setFocus();
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(pole, tekst);
+}
+
+// `wOknie` runs in `okno` once what the user did (`otworz`) has shown it; a
+// window left open, or another one shown instead, fails and is closed.
+void WOknie(QDialog* okno, const std::function<void()>& otworz, const std::function<void()>& wOknie)
+{
+    bool pokazane = false;
+    QTimer czuwanie;
+    czuwanie.setInterval(10);
+    QObject::connect(&czuwanie, &QTimer::timeout, [&] {
+        auto* modalne = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modalne && modalne != okno) {
+            ADD_FAILURE() << modalne->objectName().toStdString() << " shown instead";
+            modalne->reject();
+            return;
+        }
+        if (!okno->isVisible())
+            return;
+        czuwanie.stop();
+        pokazane = true;
+        wOknie();
+        if (okno->isVisible()) {
+            ADD_FAILURE() << okno->objectName().toStdString() << " left open";
+            okno->reject();
+        }
+    });
+    czuwanie.start();
+    otworz();
+    czuwanie.stop();
+    EXPECT_TRUE(pokazane) << okno->objectName().toStdString() << " not shown";
+}
+
+// One window: how a user commits it unedited, and with one edit.
+struct ProbaOkna {
+    const char* nazwa;
+    std::function<void()> bezEdycji;
+    std::function<void()> zEdycja;
+};
+
+class OknaUzytkownika : public Formularze {
+protected:
+    std::string przed, po;
+
+    void SetUp() override
+    {
+        Formularze::SetUp();
+        przed = Sciezka("przed.rup");
+        po = Sciezka("po.rup");
+    }
+
+    // Two junction nodes in two variants and a roundabout node, a block and a
+    // description, with numbers the windows show rounded; the sheet drawn
+    // (the redraw sets the band scale), saved, unchanged.
+    void ProjektNiewygodny()
+    {
+        ZbudujProjekt(2, 2);
+        ASSERT_EQ(DodajWezel(RondoX, RondoY, "Rondo", 'R'), "");
+        UstawRondaCzteroramienne();
+        for (DaneRondo& r : Ronda) {
+            r.Kat[1] = KatRamieniaRonda;
+            r.TytulDx = 0.0625f;
+            r.TytulH = 0.3125f;
+        }
+        for (DaneRuchoplan& r : Ruchoplany) {
+            r.TytulDx = 0.0625f;
+            r.TytulWysokosc = 0.3125f;
+        }
+        Wezly[0].TytulDx = 0.25f;
+        Wezly[0].TytulH = 0.45f;
+        Wezly[0].OdlegloscPrzejscia[0] = 4.0625f;
+        Wezly[0].RozmiaryLegendy[0] = 0.3125f;
+        Wezly[0].RozmiaryOpisow[0] = 0.3125f;
+        Wezly[0].GrLinie = 0.3125f;
+        Wezly[0].LegendaPrzejscX = 1.0625f;
+        Warianty[0].TytulDx = 0.125f;
+        for (DaneRuchoplan& r : Ruchoplany)
+            if (r.NrWezla == 0)
+                r.Kat[1] = KatRamienia;
+        DefiniujBlokiTloIWierzch();
+        Bloki.assign(1, {});
+        Bloki[0].Nazwa = "Tlo";
+        Bloki[0].X = static_cast<float>(BlokX) + 0.125f;
+        Bloki[0].Y = static_cast<float>(BlokY);
+        Bloki[0].Sx = 0.125f;
+        Bloki[0].Sy = 0.004f;
+        Opisy.assign(1, {});
+        Opisy[0].Tekst = "Opis";
+        Opisy[0].Styl = "Opis";
+        Opisy[0].X = static_cast<float>(OpisX) + 0.125f;
+        Opisy[0].Y = static_cast<float>(OpisY);
+        Opisy[0].Sx = 0.125f;
+        Opisy[0].Grubosc = 0.125f;
+        Opisy[0].Kat = 12.125f;
+        wg.MaxSzer = 2.0625f;
+        wg.ArkuszBUser = 40.125f;
+        wg.KrokSiatki = 0.125f;
+        NastawySchowek = {1.125f, 20.0f, 1.0f, 20.0f, 50, 0, 0, 0xFFFFFF};
+        // The pixel size the file keeps beside the rectangle is the one it gives.
+        NastawySchowek.SzerokoscPx = static_cast<int32_t>(SzerokoscPikseli(NastawySchowek));
+        NastawySchowek.WysokoscPx = static_cast<int32_t>(WysokoscPikseli(NastawySchowek));
+        Form1->UstawPolecenia();
+        Form1->Przerysuj();
+        ASSERT_TRUE(ZapiszProjekt(przed));
+        ProjektZmieniony = false;
+    }
+
+    // The invariant over the windows: unedited, nothing changes; edited,
+    // a changed file is a changed project.
+    void SprawdzOkna(const std::vector<ProbaOkna>& proby)
+    {
+        for (const ProbaOkna& p : proby) {
+            SCOPED_TRACE(p.nazwa);
+            ProjektNiewygodny();
+            p.bezEdycji();
+            EXPECT_FALSE(ProjektZmieniony) << p.nazwa << ": committed without an edit";
+            ASSERT_TRUE(ZapiszProjekt(po));
+            EXPECT_TRUE(CzytajPlik(po) == CzytajPlik(przed)) << p.nazwa << ": the file changed without an edit";
+        }
+        for (const ProbaOkna& p : proby) {
+            SCOPED_TRACE(p.nazwa);
+            ProjektNiewygodny();
+            p.zEdycja();
+            const bool zmieniony = ProjektZmieniony;
+            ASSERT_TRUE(ZapiszProjekt(po));
+            const bool inny = CzytajPlik(po) != CzytajPlik(przed);
+            EXPECT_TRUE(inny) << p.nazwa << ": the edit reached no file";
+            EXPECT_TRUE(!inny || zmieniony) << p.nazwa << ": the file changed, the project is not marked";
+        }
+        EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+    }
+};
+
+// ---- the windows ----
+
+void OknoWezla(const std::function<void()>& edycja)
+{
+    Polecenie("TB_UstawieniaLokalne");
+    WOknie(WezlyOperacje, [] { KlikNaArkuszu(WezelX, WezelY); }, [&] {
+        edycja();
+        Kliknij(WezlyOperacje->B_Powrot);
+    });
+}
+
+void OknoWariantow(const std::function<void()>& edycja)
+{
+    WOknie(Wrnt, [] { Polecenie("TB_EdycjaWariantow"); }, [&] {
+        QListWidget* lista = Kontrolka<QListWidget>(Wrnt, "Lista_Wariantow");
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0)).center());
+        edycja();
+        Kliknij(Wrnt, "ZmienOpisWariant");
+        Kliknij(Wrnt, "Button2");
+    });
+}
+
+void OknoBloku(const std::function<void()>& edycja)
+{
+    Polecenie("M_ZmienBlok");
+    WOknie(WstawBlok, [] { KlikNaArkuszu(BlokX, BlokY); }, [&] {
+        edycja();
+        Kliknij(WstawBlok->B_WczytajBlok);
+    });
+}
+
+void OknoOpisu(const std::function<void()>& edycja)
+{
+    Polecenie("M_ZmienOpis");
+    WOknie(EdycjaOpisy, [] { KlikNaArkuszu(OpisX, OpisY); }, [&] {
+        edycja();
+        Kliknij(EdycjaOpisy->B_Wprowadz);
+    });
+}
+
+void OknoNatezen(const std::function<void()>& edycja)
+{
+    WOknie(NatezeniaRUPL, [] { PodwojnyKlik(WezelX, WezelY); }, [&] {
+        edycja();
+        Kliknij(NatezeniaRUPL, "BWprowadz");
+    });
+}
+
+void OknoGeometrii(const std::function<void()>& edycja)
+{
+    Polecenie("TB_Geometria");
+    WOknie(GeometriaRuchoplan, [] { KlikNaArkuszu(WezelX, WezelY); }, [&] {
+        edycja();
+        Kliknij(GeometriaRuchoplan, "B_Wprowadz");
+    });
+}
+
+void OknoDanychRonda(const std::function<void()>& edycja)
+{
+    WOknie(DaneRonda, [] { PodwojnyKlik(RondoX, RondoY); }, [&] {
+        edycja();
+        Kliknij(DaneRonda, "Wprowadz");
+    });
+}
+
+void OknoGeometriiRonda(const std::function<void()>& edycja)
+{
+    Polecenie("TB_Geometria");
+    WOknie(GeometriaRondo, [] { KlikNaArkuszu(RondoX, RondoY); }, [&] {
+        edycja();
+        Kliknij(GeometriaRondo, "Wprowadz");
+    });
+}
+
+// The main window's node move: the node picked, its place shown in the
+// panel, "Zmień" pressed.
+void PrzesuniecieWezla(const std::function<void()>& edycja)
+{
+    Polecenie("TB_PrzesunWezel");
+    KlikNaArkuszu(WezelX, WezelY);
+    ASSERT_TRUE(Form1->PanelWsp->isVisible());
+    edycja();
+    Kliknij(Form1->B_Wstaw);
+}
+
+void Bez() {}
+
+TEST_F(OknaUzytkownika, OknaWezlaIObiektowBezEdycjiBezZmian)
+{
+    SprawdzOkna({
+        {"node window", [] { OknoWezla(Bez); },
+         [] { OknoWezla([] { Napisz(WezlyOperacje->E_dx, "1.5"); }); }},
+        {"variants window", [] { OknoWariantow(Bez); },
+         [] { OknoWariantow([] { Napisz(Kontrolka<QLineEdit>(Wrnt, "E_dx"), "2.5"); }); }},
+        {"block change", [] { OknoBloku(Bez); },
+         [] { OknoBloku([] { Napisz(WstawBlok->CB_sY->lineEdit(), "2"); }); }},
+        {"description change", [] { OknoOpisu(Bez); },
+         [] { OknoOpisu([] { Napisz(EdycjaOpisy->E_y, "31.5"); }); }},
+        {"node move", [] { PrzesuniecieWezla(Bez); },
+         [] { PrzesuniecieWezla([] { Napisz(Form1->E_y, "6.5"); }); }},
+        {"grid switch", Bez, [] { Kliknij(Form1->CB_Siatka); }},
+    });
+}
+
+TEST_F(OknaUzytkownika, OknaSkrzyzowaniaIRondaBezEdycjiBezZmian)
+{
+    SprawdzOkna({
+        {"junction volumes", [] { OknoNatezen(Bez); },
+         [] { OknoNatezen([] { Napisz(Kontrolka<QLineEdit>(NatezeniaRUPL, "nat12"), "321"); }); }},
+        {"junction geometry", [] { OknoGeometrii(Bez); },
+         [] { OknoGeometrii([] { Napisz(Kontrolka<QLineEdit>(GeometriaRuchoplan, "E_o"), "0.75"); }); }},
+        {"roundabout data", [] { OknoDanychRonda(Bez); },
+         [] { OknoDanychRonda([] { Napisz(Kontrolka<QLineEdit>(DaneRonda, "nat12"), "321"); }); }},
+        {"roundabout geometry", [] { OknoGeometriiRonda(Bez); },
+         [] { OknoGeometriiRonda([] { Napisz(Kontrolka<QLineEdit>(GeometriaRondo, "E_R"), "4.5"); }); }},
+    });
+}
+
+// One field typed in a geometry window stores that field; the arm angles,
+// shown to 0.01 degree, stay as they were.
+TEST_F(OknaUzytkownika, JednoPoleGeometriiNieZmieniaKatow)
+{
+    ProjektNiewygodny();
+    OknoGeometrii([] { Napisz(Kontrolka<QLineEdit>(GeometriaRuchoplan, "E_o"), "0.75"); });
+    for (const DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWezla == 0) {
+            EXPECT_EQ(r.GlobOdsuniecie, 0.75f);
+            EXPECT_EQ(r.Kat[1], KatRamienia) << "0.3 rad, not 0.30002 of 17.19 degrees";
+        }
+    OknoGeometriiRonda([] { Napisz(Kontrolka<QLineEdit>(GeometriaRondo, "E_R"), "4.5"); });
+    for (const DaneRondo& r : Ronda) {
+        EXPECT_EQ(r.PromienR, 4.5f);
+        EXPECT_EQ(r.Kat[1], KatRamieniaRonda) << "1.89999998 rad, not 1.89996541 of 108.86 degrees";
+    }
+    EXPECT_TRUE(ProjektZmieniony);
+}
+
+// The node window and the block change keep numbers they show rounded.
+TEST_F(OknaUzytkownika, OknoWezlaIBlokuZachowujaLiczby)
+{
+    ProjektNiewygodny();
+    OknoWezla(Bez);
+    EXPECT_EQ(Wezly[0].TytulDx, 0.25f);
+    EXPECT_EQ(Wezly[0].TytulH, 0.45f);
+    OknoBloku(Bez);
+    EXPECT_EQ(Bloki[0].Sx, 0.125f);
+    EXPECT_EQ(Bloki[0].Sy, 0.004f);
+    // Typed back as shown, a number is the one shown.
+    OknoWezla([] { Napisz(WezlyOperacje->E_dx, "0.3"); });
+    EXPECT_EQ(Wezly[0].TytulDx, 0.25f);
+    OknoWezla([] { Napisz(WezlyOperacje->E_dx, "0.35"); });
+    EXPECT_EQ(Wezly[0].TytulDx, 0.35f);
+    EXPECT_TRUE(ProjektZmieniony);
+}
+
+// The windows whose fixes live elsewhere: the global settings, the
+// clipboard rectangle and the grid step box of the main window.
+void OknoUstawien(const std::function<void()>& edycja)
+{
+    WOknie(UstawyGlobalne, [] { Polecenie("TB_UstawGlowne"); }, [&] {
+        edycja();
+        Kliknij(UstawyGlobalne, "B_wprowadz");
+    });
+}
+
+void OknoSchowka(const std::function<void()>& edycja)
+{
+    WOknie(KopiujSchowek, [] { Polecenie("TB_DoSchowka"); }, [&] {
+        edycja();
+        Kliknij(KopiujSchowek, "B_kopiuj");
+        if (KopiujSchowek->isVisible())
+            Kliknij(KopiujSchowek, "B_Powrot");
+    });
+}
+
+TEST_F(OknaUzytkownika, OknoUstawienGlobalnychBezEdycjiBezZmian)
+{
+    SprawdzOkna({
+        {"global settings", [] { OknoUstawien(Bez); },
+         [] { OknoUstawien([] { Kliknij(UstawyGlobalne, "RB_ArkuszA3"); }); }},
+    });
+}
+
+TEST_F(OknaUzytkownika, OknoSchowkaBezEdycjiBezZmian)
+{
+    SprawdzOkna({
+        {"clipboard", [] { OknoSchowka(Bez); },
+         [] { OknoSchowka([] { Napisz(KopiujSchowek->E_x1, "2.5"); }); }},
+    });
+}
+
+// The step box as a project opens it, confirmed with Enter unedited, or a
+// step typed and confirmed.
+TEST_F(OknaUzytkownika, KrokSiatkiBezEdycjiBezZmian)
+{
+    auto krok = [this](const QString& tekst) {
+        NowyProjekt();
+        ASSERT_TRUE(OtworzProjekt(przed));
+        ProjektZmieniony = false;
+        QLineEdit* pole = Form1->CB_SiatkaKrok->lineEdit();
+        pole->setFocus();
+        if (!tekst.isEmpty())
+            Napisz(pole, tekst);
+        QTest::keyClick(pole, Qt::Key_Return);
+    };
+    SprawdzOkna({
+        {"grid step", [&] { krok({}); }, [&] { krok("0.5"); }},
+    });
 }
 
 }  // namespace
