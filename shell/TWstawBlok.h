@@ -61,7 +61,7 @@ public:
 private:
     std::string Biblioteka() const;
     // The library read; false with its message shown.
-    bool CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const;
+    bool CzytajBibliotekeOkna(DefinicjeBiblioteki& biblioteka) const;
     // The placed block's name picked in the list.
     void PokazWLiscie(const std::string& nazwa);
     std::string WybranaNazwa() const;
