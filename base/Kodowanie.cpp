@@ -1,5 +1,6 @@
 #include "base/Kodowanie.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
@@ -174,4 +175,26 @@ bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
     TekstZOkna t = Utf8NaCp1250ZOkna(utf8);
     cp1250 = t.wierny ? std::move(t.cp1250) : std::string();
     return t.wierny;
+}
+
+std::string_view RodzajUtf16(std::string_view t)
+{
+    if (t.starts_with("\xFF\xFE"))
+        return "UTF-16LE";
+    if (t.starts_with("\xFE\xFF"))
+        return "UTF-16BE";
+    // A text of the program holds no NUL: a NUL on one side of many byte
+    // pairs in its beginning, and never on the other, is UTF-16.
+    const std::size_t par = std::min<std::size_t>(t.size(), 1024) / 2;
+    std::size_t nulDrugi = 0, nulPierwszy = 0;
+    for (std::size_t i = 0; i < par; ++i) {
+        const bool pierwszy = t[2 * i] == '\0', drugi = t[2 * i + 1] == '\0';
+        nulDrugi += drugi && !pierwszy;
+        nulPierwszy += pierwszy && !drugi;
+    }
+    if (nulDrugi > 0 && nulPierwszy == 0 && nulDrugi * 4 >= par)
+        return "UTF-16LE";
+    if (nulPierwszy > 0 && nulDrugi == 0 && nulPierwszy * 4 >= par)
+        return "UTF-16BE";
+    return "";
 }

@@ -30,3 +30,10 @@ struct TekstZOkna {
     bool wierny = true;
 };
 TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8);
+
+// The byte-order mark some editors begin a UTF-8 text with.
+inline constexpr std::string_view ZnacznikKolejnosciUtf8 = "\xEF\xBB\xBF";
+// The UTF-16 form a text is in, "UTF-16LE" or "UTF-16BE", known by its
+// byte-order mark or by NUL bytes in alternate places (the high bytes of
+// plain letters); "" for any other text.
+std::string_view RodzajUtf16(std::string_view tekst);

@@ -1,8 +1,9 @@
 // The text file readers against a line count of the same bytes: the
 // program's count, forecast and count settings files each followed by 100 MB
 // of empty lines, and a block library of 200 MB of line feeds (its time and
-// the most heap it takes over its size, counter `pamiec_do_pliku`). The
-// anchor reads the file and counts its line feeds, as `wc -l` does.
+// the most heap it takes over its size, counter `pamiec_do_pliku`), and one
+// of 200 MB of the smallest definitions. The anchor reads the file and
+// counts its line feeds, as `wc -l` does.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -137,7 +138,7 @@ void BM_CzytanieBiblioteki(benchmark::State& stan)
     double najwiecej = 0.0;
     const LiczeniePamieci liczenie;
     for (auto _ : stan) {
-        std::vector<DefinicjaBiblioteki> b;
+        DefinicjeBiblioteki b;
         std::string blad;
         const int64_t przed = PamiecZajeta();
         ZerujSzczytPamieci();
@@ -148,5 +149,54 @@ void BM_CzytanieBiblioteki(benchmark::State& stan)
     stan.counters["pamiec_do_pliku"] = najwiecej / rozmiar;
 }
 BENCHMARK(BM_CzytanieBiblioteki)->Unit(benchmark::kMillisecond);
+
+// A library of 200 MB of the smallest definitions that read: a marker, ten
+// empty header lines and a one-character body line, 37 bytes each (5.67
+// million of them), made once.
+std::string BibliotekaNajmniejszychDefinicji()
+{
+    static std::string sciezka;
+    if (!sciezka.empty())
+        return sciezka;
+    sciezka = PlikTymczasowy("kartogram_czytnik_definicje_200MB");
+    const std::string jedna = std::string(ZnacznikDefinicji) + "\n" + std::string(10, '\n') + "x\n";
+    const std::size_t ile = (std::size_t{200} << 20) / jedna.size();
+    std::string kawalek;
+    for (int i = 0; i < 4096; ++i)
+        kawalek += jedna;
+    std::ofstream wy(sciezka, std::ios::binary | std::ios::trunc);
+    for (std::size_t i = 0; i < ile / 4096; ++i)
+        wy << kawalek;
+    for (std::size_t i = 0; i < ile % 4096; ++i)
+        wy << jedna;
+    return sciezka;
+}
+
+void BM_LiczenieLiniiDefinicji(benchmark::State& stan) { LiczLinie(stan, BibliotekaNajmniejszychDefinicji()); }
+BENCHMARK(BM_LiczenieLiniiDefinicji)->Unit(benchmark::kMillisecond);
+
+// The same library read: within 10 times the line count and at most 3 times
+// its size of heap (counter `pamiec_do_pliku`).
+void BM_CzytanieDefinicji(benchmark::State& stan)
+{
+    const std::string plik = BibliotekaNajmniejszychDefinicji();
+    const auto rozmiar = static_cast<double>(std::filesystem::file_size(plik));
+    double najwiecej = 0.0;
+    std::size_t definicji = 0;
+    const LiczeniePamieci liczenie;
+    for (auto _ : stan) {
+        DefinicjeBiblioteki b;
+        std::string blad;
+        const int64_t przed = PamiecZajeta();
+        ZerujSzczytPamieci();
+        if (!CzytajBiblioteke(plik, b, blad))
+            stan.SkipWithError("the library was not read");
+        najwiecej = std::max(najwiecej, static_cast<double>(SzczytPamieci() - przed));
+        definicji = b.size();
+    }
+    stan.counters["pamiec_do_pliku"] = najwiecej / rozmiar;
+    stan.counters["definicji"] = static_cast<double>(definicji);
+}
+BENCHMARK(BM_CzytanieDefinicji)->Unit(benchmark::kMillisecond);
 
 }  // namespace

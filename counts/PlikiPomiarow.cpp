@@ -133,10 +133,15 @@ bool NazwaPlikuWProjekcie(const std::string& sciezka, std::string& nazwa, std::s
     const std::string systemowa = NazwaBezKatalogu(sciezka);
     if (Utf8NaCp1250Dokladnie(systemowa, nazwa) && nazwa.size() <= decltype(DanePomiar::NazwaPliku)::Pojemnosc)
         return true;
-    blad = Utf8NaCp1250("Nazwy pliku ") + SciezkaWTekscie(systemowa) +
-           Utf8NaCp1250(" nie można zapisać w projekcie (znaki spoza strony kodowej Windows-1250 lub nazwa "
-                        "dłuższa niż 255 znaków). Zmień nazwę pliku.");
+    blad = Utf8NaCp1250(OdmowaNazwyPliku(systemowa));
     return false;
+}
+
+std::string OdmowaNazwyPliku(std::string_view nazwaUtf8)
+{
+    return "Nazwy pliku " + std::string(nazwaUtf8) +
+           " nie można zapisać w projekcie (znaki spoza strony kodowej Windows-1250 lub nazwa dłuższa niż 255 "
+           "znaków). Zmień nazwę pliku.";
 }
 
 std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu)

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/Pomiar.h"
@@ -55,6 +56,9 @@ std::string NazwaBezKatalogu(const std::string& sciezka);
 // The file's name as a count record keeps it in the project (Windows-1250);
 // a name the project cannot hold is refused with the message, never mangled.
 bool NazwaPlikuWProjekcie(const std::string& sciezka, std::string& nazwa, std::string& blad);
+// That message in UTF-8, naming the file as given (UTF-8), for a window that
+// shows the name as the user typed it.
+std::string OdmowaNazwyPliku(std::string_view nazwaUtf8);
 
 // ---------------------------------------------------------------- "*.upm"
 // The settings file is read where the defaults of a new count are made.

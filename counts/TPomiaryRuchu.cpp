@@ -18,6 +18,7 @@
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "counts/FiltrOkna.h"
+#include "counts/PlikiPomiarow.h"
 #include "counts/Przyciski.h"
 #include "counts/Pytanie.h"
 #include "counts/TNatezeniaTabela.h"
@@ -47,6 +48,20 @@ bool GodzinaZTekstu(const std::string& tekst, TDataCzas& czas)
         return false;
     czas = KodujCzas(static_cast<int>(h), static_cast<int>(m), 0);
     return true;
+}
+
+// The name of the count's file as the count keeps it; a name it cannot hold
+// is refused naming it as the user typed it, letters Windows-1250 lacks
+// included.
+bool NazwaPlikuPomiaru(const std::string& sciezka, std::string& nazwa)
+{
+    std::string blad;
+    if (NazwaPlikuWProjekcie(sciezka, nazwa, blad))
+        return true;
+    const QByteArray wpisana = SciezkaNaQString(NazwaBezKatalogu(sciezka)).toUtf8();
+    Dialogi().BladQt(QString::fromUtf8(
+        OdmowaNazwyPliku(std::string_view(wpisana.constData(), static_cast<std::size_t>(wpisana.size())))));
+    return false;
 }
 
 bool CzasTrwania(const std::string& tekst, int32_t& minuty)
@@ -363,10 +378,10 @@ void TPomiaryRuchu::OtworzPomiar()
         Dialogi().Informacja(PL("Wskaż pomiar!"));
         return;
     }
-    const std::string nazwa = SciezkaZQString(wybrany->text());
-    if (!PorzucicPomiar())
+    const std::string sciezka = KatalogPomiarow + "/" + SciezkaZQString(wybrany->text()).native() + ".pom";
+    std::string nazwa;
+    if (!NazwaPlikuPomiaru(sciezka, nazwa) || !PorzucicPomiar())
         return;
-    const std::string sciezka = KatalogPomiarow + "/" + nazwa + ".pom";
     DanePomiar nowy;
     std::string blad;
     if (!CzytajPlikPomiaru(sciezka, nowy, blad)) {
@@ -390,11 +405,9 @@ void TPomiaryRuchu::B_NowyPomiarClick()
     const std::string sciezka = Dialogi().ZapiszPlik("Nowy pomiar", FiltrPomiarowPliku, KatalogPomiarow, "", "pom");
     if (sciezka.empty())
         return;
-    std::string nazwa, blad;
-    if (!NazwaPlikuWProjekcie(sciezka, nazwa, blad)) {
-        Dialogi().Blad(blad);
+    std::string nazwa;
+    if (!NazwaPlikuPomiaru(sciezka, nazwa))
         return;
-    }
     if (PlikIstnieje(sciezka) && !NadpisacPlik(sciezka))
         return;
     DanePomiar nowy;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <limits>
 #include <new>
 #include <system_error>
 
@@ -55,79 +56,208 @@ namespace {
 // What both markers of a definition begin with.
 constexpr std::string_view PoczatekZnacznikow = "____________________";
 
-// Whether the next line ends the definition: its end marker (read) or the
-// next definition's marker (left for that definition).
-bool KoniecDefinicji(CzytnikProjektu& c)
+// Where the line starting at `od` ends: its CR or LF, or the end of the text.
+std::size_t KoniecLinii(std::string_view t, std::size_t od)
 {
-    const std::string_view l = c.Podglad().substr(0, 255);
-    if (l == ZnacznikDefinicji)
+    const char* const z = t.data();
+    std::size_t k = od;
+    while (k < t.size() && z[k] != '\n' && z[k] != '\r')
+        ++k;
+    return k;
+}
+
+// Where the line after the one ending at `koniec` starts.
+std::size_t PoKoncuLinii(std::string_view t, std::size_t koniec)
+{
+    if (koniec >= t.size())
+        return t.size();
+    return t[koniec] == '\r' && koniec + 1 < t.size() && t[koniec + 1] == '\n' ? koniec + 2 : koniec + 1;
+}
+
+// The number of the line that ends just before `pozycja` (a line start or
+// the end of the text): lines end in CR LF, LF or CR, and a last line
+// without its end counts.
+std::size_t NumerLiniiPrzed(std::string_view t, std::size_t pozycja)
+{
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < pozycja; ++i)
+        n += t[i] == '\n' || (t[i] == '\r' && (i + 1 == t.size() || t[i + 1] != '\n'));
+    if (pozycja > 0 && t[pozycja - 1] != '\n' && t[pozycja - 1] != '\r')
+        ++n;
+    return n;
+}
+
+}  // namespace
+
+// Finds the definitions of a library's text in one pass. Outside a definition's header only lines that may be markers matter: the
+// text between them is passed over in place, searched for the markers'
+// beginning.
+class CzytnikBiblioteki {
+public:
+    // The library takes the text, its lines from `od` on to be read.
+    CzytnikBiblioteki(DefinicjeBiblioteki& wynik, std::string tresc, const std::string& nazwaPliku)
+        : b_(wynik), nazwaPliku_(nazwaPliku)
+    {
+        b_.tekst_ = std::move(tresc);
+        t_ = b_.tekst_;
+    }
+
+    // False with the message when a definition has no body line.
+    bool Czytaj(std::size_t od, std::string& blad)
+    {
+        std::size_t k = NastepnyZnacznik(od);
+        while (k != std::string_view::npos) {
+            const int z = Znacznik(k);
+            const std::size_t p = PoZnaczniku(k, z);
+            if (z != 1) {
+                k = NastepnyZnacznik(p);
+                continue;
+            }
+            std::size_t dalej = p;
+            std::size_t koniec = 0;
+            const bool naglowek = CzytajNaglowek(dalej);
+            const std::size_t cialo = dalej;
+            if (naglowek)
+                k = CzytajCialo(dalej, koniec);
+            if (!naglowek || koniec == cialo) {
+                blad = BrakCiala(p, dalej);
+                return false;
+            }
+            b_.wpisy_.push_back({static_cast<uint32_t>(p), static_cast<uint32_t>(koniec)});
+        }
         return true;
-    if (l != ZnacznikKonca)
+    }
+
+private:
+    // The line at `k` as a marker: 1 a definition's, 2 an end, 0 none.
+    int Znacznik(std::size_t k) const
+    {
+        if (t_[k] != '_' || t_.compare(k, PoczatekZnacznikow.size(), PoczatekZnacznikow) != 0)
+            return 0;
+        return CalaLinia(k, ZnacznikDefinicji) ? 1 : CalaLinia(k, ZnacznikKonca) ? 2 : 0;
+    }
+
+    // Whether the line at `k` is exactly `tekst`.
+    bool CalaLinia(std::size_t k, std::string_view tekst) const
+    {
+        const std::size_t koniec = k + tekst.size();
+        return t_.compare(k, tekst.size(), tekst) == 0 &&
+               (koniec >= t_.size() || t_[koniec] == '\n' || t_[koniec] == '\r');
+    }
+
+    // Where the line after the line at `k`, a marker of kind `z`, starts.
+    std::size_t PoZnaczniku(std::size_t k, int z) const
+    {
+        const std::size_t dlugosc = z == 1 ? ZnacznikDefinicji.size() : z == 2 ? ZnacznikKonca.size() : 0;
+        return PoKoncuLinii(t_, KoniecLinii(t_, k + dlugosc));
+    }
+
+    // The start of the next line from the line start `od` on that begins
+    // like a marker; npos when there is none.
+    std::size_t NastepnyZnacznik(std::size_t od) const
+    {
+        for (std::size_t k = od; (k = t_.find(PoczatekZnacznikow, k)) != std::string_view::npos; ++k)
+            if (k == od || t_[k - 1] == '\n' || t_[k - 1] == '\r')
+                return k;
+        return std::string_view::npos;
+    }
+
+    // Lines 2 to 11 of a definition from `p` on; false when the file or the
+    // definition ends before them (an end marker is read with it).
+    bool CzytajNaglowek(std::size_t& p) const
+    {
+        for (std::size_t n = 2; n < PierwszaLiniaCiala; ++n) {
+            if (p >= t_.size())
+                return false;
+            if (const int z = Znacznik(p)) {
+                if (z == 2)
+                    p = PoKoncuLinii(t_, KoniecLinii(t_, p));
+                return false;
+            }
+            p = PoKoncuLinii(t_, KoniecLinii(t_, p));
+        }
+        return true;
+    }
+
+    // The body from `p` up to the end marker (read), the next definition's
+    // marker or the end of the file; `koniec` gets where it ends. Returns
+    // where the next definition's marker is, npos when the file has none.
+    std::size_t CzytajCialo(std::size_t& p, std::size_t& koniec) const
+    {
+        for (std::size_t k = NastepnyZnacznik(p); k != std::string_view::npos;) {
+            const int z = Znacznik(k);
+            const std::size_t dalej = PoZnaczniku(k, z);
+            if (z == 1) {
+                koniec = p = k;
+                return k;
+            }
+            if (z == 2) {
+                koniec = k;
+                p = dalej;
+                return NastepnyZnacznik(dalej);
+            }
+            k = NastepnyZnacznik(dalej);
+        }
+        koniec = p = t_.size();
+        return std::string_view::npos;
+    }
+
+    // The message of a definition without a body line whose header starts
+    // at `naglowek`, the lines up to `p` read.
+    std::string BrakCiala(std::size_t naglowek, std::size_t p) const
+    {
+        std::string_view nazwa;
+        const std::size_t l = PoKoncuLinii(t_, KoniecLinii(t_, naglowek));
+        if (l < p && Znacznik(l) == 0)
+            nazwa = t_.substr(l, std::min<std::size_t>(KoniecLinii(t_, l) - l, 255));
+        const auto linia = std::min<std::size_t>(NumerLiniiPrzed(t_, p), std::numeric_limits<int>::max());
+        const CzytnikProjektu c(std::string(), nazwaPliku_);
+        return c.KomunikatBledu(Utf8NaCp1250("definicja bloku „") + std::string(nazwa) +
+                                    Utf8NaCp1250("” nie ma linii rysunku."),
+                                static_cast<int>(linia));
+    }
+
+    DefinicjeBiblioteki& b_;
+    std::string_view t_;
+    const std::string& nazwaPliku_;
+};
+
+namespace {
+
+// The message of a library in a form the program does not read.
+std::string KomunikatKodowania(const std::string& nazwaPliku, std::string_view kodowanie)
+{
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) + Utf8NaCp1250(" jest zapisany w kodowaniu ") +
+           std::string(kodowanie) +
+           Utf8NaCp1250(", którego program nie czyta; zapisz bibliotekę w UTF-8 lub Windows-1250.");
+}
+
+bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku, DefinicjeBiblioteki& wynik,
+                               std::string& blad)
+{
+    if (const std::string_view utf16 = RodzajUtf16(tresc); !utf16.empty()) {
+        blad = KomunikatKodowania(nazwaPliku, utf16);
         return false;
-    c.LiniaWMiejscu();
-    return true;
-}
-
-// Lines 2 on of a definition whose marker has been read, up to its end
-// marker, the next definition's marker or the end of the file.
-void CzytajDefinicje(CzytnikProjektu& c, DefinicjaBiblioteki& d)
-{
-    for (std::size_t n = 2; n < PierwszaLiniaCiala; ++n) {
-        if (c.Koniec() || KoniecDefinicji(c))
-            return;
-        const std::string_view l = c.LiniaWMiejscu().substr(0, 255);
-        if (n == LiniaNazwy)
-            d.Nazwa = l;
-        else if (n == LiniaDaty)
-            d.Data = CzasLubZero(l, TekstNaDate);
-        else if (n == LiniaCzasu)
-            d.Czas = CzasLubZero(l, TekstNaCzas);
-        else if (n == LiniaGrupy)
-            d.Grupa = l;
-        else if (n == LiniaJednostki)
-            d.Jednostka = l;
     }
-    // The body as it stands in the file, taken in runs up to the next line
-    // that may be a marker.
-    std::string_view run;
-    while (c.PominDoLinii(PoczatekZnacznikow, &run)) {
-        d.Cialo.append(run);
-        if (KoniecDefinicji(c))
-            return;
-        d.DodajLinieCiala(c.LiniaWMiejscu());
+    // The definitions keep 32-bit offsets: no library comes near 4 GB.
+    if (tresc.size() > std::numeric_limits<uint32_t>::max()) {
+        blad = KomunikatOdczytu(nazwaPliku, EFBIG);
+        return false;
     }
-    d.Cialo.append(run);
-}
-
-bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku,
-                               std::vector<DefinicjaBiblioteki>& wynik, std::string& blad)
-{
+    std::size_t od = std::string_view(tresc).starts_with(ZnacznikKolejnosciUtf8) ? ZnacznikKolejnosciUtf8.size() : 0;
     // A text editor of this system saves in UTF-8.
-    if (JestUtf8SpozaAscii(tresc)) {
+    if (JestUtf8SpozaAscii(std::string_view(tresc).substr(od))) {
         std::string w1250;
-        if (!Utf8NaCp1250Dokladnie(tresc, w1250)) {
+        if (!Utf8NaCp1250Dokladnie(std::string_view(tresc).substr(od), w1250)) {
             blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) +
                    Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
             return false;
         }
         tresc = std::move(w1250);
+        od = 0;
     }
-    CzytnikProjektu c(std::move(tresc), nazwaPliku);
-    try {
-        // Outside definitions only the markers matter: the text between is
-        // passed over in place.
-        while (c.PominDoLinii(PoczatekZnacznikow)) {
-            if (c.LiniaWMiejscu().substr(0, 255) != ZnacznikDefinicji)
-                continue;
-            DefinicjaBiblioteki d;
-            CzytajDefinicje(c, d);
-            if (d.Cialo.empty())
-                c.Blad(Utf8NaCp1250("definicja bloku „") + d.Nazwa + Utf8NaCp1250("” nie ma linii rysunku."));
-            wynik.push_back(std::move(d));
-        }
-    } catch (const BladPliku& b) {
+    if (!CzytnikBiblioteki(wynik, std::move(tresc), nazwaPliku).Czytaj(od, blad)) {
         wynik.clear();
-        blad = b.what();
         return false;
     }
     return true;
@@ -135,22 +265,61 @@ bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku,
 
 }  // namespace
 
-bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, std::vector<DefinicjaBiblioteki>& wynik,
+void DefinicjeBiblioteki::clear()
+{
+    std::string().swap(tekst_);
+    std::deque<Wpis>().swap(wpisy_);
+}
+
+std::size_t DefinicjeBiblioteki::PoczatekLinii(std::size_t i, std::size_t n) const
+{
+    std::size_t p = wpisy_[i].naglowek;
+    for (std::size_t k = 2; k < n; ++k)
+        p = PoKoncuLinii(tekst_, KoniecLinii(tekst_, p));
+    return p;
+}
+
+std::string_view DefinicjeBiblioteki::LiniaNaglowka(std::size_t i, std::size_t n) const
+{
+    const std::size_t p = PoczatekLinii(i, n);
+    return std::string_view(tekst_).substr(p, std::min<std::size_t>(KoniecLinii(tekst_, p) - p, 255));
+}
+
+std::string_view DefinicjeBiblioteki::Nazwa(std::size_t i) const { return LiniaNaglowka(i, LiniaNazwy); }
+
+std::string_view DefinicjeBiblioteki::Grupa(std::size_t i) const
+{
+    return LiniaNaglowka(i, LiniaGrupy).substr(0, decltype(DefinicjaBiblioteki::Grupa)::Pojemnosc);
+}
+
+DefinicjaBiblioteki DefinicjeBiblioteki::operator[](std::size_t i) const
+{
+    DefinicjaBiblioteki d;
+    d.Nazwa = Nazwa(i);
+    d.Data = CzasLubZero(LiniaNaglowka(i, LiniaDaty), TekstNaDate);
+    d.Czas = CzasLubZero(LiniaNaglowka(i, LiniaCzasu), TekstNaCzas);
+    d.Grupa = Grupa(i);
+    d.Jednostka = LiniaNaglowka(i, LiniaJednostki);
+    const std::size_t cialo = PoczatekLinii(i, PierwszaLiniaCiala);
+    d.Cialo.assign(tekst_, cialo, wpisy_[i].koniec - cialo);
+    return d;
+}
+
+bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, DefinicjeBiblioteki& wynik,
                            std::string& blad)
 {
     wynik.clear();
     blad.clear();
-    // The definitions take as much memory as the file again.
     try {
         return CzytajDefinicjeBiblioteki(std::move(tresc), nazwaPliku, wynik, blad);
     } catch (const std::bad_alloc&) {
-        std::vector<DefinicjaBiblioteki>().swap(wynik);
+        wynik.clear();
         blad = KomunikatOdczytu(nazwaPliku, ENOMEM);
         return false;
     }
 }
 
-bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBiblioteki>& wynik, std::string& blad)
+bool CzytajBiblioteke(const std::string& sciezka, DefinicjeBiblioteki& wynik, std::string& blad)
 {
     wynik.clear();
     blad.clear();
@@ -161,12 +330,12 @@ bool CzytajBiblioteke(const std::string& sciezka, std::vector<DefinicjaBibliotek
     return CzytajPlik(sciezka, tresc, blad) && CzytajTekstBiblioteki(std::move(tresc), sciezka, wynik, blad);
 }
 
-const DefinicjaBiblioteki* ZnajdzWBibliotece(const std::vector<DefinicjaBiblioteki>& biblioteka,
-                                             std::string_view nazwa)
+std::optional<DefinicjaBiblioteki> ZnajdzWBibliotece(const DefinicjeBiblioteki& biblioteka, std::string_view nazwa)
 {
-    const auto it = std::find_if(biblioteka.rbegin(), biblioteka.rend(),
-                                 [&](const DefinicjaBiblioteki& d) { return d.Nazwa == nazwa; });
-    return it == biblioteka.rend() ? nullptr : &*it;
+    for (std::size_t i = biblioteka.size(); i-- > 0;)
+        if (biblioteka.Nazwa(i) == nazwa)
+            return biblioteka[i];
+    return std::nullopt;
 }
 
 ZakresBloku ZmierzDefinicje(const DefinicjaBiblioteki& d)

@@ -27,7 +27,7 @@ void Przerwij(const char* co)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
 {
     const std::string tekst(reinterpret_cast<const char*>(dane), rozmiar);
-    std::vector<DefinicjaBiblioteki> b;
+    DefinicjeBiblioteki b;
     std::string blad;
     if (!CzytajTekstBiblioteki(tekst, "fuzz.blk", b, blad)) {
         if (blad.find("fuzz.blk") == std::string::npos || !b.empty())

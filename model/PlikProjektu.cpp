@@ -150,6 +150,20 @@ void CzytnikProjektu::Pomin(int ile)
 
 bool CzytnikProjektu::Koniec() const { return nastepna_ >= liczbaLinii_; }
 
+bool CzytnikProjektu::TylkoPusteLinie() const
+{
+    return Koniec() || tresc_.find_first_not_of("\r\n", pozycja_) == std::string::npos;
+}
+
+void CzytnikProjektu::UsunZnakKoncaPliku()
+{
+    const std::size_t ostatni = tresc_.find_last_not_of("\r\n");
+    if (ostatni == std::string::npos || ostatni < pozycja_ || Koniec() || tresc_[ostatni] != '\x1A')
+        return;
+    tresc_.erase(ostatni, 1);
+    liczbaLinii_ = PoliczLinie(tresc_);
+}
+
 int CzytnikProjektu::NumerLinii() const
 {
     return static_cast<int>(std::min<std::size_t>(nastepna_, std::numeric_limits<int>::max()));

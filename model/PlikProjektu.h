@@ -58,6 +58,10 @@ public:
     void PominPusteLinie();
     void Pomin(int ile);            // lines not needed
     bool Koniec() const;            // no line left
+    bool TylkoPusteLinie() const;   // no line left but empty ones
+    // Drops the end-of-file mark of old DOS files: a ^Z after the last text,
+    // at the end of the last line or alone on it.
+    void UsunZnakKoncaPliku();
     int NumerLinii() const;         // 1-based number of the line read last
     std::size_t PozostaloLinii() const;
 

@@ -88,12 +88,17 @@ int32_t CzytajSlot(CzytnikScisly& c, int s)
     return i;
 }
 
+// Whether the file goes on with another block: old files may end with empty
+// lines or the DOS end-of-file mark after their last block.
+bool DalszyBlok(const CzytnikProjektu& plik) { return !plik.TylkoPusteLinie(); }
+
 }  // namespace
 
 void CzytajProjektWersji1(CzytnikProjektu& plik)
 {
     // Every line of a block must be there: a file cut inside one would open
     // with the rest of it silently defaulted.
+    plik.UsunZnakKoncaPliku();
     CzytnikScisly c(plik);
     Projekt& p = c.Cel();
     std::vector<DaneRuchoplan>& ruchoplany = p.Ruchoplany;
@@ -131,12 +136,12 @@ void CzytajProjektWersji1(CzytnikProjektu& plik)
 
     // The later blocks were added in later releases; each is read only when
     // the file goes on.
-    if (!plik.Koniec()) {
+    if (DalszyBlok(plik)) {
         c.Pomin(2);
         pierwszy.PoprawkaPrawoskretow = c.RzeczywistaS(granice::Przesuniecie);
         pierwszy.PoprawkaLewoskretow = c.RzeczywistaS(granice::Przesuniecie);
     }
-    if (!plik.Koniec()) {
+    if (DalszyBlok(plik)) {
         c.Pomin(2);
         for (int s = 0; s < Slotow; ++s) {
             const std::string t1 = c.Linia();
@@ -149,12 +154,12 @@ void CzytajProjektWersji1(CzytnikProjektu& plik)
         }
         c.Pomin(1);
     }
-    if (!plik.Koniec()) {
+    if (DalszyBlok(plik)) {
         c.Pomin(1);
         for (int k = 0; k < 4; ++k)
             c.Tekst(pierwszy.OpisRamienia[2 * k + 1]);
     }
-    if (!plik.Koniec()) {
+    if (DalszyBlok(plik)) {
         c.Pomin(2);
         for (int s = 0; s < Slotow; ++s) {
             c.Pomin(1);
@@ -166,7 +171,7 @@ void CzytajProjektWersji1(CzytnikProjektu& plik)
                     ruchoplany[diagram[s]].Natezenia[5 * k] = zawrotki[k];
         }
     }
-    if (!plik.Koniec()) {
+    if (DalszyBlok(plik)) {
         c.Pomin(2);
         pierwszy.GlobOdsuniecie = c.RzeczywistaS(granice::Przesuniecie);
         pierwszy.GlobDlugosc = c.RzeczywistaS(granice::GeometriaRamienia);

@@ -157,7 +157,7 @@ void TWstawBlok::CB_GrupaChange()
     B_AktualizujBlok->setEnabled(false);
 }
 
-bool TWstawBlok::CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const
+bool TWstawBlok::CzytajBibliotekeOkna(DefinicjeBiblioteki& biblioteka) const
 {
     std::string blad;
     if (CzytajBiblioteke(Biblioteka(), biblioteka, blad))
@@ -169,14 +169,14 @@ bool TWstawBlok::CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& bibliote
 void TWstawBlok::WczytajListeBlokow(const std::string& filtr)
 {
     LB_NazwaBlokuCzytaj->clear();
-    std::vector<DefinicjaBiblioteki> biblioteka;
+    DefinicjeBiblioteki biblioteka;
     CzytajBibliotekeOkna(biblioteka);
-    for (const DefinicjaBiblioteki& d : biblioteka) {
-        const QString grupa = NaQString(d.Grupa.str());
+    for (std::size_t i = 0; i < biblioteka.size(); ++i) {
+        const QString grupa = NaQString(biblioteka.Grupa(i));
         if (CB_Grupa->findText(grupa) < 0)
             CB_Grupa->addItem(grupa);
-        if (filtr == WszystkieGrupy || filtr == d.Grupa.str())
-            LB_NazwaBlokuCzytaj->addItem(NaQString(d.Nazwa));
+        if (filtr == WszystkieGrupy || filtr == biblioteka.Grupa(i))
+            LB_NazwaBlokuCzytaj->addItem(NaQString(biblioteka.Nazwa(i)));
     }
     CB_Grupa->model()->sort(0);
     CB_Grupa->setCurrentIndex(CB_Grupa->findText(NaQString(filtr)));
@@ -188,9 +188,9 @@ void TWstawBlok::LB_NazwaBlokuCzytajClick()
     LinieWstawianegoBloku.clear();
     OpisBloku->clear();
     const std::string nazwa = WybranaNazwa();
-    std::vector<DefinicjaBiblioteki> biblioteka;
+    DefinicjeBiblioteki biblioteka;
     CzytajBibliotekeOkna(biblioteka);
-    const DefinicjaBiblioteki* zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
+    const std::optional<DefinicjaBiblioteki> zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
     const int32_t wProjekcie = ZnajdzDefinicjeBloku(nazwa);
     if (wProjekcie >= 0) {
         for (const std::string& l : LinieDefinicji(wProjekcie))
@@ -333,10 +333,10 @@ void TWstawBlok::WstawNowy()
     float x = 0, y = 0, sx = 1, sy = 1;
     if (nazwa.empty() || !SprawdzDaneBloku(x, y, sx, sy))
         return;
-    std::vector<DefinicjaBiblioteki> biblioteka;
+    DefinicjeBiblioteki biblioteka;
     if (!CzytajBibliotekeOkna(biblioteka))
         return;
-    const DefinicjaBiblioteki* zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
+    const std::optional<DefinicjaBiblioteki> zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
     const int32_t wProjekcie = ZnajdzDefinicjeBloku(nazwa);
     // A placement without a definition would draw nothing.
     if (!zBiblioteki && wProjekcie < 0) {
@@ -393,9 +393,9 @@ void TWstawBlok::ZmienWskazany()
 void TWstawBlok::B_AktualizujBlokClick()
 {
     const std::string nazwa = WybranaNazwa();
-    std::vector<DefinicjaBiblioteki> biblioteka;
+    DefinicjeBiblioteki biblioteka;
     const bool przeczytana = CzytajBibliotekeOkna(biblioteka);
-    const DefinicjaBiblioteki* zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
+    const std::optional<DefinicjaBiblioteki> zBiblioteki = ZnajdzWBibliotece(biblioteka, nazwa);
     const int32_t wProjekcie = ZnajdzDefinicjeBloku(nazwa);
     B_AktualizujBlok->setEnabled(false);
     if (!przeczytana || !zBiblioteki || wProjekcie < 0)

@@ -65,7 +65,7 @@ private:
     const std::filesystem::path& Biblioteka() const { return biblioteka_; }
     void UstawBiblioteke(const std::filesystem::path& sciezka);
     // The library read; false with its message shown.
-    bool CzytajBibliotekeOkna(std::vector<DefinicjaBiblioteki>& biblioteka) const;
+    bool CzytajBibliotekeOkna(DefinicjeBiblioteki& biblioteka) const;
     // The placed block's name picked in the list.
     void PokazWLiscie(const std::string& nazwa);
     std::string WybranaNazwa() const;

@@ -33,6 +33,11 @@ public:
     {
         Pokaz(QMessageBox::Critical, tekst);
     }
+    void BladQt(const QString& tekst) override
+    {
+        QMessageBox okno(QMessageBox::Critical, TytulProgramu, tekst, QMessageBox::Ok, Rodzic());
+        okno.exec();
+    }
 
     int PytanieTakNie(const std::string& tekst) override
     {
@@ -173,33 +178,34 @@ std::string DialogiTestowe::OstatniTekst() const
     return t.empty() ? std::string() : t.back();
 }
 
-void DialogiTestowe::Informacja(const std::string& tekst) { Wpisy.push_back({Rodzaj::Informacja, tekst, {}, {}}); }
-void DialogiTestowe::Ostrzezenie(const std::string& tekst) { Wpisy.push_back({Rodzaj::Ostrzezenie, tekst, {}, {}}); }
-void DialogiTestowe::Blad(const std::string& tekst) { Wpisy.push_back({Rodzaj::Blad, tekst, {}, {}}); }
+void DialogiTestowe::Informacja(const std::string& tekst) { Wpisy.push_back({Rodzaj::Informacja, tekst, {}, {}, {}}); }
+void DialogiTestowe::Ostrzezenie(const std::string& tekst) { Wpisy.push_back({Rodzaj::Ostrzezenie, tekst, {}, {}, {}}); }
+void DialogiTestowe::Blad(const std::string& tekst) { Wpisy.push_back({Rodzaj::Blad, tekst, {}, {}, {}}); }
+void DialogiTestowe::BladQt(const QString& tekst) { Wpisy.push_back({Rodzaj::Blad, ZQString(tekst), {}, {}, tekst}); }
 
 int DialogiTestowe::PytanieTakNie(const std::string& tekst)
 {
-    Wpisy.push_back({Rodzaj::Pytanie, tekst, {}, {}});
+    Wpisy.push_back({Rodzaj::Pytanie, tekst, {}, {}, {}});
     return Nastepna(Odpowiedzi, BrakOdpowiedzi).value_or(OdpowiedzNie);
 }
 
 std::string DialogiTestowe::OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog)
 {
-    Wpisy.push_back({Rodzaj::OtworzPlik, tytul, filtr, katalog});
+    Wpisy.push_back({Rodzaj::OtworzPlik, tytul, filtr, katalog, {}});
     return Nastepna(SciezkiOtworz, BrakOdpowiedzi).value_or(std::string());
 }
 
 std::string DialogiTestowe::ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
                                        const std::string& nazwa, const std::string& domyslneRozszerzenie)
 {
-    Wpisy.push_back({Rodzaj::ZapiszPlik, tytul, filtr, katalog});
+    Wpisy.push_back({Rodzaj::ZapiszPlik, tytul, filtr, katalog, {}});
     ProponowaneNazwy.push_back(nazwa);
     return ZRozszerzeniem(Nastepna(SciezkiZapisz, BrakOdpowiedzi).value_or(std::string()), domyslneRozszerzenie);
 }
 
 bool DialogiTestowe::WybierzKolor(TKolor& kolor)
 {
-    Wpisy.push_back({Rodzaj::Kolor, {}, {}, {}});
+    Wpisy.push_back({Rodzaj::Kolor, {}, {}, {}, {}});
     const std::optional<TKolor> wybrany = Nastepna(Kolory, BrakOdpowiedzi);
     if (!wybrany)
         return false;
@@ -209,6 +215,6 @@ bool DialogiTestowe::WybierzKolor(TKolor& kolor)
 
 bool DialogiTestowe::OtworzDokument(const std::string& sciezka)
 {
-    Wpisy.push_back({Rodzaj::Dokument, sciezka, {}, {}});
+    Wpisy.push_back({Rodzaj::Dokument, sciezka, {}, {}, {}});
     return DokumentySieOtwieraja;
 }

@@ -26,6 +26,9 @@ public:
     virtual void Informacja(const std::string& tekst) = 0;
     virtual void Ostrzezenie(const std::string& tekst) = 0;
     virtual void Blad(const std::string& tekst) = 0;
+    // An error message holding a text as the user typed it (a file name),
+    // which may have letters Windows-1250 lacks: shown as it is.
+    virtual void BladQt(const QString& tekst) = 0;
     // OdpowiedzTak or OdpowiedzNie.
     virtual int PytanieTakNie(const std::string& tekst) = 0;
 
@@ -61,6 +64,7 @@ public:
         std::string tekst;  // the message, question, title or path
         std::string filtr;  // file dialogs only
         std::string katalog;
+        QString tekstQt;    // a message given as Qt text, whole
     };
 
     std::deque<int> Odpowiedzi;
@@ -80,6 +84,8 @@ public:
     void Informacja(const std::string& tekst) override;
     void Ostrzezenie(const std::string& tekst) override;
     void Blad(const std::string& tekst) override;
+    // Recorded with its text also in Windows-1250 ("?" for a letter it lacks).
+    void BladQt(const QString& tekst) override;
     int PytanieTakNie(const std::string& tekst) override;
     std::string OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog) override;
     std::string ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,

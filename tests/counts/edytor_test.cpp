@@ -360,4 +360,36 @@ TEST_F(EdytorTest, ZnakiSpozaKodowaniaIWspolczynnikiJakWPliku)
     EXPECT_EQ(odczytany.Sekcja.str(), PL("Kijów"));
 }
 
+// A file name the count cannot keep (letters outside Windows-1250) is
+// refused naming it as the user typed it, for a new count and for one of the
+// list; nothing is made or opened.
+TEST_F(EdytorTest, OdrzuconaNazwaPlikuPokazanaJakWpisana)
+{
+    const auto komunikat = [](const std::string& nazwa) {
+        return "Nazwy pliku " + nazwa +
+               " nie można zapisać w projekcie (znaki spoza strony kodowej Windows-1250 lub nazwa dłuższa niż 255 "
+               "znaków). Zmień nazwę pliku.";
+    };
+    for (const std::string nazwa : {"Київ", "Rondo 🚦"}) {
+        SCOPED_TRACE(nazwa);
+        dialogi.SciezkiZapisz.push_back(Pomiar(nazwa));
+        PomiaryRuchu->B_NowyPomiar->click();
+        ASSERT_FALSE(dialogi.Wpisy.empty());
+        EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::Blad);
+        EXPECT_EQ(dialogi.Wpisy.back().tekstQt.toStdString(), komunikat(nazwa + ".pom"));
+        EXPECT_FALSE(QFile::exists(QString::fromUtf8(Pomiar(nazwa))));
+        EXPECT_TRUE(PomiaryRuchu->SavePomiar.empty());
+    }
+
+    NowyPomiar("Plac", "Plac Wolności");
+    PomiaryRuchu->Button3->click();
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(Pomiar("Plac")), QString::fromUtf8(Pomiar("Київ"))));
+    PomiaryRuchu->Button2->click();
+    Wybierz(PomiaryRuchu->ListaPomiar, "Київ");
+    PomiaryRuchu->Button1->click();
+    EXPECT_EQ(dialogi.Wpisy.back().tekstQt.toStdString(), komunikat("Київ.pom"));
+    EXPECT_EQ(BiezacyPomiar.NazwaPliku.str(), "Plac.pom");
+    EXPECT_EQ(PomiaryRuchu->SavePomiar, Pomiar("Plac"));
+}
+
 }  // namespace

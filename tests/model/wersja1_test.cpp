@@ -127,34 +127,69 @@ TEST_F(Wersja1Test, PlikKonczacySiePoLinii327CzytaSieZDomyslnymi)
 }
 
 // A file of an older release ends after line 327 or after one of the later
-// blocks; a file cut anywhere else once opened with the rest defaulted (its
-// free texts lost) and is refused naming its last line.
+// blocks, maybe followed by empty lines or the DOS end-of-file mark ^Z (it
+// was refused so); a file cut anywhere else once opened with the rest defaulted (its free texts
+// lost) and is refused naming its last line.
 TEST_F(Wersja1Test, KazdyPunktUcieciaCzytanyCalyLubOdrzucony)
 {
     const std::vector<std::string> l = Linie();
     ASSERT_EQ(l.size(), 453u);
     const std::set<std::size_t> konceBlokow = {327, 331, 364, 369, 446, 453};
+    // What may follow the last line's CR LF; a ^Z may also end that line.
+    // Empty lines after a cut inside a block may read as its texts and
+    // flags, so only the ^Z alone is tried there.
+    const std::vector<std::pair<std::string, bool>> zakonczenia = {
+        {"", false},        {"\x1A", false},      {"\x1A", true},        {"\r\n", false},
+        {"\x1A\r\n", false}, {"\r\n\x1A", false}, {"\r\n\r\n\n", false},
+    };
+    // The block end a file of n lines is read to: the last one before n
+    // with only empty lines after it, 0 for none.
+    const auto czytanyDo = [&](std::size_t n) -> std::size_t {
+        std::size_t e = n;
+        for (; e > 0 && !konceBlokow.contains(e); --e)
+            if (!l[e - 1].empty())
+                return 0;
+        return e;
+    };
     int otwartych = 0;
     for (std::size_t n = 5; n <= l.size(); ++n) {
-        SCOPED_TRACE("lines kept: " + std::to_string(n));
-        const std::vector<std::string> czesc(l.begin(), l.begin() + static_cast<std::ptrdiff_t>(n));
-        const std::string plik = ZapiszPlik("uciety.rup", czesc);
-        if (!konceBlokow.contains(n)) {
-            SprawdzOdmowe(plik, ", linia " + std::to_string(n) + ": nieoczekiwany koniec pliku");
-            continue;
+        for (const auto& [dalej, wLinii] : zakonczenia) {
+            // A ^Z ending an empty line stands alone after the line before.
+            if (wLinii && l[n - 1].empty())
+                continue;
+            SCOPED_TRACE("lines kept: " + std::to_string(n) + ", then " + ::testing::PrintToString(dalej) +
+                         (wLinii ? " in the last line" : ""));
+            std::string tresc;
+            for (std::size_t i = 0; i < n; ++i)
+                tresc += l[i] + "\r\n";
+            if (wLinii)
+                tresc.resize(tresc.size() - 2);
+            tresc += dalej;
+            const std::string plik = Sciezka("uciety.rup");
+            std::ofstream(plik, std::ios::binary | std::ios::trunc) << tresc;
+            const std::size_t e = czytanyDo(n);
+            if (e == 0) {
+                if (dalej.find('\n') == std::string::npos)
+                    SprawdzOdmowe(plik, (dalej.empty() ? ", linia " + std::to_string(n) : std::string()) +
+                                            ": nieoczekiwany koniec pliku");
+                continue;
+            }
+            ASSERT_TRUE(Otworz(plik)) << Blad();
+            ++otwartych;
+            ASSERT_EQ(Ruchoplany.size(), 2u);
+            // Every block present is read whole: the free texts of both slots,
+            // the second arm lines, the U-turns, the global sizes.
+            EXPECT_EQ(Opisy.size(), e >= 364 ? 4u : 2u);
+            EXPECT_EQ(Ruchoplany[1].Strzalka[3], 1);
+            EXPECT_EQ(Ruchoplany[1].PoprawkaLewoskretow, e >= 331 ? 0.1f : 0.0f);
+            EXPECT_EQ(Ruchoplany[1].OpisRamienia[7].str() == "Linia 2 ramienia 4", e >= 369);
+            EXPECT_EQ(Ruchoplany[1].Natezenia[15], e >= 446 ? 8 : 0);
+            EXPECT_EQ(Ruchoplany[1].GlobZawrotka, e >= 453 ? 3.0f : 3.5f);
         }
-        ASSERT_TRUE(Otworz(plik)) << Blad();
-        ++otwartych;
-        ASSERT_EQ(Ruchoplany.size(), 2u);
-        // Every block present is read whole: the free texts of both slots,
-        // the second arm lines, the U-turns, the global sizes.
-        EXPECT_EQ(Opisy.size(), n >= 364 ? 4u : 2u);
-        EXPECT_EQ(Ruchoplany[1].PoprawkaLewoskretow, n >= 331 ? 0.1f : 0.0f);
-        EXPECT_EQ(Ruchoplany[1].OpisRamienia[7].str() == "Linia 2 ramienia 4", n >= 369);
-        EXPECT_EQ(Ruchoplany[1].Natezenia[15], n >= 446 ? 8 : 0);
-        EXPECT_EQ(Ruchoplany[1].GlobZawrotka, n >= 453 ? 3.0f : 3.5f);
     }
-    EXPECT_EQ(otwartych, 6);
+    // The six block ends and the ten empty lines after them (328, 329, 332,
+    // 333, 365, 370 to 372, 447, 448), 364 being empty too.
+    EXPECT_EQ(otwartych, 16 * 7 - 11);
 }
 
 // A NUL before every line end makes each flag false: the first number
