@@ -139,18 +139,24 @@ public:
         PoEncji();
     }
 
-    void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot, double wsp,
-               double wys, int32_t indeks) override
+    void Tekst(const std::string& tekst, const std::string& warstwa, const UkladTekstuDxf& u,
+               int32_t indeks) override
     {
         if (!Przyjmuje()) return;
         Naglowek("TEXT", warstwa, indeks, "AcDbText");
-        Para("10", x);
-        Para("20", y);
-        Para("40", wys);
+        Para("10", u.x);
+        Para("20", u.y);
+        Para("40", u.wysokosc);
         Pisz("1");
         PiszJednaLinia(tekst);
-        Para("50", obrot);
-        Para("41", wsp);
+        Para("50", u.obrot);
+        Para("41", u.wspSzerokosci);
+        if (u.dopasowany) {
+            Pisz("72");
+            Pisz("5");  // horizontal justification "Fit", on the baseline
+            Para("11", u.xKonca);
+            Para("21", u.yKonca);
+        }
         PoEncji();
     }
 
@@ -356,7 +362,15 @@ void DxfLinia(const std::string& warstwa, int32_t indeksKoloru, double x1, doubl
 void DxfTekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
               double wspSzerokosci, double wysokosc, int32_t indeksKoloru)
 {
-    Odbiorca().Tekst(tekst, warstwa, x, y, obrot, wspSzerokosci, wysokosc, indeksKoloru);
+    DxfTekst(tekst, warstwa, UkladTekstuDxf{.x = x, .y = y, .obrot = obrot, .wspSzerokosci = wspSzerokosci,
+                                            .wysokosc = wysokosc},
+             indeksKoloru);
+}
+
+void DxfTekst(const std::string& tekst, const std::string& warstwa, const UkladTekstuDxf& uklad,
+              int32_t indeksKoloru)
+{
+    Odbiorca().Tekst(tekst, warstwa, uklad, indeksKoloru);
 }
 
 void DxfLuk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r, double katPoczatku,

@@ -25,13 +25,27 @@ struct BladDxf : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// Where a TEXT entity stands and how large it is. A fitted text (the TEXT
+// justification "Fit") runs from (x, y) to (xKonca, yKonca) on its baseline:
+// every CAD program stretches it to that length whatever font it shows it
+// in. The width factor is written all the same, for readers that ignore
+// the fit.
+struct UkladTekstuDxf {
+    double x = 0.0, y = 0.0;
+    double obrot = 0.0;  // degrees
+    double wspSzerokosci = 1.0;
+    double wysokosc = 1.0;
+    bool dopasowany = false;
+    double xKonca = 0.0, yKonca = 0.0;
+};
+
 // What the entity writers produce, as values.
 class OdbiorcaDxf {
 public:
     virtual ~OdbiorcaDxf() = default;
     virtual void Linia(const std::string& warstwa, int32_t indeksKoloru, double x1, double y1, double x2, double y2) = 0;
-    virtual void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
-                       double wspSzerokosci, double wysokosc, int32_t indeksKoloru) = 0;
+    virtual void Tekst(const std::string& tekst, const std::string& warstwa, const UkladTekstuDxf& uklad,
+                       int32_t indeksKoloru) = 0;
     virtual void Luk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r,
                      double katPoczatku, double katKonca) = 0;
 };
@@ -49,6 +63,8 @@ bool DxfOtwarty();
 void DxfLinia(const std::string& warstwa, int32_t indeksKoloru, double x1, double y1, double x2, double y2);
 void DxfTekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
               double wspSzerokosci, double wysokosc, int32_t indeksKoloru);
+void DxfTekst(const std::string& tekst, const std::string& warstwa, const UkladTekstuDxf& uklad,
+              int32_t indeksKoloru);
 void DxfLuk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r, double katPoczatku,
             double katKonca);
 

@@ -56,19 +56,24 @@ void NagrywanieDxf::Linia(const std::string& warstwa, int32_t indeksKoloru, doub
     encje.push_back(e);
 }
 
-void NagrywanieDxf::Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
-                          double wspSzerokosci, double wysokosc, int32_t indeksKoloru)
+void NagrywanieDxf::Tekst(const std::string& tekst, const std::string& warstwa, const UkladTekstuDxf& u,
+                          int32_t indeksKoloru)
 {
     EncjaDxf e;
     e.typ = EncjaDxf::Typ::Tekst;
     e.warstwa = warstwa;
     e.kolor = indeksKoloru;
-    e.x1 = x;
-    e.y1 = y;
+    e.x1 = u.x;
+    e.y1 = u.y;
     e.tekst = tekst;
-    e.obrot = obrot;
-    e.wspSzerokosci = wspSzerokosci;
-    e.wysokosc = wysokosc;
+    e.obrot = u.obrot;
+    e.wspSzerokosci = u.wspSzerokosci;
+    e.wysokosc = u.wysokosc;
+    if (u.dopasowany) {
+        e.dopasowany = true;
+        e.x2 = u.xKonca;
+        e.y2 = u.yKonca;
+    }
     encje.push_back(e);
 }
 

@@ -89,9 +89,12 @@ struct EncjaDxf {
     Typ typ = Typ::Linia;
     std::string warstwa;
     int32_t kolor = 0;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a line's ends; a text's anchor and an arc's centre in x1, y1
+    // A line's ends; a text's anchor (and a fitted text's end in x2, y2) and
+    // an arc's centre in x1, y1.
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::string tekst;
     double obrot = 0, wspSzerokosci = 0, wysokosc = 0;
+    bool dopasowany = false;
     double r = 0, katPoczatku = 0, katKonca = 0;
 };
 
@@ -100,8 +103,8 @@ public:
     std::vector<EncjaDxf> encje;
 
     void Linia(const std::string& warstwa, int32_t indeksKoloru, double x1, double y1, double x2, double y2) override;
-    void Tekst(const std::string& tekst, const std::string& warstwa, double x, double y, double obrot,
-               double wspSzerokosci, double wysokosc, int32_t indeksKoloru) override;
+    void Tekst(const std::string& tekst, const std::string& warstwa, const UkladTekstuDxf& uklad,
+               int32_t indeksKoloru) override;
     void Luk(const std::string& warstwa, int32_t indeksKoloru, double cx, double cy, double r, double katPoczatku,
              double katKonca) override;
 };

@@ -78,7 +78,16 @@ void WyjscieDoDxf::TekstTT(const std::string& tekst, TKolor kolor, double x, dou
                            const std::string& warstwa)
 {
     y += 0.2 * wysokosc;
-    DxfTekst(tekst, warstwa, x, DxfY(y), 0.0, 0.8 * wysokosc, 0.7 * wysokosc, KolorNaIndeksDxf(kolor));
+    UkladTekstuDxf u{.x = x, .y = DxfY(y), .obrot = 0.0, .wspSzerokosci = 0.8 * wysokosc, .wysokosc = 0.7 * wysokosc};
+    // Fitted to its width on paper: how wide a CAD program's font would
+    // draw it is anyone's guess. An empty text has nothing to fit.
+    const double szerokosc = tekst.empty() ? 0.0 : SzerTekstuTT(tekst, wysokosc);
+    if (szerokosc > 0.0) {
+        u.dopasowany = true;
+        u.xKonca = x + szerokosc;
+        u.yKonca = u.y;
+    }
+    DxfTekst(tekst, warstwa, u, KolorNaIndeksDxf(kolor));
 }
 
 // A label's TrueType text stays off the file.

@@ -17,6 +17,8 @@ public:
     void Luk(const LukRysunku& luk, TKolor kolor, double grubosc, const std::string& warstwa) override;
     // A TEXT entity inserted 0.2 of the height off the baseline.
     void Tekst(TekstRysunku& t, const std::string& warstwa) override;
+    // A TEXT entity fitted to the text's width on paper, inserted 0.2 of
+    // the height off the baseline.
     void TekstTT(const std::string& tekst, TKolor kolor, double x, double& y, double wysokosc,
                  const std::string& warstwa) override;
     bool TekstTTEtykiety(const TekstRysunku& t) override;

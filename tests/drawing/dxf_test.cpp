@@ -158,6 +158,30 @@ TEST(PlikDxf, EncjeDokladnie)
     EXPECT_EQ(CzytajBajty(sciezka), oczekiwany);
 }
 
+// A fitted text: justification 72 = 5 after the width factor, then its
+// baseline's right end; the stroke text before it is written as ever.
+TEST(PlikDxf, TekstDopasowanyDokladnie)
+{
+    const std::string sciezka = Artefakt("dopasowany.dxf");
+    DxfPoczatek(sciezka);
+    DxfTekst("Ab", "t", 1, 2, 0, 0.4, 0.35, 7);
+    DxfTekst("Ab", "t",
+             UkladTekstuDxf{.x = 1, .y = -2, .wspSzerokosci = 0.4, .wysokosc = 0.35, .dopasowany = true,
+                            .xKonca = 3.5, .yKonca = -2},
+             7);
+    DxfKoniec();
+    auto tekst = [](const std::string& y) {
+        return ZCrLf({"0", "TEXT", "100", "AcDbEntity", "8", "t", "62", "7", "100", "AcDbText", "10",
+                      " 1.00000000000000E+0000", "20", y, "40", " 3.50000000000000E-0001", "1", "Ab", "50",
+                      " 0.00000000000000E+0000", "41", " 4.00000000000000E-0001"});
+    };
+    EXPECT_EQ(CzytajBajty(sciezka),
+              NaglowekDxf() + ZCrLf({"0", "SECTION", "2", "ENTITIES"}) + tekst(" 2.00000000000000E+0000") +
+                  tekst("-2.00000000000000E+0000") +
+                  ZCrLf({"72", "5", "11", " 3.50000000000000E+0000", "21", "-2.00000000000000E+0000"}) +
+                  ZCrLf({"0", "ENDSEC", "0", "EOF"}));
+}
+
 TEST(PlikDxf, ZnakKoncaLiniiWTekscieNieRozbijaPliku)
 {
     const std::string sciezka = Artefakt("linie.dxf");

@@ -159,6 +159,7 @@ TEST_F(Tekst, TekstDxf)
     EXPECT_DOUBLE_EQ(e.wysokosc, 0.7);
     EXPECT_DOUBLE_EQ(e.wspSzerokosci, 0.4);
     EXPECT_DOUBLE_EQ(e.obrot, 0.0);
+    EXPECT_FALSE(e.dopasowany);  // a stroke text is as wide as its width factor says
     // The moved anchor holds for the bitmap too.
     EXPECT_EQ(n->ekran.linie.at(0).od.Y, CmNaEkranY(4.0 + 0.2));
 
@@ -222,6 +223,30 @@ TEST_F(Tekst, TrueTypeDxfIDrukarka)
     const int hp = static_cast<int>(0.5 * 1.25 * 600 / 2.54);
     EXPECT_EQ(n->drukarka.napisy[0].wysokosc, hp);
     EXPECT_EQ(n->drukarka.napisy[0].y, CmNaDrukY(1.1f) - hp);  // at the moved anchor
+}
+
+// The TEXT of a TrueType text is fitted between its anchor and a point as
+// far right as the text is wide on paper: the recording canvas measures a
+// 0.5 cm text in 295-pixel cells at 1200 dpi (0.625 cm), half a cell a
+// letter, so "Ab" is 295 pixels, 0.62442 cm. An empty text has no width
+// to fit.
+TEST_F(Tekst, TrueTypeDxfDopasowanyDoSzerokosciNaPapierze)
+{
+    Wyjscia(false, false, true);
+    BiezacyWariant = 1;
+    RysujTekstTT("Ab", 0, 1.0, 1.0, 0.5, "tt");
+    RysujTekstTT("", 0, 1.0, 1.0, 0.5, "tt");
+    ASSERT_EQ(n->dxf.encje.size(), 2u);
+    const EncjaDxf& e = n->dxf.encje[0];
+    EXPECT_TRUE(e.dopasowany);
+    EXPECT_DOUBLE_EQ(e.x1, 1.0);
+    EXPECT_DOUBLE_EQ(e.y1, 1.1 - 25.0);
+    EXPECT_NEAR(e.x2, 1.0 + 295 * 2.54 / 1200.0, 1e-6);
+    EXPECT_DOUBLE_EQ(e.y2, e.y1);
+    EXPECT_DOUBLE_EQ(e.wspSzerokosci, 0.4);
+    EXPECT_DOUBLE_EQ(e.wysokosc, 0.35);
+    EXPECT_FALSE(n->dxf.encje[1].dopasowany);
+    EXPECT_DOUBLE_EQ(n->dxf.encje[1].x1, 1.0);
 }
 
 TEST_F(Tekst, TrueTypeProstyMalyPiszeKreskami)
