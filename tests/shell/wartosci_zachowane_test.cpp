@@ -1,7 +1,7 @@
 // Windows the user opens and leaves without an edit store every number as
 // the file keeps it, and the project is marked changed exactly when its
-// saved file would differ: the settings window, the clipboard window and the
-// main window's grid step, driven by key presses and mouse clicks.
+// saved file would differ: the settings window and the main window's grid
+// step, driven by key presses and mouse clicks.
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,10 +15,8 @@
 #include <QToolBar>
 #include <functional>
 
-#include "drawing/KopiaSchowka.h"
 #include "model/PlikProjektu.h"
 #include "pomoc.h"
-#include "shell/TKopiujSchowek.h"
 #include "shell/TUstawyGlobalne.h"
 
 namespace {
@@ -173,34 +171,6 @@ TEST_F(WartosciZachowane, KazdaZmianaUstawienOznaczaProjekt)
     WUstawieniach([](TUstawyGlobalne* u) { QTest::mouseClick(u->Rozmiary->B_WLegPlus, Qt::LeftButton); }, true);
     EXPECT_TRUE(Plik() != przed);
     EXPECT_TRUE(ProjektZmieniony);
-}
-
-// The clipboard window shows the rectangle as the file keeps it: a copy
-// made without an edit stores it as it was and marks nothing.
-TEST_F(WartosciZachowane, SchowekBezEdycjiNieZmieniaPliku)
-{
-    TNastawySchowek& n = NastawySchowek;
-    n.X1 = 1.125f;
-    n.X2 = 9.0625f;
-    n.Y1 = 2.5f;
-    n.Y2 = 7.4375f;
-    n.PunktowNaCm = 20;
-    n.SzerokoscPx = static_cast<int32_t>(SzerokoscPikseli(n));
-    n.WysokoscPx = static_cast<int32_t>(WysokoscPikseli(n));
-    const std::string przed = Plik();
-    bool pokazane = false;
-    QTimer::singleShot(0, KopiujSchowek, [&] {
-        pokazane = true;
-        EXPECT_EQ(KopiujSchowek->E_x1->text().replace(',', '.'), "1.125");
-        QTest::mouseClick(KopiujSchowek->B_kopiuj, Qt::LeftButton);
-        QTest::mouseClick(KopiujSchowek->B_Powrot, Qt::LeftButton);
-    });
-    Kliknij(Form1->TB_DoSchowka);
-    ASSERT_TRUE(pokazane);
-    EXPECT_FALSE(KopiujSchowek->OstatniaKopia.isNull());
-    EXPECT_FLOAT_EQ(n.X1, 1.125f);
-    EXPECT_FALSE(ProjektZmieniony);
-    EXPECT_TRUE(Plik() == przed);
 }
 
 // The grid step box: a step left untyped stays as the file keeps it; Enter
