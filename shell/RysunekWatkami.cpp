@@ -357,10 +357,10 @@ private:
 // redraw, its pages would be given anew and zeroed by the system at the
 // next, on every thread at once. A thread's own layer keeps the rows it drew
 // on now. The spare bitmaps draw pieces the system's timing chooses, so
-// each keeps what it drew in earlier redraws too, within `granica` bytes of
-// all the layers together: beyond, they keep what they drew now, then only
-// those that drew now, then none, and then the threads' layers go back from
-// the last. All goes back when the redraws pause.
+// each keeps what it drew in earlier redraws too, while all the layers
+// together keep at most `granica` bytes: beyond, the spares keep what they
+// drew now, and those that did not draw now nothing. What this redraw drew
+// stays: it took that memory anyway. All goes back when the redraws pause.
 void ZostawPamiec(std::size_t watkow, const PodzialKawalkow& podzial, std::size_t granica)
 {
     std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
@@ -370,12 +370,11 @@ void ZostawPamiec(std::size_t watkow, const PodzialKawalkow& podzial, std::size_
     auto uzyty = [&](std::size_t z) { return z < podzial.Zapasowych() && podzial.Uzyty(static_cast<int>(z)); };
     for (std::size_t z = podzial.Zapasowych(); z < zapasowe.size(); ++z)
         zapasowe[z]->obraz.Wyczysc();
-    for (int krok = 0; krok < 3 && PamiecBitmapWatkow() > granica; ++krok)
-        for (std::size_t z = 0; z < zapasowe.size(); ++z)
-            if (krok == 0 ? uzyty(z) : krok == 1 ? !uzyty(z) : true)
-                ZostawWierszeNarysowane(*zapasowe[z], krok == 0);
-    for (std::size_t k = pasy.size(); k-- > 1 && PamiecBitmapWatkow() > granica;)
-        pasy[k]->obraz.Wyczysc();
+    for (bool rysowaly : {true, false})
+        if (PamiecBitmapWatkow() > granica)
+            for (std::size_t z = 0; z < zapasowe.size(); ++z)
+                if (uzyty(z) == rysowaly)
+                    ZostawWierszeNarysowane(*zapasowe[z], rysowaly);
 }
 
 } // namespace
