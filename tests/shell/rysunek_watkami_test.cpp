@@ -285,8 +285,9 @@ void Czekaj(int ms)
 // The layers draw each redraw on the memory the last one drew on: the
 // system gives them a few pages anew, for the pieces other threads happen
 // to take (when each redraw gave its memory back, each took some 900 pages
-// again here, more than the screen's bitmap has). Still within two
-// screens' bitmaps, and all of it goes back once the redraws pause.
+// again here, more than the screen's bitmap has). On this sheet that is
+// within two screens' bitmaps, and all of it goes back once the redraws
+// pause.
 TEST_F(RysunekWatkami, KolejnePrzerysowaniaNaTejSamejPamieci)
 {
     UstawWatkiRysowania(8);
