@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <new>
 
 #include <QImage>
@@ -98,6 +99,13 @@ void ZerujSzczytProcesu()
 {
     // "5" sets the peak to what is resident now.
     std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+Zasoby ZasobyProcesu()
+{
+    struct rusage r {};
+    getrusage(RUSAGE_SELF, &r);
+    return {static_cast<int64_t>(r.ru_minflt), static_cast<double>(r.ru_stime.tv_sec) + r.ru_stime.tv_usec * 1e-6};
 }
 
 // ------------------------------------------------------------ heap bytes

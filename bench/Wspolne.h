@@ -47,3 +47,12 @@ constexpr double Klatka = 1.0 / 60.0;
 int64_t PamiecProcesu();
 int64_t SzczytProcesu();
 void ZerujSzczytProcesu();
+
+// The process's page faults (those the system served without reading a
+// file) and its time in the system, in seconds, from its start: neither
+// depends much on what else the machine runs.
+struct Zasoby {
+    int64_t bledyStron = 0;
+    double czasSystemu = 0.0;
+};
+Zasoby ZasobyProcesu();

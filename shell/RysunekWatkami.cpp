@@ -1,7 +1,10 @@
 #include "shell/RysunekWatkami.h"
 
 #include <QImage>
+#include <QTimer>
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 #include <tuple>
@@ -27,6 +30,8 @@ struct Pas {
     // All its pixels zero: a redraw clears what it drew (an exception half
     // way may not).
     bool czysty = false;
+    // The piece of the sheet a spare bitmap drew last, or -1.
+    int kawalek = -1;
 
     PlotnoQt& Dopasuj(const QImage& wzor)
     {
@@ -179,27 +184,40 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 
 namespace {
 
-// A layer of the whole sheet's redraw: its pixels and the rows it drew on.
+// A layer of the whole sheet's redraw: its pixels, the rows it drew on and
+// which of their pages it drew on.
 struct Warstwa {
     uchar* bity;
     PlotnoQt::Wiersze wiersze;
+    ObrazRzadki::Strony strony;
 };
 
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
 // over rows [y1, y2) of the bitmap, in order, and clears them for the next
 // redraw: the memory stays, to be drawn on again without the system's
-// giving it anew.
+// giving it anew. A page a layer did not draw on is neither read nor
+// written, which would make the system give it.
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
         auto* cel = reinterpret_cast<uint32_t*>(bity + y * wiersz);
+        const auto poczatek = static_cast<std::size_t>(y) * static_cast<std::size_t>(wiersz);
+        const std::size_t koniec = poczatek + static_cast<std::size_t>(szerokosc) * sizeof(uint32_t);
         for (const Warstwa& w : warstwy) {
             if (y < w.wiersze.od || y >= w.wiersze.do_)
                 continue;
-            auto* z = reinterpret_cast<uint32_t*>(w.bity + y * wiersz);
-            for (int x = 0; x < szerokosc; ++x) {
-                cel[x] = z[x] != 0 ? z[x] : cel[x];
-                z[x] = 0;
+            const std::size_t strona = w.strony.strona;
+            for (std::size_t b = poczatek; b < koniec;) {
+                const std::size_t doStrony = std::min(koniec, (b / strona + 1) * strona);
+                if (w.strony.MaPamiec(b)) {
+                    auto* z = reinterpret_cast<uint32_t*>(w.bity + b);
+                    uint32_t* c = cel + (b - poczatek) / sizeof(uint32_t);
+                    for (std::size_t x = 0, n = (doStrony - b) / sizeof(uint32_t); x < n; ++x) {
+                        c[x] = z[x] != 0 ? z[x] : c[x];
+                        z[x] = 0;
+                    }
+                }
+                b = doStrony;
             }
         }
     }
@@ -208,6 +226,27 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
 } // namespace
 
 namespace {
+
+// The redraws of the whole sheet so far: the memory of the layers goes back
+// only when none came after for a while.
+uint64_t przerysowan = 0;
+
+void OddajPamiecPoPrzerwie()
+{
+    const uint64_t ktore = ++przerysowan;
+    QTimer::singleShot(PrzerwaOddaniaPamieci, [ktore] {
+        if (ktore == przerysowan)
+            OddajPamiecRysunku();
+    });
+}
+
+// A layer keeps the memory of the rows it drew on in this redraw, one
+// that did not draw none.
+void ZostawWierszeNarysowane(Pas& pas, bool rysowala)
+{
+    const PlotnoQt::Wiersze wiersze = rysowala && pas.plotno ? pas.plotno->WierszeNarysowane() : PlotnoQt::Wiersze{};
+    pas.obraz.WyczyscPoza(wiersze.od, wiersze.do_);
+}
 
 // Each thread's part of the whole sheet comes in this many pieces: the
 // thread draws its own from the first, and a thread done with its own takes
@@ -235,9 +274,11 @@ PlotnoQt& ZacznijWarstwe(Pas& pas)
 // Which pieces are left to each thread, and where the taken ones went.
 class PodzialKawalkow {
 public:
-    PodzialKawalkow(int watkow, int zapasowych)
+    // `ostatnie`: the piece each spare bitmap drew last, or -1.
+    PodzialKawalkow(int watkow, std::vector<int> ostatnie)
         : przod_(static_cast<std::size_t>(watkow)), tyl_(przod_.size()),
-          zapas_(static_cast<std::size_t>(watkow * KawalkowWatku), -1), zapasowych_(zapasowych)
+          zapas_(static_cast<std::size_t>(watkow * KawalkowWatku), -1), ostatnie_(std::move(ostatnie)),
+          uzyty_(ostatnie_.size(), false)
     {
         for (int k = 0; k < watkow; ++k) {
             przod_[static_cast<std::size_t>(k)] = k * KawalkowWatku;
@@ -262,11 +303,14 @@ public:
         for (std::size_t j = 1; j < przod_.size(); ++j)
             if (tyl_[j] - przod_[j] > tyl_[najwiecej] - przod_[najwiecej])
                 najwiecej = j;
-        if (uzytych_ >= zapasowych_ || tyl_[najwiecej] <= przod_[najwiecej])
+        if (uzytych_ >= static_cast<int>(uzyty_.size()) || tyl_[najwiecej] <= przod_[najwiecej])
             return {-1, -1};
         const int kawalek = --tyl_[najwiecej];
-        zapas_[static_cast<std::size_t>(kawalek)] = uzytych_;
-        return {kawalek, uzytych_++};
+        const int z = ZapasowyDla(kawalek);
+        zapas_[static_cast<std::size_t>(kawalek)] = z;
+        uzyty_[static_cast<std::size_t>(z)] = true;
+        ++uzytych_;
+        return {kawalek, z};
     }
 
     // After the drawing: the pieces of thread k others took, in order, as
@@ -278,13 +322,60 @@ public:
             z.push_back(zapas_[static_cast<std::size_t>(p)]);
         return z;
     }
-    int Uzytych() const { return uzytych_; }
+    bool Uzyty(int z) const { return uzyty_[static_cast<std::size_t>(z)]; }
+    std::size_t Zapasowych() const { return uzyty_.size(); }
+    // The spare bitmap that holds piece p, or -1.
+    int Zapasowy(int p) const { return zapas_[static_cast<std::size_t>(p)]; }
 
 private:
+    // The free spare that drew the nearest piece last: the pieces follow
+    // the sheet's order, so it has the memory of about the rows this one
+    // draws on, and the system need not give it anew. Under the lock.
+    int ZapasowyDla(int kawalek) const
+    {
+        int najlepszy = -1, odleglosc = 0;
+        for (std::size_t z = 0; z < uzyty_.size(); ++z) {
+            if (uzyty_[z])
+                continue;
+            const int d = ostatnie_[z] < 0 ? INT_MAX : std::abs(ostatnie_[z] - kawalek);
+            if (najlepszy < 0 || d < odleglosc) {
+                najlepszy = static_cast<int>(z);
+                odleglosc = d;
+            }
+        }
+        return najlepszy;
+    }
+
     std::mutex zamek_;
-    std::vector<int> przod_, tyl_, zapas_;
-    int zapasowych_, uzytych_ = 0;
+    std::vector<int> przod_, tyl_, zapas_, ostatnie_;
+    std::vector<bool> uzyty_;
+    int uzytych_ = 0;
 };
+
+// After a redraw by `watkow` threads, the memory the layers drew on stays
+// for the next redraw, which mostly draws the same: given back at every
+// redraw, its pages would be given anew and zeroed by the system at the
+// next, on every thread at once. A thread's own layer keeps the rows it drew
+// on now. The spare bitmaps draw pieces the system's timing chooses, so
+// each keeps what it drew in earlier redraws too, while all the layers
+// together keep at most `granica` bytes: beyond, the spares keep what they
+// drew now, and those that did not draw now nothing. What this redraw drew
+// stays: it took that memory anyway. All goes back when the redraws pause.
+void ZostawPamiec(std::size_t watkow, const PodzialKawalkow& podzial, std::size_t granica)
+{
+    std::vector<std::unique_ptr<Pas>>& pasy = Pasy();
+    std::vector<std::unique_ptr<Pas>>& zapasowe = Zapasowe();
+    for (std::size_t k = 1; k < pasy.size(); ++k)
+        ZostawWierszeNarysowane(*pasy[k], k < watkow);
+    auto uzyty = [&](std::size_t z) { return z < podzial.Zapasowych() && podzial.Uzyty(static_cast<int>(z)); };
+    for (std::size_t z = podzial.Zapasowych(); z < zapasowe.size(); ++z)
+        zapasowe[z]->obraz.Wyczysc();
+    for (bool rysowaly : {true, false})
+        if (PamiecBitmapWatkow() > granica)
+            for (std::size_t z = 0; z < zapasowe.size(); ++z)
+                if (uzyty(z) == rysowaly)
+                    ZostawWierszeNarysowane(*zapasowe[z], rysowaly);
+}
 
 } // namespace
 
@@ -312,7 +403,10 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
         zapasowe[static_cast<std::size_t>(z)]->Dopasuj(*bitmapa).OgraniczDoWierszy(0, wysokosc);
 
     // The first thread draws on the bitmap with its own canvas.
-    PodzialKawalkow podzial(n, zapasowych);
+    std::vector<int> ostatnie;
+    for (int z = 0; z < zapasowych; ++z)
+        ostatnie.push_back(zapasowe[static_cast<std::size_t>(z)]->kawalek);
+    PodzialKawalkow podzial(n, std::move(ostatnie));
     NaWatkach(n, [&](int k) {
         if (k > 0)
             UstawPlotnoEkranu(&ZacznijWarstwe(*pasy[static_cast<std::size_t>(k)]));
@@ -338,7 +432,10 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     // In the sheet's order: each thread's layer, then the pieces of its part
     // others took. Only the rows a layer drew on are laid over and cleared.
     std::vector<Warstwa> warstwy;
-    auto dodaj = [&warstwy](Pas& pas) { warstwy.push_back({pas.Bity(), pas.plotno->WierszeNarysowane()}); };
+    auto dodaj = [&warstwy](Pas& pas) {
+        const PlotnoQt::Wiersze wiersze = pas.plotno->WierszeNarysowane();
+        warstwy.push_back({pas.Bity(), wiersze, pas.obraz.StronyWierszy(wiersze.od, wiersze.do_)});
+    };
     for (int k = 0; k < n; ++k) {
         if (k > 0)
             dodaj(*pasy[static_cast<std::size_t>(k)]);
@@ -350,19 +447,27 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     });
     for (int k = 1; k < n; ++k)
         pasy[static_cast<std::size_t>(k)]->czysty = true;
-    for (int z = 0; z < podzial.Uzytych(); ++z)
-        zapasowe[static_cast<std::size_t>(z)]->czysty = true;
-    // The memory drawn on stays for the next redraw, which mostly draws the
-    // same rows, up to two bitmaps of the screen's: beyond, it goes back.
+    for (int p = 0; p < n * KawalkowWatku; ++p)
+        if (const int z = podzial.Zapasowy(p); z >= 0) {
+            zapasowe[static_cast<std::size_t>(z)]->czysty = true;
+            zapasowe[static_cast<std::size_t>(z)]->kawalek = p;
+        }
     pamiecRysunku = PamiecBitmapWatkow();
-    if (pamiecRysunku > 2 * static_cast<std::size_t>(bitmapa->sizeInBytes()))
-        for (const auto* warstwy : {&pasy, &zapasowe})
-            for (const std::unique_ptr<Pas>& pas : *warstwy)
-                pas->obraz.Wyczysc();
+    ZostawPamiec(static_cast<std::size_t>(n), podzial, 2 * static_cast<std::size_t>(bitmapa->sizeInBytes()));
+    OddajPamiecPoPrzerwie();
     return true;
 }
 
 std::size_t PamiecWarstwRysunku() { return pamiecRysunku; }
+
+void OddajPamiecRysunku()
+{
+    for (const auto* warstwy : {&Pasy(), &Zapasowe()})
+        for (const std::unique_ptr<Pas>& pas : *warstwy) {
+            pas->obraz.Wyczysc();
+            pas->czysty = true;
+        }
+}
 
 std::size_t PamiecBitmapWatkow()
 {

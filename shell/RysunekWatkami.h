@@ -69,3 +69,9 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo = {}
 // benchmarks); a zoomed redraw takes none.
 std::size_t PamiecBitmapWatkow();
 std::size_t PamiecWarstwRysunku();
+
+// The layers keep the memory they drew on for the next redraw of the whole
+// sheet, which mostly draws on the same rows, and give it back when no such
+// redraw came for this long (in the event loop), or now.
+constexpr int PrzerwaOddaniaPamieci = 1000;  // ms
+void OddajPamiecRysunku();

@@ -3,6 +3,8 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstring>
 #include <new>
 #include <vector>
 
@@ -48,6 +50,33 @@ void ObrazRzadki::Wyczysc()
         obraz_.fill(0);
 }
 
+void ObrazRzadki::WyczyscPoza(int od, int do_)
+{
+    // A bitmap without pixels has no memory.
+    if (!pamiec_)
+        return;
+    od = std::clamp(od, 0, obraz_.height());
+    do_ = std::clamp(do_, od, obraz_.height());
+    if (od == do_) {
+        Wyczysc();
+        return;
+    }
+    auto* bity = static_cast<uchar*>(pamiec_);
+    const auto wiersz = static_cast<std::size_t>(obraz_.bytesPerLine());
+    const auto strona = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    const std::size_t poczatek = static_cast<std::size_t>(od) * wiersz, koniec = static_cast<std::size_t>(do_) * wiersz;
+    // The pages wholly outside the rows go back; the bytes outside the rows
+    // on the pages they share with them are zeroed.
+    const std::size_t przed = poczatek / strona * strona;
+    const std::size_t za = std::min((koniec + strona - 1) / strona * strona, rozmiar_);
+    if (przed > 0)
+        madvise(bity, przed, MADV_DONTNEED);
+    std::memset(bity + przed, 0, poczatek - przed);
+    std::memset(bity + koniec, 0, za - koniec);
+    if (za < rozmiar_)
+        madvise(bity + za, rozmiar_ - za, MADV_DONTNEED);
+}
+
 std::size_t ObrazRzadki::PamiecUzywana() const
 {
     if (!pamiec_)
@@ -60,4 +89,29 @@ std::size_t ObrazRzadki::PamiecUzywana() const
     for (unsigned char b : w)
         stron += b & 1;
     return stron * strona;
+}
+
+ObrazRzadki::Strony ObrazRzadki::StronyWierszy(int od, int do_) const
+{
+    Strony s;
+    od = std::clamp(od, 0, obraz_.height());
+    do_ = std::clamp(do_, od, obraz_.height());
+    if (od == do_)
+        return s;
+    const auto wiersz = static_cast<std::size_t>(obraz_.bytesPerLine());
+    if (!pamiec_) {
+        // Not sparse: every page has memory.
+        s.strona = static_cast<std::size_t>(obraz_.sizeInBytes());
+        s.zPamiecia.assign(1, 1);
+        return s;
+    }
+    s.strona = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    s.pierwsza = static_cast<std::size_t>(od) * wiersz / s.strona;
+    const std::size_t za = (static_cast<std::size_t>(do_) * wiersz + s.strona - 1) / s.strona;
+    s.zPamiecia.resize(za - s.pierwsza);
+    auto* poczatek = static_cast<uchar*>(pamiec_) + s.pierwsza * s.strona;
+    // Should the system not say, every page counts as drawn on.
+    if (mincore(poczatek, (za - s.pierwsza) * s.strona, s.zPamiecia.data()) != 0)
+        std::fill(s.zPamiecia.begin(), s.zPamiecia.end(), 1);
+    return s;
 }

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <cstddef>
+#include <vector>
 
 class ObrazRzadki {
 public:
@@ -22,8 +23,25 @@ public:
     QImage& Obraz() { return obraz_; }
     // Every pixel zero again, the memory of those drawn given back.
     void Wyczysc();
+    // The pixels outside rows [od, do_) zero again, the memory of the pages
+    // that hold none of those rows given back; the rows keep theirs.
+    void WyczyscPoza(int od, int do_);
     // The memory in use now, in bytes (for the tests).
     std::size_t PamiecUzywana() const;
+
+    // Which pages of rows [od, do_) have memory: the others were not drawn
+    // on since it was given back, and read zero.
+    struct Strony {
+        std::size_t strona = 1, pierwsza = 0;
+        std::vector<unsigned char> zPamiecia;
+        // Whether the page of byte `bajt` (from the bitmap's first) has memory.
+        bool MaPamiec(std::size_t bajt) const
+        {
+            const std::size_t i = bajt / strona;
+            return i >= pierwsza && i - pierwsza < zPamiecia.size() && (zPamiecia[i - pierwsza] & 1) != 0;
+        }
+    };
+    Strony StronyWierszy(int od, int do_) const;
 
 private:
     void Zwolnij();

@@ -3,8 +3,13 @@
 // crossings, background and foreground blocks, descriptions, both legends
 // and the grid, in stroke and in TrueType labels, whole and zoomed in.
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
+#include <QTimer>
 #include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
@@ -255,6 +260,64 @@ TEST_F(RysunekWatkami, BitmapyWatkowTylkoNaSwojeWiersze)
     EXPECT_TRUE(Rysunek(8).copy(obszar) == jeden.copy(obszar));
     EXPECT_LT(PamiecWarstwRysunku(), 3 * ekran);
     EXPECT_LE(PamiecBitmapWatkow(), 2 * ekran);
+}
+
+namespace {
+
+// The page faults of the process so far that the system served from memory.
+long BledyStron()
+{
+    struct rusage r {};
+    getrusage(RUSAGE_SELF, &r);
+    return r.ru_minflt;
+}
+
+// The program's event loop for `ms` milliseconds, as when the user pauses.
+void Czekaj(int ms)
+{
+    QEventLoop petla;
+    QTimer::singleShot(ms, &petla, &QEventLoop::quit);
+    petla.exec();
+}
+
+} // namespace
+
+// The layers draw each redraw on the memory the last one drew on: the
+// system gives them a few pages anew, for the pieces other threads happen
+// to take (when each redraw gave its memory back, each took some 900 pages
+// again here, more than the screen's bitmap has). On this sheet that is
+// within two screens' bitmaps, and all of it goes back once the redraws
+// pause.
+TEST_F(RysunekWatkami, KolejnePrzerysowaniaNaTejSamejPamieci)
+{
+    UstawWatkiRysowania(8);
+    Form1->Przerysuj();
+    Form1->Przerysuj();
+    const long przed = BledyStron();
+    constexpr int Przerysowan = 10;
+    for (int i = 0; i < Przerysowan; ++i)
+        Form1->Przerysuj();
+    const long naPrzerysowanie = (BledyStron() - przed) / Przerysowan;
+    const std::size_t ekran = static_cast<std::size_t>(Form1->BitmapaRysunku.sizeInBytes());
+    const auto stronEkranu = static_cast<long>(ekran / static_cast<std::size_t>(sysconf(_SC_PAGESIZE)));
+    EXPECT_LT(naPrzerysowanie, stronEkranu / 4) << "of a screen's " << stronEkranu << " pages";
+    EXPECT_GT(PamiecBitmapWatkow(), 0u);
+    EXPECT_LE(PamiecBitmapWatkow(), 2 * ekran);
+
+    // A redraw within the pause starts it again.
+    Czekaj(PrzerwaOddaniaPamieci / 2);
+    Form1->Przerysuj();
+    QElapsedTimer odPrzerysowania;
+    odPrzerysowania.start();
+    Czekaj(PrzerwaOddaniaPamieci * 3 / 4);
+    // (Unless the machine held the test up past the pause.)
+    if (odPrzerysowania.elapsed() < PrzerwaOddaniaPamieci) {
+        EXPECT_GT(PamiecBitmapWatkow(), 0u);
+    }
+    Czekaj(PrzerwaOddaniaPamieci / 2);
+    EXPECT_EQ(PamiecBitmapWatkow(), 0u);
+    const QImage jeden = Rysunek(1);
+    EXPECT_TRUE(Rysunek(8) == jeden);
 }
 
 // A sheet of a few diagrams is drawn by one thread, and so is every sheet
