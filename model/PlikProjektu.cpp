@@ -98,14 +98,7 @@ std::string_view CzytnikProjektu::NastepnaLinia()
 
 std::string CzytnikProjektu::Linia() { return std::string(NastepnaLinia()); }
 
-std::string_view CzytnikProjektu::Podglad() const
-{
-    if (nastepna_ >= liczbaLinii_)
-        return {};
-    return std::string_view(tresc_).substr(pozycja_, KoniecLinii(tresc_, pozycja_) - pozycja_);
-}
-
-bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* pominiete)
+bool CzytnikProjektu::PominDoLinii(std::string_view poczatek)
 {
     const std::string_view t(tresc_);
     const std::size_t od = nastepna_ < liczbaLinii_ ? pozycja_ : t.size();
@@ -118,8 +111,6 @@ bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* 
         if (k == std::string_view::npos)
             k = t.size();
     }
-    if (pominiete)
-        *pominiete = t.substr(od, k - od);
     if (k == t.size()) {
         nastepna_ = std::max(nastepna_, liczbaLinii_);
         pozycja_ = t.size();
