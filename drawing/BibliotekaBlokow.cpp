@@ -56,37 +56,6 @@ namespace {
 // What both markers of a definition begin with.
 constexpr std::string_view PoczatekZnacznikow = "____________________";
 
-// Where the line starting at `od` ends: its CR or LF, or the end of the text.
-std::size_t KoniecLinii(std::string_view t, std::size_t od)
-{
-    const char* const z = t.data();
-    std::size_t k = od;
-    while (k < t.size() && z[k] != '\n' && z[k] != '\r')
-        ++k;
-    return k;
-}
-
-// Where the line after the one ending at `koniec` starts.
-std::size_t PoKoncuLinii(std::string_view t, std::size_t koniec)
-{
-    if (koniec >= t.size())
-        return t.size();
-    return t[koniec] == '\r' && koniec + 1 < t.size() && t[koniec + 1] == '\n' ? koniec + 2 : koniec + 1;
-}
-
-// The number of the line that ends just before `pozycja` (a line start or
-// the end of the text): lines end in CR LF, LF or CR, and a last line
-// without its end counts.
-std::size_t NumerLiniiPrzed(std::string_view t, std::size_t pozycja)
-{
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < pozycja; ++i)
-        n += t[i] == '\n' || (t[i] == '\r' && (i + 1 == t.size() || t[i + 1] != '\n'));
-    if (pozycja > 0 && t[pozycja - 1] != '\n' && t[pozycja - 1] != '\r')
-        ++n;
-    return n;
-}
-
 }  // namespace
 
 // Finds the definitions of a library's text in one pass. Outside a definition's header only lines that may be markers matter: the
@@ -210,7 +179,7 @@ private:
         const std::size_t l = PoKoncuLinii(t_, KoniecLinii(t_, naglowek));
         if (l < p && Znacznik(l) == 0)
             nazwa = t_.substr(l, std::min<std::size_t>(KoniecLinii(t_, l) - l, 255));
-        const auto linia = std::min<std::size_t>(NumerLiniiPrzed(t_, p), std::numeric_limits<int>::max());
+        const auto linia = std::min<std::size_t>(PoliczLinie(t_.substr(0, p)), std::numeric_limits<int>::max());
         const CzytnikProjektu c(std::string(), nazwaPliku_);
         return c.KomunikatBledu(Utf8NaCp1250("definicja bloku „") + std::string(nazwa) +
                                     Utf8NaCp1250("” nie ma linii rysunku."),

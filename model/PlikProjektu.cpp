@@ -23,46 +23,6 @@
 
 // ---------------------------------------------------------------- reader
 
-namespace {
-
-// The lines of a text as the platform's reader splits them: CR LF, LF or CR
-// end a line, and a last line without an end counts.
-std::size_t PoliczLinie(std::string_view t)
-{
-    if (t.empty())
-        return 0;
-    // Every LF ends a line, and so does every CR not followed by an LF: one
-    // pass without branches, which the compiler turns into vector code (a
-    // search for each CR costs a call per line of a CR LF file).
-    const auto* z = reinterpret_cast<const unsigned char*>(t.data());
-    const std::size_t ostatni = t.size() - 1;
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < ostatni;) {
-        // Byte counters, as many of them at once as a vector holds.
-        const std::size_t koniec = std::min(ostatni, i + 255);
-        unsigned char wBloku = 0;
-        for (; i < koniec; ++i)
-            wBloku = static_cast<unsigned char>(wBloku + ((z[i] == '\n') | ((z[i] == '\r') & (z[i + 1] != '\n'))));
-        n += wBloku;
-    }
-    // The last character ends a line whatever it is: a CR or LF its own, any
-    // other a last line without an end.
-    return n + 1;
-}
-
-// Where the line starting at `od` ends: its CR or LF, or the end of the text.
-std::size_t KoniecLinii(std::string_view t, std::size_t od)
-{
-    const char* const poczatek = t.data();
-    const char* const koniec = poczatek + t.size();
-    for (const char* z = poczatek + od; z < koniec; ++z)
-        if (*z == '\n' || *z == '\r')
-            return static_cast<std::size_t>(z - poczatek);
-    return t.size();
-}
-
-}  // namespace
-
 std::string TekstZLinii(const std::vector<std::string>& linie)
 {
     std::string t;
@@ -98,14 +58,7 @@ std::string_view CzytnikProjektu::NastepnaLinia()
 
 std::string CzytnikProjektu::Linia() { return std::string(NastepnaLinia()); }
 
-std::string_view CzytnikProjektu::Podglad() const
-{
-    if (nastepna_ >= liczbaLinii_)
-        return {};
-    return std::string_view(tresc_).substr(pozycja_, KoniecLinii(tresc_, pozycja_) - pozycja_);
-}
-
-bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* pominiete)
+bool CzytnikProjektu::PominDoLinii(std::string_view poczatek)
 {
     const std::string_view t(tresc_);
     const std::size_t od = nastepna_ < liczbaLinii_ ? pozycja_ : t.size();
@@ -118,8 +71,6 @@ bool CzytnikProjektu::PominDoLinii(std::string_view poczatek, std::string_view* 
         if (k == std::string_view::npos)
             k = t.size();
     }
-    if (pominiete)
-        *pominiete = t.substr(od, k - od);
     if (k == t.size()) {
         nastepna_ = std::max(nastepna_, liczbaLinii_);
         pozycja_ = t.size();

@@ -47,13 +47,10 @@ public:
     // The next line as a view into the file's text, valid while the reader
     // lives; "" past the end.
     std::string_view LiniaWMiejscu() { return NastepnaLinia(); }
-    // The next line without reading it; "" past the end.
-    std::string_view Podglad() const;
     // Passes over the lines up to the next one that begins with `poczatek`
     // (not empty, not a line end), searching the text in place; false, with
-    // every line read, when there is none. `pominiete` gets the text passed
-    // over, line ends included.
-    bool PominDoLinii(std::string_view poczatek, std::string_view* pominiete = nullptr);
+    // every line read, when there is none.
+    bool PominDoLinii(std::string_view poczatek);
     // Passes over the empty lines before the next line with text.
     void PominPusteLinie();
     void Pomin(int ile);            // lines not needed

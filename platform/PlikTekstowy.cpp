@@ -1,5 +1,6 @@
 #include "platform/PlikTekstowy.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -126,6 +127,46 @@ std::vector<std::string_view> PodzielNaLinie(std::string_view tresc)
     if (poczatek < n)
         linie.push_back(tresc.substr(poczatek));
     return linie;
+}
+
+std::size_t PoliczLinie(std::string_view t)
+{
+    if (t.empty())
+        return 0;
+    // Every LF ends a line, and so does every CR not followed by an LF: one
+    // pass without branches, which the compiler turns into vector code (a
+    // search for each CR costs a call per line of a CR LF file).
+    const auto* z = reinterpret_cast<const unsigned char*>(t.data());
+    const std::size_t ostatni = t.size() - 1;
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < ostatni;) {
+        // Byte counters, as many of them at once as a vector holds.
+        const std::size_t koniec = std::min(ostatni, i + 255);
+        unsigned char wBloku = 0;
+        for (; i < koniec; ++i)
+            wBloku = static_cast<unsigned char>(wBloku + ((z[i] == '\n') | ((z[i] == '\r') & (z[i + 1] != '\n'))));
+        n += wBloku;
+    }
+    // The last character ends a line whatever it is: a CR or LF its own, any
+    // other a last line without an end.
+    return n + 1;
+}
+
+std::size_t KoniecLinii(std::string_view t, std::size_t od)
+{
+    const char* const poczatek = t.data();
+    const char* const koniec = poczatek + t.size();
+    for (const char* z = poczatek + od; z < koniec; ++z)
+        if (*z == '\n' || *z == '\r')
+            return static_cast<std::size_t>(z - poczatek);
+    return t.size();
+}
+
+std::size_t PoKoncuLinii(std::string_view t, std::size_t koniec)
+{
+    if (koniec >= t.size())
+        return t.size();
+    return t[koniec] == '\r' && koniec + 1 < t.size() && t[koniec + 1] == '\n' ? koniec + 2 : koniec + 1;
 }
 
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad)

@@ -20,6 +20,13 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
 
 // The lines of a text, as views into it: CR LF, LF or CR end a line.
 std::vector<std::string_view> PodzielNaLinie(std::string_view tresc);
+// How many lines PodzielNaLinie finds, counted without making them.
+std::size_t PoliczLinie(std::string_view tresc);
+// Where the line starting at `od` ends: its CR or LF, or the end of the text.
+std::size_t KoniecLinii(std::string_view tresc, std::size_t od);
+// Where the line after the one ending at `koniec` (its CR or LF) starts;
+// the end of the text when it ends there.
+std::size_t PoKoncuLinii(std::string_view tresc, std::size_t koniec);
 
 // Reads every line of the file. On failure returns false with a Polish
 // message in `blad`; `linie` is then empty.
