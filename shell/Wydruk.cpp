@@ -144,13 +144,10 @@ QString TForm1::WybierzPlikWydruku()
     if (!ostatniPdf_.isEmpty()) {
         d.KatalogPoczatkowy = QFileInfo(ostatniPdf_).absolutePath();
         d.NazwaPliku = QFileInfo(ostatniPdf_).fileName();
-    } else if (ProjektMaPlik()) {
-        const QString projekt = SciezkaNaQString(Sciezka());
-        d.KatalogPoczatkowy = QFileInfo(projekt).absolutePath();
-        d.NazwaPliku = QFileInfo(projekt).completeBaseName() + ".pdf";
     } else {
         d.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
-        d.NazwaPliku.clear();
+        d.NazwaPliku =
+            ProjektMaPlik() ? QFileInfo(SciezkaNaQString(Sciezka())).completeBaseName() + ".pdf" : QString();
     }
     if (!d.Execute(this))
         return {};
