@@ -9,7 +9,6 @@
 #include "drawing/ZasiegRysunku.h"
 #include "junction/Komunikaty.h"
 #include "model/Projekt.h"
-#include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Plotno.h"
@@ -198,7 +197,6 @@ void TForm1::FormShow()
 
     RysujObrazStartowy();
     PokazNaPodgladzie();
-    OpenDialog1.KatalogPoczatkowy = SciezkaNaQString(KatalogPrzyklady()) + "/";
 }
 
 void TForm1::RysujObrazStartowy()

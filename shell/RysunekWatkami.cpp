@@ -303,13 +303,15 @@ public:
         for (std::size_t j = 1; j < przod_.size(); ++j)
             if (tyl_[j] - przod_[j] > tyl_[najwiecej] - przod_[najwiecej])
                 najwiecej = j;
-        if (uzytych_ >= static_cast<int>(uzyty_.size()) || tyl_[najwiecej] <= przod_[najwiecej])
+        if (tyl_[najwiecej] <= przod_[najwiecej])
             return {-1, -1};
-        const int kawalek = --tyl_[najwiecej];
+        const int kawalek = tyl_[najwiecej] - 1;
         const int z = ZapasowyDla(kawalek);
+        if (z < 0)
+            return {-1, -1};
+        --tyl_[najwiecej];
         zapas_[static_cast<std::size_t>(kawalek)] = z;
         uzyty_[static_cast<std::size_t>(z)] = true;
-        ++uzytych_;
         return {kawalek, z};
     }
 
@@ -328,9 +330,10 @@ public:
     int Zapasowy(int p) const { return zapas_[static_cast<std::size_t>(p)]; }
 
 private:
-    // The free spare that drew the nearest piece last: the pieces follow
-    // the sheet's order, so it has the memory of about the rows this one
-    // draws on, and the system need not give it anew. Under the lock.
+    // The free spare that drew the nearest piece last, or -1 when all are
+    // taken: the pieces follow the sheet's order, so it has the memory of
+    // about the rows this one draws on, and the system need not give it
+    // anew. Under the lock.
     int ZapasowyDla(int kawalek) const
     {
         int najlepszy = -1, odleglosc = 0;
@@ -349,7 +352,6 @@ private:
     std::mutex zamek_;
     std::vector<int> przod_, tyl_, zapas_, ostatnie_;
     std::vector<bool> uzyty_;
-    int uzytych_ = 0;
 };
 
 // After a redraw by `watkow` threads, the memory the layers drew on stays

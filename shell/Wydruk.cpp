@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <algorithm>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "counts/Pytanie.h"
+#include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
 #include "platform/PlotnoPdf.h"
 #include "platform/qt/Drukarka.h"
@@ -141,19 +144,14 @@ QString TForm1::WybierzPlikWydruku()
     if (!ostatniPdf_.isEmpty()) {
         d.KatalogPoczatkowy = QFileInfo(ostatniPdf_).absolutePath();
         d.NazwaPliku = QFileInfo(ostatniPdf_).fileName();
-    } else if (ProjektMaPlik()) {
-        const QString projekt = SciezkaNaQString(Sciezka());
-        d.KatalogPoczatkowy = QFileInfo(projekt).absolutePath();
-        d.NazwaPliku = QFileInfo(projekt).completeBaseName() + ".pdf";
     } else {
         d.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
-        d.NazwaPliku.clear();
+        d.NazwaPliku =
+            ProjektMaPlik() ? QFileInfo(SciezkaNaQString(Sciezka())).completeBaseName() + ".pdf" : QString();
     }
     if (!d.Execute(this))
         return {};
-    if (QFileInfo(d.NazwaPliku).isFile() &&
-        PytanieTakNieKasuj->Zapytaj(U("Plik ") + d.NazwaPliku + U(" już istnieje! Nadpisać?"), false) !=
-            TPytanieTakNieKasuj::mrTak)
+    if (const std::filesystem::path plik = SciezkaZQString(d.NazwaPliku); PlikIstnieje(plik) && !NadpisacPlik(plik))
         return {};
     return d.NazwaPliku;
 }
