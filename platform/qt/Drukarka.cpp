@@ -166,7 +166,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
 void Drukarka::UsunTymczasowy()
 {
     if (!plikTymczasowy_.empty())
-        QFile::remove(QString::fromStdString(plikTymczasowy_));
+        QFile::remove(SciezkaNaQString(plikTymczasowy_));
     plikTymczasowy_.clear();
 }
 
@@ -174,7 +174,7 @@ void Drukarka::UsunTymczasowy()
 // on the way (a full disk) leaves it short, which Qt does not report.
 bool Drukarka::PdfKompletny() const
 {
-    QFile plik(QString::fromStdString(plikTymczasowy_));
+    QFile plik(SciezkaNaQString(plikTymczasowy_));
     if (!plik.open(QIODevice::ReadOnly) || plik.size() < 6)
         return false;
     plik.seek(plik.size() - 6);
