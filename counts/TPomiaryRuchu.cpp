@@ -58,9 +58,8 @@ bool NazwaPlikuPomiaru(const std::string& sciezka, std::string& nazwa)
     std::string blad;
     if (NazwaPlikuWProjekcie(sciezka, nazwa, blad))
         return true;
-    const QByteArray wpisana = SciezkaNaQString(NazwaBezKatalogu(sciezka)).toUtf8();
-    Dialogi().BladQt(QString::fromUtf8(
-        OdmowaNazwyPliku(std::string_view(wpisana.constData(), static_cast<std::size_t>(wpisana.size())))));
+    const std::string wpisana = SciezkaNaQString(NazwaBezKatalogu(sciezka)).toStdString();
+    Dialogi().BladQt(QString::fromStdString(OdmowaNazwyPliku(wpisana)));
     return false;
 }
 

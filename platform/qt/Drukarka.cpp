@@ -156,8 +156,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
     }
     if (!plotno_->Rozpocznij()) {
         blad_ = plikPdf_.empty() ? std::string("Nie można rozpocząć drukowania.")
-                                 : Cp1250NaUtf8(KomunikatZapisu(plikPdf_,
-                                                                BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO));
+                                 : Cp1250NaUtf8(KomunikatPlikuQt());
         UsunTymczasowy();
         return false;
     }
@@ -167,7 +166,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
 void Drukarka::UsunTymczasowy()
 {
     if (!plikTymczasowy_.empty())
-        QFile::remove(QString::fromStdString(plikTymczasowy_));
+        QFile::remove(SciezkaNaQString(plikTymczasowy_));
     plikTymczasowy_.clear();
 }
 
@@ -175,7 +174,7 @@ void Drukarka::UsunTymczasowy()
 // on the way (a full disk) leaves it short, which Qt does not report.
 bool Drukarka::PdfKompletny() const
 {
-    QFile plik(QString::fromStdString(plikTymczasowy_));
+    QFile plik(SciezkaNaQString(plikTymczasowy_));
     if (!plik.open(QIODevice::ReadOnly) || plik.size() < 6)
         return false;
     plik.seek(plik.size() - 6);
@@ -257,9 +256,8 @@ bool Drukarka::NowaStrona()
     if (!plotno_->Aktywne()) return false;
     if (drukarka_->newPage())
         return true;
-    // A file's cause is most likely a full disk, as at the document's end.
     blad_ = plikPdf_.empty() ? std::string("Błąd drukarki: nie można rozpocząć nowej strony.")
-                             : Cp1250NaUtf8(KomunikatZapisu(plikPdf_, BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO));
+                             : Cp1250NaUtf8(KomunikatPlikuQt());
     return false;
 }
 
@@ -275,7 +273,7 @@ bool Drukarka::ZakonczDokument()
     }
     std::string blad;
     if (!zakonczony || !PdfKompletny()) {
-        blad = KomunikatZapisu(plikPdf_, BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO);
+        blad = KomunikatPlikuQt();
         UsunTymczasowy();
     } else if (!PrzeniesNaMiejsce(plikTymczasowy_, plikPdf_, blad)) {
         plikTymczasowy_.clear();
@@ -289,9 +287,8 @@ bool Drukarka::ZakonczDokument()
 
 void Drukarka::PrzerwijDokument(int nrBledu)
 {
-    blad_ = plikPdf_.empty()
-                ? "Błąd drukarki: wydruk nie został zakończony (" + Cp1250NaUtf8(PrzyczynaBledu(nrBledu)) + ")."
-                : Cp1250NaUtf8(KomunikatZapisu(plikPdf_, nrBledu));
+    blad_ = plikPdf_.empty() ? KomunikatPrzerwania(Cp1250NaUtf8(PrzyczynaBledu(nrBledu)))
+                             : Cp1250NaUtf8(KomunikatZapisu(plikPdf_, nrBledu));
     PorzucDokument();
 }
 
@@ -307,6 +304,12 @@ std::string Drukarka::KomunikatPrzerwania(const std::string& przyczynaUtf8) cons
 {
     return (plikPdf_.empty() ? std::string("Błąd drukarki: wydruk") : "Wydruk do pliku " + plikPdf_) +
            " nie został zakończony (" + przyczynaUtf8 + ").";
+}
+
+// Qt's printer tells no cause when its file fails: most likely a full disk.
+std::string Drukarka::KomunikatPlikuQt() const
+{
+    return KomunikatZapisu(plikPdf_, BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO);
 }
 
 void Drukarka::PorzucDokument()

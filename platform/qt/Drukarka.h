@@ -106,6 +106,8 @@ private:
     void PorzucDokument();
     // The document given up for the cause: the printer or the file named.
     std::string KomunikatPrzerwania(const std::string& przyczynaUtf8) const;
+    // Qt's PDF file failed (Windows-1250, naming the file and the cause).
+    std::string KomunikatPlikuQt() const;
     bool PdfKompletny() const;
     bool RozpocznijPdf(const std::string& tytulUtf8);
     bool ZakonczPdf();

@@ -23,20 +23,19 @@ class DialogiQt : public InterfejsDialogow {
 public:
     void Informacja(const std::string& tekst) override
     {
-        Pokaz(QMessageBox::Information, tekst);
+        Pokaz(QMessageBox::Information, NaQString(tekst));
     }
     void Ostrzezenie(const std::string& tekst) override
     {
-        Pokaz(QMessageBox::Warning, tekst);
+        Pokaz(QMessageBox::Warning, NaQString(tekst));
     }
     void Blad(const std::string& tekst) override
     {
-        Pokaz(QMessageBox::Critical, tekst);
+        Pokaz(QMessageBox::Critical, NaQString(tekst));
     }
     void BladQt(const QString& tekst) override
     {
-        QMessageBox okno(QMessageBox::Critical, TytulProgramu, tekst, QMessageBox::Ok, Rodzic());
-        okno.exec();
+        Pokaz(QMessageBox::Critical, tekst);
     }
 
     int PytanieTakNie(const std::string& tekst) override
@@ -87,9 +86,9 @@ public:
     }
 
 private:
-    static void Pokaz(QMessageBox::Icon ikona, const std::string& tekst)
+    static void Pokaz(QMessageBox::Icon ikona, const QString& tekst)
     {
-        QMessageBox okno(ikona, TytulProgramu, NaQString(tekst), QMessageBox::Ok, Rodzic());
+        QMessageBox okno(ikona, TytulProgramu, tekst, QMessageBox::Ok, Rodzic());
         okno.exec();
     }
 };

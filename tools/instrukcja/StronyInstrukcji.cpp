@@ -60,6 +60,15 @@ int StronaBloku(const QTextDocument& dok, const QTextBlock& b)
 
 bool Naglowek(const QTextBlock& b) { return b.blockFormat().headingLevel() > 0; }
 
+// Whether `nastepny` went on to the next page without `b`, which did not
+// start its page (one that does stays there).
+bool ZostalBezNastepnego(const QTextDocument& dok, const QTextBlock& b, const QTextBlock& nastepny)
+{
+    const int strona = StronaBloku(dok, b);
+    const bool pierwszyNaStronie = !b.previous().isValid() || StronaBloku(dok, b.previous()) < strona;
+    return StronaBloku(dok, nastepny) != strona && !pierwszyNaStronie;
+}
+
 // The first heading (or run of headings) whose next text or picture went on
 // to the next page while the heading did not start its page; none when
 // every heading stands with its text.
@@ -73,10 +82,7 @@ QTextBlock NaglowekBezTekstu(const QTextDocument& dok)
             tekst = tekst.next();
         if (!tekst.isValid())
             break;
-        const int strona = StronaBloku(dok, b);
-        // A heading that starts its page already stays there.
-        const bool pierwszyNaStronie = !b.previous().isValid() || StronaBloku(dok, b.previous()) < strona;
-        if (strona != StronaBloku(dok, tekst) && !pierwszyNaStronie)
+        if (ZostalBezNastepnego(dok, b, tekst))
             return b;
         b = tekst.previous();
     }
@@ -100,9 +106,7 @@ QTextBlock TekstBezObrazu(const QTextDocument& dok)
         const QTextBlock tekst = b.previous();
         if (!Obraz(b) || !tekst.isValid() || Naglowek(tekst) || Obraz(tekst))
             continue;
-        const int strona = StronaBloku(dok, tekst);
-        const bool pierwszyNaStronie = !tekst.previous().isValid() || StronaBloku(dok, tekst.previous()) < strona;
-        if (StronaBloku(dok, b) != strona && !pierwszyNaStronie)
+        if (ZostalBezNastepnego(dok, tekst, b))
             return tekst;
     }
     return {};
