@@ -30,8 +30,7 @@ std::string PlikKatalogow() { return PolaczSciezke(KatalogList(), "Katalogi.Lst"
 
 // The lists hold paths. They are Windows-1250 files as they always were,
 // unless a path has a letter the code page lacks: then the whole file is
-// UTF-8, marked so by its first bytes.
-const std::string ZnacznikUtf8 = "\xEF\xBB\xBF";
+// UTF-8, marked so by its first bytes (ZnacznikKolejnosciUtf8).
 
 // The text of a list as the program holds it (paths as the system's), to be
 // read in place, so that a damaged list costs no more than its bytes.
@@ -43,8 +42,8 @@ bool CzytajListe(const std::string& sciezka, std::string& tresc)
     std::string blad;
     if (!CzytajPlik(sciezka, tresc, blad))
         return false;
-    if (tresc.starts_with(ZnacznikUtf8))
-        tresc.erase(0, ZnacznikUtf8.size());
+    if (tresc.starts_with(ZnacznikKolejnosciUtf8))
+        tresc.erase(0, ZnacznikKolejnosciUtf8.size());
     else
         tresc = Cp1250NaUtf8(tresc);
     return true;
@@ -58,7 +57,7 @@ bool ZapiszListe(const std::string& sciezka, std::vector<std::string> linie, std
         wCp1250 = Utf8NaCp1250Dokladnie(linie[i], cp1250[i]);
     if (wCp1250)
         return ZapiszLinieBezpiecznie(sciezka, cp1250, blad);
-    linie[0].insert(0, ZnacznikUtf8);
+    linie[0].insert(0, ZnacznikKolejnosciUtf8);
     return ZapiszLinieBezpiecznie(sciezka, linie, blad);
 }
 
