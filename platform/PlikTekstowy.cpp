@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <charconv>
-#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +12,7 @@
 #include <new>
 #include <system_error>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -241,54 +240,69 @@ namespace {
 
 bool tylkoNazwane = false;
 
-// The program's temporary files are named ".~<process>_<number>": short, so
-// that the name fits wherever the target's own does. Earlier versions put
-// the same ending after the target's name.
+// The program's temporary files are named ".~kartogram-" and 16 hexadecimal
+// digits: a name of its own that no user picks, so that the clean-up takes
+// no user's file, and short, so that it fits wherever the target's does.
+constexpr std::string_view PoczatekTymczasowego = ".~kartogram-";
+constexpr std::size_t CyfryTymczasowego = 16;
+
 std::string NazwaTymczasowa()
 {
-    static std::atomic<unsigned> licznik{0};
-    return ".~" + std::to_string(::getpid()) + "_" + std::to_string(++licznik);
+    // Random, as copies of the program in other process namespaces share
+    // the folder and the process numbers.
+    static std::atomic<std::uint64_t> licznik{0};
+    std::uint64_t los = 0;
+    if (::getrandom(&los, sizeof los, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof los))
+        los = static_cast<std::uint64_t>(::getpid()) << 32;
+    los += ++licznik;
+    char cyfry[CyfryTymczasowego + 1];
+    std::snprintf(cyfry, sizeof cyfry, "%016llx", static_cast<unsigned long long>(los));
+    return std::string(PoczatekTymczasowego) + cyfry;
 }
 
-bool SameCyfry(std::string_view s, std::uint64_t& liczba)
+bool NazwaTymczasowego(std::string_view nazwa)
 {
-    const char* koniec = s.data() + s.size();
-    const auto [gdzie, ec] = std::from_chars(s.data(), koniec, liczba);
-    return !s.empty() && ec == std::errc() && gdzie == koniec;
+    return nazwa.size() == PoczatekTymczasowego.size() + CyfryTymczasowego && nazwa.starts_with(PoczatekTymczasowego) &&
+           std::all_of(nazwa.begin() + PoczatekTymczasowego.size(), nazwa.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
-// The process that made a temporary file of this name; 0 for any other name.
-pid_t ProcesTymczasowego(std::string_view nazwa)
+// A writer holds its temporary file locked from its start to the rename, and
+// the clean-up takes only the files it can lock. A file system without locks
+// gives none to the clean-up either.
+void Zablokuj(int fd)
 {
-    const std::size_t znak = nazwa.rfind(".~");
-    if (znak == std::string_view::npos)
-        return 0;
-    const std::string_view reszta = nazwa.substr(znak + 2);
-    const std::size_t kreska = reszta.find('_');
-    std::uint64_t proces = 0, numer = 0;
-    if (kreska == std::string_view::npos || !SameCyfry(reszta.substr(0, kreska), proces) ||
-        !SameCyfry(reszta.substr(kreska + 1), numer) || proces > INT32_MAX)
-        return 0;
-    return static_cast<pid_t>(proces);
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
 }
 
-bool ProcesDziala(pid_t proces) { return ::kill(proces, 0) == 0 || errno == EPERM; }
+// Whether the name still stands for the open file: whoever locks a file by
+// its name checks that no one removed it meanwhile.
+bool NazwaPliku(int katalog, const std::string& nazwa, int fd)
+{
+    struct stat otwarty {}, nazwany {};
+    return ::fstat(fd, &otwarty) == 0 && ::fstatat(katalog, nazwa.c_str(), &nazwany, AT_SYMLINK_NOFOLLOW) == 0 &&
+           otwarty.st_dev == nazwany.st_dev && otwarty.st_ino == nazwany.st_ino;
+}
 
-// A temporary file that its writer no longer holds locked goes (a writer on
-// another computer sharing the folder still holds its own).
+// A temporary file goes when it is a regular file of this user and no
+// writer holds it locked (whichever process namespace or computer the
+// writer is in: a process number tells nothing).
 void UsunJesliWolny(int katalog, const std::string& nazwa)
 {
     const int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return;
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && NazwaPliku(katalog, nazwa, fd))
         ::unlinkat(katalog, nazwa.c_str(), 0);
     ::close(fd);
 }
 
-// Removes the temporary files that saves killed half way left in the folder.
-void UsunPorzuconeTymczasowe(int katalog)
+// Removes the temporary files that saves killed half way left in the folder
+// (never the target, whatever its name).
+void UsunPorzuconeTymczasowe(int katalog, const std::string& nazwaCelu)
 {
     const int fdListy = ::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fdListy < 0)
@@ -300,8 +314,7 @@ void UsunPorzuconeTymczasowe(int katalog)
     }
     std::vector<std::string> porzucone;
     while (const dirent* wpis = ::readdir(lista)) {
-        const pid_t proces = ProcesTymczasowego(wpis->d_name);
-        if (proces > 0 && !ProcesDziala(proces))
+        if (NazwaTymczasowego(wpis->d_name) && wpis->d_name != nazwaCelu)
             porzucone.emplace_back(wpis->d_name);
     }
     ::closedir(lista);
@@ -311,33 +324,43 @@ void UsunPorzuconeTymczasowe(int katalog)
 
 // A new file in the folder that has no name until it is whole, so that a
 // killed save leaves nothing behind; -1 where the file system has no such
-// files (or /proc, through which it gets its name, is missing).
-int UtworzBezNazwy(int katalog)
+// files (or /proc, through which it gets its name, is missing), or where a
+// name is wanted at once. Locked before it has a name.
+int UtworzBezNazwy(int katalog, bool zNazwa)
 {
-    if (tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
+    if (zNazwa || tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
         errno = EOPNOTSUPP;
         return -1;
     }
-    return ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const int fd = ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd >= 0)
+        Zablokuj(fd);
+    return fd;
 }
 
 bool BrakPlikowBezNazwy(int nr) { return nr == EOPNOTSUPP || nr == EISDIR || nr == EINVAL; }
 
-// A new file of a name of its own, locked while it is written so that
-// another save does not take it for a left-over.
+// A new file of a name of its own, locked. Another save's clean-up may lock
+// and remove it between its making and its locking: once the lock is taken
+// the name must still be the file, else another one is made.
 int UtworzNazwany(int katalog, std::string& nazwa)
 {
     for (int proba = 0; proba < 100; ++proba) {
         const std::string nowa = NazwaTymczasowa();
         const int fd = ::openat(katalog, nowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::flock(fd, LOCK_EX | LOCK_NB);  // a file system without locks has the process check alone
+        if (fd < 0) {
+            if (errno != EEXIST)
+                return -1;
+            continue;
+        }
+        Zablokuj(fd);
+        if (NazwaPliku(katalog, nowa, fd)) {
             nazwa = nowa;
             return fd;
         }
-        if (errno != EEXIST)
-            return -1;
+        ::close(fd);
     }
+    errno = EEXIST;
     return -1;
 }
 
@@ -372,6 +395,22 @@ bool NazwaBezKoncaWiersza(const std::string& sciezka, std::string& blad)
     return false;
 }
 
+// The folder a path names its file in.
+std::string FolderPliku(const std::filesystem::path& p) { return p.has_parent_path() ? p.parent_path().string() : "."; }
+
+// In a folder everyone may write and the sticky bit guards (/tmp), a link is
+// followed only when it is the user's or the folder owner's, as the system
+// itself follows links: another user's link there would make the save write
+// wherever it points, the user's own files too.
+bool DowiazanieDoSledzenia(const std::filesystem::path& dowiazanie)
+{
+    struct stat st {}, folder {};
+    if (::lstat(dowiazanie.c_str(), &st) != 0 || ::stat(FolderPliku(dowiazanie).c_str(), &folder) != 0)
+        return false;
+    const bool wspolny = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !wspolny || st.st_uid == ::geteuid() || st.st_uid == folder.st_uid;
+}
+
 // The file that a write to `sciezka` replaces: a symbolic link followed to
 // its last target, so that the link stays a link and its target gets the new
 // contents. A loop of links is refused.
@@ -384,6 +423,10 @@ bool CelZapisu(const std::string& sciezka, std::string& cel, std::string& blad)
         if (!fs::is_symlink(p, ec)) {
             cel = p.string();
             return true;
+        }
+        if (!DowiazanieDoSledzenia(p)) {
+            blad = KomunikatZPrzyczyna(sciezka, "dowiązanie symboliczne innego użytkownika we wspólnym folderze");
+            return false;
         }
         const fs::path dalej = fs::read_symlink(p, ec);
         if (ec) {
@@ -425,7 +468,7 @@ int OtworzKatalogCelu(const std::string& cel, std::string& folder, std::string& 
 {
     const std::filesystem::path p = cel;
     nazwa = p.filename().string();
-    folder = p.has_parent_path() ? p.parent_path().string() : ".";
+    folder = FolderPliku(p);
     if (nazwa.empty() || nazwa == "." || nazwa == "..") {
         errno = EISDIR;
         return -1;
@@ -446,21 +489,36 @@ int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& 
         blad = KomunikatZapisu(sciezka, errno);
         return -1;
     }
-    UsunPorzuconeTymczasowe(katalog);
+    UsunPorzuconeTymczasowe(katalog, nazwa);
     return katalog;
 }
 
 // An existing file keeps its permissions, and its owner where the writer may
-// give it (root).
+// give it (root); else its group where the writer belongs to it, so that a
+// team's file stays the team's to write.
 void ZachowajWlasciwosci(int fd, int katalog, const std::string& nazwa)
 {
     struct stat st {};
     if (::fstatat(katalog, nazwa.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
         return;
-    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd, st.st_uid, st.st_gid) != 0) {
-        // not the writer's to give: the file becomes the writer's
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd, st.st_uid, st.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
+        // neither is the writer's to give: the file becomes the writer's
     }
     ::fchmod(fd, st.st_mode & 07777);
+}
+
+// Writes the folder's entries out, so that a power cut keeps the rename (and
+// the name given to the file before it); 0 or errno. A file system that
+// cannot (EINVAL) and a folder the user may not read go without.
+int ZapiszKatalog(int katalog)
+{
+    const int fd = ::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const int nr = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(fd);
+    return nr;
 }
 
 } // namespace
@@ -469,16 +527,27 @@ void ZapisujTylkoPrzezNazwanePliki(bool tak) { tylkoNazwane = tak; }
 
 ZapisBezpieczny::~ZapisBezpieczny() { Porzuc(); }
 
-bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad)
+bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad) { return Otworz(sciezka, false, blad); }
+
+bool ZapisBezpieczny::OtworzNazwany(const std::string& sciezka, std::string& blad)
+{
+    return Otworz(sciezka, true, blad);
+}
+
+std::string ZapisBezpieczny::SciezkaTymczasowego() const
+{
+    return tymczasowy_.empty() ? std::string() : PolaczSciezke(folder_, tymczasowy_).native();
+}
+
+bool ZapisBezpieczny::Otworz(const std::string& sciezka, bool zNazwa, std::string& blad)
 {
     Porzuc();
     blad.clear();
     sciezka_ = sciezka;
-    std::string folder;
-    katalog_ = MiejsceZapisu(sciezka, folder, nazwaCelu_, blad);
+    katalog_ = MiejsceZapisu(sciezka, folder_, nazwaCelu_, blad);
     if (katalog_ < 0)
         return false;
-    fd_ = UtworzBezNazwy(katalog_);
+    fd_ = UtworzBezNazwy(katalog_, zNazwa);
     if (fd_ < 0 && BrakPlikowBezNazwy(errno))
         fd_ = UtworzNazwany(katalog_, tymczasowy_);
     if (fd_ < 0) {
@@ -513,8 +582,10 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
         nr = errno;
     else if (::renameat(katalog_, tymczasowy_.c_str(), katalog_, nazwaCelu_.c_str()) != 0)
         nr = errno;
-    else
+    else {
         tymczasowy_.clear();  // it is the target now
+        nr = ZapiszKatalog(katalog_);
+    }
     Porzuc();
     if (nr != 0)
         blad = KomunikatZapisu(sciezka_, nr);
@@ -543,33 +614,4 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
     }
     ZapisBezpieczny zapis;
     return zapis.Otworz(sciezka, blad) && zapis.Pisz(tresc, blad) && zapis.Zakoncz(blad);
-}
-
-std::string PlikObokCelu(const std::string& sciezka, std::string& blad)
-{
-    std::string folder, nazwaCelu, nazwa;
-    const int katalog = MiejsceZapisu(sciezka, folder, nazwaCelu, blad);
-    if (katalog < 0)
-        return {};
-    // The other writer needs a name: this one is never taken for a
-    // left-over while this process runs.
-    const int fd = UtworzNazwany(katalog, nazwa);
-    if (fd < 0)
-        blad = KomunikatZapisu(sciezka, errno);
-    else
-        ::close(fd);
-    ::close(katalog);
-    return fd < 0 ? std::string() : PolaczSciezke(folder, nazwa).native();
-}
-
-bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad)
-{
-    std::string cel;
-    if (CelZapisu(sciezka, cel, blad)) {
-        if (::rename(gotowySystemowy.c_str(), cel.c_str()) == 0)
-            return true;
-        blad = KomunikatZapisu(sciezka, errno);
-    }
-    ::unlink(gotowySystemowy.c_str());
-    return false;
 }

@@ -33,15 +33,19 @@ std::size_t PoKoncuLinii(std::string_view tresc, std::size_t koniec);
 bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad);
 
 // A file written in its target's folder and put in the target's place only
-// when all of it has been written and flushed: a failed write leaves the old
-// file as it was. Until then the new file has no name where the file system
-// allows it (else a short one of its own, which the next save into that
-// folder removes when its writer was killed half way). A target that is no
-// regular file, is read-only or that the user may not write is refused with
-// the reason, and so is a name with a line break. Dropped before `Zakoncz`,
-// the half-written file goes with it. A symbolic link is followed: the file
-// is written beside the link's target and replaces the target, and the link
-// stays.
+// when all of it has been written and flushed, the folder too after the
+// rename: a failed write leaves the old file as it was. Until then the new
+// file has no name where the file system allows it, else one of the
+// program's own (".~kartogram-" and 16 hexadecimal digits). It stays locked
+// from its start to the rename; a save removes from its folder only such
+// files of its user that no writer holds locked. A target that is no regular
+// file, is read-only or that the user may not write is refused with the
+// reason, and so is a name with a line break. Dropped before `Zakoncz`, the
+// half-written file goes with it. A symbolic link is followed (in a sticky
+// folder everyone may write, only the user's or the folder owner's): the
+// file is written beside the link's target and replaces it, and the link
+// stays. The new file keeps the old one's permissions and its owner where
+// the user may give it, else its group where the user belongs to it.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
@@ -50,15 +54,24 @@ public:
     ZapisBezpieczny& operator=(const ZapisBezpieczny&) = delete;
 
     bool Otworz(const std::string& sciezka, std::string& blad);
+    // As `Otworz`, the new file named at once for another writer that needs
+    // a name (Qt's PDF printer): it writes the file at
+    // `SciezkaTymczasowego()`, and `Zakoncz` puts it in the target's place.
+    bool OtworzNazwany(const std::string& sciezka, std::string& blad);
     bool Pisz(std::string_view dane, std::string& blad);
     bool Zakoncz(std::string& blad);
     void Porzuc();
     bool Otwarty() const { return fd_ >= 0; }
+    // The system's path of the new file; "" while it has no name.
+    std::string SciezkaTymczasowego() const;
 
 private:
+    bool Otworz(const std::string& sciezka, bool zNazwa, std::string& blad);
+
     int fd_ = -1;
     int katalog_ = -1;        // the target's folder
     std::string sciezka_;     // as the program holds it
+    std::string folder_;      // the target's folder's path
     std::string nazwaCelu_;   // the target's name in its folder
     std::string tymczasowy_;  // the new file's name there; "" while it has none
 };
@@ -68,13 +81,6 @@ void ZapisujTylkoPrzezNazwanePliki(bool tak);
 
 // Writes the lines, each ending in CR LF, through `ZapisBezpieczny`.
 bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad);
-
-// Puts a complete file written by someone else (the printer's PDF) in the
-// target's place, as `ZapisBezpieczny` would, and removes it on failure.
-bool PrzeniesNaMiejsce(const std::string& gotowySystemowy, const std::string& sciezka, std::string& blad);
-// A new empty file beside the target for such a writer, checked and named as
-// `ZapisBezpieczny`'s ("" when none could be made).
-std::string PlikObokCelu(const std::string& sciezka, std::string& blad);
 
 // The cause of a system error number in Polish ("brak uprawnień").
 std::string PrzyczynaBledu(int nrBledu);

@@ -138,8 +138,7 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
     drukarka_->setDocName(QString::fromStdString(tytulUtf8));
     if (!plikPdf_.empty()) {
         std::string blad;
-        plikTymczasowy_ = PlikObokCelu(plikPdf_, blad);
-        if (plikTymczasowy_.empty()) {
+        if (!plikQt_.OtworzNazwany(plikPdf_, blad)) {
             blad_ = Cp1250NaUtf8(blad);
             return false;
         }
@@ -152,29 +151,22 @@ bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
         drukarka_->setOutputFormat(QPrinter::PdfFormat);
         drukarka_->setPageLayout(strona);
         drukarka_->setDocName(QString::fromStdString(tytulUtf8));
-        drukarka_->setOutputFileName(SciezkaNaQString(plikTymczasowy_));
+        drukarka_->setOutputFileName(SciezkaNaQString(plikQt_.SciezkaTymczasowego()));
     }
     if (!plotno_->Rozpocznij()) {
         blad_ = plikPdf_.empty() ? std::string("Nie można rozpocząć drukowania.")
                                  : Cp1250NaUtf8(KomunikatPlikuQt());
-        UsunTymczasowy();
+        plikQt_.Porzuc();
         return false;
     }
     return true;
-}
-
-void Drukarka::UsunTymczasowy()
-{
-    if (!plikTymczasowy_.empty())
-        QFile::remove(SciezkaNaQString(plikTymczasowy_));
-    plikTymczasowy_.clear();
 }
 
 // A PDF written whole ends with its end-of-file marker; a write that failed
 // on the way (a full disk) leaves it short, which Qt does not report.
 bool Drukarka::PdfKompletny() const
 {
-    QFile plik(SciezkaNaQString(plikTymczasowy_));
+    QFile plik(SciezkaNaQString(plikQt_.SciezkaTymczasowego()));
     if (!plik.open(QIODevice::ReadOnly) || plik.size() < 6)
         return false;
     plik.seek(plik.size() - 6);
@@ -274,11 +266,8 @@ bool Drukarka::ZakonczDokument()
     std::string blad;
     if (!zakonczony || !PdfKompletny()) {
         blad = KomunikatPlikuQt();
-        UsunTymczasowy();
-    } else if (!PrzeniesNaMiejsce(plikTymczasowy_, plikPdf_, blad)) {
-        plikTymczasowy_.clear();
-    } else {
-        plikTymczasowy_.clear();
+        plikQt_.Porzuc();
+    } else if (plikQt_.Zakoncz(blad)) {
         return true;
     }
     blad_ = Cp1250NaUtf8(blad);
@@ -309,7 +298,7 @@ std::string Drukarka::KomunikatPrzerwania(const std::string& przyczynaUtf8) cons
 // Qt's printer tells no cause when its file fails: most likely a full disk.
 std::string Drukarka::KomunikatPlikuQt() const
 {
-    return KomunikatZapisu(plikPdf_, BrakMiejsca(plikTymczasowy_) ? ENOSPC : EIO);
+    return KomunikatZapisu(plikPdf_, BrakMiejsca(plikQt_.SciezkaTymczasowego()) ? ENOSPC : EIO);
 }
 
 void Drukarka::PorzucDokument()
@@ -323,7 +312,7 @@ void Drukarka::PorzucDokument()
         return;
     drukarka_->abort();
     plotno_->Zakoncz();
-    UsunTymczasowy();
+    plikQt_.Porzuc();
 }
 
 bool Drukarka::Drukuje() const { return dokument_ || plotno_->Aktywne(); }

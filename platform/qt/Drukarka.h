@@ -101,7 +101,6 @@ public:
     void UstawPdfPrzezQt(bool przezQt) { pdfPrzezQt_ = przezQt; }
 
 private:
-    void UsunTymczasowy();
     // Drops the open document, a PDF file's old contents kept.
     void PorzucDokument();
     // The document given up for the cause: the printer or the file named.
@@ -118,7 +117,6 @@ private:
     std::unique_ptr<PlotnoQt> plotno_;
     std::string blad_;
     std::string plikPdf_;          // the target, UTF-8; "" for the printer
-    std::string plikTymczasowy_;   // where the pages go meanwhile
     bool pdfPrzezQt_ = false;
     bool stronaWybrana_ = false;   // the user chose the page in the dialog
     // The printer's own page while the pages go into a file the program named.
@@ -129,4 +127,6 @@ private:
     std::unique_ptr<DokumentPdf> dokument_;
     std::unique_ptr<PlotnoPdf> plotnoPdf_;
     ZapisBezpieczny zapis_;
+    // The file Qt's PDF printer writes the pages into meanwhile.
+    ZapisBezpieczny plikQt_;
 };

@@ -3,6 +3,9 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
+#include <memory>
+#include <sched.h>
 #include <random>
 #include <set>
 #include <sstream>
@@ -248,7 +251,7 @@ TEST_F(PlikiTekstowe, PipeLoopAndReadOnlyTargetAreRefusedWithTheReason)
     EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka("ro.rup"), {"nowe"}, blad));
     EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka("ro.rup") + " (plik jest tylko do odczytu).");
     EXPECT_EQ(Tresc("ro.rup"), "stare\r\n");
-    EXPECT_EQ(PlikObokCelu(Sciezka("ro.rup"), blad), "");
+    EXPECT_FALSE(ZapisBezpieczny().OtworzNazwany(Sciezka("ro.rup"), blad));
 }
 
 // A file of 200 MB with no memory for its contents: refused naming the file,
@@ -302,11 +305,12 @@ TEST_F(PlikiTekstowe, SaveThroughASymbolicLinkWritesItsTarget)
 
     // A finished file of another writer (the printer's PDF) the same way.
     fs::create_symlink("dane/rysunek.pdf", katalog / "rysunek.pdf");   // its target not there yet
-    const std::string tymczasowy = PlikObokCelu(Sciezka("rysunek.pdf"), blad);
-    ASSERT_FALSE(tymczasowy.empty()) << blad;
+    ZapisBezpieczny pdf;
+    ASSERT_TRUE(pdf.OtworzNazwany(Sciezka("rysunek.pdf"), blad)) << blad;
+    const std::string tymczasowy = pdf.SciezkaTymczasowego();
     EXPECT_EQ(fs::path(tymczasowy).parent_path(), katalog / "dane");
     std::ofstream(tymczasowy, std::ios::binary) << "%PDF";
-    ASSERT_TRUE(PrzeniesNaMiejsce(tymczasowy, Sciezka("rysunek.pdf"), blad)) << blad;
+    ASSERT_TRUE(pdf.Zakoncz(blad)) << blad;
     EXPECT_TRUE(fs::is_symlink(katalog / "rysunek.pdf"));
     EXPECT_EQ(Tresc("dane/rysunek.pdf"), "%PDF");
 
@@ -322,15 +326,17 @@ TEST_F(PlikiTekstowe, SaveThroughASymbolicLinkWritesItsTarget)
 
 namespace {
 
-// Runs `praca` in a child process that has dropped to the user "nobody";
-// true when it returned true. Root writes anything, so this is how a test
-// run as root sees what an ordinary user may not do.
+// Runs `praca` in a child process that has dropped to the user "nobody",
+// a member of `grupy` besides its own; true when it returned true. Root
+// writes anything, so this is how a test run as root sees what an ordinary
+// user may not do.
 template <class Praca>
-bool JakoInnyUzytkownik(Praca praca)
+bool JakoInnyUzytkownik(Praca praca, const std::vector<gid_t>& grupy = {})
 {
     const pid_t dziecko = ::fork();
     if (dziecko == 0) {
-        if (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0)
+        if (::setgroups(grupy.size(), grupy.data()) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
+            ::setresuid(65534, 65534, 65534) != 0)
             ::_exit(2);
         ::_exit(praca() ? 0 : 1);
     }
@@ -388,28 +394,87 @@ TEST_F(PlikiTekstowe, KilledSavesLeaveNothingBehind)
     ZapisujTylkoPrzezNazwanePliki(false);
 }
 
-// A save removes the program's temporary files whose writer is gone (those
-// of earlier versions too) and no other file: not a writer's that still
-// runs, nor one held locked (a writer on another computer), nor the user's.
+// A save removes the program's temporary files that no writer holds locked,
+// and no other file: not one held locked (a writer elsewhere, or Qt's PDF
+// printer, which writes the file by its name), not a folder,
+// not the user's files whose names once passed for temporaries when no
+// process had their number ("raport.~2024_06", the old "<target>.~pid_n"),
+// and not another user's, as root in a folder everyone writes.
 TEST_F(PlikiTekstowe, ASaveRemovesOnlyLeftOverTemporaryFiles)
 {
     const std::string martwy = std::to_string(ZakonczonyProces());
-    const std::string zywy = std::to_string(::getpid());
-    for (const std::string& n : {".~" + martwy + "_1", "p.rup.~" + martwy + "_27", ".~" + martwy + "_2",
-                                 ".~" + zywy + "_999999", std::string("p.rup.~x_1"), std::string("p.~rup"), std::string("notatki.~1")})
+    const std::string porzucony = ".~kartogram-00000000000000a1", trzymany = ".~kartogram-00000000000000a2";
+    const std::set<std::string> uzytkownika{".~" + martwy + "_1",     "raport.~" + martwy + "_06", "umowa.pdf.~2023_11",
+                                            "p.rup.~" + martwy + "_27", ".~kartogram-a1",          ".~kartogram-00000000000000A1",
+                                            "notatki.~1"};
+    for (const std::string& n : uzytkownika)
         Zapisz(n, "x");
-    const int trzymany = ::open(Sciezka(".~" + martwy + "_2").c_str(), O_RDONLY);
-    ASSERT_EQ(::flock(trzymany, LOCK_EX), 0);
-    fs::create_directory(katalog / (".~" + martwy + "_3"));
-
+    Zapisz(porzucony, "x");
+    Zapisz(trzymany, "x");
+    const int blokada = ::open(Sciezka(trzymany).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(blokada, LOCK_EX), 0);
+    fs::create_directory(katalog / ".~kartogram-00000000000000a3");
+    // The file Qt's PDF printer is writing by its name meanwhile.
     std::string blad;
+    ZapisBezpieczny pdf;
+    ASSERT_TRUE(pdf.OtworzNazwany(Sciezka("rysunek.pdf"), blad)) << blad;
+
     ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad)) << blad;
-    ::close(trzymany);
-    std::set<std::string> zostaly;
-    for (const auto& w : fs::directory_iterator(katalog))
-        zostaly.insert(w.path().filename().string());
-    EXPECT_EQ(zostaly, (std::set<std::string>{"p.rup", ".~" + martwy + "_2", ".~" + martwy + "_3",
-                                              ".~" + zywy + "_999999", "p.rup.~x_1", "p.~rup", "notatki.~1"}));
+    ::close(blokada);
+    EXPECT_TRUE(fs::exists(pdf.SciezkaTymczasowego()));
+    std::ofstream(pdf.SciezkaTymczasowego(), std::ios::binary) << "%PDF";
+    ASSERT_TRUE(pdf.Zakoncz(blad)) << blad;
+    const auto pozostale = [&] {
+        std::set<std::string> zostaly;
+        for (const auto& w : fs::directory_iterator(katalog))
+            zostaly.insert(w.path().filename().string());
+        return zostaly;
+    };
+    std::set<std::string> oczekiwane = uzytkownika;
+    oczekiwane.insert({"p.rup", "rysunek.pdf", trzymany, ".~kartogram-00000000000000a3"});
+    EXPECT_EQ(pozostale(), oczekiwane);
+    EXPECT_EQ(Tresc(".~" + martwy + "_1"), "x");
+
+    // Another user's files in a folder everyone writes, the program's
+    // temporary among them, are not root's to remove.
+    if (::geteuid() == 0) {
+        fs::remove(katalog / trzymany);
+        fs::permissions(katalog, fs::perms(01777));
+        for (const std::string& n : uzytkownika)
+            ASSERT_EQ(::chown(Sciezka(n).c_str(), 65534, 65534), 0);
+        Zapisz(porzucony, "cudzy");
+        ASSERT_EQ(::chown(Sciezka(porzucony).c_str(), 65534, 65534), 0);
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad)) << blad;
+        oczekiwane.erase(trzymany);
+        oczekiwane.insert(porzucony);
+        EXPECT_EQ(pozostale(), oczekiwane);
+    }
+}
+
+// A project whose own name is that of a temporary file, saved onto a full
+// disk: the save fails and the old file stays (it was once removed first
+// as a left-over).
+TEST_F(PlikiTekstowe, ATargetNamedAsATemporaryFileSurvivesAFailedSave)
+{
+    const std::string martwy = std::to_string(ZakonczonyProces());
+    auto stary = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit poprzedni{};
+    ::getrlimit(RLIMIT_FSIZE, &poprzedni);
+    for (const std::string& nazwa : {".~" + martwy + "_5", std::string(".~kartogram-00000000000000b1")}) {
+        SCOPED_TRACE(nazwa);
+        Zapisz(nazwa, "stare\r\n");
+        rlimit maly = poprzedni;
+        maly.rlim_cur = 4096;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &maly), 0);
+        std::string blad;
+        const bool zapisany = ZapiszLinieBezpiecznie(Sciezka(nazwa), std::vector<std::string>(2000, "0123456789"), blad);
+        ::setrlimit(RLIMIT_FSIZE, &poprzedni);
+        EXPECT_FALSE(zapisany);
+        EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka(nazwa) + " (plik zbyt duży).");
+        EXPECT_EQ(Tresc(nazwa), "stare\r\n");
+    }
+    std::signal(SIGXFSZ, stary);
+    EXPECT_EQ(LiczbaPlikow(), 2u);
 }
 
 // Names of 246 to 255 bytes and paths near the system's limit were refused
@@ -456,7 +521,7 @@ TEST_F(PlikiTekstowe, RefusesToReplaceWhatTheUserMayNotWrite)
     for (const std::string nazwa : {"potok.rup", "do_potoku.rup"}) {
         EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"x"}, blad));
         EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka(nazwa) + " (to nie jest zwykły plik).");
-        EXPECT_EQ(PlikObokCelu(Sciezka(nazwa), blad), "");
+        EXPECT_FALSE(ZapisBezpieczny().OtworzNazwany(Sciezka(nazwa), blad));
     }
     EXPECT_TRUE(fs::is_fifo(katalog / "potok.rup"));
     if (::mknod(Sciezka("urzadzenie").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
@@ -476,7 +541,7 @@ TEST_F(PlikiTekstowe, RefusesToReplaceWhatTheUserMayNotWrite)
             std::string b;
             return !ZapiszLinieBezpiecznie(Sciezka("cudzy.rup"), {"moj"}, b) &&
                    Cp1250NaUtf8(b) == "Nie można zapisać pliku " + Sciezka("cudzy.rup") + " (brak uprawnień)." &&
-                   PlikObokCelu(Sciezka("cudzy.rup"), b).empty() &&
+                   !ZapisBezpieczny().OtworzNazwany(Sciezka("cudzy.rup"), b) &&
                    ZapiszLinieBezpiecznie(Sciezka("nowy.rup"), {"moj"}, b);
         }));
         struct stat st {};
@@ -498,7 +563,279 @@ TEST_F(PlikiTekstowe, ANameWithALineBreakIsRefused)
         EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"x"}, blad));
         EXPECT_EQ(Cp1250NaUtf8(blad),
                   "Nie można zapisać pliku " + Sciezka(nazwa) + " (nazwa zawiera znak końca wiersza).");
-        EXPECT_EQ(PlikObokCelu(Sciezka(nazwa), blad), "");
+        EXPECT_FALSE(ZapisBezpieczny().OtworzNazwany(Sciezka(nazwa), blad));
     }
     EXPECT_EQ(LiczbaPlikow(), 0u);
+}
+
+namespace {
+
+// Runs `praca` as the first process of a new process namespace, as a copy of
+// the program in a sandbox or a container runs (number 1 there), in a child
+// whose exit status is `praca`'s result: 77 where the system refuses the
+// namespace, 76 when `praca` was killed, as it is after `zabijPo`
+// microseconds when that is given.
+template <class Praca>
+pid_t WNowejPrzestrzeniProcesow(Praca praca, unsigned zabijPo = 0)
+{
+    const pid_t dziecko = ::fork();
+    if (dziecko != 0)
+        return dziecko;
+    if (::unshare(CLONE_NEWPID) != 0)
+        ::_exit(77);
+    const pid_t pierwszy = ::fork();
+    if (pierwszy == 0)
+        ::_exit(praca());
+    if (zabijPo > 0) {
+        ::usleep(zabijPo);
+        ::kill(pierwszy, SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(pierwszy, &status, 0);
+    ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 76);
+}
+
+int KodWyjscia(pid_t dziecko)
+{
+    int status = 0;
+    ::waitpid(dziecko, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+constexpr int BezPrzestrzeni = 77;
+
+} // namespace
+
+// Two copies of the program in process namespaces of their own (sandboxed
+// or in containers) saving into one folder took each other's temporary
+// files for left-overs, their process numbers being the other's dead ones:
+// saves failed ("plik lub folder nie istnieje"). Each copy's saves all
+// succeed, and the target is one copy's whole version.
+TEST_F(PlikiTekstowe, CopiesInProcessNamespacesOfTheirOwnKeepEachOthersTemporaries)
+{
+    // A folder in memory where the system has one: without the disk's
+    // flushes the copies' saves are fast and meet far more often.
+    const bool wPamieci = fs::is_directory("/dev/shm");
+    const fs::path folder = wPamieci ? "/dev/shm" / katalog.filename() : katalog / "wspolny";
+    fs::create_directories(folder);
+    const std::unique_ptr<const fs::path, void (*)(const fs::path*)> usun(&folder, [](const fs::path* f) {
+        std::error_code ec;
+        fs::remove_all(*f, ec);
+    });
+    const std::string plik = (folder / "wspolny.rup").string();
+    const std::vector<std::string> a(200, "kopia A 0123456789"), b(200, "kopia B 0123456789");
+    const int zapisow = wPamieci ? 5000 : 500;
+    const auto zapisy = [&](const std::vector<std::string>& linie) {
+        int nieudane = 0;
+        std::string blad;
+        for (int i = 0; i < zapisow; ++i)
+            if (!ZapiszLinieBezpiecznie(plik, linie, blad))
+                ++nieudane;
+        return std::min(nieudane, 70);
+    };
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        // The first copy saves as its namespace's process 1, the second as
+        // its process 2: a number the first copy's namespace does not have.
+        const pid_t kopiaA = WNowejPrzestrzeniProcesow([&] { return zapisy(a); });
+        const pid_t kopiaB = WNowejPrzestrzeniProcesow([&] {
+            const pid_t drugi = ::fork();
+            if (drugi == 0)
+                ::_exit(zapisy(b));
+            return KodWyjscia(drugi);
+        });
+        const int wynikA = KodWyjscia(kopiaA), wynikB = KodWyjscia(kopiaB);
+        ZapisujTylkoPrzezNazwanePliki(false);
+        if (wynikA == BezPrzestrzeni || wynikB == BezPrzestrzeni)
+            GTEST_SKIP() << "the system refuses new process namespaces (unshare)";
+        EXPECT_EQ(wynikA, 0) << "failed saves of the first copy";
+        EXPECT_EQ(wynikB, 0) << "failed saves of the second copy";
+        std::vector<std::string> linie;
+        std::string blad;
+        ASSERT_TRUE(CzytajLinie(plik, linie, blad)) << blad;
+        EXPECT_TRUE(linie == a || linie == b);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    }
+}
+
+// Saves killed in a fresh process namespace (as its process 1, a number
+// that always runs) left their temporary files for good. The next save
+// removes them, from whichever namespace.
+TEST_F(PlikiTekstowe, SavesKilledInAProcessNamespaceOfTheirOwnLeaveNothingBehind)
+{
+    const std::string plik = Sciezka("projekt.rup");
+    const std::vector<std::string> a(150000, "wezel A 0123456789");
+    std::mt19937 los(20261209);
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        for (int i = 0; i < 15; ++i) {
+            const pid_t kopia = WNowejPrzestrzeniProcesow(
+                [&] {
+                    for (std::string blad;;)
+                        ZapiszLinieBezpiecznie(plik, a, blad);
+                    return 0;
+                },
+                std::uniform_int_distribution<unsigned>(1, 40000)(los));
+            if (KodWyjscia(kopia) == BezPrzestrzeni) {
+                ZapisujTylkoPrzezNazwanePliki(false);
+                GTEST_SKIP() << "the system refuses new process namespaces (unshare)";
+            }
+        }
+        ZapisujTylkoPrzezNazwanePliki(false);
+        std::string blad;
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, a, blad)) << blad;
+        EXPECT_EQ(LiczbaPlikow(), 1u);
+    }
+}
+
+// A colleague's file (mode 664, the group of the team) in the team's folder,
+// saved by another member of the team: the new file was the saver's own
+// group's, and the team could no longer write it. It keeps its group and
+// mode, its owner becomes the saver. A group the saver is not in cannot be
+// kept: the file becomes the saver's, as before.
+TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make other users' files";
+    constexpr gid_t Zespol = 4601, Obca = 4602;
+    constexpr uid_t Kolega = 4603;
+    const fs::path zespolu = katalog / "zespol";
+    fs::create_directory(zespolu);
+    ASSERT_EQ(::chown(zespolu.c_str(), 0, Zespol), 0);
+    fs::permissions(zespolu, fs::perms(0775));
+    for (const auto& [nazwa, grupa] : {std::pair{"kolegi.rup", Zespol}, std::pair{"obcej_grupy.rup", Obca}}) {
+        Zapisz(std::string("zespol/") + nazwa, "stare\r\n");
+        ASSERT_EQ(::chown((zespolu / nazwa).c_str(), Kolega, grupa), 0);
+        fs::permissions(zespolu / nazwa, fs::perms(0664));
+    }
+    fs::permissions(zespolu / "obcej_grupy.rup", fs::perms(0666));  // writable by the saver
+    EXPECT_TRUE(JakoInnyUzytkownik(
+        [&] {
+            std::string blad;
+            return ZapiszLinieBezpiecznie((zespolu / "kolegi.rup").string(), {"nowe"}, blad) &&
+                   ZapiszLinieBezpiecznie((zespolu / "obcej_grupy.rup").string(), {"nowe"}, blad);
+        },
+        {Zespol}));
+    struct stat st {};
+    ASSERT_EQ(::stat((zespolu / "kolegi.rup").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, Zespol);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    EXPECT_EQ(Tresc("zespol/kolegi.rup"), "nowe\r\n");
+    ASSERT_EQ(::stat((zespolu / "obcej_grupy.rup").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+}
+
+// Another user's link planted in a folder everyone writes (sticky, as /tmp)
+// and pointing at the user's own file: the save wrote the project into that
+// file. Such a link is followed only when it is the user's or the folder
+// owner's, as the system follows links there; else the save is refused
+// naming the file, and nothing is written.
+TEST_F(PlikiTekstowe, AnotherUsersLinkInASharedFolderIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give links to other users";
+    constexpr uid_t WlascicielFolderu = 4611;
+    fs::create_directories(katalog / "dom");
+    const fs::path wspolny = katalog / "wspolny";
+    fs::create_directory(wspolny);
+    ASSERT_EQ(::chown(wspolny.c_str(), WlascicielFolderu, WlascicielFolderu), 0);
+    fs::permissions(wspolny, fs::perms(01777));
+    const std::string link = (wspolny / "wyniki.rup").string();
+    const auto podrzuc = [&](uid_t wlasciciel) {
+        Zapisz("dom/.bashrc", "moje\n");
+        fs::remove(link);
+        fs::create_symlink(katalog / "dom/.bashrc", link);
+        ASSERT_EQ(::lchown(link.c_str(), wlasciciel, wlasciciel), 0);
+    };
+
+    std::string blad;
+    podrzuc(65534);
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(link, {"projekt"}, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + link +
+                                      " (dowiązanie symboliczne innego użytkownika we wspólnym folderze).");
+    EXPECT_FALSE(ZapisBezpieczny().OtworzNazwany(link, blad));
+    EXPECT_EQ(Tresc("dom/.bashrc"), "moje\n");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(std::distance(fs::directory_iterator(wspolny), fs::directory_iterator()), 1);
+
+    for (const uid_t wlasciciel : {::geteuid(), WlascicielFolderu}) {
+        SCOPED_TRACE(wlasciciel);
+        podrzuc(wlasciciel);
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(link, {"projekt"}, blad)) << blad;
+        EXPECT_EQ(Tresc("dom/.bashrc"), "projekt\r\n");
+    }
+    // A folder without the sticky bit guards nothing: its links are followed.
+    fs::permissions(wspolny, fs::perms(0777));
+    podrzuc(65534);
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(link, {"projekt"}, blad)) << blad;
+    EXPECT_EQ(Tresc("dom/.bashrc"), "projekt\r\n");
+}
+
+namespace {
+
+// Every flush of a folder while `sledzony` is set: "<folder>: <the target's
+// contents at that moment>". The test program is linked with fsync wrapped
+// (--wrap=fsync); `bladKatalogu` makes a folder's flush fail.
+std::string sledzony;
+std::vector<std::string> flushe;
+int bladKatalogu = 0;
+
+} // namespace
+
+extern "C" int __real_fsync(int fd);
+extern "C" int __wrap_fsync(int fd)
+{
+    struct stat st {};
+    if (!sledzony.empty() && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::ifstream f(sledzony, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        flushe.push_back(fs::read_symlink("/proc/self/fd/" + std::to_string(fd)).string() + ": " + s.str());
+        if (bladKatalogu != 0) {
+            errno = bladKatalogu;
+            return -1;
+        }
+    }
+    return __real_fsync(fd);
+}
+
+// A power cut after a save could lose its rename: the folder was never
+// flushed. It is, once the file is in the target's place, for a file that
+// got its name at the end and for one named from the start (the way of Qt's
+// PDF printer). A file system that cannot flush a folder (EINVAL) does not
+// fail the save; a failed flush (EIO) does.
+TEST_F(PlikiTekstowe, TheFolderIsFlushedAfterTheRename)
+{
+    const std::string plik = Sciezka("p.rup");
+    sledzony = plik;
+    std::string blad;
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        flushe.clear();
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, {nazwane ? "nazwany" : "bez nazwy"}, blad)) << blad;
+        EXPECT_EQ(flushe, std::vector<std::string>{katalog.string() + (nazwane ? ": nazwany\r\n" : ": bez nazwy\r\n")});
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+
+    flushe.clear();
+    ZapisBezpieczny pdf;
+    ASSERT_TRUE(pdf.OtworzNazwany(plik, blad)) << blad;
+    std::ofstream(pdf.SciezkaTymczasowego(), std::ios::binary) << "%PDF";
+    ASSERT_TRUE(pdf.Zakoncz(blad)) << blad;
+    EXPECT_EQ(flushe, std::vector<std::string>{katalog.string() + ": %PDF"});
+
+    bladKatalogu = EINVAL;
+    EXPECT_TRUE(ZapiszLinieBezpiecznie(plik, {"bez flushu"}, blad)) << blad;
+    bladKatalogu = EIO;
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"po awarii"}, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + plik + " (błąd wejścia-wyjścia).");
+    bladKatalogu = 0;
+    sledzony.clear();
+    EXPECT_EQ(LiczbaPlikow(), 1u);
 }
