@@ -12,6 +12,7 @@
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/ObrazJpeg.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/LiczbaPokazana.h"
 
 namespace pola {
 
@@ -65,15 +66,20 @@ std::string OdmowaPol(std::initializer_list<const QLineEdit*> pola, int pojemnos
             return odmowa;
     return "";
 }
-void UstawTekstPola(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
+void UstawTekstPola(QLineEdit* pole, const std::string& cp1250) { WpiszTekst(pole, NaQString(cp1250)); }
 std::string TekstEtykiety(const QLabel* l) { return ZQString(l->text()); }
 void UstawTekstEtykiety(QLabel* l, const std::string& cp1250) { l->setText(NaQString(cp1250)); }
+
+void OddajTekstPola(QLineEdit* pole, const std::string& cp1250)
+{
+    if (cp1250 != TekstPola(pole))
+        UstawTekstPola(pole, cp1250);
+}
 
 std::string PoprawPole(QLineEdit* pole)
 {
     const std::string t = PoprawSeparator(TekstPola(pole));
-    if (t != TekstPola(pole))
-        UstawTekstPola(pole, t);
+    OddajTekstPola(pole, t);
     return t;
 }
 

@@ -35,7 +35,12 @@ TekstZOkna TekstZPola(const QLineEdit* pole);
 // The refusal of the first edit whose text cannot enter a record's field of
 // `pojemnosc` characters, named `nazwa`; "" when every one can.
 std::string OdmowaPol(std::initializer_list<const QLineEdit*> pola, int pojemnosc, const char* nazwa);
+// Forgets the number the edit was shown with (WpiszTekst).
 void UstawTekstPola(QLineEdit* pole, const std::string& cp1250);
+// The edit's text as the window read it (separators corrected, a default
+// for an empty one) written back where it differs: a text left as shown
+// keeps its number.
+void OddajTekstPola(QLineEdit* pole, const std::string& cp1250);
 std::string TekstEtykiety(const QLabel* l);
 void UstawTekstEtykiety(QLabel* l, const std::string& cp1250);
 // The edit's text with "." and "," made the system's separator, written back.

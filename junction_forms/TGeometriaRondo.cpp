@@ -243,12 +243,12 @@ WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
     if (w.ok && !odmowa.empty())
         w = {false, odmowa};
     for (std::size_t k = 0; k < 5; ++k) {
-        UstawTekstPola(E_A[k], t.Katy[k]);
-        UstawTekstPola(E_Lc[k], t.Dlugosci[k]);
-        UstawTekstPola(E_rm[k], t.Promienie[k]);
-        UstawTekstPola(E_O[k], t.Odsuniecia[k]);
+        OddajTekstPola(E_A[k], t.Katy[k]);
+        OddajTekstPola(E_Lc[k], t.Dlugosci[k]);
+        OddajTekstPola(E_rm[k], t.Promienie[k]);
+        OddajTekstPola(E_O[k], t.Odsuniecia[k]);
     }
-    UstawTekstPola(E_R, t.R);
+    OddajTekstPola(E_R, t.R);
     return w;
 }
 

@@ -702,6 +702,6 @@ void TGeometriaRuchoplan::B_KopiujlGlobalneDoLokalnychClick()
 {
     for (std::size_t k = 1; k <= 4; ++k)
         for (std::size_t p = 0; p < PolGrupy; ++p)
-            Pola[k][p]->setText(Pola[0][p]->text());
+            WpiszTekst(Pola[k][p], Pola[0][p]->text());
     ZastosujGeometrie();
 }

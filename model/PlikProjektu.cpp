@@ -781,6 +781,8 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
     return true;
 }
 
+void PokazSiatke() { Okno().UstawSiatke(wg.Siatka == 1, FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki)); }
+
 bool OtworzProjekt(const std::string& nazwaPliku)
 {
     Projekt nowy = NowyDokument();
@@ -812,7 +814,7 @@ bool OtworzProjekt(const std::string& nazwaPliku)
     }
     Okno().UstawTytul(nazwaPliku);
     Okno().DodajOstatniProjekt(nazwaPliku);
-    Okno().UstawSiatke(wg.Siatka == 1, FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki));
+    PokazSiatke();
     Okno().UstawPolecenia();
     // Records added to a damaged file are the user's to keep by saving.
     if (!uzupelnione.empty()) {

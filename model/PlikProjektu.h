@@ -216,3 +216,5 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 // changes nothing: the current project keeps its records, file name and
 // changed flag; false is returned.
 bool OtworzProjekt(const std::string& nazwaPliku);
+// The main window's grid switch and step box show the grid of `wg`.
+void PokazSiatke();

@@ -98,7 +98,7 @@ void ZaznaczJeden(std::initializer_list<QRadioButton*> grupa, QRadioButton* wybr
 std::string Tekst(const QLineEdit* pole) { return ZQString(pole->text()); }
 TekstZOkna TekstZPola(const QLineEdit* pole) { return ZQStringZOkna(pole->text()); }
 
-void UstawTekst(QLineEdit* pole, const std::string& cp1250) { pole->setText(NaQString(cp1250)); }
+void UstawTekst(QLineEdit* pole, const std::string& cp1250) { WpiszTekst(pole, NaQString(cp1250)); }
 
 bool CzytajLiczbe(const QLineEdit* pole, double& wynik)
 {
@@ -119,7 +119,6 @@ float LiczbaLubDomyslna(const QLineEdit* pole, double domyslna)
 void UstawLiczbe(QLineEdit* pole, const char* maska, double x)
 {
     UstawTekst(pole, FormatFloat(maska, x));
-    ZapomnijLiczbe(pole);
 }
 
 void PokazLiczbe(QLineEdit* pole, const char* maska, double x)

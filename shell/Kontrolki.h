@@ -58,6 +58,7 @@ std::string Tekst(const QLineEdit* pole);
 // The same for a text that enters the project, telling whether every
 // character has a Windows-1250 form.
 TekstZOkna TekstZPola(const QLineEdit* pole);
+// Forgets the number the edit was shown with (WpiszTekst).
 void UstawTekst(QLineEdit* pole, const std::string& cp1250);
 // A number with "." or "," (either works on any system) or nothing.
 bool CzytajLiczbe(const QLineEdit* pole, double& wynik);

@@ -11,8 +11,10 @@
 
 std::string TekstPoprawiony(QLineEdit* pole)
 {
+    // The user's text corrected; a text left as shown keeps its number.
     const std::string t = PoprawSeparator(Tekst(pole));
-    UstawTekst(pole, t);
+    if (t != Tekst(pole))
+        UstawTekst(pole, t);
     return t;
 }
 

@@ -76,6 +76,10 @@ void TForm1::BNowyClick()
     if (!PytanieONiezapisanych(false))
         return;
     NowyProjekt();
+    // Whatever was answered, the new project is unchanged; the grid box
+    // shows the step it snaps to.
+    ProjektZmieniony = false;
+    PokazSiatke();
     Przerysuj();
 }
 

@@ -158,7 +158,7 @@ bool TEdycjaOpisy::SprawdzOpis(std::string& komunikat)
     if (CB_Grubosci->currentText().isEmpty()) {
         double h = 0.0;
         const bool jestH = SprobujTekstNaLiczbe(UsunSpacje(TekstPola(CB_sy)), h);
-        CB_Grubosci->setEditText(NaQString(jestH ? FormatFloat("#0.##", h * 0.1) : std::string("0.2")));
+        UstawTekst(CB_Grubosci->lineEdit(), jestH ? FormatFloat("#0.##", h * 0.1) : std::string("0.2"));
     }
     dobre &= Sprawdz(CB_Grubosci->lineEdit(), granice::GruboscOpisu,
                      "Wymagana wartość grubości w postaci liczby!",
@@ -257,14 +257,10 @@ void TEdycjaOpisy::PrzygotujZmiane(int32_t indeks)
     PokazLiczbe(CB_sy->lineEdit(), maska, o.Sy);
     PokazLiczbe(CB_Grubosci->lineEdit(), maska, o.Grubosc);
     S_kol->UstawKolor(o.Kolor);
-    if (o.Kat == 90.0f) {
-        ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPoziom);
-    } else if (o.Kat == 0.0f) {
-        ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBPion);
-    } else {
-        ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, RBRecznie);
-        PokazLiczbe(Kat, maska, o.Kat);
-    }
+    ZaznaczJeden({RBPion, RBPoziom, RBRecznie}, o.Kat == 90.0f ? RBPoziom : o.Kat == 0.0f ? RBPion : RBRecznie);
+    // The angle's edit always shows this description's angle, never an
+    // earlier one's.
+    PokazLiczbe(Kat, maska, o.Kat);
     PokazWariantArkusza(RB_ArkAktualny, RB_ArkWszystkie, o.Wariant);
     B_Wprowadz->setText(U("Zmień"));
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -372,13 +373,15 @@ private:
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     bool ArkuszNaStronie(Drukarka& drukarka);
+    QString NazwaObokProjektu(const char* rozszerzenie) const;
     // The PDF file to print into; "" when cancelled.
     QString WybierzPlikWydruku();
     std::string TytulWydruku() const;
     void EksportujWarianty(const std::string& plik);
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;
-    QString ostatniPdf_;   // the PDF file this session last printed into
+    // The PDF file each project (by its file) was last printed into.
+    std::map<std::filesystem::path, QString> ostatniePdf_;
 
     TTrybEdycji tryb_ = TTrybEdycji::Brak;
     // The grid step in force when the typing in its box began, and whether

@@ -511,10 +511,10 @@ void TWezlyOperacje::BResetSzablonClick()
     Tytul1->clear();
     Tytul2->clear();
     Tytul3->clear();
-    E_dx->setText("-5");
-    E_dy->setText("12");
+    UstawTekst(E_dx, "-5");
+    UstawTekst(E_dy, "12");
     RB_lewy->setChecked(true);
-    CB_HTytul->setEditText("1");
+    UstawTekst(CB_HTytul->lineEdit(), "1");
 }
 
 void TWezlyOperacje::CB_PrzeswitClick() { UstawPrzeswit(this, CB_Przeswit, SB_Blend); }

@@ -136,18 +136,24 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
 // sheet's PDF would take.
 void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this, wg.ArkuszB, wg.ArkuszH); }
 
-// Proposed: the PDF last printed into, else the project's name with ".pdf"
-// beside it.
+// The project's file name as its caption shows it, with `rozszerzenie` in
+// place of its own; "" for a project without a file.
+QString TForm1::NazwaObokProjektu(const char* rozszerzenie) const
+{
+    return ProjektMaPlik() ? QFileInfo(SciezkaDoPokazania(Sciezka())).completeBaseName() + rozszerzenie : QString();
+}
+
+// Proposed: the PDF this project was last printed into, else the project's
+// name with ".pdf" beside it.
 QString TForm1::WybierzPlikWydruku()
 {
     TDialogPliku& d = SavePdf;
-    if (!ostatniPdf_.isEmpty()) {
-        d.KatalogPoczatkowy = QFileInfo(ostatniPdf_).absolutePath();
-        d.NazwaPliku = QFileInfo(ostatniPdf_).fileName();
+    if (const auto ostatni = ostatniePdf_.find(Sciezka()); ostatni != ostatniePdf_.end()) {
+        d.KatalogPoczatkowy = QFileInfo(ostatni->second).absolutePath();
+        d.NazwaPliku = QFileInfo(ostatni->second).fileName();
     } else {
         d.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
-        d.NazwaPliku =
-            ProjektMaPlik() ? QFileInfo(SciezkaNaQString(Sciezka())).completeBaseName() + ".pdf" : QString();
+        d.NazwaPliku = NazwaObokProjektu(".pdf");
     }
     if (!d.Execute(this))
         return {};
@@ -229,8 +235,8 @@ void TForm1::TB_DrukujClick()
                        U(" na aktualną drukarkę."));
         return;
     }
-    if (doPliku)
-        ostatniPdf_ = SciezkaNaQString(plikPdf);
+    if (doPliku && ProjektMaPlik())
+        ostatniePdf_[Sciezka()] = SciezkaNaQString(plikPdf);
     PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" do pliku ") +
                    SciezkaNaQString(plikPdf) + ".");
 }
@@ -313,8 +319,7 @@ void TForm1::TB_DoDxfaClick()
 {
     if (!SprawdzWezlyIWarianty())
         return;
-    const QString sciezka = SciezkaNaQString(Sciezka());
-    SaveDxf.NazwaPliku = sciezka.size() > 4 ? sciezka.left(sciezka.size() - 4) + ".dxf" : QString();
+    SaveDxf.NazwaPliku = NazwaObokProjektu(".dxf");
     SaveDxf.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
     if (!SaveDxf.Execute(this))
         return;

@@ -30,3 +30,9 @@ void ZapomnijLiczbe(QLineEdit* pole)
     pole->setProperty(TekstPokazany, QVariant());
     pole->setProperty(WartoscPokazana, QVariant());
 }
+
+void WpiszTekst(QLineEdit* pole, const QString& tekst)
+{
+    ZapomnijLiczbe(pole);
+    pole->setText(tekst);
+}

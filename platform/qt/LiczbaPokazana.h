@@ -15,3 +15,7 @@ std::optional<double> LiczbaPokazana(const QLineEdit* pole);
 // The edit shows another number than the window was given (a picked point):
 // its text is read as typed.
 void ZapomnijLiczbe(QLineEdit* pole);
+// Code fills the edit with a text of its own: the number shown before is
+// forgotten even when the text is the same, for it may stand for another
+// record's number.
+void WpiszTekst(QLineEdit* pole, const QString& tekst);

@@ -313,10 +313,10 @@ void OknoBloku(const std::function<void()>& edycja)
     });
 }
 
-void OknoOpisu(const std::function<void()>& edycja)
+void OknoOpisu(const std::function<void()>& edycja, double x = OpisX, double y = OpisY)
 {
     Polecenie("M_ZmienOpis");
-    WOknie(EdycjaOpisy, [] { KlikNaArkuszu(OpisX, OpisY); }, [&] {
+    WOknie(EdycjaOpisy, [x, y] { KlikNaArkuszu(x, y); }, [&] {
         edycja();
         Kliknij(EdycjaOpisy->B_Wprowadz);
     });
@@ -437,6 +437,29 @@ TEST_F(OknaUzytkownika, OknoWezlaIBlokuZachowujaLiczby)
     EXPECT_TRUE(ProjektZmieniony);
 }
 
+// The description window shows each description's own angle: one at 90
+// degrees changed after one at 37.123456 keeps its 90 when "Ręcznie" is
+// chosen and nothing typed (it once kept the earlier one's number).
+TEST_F(OknaUzytkownika, OknoOpisuPokazujeKatOpisu)
+{
+    ProjektNiewygodny();
+    Opisy[0].Kat = 37.123456f;
+    Opisy.push_back(Opisy[0]);
+    Opisy[1].Y += 5.0f;
+    Opisy[1].Kat = 90.0f;
+    Form1->UstawPolecenia();
+    ASSERT_TRUE(ZapiszProjekt(przed));
+    ProjektZmieniony = false;
+
+    OknoOpisu(Bez);
+    OknoOpisu([] { Kliknij(EdycjaOpisy->RBRecznie); }, OpisX, OpisY + 5.0);
+    EXPECT_EQ(Opisy[1].Kat, 90.0f);
+    EXPECT_FALSE(ProjektZmieniony);
+    ASSERT_TRUE(ZapiszProjekt(po));
+    EXPECT_TRUE(CzytajPlik(po) == CzytajPlik(przed));
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+}
+
 // The windows whose fixes live elsewhere: the global settings, the
 // clipboard rectangle and the grid step box of the main window.
 void OknoUstawien(const std::function<void()>& edycja)
@@ -490,6 +513,63 @@ TEST_F(OknaUzytkownika, KrokSiatkiBezEdycjiBezZmian)
     SprawdzOkna({
         {"grid step", [&] { krok({}); }, [&] { krok("0.5"); }},
     });
+}
+
+// "Nowy", whatever the answer to the unsaved-changes question, and
+// "Otwórz" leave a project unchanged, the grid box showing the step in
+// force: a following "Nowy" asks nothing. "Anuluj" keeps the changed
+// project as it was. After "Nowy" the box once showed the old step and the
+// empty project stayed changed.
+TEST_F(OknaUzytkownika, NowyIOtworzBezZmianZKrokiemSiatki)
+{
+    ProjektNiewygodny();
+    const std::string krok35 = Sciezka("krok.rup");
+    wg.KrokSiatki = 0.35f;
+    ASSERT_TRUE(ZapiszProjekt(krok35));
+    const QLineEdit* krok = Form1->CB_SiatkaKrok->lineEdit();
+    auto otworz = [this](const std::string& plik) {
+        dialogi.SciezkiOtworz.push_back(plik);
+        Polecenie("BOtworz");
+        ASSERT_EQ(Form1->Sciezka(), plik);
+    };
+    auto zmien = [] {
+        OknoUstawien([] { Kliknij(UstawyGlobalne, "RB_ArkuszA3"); });
+        ASSERT_TRUE(ProjektZmieniony);
+    };
+    auto nowy = [this](int odpowiedz) {
+        odpowiedzi = {odpowiedz};
+        Polecenie("BNowy");
+    };
+
+    otworz(krok35);
+    EXPECT_EQ(krok->text().toStdString(), "0.35");
+    zmien();
+    nowy(TPytanieTakNieKasuj::mrNie);
+    EXPECT_FALSE(ProjektZmieniony) << "Nie";
+    EXPECT_EQ(krok->text().toStdString(), "1");
+    nowy(TPytanieTakNieKasuj::mrNie);
+    EXPECT_EQ(pytania.size(), 1u);
+
+    otworz(krok35);
+    zmien();
+    nowy(TPytanieTakNieKasuj::mrTak);  // saved into its file
+    EXPECT_FALSE(ProjektZmieniony) << "Tak";
+    EXPECT_EQ(krok->text().toStdString(), "1");
+
+    otworz(przed);
+    EXPECT_EQ(krok->text().toStdString(), "0.125");
+    zmien();
+    nowy(TPytanieTakNieKasuj::mrKasuj);
+    EXPECT_TRUE(ProjektZmieniony) << "Anuluj";
+    EXPECT_EQ(Form1->Sciezka(), przed);
+    EXPECT_EQ(krok->text().toStdString(), "0.125");
+    odpowiedzi = {TPytanieTakNieKasuj::mrNie};
+    otworz(krok35);
+    EXPECT_FALSE(ProjektZmieniony) << "Otwórz";
+    EXPECT_EQ(krok->text().toStdString(), "0.35");
+    nowy(TPytanieTakNieKasuj::mrNie);
+    EXPECT_EQ(pytania.size(), 4u);
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
 }
 
 }  // namespace

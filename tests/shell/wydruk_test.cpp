@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTimer>
+#include <filesystem>
 #include <sstream>
 #include <stdexcept>
 
@@ -372,6 +373,15 @@ protected:
         return hex + ">";
     }
 
+    // The folder the last save dialog started in.
+    std::string KatalogZapisu() const
+    {
+        for (auto w = dialogi.Wpisy.rbegin(); w != dialogi.Wpisy.rend(); ++w)
+            if (w->rodzaj == DialogiTestowe::Rodzaj::ZapiszPlik)
+                return w->katalog;
+        return {};
+    }
+
     const std::string projekt = Sciezka("siec.rup");
     QByteArray domowy_;
 };
@@ -433,6 +443,89 @@ TEST_F(WydrukDoPliku, PoUstawieniachDrukarkiPytaOPlikINazywaGo)
     EXPECT_NE(CzytajPlik(pdf).find("/MediaBox [0 0 842 1191]"), std::string::npos);
     EXPECT_FALSE(QFileInfo(plikQt).isFile());
     EXPECT_EQ(QDir(katalog.path()).entryList({"*.pdf*"}, QDir::Files), QStringList{"plan.pdf"});
+}
+
+// Each project proposes the PDF it was last printed into, else its own name
+// beside it; a cancelled dialog leaves every other dialog in the project's
+// folder. The DXF dialog opens at the folder joined with the name proposed.
+TEST_F(WydrukDoPliku, KazdyProjektProponujeSwojPlik)
+{
+    if (Drukarka::DrukarkaZainstalowana())
+        GTEST_SKIP() << "this machine has a printer";
+    const std::string wydruki = Sciezka("wydruki"), folderB = Sciezka("B");
+    ASSERT_TRUE(QDir().mkpath(SciezkaNaQString(wydruki)) && QDir().mkpath(SciezkaNaQString(folderB)));
+    const std::string rondo = folderB + "/Rondo.rup";
+    ASSERT_TRUE(QFile::copy(SciezkaNaQString(projekt), SciezkaNaQString(rondo)));
+    auto otworz = [this](const std::string& plik) {
+        dialogi.SciezkiOtworz.push_back(plik);
+        Wywolaj("BOtworz");
+        ASSERT_EQ(Form1->Sciezka(), plik);
+    };
+    // Where the last save dialog started: its folder joined with the name proposed.
+    auto propozycja = [this] {
+        return PolaczSciezke(KatalogZapisu(), dialogi.ProponowaneNazwy.back()).native();
+    };
+
+    dialogi.SciezkiZapisz.push_back(wydruki + "/a.pdf");
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(propozycja(), Sciezka("siec.pdf"));
+    otworz(rondo);
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(propozycja(), folderB + "/Rondo.pdf") << "not the other project's PDF";
+    dialogi.SciezkiZapisz.push_back(folderB + "/plan B.pdf");
+    Wywolaj("TB_Drukuj");
+    Wywolaj("TB_DoDxfa");
+    EXPECT_EQ(propozycja(), folderB + "/Rondo.dxf");
+
+    // Back to the first: its own PDF, in a folder of its own; cancelled, it
+    // moves the DXF dialog nowhere.
+    otworz(projekt);
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(propozycja(), wydruki + "/a.pdf");
+    Wywolaj("TB_DoDxfa");
+    EXPECT_EQ(KatalogZapisu(), SciezkaZQString(katalog.path()).native());
+    EXPECT_EQ(propozycja(), Sciezka("siec.dxf"));
+    otworz(rondo);
+    Wywolaj("TB_Drukuj");
+    EXPECT_EQ(propozycja(), folderB + "/plan B.pdf");
+    EXPECT_TRUE(QFileInfo::exists(SciezkaNaQString(wydruki + "/a.pdf")));
+    EXPECT_TRUE(pytania.empty());
+}
+
+// A project whose name is Windows-1250, no UTF-8: the PDF and DXF dialogs
+// propose its name as the caption shows it, and the PDF accepted there has
+// that name in UTF-8, which the message shows. They once proposed
+// replacement marks for its letters.
+TEST_F(WydrukDoPliku, NazwaSpozaUtf8ProponowanaJakWTytule)
+{
+    if (Drukarka::DrukarkaZainstalowana())
+        GTEST_SKIP() << "this machine has a printer";
+    namespace fs = std::filesystem;
+    const std::string stary = Sciezka("stary_\xB3\xF3\x64\xBC.rup");
+    const struct Usun {
+        std::string plik;
+        ~Usun() { std::error_code ec; fs::remove(plik, ec); }
+    } usun{stary};
+    ASSERT_TRUE(ZapiszProjekt(stary));
+    Wywolaj("BNowy");
+    Form1->OstatnieProjekty[0]->trigger();
+    ASSERT_EQ(Form1->Sciezka().native(), stary);
+
+    // Each dialog cancelled shows its proposal, then accepted as proposed.
+    auto jakZaproponowano = [this](const char* polecenie) {
+        Wywolaj(polecenie);
+        const std::string plik = KatalogZapisu() + "/" + dialogi.ProponowaneNazwy.back();
+        dialogi.SciezkiZapisz.push_back(plik);
+        Wywolaj(polecenie);
+        return plik;
+    };
+    const std::string pdf = jakZaproponowano("TB_Drukuj");
+    EXPECT_EQ(pdf, Sciezka("stary_łódĽ.pdf"));
+    EXPECT_EQ(StronyPdf(pdf), 2);
+    EXPECT_EQ(Komunikaty().back(), "Wysłano do wydrukowania 2 strony do pliku " + pdf + ".");
+    EXPECT_EQ(jakZaproponowano("TB_DoDxfa"), Sciezka("stary_łódĽ.dxf"));
+    EXPECT_EQ(QDir(katalog.path()).entryList({"*.pdf", "*.dxf"}, QDir::Files).join(' ').toStdString(),
+              "stary_łódĽ.dxf stary_łódĽ.pdf");
 }
 
 // Any failure while the pages are drawn drops the document: the old file
