@@ -229,7 +229,7 @@ bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePo
     DanePomiar m;
     // The project keeps the file's name: one it cannot hold is refused.
     std::string nazwaWProjekcie;
-    if (!NazwaPlikuWProjekcie(nazwaPliku, nazwaWProjekcie, blad))
+    if (!NazwaPlikuWProjekcie(nazwaPliku, nazwaWProjekcie, blad) || !TekstPlikuWCp1250(tresc, nazwaPliku, blad))
         return false;
     CzytnikKluczy s(std::move(tresc), nazwaPliku);
     constexpr std::size_t grup = std::size(GrupyPomiaru);
@@ -278,7 +278,7 @@ bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& b
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad)
 {
     std::string tresc;
-    if (!CzytajPlik(sciezka, tresc, blad))
+    if (!CzytajPlik(sciezka, tresc, blad) || !TekstPlikuWCp1250(tresc, sciezka, blad))
         return false;
     NaglowekPomiaru h = n;
     CzytnikKluczy s(std::move(tresc), sciezka);
@@ -358,6 +358,8 @@ void CzytajKomorke(CzytnikKluczy& s, KrotkiTekst<N>& komorka)
 
 bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DanePrognoza& p, std::string& blad)
 {
+    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad))
+        return false;
     DanePrognoza n;
     UstawDomyslnaPrognoze(n);
     // A file lacking a group (one cut short) would add nothing where its

@@ -2,7 +2,8 @@
 // The count file "*.pom", the count settings file "*.upm" and the forecast
 // file "*.pgz": writers and readers. Plain C++, no window.
 //
-// Files are Windows-1250 lines ending in CR LF; every list or value follows
+// Files are Windows-1250 lines ending in CR LF (UTF-8 with the byte-order
+// mark is read through TekstPlikuWCp1250); every list or value follows
 // a key line of ten underscores and the key, and the readers take the groups
 // in any order. A reader refuses a malformed file with a message naming the
 // file and the line ("Błąd w pliku <file>, linia <n>: ...") and leaves the

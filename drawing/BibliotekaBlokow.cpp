@@ -63,7 +63,7 @@ constexpr std::string_view PoczatekZnacznikow = "____________________";
 // beginning.
 class CzytnikBiblioteki {
 public:
-    // The library takes the text, its lines from `od` on to be read.
+    // The library takes the text.
     CzytnikBiblioteki(DefinicjeBiblioteki& wynik, std::string tresc, const std::string& nazwaPliku)
         : b_(wynik), nazwaPliku_(nazwaPliku)
     {
@@ -72,9 +72,9 @@ public:
     }
 
     // False with the message when a definition has no body line.
-    bool Czytaj(std::size_t od, std::string& blad)
+    bool Czytaj(std::string& blad)
     {
-        std::size_t k = NastepnyZnacznik(od);
+        std::size_t k = NastepnyZnacznik(0);
         while (k != std::string_view::npos) {
             const int z = Znacznik(k);
             const std::size_t p = PoZnaczniku(k, z);
@@ -193,39 +193,18 @@ private:
 
 namespace {
 
-// The message of a library in a form the program does not read.
-std::string KomunikatKodowania(const std::string& nazwaPliku, std::string_view kodowanie)
-{
-    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) + Utf8NaCp1250(" jest zapisany w kodowaniu ") +
-           std::string(kodowanie) +
-           Utf8NaCp1250(", którego program nie czyta; zapisz bibliotekę w UTF-8 lub Windows-1250.");
-}
-
 bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku, DefinicjeBiblioteki& wynik,
                                std::string& blad)
 {
-    if (const std::string_view utf16 = RodzajUtf16(tresc); !utf16.empty()) {
-        blad = KomunikatKodowania(nazwaPliku, utf16);
+    // A text editor of this system saves in UTF-8, with the mark or without.
+    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad, true))
         return false;
-    }
     // The definitions keep 32-bit offsets: no library comes near 4 GB.
     if (tresc.size() > std::numeric_limits<uint32_t>::max()) {
         blad = KomunikatOdczytu(nazwaPliku, EFBIG);
         return false;
     }
-    std::size_t od = std::string_view(tresc).starts_with(ZnacznikKolejnosciUtf8) ? ZnacznikKolejnosciUtf8.size() : 0;
-    // A text editor of this system saves in UTF-8.
-    if (JestUtf8SpozaAscii(std::string_view(tresc).substr(od))) {
-        std::string w1250;
-        if (!Utf8NaCp1250Dokladnie(std::string_view(tresc).substr(od), w1250)) {
-            blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(nazwaPliku) +
-                   Utf8NaCp1250(" jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
-            return false;
-        }
-        tresc = std::move(w1250);
-        od = 0;
-    }
-    if (!CzytnikBiblioteki(wynik, std::move(tresc), nazwaPliku).Czytaj(od, blad)) {
+    if (!CzytnikBiblioteki(wynik, std::move(tresc), nazwaPliku).Czytaj(blad)) {
         wynik.clear();
         return false;
     }

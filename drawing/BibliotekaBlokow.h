@@ -96,11 +96,9 @@ private:
     std::deque<Wpis> wpisy_;
 };
 
-// The definitions of a library's text, in file order. A UTF-8 byte-order
-// mark is passed over. A text that is UTF-8 with characters beyond ASCII (as
-// a text editor of this system saves it) is converted to Windows-1250, or
-// refused when it holds characters outside that code page; a UTF-16 text is
-// refused naming its form; any other text is Windows-1250 already. A
+// The definitions of a library's text, in file order. The text is made
+// Windows-1250 by TekstPlikuWCp1250, UTF-8 without the mark (as a text
+// editor of this system saves it) taken as UTF-8 too. A
 // definition without its end marker ends at the next definition's marker or
 // at the end of the file; a date or time that is none reads as 0. Lines are
 // taken as at most 255 characters. A definition without a body line (a file

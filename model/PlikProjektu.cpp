@@ -718,7 +718,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 {
     uzupelnione.clear();
     std::string tresc;
-    if (!CzytajPlik(nazwaPliku, tresc, blad))
+    if (!CzytajPlik(nazwaPliku, tresc, blad) || !TekstPlikuWCp1250(tresc, nazwaPliku, blad))
         return false;  // names the file and the cause
 
     CzytnikProjektu c(std::move(tresc), nazwaPliku, cel);

@@ -96,6 +96,8 @@ bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, 
 bool CzytajTekstUstawien(std::string tresc, const std::string& nazwaPliku, UstawieniaPomiaru& u, bool& zPrzejsciami,
                          std::string& blad)
 {
+    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad))
+        return false;
     UstawieniaPomiaru n = u;
     bool pojazdy = false, przejscia = false;
     CzytnikKluczy s(std::move(tresc), nazwaPliku);

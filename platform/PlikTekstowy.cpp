@@ -224,6 +224,56 @@ std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu)
     return Komunikat("Nie można odczytać pliku ", sciezka, nrBledu);
 }
 
+namespace {
+
+// The refusal of UTF-8 that Windows-1250 cannot hold, naming the first line
+// at fault: converted a line at a time, as only a refused file is. A line
+// that fails holds more than ASCII: it is UTF-8 or damaged.
+std::string OdmowaUtf8(std::string_view t, const std::string& sciezka)
+{
+    std::size_t nr = 1, od = 0;
+    std::string_view linia;
+    for (std::string cp1250;; ++nr) {
+        const std::size_t koniec = KoniecLinii(t, od);
+        linia = t.substr(od, koniec - od);
+        if (!Utf8NaCp1250Dokladnie(linia, cp1250) || koniec == t.size())
+            break;
+        od = PoKoncuLinii(t, koniec);
+    }
+    return Utf8NaCp1250("Błąd w pliku ") + SciezkaWTekscie(sciezka) + ", linia " + std::to_string(nr) + ": " +
+           Utf8NaCp1250(JestUtf8SpozaAscii(linia)
+                            ? "plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250."
+                            : "plik zaczyna się znacznikiem UTF-8, a ta linia nie jest poprawnym tekstem UTF-8.");
+}
+
+}  // namespace
+
+bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad, bool utf8BezZnacznika)
+{
+    if (const std::string_view utf16 = RodzajUtf16(tresc); !utf16.empty()) {
+        blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest zapisany w kodowaniu ") +
+               std::string(utf16) +
+               Utf8NaCp1250(", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250.");
+        return false;
+    }
+    const bool znacznik = std::string_view(tresc).starts_with(ZnacznikKolejnosciUtf8);
+    const std::string_view utf8 = std::string_view(tresc).substr(znacznik ? ZnacznikKolejnosciUtf8.size() : 0);
+    if (!znacznik && !(utf8BezZnacznika && JestUtf8SpozaAscii(utf8)))
+        return true;
+    try {
+        std::string cp1250;
+        if (!Utf8NaCp1250Dokladnie(utf8, cp1250)) {
+            blad = OdmowaUtf8(utf8, sciezka);
+            return false;
+        }
+        tresc = std::move(cp1250);
+        return true;
+    } catch (const std::bad_alloc&) {
+        blad = KomunikatOdczytu(sciezka, ENOMEM);
+        return false;
+    }
+}
+
 int NumerBleduWyjatku(const std::exception& e)
 {
     if (dynamic_cast<const std::bad_alloc*>(&e))

@@ -18,6 +18,18 @@ constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 // `tresc` is then empty.
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad);
 
+// Makes a file's bytes the program's Windows-1250 text, in place, before its
+// reader takes them. A text opening with the UTF-8 byte-order mark (as an
+// editor re-saves it) is UTF-8: the mark is dropped and the rest converted,
+// its lines where they were. So is, with `utf8BezZnacznika`, a text without
+// the mark that is UTF-8 with characters beyond ASCII. A character that
+// Windows-1250 lacks or damaged UTF-8 refuses the file naming it and the
+// line; UTF-16 is refused naming its form. Any other text is Windows-1250
+// already and stays as it is. On refusal false with the message in `blad`,
+// `tresc` as it was.
+bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad,
+                       bool utf8BezZnacznika = false);
+
 // The lines of a text, as views into it: CR LF, LF or CR end a line.
 std::vector<std::string_view> PodzielNaLinie(std::string_view tresc);
 // How many lines PodzielNaLinie finds, counted without making them.

@@ -6,13 +6,16 @@
 #include <sys/resource.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <tuple>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "counts/PlikiPomiarow.h"
 #include "model/Projekt.h"
 #include "platform/PlikTekstowy.h"
+#include "wspolne/kodowania_plikow.h"
 
 namespace {
 
@@ -310,6 +313,79 @@ TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
 }
 
 }  // namespace
+
+// Count, settings and forecast files re-saved by an editor as UTF-8 with the
+// byte-order mark read as their Windows-1250 files do (their letters were
+// once read as "Ĺ›"); their forms Windows-1250 cannot hold are refused
+// naming the file, the record given staying as it was.
+TEST_F(PlikiTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
+{
+    std::string blad;
+    UstawieniaPomiaru u = WbudowaneKlasyPojazdow();
+    u.NazwaPrzejscia[1] = PL("ROWERZYŚCI");
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    f.PrognozaPojazdy[0][0] = "10%";
+    ASSERT_TRUE(ZapiszPlikPomiaru(Sciezka("a.pom"), PrzykladowyPomiar(), blad));
+    ASSERT_TRUE(ZapiszPlikUstawien(Sciezka("a.upm"), u, blad));
+    ASSERT_TRUE(ZapiszPlikPrognozy(Sciezka("a.pgz"), f, blad));
+    // A forecast keeps no letters: its banner, which the reader passes over,
+    // gets some.
+    std::string pgz = Bajty(Sciezka("a.pgz"));
+    pgz.replace(pgz.find("Prognoza"), 8, PL("Prognoza Łódź"));
+    Zapisz(Sciezka("a.pgz"), pgz);
+
+    // Each reader gives the lines its record writes again, none when it
+    // refuses the file and leaves the record as it was.
+    using Czytnik = std::function<std::vector<std::string>(const std::string&)>;
+    const std::tuple<std::string, std::string, Czytnik> pliki[] = {
+        {"a.pom", "Rondo Grunwaldzkie – wschód",
+         [&](const std::string& s) {
+             DanePomiar p;
+             NaglowekPomiaru n;
+             p.Lokalizacja = n.Lokalizacja = "przed";
+             std::string bladNaglowka;
+             const bool ok = CzytajPlikPomiaru(s, p, blad);
+             EXPECT_EQ(CzytajNaglowekPomiaru(s, n, bladNaglowka), ok);
+             EXPECT_EQ(n.Lokalizacja, p.Lokalizacja);
+             EXPECT_EQ(bladNaglowka, ok ? "" : blad);
+             return ok ? LiniePlikuPomiaru(p, p.DataOstEdycja, p.GodzOstEdycja) : std::vector<std::string>{};
+         }},
+        {"a.upm", "ROWERZYŚCI",
+         [&](const std::string& s) {
+             UstawieniaPomiaru r;
+             r.Nazwa[0] = "przed";
+             bool przejscia = false;
+             if (CzytajPlikUstawien(s, r, przejscia, blad))
+                 return LiniePlikuUstawien(r);
+             EXPECT_EQ(r.Nazwa[0], "przed");
+             return std::vector<std::string>{};
+         }},
+        {"a.pgz", "Łódź", [&](const std::string& s) {
+             DanePrognoza r;
+             r.PrognozaPojazdy[0][0] = "przed";
+             if (CzytajPlikPrognozy(s, r, blad))
+                 return LiniePlikuPrognozy(r);
+             EXPECT_EQ(r.PrognozaPojazdy[0][0].str(), "przed");
+             return std::vector<std::string>{};
+         }}};
+    for (const auto& [nazwa, polski, czytaj] : pliki) {
+        SCOPED_TRACE(nazwa);
+        const std::string cp1250 = Bajty(Sciezka(nazwa));
+        const std::vector<std::string> oczekiwane = czytaj(Sciezka(nazwa));
+        ASSERT_FALSE(oczekiwane.empty()) << Cp1250NaUtf8(blad);
+        Zapisz(Sciezka("bom_" + nazwa), Utf8ZeZnacznikiem(cp1250));
+        EXPECT_EQ(czytaj(Sciezka("bom_" + nazwa)), oczekiwane) << Cp1250NaUtf8(blad);
+
+        const std::string zly = Sciezka("zly_" + nazwa);
+        for (const auto& [opis, bajty, komunikat] : ZleKodowania(cp1250, polski, zly)) {
+            SCOPED_TRACE(opis);
+            Zapisz(zly, bajty);
+            EXPECT_TRUE(czytaj(zly).empty());
+            EXPECT_EQ(Cp1250NaUtf8(blad), komunikat);
+        }
+    }
+}
 
 namespace {
 

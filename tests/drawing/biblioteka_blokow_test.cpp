@@ -364,8 +364,9 @@ TEST_F(PlikBiblioteki, BibliotekaWUtf8CzytanaJakoWindows1250)
     // A character the code page lacks would come out as "?": refused.
     Zapisz(Sciezka("cyrylica.blk"), Plik(Razem({Definicja("Знак", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)"})})));
     EXPECT_FALSE(CzytajBiblioteke(Sciezka("cyrylica.blk"), c, blad));
-    EXPECT_EQ(Cp1250NaUtf8(blad), "Plik " + Sciezka("cyrylica.blk") +
-                                      " jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
+    EXPECT_EQ(Cp1250NaUtf8(blad),
+              "Błąd w pliku " + Sciezka("cyrylica.blk") +
+                  ", linia 4: plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
     EXPECT_TRUE(c.empty());
 }
 
@@ -404,7 +405,7 @@ TEST_F(PlikBiblioteki, ZnacznikUtf8PominietyUtf16Odrzucone)
         b = Czytaj(Razem({linie}));
         EXPECT_FALSE(CzytajBiblioteke(Sciezka("utf16.blk"), b, blad));
         EXPECT_EQ(Cp1250NaUtf8(blad), "Plik " + Sciezka("utf16.blk") + " jest zapisany w kodowaniu " + kodowanie +
-                                          ", którego program nie czyta; zapisz bibliotekę w UTF-8 lub Windows-1250.");
+                                          ", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250.");
         EXPECT_TRUE(b.empty());
     }
 }

@@ -2,8 +2,11 @@
 #include "calosc_pomoc.h"
 
 #include <filesystem>
+#include <fstream>
+#include <functional>
 
 #include "base/Watki.h"
+#include "wspolne/kodowania_plikow.h"
 #include "wspolne/pelny_dysk.h"
 
 namespace {
@@ -200,6 +203,52 @@ TEST_F(PlikProjektuTest, LargeProjectIsSavedInPiecesByteForByte)
     EXPECT_EQ(Ruchoplany[5].Tytul[0].str(), "Tytu\xB3 z koncem  linii");
     EXPECT_EQ(Ruchoplany.back().Natezenia[15], 1000 * Ruchoplany.back().NrWezla + 15);
     EXPECT_TRUE(TrescProjektu() == tresc);
+}
+
+// A project re-saved by an editor as UTF-8 with the byte-order mark, a
+// version-1 file too, opens with its Polish letters as Windows-1250 (they
+// once opened as "KoĹ›ciuszki") and saves as every project does, without the
+// mark. Its forms that Windows-1250 cannot hold are refused, and the project
+// open before stays as it was.
+TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
+{
+    ASSERT_EQ(DodajWariant(PL("Łódź"), PL("Rano – szczyt"), "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWezel(5.0, 5.0, PL("Kościuszki"), 'J'), "");
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("wersja2.rup")));
+    const auto wezel = [] { return Cp1250NaUtf8(Wezly.at(0).Nazwa.str()); };
+    const auto tytul = [] { return Cp1250NaUtf8(Ruchoplany.at(0).Tytul[0].str()); };
+    const struct {
+        std::string plik;
+        std::string polski;
+        std::function<std::string()> czytany;
+    } pliki[] = {{Sciezka("wersja2.rup"), "Kościuszki", wezel},
+                 {KG_TEST_DATA "/wersja1.rup", "Skrzyżowanie Główne", tytul}};
+    for (const auto& [plik, polski, czytany] : pliki) {
+        SCOPED_TRACE(plik);
+        const std::string cp1250 = CzytajBajty(plik);
+        ASSERT_TRUE(Otworz(plik)) << Blad();
+        ASSERT_TRUE(ZapiszProjekt(Sciezka("oczekiwany.rup")));
+        const std::string oczekiwany = CzytajBajty(Sciezka("oczekiwany.rup"));
+        ASSERT_NE(oczekiwany.find(PL(polski.c_str())), std::string::npos);
+
+        const std::string bom = Sciezka("bom.rup");
+        std::ofstream(bom, std::ios::binary) << Utf8ZeZnacznikiem(cp1250);
+        ASSERT_TRUE(Otworz(bom)) << Blad();
+        EXPECT_EQ(czytany(), polski);
+        ASSERT_TRUE(ZapiszProjekt(bom));
+        EXPECT_EQ(CzytajBajty(bom), oczekiwany);
+
+        const std::string zly = Sciezka("zly.rup");
+        for (const auto& [opis, bajty, komunikat] : ZleKodowania(cp1250, polski, zly)) {
+            SCOPED_TRACE(opis);
+            std::ofstream(zly, std::ios::binary | std::ios::trunc) << bajty;
+            okno.bledy.clear();
+            EXPECT_FALSE(OtworzProjekt(zly));
+            EXPECT_EQ(Blad(), komunikat);
+            EXPECT_EQ(czytany(), polski);
+            EXPECT_EQ(BiezacyProjekt.Plik, bom);
+        }
+    }
 }
 
 namespace {

@@ -400,7 +400,8 @@ TEST_F(BlokiOkno, BibliotekaWUtf8WstawiaBlokZDefinicja)
     EXPECT_TRUE(Lista().empty());
     ASSERT_FALSE(Komunikaty().empty());
     EXPECT_EQ(Komunikaty().back(),
-              "Plik " + Sciezka("znaki.blk") + " jest zapisany w UTF-8 ze znakami spoza strony kodowej Windows-1250.");
+              "Błąd w pliku " + Sciezka("znaki.blk") +
+                  ", linia 3: plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
 }
 
 TEST_F(BlokiOkno, BlokBezDefinicjiIBibliotekaNieDoOdczytuZKomunikatem)
