@@ -194,8 +194,11 @@ struct Warstwa {
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
 // over rows [y1, y2) of the bitmap, in order, and clears them for the next
 // redraw: the memory stays, to be drawn on again without the system's
-// giving it anew. Only the rows a layer drew on are read and written, which
-// elsewhere would make the system give memory.
+// giving it anew. Only the rows a layer drew on are read, and only the
+// stretches it drew on written, which elsewhere would make the system give
+// memory.
+constexpr int PikseliOdcinka = 16;
+
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
@@ -204,9 +207,19 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
             if (!(*w.wiersze)[static_cast<std::size_t>(y)])
                 continue;
             auto* z = reinterpret_cast<uint32_t*>(w.bity + y * wiersz);
-            for (int x = 0; x < szerokosc; ++x) {
-                cel[x] = z[x] != 0 ? z[x] : cel[x];
-                z[x] = 0;
+            // Most of a drawn row is bare: a stretch with nothing drawn is
+            // only read.
+            for (int x0 = 0; x0 < szerokosc; x0 += PikseliOdcinka) {
+                const int x1 = std::min(szerokosc, x0 + PikseliOdcinka);
+                uint32_t cos = 0;
+                for (int x = x0; x < x1; ++x)
+                    cos |= z[x];
+                if (cos == 0)
+                    continue;
+                for (int x = x0; x < x1; ++x) {
+                    cel[x] = z[x] != 0 ? z[x] : cel[x];
+                    z[x] = 0;
+                }
             }
         }
     }

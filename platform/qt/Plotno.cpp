@@ -102,11 +102,11 @@ struct PlotnoQt::Stan {
     std::vector<unsigned char> wiersze;
     void OznaczWiersze(int od, int do_)
     {
-        const int wysokoscUrzadzenia = urzadzenie->height();
-        if (wiersze.size() != static_cast<std::size_t>(wysokoscUrzadzenia))
-            wiersze.assign(static_cast<std::size_t>(wysokoscUrzadzenia), 0);
-        od = std::clamp(od, 0, wysokoscUrzadzenia);
-        do_ = std::clamp(do_, od, wysokoscUrzadzenia);
+        if (wiersze.empty())
+            wiersze.assign(static_cast<std::size_t>(std::max(urzadzenie->height(), 0)), 0);
+        const int n = static_cast<int>(wiersze.size());
+        od = std::clamp(od, 0, n);
+        do_ = std::clamp(do_, od, n);
         std::fill(wiersze.begin() + od, wiersze.begin() + do_, 1);
     }
     void Narysowano(int y1, int y2)
@@ -491,6 +491,10 @@ PlotnoQt::Wiersze PlotnoQt::WierszeNarysowane() const
 
 const std::vector<unsigned char>& PlotnoQt::KazdyWierszNarysowany()
 {
+    // A device resized since the rows were marked: any row may be painted.
+    const auto wysokosc = static_cast<std::size_t>(std::max(s_->urzadzenie->height(), 0));
+    if (!s_->wiersze.empty() && s_->wiersze.size() != wysokosc)
+        s_->wiersze.assign(wysokosc, 1);
     s_->OznaczWiersze(0, 0);
     return s_->wiersze;
 }

@@ -289,7 +289,7 @@ void Czekaj(int ms)
 // goes back the system takes only when it needs it: whichever pieces the
 // threads take, no page of a layer's bitmap is given twice, and the thirty
 // redraws take fewer pages than the eleven layers' bitmaps of eight threads
-// have (when each redraw gave its memory back, each took some 900 pages
+// have (when each redraw gave its memory back, each took some 650 pages
 // again here). On this sheet the layers hold at most two screens' bitmaps,
 // and all goes back once the redraws pause; the redraw after the pause
 // draws on it again without the system's giving it anew (before, it took
