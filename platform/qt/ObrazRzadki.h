@@ -32,8 +32,8 @@ public:
     // gives it zero then; a page it has not taken keeps its zero pixels,
     // and a write into it costs nothing.
     void OddajPoza(const std::vector<unsigned char>& wiersze);
-    // The memory held now: the pages drawn on since they were given back,
-    // in bytes.
+    // The memory held now, at most: the pages of the rows drawn on since
+    // they were given back, in bytes.
     std::size_t PamiecUzywana() const;
 
 private:
