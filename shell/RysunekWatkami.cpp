@@ -184,40 +184,42 @@ bool RysujArkuszWatkami(int32_t wariant, const ProstokatArkusza* widoczny, const
 
 namespace {
 
-// A layer of the whole sheet's redraw: its pixels, the rows it drew on and
-// which of their pages it drew on.
+// A layer of the whole sheet's redraw: its pixels and the rows it drew on,
+// as its canvas recorded them.
 struct Warstwa {
     uchar* bity;
-    PlotnoQt::Wiersze wiersze;
-    ObrazRzadki::Strony strony;
+    const std::vector<unsigned char>* wiersze;
 };
 
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
 // over rows [y1, y2) of the bitmap, in order, and clears them for the next
 // redraw: the memory stays, to be drawn on again without the system's
-// giving it anew. A page a layer did not draw on is neither read nor
-// written, which would make the system give it.
+// giving it anew. Only the rows a layer drew on are read, and only the
+// stretches it drew on written, which elsewhere would make the system give
+// memory.
+constexpr int PikseliOdcinka = 16;
+
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
         auto* cel = reinterpret_cast<uint32_t*>(bity + y * wiersz);
-        const auto poczatek = static_cast<std::size_t>(y) * static_cast<std::size_t>(wiersz);
-        const std::size_t koniec = poczatek + static_cast<std::size_t>(szerokosc) * sizeof(uint32_t);
         for (const Warstwa& w : warstwy) {
-            if (y < w.wiersze.od || y >= w.wiersze.do_)
+            if (!(*w.wiersze)[static_cast<std::size_t>(y)])
                 continue;
-            const std::size_t strona = w.strony.strona;
-            for (std::size_t b = poczatek; b < koniec;) {
-                const std::size_t doStrony = std::min(koniec, (b / strona + 1) * strona);
-                if (w.strony.MaPamiec(b)) {
-                    auto* z = reinterpret_cast<uint32_t*>(w.bity + b);
-                    uint32_t* c = cel + (b - poczatek) / sizeof(uint32_t);
-                    for (std::size_t x = 0, n = (doStrony - b) / sizeof(uint32_t); x < n; ++x) {
-                        c[x] = z[x] != 0 ? z[x] : c[x];
-                        z[x] = 0;
-                    }
+            auto* z = reinterpret_cast<uint32_t*>(w.bity + y * wiersz);
+            // Most of a drawn row is bare: a stretch with nothing drawn is
+            // only read.
+            for (int x0 = 0; x0 < szerokosc; x0 += PikseliOdcinka) {
+                const int x1 = std::min(szerokosc, x0 + PikseliOdcinka);
+                uint32_t cos = 0;
+                for (int x = x0; x < x1; ++x)
+                    cos |= z[x];
+                if (cos == 0)
+                    continue;
+                for (int x = x0; x < x1; ++x) {
+                    cel[x] = z[x] != 0 ? z[x] : cel[x];
+                    z[x] = 0;
                 }
-                b = doStrony;
             }
         }
     }
@@ -227,25 +229,32 @@ void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, 
 
 namespace {
 
-// The redraws of the whole sheet so far: the memory of the layers goes back
-// only when none came after for a while.
-uint64_t przerysowan = 0;
-
+// The memory of the layers goes back only when no redraw of the whole
+// sheet came for a while: each restarts the one timer. Never destroyed, as
+// the layers.
 void OddajPamiecPoPrzerwie()
 {
-    const uint64_t ktore = ++przerysowan;
-    QTimer::singleShot(PrzerwaOddaniaPamieci, [ktore] {
-        if (ktore == przerysowan)
-            OddajPamiecRysunku();
-    });
+    static QTimer* zegar = [] {
+        auto* z = new QTimer;
+        z->setSingleShot(true);
+        z->setInterval(PrzerwaOddaniaPamieci);
+        QObject::connect(z, &QTimer::timeout, [] { OddajPamiecRysunku(); });
+        return z;
+    }();
+    zegar->start();
 }
 
 // A layer keeps the memory of the rows it drew on in this redraw, one
-// that did not draw none.
+// that did not draw none. One an exception left drawn on is cleared.
 void ZostawWierszeNarysowane(Pas& pas, bool rysowala)
 {
-    const PlotnoQt::Wiersze wiersze = rysowala && pas.plotno ? pas.plotno->WierszeNarysowane() : PlotnoQt::Wiersze{};
-    pas.obraz.WyczyscPoza(wiersze.od, wiersze.do_);
+    static const std::vector<unsigned char> zadnego;
+    if (!pas.czysty) {
+        pas.obraz.Wyczysc();
+        pas.czysty = true;
+        return;
+    }
+    pas.obraz.OddajPoza(rysowala && pas.plotno ? pas.plotno->KazdyWierszNarysowany() : zadnego);
 }
 
 // Each thread's part of the whole sheet comes in this many pieces: the
@@ -371,7 +380,7 @@ void ZostawPamiec(std::size_t watkow, const PodzialKawalkow& podzial, std::size_
         ZostawWierszeNarysowane(*pasy[k], k < watkow);
     auto uzyty = [&](std::size_t z) { return z < podzial.Zapasowych() && podzial.Uzyty(static_cast<int>(z)); };
     for (std::size_t z = podzial.Zapasowych(); z < zapasowe.size(); ++z)
-        zapasowe[z]->obraz.Wyczysc();
+        ZostawWierszeNarysowane(*zapasowe[z], false);
     for (bool rysowaly : {true, false})
         if (PamiecBitmapWatkow() > granica)
             for (std::size_t z = 0; z < zapasowe.size(); ++z)
@@ -435,8 +444,9 @@ bool RysujArkuszWarstwami(int32_t wariant, const std::function<void()>& tlo)
     // others took. Only the rows a layer drew on are laid over and cleared.
     std::vector<Warstwa> warstwy;
     auto dodaj = [&warstwy](Pas& pas) {
-        const PlotnoQt::Wiersze wiersze = pas.plotno->WierszeNarysowane();
-        warstwy.push_back({pas.Bity(), wiersze, pas.obraz.StronyWierszy(wiersze.od, wiersze.do_)});
+        const std::vector<unsigned char>& wiersze = pas.plotno->KazdyWierszNarysowany();
+        pas.obraz.Zajmij(wiersze);
+        warstwy.push_back({pas.Bity(), &wiersze});
     };
     for (int k = 0; k < n; ++k) {
         if (k > 0)
@@ -465,10 +475,8 @@ std::size_t PamiecWarstwRysunku() { return pamiecRysunku; }
 void OddajPamiecRysunku()
 {
     for (const auto* warstwy : {&Pasy(), &Zapasowe()})
-        for (const std::unique_ptr<Pas>& pas : *warstwy) {
-            pas->obraz.Wyczysc();
-            pas->czysty = true;
-        }
+        for (const std::unique_ptr<Pas>& pas : *warstwy)
+            ZostawWierszeNarysowane(*pas, false);
 }
 
 std::size_t PamiecBitmapWatkow()

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
 #include <new>
 #include <vector>
 
@@ -17,6 +16,7 @@ void ObrazRzadki::Zwolnij()
         munmap(pamiec_, rozmiar_);
     pamiec_ = nullptr;
     rozmiar_ = 0;
+    zajete_.clear();
 }
 
 bool ObrazRzadki::Dopasuj(const QImage& wzor)
@@ -37,81 +37,80 @@ bool ObrazRzadki::Dopasuj(const QImage& wzor)
         throw std::bad_alloc();
     pamiec_ = p;
     rozmiar_ = rozmiar;
+    strona_ = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    zajete_.assign((rozmiar_ + strona_ - 1) / strona_, 0);
     obraz_ = QImage(static_cast<uchar*>(pamiec_), wzor.width(), wzor.height(), wiersz, wzor.format());
     return true;
 }
 
-void ObrazRzadki::Wyczysc()
+void ObrazRzadki::Oddaj(std::size_t od, std::size_t do_, int rada)
 {
-    // Pages given back read zero again.
-    if (pamiec_)
-        madvise(pamiec_, rozmiar_, MADV_DONTNEED);
-    else if (!obraz_.isNull())
-        obraz_.fill(0);
+    // Only the runs of pages that hold memory: the others have none to give.
+    for (std::size_t s = od; s < do_;) {
+        if (!zajete_[s]) {
+            ++s;
+            continue;
+        }
+        std::size_t koniec = s;
+        while (koniec < do_ && zajete_[koniec])
+            zajete_[koniec++] = 0;
+        auto* poczatek = static_cast<uchar*>(pamiec_) + s * strona_;
+        const std::size_t dlugosc = std::min(koniec * strona_, rozmiar_) - s * strona_;
+        // Without MADV_FREE (an older system) the memory goes back at once.
+        if (madvise(poczatek, dlugosc, rada) != 0)
+            madvise(poczatek, dlugosc, MADV_DONTNEED);
+        s = koniec;
+    }
 }
 
-void ObrazRzadki::WyczyscPoza(int od, int do_)
+void ObrazRzadki::Wyczysc()
 {
-    // A bitmap without pixels has no memory.
+    // Pages given back at once read zero again, whatever they held.
+    if (pamiec_) {
+        std::fill(zajete_.begin(), zajete_.end(), 1);
+        Oddaj(0, zajete_.size(), MADV_DONTNEED);
+    } else if (!obraz_.isNull()) {
+        obraz_.fill(0);
+    }
+}
+
+void ObrazRzadki::OznaczStrony(const std::vector<unsigned char>& wiersze, std::vector<unsigned char>& strony) const
+{
+    const auto wiersz = static_cast<std::size_t>(obraz_.bytesPerLine());
+    const std::size_t wierszy = std::min(wiersze.size(), static_cast<std::size_t>(obraz_.height()));
+    for (std::size_t y = 0; y < wierszy; ++y)
+        if (wiersze[y])
+            std::fill(strony.begin() + static_cast<std::ptrdiff_t>(y * wiersz / strona_),
+                      strony.begin() + static_cast<std::ptrdiff_t>(((y + 1) * wiersz - 1) / strona_ + 1), 1);
+}
+
+void ObrazRzadki::Zajmij(const std::vector<unsigned char>& wiersze)
+{
+    if (pamiec_)
+        OznaczStrony(wiersze, zajete_);
+}
+
+void ObrazRzadki::OddajPoza(const std::vector<unsigned char>& wiersze)
+{
     if (!pamiec_)
         return;
-    od = std::clamp(od, 0, obraz_.height());
-    do_ = std::clamp(do_, od, obraz_.height());
-    if (od == do_) {
-        Wyczysc();
-        return;
+    std::vector<unsigned char> zostaja(zajete_.size(), 0);
+    OznaczStrony(wiersze, zostaja);
+    // The pixels are zero, so a page the system takes or leaves reads zero
+    // alike.
+    for (std::size_t s = 0; s < zajete_.size();) {
+        std::size_t koniec = s;
+        while (koniec < zajete_.size() && zostaja[koniec] == zostaja[s])
+            ++koniec;
+        if (!zostaja[s])
+            Oddaj(s, koniec, MADV_FREE);
+        s = koniec;
     }
-    auto* bity = static_cast<uchar*>(pamiec_);
-    const auto wiersz = static_cast<std::size_t>(obraz_.bytesPerLine());
-    const auto strona = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    const std::size_t poczatek = static_cast<std::size_t>(od) * wiersz, koniec = static_cast<std::size_t>(do_) * wiersz;
-    // The pages wholly outside the rows go back; the bytes outside the rows
-    // on the pages they share with them are zeroed.
-    const std::size_t przed = poczatek / strona * strona;
-    const std::size_t za = std::min((koniec + strona - 1) / strona * strona, rozmiar_);
-    if (przed > 0)
-        madvise(bity, przed, MADV_DONTNEED);
-    std::memset(bity + przed, 0, poczatek - przed);
-    std::memset(bity + koniec, 0, za - koniec);
-    if (za < rozmiar_)
-        madvise(bity + za, rozmiar_ - za, MADV_DONTNEED);
 }
 
 std::size_t ObrazRzadki::PamiecUzywana() const
 {
     if (!pamiec_)
         return static_cast<std::size_t>(obraz_.sizeInBytes());
-    const auto strona = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    std::vector<unsigned char> w((rozmiar_ + strona - 1) / strona);
-    if (mincore(pamiec_, rozmiar_, w.data()) != 0)
-        return rozmiar_;
-    std::size_t stron = 0;
-    for (unsigned char b : w)
-        stron += b & 1;
-    return stron * strona;
-}
-
-ObrazRzadki::Strony ObrazRzadki::StronyWierszy(int od, int do_) const
-{
-    Strony s;
-    od = std::clamp(od, 0, obraz_.height());
-    do_ = std::clamp(do_, od, obraz_.height());
-    if (od == do_)
-        return s;
-    const auto wiersz = static_cast<std::size_t>(obraz_.bytesPerLine());
-    if (!pamiec_) {
-        // Not sparse: every page has memory.
-        s.strona = static_cast<std::size_t>(obraz_.sizeInBytes());
-        s.zPamiecia.assign(1, 1);
-        return s;
-    }
-    s.strona = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-    s.pierwsza = static_cast<std::size_t>(od) * wiersz / s.strona;
-    const std::size_t za = (static_cast<std::size_t>(do_) * wiersz + s.strona - 1) / s.strona;
-    s.zPamiecia.resize(za - s.pierwsza);
-    auto* poczatek = static_cast<uchar*>(pamiec_) + s.pierwsza * s.strona;
-    // Should the system not say, every page counts as drawn on.
-    if (mincore(poczatek, (za - s.pierwsza) * s.strona, s.zPamiecia.data()) != 0)
-        std::fill(s.zPamiecia.begin(), s.zPamiecia.end(), 1);
-    return s;
+    return static_cast<std::size_t>(std::count(zajete_.begin(), zajete_.end(), 1)) * strona_;
 }

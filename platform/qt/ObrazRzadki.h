@@ -21,31 +21,30 @@ public:
     // True when it is new.
     bool Dopasuj(const QImage& wzor);
     QImage& Obraz() { return obraz_; }
-    // Every pixel zero again, the memory of those drawn given back.
+    // Every pixel zero again, whatever was drawn, the memory given back.
     void Wyczysc();
-    // The pixels outside rows [od, do_) zero again, the memory of the pages
-    // that hold none of those rows given back; the rows keep theirs.
-    void WyczyscPoza(int od, int do_);
-    // The memory in use now, in bytes (for the tests).
+    // The rows flagged in `wiersze` (one flag a row) were drawn on: their
+    // pages hold memory until given back.
+    void Zajmij(const std::vector<unsigned char>& wiersze);
+    // Of a bitmap whose pixels are all zero, the memory of the pages that
+    // hold none of the rows flagged in `wiersze` goes back (all of it for
+    // none flagged). The system takes it only when it needs memory and
+    // gives it zero then; a page it has not taken keeps its zero pixels,
+    // and a write into it costs nothing.
+    void OddajPoza(const std::vector<unsigned char>& wiersze);
+    // The memory held now, at most: the pages of the rows drawn on since
+    // they were given back, in bytes.
     std::size_t PamiecUzywana() const;
-
-    // Which pages of rows [od, do_) have memory: the others were not drawn
-    // on since it was given back, and read zero.
-    struct Strony {
-        std::size_t strona = 1, pierwsza = 0;
-        std::vector<unsigned char> zPamiecia;
-        // Whether the page of byte `bajt` (from the bitmap's first) has memory.
-        bool MaPamiec(std::size_t bajt) const
-        {
-            const std::size_t i = bajt / strona;
-            return i >= pierwsza && i - pierwsza < zPamiecia.size() && (zPamiecia[i - pierwsza] & 1) != 0;
-        }
-    };
-    Strony StronyWierszy(int od, int do_) const;
 
 private:
     void Zwolnij();
+    // Gives back pages [od, do_) with `rada` (an madvise advice).
+    void Oddaj(std::size_t od, std::size_t do_, int rada);
+    // Flags in `strony` the pages of the rows flagged in `wiersze`.
+    void OznaczStrony(const std::vector<unsigned char>& wiersze, std::vector<unsigned char>& strony) const;
     void* pamiec_ = nullptr;
-    std::size_t rozmiar_ = 0;
+    std::size_t rozmiar_ = 0, strona_ = 1;
+    // For each page, whether it holds memory.
+    std::vector<unsigned char> zajete_;
     QImage obraz_;
 };

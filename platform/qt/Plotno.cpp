@@ -98,16 +98,30 @@ struct PlotnoQt::Stan {
     // The rows drawn on, widened by the pen: what a figure between rows y1
     // and y2 may paint.
     int wierszOd = INT_MAX, wierszDo = INT_MIN;
+    // And each of them alone, one flag a row of the device.
+    std::vector<unsigned char> wiersze;
+    void OznaczWiersze(int od, int do_)
+    {
+        if (wiersze.empty())
+            wiersze.assign(static_cast<std::size_t>(std::max(urzadzenie->height(), 0)), 0);
+        const int n = static_cast<int>(wiersze.size());
+        od = std::clamp(od, 0, n);
+        do_ = std::clamp(do_, od, n);
+        std::fill(wiersze.begin() + od, wiersze.begin() + do_, 1);
+    }
     void Narysowano(int y1, int y2)
     {
         const int zapas = std::max(grubosc, 1) + 2;
-        wierszOd = std::min(wierszOd, std::min(y1, y2) - zapas);
-        wierszDo = std::max(wierszDo, std::max(y1, y2) + zapas + 1);
+        const int od = std::min(y1, y2) - zapas, do_ = std::max(y1, y2) + zapas + 1;
+        wierszOd = std::min(wierszOd, od);
+        wierszDo = std::max(wierszDo, do_);
+        OznaczWiersze(od, do_);
     }
     void NarysowanoWszedzie()
     {
         wierszOd = INT_MIN;
         wierszDo = INT_MAX;
+        OznaczWiersze(INT_MIN, INT_MAX);
     }
 
     // Thin solid lines on a bitmap wait here, in the colour of the pen, and
@@ -475,10 +489,21 @@ PlotnoQt::Wiersze PlotnoQt::WierszeNarysowane() const
     return od < do_ ? Wiersze{od, do_} : Wiersze{};
 }
 
+const std::vector<unsigned char>& PlotnoQt::KazdyWierszNarysowany()
+{
+    // A device resized since the rows were marked: any row may be painted.
+    const auto wysokosc = static_cast<std::size_t>(std::max(s_->urzadzenie->height(), 0));
+    if (!s_->wiersze.empty() && s_->wiersze.size() != wysokosc)
+        s_->wiersze.assign(wysokosc, 1);
+    s_->OznaczWiersze(0, 0);
+    return s_->wiersze;
+}
+
 void PlotnoQt::ZerujWierszeNarysowane()
 {
     s_->wierszOd = INT_MAX;
     s_->wierszDo = INT_MIN;
+    s_->wiersze.clear();
 }
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }

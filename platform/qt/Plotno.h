@@ -3,6 +3,7 @@
 // a QImage or a printer.
 
 #include <memory>
+#include <vector>
 
 #include "platform/Plotno.h"
 
@@ -66,6 +67,9 @@ public:
         int od = 0, do_ = 0;
     };
     Wiersze WierszeNarysowane() const;
+    // The same rows one by one: a flag for each row of the device, set for
+    // every row painted (and a few about it).
+    const std::vector<unsigned char>& KazdyWierszNarysowany();
     void ZerujWierszeNarysowane();
 
     // Copies the rectangle zrodlo (x, y, width, height) of an image onto this

@@ -1,10 +1,16 @@
-// The sparse bitmap gives back the memory of the rows outside those kept and
-// tells which pages were drawn on: a bitmap 100 pixels wide has rows of 400
-// bytes, a page of 4096 bytes holds rows 0 to 10 (and a part of row 10),
+// The sparse bitmap holds the memory of the rows drawn on until it gives
+// back that of the rows outside those kept: a bitmap 100 pixels wide has
+// rows of 400 bytes, a page of 4096 bytes holds rows 0 to 10 (and a part of row 10),
 // the next rows 10 to 20, and so on.
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <unistd.h>
+
+#include <fstream>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 #include <QImage>
 
@@ -44,44 +50,78 @@ protected:
 
 } // namespace
 
-// Rows 20 to 30 kept: bytes 8000 to 12400, on pages 1, 2 and 3. Row 0 (page
-// 0) and row 49 (page 4) go back; row 15 shares page 1 with the kept rows,
-// so its memory stays, but its pixels are zero again.
-TEST_F(ObrazRzadkiTest, WyczyscPozaZostawiaStronyWierszy)
+// The rows flagged drawn, a flag a row.
+std::vector<unsigned char> Wiersze(std::initializer_list<int> ktore)
 {
-    for (int y : {0, 15, 20, 25, 30, 49})
-        RysujWiersz(obraz, y, 0xFF102030);
-    EXPECT_EQ(obraz.PamiecUzywana(), 5u * 4096);
-    obraz.WyczyscPoza(20, 31);
-    EXPECT_EQ(obraz.PamiecUzywana(), 3u * 4096);
-    for (int y = 0; y < Wysokosc; ++y)
-        EXPECT_EQ(WierszPusty(obraz, y), y != 20 && y != 25 && y != 30) << "row " << y;
-    // Rows beyond the bitmap are cut to it; none at all clears it all.
-    obraz.WyczyscPoza(25, 900);
-    EXPECT_TRUE(WierszPusty(obraz, 20));
-    EXPECT_FALSE(WierszPusty(obraz, 30));
-    obraz.WyczyscPoza(30, 30);
-    EXPECT_EQ(obraz.PamiecUzywana(), 0u);
-    EXPECT_TRUE(WierszPusty(obraz, 30));
+    std::vector<unsigned char> w(Wysokosc, 0);
+    for (int y : ktore)
+        w[static_cast<std::size_t>(y)] = 1;
+    return w;
 }
 
-// Only row 45 drawn on: of rows 0 to 50 only page 4 (bytes 16384 to 20479)
-// has memory; rows 30 to 40 start at page 2.
-TEST_F(ObrazRzadkiTest, StronyWierszyZPamieciaTylkoNarysowane)
+void Wyzeruj(ObrazRzadki& o, int y) { RysujWiersz(o, y, 0); }
+
+// Whether page `strona` of the bitmap is in memory, as the system says.
+bool WPamieci(ObrazRzadki& o, int strona)
+{
+    unsigned char w = 0;
+    mincore(o.Obraz().bits() + strona * 4096, 4096, &w);
+    return (w & 1) != 0;
+}
+
+// Without a swap file the system can take from a process only the memory
+// given back to it.
+bool BezWymiany()
+{
+    std::ifstream swaps("/proc/swaps");
+    int linii = 0;
+    for (std::string linia; std::getline(swaps, linia);)
+        ++linii;
+    return linii <= 1;
+}
+
+// Rows 20, 25 and 30 kept: bytes 8000 to 12400, on pages 1, 2 and 3. Rows 0
+// (page 0) and 49 (page 4) go back; row 15 shares page 1 with the kept rows,
+// so that page stays. The system may take a page given back and no other
+// (made to here, as when it needs memory); taken or not, it reads zero.
+TEST_F(ObrazRzadkiTest, OddajPozaZostawiaStronyWierszy)
+{
+    const std::vector<unsigned char> narysowane = Wiersze({0, 15, 20, 25, 30, 49});
+    for (int y : {0, 15, 20, 25, 30, 49})
+        RysujWiersz(obraz, y, 0xFF102030);
+    obraz.Zajmij(narysowane);
+    EXPECT_EQ(obraz.PamiecUzywana(), 5u * 4096);
+    for (int y : {0, 15, 20, 25, 30, 49})
+        Wyzeruj(obraz, y);
+    obraz.OddajPoza(Wiersze({20, 25, 30}));
+    EXPECT_EQ(obraz.PamiecUzywana(), 3u * 4096);
+    if (BezWymiany()) {
+        madvise(obraz.Obraz().bits(), static_cast<std::size_t>(obraz.Obraz().sizeInBytes()), MADV_PAGEOUT);
+        for (int strona = 0; strona < 5; ++strona)
+            EXPECT_EQ(WPamieci(obraz, strona), strona >= 1 && strona <= 3) << "page " << strona;
+    }
+    // Held again once drawn on again.
+    obraz.Zajmij(Wiersze({49}));
+    EXPECT_EQ(obraz.PamiecUzywana(), 4u * 4096);
+    obraz.OddajPoza({});
+    EXPECT_EQ(obraz.PamiecUzywana(), 0u);
+    for (int y = 0; y < Wysokosc; ++y)
+        EXPECT_TRUE(WierszPusty(obraz, y)) << "row " << y;
+    madvise(obraz.Obraz().bits(), static_cast<std::size_t>(obraz.Obraz().sizeInBytes()), MADV_PAGEOUT);
+    for (int y = 0; y < Wysokosc; ++y)
+        EXPECT_TRUE(WierszPusty(obraz, y)) << "row " << y << " once taken";
+    RysujWiersz(obraz, 45, 0xFF000001);
+    EXPECT_FALSE(WierszPusty(obraz, 45));
+}
+
+// A drawing cut short leaves pixels on rows nobody recorded: clearing
+// zeroes them all and gives every page back.
+TEST_F(ObrazRzadkiTest, WyczyscZerujeNiezapisane)
 {
     RysujWiersz(obraz, 45, 0xFF000001);
-    const ObrazRzadki::Strony wszystkie = obraz.StronyWierszy(0, Wysokosc);
-    EXPECT_EQ(wszystkie.strona, 4096u);
-    EXPECT_EQ(wszystkie.pierwsza, 0u);
-    ASSERT_EQ(wszystkie.zPamiecia.size(), 5u);
-    for (std::size_t bajt : {0u, 4095u, 8000u, 16383u})
-        EXPECT_FALSE(wszystkie.MaPamiec(bajt)) << bajt;
-    EXPECT_TRUE(wszystkie.MaPamiec(45 * 400));
-    EXPECT_TRUE(wszystkie.MaPamiec(16384));
-
-    const ObrazRzadki::Strony czesc = obraz.StronyWierszy(30, 40);
-    EXPECT_EQ(czesc.pierwsza, 2u);
-    EXPECT_EQ(czesc.zPamiecia.size(), 2u);
-    EXPECT_FALSE(czesc.MaPamiec(45 * 400)) << "a page beyond the rows asked for";
-    EXPECT_TRUE(obraz.StronyWierszy(10, 10).zPamiecia.empty());
+    obraz.Zajmij(Wiersze({10}));
+    obraz.Wyczysc();
+    EXPECT_EQ(obraz.PamiecUzywana(), 0u);
+    EXPECT_TRUE(WierszPusty(obraz, 45));
+    EXPECT_TRUE(WierszPusty(obraz, 10));
 }

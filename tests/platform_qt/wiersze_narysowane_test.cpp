@@ -59,6 +59,12 @@ void SprawdzPrzypadki(const std::vector<Przypadek>& przypadki)
             EXPECT_GE(podane.do_, malowane.do_) << p.nazwa << ", pen " << grubosc;
             EXPECT_GE(podane.od, 0);
             EXPECT_LE(podane.do_, 200);
+            const std::vector<unsigned char>& kazdy = plotno.KazdyWierszNarysowany();
+            ASSERT_EQ(kazdy.size(), 200u);
+            for (int y = 0; y < 200; ++y) {
+                if (Zamalowane(obraz.copy(0, y, 200, 1)).od == 0)
+                    EXPECT_TRUE(kazdy[static_cast<std::size_t>(y)]) << p.nazwa << ", pen " << grubosc << ", row " << y;
+            }
         }
     }
 }
@@ -93,6 +99,27 @@ std::vector<Przypadek> Przypadki()
 }
 
 TEST(WierszeNarysowane, KazdaFiguraWSwoichWierszach) { SprawdzPrzypadki(Przypadki()); }
+
+// Two figures far apart: the rows between them are not drawn on, though
+// they lie between the first and the last row drawn.
+TEST(WierszeNarysowane, WierszeMiedzyFiguramiNieNarysowane)
+{
+    QImage obraz(200, 200, QImage::Format_RGB32);
+    PlotnoQt plotno(&obraz);
+    plotno.UstawGruboscPiora(1);
+    plotno.ZerujWierszeNarysowane();
+    plotno.PrzesunDo(10, 20);
+    plotno.LiniaDo(100, 20);
+    plotno.Prostokat(10, 150, 50, 160);
+    plotno.Zakoncz();
+    const std::vector<unsigned char>& kazdy = plotno.KazdyWierszNarysowany();
+    ASSERT_EQ(kazdy.size(), 200u);
+    // The pen of width 1 reaches 3 rows further each way.
+    for (int y = 0; y < 200; ++y)
+        EXPECT_EQ(kazdy[static_cast<std::size_t>(y)] != 0, (y >= 17 && y < 24) || (y >= 147 && y < 164)) << "row " << y;
+    EXPECT_EQ(plotno.WierszeNarysowane().od, 17);
+    EXPECT_EQ(plotno.WierszeNarysowane().do_, 164);
+}
 
 // Every figure at every pen width, on a bitmap zeroed first.
 void RysujWszystko(PlotnoQt& plotno)
