@@ -62,8 +62,9 @@ void SprawdzPrzypadki(const std::vector<Przypadek>& przypadki)
             const std::vector<unsigned char>& kazdy = plotno.KazdyWierszNarysowany();
             ASSERT_EQ(kazdy.size(), 200u);
             for (int y = 0; y < 200; ++y) {
-                if (Zamalowane(obraz.copy(0, y, 200, 1)).od == 0)
+                if (Zamalowane(obraz.copy(0, y, 200, 1)).od == 0) {
                     EXPECT_TRUE(kazdy[static_cast<std::size_t>(y)]) << p.nazwa << ", pen " << grubosc << ", row " << y;
+                }
             }
         }
     }
