@@ -123,12 +123,7 @@ void PodwojnyKlik(double x, double y)
     QTest::mouseDClick(Form1->Podglad, Qt::LeftButton, {}, Piksel(x, y));
 }
 
-void Polecenie(const char* nazwa)
-{
-    QAction* a = Form1->findChild<QAction*>(nazwa);
-    ASSERT_TRUE(a && a->isEnabled()) << nazwa;
-    a->trigger();
-}
+void Polecenie(const char* nazwa) { UzyjPolecenia(nazwa); }
 
 void Kliknij(QAbstractButton* b)
 {

@@ -4,6 +4,10 @@
 #include "shell/Podglad.h"
 
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
 #include <algorithm>
 #include <QProcess>
 #include <cstdlib>
@@ -101,6 +105,29 @@ std::string CzytajPlik(const std::string& sciezka)
     std::stringstream s;
     s << plik.rdbuf();
     return s.str();
+}
+
+void UzyjPolecenia(const char* nazwa)
+{
+    QAction* polecenie = Form1->findChild<QAction*>(nazwa);
+    ASSERT_TRUE(polecenie && polecenie->isEnabled()) << nazwa;
+    for (QToolBar* pasek : Form1->findChildren<QToolBar*>())
+        if (QWidget* przycisk = pasek->widgetForAction(polecenie); przycisk && przycisk->isVisible()) {
+            QTest::mouseClick(przycisk, Qt::LeftButton);
+            return;
+        }
+    // Its menu opened from the menu bar, then the item clicked.
+    QMenuBar* pasekMenu = Form1->menuBar();
+    for (QAction* a : pasekMenu->actions()) {
+        QMenu* menu = a->menu();
+        if (!menu || !menu->actions().contains(polecenie))
+            continue;
+        QTest::mouseClick(pasekMenu, Qt::LeftButton, {}, pasekMenu->actionGeometry(a).center());
+        ASSERT_TRUE(menu->isVisible()) << nazwa;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(polecenie).center());
+        return;
+    }
+    ADD_FAILURE() << "no tool button nor menu item for " << nazwa;
 }
 
 void Najedz(double x, double y) { Form1->PodgladMouseMove(CmNaEkranX(x), CmNaEkranY(y)); }

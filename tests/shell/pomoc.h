@@ -128,6 +128,10 @@ protected:
 // The text of a file, as bytes.
 std::string CzytajPlik(const std::string& sciezka);
 
+// The main window's command `nazwa` as the user gives it: a click on its
+// tool button where a tool bar shows one, else its menu item chosen.
+void UzyjPolecenia(const char* nazwa);
+
 // The mouse over the drawing area at a sheet point, and a click there after
 // the mouse has moved to it.
 void Najedz(double x, double y);

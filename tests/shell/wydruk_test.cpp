@@ -352,7 +352,7 @@ protected:
         qputenv("HOME", domowy_);
     }
 
-    static void Wywolaj(const char* polecenie) { Form1->findChild<QAction*>(polecenie)->trigger(); }
+    static void Wywolaj(const char* polecenie) { UzyjPolecenia(polecenie); }
 
     // "Ustawienia drukarki", confirmed as the dialog shows.
     static void UstawieniaDrukarki()
