@@ -95,10 +95,9 @@ struct PlotnoQt::Stan {
         const int od = std::max(0, pierwszyWiersz), do_ = std::min(wysokosc, zaOstatnimWierszem);
         return QRect(0, od, szerokosc, std::max(0, do_ - od));
     }
-    // The rows drawn on, widened by the pen: what a figure between rows y1
-    // and y2 may paint.
-    int wierszOd = INT_MAX, wierszDo = INT_MIN;
-    // And each of them alone, one flag a row of the device.
+    // The rows drawn on, widened by the pen (what a figure between rows y1
+    // and y2 may paint): one flag a row of the device, none before the
+    // first drawing.
     std::vector<unsigned char> wiersze;
     void OznaczWiersze(int od, int do_)
     {
@@ -112,17 +111,9 @@ struct PlotnoQt::Stan {
     void Narysowano(int y1, int y2)
     {
         const int zapas = std::max(grubosc, 1) + 2;
-        const int od = std::min(y1, y2) - zapas, do_ = std::max(y1, y2) + zapas + 1;
-        wierszOd = std::min(wierszOd, od);
-        wierszDo = std::max(wierszDo, do_);
-        OznaczWiersze(od, do_);
+        OznaczWiersze(std::min(y1, y2) - zapas, std::max(y1, y2) + zapas + 1);
     }
-    void NarysowanoWszedzie()
-    {
-        wierszOd = INT_MIN;
-        wierszDo = INT_MAX;
-        OznaczWiersze(INT_MIN, INT_MAX);
-    }
+    void NarysowanoWszedzie() { OznaczWiersze(INT_MIN, INT_MAX); }
 
     // Thin solid lines on a bitmap wait here, in the colour of the pen, and
     // are drawn together when the colour or style changes or anything else is
@@ -483,10 +474,14 @@ void PlotnoQt::OgraniczDoWierszy(int y1, int y2)
     if (s_->malarz.isActive() && s_->obraz) s_->malarz.setClipRect(s_->Przyciecie());
 }
 
-PlotnoQt::Wiersze PlotnoQt::WierszeNarysowane() const
+PlotnoQt::Wiersze PlotnoQt::WierszeNarysowane()
 {
-    const int od = std::max(s_->wierszOd, 0), do_ = std::min(s_->wierszDo, s_->urzadzenie->height());
-    return od < do_ ? Wiersze{od, do_} : Wiersze{};
+    const std::vector<unsigned char>& w = KazdyWierszNarysowany();
+    const auto pierwszy = std::find(w.begin(), w.end(), 1);
+    if (pierwszy == w.end())
+        return {};
+    const auto zaOstatnim = std::find(w.rbegin(), w.rend(), 1).base();
+    return {static_cast<int>(pierwszy - w.begin()), static_cast<int>(zaOstatnim - w.begin())};
 }
 
 const std::vector<unsigned char>& PlotnoQt::KazdyWierszNarysowany()
@@ -499,12 +494,7 @@ const std::vector<unsigned char>& PlotnoQt::KazdyWierszNarysowany()
     return s_->wiersze;
 }
 
-void PlotnoQt::ZerujWierszeNarysowane()
-{
-    s_->wierszOd = INT_MAX;
-    s_->wierszDo = INT_MIN;
-    s_->wiersze.clear();
-}
+void PlotnoQt::ZerujWierszeNarysowane() { s_->wiersze.clear(); }
 
 bool PlotnoQt::Aktywne() const { return s_->malarz.isActive(); }
 

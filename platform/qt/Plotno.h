@@ -66,7 +66,7 @@ public:
     struct Wiersze {
         int od = 0, do_ = 0;
     };
-    Wiersze WierszeNarysowane() const;
+    Wiersze WierszeNarysowane();
     // The same rows one by one: a flag for each row of the device, set for
     // every row painted (and a few about it).
     const std::vector<unsigned char>& KazdyWierszNarysowany();
