@@ -5,18 +5,12 @@
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
+#include "junction_forms/Pola.h"
 #include "model/Projekt.h"
 #include "platform/qt/LiczbaPokazana.h"
-#include "shell/Kontrolki.h"
 
-std::string TekstPoprawiony(QLineEdit* pole)
-{
-    // The user's text corrected; a text left as shown keeps its number.
-    const std::string t = PoprawSeparator(Tekst(pole));
-    if (t != Tekst(pole))
-        UstawTekst(pole, t);
-    return t;
-}
+// The junction windows' own correction: a text left as shown keeps its number.
+std::string TekstPoprawiony(QLineEdit* pole) { return pola::PoprawPole(pole); }
 
 bool CzytajPole(QLineEdit* pole, const GranicaPola& g, const char* nazwa, const char* brakLiczby, double& wynik,
                 std::string& komunikat)
