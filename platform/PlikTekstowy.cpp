@@ -374,11 +374,11 @@ void UsunPorzuconeTymczasowe(int katalog, const std::string& nazwaCelu)
 
 // A new file in the folder that has no name until it is whole, so that a
 // killed save leaves nothing behind; -1 where the file system has no such
-// files (or /proc, through which it gets its name, is missing), or where a
-// name is wanted at once. Locked before it has a name.
-int UtworzBezNazwy(int katalog, bool zNazwa)
+// files (or /proc, through which it gets its name, is missing). Locked
+// before it has a name.
+int UtworzBezNazwy(int katalog)
 {
-    if (zNazwa || tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
+    if (tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
         errno = EOPNOTSUPP;
         return -1;
     }
@@ -597,8 +597,8 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, bool zNazwa, std::strin
     katalog_ = MiejsceZapisu(sciezka, folder_, nazwaCelu_, blad);
     if (katalog_ < 0)
         return false;
-    fd_ = UtworzBezNazwy(katalog_, zNazwa);
-    if (fd_ < 0 && BrakPlikowBezNazwy(errno))
+    fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_);
+    if (fd_ < 0 && (zNazwa || BrakPlikowBezNazwy(errno)))
         fd_ = UtworzNazwany(katalog_, tymczasowy_);
     if (fd_ < 0) {
         blad = KomunikatZapisu(sciezka, errno);
