@@ -191,14 +191,15 @@ struct Warstwa {
     const std::vector<unsigned char>* wiersze;
 };
 
+// A drawn row is laid over in stretches of this many pixels.
+constexpr int PikseliOdcinka = 16;
+
 // Lays the pixels each of `warstwy` drew (not zero: a drawn pixel is opaque)
 // over rows [y1, y2) of the bitmap, in order, and clears them for the next
 // redraw: the memory stays, to be drawn on again without the system's
 // giving it anew. Only the rows a layer drew on are read, and only the
 // stretches it drew on written, which elsewhere would make the system give
 // memory.
-constexpr int PikseliOdcinka = 16;
-
 void NalozWarstwy(uchar* bity, qsizetype wiersz, int szerokosc, int y1, int y2, const std::vector<Warstwa>& warstwy)
 {
     for (int y = y1; y < y2; ++y) {
