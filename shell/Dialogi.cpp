@@ -7,6 +7,8 @@ void PokazKomunikat(const QString& tekst) { Dialogi().Informacja(ZQString(tekst)
 
 void PokazBladUzytkownikowi(const std::string& tekstCp1250) { Dialogi().Blad(tekstCp1250); }
 
+void PokazUwageUzytkownikowi(const std::string& tekstCp1250) { Dialogi().Ostrzezenie(tekstCp1250); }
+
 QString WybierzPlikDoOtwarcia(QWidget*, const QString& filtr, const QString& katalog, const QString&)
 {
     return SciezkaNaQString(Dialogi().OtworzPlik({}, ZQString(filtr), SciezkaZQString(katalog)));

@@ -12,6 +12,8 @@ inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 void PokazKomunikat(const QString& tekst);
 void PokazBladUzytkownikowi(const std::string& tekstCp1250);
+// A warning, as what a save that succeeded could not keep.
+void PokazUwageUzytkownikowi(const std::string& tekstCp1250);
 // Empty when the user cancels. filtr: "description|pattern|...".
 QString WybierzPlikDoOtwarcia(QWidget* rodzic, const QString& filtr, const QString& katalog,
                               const QString& rozszerzenie);

@@ -440,6 +440,7 @@ void TForm1::UstawSiatke(bool widoczna, const std::string& krok)
 }
 
 void TForm1::PokazBlad(const std::string& komunikat) { PokazBladUzytkownikowi(komunikat); }
+void TForm1::PokazUwage(const std::string& komunikat) { PokazUwageUzytkownikowi(komunikat); }
 
 bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY)
 {

@@ -297,6 +297,7 @@ public:
     void DodajOstatniProjekt(const std::string& sciezka) override;
     void UstawSiatke(bool widoczna, const std::string& krok) override;
     void PokazBlad(const std::string& komunikat) override;
+    void PokazUwage(const std::string& komunikat) override;
     bool RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY) override;
 
     // Commands that a property "kg_pozniej" marks as coming later stay
@@ -377,7 +378,8 @@ private:
     // The PDF file to print into; "" when cancelled.
     QString WybierzPlikWydruku();
     std::string TytulWydruku() const;
-    void EksportujWarianty(const std::string& plik);
+    // Returns what the file could not keep of the old one's, or "".
+    std::string EksportujWarianty(const std::string& plik);
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;
     // The PDF file each project (by its file) was last printed into.

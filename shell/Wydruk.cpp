@@ -239,6 +239,8 @@ void TForm1::TB_DrukujClick()
         ostatniePdf_[Sciezka()] = SciezkaNaQString(plikPdf);
     PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" do pliku ") +
                    SciezkaNaQString(plikPdf) + ".");
+    if (!drukarka.Uwaga().empty())
+        PokazUwage(Utf8NaCp1250(drukarka.Uwaga()));
 }
 
 namespace {
@@ -305,14 +307,14 @@ bool EksportujWatkami(int wariantow)
 
 } // namespace
 
-void TForm1::EksportujWarianty(const std::string& plik)
+std::string TForm1::EksportujWarianty(const std::string& plik)
 {
     const ZachowajWyjscia tylkoDxf(false, false, true);
     EksportDxf eksport(plik);
     if (!EksportujWatkami(LiczbaWariantow()))
         for (int v = 0; v < LiczbaWariantow(); ++v)
             RysujKawalekDxf({v, ZakresArkusza{}});
-    eksport.Zakoncz();
+    return eksport.Zakoncz();
 }
 
 void TForm1::TB_DoDxfaClick()
@@ -326,9 +328,9 @@ void TForm1::TB_DoDxfaClick()
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
         return;
     const std::string plik = SciezkaZQString(SaveDxf.NazwaPliku);
-    std::string blad;
+    std::string blad, uwaga;
     try {
-        EksportujWarianty(plik);
+        uwaga = EksportujWarianty(plik);
     } catch (const BladDxf& e) {
         blad = e.what();
     } catch (const std::exception& e) {
@@ -340,4 +342,6 @@ void TForm1::TB_DoDxfaClick()
     Przerysuj();
     if (!blad.empty())
         PokazBlad(blad);
+    else if (!uwaga.empty())
+        PokazUwage(uwaga);
 }
