@@ -8,6 +8,7 @@
 #include "drawing/Wyjscie.h"
 #include "drawing/ZasiegRysunku.h"
 #include "junction/Komunikaty.h"
+#include "model/PlikProjektu.h"
 #include "model/Projekt.h"
 #include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
@@ -182,6 +183,8 @@ bool TForm1::RysujZmianeDiagramu(int32_t rekord, bool rondo, uint64_t rewizjaPrz
 void TForm1::FormShow()
 {
     NowyProjekt();
+    // The grid box shows the new project's step, as after "Nowy".
+    PokazSiatke();
     QSize ekran(BitmapaRysunku.size());
     PolSzerEkranu = (ekran.width() - 50) * 0.5;
     PolWysEkranu = (ekran.height() - 50) * 0.5;
