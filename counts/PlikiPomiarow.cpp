@@ -216,11 +216,11 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
     return w.Linie();
 }
 
-bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad)
+bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad, std::string* uwaga)
 {
     TDataCzas dzis = 0.0, teraz = 0.0;
     Teraz(dzis, teraz);
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad);
+    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga);
 }
 
 bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePomiar& p, std::string& blad)
@@ -337,9 +337,9 @@ std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p)
     return w.Linie();
 }
 
-bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad)
+bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad, std::string* uwaga)
 {
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPrognozy(p), blad);
+    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPrognozy(p), blad, uwaga);
 }
 
 namespace {

@@ -37,8 +37,10 @@ extern DanePomiar BiezacyPomiar;
 // The 667 lines of a count file saved at the given moment.
 std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu);
 // Saves with the system clock's date and time as the moment of saving; the
-// record's own last-edit fields stay as they are.
-bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad);
+// record's own last-edit fields stay as they are. `uwaga` gets what the save
+// could not keep of the old file (ZapisBezpieczny::Uwaga), as below.
+bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad,
+                       std::string* uwaga = nullptr);
 // Replaces `p` whole with the count of the file and sets NazwaPliku to the
 // file's name without folder (a name the project cannot hold is refused). Every group the writer writes must be in the
 // file and every value within its limit, else `p` stays as it was; the
@@ -66,7 +68,8 @@ std::string OdmowaNazwyPliku(std::string_view nazwaUtf8);
 // ---------------------------------------------------------------- "*.pgz"
 
 std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p);
-bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad);
+bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad,
+                        std::string* uwaga = nullptr);
 // Replaces `p` whole. A group missing from the file, a mode other than
 // "True" or "False", or a cell longer than it is kept refuses the file.
 bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad);

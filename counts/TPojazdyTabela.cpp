@@ -144,11 +144,13 @@ bool TPojazdyTabela::CzytajUstawieniaPomiaru(const std::string& sciezka)
 
 bool TPojazdyTabela::ZapiszUstawieniaPomiaru(const std::string& sciezka)
 {
-    std::string blad;
-    if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad)) {
+    std::string blad, uwaga;
+    if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad, &uwaga)) {
         Dialogi().Blad(blad);
         return false;
     }
+    if (!uwaga.empty())
+        Dialogi().Ostrzezenie(uwaga);
     return true;
 }
 

@@ -341,12 +341,14 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     int32_t minuty = 0;
     if (CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
         p.CzasPomiaru = minuty;
-    std::string blad;
-    if (!::ZapiszPlikPomiaru(sciezka, p, blad)) {
+    std::string blad, uwaga;
+    if (!::ZapiszPlikPomiaru(sciezka, p, blad, &uwaga)) {
         Dialogi().Blad(blad);
         return false;
     }
     p.PomiarZmieniony = 0;
+    if (!uwaga.empty())
+        Dialogi().Ostrzezenie(uwaga);
     return true;
 }
 

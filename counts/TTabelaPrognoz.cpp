@@ -240,9 +240,11 @@ void TTabelaPrognoz::B_ZapisUstawPojazdClick()
     if (PlikIstnieje(sciezka) && !NadpisacPlik(sciezka))
         return;
     WprowadzPrognoze();
-    std::string blad;
-    if (!ZapiszPlikPrognozy(sciezka, robocza_, blad))
+    std::string blad, uwaga;
+    if (!ZapiszPlikPrognozy(sciezka, robocza_, blad, &uwaga))
         Dialogi().Blad(blad);
+    else if (!uwaga.empty())
+        Dialogi().Ostrzezenie(uwaga);
 }
 
 void TTabelaPrognoz::B_WprowadzClick()

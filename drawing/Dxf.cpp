@@ -257,9 +257,9 @@ public:
         if (!zapis_.Pisz(bajty, blad)) throw BladDxf(blad);
     }
 
-    void Zakoncz()
+    std::string Zakoncz()
     {
-        if (!Otwarty()) return;
+        if (!Otwarty()) return {};
         Pisz("0");
         Pisz("ENDSEC");
         Pisz("0");
@@ -267,6 +267,7 @@ public:
         Wyslij();
         std::string blad;
         if (!zapis_.Zakoncz(blad)) throw BladDxf(blad);
+        return zapis_.Uwaga();
     }
 
     // An export that stopped half way: the half-written file goes.
@@ -350,7 +351,7 @@ constexpr std::array<KolorPalety, 171> Paleta{{
 }  // namespace
 
 void DxfPoczatek(const std::string& nazwaPliku) { plikDxf.Otworz(nazwaPliku); }
-void DxfKoniec() { plikDxf.Zakoncz(); }
+std::string DxfKoniec() { return plikDxf.Zakoncz(); }
 void DxfPrzerwij() { plikDxf.Zamknij(); }
 bool DxfOtwarty() { return plikDxf.Otwarty(); }
 
@@ -433,8 +434,9 @@ EksportDxf::~EksportDxf()
     if (!zakonczony_) DxfPrzerwij();
 }
 
-void EksportDxf::Zakoncz()
+std::string EksportDxf::Zakoncz()
 {
-    DxfKoniec();
+    std::string uwaga = DxfKoniec();
     zakonczony_ = true;
+    return uwaga;
 }

@@ -53,8 +53,9 @@ public:
 // Starts the file (a path in Windows-1250) with the header and the section
 // start. A file still open from an earlier export is dropped first.
 void DxfPoczatek(const std::string& nazwaPliku);
-// Writes the section end and the end-of-file marker and closes the file.
-void DxfKoniec();
+// Writes the section end and the end-of-file marker and closes the file;
+// returns what the file could not keep of the old one's (ZapisBezpieczny::Uwaga).
+std::string DxfKoniec();
 // Drops the file without its end, after an export that failed half way;
 // the old file at the path stays.
 void DxfPrzerwij();
@@ -111,7 +112,8 @@ public:
     ~EksportDxf();
     EksportDxf(const EksportDxf&) = delete;
     EksportDxf& operator=(const EksportDxf&) = delete;
-    void Zakoncz();
+    // As DxfKoniec.
+    std::string Zakoncz();
 
 private:
     ZachowajWyjscia wyjscia_;

@@ -18,7 +18,7 @@ struct NaglowekDiagramu {
     uint8_t AutoAktualizacja = 1;
     uint8_t Obliczony = 0;          // 0: the redraw computes the record first
     uint8_t GeometriaWprowadzona = 0;
-    float X = 0.0f;                 // the node's position, copied by the computation
+    float X = 0.0f;                 // the node's position, copied by the computation; saved as the node's
     float Y = 0.0f;
     float TytulDx = -5.0f;
     float TytulDy = 12.0f;

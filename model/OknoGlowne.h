@@ -45,6 +45,8 @@ public:
 
     // An error message for the user (text in Windows-1250).
     virtual void PokazBlad(const std::string& /*komunikat*/) {}
+    // A warning after a work that succeeded (what a save could not keep).
+    virtual void PokazUwage(const std::string& /*komunikat*/) {}
 
     // The printer's page in centimetres and its resolution; false when no
     // printer is installed or it cannot be queried.

@@ -615,6 +615,8 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     BiezacyProjekt.Plik = nazwaPliku;
     Okno().UstawTytul(nazwaPliku);
     Okno().DodajOstatniProjekt(nazwaPliku);
+    if (!zapis.Uwaga().empty())
+        Okno().PokazUwage(zapis.Uwaga());
     return true;
 }
 

@@ -28,8 +28,16 @@ void ZapiszNaglowekDiagramu(PisarzProjektu& p, const NaglowekDiagramu& n, const 
     p.Logiczna(n.ZPomiaru);
     p.Logiczna(n.AutoAktualizacja);
     p.Logiczna(n.WlaczPrognoze);
-    p.Rzeczywista(n.X, MaskaNaglowkaDiagramu);
-    p.Rzeczywista(n.Y, MaskaNaglowkaDiagramu);
+    // The node's position as the computation copies it: what is saved does
+    // not hang on whether the diagram was drawn (or printed) since its node
+    // was placed or moved.
+    float x = n.X, y = n.Y;
+    if (const std::vector<DaneWezel>& wezly = p.Zrodlo().Wezly; JestIndeksem(n.NrWezla, wezly)) {
+        x = static_cast<float>(wezly[static_cast<std::size_t>(n.NrWezla)].X);
+        y = static_cast<float>(wezly[static_cast<std::size_t>(n.NrWezla)].Y);
+    }
+    p.Rzeczywista(x, MaskaNaglowkaDiagramu);
+    p.Rzeczywista(y, MaskaNaglowkaDiagramu);
 }
 
 // Sections of version 1 and 2 hold no title height, links or data-mode

@@ -99,9 +99,9 @@ std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u)
     return w.Linie();
 }
 
-bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad)
+bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad, std::string* uwaga)
 {
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuUstawien(u), blad);
+    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuUstawien(u), blad, uwaga);
 }
 
 bool CzytajTekstUstawien(std::string tresc, const std::string& nazwaPliku, UstawieniaPomiaru& u, bool& zPrzejsciami,

@@ -28,7 +28,9 @@ UstawieniaPomiaru WbudowaneKlasyPojazdow();
 UstawieniaPomiaru WbudowanePrzejscia(UstawieniaPomiaru u);
 
 std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u);
-bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad);
+// `uwaga` gets what the save could not keep of the old file (ZapisBezpieczny::Uwaga).
+bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad,
+                        std::string* uwaga = nullptr);
 
 // The vehicle group must be in the file; a factor that is no number within
 // its limit, or a name or mark longer than a count keeps it, refuses the

@@ -9,11 +9,13 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <grp.h>
 #include <new>
 #include <system_error>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
@@ -349,10 +351,15 @@ bool NazwaPliku(int katalog, const std::string& nazwa, int fd)
 // writer is in: a process number tells nothing).
 void UsunJesliWolny(int katalog, const std::string& nazwa)
 {
-    const int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // One that took the mode of a target its owner may write but not read
+    // (0200) opens for writing, which changes nothing in it.
+    struct stat st {};
+    if (fd < 0 && errno == EACCES && ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+        fd = ::openat(katalog, nazwa.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return;
-    struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
         ::flock(fd, LOCK_EX | LOCK_NB) == 0 && NazwaPliku(katalog, nazwa, fd))
         ::unlinkat(katalog, nazwa.c_str(), 0);
@@ -385,13 +392,13 @@ void UsunPorzuconeTymczasowe(int katalog, const std::string& nazwaCelu)
 // killed save leaves nothing behind; -1 where the file system has no such
 // files (or /proc, through which it gets its name, is missing). Locked
 // before it has a name.
-int UtworzBezNazwy(int katalog)
+int UtworzBezNazwy(int katalog, mode_t tryb)
 {
     if (tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
         errno = EOPNOTSUPP;
         return -1;
     }
-    const int fd = ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const int fd = ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, tryb);
     if (fd >= 0)
         Zablokuj(fd);
     return fd;
@@ -402,11 +409,11 @@ bool BrakPlikowBezNazwy(int nr) { return nr == EOPNOTSUPP || nr == EISDIR || nr 
 // A new file of a name of its own, locked. Another save's clean-up may lock
 // and remove it between its making and its locking: once the lock is taken
 // the name must still be the file, else another one is made.
-int UtworzNazwany(int katalog, std::string& nazwa)
+int UtworzNazwany(int katalog, mode_t tryb, std::string& nazwa)
 {
     for (int proba = 0; proba < 100; ++proba) {
         const std::string nowa = NazwaTymczasowa();
-        const int fd = ::openat(katalog, nowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::openat(katalog, nowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
         if (fd < 0) {
             if (errno != EEXIST)
                 return -1;
@@ -548,23 +555,162 @@ int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& 
         blad = KomunikatZapisu(sciezka, errno);
         return -1;
     }
+    // The clean-up of another save in the folder would take the file.
+    if (NazwaTymczasowego(nazwa)) {
+        ::close(katalog);
+        blad = KomunikatZPrzyczyna(sciezka, "nazwa zastrzeżona dla plików tymczasowych programu");
+        return -1;
+    }
     UsunPorzuconeTymczasowe(katalog, nazwa);
     return katalog;
 }
 
-// An existing file keeps its permissions, and its owner where the writer may
-// give it (root); else its group where the writer belongs to it, so that a
-// team's file stays the team's to write.
-void ZachowajWlasciwosci(int fd, int katalog, const std::string& nazwa)
+// The access list as the system stores it ("system.posix_acl_access"): a
+// version of 4 bytes, then entries of a tag (2 bytes), rights (2 bytes, r w
+// x as 4 2 1) and an id (4 bytes), little-endian.
+constexpr const char* AtrybutAcl = "system.posix_acl_access";
+constexpr unsigned AclGrupaPliku = 0x04, AclMaska = 0x10;
+
+unsigned Liczba16(const std::string& b, std::size_t i)
 {
-    struct stat st {};
-    if (::fstatat(katalog, nazwa.c_str(), &st, 0) != 0 || !S_ISREG(st.st_mode))
-        return;
-    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) && ::fchown(fd, st.st_uid, st.st_gid) != 0 &&
-        ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) != 0) {
-        // neither is the writer's to give: the file becomes the writer's
+    return static_cast<unsigned char>(b[i]) | static_cast<unsigned>(static_cast<unsigned char>(b[i + 1])) << 8;
+}
+
+// The rights the list gives the file's group: its entry within the mask.
+mode_t PrawaGrupyAcl(const std::string& acl)
+{
+    unsigned grupa = 0, maska = 07;
+    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8) {
+        if (Liczba16(acl, i) == AclGrupaPliku)
+            grupa = Liczba16(acl, i + 2) & 07;
+        else if (Liczba16(acl, i) == AclMaska)
+            maska = Liczba16(acl, i + 2) & 07;
     }
-    ::fchmod(fd, st.st_mode & 07777);
+    return static_cast<mode_t>(grupa & maska) << 3;
+}
+
+// The file's group gets no rights from the list.
+void OdbierzGrupiePrawaAcl(std::string& acl)
+{
+    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8)
+        if (Liczba16(acl, i) == AclGrupaPliku)
+            acl[i + 2] = acl[i + 3] = 0;
+}
+
+// An extended attribute's value (`nazwa` ""), or the list of the names, of
+// the file at `sciezka` (not a link's target); false with errno.
+bool CzytajAtrybut(const std::string& sciezka, const char* nazwa, std::string& wartosc)
+{
+    for (int proba = 0; proba < 5; ++proba) {
+        ssize_t n =
+            *nazwa ? ::lgetxattr(sciezka.c_str(), nazwa, nullptr, 0) : ::llistxattr(sciezka.c_str(), nullptr, 0);
+        if (n < 0)
+            return false;
+        wartosc.resize(static_cast<std::size_t>(n));
+        n = *nazwa ? ::lgetxattr(sciezka.c_str(), nazwa, wartosc.data(), wartosc.size())
+                   : ::llistxattr(sciezka.c_str(), wartosc.data(), wartosc.size());
+        if (n >= 0) {
+            wartosc.resize(static_cast<std::size_t>(n));
+            return true;
+        }
+        if (errno != ERANGE)  // else it grew meanwhile
+            return false;
+    }
+    return false;
+}
+
+std::string NazwaGrupy(gid_t gid)
+{
+    std::vector<char> bufor(4096);
+    group g {};
+    group* znaleziona = nullptr;
+    int nr = 0;
+    while ((nr = ::getgrgid_r(gid, &g, bufor.data(), bufor.size(), &znaleziona)) == ERANGE && bufor.size() < (1u << 20))
+        bufor.resize(bufor.size() * 2);
+    return nr == 0 && znaleziona ? SciezkaWTekscie(znaleziona->gr_name) : std::to_string(gid);
+}
+
+// What the new file could not take of the old one's.
+struct Niezachowane {
+    std::string grupa;  // the old group's name
+    bool acl = false;
+    bool atrybuty = false;
+};
+
+// An existing file's owner where the writer may give it (root), else its
+// group where the writer belongs to it, so that a team's file stays the
+// team's to write; its mode, access list and the attributes users set. What
+// cannot be kept costs access and never gives it: the mode's group bits
+// would give the new group the old one's rights, or, where the list is lost,
+// its mask's rights to the group.
+Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder, const std::string& nazwa)
+{
+    Niezachowane brak;
+    struct stat st {}, nowy {};
+    if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        ::fstat(fd, &nowy) != 0)
+        return brak;
+    const std::string stary = PolaczSciezke(folder, nazwa).native();
+    // The attributes first, while the file is still its writer's to write.
+    std::string nazwy, acl;
+    bool maAcl = false, aclNieznana = false;
+    if (CzytajAtrybut(stary, "", nazwy)) {
+        for (std::size_t i = 0; i < nazwy.size(); i += std::strlen(nazwy.c_str() + i) + 1) {
+            const char* n = nazwy.c_str() + i;
+            std::string wartosc;
+            if (std::strcmp(n, AtrybutAcl) == 0) {
+                maAcl = CzytajAtrybut(stary, n, acl);
+                aclNieznana = !maAcl;
+            } else if (std::string_view(n).starts_with("user.") &&
+                     (!CzytajAtrybut(stary, n, wartosc) || ::fsetxattr(fd, n, wartosc.data(), wartosc.size(), 0) != 0))
+                brak.atrybuty = true;
+        }
+    } else if (errno != ENOTSUP) {
+        aclNieznana = brak.atrybuty = true;
+    }
+
+    bool grupa = nowy.st_gid == st.st_gid;
+    if ((nowy.st_uid != st.st_uid || !grupa) &&
+        (::fchown(fd, st.st_uid, st.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0))
+        grupa = true;
+    mode_t tryb = st.st_mode & 07777;
+    if (!grupa) {
+        brak.grupa = NazwaGrupy(st.st_gid);
+        tryb &= ~S_IRWXG;
+        OdbierzGrupiePrawaAcl(acl);
+    }
+    if (aclNieznana) {
+        brak.acl = true;
+        tryb &= ~S_IRWXG;
+    }
+    // A list inherited from the folder's default is not the old file's.
+    if (!maAcl)
+        ::fremovexattr(fd, AtrybutAcl);
+    ::fchmod(fd, tryb);
+    // The list after the mode, which would set its mask.
+    if (maAcl && ::fsetxattr(fd, AtrybutAcl, acl.data(), acl.size(), 0) != 0) {
+        brak.acl = true;
+        ::fchmod(fd, (tryb & ~S_IRWXG) | (grupa ? PrawaGrupyAcl(acl) : 0));
+    }
+    return brak;
+}
+
+// "Plik … został zapisany, ale nie udało się zachować …", or "".
+std::string UwagaZapisu(const std::string& sciezka, const Niezachowane& brak)
+{
+    std::string czego;
+    const auto dodaj = [&czego](const std::string& co) { czego += (czego.empty() ? "" : ", ") + co; };
+    if (!brak.grupa.empty())
+        dodaj(Utf8NaCp1250("grupy pliku (") + brak.grupa + ")");
+    if (brak.acl)
+        dodaj(Utf8NaCp1250("listy uprawnień (ACL)"));
+    if (brak.atrybuty)
+        dodaj(Utf8NaCp1250("atrybutów rozszerzonych (user.*)"));
+    if (czego.empty())
+        return {};
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
+           Utf8NaCp1250(" został zapisany, ale nie udało się zachować ") + czego + "." +
+           (brak.grupa.empty() ? "" : Utf8NaCp1250(" Nowa grupa pliku nie ma do niego uprawnień."));
 }
 
 // Writes the folder's entries out, so that a power cut keeps the rename (and
@@ -602,19 +748,28 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, bool zNazwa, std::strin
 {
     Porzuc();
     blad.clear();
+    uwaga_.clear();
     sciezka_ = sciezka;
     katalog_ = MiejsceZapisu(sciezka, folder_, nazwaCelu_, blad);
     if (katalog_ < 0)
         return false;
-    fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_);
+    // The new contents of an existing file are its writer's alone until
+    // `Zakoncz` gives them the file's permissions; a new file's take the
+    // system's defaults (the umask, the folder's default access list).
+    struct stat st {};
+    const mode_t tryb = ::fstatat(katalog_, nazwaCelu_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0600 : 0666;
+    fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_, tryb);
     if (fd_ < 0 && (zNazwa || BrakPlikowBezNazwy(errno)))
-        fd_ = UtworzNazwany(katalog_, tymczasowy_);
+        fd_ = UtworzNazwany(katalog_, tryb, tymczasowy_);
     if (fd_ < 0) {
-        blad = KomunikatZapisu(sciezka, errno);
+        // The file itself may be writable: what is not is its folder.
+        blad = errno == EACCES || errno == EPERM
+                   ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) +
+                         Utf8NaCp1250(" (brak uprawnień do zapisu w folderze ") + SciezkaWTekscie(folder_) + ")."
+                   : KomunikatZapisu(sciezka, errno);
         Porzuc();
         return false;
     }
-    ZachowajWlasciwosci(fd_, katalog_, nazwaCelu_);
     return true;
 }
 
@@ -633,8 +788,13 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
 {
     if (fd_ < 0)
         return false;
-    // The file stays open (and locked) until it is in the target's place.
+    uwaga_.clear();
+    // Whole now, the file takes the old one's permissions, before the flush
+    // so that they reach the disk with it. It stays open (and locked) until
+    // it is in the target's place.
+    const Niezachowane brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
     int nr = 0;
+    bool naMiejscu = false;
     if (::fsync(fd_) != 0)
         nr = errno;
     else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
@@ -643,11 +803,18 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
         nr = errno;
     else {
         tymczasowy_.clear();  // it is the target now
+        naMiejscu = true;
+        uwaga_ = UwagaZapisu(sciezka_, brak);
         nr = ZapiszKatalog(katalog_);
     }
     Porzuc();
+    // A failed flush of the folder leaves the new contents in the file: the
+    // save is not sure, and the user is asked to save again.
     if (nr != 0)
-        blad = KomunikatZapisu(sciezka_, nr);
+        blad = naMiejscu ? Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
+                               Utf8NaCp1250(" został zapisany, ale system nie potwierdził, że jest na dysku (") +
+                               PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.")
+                         : KomunikatZapisu(sciezka_, nr);
     return nr == 0;
 }
 
@@ -664,7 +831,8 @@ void ZapisBezpieczny::Porzuc()
     katalog_ = -1;
 }
 
-bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad)
+bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad,
+                            std::string* uwaga)
 {
     std::string tresc;
     for (const std::string& l : linie) {
@@ -672,5 +840,9 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
         tresc += "\r\n";
     }
     ZapisBezpieczny zapis;
-    return zapis.Otworz(sciezka, blad) && zapis.Pisz(tresc, blad) && zapis.Zakoncz(blad);
+    if (!zapis.Otworz(sciezka, blad) || !zapis.Pisz(tresc, blad) || !zapis.Zakoncz(blad))
+        return false;
+    if (uwaga)
+        *uwaga = zapis.Uwaga();
+    return true;
 }

@@ -64,8 +64,13 @@ bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, st
 // half-written file goes with it. A symbolic link is followed (in a sticky
 // folder everyone may write, only the user's or the folder owner's): the
 // file is written beside the link's target and replaces it, and the link
-// stays. The new file keeps the old one's permissions and its owner where
-// the user may give it, else its group where the user belongs to it.
+// stays. A name of the program's temporaries' form is refused. Until it is
+// whole the new file of an existing target is its writer's alone (0600);
+// just before the rename it gets the old one's owner where the user may give
+// it, else its group where the user belongs to it, its mode, its access
+// list (ACL) and the extended attributes users set (user.*). Whatever of
+// these it cannot take is named in `Uwaga` and costs access, never gives it:
+// a group not kept gets no rights. A new target gets the system's defaults.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
@@ -84,6 +89,9 @@ public:
     bool Otwarty() const { return fd_ >= 0; }
     // The system's path of the new file; "" while it has no name.
     std::string SciezkaTymczasowego() const;
+    // After a successful `Zakoncz`: what the new file could not keep of the
+    // old one's, as a message for the user (Windows-1250); "" when nothing.
+    const std::string& Uwaga() const { return uwaga_; }
 
 private:
     bool Otworz(const std::string& sciezka, bool zNazwa, std::string& blad);
@@ -94,13 +102,16 @@ private:
     std::string folder_;      // the target's folder's path
     std::string nazwaCelu_;   // the target's name in its folder
     std::string tymczasowy_;  // the new file's name there; "" while it has none
+    std::string uwaga_;
 };
 
 // Tests: saves as on a file system without files that have no name.
 void ZapisujTylkoPrzezNazwanePliki(bool tak);
 
-// Writes the lines, each ending in CR LF, through `ZapisBezpieczny`.
-bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad);
+// Writes the lines, each ending in CR LF, through `ZapisBezpieczny`; its
+// `Uwaga` goes to `uwaga` when given.
+bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad,
+                            std::string* uwaga = nullptr);
 
 // The cause of a system error number in Polish ("brak uprawnień").
 std::string PrzyczynaBledu(int nrBledu);

@@ -7,16 +7,18 @@ void PokazKomunikat(const QString& tekst) { Dialogi().Informacja(ZQString(tekst)
 
 void PokazBladUzytkownikowi(const std::string& tekstCp1250) { Dialogi().Blad(tekstCp1250); }
 
-QString WybierzPlikDoOtwarcia(QWidget*, const QString& filtr, const QString& katalog, const QString&)
+void PokazUwageUzytkownikowi(const std::string& tekstCp1250) { Dialogi().Ostrzezenie(tekstCp1250); }
+
+std::filesystem::path WybierzPlikDoOtwarcia(QWidget*, const QString& filtr, const std::filesystem::path& katalog,
+                                            const QString&)
 {
-    return SciezkaNaQString(Dialogi().OtworzPlik({}, ZQString(filtr), SciezkaZQString(katalog)));
+    return Dialogi().OtworzPlik({}, ZQString(filtr), katalog.native());
 }
 
-QString WybierzPlikDoZapisu(QWidget*, const QString& filtr, const QString& katalog, const QString& rozszerzenie,
-                            const QString& proponowany)
+std::filesystem::path WybierzPlikDoZapisu(QWidget*, const QString& filtr, const std::filesystem::path& katalog,
+                                          const QString& rozszerzenie, const std::filesystem::path& proponowany)
 {
-    return SciezkaNaQString(Dialogi().ZapiszPlik({}, ZQString(filtr), SciezkaZQString(katalog),
-                                                 SciezkaZQString(proponowany), ZQString(rozszerzenie)));
+    return Dialogi().ZapiszPlik({}, ZQString(filtr), katalog.native(), proponowany.native(), ZQString(rozszerzenie));
 }
 
 void OtworzDokument(const QString& sciezkaLubAdres)

@@ -4,7 +4,6 @@
 // Where the user answers "Tak" to saving but then cancels the save dialog or
 // refuses to overwrite, or the save fails, the command is cancelled: unsaved
 // changes are never discarded after the user asked to keep them.
-#include <QFileInfo>
 #include <QPushButton>
 
 #include "model/PlikProjektu.h"
@@ -20,10 +19,6 @@ namespace {
 const char* const PytanieNiezapisane = "Dane niezapisane. ZAPISAĆ?";
 const char* const BrakDanych = "Projekt musi zawierać min. 1 węzeł i 1 wariant!";
 
-bool Istnieje(const QString& sciezka) { return QFileInfo(sciezka).isFile(); }
-
-std::string KatalogPliku(const QString& sciezka) { return SciezkaZQString(QFileInfo(sciezka).absolutePath()); }
-
 } // namespace
 
 bool TForm1::SprawdzWezlyIWarianty()
@@ -34,9 +29,9 @@ bool TForm1::SprawdzWezlyIWarianty()
     return false;
 }
 
-bool TForm1::NadpisanieDozwolone(const QString& sciezka, bool zKasuj)
+bool TForm1::NadpisanieDozwolone(const std::filesystem::path& sciezka, bool zKasuj)
 {
-    return !Istnieje(sciezka) ||
+    return !PlikIstnieje(sciezka) ||
            PytanieTakNieKasuj->Zapytaj(U("Plik Istnieje. Nadpisać?"), zKasuj) == TPytanieTakNieKasuj::mrTak;
 }
 
@@ -54,7 +49,7 @@ bool TForm1::ZapiszPrzedPorzuceniem(bool zamykanie)
     if (!NadpisanieDozwolone(SaveDialog1.NazwaPliku, true))
         return false;
     KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
-    return ZapiszProjekt(SciezkaZQString(SaveDialog1.NazwaPliku));
+    return ZapiszProjekt(SaveDialog1.NazwaPliku);
 }
 
 bool TForm1::PytanieONiezapisanych(bool zamykanie)
@@ -97,11 +92,11 @@ void TForm1::BOtworzClick()
 {
     if (!PytanieONiezapisanych(false))
         return;
-    const QString katalog = KatalogPoczatkowyDialogu();
-    OpenDialog1.KatalogPoczatkowy = katalog.isEmpty() ? SciezkaNaQString(KatalogPrzyklady()) + "/" : katalog;
+    const std::filesystem::path katalog = KatalogPoczatkowyDialogu();
+    OpenDialog1.KatalogPoczatkowy = katalog.empty() ? KatalogPrzyklady() / "" : katalog;
     if (!OpenDialog1.Execute(this))
         return;
-    const std::string sciezka = SciezkaZQString(OpenDialog1.NazwaPliku);
+    const std::string sciezka = OpenDialog1.NazwaPliku;
     if (WczytajProjekt(sciezka)) {
         UstawTytul(sciezka);
         ProjektZmieniony = false;
@@ -148,14 +143,14 @@ void TForm1::M_ZapiszjakoClick()
 void TForm1::ZapiszPodWybranaNazwa()
 {
     SaveDialog1.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
-    SaveDialog1.NazwaPliku.clear();
+    SaveDialog1.NazwaPliku = SciezkaZQString(NazwaProjektuPokazana());
     if (!SaveDialog1.Execute(this))
         return;
     // The dialog itself asks nothing; an existing file is still not
     // overwritten without the user's word.
     if (!NadpisanieDozwolone(SaveDialog1.NazwaPliku, false))
         return;
-    ZapiszProjekt(SciezkaZQString(SaveDialog1.NazwaPliku));
+    ZapiszProjekt(SaveDialog1.NazwaPliku);
     KatalogProjektow = KatalogPliku(SaveDialog1.NazwaPliku);
 }
 

@@ -242,6 +242,10 @@ void TEdycjaOpisy::PrzygotujNowy()
     const QString jeden = NaQString(std::string("1") + SeparatorDziesietny() + "00");
     CB_sx->setEditText(jeden);
     CB_sy->setEditText(jeden);
+    // An empty pen width would follow the height of 1 when stored: the box
+    // shows that width.
+    if (CB_Grubosci->currentText().isEmpty())
+        CB_Grubosci->setEditText(NaQString(std::string("0") + SeparatorDziesietny() + "10"));
     B_Wprowadz->setText(U("Wprowadź"));
 }
 

@@ -27,6 +27,7 @@
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/Drukarka.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/Komunikaty.h"
 #include "shell/Dialogi.h"
 #include "shell/InfoOProgramie.h"
 #include "shell/Podglad.h"
@@ -262,8 +263,10 @@ void TForm1::UtworzPanele()
     CB_SiatkaKrok->setEditable(true);
     // A typed step is a value, not another entry of the list.
     CB_SiatkaKrok->setInsertPolicy(QComboBox::NoInsert);
-    CB_SiatkaKrok->addItems({"0,1", "0,2", "0,25", "0,5", "0,75", "1,0", "1,5", "2,0", "3,0", "4,0", "5,0", "10,0", "20,0"});
-    CB_SiatkaKrok->setEditText("1,0");
+    // The steps in the form the box shows a step in whatever put it there.
+    for (double krok : {0.1, 0.2, 0.25, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 10.0, 20.0})
+        CB_SiatkaKrok->addItem(NaQString(FormatFloat(MaskaKrokuSiatki, krok)));
+    PokazKrokSiatki();
 
     auto* wiersz = new QHBoxLayout;
     wiersz->setContentsMargins(2, 2, 2, 2);
@@ -381,11 +384,11 @@ void TForm1::PokazNaPodgladzie()
 
 bool TForm1::ProjektMaPlik() const { return sciezkaProjektu_.native().size() >= 4 && sciezkaProjektu_ != "..."; }
 
-QString TForm1::KatalogPoczatkowyDialogu() const
+std::filesystem::path TForm1::KatalogPoczatkowyDialogu() const
 {
     if (ProjektMaPlik())
-        return SciezkaNaQString(sciezkaProjektu_.parent_path());
-    return SciezkaNaQString(KatalogProjektow);
+        return sciezkaProjektu_.parent_path();
+    return KatalogProjektow;
 }
 
 void TForm1::UstawPolecenia()
@@ -431,6 +434,12 @@ void TForm1::RozmiarPodgladu(int& szerokosc, int& wysokosc)
     wysokosc = Podglad->height();
 }
 
+void TForm1::PokazKrokSiatki()
+{
+    const QSignalBlocker blokada(CB_SiatkaKrok);
+    CB_SiatkaKrok->setEditText(NaQString(FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki)));
+}
+
 void TForm1::UstawSiatke(bool widoczna, const std::string& krok)
 {
     CB_Siatka->setChecked(widoczna);
@@ -440,6 +449,7 @@ void TForm1::UstawSiatke(bool widoczna, const std::string& krok)
 }
 
 void TForm1::PokazBlad(const std::string& komunikat) { PokazBladUzytkownikowi(komunikat); }
+void TForm1::PokazUwage(const std::string& komunikat) { PokazUwageUzytkownikowi(komunikat); }
 
 bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY)
 {
@@ -516,20 +526,28 @@ void TForm1::OstatniProjektClick(int nr)
     Przerysuj();
 }
 
+std::filesystem::path KatalogPliku(const std::filesystem::path& plik)
+{
+    std::error_code ec;
+    const std::filesystem::path pelna = std::filesystem::absolute(plik, ec);
+    return (ec ? plik : pelna).lexically_normal().parent_path();
+}
+
 bool TDialogPliku::Execute(QWidget* rodzic)
 {
-    const QString katalog = !KatalogPoczatkowy.isEmpty() ? KatalogPoczatkowy
-                            : !OstatniKatalog.isEmpty()  ? OstatniKatalog
-                                                         : QDir::homePath();
-    const QString wybrany = Zapis ? WybierzPlikDoZapisu(rodzic, Filtr, katalog, DomyslneRozszerzenie, NazwaPliku)
-                                  : WybierzPlikDoOtwarcia(rodzic, Filtr, katalog, DomyslneRozszerzenie);
-    if (wybrany.isEmpty())
+    const std::filesystem::path katalog = !KatalogPoczatkowy.empty() ? KatalogPoczatkowy
+                                          : !OstatniKatalog.empty()  ? OstatniKatalog
+                                                                     : SciezkaZQString(QDir::homePath());
+    const std::filesystem::path wybrany =
+        Zapis ? WybierzPlikDoZapisu(rodzic, Filtr, katalog, DomyslneRozszerzenie, NazwaPliku)
+              : WybierzPlikDoOtwarcia(rodzic, Filtr, katalog, DomyslneRozszerzenie);
+    if (wybrany.empty())
         return false;
-    NazwaPliku = wybrany;
-    OstatniKatalog = QFileInfo(wybrany).absolutePath();
     // A name to save under gets the default extension when it has none; a
     // file chosen to open is opened as chosen.
-    if (Zapis && !DomyslneRozszerzenie.isEmpty() && QFileInfo(NazwaPliku).suffix().isEmpty())
-        NazwaPliku += "." + DomyslneRozszerzenie;
+    NazwaPliku = wybrany;
+    if (Zapis)
+        NazwaPliku = ZRozszerzeniem(wybrany.native(), ZQString(DomyslneRozszerzenie));
+    OstatniKatalog = KatalogPliku(NazwaPliku);
     return true;
 }

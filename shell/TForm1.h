@@ -81,18 +81,22 @@ double OgraniczSkale(double nowa, double dotychczasowa);
 QString TekstStronWydruku(int strony);
 
 // A file dialog's settings; Execute asks through the platform's dialogs.
+// Its folders and file are the system's bytes, whatever their encoding.
 struct TDialogPliku {
     QString Nazwa;               // the control's name
     QString Filtr;               // "description|pattern|description|pattern"
     QString DomyslneRozszerzenie;
-    QString KatalogPoczatkowy;
-    QString NazwaPliku;          // suggested, then chosen
+    std::filesystem::path KatalogPoczatkowy;
+    std::filesystem::path NazwaPliku;        // suggested, then chosen
     bool Zapis = false;
-    QString OstatniKatalog;      // the folder of the file last chosen here
+    std::filesystem::path OstatniKatalog;    // the folder of the file last chosen here
     // Without a starting folder the dialog opens where it was last used (the
     // user's home folder the first time), never in another dialog's folder.
     bool Execute(QWidget* rodzic);
 };
+
+// The folder of a file, made absolute against the working folder.
+std::filesystem::path KatalogPliku(const std::filesystem::path& plik);
 
 struct ProstokatArkusza;
 
@@ -282,7 +286,7 @@ public:
     // the folder last chosen in a project dialog; "" when there is neither
     // (the open dialog then shows the examples, the others where they were
     // last used).
-    QString KatalogPoczatkowyDialogu() const;
+    std::filesystem::path KatalogPoczatkowyDialogu() const;
 
     // What the model asks of the window.
     void ZerujTryby() override;
@@ -297,6 +301,7 @@ public:
     void DodajOstatniProjekt(const std::string& sciezka) override;
     void UstawSiatke(bool widoczna, const std::string& krok) override;
     void PokazBlad(const std::string& komunikat) override;
+    void PokazUwage(const std::string& komunikat) override;
     bool RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY) override;
 
     // Commands that a property "kg_pozniej" marks as coming later stay
@@ -355,7 +360,7 @@ private:
     // Saving for the question above; false when the user cancelled.
     bool ZapiszPrzedPorzuceniem(bool zamykanie);
     // True when nothing lies at the path or the user agrees to overwrite it.
-    bool NadpisanieDozwolone(const QString& sciezka, bool zKasuj);
+    bool NadpisanieDozwolone(const std::filesystem::path& sciezka, bool zKasuj);
     bool SprawdzWezlyIWarianty();
     // Makes `wariant` current in the model and the list, then redraws.
     void PokazWariant(int32_t wariant);
@@ -373,15 +378,18 @@ private:
     void PokazZebraneKomunikaty();
     void WydrukujWarianty(class Drukarka& drukarka);
     bool ArkuszNaStronie(Drukarka& drukarka);
-    QString NazwaObokProjektu(const char* rozszerzenie) const;
+    // The project's file name as its caption shows it; "" without a file.
+    QString NazwaProjektuPokazana() const;
+    std::filesystem::path NazwaObokProjektu(const char* rozszerzenie) const;
     // The PDF file to print into; "" when cancelled.
-    QString WybierzPlikWydruku();
+    std::filesystem::path WybierzPlikWydruku();
     std::string TytulWydruku() const;
-    void EksportujWarianty(const std::string& plik);
+    // Returns what the file could not keep of the old one's, or "".
+    std::string EksportujWarianty(const std::string& plik);
     std::unique_ptr<Drukarka> drukarka_;
     bool wydrukDoPdf_ = false;
     // The PDF file each project (by its file) was last printed into.
-    std::map<std::filesystem::path, QString> ostatniePdf_;
+    std::map<std::filesystem::path, std::filesystem::path> ostatniePdf_;
 
     TTrybEdycji tryb_ = TTrybEdycji::Brak;
     // The grid step in force when the typing in its box began, and whether
@@ -394,6 +402,8 @@ private:
     // The step typed in its box stored, as the file keeps it; false, with
     // the message, when it is no number or beyond its limit.
     bool PrzyjmijKrokSiatki(std::string& komunikat);
+    // The step in force in its box, in the form every number on screen takes.
+    void PokazKrokSiatki();
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;

@@ -140,12 +140,12 @@ void TWstawBlok::B_WczytajBlokiListaClick()
     d.Nazwa = "OpenDialog1";
     d.Filtr = U("Pliki bloków|*.blk|Pliki tekstowe|*.txt|Wszystkie pliki|*.*");
     d.DomyslneRozszerzenie = "blk";
-    d.KatalogPoczatkowy = SciezkaNaQString(PolaczSciezke(KatalogProgramu(), "Dane/Bloki"));
+    d.KatalogPoczatkowy = PolaczSciezke(KatalogProgramu(), "Dane/Bloki");
     if (!d.Execute(this))
         return;
     CB_Grupa->clear();
     CB_Grupa->addItem(NaQString(WszystkieGrupy));
-    UstawBiblioteke(SciezkaZQString(d.NazwaPliku));
+    UstawBiblioteke(d.NazwaPliku);
     WczytajListeBlokow(std::string(WszystkieGrupy));
     B_AktualizujBlok->setEnabled(false);
 }

@@ -435,16 +435,18 @@ void TForm1::CB_SiatkaKrokExit()
 {
     // Enter and leaving the box take a typed text whole or refuse it: the
     // step in force before the typing comes back, whatever its prefixes
-    // stored on the way, with the changed flag of then, and the edit shows
-    // it. A box left untyped stores nothing.
+    // stored on the way, with the changed flag of then. Either way the edit
+    // shows the step in force as the box shows every step. A box left
+    // untyped stores nothing.
     std::string komunikat;
     const auto przed = std::exchange(krokPrzedEdycja_, std::nullopt);
-    if (przed && !PrzyjmijKrokSiatki(komunikat)) {
-        wg.KrokSiatki = przed->krok;
-        ProjektZmieniony = przed->projektZmieniony;
-        PokazBladUzytkownikowi(komunikat);
-        const QSignalBlocker b(CB_SiatkaKrok);
-        CB_SiatkaKrok->setEditText(NaQString(FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki)));
+    if (przed) {
+        if (!PrzyjmijKrokSiatki(komunikat)) {
+            wg.KrokSiatki = przed->krok;
+            ProjektZmieniony = przed->projektZmieniony;
+            PokazBladUzytkownikowi(komunikat);
+        }
+        PokazKrokSiatki();
     }
     CB_Siatka->setFocus();
 }

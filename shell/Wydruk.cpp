@@ -136,38 +136,42 @@ void TForm1::UstawWydrukDoPdf(const std::string& sciezkaPdf)
 // sheet's PDF would take.
 void TForm1::Ustawieniadrukarki1Click() { DrukarkaProgramu().Ustawienia(this, wg.ArkuszB, wg.ArkuszH); }
 
+QString TForm1::NazwaProjektuPokazana() const
+{
+    return ProjektMaPlik() ? QFileInfo(SciezkaDoPokazania(Sciezka())).fileName() : QString();
+}
+
 // The project's file name as its caption shows it, with `rozszerzenie` in
 // place of its own; "" for a project without a file.
-QString TForm1::NazwaObokProjektu(const char* rozszerzenie) const
+std::filesystem::path TForm1::NazwaObokProjektu(const char* rozszerzenie) const
 {
-    return ProjektMaPlik() ? QFileInfo(SciezkaDoPokazania(Sciezka())).completeBaseName() + rozszerzenie : QString();
+    if (!ProjektMaPlik())
+        return {};
+    return SciezkaZQString(QFileInfo(NazwaProjektuPokazana()).completeBaseName() + rozszerzenie);
 }
 
 // Proposed: the PDF this project was last printed into, else the project's
 // name with ".pdf" beside it.
-QString TForm1::WybierzPlikWydruku()
+std::filesystem::path TForm1::WybierzPlikWydruku()
 {
     TDialogPliku& d = SavePdf;
     if (const auto ostatni = ostatniePdf_.find(Sciezka()); ostatni != ostatniePdf_.end()) {
-        d.KatalogPoczatkowy = QFileInfo(ostatni->second).absolutePath();
-        d.NazwaPliku = QFileInfo(ostatni->second).fileName();
+        d.KatalogPoczatkowy = KatalogPliku(ostatni->second);
+        d.NazwaPliku = ostatni->second.filename();
     } else {
         d.KatalogPoczatkowy = KatalogPoczatkowyDialogu();
         d.NazwaPliku = NazwaObokProjektu(".pdf");
     }
     if (!d.Execute(this))
         return {};
-    if (const std::filesystem::path plik = SciezkaZQString(d.NazwaPliku); PlikIstnieje(plik) && !NadpisacPlik(plik))
+    if (PlikIstnieje(d.NazwaPliku) && !NadpisacPlik(d.NazwaPliku))
         return {};
     return d.NazwaPliku;
 }
 
 // The document's title, which goes with the file to whoever receives it:
 // the project's file name, never the folders it lies in.
-std::string TForm1::TytulWydruku() const
-{
-    return ProjektMaPlik() ? QFileInfo(SciezkaDoPokazania(Sciezka())).fileName().toStdString() : std::string();
-}
+std::string TForm1::TytulWydruku() const { return NazwaProjektuPokazana().toStdString(); }
 
 void TForm1::WydrukujWarianty(Drukarka& drukarka)
 {
@@ -193,10 +197,10 @@ void TForm1::TB_DrukujClick()
     // to paper.
     std::optional<WydrukDoWybranegoPliku> doPliku;
     if (!wydrukDoPdf_ && (drukarka.DoPliku() || !Drukarka::DrukarkaZainstalowana())) {
-        const QString plik = WybierzPlikWydruku();
-        if (plik.isEmpty())
+        const std::filesystem::path plik = WybierzPlikWydruku();
+        if (plik.empty())
             return;
-        doPliku.emplace(drukarka, SciezkaZQString(plik));
+        doPliku.emplace(drukarka, plik.native());
     }
     drukarka.DopasujStroneDoArkusza(wg.ArkuszB, wg.ArkuszH);
     if (!ArkuszNaStronie(drukarka))
@@ -236,9 +240,11 @@ void TForm1::TB_DrukujClick()
         return;
     }
     if (doPliku && ProjektMaPlik())
-        ostatniePdf_[Sciezka()] = SciezkaNaQString(plikPdf);
+        ostatniePdf_[Sciezka()] = plikPdf;
     PokazKomunikat(U("Wysłano do wydrukowania ") + TekstStronWydruku(LiczbaWariantow()) + U(" do pliku ") +
-                   SciezkaNaQString(plikPdf) + ".");
+                   SciezkaDoPokazania(plikPdf) + ".");
+    if (!drukarka.Uwaga().empty())
+        PokazUwage(Utf8NaCp1250(drukarka.Uwaga()));
 }
 
 namespace {
@@ -305,14 +311,14 @@ bool EksportujWatkami(int wariantow)
 
 } // namespace
 
-void TForm1::EksportujWarianty(const std::string& plik)
+std::string TForm1::EksportujWarianty(const std::string& plik)
 {
     const ZachowajWyjscia tylkoDxf(false, false, true);
     EksportDxf eksport(plik);
     if (!EksportujWatkami(LiczbaWariantow()))
         for (int v = 0; v < LiczbaWariantow(); ++v)
             RysujKawalekDxf({v, ZakresArkusza{}});
-    eksport.Zakoncz();
+    return eksport.Zakoncz();
 }
 
 void TForm1::TB_DoDxfaClick()
@@ -325,10 +331,10 @@ void TForm1::TB_DoDxfaClick()
         return;
     if (!NadpisanieDozwolone(SaveDxf.NazwaPliku, false))
         return;
-    const std::string plik = SciezkaZQString(SaveDxf.NazwaPliku);
-    std::string blad;
+    const std::string plik = SaveDxf.NazwaPliku;
+    std::string blad, uwaga;
     try {
-        EksportujWarianty(plik);
+        uwaga = EksportujWarianty(plik);
     } catch (const BladDxf& e) {
         blad = e.what();
     } catch (const std::exception& e) {
@@ -340,4 +346,6 @@ void TForm1::TB_DoDxfaClick()
     Przerysuj();
     if (!blad.empty())
         PokazBlad(blad);
+    else if (!uwaga.empty())
+        PokazUwage(uwaga);
 }

@@ -131,6 +131,7 @@ bool Drukarka::DoPliku() const { return !plikPdf_.empty(); }
 bool Drukarka::RozpocznijDokument(const std::string& tytulUtf8)
 {
     blad_.clear();
+    uwaga_.clear();
     if (Drukuje()) return true;
     plotnoPdf_.reset();
     if (!plikPdf_.empty() && !pdfPrzezQt_)
@@ -235,6 +236,8 @@ bool Drukarka::ZakonczPdf()
     dokument_.reset();
     if (!zapisany)
         blad_ = Cp1250NaUtf8(blad);
+    else
+        uwaga_ = Cp1250NaUtf8(zapis_.Uwaga());
     return zapisany;
 }
 
@@ -268,6 +271,7 @@ bool Drukarka::ZakonczDokument()
         blad = KomunikatPlikuQt();
         plikQt_.Porzuc();
     } else if (plikQt_.Zakoncz(blad)) {
+        uwaga_ = Cp1250NaUtf8(plikQt_.Uwaga());
         return true;
     }
     blad_ = Cp1250NaUtf8(blad);

@@ -75,6 +75,9 @@ public:
     void PrzerwijDokument(const std::string& przyczynaUtf8);
     bool Drukuje() const;
     const std::string& Blad() const { return blad_; }
+    // After a PDF file was finished: what it could not keep of the old
+    // file's (UTF-8, ZapisBezpieczny::Uwaga); "" when nothing.
+    const std::string& Uwaga() const { return uwaga_; }
 
     // The printable area of the page in device pixels, and pixels per inch.
     int SzerokoscStrony() const;
@@ -116,6 +119,7 @@ private:
     std::unique_ptr<QPrinter> drukarka_;
     std::unique_ptr<PlotnoQt> plotno_;
     std::string blad_;
+    std::string uwaga_;
     std::string plikPdf_;          // the target, UTF-8; "" for the printer
     bool pdfPrzezQt_ = false;
     bool stronaWybrana_ = false;   // the user chose the page in the dialog

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -51,7 +52,7 @@ public:
 
     std::string OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog) override
     {
-        QString wynik = QFileDialog::getOpenFileName(Rodzic(), NaQString(tytul), SciezkaNaQString(katalog),
+        QString wynik = QFileDialog::getOpenFileName(Rodzic(), NaQString(tytul), KatalogDialoguQt(katalog),
                                                      FiltrQt(filtr));
         return SciezkaZQString(wynik);
     }
@@ -59,7 +60,12 @@ public:
     std::string ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
                            const std::string& nazwa, const std::string& domyslneRozszerzenie) override
     {
-        QString poczatek = SciezkaNaQString(nazwa.empty() ? std::filesystem::path(katalog) : PolaczSciezke(katalog, nazwa));
+        // The name as the user is shown it, in the folder Qt can show.
+        QString poczatek = KatalogDialoguQt(katalog);
+        if (!nazwa.empty()) {
+            const QString pokazana = SciezkaDoPokazania(nazwa);
+            poczatek = poczatek.isEmpty() ? pokazana : QDir(poczatek).filePath(pokazana);
+        }
         QString wynik = QFileDialog::getSaveFileName(Rodzic(), NaQString(tytul), poczatek, FiltrQt(filtr), nullptr,
                                                      QFileDialog::DontConfirmOverwrite);
         if (wynik.isEmpty())
@@ -118,6 +124,29 @@ QString FiltrQt(const std::string& filtr)
         pozycje << czesci[i].trimmed() + QStringLiteral(" (") + wzorce + QLatin1Char(')');
     }
     return pozycje.join(QStringLiteral(";;"));
+}
+
+QString KatalogDialoguQt(const std::string& katalog)
+{
+    if (katalog.empty())
+        return {};
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::absolute(katalog, ec);
+    if (ec)
+        p = katalog;
+    p = p.lexically_normal();
+    if (!p.has_filename() && p.has_relative_path())
+        p = p.parent_path();   // no closing "/"
+    for (;;) {
+        // Qt holds a path as UTF-16 text: a name that is no UTF-8 comes back
+        // as other bytes, a folder that is not there.
+        const QString q = SciezkaNaQString(p);
+        if (SciezkaZQString(q) == p && QFileInfo(q).isDir())
+            return q;
+        if (p == p.parent_path())
+            return q;
+        p = p.parent_path();
+    }
 }
 
 QUrl AdresDokumentu(const std::string& sciezkaLubAdres)

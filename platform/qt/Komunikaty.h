@@ -103,6 +103,10 @@ public:
     PodmianaDialogow& operator=(const PodmianaDialogow&) = delete;
 };
 
+// The folder a Qt dialog starts in for `katalog`: the folder itself, or
+// where Qt cannot hold its name (bytes that are no UTF-8) or it is not
+// there, its nearest folder above that is; never the working folder. "" for "".
+QString KatalogDialoguQt(const std::string& katalog);
 // A web or mail address as it is, anything else as a local file.
 QUrl AdresDokumentu(const std::string& sciezkaLubAdres);
 // "Opis|*.rup|Wszystkie|*.*" as a Qt filter "Opis (*.rup);;Wszystkie (*.*)".

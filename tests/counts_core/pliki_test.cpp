@@ -312,6 +312,25 @@ TEST_F(PlikiTest, PlikPrognozyLiniaPoLiniiIPonownie)
     EXPECT_EQ(c.TrybPrognoza, 1);
 }
 
+// A count, settings or forecast file named as the program's temporary files
+// was saved, and the next save in its folder deleted it: refused.
+TEST_F(PlikiTest, NazwaPlikowTymczasowychProgramuOdrzucona)
+{
+    const std::string plik = Sciezka(".~kartogram-0000000000000abc");
+    const std::string odmowa =
+        "Nie można zapisać pliku " + plik + " (nazwa zastrzeżona dla plików tymczasowych programu).";
+    DanePrognoza f;
+    UstawDomyslnaPrognoze(f);
+    std::string blad;
+    EXPECT_FALSE(ZapiszPlikPomiaru(plik, PrzykladowyPomiar(), blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), odmowa);
+    EXPECT_FALSE(ZapiszPlikUstawien(plik, WbudowaneKlasyPojazdow(), blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), odmowa);
+    EXPECT_FALSE(ZapiszPlikPrognozy(plik, f, blad));
+    EXPECT_EQ(Cp1250NaUtf8(blad), odmowa);
+    EXPECT_FALSE(std::filesystem::exists(plik));
+}
+
 }  // namespace
 
 // Count, settings and forecast files re-saved by an editor as UTF-8 with the

@@ -325,10 +325,10 @@ void OknoNatezen(const std::function<void()>& edycja)
     });
 }
 
-void OknoGeometrii(const std::function<void()>& edycja)
+void OknoGeometrii(const std::function<void()>& edycja, double x = WezelX, double y = WezelY)
 {
     Polecenie("TB_Geometria");
-    WOknie(GeometriaRuchoplan, [] { KlikNaArkuszu(WezelX, WezelY); }, [&] {
+    WOknie(GeometriaRuchoplan, [x, y] { KlikNaArkuszu(x, y); }, [&] {
         edycja();
         Kliknij(GeometriaRuchoplan, "B_Wprowadz");
     });
@@ -430,6 +430,133 @@ TEST_F(OknaUzytkownika, OknoWezlaIBlokuZachowujaLiczby)
     OknoWezla([] { Napisz(WezlyOperacje->E_dx, "0.35"); });
     EXPECT_EQ(Wezly[0].TytulDx, 0.35f);
     EXPECT_TRUE(ProjektZmieniony);
+}
+
+// ---- refilled fields ----
+//
+// An edit the window fills with a text of its own (a separator corrected,
+// a default for an empty one) stores the number it then shows, not the
+// record's number shown there before, though the texts are alike. Each
+// record's window refills the edits with that record's numbers; an edit
+// left as shown keeps its record's number whole.
+
+// The edit emptied with the keys.
+void Wyczysc(QLineEdit* pole)
+{
+    ASSERT_NE(pole, nullptr);
+    pole->setFocus();
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(pole, Qt::Key_Delete);
+    ASSERT_TRUE(pole->text().isEmpty());
+}
+
+// The second junction node of the project, beside the first.
+constexpr double Wezel2X = 9.0;
+
+std::vector<float> KatyWezla(int wezel, int ramie)
+{
+    std::vector<float> k;
+    for (const DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWezla == wezel)
+            k.push_back(r.Kat[ramie]);
+    return k;
+}
+
+// Arm 2 of node 1 at 0.3 rad shows 17.19 degrees. Typed "17,19", the check
+// writes it back as "17.19" and the diagram takes 17.19 degrees, 0.3000221
+// rad as the file keeps it (once it kept 0.3 rad). Node 2's window then
+// shows its own 0.25 rad as 14.32 and, untouched, keeps 0.25; node 1's
+// again shows 17.19, typed the same way it stays.
+TEST_F(OknaUzytkownika, OknoGeometriiPolePoprawioneZapominaLiczbe)
+{
+    ProjektNiewygodny();
+    for (DaneRuchoplan& r : Ruchoplany)
+        if (r.NrWezla == 1)
+            r.Kat[1] = 0.25f;
+    auto alfa2 = [] { return Kontrolka<QLineEdit>(GeometriaRuchoplan, "alfa2"); };
+    const std::vector<float> wpisany(2, 0.3000221f), drugi(2, 0.25f);
+
+    OknoGeometrii([&] {
+        EXPECT_EQ(alfa2()->text().toStdString(), "17.19");
+        Napisz(alfa2(), "17,19");
+    });
+    EXPECT_EQ(alfa2()->text().toStdString(), "17.19");
+    EXPECT_EQ(KatyWezla(0, 1), wpisany);
+    ASSERT_TRUE(ZapiszProjekt(przed));
+
+    OknoGeometrii([&] { EXPECT_EQ(alfa2()->text().toStdString(), "14.32"); }, Wezel2X, WezelY);
+    EXPECT_EQ(KatyWezla(1, 1), drugi);
+    OknoGeometrii([&] {
+        EXPECT_EQ(alfa2()->text().toStdString(), "17.19");
+        Napisz(alfa2(), "17,19");
+        Kliknij(GeometriaRuchoplan, "Button5");  // "Przerys": checked and stored, the window stays
+        EXPECT_EQ(alfa2()->text().toStdString(), "17.19");
+    });
+    EXPECT_EQ(KatyWezla(0, 1), wpisany);
+    EXPECT_EQ(KatyWezla(1, 1), drugi);
+    ASSERT_TRUE(ZapiszProjekt(po));
+    EXPECT_TRUE(CzytajPlik(po) == CzytajPlik(przed));
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+}
+
+std::vector<float> KatyRonda(int ramie)
+{
+    std::vector<float> k;
+    for (const DaneRondo& r : Ronda)
+        k.push_back(r.Kat[ramie]);
+    return k;
+}
+
+// The roundabout's arm 2 at 1.89999998 rad shows 108.86 degrees, its arm 3
+// at 3.14166 rad shows 180. In the first variant's record "108,86" is typed
+// and arm 3 emptied: the check writes "108.86" and the default "180" back,
+// and both variants' records take 108.86 and 180 degrees (1.89996542 and
+// 3.14159265 rad as the file keeps them), not the numbers shown before. The
+// second variant's record, picked in the variant list, shows them and keeps
+// them untouched and typed again.
+TEST_F(OknaUzytkownika, OknoGeometriiRondaPolaWypelnioneZapominajaLiczby)
+{
+    ProjektNiewygodny();
+    for (DaneRondo& r : Ronda)
+        r.Kat[2] = 3.14166f;
+    ASSERT_EQ(Ronda.size(), 2u);
+    auto pole = [](const char* nazwa) { return Kontrolka<QLineEdit>(GeometriaRondo, nazwa); };
+    auto rekord = [] { return Kontrolka<QLabel>(GeometriaRondo, "L_NrRonda")->text().toInt(); };
+    const std::vector<float> ramie2(2, 1.89996542f), ramie3(2, 3.14159265f);
+
+    OknoGeometriiRonda([&] {
+        EXPECT_EQ(Ronda[rekord()].NrWariantu, 0);
+        EXPECT_EQ(pole("E_A2")->text().toStdString(), "108.86");
+        EXPECT_EQ(pole("E_A3")->text().toStdString(), "180");
+        Napisz(pole("E_A2"), "108,86");
+        Wyczysc(pole("E_A3"));
+    });
+    EXPECT_EQ(pole("E_A2")->text().toStdString(), "108.86");
+    EXPECT_EQ(pole("E_A3")->text().toStdString(), "180");
+    EXPECT_EQ(KatyRonda(1), ramie2);
+    EXPECT_EQ(KatyRonda(2), ramie3);
+    ASSERT_TRUE(ZapiszProjekt(przed));
+
+    // The next variant picked in the main window's list with the keys.
+    Form1->CB_Wariant->setFocus();
+    QTest::keyClick(Form1->CB_Wariant, Qt::Key_Down);
+    ASSERT_EQ(BiezacyWariant, 1);
+    OknoGeometriiRonda([&] {
+        EXPECT_EQ(Ronda[rekord()].NrWariantu, 1);
+        EXPECT_EQ(pole("E_A2")->text().toStdString(), "108.86");
+        EXPECT_EQ(pole("E_A3")->text().toStdString(), "180");
+    });
+    EXPECT_EQ(KatyRonda(1), ramie2);
+    EXPECT_EQ(KatyRonda(2), ramie3);
+    OknoGeometriiRonda([&] {
+        Napisz(pole("E_A2"), "108,86");
+        Napisz(pole("E_A3"), "180");
+    });
+    EXPECT_EQ(KatyRonda(1), ramie2);
+    EXPECT_EQ(KatyRonda(2), ramie3);
+    ASSERT_TRUE(ZapiszProjekt(po));
+    EXPECT_TRUE(CzytajPlik(po) == CzytajPlik(przed));
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
 }
 
 // The description window shows each description's own angle: one at 90

@@ -131,7 +131,7 @@ inline void WypelnijModel()
     r0.KoloryRelacji[5] = 0x00123456, r0.KoloryPodstawowe = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
     r0.Globalne = 0, r0.PromienLewoskretu[2] = 4.5f, r0.PoprawkaLewoskretow = 0.2f, r0.GeometriaWprowadzona = 1;
     r0.NrPomiaru = 0, r0.ZPomiaru = 1, r0.NrPrognozy = 0, r0.NrWspolczynnikow = 0, r0.WlaczPrognoze = 1;
-    r0.AutoAktualizacja = 0, r0.X = 5.0f, r0.Y = 5.0f;
+    r0.AutoAktualizacja = 0;
     PoliczSumyRuchoplanu(r0);
 
     DaneRuchoplan& r3 = Ruchoplany[3];
@@ -149,7 +149,7 @@ inline void WypelnijModel()
     o0.StrukturaRelacji[1][2] = {100, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, o0.ZeStruktury = 1;
     o0.Tytul = {PL("Rondo Wiatraczna"), "", "3"}, o0.TytulH = 0.8f;
     o0.OpisyRamion[1] = {"Grochowska", PL("w stronę centrum")}, o0.KolorWlotu[2] = 0x00ABCDEF;
-    o0.GeometriaWprowadzona = 1, o0.X = 20.0f, o0.Y = 5.0f;
+    o0.GeometriaWprowadzona = 1;
 
     DaneRondo& o1 = Ronda[1];
     o1.ZPomiaru = 1, o1.NrPomiaru = 1, o1.DaneRelacje = 0;
@@ -169,6 +169,13 @@ inline void WypelnijModel()
     Bloki.push_back(b);
     b.Wariant = 1, b.Nad = 0;
     Bloki.push_back(b);
+
+    // Every diagram at its node's place, where the computation puts it and
+    // the file keeps it.
+    for (DaneRuchoplan& r : Ruchoplany)
+        r.X = static_cast<float>(Wezly[r.NrWezla].X), r.Y = static_cast<float>(Wezly[r.NrWezla].Y);
+    for (DaneRondo& r : Ronda)
+        r.X = static_cast<float>(Wezly[r.NrWezla].X), r.Y = static_cast<float>(Wezly[r.NrWezla].Y);
 }
 
 // Written lines, each given by its number counted from 1.

@@ -125,6 +125,46 @@ TEST_F(RuchoplanTest, SekcjaKv3LiniaPoLiniiIZPowrotem)
     EXPECT_EQ(r.SumaWlotu[0], 203) << "element 0 of the blocks, never elements 1 to 10";
 }
 
+// A diagram stands at its node, whose place the computation copies into the
+// record before it draws. A record not computed since its node was placed
+// or moved (another variant's, never shown) saves its node's place all the
+// same, so that drawing, printing or exporting before a save changes no
+// byte; a record naming no node keeps its own copy.
+TEST_F(RuchoplanTest, PolozenieDiagramuIRondaZapisujeSieZWezla)
+{
+    ASSERT_EQ(DodajWariant("W1", "", "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWariant("W2", "", "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWezel(10.5, 15.0, "A", 'J'), "");
+    ASSERT_EQ(DodajWezel(30.25, 8.0, "R", 'R'), "");
+    ASSERT_EQ(Ruchoplany.size(), 2u);
+    ASSERT_EQ(Ronda.size(), 2u);
+    EXPECT_EQ(Ruchoplany[1].X, 0.0f) << "never computed";
+    using Polozenie = std::pair<std::string, std::string>;
+    // The x and y lines of each diagram's, then each roundabout's section.
+    auto zapisane = [] {
+        std::vector<Polozenie> w;
+        for (int i = 0; i < 2; ++i) {
+            PisarzProjektu p;
+            ZapiszSekcjeRuchoplanu(p, i);
+            w.emplace_back(p.Linie().at(19), p.Linie().at(20));
+        }
+        for (int i = 0; i < 2; ++i) {
+            PisarzProjektu p;
+            ZapiszSekcjeRonda(p, i);
+            w.emplace_back(p.Linie().at(19), p.Linie().at(20));
+        }
+        return w;
+    };
+    const Polozenie a{"10.50", "15.00"}, r{"30.25", "8.00"};
+    EXPECT_EQ(zapisane(), (std::vector<Polozenie>{a, a, r, r}));
+
+    Wezly[0].X = 12.0, Wezly[0].Y = -3.5;  // moved
+    EXPECT_EQ(zapisane(), (std::vector<Polozenie>{{"12.00", "-3.50"}, {"12.00", "-3.50"}, r, r}));
+
+    Ronda[1].NrWezla = 7, Ronda[1].X = 1.25f, Ronda[1].Y = 2.5f;
+    EXPECT_EQ(zapisane().back(), (Polozenie{"1.25", "2.50"}));
+}
+
 TEST_F(RuchoplanTest, SekcjaPozaKolejnosciaUcietaIBlokStrukturyBezRuchoplanuOdmawiaja)
 {
     Ruchoplany = {PrzykladowyRuchoplan()};

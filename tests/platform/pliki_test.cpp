@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
@@ -14,6 +17,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
@@ -326,23 +330,30 @@ TEST_F(PlikiTekstowe, SaveThroughASymbolicLinkWritesItsTarget)
 
 namespace {
 
-// Runs `praca` in a child process that has dropped to the user "nobody",
-// a member of `grupy` besides its own; true when it returned true. Root
-// writes anything, so this is how a test run as root sees what an ordinary
-// user may not do.
+// Runs `praca` in a child process that has dropped to the user `uid` of
+// the group `gid`, a member of `grupy` besides; true when it returned true.
+// Root writes anything, so this is how a test run as root sees what an
+// ordinary user may not do.
 template <class Praca>
-bool JakoInnyUzytkownik(Praca praca, const std::vector<gid_t>& grupy = {})
+bool JakoUzytkownik(uid_t uid, gid_t gid, const std::vector<gid_t>& grupy, Praca praca)
 {
     const pid_t dziecko = ::fork();
     if (dziecko == 0) {
-        if (::setgroups(grupy.size(), grupy.data()) != 0 || ::setresgid(65534, 65534, 65534) != 0 ||
-            ::setresuid(65534, 65534, 65534) != 0)
+        if (::setgroups(grupy.size(), grupy.data()) != 0 || ::setresgid(gid, gid, gid) != 0 ||
+            ::setresuid(uid, uid, uid) != 0)
             ::_exit(2);
         ::_exit(praca() ? 0 : 1);
     }
     int status = 0;
     ::waitpid(dziecko, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The same as the user "nobody".
+template <class Praca>
+bool JakoInnyUzytkownik(Praca praca, const std::vector<gid_t>& grupy = {})
+{
+    return JakoUzytkownik(65534, 65534, grupy, praca);
 }
 
 pid_t ZakonczonyProces()
@@ -453,7 +464,7 @@ TEST_F(PlikiTekstowe, ASaveRemovesOnlyLeftOverTemporaryFiles)
 
 // A project whose own name is that of a temporary file, saved onto a full
 // disk: the save fails and the old file stays (it was once removed first
-// as a left-over).
+// as a left-over). A name of the program's own form is refused at once.
 TEST_F(PlikiTekstowe, ATargetNamedAsATemporaryFileSurvivesAFailedSave)
 {
     const std::string martwy = std::to_string(ZakonczonyProces());
@@ -470,7 +481,10 @@ TEST_F(PlikiTekstowe, ATargetNamedAsATemporaryFileSurvivesAFailedSave)
         const bool zapisany = ZapiszLinieBezpiecznie(Sciezka(nazwa), std::vector<std::string>(2000, "0123456789"), blad);
         ::setrlimit(RLIMIT_FSIZE, &poprzedni);
         EXPECT_FALSE(zapisany);
-        EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka(nazwa) + " (plik zbyt duży).");
+        EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + Sciezka(nazwa) +
+                                          (nazwa.starts_with(".~kartogram-")
+                                               ? " (nazwa zastrzeżona dla plików tymczasowych programu)."
+                                               : " (plik zbyt duży)."));
         EXPECT_EQ(Tresc(nazwa), "stare\r\n");
     }
     std::signal(SIGXFSZ, stary);
@@ -694,7 +708,8 @@ TEST_F(PlikiTekstowe, SavesKilledInAProcessNamespaceOfTheirOwnLeaveNothingBehind
 // saved by another member of the team: the new file was the saver's own
 // group's, and the team could no longer write it. It keeps its group and
 // mode, its owner becomes the saver. A group the saver is not in cannot be
-// kept: the file becomes the saver's, as before.
+// kept: the file becomes the saver's group's, which gets no rights (it once
+// got the old group's), and the save says so.
 TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
 {
     if (::geteuid() != 0)
@@ -711,11 +726,15 @@ TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
         fs::permissions(zespolu / nazwa, fs::perms(0664));
     }
     fs::permissions(zespolu / "obcej_grupy.rup", fs::perms(0666));  // writable by the saver
+    const std::string obcej = (zespolu / "obcej_grupy.rup").string();
     EXPECT_TRUE(JakoInnyUzytkownik(
         [&] {
-            std::string blad;
-            return ZapiszLinieBezpiecznie((zespolu / "kolegi.rup").string(), {"nowe"}, blad) &&
-                   ZapiszLinieBezpiecznie((zespolu / "obcej_grupy.rup").string(), {"nowe"}, blad);
+            std::string blad, uwaga = "?", uwagaObcej;
+            return ZapiszLinieBezpiecznie((zespolu / "kolegi.rup").string(), {"nowe"}, blad, &uwaga) &&
+                   uwaga.empty() && ZapiszLinieBezpiecznie(obcej, {"nowe"}, blad, &uwagaObcej) &&
+                   Cp1250NaUtf8(uwagaObcej) == "Plik " + obcej +
+                                                   " został zapisany, ale nie udało się zachować grupy pliku (4602)."
+                                                   " Nowa grupa pliku nie ma do niego uprawnień.";
         },
         {Zespol}));
     struct stat st {};
@@ -727,7 +746,7 @@ TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
     ASSERT_EQ(::stat((zespolu / "obcej_grupy.rup").c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 65534u);
     EXPECT_EQ(st.st_gid, 65534u);
-    EXPECT_EQ(st.st_mode & 07777, 0666u);
+    EXPECT_EQ(st.st_mode & 07777, 0606u);
 }
 
 // Another user's link planted in a folder everyone writes (sticky, as /tmp)
@@ -834,8 +853,348 @@ TEST_F(PlikiTekstowe, TheFolderIsFlushedAfterTheRename)
     EXPECT_TRUE(ZapiszLinieBezpiecznie(plik, {"bez flushu"}, blad)) << blad;
     bladKatalogu = EIO;
     EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"po awarii"}, blad));
-    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + plik + " (błąd wejścia-wyjścia).");
+    // The file holds the new contents: the message says so.
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Plik " + plik +
+                                      " został zapisany, ale system nie potwierdził, że jest na dysku (błąd "
+                                      "wejścia-wyjścia); zapisz go ponownie.");
+    EXPECT_EQ(Tresc("p.rup"), "po awarii\r\n");
     bladKatalogu = 0;
     sledzony.clear();
     EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+namespace {
+
+// Extended attributes whose setting fails, by the start of their names
+// (EOPNOTSUPP): the test program is linked with fsetxattr wrapped.
+std::vector<std::string> odmowaAtrybutow;
+
+// `setfacl` with the arguments on the file; false where the system has no
+// access lists (or no setfacl).
+bool UstawAcl(const std::string& argumenty, const fs::path& plik)
+{
+    return std::system(("setfacl " + argumenty + " '" + plik.string() + "' 2>/dev/null").c_str()) == 0;
+}
+
+// The file's access list as getfacl prints it, ids as numbers.
+std::string Acl(const fs::path& plik)
+{
+    std::string wynik;
+    if (FILE* p = ::popen(("getfacl -cn '" + plik.string() + "' 2>/dev/null").c_str(), "r")) {
+        char bufor[256];
+        while (std::fgets(bufor, sizeof bufor, p))
+            wynik += bufor;
+        ::pclose(p);
+    }
+    return wynik;
+}
+
+std::string Atrybut(const fs::path& plik, const char* nazwa)
+{
+    char bufor[256];
+    const ssize_t n = ::getxattr(plik.c_str(), nazwa, bufor, sizeof bufor);
+    return n < 0 ? "<brak>" : std::string(bufor, static_cast<std::size_t>(n));
+}
+
+// Whether the user may open the file for reading (`trybOtwarcia` O_RDONLY)
+// or writing.
+bool Otwiera(uid_t uid, gid_t gid, const std::vector<gid_t>& grupy, const fs::path& plik, int trybOtwarcia = O_RDONLY)
+{
+    return JakoUzytkownik(uid, gid, grupy, [&] {
+        const int fd = ::open(plik.c_str(), trybOtwarcia);
+        if (fd >= 0)
+            ::close(fd);
+        return fd >= 0;
+    });
+}
+
+} // namespace
+
+extern "C" int __real_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi);
+extern "C" int __wrap_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi)
+{
+    for (const std::string& poczatek : odmowaAtrybutow)
+        if (std::string_view(nazwa).starts_with(poczatek)) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+    return __real_fsetxattr(fd, nazwa, wartosc, rozmiar, flagi);
+}
+
+// A file 0640 whose access list lets the user B (nobody) read it and the
+// file's group not: after a save B could no longer read it and the group's
+// members could (the list's mask became the group's rights), and the
+// attributes a user set were gone. The new file has the old one's list and
+// attributes, in both ways of saving.
+TEST_F(PlikiTekstowe, TheAccessListAndTheUsersAttributesAreKept)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    constexpr gid_t Grupa = 4631;
+    constexpr uid_t Czlonek = 4632;
+    const fs::path plik = katalog / "p.rup";
+    Zapisz("p.rup", "stare\r\n");
+    fs::permissions(katalog, fs::perms(0755));
+    ASSERT_EQ(::chown(plik.c_str(), 0, Grupa), 0);
+    fs::permissions(plik, fs::perms(0640));
+    if (!UstawAcl("-m u:65534:r,g::-", plik))
+        GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+    ASSERT_EQ(::setxattr(plik.c_str(), "user.projekt", "Rondo ONZ", 9, 0), 0);
+    const std::string acl = Acl(plik);
+    ASSERT_EQ(acl, "user::rw-\nuser:65534:r--\ngroup::---\nmask::r--\nother::---\n\n");
+    ASSERT_TRUE(Otwiera(65534, 65534, {}, plik));
+    ASSERT_FALSE(Otwiera(Czlonek, Grupa, {}, plik));
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        std::string blad, uwaga = "?";
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, {nazwane ? "nazwany" : "bez nazwy"}, blad, &uwaga)) << blad;
+        EXPECT_EQ(uwaga, "");
+        EXPECT_EQ(Acl(plik), acl);
+        EXPECT_EQ(Atrybut(plik, "user.projekt"), "Rondo ONZ");
+        EXPECT_TRUE(Otwiera(65534, 65534, {}, plik)) << "the user the list names reads it";
+        EXPECT_FALSE(Otwiera(Czlonek, Grupa, {}, plik)) << "the group's members do not";
+        struct stat st {};
+        ASSERT_EQ(::stat(plik.c_str(), &st), 0);
+        EXPECT_EQ(st.st_gid, Grupa);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+
+    // A folder's default list is inherited by a new file, not by one that
+    // replaces a file without a list.
+    fs::remove(plik);
+    Zapisz("p.rup", "stare\r\n");
+    fs::permissions(plik, fs::perms(0640));
+    ASSERT_TRUE(UstawAcl("-d -m u:65534:rw", katalog));
+    std::string blad;
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, {"nowe"}, blad)) << blad;
+    EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("nowy.rup"), {"nowe"}, blad)) << blad;
+    EXPECT_NE(Acl(katalog / "nowy.rup").find("user:65534:rw-"), std::string::npos) << Acl(katalog / "nowy.rup");
+}
+
+// Where the list or the attributes cannot be set on the new file, the save
+// goes on, says what it could not keep, and gives no one more access: the
+// group keeps what the list gave it (read of a mask "rw-"), not the mask.
+TEST_F(PlikiTekstowe, AListThatCannotBeKeptIsNamedAndWidensNothing)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    constexpr gid_t Grupa = 4633;
+    constexpr uid_t Czlonek = 4634;
+    const fs::path plik = katalog / "p.rup";
+    fs::permissions(katalog, fs::perms(0755));
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        Zapisz("p.rup", "stare\r\n");
+        ASSERT_EQ(::chown(plik.c_str(), 0, Grupa), 0);
+        fs::permissions(plik, fs::perms(0660));
+        if (!UstawAcl("-m u:65534:rw,g::r", plik)) {
+            ZapisujTylkoPrzezNazwanePliki(false);
+            GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+        }
+        ASSERT_EQ(::setxattr(plik.c_str(), "user.projekt", "x", 1, 0), 0);
+        odmowaAtrybutow = {"system.posix_acl_access", "user."};
+        std::string blad, uwaga;
+        const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga);
+        odmowaAtrybutow.clear();
+        ASSERT_TRUE(zapisany) << blad;
+        EXPECT_EQ(Cp1250NaUtf8(uwaga), "Plik " + plik.string() +
+                                           " został zapisany, ale nie udało się zachować listy uprawnień (ACL),"
+                                           " atrybutów rozszerzonych (user.*).");
+        EXPECT_EQ(Tresc("p.rup"), "nowe\r\n");
+        EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
+        EXPECT_TRUE(Otwiera(Czlonek, Grupa, {}, plik));
+        EXPECT_FALSE(Otwiera(Czlonek, Grupa, {}, plik, O_WRONLY)) << "the mask's write is not the group's";
+        EXPECT_FALSE(Otwiera(65534, 65534, {}, plik)) << "lost with the list, as the message says";
+        fs::remove(plik);
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// A file of the saver's own in a group the saver is not in ("tajne", here
+// "users"): it became the saver's group's with the old group's rights, and
+// every member of that group could read it. In a set-gid folder the same
+// with the folder's group. The new group gets no rights, and the save says
+// that the file's group could not be kept.
+TEST_F(PlikiTekstowe, AGroupThatCannotBeKeptGetsNoRights)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make other users' files";
+    group* users = ::getgrnam("users");
+    const gid_t Tajne = users ? users->gr_gid : 4641;
+    const std::string nazwaTajnej = users ? "users" : "4641";
+    constexpr gid_t Folderu = 4642;
+    const fs::path zwykly = katalog / "zwykly", setgid = katalog / "setgid";
+    fs::create_directory(zwykly);
+    fs::create_directory(setgid);
+    ASSERT_EQ(::chown(zwykly.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(setgid.c_str(), 65534, Folderu), 0);
+    fs::permissions(zwykly, fs::perms(0755));
+    ASSERT_EQ(::chmod(setgid.c_str(), 02775), 0);
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        for (const auto& [folder, nowaGrupa] : {std::pair{zwykly, gid_t{65534}}, std::pair{setgid, Folderu}}) {
+            SCOPED_TRACE(folder.filename().string());
+            const fs::path plik = folder / "tajny.rup";
+            std::ofstream(plik) << "stare\r\n";
+            ASSERT_EQ(::chown(plik.c_str(), 65534, Tajne), 0);
+            fs::permissions(plik, fs::perms(0640));
+            EXPECT_TRUE(JakoInnyUzytkownik(
+                [&] {
+                    std::string blad, uwaga;
+                    const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga);
+                    const std::string oczekiwana = "Plik " + plik.string() +
+                                                   " został zapisany, ale nie udało się zachować grupy pliku (" +
+                                                   nazwaTajnej + "). Nowa grupa pliku nie ma do niego uprawnień.";
+                    if (Cp1250NaUtf8(uwaga) != oczekiwana)
+                        std::fprintf(stderr, "%s\n", Cp1250NaUtf8(zapisany ? uwaga : blad).c_str());
+                    return zapisany && Cp1250NaUtf8(uwaga) == oczekiwana;
+                },
+                {Folderu}));
+            struct stat st {};
+            ASSERT_EQ(::stat(plik.c_str(), &st), 0);
+            EXPECT_EQ(st.st_uid, 65534u);
+            EXPECT_EQ(st.st_gid, nowaGrupa);
+            EXPECT_EQ(st.st_mode & 07777, 0600u);
+            fs::remove(plik);
+        }
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+namespace {
+
+// The mode of the file the open save writes into, named or not (an
+// unnamed file shows in /proc as "<folder>/#<number> (deleted)").
+mode_t TrybNowegoPliku(const ZapisBezpieczny& zapis, const fs::path& folder)
+{
+    struct stat st {};
+    if (!zapis.SciezkaTymczasowego().empty())
+        return ::stat(zapis.SciezkaTymczasowego().c_str(), &st) == 0 ? st.st_mode & 07777 : 01000;
+    for (const auto& w : fs::directory_iterator("/proc/self/fd")) {
+        std::error_code ec;
+        if (fs::read_symlink(w.path(), ec).string().starts_with(folder.string() + "/#") &&
+            ::stat(w.path().c_str(), &st) == 0)
+            return st.st_mode & 07777;
+    }
+    return 01000;
+}
+
+} // namespace
+
+// Where the file system has no unnamed files, the new contents of a file
+// 0600 lay in a file any user could open before it got that mode. The new
+// file of an existing target is its writer's alone until it is whole, in
+// every way of saving (the PDF printer's named file too), and takes the
+// target's mode just before the rename. A new target's file gets the
+// system's defaults.
+TEST_F(PlikiTekstowe, TheNewContentsAreTheWritersAloneUntilWhole)
+{
+    const fs::path plik = katalog / "p.rup";
+    Zapisz("p.rup", "stare\r\n");
+    fs::permissions(plik, fs::perms(0644));
+    fs::permissions(katalog, fs::perms(0755));
+    const mode_t maska = ::umask(022);
+    for (const int sposob : {0, 1, 2}) {
+        SCOPED_TRACE(sposob == 0 ? "without a name" : sposob == 1 ? "named" : "named for another writer");
+        ZapisujTylkoPrzezNazwanePliki(sposob == 1);
+        ZapisBezpieczny zapis;
+        std::string blad;
+        ASSERT_TRUE(sposob == 2 ? zapis.OtworzNazwany(plik, blad) : zapis.Otworz(plik, blad)) << blad;
+        ASSERT_TRUE(zapis.Pisz("tajne\r\n", blad)) << blad;
+        EXPECT_EQ(TrybNowegoPliku(zapis, katalog), 0600u);
+        if (sposob != 0 && ::geteuid() == 0) {
+            EXPECT_FALSE(Otwiera(65534, 65534, {}, zapis.SciezkaTymczasowego()));
+        }
+        ASSERT_TRUE(zapis.Zakoncz(blad)) << blad;
+        EXPECT_EQ(fs::status(plik).permissions(), fs::perms(0644));
+        EXPECT_EQ(Tresc("p.rup"), "tajne\r\n");
+
+        ZapisBezpieczny nowy;
+        ASSERT_TRUE(nowy.Otworz(Sciezka("nowy.rup"), blad)) << blad;
+        EXPECT_EQ(TrybNowegoPliku(nowy, katalog), 0644u);
+        nowy.Porzuc();
+    }
+    ::umask(maska);
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// A save killed after its file took the mode of a target its owner may write
+// but not read (0200) left a file the clean-up could not open: it stayed for
+// good. An own left-over goes whatever its mode.
+TEST_F(PlikiTekstowe, AnOwnLeftOverGoesWhateverItsMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user (root reads anything)";
+    ASSERT_EQ(::chown(katalog.c_str(), 65534, 65534), 0);
+    const std::string porzucony = ".~kartogram-00000000000000c1";
+    Zapisz(porzucony, "polowa");
+    ASSERT_EQ(::chown(Sciezka(porzucony).c_str(), 65534, 65534), 0);
+    fs::permissions(katalog / porzucony, fs::perms(0200));
+    EXPECT_TRUE(JakoInnyUzytkownik([&] {
+        std::string blad;
+        return ZapiszLinieBezpiecznie(Sciezka("p.rup"), {"nowe"}, blad);
+    }));
+    EXPECT_FALSE(fs::exists(katalog / porzucony));
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+}
+
+// A user's own file named as the program's temporaries was saved without a
+// word, and the next save of another file in the folder deleted it. Such a
+// name is refused, given or reached through a link; one of another form
+// is saved.
+TEST_F(PlikiTekstowe, ANameOfTheTemporariesFormIsRefused)
+{
+    const std::string zastrzezona = ".~kartogram-0123456789abcdef";
+    fs::create_symlink(zastrzezona, katalog / "link.rup");
+    for (const std::string& nazwa : {zastrzezona, std::string("link.rup")}) {
+        SCOPED_TRACE(nazwa);
+        std::string blad;
+        EXPECT_FALSE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"moje"}, blad));
+        EXPECT_EQ(Cp1250NaUtf8(blad),
+                  "Nie można zapisać pliku " + Sciezka(nazwa) + " (nazwa zastrzeżona dla plików tymczasowych programu).");
+        EXPECT_FALSE(ZapisBezpieczny().OtworzNazwany(Sciezka(nazwa), blad));
+    }
+    EXPECT_EQ(LiczbaPlikow(), 1u);
+    for (const std::string nazwa : {".~kartogram-0123456789ABCDEF", ".~kartogram-0123456789abcde", ".~kartogram-x"}) {
+        std::string blad;
+        EXPECT_TRUE(ZapiszLinieBezpiecznie(Sciezka(nazwa), {"moje"}, blad)) << nazwa << blad;
+    }
+    EXPECT_EQ(LiczbaPlikow(), 4u);
+}
+
+// A team's file (664) in a folder the saver may not write (2755, the team
+// member not its owner): the save said "brak uprawnień" of the file, which
+// the saver may write. It names the folder.
+TEST_F(PlikiTekstowe, AFolderTheUserMayNotWriteIsNamed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as another user";
+    constexpr gid_t Zespol = 4651;
+    const fs::path folder = katalog / "zespol";
+    fs::create_directory(folder);
+    ASSERT_EQ(::chown(folder.c_str(), 0, Zespol), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 02755), 0);
+    const fs::path plik = folder / "wspolny.rup";
+    std::ofstream(plik) << "stare\r\n";
+    ASSERT_EQ(::chown(plik.c_str(), 0, Zespol), 0);
+    fs::permissions(plik, fs::perms(0664));
+    for (const std::string nazwa : {"wspolny.rup", "nowy.rup"}) {
+        const std::string sciezka = (folder / nazwa).string();
+        EXPECT_TRUE(JakoInnyUzytkownik(
+            [&] {
+                std::string blad;
+                const bool zapisany = ZapiszLinieBezpiecznie(sciezka, {"nowe"}, blad);
+                return !zapisany && Cp1250NaUtf8(blad) == "Nie można zapisać pliku " + sciezka +
+                                                              " (brak uprawnień do zapisu w folderze " +
+                                                              folder.string() + ").";
+            },
+            {Zespol}))
+            << nazwa;
+    }
+    EXPECT_EQ(Tresc("zespol/wspolny.rup"), "stare\r\n");
 }

@@ -8,11 +8,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
+#include "base/Teksty.h"
 #include "junction_forms/OknaRuchoplanu.h"
 #include "model/Operacje.h"
+#include "model/PlikProjektu.h"
 #include "pomoc.h"
 #include "shell/TEdycjaOpisy.h"
 #include "shell/TUstawyGlobalne.h"
@@ -134,12 +137,59 @@ TEST_F(OknoGlowneSzczegoly, KrokSiatkiPoOdrzuceniuJakPrzedEdycja)
     EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.75f);
 
     // A step chosen from the list is the one in force for the next typing.
-    krok->setCurrentIndex(krok->findText("5,0"));
+    krok->setCurrentIndex(krok->findText("5"));
     emit krok->activated(krok->currentIndex());
     ASSERT_FLOAT_EQ(wg.KrokSiatki, 5.0f);
     wpisz("3e9");
     Form1->CB_SiatkaKrokExit();
     EXPECT_FLOAT_EQ(wg.KrokSiatki, 5.0f);
+}
+
+// The grid step box shows its step in one form whatever put it there, the
+// form of the numbers the other windows show: at start, after "Nowy", after
+// "Otwórz", typed and taken by Enter or Tab, and in its list. It once
+// showed "1,0", "1", "2.5" and "3,0" by turns.
+TEST_F(OknoGlowneSzczegoly, KrokSiatkiWJednejPostaci)
+{
+    QComboBox* krok = Form1->CB_SiatkaKrok;
+    QLineEdit* pole = krok->lineEdit();
+    const std::string s(1, SeparatorDziesietny());
+    auto tekst = [pole] { return pole->text().toStdString(); };
+    EXPECT_EQ(tekst(), "1") << "at start";
+    std::vector<std::string> lista;
+    for (int i = 0; i < krok->count(); ++i)
+        lista.push_back(krok->itemText(i).toStdString());
+    EXPECT_EQ(lista, (std::vector<std::string>{"0" + s + "1", "0" + s + "2", "0" + s + "25", "0" + s + "5",
+                                               "0" + s + "75", "1", "1" + s + "5", "2", "3", "4", "5", "10", "20"}));
+
+    ZbudujProjekt(2, 1);
+    wg.KrokSiatki = 2.5f;
+    const std::string plik = Sciezka("krok.rup");
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    ProjektZmieniony = false;
+    UzyjPolecenia("BNowy");
+    EXPECT_EQ(tekst(), "1") << "Nowy";
+    dialogi.SciezkiOtworz.push_back(plik);
+    UzyjPolecenia("BOtworz");
+    ASSERT_EQ(Form1->Sciezka(), plik);
+    EXPECT_EQ(tekst(), "2" + s + "5") << "Otwórz";
+
+    auto wpisz = [pole](const char* t, Qt::Key koniec) {
+        pole->setFocus();
+        QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pole, t);
+        QTest::keyClick(pole, koniec);
+    };
+    wpisz("3", Qt::Key_Return);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 3.0f);
+    EXPECT_EQ(tekst(), "3") << "3 and Enter";
+    wpisz("0,750", Qt::Key_Tab);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 0.75f);
+    EXPECT_EQ(tekst(), "0" + s + "75") << "0,750 and Tab";
+    wpisz("4.0", Qt::Key_Return);
+    EXPECT_FLOAT_EQ(wg.KrokSiatki, 4.0f);
+    EXPECT_EQ(tekst(), "4") << "4.0 and Enter";
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
 }
 
 // The settings window carries the DXF name in a hidden label: filled from

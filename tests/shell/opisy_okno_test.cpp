@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include "base/Teksty.h"
@@ -127,6 +128,29 @@ TEST_F(OpisyOkno, KazdyKomunikatOstatniWygrywa)
     EXPECT_EQ(Opisy[1].Kat, 0.0f);
     // Separators corrected in the boxes.
     EXPECT_EQ(o->CB_sy->currentText().toStdString(), std::string("0") + SeparatorDziesietny() + "50");
+}
+
+// The first description after the program starts: the pen width box shows
+// the width the description gets. It once stood empty, and the description
+// got 0.1 all the same.
+TEST_F(OpisyOkno, PierwszyOpisPokazujeGrubosc)
+{
+    TEdycjaOpisy* o = EdycjaOpisy;
+    std::string pokazana;
+    QTimer::singleShot(0, o, [&] {
+        pokazana = o->CB_Grubosci->currentText().toStdString();
+        QTest::keyClicks(o->E_txt, "Opis");
+        QTest::keyClicks(o->E_x, "4");
+        QTest::keyClicks(o->E_y, "6");
+        QTest::mouseClick(o->B_Wprowadz, Qt::LeftButton);
+        if (o->isVisible())
+            o->reject();  // the test fails below; the window must not stay
+    });
+    UzyjPolecenia("M_DodajOpis");
+    EXPECT_EQ(pokazana, std::string("0") + SeparatorDziesietny() + "10");
+    EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+    ASSERT_EQ(LiczbaOpisow(), 1);
+    EXPECT_FLOAT_EQ(Opisy[0].Grubosc, 0.1f);
 }
 
 TEST_F(OpisyOkno, WskazanieZmianaUsuniecieZapisIOdczyt)

@@ -14,6 +14,7 @@
 #include "roundabout/RysujRondo.h"
 #include "shell/Arkusz.h"
 #include "junction/rysuj_wspolne.h"
+#include "model/PlikProjektu.h"
 #include "model/Pomiar.h"
 #include "pomoc.h"
 
@@ -76,6 +77,51 @@ TEST_F(ProgramTest, PrzykladyOtwieraneRysowaneDrukowaneIEksportowane)
     }
     if (!dxf)
         GTEST_SKIP() << "brak /usr/bin/python3 z modułem ezdxf (python3-ezdxf)";
+}
+
+// Each example, and a project saved before its second variant was ever
+// drawn, opened from the test's folder, printed and saved as the user does
+// it: the file keeps every byte and the project stays unchanged; opened and
+// saved alone, the same. Printing computes every variant's diagrams,
+// copying each node's place into them: a diagram of a variant never drawn
+// was once saved at 0.00, and at its node's place after a print.
+TEST_F(ProgramTest, PrzykladOtwartyWydrukowanyIZapisanyBezZmian)
+{
+    Uruchom();
+    std::vector<std::string> wzory;
+    for (const QString& p : Pliki("Przyklady", "*.rup"))
+        wzory.push_back(ZQString(p));
+    ASSERT_EQ(wzory.size(), 3u);
+    ZbudujProjekt(2, 2);
+    ASSERT_EQ(DodajWezel(20.0, 5.0, "Rondo", 'R'), "");
+    UstawRondaCzteroramienne();
+    Form1->Przerysuj();  // the first variant as the user sees it: the band scale set
+    wzory.push_back(Sciezka("wzor.rup"));
+    ASSERT_TRUE(ZapiszProjekt(wzory.back()));
+    ProjektZmieniony = false;
+
+    for (const bool drukuj : {true, false})
+        for (const std::string& wzor : wzory) {
+            SCOPED_TRACE(wzor + (drukuj ? " printed" : " not printed"));
+            const std::string plik = Sciezka("projekt.rup");
+            QFile::remove(SciezkaNaQString(plik));
+            ASSERT_TRUE(QFile::copy(SciezkaNaQString(wzor), SciezkaNaQString(plik)));
+            dialogi.SciezkiOtworz.push_back(plik);
+            UzyjPolecenia("BOtworz");
+            ASSERT_EQ(Form1->Sciezka(), plik);
+            if (drukuj) {
+                const std::string pdf = Sciezka("wydruk.pdf");
+                Form1->UstawWydrukDoPdf(pdf);
+                UzyjPolecenia("TB_Drukuj");
+                EXPECT_EQ(StronyPdf(pdf), LiczbaWariantow());
+                EXPECT_FALSE(ProjektZmieniony);
+            }
+            dialogi.Wpisy.clear();
+            UzyjPolecenia("TB_Zapisz");
+            EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+            EXPECT_TRUE(CzytajPlik(plik) == CzytajPlik(wzor));
+            EXPECT_FALSE(ProjektZmieniony);
+        }
 }
 
 // A diagram's drawn extent on the sheet, and what it is for messages.

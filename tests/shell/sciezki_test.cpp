@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "model/PlikProjektu.h"
@@ -187,6 +188,84 @@ TEST_F(SciezkiTest, DialogiZaczynajaWFolderzeProjektu)
     Form1->BOtworz->trigger();
     EXPECT_EQ(KatalogOstatniegoDialogu(), inny);
     EXPECT_TRUE(Komunikaty().empty()) << Komunikaty().front();
+}
+
+// A project in a folder whose name is Windows-1250, no UTF-8 (an old
+// archive unpacked): "Zapisz jako", DXF, the PDF print and "Otwórz" start in
+// that folder by its bytes and propose the project's name as the caption
+// shows it; each accepted as proposed writes beside the project. The
+// folder's name once went through Qt's text and came back with replacement
+// marks: the PDF and DXF dialogs started in the working folder, and "Zapisz
+// jako" proposed that name, marks and all, and saved it beside the folder.
+TEST_F(SciezkiTest, ProjektWFolderzeSpozaUtf8)
+{
+    namespace fs = std::filesystem;
+    const std::string folder = Sciezka("Kat_\xA3\xF3\x64\x9F");   // "Kat_Łódź"
+    const struct Usun {
+        std::string folder;
+        ~Usun() { std::error_code ec; fs::remove_all(folder, ec); }
+    } usun{folder};
+    ASSERT_TRUE(fs::create_directory(folder));
+    const std::string plik = folder + "/węzeł.rup";
+    auto nazwy = [](const std::string& k) {
+        std::vector<std::string> wynik;
+        for (const fs::directory_entry& w : fs::directory_iterator(k))
+            wynik.push_back(w.path().filename().native());
+        std::sort(wynik.begin(), wynik.end());
+        return wynik;
+    };
+    Uruchom();
+    ZbudujProjekt(2, 1);
+    ASSERT_TRUE(ZapiszProjekt(plik));
+    NowyProjekt();
+    ProjektZmieniony = false;
+    const std::vector<std::string> obok = nazwy(Sciezka(""));
+    // Opened from the recent list (the command line takes the same way).
+    Form1->OstatnieProjekty[0]->trigger();
+    ASSERT_EQ(Form1->Sciezka().native(), plik);
+    EXPECT_EQ(Form1->windowTitle(), SciezkaNaQString(Sciezka("")) + QString::fromUtf8("Kat_Łódź/węzeł.rup"));
+
+    // Each dialog cancelled shows where it starts and what it proposes, then
+    // it is accepted as proposed.
+    auto jakZaproponowano = [this, &folder](const char* polecenie) {
+        UzyjPolecenia(polecenie);
+        EXPECT_EQ(dialogi.Wpisy.back().rodzaj, DialogiTestowe::Rodzaj::ZapiszPlik) << polecenie;
+        EXPECT_EQ(KatalogOstatniegoDialogu(), folder) << polecenie;
+        const std::string nazwa = dialogi.ProponowaneNazwy.back();
+        dialogi.SciezkiZapisz.push_back(KatalogOstatniegoDialogu() + "/" + nazwa);
+        UzyjPolecenia(polecenie);
+        return nazwa;
+    };
+    ZmienionoProjekt();
+    odpowiedzi = {TPytanieTakNieKasuj::mrTak};
+    EXPECT_EQ(jakZaproponowano("M_Zapiszjako"), "węzeł.rup");
+    EXPECT_EQ(pytania, std::vector<std::string>{"Plik Istnieje. Nadpisać?"});
+    EXPECT_FALSE(ProjektZmieniony);
+    EXPECT_EQ(Form1->Sciezka().native(), plik);
+    EXPECT_EQ(KatalogProjektow, folder);
+    std::vector<std::string> wFolderze{"węzeł.dxf", "węzeł.rup"};
+    std::vector<std::string> komunikaty;
+    EXPECT_EQ(jakZaproponowano("TB_DoDxfa"), "węzeł.dxf");
+    if (!Drukarka::DrukarkaZainstalowana()) {
+        EXPECT_EQ(jakZaproponowano("TB_Drukuj"), "węzeł.pdf");
+        // The report names the folder as the caption does.
+        komunikaty.push_back("Wysłano do wydrukowania 1 stronę do pliku " + Sciezka("Kat_Łódź/węzeł.pdf") + ".");
+        wFolderze.insert(wFolderze.begin() + 1, "węzeł.pdf");
+    }
+    EXPECT_EQ(nazwy(folder), wFolderze);
+    EXPECT_EQ(nazwy(Sciezka("")), obok) << "nothing written beside the folder";
+
+    // After "Nowy", "Otwórz" starts in the folder last chosen, that one, and
+    // opens the file chosen there.
+    UzyjPolecenia("BNowy");
+    ASSERT_EQ(LiczbaWezlow(), 0);
+    dialogi.SciezkiOtworz.push_back(plik);
+    UzyjPolecenia("BOtworz");
+    EXPECT_EQ(KatalogOstatniegoDialogu(), folder);
+    EXPECT_EQ(Form1->Sciezka().native(), plik);
+    EXPECT_EQ(LiczbaWezlow(), 2);
+    EXPECT_EQ(pytania.size(), 1u);
+    EXPECT_EQ(Komunikaty(), komunikaty);
 }
 
 TEST_F(SciezkiTest, ProjektIListyWFolderzePozaCp1250)
