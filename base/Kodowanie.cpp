@@ -1,10 +1,13 @@
 #include "base/Kodowanie.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <iconv.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -31,7 +34,7 @@ private:
 // One conversion through iconv; a sequence iconv rejects is replaced by "?"
 // and skipped (one byte of input, a whole sequence when the input is UTF-8),
 // so damaged text still converts.
-std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst, bool* utrata = nullptr)
+std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst)
 {
     std::string wynik;
     if (tekst.empty())
@@ -57,8 +60,6 @@ std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst, b
             continue;
         // EILSEQ (unmappable or invalid) or EINVAL (cut sequence at the end).
         wynik.push_back('?');
-        if (utrata)
-            *utrata = true;
         if (errno == EILSEQ && zostalo_wej > 0) {
             // Skip a whole UTF-8 sequence when the input is UTF-8.
             unsigned char c = static_cast<unsigned char>(*wej);
@@ -83,33 +84,15 @@ std::string Konwertuj(const Deskryptor& d, bool zUtf8, std::string_view tekst, b
     return wynik;
 }
 
-} // namespace
-
-std::string Cp1250NaUtf8(std::string_view cp1250)
-{
-    thread_local const Deskryptor d("UTF-8", "CP1250");
-    return Konwertuj(d, false, cp1250);
-}
-
-std::string Utf8NaCp1250(std::string_view utf8) { return Utf8NaCp1250ZOkna(utf8).cp1250; }
-
-TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8)
-{
-    thread_local const Deskryptor d("CP1250", "UTF-8");
-    TekstZOkna t;
-    bool utrata = false;
-    t.cp1250 = Konwertuj(d, true, utf8, &utrata);
-    t.wierny = !utrata;
-    return t;
-}
-
-std::size_t DlugoscZnakuUtf8(std::string_view t, std::size_t i)
+// The character whose UTF-8 begins at `i`: its length (0 where no valid one
+// begins) and its code point in `kod`.
+std::size_t ZnakUtf8(std::string_view t, std::size_t i, std::uint32_t& kod)
 {
     const auto c = static_cast<unsigned char>(t[i]);
+    kod = c;
     if (c < 0x80)
         return 1;
     std::size_t dl = 0;
-    std::uint32_t kod = 0;
     if (c >= 0xC2 && c <= 0xDF)
         dl = 2, kod = c & 0x1Fu;
     else if (c >= 0xE0 && c <= 0xEF)
@@ -133,25 +116,107 @@ std::size_t DlugoscZnakuUtf8(std::string_view t, std::size_t i)
     return dl;
 }
 
-bool JestUtf8SpozaAscii(std::string_view t)
+// The byte of each character Windows-1250 has, taken from iconv's reading of
+// the code page's upper half. Only these convert: iconv itself drops some
+// characters (the tag characters U+E0000-U+E007F) without a word.
+class BajtyCp1250 {
+public:
+    BajtyCp1250()
+    {
+        for (int b = 0x80; b < 0x100; ++b) {
+            const std::string utf8 = Cp1250NaUtf8(std::string(1, static_cast<char>(b)));
+            std::uint32_t kod = 0;
+            if (utf8.size() < 2 || ZnakUtf8(utf8, 0, kod) != utf8.size())
+                continue;  // a byte the code page leaves empty
+            if (kod < Niskie)
+                niskie_[kod] = static_cast<unsigned char>(b);
+            else
+                wysokie_.push_back({kod, static_cast<unsigned char>(b)});
+        }
+        std::sort(wysokie_.begin(), wysokie_.end());
+    }
+
+    // The byte of a character beyond ASCII, 0 where the code page has none.
+    unsigned char operator()(std::uint32_t kod) const
+    {
+        if (kod < Niskie)
+            return niskie_[kod];
+        const auto w = std::lower_bound(wysokie_.begin(), wysokie_.end(), Para{kod, 0});
+        return w != wysokie_.end() && w->first == kod ? w->second : 0;
+    }
+
+private:
+    // The Latin letters, all of Polish among them, in a table of their own.
+    static constexpr std::uint32_t Niskie = 0x300;
+    std::array<unsigned char, Niskie> niskie_{};
+    using Para = std::pair<std::uint32_t, unsigned char>;
+    std::vector<Para> wysokie_;  // punctuation, the euro sign
+};
+
+const BajtyCp1250& Cp1250()
+{
+    static const BajtyCp1250 bajty;
+    return bajty;
+}
+
+// Whether eight bytes from `z` are all ASCII.
+bool OsiemAscii(const char* z)
+{
+    std::uint64_t osiem = 0;
+    std::memcpy(&osiem, z, 8);
+    return (osiem & 0x8080808080808080ull) == 0;
+}
+
+// -1 for bytes that are no UTF-8, 0 for ASCII alone, 1 for UTF-8 beyond it.
+int RodzajUtf8(std::string_view t)
 {
     bool spozaAscii = false;
     std::size_t i = 0;
     while (i < t.size()) {
-        // ASCII eight bytes at a time.
-        std::uint64_t osiem = 0;
-        if (i + 8 <= t.size() && (std::memcpy(&osiem, t.data() + i, 8), (osiem & 0x8080808080808080ull) == 0)) {
+        if (i + 8 <= t.size() && OsiemAscii(t.data() + i)) {
             i += 8;
             continue;
         }
         const std::size_t dl = DlugoscZnakuUtf8(t, i);
         if (dl == 0)
-            return false;
+            return -1;
         spozaAscii = spozaAscii || dl > 1;
         i += dl;
     }
-    return spozaAscii;
+    return spozaAscii ? 1 : 0;
 }
+
+} // namespace
+
+std::string Cp1250NaUtf8(std::string_view cp1250)
+{
+    thread_local const Deskryptor d("UTF-8", "CP1250");
+    return Konwertuj(d, false, cp1250);
+}
+
+std::string Utf8NaCp1250(std::string_view utf8) { return Utf8NaCp1250ZOkna(utf8).cp1250; }
+
+TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8)
+{
+    TekstZOkna t;
+    if (Utf8NaCp1250Dokladnie(utf8, t.cp1250))
+        return t;
+    // What cannot be held whole is shown with "?" where it differs.
+    thread_local const Deskryptor d("CP1250", "UTF-8");
+    t.cp1250 = Konwertuj(d, true, utf8);
+    t.wierny = false;
+    return t;
+}
+
+std::size_t DlugoscZnakuUtf8(std::string_view t, std::size_t i)
+{
+    std::uint32_t kod = 0;
+    return ZnakUtf8(t, i, kod);
+}
+
+bool JestUtf8SpozaAscii(std::string_view t) { return RodzajUtf8(t) == 1; }
+
+bool JestUtf8(std::string_view t) { return RodzajUtf8(t) >= 0; }
 
 std::string Utf8ZBajtamiCp1250(std::string_view bajty)
 {
@@ -172,9 +237,53 @@ std::string Utf8ZBajtamiCp1250(std::string_view bajty)
 
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
 {
-    TekstZOkna t = Utf8NaCp1250ZOkna(utf8);
-    cp1250 = t.wierny ? std::move(t.cp1250) : std::string();
-    return t.wierny;
+    cp1250.assign(utf8);
+    if (Utf8NaCp1250WMiejscu(cp1250, 0) == std::string::npos)
+        return true;
+    cp1250.clear();
+    return false;
+}
+
+std::size_t Utf8NaCp1250WMiejscu(std::string& tekst, std::size_t od)
+{
+    // Windows-1250 takes a byte where UTF-8 takes one or more, so what is
+    // written never overtakes what is still to be read.
+    const BajtyCp1250& bajt = Cp1250();
+    char* const z = tekst.data();
+    const std::string_view t = tekst;
+    const std::size_t n = tekst.size();
+    std::size_t czytany = od, pisany = 0;
+    while (czytany < n) {
+        const std::size_t ascii = czytany;
+        while (czytany + 8 <= n && OsiemAscii(z + czytany))
+            czytany += 8;
+        while (czytany < n && static_cast<unsigned char>(z[czytany]) < 0x80)
+            ++czytany;
+        if (pisany != ascii)
+            std::memmove(z + pisany, z + ascii, czytany - ascii);
+        pisany += czytany - ascii;
+        if (czytany == n)
+            break;
+        std::uint32_t kod = 0;
+        const std::size_t dl = ZnakUtf8(t, czytany, kod);
+        const unsigned char b = dl == 0 ? 0 : bajt(kod);
+        if (b == 0) {
+            tekst.resize(pisany);
+            return pisany;
+        }
+        z[pisany++] = static_cast<char>(b);
+        czytany += dl;
+    }
+    tekst.resize(pisany);
+    return std::string::npos;
+}
+
+std::string Utf16NaUtf8(std::string_view tekst, std::string_view rodzaj)
+{
+    if (tekst.starts_with(rodzaj == "UTF-16LE" ? "\xFF\xFE" : "\xFE\xFF"))
+        tekst.remove_prefix(2);
+    const Deskryptor d("UTF-8", std::string(rodzaj).c_str());
+    return Konwertuj(d, false, tekst);
 }
 
 std::string_view RodzajUtf16(std::string_view t)

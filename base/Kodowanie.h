@@ -1,7 +1,7 @@
 #pragma once
 // Code page 1250 (the project files and the model) <-> UTF-8 (Qt, sources).
 // Invalid bytes never throw: an undecodable byte or an unmappable character
-// becomes "?".
+// becomes "?" (Utf8NaCp1250Dokladnie refuses them instead).
 
 #include <cstddef>
 #include <string>
@@ -13,6 +13,8 @@ std::string Utf8NaCp1250(std::string_view utf8);
 // Whether the bytes are valid UTF-8 holding at least one character beyond
 // ASCII (a text such as a text editor of this system saves).
 bool JestUtf8SpozaAscii(std::string_view tekst);
+// Whether the bytes are valid UTF-8, ASCII alone too.
+bool JestUtf8(std::string_view tekst);
 // The length of the UTF-8 character at `i` (1 for ASCII), 0 where no valid
 // one begins.
 std::size_t DlugoscZnakuUtf8(std::string_view tekst, std::size_t i);
@@ -20,8 +22,15 @@ std::size_t DlugoscZnakuUtf8(std::string_view tekst, std::size_t i);
 // as a Windows-1250 letter (a name an older system wrote so).
 std::string Utf8ZBajtamiCp1250(std::string_view bajty);
 // Converts a text that Windows-1250 holds whole; false (and `cp1250` empty)
-// when some character has no place there or the UTF-8 is damaged.
+// when some character has no byte there (none is dropped) or the UTF-8 is
+// damaged.
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250);
+// The same in place, for a whole file: the UTF-8 from `od` on becomes
+// Windows-1250 from the start of `tekst` (what stands before `od`, a mark,
+// goes). Returns npos when every character had its byte; otherwise `tekst`
+// is cut to what was converted before the first character without one (or
+// damaged UTF-8), and its length is returned.
+std::size_t Utf8NaCp1250WMiejscu(std::string& tekst, std::size_t od);
 // A text typed into a window, in Windows-1250; `wierny` is false when some
 // character had no form there (and became "?"), so that the window refuses
 // the text rather than store it changed.
@@ -37,3 +46,6 @@ inline constexpr std::string_view ZnacznikKolejnosciUtf8 = "\xEF\xBB\xBF";
 // byte-order mark or by NUL bytes in alternate places (the high bytes of
 // plain letters); "" for any other text.
 std::string_view RodzajUtf16(std::string_view tekst);
+// A text in the UTF-16 form `rodzaj` ("UTF-16LE" or "UTF-16BE") as UTF-8,
+// without its byte-order mark; what is damaged becomes "?".
+std::string Utf16NaUtf8(std::string_view tekst, std::string_view rodzaj);

@@ -17,7 +17,7 @@ else
   WYNIK=$(mktemp)
   trap 'rm -f "$WYNIK"' EXIT
 fi
-FILTR='BM_Otwarcie/|BM_LiczenieLinii/|BM_Zapis/|BM_SurowyZapis|BM_EksportDxf$|BM_WydrukPdf|BM_CzteryPrzerysowania'
+FILTR='BM_Otwarcie/|BM_OtwarcieUtf8/|BM_LiczenieLinii/|BM_Zapis/|BM_SurowyZapis|BM_EksportDxf$|BM_WydrukPdf|BM_CzteryPrzerysowania'
 FILTR+='|BM_ZmianaIPrzerysowanie/|BM_Przerysuj400Calosc|BM_Przerysuj1600Calosc|BM_SuwakIPrzerysowanie/400'
 FILTR+='|BM_LiczenieLiniiPomiaru|BM_LiczenieLiniiPrognozy|BM_LiczenieLiniiUstawien|BM_LiczenieLiniiBiblioteki'
 FILTR+='|BM_CzytaniePomiaru|BM_CzytaniePrognozy|BM_CzytanieUstawien|BM_CzytanieBiblioteki'
@@ -43,6 +43,8 @@ cele = [
     ("otwarcie_4MB_pamiec", mediany["BM_Otwarcie/4"]["pamiec_do_pliku"], 3),
     ("otwarcie_40MB", czas("BM_Otwarcie/40") / czas("BM_LiczenieLinii/40"), 3),
     ("otwarcie_40MB_pamiec", mediany["BM_Otwarcie/40"]["pamiec_do_pliku"], 3),
+    ("otwarcie_40MB_utf8_do_cp1250", czas("BM_OtwarcieUtf8/40") / czas("BM_Otwarcie/40"), 2),
+    ("otwarcie_40MB_utf8_pamiec", mediany["BM_OtwarcieUtf8/40"]["pamiec_do_pliku"], 3),
     ("zapis_4MB", czas("BM_Zapis/4") / czas("BM_SurowyZapis/4"), 3),
     ("zapis_40MB", czas("BM_Zapis/40") / czas("BM_SurowyZapis/40"), 3),
     ("eksport_dxf", czas("BM_EksportDxf") / czas("BM_SurowyZapisDxf"), 3),

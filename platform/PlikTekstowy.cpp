@@ -228,52 +228,61 @@ std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu)
 
 namespace {
 
-// The refusal of UTF-8 that Windows-1250 cannot hold, naming the first line
-// at fault: converted a line at a time, as only a refused file is. A line
-// that fails holds more than ASCII: it is UTF-8 or damaged.
-std::string OdmowaUtf8(std::string_view t, const std::string& sciezka)
+// The refusal of UTF-8 holding a character Windows-1250 has no byte for,
+// naming its line: the line ends before it in `przed`, the part converted,
+// which keeps them where they were.
+std::string OdmowaUtf8(std::string_view przed, const std::string& sciezka)
 {
-    std::size_t nr = 1, od = 0;
-    std::string_view linia;
-    for (std::string cp1250;; ++nr) {
-        const std::size_t koniec = KoniecLinii(t, od);
-        linia = t.substr(od, koniec - od);
-        if (!Utf8NaCp1250Dokladnie(linia, cp1250) || koniec == t.size())
-            break;
-        od = PoKoncuLinii(t, koniec);
-    }
+    const bool poKoncu = przed.empty() || przed.back() == '\n' || przed.back() == '\r';
+    const std::size_t nr = PoliczLinie(przed) + (poKoncu ? 1 : 0);
     return Utf8NaCp1250("Błąd w pliku ") + SciezkaWTekscie(sciezka) + ", linia " + std::to_string(nr) + ": " +
-           Utf8NaCp1250(JestUtf8SpozaAscii(linia)
-                            ? "plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250."
-                            : "plik zaczyna się znacznikiem UTF-8, a ta linia nie jest poprawnym tekstem UTF-8.");
+           Utf8NaCp1250("plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
+}
+
+// The refusal of UTF-16, advising a form this kind of file is read right
+// in: plain UTF-8 where the text would be ASCII alone or its own words would
+// tell it, judged by its beginning (a text beyond it gets the other advice,
+// right for it too).
+std::string OdmowaUtf16(std::string_view tresc, std::string_view utf16, const std::string& sciezka,
+                        RozpoznanieUtf8 utf8BezZnacznika)
+{
+    constexpr std::size_t Poczatek = std::size_t{1} << 16;
+    const std::string poczatek = Utf16NaUtf8(tresc.substr(0, Poczatek), utf16);
+    const bool czytaUtf8 = (tresc.size() <= Poczatek && !JestUtf8SpozaAscii(poczatek)) ||
+                           (utf8BezZnacznika && utf8BezZnacznika(poczatek));
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest zapisany w kodowaniu ") +
+           std::string(utf16) +
+           Utf8NaCp1250(czytaUtf8 ? ", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250."
+                                  : ", którego program nie czyta; zapisz plik w Windows-1250 lub w UTF-8 ze "
+                                    "znacznikiem BOM.");
 }
 
 }  // namespace
 
-bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad, bool utf8BezZnacznika)
+bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad,
+                       RozpoznanieUtf8 utf8BezZnacznika)
 {
     if (const std::string_view utf16 = RodzajUtf16(tresc); !utf16.empty()) {
-        blad = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest zapisany w kodowaniu ") +
-               std::string(utf16) +
-               Utf8NaCp1250(", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250.");
+        blad = OdmowaUtf16(tresc, utf16, sciezka, utf8BezZnacznika);
         return false;
     }
-    const bool znacznik = std::string_view(tresc).starts_with(ZnacznikKolejnosciUtf8);
-    const std::string_view utf8 = std::string_view(tresc).substr(znacznik ? ZnacznikKolejnosciUtf8.size() : 0);
-    if (!znacznik && !(utf8BezZnacznika && JestUtf8SpozaAscii(utf8)))
+    const std::size_t od =
+        std::string_view(tresc).starts_with(ZnacznikKolejnosciUtf8) ? ZnacznikKolejnosciUtf8.size() : 0;
+    const std::string_view utf8 = std::string_view(tresc).substr(od);
+    if (od == 0 && !(utf8BezZnacznika && utf8BezZnacznika(utf8)))
         return true;
-    try {
-        std::string cp1250;
-        if (!Utf8NaCp1250Dokladnie(utf8, cp1250)) {
-            blad = OdmowaUtf8(utf8, sciezka);
-            return false;
-        }
-        tresc = std::move(cp1250);
+    // Bytes that are no UTF-8 are Windows-1250 behind the mark, as files
+    // were before the mark was read as UTF-8.
+    if (!JestUtf8(utf8)) {
+        tresc.erase(0, od);
         return true;
-    } catch (const std::bad_alloc&) {
-        blad = KomunikatOdczytu(sciezka, ENOMEM);
-        return false;
     }
+    if (Utf8NaCp1250WMiejscu(tresc, od) == std::string::npos)
+        return true;
+    // What was converted, up to the character refused.
+    blad = OdmowaUtf8(tresc, sciezka);
+    std::string().swap(tresc);
+    return false;
 }
 
 int NumerBleduWyjatku(const std::exception& e)

@@ -385,10 +385,25 @@ TEST_F(PlikBiblioteki, ZnacznikUtf8PominietyUtf16Odrzucone)
         ASSERT_EQ(b.size(), 1u);
         EXPECT_EQ(Cp1250NaUtf8(b[0].Nazwa), nazwa);
     }
-    Zapisz(Sciezka("bom.blk"), std::string(ZnacznikKolejnosciUtf8) + Plik(linie));
-    ASSERT_TRUE(CzytajBiblioteke(Sciezka("bom.blk"), b, blad));
-    EXPECT_EQ(b[0].Grupa.str(), Utf8NaCp1250("Oznaczenia ąę"));
-    EXPECT_EQ(Cialo(b[0]), (std::vector<std::string>{"ramka", "L(0,0)-(1,0)"}));
+    // Windows-1250 behind the mark reads as Windows-1250 (it was once
+    // refused as damaged UTF-8).
+    for (const std::string& tekst : {Plik(linie), Utf8NaCp1250(Plik(linie))}) {
+        Zapisz(Sciezka("bom.blk"), std::string(ZnacznikKolejnosciUtf8) + tekst);
+        ASSERT_TRUE(CzytajBiblioteke(Sciezka("bom.blk"), b, blad)) << Cp1250NaUtf8(blad);
+        EXPECT_EQ(b[0].Nazwa, Utf8NaCp1250("Strzałka"));
+        EXPECT_EQ(b[0].Grupa.str(), Utf8NaCp1250("Oznaczenia ąę"));
+        EXPECT_EQ(Cialo(b[0]), (std::vector<std::string>{"ramka", "L(0,0)-(1,0)"}));
+    }
+    // An invisible tag character (U+E0041), which iconv once dropped without
+    // a word, is refused like any other character the code page lacks.
+    for (const std::string& znacznik : {std::string(ZnacznikKolejnosciUtf8), std::string()}) {
+        Zapisz(Sciezka("znak.blk"),
+               znacznik + Plik(Definicja("Strzałka\xF3\xA0\x81\x81", "2026-01-02", "G", {"ramka"})));
+        EXPECT_FALSE(CzytajBiblioteke(Sciezka("znak.blk"), b, blad));
+        EXPECT_EQ(Cp1250NaUtf8(blad),
+                  "Błąd w pliku " + Sciezka("znak.blk") +
+                      ", linia 3: plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
+    }
 
     // UTF-16 either way round, with its mark or without: refused naming the
     // file and the form; it once read as an empty library without a word.
@@ -488,14 +503,18 @@ TEST_F(PlikBiblioteki, SameKonceLiniiCzytaneWMiejscu)
     EXPECT_LT(SzczytPamieciKB() - przed, 4L * 32L * 1024L);
 }
 
-// A library whose conversion from UTF-8 finds no memory (as much again as
-// the file): refused naming the file, in Polish. The std::bad_alloc once
-// reached the program's catch-all, which named no file.
+// A library in UTF-8 whose 1.3 million definitions find no memory for their
+// records: refused naming the file, in Polish. The std::bad_alloc once
+// reached the program's catch-all, which named no file. (The conversion
+// itself takes no memory now: it is done where the text lies.)
 TEST_F(PlikBiblioteki, BrakPamieciNaDefinicjeNazywaPlik)
 {
-    std::string tresc = Plik(Definicja("Długi", "2026-01-02", "G", {"ramka"}, false)) + std::string(48u << 20, '\n');
+    const std::string jedna = std::string(ZnacznikDefinicji) + "\n" + std::string(10, '\n') + "x\n";
+    std::string tresc = Plik(Definicja("Długi", "2026-01-02", "G", {"ramka"}));
+    while (tresc.size() < (48u << 20))
+        tresc += jedna;
     const std::string plik = Sciezka("duza.blk");
-    EXPECT_EQ(ZMalaPamiecia(16u << 20,
+    EXPECT_EQ(ZMalaPamiecia(8u << 20,
                             [&] {
                                 DefinicjeBiblioteki b = Czytaj(Razem({Definicja("A", "", "G", {"ramka"})}));
                                 std::string blad;

@@ -208,8 +208,9 @@ TEST_F(PlikProjektuTest, LargeProjectIsSavedInPiecesByteForByte)
 // A project re-saved by an editor as UTF-8 with the byte-order mark, a
 // version-1 file too, opens with its Polish letters as Windows-1250 (they
 // once opened as "KoĹ›ciuszki") and saves as every project does, without the
-// mark. Its forms that Windows-1250 cannot hold are refused, and the project
-// open before stays as it was.
+// mark; so does one left in Windows-1250 behind the mark (once refused as
+// damaged UTF-8). Its forms that Windows-1250 cannot hold are refused, and
+// the project open before stays as it was.
 TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
 {
     ASSERT_EQ(DodajWariant(PL("Łódź"), PL("Rano – szczyt"), "", "", 0, 0, 'L'), "");
@@ -221,9 +222,10 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
         std::string plik;
         std::string polski;
         std::function<std::string()> czytany;
-    } pliki[] = {{Sciezka("wersja2.rup"), "Kościuszki", wezel},
-                 {KG_TEST_DATA "/wersja1.rup", "Skrzyżowanie Główne", tytul}};
-    for (const auto& [plik, polski, czytany] : pliki) {
+        bool czytaUtf8BezZnacznika;
+    } pliki[] = {{Sciezka("wersja2.rup"), "Kościuszki", wezel, true},
+                 {KG_TEST_DATA "/wersja1.rup", "Skrzyżowanie Główne", tytul, false}};
+    for (const auto& [plik, polski, czytany, czytaUtf8BezZnacznika] : pliki) {
         SCOPED_TRACE(plik);
         const std::string cp1250 = CzytajBajty(plik);
         ASSERT_TRUE(Otworz(plik)) << Blad();
@@ -232,14 +234,17 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
         ASSERT_NE(oczekiwany.find(PL(polski.c_str())), std::string::npos);
 
         const std::string bom = Sciezka("bom.rup");
-        std::ofstream(bom, std::ios::binary) << Utf8ZeZnacznikiem(cp1250);
-        ASSERT_TRUE(Otworz(bom)) << Blad();
-        EXPECT_EQ(czytany(), polski);
-        ASSERT_TRUE(ZapiszProjekt(bom));
-        EXPECT_EQ(CzytajBajty(bom), oczekiwany);
+        for (const std::string& bajty : {Utf8ZeZnacznikiem(cp1250), Windows1250ZeZnacznikiem(cp1250)}) {
+            std::ofstream(bom, std::ios::binary | std::ios::trunc) << bajty;
+            okno.bledy.clear();
+            ASSERT_TRUE(Otworz(bom)) << Blad();
+            EXPECT_EQ(czytany(), polski);
+            ASSERT_TRUE(ZapiszProjekt(bom));
+            EXPECT_EQ(CzytajBajty(bom), oczekiwany);
+        }
 
         const std::string zly = Sciezka("zly.rup");
-        for (const auto& [opis, bajty, komunikat] : ZleKodowania(cp1250, polski, zly)) {
+        for (const auto& [opis, bajty, komunikat] : ZleKodowania(cp1250, polski, zly, czytaUtf8BezZnacznika)) {
             SCOPED_TRACE(opis);
             std::ofstream(zly, std::ios::binary | std::ios::trunc) << bajty;
             okno.bledy.clear();
@@ -249,6 +254,69 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
             EXPECT_EQ(BiezacyProjekt.Plik, bom);
         }
     }
+}
+
+// A project in UTF-8 without the mark (as an editor saves it, or iconv makes
+// it of UTF-16) is known by its nodes' section title "Węzły" in UTF-8: it
+// opens with its letters in Windows-1250, not as "Stan istniejÄ…cy", and
+// saves as Windows-1250 alone. Only that title decides: a Windows-1250 file
+// whose texts happen to be UTF-8 bytes ("Ä…" typed so), a version-1 file
+// among them, is read as it stands.
+TEST_F(PlikProjektuTest, Utf8BezZnacznikaPoznanyPoSlowachPliku)
+{
+    ASSERT_EQ(DodajWariant(PL("Stan istniejący"), PL("Żółw"), "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWezel(5.0, 5.0, PL("Kościuszki"), 'J'), "");
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("cp1250.rup")));
+    const std::string cp1250 = CzytajBajty(Sciezka("cp1250.rup"));
+
+    const std::string utf8 = Sciezka("utf8.rup");
+    std::ofstream(utf8, std::ios::binary) << Cp1250NaUtf8(cp1250);
+    NowyProjekt();
+    ASSERT_TRUE(Otworz(utf8)) << Blad();
+    EXPECT_EQ(Warianty.at(0).Nazwa.str(), PL("Stan istniejący"));
+    EXPECT_EQ(Wezly.at(0).Nazwa.str(), PL("Kościuszki"));
+    ASSERT_TRUE(ZapiszProjekt(utf8));
+    EXPECT_EQ(CzytajBajty(utf8), cp1250);
+
+    // A character Windows-1250 lacks, a tag character too, is refused naming
+    // its line, and the project stays as it was.
+    const std::string zly = Sciezka("zly.rup");
+    std::string bajty = Cp1250NaUtf8(cp1250);
+    const std::size_t gdzie = bajty.find("Kościuszki");
+    bajty.insert(gdzie, "\xF3\xA0\x81\x81");
+    std::ofstream(zly, std::ios::binary) << bajty;
+    EXPECT_FALSE(OtworzProjekt(zly));
+    EXPECT_EQ(Blad(), "Błąd w pliku " + zly + ", linia " +
+                          std::to_string(std::count(bajty.begin(), bajty.begin() + gdzie, '\n') + 1) +
+                          ": plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
+    EXPECT_EQ(Wezly.at(0).Nazwa.str(), PL("Kościuszki"));
+    EXPECT_EQ(BiezacyProjekt.Plik, utf8);
+
+    // "Ä…" typed in Windows-1250 is the UTF-8 of "ą": in a version-2 file
+    // and in a version-1 file, valid UTF-8 as a whole, it stays.
+    const std::string aa = PL("Ä…");
+    ASSERT_EQ(aa, "\xC4\x85");
+    NowyProjekt();
+    ASSERT_EQ(DodajWariant("Stan " + aa, "", "", "", 0, 0, 'L'), "");
+    ASSERT_EQ(DodajWezel(5.0, 5.0, "W" + aa, 'J'), "");
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("ae.rup")));
+    const std::string ae = CzytajBajty(Sciezka("ae.rup"));
+    NowyProjekt();
+    ASSERT_TRUE(Otworz(Sciezka("ae.rup"))) << Blad();
+    EXPECT_EQ(Wezly.at(0).Nazwa.str(), "W" + aa);
+    ASSERT_TRUE(ZapiszProjekt(Sciezka("ae.rup")));
+    EXPECT_EQ(CzytajBajty(Sciezka("ae.rup")), ae);
+
+    std::string wersja1 = CzytajBajty(KG_TEST_DATA "/wersja1.rup");
+    const std::string polski = PL("Skrzyżowanie Główne");
+    wersja1.replace(wersja1.find(polski), polski.size(), "Skrzy" + aa);
+    for (char& z : wersja1)
+        if (static_cast<unsigned char>(z) >= 0x80 && z != aa[0] && z != aa[1])
+            z = 'x';
+    ASSERT_TRUE(JestUtf8SpozaAscii(wersja1));
+    std::ofstream(Sciezka("ae1.rup"), std::ios::binary) << wersja1;
+    ASSERT_TRUE(Otworz(Sciezka("ae1.rup"))) << Blad();
+    EXPECT_EQ(Ruchoplany.at(0).Tytul[0].str(), "Skrzy" + aa);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 // A file of the program as an editor re-saves it: UTF-8 with the byte-order
-// mark, and the forms of it that the readers refuse, with their messages.
+// mark or without it, Windows-1250 behind the mark, and the forms of it that
+// the readers refuse, with their messages.
 
 #include <iconv.h>
 
@@ -15,6 +16,13 @@
 inline std::string Utf8ZeZnacznikiem(std::string_view cp1250)
 {
     return std::string(ZnacznikKolejnosciUtf8) + Cp1250NaUtf8(cp1250);
+}
+
+// Windows-1250 bytes behind the UTF-8 mark, as an editor that adds the mark
+// to whatever it saves leaves them.
+inline std::string Windows1250ZeZnacznikiem(std::string_view cp1250)
+{
+    return std::string(ZnacznikKolejnosciUtf8) + std::string(cp1250);
 }
 
 // UTF-8 text in another encoding iconv knows ("UTF-16LE", without a mark).
@@ -37,12 +45,22 @@ struct ZleKodowanie {
     std::string komunikat;  // UTF-8
 };
 
+// The UTF-16 refusal's advice: plain UTF-8 where the kind of file tells it
+// by its own words, else UTF-8 with the mark.
+inline std::string OdmowaUtf16(const std::string& sciezka, const char* kodowanie, bool czytaUtf8BezZnacznika)
+{
+    return "Plik " + sciezka + " jest zapisany w kodowaniu " + kodowanie + ", którego program nie czyta; " +
+           (czytaUtf8BezZnacznika ? "zapisz plik w UTF-8 lub Windows-1250."
+                                  : "zapisz plik w Windows-1250 lub w UTF-8 ze znacznikiem BOM.");
+}
+
 // The file `cp1250` (Windows-1250 text holding `polski`, UTF-8) saved at
 // `sciezka` in the forms its reader refuses: behind the UTF-8 mark with a
-// character Windows-1250 lacks or with damaged UTF-8 in the line of
-// `polski`, and in UTF-16 either way round.
+// character Windows-1250 lacks in the line of `polski` (an invisible tag
+// character too, which iconv drops without a word), and in UTF-16 either
+// way round, its advice as `czytaUtf8BezZnacznika` tells.
 inline std::vector<ZleKodowanie> ZleKodowania(const std::string& cp1250, const std::string& polski,
-                                              const std::string& sciezka)
+                                              const std::string& sciezka, bool czytaUtf8BezZnacznika)
 {
     const std::string utf8 = Cp1250NaUtf8(cp1250);
     const std::size_t gdzie = utf8.find(polski);
@@ -53,17 +71,13 @@ inline std::vector<ZleKodowanie> ZleKodowania(const std::string& cp1250, const s
     };
     const std::string spoza = "Błąd w pliku " + sciezka + linia +
                               "plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.";
-    const auto utf16 = [&](const char* kodowanie) {
-        return "Plik " + sciezka + " jest zapisany w kodowaniu " + kodowanie +
-               ", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250.";
-    };
     return {
         {"cyrylica", zamiast("Ж" + polski), spoza},
         {"emoji", zamiast(polski + "🚗"), spoza},
-        {"Windows-1250 po znaczniku", zamiast(Utf8NaCp1250(polski)),
-         "Błąd w pliku " + sciezka + linia +
-             "plik zaczyna się znacznikiem UTF-8, a ta linia nie jest poprawnym tekstem UTF-8."},
-        {"UTF-16LE ze znacznikiem", "\xFF\xFE" + Przekoduj(utf8, "UTF-16LE"), utf16("UTF-16LE")},
-        {"UTF-16BE", Przekoduj(utf8, "UTF-16BE"), utf16("UTF-16BE")},
+        // U+E0041, TAG LATIN CAPITAL LETTER A.
+        {"znak znacznika", zamiast(polski + "\xF3\xA0\x81\x81"), spoza},
+        {"UTF-16LE ze znacznikiem", "\xFF\xFE" + Przekoduj(utf8, "UTF-16LE"),
+         OdmowaUtf16(sciezka, "UTF-16LE", czytaUtf8BezZnacznika)},
+        {"UTF-16BE", Przekoduj(utf8, "UTF-16BE"), OdmowaUtf16(sciezka, "UTF-16BE", czytaUtf8BezZnacznika)},
     };
 }
