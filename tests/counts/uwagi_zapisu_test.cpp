@@ -3,29 +3,12 @@
 // after a count, class settings or forecast file was saved. The test
 // program is linked with fsetxattr wrapped.
 #include <QLineEdit>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sys/xattr.h>
+#include <QPushButton>
+#include <QTest>
 
 #include "model/Prognoza.h"
 #include "pomoc.h"
-
-namespace {
-
-bool odmowaAtrybutow = false;  // setting any "user." attribute fails
-
-} // namespace
-
-extern "C" int __real_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi);
-extern "C" int __wrap_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi)
-{
-    if (odmowaAtrybutow && std::strncmp(nazwa, "user.", 5) == 0) {
-        errno = EOPNOTSUPP;
-        return -1;
-    }
-    return __real_fsetxattr(fd, nazwa, wartosc, rozmiar, flagi);
-}
+#include "wspolne/odmowa_atrybutow.h"
 
 namespace {
 
@@ -33,16 +16,8 @@ class UwagiZapisuTest : public OknaPomiarowTest {
 protected:
     void TearDown() override
     {
-        odmowaAtrybutow = false;
+        odmowaAtrybutow.clear();
         OknaPomiarowTest::TearDown();
-    }
-
-    // An old file with an attribute of the user's; false where the file
-    // system has none.
-    static bool StaryPlikZAtrybutem(const std::string& plik)
-    {
-        std::ofstream(plik) << "stary\r\n";
-        return ::setxattr(plik.c_str(), "user.autor", "JK", 2, 0) == 0;
     }
 
     std::vector<std::string> Ostrzezenia() const
@@ -54,11 +29,7 @@ protected:
         return wynik;
     }
 
-    static std::string Uwaga(const std::string& plik)
-    {
-        return "Plik " + Cp1250NaUtf8(plik) +
-               " został zapisany, ale nie udało się zachować atrybutów rozszerzonych (user.*).";
-    }
+    static std::string Uwaga(const std::string& plik) { return UwagaOAtrybutach(Cp1250NaUtf8(plik)); }
 };
 
 TEST_F(UwagiZapisuTest, PomiarKlasyIPrognozaPokazujaCzegoPlikNieZachowal)
@@ -69,23 +40,24 @@ TEST_F(UwagiZapisuTest, PomiarKlasyIPrognozaPokazujaCzegoPlikNieZachowal)
         GTEST_SKIP() << "no user attributes on this file system";
     ASSERT_TRUE(StaryPlikZAtrybutem(klasy));
     ASSERT_TRUE(StaryPlikZAtrybutem(prognoza));
-    odmowaAtrybutow = true;
+    odmowaAtrybutow = {"user."};
 
     // A new count over the old file ("Tak" to overwriting it), saved again
     // with its header filled in.
     dialogi.SciezkiZapisz.push_back(pomiar);
     odpowiedzi = {PytanieTak};
-    PomiaryRuchu->B_NowyPomiarClick();
+    PomiaryRuchu->B_NowyPomiar->click();
     EXPECT_EQ(Ostrzezenia(), std::vector<std::string>{Uwaga(pomiar)});
-    PomiaryRuchu->E_NazwaWezla->setText("Plac Wolności");
-    PomiaryRuchu->Button3Click();
+    QTest::keyClick(PomiaryRuchu->E_NazwaWezla, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(PomiaryRuchu->E_NazwaWezla, "Plac Zbawiciela");
+    PomiaryRuchu->Button3->click();
     EXPECT_EQ(Ostrzezenia().size(), 1u) << "the file saved first has no attribute left to lose";
 
     ASSERT_EQ(UstawDomyslnyPomiar(BiezacyPomiar), "");
     PojazdyTabela->PokazUstawienia();
     dialogi.SciezkiZapisz.push_back(klasy);
     odpowiedzi = {PytanieTak};
-    PojazdyTabela->B_ZapisUstawPojazdClick();
+    PojazdyTabela->B_ZapisUstawPojazd->click();
     EXPECT_EQ(Ostrzezenia(), (std::vector<std::string>{Uwaga(pomiar), Uwaga(klasy)}));
 
     DanePomiar p;
@@ -95,7 +67,7 @@ TEST_F(UwagiZapisuTest, PomiarKlasyIPrognozaPokazujaCzegoPlikNieZachowal)
     TabelaPrognoz->Ustaw(&kopia, &p, {"S", "E", "N", "W", ""}, 'J');
     dialogi.SciezkiZapisz.push_back(prognoza);
     odpowiedzi = {PytanieTak};
-    TabelaPrognoz->B_ZapisUstawPojazdClick();
+    TabelaPrognoz->B_ZapisUstawPojazd->click();
     EXPECT_EQ(Ostrzezenia(), (std::vector<std::string>{Uwaga(pomiar), Uwaga(klasy), Uwaga(prognoza)}));
     EXPECT_TRUE(pytania.size() == 3u);
 }

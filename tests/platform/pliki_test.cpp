@@ -24,6 +24,7 @@
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
 #include "wspolne/malo_pamieci.h"
+#include "wspolne/odmowa_atrybutow.h"
 
 namespace fs = std::filesystem;
 
@@ -865,10 +866,6 @@ TEST_F(PlikiTekstowe, TheFolderIsFlushedAfterTheRename)
 
 namespace {
 
-// Extended attributes whose setting fails, by the start of their names
-// (EOPNOTSUPP): the test program is linked with fsetxattr wrapped.
-std::vector<std::string> odmowaAtrybutow;
-
 // `setfacl` with the arguments on the file; false where the system has no
 // access lists (or no setfacl).
 bool UstawAcl(const std::string& argumenty, const fs::path& plik)
@@ -909,17 +906,6 @@ bool Otwiera(uid_t uid, gid_t gid, const std::vector<gid_t>& grupy, const fs::pa
 }
 
 } // namespace
-
-extern "C" int __real_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi);
-extern "C" int __wrap_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi)
-{
-    for (const std::string& poczatek : odmowaAtrybutow)
-        if (std::string_view(nazwa).starts_with(poczatek)) {
-            errno = EOPNOTSUPP;
-            return -1;
-        }
-    return __real_fsetxattr(fd, nazwa, wartosc, rozmiar, flagi);
-}
 
 // A file 0640 whose access list lets the user B (nobody) read it and the
 // file's group not: after a save B could no longer read it and the group's
