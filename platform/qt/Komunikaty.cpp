@@ -200,6 +200,15 @@ std::vector<std::string> DialogiTestowe::Teksty() const
     return wynik;
 }
 
+std::vector<std::string> DialogiTestowe::Teksty(Rodzaj rodzaj) const
+{
+    std::vector<std::string> wynik;
+    for (const Wpis& w : Wpisy)
+        if (w.rodzaj == rodzaj)
+            wynik.push_back(w.tekst);
+    return wynik;
+}
+
 std::string DialogiTestowe::OstatniTekst() const
 {
     const std::vector<std::string> t = Teksty();

@@ -79,6 +79,8 @@ public:
 
     // The texts of messages and questions, in order.
     std::vector<std::string> Teksty() const;
+    // The texts of one kind of message, in order.
+    std::vector<std::string> Teksty(Rodzaj rodzaj) const;
     std::string OstatniTekst() const;
 
     void Informacja(const std::string& tekst) override;

@@ -20,10 +20,9 @@ protected:
     // The warnings shown, in UTF-8.
     std::vector<std::string> Ostrzezenia() const
     {
-        std::vector<std::string> wynik;
-        for (const DialogiTestowe::Wpis& w : dialogi.Wpisy)
-            if (w.rodzaj == DialogiTestowe::Rodzaj::Ostrzezenie)
-                wynik.push_back(Cp1250NaUtf8(w.tekst));
+        std::vector<std::string> wynik = dialogi.Teksty(DialogiTestowe::Rodzaj::Ostrzezenie);
+        for (std::string& t : wynik)
+            t = Cp1250NaUtf8(t);
         return wynik;
     }
 
