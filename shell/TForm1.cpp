@@ -263,10 +263,10 @@ void TForm1::UtworzPanele()
     CB_SiatkaKrok->setEditable(true);
     // A typed step is a value, not another entry of the list.
     CB_SiatkaKrok->setInsertPolicy(QComboBox::NoInsert);
-    // The steps in the form the box shows a step in whatever put it there.
+    // The steps in the form the box shows a step in whatever put it there;
+    // the first showing fills in the new project's step.
     for (double krok : {0.1, 0.2, 0.25, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 5.0, 10.0, 20.0})
         CB_SiatkaKrok->addItem(NaQString(FormatFloat(MaskaKrokuSiatki, krok)));
-    PokazKrokSiatki();
 
     auto* wiersz = new QHBoxLayout;
     wiersz->setContentsMargins(2, 2, 2, 2);
@@ -432,12 +432,6 @@ void TForm1::RozmiarPodgladu(int& szerokosc, int& wysokosc)
 {
     szerokosc = Podglad->width();
     wysokosc = Podglad->height();
-}
-
-void TForm1::PokazKrokSiatki()
-{
-    const QSignalBlocker blokada(CB_SiatkaKrok);
-    CB_SiatkaKrok->setEditText(NaQString(FormatFloat(MaskaKrokuSiatki, wg.KrokSiatki)));
 }
 
 void TForm1::UstawSiatke(bool widoczna, const std::string& krok)

@@ -402,8 +402,6 @@ private:
     // The step typed in its box stored, as the file keeps it; false, with
     // the message, when it is no number or beyond its limit.
     bool PrzyjmijKrokSiatki(std::string& komunikat);
-    // The step in force in its box, in the form every number on screen takes.
-    void PokazKrokSiatki();
     bool pokazane_ = false;
     QAction* separatorPrzedKoncem_ = nullptr;
     int ostatnichWMenu_ = 0;

@@ -14,6 +14,7 @@
 #include "drawing/Wyjscie.h"
 #include "model/Granice.h"
 #include "model/Operacje.h"
+#include "model/PlikProjektu.h"
 #include "model/Projekt.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "junction_forms/OknaRuchoplanu.h"
@@ -446,7 +447,7 @@ void TForm1::CB_SiatkaKrokExit()
             ProjektZmieniony = przed->projektZmieniony;
             PokazBladUzytkownikowi(komunikat);
         }
-        PokazKrokSiatki();
+        PokazSiatke();
     }
     CB_Siatka->setFocus();
 }
