@@ -18,6 +18,7 @@
 #include "model/Projekt.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "platform/KatalogProgramu.h"
-#include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 #include "base/Kodowanie.h"
 
 namespace {

@@ -20,6 +20,7 @@
 #include "model/Sekcje.h"
 #include "platform/KatalogProgramu.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 // ---------------------------------------------------------------- reader
 

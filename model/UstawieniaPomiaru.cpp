@@ -6,6 +6,7 @@
 #include "model/CzytnikKluczy.h"
 #include "model/Projekt.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 namespace {
 

@@ -52,67 +52,6 @@ std::size_t PoKoncuLinii(std::string_view tresc, std::size_t koniec);
 // message in `blad`; `linie` is then empty.
 bool CzytajLinie(const std::string& sciezka, std::vector<std::string>& linie, std::string& blad);
 
-// A file written in its target's folder and put in the target's place only
-// when all of it has been written and flushed, the folder too after the
-// rename: a failed write leaves the old file as it was. Until then the new
-// file has no name where the file system allows it, else one of the
-// program's own (".~kartogram-" and 16 hexadecimal digits). It stays locked
-// from its start to the rename; a save removes from its folder only such
-// files of its user that no writer holds locked. A target that is no regular
-// file, is read-only or that the user may not write is refused with the
-// reason, and so is a name with a line break. Dropped before `Zakoncz`, the
-// half-written file goes with it. A symbolic link is followed (in a sticky
-// folder everyone may write, only the user's or the folder owner's): the
-// file is written beside the link's target and replaces it, and the link
-// stays. A name of the program's temporaries' form is refused. Until it is
-// whole the new file of an existing target is its writer's alone (0600);
-// just before the rename it gets the old one's owner where the user may give
-// it, else its group where the user belongs to it, its mode, its access
-// list (ACL) and the extended attributes users set (user.*). Whatever of
-// these it cannot take is named in `Uwaga` and costs access, never gives it:
-// a group not kept gets no rights. A new target gets the system's defaults.
-class ZapisBezpieczny {
-public:
-    ZapisBezpieczny() = default;
-    ~ZapisBezpieczny();
-    ZapisBezpieczny(const ZapisBezpieczny&) = delete;
-    ZapisBezpieczny& operator=(const ZapisBezpieczny&) = delete;
-
-    bool Otworz(const std::string& sciezka, std::string& blad);
-    // As `Otworz`, the new file named at once for another writer that needs
-    // a name (Qt's PDF printer): it writes the file at
-    // `SciezkaTymczasowego()`, and `Zakoncz` puts it in the target's place.
-    bool OtworzNazwany(const std::string& sciezka, std::string& blad);
-    bool Pisz(std::string_view dane, std::string& blad);
-    bool Zakoncz(std::string& blad);
-    void Porzuc();
-    bool Otwarty() const { return fd_ >= 0; }
-    // The system's path of the new file; "" while it has no name.
-    std::string SciezkaTymczasowego() const;
-    // After a successful `Zakoncz`: what the new file could not keep of the
-    // old one's, as a message for the user (Windows-1250); "" when nothing.
-    const std::string& Uwaga() const { return uwaga_; }
-
-private:
-    bool Otworz(const std::string& sciezka, bool zNazwa, std::string& blad);
-
-    int fd_ = -1;
-    int katalog_ = -1;        // the target's folder
-    std::string sciezka_;     // as the program holds it
-    std::string folder_;      // the target's folder's path
-    std::string nazwaCelu_;   // the target's name in its folder
-    std::string tymczasowy_;  // the new file's name there; "" while it has none
-    std::string uwaga_;
-};
-
-// Tests: saves as on a file system without files that have no name.
-void ZapisujTylkoPrzezNazwanePliki(bool tak);
-
-// Writes the lines, each ending in CR LF, through `ZapisBezpieczny`; its
-// `Uwaga` goes to `uwaga` when given.
-bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad,
-                            std::string* uwaga = nullptr);
-
 // The cause of a system error number in Polish ("brak uprawnień").
 std::string PrzyczynaBledu(int nrBledu);
 

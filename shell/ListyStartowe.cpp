@@ -14,6 +14,7 @@
 #include "base/Kodowanie.h"
 #include "model/PlikProjektu.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "shell/TForm1.h"
 

@@ -11,7 +11,7 @@
 #include <QPageLayout>
 
 #include "platform/DokumentPdf.h"
-#include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 class QPrinter;
 class QWidget;

@@ -19,6 +19,7 @@
 #include "model/Raporty.h"
 #include "pomoc.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 namespace {
 

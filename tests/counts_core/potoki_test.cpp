@@ -14,7 +14,7 @@
 #include "model/Prognoza.h"
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
-#include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 namespace {
 

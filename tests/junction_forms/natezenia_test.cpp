@@ -14,6 +14,7 @@
 #include "model/Projekt.h"
 #include "model/Sekcje.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 
 namespace {
 

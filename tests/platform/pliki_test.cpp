@@ -23,6 +23,7 @@
 #include "platform/KatalogProgramu.h"
 #include "base/Kodowanie.h"
 #include "platform/PlikTekstowy.h"
+#include "platform/ZapisBezpieczny.h"
 #include "wspolne/malo_pamieci.h"
 #include "wspolne/odmowa_atrybutow.h"
 

@@ -1,0 +1,587 @@
+#include "platform/ZapisBezpieczny.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <grp.h>
+#include <sys/file.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include "base/Kodowanie.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/PlikTekstowy.h"
+
+namespace {
+
+bool tylkoNazwane = false;
+
+// Writes everything or reports errno.
+bool ZapiszWszystko(int fd, const char* dane, std::size_t ile)
+{
+    while (ile > 0) {
+        ssize_t r = ::write(fd, dane, ile);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        dane += r;
+        ile -= static_cast<std::size_t>(r);
+    }
+    return true;
+}
+
+// The program's temporary files are named ".~kartogram-" and 16 hexadecimal
+// digits: a name of its own that no user picks, so that the clean-up takes
+// no user's file, and short, so that it fits wherever the target's does.
+constexpr std::string_view PoczatekTymczasowego = ".~kartogram-";
+constexpr std::size_t CyfryTymczasowego = 16;
+
+std::string NazwaTymczasowa()
+{
+    // Random, as copies of the program in other process namespaces share
+    // the folder and the process numbers.
+    static std::atomic<std::uint64_t> licznik{0};
+    std::uint64_t los = 0;
+    if (::getrandom(&los, sizeof los, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof los))
+        los = static_cast<std::uint64_t>(::getpid()) << 32;
+    los += ++licznik;
+    char cyfry[CyfryTymczasowego + 1];
+    std::snprintf(cyfry, sizeof cyfry, "%016llx", static_cast<unsigned long long>(los));
+    return std::string(PoczatekTymczasowego) + cyfry;
+}
+
+bool NazwaTymczasowego(std::string_view nazwa)
+{
+    return nazwa.size() == PoczatekTymczasowego.size() + CyfryTymczasowego && nazwa.starts_with(PoczatekTymczasowego) &&
+           std::all_of(nazwa.begin() + PoczatekTymczasowego.size(), nazwa.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A writer holds its temporary file locked from its start to the rename, and
+// the clean-up takes only the files it can lock. A file system without locks
+// gives none to the clean-up either.
+void Zablokuj(int fd)
+{
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+// Whether the name still stands for the open file: whoever locks a file by
+// its name checks that no one removed it meanwhile.
+bool NazwaPliku(int katalog, const std::string& nazwa, int fd)
+{
+    struct stat otwarty {}, nazwany {};
+    return ::fstat(fd, &otwarty) == 0 && ::fstatat(katalog, nazwa.c_str(), &nazwany, AT_SYMLINK_NOFOLLOW) == 0 &&
+           otwarty.st_dev == nazwany.st_dev && otwarty.st_ino == nazwany.st_ino;
+}
+
+// A temporary file goes when it is a regular file of this user and no
+// writer holds it locked (whichever process namespace or computer the
+// writer is in: a process number tells nothing).
+void UsunJesliWolny(int katalog, const std::string& nazwa)
+{
+    int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // One that took the mode of a target its owner may write but not read
+    // (0200) opens for writing, which changes nothing in it.
+    struct stat st {};
+    if (fd < 0 && errno == EACCES && ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+        fd = ::openat(katalog, nazwa.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && NazwaPliku(katalog, nazwa, fd))
+        ::unlinkat(katalog, nazwa.c_str(), 0);
+    ::close(fd);
+}
+
+// Removes the temporary files that saves killed half way left in the folder
+// (never the target, whatever its name).
+void UsunPorzuconeTymczasowe(int katalog, const std::string& nazwaCelu)
+{
+    const int fdListy = ::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdListy < 0)
+        return;
+    DIR* lista = ::fdopendir(fdListy);
+    if (!lista) {
+        ::close(fdListy);
+        return;
+    }
+    std::vector<std::string> porzucone;
+    while (const dirent* wpis = ::readdir(lista)) {
+        if (NazwaTymczasowego(wpis->d_name) && wpis->d_name != nazwaCelu)
+            porzucone.emplace_back(wpis->d_name);
+    }
+    ::closedir(lista);
+    for (const std::string& nazwa : porzucone)
+        UsunJesliWolny(katalog, nazwa);
+}
+
+// A new file in the folder that has no name until it is whole, so that a
+// killed save leaves nothing behind; -1 where the file system has no such
+// files (or /proc, through which it gets its name, is missing). Locked
+// before it has a name.
+int UtworzBezNazwy(int katalog, mode_t tryb)
+{
+    if (tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    const int fd = ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, tryb);
+    if (fd >= 0)
+        Zablokuj(fd);
+    return fd;
+}
+
+bool BrakPlikowBezNazwy(int nr) { return nr == EOPNOTSUPP || nr == EISDIR || nr == EINVAL; }
+
+// A new file of a name of its own, locked. Another save's clean-up may lock
+// and remove it between its making and its locking: once the lock is taken
+// the name must still be the file, else another one is made.
+int UtworzNazwany(int katalog, mode_t tryb, std::string& nazwa)
+{
+    for (int proba = 0; proba < 100; ++proba) {
+        const std::string nowa = NazwaTymczasowa();
+        const int fd = ::openat(katalog, nowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
+        if (fd < 0) {
+            if (errno != EEXIST)
+                return -1;
+            continue;
+        }
+        Zablokuj(fd);
+        if (NazwaPliku(katalog, nowa, fd)) {
+            nazwa = nowa;
+            return fd;
+        }
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Gives the finished file without a name a temporary one in its folder.
+bool NadajNazwe(int fd, int katalog, std::string& nazwa)
+{
+    const std::string wlasny = "/proc/self/fd/" + std::to_string(fd);
+    for (int proba = 0; proba < 100; ++proba) {
+        const std::string nowa = NazwaTymczasowa();
+        if (::linkat(AT_FDCWD, wlasny.c_str(), katalog, nowa.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            nazwa = nowa;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+std::string KomunikatZPrzyczyna(const std::string& sciezka, const char* przyczynaUtf8)
+{
+    return Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) + " (" + Utf8NaCp1250(przyczynaUtf8) +
+           ").";
+}
+
+// The program's lists hold one path a line.
+bool NazwaBezKoncaWiersza(const std::string& sciezka, std::string& blad)
+{
+    if (sciezka.find_first_of("\r\n") == std::string::npos)
+        return true;
+    blad = KomunikatZPrzyczyna(sciezka, "nazwa zawiera znak końca wiersza");
+    return false;
+}
+
+// The folder a path names its file in.
+std::string FolderPliku(const std::filesystem::path& p) { return p.has_parent_path() ? p.parent_path().string() : "."; }
+
+// In a folder everyone may write and the sticky bit guards (/tmp), a link is
+// followed only when it is the user's or the folder owner's, as the system
+// itself follows links: another user's link there would make the save write
+// wherever it points, the user's own files too.
+bool DowiazanieDoSledzenia(const std::filesystem::path& dowiazanie)
+{
+    struct stat st {}, folder {};
+    if (::lstat(dowiazanie.c_str(), &st) != 0 || ::stat(FolderPliku(dowiazanie).c_str(), &folder) != 0)
+        return false;
+    const bool wspolny = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
+    return !wspolny || st.st_uid == ::geteuid() || st.st_uid == folder.st_uid;
+}
+
+// The file that a write to `sciezka` replaces: a symbolic link followed to
+// its last target, so that the link stays a link and its target gets the new
+// contents. A loop of links is refused.
+bool CelZapisu(const std::string& sciezka, std::string& cel, std::string& blad)
+{
+    namespace fs = std::filesystem;
+    fs::path p = sciezka;
+    for (int krok = 0; krok < 40; ++krok) {
+        std::error_code ec;
+        if (!fs::is_symlink(p, ec)) {
+            cel = p.string();
+            return true;
+        }
+        if (!DowiazanieDoSledzenia(p)) {
+            blad = KomunikatZPrzyczyna(sciezka, "dowiązanie symboliczne innego użytkownika we wspólnym folderze");
+            return false;
+        }
+        const fs::path dalej = fs::read_symlink(p, ec);
+        if (ec) {
+            blad = KomunikatZapisu(sciezka, ec.value());
+            return false;
+        }
+        p = dalej.is_absolute() ? dalej : p.parent_path() / dalej;
+    }
+    blad = KomunikatZapisu(sciezka, ELOOP);
+    return false;
+}
+
+// An existing target must be a regular file that the user may write: its
+// folder alone would let the save replace a pipe, a device or another
+// user's file. A file without its owner's write permission is not replaced
+// behind the user's back (even by root, who could).
+bool CelDoZastapienia(const std::string& sciezka, const std::string& cel, std::string& blad)
+{
+    struct stat st {};
+    int nr = 0;
+    if (::stat(cel.c_str(), &st) != 0)
+        nr = errno == ENOENT ? 0 : errno;
+    else if (S_ISDIR(st.st_mode))
+        nr = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        nr = EINVAL;
+    else if ((st.st_mode & S_IWUSR) == 0) {
+        blad = KomunikatZPrzyczyna(sciezka, "plik jest tylko do odczytu");
+        return false;
+    } else if (::faccessat(AT_FDCWD, cel.c_str(), W_OK, AT_EACCESS) != 0)
+        nr = errno;
+    if (nr != 0)
+        blad = KomunikatZapisu(sciezka, nr);
+    return nr == 0;
+}
+
+// The target's folder, open, and the target's name in it; -1 with errno.
+int OtworzKatalogCelu(const std::string& cel, std::string& folder, std::string& nazwa)
+{
+    const std::filesystem::path p = cel;
+    nazwa = p.filename().string();
+    folder = FolderPliku(p);
+    if (nazwa.empty() || nazwa == "." || nazwa == "..") {
+        errno = EISDIR;
+        return -1;
+    }
+    return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+// The checks every save makes before it writes; then the target's folder,
+// open, cleared of left-overs. -1 with `blad` set when the save is refused.
+int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& nazwa, std::string& blad)
+{
+    std::string cel;
+    if (!NazwaBezKoncaWiersza(sciezka, blad) || !CelZapisu(sciezka, cel, blad) ||
+        !CelDoZastapienia(sciezka, cel, blad))
+        return -1;
+    const int katalog = OtworzKatalogCelu(cel, folder, nazwa);
+    if (katalog < 0) {
+        blad = KomunikatZapisu(sciezka, errno);
+        return -1;
+    }
+    // The clean-up of another save in the folder would take the file.
+    if (NazwaTymczasowego(nazwa)) {
+        ::close(katalog);
+        blad = KomunikatZPrzyczyna(sciezka, "nazwa zastrzeżona dla plików tymczasowych programu");
+        return -1;
+    }
+    UsunPorzuconeTymczasowe(katalog, nazwa);
+    return katalog;
+}
+
+// The access list as the system stores it ("system.posix_acl_access"): a
+// version of 4 bytes, then entries of a tag (2 bytes), rights (2 bytes, r w
+// x as 4 2 1) and an id (4 bytes), little-endian.
+constexpr const char* AtrybutAcl = "system.posix_acl_access";
+constexpr unsigned AclGrupaPliku = 0x04, AclMaska = 0x10;
+
+unsigned Liczba16(const std::string& b, std::size_t i)
+{
+    return static_cast<unsigned char>(b[i]) | static_cast<unsigned>(static_cast<unsigned char>(b[i + 1])) << 8;
+}
+
+// The rights the list gives the file's group: its entry within the mask.
+mode_t PrawaGrupyAcl(const std::string& acl)
+{
+    unsigned grupa = 0, maska = 07;
+    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8) {
+        if (Liczba16(acl, i) == AclGrupaPliku)
+            grupa = Liczba16(acl, i + 2) & 07;
+        else if (Liczba16(acl, i) == AclMaska)
+            maska = Liczba16(acl, i + 2) & 07;
+    }
+    return static_cast<mode_t>(grupa & maska) << 3;
+}
+
+// The file's group gets no rights from the list.
+void OdbierzGrupiePrawaAcl(std::string& acl)
+{
+    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8)
+        if (Liczba16(acl, i) == AclGrupaPliku)
+            acl[i + 2] = acl[i + 3] = 0;
+}
+
+// An extended attribute's value (`nazwa` ""), or the list of the names, of
+// the file at `sciezka` (not a link's target); false with errno.
+bool CzytajAtrybut(const std::string& sciezka, const char* nazwa, std::string& wartosc)
+{
+    for (int proba = 0; proba < 5; ++proba) {
+        ssize_t n =
+            *nazwa ? ::lgetxattr(sciezka.c_str(), nazwa, nullptr, 0) : ::llistxattr(sciezka.c_str(), nullptr, 0);
+        if (n < 0)
+            return false;
+        wartosc.resize(static_cast<std::size_t>(n));
+        n = *nazwa ? ::lgetxattr(sciezka.c_str(), nazwa, wartosc.data(), wartosc.size())
+                   : ::llistxattr(sciezka.c_str(), wartosc.data(), wartosc.size());
+        if (n >= 0) {
+            wartosc.resize(static_cast<std::size_t>(n));
+            return true;
+        }
+        if (errno != ERANGE)  // else it grew meanwhile
+            return false;
+    }
+    return false;
+}
+
+std::string NazwaGrupy(gid_t gid)
+{
+    std::vector<char> bufor(4096);
+    group g {};
+    group* znaleziona = nullptr;
+    int nr = 0;
+    while ((nr = ::getgrgid_r(gid, &g, bufor.data(), bufor.size(), &znaleziona)) == ERANGE && bufor.size() < (1u << 20))
+        bufor.resize(bufor.size() * 2);
+    return nr == 0 && znaleziona ? SciezkaWTekscie(znaleziona->gr_name) : std::to_string(gid);
+}
+
+// What the new file could not take of the old one's.
+struct Niezachowane {
+    std::string grupa;  // the old group's name
+    bool acl = false;
+    bool atrybuty = false;
+};
+
+// An existing file's owner where the writer may give it (root), else its
+// group where the writer belongs to it, so that a team's file stays the
+// team's to write; its mode, access list and the attributes users set. What
+// cannot be kept costs access and never gives it: the mode's group bits
+// would give the new group the old one's rights, or, where the list is lost,
+// its mask's rights to the group.
+Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder, const std::string& nazwa)
+{
+    Niezachowane brak;
+    struct stat st {}, nowy {};
+    if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+        ::fstat(fd, &nowy) != 0)
+        return brak;
+    const std::string stary = PolaczSciezke(folder, nazwa).native();
+    // The attributes first, while the file is still its writer's to write.
+    std::string nazwy, acl;
+    bool maAcl = false, aclNieznana = false;
+    if (CzytajAtrybut(stary, "", nazwy)) {
+        for (std::size_t i = 0; i < nazwy.size(); i += std::strlen(nazwy.c_str() + i) + 1) {
+            const char* n = nazwy.c_str() + i;
+            std::string wartosc;
+            if (std::strcmp(n, AtrybutAcl) == 0) {
+                maAcl = CzytajAtrybut(stary, n, acl);
+                aclNieznana = !maAcl;
+            } else if (std::string_view(n).starts_with("user.") &&
+                     (!CzytajAtrybut(stary, n, wartosc) || ::fsetxattr(fd, n, wartosc.data(), wartosc.size(), 0) != 0))
+                brak.atrybuty = true;
+        }
+    } else if (errno != ENOTSUP) {
+        aclNieznana = brak.atrybuty = true;
+    }
+
+    bool grupa = nowy.st_gid == st.st_gid;
+    if ((nowy.st_uid != st.st_uid || !grupa) &&
+        (::fchown(fd, st.st_uid, st.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0))
+        grupa = true;
+    mode_t tryb = st.st_mode & 07777;
+    if (!grupa) {
+        brak.grupa = NazwaGrupy(st.st_gid);
+        tryb &= ~S_IRWXG;
+        OdbierzGrupiePrawaAcl(acl);
+    }
+    if (aclNieznana) {
+        brak.acl = true;
+        tryb &= ~S_IRWXG;
+    }
+    // A list inherited from the folder's default is not the old file's.
+    if (!maAcl)
+        ::fremovexattr(fd, AtrybutAcl);
+    ::fchmod(fd, tryb);
+    // The list after the mode, which would set its mask.
+    if (maAcl && ::fsetxattr(fd, AtrybutAcl, acl.data(), acl.size(), 0) != 0) {
+        brak.acl = true;
+        ::fchmod(fd, (tryb & ~S_IRWXG) | (grupa ? PrawaGrupyAcl(acl) : 0));
+    }
+    return brak;
+}
+
+// "Plik … został zapisany, ale nie udało się zachować …", or "".
+std::string UwagaZapisu(const std::string& sciezka, const Niezachowane& brak)
+{
+    std::string czego;
+    const auto dodaj = [&czego](const std::string& co) { czego += (czego.empty() ? "" : ", ") + co; };
+    if (!brak.grupa.empty())
+        dodaj(Utf8NaCp1250("grupy pliku (") + brak.grupa + ")");
+    if (brak.acl)
+        dodaj(Utf8NaCp1250("listy uprawnień (ACL)"));
+    if (brak.atrybuty)
+        dodaj(Utf8NaCp1250("atrybutów rozszerzonych (user.*)"));
+    if (czego.empty())
+        return {};
+    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
+           Utf8NaCp1250(" został zapisany, ale nie udało się zachować ") + czego + "." +
+           (brak.grupa.empty() ? "" : Utf8NaCp1250(" Nowa grupa pliku nie ma do niego uprawnień."));
+}
+
+// Writes the folder's entries out, so that a power cut keeps the rename (and
+// the name given to the file before it); 0 or errno. A file system that
+// cannot (EINVAL) and a folder the user may not read go without.
+int ZapiszKatalog(int katalog)
+{
+    const int fd = ::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return 0;
+    const int nr = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(fd);
+    return nr;
+}
+
+} // namespace
+
+void ZapisujTylkoPrzezNazwanePliki(bool tak) { tylkoNazwane = tak; }
+
+ZapisBezpieczny::~ZapisBezpieczny() { Porzuc(); }
+
+bool ZapisBezpieczny::Otworz(const std::string& sciezka, std::string& blad) { return Otworz(sciezka, false, blad); }
+
+bool ZapisBezpieczny::OtworzNazwany(const std::string& sciezka, std::string& blad)
+{
+    return Otworz(sciezka, true, blad);
+}
+
+std::string ZapisBezpieczny::SciezkaTymczasowego() const
+{
+    return tymczasowy_.empty() ? std::string() : PolaczSciezke(folder_, tymczasowy_).native();
+}
+
+bool ZapisBezpieczny::Otworz(const std::string& sciezka, bool zNazwa, std::string& blad)
+{
+    Porzuc();
+    blad.clear();
+    uwaga_.clear();
+    sciezka_ = sciezka;
+    katalog_ = MiejsceZapisu(sciezka, folder_, nazwaCelu_, blad);
+    if (katalog_ < 0)
+        return false;
+    // The new contents of an existing file are its writer's alone until
+    // `Zakoncz` gives them the file's permissions; a new file's take the
+    // system's defaults (the umask, the folder's default access list).
+    struct stat st {};
+    const mode_t tryb = ::fstatat(katalog_, nazwaCelu_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0600 : 0666;
+    fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_, tryb);
+    if (fd_ < 0 && (zNazwa || BrakPlikowBezNazwy(errno)))
+        fd_ = UtworzNazwany(katalog_, tryb, tymczasowy_);
+    if (fd_ < 0) {
+        // The file itself may be writable: what is not is its folder.
+        blad = errno == EACCES || errno == EPERM
+                   ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) +
+                         Utf8NaCp1250(" (brak uprawnień do zapisu w folderze ") + SciezkaWTekscie(folder_) + ")."
+                   : KomunikatZapisu(sciezka, errno);
+        Porzuc();
+        return false;
+    }
+    return true;
+}
+
+bool ZapisBezpieczny::Pisz(std::string_view dane, std::string& blad)
+{
+    if (fd_ < 0)
+        return false;
+    if (ZapiszWszystko(fd_, dane.data(), dane.size()))
+        return true;
+    blad = KomunikatZapisu(sciezka_, errno);
+    Porzuc();
+    return false;
+}
+
+bool ZapisBezpieczny::Zakoncz(std::string& blad)
+{
+    if (fd_ < 0)
+        return false;
+    uwaga_.clear();
+    // Whole now, the file takes the old one's permissions, before the flush
+    // so that they reach the disk with it. It stays open (and locked) until
+    // it is in the target's place.
+    const Niezachowane brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
+    int nr = 0;
+    bool naMiejscu = false;
+    if (::fsync(fd_) != 0)
+        nr = errno;
+    else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
+        nr = errno;
+    else if (::renameat(katalog_, tymczasowy_.c_str(), katalog_, nazwaCelu_.c_str()) != 0)
+        nr = errno;
+    else {
+        tymczasowy_.clear();  // it is the target now
+        naMiejscu = true;
+        uwaga_ = UwagaZapisu(sciezka_, brak);
+        nr = ZapiszKatalog(katalog_);
+    }
+    Porzuc();
+    // A failed flush of the folder leaves the new contents in the file: the
+    // save is not sure, and the user is asked to save again.
+    if (nr != 0)
+        blad = naMiejscu ? Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
+                               Utf8NaCp1250(" został zapisany, ale system nie potwierdził, że jest na dysku (") +
+                               PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.")
+                         : KomunikatZapisu(sciezka_, nr);
+    return nr == 0;
+}
+
+void ZapisBezpieczny::Porzuc()
+{
+    if (!tymczasowy_.empty())
+        ::unlinkat(katalog_, tymczasowy_.c_str(), 0);
+    tymczasowy_.clear();
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (katalog_ >= 0)
+        ::close(katalog_);
+    katalog_ = -1;
+}
+
+bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad,
+                            std::string* uwaga)
+{
+    std::string tresc;
+    for (const std::string& l : linie) {
+        tresc += l;
+        tresc += "\r\n";
+    }
+    ZapisBezpieczny zapis;
+    if (!zapis.Otworz(sciezka, blad) || !zapis.Pisz(tresc, blad) || !zapis.Zakoncz(blad))
+        return false;
+    if (uwaga)
+        *uwaga = zapis.Uwaga();
+    return true;
+}
