@@ -374,11 +374,54 @@ struct Niezachowane {
     std::string grupa;  // the old group's name
     bool acl = false;
     bool atrybuty = false;
+    // The namespaces of the attributes not kept ("user", "security"), in the
+    // message's order; none where the names could not be listed.
+    std::vector<std::string> przestrzenie;
 };
+
+// Where a message names an attribute namespace: user, trusted and security
+// ones first, in this order, any other after them.
+std::size_t MiejscePrzestrzeni(std::string_view przestrzen)
+{
+    constexpr std::string_view kolejne[] = {"user", "trusted", "security"};
+    const auto poczatek = std::begin(kolejne);
+    return static_cast<std::size_t>(std::find(poczatek, std::end(kolejne), przestrzen) - poczatek);
+}
+
+// Notes the attribute `nazwa` as not kept, its namespace once.
+void NieZachowany(Niezachowane& brak, std::string_view nazwa)
+{
+    brak.atrybuty = true;
+    const std::string przestrzen(nazwa.substr(0, nazwa.find('.')));
+    const std::size_t miejsce = MiejscePrzestrzeni(przestrzen);
+    std::vector<std::string>& p = brak.przestrzenie;
+    if (std::find(p.begin(), p.end(), przestrzen) == p.end())
+        p.insert(std::find_if(p.begin(), p.end(), [&](const auto& q) { return MiejscePrzestrzeni(q) > miejsce; }),
+                 przestrzen);
+}
+
+// Gives the new file every attribute the old one at `stary` has but its
+// access list, which goes with the mode. Where the names cannot be listed
+// (past 64 KB of them: E2BIG) none is kept.
+void KopiujAtrybuty(int fd, const std::string& stary, Niezachowane& brak)
+{
+    std::string nazwy;
+    if (!CzytajAtrybut(stary, "", nazwy)) {
+        brak.atrybuty = errno != ENOTSUP;  // else the file system keeps none
+        return;
+    }
+    for (std::size_t i = 0; i < nazwy.size(); i += std::strlen(nazwy.c_str() + i) + 1) {
+        const char* n = nazwy.c_str() + i;
+        std::string wartosc;
+        if (std::strcmp(n, AtrybutAcl) != 0 &&
+            (!CzytajAtrybut(stary, n, wartosc) || ::fsetxattr(fd, n, wartosc.data(), wartosc.size(), 0) != 0))
+            NieZachowany(brak, n);
+    }
+}
 
 // An existing file's owner where the writer may give it (root), else its
 // group where the writer belongs to it, so that a team's file stays the
-// team's to write; its mode, access list and the attributes users set. What
+// team's to write; its mode, access list and extended attributes. What
 // cannot be kept costs access and never gives it: the mode's group bits
 // would give the new group the old one's rights, or, where the list is lost,
 // its mask's rights to the group.
@@ -391,22 +434,12 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
         return brak;
     const std::string stary = PolaczSciezke(folder, nazwa).native();
     // The attributes first, while the file is still its writer's to write.
-    std::string nazwy, acl;
-    bool maAcl = false, aclNieznana = false;
-    if (CzytajAtrybut(stary, "", nazwy)) {
-        for (std::size_t i = 0; i < nazwy.size(); i += std::strlen(nazwy.c_str() + i) + 1) {
-            const char* n = nazwy.c_str() + i;
-            std::string wartosc;
-            if (std::strcmp(n, AtrybutAcl) == 0) {
-                maAcl = CzytajAtrybut(stary, n, acl);
-                aclNieznana = !maAcl;
-            } else if (std::string_view(n).starts_with("user.") &&
-                     (!CzytajAtrybut(stary, n, wartosc) || ::fsetxattr(fd, n, wartosc.data(), wartosc.size(), 0) != 0))
-                brak.atrybuty = true;
-        }
-    } else if (errno != ENOTSUP) {
-        aclNieznana = brak.atrybuty = true;
-    }
+    KopiujAtrybuty(fd, stary, brak);
+    // The list by its name, whether the names could be listed or not: none
+    // on the file (ENODATA) or on the file system (ENOTSUP) is no loss.
+    std::string acl;
+    bool maAcl = CzytajAtrybut(stary, AtrybutAcl, acl);
+    bool aclNieznana = !maAcl && errno != ENODATA && errno != ENOTSUP;
 
     bool grupa = nowy.st_gid == st.st_gid;
     if ((nowy.st_uid != st.st_uid || !grupa) &&
@@ -443,8 +476,12 @@ std::string UwagaZapisu(const std::string& sciezka, const Niezachowane& brak)
         dodaj(Utf8NaCp1250("grupy pliku (") + brak.grupa + ")");
     if (brak.acl)
         dodaj(Utf8NaCp1250("listy uprawnień (ACL)"));
-    if (brak.atrybuty)
-        dodaj(Utf8NaCp1250("atrybutów rozszerzonych (user.*)"));
+    if (brak.atrybuty) {
+        std::string przestrzenie;
+        for (const std::string& p : brak.przestrzenie)
+            przestrzenie += (przestrzenie.empty() ? " (" : ", ") + p + ".*";
+        dodaj(Utf8NaCp1250("atrybutów rozszerzonych") + przestrzenie + (przestrzenie.empty() ? "" : ")"));
+    }
     if (czego.empty())
         return {};
     return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
@@ -548,11 +585,13 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
     }
     Porzuc();
     // A failed flush of the folder leaves the new contents in the file: the
-    // save is not sure, and the user is asked to save again.
+    // save is not sure, and the user is asked to save again, told as well
+    // what the file did not keep.
     if (nr != 0)
         blad = naMiejscu ? Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
                                Utf8NaCp1250(" został zapisany, ale system nie potwierdził, że jest na dysku (") +
-                               PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.")
+                               PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.") +
+                               (uwaga_.empty() ? "" : " " + uwaga_)
                          : KomunikatZapisu(sciezka_, nr);
     return nr == 0;
 }

@@ -23,7 +23,7 @@
 // whole the new file of an existing target is its writer's alone (0600);
 // just before the rename it gets the old one's owner where the user may give
 // it, else its group where the user belongs to it, its mode, its access
-// list (ACL) and the extended attributes users set (user.*). Whatever of
+// list (ACL) and its extended attributes. Whatever of
 // these it cannot take is named in `Uwaga` and costs access, never gives it:
 // a group not kept gets no rights. A new target gets the system's defaults.
 class ZapisBezpieczny {

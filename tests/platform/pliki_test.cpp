@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -959,6 +960,91 @@ TEST_F(PlikiTekstowe, TheAccessListAndTheUsersAttributesAreKept)
     EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
     ASSERT_TRUE(ZapiszLinieBezpiecznie(Sciezka("nowy.rup"), {"nowe"}, blad)) << blad;
     EXPECT_NE(Acl(katalog / "nowy.rup").find("user:65534:rw-"), std::string::npos) << Acl(katalog / "nowy.rup");
+}
+
+// As root a save dropped the old file's trusted.* and security.* attributes
+// without a word, and a saver who may not set security.* ones lost them so
+// too. Every attribute the old file lists is kept where the saver may set
+// it; what is not is named by its namespace.
+TEST_F(PlikiTekstowe, EveryAttributeIsKeptOrNamed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to set trusted.* and security.* attributes";
+    const fs::path folder = katalog / "nobody", plik = folder / "p.rup";
+    fs::permissions(katalog, fs::perms(0755));
+    fs::create_directory(folder);
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    const auto stary = [&] {
+        std::ofstream(plik) << "stare\r\n";
+        bool ustawione = ::chown(plik.c_str(), 65534, 65534) == 0;
+        for (const char* nazwa : {"user.projekt", "trusted.kartogram", "security.kartogram"})
+            ustawione = ustawione && ::setxattr(plik.c_str(), nazwa, nazwa, std::strlen(nazwa), 0) == 0;
+        return ustawione;
+    };
+    if (!stary())
+        GTEST_SKIP() << "the file system keeps no trusted.* or security.* attributes";
+    std::string blad, uwaga = "?";
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(plik.string(), {"nowe"}, blad, &uwaga)) << blad;
+    EXPECT_EQ(uwaga, "");
+    for (const char* nazwa : {"user.projekt", "trusted.kartogram", "security.kartogram"})
+        EXPECT_EQ(Atrybut(plik, nazwa), nazwa);
+
+    // Only root sets security.* attributes (nor does the user see trusted.*).
+    ASSERT_TRUE(stary());
+    EXPECT_TRUE(JakoInnyUzytkownik([&] {
+        odmowaAtrybutow = {"user."};
+        std::string blad, uwaga;
+        return ZapiszLinieBezpiecznie(plik.string(), {"nowe"}, blad, &uwaga) &&
+               Cp1250NaUtf8(uwaga) == "Plik " + plik.string() +
+                                          " został zapisany, ale nie udało się zachować atrybutów rozszerzonych"
+                                          " (user.*, security.*).";
+    }));
+}
+
+namespace {
+
+// While set, listing a file's attribute names fails with it (E2BIG: more
+// than 64 KB of names, which the file system here cannot hold).
+int bladListyAtrybutow = 0;
+
+} // namespace
+
+extern "C" ssize_t __real_llistxattr(const char* sciezka, char* lista, size_t rozmiar);
+extern "C" ssize_t __wrap_llistxattr(const char* sciezka, char* lista, size_t rozmiar)
+{
+    if (bladListyAtrybutow != 0) {
+        errno = bladListyAtrybutow;
+        return -1;
+    }
+    return __real_llistxattr(sciezka, lista, rozmiar);
+}
+
+// A file whose attribute names could not be listed lost its access list
+// with them; a failed flush of the folder dropped the word of what was lost.
+// The list is read by its name and the attributes are named, in both.
+TEST_F(PlikiTekstowe, UnlistedAttributesAreNamedAndTheAccessListKept)
+{
+    const std::string plik = Sciezka("p.rup");
+    Zapisz("p.rup", "stare\r\n");
+    if (!UstawAcl("-m u:65534:r", plik))
+        GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+    const std::string acl = Acl(plik);
+    const std::string uwaga = "Plik " + plik + " został zapisany, ale nie udało się zachować atrybutów rozszerzonych.";
+    bladListyAtrybutow = E2BIG;
+    std::string blad, uwagaZapisu;
+    const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwagaZapisu);
+    sledzony = plik;
+    bladKatalogu = EIO;
+    const bool poAwarii = ZapiszLinieBezpiecznie(plik, {"po awarii"}, blad);
+    sledzony.clear();
+    bladKatalogu = bladListyAtrybutow = 0;
+    EXPECT_TRUE(zapisany);
+    EXPECT_EQ(Cp1250NaUtf8(uwagaZapisu), uwaga);
+    EXPECT_FALSE(poAwarii);
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Plik " + plik +
+                                      " został zapisany, ale system nie potwierdził, że jest na dysku (błąd "
+                                      "wejścia-wyjścia); zapisz go ponownie. " + uwaga);
+    EXPECT_EQ(Acl(plik), acl);
 }
 
 // Where the list or the attributes cannot be set on the new file, the save
