@@ -7,6 +7,7 @@
 #include "drawing/Wyjscie.h"
 #include "junction/WspolneRysowania.h"
 #include "model/Projekt.h"
+#include "platform/KatalogProgramu.h"
 
 namespace {
 
@@ -46,8 +47,10 @@ void RysujArkuszDxf()
     const double x = 1.5;
     const double gora = y1 + 0.5;
     DxfTekst("EKSPORT  :", WarstwaArkusz, x, gora + 4.0, 0.0, 0.7, 0.5, 253);
+    // The file's name is the system's bytes; the stamp is Windows-1250 text.
     const std::string& plik = BiezacyProjekt.Plik;
-    DxfTekst("Plik  : " + (plik.empty() ? std::string("...") : plik), WarstwaArkusz, x, gora + 3.0, 0.0, 0.7, 0.5, 253);
+    DxfTekst("Plik  : " + (plik.empty() ? std::string("...") : SciezkaJakWTytule(plik)), WarstwaArkusz, x,
+             gora + 3.0, 0.0, 0.7, 0.5, 253);
     DxfTekst("Data  : " + Teraz("%Y-%m-%d"), WarstwaArkusz, x, gora + 2.0, 0.0, 0.7, 0.5, 253);
     DxfTekst("Godz  : " + Teraz("%H:%M:%S"), WarstwaArkusz, x, gora + 1.0, 0.0, 0.7, 0.5, 253);
 }

@@ -83,6 +83,8 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
     u0->addWidget(PC_DaneRonda);
     auto* sRel = new QWidget;
     sRel->setObjectName("TabSheet5");
+    // One grid for the letters, the fields and the exit totals, so that each
+    // stands in its arm's column whatever the number of arms.
     auto* uRel = new QGridLayout(sRel);
     uRel->addWidget(new QLabel(QString::fromUtf8("z \\ do"), sRel), 0, 0);
     for (int k = 1; k <= 5; ++k) {
@@ -90,39 +92,32 @@ TDaneRonda::TDaneRonda(QWidget* rodzic) : QDialog(rodzic), KolorWybranejRelacji(
         uRel->addWidget(L_Ozn[I(k)], 0, k, Qt::AlignCenter);
     }
     for (int i = 1; i <= 5; ++i) {
-        Panel[I(i)] = new QWidget(sRel);
-        Panel[I(i)]->setObjectName(Nazwa("Panel", i).c_str());
-        auto* up = new QHBoxLayout(Panel[I(i)]);
-        up->setContentsMargins(0, 0, 0, 0);
         for (int j = 1; j <= 5; ++j) {
-            auto* pole = new QWidget(Panel[I(i)]);
-            auto* uPole = new QVBoxLayout(pole);
-            uPole->setContentsMargins(0, 0, 0, 0);
+            auto* uPole = new QVBoxLayout;
             QLineEdit*& e = nat[I(i)][I(j)];
-            e = NowePole(pole, NazwaNat(i, j).c_str(), 55);
+            e = NowePole(sRel, NazwaNat(i, j).c_str(), 55);
             e->setText(NaQString(PoprawSeparator("0.00")));
             if (i == j)
                 e->setStyleSheet("background-color: rgb(211, 211, 211);");
-            wlp[I(i)][I(j)] = NowaEtykieta(pole, ("wl" + std::to_string(10 * i + j) + "p").c_str());
-            wyp[I(i)][I(j)] = NowaEtykieta(pole, ("wy" + std::to_string(10 * j + i) + "p").c_str());
+            wlp[I(i)][I(j)] = NowaEtykieta(sRel, ("wl" + std::to_string(10 * i + j) + "p").c_str());
+            wyp[I(i)][I(j)] = NowaEtykieta(sRel, ("wy" + std::to_string(10 * j + i) + "p").c_str());
             wlp[I(i)][I(j)]->hide();
             wyp[I(i)][I(j)]->hide();
             uPole->addWidget(e);
             uPole->addWidget(wlp[I(i)][I(j)]);
             uPole->addWidget(wyp[I(i)][I(j)]);
-            up->addWidget(pole);
+            uRel->addLayout(uPole, i, j, Qt::AlignHCenter);
             connect(e, &QLineEdit::textEdited, this, [this] { Zmieniono = 1; });
         }
         uRel->addWidget(new QLabel(QString::number(i), sRel), i, 0);
-        uRel->addWidget(Panel[I(i)], i, 1, 1, 5);
         RazemWlot[I(i)] = NowaEtykieta(sRel, Nazwa("L_RazemWlot", i).c_str(), "RAZEM  (wlot):");
         Wlot[I(i)] = NowaEtykieta(sRel, NazwyWlotow[i - 1]);
         uRel->addWidget(RazemWlot[I(i)], i, 6);
         uRel->addWidget(Wlot[I(i)], i, 7);
         RazemWylot[I(i)] = NowaEtykieta(sRel, Nazwa("L_RazemWylot", i).c_str(), "RAZEM(wylot):");
         wylot[I(i)] = NowaEtykieta(sRel, Nazwa("wylot", i).c_str());
-        uRel->addWidget(RazemWylot[I(i)], 6, i);
-        uRel->addWidget(wylot[I(i)], 7, i);
+        uRel->addWidget(RazemWylot[I(i)], 6, i, Qt::AlignHCenter);
+        uRel->addWidget(wylot[I(i)], 7, i, Qt::AlignHCenter);
     }
     ObliczProcenty = NowyPrzycisk(sRel, "ObliczProcenty", "Oblicz procenty");
     uRel->addWidget(ObliczProcenty, 8, 0, 1, 3);
@@ -410,7 +405,7 @@ void TDaneRonda::PokazRamie(int k, bool widoczne)
             tile[i][j]->setVisible(oba);
         }
     for (QWidget* w : std::initializer_list<QWidget*>{Wlot[I(k)], wylot[I(k)], RazemWlot[I(k)], RazemWylot[I(k)],
-                                                      L_Ozn[I(k)], Panel[I(k)], PanelStruktury[I(k)], L_wy[I(k)]})
+                                                      L_Ozn[I(k)], PanelStruktury[I(k)], L_wy[I(k)]})
         w->setVisible(widoczne);
     PokazPrzejsciaRamienia(k, widoczne);
 }

@@ -44,7 +44,6 @@ public:
 
     // Relation page: entry i to exit j at [i - 1][j - 1]; wyp[i - 1][j - 1]
     // is the label wy + j + i + p (the exit's share coming from entry i).
-    Tablica5<QWidget*> Panel{};
     Tablica5<Tablica5<QLineEdit*>> nat{};
     Tablica5<Tablica5<QLabel*>> wlp{}, wyp{};
     Tablica5<QLabel*> Wlot{}, wylot{}, RazemWlot{}, RazemWylot{}, L_Ozn{};

@@ -152,6 +152,11 @@ std::filesystem::path PolaczSciezke(const std::filesystem::path& katalog, std::s
 
 std::string SciezkaWTekscie(const std::filesystem::path& sciezka) { return Utf8NaCp1250(sciezka.native()); }
 
+std::string SciezkaJakWTytule(const std::filesystem::path& sciezka)
+{
+    return Utf8NaCp1250(Utf8ZBajtamiCp1250(sciezka.native()));
+}
+
 std::filesystem::path SciezkaZWywolania(const char* argument)
 {
     const std::filesystem::path sciezka(argument);

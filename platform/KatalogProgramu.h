@@ -44,6 +44,10 @@ std::filesystem::path PolaczSciezke(const std::filesystem::path& a, std::string_
 // A path within a message, which is Windows-1250 text: a letter the code
 // page lacks shows as "?".
 std::string SciezkaWTekscie(const std::filesystem::path& sciezka);
+// A path as the window's caption shows it, as Windows-1250 text: a byte that
+// is no part of UTF-8 (an older system's Windows-1250 name) stays the letter
+// it is, where SciezkaWTekscie gives "?".
+std::string SciezkaJakWTytule(const std::filesystem::path& sciezka);
 
 // A path given on the command line, by its bytes, made absolute against the
 // working folder.

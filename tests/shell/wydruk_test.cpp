@@ -165,6 +165,32 @@ TEST_F(WydrukTest, DxfWszystkichWariantowJedenPodDrugim)
     EXPECT_GT(linieDiagramow, 0);
 }
 
+// The stamp names the project in the file's Windows-1250 as the caption
+// shows it: a UTF-8 name and an older system's Windows-1250 one alike.
+TEST_F(WydrukTest, DxfStempelNazwyPolskiej)
+{
+    Uruchom();
+    ZbudujProjekt(1, 1);
+    const std::pair<std::string, std::string> nazwy[] = {{"Sieć Długa.rup", "Sieć Długa.rup"},
+                                                         {"Stary \xB3\xF3\x64\x9F.rup", "Stary łódź.rup"}};
+    for (const auto& [nazwa, pokazana] : nazwy) {
+        ASSERT_TRUE(ZapiszProjekt(Sciezka(nazwa)));
+        const std::string dxf = Sciezka("stempel.dxf");
+        std::filesystem::remove(dxf);
+        dialogi.SciezkiZapisz.push_back(dxf);
+        Form1->TB_DoDxfaClick();
+        int stempli = 0;
+        for (const Wpis& w : CzytajDxf(dxf))
+            if (w.typ == "TEXT" && w.tekst.rfind("Plik  : ", 0) == 0) {
+                EXPECT_EQ(w.tekst, "Plik  : " + SciezkaZQString(katalog.path()).native() + "/" + pokazana);
+                ++stempli;
+            }
+        EXPECT_EQ(stempli, 1) << pokazana;
+        // Qt cannot remove a name that is not UTF-8.
+        std::filesystem::remove(Sciezka(nazwa));
+    }
+}
+
 TEST_F(WydrukTest, DxfNaIstniejacyPlikTylkoPoTak)
 {
     Uruchom();
