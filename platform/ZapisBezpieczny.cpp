@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -18,6 +19,7 @@
 
 #include "base/Kodowanie.h"
 #include "platform/KatalogProgramu.h"
+#include "platform/ListaUprawnien.h"
 #include "platform/PlikTekstowy.h"
 
 namespace {
@@ -304,37 +306,8 @@ int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& 
     return katalog;
 }
 
-// The access list as the system stores it ("system.posix_acl_access"): a
-// version of 4 bytes, then entries of a tag (2 bytes), rights (2 bytes, r w
-// x as 4 2 1) and an id (4 bytes), little-endian.
+// The access list as the system stores it (ListaUprawnien.h).
 constexpr const char* AtrybutAcl = "system.posix_acl_access";
-constexpr unsigned AclGrupaPliku = 0x04, AclMaska = 0x10;
-
-unsigned Liczba16(const std::string& b, std::size_t i)
-{
-    return static_cast<unsigned char>(b[i]) | static_cast<unsigned>(static_cast<unsigned char>(b[i + 1])) << 8;
-}
-
-// The rights the list gives the file's group: its entry within the mask.
-mode_t PrawaGrupyAcl(const std::string& acl)
-{
-    unsigned grupa = 0, maska = 07;
-    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8) {
-        if (Liczba16(acl, i) == AclGrupaPliku)
-            grupa = Liczba16(acl, i + 2) & 07;
-        else if (Liczba16(acl, i) == AclMaska)
-            maska = Liczba16(acl, i + 2) & 07;
-    }
-    return static_cast<mode_t>(grupa & maska) << 3;
-}
-
-// The file's group gets no rights from the list.
-void OdbierzGrupiePrawaAcl(std::string& acl)
-{
-    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8)
-        if (Liczba16(acl, i) == AclGrupaPliku)
-            acl[i + 2] = acl[i + 3] = 0;
-}
 
 // An extended attribute's value (`nazwa` ""), or the list of the names, of
 // the file at `sciezka` (not a link's target); false with errno.
@@ -369,6 +342,17 @@ std::string NazwaGrupy(gid_t gid)
     return nr == 0 && znaleziona ? SciezkaWTekscie(znaleziona->gr_name) : std::to_string(gid);
 }
 
+std::string NazwaUzytkownika(uid_t uid)
+{
+    std::vector<char> bufor(4096);
+    passwd u {};
+    passwd* znaleziony = nullptr;
+    int nr = 0;
+    while ((nr = ::getpwuid_r(uid, &u, bufor.data(), bufor.size(), &znaleziony)) == ERANGE && bufor.size() < (1u << 20))
+        bufor.resize(bufor.size() * 2);
+    return nr == 0 && znaleziony ? SciezkaWTekscie(znaleziony->pw_name) : std::to_string(uid);
+}
+
 // What the new file could not take of the old one's.
 struct Niezachowane {
     std::string grupa;  // the old group's name
@@ -377,6 +361,10 @@ struct Niezachowane {
     // The namespaces of the attributes not kept ("user", "security"), in the
     // message's order; none where the names could not be listed.
     std::vector<std::string> przestrzenie;
+    std::string wlasciciel;           // the old owner's name where the file became its writer's
+    std::string nowyWlasciciel;       // then the writer's
+    bool wlascicielWLiscie = false;   // the old owner keeps his rights as an entry of the list
+    int blad = 0;                     // a step failed (errno): the file must not take the target's place
 };
 
 // Where a message names an attribute namespace: user, trusted and security
@@ -433,41 +421,77 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
         ::fstat(fd, &nowy) != 0)
         return brak;
     const std::string stary = PolaczSciezke(folder, nazwa).native();
-    // The attributes first, while the file is still its writer's to write.
-    KopiujAtrybuty(fd, stary, brak);
     // The list by its name, whether the names could be listed or not: none
     // on the file (ENODATA) or on the file system (ENOTSUP) is no loss.
     std::string acl;
     bool maAcl = CzytajAtrybut(stary, AtrybutAcl, acl);
     bool aclNieznana = !maAcl && errno != ENODATA && errno != ENOTSUP;
 
-    bool grupa = nowy.st_gid == st.st_gid;
-    if ((nowy.st_uid != st.st_uid || !grupa) &&
-        (::fchown(fd, st.st_uid, st.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0))
-        grupa = true;
+    // Owner and group first, while no one else may open the file (0600, any
+    // list inherited from the folder's default masked to nothing): the list
+    // then sets the owner's, the mask's and the others' rights at once, and
+    // the mode its special bits last. Set the other way round, the mode
+    // opened the file to its group and the inherited entries until the list
+    // came. A previous owner the writer cannot give the file keeps his
+    // rights as an entry of the list.
+    bool wlasciciel = nowy.st_uid == st.st_uid, grupa = nowy.st_gid == st.st_gid;
+    if (!wlasciciel || !grupa) {
+        if (::fchown(fd, st.st_uid, st.st_gid) == 0)
+            wlasciciel = grupa = true;
+        else if (!grupa && ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0)
+            grupa = true;
+    }
+    // The attributes after the owner, whose change takes the file's
+    // capabilities (security.capability) away.
+    KopiujAtrybuty(fd, stary, brak);
+    ListaUprawnien lista;
+    if (maAcl && !CzytajListe(acl, lista)) {
+        maAcl = false;
+        aclNieznana = true;
+    }
     mode_t tryb = st.st_mode & 07777;
     if (!grupa) {
         brak.grupa = NazwaGrupy(st.st_gid);
         tryb &= ~S_IRWXG;
-        OdbierzGrupiePrawaAcl(acl);
     }
     if (aclNieznana) {
         brak.acl = true;
         tryb &= ~S_IRWXG;
     }
-    // A list inherited from the folder's default is not the old file's.
     if (!maAcl)
-        ::fremovexattr(fd, AtrybutAcl);
-    ::fchmod(fd, tryb);
-    // The list after the mode, which would set its mask.
-    if (maAcl && ::fsetxattr(fd, AtrybutAcl, acl.data(), acl.size(), 0) != 0) {
-        brak.acl = true;
-        ::fchmod(fd, (tryb & ~S_IRWXG) | (grupa ? PrawaGrupyAcl(acl) : 0));
+        lista = ListaTrybu(tryb);
+    if (!grupa)
+        OdbierzGrupiePliku(lista);
+    if (!wlasciciel) {
+        brak.wlasciciel = NazwaUzytkownika(st.st_uid);
+        brak.nowyWlasciciel = NazwaUzytkownika(nowy.st_uid);
+        DodajUzytkownika(lista, st.st_uid, (st.st_mode & S_IRWXU) >> 6);
     }
+    // Set-user and set-group bits go with an owner or group not kept, as
+    // the system drops them when a file changes hands.
+    const mode_t specjalne = st.st_mode & (S_ISVTX | (wlasciciel ? S_ISUID : 0) | (grupa ? S_ISGID : 0));
+    const std::string bajty = BajtyListy(lista);
+    if ((maAcl || !wlasciciel) && ::fsetxattr(fd, AtrybutAcl, bajty.data(), bajty.size(), 0) == 0) {
+        brak.wlascicielWLiscie = !wlasciciel;
+        tryb = specjalne | TrybListy(lista);
+    } else {
+        if (maAcl)
+            brak.acl = true;
+        // No list, and no entry the old file did not have: none inherited
+        // from the folder's default. The group keeps what the list gave it.
+        if (::fremovexattr(fd, AtrybutAcl) != 0 && errno != ENODATA && errno != EOPNOTSUPP) {
+            brak.blad = errno;
+            return brak;
+        }
+        tryb = specjalne | (TrybListy(lista) & ~S_IRWXG) | PrawaGrupyPliku(lista) << 3;
+    }
+    if (::fchmod(fd, tryb) != 0)
+        brak.blad = errno;
     return brak;
 }
 
-// "Plik … został zapisany, ale nie udało się zachować …", or "".
+// "Plik … został zapisany, ale nie udało się zachować …", "Plik … został
+// zapisany i należy teraz do użytkownika …", or "".
 std::string UwagaZapisu(const std::string& sciezka, const Niezachowane& brak)
 {
     std::string czego;
@@ -482,11 +506,18 @@ std::string UwagaZapisu(const std::string& sciezka, const Niezachowane& brak)
             przestrzenie += (przestrzenie.empty() ? " (" : ", ") + p + ".*";
         dodaj(Utf8NaCp1250("atrybutów rozszerzonych") + przestrzenie + (przestrzenie.empty() ? "" : ")"));
     }
-    if (czego.empty())
+    if (czego.empty() && brak.wlasciciel.empty())
         return {};
+    const std::string grupy = brak.grupa.empty() ? "" : Utf8NaCp1250(" Nowa grupa pliku nie ma do niego uprawnień.");
+    if (brak.wlasciciel.empty())
+        return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
+               Utf8NaCp1250(" został zapisany, ale nie udało się zachować ") + czego + "." + grupy;
     return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
-           Utf8NaCp1250(" został zapisany, ale nie udało się zachować ") + czego + "." +
-           (brak.grupa.empty() ? "" : Utf8NaCp1250(" Nowa grupa pliku nie ma do niego uprawnień."));
+           Utf8NaCp1250(" został zapisany i należy teraz do użytkownika ") + brak.nowyWlasciciel +
+           Utf8NaCp1250("; dotychczasowy właściciel (") + brak.wlasciciel +
+           Utf8NaCp1250(brak.wlascicielWLiscie ? ") zachował swoje uprawnienia do niego."
+                                               : ") ma do niego tylko uprawnienia grupy i pozostałych.") +
+           (czego.empty() ? "" : Utf8NaCp1250(" Nie udało się zachować ") + czego + ".") + grupy;
 }
 
 // Writes the folder's entries out, so that a power cut keeps the rename (and
@@ -571,7 +602,9 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
     const Niezachowane brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
     int nr = 0;
     bool naMiejscu = false;
-    if (::fsync(fd_) != 0)
+    if (brak.blad != 0)
+        nr = brak.blad;  // the old file stays as it was
+    else if (::fsync(fd_) != 0)
         nr = errno;
     else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
         nr = errno;

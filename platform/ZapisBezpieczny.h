@@ -46,6 +46,9 @@ public:
     std::string SciezkaTymczasowego() const;
     // After a successful `Zakoncz`: what the new file could not keep of the
     // old one's, as a message for the user (Windows-1250); "" when nothing.
+    // A file the writer could not give back to another owner is the
+    // writer's: the message names both, and the previous owner keeps his
+    // rights as an entry of the access list where the file takes one.
     const std::string& Uwaga() const { return uwaga_; }
 
 private:

@@ -710,9 +710,10 @@ TEST_F(PlikiTekstowe, SavesKilledInAProcessNamespaceOfTheirOwnLeaveNothingBehind
 // A colleague's file (mode 664, the group of the team) in the team's folder,
 // saved by another member of the team: the new file was the saver's own
 // group's, and the team could no longer write it. It keeps its group and
-// mode, its owner becomes the saver. A group the saver is not in cannot be
-// kept: the file becomes the saver's group's, which gets no rights (it once
-// got the old group's), and the save says so.
+// mode; its owner becomes the saver, the colleague keeps his rights as an
+// entry of the access list, and the save says so. A group the saver is not
+// in cannot be kept: the file becomes the saver's group's, which gets no
+// rights (it once got the old group's), and the save says so too.
 TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
 {
     if (::geteuid() != 0)
@@ -729,14 +730,17 @@ TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
         fs::permissions(zespolu / nazwa, fs::perms(0664));
     }
     fs::permissions(zespolu / "obcej_grupy.rup", fs::perms(0666));  // writable by the saver
-    const std::string obcej = (zespolu / "obcej_grupy.rup").string();
+    const std::string kolegi = (zespolu / "kolegi.rup").string(), obcej = (zespolu / "obcej_grupy.rup").string();
+    const std::string kolegaZachowal = " został zapisany i należy teraz do użytkownika nobody; dotychczasowy "
+                                       "właściciel (4603) zachował swoje uprawnienia do niego.";
     EXPECT_TRUE(JakoInnyUzytkownik(
         [&] {
-            std::string blad, uwaga = "?", uwagaObcej;
-            return ZapiszLinieBezpiecznie((zespolu / "kolegi.rup").string(), {"nowe"}, blad, &uwaga) &&
-                   uwaga.empty() && ZapiszLinieBezpiecznie(obcej, {"nowe"}, blad, &uwagaObcej) &&
-                   Cp1250NaUtf8(uwagaObcej) == "Plik " + obcej +
-                                                   " został zapisany, ale nie udało się zachować grupy pliku (4602)."
+            std::string blad, uwaga, uwagaObcej;
+            return ZapiszLinieBezpiecznie(kolegi, {"nowe"}, blad, &uwaga) &&
+                   Cp1250NaUtf8(uwaga) == "Plik " + kolegi + kolegaZachowal &&
+                   ZapiszLinieBezpiecznie(obcej, {"nowe"}, blad, &uwagaObcej) &&
+                   Cp1250NaUtf8(uwagaObcej) == "Plik " + obcej + kolegaZachowal +
+                                                   " Nie udało się zachować grupy pliku (4602)."
                                                    " Nowa grupa pliku nie ma do niego uprawnień.";
         },
         {Zespol}));
@@ -749,7 +753,9 @@ TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
     ASSERT_EQ(::stat((zespolu / "obcej_grupy.rup").c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 65534u);
     EXPECT_EQ(st.st_gid, 65534u);
-    EXPECT_EQ(st.st_mode & 07777, 0606u);
+    // The group bits are the mask of the colleague's entry; the group's
+    // own gives nothing (AColleaguesSaveLeavesTheOwnerHisRights).
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
 }
 
 // Another user's link planted in a folder everyone writes (sticky, as /tmp)
@@ -974,9 +980,13 @@ TEST_F(PlikiTekstowe, EveryAttributeIsKeptOrNamed)
     fs::permissions(katalog, fs::perms(0755));
     fs::create_directory(folder);
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    // Capabilities (a version 2 record: CAP_NET_BIND_SERVICE permitted) go
+    // when a file changes owner, as root's new file does here.
+    const std::string zdolnosci("\x00\x00\x00\x02\x00\x04\x00\x00" + std::string(12, '\0'), 20);
     const auto stary = [&] {
         std::ofstream(plik) << "stare\r\n";
-        bool ustawione = ::chown(plik.c_str(), 65534, 65534) == 0;
+        bool ustawione = ::chown(plik.c_str(), 65534, 65534) == 0 &&
+                         ::setxattr(plik.c_str(), "security.capability", zdolnosci.data(), zdolnosci.size(), 0) == 0;
         for (const char* nazwa : {"user.projekt", "trusted.kartogram", "security.kartogram"})
             ustawione = ustawione && ::setxattr(plik.c_str(), nazwa, nazwa, std::strlen(nazwa), 0) == 0;
         return ustawione;
@@ -988,6 +998,7 @@ TEST_F(PlikiTekstowe, EveryAttributeIsKeptOrNamed)
     EXPECT_EQ(uwaga, "");
     for (const char* nazwa : {"user.projekt", "trusted.kartogram", "security.kartogram"})
         EXPECT_EQ(Atrybut(plik, nazwa), nazwa);
+    EXPECT_EQ(Atrybut(plik, "security.capability"), zdolnosci);
 
     // Only root sets security.* attributes (nor does the user see trusted.*).
     ASSERT_TRUE(stary());
@@ -1270,4 +1281,248 @@ TEST_F(PlikiTekstowe, AFolderTheUserMayNotWriteIsNamed)
             << nazwa;
     }
     EXPECT_EQ(Tresc("zespol/wspolny.rup"), "stare\r\n");
+}
+
+namespace {
+
+// The calls that change the new file's permissions, wrapped (the test
+// program is linked with --wrap for them): `poZmianiePliku`
+// (odmowa_atrybutow.h) runs after each, and the one `odmowaZmiany` names
+// fails (EIO).
+std::string odmowaZmiany;
+
+int PoZmianie(int fd, const char* wywolanie, int wynik)
+{
+    if (poZmianiePliku) {
+        const int nr = errno;
+        poZmianiePliku(fd, wywolanie);
+        errno = nr;
+    }
+    return wynik;
+}
+
+bool Odmowa(const char* wywolanie)
+{
+    if (odmowaZmiany != wywolanie)
+        return false;
+    errno = EIO;
+    return true;
+}
+
+} // namespace
+
+extern "C" int __real_fchmod(int fd, mode_t tryb);
+extern "C" int __wrap_fchmod(int fd, mode_t tryb)
+{
+    return PoZmianie(fd, "fchmod", Odmowa("fchmod") ? -1 : __real_fchmod(fd, tryb));
+}
+extern "C" int __real_fchown(int fd, uid_t uid, gid_t gid);
+extern "C" int __wrap_fchown(int fd, uid_t uid, gid_t gid)
+{
+    return PoZmianie(fd, "fchown", __real_fchown(fd, uid, gid));
+}
+extern "C" int __real_fremovexattr(int fd, const char* nazwa);
+extern "C" int __wrap_fremovexattr(int fd, const char* nazwa)
+{
+    return PoZmianie(fd, "fremovexattr", Odmowa("fremovexattr") ? -1 : __real_fremovexattr(fd, nazwa));
+}
+
+namespace {
+
+constexpr uid_t Podgladacz = 4672;
+constexpr gid_t ZespolPodgladacza = 4671;
+std::vector<std::string> podgladniete;
+
+// After each change the watcher, a member of the file's group, opens the
+// new file for reading and for writing, by its name or, while it has none,
+// through the descriptor the forked process inherits (reopened, the file
+// checks his rights).
+void Podgladaj(int fd, const char* wywolanie)
+{
+    const std::string przezDeskryptor = "/proc/self/fd/" + std::to_string(fd);
+    std::string plik = fs::read_symlink(przezDeskryptor).string();
+    if (plik.ends_with(" (deleted)"))
+        plik = przezDeskryptor;
+    for (const int tryb : {O_RDONLY, O_WRONLY})
+        if (Otwiera(Podgladacz, ZespolPodgladacza, {}, plik, tryb))
+            podgladniete.push_back(std::string(wywolanie) + (tryb == O_RDONLY ? ": read" : ": written"));
+}
+
+// Saves the file as nobody, a member of `grupy`: the save's warning
+// (UTF-8), or its error after "błąd: ".
+std::string UwagaZapisuJakoNobody(const fs::path& plik, const std::vector<gid_t>& grupy)
+{
+    int rura[2];
+    if (::pipe(rura) != 0)
+        return "pipe";
+    JakoInnyUzytkownik(
+        [&] {
+            std::string blad, uwaga;
+            const std::string wynik = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga)
+                                          ? Cp1250NaUtf8(uwaga)
+                                          : "błąd: " + Cp1250NaUtf8(blad);
+            return ::write(rura[1], wynik.data(), wynik.size()) == static_cast<ssize_t>(wynik.size());
+        },
+        grupy);
+    ::close(rura[1]);
+    std::string wynik;
+    char bufor[512];
+    for (ssize_t n; (n = ::read(rura[0], bufor, sizeof bufor)) > 0;)
+        wynik.append(bufor, static_cast<std::size_t>(n));
+    ::close(rura[0]);
+    return wynik;
+}
+
+} // namespace
+
+// A's file A:zespol 0660 whose list lets B read and write it and the group
+// nothing, saved while C of the group watched: the new file took the mode
+// before the list, and for that while the group (in a folder with a default
+// list, C's inherited entry) had the mask's rights; C read the new contents
+// and wrote into them. After every change of its permissions C may open it
+// neither way, in both ways of saving.
+TEST_F(PlikiTekstowe, TheNewFileIsNeverOpenToWhomTheListShutsOut)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    const fs::path plik = katalog / "p.rup";
+    Zapisz("p.rup", "stare\r\n");
+    fs::permissions(katalog, fs::perms(0755));
+    ASSERT_EQ(::chown(plik.c_str(), 4673, ZespolPodgladacza), 0);
+    fs::permissions(plik, fs::perms(0660));
+    if (!UstawAcl("-m u:65534:rw,g::-", plik))
+        GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+    const std::string acl = Acl(plik);
+    for (const bool domyslna : {false, true}) {
+        if (domyslna) {
+            ASSERT_TRUE(UstawAcl("-d -m u:4672:rw", katalog));
+        }
+        for (const bool nazwane : {false, true}) {
+            SCOPED_TRACE(std::string(nazwane ? "named" : "without a name") + (domyslna ? ", default list" : ""));
+            ZapisujTylkoPrzezNazwanePliki(nazwane);
+            podgladniete.clear();
+            poZmianiePliku = Podgladaj;
+            std::string blad;
+            const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad);
+            poZmianiePliku = nullptr;
+            ASSERT_TRUE(zapisany) << blad;
+            EXPECT_EQ(podgladniete, std::vector<std::string>{});
+            EXPECT_EQ(Acl(plik), acl);
+        }
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// Where the list could not be set (a full attribute block), the new file
+// kept the folder's default one, and the user it lets read (D), whom the
+// old file's list shut out, read the saved file. The new file has no entry
+// the old one had not; and a save whose list cannot be removed or whose
+// mode cannot be set fails, leaving the old file as it was.
+TEST_F(PlikiTekstowe, AListThatCannotBeSetLeavesNoEntryOfTheFolders)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    constexpr uid_t D = 4675;
+    const fs::path plik = katalog / "p.rup";
+    fs::permissions(katalog, fs::perms(0755));
+    if (!UstawAcl("-d -m u:4675:r", katalog))
+        GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        Zapisz("p.rup", "stare\r\n");
+        fs::permissions(plik, fs::perms(0640));
+        ASSERT_TRUE(UstawAcl("-b -m u:65534:r,g::r", plik));
+        odmowaAtrybutow = {"system.posix_acl_access"};
+        bladOdmowy = ENOSPC;
+        std::string blad, uwaga;
+        const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga);
+        odmowaAtrybutow.clear();
+        bladOdmowy = EOPNOTSUPP;
+        ASSERT_TRUE(zapisany) << blad;
+        EXPECT_EQ(Cp1250NaUtf8(uwaga),
+                  "Plik " + plik.string() + " został zapisany, ale nie udało się zachować listy uprawnień (ACL).");
+        EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
+        EXPECT_FALSE(Otwiera(D, D, {}, plik));
+
+        for (const char* wywolanie : {"fremovexattr", "fchmod"}) {
+            SCOPED_TRACE(wywolanie);
+            odmowaZmiany = wywolanie;
+            EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"niepewne"}, blad));
+            odmowaZmiany.clear();
+            EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + plik.string() + " (błąd wejścia-wyjścia).");
+            EXPECT_EQ(Tresc("p.rup"), "nowe\r\n");
+            EXPECT_EQ(LiczbaPlikow(), 1u);
+        }
+    }
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// A's project A:zespol 0600 whose list lets B write it, saved by B: the file
+// became B's, its list "user::rw- user:B:rw- group::--- mask::rw-", and A
+// could not open his own project, without a word. Where the saver cannot
+// give the file its owner, the previous owner keeps his rights as an entry
+// of the list (a file without one gets one), every other entry exactly its
+// rights (narrowed where the mask widens for him), and the save names both;
+// where no list can be set, it says what he keeps. B is nobody; A (4678)
+// has no name, so his number stands for it.
+TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    constexpr gid_t Zespol = 4676, Obca = 4677;
+    constexpr uid_t A = 4678;
+    fs::permissions(katalog, fs::perms(0777));
+    const std::string zachowal = " został zapisany i należy teraz do użytkownika nobody; dotychczasowy właściciel "
+                                 "(4678) zachował swoje uprawnienia do niego.";
+    struct Przypadek {
+        const char* nazwa;
+        gid_t grupa;
+        unsigned tryb;
+        const char* acl;  // setfacl's entries; "" for none
+        const char* lista;
+        std::string uwaga;
+    };
+    const Przypadek przypadki[] = {
+        {"zespolu.rup", Zespol, 0600, "u:65534:rw",
+         "user::rw-\nuser:4678:rw-\nuser:65534:rw-\ngroup::---\nmask::rw-\nother::---\n\n", zachowal},
+        // B may write; the mask widens to A's x: 4679 and the group keep rw-.
+        {"maska.rup", Zespol, 0700, "u:65534:rw,u:4679:rwx,g::rwx,m::rw",
+         "user::rwx\nuser:4678:rwx\nuser:4679:rw-\nuser:65534:rw-\ngroup::rw-\nmask::rwx\nother::---\n\n", zachowal},
+        {"bez_listy.rup", Zespol, 0664, "", "user::rw-\nuser:4678:rw-\ngroup::rw-\nmask::rw-\nother::r--\n\n", zachowal},
+        // Set-user and set-group bits stay behind with the owner and group.
+        {"obcej_grupy.rup", Obca, 06660, "u:65534:rw",
+         "user::rw-\nuser:4678:rw-\nuser:65534:rw-\ngroup::---\nmask::rw-\nother::---\n\n",
+         zachowal + " Nie udało się zachować grupy pliku (4677). Nowa grupa pliku nie ma do niego uprawnień."},
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        const fs::path plik = katalog / p.nazwa;
+        Zapisz(p.nazwa, "stare\r\n");
+        ASSERT_EQ(::chown(plik.c_str(), A, p.grupa), 0);
+        fs::permissions(plik, fs::perms(p.tryb));
+        if (*p.acl && !UstawAcl(std::string("-m ") + p.acl, plik))
+            GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+        EXPECT_EQ(UwagaZapisuJakoNobody(plik, {Zespol}), "Plik " + plik.string() + p.uwaga);
+        EXPECT_EQ(Acl(plik), p.lista);
+        struct stat st {};
+        ASSERT_EQ(::stat(plik.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 65534u);
+        EXPECT_EQ(st.st_gid, p.grupa == Zespol ? Zespol : 65534u);
+        EXPECT_EQ(st.st_mode & 07000, 0u);
+        EXPECT_TRUE(Otwiera(A, A, {}, plik, O_RDWR)) << "A reads and writes his file";
+    }
+
+    // A file system that takes no list: A keeps what the group and others
+    // give him.
+    const fs::path plik = katalog / "bez_listy.rup";
+    ASSERT_EQ(::chown(plik.c_str(), A, Zespol), 0);
+    ASSERT_TRUE(UstawAcl("-b", plik));
+    odmowaAtrybutow = {"system.posix_acl_access"};
+    EXPECT_EQ(UwagaZapisuJakoNobody(plik, {Zespol}),
+              "Plik " + plik.string() +
+                  " został zapisany i należy teraz do użytkownika nobody; dotychczasowy właściciel (4678) ma do "
+                  "niego tylko uprawnienia grupy i pozostałych.");
+    odmowaAtrybutow.clear();
+    EXPECT_EQ(Acl(plik), "user::rw-\ngroup::rw-\nother::r--\n\n");
 }

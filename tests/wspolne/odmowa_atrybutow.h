@@ -3,6 +3,7 @@
 // keeps none: while `odmowaAtrybutow` names a prefix, setting an attribute
 // whose name starts with it fails. A test program linked with
 // --wrap=fsetxattr includes this in one of its files.
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <string>
@@ -12,16 +13,28 @@
 #include <vector>
 
 inline std::vector<std::string> odmowaAtrybutow;
+// The error they are refused with (a full attribute block: ENOSPC).
+inline int bladOdmowy = EOPNOTSUPP;
+// Runs after each attribute set on a file, refused or not, with its
+// descriptor and the call's name ("fsetxattr"); a test program that wraps
+// other calls that change a file's permissions runs it after them too.
+inline void (*poZmianiePliku)(int fd, const char* wywolanie) = nullptr;
 
 extern "C" int __real_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi);
 extern "C" int __wrap_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi)
 {
-    for (const std::string& poczatek : odmowaAtrybutow)
-        if (std::string_view(nazwa).starts_with(poczatek)) {
-            errno = EOPNOTSUPP;
-            return -1;
-        }
-    return __real_fsetxattr(fd, nazwa, wartosc, rozmiar, flagi);
+    const bool odmowa = std::any_of(odmowaAtrybutow.begin(), odmowaAtrybutow.end(), [nazwa](const std::string& p) {
+        return std::string_view(nazwa).starts_with(p);
+    });
+    if (odmowa)
+        errno = bladOdmowy;
+    const int wynik = odmowa ? -1 : __real_fsetxattr(fd, nazwa, wartosc, rozmiar, flagi);
+    if (poZmianiePliku) {
+        const int nr = errno;
+        poZmianiePliku(fd, "fsetxattr");
+        errno = nr;
+    }
+    return wynik;
 }
 
 // An old file at `plik` with an attribute of the user's; false where the
