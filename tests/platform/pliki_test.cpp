@@ -982,7 +982,7 @@ TEST_F(PlikiTekstowe, EveryAttributeIsKeptOrNamed)
     ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
     // Capabilities (a version 2 record: CAP_NET_BIND_SERVICE permitted) go
     // when a file changes owner, as root's new file does here.
-    const std::string zdolnosci("\x00\x00\x00\x02\x00\x04\x00\x00" + std::string(12, '\0'), 20);
+    const std::string zdolnosci = std::string("\x00\x00\x00\x02\x00\x04\x00\x00", 8) + std::string(12, '\0');
     const auto stary = [&] {
         std::ofstream(plik) << "stare\r\n";
         bool ustawione = ::chown(plik.c_str(), 65534, 65534) == 0 &&
