@@ -331,27 +331,22 @@ bool CzytajAtrybut(const std::string& sciezka, const char* nazwa, std::string& w
     return false;
 }
 
-std::string NazwaGrupy(gid_t gid)
+// A name from the system's group or user database; its number where it
+// has none.
+template <typename Wpis, typename Id, typename Szukaj>
+std::string NazwaZBazy(Id id, Szukaj szukaj, char* Wpis::*nazwa)
 {
     std::vector<char> bufor(4096);
-    group g {};
-    group* znaleziona = nullptr;
+    Wpis wpis {};
+    Wpis* znaleziony = nullptr;
     int nr = 0;
-    while ((nr = ::getgrgid_r(gid, &g, bufor.data(), bufor.size(), &znaleziona)) == ERANGE && bufor.size() < (1u << 20))
+    while ((nr = szukaj(id, &wpis, bufor.data(), bufor.size(), &znaleziony)) == ERANGE && bufor.size() < (1u << 20))
         bufor.resize(bufor.size() * 2);
-    return nr == 0 && znaleziona ? SciezkaWTekscie(znaleziona->gr_name) : std::to_string(gid);
+    return nr == 0 && znaleziony ? SciezkaWTekscie(znaleziony->*nazwa) : std::to_string(id);
 }
 
-std::string NazwaUzytkownika(uid_t uid)
-{
-    std::vector<char> bufor(4096);
-    passwd u {};
-    passwd* znaleziony = nullptr;
-    int nr = 0;
-    while ((nr = ::getpwuid_r(uid, &u, bufor.data(), bufor.size(), &znaleziony)) == ERANGE && bufor.size() < (1u << 20))
-        bufor.resize(bufor.size() * 2);
-    return nr == 0 && znaleziony ? SciezkaWTekscie(znaleziony->pw_name) : std::to_string(uid);
-}
+std::string NazwaGrupy(gid_t gid) { return NazwaZBazy(gid, ::getgrgid_r, &group::gr_name); }
+std::string NazwaUzytkownika(uid_t uid) { return NazwaZBazy(uid, ::getpwuid_r, &passwd::pw_name); }
 
 // What the new file could not take of the old one's.
 struct Niezachowane {
