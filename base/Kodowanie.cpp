@@ -167,23 +167,48 @@ bool OsiemAscii(const char* z)
     return (osiem & 0x8080808080808080ull) == 0;
 }
 
-// -1 for bytes that are no UTF-8, 0 for ASCII alone, 1 for UTF-8 beyond it.
-int RodzajUtf8(std::string_view t)
+// Whether 32 bytes from `z` are all ASCII: a branch per block, not per word.
+bool BlokAscii(const char* z)
 {
-    bool spozaAscii = false;
-    std::size_t i = 0;
-    while (i < t.size()) {
-        if (i + 8 <= t.size() && OsiemAscii(t.data() + i)) {
-            i += 8;
-            continue;
-        }
-        const std::size_t dl = DlugoscZnakuUtf8(t, i);
-        if (dl == 0)
-            return -1;
-        spozaAscii = spozaAscii || dl > 1;
-        i += dl;
+    std::uint64_t slowa[4];
+    std::memcpy(slowa, z, sizeof slowa);
+    return ((slowa[0] | slowa[1] | slowa[2] | slowa[3]) & 0x8080808080808080ull) == 0;
+}
+
+// Where the first byte beyond ASCII stands from `i` on (the end of the text
+// where none does): a whole file's ASCII is passed in blocks.
+std::size_t PoAscii(std::string_view t, std::size_t i)
+{
+    const std::size_t n = t.size();
+    while (i + 32 <= n && BlokAscii(t.data() + i))
+        i += 32;
+    while (i + 8 <= n && OsiemAscii(t.data() + i))
+        i += 8;
+    while (i < n && static_cast<unsigned char>(t[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+// The form a text of `szerokosc`-byte units is in by its NULs, `le` or
+// `be`; "" when they do not tell it. A text of the program holds no NUL: the
+// high half of many units in its beginning all NUL, and never the low half
+// (or the other way round), is that form.
+std::string_view PoNulach(std::string_view t, std::size_t szerokosc, std::string_view le, std::string_view be)
+{
+    const std::size_t pol = szerokosc / 2;
+    const std::size_t jednostek = std::min<std::size_t>(t.size(), 1024) / szerokosc;
+    const auto zera = [&](std::size_t od) { return t.substr(od, pol).find_first_not_of('\0') == t.npos; };
+    std::size_t nulDrugi = 0, nulPierwszy = 0;
+    for (std::size_t i = 0; i < jednostek; ++i) {
+        const bool pierwszy = zera(i * szerokosc), drugi = zera(i * szerokosc + pol);
+        nulDrugi += drugi && !pierwszy;
+        nulPierwszy += pierwszy && !drugi;
     }
-    return spozaAscii ? 1 : 0;
+    if (nulDrugi > 0 && nulPierwszy == 0 && nulDrugi * 4 >= jednostek)
+        return le;
+    if (nulPierwszy > 0 && nulDrugi == 0 && nulPierwszy * 4 >= jednostek)
+        return be;
+    return "";
 }
 
 } // namespace
@@ -214,9 +239,32 @@ std::size_t DlugoscZnakuUtf8(std::string_view t, std::size_t i)
     return ZnakUtf8(t, i, kod);
 }
 
-bool JestUtf8SpozaAscii(std::string_view t) { return RodzajUtf8(t) == 1; }
+std::size_t PierwszyBladUtf8(std::string_view t)
+{
+    for (std::size_t i = PoAscii(t, 0); i < t.size(); i = PoAscii(t, i)) {
+        const std::size_t dl = DlugoscZnakuUtf8(t, i);
+        if (dl == 0)
+            return i;
+        i += dl;
+    }
+    return std::string_view::npos;
+}
 
-bool JestUtf8(std::string_view t) { return RodzajUtf8(t) >= 0; }
+bool JestUtf8(std::string_view t) { return PierwszyBladUtf8(t) == std::string_view::npos; }
+
+bool MaZnakCp1250WUtf8(std::string_view t)
+{
+    const BajtyCp1250& bajt = Cp1250();
+    for (std::size_t i = PoAscii(t, 0); i < t.size(); i = PoAscii(t, i)) {
+        std::uint32_t kod = 0;
+        const std::size_t dl = ZnakUtf8(t, i, kod);
+        if (dl > 0 && bajt(kod) != 0)
+            return true;
+        // Inside a valid character no other begins.
+        i += dl == 0 ? 1 : dl;
+    }
+    return false;
+}
 
 std::string Utf8ZBajtamiCp1250(std::string_view bajty)
 {
@@ -278,32 +326,21 @@ std::size_t Utf8NaCp1250WMiejscu(std::string& tekst, std::size_t od)
     return std::string::npos;
 }
 
-std::string Utf16NaUtf8(std::string_view tekst, std::string_view rodzaj)
+std::string_view RodzajUtf16LubUtf32(std::string_view t)
 {
-    if (tekst.starts_with(rodzaj == "UTF-16LE" ? "\xFF\xFE" : "\xFE\xFF"))
-        tekst.remove_prefix(2);
-    const Deskryptor d("UTF-8", std::string(rodzaj).c_str());
-    return Konwertuj(d, false, tekst);
-}
-
-std::string_view RodzajUtf16(std::string_view t)
-{
+    using namespace std::string_view_literals;
+    // The UTF-32LE mark begins as the UTF-16LE one does.
+    if (t.starts_with("\xFF\xFE\0\0"sv))
+        return "UTF-32LE";
+    if (t.starts_with("\0\0\xFE\xFF"sv))
+        return "UTF-32BE";
     if (t.starts_with("\xFF\xFE"))
         return "UTF-16LE";
     if (t.starts_with("\xFE\xFF"))
         return "UTF-16BE";
-    // A text of the program holds no NUL: a NUL on one side of many byte
-    // pairs in its beginning, and never on the other, is UTF-16.
-    const std::size_t par = std::min<std::size_t>(t.size(), 1024) / 2;
-    std::size_t nulDrugi = 0, nulPierwszy = 0;
-    for (std::size_t i = 0; i < par; ++i) {
-        const bool pierwszy = t[2 * i] == '\0', drugi = t[2 * i + 1] == '\0';
-        nulDrugi += drugi && !pierwszy;
-        nulPierwszy += pierwszy && !drugi;
-    }
-    if (nulDrugi > 0 && nulPierwszy == 0 && nulDrugi * 4 >= par)
-        return "UTF-16LE";
-    if (nulPierwszy > 0 && nulDrugi == 0 && nulPierwszy * 4 >= par)
-        return "UTF-16BE";
-    return "";
+    // UTF-32 first: its units' NULs look like UTF-16's, never the reverse
+    // (a UTF-16 unit all NUL would be a NUL character).
+    if (const std::string_view utf32 = PoNulach(t, 4, "UTF-32LE", "UTF-32BE"); !utf32.empty())
+        return utf32;
+    return PoNulach(t, 2, "UTF-16LE", "UTF-16BE");
 }

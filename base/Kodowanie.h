@@ -10,11 +10,16 @@
 std::string Cp1250NaUtf8(std::string_view cp1250);
 std::string Utf8NaCp1250(std::string_view utf8);
 
-// Whether the bytes are valid UTF-8 holding at least one character beyond
-// ASCII (a text such as a text editor of this system saves).
-bool JestUtf8SpozaAscii(std::string_view tekst);
 // Whether the bytes are valid UTF-8, ASCII alone too.
 bool JestUtf8(std::string_view tekst);
+// Where the first byte that begins no valid UTF-8 character stands; npos
+// for valid UTF-8.
+std::size_t PierwszyBladUtf8(std::string_view tekst);
+// Whether the bytes hold the UTF-8 of some character Windows-1250 has beyond
+// ASCII (a Polish letter, a dash, a degree sign): Windows-1250 text
+// practically never forms one, its only lead bytes being the rare letters
+// "Â", "Ă", "Ä", "Ĺ", "Ë" and "â".
+bool MaZnakCp1250WUtf8(std::string_view tekst);
 // The length of the UTF-8 character at `i` (1 for ASCII), 0 where no valid
 // one begins.
 std::size_t DlugoscZnakuUtf8(std::string_view tekst, std::size_t i);
@@ -42,10 +47,7 @@ TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8);
 
 // The byte-order mark some editors begin a UTF-8 text with.
 inline constexpr std::string_view ZnacznikKolejnosciUtf8 = "\xEF\xBB\xBF";
-// The UTF-16 form a text is in, "UTF-16LE" or "UTF-16BE", known by its
-// byte-order mark or by NUL bytes in alternate places (the high bytes of
-// plain letters); "" for any other text.
-std::string_view RodzajUtf16(std::string_view tekst);
-// A text in the UTF-16 form `rodzaj` ("UTF-16LE" or "UTF-16BE") as UTF-8,
-// without its byte-order mark; what is damaged becomes "?".
-std::string Utf16NaUtf8(std::string_view tekst, std::string_view rodzaj);
+// The UTF-16 or UTF-32 form a text is in, "UTF-16LE", "UTF-16BE",
+// "UTF-32LE" or "UTF-32BE", known by its byte-order mark or by NUL bytes in
+// regular places (the high bytes of plain letters); "" for any other text.
+std::string_view RodzajUtf16LubUtf32(std::string_view tekst);

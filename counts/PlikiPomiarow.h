@@ -2,10 +2,10 @@
 // The count file "*.pom", the count settings file "*.upm" and the forecast
 // file "*.pgz": writers and readers. Plain C++, no window.
 //
-// Files are Windows-1250 lines ending in CR LF (UTF-8 with the byte-order
-// mark is read through TekstPlikuWCp1250); every list or value follows
-// a key line of ten underscores and the key, and the readers take the groups
-// in any order. A reader refuses a malformed file with a message naming the
+// Files are Windows-1250 lines ending in CR LF (UTF-8, with the byte-order
+// mark or without it, is read through TekstPlikuWCp1250); every list or
+// value follows a key line of ten underscores and the key, and the readers
+// take the groups in any order. A reader refuses a malformed file with a message naming the
 // file and the line ("Błąd w pliku <file>, linia <n>: ...") and leaves the
 // record it was given as it was; writers go through the safe save, so the
 // old file survives a failed write.

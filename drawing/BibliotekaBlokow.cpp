@@ -196,10 +196,7 @@ namespace {
 bool CzytajDefinicjeBiblioteki(std::string tresc, const std::string& nazwaPliku, DefinicjeBiblioteki& wynik,
                                std::string& blad)
 {
-    // A text editor of this system saves in UTF-8, with the mark or without;
-    // a library has no fixed word beyond ASCII to tell it, so any UTF-8
-    // beyond ASCII is taken for it, as libraries kept so rely on.
-    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad, JestUtf8SpozaAscii))
+    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad))
         return false;
     // The definitions keep 32-bit offsets: no library comes near 4 GB.
     if (tresc.size() > std::numeric_limits<uint32_t>::max()) {

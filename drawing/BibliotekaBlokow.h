@@ -97,14 +97,14 @@ private:
 };
 
 // The definitions of a library's text, in file order. The text is made
-// Windows-1250 by TekstPlikuWCp1250, UTF-8 without the mark (as a text
-// editor of this system saves it) taken as UTF-8 too. A
-// definition without its end marker ends at the next definition's marker or
-// at the end of the file; a date or time that is none reads as 0. Lines are
-// taken as at most 255 characters. A definition without a body line (a file
-// cut in its header) would copy into the project as a run the project's
-// reader refuses: the library is refused, false with the message naming the
-// file and the line, `wynik` then empty.
+// Windows-1250 by TekstPlikuWCp1250 (UTF-8, with the mark or without it, as
+// a text editor of this system saves it). A definition without its end
+// marker ends at the next definition's marker or at the end of the file; a
+// date or time that is none reads as 0. Lines are taken as at most 255
+// characters. A definition without a body line (a file cut in its header)
+// would copy into the project as a run the project's reader refuses: the
+// library is refused, false with the message naming the file and the line,
+// `wynik` then empty.
 bool CzytajTekstBiblioteki(std::string tresc, const std::string& nazwaPliku, DefinicjeBiblioteki& wynik,
                            std::string& blad);
 

@@ -707,35 +707,6 @@ int WersjaPliku(const std::string& linia2)
     return 0;
 }
 
-// A project saved in UTF-8 without the byte-order mark, known by its own
-// words: the first section after the banner of a version-2 file is the
-// nodes', titled "Węzły", which stands so only in UTF-8. A version-1 file
-// has no fixed word beyond ASCII: it reads as Windows-1250.
-bool SlowaProjektuWUtf8(std::string_view t)
-{
-    std::size_t od = 0;
-    const auto nastepna = [&] {
-        const std::size_t koniec = KoniecLinii(t, od);
-        const std::string_view linia = t.substr(od, koniec - od);
-        od = PoKoncuLinii(t, koniec);
-        return linia;
-    };
-    nastepna();
-    if (WersjaPliku(std::string(nastepna())) != 2)
-        return false;
-    for (int i = 3; i <= 5; ++i)
-        nastepna();
-    while (od < t.size()) {
-        const std::string_view linia = nastepna();
-        if (!linia.starts_with(Kreski))
-            continue;
-        const bool wezly = linia == LiniaZnacznika("wv1") || linia == LiniaZnacznika("wv2") ||
-                           linia == LiniaZnacznika("wv3");
-        return wezly && nastepna() == "Węzły";
-    }
-    return false;
-}
-
 }  // namespace
 
 const std::string LiniaPieszych = "---------------   Piesi RUPL RONDO 2021_02_09";
@@ -750,7 +721,7 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 {
     uzupelnione.clear();
     std::string tresc;
-    if (!CzytajPlik(nazwaPliku, tresc, blad) || !TekstPlikuWCp1250(tresc, nazwaPliku, blad, SlowaProjektuWUtf8))
+    if (!CzytajPlik(nazwaPliku, tresc, blad) || !TekstPlikuWCp1250(tresc, nazwaPliku, blad))
         return false;  // names the file and the cause
 
     CzytnikProjektu c(std::move(tresc), nazwaPliku, cel);

@@ -206,8 +206,8 @@ bool ZapiszProjekt(const std::string& nazwaPliku);
 // file names is loaded into the drawing on the way. Diagrams or roundabouts
 // a node lacks in some variant (a file cut between sections) are added at
 // their defaults and listed in `uzupelnione`, for the user to be told. The
-// bytes go through TekstPlikuWCp1250 first (UTF-8 with the mark, or without
-// it where the nodes' section title "Węzły" stands in UTF-8).
+// bytes go through TekstPlikuWCp1250 first (UTF-8, with the mark or without
+// it, made Windows-1250).
 bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad, std::string& uzupelnione);
 // The same where only what was read matters (comparisons).
 bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& blad);

@@ -22,17 +22,6 @@ bool CzytajWspolczynnik(const std::string& tekst, double& x)
     return TekstWGranicy(granice::Wspolczynnik, PoprawSeparator(tekst), x);
 }
 
-// The banner's words, which hold a Polish letter.
-constexpr std::string_view SlowaNaglowka = "Ustawienia Pojazdów/Przejsc POMIAR 1.0.0.";
-
-// A settings file saved in UTF-8 without the byte-order mark, known by its
-// banner's second line holding its words in UTF-8.
-bool SlowaUstawienWUtf8(std::string_view t)
-{
-    const std::size_t druga = PoKoncuLinii(t, KoniecLinii(t, 0));
-    return t.substr(druga, KoniecLinii(t, druga) - druga).find(SlowaNaglowka) != std::string_view::npos;
-}
-
 }  // namespace
 
 UstawieniaPomiaru UstawieniaZPomiaru(const DanePomiar& p)
@@ -80,7 +69,7 @@ std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u)
 {
     PisarzProjektu w;
     w.Linia(LiniaGwiazdek());
-    w.Linia(LiniaRamki(9, Utf8NaCp1250(SlowaNaglowka)));
+    w.Linia(LiniaRamki(9, Utf8NaCp1250("Ustawienia Pojazdów/Przejsc POMIAR 1.0.0.")));
     w.Linia(PustaRamka());
     w.Linia(LiniaGwiazdek());
     w.Linia("");
@@ -108,7 +97,7 @@ bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, 
 bool CzytajTekstUstawien(std::string tresc, const std::string& nazwaPliku, UstawieniaPomiaru& u, bool& zPrzejsciami,
                          std::string& blad)
 {
-    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad, SlowaUstawienWUtf8))
+    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad))
         return false;
     UstawieniaPomiaru n = u;
     bool pojazdy = false, przejscia = false;

@@ -203,59 +203,56 @@ std::string KomunikatOdczytu(const std::string& sciezka, int nrBledu)
 
 namespace {
 
-// The refusal of UTF-8 holding a character Windows-1250 has no byte for,
-// naming its line: the line ends before it in `przed`, the part converted,
-// which keeps them where they were.
-std::string OdmowaUtf8(std::string_view przed, const std::string& sciezka)
+// The refusal of a UTF-8 text naming its line at fault, whose start is
+// `przed` (a part converted, which keeps the lines where they were, or the
+// text up to a damaged byte).
+std::string OdmowaUtf8(std::string_view przed, const std::string& sciezka, const char* przyczynaUtf8)
 {
     const bool poKoncu = przed.empty() || przed.back() == '\n' || przed.back() == '\r';
     const std::size_t nr = PoliczLinie(przed) + (poKoncu ? 1 : 0);
     return Utf8NaCp1250("Błąd w pliku ") + SciezkaWTekscie(sciezka) + ", linia " + std::to_string(nr) + ": " +
-           Utf8NaCp1250("plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
+           Utf8NaCp1250(przyczynaUtf8);
 }
 
-// The refusal of UTF-16, advising a form this kind of file is read right
-// in: plain UTF-8 where the text would be ASCII alone or its own words would
-// tell it, judged by its beginning (a text beyond it gets the other advice,
-// right for it too).
-std::string OdmowaUtf16(std::string_view tresc, std::string_view utf16, const std::string& sciezka,
-                        RozpoznanieUtf8 utf8BezZnacznika)
+std::string OdmowaUtf16LubUtf32(std::string_view rodzaj, const std::string& sciezka)
 {
-    constexpr std::size_t Poczatek = std::size_t{1} << 16;
-    const std::string poczatek = Utf16NaUtf8(tresc.substr(0, Poczatek), utf16);
-    const bool czytaUtf8 = (tresc.size() <= Poczatek && !JestUtf8SpozaAscii(poczatek)) ||
-                           (utf8BezZnacznika && utf8BezZnacznika(poczatek));
     return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" jest zapisany w kodowaniu ") +
-           std::string(utf16) +
-           Utf8NaCp1250(czytaUtf8 ? ", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250."
-                                  : ", którego program nie czyta; zapisz plik w Windows-1250 lub w UTF-8 ze "
-                                    "znacznikiem BOM.");
+           std::string(rodzaj) +
+           Utf8NaCp1250(", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250.");
 }
 
 }  // namespace
 
-bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad,
-                       RozpoznanieUtf8 utf8BezZnacznika)
+bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad)
 {
-    if (const std::string_view utf16 = RodzajUtf16(tresc); !utf16.empty()) {
-        blad = OdmowaUtf16(tresc, utf16, sciezka, utf8BezZnacznika);
+    if (const std::string_view rodzaj = RodzajUtf16LubUtf32(tresc); !rodzaj.empty()) {
+        blad = OdmowaUtf16LubUtf32(rodzaj, sciezka);
         return false;
     }
     const std::size_t od =
         std::string_view(tresc).starts_with(ZnacznikKolejnosciUtf8) ? ZnacznikKolejnosciUtf8.size() : 0;
-    const std::string_view utf8 = std::string_view(tresc).substr(od);
-    if (od == 0 && !(utf8BezZnacznika && utf8BezZnacznika(utf8)))
+    const std::string_view tekst = std::string_view(tresc).substr(od);
+    const bool utf8 = MaZnakCp1250WUtf8(tekst);
+    if (!utf8 && od == 0)
         return true;
-    // Bytes that are no UTF-8 are Windows-1250 behind the mark, as files
-    // were before the mark was read as UTF-8.
-    if (!JestUtf8(utf8)) {
-        tresc.erase(0, od);
-        return true;
+    if (const std::size_t uszkodzony = PierwszyBladUtf8(tekst); uszkodzony != std::string_view::npos) {
+        // Behind the mark, as files were saved before it was read as UTF-8.
+        if (!utf8) {
+            tresc.erase(0, od);
+            return true;
+        }
+        // UTF-8 damaged, a byte of a letter lost: read on, every letter
+        // would come garbled.
+        blad = OdmowaUtf8(tekst.substr(0, uszkodzony), sciezka,
+                          "plik jest zapisany w UTF-8, a ta linia nie jest poprawnym tekstem UTF-8.");
+        std::string().swap(tresc);
+        return false;
     }
     if (Utf8NaCp1250WMiejscu(tresc, od) == std::string::npos)
         return true;
     // What was converted, up to the character refused.
-    blad = OdmowaUtf8(tresc, sciezka);
+    blad = OdmowaUtf8(tresc, sciezka,
+                      "plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");
     std::string().swap(tresc);
     return false;
 }

@@ -18,25 +18,18 @@ constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 // `tresc` is then empty.
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad);
 
-// How a kind of file tells UTF-8 without the byte-order mark from
-// Windows-1250: true when the text (after any mark) is UTF-8 by the kind's
-// own fixed words standing in it in UTF-8 (a project's section title
-// "Węzły"). Null for a kind whose fixed words hold no Polish letter.
-using RozpoznanieUtf8 = bool (*)(std::string_view tekst);
-
 // Makes a file's bytes the program's Windows-1250 text, in place, before its
-// reader takes them. A text opening with the UTF-8 byte-order mark (as an
-// editor re-saves it) is UTF-8: the mark is dropped and the rest converted,
-// its lines where they were. So is a text without the mark that
-// `utf8BezZnacznika` takes for UTF-8. Bytes that are no UTF-8 are
-// Windows-1250 after all (behind the mark, as older files were saved): only
-// the mark goes. A character that Windows-1250 lacks refuses the file naming
-// the line; UTF-16 is refused naming its form and a form to save the file in
-// that this kind is read right in. Any other text is Windows-1250 already
-// and stays as it is. On refusal false with the message in `blad`, `tresc`
-// then empty.
-bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad,
-                       RozpoznanieUtf8 utf8BezZnacznika = nullptr);
+// reader takes them, by one rule for every kind of file. A text (after any
+// UTF-8 byte-order mark) holding the UTF-8 of some character Windows-1250 has
+// beyond ASCII (MaZnakCp1250WUtf8) is UTF-8, with the mark or without:
+// Windows-1250 text practically never forms one. So is a text behind the
+// mark that is valid UTF-8 throughout. UTF-8 is converted, its lines where
+// they were, the mark dropped; a line that is no valid UTF-8 (a byte of a
+// letter lost) or holds a character Windows-1250 lacks refuses the file
+// naming the line. Any other text is Windows-1250 already and stays, the mark
+// only dropped. UTF-16 and UTF-32 are refused naming their form. On refusal
+// false with the message in `blad`, `tresc` then empty.
+bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::string& blad);
 
 // The lines of a text, as views into it: CR LF, LF or CR end a line.
 std::vector<std::string_view> PodzielNaLinie(std::string_view tresc);

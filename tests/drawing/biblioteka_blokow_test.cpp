@@ -361,8 +361,9 @@ TEST_F(PlikBiblioteki, BibliotekaWUtf8CzytanaJakoWindows1250)
     ASSERT_TRUE(CzytajBiblioteke(Sciezka("cp1250.blk"), c, blad)) << Cp1250NaUtf8(blad);
     ASSERT_EQ(c.size(), 1u);
     EXPECT_EQ(c[0].Nazwa, b[0].Nazwa);
-    // A character the code page lacks would come out as "?": refused.
-    Zapisz(Sciezka("cyrylica.blk"), Plik(Razem({Definicja("Знак", "2026-01-02", "G", {"ramka", "L(0,0)-(1,0)"})})));
+    // A character the code page lacks would come out as "?": refused, in a
+    // text a Polish letter tells for UTF-8.
+    Zapisz(Sciezka("cyrylica.blk"), Plik(Razem({Definicja("Знак", "2026-01-02", "Ż", {"ramka", "L(0,0)-(1,0)"})})));
     EXPECT_FALSE(CzytajBiblioteke(Sciezka("cyrylica.blk"), c, blad));
     EXPECT_EQ(Cp1250NaUtf8(blad),
               "Błąd w pliku " + Sciezka("cyrylica.blk") +
@@ -423,6 +424,20 @@ TEST_F(PlikBiblioteki, ZnacznikUtf8PominietyUtf16Odrzucone)
                                           ", którego program nie czyta; zapisz plik w UTF-8 lub Windows-1250.");
         EXPECT_TRUE(b.empty());
     }
+}
+
+// A Windows-1250 library whose only letters beyond ASCII, "ÓŻ" of
+// "PODRÓŻ", happen to be the UTF-8 of a Cyrillic letter reads as
+// Windows-1250: it was once refused as UTF-8 holding a character the code
+// page lacks.
+TEST_F(PlikBiblioteki, Windows1250ZCyrylicaWUtf8CzytanyJakWindows1250)
+{
+    Zapisz(Sciezka("podroz.blk"), Plik(Razem({Definicja("PODR\xD3\xAF", "2026-01-02", "Znaki", {"ramka"})})));
+    DefinicjeBiblioteki b;
+    std::string blad;
+    ASSERT_TRUE(CzytajBiblioteke(Sciezka("podroz.blk"), b, blad)) << Cp1250NaUtf8(blad);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(Cp1250NaUtf8(b[0].Nazwa), "PODRÓŻ");
 }
 
 // A million definitions of a marker, ten empty header lines and one body

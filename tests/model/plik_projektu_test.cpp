@@ -205,13 +205,15 @@ TEST_F(PlikProjektuTest, LargeProjectIsSavedInPiecesByteForByte)
     EXPECT_TRUE(TrescProjektu() == tresc);
 }
 
-// A project re-saved by an editor as UTF-8 with the byte-order mark, a
-// version-1 file too, opens with its Polish letters as Windows-1250 (they
-// once opened as "KoĹ›ciuszki") and saves as every project does, without the
-// mark; so does one left in Windows-1250 behind the mark (once refused as
-// damaged UTF-8). Its forms that Windows-1250 cannot hold are refused, and
-// the project open before stays as it was.
-TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
+// A project re-saved by an editor as UTF-8, with the byte-order mark or
+// without it, a version-1 file too, opens with its Polish letters as
+// Windows-1250 (they once opened as "KoĹ›ciuszki", a version-1 file without
+// the mark until lately) and saves as every project does, without the mark;
+// so does one left in Windows-1250 behind the mark (once refused as damaged
+// UTF-8). Its forms that Windows-1250 cannot hold, and UTF-8 with a byte of
+// a letter lost (once opened garbled without a word), are refused, and the
+// project open before stays as it was.
+TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemIBezCzytanyJakWindows1250)
 {
     ASSERT_EQ(DodajWariant(PL("Łódź"), PL("Rano – szczyt"), "", "", 0, 0, 'L'), "");
     ASSERT_EQ(DodajWezel(5.0, 5.0, PL("Kościuszki"), 'J'), "");
@@ -222,10 +224,9 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
         std::string plik;
         std::string polski;
         std::function<std::string()> czytany;
-        bool czytaUtf8BezZnacznika;
-    } pliki[] = {{Sciezka("wersja2.rup"), "Kościuszki", wezel, true},
-                 {KG_TEST_DATA "/wersja1.rup", "Skrzyżowanie Główne", tytul, false}};
-    for (const auto& [plik, polski, czytany, czytaUtf8BezZnacznika] : pliki) {
+    } pliki[] = {{Sciezka("wersja2.rup"), "Kościuszki", wezel},
+                 {KG_TEST_DATA "/wersja1.rup", "Skrzyżowanie Główne", tytul}};
+    for (const auto& [plik, polski, czytany] : pliki) {
         SCOPED_TRACE(plik);
         const std::string cp1250 = CzytajBajty(plik);
         ASSERT_TRUE(Otworz(plik)) << Blad();
@@ -234,7 +235,8 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
         ASSERT_NE(oczekiwany.find(PL(polski.c_str())), std::string::npos);
 
         const std::string bom = Sciezka("bom.rup");
-        for (const std::string& bajty : {Utf8ZeZnacznikiem(cp1250), Windows1250ZeZnacznikiem(cp1250)}) {
+        for (const std::string& bajty :
+             {Utf8ZeZnacznikiem(cp1250), Cp1250NaUtf8(cp1250), Windows1250ZeZnacznikiem(cp1250)}) {
             std::ofstream(bom, std::ios::binary | std::ios::trunc) << bajty;
             okno.bledy.clear();
             ASSERT_TRUE(Otworz(bom)) << Blad();
@@ -244,7 +246,7 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
         }
 
         const std::string zly = Sciezka("zly.rup");
-        for (const auto& [opis, bajty, komunikat] : ZleKodowania(cp1250, polski, zly, czytaUtf8BezZnacznika)) {
+        for (const auto& [opis, bajty, komunikat] : ZleKodowania(cp1250, polski, zly)) {
             SCOPED_TRACE(opis);
             std::ofstream(zly, std::ios::binary | std::ios::trunc) << bajty;
             okno.bledy.clear();
@@ -257,12 +259,13 @@ TEST_F(PlikProjektuTest, Utf8ZeZnacznikiemCzytanyJakWindows1250)
 }
 
 // A project in UTF-8 without the mark (as an editor saves it, or iconv makes
-// it of UTF-16) is known by its nodes' section title "Węzły" in UTF-8: it
-// opens with its letters in Windows-1250, not as "Stan istniejÄ…cy", and
-// saves as Windows-1250 alone. Only that title decides: a Windows-1250 file
-// whose texts happen to be UTF-8 bytes ("Ä…" typed so), a version-1 file
-// among them, is read as it stands.
-TEST_F(PlikProjektuTest, Utf8BezZnacznikaPoznanyPoSlowachPliku)
+// it of UTF-16) is known by its Polish letters in UTF-8: it opens with them
+// in Windows-1250, not as "Stan istniejÄ…cy", and saves as Windows-1250
+// alone. A Windows-1250 file whose text holds the UTF-8 of a letter ("Ä…"
+// typed so) is UTF-8 too: beside Windows-1250 letters it is refused naming
+// the line of the first, never read garbled; alone, in a version-1 file, it
+// reads as "ą".
+TEST_F(PlikProjektuTest, Utf8BezZnacznikaPoznanyPoLiterach)
 {
     ASSERT_EQ(DodajWariant(PL("Stan istniejący"), PL("Żółw"), "", "", 0, 0, 'L'), "");
     ASSERT_EQ(DodajWezel(5.0, 5.0, PL("Kościuszki"), 'J'), "");
@@ -292,8 +295,7 @@ TEST_F(PlikProjektuTest, Utf8BezZnacznikaPoznanyPoSlowachPliku)
     EXPECT_EQ(Wezly.at(0).Nazwa.str(), PL("Kościuszki"));
     EXPECT_EQ(BiezacyProjekt.Plik, utf8);
 
-    // "Ä…" typed in Windows-1250 is the UTF-8 of "ą": in a version-2 file
-    // and in a version-1 file, valid UTF-8 as a whole, it stays.
+    // "Ä…" typed in Windows-1250 is the UTF-8 of "ą".
     const std::string aa = PL("Ä…");
     ASSERT_EQ(aa, "\xC4\x85");
     NowyProjekt();
@@ -301,11 +303,12 @@ TEST_F(PlikProjektuTest, Utf8BezZnacznikaPoznanyPoSlowachPliku)
     ASSERT_EQ(DodajWezel(5.0, 5.0, "W" + aa, 'J'), "");
     ASSERT_TRUE(ZapiszProjekt(Sciezka("ae.rup")));
     const std::string ae = CzytajBajty(Sciezka("ae.rup"));
-    NowyProjekt();
-    ASSERT_TRUE(Otworz(Sciezka("ae.rup"))) << Blad();
-    EXPECT_EQ(Wezly.at(0).Nazwa.str(), "W" + aa);
-    ASSERT_TRUE(ZapiszProjekt(Sciezka("ae.rup")));
-    EXPECT_EQ(CzytajBajty(Sciezka("ae.rup")), ae);
+    // The nodes' section title "Węzły" holds the file's first letter.
+    const std::size_t litera = ae.find(PL("Węzły"));
+    EXPECT_FALSE(OtworzProjekt(Sciezka("ae.rup")));
+    EXPECT_EQ(Blad(), "Błąd w pliku " + Sciezka("ae.rup") + ", linia " +
+                          std::to_string(std::count(ae.begin(), ae.begin() + litera, '\n') + 1) +
+                          ": plik jest zapisany w UTF-8, a ta linia nie jest poprawnym tekstem UTF-8.");
 
     std::string wersja1 = CzytajBajty(KG_TEST_DATA "/wersja1.rup");
     const std::string polski = PL("Skrzyżowanie Główne");
@@ -313,10 +316,9 @@ TEST_F(PlikProjektuTest, Utf8BezZnacznikaPoznanyPoSlowachPliku)
     for (char& z : wersja1)
         if (static_cast<unsigned char>(z) >= 0x80 && z != aa[0] && z != aa[1])
             z = 'x';
-    ASSERT_TRUE(JestUtf8SpozaAscii(wersja1));
     std::ofstream(Sciezka("ae1.rup"), std::ios::binary) << wersja1;
     ASSERT_TRUE(Otworz(Sciezka("ae1.rup"))) << Blad();
-    EXPECT_EQ(Ruchoplany.at(0).Tytul[0].str(), "Skrzy" + aa);
+    EXPECT_EQ(Ruchoplany.at(0).Tytul[0].str(), PL("Skrzyą"));
 }
 
 namespace {
