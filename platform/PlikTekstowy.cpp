@@ -227,6 +227,7 @@ bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::stri
 {
     if (const std::string_view rodzaj = RodzajUtf16LubUtf32(tresc); !rodzaj.empty()) {
         blad = OdmowaUtf16LubUtf32(rodzaj, sciezka);
+        std::string().swap(tresc);
         return false;
     }
     const std::size_t od =

@@ -14,11 +14,15 @@ namespace {
 
 const std::string ZnacznikUtf8(ZnacznikKolejnosciUtf8);
 
-// The refusal of `tekst`, in UTF-8; "" when it is read.
+// The refusal of `tekst`, in UTF-8; "" when it is read. A refused text
+// leaves nothing for a reader to take.
 std::string Odmowa(std::string tekst)
 {
     std::string blad;
-    return TekstPlikuWCp1250(tekst, "/p/plik.rup", blad) ? "" : Cp1250NaUtf8(blad);
+    if (TekstPlikuWCp1250(tekst, "/p/plik.rup", blad))
+        return "";
+    EXPECT_EQ(tekst, "");
+    return Cp1250NaUtf8(blad);
 }
 
 std::string Linia(int nr, const char* przyczyna = "ma znak spoza strony kodowej Windows-1250.")
