@@ -22,10 +22,13 @@
 // stays. A name of the program's temporaries' form is refused. Until it is
 // whole the new file of an existing target is its writer's alone (0600);
 // just before the rename it gets the old one's owner where the user may give
-// it, else its group where the user belongs to it, its mode, its access
-// list (ACL) and its extended attributes. Whatever of
-// these it cannot take is named in `Uwaga` and costs access, never gives it:
-// a group not kept gets no rights. A new target gets the system's defaults.
+// it, else its group where the user belongs to it, its access list (ACL),
+// mode and extended attributes, no one else's rights before the list's.
+// Whatever of these it cannot take is named in `Uwaga` and costs access,
+// never gives it: a group not kept gets no rights; a previous owner not kept
+// keeps his rights as an entry of the list. A step that fails (the mode set,
+// a list of the folder's removed) fails the save. A new target gets the
+// system's defaults.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
