@@ -444,18 +444,14 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
         maAcl = false;
         aclNieznana = true;
     }
-    mode_t tryb = st.st_mode & 07777;
-    if (!grupa) {
-        brak.grupa = NazwaGrupy(st.st_gid);
-        tryb &= ~S_IRWXG;
-    }
-    if (aclNieznana) {
-        brak.acl = true;
-        tryb &= ~S_IRWXG;
-    }
-    if (!maAcl)
-        lista = ListaTrybu(tryb);
     if (!grupa)
+        brak.grupa = NazwaGrupy(st.st_gid);
+    brak.acl = aclNieznana;
+    // Without a list the mode stands for one. A group not kept gets no
+    // rights, nor one whose rights a list that could not be read held.
+    if (!maAcl)
+        lista = ListaTrybu(st.st_mode);
+    if (!grupa || aclNieznana)
         OdbierzGrupiePliku(lista);
     if (!wlasciciel) {
         brak.wlasciciel = NazwaUzytkownika(st.st_uid);
@@ -466,9 +462,10 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
     // the system drops them when a file changes hands.
     const mode_t specjalne = st.st_mode & (S_ISVTX | (wlasciciel ? S_ISUID : 0) | (grupa ? S_ISGID : 0));
     const std::string bajty = BajtyListy(lista);
+    mode_t tryb = specjalne;
     if ((maAcl || !wlasciciel) && ::fsetxattr(fd, AtrybutAcl, bajty.data(), bajty.size(), 0) == 0) {
         brak.wlascicielWLiscie = !wlasciciel;
-        tryb = specjalne | TrybListy(lista);
+        tryb |= TrybListy(lista);
     } else {
         if (maAcl)
             brak.acl = true;
@@ -478,7 +475,7 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
             brak.blad = errno;
             return brak;
         }
-        tryb = specjalne | (TrybListy(lista) & ~S_IRWXG) | PrawaGrupyPliku(lista) << 3;
+        tryb |= (TrybListy(lista) & ~S_IRWXG) | PrawaGrupyPliku(lista) << 3;
     }
     if (::fchmod(fd, tryb) != 0)
         brak.blad = errno;

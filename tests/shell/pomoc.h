@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,11 +75,12 @@ protected:
     // A path in the test's folder, as the program holds paths.
     std::string Sciezka(const std::string& nazwa) const { return SciezkaZQString(katalog.path()).native() + "/" + nazwa; }
 
-    // Messages shown through the platform's dialogs, as UTF-8.
-    std::vector<std::string> Komunikaty() const
+    // Messages shown through the platform's dialogs, as UTF-8; of one kind
+    // where it is given.
+    std::vector<std::string> Komunikaty(std::optional<DialogiTestowe::Rodzaj> rodzaj = std::nullopt) const
     {
         std::vector<std::string> wynik;
-        for (const std::string& t : dialogi.Teksty())
+        for (const std::string& t : rodzaj ? dialogi.Teksty(*rodzaj) : dialogi.Teksty())
             wynik.push_back(Cp1250NaUtf8(t));
         return wynik;
     }

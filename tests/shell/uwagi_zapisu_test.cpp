@@ -17,14 +17,7 @@ protected:
         ProgramTest::TearDown();
     }
 
-    // The warnings shown, in UTF-8.
-    std::vector<std::string> Ostrzezenia() const
-    {
-        std::vector<std::string> wynik = dialogi.Teksty(DialogiTestowe::Rodzaj::Ostrzezenie);
-        for (std::string& t : wynik)
-            t = Cp1250NaUtf8(t);
-        return wynik;
-    }
+    std::vector<std::string> Ostrzezenia() const { return Komunikaty(DialogiTestowe::Rodzaj::Ostrzezenie); }
 
     std::string Uwaga(const std::string& nazwa) const { return UwagaOAtrybutach(Sciezka(nazwa)); }
 };
