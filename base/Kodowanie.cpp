@@ -252,19 +252,21 @@ std::size_t PierwszyBladUtf8(std::string_view t)
 
 bool JestUtf8(std::string_view t) { return PierwszyBladUtf8(t) == std::string_view::npos; }
 
-bool MaZnakCp1250WUtf8(std::string_view t)
+std::size_t PierwszyZnakCp1250WUtf8(std::string_view t)
 {
     const BajtyCp1250& bajt = Cp1250();
     for (std::size_t i = PoAscii(t, 0); i < t.size(); i = PoAscii(t, i)) {
         std::uint32_t kod = 0;
         const std::size_t dl = ZnakUtf8(t, i, kod);
         if (dl > 0 && bajt(kod) != 0)
-            return true;
+            return i;
         // Inside a valid character no other begins.
         i += dl == 0 ? 1 : dl;
     }
-    return false;
+    return std::string_view::npos;
 }
+
+bool MaZnakCp1250WUtf8(std::string_view t) { return PierwszyZnakCp1250WUtf8(t) != std::string_view::npos; }
 
 std::string Utf8ZBajtamiCp1250(std::string_view bajty)
 {
@@ -286,7 +288,7 @@ std::string Utf8ZBajtamiCp1250(std::string_view bajty)
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250)
 {
     cp1250.assign(utf8);
-    if (Utf8NaCp1250WMiejscu(cp1250, 0) == std::string::npos)
+    if (Utf8NaCp1250WMiejscu(cp1250, 0) == std::string::npos && !MaZnakCp1250WUtf8(cp1250))
         return true;
     cp1250.clear();
     return false;

@@ -20,6 +20,8 @@ std::size_t PierwszyBladUtf8(std::string_view tekst);
 // practically never forms one, its only lead bytes being the rare letters
 // "Â", "Ă", "Ä", "Ĺ", "Ë" and "â".
 bool MaZnakCp1250WUtf8(std::string_view tekst);
+// Where the first such UTF-8 character begins; npos where none does.
+std::size_t PierwszyZnakCp1250WUtf8(std::string_view tekst);
 // The length of the UTF-8 character at `i` (1 for ASCII), 0 where no valid
 // one begins.
 std::size_t DlugoscZnakuUtf8(std::string_view tekst, std::size_t i);
@@ -27,8 +29,9 @@ std::size_t DlugoscZnakuUtf8(std::string_view tekst, std::size_t i);
 // as a Windows-1250 letter (a name an older system wrote so).
 std::string Utf8ZBajtamiCp1250(std::string_view bajty);
 // Converts a text that Windows-1250 holds whole; false (and `cp1250` empty)
-// when some character has no byte there (none is dropped) or the UTF-8 is
-// damaged.
+// when some character has no byte there (none is dropped), the UTF-8 is
+// damaged, or the bytes would read back as UTF-8 (MaZnakCp1250WUtf8: "Ä…"
+// would come back "ą"), so that a file never holds what it reads otherwise.
 bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250);
 // The same in place, for a whole file: the UTF-8 from `od` on becomes
 // Windows-1250 from the start of `tekst` (what stands before `od`, a mark,
@@ -37,8 +40,9 @@ bool Utf8NaCp1250Dokladnie(std::string_view utf8, std::string& cp1250);
 // damaged UTF-8), and its length is returned.
 std::size_t Utf8NaCp1250WMiejscu(std::string& tekst, std::size_t od);
 // A text typed into a window, in Windows-1250; `wierny` is false when some
-// character had no form there (and became "?"), so that the window refuses
-// the text rather than store it changed.
+// character had no form there (and became "?"), or the file would read it
+// back otherwise (Utf8NaCp1250Dokladnie), so that the window refuses the
+// text rather than store it changed.
 struct TekstZOkna {
     std::string cp1250;
     bool wierny = true;

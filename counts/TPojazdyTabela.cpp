@@ -166,7 +166,7 @@ WynikSprawdzenia TPojazdyTabela::SprawdzUstawieniaPomiaru()
     // Codes and marks have their own length message.
     auto znaki = [&blad](const TekstZOkna& t, const char* pole) {
         if (!t.wierny)
-            blad(KomunikatZnakow(pole));
+            blad(KomunikatZnakow(t, pole));
     };
     constexpr int pojemnoscNazwy = decltype(DanePomiar::NazwaPojazdu)::value_type::Pojemnosc;
     for (int r = 1; r <= KlasPojazdow; ++r) {

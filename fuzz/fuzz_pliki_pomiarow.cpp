@@ -2,10 +2,9 @@
 // count settings ("*.upm") and forecasts ("*.pgz"): any bytes must be read or
 // refused with a message naming the file and the line (UTF-16 and UTF-32:
 // its form), never crash, hang or leak; what was read must be written and
-// read again to the same lines (unless they hold the UTF-8 of a Windows-1250
-// character, "Ä…", which makes them UTF-8), and must pass the checks a
-// project holding it passes when it is opened (a count, the defaults
-// settings give a new count, a forecast with its count).
+// read again to the same lines, and must pass the checks a project holding
+// it passes when it is opened (a count, the defaults settings give a new
+// count, a forecast with its count).
 // Built three times with KG_FUZZ_POMIAR, KG_FUZZ_USTAWIENIA or KG_FUZZ_PROGNOZA.
 #include <cstdint>
 #include <cstdio>
@@ -13,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "counts/PlikiPomiarow.h"
 #include "model/PlikProjektu.h"
@@ -67,14 +65,6 @@ void SprawdzWProjekcie(const DanePomiar& pomiar, const DanePrognoza& prognoza)
     }
 }
 
-// Whether lines the program wrote read again as Windows-1250: the UTF-8 of
-// a Windows-1250 character in them ("Ä…" once read from UTF-8) makes them
-// UTF-8 to the reader.
-bool CzytaneJakWindows1250(const std::vector<std::string>& linie)
-{
-    return !MaZnakCp1250WUtf8(TekstZLinii(linie));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
@@ -93,8 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
         SprawdzWProjekcie(p, f);
         const auto zapis = LiniePlikuPomiaru(p, p.DataOstEdycja, p.GodzOstEdycja);
         DanePomiar r;
-        if (CzytaneJakWindows1250(zapis) && (!CzytajLiniePomiaru(zapis, "fuzz.pom", r, blad) ||
-                                             LiniePlikuPomiaru(r, r.DataOstEdycja, r.GodzOstEdycja) != zapis))
+        if (!CzytajLiniePomiaru(zapis, "fuzz.pom", r, blad) || LiniePlikuPomiaru(r, r.DataOstEdycja, r.GodzOstEdycja) != zapis)
             Przerwij("a count read did not read again to the same lines");
     }
 #elif defined(KG_FUZZ_USTAWIENIA)
@@ -111,8 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
         SprawdzWProjekcie(p, f);
         const auto zapis = LiniePlikuUstawien(u);
         UstawieniaPomiaru r = WbudowaneKlasyPojazdow();
-        if (CzytaneJakWindows1250(zapis) &&
-            (!CzytajLinieUstawien(zapis, "fuzz.upm", r, przejscia, blad) || LiniePlikuUstawien(r) != zapis))
+        if (!CzytajLinieUstawien(zapis, "fuzz.upm", r, przejscia, blad) || LiniePlikuUstawien(r) != zapis)
             Przerwij("settings read did not read again to the same lines");
     }
 #elif defined(KG_FUZZ_PROGNOZA)
@@ -130,8 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
         SprawdzWProjekcie(p, f);
         const auto zapis = LiniePlikuPrognozy(f);
         DanePrognoza r;
-        if (CzytaneJakWindows1250(zapis) &&
-            (!CzytajLiniePrognozy(zapis, "fuzz.pgz", r, blad) || LiniePlikuPrognozy(r) != zapis))
+        if (!CzytajLiniePrognozy(zapis, "fuzz.pgz", r, blad) || LiniePlikuPrognozy(r) != zapis)
             Przerwij("a forecast read did not read again to the same lines");
     }
 #else

@@ -2,8 +2,7 @@
 // load or be refused with a message, never crash, hang or leak; a model that
 // loads must draw every variant (into recording back-ends of a canvas and of
 // a file, and into the program's own screen back-end on a bitmap), save and
-// load again (unless the file saved holds the UTF-8 of a Windows-1250
-// character, "Ä…", which makes it UTF-8). Built with KG_FUZZ_WERSJA1, the bytes follow the banner of a
+// load again. Built with KG_FUZZ_WERSJA1, the bytes follow the banner of a
 // version-1 file, so that every input reaches the version-1 reader.
 #include <cstdint>
 #include <cstdio>
@@ -16,7 +15,6 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "drawing/Nagrywanie.h"
 #include "model/OknoGlowne.h"
@@ -108,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, std::size_t rozmiar)
             obraz += l + "\r\n";
         Zapisz(sciezka, reinterpret_cast<const uint8_t*>(obraz.data()), obraz.size());
         NowyProjekt();
-        if (!OtworzProjekt(sciezka) && !MaZnakCp1250WUtf8(obraz)) {
+        if (!OtworzProjekt(sciezka)) {
             std::fprintf(stderr, "a loaded model did not load again after saving\n");
             std::abort();
         }

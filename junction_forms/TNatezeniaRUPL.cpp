@@ -895,8 +895,8 @@ void TNatezeniaRUPL::SG_StrukturaDaneExit()
     // A name or code with a character the file cannot hold is refused.
     for (int r = 1; r <= n; ++r)
         for (const auto& [kolumna, nazwa] : {std::pair{1, "Skrót typu pojazdu"}, std::pair{2, "Nazwa typu pojazdu"}})
-            if (!KomorkaZOkna(SG_StrukturaDane, r - 1, kolumna).wierny) {
-                Dialogi().Informacja(KomunikatZnakow(nazwa));
+            if (const TekstZOkna t = KomorkaZOkna(SG_StrukturaDane, r - 1, kolumna); !t.wierny) {
+                Dialogi().Informacja(KomunikatZnakow(t, nazwa));
                 return;
             }
     bool zmiana = false;

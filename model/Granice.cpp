@@ -38,8 +38,13 @@ std::string KomunikatDlugosci(std::string_view pole, int pojemnosc)
                         " znaków.");
 }
 
-std::string KomunikatZnakow(std::string_view pole)
+std::string KomunikatZnakow(const TekstZOkna& t, std::string_view pole)
 {
+    // Every character has its byte, but a pair of them reads back as one
+    // letter of UTF-8.
+    if (MaZnakCp1250WUtf8(t.cp1250))
+        return Utf8NaCp1250("Pole „" + std::string(pole) +
+                            "” zawiera parę znaków, którą plik odczytałby jako jedną literę (jak „Ä…” jako „ą”).");
     return Utf8NaCp1250("Pole „" + std::string(pole) +
                         "” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
 }
@@ -47,7 +52,7 @@ std::string KomunikatZnakow(std::string_view pole)
 std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole)
 {
     if (!t.wierny)
-        return KomunikatZnakow(pole);
+        return KomunikatZnakow(t, pole);
     if (!MiesciSieTekst(t.cp1250, pojemnosc))
         return KomunikatDlugosci(pole, pojemnosc);
     return "";

@@ -159,8 +159,10 @@ constexpr bool MiesciSieTekst(std::string_view cp1250, int pojemnosc)
 // "Pole „<pole>” może mieć najwyżej <n> znaków." (Windows-1250)
 std::string KomunikatDlugosci(std::string_view pole, int pojemnosc);
 // "Pole „<pole>” zawiera znak, którego nie można zapisać w pliku (spoza
-// kodowania Windows-1250)." (Windows-1250)
-std::string KomunikatZnakow(std::string_view pole);
+// kodowania Windows-1250)." (Windows-1250), or for a text whose bytes the
+// file would read back as UTF-8 "… zawiera parę znaków, którą plik
+// odczytałby jako jedną literę (jak „Ä…” jako „ą”)."
+std::string KomunikatZnakow(const TekstZOkna& t, std::string_view pole);
 // Why a typed text cannot enter a record's text field of that capacity, ""
 // when it can: a character without a Windows-1250 form, or too many.
 std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole);

@@ -249,8 +249,18 @@ bool TekstPlikuWCp1250(std::string& tresc, const std::string& sciezka, std::stri
         std::string().swap(tresc);
         return false;
     }
-    if (Utf8NaCp1250WMiejscu(tresc, od) == std::string::npos)
-        return true;
+    if (Utf8NaCp1250WMiejscu(tresc, od) == std::string::npos) {
+        // Characters whose bytes form UTF-8 again ("Ä…") would come back
+        // another text ("ą") once the program saved them.
+        const std::size_t para = PierwszyZnakCp1250WUtf8(tresc);
+        if (para == std::string::npos)
+            return true;
+        blad = OdmowaUtf8(std::string_view(tresc).substr(0, para), sciezka,
+                          "plik jest zapisany w UTF-8, a ta linia ma parę znaków, którą program zapisałby jako "
+                          "jedną literę (jak „Ä…” jako „ą”).");
+        std::string().swap(tresc);
+        return false;
+    }
     // What was converted, up to the character refused.
     blad = OdmowaUtf8(tresc, sciezka,
                       "plik jest zapisany w UTF-8, a ta linia ma znak spoza strony kodowej Windows-1250.");

@@ -55,6 +55,10 @@ TEST(TekstPliku, JednaRegulaUtf8)
     }
     EXPECT_EQ(Tekst("PODR\xD3\xAF"), "PODR\xD3\xAF");
     EXPECT_EQ(Odmowa("\xEF\xBB\xBFPODR\xD3\xAF"), Linia(1));
+    // "Ä…" in UTF-8 is Windows-1250's C4 85, which a save would write and
+    // the next opening read as "ą": refused, as a window refuses it.
+    EXPECT_EQ(Odmowa("Łódź\r\nRondo Ä…\r\n"),
+              Linia(2, "ma parę znaków, którą program zapisałby jako jedną literę (jak „Ä…” jako „ą”)."));
 }
 
 // The refused character's line, counted over what was converted before it:
