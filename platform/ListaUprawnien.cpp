@@ -1,6 +1,7 @@
 #include "platform/ListaUprawnien.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -40,15 +41,53 @@ bool WMasce(const WpisListy& w)
     return w.znacznik == WpisUzytkownika || w.znacznik == WpisGrupyPliku || w.znacznik == WpisGrupy;
 }
 
+bool Nalezy(const Uzytkownik& u, std::uint32_t gid)
+{
+    return std::find(u.grupy.begin(), u.grupy.end(), gid) != u.grupy.end();
+}
+
+bool Nazwany(const ListaUprawnien& lista, std::uint32_t uid)
+{
+    return std::any_of(lista.begin(), lista.end(),
+                       [uid](const WpisListy& w) { return w.znacznik == WpisUzytkownika && w.id == uid; });
+}
+
+// The user of that id as `znani` know him; one in no group where they do not.
+Uzytkownik Znany(const std::vector<Uzytkownik>& znani, std::uint32_t uid)
+{
+    const auto u = std::find_if(znani.begin(), znani.end(), [uid](const Uzytkownik& z) { return z.uid == uid; });
+    return u != znani.end() ? *u : Uzytkownik{uid, {}};
+}
+
+// Adds the entry in the system's order (by tag, then id); a named group's
+// entry that stands there already takes its rights as well, as both gave
+// them to the same members.
+void DodajWpis(ListaUprawnien& lista, unsigned znacznik, std::uint32_t id, unsigned prawa)
+{
+    const auto miejsce = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
+        return w.znacznik > znacznik || (w.znacznik == znacznik && w.id >= id);
+    });
+    if (miejsce != lista.end() && miejsce->znacznik == znacznik && miejsce->id == id)
+        miejsce->prawa |= prawa;
+    else
+        lista.insert(miejsce, {znacznik, prawa, id});
+}
+
 } // namespace
 
 bool CzytajListe(std::string_view bajty, ListaUprawnien& lista)
 {
     if (bajty.size() < 4 || (bajty.size() - 4) % RozmiarWpisu != 0 || Liczba(bajty, 0, 4) != WersjaListy)
         return false;
-    lista.clear();
+    ListaUprawnien wpisy;
     for (std::size_t i = 4; i < bajty.size(); i += RozmiarWpisu)
-        lista.push_back({Liczba(bajty, i, 2), Liczba(bajty, i + 2, 2), Liczba(bajty, i + 4, 4)});
+        wpisy.push_back({Liczba(bajty, i, 2), Liczba(bajty, i + 2, 2), Liczba(bajty, i + 4, 4)});
+    // Every list the system keeps has the owner's, the group's and the
+    // others' entries.
+    for (const unsigned znacznik : {WpisWlasciciela, WpisGrupyPliku, WpisPozostalych})
+        if (Wpis(wpisy, znacznik) == wpisy.end())
+            return false;
+    lista = std::move(wpisy);
     return true;
 }
 
@@ -87,25 +126,91 @@ void OdbierzGrupiePliku(ListaUprawnien& lista)
             w.prawa = 0;
 }
 
-void DodajUzytkownika(ListaUprawnien& lista, std::uint32_t uid, unsigned prawa)
+bool ListaPonadTryb(const ListaUprawnien& lista)
 {
-    auto maska = Wpis(lista, WpisMaski);
-    if (maska == lista.end()) {
-        // Without named entries the group's entry was its rights.
-        const unsigned grupa = Prawa(lista, WpisGrupyPliku, 0);
-        lista.insert(Wpis(lista, WpisPozostalych), {WpisMaski, grupa | prawa});
-    } else if ((maska->prawa | prawa) != maska->prawa) {
-        const unsigned stara = maska->prawa;
-        for (WpisListy& w : lista)
-            if (WMasce(w))
-                w.prawa &= stara;
-        maska->prawa |= prawa;
+    return std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) { return w.znacznik == WpisMaski; });
+}
+
+unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u)
+{
+    if (u.uid == plik.uid)
+        return Prawa(lista, WpisWlasciciela, 0);
+    const unsigned maska = Prawa(lista, WpisMaski, 07);
+    for (const WpisListy& w : lista)
+        if (w.znacznik == WpisUzytkownika && w.id == u.uid)
+            return w.prawa & maska;
+    bool wGrupie = false;
+    unsigned grup = 0;
+    for (const WpisListy& w : lista) {
+        const std::uint32_t gid = w.znacznik == WpisGrupyPliku ? plik.gid : w.id;
+        if ((w.znacznik == WpisGrupyPliku || w.znacznik == WpisGrupy) && Nalezy(u, gid)) {
+            wGrupie = true;
+            grup |= w.prawa;
+        }
     }
-    const auto miejsce = std::find_if(lista.begin(), lista.end(), [uid](const WpisListy& w) {
-        return w.znacznik > WpisUzytkownika || (w.znacznik == WpisUzytkownika && w.id >= uid);
-    });
-    if (miejsce != lista.end() && miejsce->znacznik == WpisUzytkownika && miejsce->id == uid)
-        miejsce->prawa = prawa;
-    else
-        lista.insert(miejsce, {WpisUzytkownika, prawa, uid});
+    return wGrupie ? grup & maska : Prawa(lista, WpisPozostalych, 0);
+}
+
+ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
+                                 const std::vector<Uzytkownik>& znani)
+{
+    if (stary == nowy)
+        return stara;
+    const auto dawne = [&](const Uzytkownik& u) { return PrawaUzytkownika(stara, stary, u); };
+    // Each entry as what it gives, so that a mask may be made anew.
+    ListaUprawnien lista;
+    for (WpisListy w : stara) {
+        if (w.znacznik == WpisMaski || (w.znacznik == WpisUzytkownika && (w.id == stary.uid || w.id == nowy.uid)))
+            continue;  // the owners' entries: the list gives them theirs anew
+        if (WMasce(w))
+            w.prawa &= Prawa(stara, WpisMaski, 07);
+        lista.push_back(w);
+    }
+    Wpis(lista, WpisWlasciciela)->prawa = dawne(Znany(znani, nowy.uid));
+    if (stary.gid != nowy.gid) {
+        // The old group keeps its rights by name; the new one gives its
+        // members what its own entry gave them, else no more than any of
+        // them had (those in no other group of the list had the others').
+        const auto grupaPliku = Wpis(lista, WpisGrupyPliku);
+        const unsigned staraGrupa = grupaPliku->prawa;
+        const auto swoja = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
+            return w.znacznik == WpisGrupy && w.id == nowy.gid;
+        });
+        if (swoja != lista.end()) {
+            grupaPliku->prawa = swoja->prawa;
+            lista.erase(swoja);
+        } else {
+            unsigned prawa = Prawa(lista, WpisPozostalych, 0);
+            for (const Uzytkownik& u : znani)
+                if (Nalezy(u, nowy.gid) && u.uid != nowy.uid && u.uid != stary.uid && !Nazwany(lista, u.uid))
+                    prawa &= dawne(u);
+            grupaPliku->prawa = prawa;
+        }
+        DodajWpis(lista, WpisGrupy, stary.gid, staraGrupa);
+    }
+    if (stary.uid != nowy.uid) {
+        const Uzytkownik poprzedni = Znany(znani, stary.uid);
+        const unsigned jego = Prawa(stara, WpisWlasciciela, 0);
+        if (PrawaUzytkownika(lista, nowy, poprzedni) != jego)
+            DodajWpis(lista, WpisUzytkownika, stary.uid, jego);
+    }
+    if (std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) {
+            return w.znacznik == WpisUzytkownika || w.znacznik == WpisGrupy;
+        })) {
+        unsigned maska = Prawa(stara, WpisMaski, 0);  // as it was where it can be
+        for (const WpisListy& w : lista)
+            if (WMasce(w))
+                maska |= w.prawa;
+        DodajWpis(lista, WpisMaski, 0xFFFFFFFF, maska);
+    }
+    return lista;
+}
+
+ListaUprawnien ListaBezMaski(const ListaUprawnien& lista, Wlasnosc plik, const std::vector<Uzytkownik>& znani)
+{
+    unsigned grupa = PrawaGrupyPliku(lista), pozostali = Prawa(lista, WpisPozostalych, 0);
+    for (const Uzytkownik& u : znani)
+        if (u.uid != plik.uid)
+            (Nalezy(u, plik.gid) ? grupa : pozostali) &= PrawaUzytkownika(lista, plik, u);
+    return {{WpisWlasciciela, Prawa(lista, WpisWlasciciela, 0)}, {WpisGrupyPliku, grupa}, {WpisPozostalych, pozostali}};
 }

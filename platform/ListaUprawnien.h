@@ -34,9 +34,45 @@ unsigned TrybListy(const ListaUprawnien& lista);
 unsigned PrawaGrupyPliku(const ListaUprawnien& lista);
 // The file's group gets no rights.
 void OdbierzGrupiePliku(ListaUprawnien& lista);
+// Whether the list says more than a mode can (it has a mask, with or
+// without named entries): such a list is set, else the mode stands alone.
+bool ListaPonadTryb(const ListaUprawnien& lista);
 
-// The user gets the rights as an entry of his own (in place of one he had).
-// Where the mask must widen for them, every other entry within it is
-// narrowed to what it gave under the old mask, so that no one else gets
-// more; a list without a mask gets one.
-void DodajUzytkownika(ListaUprawnien& lista, std::uint32_t uid, unsigned prawa);
+// A file's owner and group.
+struct Wlasnosc {
+    std::uint32_t uid = 0, gid = 0;
+    bool operator==(const Wlasnosc&) const = default;
+};
+
+// A user as a file's rights see him: his id and every group he is in.
+struct Uzytkownik {
+    std::uint32_t uid = 0;
+    std::vector<std::uint32_t> grupy;
+};
+
+// The rights (r w x as 4 2 1) the list gives the user on a file of that
+// owner and group, as the system checks them: the owner his entry, a named
+// user his entry within the mask, a member of the file's or a named group
+// what his groups' entries give within the mask (nothing where they give
+// nothing), anyone else the others' entry. A right at a time: the system
+// asks that one of his groups give every right a request wants at once.
+unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u);
+
+// The list of a file that passes from `stary` to `nowy` (a colleague's save
+// keeps it for himself, a group he is not in gives way to his) under which
+// every user has exactly the rights the old list gave him: the new owner
+// his own, the previous owner his owner rights through an entry where the
+// rest of the list does not give him exactly those, the old group its
+// rights through an entry, the new group what its members had, at most.
+// `znani` are the users the system's database knows, with their groups:
+// only the new group's members' rights need them. The list is as the
+// system keeps it: entries within the mask, named ones in the order of
+// their ids, a mask (the old one where it may stay) only beside named
+// entries. The same owner and group
+// keep the list as it was.
+ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
+                                 const std::vector<Uzytkownik>& znani);
+
+// The list without a mask that a mode can hold nearest `lista` giving none
+// of `znani` more than it does (for a file system without lists).
+ListaUprawnien ListaBezMaski(const ListaUprawnien& lista, Wlasnosc plik, const std::vector<Uzytkownik>& znani);

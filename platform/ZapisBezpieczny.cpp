@@ -93,8 +93,8 @@ bool NazwaPliku(int katalog, const std::string& nazwa, int fd)
 void UsunJesliWolny(int katalog, const std::string& nazwa)
 {
     int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    // One that took the mode of a target its owner may write but not read
-    // (0200) opens for writing, which changes nothing in it.
+    // One left while it was written (0200) opens for writing, which changes
+    // nothing in it.
     struct stat st {};
     if (fd < 0 && errno == EACCES && ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
@@ -283,6 +283,19 @@ int OtworzKatalogCelu(const std::string& cel, std::string& folder, std::string& 
     return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
 
+// In a folder with the sticky bit (/tmp) only the file's owner, the
+// folder's and root may replace a file: the rename of anyone else's would
+// fail only after the whole file was written.
+bool ZastepowalnyWFolderze(int katalog, const std::string& nazwa)
+{
+    struct stat folder {}, plik {};
+    if (::fstat(katalog, &folder) != 0 || (folder.st_mode & S_ISVTX) == 0 ||
+        ::fstatat(katalog, nazwa.c_str(), &plik, AT_SYMLINK_NOFOLLOW) != 0)
+        return true;
+    const uid_t ja = ::geteuid();
+    return ja == 0 || plik.st_uid == ja || folder.st_uid == ja;
+}
+
 // The checks every save makes before it writes; then the target's folder,
 // open, cleared of left-overs. -1 with `blad` set when the save is refused.
 int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& nazwa, std::string& blad)
@@ -300,6 +313,12 @@ int MiejsceZapisu(const std::string& sciezka, std::string& folder, std::string& 
     if (NazwaTymczasowego(nazwa)) {
         ::close(katalog);
         blad = KomunikatZPrzyczyna(sciezka, "nazwa zastrzeżona dla plików tymczasowych programu");
+        return -1;
+    }
+    if (!ZastepowalnyWFolderze(katalog, nazwa)) {
+        ::close(katalog);
+        blad = Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" (w folderze ") +
+               SciezkaWTekscie(folder) + Utf8NaCp1250(" tylko właściciel pliku może go zastąpić).");
         return -1;
     }
     UsunPorzuconeTymczasowe(katalog, nazwa);
@@ -348,9 +367,46 @@ std::string NazwaZBazy(Id id, Szukaj szukaj, char* Wpis::*nazwa)
 std::string NazwaGrupy(gid_t gid) { return NazwaZBazy(gid, ::getgrgid_r, &group::gr_name); }
 std::string NazwaUzytkownika(uid_t uid) { return NazwaZBazy(uid, ::getpwuid_r, &passwd::pw_name); }
 
-// What the new file could not take of the old one's.
+// The users the system's database knows, with their groups (the writer
+// with those he holds now), and anyone else the old list names or owned
+// the file, in no group: whose rights a file that changes hands must keep.
+std::vector<Uzytkownik> ZnaniUzytkownicy(const ListaUprawnien& lista, uid_t wlasciciel)
+{
+    std::vector<Uzytkownik> znani;
+    const auto znany = [&znani](std::uint32_t uid) {
+        return std::any_of(znani.begin(), znani.end(), [uid](const Uzytkownik& u) { return u.uid == uid; });
+    };
+    std::vector<gid_t> grupy(std::max(::getgroups(0, nullptr), 0));
+    grupy.resize(static_cast<std::size_t>(std::max(::getgroups(static_cast<int>(grupy.size()), grupy.data()), 0)));
+    grupy.push_back(::getegid());
+    znani.push_back({::geteuid(), {grupy.begin(), grupy.end()}});
+    ::setpwent();
+    std::vector<char> bufor(1 << 14);
+    passwd wpis {};
+    passwd* p = nullptr;
+    while (::getpwent_r(&wpis, bufor.data(), bufor.size(), &p) == 0 && p) {
+        if (znany(p->pw_uid))
+            continue;
+        int ile = 32;
+        std::vector<gid_t> jego(static_cast<std::size_t>(ile));
+        while (::getgrouplist(p->pw_name, p->pw_gid, jego.data(), &ile) < 0)
+            jego.resize(static_cast<std::size_t>(ile));
+        jego.resize(static_cast<std::size_t>(ile));
+        znani.push_back({p->pw_uid, {jego.begin(), jego.end()}});
+    }
+    ::endpwent();
+    std::vector<std::uint32_t> nazwani{wlasciciel};
+    for (const WpisListy& w : lista)
+        if (w.znacznik == WpisUzytkownika)
+            nazwani.push_back(w.id);
+    for (const std::uint32_t uid : nazwani)
+        if (!znany(uid))
+            znani.push_back({uid, {}});
+    return znani;
+}
+
+// What the new file could not take of the old one's, and what changed hands.
 struct Niezachowane {
-    std::string grupa;  // the old group's name
     bool acl = false;
     bool atrybuty = false;
     // The namespaces of the attributes not kept ("user", "security"), in the
@@ -358,8 +414,13 @@ struct Niezachowane {
     std::vector<std::string> przestrzenie;
     std::string wlasciciel;           // the old owner's name where the file became its writer's
     std::string nowyWlasciciel;       // then the writer's
-    bool wlascicielWLiscie = false;   // the old owner keeps his rights as an entry of the list
+    bool wlascicielZachowal = false;  // the old owner kept his rights
+    std::string grupa;                // the old group's name where the file took the writer's
+    std::string nowaGrupa;            // then the new group's
+    bool grupaZachowala = false;      // the old group kept its rights by name in the list
+    std::vector<std::string> zawezeni;  // the users whose rights were narrowed
     int blad = 0;                     // a step failed (errno): the file must not take the target's place
+    bool bladListy = false;           // the step was the list's
 };
 
 // Where a message names an attribute namespace: user, trusted and security
@@ -402,12 +463,39 @@ void KopiujAtrybuty(int fd, const std::string& stary, Niezachowane& brak)
     }
 }
 
+// Sets the list where it says more than a mode, else removes any list the
+// new file inherited from its folder's default; on a file system without
+// lists the mode nearest it that gives no one more. False with `brak.blad`
+// where the list the rights need cannot be set: the save must fail.
+bool UstawListe(int fd, ListaUprawnien& lista, Wlasnosc plik, std::vector<Uzytkownik>& znani,
+                const ListaUprawnien& dawna, Niezachowane& brak)
+{
+    if (ListaPonadTryb(lista)) {
+        const std::string bajty = BajtyListy(lista);
+        if (::fsetxattr(fd, AtrybutAcl, bajty.data(), bajty.size(), 0) == 0)
+            return true;
+        if (errno != EOPNOTSUPP) {
+            brak.blad = errno;
+            brak.bladListy = true;
+            return false;
+        }
+        if (znani.empty())
+            znani = ZnaniUzytkownicy(dawna, plik.uid);
+        lista = ListaBezMaski(lista, plik, znani);
+        brak.acl = brak.acl || ListaPonadTryb(dawna);
+    }
+    if (::fremovexattr(fd, AtrybutAcl) != 0 && errno != ENODATA && errno != EOPNOTSUPP) {
+        brak.blad = errno;
+        return false;
+    }
+    return true;
+}
+
 // An existing file's owner where the writer may give it (root), else its
 // group where the writer belongs to it, so that a team's file stays the
-// team's to write; its mode, access list and extended attributes. What
-// cannot be kept costs access and never gives it: the mode's group bits
-// would give the new group the old one's rights, or, where the list is lost,
-// its mask's rights to the group.
+// team's to write; its mode, access list and extended attributes. Whoever
+// the file passes to, every user keeps on it the rights he had, where the
+// list can say so (ListaDlaWlasnosci), else no more than he had.
 Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder, const std::string& nazwa)
 {
     Niezachowane brak;
@@ -418,67 +506,67 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
     const std::string stary = PolaczSciezke(folder, nazwa).native();
     // The list by its name, whether the names could be listed or not: none
     // on the file (ENODATA) or on the file system (ENOTSUP) is no loss.
+    // Without a list the mode stands for one; a list that cannot be read
+    // gave its group and named entries rights no one knows: they get none.
     std::string acl;
-    bool maAcl = CzytajAtrybut(stary, AtrybutAcl, acl);
-    bool aclNieznana = !maAcl && errno != ENODATA && errno != ENOTSUP;
+    ListaUprawnien dawna;
+    const bool maAcl = CzytajAtrybut(stary, AtrybutAcl, acl);
+    brak.acl = maAcl ? !CzytajListe(acl, dawna) : errno != ENODATA && errno != ENOTSUP;
+    if (!maAcl || brak.acl) {
+        dawna = ListaTrybu(st.st_mode);
+        if (brak.acl)
+            OdbierzGrupiePliku(dawna);
+    }
 
-    // Owner and group first, while no one else may open the file (0600, any
-    // list inherited from the folder's default masked to nothing): the list
-    // then sets the owner's, the mask's and the others' rights at once, and
-    // the mode its special bits last. Set the other way round, the mode
-    // opened the file to its group and the inherited entries until the list
-    // came. A previous owner the writer cannot give the file keeps his
-    // rights as an entry of the list.
-    bool wlasciciel = nowy.st_uid == st.st_uid, grupa = nowy.st_gid == st.st_gid;
-    if (!wlasciciel || !grupa) {
-        if (::fchown(fd, st.st_uid, st.st_gid) == 0)
-            wlasciciel = grupa = true;
-        else if (!grupa && ::fchown(fd, static_cast<uid_t>(-1), st.st_gid) == 0)
-            grupa = true;
+    // Owner and group first, while the new file is 0200: its holder may
+    // only write it, as its writer and the old file's owner may the old one.
+    // The list then sets everyone's rights at once, and the mode its special
+    // bits last. Set the other way round, the mode opened the file to its
+    // group and the entries inherited from the folder until the list came.
+    if (nowy.st_uid != st.st_uid || nowy.st_gid != st.st_gid) {
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0 && nowy.st_gid != st.st_gid)
+            ::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        ::fstat(fd, &nowy);
     }
+    const Wlasnosc byla{st.st_uid, st.st_gid}, jest{nowy.st_uid, nowy.st_gid};
+    std::vector<Uzytkownik> znani;
+    if (!(byla == jest))
+        znani = ZnaniUzytkownicy(dawna, st.st_uid);
+    ListaUprawnien lista = ListaDlaWlasnosci(dawna, byla, jest, znani);
+    if (!UstawListe(fd, lista, jest, znani, dawna, brak))
+        return brak;
     // The attributes after the owner, whose change takes the file's
-    // capabilities (security.capability) away.
+    // capabilities (security.capability) away, and after the list, which
+    // must find room among them.
     KopiujAtrybuty(fd, stary, brak);
-    ListaUprawnien lista;
-    if (maAcl && !CzytajListe(acl, lista)) {
-        maAcl = false;
-        aclNieznana = true;
-    }
-    if (!grupa)
-        brak.grupa = NazwaGrupy(st.st_gid);
-    brak.acl = aclNieznana;
-    // Without a list the mode stands for one. A group not kept gets no
-    // rights, nor one whose rights a list that could not be read held.
-    if (!maAcl)
-        lista = ListaTrybu(st.st_mode);
-    if (!grupa || aclNieznana)
-        OdbierzGrupiePliku(lista);
-    if (!wlasciciel) {
-        brak.wlasciciel = NazwaUzytkownika(st.st_uid);
-        brak.nowyWlasciciel = NazwaUzytkownika(nowy.st_uid);
-        DodajUzytkownika(lista, st.st_uid, (st.st_mode & S_IRWXU) >> 6);
-    }
     // Set-user and set-group bits go with an owner or group not kept, as
     // the system drops them when a file changes hands.
-    const mode_t specjalne = st.st_mode & (S_ISVTX | (wlasciciel ? S_ISUID : 0) | (grupa ? S_ISGID : 0));
-    const std::string bajty = BajtyListy(lista);
-    mode_t tryb = specjalne;
-    if ((maAcl || !wlasciciel) && ::fsetxattr(fd, AtrybutAcl, bajty.data(), bajty.size(), 0) == 0) {
-        brak.wlascicielWLiscie = !wlasciciel;
-        tryb |= TrybListy(lista);
-    } else {
-        if (maAcl)
-            brak.acl = true;
-        // No list, and no entry the old file did not have: none inherited
-        // from the folder's default. The group keeps what the list gave it.
-        if (::fremovexattr(fd, AtrybutAcl) != 0 && errno != ENODATA && errno != EOPNOTSUPP) {
-            brak.blad = errno;
-            return brak;
-        }
-        tryb |= (TrybListy(lista) & ~S_IRWXG) | PrawaGrupyPliku(lista) << 3;
-    }
-    if (::fchmod(fd, tryb) != 0)
+    const mode_t specjalne = st.st_mode & (S_ISVTX | (byla.uid == jest.uid ? S_ISUID : 0) |
+                                           (byla.gid == jest.gid ? S_ISGID : 0));
+    if (::fchmod(fd, specjalne | TrybListy(lista)) != 0) {
         brak.blad = errno;
+        return brak;
+    }
+
+    // What the message names: whose hands the file passed to, and whose
+    // rights no list could keep.
+    Uzytkownik poprzedni{byla.uid, {}};
+    for (const Uzytkownik& u : znani) {
+        if (PrawaUzytkownika(lista, jest, u) != PrawaUzytkownika(dawna, byla, u))
+            brak.zawezeni.push_back(NazwaUzytkownika(u.uid));
+        if (u.uid == byla.uid)
+            poprzedni = u;
+    }
+    if (byla.uid != jest.uid) {
+        brak.wlasciciel = NazwaUzytkownika(byla.uid);
+        brak.nowyWlasciciel = NazwaUzytkownika(jest.uid);
+        brak.wlascicielZachowal = PrawaUzytkownika(lista, jest, poprzedni) == PrawaUzytkownika(dawna, byla, poprzedni);
+    }
+    if (byla.gid != jest.gid) {
+        brak.grupa = NazwaGrupy(byla.gid);
+        brak.nowaGrupa = NazwaGrupy(jest.gid);
+        brak.grupaZachowala = ListaPonadTryb(lista);
+    }
     return brak;
 }
 
@@ -498,18 +586,29 @@ std::string UwagaZapisu(const std::string& sciezka, const Niezachowane& brak)
             przestrzenie += (przestrzenie.empty() ? " (" : ", ") + p + ".*";
         dodaj(Utf8NaCp1250("atrybutów rozszerzonych") + przestrzenie + (przestrzenie.empty() ? "" : ")"));
     }
-    if (czego.empty() && brak.wlasciciel.empty())
+    if (czego.empty() && brak.wlasciciel.empty() && brak.zawezeni.empty())
         return {};
-    const std::string grupy = brak.grupa.empty() ? "" : Utf8NaCp1250(" Nowa grupa pliku nie ma do niego uprawnień.");
+    std::string uwaga = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) + Utf8NaCp1250(" został zapisany");
     if (brak.wlasciciel.empty())
-        return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
-               Utf8NaCp1250(" został zapisany, ale nie udało się zachować ") + czego + "." + grupy;
-    return Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka) +
-           Utf8NaCp1250(" został zapisany i należy teraz do użytkownika ") + brak.nowyWlasciciel +
-           Utf8NaCp1250("; dotychczasowy właściciel (") + brak.wlasciciel +
-           Utf8NaCp1250(brak.wlascicielWLiscie ? ") zachował swoje uprawnienia do niego."
-                                               : ") ma do niego tylko uprawnienia grupy i pozostałych.") +
-           (czego.empty() ? "" : Utf8NaCp1250(" Nie udało się zachować ") + czego + ".") + grupy;
+        uwaga += czego.empty() ? "." : Utf8NaCp1250(", ale nie udało się zachować ") + czego + ".";
+    else
+        uwaga += Utf8NaCp1250(" i należy teraz do użytkownika ") + brak.nowyWlasciciel +
+                 (brak.wlascicielZachowal ? Utf8NaCp1250("; dotychczasowy właściciel (") + brak.wlasciciel +
+                                                Utf8NaCp1250(") zachował swoje uprawnienia do niego.")
+                                          : ".") +
+                 (czego.empty() ? "" : Utf8NaCp1250(" Nie udało się zachować ") + czego + ".");
+    if (!brak.grupa.empty())
+        uwaga += Utf8NaCp1250(" Nową grupą pliku jest ") + brak.nowaGrupa +
+                 (brak.grupaZachowala ? Utf8NaCp1250("; dotychczasowa grupa (") + brak.grupa +
+                                            Utf8NaCp1250(") zachowała swoje uprawnienia do niego.")
+                                      : ".");
+    if (!brak.zawezeni.empty()) {
+        std::string kto;
+        for (const std::string& n : brak.zawezeni)
+            kto += (kto.empty() ? "" : ", ") + n;
+        uwaga += Utf8NaCp1250(" Zawężono uprawnienia do pliku użytkownikom: ") + kto + ".";
+    }
+    return uwaga;
 }
 
 // Writes the folder's entries out, so that a power cut keeps the rename (and
@@ -552,11 +651,12 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, bool zNazwa, std::strin
     katalog_ = MiejsceZapisu(sciezka, folder_, nazwaCelu_, blad);
     if (katalog_ < 0)
         return false;
-    // The new contents of an existing file are its writer's alone until
-    // `Zakoncz` gives them the file's permissions; a new file's take the
-    // system's defaults (the umask, the folder's default access list).
+    // The new contents of an existing file are its writer's alone, to write
+    // only (as he and the old file's owner may the old one), until `Zakoncz`
+    // gives them the file's permissions; a new file's take the system's
+    // defaults (the umask, the folder's default access list).
     struct stat st {};
-    const mode_t tryb = ::fstatat(katalog_, nazwaCelu_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0600 : 0666;
+    const mode_t tryb = ::fstatat(katalog_, nazwaCelu_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0200 : 0666;
     fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_, tryb);
     if (fd_ < 0 && (zNazwa || BrakPlikowBezNazwy(errno)))
         fd_ = UtworzNazwany(katalog_, tryb, tymczasowy_);
@@ -617,7 +717,10 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
                                Utf8NaCp1250(" został zapisany, ale system nie potwierdził, że jest na dysku (") +
                                PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.") +
                                (uwaga_.empty() ? "" : " " + uwaga_)
-                         : KomunikatZapisu(sciezka_, nr);
+               : brak.bladListy ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka_) +
+                                      Utf8NaCp1250(" (nie można ustawić listy uprawnień pliku: ") +
+                                      PrzyczynaBledu(nr) + ")."
+                                : KomunikatZapisu(sciezka_, nr);
     return nr == 0;
 }
 

@@ -19,16 +19,19 @@
 // half-written file goes with it. A symbolic link is followed (in a sticky
 // folder everyone may write, only the user's or the folder owner's): the
 // file is written beside the link's target and replaces it, and the link
-// stays. A name of the program's temporaries' form is refused. Until it is
-// whole the new file of an existing target is its writer's alone (0600);
-// just before the rename it gets the old one's owner where the user may give
-// it, else its group where the user belongs to it, its access list (ACL),
-// mode and extended attributes, no one else's rights before the list's.
-// Whatever of these it cannot take is named in `Uwaga` and costs access,
-// never gives it: a group not kept gets no rights; a previous owner not kept
-// keeps his rights as an entry of the list. A step that fails (the mode set,
-// a list of the folder's removed) fails the save. A new target gets the
-// system's defaults.
+// stays. A name of the program's temporaries' form is refused, and so is
+// another user's file in a sticky folder, which only its owner may replace.
+// Until it is whole the new file of an existing target is its writer's
+// alone, to write only (0200); just before the rename it gets the old one's
+// owner where the user may give it, else its group where the user belongs
+// to it, then at once its access list (ACL), then its extended attributes
+// and mode. Whoever it passes to, every user keeps on it exactly the rights
+// he had: the writer who becomes its owner his own, the previous owner and
+// a group not kept theirs as entries of the list. Where the file system
+// takes no list, no one gets more than he had, and `Uwaga` names whose
+// rights were narrowed; a list that cannot be set for another reason fails
+// the save, as does any other failed step. A new target gets the system's
+// defaults.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
@@ -49,9 +52,8 @@ public:
     std::string SciezkaTymczasowego() const;
     // After a successful `Zakoncz`: what the new file could not keep of the
     // old one's, as a message for the user (Windows-1250); "" when nothing.
-    // A file the writer could not give back to another owner is the
-    // writer's: the message names both, and the previous owner keeps his
-    // rights as an entry of the access list where the file takes one.
+    // A file the writer could not give back to another owner or group is
+    // the writer's: the message names both, and what the previous ones kept.
     const std::string& Uwaga() const { return uwaga_; }
 
 private:

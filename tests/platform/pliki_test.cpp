@@ -712,8 +712,8 @@ TEST_F(PlikiTekstowe, SavesKilledInAProcessNamespaceOfTheirOwnLeaveNothingBehind
 // group's, and the team could no longer write it. It keeps its group and
 // mode; its owner becomes the saver, the colleague keeps his rights as an
 // entry of the access list, and the save says so. A group the saver is not
-// in cannot be kept: the file becomes the saver's group's, which gets no
-// rights (it once got the old group's), and the save says so too.
+// in cannot be kept: the file becomes the saver's group's, the old group
+// keeps its rights as an entry of the list, and the save names both.
 TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
 {
     if (::geteuid() != 0)
@@ -740,8 +740,9 @@ TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
                    Cp1250NaUtf8(uwaga) == "Plik " + kolegi + kolegaZachowal &&
                    ZapiszLinieBezpiecznie(obcej, {"nowe"}, blad, &uwagaObcej) &&
                    Cp1250NaUtf8(uwagaObcej) == "Plik " + obcej + kolegaZachowal +
-                                                   " Nie udało się zachować grupy pliku (4602)."
-                                                   " Nowa grupa pliku nie ma do niego uprawnień.";
+                                                   " Nie udało się zachować grupy pliku (4602). Nową grupą pliku "
+                                                   "jest nogroup; dotychczasowa grupa (4602) zachowała swoje "
+                                                   "uprawnienia do niego.";
         },
         {Zespol}));
     struct stat st {};
@@ -753,8 +754,7 @@ TEST_F(PlikiTekstowe, ATeamsFileKeepsItsGroup)
     ASSERT_EQ(::stat((zespolu / "obcej_grupy.rup").c_str(), &st), 0);
     EXPECT_EQ(st.st_uid, 65534u);
     EXPECT_EQ(st.st_gid, 65534u);
-    // The group bits are the mask of the colleague's entry; the group's
-    // own gives nothing (AColleaguesSaveLeavesTheOwnerHisRights).
+    // The group bits are the mask of the old group's entry.
     EXPECT_EQ(st.st_mode & 07777, 0666u);
 }
 
@@ -1058,9 +1058,10 @@ TEST_F(PlikiTekstowe, UnlistedAttributesAreNamedAndTheAccessListKept)
     EXPECT_EQ(Acl(plik), acl);
 }
 
-// Where the list or the attributes cannot be set on the new file, the save
-// goes on, says what it could not keep, and gives no one more access: the
-// group keeps what the list gave it (read of a mask "rw-"), not the mask.
+// Where the file system takes no list or attributes on the new file, the
+// save goes on, says what it could not keep, and gives no one more access:
+// the group keeps what the list gave it (read of a mask "rw-"), not the
+// mask, and the user the list named is named as narrowed.
 TEST_F(PlikiTekstowe, AListThatCannotBeKeptIsNamedAndWidensNothing)
 {
     if (::geteuid() != 0)
@@ -1087,65 +1088,14 @@ TEST_F(PlikiTekstowe, AListThatCannotBeKeptIsNamedAndWidensNothing)
         ASSERT_TRUE(zapisany) << blad;
         EXPECT_EQ(Cp1250NaUtf8(uwaga), "Plik " + plik.string() +
                                            " został zapisany, ale nie udało się zachować listy uprawnień (ACL),"
-                                           " atrybutów rozszerzonych (user.*).");
+                                           " atrybutów rozszerzonych (user.*). Zawężono uprawnienia do pliku"
+                                           " użytkownikom: nobody.");
         EXPECT_EQ(Tresc("p.rup"), "nowe\r\n");
         EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
         EXPECT_TRUE(Otwiera(Czlonek, Grupa, {}, plik));
         EXPECT_FALSE(Otwiera(Czlonek, Grupa, {}, plik, O_WRONLY)) << "the mask's write is not the group's";
         EXPECT_FALSE(Otwiera(65534, 65534, {}, plik)) << "lost with the list, as the message says";
         fs::remove(plik);
-    }
-    ZapisujTylkoPrzezNazwanePliki(false);
-}
-
-// A file of the saver's own in a group the saver is not in ("tajne", here
-// "users"): it became the saver's group's with the old group's rights, and
-// every member of that group could read it. In a set-gid folder the same
-// with the folder's group. The new group gets no rights, and the save says
-// that the file's group could not be kept.
-TEST_F(PlikiTekstowe, AGroupThatCannotBeKeptGetsNoRights)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to make other users' files";
-    group* users = ::getgrnam("users");
-    const gid_t Tajne = users ? users->gr_gid : 4641;
-    const std::string nazwaTajnej = users ? "users" : "4641";
-    constexpr gid_t Folderu = 4642;
-    const fs::path zwykly = katalog / "zwykly", setgid = katalog / "setgid";
-    fs::create_directory(zwykly);
-    fs::create_directory(setgid);
-    ASSERT_EQ(::chown(zwykly.c_str(), 65534, 65534), 0);
-    ASSERT_EQ(::chown(setgid.c_str(), 65534, Folderu), 0);
-    fs::permissions(zwykly, fs::perms(0755));
-    ASSERT_EQ(::chmod(setgid.c_str(), 02775), 0);
-    for (const bool nazwane : {false, true}) {
-        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
-        ZapisujTylkoPrzezNazwanePliki(nazwane);
-        for (const auto& [folder, nowaGrupa] : {std::pair{zwykly, gid_t{65534}}, std::pair{setgid, Folderu}}) {
-            SCOPED_TRACE(folder.filename().string());
-            const fs::path plik = folder / "tajny.rup";
-            std::ofstream(plik) << "stare\r\n";
-            ASSERT_EQ(::chown(plik.c_str(), 65534, Tajne), 0);
-            fs::permissions(plik, fs::perms(0640));
-            EXPECT_TRUE(JakoInnyUzytkownik(
-                [&] {
-                    std::string blad, uwaga;
-                    const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga);
-                    const std::string oczekiwana = "Plik " + plik.string() +
-                                                   " został zapisany, ale nie udało się zachować grupy pliku (" +
-                                                   nazwaTajnej + "). Nowa grupa pliku nie ma do niego uprawnień.";
-                    if (Cp1250NaUtf8(uwaga) != oczekiwana)
-                        std::fprintf(stderr, "%s\n", Cp1250NaUtf8(zapisany ? uwaga : blad).c_str());
-                    return zapisany && Cp1250NaUtf8(uwaga) == oczekiwana;
-                },
-                {Folderu}));
-            struct stat st {};
-            ASSERT_EQ(::stat(plik.c_str(), &st), 0);
-            EXPECT_EQ(st.st_uid, 65534u);
-            EXPECT_EQ(st.st_gid, nowaGrupa);
-            EXPECT_EQ(st.st_mode & 07777, 0600u);
-            fs::remove(plik);
-        }
     }
     ZapisujTylkoPrzezNazwanePliki(false);
 }
@@ -1172,10 +1122,10 @@ mode_t TrybNowegoPliku(const ZapisBezpieczny& zapis, const fs::path& folder)
 
 // Where the file system has no unnamed files, the new contents of a file
 // 0600 lay in a file any user could open before it got that mode. The new
-// file of an existing target is its writer's alone until it is whole, in
-// every way of saving (the PDF printer's named file too), and takes the
-// target's mode just before the rename. A new target's file gets the
-// system's defaults.
+// file of an existing target is its writer's alone, to write only, until it
+// is whole, in every way of saving (the PDF printer's named file too), and
+// takes the target's mode just before the rename. A new target's file gets
+// the system's defaults.
 TEST_F(PlikiTekstowe, TheNewContentsAreTheWritersAloneUntilWhole)
 {
     const fs::path plik = katalog / "p.rup";
@@ -1190,7 +1140,7 @@ TEST_F(PlikiTekstowe, TheNewContentsAreTheWritersAloneUntilWhole)
         std::string blad;
         ASSERT_TRUE(sposob == 2 ? zapis.OtworzNazwany(plik, blad) : zapis.Otworz(plik, blad)) << blad;
         ASSERT_TRUE(zapis.Pisz("tajne\r\n", blad)) << blad;
-        EXPECT_EQ(TrybNowegoPliku(zapis, katalog), 0600u);
+        EXPECT_EQ(TrybNowegoPliku(zapis, katalog), 0200u);
         if (sposob != 0 && ::geteuid() == 0) {
             EXPECT_FALSE(Otwiera(65534, 65534, {}, zapis.SciezkaTymczasowego()));
         }
@@ -1253,7 +1203,7 @@ TEST_F(PlikiTekstowe, ANameOfTheTemporariesFormIsRefused)
 
 // A team's file (664) in a folder the saver may not write (2755, the team
 // member not its owner): the save said "brak uprawnień" of the file, which
-// the saver may write. It names the folder.
+// the saver may write. It names the folder, and a sticky folder's rule.
 TEST_F(PlikiTekstowe, AFolderTheUserMayNotWriteIsNamed)
 {
     if (::geteuid() != 0)
@@ -1281,6 +1231,26 @@ TEST_F(PlikiTekstowe, AFolderTheUserMayNotWriteIsNamed)
             << nazwa;
     }
     EXPECT_EQ(Tresc("zespol/wspolny.rup"), "stare\r\n");
+
+    // In a sticky folder (1777) only a file's owner may replace it: a
+    // colleague who may write the file was refused "brak uprawnień" after
+    // writing it whole. Refused before writing, naming the folder's rule.
+    const fs::path wspolny = katalog / "wspolny";
+    fs::create_directory(wspolny);
+    ASSERT_EQ(::chmod(wspolny.c_str(), 01777), 0);
+    const std::string cudzy = (wspolny / "cudzy.rup").string();
+    std::ofstream(cudzy) << "stare\r\n";
+    ASSERT_EQ(::chown(cudzy.c_str(), 4652, Zespol), 0);
+    fs::permissions(cudzy, fs::perms(0666));
+    EXPECT_TRUE(JakoInnyUzytkownik([&] {
+        ZapisBezpieczny zapis;
+        std::string blad;
+        return !zapis.Otworz(cudzy, blad) && Cp1250NaUtf8(blad) == "Nie można zapisać pliku " + cudzy +
+                                                                      " (w folderze " + wspolny.string() +
+                                                                      " tylko właściciel pliku może go zastąpić).";
+    }));
+    EXPECT_EQ(Tresc("wspolny/cudzy.rup"), "stare\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(wspolny), fs::directory_iterator()), 1);
 }
 
 namespace {
@@ -1413,45 +1383,47 @@ TEST_F(PlikiTekstowe, TheNewFileIsNeverOpenToWhomTheListShutsOut)
     ZapisujTylkoPrzezNazwanePliki(false);
 }
 
-// Where the list could not be set (a full attribute block), the new file
-// kept the folder's default one, and the user it lets read (D), whom the
-// old file's list shut out, read the saved file. The new file has no entry
-// the old one had not; and a save whose list cannot be removed or whose
-// mode cannot be set fails, leaving the old file as it was.
-TEST_F(PlikiTekstowe, AListThatCannotBeSetLeavesNoEntryOfTheFolders)
+// Where the list could not be set (a full attribute block), a colleague's
+// save went on, and the owner could no longer open his own file. A list the
+// rights need that cannot be set fails the save, naming the cause, and so
+// does a list of the folder's that cannot be removed or a mode that cannot
+// be set: the old file stays as it was, and no temporary file with it.
+TEST_F(PlikiTekstowe, AListThatCannotBeSetFailsTheSave)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to act as other users";
-    constexpr uid_t D = 4675;
     const fs::path plik = katalog / "p.rup";
-    fs::permissions(katalog, fs::perms(0755));
+    fs::permissions(katalog, fs::perms(0777));
     if (!UstawAcl("-d -m u:4675:r", katalog))
         GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
     for (const bool nazwane : {false, true}) {
         SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
         ZapisujTylkoPrzezNazwanePliki(nazwane);
         Zapisz("p.rup", "stare\r\n");
+        ASSERT_EQ(::chown(plik.c_str(), 4678, 4676), 0);
         fs::permissions(plik, fs::perms(0640));
-        ASSERT_TRUE(UstawAcl("-b -m u:65534:r,g::r", plik));
+        ASSERT_TRUE(UstawAcl("-b -m u:65534:rw,g::r", plik));
+        const std::string acl = Acl(plik);
         odmowaAtrybutow = {"system.posix_acl_access"};
         bladOdmowy = ENOSPC;
-        std::string blad, uwaga;
-        const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga);
+        EXPECT_EQ(UwagaZapisuJakoNobody(plik, {}), "błąd: Nie można zapisać pliku " + plik.string() +
+                                                       " (nie można ustawić listy uprawnień pliku: brak miejsca na"
+                                                       " dysku).");
         odmowaAtrybutow.clear();
         bladOdmowy = EOPNOTSUPP;
-        ASSERT_TRUE(zapisany) << blad;
-        EXPECT_EQ(Cp1250NaUtf8(uwaga),
-                  "Plik " + plik.string() + " został zapisany, ale nie udało się zachować listy uprawnień (ACL).");
-        EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
-        EXPECT_FALSE(Otwiera(D, D, {}, plik));
+        EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
+        EXPECT_EQ(Acl(plik), acl);
+        EXPECT_EQ(LiczbaPlikow(), 1u);
 
+        ASSERT_TRUE(UstawAcl("-b", plik));
         for (const char* wywolanie : {"fremovexattr", "fchmod"}) {
             SCOPED_TRACE(wywolanie);
             odmowaZmiany = wywolanie;
+            std::string blad;
             EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"niepewne"}, blad));
             odmowaZmiany.clear();
             EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + plik.string() + " (błąd wejścia-wyjścia).");
-            EXPECT_EQ(Tresc("p.rup"), "nowe\r\n");
+            EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
             EXPECT_EQ(LiczbaPlikow(), 1u);
         }
     }
@@ -1485,15 +1457,16 @@ TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
     };
     const Przypadek przypadki[] = {
         {"zespolu.rup", Zespol, 0600, "u:65534:rw",
-         "user::rw-\nuser:4678:rw-\nuser:65534:rw-\ngroup::---\nmask::rw-\nother::---\n\n", zachowal},
+         "user::rw-\nuser:4678:rw-\ngroup::---\nmask::rw-\nother::---\n\n", zachowal},
         // B may write; the mask widens to A's x: 4679 and the group keep rw-.
         {"maska.rup", Zespol, 0700, "u:65534:rw,u:4679:rwx,g::rwx,m::rw",
-         "user::rwx\nuser:4678:rwx\nuser:4679:rw-\nuser:65534:rw-\ngroup::rw-\nmask::rwx\nother::---\n\n", zachowal},
+         "user::rw-\nuser:4678:rwx\nuser:4679:rw-\ngroup::rw-\nmask::rwx\nother::---\n\n", zachowal},
         {"bez_listy.rup", Zespol, 0664, "", "user::rw-\nuser:4678:rw-\ngroup::rw-\nmask::rw-\nother::r--\n\n", zachowal},
         // Set-user and set-group bits stay behind with the owner and group.
         {"obcej_grupy.rup", Obca, 06660, "u:65534:rw",
-         "user::rw-\nuser:4678:rw-\nuser:65534:rw-\ngroup::---\nmask::rw-\nother::---\n\n",
-         zachowal + " Nie udało się zachować grupy pliku (4677). Nowa grupa pliku nie ma do niego uprawnień."},
+         "user::rw-\nuser:4678:rw-\ngroup::---\ngroup:4677:rw-\nmask::rw-\nother::---\n\n",
+         zachowal + " Nie udało się zachować grupy pliku (4677). Nową grupą pliku jest nogroup; dotychczasowa "
+                    "grupa (4677) zachowała swoje uprawnienia do niego."},
     };
     for (const Przypadek& p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -1514,15 +1487,15 @@ TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
     }
 
     // A file system that takes no list: A keeps what the group and others
-    // give him.
+    // give him, no more than he had, and is named.
     const fs::path plik = katalog / "bez_listy.rup";
     ASSERT_EQ(::chown(plik.c_str(), A, Zespol), 0);
     ASSERT_TRUE(UstawAcl("-b", plik));
     odmowaAtrybutow = {"system.posix_acl_access"};
     EXPECT_EQ(UwagaZapisuJakoNobody(plik, {Zespol}),
               "Plik " + plik.string() +
-                  " został zapisany i należy teraz do użytkownika nobody; dotychczasowy właściciel (4678) ma do "
-                  "niego tylko uprawnienia grupy i pozostałych.");
+                  " został zapisany i należy teraz do użytkownika nobody. Zawężono uprawnienia do pliku "
+                  "użytkownikom: 4678.");
     odmowaAtrybutow.clear();
     EXPECT_EQ(Acl(plik), "user::rw-\ngroup::rw-\nother::r--\n\n");
 }
