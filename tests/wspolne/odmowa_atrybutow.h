@@ -2,7 +2,7 @@
 // Attributes refused on the new file of a save, as by a file system that
 // keeps none: while `odmowaAtrybutow` names a prefix, setting an attribute
 // whose name starts with it fails. A test program linked with
-// --wrap=fsetxattr includes this in one of its files.
+// --wrap=fsetxattr includes this (in one file or more: the wrap is weak).
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
@@ -21,7 +21,8 @@ inline int bladOdmowy = EOPNOTSUPP;
 inline void (*poZmianiePliku)(int fd, const char* wywolanie) = nullptr;
 
 extern "C" int __real_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi);
-extern "C" int __wrap_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar, int flagi)
+extern "C" [[gnu::weak]] int __wrap_fsetxattr(int fd, const char* nazwa, const void* wartosc, size_t rozmiar,
+                                               int flagi)
 {
     const bool odmowa = std::any_of(odmowaAtrybutow.begin(), odmowaAtrybutow.end(), [nazwa](const std::string& p) {
         return std::string_view(nazwa).starts_with(p);
