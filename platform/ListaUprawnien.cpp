@@ -46,17 +46,58 @@ bool Nalezy(const Uzytkownik& u, std::uint32_t gid)
     return std::find(u.grupy.begin(), u.grupy.end(), gid) != u.grupy.end();
 }
 
-bool Nazwany(const ListaUprawnien& lista, std::uint32_t uid)
-{
-    return std::any_of(lista.begin(), lista.end(),
-                       [uid](const WpisListy& w) { return w.znacznik == WpisUzytkownika && w.id == uid; });
-}
-
 // The user of that id as `znani` know him; one in no group where they do not.
 Uzytkownik Znany(const std::vector<Uzytkownik>& znani, std::uint32_t uid)
 {
     const auto u = std::find_if(znani.begin(), znani.end(), [uid](const Uzytkownik& z) { return z.uid == uid; });
     return u != znani.end() ? *u : Uzytkownik{uid, {}};
+}
+
+bool Nazwany(const WpisListy& w) { return w.znacznik == WpisUzytkownika || w.znacznik == WpisGrupy; }
+
+// Drops the named entries that give no one anything the rest of the list
+// (without a mask yet) does not give him the same, so that a file passed
+// from hand to hand ends with no more entries than it began with. Users
+// first, as their entries may stand on their groups'. A group none of whose
+// members the database knows keeps its entry: no one can tell what its
+// members would lose.
+void UsunZbedne(ListaUprawnien& lista, Wlasnosc plik, const std::vector<Uzytkownik>& znani)
+{
+    const auto zbedny = [&](const ListaUprawnien& bez, const WpisListy& w) {
+        const bool takieSame = std::all_of(znani.begin(), znani.end(), [&](const Uzytkownik& u) {
+            return PrawaUzytkownika(bez, plik, u) == PrawaUzytkownika(lista, plik, u);
+        });
+        if (w.znacznik == WpisUzytkownika)
+            return takieSame && PrawaUzytkownika(bez, plik, Znany(znani, w.id)) == w.prawa;
+        return takieSame && std::any_of(znani.begin(), znani.end(), [&](const Uzytkownik& u) {
+                   return u.uid != plik.uid && Nalezy(u, w.id);
+               });
+    };
+    // A group's entry gone may leave a user's one with nothing to add.
+    for (bool dalej = true; dalej;) {
+        dalej = false;
+        for (const unsigned znacznik : {WpisUzytkownika, WpisGrupy})
+            for (std::size_t i = 0; i < lista.size();) {
+                ListaUprawnien bez = lista;
+                bez.erase(bez.begin() + static_cast<std::ptrdiff_t>(i));
+                if (lista[i].znacznik == znacznik && zbedny(bez, lista[i])) {
+                    lista = std::move(bez);
+                    dalej = true;
+                } else {
+                    ++i;
+                }
+            }
+    }
+}
+
+// A list whose mask is empty leaves the mode's group bits empty, and the
+// system then asks the mode alone: named users and groups get the others'
+// rights, the file's group none.
+bool MaskaPusta(const ListaUprawnien& lista)
+{
+    return std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) {
+        return w.znacznik == WpisMaski && w.prawa == 0;
+    });
 }
 
 // Adds the entry in the system's order (by tag, then id); a named group's
@@ -135,6 +176,8 @@ unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzyt
 {
     if (u.uid == plik.uid)
         return Prawa(lista, WpisWlasciciela, 0);
+    if (MaskaPusta(lista))
+        return Nalezy(u, plik.gid) ? 0 : Prawa(lista, WpisPozostalych, 0);
     const unsigned maska = Prawa(lista, WpisMaski, 07);
     for (const WpisListy& w : lista)
         if (w.znacznik == WpisUzytkownika && w.id == u.uid)
@@ -162,46 +205,67 @@ ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wl
     for (WpisListy w : stara) {
         if (w.znacznik == WpisMaski || (w.znacznik == WpisUzytkownika && (w.id == stary.uid || w.id == nowy.uid)))
             continue;  // the owners' entries: the list gives them theirs anew
+        if (MaskaPusta(stara) && Nazwany(w))
+            continue;  // said nothing
         if (WMasce(w))
             w.prawa &= Prawa(stara, WpisMaski, 07);
         lista.push_back(w);
     }
     Wpis(lista, WpisWlasciciela)->prawa = dawne(Znany(znani, nowy.uid));
+    if (stary.uid != nowy.uid)
+        DodajWpis(lista, WpisUzytkownika, stary.uid, Prawa(stara, WpisWlasciciela, 0));
+    // The old group keeps its rights by name. The new one gives its members
+    // what its own entry gave them; else the rights that leave the fewest
+    // entries, the others' first, and a member they would not fit gets his
+    // own entry.
+    std::vector<unsigned> nowej{Prawa(lista, WpisPozostalych, 0)};
     if (stary.gid != nowy.gid) {
-        // The old group keeps its rights by name; the new one gives its
-        // members what its own entry gave them, else no more than any of
-        // them had (those in no other group of the list had the others').
         const auto grupaPliku = Wpis(lista, WpisGrupyPliku);
         const unsigned staraGrupa = grupaPliku->prawa;
         const auto swoja = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
             return w.znacznik == WpisGrupy && w.id == nowy.gid;
         });
         if (swoja != lista.end()) {
-            grupaPliku->prawa = swoja->prawa;
+            nowej = {swoja->prawa};
             lista.erase(swoja);
         } else {
-            unsigned prawa = Prawa(lista, WpisPozostalych, 0);
-            for (const Uzytkownik& u : znani)
-                if (Nalezy(u, nowy.gid) && u.uid != nowy.uid && u.uid != stary.uid && !Nazwany(lista, u.uid))
-                    prawa &= dawne(u);
-            grupaPliku->prawa = prawa;
+            // Never more than the others': a member the database does not
+            // know, in no other group of the list, had theirs.
+            for (unsigned prawa = 0; prawa <= 07; ++prawa)
+                if (prawa != nowej.front() && (prawa & ~nowej.front()) == 0)
+                    nowej.push_back(prawa);
         }
         DodajWpis(lista, WpisGrupy, stary.gid, staraGrupa);
+    } else {
+        nowej = {Prawa(lista, WpisGrupyPliku, 0)};
     }
-    if (stary.uid != nowy.uid) {
-        const Uzytkownik poprzedni = Znany(znani, stary.uid);
-        const unsigned jego = Prawa(stara, WpisWlasciciela, 0);
-        if (PrawaUzytkownika(lista, nowy, poprzedni) != jego)
-            DodajWpis(lista, WpisUzytkownika, stary.uid, jego);
+    ListaUprawnien najlepsza;
+    for (const unsigned prawa : nowej) {
+        ListaUprawnien proba = lista;
+        Wpis(proba, WpisGrupyPliku)->prawa = prawa;
+        for (const Uzytkownik& u : znani)
+            if (u.uid != nowy.uid && PrawaUzytkownika(proba, nowy, u) != dawne(u))
+                DodajWpis(proba, WpisUzytkownika, u.uid, dawne(u));
+        UsunZbedne(proba, nowy, znani);
+        // Fewest entries, and of those fewest users': a group's entry keeps
+        // what its members had for the day the file comes back to it.
+        const auto miara = [](const ListaUprawnien& l) {
+            return std::pair(l.size(), std::count_if(l.begin(), l.end(), [](const WpisListy& w) {
+                                 return w.znacznik == WpisUzytkownika;
+                             }));
+        };
+        if (najlepsza.empty() || miara(proba) < miara(najlepsza))
+            najlepsza = std::move(proba);
     }
-    if (std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) {
-            return w.znacznik == WpisUzytkownika || w.znacznik == WpisGrupy;
-        })) {
+    lista = std::move(najlepsza);
+    if (std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) { return Nazwany(w); })) {
         unsigned maska = Prawa(stara, WpisMaski, 0);  // as it was where it can be
         for (const WpisListy& w : lista)
             if (WMasce(w))
                 maska |= w.prawa;
-        DodajWpis(lista, WpisMaski, 0xFFFFFFFF, maska);
+        // An empty mask would silence the entries that keep some from the
+        // others' rights; within any other they still give nothing.
+        DodajWpis(lista, WpisMaski, 0xFFFFFFFF, maska != 0 ? maska : Prawa(lista, WpisPozostalych, 0));
     }
     return lista;
 }

@@ -54,8 +54,10 @@ struct Uzytkownik {
 // owner and group, as the system checks them: the owner his entry, a named
 // user his entry within the mask, a member of the file's or a named group
 // what his groups' entries give within the mask (nothing where they give
-// nothing), anyone else the others' entry. A right at a time: the system
-// asks that one of his groups give every right a request wants at once.
+// nothing), anyone else the others' entry; under an empty mask the mode
+// alone speaks (the group nothing, anyone else the others' rights). A right
+// at a time: the system asks that one of his groups give every right a
+// request wants at once.
 unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u);
 
 // The list of a file that passes from `stary` to `nowy` (a colleague's save

@@ -40,8 +40,8 @@ const std::string Stara = Bajty({2, 0, 0, 0,                  // version
 // its members had.
 TEST(ListaUprawnien, SavesInTurnGiveEveryoneHisOwnRights)
 {
-    constexpr std::uint32_t A = 4678, B = 4679, C = 4680, Zespol = 4690, Obcy = 4691, Inna = 4692;
-    const std::vector<Uzytkownik> znani{{A, {Zespol}}, {B, {Zespol, Inna}}, {C, {Zespol}}};
+    constexpr std::uint32_t A = 4678, B = 4679, C = 4680, E = 4681, Zespol = 4690, Obcy = 4691, Inna = 4692;
+    const std::vector<Uzytkownik> znani{{A, {Zespol}}, {B, {Zespol, Inna}}, {C, {Zespol}}, {E, {Obcy}}};
     ListaUprawnien stara;
     ASSERT_TRUE(CzytajListe(Bajty({2, 0, 0, 0,                    //
                                    1, 0, 6, 0, X, X, X, X,        // user::rw-
@@ -69,13 +69,13 @@ TEST(ListaUprawnien, SavesInTurnGiveEveryoneHisOwnRights)
     }
     EXPECT_EQ(BajtyListy(lista), BajtyListy(zespolu));
 
-    // A:obcy 0642 saved by B, not in obcy: obcy keeps r-- by name; the new
-    // group's entry gives no more than its member C had (the others'), and A
-    // his own by an entry.
+    // A:obcy 0642 saved by B, not in obcy: obcy keeps r-- by name for E;
+    // the new group's entry gives no more than its member C had (the
+    // others'), and A keeps his own by an entry.
     const ListaUprawnien obca = ListaDlaWlasnosci(ListaTrybu(0642), {A, Obcy}, {B, Zespol}, znani);
     for (const Uzytkownik& u : znani)
         EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, u), PrawaUzytkownika(ListaTrybu(0642), {A, Obcy}, u)) << u.uid;
-    EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, {4693, {Obcy}}), 4u);
+    EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, {E, {Obcy}}), 4u);
     EXPECT_EQ(TrybListy(obca), 0262u);
 }
 
