@@ -1299,25 +1299,6 @@ extern "C" int __wrap_fremovexattr(int fd, const char* nazwa)
 
 namespace {
 
-constexpr uid_t Podgladacz = 4672;
-constexpr gid_t ZespolPodgladacza = 4671;
-std::vector<std::string> podgladniete;
-
-// After each change the watcher, a member of the file's group, opens the
-// new file for reading and for writing, by its name or, while it has none,
-// through the descriptor the forked process inherits (reopened, the file
-// checks his rights).
-void Podgladaj(int fd, const char* wywolanie)
-{
-    const std::string przezDeskryptor = "/proc/self/fd/" + std::to_string(fd);
-    std::string plik = fs::read_symlink(przezDeskryptor).string();
-    if (plik.ends_with(" (deleted)"))
-        plik = przezDeskryptor;
-    for (const int tryb : {O_RDONLY, O_WRONLY})
-        if (Otwiera(Podgladacz, ZespolPodgladacza, {}, plik, tryb))
-            podgladniete.push_back(std::string(wywolanie) + (tryb == O_RDONLY ? ": read" : ": written"));
-}
-
 // Saves the file as nobody, a member of `grupy`: the save's warning
 // (UTF-8), or its error after "błąd: ".
 std::string UwagaZapisuJakoNobody(const fs::path& plik, const std::vector<gid_t>& grupy)
@@ -1344,44 +1325,6 @@ std::string UwagaZapisuJakoNobody(const fs::path& plik, const std::vector<gid_t>
 }
 
 } // namespace
-
-// A's file A:zespol 0660 whose list lets B read and write it and the group
-// nothing, saved while C of the group watched: the new file took the mode
-// before the list, and for that while the group (in a folder with a default
-// list, C's inherited entry) had the mask's rights; C read the new contents
-// and wrote into them. After every change of its permissions C may open it
-// neither way, in both ways of saving.
-TEST_F(PlikiTekstowe, TheNewFileIsNeverOpenToWhomTheListShutsOut)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to act as other users";
-    const fs::path plik = katalog / "p.rup";
-    Zapisz("p.rup", "stare\r\n");
-    fs::permissions(katalog, fs::perms(0755));
-    ASSERT_EQ(::chown(plik.c_str(), 4673, ZespolPodgladacza), 0);
-    fs::permissions(plik, fs::perms(0660));
-    if (!UstawAcl("-m u:65534:rw,g::-", plik))
-        GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
-    const std::string acl = Acl(plik);
-    for (const bool domyslna : {false, true}) {
-        if (domyslna) {
-            ASSERT_TRUE(UstawAcl("-d -m u:4672:rw", katalog));
-        }
-        for (const bool nazwane : {false, true}) {
-            SCOPED_TRACE(std::string(nazwane ? "named" : "without a name") + (domyslna ? ", default list" : ""));
-            ZapisujTylkoPrzezNazwanePliki(nazwane);
-            podgladniete.clear();
-            poZmianiePliku = Podgladaj;
-            std::string blad;
-            const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad);
-            poZmianiePliku = nullptr;
-            ASSERT_TRUE(zapisany) << blad;
-            EXPECT_EQ(podgladniete, std::vector<std::string>{});
-            EXPECT_EQ(Acl(plik), acl);
-        }
-    }
-    ZapisujTylkoPrzezNazwanePliki(false);
-}
 
 // Where the list could not be set (a full attribute block), a colleague's
 // save went on, and the owner could no longer open his own file. A list the

@@ -37,7 +37,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Uzytkownik {
+struct Konto {
     const char* nazwa;
     uid_t uid;
     gid_t grupa;
@@ -45,7 +45,7 @@ struct Uzytkownik {
 };
 constexpr gid_t Grupy[] = {4811, 4812, 4813, 4814};
 // In one, two and three of the groups; kgz_d and kgz_g share only theirs.
-const Uzytkownik Uzytkownicy[] = {{"kgz_a", 4801, 4811, {}},     {"kgz_b", 4802, 4811, {4812}},
+const Konto Uzytkownicy[] = {{"kgz_a", 4801, 4811, {}},     {"kgz_b", 4802, 4811, {4812}},
                                   {"kgz_c", 4803, 4812, {}},     {"kgz_d", 4804, 4814, {}},
                                   {"kgz_e", 4805, 4813, {}},     {"kgz_f", 4806, 4812, {4811, 4813}},
                                   {"kgz_g", 4807, 4814, {}}};
@@ -86,7 +86,7 @@ std::string BazaUzytkownikow()
                 brak = "group " + NazwaGrupy(g) + " with gid " + std::to_string(g);
         }
         for (int u = 0; u < Ilu && brak.empty(); ++u) {
-            const Uzytkownik& k = Uzytkownicy[u];
+            const Konto& k = Uzytkownicy[u];
             std::string dodatkowe;
             for (gid_t g : k.dodatkowe)
                 dodatkowe += (dodatkowe.empty() ? " -G " : ",") + std::to_string(g);
@@ -359,7 +359,7 @@ Wynik Zapisz(const Przypadek& p, int kto, const fs::path& plik, const std::strin
     const pid_t dziecko = ::fork();
     if (dziecko == 0) {
         if (kto != Root) {
-            const Uzytkownik& u = Uzytkownicy[kto];
+            const Konto& u = Uzytkownicy[kto];
             if (::setgroups(grupyUzytkownika[kto].size(), grupyUzytkownika[kto].data()) != 0 ||
                 ::setresgid(u.grupa, u.grupa, 0) != 0 || ::setresuid(u.uid, u.uid, 0) != 0)
                 ::_exit(2);
