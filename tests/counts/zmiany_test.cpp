@@ -93,7 +93,7 @@ TEST_F(ZmianyPomiaruTest, ZapiszPytaPrzedZastapieniemCudzegoZapisu)
 
     // Leaving asks to save; "Nie" to replacing keeps the editor open.
     odpowiedzi = {PytanieTak};
-    PomiaryRuchu->reject();
+    QTest::keyClick(PomiaryRuchu, Qt::Key_Escape);
     EXPECT_TRUE(PomiaryRuchu->isVisible());
     EXPECT_EQ(Pytania().size(), 2u);
     EXPECT_EQ(Bajty(plik), obce);
