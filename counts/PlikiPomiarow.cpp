@@ -217,11 +217,12 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
     return w.Linie();
 }
 
-bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad, std::string* uwaga)
+bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad, std::string* uwaga,
+                       ZapisZmienionego* zmiany)
 {
     TDataCzas dzis = 0.0, teraz = 0.0;
     Teraz(dzis, teraz);
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga);
+    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga, zmiany);
 }
 
 bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePomiar& p, std::string& blad)
@@ -270,10 +271,17 @@ bool CzytajLiniePomiaru(const std::vector<std::string>& linie, const std::string
     return CzytajTekstPomiaru(TekstZLinii(linie), nazwaPliku, p, blad);
 }
 
-bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad)
+bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad, ZawartoscPliku* zawartosc)
 {
     std::string tresc;
-    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstPomiaru(std::move(tresc), sciezka, p, blad);
+    if (!CzytajPlik(sciezka, tresc, blad))
+        return false;
+    const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
+    if (!CzytajTekstPomiaru(std::move(tresc), sciezka, p, blad))
+        return false;
+    if (zawartosc)
+        *zawartosc = z;
+    return true;
 }
 
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad)
@@ -338,9 +346,10 @@ std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p)
     return w.Linie();
 }
 
-bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad, std::string* uwaga)
+bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad, std::string* uwaga,
+                        ZapisZmienionego* zmiany)
 {
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPrognozy(p), blad, uwaga);
+    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPrognozy(p), blad, uwaga, zmiany);
 }
 
 namespace {
@@ -409,10 +418,17 @@ bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::strin
     return CzytajTekstPrognozy(TekstZLinii(linie), nazwaPliku, p, blad);
 }
 
-bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad)
+bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad, ZawartoscPliku* zawartosc)
 {
     std::string tresc;
-    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstPrognozy(std::move(tresc), sciezka, p, blad);
+    if (!CzytajPlik(sciezka, tresc, blad))
+        return false;
+    const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
+    if (!CzytajTekstPrognozy(std::move(tresc), sciezka, p, blad))
+        return false;
+    if (zawartosc)
+        *zawartosc = z;
+    return true;
 }
 
 std::string UtworzKatalogiPomiarow()

@@ -38,14 +38,17 @@ extern DanePomiar BiezacyPomiar;
 std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZapisu, TDataCzas godzZapisu);
 // Saves with the system clock's date and time as the moment of saving; the
 // record's own last-edit fields stay as they are. `uwaga` gets what the save
-// could not keep of the old file (ZapisBezpieczny::Uwaga), as below.
+// could not keep of the old file (ZapisBezpieczny::Uwaga), as below. With
+// `zmiany` a file changed since its record asks first (ZapisZmienionego).
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad,
-                       std::string* uwaga = nullptr);
+                       std::string* uwaga = nullptr, ZapisZmienionego* zmiany = nullptr);
 // Replaces `p` whole with the count of the file and sets NazwaPliku to the
 // file's name without folder (a name the project cannot hold is refused). Every group the writer writes must be in the
 // file and every value within its limit, else `p` stays as it was; the
-// totals are worked out from the tables.
-bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad);
+// totals are worked out from the tables. `zawartosc` gets the record of the
+// bytes read.
+bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad,
+                       ZawartoscPliku* zawartosc = nullptr);
 // Only the header keys, for the lists (what the file lacks stays in `n`).
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad);
 // The same from the file's text or its lines; `nazwaPliku` names the file
@@ -69,10 +72,12 @@ std::string OdmowaNazwyPliku(std::string_view nazwaUtf8);
 
 std::vector<std::string> LiniePlikuPrognozy(const DanePrognoza& p);
 bool ZapiszPlikPrognozy(const std::string& sciezka, const DanePrognoza& p, std::string& blad,
-                        std::string* uwaga = nullptr);
+                        std::string* uwaga = nullptr, ZapisZmienionego* zmiany = nullptr);
 // Replaces `p` whole. A group missing from the file, a mode other than
 // "True" or "False", or a cell longer than it is kept refuses the file.
-bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad);
+// `zawartosc` gets the record of the bytes read.
+bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad,
+                        ZawartoscPliku* zawartosc = nullptr);
 bool CzytajTekstPrognozy(std::string tresc, const std::string& nazwaPliku, DanePrognoza& p, std::string& blad);
 bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::string& nazwaPliku, DanePrognoza& p,
                          std::string& blad);

@@ -134,21 +134,34 @@ bool TPojazdyTabela::CzytajUstawieniaPomiaru(const std::string& sciezka)
     UstawieniaPomiaru u = Ustawienia();
     bool przejscia = false;
     std::string blad;
-    if (!CzytajPlikUstawien(sciezka, u, przejscia, blad)) {
+    ZawartoscPliku zawartosc;
+    if (!CzytajPlikUstawien(sciezka, u, przejscia, blad, &zawartosc)) {
         Dialogi().Blad(blad);
         return false;
     }
     UstawKontrolki(u, przejscia);
+    plikUstawien_ = sciezka;
+    zawartoscUstawien_ = zawartosc;
     return true;
 }
 
 bool TPojazdyTabela::ZapiszUstawieniaPomiaru(const std::string& sciezka)
 {
     std::string blad, uwaga;
-    if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad, &uwaga)) {
-        Dialogi().Blad(blad);
+    ZapisZmienionego zmiany;
+    if (sciezka == plikUstawien_) {
+        zmiany.zawartosc = zawartoscUstawien_;
+        zmiany.czyZastapic = [](const std::string& pytanie) {
+            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
+        };
+    }
+    if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad, &uwaga, &zmiany)) {
+        if (!zmiany.odmowa)
+            Dialogi().Blad(blad);
         return false;
     }
+    plikUstawien_ = sciezka;
+    zawartoscUstawien_ = zmiany.zawartosc;
     if (!uwaga.empty())
         Dialogi().Ostrzezenie(uwaga);
     return true;

@@ -54,6 +54,11 @@ protected:
 
 private:
     void Zmieniono();
+
+    // The classes file last read or written, and what it held then: a save
+    // back into it asks where another save changed it since.
+    std::string plikUstawien_;
+    ZawartoscPliku zawartoscUstawien_;
 };
 
 extern TPojazdyTabela* PojazdyTabela;

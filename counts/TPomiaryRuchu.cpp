@@ -342,10 +342,22 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     if (CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
         p.CzasPomiaru = minuty;
     std::string blad, uwaga;
-    if (!::ZapiszPlikPomiaru(sciezka, p, blad, &uwaga)) {
-        Dialogi().Blad(blad);
+    // The count's own file, changed by another save since, is replaced
+    // only on the user's word; "Nie" leaves the count unsaved.
+    ZapisZmienionego zmiany;
+    if (sciezka == SavePomiar) {
+        zmiany.zawartosc = ZawartoscPomiaru;
+        zmiany.czyZastapic = [](const std::string& pytanie) {
+            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
+        };
+    }
+    if (!::ZapiszPlikPomiaru(sciezka, p, blad, &uwaga, &zmiany)) {
+        if (!zmiany.odmowa)
+            Dialogi().Blad(blad);
         return false;
     }
+    if (sciezka == SavePomiar)
+        ZawartoscPomiaru = zmiany.zawartosc;
     p.PomiarZmieniony = 0;
     if (!uwaga.empty())
         Dialogi().Ostrzezenie(uwaga);
@@ -385,12 +397,14 @@ void TPomiaryRuchu::OtworzPomiar()
         return;
     DanePomiar nowy;
     std::string blad;
-    if (!CzytajPlikPomiaru(sciezka, nowy, blad)) {
+    ZawartoscPliku zawartosc;
+    if (!CzytajPlikPomiaru(sciezka, nowy, blad, &zawartosc)) {
         Dialogi().Blad(blad);
         return;
     }
     BiezacyPomiar = nowy;
     SavePomiar = sciezka;
+    ZawartoscPomiaru = zawartosc;
     setWindowTitle(SciezkaNaQString(sciezka));
     PokazPomiar();
     BiezacyPomiar.PomiarZmieniony = 0;
@@ -419,6 +433,7 @@ void TPomiaryRuchu::B_NowyPomiarClick()
     nowy.NazwaPliku = nazwa;
     BiezacyPomiar = nowy;
     SavePomiar = sciezka;
+    ZawartoscPomiaru = {};  // the user chose to overwrite it
     PokazPomiar();
     setWindowTitle(SciezkaNaQString(sciezka));
     // A count whose file could not be made is still to be saved: leaving

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "counts/TPojazdyTabela.h"
+#include "platform/ZapisBezpieczny.h"
 
 class QCheckBox;
 class QComboBox;
@@ -42,6 +43,9 @@ public:
     // The path of the current count ("" while no count is open), as the
     // save dialog held it.
     std::string SavePomiar;
+    // What was read from that file or last written into it (unknown for a
+    // new count's file before its first save).
+    ZawartoscPliku ZawartoscPomiaru;
 
     void UstawKontrolkiPomiaru();
     WynikSprawdzenia SprawdzNaglowekPomiaru() const;

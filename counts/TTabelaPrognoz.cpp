@@ -218,10 +218,13 @@ void TTabelaPrognoz::B_OdczytUstawPojazdClick()
         return;
     DanePrognoza wczytana;
     std::string blad;
-    if (!CzytajPlikPrognozy(sciezka, wczytana, blad)) {
+    ZawartoscPliku zawartosc;
+    if (!CzytajPlikPrognozy(sciezka, wczytana, blad, &zawartosc)) {
         Dialogi().Blad(blad);
         return;
     }
+    plikPrognozy_ = sciezka;
+    zawartoscPrognozy_ = zawartosc;
     robocza_ = wczytana;
     Buduj();
     PrognozaZmieniona = 1;
@@ -241,9 +244,21 @@ void TTabelaPrognoz::B_ZapisUstawPojazdClick()
         return;
     WprowadzPrognoze();
     std::string blad, uwaga;
-    if (!ZapiszPlikPrognozy(sciezka, robocza_, blad, &uwaga))
-        Dialogi().Blad(blad);
-    else if (!uwaga.empty())
+    ZapisZmienionego zmiany;
+    if (sciezka == plikPrognozy_) {
+        zmiany.zawartosc = zawartoscPrognozy_;
+        zmiany.czyZastapic = [](const std::string& pytanie) {
+            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
+        };
+    }
+    if (!ZapiszPlikPrognozy(sciezka, robocza_, blad, &uwaga, &zmiany)) {
+        if (!zmiany.odmowa)
+            Dialogi().Blad(blad);
+        return;
+    }
+    plikPrognozy_ = sciezka;
+    zawartoscPrognozy_ = zmiany.zawartosc;
+    if (!uwaga.empty())
         Dialogi().Ostrzezenie(uwaga);
 }
 

@@ -66,6 +66,10 @@ private:
     const DanePomiar* pomiar_ = nullptr;
     std::array<std::string, 5> oznaczenia_{};
     DanePrognoza robocza_;
+    // The forecast file last read or written, and what it held then: a
+    // save back into it asks where another save changed it since.
+    std::string plikPrognozy_;
+    ZawartoscPliku zawartoscPrognozy_;
 };
 
 extern TTabelaPrognoz* TabelaPrognoz;

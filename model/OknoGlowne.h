@@ -47,6 +47,10 @@ public:
     virtual void PokazBlad(const std::string& /*komunikat*/) {}
     // A warning after a work that succeeded (what a save could not keep).
     virtual void PokazUwage(const std::string& /*komunikat*/) {}
+    // Whether a save replaces the project's file that another save changed
+    // since it was read or written (the question in Windows-1250). Without a
+    // window to ask, nothing is replaced.
+    virtual bool ZastapicZmieniony(const std::string& /*pytanie*/) { return false; }
 
     // The printer's page in centimetres and its resolution; false when no
     // printer is installed or it cannot be queried.

@@ -577,6 +577,11 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     std::string blad;
     ZapisBezpieczny zapis;
     bool dobrze = zapis.Otworz(nazwaPliku, blad);
+    // The project's own file is not replaced behind the user's back where
+    // another save changed it since.
+    if (dobrze && nazwaPliku == BiezacyProjekt.Plik)
+        zapis.ZnanaZawartosc(BiezacyProjekt.Zawartosc,
+                             [](const std::string& pytanie) { return Okno().ZastapicZmieniony(pytanie); });
     if (dobrze) {
         // The pieces are formatted on threads and written in order as they
         // come, each while it is still in the cache.
@@ -609,11 +614,13 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
         }
     }
     if (!dobrze || !zapis.Zakoncz(blad)) {
-        Okno().PokazBlad(blad);  // names the file and the cause
+        if (!zapis.Odmowa())
+            Okno().PokazBlad(blad);  // names the file and the cause
         return false;
     }
     ProjektZmieniony = false;
     BiezacyProjekt.Plik = nazwaPliku;
+    BiezacyProjekt.Zawartosc = zapis.Zapisana();
     Okno().UstawTytul(nazwaPliku);
     Okno().DodajOstatniProjekt(nazwaPliku);
     if (!zapis.Uwaga().empty())
@@ -721,8 +728,11 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 {
     uzupelnione.clear();
     std::string tresc;
-    if (!CzytajPlik(nazwaPliku, tresc, blad) || !TekstPlikuWCp1250(tresc, nazwaPliku, blad))
+    if (!CzytajPlik(nazwaPliku, tresc, blad))
         return false;  // names the file and the cause
+    cel.Zawartosc = ZawartoscPliku::Z(tresc);  // the bytes as read, before any conversion
+    if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad))
+        return false;
 
     CzytnikProjektu c(std::move(tresc), nazwaPliku, cel);
     c.Linia();

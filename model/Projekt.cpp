@@ -86,6 +86,7 @@ void UstawNowyDokument(Projekt& p)
 {
     UstawNastawyNowegoProjektu(p);
     p.Plik.clear();
+    p.Zawartosc = {};
 
     p.Wezly.clear();
     p.Ruchoplany.clear();

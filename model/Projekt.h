@@ -18,6 +18,7 @@
 #include "model/Ruchoplan.h"
 #include "model/Schowek.h"
 #include "base/Typy.h"
+#include "platform/ZapisBezpieczny.h"
 #include "model/Ustawienia.h"
 #include "model/Wariant.h"
 #include "model/Wezel.h"
@@ -38,6 +39,9 @@ constexpr int RozmiarSkladu = 11;
 struct Projekt {
     // The file the project was read from or last saved into; "" for none.
     std::string Plik;
+    // What was read from that file or last written into it: a save asks
+    // before it replaces other contents found there.
+    ZawartoscPliku Zawartosc;
     std::vector<DaneWezel> Wezly;
     std::vector<DaneWariant> Warianty;
     std::vector<DaneRuchoplan> Ruchoplany;

@@ -89,9 +89,10 @@ std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u)
     return w.Linie();
 }
 
-bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad, std::string* uwaga)
+bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad, std::string* uwaga,
+                        ZapisZmienionego* zmiany)
 {
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuUstawien(u), blad, uwaga);
+    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuUstawien(u), blad, uwaga, zmiany);
 }
 
 bool CzytajTekstUstawien(std::string tresc, const std::string& nazwaPliku, UstawieniaPomiaru& u, bool& zPrzejsciami,
@@ -147,10 +148,18 @@ bool CzytajLinieUstawien(const std::vector<std::string>& linie, const std::strin
     return CzytajTekstUstawien(TekstZLinii(linie), nazwaPliku, u, zPrzejsciami, blad);
 }
 
-bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad)
+bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad,
+                        ZawartoscPliku* zawartosc)
 {
     std::string tresc;
-    return CzytajPlik(sciezka, tresc, blad) && CzytajTekstUstawien(std::move(tresc), sciezka, u, zPrzejsciami, blad);
+    if (!CzytajPlik(sciezka, tresc, blad))
+        return false;
+    const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
+    if (!CzytajTekstUstawien(std::move(tresc), sciezka, u, zPrzejsciami, blad))
+        return false;
+    if (zawartosc)
+        *zawartosc = z;
+    return true;
 }
 
 void UstawKlasyPomiaru(DanePomiar& p, const UstawieniaPomiaru& u, bool zPrzejsciami)

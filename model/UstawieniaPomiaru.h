@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Pomiar.h"
+#include "platform/ZapisBezpieczny.h"
 
 // The vehicle classes and crossing categories as texts, as the settings
 // window shows them (factors as typed).
@@ -28,15 +29,18 @@ UstawieniaPomiaru WbudowaneKlasyPojazdow();
 UstawieniaPomiaru WbudowanePrzejscia(UstawieniaPomiaru u);
 
 std::vector<std::string> LiniePlikuUstawien(const UstawieniaPomiaru& u);
-// `uwaga` gets what the save could not keep of the old file (ZapisBezpieczny::Uwaga).
+// `uwaga` gets what the save could not keep of the old file (ZapisBezpieczny::Uwaga);
+// with `zmiany` a file changed since its record asks first (ZapisZmienionego).
 bool ZapiszPlikUstawien(const std::string& sciezka, const UstawieniaPomiaru& u, std::string& blad,
-                        std::string* uwaga = nullptr);
+                        std::string* uwaga = nullptr, ZapisZmienionego* zmiany = nullptr);
 
 // The vehicle group must be in the file; a factor that is no number within
 // its limit, or a name or mark longer than a count keeps it, refuses the
 // file naming the line. The crossing texts are set only when the file holds
 // their group (`zPrzejsciami` tells). A refused file leaves `u` as it was.
-bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad);
+// `zawartosc` gets the record of the bytes read.
+bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& zPrzejsciami, std::string& blad,
+                        ZawartoscPliku* zawartosc = nullptr);
 // The same from the file's text; `nazwaPliku` names the file in messages.
 bool CzytajTekstUstawien(std::string tresc, const std::string& nazwaPliku, UstawieniaPomiaru& u, bool& zPrzejsciami,
                          std::string& blad);

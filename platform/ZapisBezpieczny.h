@@ -3,9 +3,53 @@
 // keep who may read and write it. Paths are the system's; messages are
 // Windows-1250 (PlikTekstowy.h has the texts of system errors).
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What the program read or last wrote of a file it saves back, taken from
+// those very bytes: their size and 64-bit hash. A save checks the file
+// against it before replacing it, so that it never silently drops contents
+// another save put there. Of a write also the file's identity and time, for
+// a file the user may write but not read.
+struct ZawartoscPliku {
+    bool znana = false;  // unknown: a file not read nor written, nothing to check
+    std::uint64_t rozmiar = 0;
+    std::uint64_t skrot = 0;
+    bool zTozsamoscia = false;  // the fields below are known
+    std::uint64_t urzadzenie = 0, wezel = 0;
+    std::int64_t sekundy = 0, nanosekundy = 0;  // modification time
+
+    static ZawartoscPliku Z(std::string_view bajty);
+};
+
+// The hash of bytes that come in pieces: the same whatever the pieces.
+class SkrotBajtow {
+public:
+    void Dodaj(std::string_view bajty);
+    ZawartoscPliku Wynik() const;  // size and hash, `znana`
+
+private:
+    std::uint64_t skrot_ = 0x6b61727467726d31ull;
+    std::uint64_t rozmiar_ = 0;
+    std::uint64_t reszta_ = 0;  // the bytes past the last whole 8
+};
+
+// The question asked before a file that changed since it was read or last
+// written is replaced: true replaces it. The text is Windows-1250.
+using PytanieOZastapienie = std::function<bool(const std::string& pytanie)>;
+
+// What a save back into a file the program holds needs: the record of the
+// file (it becomes the one of the bytes written when the save succeeds) and
+// who is asked. `odmowa` tells that the user refused to replace the file:
+// the save failed with no error message to show.
+struct ZapisZmienionego {
+    ZawartoscPliku zawartosc;
+    PytanieOZastapienie czyZastapic;
+    bool odmowa = false;
+};
 
 // A file written in its target's folder and put in the target's place only
 // when all of it has been written and flushed, the folder too after the
@@ -56,8 +100,24 @@ public:
     // the writer's: the message names both, and what the previous ones kept.
     const std::string& Uwaga() const { return uwaga_; }
 
+    // The target as the program read or last wrote it: where it holds other
+    // bytes just before the rename (another save replaced it, or it was
+    // changed), `czyZastapic` is asked "Plik … został zmieniony po otwarciu
+    // (użytkownik …, dd.mm.yyyy hh:mm). Zapisać i zastąpić tamte zmiany?",
+    // and again if it changes once more while asked. "Nie" leaves the old
+    // file as it is: `Zakoncz` fails with `Odmowa()` and no message. A
+    // target gone meanwhile asks nothing; an unknown record checks nothing.
+    // Set after `Otworz`.
+    void ZnanaZawartosc(const ZawartoscPliku& z, PytanieOZastapienie czyZastapic);
+    bool Odmowa() const { return odmowa_; }
+    // After a successful `Zakoncz`: the record of the bytes written.
+    const ZawartoscPliku& Zapisana() const { return zapisana_; }
+
 private:
     bool Otworz(const std::string& sciezka, bool zNazwa, std::string& blad);
+    // Whether the target may be replaced: unchanged since `znana_`, gone, or
+    // the user said so.
+    bool ZastapicCel();
 
     int fd_ = -1;
     int katalog_ = -1;        // the target's folder
@@ -66,12 +126,18 @@ private:
     std::string nazwaCelu_;   // the target's name in its folder
     std::string tymczasowy_;  // the new file's name there; "" while it has none
     std::string uwaga_;
+    ZawartoscPliku znana_;            // the target as read or last written
+    PytanieOZastapienie czyZastapic_;
+    bool odmowa_ = false;
+    SkrotBajtow pisane_;              // of what `Pisz` wrote
+    ZawartoscPliku zapisana_;
 };
 
 // Tests: saves as on a file system without files that have no name.
 void ZapisujTylkoPrzezNazwanePliki(bool tak);
 
 // Writes the lines, each ending in CR LF, through `ZapisBezpieczny`; its
-// `Uwaga` goes to `uwaga` when given.
+// `Uwaga` goes to `uwaga` when given. With `zmiany`, a file changed since
+// its record asks first (`ZnanaZawartosc`); the record becomes the written one.
 bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::string>& linie, std::string& blad,
-                            std::string* uwaga = nullptr);
+                            std::string* uwaga = nullptr, ZapisZmienionego* zmiany = nullptr);

@@ -444,6 +444,10 @@ void TForm1::UstawSiatke(bool widoczna, const std::string& krok)
 
 void TForm1::PokazBlad(const std::string& komunikat) { PokazBladUzytkownikowi(komunikat); }
 void TForm1::PokazUwage(const std::string& komunikat) { PokazUwageUzytkownikowi(komunikat); }
+bool TForm1::ZastapicZmieniony(const std::string& pytanie)
+{
+    return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
+}
 
 bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY)
 {

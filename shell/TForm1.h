@@ -302,6 +302,7 @@ public:
     void UstawSiatke(bool widoczna, const std::string& krok) override;
     void PokazBlad(const std::string& komunikat) override;
     void PokazUwage(const std::string& komunikat) override;
+    bool ZastapicZmieniony(const std::string& pytanie) override;
     bool RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY) override;
 
     // Commands that a property "kg_pozniej" marks as coming later stay

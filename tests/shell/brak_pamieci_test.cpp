@@ -115,7 +115,10 @@ TEST_F(BrakPamieci, ZapisZostawiaStaryPlik)
     for (const Awaria& a : Awarie()) {
         Ruchoplany[1].Natezenia[2] += 7;
         ProjektZmieniony = true;
-        const auto zapisz = [this] {
+        const auto zapisz = [this, &plik] {
+            // The old file the test wrote stands for the one the program
+            // read: no other save to ask about.
+            BiezacyProjekt.Zawartosc = ZawartoscPliku::Z(CzytajPlik(plik));
             Form1->TB_ZapiszClick();
             EXPECT_EQ(ProjektZmieniony, !Komunikaty().empty());
         };

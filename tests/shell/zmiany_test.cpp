@@ -1,0 +1,190 @@
+// Two engineers on one project: a save of the main window never silently
+// replaces what another save put in the file after it was opened. The
+// other engineer's save is a process of its own, forked.
+#include <QDateTime>
+#include <QFileInfo>
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "model/PlikProjektu.h"
+#include "platform/ZapisBezpieczny.h"
+#include "pomoc.h"
+
+namespace {
+
+constexpr int Tak = TPytanieTakNieKasuj::mrTak;
+
+// The question as the user reads it, owner and time as Qt finds them.
+std::string PytanieOZmianie(const std::string& plik)
+{
+    const QFileInfo f(QString::fromStdString(plik));
+    return "Plik " + plik + " został zmieniony po otwarciu (użytkownik " + f.owner().toStdString() + ", " +
+           f.lastModified().toString("dd.MM.yyyy hh:mm").toStdString() + "). Zapisać i zastąpić tamte zmiany?";
+}
+
+// Another process saves the project with the first diagram's volume set to
+// `natezenie`, or writes anew the bytes that stand; its bytes.
+std::string InnyZapisuje(const std::string& plik, std::optional<int> natezenie)
+{
+    std::string bajty = CzytajPlik(plik);
+    if (natezenie) {
+        Projekt p;
+        std::string blad;
+        EXPECT_TRUE(CzytajProjekt(plik, p, blad)) << blad;
+        p.Ruchoplany.at(0).Natezenia[1] = *natezenie;
+        bajty = TrescProjektu(p);
+    }
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0) {
+        ZapisBezpieczny zapis;
+        std::string b;
+        ::_exit(zapis.Otworz(plik, b) && zapis.Pisz(bajty, b) && zapis.Zakoncz(b) ? 0 : 1);
+    }
+    int stan = 0;
+    EXPECT_EQ(::waitpid(dziecko, &stan, 0), dziecko);
+    EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0);
+    return CzytajPlik(plik);
+}
+
+// The platform's questions answered from the queue, and a save of another
+// process landing while the first is open.
+class DialogiZInnymZapisem : public DialogiTestowe {
+public:
+    std::string plik;
+    int natezenieWTrakcie = 0;  // 0: none
+    std::string bajtyWTrakcie;
+
+    int PytanieTakNie(const std::string& tekst) override
+    {
+        if (natezenieWTrakcie != 0) {
+            bajtyWTrakcie = InnyZapisuje(plik, natezenieWTrakcie);
+            natezenieWTrakcie = 0;
+        }
+        return DialogiTestowe::PytanieTakNie(tekst);
+    }
+};
+
+class ZmianyTest : public ProgramTest {
+protected:
+    DialogiZInnymZapisem inne;
+    std::string plik;
+
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        UstawDialogi(&inne);
+        Uruchom();
+        // A saved project, opened as the user opens it, and changed.
+        ZbudujProjekt(2, 1);
+        plik = Sciezka("wspolny.rup");
+        ASSERT_TRUE(ZapiszProjekt(plik));
+        NowyProjekt();
+        inne.plik = plik;
+        inne.SciezkiOtworz.push_back(plik);
+        UzyjPolecenia("BOtworz");
+        ASSERT_EQ(Form1->Sciezka(), plik);
+        Zmien(1111);
+    }
+
+    static void Zmien(int natezenie)
+    {
+        Ruchoplany.at(0).Natezenia[1] = natezenie;
+        ZmienionoProjekt();
+    }
+
+    std::vector<std::string> Pytania() const
+    {
+        std::vector<std::string> w;
+        for (const std::string& t : inne.Teksty(DialogiTestowe::Rodzaj::Pytanie))
+            w.push_back(Cp1250NaUtf8(t));
+        return w;
+    }
+
+    bool BezTymczasowych() const
+    {
+        for (const auto& w : std::filesystem::directory_iterator(katalog.path().toStdString()))
+            if (w.path().filename().string().starts_with(".~kartogram-"))
+                return false;
+        return true;
+    }
+};
+
+TEST_F(ZmianyTest, ZapiszPytaPrzedZastapieniemCudzegoZapisu)
+{
+    const std::string obce = InnyZapisuje(plik, 2222);
+    const std::string pytanie = PytanieOZmianie(plik);
+
+    // "Nie": the other save's contents stay, the work stays unsaved.
+    inne.Odpowiedzi = {OdpowiedzNie};
+    UzyjPolecenia("TB_Zapisz");
+    EXPECT_EQ(Pytania(), std::vector<std::string>{pytanie});
+    EXPECT_EQ(CzytajPlik(plik), obce);
+    EXPECT_TRUE(ProjektZmieniony);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+    EXPECT_TRUE(inne.Teksty(DialogiTestowe::Rodzaj::Blad).empty());
+    EXPECT_TRUE(BezTymczasowych());
+
+    // "Tak" replaces them.
+    inne.Odpowiedzi = {OdpowiedzTak};
+    UzyjPolecenia("TB_Zapisz");
+    EXPECT_EQ(Pytania(), std::vector<std::string>(2, pytanie));
+    EXPECT_EQ(CzytajPlik(plik), TrescProjektu());
+    EXPECT_FALSE(ProjektZmieniony);
+
+    // Saves of our own one after another, bytes written anew the same, and
+    // a file deleted meanwhile ask nothing.
+    Zmien(3333);
+    UzyjPolecenia("TB_Zapisz");
+    Zmien(4444);
+    UzyjPolecenia("TB_Zapisz");
+    InnyZapisuje(plik, std::nullopt);
+    Zmien(5555);
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_EQ(::unlink(plik.c_str()), 0);
+    Zmien(6666);
+    UzyjPolecenia("TB_Zapisz");
+    EXPECT_EQ(Pytania().size(), 2u);
+    EXPECT_EQ(CzytajPlik(plik), TrescProjektu());
+    EXPECT_FALSE(ProjektZmieniony);
+}
+
+TEST_F(ZmianyTest, ZapiszJakoNaSwojPlikIZapisPrzyZamykaniuPytajaTakze)
+{
+    // "Zapisz jako" onto the open file, the overwrite question answered "Tak".
+    std::string obce = InnyZapisuje(plik, 2222);
+    inne.SciezkiZapisz.push_back(plik);
+    odpowiedzi = {Tak};
+    UzyjPolecenia("M_Zapiszjako");
+    EXPECT_EQ(Pytania(), std::vector<std::string>{PytanieOZmianie(plik)});
+    EXPECT_EQ(CzytajPlik(plik), obce);
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // Closing: "Dane niezapisane. ZAPISAĆ?" "Tak", then "Nie" to replacing:
+    // the window stays open with its work.
+    obce = InnyZapisuje(plik, 3333);
+    odpowiedzi = {Tak};
+    EXPECT_FALSE(Form1->close());
+    EXPECT_EQ(pytania, (std::vector<std::string>{"Plik Istnieje. Nadpisać?", "Dane niezapisane. ZAPISAĆ?"}));
+    EXPECT_EQ(Pytania(), std::vector<std::string>(2, PytanieOZmianie(plik)));
+    EXPECT_EQ(CzytajPlik(plik), obce);
+    EXPECT_TRUE(ProjektZmieniony);
+    EXPECT_TRUE(Form1->isVisible());
+}
+
+TEST_F(ZmianyTest, ZapisInnegoWCzasiePytaniaPytaPonownie)
+{
+    InnyZapisuje(plik, 2222);
+    // While the question is open, another save lands: "Tak" to the first
+    // contents does not replace the second without asking.
+    inne.natezenieWTrakcie = 3333;
+    inne.Odpowiedzi = {OdpowiedzTak, OdpowiedzNie};
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_EQ(Pytania().size(), 2u);
+    EXPECT_EQ(Pytania()[1], PytanieOZmianie(plik));
+    EXPECT_EQ(CzytajPlik(plik), inne.bajtyWTrakcie);
+    EXPECT_TRUE(ProjektZmieniony);
+    EXPECT_TRUE(BezTymczasowych());
+}
+
+} // namespace
