@@ -214,49 +214,54 @@ ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wl
     Wpis(lista, WpisWlasciciela)->prawa = dawne(Znany(znani, nowy.uid));
     if (stary.uid != nowy.uid)
         DodajWpis(lista, WpisUzytkownika, stary.uid, Prawa(stara, WpisWlasciciela, 0));
-    // The old group keeps its rights by name. The new one gives its members
-    // what its own entry gave them; else the rights that leave the fewest
-    // entries, the others' first, and a member they would not fit gets his
-    // own entry.
-    std::vector<unsigned> nowej{Prawa(lista, WpisPozostalych, 0)};
-    if (stary.gid != nowy.gid) {
-        const auto grupaPliku = Wpis(lista, WpisGrupyPliku);
-        const unsigned staraGrupa = grupaPliku->prawa;
-        const auto swoja = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
-            return w.znacznik == WpisGrupy && w.id == nowy.gid;
-        });
-        if (swoja != lista.end()) {
-            nowej = {swoja->prawa};
-            lista.erase(swoja);
-        } else {
-            // Never more than the others': a member the database does not
-            // know, in no other group of the list, had theirs.
-            for (unsigned prawa = 0; prawa <= 07; ++prawa)
-                if (prawa != nowej.front() && (prawa & ~nowej.front()) == 0)
-                    nowej.push_back(prawa);
-        }
-        DodajWpis(lista, WpisGrupy, stary.gid, staraGrupa);
-    } else {
-        nowej = {Prawa(lista, WpisGrupyPliku, 0)};
+    // The group's rights: what its own entry gave, or else the others' (a
+    // member the database does not know, in no other group of the list,
+    // had theirs), then less, then any; the one that leaves the fewest
+    // entries wins.
+    const auto grupaPliku = Wpis(lista, WpisGrupyPliku);
+    const unsigned staraGrupa = grupaPliku->prawa;
+    std::vector<unsigned> grupy{stary.gid == nowy.gid ? staraGrupa : Prawa(lista, WpisPozostalych, 0)};
+    const auto swoja = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
+        return w.znacznik == WpisGrupy && w.id == nowy.gid;
+    });
+    if (stary.gid != nowy.gid && swoja != lista.end()) {
+        grupy = {swoja->prawa};
+        lista.erase(swoja);
     }
+    for (const bool wiecej : {false, true})
+        for (unsigned prawa = 0; prawa <= 07; ++prawa)
+            if (prawa != grupy.front() && ((prawa & ~grupy.front()) != 0) == wiecej)
+                grupy.push_back(prawa);
+    // The old group keeps its rights by its entry, or its members by theirs
+    // where the database knows them.
+    std::vector<bool> zeStaraGrupa{false};
+    if (stary.gid != nowy.gid)
+        zeStaraGrupa = {true};
+    if (stary.gid != nowy.gid && std::any_of(znani.begin(), znani.end(), [&](const Uzytkownik& u) {
+            return u.uid != nowy.uid && Nalezy(u, stary.gid);
+        }))
+        zeStaraGrupa.push_back(false);
     ListaUprawnien najlepsza;
-    for (const unsigned prawa : nowej) {
-        ListaUprawnien proba = lista;
-        Wpis(proba, WpisGrupyPliku)->prawa = prawa;
-        for (const Uzytkownik& u : znani)
-            if (u.uid != nowy.uid && PrawaUzytkownika(proba, nowy, u) != dawne(u))
-                DodajWpis(proba, WpisUzytkownika, u.uid, dawne(u));
-        UsunZbedne(proba, nowy, znani);
-        // Fewest entries, and of those fewest users': a group's entry keeps
-        // what its members had for the day the file comes back to it.
-        const auto miara = [](const ListaUprawnien& l) {
-            return std::pair(l.size(), std::count_if(l.begin(), l.end(), [](const WpisListy& w) {
-                                 return w.znacznik == WpisUzytkownika;
-                             }));
-        };
-        if (najlepsza.empty() || miara(proba) < miara(najlepsza))
-            najlepsza = std::move(proba);
-    }
+    for (const unsigned prawa : grupy)
+        for (const bool staraZostaje : zeStaraGrupa) {
+            ListaUprawnien proba = lista;
+            Wpis(proba, WpisGrupyPliku)->prawa = prawa;
+            if (staraZostaje)
+                DodajWpis(proba, WpisGrupy, stary.gid, staraGrupa);
+            for (const Uzytkownik& u : znani)
+                if (u.uid != nowy.uid && PrawaUzytkownika(proba, nowy, u) != dawne(u))
+                    DodajWpis(proba, WpisUzytkownika, u.uid, dawne(u));
+            UsunZbedne(proba, nowy, znani);
+            // Fewest entries, and of those fewest users': a group's entry
+            // keeps what its members had for the day the file comes back.
+            const auto miara = [](const ListaUprawnien& l) {
+                return std::pair(l.size(), std::count_if(l.begin(), l.end(), [](const WpisListy& w) {
+                                     return w.znacznik == WpisUzytkownika;
+                                 }));
+            };
+            if (najlepsza.empty() || miara(proba) < miara(najlepsza))
+                najlepsza = std::move(proba);
+        }
     lista = std::move(najlepsza);
     if (std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) { return Nazwany(w); })) {
         unsigned maska = Prawa(stara, WpisMaski, 0);  // as it was where it can be
