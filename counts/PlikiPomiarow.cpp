@@ -224,6 +224,17 @@ bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::str
     return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga);
 }
 
+bool ZapiszPomiarZDataEdycji(const std::string& sciezka, DanePomiar& p, std::string& blad, std::string* uwaga)
+{
+    TDataCzas dzis = 0.0, teraz = 0.0;
+    Teraz(dzis, teraz);
+    if (!ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga))
+        return false;
+    p.DataOstEdycja = dzis;
+    p.GodzOstEdycja = teraz;
+    return true;
+}
+
 bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePomiar& p, std::string& blad)
 {
     // A fresh record: nothing of the one given survives into the count read.

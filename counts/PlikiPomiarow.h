@@ -41,6 +41,10 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
 // could not keep of the old file (ZapisBezpieczny::Uwaga), as below.
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad,
                        std::string* uwaga = nullptr);
+// The same; once saved, the record's last-edit fields hold the moment the
+// file holds.
+bool ZapiszPomiarZDataEdycji(const std::string& sciezka, DanePomiar& p, std::string& blad,
+                             std::string* uwaga = nullptr);
 // Replaces `p` whole with the count of the file and sets NazwaPliku to the
 // file's name without folder (a name the project cannot hold is refused). Every group the writer writes must be in the
 // file and every value within its limit, else `p` stays as it was; the

@@ -2,8 +2,11 @@
 // where their texts stand and what they show after an earlier opening, a
 // refusal or a save.
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
@@ -13,7 +16,12 @@
 #include <algorithm>
 #include <string>
 
+#include "base/Teksty.h"
+#include "counts/OknaPomiarow.h"
+#include "counts/PlikiPomiarow.h"
 #include "junction_forms/OknaRuchoplanu.h"
+#include "model/Pomiar.h"
+#include "platform/ZapisBezpieczny.h"
 #include "pomoc.h"
 
 namespace {
@@ -32,6 +40,13 @@ int SrodekTekstu(const QLabel* l)
     const QSize tekst(l->fontMetrics().horizontalAdvance(l->text()), l->fontMetrics().height());
     const QRect r = QStyle::alignedRect(l->layoutDirection(), l->alignment(), tekst, l->contentsRect());
     return l->mapTo(l->window(), r.center()).x();
+}
+
+// Typed key by key, letters of any alphabet included.
+void Pisz(QWidget* pole, const QString& tekst)
+{
+    for (const QChar znak : tekst)
+        QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, QString(znak), Qt::NoModifier);
 }
 
 }  // namespace
@@ -131,4 +146,106 @@ TEST_F(OknaDanych, SumyRondaZPokazanychPol)
     });
     Form1->OtworzDaneRonda(0);
     EXPECT_TRUE(pokazane);
+}
+
+// A roundabout fed by a four-arm count: another arm count is refused with
+// the reason and stores nothing; the count's own is stored.
+TEST_F(OknaDanych, RamionaRondaZPomiaru)
+{
+    Uruchom();
+    NowyProjekt();
+    ASSERT_EQ(DodajWezel(10.0, 10.0, "Rondo", 'R'), "");
+    ASSERT_EQ(DodajWariant("Wariant 1", "", "", "", 0.0f, 0.0f, 'L'), "");
+    BiezacyWariant = 0;
+    UstawRondaCzteroramienne();
+    DanePomiar p;
+    UstawDomyslnyPomiar(p);
+    p.NazwaPliku = "rondo.pom";
+    p.TypWezla = "R04";
+    p.MaxJest = 4;
+    DodajPomiar(p);
+    Ronda[0].ZPomiaru = 1;
+    Ronda[0].NrPomiaru = 0;
+    ProjektZmieniony = false;
+    std::vector<int> ramionPoWprowadz;
+    QTimer::singleShot(0, GeometriaRondo, [&] {
+        QComboBox* liczba = GeometriaRondo->CB_IloscWW;
+        auto* wprowadz = GeometriaRondo->findChild<QPushButton*>("Wprowadz");
+        EXPECT_EQ(liczba->currentText(), "4");
+        QTest::keyClick(liczba, Qt::Key_Up);
+        ASSERT_EQ(liczba->currentText(), "3");
+        QTest::mouseClick(wprowadz, Qt::LeftButton);
+        ramionPoWprowadz.push_back(GeometriaRondo->isVisible() ? Ronda[0].LiczbaRamion : -1);
+        EXPECT_FALSE(ProjektZmieniony);
+        QTest::keyClick(liczba, Qt::Key_Down);
+        QTest::mouseClick(wprowadz, Qt::LeftButton);
+        ramionPoWprowadz.push_back(GeometriaRondo->isVisible() ? -1 : Ronda[0].LiczbaRamion);
+        GeometriaRondo->hide();
+    });
+    Form1->OtworzGeometrieRonda(0);
+    // Refused with the window open, then stored and closed.
+    EXPECT_EQ(ramionPoWprowadz, (std::vector<int>{4, 4}));
+    const std::vector<std::string> komunikaty = Komunikaty();
+    ASSERT_EQ(komunikaty.size(), 1u);
+    EXPECT_NE(komunikaty[0].find("pomiar"), std::string::npos) << komunikaty[0];
+    EXPECT_NE(komunikaty[0].find("4"), std::string::npos) << komunikaty[0];
+}
+
+// A count last edited long ago, opened: a name its file cannot hold is
+// refused at "Zapisz" with the inlet panel and every text as they were;
+// saved, the count shows the moment its file holds.
+TEST_F(OknaDanych, PomiarPoOdmowieIZapisie)
+{
+    Uruchom();
+    DanePomiar p;
+    UstawDomyslnyPomiar(p);
+    p.Lokalizacja = "Wezel A";
+    p.NatezeniaPojazdow[0][2] = 12;
+    const std::string plik = KatalogPomiarow + "/stary.pom";
+    std::string blad;
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, LiniePlikuPomiaru(p, KodujDate(2020, 1, 2), KodujCzas(3, 4, 5)), blad))
+        << blad;
+    bool sprawdzone = false;
+    QTimer::singleShot(0, PomiaryRuchu, [&] {
+        QListWidget* lista = PomiaryRuchu->ListaPomiar;
+        ASSERT_EQ(lista->count(), 1);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(0)).center());
+        QTest::mouseClick(PomiaryRuchu->Button1, Qt::LeftButton);
+        ASSERT_EQ(PomiaryRuchu->E_NazwaWezla->text(), "Wezel A");
+        EXPECT_EQ(PomiaryRuchu->L_OstEdycja->text(), "2020-01-02  03:04:05");
+        auto pokazane = [] {
+            QStringList p{PomiaryRuchu->L_OstEdycja->text()};
+            for (QWidget* w : std::initializer_list<QWidget*>{PomiaryRuchu->PageTyp, PomiaryRuchu->CB_Zawrotki,
+                                                              PomiaryRuchu->B_Rupl[0]})
+                p << w->objectName() + (w->isVisible() ? " shown" : " hidden");
+            p << PomiaryRuchu->B_Rupl[0]->text();
+            return p.join(", ").toStdString();
+        };
+        const std::string przed = pokazane();
+        EXPECT_NE(przed.find("PageTyp shown"), std::string::npos) << przed;
+        EXPECT_NE(przed.find("S(12)"), std::string::npos) << przed;
+        const std::string tresc = CzytajPlik(plik);
+
+        PomiaryRuchu->E_NazwaWezla->setFocus();
+        QTest::keyClick(PomiaryRuchu->E_NazwaWezla, Qt::Key_End);
+        Pisz(PomiaryRuchu->E_NazwaWezla, QString::fromUtf8(" Ä…"));
+        QTest::mouseClick(PomiaryRuchu->Button3, Qt::LeftButton);
+        ASSERT_EQ(Komunikaty().size(), 1u);
+        EXPECT_EQ(pokazane(), przed);
+        EXPECT_EQ(CzytajPlik(plik), tresc);
+
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(PomiaryRuchu->E_NazwaWezla, Qt::Key_Backspace);
+        QTest::mouseClick(PomiaryRuchu->Button3, Qt::LeftButton);
+        EXPECT_EQ(Komunikaty().size(), 1u);
+        DanePomiar zapisany;
+        ASSERT_TRUE(CzytajPlikPomiaru(plik, zapisany, blad)) << blad;
+        EXPECT_NE(zapisany.DataOstEdycja, KodujDate(2020, 1, 2));
+        EXPECT_EQ(PomiaryRuchu->L_OstEdycja->text().toStdString(),
+                  DataNaTekst(zapisany.DataOstEdycja) + "  " + CzasNaTekst(zapisany.GodzOstEdycja));
+        sprawdzone = true;
+        PomiaryRuchu->hide();
+    });
+    Form1->ToolButton2Click();
+    EXPECT_TRUE(sprawdzone);
 }
