@@ -13,6 +13,7 @@
 #include "base/Teksty.h"
 #include "base/Wersja.h"
 #include "model/CzytnikKluczy.h"
+#include "model/Granice.h"
 #include "model/PlikProjektu.h"
 #include "model/Prognoza.h"
 #include "model/Projekt.h"
@@ -140,6 +141,13 @@ bool NazwaPlikuWProjekcie(const std::string& sciezka, std::string& nazwa, std::s
 
 std::string OdmowaNazwyPliku(std::string_view nazwaUtf8)
 {
+    // Characters Windows-1250 has, whose bytes the project would read back
+    // as one other letter.
+    if (const TekstZOkna t = Utf8NaCp1250ZOkna(nazwaUtf8); !t.wierny && t.bezFormy == 0)
+        if (const std::string para = ParaJakoLitera(t.cp1250); !para.empty())
+            return "Nazwy pliku " + std::string(nazwaUtf8) +
+                   " nie można zapisać w projekcie (zawiera parę znaków, którą plik odczytałby jako jedną literę: " +
+                   para + "). Zmień nazwę pliku.";
     return "Nazwy pliku " + std::string(nazwaUtf8) +
            " nie można zapisać w projekcie (znaki spoza strony kodowej Windows-1250 lub nazwa dłuższa niż 255 "
            "znaków). Zmień nazwę pliku.";
