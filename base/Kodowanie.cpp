@@ -230,6 +230,14 @@ TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8)
     thread_local const Deskryptor d("CP1250", "UTF-8");
     t.cp1250 = Konwertuj(d, true, utf8);
     t.wierny = false;
+    const BajtyCp1250& bajt = Cp1250();
+    for (std::size_t i = PoAscii(utf8, 0); i < utf8.size() && t.bezFormy == 0; i = PoAscii(utf8, i)) {
+        std::uint32_t kod = 0;
+        const std::size_t dl = ZnakUtf8(utf8, i, kod);
+        if (dl > 0 && bajt(kod) == 0)
+            t.bezFormy = kod;
+        i += dl == 0 ? 1 : dl;
+    }
     return t;
 }
 

@@ -42,10 +42,12 @@ std::size_t Utf8NaCp1250WMiejscu(std::string& tekst, std::size_t od);
 // A text typed into a window, in Windows-1250; `wierny` is false when some
 // character had no form there (and became "?"), or the file would read it
 // back otherwise (Utf8NaCp1250Dokladnie), so that the window refuses the
-// text rather than store it changed.
+// text rather than store it changed. `bezFormy` is the first character
+// without a form (0 when each had one), for the refusal to name.
 struct TekstZOkna {
     std::string cp1250;
     bool wierny = true;
+    char32_t bezFormy = 0;
 };
 TekstZOkna Utf8NaCp1250ZOkna(std::string_view utf8);
 

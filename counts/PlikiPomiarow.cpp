@@ -13,6 +13,7 @@
 #include "base/Teksty.h"
 #include "base/Wersja.h"
 #include "model/CzytnikKluczy.h"
+#include "model/Granice.h"
 #include "model/PlikProjektu.h"
 #include "model/Prognoza.h"
 #include "model/Projekt.h"
@@ -140,6 +141,13 @@ bool NazwaPlikuWProjekcie(const std::string& sciezka, std::string& nazwa, std::s
 
 std::string OdmowaNazwyPliku(std::string_view nazwaUtf8)
 {
+    // Characters Windows-1250 has, whose bytes the project would read back
+    // as one other letter.
+    if (const TekstZOkna t = Utf8NaCp1250ZOkna(nazwaUtf8); !t.wierny && t.bezFormy == 0)
+        if (const std::string para = ParaJakoLitera(t.cp1250); !para.empty())
+            return "Nazwy pliku " + std::string(nazwaUtf8) +
+                   " nie można zapisać w projekcie (zawiera parę znaków, którą plik odczytałby jako jedną literę: " +
+                   para + "). Zmień nazwę pliku.";
     return "Nazwy pliku " + std::string(nazwaUtf8) +
            " nie można zapisać w projekcie (znaki spoza strony kodowej Windows-1250 lub nazwa dłuższa niż 255 "
            "znaków). Zmień nazwę pliku.";
@@ -220,9 +228,20 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad, std::string* uwaga,
                        ZapisZmienionego* zmiany)
 {
+    DanePomiar kopia = p;
+    return ZapiszPomiarZDataEdycji(sciezka, kopia, blad, uwaga, zmiany);
+}
+
+bool ZapiszPomiarZDataEdycji(const std::string& sciezka, DanePomiar& p, std::string& blad, std::string* uwaga,
+                             ZapisZmienionego* zmiany)
+{
     TDataCzas dzis = 0.0, teraz = 0.0;
     Teraz(dzis, teraz);
-    return ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga, zmiany);
+    if (!ZapiszLinieBezpiecznie(sciezka, LiniePlikuPomiaru(p, dzis, teraz), blad, uwaga, zmiany))
+        return false;
+    p.DataOstEdycja = dzis;
+    p.GodzOstEdycja = teraz;
+    return true;
 }
 
 bool CzytajTekstPomiaru(std::string tresc, const std::string& nazwaPliku, DanePomiar& p, std::string& blad)

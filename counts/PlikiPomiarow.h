@@ -42,6 +42,10 @@ std::vector<std::string> LiniePlikuPomiaru(const DanePomiar& p, TDataCzas dataZa
 // `zmiany` a file changed since its record asks first (ZapisZmienionego).
 bool ZapiszPlikPomiaru(const std::string& sciezka, const DanePomiar& p, std::string& blad,
                        std::string* uwaga = nullptr, ZapisZmienionego* zmiany = nullptr);
+// The same; once saved, the record's last-edit fields hold the moment the
+// file holds.
+bool ZapiszPomiarZDataEdycji(const std::string& sciezka, DanePomiar& p, std::string& blad,
+                             std::string* uwaga = nullptr, ZapisZmienionego* zmiany = nullptr);
 // Replaces `p` whole with the count of the file and sets NazwaPliku to the
 // file's name without folder (a name the project cannot hold is refused). Every group the writer writes must be in the
 // file and every value within its limit, else `p` stays as it was; the

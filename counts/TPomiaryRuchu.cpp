@@ -239,17 +239,24 @@ void TPomiaryRuchu::ZmienionyNaglowek()
     BiezacyPomiar.PomiarZmieniony = 1;
 }
 
+std::string TPomiaryRuchu::BrakNaglowka() const
+{
+    std::string brak;
+    if (ZQString(E_NazwaWezla->text()).size() < 3)
+        brak = PL("Nazwa węzła musi składać się z min. 3 znaków.");
+    TDataCzas czas = 0.0;
+    if (!GodzinaZTekstu(ZQString(E_GodzPomiaru->text()), czas))
+        brak = PL("Wymagane jest podanie GODZINY pomiaru.");
+    int32_t minuty = 0;
+    if (!CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
+        brak = PL("Wymagane jest podanie CZASU trwania pomiaru.");
+    return brak;
+}
+
 WynikSprawdzenia TPomiaryRuchu::SprawdzNaglowekPomiaru() const
 {
     WynikSprawdzenia w;
-    if (ZQString(E_NazwaWezla->text()).size() < 3)
-        w.komunikat = PL("Nazwa węzła musi składać się z min. 3 znaków.");
-    TDataCzas czas = 0.0;
-    if (!GodzinaZTekstu(ZQString(E_GodzPomiaru->text()), czas))
-        w.komunikat = PL("Wymagane jest podanie GODZINY pomiaru.");
-    int32_t minuty = 0;
-    if (!CzasTrwania(ZQString(CB_CzasPomiaru->currentText()), minuty))
-        w.komunikat = PL("Wymagane jest podanie CZASU trwania pomiaru.");
+    w.komunikat = BrakNaglowka();
     // Texts longer than the count keeps, or with a character its file cannot
     // hold, are refused, never cut or changed.
     const std::pair<const QLineEdit*, const char*> teksty[] = {
@@ -269,8 +276,9 @@ void TPomiaryRuchu::UstawKontrolkiPomiaru()
     for (QWidget* k : std::initializer_list<QWidget*>{E_NazwaWezla, DataPomiaru, CB_CzasPomiaru, E_GodzPomiaru, E_Opis1,
                                                       E_Opis2, B_Ustawienia, E_Sekcja, L_OstEdycja})
         k->setEnabled(otwarty);
-    // Inlet data can be typed only under a valid header.
-    const bool ok = otwarty && SprawdzNaglowekPomiaru().ok;
+    // Inlet data can be typed only under a header with its name, hour and
+    // duration; a text the save refuses hides nothing.
+    const bool ok = otwarty && BrakNaglowka().empty();
     const DanePomiar& p = BiezacyPomiar;
     PageTyp->setVisible(ok);
     CB_Zawrotki->setVisible(ok);
@@ -288,6 +296,12 @@ void TPomiaryRuchu::NapisDanych(int wlot)
     B_Rond[static_cast<std::size_t>(wlot - 1)]->setText(napis);
 }
 
+void TPomiaryRuchu::PokazOstatniaEdycje()
+{
+    const DanePomiar& p = BiezacyPomiar;
+    L_OstEdycja->setText(NaQString(DataNaTekst(p.DataOstEdycja) + "  " + CzasNaTekst(p.GodzOstEdycja)));
+}
+
 void TPomiaryRuchu::PokazPomiar()
 {
     const DanePomiar& p = BiezacyPomiar;
@@ -299,7 +313,7 @@ void TPomiaryRuchu::PokazPomiar()
     DataPomiaru->setDate(NaQDate(p.DataPomiaru));
     E_GodzPomiaru->setText(NaQString(CzasKrotkiNaTekst(p.GodzPomiaru)));
     CB_CzasPomiaru->setCurrentText(QString::number(p.CzasPomiaru));
-    L_OstEdycja->setText(NaQString(DataNaTekst(p.DataOstEdycja) + "  " + CzasNaTekst(p.GodzOstEdycja)));
+    PokazOstatniaEdycje();
     for (int i = 1; i <= 5; ++i)
         NapisDanych(i);
     PageTyp->setCurrentIndex(p.TypWezla.str() == "R01" ? 1 : 0);
@@ -351,7 +365,7 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
             return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
         };
     }
-    if (!::ZapiszPlikPomiaru(sciezka, p, blad, &uwaga, &zmiany)) {
+    if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);
         return false;
@@ -359,6 +373,7 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     if (sciezka == SavePomiar)
         ZawartoscPomiaru = zmiany.zawartosc;
     p.PomiarZmieniony = 0;
+    PokazOstatniaEdycje();
     if (!uwaga.empty())
         Dialogi().Ostrzezenie(uwaga);
     return true;

@@ -75,6 +75,10 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The message of the first of the name, hour and duration that inlet
+    // data needs and the header lacks; "" when it has them.
+    std::string BrakNaglowka() const;
+    void PokazOstatniaEdycje();
     void ZmienionyNaglowek();
     void Zmieniony();
     // Before the current count is left: saved, dropped or kept by the

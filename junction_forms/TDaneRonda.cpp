@@ -368,6 +368,10 @@ void TDaneRonda::FormShow()
     }
     Zmieniono = 0;
     PokazUkladWlotow(n, r.LiczbaRamion);
+    // The totals of the fields just filled, not of an earlier opening's.
+    DaneRondo pokazane = r;
+    ZapiszRelacjeRonda(pokazane, Teksty());
+    PokazSumyRelacji(pokazane);
     wypelnianie_ = false;
 
     PrognozaZmieniona = PomiarPrzelaczony = TabelaZmieniona = StrukturaZmieniona = 0;

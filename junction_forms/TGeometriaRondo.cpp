@@ -8,11 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
 #include "junction_forms/Pola.h"
 #include "junction_forms/Uslugi.h"
+#include "model/NatezeniaRonda.h"
+#include "model/Pomiar.h"
 #include "model/Projekt.h"
 #include "model/Rondo.h"
 #include "model/Wezel.h"
@@ -242,6 +245,17 @@ WynikKontroli TGeometriaRondo::SprawdzGeometrieRonda()
     }
     if (w.ok && !odmowa.empty())
         w = {false, odmowa};
+    // A count sets the arms of the roundabout it feeds at every redraw:
+    // another count typed here would be stored and silently undone.
+    if (const int n = Rekord(); w.ok && JestIndeksem(n, Ronda))
+        if (const DanePomiar* pomiar = PomiarRonda(Ronda[static_cast<std::size_t>(n)])) {
+            const int ramion = std::clamp<int32_t>(pomiar->MaxJest, 2, 5);
+            if (LiczbaRamionOkna(ZQString(CB_IloscWW->currentText())) != ramion)
+                w = {false, Utf8NaCp1250("Ilość wlotów/wylotów tego ronda wyznacza jego pomiar (") +
+                                std::to_string(ramion) +
+                                Utf8NaCp1250("). Aby ją zmienić, wybierz w danych ronda inne źródło natężeń "
+                                             "niż pomiar.")};
+        }
     for (std::size_t k = 0; k < 5; ++k) {
         OddajTekstPola(E_A[k], t.Katy[k]);
         OddajTekstPola(E_Lc[k], t.Dlugosci[k]);

@@ -84,27 +84,28 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     auto* s1 = new QWidget;
     s1->setObjectName("TabSheet1");
     auto* u1 = new QGridLayout(s1);
+    // Exit j's fields take a column of their own, its two shares the two
+    // after it: its heading and totals stand centred over that column of
+    // fields whether the shares show or not.
+    auto kolumna = [](int j) { return 3 * j - 2; };
     u1->addWidget(new QLabel(QString::fromUtf8("z \\ do"), s1), 0, 0);
     for (int j = 1; j <= 4; ++j)
-        u1->addWidget(new QLabel(QString::fromUtf8("wylot ") + QString::number(j), s1), 0, j);
+        u1->addWidget(new QLabel(QString::fromUtf8("wylot ") + QString::number(j), s1), 0, kolumna(j),
+                      Qt::AlignHCenter);
     for (int i = 1; i <= 4; ++i) {
         u1->addWidget(new QLabel(QString::fromUtf8("wlot ") + QString::number(i), s1), i, 0);
         for (int j = 1; j <= 4; ++j) {
-            auto* pole = new QWidget(s1);
-            auto* up = new QHBoxLayout(pole);
-            up->setContentsMargins(0, 0, 0, 0);
             const std::size_t r = Rel(i, j);
-            nat[r] = NowePole(pole, NazwaNat(i, j).c_str(), 55);
+            nat[r] = NowePole(s1, NazwaNat(i, j).c_str(), 55);
             if (i == j)
                 nat[r]->setStyleSheet("background-color: rgb(211, 211, 211);");
-            wlp[r] = NowaEtykieta(pole, ("wl" + std::to_string(10 * i + j) + "p").c_str());
-            wyp[r] = NowaEtykieta(pole, ("wy" + std::to_string(10 * j + i) + "p").c_str());
+            wlp[r] = NowaEtykieta(s1, ("wl" + std::to_string(10 * i + j) + "p").c_str());
+            wyp[r] = NowaEtykieta(s1, ("wy" + std::to_string(10 * j + i) + "p").c_str());
             wlp[r]->setToolTip(QString::fromUtf8("% natężenia wlotu ") + QString::number(i));
             wyp[r]->setToolTip(QString::fromUtf8("% natężenia wylotu ") + QString::number(j));
-            up->addWidget(nat[r]);
-            up->addWidget(wlp[r]);
-            up->addWidget(wyp[r]);
-            u1->addWidget(pole, i, j);
+            u1->addWidget(nat[r], i, kolumna(j), Qt::AlignHCenter);
+            u1->addWidget(wlp[r], i, kolumna(j) + 1);
+            u1->addWidget(wyp[r], i, kolumna(j) + 2);
             connect(nat[r], &QLineEdit::textEdited, this, [this] { Zmiana(true); });
         }
         const auto k = static_cast<std::size_t>(i - 1);
@@ -113,10 +114,10 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
         Wlot[k] = NowaEtykieta(s1, nazwyWlotow[k]);
         Razem[2 * k + 1] = NowaEtykieta(s1, Nazwa("L_RazemWylot", i).c_str(), "RAZEM:");
         wylot[k] = NowaEtykieta(s1, Nazwa("wylot", i).c_str());
-        u1->addWidget(Razem[2 * k], i, 5);
-        u1->addWidget(Wlot[k], i, 6);
-        u1->addWidget(Razem[2 * k + 1], 5, i);
-        u1->addWidget(wylot[k], 6, i);
+        u1->addWidget(Razem[2 * k], i, kolumna(5));
+        u1->addWidget(Wlot[k], i, kolumna(5) + 1);
+        u1->addWidget(Razem[2 * k + 1], 5, kolumna(i), Qt::AlignHCenter);
+        u1->addWidget(wylot[k], 6, kolumna(i), Qt::AlignHCenter);
     }
     Button1 = NowyPrzycisk(s1, "Button1", "Oblicz procenty");
     Button2 = NowyPrzycisk(s1, "Button2", "Przykladowe dane1");
@@ -125,7 +126,7 @@ TNatezeniaRUPL::TNatezeniaRUPL(QWidget* rodzic) : QDialog(rodzic), KolorWybranej
     // The two unlabelled numbers beside each volume, named while they show.
     L_OpisProcentow = NowaEtykieta(s1, "L_OpisProcentow", OpisProcentow);
     L_OpisProcentow->hide();
-    u1->addWidget(L_OpisProcentow, 7, 2, 1, 5);
+    u1->addWidget(L_OpisProcentow, 7, 2, 1, -1);
     connect(Button1, &QPushButton::clicked, this, &TNatezeniaRUPL::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TNatezeniaRUPL::Button2Click);
     PC_NatRupl->addTab(s1, QString::fromUtf8("Dane o natężeniach"));

@@ -1,6 +1,7 @@
 #include "model/Granice.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "base/Kodowanie.h"
 #include "base/Teksty.h"
@@ -38,15 +39,30 @@ std::string KomunikatDlugosci(std::string_view pole, int pojemnosc)
                         " znaków.");
 }
 
+std::string ParaJakoLitera(std::string_view cp1250)
+{
+    const std::size_t i = PierwszyZnakCp1250WUtf8(cp1250);
+    if (i == std::string_view::npos)
+        return "";
+    const std::string_view litera = cp1250.substr(i, DlugoscZnakuUtf8(cp1250, i));
+    return "„" + Cp1250NaUtf8(litera) + "” jako „" + std::string(litera) + "”";
+}
+
 std::string KomunikatZnakow(const TekstZOkna& t, std::string_view pole)
 {
     // Every character has its byte, but a pair of them reads back as one
     // letter of UTF-8.
     if (MaZnakCp1250WUtf8(t.cp1250))
-        return Utf8NaCp1250("Pole „" + std::string(pole) +
-                            "” zawiera parę znaków, którą plik odczytałby jako jedną literę (jak „Ä…” jako „ą”).");
-    return Utf8NaCp1250("Pole „" + std::string(pole) +
-                        "” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+        return Utf8NaCp1250("Pole „" + std::string(pole) + "” zawiera parę znaków, którą plik odczytałby jako jedną literę (" +
+                            ParaJakoLitera(t.cp1250) + ").");
+    std::string znak;
+    if (t.bezFormy != 0) {
+        char kod[16];
+        std::snprintf(kod, sizeof kod, " U+%04X", static_cast<unsigned>(t.bezFormy));
+        znak = kod;
+    }
+    return Utf8NaCp1250("Pole „" + std::string(pole) + "” zawiera znak" + znak +
+                        ", którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
 }
 
 std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole)

@@ -158,11 +158,16 @@ constexpr bool MiesciSieTekst(std::string_view cp1250, int pojemnosc)
 }
 // "Pole „<pole>” może mieć najwyżej <n> znaków." (Windows-1250)
 std::string KomunikatDlugosci(std::string_view pole, int pojemnosc);
-// "Pole „<pole>” zawiera znak, którego nie można zapisać w pliku (spoza
-// kodowania Windows-1250)." (Windows-1250), or for a text whose bytes the
-// file would read back as UTF-8 "… zawiera parę znaków, którą plik
-// odczytałby jako jedną literę (jak „Ä…” jako „ą”)."
+// "Pole „<pole>” zawiera znak U+0416, którego nie można zapisać w pliku
+// (spoza kodowania Windows-1250)." (Windows-1250, which has no form for the
+// character itself: its code names it), or for a text whose bytes the file
+// would read back as UTF-8 "… zawiera parę znaków, którą plik odczytałby
+// jako jedną literę („Ĺ›” jako „ś”)." naming the text's first such pair.
 std::string KomunikatZnakow(const TekstZOkna& t, std::string_view pole);
+// The first characters of a Windows-1250 text that the file would read back
+// as one letter of UTF-8, and that letter, in UTF-8: "„Ĺ›” jako „ś”"; ""
+// when no such characters stand there.
+std::string ParaJakoLitera(std::string_view cp1250);
 // Why a typed text cannot enter a record's text field of that capacity, ""
 // when it can: a character without a Windows-1250 form, or too many.
 std::string OdmowaTekstu(const TekstZOkna& t, int pojemnosc, std::string_view pole);

@@ -205,8 +205,8 @@ bool TWrnt::CzytajOpisWariantu(float& dx, float& dy) const
     SprawdzanieWartosci s;
     const TekstZOkna nazwa = TekstZPola(E_Index);
     if (UsunSpacje(nazwa.cp1250).empty())
-        s.Odrzuc("Pole „Nazwa wariantu” nie może być puste.");
-    s.Tekst(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Nazwa wariantu");
+        s.Odrzuc("Pole „Opis” nie może być puste.");
+    s.Tekst(nazwa, decltype(DaneWariant::Nazwa)::Pojemnosc, "Opis");
     for (const QLineEdit* t : {Tytul1, Tytul2, Tytul3})
         s.Tekst(TekstZPola(t), decltype(DaneWariant::Tytul1)::Pojemnosc, "Tytuł");
     dx = static_cast<float>(WartoscPola(s, granice::Polozenie, E_dx, "Tytuł: dx", 0.0, maski::Polozenie));

@@ -334,7 +334,7 @@ TEST_F(EdytorTest, ZnakiSpozaKodowaniaIWspolczynnikiJakWPliku)
     Wpisz(PomiaryRuchu->E_Sekcja, "Київ");
     PomiaryRuchu->Button3Click();
     EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()),
-              "Pole „Sekcja” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+              "Pole „Sekcja” zawiera znak U+041A, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
     EXPECT_EQ(CzytajPlikTekstu(Pomiar("Kijow")), zapisany);
     Wpisz(PomiaryRuchu->E_Sekcja, "Kijów");
 
@@ -346,7 +346,8 @@ TEST_F(EdytorTest, ZnakiSpozaKodowaniaIWspolczynnikiJakWPliku)
     t.SG_Tabela->item(3, 1)->setText(QString::fromUtf8("Ciągnik 🚜"));
     t.B_WprowadzClick();
     EXPECT_EQ(Cp1250NaUtf8(dialogi.OstatniTekst()),
-              "Pole „Nazwa pojazdu” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+              "Pole „Nazwa pojazdu” zawiera znak U+1F69C, którego nie można zapisać w pliku (spoza kodowania "
+              "Windows-1250).");
     EXPECT_EQ(BiezacyPomiar.NazwaPojazdu, przed.NazwaPojazdu);
     t.SG_Tabela->UstawKomorke(1, 4, PL("Ciągnik"));
     t.SG_Tabela->UstawKomorke(3, 4, "1,234");
@@ -361,9 +362,9 @@ TEST_F(EdytorTest, ZnakiSpozaKodowaniaIWspolczynnikiJakWPliku)
     EXPECT_EQ(odczytany.Sekcja.str(), PL("Kijów"));
 }
 
-// A file name the count cannot keep (letters outside Windows-1250) is
-// refused naming it as the user typed it, for a new count and for one of the
-// list; nothing is made or opened.
+// A file name the count cannot keep (letters outside Windows-1250, or a pair
+// that reads back as one letter) is refused naming it as the user typed it,
+// for a new count and for one of the list; nothing is made or opened.
 TEST_F(EdytorTest, OdrzuconaNazwaPlikuPokazanaJakWpisana)
 {
     const auto komunikat = [](const std::string& nazwa) {
@@ -381,6 +382,14 @@ TEST_F(EdytorTest, OdrzuconaNazwaPlikuPokazanaJakWpisana)
         EXPECT_FALSE(QFile::exists(QString::fromUtf8(Pomiar(nazwa))));
         EXPECT_TRUE(PomiaryRuchu->SavePomiar.empty());
     }
+    // Characters Windows-1250 has, but whose bytes the project would read
+    // back as another letter: refused for that.
+    dialogi.SciezkiZapisz.push_back(Pomiar("Ä…"));
+    PomiaryRuchu->B_NowyPomiar->click();
+    EXPECT_EQ(dialogi.Wpisy.back().tekstQt.toStdString(),
+              "Nazwy pliku Ä….pom nie można zapisać w projekcie (zawiera parę znaków, którą plik odczytałby jako "
+              "jedną literę: „Ä…” jako „ą”). Zmień nazwę pliku.");
+    EXPECT_FALSE(QFile::exists(QString::fromUtf8(Pomiar("Ä…"))));
 
     NowyPomiar("Plac", "Plac Wolności");
     PomiaryRuchu->Button3->click();

@@ -214,7 +214,8 @@ TEST_F(Natezenia, LiczbaTypowIWspolczynnikiTypow)
     const DaneSklad przed = Sklad[1];
     typy->item(0, 2)->setText(QString::fromUtf8("Київ"));
     EXPECT_EQ(Komunikaty().back(),
-              "Pole „Nazwa typu pojazdu” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+              "Pole „Nazwa typu pojazdu” zawiera znak U+041A, którego nie można zapisać w pliku (spoza kodowania "
+              "Windows-1250).");
     EXPECT_EQ(Sklad[1], przed);
 }
 

@@ -31,17 +31,25 @@ QImage ObrazSum()
 
 } // namespace
 
-// One "RAZEM:" under each exit column, in the row above the exit totals,
-// and one beside each inlet row.
+// One "RAZEM:" in each exit's column of fields, in the row above the exit
+// totals, and one beside each inlet row, past the last exit's shares.
 TEST_F(UkladOkna, RazemPodKazdymWylotem)
 {
     auto* strona = Kontrolka<QWidget>(NatezeniaRUPL, "TabSheet1");
     auto* siatka = qobject_cast<QGridLayout*>(strona->layout());
     ASSERT_NE(siatka, nullptr);
+    auto kolumnaW = [&](QWidget* w) {
+        int wiersz = 0, kolumna = 0, rw = 0, rk = 0;
+        siatka->getItemPosition(siatka->indexOf(w), &wiersz, &kolumna, &rw, &rk);
+        return kolumna;
+    };
+    const int zaUdzialami = kolumnaW(NatezeniaRUPL->wyp[15]) + 1;
     for (int i = 1; i <= 4; ++i) {
         int w = 0, k = 0, rw = 0, rk = 0;
-        for (const auto& [nazwa, wiersz, kolumna] :
-             {std::tuple{"L_RazemWylot", 5, i}, std::tuple{"L_RazemWlot", i, 5}, std::tuple{"wylot", 6, i}}) {
+        const int kolumnaPol = kolumnaW(NatezeniaRUPL->nat[static_cast<std::size_t>(i - 1)]);
+        for (const auto& [nazwa, wiersz, kolumna] : {std::tuple{"L_RazemWylot", 5, kolumnaPol},
+                                                     std::tuple{"L_RazemWlot", i, zaUdzialami},
+                                                     std::tuple{"wylot", 6, kolumnaPol}}) {
             auto* etykieta = Kontrolka<QLabel>(strona, (nazwa + std::to_string(i)).c_str());
             siatka->getItemPosition(siatka->indexOf(etykieta), &w, &k, &rw, &rk);
             EXPECT_EQ(w, wiersz) << nazwa << i;

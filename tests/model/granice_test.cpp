@@ -131,7 +131,11 @@ TEST(Granice, SprawdzanieWieluPolZachowujePierwszaOdmowe)
     SprawdzanieWartosci u;
     EXPECT_FALSE(u.Tekst(Utf8NaCp1250ZOkna("Київ"), 10, "Tytuł"));
     EXPECT_EQ(Cp1250NaUtf8(u.Komunikat()),
-              "Pole „Tytuł” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+              "Pole „Tytuł” zawiera znak U+041A, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    // A pair of characters that would read back as one letter: the first
+    // such pair named, with its letter.
+    EXPECT_EQ(Cp1250NaUtf8(OdmowaTekstu(Utf8NaCp1250ZOkna("Ĺ›roda i Ä…"), 20, "Opis")),
+              "Pole „Opis” zawiera parę znaków, którą plik odczytałby jako jedną literę („Ĺ›” jako „ś”).");
     EXPECT_EQ(OdmowaTekstu(Utf8NaCp1250ZOkna("Zażółć gęślą jaźń"), 17, "Opis"), "");
     EXPECT_NE(OdmowaTekstu(Utf8NaCp1250ZOkna("Zażółć 🙂"), 17, "Opis"), "");
     EXPECT_EQ(Cp1250NaUtf8(OdmowaTekstu(Utf8NaCp1250ZOkna("Zażółć?"), 6, "Opis")),

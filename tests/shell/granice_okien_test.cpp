@@ -219,7 +219,7 @@ TEST_F(GraniceOkienProgramu, ZnakiSpozaKodowaniaOdrzucone)
         {"WezlyOperacje", "Tytul2", "Tytuł"},
         {"WezlyOperacje", "E_Rowery", "Nazwa kategorii przejść"},
         {"UstawyGlobalne", "E_Inne1", "Nazwa kategorii przejść"},
-        {"Wrnt", "E_Index", "Nazwa wariantu"},
+        {"Wrnt", "E_Index", "Opis"},
         {"Wrnt", "Tytul3", "Tytuł"},
         {"DodajWariant", "E_Index", "Nazwa wariantu"},
         {"PanelWsp", "E_Opis", "Nazwa węzła"},

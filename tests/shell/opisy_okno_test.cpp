@@ -160,7 +160,8 @@ TEST_F(OpisyOkno, WskazanieZmianaUsuniecieZapisIOdczyt)
     // A character without a Windows-1250 form is refused naming the field,
     // never stored as "?".
     o->E_txt->setText("Zażółć ✓");
-    EXPECT_EQ(Wprowadz(), "Pole „Tekst” zawiera znak, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
+    EXPECT_EQ(Wprowadz(),
+              "Pole „Tekst” zawiera znak U+2713, którego nie można zapisać w pliku (spoza kodowania Windows-1250).");
     o->E_txt->setText("Zażółć ?");
     o->CB_sx->setEditText("0,8");
     o->CB_sy->setEditText("1,5");

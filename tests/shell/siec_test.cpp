@@ -308,10 +308,10 @@ TEST_F(SiecTest, OknoWariantowDodajeZmieniaINieDublujeNazw)
     const std::string dluga(100, 'a');
     Wrnt->E_Index->setText(QString::fromStdString(dluga + "b"));
     Wrnt->ZmienOpisWariantClick();
-    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa wariantu” może mieć najwyżej 100 znaków.");
+    EXPECT_EQ(Komunikaty().back(), "Pole „Opis” może mieć najwyżej 100 znaków.");
     Wrnt->E_Index->setText("  ");
     Wrnt->ZmienOpisWariantClick();
-    EXPECT_EQ(Komunikaty().back(), "Pole „Nazwa wariantu” nie może być puste.");
+    EXPECT_EQ(Komunikaty().back(), "Pole „Opis” nie może być puste.");
     EXPECT_EQ(Warianty[0].Nazwa.str(), "W1");
     Wrnt->E_Index->setText(QString::fromStdString(dluga));
     Wrnt->Tytul1->setText("Stan istniejący");
