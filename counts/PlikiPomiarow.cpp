@@ -290,17 +290,29 @@ bool CzytajLiniePomiaru(const std::vector<std::string>& linie, const std::string
     return CzytajTekstPomiaru(TekstZLinii(linie), nazwaPliku, p, blad);
 }
 
-bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad, ZawartoscPliku* zawartosc)
+namespace {
+
+// Reads the file with `czytaj`, and where `zawartosc` is given records the
+// bytes read, for a save back to ask before replacing other ones.
+template <typename Dane, typename Czytaj>
+bool CzytajZZapisem(const std::string& sciezka, Dane& p, std::string& blad, ZawartoscPliku* zawartosc, Czytaj czytaj)
 {
     std::string tresc;
     if (!CzytajPlik(sciezka, tresc, blad))
         return false;
     const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
-    if (!CzytajTekstPomiaru(std::move(tresc), sciezka, p, blad))
+    if (!czytaj(std::move(tresc), sciezka, p, blad))
         return false;
     if (zawartosc)
         *zawartosc = z;
     return true;
+}
+
+} // namespace
+
+bool CzytajPlikPomiaru(const std::string& sciezka, DanePomiar& p, std::string& blad, ZawartoscPliku* zawartosc)
+{
+    return CzytajZZapisem(sciezka, p, blad, zawartosc, CzytajTekstPomiaru);
 }
 
 bool CzytajNaglowekPomiaru(const std::string& sciezka, NaglowekPomiaru& n, std::string& blad)
@@ -439,15 +451,7 @@ bool CzytajLiniePrognozy(const std::vector<std::string>& linie, const std::strin
 
 bool CzytajPlikPrognozy(const std::string& sciezka, DanePrognoza& p, std::string& blad, ZawartoscPliku* zawartosc)
 {
-    std::string tresc;
-    if (!CzytajPlik(sciezka, tresc, blad))
-        return false;
-    const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
-    if (!CzytajTekstPrognozy(std::move(tresc), sciezka, p, blad))
-        return false;
-    if (zawartosc)
-        *zawartosc = z;
-    return true;
+    return CzytajZZapisem(sciezka, p, blad, zawartosc, CzytajTekstPrognozy);
 }
 
 std::string UtworzKatalogiPomiarow()

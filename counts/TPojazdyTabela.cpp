@@ -148,13 +148,7 @@ bool TPojazdyTabela::CzytajUstawieniaPomiaru(const std::string& sciezka)
 bool TPojazdyTabela::ZapiszUstawieniaPomiaru(const std::string& sciezka)
 {
     std::string blad, uwaga;
-    ZapisZmienionego zmiany;
-    if (sciezka == plikUstawien_) {
-        zmiany.zawartosc = zawartoscUstawien_;
-        zmiany.czyZastapic = [](const std::string& pytanie) {
-            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
-        };
-    }
+    ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, plikUstawien_, zawartoscUstawien_);
     if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad, &uwaga, &zmiany)) {
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);

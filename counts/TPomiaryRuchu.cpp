@@ -358,13 +358,7 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     std::string blad, uwaga;
     // The count's own file, changed by another save since, is replaced
     // only on the user's word; "Nie" leaves the count unsaved.
-    ZapisZmienionego zmiany;
-    if (sciezka == SavePomiar) {
-        zmiany.zawartosc = ZawartoscPomiaru;
-        zmiany.czyZastapic = [](const std::string& pytanie) {
-            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
-        };
-    }
+    ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, SavePomiar, ZawartoscPomiaru);
     if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);

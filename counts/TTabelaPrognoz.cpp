@@ -244,13 +244,7 @@ void TTabelaPrognoz::B_ZapisUstawPojazdClick()
         return;
     WprowadzPrognoze();
     std::string blad, uwaga;
-    ZapisZmienionego zmiany;
-    if (sciezka == plikPrognozy_) {
-        zmiany.zawartosc = zawartoscPrognozy_;
-        zmiany.czyZastapic = [](const std::string& pytanie) {
-            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
-        };
-    }
+    ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, plikPrognozy_, zawartoscPrognozy_);
     if (!ZapiszPlikPrognozy(sciezka, robocza_, blad, &uwaga, &zmiany)) {
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);

@@ -255,3 +255,15 @@ bool DialogiTestowe::OtworzDokument(const std::string& sciezka)
     Wpisy.push_back({Rodzaj::Dokument, sciezka, {}, {}, {}});
     return DokumentySieOtwieraja;
 }
+
+ZapisZmienionego ZapisZPytaniem(const std::string& sciezka, const std::string& plik, const ZawartoscPliku& zawartosc)
+{
+    ZapisZmienionego zmiany;
+    if (sciezka == plik) {
+        zmiany.zawartosc = zawartosc;
+        zmiany.czyZastapic = [](const std::string& pytanie) {
+            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
+        };
+    }
+    return zmiany;
+}

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/Typy.h"
+#include "platform/ZapisBezpieczny.h"
 
 // Answers of the yes/no question, as the system's message boxes give them.
 constexpr int OdpowiedzTak = 6;
@@ -50,6 +51,11 @@ public:
 
 // The dialogs the program uses: Qt's, unless a test installed its own.
 InterfejsDialogow& Dialogi();
+
+// For a window's save to `sciezka`: where that is the file it read or last
+// wrote (`plik`, as `zawartosc` records it), a file changed meanwhile is
+// replaced only after the user's "Tak"; another path asks nothing.
+ZapisZmienionego ZapisZPytaniem(const std::string& sciezka, const std::string& plik, const ZawartoscPliku& zawartosc);
 // Installs other dialogs (not owned); nullptr restores Qt's.
 void UstawDialogi(InterfejsDialogow* dialogi);
 
