@@ -51,7 +51,19 @@ void Pisz(QWidget* pole, const QString& tekst)
 
 }  // namespace
 
-using OknaDanych = ProgramTest;
+class OknaDanych : public ProgramTest {
+protected:
+    // The started program with a new project of one four-arm roundabout.
+    void RondoWNowymProjekcie()
+    {
+        Uruchom();
+        NowyProjekt();
+        ASSERT_EQ(DodajWezel(10.0, 10.0, "Rondo", 'R'), "");
+        ASSERT_EQ(DodajWariant("Wariant 1", "", "", "", 0.0f, 0.0f, 'L'), "");
+        BiezacyWariant = 0;
+        UstawRondaCzteroramienne();
+    }
+};
 
 // Each exit's heading, "RAZEM:" caption and total stand under the column of
 // the four fields of that exit, before and after the shares are shown
@@ -104,12 +116,7 @@ TEST_F(OknaDanych, NaglowkiISumyWylotowPodKolumnami)
 // the dropped ones.
 TEST_F(OknaDanych, SumyRondaZPokazanychPol)
 {
-    Uruchom();
-    NowyProjekt();
-    ASSERT_EQ(DodajWezel(10.0, 10.0, "Rondo", 'R'), "");
-    ASSERT_EQ(DodajWariant("Wariant 1", "", "", "", 0.0f, 0.0f, 'L'), "");
-    BiezacyWariant = 0;
-    UstawRondaCzteroramienne();
+    ASSERT_NO_FATAL_FAILURE(RondoWNowymProjekcie());
     const auto macierz = Ronda[0].Macierz;
     bool wpisane = false;
     QTimer::singleShot(0, DaneRonda, [&] {
@@ -152,12 +159,7 @@ TEST_F(OknaDanych, SumyRondaZPokazanychPol)
 // the reason and stores nothing; the count's own is stored.
 TEST_F(OknaDanych, RamionaRondaZPomiaru)
 {
-    Uruchom();
-    NowyProjekt();
-    ASSERT_EQ(DodajWezel(10.0, 10.0, "Rondo", 'R'), "");
-    ASSERT_EQ(DodajWariant("Wariant 1", "", "", "", 0.0f, 0.0f, 'L'), "");
-    BiezacyWariant = 0;
-    UstawRondaCzteroramienne();
+    ASSERT_NO_FATAL_FAILURE(RondoWNowymProjekcie());
     DanePomiar p;
     UstawDomyslnyPomiar(p);
     p.NazwaPliku = "rondo.pom";
