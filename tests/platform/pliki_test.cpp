@@ -1058,48 +1058,6 @@ TEST_F(PlikiTekstowe, UnlistedAttributesAreNamedAndTheAccessListKept)
     EXPECT_EQ(Acl(plik), acl);
 }
 
-// Where the file system takes no list or attributes on the new file, the
-// save goes on, says what it could not keep, and gives no one more access:
-// the group keeps what the list gave it (read of a mask "rw-"), not the
-// mask, and the user the list named is named as narrowed.
-TEST_F(PlikiTekstowe, AListThatCannotBeKeptIsNamedAndWidensNothing)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to act as other users";
-    constexpr gid_t Grupa = 4633;
-    constexpr uid_t Czlonek = 4634;
-    const fs::path plik = katalog / "p.rup";
-    fs::permissions(katalog, fs::perms(0755));
-    for (const bool nazwane : {false, true}) {
-        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
-        ZapisujTylkoPrzezNazwanePliki(nazwane);
-        Zapisz("p.rup", "stare\r\n");
-        ASSERT_EQ(::chown(plik.c_str(), 0, Grupa), 0);
-        fs::permissions(plik, fs::perms(0660));
-        if (!UstawAcl("-m u:65534:rw,g::r", plik)) {
-            ZapisujTylkoPrzezNazwanePliki(false);
-            GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
-        }
-        ASSERT_EQ(::setxattr(plik.c_str(), "user.projekt", "x", 1, 0), 0);
-        odmowaAtrybutow = {"system.posix_acl_access", "user."};
-        std::string blad, uwaga;
-        const bool zapisany = ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, &uwaga);
-        odmowaAtrybutow.clear();
-        ASSERT_TRUE(zapisany) << blad;
-        EXPECT_EQ(Cp1250NaUtf8(uwaga), "Plik " + plik.string() +
-                                           " został zapisany, ale nie udało się zachować listy uprawnień (ACL),"
-                                           " atrybutów rozszerzonych (user.*). Zawężono uprawnienia do pliku"
-                                           " użytkownikom: nobody.");
-        EXPECT_EQ(Tresc("p.rup"), "nowe\r\n");
-        EXPECT_EQ(Acl(plik), "user::rw-\ngroup::r--\nother::---\n\n");
-        EXPECT_TRUE(Otwiera(Czlonek, Grupa, {}, plik));
-        EXPECT_FALSE(Otwiera(Czlonek, Grupa, {}, plik, O_WRONLY)) << "the mask's write is not the group's";
-        EXPECT_FALSE(Otwiera(65534, 65534, {}, plik)) << "lost with the list, as the message says";
-        fs::remove(plik);
-    }
-    ZapisujTylkoPrzezNazwanePliki(false);
-}
-
 namespace {
 
 // The mode of the file the open save writes into, named or not (an
