@@ -691,6 +691,31 @@ namespace {
 ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane);
 }
 
+namespace {
+
+// What the target's permissions are taken from: the file and its last
+// change of them.
+struct StanWlasciwosci {
+    dev_t urzadzenie = 0;
+    ino_t wezel = 0;
+    timespec zmiana{};
+    bool operator==(const StanWlasciwosci& s) const
+    {
+        return urzadzenie == s.urzadzenie && wezel == s.wezel && zmiana.tv_sec == s.zmiana.tv_sec &&
+               zmiana.tv_nsec == s.zmiana.tv_nsec;
+    }
+};
+
+StanWlasciwosci Wlasciwosci(int katalog, const std::string& nazwa)
+{
+    struct stat st {};
+    if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    return {st.st_dev, st.st_ino, st.st_ctim};
+}
+
+} // namespace
+
 bool ZapisBezpieczny::Zakoncz(std::string& blad)
 {
     if (fd_ < 0)
@@ -700,22 +725,29 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
     zapisana_ = {};
     // Whole now, the file takes the old one's permissions, before the flush
     // so that they reach the disk with it. It stays open (and locked) until
-    // it is in the target's place.
-    const Niezachowane brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
+    // it is in the target's place. The target is checked at the last moment,
+    // so that a save landing meanwhile is caught too; one that landed while
+    // the user was asked gives the new file its permissions anew.
+    Niezachowane brak;
     int nr = 0;
+    for (int proba = 0; proba < 5; ++proba) {
+        const StanWlasciwosci przed = Wlasciwosci(katalog_, nazwaCelu_);
+        brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
+        if (brak.blad != 0)
+            nr = brak.blad;  // the old file stays as it was
+        else if (::fsync(fd_) != 0)
+            nr = errno;
+        else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
+            nr = errno;
+        else if (!ZastapicCel())
+            nr = ECANCELED;
+        if (nr != 0 || Wlasciwosci(katalog_, nazwaCelu_) == przed)
+            break;
+    }
     bool naMiejscu = false;
-    if (brak.blad != 0)
-        nr = brak.blad;  // the old file stays as it was
-    else if (::fsync(fd_) != 0)
+    if (nr == 0 && ::renameat(katalog_, tymczasowy_.c_str(), katalog_, nazwaCelu_.c_str()) != 0)
         nr = errno;
-    else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
-        nr = errno;
-    // At the last moment, so that a save landing meanwhile is caught too.
-    else if (!ZastapicCel())
-        nr = ECANCELED;
-    else if (::renameat(katalog_, tymczasowy_.c_str(), katalog_, nazwaCelu_.c_str()) != 0)
-        nr = errno;
-    else {
+    else if (nr == 0) {
         tymczasowy_.clear();  // it is the target now
         naMiejscu = true;
         zapisana_ = ZapisanaZawartosc(fd_, pisane_);
@@ -922,11 +954,10 @@ bool ZapisBezpieczny::ZastapicCel()
 {
     if (!znana_.znana)
         return true;
-    ZawartoscPliku oczekiwana = znana_;
     for (;;) {
         ZawartoscPliku teraz;
         struct stat st {};
-        if (!StanCelu(katalog_, nazwaCelu_, teraz, st) || TaSamaZawartosc(oczekiwana, teraz))
+        if (!StanCelu(katalog_, nazwaCelu_, teraz, st) || TaSamaZawartosc(znana_, teraz))
             return true;
         const std::string pytanie = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
                                     Utf8NaCp1250(" został zmieniony po otwarciu (użytkownik ") +
@@ -936,7 +967,8 @@ bool ZapisBezpieczny::ZastapicCel()
             odmowa_ = true;
             return false;
         }
-        // Asked again if it changes once more while the question was open.
-        oczekiwana = teraz;
+        // What the user agreed to replace; asked again if it changes once
+        // more while the question was open.
+        znana_ = teraz;
     }
 }

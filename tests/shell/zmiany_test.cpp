@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,12 +54,15 @@ class DialogiZInnymZapisem : public DialogiTestowe {
 public:
     std::string plik;
     int natezenieWTrakcie = 0;  // 0: none
+    mode_t trybWTrakcie = 0;     // the mode that save leaves; 0: as it was
     std::string bajtyWTrakcie;
 
     int PytanieTakNie(const std::string& tekst) override
     {
         if (natezenieWTrakcie != 0) {
             bajtyWTrakcie = InnyZapisuje(plik, natezenieWTrakcie);
+            if (trybWTrakcie != 0)
+                ::chmod(plik.c_str(), trybWTrakcie);
             natezenieWTrakcie = 0;
         }
         return DialogiTestowe::PytanieTakNie(tekst);
@@ -185,6 +189,17 @@ TEST_F(ZmianyTest, ZapisInnegoWCzasiePytaniaPytaPonownie)
     EXPECT_EQ(CzytajPlik(plik), inne.bajtyWTrakcie);
     EXPECT_TRUE(ProjektZmieniony);
     EXPECT_TRUE(BezTymczasowych());
+
+    // "Tak" to both: the file takes the permissions of the one it replaces,
+    // not those of the one before it.
+    inne.natezenieWTrakcie = 4444;
+    inne.trybWTrakcie = 0604;
+    inne.Odpowiedzi = {OdpowiedzTak, OdpowiedzTak};
+    UzyjPolecenia("TB_Zapisz");
+    EXPECT_FALSE(ProjektZmieniony);
+    struct stat st {};
+    ASSERT_EQ(::stat(plik.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
 }
 
 } // namespace
