@@ -688,10 +688,8 @@ bool ZapisBezpieczny::Pisz(std::string_view dane, std::string& blad)
 }
 
 namespace {
-ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane);
-}
 
-namespace {
+ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane);
 
 // What the target's permissions are taken from: the file and its last
 // change of them.
