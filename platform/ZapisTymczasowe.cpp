@@ -1,0 +1,176 @@
+#include "platform/ZapisTymczasowe.h"
+
+#include <atomic>
+#include <cstdio>
+#include <dirent.h>
+#include <sys/file.h>
+#include <sys/random.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/ZapisBezpieczny.h"
+
+namespace {
+
+bool tylkoNazwane = false;
+
+// The program's temporary files are named ".~kartogram-" and 16 hexadecimal
+// digits: a name of its own that no user picks, so that the clean-up takes
+// no user's file, and short, so that it fits wherever the target's does.
+constexpr std::string_view PoczatekTymczasowego = ".~kartogram-";
+constexpr std::size_t CyfryTymczasowego = 16;
+
+std::string NazwaTymczasowa()
+{
+    // Random, as copies of the program in other process namespaces share
+    // the folder and the process numbers.
+    static std::atomic<std::uint64_t> licznik{0};
+    std::uint64_t los = 0;
+    if (::getrandom(&los, sizeof los, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof los))
+        los = static_cast<std::uint64_t>(::getpid()) << 32;
+    los += ++licznik;
+    char cyfry[CyfryTymczasowego + 1];
+    std::snprintf(cyfry, sizeof cyfry, "%016llx", static_cast<unsigned long long>(los));
+    return std::string(PoczatekTymczasowego) + cyfry;
+}
+
+} // namespace
+
+void ZapisujTylkoPrzezNazwanePliki(bool tak) { tylkoNazwane = tak; }
+
+namespace zapis {
+
+bool NazwaTymczasowego(std::string_view nazwa)
+{
+    return nazwa.size() == PoczatekTymczasowego.size() + CyfryTymczasowego && nazwa.starts_with(PoczatekTymczasowego) &&
+           std::all_of(nazwa.begin() + PoczatekTymczasowego.size(), nazwa.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+// A writer holds its temporary file locked from its start to the rename, and
+// the clean-up takes only the files it can lock. A file system without locks
+// gives none to the clean-up either.
+void Zablokuj(int fd)
+{
+    while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+// Whether the name still stands for the open file: whoever locks a file by
+// its name checks that no one removed it meanwhile.
+bool NazwaPliku(int katalog, const std::string& nazwa, int fd)
+{
+    struct stat otwarty {}, nazwany {};
+    return ::fstat(fd, &otwarty) == 0 && ::fstatat(katalog, nazwa.c_str(), &nazwany, AT_SYMLINK_NOFOLLOW) == 0 &&
+           otwarty.st_dev == nazwany.st_dev && otwarty.st_ino == nazwany.st_ino;
+}
+
+// A temporary file goes when it is a regular file of this user and no
+// writer holds it locked (whichever process namespace or computer the
+// writer is in: a process number tells nothing).
+void UsunJesliWolny(int katalog, const std::string& nazwa)
+{
+    int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // One left while it was written (0200) opens for writing, which changes
+    // nothing in it.
+    struct stat st {};
+    if (fd < 0 && errno == EACCES && ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+        fd = ::openat(katalog, nazwa.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && NazwaPliku(katalog, nazwa, fd))
+        ::unlinkat(katalog, nazwa.c_str(), 0);
+    ::close(fd);
+}
+
+// Removes the temporary files that saves killed half way left in the folder
+// (never the target, whatever its name).
+void UsunPorzuconeTymczasowe(int katalog, const std::string& nazwaCelu)
+{
+    const int fdListy = ::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdListy < 0)
+        return;
+    DIR* lista = ::fdopendir(fdListy);
+    if (!lista) {
+        ::close(fdListy);
+        return;
+    }
+    std::vector<std::string> porzucone;
+    while (const dirent* wpis = ::readdir(lista)) {
+        if (NazwaTymczasowego(wpis->d_name) && wpis->d_name != nazwaCelu)
+            porzucone.emplace_back(wpis->d_name);
+    }
+    ::closedir(lista);
+    for (const std::string& nazwa : porzucone)
+        UsunJesliWolny(katalog, nazwa);
+}
+
+// A new file in the folder that has no name until it is whole, so that a
+// killed save leaves nothing behind; -1 where the file system has no such
+// files (or /proc, through which it gets its name, is missing). Locked
+// before it has a name.
+int UtworzBezNazwy(int katalog, mode_t tryb)
+{
+    if (tylkoNazwane || ::access("/proc/self/fd", X_OK) != 0) {
+        errno = EOPNOTSUPP;
+        return -1;
+    }
+    const int fd = ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, tryb);
+    if (fd >= 0)
+        Zablokuj(fd);
+    return fd;
+}
+
+bool BrakPlikowBezNazwy(int nr) { return nr == EOPNOTSUPP || nr == EISDIR || nr == EINVAL; }
+
+// A new file of a name of its own, locked. Another save's clean-up may lock
+// and remove it between its making and its locking: once the lock is taken
+// the name must still be the file, else another one is made.
+int UtworzNazwany(int katalog, mode_t tryb, std::string& nazwa)
+{
+    for (int proba = 0; proba < 100; ++proba) {
+        const std::string nowa = NazwaTymczasowa();
+        const int fd = ::openat(katalog, nowa.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
+        if (fd < 0) {
+            if (errno != EEXIST)
+                return -1;
+            continue;
+        }
+        Zablokuj(fd);
+        if (NazwaPliku(katalog, nowa, fd)) {
+            nazwa = nowa;
+            return fd;
+        }
+        ::close(fd);
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Gives the finished file without a name a temporary one in its folder.
+bool NadajNazwe(int fd, int katalog, std::string& nazwa)
+{
+    const std::string wlasny = "/proc/self/fd/" + std::to_string(fd);
+    for (int proba = 0; proba < 100; ++proba) {
+        const std::string nowa = NazwaTymczasowa();
+        if (::linkat(AT_FDCWD, wlasny.c_str(), katalog, nowa.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            nazwa = nowa;
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+} // namespace zapis

@@ -1,0 +1,187 @@
+#include "platform/ZapisZmiany.h"
+
+#include <algorithm>
+#include <bit>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "base/Kodowanie.h"
+#include "platform/KatalogProgramu.h"
+#include "platform/ZapisPrawa.h"
+
+namespace zapis {
+
+StanWlasciwosci Wlasciwosci(int katalog, const std::string& nazwa)
+{
+    struct stat st {};
+    if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return {};
+    return {st.st_dev, st.st_ino, st.st_ctim};
+}
+
+namespace {
+
+std::uint64_t Wymieszaj(std::uint64_t x)
+{
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdull;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ull;
+    return x ^ (x >> 33);
+}
+
+// The file's identity and modification time, beside its bytes' record.
+void DodajTozsamosc(ZawartoscPliku& z, const struct stat& st)
+{
+    z.zTozsamoscia = true;
+    z.urzadzenie = st.st_dev;
+    z.wezel = st.st_ino;
+    z.sekundy = st.st_mtim.tv_sec;
+    z.nanosekundy = st.st_mtim.tv_nsec;
+}
+
+bool StanCelu(int katalog, const std::string& nazwa, ZawartoscPliku& z, struct stat& st)
+{
+    z = {};
+    const int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return errno != ENOENT;
+        z.rozmiar = static_cast<std::uint64_t>(st.st_size);
+        DodajTozsamosc(z, st);
+        return true;
+    }
+    SkrotBajtow skrot;
+    bool caly = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    std::vector<char> bufor(1 << 16);
+    while (caly) {
+        const ssize_t n = ::read(fd, bufor.data(), bufor.size());
+        if (n == 0)
+            break;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            caly = false;
+        else
+            skrot.Dodaj(std::string_view(bufor.data(), static_cast<std::size_t>(n)));
+    }
+    ::close(fd);
+    if (caly)
+        z = skrot.Wynik();
+    z.rozmiar = static_cast<std::uint64_t>(st.st_size);
+    DodajTozsamosc(z, st);
+    return true;
+}
+
+// Where the bytes of both are known, they decide; else the identity, size
+// and time.
+bool TaSamaZawartosc(const ZawartoscPliku& a, const ZawartoscPliku& b)
+{
+    if (a.znana && b.znana)
+        return a.rozmiar == b.rozmiar && a.skrot == b.skrot;
+    return a.zTozsamoscia && b.zTozsamoscia && a.urzadzenie == b.urzadzenie && a.wezel == b.wezel &&
+           a.rozmiar == b.rozmiar && a.sekundy == b.sekundy && a.nanosekundy == b.nanosekundy;
+}
+
+// "08.12.2026 17:05", local time.
+std::string CzasZmiany(const struct stat& st)
+{
+    struct tm t {};
+    char tekst[32] = "?";
+    if (::localtime_r(&st.st_mtim.tv_sec, &t))
+        std::strftime(tekst, sizeof tekst, "%d.%m.%Y %H:%M", &t);
+    return tekst;
+}
+
+
+} // namespace
+
+// The record of the file now in the target's place, written through `fd`.
+ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane)
+{
+    ZawartoscPliku z = pisane.Wynik();
+    struct stat st {};
+    if (::fstat(fd, &st) == 0)
+        DodajTozsamosc(z, st);
+    return z;
+}
+
+// The target as it stands now: false where it is gone. A file the user may
+
+} // namespace zapis
+
+using namespace zapis;
+
+ZawartoscPliku ZawartoscPliku::Z(std::string_view bajty)
+{
+    SkrotBajtow s;
+    s.Dodaj(bajty);
+    return s.Wynik();
+}
+
+void SkrotBajtow::Dodaj(std::string_view bajty)
+{
+    // Eight bytes a step: a file of hundreds of megabytes costs little.
+    const auto krok = [this](std::uint64_t w) { skrot_ = (std::rotl(skrot_ ^ w, 29) + rozmiar_) * 0x9e3779b97f4a7c15ull; };
+    std::size_t i = 0;
+    for (; i < bajty.size() && rozmiar_ % 8 != 0; ++i) {
+        reszta_ |= std::uint64_t(static_cast<unsigned char>(bajty[i])) << (8 * (rozmiar_++ % 8));
+        if (rozmiar_ % 8 == 0) {
+            krok(reszta_);
+            reszta_ = 0;
+        }
+    }
+    for (; i + 8 <= bajty.size(); i += 8) {
+        std::uint64_t w = 0;
+        for (std::size_t k = 8; k-- > 0;)
+            w = w << 8 | static_cast<unsigned char>(bajty[i + k]);
+        rozmiar_ += 8;
+        krok(w);
+    }
+    for (; i < bajty.size(); ++i)
+        reszta_ |= std::uint64_t(static_cast<unsigned char>(bajty[i])) << (8 * (rozmiar_++ % 8));
+}
+
+ZawartoscPliku SkrotBajtow::Wynik() const
+{
+    ZawartoscPliku z;
+    z.znana = true;
+    z.rozmiar = rozmiar_;
+    z.skrot = Wymieszaj(skrot_ ^ Wymieszaj(reszta_ + rozmiar_));
+    return z;
+}
+
+void ZapisBezpieczny::ZnanaZawartosc(const ZawartoscPliku& z, PytanieOZastapienie czyZastapic)
+{
+    znana_ = z;
+    czyZastapic_ = std::move(czyZastapic);
+}
+
+bool ZapisBezpieczny::ZastapicCel()
+{
+    if (!znana_.znana)
+        return true;
+    for (;;) {
+        ZawartoscPliku teraz;
+        struct stat st {};
+        if (!StanCelu(katalog_, nazwaCelu_, teraz, st) || TaSamaZawartosc(znana_, teraz))
+            return true;
+        const std::string pytanie = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
+                                    Utf8NaCp1250(" został zmieniony po otwarciu (użytkownik ") +
+                                    NazwaUzytkownika(st.st_uid) + ", " + CzasZmiany(st) +
+                                    Utf8NaCp1250("). Zapisać i zastąpić tamte zmiany?");
+        if (!czyZastapic_ || !czyZastapic_(pytanie)) {
+            odmowa_ = true;
+            return false;
+        }
+        // What the user agreed to replace; asked again if it changes once
+        // more while the question was open.
+        znana_ = teraz;
+    }
+}
