@@ -1,6 +1,7 @@
 #include "platform/ListaUprawnien.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -46,49 +47,7 @@ bool Nalezy(const Uzytkownik& u, std::uint32_t gid)
     return std::find(u.grupy.begin(), u.grupy.end(), gid) != u.grupy.end();
 }
 
-// The user of that id as `znani` know him; one in no group where they do not.
-Uzytkownik Znany(const std::vector<Uzytkownik>& znani, std::uint32_t uid)
-{
-    const auto u = std::find_if(znani.begin(), znani.end(), [uid](const Uzytkownik& z) { return z.uid == uid; });
-    return u != znani.end() ? *u : Uzytkownik{uid, {}};
-}
-
 bool Nazwany(const WpisListy& w) { return w.znacznik == WpisUzytkownika || w.znacznik == WpisGrupy; }
-
-// Drops the named entries that give no one anything the rest of the list
-// (without a mask yet) does not give him the same, so that a file passed
-// from hand to hand ends with no more entries than it began with. Users
-// first, as their entries may stand on their groups'. A group none of whose
-// members the database knows keeps its entry: no one can tell what its
-// members would lose.
-void UsunZbedne(ListaUprawnien& lista, Wlasnosc plik, const std::vector<Uzytkownik>& znani)
-{
-    const auto zbedny = [&](const ListaUprawnien& bez, const WpisListy& w) {
-        const bool takieSame = std::all_of(znani.begin(), znani.end(), [&](const Uzytkownik& u) {
-            return PrawaUzytkownika(bez, plik, u) == PrawaUzytkownika(lista, plik, u);
-        });
-        if (w.znacznik == WpisUzytkownika)
-            return takieSame && PrawaUzytkownika(bez, plik, Znany(znani, w.id)) == w.prawa;
-        return takieSame && std::any_of(znani.begin(), znani.end(), [&](const Uzytkownik& u) {
-                   return u.uid != plik.uid && Nalezy(u, w.id);
-               });
-    };
-    // A group's entry gone may leave a user's one with nothing to add.
-    for (bool dalej = true; dalej;) {
-        dalej = false;
-        for (const unsigned znacznik : {WpisUzytkownika, WpisGrupy})
-            for (std::size_t i = 0; i < lista.size();) {
-                ListaUprawnien bez = lista;
-                bez.erase(bez.begin() + static_cast<std::ptrdiff_t>(i));
-                if (lista[i].znacznik == znacznik && zbedny(bez, lista[i])) {
-                    lista = std::move(bez);
-                    dalej = true;
-                } else {
-                    ++i;
-                }
-            }
-    }
-}
 
 // A list whose mask is empty leaves the mode's group bits empty, and the
 // system then asks the mode alone: named users and groups get the others'
@@ -172,114 +131,168 @@ bool ListaPonadTryb(const ListaUprawnien& lista)
     return std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) { return w.znacznik == WpisMaski; });
 }
 
-unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u)
+unsigned ZadaniaPraw(unsigned prawa)
+{
+    unsigned zadania = 0;
+    for (unsigned zadanie = 1; zadanie <= 07; ++zadanie)
+        if ((prawa & zadanie) == zadanie)
+            zadania |= 1u << zadanie;
+    return zadania;
+}
+
+unsigned ZadaniaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u)
 {
     if (u.uid == plik.uid)
-        return Prawa(lista, WpisWlasciciela, 0);
+        return ZadaniaPraw(Prawa(lista, WpisWlasciciela, 0));
     if (MaskaPusta(lista))
-        return Nalezy(u, plik.gid) ? 0 : Prawa(lista, WpisPozostalych, 0);
+        return ZadaniaPraw(Nalezy(u, plik.gid) ? 0 : Prawa(lista, WpisPozostalych, 0));
     const unsigned maska = Prawa(lista, WpisMaski, 07);
     for (const WpisListy& w : lista)
         if (w.znacznik == WpisUzytkownika && w.id == u.uid)
-            return w.prawa & maska;
+            return ZadaniaPraw(w.prawa & maska);
+    // A member of groups the list names: what one of their entries gives
+    // whole, never a right from one and another from another at once.
     bool wGrupie = false;
-    unsigned grup = 0;
-    for (const WpisListy& w : lista) {
-        const std::uint32_t gid = w.znacznik == WpisGrupyPliku ? plik.gid : w.id;
-        if ((w.znacznik == WpisGrupyPliku || w.znacznik == WpisGrupy) && Nalezy(u, gid)) {
+    unsigned zadania = 0;
+    for (const WpisListy& w : lista)
+        if ((w.znacznik == WpisGrupyPliku && Nalezy(u, plik.gid)) || (w.znacznik == WpisGrupy && Nalezy(u, w.id))) {
             wGrupie = true;
-            grup |= w.prawa;
+            zadania |= ZadaniaPraw(w.prawa & maska);
         }
-    }
-    return wGrupie ? grup & maska : Prawa(lista, WpisPozostalych, 0);
+    return wGrupie ? zadania : ZadaniaPraw(Prawa(lista, WpisPozostalych, 0));
 }
 
+unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u)
+{
+    const unsigned zadania = ZadaniaUzytkownika(lista, plik, u);
+    unsigned prawa = 0;
+    for (const unsigned prawo : {4u, 2u, 1u})
+        if (zadania & 1u << prawo)
+            prawa |= prawo;
+    return prawa;
+}
+
+std::vector<std::uint32_t> GrupyListy(const ListaUprawnien& lista, Wlasnosc plik)
+{
+    std::vector<std::uint32_t> grupy{plik.gid};
+    for (const WpisListy& w : lista)
+        if (w.znacznik == WpisGrupy && std::find(grupy.begin(), grupy.end(), w.id) == grupy.end())
+            grupy.push_back(w.id);
+    return grupy;
+}
+
+namespace {
+
+// The entries of the old list as a file of the new owner and group keeps
+// them: each at what it gave within the old mask, the saver's own entry
+// gone (his rights are the owner's now) and the previous owner's (he gets
+// one anew where he needs it). The file's group, where it changes, stays
+// a named group at what it gave; the new group becomes the file's at what
+// its own entry gave, else at no more than the others' rights and than any
+// group entry gives, so that no one in the new group and another gains a
+// right, whatever groups he is in.
+ListaUprawnien WpisyDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy, unsigned wlasciciela)
+{
+    const unsigned maska = Prawa(stara, WpisMaski, 07);
+    ListaUprawnien lista;
+    std::optional<unsigned> nowejGrupy;
+    for (WpisListy w : stara) {
+        if (WMasce(w))
+            w.prawa &= maska;
+        if (w.znacznik == WpisMaski || (w.znacznik == WpisUzytkownika && (w.id == stary.uid || w.id == nowy.uid)))
+            continue;
+        if (stary.gid != nowy.gid && w.znacznik == WpisGrupy && w.id == nowy.gid) {
+            nowejGrupy = w.prawa;
+            continue;
+        }
+        if (w.znacznik == WpisWlasciciela)
+            w.prawa = wlasciciela;
+        lista.push_back(w);
+    }
+    if (stary.gid == nowy.gid)
+        return lista;
+    const auto grupaPliku = Wpis(lista, WpisGrupyPliku);
+    const unsigned staraGrupa = grupaPliku->prawa;
+    if (!nowejGrupy) {
+        nowejGrupy = Prawa(lista, WpisPozostalych, 0) & staraGrupa;
+        for (const WpisListy& w : lista)
+            if (w.znacznik == WpisGrupy)
+                *nowejGrupy &= w.prawa;
+    }
+    grupaPliku->prawa = *nowejGrupy;
+    // A named entry of the old group beside its file entry: its members had
+    // what either gave; one entry keeps the wider where it holds the other.
+    const auto nazwana = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
+        return w.znacznik == WpisGrupy && w.id == stary.gid;
+    });
+    if (nazwana == lista.end())
+        DodajWpis(lista, WpisGrupy, stary.gid, staraGrupa);
+    else if ((nazwana->prawa & staraGrupa) == nazwana->prawa)
+        nazwana->prawa = staraGrupa;
+    return lista;
+}
+
+// The mask the entries need: all they give. Where they give nothing, a
+// mask still lets their entries speak (an empty one would hand named users
+// and groups the others' rights), except where the old list had an empty
+// one and nothing needs more: then the mode alone speaks as before.
+void UstawMaske(ListaUprawnien& lista, const ListaUprawnien& stara, bool trybWystarczy)
+{
+    if (!std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) { return Nazwany(w); }))
+        return;
+    unsigned maska = 0;
+    for (const WpisListy& w : lista)
+        if (WMasce(w))
+            maska |= w.prawa;
+    if (maska == 0 && !trybWystarczy)
+        maska = Prawa(stara, WpisMaski, 0) != 0 ? Prawa(stara, WpisMaski, 0) : Prawa(lista, WpisPozostalych, 0);
+    DodajWpis(lista, WpisMaski, 0xFFFFFFFF, maska);
+}
+
+} // namespace
+
+// A colleague's save changes only what the change of hands forces: every
+// entry of the old list stays at what it gave, for the users and groups of
+// today and those who join them later; the saver, now the owner, keeps his
+// rights as the owner's entry; the previous owner gets his owner rights by
+// an entry unless his groups give him exactly those already; a group that
+// cannot stay the file's keeps its rights by a named entry; the new group
+// gives no one more than he had, known to the database or not.
 ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
-                                 const std::vector<Uzytkownik>& znani)
+                                 const Uzytkownik& zapisujacy, const Uzytkownik& poprzedni)
 {
     if (stary == nowy)
         return stara;
-    const auto dawne = [&](const Uzytkownik& u) { return PrawaUzytkownika(stara, stary, u); };
-    // Each entry as what it gives, so that a mask may be made anew.
-    ListaUprawnien lista;
-    for (WpisListy w : stara) {
-        if (w.znacznik == WpisMaski || (w.znacznik == WpisUzytkownika && (w.id == stary.uid || w.id == nowy.uid)))
-            continue;  // the owners' entries: the list gives them theirs anew
-        if (MaskaPusta(stara) && Nazwany(w))
-            continue;  // said nothing
-        if (WMasce(w))
-            w.prawa &= Prawa(stara, WpisMaski, 07);
-        lista.push_back(w);
-    }
-    Wpis(lista, WpisWlasciciela)->prawa = dawne(Znany(znani, nowy.uid));
-    if (stary.uid != nowy.uid)
-        DodajWpis(lista, WpisUzytkownika, stary.uid, Prawa(stara, WpisWlasciciela, 0));
-    // The group's rights: what its own entry gave, or else the others' (a
-    // member the database does not know, in no other group of the list,
-    // had theirs), then less, then any; the one that leaves the fewest
-    // entries wins.
-    const auto grupaPliku = Wpis(lista, WpisGrupyPliku);
-    const unsigned staraGrupa = grupaPliku->prawa;
-    std::vector<unsigned> grupy{stary.gid == nowy.gid ? staraGrupa : Prawa(lista, WpisPozostalych, 0)};
-    const auto swoja = std::find_if(lista.begin(), lista.end(), [&](const WpisListy& w) {
-        return w.znacznik == WpisGrupy && w.id == nowy.gid;
-    });
-    if (stary.gid != nowy.gid && swoja != lista.end()) {
-        grupy = {swoja->prawa};
-        lista.erase(swoja);
-    }
-    for (const bool wiecej : {false, true})
-        for (unsigned prawa = 0; prawa <= 07; ++prawa)
-            if (prawa != grupy.front() && ((prawa & ~grupy.front()) != 0) == wiecej)
-                grupy.push_back(prawa);
-    // The old group keeps its rights by its entry, or its members by theirs
-    // where the database knows them.
-    std::vector<bool> zeStaraGrupa{false};
-    if (stary.gid != nowy.gid)
-        zeStaraGrupa = {true};
-    if (stary.gid != nowy.gid && std::any_of(znani.begin(), znani.end(), [&](const Uzytkownik& u) {
-            return u.uid != nowy.uid && Nalezy(u, stary.gid);
-        }))
-        zeStaraGrupa.push_back(false);
-    ListaUprawnien najlepsza;
-    for (const unsigned prawa : grupy)
-        for (const bool staraZostaje : zeStaraGrupa) {
-            ListaUprawnien proba = lista;
-            Wpis(proba, WpisGrupyPliku)->prawa = prawa;
-            if (staraZostaje)
-                DodajWpis(proba, WpisGrupy, stary.gid, staraGrupa);
-            for (const Uzytkownik& u : znani)
-                if (u.uid != nowy.uid && PrawaUzytkownika(proba, nowy, u) != dawne(u))
-                    DodajWpis(proba, WpisUzytkownika, u.uid, dawne(u));
-            UsunZbedne(proba, nowy, znani);
-            // Fewest entries, and of those fewest users': a group's entry
-            // keeps what its members had for the day the file comes back.
-            const auto miara = [](const ListaUprawnien& l) {
-                return std::pair(l.size(), std::count_if(l.begin(), l.end(), [](const WpisListy& w) {
-                                     return w.znacznik == WpisUzytkownika;
-                                 }));
-            };
-            if (najlepsza.empty() || miara(proba) < miara(najlepsza))
-                najlepsza = std::move(proba);
+    const unsigned wlasciciela = PrawaUzytkownika(stara, stary, zapisujacy);
+    ListaUprawnien lista = WpisyDlaWlasnosci(stara, stary, nowy, wlasciciela);
+    const bool trybWystarczy = MaskaPusta(stara) && stary.gid == nowy.gid;
+    UstawMaske(lista, stara, trybWystarczy);
+    if (stary.uid != nowy.uid) {
+        const unsigned jego = Prawa(stara, WpisWlasciciela, 0);
+        Uzytkownik bylyWlasciciel = poprzedni;
+        bylyWlasciciel.uid = stary.uid;
+        if (ZadaniaUzytkownika(lista, nowy, bylyWlasciciel) != ZadaniaPraw(jego)) {
+            std::erase_if(lista, [](const WpisListy& w) { return w.znacznik == WpisMaski; });
+            DodajWpis(lista, WpisUzytkownika, stary.uid, jego);
+            UstawMaske(lista, stara, false);
         }
-    lista = std::move(najlepsza);
-    if (std::any_of(lista.begin(), lista.end(), [](const WpisListy& w) { return Nazwany(w); })) {
-        unsigned maska = Prawa(stara, WpisMaski, 0);  // as it was where it can be
-        for (const WpisListy& w : lista)
-            if (WMasce(w))
-                maska |= w.prawa;
-        // An empty mask would silence the entries that keep some from the
-        // others' rights; within any other they still give nothing.
-        DodajWpis(lista, WpisMaski, 0xFFFFFFFF, maska != 0 ? maska : Prawa(lista, WpisPozostalych, 0));
     }
     return lista;
 }
 
-ListaUprawnien ListaBezMaski(const ListaUprawnien& lista, Wlasnosc plik, const std::vector<Uzytkownik>& znani)
+ListaUprawnien ListaBezMaski(const ListaUprawnien& lista)
 {
+    // Without a list a named user gets the group's or the others' rights, a
+    // named group's member the others': neither may give him more than his
+    // entry did.
+    const unsigned maska = Prawa(lista, WpisMaski, 07);
     unsigned grupa = PrawaGrupyPliku(lista), pozostali = Prawa(lista, WpisPozostalych, 0);
-    for (const Uzytkownik& u : znani)
-        if (u.uid != plik.uid)
-            (Nalezy(u, plik.gid) ? grupa : pozostali) &= PrawaUzytkownika(lista, plik, u);
+    if (!MaskaPusta(lista))
+        for (const WpisListy& w : lista) {
+            if (w.znacznik == WpisUzytkownika)
+                grupa &= w.prawa & maska;
+            if (Nazwany(w))
+                pozostali &= w.prawa & maska;
+        }
     return {{WpisWlasciciela, Prawa(lista, WpisWlasciciela, 0)}, {WpisGrupyPliku, grupa}, {WpisPozostalych, pozostali}};
 }

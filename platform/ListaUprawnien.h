@@ -50,31 +50,31 @@ struct Uzytkownik {
     std::vector<std::uint32_t> grupy;
 };
 
-// The rights (r w x as 4 2 1) the list gives the user on a file of that
-// owner and group, as the system checks them: the owner his entry, a named
-// user his entry within the mask, a member of the file's or a named group
-// what his groups' entries give within the mask (nothing where they give
+// The requests the rights allow: bit 1 << p for each p (r w x at once as
+// 4 2 1, 1 to 7) the rights hold whole.
+unsigned ZadaniaPraw(unsigned prawa);
+
+// The requests the list allows the user on a file of that owner and group,
+// as the system checks them: the owner his entry, a named user his entry
+// within the mask, a member of the file's or a named group what one of his
+// groups' entries gives whole within the mask (nothing where they give
 // nothing), anyone else the others' entry; under an empty mask the mode
-// alone speaks (the group nothing, anyone else the others' rights). A right
-// at a time: the system asks that one of his groups give every right a
-// request wants at once.
+// alone speaks (the group nothing, anyone else the others' rights).
+unsigned ZadaniaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u);
+// The rights (r w x as 4 2 1) the user has one at a time.
 unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u);
 
-// The list of a file that passes from `stary` to `nowy` (a colleague's save
-// keeps it for himself, a group he is not in gives way to his) under which
-// every user has exactly the rights the old list gave him: the new owner
-// his own, the previous owner his owner rights through an entry where the
-// rest of the list does not give him exactly those, the old group its
-// rights through an entry, the new group what its members had, at most.
-// `znani` are the users the system's database knows, with their groups:
-// only the new group's members' rights need them. The list is as the
-// system keeps it: entries within the mask, named ones in the order of
-// their ids, a mask (the old one where it may stay) only beside named
-// entries. The same owner and group
-// keep the list as it was.
-ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
-                                 const std::vector<Uzytkownik>& znani);
+// The groups whose members the list speaks of: the file's, then the named.
+std::vector<std::uint32_t> GrupyListy(const ListaUprawnien& lista, Wlasnosc plik);
 
-// The list without a mask that a mode can hold nearest `lista` giving none
-// of `znani` more than it does (for a file system without lists).
-ListaUprawnien ListaBezMaski(const ListaUprawnien& lista, Wlasnosc plik, const std::vector<Uzytkownik>& znani);
+// The list of a file that passes from `stary` to `nowy` (a colleague's
+// save keeps it for himself, a group he is not in gives way to his): what
+// the change of hands forces, and nothing more. `zapisujacy` is the saver
+// (the new owner), `poprzedni` the previous owner, each with his groups
+// now. The same owner and group keep the list as it was.
+ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
+                                 const Uzytkownik& zapisujacy, const Uzytkownik& poprzedni);
+
+// The mode nearest the list that gives no one more than it does, whatever
+// groups he is in (for a file system without lists).
+ListaUprawnien ListaBezMaski(const ListaUprawnien& lista);

@@ -1,5 +1,6 @@
 #include "platform/ZapisPrawa.h"
 
+#include <cstdio>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/xattr.h>
@@ -63,42 +64,95 @@ std::string NazwaZBazy(Id id, Szukaj szukaj, char* Wpis::*nazwa)
 
 std::string NazwaGrupy(gid_t gid) { return NazwaZBazy(gid, ::getgrgid_r, &group::gr_name); }
 
-// The users the system's database knows, with their groups (the writer
-// with those he holds now), and anyone else the old list names or owned
-// the file, in no group: whose rights a file that changes hands must keep.
-std::vector<Uzytkownik> ZnaniUzytkownicy(const ListaUprawnien& lista, uid_t wlasciciel)
+// The saver as the system sees him: his ids and the groups he holds now.
+Uzytkownik Zapisujacy()
 {
-    std::vector<Uzytkownik> znani;
-    const auto znany = [&znani](std::uint32_t uid) {
-        return std::any_of(znani.begin(), znani.end(), [uid](const Uzytkownik& u) { return u.uid == uid; });
-    };
-    std::vector<gid_t> grupy(std::max(::getgroups(0, nullptr), 0));
+    std::vector<gid_t> grupy(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
     grupy.resize(static_cast<std::size_t>(std::max(::getgroups(static_cast<int>(grupy.size()), grupy.data()), 0)));
     grupy.push_back(::getegid());
-    znani.push_back({::geteuid(), {grupy.begin(), grupy.end()}});
-    ::setpwent();
+    return {::geteuid(), {grupy.begin(), grupy.end()}};
+}
+
+// The names a group's entry in the database lists as its members.
+std::vector<std::string> CzlonkowieGrupy(gid_t gid)
+{
+    std::vector<char> bufor(4096);
+    group wpis {};
+    group* g = nullptr;
+    while (::getgrgid_r(gid, &wpis, bufor.data(), bufor.size(), &g) == ERANGE && bufor.size() < (1u << 24))
+        bufor.resize(bufor.size() * 2);
+    std::vector<std::string> nazwy;
+    for (char** n = g ? g->gr_mem : nullptr; n && *n; ++n)
+        nazwy.emplace_back(*n);
+    return nazwy;
+}
+
+// The users the system's database puts in any of `grupy` (as their primary
+// group or on its member list), and those of `uidy` in any case (in no
+// group where the database has no entry of theirs), each with the ones of
+// `grupy` he is in: the rights a list gives depend on those alone. One
+// pass over the users and the member lists of these groups, however many
+// users and groups the database holds.
+std::vector<Uzytkownik> UzytkownicyGrup(const std::vector<std::uint32_t>& grupy, std::vector<std::uint32_t> uidy)
+{
+    std::vector<std::vector<std::string>> czlonkowie;
+    for (const std::uint32_t gid : grupy)
+        czlonkowie.push_back(CzlonkowieGrupy(gid));
+    std::vector<Uzytkownik> znalezieni;
+    const auto znaleziony = [&](std::uint32_t uid) {
+        return std::any_of(znalezieni.begin(), znalezieni.end(), [uid](const Uzytkownik& u) { return u.uid == uid; });
+    };
     std::vector<char> bufor(1 << 14);
     passwd wpis {};
     passwd* p = nullptr;
-    while (::getpwent_r(&wpis, bufor.data(), bufor.size(), &p) == 0 && p) {
-        if (znany(p->pw_uid))
+    ::setpwent();
+    for (int nr; (nr = ::getpwent_r(&wpis, bufor.data(), bufor.size(), &p)) != ENOENT;) {
+        if (nr == ERANGE && bufor.size() < (1u << 24)) {
+            bufor.resize(bufor.size() * 2);
             continue;
-        int ile = 32;
-        std::vector<gid_t> jego(static_cast<std::size_t>(ile));
-        while (::getgrouplist(p->pw_name, p->pw_gid, jego.data(), &ile) < 0)
-            jego.resize(static_cast<std::size_t>(ile));
-        jego.resize(static_cast<std::size_t>(ile));
-        znani.push_back({p->pw_uid, {jego.begin(), jego.end()}});
+        }
+        if (nr != 0 || !p)
+            break;
+        Uzytkownik u{p->pw_uid, {}};
+        for (std::size_t i = 0; i < grupy.size(); ++i)
+            if (grupy[i] == p->pw_gid || std::find(czlonkowie[i].begin(), czlonkowie[i].end(), p->pw_name) !=
+                                             czlonkowie[i].end())
+                u.grupy.push_back(grupy[i]);
+        const bool wymieniony = std::find(uidy.begin(), uidy.end(), u.uid) != uidy.end();
+        if ((wymieniony || !u.grupy.empty()) && !znaleziony(u.uid))
+            znalezieni.push_back(std::move(u));
     }
     ::endpwent();
-    std::vector<std::uint32_t> nazwani{wlasciciel};
-    for (const WpisListy& w : lista)
-        if (w.znacznik == WpisUzytkownika)
-            nazwani.push_back(w.id);
-    for (const std::uint32_t uid : nazwani)
-        if (!znany(uid))
-            znani.push_back({uid, {}});
-    return znani;
+    for (const std::uint32_t uid : uidy)
+        if (!znaleziony(uid))
+            znalezieni.push_back({uid, {}});
+    return znalezieni;
+}
+
+// Whether a message may name the user: an ordinary account, within the
+// range /etc/login.defs gives them (UID_MIN to UID_MAX), never root or the
+// system's own.
+bool KontoOsoby(uid_t uid)
+{
+    static const std::pair<unsigned long, unsigned long> zakres = [] {
+        std::pair<unsigned long, unsigned long> z{1000, 60000};
+        std::FILE* f = std::fopen("/etc/login.defs", "re");
+        char linia[256];
+        while (f && std::fgets(linia, sizeof linia, f)) {
+            char klucz[32];
+            unsigned long wartosc = 0;
+            if (std::sscanf(linia, " %31s %lu", klucz, &wartosc) != 2)
+                continue;
+            if (std::strcmp(klucz, "UID_MIN") == 0)
+                z.first = wartosc;
+            else if (std::strcmp(klucz, "UID_MAX") == 0)
+                z.second = wartosc;
+        }
+        if (f)
+            std::fclose(f);
+        return z;
+    }();
+    return uid >= zakres.first && uid <= zakres.second;
 }
 
 } // namespace
@@ -151,8 +205,7 @@ void KopiujAtrybuty(int fd, const std::string& stary, Niezachowane& brak)
 // new file inherited from its folder's default; on a file system without
 // lists the mode nearest it that gives no one more. False with `brak.blad`
 // where the list the rights need cannot be set: the save must fail.
-bool UstawListe(int fd, ListaUprawnien& lista, Wlasnosc plik, std::vector<Uzytkownik>& znani,
-                const ListaUprawnien& dawna, Niezachowane& brak)
+bool UstawListe(int fd, ListaUprawnien& lista, const ListaUprawnien& dawna, Niezachowane& brak, bool& bezListy)
 {
     if (ListaPonadTryb(lista)) {
         const std::string bajty = BajtyListy(lista);
@@ -163,9 +216,8 @@ bool UstawListe(int fd, ListaUprawnien& lista, Wlasnosc plik, std::vector<Uzytko
             brak.bladListy = true;
             return false;
         }
-        if (znani.empty())
-            znani = ZnaniUzytkownicy(dawna, plik.uid);
-        lista = ListaBezMaski(lista, plik, znani);
+        lista = ListaBezMaski(lista);
+        bezListy = true;
         brak.acl = brak.acl || ListaPonadTryb(dawna);
     }
     if (::fremovexattr(fd, AtrybutAcl) != 0 && errno != ENODATA && errno != EOPNOTSUPP) {
@@ -175,14 +227,28 @@ bool UstawListe(int fd, ListaUprawnien& lista, Wlasnosc plik, std::vector<Uzytko
     return true;
 }
 
-// An existing file's owner where the writer may give it (root), else its
+// Whose rights the new list took away, as the message names them: the
+// people among the users the list speaks of, and the others' class.
+void Zawezeni(const ListaUprawnien& dawna, Wlasnosc byla, const ListaUprawnien& lista, Wlasnosc jest,
+              const std::vector<Uzytkownik>& dotknieci, Niezachowane& brak)
+{
+    for (const Uzytkownik& u : dotknieci) {
+        const unsigned mial = u.uid == byla.uid ? ZadaniaPraw(PrawaUzytkownika(dawna, byla, u))
+                                                : ZadaniaUzytkownika(dawna, byla, u);
+        if (u.uid != jest.uid && (mial & ~ZadaniaUzytkownika(lista, jest, u)) != 0 && KontoOsoby(u.uid))
+            brak.zawezeni.push_back(NazwaUzytkownika(u.uid));
+    }
+    const Uzytkownik nikt{0xFFFFFFFF, {}};
+    if ((ZadaniaUzytkownika(dawna, byla, nikt) & ~ZadaniaUzytkownika(lista, jest, nikt)) != 0)
+        brak.zawezeni.push_back(Utf8NaCp1250("pozostali użytkownicy"));
+}
 
 } // namespace
 
+// An existing file's owner where the writer may give it (root), else its
 // group where the writer belongs to it, so that a team's file stays the
-// team's to write; its mode, access list and extended attributes. Whoever
-// the file passes to, every user keeps on it the rights he had, where the
-// list can say so (ListaDlaWlasnosci), else no more than he had.
+// team's to write; its mode, access list and extended attributes, the
+// list as the change of hands leaves it (ListaDlaWlasnosci).
 Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder, const std::string& nazwa)
 {
     Niezachowane brak;
@@ -216,11 +282,26 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
         ::fstat(fd, &nowy);
     }
     const Wlasnosc byla{st.st_uid, st.st_gid}, jest{nowy.st_uid, nowy.st_gid};
-    std::vector<Uzytkownik> znani;
+    // Only a change of hands or a list the file system cannot hold asks the
+    // database, and then only of the users the lists speak of.
+    std::vector<Uzytkownik> dotknieci;
+    Uzytkownik poprzedni{byla.uid, {}};
+    const auto znajdzDotknietych = [&] {
+        std::vector<std::uint32_t> grupy = GrupyListy(dawna, byla), nazwani{byla.uid};
+        grupy.push_back(jest.gid);
+        for (const WpisListy& w : dawna)
+            if (w.znacznik == WpisUzytkownika)
+                nazwani.push_back(w.id);
+        dotknieci = UzytkownicyGrup(grupy, nazwani);
+        for (const Uzytkownik& u : dotknieci)
+            if (u.uid == byla.uid)
+                poprzedni = u;
+    };
     if (!(byla == jest))
-        znani = ZnaniUzytkownicy(dawna, st.st_uid);
-    ListaUprawnien lista = ListaDlaWlasnosci(dawna, byla, jest, znani);
-    if (!UstawListe(fd, lista, jest, znani, dawna, brak))
+        znajdzDotknietych();
+    ListaUprawnien lista = ListaDlaWlasnosci(dawna, byla, jest, Zapisujacy(), poprzedni);
+    bool bezListy = false;
+    if (!UstawListe(fd, lista, dawna, brak, bezListy))
         return brak;
     // The attributes after the owner, whose change takes the file's
     // capabilities (security.capability) away, and after the list, which
@@ -236,18 +317,16 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
     }
 
     // What the message names: whose hands the file passed to, and whose
-    // rights no list could keep.
-    Uzytkownik poprzedni{byla.uid, {}};
-    for (const Uzytkownik& u : znani) {
-        if (PrawaUzytkownika(lista, jest, u) != PrawaUzytkownika(dawna, byla, u))
-            brak.zawezeni.push_back(NazwaUzytkownika(u.uid));
-        if (u.uid == byla.uid)
-            poprzedni = u;
-    }
+    // rights it could not keep.
+    if (bezListy && byla == jest)
+        znajdzDotknietych();
+    if (bezListy || !(byla == jest))
+        Zawezeni(dawna, byla, lista, jest, dotknieci, brak);
     if (byla.uid != jest.uid) {
         brak.wlasciciel = NazwaUzytkownika(byla.uid);
         brak.nowyWlasciciel = NazwaUzytkownika(jest.uid);
-        brak.wlascicielZachowal = PrawaUzytkownika(lista, jest, poprzedni) == PrawaUzytkownika(dawna, byla, poprzedni);
+        brak.wlascicielZachowal =
+            ZadaniaUzytkownika(lista, jest, poprzedni) == ZadaniaPraw(PrawaUzytkownika(dawna, byla, poprzedni));
     }
     if (byla.gid != jest.gid) {
         brak.grupa = NazwaGrupy(byla.gid);

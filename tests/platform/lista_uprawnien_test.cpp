@@ -34,14 +34,14 @@ const std::string Stara = Bajty({2, 0, 0, 0,                  // version
 
 // A's file A:zespol 0660 whose list gives B write only and the group
 // nothing: saved by B, it is B's with B's own rights, and A keeps his by
-// an entry; saved by A again, the list is what it was. A team file
-// without a list passes from hand to hand with no entry at all, and a
-// group B is not in keeps its rights by name, the new group no more than
-// its members had.
+// an entry; saved by A again, the list is what it was but for a mask no
+// wider than its entries need. A team file without a list passes from
+// hand to hand with no entry at all, and a group B is not in keeps its
+// rights by name, the new group no more than the others' and its.
 TEST(ListaUprawnien, SavesInTurnGiveEveryoneHisOwnRights)
 {
     constexpr std::uint32_t A = 4678, B = 4679, C = 4680, E = 4681, Zespol = 4690, Obcy = 4691, Inna = 4692;
-    const std::vector<Uzytkownik> znani{{A, {Zespol}}, {B, {Zespol, Inna}}, {C, {Zespol}}, {E, {Obcy}}};
+    const Uzytkownik a{A, {Zespol}}, b{B, {Zespol, Inna}}, c{C, {Zespol}}, e{E, {Obcy}};
     ListaUprawnien stara;
     ASSERT_TRUE(CzytajListe(Bajty({2, 0, 0, 0,                    //
                                    1, 0, 6, 0, X, X, X, X,        // user::rw-
@@ -50,33 +50,60 @@ TEST(ListaUprawnien, SavesInTurnGiveEveryoneHisOwnRights)
                                    0x10, 0, 6, 0, X, X, X, X,     // mask::rw-
                                    0x20, 0, 0, 0, X, X, X, X}),   // other::---
                             stara));
-    const ListaUprawnien poB = ListaDlaWlasnosci(stara, {A, Zespol}, {B, Zespol}, znani);
+    const ListaUprawnien poB = ListaDlaWlasnosci(stara, {A, Zespol}, {B, Zespol}, b, a);
     EXPECT_EQ(BajtyListy(poB), Bajty({2, 0, 0, 0,                    //
                                       1, 0, 2, 0, X, X, X, X,        // user::-w-
                                       2, 0, 6, 0, 0x46, 0x12, 0, 0,  // user:4678:rw-
                                       4, 0, 0, 0, X, X, X, X,        // group::---
                                       0x10, 0, 6, 0, X, X, X, X,     // mask::rw-
                                       0x20, 0, 0, 0, X, X, X, X}));  // other::---
-    EXPECT_EQ(BajtyListy(ListaDlaWlasnosci(poB, {B, Zespol}, {A, Zespol}, znani)), BajtyListy(stara));
+    ListaUprawnien wrocona = stara;
+    wrocona[3].prawa = 2;  // mask::-w-
+    EXPECT_EQ(BajtyListy(ListaDlaWlasnosci(poB, {B, Zespol}, {A, Zespol}, a, b)), BajtyListy(wrocona));
 
     const ListaUprawnien zespolu = ListaTrybu(0660);
     ListaUprawnien lista = zespolu;
     Wlasnosc kto{A, Zespol};
-    for (const std::uint32_t zapisujacy : {B, C, A}) {
-        lista = ListaDlaWlasnosci(lista, kto, {zapisujacy, Zespol}, znani);
-        kto = {zapisujacy, Zespol};
+    const Uzytkownik* poprzedni = &a;
+    for (const Uzytkownik* zapisujacy : {&b, &c, &a}) {
+        lista = ListaDlaWlasnosci(lista, kto, {zapisujacy->uid, Zespol}, *zapisujacy, *poprzedni);
+        kto = {zapisujacy->uid, Zespol};
+        poprzedni = zapisujacy;
         EXPECT_FALSE(ListaPonadTryb(lista));
     }
     EXPECT_EQ(BajtyListy(lista), BajtyListy(zespolu));
 
-    // A:obcy 0642 saved by B, not in obcy: obcy keeps r-- by name for E;
-    // the new group's entry gives no more than its member C had (the
-    // others'), and A keeps his own by an entry.
-    const ListaUprawnien obca = ListaDlaWlasnosci(ListaTrybu(0642), {A, Obcy}, {B, Zespol}, znani);
-    for (const Uzytkownik& u : znani)
-        EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, u), PrawaUzytkownika(ListaTrybu(0642), {A, Obcy}, u)) << u.uid;
-    EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, {E, {Obcy}}), 4u);
+    // A:obcy 0642 saved by B, not in obcy: obcy keeps r-- by name, for E
+    // and whoever joins it; the new group gets what both the others and
+    // obcy give (a member of both had obcy's), nothing; C, in it alone,
+    // loses the others' write; A keeps his own by an entry.
+    const ListaUprawnien obca = ListaDlaWlasnosci(ListaTrybu(0642), {A, Obcy}, {B, Zespol}, b, a);
+    for (const Uzytkownik& u : {a, b, e})
+        EXPECT_EQ(ZadaniaUzytkownika(obca, {B, Zespol}, u), ZadaniaUzytkownika(ListaTrybu(0642), {A, Obcy}, u))
+            << u.uid;
+    EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, c), 0u);
+    EXPECT_EQ(PrawaUzytkownika(obca, {B, Zespol}, {5555, {Zespol, Obcy}}), 4u);
     EXPECT_EQ(TrybListy(obca), 0262u);
+}
+
+// The system grants a request whole from one entry: read and write at
+// once only where one of a user's groups gives both.
+TEST(ListaUprawnien, ARequestIsGrantedByOneEntry)
+{
+    constexpr std::uint32_t A = 4678, B = 4679, G1 = 4690, G2 = 4691;
+    const ListaUprawnien lista{{WpisWlasciciela, 6},  {WpisGrupyPliku, 4}, {WpisGrupy, 2, G2},
+                               {WpisMaski, 6},        {WpisPozostalych, 0}};
+    const Uzytkownik b{B, {G1, G2}};
+    const unsigned zadania = ZadaniaUzytkownika(lista, {A, G1}, b);
+    EXPECT_EQ(zadania, ZadaniaPraw(4) | ZadaniaPraw(2));
+    EXPECT_EQ(PrawaUzytkownika(lista, {A, G1}, b), 6u);
+    // B's own entry rw- stays when A passes the file on: it is what lets
+    // him open it for reading and writing.
+    ListaUprawnien zJego = lista;
+    zJego.insert(zJego.begin() + 1, {WpisUzytkownika, 6, B});
+    const Uzytkownik c{4680, {G1}};
+    const ListaUprawnien poC = ListaDlaWlasnosci(zJego, {A, G1}, {c.uid, G1}, c, {A, {G1}});
+    EXPECT_EQ(ZadaniaUzytkownika(poC, {c.uid, G1}, b), ZadaniaPraw(6));
 }
 
 // Bytes of another version or cut within an entry are no list.
