@@ -42,13 +42,12 @@ struct ZapisZmienionego {
 // alone, to write only (0200); just before the rename it gets the old one's
 // owner where the user may give it, else its group where the user belongs
 // to it, then at once its access list (ACL), then its extended attributes
-// and mode. Whoever it passes to, every user keeps on it exactly the rights
-// he had: the writer who becomes its owner his own, the previous owner and
-// a group not kept theirs as entries of the list. Where the file system
-// takes no list, no one gets more than he had, and `Uwaga` names whose
-// rights were narrowed; a list that cannot be set for another reason fails
-// the save, as does any other failed step. A new target gets the system's
-// defaults.
+// and mode. Whoever it passes to, the list changes only as the change of
+// hands forces (ListaDlaWlasnosci in ListaUprawnien.cpp says how). Where
+// the file system takes no list, no one gets more than he had, and `Uwaga`
+// names whose rights were narrowed; a list that cannot be set for another
+// reason fails the save, as does any other failed step. A new target gets
+// the system's defaults.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
