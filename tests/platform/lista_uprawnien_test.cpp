@@ -106,6 +106,28 @@ TEST(ListaUprawnien, ARequestIsGrantedByOneEntry)
     EXPECT_EQ(ZadaniaUzytkownika(poC, {c.uid, G1}, b), ZadaniaPraw(6));
 }
 
+// Under an empty mask the system reads the mode alone: named entries give
+// nothing of their own. The list keeps them, and its empty mask where the
+// change of hands needs no entry to speak; where the previous owner needs
+// one, the mask lets every entry speak, at what it gave: nothing.
+TEST(ListaUprawnien, AnEmptyMaskStaysWhereNothingNeedsOne)
+{
+    constexpr std::uint32_t A = 4678, B = 4679, F = 4680, Zespol = 4690, Inna = 4691;
+    const ListaUprawnien stara{{WpisWlasciciela, 4}, {WpisUzytkownika, 6, F}, {WpisGrupyPliku, 6},
+                               {WpisMaski, 0},       {WpisPozostalych, 4}};
+    const Uzytkownik b{B, {Zespol}}, f{F, {}};
+    // A in no group of the list has the others' r--, his owner rights.
+    const ListaUprawnien poB = ListaDlaWlasnosci(stara, {A, Zespol}, {B, Zespol}, b, {A, {Inna}});
+    EXPECT_EQ(poB.size(), stara.size());
+    EXPECT_EQ(TrybListy(poB) & 070, 0u);
+    EXPECT_EQ(ZadaniaUzytkownika(poB, {B, Zespol}, f), ZadaniaPraw(4));
+    // A in the group had nothing but through his ownership: an entry.
+    const ListaUprawnien zA = ListaDlaWlasnosci(stara, {A, Zespol}, {B, Zespol}, b, {A, {Zespol}});
+    EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, {A, {Zespol}}), ZadaniaPraw(4));
+    EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, f), 0u);
+    EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, {5555, {Zespol}}), 0u);
+}
+
 // Bytes of another version or cut within an entry are no list.
 TEST(ListaUprawnien, BytesOfAnotherFormAreRefused)
 {
