@@ -884,12 +884,33 @@ protected:
                       << " case(s) a group with no entry of its own took the file on the way\n";
         EXPECT_EQ(zlych, 0u) << "cases breaking the rule of " << dokad - od;
     }
+    // A hand-made case, by the same rule.
+    void SprawdzJeden(const Przypadek& p)
+    {
+        const Przebieg przebieg = Przeprowadz(p, katalog / "f", "hand-made");
+        EXPECT_FALSE(przebieg.zly) << przebieg.slad;
+    }
     fs::path katalog;
     std::mt19937 los;
     unsigned long long ziarnoSerii = 0;
     unsigned long zadanych = 0;
     long tylkoPrzypadek = -1;
 };
+
+constexpr int A = 0, B = 1, C = 2, E = 4, F = 5;
+
+// A file of `wlasciciel` and `grupa` with that list (or mode alone), saved
+// by each of `zapisujacy` in turn.
+Przypadek Reczny(int wlasciciel, gid_t grupa, unsigned tryb, ListaUprawnien lista, std::vector<int> zapisujacy)
+{
+    Przypadek p;
+    p.wlasciciel = wlasciciel;
+    p.grupa = grupa;
+    p.tryb = tryb;
+    p.lista = std::move(lista);
+    p.zapisujacy = std::move(zapisujacy);
+    return p;
+}
 
 } // namespace
 
@@ -904,4 +925,41 @@ TEST_F(PrawaZapisu, EveryUserKeepsExactlyHisRights)
 TEST_F(PrawaZapisu, SavesInTurnEndWhereTheyStarted)
 {
     Sprawdz(true, 100);
+}
+
+// A user the list shuts out by name stays shut out when he joins the
+// file's group, though today the others' entry gives him the same nothing.
+TEST_F(PrawaZapisu, ANamedUsersEntryOutlastsHisGroups)
+{
+    SprawdzJeden(Reczny(A, Grupy[0], 0660,
+                        {{WpisWlasciciela, 6}, {WpisUzytkownika, 0, Uzytkownicy[C].uid}, {WpisGrupyPliku, 6},
+                         {WpisMaski, 6}, {WpisPozostalych, 0}},
+                        {B}));
+}
+
+// A colleague with an entry of his own saves: the group keeps reading only,
+// for members the database does not know as well.
+TEST_F(PrawaZapisu, TheGroupKeepsItsRightsBesideTheSaversEntry)
+{
+    SprawdzJeden(Reczny(A, Grupy[0], 0640,
+                        {{WpisWlasciciela, 6}, {WpisUzytkownika, 6, Uzytkownicy[B].uid}, {WpisGrupyPliku, 4},
+                         {WpisMaski, 6}, {WpisPozostalych, 0}},
+                        {B}));
+}
+
+// The file passes to a group of the saver's: the old group, shut out of what
+// the others may do, stays shut out for its members to be.
+TEST_F(PrawaZapisu, TheOldGroupKeepsItsEntryForItsMembersToBe)
+{
+    SprawdzJeden(Reczny(E, Grupy[2], 0606, {}, {B}));
+}
+
+// A user with an entry to read and write, in two groups that give one each,
+// keeps doing both at once.
+TEST_F(PrawaZapisu, AUserKeepsReadingAndWritingAtOnce)
+{
+    SprawdzJeden(Reczny(A, Grupy[0], 0660,
+                        {{WpisWlasciciela, 6}, {WpisUzytkownika, 6, Uzytkownicy[B].uid}, {WpisGrupyPliku, 4},
+                         {WpisGrupy, 2, Grupy[1]}, {WpisMaski, 6}, {WpisPozostalych, 0}},
+                        {F}));
 }
