@@ -2,8 +2,13 @@
 // by their owner, a colleague or root, one at a time and in turn: every
 // user's rights are measured by the system itself, as that user, before the
 // save, after it and after every step that changes the new file's
-// permissions. Users and groups are real entries of the system's database
-// (the save learns memberships from it), made once and kept.
+// permissions, for every request it judges at once. The old list speaks of
+// tomorrow's users too: the test users are measured also with one group more
+// or less, and uids the database does not know in every mix of groups; none
+// of them may gain. Users and groups are real entries of the system's
+// database (the save learns memberships from it), made once and kept.
+// KG_ZAPISY_ZIARNO picks the seed, KG_ZAPISY_LOSOWE the number of cases,
+// KG_ZAPISY_PRZYPADEK one case alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
+#include <iostream>
 #include <pwd.h>
 #include <random>
 #include <set>
@@ -51,7 +57,6 @@ const Konto Uzytkownicy[] = {{"kgz_a", 4801, 4811, {}},     {"kgz_b", 4802, 4811
                                   {"kgz_g", 4807, 4814, {}}};
 constexpr int Ilu = 7;
 constexpr int Root = -1;  // a saver that is no test user
-using Prawa = std::array<unsigned, Ilu>;  // r w x as 4 2 1, each user's
 std::array<std::vector<gid_t>, Ilu> grupyUzytkownika;  // as the database gives them
 
 std::string NazwaGrupy(gid_t g) { return "kgz_g" + std::to_string(g - Grupy[0] + 1); }
@@ -114,39 +119,125 @@ std::string BazaUzytkownikow()
     return brak;
 }
 
-// Each test user's rights on the file at `sciezka`, as the system checks
-// them for him: a child of a process that is root or keeps a saved uid of 0
-// (a saver) becomes root again and takes each user's ids in turn.
+// Every request the system judges at once: each non-empty mix of r, w and
+// x (4 2 1). One entry must give all a request asks, so a user in a group
+// that may read and another that may write can do either, not both at once.
+// Bit k of a set stands for request k; bit 0 for a set not measured.
+using Zbior = unsigned;
+constexpr Zbior NieZmierzony = 1;
+
+int Zadanie(unsigned k) { return (k & 4 ? R_OK : 0) | (k & 2 ? W_OK : 0) | (k & 1 ? X_OK : 0); }
+
+// What one entry of those rights lets do.
+Zbior Zamkniecie(unsigned rwx)
+{
+    Zbior z = 0;
+    for (unsigned k = 1; k <= 7; ++k)
+        if ((k & ~rwx) == 0)
+            z |= 1u << k;
+    return z;
+}
+
+unsigned Pojedyncze(Zbior z) { return (z >> 4 & 1 ? 4 : 0) | (z >> 2 & 1 ? 2 : 0) | (z >> 1 & 1 ? 1 : 0); }
+bool Zawiera(Zbior duzy, Zbior maly) { return (maly & ~duzy) == 0; }
+
+// Uids the database has no entry for, and a group no list names: whoever
+// may come to the file with none of the test's accounts.
+constexpr uid_t NieznaniOd = 4850;
+constexpr unsigned NieznanychUid = 6;
+constexpr gid_t ObcaGrupa = 4859;
+
+// Whom the rights are measured for: the test users as the database has
+// them; each of them with one group more or one less, as he may be
+// tomorrow; users the database does not know in every mix of the groups.
+struct Podmiot {
+    uid_t uid = 0;
+    gid_t glowna = ObcaGrupa;  // the file system's gid
+    std::vector<gid_t> grupy;
+    int konto = Root;  // the test user's; Root for one the database does not know
+    std::string nazwa;
+};
+std::vector<Podmiot> podmioty;  // the test users as they are first, in their order
+using Prawa = std::vector<Zbior>;  // each subject's
+
+std::string NazwyGrup(const std::vector<gid_t>& grupy)
+{
+    std::string s;
+    for (gid_t g : grupy)
+        s += (s.empty() ? "" : ",") + NazwaGrupy(g);
+    return s;
+}
+
+void UstalPodmioty()
+{
+    podmioty.clear();
+    for (int u = 0; u < Ilu; ++u)
+        podmioty.push_back({Uzytkownicy[u].uid, Uzytkownicy[u].grupa, grupyUzytkownika[u], u, Uzytkownicy[u].nazwa});
+    for (int u = 0; u < Ilu; ++u)
+        for (gid_t g : Grupy) {
+            std::vector<gid_t> grupy = grupyUzytkownika[u];
+            const bool byl = Czlonek(u, g);
+            if (byl)
+                std::erase(grupy, g);
+            else
+                grupy.push_back(g);
+            podmioty.push_back({Uzytkownicy[u].uid, ObcaGrupa, grupy, u,
+                                Uzytkownicy[u].nazwa + std::string(byl ? " out of " : " also in ") + NazwaGrupy(g)});
+        }
+    for (unsigned mix = 0; mix < 16; ++mix) {
+        Podmiot p{NieznaniOd + mix % NieznanychUid, ObcaGrupa, {}, Root, ""};
+        for (unsigned i = 0; i < 4; ++i)
+            if (mix >> i & 1)
+                p.grupy.push_back(Grupy[i]);
+        p.nazwa = "unknown " + std::to_string(p.uid) + " in " + (p.grupy.empty() ? "no group" : NazwyGrup(p.grupy));
+        podmioty.push_back(p);
+    }
+}
+
+// The unknown user in no group: what the others' entry gives.
+std::size_t Pozostali()
+{
+    const auto p = std::find_if(podmioty.begin(), podmioty.end(),
+                                [](const Podmiot& p) { return p.konto == Root && p.grupy.empty(); });
+    return static_cast<std::size_t>(p - podmioty.begin());
+}
+
+// Every subject's requests on the file at `sciezka`, as the system judges
+// them: a child of a process that is root or keeps a saved uid of 0 (a
+// saver) becomes root again and takes each subject's ids in turn.
 Prawa Zmierz(const std::string& sciezka)
 {
-    Prawa prawa{};
-    prawa.fill(010);  // not measured
+    const std::size_t ile = podmioty.size();
+    Prawa prawa(ile, NieZmierzony);
     int rura[2];
     if (::pipe(rura) != 0)
         return prawa;
     const pid_t dziecko = ::fork();
     if (dziecko == 0) {
-        unsigned char wynik[Ilu];
+        std::vector<unsigned char> wynik(ile);
         if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)
             ::_exit(1);
-        for (int u = 0; u < Ilu; ++u) {
-            if (::setgroups(grupyUzytkownika[u].size(), grupyUzytkownika[u].data()) != 0)
+        for (std::size_t i = 0; i < ile; ++i) {
+            const Podmiot& p = podmioty[i];
+            if (::setgroups(p.grupy.size(), p.grupy.data()) != 0)
                 ::_exit(1);
-            ::setfsgid(Uzytkownicy[u].grupa);
-            ::setfsuid(Uzytkownicy[u].uid);
-            wynik[u] = 0;
-            for (const auto& [prawo, bit] : {std::pair{R_OK, 4}, {W_OK, 2}, {X_OK, 1}})
-                if (::faccessat(AT_FDCWD, sciezka.c_str(), prawo, AT_EACCESS) == 0)
-                    wynik[u] |= static_cast<unsigned char>(bit);
+            ::setfsgid(p.glowna);
+            ::setfsuid(p.uid);
+            for (unsigned k = 1; k <= 7; ++k)
+                if (::faccessat(AT_FDCWD, sciezka.c_str(), Zadanie(k), AT_EACCESS) == 0)
+                    wynik[i] |= static_cast<unsigned char>(1u << k);
             ::setfsuid(0);
             ::setfsgid(0);
         }
-        ::_exit(::write(rura[1], wynik, Ilu) == Ilu ? 0 : 1);
+        ::_exit(::write(rura[1], wynik.data(), ile) == static_cast<ssize_t>(ile) ? 0 : 1);
     }
     ::close(rura[1]);
-    unsigned char wynik[Ilu];
-    if (::read(rura[0], wynik, Ilu) == Ilu)
-        std::copy(wynik, wynik + Ilu, prawa.begin());
+    std::vector<unsigned char> wynik(ile);
+    std::size_t jest = 0;
+    for (ssize_t n; jest < ile && (n = ::read(rura[0], wynik.data() + jest, ile - jest)) > 0;)
+        jest += static_cast<std::size_t>(n);
+    if (jest == ile)
+        std::copy(wynik.begin(), wynik.end(), prawa.begin());
     ::close(rura[0]);
     ::waitpid(dziecko, nullptr, 0);
     return prawa;
@@ -154,17 +245,41 @@ Prawa Zmierz(const std::string& sciezka)
 
 std::string Rwx(unsigned p)
 {
-    if (p > 7)
-        return "???";
     return std::string(p & 4 ? "r" : "-") + (p & 2 ? "w" : "-") + (p & 1 ? "x" : "-");
 }
 
+// "rw-" where one entry could give it all, else the single rights and the
+// requests granted: "rw-{r,w}".
+std::string OpisZbioru(Zbior z)
+{
+    if (z & NieZmierzony)
+        return "???";
+    if (z == Zamkniecie(Pojedyncze(z)))
+        return Rwx(Pojedyncze(z));
+    std::string s;
+    for (unsigned k = 1; k <= 7; ++k)
+        if (z >> k & 1)
+            s += std::string(s.empty() ? "" : ",") + (k & 4 ? "r" : "") + (k & 2 ? "w" : "") + (k & 1 ? "x" : "");
+    return Rwx(Pojedyncze(z)) + "{" + s + "}";
+}
+
+// The test users' sets.
 std::string OpisPraw(const Prawa& p)
 {
     std::string s;
     for (int u = 0; u < Ilu; ++u)
-        s += std::string(u ? " " : "") + Uzytkownicy[u].nazwa + "=" + Rwx(p[u]);
+        s += std::string(u ? " " : "") + Uzytkownicy[u].nazwa + "=" + OpisZbioru(p[static_cast<std::size_t>(u)]);
     return s;
+}
+
+// The other subjects whose sets differ.
+std::string OpisZmian(const Prawa& przed, const Prawa& po)
+{
+    std::string s;
+    for (std::size_t i = Ilu; i < podmioty.size(); ++i)
+        if (przed[i] != po[i])
+            s += (s.empty() ? "" : "; ") + podmioty[i].nazwa + " " + OpisZbioru(przed[i]) + ">" + OpisZbioru(po[i]);
+    return s.empty() ? "no other changes" : s;
 }
 
 std::string OpisListy(const ListaUprawnien& l)
@@ -197,7 +312,8 @@ ListaUprawnien Lista(const std::string& sciezka)
 }
 
 // A random list: the owner's and others' entries from the mode, named users
-// other than the owner (the writers always, with write) and named groups
+// other than the owner (the writers always, with write; now and then one
+// the database does not know) and named groups
 // other than the file's, a mask that may shut out part of what they give.
 ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, gid_t grupa, const std::set<int>& pisza)
 {
@@ -206,6 +322,9 @@ ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, gid
     for (int u = 0; u < Ilu; ++u)
         if (u != wlasciciel && (pisza.contains(u) || z(4) == 0))
             l.push_back({WpisUzytkownika, z(8) | (pisza.contains(u) ? 2 : 0), Uzytkownicy[u].uid});
+    // An account gone from the database may still be named.
+    if (z(8) == 0)
+        l.push_back({WpisUzytkownika, z(8), NieznaniOd + NieznanychUid - 1});
     l.push_back({WpisGrupyPliku, z(8)});
     for (gid_t g : Grupy)
         if (g != grupa && z(4) == 0)
@@ -411,7 +530,8 @@ Wynik Zapisz(const Przypadek& p, int kto, const fs::path& plik, const std::strin
     std::getline(s, w.blad);
     std::getline(s, w.uwaga);
     for (Krok k; s >> k.wywolanie;) {
-        for (unsigned& r : k.prawa)
+        k.prawa.assign(podmioty.size(), NieZmierzony);
+        for (Zbior& r : k.prawa)
             s >> r;
         w.kroki.push_back(k);
     }
@@ -432,59 +552,125 @@ std::set<std::string> Zawezeni(const std::string& uwaga)
     return nazwy;
 }
 
-// What the rule finds wrong in one save by `kto`, from `przed` to `po`.
-std::vector<std::string> Bledy(const Przypadek& p, int kto, const Stan& przed, const Stan& po, const Wynik& w,
-                               const std::string& tresc)
+// The uids of ordinary accounts, the only ones a message may name.
+std::pair<uid_t, uid_t> ZwykleUid()
 {
-    std::vector<std::string> bledy;
-    const auto blad = [&bledy](const std::string& b) { bledy.push_back(b); };
-    const bool odmowa = (przed.st.st_mode & 0200) == 0 || (kto != Root && (przed.prawa[kto] & 2) == 0);
+    uid_t od = 1000, dokad = 60000;
+    std::ifstream f("/etc/login.defs");
+    for (std::string klucz; f >> klucz; f.ignore(1 << 16, '\n')) {
+        if (klucz == "UID_MIN")
+            f >> od;
+        else if (klucz == "UID_MAX")
+            f >> dokad;
+    }
+    return {od, dokad};
+}
+
+bool ZwykleKonto(const std::string& nazwa)
+{
+    static const std::pair<uid_t, uid_t> zakres = ZwykleUid();
+    const passwd* pw = ::getpwnam(nazwa.c_str());
+    return pw && pw->pw_uid >= zakres.first && pw->pw_uid <= zakres.second;
+}
+
+const std::string NazwaPozostalych = "pozostali użytkownicy";
+
+using Bledy = std::vector<std::string>;
+
+uid_t UidZapisujacego(int kto) { return kto == Root ? 0 : Uzytkownicy[kto].uid; }
+
+// During the save no one may do more than before or after it. The saver
+// in groups other than his own holds the temporary as he does.
+void NicPonadWTrakcie(int kto, const Stan& przed, const Stan& po, const Wynik& w, Bledy& bledy)
+{
     const Prawa& koniec = w.zapisany ? po.prawa : przed.prawa;
     for (const Krok& k : w.kroki)
-        for (int u = 0; u < Ilu; ++u)
-            if (k.prawa[u] & ~(przed.prawa[u] | koniec[u]))
-                blad("after " + k.wywolanie + " " + Uzytkownicy[u].nazwa + " holds " + Rwx(k.prawa[u]) +
-                     " on the new file (" + OpisPraw(k.prawa) + ")");
-    if (!w.zapisany) {
-        if (!odmowa && p.odmowa != ENOSPC && p.odmowa != EIO)
-            blad("the save failed: " + w.blad);
-        if (!w.blad.starts_with("Nie można zapisać pliku"))
-            blad("a failed save's message: " + w.blad);
-        if (po.tresc != przed.tresc || po.st.st_uid != przed.st.st_uid || po.st.st_gid != przed.st.st_gid ||
-            po.st.st_mode != przed.st.st_mode || OpisListy(po.lista) != OpisListy(przed.lista) ||
-            po.prawa != przed.prawa)
-            blad("a failed save changed the old file");
-        if (po.plikow != 1)
-            blad("a failed save left " + std::to_string(po.plikow - 1) + " file(s) in the folder");
-        return bledy;
+        for (std::size_t i = 0; i < podmioty.size(); ++i) {
+            const bool zapisujacy = i >= Ilu && podmioty[i].uid == UidZapisujacego(kto);
+            if (!zapisujacy && !Zawiera(przed.prawa[i] | koniec[i], k.prawa[i]))
+                bledy.push_back("after " + k.wywolanie + " " + podmioty[i].nazwa + " can " +
+                                OpisZbioru(k.prawa[i]) + " on the new file, " + OpisZbioru(przed.prawa[i]) +
+                                " before and " + OpisZbioru(koniec[i]) + " after the save");
+        }
+}
+
+// No one but the saver and the previous owner may do anything he could not
+// on the old file under the same groups.
+void NiktNieZyskuje(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
+{
+    for (std::size_t i = 0; i < podmioty.size(); ++i) {
+        const uid_t uid = podmioty[i].uid;
+        if (uid != UidZapisujacego(kto) && uid != przed.st.st_uid && !Zawiera(przed.prawa[i], po.prawa[i]))
+            bledy.push_back(podmioty[i].nazwa + " could " + OpisZbioru(przed.prawa[i]) + " on the old file, can " +
+                            OpisZbioru(po.prawa[i]) + " on the new");
     }
-    if (odmowa)
-        blad("saved, though the file is read-only or the saver may not write it");
-    if (po.tresc != tresc || po.plikow != 1)
-        blad("the new contents are not in the file alone");
+}
+
+// The test users' own rights after a save: the saver his single rights (as
+// owner, one entry gives them all at once), the previous owner and everyone
+// else exactly theirs. Only the new group's members, where the group
+// changed, and anyone where no list could be set, may lose some.
+void KazdyMaSwoje(const Przypadek& p, int kto, const Stan& przed, const Stan& po, Bledy& bledy)
+{
+    const bool innaGrupa = po.st.st_gid != przed.st.st_gid;
+    for (int u = 0; u < Ilu; ++u) {
+        const std::size_t i = static_cast<std::size_t>(u);
+        const Zbior byly = przed.prawa[i], jest = po.prawa[i];
+        const std::string kogo = Uzytkownicy[u].nazwa;
+        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid));
+        if (u == kto) {
+            if (Pojedyncze(jest) != Pojedyncze(byly) &&
+                !(mozeStracic && (Pojedyncze(jest) & ~Pojedyncze(byly)) == 0))
+                bledy.push_back("the saver " + kogo + " had " + OpisZbioru(byly) + ", has " + OpisZbioru(jest));
+        } else if (Uzytkownicy[u].uid == przed.st.st_uid && jest != byly && !(mozeStracic && Zawiera(byly, jest))) {
+            bledy.push_back("the previous owner " + kogo + " had " + OpisZbioru(byly) + ", has " + OpisZbioru(jest));
+        } else if (!Zawiera(jest, byly) && !mozeStracic) {
+            bledy.push_back(kogo + " had " + OpisZbioru(byly) + ", has less: " + OpisZbioru(jest));
+        }
+    }
+}
+
+// The message names every test user but the saver who lost a request and
+// no one else, the others' entry where it lost one, and no account that
+// is not an ordinary one.
+void NazwaniZawezeni(int kto, const Stan& przed, const Stan& po, const Wynik& w, Bledy& bledy)
+{
+    const std::set<std::string> nazwani = Zawezeni(w.uwaga);
+    const auto sprawdz = [&](const std::string& kogo, std::size_t i) {
+        const bool zawezony = !Zawiera(po.prawa[i], przed.prawa[i]);
+        if (zawezony != nazwani.contains(kogo))
+            bledy.push_back(kogo + (zawezony ? " lost " + OpisZbioru(przed.prawa[i]) + ">" + OpisZbioru(po.prawa[i]) +
+                                                   " and is not named"
+                                             : " is named, not narrowed") +
+                            " in: " + w.uwaga);
+    };
+    for (int u = 0; u < Ilu; ++u)
+        if (u != kto)
+            sprawdz(Uzytkownicy[u].nazwa, static_cast<std::size_t>(u));
+    sprawdz(NazwaPozostalych, Pozostali());
+    std::string nieZwykle;
+    for (const std::string& n : nazwani) {
+        const bool testowy = std::any_of(std::begin(Uzytkownicy), std::end(Uzytkownicy),
+                                         [&n](const Konto& k) { return n == k.nazwa; });
+        if (!testowy && n != NazwaPozostalych && !ZwykleKonto(n))
+            nieZwykle += (nieZwykle.empty() ? "" : ", ") + n;
+    }
+    if (!nieZwykle.empty())
+        bledy.push_back("the message names accounts that are not ordinary ones: " + nieZwykle);
+}
+
+// The owner and group the save gave, and the entries it must not add.
+void WlascicielIGrupa(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
+{
     const uid_t wlasciciel = kto == Root ? przed.st.st_uid : Uzytkownicy[kto].uid;
     if (po.st.st_uid != wlasciciel)
-        blad("owner " + NazwaUid(po.st.st_uid) + ", not " + NazwaUid(wlasciciel));
-    // The group changes only where the saver is not in it; then only its
-    // new group's members may lose rights, as all may where no list is
-    // taken. A save whose list could not be set has exact rights or fails.
-    const bool innaGrupa = po.st.st_gid != przed.st.st_gid;
-    if (innaGrupa && (kto == Root || Czlonek(kto, przed.st.st_gid)))
-        blad("group " + NazwaGrupy(po.st.st_gid) + ", not " + NazwaGrupy(przed.st.st_gid));
-    const std::set<std::string> nazwani = Zawezeni(w.uwaga);
-    for (int u = 0; u < Ilu; ++u) {
-        const std::string kogo = Uzytkownicy[u].nazwa;
-        const bool zawezone = przed.prawa[u] & ~po.prawa[u];
-        if (po.prawa[u] & ~przed.prawa[u])
-            blad(kogo + " had " + Rwx(przed.prawa[u]) + ", has more: " + Rwx(po.prawa[u]));
-        else if (zawezone && p.odmowa != EOPNOTSUPP && !(p.odmowa == 0 && innaGrupa && Czlonek(u, po.st.st_gid)))
-            blad(kogo + " had " + Rwx(przed.prawa[u]) + ", has less: " + Rwx(po.prawa[u]));
-        if (zawezone != nazwani.contains(kogo))
-            blad(kogo + (zawezone ? " is narrowed and not named" : " is named, not narrowed") + " in: " + w.uwaga);
-    }
+        bledy.push_back("owner " + NazwaUid(po.st.st_uid) + ", not " + NazwaUid(wlasciciel));
+    // The group changes only where the saver is not in it.
+    if (po.st.st_gid != przed.st.st_gid && (kto == Root || Czlonek(kto, przed.st.st_gid)))
+        bledy.push_back("group " + NazwaGrupy(po.st.st_gid) + ", not " + NazwaGrupy(przed.st.st_gid));
     for (const WpisListy& e : po.lista)
         if (e.znacznik == WpisUzytkownika && e.id == po.st.st_uid)
-            blad("the owner has a named entry");
+            bledy.push_back("the owner has a named entry");
     // The previous owner's entry only where the others do not give him his
     // rights.
     for (int u = 0; u < Ilu; ++u) {
@@ -503,13 +689,140 @@ std::vector<std::string> Bledy(const Przypadek& p, int kto, const Stan& przed, c
             maska = e.znacznik == WpisMaski ? e.prawa : maska;
             pozostali = e.znacznik == WpisPozostalych ? e.prawa : pozostali;
         }
-        if ((wGrupie ? grupy & maska : pozostali) == przed.prawa[u])
-            blad("the previous owner has a named entry the others' give him already");
+        if (Zamkniecie(wGrupie ? grupy & maska : pozostali) == przed.prawa[static_cast<std::size_t>(u)])
+            bledy.push_back("the previous owner has a named entry the others' give him already");
     }
+}
+
+// A failed save leaves the old file as it was, and nothing beside it.
+void NicNieZmienione(const Przypadek& p, const Stan& przed, const Stan& po, const Wynik& w, bool odmowa,
+                     Bledy& bledy)
+{
+    if (!odmowa && p.odmowa != ENOSPC && p.odmowa != EIO)
+        bledy.push_back("the save failed: " + w.blad);
+    if (!w.blad.starts_with("Nie można zapisać pliku"))
+        bledy.push_back("a failed save's message: " + w.blad);
+    if (po.tresc != przed.tresc || po.st.st_uid != przed.st.st_uid || po.st.st_gid != przed.st.st_gid ||
+        po.st.st_mode != przed.st.st_mode || OpisListy(po.lista) != OpisListy(przed.lista) ||
+        po.prawa != przed.prawa)
+        bledy.push_back("a failed save changed the old file");
+    if (po.plikow != 1)
+        bledy.push_back("a failed save left " + std::to_string(po.plikow - 1) + " file(s) in the folder");
+}
+
+// What the rule finds wrong in one save by `kto`, from `przed` to `po`.
+Bledy BledyZapisu(const Przypadek& p, int kto, const Stan& przed, const Stan& po, const Wynik& w,
+                  const std::string& tresc)
+{
+    Bledy bledy;
+    const bool odmowa = (przed.st.st_mode & 0200) == 0 || (kto != Root && (przed.prawa[kto] >> 2 & 1) == 0);
+    NicPonadWTrakcie(kto, przed, po, w, bledy);
+    if (!w.zapisany) {
+        NicNieZmienione(p, przed, po, w, odmowa, bledy);
+        return bledy;
+    }
+    if (odmowa)
+        bledy.push_back("saved, though the file is read-only or the saver may not write it");
+    if (po.tresc != tresc || po.plikow != 1)
+        bledy.push_back("the new contents are not in the file alone");
+    NiktNieZyskuje(kto, przed, po, bledy);
+    WlascicielIGrupa(kto, przed, po, bledy);
+    KazdyMaSwoje(p, kto, przed, po, bledy);
+    NazwaniZawezeni(kto, przed, po, w, bledy);
     return bledy;
 }
 
 std::size_t Wpisow(const Stan& s) { return s.lista.empty() ? 3 : s.lista.size(); }
+
+// After saves in turn and back, every test user has exactly what he had
+// at first, no one in any groups more, and the list no more entries. A
+// saver who could read and write only apart may have both at once now:
+// his single rights count, and his memberships of tomorrow go unchecked,
+// as the entry he may keep gives him them in any groups.
+Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec)
+{
+    Bledy bledy;
+    for (std::size_t i = 0; i < podmioty.size(); ++i) {
+        const Podmiot& s = podmioty[i];
+        const Zbior byl = poczatek.prawa[i], jest = koniec.prawa[i];
+        const bool zapisywal = s.konto != Root && std::find(p.zapisujacy.begin(), p.zapisujacy.end(), s.konto) !=
+                                                      p.zapisujacy.end();
+        const Zbior jegoNaPoczatku = s.konto != Root ? poczatek.prawa[static_cast<std::size_t>(s.konto)] : 0;
+        const bool zle = zapisywal && jegoNaPoczatku != Zamkniecie(Pojedyncze(jegoNaPoczatku))
+                             ? i < Ilu && Pojedyncze(jest) != Pojedyncze(byl)
+                             : (i < Ilu ? jest != byl : !Zawiera(byl, jest));
+        if (zle)
+            bledy.push_back(s.nazwa + " could " + OpisZbioru(byl) + " at first, can " + OpisZbioru(jest) + " at last");
+    }
+    if (Wpisow(koniec) > Wpisow(poczatek))
+        bledy.push_back("the list grew from " + std::to_string(Wpisow(poczatek)) + " to " +
+                        std::to_string(Wpisow(koniec)) + " entries");
+    return bledy;
+}
+
+bool MaWpisGrupy(const ListaUprawnien& l, gid_t g)
+{
+    return std::any_of(l.begin(), l.end(), [g](const WpisListy& w) { return w.znacznik == WpisGrupy && w.id == g; });
+}
+
+// A case's saves, every one measured and judged.
+struct Przebieg {
+    bool zly = false;
+    std::string slad;
+    std::string nowaGrupa;  // a group with no entry of its own that took the file on the way
+};
+
+Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::string& naglowek)
+{
+    Przebieg wynik;
+    const fs::path plik = folder / "p.rup";
+    if (!Przygotuj(p, folder, plik)) {
+        wynik.zly = true;
+        wynik.slad = naglowek + ": could not make the folder and file of " + Opis(p);
+        return wynik;
+    }
+    const Stan poczatek = Odczytaj(plik);
+    Stan przed = poczatek;
+    std::ostringstream slad;
+    slad << naglowek << ": " << Opis(p) << "\n  at first: " << OpisPraw(poczatek.prawa) << ", list "
+         << OpisListy(poczatek.lista);
+    bool zapisane = true;
+    for (std::size_t n = 0; n < p.zapisujacy.size(); ++n) {
+        const int kto = p.zapisujacy[n];
+        const std::string tresc = "zapis " + std::to_string(n) + "\r\n";
+        const Wynik w = Zapisz(p, kto, plik, tresc);
+        const Stan po = Odczytaj(plik);
+        slad << "\n  saved by " << NazwaUzytkownika(kto) << ": " << (w.zapisany ? "saved" : w.blad);
+        for (const Krok& k : w.kroki)
+            slad << "\n    after " << k.wywolanie << ": " << OpisPraw(k.prawa);
+        slad << "\n    then " << OpisPraw(po.prawa) << ", " << NazwaUid(po.st.st_uid) << ":"
+             << NazwaGrupy(po.st.st_gid) << " 0" << std::oct << (po.st.st_mode & 07777) << std::dec << ", list "
+             << OpisListy(po.lista) << "\n    " << OpisZmian(przed.prawa, po.prawa)
+             << (w.uwaga.empty() ? "" : "\n    warning: " + w.uwaga);
+        for (const std::string& b : BledyZapisu(p, kto, przed, po, w, tresc)) {
+            slad << "\n    WRONG: " << b;
+            wynik.zly = true;
+        }
+        if (p.zapisujacy.size() > 1 && w.zapisany && po.st.st_gid != przed.st.st_gid &&
+            !MaWpisGrupy(przed.lista, po.st.st_gid))
+            wynik.nowaGrupa = NazwaGrupy(po.st.st_gid);
+        zapisane = zapisane && w.zapisany;
+        przed = po;
+    }
+    if (p.zapisujacy.size() > 1 && zapisane) {
+        if (!wynik.nowaGrupa.empty()) {
+            slad << "\n  " << wynik.nowaGrupa << " took the file on the way; the list became "
+                 << OpisListy(przed.lista);
+        } else {
+            for (const std::string& b : BledyPowrotu(p, poczatek, przed)) {
+                slad << "\n  WRONG at last: " << b;
+                wynik.zly = true;
+            }
+        }
+    }
+    wynik.slad = slad.str();
+    return wynik;
+}
 
 class PrawaZapisu : public ::testing::Test {
 protected:
@@ -520,6 +833,10 @@ protected:
         const std::string brak = BazaUzytkownikow();
         if (!brak.empty())
             GTEST_SKIP() << "could not make the " << brak << " (useradd, groupadd: the package passwd)";
+        for (uid_t uid = NieznaniOd; uid < NieznaniOd + NieznanychUid; ++uid)
+            if (::getpwuid(uid))
+                GTEST_SKIP() << "uid " << uid << " has an account, the test needs it unknown";
+        UstalPodmioty();
         katalog = fs::temp_directory_path() / ("kg_prawa_" + std::to_string(::getpid()) + "_" +
                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog);
@@ -529,67 +846,71 @@ protected:
             GTEST_SKIP() << "no access lists on " << katalog;
         const char* ziarno = std::getenv("KG_ZAPISY_ZIARNO");
         const char* ile = std::getenv("KG_ZAPISY_LOSOWE");
-        pierwsze = ziarno ? std::strtoul(ziarno, nullptr, 10) : 4301;
+        const char* jeden = std::getenv("KG_ZAPISY_PRZYPADEK");
+        ziarnoSerii = ziarno ? std::strtoull(ziarno, nullptr, 10) : 4301;
         zadanych = ile ? std::strtoul(ile, nullptr, 10) : 0;
+        tylkoPrzypadek = jeden ? std::strtol(jeden, nullptr, 10) : -1;
     }
     void TearDown() override
     {
         std::error_code ec;
         fs::remove_all(katalog, ec);
     }
-    // Runs the cases, each from its own seed; reports the first few that
-    // break the rule, with every save's measurements.
+    // Runs the cases, case i of seed s from its own seed s * 1,000,000 + i,
+    // so that no two seeds share one; reports the first few that break the
+    // rule, with every save's measurements.
     void Sprawdz(bool wTurze, unsigned long domyslnie)
     {
         const unsigned long przypadkow = zadanych ? zadanych : domyslnie;
-        int zlych = 0;
-        for (unsigned long i = 0; i < przypadkow; ++i) {
-            const unsigned long ziarno = pierwsze + i;
-            los.seed(static_cast<std::mt19937::result_type>(ziarno));
+        unsigned long zlych = 0, nowychGrup = 0;
+        const unsigned long od = tylkoPrzypadek >= 0 ? static_cast<unsigned long>(tylkoPrzypadek) : 0;
+        const unsigned long dokad = tylkoPrzypadek >= 0 ? od + 1 : przypadkow;
+        for (unsigned long i = od; i < dokad; ++i) {
+            const unsigned long long ziarno = ziarnoSerii * 1000000ULL + i;
+            std::seed_seq nasiono{static_cast<std::uint32_t>(ziarno), static_cast<std::uint32_t>(ziarno >> 32)};
+            los.seed(nasiono);
             const Przypadek p = Losuj(los, wTurze);
-            const fs::path folder = katalog / "f", plik = folder / "p.rup";
-            ASSERT_TRUE(Przygotuj(p, folder, plik)) << Opis(p);
-            const Stan poczatek = Odczytaj(plik);
-            Stan przed = poczatek;
-            std::ostringstream slad;
-            slad << "seed " << ziarno << " (KG_ZAPISY_ZIARNO=" << ziarno << " KG_ZAPISY_LOSOWE=1): " << Opis(p)
-                 << "\n  at first: " << OpisPraw(poczatek.prawa) << ", list " << OpisListy(poczatek.lista);
-            bool zle = false, zawezone = false, zapisane = true;
-            for (std::size_t n = 0; n < p.zapisujacy.size(); ++n) {
-                const int kto = p.zapisujacy[n];
-                const std::string tresc = "zapis " + std::to_string(n) + "\r\n";
-                const Wynik w = Zapisz(p, kto, plik, tresc);
-                const Stan po = Odczytaj(plik);
-                slad << "\n  saved by " << NazwaUzytkownika(kto) << ": " << (w.zapisany ? "saved" : w.blad);
-                for (const Krok& k : w.kroki)
-                    slad << "\n    after " << k.wywolanie << ": " << OpisPraw(k.prawa);
-                slad << "\n    then " << OpisPraw(po.prawa) << ", " << NazwaUid(po.st.st_uid) << ":"
-                     << NazwaGrupy(po.st.st_gid) << " 0" << std::oct << (po.st.st_mode & 07777) << std::dec
-                     << ", list " << OpisListy(po.lista) << (w.uwaga.empty() ? "" : "\n    warning: " + w.uwaga);
-                for (const std::string& b : Bledy(p, kto, przed, po, w, tresc)) {
-                    slad << "\n    WRONG: " << b;
-                    zle = true;
-                }
-                zawezone = zawezone || po.prawa != przed.prawa;
-                zapisane = zapisane && w.zapisany;
-                przed = po;
-            }
-            // In turn, the saves that kept every right and the group end
-            // where they started, with no more entries.
-            if (wTurze && zapisane && !zawezone && przed.st.st_gid == poczatek.st.st_gid &&
-                Wpisow(przed) > Wpisow(poczatek)) {
-                slad << "\n    WRONG: the list grew from " << Wpisow(poczatek) << " to " << Wpisow(przed) << " entries";
-                zle = true;
-            }
-            if (zle && ++zlych <= 5)
-                ADD_FAILURE() << slad.str();
+            std::ostringstream naglowek;
+            naglowek << "case " << i << " of seed " << ziarnoSerii << " (KG_ZAPISY_ZIARNO=" << ziarnoSerii
+                     << " KG_ZAPISY_PRZYPADEK=" << i << ")";
+            const Przebieg przebieg = Przeprowadz(p, katalog / "f", naglowek.str());
+            if (!przebieg.nowaGrupa.empty() && ++nowychGrup <= 3)
+                std::cout << "[ note     ] " << przebieg.slad << "\n";
+            if (przebieg.zly && ++zlych <= 5)
+                ADD_FAILURE() << przebieg.slad;
         }
-        EXPECT_EQ(zlych, 0) << "cases breaking the rule of " << przypadkow;
+        if (nowychGrup)
+            std::cout << "[ note     ] in " << nowychGrup
+                      << " case(s) a group with no entry of its own took the file on the way\n";
+        EXPECT_EQ(zlych, 0u) << "cases breaking the rule of " << dokad - od;
+    }
+    // A hand-made case, by the same rule.
+    void SprawdzJeden(const Przypadek& p)
+    {
+        const Przebieg przebieg = Przeprowadz(p, katalog / "f", "hand-made");
+        EXPECT_FALSE(przebieg.zly) << przebieg.slad;
     }
     fs::path katalog;
     std::mt19937 los;
-    unsigned long pierwsze = 0, zadanych = 0;
+    unsigned long long ziarnoSerii = 0;
+    unsigned long zadanych = 0;
+    long tylkoPrzypadek = -1;
 };
+
+constexpr int A = 0, B = 1, C = 2, E = 4, F = 5;
+
+// A file of `wlasciciel` and `grupa` with that list (or mode alone), saved
+// by each of `zapisujacy` in turn.
+Przypadek Reczny(int wlasciciel, gid_t grupa, unsigned tryb, ListaUprawnien lista, std::vector<int> zapisujacy)
+{
+    Przypadek p;
+    p.wlasciciel = wlasciciel;
+    p.grupa = grupa;
+    p.tryb = tryb;
+    p.lista = std::move(lista);
+    p.zapisujacy = std::move(zapisujacy);
+    return p;
+}
 
 } // namespace
 
@@ -604,4 +925,41 @@ TEST_F(PrawaZapisu, EveryUserKeepsExactlyHisRights)
 TEST_F(PrawaZapisu, SavesInTurnEndWhereTheyStarted)
 {
     Sprawdz(true, 100);
+}
+
+// A user the list shuts out by name stays shut out when he joins the
+// file's group, though today the others' entry gives him the same nothing.
+TEST_F(PrawaZapisu, ANamedUsersEntryOutlastsHisGroups)
+{
+    SprawdzJeden(Reczny(A, Grupy[0], 0660,
+                        {{WpisWlasciciela, 6}, {WpisUzytkownika, 0, Uzytkownicy[C].uid}, {WpisGrupyPliku, 6},
+                         {WpisMaski, 6}, {WpisPozostalych, 0}},
+                        {B}));
+}
+
+// A colleague with an entry of his own saves: the group keeps reading only,
+// for members the database does not know as well.
+TEST_F(PrawaZapisu, TheGroupKeepsItsRightsBesideTheSaversEntry)
+{
+    SprawdzJeden(Reczny(A, Grupy[0], 0640,
+                        {{WpisWlasciciela, 6}, {WpisUzytkownika, 6, Uzytkownicy[B].uid}, {WpisGrupyPliku, 4},
+                         {WpisMaski, 6}, {WpisPozostalych, 0}},
+                        {B}));
+}
+
+// The file passes to a group of the saver's: the old group, shut out of what
+// the others may do, stays shut out for its members to be.
+TEST_F(PrawaZapisu, TheOldGroupKeepsItsEntryForItsMembersToBe)
+{
+    SprawdzJeden(Reczny(E, Grupy[2], 0606, {}, {B}));
+}
+
+// A user with an entry to read and write, in two groups that give one each,
+// keeps doing both at once.
+TEST_F(PrawaZapisu, AUserKeepsReadingAndWritingAtOnce)
+{
+    SprawdzJeden(Reczny(A, Grupy[0], 0660,
+                        {{WpisWlasciciela, 6}, {WpisUzytkownika, 6, Uzytkownicy[B].uid}, {WpisGrupyPliku, 4},
+                         {WpisGrupy, 2, Grupy[1]}, {WpisMaski, 6}, {WpisPozostalych, 0}},
+                        {F}));
 }
