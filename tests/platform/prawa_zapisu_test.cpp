@@ -143,9 +143,9 @@ bool Zawiera(Zbior duzy, Zbior maly) { return (maly & ~duzy) == 0; }
 
 // Uids the database has no entry for, and a group no list names: whoever
 // may come to the file with none of the test's accounts.
-constexpr uid_t NieznaniOd = 4850;
+constexpr uid_t NieznaniOd = 3000000000u;  // far from any range useradd gives out
 constexpr unsigned NieznanychUid = 6;
-constexpr gid_t ObcaGrupa = 4859;
+constexpr gid_t ObcaGrupa = 3000000009u;
 
 // Whom the rights are measured for: the test users as the database has
 // them; each of them with one group more or one less, as he may be
@@ -606,6 +606,26 @@ void NiktNieZyskuje(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
     }
 }
 
+// Under an empty mask the system reads the mode alone: a named entry, and
+// a named group's, gives nothing of its own. Where the new list needs a
+// mask (the group changed, the previous owner needs an entry), they speak
+// at what they gave within the old one: nothing.
+bool NazwanyPodPustaMaska(int u, const Stan& przed, const Stan& po)
+{
+    const auto maska = [](const Stan& s) {
+        for (const WpisListy& w : s.lista)
+            if (w.znacznik == WpisMaski)
+                return w.prawa;
+        return 8u;
+    };
+    if (maska(przed) != 0 || maska(po) == 0)
+        return false;
+    return std::any_of(przed.lista.begin(), przed.lista.end(), [u](const WpisListy& w) {
+        return (w.znacznik == WpisUzytkownika && w.id == Uzytkownicy[u].uid) ||
+               (w.znacznik == WpisGrupy && Czlonek(u, w.id));
+    });
+}
+
 // The test users' own rights after a save: the saver his single rights (as
 // owner, one entry gives them all at once), the previous owner and everyone
 // else exactly theirs. Only the new group's members, where the group
@@ -617,7 +637,8 @@ void KazdyMaSwoje(const Przypadek& p, int kto, const Stan& przed, const Stan& po
         const std::size_t i = static_cast<std::size_t>(u);
         const Zbior byly = przed.prawa[i], jest = po.prawa[i];
         const std::string kogo = Uzytkownicy[u].nazwa;
-        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid));
+        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid)) ||
+                                 NazwanyPodPustaMaska(u, przed, po);
         if (u == kto) {
             if (Pojedyncze(jest) != Pojedyncze(byly) &&
                 !(mozeStracic && (Pojedyncze(jest) & ~Pojedyncze(byly)) == 0))
@@ -630,15 +651,31 @@ void KazdyMaSwoje(const Przypadek& p, int kto, const Stan& przed, const Stan& po
     }
 }
 
+// Whether the user comes to the file as one of the others on both lists:
+// not its owner, no entry of his own, in none of the groups they name.
+bool JedenZPozostalych(int u, const Stan& przed, const Stan& po)
+{
+    for (const Stan* s : {&przed, &po}) {
+        if (s->st.st_uid == Uzytkownicy[u].uid || Czlonek(u, s->st.st_gid))
+            return false;
+        for (const WpisListy& w : s->lista)
+            if ((w.znacznik == WpisUzytkownika && w.id == Uzytkownicy[u].uid) ||
+                (w.znacznik == WpisGrupy && Czlonek(u, w.id)))
+                return false;
+    }
+    return true;
+}
+
 // The message names every test user but the saver who lost a request and
-// no one else, the others' entry where it lost one, and no account that
-// is not an ordinary one.
+// no one else (one of the others is named by his class), the others' entry
+// where it lost one, and no account that is not an ordinary one.
 void NazwaniZawezeni(int kto, const Stan& przed, const Stan& po, const Wynik& w, Bledy& bledy)
 {
     const std::set<std::string> nazwani = Zawezeni(w.uwaga);
-    const auto sprawdz = [&](const std::string& kogo, std::size_t i) {
+    const auto sprawdz = [&](const std::string& kogo, std::size_t i, bool wKlasie) {
         const bool zawezony = !Zawiera(po.prawa[i], przed.prawa[i]);
-        if (zawezony != nazwani.contains(kogo))
+        const bool nazwany = nazwani.contains(kogo) || (wKlasie && nazwani.contains(NazwaPozostalych));
+        if (zawezony != nazwany && (zawezony || nazwani.contains(kogo)))
             bledy.push_back(kogo + (zawezony ? " lost " + OpisZbioru(przed.prawa[i]) + ">" + OpisZbioru(po.prawa[i]) +
                                                    " and is not named"
                                              : " is named, not narrowed") +
@@ -646,8 +683,8 @@ void NazwaniZawezeni(int kto, const Stan& przed, const Stan& po, const Wynik& w,
     };
     for (int u = 0; u < Ilu; ++u)
         if (u != kto)
-            sprawdz(Uzytkownicy[u].nazwa, static_cast<std::size_t>(u));
-    sprawdz(NazwaPozostalych, Pozostali());
+            sprawdz(Uzytkownicy[u].nazwa, static_cast<std::size_t>(u), JedenZPozostalych(u, przed, po));
+    sprawdz(NazwaPozostalych, Pozostali(), false);
     std::string nieZwykle;
     for (const std::string& n : nazwani) {
         const bool testowy = std::any_of(std::begin(Uzytkownicy), std::end(Uzytkownicy),
@@ -678,18 +715,21 @@ void WlascicielIGrupa(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
             std::none_of(po.lista.begin(), po.lista.end(),
                          [&](const WpisListy& e) { return e.znacznik == WpisUzytkownika && e.id == przed.st.st_uid; }))
             continue;
-        unsigned grupy = 0, maska = 7, pozostali = 0;
-        bool wGrupie = false;
+        // Each group entry gives its requests whole, within the mask.
+        unsigned maska = 7, pozostali = 0;
         for (const WpisListy& e : po.lista) {
-            if ((e.znacznik == WpisGrupyPliku && Czlonek(u, po.st.st_gid)) ||
-                (e.znacznik == WpisGrupy && Czlonek(u, e.id))) {
-                wGrupie = true;
-                grupy |= e.prawa;
-            }
             maska = e.znacznik == WpisMaski ? e.prawa : maska;
             pozostali = e.znacznik == WpisPozostalych ? e.prawa : pozostali;
         }
-        if (Zamkniecie(wGrupie ? grupy & maska : pozostali) == przed.prawa[static_cast<std::size_t>(u)])
+        Zbior grupy = 0;
+        bool wGrupie = false;
+        for (const WpisListy& e : po.lista)
+            if ((e.znacznik == WpisGrupyPliku && Czlonek(u, po.st.st_gid)) ||
+                (e.znacznik == WpisGrupy && Czlonek(u, e.id))) {
+                wGrupie = true;
+                grupy |= Zamkniecie(e.prawa & maska);
+            }
+        if ((wGrupie ? grupy : Zamkniecie(pozostali)) == Zamkniecie(Pojedyncze(przed.prawa[static_cast<std::size_t>(u)])))
             bledy.push_back("the previous owner has a named entry the others' give him already");
     }
 }
@@ -737,8 +777,10 @@ std::size_t Wpisow(const Stan& s) { return s.lista.empty() ? 3 : s.lista.size();
 // After saves in turn and back, every test user has exactly what he had
 // at first, no one in any groups more, and the list no more entries. A
 // saver who could read and write only apart may have both at once now:
-// his single rights count, and his memberships of tomorrow go unchecked,
-// as the entry he may keep gives him them in any groups.
+// his single rights count. A saver's memberships of tomorrow go unchecked:
+// as the previous owner he gets an entry of his own only where his groups
+// of the moment fall short of his owner rights, so that passing the file
+// back and forth adds no entries.
 Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec)
 {
     Bledy bledy;
@@ -748,13 +790,20 @@ Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec)
         const bool zapisywal = s.konto != Root && std::find(p.zapisujacy.begin(), p.zapisujacy.end(), s.konto) !=
                                                       p.zapisujacy.end();
         const Zbior jegoNaPoczatku = s.konto != Root ? poczatek.prawa[static_cast<std::size_t>(s.konto)] : 0;
-        const bool zle = zapisywal && jegoNaPoczatku != Zamkniecie(Pojedyncze(jegoNaPoczatku))
-                             ? i < Ilu && Pojedyncze(jest) != Pojedyncze(byl)
-                             : (i < Ilu ? jest != byl : !Zawiera(byl, jest));
+        const bool zle = zapisywal && i >= Ilu                                             ? false
+                         : zapisywal && jegoNaPoczatku != Zamkniecie(Pojedyncze(jegoNaPoczatku)) ? Pojedyncze(jest) != Pojedyncze(byl)
+                         : i < Ilu                                                               ? jest != byl
+                                                                                                 : !Zawiera(byl, jest);
         if (zle)
             bledy.push_back(s.nazwa + " could " + OpisZbioru(byl) + " at first, can " + OpisZbioru(jest) + " at last");
     }
-    if (Wpisow(koniec) > Wpisow(poczatek))
+    // A saver who could read and write only apart, owner meanwhile with both
+    // at once, keeps them by an entry of his own when he passes the file on.
+    const bool rozdzielne = std::any_of(p.zapisujacy.begin(), p.zapisujacy.end(), [&](int k) {
+        const Zbior z = k == Root ? 0 : poczatek.prawa[static_cast<std::size_t>(k)];
+        return z != Zamkniecie(Pojedyncze(z));
+    });
+    if (Wpisow(koniec) > Wpisow(poczatek) && !rozdzielne)
         bledy.push_back("the list grew from " + std::to_string(Wpisow(poczatek)) + " to " +
                         std::to_string(Wpisow(koniec)) + " entries");
     return bledy;
