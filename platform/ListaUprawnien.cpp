@@ -251,18 +251,11 @@ void UstawMaske(ListaUprawnien& lista, const ListaUprawnien& stara, bool trybWys
 
 } // namespace
 
-// A colleague's save changes only what the change of hands forces: every
-// entry of the old list stays at what it gave, for the users and groups of
-// today and those who join them later; the saver, now the owner, keeps his
-// rights as the owner's entry; the previous owner gets his owner rights by
-// an entry unless his groups give him exactly those already; a group that
-// cannot stay the file's keeps its rights by a named entry; the new group
-// gives no one more than he had, known to the database or not.
-ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
-                                 const Uzytkownik& zapisujacy, const Uzytkownik& poprzedni)
+namespace {
+
+ListaUprawnien ZmianaRak(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy, const Uzytkownik& zapisujacy,
+                         const Uzytkownik& poprzedni)
 {
-    if (stary == nowy)
-        return stara;
     const unsigned wlasciciela = PrawaUzytkownika(stara, stary, zapisujacy);
     ListaUprawnien lista = WpisyDlaWlasnosci(stara, stary, nowy, wlasciciela);
     const bool trybWystarczy = MaskaPusta(stara) && stary.gid == nowy.gid;
@@ -277,6 +270,29 @@ ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wl
             UstawMaske(lista, stara, false);
         }
     }
+    return lista;
+}
+
+} // namespace
+
+// A colleague's save changes only what the change of hands forces: every
+// entry of the old list stays at what it gave, for the users and groups of
+// today and those who join them later; the saver, now the owner, keeps his
+// rights as the owner's entry; the previous owner gets his owner rights by
+// an entry unless his groups give him exactly those already; a group that
+// cannot stay the file's keeps its rights by a named entry; the new group
+// gives no one more than he had, known to the database or not. Under an
+// empty mask the mode alone speaks and the named entries sleep: they stay
+// so where the new list needs no mask, else the mode is what it keeps, as
+// entries woken at nothing would shut their users out.
+ListaUprawnien ListaDlaWlasnosci(const ListaUprawnien& stara, Wlasnosc stary, Wlasnosc nowy,
+                                 const Uzytkownik& zapisujacy, const Uzytkownik& poprzedni)
+{
+    if (stary == nowy)
+        return stara;
+    ListaUprawnien lista = ZmianaRak(stara, stary, nowy, zapisujacy, poprzedni);
+    if (MaskaPusta(stara) && ListaPonadTryb(lista) && !MaskaPusta(lista))
+        lista = ZmianaRak(ListaTrybu(TrybListy(stara)), stary, nowy, zapisujacy, poprzedni);
     return lista;
 }
 

@@ -107,9 +107,10 @@ TEST(ListaUprawnien, ARequestIsGrantedByOneEntry)
 }
 
 // Under an empty mask the system reads the mode alone: named entries give
-// nothing of their own. The list keeps them, and its empty mask where the
+// nothing of their own. The list keeps them, and its empty mask, where the
 // change of hands needs no entry to speak; where the previous owner needs
-// one, the mask lets every entry speak, at what it gave: nothing.
+// one, the mode is what it keeps: entries woken at nothing would shut
+// their users out.
 TEST(ListaUprawnien, AnEmptyMaskStaysWhereNothingNeedsOne)
 {
     constexpr std::uint32_t A = 4678, B = 4679, F = 4680, Zespol = 4690, Inna = 4691;
@@ -124,7 +125,8 @@ TEST(ListaUprawnien, AnEmptyMaskStaysWhereNothingNeedsOne)
     // A in the group had nothing but through his ownership: an entry.
     const ListaUprawnien zA = ListaDlaWlasnosci(stara, {A, Zespol}, {B, Zespol}, b, {A, {Zespol}});
     EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, {A, {Zespol}}), ZadaniaPraw(4));
-    EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, f), 0u);
+    EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, f), ZadaniaPraw(4));
+    EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, {F, {Zespol}}), 0u);
     EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, {5555, {Zespol}}), 0u);
 }
 

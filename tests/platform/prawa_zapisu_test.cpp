@@ -606,26 +606,6 @@ void NiktNieZyskuje(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
     }
 }
 
-// Under an empty mask the system reads the mode alone: a named entry, and
-// a named group's, gives nothing of its own. Where the new list needs a
-// mask (the group changed, the previous owner needs an entry), they speak
-// at what they gave within the old one: nothing.
-bool NazwanyPodPustaMaska(int u, const Stan& przed, const Stan& po)
-{
-    const auto maska = [](const Stan& s) {
-        for (const WpisListy& w : s.lista)
-            if (w.znacznik == WpisMaski)
-                return w.prawa;
-        return 8u;
-    };
-    if (maska(przed) != 0 || maska(po) == 0)
-        return false;
-    return std::any_of(przed.lista.begin(), przed.lista.end(), [u](const WpisListy& w) {
-        return (w.znacznik == WpisUzytkownika && w.id == Uzytkownicy[u].uid) ||
-               (w.znacznik == WpisGrupy && Czlonek(u, w.id));
-    });
-}
-
 // The test users' own rights after a save: the saver his single rights (as
 // owner, one entry gives them all at once), the previous owner and everyone
 // else exactly theirs. Only the new group's members, where the group
@@ -637,8 +617,7 @@ void KazdyMaSwoje(const Przypadek& p, int kto, const Stan& przed, const Stan& po
         const std::size_t i = static_cast<std::size_t>(u);
         const Zbior byly = przed.prawa[i], jest = po.prawa[i];
         const std::string kogo = Uzytkownicy[u].nazwa;
-        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid)) ||
-                                 NazwanyPodPustaMaska(u, przed, po);
+        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid));
         if (u == kto) {
             if (Pojedyncze(jest) != Pojedyncze(byly) &&
                 !(mozeStracic && (Pojedyncze(jest) & ~Pojedyncze(byly)) == 0))
