@@ -364,7 +364,7 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
             Dialogi().Blad(blad);
         return false;
     }
-    if (sciezka == SavePomiar)
+    if (TenSamPlik(sciezka, SavePomiar))
         ZawartoscPomiaru = zmiany.zawartosc;
     p.PomiarZmieniony = 0;
     PokazOstatniaEdycje();

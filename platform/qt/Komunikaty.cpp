@@ -259,7 +259,7 @@ bool DialogiTestowe::OtworzDokument(const std::string& sciezka)
 ZapisZmienionego ZapisZPytaniem(const std::string& sciezka, const std::string& plik, const ZawartoscPliku& zawartosc)
 {
     ZapisZmienionego zmiany;
-    if (sciezka == plik) {
+    if (TenSamPlik(sciezka, plik)) {
         zmiany.zawartosc = zawartosc;
         zmiany.czyZastapic = [](const std::string& pytanie) {
             return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;

@@ -53,8 +53,9 @@ public:
 InterfejsDialogow& Dialogi();
 
 // For a window's save to `sciezka`: where that is the file it read or last
-// wrote (`plik`, as `zawartosc` records it), a file changed meanwhile is
-// replaced only after the user's "Tak"; another path asks nothing.
+// wrote (`plik`, as `zawartosc` records it; under any spelling, TenSamPlik),
+// a file changed meanwhile is replaced only after the user's "Tak"; another
+// file asks nothing.
 ZapisZmienionego ZapisZPytaniem(const std::string& sciezka, const std::string& plik, const ZawartoscPliku& zawartosc);
 // Installs other dialogs (not owned); nullptr restores Qt's.
 void UstawDialogi(InterfejsDialogow* dialogi);
