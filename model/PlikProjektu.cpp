@@ -616,6 +616,8 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     if (!dobrze || !zapis.Zakoncz(blad)) {
         if (!zapis.Odmowa())
             Okno().PokazBlad(blad);  // names the file and the cause
+        else
+            ProjektZmieniony = true;  // the file holds another's work, ours is in no file
         return false;
     }
     ProjektZmieniony = false;

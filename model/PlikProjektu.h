@@ -201,7 +201,8 @@ extern const std::string LiniaPieszych;
 // (TenSamPlik), one that another save changed since it was read or last
 // written is replaced only on the window's word
 // (OknoGlowne::ZastapicZmieniony); "Nie" writes nothing and shows nothing,
-// the project staying as it was.
+// the project staying as it was but marked unsaved (ProjektZmieniony): its
+// file no longer holds it.
 bool ZapiszProjekt(const std::string& nazwaPliku);
 
 // Reads a file into `cel`, as a rule a new project (NowyDokument), and

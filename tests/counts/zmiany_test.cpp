@@ -130,6 +130,30 @@ TEST_F(ZmianyPomiaruTest, ZapiszPytaPrzedZastapieniemCudzegoZapisu)
     EXPECT_EQ(Pytania().size(), 3u);
 }
 
+TEST_F(ZmianyPomiaruTest, NieBezZmianZostawiaPomiarNiezapisany)
+{
+    // B saves; A's save replaces his; B saves again with nothing changed
+    // and answers "Nie": his version is in no file now.
+    PomiaryRuchu->Button3->click();
+    ASSERT_FALSE(BiezacyPomiar.PomiarZmieniony);
+    const std::string obce = InnyZapisuje("opis A");
+    dialogi.Odpowiedzi = {OdpowiedzNie};
+    PomiaryRuchu->Button3->click();
+    ASSERT_EQ(Pytania().size(), 1u);
+    EXPECT_TRUE(BiezacyPomiar.PomiarZmieniony);
+
+    // Opening a count, "Nowy" and leaving ask first; "Kasuj" keeps it.
+    pytania.clear();
+    odpowiedzi = {PytanieKasuj, PytanieKasuj, PytanieKasuj};
+    PomiaryRuchu->Button1->click();
+    PomiaryRuchu->B_NowyPomiar->click();
+    QTest::keyClick(PomiaryRuchu, Qt::Key_Escape);
+    EXPECT_EQ(pytania, std::vector<std::string>(3, "Pomiar " + plik + " zmieniony. ZAPISAĆ?"));
+    EXPECT_TRUE(PomiaryRuchu->isVisible());
+    EXPECT_EQ(PomiaryRuchu->SavePomiar, plik);
+    EXPECT_EQ(Bajty(plik), obce);
+}
+
 // The classes and forecast windows save through the save dialog, where the
 // user may reach the file they opened by another name.
 class ZmianyTabelTest : public OknaPomiarowTest {

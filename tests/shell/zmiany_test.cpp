@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int Tak = TPytanieTakNieKasuj::mrTak;
+constexpr int Kasuj = TPytanieTakNieKasuj::mrKasuj;
 
 // The question before another's save is replaced, by its part that names
 // neither the file's owner nor its time.
@@ -250,6 +251,29 @@ TEST_F(ZmianyTest, ZapiszJakoNaSwojPlikPodInnaNazwaPyta)
     EXPECT_EQ(CzytajPlik(Sciezka("kopia.rup")), TrescProjektu());
     EXPECT_EQ(Pytania().size(), 3u);
     EXPECT_FALSE(ProjektZmieniony);
+}
+
+TEST_F(ZmianyTest, NieBezZmianZostawiaProjektNiezapisany)
+{
+    // B saves; A's save replaces his; B saves again with nothing changed
+    // and answers "Nie": his version is in no file now.
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_FALSE(ProjektZmieniony);
+    const std::string obce = InnyZapisuje(plik, 2222);
+    inne.Odpowiedzi = {OdpowiedzNie};
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_EQ(Pytania().size(), 1u);
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // "Nowy", opening a project and closing ask first; "Kasuj" keeps it.
+    odpowiedzi = {Kasuj, Kasuj, Kasuj};
+    UzyjPolecenia("BNowy");
+    UzyjPolecenia("BOtworz");
+    EXPECT_FALSE(Form1->close());
+    EXPECT_EQ(pytania, std::vector<std::string>(3, "Dane niezapisane. ZAPISAĆ?"));
+    EXPECT_EQ(Ruchoplany.at(0).Natezenia[1], 1111);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+    EXPECT_EQ(CzytajPlik(plik), obce);
 }
 
 } // namespace
