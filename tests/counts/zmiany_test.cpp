@@ -14,6 +14,7 @@
 #include "model/UstawieniaPomiaru.h"
 #include "platform/PlikTekstowy.h"
 #include "pomoc.h"
+#include "wspolne/enter_w_pytaniu.h"
 
 namespace {
 
@@ -152,6 +153,19 @@ TEST_F(ZmianyPomiaruTest, NieBezZmianZostawiaPomiarNiezapisany)
     EXPECT_TRUE(PomiaryRuchu->isVisible());
     EXPECT_EQ(PomiaryRuchu->SavePomiar, plik);
     EXPECT_EQ(Bajty(plik), obce);
+}
+
+TEST_F(ZmianyPomiaruTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
+{
+    const std::string obce = InnyZapisuje("opis A");
+    QTest::keyClicks(PomiaryRuchu->E_Opis1, "opis B");
+    UstawDialogi(nullptr);
+    const std::vector<std::string> teksty = ZEnterWPytaniach([this] { PomiaryRuchu->Button3->click(); });
+    UstawDialogi(&dialogi);
+    ASSERT_EQ(teksty.size(), 1u);
+    EXPECT_TRUE(OZastapieniu(teksty[0])) << teksty[0];
+    EXPECT_EQ(Bajty(plik), obce);
+    EXPECT_TRUE(BiezacyPomiar.PomiarZmieniony);
 }
 
 // The classes and forecast windows save through the save dialog, where the

@@ -11,6 +11,7 @@
 #include "model/PlikProjektu.h"
 #include "platform/ZapisBezpieczny.h"
 #include "pomoc.h"
+#include "wspolne/enter_w_pytaniu.h"
 
 namespace {
 
@@ -274,6 +275,18 @@ TEST_F(ZmianyTest, NieBezZmianZostawiaProjektNiezapisany)
     EXPECT_EQ(Ruchoplany.at(0).Natezenia[1], 1111);
     EXPECT_EQ(Form1->Sciezka(), plik);
     EXPECT_EQ(CzytajPlik(plik), obce);
+}
+
+TEST_F(ZmianyTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
+{
+    const std::string obce = InnyZapisuje(plik, 2222);
+    UstawDialogi(nullptr);
+    const std::vector<std::string> teksty = ZEnterWPytaniach([] { UzyjPolecenia("TB_Zapisz"); });
+    UstawDialogi(&inne);
+    ASSERT_EQ(teksty.size(), 1u);
+    EXPECT_TRUE(OZastapieniu(teksty[0])) << teksty[0];
+    EXPECT_EQ(CzytajPlik(plik), obce);
+    EXPECT_TRUE(ProjektZmieniony);
 }
 
 } // namespace
