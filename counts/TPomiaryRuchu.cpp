@@ -357,14 +357,17 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
         p.CzasPomiaru = minuty;
     std::string blad, uwaga;
     // The count's own file, changed by another save since, is replaced
-    // only on the user's word; "Nie" leaves the count unsaved.
+    // only on the user's word; "Nie" leaves the count unsaved, even one
+    // saved before: its file now holds another's work.
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, SavePomiar, ZawartoscPomiaru);
     if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);
+        else
+            p.PomiarZmieniony = 1;
         return false;
     }
-    if (sciezka == SavePomiar)
+    if (TenSamPlik(sciezka, SavePomiar))
         ZawartoscPomiaru = zmiany.zawartosc;
     p.PomiarZmieniony = 0;
     PokazOstatniaEdycje();

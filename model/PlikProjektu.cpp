@@ -577,9 +577,9 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     std::string blad;
     ZapisBezpieczny zapis;
     bool dobrze = zapis.Otworz(nazwaPliku, blad);
-    // The project's own file is not replaced behind the user's back where
-    // another save changed it since.
-    if (dobrze && nazwaPliku == BiezacyProjekt.Plik)
+    // The project's own file, under whatever spelling, is not replaced
+    // behind the user's back where another save changed it since.
+    if (dobrze && TenSamPlik(nazwaPliku, BiezacyProjekt.Plik))
         zapis.ZnanaZawartosc(BiezacyProjekt.Zawartosc,
                              [](const std::string& pytanie) { return Okno().ZastapicZmieniony(pytanie); });
     if (dobrze) {
@@ -616,6 +616,8 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     if (!dobrze || !zapis.Zakoncz(blad)) {
         if (!zapis.Odmowa())
             Okno().PokazBlad(blad);  // names the file and the cause
+        else
+            ProjektZmieniony = true;  // the file holds another's work, ours is in no file
         return false;
     }
     ProjektZmieniony = false;

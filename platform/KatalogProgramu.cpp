@@ -1,6 +1,7 @@
 #include "platform/KatalogProgramu.h"
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -175,4 +176,13 @@ bool KatalogIstnieje(const std::string& sciezka)
 {
     std::error_code ec;
     return std::filesystem::is_directory(sciezka, ec);
+}
+
+bool TenSamPlik(const std::string& a, const std::string& b)
+{
+    if (a == b)
+        return true;
+    struct stat sa {}, sb {};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }

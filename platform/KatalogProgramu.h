@@ -55,3 +55,7 @@ std::filesystem::path SciezkaZWywolania(const char* argument);
 
 bool PlikIstnieje(const std::string& sciezka);
 bool KatalogIstnieje(const std::string& sciezka);
+// Whether two paths name one file: the same text, or both there and the
+// same device and node, links followed ("a/../a/p.rup", a link to its
+// folder, another hard link). A path that is not there is only itself.
+bool TenSamPlik(const std::string& a, const std::string& b);

@@ -446,7 +446,7 @@ void TForm1::PokazBlad(const std::string& komunikat) { PokazBladUzytkownikowi(ko
 void TForm1::PokazUwage(const std::string& komunikat) { PokazUwageUzytkownikowi(komunikat); }
 bool TForm1::ZastapicZmieniony(const std::string& pytanie)
 {
-    return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
+    return ::ZastapicZmieniony(pytanie);
 }
 
 bool TForm1::RozmiarStronyDrukarki(double& cmB, double& cmH, int& dpiX, int& dpiY)

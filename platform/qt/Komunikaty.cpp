@@ -39,16 +39,8 @@ public:
         Pokaz(QMessageBox::Critical, tekst);
     }
 
-    int PytanieTakNie(const std::string& tekst) override
-    {
-        QMessageBox okno(QMessageBox::Question, TytulProgramu, NaQString(tekst), QMessageBox::NoButton, Rodzic());
-        QPushButton* tak = okno.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-        QPushButton* nie = okno.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
-        okno.setDefaultButton(tak);
-        okno.setEscapeButton(nie);
-        okno.exec();
-        return okno.clickedButton() == tak ? OdpowiedzTak : OdpowiedzNie;
-    }
+    int PytanieTakNie(const std::string& tekst) override { return Pytanie(tekst, false); }
+    int PytanieTakNieDomyslnieNie(const std::string& tekst) override { return Pytanie(tekst, true); }
 
     std::string OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog) override
     {
@@ -92,6 +84,17 @@ public:
     }
 
 private:
+    static int Pytanie(const std::string& tekst, bool domyslnieNie)
+    {
+        QMessageBox okno(QMessageBox::Question, TytulProgramu, NaQString(tekst), QMessageBox::NoButton, Rodzic());
+        QPushButton* tak = okno.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+        QPushButton* nie = okno.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+        okno.setDefaultButton(domyslnieNie ? nie : tak);
+        okno.setEscapeButton(nie);
+        okno.exec();
+        return okno.clickedButton() == tak ? OdpowiedzTak : OdpowiedzNie;
+    }
+
     static void Pokaz(QMessageBox::Icon ikona, const QString& tekst)
     {
         QMessageBox okno(ikona, TytulProgramu, tekst, QMessageBox::Ok, Rodzic());
@@ -226,6 +229,12 @@ int DialogiTestowe::PytanieTakNie(const std::string& tekst)
     return Nastepna(Odpowiedzi, BrakOdpowiedzi).value_or(OdpowiedzNie);
 }
 
+int DialogiTestowe::PytanieTakNieDomyslnieNie(const std::string& tekst)
+{
+    DomyslnieNie.push_back(tekst);
+    return PytanieTakNie(tekst);
+}
+
 std::string DialogiTestowe::OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog)
 {
     Wpisy.push_back({Rodzaj::OtworzPlik, tytul, filtr, katalog, {}});
@@ -259,11 +268,15 @@ bool DialogiTestowe::OtworzDokument(const std::string& sciezka)
 ZapisZmienionego ZapisZPytaniem(const std::string& sciezka, const std::string& plik, const ZawartoscPliku& zawartosc)
 {
     ZapisZmienionego zmiany;
-    if (sciezka == plik) {
+    if (TenSamPlik(sciezka, plik)) {
         zmiany.zawartosc = zawartosc;
-        zmiany.czyZastapic = [](const std::string& pytanie) {
-            return Dialogi().PytanieTakNie(pytanie) == OdpowiedzTak;
-        };
+        zmiany.czyZastapic = ZastapicZmieniony;
     }
     return zmiany;
+}
+
+bool ZastapicZmieniony(const std::string& pytanie)
+{
+    // Enter must not replace a colleague's work.
+    return Dialogi().PytanieTakNieDomyslnieNie(pytanie) == OdpowiedzTak;
 }

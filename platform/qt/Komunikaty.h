@@ -30,8 +30,10 @@ public:
     // An error message holding a text as the user typed it (a file name),
     // which may have letters Windows-1250 lacks: shown as it is.
     virtual void BladQt(const QString& tekst) = 0;
-    // OdpowiedzTak or OdpowiedzNie.
+    // OdpowiedzTak or OdpowiedzNie; Enter answers "Tak".
     virtual int PytanieTakNie(const std::string& tekst) = 0;
+    // The same where "Tak" loses something: Enter answers "Nie".
+    virtual int PytanieTakNieDomyslnieNie(const std::string& tekst) = 0;
 
     // The chosen path, or "" when the user cancels. The save dialog adds
     // the default extension to a name without one and asks nothing about
@@ -53,9 +55,13 @@ public:
 InterfejsDialogow& Dialogi();
 
 // For a window's save to `sciezka`: where that is the file it read or last
-// wrote (`plik`, as `zawartosc` records it), a file changed meanwhile is
-// replaced only after the user's "Tak"; another path asks nothing.
+// wrote (`plik`, as `zawartosc` records it; under any spelling, TenSamPlik),
+// a file changed meanwhile is replaced only after the user's "Tak"
+// (ZastapicZmieniony); another file asks nothing.
 ZapisZmienionego ZapisZPytaniem(const std::string& sciezka, const std::string& plik, const ZawartoscPliku& zawartosc);
+// The question before a file another save changed is replaced, "Nie" by
+// default: true for "Tak".
+bool ZastapicZmieniony(const std::string& pytanie);
 // Installs other dialogs (not owned); nullptr restores Qt's.
 void UstawDialogi(InterfejsDialogow* dialogi);
 
@@ -81,6 +87,7 @@ public:
 
     std::vector<Wpis> Wpisy;
     std::vector<std::string> ProponowaneNazwy;  // what each save dialog proposed
+    std::vector<std::string> DomyslnieNie;      // the questions whose default is "Nie"
     int BrakOdpowiedzi = 0;      // questions and dialogs with nothing scripted
 
     // The texts of messages and questions, in order.
@@ -95,6 +102,8 @@ public:
     // Recorded with its text also in Windows-1250 ("?" for a letter it lacks).
     void BladQt(const QString& tekst) override;
     int PytanieTakNie(const std::string& tekst) override;
+    // Recorded in `DomyslnieNie` too, then answered as PytanieTakNie.
+    int PytanieTakNieDomyslnieNie(const std::string& tekst) override;
     std::string OtworzPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog) override;
     std::string ZapiszPlik(const std::string& tytul, const std::string& filtr, const std::string& katalog,
                            const std::string& nazwa, const std::string& domyslneRozszerzenie) override;

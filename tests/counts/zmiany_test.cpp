@@ -6,12 +6,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "counts/PlikiPomiarow.h"
+#include "model/UstawieniaPomiaru.h"
 #include "platform/PlikTekstowy.h"
 #include "pomoc.h"
+#include "wspolne/enter_w_pytaniu.h"
 
 namespace {
 
@@ -21,6 +24,21 @@ std::string Bajty(const std::string& plik)
     EXPECT_TRUE(CzytajPlik(plik, tresc, blad)) << blad;
     return tresc;
 }
+
+// A save of another engineer: a process of its own.
+void WInnymProcesie(const std::function<bool()>& zapis)
+{
+    const pid_t dziecko = ::fork();
+    if (dziecko == 0)
+        ::_exit(zapis() ? 0 : 1);
+    int stan = 0;
+    EXPECT_EQ(::waitpid(dziecko, &stan, 0), dziecko);
+    EXPECT_TRUE(WIFEXITED(stan) && WEXITSTATUS(stan) == 0);
+}
+
+// The question before another's save is replaced, by its part that names
+// neither the file's owner nor its time.
+bool OZastapieniu(const std::string& pytanie) { return pytanie.ends_with("Zapisać i zastąpić tamte zmiany?"); }
 
 class ZmianyPomiaruTest : public OknaPomiarowTest {
 protected:
@@ -111,6 +129,143 @@ TEST_F(ZmianyPomiaruTest, ZapiszPytaPrzedZastapieniemCudzegoZapisu)
     PomiaryRuchu->Button3->click();
     PomiaryRuchu->Button3->click();
     EXPECT_EQ(Pytania().size(), 3u);
+}
+
+TEST_F(ZmianyPomiaruTest, NieBezZmianZostawiaPomiarNiezapisany)
+{
+    // B saves; A's save replaces his; B saves again with nothing changed
+    // and answers "Nie": his version is in no file now.
+    PomiaryRuchu->Button3->click();
+    ASSERT_FALSE(BiezacyPomiar.PomiarZmieniony);
+    const std::string obce = InnyZapisuje("opis A");
+    dialogi.Odpowiedzi = {OdpowiedzNie};
+    PomiaryRuchu->Button3->click();
+    ASSERT_EQ(Pytania().size(), 1u);
+    EXPECT_TRUE(BiezacyPomiar.PomiarZmieniony);
+
+    // Opening a count, "Nowy" and leaving ask first; "Kasuj" keeps it.
+    pytania.clear();
+    odpowiedzi = {PytanieKasuj, PytanieKasuj, PytanieKasuj};
+    PomiaryRuchu->Button1->click();
+    PomiaryRuchu->B_NowyPomiar->click();
+    QTest::keyClick(PomiaryRuchu, Qt::Key_Escape);
+    EXPECT_EQ(pytania, std::vector<std::string>(3, "Pomiar " + plik + " zmieniony. ZAPISAĆ?"));
+    EXPECT_TRUE(PomiaryRuchu->isVisible());
+    EXPECT_EQ(PomiaryRuchu->SavePomiar, plik);
+    EXPECT_EQ(Bajty(plik), obce);
+}
+
+TEST_F(ZmianyPomiaruTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
+{
+    const std::string obce = InnyZapisuje("opis A");
+    QTest::keyClicks(PomiaryRuchu->E_Opis1, "opis B");
+    UstawDialogi(nullptr);
+    const std::vector<std::string> teksty = ZEnterWPytaniach([this] { PomiaryRuchu->Button3->click(); });
+    UstawDialogi(&dialogi);
+    ASSERT_EQ(teksty.size(), 1u);
+    EXPECT_TRUE(OZastapieniu(teksty[0])) << teksty[0];
+    EXPECT_EQ(Bajty(plik), obce);
+    EXPECT_TRUE(BiezacyPomiar.PomiarZmieniony);
+}
+
+// The classes and forecast windows save through the save dialog, where the
+// user may reach the file they opened by another name.
+class ZmianyTabelTest : public OknaPomiarowTest {
+protected:
+    std::vector<std::string> Pytania() const
+    {
+        std::vector<std::string> w;
+        for (const std::string& t : dialogi.Teksty(DialogiTestowe::Rodzaj::Pytanie))
+            w.push_back(Cp1250NaUtf8(t));
+        return w;
+    }
+
+    // `plik` of the counts' subfolder `podkatalog`, opened in a window and
+    // then saved by another process, is saved by the window's `zapisz`
+    // under its own name, through a link to the counts' folder and through
+    // "../": each time "Tak" to overwriting it and "Nie" to replacing the
+    // other's work, which stays. Then "Tak" replaces it, and a save after
+    // that asks nothing.
+    void ZapisyPodNazwami(QPushButton* zapisz, const std::string& podkatalog, const std::string& nazwa)
+    {
+        const std::string plik = KatalogPomiarow + "/" + podkatalog + "/" + nazwa;
+        const std::string lacze = ZQString(katalog.path()) + "/lacze";
+        std::filesystem::create_directory_symlink(KatalogPomiarow, lacze);
+        const std::string obce = Bajty(plik);
+        const std::vector<std::string> nazwy = {plik, lacze + "/" + podkatalog + "/" + nazwa,
+                                                KatalogPomiarow + "/" + podkatalog + "/../" + podkatalog + "/" + nazwa};
+        for (const std::string& n : nazwy) {
+            dialogi.SciezkiZapisz = {n};
+            odpowiedzi = {PytanieTak};
+            dialogi.Odpowiedzi = {OdpowiedzNie};
+            zapisz->click();
+            EXPECT_EQ(Bajty(plik), obce) << n;
+        }
+        std::vector<std::string> p = Pytania();
+        EXPECT_EQ(p.size(), 3u);
+        for (const std::string& t : p)
+            EXPECT_TRUE(OZastapieniu(t)) << t;
+        EXPECT_TRUE(dialogi.Teksty(DialogiTestowe::Rodzaj::Blad).empty());
+
+        dialogi.SciezkiZapisz = {nazwy[1], plik};
+        odpowiedzi = {PytanieTak, PytanieTak};
+        dialogi.Odpowiedzi = {OdpowiedzTak};
+        zapisz->click();
+        EXPECT_NE(Bajty(plik), obce);
+        zapisz->click();
+        EXPECT_EQ(Pytania().size(), 4u);
+        EXPECT_EQ(pytania.size(), 5u) << "each save asked to overwrite";
+    }
+};
+
+TEST_F(ZmianyTabelTest, KlasyPytajaPrzedZastapieniemCudzegoZapisuPodKazdaNazwa)
+{
+    const std::string plik = KatalogUstawien + "/wspolne.upm";
+    const UstawieniaPomiaru nasze = WbudowanePrzejscia(WbudowaneKlasyPojazdow());
+    std::string blad;
+    ASSERT_TRUE(ZapiszPlikUstawien(plik, nasze, blad)) << blad;
+    // B opens the file; A saves it with another first class.
+    dialogi.SciezkiOtworz = {plik};
+    PojazdyTabela->B_OdczytUstawPojazd->click();
+    WInnymProcesie([&] {
+        UstawieniaPomiaru u = nasze;
+        u.Nazwa[0] = "Auta A";
+        std::string b;
+        return ZapiszPlikUstawien(plik, u, b);
+    });
+
+    ZapisyPodNazwami(PojazdyTabela->B_ZapisUstawPojazd, "Ustawienia", "wspolne.upm");
+    UstawieniaPomiaru u;
+    bool przejscia = false;
+    ASSERT_TRUE(CzytajPlikUstawien(plik, u, przejscia, blad)) << blad;
+    EXPECT_EQ(u.Nazwa[0], nasze.Nazwa[0]);
+}
+
+TEST_F(ZmianyTabelTest, PrognozaPytaPrzedZastapieniemCudzegoZapisuPodKazdaNazwa)
+{
+    const std::string plik = KatalogPrognoz + "/wspolna.pgz";
+    DanePrognoza nasza;
+    UstawDomyslnaPrognoze(nasza);
+    std::string blad;
+    ASSERT_TRUE(ZapiszPlikPrognozy(plik, nasza, blad)) << blad;
+    DanePomiar pomiar;
+    ASSERT_EQ(UstawDomyslnyPomiar(pomiar), "");
+    DanePrognoza kopia = nasza;
+    TabelaPrognoz->Ustaw(&kopia, &pomiar, {"S", "E", "N", "W", ""}, 'J');
+    // B opens the file; A saves it with a forecast of his own.
+    dialogi.SciezkiOtworz = {plik};
+    TabelaPrognoz->B_OdczytUstawPojazd->click();
+    WInnymProcesie([&] {
+        DanePrognoza p = nasza;
+        p.PrognozaPojazdy[0][0] = "7%";
+        std::string b;
+        return ZapiszPlikPrognozy(plik, p, b);
+    });
+
+    ZapisyPodNazwami(TabelaPrognoz->B_ZapisUstawPojazd, "Prognozy", "wspolna.pgz");
+    DanePrognoza z;
+    ASSERT_TRUE(CzytajPlikPrognozy(plik, z, blad)) << blad;
+    EXPECT_EQ(z.PrognozaPojazdy[0][0].str(), nasza.PrognozaPojazdy[0][0].str());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "base/Kodowanie.h"
 #include "platform/qt/Kodowanie_qt.h"
 #include "platform/qt/Komunikaty.h"
+#include "wspolne/enter_w_pytaniu.h"
 
 TEST(KodowanieQt, PolishLettersCrossTheQtBoundary)
 {
@@ -48,6 +49,33 @@ TEST(Dialogi, TheDoubleAnswersAsScriptedAndRecordsTexts)
     EXPECT_EQ(d.Wpisy[3].filtr, "Pliki|*.rup");
     EXPECT_EQ(d.Wpisy[3].katalog, "/tmp");
     EXPECT_EQ(d.Wpisy[8].tekst, "Instrukcja/Instrukcja.pdf");
+}
+
+// Enter answers a question with its default: "Tak", except where "Tak"
+// replaces another's work.
+TEST(Dialogi, EnterInQtQuestionsAndInTheDouble)
+{
+    int zwykle = 0, zastapic = 0;
+    bool czyZastapic = true;
+    const std::vector<std::string> teksty = ZEnterWPytaniach([&] {
+        zwykle = Dialogi().PytanieTakNie("Zapisac?");
+        zastapic = Dialogi().PytanieTakNieDomyslnieNie("Zastapic?");
+        czyZastapic = ZastapicZmieniony("Plik zmieniony. Zastapic?");
+    });
+    EXPECT_EQ(teksty, (std::vector<std::string>{"Zapisac?", "Zastapic?", "Plik zmieniony. Zastapic?"}));
+    EXPECT_EQ(zwykle, OdpowiedzTak);
+    EXPECT_EQ(zastapic, OdpowiedzNie);
+    EXPECT_FALSE(czyZastapic);
+
+    // The double answers both kinds from one queue and tells them apart.
+    DialogiTestowe d;
+    PodmianaDialogow podmiana(d);
+    d.Odpowiedzi = {OdpowiedzTak, OdpowiedzTak};
+    EXPECT_EQ(Dialogi().PytanieTakNie("a"), OdpowiedzTak);
+    EXPECT_TRUE(ZastapicZmieniony("b"));
+    EXPECT_FALSE(ZastapicZmieniony("c"));
+    EXPECT_EQ(d.Teksty(DialogiTestowe::Rodzaj::Pytanie), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(d.DomyslnieNie, (std::vector<std::string>{"b", "c"}));
 }
 
 TEST(Dialogi, RemovingTheDoubleRestoresQtDialogs)

@@ -11,10 +11,16 @@
 #include "model/PlikProjektu.h"
 #include "platform/ZapisBezpieczny.h"
 #include "pomoc.h"
+#include "wspolne/enter_w_pytaniu.h"
 
 namespace {
 
 constexpr int Tak = TPytanieTakNieKasuj::mrTak;
+constexpr int Kasuj = TPytanieTakNieKasuj::mrKasuj;
+
+// The question before another's save is replaced, by its part that names
+// neither the file's owner nor its time.
+bool OZastapieniu(const std::string& pytanie) { return pytanie.ends_with("Zapisać i zastąpić tamte zmiany?"); }
 
 // The question as the user reads it, owner and time as Qt finds them.
 std::string PytanieOZmianie(const std::string& plik)
@@ -200,6 +206,87 @@ TEST_F(ZmianyTest, ZapisInnegoWCzasiePytaniaPytaPonownie)
     struct stat st {};
     ASSERT_EQ(::stat(plik.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0604u);
+}
+
+TEST_F(ZmianyTest, ZapiszJakoNaSwojPlikPodInnaNazwaPyta)
+{
+    // The project's folder through a link, and "../" from a folder beside it.
+    namespace fs = std::filesystem;
+    fs::create_directory_symlink(katalog.path().toStdString(), Sciezka("lacze"));
+    fs::create_directory(Sciezka("obok"));
+    const std::string obce = InnyZapisuje(plik, 2222);
+    for (const std::string& inna : {Sciezka("lacze/wspolny.rup"), Sciezka("obok/../wspolny.rup")}) {
+        inne.SciezkiZapisz.push_back(inna);
+        odpowiedzi = {Tak};
+        inne.Odpowiedzi = {OdpowiedzNie};
+        UzyjPolecenia("M_Zapiszjako");
+        EXPECT_EQ(CzytajPlik(plik), obce) << inna;
+        EXPECT_EQ(Form1->Sciezka(), plik);
+    }
+    EXPECT_EQ(pytania, std::vector<std::string>(2, "Plik Istnieje. Nadpisać?"));
+    ASSERT_EQ(Pytania().size(), 2u);
+    EXPECT_TRUE(OZastapieniu(Pytania()[0]) && OZastapieniu(Pytania()[1]));
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // "Tak" under the link's name replaces it; a save under the first name
+    // after it asks nothing.
+    inne.SciezkiZapisz.push_back(Sciezka("lacze/wspolny.rup"));
+    odpowiedzi = {Tak};
+    inne.Odpowiedzi = {OdpowiedzTak};
+    UzyjPolecenia("M_Zapiszjako");
+    EXPECT_EQ(CzytajPlik(plik), TrescProjektu());
+    Zmien(3333);
+    inne.SciezkiZapisz.push_back(plik);
+    odpowiedzi = {Tak};
+    UzyjPolecenia("M_Zapiszjako");
+    EXPECT_EQ(CzytajPlik(plik), TrescProjektu());
+    EXPECT_EQ(Pytania().size(), 3u);
+
+    // A copy, the same bytes in a file of its own, is another file.
+    InnyZapisuje(plik, 4444);
+    fs::copy_file(plik, Sciezka("kopia.rup"));
+    Zmien(5555);
+    inne.SciezkiZapisz.push_back(Sciezka("kopia.rup"));
+    odpowiedzi = {Tak};
+    UzyjPolecenia("M_Zapiszjako");
+    EXPECT_EQ(CzytajPlik(Sciezka("kopia.rup")), TrescProjektu());
+    EXPECT_EQ(Pytania().size(), 3u);
+    EXPECT_FALSE(ProjektZmieniony);
+}
+
+TEST_F(ZmianyTest, NieBezZmianZostawiaProjektNiezapisany)
+{
+    // B saves; A's save replaces his; B saves again with nothing changed
+    // and answers "Nie": his version is in no file now.
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_FALSE(ProjektZmieniony);
+    const std::string obce = InnyZapisuje(plik, 2222);
+    inne.Odpowiedzi = {OdpowiedzNie};
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_EQ(Pytania().size(), 1u);
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // "Nowy", opening a project and closing ask first; "Kasuj" keeps it.
+    odpowiedzi = {Kasuj, Kasuj, Kasuj};
+    UzyjPolecenia("BNowy");
+    UzyjPolecenia("BOtworz");
+    EXPECT_FALSE(Form1->close());
+    EXPECT_EQ(pytania, std::vector<std::string>(3, "Dane niezapisane. ZAPISAĆ?"));
+    EXPECT_EQ(Ruchoplany.at(0).Natezenia[1], 1111);
+    EXPECT_EQ(Form1->Sciezka(), plik);
+    EXPECT_EQ(CzytajPlik(plik), obce);
+}
+
+TEST_F(ZmianyTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
+{
+    const std::string obce = InnyZapisuje(plik, 2222);
+    UstawDialogi(nullptr);
+    const std::vector<std::string> teksty = ZEnterWPytaniach([] { UzyjPolecenia("TB_Zapisz"); });
+    UstawDialogi(&inne);
+    ASSERT_EQ(teksty.size(), 1u);
+    EXPECT_TRUE(OZastapieniu(teksty[0])) << teksty[0];
+    EXPECT_EQ(CzytajPlik(plik), obce);
+    EXPECT_TRUE(ProjektZmieniony);
 }
 
 } // namespace
