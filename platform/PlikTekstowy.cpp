@@ -147,8 +147,16 @@ std::size_t PoKoncuLinii(std::string_view t, std::size_t koniec)
 
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad)
 {
+    return CzytajPlik(sciezka, tresc, blad, nullptr);
+}
+
+bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad, ZawartoscPliku* zawartosc)
+{
     tresc.clear();
     blad.clear();
+    // The identity is taken before the bytes: a change while they are read
+    // gives the file another status change time.
+    const timespec zegar = ZawartoscPliku::Zegar();
     // Without O_NONBLOCK opening a pipe would wait for a writer for ever.
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -172,7 +180,13 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     try {
-        return CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad);
+        if (!CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad))
+            return false;
+        if (zawartosc) {
+            *zawartosc = ZawartoscPliku::Z(tresc);
+            zawartosc->DodajTozsamosc(st, zegar);
+        }
+        return true;
     } catch (const std::bad_alloc&) {
         std::string().swap(tresc);
         blad = KomunikatOdczytu(sciezka, ENOMEM);
