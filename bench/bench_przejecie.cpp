@@ -9,6 +9,7 @@
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -55,11 +56,14 @@ std::string Uzytkownicy()
 {
     static std::string blad = [] {
         if (!::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str())) {
-            // No home folders, no passwords: only the database's entries.
+            // No home folders, no passwords (PAM refuses the empty ones, and
+            // newusers then fails with the entries made): only the database's
+            // entries.
             std::string wiersze;
             for (int i = 0; i < Uzytkownikow; ++i)
-                wiersze += Uzytkownik(i) + ":::::" + ":/usr/sbin/nologin\n";
-            if (!Uruchom("newusers", wiersze))
+                wiersze += Uzytkownik(i) + "::::::/usr/sbin/nologin\n";
+            Uruchom("newusers 2>/dev/null", wiersze);
+            if (!::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str()))
                 return std::string("newusers failed");
         }
         if (!Grupa("kgbg_zespol", WZespole) || !Grupa("kgbg_biuro", WBiurze))
@@ -116,8 +120,8 @@ bool PlikZespolu(const std::string& folder, const std::string& plik, const Tozsa
     return ::close(fd) == 0 && dobrze;
 }
 
-// kgb_0001 saves a file of some 10 kB in the team's folder: with
-// `cudzy` kgb_0000's, else his own.
+// kgb_0001 saves a file of some 18 kB in the team's folder: with `cudzy`
+// kgb_1999's, else his own.
 void Zapisuj(benchmark::State& stan, bool cudzy)
 {
     if (::geteuid() != 0) {
@@ -128,7 +132,8 @@ void Zapisuj(benchmark::State& stan, bool cudzy)
         stan.SkipWithError(blad.c_str());
         return;
     }
-    const Tozsamosc wlasciciel = Kogo(Uzytkownik(0)), piszacy = Kogo(Uzytkownik(1));
+    // The owner in neither team: his rights are kept in the file's list.
+    const Tozsamosc wlasciciel = Kogo(Uzytkownik(Uzytkownikow - 1)), piszacy = Kogo(Uzytkownik(1));
     const std::string folder = (std::filesystem::temp_directory_path() / "kartogram_zespol").string();
     const std::string plik = folder + (cudzy ? "/cudzy.txt" : "/wlasny.txt");
     const std::vector<std::string> linie(400, "1;2;3;4;5;Rondo Grunwaldzkie - wlot polnocny");
@@ -147,8 +152,15 @@ void Zapisuj(benchmark::State& stan, bool cudzy)
             break;
         }
         if (cudzy) {
-            // The file is the writer's now: back to its owner.
+            // The file is the writer's now, the owner's rights in its list:
+            // back to its owner.
             stan.PauseTiming();
+            struct stat st {};
+            if (::stat(plik.c_str(), &st) != 0 || st.st_uid != piszacy.uid ||
+                ::getxattr(plik.c_str(), "system.posix_acl_access", nullptr, 0) <= 0) {
+                stan.SkipWithError("the save did not hand the file over");
+                break;
+            }
             const bool znow = JakoRoot() && PlikZespolu(folder, plik, wlasciciel, tresc) && Jako(piszacy);
             stan.ResumeTiming();
             if (!znow) {

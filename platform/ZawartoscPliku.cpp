@@ -1,6 +1,11 @@
 #include "platform/ZawartoscPliku.h"
 
 #include <sys/stat.h>
+#if defined(__x86_64__) || defined(__i386__)
+// The library's own choice of the processor's widest vectors (AVX2, AVX-512),
+// for the same hash.
+#include <xxh_x86dispatch.h>
+#endif
 
 namespace {
 
@@ -50,6 +55,8 @@ bool ZawartoscPliku::NiezmienionyWedlug(const struct stat& st) const
            zmianaNanosekundy == st.st_ctim.tv_nsec;
 }
 
+// The state holds no pointer into itself (only to the library's constant
+// secret): a copy goes on on its own.
 SkrotBajtow::SkrotBajtow() { XXH3_64bits_reset(&stan_); }
 
 void SkrotBajtow::Dodaj(std::string_view bajty)
