@@ -298,9 +298,9 @@ template <typename Dane, typename Czytaj>
 bool CzytajZZapisem(const std::string& sciezka, Dane& p, std::string& blad, ZawartoscPliku* zawartosc, Czytaj czytaj)
 {
     std::string tresc;
-    if (!CzytajPlik(sciezka, tresc, blad))
+    ZawartoscPliku z;
+    if (!CzytajPlik(sciezka, tresc, blad, zawartosc ? &z : nullptr))
         return false;
-    const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
     if (!czytaj(std::move(tresc), sciezka, p, blad))
         return false;
     if (zawartosc)

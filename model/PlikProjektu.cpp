@@ -730,9 +730,9 @@ bool CzytajProjekt(const std::string& nazwaPliku, Projekt& cel, std::string& bla
 {
     uzupelnione.clear();
     std::string tresc;
-    if (!CzytajPlik(nazwaPliku, tresc, blad))
+    // The record is of the bytes as read, before any conversion.
+    if (!CzytajPlik(nazwaPliku, tresc, blad, &cel.Zawartosc))
         return false;  // names the file and the cause
-    cel.Zawartosc = ZawartoscPliku::Z(tresc);  // the bytes as read, before any conversion
     if (!TekstPlikuWCp1250(tresc, nazwaPliku, blad))
         return false;
 

@@ -152,9 +152,9 @@ bool CzytajPlikUstawien(const std::string& sciezka, UstawieniaPomiaru& u, bool& 
                         ZawartoscPliku* zawartosc)
 {
     std::string tresc;
-    if (!CzytajPlik(sciezka, tresc, blad))
+    ZawartoscPliku z;
+    if (!CzytajPlik(sciezka, tresc, blad, zawartosc ? &z : nullptr))
         return false;
-    const ZawartoscPliku z = zawartosc ? ZawartoscPliku::Z(tresc) : ZawartoscPliku{};
     if (!CzytajTekstUstawien(std::move(tresc), sciezka, u, zPrzejsciami, blad))
         return false;
     if (zawartosc)

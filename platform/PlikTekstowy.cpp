@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fcntl.h>
 #include <new>
+#include <optional>
 #include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,7 +60,9 @@ struct ZamykanyPlik {
 };
 
 // The rest of an open file, about `rozmiar` bytes.
-bool CzytajDoKonca(int fd, const std::string& sciezka, std::size_t rozmiar, std::string& tresc, std::string& blad)
+// With `skrot`, the bytes are hashed as they come, while in the cache.
+bool CzytajDoKonca(int fd, const std::string& sciezka, std::size_t rozmiar, std::string& tresc, std::string& blad,
+                   SkrotBajtow* skrot)
 {
     tresc.reserve(rozmiar);
     char bufor[65536];
@@ -75,6 +78,8 @@ bool CzytajDoKonca(int fd, const std::string& sciezka, std::size_t rozmiar, std:
         if (r == 0)
             return true;
         tresc.append(bufor, static_cast<std::size_t>(r));
+        if (skrot)
+            skrot->Dodaj(std::string_view(bufor, static_cast<std::size_t>(r)));
         // The file may grow while it is read.
         if (tresc.size() > MaksRozmiarPlikuTekstowego) {
             blad = ZbytDuzy(sciezka);
@@ -147,8 +152,16 @@ std::size_t PoKoncuLinii(std::string_view t, std::size_t koniec)
 
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad)
 {
+    return CzytajPlik(sciezka, tresc, blad, nullptr);
+}
+
+bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad, ZawartoscPliku* zawartosc)
+{
     tresc.clear();
     blad.clear();
+    // The identity is taken before the bytes: a change while they are read
+    // gives the file another status change time.
+    const timespec zegar = ZawartoscPliku::Zegar();
     // Without O_NONBLOCK opening a pipe would wait for a writer for ever.
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -172,7 +185,16 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     try {
-        return CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad);
+        std::optional<SkrotBajtow> skrot;
+        if (zawartosc)
+            skrot.emplace();
+        if (!CzytajDoKonca(fd, sciezka, static_cast<std::size_t>(st.st_size), tresc, blad, skrot ? &*skrot : nullptr))
+            return false;
+        if (zawartosc) {
+            *zawartosc = skrot->Wynik();
+            zawartosc->DodajTozsamosc(st, zegar);
+        }
+        return true;
     } catch (const std::bad_alloc&) {
         std::string().swap(tresc);
         blad = KomunikatOdczytu(sciezka, ENOMEM);

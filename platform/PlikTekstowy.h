@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ZawartoscPliku.h"
+
 // Larger files are refused: no file of the program comes near it.
 constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 
@@ -17,6 +19,9 @@ constexpr std::uintmax_t MaksRozmiarPlikuTekstowego = 256u * 1024u * 1024u;
 // too) returns false with a Polish message naming the file in `blad`;
 // `tresc` is then empty.
 bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad);
+// As above, and where `zawartosc` is given the record of the bytes read with
+// the file's identity, for a save back (ZapisBezpieczny::ZnanaZawartosc).
+bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& blad, ZawartoscPliku* zawartosc);
 
 // Makes a file's bytes the program's Windows-1250 text, in place, before its
 // reader takes them, by one rule for every kind of file. A text (after any

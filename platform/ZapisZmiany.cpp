@@ -26,29 +26,28 @@ StanWlasciwosci Wlasciwosci(int katalog, const std::string& nazwa)
 
 namespace {
 
-// The file's identity and modification time, beside its bytes' record.
-void DodajTozsamosc(ZawartoscPliku& z, const struct stat& st)
-{
-    z.zTozsamoscia = true;
-    z.urzadzenie = st.st_dev;
-    z.wezel = st.st_ino;
-    z.sekundy = st.st_mtim.tv_sec;
-    z.nanosekundy = st.st_mtim.tv_nsec;
-}
-
-bool StanCelu(int katalog, const std::string& nazwa, ZawartoscPliku& z, struct stat& st)
+// The target's record now: its bytes read back, unless its identity and
+// times tell that it still holds those of `znana`.
+bool StanCelu(int katalog, const std::string& nazwa, const ZawartoscPliku& znana, ZawartoscPliku& z,
+              struct stat& st)
 {
     z = {};
+    const timespec zegar = ZawartoscPliku::Zegar();
     const int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             return errno != ENOENT;
         z.rozmiar = static_cast<std::uint64_t>(st.st_size);
-        DodajTozsamosc(z, st);
+        z.DodajTozsamosc(st, zegar);
         return true;
     }
     SkrotBajtow skrot;
     bool caly = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (caly && znana.NiezmienionyWedlug(st)) {
+        ::close(fd);
+        z = znana;
+        return true;
+    }
     std::vector<char> bufor(1 << 16);
     while (caly) {
         const ssize_t n = ::read(fd, bufor.data(), bufor.size());
@@ -65,7 +64,7 @@ bool StanCelu(int katalog, const std::string& nazwa, ZawartoscPliku& z, struct s
     if (caly)
         z = skrot.Wynik();
     z.rozmiar = static_cast<std::uint64_t>(st.st_size);
-    DodajTozsamosc(z, st);
+    z.DodajTozsamosc(st, zegar);
     return true;
 }
 
@@ -96,9 +95,10 @@ std::string CzasZmiany(const struct stat& st)
 ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane)
 {
     ZawartoscPliku z = pisane.Wynik();
+    const timespec zegar = ZawartoscPliku::Zegar();
     struct stat st {};
     if (::fstat(fd, &st) == 0)
-        DodajTozsamosc(z, st);
+        z.DodajTozsamosc(st, zegar);
     return z;
 }
 
@@ -121,7 +121,7 @@ bool ZapisBezpieczny::ZastapicCel()
     for (;;) {
         ZawartoscPliku teraz;
         struct stat st {};
-        if (!StanCelu(katalog_, nazwaCelu_, teraz, st) || TaSamaZawartosc(znana_, teraz))
+        if (!StanCelu(katalog_, nazwaCelu_, znana_, teraz, st) || TaSamaZawartosc(znana_, teraz))
             return true;
         const std::string pytanie = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
                                     Utf8NaCp1250(" został zmieniony po otwarciu (użytkownik ") +

@@ -4,7 +4,7 @@
 # "testy" also those of the tests (GoogleTest, Google Benchmark, the fuzzing
 # compiler, the DXF and PDF readers, the virtual display, setfacl/getfacl).
 set -euo pipefail
-PAKIETY=(build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg-dev zlib1g-dev
+PAKIETY=(build-essential cmake pkg-config qt6-base-dev libgl-dev libjpeg-dev zlib1g-dev libxxhash-dev
          hershey-fonts-data fonts-dejavu-core fonts-noto-mono qt6-translations-l10n)
 if [ "${1:-}" = testy ]; then
   PAKIETY+=(libgtest-dev googletest libbenchmark-dev python3-ezdxf clang libclang-rt-14-dev
