@@ -360,6 +360,8 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     // only on the user's word; "Nie" leaves the count unsaved.
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, SavePomiar, ZawartoscPomiaru);
     if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
+        if (zmiany.naMiejscu && sciezka == SavePomiar)
+            ZawartoscPomiaru = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);
         return false;
