@@ -150,6 +150,8 @@ bool TPojazdyTabela::ZapiszUstawieniaPomiaru(const std::string& sciezka)
     std::string blad, uwaga;
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, plikUstawien_, zawartoscUstawien_);
     if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad, &uwaga, &zmiany)) {
+        if (zmiany.naMiejscu && sciezka == plikUstawien_)
+            zawartoscUstawien_ = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);
         return false;

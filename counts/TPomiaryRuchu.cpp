@@ -361,6 +361,8 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     // saved before: its file now holds another's work.
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, SavePomiar, ZawartoscPomiaru);
     if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
+        if (zmiany.naMiejscu && sciezka == SavePomiar)
+            ZawartoscPomiaru = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);
         else

@@ -76,10 +76,11 @@ bool ZapisBezpieczny::Otworz(const std::string& sciezka, bool zNazwa, std::strin
     // gives them the file's permissions; a new file's take the system's
     // defaults (the umask, the folder's default access list).
     struct stat st {};
-    const mode_t tryb = ::fstatat(katalog_, nazwaCelu_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0200 : 0666;
-    fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_, tryb);
+    tryb_ = ::fstatat(katalog_, nazwaCelu_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? 0200 : 0666;
+    naMiejscu_ = false;
+    fd_ = zNazwa ? -1 : UtworzBezNazwy(katalog_, tryb_);
     if (fd_ < 0 && (zNazwa || BrakPlikowBezNazwy(errno)))
-        fd_ = UtworzNazwany(katalog_, tryb, tymczasowy_);
+        fd_ = UtworzNazwany(katalog_, tryb_, tymczasowy_);
     if (fd_ < 0) {
         // The file itself may be writable: what is not is its folder.
         blad = errno == EACCES || errno == EPERM
@@ -111,51 +112,78 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
         return false;
     uwaga_.clear();
     odmowa_ = false;
+    naMiejscu_ = false;
     zapisana_ = {};
-    // Whole now, the file takes the old one's permissions, before the flush
-    // so that they reach the disk with it. It stays open (and locked) until
-    // it is in the target's place. The target is checked at the last moment,
-    // so that a save landing meanwhile is caught too; one that landed while
-    // the user was asked gives the new file its permissions anew.
+    // The contents reach the disk before the turn, which then is short.
+    int nr = ::fsync(fd_) == 0 ? 0 : errno;
+    // In its turn the save takes the target's permissions, flushes them with
+    // the file and checks the target last: unchanged (bytes and
+    // permissions) since the round began, it is replaced. Another save's
+    // file that landed while the user was asked gives the new one its
+    // permissions anew; no round that saw the target change ends in the
+    // rename.
     Niezachowane brak;
-    int nr = 0;
-    for (int proba = 0; proba < 5; ++proba) {
+    KolejZapisu kolej(katalog_);
+    bool zmieniany = true;
+    int pytania = 0;
+    for (int runda = 0; nr == 0 && zmieniany && runda < 10; ++runda) {
+        kolej.Zablokuj();
         const StanWlasciwosci przed = Wlasciwosci(katalog_, nazwaCelu_);
-        brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
+        brak = {};
+        if (przed.istnieje)
+            brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
+        else if (tryb_ == 0200)
+            brak.blad = PrawaNowegoPliku(fd_, katalog_);  // the target went after `Otworz`
+        std::string pytanie;
+        ZawartoscPliku teraz;
         if (brak.blad != 0)
             nr = brak.blad;  // the old file stays as it was
         else if (::fsync(fd_) != 0)
             nr = errno;
-        else if (tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
-            nr = errno;
-        else if (!ZastapicCel())
-            nr = ECANCELED;
-        if (nr != 0 || Wlasciwosci(katalog_, nazwaCelu_) == przed)
-            break;
+        else if (CelZmieniony(pytania > 0, pytanie, teraz)) {
+            // Other saves go on while the user is asked.
+            kolej.Zwolnij();
+            ++pytania;
+            if (!czyZastapic_ || !czyZastapic_(pytanie)) {
+                odmowa_ = true;
+                nr = ECANCELED;
+            } else
+                znana_ = teraz;  // what the user agreed to replace
+        } else
+            zmieniany = !(Wlasciwosci(katalog_, nazwaCelu_) == przed);
     }
-    bool naMiejscu = false;
+    const bool ciagleZmieniany = nr == 0 && zmieniany;
+    if (ciagleZmieniany)
+        nr = EAGAIN;
+    // Named only now: a save killed while its question was open leaves
+    // nothing where the file system has files without a name.
+    else if (nr == 0 && tymczasowy_.empty() && !NadajNazwe(fd_, katalog_, tymczasowy_))
+        nr = errno;
     if (nr == 0 && ::renameat(katalog_, tymczasowy_.c_str(), katalog_, nazwaCelu_.c_str()) != 0)
         nr = errno;
     else if (nr == 0) {
         tymczasowy_.clear();  // it is the target now
-        naMiejscu = true;
+        naMiejscu_ = true;
         zapisana_ = ZapisanaZawartosc(fd_, pisane_);
         uwaga_ = UwagaZapisu(sciezka_, brak);
-        nr = ZapiszKatalog(katalog_);
     }
+    kolej.Zwolnij();
+    if (naMiejscu_)
+        nr = ZapiszKatalog(katalog_);
     Porzuc();
     // A failed flush of the folder leaves the new contents in the file: the
     // save is not sure, and the user is asked to save again, told as well
     // what the file did not keep.
     if (nr != 0 && !odmowa_)
-        blad = naMiejscu ? Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
-                               Utf8NaCp1250(" został zapisany, ale system nie potwierdził, że jest na dysku (") +
-                               PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.") +
-                               (uwaga_.empty() ? "" : " " + uwaga_)
-               : brak.bladListy ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka_) +
+        blad = naMiejscu_ ? Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
+                                Utf8NaCp1250(" został zapisany, ale system nie potwierdził, że jest na dysku (") +
+                                PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.") +
+                                (uwaga_.empty() ? "" : " " + uwaga_)
+               : ciagleZmieniany ? KomunikatZPrzyczyna(sciezka_, "plik wciąż zmieniał się podczas zapisu")
+               : brak.bladListy  ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka_) +
                                       Utf8NaCp1250(" (nie można ustawić listy uprawnień pliku: ") +
                                       PrzyczynaBledu(nr) + ")."
-                                : KomunikatZapisu(sciezka_, nr);
+                                 : KomunikatZapisu(sciezka_, nr);
     return nr == 0;
 }
 
@@ -185,22 +213,26 @@ bool ZapiszLinieBezpiecznie(const std::string& sciezka, const std::vector<std::s
         tresc += "\r\n";
     }
     ZapisBezpieczny zapis;
-    if (zmiany)
+    if (zmiany) {
         zmiany->odmowa = false;
+        zmiany->naMiejscu = false;
+    }
     if (!zapis.Otworz(sciezka, blad))
         return false;
     if (zmiany)
         zapis.ZnanaZawartosc(zmiany->zawartosc, zmiany->czyZastapic);
-    if (!zapis.Pisz(tresc, blad) || !zapis.Zakoncz(blad)) {
-        if (zmiany)
-            zmiany->odmowa = zapis.Odmowa();
-        return false;
+    const bool zapisany = zapis.Pisz(tresc, blad) && zapis.Zakoncz(blad);
+    if (zmiany) {
+        zmiany->odmowa = zapis.Odmowa();
+        // The file in place, its record is of the bytes written, whatever
+        // the folder's flush said.
+        zmiany->naMiejscu = zapis.NaMiejscu();
+        if (zapis.NaMiejscu())
+            zmiany->zawartosc = zapis.Zapisana();
     }
-    if (uwaga)
+    if (zapisany && uwaga)
         *uwaga = zapis.Uwaga();
-    if (zmiany)
-        zmiany->zawartosc = zapis.Zapisana();
-    return true;
+    return zapisany;
 }
 
 // What a save knows of the file it read or wrote, and the check before it

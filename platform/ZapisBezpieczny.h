@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 #include "platform/ZawartoscPliku.h"
@@ -17,20 +18,28 @@ using PytanieOZastapienie = std::function<bool(const std::string& pytanie)>;
 // What a save back into a file the program holds needs: the record of the
 // file (it becomes the one of the bytes written when the save succeeds) and
 // who is asked. `odmowa` tells that the user refused to replace the file:
-// the save failed with no error message to show.
+// the save failed with no error message to show. `naMiejscu` tells that the
+// new file is in place though the save failed (its folder's flush did):
+// `zawartosc` is its record then too.
 struct ZapisZmienionego {
     ZawartoscPliku zawartosc;
     PytanieOZastapienie czyZastapic;
     bool odmowa = false;
+    bool naMiejscu = false;
 };
 
 // A file written in its target's folder and put in the target's place only
 // when all of it has been written and flushed, the folder too after the
 // rename: a failed write leaves the old file as it was. Until then the new
 // file has no name where the file system allows it, else one of the
-// program's own (".~kartogram-" and 16 hexadecimal digits). It stays locked
-// from its start to the rename; a save removes from its folder only such
-// files of its user that no writer holds locked. A target that is no regular
+// program's own (".~kartogram-" and 16 hexadecimal digits); one without a
+// name gets such a name only after the question below, just before the
+// rename, so that a save killed while the user is asked leaves nothing.
+// It stays locked from its start to the rename; a save removes from its
+// folder only such files of its user that no writer holds locked. The
+// program's saves into one folder take turns from the last check of the
+// target to the rename (KolejZapisu, ZapisTymczasowe.h); the target's
+// permissions are read in that turn. A target that is no regular
 // file, is read-only or that the user may not write is refused with the
 // reason, and so is a name with a line break. Dropped before `Zakoncz`, the
 // half-written file goes with it. A symbolic link is followed (in a sticky
@@ -47,7 +56,9 @@ struct ZapisZmienionego {
 // the file system takes no list, no one gets more than he had, and `Uwaga`
 // names whose rights were narrowed; a list that cannot be set for another
 // reason fails the save, as does any other failed step. A new target gets
-// the system's defaults.
+// the system's defaults, and so does one gone (deleted, moved away) before
+// `Zakoncz`. A target whose permissions change at every check is not
+// replaced: the save fails, the old file as it was.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;
@@ -75,21 +86,26 @@ public:
     // The target as the program read or last wrote it: where it holds other
     // bytes just before the rename (another save replaced it, or it was
     // changed), `czyZastapic` is asked "Plik … został zmieniony po otwarciu
-    // (użytkownik …, dd.mm.yyyy hh:mm). Zapisać i zastąpić tamte zmiany?",
-    // and again if it changes once more while asked. "Nie" leaves the old
+    // (właściciel pliku: …, dd.mm.yyyy hh:mm). Zapisać i zastąpić tamte
+    // zmiany?", out of the save's turn, and if it changes once more while
+    // asked, "Plik … został ponownie zmieniony (…)". "Nie" leaves the old
     // file as it is: `Zakoncz` fails with `Odmowa()` and no message. A
     // target gone meanwhile asks nothing; an unknown record checks nothing.
     // Set after `Otworz`.
     void ZnanaZawartosc(const ZawartoscPliku& z, PytanieOZastapienie czyZastapic);
     bool Odmowa() const { return odmowa_; }
-    // After a successful `Zakoncz`: the record of the bytes written.
+    // After `Zakoncz`: whether the new file took the target's place, also
+    // where the folder's flush failed after it (`Zakoncz` false).
+    bool NaMiejscu() const { return naMiejscu_; }
+    // While `NaMiejscu`: the record of the bytes written.
     const ZawartoscPliku& Zapisana() const { return zapisana_; }
 
 private:
     bool Otworz(const std::string& sciezka, bool zNazwa, std::string& blad);
-    // Whether the target may be replaced: unchanged since `znana_`, gone, or
-    // the user said so.
-    bool ZastapicCel();
+    // Whether the target holds other bytes than `znana_`: then `pytanie` is
+    // what the user is asked ("ponownie": once more in this save) and
+    // `teraz` the record of what he is asked about.
+    bool CelZmieniony(bool ponownie, std::string& pytanie, ZawartoscPliku& teraz) const;
 
     int fd_ = -1;
     int katalog_ = -1;        // the target's folder
@@ -98,6 +114,8 @@ private:
     std::string nazwaCelu_;   // the target's name in its folder
     std::string tymczasowy_;  // the new file's name there; "" while it has none
     std::string uwaga_;
+    mode_t tryb_ = 0;         // the new file's mode at its making
+    bool naMiejscu_ = false;
     ZawartoscPliku znana_;            // the target as read or last written
     PytanieOZastapienie czyZastapic_;
     bool odmowa_ = false;

@@ -5,6 +5,7 @@
 #include <dirent.h>
 #include <sys/file.h>
 #include <sys/random.h>
+#include <sys/xattr.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -171,6 +172,68 @@ bool NadajNazwe(int fd, int katalog, std::string& nazwa)
             return false;
     }
     return false;
+}
+
+// A file made 0666 in the folder gets from the system what a new target
+// would (the umask, or the folder's default list instead of it): the file
+// is given its mode and list.
+int PrawaNowegoPliku(int fd, int katalog)
+{
+    constexpr const char* Lista = "system.posix_acl_access";
+    int wzor = tylkoNazwane ? -1 : ::openat(katalog, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (wzor < 0) {
+        std::string nazwa;
+        wzor = UtworzNazwany(katalog, 0666, nazwa);
+        if (wzor < 0)
+            return errno;
+        ::unlinkat(katalog, nazwa.c_str(), 0);
+    }
+    int nr = 0;
+    std::vector<char> lista(256);
+    ssize_t n = ::fgetxattr(wzor, Lista, lista.data(), lista.size());
+    if (n < 0 && errno == ERANGE) {
+        n = ::fgetxattr(wzor, Lista, nullptr, 0);
+        lista.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        n = n > 0 ? ::fgetxattr(wzor, Lista, lista.data(), lista.size()) : n;
+    }
+    struct stat st {};
+    if (n >= 0 && ::fsetxattr(fd, Lista, lista.data(), static_cast<std::size_t>(n), 0) != 0)
+        nr = errno;
+    else if (n < 0 && errno != ENODATA && errno != ENOTSUP)
+        nr = errno;
+    // A list the file inherited at its making that a new file would not have.
+    else if (n < 0 && ::fremovexattr(fd, Lista) != 0 && errno != ENODATA && errno != ENOTSUP)
+        nr = errno;
+    else if (::fstat(wzor, &st) != 0 || ::fchmod(fd, st.st_mode & 07777) != 0)
+        nr = errno;
+    ::close(wzor);
+    return nr;
+}
+
+KolejZapisu::KolejZapisu(int katalog) : fd_(::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+
+KolejZapisu::~KolejZapisu()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void KolejZapisu::Zablokuj()
+{
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+        if (errno == EINTR)
+            continue;
+        // No such lock here (ENOLCK, EOPNOTSUPP, EINVAL, a network file
+        // system's EBADF): the save goes on without turns.
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+void KolejZapisu::Zwolnij()
+{
+    if (fd_ >= 0)
+        ::flock(fd_, LOCK_UN);
 }
 
 } // namespace zapis

@@ -2,8 +2,8 @@
 // The safe save's temporary files: the new contents without a name where
 // the file system allows it, else under a name of the program's own
 // (".~kartogram-" and 16 hexadecimal digits), locked by their writer from
-// their start to the rename, and the clean-up of those saves killed half
-// way left behind.
+// their start to the rename, the clean-up of those saves killed half way
+// left behind, and the turns the saves into one folder take.
 
 #include <string>
 #include <string_view>
@@ -29,5 +29,27 @@ bool BrakPlikowBezNazwy(int nr);
 int UtworzNazwany(int katalog, mode_t tryb, std::string& nazwa);
 // Gives the file without a name a temporary one (`nazwa`); false with errno.
 bool NadajNazwe(int fd, int katalog, std::string& nazwa);
+// Gives the file what a file made anew in the folder gets there: the mode
+// (0666 less the umask) or the folder's default access list; 0 or errno.
+int PrawaNowegoPliku(int fd, int katalog);
+
+// The program's saves into one folder take turns from the last check of
+// their target to its rename: each holds the folder locked (flock)
+// meanwhile, in its own open folder, so that threads take turns too. A
+// folder that cannot be opened for reading, or whose file system takes no
+// such lock, is saved into without it.
+class KolejZapisu {
+public:
+    explicit KolejZapisu(int katalog);
+    ~KolejZapisu();
+    KolejZapisu(const KolejZapisu&) = delete;
+    KolejZapisu& operator=(const KolejZapisu&) = delete;
+    // Waits for the turn.
+    void Zablokuj();
+    void Zwolnij();
+
+private:
+    int fd_ = -1;
+};
 
 } // namespace zapis

@@ -21,7 +21,7 @@ StanWlasciwosci Wlasciwosci(int katalog, const std::string& nazwa)
     struct stat st {};
     if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return {};
-    return {st.st_dev, st.st_ino, st.st_ctim};
+    return {true, st.st_dev, st.st_ino, st.st_ctim};
 }
 
 namespace {
@@ -88,7 +88,6 @@ std::string CzasZmiany(const struct stat& st)
     return tekst;
 }
 
-
 } // namespace
 
 // The record of the file now in the target's place, written through `fd`.
@@ -102,8 +101,6 @@ ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane)
     return z;
 }
 
-// The target as it stands now: false where it is gone. A file the user may
-
 } // namespace zapis
 
 using namespace zapis;
@@ -114,25 +111,17 @@ void ZapisBezpieczny::ZnanaZawartosc(const ZawartoscPliku& z, PytanieOZastapieni
     czyZastapic_ = std::move(czyZastapic);
 }
 
-bool ZapisBezpieczny::ZastapicCel()
+bool ZapisBezpieczny::CelZmieniony(bool ponownie, std::string& pytanie, ZawartoscPliku& teraz) const
 {
-    if (!znana_.znana)
-        return true;
-    for (;;) {
-        ZawartoscPliku teraz;
-        struct stat st {};
-        if (!StanCelu(katalog_, nazwaCelu_, znana_, teraz, st) || TaSamaZawartosc(znana_, teraz))
-            return true;
-        const std::string pytanie = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
-                                    Utf8NaCp1250(" został zmieniony po otwarciu (użytkownik ") +
-                                    NazwaUzytkownika(st.st_uid) + ", " + CzasZmiany(st) +
-                                    Utf8NaCp1250("). Zapisać i zastąpić tamte zmiany?");
-        if (!czyZastapic_ || !czyZastapic_(pytanie)) {
-            odmowa_ = true;
-            return false;
-        }
-        // What the user agreed to replace; asked again if it changes once
-        // more while the question was open.
-        znana_ = teraz;
-    }
+    struct stat st {};
+    if (!znana_.znana || !StanCelu(katalog_, nazwaCelu_, znana_, teraz, st) || TaSamaZawartosc(znana_, teraz))
+        return false;
+    // The owner need not be who changed it: the question names him as the
+    // file's owner.
+    pytanie = Utf8NaCp1250("Plik ") + SciezkaWTekscie(sciezka_) +
+              Utf8NaCp1250(ponownie ? " został ponownie zmieniony (właściciel pliku: "
+                                    : " został zmieniony po otwarciu (właściciel pliku: ") +
+              NazwaUzytkownika(st.st_uid) + ", " + CzasZmiany(st) +
+              Utf8NaCp1250("). Zapisać i zastąpić tamte zmiany?");
+    return true;
 }

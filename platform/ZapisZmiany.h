@@ -12,15 +12,16 @@
 namespace zapis {
 
 // What the target's permissions are taken from: the file and its last
-// change of them.
+// change of them; none where it is gone.
 struct StanWlasciwosci {
+    bool istnieje = false;
     dev_t urzadzenie = 0;
     ino_t wezel = 0;
     timespec zmiana{};
     bool operator==(const StanWlasciwosci& s) const
     {
-        return urzadzenie == s.urzadzenie && wezel == s.wezel && zmiana.tv_sec == s.zmiana.tv_sec &&
-               zmiana.tv_nsec == s.zmiana.tv_nsec;
+        return istnieje == s.istnieje && urzadzenie == s.urzadzenie && wezel == s.wezel &&
+               zmiana.tv_sec == s.zmiana.tv_sec && zmiana.tv_nsec == s.zmiana.tv_nsec;
     }
 };
 

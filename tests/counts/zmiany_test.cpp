@@ -83,8 +83,9 @@ protected:
     std::string Pytanie() const
     {
         const QFileInfo f(QString::fromStdString(plik));
-        return "Plik " + plik + " został zmieniony po otwarciu (użytkownik " + f.owner().toStdString() + ", " +
-               f.lastModified().toString("dd.MM.yyyy hh:mm").toStdString() + "). Zapisać i zastąpić tamte zmiany?";
+        return "Plik " + plik + " został zmieniony po otwarciu (właściciel pliku: " + f.owner().toStdString() +
+               ", " + f.lastModified().toString("dd.MM.yyyy hh:mm").toStdString() +
+               "). Zapisać i zastąpić tamte zmiany?";
     }
 
     std::vector<std::string> Pytania() const

@@ -43,7 +43,8 @@ TEST_F(ZapisProjektuTest, ANameOfTheTemporariesFormIsRefused)
 
 // The folder's flush failed after the rename: the message said the save
 // failed though the file held the new project. It says what happened, and
-// the project stays marked changed so that the user saves again.
+// the project stays marked changed so that the user saves again; that save
+// asks nothing (the window would refuse): the record is of the file in place.
 TEST_F(ZapisProjektuTest, AFolderFlushThatFailsLeavesTheProjectChanged)
 {
     const std::string plik = Sciezka("p.rup");
@@ -61,6 +62,9 @@ TEST_F(ZapisProjektuTest, AFolderFlushThatFailsLeavesTheProjectChanged)
                           " zapisz go ponownie.");
     EXPECT_EQ(CzytajBajty(plik), TrescProjektu());
     EXPECT_EQ(okno.tytul, "stary");
+    ASSERT_EQ(DodajWariant("W2", "", "", "", 0, 0, 'L'), "");
+    EXPECT_TRUE(ZapiszProjekt(plik)) << Blad();
+    EXPECT_EQ(CzytajBajty(plik), TrescProjektu());
 }
 
 } // namespace

@@ -1400,3 +1400,91 @@ TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
     odmowaAtrybutow.clear();
     EXPECT_EQ(Acl(plik), "user::rw-\ngroup::rw-\nother::r--\n\n");
 }
+
+// A target whose permissions changed at every check was replaced after the
+// fifth, with the permissions read before that check's change. A change
+// seen at a check starts another round; a target changing at every one is
+// not replaced: the save fails, the old file as it was. One that settles is
+// replaced, with the permissions it settled on and no question (its bytes
+// did not change).
+TEST_F(PlikiTekstowe, ATargetChangingAtEveryCheckIsNotReplaced)
+{
+    const std::string plik = Sciezka("p.rup");
+    static std::string cel;
+    static int zmian = 0;  // left to make; -1: at every round
+    static int rund = 0;
+    cel = plik;
+    poZmianiePliku = [](int, const char* wywolanie) {
+        if (std::string_view(wywolanie) != "fchmod" || zmian == 0)
+            return;
+        ++rund;
+        if (zmian > 0)
+            --zmian;
+        ::chmod(cel.c_str(), rund % 2 ? 0640 : 0604);
+    };
+    for (const bool nazwane : {false, true}) {
+        SCOPED_TRACE(nazwane ? "named temporary files" : "files without a name");
+        ZapisujTylkoPrzezNazwanePliki(nazwane);
+        Zapisz("p.rup", "stare\r\n");
+        int pytania = 0;
+        ZapisZmienionego zmiany{ZawartoscPliku::Z("stare\r\n"), [&](const std::string&) { return ++pytania, true; }};
+        std::string blad;
+        zmian = -1;
+        rund = 0;
+        EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, nullptr, &zmiany));
+        zmian = 0;
+        EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + plik + " (plik wciąż zmieniał się podczas zapisu).");
+        EXPECT_FALSE(zmiany.naMiejscu);
+        EXPECT_GT(rund, 5);
+        EXPECT_EQ(Tresc("p.rup"), "stare\r\n");
+        EXPECT_EQ(fs::status(plik).permissions(), fs::perms(rund % 2 ? 0640 : 0604));
+        EXPECT_EQ(LiczbaPlikow(), 1u);
+
+        zmian = 4;
+        rund = 0;
+        ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, {"nowe"}, blad, nullptr, &zmiany)) << blad;
+        EXPECT_EQ(rund, 4);
+        EXPECT_EQ(Tresc("p.rup"), "nowe\r\n");
+        EXPECT_EQ(fs::status(plik).permissions(), fs::perms(0604));
+        EXPECT_EQ(pytania, 0);
+        EXPECT_EQ(LiczbaPlikow(), 1u);
+    }
+    poZmianiePliku = nullptr;
+    ZapisujTylkoPrzezNazwanePliki(false);
+}
+
+// After "… został zapisany, ale system nie potwierdził …; zapisz go
+// ponownie." the record was still of the file before, and saving again as
+// told asked about the user's own save. The file in place, the record is of
+// its bytes, whatever the folder's flush said.
+TEST_F(PlikiTekstowe, AFileInPlaceIsTheRecordsThoughTheFoldersFlushFailed)
+{
+    const std::string plik = Sciezka("p.rup");
+    Zapisz("p.rup", "stare\r\n");
+    std::vector<std::string> pytania;
+    ZapisZmienionego zmiany{ZawartoscPliku::Z("stare\r\n"), [&](const std::string& p) {
+                                pytania.push_back(p);
+                                return false;
+                            }};
+    std::string blad;
+    sledzony = plik;
+    bladKatalogu = EIO;
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"po awarii"}, blad, nullptr, &zmiany));
+    bladKatalogu = 0;
+    sledzony.clear();
+    EXPECT_TRUE(zmiany.naMiejscu);
+    EXPECT_FALSE(zmiany.odmowa);
+    EXPECT_EQ(Tresc("p.rup"), "po awarii\r\n");
+    ASSERT_TRUE(ZapiszLinieBezpiecznie(plik, {"ponownie"}, blad, nullptr, &zmiany)) << blad;
+    EXPECT_TRUE(pytania.empty()) << pytania.front();
+    EXPECT_EQ(Tresc("p.rup"), "ponownie\r\n");
+
+    // A save that never put its file in place keeps the record it had.
+    const ZawartoscPliku zapisana = zmiany.zawartosc;
+    Zapisz("p.rup", "cudze\r\n");
+    EXPECT_FALSE(ZapiszLinieBezpiecznie(plik, {"moje"}, blad, nullptr, &zmiany));
+    EXPECT_TRUE(zmiany.odmowa);
+    EXPECT_FALSE(zmiany.naMiejscu);
+    EXPECT_EQ(zmiany.zawartosc.skrot, zapisana.skrot);
+    EXPECT_EQ(pytania.size(), 1u);
+}

@@ -22,11 +22,13 @@ constexpr int Kasuj = TPytanieTakNieKasuj::mrKasuj;
 // neither the file's owner nor its time.
 bool OZastapieniu(const std::string& pytanie) { return pytanie.ends_with("Zapisać i zastąpić tamte zmiany?"); }
 
-// The question as the user reads it, owner and time as Qt finds them.
-std::string PytanieOZmianie(const std::string& plik)
+// The question as the user reads it, owner and time as Qt finds them; asked
+// again within one save, it says the file changed once more.
+std::string PytanieOZmianie(const std::string& plik, bool ponownie = false)
 {
     const QFileInfo f(QString::fromStdString(plik));
-    return "Plik " + plik + " został zmieniony po otwarciu (użytkownik " + f.owner().toStdString() + ", " +
+    return "Plik " + plik + (ponownie ? " został ponownie zmieniony" : " został zmieniony po otwarciu") +
+           " (właściciel pliku: " + f.owner().toStdString() + ", " +
            f.lastModified().toString("dd.MM.yyyy hh:mm").toStdString() + "). Zapisać i zastąpić tamte zmiany?";
 }
 
@@ -191,7 +193,7 @@ TEST_F(ZmianyTest, ZapisInnegoWCzasiePytaniaPytaPonownie)
     inne.Odpowiedzi = {OdpowiedzTak, OdpowiedzNie};
     UzyjPolecenia("TB_Zapisz");
     ASSERT_EQ(Pytania().size(), 2u);
-    EXPECT_EQ(Pytania()[1], PytanieOZmianie(plik));
+    EXPECT_EQ(Pytania()[1], PytanieOZmianie(plik, true));
     EXPECT_EQ(CzytajPlik(plik), inne.bajtyWTrakcie);
     EXPECT_TRUE(ProjektZmieniony);
     EXPECT_TRUE(BezTymczasowych());
