@@ -114,10 +114,9 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
     odmowa_ = false;
     naMiejscu_ = false;
     zapisana_ = {};
-    // The contents reach the disk before the turn, which then is short.
-    int nr = ::fsync(fd_) == 0 ? 0 : errno;
+    int nr = 0;
     // In its turn the save takes the target's permissions, flushes them with
-    // the file and checks the target last: unchanged (bytes and
+    // the file (one flush for both) and checks the target last: unchanged (bytes and
     // permissions) since the round began, it is replaced. Another save's
     // file that landed while the user was asked gives the new one its
     // permissions anew; no round that saw the target change ends in the
