@@ -22,6 +22,7 @@
 
 #include "base/Kodowanie.h"
 #include "platform/ZapisBezpieczny.h"
+#include "wspolne/folder_testu.h"
 #include "wspolne/odmowa_atrybutow.h"
 
 namespace fs = std::filesystem;
@@ -45,22 +46,19 @@ extern "C" int __wrap_flock(int fd, int operacja)
 
 namespace {
 
-class KolejZapisuTest : public ::testing::Test {
+class KolejZapisuTest : public FolderTestu {
 protected:
+    KolejZapisuTest() : FolderTestu("kg_kolej_") {}
     void SetUp() override
     {
-        katalog = fs::temp_directory_path() / ("kg_kolej_" + std::to_string(::getpid()) + "_" +
-                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(katalog);
-        fs::create_directories(katalog);
+        FolderTestu::SetUp();
         plik = (katalog / "p.rup").string();
         Zapisz("stare\r\n");
     }
     void TearDown() override
     {
         ZapisujTylkoPrzezNazwanePliki(false);
-        std::error_code ec;
-        fs::remove_all(katalog, ec);
+        FolderTestu::TearDown();
     }
     // As another program writes the target: a whole new file put in place.
     void Zapisz(const std::string& tresc) const
@@ -69,18 +67,7 @@ protected:
         std::ofstream(obok, std::ios::binary) << tresc;
         fs::rename(obok, plik);
     }
-    std::string Tresc() const
-    {
-        std::ifstream f(plik, std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    std::size_t LiczbaPlikow() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(katalog), fs::directory_iterator()));
-    }
-    fs::path katalog;
+    std::string Tresc() const { return TrescPliku(plik); }
     std::string plik;
 };
 

@@ -26,45 +26,22 @@
 #include "platform/PlikTekstowy.h"
 #include "platform/ZapisBezpieczny.h"
 #include "wspolne/malo_pamieci.h"
+#include "wspolne/folder_testu.h"
 #include "wspolne/odmowa_atrybutow.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class PlikiTekstowe : public ::testing::Test {
+class PlikiTekstowe : public FolderTestu {
 protected:
-    void SetUp() override
-    {
-        katalog = fs::temp_directory_path() /
-                  ("kg_pliki_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(katalog);
-        fs::create_directories(katalog);
-    }
-    void TearDown() override
-    {
-        std::error_code ec;
-        fs::permissions(katalog, fs::perms::owner_all, ec);
-        fs::remove_all(katalog, ec);
-    }
+    PlikiTekstowe() : FolderTestu("kg_pliki_") {}
     std::string Sciezka(const std::string& nazwa) const { return (katalog / nazwa).string(); }
     void Zapisz(const std::string& nazwa, const std::string& tresc) const
     {
         std::ofstream(Sciezka(nazwa), std::ios::binary) << tresc;
     }
-    std::string Tresc(const std::string& nazwa) const
-    {
-        std::ifstream f(Sciezka(nazwa), std::ios::binary);
-        std::stringstream s;
-        s << f.rdbuf();
-        return s.str();
-    }
-    std::size_t LiczbaPlikow() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(katalog), fs::directory_iterator()));
-    }
-    fs::path katalog;
+    std::string Tresc(const std::string& nazwa) const { return TrescPliku(Sciezka(nazwa)); }
 };
 
 } // namespace

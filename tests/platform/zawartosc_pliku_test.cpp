@@ -14,6 +14,7 @@
 #include "platform/PlikTekstowy.h"
 #include "platform/ZapisBezpieczny.h"
 #include "platform/ZawartoscPliku.h"
+#include "wspolne/folder_testu.h"
 
 namespace fs = std::filesystem;
 
@@ -63,19 +64,15 @@ TEST(SkrotBajtow, ACopyGoesOnOnItsOwnAndAnEmptyOneStartsAnew)
 
 namespace {
 
-class OdczytWstecz : public ::testing::Test {
+class OdczytWstecz : public FolderTestu {
 protected:
+    OdczytWstecz() : FolderTestu("kg_zawartosc_") {}
     void SetUp() override
     {
-        katalog = fs::temp_directory_path() /
-                  ("kg_zawartosc_" + std::to_string(::getpid()) + "_" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(katalog);
-        fs::create_directories(katalog);
+        FolderTestu::SetUp();
         plik = (katalog / "p.rup").string();
         Zapisz(plik, "pierwsza\r\n");
     }
-    void TearDown() override { fs::remove_all(katalog); }
     static void Zapisz(const std::string& sciezka, const std::string& tresc)
     {
         std::ofstream(sciezka, std::ios::binary | std::ios::trunc) << tresc;
@@ -107,7 +104,6 @@ protected:
     }
     // Until the file times' clock has moved on from the file's last change.
     static void PoKrokuZegara() { std::this_thread::sleep_for(std::chrono::milliseconds(30)); }
-    fs::path katalog;
     std::string plik;
 };
 
