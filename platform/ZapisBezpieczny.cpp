@@ -125,8 +125,13 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
     KolejZapisu kolej(katalog_);
     bool zmieniany = true;
     int pytania = 0;
+    bool bezKolei = false;
     for (int runda = 0; nr == 0 && zmieniany && runda < 10; ++runda) {
-        kolej.Zablokuj();
+        if (!kolej.Zablokuj()) {
+            bezKolei = true;
+            nr = EAGAIN;
+            break;
+        }
         const StanWlasciwosci przed = Wlasciwosci(katalog_, nazwaCelu_);
         brak = {};
         if (przed.istnieje)
@@ -179,6 +184,7 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
                                 PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.") +
                                 (uwaga_.empty() ? "" : " " + uwaga_)
                : ciagleZmieniany ? KomunikatZPrzyczyna(sciezka_, "plik wciąż zmieniał się podczas zapisu")
+               : bezKolei        ? KomunikatZPrzyczyna(sciezka_, "inny zapis w tym folderze wciąż trwa; spróbuj ponownie")
                : brak.bladListy  ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka_) +
                                       Utf8NaCp1250(" (nie można ustawić listy uprawnień pliku: ") +
                                       PrzyczynaBledu(nr) + ")."

@@ -218,9 +218,18 @@ KolejZapisu::~KolejZapisu()
         ::close(fd_);
 }
 
-void KolejZapisu::Zablokuj()
+std::chrono::milliseconds CzasNaKolej{10000};
+
+bool KolejZapisu::Zablokuj()
 {
-    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+    const auto koniec = std::chrono::steady_clock::now() + CzasNaKolej;
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            if (std::chrono::steady_clock::now() >= koniec)
+                return false;
+            ::usleep(2000);
+            continue;
+        }
         if (errno == EINTR)
             continue;
         // No such lock here (ENOLCK, EOPNOTSUPP, EINVAL, a network file
@@ -228,6 +237,7 @@ void KolejZapisu::Zablokuj()
         ::close(fd_);
         fd_ = -1;
     }
+    return true;
 }
 
 void KolejZapisu::Zwolnij()

@@ -5,6 +5,7 @@
 // their start to the rename, the clean-up of those saves killed half way
 // left behind, and the turns the saves into one folder take.
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
@@ -38,14 +39,19 @@ int PrawaNowegoPliku(int fd, int katalog);
 // meanwhile, in its own open folder, so that threads take turns too. A
 // folder that cannot be opened for reading, or whose file system takes no
 // such lock, is saved into without it.
+// How long a save waits for its turn (tests shorten it).
+extern std::chrono::milliseconds CzasNaKolej;
+
 class KolejZapisu {
 public:
     explicit KolejZapisu(int katalog);
     ~KolejZapisu();
     KolejZapisu(const KolejZapisu&) = delete;
     KolejZapisu& operator=(const KolejZapisu&) = delete;
-    // Waits for the turn.
-    void Zablokuj();
+    // Waits for the turn, at most `CzasNaKolej`: false where another holds
+    // the folder longer (a program hung in its turn), so that the window
+    // does not hang with it.
+    bool Zablokuj();
     void Zwolnij();
 
 private:

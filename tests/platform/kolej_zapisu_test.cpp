@@ -22,6 +22,7 @@
 
 #include "base/Kodowanie.h"
 #include "platform/ZapisBezpieczny.h"
+#include "platform/ZapisTymczasowe.h"
 #include "wspolne/folder_testu.h"
 #include "wspolne/odmowa_atrybutow.h"
 
@@ -148,6 +149,26 @@ TEST_F(KolejZapisuTest, SavesOfAFolderTakeTurnsFromTheCheckToTheRename)
         EXPECT_EQ(Tresc(), "cudze\r\n");
         EXPECT_EQ(LiczbaPlikow(), 1u);
     }
+}
+
+// A holder of the folder's turn that never lets go (a program hung in it)
+// does not hang the save with it: after its wait the save fails, saying
+// so, the old file whole.
+TEST_F(KolejZapisuTest, ATurnHeldTooLongFailsTheSave)
+{
+    const int blokada = ::open(katalog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(blokada, LOCK_EX), 0);
+    const auto dotad = zapis::CzasNaKolej;
+    zapis::CzasNaKolej = std::chrono::milliseconds(100);
+    std::string blad;
+    const bool zapisany = ZapiszLinieBezpiecznie(plik, {"moje"}, blad);
+    zapis::CzasNaKolej = dotad;
+    ::close(blokada);
+    EXPECT_FALSE(zapisany);
+    EXPECT_EQ(Cp1250NaUtf8(blad), "Nie można zapisać pliku " + plik +
+                                      " (inny zapis w tym folderze wciąż trwa; spróbuj ponownie).");
+    EXPECT_EQ(Tresc(), "stare\r\n");
+    EXPECT_EQ(LiczbaPlikow(), 1u);
 }
 
 // Where the folder's file system takes no lock, saves go on without turns,
