@@ -150,7 +150,7 @@ bool TPojazdyTabela::ZapiszUstawieniaPomiaru(const std::string& sciezka)
     std::string blad, uwaga;
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, plikUstawien_, zawartoscUstawien_);
     if (!ZapiszPlikUstawien(sciezka, Ustawienia(), blad, &uwaga, &zmiany)) {
-        if (zmiany.naMiejscu && sciezka == plikUstawien_)
+        if (zmiany.naMiejscu && TenSamPlik(sciezka, plikUstawien_))
             zawartoscUstawien_ = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);

@@ -361,7 +361,7 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
     // saved before: its file now holds another's work.
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, SavePomiar, ZawartoscPomiaru);
     if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
-        if (zmiany.naMiejscu && sciezka == SavePomiar)
+        if (zmiany.naMiejscu && TenSamPlik(sciezka, SavePomiar))
             ZawartoscPomiaru = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);

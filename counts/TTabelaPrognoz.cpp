@@ -246,7 +246,7 @@ void TTabelaPrognoz::B_ZapisUstawPojazdClick()
     std::string blad, uwaga;
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, plikPrognozy_, zawartoscPrognozy_);
     if (!ZapiszPlikPrognozy(sciezka, robocza_, blad, &uwaga, &zmiany)) {
-        if (zmiany.naMiejscu && sciezka == plikPrognozy_)
+        if (zmiany.naMiejscu && TenSamPlik(sciezka, plikPrognozy_))
             zawartoscPrognozy_ = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);

@@ -615,7 +615,7 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
     }
     if (!dobrze || !zapis.Zakoncz(blad)) {
         // A new file in place is the record's, though the save is not sure.
-        if (zapis.NaMiejscu() && nazwaPliku == BiezacyProjekt.Plik)
+        if (zapis.NaMiejscu() && TenSamPlik(nazwaPliku, BiezacyProjekt.Plik))
             BiezacyProjekt.Zawartosc = zapis.Zapisana();
         if (!zapis.Odmowa())
             Okno().PokazBlad(blad);  // names the file and the cause

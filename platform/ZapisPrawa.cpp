@@ -233,8 +233,7 @@ void Zawezeni(const ListaUprawnien& dawna, Wlasnosc byla, const ListaUprawnien& 
               const std::vector<Uzytkownik>& dotknieci, Niezachowane& brak)
 {
     for (const Uzytkownik& u : dotknieci) {
-        const unsigned mial = u.uid == byla.uid ? ZadaniaPraw(PrawaUzytkownika(dawna, byla, u))
-                                                : ZadaniaUzytkownika(dawna, byla, u);
+        const unsigned mial = ZadaniaUzytkownika(dawna, byla, u);
         if (u.uid != jest.uid && (mial & ~ZadaniaUzytkownika(lista, jest, u)) != 0 && KontoOsoby(u.uid))
             brak.zawezeni.push_back(NazwaUzytkownika(u.uid));
     }
@@ -326,7 +325,7 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
         brak.wlasciciel = NazwaUzytkownika(byla.uid);
         brak.nowyWlasciciel = NazwaUzytkownika(jest.uid);
         brak.wlascicielZachowal =
-            ZadaniaUzytkownika(lista, jest, poprzedni) == ZadaniaPraw(PrawaUzytkownika(dawna, byla, poprzedni));
+            ZadaniaUzytkownika(lista, jest, poprzedni) == ZadaniaUzytkownika(dawna, byla, poprzedni);
     }
     if (byla.gid != jest.gid) {
         brak.grupa = NazwaGrupy(byla.gid);
