@@ -159,9 +159,6 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
 {
     tresc.clear();
     blad.clear();
-    // The identity is taken before the bytes: a change while they are read
-    // gives the file another status change time.
-    const timespec zegar = ZawartoscPliku::Zegar();
     // Without O_NONBLOCK opening a pipe would wait for a writer for ever.
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -192,7 +189,7 @@ bool CzytajPlik(const std::string& sciezka, std::string& tresc, std::string& bla
             return false;
         if (zawartosc) {
             *zawartosc = skrot->Wynik();
-            zawartosc->DodajTozsamosc(st, zegar);
+            zawartosc->DodajTozsamosc(st);
         }
         return true;
     } catch (const std::bad_alloc&) {

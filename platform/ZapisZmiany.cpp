@@ -26,28 +26,21 @@ StanWlasciwosci Wlasciwosci(int katalog, const std::string& nazwa)
 
 namespace {
 
-// The target's record now: its bytes read back, unless its identity and
-// times tell that it still holds those of `znana`.
-bool StanCelu(int katalog, const std::string& nazwa, const ZawartoscPliku& znana, ZawartoscPliku& z,
-              struct stat& st)
+// The target's record now, its bytes read back; where they cannot be
+// read, its identity, size and time alone.
+bool StanCelu(int katalog, const std::string& nazwa, ZawartoscPliku& z, struct stat& st)
 {
     z = {};
-    const timespec zegar = ZawartoscPliku::Zegar();
     const int fd = ::openat(katalog, nazwa.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || ::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
             return errno != ENOENT;
         z.rozmiar = static_cast<std::uint64_t>(st.st_size);
-        z.DodajTozsamosc(st, zegar);
+        z.DodajTozsamosc(st);
         return true;
     }
     SkrotBajtow skrot;
     bool caly = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    if (caly && znana.NiezmienionyWedlug(st)) {
-        ::close(fd);
-        z = znana;
-        return true;
-    }
     std::vector<char> bufor(1 << 16);
     while (caly) {
         const ssize_t n = ::read(fd, bufor.data(), bufor.size());
@@ -64,7 +57,7 @@ bool StanCelu(int katalog, const std::string& nazwa, const ZawartoscPliku& znana
     if (caly)
         z = skrot.Wynik();
     z.rozmiar = static_cast<std::uint64_t>(st.st_size);
-    z.DodajTozsamosc(st, zegar);
+    z.DodajTozsamosc(st);
     return true;
 }
 
@@ -94,10 +87,9 @@ std::string CzasZmiany(const struct stat& st)
 ZawartoscPliku ZapisanaZawartosc(int fd, const SkrotBajtow& pisane)
 {
     ZawartoscPliku z = pisane.Wynik();
-    const timespec zegar = ZawartoscPliku::Zegar();
     struct stat st {};
     if (::fstat(fd, &st) == 0)
-        z.DodajTozsamosc(st, zegar);
+        z.DodajTozsamosc(st);
     return z;
 }
 
@@ -114,7 +106,7 @@ void ZapisBezpieczny::ZnanaZawartosc(const ZawartoscPliku& z, PytanieOZastapieni
 bool ZapisBezpieczny::CelZmieniony(bool ponownie, std::string& pytanie, ZawartoscPliku& teraz) const
 {
     struct stat st {};
-    if (!znana_.znana || !StanCelu(katalog_, nazwaCelu_, znana_, teraz, st) || TaSamaZawartosc(znana_, teraz))
+    if (!znana_.znana || !StanCelu(katalog_, nazwaCelu_, teraz, st) || TaSamaZawartosc(znana_, teraz))
         return false;
     // The owner need not be who changed it: the question names him as the
     // file's owner.

@@ -7,14 +7,6 @@
 #include <xxh_x86dispatch.h>
 #endif
 
-namespace {
-
-// File times come in steps of the coarse clock; a file system may keep them
-// coarser still (FAT: 2 s), a network one from another machine's clock.
-constexpr std::int64_t ZapasSekund = 2;
-
-} // namespace
-
 static_assert(alignof(SkrotBajtow) >= 64, "XXH3 wants its state 64-byte aligned");
 
 ZawartoscPliku ZawartoscPliku::Z(std::string_view bajty)
@@ -26,33 +18,13 @@ ZawartoscPliku ZawartoscPliku::Z(std::string_view bajty)
     return z;
 }
 
-timespec ZawartoscPliku::Zegar()
-{
-    timespec t{};
-    ::clock_gettime(CLOCK_REALTIME_COARSE, &t);
-    return t;
-}
-
-void ZawartoscPliku::DodajTozsamosc(const struct stat& st, const timespec& zegar)
+void ZawartoscPliku::DodajTozsamosc(const struct stat& st)
 {
     zTozsamoscia = true;
     urzadzenie = st.st_dev;
     wezel = st.st_ino;
     sekundy = st.st_mtim.tv_sec;
     nanosekundy = st.st_mtim.tv_nsec;
-    zmianaSekundy = st.st_ctim.tv_sec;
-    zmianaNanosekundy = st.st_ctim.tv_nsec;
-    // A status change time in the future (another machine's clock) never counts.
-    tozsamoscZaBajty = znana && S_ISREG(st.st_mode) && static_cast<std::uint64_t>(st.st_size) == rozmiar &&
-                       st.st_ctim.tv_sec + ZapasSekund < zegar.tv_sec;
-}
-
-bool ZawartoscPliku::NiezmienionyWedlug(const struct stat& st) const
-{
-    return znana && zTozsamoscia && tozsamoscZaBajty && S_ISREG(st.st_mode) && urzadzenie == st.st_dev &&
-           wezel == st.st_ino && rozmiar == static_cast<std::uint64_t>(st.st_size) && sekundy == st.st_mtim.tv_sec &&
-           nanosekundy == st.st_mtim.tv_nsec && zmianaSekundy == st.st_ctim.tv_sec &&
-           zmianaNanosekundy == st.st_ctim.tv_nsec;
 }
 
 // The state holds no pointer into itself (only to the library's constant

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ctime>
 #include <string_view>
 
 #define XXH_STATIC_LINKING_ONLY  // XXH3_state_t held by value
@@ -10,34 +9,24 @@
 struct stat;
 
 // What the program read or last wrote of a file it saves back, taken from
-// those very bytes: their size and 64-bit hash (XXH3). A save checks the file
-// against it before replacing it, so that it never silently drops contents
-// another save put there. Where known also the file's identity and times:
-// for a file the user may write but not read, and so that a save need not
-// read back a file that cannot have changed.
+// those very bytes: their size and 64-bit hash (XXH3). A save reads the file
+// back and checks it against it before replacing it, so that it never
+// silently drops contents another save put there. No status of the file
+// stands for its bytes: a program writing through a shared mapping changes
+// them with no time changing. Where known also the file's identity and
+// times: for a file the user may write but not read, whose bytes a save
+// cannot read back.
 struct ZawartoscPliku {
     bool znana = false;  // unknown: a file not read nor written, nothing to check
     std::uint64_t rozmiar = 0;
     std::uint64_t skrot = 0;
     bool zTozsamoscia = false;  // the fields below are known
     std::uint64_t urzadzenie = 0, wezel = 0;
-    std::int64_t sekundy = 0, nanosekundy = 0;              // modification time
-    std::int64_t zmianaSekundy = 0, zmianaNanosekundy = 0;  // status change time (ctime)
-    // The identity stands for the bytes: the file's status changed well
-    // before its identity was taken, so that any later change of it (its
-    // bytes, or its time set back) gives it another status change time.
-    // Within the clock's step, or a file system's coarser times, a later
-    // change could keep the time: such a file is read back.
-    bool tozsamoscZaBajty = false;
+    std::int64_t sekundy = 0, nanosekundy = 0;  // modification time
 
     static ZawartoscPliku Z(std::string_view bajty);
-    // The clock file times come from, read just before the file's status is.
-    static timespec Zegar();
-    // The identity and times from `st`, taken just after `zegar`.
-    void DodajTozsamosc(const struct stat& st, const timespec& zegar);
-    // Whether the file whose status is `st` now still holds the bytes
-    // recorded, by its identity and times alone.
-    bool NiezmienionyWedlug(const struct stat& st) const;
+    // The identity and modification time from `st`.
+    void DodajTozsamosc(const struct stat& st);
 };
 
 // The hash of bytes that come in pieces: the same whatever the pieces, and
