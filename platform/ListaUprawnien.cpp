@@ -183,6 +183,44 @@ std::vector<std::uint32_t> GrupyListy(const ListaUprawnien& lista, Wlasnosc plik
 
 namespace {
 
+bool ZachowujeZadania(const ListaUprawnien& stara, Wlasnosc stary, const ListaUprawnien& nowa, Wlasnosc nowy,
+                      const Uzytkownik& u)
+{
+    return (ZadaniaUzytkownika(stara, stary, u) & ~ZadaniaUzytkownika(nowa, nowy, u)) == 0;
+}
+
+// Past so many other groups their mixes are too many to try: the members
+// are not taken to keep their rights.
+constexpr std::size_t MaksInnychGrup = 12;
+
+} // namespace
+
+bool CzlonkowieZachowali(const ListaUprawnien& stara, Wlasnosc stary, const ListaUprawnien& nowa, Wlasnosc nowy,
+                         std::uint32_t gid, const std::vector<Uzytkownik>& znani)
+{
+    for (const Uzytkownik& u : znani)
+        if (u.uid != stary.uid && u.uid != nowy.uid && Nalezy(u, gid) && !ZachowujeZadania(stara, stary, nowa, nowy, u))
+            return false;
+    std::vector<std::uint32_t> inne;
+    for (const auto& [lista, plik] : {std::pair{&stara, stary}, std::pair{&nowa, nowy}})
+        for (const std::uint32_t g : GrupyListy(*lista, plik))
+            if (g != gid && std::find(inne.begin(), inne.end(), g) == inne.end())
+                inne.push_back(g);
+    if (inne.size() > MaksInnychGrup)
+        return false;
+    for (unsigned mieszanka = 0; mieszanka < 1u << inne.size(); ++mieszanka) {
+        Uzytkownik nieznany{0xFFFFFFFF, {gid}};
+        for (std::size_t i = 0; i < inne.size(); ++i)
+            if (mieszanka >> i & 1)
+                nieznany.grupy.push_back(inne[i]);
+        if (!ZachowujeZadania(stara, stary, nowa, nowy, nieznany))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
 // The entries of the old list as a file of the new owner and group keeps
 // them: each at what it gave within the old mask, the saver's own entry
 // gone (his rights are the owner's now) and the previous owner's (he gets

@@ -67,6 +67,14 @@ unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzyt
 // The groups whose members the list speaks of: the file's, then the named.
 std::vector<std::uint32_t> GrupyListy(const ListaUprawnien& lista, Wlasnosc plik);
 
+// Whether every member of the group `gid` keeps each request `stara`
+// allowed him under `nowa`: each of `znani` in it (the database's users) and
+// anyone the database does not know, in it alone or with any mix of the
+// other groups either list names. The file's owners, before and after, are
+// left out: their rights are not the group's.
+bool CzlonkowieZachowali(const ListaUprawnien& stara, Wlasnosc stary, const ListaUprawnien& nowa, Wlasnosc nowy,
+                         std::uint32_t gid, const std::vector<Uzytkownik>& znani);
+
 // The list of a file that passes from `stary` to `nowy` (a colleague's
 // save keeps it for himself, a group he is not in gives way to his): what
 // the change of hands forces, and nothing more. `zapisujacy` is the saver

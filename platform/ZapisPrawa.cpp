@@ -330,7 +330,8 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
     if (byla.gid != jest.gid) {
         brak.grupa = NazwaGrupy(byla.gid);
         brak.nowaGrupa = NazwaGrupy(jest.gid);
-        brak.grupaZachowala = ListaPonadTryb(lista);
+        brak.grupaZachowala =
+            ListaPonadTryb(lista) && CzlonkowieZachowali(dawna, byla, lista, jest, byla.gid, dotknieci);
     }
     return brak;
 }

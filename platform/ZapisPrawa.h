@@ -21,7 +21,7 @@ struct Niezachowane {
     bool wlascicielZachowal = false;  // the old owner kept his rights
     std::string grupa;                // the old group's name where the file took the writer's
     std::string nowaGrupa;            // then the new group's
-    bool grupaZachowala = false;      // the old group kept its rights by name in the list
+    bool grupaZachowala = false;      // every member of the old group kept his rights, by its name in the list
     std::vector<std::string> zawezeni;  // the users whose rights were narrowed
     int blad = 0;                     // a step failed (errno): the file must not take the target's place
     bool bladListy = false;           // the step was the list's

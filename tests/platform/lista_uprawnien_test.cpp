@@ -130,6 +130,25 @@ TEST(ListaUprawnien, AnEmptyMaskStaysWhereNothingNeedsOne)
     EXPECT_EQ(ZadaniaUzytkownika(zA, {B, Zespol}, {5555, {Zespol}}), 0u);
 }
 
+// A group kept its rights only where each of its members does: one the
+// database knows, owners aside, and anyone else in any mix of the lists'
+// groups (here one also in H, who lost H's x).
+TEST(ListaUprawnien, AGroupKeepsItsRightsWhereEveryMemberDoes)
+{
+    constexpr std::uint32_t A = 4678, B = 4679, D = 4680, G = 4690, H = 4691, N = 65534;
+    const ListaUprawnien stara{{WpisWlasciciela, 6}, {WpisUzytkownika, 7, D}, {WpisGrupyPliku, 6},
+                               {WpisGrupy, 1, H},    {WpisMaski, 7},          {WpisPozostalych, 0}};
+    ListaUprawnien nowa{{WpisWlasciciela, 6}, {WpisUzytkownika, 7, D}, {WpisGrupyPliku, 0},
+                        {WpisGrupy, 6, G},    {WpisMaski, 7},          {WpisPozostalych, 0}};
+    EXPECT_FALSE(CzlonkowieZachowali(stara, {A, G}, nowa, {B, N}, G, {}));
+    nowa.insert(nowa.begin() + 4, {WpisGrupy, 1, H});
+    EXPECT_TRUE(CzlonkowieZachowali(stara, {A, G}, nowa, {B, N}, G, {{A, {}}, {B, {G}}, {D, {G}}}));
+    // D's entry gone, he has G's rw- alone.
+    nowa.erase(nowa.begin() + 1);
+    EXPECT_FALSE(CzlonkowieZachowali(stara, {A, G}, nowa, {B, N}, G, {{D, {G}}}));
+    EXPECT_TRUE(CzlonkowieZachowali(stara, {A, G}, nowa, {B, N}, G, {{D, {H}}}));
+}
+
 // Bytes of another version or cut within an entry are no list.
 TEST(ListaUprawnien, BytesOfAnotherFormAreRefused)
 {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <grp.h>
 #include <memory>
+#include <pwd.h>
 #include <sched.h>
 #include <random>
 #include <set>
@@ -19,6 +21,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 
 #include "platform/KatalogProgramu.h"
@@ -1376,6 +1379,100 @@ TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
                   "użytkownikom: 4678.");
     odmowaAtrybutow.clear();
     EXPECT_EQ(Acl(plik), "user::rw-\ngroup::rw-\nother::r--\n\n");
+}
+
+namespace {
+
+// A group and two of its members in the system's database, for one test
+// (the save learns memberships from it); removed with it, however it ends.
+// Another test program may be changing the database at the same moment.
+class CzlonkowieZespolu {
+public:
+    static constexpr gid_t Zespol = 4695;
+    static constexpr uid_t D = 4696, E = 4697;
+    CzlonkowieZespolu()
+    {
+        for (int proba = 0; proba < 20 && !Gotowi(); ++proba) {
+            if (!::getgrgid(Zespol))
+                Polecenie("groupadd -g 4695 kgo_zespol");
+            for (const char* u : {"kgo_d 4696", "kgo_e 4697"})
+                Polecenie(std::string("useradd -M -N -s /usr/sbin/nologin -g 4695 -u ") + std::strchr(u, ' ') + " " +
+                          std::string(u, std::strchr(u, ' ')));
+            if (!Gotowi())
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    ~CzlonkowieZespolu()
+    {
+        for (int proba = 0; proba < 20 && (::getpwuid(D) || ::getpwuid(E) || ::getgrgid(Zespol)); ++proba) {
+            Polecenie("userdel kgo_d");
+            Polecenie("userdel kgo_e");
+            Polecenie("groupdel kgo_zespol");
+        }
+    }
+    static bool Gotowi()
+    {
+        const passwd* d = ::getpwnam("kgo_d");
+        const passwd* e = d && d->pw_uid == D && d->pw_gid == Zespol ? ::getpwnam("kgo_e") : nullptr;
+        const group* g = ::getgrnam("kgo_zespol");
+        return e && e->pw_uid == E && e->pw_gid == Zespol && g && g->gr_gid == Zespol;
+    }
+
+private:
+    static void Polecenie(const std::string& polecenie) { std::system((polecenie + " >/dev/null 2>&1").c_str()); }
+};
+
+} // namespace
+
+// A:G 0660 with "g:G:r-x" beside "group::rw-", saved by B who is not in G:
+// G's members D and E could no longer write it (one entry cannot give both)
+// and the save said both that G kept its rights and that theirs were
+// narrowed. It says that G kept its rights only where every member does,
+// those the database knows and any other in any mix of the lists' groups.
+TEST_F(PlikiTekstowe, TheOldGroupKeptItsRightsOnlyWhereEveryMemberDid)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    const CzlonkowieZespolu zespol;
+    if (!CzlonkowieZespolu::Gotowi())
+        GTEST_SKIP() << "could not make the test's accounts (useradd, groupadd: the package passwd)";
+    constexpr gid_t Zespol = CzlonkowieZespolu::Zespol, BezCzlonkow = 4694;
+    constexpr uid_t A = 4678;
+    fs::permissions(katalog, fs::perms(0777));
+    const std::string zapisany = " został zapisany i należy teraz do użytkownika nobody; dotychczasowy właściciel "
+                                 "(4678) zachował swoje uprawnienia do niego. Nie udało się zachować grupy pliku (";
+    struct Przypadek {
+        const char* nazwa;
+        gid_t grupa;
+        const char* acl;
+        std::string uwaga;
+        bool zapisuja;  // the group's members may write it after the save
+    };
+    const Przypadek przypadki[] = {
+        {"zawezona.rup", Zespol, "u:65534:rw,g:4695:rx",
+         "kgo_zespol). Nową grupą pliku jest nogroup. Zawężono uprawnienia do pliku użytkownikom: kgo_d, kgo_e.",
+         false},
+        // No member the database knows: whoever comes to it is narrowed.
+        {"bez_czlonkow.rup", BezCzlonkow, "u:65534:rw,g:4694:rx", "4694). Nową grupą pliku jest nogroup.", false},
+        {"zachowana.rup", Zespol, "u:65534:rw,g:4695:r",
+         "kgo_zespol). Nową grupą pliku jest nogroup; dotychczasowa grupa (kgo_zespol) zachowała swoje uprawnienia "
+         "do niego.",
+         true},
+    };
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(p.nazwa);
+        const fs::path plik = katalog / p.nazwa;
+        Zapisz(p.nazwa, "stare\r\n");
+        ASSERT_EQ(::chown(plik.c_str(), A, p.grupa), 0);
+        fs::permissions(plik, fs::perms(0660));
+        if (!UstawAcl(std::string("-m ") + p.acl, plik))
+            GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+        ASSERT_TRUE(Otwiera(CzlonkowieZespolu::D, p.grupa, {}, plik, O_RDWR));
+        EXPECT_EQ(UwagaZapisuJakoNobody(plik, {}), "Plik " + plik.string() + zapisany + p.uwaga);
+        EXPECT_EQ(Otwiera(CzlonkowieZespolu::D, p.grupa, {}, plik, O_RDWR), p.zapisuja);
+        EXPECT_EQ(Otwiera(CzlonkowieZespolu::E, p.grupa, {}, plik, O_WRONLY), p.zapisuja);
+        EXPECT_TRUE(Otwiera(CzlonkowieZespolu::E, p.grupa, {}, plik, O_RDONLY));
+    }
 }
 
 // A target whose permissions changed at every check was replaced after the
