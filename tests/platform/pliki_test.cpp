@@ -1237,6 +1237,10 @@ extern "C" int __wrap_fremovexattr(int fd, const char* nazwa)
 
 namespace {
 
+// What a save by nobody says of the previous owner 4678, who has no name.
+const std::string PoprzedniZachowal = " został zapisany i należy teraz do użytkownika nobody; dotychczasowy "
+                                      "właściciel (4678) zachował swoje uprawnienia do niego.";
+
 // Saves the file as nobody, a member of `grupy`: the save's warning
 // (UTF-8), or its error after "błąd: ".
 std::string UwagaZapisuJakoNobody(const fs::path& plik, const std::vector<gid_t>& grupy)
@@ -1326,8 +1330,7 @@ TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
     constexpr gid_t Zespol = 4676, Obca = 4677;
     constexpr uid_t A = 4678;
     fs::permissions(katalog, fs::perms(0777));
-    const std::string zachowal = " został zapisany i należy teraz do użytkownika nobody; dotychczasowy właściciel "
-                                 "(4678) zachował swoje uprawnienia do niego.";
+    const std::string zachowal = PoprzedniZachowal;
     struct Przypadek {
         const char* nazwa;
         gid_t grupa;
@@ -1437,10 +1440,8 @@ TEST_F(PlikiTekstowe, TheOldGroupKeptItsRightsOnlyWhereEveryMemberDid)
     if (!CzlonkowieZespolu::Gotowi())
         GTEST_SKIP() << "could not make the test's accounts (useradd, groupadd: the package passwd)";
     constexpr gid_t Zespol = CzlonkowieZespolu::Zespol, BezCzlonkow = 4694;
-    constexpr uid_t A = 4678;
     fs::permissions(katalog, fs::perms(0777));
-    const std::string zapisany = " został zapisany i należy teraz do użytkownika nobody; dotychczasowy właściciel "
-                                 "(4678) zachował swoje uprawnienia do niego. Nie udało się zachować grupy pliku (";
+    const std::string zapisany = PoprzedniZachowal + " Nie udało się zachować grupy pliku (";
     struct Przypadek {
         const char* nazwa;
         gid_t grupa;
@@ -1463,7 +1464,7 @@ TEST_F(PlikiTekstowe, TheOldGroupKeptItsRightsOnlyWhereEveryMemberDid)
         SCOPED_TRACE(p.nazwa);
         const fs::path plik = katalog / p.nazwa;
         Zapisz(p.nazwa, "stare\r\n");
-        ASSERT_EQ(::chown(plik.c_str(), A, p.grupa), 0);
+        ASSERT_EQ(::chown(plik.c_str(), 4678, p.grupa), 0);
         fs::permissions(plik, fs::perms(0660));
         if (!UstawAcl(std::string("-m ") + p.acl, plik))
             GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
