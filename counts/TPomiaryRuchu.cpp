@@ -357,16 +357,15 @@ bool TPomiaryRuchu::ZapiszPlikPomiaru(const std::string& sciezka)
         p.CzasPomiaru = minuty;
     std::string blad, uwaga;
     // The count's own file, changed by another save since, is replaced
-    // only on the user's word; "Nie" leaves the count unsaved, even one
-    // saved before: its file now holds another's work.
+    // only on the user's word. A failed save, "Nie" too, leaves the count
+    // unsaved, even one saved before: no file is sure to hold it.
     ZapisZmienionego zmiany = ZapisZPytaniem(sciezka, SavePomiar, ZawartoscPomiaru);
     if (!ZapiszPomiarZDataEdycji(sciezka, p, blad, &uwaga, &zmiany)) {
         if (zmiany.naMiejscu && TenSamPlik(sciezka, SavePomiar))
             ZawartoscPomiaru = zmiany.zawartosc;
         if (!zmiany.odmowa)
             Dialogi().Blad(blad);
-        else
-            p.PomiarZmieniony = 1;
+        p.PomiarZmieniony = 1;
         return false;
     }
     if (TenSamPlik(sciezka, SavePomiar))
@@ -450,10 +449,9 @@ void TPomiaryRuchu::B_NowyPomiarClick()
     ZawartoscPomiaru = {};  // the user chose to overwrite it
     PokazPomiar();
     setWindowTitle(SciezkaNaQString(sciezka));
-    // A count whose file could not be made is still to be saved: leaving
-    // the editor must ask, not drop it.
-    if (!ZapiszPlikPomiaru(sciezka))
-        BiezacyPomiar.PomiarZmieniony = 1;
+    // A count whose file could not be made stays unsaved: leaving the
+    // editor asks, not drops it.
+    ZapiszPlikPomiaru(sciezka);
     OdswiezListePomiarow();
 }
 

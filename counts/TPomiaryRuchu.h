@@ -52,7 +52,9 @@ public:
     void PokazPomiar();
     void OdswiezListePomiarow();
     void OtworzPomiar();
-    // The header controls into the count, then the file; false after a message.
+    // The header controls into the count, then the file; false after a
+    // message or the user's "Nie" to replacing another's save, the count
+    // then unsaved.
     bool ZapiszPlikPomiaru(const std::string& sciezka);
 
     void Button2Click();        // "Odśwież"

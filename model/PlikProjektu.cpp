@@ -619,8 +619,9 @@ bool ZapiszProjekt(const std::string& nazwaPliku)
             BiezacyProjekt.Zawartosc = zapis.Zapisana();
         if (!zapis.Odmowa())
             Okno().PokazBlad(blad);  // names the file and the cause
-        else
-            ProjektZmieniony = true;  // the file holds another's work, ours is in no file
+        // No file is sure to hold the work: the user may have agreed to
+        // replace another's save that stays in the file.
+        ProjektZmieniony = true;
         return false;
     }
     ProjektZmieniony = false;

@@ -197,12 +197,12 @@ extern const std::string LiniaPieszych;
 // The file is written beside the old one and renamed over it only when every
 // line was written. On failure (no memory or no system resource for the
 // formatting too) the message naming the file is shown through the main
-// window's interface and false is returned. Into the project's own file
-// (TenSamPlik), one that another save changed since it was read or last
-// written is replaced only on the window's word
+// window's interface and false is returned, the project marked unsaved
+// (ProjektZmieniony): no file is sure to hold it. Into the project's own
+// file (TenSamPlik), one that another save changed since it was read or
+// last written is replaced only on the window's word
 // (OknoGlowne::ZastapicZmieniony); "Nie" writes nothing and shows nothing,
-// the project staying as it was but marked unsaved (ProjektZmieniony): its
-// file no longer holds it.
+// the project staying as it was but unsaved: its file no longer holds it.
 bool ZapiszProjekt(const std::string& nazwaPliku);
 
 // Reads a file into `cel`, as a rule a new project (NowyDokument), and

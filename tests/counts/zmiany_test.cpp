@@ -1,5 +1,6 @@
 // The count editor's save never silently replaces what another engineer's
 // save (a process of its own) put in the count file after it was opened.
+// The test program is linked with fsync wrapped.
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "model/UstawieniaPomiaru.h"
 #include "platform/PlikTekstowy.h"
 #include "pomoc.h"
+#include "wspolne/awaria_po_pytaniu.h"
 #include "wspolne/enter_w_pytaniu.h"
 
 namespace {
@@ -60,6 +62,12 @@ protected:
         PomiaryRuchu->ListaPomiar->setCurrentItem(pozycje.front());
         PomiaryRuchu->Button1->click();
         ASSERT_EQ(Cp1250NaUtf8(BiezacyPomiar.Lokalizacja.str()), "Plac Zbawiciela");
+    }
+
+    void TearDown() override
+    {
+        bladPliku = bladKatalogu = 0;
+        OknaPomiarowTest::TearDown();
     }
 
     // Another process saves the count with another description; its bytes.
@@ -156,6 +164,84 @@ TEST_F(ZmianyPomiaruTest, NieBezZmianZostawiaPomiarNiezapisany)
     EXPECT_EQ(Bajty(plik), obce);
 }
 
+TEST_F(ZmianyPomiaruTest, NieudanyZapisPoTakZostawiaPomiarNiezapisany)
+{
+    // B saves; A's save replaces his; B saves again with nothing changed,
+    // answers "Tak", and the save fails after it: A's version stays in the
+    // file, B's is in none.
+    PomiaryRuchu->Button3->click();
+    ASSERT_FALSE(BiezacyPomiar.PomiarZmieniony);
+    const std::string obce = InnyZapisuje("opis A");
+    DialogiZAwaria awaria;
+    awaria.bladPoPytaniu = EIO;
+    awaria.Odpowiedzi = {OdpowiedzTak};
+    UstawDialogi(&awaria);
+    PomiaryRuchu->Button3->click();
+    UstawDialogi(&dialogi);
+    bladPliku = 0;
+    EXPECT_EQ(awaria.Teksty(DialogiTestowe::Rodzaj::Pytanie).size(), 1u);
+    EXPECT_EQ(awaria.Teksty(DialogiTestowe::Rodzaj::Blad),
+              std::vector<std::string>{PL("Nie można zapisać pliku ") + plik + PL(" (błąd wejścia-wyjścia).")});
+    EXPECT_EQ(Bajty(plik), obce);
+    EXPECT_TRUE(BiezacyPomiar.PomiarZmieniony);
+
+    // "Nowy" and leaving ask first; "Kasuj" keeps it.
+    odpowiedzi = {PytanieKasuj, PytanieKasuj};
+    PomiaryRuchu->B_NowyPomiar->click();
+    QTest::keyClick(PomiaryRuchu, Qt::Key_Escape);
+    EXPECT_EQ(pytania, std::vector<std::string>(2, "Pomiar " + plik + " zmieniony. ZAPISAĆ?"));
+    EXPECT_TRUE(PomiaryRuchu->isVisible());
+}
+
+// The count's own file under other spellings of its path (through a link,
+// with "/./"): a save there asks before replacing another's save, and the
+// record it leaves is the count's, also where the folder's flush failed
+// after the rename (the user told to save again). Saving after either asks
+// nothing.
+TEST_F(ZmianyPomiaruTest, ZapisPodInnaNazwaIPoNieudanymFlushuFolderuZostawiaZapis)
+{
+    const std::string lacze = ZQString(katalog.path()) + "/lacze";
+    std::filesystem::create_directory_symlink(KatalogPomiarow, lacze);
+    const std::string przezLacze = lacze + "/Plac.pom", zKropka = KatalogPomiarow + "/./Plac.pom";
+    const std::string obce = InnyZapisuje("opis A");
+    QTest::keyClicks(PomiaryRuchu->E_Opis1, "opis B");
+    dialogi.Odpowiedzi = {OdpowiedzNie};
+    EXPECT_FALSE(PomiaryRuchu->ZapiszPlikPomiaru(przezLacze));
+    EXPECT_EQ(Bajty(plik), obce);
+    dialogi.Odpowiedzi = {OdpowiedzTak};
+    EXPECT_TRUE(PomiaryRuchu->ZapiszPlikPomiaru(zKropka));
+    EXPECT_EQ(Pytania().size(), 2u);
+    PomiaryRuchu->Button3->click();
+    EXPECT_EQ(Pytania().size(), 2u);
+
+    for (const std::string& nazwa : {plik, przezLacze}) {
+        SCOPED_TRACE(nazwa);
+        QTest::keyClicks(PomiaryRuchu->E_Opis1, "x");
+        bladKatalogu = EIO;
+        if (nazwa == plik)
+            PomiaryRuchu->Button3->click();
+        else
+            PomiaryRuchu->ZapiszPlikPomiaru(nazwa);
+        bladKatalogu = 0;
+        const std::vector<std::string> bledy = dialogi.Teksty(DialogiTestowe::Rodzaj::Blad);
+        ASSERT_FALSE(bledy.empty());
+        EXPECT_EQ(Cp1250NaUtf8(bledy.back()),
+                  "Plik " + nazwa +
+                      " został zapisany, ale system nie potwierdził, że jest na dysku (błąd wejścia-wyjścia);"
+                      " zapisz go ponownie.");
+        EXPECT_TRUE(BiezacyPomiar.PomiarZmieniony);
+        QTest::keyClicks(PomiaryRuchu->E_Opis1, "y");
+        PomiaryRuchu->Button3->click();
+        EXPECT_FALSE(BiezacyPomiar.PomiarZmieniony);
+        DanePomiar zapisany;
+        std::string blad;
+        ASSERT_TRUE(CzytajPlikPomiaru(plik, zapisany, blad)) << blad;
+        EXPECT_EQ(zapisany.Opis2Linie[0].str(), ZQString(PomiaryRuchu->E_Opis1->text()));
+    }
+    EXPECT_EQ(Pytania().size(), 2u);
+    EXPECT_EQ(dialogi.Teksty(DialogiTestowe::Rodzaj::Blad).size(), 2u);
+}
+
 TEST_F(ZmianyPomiaruTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
 {
     const std::string obce = InnyZapisuje("opis A");
@@ -173,6 +259,12 @@ TEST_F(ZmianyPomiaruTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
 // user may reach the file they opened by another name.
 class ZmianyTabelTest : public OknaPomiarowTest {
 protected:
+    void TearDown() override
+    {
+        bladKatalogu = 0;
+        OknaPomiarowTest::TearDown();
+    }
+
     std::vector<std::string> Pytania() const
     {
         std::vector<std::string> w;
@@ -218,6 +310,33 @@ protected:
         EXPECT_EQ(pytania.size(), 5u) << "each save asked to overwrite";
     }
 };
+
+// The classes file saved as its folder's flush fails once: the user is
+// told to save again, and that save asks nothing.
+TEST_F(ZmianyTabelTest, KlasyPoNieudanymFlushuFolderuZapisujaBezPytania)
+{
+    const std::string plik = KatalogUstawien + "/wspolne.upm";
+    std::string blad;
+    ASSERT_TRUE(ZapiszPlikUstawien(plik, WbudowanePrzejscia(WbudowaneKlasyPojazdow()), blad)) << blad;
+    dialogi.SciezkiOtworz = {plik};
+    PojazdyTabela->B_OdczytUstawPojazd->click();
+    dialogi.SciezkiZapisz = {plik, plik};
+    odpowiedzi = {PytanieTak, PytanieTak};
+    QTest::keyClicks(PojazdyTabela->E_PrzejOpis[0], "x");
+    bladKatalogu = EIO;
+    PojazdyTabela->B_ZapisUstawPojazd->click();
+    bladKatalogu = 0;
+    EXPECT_EQ(Cp1250NaUtf8(dialogi.Teksty(DialogiTestowe::Rodzaj::Blad).at(0)),
+              "Plik " + plik +
+                  " został zapisany, ale system nie potwierdził, że jest na dysku (błąd wejścia-wyjścia);"
+                  " zapisz go ponownie.");
+    const std::string niepewne = Bajty(plik);
+    QTest::keyClicks(PojazdyTabela->E_PrzejOpis[0], "y");
+    PojazdyTabela->B_ZapisUstawPojazd->click();
+    EXPECT_TRUE(Pytania().empty());
+    EXPECT_TRUE(Bajty(plik) != niepewne) << "saved";
+    EXPECT_EQ(dialogi.Teksty(DialogiTestowe::Rodzaj::Blad).size(), 1u);
+}
 
 TEST_F(ZmianyTabelTest, KlasyPytajaPrzedZastapieniemCudzegoZapisuPodKazdaNazwa)
 {

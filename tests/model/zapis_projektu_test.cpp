@@ -1,28 +1,9 @@
 // What a project's save tells the user beyond success: a name it may not
 // have, a file written but not confirmed on disk. The test program is linked
 // with fsync wrapped.
-#include <cerrno>
-#include <sys/stat.h>
-
 #include "model/Operacje.h"
 #include "projekt_pomoc.h"
-
-namespace {
-
-int bladKatalogu = 0;  // a folder's flush fails with it
-
-} // namespace
-
-extern "C" int __real_fsync(int fd);
-extern "C" int __wrap_fsync(int fd)
-{
-    struct stat st {};
-    if (bladKatalogu != 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        errno = bladKatalogu;
-        return -1;
-    }
-    return __real_fsync(fd);
-}
+#include "wspolne/odmowa_fsync.h"
 
 namespace {
 

@@ -1476,6 +1476,31 @@ TEST_F(PlikiTekstowe, TheOldGroupKeptItsRightsOnlyWhereEveryMemberDid)
     }
 }
 
+// A colleague's save that narrowed a system account's rights named it
+// beside the people the file is shared with. Only ordinary accounts (and
+// numbers without one) are named.
+TEST_F(PlikiTekstowe, ANarrowingNamesNoSystemAccount)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to act as other users";
+    const passwd* systemowe = ::getpwnam("daemon");
+    if (!systemowe || systemowe->pw_uid == 0 || systemowe->pw_uid >= 1000)
+        GTEST_SKIP() << "no system account daemon";
+    fs::permissions(katalog, fs::perms(0777));
+    const fs::path plik = katalog / "p.rup";
+    Zapisz("p.rup", "stare\r\n");
+    ASSERT_EQ(::chown(plik.c_str(), 4678, 4676), 0);
+    fs::permissions(plik, fs::perms(0600));
+    if (!UstawAcl("-m u:" + std::to_string(systemowe->pw_uid) + ":rw,u:4679:rw,u:65534:rw", plik))
+        GTEST_SKIP() << "no access lists here (or no setfacl: the package acl)";
+    odmowaAtrybutow = {"system.posix_acl_access"};
+    const std::string uwaga = UwagaZapisuJakoNobody(plik, {4676});
+    odmowaAtrybutow.clear();
+    EXPECT_EQ(uwaga, "Plik " + plik.string() +
+                         " został zapisany i należy teraz do użytkownika nobody. Nie udało się zachować listy "
+                         "uprawnień (ACL). Zawężono uprawnienia do pliku użytkownikom: 4678, 4679.");
+}
+
 // A target whose permissions changed at every check was replaced after the
 // fifth, with the permissions read before that check's change. A change
 // seen at a check starts another round; a target changing at every one is

@@ -1,6 +1,7 @@
 // Two engineers on one project: a save of the main window never silently
 // replaces what another save put in the file after it was opened. The
-// other engineer's save is a process of its own, forked.
+// other engineer's save is a process of its own, forked. The test program
+// is linked with fsync wrapped.
 #include <QDateTime>
 #include <QFileInfo>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include "model/PlikProjektu.h"
 #include "platform/ZapisBezpieczny.h"
 #include "pomoc.h"
+#include "wspolne/awaria_po_pytaniu.h"
 #include "wspolne/enter_w_pytaniu.h"
 
 namespace {
@@ -58,7 +60,7 @@ std::string InnyZapisuje(const std::string& plik, std::optional<int> natezenie)
 
 // The platform's questions answered from the queue, and a save of another
 // process landing while the first is open.
-class DialogiZInnymZapisem : public DialogiTestowe {
+class DialogiZInnymZapisem : public DialogiZAwaria {
 public:
     std::string plik;
     int natezenieWTrakcie = 0;  // 0: none
@@ -73,7 +75,7 @@ public:
                 ::chmod(plik.c_str(), trybWTrakcie);
             natezenieWTrakcie = 0;
         }
-        return DialogiTestowe::PytanieTakNie(tekst);
+        return DialogiZAwaria::PytanieTakNie(tekst);
     }
 };
 
@@ -97,6 +99,12 @@ protected:
         UzyjPolecenia("BOtworz");
         ASSERT_EQ(Form1->Sciezka(), plik);
         Zmien(1111);
+    }
+
+    void TearDown() override
+    {
+        bladPliku = 0;
+        ProgramTest::TearDown();
     }
 
     static void Zmien(int natezenie)
@@ -277,6 +285,33 @@ TEST_F(ZmianyTest, NieBezZmianZostawiaProjektNiezapisany)
     EXPECT_EQ(Ruchoplany.at(0).Natezenia[1], 1111);
     EXPECT_EQ(Form1->Sciezka(), plik);
     EXPECT_EQ(CzytajPlik(plik), obce);
+}
+
+TEST_F(ZmianyTest, NieudanyZapisPoTakZostawiaProjektNiezapisany)
+{
+    // B saves; A's save replaces his; B saves again with nothing changed,
+    // answers "Tak", and the save fails after it: A's version stays in the
+    // file, B's is in none.
+    UzyjPolecenia("TB_Zapisz");
+    ASSERT_FALSE(ProjektZmieniony);
+    const std::string obce = InnyZapisuje(plik, 2222);
+    inne.bladPoPytaniu = EIO;
+    inne.Odpowiedzi = {OdpowiedzTak};
+    UzyjPolecenia("TB_Zapisz");
+    bladPliku = 0;
+    ASSERT_EQ(Pytania().size(), 1u);
+    EXPECT_EQ(Cp1250NaUtf8(inne.Teksty(DialogiTestowe::Rodzaj::Blad).at(0)),
+              "Nie można zapisać pliku " + plik + " (błąd wejścia-wyjścia).");
+    EXPECT_EQ(CzytajPlik(plik), obce);
+    EXPECT_TRUE(ProjektZmieniony);
+
+    // "Nowy" and "Koniec" ask first; "Kasuj" keeps it.
+    odpowiedzi = {Kasuj, Kasuj};
+    UzyjPolecenia("BNowy");
+    UzyjPolecenia("Koniec1");
+    EXPECT_EQ(pytania, std::vector<std::string>(2, "Dane niezapisane. ZAPISAĆ?"));
+    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_EQ(Ruchoplany.at(0).Natezenia[1], 1111);
 }
 
 TEST_F(ZmianyTest, EnterWPytaniuNieZastepujeCudzegoZapisu)
