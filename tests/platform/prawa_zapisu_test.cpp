@@ -645,6 +645,11 @@ bool JedenZPozostalych(int u, const Stan& przed, const Stan& po)
     return true;
 }
 
+bool Nazwany(const std::set<std::string>& nazwani, const std::string& kogo, bool wKlasie)
+{
+    return nazwani.contains(kogo) || (wKlasie && nazwani.contains(NazwaPozostalych));
+}
+
 // The message names every test user but the saver who lost a request and
 // no one else (one of the others is named by his class), the others' entry
 // where it lost one, and no account that is not an ordinary one.
@@ -653,7 +658,7 @@ void NazwaniZawezeni(int kto, const Stan& przed, const Stan& po, const Wynik& w,
     const std::set<std::string> nazwani = Zawezeni(w.uwaga);
     const auto sprawdz = [&](const std::string& kogo, std::size_t i, bool wKlasie) {
         const bool zawezony = !Zawiera(po.prawa[i], przed.prawa[i]);
-        const bool nazwany = nazwani.contains(kogo) || (wKlasie && nazwani.contains(NazwaPozostalych));
+        const bool nazwany = Nazwany(nazwani, kogo, wKlasie);
         if (zawezony != nazwany && (zawezony || nazwani.contains(kogo)))
             bledy.push_back(kogo + (zawezony ? " lost " + OpisZbioru(przed.prawa[i]) + ">" + OpisZbioru(po.prawa[i]) +
                                                    " and is not named"
@@ -753,51 +758,95 @@ Bledy BledyZapisu(const Przypadek& p, int kto, const Stan& przed, const Stan& po
 
 std::size_t Wpisow(const Stan& s) { return s.lista.empty() ? 3 : s.lista.size(); }
 
-// After saves in turn and back, every test user has exactly what he had
-// at first, no one in any groups more, and the list no more entries. A
-// saver who could read and write only apart may have both at once now:
-// his single rights count. A saver's memberships of tomorrow go unchecked:
-// as the previous owner he gets an entry of his own only where his groups
-// of the moment fall short of his owner rights, so that passing the file
-// back and forth adds no entries.
-Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec)
+// The test users but the saver whom the save narrowed and named for it in
+// its message.
+std::set<int> ZawezeniINazwani(int kto, const Stan& przed, const Stan& po, const Wynik& w)
 {
-    Bledy bledy;
-    for (std::size_t i = 0; i < podmioty.size(); ++i) {
-        const Podmiot& s = podmioty[i];
-        const Zbior byl = poczatek.prawa[i], jest = koniec.prawa[i];
-        const bool zapisywal = s.konto != Root && std::find(p.zapisujacy.begin(), p.zapisujacy.end(), s.konto) !=
-                                                      p.zapisujacy.end();
-        const Zbior jegoNaPoczatku = s.konto != Root ? poczatek.prawa[static_cast<std::size_t>(s.konto)] : 0;
-        const bool zle = zapisywal && i >= Ilu                                             ? false
-                         : zapisywal && jegoNaPoczatku != Zamkniecie(Pojedyncze(jegoNaPoczatku)) ? Pojedyncze(jest) != Pojedyncze(byl)
-                         : i < Ilu                                                               ? jest != byl
-                                                                                                 : !Zawiera(byl, jest);
-        if (zle)
-            bledy.push_back(s.nazwa + " could " + OpisZbioru(byl) + " at first, can " + OpisZbioru(jest) + " at last");
+    const std::set<std::string> nazwani = Zawezeni(w.uwaga);
+    std::set<int> ktorzy;
+    for (int u = 0; u < Ilu; ++u) {
+        const std::size_t i = static_cast<std::size_t>(u);
+        if (u != kto && !Zawiera(po.prawa[i], przed.prawa[i]) &&
+            Nazwany(nazwani, Uzytkownicy[u].nazwa, JedenZPozostalych(u, przed, po)))
+            ktorzy.insert(u);
     }
-    // A saver who could read and write only apart, owner meanwhile with both
-    // at once, keeps them by an entry of his own when he passes the file on.
-    const bool rozdzielne = std::any_of(p.zapisujacy.begin(), p.zapisujacy.end(), [&](int k) {
-        const Zbior z = k == Root ? 0 : poczatek.prawa[static_cast<std::size_t>(k)];
-        return z != Zamkniecie(Pojedyncze(z));
-    });
-    if (Wpisow(koniec) > Wpisow(poczatek) && !rozdzielne)
-        bledy.push_back("the list grew from " + std::to_string(Wpisow(poczatek)) + " to " +
-                        std::to_string(Wpisow(koniec)) + " entries");
-    return bledy;
+    return ktorzy;
 }
+
+// What saves in turn did on the way, beside each save's own judgement.
+struct Droga {
+    std::set<int> zawezeni;      // narrowed by a save and named in its message
+    std::string grupaBezWpisu;   // a group that took the file with no entry of its own that spoke
+};
 
 bool MaWpisGrupy(const ListaUprawnien& l, gid_t g)
 {
     return std::any_of(l.begin(), l.end(), [g](const WpisListy& w) { return w.znacznik == WpisGrupy && w.id == g; });
 }
 
+bool MaskaPusta(const ListaUprawnien& l)
+{
+    return std::any_of(l.begin(), l.end(), [](const WpisListy& w) { return w.znacznik == WpisMaski && w.prawa == 0; });
+}
+
+// A group taking the file becomes the file's group at what its own entry
+// gave, that entry gone; with none, or one asleep under an empty mask (the
+// list is then made anew from the mode), nothing leaves the list for the
+// named entry the old group keeps.
+bool GrupaBezWpisu(const Stan& przed, const Stan& po)
+{
+    return po.st.st_gid != przed.st.st_gid && (!MaWpisGrupy(przed.lista, po.st.st_gid) || MaskaPusta(przed.lista));
+}
+
+// After saves in turn and back no one, in any groups, may do more than at
+// first, and every test user exactly what he did, unless a save on the way
+// narrowed him and named him for it. A saver who could read and write only
+// apart may have both at once now: his single rights count. A saver's
+// memberships of tomorrow go unchecked: as the previous owner he gets an
+// entry of his own only where his groups of the moment fall short of his
+// owner rights, so that passing the file back and forth adds no entries.
+// The list grows by no entry but the named one of a group that lost the
+// file to one with no entry that spoke.
+Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec, const Droga& droga)
+{
+    Bledy bledy;
+    const auto rozdzielne = [&](int k) {
+        const Zbior z = k == Root ? 0 : poczatek.prawa[static_cast<std::size_t>(k)];
+        return z != Zamkniecie(Pojedyncze(z));
+    };
+    for (std::size_t i = 0; i < podmioty.size(); ++i) {
+        const Podmiot& s = podmioty[i];
+        const bool zapisywal = s.konto != Root && std::find(p.zapisujacy.begin(), p.zapisujacy.end(), s.konto) !=
+                                                      p.zapisujacy.end();
+        if (zapisywal && i >= Ilu)
+            continue;
+        Zbior byl = poczatek.prawa[i], jest = koniec.prawa[i];
+        if (zapisywal && rozdzielne(s.konto)) {
+            byl = Zamkniecie(Pojedyncze(byl));
+            jest = Zamkniecie(Pojedyncze(jest));
+        }
+        const bool swoje = i >= Ilu || droga.zawezeni.contains(s.konto) ? Zawiera(byl, jest) : jest == byl;
+        if (!swoje)
+            bledy.push_back(s.nazwa + " could " + OpisZbioru(poczatek.prawa[i]) + " at first, can " +
+                            OpisZbioru(koniec.prawa[i]) + " at last" +
+                            (droga.zawezeni.contains(s.konto) ? ", named as narrowed on the way" : ""));
+    }
+    // A saver who could read and write only apart, owner meanwhile with both
+    // at once, keeps them by an entry of his own when he passes the file on.
+    if (Wpisow(koniec) > Wpisow(poczatek) && droga.grupaBezWpisu.empty() &&
+        std::none_of(p.zapisujacy.begin(), p.zapisujacy.end(), rozdzielne))
+        bledy.push_back("the list grew from " + std::to_string(Wpisow(poczatek)) + " to " +
+                        std::to_string(Wpisow(koniec)) + " entries");
+    return bledy;
+}
+
 // A case's saves, every one measured and judged.
 struct Przebieg {
     bool zly = false;
     std::string slad;
-    std::string nowaGrupa;  // a group with no entry of its own that took the file on the way
+    Droga droga;
+    int zawezonychNaKoniec = 0;  // test users short of their first rights at last, as named on the way
+    bool listaUrosla = false;
 };
 
 Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::string& naglowek)
@@ -831,21 +880,26 @@ Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::stri
             slad << "\n    WRONG: " << b;
             wynik.zly = true;
         }
-        if (p.zapisujacy.size() > 1 && w.zapisany && po.st.st_gid != przed.st.st_gid &&
-            !MaWpisGrupy(przed.lista, po.st.st_gid))
-            wynik.nowaGrupa = NazwaGrupy(po.st.st_gid);
+        if (w.zapisany) {
+            const std::set<int> zawezeni = ZawezeniINazwani(kto, przed, po, w);
+            wynik.droga.zawezeni.insert(zawezeni.begin(), zawezeni.end());
+            if (GrupaBezWpisu(przed, po))
+                wynik.droga.grupaBezWpisu = NazwaGrupy(po.st.st_gid);
+        }
         zapisane = zapisane && w.zapisany;
         przed = po;
     }
     if (p.zapisujacy.size() > 1 && zapisane) {
-        if (!wynik.nowaGrupa.empty()) {
-            slad << "\n  " << wynik.nowaGrupa << " took the file on the way; the list became "
+        if (!wynik.droga.grupaBezWpisu.empty())
+            slad << "\n  " << wynik.droga.grupaBezWpisu << " took the file on the way; the list became "
                  << OpisListy(przed.lista);
-        } else {
-            for (const std::string& b : BledyPowrotu(p, poczatek, przed)) {
-                slad << "\n  WRONG at last: " << b;
-                wynik.zly = true;
-            }
+        for (int u : wynik.droga.zawezeni)
+            wynik.zawezonychNaKoniec += przed.prawa[static_cast<std::size_t>(u)] !=
+                                        poczatek.prawa[static_cast<std::size_t>(u)];
+        wynik.listaUrosla = Wpisow(przed) > Wpisow(poczatek);
+        for (const std::string& b : BledyPowrotu(p, poczatek, przed, wynik.droga)) {
+            slad << "\n  WRONG at last: " << b;
+            wynik.zly = true;
         }
     }
     wynik.slad = slad.str();
@@ -890,7 +944,7 @@ protected:
     void Sprawdz(bool wTurze, unsigned long domyslnie)
     {
         const unsigned long przypadkow = zadanych ? zadanych : domyslnie;
-        unsigned long zlych = 0, nowychGrup = 0;
+        unsigned long zlych = 0, nowychGrup = 0, zawezonych = 0, urosly = 0;
         const unsigned long od = tylkoPrzypadek >= 0 ? static_cast<unsigned long>(tylkoPrzypadek) : 0;
         const unsigned long dokad = tylkoPrzypadek >= 0 ? od + 1 : przypadkow;
         for (unsigned long i = od; i < dokad; ++i) {
@@ -902,14 +956,18 @@ protected:
             naglowek << "case " << i << " of seed " << ziarnoSerii << " (KG_ZAPISY_ZIARNO=" << ziarnoSerii
                      << " KG_ZAPISY_PRZYPADEK=" << i << ")";
             const Przebieg przebieg = Przeprowadz(p, katalog / "f", naglowek.str());
-            if (!przebieg.nowaGrupa.empty() && ++nowychGrup <= 3)
+            if (!przebieg.droga.grupaBezWpisu.empty() && ++nowychGrup <= 3)
                 std::cout << "[ note     ] " << przebieg.slad << "\n";
+            zawezonych += static_cast<unsigned long>(przebieg.zawezonychNaKoniec);
+            urosly += przebieg.listaUrosla;
             if (przebieg.zly && ++zlych <= 5)
                 ADD_FAILURE() << przebieg.slad;
         }
-        if (nowychGrup)
-            std::cout << "[ note     ] in " << nowychGrup
-                      << " case(s) a group with no entry of its own took the file on the way\n";
+        if (wTurze)
+            std::cout << "[ note     ] of " << dokad - od << " case(s): in " << nowychGrup
+                      << " a group with no entry of its own that spoke took the file on the way; " << zawezonych
+                      << " user(s) ended short of their first rights, each named as narrowed by a save; "
+                      << urosly << " list(s) grew\n";
         EXPECT_EQ(zlych, 0u) << "cases breaking the rule of " << dokad - od;
     }
     // A hand-made case, by the same rule.
