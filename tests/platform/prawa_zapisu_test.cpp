@@ -311,11 +311,22 @@ ListaUprawnien Lista(const std::string& sciezka)
     return lista;
 }
 
+bool MaWpisGrupy(const ListaUprawnien& l, gid_t g)
+{
+    return std::any_of(l.begin(), l.end(), [g](const WpisListy& w) { return w.znacznik == WpisGrupy && w.id == g; });
+}
+
+bool MaskaPusta(const ListaUprawnien& l)
+{
+    return std::any_of(l.begin(), l.end(), [](const WpisListy& w) { return w.znacznik == WpisMaski && w.prawa == 0; });
+}
+
 // A random list: the owner's and others' entries from the mode, named users
 // other than the owner (the writers always, with write; now and then one
-// the database does not know) and named groups
-// other than the file's, a mask that may shut out part of what they give.
-ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, gid_t grupa, const std::set<int>& pisza)
+// the database does not know), named groups, the file's own among them now
+// and then (as a team writes its group by name), and a mask that may shut
+// out part of what they give.
+ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, const std::set<int>& pisza)
 {
     const auto z = [&los](unsigned n) { return static_cast<unsigned>(los() % n); };
     ListaUprawnien l{{WpisWlasciciela, tryb >> 6 & 7}};
@@ -327,7 +338,7 @@ ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, gid
         l.push_back({WpisUzytkownika, z(8), NieznaniOd + NieznanychUid - 1});
     l.push_back({WpisGrupyPliku, z(8)});
     for (gid_t g : Grupy)
-        if (g != grupa && z(4) == 0)
+        if (z(4) == 0)
             l.push_back({WpisGrupy, z(8), g});
     unsigned suma = 0;
     for (const WpisListy& w : l)
@@ -377,7 +388,7 @@ Przypadek Losuj(std::mt19937& los, bool wTurze)
     p.folderSetgid = z(2);
     p.nazwane = z(2);
     if (z(3) == 0)
-        p.domyslna = LosowaLista(los, 0700 | z(0100), Root, p.grupaFolderu, {});
+        p.domyslna = LosowaLista(los, 0700 | z(0100), Root, {});
     std::vector<int> inni;
     for (int u = 0; u < Ilu; ++u)
         if (u != p.wlasciciel && (Czlonek(u, p.grupa) || z(3) == 0))
@@ -403,7 +414,7 @@ Przypadek Losuj(std::mt19937& los, bool wTurze)
         if (u != Root && u != p.wlasciciel && z(4) != 0)
             pisza.insert(u);
     if (z(2))
-        p.lista = LosowaLista(los, p.tryb, p.wlasciciel, p.grupa, pisza);
+        p.lista = LosowaLista(los, p.tryb, p.wlasciciel, pisza);
     else
         for (int u : pisza)
             p.tryb |= Czlonek(u, p.grupa) ? 020 : 002;
@@ -606,18 +617,38 @@ void NiktNieZyskuje(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
     }
 }
 
+// The file's group named beside its file entry, neither entry giving all
+// the other does: its members may do what either gives, which no one entry
+// gives once the group is no longer the file's.
+bool GrupaWDwochWpisach(const Stan& s)
+{
+    if (MaskaPusta(s.lista) || !MaWpisGrupy(s.lista, s.st.st_gid))
+        return false;
+    unsigned maska = 7, pliku = 0, nazwanej = 0;
+    for (const WpisListy& w : s.lista) {
+        maska = w.znacznik == WpisMaski ? w.prawa : maska;
+        pliku = w.znacznik == WpisGrupyPliku ? w.prawa : pliku;
+        nazwanej = w.znacznik == WpisGrupy && w.id == s.st.st_gid ? w.prawa : nazwanej;
+    }
+    const unsigned oba = pliku & nazwanej & maska;
+    return oba != (pliku & maska) && oba != (nazwanej & maska);
+}
+
 // The test users' own rights after a save: the saver his single rights (as
 // owner, one entry gives them all at once), the previous owner and everyone
 // else exactly theirs. Only the new group's members, where the group
-// changed, and anyone where no list could be set, may lose some.
+// changed, the old group's where two entries gave them what no one can,
+// and anyone where no list could be set, may lose some.
 void KazdyMaSwoje(const Przypadek& p, int kto, const Stan& przed, const Stan& po, Bledy& bledy)
 {
     const bool innaGrupa = po.st.st_gid != przed.st.st_gid;
+    const bool staraWDwoch = innaGrupa && GrupaWDwochWpisach(przed);
     for (int u = 0; u < Ilu; ++u) {
         const std::size_t i = static_cast<std::size_t>(u);
         const Zbior byly = przed.prawa[i], jest = po.prawa[i];
         const std::string kogo = Uzytkownicy[u].nazwa;
-        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid));
+        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid)) ||
+                                 (staraWDwoch && Czlonek(u, przed.st.st_gid));
         if (u == kto) {
             if (Pojedyncze(jest) != Pojedyncze(byly) &&
                 !(mozeStracic && (Pojedyncze(jest) & ~Pojedyncze(byly)) == 0))
@@ -779,16 +810,6 @@ struct Droga {
     std::string grupaBezWpisu;   // a group that took the file with no entry of its own that spoke
 };
 
-bool MaWpisGrupy(const ListaUprawnien& l, gid_t g)
-{
-    return std::any_of(l.begin(), l.end(), [g](const WpisListy& w) { return w.znacznik == WpisGrupy && w.id == g; });
-}
-
-bool MaskaPusta(const ListaUprawnien& l)
-{
-    return std::any_of(l.begin(), l.end(), [](const WpisListy& w) { return w.znacznik == WpisMaski && w.prawa == 0; });
-}
-
 // A group taking the file becomes the file's group at what its own entry
 // gave, that entry gone; with none, or one asleep under an empty mask (the
 // list is then made anew from the mode), nothing leaves the list for the
@@ -924,7 +945,7 @@ protected:
         fs::create_directories(katalog);
         const fs::path proba = katalog / "proba";
         std::ofstream(proba) << "";
-        if (!UstawListe(proba, "system.posix_acl_access", LosowaLista(los, 0600, 0, Grupy[0], {})))
+        if (!UstawListe(proba, "system.posix_acl_access", LosowaLista(los, 0600, 0, {})))
             GTEST_SKIP() << "no access lists on " << katalog;
         const char* ziarno = std::getenv("KG_ZAPISY_ZIARNO");
         const char* ile = std::getenv("KG_ZAPISY_LOSOWE");
