@@ -5,15 +5,15 @@
 // permissions, for every request it judges at once. The old list speaks of
 // tomorrow's users too: the test users are measured also with one group more
 // or less, and uids the database does not know in every mix of groups; none
-// of them may gain. Users and groups are real entries of the system's
-// database (the save learns memberships from it), made once and kept.
+// of them may gain. Users and groups are entries of the test program's own
+// copy of the user database (the save learns memberships from it), gone
+// with the program: the system's database stays as it was.
 // KG_ZAPISY_ZIARNO picks the seed, KG_ZAPISY_LOSOWE the number of cases,
 // KG_ZAPISY_PRZYPADEK one case alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -31,13 +31,13 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
-#include <thread>
 #include <unistd.h>
 
 #include "base/Kodowanie.h"
 #include "platform/ListaUprawnien.h"
 #include "platform/ZapisBezpieczny.h"
 #include "wspolne/odmowa_atrybutow.h"
+#include "wspolne/wlasna_baza_uzytkownikow.h"
 
 namespace fs = std::filesystem;
 
@@ -75,48 +75,45 @@ std::string NazwaUid(uid_t uid)
     return std::to_string(uid);
 }
 
-// The users and groups as the database has them; "" when ready, else why
-// not. Another test program may be making them at the same moment.
+// The users and groups, added to the program's own copy of the database
+// (the save learns memberships from it) unless there already, and as the
+// database gives them; "" when ready, else why not.
 std::string BazaUzytkownikow()
 {
-    std::string brak;
-    for (int proba = 0; proba < 20; ++proba) {
-        brak.clear();
-        for (gid_t g : Grupy) {
-            const group* gr = ::getgrnam(NazwaGrupy(g).c_str());
-            if (!gr)
-                std::system(("groupadd -g " + std::to_string(g) + " " + NazwaGrupy(g) + " 2>/dev/null").c_str());
-            gr = ::getgrnam(NazwaGrupy(g).c_str());
-            if (!gr || gr->gr_gid != g)
-                brak = "group " + NazwaGrupy(g) + " with gid " + std::to_string(g);
-        }
-        for (int u = 0; u < Ilu && brak.empty(); ++u) {
-            const Konto& k = Uzytkownicy[u];
-            std::string dodatkowe;
-            for (gid_t g : k.dodatkowe)
-                dodatkowe += (dodatkowe.empty() ? " -G " : ",") + std::to_string(g);
-            if (!::getpwnam(k.nazwa))
-                std::system(("useradd -M -N -s /usr/sbin/nologin -u " + std::to_string(k.uid) + " -g " +
-                             std::to_string(k.grupa) + dodatkowe + " " + k.nazwa + " 2>/dev/null")
-                                .c_str());
-            const passwd* pw = ::getpwnam(k.nazwa);
-            std::vector<gid_t> grupy(32);
-            int ile = static_cast<int>(grupy.size());
-            std::set<gid_t> oczekiwane(k.dodatkowe.begin(), k.dodatkowe.end());
-            oczekiwane.insert(k.grupa);
-            if (pw && pw->pw_uid == k.uid && pw->pw_gid == k.grupa &&
-                ::getgrouplist(k.nazwa, k.grupa, grupy.data(), &ile) >= 0 &&
-                std::set<gid_t>(grupy.begin(), grupy.begin() + ile) == oczekiwane) {
-                grupyUzytkownika[u].assign(grupy.begin(), grupy.begin() + ile);
-                continue;
-            }
-            brak = std::string("user ") + k.nazwa + " with uid " + std::to_string(k.uid) + " in his groups";
-        }
-        if (brak.empty())
-            return brak;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::string grupy, konta;
+    for (gid_t g : Grupy) {
+        std::string czlonkowie;
+        for (const Konto& k : Uzytkownicy)
+            if (std::find(k.dodatkowe.begin(), k.dodatkowe.end(), g) != k.dodatkowe.end())
+                czlonkowie += (czlonkowie.empty() ? "" : ",") + std::string(k.nazwa);
+        if (!::getgrnam(NazwaGrupy(g).c_str()))
+            grupy += NazwaGrupy(g) + ":x:" + std::to_string(g) + ":" + czlonkowie + "\n";
     }
-    return brak;
+    for (const Konto& k : Uzytkownicy)
+        if (!::getpwnam(k.nazwa))
+            konta += std::string(k.nazwa) + ":x:" + std::to_string(k.uid) + ":" + std::to_string(k.grupa) +
+                     "::/nonexistent:/usr/sbin/nologin\n";
+    if (!WlasnaBazaUzytkownikow::Dopisz("/etc/group", grupy) || !WlasnaBazaUzytkownikow::Dopisz("/etc/passwd", konta))
+        return "its copy cannot be written";
+    for (gid_t g : Grupy) {
+        const group* gr = ::getgrnam(NazwaGrupy(g).c_str());
+        if (!gr || gr->gr_gid != g || !(gr = ::getgrgid(g)) || gr->gr_name != NazwaGrupy(g))
+            return "group " + NazwaGrupy(g) + " with gid " + std::to_string(g) + " (read through a cache?)";
+    }
+    for (int u = 0; u < Ilu; ++u) {
+        const Konto& k = Uzytkownicy[u];
+        const passwd* pw = ::getpwnam(k.nazwa);
+        std::vector<gid_t> grupy(32);
+        int ile = static_cast<int>(grupy.size());
+        std::set<gid_t> oczekiwane(k.dodatkowe.begin(), k.dodatkowe.end());
+        oczekiwane.insert(k.grupa);
+        if (!pw || pw->pw_uid != k.uid || pw->pw_gid != k.grupa || !(pw = ::getpwuid(k.uid)) ||
+            std::strcmp(pw->pw_name, k.nazwa) != 0 || ::getgrouplist(k.nazwa, k.grupa, grupy.data(), &ile) < 0 ||
+            std::set<gid_t>(grupy.begin(), grupy.begin() + ile) != oczekiwane)
+            return std::string("user ") + k.nazwa + " with uid " + std::to_string(k.uid) + " in his groups";
+        grupyUzytkownika[u].assign(grupy.begin(), grupy.begin() + ile);
+    }
+    return "";
 }
 
 // Every request the system judges at once: each non-empty mix of r, w and
@@ -929,13 +926,21 @@ Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::stri
 
 class PrawaZapisu : public ::testing::Test {
 protected:
+    static void SetUpTestSuite()
+    {
+        if (::geteuid() != 0)
+            return;
+        brakBazy = baza.Otworz();
+        if (brakBazy.empty())
+            brakBazy = BazaUzytkownikow();
+    }
+    static void TearDownTestSuite() { baza.Zamknij(); }
     void SetUp() override
     {
         if (::geteuid() != 0)
             GTEST_SKIP() << "needs root to make the test's users and act as them";
-        const std::string brak = BazaUzytkownikow();
-        if (!brak.empty())
-            GTEST_SKIP() << "could not make the " << brak << " (useradd, groupadd: the package passwd)";
+        if (!brakBazy.empty())
+            GTEST_SKIP() << "no test accounts in the program's own user database: " << brakBazy;
         for (uid_t uid = NieznaniOd; uid < NieznaniOd + NieznanychUid; ++uid)
             if (::getpwuid(uid))
                 GTEST_SKIP() << "uid " << uid << " has an account, the test needs it unknown";
@@ -997,6 +1002,8 @@ protected:
         const Przebieg przebieg = Przeprowadz(p, katalog / "f", "hand-made");
         EXPECT_FALSE(przebieg.zly) << przebieg.slad;
     }
+    inline static WlasnaBazaUzytkownikow baza;
+    inline static std::string brakBazy;
     fs::path katalog;
     std::mt19937 los;
     unsigned long long ziarnoSerii = 0;
