@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -930,11 +931,25 @@ protected:
     {
         if (::geteuid() != 0)
             return;
+        UsunPorzucone();
         brakBazy = baza.Otworz();
         if (brakBazy.empty())
             brakBazy = BazaUzytkownikow();
     }
     static void TearDownTestSuite() { baza.Zamknij(); }
+    // The folders of runs killed before they could remove them.
+    static void UsunPorzucone()
+    {
+        std::error_code ec;
+        for (const auto& w : fs::directory_iterator(fs::temp_directory_path(), ec)) {
+            const std::string nazwa = w.path().filename().string();
+            if (!nazwa.starts_with(Przedrostek))
+                continue;
+            const pid_t pid = static_cast<pid_t>(std::strtol(nazwa.c_str() + Przedrostek.size(), nullptr, 10));
+            if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+                fs::remove_all(w.path(), ec);
+        }
+    }
     void SetUp() override
     {
         if (::geteuid() != 0)
@@ -945,7 +960,7 @@ protected:
             if (::getpwuid(uid))
                 GTEST_SKIP() << "uid " << uid << " has an account, the test needs it unknown";
         UstalPodmioty();
-        katalog = fs::temp_directory_path() / ("kg_prawa_" + std::to_string(::getpid()) + "_" +
+        katalog = fs::temp_directory_path() / (Przedrostek + std::to_string(::getpid()) + "_" +
                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog);
         const fs::path proba = katalog / "proba";
@@ -1002,6 +1017,7 @@ protected:
         const Przebieg przebieg = Przeprowadz(p, katalog / "f", "hand-made");
         EXPECT_FALSE(przebieg.zly) << przebieg.slad;
     }
+    inline static const std::string Przedrostek = "kg_prawa_";  // then the pid
     inline static WlasnaBazaUzytkownikow baza;
     inline static std::string brakBazy;
     fs::path katalog;
