@@ -63,6 +63,9 @@ std::string Uzytkownicy()
     static std::string blad = []() -> std::string {
         if (std::string b = baza.Otworz(); !b.empty())
             return b;
+        // Left in the system's database by an earlier version.
+        if (::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str()) && ::getgrnam("kgbg_biuro"))
+            return "";
         const std::optional<unsigned> od = WolneIdentyfikatory(Uzytkownikow + 2);
         if (!od)
             return "no free ids for the users";
