@@ -1,8 +1,9 @@
 // A colleague's save of another user's file against a save of one's own, with
-// 2,000 users in the system's database: the file handed over is the writer's
+// 2,000 users in the user database: the file handed over is the writer's
 // after the save, so its group and access list are worked out anew to keep
-// everyone's rights, from every user's groups. Needs root, to make the users
-// (kgb_0000 to kgb_1999, kept for later runs) and to save as one of them.
+// everyone's rights, from every user's groups. Needs root, to add the users
+// (kgb_0000 to kgb_1999, their groups, kgbg_zespol and kgbg_biuro) to the
+// program's own copy of the user database, and to save as one of them.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -14,10 +15,13 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/ZapisBezpieczny.h"
+#include "tests/wspolne/wlasna_baza_uzytkownikow.h"
 
 namespace {
 
@@ -31,44 +35,57 @@ std::string Uzytkownik(int i)
     return nazwa;
 }
 
-bool Uruchom(const std::string& polecenie, const std::string& wejscie = "")
+// A block of ids for the users and their groups that no account or group
+// of the database has, within the ordinary accounts' range.
+std::optional<unsigned> WolneIdentyfikatory(unsigned ile)
 {
-    FILE* p = ::popen(polecenie.c_str(), "w");
-    if (!p)
-        return false;
-    const bool zapisane = std::fwrite(wejscie.data(), 1, wejscie.size(), p) == wejscie.size();
-    return ::pclose(p) == 0 && zapisane;
+    std::set<unsigned> zajete;
+    ::setpwent();
+    while (const passwd* p = ::getpwent())
+        zajete.insert(p->pw_uid);
+    ::endpwent();
+    ::setgrent();
+    while (const group* g = ::getgrent())
+        zajete.insert(g->gr_gid);
+    ::endgrent();
+    for (unsigned od = 20000; od + ile <= 60000; od += ile)
+        if (zajete.lower_bound(od) == zajete.lower_bound(od + ile))
+            return od;
+    return std::nullopt;
 }
 
-bool Grupa(const char* nazwa, int czlonkow)
-{
-    if (!::getgrnam(nazwa) && !Uruchom(std::string("groupadd ") + nazwa))
-        return false;
-    std::string lista;
-    for (int i = 0; i < czlonkow; ++i)
-        lista += (i ? "," : "") + Uzytkownik(i);
-    return Uruchom(std::string("gpasswd -M ") + lista + " " + nazwa + " >/dev/null");
-}
-
-// The users, each with a group of his own, and two groups with members:
-// made at the first run. "" or what failed.
+// The users, each with a group of his own, and two groups with members, in
+// the program's own copy of the user database, gone with it: made at the
+// first run. "" or what failed.
 std::string Uzytkownicy()
 {
-    static std::string blad = [] {
-        if (!::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str())) {
-            // No home folders, no passwords (PAM refuses the empty ones, and
-            // newusers then fails with the entries made): only the database's
-            // entries.
-            std::string wiersze;
-            for (int i = 0; i < Uzytkownikow; ++i)
-                wiersze += Uzytkownik(i) + "::::::/usr/sbin/nologin\n";
-            Uruchom("newusers 2>/dev/null", wiersze);
-            if (!::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str()))
-                return std::string("newusers failed");
+    static WlasnaBazaUzytkownikow baza;
+    static std::string blad = []() -> std::string {
+        if (std::string b = baza.Otworz(); !b.empty())
+            return b;
+        // Left in the system's database by an earlier version.
+        if (::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str()) && ::getgrnam("kgbg_biuro"))
+            return "";
+        const std::optional<unsigned> od = WolneIdentyfikatory(Uzytkownikow + 2);
+        if (!od)
+            return "no free ids for the users";
+        std::string konta, grupy, zespol, biuro;
+        for (int i = 0; i < Uzytkownikow; ++i) {
+            const std::string id = std::to_string(*od + static_cast<unsigned>(i)), nazwa = Uzytkownik(i);
+            konta += nazwa + ":x:" + id + ":" + id + "::/nonexistent:/usr/sbin/nologin\n";
+            grupy += nazwa + ":x:" + id + ":\n";
+            if (i < WZespole)
+                zespol += (i ? "," : "") + nazwa;
+            if (i < WBiurze)
+                biuro += (i ? "," : "") + nazwa;
         }
-        if (!Grupa("kgbg_zespol", WZespole) || !Grupa("kgbg_biuro", WBiurze))
-            return std::string("groupadd or gpasswd failed");
-        return std::string();
+        grupy += "kgbg_zespol:x:" + std::to_string(*od + Uzytkownikow) + ":" + zespol + "\n";
+        grupy += "kgbg_biuro:x:" + std::to_string(*od + Uzytkownikow + 1) + ":" + biuro + "\n";
+        if (!WlasnaBazaUzytkownikow::Dopisz("/etc/passwd", konta) || !WlasnaBazaUzytkownikow::Dopisz("/etc/group", grupy))
+            return "the copy of the database cannot be written";
+        if (!::getpwnam(Uzytkownik(Uzytkownikow - 1).c_str()) || !::getgrnam("kgbg_zespol"))
+            return "the users are not seen (the database read through a cache?)";
+        return "";
     }();
     return blad;
 }
@@ -125,7 +142,7 @@ bool PlikZespolu(const std::string& folder, const std::string& plik, const Tozsa
 void Zapisuj(benchmark::State& stan, bool cudzy)
 {
     if (::geteuid() != 0) {
-        stan.SkipWithError("needs root (to make the users kgb_0000 to kgb_1999 and save as one)");
+        stan.SkipWithError("needs root (to add the users kgb_0000 to kgb_1999 and save as one)");
         return;
     }
     if (const std::string blad = Uzytkownicy(); !blad.empty()) {

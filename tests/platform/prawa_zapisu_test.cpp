@@ -5,16 +5,17 @@
 // permissions, for every request it judges at once. The old list speaks of
 // tomorrow's users too: the test users are measured also with one group more
 // or less, and uids the database does not know in every mix of groups; none
-// of them may gain. Users and groups are real entries of the system's
-// database (the save learns memberships from it), made once and kept.
+// of them may gain. Users and groups are entries of the test program's own
+// copy of the user database (the save learns memberships from it), gone
+// with the program: the system's database stays as it was.
 // KG_ZAPISY_ZIARNO picks the seed, KG_ZAPISY_LOSOWE the number of cases,
 // KG_ZAPISY_PRZYPADEK one case alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -31,13 +32,13 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
-#include <thread>
 #include <unistd.h>
 
 #include "base/Kodowanie.h"
 #include "platform/ListaUprawnien.h"
 #include "platform/ZapisBezpieczny.h"
 #include "wspolne/odmowa_atrybutow.h"
+#include "wspolne/wlasna_baza_uzytkownikow.h"
 
 namespace fs = std::filesystem;
 
@@ -75,48 +76,45 @@ std::string NazwaUid(uid_t uid)
     return std::to_string(uid);
 }
 
-// The users and groups as the database has them; "" when ready, else why
-// not. Another test program may be making them at the same moment.
+// The users and groups, added to the program's own copy of the database
+// (the save learns memberships from it) unless there already, and as the
+// database gives them; "" when ready, else why not.
 std::string BazaUzytkownikow()
 {
-    std::string brak;
-    for (int proba = 0; proba < 20; ++proba) {
-        brak.clear();
-        for (gid_t g : Grupy) {
-            const group* gr = ::getgrnam(NazwaGrupy(g).c_str());
-            if (!gr)
-                std::system(("groupadd -g " + std::to_string(g) + " " + NazwaGrupy(g) + " 2>/dev/null").c_str());
-            gr = ::getgrnam(NazwaGrupy(g).c_str());
-            if (!gr || gr->gr_gid != g)
-                brak = "group " + NazwaGrupy(g) + " with gid " + std::to_string(g);
-        }
-        for (int u = 0; u < Ilu && brak.empty(); ++u) {
-            const Konto& k = Uzytkownicy[u];
-            std::string dodatkowe;
-            for (gid_t g : k.dodatkowe)
-                dodatkowe += (dodatkowe.empty() ? " -G " : ",") + std::to_string(g);
-            if (!::getpwnam(k.nazwa))
-                std::system(("useradd -M -N -s /usr/sbin/nologin -u " + std::to_string(k.uid) + " -g " +
-                             std::to_string(k.grupa) + dodatkowe + " " + k.nazwa + " 2>/dev/null")
-                                .c_str());
-            const passwd* pw = ::getpwnam(k.nazwa);
-            std::vector<gid_t> grupy(32);
-            int ile = static_cast<int>(grupy.size());
-            std::set<gid_t> oczekiwane(k.dodatkowe.begin(), k.dodatkowe.end());
-            oczekiwane.insert(k.grupa);
-            if (pw && pw->pw_uid == k.uid && pw->pw_gid == k.grupa &&
-                ::getgrouplist(k.nazwa, k.grupa, grupy.data(), &ile) >= 0 &&
-                std::set<gid_t>(grupy.begin(), grupy.begin() + ile) == oczekiwane) {
-                grupyUzytkownika[u].assign(grupy.begin(), grupy.begin() + ile);
-                continue;
-            }
-            brak = std::string("user ") + k.nazwa + " with uid " + std::to_string(k.uid) + " in his groups";
-        }
-        if (brak.empty())
-            return brak;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::string grupy, konta;
+    for (gid_t g : Grupy) {
+        std::string czlonkowie;
+        for (const Konto& k : Uzytkownicy)
+            if (std::find(k.dodatkowe.begin(), k.dodatkowe.end(), g) != k.dodatkowe.end())
+                czlonkowie += (czlonkowie.empty() ? "" : ",") + std::string(k.nazwa);
+        if (!::getgrnam(NazwaGrupy(g).c_str()))
+            grupy += NazwaGrupy(g) + ":x:" + std::to_string(g) + ":" + czlonkowie + "\n";
     }
-    return brak;
+    for (const Konto& k : Uzytkownicy)
+        if (!::getpwnam(k.nazwa))
+            konta += std::string(k.nazwa) + ":x:" + std::to_string(k.uid) + ":" + std::to_string(k.grupa) +
+                     "::/nonexistent:/usr/sbin/nologin\n";
+    if (!WlasnaBazaUzytkownikow::Dopisz("/etc/group", grupy) || !WlasnaBazaUzytkownikow::Dopisz("/etc/passwd", konta))
+        return "its copy cannot be written";
+    for (gid_t g : Grupy) {
+        const group* gr = ::getgrnam(NazwaGrupy(g).c_str());
+        if (!gr || gr->gr_gid != g || !(gr = ::getgrgid(g)) || gr->gr_name != NazwaGrupy(g))
+            return "group " + NazwaGrupy(g) + " with gid " + std::to_string(g) + " (read through a cache?)";
+    }
+    for (int u = 0; u < Ilu; ++u) {
+        const Konto& k = Uzytkownicy[u];
+        const passwd* pw = ::getpwnam(k.nazwa);
+        std::vector<gid_t> grupy(32);
+        int ile = static_cast<int>(grupy.size());
+        std::set<gid_t> oczekiwane(k.dodatkowe.begin(), k.dodatkowe.end());
+        oczekiwane.insert(k.grupa);
+        if (!pw || pw->pw_uid != k.uid || pw->pw_gid != k.grupa || !(pw = ::getpwuid(k.uid)) ||
+            std::strcmp(pw->pw_name, k.nazwa) != 0 || ::getgrouplist(k.nazwa, k.grupa, grupy.data(), &ile) < 0 ||
+            std::set<gid_t>(grupy.begin(), grupy.begin() + ile) != oczekiwane)
+            return std::string("user ") + k.nazwa + " with uid " + std::to_string(k.uid) + " in his groups";
+        grupyUzytkownika[u].assign(grupy.begin(), grupy.begin() + ile);
+    }
+    return "";
 }
 
 // Every request the system judges at once: each non-empty mix of r, w and
@@ -311,11 +309,22 @@ ListaUprawnien Lista(const std::string& sciezka)
     return lista;
 }
 
+bool MaWpisGrupy(const ListaUprawnien& l, gid_t g)
+{
+    return std::any_of(l.begin(), l.end(), [g](const WpisListy& w) { return w.znacznik == WpisGrupy && w.id == g; });
+}
+
+bool MaskaPusta(const ListaUprawnien& l)
+{
+    return std::any_of(l.begin(), l.end(), [](const WpisListy& w) { return w.znacznik == WpisMaski && w.prawa == 0; });
+}
+
 // A random list: the owner's and others' entries from the mode, named users
 // other than the owner (the writers always, with write; now and then one
-// the database does not know) and named groups
-// other than the file's, a mask that may shut out part of what they give.
-ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, gid_t grupa, const std::set<int>& pisza)
+// the database does not know), named groups, the file's own among them now
+// and then (as a team writes its group by name), and a mask that may shut
+// out part of what they give.
+ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, const std::set<int>& pisza)
 {
     const auto z = [&los](unsigned n) { return static_cast<unsigned>(los() % n); };
     ListaUprawnien l{{WpisWlasciciela, tryb >> 6 & 7}};
@@ -327,7 +336,7 @@ ListaUprawnien LosowaLista(std::mt19937& los, unsigned tryb, int wlasciciel, gid
         l.push_back({WpisUzytkownika, z(8), NieznaniOd + NieznanychUid - 1});
     l.push_back({WpisGrupyPliku, z(8)});
     for (gid_t g : Grupy)
-        if (g != grupa && z(4) == 0)
+        if (z(4) == 0)
             l.push_back({WpisGrupy, z(8), g});
     unsigned suma = 0;
     for (const WpisListy& w : l)
@@ -377,7 +386,7 @@ Przypadek Losuj(std::mt19937& los, bool wTurze)
     p.folderSetgid = z(2);
     p.nazwane = z(2);
     if (z(3) == 0)
-        p.domyslna = LosowaLista(los, 0700 | z(0100), Root, p.grupaFolderu, {});
+        p.domyslna = LosowaLista(los, 0700 | z(0100), Root, {});
     std::vector<int> inni;
     for (int u = 0; u < Ilu; ++u)
         if (u != p.wlasciciel && (Czlonek(u, p.grupa) || z(3) == 0))
@@ -403,7 +412,7 @@ Przypadek Losuj(std::mt19937& los, bool wTurze)
         if (u != Root && u != p.wlasciciel && z(4) != 0)
             pisza.insert(u);
     if (z(2))
-        p.lista = LosowaLista(los, p.tryb, p.wlasciciel, p.grupa, pisza);
+        p.lista = LosowaLista(los, p.tryb, p.wlasciciel, pisza);
     else
         for (int u : pisza)
             p.tryb |= Czlonek(u, p.grupa) ? 020 : 002;
@@ -606,18 +615,38 @@ void NiktNieZyskuje(int kto, const Stan& przed, const Stan& po, Bledy& bledy)
     }
 }
 
+// The file's group named beside its file entry, neither entry giving all
+// the other does: its members may do what either gives, which no one entry
+// gives once the group is no longer the file's.
+bool GrupaWDwochWpisach(const Stan& s)
+{
+    if (MaskaPusta(s.lista) || !MaWpisGrupy(s.lista, s.st.st_gid))
+        return false;
+    unsigned maska = 7, pliku = 0, nazwanej = 0;
+    for (const WpisListy& w : s.lista) {
+        maska = w.znacznik == WpisMaski ? w.prawa : maska;
+        pliku = w.znacznik == WpisGrupyPliku ? w.prawa : pliku;
+        nazwanej = w.znacznik == WpisGrupy && w.id == s.st.st_gid ? w.prawa : nazwanej;
+    }
+    const unsigned oba = pliku & nazwanej & maska;
+    return oba != (pliku & maska) && oba != (nazwanej & maska);
+}
+
 // The test users' own rights after a save: the saver his single rights (as
 // owner, one entry gives them all at once), the previous owner and everyone
 // else exactly theirs. Only the new group's members, where the group
-// changed, and anyone where no list could be set, may lose some.
+// changed, the old group's where two entries gave them what no one can,
+// and anyone where no list could be set, may lose some.
 void KazdyMaSwoje(const Przypadek& p, int kto, const Stan& przed, const Stan& po, Bledy& bledy)
 {
     const bool innaGrupa = po.st.st_gid != przed.st.st_gid;
+    const bool staraWDwoch = innaGrupa && GrupaWDwochWpisach(przed);
     for (int u = 0; u < Ilu; ++u) {
         const std::size_t i = static_cast<std::size_t>(u);
         const Zbior byly = przed.prawa[i], jest = po.prawa[i];
         const std::string kogo = Uzytkownicy[u].nazwa;
-        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid));
+        const bool mozeStracic = p.odmowa == EOPNOTSUPP || (innaGrupa && Czlonek(u, po.st.st_gid)) ||
+                                 (staraWDwoch && Czlonek(u, przed.st.st_gid));
         if (u == kto) {
             if (Pojedyncze(jest) != Pojedyncze(byly) &&
                 !(mozeStracic && (Pojedyncze(jest) & ~Pojedyncze(byly)) == 0))
@@ -645,6 +674,11 @@ bool JedenZPozostalych(int u, const Stan& przed, const Stan& po)
     return true;
 }
 
+bool Nazwany(const std::set<std::string>& nazwani, const std::string& kogo, bool wKlasie)
+{
+    return nazwani.contains(kogo) || (wKlasie && nazwani.contains(NazwaPozostalych));
+}
+
 // The message names every test user but the saver who lost a request and
 // no one else (one of the others is named by his class), the others' entry
 // where it lost one, and no account that is not an ordinary one.
@@ -653,7 +687,7 @@ void NazwaniZawezeni(int kto, const Stan& przed, const Stan& po, const Wynik& w,
     const std::set<std::string> nazwani = Zawezeni(w.uwaga);
     const auto sprawdz = [&](const std::string& kogo, std::size_t i, bool wKlasie) {
         const bool zawezony = !Zawiera(po.prawa[i], przed.prawa[i]);
-        const bool nazwany = nazwani.contains(kogo) || (wKlasie && nazwani.contains(NazwaPozostalych));
+        const bool nazwany = Nazwany(nazwani, kogo, wKlasie);
         if (zawezony != nazwany && (zawezony || nazwani.contains(kogo)))
             bledy.push_back(kogo + (zawezony ? " lost " + OpisZbioru(przed.prawa[i]) + ">" + OpisZbioru(po.prawa[i]) +
                                                    " and is not named"
@@ -753,51 +787,85 @@ Bledy BledyZapisu(const Przypadek& p, int kto, const Stan& przed, const Stan& po
 
 std::size_t Wpisow(const Stan& s) { return s.lista.empty() ? 3 : s.lista.size(); }
 
-// After saves in turn and back, every test user has exactly what he had
-// at first, no one in any groups more, and the list no more entries. A
-// saver who could read and write only apart may have both at once now:
-// his single rights count. A saver's memberships of tomorrow go unchecked:
-// as the previous owner he gets an entry of his own only where his groups
-// of the moment fall short of his owner rights, so that passing the file
-// back and forth adds no entries.
-Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec)
+// The test users but the saver whom the save narrowed and named for it in
+// its message.
+std::set<int> ZawezeniINazwani(int kto, const Stan& przed, const Stan& po, const Wynik& w)
+{
+    const std::set<std::string> nazwani = Zawezeni(w.uwaga);
+    std::set<int> ktorzy;
+    for (int u = 0; u < Ilu; ++u) {
+        const std::size_t i = static_cast<std::size_t>(u);
+        if (u != kto && !Zawiera(po.prawa[i], przed.prawa[i]) &&
+            Nazwany(nazwani, Uzytkownicy[u].nazwa, JedenZPozostalych(u, przed, po)))
+            ktorzy.insert(u);
+    }
+    return ktorzy;
+}
+
+// What saves in turn did on the way, beside each save's own judgement.
+struct Droga {
+    std::set<int> zawezeni;      // narrowed by a save and named in its message
+    std::string grupaBezWpisu;   // a group that took the file with no entry of its own that spoke
+};
+
+// A group taking the file becomes the file's group at what its own entry
+// gave, that entry gone; with none, or one asleep under an empty mask (the
+// list is then made anew from the mode), nothing leaves the list for the
+// named entry the old group keeps.
+bool GrupaBezWpisu(const Stan& przed, const Stan& po)
+{
+    return po.st.st_gid != przed.st.st_gid && (!MaWpisGrupy(przed.lista, po.st.st_gid) || MaskaPusta(przed.lista));
+}
+
+// After saves in turn and back no one, in any groups, may do more than at
+// first, and every test user exactly what he did, unless a save on the way
+// narrowed him and named him for it. A saver who could read and write only
+// apart may have both at once now: his single rights count. A saver's
+// memberships of tomorrow go unchecked: as the previous owner he gets an
+// entry of his own only where his groups of the moment fall short of his
+// owner rights, so that passing the file back and forth adds no entries.
+// The list grows by no entry but the named one of a group that lost the
+// file to one with no entry that spoke.
+Bledy BledyPowrotu(const Przypadek& p, const Stan& poczatek, const Stan& koniec, const Droga& droga)
 {
     Bledy bledy;
+    const auto rozdzielne = [&](int k) {
+        const Zbior z = k == Root ? 0 : poczatek.prawa[static_cast<std::size_t>(k)];
+        return z != Zamkniecie(Pojedyncze(z));
+    };
     for (std::size_t i = 0; i < podmioty.size(); ++i) {
         const Podmiot& s = podmioty[i];
-        const Zbior byl = poczatek.prawa[i], jest = koniec.prawa[i];
         const bool zapisywal = s.konto != Root && std::find(p.zapisujacy.begin(), p.zapisujacy.end(), s.konto) !=
                                                       p.zapisujacy.end();
-        const Zbior jegoNaPoczatku = s.konto != Root ? poczatek.prawa[static_cast<std::size_t>(s.konto)] : 0;
-        const bool zle = zapisywal && i >= Ilu                                             ? false
-                         : zapisywal && jegoNaPoczatku != Zamkniecie(Pojedyncze(jegoNaPoczatku)) ? Pojedyncze(jest) != Pojedyncze(byl)
-                         : i < Ilu                                                               ? jest != byl
-                                                                                                 : !Zawiera(byl, jest);
-        if (zle)
-            bledy.push_back(s.nazwa + " could " + OpisZbioru(byl) + " at first, can " + OpisZbioru(jest) + " at last");
+        if (zapisywal && i >= Ilu)
+            continue;
+        Zbior byl = poczatek.prawa[i], jest = koniec.prawa[i];
+        if (zapisywal && rozdzielne(s.konto)) {
+            byl = Zamkniecie(Pojedyncze(byl));
+            jest = Zamkniecie(Pojedyncze(jest));
+        }
+        const bool swoje = i >= Ilu || droga.zawezeni.contains(s.konto) ? Zawiera(byl, jest) : jest == byl;
+        if (!swoje)
+            bledy.push_back(s.nazwa + " could " + OpisZbioru(poczatek.prawa[i]) + " at first, can " +
+                            OpisZbioru(koniec.prawa[i]) + " at last" +
+                            (droga.zawezeni.contains(s.konto) ? ", named as narrowed on the way" : ""));
     }
     // A saver who could read and write only apart, owner meanwhile with both
     // at once, keeps them by an entry of his own when he passes the file on.
-    const bool rozdzielne = std::any_of(p.zapisujacy.begin(), p.zapisujacy.end(), [&](int k) {
-        const Zbior z = k == Root ? 0 : poczatek.prawa[static_cast<std::size_t>(k)];
-        return z != Zamkniecie(Pojedyncze(z));
-    });
-    if (Wpisow(koniec) > Wpisow(poczatek) && !rozdzielne)
+    if (Wpisow(koniec) > Wpisow(poczatek) && droga.grupaBezWpisu.empty() &&
+        std::none_of(p.zapisujacy.begin(), p.zapisujacy.end(), rozdzielne))
         bledy.push_back("the list grew from " + std::to_string(Wpisow(poczatek)) + " to " +
                         std::to_string(Wpisow(koniec)) + " entries");
     return bledy;
-}
-
-bool MaWpisGrupy(const ListaUprawnien& l, gid_t g)
-{
-    return std::any_of(l.begin(), l.end(), [g](const WpisListy& w) { return w.znacznik == WpisGrupy && w.id == g; });
 }
 
 // A case's saves, every one measured and judged.
 struct Przebieg {
     bool zly = false;
     std::string slad;
-    std::string nowaGrupa;  // a group with no entry of its own that took the file on the way
+    Droga droga;
+    int zawezonychNaKoniec = 0;  // test users short of their first rights at last, as named on the way
+    bool listaUrosla = false;
 };
 
 Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::string& naglowek)
@@ -831,21 +899,26 @@ Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::stri
             slad << "\n    WRONG: " << b;
             wynik.zly = true;
         }
-        if (p.zapisujacy.size() > 1 && w.zapisany && po.st.st_gid != przed.st.st_gid &&
-            !MaWpisGrupy(przed.lista, po.st.st_gid))
-            wynik.nowaGrupa = NazwaGrupy(po.st.st_gid);
+        if (w.zapisany) {
+            const std::set<int> zawezeni = ZawezeniINazwani(kto, przed, po, w);
+            wynik.droga.zawezeni.insert(zawezeni.begin(), zawezeni.end());
+            if (GrupaBezWpisu(przed, po))
+                wynik.droga.grupaBezWpisu = NazwaGrupy(po.st.st_gid);
+        }
         zapisane = zapisane && w.zapisany;
         przed = po;
     }
     if (p.zapisujacy.size() > 1 && zapisane) {
-        if (!wynik.nowaGrupa.empty()) {
-            slad << "\n  " << wynik.nowaGrupa << " took the file on the way; the list became "
+        if (!wynik.droga.grupaBezWpisu.empty())
+            slad << "\n  " << wynik.droga.grupaBezWpisu << " took the file on the way; the list became "
                  << OpisListy(przed.lista);
-        } else {
-            for (const std::string& b : BledyPowrotu(p, poczatek, przed)) {
-                slad << "\n  WRONG at last: " << b;
-                wynik.zly = true;
-            }
+        for (int u : wynik.droga.zawezeni)
+            wynik.zawezonychNaKoniec += przed.prawa[static_cast<std::size_t>(u)] !=
+                                        poczatek.prawa[static_cast<std::size_t>(u)];
+        wynik.listaUrosla = Wpisow(przed) > Wpisow(poczatek);
+        for (const std::string& b : BledyPowrotu(p, poczatek, przed, wynik.droga)) {
+            slad << "\n  WRONG at last: " << b;
+            wynik.zly = true;
         }
     }
     wynik.slad = slad.str();
@@ -854,23 +927,45 @@ Przebieg Przeprowadz(const Przypadek& p, const fs::path& folder, const std::stri
 
 class PrawaZapisu : public ::testing::Test {
 protected:
+    static void SetUpTestSuite()
+    {
+        if (::geteuid() != 0)
+            return;
+        UsunPorzucone();
+        brakBazy = baza.Otworz();
+        if (brakBazy.empty())
+            brakBazy = BazaUzytkownikow();
+    }
+    static void TearDownTestSuite() { baza.Zamknij(); }
+    // The folders of runs killed before they could remove them.
+    static void UsunPorzucone()
+    {
+        std::error_code ec;
+        for (const auto& w : fs::directory_iterator(fs::temp_directory_path(), ec)) {
+            const std::string nazwa = w.path().filename().string();
+            if (!nazwa.starts_with(Przedrostek))
+                continue;
+            const pid_t pid = static_cast<pid_t>(std::strtol(nazwa.c_str() + Przedrostek.size(), nullptr, 10));
+            if (pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+                fs::remove_all(w.path(), ec);
+        }
+    }
     void SetUp() override
     {
         if (::geteuid() != 0)
             GTEST_SKIP() << "needs root to make the test's users and act as them";
-        const std::string brak = BazaUzytkownikow();
-        if (!brak.empty())
-            GTEST_SKIP() << "could not make the " << brak << " (useradd, groupadd: the package passwd)";
+        if (!brakBazy.empty())
+            GTEST_SKIP() << "no test accounts in the program's own user database: " << brakBazy;
         for (uid_t uid = NieznaniOd; uid < NieznaniOd + NieznanychUid; ++uid)
             if (::getpwuid(uid))
                 GTEST_SKIP() << "uid " << uid << " has an account, the test needs it unknown";
         UstalPodmioty();
-        katalog = fs::temp_directory_path() / ("kg_prawa_" + std::to_string(::getpid()) + "_" +
+        katalog = fs::temp_directory_path() / (Przedrostek + std::to_string(::getpid()) + "_" +
                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(katalog);
         const fs::path proba = katalog / "proba";
         std::ofstream(proba) << "";
-        if (!UstawListe(proba, "system.posix_acl_access", LosowaLista(los, 0600, 0, Grupy[0], {})))
+        if (!UstawListe(proba, "system.posix_acl_access", LosowaLista(los, 0600, 0, {})))
             GTEST_SKIP() << "no access lists on " << katalog;
         const char* ziarno = std::getenv("KG_ZAPISY_ZIARNO");
         const char* ile = std::getenv("KG_ZAPISY_LOSOWE");
@@ -890,7 +985,7 @@ protected:
     void Sprawdz(bool wTurze, unsigned long domyslnie)
     {
         const unsigned long przypadkow = zadanych ? zadanych : domyslnie;
-        unsigned long zlych = 0, nowychGrup = 0;
+        unsigned long zlych = 0, nowychGrup = 0, zawezonych = 0, urosly = 0;
         const unsigned long od = tylkoPrzypadek >= 0 ? static_cast<unsigned long>(tylkoPrzypadek) : 0;
         const unsigned long dokad = tylkoPrzypadek >= 0 ? od + 1 : przypadkow;
         for (unsigned long i = od; i < dokad; ++i) {
@@ -902,14 +997,18 @@ protected:
             naglowek << "case " << i << " of seed " << ziarnoSerii << " (KG_ZAPISY_ZIARNO=" << ziarnoSerii
                      << " KG_ZAPISY_PRZYPADEK=" << i << ")";
             const Przebieg przebieg = Przeprowadz(p, katalog / "f", naglowek.str());
-            if (!przebieg.nowaGrupa.empty() && ++nowychGrup <= 3)
+            if (!przebieg.droga.grupaBezWpisu.empty() && ++nowychGrup <= 3)
                 std::cout << "[ note     ] " << przebieg.slad << "\n";
+            zawezonych += static_cast<unsigned long>(przebieg.zawezonychNaKoniec);
+            urosly += przebieg.listaUrosla;
             if (przebieg.zly && ++zlych <= 5)
                 ADD_FAILURE() << przebieg.slad;
         }
-        if (nowychGrup)
-            std::cout << "[ note     ] in " << nowychGrup
-                      << " case(s) a group with no entry of its own took the file on the way\n";
+        if (wTurze)
+            std::cout << "[ note     ] of " << dokad - od << " case(s): in " << nowychGrup
+                      << " a group with no entry of its own that spoke took the file on the way; " << zawezonych
+                      << " user(s) ended short of their first rights, each named as narrowed by a save; "
+                      << urosly << " list(s) grew\n";
         EXPECT_EQ(zlych, 0u) << "cases breaking the rule of " << dokad - od;
     }
     // A hand-made case, by the same rule.
@@ -918,6 +1017,9 @@ protected:
         const Przebieg przebieg = Przeprowadz(p, katalog / "f", "hand-made");
         EXPECT_FALSE(przebieg.zly) << przebieg.slad;
     }
+    inline static const std::string Przedrostek = "kg_prawa_";  // then the pid
+    inline static WlasnaBazaUzytkownikow baza;
+    inline static std::string brakBazy;
     fs::path katalog;
     std::mt19937 los;
     unsigned long long ziarnoSerii = 0;
