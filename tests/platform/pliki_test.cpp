@@ -31,6 +31,7 @@
 #include "wspolne/malo_pamieci.h"
 #include "wspolne/folder_testu.h"
 #include "wspolne/odmowa_atrybutow.h"
+#include "wspolne/wlasna_baza_uzytkownikow.h"
 
 namespace fs = std::filesystem;
 
@@ -1386,31 +1387,18 @@ TEST_F(PlikiTekstowe, AColleaguesSaveLeavesTheOwnerHisRights)
 
 namespace {
 
-// A group and two of its members in the system's database, for one test
-// (the save learns memberships from it); removed with it, however it ends.
-// Another test program may be changing the database at the same moment.
+// A group and two of its members in the test program's own copy of the
+// user database (the save learns memberships from it), gone with it.
 class CzlonkowieZespolu {
 public:
     static constexpr gid_t Zespol = 4695;
     static constexpr uid_t D = 4696, E = 4697;
     CzlonkowieZespolu()
     {
-        for (int proba = 0; proba < 20 && !Gotowi(); ++proba) {
-            if (!::getgrgid(Zespol))
-                Polecenie("groupadd -g 4695 kgo_zespol");
-            for (const char* u : {"kgo_d 4696", "kgo_e 4697"})
-                Polecenie(std::string("useradd -M -N -s /usr/sbin/nologin -g 4695 -u ") + std::strchr(u, ' ') + " " +
-                          std::string(u, std::strchr(u, ' ')));
-            if (!Gotowi())
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-    }
-    ~CzlonkowieZespolu()
-    {
-        for (int proba = 0; proba < 20 && (::getpwuid(D) || ::getpwuid(E) || ::getgrgid(Zespol)); ++proba) {
-            Polecenie("userdel kgo_d");
-            Polecenie("userdel kgo_e");
-            Polecenie("groupdel kgo_zespol");
+        if (baza_.Otworz().empty()) {
+            WlasnaBazaUzytkownikow::Wpisz("/etc/group", "kgo_zespol:x:4695:\n");
+            WlasnaBazaUzytkownikow::Wpisz("/etc/passwd", "kgo_d:x:4696:4695::/nonexistent:/usr/sbin/nologin\n"
+                                                          "kgo_e:x:4697:4695::/nonexistent:/usr/sbin/nologin\n");
         }
     }
     static bool Gotowi()
@@ -1422,7 +1410,7 @@ public:
     }
 
 private:
-    static void Polecenie(const std::string& polecenie) { std::system((polecenie + " >/dev/null 2>&1").c_str()); }
+    WlasnaBazaUzytkownikow baza_;
 };
 
 } // namespace
@@ -1438,7 +1426,7 @@ TEST_F(PlikiTekstowe, TheOldGroupKeptItsRightsOnlyWhereEveryMemberDid)
         GTEST_SKIP() << "needs root to act as other users";
     const CzlonkowieZespolu zespol;
     if (!CzlonkowieZespolu::Gotowi())
-        GTEST_SKIP() << "could not make the test's accounts (useradd, groupadd: the package passwd)";
+        GTEST_SKIP() << "no user database of the test's own (a mount namespace needs CAP_SYS_ADMIN)";
     constexpr gid_t Zespol = CzlonkowieZespolu::Zespol, BezCzlonkow = 4694;
     fs::permissions(katalog, fs::perms(0777));
     const std::string zapisany = PoprzedniZachowal + " Nie udało się zachować grupy pliku (";

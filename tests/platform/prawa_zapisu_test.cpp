@@ -77,8 +77,8 @@ std::string NazwaUid(uid_t uid)
 }
 
 // The users and groups, added to the program's own copy of the database
-// (the save learns memberships from it) unless there already, and as the
-// database gives them; "" when ready, else why not.
+// (the save learns memberships from it) in place of any an earlier run
+// left, and as the database gives them; "" when ready, else why not.
 std::string BazaUzytkownikow()
 {
     std::string grupy, konta;
@@ -87,14 +87,12 @@ std::string BazaUzytkownikow()
         for (const Konto& k : Uzytkownicy)
             if (std::find(k.dodatkowe.begin(), k.dodatkowe.end(), g) != k.dodatkowe.end())
                 czlonkowie += (czlonkowie.empty() ? "" : ",") + std::string(k.nazwa);
-        if (!::getgrnam(NazwaGrupy(g).c_str()))
-            grupy += NazwaGrupy(g) + ":x:" + std::to_string(g) + ":" + czlonkowie + "\n";
+        grupy += NazwaGrupy(g) + ":x:" + std::to_string(g) + ":" + czlonkowie + "\n";
     }
     for (const Konto& k : Uzytkownicy)
-        if (!::getpwnam(k.nazwa))
-            konta += std::string(k.nazwa) + ":x:" + std::to_string(k.uid) + ":" + std::to_string(k.grupa) +
-                     "::/nonexistent:/usr/sbin/nologin\n";
-    if (!WlasnaBazaUzytkownikow::Dopisz("/etc/group", grupy) || !WlasnaBazaUzytkownikow::Dopisz("/etc/passwd", konta))
+        konta += std::string(k.nazwa) + ":x:" + std::to_string(k.uid) + ":" + std::to_string(k.grupa) +
+                 "::/nonexistent:/usr/sbin/nologin\n";
+    if (!WlasnaBazaUzytkownikow::Wpisz("/etc/group", grupy) || !WlasnaBazaUzytkownikow::Wpisz("/etc/passwd", konta))
         return "its copy cannot be written";
     for (gid_t g : Grupy) {
         const group* gr = ::getgrnam(NazwaGrupy(g).c_str());

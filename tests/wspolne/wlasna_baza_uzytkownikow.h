@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 #include <sched.h>
 #include <string>
 #include <sys/mount.h>
@@ -57,6 +59,28 @@ public:
         return static_cast<bool>(f << wiersze << std::flush);
     }
 
+    // The lines in place of any of the copy's of the same name or id, so
+    // that accounts an earlier run left in the system's database, whatever
+    // they became, stand as the test needs them. Written in place: the
+    // copy is a mount point.
+    static bool Wpisz(const char* plik, const std::string& wiersze)
+    {
+        std::set<std::string> nazwy, numery;
+        std::istringstream nowe(wiersze);
+        for (std::string w; std::getline(nowe, w);) {
+            nazwy.insert(Pole(w, 0));
+            numery.insert(Pole(w, 2));
+        }
+        std::ifstream stary(plik, std::ios::binary);
+        std::string zostaja;
+        for (std::string w; std::getline(stary, w);)
+            if (!nazwy.count(Pole(w, 0)) && !numery.count(Pole(w, 2)))
+                zostaja += w + "\n";
+        stary.close();
+        std::ofstream f(plik, std::ios::trunc | std::ios::binary);
+        return static_cast<bool>(f << zostaja << wiersze << std::flush);
+    }
+
     // Back to the system's namespace; the copies go with this one.
     void Zamknij()
     {
@@ -73,6 +97,17 @@ private:
         std::ifstream f(plik, std::ios::binary);
         const std::string tresc((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
         return tresc.empty() || tresc.back() == '\n' || Dopisz(plik.c_str(), "\n");
+    }
+
+    // The field `n` (from 0) of a line of the database.
+    static std::string Pole(const std::string& wiersz, int n)
+    {
+        std::istringstream pola(wiersz);
+        std::string pole;
+        for (int i = 0; i <= n; ++i)
+            if (!std::getline(pola, pole, ':'))
+                return {};
+        return pole;
     }
 
     int poprzednia = -1;  // the namespace to go back to
