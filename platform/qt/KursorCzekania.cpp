@@ -1,6 +1,7 @@
 #include "platform/qt/KursorCzekania.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QThread>
 
@@ -15,7 +16,7 @@ void PokazujCzekanieNaKolejKursorem()
         if (!aplikacja || QThread::currentThread() != aplikacja->thread())
             return;
         if (czeka)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         else
             QGuiApplication::restoreOverrideCursor();
     });

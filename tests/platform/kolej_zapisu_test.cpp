@@ -27,6 +27,7 @@
 #include "platform/ZapisBezpieczny.h"
 #include "platform/ZapisTymczasowe.h"
 #include "wspolne/folder_testu.h"
+#include "wspolne/kolej_pliku.h"
 #include "wspolne/odmowa_atrybutow.h"
 
 namespace fs = std::filesystem;
@@ -88,29 +89,6 @@ protected:
     std::string Tresc() const { return TrescPliku(plik); }
     std::string plik;
 };
-
-// The byte of a file whose lock is the turn of its saves.
-struct flock BajtKolei(short rodzaj)
-{
-    struct flock f {};
-    f.l_type = rodzaj;
-    f.l_whence = SEEK_SET;
-    f.l_start = off_t{1} << 30;
-    f.l_len = 1;
-    return f;
-}
-
-// Another copy of the program in the file's turn: its own open file
-// holding the byte; -1 where it could not take it.
-int KolejPliku(const std::string& plik)
-{
-    const int fd = ::open(plik.c_str(), O_WRONLY | O_CLOEXEC);
-    struct flock f = BajtKolei(F_WRLCK);
-    if (fd >= 0 && ::fcntl(fd, F_OFD_SETLK, &f) == 0)
-        return fd;
-    ::close(fd);
-    return -1;
-}
 
 // Whether another could take the turn of the file now.
 bool KolejWolna(const std::string& plik)
