@@ -8,11 +8,11 @@
 #include <sys/xattr.h>
 
 #include <algorithm>
-#include <functional>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <string>
 #include <utility>
 #include <sys/stat.h>

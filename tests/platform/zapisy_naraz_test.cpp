@@ -15,8 +15,8 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
-#include <grp.h>
 #include <fstream>
+#include <grp.h>
 #include <map>
 #include <set>
 #include <sstream>
