@@ -418,8 +418,9 @@ TEST_F(KolejZapisuTest, ATargetReplacedByNoRegularFileFailsTheSave)
                                                   "zwykłym plikiem).");
                 EXPECT_FALSE(zapis.NaMiejscu());
                 const fs::file_status stan = fs::symlink_status(plik);
+                std::error_code ec;
                 if (rodzaj == "link")
-                    EXPECT_EQ(fs::read_symlink(plik), "inny.rup");
+                    EXPECT_EQ(fs::read_symlink(plik, ec), "inny.rup");
                 else
                     EXPECT_EQ(stan.type(), rodzaj == "pipe" ? fs::file_type::fifo : fs::file_type::directory);
                 EXPECT_EQ(TrescPliku(inny), "inny\r\n");
