@@ -45,21 +45,18 @@ std::string NazwaTymczasowa()
     return std::string(PoczatekTymczasowego) + cyfry;
 }
 
-// The turn's bytes, far past any real end of a file, as databases lock
+// The turn's byte, far past any real end of a file, as databases lock
 // theirs: a server that enforces byte-range locks keeps no one from reading
-// the file, and readers' locks of its bytes stand in no save's way. Those
-// who wait for the turn wait one at a time in the byte after it, and those
-// who went on without it go on one at a time.
+// the file, and readers' locks of its bytes stand in no save's way.
 constexpr off_t BajtKolei = off_t{1} << 30;
-constexpr off_t BajtPoczekalni = BajtKolei + 1;
 
-// 0, or errno: EAGAIN where another holds the byte.
-int ZablokujBajt(int fd, off_t bajt, short rodzaj)
+// 0, or errno: EAGAIN where another holds the turn.
+int ZablokujKolej(int fd)
 {
     struct flock f {};
-    f.l_type = rodzaj;
+    f.l_type = F_WRLCK;
     f.l_whence = SEEK_SET;
-    f.l_start = bajt;
+    f.l_start = BajtKolei;
     f.l_len = 1;
     while (::fcntl(fd, F_OFD_SETLK, &f) != 0) {
         if (errno != EINTR)
@@ -299,38 +296,26 @@ void KolejZapisu::Zablokuj()
 // One try at the turn of the target as it stands now.
 KolejZapisu::Proba KolejZapisu::Sprobuj()
 {
+    fd_ = ::openat(katalog_, nazwa_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
-        fd_ = ::openat(katalog_, nazwa_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0) {
-            if (errno == ENOENT)
-                return SprobujFolderu();
-            // Another's lease on it, to be given up; else no regular file
-            // the user may write, which the round's check tells of.
-            return errno == EWOULDBLOCK ? Proba::Zajeta : Proba::Jest;
-        }
-        struct stat st {};
-        const int nr =
-            ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujBajt(fd_, BajtPoczekalni, F_WRLCK);
-        if (nr != 0) {
-            Zwolnij();
-            // No such locks here (ENOLCK, EINVAL on an old system): no turns.
-            return nr == EAGAIN ? Proba::Zajeta : Proba::Jest;
-        }
+        if (errno == ENOENT)
+            return SprobujFolderu();
+        // Another's lease on it, to be given up; else no regular file the
+        // user may write, which the round's check tells of.
+        return errno == EWOULDBLOCK ? Proba::Zajeta : Proba::Jest;
     }
-    // The file may have been replaced while its turn was waited for: the
-    // new one's is taken then.
+    struct stat st {};
+    const int nr = ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujKolej(fd_);
+    if (nr != 0) {
+        Zwolnij();
+        // No such locks here (ENOLCK, EINVAL on an old system): no turns.
+        return nr == EAGAIN ? Proba::Zajeta : Proba::Jest;
+    }
+    // Another file may have taken the name meanwhile: its turn is taken then.
     if (!NazwaPliku(katalog_, nazwa_, fd_)) {
         Zwolnij();
         return Proba::Znowu;
     }
-    const int nr = ZablokujBajt(fd_, BajtKolei, F_WRLCK);
-    if (nr == EAGAIN)
-        return Proba::Zajeta;
-    if (nr == 0 && !NazwaPliku(katalog_, nazwa_, fd_)) {
-        Zwolnij();
-        return Proba::Znowu;
-    }
-    ZablokujBajt(fd_, BajtPoczekalni, F_UNLCK);
     return Proba::Jest;
 }
 

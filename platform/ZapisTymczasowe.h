@@ -37,17 +37,17 @@ int PrawaNowegoPliku(int fd, int katalog);
 // The program's saves of one file take turns from the last check of the
 // target to its rename: each holds a byte of the file far past its end
 // locked (an open file description's lock, so that threads take turns
-// too), and checks that the name still stands for the file it locked. A
-// target that does not exist has its folder's lock (flock) instead, which
-// a folder that cannot be opened for reading goes without. Anyone who may
-// write the file could hold its byte, and anyone who may open the folder
-// the folder: a turn not given within `CzasNaKolej` is not waited for,
-// and the save goes on without it (those that do so go one at a time
-// where their own lock holds), as it does where the file system takes no
-// such locks. Turns hold between the program's copies on one computer; on
-// a network file system between computers only where the server keeps
-// byte-range locks (NFS with its lock service does; a folder's flock
-// holds on one computer only).
+// too; the saver may write the file, so a folder its users may write but
+// not read has turns too), and checks that the name still stands for the
+// file it locked. A target that does not exist has its folder's lock
+// (flock) instead, which a folder that cannot be opened for reading goes
+// without. Anyone who may write the file could hold its byte, and anyone
+// who may open the folder the folder: a turn not given within
+// `CzasNaKolej` (3 s) is not waited for, and the save goes on without it,
+// as where the file system takes no such locks. Turns hold between the
+// program's copies on one computer; on a network file system between
+// computers only where the server keeps byte-range locks (NFS with its
+// lock service does, not tried here), never by a folder's flock.
 extern std::chrono::milliseconds CzasNaKolej;
 
 class KolejZapisu {
@@ -64,6 +64,9 @@ public:
     void Zwolnij();
 
 private:
+    // Jest: the turn is held, or there is none to be had (no such locks,
+    // no regular file); Zajeta: another holds it; Znowu: the target changed
+    // meanwhile, to be tried again at once.
     enum class Proba { Jest, Zajeta, Znowu };
     Proba Sprobuj();
     Proba SprobujFolderu();
@@ -71,7 +74,7 @@ private:
     int katalog_;
     std::string nazwa_;
     int fd_ = -1;  // the target or its folder, holding a lock
-    bool czekal_ = false;
+    bool czekal_ = false;  // a wait ran out in this save
 };
 
 } // namespace zapis
