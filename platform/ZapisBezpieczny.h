@@ -46,11 +46,10 @@ struct ZapisZmienionego {
 // read-only or that the user may not write is refused with the reason, and
 // so is a name with a line break; one that something other than a regular
 // file (a link, a pipe, a folder) replaced during the save fails it and
-// stays as it is. Dropped before `Zakoncz`, the
-// half-written file goes with it. A symbolic link is followed (in a sticky
-// folder everyone may write, only the user's or the folder owner's): the
-// file is written beside the link's target and replaces it, and the link
-// stays. A name of the program's temporaries' form is refused, and so is
+// stays as it is. Dropped before `Zakoncz`, the half-written file goes
+// with it. A symbolic link is followed (in a sticky folder everyone may
+// write, only the user's or the folder owner's): the file is written
+// beside the link's target and replaces it, and the link stays. A name of the program's temporaries' form is refused, and so is
 // another user's file in a sticky folder, which only its owner may replace.
 // Until it is whole the new file of an existing target is its writer's
 // alone, to write only (0200); just before the rename it gets the old one's
