@@ -40,9 +40,9 @@ struct ZapisZmienionego {
 // program's saves of one file take turns from the last check of the target
 // to the rename, by a lock on the file itself (KolejZapisu,
 // ZapisTymczasowe.h, says where they hold); the target's permissions are
-// read in that turn. A turn not given within 3 s is not waited for: the
-// save goes on without it, and its check before the rename still asks
-// about a save that landed meanwhile. A target that is no regular file, is
+// read in that turn. A turn not given within a few seconds is not waited
+// for: the save goes on without it, and its check before the rename still
+// asks about a save that landed meanwhile. A target that is no regular file, is
 // read-only or that the user may not write is refused with the reason, and
 // so is a name with a line break; one that something other than a regular
 // file (a link, a pipe, a folder) replaced during the save fails it and

@@ -47,16 +47,19 @@ std::string NazwaTymczasowa()
 
 // The turn's byte, far past any real end of a file, as databases lock
 // theirs: a server that enforces byte-range locks keeps no one from reading
-// the file, and readers' locks of its bytes stand in no save's way.
+// the file, and readers' locks of its bytes stand in no save's way. The
+// byte after it is held by a save that goes on without the turn, so that
+// such saves go one at a time.
 constexpr off_t BajtKolei = off_t{1} << 30;
+constexpr off_t BajtBezKolei = BajtKolei + 1;
 
-// 0, or errno: EAGAIN where another holds the turn.
-int ZablokujKolej(int fd)
+// 0, or errno: EAGAIN where another holds the byte.
+int ZablokujBajt(int fd, off_t bajt)
 {
     struct flock f {};
     f.l_type = F_WRLCK;
     f.l_whence = SEEK_SET;
-    f.l_start = BajtKolei;
+    f.l_start = bajt;
     f.l_len = 1;
     while (::fcntl(fd, F_OFD_SETLK, &f) != 0) {
         if (errno != EINTR)
@@ -272,12 +275,15 @@ void KolejZapisu::Zablokuj()
 {
     Zwolnij();
     // After one wait in vain the save waits no more: its later rounds take
-    // the turn only where it is free at once.
-    const auto koniec = std::chrono::steady_clock::now() + (czekal_ ? std::chrono::milliseconds(0) : CzasNaKolej);
+    // the turn only where it is free at once. The last third of the wait
+    // is for another save that went on without the turn, too.
+    const auto czas = czekal_ ? std::chrono::milliseconds(0) : CzasNaKolej;
+    const auto poczatek = std::chrono::steady_clock::now();
+    const auto koniecKolei = poczatek + czas * 2 / 3, koniec = poczatek + czas;
     Czekanie czekanie;
     // A file replaced time and again gives up its turn after a while.
     for (int zmian = 0; zmian < 100;) {
-        const Proba p = Sprobuj();
+        const Proba p = Sprobuj(std::chrono::steady_clock::now() >= koniecKolei);
         if (p == Proba::Jest)
             return;
         if (p == Proba::Znowu) {
@@ -293,8 +299,9 @@ void KolejZapisu::Zablokuj()
     }
 }
 
-// One try at the turn of the target as it stands now.
-KolejZapisu::Proba KolejZapisu::Sprobuj()
+// One try at the turn of the target as it stands now, or `bezKolei` at
+// going on without it once no other save does so.
+KolejZapisu::Proba KolejZapisu::Sprobuj(bool bezKolei)
 {
     fd_ = ::openat(katalog_, nazwa_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
@@ -305,7 +312,11 @@ KolejZapisu::Proba KolejZapisu::Sprobuj()
         return errno == EWOULDBLOCK ? Proba::Zajeta : Proba::Jest;
     }
     struct stat st {};
-    const int nr = ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujKolej(fd_);
+    int nr = ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujBajt(fd_, BajtKolei);
+    if (nr == EAGAIN && bezKolei) {
+        nr = ZablokujBajt(fd_, BajtBezKolei);
+        czekal_ = czekal_ || nr == 0;
+    }
     if (nr != 0) {
         Zwolnij();
         // No such locks here (ENOLCK, EINVAL on an old system): no turns.

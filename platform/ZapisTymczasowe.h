@@ -42,12 +42,14 @@ int PrawaNowegoPliku(int fd, int katalog);
 // file it locked. A target that does not exist has its folder's lock
 // (flock) instead, which a folder that cannot be opened for reading goes
 // without. Anyone who may write the file could hold its byte, and anyone
-// who may open the folder the folder: a turn not given within
-// `CzasNaKolej` (3 s) is not waited for, and the save goes on without it,
-// as where the file system takes no such locks. Turns hold between the
-// program's copies on one computer; on a network file system between
-// computers only where the server keeps byte-range locks (NFS with its
-// lock service does, not tried here), never by a folder's flock.
+// who may open the folder the folder: a turn not given within 2 s is not
+// waited for, and the save goes on without it, as where the file system
+// takes no such locks; but after any other save that went on without it
+// (the next byte, waited for until `CzasNaKolej`, 3 s, in all), as two
+// such saves could each replace the file the other checked. Turns hold
+// between the program's copies on one computer; on a network file system
+// between computers only where the server keeps byte-range locks (NFS
+// with its lock service does, not tried here), never by a folder's flock.
 extern std::chrono::milliseconds CzasNaKolej;
 
 class KolejZapisu {
@@ -68,7 +70,7 @@ private:
     // no regular file); Zajeta: another holds it; Znowu: the target changed
     // meanwhile, to be tried again at once.
     enum class Proba { Jest, Zajeta, Znowu };
-    Proba Sprobuj();
+    Proba Sprobuj(bool bezKolei);
     Proba SprobujFolderu();
 
     int katalog_;

@@ -174,7 +174,7 @@ TEST_F(KolejZapisuTest, SavesOfAFileTakeTurnsFromTheCheckToTheRename)
 // Anyone who could open the folder held every save in it by its lock (a
 // colleague's long save beside it too): the window hung 10 s unmarked, and
 // the save failed. The folder's lock holds only a save of a new file now,
-// and a turn not given within `CzasNaKolej` is not waited for: the save
+// and a turn not given in time (`CzasNaKolej`) is not waited for: the save
 // goes on and succeeds, its check before the rename still asking about a
 // change, and waits no more in its later rounds. The window is told of the
 // wait from its start to its end, and not while the user is asked.

@@ -189,12 +189,13 @@ void Przebieg(const fs::path& katalog, const Warunki& w, bool nazwane, bool tak)
                 ::_exit(2);
             ZapisujTylkoPrzezNazwanePliki(nazwane);
             if (w.wolnyPiszacy) {
-                zapis::CzasNaKolej = std::chrono::milliseconds(300);
+                // Margins wide enough for a loaded machine's flushes.
+                zapis::CzasNaKolej = std::chrono::milliseconds(1200);
                 if (kto == 0)
-                    wolnyFlush = std::chrono::milliseconds(1200);
+                    wolnyFlush = std::chrono::milliseconds(1600);
             }
             Piszacy(kto, plik, (dzienniki / std::to_string(kto)).string(), tak,
-                    w.wolnyPiszacy && kto == 0 ? w.zapisow / 4 : w.zapisow);
+                    w.wolnyPiszacy && kto == 0 ? 2 : w.zapisow);
             ::_exit(0);
         }
         dzieci.push_back(d);
