@@ -190,9 +190,9 @@ void Przebieg(const fs::path& katalog, const Warunki& w, bool nazwane, bool tak)
             ZapisujTylkoPrzezNazwanePliki(nazwane);
             if (w.wolnyPiszacy) {
                 // Margins wide enough for a loaded machine's flushes.
-                zapis::CzasNaKolej = std::chrono::milliseconds(1200);
+                zapis::CzasNaKolej = std::chrono::milliseconds(2000);
                 if (kto == 0)
-                    wolnyFlush = std::chrono::milliseconds(1600);
+                    wolnyFlush = std::chrono::milliseconds(2500);
             }
             Piszacy(kto, plik, (dzienniki / std::to_string(kto)).string(), tak,
                     w.wolnyPiszacy && kto == 0 ? 2 : w.zapisow);
