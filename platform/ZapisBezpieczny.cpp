@@ -147,7 +147,10 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
             nr = brak.blad;  // the old file stays as it was
         else if (::fsync(fd_) != 0)
             nr = errno;
-        else if (CelZmieniony(pytania > 0, pytanie, teraz)) {
+        if (nr != 0)
+            break;
+        kolej.ZablokujSprawdzenie();
+        if (CelZmieniony(pytania > 0, pytanie, teraz)) {
             // Other saves go on while the user is asked.
             kolej.Zwolnij();
             ++pytania;

@@ -313,6 +313,7 @@ KolejZapisu::Proba KolejZapisu::Sprobuj(bool bezKolei)
     }
     struct stat st {};
     int nr = ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujBajt(fd_, BajtKolei);
+    wKolei_ = nr == 0;
     if (nr == EAGAIN && bezKolei) {
         nr = ZablokujBajt(fd_, BajtBezKolei);
         czekal_ = czekal_ || nr == 0;
@@ -351,8 +352,21 @@ KolejZapisu::Proba KolejZapisu::SprobujFolderu()
     return Proba::Jest;
 }
 
+void KolejZapisu::ZablokujSprawdzenie()
+{
+    if (!wKolei_)
+        return;
+    const auto koniec = std::chrono::steady_clock::now() + CzasNaKolej;
+    Czekanie czekanie;
+    while (ZablokujBajt(fd_, BajtBezKolei) == EAGAIN && std::chrono::steady_clock::now() < koniec) {
+        czekanie.Zacznij();
+        ::usleep(5000);
+    }
+}
+
 void KolejZapisu::Zwolnij()
 {
+    wKolei_ = false;
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;

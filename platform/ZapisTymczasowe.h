@@ -46,7 +46,8 @@ int PrawaNowegoPliku(int fd, int katalog);
 // waited for, and the save goes on without it, as where the file system
 // takes no such locks; but after any other save that went on without it
 // (the next byte, waited for until `CzasNaKolej`, 3 s, in all), as two
-// such saves could each replace the file the other checked. Turns hold
+// such saves could each replace the file the other checked; a save in its
+// turn takes that byte too for its check and rename. Turns hold
 // between the program's copies on one computer; on a network file system
 // between computers only where the server keeps byte-range locks (NFS
 // with its lock service does, not tried here), never by a folder's flock.
@@ -63,6 +64,11 @@ public:
     // in a save (the window shows the wait: PokazujCzekanieNaKolej); after
     // a wait in vain its later rounds take only a turn free at once.
     void Zablokuj();
+    // Before the check: a save in its turn waits (at most `CzasNaKolej`)
+    // for any save that went on without it to rename, and keeps others from
+    // going on until its own rename, so that no two checks and renames
+    // cross.
+    void ZablokujSprawdzenie();
     void Zwolnij();
 
 private:
@@ -77,6 +83,7 @@ private:
     std::string nazwa_;
     int fd_ = -1;  // the target or its folder, holding a lock
     bool czekal_ = false;  // a wait ran out in this save
+    bool wKolei_ = false;  // `fd_` holds the file's turn
 };
 
 } // namespace zapis
