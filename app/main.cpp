@@ -5,6 +5,7 @@
 #include "platform/KatalogProgramu.h"
 #include "platform/qt/KatalogUzytkownika_qt.h"
 #include "platform/qt/Kodowanie_qt.h"
+#include "platform/qt/KursorCzekania.h"
 #include "platform/qt/TlumaczenieQt.h"
 #include "shell/Aplikacja.h"
 #include "shell/Okna.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Kartogram");
     QApplication::setApplicationVersion(QString::fromUtf8(WersjaProgramu.data(), WersjaProgramu.size()));
     UstawKatalogUzytkownikaSystemowy();
+    PokazujCzekanieNaKolejKursorem();
     ZaladujTlumaczenieQt();
     UtworzOkna();
     Form1->show();

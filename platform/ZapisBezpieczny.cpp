@@ -122,18 +122,21 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
     // permissions anew; no round that saw the target change ends in the
     // rename.
     Niezachowane brak;
-    KolejZapisu kolej(katalog_);
+    KolejZapisu kolej(katalog_, nazwaCelu_);
     bool zmieniany = true;
     int pytania = 0;
-    bool bezKolei = false;
+    bool niezwykly = false;
     for (int runda = 0; nr == 0 && zmieniany && runda < 10; ++runda) {
-        if (!kolej.Zablokuj()) {
-            bezKolei = true;
-            nr = EAGAIN;
-            break;
-        }
+        kolej.Zablokuj();
         const StanWlasciwosci przed = Wlasciwosci(katalog_, nazwaCelu_);
         brak = {};
+        // A link, a pipe or a folder put in the target's place meanwhile is
+        // left as it is: nothing of it could be kept.
+        if (przed.istnieje && !przed.zwykly) {
+            niezwykly = true;
+            nr = EINVAL;
+            break;
+        }
         if (przed.istnieje)
             brak = ZachowajWlasciwosci(fd_, katalog_, folder_, nazwaCelu_);
         else if (tryb_ == 0200)
@@ -144,7 +147,10 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
             nr = brak.blad;  // the old file stays as it was
         else if (::fsync(fd_) != 0)
             nr = errno;
-        else if (CelZmieniony(pytania > 0, pytanie, teraz)) {
+        if (nr != 0)
+            break;
+        kolej.ZablokujSprawdzenie();
+        if (CelZmieniony(pytania > 0, pytanie, teraz)) {
             // Other saves go on while the user is asked.
             kolej.Zwolnij();
             ++pytania;
@@ -184,7 +190,8 @@ bool ZapisBezpieczny::Zakoncz(std::string& blad)
                                 PrzyczynaBledu(nr) + Utf8NaCp1250("); zapisz go ponownie.") +
                                 (uwaga_.empty() ? "" : " " + uwaga_)
                : ciagleZmieniany ? KomunikatZPrzyczyna(sciezka_, "plik wciąż zmieniał się podczas zapisu")
-               : bezKolei        ? KomunikatZPrzyczyna(sciezka_, "inny zapis w tym folderze wciąż trwa; spróbuj ponownie")
+               : niezwykly       ? KomunikatZPrzyczyna(sciezka_, "plik został w czasie zapisu zastąpiony czymś, "
+                                                                  "co nie jest zwykłym plikiem")
                : brak.bladListy  ? Utf8NaCp1250("Nie można zapisać pliku ") + SciezkaWTekscie(sciezka_) +
                                       Utf8NaCp1250(" (nie można ustawić listy uprawnień pliku: ") +
                                       PrzyczynaBledu(nr) + ")."

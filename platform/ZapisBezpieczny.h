@@ -37,15 +37,19 @@ struct ZapisZmienionego {
 // rename, so that a save killed while the user is asked leaves nothing.
 // It stays locked from its start to the rename; a save removes from its
 // folder only such files of its user that no writer holds locked. The
-// program's saves into one folder take turns from the last check of the
-// target to the rename (KolejZapisu, ZapisTymczasowe.h); the target's
-// permissions are read in that turn. A target that is no regular
-// file, is read-only or that the user may not write is refused with the
-// reason, and so is a name with a line break. Dropped before `Zakoncz`, the
-// half-written file goes with it. A symbolic link is followed (in a sticky
-// folder everyone may write, only the user's or the folder owner's): the
-// file is written beside the link's target and replaces it, and the link
-// stays. A name of the program's temporaries' form is refused, and so is
+// program's saves of one file take turns from the last check of the target
+// to the rename, by a lock on the file itself (KolejZapisu,
+// ZapisTymczasowe.h, says where they hold); the target's permissions are
+// read in that turn. A turn not given within a few seconds is not waited
+// for: the save goes on without it, and its check before the rename still
+// asks about a save that landed meanwhile. A target that is no regular file, is
+// read-only or that the user may not write is refused with the reason, and
+// so is a name with a line break; one that something other than a regular
+// file (a link, a pipe, a folder) replaced during the save fails it and
+// stays as it is. Dropped before `Zakoncz`, the half-written file goes
+// with it. A symbolic link is followed (in a sticky folder everyone may
+// write, only the user's or the folder owner's): the file is written
+// beside the link's target and replaces it, and the link stays. A name of the program's temporaries' form is refused, and so is
 // another user's file in a sticky folder, which only its owner may replace.
 // Until it is whole the new file of an existing target is its writer's
 // alone, to write only (0200); just before the rename it gets the old one's
@@ -122,6 +126,13 @@ private:
     SkrotBajtow pisane_;              // of what `Pisz` wrote
     ZawartoscPliku zapisana_;
 };
+
+// What the window does while a save waits for its turn (KolejZapisu,
+// ZapisTymczasowe.h): `pokaz(true)` when the wait begins, `pokaz(false)`
+// when it ends, whichever way, before any question is asked. The windows'
+// layer installs a wait cursor (platform/qt/KursorCzekania.h).
+void PokazujCzekanieNaKolej(std::function<void(bool czeka)> pokaz);
+const std::function<void(bool czeka)>& PokazCzekaniaNaKolej();
 
 // Tests: saves as on a file system without files that have no name.
 void ZapisujTylkoPrzezNazwanePliki(bool tak);

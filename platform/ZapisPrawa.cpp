@@ -252,6 +252,8 @@ Niezachowane ZachowajWlasciwosci(int fd, int katalog, const std::string& folder,
 {
     Niezachowane brak;
     struct stat st {}, nowy {};
+    // Gone or replaced since the round began: the round's last check sees
+    // it, and the next round takes the target as it is then.
     if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
         ::fstat(fd, &nowy) != 0)
         return brak;

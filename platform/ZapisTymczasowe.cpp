@@ -12,7 +12,9 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <string>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -43,9 +45,62 @@ std::string NazwaTymczasowa()
     return std::string(PoczatekTymczasowego) + cyfry;
 }
 
+// The turn's byte, far past any real end of a file, as databases lock
+// theirs: a server that enforces byte-range locks keeps no one from reading
+// the file, and readers' locks of its bytes stand in no save's way. The
+// byte after it is held by a save that goes on without the turn, so that
+// such saves go one at a time.
+constexpr off_t BajtKolei = off_t{1} << 30;
+constexpr off_t BajtBezKolei = BajtKolei + 1;
+
+// 0, or errno: EAGAIN where another holds the byte.
+int ZablokujBajt(int fd, off_t bajt)
+{
+    struct flock f {};
+    f.l_type = F_WRLCK;
+    f.l_whence = SEEK_SET;
+    f.l_start = bajt;
+    f.l_len = 1;
+    while (::fcntl(fd, F_OFD_SETLK, &f) != 0) {
+        if (errno != EINTR)
+            return errno == EACCES ? EAGAIN : errno;
+    }
+    return 0;
+}
+
+std::function<void(bool)> pokazCzekania;
+
+// Tells the window the save waits, from the first refusal to the end of
+// the wait, whichever way it ends.
+class Czekanie {
+public:
+    Czekanie() = default;
+    Czekanie(const Czekanie&) = delete;
+    Czekanie& operator=(const Czekanie&) = delete;
+    ~Czekanie()
+    {
+        if (trwa_)
+            pokazCzekania(false);
+    }
+    void Zacznij()
+    {
+        if (!trwa_ && pokazCzekania) {
+            pokazCzekania(true);
+            trwa_ = true;
+        }
+    }
+
+private:
+    bool trwa_ = false;
+};
+
 } // namespace
 
 void ZapisujTylkoPrzezNazwanePliki(bool tak) { tylkoNazwane = tak; }
+
+void PokazujCzekanieNaKolej(std::function<void(bool czeka)> pokaz) { pokazCzekania = std::move(pokaz); }
+
+const std::function<void(bool czeka)>& PokazCzekaniaNaKolej() { return pokazCzekania; }
 
 namespace zapis {
 
@@ -210,40 +265,111 @@ int PrawaNowegoPliku(int fd, int katalog)
     return nr;
 }
 
-KolejZapisu::KolejZapisu(int katalog) : fd_(::openat(katalog, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+KolejZapisu::KolejZapisu(int katalog, std::string nazwa) : katalog_(katalog), nazwa_(std::move(nazwa)) {}
 
-KolejZapisu::~KolejZapisu()
+KolejZapisu::~KolejZapisu() { Zwolnij(); }
+
+std::chrono::milliseconds CzasNaKolej{3000};
+
+void KolejZapisu::Zablokuj()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-std::chrono::milliseconds CzasNaKolej{10000};
-
-bool KolejZapisu::Zablokuj()
-{
-    const auto koniec = std::chrono::steady_clock::now() + CzasNaKolej;
-    while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EWOULDBLOCK) {
-            if (std::chrono::steady_clock::now() >= koniec)
-                return false;
-            ::usleep(2000);
+    Zwolnij();
+    // After one wait in vain the save waits no more: its later rounds take
+    // the turn only where it is free at once. The last third of the wait
+    // is for another save that went on without the turn, too.
+    const auto czas = czekal_ ? std::chrono::milliseconds(0) : CzasNaKolej;
+    const auto poczatek = std::chrono::steady_clock::now();
+    const auto koniecKolei = poczatek + czas * 2 / 3, koniec = poczatek + czas;
+    Czekanie czekanie;
+    // A file replaced time and again gives up its turn after a while.
+    for (int zmian = 0; zmian < 100;) {
+        const Proba p = Sprobuj(std::chrono::steady_clock::now() >= koniecKolei);
+        if (p == Proba::Jest)
+            return;
+        if (p == Proba::Znowu) {
+            ++zmian;
             continue;
         }
-        if (errno == EINTR)
-            continue;
-        // No such lock here (ENOLCK, EOPNOTSUPP, EINVAL, a network file
-        // system's EBADF): the save goes on without turns.
-        ::close(fd_);
-        fd_ = -1;
+        if (std::chrono::steady_clock::now() >= koniec) {
+            czekal_ = true;
+            return;
+        }
+        czekanie.Zacznij();
+        ::usleep(5000);
     }
-    return true;
+}
+
+// One try at the turn of the target as it stands now, or `bezKolei` at
+// going on without it once no other save does so.
+KolejZapisu::Proba KolejZapisu::Sprobuj(bool bezKolei)
+{
+    fd_ = ::openat(katalog_, nazwa_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        if (errno == ENOENT)
+            return SprobujFolderu();
+        // Another's lease on it, to be given up; else no regular file the
+        // user may write, which the round's check tells of.
+        return errno == EWOULDBLOCK ? Proba::Zajeta : Proba::Jest;
+    }
+    struct stat st {};
+    int nr = ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujBajt(fd_, BajtKolei);
+    wKolei_ = nr == 0;
+    if (nr == EAGAIN && bezKolei) {
+        nr = ZablokujBajt(fd_, BajtBezKolei);
+        czekal_ = czekal_ || nr == 0;
+    }
+    if (nr != 0) {
+        Zwolnij();
+        // No such locks here (ENOLCK, EINVAL on an old system): no turns.
+        return nr == EAGAIN ? Proba::Zajeta : Proba::Jest;
+    }
+    // Another file may have taken the name meanwhile: its turn is taken then.
+    if (!NazwaPliku(katalog_, nazwa_, fd_)) {
+        Zwolnij();
+        return Proba::Znowu;
+    }
+    return Proba::Jest;
+}
+
+// A target that does not exist (yet, or any more) has the folder's turn.
+KolejZapisu::Proba KolejZapisu::SprobujFolderu()
+{
+    fd_ = ::openat(katalog_, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0)
+        return Proba::Jest;  // a folder its users may not read: no turns
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int nr = errno;
+        Zwolnij();
+        // No such lock here (ENOLCK, EOPNOTSUPP, EINVAL, a network file
+        // system's EBADF): no turns.
+        return nr == EWOULDBLOCK ? Proba::Zajeta : Proba::Jest;
+    }
+    struct stat st {};
+    if (::fstatat(katalog_, nazwa_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) {
+        Zwolnij();  // it came meanwhile: its own turn, if any
+        return Proba::Znowu;
+    }
+    return Proba::Jest;
+}
+
+void KolejZapisu::ZablokujSprawdzenie()
+{
+    if (!wKolei_)
+        return;
+    const auto koniec = std::chrono::steady_clock::now() + CzasNaKolej;
+    Czekanie czekanie;
+    while (ZablokujBajt(fd_, BajtBezKolei) == EAGAIN && std::chrono::steady_clock::now() < koniec) {
+        czekanie.Zacznij();
+        ::usleep(5000);
+    }
 }
 
 void KolejZapisu::Zwolnij()
 {
+    wKolei_ = false;
     if (fd_ >= 0)
-        ::flock(fd_, LOCK_UN);
+        ::close(fd_);
+    fd_ = -1;
 }
 
 } // namespace zapis

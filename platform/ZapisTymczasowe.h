@@ -3,7 +3,7 @@
 // the file system allows it, else under a name of the program's own
 // (".~kartogram-" and 16 hexadecimal digits), locked by their writer from
 // their start to the rename, the clean-up of those saves killed half way
-// left behind, and the turns the saves into one folder take.
+// left behind, and the turns the saves of one file take.
 
 #include <chrono>
 #include <string>
@@ -34,28 +34,56 @@ bool NadajNazwe(int fd, int katalog, std::string& nazwa);
 // (0666 less the umask) or the folder's default access list; 0 or errno.
 int PrawaNowegoPliku(int fd, int katalog);
 
-// The program's saves into one folder take turns from the last check of
-// their target to its rename: each holds the folder locked (flock)
-// meanwhile, in its own open folder, so that threads take turns too. A
-// folder that cannot be opened for reading, or whose file system takes no
-// such lock, is saved into without it.
-// How long a save waits for its turn (tests shorten it).
+// The program's saves of one file take turns from the last check of the
+// target to its rename: each holds a byte of the file far past its end
+// locked (an open file description's lock, so that threads take turns
+// too; the saver may write the file, so a folder its users may write but
+// not read has turns too), and checks that the name still stands for the
+// file it locked. A target that does not exist has its folder's lock
+// (flock) instead, which a folder that cannot be opened for reading goes
+// without. Anyone who may write the file could hold its byte, and anyone
+// who may open the folder the folder: a turn not given within 2 s is not
+// waited for, and the save goes on without it, as where the file system
+// takes no such locks; but after any other save that went on without it
+// (the next byte, waited for until `CzasNaKolej`, 3 s, in all), as two
+// such saves could each replace the file the other checked; a save in its
+// turn takes that byte too for its check and rename. Turns hold
+// between the program's copies on one computer; on a network file system
+// between computers only where the server keeps byte-range locks (NFS
+// with its lock service does, not tried here), never by a folder's flock.
 extern std::chrono::milliseconds CzasNaKolej;
 
 class KolejZapisu {
 public:
-    explicit KolejZapisu(int katalog);
+    // The target `nazwa` in the folder open as `katalog`.
+    KolejZapisu(int katalog, std::string nazwa);
     ~KolejZapisu();
     KolejZapisu(const KolejZapisu&) = delete;
     KolejZapisu& operator=(const KolejZapisu&) = delete;
-    // Waits for the turn, at most `CzasNaKolej`: false where another holds
-    // the folder longer (a program hung in its turn), so that the window
-    // does not hang with it.
-    bool Zablokuj();
+    // Waits for the turn of the target as it stands, at most `CzasNaKolej`
+    // in a save (the window shows the wait: PokazujCzekanieNaKolej); after
+    // a wait in vain its later rounds take only a turn free at once.
+    void Zablokuj();
+    // Before the check: a save in its turn waits (at most `CzasNaKolej`)
+    // for any save that went on without it to rename, and keeps others from
+    // going on until its own rename, so that no two checks and renames
+    // cross.
+    void ZablokujSprawdzenie();
     void Zwolnij();
 
 private:
-    int fd_ = -1;
+    // Jest: the turn is held, or there is none to be had (no such locks,
+    // no regular file); Zajeta: another holds it; Znowu: the target changed
+    // meanwhile, to be tried again at once.
+    enum class Proba { Jest, Zajeta, Znowu };
+    Proba Sprobuj(bool bezKolei);
+    Proba SprobujFolderu();
+
+    int katalog_;
+    std::string nazwa_;
+    int fd_ = -1;  // the target or its folder, holding a lock
+    bool czekal_ = false;  // a wait ran out in this save
+    bool wKolei_ = false;  // `fd_` holds the file's turn
 };
 
 } // namespace zapis

@@ -21,7 +21,7 @@ StanWlasciwosci Wlasciwosci(int katalog, const std::string& nazwa)
     struct stat st {};
     if (::fstatat(katalog, nazwa.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return {};
-    return {true, st.st_dev, st.st_ino, st.st_ctim};
+    return {true, S_ISREG(st.st_mode), st.st_dev, st.st_ino, st.st_ctim};
 }
 
 namespace {

@@ -15,12 +15,13 @@ namespace zapis {
 // change of them; none where it is gone.
 struct StanWlasciwosci {
     bool istnieje = false;
+    bool zwykly = false;  // a regular file, not a link, a pipe or a folder
     dev_t urzadzenie = 0;
     ino_t wezel = 0;
     timespec zmiana{};
     bool operator==(const StanWlasciwosci& s) const
     {
-        return istnieje == s.istnieje && urzadzenie == s.urzadzenie && wezel == s.wezel &&
+        return istnieje == s.istnieje && zwykly == s.zwykly && urzadzenie == s.urzadzenie && wezel == s.wezel &&
                zmiana.tv_sec == s.zmiana.tv_sec && zmiana.tv_nsec == s.zmiana.tv_nsec;
     }
 };

@@ -32,6 +32,7 @@
 #include "wspolne/folder_testu.h"
 #include "wspolne/odmowa_atrybutow.h"
 #include "wspolne/wlasna_baza_uzytkownikow.h"
+#include "wspolne/wolny_flush.h"
 
 namespace fs = std::filesystem;
 
@@ -789,7 +790,8 @@ namespace {
 
 // Every flush of a folder while `sledzony` is set: "<folder>: <the target's
 // contents at that moment>". The test program is linked with fsync wrapped
-// (--wrap=fsync); `bladKatalogu` makes a folder's flush fail.
+// (--wrap=fsync); `bladKatalogu` makes a folder's flush fail, and
+// `wolnyFlush` (wolny_flush.h) slows a file's.
 std::string sledzony;
 std::vector<std::string> flushe;
 int bladKatalogu = 0;
@@ -800,6 +802,8 @@ extern "C" int __real_fsync(int fd);
 extern "C" int __wrap_fsync(int fd)
 {
     struct stat st {};
+    if (wolnyFlush.count() > 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        ::usleep(static_cast<useconds_t>(wolnyFlush.count() * 1000));
     if (!sledzony.empty() && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         std::ifstream f(sledzony, std::ios::binary);
         std::stringstream s;
