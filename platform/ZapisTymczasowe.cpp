@@ -303,6 +303,11 @@ void KolejZapisu::Zablokuj()
 // going on without it once no other save does so.
 KolejZapisu::Proba KolejZapisu::Sprobuj(bool bezKolei)
 {
+    // Only a regular file is opened: opening a device for writing may act
+    // on it. Anything else the round's check tells of.
+    struct stat st {};
+    if (::fstatat(katalog_, nazwa_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(st.st_mode))
+        return Proba::Jest;
     fd_ = ::openat(katalog_, nazwa_.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) {
         if (errno == ENOENT)
@@ -311,7 +316,6 @@ KolejZapisu::Proba KolejZapisu::Sprobuj(bool bezKolei)
         // user may write, which the round's check tells of.
         return errno == EWOULDBLOCK ? Proba::Zajeta : Proba::Jest;
     }
-    struct stat st {};
     int nr = ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) ? EINVAL : ZablokujBajt(fd_, BajtKolei);
     wKolei_ = nr == 0;
     if (nr == EAGAIN && bezKolei) {
