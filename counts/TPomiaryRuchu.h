@@ -53,8 +53,8 @@ public:
     void OdswiezListePomiarow();
     void OtworzPomiar();
     // The header controls into the count, then the file; false after a
-    // message or the user's "Nie" to replacing another's save, the count
-    // then unsaved.
+    // message or the user's "Nie" to replacing another's save, and then
+    // the count is marked unsaved.
     bool ZapiszPlikPomiaru(const std::string& sciezka);
 
     void Button2Click();        // "Odśwież"

@@ -181,13 +181,13 @@ std::vector<std::uint32_t> GrupyListy(const ListaUprawnien& lista, Wlasnosc plik
     return grupy;
 }
 
-namespace {
-
 bool ZachowujeZadania(const ListaUprawnien& stara, Wlasnosc stary, const ListaUprawnien& nowa, Wlasnosc nowy,
                       const Uzytkownik& u)
 {
     return (ZadaniaUzytkownika(stara, stary, u) & ~ZadaniaUzytkownika(nowa, nowy, u)) == 0;
 }
+
+namespace {
 
 // Past so many other groups their mixes are too many to try: the members
 // are not taken to keep their rights.

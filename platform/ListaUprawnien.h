@@ -61,6 +61,9 @@ unsigned ZadaniaPraw(unsigned prawa);
 // nothing), anyone else the others' entry; under an empty mask the mode
 // alone speaks (the group nothing, anyone else the others' rights).
 unsigned ZadaniaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u);
+// Whether the user may still make every request the old list allowed him.
+bool ZachowujeZadania(const ListaUprawnien& stara, Wlasnosc stary, const ListaUprawnien& nowa, Wlasnosc nowy,
+                      const Uzytkownik& u);
 // The rights (r w x as 4 2 1) the user has one at a time.
 unsigned PrawaUzytkownika(const ListaUprawnien& lista, Wlasnosc plik, const Uzytkownik& u);
 

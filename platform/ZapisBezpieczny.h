@@ -31,38 +31,37 @@ struct ZapisZmienionego {
 // A file written in its target's folder and put in the target's place only
 // when all of it has been written and flushed, the folder too after the
 // rename: a failed write leaves the old file as it was. Until then the new
-// file has no name where the file system allows it, else one of the
-// program's own (".~kartogram-" and 16 hexadecimal digits); one without a
-// name gets such a name only after the question below, just before the
-// rename, so that a save killed while the user is asked leaves nothing.
-// It stays locked from its start to the rename; a save removes from its
-// folder only such files of its user that no writer holds locked. The
-// program's saves of one file take turns from the last check of the target
-// to the rename, by a lock on the file itself (KolejZapisu,
-// ZapisTymczasowe.h, says where they hold); the target's permissions are
-// read in that turn. A turn not given within a few seconds is not waited
-// for: the save goes on without it, and its check before the rename still
-// asks about a save that landed meanwhile. A target that is no regular file, is
-// read-only or that the user may not write is refused with the reason, and
-// so is a name with a line break; one that something other than a regular
-// file (a link, a pipe, a folder) replaced during the save fails it and
-// stays as it is. Dropped before `Zakoncz`, the half-written file goes
-// with it. A symbolic link is followed (in a sticky folder everyone may
-// write, only the user's or the folder owner's): the file is written
-// beside the link's target and replaces it, and the link stays. A name of the program's temporaries' form is refused, and so is
-// another user's file in a sticky folder, which only its owner may replace.
-// Until it is whole the new file of an existing target is its writer's
-// alone, to write only (0200); just before the rename it gets the old one's
-// owner where the user may give it, else its group where the user belongs
-// to it, then at once its access list (ACL), then its extended attributes
-// and mode. Whoever it passes to, the list changes only as the change of
-// hands forces (ListaDlaWlasnosci in ListaUprawnien.cpp says how). Where
-// the file system takes no list, no one gets more than he had, and `Uwaga`
-// names whose rights were narrowed; a list that cannot be set for another
-// reason fails the save, as does any other failed step. A new target gets
-// the system's defaults, and so does one gone (deleted, moved away) before
-// `Zakoncz`. A target whose permissions change at every check is not
-// replaced: the save fails, the old file as it was.
+// file has no name where the file system allows it, else one of the program's
+// own (".~kartogram-" and 16 hexadecimal digits); one without a name gets such
+// a name only after the question below, just before the rename, so that a save
+// killed while the user is asked leaves nothing. It stays locked from its
+// start to the rename; a save removes from its folder only such files of its
+// user that no writer holds locked. The program's saves of one file take turns
+// from the last check of the target to the rename, by a lock on the file
+// itself (KolejZapisu, ZapisTymczasowe.h, says where they hold); the target's
+// permissions are read in that turn. A turn not given within a few seconds is
+// not waited for: the save goes on without it, and its check before the rename
+// still asks about a save that landed meanwhile. A target that is no regular
+// file, is read-only or that the user may not write is refused with the
+// reason, and so is a name with a line break; one that something other than a
+// regular file (a link, a pipe, a folder) replaced during the save fails it
+// and stays as it is. Dropped before `Zakoncz`, the half-written file goes
+// with it. A symbolic link is followed (in a sticky folder everyone may write,
+// only the user's or the folder owner's): the file is written beside the
+// link's target and replaces it, and the link stays. A name of the program's
+// temporaries' form is refused, and so is another user's file in a sticky
+// folder, which only its owner may replace. Until it is whole the new file of
+// an existing target is its writer's alone, to write only (0200); just before
+// the rename it gets the old one's owner where the user may give it, else its
+// group where the user belongs to it, then at once its access list (ACL), then
+// its extended attributes and mode. Whoever it passes to, the list changes
+// only as the change of hands forces (ListaDlaWlasnosci in ListaUprawnien.cpp
+// says how). Where the file system takes no list, no one gets more than he
+// had, and `Uwaga` names whose rights were narrowed; a list that cannot be set
+// for another reason fails the save, as does any other failed step. A new
+// target gets the system's defaults, and so does one gone (deleted, moved
+// away) before `Zakoncz`. A target whose permissions change at every check is
+// not replaced: the save fails, the old file as it was.
 class ZapisBezpieczny {
 public:
     ZapisBezpieczny() = default;

@@ -233,12 +233,11 @@ void Zawezeni(const ListaUprawnien& dawna, Wlasnosc byla, const ListaUprawnien& 
               const std::vector<Uzytkownik>& dotknieci, Niezachowane& brak)
 {
     for (const Uzytkownik& u : dotknieci) {
-        const unsigned mial = ZadaniaUzytkownika(dawna, byla, u);
-        if (u.uid != jest.uid && (mial & ~ZadaniaUzytkownika(lista, jest, u)) != 0 && KontoOsoby(u.uid))
+        if (u.uid != jest.uid && !ZachowujeZadania(dawna, byla, lista, jest, u) && KontoOsoby(u.uid))
             brak.zawezeni.push_back(NazwaUzytkownika(u.uid));
     }
     const Uzytkownik nikt{0xFFFFFFFF, {}};
-    if ((ZadaniaUzytkownika(dawna, byla, nikt) & ~ZadaniaUzytkownika(lista, jest, nikt)) != 0)
+    if (!ZachowujeZadania(dawna, byla, lista, jest, nikt))
         brak.zawezeni.push_back(Utf8NaCp1250("pozostali użytkownicy"));
 }
 
